@@ -1,0 +1,116 @@
+#include "CodeGrid.h"
+
+#include <algorithm>
+
+namespace rungbox::editor {
+
+namespace {
+const std::string kNoText;
+} // namespace
+
+CodeGrid::CodeGrid() : m_cells(kGridRows) { m_colWidth.fill(960); }
+
+const std::string& CodeGrid::TextMatrix(int row, int col) const {
+    if (row < 0 || row >= Rows() || col < 0 || col >= kGridCols) {
+        return kNoText;
+    }
+    return m_cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)];
+}
+
+void CodeGrid::setTextMatrix(int row, int col, std::string text) {
+    if (row < 0 || row >= Rows() || col < 0 || col >= kGridCols) {
+        return;
+    }
+    auto& cell = m_cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)];
+    if (cell == text) {
+        return;
+    }
+    cell = std::move(text);
+    if (m_listener != nullptr) {
+        m_listener->cellChanged(row, col);
+    }
+}
+
+void CodeGrid::setRow(int row) {
+    m_row = std::clamp(row, 1, std::max(1, Rows() - 1));
+    m_rowSel = m_row;
+    m_colSel = m_col;
+    cursorMoved();
+}
+
+void CodeGrid::setCol(int col) {
+    m_col = std::clamp(col, 1, kGridCols - 1);
+    m_rowSel = m_row;
+    m_colSel = m_col;
+    cursorMoved();
+}
+
+void CodeGrid::select(int row, int col, int rowSel, int colSel) {
+    const int lastRow = std::max(1, Rows() - 1);
+    m_row = std::clamp(row, 1, lastRow);
+    m_col = std::clamp(col, 1, kGridCols - 1);
+    m_rowSel = std::clamp(rowSel, 1, lastRow);
+    m_colSel = std::clamp(colSel, 1, kGridCols - 1);
+    cursorMoved();
+}
+
+void CodeGrid::setRows(int rows) {
+    m_cells.resize(static_cast<std::size_t>(std::max(rows, 2)));
+    select(m_row, m_col, m_rowSel, m_colSel);
+    if (m_listener != nullptr) {
+        m_listener->layoutChanged();
+    }
+}
+
+int CodeGrid::ColWidth(int col) const {
+    return col >= 0 && col < kGridCols ? m_colWidth[static_cast<std::size_t>(col)] : 0;
+}
+
+void CodeGrid::setColWidth(int col, int twips) {
+    if (col < 0 || col >= kGridCols) {
+        return;
+    }
+    m_colWidth[static_cast<std::size_t>(col)] = twips;
+    if (m_listener != nullptr) {
+        m_listener->layoutChanged();
+    }
+}
+
+void CodeGrid::setEnabled(bool enabled) {
+    m_enabled = enabled;
+    if (m_listener != nullptr) {
+        m_listener->layoutChanged();
+    }
+}
+
+void CodeGrid::stepRight() {
+    if (m_col < kGridCols - 1) {
+        setCol(m_col + 1);
+    } else {
+        setCol(m_col);
+    }
+}
+
+void CodeGrid::stepDown() {
+    if (m_row < Rows() - 1) {
+        setRow(m_row + 1);
+    } else {
+        setRow(m_row);
+    }
+}
+
+void CodeGrid::stepLeft() {
+    if (m_col > 1) {
+        setCol(m_col - 1);
+    } else {
+        setCol(m_col);
+    }
+}
+
+void CodeGrid::cursorMoved() {
+    if (m_listener != nullptr) {
+        m_listener->cursorChanged();
+    }
+}
+
+} // namespace rungbox::editor

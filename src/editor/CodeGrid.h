@@ -1,0 +1,100 @@
+#pragma once
+
+// The code grid: the ladder program as text cells, with a current cell and a selection. It is
+// the one place the program lives while the application runs; the Qt grid view only shows it
+// and forwards clicks and keys to it.
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace rungbox::editor {
+
+/// The grid after set-up: row 0 is the heading row, rows 1 to 299 are code lines 1 to 299.
+inline constexpr int kGridRows = 300;
+inline constexpr int kLastLine = kGridRows - 1;
+/// Column 0 holds the line numbers; columns 1 to 3 are the cells a user fills.
+inline constexpr int kGridCols = 4;
+inline constexpr int kCodeCol = 1;     ///< "LADDER CODE"
+inline constexpr int kLocationCol = 2; ///< "LOCATION"
+inline constexpr int kSetValueCol = 3; ///< "###"
+
+/// Told of every change of the grid, so that a view can repaint what changed.
+class GridListener {
+public:
+    virtual ~GridListener() = default;
+    virtual void cellChanged(int row, int col) = 0;
+    /// The current cell or the selection moved.
+    virtual void cursorChanged() = 0;
+    /// The number of rows, a column width or `Enabled` changed.
+    virtual void layoutChanged() = 0;
+};
+
+/// A table of text cells with a current cell (`Row`, `Col`, always an editable cell: row 1 or
+/// below, column 1 to 3) and a selection spanning from the current cell to (`RowSel`, `ColSel`).
+/// Cells outside the grid read as empty text and ignore writes, so nothing can be written past
+/// the last row.
+class CodeGrid {
+public:
+    /// A grid of kGridRows rows by kGridCols columns, all cells empty, cursor on (1, 1).
+    CodeGrid();
+
+    /// The text of cell (row, col); empty outside the grid. Does not move the cursor.
+    const std::string& TextMatrix(int row, int col) const;
+    void setTextMatrix(int row, int col, std::string text);
+
+    /// The text of the current cell.
+    const std::string& Text() const { return TextMatrix(m_row, m_col); }
+    void setText(std::string text) { setTextMatrix(m_row, m_col, std::move(text)); }
+
+    /// The current cell. Setting either collapses the selection to the new current cell; a
+    /// value outside the editable cells is brought to the nearest editable one.
+    int Row() const { return m_row; }
+    int Col() const { return m_col; }
+    void setRow(int row);
+    void setCol(int col);
+
+    /// The selection's second corner.
+    int RowSel() const { return m_rowSel; }
+    int ColSel() const { return m_colSel; }
+
+    /// Sets the current cell and the selection's second corner at once, as a click or a drag in
+    /// the view does. Values are brought into the editable cells.
+    void select(int row, int col, int rowSel, int colSel);
+
+    /// Number of rows, the heading row included. Shrinking drops the rows below.
+    int Rows() const { return static_cast<int>(m_cells.size()); }
+    void setRows(int rows);
+    int Cols() const { return kGridCols; }
+
+    /// Width of column `col` in twips (15 twips to the pixel at 96 dpi).
+    int ColWidth(int col) const;
+    void setColWidth(int col, int twips);
+
+    /// A disabled grid takes no keys and no clicks (the view checks it).
+    bool Enabled() const { return m_enabled; }
+    void setEnabled(bool enabled);
+
+    /// Cursor steps, as the Right, Down and Left arrow keys move the cursor; at the edge of the
+    /// editable cells a step does nothing. Each collapses the selection.
+    void stepRight();
+    void stepDown();
+    void stepLeft();
+
+    /// `listener` is told of every change; nullptr for none. Not owned.
+    void setListener(GridListener* listener) { m_listener = listener; }
+
+private:
+    void cursorMoved();
+
+    std::vector<std::array<std::string, kGridCols>> m_cells;
+    std::array<int, kGridCols> m_colWidth{};
+    int m_row = 1;
+    int m_col = 1;
+    int m_rowSel = 1;
+    int m_colSel = 1;
+    bool m_enabled = true;
+    GridListener* m_listener = nullptr;
+};
+
+} // namespace rungbox::editor

@@ -1,0 +1,74 @@
+#pragma once
+
+// Editing the program in the code grid: the editing keys, line insertion and deletion, emptying
+// the grid, and the program's changed flag.
+
+#include "CodeGrid.h"
+
+namespace rungbox::editor {
+
+/// Virtual key codes that the editing keys act on, as a KeyDown event delivers them. Letter keys
+/// deliver the code of the upper-case letter whatever Shift and Caps Lock; keypad digits deliver
+/// other codes (96 to 105) and are not digits here.
+namespace Key {
+inline constexpr int Back = 8;
+inline constexpr int Return = 13;
+inline constexpr int Space = 32;
+inline constexpr int Left = 37;
+inline constexpr int Up = 38;
+inline constexpr int Right = 39;
+inline constexpr int Down = 40;
+inline constexpr int Insert = 45;
+inline constexpr int Delete = 46;
+inline constexpr int Digit0 = 48;
+inline constexpr int Digit9 = 57;
+inline constexpr int A = 65;
+inline constexpr int Z = 90;
+inline constexpr int Numpad0 = 96;
+inline constexpr int Numpad9 = 105;
+} // namespace Key
+
+/// Writes what the main window's load handler writes into the grid: the headings, 300 rows,
+/// the line numbers 1 to 299 and the column widths.
+void setUpGrid(CodeGrid& grid);
+
+/// The editor of one program. Works on `grid`, which must outlive it.
+class Editor {
+public:
+    explicit Editor(CodeGrid& grid);
+
+    CodeGrid& grid() { return m_grid; }
+    const CodeGrid& grid() const { return m_grid; }
+
+    /// True when the program may differ from what was last loaded or saved.
+    bool codeChanged() const { return m_codeChanged; }
+    void setCodeChanged(bool changed) { m_codeChanged = changed; }
+
+    /// Handles a key pressed in the grid (virtual key code `keyCode`; `shift` is not consulted).
+    /// Marks the program changed, then edits the current cell or inserts or deletes lines.
+    /// Enter's cursor steps are made at the end, after the handler's own work. The grid's own
+    /// movement for a key (arrow keys and the like) is not made here: see pressKey.
+    void grdcode_KeyDown(int keyCode, int shift);
+
+    /// A key pressed in the grid as the user presses it: grdcode_KeyDown, then the grid's own
+    /// cursor movement for the key (arrows, Home, End, Page Up, Page Down). Does nothing while
+    /// the grid is disabled.
+    void pressKey(int keyCode, int shift);
+
+    /// Inserts a blank line at `Row`; the used lines from there down move down by one. When
+    /// line 299 is used nothing moves and nothing is written.
+    void insertLine();
+    /// Removes the line at `Row`; the used lines below it move up by one.
+    void deleteLine();
+    /// Empties the three cells of every code line and puts the cursor on line 1, column 1.
+    void clearCode();
+
+    /// The highest-numbered line whose code cell is not empty; 0 when there is none.
+    int lastUsedLine() const;
+
+private:
+    CodeGrid& m_grid;
+    bool m_codeChanged = false;
+};
+
+} // namespace rungbox::editor

@@ -1,0 +1,19 @@
+#pragma once
+
+// Program preparation: the walk over the program that checks every operand and set value before
+// a run and loads the timers and counters with their set values.
+
+#include "CodeGrid.h"
+#include "engine/Controller.h"
+#include "engine/Platform.h"
+
+namespace rungbox::editor {
+
+/// Walks the program in `grid` from line 1 to the first line whose code cell holds nothing but
+/// blanks (that line included), checking each line's operand and set value. Loads the present
+/// value and display of every TIM and CNT line into `controller`. Answers true when every line
+/// passed; at the first bad line shows its warning through `boxes` and answers false, leaving
+/// the grid's current row on that line.
+bool init_ladder(CodeGrid& grid, engine::Controller& controller, engine::MessageBoxes& boxes);
+
+} // namespace rungbox::editor

@@ -1,0 +1,124 @@
+#pragma once
+
+// The simulated controller: relay memory, edge memories, timers, counters, the program table
+// and the run flag, with the scan, the timer tick and the reset. All of the controller's state
+// lives in one Controller object; there is no global state.
+
+#include "AddressMap.h"
+#include "Platform.h"
+#include "Program.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace rungbox::engine {
+
+class Controller {
+public:
+    /// `panel` must outlive the controller; it is not owned.
+    explicit Controller(IoPanel& panel);
+
+    Controller(const Controller&) = delete;
+    Controller& operator=(const Controller&) = delete;
+
+    // --- State -------------------------------------------------------------------------------
+
+    /// Relay `address` (0 to 20000).
+    bool relay(int address) const { return m_bits[static_cast<std::size_t>(address)] != 0; }
+    void setRelay(int address, bool on) { m_bits[static_cast<std::size_t>(address)] = on; }
+    /// The DIFU edge memory of output relay `address` (0 to 20000).
+    bool difuLast(int address) const { return m_difuLast[static_cast<std::size_t>(address)] != 0; }
+
+    /// Present value of counter n (0 to 7), in counts; done exactly at 0.
+    std::int16_t cntValue(int n) const { return m_cntValue[static_cast<std::size_t>(n)]; }
+    void setCntValue(int n, std::int16_t value);
+    bool cntLast(int n) const { return m_cntLast[static_cast<std::size_t>(n)]; }
+
+    /// Present value of timer n (0 to 7), in timer ticks; done exactly at 0.
+    std::int16_t timValue(int n) const { return m_timValue[static_cast<std::size_t>(n)]; }
+    void setTimValue(int n, std::int16_t value);
+    /// True while timer n is held at its set value because its input is off.
+    bool timReset(int n) const { return m_timReset[static_cast<std::size_t>(n)]; }
+
+    /// Record r (0 to 301) of the program table.
+    const LadderLine& ladderTable(int r) const { return m_ladderTable[static_cast<std::size_t>(r)]; }
+    /// Writes record r (1 to 301). The next scan decodes the program afresh.
+    void setLadderTable(int r, LadderLine line);
+
+    /// True while a simulation runs. Only the run/stop control changes it.
+    bool simulating() const { return m_simulating; }
+    void setSimulating(bool on) { m_simulating = on; }
+
+    // --- Displays ----------------------------------------------------------------------------
+
+    /// Shows `value` (timer ticks) on timer display n as "0.0"-pattern text.
+    void showTimer(int n, int value);
+    /// Shows `value` on counter display n as a plain decimal.
+    void showCounter(int n, int value);
+    /// Shows `simulating` on the run/stop lamp-button.
+    void showRunLamp() { m_panel.setRunLamp(m_simulating); }
+
+    // --- Behaviour ---------------------------------------------------------------------------
+
+    /// Returns the controller and its panel to the power-on picture: relays off, timers and
+    /// counters at 0 (timers held), displays "0.0" and "0", lamps dark, switches unchecked, the
+    /// run lamp showing `simulating`. The DIFU memory, the program table and `simulating` stay.
+    void initPLC();
+
+    /// One scan: the input copy, lines 1 to END, the output lamps. Returns 0 when the scan
+    /// reached END, otherwise the number of the line it could not execute (the lines above it
+    /// have run; the outputs are not shown). The caller reports that line and stops the run.
+    int PLC();
+
+    /// One tick of the timer-tick timer: every timing timer counts down by one tick.
+    void tmrTimer_Timer();
+
+    /// Copies input switches into relays 0 to 15 and lights the input lamps.
+    void getInput();
+    /// Shows relays 1000 to 1015 on the output lamps.
+    void getOutput();
+
+    /// The timer step of a TIM line: timer n, input `input`, set value `setValue`.
+    void timerStep(int n, bool input, std::int16_t setValue);
+    /// The counter step of a CNT line: counter n, count input, reset input, set value.
+    void counterStep(int n, bool count, bool reset, std::int16_t setValue);
+
+    /// The decoded form of the program table as the next scan will run it.
+    const Program& program();
+
+    /// Runs one scan with the plain one-step-per-line interpreter, the reference that any faster
+    /// path is tested against. Same contract as PLC().
+    int scanReference();
+
+private:
+    friend class Program;
+
+    void compileIfNeeded();
+    void difuStep(int address, bool input);
+    void shiftStep(int first, int last, bool data, bool clock, bool reset);
+
+    IoPanel& m_panel;
+
+    // Relays 0 to 20000, then the done flags of the timers and counters (Program.h), so that every
+    // contact reads one byte of this array.
+    std::array<std::uint8_t, kBitCount> m_bits{};
+    std::array<std::uint8_t, kRelayCount> m_difuLast{};
+    std::array<std::int16_t, kCounterCount> m_cntValue{};
+    std::array<bool, kCounterCount> m_cntLast{};
+    std::array<std::int16_t, kTimerCount> m_timValue{};
+    std::array<bool, kTimerCount> m_timReset{};
+    std::array<LadderLine, kLadderTableSize> m_ladderTable{};
+    bool m_simulating = false;
+
+    Program m_program;
+    bool m_programStale = true;
+
+    // What the panel shows now, so that unchanged pictures are not sent again.
+    std::uint16_t m_inputLampsShown = 0;
+    std::uint16_t m_outputLampsShown = 0;
+    std::array<int, kTimerCount> m_timerShown{};
+    std::array<int, kCounterCount> m_counterShown{};
+};
+
+} // namespace rungbox::engine

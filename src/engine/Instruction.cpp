@@ -1,0 +1,91 @@
+#include "Instruction.h"
+
+#include <array>
+
+namespace rungbox::engine {
+
+namespace {
+
+// A word pattern: kEmpty matches a missing word only, kAny matches anything, any other text
+// matches exactly that word.
+constexpr std::string_view kAny = "\x01*";
+constexpr std::string_view kEmpty = "";
+
+struct Row {
+    std::string_view w0, w1, w2;
+    Form form;
+};
+
+constexpr Form cond(OpCode op, Operand operand, bool negated) { return {op, operand, negated}; }
+
+// The instruction table. The first row that matches the words of a line gives its form; a line
+// that matches no row cannot be executed.
+constexpr std::array kTable{
+    // Contacts: LD, AND, OR, each optionally followed by NOT, then optionally TIM or CNT.
+    Row{"LD", kEmpty, kAny, cond(OpCode::Ld, Operand::Relay, false)},
+    Row{"LD", "CNT", kAny, cond(OpCode::Ld, Operand::Counter, false)},
+    Row{"LD", "TIM", kAny, cond(OpCode::Ld, Operand::Timer, false)},
+    Row{"LD", "NOT", kEmpty, cond(OpCode::Ld, Operand::Relay, true)},
+    Row{"LD", "NOT", "CNT", cond(OpCode::Ld, Operand::Counter, true)},
+    Row{"LD", "NOT", "TIM", cond(OpCode::Ld, Operand::Timer, true)},
+    Row{"AND", kEmpty, kAny, cond(OpCode::And, Operand::Relay, false)},
+    Row{"AND", "CNT", kAny, cond(OpCode::And, Operand::Counter, false)},
+    Row{"AND", "TIM", kAny, cond(OpCode::And, Operand::Timer, false)},
+    Row{"AND", "NOT", kEmpty, cond(OpCode::And, Operand::Relay, true)},
+    Row{"AND", "NOT", "CNT", cond(OpCode::And, Operand::Counter, true)},
+    Row{"AND", "NOT", "TIM", cond(OpCode::And, Operand::Timer, true)},
+    Row{"OR", kEmpty, kAny, cond(OpCode::Or, Operand::Relay, false)},
+    Row{"OR", "CNT", kAny, cond(OpCode::Or, Operand::Counter, false)},
+    Row{"OR", "TIM", kAny, cond(OpCode::Or, Operand::Timer, false)},
+    Row{"OR", "NOT", kEmpty, cond(OpCode::Or, Operand::Relay, true)},
+    Row{"OR", "NOT", "CNT", cond(OpCode::Or, Operand::Counter, true)},
+    Row{"OR", "NOT", "TIM", cond(OpCode::Or, Operand::Timer, true)},
+    // Block combinations: the LOCATION cell is not used.
+    Row{"AND", "BLK", kAny, {OpCode::AndBlk, Operand::None, false}},
+    Row{"OR", "BLK", kAny, {OpCode::OrBlk, Operand::None, false}},
+    // Outputs.
+    Row{"OUT", kEmpty, kAny, {OpCode::Out, Operand::Relay, false}},
+    Row{"OUT", "NOT", kAny, {OpCode::OutNot, Operand::Relay, false}},
+    // These ignore every word after the first.
+    Row{"TIM", kAny, kAny, {OpCode::Tim, Operand::Timer, false}},
+    Row{"CNT", kAny, kAny, {OpCode::Cnt, Operand::Counter, false}},
+    Row{"DIFU", kAny, kAny, {OpCode::Difu, Operand::Relay, false}},
+    Row{"SFT", kAny, kAny, {OpCode::Sft, Operand::Relay, false}},
+    Row{"END", kAny, kAny, {OpCode::End, Operand::None, false}},
+};
+
+bool matches(std::string_view pattern, std::string_view word) {
+    return pattern == kAny || pattern == word;
+}
+
+} // namespace
+
+Form decodeForm(const Words& words) {
+    for (const Row& row : kTable) {
+        if (row.w0 == words[0] && matches(row.w1, words[1]) && matches(row.w2, words[2])) {
+            return row.form;
+        }
+    }
+    return {};
+}
+
+std::string_view mnemonic(OpCode op) {
+    switch (op) {
+    case OpCode::Ld: return "LD";
+    case OpCode::And: return "AND";
+    case OpCode::Or: return "OR";
+    case OpCode::AndBlk: return "AND BLK";
+    case OpCode::OrBlk: return "OR BLK";
+    case OpCode::Out: return "OUT";
+    case OpCode::OutNot: return "OUT NOT";
+    case OpCode::Tim: return "TIM";
+    case OpCode::Cnt: return "CNT";
+    case OpCode::Difu: return "DIFU";
+    case OpCode::Sft: return "SFT";
+    case OpCode::End: return "END";
+    case OpCode::Invalid: break;
+    }
+    return "";
+}
+
+} // namespace rungbox::engine

@@ -1,0 +1,104 @@
+#include "Program.h"
+
+namespace rungbox::engine {
+
+namespace {
+
+Step invalid(int lineNumber, Fault fault) {
+    Step step;
+    step.fault = fault;
+    step.line = static_cast<std::int16_t>(lineNumber);
+    return step;
+}
+
+bool inRange(int value, int first, int last) { return value >= first && value <= last; }
+
+} // namespace
+
+Step decodeLine(const LadderLine& line, int lineNumber, int& depth) {
+    const Form form = decodeForm(line.code);
+    if (form.op == OpCode::Invalid) {
+        return invalid(lineNumber, Fault::Syntax);
+    }
+
+    Step step;
+    step.op = form.op;
+    step.negated = form.negated;
+    step.line = static_cast<std::int16_t>(lineNumber);
+    step.setValue = line.setValue;
+
+    // The operand, checked against its range so that no step can reach outside its array.
+    const int n = line.location;
+    switch (form.operand) {
+    case Operand::Relay:
+        if (!inRange(n, 0, kLastRelay)) {
+            return invalid(lineNumber, Fault::OperandRange);
+        }
+        step.operand = static_cast<std::uint16_t>(n);
+        break;
+    case Operand::Timer:
+        if (!inRange(n, 0, kTimerCount - 1)) {
+            return invalid(lineNumber, Fault::OperandRange);
+        }
+        step.operand = static_cast<std::uint16_t>(form.op == OpCode::Tim ? n : kTimerDoneBit + n);
+        break;
+    case Operand::Counter:
+        if (!inRange(n, 0, kCounterCount - 1)) {
+            return invalid(lineNumber, Fault::OperandRange);
+        }
+        step.operand = static_cast<std::uint16_t>(form.op == OpCode::Cnt ? n : kCounterDoneBit + n);
+        break;
+    case Operand::None:
+        break;
+    }
+    if (form.op == OpCode::Sft && !inRange(line.setValue, 0, kLastRelay)) {
+        return invalid(lineNumber, Fault::ShiftRange);
+    }
+
+    // The block stack: LD pushes one entry, BLK and CNT pop one, SFT pops two.
+    int pops = 0;
+    switch (form.op) {
+    case OpCode::Ld:
+        if (depth >= kBlockStackSize) {
+            return invalid(lineNumber, Fault::StackOverflow);
+        }
+        step.slot = static_cast<std::uint8_t>(depth++);
+        return step;
+    case OpCode::AndBlk:
+    case OpCode::OrBlk:
+    case OpCode::Cnt:
+        pops = 1;
+        break;
+    case OpCode::Sft:
+        pops = 2;
+        break;
+    default:
+        return step;
+    }
+    if (depth < pops) {
+        return invalid(lineNumber, Fault::StackUnderflow);
+    }
+    depth -= pops;
+    step.slot = static_cast<std::uint8_t>(depth);
+    return step;
+}
+
+Program Program::decode(std::span<const LadderLine> table) {
+    Program program;
+    int depth = 0;
+    for (int r = 1; r < static_cast<int>(table.size()); ++r) {
+        const Step step = decodeLine(table[static_cast<std::size_t>(r)], r, depth);
+        program.m_steps.push_back(step);
+        if (depth > program.m_maxDepth) {
+            program.m_maxDepth = depth;
+        }
+        if (step.op == OpCode::Invalid || step.op == OpCode::End) {
+            return program;
+        }
+    }
+    // Past the last record: the scan meets nothing it can execute.
+    program.m_steps.push_back(invalid(static_cast<int>(table.size()), Fault::Syntax));
+    return program;
+}
+
+} // namespace rungbox::engine

@@ -1,0 +1,67 @@
+#pragma once
+
+// The program's file commands and its lifecycle: Save As, Load, New, Exit, closing the main
+// window, and the save question that guards an edited program.
+
+#include "FileDialog.h"
+#include "FileSystem.h"
+#include "editor/Editor.h"
+#include "engine/Controller.h"
+#include "engine/Platform.h"
+
+namespace rungbox::files {
+
+/// The two lines of the save question, joined by CR LF.
+inline constexpr std::string_view kSaveQuestion =
+    "The ladder code has changed.\r\nDo you want to save the ladder code?";
+
+/// What the commands need of the main window itself.
+class MainWindowShell {
+public:
+    virtual ~MainWindowShell() = default;
+    /// Closes the main window as its close button does (which runs Form_Unload).
+    virtual void closeMainWindow() = 0;
+};
+
+/// The file commands of one main window. Holds references only; everything it is given must
+/// outlive it.
+class FileCommands {
+public:
+    FileCommands(editor::Editor& editor, engine::Controller& controller, FileDialog& dialog,
+                 engine::MessageBoxes& boxes, FileSystem& fileSystem, MainWindowShell& shell);
+
+    /// File > Save As. Writes the program atomically: the chosen file is replaced only by a
+    /// complete new file. Answers true when the program was saved; a cancelled dialog or a
+    /// failure (with its message) answers false and leaves `codeChanged` as it was.
+    bool mnuSaveAs_Click();
+
+    /// File > Load. Asks the save question first when the program changed. Reads and checks the
+    /// whole file before it touches the grid: only a good file replaces the program. Answers
+    /// true when a program was loaded.
+    bool mnuLoad_Click();
+
+    /// File > New. Asks the save question first when the program changed, then empties the grid.
+    void mnuNew_Click();
+
+    /// File > Exit: closes the main window the normal way, so the save question is asked.
+    void mnuexit_Click();
+
+    /// The main window is closing. Asks the save question (Yes or No) when the program changed;
+    /// answers false when closing must stop (Yes was chosen but the program was not saved),
+    /// otherwise resets the controller and answers true.
+    bool Form_Unload();
+
+    /// The save question. Answers true to go on; false to stop (Cancel, or Yes with a save that
+    /// did not complete). `withCancel` offers the Cancel button.
+    bool askToSave(bool withCancel);
+
+private:
+    editor::Editor& m_editor;
+    engine::Controller& m_controller;
+    FileDialog& m_dialog;
+    engine::MessageBoxes& m_boxes;
+    FileSystem& m_fileSystem;
+    MainWindowShell& m_shell;
+};
+
+} // namespace rungbox::files

@@ -1,0 +1,112 @@
+#include "RunControl.h"
+
+#include "editor/Preparation.h"
+#include "engine/LineSyntax.h"
+
+namespace rungbox::panel {
+
+namespace {
+
+// The progress bar grows by 6 twips per copied line and is 1800 twips wide when full.
+constexpr int kProgressPerLine = 6;
+constexpr int kProgressFull = 1800;
+
+constexpr std::string_view kNoEnd = "Not END encountered. Error starting SIMULATION ...";
+
+} // namespace
+
+RunControl::RunControl(engine::Controller& controller, editor::CodeGrid& grid,
+                       engine::MessageBoxes& boxes, RunWindow& window)
+    : m_controller(controller), m_grid(grid), m_boxes(boxes), m_window(window) {}
+
+void RunControl::ledSimulate_Click() {
+    m_controller.initPLC();
+    if (!m_controller.simulating()) {
+        if (!startSequence()) {
+            return;
+        }
+    } else {
+        stopSequence();
+    }
+    m_controller.setSimulating(!m_controller.simulating());
+    m_controller.showRunLamp();
+}
+
+bool RunControl::startSequence() {
+    if (!editor::init_ladder(m_grid, m_controller, m_boxes)) {
+        return false;
+    }
+
+    m_window.setProgressWidth(0);
+    m_window.setProgressVisible(true);
+    bool endFound = false;
+    for (int i = 1; i <= engine::kLastCodeLine; ++i) {
+        engine::LadderLine line;
+        line.code = m_grid.TextMatrix(i, editor::kCodeCol);
+        line.location = engine::readNumber(m_grid.TextMatrix(i, editor::kLocationCol));
+        line.setValue = engine::readNumber(m_grid.TextMatrix(i, editor::kSetValueCol));
+        const bool isEnd = line.code == "END";
+        m_controller.setLadderTable(i, std::move(line));
+        if (isEnd) {
+            endFound = true;
+            break;
+        }
+        m_window.setProgressWidth(kProgressPerLine * i);
+    }
+    m_window.setProgressWidth(kProgressFull);
+    m_window.setProgressVisible(false);
+
+    if (!endFound) {
+        m_boxes.MsgBox(kNoEnd, engine::MsgStyle::Exclamation, engine::kAppTitle);
+        return false;
+    }
+
+    m_window.setScanTimer(true);
+    m_window.setTickTimer(true);
+    m_window.setFileMenuEnabled(false);
+    m_window.setModuleMenuEnabled(false);
+    m_grid.setEnabled(false);
+    for (int n = 0; n < engine::kInputCount; ++n) {
+        m_window.setInputSwitchEnabled(n, true);
+    }
+    return true;
+}
+
+void RunControl::stopSequence() {
+    m_window.setScanTimer(false);
+    m_window.setTickTimer(false);
+    m_window.setFileMenuEnabled(true);
+    m_window.setModuleMenuEnabled(true);
+    m_grid.setEnabled(true);
+    for (int n = 0; n < engine::kInputCount; ++n) {
+        m_window.setInputSwitchEnabled(n, false);
+    }
+}
+
+void RunControl::tmrPLCexecute_Timer() {
+    if (!m_controller.simulating() || m_reportingError) {
+        return;
+    }
+    const int badLine = m_controller.PLC();
+    if (badLine == 0) {
+        return;
+    }
+    // Ticks that arrive while the message is open must not scan again: one program error gives
+    // one message and one stop.
+    m_reportingError = true;
+    m_window.setScanTimer(false);
+    m_window.setTickTimer(false);
+    m_boxes.MsgBox("Error at line " + engine::strNumber(badLine), engine::MsgStyle::OkOnly,
+                   engine::kAppTitle);
+    m_reportingError = false;
+    ledSimulate_Click();
+}
+
+void RunControl::tmrTimer_Timer() {
+    if (!m_controller.simulating() || m_reportingError) {
+        return;
+    }
+    m_controller.tmrTimer_Timer();
+}
+
+} // namespace rungbox::panel

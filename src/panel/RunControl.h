@@ -1,0 +1,51 @@
+#pragma once
+
+// Starting and stopping a run: the run/stop lamp-button's click, and the ticks of the scan timer
+// and the timer-tick timer that drive a running program.
+
+#include "RunWindow.h"
+#include "editor/CodeGrid.h"
+#include "engine/Controller.h"
+#include "engine/Platform.h"
+
+namespace rungbox::panel {
+
+/// Milliseconds between two scans and between two timer ticks. A tick is a tenth of a second,
+/// as the timer displays read it ("5.0" runs out five seconds later).
+inline constexpr int kScanIntervalMs = 1;
+inline constexpr int kTickIntervalMs = 100;
+
+/// The run/stop control of one main window. Holds references only; everything it is given must
+/// outlive it.
+class RunControl {
+public:
+    RunControl(engine::Controller& controller, editor::CodeGrid& grid,
+               engine::MessageBoxes& boxes, RunWindow& window);
+
+    /// The run/stop lamp-button: resets the controller, then starts a stopped run (preparation,
+    /// the copy down to the first exact "END", timers on, menus and grid locked, switches free)
+    /// or stops a running one.
+    void ledSimulate_Click();
+
+    /// One tick of the scan timer: one scan. A program error shows "Error at line " N and stops
+    /// the run. Does nothing while stopped or while a scan's error message is open.
+    void tmrPLCexecute_Timer();
+
+    /// One tick of the timer-tick timer. Does nothing while stopped or while a scan's error
+    /// message is open.
+    void tmrTimer_Timer();
+
+    bool simulating() const { return m_controller.simulating(); }
+
+private:
+    bool startSequence();
+    void stopSequence();
+
+    engine::Controller& m_controller;
+    editor::CodeGrid& m_grid;
+    engine::MessageBoxes& m_boxes;
+    RunWindow& m_window;
+    bool m_reportingError = false;
+};
+
+} // namespace rungbox::panel

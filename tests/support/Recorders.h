@@ -1,0 +1,78 @@
+#pragma once
+
+// Recorders that stand in for the windows in tests: an I/O panel that remembers what it shows,
+// and message boxes that remember what they said and answer from a script.
+
+#include "engine/Platform.h"
+
+#include <array>
+#include <cstdint>
+#include <deque>
+#include <string>
+#include <vector>
+
+namespace rungbox::test {
+
+class RecordingPanel : public engine::IoPanel {
+public:
+    std::uint16_t switches = 0;
+    std::array<bool, 16> inputLamp{};
+    std::array<bool, 16> outputLamp{};
+    std::array<std::string, 8> timerDisplay{};
+    std::array<std::string, 8> counterDisplay{};
+    bool runLamp = false;
+    int lampCalls = 0;    ///< input and output lamp calls together
+    int displayCalls = 0; ///< timer and counter display calls together
+
+    void setSwitch(int n, bool on) {
+        switches = static_cast<std::uint16_t>(on ? switches | (1U << n) : switches & ~(1U << n));
+    }
+
+    std::uint16_t inputSwitches() const override { return switches; }
+    void uncheckInputSwitch(int n) override { setSwitch(n, false); }
+    void setInputLamp(int n, bool on) override {
+        inputLamp[static_cast<std::size_t>(n)] = on;
+        ++lampCalls;
+    }
+    void setOutputLamp(int n, bool on) override {
+        outputLamp[static_cast<std::size_t>(n)] = on;
+        ++lampCalls;
+    }
+    void setTimerDisplay(int n, std::string_view text) override {
+        timerDisplay[static_cast<std::size_t>(n)] = text;
+        ++displayCalls;
+    }
+    void setCounterDisplay(int n, std::string_view text) override {
+        counterDisplay[static_cast<std::size_t>(n)] = text;
+        ++displayCalls;
+    }
+    void setRunLamp(bool on) override { runLamp = on; }
+};
+
+/// One message box as the user saw it.
+struct ShownBox {
+    std::string text;
+    int style = 0;
+    std::string title;
+};
+
+class RecordingBoxes : public engine::MessageBoxes {
+public:
+    std::vector<ShownBox> shown;
+    /// Answers given in turn; when none is left, Ok for OK boxes and No for questions.
+    std::deque<engine::MsgAnswer> answers;
+
+    engine::MsgAnswer MsgBox(std::string_view text, int style, std::string_view title) override {
+        shown.push_back({std::string(text), style, std::string(title)});
+        if (!answers.empty()) {
+            const auto answer = answers.front();
+            answers.pop_front();
+            return answer;
+        }
+        return engine::MsgStyle::buttons(style) == engine::MsgStyle::OkOnly
+                   ? engine::MsgAnswer::Ok
+                   : engine::MsgAnswer::No;
+    }
+};
+
+} // namespace rungbox::test
