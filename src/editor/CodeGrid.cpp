@@ -8,7 +8,9 @@ namespace {
 const std::string kNoText;
 } // namespace
 
-CodeGrid::CodeGrid() : m_cells(kGridRows) { m_colWidth.fill(960); }
+CodeGrid::CodeGrid() : m_cells(kGridRows) {
+    m_colWidth.fill(960);
+}
 
 const std::string& CodeGrid::TextMatrix(int row, int col) const {
     if (row < 0 || row >= Rows() || col < 0 || col >= kGridCols) {
@@ -55,7 +57,9 @@ void CodeGrid::select(int row, int col, int rowSel, int colSel) {
 }
 
 void CodeGrid::setRows(int rows) {
-    m_cells.resize(static_cast<std::size_t>(std::max(rows, 2)));
+    // At least the heading row and one line, so that the cursor always has an editable cell;
+    // at most kGridRows, so that nothing can be written below line 299.
+    m_cells.resize(static_cast<std::size_t>(std::clamp(rows, 2, kGridRows)));
     select(m_row, m_col, m_rowSel, m_colSel);
     if (m_listener != nullptr) {
         m_listener->layoutChanged();
@@ -86,24 +90,24 @@ void CodeGrid::setEnabled(bool enabled) {
 void CodeGrid::stepRight() {
     if (m_col < kGridCols - 1) {
         setCol(m_col + 1);
-    } else {
-        setCol(m_col);
     }
 }
 
 void CodeGrid::stepDown() {
     if (m_row < Rows() - 1) {
         setRow(m_row + 1);
-    } else {
-        setRow(m_row);
     }
 }
 
 void CodeGrid::stepLeft() {
     if (m_col > 1) {
         setCol(m_col - 1);
-    } else {
-        setCol(m_col);
+    }
+}
+
+void CodeGrid::stepUp() {
+    if (m_row > 1) {
+        setRow(m_row - 1);
     }
 }
 

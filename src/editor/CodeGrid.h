@@ -62,7 +62,9 @@ public:
     /// the view does. Values are brought into the editable cells.
     void select(int row, int col, int rowSel, int colSel);
 
-    /// Number of rows, the heading row included. Shrinking drops the rows below.
+    /// Number of rows, the heading row included: 2 (the heading row and one line) to kGridRows.
+    /// The program holds at most 299 lines, so the grid never grows past row 299. Shrinking
+    /// drops the rows below.
     int Rows() const { return static_cast<int>(m_cells.size()); }
     void setRows(int rows);
     int Cols() const { return kGridCols; }
@@ -75,11 +77,13 @@ public:
     bool Enabled() const { return m_enabled; }
     void setEnabled(bool enabled);
 
-    /// Cursor steps, as the Right, Down and Left arrow keys move the cursor; at the edge of the
-    /// editable cells a step does nothing. Each collapses the selection.
+    /// Cursor steps, as the arrow keys move the cursor. A step that moves collapses the selection
+    /// to the new current cell; at the edge of the editable cells a step does nothing at all (the
+    /// selection stays as it was).
     void stepRight();
     void stepDown();
     void stepLeft();
+    void stepUp();
 
     /// `listener` is told of every change; nullptr for none. Not owned.
     void setListener(GridListener* listener) { m_listener = listener; }
