@@ -14,6 +14,10 @@ namespace Key {
 inline constexpr int Back = 8;
 inline constexpr int Return = 13;
 inline constexpr int Space = 32;
+inline constexpr int PageUp = 33;
+inline constexpr int PageDown = 34;
+inline constexpr int End = 35;
+inline constexpr int Home = 36;
 inline constexpr int Left = 37;
 inline constexpr int Up = 38;
 inline constexpr int Right = 39;
@@ -27,6 +31,16 @@ inline constexpr int Z = 90;
 inline constexpr int Numpad0 = 96;
 inline constexpr int Numpad9 = 105;
 } // namespace Key
+
+/// The `shift` argument of a key press: the Shift, Ctrl and Alt states as bits.
+namespace KeyMod {
+inline constexpr int Shift = 1;
+inline constexpr int Ctrl = 2;
+inline constexpr int Alt = 4;
+} // namespace KeyMod
+
+/// Rows that Page Up and Page Down move the cursor by: about what the grid shows at once.
+inline constexpr int kPageRows = 10;
 
 /// Writes what the main window's load handler writes into the grid: the headings, 300 rows,
 /// the line numbers 1 to 299 and the column widths.
@@ -51,14 +65,17 @@ public:
     void grdcode_KeyDown(int keyCode, int shift);
 
     /// A key pressed in the grid as the user presses it: grdcode_KeyDown, then the grid's own
-    /// cursor movement for the key (arrows, Home, End, Page Up, Page Down). Does nothing while
-    /// the grid is disabled.
+    /// cursor movement for the key: the arrows step one cell, Home and End go to the first and
+    /// last editable column (with Ctrl also to line 1 and line 299), Page Up and Page Down move
+    /// kPageRows lines. Does nothing while the grid is disabled.
     void pressKey(int keyCode, int shift);
 
-    /// Inserts a blank line at `Row`; the used lines from there down move down by one. When
-    /// line 299 is used nothing moves and nothing is written.
+    /// Inserts a blank line at `Row`; the lines from there down to the last used line move down
+    /// by one and the cursor moves with the line it was on. When line 299 is used there is no
+    /// room: nothing moves, nothing is written and the cursor stays.
     void insertLine();
-    /// Removes the line at `Row`; the used lines below it move up by one.
+    /// Removes the line at `Row`; the lines below it down to the last used line move up by one.
+    /// The cursor stays on its line, with the selection collapsed.
     void deleteLine();
     /// Empties the three cells of every code line and puts the cursor on line 1, column 1.
     void clearCode();
