@@ -1,1 +1,113 @@
-// Written in the next step.
+#include "Preparation.h"
+
+#include "engine/AddressMap.h"
+#include "engine/LineSyntax.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace rungbox::editor {
+
+namespace {
+
+// One range warning: the first line's text before the line number, the second line's text
+// before the upper limit, whether that limit is written with the sign blank, and the title.
+struct RangeWarning {
+    std::string_view before;
+    std::string_view range;
+    bool limitSigned;
+    int limit;
+    std::string_view title;
+};
+
+const RangeWarning kCounterNumber{"Counter out of range at line ", "Valid Range: 0 to ", true,
+                                  engine::kCounterCount - 1, "COUNTER Range"};
+const RangeWarning kTimerNumber{"Timer out of range at line ", "Valid Range: 0 to ", true,
+                                engine::kTimerCount - 1, "TIMER Range"};
+const RangeWarning kCounterSetValue{"Counter set-value is too high at line ",
+                                    "Valid Range: #0 to #", false, engine::kMaxCounterSetValue,
+                                    "COUNTER Set-value"};
+const RangeWarning kTimerSetValue{"Timer set-value is too high at line ", "Valid Range: #0 to #",
+                                  false, engine::kMaxTimerSetValue, "TIMER Set-value"};
+const RangeWarning kRelayAddress{"Relay out of range at line ", "Valid Range: 0 to ", true,
+                                 engine::kLastRelay, "RELAY Range"};
+
+void warn(engine::MessageBoxes& boxes, const RangeWarning& warning, int line) {
+    std::string text(warning.before);
+    text += engine::strNumber(line);
+    text += ".\r\n";
+    text += warning.range;
+    text += warning.limitSigned ? engine::strNumber(warning.limit) : std::to_string(warning.limit);
+    boxes.MsgBox(text, engine::MsgStyle::Exclamation, warning.title);
+}
+
+bool inRange(int value, int last) {
+    return value >= 0 && value <= last;
+}
+
+} // namespace
+
+bool init_ladder(CodeGrid& grid, engine::Controller& controller, engine::MessageBoxes& boxes) {
+    grid.setRow(1);
+    // Row 1 is tested untrimmed: a row 1 of blanks only is walked (as a line without words),
+    // an empty one ends the walk before anything is tested.
+    if (grid.TextMatrix(1, kCodeCol).empty()) {
+        return true;
+    }
+
+    for (int r = 1;; ++r) {
+        // The words are views into `code`, which lives until the end of this pass.
+        const std::string code = grid.TextMatrix(r, kCodeCol);
+        const engine::Words words = engine::splitWords(code);
+        const int location = engine::readNumber(grid.TextMatrix(r, kLocationCol));
+        const int setValue = engine::readNumber(grid.TextMatrix(r, kSetValueCol));
+
+        auto anyOfFirstThree = [&](std::string_view word) {
+            return words[0] == word || words[1] == word || words[2] == word;
+        };
+
+        // Within a line: counter number, timer number, then what word 0 asks for. A number too
+        // large for 16 bits has saturated at 32767, so it fails whichever check applies.
+        if (anyOfFirstThree("CNT") && !inRange(location, engine::kCounterCount - 1)) {
+            warn(boxes, kCounterNumber, r);
+            return false;
+        }
+        if (anyOfFirstThree("TIM") && !inRange(location, engine::kTimerCount - 1)) {
+            warn(boxes, kTimerNumber, r);
+            return false;
+        }
+        if (words[0] == "CNT") {
+            // Only the upper limit is checked: a negative set value is loaded as it is, and such
+            // a counter never counts down to done.
+            if (setValue > engine::kMaxCounterSetValue) {
+                warn(boxes, kCounterSetValue, r);
+                return false;
+            }
+            controller.setCntValue(location, static_cast<std::int16_t>(setValue));
+            controller.showCounter(location, setValue);
+        } else if (words[0] == "TIM") {
+            if (setValue > engine::kMaxTimerSetValue) {
+                warn(boxes, kTimerSetValue, r);
+                return false;
+            }
+            controller.setTimValue(location, static_cast<std::int16_t>(setValue));
+            controller.showTimer(location, setValue);
+        } else if (!inRange(location, engine::kLastRelay)) {
+            // Every other line, the empty one and unknown words included, names a relay.
+            warn(boxes, kRelayAddress, r);
+            return false;
+        }
+
+        if (r >= kLastLine) {
+            return true;
+        }
+        grid.setRow(r + 1);
+        if (words.count == 0) {
+            // The first row without words ends the walk; it has been tested above.
+            return true;
+        }
+    }
+}
+
+} // namespace rungbox::editor
