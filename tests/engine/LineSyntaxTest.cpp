@@ -1,5 +1,5 @@
-#include "engine/Instruction.h"
 #include "engine/LineSyntax.h"
+#include "engine/Instruction.h"
 
 #include <gtest/gtest.h>
 
@@ -45,18 +45,16 @@ TEST_P(ReadNumber, ReadsTheLeadingNumber) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cells, ReadNumber,
-    testing::Values(NumberRow{"", 0}, NumberRow{"abc", 0}, NumberRow{"0000", 0},
-                    NumberRow{"01000", 1000}, NumberRow{"12abc", 12}, NumberRow{"  7  ", 7},
-                    NumberRow{"1 2\t3\n4", 1234}, NumberRow{"\r5", 0}, NumberRow{"5\r6", 5},
-                    NumberRow{"-1", -1}, NumberRow{"+42", 42}, NumberRow{"- 3", -3},
-                    NumberRow{"--3", 0}, NumberRow{"2.5", 2}, NumberRow{"3.5", 4},
-                    NumberRow{"12.5", 12}, NumberRow{"2.51", 3}, NumberRow{"2.4999", 2},
-                    NumberRow{"-2.5", -2}, NumberRow{"-3.5", -4}, NumberRow{".5", 0},
-                    NumberRow{".6", 1}, NumberRow{"5.", 5}, NumberRow{"1e3", 1},
-                    NumberRow{"32767", 32767}, NumberRow{"32768", 32767},
-                    NumberRow{"99999999999999999999", 32767}, NumberRow{"-32768", -32768},
-                    NumberRow{"-40000", -32768}, NumberRow{"32767.5", 32767},
-                    NumberRow{"1.2.3", 1}));
+    testing::Values(
+        NumberRow{"", 0}, NumberRow{"abc", 0}, NumberRow{"0000", 0}, NumberRow{"01000", 1000},
+        NumberRow{"12abc", 12}, NumberRow{"  7  ", 7}, NumberRow{"1 2\t3\n4", 1234},
+        NumberRow{"\r5", 0}, NumberRow{"5\r6", 5}, NumberRow{"-1", -1}, NumberRow{"+42", 42},
+        NumberRow{"- 3", -3}, NumberRow{"--3", 0}, NumberRow{"2.5", 2}, NumberRow{"3.5", 4},
+        NumberRow{"12.5", 12}, NumberRow{"2.51", 3}, NumberRow{"2.4999", 2}, NumberRow{"-2.5", -2},
+        NumberRow{"-3.5", -4}, NumberRow{".5", 0}, NumberRow{".6", 1}, NumberRow{"5.", 5},
+        NumberRow{"1e3", 1}, NumberRow{"32767", 32767}, NumberRow{"32768", 32767},
+        NumberRow{"99999999999999999999", 32767}, NumberRow{"-32768", -32768},
+        NumberRow{"-40000", -32768}, NumberRow{"32767.5", 32767}, NumberRow{"1.2.3", 1}));
 
 TEST(NumberText, StrPutsABlankBeforeNonNegativeNumbers) {
     EXPECT_EQ(strNumber(5), " 5");
@@ -100,35 +98,29 @@ constexpr auto N = Operand::None;
 
 INSTANTIATE_TEST_SUITE_P(
     Valid, Forms,
-    testing::Values(FormRow{"LD", OpCode::Ld, R, false}, FormRow{" LD NOT ", OpCode::Ld, R, true},
-                    FormRow{"LD TIM", OpCode::Ld, T, false},
-                    FormRow{"LD NOT CNT", OpCode::Ld, C, true},
-                    FormRow{"LD CNT XYZ", OpCode::Ld, C, false},
-                    FormRow{"AND NOT TIM", OpCode::And, T, true},
-                    FormRow{"OR", OpCode::Or, R, false}, FormRow{"AND BLK", OpCode::AndBlk, N, false},
-                    FormRow{"OR BLK", OpCode::OrBlk, N, false},
-                    FormRow{"OUT", OpCode::Out, R, false},
-                    FormRow{"OUT NOT", OpCode::OutNot, R, false},
-                    FormRow{"TIM", OpCode::Tim, T, false},
-                    FormRow{"TIM ANYTHING", OpCode::Tim, T, false},
-                    FormRow{"CNT", OpCode::Cnt, C, false},
-                    FormRow{"DIFU", OpCode::Difu, R, false}, FormRow{"SFT", OpCode::Sft, R, false},
-                    FormRow{"END", OpCode::End, N, false},
-                    FormRow{"END OF PROGRAM", OpCode::End, N, false}));
+    testing::Values(
+        FormRow{"LD", OpCode::Ld, R, false}, FormRow{" LD NOT ", OpCode::Ld, R, true},
+        FormRow{"LD TIM", OpCode::Ld, T, false}, FormRow{"LD NOT CNT", OpCode::Ld, C, true},
+        FormRow{"LD CNT XYZ", OpCode::Ld, C, false}, FormRow{"AND NOT TIM", OpCode::And, T, true},
+        FormRow{"OR", OpCode::Or, R, false}, FormRow{"AND BLK", OpCode::AndBlk, N, false},
+        FormRow{"OR BLK", OpCode::OrBlk, N, false}, FormRow{"OUT", OpCode::Out, R, false},
+        FormRow{"OUT NOT", OpCode::OutNot, R, false}, FormRow{"TIM", OpCode::Tim, T, false},
+        FormRow{"TIM ANYTHING", OpCode::Tim, T, false}, FormRow{"CNT", OpCode::Cnt, C, false},
+        FormRow{"DIFU", OpCode::Difu, R, false}, FormRow{"SFT", OpCode::Sft, R, false},
+        FormRow{"END", OpCode::End, N, false}, FormRow{"END OF PROGRAM", OpCode::End, N, false}));
 
-INSTANTIATE_TEST_SUITE_P(
-    Invalid, Forms,
-    testing::Values(FormRow{"", OpCode::Invalid, N, false},
-                    FormRow{"   ", OpCode::Invalid, N, false},
-                    FormRow{"ld", OpCode::Invalid, N, false},
-                    FormRow{"LD BLK", OpCode::Invalid, N, false},
-                    FormRow{"AND NOT BLK", OpCode::Invalid, N, false},
-                    FormRow{"OUT BLK", OpCode::Invalid, N, false},
-                    FormRow{"OUT TIM", OpCode::Invalid, N, false},
-                    FormRow{"LD NOT X", OpCode::Invalid, N, false},
-                    FormRow{"LD\tNOT", OpCode::Invalid, N, false},
-                    FormRow{"XYZ", OpCode::Invalid, N, false},
-                    FormRow{"NOT", OpCode::Invalid, N, false}));
+INSTANTIATE_TEST_SUITE_P(Invalid, Forms,
+                         testing::Values(FormRow{"", OpCode::Invalid, N, false},
+                                         FormRow{"   ", OpCode::Invalid, N, false},
+                                         FormRow{"ld", OpCode::Invalid, N, false},
+                                         FormRow{"LD BLK", OpCode::Invalid, N, false},
+                                         FormRow{"AND NOT BLK", OpCode::Invalid, N, false},
+                                         FormRow{"OUT BLK", OpCode::Invalid, N, false},
+                                         FormRow{"OUT TIM", OpCode::Invalid, N, false},
+                                         FormRow{"LD NOT X", OpCode::Invalid, N, false},
+                                         FormRow{"LD\tNOT", OpCode::Invalid, N, false},
+                                         FormRow{"XYZ", OpCode::Invalid, N, false},
+                                         FormRow{"NOT", OpCode::Invalid, N, false}));
 
 } // namespace
 } // namespace rungbox::engine

@@ -2,8 +2,8 @@
 
 // A controller on a recording panel, with a short way to write a program into its table.
 
-#include "support/Recorders.h"
 #include "engine/Controller.h"
+#include "support/Recorders.h"
 
 #include <initializer_list>
 #include <stdexcept>

@@ -64,8 +64,15 @@ TEST(Scan, OrBlkCombinesTwoAndBlocks) {
 
 TEST(Scan, NotFormsInvertConditionsAndOutNotInvertsTheResult) {
     Machine m;
-    m.load({{"LD NOT", 0}, {"OUT", 1000}, {"LD", 0}, {"OUT NOT", 1001}, {"LD TIM", 3},
-            {"OUT", 1002}, {"LD NOT CNT", 2}, {"OUT", 1003}, {"END"}});
+    m.load({{"LD NOT", 0},
+            {"OUT", 1000},
+            {"LD", 0},
+            {"OUT NOT", 1001},
+            {"LD TIM", 3},
+            {"OUT", 1002},
+            {"LD NOT CNT", 2},
+            {"OUT", 1003},
+            {"END"}});
     m.scan();
     EXPECT_TRUE(m.out(0));
     EXPECT_TRUE(m.out(1));
@@ -118,8 +125,8 @@ TEST(Difu, GivesAOneScanPulseOnARisingInput) {
 
 TEST(Difu, AnOutLaterInTheScanOverridesThePulse) {
     Machine m;
-    m.load({{"LD", 0}, {"DIFU", 200}, {"LD", 1}, {"OUT", 200}, {"LD", 200}, {"OUT", 1000},
-            {"END"}});
+    m.load(
+        {{"LD", 0}, {"DIFU", 200}, {"LD", 1}, {"OUT", 200}, {"LD", 200}, {"OUT", 1000}, {"END"}});
     m.press(0, true);
     m.scan();
     EXPECT_FALSE(m.out(0));
@@ -253,21 +260,24 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         BadProgramRow{"LowerCase", {{"ld", 0}, {"END"}}, 1, Fault::Syntax},
         BadProgramRow{"LdBlk", {{"LD", 0}, {"LD BLK"}, {"END"}}, 2, Fault::Syntax},
-        BadProgramRow{"AndNotBlk", {{"LD", 0}, {"LD", 1}, {"AND NOT BLK"}, {"END"}}, 3,
-                      Fault::Syntax},
+        BadProgramRow{
+            "AndNotBlk", {{"LD", 0}, {"LD", 1}, {"AND NOT BLK"}, {"END"}}, 3, Fault::Syntax},
         BadProgramRow{"OutBlk", {{"LD", 0}, {"OUT BLK", 1000}, {"END"}}, 2, Fault::Syntax},
         BadProgramRow{"TabInsideAWord", {{"LD\tNOT", 0}, {"END"}}, 1, Fault::Syntax},
         BadProgramRow{"EmptyCodeBeforeEnd", {{"LD", 0}, {""}, {"END"}}, 2, Fault::Syntax},
         BadProgramRow{"MissingEnd", {{"LD", 0}}, 2, Fault::Syntax},
-        BadProgramRow{"AndBlkWithNothingPushed", {{"AND BLK"}, {"END"}}, 1,
-                      Fault::StackUnderflow},
+        BadProgramRow{"AndBlkWithNothingPushed", {{"AND BLK"}, {"END"}}, 1, Fault::StackUnderflow},
         BadProgramRow{"CntWithOneBlock", {{"CNT", 0, 5}, {"END"}}, 1, Fault::StackUnderflow},
-        BadProgramRow{"SftWithTwoBlocks", {{"LD", 0}, {"SFT", 10, 12}, {"END"}}, 2,
-                      Fault::StackUnderflow},
-        BadProgramRow{"SftLastAddressTooHigh", {{"LD", 0}, {"LD", 1}, {"LD", 2}, {"SFT", 10, 20001}},
-                      4, Fault::ShiftRange},
-        BadProgramRow{"SftLastAddressNegative", {{"LD", 0}, {"LD", 1}, {"LD", 2}, {"SFT", 10, -1}},
-                      4, Fault::ShiftRange},
+        BadProgramRow{
+            "SftWithTwoBlocks", {{"LD", 0}, {"SFT", 10, 12}, {"END"}}, 2, Fault::StackUnderflow},
+        BadProgramRow{"SftLastAddressTooHigh",
+                      {{"LD", 0}, {"LD", 1}, {"LD", 2}, {"SFT", 10, 20001}},
+                      4,
+                      Fault::ShiftRange},
+        BadProgramRow{"SftLastAddressNegative",
+                      {{"LD", 0}, {"LD", 1}, {"LD", 2}, {"SFT", 10, -1}},
+                      4,
+                      Fault::ShiftRange},
         BadProgramRow{"RelayOutOfRange", {{"OUT", 20001}, {"END"}}, 1, Fault::OperandRange},
         BadProgramRow{"TimerOutOfRange", {{"LD TIM", 8}, {"END"}}, 1, Fault::OperandRange},
         BadProgramRow{"A102ndEntry", manyLds(102), 102, Fault::StackOverflow}),

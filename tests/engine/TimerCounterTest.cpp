@@ -93,8 +93,7 @@ class Counter : public testing::Test {
 protected:
     // Input 0 counts, input 1 resets; output 0 shows the counter done.
     void loadCounter(int setValue) {
-        m.load({{"LD", 0}, {"LD", 1}, {"CNT", 0, setValue}, {"LD CNT", 0}, {"OUT", 1000},
-                {"END"}});
+        m.load({{"LD", 0}, {"LD", 1}, {"CNT", 0, setValue}, {"LD CNT", 0}, {"OUT", 1000}, {"END"}});
     }
     void pulse() {
         m.press(0, true);

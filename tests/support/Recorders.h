@@ -69,9 +69,8 @@ public:
             answers.pop_front();
             return answer;
         }
-        return engine::MsgStyle::buttons(style) == engine::MsgStyle::OkOnly
-                   ? engine::MsgAnswer::Ok
-                   : engine::MsgAnswer::No;
+        return engine::MsgStyle::buttons(style) == engine::MsgStyle::OkOnly ? engine::MsgAnswer::Ok
+                                                                            : engine::MsgAnswer::No;
     }
 };
 
