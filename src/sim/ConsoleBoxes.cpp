@@ -1,0 +1,31 @@
+#include "ConsoleBoxes.h"
+
+namespace rungbox::sim {
+
+std::string ConsoleBoxes::format(std::string_view text, std::string_view title) {
+    std::string line = "message [";
+    line += title;
+    line += "]: ";
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '\r') {
+            if (i + 1 < text.size() && text[i + 1] == '\n') {
+                ++i;
+            }
+            line += " / ";
+        } else if (c == '\n') {
+            line += " / ";
+        } else {
+            line += c;
+        }
+    }
+    return line;
+}
+
+engine::MsgAnswer ConsoleBoxes::MsgBox(std::string_view text, int style, std::string_view title) {
+    m_out << format(text, title) << '\n';
+    return engine::MsgStyle::buttons(style) == engine::MsgStyle::OkOnly ? engine::MsgAnswer::Ok
+                                                                        : engine::MsgAnswer::No;
+}
+
+} // namespace rungbox::sim

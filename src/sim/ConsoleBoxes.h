@@ -1,0 +1,31 @@
+#pragma once
+
+// Message boxes as rungbox-sim shows them: one line of text on standard output per box, answered
+// at once without anyone to click.
+
+#include "engine/Platform.h"
+
+#include <ostream>
+#include <string>
+#include <string_view>
+
+namespace rungbox::sim {
+
+class ConsoleBoxes : public engine::MessageBoxes {
+public:
+    /// Writes to `out`, which must outlive this object.
+    explicit ConsoleBoxes(std::ostream& out) : m_out(out) {}
+
+    /// Prints `message [TITLE]: TEXT` and a line end. Answers OK to a box with an OK button
+    /// only, and No to a question: no script can answer one, and No leaves files as they are.
+    engine::MsgAnswer MsgBox(std::string_view text, int style, std::string_view title) override;
+
+    /// The line printed for a box, without its line end: each line break inside `text` (CR LF,
+    /// a lone CR or a lone LF) becomes " / ", so that one box is always one line.
+    static std::string format(std::string_view text, std::string_view title);
+
+private:
+    std::ostream& m_out;
+};
+
+} // namespace rungbox::sim

@@ -1,0 +1,145 @@
+#include "Runner.h"
+
+#include "engine/AddressMap.h"
+
+namespace rungbox::sim {
+
+Runner::Runner(std::ostream& out, std::ostream& err)
+    : m_out(out), m_err(err), m_boxes(out), m_controller(m_panel), m_editor(m_grid),
+      m_runControl(m_controller, m_grid, m_boxes, m_panel),
+      m_files(m_editor, m_controller, m_dialog, m_boxes, m_fileSystem, m_shell) {
+    // What the main window's load handler does.
+    editor::setUpGrid(m_grid);
+    m_controller.initPLC();
+    m_editor.setCodeChanged(false);
+}
+
+bool Runner::load(const std::string& path) {
+    m_dialog.m_path = path;
+    const bool loaded = m_files.mnuLoad_Click();
+    m_out.flush();
+    return loaded;
+}
+
+int Runner::run(std::istream& script) {
+    std::string text;
+    int lineNumber = 0;
+    while (std::getline(script, text)) {
+        ++lineNumber;
+        const ScriptLine line = parseScriptLine(text);
+        if (line.kind == ScriptLine::Kind::Skip) {
+            continue;
+        }
+        if (line.kind == ScriptLine::Kind::Error) {
+            return complain(lineNumber, line.error);
+        }
+        const int status = execute(line.command, lineNumber);
+        if (status != Exit::Ok) {
+            m_out.flush();
+            return status;
+        }
+    }
+    m_out.flush();
+    return Exit::Ok;
+}
+
+int Runner::complain(int lineNumber, const std::string& why) {
+    // Whatever the script printed so far comes before the complaint when both go to a terminal.
+    m_out.flush();
+    m_err << "rungbox-sim: line " << lineNumber << ": " << why << '\n';
+    m_err.flush();
+    return Exit::Usage;
+}
+
+int Runner::execute(const Command& command, int lineNumber) {
+    switch (command.kind) {
+    case CommandKind::In:
+        if (!m_panel.inputSwitchEnabled(command.number)) {
+            return complain(lineNumber, "in: the input switches are disabled while the run is "
+                                        "stopped; press first");
+        }
+        m_panel.setInputSwitch(command.number, command.on);
+        return Exit::Ok;
+    case CommandKind::Scan:
+        return scans(command.count);
+    case CommandKind::Tick:
+        for (std::int64_t k = 0; k < command.count && m_runControl.simulating(); ++k) {
+            m_runControl.tmrTimer_Timer();
+        }
+        return Exit::Ok;
+    case CommandKind::Wait:
+        return wait(command.count);
+    case CommandKind::Press: {
+        const bool starting = !m_runControl.simulating();
+        m_runControl.ledSimulate_Click();
+        if (!starting) {
+            return Exit::Ok;
+        }
+        if (!m_runControl.simulating()) {
+            return Exit::StartRefused;
+        }
+        m_clockMs = 0;
+        return Exit::Ok;
+    }
+    case CommandKind::Show:
+        m_out << m_panel.showLine() << '\n';
+        return Exit::Ok;
+    case CommandKind::Relay:
+        m_out << "relay " << command.number << " = " << (m_controller.relay(command.number) ? 1 : 0)
+              << '\n';
+        return Exit::Ok;
+    case CommandKind::List:
+        list();
+        return Exit::Ok;
+    }
+    return Exit::Ok;
+}
+
+// A scan that leaves the run stopped has met a program error: its message has been shown and
+// the run/stop control has stopped the run.
+int Runner::scans(std::int64_t count) {
+    if (!m_runControl.simulating()) {
+        return Exit::Ok;
+    }
+    for (std::int64_t k = 0; k < count; ++k) {
+        m_runControl.tmrPLCexecute_Timer();
+        if (!m_runControl.simulating()) {
+            return Exit::ProgramError;
+        }
+    }
+    return Exit::Ok;
+}
+
+// Each millisecond of simulated time has one scan; a millisecond whose number is a multiple of
+// the tick interval also has one timer tick, right after its scan.
+int Runner::wait(std::int64_t milliseconds) {
+    if (!m_runControl.simulating()) {
+        return Exit::Ok;
+    }
+    static_assert(panel::kScanIntervalMs == 1, "wait runs one scan per millisecond");
+    constexpr std::uint64_t kTick = panel::kTickIntervalMs;
+    for (std::int64_t k = 0; k < milliseconds; ++k) {
+        ++m_clockMs;
+        m_runControl.tmrPLCexecute_Timer();
+        if (!m_runControl.simulating()) {
+            return Exit::ProgramError;
+        }
+        if (m_clockMs % kTick == 0) {
+            m_runControl.tmrTimer_Timer();
+        }
+    }
+    return Exit::Ok;
+}
+
+void Runner::list() {
+    for (int row = 1; row <= editor::kLastLine; ++row) {
+        const std::string& code = m_grid.TextMatrix(row, editor::kCodeCol);
+        if (code.empty()) {
+            continue;
+        }
+        m_out << row << '\t' << code << '\t' << m_grid.TextMatrix(row, editor::kLocationCol) << '\t'
+              << m_grid.TextMatrix(row, editor::kSetValueCol) << '\n';
+    }
+}
+
+} // namespace rungbox::sim

@@ -1,0 +1,100 @@
+#pragma once
+
+// rungbox-sim's core: the application's own controller, code grid, editor, run/stop control and
+// Load command, put together as the main window puts them together, and driven by a script
+// instead of the user's hands.
+
+#include "ConsoleBoxes.h"
+#include "ScriptLine.h"
+#include "SimPanel.h"
+#include "editor/CodeGrid.h"
+#include "editor/Editor.h"
+#include "engine/Controller.h"
+#include "files/FileCommands.h"
+#include "files/FileDialog.h"
+#include "files/FileSystem.h"
+#include "panel/RunControl.h"
+
+#include <cstdint>
+#include <istream>
+#include <optional>
+#include <ostream>
+#include <string>
+
+namespace rungbox::sim {
+
+/// Exit statuses of rungbox-sim.
+namespace Exit {
+inline constexpr int Ok = 0;           ///< the script ran to its end
+inline constexpr int Usage = 1;        ///< wrong command line, line not understood, file not loaded
+inline constexpr int StartRefused = 2; ///< a press could not start the run
+inline constexpr int ProgramError = 3; ///< a program error stopped the run
+} // namespace Exit
+
+/// One simulated main window and its script. Not copyable; holds everything it uses.
+class Runner {
+public:
+    /// Prints commands' results and message boxes to `out`, complaints about the script to
+    /// `err`. Both must outlive the runner. The window is set up as at start-up: grid laid out,
+    /// controller reset, program unchanged.
+    Runner(std::ostream& out, std::ostream& err);
+
+    Runner(const Runner&) = delete;
+    Runner& operator=(const Runner&) = delete;
+
+    /// Loads the program file at `path` as File > Load does. True when a program was loaded;
+    /// otherwise its message has been printed.
+    bool load(const std::string& path);
+
+    /// Runs the script read from `script` line by line to its end or to the first line that
+    /// ends it early, and answers the exit status (Exit).
+    int run(std::istream& script);
+
+    /// Runs one command; `lineNumber` names the script line in a complaint. Answers Exit::Ok to
+    /// go on, otherwise the exit status that ends the script.
+    int execute(const Command& command, int lineNumber);
+
+    /// Milliseconds of simulated time since the run started (moved only by `wait`).
+    std::uint64_t clock() const { return m_clockMs; }
+
+    const SimPanel& panel() const { return m_panel; }
+    const engine::Controller& controller() const { return m_controller; }
+
+private:
+    // The open dialog answers the program's path; the save dialog is cancelled (the runner never
+    // saves: it answers No to the save question).
+    class PathDialog : public files::FileDialog {
+    public:
+        std::optional<std::string> ShowSave(std::string_view, std::string_view) override {
+            return std::nullopt;
+        }
+        std::optional<std::string> ShowOpen(std::string_view) override { return m_path; }
+        std::optional<std::string> m_path;
+    };
+
+    class NoShell : public files::MainWindowShell {
+    public:
+        void closeMainWindow() override {}
+    };
+
+    int scans(std::int64_t count);
+    int wait(std::int64_t milliseconds);
+    void list();
+    int complain(int lineNumber, const std::string& why);
+
+    std::ostream& m_out;
+    std::ostream& m_err;
+    SimPanel m_panel;
+    ConsoleBoxes m_boxes;
+    engine::Controller m_controller;
+    editor::CodeGrid m_grid;
+    editor::Editor m_editor;
+    panel::RunControl m_runControl;
+    PathDialog m_dialog;
+    files::DiskFileSystem m_fileSystem;
+    NoShell m_shell;
+    files::FileCommands m_files;
+    std::uint64_t m_clockMs = 0;
+};
+
+} // namespace rungbox::sim

@@ -1,0 +1,171 @@
+#include "ScriptLine.h"
+
+#include "engine/AddressMap.h"
+
+#include <optional>
+#include <vector>
+
+namespace rungbox::sim {
+
+namespace {
+
+bool isSeparator(char c) {
+    return c == ' ' || c == '\t';
+}
+
+std::vector<std::string_view> splitScriptWords(std::string_view text) {
+    std::vector<std::string_view> words;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        while (i < text.size() && isSeparator(text[i])) {
+            ++i;
+        }
+        const std::size_t start = i;
+        while (i < text.size() && !isSeparator(text[i])) {
+            ++i;
+        }
+        if (i > start) {
+            words.push_back(text.substr(start, i - start));
+        }
+    }
+    return words;
+}
+
+// A plain decimal from `low` to `high`: digits only, no sign, no leading zero. Nothing for any
+// other text. Ten digits already exceed every bound used, so longer texts are refused before
+// they could overflow.
+std::optional<std::int64_t> plainNumber(std::string_view word, std::int64_t low,
+                                        std::int64_t high) {
+    constexpr std::size_t kMaxDigits = 10;
+    if (word.empty() || word.size() > kMaxDigits || (word.size() > 1 && word[0] == '0')) {
+        return std::nullopt;
+    }
+    std::int64_t value = 0;
+    for (const char c : word) {
+        if (c < '0' || c > '9') {
+            return std::nullopt;
+        }
+        value = value * 10 + (c - '0');
+    }
+    if (value < low || value > high) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+ScriptLine error(std::string why) {
+    ScriptLine line;
+    line.kind = ScriptLine::Kind::Error;
+    line.error = std::move(why);
+    return line;
+}
+
+ScriptLine command(Command c) {
+    ScriptLine line;
+    line.kind = ScriptLine::Kind::Command;
+    line.command = c;
+    return line;
+}
+
+std::string quoted(std::string_view word) {
+    return "\"" + std::string(word) + "\"";
+}
+
+// scan [K], tick [K], wait MS: one optional (or, for wait, required) count.
+ScriptLine countCommand(CommandKind kind, const std::vector<std::string_view>& words,
+                        bool countRequired, std::string_view what) {
+    const std::string usage = std::string(words[0]) + " takes " +
+                              (countRequired ? "" : "an optional ") + std::string(what) +
+                              ", a whole number from 1 to " + std::to_string(kMaxCount);
+    if (words.size() > 2 || (countRequired && words.size() < 2)) {
+        return error(usage);
+    }
+    Command c;
+    c.kind = kind;
+    if (words.size() == 2) {
+        const auto count = plainNumber(words[1], 1, kMaxCount);
+        if (!count) {
+            return error(usage + ", not " + quoted(words[1]));
+        }
+        c.count = *count;
+    }
+    return command(c);
+}
+
+ScriptLine bareCommand(CommandKind kind, const std::vector<std::string_view>& words) {
+    if (words.size() != 1) {
+        return error(std::string(words[0]) + " takes no further words");
+    }
+    Command c;
+    c.kind = kind;
+    return command(c);
+}
+
+} // namespace
+
+ScriptLine parseScriptLine(std::string_view text) {
+    if (!text.empty() && text.back() == '\r') {
+        text.remove_suffix(1);
+    }
+    const auto words = splitScriptWords(text);
+    if (words.empty() || words[0].front() == '#') {
+        return {};
+    }
+
+    const std::string_view name = words[0];
+    if (name == "in") {
+        const std::string usage = "in takes a switch number 0 to 15 and a state 0 or 1";
+        if (words.size() != 3) {
+            return error(usage);
+        }
+        const auto n = plainNumber(words[1], 0, engine::kInputCount - 1);
+        if (!n) {
+            return error(usage + ", not switch " + quoted(words[1]));
+        }
+        const auto state = plainNumber(words[2], 0, 1);
+        if (!state) {
+            return error(usage + ", not state " + quoted(words[2]));
+        }
+        Command c;
+        c.kind = CommandKind::In;
+        c.number = static_cast<int>(*n);
+        c.on = *state == 1;
+        return command(c);
+    }
+    if (name == "scan") {
+        return countCommand(CommandKind::Scan, words, false, "a count");
+    }
+    if (name == "tick") {
+        return countCommand(CommandKind::Tick, words, false, "a count");
+    }
+    if (name == "wait") {
+        return countCommand(CommandKind::Wait, words, true, "milliseconds");
+    }
+    if (name == "press") {
+        return bareCommand(CommandKind::Press, words);
+    }
+    if (name == "show") {
+        return bareCommand(CommandKind::Show, words);
+    }
+    if (name == "list") {
+        return bareCommand(CommandKind::List, words);
+    }
+    if (name == "relay") {
+        const std::string usage =
+            "relay takes an address from 0 to " + std::to_string(engine::kLastRelay);
+        if (words.size() != 2) {
+            return error(usage);
+        }
+        const auto address = plainNumber(words[1], 0, engine::kLastRelay);
+        if (!address) {
+            return error(usage + ", not " + quoted(words[1]));
+        }
+        Command c;
+        c.kind = CommandKind::Relay;
+        c.number = static_cast<int>(*address);
+        return command(c);
+    }
+    return error("unknown command " + quoted(name));
+}
+
+} // namespace rungbox::sim

@@ -1,0 +1,51 @@
+#pragma once
+
+// One line of a rungbox-sim script, read into a command. The reading is strict: a line is
+// understood only in exactly the forms the command table gives, so that a typing mistake in a
+// script stops it instead of checking something else than intended.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace rungbox::sim {
+
+/// The largest count of `scan`, `tick` and the largest `wait` in milliseconds. A hundred million
+/// scans are more than a day of simulated time; the bound keeps every count well inside 64 bits
+/// and turns a runaway number in a script into an error instead of an endless run.
+inline constexpr std::int64_t kMaxCount = 100000000;
+
+enum class CommandKind {
+    In,    ///< input switch `number` (0 to 15) on or off (`on`)
+    Scan,  ///< `count` scans
+    Tick,  ///< `count` ticks of the timer-tick timer
+    Wait,  ///< `count` milliseconds of simulated time
+    Press, ///< the run/stop lamp-button
+    Show,  ///< print the lamps and displays
+    Relay, ///< print relay `number` (0 to 20000)
+    List,  ///< print the program's code lines
+};
+
+struct Command {
+    CommandKind kind = CommandKind::Show;
+    int number = 0;         ///< In: switch number; Relay: relay address
+    bool on = false;        ///< In: the switch state
+    std::int64_t count = 1; ///< Scan, Tick: how many; Wait: milliseconds (1 to kMaxCount)
+};
+
+/// A script line as read: nothing to do, a command, or a line not understood.
+struct ScriptLine {
+    enum class Kind { Skip, Command, Error };
+
+    Kind kind = Kind::Skip;
+    Command command;   ///< valid when kind is Command
+    std::string error; ///< why the line was not understood, when kind is Error
+};
+
+/// Reads one script line (without its line end; one trailing CR, left by a CR LF line end, is
+/// dropped). Words are separated by runs of blanks and tabs. A line that holds nothing but blanks
+/// and tabs, or whose first other character is '#', is skipped. Numbers are plain decimals:
+/// digits only, no sign and no leading zero.
+ScriptLine parseScriptLine(std::string_view text);
+
+} // namespace rungbox::sim
