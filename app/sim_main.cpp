@@ -11,29 +11,57 @@
 #include <fstream>
 #include <iostream>
 #include <memory>
+#include <string>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// A folder opens as a stream that reads as empty, which would pass for an empty script.
+bool isDirectory(int fd) {
+    struct stat info {};
+    return fstat(fd, &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+int cannotRead(const std::string& what, int error) {
+    std::cerr << "rungbox-sim: cannot read " << what << ": " << std::strerror(error) << '\n';
+    return rungbox::sim::Exit::Usage;
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
-    using rungbox::sim::Exit::Usage;
     if (argc < 2 || argc > 3) {
         std::cerr << "usage: rungbox-sim PROGRAM.PLC [SCRIPT]\n";
-        return Usage;
+        return rungbox::sim::Exit::Usage;
     }
 
     // The script is opened first, so that a wrong command line is refused before anything runs.
     std::ifstream scriptFile;
     if (argc == 3) {
+        const int fd = open(argv[2], O_RDONLY | O_CLOEXEC);
+        if (fd < 0) {
+            return cannotRead(argv[2], errno);
+        }
+        const bool folder = isDirectory(fd);
+        close(fd);
+        if (folder) {
+            return cannotRead(argv[2], EISDIR);
+        }
         scriptFile.open(argv[2], std::ios::binary);
         if (!scriptFile) {
-            std::cerr << "rungbox-sim: cannot read " << argv[2] << ": " << std::strerror(errno)
-                      << '\n';
-            return Usage;
+            return cannotRead(argv[2], errno);
         }
+    } else if (isDirectory(STDIN_FILENO)) {
+        return cannotRead("the script", EISDIR);
     }
 
     // The controller's memory and the grid are large; keep them off the stack.
     auto runner = std::make_unique<rungbox::sim::Runner>(std::cout, std::cerr);
     if (!runner->load(argv[1])) {
-        return Usage;
+        return rungbox::sim::Exit::Usage;
     }
     return runner->run(argc == 3 ? static_cast<std::istream&>(scriptFile) : std::cin);
 }

@@ -40,6 +40,11 @@ int Runner::run(std::istream& script) {
         }
     }
     m_out.flush();
+    if (script.bad()) {
+        // A script that could not be read to its end did not run to its end.
+        m_err << "rungbox-sim: line " << lineNumber + 1 << ": the script could not be read\n";
+        return Exit::Usage;
+    }
     return Exit::Ok;
 }
 
