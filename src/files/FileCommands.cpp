@@ -1,1 +1,149 @@
-// Written in the next step.
+#include "FileCommands.h"
+
+#include "LadderFile.h"
+#include "engine/LineSyntax.h"
+
+#include <cerrno>
+#include <cstring>
+
+namespace rungbox::files {
+
+namespace {
+
+using engine::MsgAnswer;
+namespace MsgStyle = engine::MsgStyle;
+
+std::string unknownError(std::string_view command, const FileError& error) {
+    return "Unknown error in " + std::string(command) + ": (" + engine::strNumber(error.number) +
+           ") " + error.description;
+}
+
+} // namespace
+
+FileCommands::FileCommands(editor::Editor& editor, engine::Controller& controller,
+                           FileDialog& dialog, engine::MessageBoxes& boxes, FileSystem& fileSystem,
+                           MainWindowShell& shell)
+    : m_editor(editor), m_controller(controller), m_dialog(dialog), m_boxes(boxes),
+      m_fileSystem(fileSystem), m_shell(shell) {}
+
+bool FileCommands::mnuSaveAs_Click() {
+    const auto path = m_dialog.ShowSave(kDefaultFileName, kPlcFilter);
+    if (!path) {
+        return false;
+    }
+    const editor::CodeGrid& grid = m_editor.grid();
+    FileError error;
+    auto fail = [&] {
+        m_boxes.MsgBox(unknownError("mnuSaveAs", error), MsgStyle::OkOnly, engine::kAppTitle);
+        return false;
+    };
+
+    // The new file is written beside the chosen one and takes its place only when complete; a
+    // failure on the way leaves whatever file was there untouched.
+    auto file = m_fileSystem.beginSave(*path, error);
+    if (!file) {
+        return fail();
+    }
+    for (std::string line : ladderFileLines(grid)) {
+        line += "\r\n";
+        if (!file->write(line, error)) {
+            return fail();
+        }
+    }
+    if (!file->commit(error)) {
+        return fail();
+    }
+
+    // The save walks the current cell through the cells it writes; it rests after the last one.
+    const CellPos rest = cellAfterSave(grid);
+    m_editor.grid().setRow(rest.row);
+    m_editor.grid().setCol(rest.col);
+    m_editor.setCodeChanged(false);
+    return true;
+}
+
+bool FileCommands::mnuLoad_Click() {
+    if (!askToSave(true)) {
+        return false;
+    }
+    const auto path = m_dialog.ShowOpen(kPlcFilter);
+    if (!path) {
+        return false;
+    }
+
+    // The whole file is read and checked before the grid is touched: a file that cannot be read
+    // or is not a program file leaves the program and its changed flag as they were.
+    std::string bytes;
+    FileError error;
+    if (!m_fileSystem.readAll(*path, bytes, error)) {
+        if (error.number == ENOENT) {
+            m_boxes.MsgBox(error.description, MsgStyle::OkOnly, engine::kAppTitle);
+        } else {
+            m_boxes.MsgBox(unknownError("mnuLoad", error), MsgStyle::OkOnly, engine::kAppTitle);
+        }
+        return false;
+    }
+    LadderFileContents contents = readLadderFile(bytes);
+    switch (contents.status) {
+    case ReadStatus::Ok:
+        break;
+    case ReadStatus::BadMagic:
+        m_boxes.MsgBox("Invalid Rungbox File", MsgStyle::OkOnly | MsgStyle::Critical,
+                       engine::kAppTitle);
+        return false;
+    case ReadStatus::BadVersion:
+        m_boxes.MsgBox("Incompatible Rungbox version", MsgStyle::OkOnly | MsgStyle::Critical,
+                       engine::kAppTitle);
+        return false;
+    case ReadStatus::EndedBeforeVersion:
+        m_boxes.MsgBox(unknownError("mnuLoad", {ENODATA, std::strerror(ENODATA)}), MsgStyle::OkOnly,
+                       engine::kAppTitle);
+        return false;
+    }
+
+    m_editor.clearCode();
+    placeFields(m_editor.grid(), contents.fields);
+    // Cells filled from a file are not edits.
+    m_editor.setCodeChanged(false);
+    return true;
+}
+
+void FileCommands::mnuNew_Click() {
+    if (!askToSave(true)) {
+        return;
+    }
+    m_editor.setCodeChanged(false);
+    m_editor.clearCode();
+}
+
+void FileCommands::mnuexit_Click() {
+    m_shell.closeMainWindow();
+}
+
+bool FileCommands::Form_Unload() {
+    if (!askToSave(false)) {
+        return false;
+    }
+    m_controller.initPLC();
+    return true;
+}
+
+bool FileCommands::askToSave(bool withCancel) {
+    if (!m_editor.codeChanged()) {
+        return true;
+    }
+    const int style = MsgStyle::Question | (withCancel ? MsgStyle::YesNoCancel : MsgStyle::YesNo);
+    switch (m_boxes.MsgBox(kSaveQuestion, style, engine::kAppTitle)) {
+    case MsgAnswer::Yes:
+        // The user asked for the program to be kept: if it was not saved (dialog cancelled or the
+        // write failed) the command stops rather than throw the program away.
+        return mnuSaveAs_Click();
+    case MsgAnswer::No:
+        return true;
+    default:
+        // Cancel, or a box closed without an answer: nothing is thrown away.
+        return false;
+    }
+}
+
+} // namespace rungbox::files

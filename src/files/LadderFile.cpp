@@ -1,1 +1,157 @@
-// Written in the next step.
+#include "LadderFile.h"
+
+namespace rungbox::files {
+
+namespace {
+
+using editor::kCodeCol;
+using editor::kLastLine;
+using editor::kSetValueCol;
+
+constexpr std::string_view kLineEnd = "\r\n";
+
+bool isLastCell(CellPos pos) {
+    return pos.row == kLastLine && pos.col == kSetValueCol;
+}
+
+// The cell after `pos` in file order: columns 1 to 3 of a line, then column 1 of the next line.
+// Never called on the last cell.
+CellPos nextCell(CellPos pos) {
+    if (pos.col < kSetValueCol) {
+        return {pos.row, pos.col + 1};
+    }
+    return {pos.row + 1, kCodeCol};
+}
+
+// Walks the cells a save writes, calling `visit` with each; answers the cell the walk ends on.
+template <typename Visit> CellPos walkSavedCells(const editor::CodeGrid& grid, Visit visit) {
+    CellPos pos{1, kCodeCol};
+    for (;;) {
+        const std::string& text = grid.TextMatrix(pos.row, pos.col);
+        visit(text);
+        if (isLastCell(pos)) {
+            return pos;
+        }
+        pos = nextCell(pos);
+        if (text == kEndCell) {
+            return pos;
+        }
+    }
+}
+
+// Reads fields from a file's bytes, one at a time.
+class FieldReader {
+public:
+    explicit FieldReader(std::string_view bytes) : m_bytes(bytes) {}
+
+    // True while a field is left: bytes remain, or a comma was the last thing read (a comma
+    // always separates two fields, so a comma at the very end leaves one empty field).
+    bool hasField() const { return m_pos < m_bytes.size() || m_afterComma; }
+
+    // The next field; only called when hasField().
+    std::string next() {
+        m_afterComma = false;
+        while (m_pos < m_bytes.size() && m_bytes[m_pos] == ' ') {
+            ++m_pos;
+        }
+        std::string field;
+        if (m_pos < m_bytes.size() && m_bytes[m_pos] == '"') {
+            ++m_pos;
+            while (m_pos < m_bytes.size() && m_bytes[m_pos] != '"' && !isLineEnd(m_bytes[m_pos])) {
+                field += m_bytes[m_pos++];
+            }
+            // Whatever stands between the closing quote and the delimiter is not part of it.
+            while (m_pos < m_bytes.size() && !isDelimiter(m_bytes[m_pos])) {
+                ++m_pos;
+            }
+        } else {
+            while (m_pos < m_bytes.size() && !isDelimiter(m_bytes[m_pos])) {
+                field += m_bytes[m_pos++];
+            }
+        }
+        consumeDelimiter();
+        return field;
+    }
+
+private:
+    static bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
+    static bool isDelimiter(char c) { return c == ',' || isLineEnd(c); }
+
+    // Steps over a comma or over one line end (CR LF, LF or CR).
+    void consumeDelimiter() {
+        if (m_pos >= m_bytes.size()) {
+            return;
+        }
+        const char c = m_bytes[m_pos++];
+        if (c == ',') {
+            m_afterComma = true;
+        } else if (c == '\r' && m_pos < m_bytes.size() && m_bytes[m_pos] == '\n') {
+            ++m_pos;
+        }
+    }
+
+    std::string_view m_bytes;
+    std::size_t m_pos = 0;
+    bool m_afterComma = false;
+};
+
+} // namespace
+
+std::vector<std::string> ladderFileLines(const editor::CodeGrid& grid) {
+    std::vector<std::string> lines{std::string(kMagic), std::string(kVersion)};
+    walkSavedCells(grid, [&](const std::string& text) { lines.push_back(text); });
+    return lines;
+}
+
+std::string writeLadderFile(const editor::CodeGrid& grid) {
+    std::string bytes;
+    for (const std::string& line : ladderFileLines(grid)) {
+        bytes += line;
+        bytes += kLineEnd;
+    }
+    return bytes;
+}
+
+CellPos cellAfterSave(const editor::CodeGrid& grid) {
+    return walkSavedCells(grid, [](const std::string&) {});
+}
+
+LadderFileContents readLadderFile(std::string_view bytes) {
+    LadderFileContents contents;
+    FieldReader reader(bytes);
+    if (!reader.hasField()) {
+        contents.status = ReadStatus::EndedBeforeVersion;
+        return contents;
+    }
+    if (reader.next() != kMagic) {
+        contents.status = ReadStatus::BadMagic;
+        return contents;
+    }
+    if (!reader.hasField()) {
+        contents.status = ReadStatus::EndedBeforeVersion;
+        return contents;
+    }
+    if (reader.next() != kVersion) {
+        contents.status = ReadStatus::BadVersion;
+        return contents;
+    }
+    while (reader.hasField() && static_cast<int>(contents.fields.size()) < kMaxCellFields) {
+        contents.fields.push_back(reader.next());
+    }
+    return contents;
+}
+
+void placeFields(editor::CodeGrid& grid, const std::vector<std::string>& fields) {
+    CellPos pos{1, kCodeCol};
+    for (const std::string& field : fields) {
+        grid.setTextMatrix(pos.row, pos.col, field);
+        if (isLastCell(pos)) {
+            break;
+        }
+        pos = nextCell(pos);
+    }
+    grid.setRow(pos.row);
+    grid.setCol(pos.col);
+}
+
+} // namespace rungbox::files
