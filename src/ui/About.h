@@ -1,0 +1,19 @@
+#pragma once
+
+// Help > About: the product name, its version and what the simulated controller offers.
+
+#include <QDialog>
+
+namespace rungbox::ui {
+
+class About : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit About(QWidget* parent = nullptr);
+
+    /// The OK button: closes the box.
+    void cmdOK_Click();
+};
+
+} // namespace rungbox::ui

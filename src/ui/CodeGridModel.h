@@ -1,0 +1,60 @@
+#pragma once
+
+// The code grid as a Qt table model: model row r, column c is grid cell (r + 1, c + 1). The
+// grid's heading row and line-number column become the model's header data.
+
+#include "editor/CodeGrid.h"
+
+#include <QAbstractTableModel>
+
+namespace rungbox::ui {
+
+class CodeGridModel : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    /// Listens to `grid`, which must outlive the model. Only one listener can listen to a grid.
+    explicit CodeGridModel(editor::CodeGrid& grid, QObject* parent = nullptr);
+    ~CodeGridModel() override;
+
+    editor::CodeGrid& grid() { return m_grid; }
+
+    /// Model index of grid cell (row, col); invalid for a heading cell.
+    QModelIndex indexOfCell(int row, int col) const;
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+signals:
+    /// The grid's current cell or selection moved.
+    void cursorMoved();
+    /// A column width or the grid's Enabled changed.
+    void appearanceChanged();
+
+private:
+    // Hears the grid's changes and passes them on as the model's signals.
+    class Listener : public editor::GridListener {
+    public:
+        explicit Listener(CodeGridModel& model) : m_model(model) {}
+        void cellChanged(int row, int col) override { m_model.gridCellChanged(row, col); }
+        void cursorChanged() override { emit m_model.cursorMoved(); }
+        void layoutChanged() override { m_model.gridLayoutChanged(); }
+
+    private:
+        CodeGridModel& m_model;
+    };
+
+    void gridCellChanged(int row, int col);
+    void gridLayoutChanged();
+
+    editor::CodeGrid& m_grid;
+    Listener m_listener{*this};
+    /// Rows of the grid the model reports, heading row included.
+    int m_rowsShown;
+};
+
+} // namespace rungbox::ui

@@ -1,0 +1,54 @@
+#pragma once
+
+// The code grid on the main window: a table view over CodeGridModel. It has no cursor of its
+// own: it shows the grid's current cell and selection, hands every key to the editor and turns
+// clicks and drags into the grid's Row, Col, RowSel and ColSel.
+
+#include "CodeGridModel.h"
+#include "editor/Editor.h"
+
+#include <QTableView>
+
+#include <utility>
+
+namespace rungbox::ui {
+
+class CodeGridView : public QTableView {
+    Q_OBJECT
+
+public:
+    /// `editor` (and its grid) must outlive the view; the view makes its own model of the grid.
+    explicit CodeGridView(editor::Editor& editor, QWidget* parent = nullptr);
+
+    CodeGridModel& gridModel() { return m_model; }
+
+    /// Where the centre of line `row`'s number is, in the vertical header's coordinates; for
+    /// tests that click line numbers.
+    QPoint lineNumberCenter(int row) const;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void showCursor();
+    void applyAppearance();
+    /// Grid row of the line number at `y` in the vertical header; 0 when there is none.
+    int lineAt(int y) const;
+    /// Grid cell at `pos` in the viewport; row 0 when there is none.
+    std::pair<int, int> cellAt(const QPoint& pos) const;
+
+    editor::Editor& m_editor;
+    CodeGridModel m_model;
+    // Where a drag over the cells or over the line numbers began (grid coordinates); row 0
+    // while no drag runs.
+    int m_anchorRow = 0;
+    int m_anchorCol = 0;
+    bool m_draggingLines = false;
+};
+
+} // namespace rungbox::ui

@@ -1,0 +1,41 @@
+#pragma once
+
+// A lamp on the main window: shows one cell of a picture strip. The run/stop lamp-button is a
+// lamp that also reports clicks.
+
+#include "PictureClip.h"
+
+#include <QWidget>
+
+namespace rungbox::ui {
+
+class Lamp : public QWidget {
+    Q_OBJECT
+
+public:
+    /// `clip` must outlive the lamp; it is not owned. The lamp starts on cell 0.
+    explicit Lamp(const PictureClip& clip, QWidget* parent = nullptr);
+
+    /// The cell shown (0 off, 1 on).
+    int cell() const { return m_cell; }
+    /// Shows cell `cell`; repaints only when the cell changes.
+    void setCell(int cell);
+    bool isOn() const { return m_cell != 0; }
+    void setOn(bool on) { setCell(on ? 1 : 0); }
+
+signals:
+    /// A left-button click: pressed and released over the lamp.
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    const PictureClip& m_clip;
+    int m_cell = 0;
+    bool m_pressed = false;
+};
+
+} // namespace rungbox::ui

@@ -1,0 +1,50 @@
+#include "QtFileDialog.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace rungbox::ui {
+
+QString QtFileDialog::qtFilter(std::string_view filter) {
+    // "PLC file (*.PLC)|*.PLC": the description already names the pattern, which is what
+    // QFileDialog reads its patterns from.
+    QString text = QString::fromUtf8(filter.data(), static_cast<qsizetype>(filter.size()));
+    const qsizetype bar = text.indexOf(QLatin1Char('|'));
+    return bar < 0 ? text : text.left(bar);
+}
+
+std::optional<std::string> QtFileDialog::ShowSave(std::string_view defaultName,
+                                                  std::string_view filter) {
+    return run(QFileDialog::AcceptSave, defaultName, filter);
+}
+
+std::optional<std::string> QtFileDialog::ShowOpen(std::string_view filter) {
+    return run(QFileDialog::AcceptOpen, {}, filter);
+}
+
+std::optional<std::string> QtFileDialog::run(QFileDialog::AcceptMode mode,
+                                             std::string_view defaultName,
+                                             std::string_view filter) {
+    if (m_folder.isEmpty()) {
+        m_folder = QDir::currentPath();
+    }
+    QFileDialog dialog(m_parent, mode == QFileDialog::AcceptSave ? "Save As" : "Load", m_folder,
+                       qtFilter(filter));
+    dialog.setAcceptMode(mode);
+    if (mode == QFileDialog::AcceptSave) {
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setDefaultSuffix("PLC");
+        dialog.selectFile(
+            QString::fromUtf8(defaultName.data(), static_cast<qsizetype>(defaultName.size())));
+    } else {
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    const QString path = dialog.selectedFiles().constFirst();
+    m_folder = QFileInfo(path).absolutePath();
+    return path.toStdString();
+}
+
+} // namespace rungbox::ui

@@ -1,0 +1,36 @@
+#pragma once
+
+// The file dialog of Load and Save As, shown with QFileDialog.
+
+#include "files/FileDialog.h"
+
+#include <QFileDialog>
+#include <QPointer>
+#include <QWidget>
+
+namespace rungbox::ui {
+
+class QtFileDialog : public files::FileDialog {
+public:
+    /// Dialogs are modal to `parent` (the main window once it exists); nullptr for none.
+    void setParentWidget(QWidget* parent) { m_parent = parent; }
+
+    /// The save dialog, proposing `defaultName` in the folder last used. A name typed without
+    /// an extension gets ".PLC".
+    std::optional<std::string> ShowSave(std::string_view defaultName,
+                                        std::string_view filter) override;
+    /// The open dialog, in the folder last used.
+    std::optional<std::string> ShowOpen(std::string_view filter) override;
+
+    /// "description|pattern" filters as QFileDialog writes them: "description".
+    static QString qtFilter(std::string_view filter);
+
+private:
+    std::optional<std::string> run(QFileDialog::AcceptMode mode, std::string_view defaultName,
+                                   std::string_view filter);
+
+    QPointer<QWidget> m_parent;
+    QString m_folder;
+};
+
+} // namespace rungbox::ui

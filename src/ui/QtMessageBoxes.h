@@ -1,0 +1,25 @@
+#pragma once
+
+// The message boxes of the application, shown with QMessageBox.
+
+#include "engine/Platform.h"
+
+#include <QPointer>
+#include <QWidget>
+
+namespace rungbox::ui {
+
+class QtMessageBoxes : public engine::MessageBoxes {
+public:
+    /// Boxes are modal to `parent` (the main window once it exists); nullptr for none.
+    void setParentWidget(QWidget* parent) { m_parent = parent; }
+
+    /// A modal box with the style's icon and buttons; Yes is the default button of a question.
+    /// Closing a question box without a button counts as No, or as Cancel when it offers Cancel.
+    engine::MsgAnswer MsgBox(std::string_view text, int style, std::string_view title) override;
+
+private:
+    QPointer<QWidget> m_parent;
+};
+
+} // namespace rungbox::ui

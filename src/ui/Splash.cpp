@@ -1,0 +1,43 @@
+#include "Splash.h"
+
+#include "Artwork.h"
+#include "Twips.h"
+
+#include <QPainter>
+
+namespace rungbox::ui {
+
+namespace {
+// The client area: 7470 x 4470 twips; the 500 x 300 art covers it.
+constexpr int kClientWidth = 7470;
+constexpr int kClientHeight = 4470;
+} // namespace
+
+Splash::Splash(std::function<QWidget*()> openMain, QWidget* parent)
+    : QWidget(parent), m_openMain(std::move(openMain)), m_art(makeSplashArt()) {
+    setObjectName("Splash");
+    setWindowTitle("Rungbox");
+    setFixedSize(px(kClientWidth), px(kClientHeight));
+    m_timer1.setSingleShot(true);
+    m_timer1.setInterval(kShowMs);
+    connect(&m_timer1, &QTimer::timeout, this, &Splash::Timer1_Timer);
+    m_timer1.start();
+}
+
+void Splash::Timer1_Timer() {
+    m_timer1.stop();
+    if (m_openMain) {
+        if (QWidget* main = m_openMain()) {
+            main->show();
+        }
+        m_openMain = nullptr;
+    }
+    close();
+}
+
+void Splash::paintEvent(QPaintEvent* /*event*/) {
+    QPainter p(this);
+    p.drawPixmap(0, 0, m_art);
+}
+
+} // namespace rungbox::ui
