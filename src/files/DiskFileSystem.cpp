@@ -171,9 +171,23 @@ private:
 } // namespace
 
 bool DiskFileSystem::readAll(const std::string& path, std::string& bytes, FileError& error) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Opened without blocking, so that a named pipe chosen by mistake cannot hang the window
+    // before it is refused below; regular files read the same either way.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         error = lastError();
+        return false;
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) {
+        error = lastError();
+        ::close(fd);
+        return false;
+    }
+    // Only a regular file can be a program file: a folder, device or pipe is refused.
+    if (!S_ISREG(info.st_mode)) {
+        error = errorFrom(S_ISDIR(info.st_mode) ? EISDIR : EINVAL);
+        ::close(fd);
         return false;
     }
     std::string data;
@@ -224,6 +238,11 @@ std::unique_ptr<SaveFile> DiskFileSystem::beginSave(const std::string& path, Fil
     if (replacing) {
         if (S_ISDIR(info.st_mode)) {
             error = errorFrom(EISDIR);
+            return nullptr;
+        }
+        // Renaming over a device or a pipe would replace it with a plain file: refused.
+        if (!S_ISREG(info.st_mode)) {
+            error = errorFrom(EINVAL);
             return nullptr;
         }
         // A write-protected file stays protected: it is not replaced behind the user's back.

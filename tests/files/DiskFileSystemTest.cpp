@@ -41,12 +41,14 @@ TEST(DiskRead, ReadsEveryByteAsItIs) {
 TEST(DiskRead, FailuresCarryErrnoAndItsDescription) {
     TempDir dir;
     std::filesystem::create_directory(dir.path() / "folder");
+    ASSERT_EQ(::mkfifo(dir.file("pipe").c_str(), 0644), 0); // refused at once, not waited on
     struct Row {
         std::string path;
         int number;
     };
     for (const Row& r : {Row{dir.file("missing.PLC"), ENOENT}, Row{dir.file("folder"), EISDIR},
-                         Row{dir.file("missing/p.PLC"), ENOENT}}) {
+                         Row{dir.file("missing/p.PLC"), ENOENT}, Row{dir.file("pipe"), EINVAL},
+                         Row{"/dev/zero", EINVAL}}) {
         DiskFileSystem disk;
         std::string read = "untouched";
         FileError error;
@@ -163,18 +165,21 @@ TEST(DiskSave, ThroughASymbolicLinkReplacesTheFileItPointsTo) {
 TEST(DiskSave, RefusedTargetsLeaveNoFileBehind) {
     TempDir dir;
     std::filesystem::create_directory(dir.path() / "folder");
+    ASSERT_EQ(::mkfifo(dir.file("pipe").c_str(), 0644), 0);
     struct Row {
         std::string path;
         int number;
     };
-    for (const Row& r : {Row{dir.file("folder"), EISDIR}, Row{dir.file("folder/"), EISDIR},
-                         Row{dir.file("missing/p.PLC"), ENOENT}, Row{"", ENOENT}}) {
+    for (const Row& r :
+         {Row{dir.file("folder"), EISDIR}, Row{dir.file("folder/"), EISDIR},
+          Row{dir.file("missing/p.PLC"), ENOENT}, Row{"", ENOENT}, Row{dir.file("pipe"), EINVAL}}) {
         DiskFileSystem disk;
         FileError error;
         EXPECT_FALSE(disk.beginSave(r.path, error)) << r.path;
         EXPECT_EQ(error.number, r.number) << r.path;
         EXPECT_EQ(error.description, std::strerror(r.number));
-        EXPECT_EQ(dir.entries(), std::vector<std::string>{"folder"});
+        EXPECT_EQ(dir.entries(), (std::vector<std::string>{"folder", "pipe"}));
+        EXPECT_TRUE(std::filesystem::is_fifo(dir.path() / "pipe"));
         EXPECT_TRUE(TempDir::entriesOf(dir.path() / "folder").empty());
     }
 }

@@ -279,14 +279,6 @@ TEST(LoadRealFailures, UnreadableFile) {
                           "not loaded, changed, grid kept");
 }
 
-TEST(LoadRealFailures, FolderChosenAsFile) {
-    TempDir dir;
-    std::filesystem::create_directory(dir.path() / "p.PLC");
-    EXPECT_EQ(loadInChild({}, dir.file("p.PLC")),
-              kQuestion + "Unknown error in mnuLoad: ( 21) Is a directory [0 rungbox]\n"
-                          "not loaded, changed, grid kept");
-}
-
 TEST(LoadRealFailures, GoodFileStillLoadsForTheUnprivilegedUser) {
     // The control case: the same child set-up loads a readable file.
     TempDir dir;

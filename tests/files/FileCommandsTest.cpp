@@ -88,20 +88,6 @@ TEST_F(FileCommandsTest, SaveAsCancelledDoesNothing) {
     EXPECT_TRUE(dir.entries().empty());
 }
 
-TEST_F(FileCommandsTest, SaveAsOnAFolderShowsOneMessageAndKeepsTheFlag) {
-    typeThreeLineProgram();
-    const auto before = snapshot(w->grid);
-    std::filesystem::create_directory(dir.path() / "x.PLC");
-    answerSave(file("x.PLC"));
-    EXPECT_FALSE(w->commands.mnuSaveAs_Click());
-    EXPECT_EQ(describeBoxes(w->boxes),
-              "Unknown error in mnuSaveAs: ( 21) Is a directory [0 rungbox]\n");
-    EXPECT_TRUE(w->editor.codeChanged());
-    EXPECT_EQ(snapshot(w->grid), before);
-    EXPECT_TRUE(std::filesystem::is_directory(dir.path() / "x.PLC"));
-    EXPECT_EQ(dir.entries(), std::vector<std::string>{"x.PLC"});
-}
-
 // --- Load ------------------------------------------------------------------------------------
 
 TEST_F(FileCommandsTest, LoadReplacesTheProgramAndClearsTheFlag) {
@@ -390,35 +376,6 @@ TEST_F(FileCommandsTest, ExitOnAnUnchangedProgramClosesWithoutAsking) {
     w->commands.mnuexit_Click();
     EXPECT_TRUE(w->shell.closed);
     EXPECT_TRUE(w->boxes.shown.empty());
-}
-
-// --- Round trips through the disk --------------------------------------------------------------
-
-TEST_F(FileCommandsTest, SaveThenLoadRoundTrip) {
-    putProgram(w->grid, {{"LD  NOT", "0", ""},
-                         {"  AND", " 1", ""},
-                         {"TIM", "2", "150"},
-                         {"OUT", "1000", ""},
-                         {"END", "", ""},
-                         {"OUT", "1001", ""}});
-    w->grid.setTextMatrix(2, 3, "\xE9\xFF");
-    w->editor.setCodeChanged(true);
-    answerSave(file("r.PLC"));
-    ASSERT_TRUE(w->commands.mnuSaveAs_Click());
-
-    auto loaded = std::make_unique<test::Window>(disk);
-    loaded->dialog.openAnswers.push_back(file("r.PLC"));
-    ASSERT_TRUE(loaded->commands.mnuLoad_Click());
-    EXPECT_TRUE(loaded->boxes.shown.empty());
-    EXPECT_EQ(loaded->grid.TextMatrix(1, 1), "LD  NOT");
-    EXPECT_EQ(loaded->grid.TextMatrix(2, 1), "AND");
-    EXPECT_EQ(loaded->grid.TextMatrix(2, 2), "1");
-    EXPECT_EQ(loaded->grid.TextMatrix(2, 3), "\xE9\xFF");
-    EXPECT_EQ(loaded->grid.TextMatrix(3, 3), "150");
-    EXPECT_EQ(loaded->grid.TextMatrix(5, 1), "END");
-    EXPECT_EQ(loaded->grid.TextMatrix(6, 1), "");
-    EXPECT_EQ(loaded->grid.TextMatrix(6, 2), "");
-    EXPECT_EQ(loaded->editor.lastUsedLine(), 5);
 }
 
 } // namespace
