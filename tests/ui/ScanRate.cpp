@@ -1,0 +1,115 @@
+// Measures the main window's scan rate and the process's CPU use while a 298-line program runs
+// with four input switches on. Usage: ui_scan_rate [seconds]. Prints the figures; asserts nothing.
+
+#include "UiTestSupport.h"
+#include "support/Recorders.h"
+#include "ui/Ladder.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QElapsedTimer>
+
+#include <sys/resource.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Line {
+    std::string code;
+    int location = 0;
+    int setValue = -1; // -1: the "###" cell stays empty
+};
+
+// 297 instruction lines and END on line 298: a timer, a counter, and latching rungs over
+// inputs, internal relays and outputs.
+std::vector<Line> benchmarkProgram() {
+    std::vector<Line> lines = {
+        {"LD", 0},     {"TIM", 0, 50}, {"LD", 1},     {"LD", 2},     {"CNT", 0, 100},
+        {"LD TIM", 0}, {"OUT", 1014},  {"LD CNT", 0}, {"OUT", 1015},
+    };
+    for (int k = 0; lines.size() + 6 <= 297; ++k) {
+        const int relay = 2000 + k;
+        lines.push_back({"LD", k % 16});
+        lines.push_back({"OR", relay});
+        lines.push_back({"AND NOT", (k + 7) % 16});
+        lines.push_back({"OUT", relay});
+        lines.push_back({"LD", relay});
+        lines.push_back({"OUT", 1000 + k % 14});
+    }
+    while (lines.size() < 297) {
+        lines.push_back({"LD", 3});
+    }
+    lines.push_back({"END"});
+    return lines;
+}
+
+double cpuSeconds() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+           static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    const double seconds = argc > 1 ? std::atof(argv[1]) : 10.0;
+
+    rungbox::test::RecordingBoxes boxes;
+    rungbox::test::RecordingFileDialog dialog;
+    rungbox::ui::Ladder window(boxes, dialog);
+    window.show();
+
+    const std::vector<Line> program = benchmarkProgram();
+    for (std::size_t i = 0; i < program.size(); ++i) {
+        const int row = static_cast<int>(i) + 1;
+        window.grid().setTextMatrix(row, 1, program[i].code);
+        if (program[i].code != "END" && program[i].code.find("BLK") == std::string::npos) {
+            window.grid().setTextMatrix(row, 2, std::to_string(program[i].location));
+        }
+        if (program[i].setValue >= 0) {
+            window.grid().setTextMatrix(row, 3, std::to_string(program[i].setValue));
+        }
+    }
+
+    window.runControl().ledSimulate_Click();
+    if (!window.runControl().simulating()) {
+        std::fprintf(stderr, "the program did not start: %s\n",
+                     boxes.shown.empty() ? "?" : boxes.shown.front().text.c_str());
+        return 1;
+    }
+    for (int n : {0, 1, 3, 5}) {
+        window.inputSwitch(n)->setChecked(true);
+    }
+
+    // Let the run settle, then measure.
+    QElapsedTimer settle;
+    settle.start();
+    while (settle.elapsed() < 500) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    }
+    const std::int64_t scans0 = window.scanCount();
+    const double cpu0 = cpuSeconds();
+    QElapsedTimer wall;
+    wall.start();
+    while (wall.elapsed() < static_cast<qint64>(seconds * 1000)) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    }
+    const double elapsed = static_cast<double>(wall.nsecsElapsed()) / 1e9;
+    const double cpu = cpuSeconds() - cpu0;
+    const std::int64_t scans = window.scanCount() - scans0;
+
+    std::printf("platform:          %s\n", qPrintable(QGuiApplication::platformName()));
+    std::printf("program:           %zu lines, inputs 0, 1, 3, 5 on\n", program.size());
+    std::printf("measured:          %.2f s\n", elapsed);
+    std::printf("scans:             %lld\n", static_cast<long long>(scans));
+    std::printf("scans per second:  %.1f\n", static_cast<double>(scans) / elapsed);
+    std::printf("process CPU:       %.1f %% of one core\n", 100.0 * cpu / elapsed);
+    std::printf("messages shown:    %zu\n", boxes.shown.size());
+    return boxes.shown.empty() ? 0 : 1;
+}
