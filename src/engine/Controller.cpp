@@ -44,7 +44,7 @@ void Controller::showTimer(int n, int value) {
     int& shown = m_timerShown[static_cast<std::size_t>(n)];
     if (shown != value) {
         shown = value;
-        m_panel.setTimerDisplay(n, timerText(value));
+        sendTimerText(n, value);
     }
 }
 
@@ -52,8 +52,17 @@ void Controller::showCounter(int n, int value) {
     int& shown = m_counterShown[static_cast<std::size_t>(n)];
     if (shown != value) {
         shown = value;
-        m_panel.setCounterDisplay(n, std::to_string(value));
+        sendCounterText(n, value);
     }
+}
+
+// The text is built apart from the checks above, which run for every TIM and CNT line.
+void Controller::sendTimerText(int n, int value) {
+    m_panel.setTimerDisplay(n, timerText(value));
+}
+
+void Controller::sendCounterText(int n, int value) {
+    m_panel.setCounterDisplay(n, std::to_string(value));
 }
 
 void Controller::initPLC() {
@@ -186,6 +195,10 @@ void Controller::shiftStep(int first, int last, bool data, bool clock, bool rese
 void Controller::compileIfNeeded() {
     if (m_programStale) {
         m_program = Program::decode(m_ladderTable);
+        m_fused = FusedProgram::fuse(m_program);
+        m_code = ScanCode::generate(m_fused, {&Controller::tailTim, &Controller::tailCnt,
+                                              &Controller::tailDifu, &Controller::tailSft,
+                                              &Controller::tailEnd});
         m_programStale = false;
     }
 }
@@ -247,6 +260,95 @@ int Controller::scanReference() {
     return 0; // not reached: a decoded program ends in END or an invalid step
 }
 
-int Controller::PLC() { return scanReference(); }
+const FusedProgram& Controller::fusedProgram() {
+    compileIfNeeded();
+    return m_fused;
+}
+
+bool Controller::runsMachineCode() {
+    compileIfNeeded();
+    return m_code.usable();
+}
+
+void Controller::tailTim(void* self, const Step* step, unsigned result) {
+    static_cast<Controller*>(self)->timerStep(step->operand, result != 0, step->setValue);
+}
+
+void Controller::tailCnt(void* self, const Step* step, unsigned result) {
+    auto& plc = *static_cast<Controller*>(self);
+    const bool count = plc.m_bits[static_cast<std::size_t>(kStackByte + step->slot)] != 0;
+    plc.counterStep(step->operand, count, result != 0, step->setValue);
+}
+
+void Controller::tailDifu(void* self, const Step* step, unsigned result) {
+    static_cast<Controller*>(self)->difuStep(step->operand, result != 0);
+}
+
+void Controller::tailSft(void* self, const Step* step, unsigned result) {
+    auto& plc = *static_cast<Controller*>(self);
+    const std::uint8_t* stack = plc.m_bits.data() + kStackByte;
+    plc.shiftStep(step->operand, step->setValue, stack[step->slot] != 0, stack[step->slot + 1] != 0,
+                  result != 0);
+}
+
+void Controller::tailEnd(void* self, const Step*, unsigned) {
+    static_cast<Controller*>(self)->getOutput();
+}
+
+void Controller::runTail(const Step& step, unsigned result) {
+    switch (step.op) {
+    case OpCode::Tim:
+        tailTim(this, &step, result);
+        break;
+    case OpCode::Cnt:
+        tailCnt(this, &step, result);
+        break;
+    case OpCode::Difu:
+        tailDifu(this, &step, result);
+        break;
+    case OpCode::Sft:
+        tailSft(this, &step, result);
+        break;
+    case OpCode::End:
+        tailEnd(this, &step, result);
+        break;
+    default:
+        break;
+    }
+}
+
+int Controller::PLC() {
+    compileIfNeeded();
+    if (!m_code.usable()) {
+        return scanFused();
+    }
+    getInput();
+    return m_code.run(m_bits.data(), this);
+}
+
+int Controller::scanFused() {
+    compileIfNeeded();
+    getInput();
+    std::uint8_t* const mem = m_bits.data();
+    const FusedOp* op = m_fused.ops().data();
+    unsigned result = 0;
+    for (const FusedSegment& segment : m_fused.segments()) {
+        // The run: the same few instructions for every operation, no branch but the loop's.
+        for (const FusedOp* const end = m_fused.ops().data() + segment.opEnd; op != end; ++op) {
+            mem[op->write] = static_cast<std::uint8_t>(result ^ op->invert);
+            const unsigned logic = op->logic[mem[op->read]];
+            result = (result & logic) | (logic >> 1);
+        }
+        const Step& step = segment.tail;
+        if (step.op == OpCode::Invalid) {
+            return step.line;
+        }
+        runTail(step, result);
+        if (step.op == OpCode::End) {
+            return 0;
+        }
+    }
+    return 0; // not reached: the last segment ends in END or an invalid step
+}
 
 } // namespace rungbox::engine

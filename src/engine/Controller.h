@@ -5,8 +5,10 @@
 // lives in one Controller object; there is no global state.
 
 #include "AddressMap.h"
+#include "FusedProgram.h"
 #include "Platform.h"
 #include "Program.h"
+#include "ScanCode.h"
 
 #include <array>
 #include <cstdint>
@@ -69,6 +71,8 @@ public:
     /// One scan: the input copy, lines 1 to END, the output lamps. Returns 0 when the scan
     /// reached END, otherwise the number of the line it could not execute (the lines above it
     /// have run; the outputs are not shown). The caller reports that line and stops the run.
+    /// Runs the program's machine code where the platform allows it, else scanFused(); both
+    /// behave exactly as scanReference().
     int PLC();
 
     /// One tick of the timer-tick timer: every timing timer counts down by one tick.
@@ -91,18 +95,40 @@ public:
     /// path is tested against. Same contract as PLC().
     int scanReference();
 
+    /// Runs one scan by interpreting the fused form of the program: the fast path where no
+    /// machine code can be generated. Same contract as PLC().
+    int scanFused();
+
+    /// The fused form of the program that PLC() runs; built together with program().
+    const FusedProgram& fusedProgram();
+    /// True when PLC() runs generated machine code rather than scanFused().
+    bool runsMachineCode();
+
 private:
     friend class Program;
 
     void compileIfNeeded();
+    // The TIM, CNT, DIFU, SFT and END steps of the fast scans, as ScanCode calls them; `self` is
+    // the Controller, `result` the result register (0 or 1).
+    static void tailTim(void* self, const Step* step, unsigned result);
+    static void tailCnt(void* self, const Step* step, unsigned result);
+    static void tailDifu(void* self, const Step* step, unsigned result);
+    static void tailSft(void* self, const Step* step, unsigned result);
+    static void tailEnd(void* self, const Step* step, unsigned result);
+    void runTail(const Step& step, unsigned result);
+    // Out of line, so that showTimer() and showCounter() stay small enough to inline into the
+    // timer and counter steps.
+    [[gnu::noinline]] void sendTimerText(int n, int value);
+    [[gnu::noinline]] void sendCounterText(int n, int value);
     void difuStep(int address, bool input);
     void shiftStep(int first, int last, bool data, bool clock, bool reset);
 
     IoPanel& m_panel;
 
     // Relays 0 to 20000, then the done flags of the timers and counters (Program.h), so that every
-    // contact reads one byte of this array.
-    std::array<std::uint8_t, kBitCount> m_bits{};
+    // contact reads one byte of this array; then the block stack, scratch and zero bytes of the
+    // fast scans (FusedProgram.h).
+    std::array<std::uint8_t, kWorkspaceSize> m_bits{};
     std::array<std::uint8_t, kRelayCount> m_difuLast{};
     std::array<std::int16_t, kCounterCount> m_cntValue{};
     std::array<bool, kCounterCount> m_cntLast{};
@@ -112,6 +138,8 @@ private:
     bool m_simulating = false;
 
     Program m_program;
+    FusedProgram m_fused;
+    ScanCode m_code; // points into m_fused: rebuilt with it
     bool m_programStale = true;
 
     // What the panel shows now, so that unchanged pictures are not sent again.
