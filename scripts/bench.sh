@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Builds the release configuration and runs the scan benchmark: the controller's scan of a
+# 298-line program against the same program written by hand in C++. Extra arguments go to the
+# benchmark (for example --benchmark_filter=Engine). The last line printed is
+# "ratio engine/native = X".
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/lib/packages.sh
+ensure_packages "${RUNGBOX_BUILD_PACKAGES[@]}"
+
+configure_and_build release rungbox_bench
+exec build/release/bench/rungbox_bench "$@"
