@@ -45,6 +45,10 @@ CodeGridView::CodeGridView(editor::Editor& editor, QWidget* parent)
     verticalHeader()->setDefaultSectionSize(kRowHeight);
     verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
     verticalHeader()->viewport()->installEventFilter(this);
+    // While a run locks the grid its program stays readable: disabled cells keep dark text.
+    QPalette locked = palette();
+    locked.setColor(QPalette::Disabled, QPalette::Text, QColor(70, 70, 70));
+    setPalette(locked);
 
     connect(&m_model, &CodeGridModel::cursorMoved, this, &CodeGridView::showCursor);
     connect(&m_model, &CodeGridModel::appearanceChanged, this, &CodeGridView::applyAppearance);

@@ -10,6 +10,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLayout>
+#include <QLinearGradient>
 #include <QMenuBar>
 
 namespace rungbox::ui {
@@ -173,7 +174,17 @@ void Ladder::buildMenus() {
 
 void Ladder::buildPanel(QWidget* client) {
     // Rectangles first, so that everything else lies on top of them.
-    makeShape(client, twipsRect(360, 360, 4815, 615), "Shape1");
+    // The title's rectangle fades from the panel into a steel blue band.
+    auto* shape1 = makeShape(client, twipsRect(360, 360, 4815, 615), "Shape1");
+    QLinearGradient band(0.0, 0.0, 1.0, 0.0);
+    band.setCoordinateMode(QGradient::ObjectBoundingMode);
+    band.setColorAt(0.0, kPanelGrey);
+    band.setColorAt(0.45, kPanelGrey);
+    band.setColorAt(1.0, QColor(70, 95, 150));
+    QPalette bandPalette = shape1->palette();
+    bandPalette.setBrush(QPalette::Window, QBrush(band));
+    shape1->setPalette(bandPalette);
+    shape1->setAutoFillBackground(true);
     makeShape(client, twipsRect(240, 1320, 8775, 615), "Shape3");
     makeShape(client, twipsRect(240, 1920, 8775, 3135), "Shape2");
     makeShape(client, twipsRect(240, 5040, 8775, 855), "Shape4");

@@ -8,6 +8,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
 
 #include <sys/resource.h>
 
@@ -87,19 +89,18 @@ int main(int argc, char* argv[]) {
         window.inputSwitch(n)->setChecked(true);
     }
 
-    // Let the run settle, then measure.
-    QElapsedTimer settle;
-    settle.start();
-    while (settle.elapsed() < 500) {
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-    }
+    // Let the run settle, then measure while the event loop runs as it does in the application.
+    const auto runFor = [](int ms) {
+        QEventLoop loop;
+        QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+        loop.exec();
+    };
+    runFor(500);
     const std::int64_t scans0 = window.scanCount();
     const double cpu0 = cpuSeconds();
     QElapsedTimer wall;
     wall.start();
-    while (wall.elapsed() < static_cast<qint64>(seconds * 1000)) {
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-    }
+    runFor(static_cast<int>(seconds * 1000));
     const double elapsed = static_cast<double>(wall.nsecsElapsed()) / 1e9;
     const double cpu = cpuSeconds() - cpu0;
     const std::int64_t scans = window.scanCount() - scans0;

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Renders docs/screenshot.png, the README's picture: the main window on a virtual X display with
+# a small program running, a few switches on and their lamps lit.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/lib/packages.sh
+ensure_packages "${RUNGBOX_BUILD_PACKAGES[@]}" xvfb xauth imagemagick
+
+# RUNGBOX_BUILD_DIR names an already configured build directory to use instead of the release
+# preset's.
+if [ -n "${RUNGBOX_BUILD_DIR:-}" ]; then
+    cmake --build "$RUNGBOX_BUILD_DIR" --target ui_screenshot
+    shooter=$RUNGBOX_BUILD_DIR/tests/ui/ui_screenshot
+else
+    configure_and_build release ui_screenshot
+    shooter=./build/release/tests/ui/ui_screenshot
+fi
+
+raw=$(mktemp --suffix=.png)
+trap 'rm -f "$raw"' EXIT
+xvfb-run -a -s "-screen 0 1024x768x24" env QT_QPA_PLATFORM=xcb \
+    "$shooter" "$raw"
+
+# A thin frame and a soft shadow, so that the window stands out on the README's page.
+convert "$raw" -bordercolor '#6b6b6b' -border 1 \
+    \( +clone -background black -shadow 40x5+0+4 \) +swap \
+    -background white -layers merge +repage docs/screenshot.png
+echo "Wrote docs/screenshot.png"
