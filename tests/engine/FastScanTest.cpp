@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <ostream>
 #include <random>
@@ -95,10 +96,14 @@ struct Pair {
         expectSameState(where);
     }
     void expectSameState(const std::string& where) {
-        for (int a = 0; a <= engine::kLastRelay; ++a) {
-            ASSERT_EQ(fast.relay(a), reference.relay(a)) << where << ", relay " << a;
-            ASSERT_EQ(fast.difuLast(a), reference.difuLast(a)) << where << ", DIFU memory " << a;
+        // One assertion for the whole relay space keeps the sanitizer build fast.
+        int firstDifference = -1;
+        for (int a = 0; a <= engine::kLastRelay && firstDifference < 0; ++a) {
+            if (fast.relay(a) != reference.relay(a) || fast.difuLast(a) != reference.difuLast(a)) {
+                firstDifference = a;
+            }
         }
+        ASSERT_EQ(firstDifference, -1) << where << ": relay or DIFU memory differs";
         for (int n = 0; n < 8; ++n) {
             ASSERT_EQ(fast.timValue(n), reference.timValue(n)) << where << ", timer " << n;
             ASSERT_EQ(fast.timReset(n), reference.timReset(n)) << where << ", timer " << n;
@@ -180,7 +185,7 @@ public:
             line.location = static_cast<std::int16_t>(a);
             line.setValue = static_cast<std::int16_t>(
                 invalidLines && chance(4) ? (chance(50) ? 20001 : -1) : a + pick(-5, 5));
-        } else if (invalidLines) {
+        } else if (invalidLines && chance(25)) {
             line.code = invalid[static_cast<std::size_t>(pick(0, 7))];
             line.location = relay();
         } else {
@@ -200,8 +205,21 @@ public:
         const int count = pick(1, maxLines);
         // Most programs are valid, so that most scans get far.
         invalidLines = chance(40);
+        // The block-stack depth the lines leave: a pop without entries or a 102nd entry is
+        // an error, wanted only now and then.
+        int depth = 0;
         while (static_cast<int>(lines.size()) < count) {
-            lines.push_back(line());
+            LadderLine next = line();
+            const int pops = popsOf(next.code);
+            if (pops > depth && !(invalidLines && chance(10))) {
+                next = {"LD", relay(), 0};
+            }
+            if (pushesOf(next.code) && depth >= 101 && !(invalidLines && chance(10))) {
+                next = {"OUT", relay(), 0};
+            }
+            depth += (pushesOf(next.code) ? 1 : 0) - popsOf(next.code);
+            depth = std::max(depth, 0);
+            lines.push_back(next);
         }
         if (chance(90)) {
             lines.push_back({"END", 0, 0});
@@ -210,6 +228,22 @@ public:
     }
 
     std::uint16_t switches() { return static_cast<std::uint16_t>(pick(0, 0xFFFF)); }
+
+    static std::string firstWord(const std::string& code) {
+        const auto begin = code.find_first_not_of(' ');
+        if (begin == std::string::npos) {
+            return {};
+        }
+        return code.substr(begin, code.find(' ', begin) - begin);
+    }
+    static bool pushesOf(const std::string& code) { return firstWord(code) == "LD"; }
+    static int popsOf(const std::string& code) {
+        const std::string word = firstWord(code);
+        if (word == "SFT") {
+            return 2;
+        }
+        return word == "CNT" || code.find("BLK") != std::string::npos ? 1 : 0;
+    }
 
 private:
     std::mt19937 m_random;
@@ -227,13 +261,13 @@ void PrintTo(const ScanUnderTest& under, std::ostream* out) {
 class RandomPrograms : public testing::TestWithParam<ScanUnderTest> {};
 
 TEST_P(RandomPrograms, BehaveExactlyAsTheReferenceScan) {
-    for (std::uint32_t seed = 1; seed <= 150; ++seed) {
+    for (std::uint32_t seed = 1; seed <= 100; ++seed) {
         ProgramMaker maker(seed);
         Pair pair;
         // Long programs fill the block stack up to and past its limit; short ones are easier to
         // read when they fail.
         pair.load(maker.program(seed % 3 == 0 ? 298 : 40));
-        for (int scan = 0; scan < 30; ++scan) {
+        for (int scan = 0; scan < 25; ++scan) {
             const std::string where =
                 "seed " + std::to_string(seed) + ", scan " + std::to_string(scan);
             pair.setSwitches(maker.switches());
