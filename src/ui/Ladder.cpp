@@ -142,6 +142,10 @@ Ladder::Ladder(engine::MessageBoxes& boxes, files::FileDialog& dialog, QWidget* 
 Ladder::~Ladder() {
     m_tmrPLCexecute.stop();
     m_tmrTimer.stop();
+    // The controls show the grid and the lamp pictures, which are members: they go first, while
+    // what they show still exists (QWidget's destructor would otherwise still ask them to paint
+    // and measure after the members are gone).
+    delete takeCentralWidget();
 }
 
 void Ladder::buildMenus() {
