@@ -1,0 +1,106 @@
+#pragma once
+
+// Stand-ins for the windows, shared by the fuzz targets: they do nothing but count and check.
+
+#include "editor/CodeGrid.h"
+#include "engine/Platform.h"
+#include "files/FileCommands.h"
+#include "files/FileSystem.h"
+#include "panel/RunWindow.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace rungbox::fuzz {
+
+/// Stops the fuzzer with a message when `ok` is false; libFuzzer then saves the input.
+inline void require(bool ok, const char* what) {
+    if (!ok) {
+        std::fprintf(stderr, "invariant broken: %s\n", what);
+        std::abort();
+    }
+}
+
+class NullPanel : public engine::IoPanel {
+public:
+    std::uint16_t switches = 0;
+    std::uint16_t inputSwitches() const override { return switches; }
+    void uncheckInputSwitch(int n) override {
+        switches = static_cast<std::uint16_t>(switches & ~(1U << n));
+    }
+    void setInputLamp(int, bool) override {}
+    void setOutputLamp(int, bool) override {}
+    void setTimerDisplay(int, std::string_view) override {}
+    void setCounterDisplay(int, std::string_view) override {}
+    void setRunLamp(bool) override {}
+};
+
+class NullWindow : public panel::RunWindow {
+public:
+    void setScanTimer(bool) override {}
+    void setTickTimer(bool) override {}
+    void setFileMenuEnabled(bool) override {}
+    void setModuleMenuEnabled(bool) override {}
+    void setInputSwitchEnabled(int, bool) override {}
+    void setProgressVisible(bool) override {}
+    void setProgressWidth(int) override {}
+};
+
+/// Remembers every message; answers OK, and No to questions.
+class CountingBoxes : public engine::MessageBoxes {
+public:
+    std::vector<std::string> texts;
+    engine::MsgAnswer MsgBox(std::string_view text, int style, std::string_view) override {
+        texts.emplace_back(text);
+        return engine::MsgStyle::buttons(style) == engine::MsgStyle::OkOnly ? engine::MsgAnswer::Ok
+                                                                            : engine::MsgAnswer::No;
+    }
+};
+
+/// One file held in memory; saving is refused, so nothing on disk is touched.
+class MemoryFileSystem : public files::FileSystem {
+public:
+    std::string bytes;
+    bool readAll(const std::string&, std::string& out, files::FileError&) override {
+        out = bytes;
+        return true;
+    }
+    std::unique_ptr<files::SaveFile> beginSave(const std::string&,
+                                               files::FileError& error) override {
+        error = {30, "Read-only file system"};
+        return nullptr;
+    }
+};
+
+class FixedDialog : public files::FileDialog {
+public:
+    std::optional<std::string> ShowSave(std::string_view, std::string_view) override {
+        return std::nullopt;
+    }
+    std::optional<std::string> ShowOpen(std::string_view) override { return "fuzz.PLC"; }
+};
+
+class NullShell : public files::MainWindowShell {
+public:
+    void closeMainWindow() override {}
+};
+
+/// Checks what no operation may ever change: 300 rows, the headings and the line numbers.
+inline void requireGridShape(const editor::CodeGrid& grid) {
+    require(grid.Rows() == editor::kGridRows, "the grid has 300 rows");
+    require(grid.TextMatrix(0, 0).empty(), "heading cell (0, 0) is empty");
+    require(grid.TextMatrix(0, 1) == "LADDER CODE", "heading LADDER CODE");
+    require(grid.TextMatrix(0, 2) == "LOCATION", "heading LOCATION");
+    require(grid.TextMatrix(0, 3) == "###", "heading ###");
+    for (int r = 1; r < editor::kGridRows; ++r) {
+        require(grid.TextMatrix(r, 0) == std::to_string(r), "line numbers stay");
+    }
+    require(grid.Row() >= 1 && grid.Row() <= editor::kLastLine, "Row is a code line");
+    require(grid.Col() >= 1 && grid.Col() <= 3, "Col is an editable column");
+}
+
+} // namespace rungbox::fuzz

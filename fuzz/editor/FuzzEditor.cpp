@@ -1,0 +1,68 @@
+// Any sequence of keys, selections and line operations on a grid. The headings and line numbers
+// never change, the cursor stays on an editable cell, and nothing is written past line 299.
+
+#include "FuzzSupport.h"
+
+#include "editor/Editor.h"
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+using namespace rungbox;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    FuzzedDataProvider in(data, size);
+    editor::CodeGrid grid;
+    editor::setUpGrid(grid);
+    editor::Editor editor(grid);
+
+    // Start from a program somewhere in the grid, sometimes reaching line 299.
+    const int first = in.ConsumeIntegralInRange(1, editor::kLastLine);
+    const int last = in.ConsumeIntegralInRange(first, editor::kLastLine);
+    for (int r = first; r <= last; r += in.ConsumeIntegralInRange(1, 3)) {
+        grid.setTextMatrix(r, editor::kCodeCol, "LD");
+        grid.setTextMatrix(r, editor::kLocationCol, std::to_string(r));
+    }
+
+    while (in.remaining_bytes() > 0) {
+        switch (in.ConsumeIntegralInRange(0, 6)) {
+        case 0:
+        case 1:
+            editor.pressKey(in.ConsumeIntegralInRange(0, 255), in.ConsumeIntegralInRange(0, 7));
+            fuzz::require(editor.codeChanged() || !grid.Enabled(), "every key marks a change");
+            break;
+        case 2:
+            grid.select(in.ConsumeIntegralInRange(-5, 305), in.ConsumeIntegralInRange(-2, 6),
+                        in.ConsumeIntegralInRange(-5, 305), in.ConsumeIntegralInRange(-2, 6));
+            fuzz::require(grid.RowSel() >= 1 && grid.RowSel() <= editor::kLastLine,
+                          "the selection stays on code lines");
+            break;
+        case 3: {
+            // Whole lines, in either drag direction, then Insert or Delete.
+            const int a = in.ConsumeIntegralInRange(1, editor::kLastLine);
+            const int b = in.ConsumeIntegralInRange(1, editor::kLastLine);
+            grid.select(a, 1, b, 3);
+            editor.pressKey(in.ConsumeBool() ? editor::Key::Insert : editor::Key::Delete, 0);
+            break;
+        }
+        case 4: {
+            const int usedBefore = editor.lastUsedLine();
+            const std::string line299 = grid.TextMatrix(editor::kLastLine, editor::kCodeCol);
+            editor.insertLine();
+            if (usedBefore == editor::kLastLine) {
+                fuzz::require(grid.TextMatrix(editor::kLastLine, editor::kCodeCol) == line299,
+                              "an insert with line 299 used changes nothing");
+            }
+            break;
+        }
+        case 5:
+            editor.deleteLine();
+            break;
+        default:
+            grid.setEnabled(in.ConsumeBool());
+            break;
+        }
+        fuzz::requireGridShape(grid);
+        fuzz::require(editor.lastUsedLine() <= editor::kLastLine, "no line past 299");
+    }
+    return 0;
+}
