@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # Installs whatever is missing, builds Rungbox and runs every test: the normal build, then the
 # whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer.
+#
+#   ./test.sh            both runs
+#   ./test.sh --quick    the normal build only
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/lib/packages.sh
@@ -9,5 +12,17 @@ ensure_packages "${RUNGBOX_BUILD_PACKAGES[@]}"
 # Window tests run without a display.
 export QT_QPA_PLATFORM=offscreen
 
+echo "== normal build"
 configure_and_build release
 ctest --preset release -j2
+
+if [ "${1:-}" = "--quick" ]; then
+    exit 0
+fi
+
+echo "== AddressSanitizer + UndefinedBehaviorSanitizer build"
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+export LSAN_OPTIONS=suppressions=$PWD/scripts/lsan.supp:print_suppressions=0
+configure_and_build sanitize
+ctest --preset sanitize -j2
