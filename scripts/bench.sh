@@ -8,9 +8,5 @@ cd "$(dirname "$0")/.."
 source scripts/lib/packages.sh
 ensure_packages "${RUNGBOX_BUILD_PACKAGES[@]}"
 
-# A release tree configured earlier without the benchmark gets it switched on.
-if grep -qs '^RUNGBOX_BUILD_BENCH:BOOL=OFF' build/release/CMakeCache.txt; then
-    cmake --preset release -DRUNGBOX_BUILD_BENCH=ON >/dev/null
-fi
 configure_and_build release rungbox_bench
 exec build/release/bench/rungbox_bench "$@"

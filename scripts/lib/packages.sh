@@ -39,13 +39,12 @@ ensure_packages() {
     "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
-# configure_and_build PRESET [TARGET...]: configures the preset once, then builds.
+# configure_and_build PRESET [TARGET...]: configures the preset (quick when nothing changed, and
+# it puts back the preset's options in a tree configured by hand), then builds.
 configure_and_build() {
     local preset=$1
     shift
-    if [ ! -f "build/$preset/build.ninja" ]; then
-        cmake --preset "$preset" >/dev/null
-    fi
+    cmake --preset "$preset" >/dev/null
     if [ $# -gt 0 ]; then
         cmake --build --preset "$preset" --target "$@"
     else
