@@ -1,0 +1,125 @@
+#include "panel/RunControl.h"
+#include "editor/GridText.h"
+#include "support/Recorders.h"
+
+#include <functional>
+#include <set>
+
+namespace rungbox::panel {
+namespace {
+
+// Logs the window's calls in order, "+" for on and "-" for off; the input switches log once, at
+// the last of the sixteen, and are counted apart.
+struct RecordingWindow : RunWindow {
+    std::string log;
+    std::set<int> switchesOn;
+    void add(const std::string& what) { log += (log.empty() ? "" : " ") + what; }
+    void setScanTimer(bool on) override { add(on ? "scan+" : "scan-"); }
+    void setTickTimer(bool on) override { add(on ? "tick+" : "tick-"); }
+    void setFileMenuEnabled(bool on) override { add(on ? "file+" : "file-"); }
+    void setModuleMenuEnabled(bool on) override { add(on ? "module+" : "module-"); }
+    void setInputSwitchEnabled(int n, bool on) override {
+        switchesOn.erase(n);
+        if (on) {
+            switchesOn.insert(n);
+        }
+        if (n == 15) {
+            add(on ? "switches+" : "switches-");
+        }
+    }
+    void setProgressVisible(bool on) override { add(on ? "progress+" : "progress-"); }
+    void setProgressWidth(int twips) override { add(std::to_string(twips)); }
+};
+
+// Message boxes that run `during` once while the box is open, as ticks arriving then would.
+struct Boxes : test::RecordingBoxes {
+    std::function<void()> during;
+    engine::MsgAnswer MsgBox(std::string_view text, int style, std::string_view title) override {
+        const auto answer = test::RecordingBoxes::MsgBox(text, style, title);
+        if (const auto hook = std::exchange(during, nullptr)) {
+            hook();
+        }
+        return answer;
+    }
+};
+
+struct Run : testing::Test {
+    Run() { editor::setUpGrid(grid); }
+    test::RecordingPanel panel;
+    engine::Controller controller{panel};
+    editor::CodeGrid grid;
+    Boxes boxes;
+    RecordingWindow window;
+    RunControl run{controller, grid, boxes, window};
+};
+
+TEST_F(Run, StartArrangesTheWindowAndStopResetsEverything) {
+    editor::test::write(grid, 1, {{"LD", "0"}, {"OUT", "1000"}, {"TIM", "1", "50"}, {"END"}});
+    run.ledSimulate_Click();
+    EXPECT_EQ(window.log, "0 progress+ 6 12 18 1800 progress- scan+ tick+ file- module- switches+");
+    EXPECT_TRUE(run.simulating());
+    EXPECT_TRUE(panel.runLamp);
+    EXPECT_FALSE(grid.Enabled());
+    EXPECT_EQ(window.switchesOn.size(), 16U);
+
+    panel.setSwitch(0, true);
+    run.tmrPLCexecute_Timer();
+    ASSERT_TRUE(panel.outputLamp[0]);
+    window.log.clear();
+    run.ledSimulate_Click();
+    EXPECT_EQ(window.log, "scan- tick- file+ module+ switches-");
+    EXPECT_FALSE(run.simulating());
+    EXPECT_FALSE(panel.runLamp);
+    EXPECT_TRUE(grid.Enabled());
+    EXPECT_TRUE(window.switchesOn.empty());
+    EXPECT_EQ(panel.switches, 0);
+    EXPECT_FALSE(panel.outputLamp[0]);
+    EXPECT_EQ(panel.timerDisplay[1], "0.0");
+}
+
+TEST_F(Run, RangeWarningOrNoExactEndRefusesTheStart) {
+    editor::test::write(grid, 1, {{"TIM", "9"}, {"END"}});
+    run.ledSimulate_Click();
+    ASSERT_EQ(boxes.shown.size(), 1U);
+    EXPECT_EQ(boxes.shown[0].title, "TIMER Range");
+    EXPECT_EQ(window.log, "") << "no progress display";
+
+    for (const char* end : {"END ", "end"}) {
+        editor::test::write(grid, 1, {{"LD", "0"}, {end}});
+        boxes.shown.clear();
+        window.log.clear();
+        run.ledSimulate_Click();
+        ASSERT_EQ(boxes.shown.size(), 1U) << end;
+        EXPECT_EQ(boxes.shown[0].text, "Not END encountered. Error starting SIMULATION ...");
+        EXPECT_EQ(boxes.shown[0].title, engine::kAppTitle);
+        EXPECT_EQ(boxes.shown[0].style, engine::MsgStyle::Exclamation);
+        EXPECT_TRUE(window.log.starts_with("0 progress+ 6 12 "));
+        EXPECT_TRUE(window.log.ends_with(" 1788 1794 1800 progress-")) << "every row is copied";
+        EXPECT_FALSE(run.simulating());
+        EXPECT_FALSE(panel.runLamp);
+        EXPECT_TRUE(window.switchesOn.empty());
+    }
+}
+
+TEST_F(Run, ProgramErrorGivesOneMessageAndOneStopWhateverTicksArriveMeanwhile) {
+    editor::test::write(grid, 1, {{"LD NOT", "0"}, {"TIM", "0", "50"}, {"XYZ", "1"}, {"END"}});
+    run.ledSimulate_Click();
+    window.log.clear();
+    int timerDuringBox = -1;
+    boxes.during = [&] {
+        run.tmrPLCexecute_Timer();
+        run.tmrTimer_Timer();
+        timerDuringBox = controller.timValue(0);
+    };
+    run.tmrPLCexecute_Timer();
+    ASSERT_EQ(boxes.shown.size(), 1U);
+    EXPECT_EQ(boxes.shown[0].text, "Error at line  3");
+    EXPECT_EQ(boxes.shown[0].style, engine::MsgStyle::OkOnly);
+    EXPECT_EQ(boxes.shown[0].title, engine::kAppTitle);
+    EXPECT_EQ(timerDuringBox, 50) << "timer 0 runs from line 2, but no tick may count it down";
+    EXPECT_EQ(window.log, "scan- tick- scan- tick- file+ module+ switches-");
+    EXPECT_FALSE(run.simulating());
+}
+
+} // namespace
+} // namespace rungbox::panel
