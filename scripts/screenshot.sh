@@ -9,11 +9,11 @@ ensure_packages "${RUNGBOX_BUILD_PACKAGES[@]}" xvfb xauth imagemagick
 # RUNGBOX_BUILD_DIR names an already configured build directory to use instead of the release
 # preset's.
 if [ -n "${RUNGBOX_BUILD_DIR:-}" ]; then
-    cmake --build "$RUNGBOX_BUILD_DIR" --target ui_screenshot
-    shooter=$RUNGBOX_BUILD_DIR/tests/ui/ui_screenshot
+    cmake --build "$RUNGBOX_BUILD_DIR" --target rungbox_screenshot
+    shooter=$RUNGBOX_BUILD_DIR/tools/rungbox_screenshot
 else
-    configure_and_build release ui_screenshot
-    shooter=./build/release/tests/ui/ui_screenshot
+    configure_and_build release rungbox_screenshot
+    shooter=./build/release/tools/rungbox_screenshot
 fi
 
 raw=$(mktemp --suffix=.png)

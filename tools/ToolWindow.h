@@ -1,0 +1,80 @@
+#pragma once
+
+// The main window as the developer tools drive it: message boxes and the file dialog are quiet
+// stand-ins (a tool never waits on a modal box), the program is written straight into the grid
+// and the run started as the lamp-button would.
+
+#include "engine/Platform.h"
+#include "files/FileDialog.h"
+#include "ui/Ladder.h"
+
+#include <QEventLoop>
+#include <QTimer>
+
+#include <array>
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace rungbox::tools {
+
+/// One grid line: instruction, location and set value ("" leaves a cell empty).
+using ToolLine = std::array<std::string, 3>;
+
+class ToolWindow {
+public:
+    ToolWindow() { m_window.show(); }
+
+    ui::Ladder& window() { return m_window; }
+    /// How many message boxes the run has shown (each is printed to stderr as well).
+    int messages() const { return m_boxes.count; }
+
+    /// Writes `lines` into the grid from line 1 on and starts the run; false when it did not
+    /// start.
+    bool loadAndStart(const std::vector<ToolLine>& lines) {
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            for (int col = 1; col <= 3; ++col) {
+                m_window.grid().setTextMatrix(static_cast<int>(i) + 1, col,
+                                              lines[i][static_cast<std::size_t>(col - 1)]);
+            }
+        }
+        m_window.runControl().ledSimulate_Click();
+        return m_window.runControl().simulating();
+    }
+
+    /// Runs the event loop for `ms` milliseconds, as the application does.
+    static void runFor(int ms) {
+        QEventLoop loop;
+        QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+
+private:
+    // Prints each message instead of showing it; answers Ok, or No to a question.
+    struct PrintedBoxes : engine::MessageBoxes {
+        int count = 0;
+        engine::MsgAnswer MsgBox(std::string_view text, int style,
+                                 std::string_view title) override {
+            ++count;
+            std::fprintf(stderr, "%.*s: %.*s\n", static_cast<int>(title.size()), title.data(),
+                         static_cast<int>(text.size()), text.data());
+            return engine::MsgStyle::buttons(style) == engine::MsgStyle::OkOnly
+                       ? engine::MsgAnswer::Ok
+                       : engine::MsgAnswer::No;
+        }
+    };
+    // The tools never load or save: every dialog is cancelled.
+    struct CancelledDialog : files::FileDialog {
+        std::optional<std::string> ShowSave(std::string_view, std::string_view) override {
+            return std::nullopt;
+        }
+        std::optional<std::string> ShowOpen(std::string_view) override { return std::nullopt; }
+    };
+
+    PrintedBoxes m_boxes;
+    CancelledDialog m_dialog;
+    ui::Ladder m_window{m_boxes, m_dialog};
+};
+
+} // namespace rungbox::tools
