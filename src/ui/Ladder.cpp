@@ -25,8 +25,6 @@ constexpr int kClientHeight = 6075;
 // elapsed time is owed, at most this many, so a stall of the event loop never turns into a burst
 // of scans.
 constexpr int kMaxScansPerTick = 5;
-// Likewise for the timer ticks of a tenth of a second.
-constexpr int kMaxTicksPerTick = 3;
 
 const QColor kBlue(0, 0, 255);
 const QColor kRed(255, 0, 0);
@@ -109,8 +107,7 @@ Ladder::Ladder(engine::MessageBoxes& boxes, files::FileDialog& dialog, QWidget* 
     : QMainWindow(parent), m_clpRndLED(makeRoundLampClip()), m_clpSqrLED(makeSquareLampClip()),
       m_controller(*this), m_editor(m_grid), m_runControl(m_controller, m_grid, boxes, *this),
       m_fileCommands(m_editor, m_controller, dialog, boxes, m_fileSystem, *this),
-      m_scanPacer(panel::kScanIntervalMs, kMaxScansPerTick),
-      m_tickPacer(panel::kTickIntervalMs, kMaxTicksPerTick) {
+      m_scanPacer(panel::kScanIntervalMs, kMaxScansPerTick) {
     setObjectName("Ladder");
     setWindowTitle("PLC Ladder Code");
     setWindowIcon(makeAppIcon());
@@ -350,7 +347,6 @@ void Ladder::setScanTimer(bool on) {
 
 void Ladder::setTickTimer(bool on) {
     if (on) {
-        m_tickPacer.start(m_runClock.elapsed());
         m_tmrTimer.start();
     } else {
         m_tmrTimer.stop();
@@ -402,10 +398,9 @@ void Ladder::tmrPLCexecute_Timer() {
 }
 
 void Ladder::tmrTimer_Timer() {
-    const int due = m_tickPacer.due(m_runClock.elapsed());
-    for (int i = 0; i < due && m_tmrTimer.isActive(); ++i) {
-        m_runControl.tmrTimer_Timer();
-    }
+    // Each served tick counts exactly one step: a late tick is not counted up. The 100 ms timer
+    // keeps time well enough that a timer showing 5.0 runs out five seconds later.
+    m_runControl.tmrTimer_Timer();
 }
 
 } // namespace rungbox::ui

@@ -155,7 +155,6 @@ private:
     QTimer m_tmrTimer;
     QElapsedTimer m_runClock;
     TickPacer m_scanPacer;
-    TickPacer m_tickPacer;
     std::int64_t m_scanCount = 0;
 };
 
