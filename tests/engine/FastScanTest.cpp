@@ -1,434 +1,221 @@
-// The fast scans (PLC() and scanFused()) against the plain reference scan: random programs over
-// every instruction form, valid or not, run side by side on two controllers and compared on all
-// of their state and on every panel call after every scan; then a few programs aimed at the
-// places where the fused form could go wrong.
+// The fast scans, PLC() and scanFused(), against the reference scan: seeded random programs over
+// every instruction form, valid or not, and programs aimed at the fusion, run side by side and
+// compared on all state and every panel call after every scan.
 
-#include "engine/Controller.h"
-#include "support/Recorders.h"
+#include "Machine.h"
+#include "engine/Instruction.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
-#include <ostream>
 #include <random>
-#include <string>
-#include <vector>
+#include <tuple>
 
 namespace rungbox::test {
 namespace {
 
 using engine::Controller;
 using engine::LadderLine;
+using engine::OpCode;
+using Scan = int (Controller::*)();
 
-/// A panel that writes down every call, in order.
-class LoggingPanel : public engine::IoPanel {
-public:
-    std::uint16_t switches = 0;
-    std::vector<std::string> log;
+const std::pair<const char*, Scan> kFastScans[] = {{"PLC", &Controller::PLC},
+                                                   {"Fused", &Controller::scanFused}};
 
-    std::uint16_t inputSwitches() const override { return switches; }
-    void uncheckInputSwitch(int n) override {
-        switches = static_cast<std::uint16_t>(switches & ~(1U << n));
-        log.push_back("uncheck " + std::to_string(n));
+LadderLine lineOf(std::string code, int location, int setValue = 0) {
+    return {std::move(code), static_cast<std::int16_t>(location),
+            static_cast<std::int16_t>(setValue)};
+}
+
+/// A recording panel that also writes down, in order, every call a scan or a tick can make.
+struct LoggingPanel : RecordingPanel {
+    std::string log;
+
+    void note(const char* what, int n, std::string_view text) {
+        log += std::string(what) + ' ' + std::to_string(n) + ' ' + std::string(text) + '\n';
     }
-    void setInputLamp(int n, bool on) override {
-        log.push_back("in " + std::to_string(n) + (on ? " on" : " off"));
-    }
-    void setOutputLamp(int n, bool on) override {
-        log.push_back("out " + std::to_string(n) + (on ? " on" : " off"));
-    }
-    void setTimerDisplay(int n, std::string_view text) override {
-        log.push_back("tim " + std::to_string(n) + " " + std::string(text));
-    }
-    void setCounterDisplay(int n, std::string_view text) override {
-        log.push_back("cnt " + std::to_string(n) + " " + std::string(text));
-    }
-    void setRunLamp(bool on) override { log.push_back(on ? "run on" : "run off"); }
+    void setInputLamp(int n, bool on) override { note("in", n, on ? "on" : "off"); }
+    void setOutputLamp(int n, bool on) override { note("out", n, on ? "on" : "off"); }
+    void setTimerDisplay(int n, std::string_view text) override { note("tim", n, text); }
+    void setCounterDisplay(int n, std::string_view text) override { note("cnt", n, text); }
 };
 
-using FastScan = int (Controller::*)();
-
-/// One controller on the scan under test, one on the reference scan, fed the same way.
-struct Pair {
+/// One controller on a fast scan, one on the reference scan, fed the same way.
+struct Twin {
     LoggingPanel fastPanel;
     LoggingPanel referencePanel;
     Controller fast{fastPanel};
     Controller reference{referencePanel};
 
-    void setLine(int r, const LadderLine& line) {
-        fast.setLadderTable(r, line);
-        reference.setLadderTable(r, line);
-    }
-    /// Writes `lines` into records 1 on and empties the rest; loads the set values of the TIM
-    /// and CNT lines whose numbers are in range, as a run's preparation does.
     void load(const std::vector<LadderLine>& lines) {
-        fast.initPLC();
-        reference.initPLC();
-        for (int r = 1; r < engine::kLadderTableSize; ++r) {
-            const auto i = static_cast<std::size_t>(r - 1);
-            setLine(r, i < lines.size() ? lines[i] : LadderLine{});
-        }
-        for (const LadderLine& line : lines) {
-            const bool inRange = line.location >= 0 && line.location < 8;
-            if (line.code == "TIM" && inRange) {
-                fast.setTimValue(line.location, line.setValue);
-                reference.setTimValue(line.location, line.setValue);
-            } else if (line.code == "CNT" && inRange) {
-                fast.setCntValue(line.location, line.setValue);
-                reference.setCntValue(line.location, line.setValue);
-            }
-        }
+        loadProgram(fast, lines);
+        loadProgram(reference, lines);
     }
-    void setSwitches(std::uint16_t switches) {
-        fastPanel.switches = switches;
-        referencePanel.switches = switches;
-    }
-    void tick() {
-        fast.tmrTimer_Timer();
-        reference.tmrTimer_Timer();
-    }
-    /// One scan on each; the outcome and all state must agree.
-    void scan(FastScan scanUnderTest, const std::string& where) {
-        const int fastResult = (fast.*scanUnderTest)();
-        const int referenceResult = reference.scanReference();
-        ASSERT_EQ(fastResult, referenceResult) << where;
-        expectSameState(where);
-    }
-    void expectSameState(const std::string& where) {
-        // One assertion for the whole relay space keeps the sanitizer build fast.
-        int firstDifference = -1;
-        for (int a = 0; a <= engine::kLastRelay && firstDifference < 0; ++a) {
+    /// One scan on each with `switches`, compared, then `ticks` timer ticks.
+    void step(Scan scan, int switches, int ticks) {
+        fastPanel.switches = referencePanel.switches = static_cast<std::uint16_t>(switches);
+        ASSERT_EQ((fast.*scan)(), reference.scanReference());
+        for (int a = 0; a <= engine::kLastRelay; ++a) {
             if (fast.relay(a) != reference.relay(a) || fast.difuLast(a) != reference.difuLast(a)) {
-                firstDifference = a;
+                FAIL() << "relay or DIFU memory " << a; // one failure, not 20001 assertions
             }
         }
-        ASSERT_EQ(firstDifference, -1) << where << ": relay or DIFU memory differs";
         for (int n = 0; n < 8; ++n) {
-            ASSERT_EQ(fast.timValue(n), reference.timValue(n)) << where << ", timer " << n;
-            ASSERT_EQ(fast.timReset(n), reference.timReset(n)) << where << ", timer " << n;
-            ASSERT_EQ(fast.cntValue(n), reference.cntValue(n)) << where << ", counter " << n;
-            ASSERT_EQ(fast.cntLast(n), reference.cntLast(n)) << where << ", counter " << n;
+            const auto unit = [n](const Controller& c) {
+                return std::tuple(c.timValue(n), c.timReset(n), c.cntValue(n), c.cntLast(n));
+            };
+            ASSERT_EQ(unit(fast), unit(reference)) << "timer and counter " << n;
         }
-        ASSERT_EQ(fastPanel.log, referencePanel.log) << where;
+        ASSERT_EQ(fastPanel.log, referencePanel.log);
+        for (; ticks > 0; --ticks) {
+            fast.tmrTimer_Timer();
+            reference.tmrTimer_Timer();
+        }
     }
 };
 
-// --- Random programs ---------------------------------------------------------------------------
-
-/// Makes reproducible random programs. Addresses come from small pools so that lines meet each
-/// other's relays; a few lines of every program are invalid in one way or another.
-class ProgramMaker {
-public:
-    explicit ProgramMaker(std::uint32_t seed) : m_random(seed) {}
-
-    /// Whether lines may be invalid: unknown words, numbers out of range.
-    bool invalidLines = true;
+/// Reproducible random programs. Addresses come from small pools so that lines meet each other's
+/// relays; in some programs a few lines are invalid.
+struct Generator {
+    explicit Generator(std::uint32_t seed) : random(seed) {}
 
     int pick(int first, int last) {
-        return std::uniform_int_distribution<int>(first, last)(m_random);
+        return std::uniform_int_distribution<int>(first, last)(random);
     }
     bool chance(int percent) { return pick(1, 100) <= percent; }
 
-    std::int16_t relay() {
-        switch (pick(0, 9)) {
-        case 0:
-        case 1:
-        case 2:
-            return static_cast<std::int16_t>(pick(0, 15)); // inputs
-        case 3:
-        case 4:
-            return static_cast<std::int16_t>(1000 + pick(0, 15)); // outputs
-        case 5:
-            return chance(50) ? std::int16_t{20000} : std::int16_t{0};
-        default:
-            return static_cast<std::int16_t>(100 + pick(0, 20)); // internal
-        }
+    int relay() { // inputs, outputs and internal relays from small pools; either end of the range
+        static constexpr int kPools[] = {0, 0, 0, 1000, 1000, 100, 100, 100, 100, -1};
+        const int pool = kPools[pick(0, 9)];
+        return pool < 0 ? 20000 * pick(0, 1) : pool + pick(0, 20);
     }
-    std::int16_t timerOrCounter() {
-        return static_cast<std::int16_t>(invalidLines && chance(2) ? 8 : pick(0, 7));
-    }
-
     LadderLine line() {
-        static const std::array<const char*, 18> contacts{
-            "LD",  "LD NOT",  "LD TIM",  "LD NOT TIM",  "LD CNT",  "LD NOT CNT",
-            "AND", "AND NOT", "AND TIM", "AND NOT TIM", "AND CNT", "AND NOT CNT",
-            "OR",  "OR NOT",  "OR TIM",  "OR NOT TIM",  "OR CNT",  "OR NOT CNT"};
-        static const std::array<const char*, 8> invalid{
-            "ld", "LD BLK", "", "XYZ", "OUT BLK", "AND NOT BLK", "OUT TIM", "LD NOT NOT"};
+        // Lines a scan cannot execute: unknown words, numbers out of range.
+        static const std::vector<LadderLine> kInvalid =
+            parseProgram("ld 0; LD BLK; ; XYZ 1; OUT BLK; AND NOT BLK; OUT TIM 1; LD NOT NOT 2; "
+                         "OUT 20001; AND TIM 8; LD CNT 8; TIM 8 3; SFT 100 20001; SFT 100 -1");
+        static const char* const kContacts[] = {"LD", "AND", "OR"};
+        static const char* const kOperands[] = {"", " TIM", " CNT"};
+        const int kind = pick(0, 99), operand = pick(0, 2), a = 100 + pick(0, 20);
         LadderLine line;
-        const int kind = pick(0, 99);
-        if (kind < 50) {
-            line.code = contacts[static_cast<std::size_t>(pick(0, 17))];
-            const bool counts = line.code.find("TIM") != std::string::npos ||
-                                line.code.find("CNT") != std::string::npos;
-            line.location = counts ? timerOrCounter() : relay();
+        if (invalid && chance(4)) {
+            line = kInvalid[static_cast<std::size_t>(pick(0, 13))];
+        } else if (kind < 50) { // every form of LD, AND and OR
+            line = lineOf(std::string(kContacts[pick(0, 2)]) + (chance(50) ? " NOT" : "") +
+                              kOperands[operand],
+                          operand == 0 ? relay() : pick(0, 7));
         } else if (kind < 58) {
-            line.code = chance(50) ? "AND BLK" : "OR BLK";
+            line = lineOf(chance(50) ? "AND BLK" : "OR BLK", 0);
         } else if (kind < 72) {
-            line.code = chance(70) ? "OUT" : "OUT NOT";
-            line.location = invalidLines && chance(1) ? std::int16_t{20001} : relay();
-        } else if (kind < 78) {
-            line.code = "TIM";
-            line.location = timerOrCounter();
-            line.setValue = static_cast<std::int16_t>(chance(5) ? -3 : pick(0, 6));
+            line = lineOf(chance(70) ? "OUT" : "OUT NOT", relay());
         } else if (kind < 84) {
-            line.code = "CNT";
-            line.location = timerOrCounter();
-            line.setValue = static_cast<std::int16_t>(chance(5) ? -2 : pick(0, 4));
-        } else if (kind < 90) {
-            line.code = "DIFU";
-            line.location = relay();
-        } else if (kind < 96) {
-            line.code = "SFT";
-            const int a = 100 + pick(0, 20);
-            line.location = static_cast<std::int16_t>(a);
-            line.setValue = static_cast<std::int16_t>(
-                invalidLines && chance(4) ? (chance(50) ? 20001 : -1) : a + pick(-5, 5));
-        } else if (invalidLines && chance(25)) {
-            line.code = invalid[static_cast<std::size_t>(pick(0, 7))];
-            line.location = relay();
+            line = lineOf(kind < 78 ? "TIM" : "CNT", pick(0, 7), chance(5) ? -3 : pick(0, 6));
+        } else if (kind < 92) {
+            line = lineOf("DIFU", relay());
         } else {
-            line.code = "DIFU";
-            line.location = relay();
+            line = lineOf("SFT", a, a + pick(-5, 5));
         }
-        // Blanks around and between the words do not change a line.
         if (chance(5)) {
-            line.code = "  " + line.code + " ";
+            line.code = "  " + line.code + " "; // blanks around the words change nothing
         }
         return line;
     }
 
-    /// A program of up to `maxLines` lines. Most end in END; some run into an empty record.
+    /// Up to `maxLines` lines, most ending in END. Lines that would pop an empty block stack or
+    /// push a 102nd entry stop the scan, so they are mostly replaced.
     std::vector<LadderLine> program(int maxLines) {
+        invalid = chance(40);
         std::vector<LadderLine> lines;
-        const int count = pick(1, maxLines);
-        // Most programs are valid, so that most scans get far.
-        invalidLines = chance(40);
-        // The block-stack depth the lines leave: a pop without entries or a 102nd entry is
-        // an error, wanted only now and then.
         int depth = 0;
-        while (static_cast<int>(lines.size()) < count) {
+        for (int n = pick(1, maxLines); n > 0; --n) {
             LadderLine next = line();
-            const int pops = popsOf(next.code);
-            if (pops > depth && !(invalidLines && chance(10))) {
-                next = {"LD", relay(), 0};
+            if (depth + depthChange(next) < 0 && !(invalid && chance(10))) {
+                next = lineOf("LD", relay());
             }
-            if (pushesOf(next.code) && depth >= 101 && !(invalidLines && chance(10))) {
-                next = {"OUT", relay(), 0};
+            if (depth + depthChange(next) > 101 && !(invalid && chance(10))) {
+                next = lineOf("OUT", relay());
             }
-            depth += (pushesOf(next.code) ? 1 : 0) - popsOf(next.code);
-            depth = std::max(depth, 0);
+            depth = std::max(depth + depthChange(next), 0);
             lines.push_back(next);
         }
         if (chance(90)) {
-            lines.push_back({"END", 0, 0});
+            lines.push_back(lineOf("END", 0));
         }
         return lines;
     }
 
-    std::uint16_t switches() { return static_cast<std::uint16_t>(pick(0, 0xFFFF)); }
-
-    static std::string firstWord(const std::string& code) {
-        const auto begin = code.find_first_not_of(' ');
-        if (begin == std::string::npos) {
-            return {};
-        }
-        return code.substr(begin, code.find(' ', begin) - begin);
-    }
-    static bool pushesOf(const std::string& code) { return firstWord(code) == "LD"; }
-    static int popsOf(const std::string& code) {
-        const std::string word = firstWord(code);
-        if (word == "SFT") {
-            return 2;
-        }
-        return word == "CNT" || code.find("BLK") != std::string::npos ? 1 : 0;
+    static int depthChange(const LadderLine& line) { // entries pushed minus entries popped
+        const OpCode op = engine::decodeForm(line.code).op;
+        return (op == OpCode::Ld) - 2 * (op == OpCode::Sft) -
+               (op == OpCode::Cnt || op == OpCode::AndBlk || op == OpCode::OrBlk);
     }
 
-private:
-    std::mt19937 m_random;
+    std::mt19937 random;
+    bool invalid = false; ///< whether lines of the program may be invalid
 };
 
-struct ScanUnderTest {
-    const char* name;
-    FastScan scan;
-};
-
-void PrintTo(const ScanUnderTest& under, std::ostream* out) {
-    *out << under.name;
-}
-
-class RandomPrograms : public testing::TestWithParam<ScanUnderTest> {};
-
-TEST_P(RandomPrograms, BehaveExactlyAsTheReferenceScan) {
-    for (std::uint32_t seed = 1; seed <= 100; ++seed) {
-        ProgramMaker maker(seed);
-        Pair pair;
-        // Long programs fill the block stack up to and past its limit; short ones are easier to
-        // read when they fail.
-        pair.load(maker.program(seed % 3 == 0 ? 298 : 40));
-        for (int scan = 0; scan < 25; ++scan) {
-            const std::string where =
-                "seed " + std::to_string(seed) + ", scan " + std::to_string(scan);
-            pair.setSwitches(maker.switches());
-            ASSERT_NO_FATAL_FAILURE(pair.scan(GetParam().scan, where));
-            for (int ticks = maker.pick(0, 3); ticks > 0; --ticks) {
-                pair.tick();
-            }
-            // Now and then a line is edited: the next scan must run the new program.
-            if (maker.chance(5)) {
-                pair.setLine(maker.pick(1, 20), maker.line());
+TEST(FastScans, BehaveAsTheReferenceOnRandomPrograms) {
+    for (const auto& [name, scan] : kFastScans) {
+        for (std::uint32_t seed = 1; seed <= 100; ++seed) {
+            Generator g(seed);
+            Twin twin;
+            // Long programs make long fused runs; short ones are easier to read when they fail.
+            twin.load(g.program(seed % 3 == 0 ? 298 : 40));
+            for (int scanNo = 0; scanNo < 25; ++scanNo) {
+                SCOPED_TRACE(std::string(name) + " seed " + std::to_string(seed) + " scan " +
+                             std::to_string(scanNo));
+                ASSERT_NO_FATAL_FAILURE(twin.step(scan, g.pick(0, 0xFFFF), g.pick(0, 3)));
+                if (g.chance(5)) { // an edited line: the next scan runs the new program
+                    const int r = g.pick(1, 20);
+                    const LadderLine line = g.line();
+                    twin.fast.setLadderTable(r, line);
+                    twin.reference.setLadderTable(r, line);
+                }
             }
         }
     }
 }
 
-TEST_P(RandomPrograms, FillTheBlockStackToItsLimitAndBeyond) {
-    // Many short rungs each leave one entry behind: the 102nd push is an error at the same line.
-    for (std::uint32_t seed = 1; seed <= 20; ++seed) {
-        ProgramMaker maker(1000 + seed);
-        std::vector<LadderLine> lines;
-        const int rungs = 95 + maker.pick(0, 10);
-        for (int r = 0; r < rungs; ++r) {
-            lines.push_back({"LD", maker.relay(), 0});
-            lines.push_back({"OUT", maker.relay(), 0});
-        }
-        lines.push_back({"END", 0, 0});
-        Pair pair;
-        pair.load(lines);
-        for (int scan = 0; scan < 3; ++scan) {
-            pair.setSwitches(maker.switches());
-            ASSERT_NO_FATAL_FAILURE(pair.scan(GetParam().scan, "seed " + std::to_string(seed)));
-        }
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(FastScans, RandomPrograms,
-                         testing::Values(ScanUnderTest{"PLC", &Controller::PLC},
-                                         ScanUnderTest{"Fused", &Controller::scanFused}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-// --- Programs aimed at the fusion --------------------------------------------------------------
-
-struct AimedRow {
-    const char* name;
-    std::vector<LadderLine> lines;
-};
-
-void PrintTo(const AimedRow& row, std::ostream* out) {
-    *out << row.name;
-}
-
-class AimedPrograms : public testing::TestWithParam<AimedRow> {};
-
-TEST_P(AimedPrograms, BehaveExactlyAsTheReferenceScan) {
-    for (const ScanUnderTest& under :
-         {ScanUnderTest{"PLC", &Controller::PLC}, ScanUnderTest{"Fused", &Controller::scanFused}}) {
-        Pair pair;
-        pair.load(GetParam().lines);
-        for (int switches = 0; switches < 64; ++switches) {
-            pair.setSwitches(static_cast<std::uint16_t>(switches * 0x0101));
-            ASSERT_NO_FATAL_FAILURE(
-                pair.scan(under.scan, std::string(under.name) + " " + std::to_string(switches)));
-            pair.tick();
+TEST(FastScans, BehaveAsTheReferenceOnProgramsAimedAtTheFusion) {
+    const std::pair<const char*, std::string> rows[] = {
+        // An OUT writes a relay the same rung reads right after; OUT NOT overrides it.
+        {"OutReadInTheSameRung",
+         "LD 0; OUT 100; AND NOT 100; OR 100; OUT NOT 100; AND 100; OUT 1000; END"},
+        // Outputs with no contact before them: at the start (R is false), after TIM, CNT, DIFU,
+        // SFT.
+        {"OutputsWithoutAContactBefore",
+         "OUT NOT 1000; OUT 1001; LD 0; TIM 0 2; OUT 1002; LD 1; LD 2; CNT 1 2; OUT NOT 1003; "
+         "OUT 1004; DIFU 1005; OUT 1006; LD 3; LD 4; SFT 110 113; OUT NOT 1007; END"},
+        {"OutReadByUnfusedSteps", "LD 0; OUT 120; DIFU 120; LD 120; LD 1; LD 2; OUT 122; "
+                                  "SFT 120 123; LD 122; OUT 1000; END"},
+        // Entries reused after a pop, and a push followed at once by the pop that reads it.
+        {"StackEntriesReused",
+         "LD 0; LD 1; CNT 0 3; LD 2; LD 3; CNT 1 3; LD 4; OR BLK; LD 5; AND BLK; OUT 1000; LD 0; "
+         "LD 1; LD 2; OUT 1001; SFT 130 127; LD CNT 0; OR NOT CNT 1; OUT 1002; END"},
+        {"ErrorAfterFusedOutputs", "LD 0; OUT 1000; OUT NOT 140; LD BLK; END"},
+        // Rungs that each leave one entry behind fill the block stack up to its limit and beyond.
+        {"FullBlockStack", repeat("LD 1; OUT 1000; LD 1000; OUT 101; ", 50) + "LD 2; OUT 1; END"},
+        {"OverfullBlockStack", repeat("LD 1; OUT 1000; LD 1000; OUT 101; ", 51) + "END"},
+    };
+    for (const auto& [name, scan] : kFastScans) {
+        for (const auto& [rowName, program] : rows) {
+            SCOPED_TRACE(std::string(name) + " " + rowName);
+            Twin twin;
+            twin.load(parseProgram(program));
+            for (int switches = 0; switches < 64; ++switches) {
+                ASSERT_NO_FATAL_FAILURE(twin.step(scan, switches * 0x0101, 1)) << switches;
+            }
         }
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Fusion, AimedPrograms,
-    testing::Values(
-        // An OUT writes a relay that the same rung reads right after; OUT NOT overrides it.
-        AimedRow{"OutReadLaterInTheSameRung",
-                 {{"LD", 0, 0},
-                  {"OUT", 100, 0},
-                  {"AND NOT", 100, 0},
-                  {"OR", 100, 0},
-                  {"OUT NOT", 100, 0},
-                  {"AND", 100, 0},
-                  {"OUT", 1000, 0},
-                  {"END", 0, 0}}},
-        // Outputs with no contact before them in their run: at the very start (R is false),
-        // after a TIM, CNT, DIFU and SFT, and two in a row.
-        AimedRow{"OutputsWithoutAContactBefore",
-                 {{"OUT NOT", 1000, 0},
-                  {"OUT", 1001, 0},
-                  {"LD", 0, 0},
-                  {"TIM", 0, 2},
-                  {"OUT", 1002, 0},
-                  {"LD", 1, 0},
-                  {"LD", 2, 0},
-                  {"CNT", 1, 2},
-                  {"OUT NOT", 1003, 0},
-                  {"OUT", 1004, 0},
-                  {"DIFU", 1005, 0},
-                  {"OUT", 1006, 0},
-                  {"LD", 3, 0},
-                  {"LD", 4, 0},
-                  {"SFT", 110, 113},
-                  {"OUT NOT", 1007, 0},
-                  {"END", 0, 0}}},
-        // An OUT right before the lines that read it outside the fused runs: DIFU on the same
-        // relay, SFT over it, and the lamps at END.
-        AimedRow{"OutReadByUnfusedSteps",
-                 {{"LD", 0, 0},
-                  {"OUT", 120, 0},
-                  {"DIFU", 120, 0},
-                  {"LD", 120, 0},
-                  {"LD", 1, 0},
-                  {"LD", 2, 0},
-                  {"OUT", 122, 0},
-                  {"SFT", 120, 123},
-                  {"LD", 122, 0},
-                  {"OUT", 1000, 0},
-                  {"END", 0, 0}}},
-        // Stack entries reused after a pop, and a push followed at once by the pop that reads it.
-        AimedRow{"StackEntriesReused",
-                 {{"LD", 0, 0},     {"LD", 1, 0},         {"CNT", 0, 3},    {"LD", 2, 0},
-                  {"LD", 3, 0},     {"CNT", 1, 3},        {"LD", 4, 0},     {"OR BLK", 0, 0},
-                  {"LD", 5, 0},     {"AND BLK", 0, 0},    {"OUT", 1000, 0}, {"LD", 0, 0},
-                  {"LD", 1, 0},     {"LD", 2, 0},         {"OUT", 1001, 0}, {"SFT", 130, 127},
-                  {"LD CNT", 0, 0}, {"OR NOT CNT", 1, 0}, {"OUT", 1002, 0}, {"END", 0, 0}}},
-        // A scan that stops at an error after outputs that must have run, in a fused run.
-        AimedRow{"ErrorAfterFusedOutputs",
-                 {{"LD", 0, 0},
-                  {"OUT", 1000, 0},
-                  {"OUT NOT", 140, 0},
-                  {"LD BLK", 0, 0},
-                  {"END", 0, 0}}}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST(FusedForm, OutputsJoinTheNextContactAndUnreadPushesAreDropped) {
-    LoggingPanel panel;
-    Controller plc(panel);
-    plc.setLadderTable(1, {"LD", 0, 0});
-    plc.setLadderTable(2, {"AND", 1, 0});
-    plc.setLadderTable(3, {"OUT", 100, 0});
-    plc.setLadderTable(4, {"LD", 2, 0});
-    plc.setLadderTable(5, {"LD", 3, 0});
-    plc.setLadderTable(6, {"OR BLK", 0, 0});
-    plc.setLadderTable(7, {"OUT NOT", 101, 0});
-    plc.setLadderTable(8, {"END", 0, 0});
-    const engine::FusedProgram& fused = plc.fusedProgram();
-    ASSERT_EQ(fused.segments().size(), 1U);
-    ASSERT_EQ(fused.ops().size(), 6U) << "LD, AND, LD with OUT, LD with push, OR BLK, OUT NOT";
-    EXPECT_EQ(fused.ops()[0].write, engine::kScratchByte) << "nothing pops the first LD's entry";
-    EXPECT_EQ(fused.ops()[2].write, 100);
-    EXPECT_EQ(fused.ops()[3].write, engine::kStackByte + 2) << "OR BLK pops this push";
-    EXPECT_EQ(fused.ops()[5].write, 101);
-    EXPECT_EQ(fused.ops()[5].invert, 1);
-}
-
-TEST(FusedForm, MachineCodeRunsWhereThePlatformAllowsIt) {
 #if defined(__x86_64__) && defined(__linux__)
-    LoggingPanel panel;
-    Controller plc(panel);
-    plc.setLadderTable(1, {"END", 0, 0});
-    EXPECT_TRUE(plc.runsMachineCode());
-#else
-    GTEST_SKIP() << "PLC() interprets the fused form on this platform";
-#endif
+TEST(FastScans, PlcRunsMachineCodeOnThisPlatform) {
+    Machine m;
+    m.load("END");
+    EXPECT_TRUE(m.plc.runsMachineCode()) << "else the PLC() rows only repeat the scanFused() ones";
 }
+#endif
 
 } // namespace
 } // namespace rungbox::test

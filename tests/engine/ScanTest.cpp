@@ -1,4 +1,5 @@
-// The scan: contacts, blocks, outputs, DIFU, SFT and the lines a scan cannot execute.
+// The scan: contacts, blocks, outputs, DIFU, SFT, timers, counters, the lines a scan cannot
+// execute, the reset and what reaches the panel.
 
 #include "Machine.h"
 
@@ -9,302 +10,150 @@ namespace {
 
 using engine::Fault;
 
-TEST(Scan, OutputLampFollowsInputSwitch) {
-    Machine m;
-    m.load({{"LD", 0}, {"OUT", 1000}, {"END"}});
-    m.scan();
-    EXPECT_FALSE(m.out(0));
-    m.press(0, true);
-    m.scan();
-    EXPECT_TRUE(m.out(0));
-    EXPECT_TRUE(m.panel.inputLamp[0]);
-}
-
-TEST(Scan, SelfHoldingRungLatchesUntilStopIsPressed) {
-    Machine m;
-    m.load({{"LD", 0}, {"OR", 1000}, {"AND NOT", 1}, {"OUT", 1000}, {"END"}});
-    m.scan();
-    EXPECT_FALSE(m.out(0));
-    m.press(0, true);
-    m.scan();
-    EXPECT_TRUE(m.out(0));
-    m.press(0, false);
-    m.scan();
-    EXPECT_TRUE(m.out(0)) << "the rung holds itself";
-    m.press(1, true);
-    m.scan();
-    EXPECT_FALSE(m.out(0));
-    m.press(1, false);
-    m.scan();
-    EXPECT_FALSE(m.out(0));
-}
-
-TEST(Scan, OrBlkCombinesTwoAndBlocks) {
-    // (a and b) or (c and d) over all sixteen input combinations.
-    Machine m;
-    m.load({{"LD", 0},
-            {"AND", 1},
-            {"LD", 2},
-            {"AND", 3},
-            {"OR BLK"},
-            {"OUT", 1000},
-            {"LD", 0},
-            {"LD", 1},
-            {"AND BLK"},
-            {"OUT", 1001},
-            {"END"}});
-    for (int bits = 0; bits < 16; ++bits) {
-        m.panel.switches = static_cast<std::uint16_t>(bits);
-        m.scan();
-        const bool a = bits & 1, b = bits & 2, c = bits & 4, d = bits & 8;
-        EXPECT_EQ(m.out(0), (a && b) || (c && d)) << bits;
-        EXPECT_EQ(m.out(1), a && b) << bits;
-    }
-}
-
-TEST(Scan, NotFormsInvertConditionsAndOutNotInvertsTheResult) {
-    Machine m;
-    m.load({{"LD NOT", 0},
-            {"OUT", 1000},
-            {"LD", 0},
-            {"OUT NOT", 1001},
-            {"LD TIM", 3},
-            {"OUT", 1002},
-            {"LD NOT CNT", 2},
-            {"OUT", 1003},
-            {"END"}});
-    m.scan();
-    EXPECT_TRUE(m.out(0));
-    EXPECT_TRUE(m.out(1));
-    EXPECT_TRUE(m.out(2)) << "a timer no TIM line names is done";
-    EXPECT_FALSE(m.out(3)) << "a counter no CNT line names is done";
-}
-
-TEST(Scan, OnlyTheStateAtEndReachesTheLamps) {
-    Machine m;
-    m.load({{"LD", 0}, {"OUT", 1000}, {"LD NOT", 0}, {"OUT", 1000}, {"END"}});
-    m.press(0, true);
-    m.scan();
-    EXPECT_FALSE(m.out(0));
-}
-
-TEST(Scan, OutToAnInputIsSeenLaterInTheScanAndReplacedByTheSwitchNextScan) {
-    Machine m;
-    m.load({{"LD NOT", 5}, {"OUT", 5}, {"LD", 5}, {"OUT", 1000}, {"END"}});
-    m.scan();
-    EXPECT_TRUE(m.out(0));
-    EXPECT_FALSE(m.panel.inputLamp[5]) << "an OUT never shows on an input lamp";
-    m.press(5, true);
-    m.scan();
-    EXPECT_FALSE(m.out(0));
-}
-
-TEST(Scan, LinesBelowEndAreNeverRun) {
-    Machine m;
-    m.load({{"LD NOT", 0}, {"END"}, {"OUT", 1000}, {"XYZ"}});
-    m.scan();
-    EXPECT_FALSE(m.out(0));
-}
-
-TEST(Difu, GivesAOneScanPulseOnARisingInput) {
-    Machine m;
-    m.load({{"LD", 0}, {"DIFU", 200}, {"LD", 200}, {"OUT", 1000}, {"END"}});
-    m.press(0, true);
-    m.scan();
-    EXPECT_TRUE(m.out(0));
-    m.scan();
-    EXPECT_FALSE(m.out(0));
-    m.scan();
-    EXPECT_FALSE(m.out(0)) << "a held input pulses once";
-    m.press(0, false);
-    m.scan();
-    m.press(0, true);
-    m.scan();
-    EXPECT_TRUE(m.out(0)) << "pulses again after the input was seen off";
-}
-
-TEST(Difu, AnOutLaterInTheScanOverridesThePulse) {
-    Machine m;
-    m.load(
-        {{"LD", 0}, {"DIFU", 200}, {"LD", 1}, {"OUT", 200}, {"LD", 200}, {"OUT", 1000}, {"END"}});
-    m.press(0, true);
-    m.scan();
-    EXPECT_FALSE(m.out(0));
-}
-
-TEST(Difu, MemorySurvivesTheReset) {
-    Machine m;
-    m.load({{"LD", 0}, {"DIFU", 200}, {"LD", 200}, {"OUT", 1000}, {"END"}});
-    m.press(0, true);
-    m.scan();
-    EXPECT_TRUE(m.out(0));
-    m.plc.initPLC(); // a stop, then a start
-    EXPECT_TRUE(m.plc.difuLast(200));
-    m.press(0, true);
-    m.scan();
-    EXPECT_FALSE(m.out(0)) << "the input was already on before the restart: no pulse";
-}
-
-class Shift : public testing::Test {
-protected:
-    // Inputs: 0 data, 1 clock, 2 reset.
-    void loadShift(int a, int b) {
-        m.load({{"LD", 0}, {"LD", 1}, {"LD", 2}, {"SFT", a, b}, {"END"}});
-    }
-    Machine m;
+struct ScanRow {
+    const char* name;
+    const char* program;
+    const char* script;
+    const char* trace; ///< the lit output lamps after each scan
 };
 
-TEST_F(Shift, TowardsLowerAddressesDataEntersAtTheLastAddress) {
-    loadShift(100, 103);
-    m.press(0, true);
-    m.press(1, true);
-    m.scan();
-    m.scan();
-    EXPECT_FALSE(m.plc.relay(100));
-    EXPECT_FALSE(m.plc.relay(101));
-    EXPECT_TRUE(m.plc.relay(102));
-    EXPECT_TRUE(m.plc.relay(103));
-    m.press(0, false);
-    m.scan();
-    m.scan();
-    EXPECT_TRUE(m.plc.relay(100));
-    EXPECT_TRUE(m.plc.relay(101));
-    EXPECT_FALSE(m.plc.relay(102));
-    m.scan();
-    EXPECT_TRUE(m.plc.relay(100));
-    EXPECT_FALSE(m.plc.relay(101));
-    EXPECT_FALSE(m.plc.relay(99)) << "nothing outside the register is written";
-    EXPECT_FALSE(m.plc.relay(104));
-}
+// SFT programs take input 0 as data, 1 as clock and 2 as reset; their registers lie on output
+// relays, so that the lamps show them and their neighbours.
+const ScanRow kScanRows[] = {
+    {"SelfHoldingRung", "LD 0; OR 1000; AND NOT 1; OUT 1000; END", "0 1 0 2 0", "- 0 0 - -"},
+    {"OrBlkOfAndBlocks",
+     "LD 0; AND 1; LD 2; AND 3; OR BLK; OUT 1000; LD 0; LD 1; AND BLK; OUT 1001; END",
+     "0 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15", "- - - 01 - - - 01 - - - 01 0 0 0 01"},
+    {"NotFormsAndTimersAndCountersNoLineNamesAreDone",
+     "LD NOT 0; OUT 1000; LD 0; OUT NOT 1001; LD TIM 3; OUT 1002; LD NOT CNT 2; OUT 1003; END", "0",
+     "012"},
+    {"OnlyTheStateAtEndIsShown", "LD 0; OUT 1000; LD NOT 0; OUT 1000; END", "1", "-"},
+    {"OutToAnInputLastsUntilTheNextInputCopy", "LD NOT 5; OUT 5; LD 5; OUT 1000; END", "0 32",
+     "0 -"},
+    {"LinesBelowEndNeverRun", "LD NOT 0; END; OUT 1000; XYZ", "0", "-"},
+    {"LdLdCntLeavesTheResetInR", "LD 0; LD 1; CNT 0 5; OUT 1000; END", "2 1", "0 -"},
+    {"DifuPulsesOneScanPerRisingEdge", "LD 0; DIFU 200; LD 200; OUT 1000; END", "1 1 1 0 1",
+     "0 - - - 0"},
+    {"DifuMemorySurvivesTheReset", "LD 0; DIFU 200; LD 200; OUT 1000; END", "1 init 1", "0 -"},
+    {"DifuOverriddenByALaterOut", "LD 0; DIFU 200; LD 1; OUT 200; LD 200; OUT 1000; END", "1", "-"},
+    {"SftTowardsTheFirstAddressAndResetAfterShift", "LD 0; LD 1; LD 2; SFT 1001 1004; END",
+     "3 3 2 2 2 3 7", "4 34 23 12 1 4 -"},
+    {"SftTowardsHigherAddresses", "LD 0; LD 1; LD 2; SFT 1004 1001; END", "3 2 2", "1 2 3"},
+    {"SftEqualAddressesIgnoreDataAndClock", "LD 0; LD 1; LD 2; SFT 1001 1001; END", "3 =1001 2 6",
+     "- 1 -"},
+    {"SftClockHasNoEdge", "LD 0; LD 1; LD 2; SFT 1001 1003; END", "=1003 2 2", "2 1"},
+};
 
-TEST_F(Shift, TowardsHigherAddressesDataEntersAtTheLastAddress) {
-    loadShift(103, 100);
-    m.press(0, true);
-    m.press(1, true);
-    m.scan();
-    m.press(0, false);
-    m.scan();
-    m.scan();
-    EXPECT_TRUE(m.plc.relay(102));
-    EXPECT_FALSE(m.plc.relay(101));
-    EXPECT_FALSE(m.plc.relay(100));
-    EXPECT_FALSE(m.plc.relay(104));
-}
-
-TEST_F(Shift, EqualAddressesIgnoreTheClockAndResetClearsTheRelay) {
-    loadShift(100, 100);
-    m.plc.setRelay(100, true);
-    m.press(1, true);
-    m.scan();
-    EXPECT_TRUE(m.plc.relay(100));
-    m.press(2, true);
-    m.scan();
-    EXPECT_FALSE(m.plc.relay(100));
-}
-
-TEST_F(Shift, ResetClearsTheWholeRangeAfterAShiftInTheSameScan) {
-    loadShift(100, 103);
-    m.press(0, true);
-    m.press(1, true);
-    m.press(2, true);
-    m.scan();
-    for (int a = 100; a <= 103; ++a) {
-        EXPECT_FALSE(m.plc.relay(a)) << a;
+TEST(Scan, ProgramsLightTheOutputs) {
+    for (const ScanRow& row : kScanRows) {
+        SCOPED_TRACE(row.name);
+        Machine m;
+        m.load(row.program);
+        EXPECT_EQ(m.run(row.script), row.trace);
+        for (std::size_t n = 0; n < 16; ++n) {
+            EXPECT_EQ(m.panel.inputLamp[n], (m.panel.switches >> n & 1) != 0) << "input lamp " << n;
+        }
     }
 }
 
-TEST_F(Shift, ClockWithoutDataShiftsEveryScanWithoutEdgeDetection) {
-    loadShift(100, 102);
-    m.plc.setRelay(102, true);
-    m.press(1, true);
-    m.scan();
-    EXPECT_TRUE(m.plc.relay(101));
-    m.scan();
-    EXPECT_TRUE(m.plc.relay(100));
-    EXPECT_FALSE(m.plc.relay(101));
-}
-
-struct BadProgramRow {
+struct BadRow {
     const char* name;
-    std::vector<Line> lines;
-    int badLine;
+    std::string program; ///< follows a first line that marks that the lines above ran
+    int badLine;         ///< counted in `program`; 0 when the scan reaches END
     Fault fault;
 };
 
-class BadLine : public testing::TestWithParam<BadProgramRow> {};
-
-TEST_P(BadLine, StopsTheScanAtThatLineAfterTheLinesAbove) {
-    Machine m;
-    m.plc.initPLC();
-    int r = 1;
-    // Line 1 marks that the lines above the bad one ran; it pushes nothing.
-    m.plc.setLadderTable(r++, {"OUT NOT", 500, 0});
-    for (const Line& line : GetParam().lines) {
-        m.plc.setLadderTable(r++, {line.code, static_cast<std::int16_t>(line.location),
-                                   static_cast<std::int16_t>(line.setValue)});
+TEST(Scan, StopsAtALineItCannotExecuteAfterTheLinesAbove) {
+    const BadRow rows[] = {
+        {"LowerCase", "ld 0; END", 1, Fault::Syntax},
+        {"LdBlk", "LD 0; LD BLK; END", 2, Fault::Syntax},
+        {"AndNotBlk", "LD 0; LD 1; AND NOT BLK; END", 3, Fault::Syntax},
+        {"OutBlk", "LD 0; OUT BLK 1000; END", 2, Fault::Syntax},
+        {"TabInsideAWord", "LD\tNOT 0; END", 1, Fault::Syntax},
+        {"EmptyCodeBeforeEnd", "LD 0;; END", 2, Fault::Syntax},
+        {"MissingEnd", "LD 0", 2, Fault::Syntax},
+        {"AndBlkWithNothingPushed", "AND BLK; END", 1, Fault::StackUnderflow},
+        {"CntWithOneBlock", "CNT 0 5; END", 1, Fault::StackUnderflow},
+        {"SftWithTwoBlocks", "LD 0; SFT 10 12; END", 2, Fault::StackUnderflow},
+        {"SftLastAddressTooHigh", "LD 0; LD 1; LD 2; SFT 10 20001", 4, Fault::ShiftRange},
+        {"SftLastAddressNegative", "LD 0; LD 1; LD 2; SFT 10 -1", 4, Fault::ShiftRange},
+        {"RelayOutOfRange", "OUT 20001; END", 1, Fault::OperandRange},
+        {"TimerOutOfRange", "LD TIM 8; END", 1, Fault::OperandRange},
+        {"A101stEntryFits", repeat("LD 0; ", 101) + "END", 0, Fault::None},
+        {"A102ndEntry", repeat("LD 0; ", 102) + "END", 102, Fault::StackOverflow},
+    };
+    for (const BadRow& row : rows) {
+        SCOPED_TRACE(row.name);
+        Machine m;
+        m.load("OUT NOT 500; " + row.program);
+        EXPECT_EQ(m.plc.PLC(), row.badLine == 0 ? 0 : row.badLine + 1);
+        EXPECT_TRUE(m.plc.relay(500));
+        EXPECT_EQ(m.plc.program().steps().back().fault, row.fault);
+        EXPECT_FALSE(m.panel.outputLamp[0]) << "the outputs are not shown";
     }
-    EXPECT_EQ(m.plc.PLC(), GetParam().badLine + 1);
-    EXPECT_TRUE(m.plc.relay(500));
-    EXPECT_EQ(m.plc.program().steps().back().fault, GetParam().fault);
-    EXPECT_FALSE(m.panel.outputLamp[0]);
 }
 
-std::vector<Line> manyLds(int count) {
-    std::vector<Line> lines(static_cast<std::size_t>(count), Line{"LD", 0});
-    lines.push_back({"END"});
-    return lines;
-}
+struct UnitRow {
+    const char* name;
+    const char* unit; ///< "TIM 0 v" (input 0) or "CNT 0 v" (input 0 counts, 1 resets)
+    const char* script;
+    const char* trace; ///< "0" after a scan that found unit 0 done, else "-"
+    int value;         ///< present value after the script, in timer ticks or counts
+    const char* display;
+};
 
-INSTANTIATE_TEST_SUITE_P(
-    Programs, BadLine,
-    testing::Values(
-        BadProgramRow{"LowerCase", {{"ld", 0}, {"END"}}, 1, Fault::Syntax},
-        BadProgramRow{"LdBlk", {{"LD", 0}, {"LD BLK"}, {"END"}}, 2, Fault::Syntax},
-        BadProgramRow{
-            "AndNotBlk", {{"LD", 0}, {"LD", 1}, {"AND NOT BLK"}, {"END"}}, 3, Fault::Syntax},
-        BadProgramRow{"OutBlk", {{"LD", 0}, {"OUT BLK", 1000}, {"END"}}, 2, Fault::Syntax},
-        BadProgramRow{"TabInsideAWord", {{"LD\tNOT", 0}, {"END"}}, 1, Fault::Syntax},
-        BadProgramRow{"EmptyCodeBeforeEnd", {{"LD", 0}, {""}, {"END"}}, 2, Fault::Syntax},
-        BadProgramRow{"MissingEnd", {{"LD", 0}}, 2, Fault::Syntax},
-        BadProgramRow{"AndBlkWithNothingPushed", {{"AND BLK"}, {"END"}}, 1, Fault::StackUnderflow},
-        BadProgramRow{"CntWithOneBlock", {{"CNT", 0, 5}, {"END"}}, 1, Fault::StackUnderflow},
-        BadProgramRow{
-            "SftWithTwoBlocks", {{"LD", 0}, {"SFT", 10, 12}, {"END"}}, 2, Fault::StackUnderflow},
-        BadProgramRow{"SftLastAddressTooHigh",
-                      {{"LD", 0}, {"LD", 1}, {"LD", 2}, {"SFT", 10, 20001}},
-                      4,
-                      Fault::ShiftRange},
-        BadProgramRow{"SftLastAddressNegative",
-                      {{"LD", 0}, {"LD", 1}, {"LD", 2}, {"SFT", 10, -1}},
-                      4,
-                      Fault::ShiftRange},
-        BadProgramRow{"RelayOutOfRange", {{"OUT", 20001}, {"END"}}, 1, Fault::OperandRange},
-        BadProgramRow{"TimerOutOfRange", {{"LD TIM", 8}, {"END"}}, 1, Fault::OperandRange},
-        BadProgramRow{"A102ndEntry", manyLds(102), 102, Fault::StackOverflow}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST(Scan, ExactlyAHundredAndOneEntriesFit) {
-    Machine m;
-    m.plc.initPLC();
-    for (int r = 1; r <= 101; ++r) {
-        m.plc.setLadderTable(r, {"LD", 0, 0});
+TEST(TimerAndCounter, FollowTheirInputs) {
+    const UnitRow rows[] = {
+        {"TimerCountsDownOnTicks", "TIM 0 600", "1 +1", "-", 599, "59.9"},
+        {"TimerDoneExactlyAtZeroAndStays", "TIM 0 30", "1 +29 1 +1 1 +5 1", "- - 0 0", 0, "0.0"},
+        {"TimerReloadsAndHoldsWhileOff", "TIM 0 50", "1 +21 0 +10", "- -", 50, "5.0"},
+        {"TimerRetainsNoTimeAndDarkensWhenOff", "TIM 0 50", "1 +21 0 1 +49 1 +1 1 0", "- - - - 0 -",
+         50, "5.0"},
+        {"TimerSetValueZeroIsDoneWhileOff", "TIM 0 0", "0", "0", 0, "0.0"},
+        {"TimerNegativeIsNeverDone", "TIM 0 -32768", "1 +100 1", "- -", -32768, "-3276.8"},
+        {"CounterCountsRisingEdgesOnly", "CNT 0 3", "1 0 1", "- - -", 1, "1"},
+        {"CounterDoneAtZeroAndStays", "CNT 0 3", "1 0 1 0 1 0 1 0", "- - - - 0 0 0 0", 0, "0"},
+        {"CounterHeldInputCountsOnce", "CNT 0 3", "1 1 1 1 1", "- - - - -", 2, "2"},
+        // Were the count to win, or the input held through the reset to count, this ends at 1.
+        {"CounterResetWinsAndAHeldInputIsNoEdge", "CNT 0 3", "1 0 3 1 0 1", "- - - - - -", 2, "2"},
+        {"CounterResetHeldNeverCounts", "CNT 0 3", "2 3 2 3 2 3 2", "- - - - - - -", 3, "3"},
+        {"CounterResetReloadsAfterDone", "CNT 0 1", "1 0 2", "0 0 -", 1, "1"},
+    };
+    for (const UnitRow& row : rows) {
+        SCOPED_TRACE(row.name);
+        Machine m;
+        const bool counter = row.unit[0] == 'C';
+        m.load((counter ? "LD 0; LD 1; " : "LD 0; ") + std::string(row.unit) + "; LD " +
+               std::string(row.unit, 3) + " 0; OUT 1000; END");
+        EXPECT_EQ(m.run(row.script), row.trace);
+        EXPECT_EQ(counter ? m.plc.cntValue(0) : m.plc.timValue(0), row.value);
+        EXPECT_EQ(counter ? m.panel.counterDisplay[0] : m.panel.timerDisplay[0], row.display);
     }
-    m.plc.setLadderTable(102, {"END", 0, 0});
-    EXPECT_EQ(m.plc.PLC(), 0);
-    EXPECT_EQ(m.plc.program().maxDepth(), 101);
 }
 
-TEST(Scan, LdLdCntLeavesTheResetInputInTheResultRegister) {
+TEST(Reset, ReturnsEverythingToThePowerOnPicture) {
     Machine m;
-    m.load({{"LD", 0}, {"LD", 1}, {"CNT", 0, 5}, {"OUT", 1000}, {"END"}});
-    m.press(1, true);
-    m.scan();
-    EXPECT_TRUE(m.out(0));
-    m.press(1, false);
-    m.press(0, true);
-    m.scan();
-    EXPECT_FALSE(m.out(0));
-    EXPECT_EQ(m.plc.cntValue(0), 4);
+    m.load("LD 0; OUT 1000; LD 0; TIM 2 40; LD 0; LD 1; CNT 3 5; END");
+    m.run("129 +1");
+    m.plc.setSimulating(true);
+    m.plc.initPLC();
+    EXPECT_EQ(lit(m.panel.inputLamp) + lit(m.panel.outputLamp), "--");
+    EXPECT_EQ(m.panel.switches, 0) << "the switches are unchecked";
+    EXPECT_FALSE(m.plc.relay(1000));
+    EXPECT_TRUE(m.plc.timReset(2) && m.plc.timValue(2) == 0 && m.plc.cntValue(3) == 0);
+    EXPECT_EQ(m.panel.timerDisplay[2] + m.panel.counterDisplay[3], "0.00");
+    EXPECT_TRUE(m.panel.runLamp && m.plc.simulating()) << "the run lamp shows the run flag";
+}
+
+TEST(Panel, UnchangedLampsAndDisplaysAreNotSentAgain) {
+    Machine m;
+    m.load("LD 0; OUT 1000; LD 0; TIM 0 30; END");
+    m.run("0");
+    const int lamps = m.panel.lampCalls, displays = m.panel.displayCalls;
+    m.run("0 0 0 0 0 0 0 0 0 0");
+    EXPECT_EQ(m.panel.displayCalls, displays);
+    m.run("1");
+    EXPECT_EQ(m.panel.lampCalls, lamps + 2) << "only one input lamp and one output lamp changed";
 }
 
 } // namespace
