@@ -1,187 +1,53 @@
 #pragma once
 
-// Helpers of the file tests: a scratch folder, a recording file dialog and window shell, a file
-// system that fails on request, a snapshot of the grid, and a whole main window's worth of
-// objects for the file commands to work on.
+// Helpers of the file tests: golden files, folder listings, a file system that fails on request,
+// and file commands run on a window of their own in a forked child, told as a transcript.
 
-#include "editor/Editor.h"
-#include "engine/Controller.h"
 #include "files/FileCommands.h"
-#include "files/FileSystem.h"
+#include "files/LadderFile.h"
 #include "support/Recorders.h"
 
 #include <grp.h>
 #include <signal.h>
+#include <sys/mman.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <algorithm>
-#include <array>
-#include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <deque>
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <iterator>
-#include <memory>
-#include <optional>
-#include <stdexcept>
-#include <string>
-#include <vector>
+#include <regex>
+#include <set>
+#include <sstream>
+#include <utility>
 
 namespace rungbox::test {
 
 namespace fs = std::filesystem;
 
-/// A fresh folder under the system's temporary folder, removed with everything in it at the end.
-/// `mode` sets its permission bits (0755 lets a dropped-privilege child reach into it).
-class TempDir {
-public:
-    explicit TempDir(fs::perms mode = fs::perms(0755)) {
-        std::string pattern = (fs::temp_directory_path() / "rungbox-files-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr) {
-            throw std::runtime_error(std::string("mkdtemp: ") + std::strerror(errno));
-        }
-        m_path = pattern;
-        fs::permissions(m_path, mode);
-    }
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-    ~TempDir() {
-        std::error_code ignored;
-        // Make every folder inside writable again so that removal cannot fail on permissions.
-        for (auto it = fs::recursive_directory_iterator(m_path, ignored);
-             it != fs::recursive_directory_iterator(); it.increment(ignored)) {
-            if (it->is_directory(ignored) && !it->is_symlink(ignored)) {
-                fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ignored);
-            }
-        }
-        fs::remove_all(m_path, ignored);
-    }
-
-    const fs::path& path() const { return m_path; }
-    std::string file(const std::string& name) const { return (m_path / name).string(); }
-
-    /// The names in the folder, sorted.
-    std::vector<std::string> entries() const { return entriesOf(m_path); }
-
-    static std::vector<std::string> entriesOf(const fs::path& folder) {
-        std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(folder)) {
-            names.push_back(entry.path().filename().string());
-        }
-        std::sort(names.begin(), names.end());
-        return names;
-    }
-
-private:
-    fs::path m_path;
-};
-
 inline std::string readBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::ostringstream bytes;
+    bytes << std::ifstream(path, std::ios::binary).rdbuf();
+    return bytes.str();
 }
 
-inline void writeBytes(const fs::path& path, std::string_view bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+inline void writeBytes(const fs::path& path, std::string_view bytes, int mode = 0644) {
+    std::ofstream(path, std::ios::binary).write(bytes.data(), std::ssize(bytes));
+    fs::permissions(path, fs::perms(mode));
 }
 
-/// A file dialog that answers from scripts and remembers what it was asked.
-class RecordingDialog : public files::FileDialog {
-public:
-    struct Call {
-        bool save = false;
-        std::string defaultName;
-        std::string filter;
-    };
-    std::vector<Call> calls;
-    /// Answers of ShowSave and ShowOpen in turn; nullopt is Cancel, and so is an empty script.
-    std::deque<std::optional<std::string>> saveAnswers;
-    std::deque<std::optional<std::string>> openAnswers;
-    /// Runs when the open dialog has been answered, before the command goes on (for example to
-    /// remove the chosen file, as another program might).
-    std::function<void()> afterOpen;
-
-    std::optional<std::string> ShowSave(std::string_view defaultName,
-                                        std::string_view filter) override {
-        calls.push_back({true, std::string(defaultName), std::string(filter)});
-        return take(saveAnswers);
+/// The golden file `name`. With RUNGBOX_UPDATE_GOLDEN set in the environment, `actual` is first
+/// written to it (review the difference before committing it).
+inline std::string golden(const std::string& name, const std::string& actual = "") {
+    const fs::path path = fs::path(RUNGBOX_FILES_GOLDEN_DIR) / name;
+    if (!actual.empty() && std::getenv("RUNGBOX_UPDATE_GOLDEN") != nullptr) {
+        writeBytes(path, actual);
     }
-    std::optional<std::string> ShowOpen(std::string_view filter) override {
-        calls.push_back({false, {}, std::string(filter)});
-        auto answer = take(openAnswers);
-        if (afterOpen) {
-            afterOpen();
-        }
-        return answer;
-    }
-
-private:
-    static std::optional<std::string> take(std::deque<std::optional<std::string>>& answers) {
-        if (answers.empty()) {
-            return std::nullopt;
-        }
-        auto answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
-};
-
-/// Stands in for the main window: closing it runs what the window's close runs.
-class RecordingShell : public files::MainWindowShell {
-public:
-    int closeRequests = 0;
-    /// What closing the window does (set to run Form_Unload); its answer says whether it closed.
-    std::function<bool()> onClose;
-    bool closed = false;
-
-    void closeMainWindow() override {
-        ++closeRequests;
-        closed = onClose ? onClose() : true;
-    }
-};
-
-/// The whole state of the grid that a command may change: every cell and the cursor.
-struct GridSnapshot {
-    std::vector<std::array<std::string, editor::kGridCols>> cells;
-    int row = 0;
-    int col = 0;
-    int rowSel = 0;
-    int colSel = 0;
-    friend bool operator==(const GridSnapshot&, const GridSnapshot&) = default;
-};
-
-inline GridSnapshot snapshot(const editor::CodeGrid& grid) {
-    GridSnapshot shot;
-    for (int r = 0; r < grid.Rows(); ++r) {
-        std::array<std::string, editor::kGridCols> row;
-        for (int c = 0; c < editor::kGridCols; ++c) {
-            row[static_cast<std::size_t>(c)] = grid.TextMatrix(r, c);
-        }
-        shot.cells.push_back(std::move(row));
-    }
-    shot.row = grid.Row();
-    shot.col = grid.Col();
-    shot.rowSel = grid.RowSel();
-    shot.colSel = grid.ColSel();
-    return shot;
-}
-
-/// Writes a program into code lines 1, 2, ...: each entry is {code, location, set value}.
-inline void putProgram(editor::CodeGrid& grid,
-                       const std::vector<std::array<std::string, 3>>& lines) {
-    int row = 1;
-    for (const auto& line : lines) {
-        for (int c = 0; c < 3; ++c) {
-            grid.setTextMatrix(row, c + 1, line[static_cast<std::size_t>(c)]);
-        }
-        ++row;
-    }
+    return readBytes(path);
 }
 
 /// The bytes of a ladder program file with the given cell lines behind the header.
@@ -193,176 +59,187 @@ inline std::string fileOf(const std::vector<std::string>& cellLines) {
     return bytes;
 }
 
-/// A file system that passes everything to the disk but makes chosen save operations fail, the
-/// way SQLite's I/O-error tests do. The operations of a save are counted from 1: beginSave, each
-/// write, commit. Operation `failAt` fails (0 for none); with `persistent` every later one fails
-/// too. A failed operation is not passed on, so the disk sees the save stop there.
-class FaultyFileSystem : public files::FileSystem {
-public:
-    int failAt = 0;
-    bool persistent = false;
-    int operations = 0; ///< save operations counted so far
-    int failures = 0;   ///< of which failed
+/// `text` on one line: each CR LF shown as \r\n.
+inline std::string escaped(std::string_view text) {
+    return std::regex_replace(std::string(text), std::regex("\r\n"), "\\r\\n");
+}
 
-    bool readAll(const std::string& path, std::string& bytes, files::FileError& error) override {
-        return m_disk.readAll(path, bytes, error);
+/// Every name under `folder`, sorted, with its permission bits in octal ("@" marks a link) and
+/// the bytes of each regular file: what a failed save must leave exactly as it was.
+inline std::string listing(const fs::path& folder) {
+    std::set<std::string> lines;
+    for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+        std::ostringstream line;
+        line << " " << entry.path().lexically_relative(folder).string()
+             << (entry.is_symlink() ? "@ " : " ") << std::oct
+             << static_cast<int>(entry.status().permissions())
+             << (entry.is_regular_file() ? "=" + escaped(readBytes(entry.path())) : "");
+        lines.insert(line.str());
     }
-
-    std::unique_ptr<files::SaveFile> beginSave(const std::string& path,
-                                               files::FileError& error) override {
-        if (shouldFail(error)) {
-            return nullptr;
-        }
-        auto real = m_disk.beginSave(path, error);
-        if (!real) {
-            return nullptr;
-        }
-        return std::make_unique<File>(*this, std::move(real));
+    std::string text;
+    for (const auto& line : lines) {
+        text += line;
     }
+    return text;
+}
 
-private:
-    class File : public files::SaveFile {
-    public:
-        File(FaultyFileSystem& owner, std::unique_ptr<files::SaveFile> real)
-            : m_owner(owner), m_real(std::move(real)) {}
-        bool write(std::string_view bytes, files::FileError& error) override {
-            return !m_owner.shouldFail(error) && m_real->write(bytes, error);
-        }
-        bool commit(files::FileError& error) override {
-            return !m_owner.shouldFail(error) && m_real->commit(error);
-        }
+/// The operations of saving the nine-line file: beginSave, nine writes (one a line), commit.
+inline constexpr int kSaveOperations = 11;
 
-    private:
-        FaultyFileSystem& m_owner;
-        std::unique_ptr<files::SaveFile> m_real;
-    };
+/// Passes everything to the disk but makes chosen save operations fail with EIO, as SQLite's
+/// I/O-error tests do. Operations count from 1 in the order above; operation `failAt` fails, and
+/// with `persistent` every later one too. A failed one is not passed on to the disk.
+struct FaultyFileSystem : files::DiskFileSystem {
+    FaultyFileSystem(int failAt, bool persistent) : failAt(failAt), persistent(persistent) {}
+    int failAt;
+    bool persistent;
+    int operations = 0;
 
-    bool shouldFail(files::FileError& error) {
+    bool fails(files::FileError& error) {
         ++operations;
-        const bool fail =
-            failAt > 0 && (operations == failAt || (persistent && operations > failAt));
-        if (fail) {
-            ++failures;
-            error = {EIO, std::strerror(EIO)};
-        }
+        const bool fail = operations == failAt || (persistent && failAt > 0 && operations > failAt);
+        error = fail ? files::FileError{EIO, std::strerror(EIO)} : error;
         return fail;
     }
-
-    files::DiskFileSystem m_disk;
+    std::unique_ptr<files::SaveFile> beginSave(const std::string& path,
+                                               files::FileError& error) override {
+        struct File : files::SaveFile {
+            FaultyFileSystem& fs;
+            std::unique_ptr<files::SaveFile> real;
+            File(FaultyFileSystem& fs, std::unique_ptr<files::SaveFile> real)
+                : fs(fs), real(std::move(real)) {}
+            bool write(std::string_view b, files::FileError& e) override {
+                return !fs.fails(e) && real->write(b, e);
+            }
+            bool commit(files::FileError& e) override { return !fs.fails(e) && real->commit(e); }
+        };
+        auto real = fails(error) ? nullptr : DiskFileSystem::beginSave(path, error);
+        return real ? std::make_unique<File>(*this, std::move(real)) : nullptr;
+    }
 };
 
-/// The objects of one main window that the file commands work on, with recorders for the
-/// dialogs, the message boxes and the window itself. Closing the window runs Form_Unload.
-struct Window {
+/// The main window's side of the file commands. It records in `calls` each box, file dialog and
+/// close it is asked for; the first box is answered `reply`, any later one Ok, and the file
+/// dialogs answer from `paths` in turn (nullopt, or none left, is Cancel). Closing it runs
+/// Form_Unload.
+struct Window : files::MainWindowShell, files::FileDialog, engine::MessageBoxes {
     RecordingPanel panel;
     editor::CodeGrid grid;
     editor::Editor editor{grid};
     engine::Controller controller{panel};
-    RecordingDialog dialog;
-    RecordingBoxes boxes;
-    RecordingShell shell;
-    files::FileSystem& fileSystem;
-    files::FileCommands commands{editor, controller, dialog, boxes, fileSystem, shell};
+    files::FileCommands commands;
+    std::vector<std::string> calls;
+    engine::MsgAnswer reply = engine::MsgAnswer::Ok;
+    std::vector<std::optional<std::string>> paths;
+    std::size_t answered = 0;
 
-    explicit Window(files::FileSystem& fs) : fileSystem(fs) {
+    explicit Window(files::FileSystem& fs) : commands(editor, controller, *this, *this, fs, *this) {
         editor::setUpGrid(grid);
-        shell.onClose = [this] { return commands.Form_Unload(); };
+    }
+    engine::MsgAnswer MsgBox(std::string_view text, int style, std::string_view title) override {
+        calls.push_back("box: " + escaped(text) + " [" + std::to_string(style) + " " +
+                        std::string(title) + "]");
+        return std::exchange(reply, engine::MsgAnswer::Ok);
+    }
+    void closeMainWindow() override {
+        calls.push_back(commands.Form_Unload() ? "closed" : "close refused");
+    }
+    std::optional<std::string> ShowSave(std::string_view name, std::string_view filter) override {
+        return path("save " + std::string(name) + " " + std::string(filter));
+    }
+    std::optional<std::string> ShowOpen(std::string_view filter) override {
+        return path("open " + std::string(filter));
+    }
+    std::optional<std::string> path(const std::string& call) {
+        calls.push_back(call);
+        return answered < paths.size() ? paths[answered++] : std::nullopt;
+    }
+    /// The cursor and selection, then each code cell that is not empty, as line.column=text.
+    std::string program() const {
+        std::ostringstream text;
+        text << "cursor " << grid.Row() << "," << grid.Col() << " to " << grid.RowSel() << ","
+             << grid.ColSel();
+        for (int cell = 3; cell < 3 * (editor::kLastLine + 1); ++cell) {
+            if (const std::string& t = grid.TextMatrix(cell / 3, cell % 3 + 1); !t.empty()) {
+                text << " " << cell / 3 << "." << cell % 3 + 1 << "=" << t;
+            }
+        }
+        return text.str();
     }
 };
 
-/// The user and group a child drops to when the tests run as root ("nobody" on Debian).
-inline constexpr uid_t kUnprivilegedId = 65534;
-
-struct ChildOptions {
-    /// Run as kUnprivilegedId without supplementary groups, so that permissions apply (root
-    /// writes anywhere). When the tests do not run as root they already have no privileges.
-    bool dropPrivileges = false;
-    /// Largest file size the child may write (RLIMIT_FSIZE), as a full disk would stop it; 0 for
-    /// no limit. SIGXFSZ is ignored so that the write fails with EFBIG instead.
-    rlim_t fileSizeLimit = 0;
+/// A file command run on a window holding the nine-line program, in a fresh folder.
+struct Script {
+    std::string name;
+    std::function<void(const fs::path&)> setUp;        ///< prepares the folder
+    std::function<void(files::FileCommands&)> command; ///< for example &FileCommands::mnuNew_Click
+    std::optional<engine::MsgAnswer> answer;         ///< to the save question; nullopt: not edited
+    std::vector<std::optional<std::string>> dialogs; ///< names in the folder the dialogs answer
+    int failAt = 0;                                  ///< see FaultyFileSystem
+    bool persistent = false;                         ///< see FaultyFileSystem
+    rlim_t fileSizeLimit = 0;                        ///< bytes, 0 for none
 };
 
-struct ChildResult {
-    bool exitedNormally = false;
-    std::string output; ///< what the child's body answered
-};
-
-/// Runs `body` in a forked child with `options` applied and answers what it returned. Failures
-/// to set up the child are reported in `output` and a non-zero exit.
-inline ChildResult runInChild(const ChildOptions& options,
-                              const std::function<std::string()>& body) {
-    int fds[2];
-    if (::pipe(fds) != 0) {
-        return {false, std::string("pipe: ") + std::strerror(errno)};
-    }
-    const pid_t pid = ::fork();
-    if (pid < 0) {
-        ::close(fds[0]);
-        ::close(fds[1]);
-        return {false, std::string("fork: ") + std::strerror(errno)};
-    }
+/// Runs `script` in a forked child and answers a transcript: the boxes, dialogs and closes in
+/// turn, then the program and its changed flag, the controller, the save operations when some
+/// were to fail, and the folder. When the tests run as root the child drops to user and group
+/// 65534 ("nobody") so that permissions apply. A file size limit stops its writes as a full disk
+/// would: SIGXFSZ is ignored, so a write fails with EFBIG.
+inline std::string run(const Script& script) {
+    static int folders = 0;
+    const fs::path dir =
+        fs::temp_directory_path() /
+        ("rungbox-files-" + std::to_string(::getpid()) + "-" + std::to_string(++folders));
+    fs::create_directory(dir);
+    fs::permissions(dir, fs::perms::all); // open to the unprivileged child
+    script.setUp(dir);
+    const std::string before = listing(dir);
+    // The child's transcript comes back through a shared page; a longer one is cut short.
+    constexpr std::size_t kPage = 4096;
+    void* page = ::mmap(nullptr, kPage, PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0);
+    const pid_t pid = page == MAP_FAILED ? -1 : ::fork();
     if (pid == 0) {
-        ::close(fds[0]);
-        auto answer = [&](const std::string& text, int code) {
-            std::string_view rest = text;
-            while (!rest.empty()) {
-                const ssize_t n = ::write(fds[1], rest.data(), rest.size());
-                if (n <= 0) {
-                    break;
-                }
-                rest.remove_prefix(static_cast<std::size_t>(n));
+        std::string out = "  cannot set up the child\n";
+        const rlimit limit{script.fileSizeLimit, script.fileSizeLimit};
+        ::umask(022);
+        if ((::geteuid() != 0 ||
+             (::setgroups(0, nullptr) == 0 && ::setresgid(65534, 65534, 65534) == 0 &&
+              ::setresuid(65534, 65534, 65534) == 0)) &&
+            (script.fileSizeLimit == 0 ||
+             (::signal(SIGXFSZ, SIG_IGN) != SIG_ERR && ::setrlimit(RLIMIT_FSIZE, &limit) == 0))) {
+            FaultyFileSystem fs(script.failAt, script.persistent);
+            Window w(fs);
+            files::placeFields(w.grid, {"LD", "0", "", "OUT", "1000", "", "END"});
+            w.grid.select(2, 2, 2, 2);
+            w.editor.setCodeChanged(script.answer.has_value());
+            w.controller.setRelay(500, true);
+            w.reply = script.answer.value_or(engine::MsgAnswer::Ok);
+            for (const auto& name : script.dialogs) {
+                w.paths.push_back(name ? std::optional((dir / *name).string()) : std::nullopt);
             }
-            ::_exit(code);
-        };
-        if (options.dropPrivileges && ::geteuid() == 0) {
-            if (::setgroups(0, nullptr) != 0 ||
-                ::setresgid(kUnprivilegedId, kUnprivilegedId, kUnprivilegedId) != 0 ||
-                ::setresuid(kUnprivilegedId, kUnprivilegedId, kUnprivilegedId) != 0) {
-                answer(std::string("dropping privileges: ") + std::strerror(errno), 2);
+            const std::string typed = w.program();
+            script.command(w.commands);
+            out.clear();
+            for (const auto& call : w.calls) {
+                out += "  " + call + "\n";
             }
+            out +=
+                "  program " + (w.program() == typed ? "kept" : w.program()) +
+                (w.editor.codeChanged() ? ", changed\n" : ", unchanged\n") +
+                (w.controller.relay(500) ? "" : "  controller reset\n") +
+                (script.failAt > 0 ? "  " + std::to_string(fs.operations) + " operations\n" : "");
         }
-        if (options.fileSizeLimit > 0) {
-            ::signal(SIGXFSZ, SIG_IGN);
-            const rlimit limit{options.fileSizeLimit, options.fileSizeLimit};
-            if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) {
-                answer(std::string("setrlimit: ") + std::strerror(errno), 2);
-            }
-        }
-        try {
-            answer(body(), 0);
-        } catch (const std::exception& e) {
-            answer(std::string("exception: ") + e.what(), 3);
-        } catch (...) {
-            answer("exception", 3);
-        }
+        std::strncpy(static_cast<char*>(page), out.c_str(), kPage - 1);
+        ::_exit(0);
     }
-    ::close(fds[1]);
-    std::string output;
-    char buffer[4096];
-    for (;;) {
-        const ssize_t n = ::read(fds[0], buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            break;
-        }
-        output.append(buffer, static_cast<std::size_t>(n));
-    }
-    ::close(fds[0]);
-    int status = 0;
-    while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-    }
-    return {WIFEXITED(status) && WEXITSTATUS(status) == 0, output};
-}
-
-/// The message boxes a window showed, one a line: text, then style and title in brackets.
-inline std::string describeBoxes(const RecordingBoxes& boxes) {
-    std::string text;
-    for (const auto& box : boxes.shown) {
-        text += box.text + " [" + std::to_string(box.style) + " " + box.title + "]\n";
-    }
-    return text;
+    int status = 1;
+    const bool ended = pid > 0 && ::waitpid(pid, &status, 0) == pid && status == 0;
+    const std::string out = ended ? static_cast<const char*>(page) : "  child failed\n";
+    const std::string after = listing(dir);
+    fs::permissions(dir, fs::perms::all); // a case may have locked it
+    fs::remove_all(dir);
+    ::munmap(page, kPage);
+    return script.name + ":\n" + out + "  folder" + (after == before ? " as it was" : after) + "\n";
 }
 
 } // namespace rungbox::test
