@@ -27,30 +27,27 @@ std::function<void(const fs::path&)> file(const std::string& bytes, int mode = 0
 }
 
 // Each operation of a save fails in turn, once alone and once with all later ones failing too:
-// the save stops at that operation and leaves the folder as it was, byte for byte.
+// the save stops at that operation, says so once and leaves the program, its flag and the folder
+// as they were, byte for byte. With no operation left to fail, the same save goes through.
 TEST(SaveFaultInjection, EachOperationFailingLeavesTheFolderAsItWas) {
-    const std::string failed = ":\n  save default.PLC PLC file (*.PLC)|*.PLC\n  box: Unknown error "
-                               "in mnuSaveAs: ( 5) Input/output error [0 rungbox]\n  program "
-                               "kept, changed\n  ";
-    const std::string saved = ":\n  save default.PLC PLC file (*.PLC)|*.PLC\n  program cursor 3,2 "
-                              "to 3,2 1.1=LD 1.2=0 2.1=OUT 2.2=1000 3.1=END, unchanged\n  11 "
-                              "operations\n  folder p.PLC ";
     for (const std::string& old : {kOldFile, std::string()}) {
         for (const bool persistent : {false, true}) {
             for (int n = 1; n <= test::kSaveOperations + 1; ++n) {
-                test::Script save{"fail at " + std::to_string(n) + (persistent ? " on" : ""),
-                                  file(old, 0666),
-                                  &FileCommands::mnuSaveAs_Click,
-                                  MsgAnswer::No,
-                                  {"p.PLC"}};
+                const std::string end =
+                    n <= test::kSaveOperations
+                        ? "  box: Unknown error in mnuSaveAs: ( 5) Input/output error [0 rungbox]\n"
+                          "  program kept, changed\n  " +
+                              std::to_string(n) + " operations\n  folder as it was\n"
+                        : "  program cursor 3,2 to 3,2 1.1=LD 1.2=0 2.1=OUT 2.2=1000 3.1=END, "
+                          "unchanged\n  11 operations\n  folder p.PLC " +
+                              std::to_string(old.empty() ? 644 : 666) + "=" +
+                              test::escaped(kNewFile) + "\n";
+                test::Script save{
+                    "", file(old, 0666), &FileCommands::mnuSaveAs_Click, MsgAnswer::No, {"p.PLC"}};
                 save.failAt = n;
                 save.persistent = persistent;
-                EXPECT_EQ(test::run(save),
-                          save.name + (n <= test::kSaveOperations
-                                           ? failed + std::to_string(n) +
-                                                 " operations\n  folder as it was\n"
-                                           : saved + (old.empty() ? "644=" : "666=") +
-                                                 test::escaped(kNewFile) + "\n"));
+                EXPECT_EQ(test::run(save), ":\n  save default.PLC PLC file (*.PLC)|*.PLC\n" + end)
+                    << "old file " << !old.empty() << ", persistent " << persistent;
             }
         }
     }
@@ -89,14 +86,14 @@ TEST(RealFailures, SaveAndLoadLeaveTheFolderTheProgramAndItsFlag) {
     std::string transcript;
     for (const auto& [name, setUp] : cases) {
         if (root || name.find("sticky") == std::string::npos) {
-            transcript +=
-                test::run({.name = name,
-                           .setUp = setUp,
-                           .command = name.starts_with("Load") ? &FileCommands::mnuLoad_Click
-                                                               : &FileCommands::mnuSaveAs_Click,
-                           .answer = MsgAnswer::No,
-                           .dialogs = {"p.PLC"},
-                           .fileSizeLimit = name.ends_with("full disk") ? 40U : 0U});
+            test::Script script{name,
+                                setUp,
+                                name.starts_with("Load") ? &FileCommands::mnuLoad_Click
+                                                         : &FileCommands::mnuSaveAs_Click,
+                                MsgAnswer::No,
+                                {"p.PLC"}};
+            script.fileSizeLimit = name.ends_with("full disk") ? 40 : 0;
+            transcript += test::run(script);
         }
     }
     const std::string expected = test::golden("real_failures.txt", root ? transcript : "");

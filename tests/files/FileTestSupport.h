@@ -87,8 +87,8 @@ inline std::string listing(const fs::path& folder) {
 inline constexpr int kSaveOperations = 11;
 
 /// Passes everything to the disk but makes chosen save operations fail with EIO, as SQLite's
-/// I/O-error tests do. Operations count from 1 in the order above; operation `failAt` fails, and
-/// with `persistent` every later one too. A failed one is not passed on to the disk.
+/// I/O-error tests do. Operations count from 1 in the order above; operation `failAt` fails (none
+/// when 0), and with `persistent` every later one too. A failed one is not passed on to the disk.
 struct FaultyFileSystem : files::DiskFileSystem {
     FaultyFileSystem(int failAt, bool persistent) : failAt(failAt), persistent(persistent) {}
     int failAt;
@@ -96,39 +96,39 @@ struct FaultyFileSystem : files::DiskFileSystem {
     int operations = 0;
 
     bool fails(files::FileError& error) {
-        ++operations;
-        const bool fail = operations == failAt || (persistent && failAt > 0 && operations > failAt);
-        error = fail ? files::FileError{EIO, std::strerror(EIO)} : error;
-        return fail;
+        if (++operations == failAt || (persistent && failAt > 0 && operations > failAt)) {
+            error = {EIO, std::strerror(EIO)};
+            return true;
+        }
+        return false;
     }
+    struct File : files::SaveFile {
+        File(FaultyFileSystem& fs, std::unique_ptr<files::SaveFile> real)
+            : fs(fs), real(std::move(real)) {}
+        bool write(std::string_view b, files::FileError& e) override {
+            return !fs.fails(e) && real->write(b, e);
+        }
+        bool commit(files::FileError& e) override { return !fs.fails(e) && real->commit(e); }
+        FaultyFileSystem& fs;
+        std::unique_ptr<files::SaveFile> real;
+    };
     std::unique_ptr<files::SaveFile> beginSave(const std::string& path,
                                                files::FileError& error) override {
-        struct File : files::SaveFile {
-            FaultyFileSystem& fs;
-            std::unique_ptr<files::SaveFile> real;
-            File(FaultyFileSystem& fs, std::unique_ptr<files::SaveFile> real)
-                : fs(fs), real(std::move(real)) {}
-            bool write(std::string_view b, files::FileError& e) override {
-                return !fs.fails(e) && real->write(b, e);
-            }
-            bool commit(files::FileError& e) override { return !fs.fails(e) && real->commit(e); }
-        };
         auto real = fails(error) ? nullptr : DiskFileSystem::beginSave(path, error);
         return real ? std::make_unique<File>(*this, std::move(real)) : nullptr;
     }
 };
 
-/// The main window's side of the file commands. It records in `calls` each box, file dialog and
-/// close it is asked for; the first box is answered `reply`, any later one Ok, and the file
-/// dialogs answer from `paths` in turn (nullopt, or none left, is Cancel). Closing it runs
-/// Form_Unload.
+/// The main window's side of the file commands, writing down in `calls` each box, file dialog and
+/// close. The first box is answered `reply`, any later one Ok; the file dialogs answer from
+/// `paths` in turn (nullopt, or none left, is Cancel). Closing it runs Form_Unload.
 struct Window : files::MainWindowShell, files::FileDialog, engine::MessageBoxes {
     RecordingPanel panel;
     editor::CodeGrid grid;
     editor::Editor editor{grid};
     engine::Controller controller{panel};
     files::FileCommands commands;
-    std::vector<std::string> calls;
+    std::string calls;
     engine::MsgAnswer reply = engine::MsgAnswer::Ok;
     std::vector<std::optional<std::string>> paths;
     std::size_t answered = 0;
@@ -137,12 +137,12 @@ struct Window : files::MainWindowShell, files::FileDialog, engine::MessageBoxes 
         editor::setUpGrid(grid);
     }
     engine::MsgAnswer MsgBox(std::string_view text, int style, std::string_view title) override {
-        calls.push_back("box: " + escaped(text) + " [" + std::to_string(style) + " " +
-                        std::string(title) + "]");
+        calls += "  box: " + escaped(text) + " [" + std::to_string(style) + " " +
+                 std::string(title) + "]\n";
         return std::exchange(reply, engine::MsgAnswer::Ok);
     }
     void closeMainWindow() override {
-        calls.push_back(commands.Form_Unload() ? "closed" : "close refused");
+        calls += commands.Form_Unload() ? "  closed\n" : "  close refused\n";
     }
     std::optional<std::string> ShowSave(std::string_view name, std::string_view filter) override {
         return path("save " + std::string(name) + " " + std::string(filter));
@@ -151,7 +151,7 @@ struct Window : files::MainWindowShell, files::FileDialog, engine::MessageBoxes 
         return path("open " + std::string(filter));
     }
     std::optional<std::string> path(const std::string& call) {
-        calls.push_back(call);
+        calls += "  " + call + "\n";
         return answered < paths.size() ? paths[answered++] : std::nullopt;
     }
     /// The cursor and selection, then each code cell that is not empty, as line.column=text.
@@ -180,61 +180,57 @@ struct Script {
     rlim_t fileSizeLimit = 0;                        ///< bytes, 0 for none
 };
 
-/// Runs `script` in a forked child and answers a transcript: the boxes, dialogs and closes in
-/// turn, then the program and its changed flag, the controller, the save operations when some
-/// were to fail, and the folder. When the tests run as root the child drops to user and group
-/// 65534 ("nobody") so that permissions apply. A file size limit stops its writes as a full disk
-/// would: SIGXFSZ is ignored, so a write fails with EFBIG.
+/// The forked child's part of run(): as user and group 65534 ("nobody") when the tests run as
+/// root, so that permissions apply, and under the file size limit, which fails a write with EFBIG
+/// as a full disk would (SIGXFSZ is ignored). Ends the child when it cannot set that up.
+inline std::string runInChild(const Script& script, const fs::path& dir) {
+    const rlimit limit{script.fileSizeLimit, script.fileSizeLimit};
+    ::umask(022);
+    ::signal(SIGXFSZ, SIG_IGN);
+    if ((::geteuid() == 0 &&
+         (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0)) ||
+        (script.fileSizeLimit > 0 && ::setrlimit(RLIMIT_FSIZE, &limit) != 0)) {
+        ::_exit(1);
+    }
+    FaultyFileSystem fs(script.failAt, script.persistent);
+    Window w(fs);
+    files::placeFields(w.grid, {"LD", "0", "", "OUT", "1000", "", "END"});
+    w.grid.select(2, 2, 2, 2);
+    w.editor.setCodeChanged(script.answer.has_value());
+    w.controller.setRelay(500, true);
+    w.reply = script.answer.value_or(engine::MsgAnswer::Ok);
+    for (const auto& name : script.dialogs) {
+        w.paths.push_back(name ? std::optional((dir / *name).string()) : std::nullopt);
+    }
+    const std::string typed = w.program();
+    script.command(w.commands);
+    return w.calls + "  program " + (w.program() == typed ? "kept" : w.program()) +
+           (w.editor.codeChanged() ? ", changed\n" : ", unchanged\n") +
+           (w.controller.relay(500) ? "" : "  controller reset\n") +
+           (script.failAt > 0 ? "  " + std::to_string(fs.operations) + " operations\n" : "");
+}
+
+/// Runs `script` in a forked child, in a fresh folder, and answers a transcript: the boxes,
+/// dialogs and closes in turn, then the program and its changed flag, the controller, the save
+/// operations when some were to fail, and the folder.
 inline std::string run(const Script& script) {
-    static int folders = 0;
-    const fs::path dir =
-        fs::temp_directory_path() /
-        ("rungbox-files-" + std::to_string(::getpid()) + "-" + std::to_string(++folders));
-    fs::create_directory(dir);
+    char name[] = "/tmp/rungbox-files-XXXXXX";
+    const fs::path dir = ::mkdtemp(name);
     fs::permissions(dir, fs::perms::all); // open to the unprivileged child
     script.setUp(dir);
     const std::string before = listing(dir);
-    // The child's transcript comes back through a shared page; a longer one is cut short.
+    // The child hands its transcript back through a shared page; a longer one is cut short.
     constexpr std::size_t kPage = 4096;
-    void* page = ::mmap(nullptr, kPage, PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0);
-    const pid_t pid = page == MAP_FAILED ? -1 : ::fork();
+    auto* page = static_cast<char*>(
+        ::mmap(nullptr, kPage, PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0));
+    const pid_t pid = ::fork();
     if (pid == 0) {
-        std::string out = "  cannot set up the child\n";
-        const rlimit limit{script.fileSizeLimit, script.fileSizeLimit};
-        ::umask(022);
-        if ((::geteuid() != 0 ||
-             (::setgroups(0, nullptr) == 0 && ::setresgid(65534, 65534, 65534) == 0 &&
-              ::setresuid(65534, 65534, 65534) == 0)) &&
-            (script.fileSizeLimit == 0 ||
-             (::signal(SIGXFSZ, SIG_IGN) != SIG_ERR && ::setrlimit(RLIMIT_FSIZE, &limit) == 0))) {
-            FaultyFileSystem fs(script.failAt, script.persistent);
-            Window w(fs);
-            files::placeFields(w.grid, {"LD", "0", "", "OUT", "1000", "", "END"});
-            w.grid.select(2, 2, 2, 2);
-            w.editor.setCodeChanged(script.answer.has_value());
-            w.controller.setRelay(500, true);
-            w.reply = script.answer.value_or(engine::MsgAnswer::Ok);
-            for (const auto& name : script.dialogs) {
-                w.paths.push_back(name ? std::optional((dir / *name).string()) : std::nullopt);
-            }
-            const std::string typed = w.program();
-            script.command(w.commands);
-            out.clear();
-            for (const auto& call : w.calls) {
-                out += "  " + call + "\n";
-            }
-            out +=
-                "  program " + (w.program() == typed ? "kept" : w.program()) +
-                (w.editor.codeChanged() ? ", changed\n" : ", unchanged\n") +
-                (w.controller.relay(500) ? "" : "  controller reset\n") +
-                (script.failAt > 0 ? "  " + std::to_string(fs.operations) + " operations\n" : "");
-        }
-        std::strncpy(static_cast<char*>(page), out.c_str(), kPage - 1);
+        std::strncpy(page, runInChild(script, dir).c_str(), kPage - 1);
         ::_exit(0);
     }
-    int status = 1;
-    const bool ended = pid > 0 && ::waitpid(pid, &status, 0) == pid && status == 0;
-    const std::string out = ended ? static_cast<const char*>(page) : "  child failed\n";
+    int status = 1; // stays so when there is no child to wait for
+    ::waitpid(pid, &status, 0);
+    const std::string out = status == 0 ? page : "  child failed\n";
     const std::string after = listing(dir);
     fs::permissions(dir, fs::perms::all); // a case may have locked it
     fs::remove_all(dir);

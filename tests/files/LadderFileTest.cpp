@@ -17,9 +17,9 @@ TEST(LadderFileWriter, WritesTheGoldenFilesAndStopsAtEnd) {
         editor::CodeGrid ended;
         ended.setTextMatrix(n, 1, "END");
         ended.setTextMatrix(n, 2, "7");
-        const std::string bytes = writeLadderFile(ended);
-        EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), 2 + 3 * (n - 1) + 1) << n;
-        EXPECT_TRUE(bytes.ends_with("\r\nEND\r\n")) << n;
+        std::vector<std::string> lines(3 * static_cast<std::size_t>(n - 1));
+        lines.emplace_back("END");
+        EXPECT_EQ(writeLadderFile(ended), test::fileOf(lines)) << n;
     }
 }
 
