@@ -8,7 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 
 namespace rungbox::editor::test {
@@ -35,15 +34,6 @@ inline void write(CodeGrid& grid, int first, const std::vector<Cells>& lines) {
 inline Cells cells(const CodeGrid& grid, int row) {
     return {grid.TextMatrix(row, kCodeCol), grid.TextMatrix(row, kLocationCol),
             grid.TextMatrix(row, kSetValueCol)};
-}
-
-/// Writes blank-separated one-word codes into lines 1, 2, ...; "-" leaves a line empty.
-inline void writeCodes(CodeGrid& grid, const std::string& codes) {
-    std::istringstream in(codes);
-    int row = 1;
-    for (std::string code; in >> code; ++row) {
-        grid.setTextMatrix(row, kCodeCol, code == "-" ? "" : code);
-    }
 }
 
 /// The code cells of lines first to last, blank-separated, "-" for an empty one.

@@ -22,24 +22,6 @@ TEST_F(Keys, EachColumnTakesOnlyItsCharactersWhateverShift) {
     }
 }
 
-TEST_F(Keys, EveryKeyMarksTheProgramChangedUnlessTheGridIsDisabled) {
-    for (const int key : {Key::Left, Key::Up, Key::PageDown, Key::Home, 16 /* Shift */, Key::Back,
-                          Key::Delete, Key::Insert, Key::Return, Key::Numpad0}) {
-        editor.setCodeChanged(false);
-        editor.pressKey(key, 0);
-        EXPECT_TRUE(editor.codeChanged()) << key;
-    }
-    grid.select(1, 1, 1, 1);
-    grid.setText("LD");
-    grid.setEnabled(false);
-    editor.setCodeChanged(false);
-    type({'L', Key::Down, Key::Return, Key::Back, Key::Delete});
-    EXPECT_FALSE(editor.codeChanged());
-    EXPECT_EQ(grid.Text(), "LD");
-    EXPECT_EQ(grid.Row(), 1);
-    EXPECT_EQ(grid.Col(), 1);
-}
-
 TEST_F(Keys, BackspaceAndEnter) {
     type({'L', 'D', Key::Space, 'N', 'O', 'T', Key::Return, '1', '0', Key::Return, '5', Key::Back,
           Key::Back});
@@ -73,8 +55,8 @@ TEST_F(Keys, DeleteAndInsertWithoutWholeLinesTouchOnlyTheCurrentCell) {
 
 TEST_F(Keys, WholeLinesDeletedInEitherDragDirectionAndInsertedWhereTheDragBegan) {
     for (const bool downwards : {true, false}) {
-        writeCodes(grid, "L1 L2 L3 L4 L5 L6 L7 L8 L9");
-        grid.setTextMatrix(7, kLocationCol, "700");
+        write(grid, 1,
+              {{"L1"}, {"L2"}, {"L3"}, {"L4"}, {"L5"}, {"L6"}, {"L7", "700"}, {"L8"}, {"L9"}});
         grid.select(downwards ? 4 : 6, 1, downwards ? 6 : 4, 3);
         type({Key::Delete});
         EXPECT_EQ(codes(grid, 1, 10), "L1 L2 L3 L7 L8 L9 - - - -");

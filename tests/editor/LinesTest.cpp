@@ -1,45 +1,37 @@
 #include "GridText.h"
 
+#include <tuple>
+
 namespace rungbox::editor::test {
 namespace {
 
 using Lines = Editing;
 
-struct LineOpRow {
-    const char* name;
-    bool insert;
-    int cursor;
-    const char* after; // lines 1 to 9
-    int cursorAfter;
-};
-
-class LineOp : public Editing, public testing::WithParamInterface<LineOpRow> {};
-
-TEST_P(LineOp, MovesOnlyTheProgram) {
-    const LineOpRow& row = GetParam();
-    writeCodes(grid, "LD AND OUT LD END");
-    grid.setTextMatrix(row.cursor, kLocationCol, "55"); // blanked or moved with its line
-    grid.select(row.cursor, 2, row.cursor, 2);
-    row.insert ? editor.insertLine() : editor.deleteLine();
-    EXPECT_EQ(codes(grid, 1, 9), row.after);
-    EXPECT_EQ(grid.Row(), row.cursorAfter);
-    EXPECT_EQ(grid.Col(), 2) << "the cursor keeps its column";
-    EXPECT_EQ(grid.TextMatrix(row.cursor, kLocationCol), "");
-    EXPECT_EQ(grid.TextMatrix(row.cursor, 0), std::to_string(row.cursor));
-    EXPECT_EQ(grid.TextMatrix(0, kCodeCol), "LADDER CODE");
+TEST_F(Lines, InsertAndDeleteMoveOnlyTheProgram) {
+    // insert?, cursor line, lines 1 to 9 after it, cursor line after it
+    for (const auto& [insert, cursor, after, cursorAfter] :
+         {std::tuple{true, 3, "LD AND - OUT LD END - - -", 4},
+          {true, 1, "- LD AND OUT LD END - - -", 2},
+          {true, 5, "LD AND OUT LD - END - - -", 6},
+          {true, 8, "LD AND OUT LD END - - - -", 8},
+          {false, 3, "LD AND LD END - - - - -", 3},
+          {false, 1, "AND OUT LD END - - - - -", 1},
+          {false, 5, "LD AND OUT LD - - - - -", 5},
+          {false, 8, "LD AND OUT LD END - - - -", 8}}) {
+        SCOPED_TRACE(std::string(insert ? "insert at " : "delete at ") + std::to_string(cursor));
+        editor.clearCode();
+        write(grid, 1, {{"LD"}, {"AND"}, {"OUT"}, {"LD"}, {"END"}});
+        grid.setTextMatrix(cursor, kLocationCol, "55"); // blanked or moved with its line
+        grid.select(cursor, 2, cursor, 2);
+        insert ? editor.insertLine() : editor.deleteLine();
+        EXPECT_EQ(codes(grid, 1, 9), after);
+        EXPECT_EQ(grid.Row(), cursorAfter);
+        EXPECT_EQ(grid.Col(), 2) << "the cursor keeps its column";
+        EXPECT_EQ(grid.TextMatrix(cursor, kLocationCol), "");
+        EXPECT_EQ(grid.TextMatrix(cursor, 0), std::to_string(cursor));
+        EXPECT_EQ(grid.TextMatrix(0, kCodeCol), "LADDER CODE");
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Examples, LineOp,
-    testing::Values(LineOpRow{"InsertInside", true, 3, "LD AND - OUT LD END - - -", 4},
-                    LineOpRow{"InsertAtFirst", true, 1, "- LD AND OUT LD END - - -", 2},
-                    LineOpRow{"InsertAtLastUsed", true, 5, "LD AND OUT LD - END - - -", 6},
-                    LineOpRow{"InsertBelowProgram", true, 8, "LD AND OUT LD END - - - -", 8},
-                    LineOpRow{"DeleteInside", false, 3, "LD AND LD END - - - - -", 3},
-                    LineOpRow{"DeleteFirst", false, 1, "AND OUT LD END - - - - -", 1},
-                    LineOpRow{"DeleteLastUsed", false, 5, "LD AND OUT LD - - - - -", 5},
-                    LineOpRow{"DeleteBelowProgram", false, 8, "LD AND OUT LD END - - - -", 8}),
-    [](const testing::TestParamInfo<LineOpRow>& info) { return info.param.name; });
 
 TEST_F(Lines, AllThreeCellsMoveAndAnEmptyLineInsideTheProgramMovesWithIt) {
     write(grid, 1, {{"L1"}, {"L2"}, {"L3", "3", "30"}, {"", "", "44"}, {"L5"}, {"", "6", "60"}});
@@ -58,7 +50,7 @@ TEST_F(Lines, AllThreeCellsMoveAndAnEmptyLineInsideTheProgramMovesWithIt) {
 }
 
 TEST_F(Lines, Line299) {
-    writeCodes(grid, "LD AND OUT LD END");
+    write(grid, 1, {{"LD"}, {"AND"}, {"OUT"}, {"LD"}, {"END"}});
     write(grid, 299, {{"END", "1", "2"}});
     grid.select(3, 1, 3, 3);
     editor.insertLine();

@@ -99,12 +99,12 @@ TEST(Preparation, LastLineProgrammingATimerOrCounterWins) {
            {"CNT", "3", "9999"}});
     EXPECT_TRUE(rig.run());
     EXPECT_EQ(rig.controller.timValue(2), 12);
-    EXPECT_EQ(rig.panel.timerDisplay[2], "1.2");
     EXPECT_EQ(rig.controller.cntValue(6), 7);
-    EXPECT_EQ(rig.panel.counterDisplay[6], "7");
-    EXPECT_EQ(rig.panel.timerDisplay[3], "60.0");
-    EXPECT_EQ(rig.panel.counterDisplay[3], "9999");
-    EXPECT_EQ(rig.panel.timerDisplay[5], "-0.5") << "a negative set value is loaded as it is";
+    // Timers 2, 3 and 5, counters 6 and 3; a negative set value is loaded as it is.
+    const auto& p = rig.panel;
+    EXPECT_EQ(p.timerDisplay[2] + " " + p.timerDisplay[3] + " " + p.timerDisplay[5] + " " +
+                  p.counterDisplay[6] + " " + p.counterDisplay[3],
+              "1.2 60.0 -0.5 7 9999");
     EXPECT_EQ(rig.controller.timValue(1) + rig.controller.cntValue(1), 0)
         << "contacts load nothing";
     // The displays go through the controller, so a later show of the reset value still shows.
