@@ -19,6 +19,8 @@ Splash::Splash(std::function<QWidget*()> openMain, QWidget* parent)
     setWindowTitle("Rungbox");
     setFixedSize(px(kClientWidth), px(kClientHeight));
     m_timer1.setSingleShot(true);
+    // A coarse timer may fire up to 5 % early; the splash stays its full two seconds.
+    m_timer1.setTimerType(Qt::PreciseTimer);
     m_timer1.setInterval(kShowMs);
     connect(&m_timer1, &QTimer::timeout, this, &Splash::Timer1_Timer);
     m_timer1.start();

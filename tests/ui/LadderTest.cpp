@@ -217,7 +217,7 @@ private slots:
         QVERIFY(scansClosing > scansOpened + 20 && timerClosing != "1.0");
         QVERIFY(QApplication::activeModalWidget() == nullptr);
         QVERIFY2(w.ladder.runControl().simulating(), "OK returns to the running simulation");
-        QTRY_COMPARE_WITH_TIMEOUT(w.ladder.timerDisplay(0)->text(), QString("0.0"), 2000);
+        QTRY_COMPARE_WITH_TIMEOUT(w.ladder.timerDisplay(0)->text(), QString("0.0"), 5000);
     }
 
     void keypadDigitsAppendNothingShiftedDigitsDo() {
