@@ -108,8 +108,8 @@ void Controller::getInput() {
 void Controller::getOutput() {
     std::uint16_t outputs = 0;
     for (int n = 0; n < kOutputCount; ++n) {
-        outputs |= static_cast<std::uint16_t>(m_bits[static_cast<std::size_t>(kFirstOutputRelay + n)]
-                                              << n);
+        outputs |= static_cast<std::uint16_t>(
+            m_bits[static_cast<std::size_t>(kFirstOutputRelay + n)] << n);
     }
     const std::uint16_t changed = outputs ^ m_outputLampsShown;
     if (changed != 0) {

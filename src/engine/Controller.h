@@ -44,7 +44,9 @@ public:
     bool timReset(int n) const { return m_timReset[static_cast<std::size_t>(n)]; }
 
     /// Record r (0 to 301) of the program table.
-    const LadderLine& ladderTable(int r) const { return m_ladderTable[static_cast<std::size_t>(r)]; }
+    const LadderLine& ladderTable(int r) const {
+        return m_ladderTable[static_cast<std::size_t>(r)];
+    }
     /// Writes record r (1 to 301). The next scan decodes the program afresh.
     void setLadderTable(int r, LadderLine line);
 

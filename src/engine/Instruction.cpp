@@ -16,7 +16,9 @@ struct Row {
     Form form;
 };
 
-constexpr Form cond(OpCode op, Operand operand, bool negated) { return {op, operand, negated}; }
+constexpr Form cond(OpCode op, Operand operand, bool negated) {
+    return {op, operand, negated};
+}
 
 // The instruction table. The first row that matches the words of a line gives its form; a line
 // that matches no row cannot be executed.
@@ -67,25 +69,6 @@ Form decodeForm(const Words& words) {
         }
     }
     return {};
-}
-
-std::string_view mnemonic(OpCode op) {
-    switch (op) {
-    case OpCode::Ld: return "LD";
-    case OpCode::And: return "AND";
-    case OpCode::Or: return "OR";
-    case OpCode::AndBlk: return "AND BLK";
-    case OpCode::OrBlk: return "OR BLK";
-    case OpCode::Out: return "OUT";
-    case OpCode::OutNot: return "OUT NOT";
-    case OpCode::Tim: return "TIM";
-    case OpCode::Cnt: return "CNT";
-    case OpCode::Difu: return "DIFU";
-    case OpCode::Sft: return "SFT";
-    case OpCode::End: return "END";
-    case OpCode::Invalid: break;
-    }
-    return "";
 }
 
 } // namespace rungbox::engine

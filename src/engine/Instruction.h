@@ -48,9 +48,8 @@ struct Form {
 Form decodeForm(const Words& words);
 
 /// Shorthand: the form of a code cell's text.
-inline Form decodeForm(std::string_view code) { return decodeForm(splitWords(code)); }
-
-/// The mnemonic of an opcode, as a code cell writes it ("LD", "AND BLK", "OUT NOT", ...).
-std::string_view mnemonic(OpCode op);
+inline Form decodeForm(std::string_view code) {
+    return decodeForm(splitWords(code));
+}
 
 } // namespace rungbox::engine

@@ -27,8 +27,12 @@ Words splitWords(std::string_view code) {
 
 namespace {
 
-bool isSkipped(char c) { return c == ' ' || c == '\t' || c == '\n'; }
-bool isDigit(int c) { return c >= '0' && c <= '9'; }
+bool isSkipped(char c) {
+    return c == ' ' || c == '\t' || c == '\n';
+}
+bool isDigit(int c) {
+    return c >= '0' && c <= '9';
+}
 
 // Anything above 32767 saturates; capping the magnitude here keeps the arithmetic small however
 // many digits a cell holds.

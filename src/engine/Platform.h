@@ -22,8 +22,12 @@ inline constexpr int Critical = 16;
 inline constexpr int Question = 32;
 inline constexpr int Exclamation = 48;
 
-inline constexpr int buttons(int style) { return style & 7; }
-inline constexpr int icon(int style) { return style & 0x70; }
+inline constexpr int buttons(int style) {
+    return style & 7;
+}
+inline constexpr int icon(int style) {
+    return style & 0x70;
+}
 } // namespace MsgStyle
 
 /// The button that closed a message box.

@@ -11,7 +11,9 @@ Step invalid(int lineNumber, Fault fault) {
     return step;
 }
 
-bool inRange(int value, int first, int last) { return value >= first && value <= last; }
+bool inRange(int value, int first, int last) {
+    return value >= first && value <= last;
+}
 
 } // namespace
 

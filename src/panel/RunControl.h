@@ -19,8 +19,8 @@ inline constexpr int kTickIntervalMs = 100;
 /// outlive it.
 class RunControl {
 public:
-    RunControl(engine::Controller& controller, editor::CodeGrid& grid,
-               engine::MessageBoxes& boxes, RunWindow& window);
+    RunControl(engine::Controller& controller, editor::CodeGrid& grid, engine::MessageBoxes& boxes,
+               RunWindow& window);
 
     /// The run/stop lamp-button: resets the controller, then starts a stopped run (preparation,
     /// the copy down to the first exact "END", timers on, menus and grid locked, switches free)
