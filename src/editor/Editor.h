@@ -12,7 +12,12 @@ namespace rungbox::editor {
 /// other codes (96 to 105) and are not digits here.
 namespace Key {
 inline constexpr int Back = 8;
+inline constexpr int Tab = 9;
 inline constexpr int Return = 13;
+inline constexpr int ShiftKey = 16;
+inline constexpr int Control = 17;
+inline constexpr int Menu = 18; ///< Alt
+inline constexpr int Escape = 27;
 inline constexpr int Space = 32;
 inline constexpr int PageUp = 33;
 inline constexpr int PageDown = 34;
@@ -30,6 +35,7 @@ inline constexpr int A = 65;
 inline constexpr int Z = 90;
 inline constexpr int Numpad0 = 96;
 inline constexpr int Numpad9 = 105;
+inline constexpr int F1 = 112;
 } // namespace Key
 
 /// The `shift` argument of a key press: the Shift, Ctrl and Alt states as bits.

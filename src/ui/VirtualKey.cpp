@@ -15,9 +15,7 @@ namespace {
 constexpr quint32 kXFirstDigitKey = 10;
 constexpr quint32 kXZeroKey = 19;
 
-constexpr int kDigit0 = 48;
-constexpr int kNumpad0 = 96;
-constexpr int kF1 = 112;
+namespace Key = editor::Key;
 
 // The symbols Shift gives on the digit keys 0 to 9 of a US keyboard.
 constexpr std::array<int, 10> kShiftedDigits = {
@@ -42,52 +40,44 @@ int digitFromShiftedSymbol(int key) {
     return -1;
 }
 
+// The keys that are neither digits nor letters, with the codes a KeyDown event delivers.
+struct NamedKey {
+    int qtKey;
+    int code;
+};
+
+constexpr std::array<NamedKey, 21> kNamedKeys{{
+    {Qt::Key_Backspace, Key::Back},
+    {Qt::Key_Tab, Key::Tab},
+    {Qt::Key_Backtab, Key::Tab},
+    {Qt::Key_Return, Key::Return},
+    {Qt::Key_Enter, Key::Return},
+    {Qt::Key_Shift, Key::ShiftKey},
+    {Qt::Key_Control, Key::Control},
+    {Qt::Key_Alt, Key::Menu},
+    {Qt::Key_AltGr, Key::Menu},
+    {Qt::Key_Escape, Key::Escape},
+    {Qt::Key_Space, Key::Space},
+    {Qt::Key_PageUp, Key::PageUp},
+    {Qt::Key_PageDown, Key::PageDown},
+    {Qt::Key_End, Key::End},
+    {Qt::Key_Home, Key::Home},
+    {Qt::Key_Left, Key::Left},
+    {Qt::Key_Up, Key::Up},
+    {Qt::Key_Right, Key::Right},
+    {Qt::Key_Down, Key::Down},
+    {Qt::Key_Insert, Key::Insert},
+    {Qt::Key_Delete, Key::Delete},
+}};
+
 int namedKeyCode(int key) {
-    switch (key) {
-    case Qt::Key_Backspace:
-        return 8;
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-        return 9;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return 13;
-    case Qt::Key_Shift:
-        return 16;
-    case Qt::Key_Control:
-        return 17;
-    case Qt::Key_Alt:
-    case Qt::Key_AltGr:
-        return 18;
-    case Qt::Key_Escape:
-        return 27;
-    case Qt::Key_Space:
-        return 32;
-    case Qt::Key_PageUp:
-        return 33;
-    case Qt::Key_PageDown:
-        return 34;
-    case Qt::Key_End:
-        return 35;
-    case Qt::Key_Home:
-        return 36;
-    case Qt::Key_Left:
-        return 37;
-    case Qt::Key_Up:
-        return 38;
-    case Qt::Key_Right:
-        return 39;
-    case Qt::Key_Down:
-        return 40;
-    case Qt::Key_Insert:
-        return 45;
-    case Qt::Key_Delete:
-        return 46;
-    default:
-        break;
+    for (const NamedKey& named : kNamedKeys) {
+        if (named.qtKey == key) {
+            return named.code;
+        }
     }
     if (key >= Qt::Key_F1 && key <= Qt::Key_F12) {
-        return kF1 + (key - Qt::Key_F1);
+        return Key::F1 + (key - Qt::Key_F1);
     }
     return 0;
 }
@@ -99,7 +89,7 @@ int virtualKeyCode(const QKeyEvent& event, bool byScanCode) {
     const bool keypad = event.modifiers().testFlag(Qt::KeypadModifier);
 
     if (key >= Qt::Key_0 && key <= Qt::Key_9) {
-        return (keypad ? kNumpad0 : kDigit0) + (key - Qt::Key_0);
+        return (keypad ? Key::Numpad0 : Key::Digit0) + (key - Qt::Key_0);
     }
     if (key >= Qt::Key_A && key <= Qt::Key_Z) {
         return key; // Qt's letter keys are the upper-case character codes already.
@@ -109,12 +99,12 @@ int virtualKeyCode(const QKeyEvent& event, bool byScanCode) {
         if (byScanCode && scanCode != 0) {
             const int digit = digitFromScanCode(scanCode);
             if (digit >= 0) {
-                return kDigit0 + digit;
+                return Key::Digit0 + digit;
             }
         } else {
             const int digit = digitFromShiftedSymbol(key);
             if (digit >= 0) {
-                return kDigit0 + digit;
+                return Key::Digit0 + digit;
             }
         }
     }
