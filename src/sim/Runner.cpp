@@ -1,6 +1,7 @@
 #include "Runner.h"
 
 #include "engine/AddressMap.h"
+#include "panel/WindowLoad.h"
 
 namespace rungbox::sim {
 
@@ -8,10 +9,7 @@ Runner::Runner(std::ostream& out, std::ostream& err)
     : m_out(out), m_err(err), m_boxes(out), m_controller(m_panel), m_editor(m_grid),
       m_runControl(m_controller, m_grid, m_boxes, m_panel),
       m_files(m_editor, m_controller, m_dialog, m_boxes, m_fileSystem, m_shell) {
-    // What the main window's load handler does.
-    editor::setUpGrid(m_grid);
-    m_controller.initPLC();
-    m_editor.setCodeChanged(false);
+    panel::Form_Load(m_editor, m_controller);
 }
 
 bool Runner::load(const std::string& path) {

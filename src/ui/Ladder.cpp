@@ -4,6 +4,7 @@
 #include "Artwork.h"
 #include "CodeGridView.h"
 #include "Twips.h"
+#include "panel/WindowLoad.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -285,9 +286,7 @@ void Ladder::buildPanel(QWidget* client) {
 }
 
 void Ladder::Form_Load() {
-    editor::setUpGrid(m_grid);
-    m_controller.initPLC();
-    m_editor.setCodeChanged(false);
+    panel::Form_Load(m_editor, m_controller);
 }
 
 void Ladder::mnuModule_Click(int index) {
