@@ -1,6 +1,6 @@
 // Rungbox: shows the splash window, which opens the main window two seconds later.
 
-#include "ui/Ladder.h"
+#include "ui/MainWindow.h"
 #include "ui/QtFileDialog.h"
 #include "ui/QtMessageBoxes.h"
 #include "ui/Splash.h"
@@ -15,11 +15,11 @@ int main(int argc, char* argv[]) {
 
     rungbox::ui::QtMessageBoxes boxes;
     rungbox::ui::QtFileDialog dialog;
-    std::unique_ptr<rungbox::ui::Ladder> ladder;
+    std::unique_ptr<rungbox::ui::MainWindow> ladder;
 
     rungbox::ui::Splash splash([&]() -> QWidget* {
         if (!ladder) {
-            ladder = std::make_unique<rungbox::ui::Ladder>(boxes, dialog);
+            ladder = std::make_unique<rungbox::ui::MainWindow>(boxes, dialog);
             boxes.setParentWidget(ladder.get());
             dialog.setParentWidget(ladder.get());
         }

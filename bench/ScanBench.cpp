@@ -329,7 +329,7 @@ std::uint16_t nextSwitches(std::uint16_t switches, std::uint32_t scan) {
 constexpr std::uint32_t kTickEvery = 16;
 
 void loadProgram(Controller& plc) {
-    plc.initPLC();
+    plc.reset();
     const std::vector<LadderLine> lines = benchProgram();
     for (int r = 1; r < kLadderTableSize; ++r) {
         const auto i = static_cast<std::size_t>(r - 1);
@@ -388,14 +388,14 @@ void checkAgreement() {
     for (std::uint32_t i = 0; i < 20000; ++i) {
         switches = nextSwitches(switches, i);
         fastPanel.switches = referencePanel.switches = nativePanel.switches = switches;
-        if (fast.PLC() != 0 || reference.scanReference() != 0) {
+        if (fast.scan() != 0 || reference.scanReference() != 0) {
             std::fprintf(stderr, "the benchmark program stopped at an error\n");
             std::exit(1);
         }
         native.scan();
         if (i % kTickEvery == 0) {
-            fast.tmrTimer_Timer();
-            reference.tmrTimer_Timer();
+            fast.tick();
+            reference.tick();
             native.tick();
         }
         if (!sameState(fast, native) || !sameState(reference, native) ||
@@ -437,9 +437,9 @@ void BM_EngineScan(benchmark::State& state) {
     Controller plc(panel);
     loadProgram(plc);
     runScans(state, panel, [&](std::uint32_t i) {
-        benchmark::DoNotOptimize(plc.PLC());
+        benchmark::DoNotOptimize(plc.scan());
         if (i % kTickEvery == 0) {
-            plc.tmrTimer_Timer();
+            plc.tick();
         }
     });
 }
@@ -451,7 +451,7 @@ void BM_FusedScan(benchmark::State& state) {
     runScans(state, panel, [&](std::uint32_t i) {
         benchmark::DoNotOptimize(plc.scanFused());
         if (i % kTickEvery == 0) {
-            plc.tmrTimer_Timer();
+            plc.tick();
         }
     });
 }
@@ -463,7 +463,7 @@ void BM_ReferenceScan(benchmark::State& state) {
     runScans(state, panel, [&](std::uint32_t i) {
         benchmark::DoNotOptimize(plc.scanReference());
         if (i % kTickEvery == 0) {
-            plc.tmrTimer_Timer();
+            plc.tick();
         }
     });
 }
@@ -531,7 +531,7 @@ int main(int argc, char** argv) {
     const double native = reporter.bestNs["BM_NativeScan"];
     std::printf("\nBest CPU time per scan of the %d-line program (%d runs each):\n", kProgramLines,
                 kRepetitions);
-    std::printf("  engine, PLC():                  %8.1f ns  (%s)\n", engine,
+    std::printf("  engine, scan():                  %8.1f ns  (%s)\n", engine,
                 runsMachineCode() ? "generated machine code" : "fused interpreter");
     std::printf("  fused interpreter, scanFused(): %8.1f ns\n", fused);
     std::printf("  reference, scanReference():     %8.1f ns\n", reference);

@@ -54,10 +54,10 @@ public:
 class CountingBoxes : public engine::MessageBoxes {
 public:
     std::vector<std::string> texts;
-    engine::MsgAnswer MsgBox(std::string_view text, int style, std::string_view) override {
+    engine::BoxAnswer show(std::string_view text, int style, std::string_view) override {
         texts.emplace_back(text);
-        return engine::MsgStyle::buttons(style) == engine::MsgStyle::OkOnly ? engine::MsgAnswer::Ok
-                                                                            : engine::MsgAnswer::No;
+        return engine::BoxStyle::buttons(style) == engine::BoxStyle::OkOnly ? engine::BoxAnswer::Ok
+                                                                            : engine::BoxAnswer::No;
     }
 };
 
@@ -78,10 +78,10 @@ public:
 
 class FixedDialog : public files::FileDialog {
 public:
-    std::optional<std::string> ShowSave(std::string_view, std::string_view) override {
+    std::optional<std::string> askSavePath(std::string_view, std::string_view) override {
         return std::nullopt;
     }
-    std::optional<std::string> ShowOpen(std::string_view) override { return "fuzz.PLC"; }
+    std::optional<std::string> askOpenPath(std::string_view) override { return "fuzz.PLC"; }
 };
 
 class NullShell : public files::MainWindowShell {
@@ -91,16 +91,16 @@ public:
 
 /// Checks what no operation may ever change: 300 rows, the headings and the line numbers.
 inline void requireGridShape(const editor::CodeGrid& grid) {
-    require(grid.Rows() == editor::kGridRows, "the grid has 300 rows");
-    require(grid.TextMatrix(0, 0).empty(), "heading cell (0, 0) is empty");
-    require(grid.TextMatrix(0, 1) == "LADDER CODE", "heading LADDER CODE");
-    require(grid.TextMatrix(0, 2) == "LOCATION", "heading LOCATION");
-    require(grid.TextMatrix(0, 3) == "###", "heading ###");
+    require(grid.rowCount() == editor::kGridRows, "the grid has 300 rows");
+    require(grid.text(0, 0).empty(), "heading cell (0, 0) is empty");
+    require(grid.text(0, 1) == "LADDER CODE", "heading LADDER CODE");
+    require(grid.text(0, 2) == "LOCATION", "heading LOCATION");
+    require(grid.text(0, 3) == "###", "heading ###");
     for (int r = 1; r < editor::kGridRows; ++r) {
-        require(grid.TextMatrix(r, 0) == std::to_string(r), "line numbers stay");
+        require(grid.text(r, 0) == std::to_string(r), "line numbers stay");
     }
-    require(grid.Row() >= 1 && grid.Row() <= editor::kLastLine, "Row is a code line");
-    require(grid.Col() >= 1 && grid.Col() <= 3, "Col is an editable column");
+    require(grid.line() >= 1 && grid.line() <= editor::kLastLine, "Row is a code line");
+    require(grid.column() >= 1 && grid.column() <= 3, "Col is an editable column");
 }
 
 } // namespace rungbox::fuzz

@@ -6,7 +6,7 @@
 
 #include "engine/Platform.h"
 #include "files/FileDialog.h"
-#include "ui/Ladder.h"
+#include "ui/MainWindow.h"
 
 #include <QEventLoop>
 #include <QTimer>
@@ -26,7 +26,7 @@ class ToolWindow {
 public:
     ToolWindow() { m_window.show(); }
 
-    ui::Ladder& window() { return m_window; }
+    ui::MainWindow& window() { return m_window; }
     /// How many message boxes the run has shown (each is printed to stderr as well).
     int messages() const { return m_boxes.count; }
 
@@ -35,11 +35,11 @@ public:
     bool loadAndStart(const std::vector<ToolLine>& lines) {
         for (std::size_t i = 0; i < lines.size(); ++i) {
             for (int col = 1; col <= 3; ++col) {
-                m_window.grid().setTextMatrix(static_cast<int>(i) + 1, col,
-                                              lines[i][static_cast<std::size_t>(col - 1)]);
+                m_window.grid().setText(static_cast<int>(i) + 1, col,
+                                        lines[i][static_cast<std::size_t>(col - 1)]);
             }
         }
-        m_window.runControl().ledSimulate_Click();
+        m_window.runControl().toggleRun();
         return m_window.runControl().simulating();
     }
 
@@ -54,27 +54,26 @@ private:
     // Prints each message instead of showing it; answers Ok, or No to a question.
     struct PrintedBoxes : engine::MessageBoxes {
         int count = 0;
-        engine::MsgAnswer MsgBox(std::string_view text, int style,
-                                 std::string_view title) override {
+        engine::BoxAnswer show(std::string_view text, int style, std::string_view title) override {
             ++count;
             std::fprintf(stderr, "%.*s: %.*s\n", static_cast<int>(title.size()), title.data(),
                          static_cast<int>(text.size()), text.data());
-            return engine::MsgStyle::buttons(style) == engine::MsgStyle::OkOnly
-                       ? engine::MsgAnswer::Ok
-                       : engine::MsgAnswer::No;
+            return engine::BoxStyle::buttons(style) == engine::BoxStyle::OkOnly
+                       ? engine::BoxAnswer::Ok
+                       : engine::BoxAnswer::No;
         }
     };
     // The tools never load or save: every dialog is cancelled.
     struct CancelledDialog : files::FileDialog {
-        std::optional<std::string> ShowSave(std::string_view, std::string_view) override {
+        std::optional<std::string> askSavePath(std::string_view, std::string_view) override {
             return std::nullopt;
         }
-        std::optional<std::string> ShowOpen(std::string_view) override { return std::nullopt; }
+        std::optional<std::string> askOpenPath(std::string_view) override { return std::nullopt; }
     };
 
     PrintedBoxes m_boxes;
     CancelledDialog m_dialog;
-    ui::Ladder m_window{m_boxes, m_dialog};
+    ui::MainWindow m_window{m_boxes, m_dialog};
 };
 
 } // namespace rungbox::tools

@@ -19,8 +19,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int first = in.ConsumeIntegralInRange(1, editor::kLastLine);
     const int last = in.ConsumeIntegralInRange(first, editor::kLastLine);
     for (int r = first; r <= last; r += in.ConsumeIntegralInRange(1, 3)) {
-        grid.setTextMatrix(r, editor::kCodeCol, "LD");
-        grid.setTextMatrix(r, editor::kLocationCol, std::to_string(r));
+        grid.setText(r, editor::kCodeCol, "LD");
+        grid.setText(r, editor::kLocationCol, std::to_string(r));
     }
 
     while (in.remaining_bytes() > 0) {
@@ -28,12 +28,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         case 0:
         case 1:
             editor.pressKey(in.ConsumeIntegralInRange(0, 255), in.ConsumeIntegralInRange(0, 7));
-            fuzz::require(editor.codeChanged() || !grid.Enabled(), "every key marks a change");
+            fuzz::require(editor.codeChanged() || !grid.enabled(), "every key marks a change");
             break;
         case 2:
             grid.select(in.ConsumeIntegralInRange(-5, 305), in.ConsumeIntegralInRange(-2, 6),
                         in.ConsumeIntegralInRange(-5, 305), in.ConsumeIntegralInRange(-2, 6));
-            fuzz::require(grid.RowSel() >= 1 && grid.RowSel() <= editor::kLastLine,
+            fuzz::require(grid.selectionLine() >= 1 && grid.selectionLine() <= editor::kLastLine,
                           "the selection stays on code lines");
             break;
         case 3: {
@@ -46,10 +46,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         case 4: {
             const int usedBefore = editor.lastUsedLine();
-            const std::string line299 = grid.TextMatrix(editor::kLastLine, editor::kCodeCol);
+            const std::string line299 = grid.text(editor::kLastLine, editor::kCodeCol);
             editor.insertLine();
             if (usedBefore == editor::kLastLine) {
-                fuzz::require(grid.TextMatrix(editor::kLastLine, editor::kCodeCol) == line299,
+                fuzz::require(grid.text(editor::kLastLine, editor::kCodeCol) == line299,
                               "an insert with line 299 used changes nothing");
             }
             break;

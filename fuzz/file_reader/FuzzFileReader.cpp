@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::NullShell shell;
     files::FileCommands commands(editor, controller, dialog, boxes, fileSystem, shell);
 
-    const bool loaded = commands.mnuLoad_Click();
+    const bool loaded = commands.load();
     fuzz::requireGridShape(grid);
     fuzz::require(loaded == boxes.texts.empty(), "a load either succeeds or shows one message");
     fuzz::require(boxes.texts.size() <= 1, "at most one message");
@@ -35,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         editor::setUpGrid(copy);
         editor::Editor copyEditor(copy);
         files::FileCommands copyCommands(copyEditor, controller, dialog, boxes, fileSystem, shell);
-        fuzz::require(copyCommands.mnuLoad_Click(), "a written file loads");
+        fuzz::require(copyCommands.load(), "a written file loads");
         fuzz::requireGridShape(copy);
     }
     return 0;

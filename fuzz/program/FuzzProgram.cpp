@@ -29,7 +29,7 @@ struct Shadow {
     engine::Controller plc{panel};
 
     void follow(const engine::Controller& real) {
-        plc.initPLC();
+        plc.reset();
         for (int r = 1; r < engine::kLadderTableSize; ++r) {
             plc.setLadderTable(r, real.ladderTable(r));
         }
@@ -84,7 +84,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::string_view row = text.substr(pos, end - pos);
         for (int col = editor::kCodeCol; col <= editor::kSetValueCol; ++col) {
             const std::size_t bar = row.find('|');
-            grid.setTextMatrix(line, col, std::string(row.substr(0, bar)));
+            grid.setText(line, col, std::string(row.substr(0, bar)));
             row = bar == std::string_view::npos ? std::string_view{} : row.substr(bar + 1);
         }
         ++line;
@@ -94,14 +94,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Shadow shadow;
     auto press = [&] {
         const bool wasRunning = controller.simulating();
-        run.ledSimulate_Click();
+        run.toggleRun();
         fuzz::require(controller.simulating() != wasRunning || !wasRunning,
                       "the button always stops a run");
         if (controller.simulating()) {
             shadow.follow(controller);
-            fuzz::require(!grid.Enabled(), "the grid is locked while running");
+            fuzz::require(!grid.enabled(), "the grid is locked while running");
         } else {
-            fuzz::require(grid.Enabled(), "the grid is free while stopped");
+            fuzz::require(grid.enabled(), "the grid is free while stopped");
         }
     };
 
@@ -118,13 +118,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                  ++i, ++scans) {
                 shadow.panel.switches = panel.switches;
                 const std::size_t messages = boxes.texts.size();
-                run.tmrPLCexecute_Timer();
+                run.onScanTimer();
                 const int expected = shadow.plc.scanReference();
                 if (expected != 0) {
                     fuzz::require(!controller.simulating(), "a program error stops the run");
                     fuzz::require(boxes.texts.size() == messages + 1, "one message per error");
                     fuzz::require(boxes.texts.back() ==
-                                      "Error at line " + engine::strNumber(expected),
+                                      "Error at line " + engine::numberText(expected),
                                   "the message names the line the reference scan stopped at");
                 } else {
                     fuzz::require(controller.simulating(), "a good scan keeps running");
@@ -134,8 +134,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             break;
         case 2:
             if (controller.simulating()) {
-                run.tmrTimer_Timer();
-                shadow.plc.tmrTimer_Timer();
+                run.onTickTimer();
+                shadow.plc.tick();
                 requireSame(controller, shadow.plc);
             }
             break;

@@ -12,15 +12,15 @@ CodeGrid::CodeGrid() : m_cells(kGridRows) {
     m_colWidth.fill(960);
 }
 
-const std::string& CodeGrid::TextMatrix(int row, int col) const {
-    if (row < 0 || row >= Rows() || col < 0 || col >= kGridCols) {
+const std::string& CodeGrid::text(int row, int col) const {
+    if (row < 0 || row >= rowCount() || col < 0 || col >= kGridCols) {
         return kNoText;
     }
     return m_cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)];
 }
 
-void CodeGrid::setTextMatrix(int row, int col, std::string text) {
-    if (row < 0 || row >= Rows() || col < 0 || col >= kGridCols) {
+void CodeGrid::setText(int row, int col, std::string text) {
+    if (row < 0 || row >= rowCount() || col < 0 || col >= kGridCols) {
         return;
     }
     auto& cell = m_cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)];
@@ -33,14 +33,14 @@ void CodeGrid::setTextMatrix(int row, int col, std::string text) {
     }
 }
 
-void CodeGrid::setRow(int row) {
-    m_row = std::clamp(row, 1, std::max(1, Rows() - 1));
+void CodeGrid::setLine(int row) {
+    m_row = std::clamp(row, 1, std::max(1, rowCount() - 1));
     m_rowSel = m_row;
     m_colSel = m_col;
     cursorMoved();
 }
 
-void CodeGrid::setCol(int col) {
+void CodeGrid::setColumn(int col) {
     m_col = std::clamp(col, 1, kGridCols - 1);
     m_rowSel = m_row;
     m_colSel = m_col;
@@ -48,7 +48,7 @@ void CodeGrid::setCol(int col) {
 }
 
 void CodeGrid::select(int row, int col, int rowSel, int colSel) {
-    const int lastRow = std::max(1, Rows() - 1);
+    const int lastRow = std::max(1, rowCount() - 1);
     m_row = std::clamp(row, 1, lastRow);
     m_col = std::clamp(col, 1, kGridCols - 1);
     m_rowSel = std::clamp(rowSel, 1, lastRow);
@@ -56,7 +56,7 @@ void CodeGrid::select(int row, int col, int rowSel, int colSel) {
     cursorMoved();
 }
 
-void CodeGrid::setRows(int rows) {
+void CodeGrid::setRowCount(int rows) {
     // At least the heading row and one line, so that the cursor always has an editable cell;
     // at most kGridRows, so that nothing can be written below line 299.
     m_cells.resize(static_cast<std::size_t>(std::clamp(rows, 2, kGridRows)));
@@ -66,11 +66,11 @@ void CodeGrid::setRows(int rows) {
     }
 }
 
-int CodeGrid::ColWidth(int col) const {
+int CodeGrid::columnWidth(int col) const {
     return col >= 0 && col < kGridCols ? m_colWidth[static_cast<std::size_t>(col)] : 0;
 }
 
-void CodeGrid::setColWidth(int col, int twips) {
+void CodeGrid::setColumnWidth(int col, int twips) {
     if (col < 0 || col >= kGridCols) {
         return;
     }
@@ -89,25 +89,25 @@ void CodeGrid::setEnabled(bool enabled) {
 
 void CodeGrid::stepRight() {
     if (m_col < kGridCols - 1) {
-        setCol(m_col + 1);
+        setColumn(m_col + 1);
     }
 }
 
 void CodeGrid::stepDown() {
-    if (m_row < Rows() - 1) {
-        setRow(m_row + 1);
+    if (m_row < rowCount() - 1) {
+        setLine(m_row + 1);
     }
 }
 
 void CodeGrid::stepLeft() {
     if (m_col > 1) {
-        setCol(m_col - 1);
+        setColumn(m_col - 1);
     }
 }
 
 void CodeGrid::stepUp() {
     if (m_row > 1) {
-        setRow(m_row - 1);
+        setLine(m_row - 1);
     }
 }
 

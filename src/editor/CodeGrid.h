@@ -26,12 +26,12 @@ public:
     virtual void cellChanged(int row, int col) = 0;
     /// The current cell or the selection moved.
     virtual void cursorChanged() = 0;
-    /// The number of rows, a column width or `Enabled` changed.
+    /// The number of rows, a column width or `enabled` changed.
     virtual void layoutChanged() = 0;
 };
 
-/// A table of text cells with a current cell (`Row`, `Col`, always an editable cell: row 1 or
-/// below, column 1 to 3) and a selection spanning from the current cell to (`RowSel`, `ColSel`).
+/// A table of text cells with a current cell (`line`, `column`, always an editable cell: row 1 or
+/// below, column 1 to 3) and a selection spanning from the current cell to (`selectionLine`, `selectionColumn`).
 /// Cells outside the grid read as empty text and ignore writes, so nothing can be written past
 /// the last row.
 class CodeGrid {
@@ -40,23 +40,23 @@ public:
     CodeGrid();
 
     /// The text of cell (row, col); empty outside the grid. Does not move the cursor.
-    const std::string& TextMatrix(int row, int col) const;
-    void setTextMatrix(int row, int col, std::string text);
+    const std::string& text(int row, int col) const;
+    void setText(int row, int col, std::string text);
 
     /// The text of the current cell.
-    const std::string& Text() const { return TextMatrix(m_row, m_col); }
-    void setText(std::string text) { setTextMatrix(m_row, m_col, std::move(text)); }
+    const std::string& currentText() const { return text(m_row, m_col); }
+    void setCurrentText(std::string value) { setText(m_row, m_col, std::move(value)); }
 
     /// The current cell. Setting either collapses the selection to the new current cell; a
     /// value outside the editable cells is brought to the nearest editable one.
-    int Row() const { return m_row; }
-    int Col() const { return m_col; }
-    void setRow(int row);
-    void setCol(int col);
+    int line() const { return m_row; }
+    int column() const { return m_col; }
+    void setLine(int row);
+    void setColumn(int col);
 
     /// The selection's second corner.
-    int RowSel() const { return m_rowSel; }
-    int ColSel() const { return m_colSel; }
+    int selectionLine() const { return m_rowSel; }
+    int selectionColumn() const { return m_colSel; }
 
     /// Sets the current cell and the selection's second corner at once, as a click or a drag in
     /// the view does. Values are brought into the editable cells.
@@ -65,16 +65,16 @@ public:
     /// Number of rows, the heading row included: 2 (the heading row and one line) to kGridRows.
     /// The program holds at most 299 lines, so the grid never grows past row 299. Shrinking
     /// drops the rows below.
-    int Rows() const { return static_cast<int>(m_cells.size()); }
-    void setRows(int rows);
-    int Cols() const { return kGridCols; }
+    int rowCount() const { return static_cast<int>(m_cells.size()); }
+    void setRowCount(int rows);
+    int columnCount() const { return kGridCols; }
 
     /// Width of column `col` in twips (15 twips to the pixel at 96 dpi).
-    int ColWidth(int col) const;
-    void setColWidth(int col, int twips);
+    int columnWidth(int col) const;
+    void setColumnWidth(int col, int twips);
 
     /// A disabled grid takes no keys and no clicks (the view checks it).
-    bool Enabled() const { return m_enabled; }
+    bool enabled() const { return m_enabled; }
     void setEnabled(bool enabled);
 
     /// Cursor steps, as the arrow keys move the cursor. A step that moves collapses the selection

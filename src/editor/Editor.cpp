@@ -15,14 +15,14 @@ constexpr std::array<int, kGridCols> kColWidths = {500, 1500, 1000, 800};
 using LineCells = std::array<std::string, 3>;
 
 LineCells readLine(const CodeGrid& grid, int line) {
-    return {grid.TextMatrix(line, kCodeCol), grid.TextMatrix(line, kLocationCol),
-            grid.TextMatrix(line, kSetValueCol)};
+    return {grid.text(line, kCodeCol), grid.text(line, kLocationCol),
+            grid.text(line, kSetValueCol)};
 }
 
 void writeLine(CodeGrid& grid, int line, LineCells cells) {
-    grid.setTextMatrix(line, kCodeCol, std::move(cells[0]));
-    grid.setTextMatrix(line, kLocationCol, std::move(cells[1]));
-    grid.setTextMatrix(line, kSetValueCol, std::move(cells[2]));
+    grid.setText(line, kCodeCol, std::move(cells[0]));
+    grid.setText(line, kLocationCol, std::move(cells[1]));
+    grid.setText(line, kSetValueCol, std::move(cells[2]));
 }
 
 void blankLine(CodeGrid& grid, int line) {
@@ -32,42 +32,42 @@ void blankLine(CodeGrid& grid, int line) {
 // A whole-line selection starts in the code column and ends in the set-value column, as a click
 // or a drag over the line numbers makes it. A drag from column 3 back to column 1 is not one.
 bool wholeLinesSelected(const CodeGrid& grid) {
-    return grid.Col() == kCodeCol && grid.ColSel() == kSetValueCol;
+    return grid.column() == kCodeCol && grid.selectionColumn() == kSetValueCol;
 }
 
 void append(CodeGrid& grid, char c) {
-    grid.setText(grid.Text() + c);
+    grid.setCurrentText(grid.currentText() + c);
 }
 
 } // namespace
 
 void setUpGrid(CodeGrid& grid) {
-    grid.setTextMatrix(0, kCodeCol, "LADDER CODE");
-    grid.setTextMatrix(0, kLocationCol, "LOCATION");
-    grid.setTextMatrix(0, kSetValueCol, "###");
-    grid.setRows(kGridRows);
+    grid.setText(0, kCodeCol, "LADDER CODE");
+    grid.setText(0, kLocationCol, "LOCATION");
+    grid.setText(0, kSetValueCol, "###");
+    grid.setRowCount(kGridRows);
     for (int k = 1; k <= kLastLine; ++k) {
-        grid.setTextMatrix(k, 0, std::to_string(k));
+        grid.setText(k, 0, std::to_string(k));
     }
     for (int col = 0; col < kGridCols; ++col) {
-        grid.setColWidth(col, kColWidths[static_cast<std::size_t>(col)]);
+        grid.setColumnWidth(col, kColWidths[static_cast<std::size_t>(col)]);
     }
 }
 
 Editor::Editor(CodeGrid& grid) : m_grid(grid) {}
 
-void Editor::grdcode_KeyDown(int keyCode, int /*shift*/) {
+void Editor::handleKey(int keyCode, int /*shift*/) {
     // Every key counts as an edit, cursor keys included.
     m_codeChanged = true;
 
-    const int col = m_grid.Col();
+    const int col = m_grid.column();
     switch (keyCode) {
     case Key::Back:
-        if (!m_grid.Text().empty()) {
+        if (!m_grid.currentText().empty()) {
             // Cells hold 8-bit text: one character is one byte.
-            std::string text = m_grid.Text();
+            std::string text = m_grid.currentText();
             text.pop_back();
-            m_grid.setText(std::move(text));
+            m_grid.setCurrentText(std::move(text));
         }
         break;
     case Key::Return:
@@ -90,14 +90,14 @@ void Editor::grdcode_KeyDown(int keyCode, int /*shift*/) {
         break;
     case Key::Delete:
         if (wholeLinesSelected(m_grid)) {
-            const int first = std::min(m_grid.Row(), m_grid.RowSel());
-            const int last = std::max(m_grid.Row(), m_grid.RowSel());
-            m_grid.setRow(first);
+            const int first = std::min(m_grid.line(), m_grid.selectionLine());
+            const int last = std::max(m_grid.line(), m_grid.selectionLine());
+            m_grid.setLine(first);
             for (int i = first; i <= last; ++i) {
                 deleteLine();
             }
         } else {
-            m_grid.setText("");
+            m_grid.setCurrentText("");
         }
         break;
     default:
@@ -113,10 +113,10 @@ void Editor::grdcode_KeyDown(int keyCode, int /*shift*/) {
 }
 
 void Editor::pressKey(int keyCode, int shift) {
-    if (!m_grid.Enabled()) {
+    if (!m_grid.enabled()) {
         return;
     }
-    grdcode_KeyDown(keyCode, shift);
+    handleKey(keyCode, shift);
 
     const bool ctrl = (shift & KeyMod::Ctrl) != 0;
     switch (keyCode) {
@@ -134,21 +134,21 @@ void Editor::pressKey(int keyCode, int shift) {
         break;
     case Key::Home:
         if (ctrl) {
-            m_grid.setRow(1);
+            m_grid.setLine(1);
         }
-        m_grid.setCol(kCodeCol);
+        m_grid.setColumn(kCodeCol);
         break;
     case Key::End:
         if (ctrl) {
-            m_grid.setRow(kLastLine);
+            m_grid.setLine(kLastLine);
         }
-        m_grid.setCol(kSetValueCol);
+        m_grid.setColumn(kSetValueCol);
         break;
     case Key::PageUp:
-        m_grid.setRow(std::max(1, m_grid.Row() - kPageRows));
+        m_grid.setLine(std::max(1, m_grid.line() - kPageRows));
         break;
     case Key::PageDown:
-        m_grid.setRow(std::min(kLastLine, m_grid.Row() + kPageRows));
+        m_grid.setLine(std::min(kLastLine, m_grid.line() + kPageRows));
         break;
     default:
         break;
@@ -159,7 +159,7 @@ int Editor::lastUsedLine() const {
     // Searching upwards finds the same line as examining lines 1 to 299 in order and keeping the
     // last used one: empty lines inside the program do not end the search.
     for (int k = kLastLine; k >= 1; --k) {
-        if (!m_grid.TextMatrix(k, kCodeCol).empty()) {
+        if (!m_grid.text(k, kCodeCol).empty()) {
             return k;
         }
     }
@@ -167,7 +167,7 @@ int Editor::lastUsedLine() const {
 }
 
 void Editor::insertLine() {
-    const int r = m_grid.Row();
+    const int r = m_grid.line();
     const int last = lastUsedLine();
     if (last >= kLastLine) {
         // Line 299 is used: moving it down would need a line 300. Refuse the insertion rather
@@ -182,12 +182,12 @@ void Editor::insertLine() {
     blankLine(m_grid, r);
     if (last >= r) {
         // The cursor follows the line it was on.
-        m_grid.setRow(r + 1);
+        m_grid.setLine(r + 1);
     }
 }
 
 void Editor::deleteLine() {
-    const int r = m_grid.Row();
+    const int r = m_grid.line();
     const int last = lastUsedLine();
     for (int i = r + 1; i <= last; ++i) {
         writeLine(m_grid, i - 1, readLine(m_grid, i));
@@ -195,15 +195,15 @@ void Editor::deleteLine() {
     // Blank the line the shift left behind, or the cursor's line when nothing moved. Lines below
     // the program stay where they are.
     blankLine(m_grid, r < last ? last : r);
-    m_grid.setRow(r);
+    m_grid.setLine(r);
 }
 
 void Editor::clearCode() {
     for (int k = 1; k <= kLastLine; ++k) {
         blankLine(m_grid, k);
     }
-    m_grid.setRow(1);
-    m_grid.setCol(kCodeCol);
+    m_grid.setLine(1);
+    m_grid.setColumn(kCodeCol);
 }
 
 } // namespace rungbox::editor

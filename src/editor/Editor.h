@@ -7,9 +7,9 @@
 
 namespace rungbox::editor {
 
-/// Virtual key codes that the editing keys act on, as a KeyDown event delivers them. Letter keys
-/// deliver the code of the upper-case letter whatever Shift and Caps Lock; keypad digits deliver
-/// other codes (96 to 105) and are not digits here.
+/// Virtual key codes that the editing keys act on, as the window's key layer delivers them. Letter
+/// keys deliver the code of the upper-case letter whatever Shift and Caps Lock; keypad digits
+/// deliver other codes (96 to 105) and are not digits here.
 namespace Key {
 inline constexpr int Back = 8;
 inline constexpr int Tab = 9;
@@ -68,19 +68,19 @@ public:
     /// Marks the program changed, then edits the current cell or inserts or deletes lines.
     /// Enter's cursor steps are made at the end, after the handler's own work. The grid's own
     /// movement for a key (arrow keys and the like) is not made here: see pressKey.
-    void grdcode_KeyDown(int keyCode, int shift);
+    void handleKey(int keyCode, int shift);
 
-    /// A key pressed in the grid as the user presses it: grdcode_KeyDown, then the grid's own
+    /// A key pressed in the grid as the user presses it: handleKey, then the grid's own
     /// cursor movement for the key: the arrows step one cell, Home and End go to the first and
     /// last editable column (with Ctrl also to line 1 and line 299), Page Up and Page Down move
     /// kPageRows lines. Does nothing while the grid is disabled.
     void pressKey(int keyCode, int shift);
 
-    /// Inserts a blank line at `Row`; the lines from there down to the last used line move down
+    /// Inserts a blank line at the current line; the lines from there down to the last used line move down
     /// by one and the cursor moves with the line it was on. When line 299 is used there is no
     /// room: nothing moves, nothing is written and the cursor stays.
     void insertLine();
-    /// Removes the line at `Row`; the lines below it down to the last used line move up by one.
+    /// Removes the line at the current line; the lines below it down to the last used line move up by one.
     /// The cursor stays on its line, with the selection collapsed.
     void deleteLine();
     /// Empties the three cells of every code line and puts the cursor on line 1, column 1.

@@ -35,11 +35,11 @@ const RangeWarning kRelayAddress{"Relay out of range at line ", "Valid Range: 0 
 
 void warn(engine::MessageBoxes& boxes, const RangeWarning& warning, int line) {
     std::string text(warning.before);
-    text += engine::strNumber(line);
+    text += engine::numberText(line);
     text += ".\r\n";
     text += warning.range;
-    text += warning.limitSigned ? engine::strNumber(warning.limit) : std::to_string(warning.limit);
-    boxes.MsgBox(text, engine::MsgStyle::Exclamation, warning.title);
+    text += warning.limitSigned ? engine::numberText(warning.limit) : std::to_string(warning.limit);
+    boxes.show(text, engine::BoxStyle::Exclamation, warning.title);
 }
 
 bool inRange(int value, int last) {
@@ -48,20 +48,20 @@ bool inRange(int value, int last) {
 
 } // namespace
 
-bool init_ladder(CodeGrid& grid, engine::Controller& controller, engine::MessageBoxes& boxes) {
-    grid.setRow(1);
+bool prepareProgram(CodeGrid& grid, engine::Controller& controller, engine::MessageBoxes& boxes) {
+    grid.setLine(1);
     // Row 1 is tested untrimmed: a row 1 of blanks only is walked (as a line without words),
     // an empty one ends the walk before anything is tested.
-    if (grid.TextMatrix(1, kCodeCol).empty()) {
+    if (grid.text(1, kCodeCol).empty()) {
         return true;
     }
 
     for (int r = 1;; ++r) {
         // The words are views into `code`, which lives until the end of this pass.
-        const std::string code = grid.TextMatrix(r, kCodeCol);
+        const std::string code = grid.text(r, kCodeCol);
         const engine::Words words = engine::splitWords(code);
-        const int location = engine::readNumber(grid.TextMatrix(r, kLocationCol));
-        const int setValue = engine::readNumber(grid.TextMatrix(r, kSetValueCol));
+        const int location = engine::readNumber(grid.text(r, kLocationCol));
+        const int setValue = engine::readNumber(grid.text(r, kSetValueCol));
 
         auto anyOfFirstThree = [&](std::string_view word) {
             return words[0] == word || words[1] == word || words[2] == word;
@@ -102,7 +102,7 @@ bool init_ladder(CodeGrid& grid, engine::Controller& controller, engine::Message
         if (r >= kLastLine) {
             return true;
         }
-        grid.setRow(r + 1);
+        grid.setLine(r + 1);
         if (words.count == 0) {
             // The first row without words ends the walk; it has been tested above.
             return true;

@@ -65,7 +65,7 @@ void Controller::sendCounterText(int n, int value) {
     m_panel.setCounterDisplay(n, std::to_string(value));
 }
 
-void Controller::initPLC() {
+void Controller::reset() {
     std::fill_n(m_bits.begin(), kRelayCount, std::uint8_t{0});
     for (int n = 0; n < kCounterCount; ++n) {
         setCntValue(n, 0);
@@ -89,7 +89,7 @@ void Controller::initPLC() {
     m_panel.setRunLamp(m_simulating);
 }
 
-void Controller::getInput() {
+void Controller::readInputs() {
     const std::uint16_t switches = m_panel.inputSwitches();
     for (int n = 0; n < kInputCount; ++n) {
         m_bits[static_cast<std::size_t>(n)] = (switches >> n) & 1U;
@@ -105,7 +105,7 @@ void Controller::getInput() {
     }
 }
 
-void Controller::getOutput() {
+void Controller::showOutputs() {
     std::uint16_t outputs = 0;
     for (int n = 0; n < kOutputCount; ++n) {
         outputs |= static_cast<std::uint16_t>(
@@ -148,7 +148,7 @@ void Controller::counterStep(int n, bool count, bool reset, std::int16_t setValu
     showCounter(n, cntValue(n));
 }
 
-void Controller::tmrTimer_Timer() {
+void Controller::tick() {
     for (int n = 0; n < kTimerCount; ++n) {
         if (m_timReset[static_cast<std::size_t>(n)]) {
             continue;
@@ -210,7 +210,7 @@ const Program& Controller::program() {
 
 int Controller::scanReference() {
     compileIfNeeded();
-    getInput();
+    readInputs();
     bool result = false;
     std::array<bool, kBlockStackSize> stack{};
     for (const Step& step : m_program.steps()) {
@@ -251,7 +251,7 @@ int Controller::scanReference() {
             shiftStep(step.operand, step.setValue, stack[step.slot], stack[step.slot + 1u], result);
             break;
         case OpCode::End:
-            getOutput();
+            showOutputs();
             return 0;
         case OpCode::Invalid:
             return step.line;
@@ -292,7 +292,7 @@ void Controller::tailSft(void* self, const Step* step, unsigned result) {
 }
 
 void Controller::tailEnd(void* self, const Step*, unsigned) {
-    static_cast<Controller*>(self)->getOutput();
+    static_cast<Controller*>(self)->showOutputs();
 }
 
 void Controller::runTail(const Step& step, unsigned result) {
@@ -317,18 +317,18 @@ void Controller::runTail(const Step& step, unsigned result) {
     }
 }
 
-int Controller::PLC() {
+int Controller::scan() {
     compileIfNeeded();
     if (!m_code.usable()) {
         return scanFused();
     }
-    getInput();
+    readInputs();
     return m_code.run(m_bits.data(), this);
 }
 
 int Controller::scanFused() {
     compileIfNeeded();
-    getInput();
+    readInputs();
     std::uint8_t* const mem = m_bits.data();
     const FusedOp* op = m_fused.ops().data();
     unsigned result = 0;

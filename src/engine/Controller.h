@@ -68,22 +68,22 @@ public:
     /// Returns the controller and its panel to the power-on picture: relays off, timers and
     /// counters at 0 (timers held), displays "0.0" and "0", lamps dark, switches unchecked, the
     /// run lamp showing `simulating`. The DIFU memory, the program table and `simulating` stay.
-    void initPLC();
+    void reset();
 
     /// One scan: the input copy, lines 1 to END, the output lamps. Returns 0 when the scan
     /// reached END, otherwise the number of the line it could not execute (the lines above it
     /// have run; the outputs are not shown). The caller reports that line and stops the run.
     /// Runs the program's machine code where the platform allows it, else scanFused(); both
     /// behave exactly as scanReference().
-    int PLC();
+    int scan();
 
     /// One tick of the timer-tick timer: every timing timer counts down by one tick.
-    void tmrTimer_Timer();
+    void tick();
 
     /// Copies input switches into relays 0 to 15 and lights the input lamps.
-    void getInput();
+    void readInputs();
     /// Shows relays 1000 to 1015 on the output lamps.
-    void getOutput();
+    void showOutputs();
 
     /// The timer step of a TIM line: timer n, input `input`, set value `setValue`.
     void timerStep(int n, bool input, std::int16_t setValue);
@@ -94,16 +94,16 @@ public:
     const Program& program();
 
     /// Runs one scan with the plain one-step-per-line interpreter, the reference that any faster
-    /// path is tested against. Same contract as PLC().
+    /// path is tested against. Same contract as scan().
     int scanReference();
 
     /// Runs one scan by interpreting the fused form of the program: the fast path where no
-    /// machine code can be generated. Same contract as PLC().
+    /// machine code can be generated. Same contract as scan().
     int scanFused();
 
-    /// The fused form of the program that PLC() runs; built together with program().
+    /// The fused form of the program that scan() runs; built together with program().
     const FusedProgram& fusedProgram();
-    /// True when PLC() runs generated machine code rather than scanFused().
+    /// True when scan() runs generated machine code rather than scanFused().
     bool runsMachineCode();
 
 private:

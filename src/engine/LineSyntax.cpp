@@ -90,7 +90,7 @@ std::int16_t readNumber(std::string_view cell) {
     return static_cast<std::int16_t>(std::clamp<std::int32_t>(value, INT16_MIN, INT16_MAX));
 }
 
-std::string strNumber(int value) {
+std::string numberText(int value) {
     return value < 0 ? std::to_string(value) : " " + std::to_string(value);
 }
 

@@ -35,9 +35,9 @@ Words splitWords(std::string_view code);
 /// beyond the 16-bit range saturates at -32768 or 32767, so range checks still reject it.
 std::int16_t readNumber(std::string_view cell);
 
-/// `value` written as the classic Str writes a number: one leading blank when it is not
+/// `value` as the program's messages write a number: one leading blank when it is not
 /// negative (" 7", " 20000", "-3").
-std::string strNumber(int value);
+std::string numberText(int value);
 
 /// A timer present value (in timer ticks) as its display shows it: divided by 10 with exactly
 /// one decimal, "0.0" pattern ("0.0", "0.5", "12.5", "-0.3").

@@ -12,9 +12,9 @@ namespace rungbox::engine {
 /// The application's title. Message boxes that have no title of their own show it.
 inline constexpr std::string_view kAppTitle = "rungbox";
 
-/// Message box styles, numbered as the classic MsgBox numbers them: the buttons in the low
-/// bits, the icon above them. Combine one button set with at most one icon.
-namespace MsgStyle {
+/// Message box styles as numbers: the button set in the low three bits, the icon in the three
+/// above them. Combine one button set with at most one icon.
+namespace BoxStyle {
 inline constexpr int OkOnly = 0;
 inline constexpr int YesNoCancel = 3;
 inline constexpr int YesNo = 4;
@@ -28,10 +28,10 @@ inline constexpr int buttons(int style) {
 inline constexpr int icon(int style) {
     return style & 0x70;
 }
-} // namespace MsgStyle
+} // namespace BoxStyle
 
 /// The button that closed a message box.
-enum class MsgAnswer { Ok = 1, Cancel = 2, Yes = 6, No = 7 };
+enum class BoxAnswer { Ok = 1, Cancel = 2, Yes = 6, No = 7 };
 
 /// Modal message boxes.
 class MessageBoxes {
@@ -39,10 +39,10 @@ public:
     virtual ~MessageBoxes() = default;
 
     /// Shows `text` (lines joined by CR LF) in a modal box titled `title` with the buttons and
-    /// icon of `style` (a MsgStyle combination) and returns the button pressed. Blocks until the
+    /// icon of `style` (a BoxStyle combination) and returns the button pressed. Blocks until the
     /// user answers. `title` is never empty: callers pass kAppTitle when the box has no title of
     /// its own.
-    virtual MsgAnswer MsgBox(std::string_view text, int style, std::string_view title) = 0;
+    virtual BoxAnswer show(std::string_view text, int style, std::string_view title) = 0;
 };
 
 /// The controller's terminals and displays on the main window: sixteen input switches with their

@@ -10,11 +10,11 @@ namespace rungbox::files {
 
 namespace {
 
-using engine::MsgAnswer;
-namespace MsgStyle = engine::MsgStyle;
+using engine::BoxAnswer;
+namespace BoxStyle = engine::BoxStyle;
 
 std::string unknownError(std::string_view command, const FileError& error) {
-    return "Unknown error in " + std::string(command) + ": (" + engine::strNumber(error.number) +
+    return "Unknown error in " + std::string(command) + ": (" + engine::numberText(error.number) +
            ") " + error.description;
 }
 
@@ -26,15 +26,15 @@ FileCommands::FileCommands(editor::Editor& editor, engine::Controller& controlle
     : m_editor(editor), m_controller(controller), m_dialog(dialog), m_boxes(boxes),
       m_fileSystem(fileSystem), m_shell(shell) {}
 
-bool FileCommands::mnuSaveAs_Click() {
-    const auto path = m_dialog.ShowSave(kDefaultFileName, kPlcFilter);
+bool FileCommands::saveAs() {
+    const auto path = m_dialog.askSavePath(kDefaultFileName, kPlcFilter);
     if (!path) {
         return false;
     }
     const editor::CodeGrid& grid = m_editor.grid();
     FileError error;
     auto fail = [&] {
-        m_boxes.MsgBox(unknownError("mnuSaveAs", error), MsgStyle::OkOnly, engine::kAppTitle);
+        m_boxes.show(unknownError("mnuSaveAs", error), BoxStyle::OkOnly, engine::kAppTitle);
         return false;
     };
 
@@ -56,17 +56,17 @@ bool FileCommands::mnuSaveAs_Click() {
 
     // The save walks the current cell through the cells it writes; it rests after the last one.
     const CellPos rest = cellAfterSave(grid);
-    m_editor.grid().setRow(rest.row);
-    m_editor.grid().setCol(rest.col);
+    m_editor.grid().setLine(rest.row);
+    m_editor.grid().setColumn(rest.col);
     m_editor.setCodeChanged(false);
     return true;
 }
 
-bool FileCommands::mnuLoad_Click() {
+bool FileCommands::load() {
     if (!askToSave(true)) {
         return false;
     }
-    const auto path = m_dialog.ShowOpen(kPlcFilter);
+    const auto path = m_dialog.askOpenPath(kPlcFilter);
     if (!path) {
         return false;
     }
@@ -77,9 +77,9 @@ bool FileCommands::mnuLoad_Click() {
     FileError error;
     if (!m_fileSystem.readAll(*path, bytes, error)) {
         if (error.number == ENOENT) {
-            m_boxes.MsgBox(error.description, MsgStyle::OkOnly, engine::kAppTitle);
+            m_boxes.show(error.description, BoxStyle::OkOnly, engine::kAppTitle);
         } else {
-            m_boxes.MsgBox(unknownError("mnuLoad", error), MsgStyle::OkOnly, engine::kAppTitle);
+            m_boxes.show(unknownError("mnuLoad", error), BoxStyle::OkOnly, engine::kAppTitle);
         }
         return false;
     }
@@ -88,16 +88,16 @@ bool FileCommands::mnuLoad_Click() {
     case ReadStatus::Ok:
         break;
     case ReadStatus::BadMagic:
-        m_boxes.MsgBox("Invalid Rungbox File", MsgStyle::OkOnly | MsgStyle::Critical,
-                       engine::kAppTitle);
+        m_boxes.show("Invalid Rungbox File", BoxStyle::OkOnly | BoxStyle::Critical,
+                     engine::kAppTitle);
         return false;
     case ReadStatus::BadVersion:
-        m_boxes.MsgBox("Incompatible Rungbox version", MsgStyle::OkOnly | MsgStyle::Critical,
-                       engine::kAppTitle);
+        m_boxes.show("Incompatible Rungbox version", BoxStyle::OkOnly | BoxStyle::Critical,
+                     engine::kAppTitle);
         return false;
     case ReadStatus::EndedBeforeVersion:
-        m_boxes.MsgBox(unknownError("mnuLoad", {ENODATA, std::strerror(ENODATA)}), MsgStyle::OkOnly,
-                       engine::kAppTitle);
+        m_boxes.show(unknownError("mnuLoad", {ENODATA, std::strerror(ENODATA)}), BoxStyle::OkOnly,
+                     engine::kAppTitle);
         return false;
     }
 
@@ -108,7 +108,7 @@ bool FileCommands::mnuLoad_Click() {
     return true;
 }
 
-void FileCommands::mnuNew_Click() {
+void FileCommands::newProgram() {
     if (!askToSave(true)) {
         return;
     }
@@ -116,15 +116,15 @@ void FileCommands::mnuNew_Click() {
     m_editor.clearCode();
 }
 
-void FileCommands::mnuexit_Click() {
+void FileCommands::exit() {
     m_shell.closeMainWindow();
 }
 
-bool FileCommands::Form_Unload() {
+bool FileCommands::confirmClose() {
     if (!askToSave(false)) {
         return false;
     }
-    m_controller.initPLC();
+    m_controller.reset();
     return true;
 }
 
@@ -132,13 +132,13 @@ bool FileCommands::askToSave(bool withCancel) {
     if (!m_editor.codeChanged()) {
         return true;
     }
-    const int style = MsgStyle::Question | (withCancel ? MsgStyle::YesNoCancel : MsgStyle::YesNo);
-    switch (m_boxes.MsgBox(kSaveQuestion, style, engine::kAppTitle)) {
-    case MsgAnswer::Yes:
+    const int style = BoxStyle::Question | (withCancel ? BoxStyle::YesNoCancel : BoxStyle::YesNo);
+    switch (m_boxes.show(kSaveQuestion, style, engine::kAppTitle)) {
+    case BoxAnswer::Yes:
         // The user asked for the program to be kept: if it was not saved (dialog cancelled or the
         // write failed) the command stops rather than throw the program away.
-        return mnuSaveAs_Click();
-    case MsgAnswer::No:
+        return saveAs();
+    case BoxAnswer::No:
         return true;
     default:
         // Cancel, or a box closed without an answer: nothing is thrown away.

@@ -19,7 +19,7 @@ inline constexpr std::string_view kSaveQuestion =
 class MainWindowShell {
 public:
     virtual ~MainWindowShell() = default;
-    /// Closes the main window as its close button does (which runs Form_Unload).
+    /// Closes the main window as its close button does (which runs confirmClose).
     virtual void closeMainWindow() = 0;
 };
 
@@ -33,23 +33,23 @@ public:
     /// File > Save As. Writes the program atomically: the chosen file is replaced only by a
     /// complete new file. Answers true when the program was saved; a cancelled dialog or a
     /// failure (with its message) answers false and leaves `codeChanged` as it was.
-    bool mnuSaveAs_Click();
+    bool saveAs();
 
     /// File > Load. Asks the save question first when the program changed. Reads and checks the
     /// whole file before it touches the grid: only a good file replaces the program. Answers
     /// true when a program was loaded.
-    bool mnuLoad_Click();
+    bool load();
 
     /// File > New. Asks the save question first when the program changed, then empties the grid.
-    void mnuNew_Click();
+    void newProgram();
 
     /// File > Exit: closes the main window the normal way, so the save question is asked.
-    void mnuexit_Click();
+    void exit();
 
     /// The main window is closing. Asks the save question (Yes or No) when the program changed;
     /// answers false when closing must stop (Yes was chosen but the program was not saved),
     /// otherwise resets the controller and answers true.
-    bool Form_Unload();
+    bool confirmClose();
 
     /// The save question. Answers true to go on; false to stop (Cancel, or Yes with a save that
     /// did not complete). `withCancel` offers the Cancel button.

@@ -18,10 +18,10 @@ public:
     virtual ~FileDialog() = default;
 
     /// Shows the save dialog proposing `defaultName`; the chosen path, or nullopt when cancelled.
-    virtual std::optional<std::string> ShowSave(std::string_view defaultName,
-                                                std::string_view filter) = 0;
+    virtual std::optional<std::string> askSavePath(std::string_view defaultName,
+                                                   std::string_view filter) = 0;
     /// Shows the open dialog; the chosen path, or nullopt when cancelled.
-    virtual std::optional<std::string> ShowOpen(std::string_view filter) = 0;
+    virtual std::optional<std::string> askOpenPath(std::string_view filter) = 0;
 };
 
 } // namespace rungbox::files

@@ -27,7 +27,7 @@ CellPos nextCell(CellPos pos) {
 template <typename Visit> CellPos walkSavedCells(const editor::CodeGrid& grid, Visit visit) {
     CellPos pos{1, kCodeCol};
     for (;;) {
-        const std::string& text = grid.TextMatrix(pos.row, pos.col);
+        const std::string& text = grid.text(pos.row, pos.col);
         visit(text);
         if (isLastCell(pos)) {
             return pos;
@@ -144,14 +144,14 @@ LadderFileContents readLadderFile(std::string_view bytes) {
 void placeFields(editor::CodeGrid& grid, const std::vector<std::string>& fields) {
     CellPos pos{1, kCodeCol};
     for (const std::string& field : fields) {
-        grid.setTextMatrix(pos.row, pos.col, field);
+        grid.setText(pos.row, pos.col, field);
         if (isLastCell(pos)) {
             break;
         }
         pos = nextCell(pos);
     }
-    grid.setRow(pos.row);
-    grid.setCol(pos.col);
+    grid.setLine(pos.row);
+    grid.setColumn(pos.col);
 }
 
 } // namespace rungbox::files

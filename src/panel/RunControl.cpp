@@ -19,8 +19,8 @@ RunControl::RunControl(engine::Controller& controller, editor::CodeGrid& grid,
                        engine::MessageBoxes& boxes, RunWindow& window)
     : m_controller(controller), m_grid(grid), m_boxes(boxes), m_window(window) {}
 
-void RunControl::ledSimulate_Click() {
-    m_controller.initPLC();
+void RunControl::toggleRun() {
+    m_controller.reset();
     if (!m_controller.simulating()) {
         if (!startSequence()) {
             return;
@@ -33,7 +33,7 @@ void RunControl::ledSimulate_Click() {
 }
 
 bool RunControl::startSequence() {
-    if (!editor::init_ladder(m_grid, m_controller, m_boxes)) {
+    if (!editor::prepareProgram(m_grid, m_controller, m_boxes)) {
         return false;
     }
 
@@ -42,9 +42,9 @@ bool RunControl::startSequence() {
     bool endFound = false;
     for (int i = 1; i <= engine::kLastCodeLine; ++i) {
         engine::LadderLine line;
-        line.code = m_grid.TextMatrix(i, editor::kCodeCol);
-        line.location = engine::readNumber(m_grid.TextMatrix(i, editor::kLocationCol));
-        line.setValue = engine::readNumber(m_grid.TextMatrix(i, editor::kSetValueCol));
+        line.code = m_grid.text(i, editor::kCodeCol);
+        line.location = engine::readNumber(m_grid.text(i, editor::kLocationCol));
+        line.setValue = engine::readNumber(m_grid.text(i, editor::kSetValueCol));
         const bool isEnd = line.code == "END";
         m_controller.setLadderTable(i, std::move(line));
         if (isEnd) {
@@ -57,7 +57,7 @@ bool RunControl::startSequence() {
     m_window.setProgressVisible(false);
 
     if (!endFound) {
-        m_boxes.MsgBox(kNoEnd, engine::MsgStyle::Exclamation, engine::kAppTitle);
+        m_boxes.show(kNoEnd, engine::BoxStyle::Exclamation, engine::kAppTitle);
         return false;
     }
 
@@ -83,11 +83,11 @@ void RunControl::stopSequence() {
     }
 }
 
-void RunControl::tmrPLCexecute_Timer() {
+void RunControl::onScanTimer() {
     if (!m_controller.simulating() || m_reportingError) {
         return;
     }
-    const int badLine = m_controller.PLC();
+    const int badLine = m_controller.scan();
     if (badLine == 0) {
         return;
     }
@@ -96,17 +96,17 @@ void RunControl::tmrPLCexecute_Timer() {
     m_reportingError = true;
     m_window.setScanTimer(false);
     m_window.setTickTimer(false);
-    m_boxes.MsgBox("Error at line " + engine::strNumber(badLine), engine::MsgStyle::OkOnly,
-                   engine::kAppTitle);
+    m_boxes.show("Error at line " + engine::numberText(badLine), engine::BoxStyle::OkOnly,
+                 engine::kAppTitle);
     m_reportingError = false;
-    ledSimulate_Click();
+    toggleRun();
 }
 
-void RunControl::tmrTimer_Timer() {
+void RunControl::onTickTimer() {
     if (!m_controller.simulating() || m_reportingError) {
         return;
     }
-    m_controller.tmrTimer_Timer();
+    m_controller.tick();
 }
 
 } // namespace rungbox::panel

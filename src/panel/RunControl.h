@@ -25,15 +25,15 @@ public:
     /// The run/stop lamp-button: resets the controller, then starts a stopped run (preparation,
     /// the copy down to the first exact "END", timers on, menus and grid locked, switches free)
     /// or stops a running one.
-    void ledSimulate_Click();
+    void toggleRun();
 
     /// One tick of the scan timer: one scan. A program error shows "Error at line " N and stops
     /// the run. Does nothing while stopped or while a scan's error message is open.
-    void tmrPLCexecute_Timer();
+    void onScanTimer();
 
     /// One tick of the timer-tick timer. Does nothing while stopped or while a scan's error
     /// message is open.
-    void tmrTimer_Timer();
+    void onTickTimer();
 
     bool simulating() const { return m_controller.simulating(); }
 

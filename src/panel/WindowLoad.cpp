@@ -2,9 +2,9 @@
 
 namespace rungbox::panel {
 
-void Form_Load(editor::Editor& editor, engine::Controller& controller) {
+void setUpSession(editor::Editor& editor, engine::Controller& controller) {
     editor::setUpGrid(editor.grid());
-    controller.initPLC();
+    controller.reset();
     editor.setCodeChanged(false);
 }
 

@@ -9,6 +9,6 @@ namespace rungbox::panel {
 
 /// Lays out the grid (headings, 299 empty code lines, line numbers, column widths), resets the
 /// controller and its panel, and marks the (empty) program unchanged.
-void Form_Load(editor::Editor& editor, engine::Controller& controller);
+void setUpSession(editor::Editor& editor, engine::Controller& controller);
 
 } // namespace rungbox::panel

@@ -22,10 +22,10 @@ std::string ConsoleBoxes::format(std::string_view text, std::string_view title) 
     return line;
 }
 
-engine::MsgAnswer ConsoleBoxes::MsgBox(std::string_view text, int style, std::string_view title) {
+engine::BoxAnswer ConsoleBoxes::show(std::string_view text, int style, std::string_view title) {
     m_out << format(text, title) << '\n';
-    return engine::MsgStyle::buttons(style) == engine::MsgStyle::OkOnly ? engine::MsgAnswer::Ok
-                                                                        : engine::MsgAnswer::No;
+    return engine::BoxStyle::buttons(style) == engine::BoxStyle::OkOnly ? engine::BoxAnswer::Ok
+                                                                        : engine::BoxAnswer::No;
 }
 
 } // namespace rungbox::sim

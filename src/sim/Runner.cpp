@@ -9,12 +9,12 @@ Runner::Runner(std::ostream& out, std::ostream& err)
     : m_out(out), m_err(err), m_boxes(out), m_controller(m_panel), m_editor(m_grid),
       m_runControl(m_controller, m_grid, m_boxes, m_panel),
       m_files(m_editor, m_controller, m_dialog, m_boxes, m_fileSystem, m_shell) {
-    panel::Form_Load(m_editor, m_controller);
+    panel::setUpSession(m_editor, m_controller);
 }
 
 bool Runner::load(const std::string& path) {
     m_dialog.m_path = path;
-    const bool loaded = m_files.mnuLoad_Click();
+    const bool loaded = m_files.load();
     m_out.flush();
     return loaded;
 }
@@ -67,14 +67,14 @@ int Runner::execute(const Command& command, int lineNumber) {
         return scans(command.count);
     case CommandKind::Tick:
         for (std::int64_t k = 0; k < command.count && m_runControl.simulating(); ++k) {
-            m_runControl.tmrTimer_Timer();
+            m_runControl.onTickTimer();
         }
         return Exit::Ok;
     case CommandKind::Wait:
         return wait(command.count);
     case CommandKind::Press: {
         const bool starting = !m_runControl.simulating();
-        m_runControl.ledSimulate_Click();
+        m_runControl.toggleRun();
         if (!starting) {
             return Exit::Ok;
         }
@@ -105,7 +105,7 @@ int Runner::scans(std::int64_t count) {
         return Exit::Ok;
     }
     for (std::int64_t k = 0; k < count; ++k) {
-        m_runControl.tmrPLCexecute_Timer();
+        m_runControl.onScanTimer();
         if (!m_runControl.simulating()) {
             return Exit::ProgramError;
         }
@@ -123,12 +123,12 @@ int Runner::wait(std::int64_t milliseconds) {
     constexpr std::uint64_t kTick = panel::kTickIntervalMs;
     for (std::int64_t k = 0; k < milliseconds; ++k) {
         ++m_clockMs;
-        m_runControl.tmrPLCexecute_Timer();
+        m_runControl.onScanTimer();
         if (!m_runControl.simulating()) {
             return Exit::ProgramError;
         }
         if (m_clockMs % kTick == 0) {
-            m_runControl.tmrTimer_Timer();
+            m_runControl.onTickTimer();
         }
     }
     return Exit::Ok;
@@ -136,12 +136,12 @@ int Runner::wait(std::int64_t milliseconds) {
 
 void Runner::list() {
     for (int row = 1; row <= editor::kLastLine; ++row) {
-        const std::string& code = m_grid.TextMatrix(row, editor::kCodeCol);
+        const std::string& code = m_grid.text(row, editor::kCodeCol);
         if (code.empty()) {
             continue;
         }
-        m_out << row << '\t' << code << '\t' << m_grid.TextMatrix(row, editor::kLocationCol) << '\t'
-              << m_grid.TextMatrix(row, editor::kSetValueCol) << '\n';
+        m_out << row << '\t' << code << '\t' << m_grid.text(row, editor::kLocationCol) << '\t'
+              << m_grid.text(row, editor::kSetValueCol) << '\n';
     }
 }
 

@@ -65,10 +65,10 @@ private:
     // saves: it answers No to the save question).
     class PathDialog : public files::FileDialog {
     public:
-        std::optional<std::string> ShowSave(std::string_view, std::string_view) override {
+        std::optional<std::string> askSavePath(std::string_view, std::string_view) override {
             return std::nullopt;
         }
-        std::optional<std::string> ShowOpen(std::string_view) override { return m_path; }
+        std::optional<std::string> askOpenPath(std::string_view) override { return m_path; }
         std::optional<std::string> m_path;
     };
 

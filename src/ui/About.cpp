@@ -73,9 +73,8 @@ About::About(QWidget* parent) : QDialog(parent) {
     image->setPixmap(drawIconPixmap(32));
 
     makeTitle(this, twipsRect(1620, 420, 4035, 495), QColor(128, 128, 128))
-        ->setObjectName("lblTitleShadow");
-    makeTitle(this, twipsRect(1560, 360, 4095, 495), QColor(255, 255, 255))
-        ->setObjectName("lblTitle");
+        ->setObjectName("titleShadow");
+    makeTitle(this, twipsRect(1560, 360, 4095, 495), QColor(255, 255, 255))->setObjectName("title");
 
     // The window's default font, a little condensed so that the longest line fits the frame.
     QFont textFont("DejaVu Sans Condensed");
@@ -93,13 +92,13 @@ About::About(QWidget* parent) : QDialog(parent) {
     rule->setFrameStyle(QFrame::HLine | QFrame::Plain);
 
     auto* ok = new QPushButton("OK", this);
-    ok->setObjectName("cmdOK");
+    ok->setObjectName("okButton");
     ok->setGeometry(twipsRect(4440, 2940, 1095, 375));
     ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &About::cmdOK_Click);
+    connect(ok, &QPushButton::clicked, this, &About::closeBox);
 }
 
-void About::cmdOK_Click() {
+void About::closeBox() {
     accept();
 }
 

@@ -13,7 +13,7 @@ public:
     explicit About(QWidget* parent = nullptr);
 
     /// The OK button: closes the box.
-    void cmdOK_Click();
+    void closeBox();
 };
 
 } // namespace rungbox::ui

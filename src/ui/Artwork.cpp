@@ -83,24 +83,24 @@ void drawEmblem(QPainter& p, const QRectF& area) {
 
 } // namespace
 
-PictureClip makeRoundLampClip() {
+LampStrip makeRoundLampStrip() {
     QPixmap strip = transparentPixmap(2 * kRoundCell, kRoundCell);
     QPainter p(&strip);
     p.setRenderHint(QPainter::Antialiasing);
     drawRoundLamp(p, 0, QColor(140, 20, 20), QColor(60, 0, 0), 40);
     drawRoundLamp(p, kRoundCell, QColor(255, 190, 170), QColor(225, 0, 0), 200);
     p.end();
-    return PictureClip(strip, 2);
+    return LampStrip(strip, 2);
 }
 
-PictureClip makeSquareLampClip() {
+LampStrip makeSquareLampStrip() {
     QPixmap strip = transparentPixmap(2 * kSquareCellWidth, kSquareCellHeight);
     QPainter p(&strip);
     p.setRenderHint(QPainter::Antialiasing);
     drawSquareLamp(p, 0, QColor(20, 90, 20), QColor(0, 45, 0), 35);
     drawSquareLamp(p, kSquareCellWidth, QColor(170, 255, 150), QColor(0, 200, 0), 170);
     p.end();
-    return PictureClip(strip, 2);
+    return LampStrip(strip, 2);
 }
 
 QPixmap drawIconPixmap(int size) {

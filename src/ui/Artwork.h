@@ -3,7 +3,7 @@
 // The application's pictures, drawn by its own code at start-up: the two lamp strips, the window
 // icon and the splash art. Call these only once a QApplication exists.
 
-#include "PictureClip.h"
+#include "LampStrip.h"
 
 #include <QIcon>
 #include <QPixmap>
@@ -12,11 +12,11 @@ namespace rungbox::ui {
 
 /// `clpRndLED`: the round lamp of the input and output rows, 34 x 17 pixels, two 17 x 17 cells:
 /// cell 0 dark red (off), cell 1 bright red (on).
-PictureClip makeRoundLampClip();
+LampStrip makeRoundLampStrip();
 
 /// `clpSqrLED`: the run/stop lamp-button, 98 x 25 pixels, two 49 x 25 cells: cell 0 dark green
 /// (stopped), cell 1 bright green (running).
-PictureClip makeSquareLampClip();
+LampStrip makeSquareLampStrip();
 
 /// The window icon, with a 32 x 32 and a 16 x 16 image.
 QIcon makeAppIcon();

@@ -5,7 +5,7 @@ namespace rungbox::ui {
 using editor::CodeGrid;
 
 CodeGridModel::CodeGridModel(CodeGrid& grid, QObject* parent)
-    : QAbstractTableModel(parent), m_grid(grid), m_rowsShown(grid.Rows()) {
+    : QAbstractTableModel(parent), m_grid(grid), m_rowsShown(grid.rowCount()) {
     m_grid.setListener(&m_listener);
 }
 
@@ -22,22 +22,22 @@ int CodeGridModel::rowCount(const QModelIndex& parent) const {
 }
 
 int CodeGridModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : m_grid.Cols() - 1;
+    return parent.isValid() ? 0 : m_grid.columnCount() - 1;
 }
 
 QVariant CodeGridModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || role != Qt::DisplayRole) {
         return {};
     }
-    return QString::fromStdString(m_grid.TextMatrix(index.row() + 1, index.column() + 1));
+    return QString::fromStdString(m_grid.text(index.row() + 1, index.column() + 1));
 }
 
 QVariant CodeGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (role != Qt::DisplayRole) {
         return {};
     }
-    const std::string& text = orientation == Qt::Horizontal ? m_grid.TextMatrix(0, section + 1)
-                                                            : m_grid.TextMatrix(section + 1, 0);
+    const std::string& text =
+        orientation == Qt::Horizontal ? m_grid.text(0, section + 1) : m_grid.text(section + 1, 0);
     return QString::fromStdString(text);
 }
 
@@ -68,9 +68,9 @@ void CodeGridModel::gridCellChanged(int row, int col) {
 }
 
 void CodeGridModel::gridLayoutChanged() {
-    if (m_grid.Rows() != m_rowsShown) {
+    if (m_grid.rowCount() != m_rowsShown) {
         beginResetModel();
-        m_rowsShown = m_grid.Rows();
+        m_rowsShown = m_grid.rowCount();
         endResetModel();
         emit cursorMoved();
     }

@@ -17,7 +17,7 @@ using editor::kCodeCol;
 using editor::kSetValueCol;
 
 namespace {
-// Height of a grid row in pixels: the classic grid's 240 twips.
+// Height of a grid row in pixels: 240 twips, a sixth of an inch.
 constexpr int kRowHeight = 16;
 } // namespace
 
@@ -69,17 +69,17 @@ QPoint CodeGridView::lineNumberCenter(int row) const {
 
 void CodeGridView::applyAppearance() {
     const CodeGrid& grid = m_model.grid();
-    verticalHeader()->setFixedWidth(px(grid.ColWidth(0)));
-    for (int col = 1; col < grid.Cols(); ++col) {
-        setColumnWidth(col - 1, px(grid.ColWidth(col)));
+    verticalHeader()->setFixedWidth(px(grid.columnWidth(0)));
+    for (int col = 1; col < grid.columnCount(); ++col) {
+        setColumnWidth(col - 1, px(grid.columnWidth(col)));
     }
-    setEnabled(grid.Enabled());
+    setEnabled(grid.enabled());
 }
 
 void CodeGridView::showCursor() {
     const CodeGrid& grid = m_model.grid();
-    const QModelIndex current = m_model.indexOfCell(grid.Row(), grid.Col());
-    const QModelIndex corner = m_model.indexOfCell(grid.RowSel(), grid.ColSel());
+    const QModelIndex current = m_model.indexOfCell(grid.line(), grid.column());
+    const QModelIndex corner = m_model.indexOfCell(grid.selectionLine(), grid.selectionColumn());
     if (!current.isValid() || !corner.isValid()) {
         return;
     }

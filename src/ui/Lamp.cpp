@@ -5,7 +5,7 @@
 
 namespace rungbox::ui {
 
-Lamp::Lamp(const PictureClip& clip, QWidget* parent) : QWidget(parent), m_clip(clip) {}
+Lamp::Lamp(const LampStrip& clip, QWidget* parent) : QWidget(parent), m_clip(clip) {}
 
 void Lamp::setCell(int cell) {
     if (cell == m_cell) {

@@ -3,7 +3,7 @@
 // A lamp on the main window: shows one cell of a picture strip. The run/stop lamp-button is a
 // lamp that also reports clicks.
 
-#include "PictureClip.h"
+#include "LampStrip.h"
 
 #include <QWidget>
 
@@ -14,7 +14,7 @@ class Lamp : public QWidget {
 
 public:
     /// `clip` must outlive the lamp; it is not owned. The lamp starts on cell 0.
-    explicit Lamp(const PictureClip& clip, QWidget* parent = nullptr);
+    explicit Lamp(const LampStrip& clip, QWidget* parent = nullptr);
 
     /// The cell shown (0 off, 1 on).
     int cell() const { return m_cell; }
@@ -33,7 +33,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    const PictureClip& m_clip;
+    const LampStrip& m_clip;
     int m_cell = 0;
     bool m_pressed = false;
 };

@@ -13,12 +13,12 @@ QString QtFileDialog::qtFilter(std::string_view filter) {
     return bar < 0 ? text : text.left(bar);
 }
 
-std::optional<std::string> QtFileDialog::ShowSave(std::string_view defaultName,
-                                                  std::string_view filter) {
+std::optional<std::string> QtFileDialog::askSavePath(std::string_view defaultName,
+                                                     std::string_view filter) {
     return run(QFileDialog::AcceptSave, defaultName, filter);
 }
 
-std::optional<std::string> QtFileDialog::ShowOpen(std::string_view filter) {
+std::optional<std::string> QtFileDialog::askOpenPath(std::string_view filter) {
     return run(QFileDialog::AcceptOpen, {}, filter);
 }
 

@@ -17,10 +17,10 @@ public:
 
     /// The save dialog, proposing `defaultName` in the folder last used. A name typed without
     /// an extension gets ".PLC".
-    std::optional<std::string> ShowSave(std::string_view defaultName,
-                                        std::string_view filter) override;
+    std::optional<std::string> askSavePath(std::string_view defaultName,
+                                           std::string_view filter) override;
     /// The open dialog, in the folder last used.
-    std::optional<std::string> ShowOpen(std::string_view filter) override;
+    std::optional<std::string> askOpenPath(std::string_view filter) override;
 
     /// "description|pattern" filters as QFileDialog writes them: "description".
     static QString qtFilter(std::string_view filter);

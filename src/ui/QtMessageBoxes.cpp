@@ -5,8 +5,8 @@
 
 namespace rungbox::ui {
 
-using engine::MsgAnswer;
-namespace MsgStyle = engine::MsgStyle;
+using engine::BoxAnswer;
+namespace BoxStyle = engine::BoxStyle;
 
 namespace {
 
@@ -15,12 +15,12 @@ QString fromView(std::string_view text) {
 }
 
 QMessageBox::Icon iconOf(int style) {
-    switch (MsgStyle::icon(style)) {
-    case MsgStyle::Critical:
+    switch (BoxStyle::icon(style)) {
+    case BoxStyle::Critical:
         return QMessageBox::Critical;
-    case MsgStyle::Question:
+    case BoxStyle::Question:
         return QMessageBox::Question;
-    case MsgStyle::Exclamation:
+    case BoxStyle::Exclamation:
         return QMessageBox::Warning;
     default:
         return QMessageBox::NoIcon;
@@ -29,19 +29,19 @@ QMessageBox::Icon iconOf(int style) {
 
 } // namespace
 
-MsgAnswer QtMessageBoxes::MsgBox(std::string_view text, int style, std::string_view title) {
+BoxAnswer QtMessageBoxes::show(std::string_view text, int style, std::string_view title) {
     QString message = fromView(text);
     message.replace(QLatin1String("\r\n"), QLatin1String("\n"));
 
     QMessageBox box(iconOf(style), fromView(title), message, QMessageBox::NoButton, m_parent);
     box.setWindowModality(Qt::ApplicationModal);
-    switch (MsgStyle::buttons(style)) {
-    case MsgStyle::YesNoCancel:
+    switch (BoxStyle::buttons(style)) {
+    case BoxStyle::YesNoCancel:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         box.setDefaultButton(QMessageBox::Yes);
         box.setEscapeButton(QMessageBox::Cancel);
         break;
-    case MsgStyle::YesNo:
+    case BoxStyle::YesNo:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
         box.setEscapeButton(QMessageBox::No);
@@ -55,23 +55,23 @@ MsgAnswer QtMessageBoxes::MsgBox(std::string_view text, int style, std::string_v
 
     switch (box.exec()) {
     case QMessageBox::Yes:
-        return MsgAnswer::Yes;
+        return BoxAnswer::Yes;
     case QMessageBox::No:
-        return MsgAnswer::No;
+        return BoxAnswer::No;
     case QMessageBox::Cancel:
-        return MsgAnswer::Cancel;
+        return BoxAnswer::Cancel;
     case QMessageBox::Ok:
-        return MsgAnswer::Ok;
+        return BoxAnswer::Ok;
     default:
         break;
     }
-    switch (MsgStyle::buttons(style)) {
-    case MsgStyle::YesNoCancel:
-        return MsgAnswer::Cancel;
-    case MsgStyle::YesNo:
-        return MsgAnswer::No;
+    switch (BoxStyle::buttons(style)) {
+    case BoxStyle::YesNoCancel:
+        return BoxAnswer::Cancel;
+    case BoxStyle::YesNo:
+        return BoxAnswer::No;
     default:
-        return MsgAnswer::Ok;
+        return BoxAnswer::Ok;
     }
 }
 

@@ -16,7 +16,7 @@ public:
 
     /// A modal box with the style's icon and buttons; Yes is the default button of a question.
     /// Closing a question box without a button counts as No, or as Cancel when it offers Cancel.
-    engine::MsgAnswer MsgBox(std::string_view text, int style, std::string_view title) override;
+    engine::BoxAnswer show(std::string_view text, int style, std::string_view title) override;
 
 private:
     QPointer<QWidget> m_parent;

@@ -40,7 +40,7 @@ int digitFromShiftedSymbol(int key) {
     return -1;
 }
 
-// The keys that are neither digits nor letters, with the codes a KeyDown event delivers.
+// The keys that are neither digits nor letters, with the virtual key codes the editor takes.
 struct NamedKey {
     int qtKey;
     int code;

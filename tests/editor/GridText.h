@@ -25,22 +25,21 @@ inline std::ostream& operator<<(std::ostream& os, const Cells& c) {
 /// Writes `lines` into lines first, first + 1, ...
 inline void write(CodeGrid& grid, int first, const std::vector<Cells>& lines) {
     for (const Cells& line : lines) {
-        grid.setTextMatrix(first, kCodeCol, line.code);
-        grid.setTextMatrix(first, kLocationCol, line.location);
-        grid.setTextMatrix(first++, kSetValueCol, line.setValue);
+        grid.setText(first, kCodeCol, line.code);
+        grid.setText(first, kLocationCol, line.location);
+        grid.setText(first++, kSetValueCol, line.setValue);
     }
 }
 
 inline Cells cells(const CodeGrid& grid, int row) {
-    return {grid.TextMatrix(row, kCodeCol), grid.TextMatrix(row, kLocationCol),
-            grid.TextMatrix(row, kSetValueCol)};
+    return {grid.text(row, kCodeCol), grid.text(row, kLocationCol), grid.text(row, kSetValueCol)};
 }
 
 /// The code cells of lines first to last, blank-separated, "-" for an empty one.
 inline std::string codes(const CodeGrid& grid, int first, int last) {
     std::string out;
     for (int row = first; row <= last; ++row) {
-        const std::string& code = grid.TextMatrix(row, kCodeCol);
+        const std::string& code = grid.text(row, kCodeCol);
         out += (row == first ? "" : " ") + (code.empty() ? "-" : code);
     }
     return out;

@@ -14,10 +14,10 @@ TEST_F(Keys, EachColumnTakesOnlyItsCharactersWhateverShift) {
             type({'L', Key::A, Key::Z, Key::Space, Key::Digit0, Key::Digit9, Key::Numpad0,
                   Key::Numpad9, 'l', 47, 58, 64, 91},
                  shift);
-            EXPECT_EQ(grid.Text(), typed) << "column " << col << ", shift " << shift;
-            EXPECT_EQ(grid.Row(), 5);
-            EXPECT_EQ(grid.Col(), col);
-            grid.setText("");
+            EXPECT_EQ(grid.currentText(), typed) << "column " << col << ", shift " << shift;
+            EXPECT_EQ(grid.line(), 5);
+            EXPECT_EQ(grid.column(), col);
+            grid.setCurrentText("");
         }
     }
 }
@@ -30,9 +30,9 @@ TEST_F(Keys, BackspaceAndEnter) {
     for (const auto& [row, col, toRow, toCol] :
          {std::array{5, 1, 5, 2}, {5, 2, 5, 3}, {5, 3, 6, 1}, {299, 1, 299, 2}, {299, 3, 299, 1}}) {
         grid.select(row, col, row, col);
-        editor.grdcode_KeyDown(Key::Return, 0);
-        EXPECT_EQ(grid.Row(), toRow) << row << "," << col;
-        EXPECT_EQ(grid.Col(), toCol) << row << "," << col;
+        editor.handleKey(Key::Return, 0);
+        EXPECT_EQ(grid.line(), toRow) << row << "," << col;
+        EXPECT_EQ(grid.column(), toCol) << row << "," << col;
     }
 }
 
@@ -43,7 +43,7 @@ TEST_F(Keys, DeleteAndInsertWithoutWholeLinesTouchOnlyTheCurrentCell) {
         write(grid, 4, {{"LD", "1", "2"}, {"AND", "3", "4"}, {"OUT", "5", "6"}});
         grid.select(row, col, rowSel, colSel);
         type({Key::Delete, Key::Insert});
-        EXPECT_EQ(grid.TextMatrix(row, col), "");
+        EXPECT_EQ(grid.text(row, col), "");
         int emptied = 0;
         for (int r = 4; r <= 6; ++r) {
             const Cells line = cells(grid, r);
@@ -62,23 +62,23 @@ TEST_F(Keys, WholeLinesDeletedInEitherDragDirectionAndInsertedWhereTheDragBegan)
         EXPECT_EQ(codes(grid, 1, 10), "L1 L2 L3 L7 L8 L9 - - - -");
         EXPECT_EQ(cells(grid, 4), (Cells{"L7", "700"}));
         EXPECT_EQ(cells(grid, 7), Cells{});
-        EXPECT_EQ(grid.RowSel(), 4);
-        EXPECT_EQ(grid.ColSel(), 1);
+        EXPECT_EQ(grid.selectionLine(), 4);
+        EXPECT_EQ(grid.selectionColumn(), 1);
     }
     grid.select(4, 1, 2, 3);
     type({Key::Insert});
     EXPECT_EQ(codes(grid, 1, 8), "L1 L2 L3 - L7 L8 L9 -");
-    EXPECT_EQ(grid.Row(), 5);
+    EXPECT_EQ(grid.line(), 5);
 }
 
 TEST_F(Keys, StepAgainstTheEdgeKeepsAWholeLineSelection) {
     grid.select(1, 1, 1, 3);
     type({Key::Left, Key::Up});
-    EXPECT_EQ(grid.ColSel(), 3);
+    EXPECT_EQ(grid.selectionColumn(), 3);
     grid.select(5, 2, 7, 3);
     type({Key::Down});
-    EXPECT_EQ(grid.RowSel(), 6) << "a step that moves collapses it";
-    EXPECT_EQ(grid.ColSel(), 2);
+    EXPECT_EQ(grid.selectionLine(), 6) << "a step that moves collapses it";
+    EXPECT_EQ(grid.selectionColumn(), 2);
 }
 
 } // namespace

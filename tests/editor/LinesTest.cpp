@@ -21,21 +21,21 @@ TEST_F(Lines, InsertAndDeleteMoveOnlyTheProgram) {
         SCOPED_TRACE(std::string(insert ? "insert at " : "delete at ") + std::to_string(cursor));
         editor.clearCode();
         write(grid, 1, {{"LD"}, {"AND"}, {"OUT"}, {"LD"}, {"END"}});
-        grid.setTextMatrix(cursor, kLocationCol, "55"); // blanked or moved with its line
+        grid.setText(cursor, kLocationCol, "55"); // blanked or moved with its line
         grid.select(cursor, 2, cursor, 2);
         insert ? editor.insertLine() : editor.deleteLine();
         EXPECT_EQ(codes(grid, 1, 9), after);
-        EXPECT_EQ(grid.Row(), cursorAfter);
-        EXPECT_EQ(grid.Col(), 2) << "the cursor keeps its column";
-        EXPECT_EQ(grid.TextMatrix(cursor, kLocationCol), "");
-        EXPECT_EQ(grid.TextMatrix(cursor, 0), std::to_string(cursor));
-        EXPECT_EQ(grid.TextMatrix(0, kCodeCol), "LADDER CODE");
+        EXPECT_EQ(grid.line(), cursorAfter);
+        EXPECT_EQ(grid.column(), 2) << "the cursor keeps its column";
+        EXPECT_EQ(grid.text(cursor, kLocationCol), "");
+        EXPECT_EQ(grid.text(cursor, 0), std::to_string(cursor));
+        EXPECT_EQ(grid.text(0, kCodeCol), "LADDER CODE");
     }
 }
 
 TEST_F(Lines, AllThreeCellsMoveAndAnEmptyLineInsideTheProgramMovesWithIt) {
     write(grid, 1, {{"L1"}, {"L2"}, {"L3", "3", "30"}, {"", "", "44"}, {"L5"}, {"", "6", "60"}});
-    grid.setRow(2);
+    grid.setLine(2);
     editor.deleteLine();
     EXPECT_EQ(codes(grid, 1, 5), "L1 L3 - L5 -");
     EXPECT_EQ(cells(grid, 2), (Cells{"L3", "3", "30"}));
@@ -56,15 +56,15 @@ TEST_F(Lines, Line299) {
     editor.insertLine();
     EXPECT_EQ(codes(grid, 1, 6), "LD AND OUT LD END -") << "no room: insert is refused";
     EXPECT_EQ(cells(grid, 299), (Cells{"END", "1", "2"}));
-    EXPECT_EQ(grid.ColSel(), 3) << "the selection is left as it was";
+    EXPECT_EQ(grid.selectionColumn(), 3) << "the selection is left as it was";
 
-    grid.setRow(298);
+    grid.setLine(298);
     editor.deleteLine();
     EXPECT_EQ(cells(grid, 298), (Cells{"END", "1", "2"}));
     EXPECT_EQ(cells(grid, 299), Cells{});
     editor.insertLine(); // may fill line 299
     EXPECT_EQ(cells(grid, 299), (Cells{"END", "1", "2"}));
-    EXPECT_EQ(grid.Row(), 299);
+    EXPECT_EQ(grid.line(), 299);
 }
 
 TEST_F(Lines, ClearCodeAndTheGridsBounds) {
@@ -74,16 +74,16 @@ TEST_F(Lines, ClearCodeAndTheGridsBounds) {
     editor.clearCode();
     for (int row = 1; row <= kLastLine; ++row) {
         ASSERT_EQ(cells(grid, row), Cells{}) << "line " << row;
-        ASSERT_EQ(grid.TextMatrix(row, 0), std::to_string(row));
+        ASSERT_EQ(grid.text(row, 0), std::to_string(row));
     }
     EXPECT_EQ(cells(grid, 0), (Cells{"LADDER CODE", "LOCATION", "###"}));
-    EXPECT_EQ(grid.ColSel(), 1);
+    EXPECT_EQ(grid.selectionColumn(), 1);
 
-    grid.setRows(400);
-    EXPECT_EQ(grid.Rows(), 300) << "the grid never grows past line 299";
-    grid.setTextMatrix(300, kCodeCol, "LD");
-    grid.setTextMatrix(1, 4, "LD");
-    grid.setTextMatrix(9, kLocationCol, "5");
+    grid.setRowCount(400);
+    EXPECT_EQ(grid.rowCount(), 300) << "the grid never grows past line 299";
+    grid.setText(300, kCodeCol, "LD");
+    grid.setText(1, 4, "LD");
+    grid.setText(9, kLocationCol, "5");
     EXPECT_EQ(editor.lastUsedLine(), 0) << "only code cells inside the grid count";
 }
 

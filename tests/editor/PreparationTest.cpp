@@ -10,7 +10,7 @@ namespace {
 
 struct Rig {
     Rig() { setUpGrid(grid); }
-    bool run() { return init_ladder(grid, controller, boxes); }
+    bool run() { return prepareProgram(grid, controller, boxes); }
     CodeGrid grid;
     rungbox::test::RecordingPanel panel;
     engine::Controller controller{panel};
@@ -61,8 +61,8 @@ TEST(Preparation, WarnsOfTheFirstBadLineOnly) {
         EXPECT_EQ(rig.boxes.shown[0].text,
                   warning.before + (" " + std::to_string(line)) + ".\r\n" + warning.range);
         EXPECT_EQ(rig.boxes.shown[0].title, warning.title);
-        EXPECT_EQ(rig.boxes.shown[0].style, engine::MsgStyle::Exclamation);
-        EXPECT_EQ(rig.grid.Row(), line);
+        EXPECT_EQ(rig.boxes.shown[0].style, engine::BoxStyle::Exclamation);
+        EXPECT_EQ(rig.grid.line(), line);
     }
 }
 
@@ -78,10 +78,10 @@ TEST(Preparation, WalkStopsAfterTheFirstRowWithoutWords) {
           Walk{{{"LD", "0", "junk 99999"}, {"OUT", "1000", "-5"}, {"END"}, {}, {"TIM", "9"}}, 5}}) {
         Rig rig;
         write(rig.grid, 1, program);
-        rig.grid.setRow(50);
+        rig.grid.setLine(50);
         EXPECT_TRUE(rig.run());
         EXPECT_TRUE(rig.boxes.shown.empty());
-        EXPECT_EQ(rig.grid.Row(), rowAfter);
+        EXPECT_EQ(rig.grid.line(), rowAfter);
     }
 }
 

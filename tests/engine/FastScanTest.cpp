@@ -1,4 +1,4 @@
-// The fast scans, PLC() and scanFused(), against the reference scan: seeded random programs over
+// The fast scans, scan() and scanFused(), against the reference scan: seeded random programs over
 // every instruction form, valid or not, and programs aimed at the fusion, run side by side and
 // compared on all state and every panel call after every scan.
 
@@ -19,7 +19,7 @@ using engine::LadderLine;
 using engine::OpCode;
 using Scan = int (Controller::*)();
 
-const std::pair<const char*, Scan> kFastScans[] = {{"PLC", &Controller::PLC},
+const std::pair<const char*, Scan> kFastScans[] = {{"Scan", &Controller::scan},
                                                    {"Fused", &Controller::scanFused}};
 
 LadderLine lineOf(std::string code, int location, int setValue = 0) {
@@ -68,8 +68,8 @@ struct Twin {
         }
         ASSERT_EQ(fastPanel.log, referencePanel.log);
         for (; ticks > 0; --ticks) {
-            fast.tmrTimer_Timer();
-            reference.tmrTimer_Timer();
+            fast.tick();
+            reference.tick();
         }
     }
 };
@@ -176,7 +176,7 @@ TEST(FastScans, BehaveAsTheReference) {
 #if defined(__x86_64__) && defined(__linux__)
     Machine m;
     m.load("END");
-    ASSERT_TRUE(m.plc.runsMachineCode()) << "else the PLC() runs only repeat the scanFused() ones";
+    ASSERT_TRUE(m.plc.runsMachineCode()) << "else the scan() runs only repeat the scanFused() ones";
 #endif
     const int aimed = std::size(kAimedPrograms);
     for (const auto& [name, scan] : kFastScans) {

@@ -49,7 +49,7 @@ inline std::vector<engine::LadderLine> parseProgram(const std::string& text) {
 /// Writes `lines` into records 1 on, empties the rest, and loads the set values of the TIM and
 /// CNT lines with a unit number in range, as a run's preparation does.
 inline void loadProgram(engine::Controller& plc, const std::vector<engine::LadderLine>& lines) {
-    plc.initPLC();
+    plc.reset();
     for (int r = 1; r < engine::kLadderTableSize; ++r) {
         const auto i = static_cast<std::size_t>(r - 1);
         plc.setLadderTable(r, i < lines.size() ? lines[i] : engine::LadderLine{});
@@ -84,16 +84,16 @@ struct Machine {
         std::string trace;
         for (const std::string& token : split(script, ' ')) {
             if (token == "init") {
-                plc.initPLC();
+                plc.reset();
             } else if (token[0] == '+') {
                 for (int i = std::stoi(token.substr(1)); i > 0; --i) {
-                    plc.tmrTimer_Timer();
+                    plc.tick();
                 }
             } else if (token[0] == '=') {
                 plc.setRelay(std::stoi(token.substr(1)), true);
             } else {
                 panel.switches = static_cast<std::uint16_t>(std::stoi(token));
-                const int bad = plc.PLC();
+                const int bad = plc.scan();
                 trace += (trace.empty() ? "" : " ") +
                          (bad == 0 ? lit(panel.outputLamp) : "!" + std::to_string(bad));
             }

@@ -86,7 +86,7 @@ TEST(Scan, StopsAtALineItCannotExecuteAfterTheLinesAbove) {
         SCOPED_TRACE(row.name);
         Machine m;
         m.load("OUT NOT 1000; " + row.program);
-        EXPECT_EQ(m.plc.PLC(), row.badLine == 0 ? 0 : row.badLine + 1);
+        EXPECT_EQ(m.plc.scan(), row.badLine == 0 ? 0 : row.badLine + 1);
         EXPECT_TRUE(m.plc.relay(1000)) << "the lines above ran";
         EXPECT_EQ(m.plc.program().steps().back().fault, row.fault);
         EXPECT_EQ(m.panel.outputLamp[0], row.badLine == 0) << "only a whole scan shows the outputs";
@@ -136,7 +136,7 @@ TEST(Reset, ReturnsEverythingToThePowerOnPicture) {
     m.load("LD 0; OUT 1000; LD 0; TIM 2 40; LD 0; LD 1; CNT 3 5; END");
     m.run("129 +1");
     m.plc.setSimulating(true);
-    m.plc.initPLC();
+    m.plc.reset();
     EXPECT_EQ(lit(m.panel.inputLamp) + lit(m.panel.outputLamp), "--");
     EXPECT_EQ(m.panel.switches, 0) << "the switches are unchecked";
     EXPECT_FALSE(m.plc.relay(1000));

@@ -8,7 +8,7 @@
 namespace rungbox::files {
 namespace {
 
-using engine::MsgAnswer;
+using engine::BoxAnswer;
 namespace fs = std::filesystem;
 
 const std::string kOldFile = test::fileOf({"OLD", "1", "", "END"});
@@ -43,7 +43,7 @@ TEST(SaveFaultInjection, EachOperationFailingLeavesTheFolderAsItWas) {
                               std::to_string(old.empty() ? 644 : 666) + "=" +
                               test::escaped(kNewFile) + "\n";
                 test::Script save{
-                    "", file(old, 0666), &FileCommands::mnuSaveAs_Click, MsgAnswer::No, {"p.PLC"}};
+                    "", file(old, 0666), &FileCommands::saveAs, BoxAnswer::No, {"p.PLC"}};
                 save.failAt = n;
                 save.persistent = persistent;
                 EXPECT_EQ(test::run(save), ":\n  save default.PLC PLC file (*.PLC)|*.PLC\n" + end)
@@ -88,9 +88,9 @@ TEST(RealFailures, SaveAndLoadLeaveTheFolderTheProgramAndItsFlag) {
         if (root || name.find("sticky") == std::string::npos) {
             test::Script script{name,
                                 setUp,
-                                name.starts_with("Load") ? &FileCommands::mnuLoad_Click
-                                                         : &FileCommands::mnuSaveAs_Click,
-                                MsgAnswer::No,
+                                name.starts_with("Load") ? &FileCommands::load
+                                                         : &FileCommands::saveAs,
+                                BoxAnswer::No,
                                 {"p.PLC"}};
             script.fileSizeLimit = name.ends_with("full disk") ? 40 : 0;
             transcript += test::run(script);
@@ -104,22 +104,22 @@ TEST(RealFailures, SaveAndLoadLeaveTheFolderTheProgramAndItsFlag) {
 TEST(FileCommands, SaveQuestionGuardsNewLoadAndExit) {
     const test::Script outcomes[] = {
         {"not edited", {}, {}, std::nullopt, {"other.PLC"}},
-        {"No", {}, {}, MsgAnswer::No, {"other.PLC"}},
-        {"No, open dialog cancelled", {}, {}, MsgAnswer::No, {std::nullopt}},
-        {"Yes, saved", {}, {}, MsgAnswer::Yes, {"p.PLC", "other.PLC"}},
-        {"Cancel", {}, {}, MsgAnswer::Cancel, {"other.PLC"}},
-        {"Yes, save dialog cancelled", {}, {}, MsgAnswer::Yes, {std::nullopt, "other.PLC"}},
-        {"Yes, save failed", {}, {}, MsgAnswer::Yes, {"p.PLC", "other.PLC"}, 1},
+        {"No", {}, {}, BoxAnswer::No, {"other.PLC"}},
+        {"No, open dialog cancelled", {}, {}, BoxAnswer::No, {std::nullopt}},
+        {"Yes, saved", {}, {}, BoxAnswer::Yes, {"p.PLC", "other.PLC"}},
+        {"Cancel", {}, {}, BoxAnswer::Cancel, {"other.PLC"}},
+        {"Yes, save dialog cancelled", {}, {}, BoxAnswer::Yes, {std::nullopt, "other.PLC"}},
+        {"Yes, save failed", {}, {}, BoxAnswer::Yes, {"p.PLC", "other.PLC"}, 1},
     };
     // Exit closes the window the normal way, and the close asks (Yes and No only).
     const std::pair<std::string, std::function<void(FileCommands&)>> commands[] = {
-        {"New", &FileCommands::mnuNew_Click},
-        {"Load", &FileCommands::mnuLoad_Click},
-        {"Exit", &FileCommands::mnuexit_Click}};
+        {"New", &FileCommands::newProgram},
+        {"Load", &FileCommands::load},
+        {"Exit", &FileCommands::exit}};
     std::string transcript;
     for (const auto& [command, click] : commands) {
         for (test::Script script : outcomes) {
-            if ((command == "Exit" && script.answer == MsgAnswer::Cancel) ||
+            if ((command == "Exit" && script.answer == BoxAnswer::Cancel) ||
                 (command != "Load" && script.name.ends_with("open dialog cancelled"))) {
                 continue;
             }

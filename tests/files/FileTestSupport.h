@@ -121,7 +121,7 @@ struct FaultyFileSystem : files::DiskFileSystem {
 
 /// The main window's side of the file commands, writing down in `calls` each box, file dialog and
 /// close. The first box is answered `reply`, any later one Ok; the file dialogs answer from
-/// `paths` in turn (nullopt, or none left, is Cancel). Closing it runs Form_Unload.
+/// `paths` in turn (nullopt, or none left, is Cancel). Closing it runs confirmClose.
 struct Window : files::MainWindowShell, files::FileDialog, engine::MessageBoxes {
     RecordingPanel panel;
     editor::CodeGrid grid;
@@ -129,25 +129,26 @@ struct Window : files::MainWindowShell, files::FileDialog, engine::MessageBoxes 
     engine::Controller controller{panel};
     files::FileCommands commands;
     std::string calls;
-    engine::MsgAnswer reply = engine::MsgAnswer::Ok;
+    engine::BoxAnswer reply = engine::BoxAnswer::Ok;
     std::vector<std::optional<std::string>> paths;
     std::size_t answered = 0;
 
     explicit Window(files::FileSystem& fs) : commands(editor, controller, *this, *this, fs, *this) {
         editor::setUpGrid(grid);
     }
-    engine::MsgAnswer MsgBox(std::string_view text, int style, std::string_view title) override {
+    engine::BoxAnswer show(std::string_view text, int style, std::string_view title) override {
         calls += "  box: " + escaped(text) + " [" + std::to_string(style) + " " +
                  std::string(title) + "]\n";
-        return std::exchange(reply, engine::MsgAnswer::Ok);
+        return std::exchange(reply, engine::BoxAnswer::Ok);
     }
     void closeMainWindow() override {
-        calls += commands.Form_Unload() ? "  closed\n" : "  close refused\n";
+        calls += commands.confirmClose() ? "  closed\n" : "  close refused\n";
     }
-    std::optional<std::string> ShowSave(std::string_view name, std::string_view filter) override {
+    std::optional<std::string> askSavePath(std::string_view name,
+                                           std::string_view filter) override {
         return path("save " + std::string(name) + " " + std::string(filter));
     }
-    std::optional<std::string> ShowOpen(std::string_view filter) override {
+    std::optional<std::string> askOpenPath(std::string_view filter) override {
         return path("open " + std::string(filter));
     }
     std::optional<std::string> path(const std::string& call) {
@@ -157,10 +158,10 @@ struct Window : files::MainWindowShell, files::FileDialog, engine::MessageBoxes 
     /// The cursor and selection, then each code cell that is not empty, as line.column=text.
     std::string program() const {
         std::ostringstream text;
-        text << "cursor " << grid.Row() << "," << grid.Col() << " to " << grid.RowSel() << ","
-             << grid.ColSel();
+        text << "cursor " << grid.line() << "," << grid.column() << " to " << grid.selectionLine()
+             << "," << grid.selectionColumn();
         for (int cell = 3; cell < 3 * (editor::kLastLine + 1); ++cell) {
-            if (const std::string& t = grid.TextMatrix(cell / 3, cell % 3 + 1); !t.empty()) {
+            if (const std::string& t = grid.text(cell / 3, cell % 3 + 1); !t.empty()) {
                 text << " " << cell / 3 << "." << cell % 3 + 1 << "=" << t;
             }
         }
@@ -172,8 +173,8 @@ struct Window : files::MainWindowShell, files::FileDialog, engine::MessageBoxes 
 struct Script {
     std::string name;
     std::function<void(const fs::path&)> setUp;        ///< prepares the folder
-    std::function<void(files::FileCommands&)> command; ///< for example &FileCommands::mnuNew_Click
-    std::optional<engine::MsgAnswer> answer;         ///< to the save question; nullopt: not edited
+    std::function<void(files::FileCommands&)> command; ///< for example &FileCommands::newProgram
+    std::optional<engine::BoxAnswer> answer;         ///< to the save question; nullopt: not edited
     std::vector<std::optional<std::string>> dialogs; ///< names in the folder the dialogs answer
     int failAt = 0;                                  ///< see FaultyFileSystem
     bool persistent = false;                         ///< see FaultyFileSystem
@@ -198,7 +199,7 @@ inline std::string runInChild(const Script& script, const fs::path& dir) {
     w.grid.select(2, 2, 2, 2);
     w.editor.setCodeChanged(script.answer.has_value());
     w.controller.setRelay(500, true);
-    w.reply = script.answer.value_or(engine::MsgAnswer::Ok);
+    w.reply = script.answer.value_or(engine::BoxAnswer::Ok);
     for (const auto& name : script.dialogs) {
         w.paths.push_back(name ? std::optional((dir / *name).string()) : std::nullopt);
     }

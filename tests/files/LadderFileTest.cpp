@@ -15,8 +15,8 @@ TEST(LadderFileWriter, WritesTheGoldenFilesAndStopsAtEnd) {
     EXPECT_EQ(writeLadderFile(grid), test::golden("nine_lines.PLC"));
     for (const int n : {1, 150, 299}) { // END on line n; what follows it is not written
         editor::CodeGrid ended;
-        ended.setTextMatrix(n, 1, "END");
-        ended.setTextMatrix(n, 2, "7");
+        ended.setText(n, 1, "END");
+        ended.setText(n, 2, "7");
         std::vector<std::string> lines(3 * static_cast<std::size_t>(n - 1));
         lines.emplace_back("END");
         EXPECT_EQ(writeLadderFile(ended), test::fileOf(lines)) << n;

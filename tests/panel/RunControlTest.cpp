@@ -34,8 +34,8 @@ struct RecordingWindow : RunWindow {
 // Message boxes that run `during` once while the box is open, as ticks arriving then would.
 struct Boxes : test::RecordingBoxes {
     std::function<void()> during;
-    engine::MsgAnswer MsgBox(std::string_view text, int style, std::string_view title) override {
-        const auto answer = test::RecordingBoxes::MsgBox(text, style, title);
+    engine::BoxAnswer show(std::string_view text, int style, std::string_view title) override {
+        const auto answer = test::RecordingBoxes::show(text, style, title);
         if (const auto hook = std::exchange(during, nullptr)) {
             hook();
         }
@@ -55,22 +55,22 @@ struct Run : testing::Test {
 
 TEST_F(Run, StartArrangesTheWindowAndStopResetsEverything) {
     editor::test::write(grid, 1, {{"LD", "0"}, {"OUT", "1000"}, {"TIM", "1", "50"}, {"END"}});
-    run.ledSimulate_Click();
+    run.toggleRun();
     EXPECT_EQ(window.log, "0 progress+ 6 12 18 1800 progress- scan+ tick+ file- module- switches+");
     EXPECT_TRUE(run.simulating());
     EXPECT_TRUE(panel.runLamp);
-    EXPECT_FALSE(grid.Enabled());
+    EXPECT_FALSE(grid.enabled());
     EXPECT_EQ(window.switchesOn.size(), 16U);
 
     panel.setSwitch(0, true);
-    run.tmrPLCexecute_Timer();
+    run.onScanTimer();
     ASSERT_TRUE(panel.outputLamp[0]);
     window.log.clear();
-    run.ledSimulate_Click();
+    run.toggleRun();
     EXPECT_EQ(window.log, "scan- tick- file+ module+ switches-");
     EXPECT_FALSE(run.simulating());
     EXPECT_FALSE(panel.runLamp);
-    EXPECT_TRUE(grid.Enabled());
+    EXPECT_TRUE(grid.enabled());
     EXPECT_TRUE(window.switchesOn.empty());
     EXPECT_EQ(panel.switches, 0);
     EXPECT_FALSE(panel.outputLamp[0]);
@@ -79,7 +79,7 @@ TEST_F(Run, StartArrangesTheWindowAndStopResetsEverything) {
 
 TEST_F(Run, RangeWarningOrNoExactEndRefusesTheStart) {
     editor::test::write(grid, 1, {{"TIM", "9"}, {"END"}});
-    run.ledSimulate_Click();
+    run.toggleRun();
     ASSERT_EQ(boxes.shown.size(), 1U);
     EXPECT_EQ(boxes.shown[0].title, "TIMER Range");
     EXPECT_EQ(window.log, "") << "no progress display";
@@ -88,11 +88,11 @@ TEST_F(Run, RangeWarningOrNoExactEndRefusesTheStart) {
         editor::test::write(grid, 1, {{"LD", "0"}, {end}});
         boxes.shown.clear();
         window.log.clear();
-        run.ledSimulate_Click();
+        run.toggleRun();
         ASSERT_EQ(boxes.shown.size(), 1U) << end;
         EXPECT_EQ(boxes.shown[0].text, "Not END encountered. Error starting SIMULATION ...");
         EXPECT_EQ(boxes.shown[0].title, engine::kAppTitle);
-        EXPECT_EQ(boxes.shown[0].style, engine::MsgStyle::Exclamation);
+        EXPECT_EQ(boxes.shown[0].style, engine::BoxStyle::Exclamation);
         EXPECT_TRUE(window.log.starts_with("0 progress+ 6 12 "));
         EXPECT_TRUE(window.log.ends_with(" 1788 1794 1800 progress-")) << "every row is copied";
         EXPECT_FALSE(run.simulating());
@@ -103,18 +103,18 @@ TEST_F(Run, RangeWarningOrNoExactEndRefusesTheStart) {
 
 TEST_F(Run, ProgramErrorGivesOneMessageAndOneStopWhateverTicksArriveMeanwhile) {
     editor::test::write(grid, 1, {{"LD NOT", "0"}, {"TIM", "0", "50"}, {"XYZ", "1"}, {"END"}});
-    run.ledSimulate_Click();
+    run.toggleRun();
     window.log.clear();
     int timerDuringBox = -1;
     boxes.during = [&] {
-        run.tmrPLCexecute_Timer();
-        run.tmrTimer_Timer();
+        run.onScanTimer();
+        run.onTickTimer();
         timerDuringBox = controller.timValue(0);
     };
-    run.tmrPLCexecute_Timer();
+    run.onScanTimer();
     ASSERT_EQ(boxes.shown.size(), 1U);
     EXPECT_EQ(boxes.shown[0].text, "Error at line  3");
-    EXPECT_EQ(boxes.shown[0].style, engine::MsgStyle::OkOnly);
+    EXPECT_EQ(boxes.shown[0].style, engine::BoxStyle::OkOnly);
     EXPECT_EQ(boxes.shown[0].title, engine::kAppTitle);
     EXPECT_EQ(timerDuringBox, 50) << "timer 0 runs from line 2, but no tick may count it down";
     EXPECT_EQ(window.log, "scan- tick- scan- tick- file+ module+ switches-");

@@ -60,17 +60,17 @@ class RecordingBoxes : public engine::MessageBoxes {
 public:
     std::vector<ShownBox> shown;
     /// Answers given in turn; when none is left, Ok for OK boxes and No for questions.
-    std::deque<engine::MsgAnswer> answers;
+    std::deque<engine::BoxAnswer> answers;
 
-    engine::MsgAnswer MsgBox(std::string_view text, int style, std::string_view title) override {
+    engine::BoxAnswer show(std::string_view text, int style, std::string_view title) override {
         shown.push_back({std::string(text), style, std::string(title)});
         if (!answers.empty()) {
             const auto answer = answers.front();
             answers.pop_front();
             return answer;
         }
-        return engine::MsgStyle::buttons(style) == engine::MsgStyle::OkOnly ? engine::MsgAnswer::Ok
-                                                                            : engine::MsgAnswer::No;
+        return engine::BoxStyle::buttons(style) == engine::BoxStyle::OkOnly ? engine::BoxAnswer::Ok
+                                                                            : engine::BoxAnswer::No;
     }
 };
 

@@ -12,8 +12,8 @@
 
 #include <tuple>
 
-using rungbox::engine::MsgAnswer;
-namespace MsgStyle = rungbox::engine::MsgStyle;
+using rungbox::engine::BoxAnswer;
+namespace BoxStyle = rungbox::engine::BoxStyle;
 
 class DialogsTest : public QObject {
     Q_OBJECT
@@ -67,20 +67,20 @@ private slots:
     // as a line break, and the answer of each button and of Escape.
     void messageBoxStylesAndAnswers() {
         using Box = QMessageBox;
-        const int yesNo = MsgStyle::Question | MsgStyle::YesNo;
-        const int yesNoCancel = MsgStyle::Question | MsgStyle::YesNoCancel;
+        const int yesNo = BoxStyle::Question | BoxStyle::YesNo;
+        const int yesNoCancel = BoxStyle::Question | BoxStyle::YesNoCancel;
         const int threeButtons = Box::Yes | Box::No | Box::Cancel;
         const int escape = 0;
-        const std::tuple<int, int, int, int, MsgAnswer> rows[] = {
+        const std::tuple<int, int, int, int, BoxAnswer> rows[] = {
             // style, icon, buttons, button pressed, answer
-            {MsgStyle::OkOnly, Box::NoIcon, Box::Ok, Box::Ok, MsgAnswer::Ok},
-            {MsgStyle::Critical, Box::Critical, Box::Ok, Box::Ok, MsgAnswer::Ok},
-            {MsgStyle::Exclamation, Box::Warning, Box::Ok, Box::Ok, MsgAnswer::Ok},
-            {yesNo, Box::Question, Box::Yes | Box::No, Box::No, MsgAnswer::No},
-            {yesNo, Box::Question, Box::Yes | Box::No, escape, MsgAnswer::No},
-            {yesNoCancel, Box::Question, threeButtons, Box::Yes, MsgAnswer::Yes},
-            {yesNoCancel, Box::Question, threeButtons, Box::Cancel, MsgAnswer::Cancel},
-            {yesNoCancel, Box::Question, threeButtons, escape, MsgAnswer::Cancel},
+            {BoxStyle::OkOnly, Box::NoIcon, Box::Ok, Box::Ok, BoxAnswer::Ok},
+            {BoxStyle::Critical, Box::Critical, Box::Ok, Box::Ok, BoxAnswer::Ok},
+            {BoxStyle::Exclamation, Box::Warning, Box::Ok, Box::Ok, BoxAnswer::Ok},
+            {yesNo, Box::Question, Box::Yes | Box::No, Box::No, BoxAnswer::No},
+            {yesNo, Box::Question, Box::Yes | Box::No, escape, BoxAnswer::No},
+            {yesNoCancel, Box::Question, threeButtons, Box::Yes, BoxAnswer::Yes},
+            {yesNoCancel, Box::Question, threeButtons, Box::Cancel, BoxAnswer::Cancel},
+            {yesNoCancel, Box::Question, threeButtons, escape, BoxAnswer::Cancel},
         };
         for (const auto& [style, icon, buttons, press, answer] : rows) {
             // Once the box is open, note what it shows, then answer it.
@@ -103,8 +103,8 @@ private slots:
                 }
             });
             rungbox::ui::QtMessageBoxes boxes;
-            const MsgAnswer got = boxes.MsgBox(
-                "The ladder code has changed.\r\nDo you want to save?", style, "rungbox");
+            const BoxAnswer got = boxes.show("The ladder code has changed.\r\nDo you want to save?",
+                                             style, "rungbox");
             const QString row = QString("style %1, press %2: ").arg(style).arg(press);
             QCOMPARE(row + seen,
                      row + QString("rungbox|The ladder code has changed.\nDo you want to "

@@ -8,10 +8,10 @@
 
 namespace rungbox::ui {
 
-class PictureClip {
+class LampStrip {
 public:
     /// `strip` holds `cells` cells of equal width in one row; `cells` is at least 1.
-    PictureClip(QPixmap strip, int cells);
+    LampStrip(QPixmap strip, int cells);
 
     int cellCount() const { return m_cells; }
     /// Size of one cell in pixels.

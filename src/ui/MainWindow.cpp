@@ -1,4 +1,4 @@
-#include "Ladder.h"
+#include "MainWindow.h"
 
 #include "About.h"
 #include "Artwork.h"
@@ -104,12 +104,12 @@ int rowLeft(int n, int firstGroup, int secondGroup) {
 
 } // namespace
 
-Ladder::Ladder(engine::MessageBoxes& boxes, files::FileDialog& dialog, QWidget* parent)
-    : QMainWindow(parent), m_clpRndLED(makeRoundLampClip()), m_clpSqrLED(makeSquareLampClip()),
+MainWindow::MainWindow(engine::MessageBoxes& boxes, files::FileDialog& dialog, QWidget* parent)
+    : QMainWindow(parent), m_roundLamps(makeRoundLampStrip()), m_squareLamps(makeSquareLampStrip()),
       m_controller(*this), m_editor(m_grid), m_runControl(m_controller, m_grid, boxes, *this),
       m_fileCommands(m_editor, m_controller, dialog, boxes, m_fileSystem, *this),
       m_scanPacer(panel::kScanIntervalMs, kMaxScansPerTick) {
-    setObjectName("Ladder");
+    setObjectName("MainWindow");
     setWindowTitle("PLC Ladder Code");
     setWindowIcon(makeAppIcon());
 
@@ -126,97 +126,96 @@ Ladder::Ladder(engine::MessageBoxes& boxes, files::FileDialog& dialog, QWidget* 
     // The layout is fixed: the window neither grows nor shrinks.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    m_tmrPLCexecute.setTimerType(Qt::PreciseTimer);
-    m_tmrPLCexecute.setInterval(panel::kScanIntervalMs);
-    connect(&m_tmrPLCexecute, &QTimer::timeout, this, &Ladder::tmrPLCexecute_Timer);
-    m_tmrTimer.setTimerType(Qt::PreciseTimer);
-    m_tmrTimer.setInterval(panel::kTickIntervalMs);
-    connect(&m_tmrTimer, &QTimer::timeout, this, &Ladder::tmrTimer_Timer);
+    m_scanTimer.setTimerType(Qt::PreciseTimer);
+    m_scanTimer.setInterval(panel::kScanIntervalMs);
+    connect(&m_scanTimer, &QTimer::timeout, this, &MainWindow::onScanTimer);
+    m_tickTimer.setTimerType(Qt::PreciseTimer);
+    m_tickTimer.setInterval(panel::kTickIntervalMs);
+    connect(&m_tickTimer, &QTimer::timeout, this, &MainWindow::onTickTimer);
     m_runClock.start();
 
-    Form_Load();
+    setUpSession();
 }
 
-Ladder::~Ladder() {
-    m_tmrPLCexecute.stop();
-    m_tmrTimer.stop();
+MainWindow::~MainWindow() {
+    m_scanTimer.stop();
+    m_tickTimer.stop();
     // The controls show the grid and the lamp pictures, which are members: they go first, while
     // what they show still exists (QWidget's destructor would otherwise still ask them to paint
     // and measure after the members are gone).
     delete takeCentralWidget();
 }
 
-void Ladder::buildMenus() {
-    m_mnuFile = menuBar()->addMenu("&File");
-    m_mnuFile->setObjectName("mnuFile");
-    m_mnuNew = m_mnuFile->addAction("&New", this, [this] { m_fileCommands.mnuNew_Click(); });
-    m_mnuLoad = m_mnuFile->addAction("&Load", this, [this] { m_fileCommands.mnuLoad_Click(); });
-    m_mnuSaveAs =
-        m_mnuFile->addAction("Save &As", this, [this] { m_fileCommands.mnuSaveAs_Click(); });
-    m_mnuexit = m_mnuFile->addAction("&Exit", this, [this] { m_fileCommands.mnuexit_Click(); });
+void MainWindow::buildMenus() {
+    m_fileMenu = menuBar()->addMenu("&File");
+    m_fileMenu->setObjectName("fileMenu");
+    m_newItem = m_fileMenu->addAction("&New", this, [this] { m_fileCommands.newProgram(); });
+    m_loadItem = m_fileMenu->addAction("&Load", this, [this] { m_fileCommands.load(); });
+    m_saveAsItem = m_fileMenu->addAction("Save &As", this, [this] { m_fileCommands.saveAs(); });
+    m_exitItem = m_fileMenu->addAction("&Exit", this, [this] { m_fileCommands.exit(); });
 
-    m_mnuModuleMenu = menuBar()->addMenu("&Module");
-    m_mnuModuleMenu->setObjectName("mnuModuleMenu");
+    m_moduleMenu = menuBar()->addMenu("&Module");
+    m_moduleMenu->setObjectName("moduleMenu");
     const std::array<QString, 3> modules = {"&none", "&House Gate", "&Conveyor "};
     for (int index = 0; index < static_cast<int>(modules.size()); ++index) {
-        QAction* item = m_mnuModuleMenu->addAction(modules[static_cast<std::size_t>(index)]);
+        QAction* item = m_moduleMenu->addAction(modules[static_cast<std::size_t>(index)]);
         item->setCheckable(true);
-        connect(item, &QAction::triggered, this, [this, index] { mnuModule_Click(index); });
-        m_mnuModule[static_cast<std::size_t>(index)] = item;
+        connect(item, &QAction::triggered, this, [this, index] { chooseModule(index); });
+        m_moduleItems[static_cast<std::size_t>(index)] = item;
     }
-    m_mnuModule[0]->setChecked(true);
+    m_moduleItems[0]->setChecked(true);
     // The two training modules are not built: their items stay greyed.
-    m_mnuModule[1]->setEnabled(false);
-    m_mnuModule[2]->setEnabled(false);
+    m_moduleItems[1]->setEnabled(false);
+    m_moduleItems[2]->setEnabled(false);
 
-    m_mnuHelp = menuBar()->addMenu("&Help");
-    m_mnuHelp->setObjectName("mnuHelp");
-    m_mnuAbout = m_mnuHelp->addAction("&About", this, [this] { mnuAbout_Click(); });
+    m_helpMenu = menuBar()->addMenu("&Help");
+    m_helpMenu->setObjectName("helpMenu");
+    m_aboutItem = m_helpMenu->addAction("&About", this, [this] { showAbout(); });
 }
 
-void Ladder::buildPanel(QWidget* client) {
+void MainWindow::buildPanel(QWidget* client) {
     // Rectangles first, so that everything else lies on top of them.
     // The title's rectangle fades from the panel into a steel blue band.
-    auto* shape1 = makeShape(client, twipsRect(360, 360, 4815, 615), "Shape1");
+    auto* titleBand = makeShape(client, twipsRect(360, 360, 4815, 615), "titleBand");
     QLinearGradient band(0.0, 0.0, 1.0, 0.0);
     band.setCoordinateMode(QGradient::ObjectBoundingMode);
     band.setColorAt(0.0, kPanelGrey);
     band.setColorAt(0.45, kPanelGrey);
     band.setColorAt(1.0, QColor(70, 95, 150));
-    QPalette bandPalette = shape1->palette();
+    QPalette bandPalette = titleBand->palette();
     bandPalette.setBrush(QPalette::Window, QBrush(band));
-    shape1->setPalette(bandPalette);
-    shape1->setAutoFillBackground(true);
-    makeShape(client, twipsRect(240, 1320, 8775, 615), "Shape3");
-    makeShape(client, twipsRect(240, 1920, 8775, 3135), "Shape2");
-    makeShape(client, twipsRect(240, 5040, 8775, 855), "Shape4");
+    titleBand->setPalette(bandPalette);
+    titleBand->setAutoFillBackground(true);
+    makeShape(client, twipsRect(240, 1320, 8775, 615), "outputFrame");
+    makeShape(client, twipsRect(240, 1920, 8775, 3135), "middleFrame");
+    makeShape(client, twipsRect(240, 5040, 8775, 855), "inputFrame");
 
     // The title, a grey copy behind a white one.
     const QFont titleFont = blackFont(20.25);
     makeLabel(client, "Rungbox", twipsRect(300, 180, 3375, 495), titleFont, kGrey)
-        ->setObjectName("lblTitleShadow");
+        ->setObjectName("titleShadow");
     makeLabel(client, "Rungbox", twipsRect(240, 120, 3615, 495), titleFont, kWhite)
-        ->setObjectName("lblTitle");
+        ->setObjectName("title");
 
     makeLabel(client, "Simulation", twipsRect(7440, 120, 1455, 255), blackFont(9.75), kRed);
-    m_ledSimulate = new Lamp(m_clpSqrLED, client);
-    m_ledSimulate->setObjectName("ledSimulate");
-    m_ledSimulate->setGeometry(twipsRect(7560, 480, 1035, 435));
-    m_ledSimulate->setCursor(Qt::PointingHandCursor);
-    m_ledSimulate->setToolTip("Start or stop the simulation");
-    connect(m_ledSimulate, &Lamp::clicked, this, [this] { m_runControl.ledSimulate_Click(); });
+    m_runButton = new Lamp(m_squareLamps, client);
+    m_runButton->setObjectName("runButton");
+    m_runButton->setGeometry(twipsRect(7560, 480, 1035, 435));
+    m_runButton->setCursor(Qt::PointingHandCursor);
+    m_runButton->setToolTip("Start or stop the simulation");
+    connect(m_runButton, &Lamp::clicked, this, [this] { m_runControl.toggleRun(); });
 
-    m_lblProgress = makeLabel(client, "Loading ", twipsRect(6480, 960, 735, 255), font(), kBlack);
-    m_lblProgress->setObjectName("lblProgress");
-    m_lblProgress->hide();
-    m_shpProgress = new QFrame(client);
-    m_shpProgress->setObjectName("shpProgress");
-    m_shpProgress->setGeometry(twipsRect(7200, 960, 0, 255));
-    m_shpProgress->setAutoFillBackground(true);
-    QPalette barPalette = m_shpProgress->palette();
+    m_progressLabel = makeLabel(client, "Loading ", twipsRect(6480, 960, 735, 255), font(), kBlack);
+    m_progressLabel->setObjectName("progressLabel");
+    m_progressLabel->hide();
+    m_progressBar = new QFrame(client);
+    m_progressBar->setObjectName("progressBar");
+    m_progressBar->setGeometry(twipsRect(7200, 960, 0, 255));
+    m_progressBar->setAutoFillBackground(true);
+    QPalette barPalette = m_progressBar->palette();
     barPalette.setColor(QPalette::Window, QColor(0, 0, 160));
-    m_shpProgress->setPalette(barPalette);
-    m_shpProgress->hide();
+    m_progressBar->setPalette(barPalette);
+    m_progressBar->hide();
 
     const QFont headingFont = blackFont(12);
     const QFont numberFont = narrowFont(9.75);
@@ -226,26 +225,27 @@ void Ladder::buildPanel(QWidget* client) {
     makeLabel(client, "OUTPUT", twipsRect(360, 1440, 1335, 375), headingFont, kBlue);
     for (int n = 0; n < engine::kOutputCount; ++n) {
         const int left = rowLeft(n, 1800, 5220);
-        auto* lamp = new Lamp(m_clpRndLED, client);
-        lamp->setObjectName(QString("LedOutput%1").arg(n));
+        auto* lamp = new Lamp(m_roundLamps, client);
+        lamp->setObjectName(QString("outputLamp%1").arg(n));
         lamp->setGeometry(twipsRect(left, 1440, 255, 255));
-        m_ledOutput[static_cast<std::size_t>(n)] = lamp;
+        m_outputLamps[static_cast<std::size_t>(n)] = lamp;
         makeLabel(client, twoDigits(n), twipsRect(left - 45, 1680, 345, 240), smallNumberFont,
                   kBlack, Qt::AlignHCenter | Qt::AlignTop);
     }
 
     // The grid.
-    m_grdCode = new CodeGridView(m_editor, client);
-    m_grdCode->setObjectName("grdCode");
-    m_grdCode->setGeometry(twipsRect(360, 2040, 4575, 2895));
+    m_gridView = new CodeGridView(m_editor, client);
+    m_gridView->setObjectName("codeGrid");
+    m_gridView->setGeometry(twipsRect(360, 2040, 4575, 2895));
 
     // Counters.
     makeLabel(client, "COUNTER", twipsRect(6240, 2040, 1695, 375), headingFont, kBlue);
     for (int n = 0; n < engine::kCounterCount; ++n) {
         makeLabel(client, twoDigits(n), twipsRect(5040 + 480 * n, 2400, 495, 255), numberFont,
                   kBlue, Qt::AlignHCenter | Qt::AlignTop);
-        m_lblCounter[static_cast<std::size_t>(n)] = makeDisplay(
-            client, "0", twipsRect(5040 + 480 * n, 2640, 495, 255), QString("lblCounter%1").arg(n));
+        m_counterDisplays[static_cast<std::size_t>(n)] =
+            makeDisplay(client, "0", twipsRect(5040 + 480 * n, 2640, 495, 255),
+                        QString("counterDisplay%1").arg(n));
     }
 
     // Timers.
@@ -255,8 +255,8 @@ void Ladder::buildPanel(QWidget* client) {
         const int row = n < 4 ? 0 : 600;
         makeLabel(client, twoDigits(n), twipsRect(left, 3360 + row, 975, 255), numberFont, kBlue,
                   Qt::AlignHCenter | Qt::AlignTop);
-        m_lblTimer[static_cast<std::size_t>(n)] = makeDisplay(
-            client, "0.0", twipsRect(left, 3600 + row, 975, 255), QString("lblTimer%1").arg(n));
+        m_timerDisplays[static_cast<std::size_t>(n)] = makeDisplay(
+            client, "0.0", twipsRect(left, 3600 + row, 975, 255), QString("timerDisplay%1").arg(n));
     }
 
     // Inputs.
@@ -266,13 +266,13 @@ void Ladder::buildPanel(QWidget* client) {
         const int left = rowLeft(n, 1860, 5340);
         makeLabel(client, twoDigits(n), twipsRect(lampLeft - 45, 5070, 345, 240), smallNumberFont,
                   kBlack, Qt::AlignHCenter | Qt::AlignTop);
-        auto* lamp = new Lamp(m_clpRndLED, client);
-        lamp->setObjectName(QString("LedInput%1").arg(n));
+        auto* lamp = new Lamp(m_roundLamps, client);
+        lamp->setObjectName(QString("inputLamp%1").arg(n));
         lamp->setGeometry(twipsRect(lampLeft, 5340, 255, 255));
-        m_ledInput[static_cast<std::size_t>(n)] = lamp;
+        m_inputLamps[static_cast<std::size_t>(n)] = lamp;
 
         auto* check = new QCheckBox("Check1", client);
-        check->setObjectName(QString("chkInput%1").arg(n));
+        check->setObjectName(QString("inputSwitch%1").arg(n));
         check->setGeometry(twipsRect(left - 60, 5610, 285, 255));
         check->setEnabled(false);
         check->setToolTip(QString("Input %1").arg(twoDigits(n)));
@@ -281,125 +281,125 @@ void Ladder::buildPanel(QWidget* client) {
             m_switchBits =
                 static_cast<std::uint16_t>(on ? m_switchBits | bit : m_switchBits & ~bit);
         });
-        m_chkInput[static_cast<std::size_t>(n)] = check;
+        m_inputSwitches[static_cast<std::size_t>(n)] = check;
     }
 }
 
-void Ladder::Form_Load() {
-    panel::Form_Load(m_editor, m_controller);
+void MainWindow::setUpSession() {
+    panel::setUpSession(m_editor, m_controller);
 }
 
-void Ladder::mnuModule_Click(int index) {
-    for (QAction* item : m_mnuModule) {
+void MainWindow::chooseModule(int index) {
+    for (QAction* item : m_moduleItems) {
         item->setChecked(false);
     }
-    if (index >= 0 && index < static_cast<int>(m_mnuModule.size())) {
-        m_mnuModule[static_cast<std::size_t>(index)]->setChecked(true);
+    if (index >= 0 && index < static_cast<int>(m_moduleItems.size())) {
+        m_moduleItems[static_cast<std::size_t>(index)]->setChecked(true);
     }
 }
 
-void Ladder::mnuAbout_Click() {
+void MainWindow::showAbout() {
     About about(this);
     about.exec();
 }
 
-void Ladder::uncheckInputSwitch(int n) {
-    m_chkInput[static_cast<std::size_t>(n)]->setChecked(false);
+void MainWindow::uncheckInputSwitch(int n) {
+    m_inputSwitches[static_cast<std::size_t>(n)]->setChecked(false);
 }
 
-void Ladder::setInputLamp(int n, bool on) {
-    m_ledInput[static_cast<std::size_t>(n)]->setOn(on);
+void MainWindow::setInputLamp(int n, bool on) {
+    m_inputLamps[static_cast<std::size_t>(n)]->setOn(on);
 }
 
-void Ladder::setOutputLamp(int n, bool on) {
-    m_ledOutput[static_cast<std::size_t>(n)]->setOn(on);
+void MainWindow::setOutputLamp(int n, bool on) {
+    m_outputLamps[static_cast<std::size_t>(n)]->setOn(on);
 }
 
-void Ladder::setTimerDisplay(int n, std::string_view text) {
-    QLabel* label = m_lblTimer[static_cast<std::size_t>(n)];
+void MainWindow::setTimerDisplay(int n, std::string_view text) {
+    QLabel* label = m_timerDisplays[static_cast<std::size_t>(n)];
     const QString caption = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     if (label->text() != caption) {
         label->setText(caption);
     }
 }
 
-void Ladder::setCounterDisplay(int n, std::string_view text) {
-    QLabel* label = m_lblCounter[static_cast<std::size_t>(n)];
+void MainWindow::setCounterDisplay(int n, std::string_view text) {
+    QLabel* label = m_counterDisplays[static_cast<std::size_t>(n)];
     const QString caption = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     if (label->text() != caption) {
         label->setText(caption);
     }
 }
 
-void Ladder::setRunLamp(bool on) {
-    m_ledSimulate->setOn(on);
+void MainWindow::setRunLamp(bool on) {
+    m_runButton->setOn(on);
 }
 
-void Ladder::setScanTimer(bool on) {
+void MainWindow::setScanTimer(bool on) {
     if (on) {
         m_scanPacer.start(m_runClock.elapsed());
-        m_tmrPLCexecute.start();
+        m_scanTimer.start();
     } else {
-        m_tmrPLCexecute.stop();
+        m_scanTimer.stop();
     }
 }
 
-void Ladder::setTickTimer(bool on) {
+void MainWindow::setTickTimer(bool on) {
     if (on) {
-        m_tmrTimer.start();
+        m_tickTimer.start();
     } else {
-        m_tmrTimer.stop();
+        m_tickTimer.stop();
     }
 }
 
-void Ladder::setFileMenuEnabled(bool enabled) {
-    m_mnuFile->menuAction()->setEnabled(enabled);
+void MainWindow::setFileMenuEnabled(bool enabled) {
+    m_fileMenu->menuAction()->setEnabled(enabled);
 }
 
-void Ladder::setModuleMenuEnabled(bool enabled) {
-    m_mnuModuleMenu->menuAction()->setEnabled(enabled);
+void MainWindow::setModuleMenuEnabled(bool enabled) {
+    m_moduleMenu->menuAction()->setEnabled(enabled);
 }
 
-void Ladder::setInputSwitchEnabled(int n, bool enabled) {
-    m_chkInput[static_cast<std::size_t>(n)]->setEnabled(enabled);
+void MainWindow::setInputSwitchEnabled(int n, bool enabled) {
+    m_inputSwitches[static_cast<std::size_t>(n)]->setEnabled(enabled);
 }
 
-void Ladder::setProgressVisible(bool visible) {
-    m_lblProgress->setVisible(visible);
-    m_shpProgress->setVisible(visible);
+void MainWindow::setProgressVisible(bool visible) {
+    m_progressLabel->setVisible(visible);
+    m_progressBar->setVisible(visible);
 }
 
-void Ladder::setProgressWidth(int twips) {
-    m_shpProgress->resize(px(twips), m_shpProgress->height());
+void MainWindow::setProgressWidth(int twips) {
+    m_progressBar->resize(px(twips), m_progressBar->height());
 }
 
-void Ladder::closeMainWindow() {
+void MainWindow::closeMainWindow() {
     close();
 }
 
-void Ladder::closeEvent(QCloseEvent* event) {
-    if (!m_fileCommands.Form_Unload()) {
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!m_fileCommands.confirmClose()) {
         event->ignore();
         return;
     }
-    m_tmrPLCexecute.stop();
-    m_tmrTimer.stop();
+    m_scanTimer.stop();
+    m_tickTimer.stop();
     event->accept();
 }
 
-void Ladder::tmrPLCexecute_Timer() {
+void MainWindow::onScanTimer() {
     const int due = m_scanPacer.due(m_runClock.elapsed());
     // A scan that meets a bad line stops the run (and this timer) before it returns.
-    for (int i = 0; i < due && m_tmrPLCexecute.isActive(); ++i) {
+    for (int i = 0; i < due && m_scanTimer.isActive(); ++i) {
         ++m_scanCount;
-        m_runControl.tmrPLCexecute_Timer();
+        m_runControl.onScanTimer();
     }
 }
 
-void Ladder::tmrTimer_Timer() {
+void MainWindow::onTickTimer() {
     // Each served tick counts exactly one step: a late tick is not counted up. The 100 ms timer
     // keeps time well enough that a timer showing 5.0 runs out five seconds later.
-    m_runControl.tmrTimer_Timer();
+    m_runControl.onTickTimer();
 }
 
 } // namespace rungbox::ui

@@ -5,7 +5,7 @@
 // work on them, and is the panel, run window and shell they talk to.
 
 #include "Lamp.h"
-#include "PictureClip.h"
+#include "LampStrip.h"
 #include "TickPacer.h"
 #include "editor/CodeGrid.h"
 #include "editor/Editor.h"
@@ -32,26 +32,26 @@ namespace rungbox::ui {
 
 class CodeGridView;
 
-class Ladder : public QMainWindow,
-               public engine::IoPanel,
-               public panel::RunWindow,
-               public files::MainWindowShell {
+class MainWindow : public QMainWindow,
+                   public engine::IoPanel,
+                   public panel::RunWindow,
+                   public files::MainWindowShell {
     Q_OBJECT
 
 public:
     /// `boxes` and `dialog` show the window's message boxes and file dialogs and must outlive
-    /// it. Creating the window runs Form_Load.
-    Ladder(engine::MessageBoxes& boxes, files::FileDialog& dialog, QWidget* parent = nullptr);
-    ~Ladder() override;
+    /// it. Creating the window runs setUpSession.
+    MainWindow(engine::MessageBoxes& boxes, files::FileDialog& dialog, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // --- Handlers ------------------------------------------------------------------------------
 
     /// The window's load: sets up the grid, resets the controller, clears the changed flag.
-    void Form_Load();
+    void setUpSession();
     /// Module > none / House Gate / Conveyor: checks item `index` (0 to 2) and only it.
-    void mnuModule_Click(int index);
+    void chooseModule(int index);
     /// Help > About: the About box, modal; a running simulation goes on behind it.
-    void mnuAbout_Click();
+    void showAbout();
 
     // --- What the window holds, for tests and the screenshot -----------------------------------
 
@@ -61,26 +61,26 @@ public:
     panel::RunControl& runControl() { return m_runControl; }
     files::FileCommands& fileCommands() { return m_fileCommands; }
 
-    CodeGridView* gridView() const { return m_grdCode; }
-    Lamp* ledSimulate() const { return m_ledSimulate; }
-    QCheckBox* inputSwitch(int n) const { return m_chkInput[static_cast<std::size_t>(n)]; }
-    Lamp* inputLamp(int n) const { return m_ledInput[static_cast<std::size_t>(n)]; }
-    Lamp* outputLamp(int n) const { return m_ledOutput[static_cast<std::size_t>(n)]; }
-    QLabel* timerDisplay(int n) const { return m_lblTimer[static_cast<std::size_t>(n)]; }
-    QLabel* counterDisplay(int n) const { return m_lblCounter[static_cast<std::size_t>(n)]; }
-    QLabel* progressLabel() const { return m_lblProgress; }
-    QFrame* progressBar() const { return m_shpProgress; }
-    QMenu* fileMenu() const { return m_mnuFile; }
-    QMenu* moduleMenu() const { return m_mnuModuleMenu; }
-    QMenu* helpMenu() const { return m_mnuHelp; }
-    QAction* moduleItem(int index) const { return m_mnuModule[static_cast<std::size_t>(index)]; }
-    QAction* newItem() const { return m_mnuNew; }
-    QAction* loadItem() const { return m_mnuLoad; }
-    QAction* saveAsItem() const { return m_mnuSaveAs; }
-    QAction* exitItem() const { return m_mnuexit; }
-    QAction* aboutItem() const { return m_mnuAbout; }
-    bool scanTimerActive() const { return m_tmrPLCexecute.isActive(); }
-    bool tickTimerActive() const { return m_tmrTimer.isActive(); }
+    CodeGridView* gridView() const { return m_gridView; }
+    Lamp* runButton() const { return m_runButton; }
+    QCheckBox* inputSwitch(int n) const { return m_inputSwitches[static_cast<std::size_t>(n)]; }
+    Lamp* inputLamp(int n) const { return m_inputLamps[static_cast<std::size_t>(n)]; }
+    Lamp* outputLamp(int n) const { return m_outputLamps[static_cast<std::size_t>(n)]; }
+    QLabel* timerDisplay(int n) const { return m_timerDisplays[static_cast<std::size_t>(n)]; }
+    QLabel* counterDisplay(int n) const { return m_counterDisplays[static_cast<std::size_t>(n)]; }
+    QLabel* progressLabel() const { return m_progressLabel; }
+    QFrame* progressBar() const { return m_progressBar; }
+    QMenu* fileMenu() const { return m_fileMenu; }
+    QMenu* moduleMenu() const { return m_moduleMenu; }
+    QMenu* helpMenu() const { return m_helpMenu; }
+    QAction* moduleItem(int index) const { return m_moduleItems[static_cast<std::size_t>(index)]; }
+    QAction* newItem() const { return m_newItem; }
+    QAction* loadItem() const { return m_loadItem; }
+    QAction* saveAsItem() const { return m_saveAsItem; }
+    QAction* exitItem() const { return m_exitItem; }
+    QAction* aboutItem() const { return m_aboutItem; }
+    bool scanTimerActive() const { return m_scanTimer.isActive(); }
+    bool tickTimerActive() const { return m_tickTimer.isActive(); }
 
     /// Scans run since the window was created; for measuring the scan rate.
     std::int64_t scanCount() const { return m_scanCount; }
@@ -115,12 +115,12 @@ protected:
 private:
     void buildMenus();
     void buildPanel(QWidget* client);
-    void tmrPLCexecute_Timer();
-    void tmrTimer_Timer();
+    void onScanTimer();
+    void onTickTimer();
 
     // The pictures come first: the lamps show them.
-    PictureClip m_clpRndLED;
-    PictureClip m_clpSqrLED;
+    LampStrip m_roundLamps;
+    LampStrip m_squareLamps;
 
     files::DiskFileSystem m_fileSystem;
     engine::Controller m_controller;
@@ -129,30 +129,30 @@ private:
     panel::RunControl m_runControl;
     files::FileCommands m_fileCommands;
 
-    QMenu* m_mnuFile = nullptr;
-    QAction* m_mnuNew = nullptr;
-    QAction* m_mnuLoad = nullptr;
-    QAction* m_mnuSaveAs = nullptr;
-    QAction* m_mnuexit = nullptr;
-    QMenu* m_mnuModuleMenu = nullptr;
-    std::array<QAction*, 3> m_mnuModule{};
-    QMenu* m_mnuHelp = nullptr;
-    QAction* m_mnuAbout = nullptr;
+    QMenu* m_fileMenu = nullptr;
+    QAction* m_newItem = nullptr;
+    QAction* m_loadItem = nullptr;
+    QAction* m_saveAsItem = nullptr;
+    QAction* m_exitItem = nullptr;
+    QMenu* m_moduleMenu = nullptr;
+    std::array<QAction*, 3> m_moduleItems{};
+    QMenu* m_helpMenu = nullptr;
+    QAction* m_aboutItem = nullptr;
 
-    CodeGridView* m_grdCode = nullptr;
-    Lamp* m_ledSimulate = nullptr;
-    QLabel* m_lblProgress = nullptr;
-    QFrame* m_shpProgress = nullptr;
-    std::array<QCheckBox*, engine::kInputCount> m_chkInput{};
-    std::array<Lamp*, engine::kInputCount> m_ledInput{};
-    std::array<Lamp*, engine::kOutputCount> m_ledOutput{};
-    std::array<QLabel*, engine::kTimerCount> m_lblTimer{};
-    std::array<QLabel*, engine::kCounterCount> m_lblCounter{};
+    CodeGridView* m_gridView = nullptr;
+    Lamp* m_runButton = nullptr;
+    QLabel* m_progressLabel = nullptr;
+    QFrame* m_progressBar = nullptr;
+    std::array<QCheckBox*, engine::kInputCount> m_inputSwitches{};
+    std::array<Lamp*, engine::kInputCount> m_inputLamps{};
+    std::array<Lamp*, engine::kOutputCount> m_outputLamps{};
+    std::array<QLabel*, engine::kTimerCount> m_timerDisplays{};
+    std::array<QLabel*, engine::kCounterCount> m_counterDisplays{};
     /// The switches as the controller reads them, switch n in bit n.
     std::uint16_t m_switchBits = 0;
 
-    QTimer m_tmrPLCexecute;
-    QTimer m_tmrTimer;
+    QTimer m_scanTimer;
+    QTimer m_tickTimer;
     QElapsedTimer m_runClock;
     TickPacer m_scanPacer;
     std::int64_t m_scanCount = 0;

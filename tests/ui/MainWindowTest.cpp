@@ -1,7 +1,7 @@
 // The main window driven by key and mouse events, with recorders standing in for the message
 // boxes and the file dialog so that no test waits on a modal box.
 
-#include "ui/Ladder.h"
+#include "ui/MainWindow.h"
 #include "files/FileCommands.h"
 #include "support/Recorders.h"
 #include "ui/CodeGridView.h"
@@ -18,8 +18,8 @@
 #include <tuple>
 
 using rungbox::test::RecordingBoxes;
-using rungbox::ui::Ladder;
-namespace MsgStyle = rungbox::engine::MsgStyle;
+using rungbox::ui::MainWindow;
+namespace BoxStyle = rungbox::engine::BoxStyle;
 
 namespace {
 
@@ -27,10 +27,10 @@ namespace {
 struct ScriptedDialog : rungbox::files::FileDialog {
     std::optional<std::string> path;
     int calls = 0;
-    std::optional<std::string> ShowSave(std::string_view, std::string_view) override {
+    std::optional<std::string> askSavePath(std::string_view, std::string_view) override {
         return ++calls, path;
     }
-    std::optional<std::string> ShowOpen(std::string_view) override { return ++calls, path; }
+    std::optional<std::string> askOpenPath(std::string_view) override { return ++calls, path; }
 };
 
 // Counts the show events of the widgets it filters.
@@ -45,7 +45,7 @@ struct ShowCounter : QObject {
 struct Window {
     RecordingBoxes boxes;
     ScriptedDialog dialog;
-    Ladder ladder{boxes, dialog};
+    MainWindow ladder{boxes, dialog};
 
     Window() { ladder.show(); }
     rungbox::ui::CodeGridView* view() const { return ladder.gridView(); }
@@ -53,7 +53,7 @@ struct Window {
     QString cell(int row, int col) const {
         return view()->model()->index(row - 1, col - 1).data().toString();
     }
-    void clickLamp() { QTest::mouseClick(ladder.ledSimulate(), Qt::LeftButton); }
+    void clickLamp() { QTest::mouseClick(ladder.runButton(), Qt::LeftButton); }
     // Types `text` key by key into the grid ('\r' is Enter).
     void type(const char* text) { QTest::keyClicks(view(), text); }
     QPoint lineNumber(int line) const { return view()->lineNumberCenter(line); }
@@ -72,9 +72,9 @@ struct Window {
 
 // The window shows the run control's stopped or running arrangement (its order and the panel
 // reset are the run control tests' part): lamp-button, timers, menus, grid, switches, lamps.
-void expectArrangement(Ladder& l, bool running) {
+void expectArrangement(MainWindow& l, bool running) {
     const bool stopped = !running;
-    QCOMPARE(QList<bool>({l.runControl().simulating(), l.ledSimulate()->isOn(), l.scanTimerActive(),
+    QCOMPARE(QList<bool>({l.runControl().simulating(), l.runButton()->isOn(), l.scanTimerActive(),
                           l.tickTimerActive(), l.fileMenu()->menuAction()->isEnabled(),
                           l.moduleMenu()->menuAction()->isEnabled(), l.gridView()->isEnabled(),
                           l.progressBar()->isVisible()}),
@@ -89,13 +89,13 @@ void expectArrangement(Ladder& l, bool running) {
 
 } // namespace
 
-class LadderTest : public QObject {
+class MainWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
     void opensInTheStoppedArrangement() {
         Window w;
-        Ladder& l = w.ladder;
+        MainWindow& l = w.ladder;
         QCOMPARE(l.windowTitle(), QString("PLC Ladder Code"));
         QVERIFY(l.centralWidget()->size() == QSize(614, 405) && l.minimumSize() == l.maximumSize());
         QStringList menus;
@@ -110,7 +110,7 @@ private slots:
                                      "&none (checked)", "&House Gate (off)", "&Conveyor  (off)",
                                      "&Help", "&About"}));
         // Module keeps exactly one check, also when the checked item is chosen again.
-        l.mnuModule_Click(2);
+        l.chooseModule(2);
         QVERIFY(!l.moduleItem(0)->isChecked() && l.moduleItem(2)->isChecked());
         l.moduleItem(0)->trigger();
         l.moduleItem(0)->trigger();
@@ -127,7 +127,7 @@ private slots:
 
     void typedProgramRunsAndASwitchLightsItsOutput() {
         Window w;
-        Ladder& l = w.ladder;
+        MainWindow& l = w.ladder;
         w.type("ld\r0\r\rout\r1003\r\rend");
         QCOMPARE(w.cell(1, 1) + w.cell(1, 2) + w.cell(2, 1) + w.cell(2, 2) + w.cell(3, 1),
                  QString("LD0OUT1003END"));
@@ -143,11 +143,12 @@ private slots:
         QVERIFY(!l.inputLamp(0)->isOn());
 
         // While running, keys and clicks do not reach the grid.
-        const int row = l.grid().Row();
+        const int row = l.grid().line();
         QTest::keyClick(w.view(), Qt::Key_Down);
         QTest::mouseClick(w.view()->verticalHeader()->viewport(), Qt::LeftButton, {},
                           w.lineNumber(3));
-        QVERIFY(l.grid().Row() == row && l.grid().RowSel() == row && !l.editor().codeChanged());
+        QVERIFY(l.grid().line() == row && l.grid().selectionLine() == row &&
+                !l.editor().codeChanged());
 
         // Stopped with the switch on, everything returns to the stopped picture.
         QTest::mouseClick(l.inputSwitch(0), Qt::LeftButton);
@@ -164,13 +165,13 @@ private slots:
         const std::tuple<const char*, std::string, int> rows[] = {
             // A range warning comes before the copy: the progress display never shows.
             {"tim\r9\r\rend", "TIMER Range|Timer out of range at line  1.\r\nValid Range: 0 to  7",
-             MsgStyle::Exclamation},
+             BoxStyle::Exclamation},
             // A missing END is found by the copy: label and bar were shown, and hidden again.
             {"ld\r0\r\rout\r1000\r\rend ",
              "rungbox|Not END encountered. Error starting SIMULATION ...|shown 2",
-             MsgStyle::Exclamation},
+             BoxStyle::Exclamation},
             // The run starts; the first scan meets the bad line and stops it, once.
-            {"ld\r0\r\rxyz\r\r\rend", "rungbox|Error at line  2|shown 2", MsgStyle::OkOnly},
+            {"ld\r0\r\rxyz\r\r\rend", "rungbox|Error at line  2|shown 2", BoxStyle::OkOnly},
         };
         for (const auto& [program, expected, style] : rows) {
             Window w;
@@ -206,7 +207,7 @@ private slots:
             timerClosing = w.ladder.timerDisplay(0)->text();
             // Close whatever box is open, so that the test never waits on it.
             if (QWidget* box = QApplication::activeModalWidget()) {
-                auto* ok = box->findChild<QPushButton*>("cmdOK");
+                auto* ok = box->findChild<QPushButton*>("okButton");
                 caption = box->windowTitle() + (ok ? " with OK" : "");
                 ok ? QTest::mouseClick(ok, Qt::LeftButton) : void(box->close());
             }
@@ -236,7 +237,7 @@ private slots:
         Window w;
         const auto& g = w.ladder.grid();
         const auto selection = [&] {
-            return QList<int>({g.Row(), g.Col(), g.RowSel(), g.ColSel(),
+            return QList<int>({g.line(), g.column(), g.selectionLine(), g.selectionColumn(),
                                int(w.view()->selectionModel()->selectedIndexes().size())});
         };
         QWidget* numbers = w.view()->verticalHeader()->viewport();
@@ -267,7 +268,7 @@ private slots:
             QVERIFY2(w.boxes.shown.size() == (edited ? 1U : 0U), name);
             if (edited) {
                 QCOMPARE(w.boxes.shown[0].text, std::string(rungbox::files::kSaveQuestion));
-                QCOMPARE(w.boxes.shown[0].style, MsgStyle::YesNo | MsgStyle::Question);
+                QCOMPARE(w.boxes.shown[0].style, BoxStyle::YesNo | BoxStyle::Question);
             }
             QVERIFY2(!w.ladder.isVisible() && w.dialog.calls == 0, name);
         }
@@ -289,5 +290,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(LadderTest)
-#include "LadderTest.moc"
+QTEST_MAIN(MainWindowTest)
+#include "MainWindowTest.moc"

@@ -1,10 +1,10 @@
-#include "PictureClip.h"
+#include "LampStrip.h"
 
 #include <algorithm>
 
 namespace rungbox::ui {
 
-PictureClip::PictureClip(QPixmap strip, int cells)
+LampStrip::LampStrip(QPixmap strip, int cells)
     : m_strip(std::move(strip)), m_cells(std::max(cells, 1)),
       m_cellSize(m_strip.width() / m_cells, m_strip.height()) {
     // The cells are cut once so that showing one never copies pixels.
@@ -14,7 +14,7 @@ PictureClip::PictureClip(QPixmap strip, int cells)
     }
 }
 
-const QPixmap& PictureClip::cell(int n) const {
+const QPixmap& LampStrip::cell(int n) const {
     return m_cellPixmaps[static_cast<std::size_t>(std::clamp(n, 0, m_cells - 1))];
 }
 
