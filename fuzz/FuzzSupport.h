@@ -3,10 +3,9 @@
 // Stand-ins for the windows, shared by the fuzz targets: they do nothing but count and check.
 
 #include "editor/CodeGrid.h"
-#include "engine/Platform.h"
+#include "files/DiskFileSystem.h"
 #include "files/FileCommands.h"
-#include "files/FileSystem.h"
-#include "panel/RunWindow.h"
+#include "platform/Platform.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -39,7 +38,7 @@ public:
     void setRunLamp(bool) override {}
 };
 
-class NullWindow : public panel::RunWindow {
+class NullWindow : public platform::RunWindow {
 public:
     void setScanTimer(bool) override {}
     void setTickTimer(bool) override {}
@@ -51,32 +50,33 @@ public:
 };
 
 /// Remembers every message; answers OK, and No to questions.
-class CountingBoxes : public engine::MessageBoxes {
+class CountingBoxes : public platform::MessageBoxes {
 public:
     std::vector<std::string> texts;
-    engine::BoxAnswer show(std::string_view text, int style, std::string_view) override {
+    platform::BoxAnswer show(std::string_view text, int style, std::string_view) override {
         texts.emplace_back(text);
-        return engine::BoxStyle::buttons(style) == engine::BoxStyle::OkOnly ? engine::BoxAnswer::Ok
-                                                                            : engine::BoxAnswer::No;
+        return platform::BoxStyle::buttons(style) == platform::BoxStyle::OkOnly
+                   ? platform::BoxAnswer::Ok
+                   : platform::BoxAnswer::No;
     }
 };
 
 /// One file held in memory; saving is refused, so nothing on disk is touched.
-class MemoryFileSystem : public files::FileSystem {
+class MemoryFileSystem : public platform::FileSystem {
 public:
     std::string bytes;
-    bool readAll(const std::string&, std::string& out, files::FileError&) override {
+    bool readAll(const std::string&, std::string& out, platform::FileError&) override {
         out = bytes;
         return true;
     }
-    std::unique_ptr<files::SaveFile> beginSave(const std::string&,
-                                               files::FileError& error) override {
+    std::unique_ptr<platform::SaveFile> beginSave(const std::string&,
+                                                  platform::FileError& error) override {
         error = {30, "Read-only file system"};
         return nullptr;
     }
 };
 
-class FixedDialog : public files::FileDialog {
+class FixedDialog : public platform::FileDialog {
 public:
     std::optional<std::string> askSavePath(std::string_view, std::string_view) override {
         return std::nullopt;
@@ -84,7 +84,7 @@ public:
     std::optional<std::string> askOpenPath(std::string_view) override { return "fuzz.PLC"; }
 };
 
-class NullShell : public files::MainWindowShell {
+class NullShell : public platform::MainWindowShell {
 public:
     void closeMainWindow() override {}
 };

@@ -4,8 +4,7 @@
 // stand-ins (a tool never waits on a modal box), the program is written straight into the grid
 // and the run started as the lamp-button would.
 
-#include "engine/Platform.h"
-#include "files/FileDialog.h"
+#include "platform/Platform.h"
 #include "ui/MainWindow.h"
 
 #include <QEventLoop>
@@ -52,19 +51,20 @@ public:
 
 private:
     // Prints each message instead of showing it; answers Ok, or No to a question.
-    struct PrintedBoxes : engine::MessageBoxes {
+    struct PrintedBoxes : platform::MessageBoxes {
         int count = 0;
-        engine::BoxAnswer show(std::string_view text, int style, std::string_view title) override {
+        platform::BoxAnswer show(std::string_view text, int style,
+                                 std::string_view title) override {
             ++count;
             std::fprintf(stderr, "%.*s: %.*s\n", static_cast<int>(title.size()), title.data(),
                          static_cast<int>(text.size()), text.data());
-            return engine::BoxStyle::buttons(style) == engine::BoxStyle::OkOnly
-                       ? engine::BoxAnswer::Ok
-                       : engine::BoxAnswer::No;
+            return platform::BoxStyle::buttons(style) == platform::BoxStyle::OkOnly
+                       ? platform::BoxAnswer::Ok
+                       : platform::BoxAnswer::No;
         }
     };
     // The tools never load or save: every dialog is cancelled.
-    struct CancelledDialog : files::FileDialog {
+    struct CancelledDialog : platform::FileDialog {
         std::optional<std::string> askSavePath(std::string_view, std::string_view) override {
             return std::nullopt;
         }

@@ -31,9 +31,9 @@ public:
 };
 
 /// A table of text cells with a current cell (`line`, `column`, always an editable cell: row 1 or
-/// below, column 1 to 3) and a selection spanning from the current cell to (`selectionLine`, `selectionColumn`).
-/// Cells outside the grid read as empty text and ignore writes, so nothing can be written past
-/// the last row.
+/// below, column 1 to 3) and a selection spanning from the current cell to (`selectionLine`,
+/// `selectionColumn`). Cells outside the grid read as empty text and ignore writes, so nothing can
+/// be written past the last row.
 class CodeGrid {
 public:
     /// A grid of kGridRows rows by kGridCols columns, all cells empty, cursor on (1, 1).

@@ -76,12 +76,12 @@ public:
     /// kPageRows lines. Does nothing while the grid is disabled.
     void pressKey(int keyCode, int shift);
 
-    /// Inserts a blank line at the current line; the lines from there down to the last used line move down
-    /// by one and the cursor moves with the line it was on. When line 299 is used there is no
-    /// room: nothing moves, nothing is written and the cursor stays.
+    /// Inserts a blank line at the current line; the lines from there down to the last used line
+    /// move down by one and the cursor moves with the line it was on. When line 299 is used there
+    /// is no room: nothing moves, nothing is written and the cursor stays.
     void insertLine();
-    /// Removes the line at the current line; the lines below it down to the last used line move up by one.
-    /// The cursor stays on its line, with the selection collapsed.
+    /// Removes the line at the current line; the lines below it down to the last used line move up
+    /// by one. The cursor stays on its line, with the selection collapsed.
     void deleteLine();
     /// Empties the three cells of every code line and puts the cursor on line 1, column 1.
     void clearCode();

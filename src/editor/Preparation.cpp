@@ -33,13 +33,13 @@ const RangeWarning kTimerSetValue{"Timer set-value is too high at line ", "Valid
 const RangeWarning kRelayAddress{"Relay out of range at line ", "Valid Range: 0 to ", true,
                                  engine::kLastRelay, "RELAY Range"};
 
-void warn(engine::MessageBoxes& boxes, const RangeWarning& warning, int line) {
+void warn(platform::MessageBoxes& boxes, const RangeWarning& warning, int line) {
     std::string text(warning.before);
     text += engine::numberText(line);
     text += ".\r\n";
     text += warning.range;
     text += warning.limitSigned ? engine::numberText(warning.limit) : std::to_string(warning.limit);
-    boxes.show(text, engine::BoxStyle::Exclamation, warning.title);
+    boxes.show(text, platform::BoxStyle::Exclamation, warning.title);
 }
 
 bool inRange(int value, int last) {
@@ -48,7 +48,7 @@ bool inRange(int value, int last) {
 
 } // namespace
 
-bool prepareProgram(CodeGrid& grid, engine::Controller& controller, engine::MessageBoxes& boxes) {
+bool prepareProgram(CodeGrid& grid, engine::Controller& controller, platform::MessageBoxes& boxes) {
     grid.setLine(1);
     // Row 1 is tested untrimmed: a row 1 of blanks only is walked (as a line without words),
     // an empty one ends the walk before anything is tested.

@@ -5,7 +5,7 @@
 
 #include "CodeGrid.h"
 #include "engine/Controller.h"
-#include "engine/Platform.h"
+#include "platform/Platform.h"
 
 namespace rungbox::editor {
 
@@ -14,6 +14,6 @@ namespace rungbox::editor {
 /// value and display of every TIM and CNT line into `controller`. Answers true when every line
 /// passed; at the first bad line shows its warning through `boxes` and answers false, leaving
 /// the grid's current row on that line.
-bool prepareProgram(CodeGrid& grid, engine::Controller& controller, engine::MessageBoxes& boxes);
+bool prepareProgram(CodeGrid& grid, engine::Controller& controller, platform::MessageBoxes& boxes);
 
 } // namespace rungbox::editor

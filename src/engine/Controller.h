@@ -6,7 +6,7 @@
 
 #include "AddressMap.h"
 #include "FusedProgram.h"
-#include "Platform.h"
+#include "IoPanel.h"
 #include "Program.h"
 #include "ScanCode.h"
 

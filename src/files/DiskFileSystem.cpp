@@ -1,4 +1,4 @@
-#include "FileSystem.h"
+#include "DiskFileSystem.h"
 
 #include <cerrno>
 #include <climits>
@@ -9,6 +9,9 @@
 #include <unistd.h>
 
 namespace rungbox::files {
+
+using platform::FileError;
+using platform::SaveFile;
 
 namespace {
 

@@ -8,10 +8,12 @@
 
 namespace rungbox::files {
 
+using platform::FileError;
+
 namespace {
 
-using engine::BoxAnswer;
-namespace BoxStyle = engine::BoxStyle;
+using platform::BoxAnswer;
+namespace BoxStyle = platform::BoxStyle;
 
 std::string unknownError(std::string_view command, const FileError& error) {
     return "Unknown error in " + std::string(command) + ": (" + engine::numberText(error.number) +
@@ -21,8 +23,8 @@ std::string unknownError(std::string_view command, const FileError& error) {
 } // namespace
 
 FileCommands::FileCommands(editor::Editor& editor, engine::Controller& controller,
-                           FileDialog& dialog, engine::MessageBoxes& boxes, FileSystem& fileSystem,
-                           MainWindowShell& shell)
+                           platform::FileDialog& dialog, platform::MessageBoxes& boxes,
+                           platform::FileSystem& fileSystem, platform::MainWindowShell& shell)
     : m_editor(editor), m_controller(controller), m_dialog(dialog), m_boxes(boxes),
       m_fileSystem(fileSystem), m_shell(shell) {}
 
@@ -34,7 +36,7 @@ bool FileCommands::saveAs() {
     const editor::CodeGrid& grid = m_editor.grid();
     FileError error;
     auto fail = [&] {
-        m_boxes.show(unknownError("mnuSaveAs", error), BoxStyle::OkOnly, engine::kAppTitle);
+        m_boxes.show(unknownError("mnuSaveAs", error), BoxStyle::OkOnly, platform::kAppTitle);
         return false;
     };
 
@@ -77,9 +79,9 @@ bool FileCommands::load() {
     FileError error;
     if (!m_fileSystem.readAll(*path, bytes, error)) {
         if (error.number == ENOENT) {
-            m_boxes.show(error.description, BoxStyle::OkOnly, engine::kAppTitle);
+            m_boxes.show(error.description, BoxStyle::OkOnly, platform::kAppTitle);
         } else {
-            m_boxes.show(unknownError("mnuLoad", error), BoxStyle::OkOnly, engine::kAppTitle);
+            m_boxes.show(unknownError("mnuLoad", error), BoxStyle::OkOnly, platform::kAppTitle);
         }
         return false;
     }
@@ -89,15 +91,15 @@ bool FileCommands::load() {
         break;
     case ReadStatus::BadMagic:
         m_boxes.show("Invalid Rungbox File", BoxStyle::OkOnly | BoxStyle::Critical,
-                     engine::kAppTitle);
+                     platform::kAppTitle);
         return false;
     case ReadStatus::BadVersion:
         m_boxes.show("Incompatible Rungbox version", BoxStyle::OkOnly | BoxStyle::Critical,
-                     engine::kAppTitle);
+                     platform::kAppTitle);
         return false;
     case ReadStatus::EndedBeforeVersion:
         m_boxes.show(unknownError("mnuLoad", {ENODATA, std::strerror(ENODATA)}), BoxStyle::OkOnly,
-                     engine::kAppTitle);
+                     platform::kAppTitle);
         return false;
     }
 
@@ -133,7 +135,7 @@ bool FileCommands::askToSave(bool withCancel) {
         return true;
     }
     const int style = BoxStyle::Question | (withCancel ? BoxStyle::YesNoCancel : BoxStyle::YesNo);
-    switch (m_boxes.show(kSaveQuestion, style, engine::kAppTitle)) {
+    switch (m_boxes.show(kSaveQuestion, style, platform::kAppTitle)) {
     case BoxAnswer::Yes:
         // The user asked for the program to be kept: if it was not saved (dialog cancelled or the
         // write failed) the command stops rather than throw the program away.

@@ -3,32 +3,29 @@
 // The program's file commands and its lifecycle: Save As, Load, New, Exit, closing the main
 // window, and the save question that guards an edited program.
 
-#include "FileDialog.h"
-#include "FileSystem.h"
+#include "DiskFileSystem.h"
 #include "editor/Editor.h"
 #include "engine/Controller.h"
-#include "engine/Platform.h"
+#include "platform/Platform.h"
 
 namespace rungbox::files {
+
+/// The filter both file dialogs show, in the "description|pattern" form.
+inline constexpr std::string_view kPlcFilter = "PLC file (*.PLC)|*.PLC";
+/// The name the save dialog proposes.
+inline constexpr std::string_view kDefaultFileName = "default.PLC";
 
 /// The two lines of the save question, joined by CR LF.
 inline constexpr std::string_view kSaveQuestion =
     "The ladder code has changed.\r\nDo you want to save the ladder code?";
 
-/// What the commands need of the main window itself.
-class MainWindowShell {
-public:
-    virtual ~MainWindowShell() = default;
-    /// Closes the main window as its close button does (which runs confirmClose).
-    virtual void closeMainWindow() = 0;
-};
-
 /// The file commands of one main window. Holds references only; everything it is given must
 /// outlive it.
 class FileCommands {
 public:
-    FileCommands(editor::Editor& editor, engine::Controller& controller, FileDialog& dialog,
-                 engine::MessageBoxes& boxes, FileSystem& fileSystem, MainWindowShell& shell);
+    FileCommands(editor::Editor& editor, engine::Controller& controller,
+                 platform::FileDialog& dialog, platform::MessageBoxes& boxes,
+                 platform::FileSystem& fileSystem, platform::MainWindowShell& shell);
 
     /// File > Save As. Writes the program atomically: the chosen file is replaced only by a
     /// complete new file. Answers true when the program was saved; a cancelled dialog or a
@@ -58,10 +55,10 @@ public:
 private:
     editor::Editor& m_editor;
     engine::Controller& m_controller;
-    FileDialog& m_dialog;
-    engine::MessageBoxes& m_boxes;
-    FileSystem& m_fileSystem;
-    MainWindowShell& m_shell;
+    platform::FileDialog& m_dialog;
+    platform::MessageBoxes& m_boxes;
+    platform::FileSystem& m_fileSystem;
+    platform::MainWindowShell& m_shell;
 };
 
 } // namespace rungbox::files

@@ -16,7 +16,7 @@ constexpr std::string_view kNoEnd = "Not END encountered. Error starting SIMULAT
 } // namespace
 
 RunControl::RunControl(engine::Controller& controller, editor::CodeGrid& grid,
-                       engine::MessageBoxes& boxes, RunWindow& window)
+                       platform::MessageBoxes& boxes, platform::RunWindow& window)
     : m_controller(controller), m_grid(grid), m_boxes(boxes), m_window(window) {}
 
 void RunControl::toggleRun() {
@@ -57,7 +57,7 @@ bool RunControl::startSequence() {
     m_window.setProgressVisible(false);
 
     if (!endFound) {
-        m_boxes.show(kNoEnd, engine::BoxStyle::Exclamation, engine::kAppTitle);
+        m_boxes.show(kNoEnd, platform::BoxStyle::Exclamation, platform::kAppTitle);
         return false;
     }
 
@@ -96,8 +96,8 @@ void RunControl::onScanTimer() {
     m_reportingError = true;
     m_window.setScanTimer(false);
     m_window.setTickTimer(false);
-    m_boxes.show("Error at line " + engine::numberText(badLine), engine::BoxStyle::OkOnly,
-                 engine::kAppTitle);
+    m_boxes.show("Error at line " + engine::numberText(badLine), platform::BoxStyle::OkOnly,
+                 platform::kAppTitle);
     m_reportingError = false;
     toggleRun();
 }

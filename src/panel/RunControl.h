@@ -3,10 +3,9 @@
 // Starting and stopping a run: the run/stop lamp-button's click, and the ticks of the scan timer
 // and the timer-tick timer that drive a running program.
 
-#include "RunWindow.h"
 #include "editor/CodeGrid.h"
 #include "engine/Controller.h"
-#include "engine/Platform.h"
+#include "platform/Platform.h"
 
 namespace rungbox::panel {
 
@@ -19,8 +18,8 @@ inline constexpr int kTickIntervalMs = 100;
 /// outlive it.
 class RunControl {
 public:
-    RunControl(engine::Controller& controller, editor::CodeGrid& grid, engine::MessageBoxes& boxes,
-               RunWindow& window);
+    RunControl(engine::Controller& controller, editor::CodeGrid& grid,
+               platform::MessageBoxes& boxes, platform::RunWindow& window);
 
     /// The run/stop lamp-button: resets the controller, then starts a stopped run (preparation,
     /// the copy down to the first exact "END", timers on, menus and grid locked, switches free)
@@ -43,8 +42,8 @@ private:
 
     engine::Controller& m_controller;
     editor::CodeGrid& m_grid;
-    engine::MessageBoxes& m_boxes;
-    RunWindow& m_window;
+    platform::MessageBoxes& m_boxes;
+    platform::RunWindow& m_window;
     bool m_reportingError = false;
 };
 

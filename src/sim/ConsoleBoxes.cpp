@@ -22,10 +22,11 @@ std::string ConsoleBoxes::format(std::string_view text, std::string_view title) 
     return line;
 }
 
-engine::BoxAnswer ConsoleBoxes::show(std::string_view text, int style, std::string_view title) {
+platform::BoxAnswer ConsoleBoxes::show(std::string_view text, int style, std::string_view title) {
     m_out << format(text, title) << '\n';
-    return engine::BoxStyle::buttons(style) == engine::BoxStyle::OkOnly ? engine::BoxAnswer::Ok
-                                                                        : engine::BoxAnswer::No;
+    return platform::BoxStyle::buttons(style) == platform::BoxStyle::OkOnly
+               ? platform::BoxAnswer::Ok
+               : platform::BoxAnswer::No;
 }
 
 } // namespace rungbox::sim

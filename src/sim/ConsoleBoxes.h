@@ -3,7 +3,7 @@
 // Message boxes as rungbox-sim shows them: one line of text on standard output per box, answered
 // at once without anyone to click.
 
-#include "engine/Platform.h"
+#include "platform/Platform.h"
 
 #include <ostream>
 #include <string>
@@ -11,14 +11,14 @@
 
 namespace rungbox::sim {
 
-class ConsoleBoxes : public engine::MessageBoxes {
+class ConsoleBoxes : public platform::MessageBoxes {
 public:
     /// Writes to `out`, which must outlive this object.
     explicit ConsoleBoxes(std::ostream& out) : m_out(out) {}
 
     /// Prints `message [TITLE]: TEXT` and a line end. Answers OK to a box with an OK button
     /// only, and No to a question: no script can answer one, and No leaves files as they are.
-    engine::BoxAnswer show(std::string_view text, int style, std::string_view title) override;
+    platform::BoxAnswer show(std::string_view text, int style, std::string_view title) override;
 
     /// The line printed for a box, without its line end: each line break inside `text` (CR LF,
     /// a lone CR or a lone LF) becomes " / ", so that one box is always one line.

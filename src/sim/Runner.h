@@ -10,10 +10,10 @@
 #include "editor/CodeGrid.h"
 #include "editor/Editor.h"
 #include "engine/Controller.h"
+#include "files/DiskFileSystem.h"
 #include "files/FileCommands.h"
-#include "files/FileDialog.h"
-#include "files/FileSystem.h"
 #include "panel/RunControl.h"
+#include "platform/Platform.h"
 
 #include <cstdint>
 #include <istream>
@@ -63,7 +63,7 @@ public:
 private:
     // The open dialog answers the program's path; the save dialog is cancelled (the runner never
     // saves: it answers No to the save question).
-    class PathDialog : public files::FileDialog {
+    class PathDialog : public platform::FileDialog {
     public:
         std::optional<std::string> askSavePath(std::string_view, std::string_view) override {
             return std::nullopt;
@@ -72,7 +72,7 @@ private:
         std::optional<std::string> m_path;
     };
 
-    class NoShell : public files::MainWindowShell {
+    class NoShell : public platform::MainWindowShell {
     public:
         void closeMainWindow() override {}
     };

@@ -6,8 +6,7 @@
 // on or enabled.
 
 #include "engine/AddressMap.h"
-#include "engine/Platform.h"
-#include "panel/RunWindow.h"
+#include "platform/Platform.h"
 
 #include <array>
 #include <cstdint>
@@ -15,7 +14,7 @@
 
 namespace rungbox::sim {
 
-class SimPanel : public engine::IoPanel, public panel::RunWindow {
+class SimPanel : public engine::IoPanel, public platform::RunWindow {
 public:
     SimPanel();
 
@@ -50,7 +49,7 @@ public:
     void setCounterDisplay(int n, std::string_view text) override;
     void setRunLamp(bool on) override { m_runLamp = on; }
 
-    // --- panel::RunWindow --------------------------------------------------------------------
+    // --- platform::RunWindow --------------------------------------------------------------------
 
     void setScanTimer(bool on) override { m_scanTimer = on; }
     void setTickTimer(bool on) override { m_tickTimer = on; }

@@ -104,7 +104,7 @@ int rowLeft(int n, int firstGroup, int secondGroup) {
 
 } // namespace
 
-MainWindow::MainWindow(engine::MessageBoxes& boxes, files::FileDialog& dialog, QWidget* parent)
+MainWindow::MainWindow(platform::MessageBoxes& boxes, platform::FileDialog& dialog, QWidget* parent)
     : QMainWindow(parent), m_roundLamps(makeRoundLampStrip()), m_squareLamps(makeSquareLampStrip()),
       m_controller(*this), m_editor(m_grid), m_runControl(m_controller, m_grid, boxes, *this),
       m_fileCommands(m_editor, m_controller, dialog, boxes, m_fileSystem, *this),

@@ -10,10 +10,9 @@
 #include "editor/CodeGrid.h"
 #include "editor/Editor.h"
 #include "engine/Controller.h"
-#include "engine/Platform.h"
 #include "files/FileCommands.h"
 #include "panel/RunControl.h"
-#include "panel/RunWindow.h"
+#include "platform/Platform.h"
 
 #include <QElapsedTimer>
 #include <QMainWindow>
@@ -34,14 +33,15 @@ class CodeGridView;
 
 class MainWindow : public QMainWindow,
                    public engine::IoPanel,
-                   public panel::RunWindow,
-                   public files::MainWindowShell {
+                   public platform::RunWindow,
+                   public platform::MainWindowShell {
     Q_OBJECT
 
 public:
     /// `boxes` and `dialog` show the window's message boxes and file dialogs and must outlive
     /// it. Creating the window runs setUpSession.
-    MainWindow(engine::MessageBoxes& boxes, files::FileDialog& dialog, QWidget* parent = nullptr);
+    MainWindow(platform::MessageBoxes& boxes, platform::FileDialog& dialog,
+               QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // --- Handlers ------------------------------------------------------------------------------
@@ -95,7 +95,8 @@ public:
     void setCounterDisplay(int n, std::string_view text) override;
     void setRunLamp(bool on) override;
 
-    // --- panel::RunWindow ----------------------------------------------------------------------
+    // --- platform::RunWindow
+    // ----------------------------------------------------------------------
 
     void setScanTimer(bool on) override;
     void setTickTimer(bool on) override;
@@ -105,7 +106,8 @@ public:
     void setProgressVisible(bool visible) override;
     void setProgressWidth(int twips) override;
 
-    // --- files::MainWindowShell ----------------------------------------------------------------
+    // --- platform::MainWindowShell
+    // ----------------------------------------------------------------
 
     void closeMainWindow() override;
 

@@ -2,7 +2,7 @@
 
 // The file dialog of Load and Save As, shown with QFileDialog.
 
-#include "files/FileDialog.h"
+#include "platform/Platform.h"
 
 #include <QFileDialog>
 #include <QPointer>
@@ -10,7 +10,7 @@
 
 namespace rungbox::ui {
 
-class QtFileDialog : public files::FileDialog {
+class QtFileDialog : public platform::FileDialog {
 public:
     /// Dialogs are modal to `parent` (the main window once it exists); nullptr for none.
     void setParentWidget(QWidget* parent) { m_parent = parent; }

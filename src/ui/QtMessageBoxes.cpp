@@ -5,8 +5,8 @@
 
 namespace rungbox::ui {
 
-using engine::BoxAnswer;
-namespace BoxStyle = engine::BoxStyle;
+using platform::BoxAnswer;
+namespace BoxStyle = platform::BoxStyle;
 
 namespace {
 

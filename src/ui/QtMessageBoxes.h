@@ -2,21 +2,21 @@
 
 // The message boxes of the application, shown with QMessageBox.
 
-#include "engine/Platform.h"
+#include "platform/Platform.h"
 
 #include <QPointer>
 #include <QWidget>
 
 namespace rungbox::ui {
 
-class QtMessageBoxes : public engine::MessageBoxes {
+class QtMessageBoxes : public platform::MessageBoxes {
 public:
     /// Boxes are modal to `parent` (the main window once it exists); nullptr for none.
     void setParentWidget(QWidget* parent) { m_parent = parent; }
 
     /// A modal box with the style's icon and buttons; Yes is the default button of a question.
     /// Closing a question box without a button counts as No, or as Cancel when it offers Cancel.
-    engine::BoxAnswer show(std::string_view text, int style, std::string_view title) override;
+    platform::BoxAnswer show(std::string_view text, int style, std::string_view title) override;
 
 private:
     QPointer<QWidget> m_parent;

@@ -61,7 +61,7 @@ TEST(Preparation, WarnsOfTheFirstBadLineOnly) {
         EXPECT_EQ(rig.boxes.shown[0].text,
                   warning.before + (" " + std::to_string(line)) + ".\r\n" + warning.range);
         EXPECT_EQ(rig.boxes.shown[0].title, warning.title);
-        EXPECT_EQ(rig.boxes.shown[0].style, engine::BoxStyle::Exclamation);
+        EXPECT_EQ(rig.boxes.shown[0].style, platform::BoxStyle::Exclamation);
         EXPECT_EQ(rig.grid.line(), line);
     }
 }

@@ -8,7 +8,7 @@
 namespace rungbox::files {
 namespace {
 
-using engine::BoxAnswer;
+using platform::BoxAnswer;
 namespace fs = std::filesystem;
 
 const std::string kOldFile = test::fileOf({"OLD", "1", "", "END"});

@@ -95,25 +95,25 @@ struct FaultyFileSystem : files::DiskFileSystem {
     bool persistent;
     int operations = 0;
 
-    bool fails(files::FileError& error) {
+    bool fails(platform::FileError& error) {
         if (++operations == failAt || (persistent && failAt > 0 && operations > failAt)) {
             error = {EIO, std::strerror(EIO)};
             return true;
         }
         return false;
     }
-    struct File : files::SaveFile {
-        File(FaultyFileSystem& fs, std::unique_ptr<files::SaveFile> real)
+    struct File : platform::SaveFile {
+        File(FaultyFileSystem& fs, std::unique_ptr<platform::SaveFile> real)
             : fs(fs), real(std::move(real)) {}
-        bool write(std::string_view b, files::FileError& e) override {
+        bool write(std::string_view b, platform::FileError& e) override {
             return !fs.fails(e) && real->write(b, e);
         }
-        bool commit(files::FileError& e) override { return !fs.fails(e) && real->commit(e); }
+        bool commit(platform::FileError& e) override { return !fs.fails(e) && real->commit(e); }
         FaultyFileSystem& fs;
-        std::unique_ptr<files::SaveFile> real;
+        std::unique_ptr<platform::SaveFile> real;
     };
-    std::unique_ptr<files::SaveFile> beginSave(const std::string& path,
-                                               files::FileError& error) override {
+    std::unique_ptr<platform::SaveFile> beginSave(const std::string& path,
+                                                  platform::FileError& error) override {
         auto real = fails(error) ? nullptr : DiskFileSystem::beginSave(path, error);
         return real ? std::make_unique<File>(*this, std::move(real)) : nullptr;
     }
@@ -122,24 +122,25 @@ struct FaultyFileSystem : files::DiskFileSystem {
 /// The main window's side of the file commands, writing down in `calls` each box, file dialog and
 /// close. The first box is answered `reply`, any later one Ok; the file dialogs answer from
 /// `paths` in turn (nullopt, or none left, is Cancel). Closing it runs confirmClose.
-struct Window : files::MainWindowShell, files::FileDialog, engine::MessageBoxes {
+struct Window : platform::MainWindowShell, platform::FileDialog, platform::MessageBoxes {
     RecordingPanel panel;
     editor::CodeGrid grid;
     editor::Editor editor{grid};
     engine::Controller controller{panel};
     files::FileCommands commands;
     std::string calls;
-    engine::BoxAnswer reply = engine::BoxAnswer::Ok;
+    platform::BoxAnswer reply = platform::BoxAnswer::Ok;
     std::vector<std::optional<std::string>> paths;
     std::size_t answered = 0;
 
-    explicit Window(files::FileSystem& fs) : commands(editor, controller, *this, *this, fs, *this) {
+    explicit Window(platform::FileSystem& fs)
+        : commands(editor, controller, *this, *this, fs, *this) {
         editor::setUpGrid(grid);
     }
-    engine::BoxAnswer show(std::string_view text, int style, std::string_view title) override {
+    platform::BoxAnswer show(std::string_view text, int style, std::string_view title) override {
         calls += "  box: " + escaped(text) + " [" + std::to_string(style) + " " +
                  std::string(title) + "]\n";
-        return std::exchange(reply, engine::BoxAnswer::Ok);
+        return std::exchange(reply, platform::BoxAnswer::Ok);
     }
     void closeMainWindow() override {
         calls += commands.confirmClose() ? "  closed\n" : "  close refused\n";
@@ -174,7 +175,7 @@ struct Script {
     std::string name;
     std::function<void(const fs::path&)> setUp;        ///< prepares the folder
     std::function<void(files::FileCommands&)> command; ///< for example &FileCommands::newProgram
-    std::optional<engine::BoxAnswer> answer;         ///< to the save question; nullopt: not edited
+    std::optional<platform::BoxAnswer> answer;       ///< to the save question; nullopt: not edited
     std::vector<std::optional<std::string>> dialogs; ///< names in the folder the dialogs answer
     int failAt = 0;                                  ///< see FaultyFileSystem
     bool persistent = false;                         ///< see FaultyFileSystem
@@ -199,7 +200,7 @@ inline std::string runInChild(const Script& script, const fs::path& dir) {
     w.grid.select(2, 2, 2, 2);
     w.editor.setCodeChanged(script.answer.has_value());
     w.controller.setRelay(500, true);
-    w.reply = script.answer.value_or(engine::BoxAnswer::Ok);
+    w.reply = script.answer.value_or(platform::BoxAnswer::Ok);
     for (const auto& name : script.dialogs) {
         w.paths.push_back(name ? std::optional((dir / *name).string()) : std::nullopt);
     }

@@ -10,7 +10,7 @@ namespace {
 
 // Logs the window's calls in order, "+" for on and "-" for off; the input switches log once, at
 // the last of the sixteen, and are counted apart.
-struct RecordingWindow : RunWindow {
+struct RecordingWindow : platform::RunWindow {
     std::string log;
     std::set<int> switchesOn;
     void add(const std::string& what) { log += (log.empty() ? "" : " ") + what; }
@@ -34,7 +34,7 @@ struct RecordingWindow : RunWindow {
 // Message boxes that run `during` once while the box is open, as ticks arriving then would.
 struct Boxes : test::RecordingBoxes {
     std::function<void()> during;
-    engine::BoxAnswer show(std::string_view text, int style, std::string_view title) override {
+    platform::BoxAnswer show(std::string_view text, int style, std::string_view title) override {
         const auto answer = test::RecordingBoxes::show(text, style, title);
         if (const auto hook = std::exchange(during, nullptr)) {
             hook();
@@ -91,8 +91,8 @@ TEST_F(Run, RangeWarningOrNoExactEndRefusesTheStart) {
         run.toggleRun();
         ASSERT_EQ(boxes.shown.size(), 1U) << end;
         EXPECT_EQ(boxes.shown[0].text, "Not END encountered. Error starting SIMULATION ...");
-        EXPECT_EQ(boxes.shown[0].title, engine::kAppTitle);
-        EXPECT_EQ(boxes.shown[0].style, engine::BoxStyle::Exclamation);
+        EXPECT_EQ(boxes.shown[0].title, platform::kAppTitle);
+        EXPECT_EQ(boxes.shown[0].style, platform::BoxStyle::Exclamation);
         EXPECT_TRUE(window.log.starts_with("0 progress+ 6 12 "));
         EXPECT_TRUE(window.log.ends_with(" 1788 1794 1800 progress-")) << "every row is copied";
         EXPECT_FALSE(run.simulating());
@@ -114,8 +114,8 @@ TEST_F(Run, ProgramErrorGivesOneMessageAndOneStopWhateverTicksArriveMeanwhile) {
     run.onScanTimer();
     ASSERT_EQ(boxes.shown.size(), 1U);
     EXPECT_EQ(boxes.shown[0].text, "Error at line  3");
-    EXPECT_EQ(boxes.shown[0].style, engine::BoxStyle::OkOnly);
-    EXPECT_EQ(boxes.shown[0].title, engine::kAppTitle);
+    EXPECT_EQ(boxes.shown[0].style, platform::BoxStyle::OkOnly);
+    EXPECT_EQ(boxes.shown[0].title, platform::kAppTitle);
     EXPECT_EQ(timerDuringBox, 50) << "timer 0 runs from line 2, but no tick may count it down";
     EXPECT_EQ(window.log, "scan- tick- scan- tick- file+ module+ switches-");
     EXPECT_FALSE(run.simulating());

@@ -3,7 +3,7 @@
 // Recorders that stand in for the windows in tests: an I/O panel that remembers what it shows,
 // and message boxes that remember what they said and answer from a script.
 
-#include "engine/Platform.h"
+#include "platform/Platform.h"
 
 #include <array>
 #include <cstdint>
@@ -56,21 +56,22 @@ struct ShownBox {
     std::string title;
 };
 
-class RecordingBoxes : public engine::MessageBoxes {
+class RecordingBoxes : public platform::MessageBoxes {
 public:
     std::vector<ShownBox> shown;
     /// Answers given in turn; when none is left, Ok for OK boxes and No for questions.
-    std::deque<engine::BoxAnswer> answers;
+    std::deque<platform::BoxAnswer> answers;
 
-    engine::BoxAnswer show(std::string_view text, int style, std::string_view title) override {
+    platform::BoxAnswer show(std::string_view text, int style, std::string_view title) override {
         shown.push_back({std::string(text), style, std::string(title)});
         if (!answers.empty()) {
             const auto answer = answers.front();
             answers.pop_front();
             return answer;
         }
-        return engine::BoxStyle::buttons(style) == engine::BoxStyle::OkOnly ? engine::BoxAnswer::Ok
-                                                                            : engine::BoxAnswer::No;
+        return platform::BoxStyle::buttons(style) == platform::BoxStyle::OkOnly
+                   ? platform::BoxAnswer::Ok
+                   : platform::BoxAnswer::No;
     }
 };
 

@@ -12,8 +12,8 @@
 
 #include <tuple>
 
-using rungbox::engine::BoxAnswer;
-namespace BoxStyle = rungbox::engine::BoxStyle;
+using rungbox::platform::BoxAnswer;
+namespace BoxStyle = rungbox::platform::BoxStyle;
 
 class DialogsTest : public QObject {
     Q_OBJECT

@@ -19,12 +19,12 @@
 
 using rungbox::test::RecordingBoxes;
 using rungbox::ui::MainWindow;
-namespace BoxStyle = rungbox::engine::BoxStyle;
+namespace BoxStyle = rungbox::platform::BoxStyle;
 
 namespace {
 
 // A file dialog that never opens: it counts its calls and answers with `path`.
-struct ScriptedDialog : rungbox::files::FileDialog {
+struct ScriptedDialog : rungbox::platform::FileDialog {
     std::optional<std::string> path;
     int calls = 0;
     std::optional<std::string> askSavePath(std::string_view, std::string_view) override {

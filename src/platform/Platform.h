@@ -1,0 +1,137 @@
+#pragma once
+
+// The ports of the core: every interface through which the core (engine, editor, files, panel,
+// session) reaches the outside world, in one place. The Qt windows implement them for the user;
+// rungbox-sim implements them on the console and in memory, the tests with recorders. Nothing in
+// the core knows which one it talks to.
+//
+// The I/O panel is the engine's own port and lives with it (engine/IoPanel.h); it is named here
+// too so that a front end finds all it has to provide in this one header.
+
+#include "engine/IoPanel.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace rungbox::platform {
+
+using engine::IoPanel;
+
+// --- Message boxes -------------------------------------------------------------------------------
+
+/// The application's title. Message boxes that have no title of their own show it.
+inline constexpr std::string_view kAppTitle = "rungbox";
+
+/// Message box styles as numbers: the button set in the low three bits, the icon in the three
+/// above them. Combine one button set with at most one icon.
+namespace BoxStyle {
+inline constexpr int OkOnly = 0;
+inline constexpr int YesNoCancel = 3;
+inline constexpr int YesNo = 4;
+inline constexpr int Critical = 16;
+inline constexpr int Question = 32;
+inline constexpr int Exclamation = 48;
+
+inline constexpr int buttons(int style) {
+    return style & 7;
+}
+inline constexpr int icon(int style) {
+    return style & 0x70;
+}
+} // namespace BoxStyle
+
+/// The button that closed a message box.
+enum class BoxAnswer { Ok = 1, Cancel = 2, Yes = 6, No = 7 };
+
+/// Modal message boxes.
+class MessageBoxes {
+public:
+    virtual ~MessageBoxes() = default;
+
+    /// Shows `text` (lines joined by CR LF) in a modal box titled `title` with the buttons and
+    /// icon of `style` (a BoxStyle combination) and returns the button pressed. Blocks until the
+    /// user answers. `title` is never empty: callers pass kAppTitle when the box has no title of
+    /// its own.
+    virtual BoxAnswer show(std::string_view text, int style, std::string_view title) = 0;
+};
+
+// --- The main window -----------------------------------------------------------------------------
+
+/// What the run/stop control needs of the main window besides the I/O panel: its two timers,
+/// its menus, the input switches' enabled state and the progress display of a start.
+class RunWindow {
+public:
+    virtual ~RunWindow() = default;
+
+    /// Switches the scan timer (one scan per millisecond) on or off.
+    virtual void setScanTimer(bool on) = 0;
+    /// Switches the timer-tick timer (one tick per 100 ms) on or off.
+    virtual void setTickTimer(bool on) = 0;
+    /// Enables or disables the File menu as a whole.
+    virtual void setFileMenuEnabled(bool enabled) = 0;
+    /// Enables or disables the Module menu as a whole.
+    virtual void setModuleMenuEnabled(bool enabled) = 0;
+    /// Enables or disables input switch n (0 to 15).
+    virtual void setInputSwitchEnabled(int n, bool enabled) = 0;
+    /// Shows or hides the "Loading " label and the progress bar.
+    virtual void setProgressVisible(bool visible) = 0;
+    /// Sets the progress bar's width in twips (0 to 1800).
+    virtual void setProgressWidth(int twips) = 0;
+};
+
+/// What the file commands need of the main window itself.
+class MainWindowShell {
+public:
+    virtual ~MainWindowShell() = default;
+    /// Closes the main window as its close button does (which asks FileCommands::confirmClose).
+    virtual void closeMainWindow() = 0;
+};
+
+// --- Files ---------------------------------------------------------------------------------------
+
+/// The file dialog of the Load and Save As commands.
+class FileDialog {
+public:
+    virtual ~FileDialog() = default;
+
+    /// Shows the save dialog proposing `defaultName` with `filter` ("description|pattern");
+    /// the chosen path, or nullopt when cancelled.
+    virtual std::optional<std::string> askSavePath(std::string_view defaultName,
+                                                   std::string_view filter) = 0;
+    /// Shows the open dialog with `filter`; the chosen path, or nullopt when cancelled.
+    virtual std::optional<std::string> askOpenPath(std::string_view filter) = 0;
+};
+
+/// A failed file operation: the operating system's error number (errno) and its description.
+struct FileError {
+    int number = 0;
+    std::string description;
+};
+
+/// A file being saved: written to a temporary file beside the target and put in the target's
+/// place by commit(). Destroying it without a commit removes the temporary file and leaves the
+/// target as it was.
+class SaveFile {
+public:
+    virtual ~SaveFile() = default;
+    /// Appends `bytes`. False (with `error` set) when the write failed.
+    virtual bool write(std::string_view bytes, FileError& error) = 0;
+    /// Flushes, closes and renames the temporary file over the target. False (with `error` set)
+    /// when any of that failed; the target is then as it was and the temporary file is gone.
+    virtual bool commit(FileError& error) = 0;
+};
+
+/// The file operations the Load and Save commands use, behind an interface so that tests can
+/// make any single operation fail. files::DiskFileSystem is the real one.
+class FileSystem {
+public:
+    virtual ~FileSystem() = default;
+    /// Reads the whole file at `path` into `bytes`. False (with `error` set) when it cannot.
+    virtual bool readAll(const std::string& path, std::string& bytes, FileError& error) = 0;
+    /// Starts saving to `path`. nullptr (with `error` set) when the temporary file cannot be made.
+    virtual std::unique_ptr<SaveFile> beginSave(const std::string& path, FileError& error) = 0;
+};
+
+} // namespace rungbox::platform
