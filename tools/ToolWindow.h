@@ -38,8 +38,8 @@ public:
                                         lines[i][static_cast<std::size_t>(col - 1)]);
             }
         }
-        m_window.runControl().toggleRun();
-        return m_window.runControl().simulating();
+        m_window.session().toggleRun();
+        return m_window.session().running();
     }
 
     /// Runs the event loop for `ms` milliseconds, as the application does.

@@ -1,20 +1,18 @@
 #include "Runner.h"
 
 #include "engine/AddressMap.h"
-#include "panel/WindowLoad.h"
 
 namespace rungbox::sim {
 
 Runner::Runner(std::ostream& out, std::ostream& err)
-    : m_out(out), m_err(err), m_boxes(out), m_controller(m_panel), m_editor(m_grid),
-      m_runControl(m_controller, m_grid, m_boxes, m_panel),
-      m_files(m_editor, m_controller, m_dialog, m_boxes, m_fileSystem, m_shell) {
-    panel::setUpSession(m_editor, m_controller);
+    : m_out(out), m_err(err), m_boxes(out),
+      m_session(session::Ports{m_panel, m_panel, m_boxes, m_dialog, m_fileSystem, m_shell}) {
+    m_session.setUp();
 }
 
 bool Runner::load(const std::string& path) {
     m_dialog.m_path = path;
-    const bool loaded = m_files.load();
+    const bool loaded = m_session.files().load();
     m_out.flush();
     return loaded;
 }
@@ -66,19 +64,19 @@ int Runner::execute(const Command& command, int lineNumber) {
     case CommandKind::Scan:
         return scans(command.count);
     case CommandKind::Tick:
-        for (std::int64_t k = 0; k < command.count && m_runControl.simulating(); ++k) {
-            m_runControl.onTickTimer();
+        for (std::int64_t k = 0; k < command.count && m_session.running(); ++k) {
+            m_session.tick();
         }
         return Exit::Ok;
     case CommandKind::Wait:
         return wait(command.count);
     case CommandKind::Press: {
-        const bool starting = !m_runControl.simulating();
-        m_runControl.toggleRun();
+        const bool starting = !m_session.running();
+        m_session.toggleRun();
         if (!starting) {
             return Exit::Ok;
         }
-        if (!m_runControl.simulating()) {
+        if (!m_session.running()) {
             return Exit::StartRefused;
         }
         m_clockMs = 0;
@@ -88,8 +86,8 @@ int Runner::execute(const Command& command, int lineNumber) {
         m_out << m_panel.showLine() << '\n';
         return Exit::Ok;
     case CommandKind::Relay:
-        m_out << "relay " << command.number << " = " << (m_controller.relay(command.number) ? 1 : 0)
-              << '\n';
+        m_out << "relay " << command.number << " = "
+              << (m_session.controller().relay(command.number) ? 1 : 0) << '\n';
         return Exit::Ok;
     case CommandKind::List:
         list();
@@ -101,12 +99,12 @@ int Runner::execute(const Command& command, int lineNumber) {
 // A scan that leaves the run stopped has met a program error: its message has been shown and
 // the run/stop control has stopped the run.
 int Runner::scans(std::int64_t count) {
-    if (!m_runControl.simulating()) {
+    if (!m_session.running()) {
         return Exit::Ok;
     }
     for (std::int64_t k = 0; k < count; ++k) {
-        m_runControl.onScanTimer();
-        if (!m_runControl.simulating()) {
+        m_session.scan(m_clockMs);
+        if (!m_session.running()) {
             return Exit::ProgramError;
         }
     }
@@ -116,19 +114,19 @@ int Runner::scans(std::int64_t count) {
 // Each millisecond of simulated time has one scan; a millisecond whose number is a multiple of
 // the tick interval also has one timer tick, right after its scan.
 int Runner::wait(std::int64_t milliseconds) {
-    if (!m_runControl.simulating()) {
+    if (!m_session.running()) {
         return Exit::Ok;
     }
     static_assert(panel::kScanIntervalMs == 1, "wait runs one scan per millisecond");
     constexpr std::uint64_t kTick = panel::kTickIntervalMs;
     for (std::int64_t k = 0; k < milliseconds; ++k) {
         ++m_clockMs;
-        m_runControl.onScanTimer();
-        if (!m_runControl.simulating()) {
+        m_session.scan(m_clockMs);
+        if (!m_session.running()) {
             return Exit::ProgramError;
         }
         if (m_clockMs % kTick == 0) {
-            m_runControl.onTickTimer();
+            m_session.tick();
         }
     }
     return Exit::Ok;
@@ -136,12 +134,12 @@ int Runner::wait(std::int64_t milliseconds) {
 
 void Runner::list() {
     for (int row = 1; row <= editor::kLastLine; ++row) {
-        const std::string& code = m_grid.text(row, editor::kCodeCol);
+        const std::string& code = m_session.grid().text(row, editor::kCodeCol);
         if (code.empty()) {
             continue;
         }
-        m_out << row << '\t' << code << '\t' << m_grid.text(row, editor::kLocationCol) << '\t'
-              << m_grid.text(row, editor::kSetValueCol) << '\n';
+        m_out << row << '\t' << code << '\t' << m_session.grid().text(row, editor::kLocationCol)
+              << '\t' << m_session.grid().text(row, editor::kSetValueCol) << '\n';
     }
 }
 

@@ -1,19 +1,15 @@
 #pragma once
 
-// rungbox-sim's core: the application's own controller, code grid, editor, run/stop control and
-// Load command, put together as the main window puts them together, and driven by a script
+// rungbox-sim's core: the application's own session of work (controller, code grid, editor,
+// run/stop control, file commands), built on console and in-memory ports and driven by a script
 // instead of the user's hands.
 
 #include "ConsoleBoxes.h"
 #include "ScriptLine.h"
 #include "SimPanel.h"
-#include "editor/CodeGrid.h"
-#include "editor/Editor.h"
-#include "engine/Controller.h"
 #include "files/DiskFileSystem.h"
-#include "files/FileCommands.h"
-#include "panel/RunControl.h"
 #include "platform/Platform.h"
+#include "session/Session.h"
 
 #include <cstdint>
 #include <istream>
@@ -58,7 +54,7 @@ public:
     std::uint64_t clock() const { return m_clockMs; }
 
     const SimPanel& panel() const { return m_panel; }
-    const engine::Controller& controller() const { return m_controller; }
+    const engine::Controller& controller() const { return m_session.controller(); }
 
 private:
     // The open dialog answers the program's path; the save dialog is cancelled (the runner never
@@ -84,16 +80,13 @@ private:
 
     std::ostream& m_out;
     std::ostream& m_err;
+    // The ports first: the session is built on them.
     SimPanel m_panel;
     ConsoleBoxes m_boxes;
-    engine::Controller m_controller;
-    editor::CodeGrid m_grid;
-    editor::Editor m_editor;
-    panel::RunControl m_runControl;
     PathDialog m_dialog;
     files::DiskFileSystem m_fileSystem;
     NoShell m_shell;
-    files::FileCommands m_files;
+    session::Session m_session;
     std::uint64_t m_clockMs = 0;
 };
 

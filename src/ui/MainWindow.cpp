@@ -4,7 +4,6 @@
 #include "Artwork.h"
 #include "CodeGridView.h"
 #include "Twips.h"
-#include "panel/WindowLoad.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -106,8 +105,7 @@ int rowLeft(int n, int firstGroup, int secondGroup) {
 
 MainWindow::MainWindow(platform::MessageBoxes& boxes, platform::FileDialog& dialog, QWidget* parent)
     : QMainWindow(parent), m_roundLamps(makeRoundLampStrip()), m_squareLamps(makeSquareLampStrip()),
-      m_controller(*this), m_editor(m_grid), m_runControl(m_controller, m_grid, boxes, *this),
-      m_fileCommands(m_editor, m_controller, dialog, boxes, m_fileSystem, *this),
+      m_session(session::Ports{*this, *this, boxes, dialog, m_fileSystem, *this}),
       m_scanPacer(panel::kScanIntervalMs, kMaxScansPerTick) {
     setObjectName("MainWindow");
     setWindowTitle("PLC Ladder Code");
@@ -134,7 +132,7 @@ MainWindow::MainWindow(platform::MessageBoxes& boxes, platform::FileDialog& dial
     connect(&m_tickTimer, &QTimer::timeout, this, &MainWindow::onTickTimer);
     m_runClock.start();
 
-    setUpSession();
+    m_session.setUp();
 }
 
 MainWindow::~MainWindow() {
@@ -149,10 +147,10 @@ MainWindow::~MainWindow() {
 void MainWindow::buildMenus() {
     m_fileMenu = menuBar()->addMenu("&File");
     m_fileMenu->setObjectName("fileMenu");
-    m_newItem = m_fileMenu->addAction("&New", this, [this] { m_fileCommands.newProgram(); });
-    m_loadItem = m_fileMenu->addAction("&Load", this, [this] { m_fileCommands.load(); });
-    m_saveAsItem = m_fileMenu->addAction("Save &As", this, [this] { m_fileCommands.saveAs(); });
-    m_exitItem = m_fileMenu->addAction("&Exit", this, [this] { m_fileCommands.exit(); });
+    m_newItem = m_fileMenu->addAction("&New", this, [this] { m_session.files().newProgram(); });
+    m_loadItem = m_fileMenu->addAction("&Load", this, [this] { m_session.files().load(); });
+    m_saveAsItem = m_fileMenu->addAction("Save &As", this, [this] { m_session.files().saveAs(); });
+    m_exitItem = m_fileMenu->addAction("&Exit", this, [this] { m_session.files().exit(); });
 
     m_moduleMenu = menuBar()->addMenu("&Module");
     m_moduleMenu->setObjectName("moduleMenu");
@@ -203,7 +201,7 @@ void MainWindow::buildPanel(QWidget* client) {
     m_runButton->setGeometry(twipsRect(7560, 480, 1035, 435));
     m_runButton->setCursor(Qt::PointingHandCursor);
     m_runButton->setToolTip("Start or stop the simulation");
-    connect(m_runButton, &Lamp::clicked, this, [this] { m_runControl.toggleRun(); });
+    connect(m_runButton, &Lamp::clicked, this, [this] { m_session.toggleRun(); });
 
     m_progressLabel = makeLabel(client, "Loading ", twipsRect(6480, 960, 735, 255), font(), kBlack);
     m_progressLabel->setObjectName("progressLabel");
@@ -234,7 +232,7 @@ void MainWindow::buildPanel(QWidget* client) {
     }
 
     // The grid.
-    m_gridView = new CodeGridView(m_editor, client);
+    m_gridView = new CodeGridView(m_session.editor(), client);
     m_gridView->setObjectName("codeGrid");
     m_gridView->setGeometry(twipsRect(360, 2040, 4575, 2895));
 
@@ -285,10 +283,6 @@ void MainWindow::buildPanel(QWidget* client) {
     }
 }
 
-void MainWindow::setUpSession() {
-    panel::setUpSession(m_editor, m_controller);
-}
-
 void MainWindow::chooseModule(int index) {
     for (QAction* item : m_moduleItems) {
         item->setChecked(false);
@@ -337,7 +331,8 @@ void MainWindow::setRunLamp(bool on) {
 
 void MainWindow::setScanTimer(bool on) {
     if (on) {
-        m_scanPacer.start(m_runClock.elapsed());
+        m_runStartMs = m_runClock.elapsed();
+        m_scanPacer.start(m_runStartMs);
         m_scanTimer.start();
     } else {
         m_scanTimer.stop();
@@ -378,7 +373,7 @@ void MainWindow::closeMainWindow() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (!m_fileCommands.confirmClose()) {
+    if (!m_session.files().confirmClose()) {
         event->ignore();
         return;
     }
@@ -392,14 +387,14 @@ void MainWindow::onScanTimer() {
     // A scan that meets a bad line stops the run (and this timer) before it returns.
     for (int i = 0; i < due && m_scanTimer.isActive(); ++i) {
         ++m_scanCount;
-        m_runControl.onScanTimer();
+        m_session.scan(static_cast<std::uint64_t>(m_runClock.elapsed() - m_runStartMs));
     }
 }
 
 void MainWindow::onTickTimer() {
     // Each served tick counts exactly one step: a late tick is not counted up. The 100 ms timer
     // keeps time well enough that a timer showing 5.0 runs out five seconds later.
-    m_runControl.onTickTimer();
+    m_session.tick();
 }
 
 } // namespace rungbox::ui

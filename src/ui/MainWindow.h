@@ -1,18 +1,15 @@
 #pragma once
 
 // The main window: the code grid, the I/O panel with its switches, lamps and displays, the
-// run/stop lamp-button and the menus. It owns the controller, the grid and the commands that
-// work on them, and is the panel, run window and shell they talk to.
+// run/stop lamp-button and the menus. It owns the session of work (controller, grid, editor,
+// run control, file commands) and is the panel, run window and shell the session talks to.
 
 #include "Lamp.h"
 #include "LampStrip.h"
 #include "TickPacer.h"
-#include "editor/CodeGrid.h"
-#include "editor/Editor.h"
-#include "engine/Controller.h"
-#include "files/FileCommands.h"
-#include "panel/RunControl.h"
+#include "files/DiskFileSystem.h"
 #include "platform/Platform.h"
+#include "session/Session.h"
 
 #include <QElapsedTimer>
 #include <QMainWindow>
@@ -39,15 +36,14 @@ class MainWindow : public QMainWindow,
 
 public:
     /// `boxes` and `dialog` show the window's message boxes and file dialogs and must outlive
-    /// it. Creating the window runs setUpSession.
+    /// it. The window builds its session of work on them and on itself (panel, run window,
+    /// shell).
     MainWindow(platform::MessageBoxes& boxes, platform::FileDialog& dialog,
                QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // --- Handlers ------------------------------------------------------------------------------
 
-    /// The window's load: sets up the grid, resets the controller, clears the changed flag.
-    void setUpSession();
     /// Module > none / House Gate / Conveyor: checks item `index` (0 to 2) and only it.
     void chooseModule(int index);
     /// Help > About: the About box, modal; a running simulation goes on behind it.
@@ -55,11 +51,12 @@ public:
 
     // --- What the window holds, for tests and the screenshot -----------------------------------
 
-    engine::Controller& controller() { return m_controller; }
-    editor::CodeGrid& grid() { return m_grid; }
-    editor::Editor& editor() { return m_editor; }
-    panel::RunControl& runControl() { return m_runControl; }
-    files::FileCommands& fileCommands() { return m_fileCommands; }
+    session::Session& session() { return m_session; }
+    engine::Controller& controller() { return m_session.controller(); }
+    editor::CodeGrid& grid() { return m_session.grid(); }
+    editor::Editor& editor() { return m_session.editor(); }
+    panel::RunControl& runControl() { return m_session.runControl(); }
+    files::FileCommands& fileCommands() { return m_session.files(); }
 
     CodeGridView* gridView() const { return m_gridView; }
     Lamp* runButton() const { return m_runButton; }
@@ -125,11 +122,7 @@ private:
     LampStrip m_squareLamps;
 
     files::DiskFileSystem m_fileSystem;
-    engine::Controller m_controller;
-    editor::CodeGrid m_grid;
-    editor::Editor m_editor;
-    panel::RunControl m_runControl;
-    files::FileCommands m_fileCommands;
+    session::Session m_session;
 
     QMenu* m_fileMenu = nullptr;
     QAction* m_newItem = nullptr;
@@ -158,6 +151,8 @@ private:
     QElapsedTimer m_runClock;
     TickPacer m_scanPacer;
     std::int64_t m_scanCount = 0;
+    /// m_runClock's reading when the current run started, in milliseconds.
+    std::int64_t m_runStartMs = 0;
 };
 
 } // namespace rungbox::ui

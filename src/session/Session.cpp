@@ -1,0 +1,71 @@
+#include "Session.h"
+
+#include <algorithm>
+#include <cassert>
+
+namespace rungbox::session {
+
+Session::Session(const Ports& ports)
+    : m_ports(ports), m_controller(ports.panel), m_editor(m_grid),
+      m_runControl(m_controller, m_grid, ports.boxes, ports.runWindow),
+      m_files(m_editor, m_controller, ports.fileDialog, ports.boxes, ports.fileSystem,
+              ports.shell) {}
+
+void Session::setUp() {
+    editor::setUpGrid(m_grid);
+    m_controller.reset();
+    m_editor.setCodeChanged(false);
+}
+
+void Session::toggleRun() {
+    const bool wasRunning = running();
+    m_runControl.toggleRun();
+    if (!wasRunning && running()) {
+        for (RunObserver* observer : m_observers) {
+            observer->runStarted(m_controller);
+        }
+    } else if (wasRunning && !running()) {
+        notifyStopped();
+    }
+}
+
+void Session::scan(std::uint64_t clockMs) {
+    if (!running()) {
+        return;
+    }
+    for (RunObserver* observer : m_observers) {
+        observer->beforeScan(m_controller, clockMs);
+    }
+    m_runControl.onScanTimer();
+    if (!running()) {
+        // A program error: its message has been shown and the run stopped.
+        notifyStopped();
+        return;
+    }
+    for (RunObserver* observer : m_observers) {
+        observer->afterScan(m_controller, clockMs);
+    }
+}
+
+void Session::tick() {
+    m_runControl.onTickTimer();
+}
+
+void Session::addObserver(RunObserver* observer) {
+    assert(observer != nullptr);
+    if (std::find(m_observers.begin(), m_observers.end(), observer) == m_observers.end()) {
+        m_observers.push_back(observer);
+    }
+}
+
+void Session::removeObserver(RunObserver* observer) {
+    std::erase(m_observers, observer);
+}
+
+void Session::notifyStopped() {
+    for (RunObserver* observer : m_observers) {
+        observer->runStopped(m_controller);
+    }
+}
+
+} // namespace rungbox::session

@@ -1,0 +1,99 @@
+#pragma once
+
+// The application's session of work: one controller, one code grid with its editor, the run/stop
+// control and the file commands, built and wired together once. The main window and rungbox-sim
+// each build one Session and give it their ports; neither wires the core itself.
+
+#include "editor/CodeGrid.h"
+#include "editor/Editor.h"
+#include "engine/Controller.h"
+#include "files/FileCommands.h"
+#include "panel/RunControl.h"
+#include "platform/Platform.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace rungbox::session {
+
+/// Everything a front end provides. Not owned: each must outlive the session.
+struct Ports {
+    engine::IoPanel& panel;
+    platform::RunWindow& runWindow;
+    platform::MessageBoxes& boxes;
+    platform::FileDialog& fileDialog;
+    platform::FileSystem& fileSystem;
+    platform::MainWindowShell& shell;
+};
+
+/// Told of a run's life, scan by scan: the place where parts that follow a run (a machine to
+/// control, a recorder, a live view) hook in, the same way for both front ends. The defaults do
+/// nothing. Observers must not start or stop the run themselves.
+class RunObserver {
+public:
+    virtual ~RunObserver() = default;
+    /// A run has started: the program is loaded and the first scan is due.
+    virtual void runStarted(engine::Controller& /*controller*/) {}
+    /// A scan is about to run at `clockMs` milliseconds of run time (see Session::scan).
+    virtual void beforeScan(engine::Controller& /*controller*/, std::uint64_t /*clockMs*/) {}
+    /// A scan has run to END at `clockMs` milliseconds of run time.
+    virtual void afterScan(engine::Controller& /*controller*/, std::uint64_t /*clockMs*/) {}
+    /// The run has stopped (the run/stop button, or a program error); the controller is reset.
+    virtual void runStopped(engine::Controller& /*controller*/) {}
+};
+
+class Session {
+public:
+    /// Builds and wires the core on `ports`. Nothing is sent to the ports yet, so a front end
+    /// may build its session before its own controls exist; it then calls setUp().
+    explicit Session(const Ports& ports);
+
+    /// What the main window does when it loads: lays out the grid (headings, 299 empty code
+    /// lines, line numbers, column widths), resets the controller and its panel, and marks the
+    /// (empty) program unchanged.
+    void setUp();
+
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    engine::Controller& controller() { return m_controller; }
+    const engine::Controller& controller() const { return m_controller; }
+    editor::CodeGrid& grid() { return m_grid; }
+    const editor::CodeGrid& grid() const { return m_grid; }
+    editor::Editor& editor() { return m_editor; }
+    panel::RunControl& runControl() { return m_runControl; }
+    files::FileCommands& files() { return m_files; }
+    const Ports& ports() const { return m_ports; }
+
+    /// True while a run is on.
+    bool running() const { return m_controller.simulating(); }
+
+    /// The run/stop lamp-button: starts a stopped run or stops a running one (RunControl), and
+    /// tells the observers.
+    void toggleRun();
+
+    /// One tick of the scan timer: one scan of the running program at `clockMs` milliseconds of
+    /// run time (the window's elapsed time since the start; rungbox-sim's simulated time). A
+    /// program error reports its line and stops the run. Does nothing while stopped.
+    void scan(std::uint64_t clockMs);
+
+    /// One tick of the timer-tick timer (100 ms). Does nothing while stopped.
+    void tick();
+
+    /// `observer` is told of every run from now on; it must outlive the session or be removed.
+    void addObserver(RunObserver* observer);
+    void removeObserver(RunObserver* observer);
+
+private:
+    void notifyStopped();
+
+    Ports m_ports;
+    engine::Controller m_controller;
+    editor::CodeGrid m_grid;
+    editor::Editor m_editor;
+    panel::RunControl m_runControl;
+    files::FileCommands m_files;
+    std::vector<RunObserver*> m_observers;
+};
+
+} // namespace rungbox::session

@@ -1,0 +1,100 @@
+// The session as both front ends use it: observers follow every run from its start, through each
+// scan, to its stop, whether the button or a program error stops it.
+
+#include "session/Session.h"
+#include "files/DiskFileSystem.h"
+#include "support/Recorders.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace rungbox::session {
+namespace {
+
+struct QuietWindow : platform::RunWindow, platform::MainWindowShell, platform::FileDialog {
+    void setScanTimer(bool) override {}
+    void setTickTimer(bool) override {}
+    void setFileMenuEnabled(bool) override {}
+    void setModuleMenuEnabled(bool) override {}
+    void setInputSwitchEnabled(int, bool) override {}
+    void setProgressVisible(bool) override {}
+    void setProgressWidth(int) override {}
+    void closeMainWindow() override {}
+    std::optional<std::string> askSavePath(std::string_view, std::string_view) override {
+        return std::nullopt;
+    }
+    std::optional<std::string> askOpenPath(std::string_view) override { return std::nullopt; }
+};
+
+// Writes what it is told as "start", "before T", "after T r1000=V", "stop".
+struct Log : RunObserver {
+    std::vector<std::string> events;
+    void runStarted(engine::Controller&) override { events.push_back("start"); }
+    void beforeScan(engine::Controller&, std::uint64_t ms) override {
+        events.push_back("before " + std::to_string(ms));
+    }
+    void afterScan(engine::Controller& c, std::uint64_t ms) override {
+        events.push_back("after " + std::to_string(ms) + " r1000=" + (c.relay(1000) ? "1" : "0"));
+    }
+    void runStopped(engine::Controller& c) override {
+        events.push_back(std::string("stop") + (c.relay(1000) ? " dirty" : ""));
+    }
+};
+
+struct Fixture {
+    test::RecordingPanel panel;
+    test::RecordingBoxes boxes;
+    QuietWindow window;
+    files::DiskFileSystem fileSystem;
+    Session session{Ports{panel, window, boxes, window, fileSystem, window}};
+    Log log;
+
+    explicit Fixture(const std::vector<std::array<std::string, 3>>& lines) {
+        session.setUp();
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            for (int col = 1; col <= 3; ++col) {
+                session.grid().setText(static_cast<int>(i) + 1, col,
+                                       lines[i][static_cast<std::size_t>(col - 1)]);
+            }
+        }
+        session.addObserver(&log);
+    }
+};
+
+TEST(Session, ObserversFollowARunFromStartToStop) {
+    Fixture f({{"LD NOT", "0", ""}, {"OUT", "1000", ""}, {"END", "", ""}});
+    f.session.scan(1); // stopped: nothing runs, nobody is told
+    f.session.toggleRun();
+    f.session.scan(1);
+    f.session.scan(2);
+    f.session.toggleRun();
+    f.session.scan(3);
+    EXPECT_EQ(f.log.events, (std::vector<std::string>{"start", "before 1", "after 1 r1000=1",
+                                                      "before 2", "after 2 r1000=1", "stop"}));
+    f.session.removeObserver(&f.log);
+    f.session.toggleRun();
+    EXPECT_EQ(f.log.events.size(), 6U);
+}
+
+TEST(Session, AProgramErrorStopsTheRunOnceAndTellsTheObservers) {
+    Fixture f({{"LD", "0", ""}, {"OUT", "1000", ""}, {"JUMP", "", ""}, {"END", "", ""}});
+    f.session.toggleRun();
+    f.session.scan(7);
+    f.session.scan(8);
+    EXPECT_FALSE(f.session.running());
+    EXPECT_EQ(f.log.events, (std::vector<std::string>{"start", "before 7", "stop"}));
+    ASSERT_EQ(f.boxes.shown.size(), 1U);
+    EXPECT_EQ(f.boxes.shown[0].text, "Error at line  3");
+}
+
+TEST(Session, ARefusedStartTellsNobody) {
+    Fixture f({{"LD", "0", ""}, {"OUT", "1000", ""}}); // no END
+    f.session.toggleRun();
+    EXPECT_FALSE(f.session.running());
+    EXPECT_TRUE(f.log.events.empty());
+}
+
+} // namespace
+} // namespace rungbox::session
