@@ -6,6 +6,18 @@
 #   ./test.sh --quick    the normal build only
 set -euo pipefail
 cd "$(dirname "$0")"
+
+quick=0
+for arg in "$@"; do
+    case "$arg" in
+    --quick) quick=1 ;;
+    *)
+        echo "usage: ./test.sh [--quick]" >&2
+        exit 2
+        ;;
+    esac
+done
+
 source scripts/lib/packages.sh
 ensure_packages "${RUNGBOX_BUILD_PACKAGES[@]}"
 
@@ -16,7 +28,7 @@ echo "== normal build"
 configure_and_build release
 ctest --preset release -j2
 
-if [ "${1:-}" = "--quick" ]; then
+if [ "$quick" = 1 ]; then
     exit 0
 fi
 

@@ -90,7 +90,7 @@ inline constexpr int kSaveOperations = 11;
 /// I/O-error tests do. Operations count from 1 in the order above; operation `failAt` fails (none
 /// when 0), and with `persistent` every later one too. A failed one is not passed on to the disk.
 struct FaultyFileSystem : files::DiskFileSystem {
-    FaultyFileSystem(int failAt, bool persistent) : failAt(failAt), persistent(persistent) {}
+    FaultyFileSystem(int failing, bool lasting) : failAt(failing), persistent(lasting) {}
     int failAt;
     bool persistent;
     int operations = 0;
@@ -103,8 +103,8 @@ struct FaultyFileSystem : files::DiskFileSystem {
         return false;
     }
     struct File : platform::SaveFile {
-        File(FaultyFileSystem& fs, std::unique_ptr<platform::SaveFile> real)
-            : fs(fs), real(std::move(real)) {}
+        File(FaultyFileSystem& owner, std::unique_ptr<platform::SaveFile> file)
+            : fs(owner), real(std::move(file)) {}
         bool write(std::string_view b, platform::FileError& e) override {
             return !fs.fails(e) && real->write(b, e);
         }
