@@ -50,7 +50,6 @@ int ladderShot(const char* path) {
         return 1;
     }
     rungbox::ui::LadderWindow* ladder = window.showLadderDiagram();
-    ladder->resize(700, 760);
     const auto flip = [&](int n, bool on) {
         window.inputSwitch(n)->setChecked(on);
         ToolWindow::runFor(40);
@@ -66,6 +65,9 @@ int ladderShot(const char* path) {
     // Mark the AND BLK line, as the grid's cursor on it would.
     window.grid().setLine(16);
     ToolWindow::runFor(1500);
+    // The window just large enough for the whole diagram.
+    ladder->resize(ladder->canvas()->size() + QSize(4, 4));
+    ToolWindow::runFor(100);
     if (!ladder->grab().save(QString::fromLocal8Bit(path))) {
         std::fprintf(stderr, "cannot write %s\n", path);
         return 1;

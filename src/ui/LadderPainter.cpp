@@ -3,8 +3,10 @@
 #include "engine/LineSyntax.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPainter>
-#include <QPainterPath>
+
+#include <algorithm>
 
 namespace rungbox::ui {
 
@@ -33,6 +35,12 @@ QFont labelFont() {
     return font;
 }
 
+QString markText(const Element& el) {
+    return QString("! line %1 \"%2\": %3")
+        .arg(el.line)
+        .arg(QString::fromStdString(el.code), QString::fromStdString(ladder::problemText(el)));
+}
+
 } // namespace
 
 LadderPainter::LadderPainter(const ladder::Layout& layout, const ladder::PowerFlow* flow,
@@ -43,7 +51,18 @@ LadderPainter::LadderPainter(const ladder::Layout& layout, const ladder::PowerFl
         m_rungTop.push_back(y);
         y += rung.totalRows() * kRowHeight + kRungGap;
     }
-    m_size = QSizeF(x(layout.columns()) + kMargin / 2, y);
+    // Wide enough for the rails and for the longest problem text.
+    double width = x(layout.columns()) + kMargin / 2;
+    const QFontMetricsF metrics(labelFont());
+    for (const ladder::Rung& rung : layout.rungs()) {
+        for (const int e : rung.marks) {
+            width = std::max(width, x(0) + 6 +
+                                        metrics.horizontalAdvance(markText(
+                                            layout.elements()[static_cast<std::size_t>(e)])) +
+                                        kMargin / 2);
+        }
+    }
+    m_size = QSizeF(width, y);
 }
 
 bool LadderPainter::powered(int net) const {
@@ -122,7 +141,7 @@ void LadderPainter::paintRung(QPainter& painter, int r) const {
     for (std::size_t k = 0; k < rung.marks.size(); ++k) {
         if (elements[static_cast<std::size_t>(rung.marks[k])].line == m_currentLine) {
             painter.fillRect(QRectF(x(0), top + (rung.rows + static_cast<double>(k)) * kRowHeight,
-                                    m_layout.columns() * kCellWidth, kRowHeight),
+                                    m_size.width() - x(0) - kMargin / 2, kRowHeight),
                              kCurrent);
         }
     }
@@ -175,13 +194,9 @@ void LadderPainter::paintRung(QPainter& painter, int r) const {
     for (std::size_t k = 0; k < rung.marks.size(); ++k) {
         const Element& el = elements[static_cast<std::size_t>(rung.marks[k])];
         painter.setPen(kMarkInk);
-        const QString text = QString("! line %1 \"%2\": %3")
-                                 .arg(el.line)
-                                 .arg(QString::fromStdString(el.code),
-                                      QString::fromStdString(ladder::problemText(el)));
         painter.drawText(QRectF(x(0) + 6, top + (rung.rows + static_cast<double>(k)) * kRowHeight,
-                                m_layout.columns() * kCellWidth, kRowHeight),
-                         Qt::AlignLeft | Qt::AlignVCenter, text);
+                                m_size.width() - x(0), kRowHeight),
+                         Qt::AlignLeft | Qt::AlignVCenter, markText(el));
     }
 }
 

@@ -30,6 +30,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override {
+        ++m_window.m_paintCount;
         QPainter p(this);
         p.fillRect(event->rect(), Qt::white);
         p.scale(m_window.m_zoom, m_window.m_zoom);

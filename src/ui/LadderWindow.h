@@ -43,6 +43,8 @@ public:
     QWidget* canvas() const;
     /// Where line `line` is drawn in canvas coordinates; empty when it is not drawn.
     QRect lineRect(int line) const;
+    /// Paint events of the canvas so far; for measuring how often the diagram is drawn.
+    int paintCount() const { return m_paintCount; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -59,6 +61,7 @@ private:
     QTimer m_timer;
     double m_zoom = 1.0;
     int m_shownLine = 0;
+    int m_paintCount = 0;
 };
 
 /// Writes the picture of `layout` (with `flow`, nullptr while stopped, and `currentLine`
