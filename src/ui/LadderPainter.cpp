@@ -7,6 +7,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 
 namespace rungbox::ui {
 
@@ -62,7 +63,7 @@ LadderPainter::LadderPainter(const ladder::Layout& layout, const ladder::PowerFl
                                         kMargin / 2);
         }
     }
-    m_size = QSizeF(width, y);
+    m_size = QSizeF(std::ceil(width), y);
 }
 
 bool LadderPainter::powered(int net) const {
