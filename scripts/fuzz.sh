@@ -23,9 +23,9 @@ elif [ -n "${1:-}" ]; then
     seconds=$1
 fi
 
-configure_and_build fuzz fuzz_file_reader fuzz_program fuzz_editor >/dev/null
+configure_and_build fuzz fuzz_file_reader fuzz_program fuzz_editor fuzz_ladder >/dev/null
 
-targets=(file_reader program editor)
+targets=(file_reader program editor ladder)
 for t in "${targets[@]}"; do
     bin=build/fuzz/fuzz/fuzz_$t
     dict=fuzz/$t/$t.dict

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Renders docs/screenshot.png, the README's picture: the main window on a virtual X display with
-# a small program running, a few switches on and their lamps lit.
+# a small program running, a few switches on and their lamps lit; and docs/ladder.png, the
+# Ladder Diagram window during such a run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/lib/packages.sh
@@ -18,11 +19,18 @@ fi
 
 raw=$(mktemp --suffix=.png)
 trap 'rm -f "$raw"' EXIT
+# A thin frame and a soft shadow, so that the window stands out on the README's page.
+frame() {
+    convert "$raw" -bordercolor '#6b6b6b' -border 1 \
+        \( +clone -background black -shadow 40x5+0+4 \) +swap \
+        -background white -layers merge +repage "$1"
+    echo "Wrote $1"
+}
+
 xvfb-run -a -s "-screen 0 1024x768x24" env QT_QPA_PLATFORM=xcb \
     "$shooter" "$raw"
+frame docs/screenshot.png
 
-# A thin frame and a soft shadow, so that the window stands out on the README's page.
-convert "$raw" -bordercolor '#6b6b6b' -border 1 \
-    \( +clone -background black -shadow 40x5+0+4 \) +swap \
-    -background white -layers merge +repage docs/screenshot.png
-echo "Wrote docs/screenshot.png"
+xvfb-run -a -s "-screen 0 1600x900x24" env QT_QPA_PLATFORM=xcb \
+    "$shooter" --ladder "$raw"
+frame docs/ladder.png

@@ -1,8 +1,10 @@
 // Measures the main window's scan rate and the process's CPU use while a 298-line program runs
-// with four input switches on. Usage: rungbox_scan_rate [seconds]. Prints the figures; asserts
-// nothing.
+// with four input switches on. Usage: rungbox_scan_rate [--ladder] [seconds]; with --ladder the
+// Ladder Diagram window is open beside the main window during the run. Prints the figures;
+// asserts nothing.
 
 #include "ToolWindow.h"
+#include "ui/LadderWindow.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -58,7 +60,10 @@ double cpuSeconds() {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    const double seconds = argc > 1 ? std::atof(argv[1]) : 10.0;
+    int arg = 1;
+    const bool ladder = argc > arg && std::string(argv[arg]) == "--ladder";
+    arg += ladder ? 1 : 0;
+    const double seconds = argc > arg ? std::atof(argv[arg]) : 10.0;
 
     ToolWindow tool;
     auto& window = tool.window();
@@ -70,10 +75,12 @@ int main(int argc, char* argv[]) {
     for (int n : {0, 1, 3, 5}) {
         window.inputSwitch(n)->setChecked(true);
     }
+    rungbox::ui::LadderWindow* diagram = ladder ? window.showLadderDiagram() : nullptr;
 
     // Let the run settle, then measure while the event loop runs as it does in the application.
     ToolWindow::runFor(500);
     const std::int64_t scans0 = window.scanCount();
+    const int paints0 = diagram != nullptr ? diagram->paintCount() : 0;
     const double cpu0 = cpuSeconds();
     QElapsedTimer wall;
     wall.start();
@@ -88,6 +95,10 @@ int main(int argc, char* argv[]) {
     std::printf("scans:             %lld\n", static_cast<long long>(scans));
     std::printf("scans per second:  %.1f\n", static_cast<double>(scans) / elapsed);
     std::printf("process CPU:       %.1f %% of one core\n", 100.0 * cpu / elapsed);
+    if (diagram != nullptr) {
+        std::printf("ladder diagram:    open, %.1f pictures per second\n",
+                    (diagram->paintCount() - paints0) / elapsed);
+    }
     std::printf("messages shown:    %d\n", tool.messages());
     return tool.messages() == 0 ? 0 : 1;
 }

@@ -1,11 +1,11 @@
 # Shared by run.sh, test.sh and the scripts under scripts/: installs the Debian packages the
 # project needs, and nothing when they are already there.
 
-# The packages every build needs: a compiler and build tools, Qt 6 Widgets, GoogleTest, Google
-# Benchmark and the fonts the windows use.
+# The packages every build needs: a compiler and build tools, Qt 6 Widgets and Svg, GoogleTest,
+# Google Benchmark and the fonts the windows use.
 RUNGBOX_BUILD_PACKAGES=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev libgl-dev
+    qt6-base-dev qt6-svg-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-dejavu-core fonts-dejavu-extra
 )

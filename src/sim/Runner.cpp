@@ -1,6 +1,7 @@
 #include "Runner.h"
 
 #include "engine/AddressMap.h"
+#include "session/LadderDiagram.h"
 
 namespace rungbox::sim {
 
@@ -91,6 +92,9 @@ int Runner::execute(const Command& command, int lineNumber) {
         return Exit::Ok;
     case CommandKind::List:
         list();
+        return Exit::Ok;
+    case CommandKind::Ladder:
+        m_out << session::LadderDiagram(m_session).text();
         return Exit::Ok;
     }
     return Exit::Ok;

@@ -150,6 +150,9 @@ ScriptLine parseScriptLine(std::string_view text) {
     if (name == "list") {
         return bareCommand(CommandKind::List, words);
     }
+    if (name == "ladder") {
+        return bareCommand(CommandKind::Ladder, words);
+    }
     if (name == "relay") {
         const std::string usage =
             "relay takes an address from 0 to " + std::to_string(engine::kLastRelay);

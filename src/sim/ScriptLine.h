@@ -16,14 +16,15 @@ namespace rungbox::sim {
 inline constexpr std::int64_t kMaxCount = 100000000;
 
 enum class CommandKind {
-    In,    ///< input switch `number` (0 to 15) on or off (`on`)
-    Scan,  ///< `count` scans
-    Tick,  ///< `count` ticks of the timer-tick timer
-    Wait,  ///< `count` milliseconds of simulated time
-    Press, ///< the run/stop lamp-button
-    Show,  ///< print the lamps and displays
-    Relay, ///< print relay `number` (0 to 20000)
-    List,  ///< print the program's code lines
+    In,     ///< input switch `number` (0 to 15) on or off (`on`)
+    Scan,   ///< `count` scans
+    Tick,   ///< `count` ticks of the timer-tick timer
+    Wait,   ///< `count` milliseconds of simulated time
+    Press,  ///< the run/stop lamp-button
+    Show,   ///< print the lamps and displays
+    Relay,  ///< print relay `number` (0 to 20000)
+    List,   ///< print the program's code lines
+    Ladder, ///< print the program as a ladder diagram (with power during a run)
 };
 
 struct Command {

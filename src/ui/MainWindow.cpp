@@ -3,6 +3,7 @@
 #include "About.h"
 #include "Artwork.h"
 #include "CodeGridView.h"
+#include "LadderWindow.h"
 #include "Twips.h"
 
 #include <QCheckBox>
@@ -138,6 +139,7 @@ MainWindow::MainWindow(platform::MessageBoxes& boxes, platform::FileDialog& dial
 MainWindow::~MainWindow() {
     m_scanTimer.stop();
     m_tickTimer.stop();
+    delete m_ladderWindow; // it reads the session, which goes before the window's children
     // The controls show the grid and the lamp pictures, which are members: they go first, while
     // what they show still exists (QWidget's destructor would otherwise still ask them to paint
     // and measure after the members are gone).
@@ -150,6 +152,8 @@ void MainWindow::buildMenus() {
     m_newItem = m_fileMenu->addAction("&New", this, [this] { m_session.files().newProgram(); });
     m_loadItem = m_fileMenu->addAction("&Load", this, [this] { m_session.files().load(); });
     m_saveAsItem = m_fileMenu->addAction("Save &As", this, [this] { m_session.files().saveAs(); });
+    m_exportDiagramItem =
+        m_fileMenu->addAction("Export &Diagram...", this, [this] { exportDiagram(); });
     m_exitItem = m_fileMenu->addAction("&Exit", this, [this] { m_session.files().exit(); });
 
     m_moduleMenu = menuBar()->addMenu("&Module");
@@ -165,6 +169,11 @@ void MainWindow::buildMenus() {
     // The two training modules are not built: their items stay greyed.
     m_moduleItems[1]->setEnabled(false);
     m_moduleItems[2]->setEnabled(false);
+
+    m_viewMenu = menuBar()->addMenu("&View");
+    m_viewMenu->setObjectName("viewMenu");
+    m_ladderItem = m_viewMenu->addAction("&Ladder Diagram", this, [this] { showLadderDiagram(); });
+    m_ladderItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
 
     m_helpMenu = menuBar()->addMenu("&Help");
     m_helpMenu->setObjectName("helpMenu");
@@ -379,7 +388,38 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
     m_scanTimer.stop();
     m_tickTimer.stop();
+    if (m_ladderWindow != nullptr) {
+        m_ladderWindow->close();
+    }
     event->accept();
+}
+
+LadderWindow* MainWindow::showLadderDiagram() {
+    if (m_ladderWindow == nullptr) {
+        m_ladderWindow = new LadderWindow(m_session, this);
+        // Beside the main window, as tall as the screen allows.
+        const QRect frame = frameGeometry();
+        m_ladderWindow->move(frame.right() + 8, frame.top());
+    }
+    m_ladderWindow->show();
+    m_ladderWindow->raise();
+    m_ladderWindow->activateWindow();
+    return m_ladderWindow;
+}
+
+void MainWindow::exportDiagram() {
+    const auto path = m_session.ports().fileDialog.askSavePath(
+        "diagram.svg", "SVG or PNG picture (*.svg *.png)|*.svg;*.png");
+    if (!path) {
+        return;
+    }
+    session::LadderDiagram diagram(m_session);
+    diagram.poll();
+    const ladder::Monitor& shown = diagram.monitor();
+    if (!exportLadder(shown.layout(), shown.flow(), 0, QString::fromStdString(*path))) {
+        m_session.ports().boxes.show("The diagram could not be written to " + *path + ".",
+                                     platform::BoxStyle::Exclamation, "Export Diagram");
+    }
 }
 
 void MainWindow::onScanTimer() {

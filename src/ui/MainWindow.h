@@ -27,6 +27,7 @@ class QMenu;
 namespace rungbox::ui {
 
 class CodeGridView;
+class LadderWindow;
 
 class MainWindow : public QMainWindow,
                    public engine::IoPanel,
@@ -48,6 +49,12 @@ public:
     void chooseModule(int index);
     /// Help > About: the About box, modal; a running simulation goes on behind it.
     void showAbout();
+    /// View > Ladder Diagram: opens the diagram window beside the main window (made on first
+    /// use, kept afterwards) and brings it to the front.
+    LadderWindow* showLadderDiagram();
+    /// File > Export Diagram: asks for a file and writes the diagram there, SVG or PNG by the
+    /// name's extension. A failure is reported in a message box.
+    void exportDiagram();
 
     // --- What the window holds, for tests and the screenshot -----------------------------------
 
@@ -70,6 +77,11 @@ public:
     QMenu* fileMenu() const { return m_fileMenu; }
     QMenu* moduleMenu() const { return m_moduleMenu; }
     QMenu* helpMenu() const { return m_helpMenu; }
+    QMenu* viewMenu() const { return m_viewMenu; }
+    QAction* ladderItem() const { return m_ladderItem; }
+    QAction* exportDiagramItem() const { return m_exportDiagramItem; }
+    /// The diagram window; nullptr until first shown.
+    LadderWindow* ladderWindow() const { return m_ladderWindow; }
     QAction* moduleItem(int index) const { return m_moduleItems[static_cast<std::size_t>(index)]; }
     QAction* newItem() const { return m_newItem; }
     QAction* loadItem() const { return m_loadItem; }
@@ -131,6 +143,10 @@ private:
     QAction* m_exitItem = nullptr;
     QMenu* m_moduleMenu = nullptr;
     std::array<QAction*, 3> m_moduleItems{};
+    QMenu* m_viewMenu = nullptr;
+    QAction* m_ladderItem = nullptr;
+    QAction* m_exportDiagramItem = nullptr;
+    LadderWindow* m_ladderWindow = nullptr;
     QMenu* m_helpMenu = nullptr;
     QAction* m_aboutItem = nullptr;
 

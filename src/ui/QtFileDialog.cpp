@@ -33,9 +33,12 @@ std::optional<std::string> QtFileDialog::run(QFileDialog::AcceptMode mode,
     dialog.setAcceptMode(mode);
     if (mode == QFileDialog::AcceptSave) {
         dialog.setFileMode(QFileDialog::AnyFile);
-        dialog.setDefaultSuffix("PLC");
-        dialog.selectFile(
-            QString::fromUtf8(defaultName.data(), static_cast<qsizetype>(defaultName.size())));
+        // A name typed without an extension gets the proposed name's (".PLC" for programs).
+        const QString name =
+            QString::fromUtf8(defaultName.data(), static_cast<qsizetype>(defaultName.size()));
+        const QString suffix = QFileInfo(name).suffix();
+        dialog.setDefaultSuffix(suffix.isEmpty() ? QString("PLC") : suffix);
+        dialog.selectFile(name);
     } else {
         dialog.setFileMode(QFileDialog::ExistingFile);
     }

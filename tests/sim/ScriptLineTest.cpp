@@ -42,9 +42,9 @@ INSTANTIATE_TEST_SUITE_P(Counts, RefusedLine,
                                          "tick two", "wait", "wait 0", "wait 100000001",
                                          "wait 5 ms", "wait 1.5", "wait +5"));
 INSTANTIATE_TEST_SUITE_P(Others, RefusedLine,
-                         testing::Values("press now", "show all", "list 1", "relay", "relay 20001",
-                                         "relay -1", "relay 1000 1001", "relay 01000",
-                                         "relay 99999999999999999999"));
+                         testing::Values("press now", "show all", "list 1", "ladder 1", "relay",
+                                         "relay 20001", "relay -1", "relay 1000 1001",
+                                         "relay 01000", "relay 99999999999999999999"));
 
 } // namespace
 } // namespace rungbox::sim

@@ -106,9 +106,9 @@ private slots:
                              (item->isChecked() ? " (checked)" : "");
             }
         }
-        QCOMPARE(menus, QStringList({"&File", "&New", "&Load", "Save &As", "&Exit", "&Module",
-                                     "&none (checked)", "&House Gate (off)", "&Conveyor  (off)",
-                                     "&Help", "&About"}));
+        QCOMPARE(menus, QStringList({"&File", "&New", "&Load", "Save &As", "Export &Diagram...",
+                                     "&Exit", "&Module", "&none (checked)", "&House Gate (off)",
+                                     "&Conveyor  (off)", "&Help", "&About"}));
         // Module keeps exactly one check, also when the checked item is chosen again.
         l.chooseModule(2);
         QVERIFY(!l.moduleItem(0)->isChecked() && l.moduleItem(2)->isChecked());

@@ -1,0 +1,44 @@
+#pragma once
+
+// Which wires, contacts and coils of a ladder diagram carry power, read from the controller
+// between scans, as a monitoring tool shows it.
+//
+// A contact is closed when its relay, timer or counter done flag is on (off for a NOT contact),
+// read after the scan completed. A wire carries power when a path of closed contacts leads to it
+// from the left rail. A scan runs its lines in order, so a contact read early in a scan may have
+// changed by the scan's end; a coil therefore shows the value the scan wrote: an OUT or OUT NOT
+// that is the last line writing its relay shows that relay (on for OUT, off for OUT NOT), and
+// any other coil shows the power of the wire feeding it.
+
+#include "Layout.h"
+#include "engine/Controller.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace rungbox::ladder {
+
+class PowerFlow {
+public:
+    PowerFlow() = default;
+
+    /// Power in `layout` for the state of `controller` (read only; not kept).
+    static PowerFlow evaluate(const Layout& layout, const engine::Controller& controller);
+
+    /// True when net `n` (0 to layout.netCount() - 1) carries power.
+    bool net(int n) const { return m_nets[static_cast<std::size_t>(n)] != 0; }
+    /// Contact: closed. Coil: energised, i.e. its input carried power in the scan. Else false.
+    bool active(int element) const { return m_active[static_cast<std::size_t>(element)] != 0; }
+    /// Timer: present value in timer ticks. Counter: present value in counts. Else 0.
+    int value(int element) const { return m_values[static_cast<std::size_t>(element)]; }
+
+    /// Equal flows draw the same picture, so a view repaints only when this changes.
+    bool operator==(const PowerFlow&) const = default;
+
+private:
+    std::vector<std::uint8_t> m_nets;
+    std::vector<std::uint8_t> m_active;
+    std::vector<int> m_values;
+};
+
+} // namespace rungbox::ladder

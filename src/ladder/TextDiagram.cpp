@@ -1,0 +1,267 @@
+#include "TextDiagram.h"
+
+#include "engine/LineSyntax.h"
+
+#include <algorithm>
+#include <cassert>
+#include <vector>
+
+namespace rungbox::ladder {
+
+namespace {
+
+using engine::OpCode;
+
+constexpr int kMargin = 4;    // line number (3 digits) and a blank
+constexpr int kCellChars = 8; // the boundary character and 7 of body
+// The box stands in the output area's 15 characters: a 1-character input wire, the borders and
+// a blank before the right rail.
+constexpr int kBoxInterior = 11;
+
+int xOf(int col) {
+    return kMargin + kCellChars * col;
+}
+
+bool isWire(char c) {
+    return c == '-' || c == '=';
+}
+
+// One rung being drawn: 2 text lines per grid row.
+class Canvas {
+public:
+    Canvas(const Layout& layout, const PowerFlow* flow, int rows)
+        : m_flow(flow), m_width(xOf(layout.columns()) + 1),
+          m_lines(static_cast<std::size_t>(2 * rows),
+                  std::string(static_cast<std::size_t>(m_width), ' ')) {}
+
+    char wire(int net) const { return m_flow != nullptr && m_flow->net(net) ? '=' : '-'; }
+
+    char& at(int line, int x) {
+        return m_lines[static_cast<std::size_t>(line)][static_cast<std::size_t>(x)];
+    }
+    void put(int line, int x, std::string_view text) {
+        for (std::size_t i = 0; i < text.size() && x + static_cast<int>(i) < m_width; ++i) {
+            at(line, x + static_cast<int>(i)) = text[i];
+        }
+    }
+    // `text` centred in the `width` characters from x.
+    void centre(int line, int x, int width, std::string_view text) {
+        const int len = std::min(width, static_cast<int>(text.size()));
+        put(line, x + (width - len) / 2, text.substr(0, static_cast<std::size_t>(len)));
+    }
+    void hline(int line, int x0, int x1, char c) {
+        for (int x = x0; x <= x1; ++x) {
+            if (at(line, x) == ' ' || isWire(at(line, x))) {
+                at(line, x) = c;
+            }
+        }
+    }
+
+    const std::vector<std::string>& lines() const { return m_lines; }
+    const PowerFlow* flow() const { return m_flow; }
+
+private:
+    const PowerFlow* m_flow;
+    int m_width;
+    std::vector<std::string> m_lines;
+};
+
+std::string marked(const Element& el, bool active, std::string label) {
+    if (el.problem != Problem::None) {
+        return "!" + label;
+    }
+    return active ? "*" + label : label;
+}
+
+void drawContact(Canvas& canvas, const Element& el, bool active) {
+    const int x = xOf(el.cell.col);
+    const int line = 2 * el.cell.row + 1;
+    const char in = canvas.wire(el.inNet);
+    const char out = canvas.wire(el.outNet);
+    if (el.cell.col > 0) {
+        canvas.hline(line, x, x, in);
+    }
+    if (el.kind == ElementKind::Link) {
+        if (el.target < 0) {
+            return; // nothing before it: a gap in the wire
+        }
+        const std::string text = "<" + std::to_string(el.targetLine) + ">";
+        canvas.hline(line, x + 1, x + 7, out);
+        canvas.hline(line, x + 1, x + 2, in);
+        canvas.centre(line, x + 1, 7, text);
+        return;
+    }
+    const std::string body = {in, in, '|', el.form.negated ? '/' : ' ', '|', out, out};
+    canvas.put(line, x + 1, body);
+    canvas.centre(line - 1, x + 1, 7, marked(el, active, operandLabel(el)));
+}
+
+void drawCoil(Canvas& canvas, const Element& el, bool active) {
+    const int x = xOf(el.cell.col) + 1;
+    const int line = 2 * el.cell.row + 1;
+    const char in = canvas.wire(el.inNet);
+    const char out = canvas.flow() != nullptr && active ? '=' : '-';
+    std::string body(15, in);
+    std::fill(body.begin() + 9, body.end(), out);
+    const char inner = el.form.op == OpCode::OutNot ? '/' : el.form.op == OpCode::Difu ? '^' : ' ';
+    body[6] = '(';
+    body[7] = inner;
+    body[8] = ')';
+    canvas.put(line, x, body);
+    canvas.hline(line, x - 1, x - 1, in);
+    const std::string label = (el.form.op == OpCode::Difu ? "DIFU " : "") + operandLabel(el);
+    canvas.centre(line - 1, x, 15, marked(el, active, label));
+}
+
+void drawBox(Canvas& canvas, const Element& el, const PowerFlow* flow, int value) {
+    const int x = xOf(el.cell.col) + 1;
+    const int top = 2 * el.cell.row;
+    const int bottom = top + 2 * el.cell.height - 1;
+    std::string title;
+    std::vector<std::string> info;
+    switch (el.kind) {
+    case ElementKind::Timer:
+        title = "TIM " + std::to_string(el.number);
+        info = {"#" + std::to_string(el.setValue), flow ? engine::timerText(value) : ""};
+        break;
+    case ElementKind::Counter:
+        title = "CNT " + std::to_string(el.number);
+        info = {"#" + std::to_string(el.setValue), flow ? std::to_string(value) : ""};
+        break;
+    default:
+        title = "SFT";
+        info = {std::to_string(el.number), "to " + std::to_string(el.setValue)};
+        break;
+    }
+    if (el.problem != Problem::None) {
+        title = "!" + title;
+    }
+    const std::string border(kBoxInterior, '-');
+    canvas.put(top, x + 1, "+" + border + "+");
+    canvas.put(top, x + 2, title.substr(0, kBoxInterior));
+    canvas.put(bottom, x + 1, "+" + border + "+");
+    std::size_t next = 0;
+    for (int line = top + 1; line < bottom; ++line) {
+        std::string text(kBoxInterior, ' ');
+        for (int p = 0; p < el.pinCount; ++p) {
+            if (2 * el.pins[p].row + 1 == line) {
+                const char c = canvas.wire(el.pins[p].net);
+                canvas.put(line, x, std::string(1, c));
+                canvas.hline(line, x - 1, x - 1, c);
+                text.replace(0, el.pins[p].name.size(), el.pins[p].name);
+            }
+        }
+        if (next < info.size()) {
+            const std::string shown =
+                info[next].substr(0, static_cast<std::size_t>(kBoxInterior - 3));
+            text.replace(3, shown.size(), shown);
+            ++next;
+        }
+        canvas.put(line, x + 1, "|" + text + "|");
+    }
+}
+
+void drawEnd(Canvas& canvas, const Element& el) {
+    const int x = xOf(el.cell.col) + 1;
+    const int line = 2 * el.cell.row + 1;
+    std::string body(15, canvas.wire(el.inNet));
+    body.replace(5, 5, "[END]");
+    canvas.put(line, x, body);
+    canvas.hline(line, x - 1, x - 1, body[0]);
+}
+
+void drawVertical(Canvas& canvas, const Wire& wire, int lastCol) {
+    if (wire.col0 == 0 || wire.col0 == lastCol) {
+        return; // the rails are drawn whole
+    }
+    const int x = xOf(wire.col0);
+    for (int line = 2 * wire.row0 + 1; line <= 2 * wire.row1 + 1; ++line) {
+        const bool wireLine = line % 2 == 1;
+        const bool joins =
+            wireLine && (isWire(canvas.at(line, x - 1)) || isWire(canvas.at(line, x + 1)) ||
+                         isWire(canvas.at(line, x)));
+        canvas.at(line, x) =
+            joins || line == 2 * wire.row0 + 1 || line == 2 * wire.row1 + 1 ? '+' : '|';
+    }
+}
+
+void trimRight(std::string& text) {
+    text.erase(text.find_last_not_of(' ') + 1);
+}
+
+} // namespace
+
+std::string textDiagram(const Layout& layout, const PowerFlow* flow) {
+    std::string out;
+    const std::vector<Element>& elements = layout.elements();
+    const int lastCol = layout.columns();
+    bool firstRung = true;
+    for (const Rung& rung : layout.rungs()) {
+        if (!firstRung) {
+            out += '\n';
+        }
+        firstRung = false;
+        Canvas canvas(layout, flow, rung.rows);
+        for (const Wire& wire : rung.wires) {
+            if (wire.row0 == wire.row1) {
+                canvas.hline(2 * wire.row0 + 1, xOf(wire.col0), xOf(wire.col1),
+                             canvas.wire(wire.net));
+            }
+        }
+        for (const int e : rung.elements) {
+            const Element& el = elements[static_cast<std::size_t>(e)];
+            const bool active = flow != nullptr && flow->active(e);
+            switch (el.kind) {
+            case ElementKind::Contact:
+            case ElementKind::Link:
+                drawContact(canvas, el, active);
+                break;
+            case ElementKind::Coil:
+                drawCoil(canvas, el, active);
+                break;
+            case ElementKind::Timer:
+            case ElementKind::Counter:
+            case ElementKind::Shift:
+                drawBox(canvas, el, flow, flow != nullptr ? flow->value(e) : 0);
+                break;
+            case ElementKind::End:
+                drawEnd(canvas, el);
+                break;
+            case ElementKind::Join:
+            case ElementKind::Mark:
+                break;
+            }
+        }
+        for (const Wire& wire : rung.wires) {
+            if (wire.col0 == wire.col1) {
+                drawVertical(canvas, wire, lastCol);
+            }
+        }
+        std::vector<std::string> lines = canvas.lines();
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            lines[i][static_cast<std::size_t>(xOf(0))] = '|';
+            lines[i][static_cast<std::size_t>(xOf(lastCol))] = '|';
+        }
+        if (!lines.empty()) {
+            const std::string number = std::to_string(rung.firstLine);
+            lines[1].replace(static_cast<std::size_t>(kMargin - 1) - number.size(), number.size(),
+                             number);
+        }
+        for (std::string& line : lines) {
+            trimRight(line);
+            out += line;
+            out += '\n';
+        }
+        for (const int e : rung.marks) {
+            const Element& el = elements[static_cast<std::size_t>(e)];
+            out += std::string(kMargin, ' ') + "! line " + std::to_string(el.line) + " \"" +
+                   el.code + "\": " + problemText(el) + "\n";
+        }
+    }
+    if (!layout.ended()) {
+        out += std::string(kMargin, ' ') + "(no END)\n";
+    }
+    return out;
+}
+
+} // namespace rungbox::ladder

@@ -1,0 +1,38 @@
+#pragma once
+
+// The ladder diagram as plain text, for rungbox-sim and for the layout's golden tests.
+//
+// Every grid cell is 8 characters wide and every row 2 lines high: a label line, then the wire
+// line. Each rung starts with its first code line number, right-aligned in 3 characters, then
+// the left rail `|`; the right rail `|` closes every line. On the wire line:
+//
+//   --| |--   contact (LD, AND, OR)              --|/|--   NOT contact
+//   --( )--   OUT coil                           --(/)--   OUT NOT coil
+//   --(^)--   DIFU coil (labelled "DIFU n")      --<12>-   the branch ending at line 12, drawn
+//   [END]     END                                          in an earlier rung
+//   +         a branch point; vertical wires are `|`
+//
+// Labels stand above their symbol: a relay address, "TIM n" or "CNT n", "?" for a blank
+// LOCATION. TIM, CNT and SFT are boxes with their name on the top border, their inputs (IN; CP
+// and R; IN, CP and R) at the left, their set value ("#n") or register range inside. A gap in a
+// wire is a branch that starts with nothing (no LD before it).
+//
+// Below a rung, one line per problem: `! line N "CODE": why`. A label starting with `!` is an
+// element drawn in place despite its problem. A diagram without END ends with "(no END)".
+//
+// During a run, horizontal wires that carry power are drawn with `=` instead of `-`, a label
+// starting with `*` marks a closed contact or an energised coil, and the boxes show their
+// present values (timers in seconds as the timer display shows them, counters in counts).
+
+#include "Layout.h"
+#include "PowerFlow.h"
+
+#include <string>
+
+namespace rungbox::ladder {
+
+/// The diagram of `layout` as lines ending in '\n', no line with trailing blanks. With `flow`
+/// (not owned, may be null) it is marked as during a run.
+std::string textDiagram(const Layout& layout, const PowerFlow* flow = nullptr);
+
+} // namespace rungbox::ladder

@@ -1,0 +1,67 @@
+#pragma once
+
+// Paints a ladder diagram with QPainter: the window, the SVG export and the PNG export all draw
+// through this one class, so they show the same picture. The placement is the layout's grid;
+// this class only turns cells and rows into pixels.
+//
+// During a run, closed contacts, energised coils and every wire carrying power are drawn in the
+// power colour and with a heavier pen, so that power does not depend on colour alone.
+
+#include "ladder/Layout.h"
+#include "ladder/PowerFlow.h"
+
+#include <QColor>
+#include <QPointF>
+#include <QRectF>
+#include <QSizeF>
+
+#include <vector>
+
+class QPainter;
+
+namespace rungbox::ui {
+
+class LadderPainter {
+public:
+    /// Pixel sizes at zoom 1.
+    static constexpr double kCellWidth = 72;
+    static constexpr double kRowHeight = 40;
+    static constexpr double kMargin = 44; ///< left of the left rail: the rungs' line numbers
+    static constexpr double kRungGap = 14;
+
+    /// Paints `layout` with `flow` (nullptr while stopped) and marks `currentLine` (0: none).
+    /// All three are read when painting; they must outlive the painter.
+    LadderPainter(const ladder::Layout& layout, const ladder::PowerFlow* flow, int currentLine);
+
+    /// The whole picture in pixels at zoom 1.
+    QSizeF size() const { return m_size; }
+    /// Paints the rungs meeting `visible` (zoom 1 pixels) with the picture's top left corner at
+    /// (0, 0); scale the painter to zoom.
+    void paint(QPainter& painter, QRectF visible) const;
+    /// The code line of the element at `point` (zoom 1 pixels), 0 where there is none.
+    int lineAt(QPointF point) const;
+    /// Where line `line` is drawn (zoom 1 pixels); empty when it is not drawn.
+    QRectF rectOfLine(int line) const;
+
+private:
+    QRectF cellRect(int rung, const ladder::Cell& cell) const;
+    double wireY(int rung, int row) const;
+    double x(int col) const { return kMargin + kCellWidth * col; }
+    bool powered(int net) const;
+
+    void paintRung(QPainter& painter, int rung) const;
+    void paintContact(QPainter& painter, const ladder::Element& el, int index) const;
+    void paintLink(QPainter& painter, const ladder::Element& el) const;
+    void paintCoil(QPainter& painter, const ladder::Element& el, int index) const;
+    void paintBox(QPainter& painter, const ladder::Element& el, int index) const;
+    void paintEnd(QPainter& painter, const ladder::Element& el) const;
+    void hwire(QPainter& painter, double x0, double x1, double y, bool on) const;
+
+    const ladder::Layout& m_layout;
+    const ladder::PowerFlow* m_flow;
+    int m_currentLine;
+    std::vector<double> m_rungTop;
+    QSizeF m_size;
+};
+
+} // namespace rungbox::ui

@@ -1,0 +1,72 @@
+#pragma once
+
+// The Ladder Diagram window: the program in the grid drawn as rungs, beside the main window.
+// It polls the session's diagram about 30 times a second and repaints only when the picture
+// changed: while stopped it follows every edit, during a run it
+// shows the power flow. A click on an element makes its line the grid's current line; the
+// grid's current line is marked. Ctrl+wheel, Ctrl+plus and Ctrl+minus zoom, Ctrl+0 resets.
+
+#include "session/LadderDiagram.h"
+
+#include <QScrollArea>
+#include <QTimer>
+#include <QWidget>
+
+namespace rungbox::ui {
+
+class LadderCanvas;
+
+class LadderWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    /// Picture rate limit: about 30 pictures a second at most.
+    static constexpr int kPollMs = 33;
+    static constexpr double kMinZoom = 0.4;
+    static constexpr double kMaxZoom = 3.0;
+
+    /// `session` must outlive the window: its grid and controller are read, and the grid's
+    /// current line is set when an element is clicked. `parent` (the main window) keeps the
+    /// window on top of it; the window is a top-level window of its own.
+    explicit LadderWindow(session::Session& session, QWidget* parent = nullptr);
+
+    /// Polls now, as the timer does: true when the picture changed.
+    bool poll();
+    /// Writes the diagram as it is shown now to `path`: SVG when the name ends in ".svg", else
+    /// PNG. Returns false when the file could not be written.
+    bool exportTo(const QString& path);
+
+    double zoom() const { return m_zoom; }
+    void setZoom(double zoom);
+    const ladder::Monitor& monitor() const { return m_diagram.monitor(); }
+    /// The canvas the diagram is painted on (for tests that click it).
+    QWidget* canvas() const;
+    /// Where line `line` is drawn in canvas coordinates; empty when it is not drawn.
+    QRect lineRect(int line) const;
+    /// Paint events of the canvas so far; for measuring how often the diagram is drawn.
+    int paintCount() const { return m_paintCount; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    friend class LadderCanvas;
+    void clicked(QPointF point);
+
+    session::Session& m_session;
+    session::LadderDiagram m_diagram;
+    QScrollArea* m_scroll;
+    LadderCanvas* m_canvas;
+    QTimer m_timer;
+    double m_zoom = 1.0;
+    int m_shownLine = 0;
+    int m_paintCount = 0;
+};
+
+/// Writes the picture of `layout` (with `flow`, nullptr while stopped, and `currentLine`
+/// marked) to `path`: SVG when the name ends in ".svg", else PNG. False when writing failed.
+bool exportLadder(const ladder::Layout& layout, const ladder::PowerFlow* flow, int currentLine,
+                  const QString& path);
+
+} // namespace rungbox::ui

@@ -1,0 +1,83 @@
+#pragma once
+
+// Programs for the ladder tests in the cells' own form: one code line per text line, its cells
+// separated by '|' ("LD|0", "TIM|2|100", "AND BLK"), and a controller that has run them.
+
+#include "engine/Controller.h"
+#include "engine/LineSyntax.h"
+#include "ladder/Layout.h"
+#include "support/Recorders.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace rungbox::test {
+
+/// Code lines as the grid holds them: code, LOCATION and "###" text.
+class ProgramText {
+public:
+    ProgramText() = default;
+    explicit ProgramText(std::string_view text) {
+        std::size_t pos = 0;
+        while (pos < text.size()) {
+            std::size_t end = text.find('\n', pos);
+            end = end == std::string_view::npos ? text.size() : end;
+            add(text.substr(pos, end - pos));
+            pos = end + 1;
+        }
+    }
+
+    /// Appends one line "code|location|set value"; missing cells are empty.
+    void add(std::string_view row) {
+        std::array<std::string, 3>& cells = m_cells.emplace_back();
+        for (std::string& cell : cells) {
+            const std::size_t bar = row.find('|');
+            cell = std::string(row.substr(0, bar));
+            row = bar == std::string_view::npos ? std::string_view{} : row.substr(bar + 1);
+        }
+    }
+
+    std::vector<ladder::LineText> lines() const {
+        std::vector<ladder::LineText> lines;
+        for (const auto& c : m_cells) {
+            lines.push_back({c[0], c[1], c[2]});
+        }
+        return lines;
+    }
+
+    ladder::Layout layout() const { return ladder::Layout::build(lines()); }
+
+    /// Writes the program into `plc` and loads the TIM and CNT set values as the preparation
+    /// before a run does.
+    void load(engine::Controller& plc) const {
+        for (int r = 1; r < engine::kLadderTableSize; ++r) {
+            const auto i = static_cast<std::size_t>(r - 1);
+            engine::LadderLine line;
+            if (i < m_cells.size()) {
+                line = {m_cells[i][0], engine::readNumber(m_cells[i][1]),
+                        engine::readNumber(m_cells[i][2])};
+            }
+            const auto words = engine::splitWords(line.code);
+            if (line.location >= 0 && line.location < engine::kTimerCount) {
+                if (words[0] == "TIM") {
+                    plc.setTimValue(line.location, line.setValue);
+                } else if (words[0] == "CNT") {
+                    plc.setCntValue(line.location, line.setValue);
+                }
+            }
+            plc.setLadderTable(r, std::move(line));
+        }
+    }
+
+    int size() const { return static_cast<int>(m_cells.size()); }
+    const std::array<std::string, 3>& cells(int line) const {
+        return m_cells[static_cast<std::size_t>(line - 1)];
+    }
+
+private:
+    std::vector<std::array<std::string, 3>> m_cells;
+};
+
+} // namespace rungbox::test
