@@ -199,9 +199,9 @@ private:
     std::vector<std::uint32_t> m_changed;
 };
 
-Recorder::Recorder(const std::vector<Signal>& signals, std::size_t byteLimit)
+Recorder::Recorder(const std::vector<Signal>& chosen, std::size_t byteLimit)
     : m_byteLimit(std::max(byteLimit, kMinByteLimit)) {
-    for (const Signal& signal : signals) {
+    for (const Signal& signal : chosen) {
         add(signal);
     }
 }

@@ -38,8 +38,8 @@ public:
     /// one value per signal ever added; the bound keeps that small against the block.
     static constexpr std::size_t kMaxSignals = 512;
 
-    /// Records `signals` (duplicates and invalid ones are left out), nothing yet recorded.
-    explicit Recorder(const std::vector<Signal>& signals = defaultSignals(),
+    /// Records `chosen` (duplicates and invalid ones are left out), nothing yet recorded.
+    explicit Recorder(const std::vector<Signal>& chosen = defaultSignals(),
                       std::size_t byteLimit = kDefaultByteLimit);
     ~Recorder();
 
@@ -50,8 +50,8 @@ public:
 
     /// The recorded signals in display order. Positions in this list name signals in the
     /// queries below.
-    const std::vector<Signal>& signals() const { return m_signals; }
-    /// The position of `signal` in signals(), or nothing.
+    const std::vector<Signal>& signalList() const { return m_signals; }
+    /// The position of `signal` in signalList(), or nothing.
     std::optional<std::size_t> find(const Signal& signal) const;
     /// Adds `signal` at the end. Its history starts with the next sample. False when it is
     /// already recorded, invalid, or kMaxSignals have been added since the last clear().
@@ -96,7 +96,7 @@ public:
     /// The value of signal `position` at `ms` (after every sample at that time). Nothing before
     /// firstMs(), after lastMs(), or before the signal was added.
     std::optional<int> valueAt(std::size_t position, std::uint64_t ms) const;
-    /// valueAt() for every signal, in signals() order.
+    /// valueAt() for every signal, in signalList() order.
     std::vector<std::optional<int>> valuesAt(std::uint64_t ms) const;
     /// The scan count of the last sample at or before `ms`; nothing outside firstMs() to
     /// lastMs().

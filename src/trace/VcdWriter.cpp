@@ -45,7 +45,7 @@ void VcdWriter::writeValue(const Signal& signal, std::size_t position, std::opti
 }
 
 void VcdWriter::write(const Recorder& recorder) {
-    const std::vector<Signal>& signals = recorder.signals();
+    const std::vector<Signal>& chosen = recorder.signalList();
     m_out << "$version rungbox $end\n";
     if (recorder.truncated()) {
         m_out << "$comment the recording is complete from " << recorder.firstMs()
@@ -53,8 +53,8 @@ void VcdWriter::write(const Recorder& recorder) {
     }
     m_out << "$timescale 1 ms $end\n";
     m_out << "$scope module rungbox $end\n";
-    for (std::size_t p = 0; p < signals.size(); ++p) {
-        const Signal& signal = signals[p];
+    for (std::size_t p = 0; p < chosen.size(); ++p) {
+        const Signal& signal = chosen[p];
         if (signal.isNumber()) {
             m_out << "$var reg " << Signal::kValueBits << ' ' << identifier(p) << ' '
                   << signal.name() << " [" << Signal::kValueBits - 1 << ":0] $end\n";
@@ -71,8 +71,8 @@ void VcdWriter::write(const Recorder& recorder) {
     const std::uint64_t first = recorder.firstMs();
     std::vector<std::optional<int>> written = recorder.valuesAt(first);
     m_out << '#' << first << '\n' << "$dumpvars\n";
-    for (std::size_t p = 0; p < signals.size(); ++p) {
-        writeValue(signals[p], p, written[p]);
+    for (std::size_t p = 0; p < chosen.size(); ++p) {
+        writeValue(chosen[p], p, written[p]);
     }
     m_out << "$end\n";
 
@@ -80,7 +80,7 @@ void VcdWriter::write(const Recorder& recorder) {
     // and only where it differs from what was written, goes into the file, in signal order.
     std::vector<std::optional<int>> current = written;
     std::vector<std::size_t> touched;
-    std::vector<bool> isTouched(signals.size(), false);
+    std::vector<bool> isTouched(chosen.size(), false);
     std::uint64_t groupMs = first;
     std::uint64_t writtenMs = first;
     const auto flush = [&] {
@@ -96,7 +96,7 @@ void VcdWriter::write(const Recorder& recorder) {
                 stamped = true;
                 writtenMs = groupMs;
             }
-            writeValue(signals[p], p, current[p]);
+            writeValue(chosen[p], p, current[p]);
             written[p] = current[p];
         }
         touched.clear();

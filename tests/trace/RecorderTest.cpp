@@ -43,8 +43,8 @@ public:
                              std::size_t byteLimit = Recorder::kDefaultByteLimit)
         : m_random(seed), recorder(kMixedSignals, byteLimit) {}
 
-    void record(int samples) {
-        for (int k = 0; k < samples; ++k) {
+    void record(int count) {
+        for (int k = 0; k < count; ++k) {
             if (pick(3) == 0) { // runs of quiet samples one step apart
                 for (int quiet = pick(20); quiet > 0; --quiet) {
                     take(1, 1);
@@ -97,7 +97,7 @@ private:
         m_scan += scans;
         recorder.sample(plc, m_ms, m_scan);
         Sampled s{m_ms, m_scan, {}};
-        for (const Signal& signal : recorder.signals()) {
+        for (const Signal& signal : recorder.signalList()) {
             s.values.push_back(signal.read(plc));
         }
         samples.push_back(std::move(s));
@@ -118,7 +118,7 @@ std::vector<std::optional<int>> known(const std::vector<int>& values) {
 // Checks every `stride`th millisecond from before the recording to after it.
 void expectAgreement(const RandomRecording& r, std::uint64_t stride) {
     const Recorder& recorder = r.recorder;
-    const std::vector<std::optional<int>> nothing(recorder.signals().size());
+    const std::vector<std::optional<int>> nothing(recorder.signalList().size());
     for (std::uint64_t ms = 0; ms <= recorder.lastMs() + 1; ms += stride) {
         SCOPED_TRACE(ms);
         const Sampled* s = r.at(ms);
@@ -195,7 +195,7 @@ TEST(Recorder, SignalsAddedWhileRecordingStartAtTheNextSampleAndRemovedOnesAreGo
     EXPECT_FALSE(t.recorder.remove(*trace::parseSignal("in0")));
     t.run("w2 s0 w3");
 
-    ASSERT_EQ(t.recorder.signals(), signalsNamed("out0 relay2000"));
+    ASSERT_EQ(t.recorder.signalList(), signalsNamed("out0 relay2000"));
     using V = std::vector<std::optional<int>>;
     EXPECT_EQ(t.recorder.valuesAt(10), (V{1, std::nullopt}));
     EXPECT_EQ(t.recorder.valuesAt(11), (V{1, 1}));
@@ -223,7 +223,7 @@ TEST(Recorder, TenBusyMinutesOfTheLargestProgramFitIn16MiB) {
             recorder.sample(plc, i, i);
         }
     }
-    EXPECT_EQ(recorder.signals().size(), 64U);
+    EXPECT_EQ(recorder.signalList().size(), 64U);
     EXPECT_FALSE(recorder.truncated());
     EXPECT_LT(recorder.memoryBytes(), std::size_t{16} << 20);
     EXPECT_GT(recorder.revision(), kScans / 2); // it was busy
