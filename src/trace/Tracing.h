@@ -21,6 +21,9 @@ public:
 
     explicit Tracing(Runs runs = Runs::Latest) : m_runs(runs) {}
 
+    Runs runs() const { return m_runs; }
+    void setRuns(Runs runs) { m_runs = runs; }
+
     Recorder& recorder() { return m_recorder; }
     const Recorder& recorder() const { return m_recorder; }
 
@@ -53,6 +56,9 @@ public:
             m_recorder.sample(plc, m_offset + runMs, m_scans);
         }
     }
+
+    /// The run has stopped; nothing more is sampled until the next run starts.
+    void runStopped() { m_begun = false; }
 
 private:
     void begin(const engine::Controller& plc, std::uint64_t runMs);
