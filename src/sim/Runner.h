@@ -55,6 +55,8 @@ public:
     /// Writes what recordRuns() recorded to `path` as a VCD file. False, with the reason printed
     /// on the error stream, when it cannot be written.
     bool writeVcd(const std::string& path);
+    /// What recordRuns() recorded (empty before).
+    trace::Recorder& recorder() { return m_session.tracing().recorder(); }
 
     /// Milliseconds of simulated time since the run started (moved only by `wait`).
     std::uint64_t clock() const { return m_clockMs; }

@@ -168,25 +168,42 @@ void paintNumber(QPainter& painter, const Row& row, int top, const TimeScale& sc
     draw(open, scale.x(to));
 }
 
+// The axis: a label with the time and the scan count every labelStep(), and a faint grid line
+// down through the rows (drawn first, under the waveforms, with `labels` false).
 void paintAxis(QPainter& painter, QSize size, const Recorder& recorder, const TimingFrame& frame,
-               const TimeScale& scale) {
+               const TimeScale& scale, bool labels) {
     const double step = labelStep(frame.msPerPixel);
     const double rightMs =
         frame.fromMs + (size.width() - TimingPainter::kNameWidth) * frame.msPerPixel;
     for (double t = std::ceil(frame.fromMs / step) * step; t <= rightMs; t += step) {
         const double x = scale.x(t);
-        painter.setPen(kGrid);
-        painter.drawLine(QPointF(x, TimingPainter::kAxisHeight - 6), QPointF(x, size.height()));
-        painter.setPen(kText);
-        const auto ms = static_cast<std::uint64_t>(t);
-        painter.drawText(QPointF(x + 3, 15), QString("%1 ms").arg(ms));
-        if (const auto scan = recorder.scanAt(ms)) {
-            painter.setPen(kFaint);
-            painter.drawText(QPointF(x + 3, 30), QString("scan %1").arg(*scan));
+        if (!labels) {
+            painter.setPen(kGrid);
+            painter.drawLine(QPointF(x, TimingPainter::kAxisHeight - 6), QPointF(x, size.height()));
+            continue;
         }
+        painter.setPen(kFaint);
+        painter.drawLine(QPointF(x, TimingPainter::kAxisHeight - 6),
+                         QPointF(x, TimingPainter::kAxisHeight));
+        const auto ms = static_cast<std::uint64_t>(t);
+        const QString time = QString("%1 ms").arg(ms);
+        const auto scan = recorder.scanAt(ms);
+        const QString scans = scan ? QString("scan %1").arg(*scan) : QString();
+        // A label that would run off the right edge is left out.
+        const QFontMetrics metrics(painter.font());
+        if (x + 3 + std::max(metrics.horizontalAdvance(time), metrics.horizontalAdvance(scans)) >
+            size.width()) {
+            continue;
+        }
+        painter.setPen(kText);
+        painter.drawText(QPointF(x + 3, 15), time);
+        painter.setPen(kFaint);
+        painter.drawText(QPointF(x + 3, 30), scans);
     }
-    painter.setPen(kFaint);
-    painter.drawLine(0, TimingPainter::kAxisHeight, size.width(), TimingPainter::kAxisHeight);
+    if (labels) {
+        painter.setPen(kFaint);
+        painter.drawLine(0, TimingPainter::kAxisHeight, size.width(), TimingPainter::kAxisHeight);
+    }
 }
 
 } // namespace
@@ -206,6 +223,7 @@ void TimingPainter::paint(QPainter& painter, QSize size, const Recorder& recorde
     // The waveforms, clipped to their area.
     painter.save();
     painter.setClipRect(QRect(kNameWidth, kAxisHeight, size.width() - kNameWidth, size.height()));
+    paintAxis(painter, size, recorder, frame, scale, false);
     if (!recorder.empty()) {
         const auto first = static_cast<double>(recorder.firstMs());
         // The value at the last sample lasts that millisecond.
@@ -282,7 +300,7 @@ void TimingPainter::paint(QPainter& painter, QSize size, const Recorder& recorde
     painter.fillRect(QRect(kNameWidth, 0, size.width() - kNameWidth, kAxisHeight), kBackground);
     painter.save();
     painter.setClipRect(QRect(kNameWidth, 0, size.width() - kNameWidth, size.height()));
-    paintAxis(painter, size, recorder, frame, scale);
+    paintAxis(painter, size, recorder, frame, scale, true);
     if (frame.cursorMs) {
         const double x = scale.x(static_cast<double>(*frame.cursorMs));
         painter.setPen(QPen(kCursor, 1));
