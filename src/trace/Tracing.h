@@ -30,7 +30,12 @@ public:
     /// While off, the hooks below return at once and the recorder is never called, so that a
     /// run that records nothing pays nothing. Switching off keeps what was recorded.
     bool on() const { return m_on; }
-    void setOn(bool on) { m_on = on; }
+    /// Switched on again during a run, recording begins afresh at the next scan (in Runs::All,
+    /// one millisecond after the last sample), so that no gap passes for unchanged values.
+    void setOn(bool on) {
+        m_on = on;
+        m_begun = m_begun && on;
+    }
 
     /// A run has started (its preparation done, its clock at 0): samples the starting state.
     void runStarted(const engine::Controller& plc) {

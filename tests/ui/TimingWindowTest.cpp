@@ -141,6 +141,11 @@ private slots:
         r.wait(5);
         QCOMPARE(r.recorder().lastMs(), std::uint64_t{5});
         QVERIFY(r.timing().statusText().startsWith("Not recording"));
+        // On again during the run: the recording starts afresh there, with no gap in it.
+        r.timing().recordItem()->setChecked(true);
+        r.wait(5);
+        QCOMPARE(r.recorder().firstMs(), std::uint64_t{11});
+        QCOMPARE(r.recorder().lastMs(), std::uint64_t{15});
     }
 
     void signalsAreAddedAndRemovedByNameOrAddress() {
