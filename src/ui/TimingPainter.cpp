@@ -155,8 +155,17 @@ void paintNumber(QPainter& painter, const Row& row, int top, const TimeScale& sc
         }
     };
     Segment open{scale.x(from), row.first.value_or(0), false};
+    // The first segment starts at the left edge, which may cut a value just before it changes:
+    // one change close to the edge replaces the value, a second one makes it busy.
+    bool atEdge = true;
     for (const auto& [ms, value] : row.changes) {
         const double x = scale.x(static_cast<double>(ms));
+        if (atEdge && x - open.x0 < kMinSegment) {
+            atEdge = false;
+            open.value = value;
+            continue;
+        }
+        atEdge = false;
         if (x - open.x0 < kMinSegment) {
             open.busy = open.busy || value != open.value;
             open.value = value;
@@ -175,7 +184,7 @@ void paintAxis(QPainter& painter, QSize size, const Recorder& recorder, const Ti
     const double step = labelStep(frame.msPerPixel);
     const double rightMs =
         frame.fromMs + (size.width() - TimingPainter::kNameWidth) * frame.msPerPixel;
-    for (double t = std::ceil(frame.fromMs / step) * step; t <= rightMs; t += step) {
+    for (double t = std::max(0.0, std::ceil(frame.fromMs / step) * step); t <= rightMs; t += step) {
         const double x = scale.x(t);
         if (!labels) {
             painter.setPen(kGrid);
@@ -233,8 +242,11 @@ void TimingPainter::paint(QPainter& painter, QSize size, const Recorder& recorde
                                  QPointF(scale.x(first), size.height()));
             painter.fillRect(dropped, kDropped);
             painter.setPen(kFaint);
-            painter.drawText(dropped.adjusted(4, 4, -4, -4), Qt::AlignLeft | Qt::AlignTop,
-                             QString("dropped: the recording is complete from %1 ms").arg(first));
+            const QRectF text = dropped.adjusted(4, 4, -4, -4);
+            painter.drawText(text, Qt::AlignLeft | Qt::AlignTop,
+                             QFontMetrics(painter.font())
+                                 .elidedText(QString("dropped: complete from %1 ms").arg(first),
+                                             Qt::ElideRight, static_cast<int>(text.width())));
         }
         const double from = std::max(leftMs, first);
         const double to = std::min(rightMs, end);
