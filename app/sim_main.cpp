@@ -1,8 +1,10 @@
 // rungbox-sim: runs a ladder program file without the window, driven by a script.
 //
-//   rungbox-sim PROGRAM.PLC [SCRIPT]
+//   rungbox-sim [--vcd FILE] PROGRAM.PLC [SCRIPT]
 //
-// The script is read from SCRIPT or, without it, from standard input.
+// The script is read from SCRIPT or, without it, from standard input. With --vcd, every run of
+// the script is recorded in simulated time and written to FILE as a VCD file when the script
+// ends.
 
 #include "sim/Runner.h"
 
@@ -12,6 +14,7 @@
 #include <iostream>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -33,8 +36,14 @@ int cannotRead(const std::string& what, int error) {
 } // namespace
 
 int main(int argc, char** argv) {
+    std::string vcdPath;
+    if (argc >= 3 && std::string_view(argv[1]) == "--vcd") {
+        vcdPath = argv[2];
+        argv += 2;
+        argc -= 2;
+    }
     if (argc < 2 || argc > 3) {
-        std::cerr << "usage: rungbox-sim PROGRAM.PLC [SCRIPT]\n";
+        std::cerr << "usage: rungbox-sim [--vcd FILE] PROGRAM.PLC [SCRIPT]\n";
         return rungbox::sim::Exit::Usage;
     }
 
@@ -63,5 +72,12 @@ int main(int argc, char** argv) {
     if (!runner->load(argv[1])) {
         return rungbox::sim::Exit::Usage;
     }
-    return runner->run(argc == 3 ? static_cast<std::istream&>(scriptFile) : std::cin);
+    if (!vcdPath.empty()) {
+        runner->recordRuns();
+    }
+    const int status = runner->run(argc == 3 ? static_cast<std::istream&>(scriptFile) : std::cin);
+    if (!vcdPath.empty() && !runner->writeVcd(vcdPath) && status == rungbox::sim::Exit::Ok) {
+        return rungbox::sim::Exit::Usage;
+    }
+    return status;
 }

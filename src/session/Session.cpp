@@ -21,6 +21,8 @@ void Session::toggleRun() {
     const bool wasRunning = running();
     m_runControl.toggleRun();
     if (!wasRunning && running()) {
+        m_clockMs = 0;
+        m_tracing.runStarted(m_controller);
         for (RunObserver* observer : m_observers) {
             observer->runStarted(m_controller);
         }
@@ -42,6 +44,8 @@ void Session::scan(std::uint64_t clockMs) {
         notifyStopped();
         return;
     }
+    m_clockMs = clockMs;
+    m_tracing.scanned(m_controller, clockMs);
     for (RunObserver* observer : m_observers) {
         observer->afterScan(m_controller, clockMs);
     }
@@ -49,6 +53,9 @@ void Session::scan(std::uint64_t clockMs) {
 
 void Session::tick() {
     m_runControl.onTickTimer();
+    if (running()) {
+        m_tracing.ticked(m_controller, m_clockMs);
+    }
 }
 
 void Session::addObserver(RunObserver* observer) {
@@ -63,6 +70,7 @@ void Session::removeObserver(RunObserver* observer) {
 }
 
 void Session::notifyStopped() {
+    m_tracing.runStopped();
     for (RunObserver* observer : m_observers) {
         observer->runStopped(m_controller);
     }

@@ -10,6 +10,7 @@
 #include "files/FileCommands.h"
 #include "panel/RunControl.h"
 #include "platform/Platform.h"
+#include "trace/Tracing.h"
 
 #include <cstdint>
 #include <vector>
@@ -80,6 +81,11 @@ public:
     /// One tick of the timer-tick timer (100 ms). Does nothing while stopped.
     void tick();
 
+    /// The timing recorder of the runs: off until switched on. While on, it samples the start of
+    /// each run, every scan at its run time, and every tick at the time of the scan before it.
+    trace::Tracing& tracing() { return m_tracing; }
+    const trace::Tracing& tracing() const { return m_tracing; }
+
     /// `observer` is told of every run from now on; it must outlive the session or be removed.
     void addObserver(RunObserver* observer);
     void removeObserver(RunObserver* observer);
@@ -94,6 +100,8 @@ private:
     panel::RunControl m_runControl;
     files::FileCommands m_files;
     std::vector<RunObserver*> m_observers;
+    trace::Tracing m_tracing;
+    std::uint64_t m_clockMs = 0; // run time of the last scan
 };
 
 } // namespace rungbox::session

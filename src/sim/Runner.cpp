@@ -2,6 +2,9 @@
 
 #include "engine/AddressMap.h"
 #include "session/LadderDiagram.h"
+#include "trace/VcdWriter.h"
+
+#include <sstream>
 
 namespace rungbox::sim {
 
@@ -96,6 +99,10 @@ int Runner::execute(const Command& command, int lineNumber) {
     case CommandKind::Ladder:
         m_out << session::LadderDiagram(m_session).text();
         return Exit::Ok;
+    case CommandKind::Trace:
+        // A relay already recorded stays as it is.
+        m_session.tracing().recorder().add({trace::SignalKind::Relay, command.number});
+        return Exit::Ok;
     }
     return Exit::Ok;
 }
@@ -134,6 +141,23 @@ int Runner::wait(std::int64_t milliseconds) {
         }
     }
     return Exit::Ok;
+}
+
+void Runner::recordRuns() {
+    m_session.tracing().setRuns(trace::Tracing::Runs::All);
+    m_session.tracing().setOn(true);
+}
+
+bool Runner::writeVcd(const std::string& path) {
+    std::ostringstream text;
+    trace::VcdWriter(text).write(m_session.tracing().recorder());
+    platform::FileError error;
+    auto file = m_fileSystem.beginSave(path, error);
+    if (!file || !file->write(text.str(), error) || !file->commit(error)) {
+        m_err << "rungbox-sim: cannot write " << path << ": " << error.description << '\n';
+        return false;
+    }
+    return true;
 }
 
 void Runner::list() {

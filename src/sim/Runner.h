@@ -50,6 +50,14 @@ public:
     /// go on, otherwise the exit status that ends the script.
     int execute(const Command& command, int lineNumber);
 
+    /// Records every run from now on, in simulated time, for writeVcd().
+    void recordRuns();
+    /// Writes what recordRuns() recorded to `path` as a VCD file. False, with the reason printed
+    /// on the error stream, when it cannot be written.
+    bool writeVcd(const std::string& path);
+    /// What recordRuns() recorded (empty before).
+    trace::Recorder& recorder() { return m_session.tracing().recorder(); }
+
     /// Milliseconds of simulated time since the run started (moved only by `wait`).
     std::uint64_t clock() const { return m_clockMs; }
 

@@ -153,9 +153,9 @@ ScriptLine parseScriptLine(std::string_view text) {
     if (name == "ladder") {
         return bareCommand(CommandKind::Ladder, words);
     }
-    if (name == "relay") {
+    if (name == "relay" || name == "trace") {
         const std::string usage =
-            "relay takes an address from 0 to " + std::to_string(engine::kLastRelay);
+            std::string(name) + " takes an address from 0 to " + std::to_string(engine::kLastRelay);
         if (words.size() != 2) {
             return error(usage);
         }
@@ -164,7 +164,7 @@ ScriptLine parseScriptLine(std::string_view text) {
             return error(usage + ", not " + quoted(words[1]));
         }
         Command c;
-        c.kind = CommandKind::Relay;
+        c.kind = name == "relay" ? CommandKind::Relay : CommandKind::Trace;
         c.number = static_cast<int>(*address);
         return command(c);
     }

@@ -25,11 +25,12 @@ enum class CommandKind {
     Relay,  ///< print relay `number` (0 to 20000)
     List,   ///< print the program's code lines
     Ladder, ///< print the program as a ladder diagram (with power during a run)
+    Trace,  ///< record relay `number` (0 to 20000) too
 };
 
 struct Command {
     CommandKind kind = CommandKind::Show;
-    int number = 0;         ///< In: switch number; Relay: relay address
+    int number = 0;         ///< In: switch number; Relay, Trace: relay address
     bool on = false;        ///< In: the switch state
     std::int64_t count = 1; ///< Scan, Tick: how many; Wait: milliseconds (1 to kMaxCount)
 };

@@ -140,6 +140,7 @@ MainWindow::~MainWindow() {
     m_scanTimer.stop();
     m_tickTimer.stop();
     delete m_ladderWindow; // it reads the session, which goes before the window's children
+    delete m_timingWindow; // it shows the session's recording: it goes before the session
     // The controls show the grid and the lamp pictures, which are members: they go first, while
     // what they show still exists (QWidget's destructor would otherwise still ask them to paint
     // and measure after the members are gone).
@@ -174,6 +175,7 @@ void MainWindow::buildMenus() {
     m_viewMenu->setObjectName("viewMenu");
     m_ladderItem = m_viewMenu->addAction("&Ladder Diagram", this, [this] { showLadderDiagram(); });
     m_ladderItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    m_timingItem = m_viewMenu->addAction("&Timing Diagram", this, [this] { showTimingDiagram(); });
 
     m_helpMenu = menuBar()->addMenu("&Help");
     m_helpMenu->setObjectName("helpMenu");
@@ -375,6 +377,18 @@ void MainWindow::setProgressVisible(bool visible) {
 
 void MainWindow::setProgressWidth(int twips) {
     m_progressBar->resize(px(twips), m_progressBar->height());
+}
+
+void MainWindow::showTimingDiagram() {
+    if (m_timingWindow == nullptr) {
+        const session::Ports& ports = m_session.ports();
+        m_timingWindow = new TimingWindow(m_session.tracing(), ports.fileDialog, ports.boxes,
+                                          ports.fileSystem, this);
+        m_timingWindow->recordItem()->setChecked(true);
+    }
+    m_timingWindow->show();
+    m_timingWindow->raise();
+    m_timingWindow->activateWindow();
 }
 
 void MainWindow::closeMainWindow() {

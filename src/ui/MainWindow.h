@@ -7,12 +7,14 @@
 #include "Lamp.h"
 #include "LampStrip.h"
 #include "TickPacer.h"
+#include "TimingWindow.h"
 #include "files/DiskFileSystem.h"
 #include "platform/Platform.h"
 #include "session/Session.h"
 
 #include <QElapsedTimer>
 #include <QMainWindow>
+#include <QPointer>
 #include <QTimer>
 
 #include <array>
@@ -47,6 +49,9 @@ public:
 
     /// Module > none / House Gate / Conveyor: checks item `index` (0 to 2) and only it.
     void chooseModule(int index);
+    /// View > Timing Diagram: opens the timing window (once made, the same one again) and
+    /// switches recording on the first time.
+    void showTimingDiagram();
     /// Help > About: the About box, modal; a running simulation goes on behind it.
     void showAbout();
     /// View > Ladder Diagram: opens the diagram window beside the main window (made on first
@@ -88,6 +93,8 @@ public:
     QAction* saveAsItem() const { return m_saveAsItem; }
     QAction* exitItem() const { return m_exitItem; }
     QAction* aboutItem() const { return m_aboutItem; }
+    QAction* timingItem() const { return m_timingItem; }
+    TimingWindow* timingWindow() const { return m_timingWindow; }
     bool scanTimerActive() const { return m_scanTimer.isActive(); }
     bool tickTimerActive() const { return m_tickTimer.isActive(); }
 
@@ -149,6 +156,8 @@ private:
     LadderWindow* m_ladderWindow = nullptr;
     QMenu* m_helpMenu = nullptr;
     QAction* m_aboutItem = nullptr;
+    QAction* m_timingItem = nullptr;
+    QPointer<TimingWindow> m_timingWindow;
 
     CodeGridView* m_gridView = nullptr;
     Lamp* m_runButton = nullptr;

@@ -16,8 +16,9 @@ TEST(ScriptLine, SkipsBlankAndCommentLines) {
 
 // Every command form runs in the script cases; these are the edges of what is accepted.
 TEST(ScriptLine, AcceptsTheEdgesOfEachRange) {
-    for (const char* text : {"in 0 1", "in 15 0", "  in\t7   1  ", "in 3 1\r", "scan",
-                             "tick 100000000", "wait 1", "relay 0", "relay 20000"}) {
+    for (const char* text :
+         {"in 0 1", "in 15 0", "  in\t7   1  ", "in 3 1\r", "scan", "tick 100000000", "wait 1",
+          "relay 0", "relay 20000", "trace 0", "trace 20000"}) {
         EXPECT_EQ(parseScriptLine(text).kind, Kind::Command) << '"' << text << '"';
     }
 }
@@ -44,7 +45,8 @@ INSTANTIATE_TEST_SUITE_P(Counts, RefusedLine,
 INSTANTIATE_TEST_SUITE_P(Others, RefusedLine,
                          testing::Values("press now", "show all", "list 1", "ladder 1", "relay",
                                          "relay 20001", "relay -1", "relay 1000 1001",
-                                         "relay 01000", "relay 99999999999999999999"));
+                                         "relay 01000", "relay 99999999999999999999", "trace",
+                                         "trace 20001", "trace in0", "trace 1 2"));
 
 } // namespace
 } // namespace rungbox::sim

@@ -1,0 +1,159 @@
+#include "Signal.h"
+
+#include "engine/AddressMap.h"
+
+#include <cassert>
+#include <charconv>
+
+namespace rungbox::trace {
+
+namespace {
+
+using engine::kCounterCount;
+using engine::kFirstOutputRelay;
+using engine::kInputCount;
+using engine::kLastRelay;
+using engine::kOutputCount;
+using engine::kTimerCount;
+
+bool isOutput(int address) {
+    return address >= kFirstOutputRelay && address < kFirstOutputRelay + kOutputCount;
+}
+
+// A plain decimal without sign or leading zero, the whole of `text`.
+std::optional<int> readIndex(std::string_view text) {
+    if (text.empty() || text.size() > 5 || (text.size() > 1 && text[0] == '0')) {
+        return std::nullopt;
+    }
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc{} || end != text.data() + text.size()) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<Signal> checked(Signal signal) {
+    return signal.valid() ? std::optional<Signal>(signal) : std::nullopt;
+}
+
+} // namespace
+
+std::string Signal::name() const {
+    const std::string number = std::to_string(index);
+    switch (kind) {
+    case SignalKind::Relay:
+        if (index < kInputCount) {
+            return "in" + number;
+        }
+        if (isOutput(index)) {
+            return "out" + std::to_string(index - kFirstOutputRelay);
+        }
+        return "relay" + number;
+    case SignalKind::TimerDone:
+        return "tim" + number + "_done";
+    case SignalKind::CounterDone:
+        return "cnt" + number + "_done";
+    case SignalKind::TimerValue:
+        return "tim" + number;
+    case SignalKind::CounterValue:
+        return "cnt" + number;
+    }
+    return number;
+}
+
+bool Signal::valid() const {
+    switch (kind) {
+    case SignalKind::Relay:
+        return index >= 0 && index <= kLastRelay;
+    case SignalKind::TimerDone:
+    case SignalKind::TimerValue:
+        return index >= 0 && index < kTimerCount;
+    case SignalKind::CounterDone:
+    case SignalKind::CounterValue:
+        return index >= 0 && index < kCounterCount;
+    }
+    return false;
+}
+
+int Signal::read(const engine::Controller& plc) const {
+    assert(valid());
+    switch (kind) {
+    case SignalKind::Relay:
+        return plc.relay(index) ? 1 : 0;
+    case SignalKind::TimerDone:
+        return plc.timValue(index) == 0 ? 1 : 0;
+    case SignalKind::CounterDone:
+        return plc.cntValue(index) == 0 ? 1 : 0;
+    case SignalKind::TimerValue:
+        return plc.timValue(index);
+    case SignalKind::CounterValue:
+        return plc.cntValue(index);
+    }
+    return 0;
+}
+
+std::optional<Signal> parseSignal(std::string_view text) {
+    const auto after = [&](std::string_view prefix) -> std::optional<int> {
+        return text.starts_with(prefix) ? readIndex(text.substr(prefix.size())) : std::nullopt;
+    };
+    const auto doneOf = [&](std::string_view prefix) -> std::optional<int> {
+        constexpr std::string_view kDone = "_done";
+        if (!text.starts_with(prefix) || !text.ends_with(kDone) ||
+            text.size() < prefix.size() + kDone.size()) {
+            return std::nullopt;
+        }
+        return readIndex(text.substr(prefix.size(), text.size() - prefix.size() - kDone.size()));
+    };
+
+    if (const auto n = readIndex(text)) {
+        return checked({SignalKind::Relay, *n});
+    }
+    if (const auto n = after("relay")) {
+        return checked({SignalKind::Relay, *n});
+    }
+    if (const auto n = after("in"); n && *n < kInputCount) {
+        return Signal{SignalKind::Relay, *n};
+    }
+    if (const auto n = after("out"); n && *n < kOutputCount) {
+        return Signal{SignalKind::Relay, kFirstOutputRelay + *n};
+    }
+    if (const auto n = doneOf("tim")) {
+        return checked({SignalKind::TimerDone, *n});
+    }
+    if (const auto n = doneOf("cnt")) {
+        return checked({SignalKind::CounterDone, *n});
+    }
+    if (const auto n = after("tim")) {
+        return checked({SignalKind::TimerValue, *n});
+    }
+    if (const auto n = after("cnt")) {
+        return checked({SignalKind::CounterValue, *n});
+    }
+    return std::nullopt;
+}
+
+std::vector<Signal> defaultSignals() {
+    std::vector<Signal> signals;
+    for (int n = 0; n < kInputCount; ++n) {
+        signals.push_back({SignalKind::Relay, n});
+    }
+    for (int n = 0; n < kOutputCount; ++n) {
+        signals.push_back({SignalKind::Relay, kFirstOutputRelay + n});
+    }
+    for (int n = 0; n < kTimerCount; ++n) {
+        signals.push_back({SignalKind::TimerDone, n});
+    }
+    for (int n = 0; n < kCounterCount; ++n) {
+        signals.push_back({SignalKind::CounterDone, n});
+    }
+    for (int n = 0; n < kTimerCount; ++n) {
+        signals.push_back({SignalKind::TimerValue, n});
+    }
+    for (int n = 0; n < kCounterCount; ++n) {
+        signals.push_back({SignalKind::CounterValue, n});
+    }
+    return signals;
+}
+
+} // namespace rungbox::trace

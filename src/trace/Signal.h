@@ -1,0 +1,59 @@
+#pragma once
+
+// What the timing recorder can record: a relay, the done bit of a timer or counter, or the
+// present value of a timer or counter, with the names that waveform files and views give them.
+
+#include "engine/Controller.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace rungbox::trace {
+
+enum class SignalKind : unsigned char {
+    Relay,        ///< relay `index` (0 to 20000)
+    TimerDone,    ///< timer `index` (0 to 7) is done: its present value is 0
+    CounterDone,  ///< counter `index` (0 to 7) is done: its present value is 0
+    TimerValue,   ///< present value of timer `index` (0 to 7), in timer ticks
+    CounterValue, ///< present value of counter `index` (0 to 7), in counts
+};
+
+/// One recordable signal. Bits read 0 or 1; values are 16-bit signed numbers.
+struct Signal {
+    SignalKind kind = SignalKind::Relay;
+    int index = 0;
+
+    friend bool operator==(const Signal&, const Signal&) = default;
+
+    /// True for the present values, which are numbers rather than bits.
+    bool isNumber() const {
+        return kind == SignalKind::TimerValue || kind == SignalKind::CounterValue;
+    }
+    /// Bits in a waveform file: 1 for a bit, 16 for a present value.
+    int width() const { return isNumber() ? kValueBits : 1; }
+    /// The signal's name: "in0".."in15" for relays 0 to 15, "out0".."out15" for relays 1000 to
+    /// 1015, "relay2000" for other relays, "tim0_done", "cnt3_done", and "tim0", "cnt3" for the
+    /// present values.
+    std::string name() const;
+    /// True when `index` lies in the range of `kind`.
+    bool valid() const;
+    /// The signal's value in `plc` now: 0 or 1 for a bit, the present value for a number.
+    int read(const engine::Controller& plc) const;
+
+    /// Present values are the controller's 16-bit signed numbers.
+    static constexpr int kValueBits = 16;
+};
+
+/// The signal that `text` names: one of the names Signal::name() gives, "relay" followed by any
+/// relay address, or a plain relay address ("2000"). Nothing for anything else, including
+/// addresses and unit numbers out of range.
+std::optional<Signal> parseSignal(std::string_view text);
+
+/// The signals recorded unless the user chooses others, in their display order: the 16 inputs,
+/// the 16 outputs, the done bits of the 8 timers and of the 8 counters, the present values of
+/// the 8 timers and of the 8 counters (64 signals).
+std::vector<Signal> defaultSignals();
+
+} // namespace rungbox::trace

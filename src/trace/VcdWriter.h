@@ -1,0 +1,39 @@
+#pragma once
+
+// Writes a recording as an IEEE 1364 value change dump (VCD), the file that waveform viewers
+// such as GTKWave read.
+
+#include "Recorder.h"
+
+#include <cstddef>
+#include <optional>
+#include <ostream>
+#include <string>
+
+namespace rungbox::trace {
+
+/// Writes one recording to a stream: a timescale of 1 ms, one scope "rungbox" with a wire per
+/// bit signal and a 16-bit reg per present value, each named Signal::name(); the values at the
+/// recording's first complete time under $dumpvars; then, for each later millisecond in which
+/// something changed, "#" and the time followed by the signals whose value differs from what
+/// was written before; last, the time of the last sample. A signal not yet recorded reads x.
+class VcdWriter {
+public:
+    /// `out` must outlive the writer; it is not owned.
+    explicit VcdWriter(std::ostream& out) : m_out(out) {}
+
+    /// Writes `recorder`'s recording of its present signals. An empty recording gives the
+    /// definitions only.
+    void write(const Recorder& recorder);
+
+    /// The short identifier that stands for signal `position` in the value lines: printable
+    /// characters from '!' to '~', one for the first 94 signals, then two, and so on.
+    static std::string identifier(std::size_t position);
+
+private:
+    void writeValue(const Signal& signal, std::size_t position, std::optional<int> value);
+
+    std::ostream& m_out;
+};
+
+} // namespace rungbox::trace

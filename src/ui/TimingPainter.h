@@ -1,0 +1,46 @@
+#pragma once
+
+// Draws a recording as a timing diagram: a time axis in milliseconds with the scan count under
+// it, one row per signal with its name (and its value at the cursor), bits as high and low lines
+// and numbers as a bus with their values written in. The window, the PNG and SVG exports and the
+// README's picture all draw through this one painter.
+
+#include "trace/Recorder.h"
+
+#include <QSize>
+
+#include <cstdint>
+#include <optional>
+
+class QPainter;
+
+namespace rungbox::ui {
+
+/// The part of a recording a diagram shows.
+struct TimingFrame {
+    double fromMs = 0;     ///< time at the left edge of the waveforms, milliseconds
+    double msPerPixel = 1; ///< the zoom: milliseconds per pixel, above 0
+    int firstRow = 0;      ///< the signal (position in Recorder::signalList()) in the top row
+    std::optional<std::uint64_t> cursorMs; ///< where the cursor stands, if anywhere
+};
+
+class TimingPainter {
+public:
+    /// The column of names and cursor values, the axis above the rows and one row, in pixels.
+    static constexpr int kNameWidth = 150;
+    static constexpr int kAxisHeight = 40;
+    static constexpr int kRowHeight = 26;
+
+    /// Paints `recorder` as `frame` shows it on an area of `size` pixels at the painter's origin.
+    /// Rows that do not fit are left out; times outside the recording stay blank, except the
+    /// part dropped for the recorder's limit, which is shaded and says so.
+    static void paint(QPainter& painter, QSize size, const trace::Recorder& recorder,
+                      const TimingFrame& frame);
+
+    /// The size that shows all `rows` with `waveformWidth` pixels of waveform.
+    static QSize sizeFor(int rows, int waveformWidth) {
+        return {kNameWidth + waveformWidth, kAxisHeight + rows * kRowHeight};
+    }
+};
+
+} // namespace rungbox::ui

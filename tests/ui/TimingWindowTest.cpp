@@ -1,0 +1,237 @@
+// View > Timing Diagram on a main window whose run is driven scan by scan: the recording shown
+// live and kept after the stop, the waveforms where the run put them, the cursor, signals added
+// and removed, zoom, and the exports.
+
+#include "support/Recorders.h"
+#include "ui/MainWindow.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <optional>
+
+using rungbox::test::RecordingBoxes;
+using rungbox::ui::MainWindow;
+using rungbox::ui::TimingPainter;
+using rungbox::ui::TimingWindow;
+
+namespace {
+
+struct ScriptedDialog : rungbox::platform::FileDialog {
+    std::optional<std::string> path;
+    std::optional<std::string> askSavePath(std::string_view, std::string_view) override {
+        return path;
+    }
+    std::optional<std::string> askOpenPath(std::string_view) override { return path; }
+};
+
+// A main window running "switch 0 starts timer 0 (3 ticks); its done bit lights output 0", its
+// timers stopped so that the test alone decides when scans and ticks come.
+struct Running {
+    RecordingBoxes boxes;
+    ScriptedDialog dialog;
+    MainWindow main{boxes, dialog};
+    std::uint64_t ms = 0;
+
+    Running() {
+        const char* const lines[][3] = {{"LD", "0", ""},
+                                        {"TIM", "0", "3"},
+                                        {"LD TIM", "0", ""},
+                                        {"OUT", "1000", ""},
+                                        {"END", "", ""}};
+        for (int row = 0; row < 5; ++row) {
+            for (int col = 0; col < 3; ++col) {
+                main.session().grid().setText(row + 1, col + 1, lines[row][col]);
+            }
+        }
+        main.show();
+    }
+    TimingWindow& timing() { return *main.timingWindow(); }
+    const rungbox::trace::Recorder& recorder() { return main.session().tracing().recorder(); }
+    void start() {
+        main.session().toggleRun();
+        main.setScanTimer(false);
+        main.setTickTimer(false);
+        ms = 0;
+    }
+    // `count` milliseconds: a scan in each, a tick after the scan of every hundredth.
+    void wait(int count) {
+        for (int k = 0; k < count; ++k) {
+            main.session().scan(++ms);
+            if (ms % 100 == 0) {
+                main.session().tick();
+            }
+        }
+    }
+};
+
+// The colour of the pixel where signal `position` would be high (or low) at `ms`, in the
+// diagram with every row as the exports draw it.
+QColor levelPixel(TimingWindow& w, int position, double ms, bool high) {
+    QImage image(w.view()->renderSize(), QImage::Format_RGB32);
+    QPainter painter(&image);
+    w.view()->renderAll(painter);
+    painter.end();
+    const auto& frame = w.view()->frame();
+    const int x =
+        TimingPainter::kNameWidth + static_cast<int>((ms - frame.fromMs) / frame.msPerPixel);
+    const int top = TimingPainter::kAxisHeight + position * TimingPainter::kRowHeight;
+    return image.pixelColor(x, high ? top + 5 : top + TimingPainter::kRowHeight - 5);
+}
+
+} // namespace
+
+class TimingWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void opensFromTheViewMenuAndRecordsTheRunLiveAndAfterItsStop() {
+        Running r;
+        QVERIFY(r.main.timingWindow() == nullptr && !r.main.session().tracing().on());
+        r.main.timingItem()->trigger();
+        QVERIFY(r.main.timingWindow() != nullptr && r.timing().isVisible());
+        QVERIFY(r.timing().recordItem()->isChecked() && r.main.session().tracing().on());
+        QVERIFY(r.timing().statusText().contains("the next run is recorded"));
+
+        r.start();
+        r.main.inputSwitch(0)->setChecked(true);
+        r.wait(150);
+        QVERIFY(r.timing().view()->refresh());
+        QVERIFY(!r.timing().view()->refresh()); // nothing new: no repaint
+        QCOMPARE(r.recorder().lastMs(), std::uint64_t{150});
+        r.wait(250); // the timer is done at 300 ms, output 0 lights at 301 ms
+        r.timing().refresh();
+        QVERIFY(r.timing().statusText().contains("0 to 400 ms, 400 scans"));
+
+        // The waveforms lie where the run put them: out0 (position 16) low before 301 ms and
+        // high after; in0 high from the first scan on.
+        r.timing().view()->fitAll();
+        const QColor bit(20, 120, 50);
+        QCOMPARE(levelPixel(r.timing(), 16, 190, false), bit);
+        QCOMPARE(levelPixel(r.timing(), 16, 370, true), bit);
+        QVERIFY(levelPixel(r.timing(), 16, 190, true) != bit);
+        QCOMPARE(levelPixel(r.timing(), 0, 50, true), bit);
+
+        // The cursor reads every signal at its time, and the time and scan.
+        r.timing().view()->setCursorMs(250);
+        QVERIFY(r.timing().statusText().contains("cursor 250 ms, scan 250"));
+        const auto values = r.recorder().valuesAt(250);
+        QCOMPARE(values[0], std::optional(1));  // in0
+        QCOMPARE(values[16], std::optional(0)); // out0
+        QCOMPARE(values[48], std::optional(1)); // tim0: 3 ticks, two served by 250 ms
+
+        // Stopping keeps the recording; the next start records afresh.
+        r.main.session().toggleRun();
+        r.timing().refresh();
+        QCOMPARE(r.recorder().lastMs(), std::uint64_t{400});
+        r.start();
+        r.wait(5);
+        QCOMPARE(r.recorder().lastMs(), std::uint64_t{5});
+        QCOMPARE(r.recorder().firstMs(), std::uint64_t{0});
+
+        // Record off: the run goes on, the recording stands still.
+        r.timing().recordItem()->setChecked(false);
+        r.wait(5);
+        QCOMPARE(r.recorder().lastMs(), std::uint64_t{5});
+        QVERIFY(r.timing().statusText().startsWith("Not recording"));
+        // On again during the run: the recording starts afresh there, with no gap in it.
+        r.timing().recordItem()->setChecked(true);
+        r.wait(5);
+        QCOMPARE(r.recorder().firstMs(), std::uint64_t{11});
+        QCOMPARE(r.recorder().lastMs(), std::uint64_t{15});
+    }
+
+    void signalsAreAddedAndRemovedByNameOrAddress() {
+        Running r;
+        r.main.showTimingDiagram();
+        TimingWindow& w = r.timing();
+        const std::size_t before = r.recorder().signalList().size();
+        QVERIFY(w.addSignal("2000"));
+        QCOMPARE(r.recorder().signalList().back().name(), std::string("relay2000"));
+        QVERIFY(!w.addSignal("relay2000"));
+        QVERIFY(w.statusText().contains("relay2000 is shown already"));
+        QVERIFY(!w.addSignal("20001"));
+        QVERIFY(w.statusText().startsWith("Not a signal"));
+        QVERIFY(w.removeSignal("in3"));
+        QVERIFY(!w.removeSignal("in3"));
+        QCOMPARE(r.recorder().signalList().size(), before);
+        QVERIFY(!r.recorder().find(*rungbox::trace::parseSignal("in3")));
+
+        // Clicking a name puts it into the signal box, ready to remove.
+        const int y = TimingPainter::kAxisHeight + 2 * TimingPainter::kRowHeight + 5;
+        QTest::mouseClick(w.view()->viewport(), Qt::LeftButton, {}, QPoint(20, y));
+        QCOMPARE(w.signalEdit()->text(), QString("in2"));
+    }
+
+    void zoomsAndFits() {
+        Running r;
+        r.main.showTimingDiagram();
+        r.start();
+        r.wait(2000);
+        auto* view = r.timing().view();
+        view->refresh();
+        const double start = view->frame().msPerPixel;
+        view->zoomIn();
+        view->zoomIn();
+        QCOMPARE(view->frame().msPerPixel, start / 4);
+        view->zoomOut();
+        QCOMPARE(view->frame().msPerPixel, start / 2);
+        view->fitAll();
+        QCOMPARE(view->frame().fromMs, 0.0);
+        const int width = view->viewport()->width() - TimingPainter::kNameWidth;
+        QVERIFY(view->frame().msPerPixel * width >= 2001);
+        QVERIFY(view->frame().msPerPixel * width < 2001 * 1.01);
+    }
+
+    void exportsVcdPngAndSvgAndReportsFailures() {
+        Running r;
+        r.main.showTimingDiagram();
+        r.start();
+        r.main.inputSwitch(0)->setChecked(true);
+        r.wait(400);
+        r.timing().refresh();
+        QTemporaryDir dir;
+        const auto path = [&](const char* name) { return (dir.path() + "/" + name).toStdString(); };
+
+        r.dialog.path = path("run.vcd");
+        r.timing().exportVcdItem()->trigger();
+        QFile vcd(QString::fromStdString(*r.dialog.path));
+        QVERIFY(vcd.open(QIODevice::ReadOnly));
+        const QByteArray text = vcd.readAll();
+        QVERIFY(text.startsWith("$version rungbox $end\n$timescale 1 ms $end\n"));
+        QVERIFY(text.contains("$var wire 1 1 out0 $end"));
+        QVERIFY(text.contains("#301\n11\n"));
+
+        for (const char* name : {"run.png", "run.svg"}) {
+            r.dialog.path = path(name);
+            r.timing().exportPictureItem()->trigger();
+        }
+        const QImage png(QString::fromStdString(path("run.png")));
+        QCOMPARE(png.size(), TimingPainter::sizeFor(64, r.timing().view()->viewport()->width() -
+                                                            TimingPainter::kNameWidth));
+        QFile svg(QString::fromStdString(path("run.svg")));
+        QVERIFY(svg.open(QIODevice::ReadOnly) && svg.readAll().contains("<svg"));
+        QVERIFY(r.boxes.shown.empty());
+
+        r.dialog.path = path("no/such/folder/run.vcd");
+        r.timing().exportVcdItem()->trigger();
+        r.dialog.path = path("no/such/folder/run.png");
+        r.timing().exportPictureItem()->trigger();
+        QCOMPARE(static_cast<int>(r.boxes.shown.size()), 2);
+        QVERIFY(QString::fromStdString(r.boxes.shown[0].text).startsWith("Cannot write"));
+
+        r.dialog.path.reset(); // cancelled: nothing happens
+        r.timing().exportVcdItem()->trigger();
+        QCOMPARE(static_cast<int>(r.boxes.shown.size()), 2);
+    }
+};
+
+QTEST_MAIN(TimingWindowTest)
+#include "TimingWindowTest.moc"
