@@ -67,6 +67,10 @@ int main(int argc, char** argv) {
         return cannotRead("the script", EISDIR);
     }
 
+    // Standard input read through the C library ends the same way at a read error as at its end;
+    // unsynchronised, a read error shows on the stream, and the script fails as a file's does.
+    std::ios::sync_with_stdio(false);
+
     // The controller's memory and the grid are large; keep them off the stack.
     auto runner = std::make_unique<rungbox::sim::Runner>(std::cout, std::cerr);
     if (!runner->load(argv[1])) {
