@@ -115,6 +115,7 @@ TEST(FileCommands, SaveQuestionGuardsNewLoadAndExit) {
         {"No, open dialog cancelled", {}, {}, BoxAnswer::No, {std::nullopt}},
         {"Yes, saved", {}, {}, BoxAnswer::Yes, {"p.PLC", "other.PLC"}},
         {"Cancel", {}, {}, BoxAnswer::Cancel, {"other.PLC"}},
+        {"box closed without an answer", {}, {}, BoxAnswer::Dismissed, {"other.PLC"}},
         {"Yes, save dialog cancelled", {}, {}, BoxAnswer::Yes, {std::nullopt, "other.PLC"}},
         {"Yes, save failed", {}, {}, BoxAnswer::Yes, {"p.PLC", "other.PLC"}, 1},
     };
