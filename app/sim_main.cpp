@@ -36,6 +36,11 @@ int cannotRead(const std::string& what, int error) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // Standard input read through the C library ends the same way at a read error as at its end;
+    // unsynchronised, a read error shows on the stream, and the script fails as a file's does.
+    // Set before any other use of the standard streams.
+    std::ios::sync_with_stdio(false);
+
     std::string vcdPath;
     if (argc >= 3 && std::string_view(argv[1]) == "--vcd") {
         vcdPath = argv[2];

@@ -1,5 +1,6 @@
 // Any bytes as a .PLC file, loaded through File > Load into a grid. Whatever the file holds,
-// the load shows a message or fills the grid, and the grid keeps its shape.
+// the load shows a message or fills the grid, and the grid keeps its shape. Whatever it loaded,
+// Save As then Load gives back: every cell up to the first "END", and nothing below it.
 
 #include "FuzzSupport.h"
 
@@ -37,6 +38,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         files::FileCommands copyCommands(copyEditor, controller, dialog, boxes, fileSystem, shell);
         fuzz::require(copyCommands.load(), "a written file loads");
         fuzz::requireGridShape(copy);
+        bool saved = true; // still within the cells the save wrote
+        for (int cell = 0; cell < files::kMaxCellFields; ++cell) {
+            const int line = cell / 3 + 1;
+            const int column = cell % 3 + 1;
+            const std::string& text = grid.text(line, column);
+            fuzz::require(copy.text(line, column) == (saved ? text : std::string()),
+                          "Save As then Load gives back the cells the save wrote");
+            saved = saved && text != files::kEndCell;
+        }
     }
     return 0;
 }

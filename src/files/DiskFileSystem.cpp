@@ -87,6 +87,38 @@ void syncFolder(const std::string& folder) {
     }
 }
 
+// Saving through a symbolic link writes the file the link names, not over the link, whether that
+// file exists yet or not (a dangling link gets its file). Follows a chain of links to the first
+// name that is not a link and puts it in `target`; a relative link is taken from its own folder.
+// False (with `error` set) for a chain that does not end.
+bool followLinks(const std::string& path, std::string& target, FileError& error) {
+    // The kernel gives up on a path after 40 links (ELOOP); so does the save.
+    constexpr int kMaxLinks = 40;
+    target = path;
+    for (int links = 0;; ++links) {
+        struct stat info {};
+        if (::lstat(target.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) {
+            return true;
+        }
+        if (links == kMaxLinks) {
+            error = errorFrom(ELOOP);
+            return false;
+        }
+        char named[PATH_MAX];
+        const ssize_t n = ::readlink(target.c_str(), named, sizeof named);
+        if (n < 0) {
+            error = lastError();
+            return false;
+        }
+        if (static_cast<std::size_t>(n) >= sizeof named) {
+            error = errorFrom(ENAMETOOLONG);
+            return false;
+        }
+        const std::string link(named, static_cast<std::size_t>(n));
+        target = link.starts_with('/') ? link : folderOf(target) + "/" + link;
+    }
+}
+
 class DiskSaveFile : public SaveFile {
 public:
     DiskSaveFile(int fd, std::string tempPath, std::string target, mode_t mode)
@@ -225,14 +257,9 @@ std::unique_ptr<SaveFile> DiskFileSystem::beginSave(const std::string& path, Fil
         error = errorFrom(ENOENT);
         return nullptr;
     }
-    // Saving through a symbolic link replaces the file it points to, not the link.
-    std::string target = path;
-    struct stat linkInfo {};
-    if (::lstat(path.c_str(), &linkInfo) == 0 && S_ISLNK(linkInfo.st_mode)) {
-        if (char* resolved = ::realpath(path.c_str(), nullptr)) {
-            target = resolved;
-            std::free(resolved);
-        }
+    std::string target;
+    if (!followLinks(path, target, error)) {
+        return nullptr;
     }
 
     mode_t mode = newFileMode();

@@ -97,9 +97,29 @@ private:
 
 } // namespace
 
+std::string cellLine(const std::string& text) {
+    // The reader itself decides: a cell it gives back exactly is written as it is, so the file of
+    // every such program stays as it always was.
+    FieldReader reader(text);
+    if (reader.next() == text) {
+        return text;
+    }
+    // Anything else (a comma, leading blanks, a leading quote) is quoted. A quoted field ends at
+    // a quote or a line end, so those are left out: the cell stays one field, and every cell
+    // after it stays in its place. Cells that Load fills never hold them inside quotes.
+    std::string line = "\"";
+    for (const char c : text) {
+        if (c != '"' && c != '\r' && c != '\n') {
+            line += c;
+        }
+    }
+    line += '"';
+    return line;
+}
+
 std::vector<std::string> ladderFileLines(const editor::CodeGrid& grid) {
     std::vector<std::string> lines{std::string(kMagic), std::string(kVersion)};
-    walkSavedCells(grid, [&](const std::string& text) { lines.push_back(text); });
+    walkSavedCells(grid, [&](const std::string& text) { lines.push_back(cellLine(text)); });
     return lines;
 }
 

@@ -31,8 +31,15 @@ struct CellPos {
 
 /// The lines of the file for the program in `grid`, without line ends: the magic, the version,
 /// then each cell from code line 1, column 1 onward, up to and including the first cell that is
-/// exactly "END", or through the set-value cell of line 299. Cell text is written unchanged.
+/// exactly "END", or through the set-value cell of line 299. Each cell is one line, cellLine.
 std::vector<std::string> ladderFileLines(const editor::CodeGrid& grid);
+
+/// The file line for a cell holding `text`: the text unchanged when readLadderFile gives that
+/// line back as exactly `text` (every typed cell without leading blanks), otherwise the text in
+/// double quotes, so that a comma or leading blanks survive the next load. A quoted field cannot
+/// hold a double quote or a line end; those are left out of a quoted line (no cell that a load
+/// fills needs it).
+std::string cellLine(const std::string& text);
 
 /// The whole file for the program in `grid`: ladderFileLines, each line ended by CR LF.
 std::string writeLadderFile(const editor::CodeGrid& grid);

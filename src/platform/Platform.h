@@ -42,8 +42,10 @@ inline constexpr int icon(int style) {
 }
 } // namespace BoxStyle
 
-/// The button that closed a message box.
-enum class BoxAnswer { Ok = 1, Cancel = 2, Yes = 6, No = 7 };
+/// The button that closed a message box. Dismissed: a question without a Cancel button was
+/// closed by Esc or by the box's own close button, with no answer; callers keep everything as it
+/// was, as for Cancel.
+enum class BoxAnswer { Dismissed = 0, Ok = 1, Cancel = 2, Yes = 6, No = 7 };
 
 /// Modal message boxes.
 class MessageBoxes {

@@ -103,6 +103,14 @@ int Runner::execute(const Command& command, int lineNumber) {
         // A relay already recorded stays as it is.
         m_session.tracing().recorder().add({trace::SignalKind::Relay, command.number});
         return Exit::Ok;
+    case CommandKind::Save:
+        if (m_session.running()) {
+            return complain(lineNumber, "save: the File menu is disabled while the run goes on; "
+                                        "press first");
+        }
+        // A failed save has printed its message; the script stops there.
+        m_dialog.m_savePath = command.path;
+        return m_session.files().saveAs() ? Exit::Ok : Exit::Usage;
     }
     return Exit::Ok;
 }

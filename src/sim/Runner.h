@@ -16,13 +16,15 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <utility>
 
 namespace rungbox::sim {
 
 /// Exit statuses of rungbox-sim.
 namespace Exit {
-inline constexpr int Ok = 0;           ///< the script ran to its end
-inline constexpr int Usage = 1;        ///< wrong command line, line not understood, file not loaded
+inline constexpr int Ok = 0; ///< the script ran to its end
+inline constexpr int Usage =
+    1; ///< wrong command line, line not understood, file not loaded or saved
 inline constexpr int StartRefused = 2; ///< a press could not start the run
 inline constexpr int ProgramError = 3; ///< a program error stopped the run
 } // namespace Exit
@@ -65,15 +67,16 @@ public:
     const engine::Controller& controller() const { return m_session.controller(); }
 
 private:
-    // The open dialog answers the program's path; the save dialog is cancelled (the runner never
-    // saves: it answers No to the save question).
+    // The open dialog answers the program's path, the save dialog the path of a `save` command
+    // (and is cancelled otherwise: the save question is answered No).
     class PathDialog : public platform::FileDialog {
     public:
         std::optional<std::string> askSavePath(std::string_view, std::string_view) override {
-            return std::nullopt;
+            return std::exchange(m_savePath, std::nullopt);
         }
         std::optional<std::string> askOpenPath(std::string_view) override { return m_path; }
         std::optional<std::string> m_path;
+        std::optional<std::string> m_savePath;
     };
 
     class NoShell : public platform::MainWindowShell {

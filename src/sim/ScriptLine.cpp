@@ -133,10 +133,10 @@ ScriptLine parseScriptLine(std::string_view text) {
         return command(c);
     }
     if (name == "scan") {
-        return countCommand(CommandKind::Scan, words, false, "a count");
+        return countCommand(CommandKind::Scan, words, false, "count");
     }
     if (name == "tick") {
-        return countCommand(CommandKind::Tick, words, false, "a count");
+        return countCommand(CommandKind::Tick, words, false, "count");
     }
     if (name == "wait") {
         return countCommand(CommandKind::Wait, words, true, "milliseconds");
@@ -152,6 +152,15 @@ ScriptLine parseScriptLine(std::string_view text) {
     }
     if (name == "ladder") {
         return bareCommand(CommandKind::Ladder, words);
+    }
+    if (name == "save") {
+        if (words.size() != 2) {
+            return error("save takes a file name without blanks");
+        }
+        Command c;
+        c.kind = CommandKind::Save;
+        c.path = std::string(words[1]);
+        return command(c);
     }
     if (name == "relay" || name == "trace") {
         const std::string usage =

@@ -26,6 +26,7 @@ enum class CommandKind {
     List,   ///< print the program's code lines
     Ladder, ///< print the program as a ladder diagram (with power during a run)
     Trace,  ///< record relay `number` (0 to 20000) too
+    Save,   ///< File > Save As, the save dialog answering `path`
 };
 
 struct Command {
@@ -33,6 +34,7 @@ struct Command {
     int number = 0;         ///< In: switch number; Relay, Trace: relay address
     bool on = false;        ///< In: the switch state
     std::int64_t count = 1; ///< Scan, Tick: how many; Wait: milliseconds (1 to kMaxCount)
+    std::string path;       ///< Save: the file, as the save dialog would answer it
 };
 
 /// A script line as read: nothing to do, a command, or a line not understood.

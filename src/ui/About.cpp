@@ -30,7 +30,7 @@ constexpr std::array<TextLine, 7> kTextLines = {{
     {420, 1920, "Ladder Code: LD, NOT, AND, OR, BLK, TMR, CNT, DIFU, SFT"},
     {480, 2160, "Input Range: 00 to 15"},
     {480, 2400, "Output Range: 1000 to 1015"},
-    {480, 2640, "Timer Range: 00 to 07 (0.1s to 60 minutes)"},
+    {480, 2640, "Timer Range: 00 to 07 (0.1s to 60 seconds)"},
     {480, 2880, "Counter Range: 00 to 07 (0 to 9999)"},
     {480, 3120, "Internal Relay: 0000 to 20000"},
 }};

@@ -1,5 +1,7 @@
 #include "CodeGridModel.h"
 
+#include "CellText.h"
+
 namespace rungbox::ui {
 
 using editor::CodeGrid;
@@ -29,7 +31,7 @@ QVariant CodeGridModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || role != Qt::DisplayRole) {
         return {};
     }
-    return QString::fromStdString(m_grid.text(index.row() + 1, index.column() + 1));
+    return shownText(m_grid.text(index.row() + 1, index.column() + 1));
 }
 
 QVariant CodeGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
@@ -38,7 +40,7 @@ QVariant CodeGridModel::headerData(int section, Qt::Orientation orientation, int
     }
     const std::string& text =
         orientation == Qt::Horizontal ? m_grid.text(0, section + 1) : m_grid.text(section + 1, 0);
-    return QString::fromStdString(text);
+    return shownText(text);
 }
 
 Qt::ItemFlags CodeGridModel::flags(const QModelIndex& index) const {

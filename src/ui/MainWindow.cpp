@@ -2,6 +2,7 @@
 
 #include "About.h"
 #include "Artwork.h"
+#include "CellText.h"
 #include "CodeGridView.h"
 #include "LadderWindow.h"
 #include "Twips.h"
@@ -212,6 +213,8 @@ void MainWindow::buildPanel(QWidget* client) {
     m_runButton->setGeometry(twipsRect(7560, 480, 1035, 435));
     m_runButton->setCursor(Qt::PointingHandCursor);
     m_runButton->setToolTip("Start or stop the simulation");
+    m_runButton->setAccessibleName("Simulation");
+    m_runButton->setAccessibleDescription("Start or stop the simulation");
     connect(m_runButton, &Lamp::clicked, this, [this] { m_session.toggleRun(); });
 
     m_progressLabel = makeLabel(client, "Loading ", twipsRect(6480, 960, 735, 255), font(), kBlack);
@@ -228,7 +231,6 @@ void MainWindow::buildPanel(QWidget* client) {
 
     const QFont headingFont = blackFont(12);
     const QFont numberFont = narrowFont(9.75);
-    const QFont smallNumberFont = narrowFont(8.25);
 
     // Outputs.
     makeLabel(client, "OUTPUT", twipsRect(360, 1440, 1335, 375), headingFont, kBlue);
@@ -236,15 +238,18 @@ void MainWindow::buildPanel(QWidget* client) {
         const int left = rowLeft(n, 1800, 5220);
         auto* lamp = new Lamp(m_roundLamps, client);
         lamp->setObjectName(QString("outputLamp%1").arg(n));
+        lamp->setAccessibleName(QString("Output %1").arg(n));
+        lamp->setAccessibleDescription("Lamp");
         lamp->setGeometry(twipsRect(left, 1440, 255, 255));
         m_outputLamps[static_cast<std::size_t>(n)] = lamp;
-        makeLabel(client, twoDigits(n), twipsRect(left - 45, 1680, 345, 240), smallNumberFont,
-                  kBlack, Qt::AlignHCenter | Qt::AlignTop);
+        makeLabel(client, twoDigits(n), twipsRect(left - 45, 1680, 345, 240), numberFont, kBlack,
+                  Qt::AlignHCenter | Qt::AlignTop);
     }
 
     // The grid.
     m_gridView = new CodeGridView(m_session.editor(), client);
     m_gridView->setObjectName("codeGrid");
+    m_gridView->setAccessibleName("Ladder code");
     m_gridView->setGeometry(twipsRect(360, 2040, 4575, 2895));
 
     // Counters.
@@ -255,6 +260,8 @@ void MainWindow::buildPanel(QWidget* client) {
         m_counterDisplays[static_cast<std::size_t>(n)] =
             makeDisplay(client, "0", twipsRect(5040 + 480 * n, 2640, 495, 255),
                         QString("counterDisplay%1").arg(n));
+        m_counterDisplays[static_cast<std::size_t>(n)]->setAccessibleName(
+            QString("Counter %1").arg(n));
     }
 
     // Timers.
@@ -266,6 +273,7 @@ void MainWindow::buildPanel(QWidget* client) {
                   Qt::AlignHCenter | Qt::AlignTop);
         m_timerDisplays[static_cast<std::size_t>(n)] = makeDisplay(
             client, "0.0", twipsRect(left, 3600 + row, 975, 255), QString("timerDisplay%1").arg(n));
+        m_timerDisplays[static_cast<std::size_t>(n)]->setAccessibleName(QString("Timer %1").arg(n));
     }
 
     // Inputs.
@@ -273,10 +281,12 @@ void MainWindow::buildPanel(QWidget* client) {
     for (int n = 0; n < engine::kInputCount; ++n) {
         const int lampLeft = rowLeft(n, 1800, 5280);
         const int left = rowLeft(n, 1860, 5340);
-        makeLabel(client, twoDigits(n), twipsRect(lampLeft - 45, 5070, 345, 240), smallNumberFont,
+        makeLabel(client, twoDigits(n), twipsRect(lampLeft - 45, 5070, 345, 240), numberFont,
                   kBlack, Qt::AlignHCenter | Qt::AlignTop);
         auto* lamp = new Lamp(m_roundLamps, client);
         lamp->setObjectName(QString("inputLamp%1").arg(n));
+        lamp->setAccessibleName(QString("Input %1").arg(n));
+        lamp->setAccessibleDescription("Lamp");
         lamp->setGeometry(twipsRect(lampLeft, 5340, 255, 255));
         m_inputLamps[static_cast<std::size_t>(n)] = lamp;
 
@@ -285,6 +295,8 @@ void MainWindow::buildPanel(QWidget* client) {
         check->setGeometry(twipsRect(left - 60, 5610, 285, 255));
         check->setEnabled(false);
         check->setToolTip(QString("Input %1").arg(twoDigits(n)));
+        check->setAccessibleName(QString("Input %1").arg(n));
+        check->setAccessibleDescription("Switch");
         connect(check, &QCheckBox::toggled, this, [this, n](bool on) {
             const auto bit = static_cast<std::uint16_t>(1U << n);
             m_switchBits =
@@ -322,7 +334,7 @@ void MainWindow::setOutputLamp(int n, bool on) {
 
 void MainWindow::setTimerDisplay(int n, std::string_view text) {
     QLabel* label = m_timerDisplays[static_cast<std::size_t>(n)];
-    const QString caption = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    const QString caption = shownText(text);
     if (label->text() != caption) {
         label->setText(caption);
     }
@@ -330,7 +342,7 @@ void MainWindow::setTimerDisplay(int n, std::string_view text) {
 
 void MainWindow::setCounterDisplay(int n, std::string_view text) {
     QLabel* label = m_counterDisplays[static_cast<std::size_t>(n)];
-    const QString caption = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    const QString caption = shownText(text);
     if (label->text() != caption) {
         label->setText(caption);
     }

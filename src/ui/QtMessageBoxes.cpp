@@ -35,6 +35,9 @@ BoxAnswer QtMessageBoxes::show(std::string_view text, int style, std::string_vie
 
     QMessageBox box(iconOf(style), fromView(title), message, QMessageBox::NoButton, m_parent);
     box.setWindowModality(Qt::ApplicationModal);
+    // Esc and the frame's close button click the escape button. A question with Yes and No has
+    // none that fits, so it gets an invisible one of its own: closing the box is no answer.
+    QPushButton* dismiss = nullptr;
     switch (BoxStyle::buttons(style)) {
     case BoxStyle::YesNoCancel:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
@@ -44,7 +47,9 @@ BoxAnswer QtMessageBoxes::show(std::string_view text, int style, std::string_vie
     case BoxStyle::YesNo:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
-        box.setEscapeButton(QMessageBox::No);
+        dismiss = box.addButton(QString(), QMessageBox::RejectRole);
+        dismiss->hide();
+        box.setEscapeButton(dismiss);
         break;
     default:
         box.setStandardButtons(QMessageBox::Ok);
@@ -53,7 +58,8 @@ BoxAnswer QtMessageBoxes::show(std::string_view text, int style, std::string_vie
         break;
     }
 
-    switch (box.exec()) {
+    box.exec();
+    switch (box.standardButton(box.clickedButton())) {
     case QMessageBox::Yes:
         return BoxAnswer::Yes;
     case QMessageBox::No:
@@ -65,11 +71,12 @@ BoxAnswer QtMessageBoxes::show(std::string_view text, int style, std::string_vie
     default:
         break;
     }
+    // The box went without one of its visible buttons.
     switch (BoxStyle::buttons(style)) {
     case BoxStyle::YesNoCancel:
         return BoxAnswer::Cancel;
     case BoxStyle::YesNo:
-        return BoxAnswer::No;
+        return BoxAnswer::Dismissed;
     default:
         return BoxAnswer::Ok;
     }

@@ -14,7 +14,7 @@ constexpr int kClientHeight = 4470;
 } // namespace
 
 Splash::Splash(std::function<QWidget*()> openMain, QWidget* parent)
-    : QWidget(parent), m_openMain(std::move(openMain)), m_art(makeSplashArt()) {
+    : QWidget(parent), m_openMain(std::move(openMain)), m_art(makeSplashArt()), m_timer1(this) {
     setObjectName("Splash");
     setWindowTitle("Rungbox");
     setFixedSize(px(kClientWidth), px(kClientHeight));

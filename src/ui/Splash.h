@@ -30,7 +30,7 @@ protected:
 private:
     std::function<QWidget*()> m_openMain;
     QPixmap m_art;
-    QTimer m_timer1;
+    QTimer m_timer1; ///< a child of the splash, so that tests can find and drive it
 };
 
 } // namespace rungbox::ui

@@ -145,16 +145,5 @@ TEST(Reset, ReturnsEverythingToThePowerOnPicture) {
     EXPECT_TRUE(m.panel.runLamp && m.plc.simulating()) << "the run lamp shows the run flag";
 }
 
-TEST(Panel, UnchangedLampsAndDisplaysAreNotSentAgain) {
-    Machine m;
-    m.load("LD 0; OUT 1000; LD 0; TIM 0 30; END");
-    m.run("0");
-    const int lamps = m.panel.lampCalls, displays = m.panel.displayCalls;
-    m.run("0 0 0 0 0 0 0 0 0 0");
-    EXPECT_EQ(m.panel.displayCalls, displays);
-    m.run("1");
-    EXPECT_EQ(m.panel.lampCalls, lamps + 2) << "only one input lamp and one output lamp changed";
-}
-
 } // namespace
 } // namespace rungbox::test

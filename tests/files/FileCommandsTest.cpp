@@ -62,6 +62,12 @@ TEST(RealFailures, SaveAndLoadLeaveTheFolderTheProgramAndItsFlag) {
         test::writeBytes(d / "real.PLC", kOldFile, 0646);
         fs::create_symlink("real.PLC", d / "p.PLC");
     };
+    auto danglingLink = [](const fs::path& d) { // a chain of two, the last one dangling
+        fs::create_directory(d / "sub");
+        fs::permissions(d / "sub", fs::perms::all);
+        fs::create_symlink("sub/q.PLC", d / "p.PLC");
+        fs::create_symlink("real.PLC", d / "sub" / "q.PLC");
+    };
     const std::pair<std::string, std::function<void(const fs::path&)>> cases[] = {
         {"Save As, folder without write permission", file(kOldFile, 0666, 0555)},
         {"Save As, write-protected file", file(kOldFile, 0444)},
@@ -77,6 +83,7 @@ TEST(RealFailures, SaveAndLoadLeaveTheFolderTheProgramAndItsFlag) {
         {"Load, no version line", file("QZV_RUNGBOX_MAGIC\r\n")},
         {"Save As, old file replaced keeping its mode", file(kOldFile, 0666)},
         {"Save As, through a link", link},
+        {"Save As, through a dangling link", danglingLink},
         {"Load, good file", file(test::fileOf({"LD", "9"}))},
         // As in /tmp: only a file's owner may replace it, so the final rename fails. The file
         // must belong to another user: only root can arrange that, so this case comes last.
@@ -108,6 +115,7 @@ TEST(FileCommands, SaveQuestionGuardsNewLoadAndExit) {
         {"No, open dialog cancelled", {}, {}, BoxAnswer::No, {std::nullopt}},
         {"Yes, saved", {}, {}, BoxAnswer::Yes, {"p.PLC", "other.PLC"}},
         {"Cancel", {}, {}, BoxAnswer::Cancel, {"other.PLC"}},
+        {"box closed without an answer", {}, {}, BoxAnswer::Dismissed, {"other.PLC"}},
         {"Yes, save dialog cancelled", {}, {}, BoxAnswer::Yes, {std::nullopt, "other.PLC"}},
         {"Yes, save failed", {}, {}, BoxAnswer::Yes, {"p.PLC", "other.PLC"}, 1},
     };

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 namespace rungbox::files {
 namespace {
 
@@ -13,13 +15,22 @@ TEST(LadderFileWriter, WritesTheGoldenFilesAndStopsAtEnd) {
     EXPECT_EQ(writeLadderFile(grid), test::golden("empty_grid.PLC"));
     placeFields(grid, {"LD", "0", "", "OUT", "1000", "", "END"});
     EXPECT_EQ(writeLadderFile(grid), test::golden("nine_lines.PLC"));
-    for (const int n : {1, 150, 299}) { // END on line n; what follows it is not written
-        editor::CodeGrid ended;
-        ended.setText(n, 1, "END");
-        ended.setText(n, 2, "7");
-        std::vector<std::string> lines(3 * static_cast<std::size_t>(n - 1));
-        lines.emplace_back("END");
-        EXPECT_EQ(writeLadderFile(ended), test::fileOf(lines)) << n;
+    // "END" on line n ends the file in whichever column it stands; what follows is not written.
+    for (const int n : {1, 150, 299}) {
+        for (int col = 1; col <= 3; ++col) {
+            editor::CodeGrid ended;
+            ended.setText(n, col, "END");
+            for (int after = col + 1; after <= 3; ++after) {
+                ended.setText(n, after, "7");
+            }
+            if (n < editor::kLastLine) {
+                ended.setText(n + 1, 1, "7");
+            }
+            std::vector<std::string> lines(3 * static_cast<std::size_t>(n - 1) +
+                                           static_cast<std::size_t>(col - 1));
+            lines.emplace_back("END");
+            EXPECT_EQ(writeLadderFile(ended), test::fileOf(lines)) << n << "." << col;
+        }
     }
 }
 
@@ -37,17 +48,60 @@ TEST(LadderFileReader, FieldRules) {
     EXPECT_EQ(many.back(), "Y");
 }
 
-TEST(LadderFileRoundTrip, KeepsTheProgramButNotLeadingBlanksOrLinesBelowEnd) {
-    const std::vector<std::string> typed = {"LD  NOT", "0",    "",         "   TIM", "  1",
-                                            "50",      "END ", "\xC4\xFF", "",       "END",
-                                            "",        "",     "OUT",      "1001",   "5"};
-    std::vector<std::string> expected(typed.begin(), typed.begin() + 10);
-    expected[3] = "TIM"; // leading blanks are lost; inner and trailing ones kept
-    expected[4] = "1";
+// The cells a save covers: from line 1, column 1 up to and including the first "END" cell.
+std::vector<std::string> savedCells(const editor::CodeGrid& grid) {
+    std::vector<std::string> cells;
+    for (int cell = 0; cell < kMaxCellFields; ++cell) {
+        cells.push_back(grid.text(cell / 3 + 1, cell % 3 + 1));
+        if (cells.back() == kEndCell) {
+            break;
+        }
+    }
+    return cells;
+}
+
+editor::CodeGrid loaded(const std::string& bytes) {
+    editor::CodeGrid grid;
+    placeFields(grid, readLadderFile(bytes).fields);
+    return grid;
+}
+
+TEST(LadderFileRoundTrip, TypedCellsAreWrittenAsTheyAreAndOthersQuoted) {
+    // Typed text (inner and trailing blanks, "END " that is no end) and bytes above 127 come
+    // back as they are: their lines are the cells themselves, byte for byte.
+    const std::vector<std::string> typed = {"LD  NOT", "0",    "",         "TIM",  "1",
+                                            "50",      "END ", "\xC4\xFF", "A\"B", "END"};
     editor::CodeGrid grid;
     placeFields(grid, typed);
-    const auto read = readLadderFile(writeLadderFile(grid)).fields;
-    EXPECT_EQ(read, expected); // "END " is not END; the line below END is gone
+    EXPECT_EQ(writeLadderFile(grid), test::fileOf(typed));
+    // What the reader would split or trim goes in quotes; quotes and line ends cannot be quoted.
+    const std::pair<std::string, std::string> quoted[] = {
+        {"A,B", "\"A,B\""}, {"  TIM", "\"  TIM\""}, {"\"X\"", "\"X\""}, {"1\r\n2,", "\"12,\""}};
+    for (const auto& [cell, line] : quoted) {
+        EXPECT_EQ(cellLine(cell), line) << cell;
+    }
+}
+
+// Whatever Load puts in the grid, Save As then Load gives back: every cell up to the first "END",
+// nothing below it. Files made of the bytes the reader treats specially, at random.
+TEST(LadderFileRoundTrip, WhatLoadGivesSurvivesSaveAndLoad) {
+    constexpr std::string_view kBytes = ",\"  \r\nAEND\xC4";
+    std::mt19937 random(10); // fixed: the same files on every run
+    std::uniform_int_distribution<std::size_t> length(0, 80);
+    std::uniform_int_distribution<std::size_t> pick(0, kBytes.size() - 1);
+    for (int n = 0; n < 1000; ++n) {
+        std::string bytes = test::fileOf({});
+        for (std::size_t k = length(random); k > 0; --k) {
+            bytes += kBytes[pick(random)];
+        }
+        const editor::CodeGrid first = loaded(bytes);
+        const editor::CodeGrid second = loaded(writeLadderFile(first));
+        const auto cells = savedCells(first);
+        ASSERT_EQ(savedCells(second), cells) << test::escaped(bytes);
+        const std::size_t below = cells.size();
+        EXPECT_EQ(second.text(static_cast<int>(below / 3 + 1), static_cast<int>(below % 3 + 1)), "")
+            << test::escaped(bytes);
+    }
 }
 
 } // namespace

@@ -18,7 +18,7 @@ TEST(ScriptLine, SkipsBlankAndCommentLines) {
 TEST(ScriptLine, AcceptsTheEdgesOfEachRange) {
     for (const char* text :
          {"in 0 1", "in 15 0", "  in\t7   1  ", "in 3 1\r", "scan", "tick 100000000", "wait 1",
-          "relay 0", "relay 20000", "trace 0", "trace 20000"}) {
+          "relay 0", "relay 20000", "trace 0", "trace 20000", "save out.PLC"}) {
         EXPECT_EQ(parseScriptLine(text).kind, Kind::Command) << '"' << text << '"';
     }
 }
@@ -46,7 +46,20 @@ INSTANTIATE_TEST_SUITE_P(Others, RefusedLine,
                          testing::Values("press now", "show all", "list 1", "ladder 1", "relay",
                                          "relay 20001", "relay -1", "relay 1000 1001",
                                          "relay 01000", "relay 99999999999999999999", "trace",
-                                         "trace 20001", "trace in0", "trace 1 2"));
+                                         "trace 20001", "trace in0", "trace 1 2", "save",
+                                         "save a b"));
+
+// The complaints of the count commands read as sentences.
+TEST(ScriptLine, CountComplaints) {
+    const std::pair<const char*, const char*> rows[] = {
+        {"scan 0", "scan takes an optional count, a whole number from 1 to 100000000, not \"0\""},
+        {"tick 1 2", "tick takes an optional count, a whole number from 1 to 100000000"},
+        {"wait", "wait takes milliseconds, a whole number from 1 to 100000000"},
+    };
+    for (const auto& [text, why] : rows) {
+        EXPECT_EQ(parseScriptLine(text).error, why);
+    }
+}
 
 } // namespace
 } // namespace rungbox::sim

@@ -10,6 +10,8 @@
 # Comment lines of the script tell how to run it (rungbox-sim itself skips them):
 #   # program: FILE     the program file (default NAME.PLC)
 #   # stdin             feed the script on standard input instead of naming it
+#   # unreadable stdin  name no script, and give a standard input that cannot be read
+#   # saved: FILE GOLD  FILE, saved by the script, must hold the bytes of GOLD
 #   # args: WORDS...    the whole command line instead; %p stands for the program, %s for the
 #                       script (words are split at blanks)
 set -uo pipefail
@@ -18,7 +20,10 @@ sim=$1
 dir=$2
 name=$3
 script="$name.script"
-cd "$dir" || exit 2
+# The case runs in a copy of the cases, so that a script's saves land in a scratch folder.
+work=$(mktemp -d)
+cp -r "$dir"/. "$work"
+cd "$work" || exit 2
 
 directive() { sed -n "s/^# $1: *//p" "$script" | tr -d '\r' | head -n 1; }
 
@@ -30,7 +35,7 @@ use_stdin=$(grep -c '^# stdin$' "$script")
 
 out=$(mktemp)
 err=$(mktemp)
-trap 'rm -f "$out" "$err"' EXIT
+trap 'rm -rf "$out" "$err" "$work"' EXIT
 
 if grep -q '^# args:' "$script"; then
     args=()
@@ -40,6 +45,8 @@ if grep -q '^# args:' "$script"; then
         args+=("$word")
     done
     "$sim" "${args[@]}" >"$out" 2>"$err" </dev/null
+elif grep -q '^# unreadable stdin$' "$script"; then
+    "$sim" "$program" >"$out" 2>"$err" 0>/dev/null
 elif [ "$use_stdin" -gt 0 ]; then
     "$sim" "$program" <"$script" >"$out" 2>"$err"
 else
@@ -59,6 +66,11 @@ if ! tail -n +2 "$name.expected" | diff -u --label expected --label actual - "$o
 fi
 if [ -f "$name.stderr" ] && ! diff -u --label expected --label actual "$name.stderr" "$err"; then
     echo "$name: standard error differs (above)"
+    failed=1
+fi
+read -r saved gold <<<"$(directive saved)"
+if [ -n "${saved:-}" ] && ! cmp "$saved" "$dir/$gold"; then
+    echo "$name: $saved differs from $gold"
     failed=1
 fi
 if [ "$failed" -ne 0 ] && [ -s "$err" ]; then
