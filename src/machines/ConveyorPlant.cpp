@@ -13,6 +13,7 @@ void ConveyorPlant::reset() {
     m_boxes.clear();
     m_random = Random(kSeed);
     m_pusher = 0;
+    m_beltPhase = 0;
     m_feedWaitMs = 0;
     m_belt = m_feeder = m_pusherOut = false;
     m_bins = {};
@@ -125,6 +126,7 @@ void ConveyorPlant::moveBelt() {
     if (!m_belt) {
         return;
     }
+    m_beltPhase = (m_beltPhase + 1) % kBeltPhaseMm;
     std::erase_if(m_boxes, [this](Box& box) {
         if (box.side > 0) {
             jam(kJamPusher);

@@ -66,6 +66,8 @@ public:
     /// How long (ms) a jam shows as active.
     static constexpr int kJamShowMs = 1000;
     static constexpr std::uint64_t kSeed = 14;
+    /// The belt's ribs repeat every this many mm; drawing needs the belt's travel only modulo it.
+    static constexpr int kBeltPhaseMm = 100;
 
     struct Box {
         int x = 0;    ///< the box's back edge; it covers x to x + kBoxLength
@@ -106,6 +108,8 @@ public:
     /// Pusher position: 0 (retracted) to kPusherStroke (extended).
     int pusher() const { return m_pusher; }
     bool beltRunning() const { return m_belt; }
+    /// How far the belt has run (mm), modulo kBeltPhaseMm: the phase of its drawn ribs.
+    int beltPhase() const { return m_beltPhase; }
     bool feederOn() const { return m_feeder; }
     bool pusherOut() const { return m_pusherOut; }
     const Bins& bins() const { return m_bins; }
@@ -132,6 +136,7 @@ private:
     std::vector<Box> m_boxes;
     Random m_random{kSeed};
     int m_pusher = 0;
+    int m_beltPhase = 0;
     int m_feedWaitMs = 0; // until the feeder can drop the next box
     bool m_belt = false;
     bool m_feeder = false;
