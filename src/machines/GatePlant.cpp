@@ -48,7 +48,7 @@ void GatePlant::reset() {
     m_stop.release();
     m_faults = {{
         {"both-ways", "Motor driven both ways", 0, false},
-        {"against-limit", "Motor driven against a closed limit over 1 s", 0, false},
+        {"against-limit", "Motor against a closed limit over 1 s", 0, false},
         {"onto-car", "Gate closed onto the car", 0, false},
     }};
 }
