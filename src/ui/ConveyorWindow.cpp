@@ -106,7 +106,8 @@ void ConveyorWindow::drawScene(QPainter& painter) {
     }
 
     // The pusher: a cylinder above the belt, its plate moving across.
-    const qreal plateY = kBeltTop - 8 + m_conveyor.pusher() * kScale;
+    // The plate's face touches a box's side as it pushes it.
+    const qreal plateY = kBeltTop + (kBeltWidth - kBoxWidth) / 2 - 8 + m_conveyor.pusher() * kScale;
     const qreal mid = (faceLeft + faceRight) / 2;
     painter.setPen(QPen(QColor(20, 20, 20), 1.5));
     painter.setBrush(QColor(150, 150, 160));
