@@ -1,6 +1,7 @@
 #include "ModuleHost.h"
 
 #include <array>
+#include <type_traits>
 
 namespace rungbox::machines {
 
@@ -28,20 +29,25 @@ void ModuleHost::choose(ModuleKind kind) {
     reset();
 }
 
-Plant* ModuleHost::plant() {
-    switch (m_kind) {
+template <typename Host> auto* ModuleHost::chosen(Host& host) {
+    using Result = std::conditional_t<std::is_const_v<Host>, const Plant*, Plant*>;
+    switch (host.m_kind) {
     case ModuleKind::None:
-        return nullptr;
+        return static_cast<Result>(nullptr);
     case ModuleKind::Gate:
-        return &m_gate;
+        return static_cast<Result>(&host.m_gate);
     case ModuleKind::Conveyor:
-        return &m_conveyor;
+        return static_cast<Result>(&host.m_conveyor);
     }
-    return nullptr;
+    return static_cast<Result>(nullptr);
+}
+
+Plant* ModuleHost::plant() {
+    return chosen(*this);
 }
 
 const Plant* ModuleHost::plant() const {
-    return const_cast<ModuleHost*>(this)->plant();
+    return chosen(*this);
 }
 
 std::uint16_t ModuleHost::sensorMask() const {

@@ -48,6 +48,9 @@ public:
     void reset();
 
 private:
+    // The chosen plant of `host` (a ModuleHost, const or not), or nullptr.
+    template <typename Host> static auto* chosen(Host& host);
+
     ModuleKind m_kind = ModuleKind::None;
     GatePlant m_gate;
     ConveyorPlant m_conveyor;
