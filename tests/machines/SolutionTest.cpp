@@ -10,7 +10,7 @@ namespace {
 
 using C = machines::ConveyorPlant;
 using G = machines::GatePlant;
-constexpr long kTenMinutes = 600'000;
+constexpr long kTwoMinutes = 120'000;
 
 struct GateRig {
     G gate;
@@ -80,40 +80,27 @@ TEST(GateSolution, TheStopButtonHoldsTheGateUntilTheRemote) {
     EXPECT_EQ(g.gate.faultTotal(), 0);
 }
 
-TEST(GateSolution, TenMinutesOfCarsComingAndGoingWithoutAFault) {
-    GateRig g;
-    // A car every 47 s: it arrives, the remote opens the gate, the car leaves after 20 s; every
-    // third one arrives late, while the gate is closing again.
-    for (int car = 0; g.rig.clockMs < kTenMinutes; ++car) {
-        g.gate.setCar(true);
-        g.gate.remote().press();
-        ASSERT_TRUE(g.rig.run(20'000));
-        g.gate.setCar(false);
-        ASSERT_TRUE(g.rig.run(car % 3 == 2 ? 11'000 : 27'000));
-        if (car % 3 == 2) {
-            g.gate.setCar(true);
-            ASSERT_TRUE(g.rig.run(10'000));
-            g.gate.setCar(false);
-            ASSERT_TRUE(g.rig.run(6'000));
-        }
-    }
-    EXPECT_EQ(g.gate.faultTotal(), 0);
-}
-
-TEST(ConveyorSolution, SortsEveryBoxForTenMinutesAndStopsCleanly) {
+// Ten minutes of it run in the sim case conveyor_solution; here two, then the stop and a restart.
+TEST(ConveyorSolution, SortsEveryBoxAndStopsCleanly) {
     C conveyor;
     PlantRig rig{conveyor};
     rig.loadExample("conveyor.PLC");
     conveyor.startButton().press();
-    ASSERT_TRUE(rig.run(kTenMinutes));
+    ASSERT_TRUE(rig.run(kTwoMinutes));
     const C::Bins& bins = conveyor.bins();
     EXPECT_EQ(conveyor.faultTotal(), 0);
     EXPECT_EQ(bins.sideShort, 0);
     EXPECT_EQ(bins.endTall, 0);
-    EXPECT_GT(bins.sideTall, 100);
-    EXPECT_GT(bins.endShort, 200);
+    EXPECT_GT(bins.sideTall, 20);
+    EXPECT_GT(bins.endShort, 40);
     EXPECT_TRUE(conveyor.beltRunning());
 
+    // Stop just after a box was fed: it has the whole belt still to travel.
+    // (The belt carries a box 1 mm in the millisecond it is dropped.)
+    for (int ms = 0; conveyor.boxes().empty() || conveyor.boxes().back().x > 1; ++ms) {
+        ASSERT_LT(ms, 10'000);
+        ASSERT_TRUE(rig.run(1));
+    }
     conveyor.stopButton().press();
     ASSERT_TRUE(rig.run(2));
     EXPECT_FALSE(conveyor.feederOn());
