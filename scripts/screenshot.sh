@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Renders docs/screenshot.png, the README's picture: the main window on a virtual X display with
-# a small program running, a few switches on and their lamps lit; and docs/ladder.png, the
-# Ladder Diagram window during such a run.
+# a small program running, a few switches on and their lamps lit; docs/ladder.png, the
+# Ladder Diagram window during such a run; and docs/gate.png and docs/conveyor.png, each
+# machine's window running its solution program from examples/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/lib/packages.sh
@@ -10,10 +11,10 @@ ensure_packages "${RUNGBOX_BUILD_PACKAGES[@]}" xvfb xauth imagemagick
 # RUNGBOX_BUILD_DIR names an already configured build directory to use instead of the release
 # preset's.
 if [ -n "${RUNGBOX_BUILD_DIR:-}" ]; then
-    cmake --build "$RUNGBOX_BUILD_DIR" --target rungbox_screenshot
+    cmake --build "$RUNGBOX_BUILD_DIR" --target rungbox_screenshot rungbox_module_screenshot
     shooter=$RUNGBOX_BUILD_DIR/tools/rungbox_screenshot
 else
-    configure_and_build release rungbox_screenshot
+    configure_and_build release rungbox_screenshot rungbox_module_screenshot
     shooter=./build/release/tools/rungbox_screenshot
 fi
 
@@ -34,3 +35,9 @@ frame docs/screenshot.png
 xvfb-run -a -s "-screen 0 1600x900x24" env QT_QPA_PLATFORM=xcb \
     "$shooter" --ladder "$raw"
 frame docs/ladder.png
+
+for module in gate conveyor; do
+    xvfb-run -a -s "-screen 0 1280x1024x24" env QT_QPA_PLATFORM=xcb \
+        "$(dirname "$shooter")/rungbox_module_screenshot" "$module" "examples/$module.PLC" "$raw"
+    frame "docs/$module.png"
+done

@@ -1,15 +1,38 @@
 #include "Session.h"
 
+#include "ModuleDriver.h"
+
 #include <algorithm>
 #include <cassert>
 
 namespace rungbox::session {
 
 Session::Session(const Ports& ports)
-    : m_ports(ports), m_controller(ports.panel), m_editor(m_grid),
+    : m_ports(ports), m_moduleDriver(std::make_unique<ModuleDriver>(ports.panel, ports.runWindow)),
+      m_controller(*m_moduleDriver), m_editor(m_grid),
       m_runControl(m_controller, m_grid, ports.boxes, ports.runWindow),
       m_files(m_editor, m_controller, ports.fileDialog, ports.boxes, ports.fileSystem,
-              ports.shell) {}
+              ports.shell) {
+    addObserver(m_moduleDriver.get());
+}
+
+Session::~Session() = default;
+
+machines::ModuleHost& Session::modules() {
+    return m_moduleDriver->host();
+}
+
+const machines::ModuleHost& Session::modules() const {
+    return m_moduleDriver->host();
+}
+
+bool Session::chooseModule(machines::ModuleKind kind) {
+    if (running()) {
+        return false;
+    }
+    m_moduleDriver->host().choose(kind);
+    return true;
+}
 
 void Session::setUp() {
     editor::setUpGrid(m_grid);

@@ -8,11 +8,13 @@
 #include "editor/Editor.h"
 #include "engine/Controller.h"
 #include "files/FileCommands.h"
+#include "machines/ModuleHost.h"
 #include "panel/RunControl.h"
 #include "platform/Platform.h"
 #include "trace/Tracing.h"
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 namespace rungbox::session {
@@ -43,6 +45,8 @@ public:
     virtual void runStopped(engine::Controller& /*controller*/) {}
 };
 
+class ModuleDriver;
+
 class Session {
 public:
     /// Builds and wires the core on `ports`. Nothing is sent to the ports yet, so a front end
@@ -56,6 +60,7 @@ public:
 
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
+    ~Session();
 
     engine::Controller& controller() { return m_controller; }
     const engine::Controller& controller() const { return m_controller; }
@@ -86,6 +91,13 @@ public:
     trace::Tracing& tracing() { return m_tracing; }
     const trace::Tracing& tracing() const { return m_tracing; }
 
+    /// The Module menu's choice and its machine, which drives its inputs during a run.
+    machines::ModuleHost& modules();
+    const machines::ModuleHost& modules() const;
+    /// Module menu: chooses `kind` and puts its machine in its starting state. Refused (false)
+    /// while a run is on, as the menu is locked then. Nothing else changes.
+    bool chooseModule(machines::ModuleKind kind);
+
     /// `observer` is told of every run from now on; it must outlive the session or be removed.
     void addObserver(RunObserver* observer);
     void removeObserver(RunObserver* observer);
@@ -94,6 +106,8 @@ private:
     void notifyStopped();
 
     Ports m_ports;
+    // Between the controller and the front end's panel: built first, observes every run.
+    std::unique_ptr<ModuleDriver> m_moduleDriver;
     engine::Controller m_controller;
     editor::CodeGrid m_grid;
     editor::Editor m_editor;

@@ -59,6 +59,10 @@ int Runner::complain(int lineNumber, const std::string& why) {
 int Runner::execute(const Command& command, int lineNumber) {
     switch (command.kind) {
     case CommandKind::In:
+        if (!m_panel.inputSwitchEnabled(command.number) && m_session.running()) {
+            return complain(lineNumber, "in: input " + std::to_string(command.number) +
+                                            " is driven by the chosen module");
+        }
         if (!m_panel.inputSwitchEnabled(command.number)) {
             return complain(lineNumber, "in: the input switches are disabled while the run is "
                                         "stopped; press first");
@@ -111,6 +115,10 @@ int Runner::execute(const Command& command, int lineNumber) {
         // A failed save has printed its message; the script stops there.
         m_dialog.m_savePath = command.path;
         return m_session.files().saveAs() ? Exit::Ok : Exit::Usage;
+    case CommandKind::Module:
+    case CommandKind::Plant:
+    case CommandKind::Hand:
+        return machine(command, lineNumber);
     }
     return Exit::Ok;
 }
@@ -166,6 +174,50 @@ bool Runner::writeVcd(const std::string& path) {
         return false;
     }
     return true;
+}
+
+// The Module menu, the machine's state line and its hands. The menu is locked during a run; the
+// hands work only the chosen machine, and only during a run, as in the window.
+int Runner::machine(const Command& command, int lineNumber) {
+    machines::ModuleHost& modules = m_session.modules();
+    if (command.kind == CommandKind::Module) {
+        if (!m_session.chooseModule(static_cast<machines::ModuleKind>(command.number))) {
+            return complain(lineNumber, "module: the Module menu is locked while the run is on; "
+                                        "press first");
+        }
+        return Exit::Ok;
+    }
+    if (command.kind == CommandKind::Plant) {
+        const machines::Plant* plant = modules.plant();
+        m_out << (plant == nullptr ? std::string("none") : plant->stateLine()) << '\n';
+        return Exit::Ok;
+    }
+    const bool gate = command.hand == Hand::GateButton || command.hand == Hand::GateStop ||
+                      command.hand == Hand::GateCar;
+    const std::string name = gate ? "gate" : "conveyor";
+    if (modules.kind() != (gate ? machines::ModuleKind::Gate : machines::ModuleKind::Conveyor)) {
+        return complain(lineNumber, name + ": the chosen module is not the " + name +
+                                        "; choose it with module " + name + " first");
+    }
+    if (!m_session.running()) {
+        return complain(lineNumber,
+                        name + ": the machine works only while the run is on; press first");
+    }
+    if (command.hand == Hand::GateCar) {
+        modules.gate().setCar(command.on);
+        return Exit::Ok;
+    }
+    machines::PushButton& button = command.hand == Hand::GateButton ? modules.gate().remote()
+                                   : command.hand == Hand::GateStop ? modules.gate().stopButton()
+                                   : command.hand == Hand::ConveyorStart
+                                       ? modules.conveyor().startButton()
+                                       : modules.conveyor().stopButton();
+    if (command.momentary) {
+        button.press();
+    } else {
+        button.hold(command.on);
+    }
+    return Exit::Ok;
 }
 
 void Runner::list() {

@@ -87,6 +87,7 @@ private:
     int scans(std::int64_t count);
     int wait(std::int64_t milliseconds);
     void list();
+    int machine(const Command& command, int lineNumber);
     int complain(int lineNumber, const std::string& why);
 
     std::ostream& m_out;

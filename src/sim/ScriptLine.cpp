@@ -1,6 +1,7 @@
 #include "ScriptLine.h"
 
 #include "engine/AddressMap.h"
+#include "machines/ModuleHost.h"
 
 #include <optional>
 #include <vector>
@@ -101,6 +102,69 @@ ScriptLine bareCommand(CommandKind kind, const std::vector<std::string_view>& wo
     return command(c);
 }
 
+// module none|gate|conveyor; plant; gate button|stop [0|1]; gate car 0|1;
+// conveyor start|stop [0|1].
+std::optional<ScriptLine> machineCommand(const std::vector<std::string_view>& words) {
+    const std::string_view name = words[0];
+    if (name == "module") {
+        const std::string usage = "module takes none, gate or conveyor";
+        if (words.size() != 2) {
+            return error(usage);
+        }
+        const auto kind = machines::moduleKindNamed(words[1]);
+        if (!kind) {
+            return error(usage + ", not " + quoted(words[1]));
+        }
+        Command c;
+        c.kind = CommandKind::Module;
+        c.number = static_cast<int>(*kind);
+        return command(c);
+    }
+    if (name == "plant") {
+        return bareCommand(CommandKind::Plant, words);
+    }
+    if (name != "gate" && name != "conveyor") {
+        return std::nullopt;
+    }
+    const bool gate = name == "gate";
+    const std::string usage =
+        gate ? "gate takes button or stop, each with an optional 1 (hold) or 0 (release), or "
+               "car 1 (a car arrives) or car 0 (it drives away)"
+             : "conveyor takes start or stop, each with an optional 1 (hold) or 0 (release)";
+    if (words.size() < 2 || words.size() > 3) {
+        return error(usage);
+    }
+    Command c;
+    c.kind = CommandKind::Hand;
+    const std::string_view part = words[1];
+    if (gate && part == "button") {
+        c.hand = Hand::GateButton;
+    } else if (gate && part == "stop") {
+        c.hand = Hand::GateStop;
+    } else if (gate && part == "car") {
+        c.hand = Hand::GateCar;
+    } else if (!gate && part == "start") {
+        c.hand = Hand::ConveyorStart;
+    } else if (!gate && part == "stop") {
+        c.hand = Hand::ConveyorStop;
+    } else {
+        return error(usage + ", not " + quoted(part));
+    }
+    if (words.size() == 2) {
+        if (c.hand == Hand::GateCar) {
+            return error(usage);
+        }
+        c.momentary = true;
+        return command(c);
+    }
+    const auto state = plainNumber(words[2], 0, 1);
+    if (!state) {
+        return error(usage + ", not " + quoted(words[2]));
+    }
+    c.on = *state == 1;
+    return command(c);
+}
+
 } // namespace
 
 ScriptLine parseScriptLine(std::string_view text) {
@@ -176,6 +240,9 @@ ScriptLine parseScriptLine(std::string_view text) {
         c.kind = name == "relay" ? CommandKind::Relay : CommandKind::Trace;
         c.number = static_cast<int>(*address);
         return command(c);
+    }
+    if (auto machine = machineCommand(words)) {
+        return *machine;
     }
     return error("unknown command " + quoted(name));
 }

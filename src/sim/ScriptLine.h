@@ -27,14 +27,22 @@ enum class CommandKind {
     Ladder, ///< print the program as a ladder diagram (with power during a run)
     Trace,  ///< record relay `number` (0 to 20000) too
     Save,   ///< File > Save As, the save dialog answering `path`
+    Module, ///< choose module `number` (a machines::ModuleKind: 0 none, 1 gate, 2 conveyor)
+    Plant,  ///< print the chosen machine's state line
+    Hand,   ///< work the machine's `hand`: a short press (`momentary`), else hold/release (`on`)
 };
+
+/// What a script can work on the machines: their push-buttons and the gate's car.
+enum class Hand { GateButton, GateStop, GateCar, ConveyorStart, ConveyorStop };
 
 struct Command {
     CommandKind kind = CommandKind::Show;
-    int number = 0;         ///< In: switch number; Relay, Trace: relay address
-    bool on = false;        ///< In: the switch state
-    std::int64_t count = 1; ///< Scan, Tick: how many; Wait: milliseconds (1 to kMaxCount)
-    std::string path;       ///< Save: the file, as the save dialog would answer it
+    int number = 0;               ///< In: switch number; Relay, Trace: relay address
+    bool on = false;              ///< In: the switch state
+    std::int64_t count = 1;       ///< Scan, Tick: how many; Wait: milliseconds (1 to kMaxCount)
+    Hand hand = Hand::GateButton; ///< Hand: what is worked
+    bool momentary = false;       ///< Hand: a press that lasts one scan
+    std::string path;             ///< Save: the file, as the save dialog would answer it
 };
 
 /// A script line as read: nothing to do, a command, or a line not understood.

@@ -4,6 +4,8 @@
 #include "Artwork.h"
 #include "CellText.h"
 #include "CodeGridView.h"
+#include "ConveyorWindow.h"
+#include "GateWindow.h"
 #include "LadderWindow.h"
 #include "Twips.h"
 
@@ -142,6 +144,11 @@ MainWindow::~MainWindow() {
     m_tickTimer.stop();
     delete m_ladderWindow; // it reads the session, which goes before the window's children
     delete m_timingWindow; // it shows the session's recording: it goes before the session
+    // The module windows show machines the session owns.
+    for (ModuleWindow*& window : m_moduleWindows) {
+        delete window;
+        window = nullptr;
+    }
     // The controls show the grid and the lamp pictures, which are members: they go first, while
     // what they show still exists (QWidget's destructor would otherwise still ask them to paint
     // and measure after the members are gone).
@@ -168,9 +175,6 @@ void MainWindow::buildMenus() {
         m_moduleItems[static_cast<std::size_t>(index)] = item;
     }
     m_moduleItems[0]->setChecked(true);
-    // The two training modules are not built: their items stay greyed.
-    m_moduleItems[1]->setEnabled(false);
-    m_moduleItems[2]->setEnabled(false);
 
     m_viewMenu = menuBar()->addMenu("&View");
     m_viewMenu->setObjectName("viewMenu");
@@ -310,9 +314,33 @@ void MainWindow::chooseModule(int index) {
     for (QAction* item : m_moduleItems) {
         item->setChecked(false);
     }
-    if (index >= 0 && index < static_cast<int>(m_moduleItems.size())) {
-        m_moduleItems[static_cast<std::size_t>(index)]->setChecked(true);
+    if (index < 0 || index >= static_cast<int>(m_moduleItems.size())) {
+        return;
     }
+    const auto slot = static_cast<std::size_t>(index);
+    m_moduleItems[slot]->setChecked(true);
+    if (!m_session.chooseModule(static_cast<machines::ModuleKind>(index))) {
+        return;
+    }
+    const auto running = [this] { return m_session.running(); };
+    if (m_moduleWindows[slot] == nullptr && index == 1) {
+        m_moduleWindows[slot] = new GateWindow(m_session.modules().gate(), running, this);
+    } else if (m_moduleWindows[slot] == nullptr && index == 2) {
+        m_moduleWindows[slot] = new ConveyorWindow(m_session.modules().conveyor(), running, this);
+    }
+    for (ModuleWindow* window : m_moduleWindows) {
+        if (window != nullptr && window != m_moduleWindows[slot]) {
+            window->hide();
+        }
+    }
+    if (ModuleWindow* window = m_moduleWindows[slot]) {
+        window->show();
+        window->raise();
+    }
+}
+
+ModuleWindow* MainWindow::moduleWindow() const {
+    return m_moduleWindows[static_cast<std::size_t>(m_session.modules().kind())];
 }
 
 void MainWindow::showAbout() {

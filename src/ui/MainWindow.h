@@ -30,6 +30,7 @@ namespace rungbox::ui {
 
 class CodeGridView;
 class LadderWindow;
+class ModuleWindow;
 
 class MainWindow : public QMainWindow,
                    public engine::IoPanel,
@@ -47,7 +48,8 @@ public:
 
     // --- Handlers ------------------------------------------------------------------------------
 
-    /// Module > none / House Gate / Conveyor: checks item `index` (0 to 2) and only it.
+    /// Module > none / House Gate / Conveyor: checks item `index` (0 to 2) and only it, puts
+    /// that machine on the terminals, and shows its window (none: hides the module window).
     void chooseModule(int index);
     /// View > Timing Diagram: opens the timing window (once made, the same one again) and
     /// switches recording on the first time.
@@ -88,6 +90,8 @@ public:
     /// The diagram window; nullptr until first shown.
     LadderWindow* ladderWindow() const { return m_ladderWindow; }
     QAction* moduleItem(int index) const { return m_moduleItems[static_cast<std::size_t>(index)]; }
+    /// The window of the chosen machine, or nullptr with none chosen.
+    ModuleWindow* moduleWindow() const;
     QAction* newItem() const { return m_newItem; }
     QAction* loadItem() const { return m_loadItem; }
     QAction* saveAsItem() const { return m_saveAsItem; }
@@ -154,6 +158,8 @@ private:
     QAction* m_ladderItem = nullptr;
     QAction* m_exportDiagramItem = nullptr;
     LadderWindow* m_ladderWindow = nullptr;
+    /// The machines' windows by Module item (none has none), made when first chosen.
+    std::array<ModuleWindow*, 3> m_moduleWindows{};
     QMenu* m_helpMenu = nullptr;
     QAction* m_aboutItem = nullptr;
     QAction* m_timingItem = nullptr;

@@ -61,5 +61,45 @@ TEST(ScriptLine, CountComplaints) {
     }
 }
 
+INSTANTIATE_TEST_SUITE_P(Machines, RefusedLine,
+                         testing::Values("module", "module Gate", "module gate conveyor", "plant 1",
+                                         "gate", "gate car", "gate car 2", "gate button 1 1",
+                                         "gate start", "conveyor car 1", "conveyor button",
+                                         "conveyor stop 01", "gate stop on"));
+
+// The machines' commands, read into their command fields.
+TEST(ScriptLine, ReadsTheMachinesCommands) {
+    struct Row {
+        const char* text;
+        CommandKind kind;
+        int number;
+        Hand hand;
+        bool momentary;
+        bool on;
+    };
+    const Row rows[] = {
+        {"module none", CommandKind::Module, 0, Hand::GateButton, false, false},
+        {"module conveyor", CommandKind::Module, 2, Hand::GateButton, false, false},
+        {"plant", CommandKind::Plant, 0, Hand::GateButton, false, false},
+        {"gate button", CommandKind::Hand, 0, Hand::GateButton, true, false},
+        {"gate stop 1", CommandKind::Hand, 0, Hand::GateStop, false, true},
+        {"gate car 0", CommandKind::Hand, 0, Hand::GateCar, false, false},
+        {"conveyor start 0", CommandKind::Hand, 0, Hand::ConveyorStart, false, false},
+        {"conveyor stop", CommandKind::Hand, 0, Hand::ConveyorStop, true, false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.text);
+        const ScriptLine line = parseScriptLine(row.text);
+        ASSERT_EQ(line.kind, Kind::Command);
+        EXPECT_EQ(line.command.kind, row.kind);
+        EXPECT_EQ(line.command.number, row.number);
+        if (row.kind == CommandKind::Hand) {
+            EXPECT_EQ(line.command.hand, row.hand);
+            EXPECT_EQ(line.command.momentary, row.momentary);
+            EXPECT_EQ(line.command.on, row.on);
+        }
+    }
+}
+
 } // namespace
 } // namespace rungbox::sim

@@ -13,13 +13,14 @@
 #   # unreadable stdin  name no script, and give a standard input that cannot be read
 #   # saved: FILE GOLD  FILE, saved by the script, must hold the bytes of GOLD
 #   # args: WORDS...    the whole command line instead; %p stands for the program, %s for the
-#                       script (words are split at blanks)
+#                       script, %r for the repository's top folder (words are split at blanks)
 set -uo pipefail
 
 sim=$1
 dir=$2
 name=$3
 script="$name.script"
+root=$(cd "$dir/../../.." && pwd)
 # The case runs in a copy of the cases, so that a script's saves land in a scratch folder.
 work=$(mktemp -d)
 cp -r "$dir"/. "$work"
@@ -42,6 +43,7 @@ if grep -q '^# args:' "$script"; then
     for word in $args_line; do
         word=${word//%p/$program}
         word=${word//%s/$script}
+        word=${word//%r/$root}
         args+=("$word")
     done
     "$sim" "${args[@]}" >"$out" 2>"$err" </dev/null

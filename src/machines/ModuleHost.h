@@ -1,0 +1,59 @@
+#pragma once
+
+// The Module menu's choice and the machine it puts on the controller's terminals. The host owns
+// one plant of each kind; the chosen one (none by default) is coupled to each scan of a run:
+// before the scan its sensors replace the inputs it drives, after the scan it steps one
+// millisecond on the output relays. Choosing a module changes nothing else.
+
+#include "ConveyorPlant.h"
+#include "GatePlant.h"
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace rungbox::machines {
+
+/// The Module menu's items, in menu order.
+enum class ModuleKind { None, Gate, Conveyor };
+
+/// "none", "gate" or "conveyor": the word rungbox-sim uses for `kind`.
+std::string_view moduleWord(ModuleKind kind);
+/// The kind named by `word` ("none", "gate", "conveyor"), or nothing.
+std::optional<ModuleKind> moduleKindNamed(std::string_view word);
+
+class ModuleHost {
+public:
+    ModuleKind kind() const { return m_kind; }
+    /// Chooses `kind` and puts its machine in its starting state.
+    void choose(ModuleKind kind);
+
+    /// The chosen machine, or nullptr when none is chosen.
+    Plant* plant();
+    const Plant* plant() const;
+    GatePlant& gate() { return m_gate; }
+    ConveyorPlant& conveyor() { return m_conveyor; }
+    const GatePlant& gate() const { return m_gate; }
+    const ConveyorPlant& conveyor() const { return m_conveyor; }
+
+    /// The inputs (bit n = input n) the chosen machine drives; 0 when none is chosen.
+    std::uint16_t sensorMask() const;
+    /// What the next scan reads for the inputs: `switches` (bit n = switch n) with the bits of
+    /// sensorMask() replaced by the machine's sensors.
+    std::uint16_t inputs(std::uint16_t switches) const;
+    /// One millisecond of the chosen machine after a scan left `outputs` (bit n = output relay
+    /// 1000 + n). Nothing when none is chosen.
+    void afterScan(std::uint16_t outputs);
+    /// The chosen machine back in its starting state, as a run's start and stop leave it.
+    void reset();
+
+private:
+    // The chosen plant of `host` (a ModuleHost, const or not), or nullptr.
+    template <typename Host> static auto* chosen(Host& host);
+
+    ModuleKind m_kind = ModuleKind::None;
+    GatePlant m_gate;
+    ConveyorPlant m_conveyor;
+};
+
+} // namespace rungbox::machines

@@ -1,0 +1,40 @@
+#include "ModuleDriver.h"
+
+#include "engine/AddressMap.h"
+
+namespace rungbox::session {
+
+ModuleDriver::ModuleDriver(engine::IoPanel& panel, platform::RunWindow& runWindow)
+    : m_panel(panel), m_runWindow(runWindow) {}
+
+std::uint16_t ModuleDriver::inputSwitches() const {
+    const std::uint16_t switches = m_panel.inputSwitches();
+    return m_running ? m_host.inputs(switches) : switches;
+}
+
+void ModuleDriver::runStarted(engine::Controller&) {
+    m_host.reset();
+    m_running = true;
+    // The run's start has just enabled every switch; the machine's inputs are not the user's.
+    const std::uint16_t mask = m_host.sensorMask();
+    for (int n = 0; n < engine::kInputCount; ++n) {
+        if ((mask >> n) & 1U) {
+            m_runWindow.setInputSwitchEnabled(n, false);
+        }
+    }
+}
+
+void ModuleDriver::afterScan(engine::Controller& controller, std::uint64_t) {
+    unsigned outputs = 0;
+    for (int n = 0; n < engine::kOutputCount; ++n) {
+        outputs |= controller.relay(engine::kFirstOutputRelay + n) ? 1U << n : 0U;
+    }
+    m_host.afterScan(static_cast<std::uint16_t>(outputs));
+}
+
+void ModuleDriver::runStopped(engine::Controller&) {
+    m_running = false;
+    m_host.reset();
+}
+
+} // namespace rungbox::session

@@ -1,0 +1,138 @@
+// The module windows: their push-buttons and the car work only during a run, and a window
+// repaints only when its machine has changed.
+
+#include "support/Recorders.h"
+#include "ui/ConveyorWindow.h"
+#include "ui/GateWindow.h"
+#include "ui/MainWindow.h"
+
+#include <QCheckBox>
+#include <QtTest>
+
+using rungbox::machines::ConveyorPlant;
+using rungbox::machines::GatePlant;
+
+namespace {
+
+struct NoDialog : rungbox::platform::FileDialog {
+    std::optional<std::string> askSavePath(std::string_view, std::string_view) override {
+        return std::nullopt;
+    }
+    std::optional<std::string> askOpenPath(std::string_view) override { return std::nullopt; }
+};
+
+} // namespace
+
+class ModuleWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void theModuleMenuPutsTheMachineOnTheTerminals() {
+        rungbox::test::RecordingBoxes boxes;
+        NoDialog dialog;
+        rungbox::ui::MainWindow main(boxes, dialog);
+        main.show();
+        // The closed limit (input 2) lights the warning light (1002).
+        const char* lines[][2] = {{"LD", "2"}, {"OUT", "1002"}, {"END", ""}};
+        for (int row = 0; row < 3; ++row) {
+            main.grid().setText(row + 1, 1, lines[row][0]);
+            main.grid().setText(row + 1, 2, lines[row][1]);
+        }
+        QVERIFY(main.moduleItem(1)->isEnabled() && main.moduleItem(2)->isEnabled());
+        QCOMPARE(main.moduleWindow(), nullptr);
+        main.moduleItem(1)->trigger();
+        QVERIFY(main.moduleWindow() != nullptr && main.moduleWindow()->isVisible());
+        QCOMPARE(main.moduleWindow()->windowTitle(), QString("House Gate"));
+
+        main.session().toggleRun();
+        QVERIFY(main.session().running());
+        for (int n = 0; n < 16; ++n) {
+            QCOMPARE(main.inputSwitch(n)->isEnabled(), n > 4);
+        }
+        QTRY_VERIFY(main.inputLamp(2)->isOn() && main.outputLamp(2)->isOn());
+        QTRY_VERIFY(main.session().modules().gate().warningLight());
+        main.session().toggleRun();
+        QVERIFY2(!main.session().modules().gate().warningLight(), "stopping resets it");
+        QVERIFY(main.moduleWindow()->isVisible());
+
+        main.moduleItem(2)->trigger();
+        QCOMPARE(main.moduleWindow()->windowTitle(), QString("Conveyor"));
+        main.moduleItem(0)->trigger();
+        QCOMPARE(main.moduleWindow(), nullptr);
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            QVERIFY(window == &main || !window->isVisible());
+        }
+    }
+
+    void pushButtonsPressForOneScanOrWhileHeld() {
+        GatePlant gate;
+        bool running = true;
+        rungbox::ui::GateWindow window(
+            gate, [&] { return running; }, nullptr);
+        window.show();
+        const QPoint remote = window.buttonRect("Remote").center();
+        const QPoint stop = window.buttonRect("Stop").center();
+        QVERIFY(!remote.isNull() && !stop.isNull());
+
+        QTest::mouseClick(&window, Qt::LeftButton, {}, remote);
+        QVERIFY(gate.remote().down());
+        gate.step(0);
+        QVERIFY(!gate.remote().down());
+
+        QTest::mousePress(&window, Qt::LeftButton, {}, stop);
+        gate.step(0);
+        gate.step(0);
+        QVERIFY(gate.stopButton().down());
+        QTest::mouseRelease(&window, Qt::LeftButton, {}, stop);
+        QVERIFY(!gate.stopButton().down());
+
+        running = false;
+        QTest::mouseClick(&window, Qt::LeftButton, {}, remote);
+        QVERIFY(!gate.remote().down());
+    }
+
+    void aClickSendsTheCarInAndAnotherDrivesItAway() {
+        GatePlant gate;
+        bool running = false;
+        rungbox::ui::GateWindow window(
+            gate, [&] { return running; }, nullptr);
+        window.show();
+        const QPoint car = window.carArea().center();
+        QTest::mouseClick(&window, Qt::LeftButton, {}, car);
+        QCOMPARE(gate.car(), GatePlant::Car::Away);
+        running = true;
+        QTest::mouseClick(&window, Qt::LeftButton, {}, car);
+        QCOMPARE(gate.car(), GatePlant::Car::Waiting);
+        QTest::mouseClick(&window, Qt::LeftButton, {}, car);
+        QCOMPARE(gate.car(), GatePlant::Car::Away);
+    }
+
+    void repaintsOnlyWhenTheMachineChanged() {
+        ConveyorPlant conveyor;
+        rungbox::ui::ConveyorWindow window(
+            conveyor, [] { return true; }, nullptr);
+        QCOMPARE(window.windowTitle(), QString("Conveyor"));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTRY_VERIFY(window.paintCount() > 0);
+        QTest::qWait(3 * rungbox::ui::ModuleWindow::kFrameMs);
+        const int painted = window.paintCount();
+        QTest::qWait(5 * rungbox::ui::ModuleWindow::kFrameMs);
+        QCOMPARE(window.paintCount(), painted);
+
+        conveyor.step(ConveyorPlant::kFeeder | ConveyorPlant::kBelt);
+        QTRY_COMPARE(window.paintCount(), painted + 1);
+        QTest::qWait(3 * rungbox::ui::ModuleWindow::kFrameMs);
+        QCOMPARE(window.paintCount(), painted + 1);
+        // Many steps between two frames make one picture, not one per step.
+        for (int k = 0; k < 500; ++k) {
+            conveyor.step(ConveyorPlant::kBelt);
+        }
+        QTRY_COMPARE(window.paintCount(), painted + 2);
+        QTest::qWait(3 * rungbox::ui::ModuleWindow::kFrameMs);
+        QCOMPARE(window.paintCount(), painted + 2);
+    }
+};
+
+QTEST_MAIN(ModuleWindowTest)
+#include "ModuleWindowTest.moc"
