@@ -19,6 +19,9 @@ inline constexpr int kCodeCol = 1;     ///< "LADDER CODE"
 inline constexpr int kLocationCol = 2; ///< "LOCATION"
 inline constexpr int kSetValueCol = 3; ///< "###"
 
+/// The three cells of a code line (code, location, set value), as exact text.
+using LineCells = std::array<std::string, 3>;
+
 /// Told of every change of the grid, so that a view can repaint what changed.
 class GridListener {
 public:

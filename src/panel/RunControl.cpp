@@ -34,6 +34,8 @@ void RunControl::toggleRun() {
 
 bool RunControl::startSequence() {
     if (!editor::prepareProgram(m_grid, m_controller, m_boxes)) {
+        // The preparation stopped on the line its warning names: select it, so that it shows.
+        m_grid.select(m_grid.line(), editor::kCodeCol, m_grid.line(), editor::kSetValueCol);
         return false;
     }
 
@@ -96,6 +98,8 @@ void RunControl::onScanTimer() {
     m_reportingError = true;
     m_window.setScanTimer(false);
     m_window.setTickTimer(false);
+    // The line the message names is selected, so that the grid shows it behind the message.
+    m_grid.select(badLine, editor::kCodeCol, badLine, editor::kSetValueCol);
     m_boxes.show("Error at line " + engine::numberText(badLine), platform::BoxStyle::OkOnly,
                  platform::kAppTitle);
     m_reportingError = false;
