@@ -88,6 +88,11 @@ public:
     void stepLeft();
     void stepUp();
 
+    /// Counts the moves of the current cell and the selection (any setLine, setColumn, select or
+    /// step, also one that lands where the cursor was); for telling whether the cursor was touched
+    /// between two edits. Wraps around.
+    unsigned cursorMoves() const { return m_cursorMoves; }
+
     /// `listener` is told of every change; nullptr for none. Not owned.
     void setListener(GridListener* listener) { m_listener = listener; }
 
@@ -101,6 +106,7 @@ private:
     int m_rowSel = 1;
     int m_colSel = 1;
     bool m_enabled = true;
+    unsigned m_cursorMoves = 0;
     GridListener* m_listener = nullptr;
 };
 

@@ -22,6 +22,7 @@ void EditHistory::begin(const CodeGrid& grid) {
         }
     }
     m_snapshotCursor = GridCursor::of(grid);
+    m_snapshotMoves = grid.cursorMoves();
 }
 
 bool EditHistory::commit(const CodeGrid& grid, Kind kind) {
@@ -52,7 +53,11 @@ bool EditHistory::commit(const CodeGrid& grid, Kind kind) {
         return false;
     }
     m_redo.clear();
-    if (mergeTyping(step)) {
+    // Typing continues the top step only when the cursor has not moved since it, nor during it.
+    const bool untouched =
+        m_snapshotMoves == m_movesAfterTop && grid.cursorMoves() == m_snapshotMoves;
+    m_movesAfterTop = grid.cursorMoves();
+    if (untouched && mergeTyping(step)) {
         return true;
     }
     m_undo.push_back(std::move(step));

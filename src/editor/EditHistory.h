@@ -41,7 +41,8 @@ struct CellChange {
 class EditHistory {
 public:
     /// What kind of edit a step is. Consecutive Typing steps in the same cell, with the cursor
-    /// not moved between them, merge into one step, as a text editor undoes a typed word at once.
+    /// not moved between them (nor by them), merge into one step, as a text editor undoes a typed
+    /// word at once.
     enum class Kind { Typing, Other };
 
     /// Steps kept for undo. Each step holds at most every cell of the grid, so the limit bounds
@@ -88,6 +89,9 @@ private:
     std::vector<std::string> m_snapshot;
     int m_snapshotRows = 0;
     GridCursor m_snapshotCursor;
+    /// The grid's cursorMoves() at the outermost begin(), and after the last recorded step.
+    unsigned m_snapshotMoves = 0;
+    unsigned m_movesAfterTop = 0;
     int m_depth = 0;
     /// The top step may take the next typing step: nothing was undone, redone or cleared since.
     bool m_mergeable = false;
