@@ -86,6 +86,10 @@ public:
     trace::Tracing& tracing() { return m_tracing; }
     const trace::Tracing& tracing() const { return m_tracing; }
 
+    /// Pastes the clipboard's `text` into the grid (Editor::paste). A paste of lines refused
+    /// for want of room says so in a message box; nothing is pasted while a run is on.
+    editor::PasteResult paste(std::string_view text);
+
     /// `observer` is told of every run from now on; it must outlive the session or be removed.
     void addObserver(RunObserver* observer);
     void removeObserver(RunObserver* observer);
