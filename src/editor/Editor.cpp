@@ -62,6 +62,7 @@ void Editor::handleKey(int keyCode, int /*shift*/) {
                         (keyCode >= Key::A && keyCode <= Key::Z) ||
                         (keyCode >= Key::Digit0 && keyCode <= Key::Digit9);
     m_history.begin(m_grid);
+    bool typedWords = false;
 
     const int col = m_grid.column();
     switch (keyCode) {
@@ -107,6 +108,7 @@ void Editor::handleKey(int keyCode, int /*shift*/) {
         if (col == kCodeCol) {
             if ((keyCode >= Key::A && keyCode <= Key::Z) || keyCode == Key::Space) {
                 append(m_grid, static_cast<char>(keyCode));
+                typedWords = true;
             }
         } else if (keyCode >= Key::Digit0 && keyCode <= Key::Digit9) {
             append(m_grid, static_cast<char>(keyCode));
@@ -114,6 +116,11 @@ void Editor::handleKey(int keyCode, int /*shift*/) {
         break;
     }
     m_history.commit(m_grid, typing ? EditHistory::Kind::Typing : EditHistory::Kind::Other);
+    // Shift, Ctrl and Alt on their own come as keys too; they do not end the typing.
+    if (keyCode != Key::ShiftKey && keyCode != Key::Control && keyCode != Key::Menu) {
+        m_typingWords = typedWords;
+        m_typedAtMove = m_grid.cursorMoves();
+    }
 }
 
 void Editor::pressKey(int keyCode, int shift) {
@@ -136,9 +143,9 @@ void Editor::pressKey(int keyCode, int shift) {
         extendLineSelection(keyCode == Key::Up ? -1 : 1);
         return;
     } else if (shifted && keyCode == Key::Space &&
-               !(m_grid.column() == kCodeCol && !m_grid.currentText().empty())) {
-        // Between the words of a code cell Shift+Space stays a blank, so that holding Shift
-        // while typing "AND NOT" cannot select the line; everywhere else it selects the line.
+               !(m_typingWords && m_grid.cursorMoves() == m_typedAtMove)) {
+        // Right after letters typed into a code cell Shift+Space stays a blank, so that holding
+        // Shift while typing "AND NOT" cannot select the line; otherwise it selects the line.
         selectLine(m_grid.line());
         return;
     } else {

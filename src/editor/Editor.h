@@ -102,7 +102,8 @@ public:
     /// redo; any other Ctrl key makes only the grid's cursor movement (handleKey is not called,
     /// so nothing is typed and the program is not marked changed). Shift+Up and Shift+Down
     /// extend a whole-line selection and Shift+Space selects the current line, instead of
-    /// moving or typing; in a code cell that already holds text Shift+Space types its blank.
+    /// moving or typing; right after letters typed into a code cell (the cursor not moved since)
+    /// Shift+Space types its blank.
     void pressKey(int keyCode, int shift);
 
     /// Undoes the last recorded edit (see EditHistory). Marks the program changed when there
@@ -151,6 +152,10 @@ private:
     CodeGrid& m_grid;
     bool m_codeChanged = false;
     EditHistory m_history;
+    /// The last key typed letters or a blank into a code cell, and the grid's cursorMoves() then:
+    /// while the cursor stays there, the user is typing words and Shift+Space is a blank.
+    bool m_typingWords = false;
+    unsigned m_typedAtMove = 0;
 };
 
 } // namespace rungbox::editor

@@ -128,7 +128,8 @@ TEST_F(Clipboard, ShiftKeysSelectWholeLines) {
     type({Key::Delete});
     EXPECT_EQ(codes(grid, 1, 3), "OUT END -");
 
-    // Shift+Space selects the line, except between the words of a code cell, where it is a blank.
+    // Shift+Space selects the line, except right after letters typed into a code cell, where it
+    // is the blank between two words.
     editor.setCodeChanged(false);
     grid.select(2, kSetValueCol, 2, kSetValueCol);
     type({Key::Space}, KeyMod::Shift);
@@ -138,9 +139,14 @@ TEST_F(Clipboard, ShiftKeysSelectWholeLines) {
     type({Key::Space}, KeyMod::Shift);
     EXPECT_TRUE(editor.wholeLinesSelected()) << "an empty code cell";
     grid.select(1, kCodeCol, 1, kCodeCol);
-    type({'A', Key::Space, 'B'}, KeyMod::Shift);
+    type({Key::ShiftKey, 'A', Key::ShiftKey, Key::Space, 'B'}, KeyMod::Shift);
     EXPECT_EQ(grid.text(1, kCodeCol), "OUTA B");
     EXPECT_FALSE(editor.wholeLinesSelected());
+    // A code cell with text, but the cursor just put there: not typing, so the line is selected.
+    grid.select(1, kCodeCol, 1, kCodeCol);
+    type({Key::Space}, KeyMod::Shift);
+    EXPECT_EQ(grid.text(1, kCodeCol), "OUTA B");
+    EXPECT_TRUE(editor.wholeLinesSelected());
 }
 
 TEST_F(Clipboard, CtrlKeysNeverTypeNorMarkTheProgramChanged) {
