@@ -34,8 +34,6 @@ void RunControl::toggleRun() {
 
 bool RunControl::startSequence() {
     if (!editor::prepareProgram(m_grid, m_controller, m_boxes)) {
-        // The preparation stopped on the line its warning names: select it, so that it shows.
-        m_grid.select(m_grid.line(), editor::kCodeCol, m_grid.line(), editor::kSetValueCol);
         return false;
     }
 
