@@ -275,18 +275,19 @@ void MainWindow::setRecentFileStore(platform::RecentFileStore* store) {
 
 void MainWindow::copyLines() {
     if (const auto text = m_session.editor().copyLines()) {
-        QGuiApplication::clipboard()->setText(QString::fromStdString(*text));
+        QGuiApplication::clipboard()->setText(shownText(*text));
     }
 }
 
 void MainWindow::cutLines() {
     if (const auto text = m_session.editor().cutLines()) {
-        QGuiApplication::clipboard()->setText(QString::fromStdString(*text));
+        QGuiApplication::clipboard()->setText(shownText(*text));
     }
 }
 
 void MainWindow::pasteClipboard() {
-    m_session.paste(QGuiApplication::clipboard()->text().toStdString());
+    // Cells hold 8-bit text, shown as Latin-1; a character beyond it arrives as '?'.
+    m_session.paste(QGuiApplication::clipboard()->text().toLatin1().toStdString());
 }
 
 void MainWindow::showEvent(QShowEvent* event) {

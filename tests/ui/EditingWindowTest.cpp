@@ -178,6 +178,15 @@ private slots:
         QCOMPARE(w.ladder.grid().text(4, 1), std::string("END"));
         QCOMPARE(w.ladder.grid().text(3, 2), std::string("1000"));
 
+        // Cell bytes travel as the Latin-1 characters the grid shows, both ways.
+        w.ladder.grid().setText(9, 1, "CAF\xC9");
+        w.ladder.editor().selectLine(9);
+        w.ctrl(Qt::Key_C);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString::fromUtf8("CAF\u00C9\t\t\n"));
+        w.go(10, 1);
+        w.ctrl(Qt::Key_V);
+        QCOMPARE(w.ladder.grid().text(10, 1), std::string("CAF\xC9"));
+
         // Text from elsewhere types into the cell by its rules.
         QGuiApplication::clipboard()->setText("not 7");
         w.go(2, 1);
