@@ -112,6 +112,7 @@ void CodeGrid::stepUp() {
 }
 
 void CodeGrid::cursorMoved() {
+    ++m_cursorMoves;
     if (m_listener != nullptr) {
         m_listener->cursorChanged();
     }

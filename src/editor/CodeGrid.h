@@ -19,6 +19,9 @@ inline constexpr int kCodeCol = 1;     ///< "LADDER CODE"
 inline constexpr int kLocationCol = 2; ///< "LOCATION"
 inline constexpr int kSetValueCol = 3; ///< "###"
 
+/// The three cells of a code line (code, location, set value), as exact text.
+using LineCells = std::array<std::string, 3>;
+
 /// Told of every change of the grid, so that a view can repaint what changed.
 class GridListener {
 public:
@@ -85,6 +88,11 @@ public:
     void stepLeft();
     void stepUp();
 
+    /// Counts the moves of the current cell and the selection (any setLine, setColumn, select or
+    /// step, also one that lands where the cursor was); for telling whether the cursor was touched
+    /// between two edits. Wraps around.
+    unsigned cursorMoves() const { return m_cursorMoves; }
+
     /// `listener` is told of every change; nullptr for none. Not owned.
     void setListener(GridListener* listener) { m_listener = listener; }
 
@@ -98,6 +106,7 @@ private:
     int m_rowSel = 1;
     int m_colSel = 1;
     bool m_enabled = true;
+    unsigned m_cursorMoves = 0;
     GridListener* m_listener = nullptr;
 };
 

@@ -1,5 +1,7 @@
 #include "Editor.h"
 
+#include "ClipboardText.h"
+
 #include <algorithm>
 #include <array>
 #include <string>
@@ -10,9 +12,6 @@ namespace {
 
 // Column widths in twips, columns 0 to 3: line number, code, location, set value.
 constexpr std::array<int, kGridCols> kColWidths = {500, 1500, 1000, 800};
-
-// The three cells of a code line, as exact text.
-using LineCells = std::array<std::string, 3>;
 
 LineCells readLine(const CodeGrid& grid, int line) {
     return {grid.text(line, kCodeCol), grid.text(line, kLocationCol),
@@ -27,12 +26,6 @@ void writeLine(CodeGrid& grid, int line, LineCells cells) {
 
 void blankLine(CodeGrid& grid, int line) {
     writeLine(grid, line, {});
-}
-
-// A whole-line selection starts in the code column and ends in the set-value column, as a click
-// or a drag over the line numbers makes it. A drag from column 3 back to column 1 is not one.
-bool wholeLinesSelected(const CodeGrid& grid) {
-    return grid.column() == kCodeCol && grid.selectionColumn() == kSetValueCol;
 }
 
 void append(CodeGrid& grid, char c) {
@@ -56,9 +49,20 @@ void setUpGrid(CodeGrid& grid) {
 
 Editor::Editor(CodeGrid& grid) : m_grid(grid) {}
 
+bool Editor::wholeLinesSelected() const {
+    // A drag from column 3 back to column 1 is not a whole-line selection.
+    return m_grid.column() == kCodeCol && m_grid.selectionColumn() == kSetValueCol;
+}
+
 void Editor::handleKey(int keyCode, int /*shift*/) {
     // Every key counts as an edit, cursor keys included.
     m_codeChanged = true;
+
+    const bool typing = keyCode == Key::Back || keyCode == Key::Space ||
+                        (keyCode >= Key::A && keyCode <= Key::Z) ||
+                        (keyCode >= Key::Digit0 && keyCode <= Key::Digit9);
+    m_history.begin(m_grid);
+    bool typedWords = false;
 
     const int col = m_grid.column();
     switch (keyCode) {
@@ -84,12 +88,12 @@ void Editor::handleKey(int keyCode, int /*shift*/) {
         break;
     case Key::Insert:
         // One blank line at the line where the selection began, however many lines it spans.
-        if (wholeLinesSelected(m_grid)) {
+        if (wholeLinesSelected()) {
             insertLine();
         }
         break;
     case Key::Delete:
-        if (wholeLinesSelected(m_grid)) {
+        if (wholeLinesSelected()) {
             const int first = std::min(m_grid.line(), m_grid.selectionLine());
             const int last = std::max(m_grid.line(), m_grid.selectionLine());
             m_grid.setLine(first);
@@ -104,11 +108,18 @@ void Editor::handleKey(int keyCode, int /*shift*/) {
         if (col == kCodeCol) {
             if ((keyCode >= Key::A && keyCode <= Key::Z) || keyCode == Key::Space) {
                 append(m_grid, static_cast<char>(keyCode));
+                typedWords = true;
             }
         } else if (keyCode >= Key::Digit0 && keyCode <= Key::Digit9) {
             append(m_grid, static_cast<char>(keyCode));
         }
         break;
+    }
+    m_history.commit(m_grid, typing ? EditHistory::Kind::Typing : EditHistory::Kind::Other);
+    // Shift, Ctrl and Alt on their own come as keys too; they do not end the typing.
+    if (keyCode != Key::ShiftKey && keyCode != Key::Control && keyCode != Key::Menu) {
+        m_typingWords = typedWords;
+        m_typedAtMove = m_grid.cursorMoves();
     }
 }
 
@@ -116,9 +127,31 @@ void Editor::pressKey(int keyCode, int shift) {
     if (!m_grid.enabled()) {
         return;
     }
-    handleKey(keyCode, shift);
-
     const bool ctrl = (shift & KeyMod::Ctrl) != 0;
+    const bool shifted = (shift & KeyMod::Shift) != 0;
+    if (ctrl) {
+        // A command key: it never types and marks the program changed only when it changes it.
+        if (keyCode == Key::Z) {
+            shifted ? redo() : undo();
+            return;
+        }
+        if (keyCode == Key::Y) {
+            redo();
+            return;
+        }
+    } else if (shifted && (keyCode == Key::Up || keyCode == Key::Down)) {
+        extendLineSelection(keyCode == Key::Up ? -1 : 1);
+        return;
+    } else if (shifted && keyCode == Key::Space &&
+               !(m_typingWords && m_grid.cursorMoves() == m_typedAtMove)) {
+        // Right after letters typed into a code cell Shift+Space stays a blank, so that holding
+        // Shift while typing "AND NOT" cannot select the line; otherwise it selects the line.
+        selectLine(m_grid.line());
+        return;
+    } else {
+        handleKey(keyCode, shift);
+    }
+
     switch (keyCode) {
     case Key::Left:
         m_grid.stepLeft();
@@ -166,6 +199,85 @@ int Editor::lastUsedLine() const {
     return 0;
 }
 
+bool Editor::undo() {
+    if (!m_history.undo(m_grid)) {
+        return false;
+    }
+    m_codeChanged = true;
+    return true;
+}
+
+bool Editor::redo() {
+    if (!m_history.redo(m_grid)) {
+        return false;
+    }
+    m_codeChanged = true;
+    return true;
+}
+
+void Editor::selectLine(int line) {
+    m_grid.select(line, kCodeCol, line, kSetValueCol);
+}
+
+void Editor::extendLineSelection(int delta) {
+    const int anchor = m_grid.line();
+    const int from = wholeLinesSelected() ? m_grid.selectionLine() : anchor;
+    const int to = std::clamp(from + delta, 1, std::max(1, m_grid.rowCount() - 1));
+    m_grid.select(anchor, kCodeCol, to, kSetValueCol);
+}
+
+std::optional<std::string> Editor::copyLines() const {
+    if (!wholeLinesSelected()) {
+        return std::nullopt;
+    }
+    return linesToText(m_grid, std::min(m_grid.line(), m_grid.selectionLine()),
+                       std::max(m_grid.line(), m_grid.selectionLine()));
+}
+
+std::optional<std::string> Editor::cutLines() {
+    auto text = copyLines();
+    if (text) {
+        // Removes the lines as the Delete key does, with its changed mark and undo step.
+        handleKey(Key::Delete, 0);
+    }
+    return text;
+}
+
+PasteResult Editor::paste(std::string_view text) {
+    const auto lines = textToLines(text);
+    if (!lines) {
+        const std::string typed = typedText(text, m_grid.column());
+        if (typed.empty()) {
+            return PasteResult::Nothing;
+        }
+        m_history.begin(m_grid);
+        m_grid.setCurrentText(m_grid.currentText() + typed);
+        m_history.commit(m_grid);
+        m_codeChanged = true;
+        return PasteResult::Cell;
+    }
+
+    const int count = static_cast<int>(lines->size());
+    const int r = m_grid.line();
+    const int last = lastUsedLine();
+    // The pasted lines fill lines r onwards and push the program's lines from r on down by
+    // `count`; neither may go past line 299.
+    if (std::max(last, r - 1) + count > kLastLine) {
+        return PasteResult::NoRoom;
+    }
+    m_history.begin(m_grid);
+    for (int i = last; i >= r; --i) {
+        writeLine(m_grid, i + count, readLine(m_grid, i));
+    }
+    for (int k = 0; k < count; ++k) {
+        writeLine(m_grid, r + k, (*lines)[static_cast<std::size_t>(k)]);
+    }
+    m_grid.select(r, kCodeCol, r + count - 1, kSetValueCol);
+    m_history.commit(m_grid);
+    m_codeChanged = true;
+    return PasteResult::Lines;
+}
+
 void Editor::insertLine() {
     const int r = m_grid.line();
     const int last = lastUsedLine();
@@ -174,6 +286,7 @@ void Editor::insertLine() {
         // than lose the program's last line.
         return;
     }
+    m_history.begin(m_grid);
     // Lines r to last move down by one, the lowest first so that no line is overwritten
     // before it has moved. A line below the program is overwritten, whatever it holds.
     for (int i = last; i >= r; --i) {
@@ -184,9 +297,11 @@ void Editor::insertLine() {
         // The cursor follows the line it was on.
         m_grid.setLine(r + 1);
     }
+    m_history.commit(m_grid);
 }
 
 void Editor::deleteLine() {
+    m_history.begin(m_grid);
     const int r = m_grid.line();
     const int last = lastUsedLine();
     for (int i = r + 1; i <= last; ++i) {
@@ -196,6 +311,7 @@ void Editor::deleteLine() {
     // the program stay where they are.
     blankLine(m_grid, r < last ? last : r);
     m_grid.setLine(r);
+    m_history.commit(m_grid);
 }
 
 void Editor::clearCode() {

@@ -4,6 +4,11 @@
 // the grid, and the program's changed flag.
 
 #include "CodeGrid.h"
+#include "EditHistory.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
 
 namespace rungbox::editor {
 
@@ -32,6 +37,11 @@ inline constexpr int Delete = 46;
 inline constexpr int Digit0 = 48;
 inline constexpr int Digit9 = 57;
 inline constexpr int A = 65;
+inline constexpr int C = 67;
+inline constexpr int S = 83;
+inline constexpr int V = 86;
+inline constexpr int X = 88;
+inline constexpr int Y = 89;
 inline constexpr int Z = 90;
 inline constexpr int Numpad0 = 96;
 inline constexpr int Numpad9 = 105;
@@ -52,6 +62,18 @@ inline constexpr int kPageRows = 10;
 /// the line numbers 1 to 299 and the column widths.
 void setUpGrid(CodeGrid& grid);
 
+/// The message shown when a paste of lines is refused for want of room.
+inline constexpr std::string_view kPasteNoRoom =
+    "There is no room for the pasted lines: they would push the program past line 299.";
+
+/// What a paste did.
+enum class PasteResult {
+    Lines,   ///< whole code lines were inserted before the current line
+    Cell,    ///< text was typed into the current cell
+    NoRoom,  ///< refused: the lines would push a used line past line 299; nothing changed
+    Nothing, ///< nothing to paste (or nothing of it can be typed into the current cell)
+};
+
 /// The editor of one program. Works on `grid`, which must outlive it.
 class Editor {
 public:
@@ -65,6 +87,7 @@ public:
     void setCodeChanged(bool changed) { m_codeChanged = changed; }
 
     /// Handles a key pressed in the grid (virtual key code `keyCode`; `shift` is not consulted).
+    /// The cells it changes are recorded in the undo history as one step.
     /// Marks the program changed, then edits the current cell or inserts or deletes lines.
     /// Enter's cursor steps are made at the end, after the handler's own work. The grid's own
     /// movement for a key (arrow keys and the like) is not made here: see pressKey.
@@ -74,7 +97,43 @@ public:
     /// cursor movement for the key: the arrows step one cell, Home and End go to the first and
     /// last editable column (with Ctrl also to line 1 and line 299), Page Up and Page Down move
     /// kPageRows lines. Does nothing while the grid is disabled.
+    ///
+    /// Keys with Ctrl held are commands, not typing: Ctrl+Z undoes, Ctrl+Y and Ctrl+Shift+Z
+    /// redo; any other Ctrl key makes only the grid's cursor movement (handleKey is not called,
+    /// so nothing is typed and the program is not marked changed). Shift+Up and Shift+Down
+    /// extend a whole-line selection and Shift+Space selects the current line, instead of
+    /// moving or typing; right after letters typed into a code cell (the cursor not moved since)
+    /// Shift+Space types its blank.
     void pressKey(int keyCode, int shift);
+
+    /// Undoes the last recorded edit (see EditHistory). Marks the program changed when there
+    /// was one; answers whether there was.
+    bool undo();
+    /// Redoes the last undone edit. Marks the program changed when there was one.
+    bool redo();
+    EditHistory& history() { return m_history; }
+    const EditHistory& history() const { return m_history; }
+
+    /// True when whole lines are selected: the selection starts in the code column and ends in
+    /// the set-value column, as a click or drag over the line numbers makes it.
+    bool wholeLinesSelected() const;
+    /// Selects line `line` (clamped to the code lines) as a click on its number does.
+    void selectLine(int line);
+    /// Moves the whole-line selection's far end by `delta` lines (clamped to the code lines),
+    /// keeping the current line as its other end. Without a whole-line selection it starts one
+    /// at the current line.
+    void extendLineSelection(int delta);
+
+    /// With whole lines selected: their clipboard text (see ClipboardText.h); otherwise nullopt.
+    std::optional<std::string> copyLines() const;
+    /// copyLines, and then removes the selected lines as Delete does (one undo step).
+    std::optional<std::string> cutLines();
+    /// Pastes `text`. Text in the clipboard's line form is inserted as whole lines before the
+    /// current line (the lines from there on move down), the pasted lines then selected; when
+    /// that would push a used line past line 299 nothing changes and NoRoom is answered. Other
+    /// text is typed into the current cell under its typing rules. One undo step; marks the
+    /// program changed when something changed.
+    PasteResult paste(std::string_view text);
 
     /// Inserts a blank line at the current line; the lines from there down to the last used line
     /// move down by one and the cursor moves with the line it was on. When line 299 is used there
@@ -92,6 +151,11 @@ public:
 private:
     CodeGrid& m_grid;
     bool m_codeChanged = false;
+    EditHistory m_history;
+    /// The last key typed letters or a blank into a code cell, and the grid's cursorMoves() then:
+    /// while the cursor stays there, the user is typing words and Shift+Space is a blank.
+    bool m_typingWords = false;
+    unsigned m_typedAtMove = 0;
 };
 
 } // namespace rungbox::editor

@@ -33,7 +33,9 @@ const RangeWarning kTimerSetValue{"Timer set-value is too high at line ", "Valid
 const RangeWarning kRelayAddress{"Relay out of range at line ", "Valid Range: 0 to ", true,
                                  engine::kLastRelay, "RELAY Range"};
 
-void warn(platform::MessageBoxes& boxes, const RangeWarning& warning, int line) {
+void warn(platform::MessageBoxes& boxes, const RangeWarning& warning, CodeGrid& grid, int line) {
+    // The line the warning names is selected first, so that the grid shows it behind the box.
+    grid.select(line, kCodeCol, line, kSetValueCol);
     std::string text(warning.before);
     text += engine::numberText(line);
     text += ".\r\n";
@@ -70,32 +72,32 @@ bool prepareProgram(CodeGrid& grid, engine::Controller& controller, platform::Me
         // Within a line: counter number, timer number, then what word 0 asks for. A number too
         // large for 16 bits has saturated at 32767, so it fails whichever check applies.
         if (anyOfFirstThree("CNT") && !inRange(location, engine::kCounterCount - 1)) {
-            warn(boxes, kCounterNumber, r);
+            warn(boxes, kCounterNumber, grid, r);
             return false;
         }
         if (anyOfFirstThree("TIM") && !inRange(location, engine::kTimerCount - 1)) {
-            warn(boxes, kTimerNumber, r);
+            warn(boxes, kTimerNumber, grid, r);
             return false;
         }
         if (words[0] == "CNT") {
             // Only the upper limit is checked: a negative set value is loaded as it is, and such
             // a counter never counts down to done.
             if (setValue > engine::kMaxCounterSetValue) {
-                warn(boxes, kCounterSetValue, r);
+                warn(boxes, kCounterSetValue, grid, r);
                 return false;
             }
             controller.setCntValue(location, static_cast<std::int16_t>(setValue));
             controller.showCounter(location, setValue);
         } else if (words[0] == "TIM") {
             if (setValue > engine::kMaxTimerSetValue) {
-                warn(boxes, kTimerSetValue, r);
+                warn(boxes, kTimerSetValue, grid, r);
                 return false;
             }
             controller.setTimValue(location, static_cast<std::int16_t>(setValue));
             controller.showTimer(location, setValue);
         } else if (!inRange(location, engine::kLastRelay)) {
             // Every other line, the empty one and unknown words included, names a relay.
-            warn(boxes, kRelayAddress, r);
+            warn(boxes, kRelayAddress, grid, r);
             return false;
         }
 

@@ -12,8 +12,8 @@ namespace rungbox::editor {
 /// Walks the program in `grid` from line 1 to the first line whose code cell holds nothing but
 /// blanks (that line included), checking each line's operand and set value. Loads the present
 /// value and display of every TIM and CNT line into `controller`. Answers true when every line
-/// passed; at the first bad line shows its warning through `boxes` and answers false, leaving
-/// the grid's current row on that line.
+/// passed; at the first bad line selects that whole line and shows its warning through `boxes`
+/// and answers false.
 bool prepareProgram(CodeGrid& grid, engine::Controller& controller, platform::MessageBoxes& boxes);
 
 } // namespace rungbox::editor

@@ -29,20 +29,33 @@ FileCommands::FileCommands(editor::Editor& editor, engine::Controller& controlle
       m_fileSystem(fileSystem), m_shell(shell) {}
 
 bool FileCommands::saveAs() {
-    const auto path = m_dialog.askSavePath(kDefaultFileName, kPlcFilter);
+    const auto path = m_dialog.askSavePath(
+        m_currentFile.hasPath() ? std::string_view(m_currentFile.path()) : kDefaultFileName,
+        kPlcFilter);
     if (!path) {
         return false;
     }
+    return writeProgram(*path, "mnuSaveAs");
+}
+
+bool FileCommands::save() {
+    if (!m_currentFile.hasPath()) {
+        return saveAs();
+    }
+    return writeProgram(m_currentFile.path(), "mnuSave");
+}
+
+bool FileCommands::writeProgram(const std::string& path, std::string_view command) {
     const editor::CodeGrid& grid = m_editor.grid();
     FileError error;
     auto fail = [&] {
-        m_boxes.show(unknownError("mnuSaveAs", error), BoxStyle::OkOnly, platform::kAppTitle);
+        m_boxes.show(unknownError(command, error), BoxStyle::OkOnly, platform::kAppTitle);
         return false;
     };
 
     // The new file is written beside the chosen one and takes its place only when complete; a
     // failure on the way leaves whatever file was there untouched.
-    auto file = m_fileSystem.beginSave(*path, error);
+    auto file = m_fileSystem.beginSave(path, error);
     if (!file) {
         return fail();
     }
@@ -61,6 +74,8 @@ bool FileCommands::saveAs() {
     m_editor.grid().setLine(rest.row);
     m_editor.grid().setColumn(rest.col);
     m_editor.setCodeChanged(false);
+    m_currentFile.set(path, grid);
+    m_recentFiles.add(path);
     return true;
 }
 
@@ -72,14 +87,26 @@ bool FileCommands::load() {
     if (!path) {
         return false;
     }
+    return readProgram(*path);
+}
 
+bool FileCommands::open(const std::string& path) {
+    if (!askToSave(true)) {
+        return false;
+    }
+    return readProgram(path);
+}
+
+bool FileCommands::readProgram(const std::string& path) {
     // The whole file is read and checked before the grid is touched: a file that cannot be read
     // or is not a program file leaves the program and its changed flag as they were.
     std::string bytes;
     FileError error;
-    if (!m_fileSystem.readAll(*path, bytes, error)) {
+    if (!m_fileSystem.readAll(path, bytes, error)) {
         if (error.number == ENOENT) {
             m_boxes.show(error.description, BoxStyle::OkOnly, platform::kAppTitle);
+            // Gone from the disk: it has no place among the recent files any more.
+            m_recentFiles.remove(path);
         } else {
             m_boxes.show(unknownError("mnuLoad", error), BoxStyle::OkOnly, platform::kAppTitle);
         }
@@ -105,8 +132,11 @@ bool FileCommands::load() {
 
     m_editor.clearCode();
     placeFields(m_editor.grid(), contents.fields);
-    // Cells filled from a file are not edits.
+    // Cells filled from a file are not edits, and a new program starts a new undo history.
     m_editor.setCodeChanged(false);
+    m_editor.history().clear();
+    m_currentFile.set(path, m_editor.grid());
+    m_recentFiles.add(path);
     return true;
 }
 
@@ -116,6 +146,8 @@ void FileCommands::newProgram() {
     }
     m_editor.setCodeChanged(false);
     m_editor.clearCode();
+    m_editor.history().clear();
+    m_currentFile.set({}, m_editor.grid());
 }
 
 void FileCommands::exit() {

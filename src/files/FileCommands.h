@@ -1,9 +1,12 @@
 #pragma once
 
-// The program's file commands and its lifecycle: Save As, Load, New, Exit, closing the main
-// window, and the save question that guards an edited program.
+// The program's file commands and its lifecycle: Save, Save As, Load, opening a file by name
+// (command line, drop, recent files), New, Exit, closing the main window, and the save question
+// that guards an edited program. They keep the current file and the recent files list.
 
+#include "CurrentFile.h"
 #include "DiskFileSystem.h"
+#include "RecentFiles.h"
 #include "editor/Editor.h"
 #include "engine/Controller.h"
 #include "platform/Platform.h"
@@ -28,14 +31,25 @@ public:
                  platform::FileSystem& fileSystem, platform::MainWindowShell& shell);
 
     /// File > Save As. Writes the program atomically: the chosen file is replaced only by a
-    /// complete new file. Answers true when the program was saved; a cancelled dialog or a
-    /// failure (with its message) answers false and leaves `codeChanged` as it was.
+    /// complete new file. The dialog proposes the current file (default.PLC when there is none).
+    /// Answers true when the program was saved, which makes the chosen file the current one and
+    /// the most recent; a cancelled dialog or a failure (with its message) answers false and
+    /// leaves `codeChanged` and the current file as they were.
     bool saveAs();
+
+    /// File > Save: writes the program over the current file, atomically as Save As does;
+    /// with no current file it is Save As. Answers true when the program was saved.
+    bool save();
 
     /// File > Load. Asks the save question first when the program changed. Reads and checks the
     /// whole file before it touches the grid: only a good file replaces the program. Answers
     /// true when a program was loaded.
     bool load();
+
+    /// Loads the program file at `path` as Load does, without the dialog: the save question
+    /// first, then the same checks and messages. A file that does not exist leaves the recent
+    /// files list. Answers true when a program was loaded.
+    bool open(const std::string& path);
 
     /// File > New. Asks the save question first when the program changed, then empties the grid.
     void newProgram();
@@ -52,13 +66,26 @@ public:
     /// did not complete). `withCancel` offers the Cancel button.
     bool askToSave(bool withCancel);
 
+    /// The file the program was last loaded from or saved to, and the window title naming it.
+    const CurrentFile& currentFile() const { return m_currentFile; }
+    std::string windowTitle() const { return m_currentFile.title(m_editor.grid()); }
+
+    /// The files last loaded or saved, most recent first.
+    RecentFiles& recentFiles() { return m_recentFiles; }
+    const RecentFiles& recentFiles() const { return m_recentFiles; }
+
 private:
+    bool writeProgram(const std::string& path, std::string_view command);
+    bool readProgram(const std::string& path);
+
     editor::Editor& m_editor;
     engine::Controller& m_controller;
     platform::FileDialog& m_dialog;
     platform::MessageBoxes& m_boxes;
     platform::FileSystem& m_fileSystem;
     platform::MainWindowShell& m_shell;
+    CurrentFile m_currentFile;
+    RecentFiles m_recentFiles;
 };
 
 } // namespace rungbox::files

@@ -96,6 +96,8 @@ void RunControl::onScanTimer() {
     m_reportingError = true;
     m_window.setScanTimer(false);
     m_window.setTickTimer(false);
+    // The line the message names is selected, so that the grid shows it behind the message.
+    m_grid.select(badLine, editor::kCodeCol, badLine, editor::kSetValueCol);
     m_boxes.show("Error at line " + engine::numberText(badLine), platform::BoxStyle::OkOnly,
                  platform::kAppTitle);
     m_reportingError = false;

@@ -81,6 +81,18 @@ void Session::tick() {
     }
 }
 
+editor::PasteResult Session::paste(std::string_view text) {
+    if (!m_grid.enabled()) {
+        return editor::PasteResult::Nothing;
+    }
+    const editor::PasteResult result = m_editor.paste(text);
+    if (result == editor::PasteResult::NoRoom) {
+        m_ports.boxes.show(editor::kPasteNoRoom, platform::BoxStyle::Exclamation,
+                           platform::kAppTitle);
+    }
+    return result;
+}
+
 void Session::addObserver(RunObserver* observer) {
     assert(observer != nullptr);
     if (std::find(m_observers.begin(), m_observers.end(), observer) == m_observers.end()) {

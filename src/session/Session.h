@@ -98,6 +98,10 @@ public:
     /// while a run is on, as the menu is locked then. Nothing else changes.
     bool chooseModule(machines::ModuleKind kind);
 
+    /// Pastes the clipboard's `text` into the grid (Editor::paste). A paste of lines refused
+    /// for want of room says so in a message box; nothing is pasted while a run is on.
+    editor::PasteResult paste(std::string_view text);
+
     /// `observer` is told of every run from now on; it must outlive the session or be removed.
     void addObserver(RunObserver* observer);
     void removeObserver(RunObserver* observer);

@@ -90,13 +90,31 @@ void CodeGridView::showCursor() {
     const QModelIndex bottomRight = m_model.index(std::max(current.row(), corner.row()),
                                                   std::max(current.column(), corner.column()));
     selection->select(QItemSelection(topLeft, bottomRight), QItemSelectionModel::ClearAndSelect);
-    scrollTo(current);
+    // The line the selection was last extended to is brought into view (Shift+Down past the
+    // bottom, say); for a single cell that is the current cell.
+    scrollTo(m_model.index(corner.row(), current.column()));
 }
 
 void CodeGridView::keyPressEvent(QKeyEvent* event) {
-    // Every key goes to the editor, which also makes the grid's own cursor movement.
-    m_editor.pressKey(virtualKeyCode(*event), shiftState(*event));
     event->accept();
+    const int shift = shiftState(*event);
+    if ((shift & editor::KeyMod::Ctrl) != 0 && m_editor.grid().enabled()) {
+        switch (virtualKeyCode(*event)) {
+        case editor::Key::C:
+            emit copyRequested();
+            return;
+        case editor::Key::X:
+            emit cutRequested();
+            return;
+        case editor::Key::V:
+            emit pasteRequested();
+            return;
+        default:
+            break;
+        }
+    }
+    // Every other key goes to the editor, which also makes the grid's own cursor movement.
+    m_editor.pressKey(virtualKeyCode(*event), shift);
 }
 
 std::pair<int, int> CodeGridView::cellAt(const QPoint& pos) const {

@@ -26,6 +26,13 @@ public:
     /// tests that click line numbers.
     QPoint lineNumberCenter(int row) const;
 
+signals:
+    /// Ctrl+C, Ctrl+X and Ctrl+V in the grid: the clipboard commands, which the main window
+    /// carries out (the clipboard is the window's, the editor knows none).
+    void copyRequested();
+    void cutRequested();
+    void pasteRequested();
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

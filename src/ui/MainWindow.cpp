@@ -10,12 +10,18 @@
 #include "Twips.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QLinearGradient>
 #include <QMenuBar>
+#include <QMimeData>
 
 namespace rungbox::ui {
 
@@ -116,6 +122,7 @@ MainWindow::MainWindow(platform::MessageBoxes& boxes, platform::FileDialog& dial
     setWindowIcon(makeAppIcon());
 
     buildMenus();
+    addFileItems();
     auto* client = new QWidget(this);
     client->setFixedSize(px(kClientWidth), px(kClientHeight));
     // A panel grey a shade darker than the desktop's, so that the white title stands out.
@@ -125,6 +132,7 @@ MainWindow::MainWindow(platform::MessageBoxes& boxes, platform::FileDialog& dial
     client->setPalette(clientPalette);
     setCentralWidget(client);
     buildPanel(client);
+    connectEditing();
     // The layout is fixed: the window neither grows nor shrinks.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -137,6 +145,7 @@ MainWindow::MainWindow(platform::MessageBoxes& boxes, platform::FileDialog& dial
     m_runClock.start();
 
     m_session.setUp();
+    refreshFileDisplay();
 }
 
 MainWindow::~MainWindow() {
@@ -185,6 +194,143 @@ void MainWindow::buildMenus() {
     m_helpMenu = menuBar()->addMenu("&Help");
     m_helpMenu->setObjectName("helpMenu");
     m_aboutItem = m_helpMenu->addAction("&About", this, [this] { showAbout(); });
+}
+
+// Save, the recent files, the window title and dropped files: what a desktop editor's File menu
+// and title do.
+void MainWindow::addFileItems() {
+    m_saveItem = new QAction("&Save", this);
+    m_saveItem->setShortcut(QKeySequence::Save);
+    connect(m_saveItem, &QAction::triggered, this, [this] {
+        // The shortcut works while the menu is closed; during a run the menu is locked.
+        if (m_fileMenu->menuAction()->isEnabled()) {
+            m_session.files().save();
+        }
+    });
+    m_fileMenu->insertAction(m_saveAsItem, m_saveItem);
+
+    m_recentSeparator = m_fileMenu->insertSeparator(m_exitItem);
+    for (std::size_t i = 0; i < m_recentItems.size(); ++i) {
+        auto* item = new QAction(this);
+        item->setVisible(false);
+        connect(item, &QAction::triggered, this,
+                [this, item] { openFile(item->data().toString()); });
+        m_fileMenu->insertAction(m_exitItem, item);
+        m_recentItems[i] = item;
+    }
+    m_fileMenu->insertSeparator(m_exitItem);
+
+    // Any file command may change the current file; the title follows once it is done.
+    connect(m_fileMenu, &QMenu::triggered, this, [this] { m_titleTimer.start(); });
+    connect(m_fileMenu, &QMenu::aboutToShow, this, &MainWindow::refreshFileDisplay);
+    m_titleTimer.setSingleShot(true);
+    m_titleTimer.setInterval(0);
+    connect(&m_titleTimer, &QTimer::timeout, this, &MainWindow::refreshFileDisplay);
+    setAcceptDrops(true);
+}
+
+void MainWindow::connectEditing() {
+    connect(m_gridView, &CodeGridView::copyRequested, this, &MainWindow::copyLines);
+    connect(m_gridView, &CodeGridView::cutRequested, this, &MainWindow::cutLines);
+    connect(m_gridView, &CodeGridView::pasteRequested, this, &MainWindow::pasteClipboard);
+    // An edit may make the program differ from its file, or an undo make it equal again.
+    connect(&m_gridView->gridModel(), &QAbstractItemModel::dataChanged, &m_titleTimer,
+            qOverload<>(&QTimer::start));
+}
+
+void MainWindow::refreshFileDisplay() {
+    setWindowTitle(QString::fromStdString(m_session.files().windowTitle()));
+    const auto& paths = m_session.files().recentFiles().paths();
+    for (std::size_t i = 0; i < m_recentItems.size(); ++i) {
+        QAction* item = m_recentItems[i];
+        if (i < paths.size()) {
+            const QString path = QString::fromStdString(paths[i]);
+            item->setText(QString("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()));
+            item->setData(path);
+            item->setToolTip(path);
+            item->setVisible(true);
+        } else {
+            item->setVisible(false);
+        }
+    }
+    m_recentSeparator->setVisible(!paths.empty());
+}
+
+void MainWindow::openFile(const QString& path) {
+    if (!m_fileMenu->menuAction()->isEnabled()) {
+        return;
+    }
+    m_session.files().open(QFileInfo(path).absoluteFilePath().toStdString());
+    refreshFileDisplay();
+}
+
+void MainWindow::openWhenShown(const QString& path) {
+    if (isVisible()) {
+        QTimer::singleShot(0, this, [this, path] { openFile(path); });
+    } else {
+        m_startFile = path;
+    }
+}
+
+void MainWindow::setRecentFileStore(platform::RecentFileStore* store) {
+    m_session.files().recentFiles().setStore(store);
+    refreshFileDisplay();
+}
+
+void MainWindow::copyLines() {
+    if (const auto text = m_session.editor().copyLines()) {
+        QGuiApplication::clipboard()->setText(shownText(*text));
+    }
+}
+
+void MainWindow::cutLines() {
+    if (const auto text = m_session.editor().cutLines()) {
+        QGuiApplication::clipboard()->setText(shownText(*text));
+    }
+}
+
+void MainWindow::pasteClipboard() {
+    // Cells hold 8-bit text, shown as Latin-1; a character beyond it arrives as '?'.
+    m_session.paste(QGuiApplication::clipboard()->text().toLatin1().toStdString());
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!m_startFile.isEmpty()) {
+        // Opened from the event loop, so that the window is on the screen behind any message.
+        QTimer::singleShot(0, this,
+                           [this, path = std::exchange(m_startFile, {})] { openFile(path); });
+    }
+}
+
+namespace {
+// The program file a drag carries: exactly one local file ending in .PLC (any case).
+QString droppedProgram(const QMimeData* data) {
+    if (data == nullptr || !data->hasUrls() || data->urls().size() != 1) {
+        return {};
+    }
+    const QUrl url = data->urls().front();
+    if (!url.isLocalFile() || !url.toLocalFile().endsWith(".PLC", Qt::CaseInsensitive)) {
+        return {};
+    }
+    return url.toLocalFile();
+}
+} // namespace
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (m_fileMenu->menuAction()->isEnabled() && !droppedProgram(event->mimeData()).isEmpty()) {
+        event->acceptProposedAction();
+    }
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const QString path = droppedProgram(event->mimeData());
+    if (path.isEmpty() || !m_fileMenu->menuAction()->isEnabled()) {
+        return;
+    }
+    event->acceptProposedAction();
+    // Loaded once the drop is over: the save question must not be asked inside the drop.
+    QTimer::singleShot(0, this, [this, path] { openFile(path); });
 }
 
 void MainWindow::buildPanel(QWidget* client) {

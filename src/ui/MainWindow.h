@@ -9,6 +9,7 @@
 #include "TickPacer.h"
 #include "TimingWindow.h"
 #include "files/DiskFileSystem.h"
+#include "files/RecentFiles.h"
 #include "platform/Platform.h"
 #include "session/Session.h"
 
@@ -63,6 +64,24 @@ public:
     /// name's extension. A failure is reported in a message box.
     void exportDiagram();
 
+    /// Loads the program file at `path` (relative to the working directory, or absolute) as
+    /// File > Load does, save question first; does nothing during a run. For the recent files,
+    /// a dropped file and the command line.
+    void openFile(const QString& path);
+    /// openFile(`path`) once the window has been shown: the program named on the command line
+    /// is loaded after the splash, with the window already there for Load's messages.
+    void openWhenShown(const QString& path);
+    /// Remembers the recent files in `store` from now on (taking the list it holds); nullptr
+    /// for the session only. Not owned; must outlive the window or be replaced.
+    void setRecentFileStore(platform::RecentFileStore* store);
+    /// Shows the current file and its edit mark in the title, and the recent files in the File
+    /// menu. The window does it by itself after every change; for tests.
+    void refreshFileDisplay();
+    /// The clipboard commands of the grid (Ctrl+C, Ctrl+X, Ctrl+V).
+    void copyLines();
+    void cutLines();
+    void pasteClipboard();
+
     // --- What the window holds, for tests and the screenshot -----------------------------------
 
     session::Session& session() { return m_session; }
@@ -95,6 +114,11 @@ public:
     QAction* newItem() const { return m_newItem; }
     QAction* loadItem() const { return m_loadItem; }
     QAction* saveAsItem() const { return m_saveAsItem; }
+    QAction* saveItem() const { return m_saveItem; }
+    /// The File menu's recent file items, most recent first; hidden when not in use.
+    QAction* recentFileItem(int index) const {
+        return m_recentItems[static_cast<std::size_t>(index)];
+    }
     QAction* exitItem() const { return m_exitItem; }
     QAction* aboutItem() const { return m_aboutItem; }
     QAction* timingItem() const { return m_timingItem; }
@@ -133,9 +157,14 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void buildMenus();
+    void addFileItems();
+    void connectEditing();
     void buildPanel(QWidget* client);
     void onScanTimer();
     void onTickTimer();
@@ -152,6 +181,13 @@ private:
     QAction* m_loadItem = nullptr;
     QAction* m_saveAsItem = nullptr;
     QAction* m_exitItem = nullptr;
+    QAction* m_saveItem = nullptr;
+    std::array<QAction*, files::RecentFiles::kMaxFiles> m_recentItems{};
+    QAction* m_recentSeparator = nullptr;
+    /// Coalesces the title updates that cell changes ask for into one.
+    QTimer m_titleTimer;
+    /// The program file to open once the window shows; empty when none.
+    QString m_startFile;
     QMenu* m_moduleMenu = nullptr;
     std::array<QAction*, 3> m_moduleItems{};
     QMenu* m_viewMenu = nullptr;

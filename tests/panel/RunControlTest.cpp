@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <set>
+#include <tuple>
 
 namespace rungbox::panel {
 namespace {
@@ -79,9 +80,13 @@ TEST_F(Run, StartArrangesTheWindowAndStopResetsEverything) {
 
 TEST_F(Run, RangeWarningOrNoExactEndRefusesTheStart) {
     editor::test::write(grid, 1, {{"TIM", "9"}, {"END"}});
+    grid.select(5, 3, 5, 3);
     run.toggleRun();
     ASSERT_EQ(boxes.shown.size(), 1U);
     EXPECT_EQ(boxes.shown[0].title, "TIMER Range");
+    // The line the warning names is selected, so that the grid shows it.
+    EXPECT_EQ(std::tuple(grid.line(), grid.column(), grid.selectionLine(), grid.selectionColumn()),
+              std::tuple(1, editor::kCodeCol, 1, editor::kSetValueCol));
     EXPECT_EQ(window.log, "") << "no progress display";
 
     for (const char* end : {"END ", "end"}) {
@@ -117,6 +122,8 @@ TEST_F(Run, ProgramErrorGivesOneMessageAndOneStopWhateverTicksArriveMeanwhile) {
     EXPECT_EQ(boxes.shown[0].style, platform::BoxStyle::OkOnly);
     EXPECT_EQ(boxes.shown[0].title, platform::kAppTitle);
     EXPECT_EQ(timerDuringBox, 50) << "timer 0 runs from line 2, but no tick may count it down";
+    EXPECT_EQ(std::tuple(grid.line(), grid.column(), grid.selectionLine(), grid.selectionColumn()),
+              std::tuple(3, editor::kCodeCol, 3, editor::kSetValueCol));
     EXPECT_EQ(window.log, "scan- tick- scan- tick- file+ module+ switches-");
     EXPECT_FALSE(run.simulating());
 }

@@ -1,0 +1,49 @@
+#include "CurrentFile.h"
+
+namespace rungbox::files {
+
+using editor::kCodeCol;
+using editor::kLastLine;
+using editor::kSetValueCol;
+
+std::string fileName(std::string_view path) {
+    const std::size_t slash = path.rfind('/');
+    return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
+}
+
+std::string windowTitle(std::string_view path, bool edited) {
+    if (path.empty()) {
+        return std::string(kWindowTitle);
+    }
+    return fileName(path) + (edited ? "*" : "") + " - " + std::string(kWindowTitle);
+}
+
+void CurrentFile::set(std::string path, const editor::CodeGrid& grid) {
+    m_path = std::move(path);
+    m_cells.clear();
+    for (int line = 1; line <= kLastLine; ++line) {
+        for (int col = kCodeCol; col <= kSetValueCol; ++col) {
+            m_cells.push_back(grid.text(line, col));
+        }
+    }
+}
+
+bool CurrentFile::differs(const editor::CodeGrid& grid) const {
+    std::size_t at = 0;
+    for (int line = 1; line <= kLastLine; ++line) {
+        for (int col = kCodeCol; col <= kSetValueCol; ++col, ++at) {
+            // Before the first set() everything counts as empty.
+            const bool known = at < m_cells.size();
+            if ((known ? m_cells[at] : std::string()) != grid.text(line, col)) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+std::string CurrentFile::title(const editor::CodeGrid& grid) const {
+    return windowTitle(m_path, hasPath() && differs(grid));
+}
+
+} // namespace rungbox::files

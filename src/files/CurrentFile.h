@@ -1,0 +1,46 @@
+#pragma once
+
+// The file the program in the grid belongs to, and the main window's title that names it.
+
+#include "editor/CodeGrid.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace rungbox::files {
+
+/// The main window's title when no file is open, and the part that follows the file's name.
+inline constexpr std::string_view kWindowTitle = "PLC Ladder Code";
+
+/// The last component of `path` (after the last '/').
+std::string fileName(std::string_view path);
+
+/// The main window's title: kWindowTitle with no file (`path` empty); otherwise the file's name,
+/// an asterisk after it while `edited`, " - " and kWindowTitle ("motor.PLC* - PLC Ladder Code").
+std::string windowTitle(std::string_view path, bool edited);
+
+/// The current file: the path last loaded or saved (none after New or at the start) and the
+/// program's cells as they were then, to tell whether the program now differs from the file.
+class CurrentFile {
+public:
+    /// The path; empty when there is no current file.
+    const std::string& path() const { return m_path; }
+    bool hasPath() const { return !m_path.empty(); }
+
+    /// `grid` was loaded from or saved to `path` (empty: a new program without a file).
+    void set(std::string path, const editor::CodeGrid& grid);
+
+    /// True when a code line's cells in `grid` differ from what was loaded or saved.
+    bool differs(const editor::CodeGrid& grid) const;
+
+    /// windowTitle() for this file and `grid`.
+    std::string title(const editor::CodeGrid& grid) const;
+
+private:
+    std::string m_path;
+    /// The cells of lines 1 to 299, three to a line, as loaded or saved.
+    std::vector<std::string> m_cells;
+};
+
+} // namespace rungbox::files
