@@ -14,20 +14,20 @@ constexpr int kClientHeight = 4470;
 } // namespace
 
 Splash::Splash(std::function<QWidget*()> openMain, QWidget* parent)
-    : QWidget(parent), m_openMain(std::move(openMain)), m_art(makeSplashArt()), m_timer1(this) {
+    : QWidget(parent), m_openMain(std::move(openMain)), m_art(makeSplashArt()), m_timer(this) {
     setObjectName("Splash");
     setWindowTitle("Rungbox");
     setFixedSize(px(kClientWidth), px(kClientHeight));
-    m_timer1.setSingleShot(true);
+    m_timer.setSingleShot(true);
     // A coarse timer may fire up to 5 % early; the splash stays its full two seconds.
-    m_timer1.setTimerType(Qt::PreciseTimer);
-    m_timer1.setInterval(kShowMs);
-    connect(&m_timer1, &QTimer::timeout, this, &Splash::Timer1_Timer);
-    m_timer1.start();
+    m_timer.setTimerType(Qt::PreciseTimer);
+    m_timer.setInterval(kShowMs);
+    connect(&m_timer, &QTimer::timeout, this, &Splash::openMainWindow);
+    m_timer.start();
 }
 
-void Splash::Timer1_Timer() {
-    m_timer1.stop();
+void Splash::openMainWindow() {
+    m_timer.stop();
     if (m_openMain) {
         if (QWidget* main = m_openMain()) {
             main->show();

@@ -22,7 +22,7 @@ public:
     explicit Splash(std::function<QWidget*()> openMain, QWidget* parent = nullptr);
 
     /// The timer's single tick: shows the main window, then closes the splash.
-    void Timer1_Timer();
+    void openMainWindow();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -30,7 +30,7 @@ protected:
 private:
     std::function<QWidget*()> m_openMain;
     QPixmap m_art;
-    QTimer m_timer1; ///< a child of the splash, so that tests can find and drive it
+    QTimer m_timer; ///< a child of the splash, so that tests can find and drive it
 };
 
 } // namespace rungbox::ui
