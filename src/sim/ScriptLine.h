@@ -27,6 +27,16 @@ enum class CommandKind {
     Ladder, ///< print the program as a ladder diagram (with power during a run)
     Trace,  ///< record relay `number` (0 to 20000) too
     Save,   ///< File > Save As, the save dialog answering `path`
+    Expect, ///< check what the window shows; a mismatch ends the script
+};
+
+/// What an `expect` line checks.
+enum class Observed {
+    Relay,   ///< relay `number` (0 to 20000), expected "0" or "1"
+    Inputs,  ///< the 16 input lamps as digits 0 and 1, lamp 0 first
+    Outputs, ///< the 16 output lamps as digits 0 and 1, lamp 0 first
+    Timer,   ///< the text of timer display `number` (0 to 7), "0.0" to "60.0"
+    Counter, ///< the text of counter display `number` (0 to 7), "0" to "9999"
 };
 
 struct Command {
@@ -35,6 +45,8 @@ struct Command {
     bool on = false;        ///< In: the switch state
     std::int64_t count = 1; ///< Scan, Tick: how many; Wait: milliseconds (1 to kMaxCount)
     std::string path;       ///< Save: the file, as the save dialog would answer it
+    Observed observed = Observed::Relay; ///< Expect: what is checked (`number` names which)
+    std::string expected; ///< Expect: the text it must read, in the form `show`/`relay` print it
 };
 
 /// A script line as read: nothing to do, a command, or a line not understood.
