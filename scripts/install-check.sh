@@ -8,7 +8,8 @@
 # packages, so the check then proves less about the package's dependencies: give a package built
 # elsewhere for that). Then, as root:
 #   - apt-get install ./PACKAGE.deb, which must bring every library the package needs;
-#   - rungbox --version and rungbox-sim --version run (every shared library loads);
+#   - rungbox --version and rungbox-sim --version run (every shared library loads), and the
+#     window starts (offscreen) with an example;
 #   - rungbox-sim runs every installed example with its script and exits with 0;
 #   - man -w finds rungbox(1) and rungbox-sim(1);
 #   - the desktop entry, the icons, the metainfo and the .PLC type are where desktops look, and
@@ -45,6 +46,14 @@ for command in rungbox rungbox-sim; do
 done
 
 examples=/usr/share/rungbox/examples
+# The window starts (offscreen: no display here), loads an example and keeps running until it is
+# stopped; a missing library, plugin or crash ends it early.
+status=0
+QT_QPA_PLATFORM=offscreen timeout 5 rungbox "$examples/motor_latch.PLC" >/dev/null 2>&1 || status=$?
+[ "$status" -eq 124 ] || fail "rungbox ended by itself with status $status"
+[ -f /usr/lib/x86_64-linux-gnu/qt6/plugins/platforms/libqxcb.so ] || fail "no X11 platform plugin"
+pass "rungbox starts with an example; the X11 platform plugin is installed"
+
 count=0
 for program in "$examples"/*.PLC; do
     name=$(basename "$program" .PLC)
