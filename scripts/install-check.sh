@@ -25,7 +25,10 @@ export DEBIAN_FRONTEND=noninteractive
 if [ $# -ge 1 ]; then
     deb=$(realpath "$1")
 else
-    deb=$(realpath "$(scripts/package.sh | tail -n 1)")
+    # Its checks (desktop-file-validate, appstreamcli, lintian) show in the output; a failure stops
+    # here.
+    scripts/package.sh
+    deb=$(realpath build/package/rungbox_*_*.deb)
 fi
 [ -f "$deb" ] || { echo "install-check: no package at $deb" >&2; exit 2; }
 
