@@ -1,5 +1,9 @@
-// Rungbox: shows the splash window, which opens the main window two seconds later. A program
-// file named on the command line is loaded once the main window is there.
+// Rungbox: shows the splash window, which opens the main window two seconds later.
+//
+//   rungbox [FILE.PLC]
+//
+// A program file named on the command line (as the desktop entry passes a double-clicked file)
+// is loaded once the main window is open, as File > Load would load it.
 
 #include "ui/MainWindow.h"
 #include "ui/QtFileDialog.h"
@@ -8,20 +12,58 @@
 #include "ui/Splash.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
+#include <QStringList>
 
+#include <cstring>
+#include <iostream>
 #include <memory>
 
+namespace {
+
+constexpr const char* kUsage = "Usage: rungbox [FILE.PLC]\n";
+
+void printHelp() {
+    std::cout << kUsage
+              << "Rungbox simulates a small programmable logic controller with the OMRON-style\n"
+                 "ladder instruction set: type a ladder program, press the run/stop button, flip\n"
+                 "the input switches and watch the lamps, timers and counters.\n"
+                 "\n"
+                 "FILE.PLC, when given, is loaded once the main window is open.\n"
+                 "\n"
+                 "Options:\n"
+                 "  --help      show this help and exit\n"
+                 "  --version   show the version and exit\n"
+                 "\n"
+                 "Standard Qt options (-platform, -style, ...) are accepted too.\n"
+                 "See rungbox(1); rungbox-sim(1) runs programs without the window.\n";
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
+    // --help and --version are answered before Qt starts, so they work without a display.
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0) {
+            printHelp();
+            return 0;
+        }
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::cout << "rungbox " << RUNGBOX_VERSION << '\n';
+            return 0;
+        }
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName("rungbox");
+    QApplication::setApplicationVersion(RUNGBOX_VERSION);
 
-    QCommandLineParser parser;
-    parser.setApplicationDescription("Rungbox, a simulator of a small ladder-logic PLC.");
-    parser.addHelpOption();
-    parser.addPositionalArgument("program", "A .PLC program file to open.", "[program]");
-    parser.process(app);
-    const QString program = parser.positionalArguments().value(0);
+    // Qt has taken its own options out; what is left is at most one program file.
+    const QStringList args = QApplication::arguments().mid(1);
+    if (args.size() > 1 || (args.size() == 1 && args.front().startsWith('-'))) {
+        std::cerr << kUsage << "Try 'rungbox --help' for more information.\n";
+        return 1;
+    }
+    const QString program = args.value(0);
 
     rungbox::ui::QtMessageBoxes boxes;
     rungbox::ui::QtFileDialog dialog;
@@ -35,6 +77,8 @@ int main(int argc, char* argv[]) {
             dialog.setParentWidget(ladder.get());
             ladder->setRecentFileStore(&recentFiles);
             if (!program.isEmpty()) {
+                // Once the splash has shown the window, so that a message about the file appears
+                // over it.
                 ladder->openWhenShown(program);
             }
         }

@@ -4,7 +4,7 @@
 //
 // The script is read from SCRIPT or, without it, from standard input. With --vcd, every run of
 // the script is recorded in simulated time and written to FILE as a VCD file when the script
-// ends.
+// ends. --help and --version print to standard output and exit with 0.
 
 #include "sim/Runner.h"
 
@@ -28,6 +28,49 @@ bool isDirectory(int fd) {
     return fstat(fd, &info) == 0 && S_ISDIR(info.st_mode);
 }
 
+constexpr const char* kUsage = "Usage: rungbox-sim [--vcd FILE] PROGRAM.PLC [SCRIPT]\n";
+
+void printHelp() {
+    std::cout
+        << kUsage
+        << "Runs a Rungbox ladder program without the window, driven by a script read from\n"
+           "SCRIPT or, without it, from standard input. Nothing runs until the script presses\n"
+           "the run/stop button.\n"
+           "\n"
+           "Script commands, one a line (blank lines and lines starting with # are skipped):\n"
+           "  in N 0|1             input switch N (0 to 15) off or on\n"
+           "  scan [K]             K scans (default 1)\n"
+           "  tick [K]             K ticks of the timer-tick timer (default 1)\n"
+           "  wait MS              MS milliseconds of simulated time\n"
+           "  press                the run/stop button\n"
+           "  show                 print the lamps and the timer and counter displays\n"
+           "  relay A              print relay A (0 to 20000)\n"
+           "  list                 print the program's code lines\n"
+           "  ladder               print the ladder diagram as text (power marked in a run)\n"
+           "  trace A              record relay A too (with --vcd)\n"
+           "  save FILE            File > Save As to FILE (while stopped)\n"
+           "  expect relay A 0|1   check relay A\n"
+           "  expect in DIGITS     check the 16 input lamps (lamp 0 first)\n"
+           "  expect out DIGITS    check the 16 output lamps (lamp 0 first)\n"
+           "  expect tim N TEXT    check timer display N (0 to 7), e.g. 2.5\n"
+           "  expect cnt N TEXT    check counter display N (0 to 7), e.g. 12\n"
+           "\n"
+           "Exit status:\n"
+           "  0  the script ran to its end\n"
+           "  1  wrong command line, script line not understood, script not read, file not\n"
+           "     loaded, save failed, VCD file not written\n"
+           "  2  a press could not start the run\n"
+           "  3  a program error stopped the run\n"
+           "  4  an expect line did not read what it expected\n"
+           "\n"
+           "Options:\n"
+           "  --vcd FILE  record every run in simulated time; write FILE (VCD) at the end\n"
+           "  --help      show this help and exit\n"
+           "  --version   show the version and exit\n"
+           "\n"
+           "See rungbox-sim(1).\n";
+}
+
 int cannotRead(const std::string& what, int error) {
     std::cerr << "rungbox-sim: cannot read " << what << ": " << std::strerror(error) << '\n';
     return rungbox::sim::Exit::Usage;
@@ -41,6 +84,14 @@ int main(int argc, char** argv) {
     // Set before any other use of the standard streams.
     std::ios::sync_with_stdio(false);
 
+    if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
+        printHelp();
+        return rungbox::sim::Exit::Ok;
+    }
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::cout << "rungbox-sim " << RUNGBOX_VERSION << '\n';
+        return rungbox::sim::Exit::Ok;
+    }
     std::string vcdPath;
     if (argc >= 3 && std::string_view(argv[1]) == "--vcd") {
         vcdPath = argv[2];

@@ -119,6 +119,8 @@ int Runner::execute(const Command& command, int lineNumber) {
     case CommandKind::Plant:
     case CommandKind::Hand:
         return machine(command, lineNumber);
+    case CommandKind::Expect:
+        return expect(command, lineNumber);
     }
     return Exit::Ok;
 }
@@ -218,6 +220,43 @@ int Runner::machine(const Command& command, int lineNumber) {
         button.hold(command.on);
     }
     return Exit::Ok;
+}
+
+// Reads what the expect line names in the form `show` and `relay` print it, and ends the script
+// with its own status when that differs from what the line expects.
+int Runner::expect(const Command& command, int lineNumber) {
+    std::string subject;
+    std::string actual;
+    switch (command.observed) {
+    case Observed::Relay:
+        subject = "relay " + std::to_string(command.number);
+        actual = controller().relay(command.number) ? "1" : "0";
+        break;
+    case Observed::Inputs:
+        subject = "in";
+        actual = m_panel.inputLampDigits();
+        break;
+    case Observed::Outputs:
+        subject = "out";
+        actual = m_panel.outputLampDigits();
+        break;
+    case Observed::Timer:
+        subject = "tim " + std::to_string(command.number);
+        actual = m_panel.timerDisplay(command.number);
+        break;
+    case Observed::Counter:
+        subject = "cnt " + std::to_string(command.number);
+        actual = m_panel.counterDisplay(command.number);
+        break;
+    }
+    if (actual == command.expected) {
+        return Exit::Ok;
+    }
+    m_out.flush();
+    m_err << "rungbox-sim: line " << lineNumber << ": expected " << subject << ' '
+          << command.expected << ", got " << actual << '\n';
+    m_err.flush();
+    return Exit::ExpectFailed;
 }
 
 void Runner::list() {

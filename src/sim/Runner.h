@@ -27,6 +27,7 @@ inline constexpr int Usage =
     1; ///< wrong command line, line not understood, file not loaded or saved
 inline constexpr int StartRefused = 2; ///< a press could not start the run
 inline constexpr int ProgramError = 3; ///< a program error stopped the run
+inline constexpr int ExpectFailed = 4; ///< an `expect` line did not read what it expected
 } // namespace Exit
 
 /// One simulated main window and its script. Not copyable; holds everything it uses.
@@ -88,6 +89,7 @@ private:
     int wait(std::int64_t milliseconds);
     void list();
     int machine(const Command& command, int lineNumber);
+    int expect(const Command& command, int lineNumber);
     int complain(int lineNumber, const std::string& why);
 
     std::ostream& m_out;

@@ -4,6 +4,7 @@
 #include "machines/ModuleHost.h"
 
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace rungbox::sim {
@@ -64,7 +65,7 @@ ScriptLine error(std::string why) {
 ScriptLine command(Command c) {
     ScriptLine line;
     line.kind = ScriptLine::Kind::Command;
-    line.command = c;
+    line.command = std::move(c);
     return line;
 }
 
@@ -165,6 +166,74 @@ std::optional<ScriptLine> machineCommand(const std::vector<std::string_view>& wo
     return command(c);
 }
 
+bool isLampDigits(std::string_view word) {
+    return word.size() == static_cast<std::size_t>(engine::kInputCount) &&
+           word.find_first_not_of("01") == std::string_view::npos;
+}
+
+// A timer display text as the tick writes it: tenths of a second with one decimal, "0.0" to the
+// largest set value.
+bool isTimerText(std::string_view word) {
+    const std::size_t dot = word.find('.');
+    if (dot == std::string_view::npos || dot + 2 != word.size()) {
+        return false;
+    }
+    const auto whole = plainNumber(word.substr(0, dot), 0, engine::kMaxTimerSetValue / 10);
+    const auto tenth = plainNumber(word.substr(dot + 1), 0, 9);
+    return whole && tenth && *whole * 10 + *tenth <= engine::kMaxTimerSetValue;
+}
+
+// expect relay A 0|1, expect in|out DIGITS, expect tim|cnt N TEXT.
+ScriptLine expectCommand(const std::vector<std::string_view>& words) {
+    const std::string usage = "expect takes relay A 0|1, in or out and 16 digits 0 or 1, or tim "
+                              "or cnt, a number 0 to 7 and the display's text";
+    if (words.size() < 3) {
+        return error(usage);
+    }
+    const std::string_view what = words[1];
+    Command c;
+    c.kind = CommandKind::Expect;
+    if (what == "in" || what == "out") {
+        if (words.size() != 3 || !isLampDigits(words[2])) {
+            return error("expect " + std::string(what) + " takes 16 digits 0 or 1, lamp 0 first");
+        }
+        c.observed = what == "in" ? Observed::Inputs : Observed::Outputs;
+        c.expected = words[2];
+        return command(std::move(c));
+    }
+    if (what == "relay") {
+        const auto address =
+            words.size() == 4 ? plainNumber(words[2], 0, engine::kLastRelay) : std::nullopt;
+        const auto state = words.size() == 4 ? plainNumber(words[3], 0, 1) : std::nullopt;
+        if (!address || !state) {
+            return error("expect relay takes an address from 0 to " +
+                         std::to_string(engine::kLastRelay) + " and a state 0 or 1");
+        }
+        c.observed = Observed::Relay;
+        c.number = static_cast<int>(*address);
+        c.expected = words[3];
+        return command(std::move(c));
+    }
+    if (what == "tim" || what == "cnt") {
+        const bool timer = what == "tim";
+        const int count = timer ? engine::kTimerCount : engine::kCounterCount;
+        const auto n = words.size() == 4 ? plainNumber(words[2], 0, count - 1) : std::nullopt;
+        const bool textOk =
+            words.size() == 4 &&
+            (timer ? isTimerText(words[3])
+                   : plainNumber(words[3], 0, engine::kMaxCounterSetValue).has_value());
+        if (!n || !textOk) {
+            return error(timer ? "expect tim takes a timer 0 to 7 and a display text 0.0 to 60.0"
+                               : "expect cnt takes a counter 0 to 7 and a display text 0 to 9999");
+        }
+        c.observed = timer ? Observed::Timer : Observed::Counter;
+        c.number = static_cast<int>(*n);
+        c.expected = words[3];
+        return command(std::move(c));
+    }
+    return error(usage + ", not " + quoted(what));
+}
+
 } // namespace
 
 ScriptLine parseScriptLine(std::string_view text) {
@@ -243,6 +312,9 @@ ScriptLine parseScriptLine(std::string_view text) {
     }
     if (auto machine = machineCommand(words)) {
         return *machine;
+    }
+    if (name == "expect") {
+        return expectCommand(words);
     }
     return error("unknown command " + quoted(name));
 }

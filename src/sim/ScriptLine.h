@@ -30,6 +30,16 @@ enum class CommandKind {
     Module, ///< choose module `number` (a machines::ModuleKind: 0 none, 1 gate, 2 conveyor)
     Plant,  ///< print the chosen machine's state line
     Hand,   ///< work the machine's `hand`: a short press (`momentary`), else hold/release (`on`)
+    Expect, ///< check what the window shows; a mismatch ends the script
+};
+
+/// What an `expect` line checks.
+enum class Observed {
+    Relay,   ///< relay `number` (0 to 20000), expected "0" or "1"
+    Inputs,  ///< the 16 input lamps as digits 0 and 1, lamp 0 first
+    Outputs, ///< the 16 output lamps as digits 0 and 1, lamp 0 first
+    Timer,   ///< the text of timer display `number` (0 to 7), "0.0" to "60.0"
+    Counter, ///< the text of counter display `number` (0 to 7), "0" to "9999"
 };
 
 /// What a script can work on the machines: their push-buttons and the gate's car.
@@ -43,6 +53,8 @@ struct Command {
     Hand hand = Hand::GateButton; ///< Hand: what is worked
     bool momentary = false;       ///< Hand: a press that lasts one scan
     std::string path;             ///< Save: the file, as the save dialog would answer it
+    Observed observed = Observed::Relay; ///< Expect: what is checked (`number` names which)
+    std::string expected; ///< Expect: the text it must read, in the form `show`/`relay` print it
 };
 
 /// A script line as read: nothing to do, a command, or a line not understood.

@@ -1,5 +1,7 @@
 #include "SimPanel.h"
 
+#include <cassert>
+
 namespace rungbox::sim {
 
 namespace {
@@ -71,6 +73,28 @@ std::string SimPanel::showLine() const {
     out += " cnt=";
     appendDisplays(out, m_counterDisplay);
     return out;
+}
+
+std::string SimPanel::inputLampDigits() const {
+    std::string out;
+    appendLamps(out, m_inputLamps);
+    return out;
+}
+
+std::string SimPanel::outputLampDigits() const {
+    std::string out;
+    appendLamps(out, m_outputLamps);
+    return out;
+}
+
+const std::string& SimPanel::timerDisplay(int n) const {
+    assert(n >= 0 && n < engine::kTimerCount);
+    return m_timerDisplay[static_cast<std::size_t>(n)];
+}
+
+const std::string& SimPanel::counterDisplay(int n) const {
+    assert(n >= 0 && n < engine::kCounterCount);
+    return m_counterDisplay[static_cast<std::size_t>(n)];
 }
 
 } // namespace rungbox::sim

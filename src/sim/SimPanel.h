@@ -31,6 +31,15 @@ public:
     /// by commas. No line end.
     std::string showLine() const;
 
+    /// The 16 input lamps as digits 0 and 1, lamp 0 first (as in showLine()).
+    std::string inputLampDigits() const;
+    /// The 16 output lamps as digits 0 and 1, lamp 0 first (as in showLine()).
+    std::string outputLampDigits() const;
+    /// The text timer display n (0 to 7) shows, e.g. "2.5".
+    const std::string& timerDisplay(int n) const;
+    /// The text counter display n (0 to 7) shows, e.g. "12".
+    const std::string& counterDisplay(int n) const;
+
     bool runLamp() const { return m_runLamp; }
     bool scanTimer() const { return m_scanTimer; }
     bool tickTimer() const { return m_tickTimer; }

@@ -23,6 +23,33 @@ TEST(ScriptLine, AcceptsTheEdgesOfEachRange) {
     }
 }
 
+// An expect line keeps what it checks and the text it must read, exactly as written.
+TEST(ScriptLine, ReadsExpectLines) {
+    struct Row {
+        const char* text;
+        Observed observed;
+        int number;
+        const char* expected;
+    };
+    for (const Row& row : {
+             Row{"expect relay 20000 1", Observed::Relay, 20000, "1"},
+             Row{"expect relay 0 0", Observed::Relay, 0, "0"},
+             Row{"expect in 1000000000000001", Observed::Inputs, 0, "1000000000000001"},
+             Row{"expect  out\t0110000000000000\r", Observed::Outputs, 0, "0110000000000000"},
+             Row{"expect tim 7 60.0", Observed::Timer, 7, "60.0"},
+             Row{"expect tim 0 0.0", Observed::Timer, 0, "0.0"},
+             Row{"expect cnt 7 9999", Observed::Counter, 7, "9999"},
+             Row{"expect cnt 3 0", Observed::Counter, 3, "0"},
+         }) {
+        const ScriptLine line = parseScriptLine(row.text);
+        ASSERT_EQ(line.kind, Kind::Command) << row.text << ": " << line.error;
+        EXPECT_EQ(line.command.kind, CommandKind::Expect) << row.text;
+        EXPECT_EQ(line.command.observed, row.observed) << row.text;
+        EXPECT_EQ(line.command.number, row.number) << row.text;
+        EXPECT_EQ(line.command.expected, row.expected) << row.text;
+    }
+}
+
 class RefusedLine : public testing::TestWithParam<const char*> {};
 
 TEST_P(RefusedLine, IsNotUnderstood) {
@@ -100,6 +127,17 @@ TEST(ScriptLine, ReadsTheMachinesCommands) {
         }
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Expect, RefusedLine,
+    testing::Values("expect", "expect relay", "expect relay 1", "expect relay 20001 1",
+                    "expect relay 0 2", "expect relay 0 1 1", "expect out", "expect lamp 1",
+                    "expect show 0", "expect out 000000000000000", "expect out 00000000000000000",
+                    "expect in 000000000000000x", "expect in 0000000000000000 1",
+                    "expect tim 8 0.0", "expect tim 0 60.1", "expect tim 0 61.0", "expect tim 0 3",
+                    "expect tim 0 3.00", "expect tim 0 03.0", "expect tim 0 .5", "expect tim 0 3.",
+                    "expect tim 0", "expect cnt 8 0", "expect cnt 0 10000", "expect cnt 0 01",
+                    "expect cnt 0 1.0", "expect cnt 0 0 0"));
 
 } // namespace
 } // namespace rungbox::sim
