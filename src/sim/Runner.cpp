@@ -4,6 +4,8 @@
 #include "session/LadderDiagram.h"
 #include "trace/VcdWriter.h"
 
+#include <algorithm>
+#include <optional>
 #include <sstream>
 
 namespace rungbox::sim {
@@ -222,6 +224,21 @@ int Runner::machine(const Command& command, int lineNumber) {
     return Exit::Ok;
 }
 
+// The value of word `key` ("key=value") of a machine's state line.
+std::optional<std::string> Runner::plantWord(const std::string& line, const std::string& key) {
+    const std::string prefix = key + "=";
+    std::size_t start = 0;
+    while (start < line.size()) {
+        const std::size_t end = std::min(line.find(' ', start), line.size());
+        const std::string_view word(line.data() + start, end - start);
+        if (word.substr(0, prefix.size()) == prefix) {
+            return std::string(word.substr(prefix.size()));
+        }
+        start = end + 1;
+    }
+    return std::nullopt;
+}
+
 // Reads what the expect line names in the form `show` and `relay` print it, and ends the script
 // with its own status when that differs from what the line expects.
 int Runner::expect(const Command& command, int lineNumber) {
@@ -248,6 +265,18 @@ int Runner::expect(const Command& command, int lineNumber) {
         subject = "cnt " + std::to_string(command.number);
         actual = m_panel.counterDisplay(command.number);
         break;
+    case Observed::Plant: {
+        subject = "plant " + command.key;
+        const machines::Plant* plant = m_session.modules().plant();
+        const std::optional<std::string> value =
+            plant == nullptr ? std::nullopt : plantWord(plant->stateLine(), command.key);
+        if (!value) {
+            return complain(lineNumber, "expect plant: the plant line has no word " + command.key +
+                                            (plant == nullptr ? " (no module)" : ""));
+        }
+        actual = *value;
+        break;
+    }
     }
     if (actual == command.expected) {
         return Exit::Ok;

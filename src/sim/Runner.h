@@ -90,6 +90,7 @@ private:
     void list();
     int machine(const Command& command, int lineNumber);
     int expect(const Command& command, int lineNumber);
+    static std::optional<std::string> plantWord(const std::string& line, const std::string& key);
     int complain(int lineNumber, const std::string& why);
 
     std::ostream& m_out;

@@ -185,8 +185,9 @@ bool isTimerText(std::string_view word) {
 
 // expect relay A 0|1, expect in|out DIGITS, expect tim|cnt N TEXT.
 ScriptLine expectCommand(const std::vector<std::string_view>& words) {
-    const std::string usage = "expect takes relay A 0|1, in or out and 16 digits 0 or 1, or tim "
-                              "or cnt, a number 0 to 7 and the display's text";
+    const std::string usage = "expect takes relay A 0|1, in or out and 16 digits 0 or 1, tim "
+                              "or cnt, a number 0 to 7 and the display's text, or plant, a "
+                              "word of the plant line and its value";
     if (words.size() < 3) {
         return error(usage);
     }
@@ -228,6 +229,18 @@ ScriptLine expectCommand(const std::vector<std::string_view>& words) {
         }
         c.observed = timer ? Observed::Timer : Observed::Counter;
         c.number = static_cast<int>(*n);
+        c.expected = words[3];
+        return command(std::move(c));
+    }
+    if (what == "plant") {
+        // A word of the machine's state line, key=value; the key is checked when it runs, as the
+        // line's words depend on the machine chosen then.
+        if (words.size() != 4) {
+            return error("expect plant takes a word of the plant line and its value, for "
+                         "example expect plant faults 0");
+        }
+        c.observed = Observed::Plant;
+        c.key = words[2];
         c.expected = words[3];
         return command(std::move(c));
     }

@@ -40,6 +40,7 @@ enum class Observed {
     Outputs, ///< the 16 output lamps as digits 0 and 1, lamp 0 first
     Timer,   ///< the text of timer display `number` (0 to 7), "0.0" to "60.0"
     Counter, ///< the text of counter display `number` (0 to 7), "0" to "9999"
+    Plant,   ///< the value of word `key` of the chosen machine's state line (`plant`)
 };
 
 /// What a script can work on the machines: their push-buttons and the gate's car.
@@ -55,6 +56,7 @@ struct Command {
     std::string path;             ///< Save: the file, as the save dialog would answer it
     Observed observed = Observed::Relay; ///< Expect: what is checked (`number` names which)
     std::string expected; ///< Expect: the text it must read, in the form `show`/`relay` print it
+    std::string key;      ///< Expect plant: the word of the state line (before its "=")
 };
 
 /// A script line as read: nothing to do, a command, or a line not understood.
