@@ -3,6 +3,8 @@
 #include "LineSyntax.h"
 
 #include <algorithm>
+#include <cassert>
+#include <utility>
 
 namespace rungbox::engine {
 
@@ -196,9 +198,7 @@ void Controller::compileIfNeeded() {
     if (m_programStale) {
         m_program = Program::decode(m_ladderTable);
         m_fused = FusedProgram::fuse(m_program);
-        m_code = ScanCode::generate(m_fused, {&Controller::tailTim, &Controller::tailCnt,
-                                              &Controller::tailDifu, &Controller::tailSft,
-                                              &Controller::tailEnd});
+        m_code = ScanCode::generate(m_fused, kTails);
         m_programStale = false;
     }
 }
@@ -257,7 +257,8 @@ int Controller::scanReference() {
             return step.line;
         }
     }
-    return 0; // not reached: a decoded program ends in END or an invalid step
+    assert(false && "a decoded program ends in END or an invalid step");
+    return 0;
 }
 
 const FusedProgram& Controller::fusedProgram() {
@@ -270,51 +271,46 @@ bool Controller::runsMachineCode() {
     return m_code.usable();
 }
 
-void Controller::tailTim(void* self, const Step* step, unsigned result) {
-    static_cast<Controller*>(self)->timerStep(step->operand, result != 0, step->setValue);
-}
-
-void Controller::tailCnt(void* self, const Step* step, unsigned result) {
+template <OpCode op> void Controller::tail(void* self, const Step* step, unsigned result) noexcept {
     auto& plc = *static_cast<Controller*>(self);
-    const bool count = plc.m_bits[static_cast<std::size_t>(kStackByte + step->slot)] != 0;
-    plc.counterStep(step->operand, count, result != 0, step->setValue);
+    const std::uint8_t* stack = plc.m_bits.data() + kStackByte + step->slot;
+    if constexpr (op == OpCode::Tim) {
+        plc.timerStep(step->operand, result != 0, step->setValue);
+    } else if constexpr (op == OpCode::Cnt) {
+        plc.counterStep(step->operand, stack[0] != 0, result != 0, step->setValue);
+    } else if constexpr (op == OpCode::Difu) {
+        plc.difuStep(step->operand, result != 0);
+    } else if constexpr (op == OpCode::Sft) {
+        plc.shiftStep(step->operand, step->setValue, stack[0] != 0, stack[1] != 0, result != 0);
+    } else {
+        static_assert(op == OpCode::End, "every kind the table marks as a tail has its step here");
+        plc.showOutputs();
+    }
 }
 
-void Controller::tailDifu(void* self, const Step* step, unsigned result) {
-    static_cast<Controller*>(self)->difuStep(step->operand, result != 0);
+namespace {
+
+// The tail functions of every kind the instruction table marks as a tail, indexed by OpCode.
+template <std::size_t... I>
+constexpr ScanCode::Tails tailTable(std::index_sequence<I...>, auto tailOf) {
+    return {{tailOf(std::integral_constant<OpCode, static_cast<OpCode>(I)>{})...}};
 }
 
-void Controller::tailSft(void* self, const Step* step, unsigned result) {
-    auto& plc = *static_cast<Controller*>(self);
-    const std::uint8_t* stack = plc.m_bits.data() + kStackByte;
-    plc.shiftStep(step->operand, step->setValue, stack[step->slot] != 0, stack[step->slot + 1] != 0,
-                  result != 0);
-}
+} // namespace
 
-void Controller::tailEnd(void* self, const Step*, unsigned) {
-    static_cast<Controller*>(self)->showOutputs();
-}
+const ScanCode::Tails Controller::kTails = tailTable(
+    std::make_index_sequence<kOpCodeCount>{}, []<OpCode op>(std::integral_constant<OpCode, op>) {
+        if constexpr (opInfo(op).tail) {
+            return ScanCode::TailFn{&Controller::tail<op>};
+        } else {
+            return ScanCode::TailFn{nullptr};
+        }
+    });
 
 void Controller::runTail(const Step& step, unsigned result) {
-    switch (step.op) {
-    case OpCode::Tim:
-        tailTim(this, &step, result);
-        break;
-    case OpCode::Cnt:
-        tailCnt(this, &step, result);
-        break;
-    case OpCode::Difu:
-        tailDifu(this, &step, result);
-        break;
-    case OpCode::Sft:
-        tailSft(this, &step, result);
-        break;
-    case OpCode::End:
-        tailEnd(this, &step, result);
-        break;
-    default:
-        break;
-    }
+    const ScanCode::TailFn fn = kTails[static_cast<std::size_t>(step.op)];
+    assert(fn != nullptr && "only tail steps come here");
+    fn(this, &step, result);
 }
 
 int Controller::scan() {
@@ -348,7 +344,8 @@ int Controller::scanFused() {
             return 0;
         }
     }
-    return 0; // not reached: the last segment ends in END or an invalid step
+    assert(false && "the last segment ends in END or an invalid step");
+    return 0;
 }
 
 } // namespace rungbox::engine

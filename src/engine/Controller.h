@@ -110,13 +110,10 @@ private:
     friend class Program;
 
     void compileIfNeeded();
-    // The TIM, CNT, DIFU, SFT and END steps of the fast scans, as ScanCode calls them; `self` is
-    // the Controller, `result` the result register (0 or 1).
-    static void tailTim(void* self, const Step* step, unsigned result);
-    static void tailCnt(void* self, const Step* step, unsigned result);
-    static void tailDifu(void* self, const Step* step, unsigned result);
-    static void tailSft(void* self, const Step* step, unsigned result);
-    static void tailEnd(void* self, const Step* step, unsigned result);
+    // The tail steps of the fast scans (the kinds OpInfo::tail marks), one function per kind, as
+    // ScanCode calls them: `self` is the Controller, `result` the result register (0 or 1).
+    template <OpCode op> static void tail(void* self, const Step* step, unsigned result) noexcept;
+    static const ScanCode::Tails kTails;
     void runTail(const Step& step, unsigned result);
     // Out of line, so that showTimer() and showCounter() stay small enough to inline into the
     // timer and counter steps.

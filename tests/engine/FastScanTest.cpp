@@ -16,7 +16,6 @@ namespace {
 
 using engine::Controller;
 using engine::LadderLine;
-using engine::OpCode;
 using Scan = int (Controller::*)();
 
 const std::pair<const char*, Scan> kFastScans[] = {{"Scan", &Controller::scan},
@@ -143,9 +142,8 @@ struct Generator {
     }
 
     static int depthChange(const LadderLine& line) { // entries pushed minus entries popped
-        const OpCode op = engine::decodeForm(line.code).op;
-        return (op == OpCode::Ld) - 2 * (op == OpCode::Sft) -
-               (op == OpCode::Cnt || op == OpCode::AndBlk || op == OpCode::OrBlk);
+        const engine::OpInfo& info = engine::opInfo(engine::decodeForm(line.code).op);
+        return info.pushes - info.pops;
     }
 
     std::mt19937 random;
