@@ -44,7 +44,8 @@ std::optional<WatchEntry> parseWatchEntry(std::string_view text) {
         digits.remove_prefix(3);
     }
     // Five digits at most: every valid number fits, and from_chars cannot overflow.
-    if (digits.empty() || digits.size() > 5) {
+    const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
+    if (digits.empty() || digits.size() > 5 || !std::ranges::all_of(digits, isDigit)) {
         return std::nullopt;
     }
     const auto [end, error] =
