@@ -158,6 +158,24 @@ void Session::stepLine() {
     m_debugger.changed();
 }
 
+void Session::newProgram() {
+    m_files.newProgram();
+    for (int line = 1; line <= engine::kLastCodeLine; ++line) {
+        if (!m_grid.text(line, editor::kCodeCol).empty()) {
+            return; // the question was cancelled: the program stays, and its breakpoints
+        }
+    }
+    m_debugger.clearBreakpoints();
+}
+
+bool Session::load() {
+    if (!m_files.load()) {
+        return false;
+    }
+    m_debugger.clearBreakpoints();
+    return true;
+}
+
 void Session::addObserver(RunObserver* observer) {
     assert(observer != nullptr);
     if (std::find(m_observers.begin(), m_observers.end(), observer) == m_observers.end()) {

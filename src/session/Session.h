@@ -118,6 +118,11 @@ public:
     /// the scan start and end at the run time of the last scan.
     void stepLine();
 
+    /// File > New and File > Load (FileCommands) for the window: a program that is cleared or
+    /// replaced loses its breakpoints. load() answers whether a program was loaded.
+    void newProgram();
+    bool load();
+
     /// `observer` is told of every run from now on; it must outlive the session or be removed.
     void addObserver(RunObserver* observer);
     void removeObserver(RunObserver* observer);

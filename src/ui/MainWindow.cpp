@@ -8,6 +8,7 @@
 #include "GateWindow.h"
 #include "LadderWindow.h"
 #include "DebugTools.h"
+#include "LadderWindow.h"
 #include "Twips.h"
 
 #include <QCheckBox>
@@ -169,8 +170,8 @@ MainWindow::~MainWindow() {
 void MainWindow::buildMenus() {
     m_fileMenu = menuBar()->addMenu("&File");
     m_fileMenu->setObjectName("fileMenu");
-    m_newItem = m_fileMenu->addAction("&New", this, [this] { m_session.files().newProgram(); });
-    m_loadItem = m_fileMenu->addAction("&Load", this, [this] { m_session.files().load(); });
+    m_newItem = m_fileMenu->addAction("&New", this, [this] { m_session.newProgram(); });
+    m_loadItem = m_fileMenu->addAction("&Load", this, [this] { m_session.load(); });
     m_saveAsItem = m_fileMenu->addAction("Save &As", this, [this] { m_session.files().saveAs(); });
     m_exportDiagramItem =
         m_fileMenu->addAction("Export &Diagram...", this, [this] { exportDiagram(); });
