@@ -17,7 +17,7 @@ TEST(ScriptLine, SkipsBlankAndCommentLines) {
 // Every command form runs in the script cases; these are the edges of what is accepted.
 TEST(ScriptLine, AcceptsTheEdgesOfEachRange) {
     for (const char* text :
-         {"in 0 1", "in 15 0", "  in	7   1  ", "in 3 1", "scan", "tick 100000000", "wait 1",
+         {"in 0 1", "in 15 0", "  in\t7   1  ", "in 3 1\r", "scan", "tick 100000000", "wait 1",
           "relay 0", "relay 20000", "trace 0", "trace 20000", "save out.PLC", "force 0 1",
           "force 20000 0", "unforce 20000", "step", "break 1", "unbreak 299"}) {
         EXPECT_EQ(parseScriptLine(text).kind, Kind::Command) << '"' << text << '"';
