@@ -5,9 +5,8 @@
 #include "CellText.h"
 #include "CodeGridView.h"
 #include "ConveyorWindow.h"
-#include "GateWindow.h"
-#include "LadderWindow.h"
 #include "DebugTools.h"
+#include "GateWindow.h"
 #include "LadderWindow.h"
 #include "Twips.h"
 
