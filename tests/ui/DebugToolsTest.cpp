@@ -145,6 +145,22 @@ private slots:
         QCOMPARE(static_cast<int>(w.main.controller().timValue(0)), timer - (paused ? 0 : 1));
     }
 
+    // The shortcut keys reach the menu's items while the grid has the focus.
+    void keysWorkFromTheGrid() {
+        Window w;
+        w.start();
+        w.main.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w.main));
+        QTest::keyClick(w.main.gridView(), Qt::Key_F6);
+        QVERIFY(w.debugger().paused());
+        QTest::keyClick(w.main.gridView(), Qt::Key_F11);
+        QCOMPARE(w.main.gridView()->gridModel().currentLine(), 2);
+        QTest::keyClick(w.main.gridView(), Qt::Key_F10);
+        QCOMPARE(w.main.gridView()->gridModel().currentLine(), 0);
+        QTest::keyClick(w.main.gridView(), Qt::Key_F6);
+        QVERIFY(!w.debugger().paused());
+    }
+
     void registerPanelShowsTheNextLineTheResultAndTheStack() {
         Window w;
         w.start();
