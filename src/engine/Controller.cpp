@@ -3,6 +3,8 @@
 #include "LineSyntax.h"
 
 #include <algorithm>
+#include <cassert>
+#include <utility>
 
 namespace rungbox::engine {
 
@@ -66,6 +68,8 @@ void Controller::sendCounterText(int n, int value) {
 }
 
 void Controller::reset() {
+    releaseForces();
+    m_midScan = false;
     std::fill_n(m_bits.begin(), kRelayCount, std::uint8_t{0});
     for (int n = 0; n < kCounterCount; ++n) {
         setCntValue(n, 0);
@@ -90,9 +94,17 @@ void Controller::reset() {
 }
 
 void Controller::readInputs() {
-    const std::uint16_t switches = m_panel.inputSwitches();
+    std::uint16_t switches = m_panel.inputSwitches();
     for (int n = 0; n < kInputCount; ++n) {
         m_bits[static_cast<std::size_t>(n)] = (switches >> n) & 1U;
+    }
+    if (!m_forces.empty()) [[unlikely]] {
+        // A forced input ignores its switch; its lamp shows the forced value.
+        applyForces();
+        switches = 0;
+        for (int n = 0; n < kInputCount; ++n) {
+            switches |= static_cast<std::uint16_t>(m_bits[static_cast<std::size_t>(n)] << n);
+        }
     }
     const std::uint16_t changed = switches ^ m_inputLampsShown;
     if (changed != 0) {
@@ -174,6 +186,9 @@ void Controller::difuStep(int address, bool input) {
             last = 0;
         }
     }
+    if (!m_forces.empty()) [[unlikely]] {
+        applyForces();
+    }
 }
 
 void Controller::shiftStep(int first, int last, bool data, bool clock, bool reset) {
@@ -190,16 +205,31 @@ void Controller::shiftStep(int first, int last, bool data, bool clock, bool rese
     if (reset) {
         std::fill(r + std::min(first, last), r + std::max(first, last) + 1, std::uint8_t{0});
     }
+    if (!m_forces.empty()) [[unlikely]] {
+        applyForces();
+    }
 }
 
 void Controller::compileIfNeeded() {
     if (m_programStale) {
         m_program = Program::decode(m_ladderTable);
-        m_fused = FusedProgram::fuse(m_program);
-        m_code = ScanCode::generate(m_fused, {&Controller::tailTim, &Controller::tailCnt,
-                                              &Controller::tailDifu, &Controller::tailSft,
-                                              &Controller::tailEnd});
+        m_midScan = false; // the position named a line of the old program
+        m_fuseStale = true;
+        m_breakpointsStale = true;
         m_programStale = false;
+    }
+    if (m_fuseStale) {
+        m_fused = m_forces.empty() ? FusedProgram::fuse(m_program)
+                                   : FusedProgram::fuse(m_program, [this](int address) {
+                                         return m_forces.contains(address);
+                                     });
+        m_code = ScanCode::generate(m_fused, kTails);
+        m_fuseStale = false;
+    }
+    if (m_breakpointsStale) {
+        m_breakInProgram = std::ranges::any_of(
+            m_program.steps(), [this](const Step& step) { return breakpoint(step.line); });
+        m_breakpointsStale = false;
     }
 }
 
@@ -209,55 +239,153 @@ const Program& Controller::program() {
 }
 
 int Controller::scanReference() {
+    return runLines(false);
+}
+
+int Controller::stepLine() {
+    return runLines(true);
+}
+
+int Controller::runLines(bool oneLine) {
     compileIfNeeded();
-    readInputs();
-    bool result = false;
-    std::array<bool, kBlockStackSize> stack{};
-    for (const Step& step : m_program.steps()) {
-        const auto bit = [&] { return (m_bits[step.operand] != 0) != step.negated; };
-        switch (step.op) {
-        case OpCode::Ld:
-            stack[step.slot] = result;
-            result = bit();
-            break;
-        case OpCode::And:
-            result = result && bit();
-            break;
-        case OpCode::Or:
-            result = result || bit();
-            break;
-        case OpCode::AndBlk:
-            result = result && stack[step.slot];
-            break;
-        case OpCode::OrBlk:
-            result = result || stack[step.slot];
-            break;
-        case OpCode::Out:
-            m_bits[step.operand] = result;
-            break;
-        case OpCode::OutNot:
-            m_bits[step.operand] = !result;
-            break;
-        case OpCode::Tim:
-            timerStep(step.operand, result, step.setValue);
-            break;
-        case OpCode::Cnt:
-            counterStep(step.operand, stack[step.slot], result, step.setValue);
-            break;
-        case OpCode::Difu:
-            difuStep(step.operand, result);
-            break;
-        case OpCode::Sft:
-            shiftStep(step.operand, step.setValue, stack[step.slot], stack[step.slot + 1u], result);
-            break;
-        case OpCode::End:
-            showOutputs();
+    const bool resuming = m_midScan;
+    if (!m_midScan) {
+        readInputs();
+        m_midScan = true;
+        m_position = 0;
+        m_result = false;
+        m_depth = 0;
+    }
+    const std::vector<Step>& steps = m_program.steps();
+    for (bool first = true;; first = false) {
+        assert(m_position < steps.size() && "a decoded program ends in END or an invalid step");
+        const Step& step = steps[m_position];
+        // A scan that resumes executes the line it paused before, breakpoint or not.
+        if (!oneLine && !(first && resuming) && breakpoint(step.line)) {
             return 0;
-        case OpCode::Invalid:
+        }
+        if (step.op == OpCode::Invalid) {
+            m_midScan = false;
             return step.line;
         }
+        executeStep(step);
+        if (step.op == OpCode::End) {
+            m_midScan = false;
+            return 0;
+        }
+        ++m_position;
+        if (oneLine) {
+            return 0;
+        }
     }
-    return 0; // not reached: a decoded program ends in END or an invalid step
+}
+
+void Controller::executeStep(const Step& step) {
+    const auto bit = [&] { return (m_bits[step.operand] != 0) != step.negated; };
+    const auto slot = static_cast<std::size_t>(step.slot);
+    switch (step.op) {
+    case OpCode::Ld:
+        m_stack[slot] = m_result;
+        m_result = bit();
+        break;
+    case OpCode::And:
+        m_result = m_result && bit();
+        break;
+    case OpCode::Or:
+        m_result = m_result || bit();
+        break;
+    case OpCode::AndBlk:
+        m_result = m_result && m_stack[slot];
+        break;
+    case OpCode::OrBlk:
+        m_result = m_result || m_stack[slot];
+        break;
+    case OpCode::Out:
+    case OpCode::OutNot:
+        if (!forced(step.operand)) {
+            m_bits[step.operand] = m_result != (step.op == OpCode::OutNot);
+        }
+        break;
+    case OpCode::Tim:
+        timerStep(step.operand, m_result, step.setValue);
+        break;
+    case OpCode::Cnt:
+        counterStep(step.operand, m_stack[slot], m_result, step.setValue);
+        break;
+    case OpCode::Difu:
+        difuStep(step.operand, m_result);
+        break;
+    case OpCode::Sft:
+        shiftStep(step.operand, step.setValue, m_stack[slot], m_stack[slot + 1], m_result);
+        break;
+    case OpCode::End:
+        showOutputs();
+        break;
+    case OpCode::Invalid:
+        assert(false && "an invalid step is never executed");
+        break;
+    }
+    const OpInfo& info = opInfo(step.op);
+    m_depth = m_depth - info.pops + info.pushes;
+    assert(m_depth >= 0 && m_depth <= kBlockStackSize);
+}
+
+int Controller::nextLine() {
+    compileIfNeeded();
+    return m_midScan ? m_program.steps()[m_position].line : 0;
+}
+
+std::vector<bool> Controller::blockStack() const {
+    std::vector<bool> entries;
+    for (int k = m_midScan ? m_depth : 0; k > 0; --k) {
+        entries.push_back(m_stack[static_cast<std::size_t>(k - 1)]);
+    }
+    return entries;
+}
+
+void Controller::force(int address, bool on) {
+    assert(address >= 0 && address <= kLastRelay);
+    const auto [it, added] = m_forces.insert_or_assign(address, on);
+    (void)it;
+    m_bits[static_cast<std::size_t>(address)] = on;
+    if (added) {
+        m_fuseStale = true; // the fused program leaves the relay's writes out
+    }
+}
+
+void Controller::unforce(int address) {
+    if (m_forces.erase(address) != 0) {
+        m_fuseStale = true;
+    }
+}
+
+std::optional<bool> Controller::forcedValue(int address) const {
+    const auto it = m_forces.find(address);
+    return it == m_forces.end() ? std::nullopt : std::optional<bool>(it->second);
+}
+
+void Controller::releaseForces() {
+    if (!m_forces.empty()) {
+        m_forces.clear();
+        m_fuseStale = true;
+    }
+}
+
+void Controller::applyForces() {
+    for (const auto& [address, on] : m_forces) {
+        m_bits[static_cast<std::size_t>(address)] = on;
+    }
+}
+
+void Controller::setBreakpoint(int line, bool on) {
+    assert(line >= 0 && line < kLadderTableSize);
+    m_breakpoints.set(static_cast<std::size_t>(line), on);
+    m_breakpointsStale = true;
+}
+
+void Controller::clearBreakpoints() {
+    m_breakpoints.reset();
+    m_breakpointsStale = true;
 }
 
 const FusedProgram& Controller::fusedProgram() {
@@ -270,55 +398,53 @@ bool Controller::runsMachineCode() {
     return m_code.usable();
 }
 
-void Controller::tailTim(void* self, const Step* step, unsigned result) {
-    static_cast<Controller*>(self)->timerStep(step->operand, result != 0, step->setValue);
-}
-
-void Controller::tailCnt(void* self, const Step* step, unsigned result) {
+template <OpCode op> void Controller::tail(void* self, const Step* step, unsigned result) noexcept {
     auto& plc = *static_cast<Controller*>(self);
-    const bool count = plc.m_bits[static_cast<std::size_t>(kStackByte + step->slot)] != 0;
-    plc.counterStep(step->operand, count, result != 0, step->setValue);
+    const std::uint8_t* stack = plc.m_bits.data() + kStackByte + step->slot;
+    if constexpr (op == OpCode::Tim) {
+        plc.timerStep(step->operand, result != 0, step->setValue);
+    } else if constexpr (op == OpCode::Cnt) {
+        plc.counterStep(step->operand, stack[0] != 0, result != 0, step->setValue);
+    } else if constexpr (op == OpCode::Difu) {
+        plc.difuStep(step->operand, result != 0);
+    } else if constexpr (op == OpCode::Sft) {
+        plc.shiftStep(step->operand, step->setValue, stack[0] != 0, stack[1] != 0, result != 0);
+    } else {
+        static_assert(op == OpCode::End, "every kind the table marks as a tail has its step here");
+        plc.showOutputs();
+    }
 }
 
-void Controller::tailDifu(void* self, const Step* step, unsigned result) {
-    static_cast<Controller*>(self)->difuStep(step->operand, result != 0);
+namespace {
+
+// The tail functions of every kind the instruction table marks as a tail, indexed by OpCode.
+template <std::size_t... I>
+constexpr ScanCode::Tails tailTable(std::index_sequence<I...>, auto tailOf) {
+    return {{tailOf(std::integral_constant<OpCode, static_cast<OpCode>(I)>{})...}};
 }
 
-void Controller::tailSft(void* self, const Step* step, unsigned result) {
-    auto& plc = *static_cast<Controller*>(self);
-    const std::uint8_t* stack = plc.m_bits.data() + kStackByte;
-    plc.shiftStep(step->operand, step->setValue, stack[step->slot] != 0, stack[step->slot + 1] != 0,
-                  result != 0);
-}
+} // namespace
 
-void Controller::tailEnd(void* self, const Step*, unsigned) {
-    static_cast<Controller*>(self)->showOutputs();
-}
+const ScanCode::Tails Controller::kTails = tailTable(
+    std::make_index_sequence<kOpCodeCount>{}, []<OpCode op>(std::integral_constant<OpCode, op>) {
+        if constexpr (opInfo(op).tail) {
+            return ScanCode::TailFn{&Controller::tail<op>};
+        } else {
+            return ScanCode::TailFn{nullptr};
+        }
+    });
 
 void Controller::runTail(const Step& step, unsigned result) {
-    switch (step.op) {
-    case OpCode::Tim:
-        tailTim(this, &step, result);
-        break;
-    case OpCode::Cnt:
-        tailCnt(this, &step, result);
-        break;
-    case OpCode::Difu:
-        tailDifu(this, &step, result);
-        break;
-    case OpCode::Sft:
-        tailSft(this, &step, result);
-        break;
-    case OpCode::End:
-        tailEnd(this, &step, result);
-        break;
-    default:
-        break;
-    }
+    const ScanCode::TailFn fn = kTails[static_cast<std::size_t>(step.op)];
+    assert(fn != nullptr && "only tail steps come here");
+    fn(this, &step, result);
 }
 
 int Controller::scan() {
     compileIfNeeded();
+    if (m_midScan || m_breakInProgram) {
+        return scanReference();
+    }
     if (!m_code.usable()) {
         return scanFused();
     }
@@ -328,6 +454,9 @@ int Controller::scan() {
 
 int Controller::scanFused() {
     compileIfNeeded();
+    if (m_midScan || m_breakInProgram) {
+        return scanReference();
+    }
     readInputs();
     std::uint8_t* const mem = m_bits.data();
     const FusedOp* op = m_fused.ops().data();
@@ -348,7 +477,8 @@ int Controller::scanFused() {
             return 0;
         }
     }
-    return 0; // not reached: the last segment ends in END or an invalid step
+    assert(false && "the last segment ends in END or an invalid step");
+    return 0;
 }
 
 } // namespace rungbox::engine

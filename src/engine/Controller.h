@@ -11,8 +11,12 @@
 #include "ScanCode.h"
 
 #include <array>
+#include <bitset>
 #include <cstdint>
+#include <map>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace rungbox::engine {
 
@@ -94,8 +98,48 @@ public:
     const Program& program();
 
     /// Runs one scan with the plain one-step-per-line interpreter, the reference that any faster
-    /// path is tested against. Same contract as scan().
+    /// path is tested against. Same contract as scan(), with the debugging below: it stops before
+    /// a line with a breakpoint (returning 0 with midScan() true) and goes on from where the
+    /// scan paused, executing that line first.
     int scanReference();
+
+    // --- Debugging ---------------------------------------------------------------------------
+    // A scan can pause between any two lines: at a breakpoint, or after stepLine(). The paused
+    // scan's position, result register and block stack are kept here; the next scan(), any of
+    // the scan paths, or stepLine() goes on from there. scan() and scanFused() take the
+    // reference path only while a scan is paused or a breakpoint lies on a line of the program,
+    // so that a run without breakpoints is as fast as ever. Forces hold in every path.
+
+    /// Executes the next line of the current scan, starting a scan (the input copy) when none is
+    /// paused. Returns 0, or the number of a line that cannot execute (the scan ends there, as in
+    /// scan()). After END the scan is over and midScan() is false.
+    int stepLine();
+    /// True while a scan is paused between two lines.
+    bool midScan() const { return m_midScan; }
+    /// The line the paused scan executes next; 0 when no scan is paused.
+    int nextLine();
+    /// The paused scan's result register (false when no scan is paused).
+    bool result() const { return m_midScan && m_result; }
+    /// The paused scan's block stack, top entry first (empty when no scan is paused).
+    std::vector<bool> blockStack() const;
+
+    /// A breakpoint on code line `line` (0 to 301): a scan pauses before executing it.
+    /// Breakpoints are not touched by reset().
+    void setBreakpoint(int line, bool on);
+    bool breakpoint(int line) const { return m_breakpoints[static_cast<std::size_t>(line)]; }
+    void clearBreakpoints();
+
+    /// Forces relay `address` (0 to 20000) to `on` now and until unforced: the input copy and
+    /// every line that writes it leave it at that value. reset() releases every force.
+    void force(int address, bool on);
+    /// Releases the force on `address`; the relay keeps its value until something writes it.
+    void unforce(int address);
+    /// The forced value of `address`, or nothing when it is not forced.
+    std::optional<bool> forcedValue(int address) const;
+    bool forced(int address) const { return m_forces.contains(address); }
+    /// Every forced relay and its value, by address.
+    const std::map<int, bool>& forces() const { return m_forces; }
+    void releaseForces();
 
     /// Runs one scan by interpreting the fused form of the program: the fast path where no
     /// machine code can be generated. Same contract as scan().
@@ -110,14 +154,14 @@ private:
     friend class Program;
 
     void compileIfNeeded();
-    // The TIM, CNT, DIFU, SFT and END steps of the fast scans, as ScanCode calls them; `self` is
-    // the Controller, `result` the result register (0 or 1).
-    static void tailTim(void* self, const Step* step, unsigned result);
-    static void tailCnt(void* self, const Step* step, unsigned result);
-    static void tailDifu(void* self, const Step* step, unsigned result);
-    static void tailSft(void* self, const Step* step, unsigned result);
-    static void tailEnd(void* self, const Step* step, unsigned result);
+    // The tail steps of the fast scans (the kinds OpInfo::tail marks), one function per kind, as
+    // ScanCode calls them: `self` is the Controller, `result` the result register (0 or 1).
+    template <OpCode op> static void tail(void* self, const Step* step, unsigned result) noexcept;
+    static const ScanCode::Tails kTails;
     void runTail(const Step& step, unsigned result);
+    int runLines(bool oneLine);
+    void executeStep(const Step& step);
+    void applyForces();
     // Out of line, so that showTimer() and showCounter() stay small enough to inline into the
     // timer and counter steps.
     [[gnu::noinline]] void sendTimerText(int n, int value);
@@ -141,8 +185,20 @@ private:
 
     Program m_program;
     FusedProgram m_fused;
-    ScanCode m_code; // points into m_fused: rebuilt with it
-    bool m_programStale = true;
+    ScanCode m_code;            // points into m_fused: rebuilt with it
+    bool m_programStale = true; // decode, fuse and generate before the next scan
+    bool m_fuseStale = true;    // fuse and generate (the forces changed)
+
+    // Debugging (see stepLine()).
+    bool m_midScan = false;
+    std::size_t m_position = 0; // index in m_program.steps() of the next line to execute
+    bool m_result = false;
+    int m_depth = 0;
+    std::array<bool, kBlockStackSize> m_stack{};
+    std::bitset<kLadderTableSize> m_breakpoints;
+    bool m_breakInProgram = false; // a breakpoint lies on a line of m_program
+    bool m_breakpointsStale = true;
+    std::map<int, bool> m_forces;
 
     // What the panel shows now, so that unchanged pictures are not sent again.
     std::uint16_t m_inputLampsShown = 0;

@@ -1,5 +1,6 @@
 #include "FusedProgram.h"
 
+#include <cassert>
 #include <optional>
 
 namespace rungbox::engine {
@@ -22,21 +23,13 @@ std::vector<bool> livePushes(const std::vector<Step>& steps) {
     };
     for (std::size_t i = 0; i < steps.size(); ++i) {
         const Step& step = steps[i];
-        switch (step.op) {
-        case OpCode::Ld:
+        const OpInfo& info = opInfo(step.op);
+        for (int k = 0; k < info.pops; ++k) {
+            popped(step.slot + k);
+        }
+        if (info.pushes > 0) {
+            assert(info.pushes == 1); // one entry per line: `slot` names it
             pushedBy[step.slot] = i;
-            break;
-        case OpCode::AndBlk:
-        case OpCode::OrBlk:
-        case OpCode::Cnt:
-            popped(step.slot);
-            break;
-        case OpCode::Sft:
-            popped(step.slot);
-            popped(step.slot + 1);
-            break;
-        default:
-            break;
         }
     }
     return live;
@@ -70,7 +63,7 @@ std::array<std::uint8_t, 2> fusedLogic(Combine combine, bool negated) {
     return logic;
 }
 
-FusedProgram FusedProgram::fuse(const Program& program) {
+FusedProgram FusedProgram::fuse(const Program& program, const ForcedRelays& forced) {
     FusedProgram fused;
     auto& ops = fused.m_ops;
     const std::vector<Step>& steps = program.steps();
@@ -102,6 +95,12 @@ FusedProgram FusedProgram::fuse(const Program& program) {
 
     for (std::size_t i = 0; i < steps.size(); ++i) {
         const Step& step = steps[i];
+        if (opInfo(step.op).tail || step.op == OpCode::Invalid) {
+            // The step may read what an output wrote (DIFU, SFT, the lamps at END).
+            flush();
+            fused.m_segments.push_back({static_cast<std::uint32_t>(ops.size()), step});
+            continue;
+        }
         switch (step.op) {
         case OpCode::Ld:
             if (live[i]) {
@@ -124,20 +123,19 @@ FusedProgram FusedProgram::fuse(const Program& program) {
             break;
         case OpCode::Out:
         case OpCode::OutNot:
-            write(step.operand, step.op == OpCode::OutNot);
+            // A forced relay keeps its value: the write is left out.
+            if (!forced || !forced(step.operand)) {
+                write(step.operand, step.op == OpCode::OutNot);
+            }
             break;
-        case OpCode::Tim:
-        case OpCode::Cnt:
-        case OpCode::Difu:
-        case OpCode::Sft:
-        case OpCode::End:
-        case OpCode::Invalid:
-            // The step may read what an output wrote (DIFU, SFT, the lamps at END).
-            flush();
-            fused.m_segments.push_back({static_cast<std::uint32_t>(ops.size()), step});
+        default:
+            assert(false && "every kind of step that is not a tail is fused above");
             break;
         }
     }
+    assert(!fused.m_segments.empty() && ops.size() == fused.m_segments.back().opEnd);
+    assert(fused.m_segments.back().tail.op == OpCode::End ||
+           fused.m_segments.back().tail.op == OpCode::Invalid);
     return fused;
 }
 

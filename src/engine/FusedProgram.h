@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 namespace rungbox::engine {
@@ -21,6 +22,9 @@ inline constexpr int kStackByte = kBitCount;
 inline constexpr int kScratchByte = kStackByte + kBlockStackSize;
 inline constexpr int kZeroByte = kScratchByte + 1;
 inline constexpr int kWorkspaceSize = kZeroByte + 1;
+
+/// Answers whether relay `address` (0 to 20000) is forced; see FusedProgram::fuse().
+using ForcedRelays = std::function<bool(int address)>;
 
 /// How an operation combines the byte it reads with R.
 enum class Combine : std::uint8_t {
@@ -64,7 +68,10 @@ class FusedProgram {
 public:
     FusedProgram() = default;
 
-    static FusedProgram fuse(const Program& program);
+    /// Fuses `program`. A relay for which `forced` answers true keeps its value: the OUT and
+    /// OUT NOT lines that write it are left out (the controller keeps DIFU and SFT from
+    /// changing it). An empty `forced` forces nothing.
+    static FusedProgram fuse(const Program& program, const ForcedRelays& forced = {});
 
     const std::vector<FusedOp>& ops() const { return m_ops; }
     /// The last segment's tail is END or Invalid.

@@ -5,26 +5,67 @@
 
 #include "LineSyntax.h"
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
+#include <string_view>
 
 namespace rungbox::engine {
 
-/// What a line does when a scan executes it.
+// Every opcode with its properties, written once; everything else about the kinds of step (the
+// decoder's block-stack bookkeeping, the fused program's liveness, the tail dispatch of the fast
+// scans) is derived from this list.
+//   X(name, pops, pushes, tail)
+//   pops, pushes: block-stack entries a line of this kind takes off and puts on, in that order
+//   tail: the step has effects beyond the relay array (timers, counters, edge memories, a shift,
+//         the lamps), so the fast scans call the controller for it instead of fusing it
+#define RUNGBOX_OPCODES(X)                                                                         \
+    X(Ld, 0, 1, false)      /* push the result register, then load a condition into it */          \
+    X(And, 0, 0, false)     /* result = result and condition */                                    \
+    X(Or, 0, 0, false)      /* result = result or condition */                                     \
+    X(AndBlk, 1, 0, false)  /* pop an entry E; result = result and E */                            \
+    X(OrBlk, 1, 0, false)   /* pop an entry E; result = result or E */                             \
+    X(Out, 0, 0, false)     /* relay = result */                                                   \
+    X(OutNot, 0, 0, false)  /* relay = not result */                                               \
+    X(Tim, 0, 0, true)      /* timer step with the result as input */                              \
+    X(Cnt, 1, 0, true)      /* pop the count input; counter step, the result resets */             \
+    X(Difu, 0, 0, true)     /* relay on for one scan when the result rises */                      \
+    X(Sft, 2, 0, true)      /* pop data and clock; shift LOCATION..###, the result resets it */    \
+    X(End, 0, 0, true)      /* show the outputs; the scan ends */                                  \
+    X(Invalid, 0, 0, false) /* not an instruction: the scan stops with "Error at line " N */
+
+/// What a line does when a scan executes it (RUNGBOX_OPCODES).
 enum class OpCode : std::uint8_t {
-    Ld,     ///< push the result register, then load a condition into it
-    And,    ///< result = result and condition
-    Or,     ///< result = result or condition
-    AndBlk, ///< pop an entry E; result = result and E
-    OrBlk,  ///< pop an entry E; result = result or E
-    Out,    ///< relay = result
-    OutNot, ///< relay = not result
-    Tim,    ///< timer step with the result as input
-    Cnt,    ///< pop the count input; counter step with the result as reset input
-    Difu,   ///< rising-edge step: the relay is on for one scan when the result rises
-    Sft,    ///< pop data and clock; shift the register LOCATION..###, the result resets it
-    End,    ///< show the outputs; the scan ends
-    Invalid ///< not an instruction: the scan stops with "Error at line " N
+#define RUNGBOX_OPCODE_ENUM(name, pops, pushes, tail) name,
+    RUNGBOX_OPCODES(RUNGBOX_OPCODE_ENUM)
+#undef RUNGBOX_OPCODE_ENUM
 };
+
+/// The number of opcodes; OpCode values run from 0 to kOpCodeCount - 1.
+inline constexpr std::size_t kOpCodeCount = 0
+#define RUNGBOX_OPCODE_COUNT(name, pops, pushes, tail) +1
+    RUNGBOX_OPCODES(RUNGBOX_OPCODE_COUNT)
+#undef RUNGBOX_OPCODE_COUNT
+    ;
+
+/// The properties of one opcode, as RUNGBOX_OPCODES lists them.
+struct OpInfo {
+    std::string_view name; ///< the enumerator's name, for messages
+    int pops = 0;          ///< block-stack entries popped (0 to 2)
+    int pushes = 0;        ///< block-stack entries pushed after the pops (0 or 1)
+    bool tail = false;     ///< the fast scans call the controller for this step
+};
+
+inline constexpr std::array<OpInfo, kOpCodeCount> kOpInfo{{
+#define RUNGBOX_OPCODE_INFO(name, pops, pushes, tail) {#name, pops, pushes, tail},
+    RUNGBOX_OPCODES(RUNGBOX_OPCODE_INFO)
+#undef RUNGBOX_OPCODE_INFO
+}};
+
+/// The properties of `op`.
+constexpr const OpInfo& opInfo(OpCode op) {
+    return kOpInfo[static_cast<std::size_t>(op)];
+}
 
 /// What the LOCATION number of a line names.
 enum class Operand : std::uint8_t {

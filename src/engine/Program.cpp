@@ -1,5 +1,7 @@
 #include "Program.h"
 
+#include <cassert>
+
 namespace rungbox::engine {
 
 namespace {
@@ -57,31 +59,21 @@ Step decodeLine(const LadderLine& line, int lineNumber, int& depth) {
         return invalid(lineNumber, Fault::ShiftRange);
     }
 
-    // The block stack: LD pushes one entry, BLK and CNT pop one, SFT pops two.
-    int pops = 0;
-    switch (form.op) {
-    case OpCode::Ld:
-        if (depth >= kBlockStackSize) {
-            return invalid(lineNumber, Fault::StackOverflow);
-        }
-        step.slot = static_cast<std::uint8_t>(depth++);
-        return step;
-    case OpCode::AndBlk:
-    case OpCode::OrBlk:
-    case OpCode::Cnt:
-        pops = 1;
-        break;
-    case OpCode::Sft:
-        pops = 2;
-        break;
-    default:
-        return step;
-    }
-    if (depth < pops) {
+    // The block stack, as the instruction table gives it: the pops take the top entries, the
+    // push goes on top of what is left. `slot` is the lowest entry the line touches.
+    const OpInfo& info = opInfo(form.op);
+    if (depth < info.pops) {
         return invalid(lineNumber, Fault::StackUnderflow);
     }
-    depth -= pops;
-    step.slot = static_cast<std::uint8_t>(depth);
+    if (depth - info.pops + info.pushes > kBlockStackSize) {
+        return invalid(lineNumber, Fault::StackOverflow);
+    }
+    depth -= info.pops;
+    if (info.pops + info.pushes > 0) {
+        step.slot = static_cast<std::uint8_t>(depth);
+    }
+    depth += info.pushes;
+    assert(depth >= 0 && depth <= kBlockStackSize);
     return step;
 }
 

@@ -1,5 +1,6 @@
 #include "ScanCode.h"
 
+#include <cassert>
 #include <cstring>
 #include <utility>
 #include <vector>
@@ -118,18 +119,16 @@ public:
 };
 
 ScanCode::TailFn tailFunction(const ScanCode::Tails& tails, OpCode op) {
-    switch (op) {
-    case OpCode::Tim:
-        return tails.tim;
-    case OpCode::Cnt:
-        return tails.cnt;
-    case OpCode::Difu:
-        return tails.difu;
-    case OpCode::Sft:
-        return tails.sft;
-    default:
-        return tails.end;
-    }
+    assert(opInfo(op).tail);
+    const ScanCode::TailFn tail = tails[static_cast<std::size_t>(op)];
+    assert(tail != nullptr);
+    return tail;
+}
+
+// The last step of a program is END or an invalid line, both of which return; code that ran
+// past it would execute whatever follows in memory. ud2 stops the process there instead.
+void trapPastTheEnd(Emitter& out) {
+    out.bytes({0x0F, 0x0B}); // ud2
 }
 
 } // namespace
@@ -161,6 +160,8 @@ ScanCode ScanCode::generate(const FusedProgram& program, const Tails& tails) {
             break;
         }
     }
+    assert(next == ops.size() && "the last segment ends the program");
+    trapPastTheEnd(out);
 
     // Written while writable, then switched to executable: never both at once.
     const auto page = static_cast<std::size_t>(sysconf(_SC_PAGESIZE));

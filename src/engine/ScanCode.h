@@ -7,6 +7,7 @@
 
 #include "FusedProgram.h"
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 
@@ -14,18 +15,14 @@ namespace rungbox::engine {
 
 class ScanCode {
 public:
-    /// Runs one tail step with the result register `result` (0 or 1).
-    using TailFn = void (*)(void* context, const Step* step, unsigned result);
+    /// Runs one tail step with the result register `result` (0 or 1). Nothing may unwind
+    /// through the generated code's frames, hence noexcept.
+    using TailFn = void (*)(void* context, const Step* step, unsigned result) noexcept;
 
-    /// The function for each kind of tail step. One function per kind keeps every call in the
-    /// code going to one fixed place, which the processor predicts.
-    struct Tails {
-        TailFn tim = nullptr;
-        TailFn cnt = nullptr;
-        TailFn difu = nullptr;
-        TailFn sft = nullptr;
-        TailFn end = nullptr;
-    };
+    /// The function for each kind of step, indexed by OpCode: set exactly for the kinds the
+    /// instruction table marks as tails (OpInfo::tail). One function per kind keeps every call in
+    /// the code going to one fixed place, which the processor predicts.
+    using Tails = std::array<TailFn, kOpCodeCount>;
 
     ScanCode() = default;
     ~ScanCode();

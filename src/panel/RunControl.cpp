@@ -87,7 +87,17 @@ void RunControl::onScanTimer() {
     if (!m_controller.simulating() || m_reportingError) {
         return;
     }
-    const int badLine = m_controller.scan();
+    report(m_controller.scan());
+}
+
+void RunControl::stepLine() {
+    if (!m_controller.simulating() || m_reportingError) {
+        return;
+    }
+    report(m_controller.stepLine());
+}
+
+void RunControl::report(int badLine) {
     if (badLine == 0) {
         return;
     }

@@ -30,6 +30,10 @@ public:
     /// the run. Does nothing while stopped or while a scan's error message is open.
     void onScanTimer();
 
+    /// Executes the next code line of the current scan (Controller::stepLine); a program error
+    /// is reported and stops the run as in onScanTimer().
+    void stepLine();
+
     /// One tick of the timer-tick timer. Does nothing while stopped or while a scan's error
     /// message is open.
     void onTickTimer();
@@ -39,6 +43,7 @@ public:
 private:
     bool startSequence();
     void stopSequence();
+    void report(int badLine);
 
     engine::Controller& m_controller;
     editor::CodeGrid& m_grid;

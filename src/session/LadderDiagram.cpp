@@ -15,7 +15,9 @@ bool LadderDiagram::poll() {
                                                     grid.text(r, editor::kLocationCol),
                                                     grid.text(r, editor::kSetValueCol)};
     }
-    return m_monitor.refresh(m_lines, grid.line(),
+    // A scan paused between two lines shows the line it executes next; otherwise the grid's.
+    const int paused = m_session.debugger().currentLine();
+    return m_monitor.refresh(m_lines, paused != 0 ? paused : grid.line(),
                              m_session.running() ? &m_session.controller() : nullptr);
 }
 

@@ -17,7 +17,8 @@ public:
     /// `session` must outlive the diagram.
     explicit LadderDiagram(const Session& session) : m_session(session) {}
 
-    /// Reads the program, the current line and the power flow now. True when the picture
+    /// Reads the program, the current line (the line a paused scan executes next, else the
+    /// grid's) and the power flow now. True when the picture
     /// changed since the last poll (always on the first).
     bool poll();
 

@@ -4,6 +4,7 @@
 // control and the file commands, built and wired together once. The main window and rungbox-sim
 // each build one Session and give it their ports; neither wires the core itself.
 
+#include "debug/Debugger.h"
 #include "editor/CodeGrid.h"
 #include "editor/Editor.h"
 #include "engine/Controller.h"
@@ -80,10 +81,12 @@ public:
 
     /// One tick of the scan timer: one scan of the running program at `clockMs` milliseconds of
     /// run time (the window's elapsed time since the start; rungbox-sim's simulated time). A
-    /// program error reports its line and stops the run. Does nothing while stopped.
+    /// program error reports its line and stops the run. A scan that meets a breakpoint pauses
+    /// the run before that line; a paused scan goes on from there. Does nothing while stopped or
+    /// paused.
     void scan(std::uint64_t clockMs);
 
-    /// One tick of the timer-tick timer (100 ms). Does nothing while stopped.
+    /// One tick of the timer-tick timer (100 ms). Does nothing while stopped or paused.
     void tick();
 
     /// The timing recorder of the runs: off until switched on. While on, it samples the start of
@@ -102,12 +105,33 @@ public:
     /// for want of room says so in a message box; nothing is pasted while a run is on.
     editor::PasteResult paste(std::string_view text);
 
+    debug::Debugger& debugger() { return m_debugger; }
+    const debug::Debugger& debugger() const { return m_debugger; }
+
+    // Stepping a running program (each does nothing while stopped). The run is paused after
+    // each; a program error reports its line and stops the run, as a scan does.
+    /// The rest of the paused scan, or one whole scan (stopping early at a breakpoint).
+    void stepScan(std::uint64_t clockMs);
+    /// One timer tick.
+    void stepTick();
+    /// The next code line of the scan (starting a scan when none is paused). The observers see
+    /// the scan start and end at the run time of the last scan.
+    void stepLine();
+
+    /// File > New and File > Load (FileCommands) for the window: a program that is cleared or
+    /// replaced loses its breakpoints. load() answers whether a program was loaded.
+    void newProgram();
+    bool load();
+
     /// `observer` is told of every run from now on; it must outlive the session or be removed.
     void addObserver(RunObserver* observer);
     void removeObserver(RunObserver* observer);
 
 private:
     void notifyStopped();
+    void runScan(std::uint64_t clockMs);
+    void scanEnded();
+    void runTick();
 
     Ports m_ports;
     // Between the controller and the front end's panel: built first, observes every run.
@@ -117,9 +141,10 @@ private:
     editor::Editor m_editor;
     panel::RunControl m_runControl;
     files::FileCommands m_files;
+    debug::Debugger m_debugger;
     std::vector<RunObserver*> m_observers;
     trace::Tracing m_tracing;
-    std::uint64_t m_clockMs = 0; // run time of the last scan
+    std::uint64_t m_clockMs = 0; // run time of the last scan; stepLine()'s scans run at it
 };
 
 } // namespace rungbox::session

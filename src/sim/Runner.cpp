@@ -8,6 +8,9 @@
 #include <optional>
 #include <sstream>
 
+#include <utility>
+#include <vector>
+
 namespace rungbox::sim {
 
 Runner::Runner(std::ostream& out, std::ostream& err)
@@ -74,6 +77,7 @@ int Runner::execute(const Command& command, int lineNumber) {
     case CommandKind::Scan:
         return scans(command.count);
     case CommandKind::Tick:
+        m_session.debugger().setPaused(false);
         for (std::int64_t k = 0; k < command.count && m_session.running(); ++k) {
             m_session.tick();
         }
@@ -123,38 +127,89 @@ int Runner::execute(const Command& command, int lineNumber) {
         return machine(command, lineNumber);
     case CommandKind::Expect:
         return expect(command, lineNumber);
+    case CommandKind::Force:
+    case CommandKind::Unforce:
+        if (!m_session.running()) {
+            return complain(lineNumber,
+                            std::string(command.kind == CommandKind::Force ? "force" : "unforce") +
+                                ": relays can be forced only while the run is on; "
+                                "press first");
+        }
+        if (command.kind == CommandKind::Force) {
+            m_session.debugger().force(command.number, command.on);
+        } else {
+            m_session.debugger().unforce(command.number);
+        }
+        return Exit::Ok;
+    case CommandKind::Step:
+        return step();
+    case CommandKind::Break:
+    case CommandKind::Unbreak:
+        m_session.debugger().setBreakpoint(command.number, command.kind == CommandKind::Break);
+        return Exit::Ok;
     }
     return Exit::Ok;
 }
 
 // A scan that leaves the run stopped has met a program error: its message has been shown and
-// the run/stop control has stopped the run.
+// the run/stop control has stopped the run. A scan that leaves the controller between two lines
+// has met a breakpoint; the next scan, step or wait goes on from there.
 int Runner::scans(std::int64_t count) {
     if (!m_session.running()) {
         return Exit::Ok;
     }
+    m_session.debugger().setPaused(false);
     for (std::int64_t k = 0; k < count; ++k) {
         m_session.scan(m_clockMs);
         if (!m_session.running()) {
             return Exit::ProgramError;
         }
+        if (atBreakpoint()) {
+            return Exit::Ok;
+        }
     }
     return Exit::Ok;
 }
 
+bool Runner::atBreakpoint() {
+    if (!m_session.controller().midScan()) {
+        return false;
+    }
+    m_out << "break at line " << m_session.controller().nextLine() << '\n';
+    return true;
+}
+
 // Each millisecond of simulated time has one scan; a millisecond whose number is a multiple of
-// the tick interval also has one timer tick, right after its scan.
+// the tick interval also has one timer tick, right after its scan. A wait that stopped at a
+// breakpoint first finishes that millisecond's scan and tick.
 int Runner::wait(std::int64_t milliseconds) {
     if (!m_session.running()) {
         return Exit::Ok;
     }
     static_assert(panel::kScanIntervalMs == 1, "wait runs one scan per millisecond");
     constexpr std::uint64_t kTick = panel::kTickIntervalMs;
+    m_session.debugger().setPaused(false);
+    if (m_session.controller().midScan()) {
+        m_session.scan(m_clockMs);
+        if (!m_session.running()) {
+            return Exit::ProgramError;
+        }
+        if (atBreakpoint()) {
+            return Exit::Ok;
+        }
+        if (std::exchange(m_waitBroke, false) && m_clockMs % kTick == 0) {
+            m_session.tick();
+        }
+    }
     for (std::int64_t k = 0; k < milliseconds; ++k) {
         ++m_clockMs;
         m_session.scan(m_clockMs);
         if (!m_session.running()) {
             return Exit::ProgramError;
+        }
+        if (atBreakpoint()) {
+            m_waitBroke = true;
+            return Exit::Ok;
         }
         if (m_clockMs % kTick == 0) {
             m_session.tick();
@@ -286,6 +341,36 @@ int Runner::expect(const Command& command, int lineNumber) {
           << command.expected << ", got " << actual << '\n';
     m_err.flush();
     return Exit::ExpectFailed;
+}
+
+// Prints the line just executed with the result register and block stack it left; END shows
+// them as the scan had them at its end.
+int Runner::step() {
+    if (!m_session.running()) {
+        return Exit::Ok;
+    }
+    engine::Controller& plc = m_session.controller();
+    const int line = plc.midScan() ? plc.nextLine() : plc.program().steps().front().line;
+    bool result = plc.result();
+    std::vector<bool> stack = plc.blockStack();
+    m_session.stepLine();
+    if (!m_session.running()) {
+        return Exit::ProgramError;
+    }
+    if (plc.midScan()) {
+        result = plc.result();
+        stack = plc.blockStack();
+    } else {
+        m_waitBroke = false; // the scan is over; its tick is not owed
+    }
+    const engine::LadderLine& executed = plc.ladderTable(line);
+    m_out << "line " << line << ": " << executed.code << ' ' << executed.location
+          << " R=" << (result ? 1 : 0) << " stack=";
+    for (std::size_t k = 0; k < stack.size(); ++k) {
+        m_out << (k == 0 ? "" : ",") << (stack[k] ? 1 : 0);
+    }
+    m_out << '\n';
+    return Exit::Ok;
 }
 
 void Runner::list() {

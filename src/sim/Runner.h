@@ -87,6 +87,8 @@ private:
 
     int scans(std::int64_t count);
     int wait(std::int64_t milliseconds);
+    int step();
+    bool atBreakpoint();
     void list();
     int machine(const Command& command, int lineNumber);
     int expect(const Command& command, int lineNumber);
@@ -103,6 +105,7 @@ private:
     NoShell m_shell;
     session::Session m_session;
     std::uint64_t m_clockMs = 0;
+    bool m_waitBroke = false; // a wait stopped at a breakpoint: its millisecond's tick is owed
 };
 
 } // namespace rungbox::sim

@@ -247,6 +247,40 @@ ScriptLine expectCommand(const std::vector<std::string_view>& words) {
     return error(usage + ", not " + quoted(what));
 }
 
+// relay A, unforce A: one relay address.
+ScriptLine addressCommand(CommandKind kind, const std::vector<std::string_view>& words) {
+    const std::string usage =
+        std::string(words[0]) + " takes an address from 0 to " + std::to_string(engine::kLastRelay);
+    if (words.size() != 2) {
+        return error(usage);
+    }
+    const auto address = plainNumber(words[1], 0, engine::kLastRelay);
+    if (!address) {
+        return error(usage + ", not " + quoted(words[1]));
+    }
+    Command c;
+    c.kind = kind;
+    c.number = static_cast<int>(*address);
+    return command(c);
+}
+
+// break N, unbreak N: one code line.
+ScriptLine lineCommand(CommandKind kind, const std::vector<std::string_view>& words) {
+    const std::string usage = std::string(words[0]) + " takes a code line from 1 to " +
+                              std::to_string(engine::kLastCodeLine);
+    if (words.size() != 2) {
+        return error(usage);
+    }
+    const auto line = plainNumber(words[1], 1, engine::kLastCodeLine);
+    if (!line) {
+        return error(usage + ", not " + quoted(words[1]));
+    }
+    Command c;
+    c.kind = kind;
+    c.number = static_cast<int>(*line);
+    return command(c);
+}
+
 } // namespace
 
 ScriptLine parseScriptLine(std::string_view text) {
@@ -308,19 +342,33 @@ ScriptLine parseScriptLine(std::string_view text) {
         c.path = std::string(words[1]);
         return command(c);
     }
-    if (name == "relay" || name == "trace") {
-        const std::string usage =
-            std::string(name) + " takes an address from 0 to " + std::to_string(engine::kLastRelay);
-        if (words.size() != 2) {
+    if (name == "trace") {
+        return addressCommand(CommandKind::Trace, words);
+    }
+    if (name == "relay") {
+        return addressCommand(CommandKind::Relay, words);
+    }
+    if (name == "unforce") {
+        return addressCommand(CommandKind::Unforce, words);
+    }
+    if (name == "force") {
+        const std::string usage = "force takes an address from 0 to " +
+                                  std::to_string(engine::kLastRelay) + " and a state 0 or 1";
+        if (words.size() != 3) {
             return error(usage);
         }
         const auto address = plainNumber(words[1], 0, engine::kLastRelay);
         if (!address) {
-            return error(usage + ", not " + quoted(words[1]));
+            return error(usage + ", not address " + quoted(words[1]));
+        }
+        const auto state = plainNumber(words[2], 0, 1);
+        if (!state) {
+            return error(usage + ", not state " + quoted(words[2]));
         }
         Command c;
-        c.kind = name == "relay" ? CommandKind::Relay : CommandKind::Trace;
+        c.kind = CommandKind::Force;
         c.number = static_cast<int>(*address);
+        c.on = *state == 1;
         return command(c);
     }
     if (auto machine = machineCommand(words)) {
@@ -328,6 +376,15 @@ ScriptLine parseScriptLine(std::string_view text) {
     }
     if (name == "expect") {
         return expectCommand(words);
+    }
+    if (name == "step") {
+        return bareCommand(CommandKind::Step, words);
+    }
+    if (name == "break") {
+        return lineCommand(CommandKind::Break, words);
+    }
+    if (name == "unbreak") {
+        return lineCommand(CommandKind::Unbreak, words);
     }
     return error("unknown command " + quoted(name));
 }

@@ -16,21 +16,26 @@ namespace rungbox::sim {
 inline constexpr std::int64_t kMaxCount = 100000000;
 
 enum class CommandKind {
-    In,     ///< input switch `number` (0 to 15) on or off (`on`)
-    Scan,   ///< `count` scans
-    Tick,   ///< `count` ticks of the timer-tick timer
-    Wait,   ///< `count` milliseconds of simulated time
-    Press,  ///< the run/stop lamp-button
-    Show,   ///< print the lamps and displays
-    Relay,  ///< print relay `number` (0 to 20000)
-    List,   ///< print the program's code lines
-    Ladder, ///< print the program as a ladder diagram (with power during a run)
-    Trace,  ///< record relay `number` (0 to 20000) too
-    Save,   ///< File > Save As, the save dialog answering `path`
-    Module, ///< choose module `number` (a machines::ModuleKind: 0 none, 1 gate, 2 conveyor)
-    Plant,  ///< print the chosen machine's state line
-    Hand,   ///< work the machine's `hand`: a short press (`momentary`), else hold/release (`on`)
-    Expect, ///< check what the window shows; a mismatch ends the script
+    In,      ///< input switch `number` (0 to 15) on or off (`on`)
+    Scan,    ///< `count` scans
+    Tick,    ///< `count` ticks of the timer-tick timer
+    Wait,    ///< `count` milliseconds of simulated time
+    Press,   ///< the run/stop lamp-button
+    Show,    ///< print the lamps and displays
+    Relay,   ///< print relay `number` (0 to 20000)
+    List,    ///< print the program's code lines
+    Ladder,  ///< print the program as a ladder diagram (with power during a run)
+    Trace,   ///< record relay `number` (0 to 20000) too
+    Save,    ///< File > Save As, the save dialog answering `path`
+    Module,  ///< choose module `number` (a machines::ModuleKind: 0 none, 1 gate, 2 conveyor)
+    Plant,   ///< print the chosen machine's state line
+    Hand,    ///< work the machine's `hand`: a short press (`momentary`), else hold/release (`on`)
+    Force,   ///< force relay `number` (0 to 20000) to `on`
+    Unforce, ///< release the force on relay `number`
+    Step,    ///< execute one code line of the current scan and print it
+    Break,   ///< set a breakpoint on code line `number` (1 to 299)
+    Unbreak, ///< clear the breakpoint on code line `number`
+    Expect,  ///< check what the window shows; a mismatch ends the script
 };
 
 /// What an `expect` line checks.
@@ -48,8 +53,8 @@ enum class Hand { GateButton, GateStop, GateCar, ConveyorStart, ConveyorStop };
 
 struct Command {
     CommandKind kind = CommandKind::Show;
-    int number = 0;               ///< In: switch number; Relay, Trace: relay address
-    bool on = false;              ///< In: the switch state
+    int number = 0;  ///< In: switch; Relay, Trace, Force, Unforce: address; Break, Unbreak: line
+    bool on = false; ///< In: the switch state; Force: the forced value
     std::int64_t count = 1;       ///< Scan, Tick: how many; Wait: milliseconds (1 to kMaxCount)
     Hand hand = Hand::GateButton; ///< Hand: what is worked
     bool momentary = false;       ///< Hand: a press that lasts one scan

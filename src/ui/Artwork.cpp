@@ -3,7 +3,10 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPen>
 #include <QRadialGradient>
+
+#include <algorithm>
 
 namespace rungbox::ui {
 
@@ -166,6 +169,36 @@ QPixmap makeSplashArt() {
     p.drawText(QRect(124, 124, 360, 20), Qt::AlignLeft | Qt::AlignVCenter, "Version 1.0");
     p.end();
     return art;
+}
+
+QPixmap lockPixmap(int size) {
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    const double s = size;
+    // The shackle, then the body over its feet.
+    QPen shackle(QColor(40, 40, 40), std::max(1.5, s / 9));
+    p.setPen(shackle);
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRectF(s * 0.28, s * 0.08, s * 0.44, s * 0.6), 0, 180 * 16);
+    p.drawLine(QPointF(s * 0.28, s * 0.38), QPointF(s * 0.28, s * 0.5));
+    p.drawLine(QPointF(s * 0.72, s * 0.38), QPointF(s * 0.72, s * 0.5));
+    p.setPen(QPen(QColor(40, 40, 40), 1));
+    p.setBrush(QColor(240, 190, 30));
+    p.drawRoundedRect(QRectF(s * 0.14, s * 0.45, s * 0.72, s * 0.5), s * 0.08, s * 0.08);
+    return pixmap;
+}
+
+QPixmap breakpointPixmap(int size) {
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(120, 0, 0), 1));
+    p.setBrush(QColor(220, 30, 30));
+    p.drawEllipse(QRectF(1, 1, size - 2, size - 2));
+    return pixmap;
 }
 
 } // namespace rungbox::ui

@@ -27,4 +27,9 @@ QPixmap drawIconPixmap(int size);
 /// The splash window's art, 500 x 300 pixels.
 QPixmap makeSplashArt();
 
+/// A padlock `size` pixels square on a transparent ground: the sign of a forced relay.
+QPixmap lockPixmap(int size);
+/// A red dot `size` pixels square on a transparent ground: the sign of a breakpoint.
+QPixmap breakpointPixmap(int size);
+
 } // namespace rungbox::ui

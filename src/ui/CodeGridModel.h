@@ -3,9 +3,12 @@
 // The code grid as a Qt table model: model row r, column c is grid cell (r + 1, c + 1). The
 // grid's heading row and line-number column become the model's header data.
 
+#include "debug/Debugger.h"
 #include "editor/CodeGrid.h"
 
 #include <QAbstractTableModel>
+
+#include <vector>
 
 namespace rungbox::ui {
 
@@ -28,6 +31,14 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+    /// Shows `debugger`'s breakpoints (a red dot by the line number) and the line a paused scan
+    /// executes next (a yellow line). `debugger` must outlive the model; nullptr shows neither.
+    void setDebugger(const debug::Debugger* debugger);
+    /// Reads the breakpoints and the current line again and repaints the lines that changed.
+    void refreshDebugMarks();
+    /// The line shown as the one a paused scan executes next; 0 for none.
+    int currentLine() const { return m_currentLine; }
 
 signals:
     /// The grid's current cell or selection moved.
@@ -55,6 +66,9 @@ private:
     Listener m_listener{*this};
     /// Rows of the grid the model reports, heading row included.
     int m_rowsShown;
+    const debug::Debugger* m_debugger = nullptr;
+    int m_currentLine = 0;
+    std::vector<int> m_breakpointsShown;
 };
 
 } // namespace rungbox::ui

@@ -2,6 +2,7 @@
 
 #include "Twips.h"
 #include "VirtualKey.h"
+#include "engine/AddressMap.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -73,7 +74,17 @@ void CodeGridView::applyAppearance() {
     for (int col = 1; col < grid.columnCount(); ++col) {
         setColumnWidth(col - 1, px(grid.columnWidth(col)));
     }
-    setEnabled(grid.enabled());
+    setEnabled(grid.enabled() || m_browsable);
+}
+
+void CodeGridView::setDebugger(debug::Debugger* debugger) {
+    m_debugger = debugger;
+    m_model.setDebugger(debugger);
+}
+
+void CodeGridView::setBrowsable(bool browsable) {
+    m_browsable = browsable;
+    applyAppearance();
 }
 
 void CodeGridView::showCursor() {
@@ -138,7 +149,7 @@ void CodeGridView::mousePressEvent(QMouseEvent* event) {
     }
     setFocus(Qt::MouseFocusReason);
     const auto [row, col] = cellAt(event->position().toPoint());
-    if (row == 0) {
+    if (row == 0 || !m_model.grid().enabled()) {
         return;
     }
     m_anchorRow = row;
@@ -193,8 +204,18 @@ bool CodeGridView::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick: {
         auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() == Qt::LeftButton && isEnabled()) {
-            const int row = lineAt(mouse->position().toPoint().y());
+        const QPoint pos = mouse->position().toPoint();
+        if (mouse->button() == Qt::LeftButton && m_debugger != nullptr &&
+            pos.x() < kBreakpointMargin) {
+            // One toggle per click: the second press of a double click is its own click.
+            const int line = lineAt(pos.y());
+            if (line >= 1 && line <= engine::kLastCodeLine) {
+                m_debugger->toggleBreakpoint(line);
+            }
+            return true;
+        }
+        if (mouse->button() == Qt::LeftButton && m_model.grid().enabled()) {
+            const int row = lineAt(pos.y());
             if (row != 0) {
                 setFocus(Qt::MouseFocusReason);
                 m_anchorRow = row;

@@ -22,6 +22,16 @@ public:
 
     CodeGridModel& gridModel() { return m_model; }
 
+    /// Shows `debugger`'s breakpoints and current line, and lets a click in the margin of the
+    /// line numbers (their leftmost kBreakpointMargin pixels) toggle a line's breakpoint.
+    /// `debugger` must outlive the view.
+    void setDebugger(debug::Debugger* debugger);
+    /// While true the view scrolls and takes margin clicks even though the grid is locked (a
+    /// paused run); the cells still take no edits.
+    void setBrowsable(bool browsable);
+    /// Width in pixels of the breakpoint margin at the left of the line numbers.
+    static constexpr int kBreakpointMargin = 14;
+
     /// Where the centre of line `row`'s number is, in the vertical header's coordinates; for
     /// tests that click line numbers.
     QPoint lineNumberCenter(int row) const;
@@ -56,6 +66,8 @@ private:
     int m_anchorRow = 0;
     int m_anchorCol = 0;
     bool m_draggingLines = false;
+    debug::Debugger* m_debugger = nullptr;
+    bool m_browsable = false;
 };
 
 } // namespace rungbox::ui

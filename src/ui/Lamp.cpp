@@ -1,7 +1,11 @@
 #include "Lamp.h"
 
+#include "Artwork.h"
+
 #include <QMouseEvent>
 #include <QPainter>
+
+#include <algorithm>
 
 namespace rungbox::ui {
 
@@ -15,12 +19,23 @@ void Lamp::setCell(int cell) {
     update();
 }
 
+void Lamp::setLocked(bool locked) {
+    if (locked != m_locked) {
+        m_locked = locked;
+        update();
+    }
+}
+
 void Lamp::paintEvent(QPaintEvent* /*event*/) {
     QPainter p(this);
     const QPixmap& picture = m_clip.cell(m_cell);
     // A lamp larger than its picture shows it centred.
     const QPoint origin((width() - picture.width()) / 2, (height() - picture.height()) / 2);
     p.drawPixmap(origin, picture);
+    if (m_locked) {
+        const int size = std::max(8, height() * 2 / 3);
+        p.drawPixmap(width() - size, height() - size, lockPixmap(size));
+    }
 }
 
 void Lamp::mousePressEvent(QMouseEvent* event) {

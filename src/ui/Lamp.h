@@ -23,6 +23,10 @@ public:
     bool isOn() const { return m_cell != 0; }
     void setOn(bool on) { setCell(on ? 1 : 0); }
 
+    /// True while the relay the lamp shows is forced: a padlock is drawn over the lamp.
+    bool locked() const { return m_locked; }
+    void setLocked(bool locked);
+
 signals:
     /// A left-button click: pressed and released over the lamp.
     void clicked();
@@ -36,6 +40,7 @@ private:
     const LampStrip& m_clip;
     int m_cell = 0;
     bool m_pressed = false;
+    bool m_locked = false;
 };
 
 } // namespace rungbox::ui

@@ -5,6 +5,7 @@
 #include "CellText.h"
 #include "CodeGridView.h"
 #include "ConveyorWindow.h"
+#include "DebugTools.h"
 #include "GateWindow.h"
 #include "LadderWindow.h"
 #include "Twips.h"
@@ -146,6 +147,7 @@ MainWindow::MainWindow(platform::MessageBoxes& boxes, platform::FileDialog& dial
 
     m_session.setUp();
     refreshFileDisplay();
+    m_debugTools = std::make_unique<DebugTools>(*this);
 }
 
 MainWindow::~MainWindow() {
@@ -167,8 +169,8 @@ MainWindow::~MainWindow() {
 void MainWindow::buildMenus() {
     m_fileMenu = menuBar()->addMenu("&File");
     m_fileMenu->setObjectName("fileMenu");
-    m_newItem = m_fileMenu->addAction("&New", this, [this] { m_session.files().newProgram(); });
-    m_loadItem = m_fileMenu->addAction("&Load", this, [this] { m_session.files().load(); });
+    m_newItem = m_fileMenu->addAction("&New", this, [this] { m_session.newProgram(); });
+    m_loadItem = m_fileMenu->addAction("&Load", this, [this] { m_session.load(); });
     m_saveAsItem = m_fileMenu->addAction("Save &As", this, [this] { m_session.files().saveAs(); });
     m_exportDiagramItem =
         m_fileMenu->addAction("Export &Diagram...", this, [this] { exportDiagram(); });
@@ -622,12 +624,19 @@ void MainWindow::exportDiagram() {
     }
 }
 
+std::uint64_t MainWindow::runTimeMs() const {
+    return static_cast<std::uint64_t>(m_runClock.elapsed() - m_runStartMs);
+}
+
 void MainWindow::onScanTimer() {
     const int due = m_scanPacer.due(m_runClock.elapsed());
+    if (m_session.debugger().paused()) {
+        return; // the scans a pause skips are not caught up
+    }
     // A scan that meets a bad line stops the run (and this timer) before it returns.
     for (int i = 0; i < due && m_scanTimer.isActive(); ++i) {
         ++m_scanCount;
-        m_session.scan(static_cast<std::uint64_t>(m_runClock.elapsed() - m_runStartMs));
+        m_session.scan(runTimeMs());
     }
 }
 

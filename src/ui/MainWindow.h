@@ -20,6 +20,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 
 class QAction;
 class QCheckBox;
@@ -32,6 +33,7 @@ namespace rungbox::ui {
 class CodeGridView;
 class LadderWindow;
 class ModuleWindow;
+class DebugTools;
 
 class MainWindow : public QMainWindow,
                    public engine::IoPanel,
@@ -125,6 +127,11 @@ public:
     TimingWindow* timingWindow() const { return m_timingWindow; }
     bool scanTimerActive() const { return m_scanTimer.isActive(); }
     bool tickTimerActive() const { return m_tickTimer.isActive(); }
+
+    /// The Debug menu, the register panel and the watch table.
+    DebugTools& debugTools() const { return *m_debugTools; }
+    /// Milliseconds since the current run started.
+    std::uint64_t runTimeMs() const;
 
     /// Scans run since the window was created; for measuring the scan rate.
     std::int64_t scanCount() const { return m_scanCount; }
@@ -220,6 +227,7 @@ private:
     std::int64_t m_scanCount = 0;
     /// m_runClock's reading when the current run started, in milliseconds.
     std::int64_t m_runStartMs = 0;
+    std::unique_ptr<DebugTools> m_debugTools;
 };
 
 } // namespace rungbox::ui

@@ -41,6 +41,12 @@ const ScanRow kScanRows[] = {
     {"SftTowardsHigherAddresses", "LD 0; LD 1; LD 2; SFT 1004 1001; END", "3 2 2", "1 2 3"},
     {"SftEqualAddressesIgnoreDataAndClock", "LD 0; LD 1; LD 2; SFT 1001 1001; END", "3 =1001 2 6",
      "- 1 -"},
+    {"SftResetClearsTheWholeRegister", "LD 0; LD 1; LD 2; SFT 1001 1004; END",
+     "=1001 =1004 =1005 4", "5"},
+    {"SftResetClearsTheWholeRegisterFirstAboveLast", "LD 0; LD 1; LD 2; SFT 1004 1001; END",
+     "=1000 =1001 =1004 4", "0"},
+    {"WordsAfterAFormAreIgnored", "LD CNT XYZ 2; OUT 1000; TIM ANYTHING 0 5; END OF PROGRAM", "0",
+     "0"},
     {"SftClockHasNoEdge", "LD 0; LD 1; LD 2; SFT 1001 1003; END", "=1003 2 2", "2 1"},
 };
 
@@ -117,6 +123,7 @@ TEST(TimerAndCounter, FollowTheirInputs) {
         // Were the count to win, or the input held through the reset to count, this ends at 1.
         {"CounterResetWinsAndAHeldInputIsNoEdge", "CNT 0 3", "1 0 3 1 0 1", "- - - - - -", 2, "2"},
         {"CounterResetHeldNeverCounts", "CNT 0 3", "2 3 2 3 2 3 2", "- - - - - - -", 3, "3"},
+        {"CounterNegativeIsNeverCounted", "CNT 0 -3", "1 0 1", "- - -", -3, "-3"},
         {"CounterResetReloadsAfterDone", "CNT 0 1", "1 0 2", "0 0 -", 1, "1"},
     };
     for (const UnitRow& row : rows) {
@@ -143,6 +150,17 @@ TEST(Reset, ReturnsEverythingToThePowerOnPicture) {
     EXPECT_TRUE(m.plc.timReset(2) && m.plc.timValue(2) == 0 && m.plc.cntValue(3) == 0);
     EXPECT_EQ(m.panel.timerDisplay[2] + m.panel.counterDisplay[3], "0.00");
     EXPECT_TRUE(m.panel.runLamp && m.plc.simulating()) << "the run lamp shows the run flag";
+}
+
+// A stop and a start reset the controller; a count input held on through them is a new edge.
+TEST(Reset, ForgetsTheCountersLastInput) {
+    const char* program = "LD NOT 0; LD 1; CNT 0 3; END";
+    Machine m;
+    m.load(program);
+    m.run("0");
+    m.load(program); // stop, start: reset and the set values loaded again
+    m.run("0");
+    EXPECT_EQ(m.plc.cntValue(0), 2);
 }
 
 } // namespace

@@ -96,5 +96,39 @@ TEST(Session, ARefusedStartTellsNobody) {
     EXPECT_TRUE(f.log.events.empty());
 }
 
+// Observers see whole scans: a scan that pauses at a breakpoint or is stepped line by line is
+// one scan to them, told before its first line and after its END.
+TEST(Session, PausedAndSteppedScansAreWholeScansToTheObservers) {
+    Fixture f({{"LD NOT", "0", ""}, {"OUT", "1000", ""}, {"END", "", ""}});
+    f.session.debugger().setBreakpoint(2, true);
+    f.session.toggleRun();
+    f.session.scan(1); // pauses before line 2
+    f.session.scan(2); // paused: nothing runs
+    f.session.stepLine();
+    f.session.stepLine(); // END
+    f.session.debugger().setBreakpoint(2, false);
+    f.session.stepScan(5);
+    EXPECT_TRUE(f.session.debugger().paused());
+    f.session.debugger().setPaused(false);
+    f.session.scan(6);
+    EXPECT_EQ(f.log.events,
+              (std::vector<std::string>{"start", "before 1", "after 1 r1000=1", "before 5",
+                                        "after 5 r1000=1", "before 6", "after 6 r1000=1"}));
+}
+
+TEST(Session, NewAndLoadClearTheBreakpointsOnlyWhenTheProgramGoes) {
+    Fixture f({{"LD", "0", ""}, {"END", "", ""}});
+    f.session.debugger().setBreakpoint(1, true);
+    f.session.load(); // the dialog is cancelled
+    EXPECT_TRUE(f.session.debugger().breakpoint(1));
+    f.boxes.answers.push_back(platform::BoxAnswer::Cancel); // "save the changes?"
+    f.session.editor().setCodeChanged(true);
+    f.session.newProgram();
+    EXPECT_TRUE(f.session.debugger().breakpoint(1));
+    f.session.editor().setCodeChanged(false);
+    f.session.newProgram();
+    EXPECT_FALSE(f.session.debugger().breakpoint(1));
+}
+
 } // namespace
 } // namespace rungbox::session

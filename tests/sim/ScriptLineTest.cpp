@@ -18,7 +18,8 @@ TEST(ScriptLine, SkipsBlankAndCommentLines) {
 TEST(ScriptLine, AcceptsTheEdgesOfEachRange) {
     for (const char* text :
          {"in 0 1", "in 15 0", "  in\t7   1  ", "in 3 1\r", "scan", "tick 100000000", "wait 1",
-          "relay 0", "relay 20000", "trace 0", "trace 20000", "save out.PLC"}) {
+          "relay 0", "relay 20000", "trace 0", "trace 20000", "save out.PLC", "force 0 1",
+          "force 20000 0", "unforce 20000", "step", "break 1", "unbreak 299"}) {
         EXPECT_EQ(parseScriptLine(text).kind, Kind::Command) << '"' << text << '"';
     }
 }
@@ -87,6 +88,10 @@ TEST(ScriptLine, CountComplaints) {
         EXPECT_EQ(parseScriptLine(text).error, why);
     }
 }
+INSTANTIATE_TEST_SUITE_P(Debugging, RefusedLine,
+                         testing::Values("force 20001 1", "force 0", "force 0 2", "force 00 1",
+                                         "unforce", "unforce 20001", "unforce 5 1", "step 1",
+                                         "break 0", "break 300", "break", "unbreak 1 2"));
 
 INSTANTIATE_TEST_SUITE_P(Machines, RefusedLine,
                          testing::Values("module", "module Gate", "module gate conveyor", "plant 1",

@@ -58,7 +58,7 @@ private slots:
         for (QAction* menu : window.menuBar()->actions()) {
             titles << menu->text();
         }
-        QCOMPARE(titles, QStringList({"&File", "&Module", "&View", "&Help"}));
+        QCOMPARE(titles, QStringList({"&File", "&Module", "&View", "&Debug", "&Help"}));
         QCOMPARE(window.ladderItem()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_L));
         QVERIFY(window.ladderWindow() == nullptr);
         window.ladderItem()->trigger();

@@ -1,0 +1,107 @@
+#include "WatchList.h"
+
+#include "engine/Instruction.h"
+#include "engine/LineSyntax.h"
+
+#include <algorithm>
+#include <cassert>
+#include <cctype>
+#include <charconv>
+
+namespace rungbox::debug {
+
+namespace {
+
+using Kind = WatchEntry::Kind;
+
+// The set value of the first TIM (or CNT) line on unit n, as the run loaded it.
+std::string setValueOf(const engine::Controller& controller, engine::OpCode op, int n) {
+    for (int r = 1; r <= engine::kLastCodeLine; ++r) {
+        const engine::LadderLine& line = controller.ladderTable(r);
+        if (line.location == n && engine::decodeForm(line.code).op == op) {
+            return op == engine::OpCode::Tim ? engine::timerText(line.setValue)
+                                             : std::to_string(line.setValue);
+        }
+    }
+    return "";
+}
+
+} // namespace
+
+std::optional<WatchEntry> parseWatchEntry(std::string_view text) {
+    std::string compact;
+    for (const char c : text) {
+        if (c != ' ' && c != '\t') {
+            compact += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        }
+    }
+    WatchEntry entry;
+    std::string_view digits = compact;
+    int last = engine::kLastRelay;
+    if (digits.starts_with("TIM") || digits.starts_with("CNT")) {
+        entry.kind = digits[0] == 'T' ? Kind::Timer : Kind::Counter;
+        last = digits[0] == 'T' ? engine::kTimerCount - 1 : engine::kCounterCount - 1;
+        digits.remove_prefix(3);
+    }
+    // Five digits at most: every valid number fits, and from_chars cannot overflow.
+    const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
+    if (digits.empty() || digits.size() > 5 || !std::ranges::all_of(digits, isDigit)) {
+        return std::nullopt;
+    }
+    const auto [end, error] =
+        std::from_chars(digits.data(), digits.data() + digits.size(), entry.number);
+    if (error != std::errc{} || end != digits.data() + digits.size() || entry.number > last) {
+        return std::nullopt;
+    }
+    return entry;
+}
+
+bool WatchList::add(const WatchEntry& entry) {
+    if (std::find(m_entries.begin(), m_entries.end(), entry) != m_entries.end()) {
+        return false;
+    }
+    m_entries.push_back(entry);
+    return true;
+}
+
+void WatchList::remove(std::size_t index) {
+    assert(index < m_entries.size());
+    m_entries.erase(m_entries.begin() + static_cast<std::ptrdiff_t>(index));
+}
+
+WatchRow WatchList::row(const engine::Controller& controller, const WatchEntry& entry) {
+    WatchRow row;
+    const int n = entry.number;
+    switch (entry.kind) {
+    case Kind::Relay:
+        row.name = std::to_string(n);
+        row.on = controller.relay(n);
+        row.value = row.on ? "1" : "0";
+        row.forced = controller.forcedValue(n);
+        break;
+    case Kind::Timer:
+        row.name = "TIM " + std::to_string(n);
+        row.value = engine::timerText(controller.timValue(n));
+        row.setValue = setValueOf(controller, engine::OpCode::Tim, n);
+        row.on = controller.timValue(n) == 0;
+        break;
+    case Kind::Counter:
+        row.name = "CNT " + std::to_string(n);
+        row.value = std::to_string(controller.cntValue(n));
+        row.setValue = setValueOf(controller, engine::OpCode::Cnt, n);
+        row.on = controller.cntValue(n) == 0;
+        break;
+    }
+    return row;
+}
+
+std::vector<WatchRow> WatchList::rows(const engine::Controller& controller) const {
+    std::vector<WatchRow> all;
+    all.reserve(m_entries.size());
+    for (const WatchEntry& entry : m_entries) {
+        all.push_back(row(controller, entry));
+    }
+    return all;
+}
+
+} // namespace rungbox::debug

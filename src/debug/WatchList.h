@@ -1,0 +1,55 @@
+#pragma once
+
+// The watch table's model: the relays, timers and counters a user chose to follow, and what
+// each shows now. Qt-free; the window's table only shows the rows.
+
+#include "engine/Controller.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace rungbox::debug {
+
+/// One watched item.
+struct WatchEntry {
+    enum class Kind { Relay, Timer, Counter };
+    Kind kind = Kind::Relay;
+    int number = 0; ///< relay address 0 to 20000, or timer or counter number 0 to 7
+
+    bool operator==(const WatchEntry&) const = default;
+};
+
+/// What one row of the watch table shows.
+struct WatchRow {
+    std::string name;     ///< "1000", "TIM 3", "CNT 2"
+    std::string value;    ///< relay "1" or "0"; timer "4.5" (seconds); counter "3"
+    std::string setValue; ///< the set value of the unit's first TIM or CNT line; "" for relays
+    bool on = false;      ///< relay on, or the timer or counter done (present value 0)
+    std::optional<bool> forced; ///< relays: the forced value
+
+    bool operator==(const WatchRow&) const = default;
+};
+
+/// Reads a watch entry as typed: a relay address ("1000"), "TIM n" or "CNT n" (blanks between
+/// the words optional, either case). Nothing when the text names none or is out of range.
+std::optional<WatchEntry> parseWatchEntry(std::string_view text);
+
+class WatchList {
+public:
+    /// Adds `entry` at the end unless it is already watched. False when it was.
+    bool add(const WatchEntry& entry);
+    void remove(std::size_t index);
+    const std::vector<WatchEntry>& entries() const { return m_entries; }
+
+    /// The row of `entry` as `controller` has it now.
+    static WatchRow row(const engine::Controller& controller, const WatchEntry& entry);
+    /// Every row, in the order of entries().
+    std::vector<WatchRow> rows(const engine::Controller& controller) const;
+
+private:
+    std::vector<WatchEntry> m_entries;
+};
+
+} // namespace rungbox::debug

@@ -1,0 +1,99 @@
+// The watch table's model: what a typed entry names, and what each kind of row shows.
+
+#include "debug/WatchList.h"
+#include "debug/Debugger.h"
+#include "engine/Controller.h"
+#include "support/Recorders.h"
+
+#include <gtest/gtest.h>
+
+namespace rungbox::debug {
+namespace {
+
+using Kind = WatchEntry::Kind;
+
+struct EntryRow {
+    const char* typed;
+    std::optional<WatchEntry> entry;
+};
+
+TEST(WatchEntry, ReadsRelaysTimersAndCountersInRange) {
+    const EntryRow rows[] = {
+        {"0", WatchEntry{Kind::Relay, 0}},
+        {"20000", WatchEntry{Kind::Relay, 20000}},
+        {" 1000 ", WatchEntry{Kind::Relay, 1000}},
+        {"TIM 7", WatchEntry{Kind::Timer, 7}},
+        {"tim0", WatchEntry{Kind::Timer, 0}},
+        {"Cnt 3", WatchEntry{Kind::Counter, 3}},
+        {"20001", std::nullopt},
+        {"TIM 8", std::nullopt},
+        {"CNT -1", std::nullopt},
+        {"", std::nullopt},
+        {"TIM", std::nullopt},
+        {"12a", std::nullopt},
+        {"999999999999", std::nullopt},
+        {"OUT 5", std::nullopt},
+    };
+    for (const EntryRow& row : rows) {
+        EXPECT_EQ(parseWatchEntry(row.typed), row.entry) << '"' << row.typed << '"';
+    }
+}
+
+TEST(WatchList, RowsShowValueSetValueDoneAndForce) {
+    test::RecordingPanel panel;
+    engine::Controller plc(panel);
+    plc.setLadderTable(1, {"LD", 0, 0});
+    plc.setLadderTable(2, {"TIM", 2, 45});
+    plc.setLadderTable(3, {"LD", 0, 0});
+    plc.setLadderTable(4, {"LD", 1, 0});
+    plc.setLadderTable(5, {"CNT", 1, 3});
+    plc.setLadderTable(6, {"END", 0, 0});
+    plc.setTimValue(2, 31);
+    plc.force(1000, true);
+
+    WatchList list;
+    EXPECT_TRUE(list.add({Kind::Relay, 1000}));
+    EXPECT_FALSE(list.add({Kind::Relay, 1000})) << "an item is watched once";
+    list.add({Kind::Relay, 5});
+    list.add({Kind::Timer, 2});
+    list.add({Kind::Counter, 1});
+    const std::vector<WatchRow> rows = list.rows(plc);
+    ASSERT_EQ(rows.size(), 4U);
+    EXPECT_EQ(rows[0], (WatchRow{"1000", "1", "", true, true}));
+    EXPECT_EQ(rows[1], (WatchRow{"5", "0", "", false, std::nullopt}));
+    EXPECT_EQ(rows[2], (WatchRow{"TIM 2", "3.1", "4.5", false, std::nullopt}));
+    EXPECT_EQ(rows[3], (WatchRow{"CNT 1", "0", "3", true, std::nullopt}));
+    list.remove(0);
+    EXPECT_EQ(list.entries().front(), (WatchEntry{Kind::Relay, 5}));
+}
+
+TEST(Debugger, ForcesOnlyWhileRunningAndTellsItsListeners) {
+    struct Counter : DebugListener {
+        int calls = 0;
+        void debugStateChanged() override { ++calls; }
+    } counter;
+    test::RecordingPanel panel;
+    engine::Controller plc(panel);
+    Debugger debugger(plc);
+    debugger.addListener(&counter);
+    EXPECT_FALSE(debugger.force(3, true)) << "refused while stopped";
+    debugger.setPaused(true);
+    EXPECT_FALSE(debugger.paused()) << "a stopped run cannot pause";
+    debugger.setBreakpoint(9, true);
+    debugger.setBreakpoint(2, true);
+    EXPECT_EQ(debugger.breakpointLines(), (std::vector<int>{2, 9}));
+    plc.setSimulating(true);
+    EXPECT_TRUE(debugger.force(3, true));
+    debugger.setPaused(true);
+    EXPECT_TRUE(debugger.paused());
+    EXPECT_EQ(counter.calls, 4);
+    debugger.runStartedOrStopped();
+    EXPECT_FALSE(debugger.paused());
+    debugger.removeListener(&counter);
+    debugger.clearBreakpoints();
+    EXPECT_TRUE(debugger.breakpointLines().empty());
+    EXPECT_EQ(counter.calls, 5);
+}
+
+} // namespace
+} // namespace rungbox::debug

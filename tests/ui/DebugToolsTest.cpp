@@ -1,0 +1,260 @@
+// The Debug menu, the breakpoint margin, the register panel and the watch table of the main
+// window, driven as a user would; the scan timer is never left to run, scans are called.
+
+#include "ui/DebugTools.h"
+#include "support/Recorders.h"
+#include "ui/CodeGridView.h"
+#include "ui/MainWindow.h"
+#include "ui/WatchWindow.h"
+
+#include <QCheckBox>
+#include <QHeaderView>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTableWidget>
+#include <QtTest>
+
+using rungbox::test::RecordingBoxes;
+using rungbox::ui::MainWindow;
+
+namespace {
+
+struct NoDialog : rungbox::platform::FileDialog {
+    std::optional<std::string> askSavePath(std::string_view, std::string_view) override {
+        return std::nullopt;
+    }
+    std::optional<std::string> askOpenPath(std::string_view) override { return std::nullopt; }
+};
+
+// A main window with a small program typed into the grid; input 0 drives output 1000 through
+// an AND BLK, TIM 0 counts while input 1 is on.
+struct Window {
+    RecordingBoxes boxes;
+    NoDialog dialog;
+    MainWindow main{boxes, dialog};
+
+    Window() {
+        const char* lines[][3] = {{"LD", "0", ""},     {"LD", "0", ""}, {"AND BLK", "", ""},
+                                  {"OUT", "1000", ""}, {"LD", "1", ""}, {"TIM", "0", "50"},
+                                  {"END", "", ""}};
+        int line = 1;
+        for (const auto& cells : lines) {
+            for (int col = 1; col <= 3; ++col) {
+                main.grid().setText(line, col, cells[col - 1]);
+            }
+            ++line;
+        }
+        main.show();
+    }
+    rungbox::ui::DebugTools& tools() { return main.debugTools(); }
+    rungbox::debug::Debugger& debugger() { return main.session().debugger(); }
+    void start() {
+        main.session().toggleRun();
+        QVERIFY(main.session().running());
+    }
+    void scan() { main.session().scan(0); }
+    // A click in the breakpoint margin of `line`'s number.
+    void clickMargin(int line) {
+        QHeaderView* header = main.gridView()->verticalHeader();
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                          QPoint(4, main.gridView()->lineNumberCenter(line).y()));
+    }
+};
+
+} // namespace
+
+class DebugToolsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void menuSitsBeforeHelpAndFollowsTheRun() {
+        Window w;
+        const QList<QAction*> bar = w.main.menuBar()->actions();
+        QCOMPARE(bar.indexOf(w.tools().menu()->menuAction()) + 1,
+                 bar.indexOf(w.main.helpMenu()->menuAction()));
+        QStringList items;
+        for (QAction* item : w.tools().menu()->actions()) {
+            if (!item->isSeparator()) {
+                items << item->text() + ' ' + item->shortcut().toString();
+            }
+        }
+        QCOMPARE(items, QStringList({"&Pause F6", "Step &Scan F10", "Step &Tick Shift+F10",
+                                     "Step &Instruction F11", "Toggle &Breakpoint F9",
+                                     "&Watch Table Ctrl+W", "&Registers "}));
+        for (const bool running : {false, true, false}) {
+            if (running != w.main.session().running()) {
+                w.main.session().toggleRun();
+            }
+            QCOMPARE(w.tools().menu()->menuAction()->isEnabled(), running);
+            QCOMPARE(w.tools().stepLineItem()->isEnabled(), running);
+        }
+    }
+
+    // Each command from a running, unpaused start: what is paused, the line the grid shows as
+    // next, output 1000 (switch 0 is on) and timer 0's present value (switch 1 is on).
+    void commands_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<bool>("paused");
+        QTest::addColumn<int>("currentLine");
+        QTest::addColumn<bool>("output");
+        QTest::addColumn<int>("timer");
+        QTest::newRow("pause") << "pause" << true << 0 << false << 50;
+        QTest::newRow("step scan") << "scan" << true << 0 << true << 50;
+        QTest::newRow("step tick") << "tick" << true << 0 << false << 49;
+        QTest::newRow("step instruction") << "line" << true << 2 << false << 50;
+        QTest::newRow("four instructions") << "line line line line" << true << 5 << true << 50;
+        QTest::newRow("pause twice resumes") << "pause pause" << false << 0 << false << 50;
+    }
+    void commands() {
+        QFETCH(QString, command);
+        Window w;
+        w.start();
+        w.main.inputSwitch(0)->setChecked(true);
+        w.main.inputSwitch(1)->setChecked(false);
+        w.scan(); // TIM 0 held at 50; output 1000 on
+        w.main.inputSwitch(0)->setChecked(false);
+        w.main.inputSwitch(1)->setChecked(true);
+        w.scan(); // TIM 0 counts from 50; output 1000 off
+        w.main.inputSwitch(0)->setChecked(true);
+        rungbox::ui::DebugTools& tools = w.tools();
+        for (const QString& word : command.split(' ')) {
+            (word == "pause"  ? tools.pauseItem()
+             : word == "scan" ? tools.stepScanItem()
+             : word == "tick" ? tools.stepTickItem()
+                              : tools.stepLineItem())
+                ->trigger();
+        }
+        QFETCH(bool, paused);
+        QFETCH(int, currentLine);
+        QFETCH(bool, output);
+        QFETCH(int, timer);
+        QCOMPARE(w.debugger().paused(), paused);
+        QCOMPARE(tools.blinking(), paused);
+        QCOMPARE(tools.pauseItem()->text(), QString(paused ? "&Resume" : "&Pause"));
+        QCOMPARE(w.main.gridView()->gridModel().currentLine(), currentLine);
+        QCOMPARE(w.main.controller().relay(1000), output);
+        QCOMPARE(static_cast<int>(w.main.controller().timValue(0)), timer);
+        // A paused run's grid scrolls and takes margin clicks; a running one is locked.
+        QCOMPARE(w.main.gridView()->isEnabled(), paused);
+        // While paused, the scan and tick timers change nothing.
+        const bool relayBefore = w.main.controller().relay(1000);
+        w.main.inputSwitch(0)->setChecked(!relayBefore);
+        w.scan();
+        w.main.session().tick();
+        QCOMPARE(w.main.controller().relay(1000) != relayBefore, !paused);
+        QCOMPARE(static_cast<int>(w.main.controller().timValue(0)), timer - (paused ? 0 : 1));
+    }
+
+    // The shortcut keys reach the menu's items while the grid has the focus.
+    void keysWorkFromTheGrid() {
+        Window w;
+        w.start();
+        w.main.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w.main));
+        QTest::keyClick(w.main.gridView(), Qt::Key_F6);
+        QVERIFY(w.debugger().paused());
+        QTest::keyClick(w.main.gridView(), Qt::Key_F11);
+        QCOMPARE(w.main.gridView()->gridModel().currentLine(), 2);
+        QTest::keyClick(w.main.gridView(), Qt::Key_F10);
+        QCOMPARE(w.main.gridView()->gridModel().currentLine(), 0);
+        QTest::keyClick(w.main.gridView(), Qt::Key_F6);
+        QVERIFY(!w.debugger().paused());
+    }
+
+    void registerPanelShowsTheNextLineTheResultAndTheStack() {
+        Window w;
+        w.start();
+        w.main.inputSwitch(0)->setChecked(true);
+        w.tools().stepLineItem()->trigger();
+        w.tools().stepLineItem()->trigger();
+        QVERIFY(w.tools().registerPanel()->isVisible());
+        QCOMPARE(w.tools().registerText(),
+                 QString("Next line 3: AND BLK 0\nResult R = 1\nBlock stack (2, top first): 1 0"));
+        w.tools().stepScanItem()->trigger();
+        QCOMPARE(w.tools().registerText(), QString("Between scans"));
+    }
+
+    // Breakpoints toggle from the margin while stopped and while paused, show a dot, and stop a
+    // running scan before their line.
+    void breakpointMargin_data() {
+        QTest::addColumn<bool>("paused");
+        QTest::newRow("stopped") << false;
+        QTest::newRow("paused") << true;
+    }
+    void breakpointMargin() {
+        QFETCH(bool, paused);
+        Window w;
+        if (paused) {
+            w.start();
+            w.tools().pauseItem()->trigger();
+        }
+        const auto dot = [&w](int line) {
+            return !w.main.gridView()
+                        ->model()
+                        ->headerData(line - 1, Qt::Vertical, Qt::DecorationRole)
+                        .isNull();
+        };
+        w.clickMargin(4);
+        QVERIFY(w.debugger().breakpoint(4) && dot(4) && !dot(3));
+        w.clickMargin(4);
+        QVERIFY(!w.debugger().breakpoint(4) && !dot(4));
+        w.clickMargin(4);
+        if (!paused) {
+            w.start();
+        }
+        w.tools().pauseItem()->trigger(); // resume, or pause then resume below
+        if (!paused) {
+            w.tools().pauseItem()->trigger();
+        }
+        QVERIFY(!w.debugger().paused());
+        w.scan();
+        QVERIFY(w.debugger().paused());
+        QCOMPARE(w.main.gridView()->gridModel().currentLine(), 4);
+        w.main.session().toggleRun();
+        QVERIFY2(w.debugger().breakpoint(4), "a stop keeps the breakpoints");
+    }
+
+    // Forcing from the watch table: the lamp and the row show a padlock, the program cannot
+    // write the relay, a stop releases it.
+    void watchTableForces_data() {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<int>("lamp"); ///< output lamp n, or -1 - n for input lamp n
+        QTest::addColumn<bool>("forceOn");
+        QTest::newRow("output forced off") << "1000" << 0 << false;
+        QTest::newRow("input forced on") << "1" << -2 << true;
+    }
+    void watchTableForces() {
+        QFETCH(QString, entry);
+        QFETCH(int, lamp);
+        QFETCH(bool, forceOn);
+        Window w;
+        w.start();
+        w.main.inputSwitch(0)->setChecked(true);
+        rungbox::ui::WatchWindow* watch = w.tools().watchWindow();
+        QVERIFY(watch->addEntry(entry));
+        QVERIFY(!watch->addEntry("TIM 8"));
+        QVERIFY(watch->addEntry("tim 0"));
+        watch->table()->setCurrentCell(0, 0);
+        watch->forceSelected(forceOn);
+        w.scan();
+        w.main.session().tick();
+        const int address = entry.toInt();
+        rungbox::ui::Lamp* shown =
+            lamp >= 0 ? w.main.outputLamp(lamp) : w.main.inputLamp(-1 - lamp);
+        QVERIFY(shown->locked());
+        QCOMPARE(w.main.controller().relay(address), forceOn);
+        QCOMPARE(shown->isOn(), forceOn);
+        watch->refresh();
+        QCOMPARE(watch->table()->item(0, 1)->text(), QString(forceOn ? "1" : "0"));
+        QCOMPARE(watch->table()->item(0, 4)->text(), QString(forceOn ? "on" : "off"));
+        QVERIFY(!watch->table()->item(0, 4)->icon().isNull());
+        QCOMPARE(watch->table()->item(1, 0)->text() + ' ' + watch->table()->item(1, 2)->text(),
+                 QString("TIM 0 5.0"));
+        w.main.session().toggleRun();
+        QVERIFY(!shown->locked());
+        QVERIFY(w.main.controller().forces().empty());
+    }
+};
+
+QTEST_MAIN(DebugToolsTest)
+#include "DebugToolsTest.moc"
