@@ -96,7 +96,7 @@ void Controller::reset() {
 void Controller::readInputs() {
     std::uint16_t switches = m_panel.inputSwitches();
     for (int n = 0; n < kInputCount; ++n) {
-        m_bits[static_cast<std::size_t>(n)] = (switches >> n) & 1U;
+        m_bits[static_cast<std::size_t>(n)] = static_cast<std::uint8_t>((switches >> n) & 1);
     }
     if (!m_forces.empty()) [[unlikely]] {
         // A forced input ignores its switch; its lamp shows the forced value.
@@ -110,7 +110,7 @@ void Controller::readInputs() {
     if (changed != 0) {
         for (int n = 0; n < kInputCount; ++n) {
             if ((changed >> n) & 1U) {
-                m_panel.setInputLamp(n, (switches >> n) & 1U);
+                m_panel.setInputLamp(n, ((switches >> n) & 1) != 0);
             }
         }
         m_inputLampsShown = switches;
@@ -127,7 +127,7 @@ void Controller::showOutputs() {
     if (changed != 0) {
         for (int n = 0; n < kOutputCount; ++n) {
             if ((changed >> n) & 1U) {
-                m_panel.setOutputLamp(n, (outputs >> n) & 1U);
+                m_panel.setOutputLamp(n, ((outputs >> n) & 1) != 0);
             }
         }
         m_outputLampsShown = outputs;

@@ -13,7 +13,7 @@ std::uint16_t withBit(std::uint16_t mask, int n, bool on) {
 
 void appendLamps(std::string& out, std::uint16_t lamps) {
     for (int n = 0; n < engine::kInputCount; ++n) {
-        out += ((lamps >> n) & 1U) != 0 ? '1' : '0';
+        out += ((lamps >> n) & 1) != 0 ? '1' : '0';
     }
 }
 
