@@ -319,7 +319,10 @@ void Recorder::startBlock() {
             block.snapshot[slot] = m_slots[slot].value;
         }
     }
-    block.capacity = kBlockBytes + kMaxFrameBytes;
+    // Blocks are closed only between samples, and one sample writes at most two frames (the last
+    // sample of a run of equal steps, then its own), so a block that is not yet full has room
+    // for both.
+    block.capacity = kBlockBytes + 2 * kMaxFrameBytes;
     block.bytes = std::make_unique<std::uint8_t[]>(block.capacity);
     m_memory += blockMemory(block.capacity, block.snapshot.capacity());
     m_blocks.push_back(std::move(block));

@@ -17,6 +17,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <functional>
 #include <map>
 #include <optional>
 
@@ -353,15 +354,18 @@ private slots:
         QFETCH(QString, name);
         Window w;
         MainWindow& l = w.ladder;
-        const std::map<QString, QWidget*> controls = {{"switch", l.inputSwitch(n)},
-                                                      {"input", l.inputLamp(n)},
-                                                      {"output", l.outputLamp(n)},
-                                                      {"timer", l.timerDisplay(n)},
-                                                      {"counter", l.counterDisplay(n)},
-                                                      {"run", l.runButton()},
-                                                      {"grid", l.gridView()}};
+        // Only the row's own control is looked up: n is a lamp number in one row, a timer's in
+        // another.
+        const std::map<QString, std::function<QWidget*()>> controls = {
+            {"switch", [&] { return l.inputSwitch(n); }},
+            {"input", [&] { return l.inputLamp(n); }},
+            {"output", [&] { return l.outputLamp(n); }},
+            {"timer", [&] { return l.timerDisplay(n); }},
+            {"counter", [&] { return l.counterDisplay(n); }},
+            {"run", [&]() -> QWidget* { return l.runButton(); }},
+            {"grid", [&]() -> QWidget* { return l.gridView(); }}};
         QAccessibleInterface* accessible =
-            QAccessible::queryAccessibleInterface(controls.at(control));
+            QAccessible::queryAccessibleInterface(controls.at(control)());
         QVERIFY(accessible != nullptr);
         QCOMPARE(accessible->text(QAccessible::Name), name);
     }
