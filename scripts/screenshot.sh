@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Renders docs/screenshot.png, the README's picture: the main window on a virtual X display with
 # a small program running, a few switches on and their lamps lit; docs/ladder.png, the
-# Ladder Diagram window during such a run; and docs/gate.png and docs/conveyor.png, each
-# machine's window running its solution program from examples/.
+# Ladder Diagram window during such a run; docs/gate.png and docs/conveyor.png, each
+# machine's window running its solution program from examples/; and docs/debug.png and
+# docs/debug_ladder.png, a paused run with its watch table and its diagram.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/lib/packages.sh
@@ -11,10 +12,12 @@ ensure_packages "${RUNGBOX_BUILD_PACKAGES[@]}" xvfb xauth imagemagick
 # RUNGBOX_BUILD_DIR names an already configured build directory to use instead of the release
 # preset's.
 if [ -n "${RUNGBOX_BUILD_DIR:-}" ]; then
-    cmake --build "$RUNGBOX_BUILD_DIR" --target rungbox_screenshot rungbox_module_screenshot
+    cmake --build "$RUNGBOX_BUILD_DIR" --target rungbox_screenshot rungbox_module_screenshot \
+        rungbox_debug_screenshot
     shooter=$RUNGBOX_BUILD_DIR/tools/rungbox_screenshot
 else
-    configure_and_build release rungbox_screenshot rungbox_module_screenshot
+    configure_and_build release rungbox_screenshot rungbox_module_screenshot \
+        rungbox_debug_screenshot
     shooter=./build/release/tools/rungbox_screenshot
 fi
 
@@ -41,3 +44,11 @@ for module in gate conveyor; do
         "$(dirname "$shooter")/rungbox_module_screenshot" "$module" "examples/$module.PLC" "$raw"
     frame "docs/$module.png"
 done
+
+raw2=$(mktemp --suffix=.png)
+trap 'rm -f "$raw" "$raw2"' EXIT
+xvfb-run -a -s "-screen 0 1600x1000x24" env QT_QPA_PLATFORM=xcb \
+    "$(dirname "$shooter")/rungbox_debug_screenshot" "$raw" "$raw2"
+frame docs/debug.png
+cp "$raw2" "$raw"
+frame docs/debug_ladder.png

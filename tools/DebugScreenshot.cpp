@@ -1,10 +1,12 @@
 // Renders a paused run for the README's "Debugging a run": the main window stopped at a
 // breakpoint after a few steps, an output forced off, with the register panel and the watch
-// table beside it. Usage: rungbox_debug_screenshot OUTPUT.png
+// table beside it. Usage: rungbox_debug_screenshot OUTPUT.png [LADDER.png]; with LADDER.png, the
+// Ladder Diagram window of the same paused run too, with its breakpoints and padlock.
 
 #include "ToolWindow.h"
 #include "ui/CodeGridView.h"
 #include "ui/DebugTools.h"
+#include "ui/LadderWindow.h"
 #include "ui/WatchWindow.h"
 
 #include <QApplication>
@@ -34,7 +36,7 @@ const std::vector<ToolLine> kProgram = {
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     if (argc < 2) {
-        std::fprintf(stderr, "usage: rungbox_debug_screenshot OUTPUT.png\n");
+        std::fprintf(stderr, "usage: rungbox_debug_screenshot OUTPUT.png [LADDER.png]\n");
         return 2;
     }
     ToolWindow tool;
@@ -81,6 +83,16 @@ int main(int argc, char* argv[]) {
     if (!shot.save(QString::fromLocal8Bit(argv[1]))) {
         std::fprintf(stderr, "cannot write %s\n", argv[1]);
         return 1;
+    }
+    if (argc > 2) {
+        rungbox::ui::LadderWindow* ladder = window.showLadderDiagram();
+        ToolWindow::runFor(100);
+        ladder->resize(ladder->canvas()->size() + QSize(4, 4));
+        ToolWindow::runFor(100);
+        if (!ladder->grab().save(QString::fromLocal8Bit(argv[2]))) {
+            std::fprintf(stderr, "cannot write %s\n", argv[2]);
+            return 1;
+        }
     }
     return tool.messages() == 0 ? 0 : 1;
 }

@@ -17,8 +17,24 @@ bool LadderDiagram::poll() {
     }
     // A scan paused between two lines shows the line it executes next; otherwise the grid's.
     const int paused = m_session.debugger().currentLine();
-    return m_monitor.refresh(m_lines, paused != 0 ? paused : grid.line(),
-                             m_session.running() ? &m_session.controller() : nullptr);
+    const bool pictureChanged =
+        m_monitor.refresh(m_lines, paused != 0 ? paused : grid.line(),
+                          m_session.running() ? &m_session.controller() : nullptr);
+    DebugMarks marks{m_session.debugger().breakpointLines(), m_session.controller().forces()};
+    const bool marksChanged = marks != m_marks;
+    if (marksChanged) {
+        m_marks = std::move(marks);
+    }
+    return pictureChanged || marksChanged;
+}
+
+bool DebugMarks::breakpoint(int line) const {
+    return std::binary_search(breakpoints.begin(), breakpoints.end(), line);
+}
+
+int DebugMarks::forced(int address) const {
+    const auto it = forces.find(address);
+    return it == forces.end() ? -1 : (it->second ? 1 : 0);
 }
 
 std::string LadderDiagram::text() {

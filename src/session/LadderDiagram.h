@@ -7,10 +7,23 @@
 #include "Session.h"
 #include "ladder/Monitor.h"
 
+#include <map>
 #include <string>
 #include <vector>
 
 namespace rungbox::session {
+
+/// What the debugger adds to the picture: the breakpoints' lines (ascending) and the forced
+/// relays with their forced values.
+struct DebugMarks {
+    std::vector<int> breakpoints;
+    std::map<int, bool> forces;
+
+    bool breakpoint(int line) const;
+    /// The forced value of relay `address`, as -1 (not forced), 0 or 1.
+    int forced(int address) const;
+    bool operator==(const DebugMarks&) const = default;
+};
 
 class LadderDiagram {
 public:
@@ -24,6 +37,8 @@ public:
 
     /// The layout, current line and power flow as of the last poll.
     const ladder::Monitor& monitor() const { return m_monitor; }
+    /// The breakpoints and forces as of the last poll.
+    const DebugMarks& marks() const { return m_marks; }
 
     /// The diagram as text (ladder/TextDiagram.h) as of now; marked with power during a run.
     std::string text();
@@ -31,6 +46,7 @@ public:
 private:
     const Session& m_session;
     ladder::Monitor m_monitor;
+    DebugMarks m_marks;
     std::vector<ladder::LineText> m_lines; // views into the grid's cells
 };
 

@@ -2,7 +2,7 @@
 
 // The code grid on the main window: a table view over CodeGridModel. It has no cursor of its
 // own: it shows the grid's current cell and selection, hands every key to the editor and turns
-// clicks and drags into the grid's Row, Col, RowSel and ColSel.
+// clicks and drags into the grid's current cell and selection.
 
 #include "CodeGridModel.h"
 #include "editor/Editor.h"

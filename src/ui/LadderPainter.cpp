@@ -45,8 +45,8 @@ QString markText(const Element& el) {
 } // namespace
 
 LadderPainter::LadderPainter(const ladder::Layout& layout, const ladder::PowerFlow* flow,
-                             int currentLine)
-    : m_layout(layout), m_flow(flow), m_currentLine(currentLine) {
+                             int currentLine, const session::DebugMarks* marks)
+    : m_layout(layout), m_flow(flow), m_currentLine(currentLine), m_marks(marks) {
     double y = kRungGap;
     for (const ladder::Rung& rung : layout.rungs()) {
         m_rungTop.push_back(y);
@@ -189,6 +189,9 @@ void LadderPainter::paintRung(QPainter& painter, int r) const {
         case ElementKind::Mark:
             break;
         }
+        if (m_marks != nullptr) {
+            paintDebugMarks(painter, r, el);
+        }
     }
 
     // The problems, one row each below the rung.
@@ -199,6 +202,33 @@ void LadderPainter::paintRung(QPainter& painter, int r) const {
                                 m_size.width() - x(0), kRowHeight),
                          Qt::AlignLeft | Qt::AlignVCenter, markText(el));
     }
+}
+
+// A breakpoint is a red dot at the top left of its line's element; a forced relay's contact or
+// coil carries a padlock at its top right, filled with the forced value's colour.
+void LadderPainter::paintDebugMarks(QPainter& painter, int r, const Element& el) const {
+    if (el.line <= 0 || el.kind == ElementKind::Mark) {
+        return;
+    }
+    const QRectF cell = cellRect(r, el.cell);
+    painter.save();
+    if (m_marks->breakpoint(el.line)) {
+        painter.setPen(QPen(QColor(120, 0, 0), 1));
+        painter.setBrush(QColor(220, 30, 30));
+        painter.drawEllipse(QPointF(cell.left() + 7, cell.top() + 7), 5, 5);
+    }
+    const bool relay = el.form.operand == engine::Operand::Relay &&
+                       (el.kind == ElementKind::Contact || el.kind == ElementKind::Coil);
+    const int forced = relay ? m_marks->forced(el.number) : -1;
+    if (forced >= 0) {
+        const QRectF body(cell.right() - 15, cell.top() + 8, 10, 8);
+        painter.setPen(QPen(kInk, 1.4));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawArc(QRectF(body.left() + 2, body.top() - 5, 6, 10), 0, 180 * 16);
+        painter.setBrush(forced == 1 ? QColor(0, 160, 60) : QColor(200, 200, 200));
+        painter.drawRect(body);
+    }
+    painter.restore();
 }
 
 namespace {

@@ -9,6 +9,7 @@
 
 #include "ladder/Layout.h"
 #include "ladder/PowerFlow.h"
+#include "session/LadderDiagram.h"
 
 #include <QColor>
 #include <QPointF>
@@ -29,9 +30,11 @@ public:
     static constexpr double kMargin = 44; ///< left of the left rail: the rungs' line numbers
     static constexpr double kRungGap = 14;
 
-    /// Paints `layout` with `flow` (nullptr while stopped) and marks `currentLine` (0: none).
-    /// All three are read when painting; they must outlive the painter.
-    LadderPainter(const ladder::Layout& layout, const ladder::PowerFlow* flow, int currentLine);
+    /// Paints `layout` with `flow` (nullptr while stopped) and marks `currentLine` (0: none),
+    /// and the breakpoints and forced relays of `marks` (nullptr: none). All are read when
+    /// painting; they must outlive the painter.
+    LadderPainter(const ladder::Layout& layout, const ladder::PowerFlow* flow, int currentLine,
+                  const session::DebugMarks* marks = nullptr);
 
     /// The whole picture in pixels at zoom 1.
     QSizeF size() const { return m_size; }
@@ -56,10 +59,12 @@ private:
     void paintBox(QPainter& painter, const ladder::Element& el, int index) const;
     void paintEnd(QPainter& painter, const ladder::Element& el) const;
     void hwire(QPainter& painter, double x0, double x1, double y, bool on) const;
+    void paintDebugMarks(QPainter& painter, int rung, const ladder::Element& el) const;
 
     const ladder::Layout& m_layout;
     const ladder::PowerFlow* m_flow;
     int m_currentLine;
+    const session::DebugMarks* m_marks;
     std::vector<double> m_rungTop;
     QSizeF m_size;
 };

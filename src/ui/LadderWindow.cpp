@@ -25,7 +25,7 @@ public:
 
     LadderPainter painter() const {
         const ladder::Monitor& m = m_window.monitor();
-        return LadderPainter(m.layout(), m.flow(), m.currentLine());
+        return LadderPainter(m.layout(), m.flow(), m.currentLine(), &m_window.m_diagram.marks());
     }
 
 protected:

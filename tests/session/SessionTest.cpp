@@ -1,6 +1,7 @@
 // The session as both front ends use it: observers follow every run from its start, through each
 // scan, to its stop, whether the button or a program error stops it.
 
+#include "session/LadderDiagram.h"
 #include "session/Session.h"
 #include "files/DiskFileSystem.h"
 #include "support/Recorders.h"
@@ -128,6 +129,30 @@ TEST(Session, NewAndLoadClearTheBreakpointsOnlyWhenTheProgramGoes) {
     f.session.editor().setCodeChanged(false);
     f.session.newProgram();
     EXPECT_FALSE(f.session.debugger().breakpoint(1));
+}
+
+// The diagram repaints when a breakpoint or a force changes, even though the program and its
+// power flow do not, and its marks say which lines and relays.
+TEST(Session, TheDiagramFollowsBreakpointsAndForces) {
+    Fixture f({{"LD", "0", ""}, {"OUT", "1000", ""}, {"END", "", ""}});
+    LadderDiagram diagram(f.session);
+    EXPECT_TRUE(diagram.poll());
+    EXPECT_FALSE(diagram.poll());
+    f.session.debugger().setBreakpoint(2, true);
+    EXPECT_TRUE(diagram.poll());
+    EXPECT_TRUE(diagram.marks().breakpoint(2));
+    EXPECT_FALSE(diagram.marks().breakpoint(1));
+    f.session.toggleRun();
+    f.session.scan(1); // pauses before line 2
+    diagram.poll();
+    EXPECT_FALSE(diagram.poll());
+    f.session.debugger().force(1000, true);
+    EXPECT_TRUE(diagram.poll());
+    EXPECT_EQ(diagram.marks().forced(1000), 1);
+    EXPECT_EQ(diagram.marks().forced(0), -1);
+    f.session.toggleRun(); // stopping releases every force
+    diagram.poll();
+    EXPECT_EQ(diagram.marks().forced(1000), -1);
 }
 
 } // namespace
