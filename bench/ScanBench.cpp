@@ -9,6 +9,7 @@
 // yardstick cannot drift from the ladder program it stands for.
 
 #include "BenchProgram.h"
+#include "BestTimeReporter.h"
 #include "engine/LineSyntax.h"
 
 #include <benchmark/benchmark.h>
@@ -361,28 +362,7 @@ BENCHMARK(BM_FusedScan)->MinTime(0.3)->Repetitions(kRepetitions);
 BENCHMARK(BM_ReferenceScan)->MinTime(0.3)->Repetitions(kRepetitions);
 BENCHMARK(BM_NativeScan)->MinTime(0.3)->Repetitions(kRepetitions);
 
-// The console table as usual, and the best CPU time per scan of each benchmark on the side.
-class BestTimeReporter : public benchmark::ConsoleReporter {
-public:
-    BestTimeReporter()
-        : ConsoleReporter(isatty(STDOUT_FILENO) != 0 ? OO_ColorTabular : OO_Tabular) {}
-
-    std::map<std::string, double> bestNs;
-
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs) {
-            if (run.run_type != Run::RT_Iteration || run.time_unit != benchmark::kNanosecond) {
-                continue;
-            }
-            const double ns = run.GetAdjustedCPUTime();
-            auto [it, added] = bestNs.emplace(run.run_name.function_name, ns);
-            if (!added && ns < it->second) {
-                it->second = ns;
-            }
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-};
+using rungbox::bench::BestTimeReporter;
 
 } // namespace
 

@@ -4,6 +4,7 @@
 // A run that records nothing never calls the recorder, so it costs nothing there.
 
 #include "BenchProgram.h"
+#include "BestTimeReporter.h"
 #include "trace/Recorder.h"
 
 #include <benchmark/benchmark.h>
@@ -70,29 +71,7 @@ constexpr int kRepetitions = 12;
 BENCHMARK(BM_Scan)->MinTime(0.2)->Repetitions(kRepetitions);
 BENCHMARK(BM_ScanRecorded)->MinTime(0.2)->Repetitions(kRepetitions);
 
-// The console table as usual, and the best CPU time per scan of each benchmark on the side: the
-// run least disturbed by whatever else the machine was doing.
-class BestTimeReporter : public benchmark::ConsoleReporter {
-public:
-    BestTimeReporter()
-        : ConsoleReporter(isatty(STDOUT_FILENO) != 0 ? OO_ColorTabular : OO_Tabular) {}
-
-    std::map<std::string, double> bestNs;
-
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs) {
-            if (run.run_type != Run::RT_Iteration || run.time_unit != benchmark::kNanosecond) {
-                continue;
-            }
-            const double ns = run.GetAdjustedCPUTime();
-            auto [it, added] = bestNs.emplace(run.run_name.function_name, ns);
-            if (!added && ns < it->second) {
-                it->second = ns;
-            }
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-};
+using rungbox::bench::BestTimeReporter;
 
 } // namespace
 
