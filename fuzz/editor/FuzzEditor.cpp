@@ -26,10 +26,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     while (in.remaining_bytes() > 0) {
         switch (in.ConsumeIntegralInRange(0, 6)) {
         case 0:
-        case 1:
-            editor.pressKey(in.ConsumeIntegralInRange(0, 255), in.ConsumeIntegralInRange(0, 7));
-            fuzz::require(editor.codeChanged() || !grid.enabled(), "every key marks a change");
+        case 1: {
+            const int key = in.ConsumeIntegralInRange(0, 255);
+            const int mods = in.ConsumeIntegralInRange(0, 7);
+            const bool ctrl = (mods & editor::KeyMod::Ctrl) != 0;
+            const bool selecting =
+                !ctrl && (mods & editor::KeyMod::Shift) != 0 &&
+                (key == editor::Key::Up || key == editor::Key::Down || key == editor::Key::Space);
+            const bool wasChanged = editor.codeChanged();
+            editor.pressKey(key, mods);
+            if (!ctrl && !selecting) {
+                fuzz::require(editor.codeChanged() || !grid.enabled(),
+                              "every key without Ctrl marks a change");
+            }
+            if (ctrl && key != editor::Key::Z && key != editor::Key::Y) {
+                fuzz::require(editor.codeChanged() == wasChanged,
+                              "a Ctrl key other than undo and redo marks nothing");
+            }
             break;
+        }
         case 2:
             grid.select(in.ConsumeIntegralInRange(-5, 305), in.ConsumeIntegralInRange(-2, 6),
                         in.ConsumeIntegralInRange(-5, 305), in.ConsumeIntegralInRange(-2, 6));
