@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <deque>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -72,6 +73,21 @@ public:
         return platform::BoxStyle::buttons(style) == platform::BoxStyle::OkOnly
                    ? platform::BoxAnswer::Ok
                    : platform::BoxAnswer::No;
+    }
+};
+
+/// A file dialog that answers `path` to every question (nullopt: cancelled) and counts them.
+struct ScriptedDialog : platform::FileDialog {
+    std::optional<std::string> path;
+    int calls = 0;
+
+    std::optional<std::string> askSavePath(std::string_view, std::string_view) override {
+        ++calls;
+        return path;
+    }
+    std::optional<std::string> askOpenPath(std::string_view) override {
+        ++calls;
+        return path;
     }
 };
 

@@ -19,18 +19,11 @@ using rungbox::ui::MainWindow;
 
 namespace {
 
-struct NoDialog : rungbox::platform::FileDialog {
-    std::optional<std::string> askSavePath(std::string_view, std::string_view) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> askOpenPath(std::string_view) override { return std::nullopt; }
-};
-
 // A main window with a small program typed into the grid; input 0 drives output 1000 through
 // an AND BLK, TIM 0 counts while input 1 is on.
 struct Window {
     RecordingBoxes boxes;
-    NoDialog dialog;
+    rungbox::test::ScriptedDialog dialog;
     MainWindow main{boxes, dialog};
 
     Window() {

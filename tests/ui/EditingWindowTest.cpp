@@ -21,18 +21,9 @@ using rungbox::ui::MainWindow;
 
 namespace {
 
-struct ScriptedDialog : rungbox::platform::FileDialog {
-    std::optional<std::string> path;
-    int calls = 0;
-    std::optional<std::string> askSavePath(std::string_view, std::string_view) override {
-        return ++calls, path;
-    }
-    std::optional<std::string> askOpenPath(std::string_view) override { return ++calls, path; }
-};
-
 struct Window {
     RecordingBoxes boxes;
-    ScriptedDialog dialog;
+    rungbox::test::ScriptedDialog dialog;
     MainWindow ladder{boxes, dialog};
 
     rungbox::ui::CodeGridView* view() const { return ladder.gridView(); }

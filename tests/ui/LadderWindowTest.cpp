@@ -20,14 +20,6 @@ using rungbox::ui::MainWindow;
 
 namespace {
 
-struct ScriptedDialog : rungbox::platform::FileDialog {
-    std::optional<std::string> path;
-    std::optional<std::string> askSavePath(std::string_view, std::string_view) override {
-        return path;
-    }
-    std::optional<std::string> askOpenPath(std::string_view) override { return path; }
-};
-
 void writeProgram(MainWindow& window, const std::vector<std::array<const char*, 3>>& lines) {
     for (std::size_t i = 0; i < lines.size(); ++i) {
         for (int col = 1; col <= 3; ++col) {
@@ -51,7 +43,7 @@ class LadderWindowTest : public QObject {
 private slots:
     void viewMenuStandsBetweenModuleAndHelp() {
         RecordingBoxes boxes;
-        ScriptedDialog dialog;
+        rungbox::test::ScriptedDialog dialog;
         MainWindow window(boxes, dialog);
         window.show();
         QStringList titles;
@@ -69,7 +61,7 @@ private slots:
 
     void followsEditsAndClicksSelectLines() {
         RecordingBoxes boxes;
-        ScriptedDialog dialog;
+        rungbox::test::ScriptedDialog dialog;
         MainWindow window(boxes, dialog);
         window.show();
         LadderWindow* ladder = window.showLadderDiagram();
@@ -103,7 +95,7 @@ private slots:
 
     void showsPowerDuringARun() {
         RecordingBoxes boxes;
-        ScriptedDialog dialog;
+        rungbox::test::ScriptedDialog dialog;
         MainWindow window(boxes, dialog);
         window.show();
         LadderWindow* ladder = window.showLadderDiagram();
@@ -126,7 +118,7 @@ private slots:
 
     void exportWritesSvgAndPng() {
         RecordingBoxes boxes;
-        ScriptedDialog dialog;
+        rungbox::test::ScriptedDialog dialog;
         MainWindow window(boxes, dialog);
         window.show();
         writeProgram(window,

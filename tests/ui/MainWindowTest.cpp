@@ -31,15 +31,6 @@ Q_DECLARE_METATYPE(BoxAnswer)
 namespace {
 
 // A file dialog that never opens: it counts its calls and answers with `path`.
-struct ScriptedDialog : rungbox::platform::FileDialog {
-    std::optional<std::string> path;
-    int calls = 0;
-    std::optional<std::string> askSavePath(std::string_view, std::string_view) override {
-        return ++calls, path;
-    }
-    std::optional<std::string> askOpenPath(std::string_view) override { return ++calls, path; }
-};
-
 // Counts the show events of the widgets it filters.
 struct ShowCounter : QObject {
     int count = 0;
@@ -51,7 +42,7 @@ struct ShowCounter : QObject {
 // A main window with recorders, shown on the offscreen screen.
 struct Window {
     RecordingBoxes boxes;
-    ScriptedDialog dialog;
+    rungbox::test::ScriptedDialog dialog;
     MainWindow ladder{boxes, dialog};
 
     Window() { ladder.show(); }

@@ -12,16 +12,7 @@
 using rungbox::machines::ConveyorPlant;
 using rungbox::machines::GatePlant;
 
-namespace {
-
-struct NoDialog : rungbox::platform::FileDialog {
-    std::optional<std::string> askSavePath(std::string_view, std::string_view) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> askOpenPath(std::string_view) override { return std::nullopt; }
-};
-
-} // namespace
+namespace {} // namespace
 
 class ModuleWindowTest : public QObject {
     Q_OBJECT
@@ -29,7 +20,7 @@ class ModuleWindowTest : public QObject {
 private slots:
     void theModuleMenuPutsTheMachineOnTheTerminals() {
         rungbox::test::RecordingBoxes boxes;
-        NoDialog dialog;
+        rungbox::test::ScriptedDialog dialog;
         rungbox::ui::MainWindow main(boxes, dialog);
         main.show();
         // The closed limit (input 2) lights the warning light (1002).

@@ -24,19 +24,11 @@ using rungbox::ui::TimingWindow;
 
 namespace {
 
-struct ScriptedDialog : rungbox::platform::FileDialog {
-    std::optional<std::string> path;
-    std::optional<std::string> askSavePath(std::string_view, std::string_view) override {
-        return path;
-    }
-    std::optional<std::string> askOpenPath(std::string_view) override { return path; }
-};
-
 // A main window running "switch 0 starts timer 0 (3 ticks); its done bit lights output 0", its
 // timers stopped so that the test alone decides when scans and ticks come.
 struct Running {
     RecordingBoxes boxes;
-    ScriptedDialog dialog;
+    rungbox::test::ScriptedDialog dialog;
     MainWindow main{boxes, dialog};
     std::uint64_t ms = 0;
 
