@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs whatever is missing, builds Rungbox and runs every test: the normal build, then the
 # whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer.
 #

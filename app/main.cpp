@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rungbox: shows the splash window, which opens the main window two seconds later.
 //
 //   rungbox [FILE.PLC]

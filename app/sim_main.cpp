@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // rungbox-sim: runs a ladder program file without the window, driven by a script.
 //
 //   rungbox-sim [--vcd FILE] PROGRAM.PLC [SCRIPT]

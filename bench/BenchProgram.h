@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The benchmarks' program: 298 lines that use every instruction form, a panel that costs next to

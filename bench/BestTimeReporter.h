@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The benchmarks' console reporter: the usual table, and the best CPU time per iteration of each

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the ladder diagram's work on a 299-line program that uses every instruction form: the
 // layout (done after every edit while the diagram is open), the power flow (done for every
 // picture during a run) and the text picture. The layout's target is well under 2 ms.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times one full scan of a 298-line ladder program that uses every instruction form, once through
 // the controller and once as the same program written out by hand in C++ on the same memory
 // layout, and prints how many times slower the controller is.

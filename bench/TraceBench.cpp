@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the timing recorder against the scan it records: one scan of the 298-line benchmark
 // program alone, and the same scan followed by a sample of the default signals (the 16 inputs,
 // 16 outputs, timer and counter done bits and values), and prints what recording adds to a scan.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the release configuration and runs the scan benchmark: the controller's scan of a
 # 298-line program against the same program written by hand in C++. Extra arguments go to the
 # benchmark (for example --benchmark_filter=Engine). The last line printed is

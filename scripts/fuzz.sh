@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets with clang and runs each for a bounded time.
 #
 #   scripts/fuzz.sh [SECONDS]   fuzz each target SECONDS (default 60) with -fork=2 -timeout=2,

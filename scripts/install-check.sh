@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Proves the Debian package on the machine it runs on, meant to be a fresh minimal Debian 12
 # (see ../shared/tools/fresh-check.sh):
 #

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package: a release build with the install prefix /usr (the `package` preset:
 # -O2 and the hardening flags Debian builds with; GCC 12 at -O3 reports a false -Wrestrict inside
 # std::string, which -Werror turns into a failed build), then CPack's DEB generator. Checks the desktop entry, the AppStream metainfo and the package

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders docs/screenshot.png, the README's picture: the main window on a virtual X display with
 # a small program running, a few switches on and their lamps lit; docs/ladder.png, the
 # Ladder Diagram window during such a run; docs/gate.png and docs/conveyor.png, each

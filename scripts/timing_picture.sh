@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders docs/timing.png, the README's timing diagram: the motor example (tests/sim/cases/
 # example.PLC) run by docs/motor_timing.script, recorded and drawn by the timing window's painter.
 set -euo pipefail

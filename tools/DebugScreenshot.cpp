@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders a paused run for the README's "Debugging a run": the main window stopped at a
 // breakpoint after a few steps, an output forced off, with the register panel and the watch
 // table beside it. Usage: rungbox_debug_screenshot OUTPUT.png [LADDER.png]; with LADDER.png, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders a machine's window for the README while it runs its solution program:
 //   rungbox_module_screenshot gate|conveyor PROGRAM.PLC OUTPUT.png
 // The gate opens on the remote with a car waiting, which drives into the gateway; the conveyor

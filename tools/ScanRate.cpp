@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Measures the main window's scan rate and the process's CPU use while a 298-line program runs
 // with four input switches on. Usage: rungbox_scan_rate [--ladder] [seconds]; with --ladder the
 // Ladder Diagram window is open beside the main window during the run. Prints the figures;

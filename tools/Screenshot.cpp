@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the main window for the README: a small program running, a few switches on, lamps
 // lit, a timer and a counter part way. Usage: rungbox_screenshot OUTPUT.png
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the timing diagram of a recorded rungbox-sim run as a PNG, with the window's own
 // painter: the README's picture. Usage:
 //   rungbox_timing_picture PROGRAM.PLC SCRIPT OUTPUT.png [SIGNAL...]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The main window as the developer tools drive it: message boxes and the file dialog are quiet

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any sequence of keys, selections and line operations on a grid. The headings and line numbers
 // never change, the cursor stays on an editable cell, and nothing is written past line 299.
 

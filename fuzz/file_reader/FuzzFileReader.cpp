@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a .PLC file, loaded through File > Load into a grid. Whatever the file holds,
 // the load shows a message or fills the grid, and the grid keeps its shape. Whatever it loaded,
 // Save As then Load gives back: every cell up to the first "END", and nothing below it.

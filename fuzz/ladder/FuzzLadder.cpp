@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any text in the cells of up to 299 lines gives a ladder layout: every line with words up to the
 // first END is drawn as exactly one element (or mark) and no line after it is, every element and
 // wire lies inside its rung, every net is set before it is read, and the text picture and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any text in the cells of up to 299 lines, started with the run/stop button and driven through
 // a few hundred scans and ticks with changing inputs. A program error ends the run; nothing else
 // goes wrong, and the fast scan agrees with the plain reference scan at every step.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by run.sh, test.sh and the scripts under scripts/: installs the Debian packages the
 # project needs, and nothing when they are already there.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The debugging state of a run that front ends show: whether the run is paused, the breakpoints,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The watch table's model: the relays, timers and counters a user chose to follow, and what

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The clipboard's form of code lines: one code line a line of text, its three cells (code,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The code grid: the ladder program as text cells, with a current cell and a selection. It is

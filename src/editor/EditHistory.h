@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The undo history of the code grid: every edit of the cells is recorded as one step (the cells

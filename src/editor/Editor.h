@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Editing the program in the code grid: the editing keys, line insertion and deletion, emptying

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The form of a program that the fast scans run. Contacts, block combinations, outputs and the

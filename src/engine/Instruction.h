@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The instruction set, written down once. Every other piece of the engine (the decoder, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The controller's port: the panel of switches, lamps and displays it reads and drives. The

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // How a program line is read: the words of its code cell and the numbers of its LOCATION and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The decoded form of a program. When a run starts, each line of the program table is decoded

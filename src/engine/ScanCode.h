@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Machine code for one fused program, where the platform allows it (x86-64 with POSIX memory

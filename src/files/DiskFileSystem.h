@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The real file system behind the file commands (POSIX): whole-file reads and atomic saves.

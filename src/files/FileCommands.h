@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The program's file commands and its lifecycle: Save, Save As, Load, opening a file by name

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The ladder program file (.PLC): a header of two lines, then one text line per cell of each

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The ladder diagram of a program: its code lines turned into rungs of contacts between two power

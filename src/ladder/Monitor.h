@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // What a diagram view shows, and whether it must be drawn again: the layout of the program's

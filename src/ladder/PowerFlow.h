@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Which wires, contacts and coils of a ladder diagram carry power, read from the controller

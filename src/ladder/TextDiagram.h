@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The ladder diagram as plain text, for rungbox-sim and for the layout's golden tests.

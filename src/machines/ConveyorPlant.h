@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The Conveyor: a belt carrying boxes from a feeder past a pusher, which sorts the tall ones

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The House Gate: a driveway gate whose motor opens or closes it in 8 s of travel, with a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The Module menu's choice and the machine it puts on the controller's terminals. The host owns

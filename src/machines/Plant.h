@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A machine the program controls instead of the switches and lamps: a plant model stepped in

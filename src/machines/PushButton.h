@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A momentary push-button on a machine: a press is seen by exactly one scan, unless the button

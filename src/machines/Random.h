@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A small seeded random sequence (SplitMix64) owned by the plant that uses it, so that a plant's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Starting and stopping a run: the run/stop lamp-button's click, and the ticks of the scan timer

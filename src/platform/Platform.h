@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The ports of the core: every interface through which the core (engine, editor, files, panel,

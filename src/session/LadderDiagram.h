@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The session's program as a ladder diagram, for both front ends: the window polls it to know

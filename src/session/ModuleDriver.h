@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Puts the machine chosen in the Module menu on the controller's terminals during a run. It

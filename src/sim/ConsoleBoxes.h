@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Message boxes as rungbox-sim shows them: one line of text on standard output per box, answered

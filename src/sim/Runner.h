@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // rungbox-sim's core: the application's own session of work (controller, code grid, editor,

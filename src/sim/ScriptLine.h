@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // One line of a rungbox-sim script, read into a command. The reading is strict: a line is

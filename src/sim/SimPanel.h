@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The main window as rungbox-sim has it: no window at all, only the state the window would show.

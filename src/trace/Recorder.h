@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The timing recorder: after every scan of a run it compares the chosen signals with what it saw

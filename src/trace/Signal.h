@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // What the timing recorder can record: a relay, the done bit of a timer or counter, or the

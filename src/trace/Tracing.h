@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The recorder as a session drives it: switched on or off, told when a run starts, after each

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Writes a recording as an IEEE 1364 value change dump (VCD), the file that waveform viewers

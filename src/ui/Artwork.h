@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The application's pictures, drawn by its own code at start-up: the two lamp strips, the window

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Cell text where it meets Qt. Cells hold bytes (a program file may hold any byte above 127), and

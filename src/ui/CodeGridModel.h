@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The code grid as a Qt table model: model row r, column c is grid cell (r + 1, c + 1). The

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The code grid on the main window: a table view over CodeGridModel. It has no cursor of its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The Conveyor's window: the belt seen from above with its boxes (tall ones dark, short ones

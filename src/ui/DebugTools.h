@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The main window's debugging tools: the Debug menu with its shortcut keys, the register panel

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The House Gate's window: the driveway seen from above with the sliding gate, its limit

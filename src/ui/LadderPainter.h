@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Paints a ladder diagram with QPainter: the window, the SVG export and the PNG export all draw

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The Ladder Diagram window: the program in the grid drawn as rungs, beside the main window.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A lamp on the main window: shows one cell of a picture strip. The run/stop lamp-button is a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A picture strip: one image cut into equal cells side by side, a cell fetched by its number.

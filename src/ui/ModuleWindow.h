@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The window of a machine chosen in the Module menu: draws the machine with QPainter, lets the

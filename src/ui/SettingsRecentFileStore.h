@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The recent files list kept in the user's settings (QSettings), so that it outlives the session.

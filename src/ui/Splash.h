@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The start-up window: shows the splash art for two seconds, then opens the main window and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Keeps a periodic job on its schedule when the timer that drives it ticks late or unevenly:

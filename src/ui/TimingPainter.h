@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Draws a recording as a timing diagram: a time axis in milliseconds with the scan count under

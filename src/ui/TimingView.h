@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The timing diagram on screen: a recording drawn by TimingPainter, scrolled in time and over the

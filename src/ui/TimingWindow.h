@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // View > Timing Diagram: the recorded signals as waveforms, live while a run goes on and kept

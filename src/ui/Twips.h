@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Window layouts are written in twips, 1440 to the inch: 15 twips make one pixel at 96 dpi.

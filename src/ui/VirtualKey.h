@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Translation of Qt's key events into the virtual key codes the editing keys act on.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The watch table: a small tool window listing chosen relays, timers and counters with their

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The watch table's model: what a typed entry names, and what each kind of row shows.
 
 #include "debug/WatchList.h"

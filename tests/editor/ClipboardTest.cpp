@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The clipboard's text form of code lines both ways, pasting lines and text, the keyboard's
 // line selection, and Ctrl keys as commands that never type.
 

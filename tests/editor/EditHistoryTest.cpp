@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The undo history against random edit sequences: every edit the keys and the clipboard make
 // can be undone step by step back to the start and redone step by step to the end.
 

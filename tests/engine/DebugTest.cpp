@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Debugging a run in the engine: stepping line by line, breakpoints and forced relays, first on
 // small programs whose every step is known, then on random programs in all three scan paths side
 // by side and against a run that nobody interrupts.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fast scans, scan() and scanFused(), against the reference scan: seeded random programs over
 // every instruction form, valid or not, and programs aimed at the fusion, run side by side and
 // compared on all state and every panel call after every scan.

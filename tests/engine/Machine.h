@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A controller on a recording panel, and a short text form of programs and of what the user does:

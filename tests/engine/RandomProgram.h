@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Reproducible random programs over every instruction form, and a panel that logs every call,

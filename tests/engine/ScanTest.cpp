@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scan: contacts, blocks, outputs, DIFU, SFT, timers, counters, the lines a scan cannot
 // execute, the reset and what reaches the panel.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The current file, the window title with its edit mark and the recent files list, through
 // every file command on the disk.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The file commands under the save question, and saves and loads that fail, each run in a forked
 // child (see test::run) and told as a transcript.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ladder program file format: the writer's exact bytes, the reader's rules, round trips.
 
 #include "files/LadderFile.h"

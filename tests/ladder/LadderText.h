@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Programs for the ladder tests in the cells' own form: one code line per text line, its cells

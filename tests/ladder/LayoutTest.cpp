@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The layout against golden text diagrams (tests/ladder/golden: one program per file, then one
 // section per picture: "== stopped", or "== run N..." for the picture after one scan with the
 // input switches N... on), and the rules every layout keeps.

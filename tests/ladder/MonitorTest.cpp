@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The monitor answers "changed" exactly when the picture would change: a cell, the current line,
 // the start or end of a run, or the power during a run.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The power flow against the controller over random programs (fixed seeds): after every scan,
 // the OUT or OUT NOT that last writes a relay shows what the relay holds; and where the relays
 // have settled (a scan changes nothing), the wire into every coil carries exactly the power the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A controller wired to a plant, paced as a run is: every millisecond the sensors go to the

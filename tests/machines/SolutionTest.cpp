@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The example programs in examples/ running on the controller with their plant, and broken
 // programs that give the faults a student should learn from.
 

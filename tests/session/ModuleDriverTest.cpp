@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A machine chosen in the Module menu on the controller's terminals: it drives its inputs during
 // a run (their switches disabled, their lamps following its sensors), steps after every scan and
 // starts afresh with each run; with none chosen the switches are the inputs, as always.

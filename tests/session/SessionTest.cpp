@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The session as both front ends use it: observers follow every run from its start, through each
 // scan, to its stop, whether the button or a program error stops it.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // rungbox-sim's VCD file against what its script printed: for random programs and scripts, the
 // values the file gives at the time of each `show` (and each `relay` of a traced relay) are the
 // ones printed there.

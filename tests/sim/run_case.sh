@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs one rungbox-sim case and compares what it printed with what it should print.
 #
 #   run_case.sh RUNGBOX_SIM CASES_DIR NAME

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Recorders that stand in for the windows in tests: an I/O panel that remembers what it shows,

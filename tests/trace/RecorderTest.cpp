@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The recorder against a plain list of every sample: values and scan counts at every time, the
 // changes it replays, the oldest part dropped at its limit, signals added and removed while it
 // records, its memory on a long busy run, and the signals' names.

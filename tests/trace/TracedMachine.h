@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A controller on a recording panel with a recorder beside it, driven in simulated time: each

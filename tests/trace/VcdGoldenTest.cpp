@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Waveform files of small programs, compared with files whose waveforms were worked out by hand
 // from what each instruction does, scan by scan.
 

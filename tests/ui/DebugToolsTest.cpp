@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Debug menu, the breakpoint margin, the register panel and the watch table of the main
 // window, driven as a user would; the scan timer is never left to run, scans are called.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The splash, the About box and the Qt message boxes. Nothing here waits on the clock: the
 // splash's timer is fired by hand and every box is answered as soon as it opens.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as a desktop editor: the program named on the command line, the title with the
 // file and its edit mark, Save and the recent files, dropped files, the clipboard, undo and the
 // keyboard's line selection, driven by key events on the offscreen screen.

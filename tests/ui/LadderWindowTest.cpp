@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Ladder Diagram window beside the main window: it opens from View, follows the grid's
 // edits, selects a line on a click, marks the current line, shows power during a run, zooms,
 // and File > Export Diagram writes SVG and PNG files.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window driven by key and mouse events, with recorders standing in for the message
 // boxes and the file dialog so that no test waits on a modal box. No test waits on the clock
 // either: the scans and ticks a test needs are run by the test itself.

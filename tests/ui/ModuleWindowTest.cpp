@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The module windows: their push-buttons and the car work only during a run, and a window
 // repaints only when its machine has changed.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pacing of the scan and tick timers: runs owed by the elapsed time, capped per tick.
 
 #include "ui/TickPacer.h"

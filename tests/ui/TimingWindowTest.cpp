@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // View > Timing Diagram on a main window whose run is driven scan by scan: the recording shown
 // live and kept after the stop, the waveforms where the run put them, the cursor, signals added
 // and removed, zoom, and the exports.

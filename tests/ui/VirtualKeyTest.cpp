@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Key events as the editing keys see them: Qt keys and modifiers to virtual key codes.
 
 #include "ui/VirtualKey.h"
