@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // rungbox-sim: runs a ladder program file without the window, driven by a script.
 //
-//   rungbox-sim [--vcd FILE] PROGRAM.PLC [SCRIPT]
+//   rungbox-sim [--vcd FILE] [--names FILE] PROGRAM.PLC [SCRIPT]
 //
 // The script is read from SCRIPT or, without it, from standard input. With --vcd, every run of
 // the script is recorded in simulated time and written to FILE as a VCD file when the script
-// ends. --help and --version print to standard output and exit with 0.
+// ends. The program's names come from the names file beside it, or from --names FILE. --help and
+// --version print to standard output and exit with 0.
 
 #include "sim/Runner.h"
 
@@ -29,7 +30,8 @@ bool isDirectory(int fd) {
     return fstat(fd, &info) == 0 && S_ISDIR(info.st_mode);
 }
 
-constexpr const char* kUsage = "Usage: rungbox-sim [--vcd FILE] PROGRAM.PLC [SCRIPT]\n";
+constexpr const char* kUsage =
+    "Usage: rungbox-sim [--vcd FILE] [--names FILE] PROGRAM.PLC [SCRIPT]\n";
 
 void printHelp() {
     std::cout
@@ -38,7 +40,9 @@ void printHelp() {
            "SCRIPT or, without it, from standard input. Nothing runs until the script presses\n"
            "the run/stop button.\n"
            "\n"
-           "Script commands, one a line (blank lines and lines starting with # are skipped):\n"
+           "Script commands, one a line (blank lines and lines starting with # are skipped).\n"
+           "Where an input N, a relay A or a timer or counter N is taken, a name of the\n"
+           "program's names file (NAME.names beside NAME.PLC, or --names) may stand instead:\n"
            "  in N 0|1             input switch N (0 to 15) off or on\n"
            "  scan [K]             K scans (default 1)\n"
            "  tick [K]             K ticks of the timer-tick timer (default 1)\n"
@@ -72,6 +76,8 @@ void printHelp() {
            "\n"
            "Options:\n"
            "  --vcd FILE  record every run in simulated time; write FILE (VCD) at the end\n"
+           "  --names FILE  take the names from FILE instead of the names file beside the\n"
+           "              program\n"
            "  --help      show this help and exit\n"
            "  --version   show the version and exit\n"
            "\n"
@@ -100,13 +106,15 @@ int main(int argc, char** argv) {
         return rungbox::sim::Exit::Ok;
     }
     std::string vcdPath;
-    if (argc >= 3 && std::string_view(argv[1]) == "--vcd") {
-        vcdPath = argv[2];
+    std::string namesPath;
+    while (argc >= 3 &&
+           (std::string_view(argv[1]) == "--vcd" || std::string_view(argv[1]) == "--names")) {
+        (std::string_view(argv[1]) == "--vcd" ? vcdPath : namesPath) = argv[2];
         argv += 2;
         argc -= 2;
     }
     if (argc < 2 || argc > 3) {
-        std::cerr << "usage: rungbox-sim [--vcd FILE] PROGRAM.PLC [SCRIPT]\n";
+        std::cerr << "usage: rungbox-sim [--vcd FILE] [--names FILE] PROGRAM.PLC [SCRIPT]\n";
         return rungbox::sim::Exit::Usage;
     }
 
@@ -132,7 +140,7 @@ int main(int argc, char** argv) {
 
     // The controller's memory and the grid are large; keep them off the stack.
     auto runner = std::make_unique<rungbox::sim::Runner>(std::cout, std::cerr);
-    if (!runner->load(argv[1])) {
+    if (!runner->load(argv[1]) || (!namesPath.empty() && !runner->useNames(namesPath))) {
         return rungbox::sim::Exit::Usage;
     }
     if (!vcdPath.empty()) {

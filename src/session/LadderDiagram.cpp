@@ -40,7 +40,7 @@ int DebugMarks::forced(int address) const {
 
 std::string LadderDiagram::text() {
     poll();
-    return ladder::textDiagram(m_monitor.layout(), m_monitor.flow());
+    return ladder::textDiagram(m_monitor.layout(), m_monitor.flow(), &m_session.names());
 }
 
 } // namespace rungbox::session

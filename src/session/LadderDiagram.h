@@ -41,7 +41,8 @@ public:
     /// The breakpoints and forces as of the last poll.
     const DebugMarks& marks() const { return m_marks; }
 
-    /// The diagram as text (ladder/TextDiagram.h) as of now; marked with power during a run.
+    /// The diagram as text (ladder/TextDiagram.h) as of now, with the program's names; marked
+    /// with power during a run.
     std::string text();
 
 private:

@@ -69,6 +69,9 @@ public:
     editor::CodeGrid& grid() { return m_grid; }
     const editor::CodeGrid& grid() const { return m_grid; }
     editor::Editor& editor() { return m_editor; }
+    const editor::Editor& editor() const { return m_editor; }
+    /// The names of the program's addresses (the editor's, read with the program).
+    const names::NameTable& names() const { return m_editor.names(); }
     panel::RunControl& runControl() { return m_runControl; }
     files::FileCommands& files() { return m_files; }
     const Ports& ports() const { return m_ports; }

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Runner.h"
 
+#include "ScriptNames.h"
 #include "engine/AddressMap.h"
+#include "names/NamesFile.h"
 #include "session/LadderDiagram.h"
 #include "trace/VcdWriter.h"
 
@@ -27,12 +29,28 @@ bool Runner::load(const std::string& path) {
     return loaded;
 }
 
+bool Runner::useNames(const std::string& path) {
+    std::string bytes;
+    platform::FileError error;
+    if (!m_fileSystem.readAll(path, bytes, error)) {
+        m_err << "rungbox-sim: cannot read " << path << ": " << error.description << '\n';
+        return false;
+    }
+    names::NamesFileContents contents = names::readNamesFile(bytes);
+    if (contents.badLineCount > 0) {
+        m_err << "rungbox-sim: skipped: "
+              << names::badLinesReport(contents, path, "\nrungbox-sim: skipped: ") << '\n';
+    }
+    m_session.editor().names() = std::move(contents.table);
+    return true;
+}
+
 int Runner::run(std::istream& script) {
     std::string text;
     int lineNumber = 0;
     while (std::getline(script, text)) {
         ++lineNumber;
-        const ScriptLine line = parseScriptLine(text);
+        const ScriptLine line = parseNamedScriptLine(text, m_session.editor().names());
         if (line.kind == ScriptLine::Kind::Skip) {
             continue;
         }
@@ -226,7 +244,7 @@ void Runner::recordRuns() {
 
 bool Runner::writeVcd(const std::string& path) {
     std::ostringstream text;
-    trace::VcdWriter(text).write(m_session.tracing().recorder());
+    trace::VcdWriter(text).write(m_session.tracing().recorder(), &m_session.names());
     platform::FileError error;
     auto file = m_fileSystem.beginSave(path, error);
     if (!file || !file->write(text.str(), error) || !file->commit(error)) {

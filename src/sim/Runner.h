@@ -46,6 +46,11 @@ public:
     /// otherwise its message has been printed.
     bool load(const std::string& path);
 
+    /// Takes the names of the names file at `path` instead of those read beside the program
+    /// (--names). Its bad lines are printed on the error stream and skipped. False, with the
+    /// reason printed, when the file cannot be read.
+    bool useNames(const std::string& path);
+
     /// Runs the script read from `script` line by line to its end or to the first line that
     /// ends it early, and answers the exit status (Exit).
     int run(std::istream& script);

@@ -63,6 +63,26 @@ std::string Signal::name() const {
     return number;
 }
 
+names::Address Signal::address() const {
+    switch (kind) {
+    case SignalKind::TimerDone:
+    case SignalKind::TimerValue:
+        return names::Address::timer(index);
+    case SignalKind::CounterDone:
+    case SignalKind::CounterValue:
+        return names::Address::counter(index);
+    case SignalKind::Relay:
+        break;
+    }
+    return names::Address::relay(index);
+}
+
+std::string Signal::userName(const names::NameTable& names) const {
+    const std::string name = names.nameOf(address());
+    const bool done = kind == SignalKind::TimerDone || kind == SignalKind::CounterDone;
+    return name.empty() || !done ? name : name + "_done";
+}
+
 bool Signal::valid() const {
     switch (kind) {
     case SignalKind::Relay:

@@ -5,6 +5,7 @@
 // present value of a timer or counter, with the names that waveform files and views give them.
 
 #include "engine/Controller.h"
+#include "names/NameTable.h"
 
 #include <optional>
 #include <string>
@@ -40,6 +41,13 @@ struct Signal {
     std::string name() const;
     /// True when `index` lies in the range of `kind`.
     bool valid() const;
+    /// The address the signal belongs to: its relay, or the timer or counter of a done bit or
+    /// present value.
+    names::Address address() const;
+    /// The signal's name made of the name `names` gives its address, as name() is made of the
+    /// address: "MOTOR", "LIGHT_TIMER" for a present value, "LIGHT_TIMER_done" for a done bit.
+    /// Empty when the address has no name.
+    std::string userName(const names::NameTable& names) const;
     /// The signal's value in `plc` now: 0 or 1 for a bit, the present value for a number.
     int read(const engine::Controller& plc) const;
 

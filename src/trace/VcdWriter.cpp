@@ -45,7 +45,16 @@ void VcdWriter::writeValue(const Signal& signal, std::size_t position, std::opti
     }
 }
 
-void VcdWriter::write(const Recorder& recorder) {
+void VcdWriter::declare(const Signal& signal, std::size_t position, const std::string& name) {
+    if (signal.isNumber()) {
+        m_out << "$var reg " << Signal::kValueBits << ' ' << identifier(position) << ' ' << name
+              << " [" << Signal::kValueBits - 1 << ":0] $end\n";
+    } else {
+        m_out << "$var wire 1 " << identifier(position) << ' ' << name << " $end\n";
+    }
+}
+
+void VcdWriter::write(const Recorder& recorder, const names::NameTable* names) {
     const std::vector<Signal>& chosen = recorder.signalList();
     m_out << "$version rungbox $end\n";
     if (recorder.truncated()) {
@@ -55,12 +64,9 @@ void VcdWriter::write(const Recorder& recorder) {
     m_out << "$timescale 1 ms $end\n";
     m_out << "$scope module rungbox $end\n";
     for (std::size_t p = 0; p < chosen.size(); ++p) {
-        const Signal& signal = chosen[p];
-        if (signal.isNumber()) {
-            m_out << "$var reg " << Signal::kValueBits << ' ' << identifier(p) << ' '
-                  << signal.name() << " [" << Signal::kValueBits - 1 << ":0] $end\n";
-        } else {
-            m_out << "$var wire 1 " << identifier(p) << ' ' << signal.name() << " $end\n";
+        declare(chosen[p], p, chosen[p].name());
+        if (const std::string name = names ? chosen[p].userName(*names) : ""; !name.empty()) {
+            declare(chosen[p], p, name);
         }
     }
     m_out << "$upscope $end\n";

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+
 namespace rungbox::names {
 namespace {
 
@@ -179,6 +182,22 @@ TEST(NamesFileTest, NamesFileBesideTheProgram) {
     };
     for (const auto& c : cases) {
         EXPECT_EQ(namesPathFor(c.program), c.names);
+    }
+}
+
+// The machines' wiring as ready tables: every input of the machine named, nothing skipped, and
+// the files in the written form.
+TEST(NamesFileTest, TheExamplesNameTheirMachinesWiring) {
+    for (const auto& [file, inputs] : {std::pair{"gate.names", 5}, {"conveyor.names", 8}}) {
+        std::ifstream in(std::string(RUNGBOX_EXAMPLES_DIR) + "/" + file, std::ios::binary);
+        const std::string bytes{std::istreambuf_iterator<char>(in), {}};
+        const NamesFileContents contents = readNamesFile(bytes);
+        EXPECT_EQ(contents.badLineCount, 0u) << file;
+        EXPECT_EQ(namesFileText(contents.table), bytes) << file;
+        for (int n = 0; n < inputs; ++n) {
+            EXPECT_NE(contents.table.find(Address::relay(n)), nullptr) << file << " input " << n;
+        }
+        EXPECT_NE(contents.table.find(Address::relay(1000)), nullptr) << file;
     }
 }
 
