@@ -3,6 +3,8 @@
 
 #include "NameRules.h"
 
+#include <algorithm>
+
 namespace rungbox::names {
 
 std::optional<std::string> NameTable::nameProblemFor(std::string_view name, Address address) const {
@@ -49,6 +51,28 @@ bool NameTable::remove(Address address) {
     m_lines.erase(m_lines.begin() + static_cast<std::ptrdiff_t>(at->second));
     reindex();
     return true;
+}
+
+std::optional<std::string> NameTable::insert(std::size_t index, NameEntry entry) {
+    const Address address = entry.address;
+    if (find(address) != nullptr) {
+        return addressText(address) + " has a name already.";
+    }
+    if (auto problem = set(std::move(entry))) {
+        return problem;
+    }
+    // set() appended it; move it to its place.
+    NameLine line = std::move(m_lines.back());
+    m_lines.pop_back();
+    m_lines.insert(m_lines.begin() + static_cast<std::ptrdiff_t>(std::min(index, m_lines.size())),
+                   std::move(line));
+    reindex();
+    return std::nullopt;
+}
+
+std::optional<std::size_t> NameTable::indexOf(Address address) const {
+    const auto at = m_byAddress.find(address);
+    return at == m_byAddress.end() ? std::nullopt : std::optional<std::size_t>(at->second);
 }
 
 void NameTable::addRemark(std::string text) {

@@ -41,6 +41,11 @@ public:
     std::optional<std::string> set(NameEntry entry);
     /// Removes the entry of `address`; false when it had none.
     bool remove(Address address);
+    /// set() for a new entry, put at line `index` (at most the number of lines) instead of at
+    /// the end: an undone removal puts the entry back where it was.
+    std::optional<std::string> insert(std::size_t index, NameEntry entry);
+    /// The line index of the entry of `address`; nothing when it has none.
+    std::optional<std::size_t> indexOf(Address address) const;
     /// Appends a remark line (`text` without its line end).
     void addRemark(std::string text);
 

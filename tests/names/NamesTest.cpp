@@ -102,6 +102,14 @@ TEST(NameTableTest, NamesAreUniqueIgnoringCaseAndOnePerAddress) {
     EXPECT_FALSE(table.remove(Address::relay(0)));
     EXPECT_EQ(table.findName("Start_Button"), nullptr);
     EXPECT_EQ(table.findName("start")->address, Address::relay(1));
+
+    // A removal undone puts the entry back in its place.
+    const NameTable before = table;
+    const std::size_t at = *table.indexOf(Address::timer(2));
+    ASSERT_TRUE(table.remove(Address::timer(2)));
+    EXPECT_TRUE(table.insert(at, {Address::timer(2), "START", ""}));
+    EXPECT_FALSE(table.insert(at, {Address::timer(2), "LIGHT_TIMER", ""}));
+    EXPECT_EQ(table, before);
 }
 
 TEST(NamesFileTest, WrittenFormReadsAndWritesBackByteForByte) {
