@@ -4,7 +4,6 @@
 // What a name can stand for: a relay, a timer or a counter, and the text that writes it in a
 // names file and on screen ("1000", "TIM 2", "CNT 0").
 
-#include <compare>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,8 +17,12 @@ struct Address {
     Kind kind = Kind::Relay;
     int number = 0;
 
-    /// Relays first in address order, then the timers, then the counters.
-    friend auto operator<=>(const Address&, const Address&) = default;
+    friend bool operator==(const Address&, const Address&) = default;
+    /// Relays first in address order, then the timers, then the counters. (Written out: Qt's
+    /// moc, which reads the window headers that include this one, cannot parse <compare>.)
+    friend bool operator<(const Address& a, const Address& b) {
+        return a.kind != b.kind ? a.kind < b.kind : a.number < b.number;
+    }
 
     static constexpr Address relay(int n) { return {Kind::Relay, n}; }
     static constexpr Address timer(int n) { return {Kind::Timer, n}; }

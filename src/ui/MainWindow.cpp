@@ -9,6 +9,7 @@
 #include "DebugTools.h"
 #include "GateWindow.h"
 #include "LadderWindow.h"
+#include "NameDisplays.h"
 #include "Twips.h"
 
 #include <QCheckBox>
@@ -149,12 +150,16 @@ MainWindow::MainWindow(platform::MessageBoxes& boxes, platform::FileDialog& dial
     m_session.setUp();
     refreshFileDisplay();
     m_debugTools = std::make_unique<DebugTools>(*this);
+    m_nameDisplays = new NameDisplays(*this);
+    connect(m_nameDisplays, &NameDisplays::namesChanged, &m_titleTimer,
+            qOverload<>(&QTimer::start));
 }
 
 MainWindow::~MainWindow() {
     m_scanTimer.stop();
     m_tickTimer.stop();
     delete m_ladderWindow; // it reads the session, which goes before the window's children
+    delete std::exchange(m_nameDisplays, nullptr); // so does the names editor
     delete m_timingWindow; // it shows the session's recording: it goes before the session
     // The module windows show machines the session owns.
     for (ModuleWindow*& window : m_moduleWindows) {
@@ -243,6 +248,9 @@ void MainWindow::connectEditing() {
 
 void MainWindow::refreshFileDisplay() {
     setWindowTitle(QString::fromStdString(m_session.files().windowTitle()));
+    if (m_nameDisplays != nullptr) {
+        m_nameDisplays->refresh();
+    }
     const auto& paths = m_session.files().recentFiles().paths();
     for (std::size_t i = 0; i < m_recentItems.size(); ++i) {
         QAction* item = m_recentItems[i];

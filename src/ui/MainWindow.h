@@ -34,6 +34,7 @@ namespace rungbox::ui {
 class CodeGridView;
 class LadderWindow;
 class ModuleWindow;
+class NameDisplays;
 class DebugTools;
 
 class MainWindow : public QMainWindow,
@@ -131,6 +132,8 @@ public:
 
     /// The Debug menu, the register panel and the watch table.
     DebugTools& debugTools() const { return *m_debugTools; }
+    /// The names editor and the names in the tooltips.
+    NameDisplays& nameDisplays() const { return *m_nameDisplays; }
     /// Milliseconds since the current run started.
     std::uint64_t runTimeMs() const;
 
@@ -229,6 +232,7 @@ private:
     /// m_runClock's reading when the current run started, in milliseconds.
     std::int64_t m_runStartMs = 0;
     std::unique_ptr<DebugTools> m_debugTools;
+    NameDisplays* m_nameDisplays = nullptr; ///< View > Names and the names' tooltips (child)
 };
 
 } // namespace rungbox::ui
