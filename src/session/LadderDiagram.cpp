@@ -26,7 +26,11 @@ bool LadderDiagram::poll() {
     if (marksChanged) {
         m_marks = std::move(marks);
     }
-    return pictureChanged || marksChanged;
+    const bool namesChanged = !(m_session.names() == m_names);
+    if (namesChanged) {
+        m_names = m_session.names();
+    }
+    return pictureChanged || marksChanged || namesChanged;
 }
 
 bool DebugMarks::breakpoint(int line) const {

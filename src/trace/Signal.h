@@ -60,6 +60,11 @@ struct Signal {
 /// addresses and unit numbers out of range.
 std::optional<Signal> parseSignal(std::string_view text);
 
+/// parseSignal, and also the names Signal::userName() gives with `names`, in any case: a
+/// relay's name, a timer's or counter's name for its present value, and that name with "_done"
+/// for its done bit.
+std::optional<Signal> parseSignal(std::string_view text, const names::NameTable& names);
+
 /// The signals recorded unless the user chooses others, in their display order: the 16 inputs,
 /// the 16 outputs, the done bits of the 8 timers and of the 8 counters, the present values of
 /// the 8 timers and of the 8 counters (64 signals).

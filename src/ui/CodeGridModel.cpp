@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CodeGridModel.h"
 
+#include "editor/UsedAddresses.h"
+
 #include "Artwork.h"
 #include "CellText.h"
 #include "engine/AddressMap.h"
@@ -52,10 +54,28 @@ QVariant CodeGridModel::data(const QModelIndex& index, int role) const {
     if (role == Qt::BackgroundRole && m_currentLine == index.row() + 1) {
         return kCurrentLine;
     }
+    if (role == Qt::ToolTipRole) {
+        return nameTip(index.row() + 1);
+    }
     if (role != Qt::DisplayRole) {
         return {};
     }
     return shownText(m_grid.text(index.row() + 1, index.column() + 1));
+}
+
+QVariant CodeGridModel::nameTip(int line) const {
+    const auto address = m_names != nullptr && line <= engine::kLastCodeLine
+                             ? editor::addressOfLine(m_grid, line)
+                             : std::nullopt;
+    const names::NameEntry* entry = address ? m_names->find(*address) : nullptr;
+    if (entry == nullptr) {
+        return {};
+    }
+    QString tip = QString::fromStdString(entry->name);
+    if (!entry->comment.empty()) {
+        tip += ": " + QString::fromStdString(entry->comment);
+    }
+    return tip;
 }
 
 QVariant CodeGridModel::headerData(int section, Qt::Orientation orientation, int role) const {

@@ -6,6 +6,7 @@
 
 #include "debug/Debugger.h"
 #include "editor/CodeGrid.h"
+#include "names/NameTable.h"
 
 #include <QAbstractTableModel>
 
@@ -36,6 +37,10 @@ public:
     /// Shows `debugger`'s breakpoints (a red dot by the line number) and the line a paused scan
     /// executes next (a yellow line). `debugger` must outlive the model; nullptr shows neither.
     void setDebugger(const debug::Debugger* debugger);
+    /// Shows, as the tooltip of a code line's cells, the name and comment `names` gives the
+    /// line's address (the window has no room for a column of them). `names` must outlive the
+    /// model; nullptr shows none.
+    void setNames(const names::NameTable* names) { m_names = names; }
     /// Reads the breakpoints and the current line again and repaints the lines that changed.
     void refreshDebugMarks();
     /// The line shown as the one a paused scan executes next; 0 for none.
@@ -61,6 +66,7 @@ private:
     };
 
     void gridCellChanged(int row, int col);
+    QVariant nameTip(int line) const;
     void gridLayoutChanged();
 
     editor::CodeGrid& m_grid;
@@ -68,6 +74,7 @@ private:
     /// Rows of the grid the model reports, heading row included.
     int m_rowsShown;
     const debug::Debugger* m_debugger = nullptr;
+    const names::NameTable* m_names = nullptr;
     int m_currentLine = 0;
     std::vector<int> m_breakpointsShown;
 };

@@ -26,7 +26,8 @@ public:
 
     LadderPainter painter() const {
         const ladder::Monitor& m = m_window.monitor();
-        return LadderPainter(m.layout(), m.flow(), m.currentLine(), &m_window.m_diagram.marks());
+        return LadderPainter(m.layout(), m.flow(), m.currentLine(), &m_window.m_diagram.marks(),
+                             &m_window.m_diagram.names());
     }
 
 protected:

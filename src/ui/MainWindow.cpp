@@ -582,6 +582,7 @@ void MainWindow::showTimingDiagram() {
         m_timingWindow = new TimingWindow(m_session.tracing(), ports.fileDialog, ports.boxes,
                                           ports.fileSystem, this);
         m_timingWindow->recordItem()->setChecked(true);
+        m_timingWindow->setNames(&m_session.names());
     }
     m_timingWindow->show();
     m_timingWindow->raise();

@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "NameDisplays.h"
 
+#include "CodeGridView.h"
+#include "DebugTools.h"
 #include "Lamp.h"
 #include "MainWindow.h"
 #include "NamesWindow.h"
+#include "TimingWindow.h"
+#include "WatchWindow.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -35,7 +39,8 @@ QString tipOf(const names::NameTable& table, Address address) {
 NameDisplays::NameDisplays(MainWindow& window) : QObject(&window), m_window(window) {
     QAction* item = window.viewMenu()->addAction("&Names", this, [this] { showEditor(); });
     item->setObjectName("namesItem");
-    refresh();
+    window.debugTools().watchWindow()->setNames(&window.session().names());
+    window.gridView()->gridModel().setNames(&window.session().names());
 }
 
 NameDisplays::~NameDisplays() {
@@ -50,10 +55,7 @@ NamesWindow* NameDisplays::editor() const {
 NamesWindow* NameDisplays::showEditor() {
     if (m_editor == nullptr) {
         m_editor = new NamesWindow(m_window.editor(), &m_window);
-        connect(m_editor, &NamesWindow::namesChanged, this, [this] {
-            updateTips();
-            emit namesChanged();
-        });
+        connect(m_editor, &NamesWindow::namesChanged, this, &NameDisplays::follow);
     }
     m_editor->show();
     m_editor->raise();
@@ -66,9 +68,17 @@ void NameDisplays::refresh() {
         m_editor->refresh();
     }
     if (!(m_window.session().names() == m_shown)) {
-        updateTips();
-        emit namesChanged();
+        follow();
     }
+}
+
+void NameDisplays::follow() {
+    updateTips();
+    m_window.debugTools().watchWindow()->setNames(&m_window.session().names());
+    if (TimingWindow* timing = m_window.timingWindow()) {
+        timing->setNames(&m_window.session().names());
+    }
+    emit namesChanged();
 }
 
 void NameDisplays::updateTips() {

@@ -36,6 +36,7 @@ signals:
     void namesChanged();
 
 private:
+    void follow();
     void updateTips();
 
     MainWindow& m_window;

@@ -218,6 +218,14 @@ void paintAxis(QPainter& painter, QSize size, const Recorder& recorder, const Ti
 
 } // namespace
 
+// A signal's name, after the name the program gives its address when it has one
+// ("START in0"), cut with an ellipsis to the names' column.
+QString TimingPainter::signalLabel(const trace::Signal& signal, const names::NameTable* names) {
+    const QString own = QString::fromStdString(signal.name());
+    const std::string user = names != nullptr ? signal.userName(*names) : std::string();
+    return user.empty() ? own : QString::fromStdString(user) + " " + own;
+}
+
 void TimingPainter::paint(QPainter& painter, QSize size, const Recorder& recorder,
                           const TimingFrame& frame) {
     painter.save();
@@ -300,7 +308,7 @@ void TimingPainter::paint(QPainter& painter, QSize size, const Recorder& recorde
         const QRect cell(6, top, kNameWidth - 12, kRowHeight);
         painter.setPen(kText);
         painter.drawText(cell, Qt::AlignLeft | Qt::AlignVCenter,
-                         QString::fromStdString(shown[static_cast<std::size_t>(p)].name()));
+                         signalLabel(shown[static_cast<std::size_t>(p)], frame.names));
         if (const auto value = atCursor[static_cast<std::size_t>(p)]) {
             painter.setPen(kCursor);
             painter.drawText(cell, Qt::AlignRight | Qt::AlignVCenter, QString::number(*value));

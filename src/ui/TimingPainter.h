@@ -6,6 +6,7 @@
 // and numbers as a bus with their values written in. The window, the PNG and SVG exports and the
 // README's picture all draw through this one painter.
 
+#include "names/NameTable.h"
 #include "trace/Recorder.h"
 
 #include <QSize>
@@ -22,7 +23,8 @@ struct TimingFrame {
     double fromMs = 0;     ///< time at the left edge of the waveforms, milliseconds
     double msPerPixel = 1; ///< the zoom: milliseconds per pixel, above 0
     int firstRow = 0;      ///< the signal (position in Recorder::signalList()) in the top row
-    std::optional<std::uint64_t> cursorMs; ///< where the cursor stands, if anywhere
+    std::optional<std::uint64_t> cursorMs;   ///< where the cursor stands, if anywhere
+    const names::NameTable* names = nullptr; ///< the program's names, shown with the signals'
 };
 
 class TimingPainter {
@@ -37,6 +39,9 @@ public:
     /// part dropped for the recorder's limit, which is shaded and says so.
     static void paint(QPainter& painter, QSize size, const trace::Recorder& recorder,
                       const TimingFrame& frame);
+    /// What the names' column shows for `signal`: its name, after the name `names` (may be
+    /// null) gives its address ("START in0").
+    static QString signalLabel(const trace::Signal& signal, const names::NameTable* names);
 
     /// The size that shows all `rows` with `waveformWidth` pixels of waveform.
     static QSize sizeFor(int rows, int waveformWidth) {

@@ -37,6 +37,8 @@ public:
     void fitAll();
 
     const TimingFrame& frame() const { return m_frame; }
+    /// Shows the names of `names` (not owned; null for none) with the signals, and repaints.
+    void setNames(const names::NameTable* names);
     /// Puts the cursor at `ms` (kept within the recording), or removes it.
     void setCursorMs(std::optional<std::uint64_t> ms);
     /// The time at horizontal position `x` of the view's viewport, in milliseconds.

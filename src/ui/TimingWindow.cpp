@@ -107,8 +107,17 @@ void TimingWindow::buildToolBar() {
     connect(remove, &QPushButton::clicked, this, [this, text] { removeSignal(text()); });
 }
 
+void TimingWindow::setNames(const names::NameTable* names) {
+    m_names = names;
+    m_view->setNames(names);
+}
+
+std::optional<trace::Signal> TimingWindow::signalNamed(const std::string& text) const {
+    return m_names != nullptr ? trace::parseSignal(text, *m_names) : trace::parseSignal(text);
+}
+
 bool TimingWindow::addSignal(const std::string& text) {
-    const auto signal = trace::parseSignal(text);
+    const auto signal = signalNamed(text);
     m_refusal.clear();
     if (!signal) {
         m_refusal = QString("Not a signal: \"%1\"; give %2.")
@@ -122,7 +131,7 @@ bool TimingWindow::addSignal(const std::string& text) {
 }
 
 bool TimingWindow::removeSignal(const std::string& text) {
-    const auto signal = trace::parseSignal(text);
+    const auto signal = signalNamed(text);
     m_refusal.clear();
     if (!signal || !m_tracing.recorder().remove(*signal)) {
         m_refusal = QString("Not shown: \"%1\".").arg(QString::fromStdString(text));
