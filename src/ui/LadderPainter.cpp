@@ -254,8 +254,9 @@ namespace {
 
 void drawName(QPainter& painter, const QRectF& room, const QString& name) {
     painter.save();
+    // A size smaller than the addresses', so that names of ten letters fit a contact's cell.
     QFont font = painter.font();
-    font.setBold(true);
+    font.setPixelSize(10);
     painter.setFont(font);
     painter.setPen(kNameInk);
     const QString shown = QFontMetricsF(font).elidedText(name, Qt::ElideRight, room.width() - 4);

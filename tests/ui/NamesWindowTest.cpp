@@ -1,0 +1,168 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The program's names in the window: the House Gate's program loaded with its names file shows
+// them in the tooltips, the grid, the watch table, the timing and the ladder diagram; View >
+// Names edits them undoably; a program without names looks as it always did.
+
+#include "ui/NamesWindow.h"
+#include "support/Recorders.h"
+#include "ui/CodeGridView.h"
+#include "ui/DebugTools.h"
+#include "ui/LadderPainter.h"
+#include "ui/LadderWindow.h"
+#include "ui/Lamp.h"
+#include "ui/MainWindow.h"
+#include "ui/NameDisplays.h"
+#include "ui/TimingPainter.h"
+#include "ui/TimingWindow.h"
+#include "ui/WatchWindow.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QUndoStack>
+#include <QtTest>
+
+using rungbox::names::Address;
+using rungbox::ui::MainWindow;
+using rungbox::ui::NamesWindow;
+
+namespace {
+
+// A main window with the House Gate's program and its names, copied to a scratch folder.
+struct GateWindow {
+    QTemporaryDir dir;
+    rungbox::test::RecordingBoxes boxes;
+    rungbox::test::ScriptedDialog dialog;
+    MainWindow main{boxes, dialog};
+
+    GateWindow() {
+        for (const char* name : {"gate.PLC", "gate.names"}) {
+            QFile::copy(QString(RUNGBOX_EXAMPLES_DIR) + "/" + name, dir.filePath(name));
+        }
+        main.show();
+        main.openFile(dir.filePath("gate.PLC"));
+    }
+    NamesWindow& editor() { return *main.nameDisplays().showEditor(); }
+};
+
+QString gridTip(MainWindow& main, int line) {
+    auto& model = main.gridView()->gridModel();
+    return model.data(model.indexOfCell(line, rungbox::editor::kLocationCol), Qt::ToolTipRole)
+        .toString();
+}
+
+} // namespace
+
+class NamesWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void namesShowWhereverAddressesAreRead() {
+        GateWindow w;
+        QCOMPARE(w.main.session().names().size(), std::size_t{10});
+        QCOMPARE(w.main.inputLamp(0)->toolTip(),
+                 QString("REMOTE (0): remote push-button (momentary)"));
+        QCOMPARE(w.main.inputSwitch(4)->toolTip(),
+                 QString("Input 04: STOP_BUTTON (4): stop push-button (momentary)"));
+        QVERIFY(w.main.outputLamp(2)->toolTip().startsWith("WARNING_LIGHT (1002)"));
+        QVERIFY(w.main.timerDisplay(0)->toolTip().startsWith("HOLD_OPEN (TIM 0)"));
+        QCOMPARE(w.main.inputLamp(5)->toolTip(), QString());
+        QCOMPARE(gridTip(w.main, 1), QString("STOP_BUTTON: stop push-button (momentary)"));
+
+        rungbox::ui::WatchWindow* watch = w.main.debugTools().watchWindow();
+        QVERIFY(watch->addEntry("remote"));
+        QVERIFY(!watch->addEntry("NO_SUCH_NAME"));
+        QCOMPARE(watch->table()->item(0, 0)->text(), QString("0  REMOTE"));
+
+        w.main.showTimingDiagram();
+        QVERIFY(w.main.timingWindow()->addSignal("stopped"));
+        QVERIFY(w.main.timingWindow()->removeSignal("HOLD_OPEN_done"));
+        const auto& shown = w.main.session().tracing().recorder().signalList();
+        QCOMPARE(shown.back(), (rungbox::trace::Signal{rungbox::trace::SignalKind::Relay, 2000}));
+        QVERIFY(std::find(shown.begin(), shown.end(),
+                          rungbox::trace::Signal{rungbox::trace::SignalKind::TimerDone, 0}) ==
+                shown.end());
+        QCOMPARE(rungbox::ui::TimingPainter::signalLabel(shown.front(), &w.main.session().names()),
+                 QString("REMOTE in0"));
+
+        // The diagram makes room for a line of names above the addresses.
+        w.main.showLadderDiagram();
+        const auto& layout = w.main.ladderWindow()->monitor().layout();
+        const double named =
+            rungbox::ui::LadderPainter(layout, nullptr, 0, nullptr, &w.main.session().names())
+                .size()
+                .height();
+        QVERIFY(named > rungbox::ui::LadderPainter(layout, nullptr, 0).size().height());
+    }
+
+    void editsAreCheckedUndoableAndMarkTheProgram() {
+        GateWindow w;
+        const rungbox::names::NameTable loaded = w.main.session().names();
+        NamesWindow& names = w.editor();
+        QCOMPARE(names.table()->rowCount(), 11); // ten names and the empty row
+        QVERIFY(!w.main.editor().codeChanged());
+
+        QVERIFY(names.setName(Address::relay(1002), "LAMP"));
+        QVERIFY(w.main.editor().codeChanged());
+        w.main.refreshFileDisplay();
+        QVERIFY(w.main.windowTitle().startsWith("gate.PLC*"));
+        QCOMPARE(w.main.outputLamp(2)->toolTip(),
+                 QString("LAMP (1002): warning light: on while the motor runs"));
+
+        QVERIFY(!names.setName(Address::relay(1001), "lamp"));
+        QVERIFY(names.problemLabel()->text().contains("already names 1002"));
+        QVERIFY(!names.problemOf(Address::relay(5), "in3").isEmpty());
+        QVERIFY(!names.setComment(Address::relay(7), "no name yet"));
+
+        // A further address from the empty row, named in its cell, with a comment.
+        QVERIFY(names.addAddress("tim 3"));
+        QCOMPARE(names.table()->item(10, NamesWindow::kAddressColumn)->text(), QString("TIM 3"));
+        names.table()->item(10, NamesWindow::kNameColumn)->setText("SPARE");
+        QCoreApplication::processEvents();
+        QVERIFY(names.setComment(Address::timer(3), "not used yet"));
+        QCOMPARE(w.main.session().names().nameOf(Address::timer(3)), std::string("SPARE"));
+
+        // Clearing a name removes it; every step undoes, back to the names as loaded.
+        QVERIFY(names.setName(Address::relay(0), ""));
+        QCOMPARE(w.main.session().names().find(Address::relay(0)), nullptr);
+        QCOMPARE(names.undoStack().count(), 4);
+        while (names.undoStack().canUndo()) {
+            names.undoStack().undo();
+        }
+        QVERIFY(w.main.session().names() == loaded);
+        names.undoStack().redo();
+        QCOMPARE(w.main.session().names().nameOf(Address::relay(1002)), std::string("LAMP"));
+
+        // New replaces the names: the old undo steps go.
+        w.main.session().newProgram();
+        w.main.refreshFileDisplay();
+        QVERIFY(!names.undoStack().canUndo());
+        QCOMPARE(w.main.inputLamp(0)->toolTip(), QString());
+    }
+
+    void aProgramWithoutNamesLooksAsBefore() {
+        rungbox::test::RecordingBoxes boxes;
+        rungbox::test::ScriptedDialog dialog;
+        MainWindow main{boxes, dialog};
+        main.grid().setText(1, 1, "LD");
+        main.grid().setText(1, 2, "0");
+        main.show();
+        QCOMPARE(main.inputLamp(0)->toolTip(), QString());
+        QCOMPARE(main.inputSwitch(0)->toolTip(), QString("Input 00"));
+        QCOMPARE(gridTip(main, 1), QString());
+        const std::vector<rungbox::ladder::LineText> lines = {{"LD", "0", ""}};
+        const auto layout = rungbox::ladder::Layout::build(lines);
+        QCOMPARE(
+            rungbox::ui::LadderPainter(layout, nullptr, 0, nullptr, &main.session().names()).size(),
+            rungbox::ui::LadderPainter(layout, nullptr, 0).size());
+        const auto items = main.viewMenu()->actions();
+        QVERIFY(std::any_of(items.begin(), items.end(),
+                            [](QAction* item) { return item->objectName() == "namesItem"; }));
+    }
+};
+
+QTEST_MAIN(NamesWindowTest)
+#include "NamesWindowTest.moc"
