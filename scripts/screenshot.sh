@@ -3,8 +3,9 @@
 # Renders docs/screenshot.png, the README's picture: the main window on a virtual X display with
 # a small program running, a few switches on and their lamps lit; docs/ladder.png, the
 # Ladder Diagram window during such a run; docs/gate.png and docs/conveyor.png, each
-# machine's window running its solution program from examples/; and docs/debug.png and
-# docs/debug_ladder.png, a paused run with its watch table and its diagram.
+# machine's window running its solution program from examples/; docs/debug.png and
+# docs/debug_ladder.png, a paused run with its watch table and its diagram; and docs/names.png and
+# docs/names_ladder.png, the House Gate's program with its names, their editor and its diagram.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/lib/packages.sh
@@ -14,11 +15,11 @@ ensure_packages "${RUNGBOX_BUILD_PACKAGES[@]}" xvfb xauth imagemagick
 # preset's.
 if [ -n "${RUNGBOX_BUILD_DIR:-}" ]; then
     cmake --build "$RUNGBOX_BUILD_DIR" --target rungbox_screenshot rungbox_module_screenshot \
-        rungbox_debug_screenshot
+        rungbox_debug_screenshot rungbox_names_screenshot
     shooter=$RUNGBOX_BUILD_DIR/tools/rungbox_screenshot
 else
     configure_and_build release rungbox_screenshot rungbox_module_screenshot \
-        rungbox_debug_screenshot
+        rungbox_debug_screenshot rungbox_names_screenshot
     shooter=./build/release/tools/rungbox_screenshot
 fi
 
@@ -53,3 +54,9 @@ xvfb-run -a -s "-screen 0 1600x1000x24" env QT_QPA_PLATFORM=xcb \
 frame docs/debug.png
 cp "$raw2" "$raw"
 frame docs/debug_ladder.png
+
+xvfb-run -a -s "-screen 0 1600x1000x24" env QT_QPA_PLATFORM=xcb \
+    "$(dirname "$shooter")/rungbox_names_screenshot" "$PWD/examples/gate.PLC" "$raw" "$raw2"
+frame docs/names.png
+cp "$raw2" "$raw"
+frame docs/names_ladder.png
