@@ -4,6 +4,7 @@
 #include "engine/AddressMap.h"
 #include "names/NameRules.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <vector>
