@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "WatchWindow.h"
 
-#include "Artwork.h"
+#include "ui/common/Artwork.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -81,13 +81,6 @@ WatchWindow::WatchWindow(debug::Debugger& debugger, QWidget* parent)
     connect(m_release, &QPushButton::clicked, this, [this] { forceSelected(std::nullopt); });
     connect(m_table, &QTableWidget::currentCellChanged, this, [this] { updateButtons(); });
 
-    m_refreshTimer.setInterval(kRefreshMs);
-    connect(&m_refreshTimer, &QTimer::timeout, this, [this] {
-        if (isVisible()) {
-            refresh();
-        }
-    });
-    m_refreshTimer.start();
     updateButtons();
 }
 

@@ -28,14 +28,13 @@ const char* const kSignalHelp = "a relay address (0 to 20000) or a name: in0..in
 
 } // namespace
 
-TimingWindow::TimingWindow(trace::Tracing& tracing, platform::FileDialog& dialog,
-                           platform::MessageBoxes& boxes, platform::FileSystem& fileSystem,
-                           QWidget* parent)
-    : QMainWindow(parent), m_tracing(tracing), m_dialog(dialog), m_boxes(boxes),
-      m_fileSystem(fileSystem) {
+TimingWindow::TimingWindow(session::Session& session, QWidget* parent)
+    : QMainWindow(parent), m_session(session), m_tracing(session.tracing()),
+      m_dialog(session.ports().fileDialog), m_boxes(session.ports().boxes),
+      m_fileSystem(session.ports().fileSystem) {
     setWindowTitle(QString::fromUtf8(kTitle.data(), static_cast<qsizetype>(kTitle.size())));
     setObjectName("timingWindow");
-    m_view = new TimingView(tracing.recorder(), this);
+    m_view = new TimingView(m_tracing.recorder(), this);
     m_view->setObjectName("timingView");
     setCentralWidget(m_view);
     buildMenus();
@@ -48,8 +47,6 @@ TimingWindow::TimingWindow(trace::Tracing& tracing, platform::FileDialog& dialog
             m_tracing.recorder().signalList()[static_cast<std::size_t>(position)].name()));
     });
     connect(m_view, &TimingView::cursorChanged, this, [this] { showStatus(); });
-    m_refreshTimer.setInterval(kRefreshMs);
-    connect(&m_refreshTimer, &QTimer::timeout, this, &TimingWindow::refresh);
     resize(900, 520);
     showStatus();
 }
@@ -80,7 +77,7 @@ void TimingWindow::buildToolBar() {
     m_recordItem->setChecked(m_tracing.on());
     m_recordItem->setToolTip("Record the signals while a run goes on");
     connect(m_recordItem, &QAction::toggled, this, [this](bool on) {
-        m_tracing.setOn(on);
+        m_session.setRecording(on);
         showStatus();
     });
     bar->addSeparator();
@@ -169,13 +166,7 @@ void TimingWindow::refresh() {
 
 void TimingWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    m_refreshTimer.start();
     refresh();
-}
-
-void TimingWindow::hideEvent(QHideEvent* event) {
-    m_refreshTimer.stop();
-    QMainWindow::hideEvent(event);
 }
 
 void TimingWindow::fail(const std::string& what, const std::string& path, const std::string& why) {

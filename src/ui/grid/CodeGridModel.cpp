@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CodeGridModel.h"
 
-#include "Artwork.h"
-#include "CellText.h"
 #include "engine/AddressMap.h"
+#include "ui/app/SessionSignals.h"
+#include "ui/common/Artwork.h"
+#include "ui/common/CellText.h"
 
 #include <QColor>
 
@@ -15,13 +16,12 @@ namespace rungbox::ui {
 
 using editor::CodeGrid;
 
-CodeGridModel::CodeGridModel(CodeGrid& grid, QObject* parent)
+CodeGridModel::CodeGridModel(CodeGrid& grid, const SessionSignals& sessionSignals, QObject* parent)
     : QAbstractTableModel(parent), m_grid(grid), m_rowsShown(grid.rowCount()) {
-    m_grid.setListener(&m_listener);
-}
-
-CodeGridModel::~CodeGridModel() {
-    m_grid.setListener(nullptr);
+    connect(&sessionSignals, &SessionSignals::cellChanged, this, &CodeGridModel::gridCellChanged);
+    connect(&sessionSignals, &SessionSignals::cursorChanged, this, &CodeGridModel::cursorMoved);
+    connect(&sessionSignals, &SessionSignals::gridLayoutChanged, this,
+            &CodeGridModel::gridLayoutChanged);
 }
 
 QModelIndex CodeGridModel::indexOfCell(int row, int col) const {

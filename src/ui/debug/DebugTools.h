@@ -7,31 +7,37 @@
 // blinking run/stop lamp of a paused run. Everything it shows comes from the session's
 // debug::Debugger; it only forwards the user's commands.
 
-#include "debug/Debugger.h"
+#include "session/Session.h"
 
 #include <QObject>
 #include <QTimer>
 
+#include <memory>
+
 class QAction;
 class QLabel;
+class QMainWindow;
 class QMenu;
 class QWidget;
 
 namespace rungbox::ui {
 
-class MainWindow;
+class FrontPanel;
+class SessionSignals;
 class WatchWindow;
 
-class DebugTools : public QObject, public debug::DebugListener {
+class DebugTools : public QObject {
     Q_OBJECT
 
 public:
     /// Milliseconds between two changes of a paused run's blinking run/stop lamp.
     static constexpr int kBlinkMs = 400;
 
-    /// Adds the Debug menu to `window`'s menu bar, before Help, and hooks into the window's
-    /// session. `window` owns the tools and outlives them.
-    explicit DebugTools(MainWindow& window);
+    /// Adds the Debug menu to `window`'s menu bar before `beforeMenu`, and shows `session`'s
+    /// debugging state on `panel` as `signals` tells of it. Everything given must outlive the
+    /// tools; the register panel and the watch table are theirs.
+    DebugTools(session::Session& session, const SessionSignals& sessionSignals, FrontPanel& panel,
+               QMainWindow& window, QMenu* beforeMenu);
     ~DebugTools() override;
 
     DebugTools(const DebugTools&) = delete;
@@ -44,20 +50,19 @@ public:
     QAction* stepLineItem() const { return m_stepLine; }
     QAction* breakpointItem() const { return m_breakpoint; }
     QAction* watchItem() const { return m_watch; }
-    QWidget* registerPanel() const { return m_registers; }
+    QWidget* registerPanel() const { return m_registers.get(); }
     /// The register panel's text: "Line N: CODE", "R = r", "Stack (d): top ...".
     QString registerText() const;
-    WatchWindow* watchWindow() const { return m_watchWindow; }
+    WatchWindow* watchWindow() const { return m_watchWindow.get(); }
     /// True while the run/stop lamp blinks: the run is paused.
     bool blinking() const { return m_blinkTimer.isActive(); }
-
-    void debugStateChanged() override;
 
 private:
     void showState();
     void blink();
 
-    MainWindow& m_window;
+    session::Session& m_session;
+    FrontPanel& m_panel;
     debug::Debugger& m_debugger;
     QMenu* m_menu = nullptr;
     QAction* m_pause = nullptr;
@@ -66,9 +71,9 @@ private:
     QAction* m_stepLine = nullptr;
     QAction* m_breakpoint = nullptr;
     QAction* m_watch = nullptr;
-    QWidget* m_registers = nullptr;
+    std::unique_ptr<QWidget> m_registers;
     QLabel* m_registerLabel = nullptr;
-    WatchWindow* m_watchWindow = nullptr;
+    std::unique_ptr<WatchWindow> m_watchWindow;
     QTimer m_blinkTimer;
 };
 

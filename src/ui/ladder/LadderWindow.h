@@ -2,15 +2,15 @@
 #pragma once
 
 // The Ladder Diagram window: the program in the grid drawn as rungs, beside the main window.
-// It polls the session's diagram about 30 times a second and repaints only when the picture
-// changed: while stopped it follows every edit, during a run it
-// shows the power flow. A click on an element makes its line the grid's current line; the
-// grid's current line is marked. Ctrl+wheel, Ctrl+plus and Ctrl+minus zoom, Ctrl+0 resets.
+// It looks at the session's diagram on each of the session's frames (at most about 30 a second,
+// and only while shown) and repaints only when the picture changed: while stopped it follows
+// every edit, during a run it shows the power flow. A click on an element makes its line the grid's
+// current line; the grid's current line is marked. Ctrl+wheel, Ctrl+plus and Ctrl+minus zoom,
+// Ctrl+0 resets.
 
 #include "session/LadderDiagram.h"
 
 #include <QScrollArea>
-#include <QTimer>
 #include <QWidget>
 
 namespace rungbox::ui {
@@ -21,8 +21,6 @@ class LadderWindow : public QWidget {
     Q_OBJECT
 
 public:
-    /// Picture rate limit: about 30 pictures a second at most.
-    static constexpr int kPollMs = 33;
     static constexpr double kMinZoom = 0.4;
     static constexpr double kMaxZoom = 3.0;
 
@@ -31,7 +29,7 @@ public:
     /// window on top of it; the window is a top-level window of its own.
     explicit LadderWindow(session::Session& session, QWidget* parent = nullptr);
 
-    /// Polls now, as the timer does: true when the picture changed.
+    /// Looks at the diagram now (each frame does, while shown): true when the picture changed.
     bool poll();
     /// Writes the diagram as it is shown now to `path`: SVG when the name ends in ".svg", else
     /// PNG. Returns false when the file could not be written.
@@ -49,7 +47,6 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
 
 private:
     friend class LadderCanvas;
@@ -59,7 +56,6 @@ private:
     session::LadderDiagram m_diagram;
     QScrollArea* m_scroll;
     LadderCanvas* m_canvas;
-    QTimer m_timer;
     double m_zoom = 1.0;
     int m_shownLine = 0;
     int m_paintCount = 0;

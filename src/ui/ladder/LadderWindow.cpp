@@ -78,8 +78,6 @@ LadderWindow::LadderWindow(session::Session& session, QWidget* parent)
     new QShortcut(QKeySequence::ZoomOut, this, [zoomBy] { zoomBy(0.8); });
     new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_0), this, [this] { setZoom(1.0); });
 
-    m_timer.setInterval(kPollMs);
-    connect(&m_timer, &QTimer::timeout, this, [this] { poll(); });
     poll();
 }
 
@@ -137,12 +135,6 @@ bool LadderWindow::exportTo(const QString& path) {
 void LadderWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     poll();
-    m_timer.start();
-}
-
-void LadderWindow::hideEvent(QHideEvent* event) {
-    m_timer.stop();
-    QWidget::hideEvent(event);
 }
 
 bool exportLadder(const ladder::Layout& layout, const ladder::PowerFlow* flow, int currentLine,

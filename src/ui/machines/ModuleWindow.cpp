@@ -7,12 +7,12 @@
 namespace rungbox::ui {
 
 ModuleWindow::ModuleWindow(machines::Plant& plant, std::function<bool()> running, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_plant(plant), m_running(std::move(running)) {
-    m_frameTimer.setInterval(kFrameMs);
-    connect(&m_frameTimer, &QTimer::timeout, this, &ModuleWindow::refresh);
-}
+    : QWidget(parent, Qt::Window), m_plant(plant), m_running(std::move(running)) {}
 
 void ModuleWindow::refresh() {
+    if (!isVisible()) {
+        return;
+    }
     if (picture() != m_painted || running() != m_paintedRunning) {
         update();
     }
@@ -123,13 +123,7 @@ void ModuleWindow::mouseReleaseEvent(QMouseEvent* event) {
     }
 }
 
-void ModuleWindow::showEvent(QShowEvent* event) {
-    m_frameTimer.start();
-    QWidget::showEvent(event);
-}
-
 void ModuleWindow::hideEvent(QHideEvent* event) {
-    m_frameTimer.stop();
     if (m_held != nullptr) {
         m_held->hold(false);
         m_held = nullptr;

@@ -48,6 +48,7 @@ void drawBin(QPainter& painter, QRectF box, const QString& name, int tall, int s
 ConveyorWindow::ConveyorWindow(machines::ConveyorPlant& conveyor, std::function<bool()> running,
                                QWidget* parent)
     : ModuleWindow(conveyor, std::move(running), parent), m_conveyor(conveyor) {
+    setObjectName("conveyorWindow");
     setWindowTitle(tr("Conveyor"));
     setFixedSize(940, 470);
     addButton(QRectF(40, 356, 110, 44), tr("Start"), QColor(30, 150, 60), conveyor.startButton());

@@ -7,10 +7,9 @@
 
 #include "TimingView.h"
 #include "platform/Platform.h"
-#include "trace/Tracing.h"
+#include "session/Session.h"
 
 #include <QMainWindow>
-#include <QTimer>
 
 #include <string>
 
@@ -28,14 +27,9 @@ public:
     /// The filters of the export dialogs.
     static constexpr std::string_view kVcdFilter = "Value change dump (*.vcd)|*.vcd";
     static constexpr std::string_view kPictureFilter = "Picture (*.png *.svg)|*.png;*.svg";
-    /// Repaints at most this often, and only when the recording changed.
-    static constexpr int kRefreshMs = 33;
-
-    /// Everything given must outlive the window. The window switches nothing on by itself: the
-    /// Record item does.
-    TimingWindow(trace::Tracing& tracing, platform::FileDialog& dialog,
-                 platform::MessageBoxes& boxes, platform::FileSystem& fileSystem,
-                 QWidget* parent = nullptr);
+    /// Shows the recording of `session`, which must outlive the window, and exports through
+    /// its ports. The window switches nothing on by itself: the Record item does.
+    explicit TimingWindow(session::Session& session, QWidget* parent = nullptr);
 
     /// Adds the signal `text` names (Signal names such as "in3", "tim0_done" or a relay address).
     /// False, with the reason in the status line, when it names none or is already shown.
@@ -59,13 +53,12 @@ public:
     /// What the status line says about the recording (or the last refused signal).
     QString statusText() const;
 
-    /// Reads the recording again: repaints the view when it changed. The window's timer calls
-    /// it while the window is shown.
+    /// Reads the recording again: repaints the view when it changed. Called on each of the
+    /// session's frames while the window is shown.
     void refresh();
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
 
 private:
     void buildMenus();
@@ -73,6 +66,7 @@ private:
     void showStatus();
     void fail(const std::string& what, const std::string& path, const std::string& why);
 
+    session::Session& m_session;
     trace::Tracing& m_tracing;
     platform::FileDialog& m_dialog;
     platform::MessageBoxes& m_boxes;
@@ -85,7 +79,6 @@ private:
     QLineEdit* m_signalEdit = nullptr;
     QLabel* m_status = nullptr;
     QString m_refusal; // why the last signal was refused, until the next change
-    QTimer m_refreshTimer;
 };
 
 } // namespace rungbox::ui

@@ -3,13 +3,12 @@
 
 // The window of a machine chosen in the Module menu: draws the machine with QPainter, lets the
 // user press its push-buttons (and drive the gate's car) while a run is on, and lists its
-// faults. It repaints at most about 30 times a second, and only when the machine's state has
-// changed since the last picture.
+// faults. It repaints on the session's frames (at most about 30 a second), and only when the
+// machine's state has changed since the last picture.
 
 #include "machines/Plant.h"
 #include "machines/PushButton.h"
 
-#include <QTimer>
 #include <QWidget>
 
 #include <functional>
@@ -22,15 +21,12 @@ class ModuleWindow : public QWidget {
     Q_OBJECT
 
 public:
-    /// Milliseconds between two looks at the machine: about 30 frames a second.
-    static constexpr int kFrameMs = 33;
-
     /// `plant` must outlive the window; it is not owned. `running` answers whether a run is on:
     /// the machine's hands work only then.
     ModuleWindow(machines::Plant& plant, std::function<bool()> running, QWidget* parent);
 
-    /// Schedules a repaint when the picture would differ from the last one painted. The
-    /// window's frame timer calls it while the window is shown.
+    /// Schedules a repaint when the picture would differ from the last one painted; nothing
+    /// while the window is hidden. Called on each of the session's frames.
     void refresh();
 
     /// Pictures painted since the window was made; for tests.
@@ -62,7 +58,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
-    void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
 private:
@@ -73,7 +68,6 @@ private:
     std::function<bool()> m_running;
     std::vector<Button> m_buttons;
     QRectF m_faultArea;
-    QTimer m_frameTimer;
     std::string m_painted; // picture() as last painted
     bool m_paintedRunning = false;
     int m_paintCount = 0;

@@ -4,7 +4,7 @@
 // The application's pictures, drawn by its own code at start-up: the two lamp strips, the window
 // icon and the splash art. Call these only once a QApplication exists.
 
-#include "LampStrip.h"
+#include "ui/frontpanel/LampStrip.h"
 
 #include <QIcon>
 #include <QPixmap>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CodeGridView.h"
 
-#include "Twips.h"
 #include "VirtualKey.h"
 #include "engine/AddressMap.h"
+#include "ui/common/Twips.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -23,8 +23,9 @@ namespace {
 constexpr int kRowHeight = 16;
 } // namespace
 
-CodeGridView::CodeGridView(editor::Editor& editor, QWidget* parent)
-    : QTableView(parent), m_editor(editor), m_model(editor.grid()) {
+CodeGridView::CodeGridView(editor::Editor& editor, const SessionSignals& sessionSignals,
+                           QWidget* parent)
+    : QTableView(parent), m_editor(editor), m_model(editor.grid(), sessionSignals) {
     setModel(&m_model);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     // The selection is the grid's; the view never makes one of its own.

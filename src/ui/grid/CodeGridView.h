@@ -18,8 +18,10 @@ class CodeGridView : public QTableView {
     Q_OBJECT
 
 public:
-    /// `editor` (and its grid) must outlive the view; the view makes its own model of the grid.
-    explicit CodeGridView(editor::Editor& editor, QWidget* parent = nullptr);
+    /// `editor` (and its grid) and `signals`, which tells of the grid's changes, must outlive
+    /// the view; the view makes its own model of the grid.
+    CodeGridView(editor::Editor& editor, const SessionSignals& sessionSignals,
+                 QWidget* parent = nullptr);
 
     CodeGridModel& gridModel() { return m_model; }
 

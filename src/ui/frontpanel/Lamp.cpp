@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Lamp.h"
 
-#include "Artwork.h"
+#include "ui/common/Artwork.h"
 
 #include <QMouseEvent>
 #include <QPainter>

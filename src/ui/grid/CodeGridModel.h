@@ -13,13 +13,16 @@
 
 namespace rungbox::ui {
 
+class SessionSignals;
+
 class CodeGridModel : public QAbstractTableModel {
     Q_OBJECT
 
 public:
-    /// Listens to `grid`, which must outlive the model. Only one listener can listen to a grid.
-    explicit CodeGridModel(editor::CodeGrid& grid, QObject* parent = nullptr);
-    ~CodeGridModel() override;
+    /// Shows `grid` and follows its changes as `signals` tells them; both must outlive the
+    /// model.
+    CodeGridModel(editor::CodeGrid& grid, const SessionSignals& sessionSignals,
+                  QObject* parent = nullptr);
 
     editor::CodeGrid& grid() { return m_grid; }
 
@@ -48,23 +51,10 @@ signals:
     void appearanceChanged();
 
 private:
-    // Hears the grid's changes and passes them on as the model's signals.
-    class Listener : public editor::GridListener {
-    public:
-        explicit Listener(CodeGridModel& model) : m_model(model) {}
-        void cellChanged(int row, int col) override { m_model.gridCellChanged(row, col); }
-        void cursorChanged() override { emit m_model.cursorMoved(); }
-        void layoutChanged() override { m_model.gridLayoutChanged(); }
-
-    private:
-        CodeGridModel& m_model;
-    };
-
     void gridCellChanged(int row, int col);
     void gridLayoutChanged();
 
     editor::CodeGrid& m_grid;
-    Listener m_listener{*this};
     /// Rows of the grid the model reports, heading row included.
     int m_rowsShown;
     const debug::Debugger* m_debugger = nullptr;

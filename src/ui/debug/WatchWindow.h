@@ -2,13 +2,12 @@
 #pragma once
 
 // The watch table: a small tool window listing chosen relays, timers and counters with their
-// live values, where relays can be forced on or off. It reads the controller at most about 30
-// times a second and repaints only the cells that changed.
+// live values, where relays can be forced on or off. It reads the controller on the session's
+// frames (at most about 30 a second, only while shown) and repaints only the cells that changed.
 
 #include "debug/Debugger.h"
 #include "debug/WatchList.h"
 
-#include <QTimer>
 #include <QWidget>
 
 #include <vector>
@@ -23,10 +22,6 @@ class WatchWindow : public QWidget {
     Q_OBJECT
 
 public:
-    /// Milliseconds between two reads of the controller: about 30 a second, as often as a
-    /// viewer can follow and well below what would slow the scans.
-    static constexpr int kRefreshMs = 33;
-
     /// `debugger` (and its controller) must outlive the window.
     explicit WatchWindow(debug::Debugger& debugger, QWidget* parent = nullptr);
 
@@ -54,7 +49,6 @@ private:
     QPushButton* m_forceOff = nullptr;
     QPushButton* m_release = nullptr;
     QPushButton* m_remove = nullptr;
-    QTimer m_refreshTimer;
 };
 
 } // namespace rungbox::ui

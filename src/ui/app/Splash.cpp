@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Splash.h"
 
-#include "Artwork.h"
-#include "Twips.h"
+#include "ui/common/Artwork.h"
+#include "ui/common/Twips.h"
 
 #include <QPainter>
 

@@ -38,6 +38,7 @@ void drawLabel(QPainter& painter, QRectF box, const QString& text, int align = Q
 
 GateWindow::GateWindow(machines::GatePlant& gate, std::function<bool()> running, QWidget* parent)
     : ModuleWindow(gate, std::move(running), parent), m_gate(gate) {
+    setObjectName("gateWindow");
     setWindowTitle(tr("House Gate"));
     setFixedSize(940, 430);
     addButton(QRectF(kPanelX + 10, 230, 120, 44), tr("Remote"), QColor(40, 90, 190), gate.remote());
