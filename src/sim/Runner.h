@@ -66,6 +66,7 @@ public:
     std::uint64_t clock() const { return m_session.clockMs(); }
 
     const SimPanel& panel() const { return m_panel; }
+    const session::Session& session() const { return m_session; }
     const engine::Controller& controller() const { return m_session.controller(); }
 
 private:
