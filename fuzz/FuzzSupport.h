@@ -54,11 +54,11 @@ public:
 class CountingBoxes : public platform::MessageBoxes {
 public:
     std::vector<std::string> texts;
-    platform::BoxAnswer show(std::string_view text, int style, std::string_view) override {
+    platform::BoxAnswer show(std::string_view text, platform::BoxStyle style,
+                             std::string_view) override {
         texts.emplace_back(text);
-        return platform::BoxStyle::buttons(style) == platform::BoxStyle::OkOnly
-                   ? platform::BoxAnswer::Ok
-                   : platform::BoxAnswer::No;
+        return style.buttons == platform::BoxButtons::Ok ? platform::BoxAnswer::Ok
+                                                         : platform::BoxAnswer::No;
     }
 };
 

@@ -109,7 +109,7 @@ void RunControl::report(int badLine) {
     m_window.setTickTimer(false);
     // The line the message names is selected, so that the grid shows it behind the message.
     m_grid.select(badLine, editor::kCodeCol, badLine, editor::kSetValueCol);
-    m_boxes.show("Error at line " + engine::numberText(badLine), platform::BoxStyle::OkOnly,
+    m_boxes.show("Error at line " + engine::numberText(badLine), platform::BoxStyle::Ok,
                  platform::kAppTitle);
     m_reportingError = false;
     toggleRun();

@@ -145,7 +145,7 @@ TEST_F(Files, TitleAndEditMarkFollowEveryFileCommand) {
     fs::remove(at("motor.PLC"));
     w.calls.clear();
     EXPECT_FALSE(w.commands.open(at("motor.PLC")));
-    EXPECT_EQ(w.calls, "  box: No such file or directory [0 rungbox]\n");
+    EXPECT_EQ(w.calls, "  box: No such file or directory [ok rungbox]\n");
     EXPECT_EQ(w.commands.recentFiles().paths(), (List{at("other.PLC")}));
     EXPECT_EQ(title(), "other.PLC - PLC Ladder Code");
 

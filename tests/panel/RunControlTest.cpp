@@ -36,7 +36,8 @@ struct RecordingWindow : platform::RunWindow {
 // Message boxes that run `during` once while the box is open, as ticks arriving then would.
 struct Boxes : test::RecordingBoxes {
     std::function<void()> during;
-    platform::BoxAnswer show(std::string_view text, int style, std::string_view title) override {
+    platform::BoxAnswer show(std::string_view text, platform::BoxStyle style,
+                             std::string_view title) override {
         const auto answer = test::RecordingBoxes::show(text, style, title);
         if (const auto hook = std::exchange(during, nullptr)) {
             hook();
@@ -120,7 +121,7 @@ TEST_F(Run, ProgramErrorGivesOneMessageAndOneStopWhateverTicksArriveMeanwhile) {
     run.onScanTimer();
     ASSERT_EQ(boxes.shown.size(), 1U);
     EXPECT_EQ(boxes.shown[0].text, "Error at line  3");
-    EXPECT_EQ(boxes.shown[0].style, platform::BoxStyle::OkOnly);
+    EXPECT_EQ(boxes.shown[0].style, platform::BoxStyle::Ok);
     EXPECT_EQ(boxes.shown[0].title, platform::kAppTitle);
     EXPECT_EQ(timerDuringBox, 50) << "timer 0 runs from line 2, but no tick may count it down";
     EXPECT_EQ(std::tuple(grid.line(), grid.column(), grid.selectionLine(), grid.selectionColumn()),
