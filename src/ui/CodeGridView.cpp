@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CodeGridView.h"
 
+#include "KeyTranslation.h"
 #include "Twips.h"
-#include "VirtualKey.h"
 #include "engine/AddressMap.h"
 
 #include <QHeaderView>
@@ -109,24 +109,24 @@ void CodeGridView::showCursor() {
 
 void CodeGridView::keyPressEvent(QKeyEvent* event) {
     event->accept();
-    const int shift = shiftState(*event);
-    if ((shift & editor::KeyMod::Ctrl) != 0 && m_editor.grid().enabled()) {
-        switch (virtualKeyCode(*event)) {
-        case editor::Key::C:
+    const editor::KeyPress key = translateKey(*event);
+    const editor::KeyMods mods = translateModifiers(*event);
+    if (mods.has(editor::KeyMod::Ctrl) && m_editor.grid().enabled()) {
+        if (key == editor::KeyPress::letter('C')) {
             emit copyRequested();
             return;
-        case editor::Key::X:
+        }
+        if (key == editor::KeyPress::letter('X')) {
             emit cutRequested();
             return;
-        case editor::Key::V:
+        }
+        if (key == editor::KeyPress::letter('V')) {
             emit pasteRequested();
             return;
-        default:
-            break;
         }
     }
     // Every other key goes to the editor, which also makes the grid's own cursor movement.
-    m_editor.pressKey(virtualKeyCode(*event), shift);
+    m_editor.pressKey(key, mods);
 }
 
 std::pair<int, int> CodeGridView::cellAt(const QPoint& pos) const {
