@@ -47,7 +47,7 @@ public:
     void setModuleMenuEnabled(bool) override {}
     void setInputSwitchEnabled(int, bool) override {}
     void setProgressVisible(bool) override {}
-    void setProgressWidth(int) override {}
+    void setProgress(int, int) override {}
 };
 
 /// Remembers every message; answers OK, and No to questions.

@@ -11,8 +11,8 @@ namespace rungbox::editor {
 
 namespace {
 
-// Column widths in twips, columns 0 to 3: line number, code, location, set value.
-constexpr std::array<int, kGridCols> kColWidths = {500, 1500, 1000, 800};
+// Column widths in pixels at 96 dpi, columns 0 to 3: line number, code, location, set value.
+constexpr std::array<int, kGridCols> kColWidths = {33, 100, 67, 53};
 
 LineCells readLine(const CodeGrid& grid, int line) {
     return {grid.text(line, kCodeCol), grid.text(line, kLocationCol),

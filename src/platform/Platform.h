@@ -89,8 +89,9 @@ public:
     virtual void setInputSwitchEnabled(int n, bool enabled) = 0;
     /// Shows or hides the "Loading " label and the progress bar.
     virtual void setProgressVisible(bool visible) = 0;
-    /// Sets the progress bar's width in twips (0 to 1800).
-    virtual void setProgressWidth(int twips) = 0;
+    /// Shows how far the copy has come: `copied` of `total` rows (0 to total; the bar is full
+    /// at total).
+    virtual void setProgress(int copied, int total) = 0;
 };
 
 /// What the file commands need of the main window itself.

@@ -2,7 +2,6 @@
 #include "CodeGridView.h"
 
 #include "KeyTranslation.h"
-#include "Twips.h"
 #include "engine/AddressMap.h"
 
 #include <QHeaderView>
@@ -71,9 +70,9 @@ QPoint CodeGridView::lineNumberCenter(int row) const {
 
 void CodeGridView::applyAppearance() {
     const CodeGrid& grid = m_model.grid();
-    verticalHeader()->setFixedWidth(px(grid.columnWidth(0)));
+    verticalHeader()->setFixedWidth(grid.columnWidth(0));
     for (int col = 1; col < grid.columnCount(); ++col) {
-        setColumnWidth(col - 1, px(grid.columnWidth(col)));
+        setColumnWidth(col - 1, grid.columnWidth(col));
     }
     setEnabled(grid.enabled() || m_browsable);
 }

@@ -156,7 +156,7 @@ public:
     void setModuleMenuEnabled(bool enabled) override;
     void setInputSwitchEnabled(int n, bool enabled) override;
     void setProgressVisible(bool visible) override;
-    void setProgressWidth(int twips) override;
+    void setProgress(int copied, int total) override;
 
     // --- platform::MainWindowShell
     // ----------------------------------------------------------------

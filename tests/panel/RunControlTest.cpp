@@ -30,7 +30,9 @@ struct RecordingWindow : platform::RunWindow {
         }
     }
     void setProgressVisible(bool on) override { add(on ? "progress+" : "progress-"); }
-    void setProgressWidth(int twips) override { add(std::to_string(twips)); }
+    void setProgress(int copied, int total) override {
+        add(std::to_string(copied) + "/" + std::to_string(total));
+    }
 };
 
 // Message boxes that run `during` once while the box is open, as ticks arriving then would.
@@ -59,7 +61,9 @@ struct Run : testing::Test {
 TEST_F(Run, StartArrangesTheWindowAndStopResetsEverything) {
     editor::test::write(grid, 1, {{"LD", "0"}, {"OUT", "1000"}, {"TIM", "1", "50"}, {"END"}});
     run.toggleRun();
-    EXPECT_EQ(window.log, "0 progress+ 6 12 18 1800 progress- scan+ tick+ file- module- switches+");
+    EXPECT_EQ(
+        window.log,
+        "0/300 progress+ 1/300 2/300 3/300 300/300 progress- scan+ tick+ file- module- switches+");
     EXPECT_TRUE(run.simulating());
     EXPECT_TRUE(panel.runLamp);
     EXPECT_FALSE(grid.enabled());
@@ -100,8 +104,9 @@ TEST_F(Run, RangeWarningOrNoExactEndRefusesTheStart) {
         EXPECT_EQ(boxes.shown[0].text, "Not END encountered. Error starting SIMULATION ...");
         EXPECT_EQ(boxes.shown[0].title, platform::kAppTitle);
         EXPECT_EQ(boxes.shown[0].style, platform::BoxStyle::Exclamation);
-        EXPECT_TRUE(window.log.starts_with("0 progress+ 6 12 "));
-        EXPECT_TRUE(window.log.ends_with(" 1788 1794 1800 progress-")) << "every row is copied";
+        EXPECT_TRUE(window.log.starts_with("0/300 progress+ 1/300 2/300 "));
+        EXPECT_TRUE(window.log.ends_with(" 298/300 299/300 300/300 progress-"))
+            << "every row is copied";
         EXPECT_FALSE(run.simulating());
         EXPECT_FALSE(panel.runLamp);
         EXPECT_TRUE(window.switchesOn.empty());
