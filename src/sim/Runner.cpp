@@ -322,12 +322,13 @@ int Runner::expect(const Command& command, int lineNumber) {
         actual = m_panel.counterDisplay(command.number);
         break;
     case Observed::Plant: {
-        subject = "plant " + command.key;
+        subject = "plant " + shownWord(command.key);
         const machines::Plant* plant = m_session.modules().plant();
         const std::optional<std::string> value =
             plant == nullptr ? std::nullopt : plantWord(plant->stateLine(), command.key);
         if (!value) {
-            return complain(lineNumber, "expect plant: the plant line has no word " + command.key +
+            return complain(lineNumber, "expect plant: the plant line has no word " +
+                                            shownWord(command.key) +
                                             (plant == nullptr ? " (no module)" : ""));
         }
         actual = *value;
@@ -339,7 +340,7 @@ int Runner::expect(const Command& command, int lineNumber) {
     }
     m_out.flush();
     m_err << "rungbox-sim: line " << lineNumber << ": expected " << subject << ' '
-          << command.expected << ", got " << actual << '\n';
+          << shownWord(command.expected) << ", got " << actual << '\n';
     m_err.flush();
     return Exit::ExpectFailed;
 }
