@@ -181,6 +181,7 @@ TEST(Recorder, DropsTheOldestPartAtItsLimitAndSaysFromWhenItIsComplete) {
     EXPECT_EQ(recorder.byteLimit(), Recorder::kMinByteLimit);
     r.recorder.clear();
     EXPECT_TRUE(recorder.empty());
+    recorder.forEachChange(0, before, [](std::uint64_t, std::size_t, int) { ADD_FAILURE(); });
     EXPECT_FALSE(recorder.truncated());
     EXPECT_EQ(recorder.memoryBytes(), 0U);
     EXPECT_GT(before, 0U);
