@@ -3,11 +3,10 @@
 
 #include "engine/AddressMap.h"
 #include "session/LadderDiagram.h"
-#include "trace/VcdWriter.h"
+#include "trace/VcdFile.h"
 
 #include <algorithm>
 #include <optional>
-#include <sstream>
 
 #include <utility>
 #include <vector>
@@ -225,11 +224,8 @@ void Runner::recordRuns() {
 }
 
 bool Runner::writeVcd(const std::string& path) {
-    std::ostringstream text;
-    trace::VcdWriter(text).write(m_session.tracing().recorder());
     platform::FileError error;
-    auto file = m_fileSystem.beginSave(path, error);
-    if (!file || !file->write(text.str(), error) || !file->commit(error)) {
+    if (!trace::saveVcd(m_session.tracing().recorder(), m_fileSystem, path, error)) {
         m_err << "rungbox-sim: cannot write " << path << ": " << error.description << '\n';
         return false;
     }
