@@ -2,9 +2,10 @@
 // The session as both front ends use it: observers follow every run from its start, through each
 // scan, to its stop, whether the button or a program error stops it.
 
-#include "session/LadderDiagram.h"
 #include "session/Session.h"
 #include "files/DiskFileSystem.h"
+#include "session/LadderDiagram.h"
+#include "support/NullPorts.h"
 #include "support/Recorders.h"
 
 #include <gtest/gtest.h>
@@ -14,21 +15,6 @@
 
 namespace rungbox::session {
 namespace {
-
-struct QuietWindow : platform::RunWindow, platform::MainWindowShell, platform::FileDialog {
-    void setScanTimer(bool) override {}
-    void setTickTimer(bool) override {}
-    void setFileMenuEnabled(bool) override {}
-    void setModuleMenuEnabled(bool) override {}
-    void setInputSwitchEnabled(int, bool) override {}
-    void setProgressVisible(bool) override {}
-    void setProgressWidth(int) override {}
-    void closeMainWindow() override {}
-    std::optional<std::string> askSavePath(std::string_view, std::string_view) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> askOpenPath(std::string_view) override { return std::nullopt; }
-};
 
 // Writes what it is told as "start", "before T", "after T r1000=V", "stop".
 struct Log : RunObserver {
@@ -48,7 +34,7 @@ struct Log : RunObserver {
 struct Fixture {
     test::RecordingPanel panel;
     test::RecordingBoxes boxes;
-    QuietWindow window;
+    test::NullWindow window;
     files::DiskFileSystem fileSystem;
     Session session{Ports{panel, window, boxes, window, fileSystem, window}};
     Log log;
