@@ -82,6 +82,8 @@ TEST(Debugger, ForcesOnlyWhileRunningAndTellsItsListeners) {
     EXPECT_FALSE(debugger.paused()) << "a stopped run cannot pause";
     debugger.setBreakpoint(9, true);
     debugger.setBreakpoint(2, true);
+    debugger.setBreakpoint(2, true); // set already: nothing to tell
+    debugger.setBreakpoint(5, false);
     EXPECT_EQ(debugger.breakpointLines(), (std::vector<int>{2, 9}));
     plc.setSimulating(true);
     EXPECT_TRUE(debugger.force(3, true));
