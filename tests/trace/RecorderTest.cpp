@@ -229,6 +229,21 @@ TEST(Tracing, KeepsTheLatestRunOrEveryRun) {
     }
 }
 
+// Relays a whole window apart (16) are read from two windows; the signal list has its limit.
+TEST(Recorder, EdgesOfTheRelayWindowsAndOfTheSignalList) {
+    TracedMachine t("LD 0; OUT 2000; OUT 2015; OUT 2016; END",
+                    signalsNamed("relay2000 relay2015 relay2016"));
+    t.run("s1 w1");
+    using V = std::vector<std::optional<int>>;
+    EXPECT_EQ(t.recorder.valuesAt(1), (V{1, 1, 1}));
+
+    Recorder recorder;
+    for (int relay = 3000; recorder.signalList().size() < Recorder::kMaxSignals; ++relay) {
+        ASSERT_TRUE(recorder.add({SignalKind::Relay, relay}));
+    }
+    EXPECT_FALSE(recorder.add({SignalKind::Relay, 5000}));
+}
+
 TEST(Recorder, TenBusyMinutesOfTheLargestProgramFitIn16MiB) {
     // The benchmarks' 298-line program with a switch flipping in every scan and a timer tick
     // every 16th: busier than any hand on the switches. A thousand scans a second.
