@@ -6,8 +6,10 @@
 // instead of the user's hands.
 
 #include "ConsoleBoxes.h"
+#include "Script.h"
 #include "ScriptLine.h"
 #include "SimPanel.h"
+#include "TestResults.h"
 #include "files/DiskFileSystem.h"
 #include "platform/Platform.h"
 #include "session/Session.h"
@@ -18,6 +20,7 @@
 #include <ostream>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace rungbox::sim {
 
@@ -28,7 +31,8 @@ inline constexpr int Usage =
     1; ///< wrong command line, line not understood, file not loaded or saved
 inline constexpr int StartRefused = 2; ///< a press could not start the run
 inline constexpr int ProgramError = 3; ///< a program error stopped the run
-inline constexpr int ExpectFailed = 4; ///< an `expect` line did not read what it expected
+inline constexpr int ExpectFailed = 4; ///< an `expect` line did not read what it expected, or a
+                                       ///< test failed
 } // namespace Exit
 
 /// One simulated main window and its script. Not copyable; holds everything it uses.
@@ -49,6 +53,17 @@ public:
     /// Runs the script read from `script` line by line to its end or to the first line that
     /// ends it early, and answers the exit status (Exit).
     int run(std::istream& script);
+
+    /// Runs `script`. Without `test` lines, line by line to its end or to the first line that
+    /// ends it early. With them, a script with a line not understood is refused before anything
+    /// runs; a failed `expect` inside a test fails that test and the script goes on, and a line
+    /// that ends the script early fails every test not yet passed; results() tells each test's
+    /// outcome. Answers the exit status: with tests, that of an early end, else ExpectFailed
+    /// when a test failed, else Ok.
+    int run(const Script& script);
+
+    /// The tests of the last run(const Script&), in script order (empty without tests).
+    const std::vector<TestResult>& results() const { return m_results; }
 
     /// Runs one command; `lineNumber` names the script line in a complaint. Answers Exit::Ok to
     /// go on, otherwise the exit status that ends the script.
@@ -95,6 +110,20 @@ private:
     int expect(const Command& command, int lineNumber);
     static std::optional<std::string> plantWord(const std::string& line, const std::string& key);
     int complain(int lineNumber, const std::string& why);
+    int expectFailed(int lineNumber, const std::string& subject, const std::string& expected,
+                     const std::string& actual);
+    Failure failureAt(int lineNumber) const;
+    void startTest();
+    void closeTest();
+    int endTests(int status, int lineNumber);
+
+    // Counts the scans of the current run, for a failure's report.
+    class ScanCounter : public session::RunObserver {
+    public:
+        void runStarted(engine::Controller&) override { scans = 0; }
+        void afterScan(engine::Controller&, std::uint64_t) override { ++scans; }
+        std::uint64_t scans = 0;
+    };
 
     std::ostream& m_out;
     std::ostream& m_err;
@@ -104,9 +133,17 @@ private:
     PathDialog m_dialog;
     files::DiskFileSystem m_fileSystem;
     NoShell m_shell;
+    ScanCounter m_scanCounter; // before the session, which holds its address
     session::Session m_session;
     std::uint64_t m_clockMs = 0;
     bool m_waitBroke = false; // a wait stopped at a breakpoint: its millisecond's tick is owed
+    // Tests: every test of the script, the one whose lines run now (-1 before the first), and
+    // whether it has failed; the reason the script last ended early.
+    std::vector<TestResult> m_results;
+    bool m_testing = false;
+    int m_current = -1;
+    bool m_currentFailed = false;
+    std::string m_endReason;
 };
 
 } // namespace rungbox::sim
