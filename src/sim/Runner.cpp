@@ -426,11 +426,12 @@ int Runner::expectFailed(int lineNumber, const std::string& subject, const std::
         return Exit::ExpectFailed;
     }
     TestResult& test = m_results[static_cast<std::size_t>(m_current)];
-    if (test.spec.hidden) {
+    const bool reported = m_onlyTest.empty() || test.spec.name == m_onlyTest;
+    if (reported && test.spec.hidden) {
         m_err << "rungbox-sim: hidden test " << test.spec.name << " failed\n";
-    } else {
-        m_err << "rungbox-sim: line " << lineNumber << ": test " << test.spec.name << ": "
-              << reason << '\n';
+    } else if (reported) {
+        m_err << "rungbox-sim: line " << lineNumber << ": test " << test.spec.name << ": " << reason
+              << '\n';
     }
     m_err.flush();
     if (!m_currentFailed) {

@@ -62,6 +62,9 @@ public:
     /// when a test failed, else Ok.
     int run(const Script& script);
 
+    /// Complaints about failed tests name test `name` only (for --test); empty: every test.
+    void reportOnlyTest(std::string name) { m_onlyTest = std::move(name); }
+
     /// The tests of the last run(const Script&), in script order (empty without tests).
     const std::vector<TestResult>& results() const { return m_results; }
 
@@ -79,6 +82,9 @@ public:
 
     /// Milliseconds of simulated time since the run started (moved only by `wait`).
     std::uint64_t clock() const { return m_clockMs; }
+
+    /// The text of the last message box shown (a load's or a program error's), empty before.
+    const std::string& lastMessage() const { return m_boxes.lastText(); }
 
     const SimPanel& panel() const { return m_panel; }
     const engine::Controller& controller() const { return m_session.controller(); }
@@ -144,6 +150,7 @@ private:
     int m_current = -1;
     bool m_currentFailed = false;
     std::string m_endReason;
+    std::string m_onlyTest;
 };
 
 } // namespace rungbox::sim

@@ -2,7 +2,15 @@
 #include "Script.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <iostream>
 #include <utility>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace rungbox::sim {
 
@@ -41,14 +49,13 @@ Script readScript(std::istream& in) {
         if (step.line.kind == ScriptLine::Kind::Command && c.kind == CommandKind::Test) {
             const int earlier = script.testIndex(c.name);
             if (earlier >= 0) {
-                step.line = ScriptLine{ScriptLine::Kind::Error, {},
-                                       "test " + c.name + " is already named at line " +
-                                           std::to_string(script.tests[static_cast<std::size_t>(
-                                                                           earlier)]
-                                                              .line)};
+                step.line = ScriptLine{
+                    ScriptLine::Kind::Error,
+                    {},
+                    "test " + c.name + " is already named at line " +
+                        std::to_string(script.tests[static_cast<std::size_t>(earlier)].line)};
             } else {
-                script.tests.push_back(
-                    {c.name, static_cast<int>(c.count), c.hidden, number});
+                script.tests.push_back({c.name, static_cast<int>(c.count), c.hidden, number});
             }
         }
         script.steps.push_back(std::move(step));
@@ -57,6 +64,44 @@ Script readScript(std::istream& in) {
         script.unreadableLine = number + 1;
     }
     return script;
+}
+
+namespace {
+
+bool isDirectory(int fd) {
+    struct stat info {};
+    return fstat(fd, &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+} // namespace
+
+bool readScriptFile(const std::string& path, Script& script, std::string& error) {
+    if (path.empty()) {
+        if (isDirectory(STDIN_FILENO)) {
+            error = std::strerror(EISDIR);
+            return false;
+        }
+        script = readScript(std::cin);
+        return true;
+    }
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        error = std::strerror(errno);
+        return false;
+    }
+    const bool folder = isDirectory(fd);
+    close(fd);
+    if (folder) {
+        error = std::strerror(EISDIR);
+        return false;
+    }
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        error = std::strerror(errno);
+        return false;
+    }
+    script = readScript(file);
+    return true;
 }
 
 } // namespace rungbox::sim

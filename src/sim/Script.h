@@ -49,4 +49,9 @@ struct Script {
 /// far smaller than the runs they ask for.
 Script readScript(std::istream& in);
 
+/// Reads the script file at `path`, or standard input when `path` is empty. False, with `error`
+/// set to the reason (as strerror gives it), when it cannot be opened or is a folder (which
+/// would read as an empty script).
+bool readScriptFile(const std::string& path, Script& script, std::string& error);
+
 } // namespace rungbox::sim

@@ -292,9 +292,8 @@ bool isTestNameCharacter(char c) {
 // (TAP descriptions, XML attributes, CSV headers, JSON strings).
 ScriptLine testCommand(const std::vector<std::string_view>& words) {
     const std::string usage = "test takes a name (letters, digits, _ - and ., up to " +
-                              std::to_string(kMaxTestNameLength) +
-                              "), optional points from 0 to " + std::to_string(kMaxPoints) +
-                              " and an optional hidden";
+                              std::to_string(kMaxTestNameLength) + "), optional points from 0 to " +
+                              std::to_string(kMaxPoints) + " and an optional hidden";
     if (words.size() < 2 || words.size() > 4) {
         return error(usage);
     }

@@ -67,9 +67,9 @@ struct Command {
     bool on = false; ///< In: the switch state; Force: the forced value
     /// Scan, Tick: how many; Wait: milliseconds (1 to kMaxCount); Test: points (0 to kMaxPoints)
     std::int64_t count = 1;
-    Hand hand = Hand::GateButton; ///< Hand: what is worked
-    bool momentary = false;       ///< Hand: a press that lasts one scan
-    std::string path;             ///< Save: the file, as the save dialog would answer it
+    Hand hand = Hand::GateButton;        ///< Hand: what is worked
+    bool momentary = false;              ///< Hand: a press that lasts one scan
+    std::string path;                    ///< Save: the file, as the save dialog would answer it
     Observed observed = Observed::Relay; ///< Expect: what is checked (`number` names which)
     std::string expected; ///< Expect: the text it must read, in the form `show`/`relay` print it
     std::string key;      ///< Expect plant: the word of the state line (before its "=")

@@ -45,7 +45,7 @@ std::string ProgramResult::describe(const TestResult& test) {
 
 ProgramResult failedProgram(const Script& script, std::string program, int status,
                             const std::string& reason) {
-    ProgramResult result{std::move(program), status, {}};
+    ProgramResult result{std::move(program), status, {}, {}};
     for (const TestSpec& spec : script.tests) {
         TestResult test{spec, false, {}};
         test.failure.reason = reason;

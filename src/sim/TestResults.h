@@ -14,11 +14,11 @@ namespace rungbox::sim {
 
 /// Why a test failed.
 struct Failure {
-    int line = 0;          ///< the script line that failed or ended the script; 0 before any
-    std::string subject;   ///< what an `expect` read ("out", "relay 1000"); empty otherwise
-    std::string expected;  ///< the text it expected; empty when the script ended otherwise
-    std::string got;       ///< the text it read
-    std::string reason;    ///< one line for a person, such as "expected out 01, got 10"
+    int line = 0;              ///< the script line that failed or ended the script; 0 before any
+    std::string subject;       ///< what an `expect` read ("out", "relay 1000"); empty otherwise
+    std::string expected;      ///< the text it expected; empty when the script ended otherwise
+    std::string got;           ///< the text it read
+    std::string reason;        ///< one line for a person, such as "expected out 01, got 10"
     std::uint64_t scan = 0;    ///< scans of the run so far
     std::uint64_t clockMs = 0; ///< the run's clock in milliseconds
     std::uint64_t traceMs = 0; ///< the time in the recording (Runner::recordRuns), ms
@@ -35,6 +35,7 @@ struct ProgramResult {
     std::string program; ///< the program file as named on the command line
     int status = 0;      ///< the exit status the run alone would have given (Exit)
     std::vector<TestResult> tests;
+    std::string vcd; ///< grade --vcd-dir: the file its run was written to, if any
 
     std::int64_t score() const;
     std::int64_t maxScore() const;
