@@ -28,6 +28,16 @@ bool Runner::load(const std::string& path) {
     return loaded;
 }
 
+void Runner::loadProgram(const editor::CodeGrid& grid) {
+    editor::CodeGrid& own = m_session.grid();
+    own.setRowCount(grid.rowCount());
+    for (int row = 1; row < grid.rowCount(); ++row) {
+        for (const int col : {editor::kCodeCol, editor::kLocationCol, editor::kSetValueCol}) {
+            own.setText(row, col, grid.text(row, col));
+        }
+    }
+}
+
 int Runner::run(std::istream& script) {
     return run(readScript(script));
 }

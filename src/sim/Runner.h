@@ -50,6 +50,10 @@ public:
     /// otherwise its message has been printed.
     bool load(const std::string& path);
 
+    /// Takes the program in `grid` (its code, location and set value cells) as its own, as if
+    /// it had been loaded: for checking the window's program in a session of its own.
+    void loadProgram(const editor::CodeGrid& grid);
+
     /// Runs the script read from `script` line by line to its end or to the first line that
     /// ends it early, and answers the exit status (Exit).
     int run(std::istream& script);
@@ -77,6 +81,8 @@ public:
     /// Writes what recordRuns() recorded to `path` as a VCD file. False, with the reason printed
     /// on the error stream, when it cannot be written.
     bool writeVcd(const std::string& path);
+    /// The recording of the runs, for a timing diagram.
+    trace::Tracing& tracing() { return m_session.tracing(); }
     /// What recordRuns() recorded (empty before).
     trace::Recorder& recorder() { return m_session.tracing().recorder(); }
 

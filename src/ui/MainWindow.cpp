@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MainWindow.h"
 
+#include "check/CheckDialog.h"
+
 #include "About.h"
 #include "Artwork.h"
 #include "CellText.h"
@@ -175,6 +177,10 @@ void MainWindow::buildMenus() {
     m_saveAsItem = m_fileMenu->addAction("Save &As", this, [this] { m_session.files().saveAs(); });
     m_exportDiagramItem =
         m_fileMenu->addAction("Export &Diagram...", this, [this] { exportDiagram(); });
+    m_fileMenu
+        ->addAction("&Check With Script...", this,
+                    [this] { CheckDialog::askAndCheck(m_session, this); })
+        ->setObjectName("checkWithScriptItem");
     m_exitItem = m_fileMenu->addAction("&Exit", this, [this] { m_session.files().exit(); });
 
     m_moduleMenu = menuBar()->addMenu("&Module");
