@@ -36,7 +36,7 @@ void printSummary(std::ostream& out, const sim::ProgramResult& program) {
     out << sim::printableText(program.program) << ": " << program.score() << '/'
         << program.maxScore() << " points";
     if (const sim::TestResult* failed = program.firstFailure()) {
-        out << "; first failure: " << failed->spec.name << ": "
+        out << "; first failure: " << failed->info.name << ": "
             << sim::printableText(sim::ProgramResult::describe(*failed));
     }
     if (!program.vcd.empty()) {

@@ -65,10 +65,16 @@ bool printable(const std::string& text) {
 
 void checkReports(const sim::Script& script, const std::string& text) {
     sim::ProgramResult program{text.substr(0, 200), 0, {}, {}};
-    for (const sim::TestSpec& spec : script.tests) {
-        sim::TestResult test{spec, spec.points % 2 == 0, {}};
-        test.failure = {static_cast<int>(spec.line), text.substr(0, 40), text.substr(0, 20),
-                        text.substr(0, 30), text.substr(0, 60), 1, 2, 3};
+    for (const sim::TestInfo& info : script.tests) {
+        sim::TestResult test{info, info.points % 2 == 0, {}};
+        test.failure = {static_cast<int>(info.line),
+                        text.substr(0, 40),
+                        text.substr(0, 20),
+                        text.substr(0, 30),
+                        text.substr(0, 60),
+                        1,
+                        2,
+                        3};
         program.tests.push_back(test);
     }
     for (const auto format : {sim::ReportFormat::Tap, sim::ReportFormat::Junit,

@@ -32,16 +32,16 @@ std::string csvField(const std::string& text) {
 } // namespace
 
 void writeCsv(std::ostream& out, const std::vector<ProgramResult>& programs,
-              const std::vector<TestSpec>& tests) {
+              const std::vector<TestInfo>& tests) {
     out << "program,score,max_score";
-    for (const TestSpec& test : tests) {
+    for (const TestInfo& test : tests) {
         out << ',' << csvField(test.name);
     }
     out << "\r\n";
     for (const ProgramResult& program : programs) {
         out << csvField(program.program) << ',' << program.score() << ',' << program.maxScore();
         for (const TestResult& test : program.tests) {
-            out << ',' << (test.passed ? test.spec.points : 0);
+            out << ',' << (test.passed ? test.info.points : 0);
         }
         out << "\r\n";
     }

@@ -24,12 +24,12 @@ std::string jsonString(const std::string& text) {
 }
 
 void writeTest(std::ostream& out, const TestResult& test, const std::string& indent) {
-    out << indent << "{\"name\": " << jsonString(test.spec.name)
-        << ", \"score\": " << (test.passed ? test.spec.points : 0)
-        << ", \"max_score\": " << test.spec.points << ", \"status\": \""
+    out << indent << "{\"name\": " << jsonString(test.info.name)
+        << ", \"score\": " << (test.passed ? test.info.points : 0)
+        << ", \"max_score\": " << test.info.points << ", \"status\": \""
         << (test.passed ? "passed" : "failed")
         << "\", \"output\": " << jsonString(ProgramResult::describe(test)) << ", \"visibility\": \""
-        << (test.spec.hidden ? "after_published" : "visible") << "\"}";
+        << (test.info.hidden ? "after_published" : "visible") << "\"}";
 }
 
 void writeProgram(std::ostream& out, const ProgramResult& program, bool single,

@@ -44,13 +44,13 @@ std::size_t failures(const ProgramResult& program) {
 }
 
 void writeCase(std::ostream& out, const std::string& suite, const TestResult& test) {
-    out << "    <testcase name=\"" << xmlText(test.spec.name) << "\" classname=\"" << suite << '"';
+    out << "    <testcase name=\"" << xmlText(test.info.name) << "\" classname=\"" << suite << '"';
     if (test.passed) {
         out << "/>\n";
         return;
     }
     const Failure& f = test.failure;
-    const bool hidden = test.spec.hidden;
+    const bool hidden = test.info.hidden;
     const std::string type = hidden || !f.subject.empty() ? "expect" : "ended";
     out << ">\n      <failure message=\"" << xmlText(hidden ? "failed" : f.reason) << "\" type=\""
         << type << "\">" << xmlText(ProgramResult::describe(test)) << "</failure>\n"

@@ -23,7 +23,7 @@ std::string_view reportName(ReportFormat format) {
 }
 
 void writeReport(ReportFormat format, std::ostream& out, const std::vector<ProgramResult>& programs,
-                 const std::vector<TestSpec>& tests, bool single) {
+                 const std::vector<TestInfo>& tests, bool single) {
     switch (format) {
     case ReportFormat::Tap:
         writeTap(out, programs, single);
@@ -41,7 +41,7 @@ void writeReport(ReportFormat format, std::ostream& out, const std::vector<Progr
 }
 
 bool writeReports(const std::vector<ReportRequest>& requests,
-                  const std::vector<ProgramResult>& programs, const std::vector<TestSpec>& tests,
+                  const std::vector<ProgramResult>& programs, const std::vector<TestInfo>& tests,
                   bool single, std::ostream& standardOutput, std::ostream& err) {
     bool written = true;
     for (const auto& [format, path] : requests) {
@@ -68,7 +68,7 @@ void keepOnlyTest(std::vector<ProgramResult>& programs, const std::string& name)
         auto& tests = program.tests;
         tests.erase(
             std::remove_if(tests.begin(), tests.end(),
-                           [&name](const TestResult& test) { return test.spec.name != name; }),
+                           [&name](const TestResult& test) { return test.info.name != name; }),
             tests.end());
     }
 }

@@ -27,10 +27,10 @@ void writeJunit(std::ostream& out, const std::vector<ProgramResult>& programs);
 void writeJson(std::ostream& out, const std::vector<ProgramResult>& programs, bool single);
 /// One row per program, one column per test of `tests` (its points, or 0).
 void writeCsv(std::ostream& out, const std::vector<ProgramResult>& programs,
-              const std::vector<TestSpec>& tests);
+              const std::vector<TestInfo>& tests);
 
 void writeReport(ReportFormat format, std::ostream& out, const std::vector<ProgramResult>& programs,
-                 const std::vector<TestSpec>& tests, bool single);
+                 const std::vector<TestInfo>& tests, bool single);
 
 /// A report to write and where: a file name, or "-" for standard output.
 using ReportRequest = std::pair<ReportFormat, std::string>;
@@ -38,7 +38,7 @@ using ReportRequest = std::pair<ReportFormat, std::string>;
 /// Writes each of `requests`, "-" to `standardOutput`. False, with the reason printed on `err`,
 /// when one cannot be written (the others are written still).
 bool writeReports(const std::vector<ReportRequest>& requests,
-                  const std::vector<ProgramResult>& programs, const std::vector<TestSpec>& tests,
+                  const std::vector<ProgramResult>& programs, const std::vector<TestInfo>& tests,
                   bool single, std::ostream& standardOutput, std::ostream& err);
 
 /// Keeps only test `name` in each program's results (for --test).

@@ -52,8 +52,8 @@ int Runner::run(const Script& script) {
         if (script.unreadableLine != 0) {
             return complain(script.unreadableLine, "the script could not be read");
         }
-        for (const TestSpec& spec : script.tests) {
-            m_results.push_back({spec, false, {}});
+        for (const TestInfo& info : script.tests) {
+            m_results.push_back({info, false, {}});
         }
         m_current = -1;
         m_currentFailed = false;
@@ -436,11 +436,11 @@ int Runner::expectFailed(int lineNumber, const std::string& subject, const std::
         return Exit::ExpectFailed;
     }
     TestResult& test = m_results[static_cast<std::size_t>(m_current)];
-    const bool reported = m_onlyTest.empty() || test.spec.name == m_onlyTest;
-    if (reported && test.spec.hidden) {
-        m_err << "rungbox-sim: hidden test " << test.spec.name << " failed\n";
+    const bool reported = m_onlyTest.empty() || test.info.name == m_onlyTest;
+    if (reported && test.info.hidden) {
+        m_err << "rungbox-sim: hidden test " << test.info.name << " failed\n";
     } else if (reported) {
-        m_err << "rungbox-sim: line " << lineNumber << ": test " << test.spec.name << ": " << reason
+        m_err << "rungbox-sim: line " << lineNumber << ": test " << test.info.name << ": " << reason
               << '\n';
     }
     m_err.flush();

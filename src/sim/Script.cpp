@@ -23,13 +23,13 @@ const ScriptStep* Script::firstError() const {
 
 int Script::testIndex(const std::string& name) const {
     const auto found = std::find_if(tests.begin(), tests.end(),
-                                    [&name](const TestSpec& test) { return test.name == name; });
+                                    [&name](const TestInfo& test) { return test.name == name; });
     return found == tests.end() ? -1 : static_cast<int>(found - tests.begin());
 }
 
 std::int64_t Script::maxScore() const {
     std::int64_t sum = 0;
-    for (const TestSpec& test : tests) {
+    for (const TestInfo& test : tests) {
         sum += test.points;
     }
     return sum;

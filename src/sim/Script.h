@@ -21,7 +21,7 @@ struct ScriptStep {
 };
 
 /// A test as its `test` line declares it.
-struct TestSpec {
+struct TestInfo {
     std::string name; ///< unique within the script
     int points = 1;   ///< 0 to kMaxPoints
     bool hidden = false;
@@ -30,7 +30,7 @@ struct TestSpec {
 
 struct Script {
     std::vector<ScriptStep> steps; ///< in script order
-    std::vector<TestSpec> tests;   ///< in script order; the k-th Test step declares tests[k]
+    std::vector<TestInfo> tests;   ///< in script order; the k-th Test step declares tests[k]
     /// The number of the line at which reading failed (the one after the last line read), 0
     /// when the script was read to its end.
     int unreadableLine = 0;

@@ -45,7 +45,7 @@ void writeDiagnostics(std::ostream& out, const TestResult& test) {
             << "  scan: " << f.scan << '\n'
             << "  time: " << f.clockMs << '\n';
     }
-    out << "  points: " << test.spec.points << "\n  ...\n";
+    out << "  points: " << test.info.points << "\n  ...\n";
 }
 
 } // namespace
@@ -61,10 +61,10 @@ void writeTap(std::ostream& out, const std::vector<ProgramResult>& programs, boo
         for (const TestResult& test : program.tests) {
             ++number;
             const std::string name =
-                single ? test.spec.name : program.program + ": " + test.spec.name;
+                single ? test.info.name : program.program + ": " + test.info.name;
             out << (test.passed ? "ok " : "not ok ") << number << " - " << description(name)
                 << '\n';
-            if (!test.passed && !test.spec.hidden) {
+            if (!test.passed && !test.info.hidden) {
                 writeDiagnostics(out, test);
             }
         }

@@ -9,7 +9,7 @@ namespace rungbox::sim {
 std::int64_t ProgramResult::score() const {
     std::int64_t sum = 0;
     for (const TestResult& test : tests) {
-        sum += test.passed ? test.spec.points : 0;
+        sum += test.passed ? test.info.points : 0;
     }
     return sum;
 }
@@ -17,7 +17,7 @@ std::int64_t ProgramResult::score() const {
 std::int64_t ProgramResult::maxScore() const {
     std::int64_t sum = 0;
     for (const TestResult& test : tests) {
-        sum += test.spec.points;
+        sum += test.info.points;
     }
     return sum;
 }
@@ -32,7 +32,7 @@ std::string ProgramResult::describe(const TestResult& test) {
     if (test.passed) {
         return "passed";
     }
-    if (test.spec.hidden) {
+    if (test.info.hidden) {
         return "failed";
     }
     const Failure& f = test.failure;
@@ -46,8 +46,8 @@ std::string ProgramResult::describe(const TestResult& test) {
 ProgramResult failedProgram(const Script& script, std::string program, int status,
                             const std::string& reason) {
     ProgramResult result{std::move(program), status, {}, {}};
-    for (const TestSpec& spec : script.tests) {
-        TestResult test{spec, false, {}};
+    for (const TestInfo& info : script.tests) {
+        TestResult test{info, false, {}};
         test.failure.reason = reason;
         result.tests.push_back(std::move(test));
     }

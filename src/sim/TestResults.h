@@ -25,7 +25,7 @@ struct Failure {
 };
 
 struct TestResult {
-    TestSpec spec;
+    TestInfo info;
     bool passed = false;
     Failure failure; ///< valid when not passed
 };

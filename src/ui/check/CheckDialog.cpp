@@ -113,22 +113,22 @@ void CheckDialog::listTests() {
     std::int64_t maxScore = 0;
     for (const sim::TestResult& test : m_runner->results()) {
         addTest(test);
-        score += test.passed ? test.spec.points : 0;
-        maxScore += test.spec.points;
+        score += test.passed ? test.info.points : 0;
+        maxScore += test.info.points;
     }
     m_score->setText(QString("%1 of %2 points").arg(score).arg(maxScore));
 }
 
 void CheckDialog::addTest(const sim::TestResult& test) {
     auto* item = new QTreeWidgetItem(m_list);
-    const int points = test.spec.points;
-    item->setText(NameColumn, text(test.spec.name));
+    const int points = test.info.points;
+    item->setText(NameColumn, text(test.info.name));
     item->setText(ResultColumn, test.passed ? "passed" : "failed");
     item->setText(PointsColumn, QString("%1/%2").arg(test.passed ? points : 0).arg(points));
     item->setForeground(ResultColumn, test.passed ? Qt::darkGreen : Qt::red);
-    if (test.passed || test.spec.hidden) {
+    if (test.passed || test.info.hidden) {
         item->setToolTip(NameColumn,
-                         test.spec.hidden ? "A hidden test: only its result shows" : QString());
+                         test.info.hidden ? "A hidden test: only its result shows" : QString());
         return;
     }
     const sim::Failure& f = test.failure;
@@ -152,7 +152,7 @@ TimingWindow* CheckDialog::showFailure(int row) {
         return nullptr;
     }
     const sim::TestResult& test = m_runner->results()[static_cast<std::size_t>(row)];
-    if (test.passed || test.spec.hidden || test.failure.line == 0 ||
+    if (test.passed || test.info.hidden || test.failure.line == 0 ||
         m_runner->tracing().recorder().empty()) {
         return nullptr;
     }
@@ -160,7 +160,7 @@ TimingWindow* CheckDialog::showFailure(int row) {
         m_timing = new TimingWindow(m_runner->tracing(), m_ports.fileDialog, m_ports.boxes,
                                     m_ports.fileSystem, parentWidget());
         m_timing->setAttribute(Qt::WA_DeleteOnClose);
-        m_timing->setWindowTitle("Timing Diagram: " + text(test.spec.name) + " failed");
+        m_timing->setWindowTitle("Timing Diagram: " + text(test.info.name) + " failed");
     }
     m_timing->show();
     // The whole run in view first (a check's run is short), then the failure in its middle.
