@@ -10,8 +10,13 @@
 #include "sim/Options.h"
 #include "sim/Runner.h"
 
+#include <cerrno>
+#include <cstring>
 #include <iostream>
 #include <memory>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace sim = rungbox::sim;
 
@@ -30,6 +35,29 @@ int selectedStatus(const sim::ProgramResult& result, int status) {
     return result.firstFailure() == nullptr ? sim::Exit::Ok : status;
 }
 
+// A script on standard input with nothing to report runs line by line as it comes, so that a
+// script fed by another program sees each command's output at once.
+int runAsItComes(const sim::Options& options, const std::string& program) {
+    struct stat info {};
+    if (fstat(STDIN_FILENO, &info) == 0 && S_ISDIR(info.st_mode)) {
+        // A folder opens as a stream that reads as empty, which would pass for an empty script.
+        std::cerr << "rungbox-sim: cannot read the script: " << std::strerror(EISDIR) << '\n';
+        return sim::Exit::Usage;
+    }
+    auto runner = std::make_unique<sim::Runner>(std::cout, std::cerr);
+    if (!runner->load(program)) {
+        return sim::Exit::Usage;
+    }
+    if (!options.vcdPath.empty()) {
+        runner->recordRuns();
+    }
+    const int status = runner->run(std::cin);
+    if (!options.vcdPath.empty() && !runner->writeVcd(options.vcdPath) && status == sim::Exit::Ok) {
+        return sim::Exit::Usage;
+    }
+    return status;
+}
+
 } // namespace
 
 int runCommand(const std::vector<std::string>& args) {
@@ -41,6 +69,9 @@ int runCommand(const std::vector<std::string>& args) {
     const auto& operands = options->operands;
     if (operands.empty() || operands.size() > 2) {
         return usage("");
+    }
+    if (operands.size() == 1 && options->reports.empty() && !options->testName) {
+        return runAsItComes(*options, operands[0]);
     }
     // The script is read first, so that a wrong command line is refused before anything runs.
     sim::Script script;

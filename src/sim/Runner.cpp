@@ -38,8 +38,49 @@ void Runner::loadProgram(const editor::CodeGrid& grid) {
     }
 }
 
+// Each line runs as soon as it is read, so that a script typed or fed line by line sees each
+// command's output at once. Tests are taken as their lines come.
 int Runner::run(std::istream& script) {
-    return run(readScript(script));
+    m_testing = false;
+    m_results.clear();
+    m_current = -1;
+    std::string text;
+    int lineNumber = 0;
+    while (std::getline(script, text)) {
+        ++lineNumber;
+        const ScriptLine line = parseScriptLine(text);
+        if (line.kind == ScriptLine::Kind::Skip) {
+            continue;
+        }
+        if (line.kind == ScriptLine::Kind::Error) {
+            return complain(lineNumber, line.error);
+        }
+        if (line.command.kind == CommandKind::Test) {
+            const Command& c = line.command;
+            const auto same =
+                std::find_if(m_results.begin(), m_results.end(),
+                             [&c](const TestResult& test) { return test.info.name == c.name; });
+            if (same != m_results.end()) {
+                return complain(lineNumber, "test " + c.name + " is already named at line " +
+                                                std::to_string(same->info.line));
+            }
+            m_testing = true;
+            m_results.push_back(
+                {{c.name, static_cast<int>(c.count), c.hidden, lineNumber}, false, {}});
+        }
+        const int status = execute(line.command, lineNumber);
+        if (status != Exit::Ok) {
+            m_out.flush();
+            return m_testing ? endTests(status, lineNumber) : status;
+        }
+    }
+    m_out.flush();
+    if (script.bad()) {
+        // A script that could not be read to its end did not run to its end.
+        m_err << "rungbox-sim: line " << lineNumber + 1 << ": the script could not be read\n";
+        return Exit::Usage;
+    }
+    return m_testing ? endTests(Exit::Ok, 0) : Exit::Ok;
 }
 
 int Runner::run(const Script& script) {

@@ -54,8 +54,9 @@ public:
     /// it had been loaded: for checking the window's program in a session of its own.
     void loadProgram(const editor::CodeGrid& grid);
 
-    /// Runs the script read from `script` line by line to its end or to the first line that
-    /// ends it early, and answers the exit status (Exit).
+    /// Runs the script read from `script` line by line, each line as soon as it is read, to its
+    /// end or to the first line that ends it early, and answers the exit status (Exit). Tests
+    /// are taken as their lines come: results() then holds only the tests reached.
     int run(std::istream& script);
 
     /// Runs `script`. Without `test` lines, line by line to its end or to the first line that
