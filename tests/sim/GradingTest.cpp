@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 namespace rungbox::sim {
 namespace {
 
@@ -75,6 +77,30 @@ TEST(Reports, PrintableTextIsValidUtf8WithoutControls) {
              Row{"\xff", "?"},
          }) {
         EXPECT_EQ(printableText(row.text), row.printable) << row.text;
+    }
+}
+
+// A program's file name can hold anything; each format writes it so that the report stays
+// readable and a spreadsheet runs nothing.
+TEST(Reports, WriteProgramNamesSafely) {
+    struct Row {
+        ReportFormat format;
+        std::string name;
+        std::string written;
+    };
+    for (const Row& row : {
+             Row{ReportFormat::Tap, "a#b\\c", "ok 1 - a\\#b\\\\c: t\n"},
+             Row{ReportFormat::Junit, "<a&\"b'>", "name=\"&lt;a&amp;&quot;b&apos;&gt;\""},
+             Row{ReportFormat::Json, "a\"b\\c\n", "\"program\": \"a\\\"b\\\\c?\""},
+             Row{ReportFormat::Csv, "=HYPERLINK(\"x\")", "\"'=HYPERLINK(\"\"x\"\")\",1,1,1\r\n"},
+             Row{ReportFormat::Csv, "a,b.PLC", "\"a,b.PLC\",1,1,1\r\n"},
+         }) {
+        const TestInfo info{"t", 1, false, 1};
+        const std::vector<ProgramResult> programs{{row.name, 0, {{info, true, {}}}, {}}};
+        std::ostringstream out;
+        writeReport(row.format, out, programs, {info}, false);
+        EXPECT_NE(out.str().find(row.written), std::string::npos) << reportName(row.format) << ":\n"
+                                                                  << out.str();
     }
 }
 
