@@ -88,10 +88,8 @@ int gradeCommand(const std::vector<std::string>& args) {
     }
 
     const std::vector<std::string> programs(operands.begin() + 1, operands.end());
-    auto results = sim::gradePrograms(script, programs, options->jobs, options->vcdDir);
-    if (options->testName) {
-        sim::keepOnlyTest(results, *options->testName);
-    }
+    const sim::GradeRequest request{options->jobs, options->vcdDir, options->testName.value_or("")};
+    const auto results = sim::gradePrograms(script, programs, request);
     std::ostream& printing = options->reportToStandardOutput() ? std::cerr : std::cout;
     bool allPassed = true;
     for (const sim::ProgramResult& program : results) {

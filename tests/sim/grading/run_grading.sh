@@ -74,6 +74,10 @@ test_option)
     # grade --test: one column, one test per program.
     grade --test latch --csv - >latch.csv 2>/dev/null
     same "$dir/expected/latch.csv" latch.csv
+    # Only a run that failed the chosen test is written: wrong.PLC passes stop.
+    mkdir runs
+    grade --test stop --vcd-dir runs >/dev/null
+    [ "$(cd runs && echo *)" = "04-error.vcd" ]
     ;;
 hidden)
     # The hidden test checks relay 1001; no report, summary or complaint may say so.
