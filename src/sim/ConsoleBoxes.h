@@ -26,8 +26,12 @@ public:
     /// a lone CR or a lone LF) becomes " / ", so that one box is always one line.
     static std::string format(std::string_view text, std::string_view title);
 
+    /// The text of the last box shown (its lines joined as format() joins them), empty before.
+    const std::string& lastText() const { return m_lastText; }
+
 private:
     std::ostream& m_out;
+    std::string m_lastText;
 };
 
 } // namespace rungbox::sim

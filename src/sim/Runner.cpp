@@ -16,6 +16,7 @@ namespace rungbox::sim {
 Runner::Runner(std::ostream& out, std::ostream& err)
     : m_out(out), m_err(err), m_boxes(out),
       m_session(session::Ports{m_panel, m_panel, m_boxes, m_dialog, m_fileSystem, m_shell}) {
+    m_session.addListener(&m_scanCounter);
     m_session.setUp();
 }
 
@@ -26,7 +27,22 @@ bool Runner::load(const std::string& path) {
     return loaded;
 }
 
+void Runner::loadProgram(const editor::CodeGrid& grid) {
+    editor::CodeGrid& own = m_session.grid();
+    own.setRowCount(grid.rowCount());
+    for (int row = 1; row < grid.rowCount(); ++row) {
+        for (const int col : {editor::kCodeCol, editor::kLocationCol, editor::kSetValueCol}) {
+            own.setText(row, col, grid.text(row, col));
+        }
+    }
+}
+
+// Each line runs as soon as it is read, so that a script typed or fed line by line sees each
+// command's output at once. Tests are taken as their lines come.
 int Runner::run(std::istream& script) {
+    m_testing = false;
+    m_results.clear();
+    m_current = -1;
     std::string text;
     int lineNumber = 0;
     while (std::getline(script, text)) {
@@ -38,10 +54,23 @@ int Runner::run(std::istream& script) {
         if (line.kind == ScriptLine::Kind::Error) {
             return complain(lineNumber, line.error);
         }
+        if (line.command.kind == CommandKind::Test) {
+            const Command& c = line.command;
+            const auto same =
+                std::find_if(m_results.begin(), m_results.end(),
+                             [&c](const TestResult& test) { return test.info.name == c.name; });
+            if (same != m_results.end()) {
+                return complain(lineNumber, "test " + c.name + " is already named at line " +
+                                                std::to_string(same->info.line));
+            }
+            m_testing = true;
+            m_results.push_back(
+                {{c.name, static_cast<int>(c.count), c.hidden, lineNumber}, false, {}});
+        }
         const int status = execute(line.command, lineNumber);
         if (status != Exit::Ok) {
             m_out.flush();
-            return status;
+            return m_testing ? endTests(status, lineNumber) : status;
         }
     }
     m_out.flush();
@@ -50,7 +79,93 @@ int Runner::run(std::istream& script) {
         m_err << "rungbox-sim: line " << lineNumber + 1 << ": the script could not be read\n";
         return Exit::Usage;
     }
-    return Exit::Ok;
+    return m_testing ? endTests(Exit::Ok, 0) : Exit::Ok;
+}
+
+int Runner::run(const Script& script) {
+    m_testing = !script.tests.empty();
+    m_results.clear();
+    if (m_testing) {
+        if (const ScriptStep* bad = script.firstError()) {
+            return complain(bad->number, bad->line.error);
+        }
+        if (script.unreadableLine != 0) {
+            return complain(script.unreadableLine, "the script could not be read");
+        }
+        for (const TestInfo& info : script.tests) {
+            m_results.push_back({info, false, {}});
+        }
+        m_current = -1;
+        m_currentFailed = false;
+    }
+    for (const ScriptStep& step : script.steps) {
+        if (step.line.kind == ScriptLine::Kind::Error) {
+            return complain(step.number, step.line.error);
+        }
+        const int status = execute(step.line.command, step.number);
+        if (status != Exit::Ok) {
+            m_out.flush();
+            return m_testing ? endTests(status, step.number) : status;
+        }
+    }
+    m_out.flush();
+    if (script.unreadableLine != 0) {
+        // A script that could not be read to its end did not run to its end.
+        m_err << "rungbox-sim: line " << script.unreadableLine
+              << ": the script could not be read\n";
+        return Exit::Usage;
+    }
+    return m_testing ? endTests(Exit::Ok, 0) : Exit::Ok;
+}
+
+// The state at a script line, for a failure's report.
+Failure Runner::failureAt(int lineNumber) const {
+    Failure failure;
+    failure.line = lineNumber;
+    failure.scan = m_scanCounter.scans;
+    failure.clockMs = m_session.clockMs();
+    const trace::Recorder& recorded = m_session.tracing().recorder();
+    failure.traceMs = recorded.empty() ? 0 : recorded.lastMs();
+    return failure;
+}
+
+// A `test` line: the test before it is over (passed unless an expect failed), this one begins.
+void Runner::startTest() {
+    closeTest();
+    ++m_current;
+    m_currentFailed = false;
+}
+
+void Runner::closeTest() {
+    if (m_current >= 0 && !m_currentFailed) {
+        m_results[static_cast<std::size_t>(m_current)].passed = true;
+    }
+}
+
+// The script is over: at its end (Ok) the last test is decided like the others; ended early,
+// the test it was in and every later one fail for the reason it ended.
+int Runner::endTests(int status, int lineNumber) {
+    if (status == Exit::Ok) {
+        closeTest();
+        const bool allPassed = std::all_of(m_results.begin(), m_results.end(),
+                                           [](const TestResult& test) { return test.passed; });
+        return allPassed ? Exit::Ok : Exit::ExpectFailed;
+    }
+    if (status == Exit::ProgramError) {
+        m_endReason = "a program error stopped the run: " + m_boxes.lastText();
+    } else if (status == Exit::StartRefused) {
+        m_endReason = "the run could not start: " + m_boxes.lastText();
+    }
+    Failure ended = failureAt(lineNumber);
+    ended.reason = "the script ended at line " + std::to_string(lineNumber) + ": " + m_endReason;
+    const std::size_t first = static_cast<std::size_t>(std::max(m_current, 0));
+    for (std::size_t k = first; k < m_results.size(); ++k) {
+        if (k == first && m_current >= 0 && m_currentFailed) {
+            continue; // keeps the failure it already has
+        }
+        m_results[k].failure = ended;
+    }
+    return status;
 }
 
 int Runner::complain(int lineNumber, const std::string& why) {
@@ -58,6 +173,7 @@ int Runner::complain(int lineNumber, const std::string& why) {
     m_out.flush();
     m_err << "rungbox-sim: line " << lineNumber << ": " << why << '\n';
     m_err.flush();
+    m_endReason = why;
     return Exit::Usage;
 }
 
@@ -115,13 +231,20 @@ int Runner::execute(const Command& command, int lineNumber) {
         }
         // A failed save has printed its message; the script stops there.
         m_dialog.m_savePath = command.path;
-        return m_session.saveAs() ? Exit::Ok : Exit::Usage;
+        if (!m_session.saveAs()) {
+            m_endReason = "save failed: " + m_boxes.lastText();
+            return Exit::Usage;
+        }
+        return Exit::Ok;
     case CommandKind::Module:
     case CommandKind::Plant:
     case CommandKind::Hand:
         return machine(command, lineNumber);
     case CommandKind::Expect:
         return expect(command, lineNumber);
+    case CommandKind::Test:
+        startTest();
+        return Exit::Ok;
     case CommandKind::Force:
     case CommandKind::Unforce:
         if (!m_session.running()) {
@@ -307,11 +430,41 @@ int Runner::expect(const Command& command, int lineNumber) {
     if (actual == command.expected) {
         return Exit::Ok;
     }
+    return expectFailed(lineNumber, subject, command.expected, actual);
+}
+
+// Outside a test a failed expect ends the script with its own status; inside one it fails the
+// test (its first failure is the one reported) and the script goes on. A hidden test's failure
+// names no expectation, as its output is read by the student too.
+int Runner::expectFailed(int lineNumber, const std::string& subject, const std::string& expected,
+                         const std::string& actual) {
     m_out.flush();
-    m_err << "rungbox-sim: line " << lineNumber << ": expected " << subject << ' '
-          << shownWord(command.expected) << ", got " << actual << '\n';
+    const std::string reason =
+        "expected " + subject + ' ' + shownWord(expected) + ", got " + actual;
+    if (!m_testing || m_current < 0) {
+        m_err << "rungbox-sim: line " << lineNumber << ": " << reason << '\n';
+        m_err.flush();
+        m_endReason = reason;
+        return Exit::ExpectFailed;
+    }
+    TestResult& test = m_results[static_cast<std::size_t>(m_current)];
+    const bool reported = m_onlyTest.empty() || test.info.name == m_onlyTest;
+    if (reported && test.info.hidden) {
+        m_err << "rungbox-sim: hidden test " << test.info.name << " failed\n";
+    } else if (reported) {
+        m_err << "rungbox-sim: line " << lineNumber << ": test " << test.info.name << ": " << reason
+              << '\n';
+    }
     m_err.flush();
-    return Exit::ExpectFailed;
+    if (!m_currentFailed) {
+        m_currentFailed = true;
+        test.failure = failureAt(lineNumber);
+        test.failure.subject = subject;
+        test.failure.expected = expected;
+        test.failure.got = actual;
+        test.failure.reason = reason;
+    }
+    return Exit::Ok;
 }
 
 // Prints the line just executed with the result register and block stack it left; END shows

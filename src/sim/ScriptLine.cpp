@@ -4,6 +4,7 @@
 #include "engine/AddressMap.h"
 #include "machines/ModuleHost.h"
 
+#include <algorithm>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -299,6 +300,46 @@ ScriptLine lineCommand(CommandKind kind, const std::vector<std::string_view>& wo
     return command(c);
 }
 
+bool isTestNameCharacter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' ||
+           c == '-' || c == '.';
+}
+
+// test NAME [POINTS] [hidden]. A name keeps to characters that need no quoting in any report
+// (TAP descriptions, XML attributes, CSV headers, JSON strings).
+ScriptLine testCommand(const std::vector<std::string_view>& words) {
+    const std::string usage = "test takes a name (letters, digits, _ - and ., up to " +
+                              std::to_string(kMaxTestNameLength) + "), optional points from 0 to " +
+                              std::to_string(kMaxPoints) + " and an optional hidden";
+    if (words.size() < 2 || words.size() > 4) {
+        return error(usage);
+    }
+    const std::string_view name = words[1];
+    if (name.size() > kMaxTestNameLength ||
+        !std::all_of(name.begin(), name.end(), isTestNameCharacter)) {
+        return error(usage + ", not name " + quotedWord(name));
+    }
+    Command c;
+    c.kind = CommandKind::Test;
+    c.name = std::string(name);
+    std::size_t next = 2;
+    if (next < words.size() && words[next] != "hidden") {
+        const auto points = plainNumber(words[next], 0, kMaxPoints);
+        if (!points) {
+            return error(usage + ", not points " + quotedWord(words[next]));
+        }
+        c.count = *points;
+        ++next;
+    }
+    if (next < words.size()) {
+        if (words[next] != "hidden" || next + 1 != words.size()) {
+            return error(usage + ", not " + quotedWord(words[next]));
+        }
+        c.hidden = true;
+    }
+    return command(std::move(c));
+}
+
 } // namespace
 
 std::string shownWord(std::string_view word) {
@@ -405,6 +446,9 @@ ScriptLine parseScriptLine(std::string_view text) {
     }
     if (name == "expect") {
         return expectCommand(words);
+    }
+    if (name == "test") {
+        return testCommand(words);
     }
     if (name == "step") {
         return bareCommand(CommandKind::Step, words);

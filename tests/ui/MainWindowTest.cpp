@@ -112,9 +112,10 @@ private slots:
                              (item->isChecked() ? " (checked)" : "");
             }
         }
-        QCOMPARE(menus, QStringList({"&File", "&New", "&Load", "&Save", "Save &As",
-                                     "Export &Diagram...", "&Exit", "&Module", "&none (checked)",
-                                     "&House Gate", "&Conveyor ", "&Help", "&About"}));
+        QCOMPARE(menus,
+                 QStringList({"&File", "&New", "&Load", "&Save", "Save &As", "Export &Diagram...",
+                              "&Check With Script...", "&Exit", "&Module", "&none (checked)",
+                              "&House Gate", "&Conveyor ", "&Help", "&About"}));
         // Module keeps exactly one check, also when the checked item is chosen again.
         l.chooseModule(2);
         QVERIFY(!moduleItem(l, 0)->isChecked() && moduleItem(l, 2)->isChecked());

@@ -105,8 +105,11 @@ private slots:
         while (std::getline(script, text)) {
             ++line;
             const auto parsed = rungbox::sim::parseScriptLine(text);
-            if (parsed.kind != rungbox::sim::ScriptLine::Kind::Command) {
-                continue;
+            using rungbox::sim::CommandKind;
+            if (parsed.kind != rungbox::sim::ScriptLine::Kind::Command ||
+                parsed.command.kind == CommandKind::Test ||
+                parsed.command.kind == CommandKind::Expect) {
+                continue; // what only checks: the comparison below checks instead
             }
             QCOMPARE(sim.execute(parsed.command, line), 0);
             play(window, parsed.command);

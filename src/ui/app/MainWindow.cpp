@@ -4,6 +4,7 @@
 #include "About.h"
 #include "SessionSignals.h"
 #include "session/LadderDiagram.h"
+#include "ui/check/CheckDialog.h"
 #include "ui/common/Artwork.h"
 #include "ui/common/CellText.h"
 #include "ui/debug/DebugTools.h"
@@ -80,6 +81,8 @@ void MainWindow::buildFileMenu() {
     add("&Save", "saveItem", [this] { m_session->save(); })->setShortcut(QKeySequence::Save);
     add("Save &As", "saveAsItem", [this] { m_session->saveAs(); });
     add("Export &Diagram...", "exportDiagramItem", [this] { exportDiagram(); });
+    add("&Check With Script...", "checkWithScriptItem",
+        [this] { CheckDialog::askAndCheck(*m_session, this); });
     m_recentSeparator = m_fileMenu->addSeparator();
     for (QAction*& item : m_recentItems) {
         item = m_fileMenu->addAction(QString());

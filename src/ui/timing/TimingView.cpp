@@ -149,6 +149,17 @@ void TimingView::setCursorMs(std::optional<std::uint64_t> ms) {
     emit cursorChanged();
 }
 
+void TimingView::showAt(std::uint64_t ms) {
+    refresh();
+    const double half = waveformWidth() * m_frame.msPerPixel / 2;
+    m_frame.fromMs =
+        std::max(static_cast<double>(m_recorder.firstMs()), static_cast<double>(ms) - half);
+    m_follow = false;
+    updateScrollBars();
+    setCursorMs(ms);
+    viewport()->update();
+}
+
 void TimingView::placeCursor(int x) {
     const double ms = std::floor(msAt(x));
     setCursorMs(static_cast<std::uint64_t>(std::max(0.0, ms)));

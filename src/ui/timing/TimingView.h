@@ -39,6 +39,8 @@ public:
     const TimingFrame& frame() const { return m_frame; }
     /// Puts the cursor at `ms` (kept within the recording), or removes it.
     void setCursorMs(std::optional<std::uint64_t> ms);
+    /// Puts the cursor at `ms` and scrolls it to the middle of the view, at the zoom it has.
+    void showAt(std::uint64_t ms);
     /// The time at horizontal position `x` of the view's viewport, in milliseconds.
     double msAt(int x) const;
 

@@ -29,9 +29,16 @@ const char* const kSignalHelp = "a relay address (0 to 20000) or a name: in0..in
 } // namespace
 
 TimingWindow::TimingWindow(session::Session& session, QWidget* parent)
-    : QMainWindow(parent), m_session(session), m_tracing(session.tracing()),
-      m_dialog(session.ports().fileDialog), m_boxes(session.ports().boxes),
-      m_fileSystem(session.ports().fileSystem) {
+    : TimingWindow(session.tracing(), session.ports().fileDialog, session.ports().boxes,
+                   session.ports().fileSystem, parent) {
+    m_session = &session;
+}
+
+TimingWindow::TimingWindow(trace::Tracing& tracing, platform::FileDialog& dialog,
+                           platform::MessageBoxes& boxes, platform::FileSystem& fileSystem,
+                           QWidget* parent)
+    : QMainWindow(parent), m_tracing(tracing), m_dialog(dialog), m_boxes(boxes),
+      m_fileSystem(fileSystem) {
     setWindowTitle(QString::fromUtf8(kTitle.data(), static_cast<qsizetype>(kTitle.size())));
     setObjectName("timingWindow");
     m_view = new TimingView(m_tracing.recorder(), this);
@@ -77,7 +84,11 @@ void TimingWindow::buildToolBar() {
     m_recordItem->setChecked(m_tracing.on());
     m_recordItem->setToolTip("Record the signals while a run goes on");
     connect(m_recordItem, &QAction::toggled, this, [this](bool on) {
-        m_session.setRecording(on);
+        if (m_session != nullptr) {
+            m_session->setRecording(on); // the session tells the window's other listeners
+        } else {
+            m_tracing.setOn(on);
+        }
         showStatus();
     });
     bar->addSeparator();

@@ -30,6 +30,11 @@ public:
     /// Shows the recording of `session`, which must outlive the window, and exports through
     /// its ports. The window switches nothing on by itself: the Record item does.
     explicit TimingWindow(session::Session& session, QWidget* parent = nullptr);
+    /// Shows a recording of a session of its own (a check's run) and exports through the
+    /// window's ports. Everything given must outlive the window.
+    TimingWindow(trace::Tracing& tracing, platform::FileDialog& dialog,
+                 platform::MessageBoxes& boxes, platform::FileSystem& fileSystem,
+                 QWidget* parent = nullptr);
 
     /// Adds the signal `text` names (Signal names such as "in3", "tim0_done" or a relay address).
     /// False, with the reason in the status line, when it names none or is already shown.
@@ -66,7 +71,7 @@ private:
     void showStatus();
     void fail(const std::string& what, const std::string& path, const std::string& why);
 
-    session::Session& m_session;
+    session::Session* m_session = nullptr; // the recording's, when it records the window's runs
     trace::Tracing& m_tracing;
     platform::FileDialog& m_dialog;
     platform::MessageBoxes& m_boxes;
