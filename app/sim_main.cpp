@@ -2,11 +2,17 @@
 // rungbox-sim: runs a ladder program file without the window, driven by a script.
 //
 //   rungbox-sim [--vcd FILE] PROGRAM.PLC [SCRIPT]
+//   rungbox-sim compare [OPTIONS] REFERENCE.PLC CANDIDATE.PLC
+//   rungbox-sim prove [OPTIONS] PROGRAM.PLC PROPERTIES
 //
+// A first word that names a command runs that command (a program file so named is written
+// ./compare).
 // The script is read from SCRIPT or, without it, from standard input. With --vcd, every run of
 // the script is recorded in simulated time and written to FILE as a VCD file when the script
 // ends. --help and --version print to standard output and exit with 0.
 
+#include "sim/CompareCommand.h"
+#include "sim/ProveCommand.h"
 #include "sim/Runner.h"
 
 #include <cerrno>
@@ -16,6 +22,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -29,7 +36,9 @@ bool isDirectory(int fd) {
     return fstat(fd, &info) == 0 && S_ISDIR(info.st_mode);
 }
 
-constexpr const char* kUsage = "Usage: rungbox-sim [--vcd FILE] PROGRAM.PLC [SCRIPT]\n";
+constexpr const char* kUsage = "Usage: rungbox-sim [--vcd FILE] PROGRAM.PLC [SCRIPT]\n"
+                               "       rungbox-sim compare [OPTIONS] REFERENCE.PLC CANDIDATE.PLC\n"
+                               "       rungbox-sim prove [OPTIONS] PROGRAM.PLC PROPERTIES\n";
 
 void printHelp() {
     std::cout
@@ -75,6 +84,9 @@ void printHelp() {
            "  --help      show this help and exit\n"
            "  --version   show the version and exit\n"
            "\n"
+           "compare and prove explore every input sequence; see rungbox-sim compare --help\n"
+           "and rungbox-sim prove --help.\n"
+           "\n"
            "See rungbox-sim(1).\n";
 }
 
@@ -91,6 +103,12 @@ int main(int argc, char** argv) {
     // Set before any other use of the standard streams.
     std::ios::sync_with_stdio(false);
 
+    if (argc >= 2 && std::string_view(argv[1]) == "compare") {
+        return rungbox::sim::compareCommand({argv + 2, argv + argc}, std::cout, std::cerr);
+    }
+    if (argc >= 2 && std::string_view(argv[1]) == "prove") {
+        return rungbox::sim::proveCommand({argv + 2, argv + argc}, std::cout, std::cerr);
+    }
     if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
         printHelp();
         return rungbox::sim::Exit::Ok;

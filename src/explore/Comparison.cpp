@@ -112,7 +112,7 @@ std::string Comparison::script(const std::string& referenceName,
                                const std::string& candidateName) const {
     std::vector<std::string> comments{"The shortest input sequence after which " + candidateName +
                                       " differs from " + referenceName + " (" +
-                                      std::to_string(m_counterexample.steps.size()) + " steps)."};
+                                      stepCount(m_counterexample.steps.size()) + ")."};
     if (!m_counterexample.realPace) {
         comments.emplace_back("It needs fewer scans between two ticks than the real clock runs: "
                               "a real run cannot produce it.");
@@ -136,8 +136,7 @@ std::string Comparison::summary() const {
         text = "Different: relay " + std::to_string(m_relay) + " reads " +
                (m_referenceValue ? "1" : "0") + " in the reference and " +
                (m_referenceValue ? "0" : "1") + " in the candidate after " +
-               std::to_string(m_counterexample.steps.size()) + " steps (" + counts +
-               " explored).\n";
+               stepCount(m_counterexample.steps.size()) + " (" + counts + " explored).\n";
         if (!m_counterexample.realPace) {
             text += "The sequence needs fewer scans between two ticks than the real clock runs; "
                     "a real run cannot produce it.\n";

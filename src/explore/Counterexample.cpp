@@ -71,6 +71,10 @@ void writeRun(std::ostream& out, const Step& step, int count) {
 
 } // namespace
 
+std::string stepCount(std::size_t steps) {
+    return std::to_string(steps) + (steps == 1 ? " step" : " steps");
+}
+
 std::string scriptText(const std::vector<Step>& steps, const std::vector<std::string>& comments,
                        const std::vector<std::string>& expects) {
     std::ostringstream out;

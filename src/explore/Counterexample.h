@@ -42,6 +42,9 @@ struct Counterexample {
 Counterexample atRealPace(const std::vector<Machine*>& machines, const std::vector<Step>& shortest,
                           const std::function<bool()>& shows);
 
+/// "1 step", "5 steps".
+std::string stepCount(std::size_t steps);
+
 /// The rungbox-sim script that presses run/stop, then runs `steps` (`in` where a switch
 /// changes, `scan K`, `tick K`), then `expects`. `comments` go first, each after "# ".
 std::string scriptText(const std::vector<Step>& steps, const std::vector<std::string>& comments,

@@ -27,7 +27,20 @@ Machine::Machine(const engine::Controller& started, ScanPath path)
     m_bytes = m_layout.bytes();
     m_start.resize(m_bytes);
     m_layout.save(started, m_start.data());
+    for (int n = 0; n < engine::kInputCount; ++n) {
+        m_startRelays.emplace_back(static_cast<std::uint16_t>(n), started.relay(n));
+    }
+    for (const std::uint16_t a : m_layout.written) {
+        m_startRelays.emplace_back(a, started.relay(a));
+    }
     restart();
+}
+
+void Machine::restart() {
+    restore(m_start.data());
+    for (const auto& [address, on] : m_startRelays) {
+        m_plc->setRelay(address, on);
+    }
 }
 
 Machine::~Machine() = default;

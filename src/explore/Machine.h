@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace rungbox::explore {
@@ -48,8 +49,9 @@ public:
     void restore(const std::uint8_t* in) { m_layout.restore(*m_plc, in); }
     /// The packed start state.
     const std::vector<std::uint8_t>& start() const { return m_start; }
-    /// Returns to the start state.
-    void restart() { restore(m_start.data()); }
+    /// Returns to the start: the start state, and every other relay the program uses as the
+    /// started controller held it, so that the relays read as at the start of a run.
+    void restart();
 
     /// One scan with the switches `switches`. Returns 0, or the line that stopped the scan with
     /// a program error.
@@ -71,6 +73,7 @@ private:
     StateLayout m_layout;
     std::size_t m_bytes = 0;
     std::vector<std::uint8_t> m_start;
+    std::vector<std::pair<std::uint16_t, bool>> m_startRelays; // inputs and written relays
 };
 
 } // namespace rungbox::explore

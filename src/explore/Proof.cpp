@@ -107,7 +107,7 @@ std::string Proof::script(std::size_t i, const std::string& programName) {
     const Property& p = m_properties[i];
     std::vector<std::string> comments{"The shortest input sequence after which " + programName +
                                       " violates: " + p.text() + " (" +
-                                      std::to_string(found.steps.size()) + " steps)."};
+                                      stepCount(found.steps.size()) + ")."};
     if (!found.realPace) {
         comments.emplace_back("It needs fewer scans between two ticks than the real clock runs: "
                               "a real run cannot produce it.");

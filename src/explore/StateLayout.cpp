@@ -19,7 +19,7 @@ void read(std::vector<Access>& first, int address) {
     }
 }
 
-void written(std::vector<Access>& first, int address) {
+void write(std::vector<Access>& first, int address) {
     auto& a = first[static_cast<std::size_t>(address)];
     if (a == Access::None) {
         a = Access::WrittenFirst;
@@ -60,7 +60,7 @@ StateLayout StateLayout::of(const engine::Program& program) {
             break;
         case OpCode::Out:
         case OpCode::OutNot:
-            written(first, step.operand);
+            write(first, step.operand);
             break;
         case OpCode::Difu: // writes only on an edge: the relay keeps its value otherwise
             read(first, step.operand);
@@ -83,6 +83,9 @@ StateLayout StateLayout::of(const engine::Program& program) {
         }
     }
     for (int a = 0; a < engine::kRelayCount; ++a) {
+        if (first[static_cast<std::size_t>(a)] == Access::WrittenFirst) {
+            layout.written.push_back(static_cast<std::uint16_t>(a));
+        }
         if (first[static_cast<std::size_t>(a)] != Access::ReadFirst) {
             continue;
         }

@@ -23,6 +23,8 @@ struct StateLayout {
     std::vector<std::uint16_t> difus;   ///< relays whose DIFU edge memory is state, ascending
     std::vector<std::uint8_t> timers;   ///< timer numbers (0 to 7) of the TIM lines, ascending
     std::vector<std::uint8_t> counters; ///< counter numbers (0 to 7) of the CNT lines, ascending
+    /// Relays the scan writes that are not state (outputs written before any line reads them).
+    std::vector<std::uint16_t> written;
     /// Switch n (bit n) is read by the scan before anything writes relay n.
     std::uint16_t inputsRead = 0;
 

@@ -89,9 +89,11 @@ void VcdWriter::write(const std::vector<Part>& parts) {
     std::vector<Change> changes;
     std::uint64_t first = UINT64_MAX;
     std::uint64_t last = 0;
+    std::size_t defined = 0;
     for (const Part& part : parts) {
         const Recorder& r = *part.recorder;
-        writeScope(part.scope, r.signalList(), chosen.size());
+        writeScope(part.scope, r.signalList(), defined);
+        defined += r.signalList().size();
         if (!r.empty()) {
             first = std::min(first, r.firstMs());
             last = std::max(last, r.lastMs());
