@@ -80,8 +80,8 @@ void Comparison::finish() {
     }
     m_finished = true;
     std::vector<Machine*> machines{m_machines[0].get(), m_machines[1].get()};
-    m_counterexample =
-        atRealPace(machines, m_explorer->pathTo(m_from, m_step), [this] { return differs(); });
+    m_shortest = m_explorer->pathTo(m_from, m_step);
+    m_counterexample = atRealPace(machines, m_shortest, [this] { return differs(); });
     // The machines are left as the sequence leaves them: name the first relay that differs.
     replay(machines, m_counterexample.steps, [] { return false; });
     for (const int a : m_outputs) {

@@ -47,6 +47,8 @@ public:
     /// When Different: the shortest sequence, then the first compared relay that differs after
     /// its last scan and the reference's value of it.
     const Counterexample& counterexample() const { return m_counterexample; }
+    /// The sequence as the exploration found it, before padding to the real clock's pace.
+    const std::vector<Step>& shortest() const { return m_shortest; }
     int differingRelay() const { return m_relay; }
     bool referenceValue() const { return m_referenceValue; }
     /// The counterexample as a script that the reference passes and the candidate fails.
@@ -73,6 +75,7 @@ private:
     std::uint32_t m_from = 0;
     Step m_step;
     Counterexample m_counterexample;
+    std::vector<Step> m_shortest;
     int m_relay = 0;
     bool m_referenceValue = false;
     bool m_finished = false;
