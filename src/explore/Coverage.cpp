@@ -17,22 +17,41 @@ bool Coverage::changes(int address) const {
     return m_on[i] && m_off[i];
 }
 
+namespace {
+
+// " 1000 1002-1005": ascending relays, runs of neighbours as ranges.
+std::string listText(const std::vector<int>& relays) {
+    std::string text;
+    for (std::size_t i = 0; i < relays.size();) {
+        std::size_t j = i;
+        while (j + 1 < relays.size() && relays[j + 1] == relays[j] + 1) {
+            ++j;
+        }
+        text += ' ' + std::to_string(relays[i]);
+        if (j > i) {
+            text += (j == i + 1 ? ' ' : '-') + std::to_string(relays[j]);
+        }
+        i = j + 1;
+    }
+    return text;
+}
+
+} // namespace
+
 std::string Coverage::text() const {
-    std::string on;
-    std::string neverOn;
-    std::string neverOff;
+    std::vector<int> on;
+    std::vector<int> neverOn;
+    std::vector<int> neverOff;
     for (std::size_t i = 0; i < m_relays.size(); ++i) {
-        const std::string number = ' ' + std::to_string(m_relays[i]);
-        (m_on[i] ? on : neverOn) += number;
+        (m_on[i] ? on : neverOn).push_back(m_relays[i]);
         if (m_on[i] && !m_off[i]) {
-            neverOff += number;
+            neverOff.push_back(m_relays[i]);
         }
     }
     std::string text;
-    const auto part = [&](const char* name, const std::string& list) {
+    const auto part = [&](const char* name, const std::vector<int>& list) {
         if (!list.empty()) {
-            text += (text.empty() ? "" : ";") + std::string(text.empty() ? "" : " ") + name + ':' +
-                    list;
+            text += (text.empty() ? "" : "; ") + std::string(name) + ':' + listText(list);
         }
     };
     part("turned on", on);
