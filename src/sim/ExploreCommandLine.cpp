@@ -2,6 +2,7 @@
 #include "ExploreCommandLine.h"
 
 #include "engine/AddressMap.h"
+#include "explore/RunRecording.h"
 #include "files/DiskFileSystem.h"
 #include "trace/Recorder.h"
 #include "trace/VcdWriter.h"
@@ -136,30 +137,6 @@ bool writeTextFile(const std::string& path, const std::string& text, std::ostrea
     return true;
 }
 
-namespace {
-
-std::vector<trace::Signal> runSignals(const explore::Machine& machine, std::uint16_t inputs,
-                                      const std::vector<int>& relays) {
-    std::vector<trace::Signal> signals;
-    for (int n = 0; n < engine::kInputCount; ++n) {
-        if (((inputs >> n) & 1U) != 0) {
-            signals.push_back({trace::SignalKind::Relay, n});
-        }
-    }
-    for (const int a : relays) {
-        signals.push_back({trace::SignalKind::Relay, a});
-    }
-    for (const int n : machine.layout().timers) {
-        signals.push_back({trace::SignalKind::TimerValue, n});
-    }
-    for (const int n : machine.layout().counters) {
-        signals.push_back({trace::SignalKind::CounterValue, n});
-    }
-    return signals;
-}
-
-} // namespace
-
 bool writeRunsVcd(const std::string& path,
                   const std::vector<std::pair<std::string, explore::Machine*>>& machines,
                   const std::vector<explore::Step>& steps, std::uint16_t inputs,
@@ -167,17 +144,8 @@ bool writeRunsVcd(const std::string& path,
     std::vector<std::unique_ptr<trace::Recorder>> recorders;
     std::vector<trace::VcdWriter::Part> parts;
     for (const auto& [scope, machine] : machines) {
-        auto& recorder = recorders.emplace_back(
-            std::make_unique<trace::Recorder>(runSignals(*machine, inputs, relays)));
-        machine->restart();
-        recorder->sample(machine->controller(), 0, 0);
-        std::uint64_t scans = 0;
-        for (std::size_t i = 0; i < steps.size(); ++i) {
-            machine->run(steps[i]);
-            scans += steps[i].tick ? 0U : 1U;
-            recorder->sample(machine->controller(), i + 1, scans);
-        }
-        parts.push_back({scope, recorder.get()});
+        recorders.push_back(explore::recordRun(*machine, steps, inputs, relays));
+        parts.push_back({scope, recorders.back().get()});
     }
     std::ostringstream text;
     trace::VcdWriter(text).write(parts);
