@@ -7,6 +7,7 @@
 #include "CodeGridView.h"
 #include "ConveyorWindow.h"
 #include "DebugTools.h"
+#include "ExploreTools.h"
 #include "GateWindow.h"
 #include "LadderWindow.h"
 #include "Twips.h"
@@ -149,6 +150,7 @@ MainWindow::MainWindow(platform::MessageBoxes& boxes, platform::FileDialog& dial
     m_session.setUp();
     refreshFileDisplay();
     m_debugTools = std::make_unique<DebugTools>(*this);
+    m_exploreTools = std::make_unique<ExploreTools>(*this);
 }
 
 MainWindow::~MainWindow() {

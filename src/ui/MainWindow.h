@@ -35,6 +35,7 @@ class CodeGridView;
 class LadderWindow;
 class ModuleWindow;
 class DebugTools;
+class ExploreTools;
 
 class MainWindow : public QMainWindow,
                    public engine::IoPanel,
@@ -131,6 +132,7 @@ public:
 
     /// The Debug menu, the register panel and the watch table.
     DebugTools& debugTools() const { return *m_debugTools; }
+    ExploreTools& exploreTools() const { return *m_exploreTools; }
     /// Milliseconds since the current run started.
     std::uint64_t runTimeMs() const;
 
@@ -229,6 +231,7 @@ private:
     /// m_runClock's reading when the current run started, in milliseconds.
     std::int64_t m_runStartMs = 0;
     std::unique_ptr<DebugTools> m_debugTools;
+    std::unique_ptr<ExploreTools> m_exploreTools;
 };
 
 } // namespace rungbox::ui
