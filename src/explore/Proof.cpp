@@ -140,7 +140,7 @@ std::string Proof::summary() const {
         case Verdict::Violated:
             text +=
                 "Violated: " + p + " after " +
-                std::to_string(m_violations[i] ? m_violations[i]->steps.size() : 0) + " steps" +
+                stepCount(m_violations[i] ? m_violations[i]->steps.size() : 0) +
                 (m_violations[i] && !m_violations[i]->realPace ? " (not at the real clock's pace)"
                                                                : "") +
                 "\n";

@@ -26,6 +26,20 @@ QString text(const std::string& s) {
     return QString::fromStdString(s);
 }
 
+// The compared relays worth drawing: those either program turned on somewhere, and the one that
+// differs.
+std::vector<int> drawnOutputs(const explore::Comparison& comparison) {
+    std::vector<int> shown;
+    const std::vector<int>& outputs = comparison.outputs();
+    for (std::size_t i = 0; i < outputs.size(); ++i) {
+        if (comparison.coverage(0).everOn(i) || comparison.coverage(1).everOn(i) ||
+            outputs[i] == comparison.differingRelay()) {
+            shown.push_back(outputs[i]);
+        }
+    }
+    return shown;
+}
+
 } // namespace
 
 ExploreDialog::ExploreDialog(platform::FileDialog& dialog, platform::FileSystem& files,
@@ -190,10 +204,11 @@ void ExploreDialog::finish() {
             m_script = m_comparison->script(m_referenceName, m_candidateName);
             const auto& steps = m_comparison->counterexample().steps;
             const std::uint16_t inputs = m_comparison->explorer().variedInputs();
-            m_runs.emplace_back("Reference", explore::recordRun(m_comparison->machine(0), steps,
-                                                                inputs, m_comparison->outputs()));
-            m_runs.emplace_back("Candidate", explore::recordRun(m_comparison->machine(1), steps,
-                                                                inputs, m_comparison->outputs()));
+            const std::vector<int> shown = drawnOutputs(*m_comparison);
+            m_runs.emplace_back("Reference",
+                                explore::recordRun(m_comparison->machine(0), steps, inputs, shown));
+            m_runs.emplace_back("Candidate",
+                                explore::recordRun(m_comparison->machine(1), steps, inputs, shown));
         }
     } else if (m_proof) {
         summary = m_cancelled ? "Cancelled.\n" : "";
@@ -244,9 +259,12 @@ void ExploreDialog::showTiming() {
     }
     m_timingWindow->show();
     m_timingWindow->raise();
-    for (auto* view : m_timingWindow->findChildren<TimingView*>()) {
-        view->fitAll();
-    }
+    // Fitted once the views have their sizes, which the layout gives them after the show.
+    QTimer::singleShot(0, m_timingWindow, [this] {
+        for (auto* view : m_timingWindow->findChildren<TimingView*>()) {
+            view->fitAll();
+        }
+    });
 }
 
 void ExploreDialog::saveScript() {

@@ -117,7 +117,7 @@ private slots:
         QTRY_VERIFY(!w.explore().exploring());
         const QString result = w.explore().resultText();
         QVERIFY2(result.contains("Holds: never 1000 & 1001"), qPrintable(result));
-        QVERIFY(result.contains("Violated: always 1000 after 1 step"));
+        QVERIFY(result.contains("Violated: always 1000 after 1 step\n"));
         QVERIFY(w.explore().timingButton()->isEnabled());
 
         w.explore().propertiesEdit()->setPlainText("never 1000 &\n");
