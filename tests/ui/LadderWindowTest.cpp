@@ -51,7 +51,7 @@ private slots:
         for (QAction* menu : window.menuBar()->actions()) {
             titles << menu->text();
         }
-        QCOMPARE(titles, QStringList({"&File", "&Module", "&View", "&Debug", "&Help"}));
+        QCOMPARE(titles, QStringList({"&File", "&Module", "&View", "&Debug", "&Tools", "&Help"}));
         QCOMPARE(window.ladderItem()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_L));
         QVERIFY(window.ladderWindow() == nullptr);
         window.ladderItem()->trigger();
