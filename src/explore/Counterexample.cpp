@@ -3,6 +3,7 @@
 
 #include "engine/AddressMap.h"
 
+#include <algorithm>
 #include <sstream>
 
 namespace rungbox::explore {
@@ -75,23 +76,65 @@ std::string stepCount(std::size_t steps) {
     return std::to_string(steps) + (steps == 1 ? " step" : " steps");
 }
 
-std::string scriptText(const std::vector<Step>& steps, const std::vector<std::string>& comments,
-                       const std::vector<std::string>& expects) {
-    std::ostringstream out;
-    for (const std::string& comment : comments) {
-        out << "# " << comment << '\n';
+namespace {
+
+// True when `steps` is what the real clock runs: every tick right after the hundredth scan since
+// the last tick (or the start), and fewer than a hundred scans after the last tick.
+bool atClockPace(const std::vector<Step>& steps) {
+    int scans = 0;
+    for (const Step& step : steps) {
+        if (step.tick) {
+            if (scans != kScansPerTick) {
+                return false;
+            }
+            scans = 0;
+        } else if (++scans > kScansPerTick) {
+            return false;
+        }
     }
-    out << "press\n";
+    return scans < kScansPerTick;
+}
+
+// "in N 0|1" for every switch that differs between `from` and `to`.
+void writeSwitches(std::ostream& out, std::uint16_t from, std::uint16_t to) {
+    for (int n = 0; n < engine::kInputCount; ++n) {
+        const unsigned bit = 1U << n;
+        if (((from ^ to) & bit) != 0) {
+            out << "in " << n << ' ' << ((to & bit) != 0 ? 1 : 0) << '\n';
+        }
+    }
+}
+
+// At the clock's pace the script waits: a scan each millisecond and the ticks where the clock
+// puts them, so that the script reads as the run it stands for.
+void writeWaits(std::ostream& out, const std::vector<Step>& steps) {
     std::uint16_t switches = 0; // a run starts with every switch off
+    std::int64_t scans = 0;
+    for (const Step& step : steps) {
+        if (step.tick) {
+            continue;
+        }
+        if (step.switches != switches) {
+            if (scans > 0) {
+                out << "wait " << scans << '\n';
+            }
+            writeSwitches(out, switches, step.switches);
+            switches = step.switches;
+            scans = 0;
+        }
+        ++scans;
+    }
+    if (scans > 0) {
+        out << "wait " << scans << '\n';
+    }
+}
+
+void writeSteps(std::ostream& out, const std::vector<Step>& steps) {
+    std::uint16_t switches = 0;
     for (std::size_t i = 0; i < steps.size();) {
         const Step& step = steps[i];
         if (!step.tick && step.switches != switches) {
-            for (int n = 0; n < engine::kInputCount; ++n) {
-                const unsigned bit = 1U << n;
-                if (((step.switches ^ switches) & bit) != 0) {
-                    out << "in " << n << ' ' << ((step.switches & bit) != 0 ? 1 : 0) << '\n';
-                }
-            }
+            writeSwitches(out, switches, step.switches);
             switches = step.switches;
         }
         std::size_t j = i + 1;
@@ -100,6 +143,24 @@ std::string scriptText(const std::vector<Step>& steps, const std::vector<std::st
         }
         writeRun(out, step, static_cast<int>(j - i));
         i = j;
+    }
+}
+
+} // namespace
+
+std::string scriptText(const std::vector<Step>& steps, const std::vector<std::string>& comments,
+                       const std::vector<std::string>& expects) {
+    std::ostringstream out;
+    for (const std::string& comment : comments) {
+        out << "# " << comment << '\n';
+    }
+    out << "press\n";
+    const bool ticks =
+        std::any_of(steps.begin(), steps.end(), [](const Step& step) { return step.tick; });
+    if (ticks && atClockPace(steps)) {
+        writeWaits(out, steps);
+    } else {
+        writeSteps(out, steps);
     }
     for (const std::string& expect : expects) {
         out << expect << '\n';

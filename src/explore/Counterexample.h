@@ -46,7 +46,9 @@ Counterexample atRealPace(const std::vector<Machine*>& machines, const std::vect
 std::string stepCount(std::size_t steps);
 
 /// The rungbox-sim script that presses run/stop, then runs `steps` (`in` where a switch
-/// changes, `scan K`, `tick K`), then `expects`. `comments` go first, each after "# ".
+/// changes; `wait MS` where the steps have ticks and are what the real clock runs, a scan each
+/// millisecond and a tick each hundredth, else `scan K` and `tick K`), then `expects`. `comments`
+/// go first, each after "# ".
 std::string scriptText(const std::vector<Step>& steps, const std::vector<std::string>& comments,
                        const std::vector<std::string>& expects);
 

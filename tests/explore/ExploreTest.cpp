@@ -93,15 +93,19 @@ TEST(Compare, FindsLateDifferencesThatReplayOnBothPrograms) {
         const char* reference;
         const char* candidate;
         std::size_t shortest; ///< steps before padding
+        const char* steps;    ///< the script's steps
     };
     const Case cases[] = {
         // the ninth count: eight rising edges need fifteen scans
         {"LD 0; LD 1; CNT 0 9; LD CNT 0; OUT 1000; END",
-         "LD 0; LD 1; CNT 0 8; LD CNT 0; OUT 1000; END", 15},
+         "LD 0; LD 1; CNT 0 8; LD CNT 0; OUT 1000; END", 15,
+         "press\nin 0 1\nscan\nin 0 0\nscan\nin 0 1\n"},
         // a timer running out: a scan to start it, then five ticks each after a scan
-        {"LD 0; TIM 0 6; LD TIM 0; OUT 1000; END", "LD 0; TIM 0 5; LD TIM 0; OUT 1000; END", 11},
+        // (at the clock's pace: a hundred scans before each tick, written as a wait)
+        {"LD 0; TIM 0 6; LD TIM 0; OUT 1000; END", "LD 0; TIM 0 5; LD TIM 0; OUT 1000; END", 11,
+         "press\nin 0 1\nwait 501\nexpect"},
         // a DIFU edge lasts one scan
-        {"LD 0; DIFU 1000; END", "LD 0; OUT 1000; END", 2},
+        {"LD 0; DIFU 1000; END", "LD 0; OUT 1000; END", 2, "press\nin 0 1\nscan 2\nexpect"},
     };
     for (const Case& c : cases) {
         Programs files;
@@ -118,6 +122,7 @@ TEST(Compare, FindsLateDifferencesThatReplayOnBothPrograms) {
             scans = step.tick ? 0 : scans + 1;
         }
         const std::string script = comparison.script("ref", "cand");
+        EXPECT_NE(script.find(c.steps), std::string::npos) << script;
         EXPECT_EQ(files.replay(ref, script), sim::Exit::Ok) << script;
         EXPECT_EQ(files.replay(cand, script), sim::Exit::ExpectFailed) << script;
     }
