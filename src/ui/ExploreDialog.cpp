@@ -195,36 +195,8 @@ void ExploreDialog::finish() {
     m_bar->setVisible(false);
     m_cancelButton->setEnabled(false);
     m_proveButton->setEnabled(true);
-    std::string summary;
-    if (m_comparison) {
-        summary = "Reference: " + m_referenceName + "\nCandidate: " + m_candidateName + "\n\n";
-        summary += m_cancelled ? "Cancelled.\n" : "";
-        summary += m_comparison->summary();
-        if (!m_cancelled && m_comparison->verdict() == explore::Comparison::Verdict::Different) {
-            m_script = m_comparison->script(m_referenceName, m_candidateName);
-            const auto& steps = m_comparison->counterexample().steps;
-            const std::uint16_t inputs = m_comparison->explorer().variedInputs();
-            const std::vector<int> shown = drawnOutputs(*m_comparison);
-            m_runs.emplace_back("Reference",
-                                explore::recordRun(m_comparison->machine(0), steps, inputs, shown));
-            m_runs.emplace_back("Candidate",
-                                explore::recordRun(m_comparison->machine(1), steps, inputs, shown));
-        }
-    } else if (m_proof) {
-        summary = m_cancelled ? "Cancelled.\n" : "";
-        summary += m_proof->summary();
-        for (std::size_t i = 0; !m_cancelled && i < m_proof->properties().size(); ++i) {
-            if (m_proof->verdict(i) == explore::Proof::Verdict::Violated) {
-                m_script = m_proof->script(i, m_candidateName);
-                m_runs.emplace_back("Violation of " + text(m_proof->properties()[i].text()),
-                                    explore::recordRun(m_proof->machine(),
-                                                       m_proof->violation(i)->steps,
-                                                       m_proof->explorer().variedInputs(),
-                                                       m_proof->properties()[i].relays()));
-                break;
-            }
-        }
-    }
+    std::string summary = m_cancelled ? "Cancelled.\n" : "";
+    summary += m_comparison ? comparisonResult() : proofResult();
     if (!m_script.empty()) {
         summary += "\nThe counterexample as a rungbox-sim script:\n" + m_script;
     }
@@ -232,6 +204,35 @@ void ExploreDialog::finish() {
     m_result->setPlainText(text(summary));
     m_timingButton->setEnabled(!m_runs.empty());
     m_saveButton->setEnabled(!m_script.empty());
+}
+
+std::string ExploreDialog::comparisonResult() {
+    explore::Comparison& c = *m_comparison;
+    if (!m_cancelled && c.verdict() == explore::Comparison::Verdict::Different) {
+        m_script = c.script(m_referenceName, m_candidateName);
+        const auto& steps = c.counterexample().steps;
+        const std::uint16_t inputs = c.explorer().variedInputs();
+        const std::vector<int> shown = drawnOutputs(c);
+        m_runs.emplace_back("Reference", explore::recordRun(c.machine(0), steps, inputs, shown));
+        m_runs.emplace_back("Candidate", explore::recordRun(c.machine(1), steps, inputs, shown));
+    }
+    return "Reference: " + m_referenceName + "\nCandidate: " + m_candidateName + "\n\n" +
+           c.summary();
+}
+
+std::string ExploreDialog::proofResult() {
+    explore::Proof& p = *m_proof;
+    for (std::size_t i = 0; !m_cancelled && i < p.properties().size(); ++i) {
+        if (p.verdict(i) == explore::Proof::Verdict::Violated) {
+            const explore::Property& property = p.properties()[i];
+            m_script = p.script(i, m_candidateName);
+            m_runs.emplace_back("Violation of " + text(property.text()),
+                                explore::recordRun(p.machine(), p.violation(i)->steps,
+                                                   p.explorer().variedInputs(), property.relays()));
+            break;
+        }
+    }
+    return p.summary();
 }
 
 QString ExploreDialog::resultText() const {

@@ -76,6 +76,9 @@ private:
     void begin();
     void runChunk();
     void finish();
+    // The result's text; they keep the counterexample's script and runs.
+    std::string comparisonResult();
+    std::string proofResult();
     void clearResult();
 
     platform::FileDialog& m_dialog;
