@@ -3,11 +3,17 @@
 //
 //   rungbox-sim [OPTIONS] PROGRAM.PLC [SCRIPT]
 //   rungbox-sim grade [OPTIONS] SCRIPT PROGRAM.PLC...
+//   rungbox-sim compare [OPTIONS] REFERENCE.PLC CANDIDATE.PLC
+//   rungbox-sim prove [OPTIONS] PROGRAM.PLC PROPERTIES
 //
-// The first form runs one program (RunCommand.cpp), the second grades many (GradeCommand.cpp).
-// --help and --version print to standard output and exit with 0.
+// The first form runs one program (RunCommand.cpp), grade grades many (GradeCommand.cpp),
+// compare and prove explore every input sequence (src/sim). A first word that names a command
+// runs that command (a program file so named is written ./compare). --help and --version print
+// to standard output and exit with 0.
 
 #include "SimCommands.h"
+#include "sim/CompareCommand.h"
+#include "sim/ProveCommand.h"
 #include "sim/Runner.h"
 
 #include <cstring>
@@ -19,7 +25,9 @@
 namespace {
 
 constexpr const char* kUsage = "Usage: rungbox-sim [OPTIONS] PROGRAM.PLC [SCRIPT]\n"
-                               "       rungbox-sim grade [OPTIONS] SCRIPT PROGRAM.PLC...\n";
+                               "       rungbox-sim grade [OPTIONS] SCRIPT PROGRAM.PLC...\n"
+                               "       rungbox-sim compare [OPTIONS] REFERENCE.PLC CANDIDATE.PLC\n"
+                               "       rungbox-sim prove [OPTIONS] PROGRAM.PLC PROPERTIES\n";
 
 void printHelp() {
     std::cout
@@ -77,8 +85,12 @@ void printHelp() {
            "  --jobs N    run N programs at once (default: one per core)\n"
            "  --vcd-dir DIR  write each failing program's run to DIR as NN-NAME.vcd\n"
            "A program file named grade is given as ./grade.\n"
+           "\n"
            "  --help      show this help and exit\n"
            "  --version   show the version and exit\n"
+           "\n"
+           "compare and prove explore every input sequence; see rungbox-sim compare --help\n"
+           "and rungbox-sim prove --help.\n"
            "\n"
            "See rungbox-sim(1).\n";
 }
@@ -114,6 +126,12 @@ int runCommandLine(int argc, char** argv) {
     if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
         std::cout << "rungbox-sim " << RUNGBOX_VERSION << '\n';
         return rungbox::sim::Exit::Ok;
+    }
+    if (argc >= 2 && std::string_view(argv[1]) == "compare") {
+        return rungbox::sim::compareCommand({argv + 2, argv + argc}, std::cout, std::cerr);
+    }
+    if (argc >= 2 && std::string_view(argv[1]) == "prove") {
+        return rungbox::sim::proveCommand({argv + 2, argv + argc}, std::cout, std::cerr);
     }
     if (argc >= 2 && std::string_view(argv[1]) == "grade") {
         return gradeCommand(std::vector<std::string>(argv + 2, argv + argc));

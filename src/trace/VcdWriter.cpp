@@ -45,6 +45,22 @@ void VcdWriter::writeValue(const Signal& signal, std::size_t position, std::opti
     }
 }
 
+void VcdWriter::writeScope(const std::string& name, const std::vector<Signal>& chosen,
+                           std::size_t firstPosition) {
+    m_out << "$scope module " << name << " $end\n";
+    for (std::size_t k = 0; k < chosen.size(); ++k) {
+        const Signal& signal = chosen[k];
+        const std::string code = identifier(firstPosition + k);
+        if (signal.isNumber()) {
+            m_out << "$var reg " << Signal::kValueBits << ' ' << code << ' ' << signal.name()
+                  << " [" << Signal::kValueBits - 1 << ":0] $end\n";
+        } else {
+            m_out << "$var wire 1 " << code << ' ' << signal.name() << " $end\n";
+        }
+    }
+    m_out << "$upscope $end\n";
+}
+
 void VcdWriter::write(const Recorder& recorder) {
     const std::vector<Signal>& chosen = recorder.signalList();
     m_out << "$version rungbox $end\n";
@@ -53,24 +69,66 @@ void VcdWriter::write(const Recorder& recorder) {
               << " ms on; the part before was dropped $end\n";
     }
     m_out << "$timescale 1 ms $end\n";
-    m_out << "$scope module rungbox $end\n";
-    for (std::size_t p = 0; p < chosen.size(); ++p) {
-        const Signal& signal = chosen[p];
-        if (signal.isNumber()) {
-            m_out << "$var reg " << Signal::kValueBits << ' ' << identifier(p) << ' '
-                  << signal.name() << " [" << Signal::kValueBits - 1 << ":0] $end\n";
-        } else {
-            m_out << "$var wire 1 " << identifier(p) << ' ' << signal.name() << " $end\n";
-        }
-    }
-    m_out << "$upscope $end\n";
+    writeScope("rungbox", chosen, 0);
     m_out << "$enddefinitions $end\n";
     if (recorder.empty()) {
         return;
     }
-
     const std::uint64_t first = recorder.firstMs();
-    std::vector<std::optional<int>> written = recorder.valuesAt(first);
+    writeChanges(chosen, first, recorder.lastMs(), recorder.valuesAt(first),
+                 [&](const Recorder::ChangeFn& change) {
+                     recorder.forEachChange(first, recorder.lastMs(), change);
+                 });
+}
+
+void VcdWriter::write(const std::vector<Part>& parts) {
+    m_out << "$version rungbox $end\n";
+    m_out << "$timescale 1 ms $end\n";
+    std::vector<Signal> chosen;
+    std::vector<std::optional<int>> written;
+    std::vector<Change> changes;
+    std::uint64_t first = UINT64_MAX;
+    std::uint64_t last = 0;
+    std::size_t defined = 0;
+    for (const Part& part : parts) {
+        const Recorder& r = *part.recorder;
+        writeScope(part.scope, r.signalList(), defined);
+        defined += r.signalList().size();
+        if (!r.empty()) {
+            first = std::min(first, r.firstMs());
+            last = std::max(last, r.lastMs());
+        }
+    }
+    m_out << "$enddefinitions $end\n";
+    if (first == UINT64_MAX) {
+        return;
+    }
+    for (const Part& part : parts) {
+        const Recorder& r = *part.recorder;
+        const std::size_t base = chosen.size();
+        chosen.insert(chosen.end(), r.signalList().begin(), r.signalList().end());
+        const std::vector<std::optional<int>> values =
+            r.empty() ? std::vector<std::optional<int>>(r.signalList().size()) : r.valuesAt(first);
+        written.insert(written.end(), values.begin(), values.end());
+        if (!r.empty()) {
+            r.forEachChange(first, r.lastMs(), [&](std::uint64_t ms, std::size_t p, int value) {
+                changes.push_back({ms, base + p, value});
+            });
+        }
+    }
+    // Each part's changes come in time order; a stable sort keeps that order within a time.
+    std::stable_sort(changes.begin(), changes.end(),
+                     [](const Change& a, const Change& b) { return a.ms < b.ms; });
+    writeChanges(chosen, first, last, std::move(written), [&](const Recorder::ChangeFn& change) {
+        for (const Change& c : changes) {
+            change(c.ms, c.position, c.value);
+        }
+    });
+}
+
+void VcdWriter::writeChanges(const std::vector<Signal>& chosen, std::uint64_t first,
+                             std::uint64_t last, std::vector<std::optional<int>> written,
+                             const ChangeSource& changes) {
     m_out << '#' << first << '\n' << "$dumpvars\n";
     for (std::size_t p = 0; p < chosen.size(); ++p) {
         writeValue(chosen[p], p, written[p]);
@@ -102,21 +160,20 @@ void VcdWriter::write(const Recorder& recorder) {
         }
         touched.clear();
     };
-    recorder.forEachChange(first, recorder.lastMs(),
-                           [&](std::uint64_t ms, std::size_t position, int value) {
-                               if (ms != groupMs) {
-                                   flush();
-                                   groupMs = ms;
-                               }
-                               current[position] = value;
-                               if (!isTouched[position]) {
-                                   isTouched[position] = true;
-                                   touched.push_back(position);
-                               }
-                           });
+    changes([&](std::uint64_t ms, std::size_t position, int value) {
+        if (ms != groupMs) {
+            flush();
+            groupMs = ms;
+        }
+        current[position] = value;
+        if (!isTouched[position]) {
+            isTouched[position] = true;
+            touched.push_back(position);
+        }
+    });
     flush();
-    if (recorder.lastMs() > writtenMs) {
-        m_out << '#' << recorder.lastMs() << '\n';
+    if (last > writtenMs) {
+        m_out << '#' << last << '\n';
     }
 }
 

@@ -7,6 +7,7 @@
 #include "ui/app/MainWindow.h"
 #include "ui/app/SessionSignals.h"
 #include "ui/debug/DebugTools.h"
+#include "ui/explore/ExploreTools.h"
 #include "ui/frontpanel/Lamp.h"
 #include "ui/grid/CodeGridView.h"
 #include "ui/ladder/LadderWindow.h"
@@ -83,6 +84,9 @@ inline QTimer* runTimer(const QObject& w) {
 }
 inline ui::DebugTools* debugTools(const QObject& w) {
     return part<ui::DebugTools>(w, "debugTools");
+}
+inline ui::ExploreTools* exploreTools(const QObject& w) {
+    return part<ui::ExploreTools>(w, "exploreTools");
 }
 inline ui::LadderWindow* ladderWindow(const QObject& w) {
     return madePart<ui::LadderWindow>(w, "ladderWindow");

@@ -54,7 +54,7 @@ private slots:
         for (QAction* menu : window.menuBar()->actions()) {
             titles << menu->text();
         }
-        QCOMPARE(titles, QStringList({"&File", "&Module", "&View", "&Debug", "&Help"}));
+        QCOMPARE(titles, QStringList({"&File", "&Module", "&View", "&Debug", "&Tools", "&Help"}));
         QCOMPARE(item(window, "ladderItem")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_L));
         QVERIFY(ladderWindow(window) == nullptr);
         item(window, "ladderItem")->trigger();

@@ -8,6 +8,7 @@
 #include "ui/common/Artwork.h"
 #include "ui/common/CellText.h"
 #include "ui/debug/DebugTools.h"
+#include "ui/explore/ExploreTools.h"
 #include "ui/frontpanel/FrontPanel.h"
 #include "ui/frontpanel/Lamp.h"
 #include "ui/grid/CodeGridView.h"
@@ -62,6 +63,7 @@ MainWindow::MainWindow(platform::MessageBoxes& boxes, platform::FileDialog& dial
     m_session->setUp();
     m_debugTools =
         std::make_unique<DebugTools>(*m_session, *m_signals, *m_panel, *this, m_helpMenu);
+    m_exploreTools = std::make_unique<ExploreTools>(*m_session, *this, m_helpMenu);
     connectSession();
     refreshFileDisplay();
 }

@@ -24,6 +24,7 @@ class QMenu;
 namespace rungbox::ui {
 
 class DebugTools;
+class ExploreTools;
 class FrontPanel;
 class LadderWindow;
 class ModuleWindow;
@@ -118,6 +119,7 @@ private:
     std::unique_ptr<SessionSignals> m_signals;
     std::unique_ptr<FrontPanel> m_panel;
     std::unique_ptr<DebugTools> m_debugTools;
+    std::unique_ptr<ExploreTools> m_exploreTools;
     std::unique_ptr<LadderWindow> m_ladderWindow;
     std::unique_ptr<TimingWindow> m_timingWindow;
     /// The machines' windows by Module item (none has none), made when first chosen.
