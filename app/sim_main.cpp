@@ -1,37 +1,33 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // rungbox-sim: runs a ladder program file without the window, driven by a script.
 //
-//   rungbox-sim [--vcd FILE] [--names FILE] PROGRAM.PLC [SCRIPT]
+//   rungbox-sim [OPTIONS] PROGRAM.PLC [SCRIPT]
+//   rungbox-sim grade [OPTIONS] SCRIPT PROGRAM.PLC...
+//   rungbox-sim compare [OPTIONS] REFERENCE.PLC CANDIDATE.PLC
+//   rungbox-sim prove [OPTIONS] PROGRAM.PLC PROPERTIES
 //
-// The script is read from SCRIPT or, without it, from standard input. With --vcd, every run of
-// the script is recorded in simulated time and written to FILE as a VCD file when the script
-// ends. The program's names come from the names file beside it, or from --names FILE. --help and
-// --version print to standard output and exit with 0.
+// The first form runs one program (RunCommand.cpp), grade grades many (GradeCommand.cpp),
+// compare and prove explore every input sequence (src/sim). A first word that names a command
+// runs that command (a program file so named is written ./compare). --help and --version print
+// to standard output and exit with 0.
 
+#include "SimCommands.h"
+#include "sim/CompareCommand.h"
+#include "sim/ProveCommand.h"
 #include "sim/Runner.h"
 
-#include <cerrno>
 #include <cstring>
-#include <fstream>
 #include <iostream>
-#include <memory>
 #include <string>
 #include <string_view>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <vector>
 
 namespace {
 
-// A folder opens as a stream that reads as empty, which would pass for an empty script.
-bool isDirectory(int fd) {
-    struct stat info {};
-    return fstat(fd, &info) == 0 && S_ISDIR(info.st_mode);
-}
-
-constexpr const char* kUsage =
-    "Usage: rungbox-sim [--vcd FILE] [--names FILE] PROGRAM.PLC [SCRIPT]\n";
+constexpr const char* kUsage = "Usage: rungbox-sim [OPTIONS] PROGRAM.PLC [SCRIPT]\n"
+                               "       rungbox-sim grade [OPTIONS] SCRIPT PROGRAM.PLC...\n"
+                               "       rungbox-sim compare [OPTIONS] REFERENCE.PLC CANDIDATE.PLC\n"
+                               "       rungbox-sim prove [OPTIONS] PROGRAM.PLC PROPERTIES\n";
 
 void printHelp() {
     std::cout
@@ -65,29 +61,45 @@ void printHelp() {
            "  gate button|stop [1|0], conveyor start|stop [1|0]\n"
            "                       press a machine's push-button (1 hold, 0 release)\n"
            "  gate car 1|0         a car arrives at the gate, or drives away\n"
+           "  test NAME [P] [hidden]  start test NAME worth P points (default 1); the expect\n"
+           "                       lines up to the next test are its checks. A failed check\n"
+           "                       fails its test and the script goes on. A hidden test\n"
+           "                       shows only whether it passed\n"
            "\n"
            "Exit status:\n"
            "  0  the script ran to its end\n"
            "  1  wrong command line, script line not understood, script not read, file not\n"
-           "     loaded, save failed, VCD file not written\n"
+           "     loaded, save failed, VCD file or standard output not written\n"
            "  2  a press could not start the run\n"
            "  3  a program error stopped the run\n"
-           "  4  an expect line did not read what it expected\n"
+           "  4  an expect line did not read what it expected, or a test failed\n"
            "\n"
            "Options:\n"
            "  --vcd FILE  record every run in simulated time; write FILE (VCD) at the end\n"
+           "  --tap FILE, --junit FILE, --json FILE, --csv FILE\n"
+           "              write the tests as TAP 13, JUnit XML, Gradescope JSON or CSV; FILE -\n"
+           "              is standard output (the script's printing then goes to standard error)\n"
+           "  --test NAME report, and take the exit status from, test NAME only\n"
            "  --names FILE  take the names from FILE instead of the names file beside the\n"
-           "              program\n"
+           "              program (with grade: the names of every program)\n"
+           "\n"
+           "grade runs SCRIPT on each PROGRAM in a fresh session and prints a line per program\n"
+           "with its points and first failure (exit status 0 when every program passed every\n"
+           "test, 4 otherwise). It takes the report options and --test, and:\n"
+           "  --jobs N    run N programs at once (default: one per core)\n"
+           "  --vcd-dir DIR  write each failing program's run to DIR as NN-NAME.vcd\n"
+           "A program file named grade is given as ./grade.\n"
+           "\n"
            "  --help      show this help and exit\n"
            "  --version   show the version and exit\n"
+           "\n"
+           "compare and prove explore every input sequence; see rungbox-sim compare --help\n"
+           "and rungbox-sim prove --help.\n"
            "\n"
            "See rungbox-sim(1).\n";
 }
 
-int cannotRead(const std::string& what, int error) {
-    std::cerr << "rungbox-sim: cannot read " << what << ": " << std::strerror(error) << '\n';
-    return rungbox::sim::Exit::Usage;
-}
+int runCommandLine(int argc, char** argv);
 
 } // namespace
 
@@ -97,6 +109,20 @@ int main(int argc, char** argv) {
     // Set before any other use of the standard streams.
     std::ios::sync_with_stdio(false);
 
+    const int status = runCommandLine(argc, argv);
+    // Output that could not be written (a full disk, a closed pipe) is a failure like any
+    // other: the caller reads the results from it. The stream fails at its first lost write
+    // and tries no more, so the operating system's reason is long gone by now.
+    if (!std::cout.flush()) {
+        std::cerr << "rungbox-sim: cannot write the standard output\n";
+        return status == rungbox::sim::Exit::Ok ? rungbox::sim::Exit::Usage : status;
+    }
+    return status;
+}
+
+namespace {
+
+int runCommandLine(int argc, char** argv) {
     if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
         printHelp();
         return rungbox::sim::Exit::Ok;
@@ -105,50 +131,16 @@ int main(int argc, char** argv) {
         std::cout << "rungbox-sim " << RUNGBOX_VERSION << '\n';
         return rungbox::sim::Exit::Ok;
     }
-    std::string vcdPath;
-    std::string namesPath;
-    while (argc >= 3 &&
-           (std::string_view(argv[1]) == "--vcd" || std::string_view(argv[1]) == "--names")) {
-        (std::string_view(argv[1]) == "--vcd" ? vcdPath : namesPath) = argv[2];
-        argv += 2;
-        argc -= 2;
+    if (argc >= 2 && std::string_view(argv[1]) == "compare") {
+        return rungbox::sim::compareCommand({argv + 2, argv + argc}, std::cout, std::cerr);
     }
-    if (argc < 2 || argc > 3) {
-        std::cerr << "usage: rungbox-sim [--vcd FILE] [--names FILE] PROGRAM.PLC [SCRIPT]\n";
-        return rungbox::sim::Exit::Usage;
+    if (argc >= 2 && std::string_view(argv[1]) == "prove") {
+        return rungbox::sim::proveCommand({argv + 2, argv + argc}, std::cout, std::cerr);
     }
-
-    // The script is opened first, so that a wrong command line is refused before anything runs.
-    std::ifstream scriptFile;
-    if (argc == 3) {
-        const int fd = open(argv[2], O_RDONLY | O_CLOEXEC);
-        if (fd < 0) {
-            return cannotRead(argv[2], errno);
-        }
-        const bool folder = isDirectory(fd);
-        close(fd);
-        if (folder) {
-            return cannotRead(argv[2], EISDIR);
-        }
-        scriptFile.open(argv[2], std::ios::binary);
-        if (!scriptFile) {
-            return cannotRead(argv[2], errno);
-        }
-    } else if (isDirectory(STDIN_FILENO)) {
-        return cannotRead("the script", EISDIR);
+    if (argc >= 2 && std::string_view(argv[1]) == "grade") {
+        return gradeCommand(std::vector<std::string>(argv + 2, argv + argc));
     }
-
-    // The controller's memory and the grid are large; keep them off the stack.
-    auto runner = std::make_unique<rungbox::sim::Runner>(std::cout, std::cerr);
-    if (!runner->load(argv[1]) || (!namesPath.empty() && !runner->useNames(namesPath))) {
-        return rungbox::sim::Exit::Usage;
-    }
-    if (!vcdPath.empty()) {
-        runner->recordRuns();
-    }
-    const int status = runner->run(argc == 3 ? static_cast<std::istream&>(scriptFile) : std::cin);
-    if (!vcdPath.empty() && !runner->writeVcd(vcdPath) && status == rungbox::sim::Exit::Ok) {
-        return rungbox::sim::Exit::Usage;
-    }
-    return status;
+    return runCommand(std::vector<std::string>(argv + 1, argv + argc));
 }
+
+} // namespace

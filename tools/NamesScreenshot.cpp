@@ -4,9 +4,9 @@
 // names above the addresses. Usage: rungbox_names_screenshot PROGRAM.PLC OUTPUT.png LADDER.png
 
 #include "ToolWindow.h"
-#include "ui/LadderWindow.h"
-#include "ui/NameDisplays.h"
-#include "ui/NamesWindow.h"
+#include "support/WindowParts.h"
+#include "ui/ladder/LadderWindow.h"
+#include "ui/names/NamesWindow.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -16,6 +16,8 @@
 #include <QTableWidget>
 
 #include <cstdio>
+
+using namespace rungbox::test; // the window's parts, found by name
 
 using rungbox::tools::ToolWindow;
 
@@ -33,10 +35,10 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     window.session().toggleRun();
-    window.inputSwitch(2)->setChecked(true); // the gate is closed
+    inputSwitch(window, 2)->setChecked(true); // the gate is closed
     ToolWindow::runFor(300);
 
-    rungbox::ui::NamesWindow* names = window.nameDisplays().showEditor();
+    rungbox::ui::NamesWindow* names = window.showNames();
     names->resize(560, 420);
     names->table()->setCurrentCell(5, rungbox::ui::NamesWindow::kNameColumn);
     ToolWindow::runFor(100);

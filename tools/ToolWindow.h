@@ -6,7 +6,9 @@
 // and the run started as the lamp-button would.
 
 #include "platform/Platform.h"
-#include "ui/MainWindow.h"
+#include "support/NullPorts.h"
+#include "support/WindowParts.h"
+#include "ui/app/MainWindow.h"
 
 #include <QEventLoop>
 #include <QTimer>
@@ -16,6 +18,8 @@
 #include <optional>
 #include <string>
 #include <vector>
+
+using namespace rungbox::test; // the window's parts, found by name
 
 namespace rungbox::tools {
 
@@ -35,8 +39,8 @@ public:
     bool loadAndStart(const std::vector<ToolLine>& lines) {
         for (std::size_t i = 0; i < lines.size(); ++i) {
             for (int col = 1; col <= 3; ++col) {
-                m_window.grid().setText(static_cast<int>(i) + 1, col,
-                                        lines[i][static_cast<std::size_t>(col - 1)]);
+                m_window.session().grid().setText(static_cast<int>(i) + 1, col,
+                                                  lines[i][static_cast<std::size_t>(col - 1)]);
             }
         }
         m_window.session().toggleRun();
@@ -54,26 +58,17 @@ private:
     // Prints each message instead of showing it; answers Ok, or No to a question.
     struct PrintedBoxes : platform::MessageBoxes {
         int count = 0;
-        platform::BoxAnswer show(std::string_view text, int style,
+        platform::BoxAnswer show(std::string_view text, platform::BoxStyle style,
                                  std::string_view title) override {
             ++count;
             std::fprintf(stderr, "%.*s: %.*s\n", static_cast<int>(title.size()), title.data(),
                          static_cast<int>(text.size()), text.data());
-            return platform::BoxStyle::buttons(style) == platform::BoxStyle::OkOnly
-                       ? platform::BoxAnswer::Ok
-                       : platform::BoxAnswer::No;
+            return style.buttons == platform::BoxButtons::Ok ? platform::BoxAnswer::Ok
+                                                             : platform::BoxAnswer::No;
         }
     };
-    // The tools never load or save: every dialog is cancelled.
-    struct CancelledDialog : platform::FileDialog {
-        std::optional<std::string> askSavePath(std::string_view, std::string_view) override {
-            return std::nullopt;
-        }
-        std::optional<std::string> askOpenPath(std::string_view) override { return std::nullopt; }
-    };
-
     PrintedBoxes m_boxes;
-    CancelledDialog m_dialog;
+    test::FixedDialog m_dialog; // the tools never load or save: every dialog is cancelled
     ui::MainWindow m_window{m_boxes, m_dialog};
 };
 

@@ -10,6 +10,50 @@
 
 using namespace rungbox;
 
+namespace {
+
+// Any key: a named one, or a letter or digit made from any character (so also the ones that
+// are no letter or digit and come out as Other).
+editor::KeyPress fuzzKey(FuzzedDataProvider& in) {
+    const auto name = static_cast<editor::Key>(
+        in.ConsumeIntegralInRange<int>(0, static_cast<int>(editor::Key::Alt)));
+    const char symbol = in.ConsumeIntegral<char>();
+    switch (name) {
+    case editor::Key::Letter:
+        return editor::KeyPress::letter(symbol);
+    case editor::Key::Digit:
+        return editor::KeyPress::digit(symbol);
+    case editor::Key::KeypadDigit:
+        return editor::KeyPress::keypadDigit(symbol);
+    default:
+        return name;
+    }
+}
+
+// Any set of Shift, Ctrl and Alt.
+editor::KeyMods fuzzMods(FuzzedDataProvider& in) {
+    editor::KeyMods mods;
+    for (const editor::KeyMod mod :
+         {editor::KeyMod::Shift, editor::KeyMod::Ctrl, editor::KeyMod::Alt}) {
+        if (in.ConsumeBool()) {
+            mods = mods | mod;
+        }
+    }
+    return mods;
+}
+
+int cellsWithText(const editor::CodeGrid& grid) {
+    int count = 0;
+    for (int r = 1; r <= editor::kLastLine; ++r) {
+        for (int c = editor::kCodeCol; c <= editor::kSetValueCol; ++c) {
+            count += grid.text(r, c).empty() ? 0 : 1;
+        }
+    }
+    return count;
+}
+
+} // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider in(data, size);
     editor::CodeGrid grid;
@@ -28,19 +72,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         switch (in.ConsumeIntegralInRange(0, 6)) {
         case 0:
         case 1: {
-            const int key = in.ConsumeIntegralInRange(0, 255);
-            const int mods = in.ConsumeIntegralInRange(0, 7);
-            const bool ctrl = (mods & editor::KeyMod::Ctrl) != 0;
-            const bool selecting =
-                !ctrl && (mods & editor::KeyMod::Shift) != 0 &&
-                (key == editor::Key::Up || key == editor::Key::Down || key == editor::Key::Space);
+            const editor::KeyPress key = fuzzKey(in);
+            const editor::KeyMods mods = fuzzMods(in);
+            const bool ctrl = mods.has(editor::KeyMod::Ctrl);
+            const editor::Key name = key.key();
+            const bool selecting = !ctrl && mods.has(editor::KeyMod::Shift) &&
+                                   (name == editor::Key::Up || name == editor::Key::Down ||
+                                    name == editor::Key::Space);
             const bool wasChanged = editor.codeChanged();
             editor.pressKey(key, mods);
             if (!ctrl && !selecting) {
                 fuzz::require(editor.codeChanged() || !grid.enabled(),
                               "every key without Ctrl marks a change");
             }
-            if (ctrl && key != editor::Key::Z && key != editor::Key::Y) {
+            if (ctrl && key != editor::KeyPress::letter('Z') &&
+                key != editor::KeyPress::letter('Y')) {
                 fuzz::require(editor.codeChanged() == wasChanged,
                               "a Ctrl key other than undo and redo marks nothing");
             }
@@ -57,17 +103,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             const int a = in.ConsumeIntegralInRange(1, editor::kLastLine);
             const int b = in.ConsumeIntegralInRange(1, editor::kLastLine);
             grid.select(a, 1, b, 3);
-            editor.pressKey(in.ConsumeBool() ? editor::Key::Insert : editor::Key::Delete, 0);
+            editor.pressKey(in.ConsumeBool() ? editor::Key::Insert : editor::Key::Delete);
             break;
         }
         case 4: {
             const int usedBefore = editor.lastUsedLine();
             const std::string line299 = grid.text(editor::kLastLine, editor::kCodeCol);
+            const int textsBefore = cellsWithText(grid);
             editor.insertLine();
             if (usedBefore == editor::kLastLine) {
                 fuzz::require(grid.text(editor::kLastLine, editor::kCodeCol) == line299,
                               "an insert with line 299 used changes nothing");
             }
+            fuzz::require(cellsWithText(grid) == textsBefore, "an insert overwrites no text");
             break;
         }
         case 5:

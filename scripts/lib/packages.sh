@@ -3,12 +3,14 @@
 # project needs, and nothing when they are already there.
 
 # The packages every build needs: a compiler and build tools, Qt 6 Widgets and Svg, GoogleTest,
-# Google Benchmark and the fonts the windows use.
+# Google Benchmark and the fonts the windows use; and what the grading tests check reports with
+# (Perl's TAP::Parser and JSON::PP, and xmllint).
 RUNGBOX_BUILD_PACKAGES=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-svg-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-dejavu-core fonts-dejavu-extra
+    perl libxml2-utils
 )
 
 # ensure_packages PKG...: installs whichever of PKG are missing, as root or through sudo. Where

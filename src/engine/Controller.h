@@ -36,17 +36,23 @@ public:
     void setRelay(int address, bool on) { m_bits[static_cast<std::size_t>(address)] = on; }
     /// The DIFU edge memory of output relay `address` (0 to 20000).
     bool difuLast(int address) const { return m_difuLast[static_cast<std::size_t>(address)] != 0; }
+    void setDifuLast(int address, bool on) {
+        m_difuLast[static_cast<std::size_t>(address)] = on ? 1 : 0;
+    }
 
     /// Present value of counter n (0 to 7), in counts; done exactly at 0.
     std::int16_t cntValue(int n) const { return m_cntValue[static_cast<std::size_t>(n)]; }
     void setCntValue(int n, std::int16_t value);
+    /// The count-edge memory of counter n: its count input as the last CNT step saw it.
     bool cntLast(int n) const { return m_cntLast[static_cast<std::size_t>(n)]; }
+    void setCntLast(int n, bool on) { m_cntLast[static_cast<std::size_t>(n)] = on; }
 
     /// Present value of timer n (0 to 7), in timer ticks; done exactly at 0.
     std::int16_t timValue(int n) const { return m_timValue[static_cast<std::size_t>(n)]; }
     void setTimValue(int n, std::int16_t value);
     /// True while timer n is held at its set value because its input is off.
     bool timReset(int n) const { return m_timReset[static_cast<std::size_t>(n)]; }
+    void setTimReset(int n, bool held) { m_timReset[static_cast<std::size_t>(n)] = held; }
 
     /// Record r (0 to 301) of the program table.
     const LadderLine& ladderTable(int r) const {

@@ -31,8 +31,10 @@ public:
     bool hasPath() const { return !m_path.empty(); }
 
     /// `grid` and its `names` were loaded from or saved to `path` (empty: a new program without
-    /// a file).
-    void set(std::string path, const editor::CodeGrid& grid, const names::NameTable& names = {});
+    /// a file). The file holds the first `cellsInFile` cells in file order (code, location, set
+    /// value, then the next line); cells after them count as empty, as the next load leaves them.
+    void set(std::string path, const editor::CodeGrid& grid, const names::NameTable& names = {},
+             int cellsInFile = 3 * editor::kLastLine);
 
     /// True when a code line's cells in `grid`, or the `names`, differ from what was loaded or
     /// saved.

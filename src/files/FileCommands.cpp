@@ -15,7 +15,7 @@ using platform::FileError;
 namespace {
 
 using platform::BoxAnswer;
-namespace BoxStyle = platform::BoxStyle;
+using platform::BoxStyle;
 
 std::string unknownError(std::string_view command, const FileError& error) {
     return "Unknown error in " + std::string(command) + ": (" + engine::numberText(error.number) +
@@ -51,7 +51,7 @@ bool FileCommands::writeProgram(const std::string& path, std::string_view comman
     const editor::CodeGrid& grid = m_editor.grid();
     FileError error;
     auto fail = [&] {
-        m_boxes.show(unknownError(command, error), BoxStyle::OkOnly, platform::kAppTitle);
+        m_boxes.show(unknownError(command, error), BoxStyle::Ok, platform::kAppTitle);
         return false;
     };
 
@@ -75,9 +75,16 @@ bool FileCommands::writeProgram(const std::string& path, std::string_view comman
     const CellPos rest = cellAfterSave(grid);
     m_editor.grid().setLine(rest.row);
     m_editor.grid().setColumn(rest.col);
-    m_editor.setCodeChanged(false);
-    m_currentFile.set(path, grid, m_editor.names());
+    // Text after END is not in the file: the program is not what was saved, so it keeps its
+    // changed flag and its title mark, and the user is told why.
+    const bool whole = !holdsTextAfterEnd(grid);
+    m_editor.setCodeChanged(!whole);
+    m_currentFile.set(path, grid, m_editor.names(), savedCellCount(grid));
     m_recentFiles.add(path);
+    if (!whole) {
+        m_boxes.show(kTextAfterEndNotSaved, BoxStyle::Exclamation,
+                     platform::kAppTitle);
+    }
     return true;
 }
 
@@ -120,11 +127,11 @@ bool FileCommands::readProgram(const std::string& path) {
     FileError error;
     if (!m_fileSystem.readAll(path, bytes, error)) {
         if (error.number == ENOENT) {
-            m_boxes.show(error.description, BoxStyle::OkOnly, platform::kAppTitle);
+            m_boxes.show(error.description, BoxStyle::Ok, platform::kAppTitle);
             // Gone from the disk: it has no place among the recent files any more.
             m_recentFiles.remove(path);
         } else {
-            m_boxes.show(unknownError("mnuLoad", error), BoxStyle::OkOnly, platform::kAppTitle);
+            m_boxes.show(unknownError("mnuLoad", error), BoxStyle::Ok, platform::kAppTitle);
         }
         return false;
     }
@@ -133,15 +140,13 @@ bool FileCommands::readProgram(const std::string& path) {
     case ReadStatus::Ok:
         break;
     case ReadStatus::BadMagic:
-        m_boxes.show("Invalid Rungbox File", BoxStyle::OkOnly | BoxStyle::Critical,
-                     platform::kAppTitle);
+        m_boxes.show("Invalid Rungbox File", BoxStyle::Critical, platform::kAppTitle);
         return false;
     case ReadStatus::BadVersion:
-        m_boxes.show("Incompatible Rungbox version", BoxStyle::OkOnly | BoxStyle::Critical,
-                     platform::kAppTitle);
+        m_boxes.show("Incompatible Rungbox version", BoxStyle::Critical, platform::kAppTitle);
         return false;
     case ReadStatus::EndedBeforeVersion:
-        m_boxes.show(unknownError("mnuLoad", {ENODATA, std::strerror(ENODATA)}), BoxStyle::OkOnly,
+        m_boxes.show(unknownError("mnuLoad", {ENODATA, std::strerror(ENODATA)}), BoxStyle::Ok,
                      platform::kAppTitle);
         return false;
     }
@@ -173,7 +178,7 @@ void FileCommands::readNames(const std::string& programPath) {
             m_boxes.show("The names in " + fileName(namesPath) + " could not be read: (" +
                              std::to_string(error.number) + ") " + error.description +
                              "\r\nSaving the program leaves that file as it is.",
-                         BoxStyle::OkOnly | BoxStyle::Exclamation, platform::kAppTitle);
+                         BoxStyle::Exclamation, platform::kAppTitle);
         }
         return;
     }
@@ -183,13 +188,13 @@ void FileCommands::readNames(const std::string& programPath) {
         m_boxes.show("These lines of " + fileName(namesPath) +
                          " were skipped; the next save leaves them out:\r\n" +
                          names::badLinesReport(contents, fileName(namesPath), "\r\n"),
-                     BoxStyle::OkOnly | BoxStyle::Exclamation, platform::kAppTitle);
+                     BoxStyle::Exclamation, platform::kAppTitle);
     }
 }
 
-void FileCommands::newProgram() {
+bool FileCommands::newProgram() {
     if (!askToSave(true)) {
-        return;
+        return false;
     }
     m_editor.setCodeChanged(false);
     m_editor.clearCode();
@@ -197,6 +202,7 @@ void FileCommands::newProgram() {
     m_editor.names() = {};
     m_namesLeftAlone.clear();
     m_currentFile.set({}, m_editor.grid(), m_editor.names());
+    return true;
 }
 
 void FileCommands::exit() {
@@ -215,12 +221,13 @@ bool FileCommands::askToSave(bool withCancel) {
     if (!m_editor.codeChanged()) {
         return true;
     }
-    const int style = BoxStyle::Question | (withCancel ? BoxStyle::YesNoCancel : BoxStyle::YesNo);
+    const BoxStyle style = withCancel ? BoxStyle::YesNoCancel : BoxStyle::YesNo;
     switch (m_boxes.show(kSaveQuestion, style, platform::kAppTitle)) {
     case BoxAnswer::Yes:
         // The user asked for the program to be kept: if it was not saved (dialog cancelled or the
-        // write failed) the command stops rather than throw the program away.
-        return saveAs();
+        // write failed, or text after END stayed out of the file) the command stops rather than
+        // throw the program away.
+        return saveAs() && !m_editor.codeChanged();
     case BoxAnswer::No:
         return true;
     default:

@@ -19,14 +19,19 @@ public:
 
     /// Prints `message [TITLE]: TEXT` and a line end. Answers OK to a box with an OK button
     /// only, and No to a question: no script can answer one, and No leaves files as they are.
-    platform::BoxAnswer show(std::string_view text, int style, std::string_view title) override;
+    platform::BoxAnswer show(std::string_view text, platform::BoxStyle style,
+                             std::string_view title) override;
 
     /// The line printed for a box, without its line end: each line break inside `text` (CR LF,
     /// a lone CR or a lone LF) becomes " / ", so that one box is always one line.
     static std::string format(std::string_view text, std::string_view title);
 
+    /// The text of the last box shown (its lines joined as format() joins them), empty before.
+    const std::string& lastText() const { return m_lastText; }
+
 private:
     std::ostream& m_out;
+    std::string m_lastText;
 };
 
 } // namespace rungbox::sim

@@ -5,11 +5,10 @@
 #include "engine/AddressMap.h"
 #include "names/NamesFile.h"
 #include "session/LadderDiagram.h"
-#include "trace/VcdWriter.h"
+#include "trace/VcdFile.h"
 
 #include <algorithm>
 #include <optional>
-#include <sstream>
 
 #include <utility>
 #include <vector>
@@ -19,33 +18,37 @@ namespace rungbox::sim {
 Runner::Runner(std::ostream& out, std::ostream& err)
     : m_out(out), m_err(err), m_boxes(out),
       m_session(session::Ports{m_panel, m_panel, m_boxes, m_dialog, m_fileSystem, m_shell}) {
+    m_session.addListener(&m_scanCounter);
     m_session.setUp();
 }
 
 bool Runner::load(const std::string& path) {
     m_dialog.m_path = path;
-    const bool loaded = m_session.files().load();
+    const bool loaded = m_session.load();
     m_out.flush();
     return loaded;
 }
 
-bool Runner::useNames(const std::string& path) {
-    std::string bytes;
-    platform::FileError error;
-    if (!m_fileSystem.readAll(path, bytes, error)) {
-        m_err << "rungbox-sim: cannot read " << path << ": " << error.description << '\n';
-        return false;
-    }
-    names::NamesFileContents contents = names::readNamesFile(bytes);
-    if (contents.badLineCount > 0) {
-        m_err << "rungbox-sim: skipped: "
-              << names::badLinesReport(contents, path, "\nrungbox-sim: skipped: ") << '\n';
-    }
-    m_session.editor().names() = std::move(contents.table);
-    return true;
+void Runner::useNames(names::NameTable table) {
+    m_session.editor().names() = std::move(table);
 }
 
+void Runner::loadProgram(const editor::CodeGrid& grid) {
+    editor::CodeGrid& own = m_session.grid();
+    own.setRowCount(grid.rowCount());
+    for (int row = 1; row < grid.rowCount(); ++row) {
+        for (const int col : {editor::kCodeCol, editor::kLocationCol, editor::kSetValueCol}) {
+            own.setText(row, col, grid.text(row, col));
+        }
+    }
+}
+
+// Each line runs as soon as it is read, so that a script typed or fed line by line sees each
+// command's output at once. Tests are taken as their lines come.
 int Runner::run(std::istream& script) {
+    m_testing = false;
+    m_results.clear();
+    m_current = -1;
     std::string text;
     int lineNumber = 0;
     while (std::getline(script, text)) {
@@ -57,10 +60,23 @@ int Runner::run(std::istream& script) {
         if (line.kind == ScriptLine::Kind::Error) {
             return complain(lineNumber, line.error);
         }
+        if (line.command.kind == CommandKind::Test) {
+            const Command& c = line.command;
+            const auto same =
+                std::find_if(m_results.begin(), m_results.end(),
+                             [&c](const TestResult& test) { return test.info.name == c.name; });
+            if (same != m_results.end()) {
+                return complain(lineNumber, "test " + c.name + " is already named at line " +
+                                                std::to_string(same->info.line));
+            }
+            m_testing = true;
+            m_results.push_back(
+                {{c.name, static_cast<int>(c.count), c.hidden, lineNumber}, false, {}});
+        }
         const int status = execute(line.command, lineNumber);
         if (status != Exit::Ok) {
             m_out.flush();
-            return status;
+            return m_testing ? endTests(status, lineNumber) : status;
         }
     }
     m_out.flush();
@@ -69,7 +85,93 @@ int Runner::run(std::istream& script) {
         m_err << "rungbox-sim: line " << lineNumber + 1 << ": the script could not be read\n";
         return Exit::Usage;
     }
-    return Exit::Ok;
+    return m_testing ? endTests(Exit::Ok, 0) : Exit::Ok;
+}
+
+int Runner::run(const Script& script) {
+    m_testing = !script.tests.empty();
+    m_results.clear();
+    if (m_testing) {
+        if (const ScriptStep* bad = script.firstError()) {
+            return complain(bad->number, bad->line.error);
+        }
+        if (script.unreadableLine != 0) {
+            return complain(script.unreadableLine, "the script could not be read");
+        }
+        for (const TestInfo& info : script.tests) {
+            m_results.push_back({info, false, {}});
+        }
+        m_current = -1;
+        m_currentFailed = false;
+    }
+    for (const ScriptStep& step : script.steps) {
+        if (step.line.kind == ScriptLine::Kind::Error) {
+            return complain(step.number, step.line.error);
+        }
+        const int status = execute(step.line.command, step.number);
+        if (status != Exit::Ok) {
+            m_out.flush();
+            return m_testing ? endTests(status, step.number) : status;
+        }
+    }
+    m_out.flush();
+    if (script.unreadableLine != 0) {
+        // A script that could not be read to its end did not run to its end.
+        m_err << "rungbox-sim: line " << script.unreadableLine
+              << ": the script could not be read\n";
+        return Exit::Usage;
+    }
+    return m_testing ? endTests(Exit::Ok, 0) : Exit::Ok;
+}
+
+// The state at a script line, for a failure's report.
+Failure Runner::failureAt(int lineNumber) const {
+    Failure failure;
+    failure.line = lineNumber;
+    failure.scan = m_scanCounter.scans;
+    failure.clockMs = m_session.clockMs();
+    const trace::Recorder& recorded = m_session.tracing().recorder();
+    failure.traceMs = recorded.empty() ? 0 : recorded.lastMs();
+    return failure;
+}
+
+// A `test` line: the test before it is over (passed unless an expect failed), this one begins.
+void Runner::startTest() {
+    closeTest();
+    ++m_current;
+    m_currentFailed = false;
+}
+
+void Runner::closeTest() {
+    if (m_current >= 0 && !m_currentFailed) {
+        m_results[static_cast<std::size_t>(m_current)].passed = true;
+    }
+}
+
+// The script is over: at its end (Ok) the last test is decided like the others; ended early,
+// the test it was in and every later one fail for the reason it ended.
+int Runner::endTests(int status, int lineNumber) {
+    if (status == Exit::Ok) {
+        closeTest();
+        const bool allPassed = std::all_of(m_results.begin(), m_results.end(),
+                                           [](const TestResult& test) { return test.passed; });
+        return allPassed ? Exit::Ok : Exit::ExpectFailed;
+    }
+    if (status == Exit::ProgramError) {
+        m_endReason = "a program error stopped the run: " + m_boxes.lastText();
+    } else if (status == Exit::StartRefused) {
+        m_endReason = "the run could not start: " + m_boxes.lastText();
+    }
+    Failure ended = failureAt(lineNumber);
+    ended.reason = "the script ended at line " + std::to_string(lineNumber) + ": " + m_endReason;
+    const std::size_t first = static_cast<std::size_t>(std::max(m_current, 0));
+    for (std::size_t k = first; k < m_results.size(); ++k) {
+        if (k == first && m_current >= 0 && m_currentFailed) {
+            continue; // keeps the failure it already has
+        }
+        m_results[k].failure = ended;
+    }
+    return status;
 }
 
 int Runner::complain(int lineNumber, const std::string& why) {
@@ -77,6 +179,7 @@ int Runner::complain(int lineNumber, const std::string& why) {
     m_out.flush();
     m_err << "rungbox-sim: line " << lineNumber << ": " << why << '\n';
     m_err.flush();
+    m_endReason = why;
     return Exit::Usage;
 }
 
@@ -96,7 +199,6 @@ int Runner::execute(const Command& command, int lineNumber) {
     case CommandKind::Scan:
         return scans(command.count);
     case CommandKind::Tick:
-        m_session.debugger().setPaused(false);
         for (std::int64_t k = 0; k < command.count && m_session.running(); ++k) {
             m_session.tick();
         }
@@ -109,11 +211,7 @@ int Runner::execute(const Command& command, int lineNumber) {
         if (!starting) {
             return Exit::Ok;
         }
-        if (!m_session.running()) {
-            return Exit::StartRefused;
-        }
-        m_clockMs = 0;
-        return Exit::Ok;
+        return m_session.running() ? Exit::Ok : Exit::StartRefused;
     }
     case CommandKind::Show:
         m_out << m_panel.showLine() << '\n';
@@ -139,13 +237,20 @@ int Runner::execute(const Command& command, int lineNumber) {
         }
         // A failed save has printed its message; the script stops there.
         m_dialog.m_savePath = command.path;
-        return m_session.files().saveAs() ? Exit::Ok : Exit::Usage;
+        if (!m_session.saveAs()) {
+            m_endReason = "save failed: " + m_boxes.lastText();
+            return Exit::Usage;
+        }
+        return Exit::Ok;
     case CommandKind::Module:
     case CommandKind::Plant:
     case CommandKind::Hand:
         return machine(command, lineNumber);
     case CommandKind::Expect:
         return expect(command, lineNumber);
+    case CommandKind::Test:
+        startTest();
+        return Exit::Ok;
     case CommandKind::Force:
     case CommandKind::Unforce:
         if (!m_session.running()) {
@@ -174,18 +279,24 @@ int Runner::execute(const Command& command, int lineNumber) {
 // the run/stop control has stopped the run. A scan that leaves the controller between two lines
 // has met a breakpoint; the next scan, step or wait goes on from there.
 int Runner::scans(std::int64_t count) {
-    if (!m_session.running()) {
-        return Exit::Ok;
+    for (std::int64_t k = 0; k < count && m_session.running(); ++k) {
+        const int status = ended(m_session.scan());
+        if (status != Exit::Ok || m_session.controller().midScan()) {
+            return status;
+        }
     }
-    m_session.debugger().setPaused(false);
-    for (std::int64_t k = 0; k < count; ++k) {
-        m_session.scan(m_clockMs);
-        if (!m_session.running()) {
-            return Exit::ProgramError;
-        }
-        if (atBreakpoint()) {
-            return Exit::Ok;
-        }
+    return Exit::Ok;
+}
+
+int Runner::ended(session::RunEnd end) {
+    switch (end) {
+    case session::RunEnd::Stopped:
+        return Exit::ProgramError;
+    case session::RunEnd::Breakpoint:
+        atBreakpoint();
+        return Exit::Ok;
+    case session::RunEnd::Done:
+        break;
     }
     return Exit::Ok;
 }
@@ -198,56 +309,26 @@ bool Runner::atBreakpoint() {
     return true;
 }
 
-// Each millisecond of simulated time has one scan; a millisecond whose number is a multiple of
-// the tick interval also has one timer tick, right after its scan. A wait that stopped at a
-// breakpoint first finishes that millisecond's scan and tick.
+// Simulated time runs on the session's clock, as the window's real time does: each millisecond
+// one scan, every hundredth also a timer tick. A wait that stopped at a breakpoint goes on with
+// the interrupted scan.
 int Runner::wait(std::int64_t milliseconds) {
     if (!m_session.running()) {
         return Exit::Ok;
     }
-    static_assert(panel::kScanIntervalMs == 1, "wait runs one scan per millisecond");
-    constexpr std::uint64_t kTick = panel::kTickIntervalMs;
     m_session.debugger().setPaused(false);
-    if (m_session.controller().midScan()) {
-        m_session.scan(m_clockMs);
-        if (!m_session.running()) {
-            return Exit::ProgramError;
-        }
-        if (atBreakpoint()) {
-            return Exit::Ok;
-        }
-        if (std::exchange(m_waitBroke, false) && m_clockMs % kTick == 0) {
-            m_session.tick();
-        }
-    }
-    for (std::int64_t k = 0; k < milliseconds; ++k) {
-        ++m_clockMs;
-        m_session.scan(m_clockMs);
-        if (!m_session.running()) {
-            return Exit::ProgramError;
-        }
-        if (atBreakpoint()) {
-            m_waitBroke = true;
-            return Exit::Ok;
-        }
-        if (m_clockMs % kTick == 0) {
-            m_session.tick();
-        }
-    }
-    return Exit::Ok;
+    return ended(m_session.advance(static_cast<std::uint64_t>(milliseconds)));
 }
 
 void Runner::recordRuns() {
     m_session.tracing().setRuns(trace::Tracing::Runs::All);
-    m_session.tracing().setOn(true);
+    m_session.setRecording(true);
 }
 
 bool Runner::writeVcd(const std::string& path) {
-    std::ostringstream text;
-    trace::VcdWriter(text).write(m_session.tracing().recorder(), &m_session.names());
     platform::FileError error;
-    auto file = m_fileSystem.beginSave(path, error);
-    if (!file || !file->write(text.str(), error) || !file->commit(error)) {
+    if (!trace::saveVcd(m_session.tracing().recorder(), m_fileSystem, path, error,
+                        &m_session.names())) {
         m_err << "rungbox-sim: cannot write " << path << ": " << error.description << '\n';
         return false;
     }
@@ -340,12 +421,13 @@ int Runner::expect(const Command& command, int lineNumber) {
         actual = m_panel.counterDisplay(command.number);
         break;
     case Observed::Plant: {
-        subject = "plant " + command.key;
+        subject = "plant " + shownWord(command.key);
         const machines::Plant* plant = m_session.modules().plant();
         const std::optional<std::string> value =
             plant == nullptr ? std::nullopt : plantWord(plant->stateLine(), command.key);
         if (!value) {
-            return complain(lineNumber, "expect plant: the plant line has no word " + command.key +
+            return complain(lineNumber, "expect plant: the plant line has no word " +
+                                            shownWord(command.key) +
                                             (plant == nullptr ? " (no module)" : ""));
         }
         actual = *value;
@@ -355,11 +437,41 @@ int Runner::expect(const Command& command, int lineNumber) {
     if (actual == command.expected) {
         return Exit::Ok;
     }
+    return expectFailed(lineNumber, subject, command.expected, actual);
+}
+
+// Outside a test a failed expect ends the script with its own status; inside one it fails the
+// test (its first failure is the one reported) and the script goes on. A hidden test's failure
+// names no expectation, as its output is read by the student too.
+int Runner::expectFailed(int lineNumber, const std::string& subject, const std::string& expected,
+                         const std::string& actual) {
     m_out.flush();
-    m_err << "rungbox-sim: line " << lineNumber << ": expected " << subject << ' '
-          << command.expected << ", got " << actual << '\n';
+    const std::string reason =
+        "expected " + subject + ' ' + shownWord(expected) + ", got " + actual;
+    if (!m_testing || m_current < 0) {
+        m_err << "rungbox-sim: line " << lineNumber << ": " << reason << '\n';
+        m_err.flush();
+        m_endReason = reason;
+        return Exit::ExpectFailed;
+    }
+    TestResult& test = m_results[static_cast<std::size_t>(m_current)];
+    const bool reported = m_onlyTest.empty() || test.info.name == m_onlyTest;
+    if (reported && test.info.hidden) {
+        m_err << "rungbox-sim: hidden test " << test.info.name << " failed\n";
+    } else if (reported) {
+        m_err << "rungbox-sim: line " << lineNumber << ": test " << test.info.name << ": " << reason
+              << '\n';
+    }
     m_err.flush();
-    return Exit::ExpectFailed;
+    if (!m_currentFailed) {
+        m_currentFailed = true;
+        test.failure = failureAt(lineNumber);
+        test.failure.subject = subject;
+        test.failure.expected = expected;
+        test.failure.got = actual;
+        test.failure.reason = reason;
+    }
+    return Exit::Ok;
 }
 
 // Prints the line just executed with the result register and block stack it left; END shows
@@ -379,8 +491,6 @@ int Runner::step() {
     if (plc.midScan()) {
         result = plc.result();
         stack = plc.blockStack();
-    } else {
-        m_waitBroke = false; // the scan is over; its tick is not owed
     }
     const engine::LadderLine& executed = plc.ladderTable(line);
     m_out << "line " << line << ": " << executed.code << ' ' << executed.location

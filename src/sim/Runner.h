@@ -6,8 +6,10 @@
 // instead of the user's hands.
 
 #include "ConsoleBoxes.h"
+#include "Script.h"
 #include "ScriptLine.h"
 #include "SimPanel.h"
+#include "TestResults.h"
 #include "files/DiskFileSystem.h"
 #include "platform/Platform.h"
 #include "session/Session.h"
@@ -18,6 +20,7 @@
 #include <ostream>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace rungbox::sim {
 
@@ -28,7 +31,8 @@ inline constexpr int Usage =
     1; ///< wrong command line, line not understood, file not loaded or saved
 inline constexpr int StartRefused = 2; ///< a press could not start the run
 inline constexpr int ProgramError = 3; ///< a program error stopped the run
-inline constexpr int ExpectFailed = 4; ///< an `expect` line did not read what it expected
+inline constexpr int ExpectFailed = 4; ///< an `expect` line did not read what it expected, or a
+                                       ///< test failed
 } // namespace Exit
 
 /// One simulated main window and its script. Not copyable; holds everything it uses.
@@ -46,14 +50,32 @@ public:
     /// otherwise its message has been printed.
     bool load(const std::string& path);
 
-    /// Takes the names of the names file at `path` instead of those read beside the program
-    /// (--names). Its bad lines are printed on the error stream and skipped. False, with the
-    /// reason printed, when the file cannot be read.
-    bool useNames(const std::string& path);
+    /// Takes `table` as the program's names instead of those read beside it (--names): the
+    /// names a script run line by line may use, and those of the diagrams and the VCD file.
+    void useNames(names::NameTable table);
 
-    /// Runs the script read from `script` line by line to its end or to the first line that
-    /// ends it early, and answers the exit status (Exit).
+    /// Takes the program in `grid` (its code, location and set value cells) as its own, as if
+    /// it had been loaded: for checking the window's program in a session of its own.
+    void loadProgram(const editor::CodeGrid& grid);
+
+    /// Runs the script read from `script` line by line, each line as soon as it is read, to its
+    /// end or to the first line that ends it early, and answers the exit status (Exit). Tests
+    /// are taken as their lines come: results() then holds only the tests reached.
     int run(std::istream& script);
+
+    /// Runs `script`. Without `test` lines, line by line to its end or to the first line that
+    /// ends it early. With them, a script with a line not understood is refused before anything
+    /// runs; a failed `expect` inside a test fails that test and the script goes on, and a line
+    /// that ends the script early fails every test not yet passed; results() tells each test's
+    /// outcome. Answers the exit status: with tests, that of an early end, else ExpectFailed
+    /// when a test failed, else Ok.
+    int run(const Script& script);
+
+    /// Complaints about failed tests name test `name` only (for --test); empty: every test.
+    void reportOnlyTest(std::string name) { m_onlyTest = std::move(name); }
+
+    /// The tests of the last run(const Script&), in script order (empty without tests).
+    const std::vector<TestResult>& results() const { return m_results; }
 
     /// Runs one command; `lineNumber` names the script line in a complaint. Answers Exit::Ok to
     /// go on, otherwise the exit status that ends the script.
@@ -64,13 +86,19 @@ public:
     /// Writes what recordRuns() recorded to `path` as a VCD file. False, with the reason printed
     /// on the error stream, when it cannot be written.
     bool writeVcd(const std::string& path);
+    /// The recording of the runs, for a timing diagram.
+    trace::Tracing& tracing() { return m_session.tracing(); }
     /// What recordRuns() recorded (empty before).
     trace::Recorder& recorder() { return m_session.tracing().recorder(); }
 
     /// Milliseconds of simulated time since the run started (moved only by `wait`).
-    std::uint64_t clock() const { return m_clockMs; }
+    std::uint64_t clock() const { return m_session.clockMs(); }
+
+    /// The text of the last message box shown (a load's or a program error's), empty before.
+    const std::string& lastMessage() const { return m_boxes.lastText(); }
 
     const SimPanel& panel() const { return m_panel; }
+    const session::Session& session() const { return m_session; }
     const engine::Controller& controller() const { return m_session.controller(); }
 
 private:
@@ -93,6 +121,7 @@ private:
 
     int scans(std::int64_t count);
     int wait(std::int64_t milliseconds);
+    int ended(session::RunEnd end);
     int step();
     bool atBreakpoint();
     void list();
@@ -100,6 +129,28 @@ private:
     int expect(const Command& command, int lineNumber);
     static std::optional<std::string> plantWord(const std::string& line, const std::string& key);
     int complain(int lineNumber, const std::string& why);
+    int expectFailed(int lineNumber, const std::string& subject, const std::string& expected,
+                     const std::string& actual);
+    Failure failureAt(int lineNumber) const;
+    void startTest();
+    void closeTest();
+    int endTests(int status, int lineNumber);
+
+    // Counts the scans of the current run, for a failure's report.
+    class ScanCounter : public session::SessionListener {
+    public:
+        explicit ScanCounter(const session::Session& session) : m_session(session) {}
+        void runChanged() override {
+            if (m_session.running()) {
+                scans = 0;
+            }
+        }
+        void scanned(std::uint64_t) override { ++scans; }
+        std::uint64_t scans = 0;
+
+    private:
+        const session::Session& m_session;
+    };
 
     std::ostream& m_out;
     std::ostream& m_err;
@@ -110,8 +161,15 @@ private:
     files::DiskFileSystem m_fileSystem;
     NoShell m_shell;
     session::Session m_session;
-    std::uint64_t m_clockMs = 0;
-    bool m_waitBroke = false; // a wait stopped at a breakpoint: its millisecond's tick is owed
+    ScanCounter m_scanCounter{m_session};
+    // Tests: every test of the script, the one whose lines run now (-1 before the first), and
+    // whether it has failed; the reason the script last ended early.
+    std::vector<TestResult> m_results;
+    bool m_testing = false;
+    int m_current = -1;
+    bool m_currentFailed = false;
+    std::string m_endReason;
+    std::string m_onlyTest;
 };
 
 } // namespace rungbox::sim

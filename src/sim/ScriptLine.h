@@ -16,6 +16,14 @@ namespace rungbox::sim {
 /// and turns a runaway number in a script into an error instead of an endless run.
 inline constexpr std::int64_t kMaxCount = 100000000;
 
+/// The most points one test is worth. A class's grading scale fits well inside; the bound keeps
+/// the sum over a script's tests far from any overflow.
+inline constexpr std::int64_t kMaxPoints = 10000;
+
+/// The longest test name. Names appear in report files and tables, and one word of up to 64
+/// letters names any check a teacher writes.
+inline constexpr std::size_t kMaxTestNameLength = 64;
+
 enum class CommandKind {
     In,      ///< input switch `number` (0 to 15) on or off (`on`)
     Scan,    ///< `count` scans
@@ -36,7 +44,8 @@ enum class CommandKind {
     Step,    ///< execute one code line of the current scan and print it
     Break,   ///< set a breakpoint on code line `number` (1 to 299)
     Unbreak, ///< clear the breakpoint on code line `number`
-    Expect,  ///< check what the window shows; a mismatch ends the script
+    Expect,  ///< check what the window shows; a mismatch ends the script, or fails its test
+    Test,    ///< start test `name` worth `count` points (`hidden`: its expectations not shown)
 };
 
 /// What an `expect` line checks.
@@ -56,13 +65,16 @@ struct Command {
     CommandKind kind = CommandKind::Show;
     int number = 0;  ///< In: switch; Relay, Trace, Force, Unforce: address; Break, Unbreak: line
     bool on = false; ///< In: the switch state; Force: the forced value
-    std::int64_t count = 1;       ///< Scan, Tick: how many; Wait: milliseconds (1 to kMaxCount)
-    Hand hand = Hand::GateButton; ///< Hand: what is worked
-    bool momentary = false;       ///< Hand: a press that lasts one scan
-    std::string path;             ///< Save: the file, as the save dialog would answer it
+    /// Scan, Tick: how many; Wait: milliseconds (1 to kMaxCount); Test: points (0 to kMaxPoints)
+    std::int64_t count = 1;
+    Hand hand = Hand::GateButton;        ///< Hand: what is worked
+    bool momentary = false;              ///< Hand: a press that lasts one scan
+    std::string path;                    ///< Save: the file, as the save dialog would answer it
     Observed observed = Observed::Relay; ///< Expect: what is checked (`number` names which)
     std::string expected; ///< Expect: the text it must read, in the form `show`/`relay` print it
     std::string key;      ///< Expect plant: the word of the state line (before its "=")
+    std::string name;     ///< Test: its name (letters, digits, '_', '-' and '.')
+    bool hidden = false;  ///< Test: reports show only whether it passed
 };
 
 /// A script line as read: nothing to do, a command, or a line not understood.
@@ -79,5 +91,17 @@ struct ScriptLine {
 /// and tabs, or whose first other character is '#', is skipped. Numbers are plain decimals:
 /// digits only, no sign and no leading zero.
 ScriptLine parseScriptLine(std::string_view text);
+
+/// Longest part of a script word that a complaint repeats, in bytes: enough for any word the
+/// script language knows and for a file name, short enough to keep a complaint on one line.
+inline constexpr std::size_t kShownWordBytes = 40;
+
+/// A script word as a complaint on a terminal may show it: printable ASCII stays as it is, a
+/// backslash becomes "\\" and every other byte (control characters, ESC sequences, bytes
+/// above 127) "\xHH"; a word longer than kShownWordBytes is cut there and ends in "...".
+std::string shownWord(std::string_view word);
+
+/// shownWord in double quotes; the "..." of a cut word stands after the closing quote.
+std::string quotedWord(std::string_view word);
 
 } // namespace rungbox::sim

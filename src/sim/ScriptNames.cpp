@@ -2,7 +2,9 @@
 #include "ScriptNames.h"
 
 #include "engine/AddressMap.h"
+#include "files/DiskFileSystem.h"
 #include "names/NameRules.h"
+#include "names/NamesFile.h"
 
 #include <algorithm>
 #include <optional>
@@ -18,8 +20,14 @@ using names::Address;
 // What a number place of a command takes.
 enum class Place { None, Input, Relay, Timer, Counter };
 
-std::vector<std::string> splitWords(std::string_view text) {
-    std::vector<std::string> words;
+// A word of a line and where it starts.
+struct Word {
+    std::string text;
+    std::size_t at = 0;
+};
+
+std::vector<Word> splitWords(std::string_view text) {
+    std::vector<Word> words;
     std::size_t i = 0;
     while (i < text.size()) {
         const std::size_t start = text.find_first_not_of(" \t", i);
@@ -27,15 +35,15 @@ std::vector<std::string> splitWords(std::string_view text) {
             break;
         }
         const std::size_t end = std::min(text.find_first_of(" \t", start), text.size());
-        words.emplace_back(text.substr(start, end - start));
+        words.push_back({std::string(text.substr(start, end - start)), start});
         i = end;
     }
     return words;
 }
 
 // The place of the word at `index` of a line starting with `words`.
-Place placeOf(const std::vector<std::string>& words, std::size_t index) {
-    const std::string& command = words[0];
+Place placeOf(const std::vector<Word>& words, std::size_t index) {
+    const std::string& command = words[0].text;
     if (index == 1) {
         if (command == "in") {
             return Place::Input;
@@ -46,13 +54,14 @@ Place placeOf(const std::vector<std::string>& words, std::size_t index) {
         }
     }
     if (index == 2 && command == "expect") {
-        if (words[1] == "relay") {
+        const std::string& what = words[1].text;
+        if (what == "relay") {
             return Place::Relay;
         }
-        if (words[1] == "tim") {
+        if (what == "tim") {
             return Place::Timer;
         }
-        if (words[1] == "cnt") {
+        if (what == "cnt") {
             return Place::Counter;
         }
     }
@@ -107,28 +116,57 @@ ScriptLine parseNamedScriptLine(std::string_view text, const names::NameTable& n
     if (!text.empty() && text.back() == '\r') {
         text.remove_suffix(1);
     }
-    std::vector<std::string> words = splitWords(text);
-    if (words.empty() || words[0].front() == '#') {
+    const std::vector<Word> words = splitWords(text);
+    if (words.empty() || words[0].text.front() == '#') {
         return {};
     }
-    std::string numbered;
-    for (std::size_t i = 0; i < words.size(); ++i) {
+    // Only the names are replaced, so that the rest of the line reads exactly as written.
+    std::string numbered(text);
+    for (std::size_t i = words.size(); i-- > 0;) {
         const Place place = placeOf(words, i);
+        const std::string& word = words[i].text;
         // Numbers, and words that could never be names, are left for the reader to judge.
-        if (place != Place::None && !names::nameProblem(words[i])) {
-            const names::NameEntry* entry = names.findName(words[i]);
-            if (entry == nullptr) {
-                return error("unknown name \"" + words[i] + "\"");
-            }
-            if (!fits(place, entry->address)) {
-                return error("\"" + entry->name + "\" names " + names::addressText(entry->address) +
-                             ", not " + std::string(placeText(place)));
-            }
-            words[i] = std::to_string(entry->address.number);
+        if (place == Place::None || names::nameProblem(word)) {
+            continue;
         }
-        numbered += (i == 0 ? "" : " ") + words[i];
+        const names::NameEntry* entry = names.findName(word);
+        if (entry == nullptr) {
+            return error("unknown name \"" + word + "\"");
+        }
+        if (!fits(place, entry->address)) {
+            return error("\"" + entry->name + "\" names " + names::addressText(entry->address) +
+                         ", not " + std::string(placeText(place)));
+        }
+        numbered.replace(words[i].at, word.size(), std::to_string(entry->address.number));
     }
     return parseScriptLine(numbered);
+}
+
+std::optional<names::NameTable> readNamesOption(const std::string& path, std::ostream& err) {
+    files::DiskFileSystem disk;
+    std::string bytes;
+    platform::FileError error;
+    if (!disk.readAll(path, bytes, error)) {
+        err << "rungbox-sim: cannot read " << path << ": " << error.description << '\n';
+        return std::nullopt;
+    }
+    names::NamesFileContents contents = names::readNamesFile(bytes);
+    if (contents.badLineCount > 0) {
+        err << "rungbox-sim: skipped: "
+            << names::badLinesReport(contents, path, "\nrungbox-sim: skipped: ") << '\n';
+    }
+    return std::move(contents.table);
+}
+
+names::NameTable namesBeside(const std::string& programPath) {
+    const std::string path = names::namesPathFor(programPath);
+    files::DiskFileSystem disk;
+    std::string bytes;
+    platform::FileError error;
+    if (path == programPath || !disk.readAll(path, bytes, error)) {
+        return {};
+    }
+    return names::readNamesFile(bytes).table;
 }
 
 } // namespace rungbox::sim

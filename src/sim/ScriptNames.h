@@ -8,6 +8,9 @@
 #include "ScriptLine.h"
 #include "names/NameTable.h"
 
+#include <optional>
+#include <ostream>
+#include <string>
 #include <string_view>
 
 namespace rungbox::sim {
@@ -18,5 +21,14 @@ namespace rungbox::sim {
 /// that could be a name but is none of `names` is an error, and so is a name of another kind of
 /// address. With no names at all, the line is read exactly as parseScriptLine reads it.
 ScriptLine parseNamedScriptLine(std::string_view text, const names::NameTable& names);
+
+/// The names of the names file at `path` (--names). Its bad lines are printed on `err` and
+/// skipped. Nothing, with the reason printed on `err`, when the file cannot be read.
+std::optional<names::NameTable> readNamesOption(const std::string& path, std::ostream& err);
+
+/// The names of the names file beside the program file at `programPath`, read without a word:
+/// loading the program reads them again and reports their problems. Empty when there is none or
+/// it cannot be read.
+names::NameTable namesBeside(const std::string& programPath);
 
 } // namespace rungbox::sim

@@ -42,12 +42,12 @@ public:
     const std::string& counterDisplay(int n) const;
 
     bool runLamp() const { return m_runLamp; }
-    bool scanTimer() const { return m_scanTimer; }
-    bool tickTimer() const { return m_tickTimer; }
     bool fileMenuEnabled() const { return m_fileMenuEnabled; }
     bool moduleMenuEnabled() const { return m_moduleMenuEnabled; }
     bool progressVisible() const { return m_progressVisible; }
-    int progressWidth() const { return m_progressWidth; }
+    /// The rows the last start copied, and of how many (see RunWindow::setProgress).
+    int progressCopied() const { return m_progressCopied; }
+    int progressTotal() const { return m_progressTotal; }
 
     // --- engine::IoPanel ---------------------------------------------------------------------
 
@@ -61,13 +61,14 @@ public:
 
     // --- platform::RunWindow --------------------------------------------------------------------
 
-    void setScanTimer(bool on) override { m_scanTimer = on; }
-    void setTickTimer(bool on) override { m_tickTimer = on; }
     void setFileMenuEnabled(bool enabled) override { m_fileMenuEnabled = enabled; }
     void setModuleMenuEnabled(bool enabled) override { m_moduleMenuEnabled = enabled; }
     void setInputSwitchEnabled(int n, bool enabled) override;
     void setProgressVisible(bool visible) override { m_progressVisible = visible; }
-    void setProgressWidth(int twips) override { m_progressWidth = twips; }
+    void setProgress(int copied, int total) override {
+        m_progressCopied = copied;
+        m_progressTotal = total;
+    }
 
 private:
     // Switches, their enabled state and the lamps as bit masks, bit n for element n: the scan
@@ -79,12 +80,11 @@ private:
     std::array<std::string, engine::kTimerCount> m_timerDisplay;
     std::array<std::string, engine::kCounterCount> m_counterDisplay;
     bool m_runLamp = false;
-    bool m_scanTimer = false;
-    bool m_tickTimer = false;
     bool m_fileMenuEnabled = true;
     bool m_moduleMenuEnabled = true;
     bool m_progressVisible = false;
-    int m_progressWidth = 0;
+    int m_progressCopied = 0;
+    int m_progressTotal = 0;
 };
 
 } // namespace rungbox::sim

@@ -48,10 +48,28 @@ void VcdWriter::writeValue(const Signal& signal, std::size_t position, std::opti
 void VcdWriter::declare(const Signal& signal, std::size_t position, const std::string& name) {
     if (signal.isNumber()) {
         m_out << "$var reg " << Signal::kValueBits << ' ' << identifier(position) << ' ' << name
-              << " [" << Signal::kValueBits - 1 << ":0] $end\n";
+              << " [" << Signal::kValueBits - 1 << ":0] $end
+";
     } else {
-        m_out << "$var wire 1 " << identifier(position) << ' ' << name << " $end\n";
+        m_out << "$var wire 1 " << identifier(position) << ' ' << name << " $end
+";
     }
+}
+
+void VcdWriter::writeScope(const std::string& name, const std::vector<Signal>& chosen,
+                           std::size_t firstPosition, const names::NameTable* names) {
+    m_out << "$scope module " << name << " $end
+";
+    for (std::size_t k = 0; k < chosen.size(); ++k) {
+        const Signal& signal = chosen[k];
+        declare(signal, firstPosition + k, signal.name());
+        // A named signal is declared a second time on the same code: viewers show both.
+        if (const std::string user = names ? signal.userName(*names) : ""; !user.empty()) {
+            declare(signal, firstPosition + k, user);
+        }
+    }
+    m_out << "$upscope $end
+";
 }
 
 void VcdWriter::write(const Recorder& recorder, const names::NameTable* names) {
@@ -62,21 +80,66 @@ void VcdWriter::write(const Recorder& recorder, const names::NameTable* names) {
               << " ms on; the part before was dropped $end\n";
     }
     m_out << "$timescale 1 ms $end\n";
-    m_out << "$scope module rungbox $end\n";
-    for (std::size_t p = 0; p < chosen.size(); ++p) {
-        declare(chosen[p], p, chosen[p].name());
-        if (const std::string name = names ? chosen[p].userName(*names) : ""; !name.empty()) {
-            declare(chosen[p], p, name);
-        }
-    }
-    m_out << "$upscope $end\n";
+    writeScope("rungbox", chosen, 0, names);
     m_out << "$enddefinitions $end\n";
     if (recorder.empty()) {
         return;
     }
-
     const std::uint64_t first = recorder.firstMs();
-    std::vector<std::optional<int>> written = recorder.valuesAt(first);
+    writeChanges(chosen, first, recorder.lastMs(), recorder.valuesAt(first),
+                 [&](const Recorder::ChangeFn& change) {
+                     recorder.forEachChange(first, recorder.lastMs(), change);
+                 });
+}
+
+void VcdWriter::write(const std::vector<Part>& parts) {
+    m_out << "$version rungbox $end\n";
+    m_out << "$timescale 1 ms $end\n";
+    std::vector<Signal> chosen;
+    std::vector<std::optional<int>> written;
+    std::vector<Change> changes;
+    std::uint64_t first = UINT64_MAX;
+    std::uint64_t last = 0;
+    std::size_t defined = 0;
+    for (const Part& part : parts) {
+        const Recorder& r = *part.recorder;
+        writeScope(part.scope, r.signalList(), defined, nullptr);
+        defined += r.signalList().size();
+        if (!r.empty()) {
+            first = std::min(first, r.firstMs());
+            last = std::max(last, r.lastMs());
+        }
+    }
+    m_out << "$enddefinitions $end\n";
+    if (first == UINT64_MAX) {
+        return;
+    }
+    for (const Part& part : parts) {
+        const Recorder& r = *part.recorder;
+        const std::size_t base = chosen.size();
+        chosen.insert(chosen.end(), r.signalList().begin(), r.signalList().end());
+        const std::vector<std::optional<int>> values =
+            r.empty() ? std::vector<std::optional<int>>(r.signalList().size()) : r.valuesAt(first);
+        written.insert(written.end(), values.begin(), values.end());
+        if (!r.empty()) {
+            r.forEachChange(first, r.lastMs(), [&](std::uint64_t ms, std::size_t p, int value) {
+                changes.push_back({ms, base + p, value});
+            });
+        }
+    }
+    // Each part's changes come in time order; a stable sort keeps that order within a time.
+    std::stable_sort(changes.begin(), changes.end(),
+                     [](const Change& a, const Change& b) { return a.ms < b.ms; });
+    writeChanges(chosen, first, last, std::move(written), [&](const Recorder::ChangeFn& change) {
+        for (const Change& c : changes) {
+            change(c.ms, c.position, c.value);
+        }
+    });
+}
+
+void VcdWriter::writeChanges(const std::vector<Signal>& chosen, std::uint64_t first,
+                             std::uint64_t last, std::vector<std::optional<int>> written,
+                             const ChangeSource& changes) {
     m_out << '#' << first << '\n' << "$dumpvars\n";
     for (std::size_t p = 0; p < chosen.size(); ++p) {
         writeValue(chosen[p], p, written[p]);
@@ -108,21 +171,20 @@ void VcdWriter::write(const Recorder& recorder, const names::NameTable* names) {
         }
         touched.clear();
     };
-    recorder.forEachChange(first, recorder.lastMs(),
-                           [&](std::uint64_t ms, std::size_t position, int value) {
-                               if (ms != groupMs) {
-                                   flush();
-                                   groupMs = ms;
-                               }
-                               current[position] = value;
-                               if (!isTouched[position]) {
-                                   isTouched[position] = true;
-                                   touched.push_back(position);
-                               }
-                           });
+    changes([&](std::uint64_t ms, std::size_t position, int value) {
+        if (ms != groupMs) {
+            flush();
+            groupMs = ms;
+        }
+        current[position] = value;
+        if (!isTouched[position]) {
+            isTouched[position] = true;
+            touched.push_back(position);
+        }
+    });
     flush();
-    if (recorder.lastMs() > writtenMs) {
-        m_out << '#' << recorder.lastMs() << '\n';
+    if (last > writtenMs) {
+        m_out << '#' << last << '\n';
     }
 }
 

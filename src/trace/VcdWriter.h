@@ -7,9 +7,12 @@
 #include "Recorder.h"
 
 #include <cstddef>
+#include <cstdint>
+#include <functional>
 #include <optional>
 #include <ostream>
 #include <string>
+#include <vector>
 
 namespace rungbox::trace {
 
@@ -29,13 +32,35 @@ public:
     /// owned, may be null). An empty recording gives the definitions only.
     void write(const Recorder& recorder, const names::NameTable* names = nullptr);
 
+    /// One recording of several written side by side, in a scope of its own.
+    struct Part {
+        std::string scope;        ///< the scope's name, a word
+        const Recorder* recorder; ///< not owned
+    };
+    /// Writes several recordings of the same stretch of time (the two runs of a comparison), each
+    /// in its scope, their times merged. They are taken to be complete from their first sample;
+    /// every part should hold at least one. Meant for short recordings: it gathers every change
+    /// before writing.
+    void write(const std::vector<Part>& parts);
+
     /// The short identifier that stands for signal `position` in the value lines: printable
     /// characters from '!' to '~', one for the first 94 signals, then two, and so on.
     static std::string identifier(std::size_t position);
 
 private:
+    struct Change {
+        std::uint64_t ms;
+        std::size_t position;
+        int value;
+    };
+    using ChangeSource = std::function<void(const Recorder::ChangeFn&)>;
+
     void writeValue(const Signal& signal, std::size_t position, std::optional<int> value);
     void declare(const Signal& signal, std::size_t position, const std::string& name);
+    void writeScope(const std::string& name, const std::vector<Signal>& chosen,
+                    std::size_t firstPosition, const names::NameTable* names);
+    void writeChanges(const std::vector<Signal>& chosen, std::uint64_t first, std::uint64_t last,
+                      std::vector<std::optional<int>> written, const ChangeSource& changes);
 
     std::ostream& m_out;
 };

@@ -74,6 +74,13 @@ TEST_F(Clipboard, CopyCutAndPasteWholeLines) {
     grid.setLine(8);
     editor.paste("X\t\t\n");
     EXPECT_EQ(codes(grid, 4, 8), "END - - - X");
+
+    // Text below the program moves along rather than be overwritten.
+    grid.setText(9, kLocationCol, "7");
+    grid.setLine(1);
+    editor.paste("Y\t\t\n");
+    EXPECT_EQ(codes(grid, 1, 9), "Y LD AND OUT END - - - X");
+    EXPECT_EQ(cells(grid, 10), (Cells{"", "7", ""}));
 }
 
 TEST_F(Clipboard, APasteThatWouldPushALinePast299ChangesNothing) {
@@ -140,7 +147,7 @@ TEST_F(Clipboard, ShiftKeysSelectWholeLines) {
     type({Key::Space}, KeyMod::Shift);
     EXPECT_TRUE(editor.wholeLinesSelected()) << "an empty code cell";
     grid.select(1, kCodeCol, 1, kCodeCol);
-    type({Key::ShiftKey, 'A', Key::ShiftKey, Key::Space, 'B'}, KeyMod::Shift);
+    type({Key::Shift, key('A'), Key::Shift, Key::Space, key('B')}, KeyMod::Shift);
     EXPECT_EQ(grid.text(1, kCodeCol), "OUTA B");
     EXPECT_FALSE(editor.wholeLinesSelected());
     // A code cell with text, but the cursor just put there: not typing, so the line is selected.
@@ -154,11 +161,12 @@ TEST_F(Clipboard, CtrlKeysNeverTypeNorMarkTheProgramChanged) {
     grid.select(3, kCodeCol, 3, kCodeCol);
     for (int col = kCodeCol; col <= kSetValueCol; ++col) {
         grid.setColumn(col);
-        for (const int key : std::initializer_list<int>{'A', 'C', 'L', 'V', 'X', 'Y', 'Z',
-                                                        Key::Digit0 + 5, Key::Space, Key::Back,
-                                                        Key::Delete, Key::Insert, Key::Return}) {
-            editor.pressKey(key, KeyMod::Ctrl);
-            editor.pressKey(key, KeyMod::Ctrl | KeyMod::Shift);
+        for (const KeyPress k :
+             {key('A'), key('C'), key('L'), key('V'), key('X'), key('Y'), key('Z'), key('5'),
+              KeyPress(Key::Space), KeyPress(Key::Backspace), KeyPress(Key::Delete),
+              KeyPress(Key::Insert), KeyPress(Key::Enter)}) {
+            editor.pressKey(k, KeyMod::Ctrl);
+            editor.pressKey(k, KeyMod::Ctrl | KeyMod::Shift);
         }
     }
     EXPECT_EQ(cells(grid, 3), Cells{});

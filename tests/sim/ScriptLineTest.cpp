@@ -1,5 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sim/ScriptLine.h"
+#include "sim/Script.h"
+
+#include <sstream>
 
 #include <gtest/gtest.h>
 
@@ -89,6 +92,26 @@ TEST(ScriptLine, CountComplaints) {
         EXPECT_EQ(parseScriptLine(text).error, why);
     }
 }
+
+// A complaint repeats a word escaped and cut, so that a script cannot recolour or flood the
+// terminal it is reported on.
+TEST(ScriptLine, ComplaintsShowWordsEscapedAndCut) {
+    using namespace std::string_literals;
+    const std::string forty(kShownWordBytes, 'a');
+    const std::pair<std::string, std::string> rows[] = {
+        {"\x1b[31mscan", "unknown command \"\\x1b[31mscan\""},
+        {"in 0 \r1", "in takes a switch number 0 to 15 and a state 0 or 1, not state \"\\x0d1\""},
+        {"sc\0an"s, "unknown command \"sc\\x00an\""},
+        {"\\\x7f\xc3\xa9", "unknown command \"\\\\\\x7f\\xc3\\xa9\""},
+        {forty, "unknown command \"" + forty + "\""},
+        {std::string(1 << 20, 'a'), "unknown command \"" + forty + "\"..."},
+    };
+    for (const auto& [text, why] : rows) {
+        EXPECT_EQ(parseScriptLine(text).error, why);
+    }
+    EXPECT_EQ(shownWord("2.5\x1b"), "2.5\\x1b");
+}
+
 INSTANTIATE_TEST_SUITE_P(Debugging, RefusedLine,
                          testing::Values("force 20001 1", "force 0", "force 0 2", "force 00 1",
                                          "unforce", "unforce 20001", "unforce 5 1", "step 1",
@@ -144,6 +167,54 @@ INSTANTIATE_TEST_SUITE_P(
                     "expect tim 0 3.00", "expect tim 0 03.0", "expect tim 0 .5", "expect tim 0 3.",
                     "expect tim 0", "expect cnt 8 0", "expect cnt 0 10000", "expect cnt 0 01",
                     "expect cnt 0 1.0", "expect cnt 0 0 0"));
+
+// A test line: its name, its points (1 when left out) and whether it is hidden.
+TEST(ScriptLine, ReadsTestLines) {
+    struct Row {
+        const char* text;
+        const char* name;
+        std::int64_t points;
+        bool hidden;
+    };
+    for (const Row& row : {
+             Row{"test latch", "latch", 1, false},
+             Row{"test stop_wins 3 hidden", "stop_wins", 3, true},
+             Row{"test A-1.b hidden", "A-1.b", 1, true},
+             Row{"test zero 0", "zero", 0, false},
+             Row{"test max 10000", "max", 10000, false},
+         }) {
+        const ScriptLine line = parseScriptLine(row.text);
+        ASSERT_EQ(line.kind, Kind::Command) << row.text << ": " << line.error;
+        EXPECT_EQ(line.command.kind, CommandKind::Test) << row.text;
+        EXPECT_EQ(line.command.name, row.name) << row.text;
+        EXPECT_EQ(line.command.count, row.points) << row.text;
+        EXPECT_EQ(line.command.hidden, row.hidden) << row.text;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Test, RefusedLine,
+                         testing::Values("test", "test a b", "test a 10001", "test a -1",
+                                         "test a 01", "test a hidden 2", "test a 2 hidden x",
+                                         "test a 2 2", "test a,b", "test a#b", "test \"a\"",
+                                         "test "
+                                         "a12345678901234567890123456789012345678901234567890123"
+                                         "45678901234"));
+
+// A script read whole: the tests it declares, and a name used twice as a line not understood.
+TEST(Script, ListsItsTestsAndRefusesANameUsedTwice) {
+    std::istringstream text("press\ntest a 2\nexpect relay 0 0\n\ntest b hidden\ntest a\n");
+    const Script script = readScript(text);
+    ASSERT_EQ(script.tests.size(), 2U);
+    EXPECT_EQ(script.tests[1].name, "b");
+    EXPECT_EQ(script.tests[1].line, 5);
+    EXPECT_TRUE(script.tests[1].hidden);
+    EXPECT_EQ(script.maxScore(), 3);
+    const ScriptStep* bad = script.firstError();
+    ASSERT_NE(bad, nullptr);
+    EXPECT_EQ(bad->number, 6);
+    EXPECT_EQ(script.testIndex("b"), 1);
+    EXPECT_EQ(script.testIndex("c"), -1);
+}
 
 } // namespace
 } // namespace rungbox::sim

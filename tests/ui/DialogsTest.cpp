@@ -4,20 +4,24 @@
 
 #include "engine/AddressMap.h"
 #include "panel/RunControl.h"
-#include "ui/About.h"
-#include "ui/QtMessageBoxes.h"
-#include "ui/Splash.h"
+#include "ui/app/About.h"
+#include "ui/app/Splash.h"
+#include "ui/ports/QtMessageBoxes.h"
+#include "ui/ports/SettingsRecentFileStore.h"
 
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using rungbox::platform::BoxAnswer;
-namespace BoxStyle = rungbox::platform::BoxStyle;
+using rungbox::platform::BoxStyle;
 
 Q_DECLARE_METATYPE(BoxAnswer)
+Q_DECLARE_METATYPE(BoxStyle)
 
 namespace {
 // How a test answers a box: a standard button's number, or one of these.
@@ -88,15 +92,15 @@ private slots:
 
     void messageBoxStylesAndAnswers_data() {
         using Box = QMessageBox;
-        QTest::addColumn<int>("style");
+        QTest::addColumn<BoxStyle>("style");
         QTest::addColumn<int>("icon");
         QTest::addColumn<int>("buttons");
         QTest::addColumn<int>("press");
         QTest::addColumn<BoxAnswer>("answer");
-        const int yesNo = BoxStyle::Question | BoxStyle::YesNo;
-        const int yesNoCancel = BoxStyle::Question | BoxStyle::YesNoCancel;
+        const BoxStyle yesNo = BoxStyle::YesNo;
+        const BoxStyle yesNoCancel = BoxStyle::YesNoCancel;
         const int threeButtons = Box::Yes | Box::No | Box::Cancel;
-        QTest::newRow("OK") << BoxStyle::OkOnly << int(Box::NoIcon) << int(Box::Ok) << int(Box::Ok)
+        QTest::newRow("OK") << BoxStyle::Ok << int(Box::NoIcon) << int(Box::Ok) << int(Box::Ok)
                             << BoxAnswer::Ok;
         QTest::newRow("critical, Esc")
             << BoxStyle::Critical << int(Box::Critical) << int(Box::Ok) << kEscape << BoxAnswer::Ok;
@@ -125,7 +129,7 @@ private slots:
     // as a line break, and the answer of a button, of Esc and of the box's close button.
     void messageBoxStylesAndAnswers() {
         using Box = QMessageBox;
-        QFETCH(int, style);
+        QFETCH(BoxStyle, style);
         QFETCH(int, icon);
         QFETCH(int, buttons);
         QFETCH(int, press);
@@ -163,6 +167,22 @@ private slots:
                            .arg(icon)
                            .arg(buttons));
         QCOMPARE(got, answer);
+    }
+
+    // Settings that cannot be written (their folder's place taken by a file) are reported once,
+    // and the list still works for the session.
+    void recentFilesThatCannotBeKeptAreReportedOnce() {
+        QTemporaryDir dir;
+        QFile blocker(dir.filePath("file"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, blocker.fileName());
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("recent files cannot be kept"));
+        QTest::failOnWarning(QRegularExpression("recent files"));
+        rungbox::ui::SettingsRecentFileStore store;
+        store.writeRecentFiles({"a.PLC"});
+        store.writeRecentFiles({"b.PLC"});
+        QVERIFY(store.readRecentFiles().empty());
     }
 };
 

@@ -3,18 +3,13 @@
 // them in the tooltips, the grid, the watch table, the timing and the ladder diagram; View >
 // Names edits them undoably; a program without names looks as it always did.
 
-#include "ui/NamesWindow.h"
+#include "ui/names/NamesWindow.h"
 #include "support/Recorders.h"
-#include "ui/CodeGridView.h"
-#include "ui/DebugTools.h"
-#include "ui/LadderPainter.h"
-#include "ui/LadderWindow.h"
-#include "ui/Lamp.h"
-#include "ui/MainWindow.h"
-#include "ui/NameDisplays.h"
-#include "ui/TimingPainter.h"
-#include "ui/TimingWindow.h"
-#include "ui/WatchWindow.h"
+#include "support/WindowParts.h"
+#include "ui/app/MainWindow.h"
+#include "ui/debug/WatchWindow.h"
+#include "ui/ladder/LadderPainter.h"
+#include "ui/timing/TimingPainter.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -24,6 +19,8 @@
 #include <QTemporaryDir>
 #include <QUndoStack>
 #include <QtTest>
+
+using namespace rungbox::test; // the window's parts, found by name
 
 using rungbox::names::Address;
 using rungbox::ui::MainWindow;
@@ -45,11 +42,14 @@ struct GateWindow {
         main.show();
         main.openFile(dir.filePath("gate.PLC"));
     }
-    NamesWindow& editor() { return *main.nameDisplays().showEditor(); }
+    NamesWindow& editor() {
+        item(main, "namesItem")->trigger();
+        return *namesWindow(main);
+    }
 };
 
 QString gridTip(MainWindow& main, int line) {
-    auto& model = main.gridView()->gridModel();
+    auto& model = gridView(main)->gridModel();
     return model.data(model.indexOfCell(line, rungbox::editor::kLocationCol), Qt::ToolTipRole)
         .toString();
 }
@@ -63,23 +63,23 @@ private slots:
     void namesShowWhereverAddressesAreRead() {
         GateWindow w;
         QCOMPARE(w.main.session().names().size(), std::size_t{10});
-        QCOMPARE(w.main.inputLamp(0)->toolTip(),
+        QCOMPARE(inputLamp(w.main, 0)->toolTip(),
                  QString("REMOTE (0): remote push-button (momentary)"));
-        QCOMPARE(w.main.inputSwitch(4)->toolTip(),
+        QCOMPARE(inputSwitch(w.main, 4)->toolTip(),
                  QString("Input 04: STOP_BUTTON (4): stop push-button (momentary)"));
-        QVERIFY(w.main.outputLamp(2)->toolTip().startsWith("WARNING_LIGHT (1002)"));
-        QVERIFY(w.main.timerDisplay(0)->toolTip().startsWith("HOLD_OPEN (TIM 0)"));
-        QCOMPARE(w.main.inputLamp(5)->toolTip(), QString());
+        QVERIFY(outputLamp(w.main, 2)->toolTip().startsWith("WARNING_LIGHT (1002)"));
+        QVERIFY(timerDisplay(w.main, 0)->toolTip().startsWith("HOLD_OPEN (TIM 0)"));
+        QCOMPARE(inputLamp(w.main, 5)->toolTip(), QString());
         QCOMPARE(gridTip(w.main, 1), QString("STOP_BUTTON: stop push-button (momentary)"));
 
-        rungbox::ui::WatchWindow* watch = w.main.debugTools().watchWindow();
+        rungbox::ui::WatchWindow* watch = debugTools(w.main)->watchWindow();
         QVERIFY(watch->addEntry("remote"));
         QVERIFY(!watch->addEntry("NO_SUCH_NAME"));
         QCOMPARE(watch->table()->item(0, 0)->text(), QString("0  REMOTE"));
 
         w.main.showTimingDiagram();
-        QVERIFY(w.main.timingWindow()->addSignal("stopped"));
-        QVERIFY(w.main.timingWindow()->removeSignal("HOLD_OPEN_done"));
+        QVERIFY(timingWindow(w.main)->addSignal("stopped"));
+        QVERIFY(timingWindow(w.main)->removeSignal("HOLD_OPEN_done"));
         const auto& shown = w.main.session().tracing().recorder().signalList();
         QCOMPARE(shown.back(), (rungbox::trace::Signal{rungbox::trace::SignalKind::Relay, 2000}));
         QVERIFY(std::find(shown.begin(), shown.end(),
@@ -90,7 +90,7 @@ private slots:
 
         // The diagram makes room for a line of names above the addresses.
         w.main.showLadderDiagram();
-        const auto& layout = w.main.ladderWindow()->monitor().layout();
+        const auto& layout = ladderWindow(w.main)->monitor().layout();
         const double named =
             rungbox::ui::LadderPainter(layout, nullptr, 0, nullptr, &w.main.session().names())
                 .size()
@@ -103,13 +103,13 @@ private slots:
         const rungbox::names::NameTable loaded = w.main.session().names();
         NamesWindow& names = w.editor();
         QCOMPARE(names.table()->rowCount(), 11); // ten names and the empty row
-        QVERIFY(!w.main.editor().codeChanged());
+        QVERIFY(!w.main.session().editor().codeChanged());
 
         QVERIFY(names.setName(Address::relay(1002), "LAMP"));
-        QVERIFY(w.main.editor().codeChanged());
-        w.main.refreshFileDisplay();
+        QVERIFY(w.main.session().editor().codeChanged());
+        QCoreApplication::processEvents(); // the title follows from the event loop
         QVERIFY(w.main.windowTitle().startsWith("gate.PLC*"));
-        QCOMPARE(w.main.outputLamp(2)->toolTip(),
+        QCOMPARE(outputLamp(w.main, 2)->toolTip(),
                  QString("LAMP (1002): warning light: on while the motor runs"));
 
         QVERIFY(!names.setName(Address::relay(1001), "lamp"));
@@ -138,29 +138,27 @@ private slots:
 
         // New replaces the names: the old undo steps go.
         w.main.session().newProgram();
-        w.main.refreshFileDisplay();
+        QCoreApplication::processEvents();
         QVERIFY(!names.undoStack().canUndo());
-        QCOMPARE(w.main.inputLamp(0)->toolTip(), QString());
+        QCOMPARE(inputLamp(w.main, 0)->toolTip(), QString());
     }
 
     void aProgramWithoutNamesLooksAsBefore() {
         rungbox::test::RecordingBoxes boxes;
         rungbox::test::ScriptedDialog dialog;
         MainWindow main{boxes, dialog};
-        main.grid().setText(1, 1, "LD");
-        main.grid().setText(1, 2, "0");
+        main.session().grid().setText(1, 1, "LD");
+        main.session().grid().setText(1, 2, "0");
         main.show();
-        QCOMPARE(main.inputLamp(0)->toolTip(), QString());
-        QCOMPARE(main.inputSwitch(0)->toolTip(), QString("Input 00"));
+        QCOMPARE(inputLamp(main, 0)->toolTip(), QString());
+        QCOMPARE(inputSwitch(main, 0)->toolTip(), QString("Input 00"));
         QCOMPARE(gridTip(main, 1), QString());
         const std::vector<rungbox::ladder::LineText> lines = {{"LD", "0", ""}};
         const auto layout = rungbox::ladder::Layout::build(lines);
         QCOMPARE(
             rungbox::ui::LadderPainter(layout, nullptr, 0, nullptr, &main.session().names()).size(),
             rungbox::ui::LadderPainter(layout, nullptr, 0).size());
-        const auto items = main.viewMenu()->actions();
-        QVERIFY(std::any_of(items.begin(), items.end(),
-                            [](QAction* item) { return item->objectName() == "namesItem"; }));
+        QVERIFY(menu(main, "viewMenu")->actions().contains(item(main, "namesItem")));
     }
 };
 

@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// Which of some relays an exploration saw on and which it saw off, after its scans.
+
+#include "Machine.h"
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace rungbox::explore {
+
+class Coverage {
+public:
+    explicit Coverage(std::vector<int> relays = {});
+
+    /// Notes the relays of `machine` after a scan.
+    void note(const Machine& machine) {
+        for (std::size_t i = 0; i < m_relays.size(); ++i) {
+            (machine.relay(m_relays[i]) ? m_on : m_off)[i] = true;
+        }
+    }
+
+    const std::vector<int>& relays() const { return m_relays; }
+    bool everOn(std::size_t i) const { return m_on[i]; }
+    bool everOff(std::size_t i) const { return m_off[i]; }
+    /// True when relay `address` (one of relays()) was seen both on and off.
+    bool changes(int address) const;
+
+    /// "turned on: 1000 1002; never on: 1001; never off: 1003", leaving out empty parts.
+    std::string text() const;
+
+private:
+    std::vector<int> m_relays;
+    std::vector<bool> m_on;
+    std::vector<bool> m_off;
+};
+
+} // namespace rungbox::explore

@@ -1,0 +1,69 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "Machine.h"
+
+namespace rungbox::explore {
+
+// The switches the explorer sets; lamps and displays show nothing.
+class Machine::Switches : public engine::IoPanel {
+public:
+    std::uint16_t switches = 0;
+
+    std::uint16_t inputSwitches() const override { return switches; }
+    void uncheckInputSwitch(int) override {}
+    void setInputLamp(int, bool) override {}
+    void setOutputLamp(int, bool) override {}
+    void setTimerDisplay(int, std::string_view) override {}
+    void setCounterDisplay(int, std::string_view) override {}
+    void setRunLamp(bool) override {}
+};
+
+Machine::Machine(const engine::Controller& started, ScanPath path)
+    : m_panel(std::make_unique<Switches>()), m_plc(std::make_unique<engine::Controller>(*m_panel)),
+      m_path(path) {
+    for (int r = 1; r < engine::kLadderTableSize; ++r) {
+        m_plc->setLadderTable(r, started.ladderTable(r));
+    }
+    m_layout = StateLayout::of(m_plc->program());
+    m_bytes = m_layout.bytes();
+    m_start.resize(m_bytes);
+    m_layout.save(started, m_start.data());
+    for (int n = 0; n < engine::kInputCount; ++n) {
+        m_startRelays.emplace_back(static_cast<std::uint16_t>(n), started.relay(n));
+    }
+    for (const std::uint16_t a : m_layout.written) {
+        m_startRelays.emplace_back(a, started.relay(a));
+    }
+    restart();
+}
+
+void Machine::restart() {
+    restore(m_start.data());
+    for (const auto& [address, on] : m_startRelays) {
+        m_plc->setRelay(address, on);
+    }
+}
+
+Machine::~Machine() = default;
+
+int Machine::scan(std::uint16_t switches) {
+    m_panel->switches = switches;
+    switch (m_path) {
+    case ScanPath::Fast:
+        return m_plc->scan();
+    case ScanPath::Fused:
+        return m_plc->scanFused();
+    case ScanPath::Reference:
+        return m_plc->scanReference();
+    }
+    return 0;
+}
+
+int Machine::run(const Step& step) {
+    if (step.tick) {
+        tick();
+        return 0;
+    }
+    return scan(step.switches);
+}
+
+} // namespace rungbox::explore

@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "RunRecording.h"
+
+namespace rungbox::explore {
+
+namespace {
+
+std::vector<trace::Signal> runSignals(const Machine& machine, std::uint16_t inputs,
+                                      const std::vector<int>& relays) {
+    std::vector<trace::Signal> signals;
+    for (int n = 0; n < engine::kInputCount; ++n) {
+        if (((inputs >> n) & 1U) != 0) {
+            signals.push_back({trace::SignalKind::Relay, n});
+        }
+    }
+    for (const int a : relays) {
+        signals.push_back({trace::SignalKind::Relay, a});
+    }
+    for (const int n : machine.layout().timers) {
+        signals.push_back({trace::SignalKind::TimerValue, n});
+    }
+    for (const int n : machine.layout().counters) {
+        signals.push_back({trace::SignalKind::CounterValue, n});
+    }
+    return signals;
+}
+
+} // namespace
+
+std::unique_ptr<trace::Recorder> recordRun(Machine& machine, const std::vector<Step>& steps,
+                                           std::uint16_t inputs, const std::vector<int>& relays) {
+    auto recorder = std::make_unique<trace::Recorder>(runSignals(machine, inputs, relays));
+    machine.restart();
+    recorder->sample(machine.controller(), 0, 0);
+    std::uint64_t scans = 0;
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        machine.run(steps[i]);
+        scans += steps[i].tick ? 0U : 1U;
+        recorder->sample(machine.controller(), i + 1, scans);
+    }
+    return recorder;
+}
+
+} // namespace rungbox::explore

@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// What decides a program's future: the part of the controller a scan reads before it writes it.
+// A relay that the scan's first access to writes unconditionally (an OUT before any line reads
+// it) is not state; one read first, or written only by DIFU or SFT, is. Timer present values and
+// their hold flags, counter present values and count-edge memories and DIFU edge memories are
+// state for the timers, counters and DIFU lines the program has. The block stack and result
+// register start afresh each scan and are not state. Input relays 0 to 15 are copied from the
+// switches at the start of every scan, so they are inputs, never state.
+
+#include "engine/Controller.h"
+#include "engine/Program.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace rungbox::explore {
+
+struct StateLayout {
+    std::vector<std::uint16_t> relays;  ///< state relays, ascending addresses
+    std::vector<std::uint16_t> difus;   ///< relays whose DIFU edge memory is state, ascending
+    std::vector<std::uint8_t> timers;   ///< timer numbers (0 to 7) of the TIM lines, ascending
+    std::vector<std::uint8_t> counters; ///< counter numbers (0 to 7) of the CNT lines, ascending
+    /// Relays the scan writes that are not state (outputs written before any line reads them).
+    std::vector<std::uint16_t> written;
+    /// Switch n (bit n) is read by the scan before anything writes relay n.
+    std::uint16_t inputsRead = 0;
+
+    /// The layout of `program`.
+    static StateLayout of(const engine::Program& program);
+
+    /// Bytes of a packed state: one bit per relay, DIFU memory, timer hold flag and count-edge
+    /// memory, then two bytes per timer and counter present value.
+    std::size_t bytes() const;
+
+    /// Packs the state of `plc` into `out` (bytes() bytes).
+    void save(const engine::Controller& plc, std::uint8_t* out) const;
+    /// Puts the packed state `in` into `plc`; the rest of `plc` is left alone.
+    void restore(engine::Controller& plc, const std::uint8_t* in) const;
+
+private:
+    std::size_t bitCount() const;
+};
+
+} // namespace rungbox::explore

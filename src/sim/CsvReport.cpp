@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// CSV (RFC 4180): a header row, then one row per program with its score, the most points and
+// the points of each test.
+
+#include "Reports.h"
+
+namespace rungbox::sim {
+
+namespace {
+
+// A field quoted when it needs to be. A field that a spreadsheet would take for a formula
+// (starting with = + - or @) is prefixed with ' so that opening the table runs nothing a
+// program's file name put there.
+std::string csvField(const std::string& text) {
+    std::string field = printableText(text);
+    if (!field.empty() && field.find_first_of("=+-@") == 0) {
+        field.insert(0, 1, '\'');
+    }
+    if (field.find_first_of(",\"") == std::string::npos) {
+        return field;
+    }
+    std::string quoted = "\"";
+    for (const char c : field) {
+        quoted += c;
+        if (c == '"') {
+            quoted += '"';
+        }
+    }
+    return quoted + "\"";
+}
+
+} // namespace
+
+void writeCsv(std::ostream& out, const std::vector<ProgramResult>& programs,
+              const std::vector<TestInfo>& tests) {
+    out << "program,score,max_score";
+    for (const TestInfo& test : tests) {
+        out << ',' << csvField(test.name);
+    }
+    out << "\r\n";
+    for (const ProgramResult& program : programs) {
+        out << csvField(program.program) << ',' << program.score() << ',' << program.maxScore();
+        for (const TestResult& test : program.tests) {
+            out << ',' << (test.passed ? test.info.points : 0);
+        }
+        out << "\r\n";
+    }
+}
+
+} // namespace rungbox::sim

@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// What running a script's tests on one program gave: each test passed or failed, and why, in
+// the terms a student can follow (the script line, what was expected, what was read, when).
+
+#include "Script.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace rungbox::sim {
+
+/// Why a test failed.
+struct Failure {
+    int line = 0;              ///< the script line that failed or ended the script; 0 before any
+    std::string subject;       ///< what an `expect` read ("out", "relay 1000"); empty otherwise
+    std::string expected;      ///< the text it expected; empty when the script ended otherwise
+    std::string got;           ///< the text it read
+    std::string reason;        ///< one line for a person, such as "expected out 01, got 10"
+    std::uint64_t scan = 0;    ///< scans of the run so far
+    std::uint64_t clockMs = 0; ///< the run's clock in milliseconds
+    std::uint64_t traceMs = 0; ///< the time in the recording (Runner::recordRuns), ms
+};
+
+struct TestResult {
+    TestInfo info;
+    bool passed = false;
+    Failure failure; ///< valid when not passed
+};
+
+/// The tests of one program, in script order.
+struct ProgramResult {
+    std::string program; ///< the program file as named on the command line
+    int status = 0;      ///< the exit status the run alone would have given (Exit)
+    std::vector<TestResult> tests;
+    std::string vcd; ///< grade --vcd-dir: the file its run was written to, if any
+
+    std::int64_t score() const;
+    std::int64_t maxScore() const;
+    /// The first failed test in script order, or nullptr.
+    const TestResult* firstFailure() const;
+    /// The failure as a report shows it: "expected out X, got Y (line 12, scan 40, 35 ms)", or
+    /// only "failed" for a hidden test.
+    static std::string describe(const TestResult& test);
+};
+
+/// Every test of `script` failed for `reason`, as for a program that could not be loaded.
+ProgramResult failedProgram(const Script& script, std::string program, int status,
+                            const std::string& reason);
+
+} // namespace rungbox::sim

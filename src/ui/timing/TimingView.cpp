@@ -1,0 +1,260 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "TimingView.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QWheelEvent>
+
+#include <algorithm>
+#include <cmath>
+
+namespace rungbox::ui {
+
+namespace {
+
+constexpr double kZoomStep = 2;
+// The widest zoom shows the whole recording in a quarter of the view.
+constexpr double kFitShare = 4;
+
+} // namespace
+
+TimingView::TimingView(const trace::Recorder& recorder, QWidget* parent)
+    : QAbstractScrollArea(parent), m_recorder(recorder) {
+    m_frame.msPerPixel = kStartMsPerPixel;
+    setFocusPolicy(Qt::StrongFocus);
+    viewport()->setMouseTracking(false);
+    setMinimumSize(TimingPainter::kNameWidth + 200,
+                   TimingPainter::kAxisHeight + 4 * TimingPainter::kRowHeight);
+    updateScrollBars();
+}
+
+int TimingView::waveformWidth() const {
+    return std::max(1, viewport()->width() - TimingPainter::kNameWidth);
+}
+
+double TimingView::endMs() const {
+    return m_recorder.empty() ? 0 : static_cast<double>(m_recorder.lastMs() + 1);
+}
+
+double TimingView::msAt(int x) const {
+    return m_frame.fromMs + (x - TimingPainter::kNameWidth) * m_frame.msPerPixel;
+}
+
+bool TimingView::refresh() {
+    const bool changed = m_recorder.revision() != m_seenRevision ||
+                         m_recorder.firstMs() != m_seenFirst || m_recorder.lastMs() != m_seenLast ||
+                         m_recorder.signalList().size() != m_seenSignals;
+    if (!changed) {
+        return false;
+    }
+    m_seenRevision = m_recorder.revision();
+    m_seenFirst = m_recorder.firstMs();
+    m_seenLast = m_recorder.lastMs();
+    m_seenSignals = m_recorder.signalList().size();
+    m_frame.firstRow = std::min(m_frame.firstRow, std::max(0, static_cast<int>(m_seenSignals) - 1));
+    if (m_recorder.empty()) {
+        m_frame.fromMs = 0;
+        m_frame.cursorMs.reset();
+        m_follow = true;
+    } else if (m_follow) {
+        const double span = waveformWidth() * m_frame.msPerPixel;
+        m_frame.fromMs = std::max(static_cast<double>(m_recorder.firstMs()), endMs() - span);
+    }
+    m_frame.fromMs = std::max(m_frame.fromMs, static_cast<double>(m_recorder.firstMs()));
+    updateScrollBars();
+    viewport()->update();
+    emit cursorChanged();
+    return true;
+}
+
+void TimingView::updateScrollBars() {
+    m_settingBars = true;
+    const double first = static_cast<double>(m_recorder.firstMs());
+    const double totalPixels = (endMs() - first) / m_frame.msPerPixel;
+    const int page = waveformWidth();
+    horizontalScrollBar()->setPageStep(page);
+    horizontalScrollBar()->setSingleStep(std::max(1, page / 10));
+    horizontalScrollBar()->setRange(0,
+                                    std::max(0, static_cast<int>(std::ceil(totalPixels)) - page));
+    horizontalScrollBar()->setValue(
+        static_cast<int>(std::lround((m_frame.fromMs - first) / m_frame.msPerPixel)));
+    const int rows = static_cast<int>(m_recorder.signalList().size());
+    const int visibleRows = std::max(1, (viewport()->height() - TimingPainter::kAxisHeight) /
+                                            TimingPainter::kRowHeight);
+    verticalScrollBar()->setPageStep(visibleRows);
+    verticalScrollBar()->setRange(0, std::max(0, rows - visibleRows));
+    verticalScrollBar()->setValue(m_frame.firstRow);
+    m_settingBars = false;
+}
+
+void TimingView::scrollContentsBy(int, int) {
+    if (m_settingBars) {
+        return;
+    }
+    m_frame.fromMs = static_cast<double>(m_recorder.firstMs()) +
+                     horizontalScrollBar()->value() * m_frame.msPerPixel;
+    m_frame.firstRow = verticalScrollBar()->value();
+    m_follow = horizontalScrollBar()->value() >= horizontalScrollBar()->maximum();
+    viewport()->update();
+}
+
+void TimingView::zoomBy(double factor) {
+    const double maxMsPerPixel = std::max(
+        kStartMsPerPixel,
+        kFitShare * (endMs() - static_cast<double>(m_recorder.firstMs())) / waveformWidth());
+    const double next = std::clamp(m_frame.msPerPixel * factor, kMinMsPerPixel, maxMsPerPixel);
+    // Keep the cursor where it is on screen, or else the middle of the view.
+    const double anchor = m_frame.cursorMs
+                              ? static_cast<double>(*m_frame.cursorMs)
+                              : m_frame.fromMs + waveformWidth() * m_frame.msPerPixel / 2;
+    const double share = (anchor - m_frame.fromMs) / (waveformWidth() * m_frame.msPerPixel);
+    m_frame.msPerPixel = next;
+    m_frame.fromMs = std::max(static_cast<double>(m_recorder.firstMs()),
+                              anchor - share * waveformWidth() * next);
+    m_follow = m_frame.fromMs + waveformWidth() * next >= endMs();
+    updateScrollBars();
+    viewport()->update();
+}
+
+void TimingView::zoomIn() {
+    zoomBy(1 / kZoomStep);
+}
+
+void TimingView::zoomOut() {
+    zoomBy(kZoomStep);
+}
+
+void TimingView::fitAll() {
+    const double span = std::max(1.0, endMs() - static_cast<double>(m_recorder.firstMs()));
+    m_frame.msPerPixel = std::max(kMinMsPerPixel, span / waveformWidth());
+    m_frame.fromMs = static_cast<double>(m_recorder.firstMs());
+    m_follow = true;
+    updateScrollBars();
+    viewport()->update();
+}
+
+void TimingView::setNames(const names::NameTable* names) {
+    m_frame.names = names;
+    viewport()->update();
+}
+
+void TimingView::setCursorMs(std::optional<std::uint64_t> ms) {
+    if (ms && !m_recorder.empty()) {
+        ms = std::clamp(*ms, m_recorder.firstMs(), m_recorder.lastMs());
+    } else {
+        ms.reset();
+    }
+    if (ms == m_frame.cursorMs) {
+        return;
+    }
+    m_frame.cursorMs = ms;
+    viewport()->update();
+    emit cursorChanged();
+}
+
+void TimingView::showAt(std::uint64_t ms) {
+    refresh();
+    const double half = waveformWidth() * m_frame.msPerPixel / 2;
+    m_frame.fromMs =
+        std::max(static_cast<double>(m_recorder.firstMs()), static_cast<double>(ms) - half);
+    m_follow = false;
+    updateScrollBars();
+    setCursorMs(ms);
+    viewport()->update();
+}
+
+void TimingView::placeCursor(int x) {
+    const double ms = std::floor(msAt(x));
+    setCursorMs(static_cast<std::uint64_t>(std::max(0.0, ms)));
+}
+
+void TimingView::paintEvent(QPaintEvent*) {
+    QPainter painter(viewport());
+    TimingPainter::paint(painter, viewport()->size(), m_recorder, m_frame);
+}
+
+void TimingView::resizeEvent(QResizeEvent* event) {
+    QAbstractScrollArea::resizeEvent(event);
+    updateScrollBars();
+}
+
+void TimingView::wheelEvent(QWheelEvent* event) {
+    const int steps = event->angleDelta().y() / 120;
+    if (steps == 0) {
+        return;
+    }
+    if ((event->modifiers() & Qt::ControlModifier) != 0) {
+        zoomBy(std::pow(kZoomStep, -steps));
+    } else if ((event->modifiers() & Qt::ShiftModifier) != 0) {
+        horizontalScrollBar()->setValue(horizontalScrollBar()->value() -
+                                        steps * horizontalScrollBar()->singleStep());
+    } else {
+        verticalScrollBar()->setValue(verticalScrollBar()->value() - steps);
+    }
+    event->accept();
+}
+
+void TimingView::mousePressEvent(QMouseEvent* event) {
+    const int x = static_cast<int>(event->position().x());
+    const int y = static_cast<int>(event->position().y());
+    if (event->button() != Qt::LeftButton) {
+        return;
+    }
+    if (x >= TimingPainter::kNameWidth) {
+        placeCursor(x);
+    } else if (y >= TimingPainter::kAxisHeight) {
+        const int position =
+            m_frame.firstRow + (y - TimingPainter::kAxisHeight) / TimingPainter::kRowHeight;
+        if (position < static_cast<int>(m_recorder.signalList().size())) {
+            emit signalClicked(position);
+        }
+    }
+}
+
+void TimingView::mouseMoveEvent(QMouseEvent* event) {
+    const int x = static_cast<int>(event->position().x());
+    if ((event->buttons() & Qt::LeftButton) != 0 && x >= TimingPainter::kNameWidth) {
+        placeCursor(x);
+    }
+}
+
+void TimingView::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Plus:
+    case Qt::Key_Equal:
+        zoomIn();
+        break;
+    case Qt::Key_Minus:
+        zoomOut();
+        break;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        if (m_frame.cursorMs) {
+            const std::uint64_t ms = *m_frame.cursorMs;
+            setCursorMs(event->key() == Qt::Key_Left ? (ms > 0 ? ms - 1 : 0) : ms + 1);
+        } else {
+            QAbstractScrollArea::keyPressEvent(event);
+        }
+        break;
+    default:
+        QAbstractScrollArea::keyPressEvent(event);
+        break;
+    }
+}
+
+QSize TimingView::renderSize() const {
+    return TimingPainter::sizeFor(static_cast<int>(m_recorder.signalList().size()),
+                                  waveformWidth());
+}
+
+QSize TimingView::renderAll(QPainter& painter) const {
+    TimingFrame all = m_frame;
+    all.firstRow = 0;
+    const QSize size = renderSize();
+    TimingPainter::paint(painter, size, m_recorder, all);
+    return size;
+}
+
+} // namespace rungbox::ui

@@ -1,0 +1,299 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Comparisons and proofs over every input sequence: pairs known equivalent, pairs that differ
+// only after long sequences (each counterexample replayed with rungbox-sim's runner on both
+// programs), shortest-ness against a brute-force search, the scan paths agreeing, the state
+// limit, and properties of the example programs.
+
+#include "engine/Machine.h"
+#include "explore/Comparison.h"
+#include "explore/Proof.h"
+#include "sim/ExploreCommandLine.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+
+namespace rungbox::explore {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Program files written from the short text form, loaded and started as rungbox-sim starts them.
+class Programs {
+public:
+    Programs() {
+        m_dir = fs::temp_directory_path() /
+                ("rungbox-explore-" + std::to_string(std::random_device{}()));
+        fs::create_directories(m_dir);
+    }
+    ~Programs() { fs::remove_all(m_dir); }
+
+    std::string write(const std::string& name, const std::string& text) {
+        const fs::path path = m_dir / (name + ".PLC");
+        std::ofstream file(path, std::ios::binary);
+        file << "QZV_RUNGBOX_MAGIC\r\n1.00\r\n";
+        for (const engine::LadderLine& line : test::parseProgram(text)) {
+            file << line.code << "\r\n" << line.location << "\r\n";
+            file << (line.setValue != 0 ? std::to_string(line.setValue) : "") << "\r\n";
+        }
+        return path.string();
+    }
+
+    const engine::Controller& start(const std::string& path) {
+        auto& started = m_started.emplace_back(sim::startProgram(path, m_messages));
+        EXPECT_EQ(started.status, sim::Exit::Ok) << path << ": " << m_messages.str();
+        return started.runner->controller();
+    }
+    const engine::Controller& started(const std::string& name, const std::string& text) {
+        return start(write(name, text));
+    }
+
+    // Runs `script` on the program file `path`; answers the exit status.
+    int replay(const std::string& path, const std::string& script) {
+        sim::Runner runner(m_messages, m_messages);
+        EXPECT_TRUE(runner.load(path));
+        std::istringstream in(script);
+        return runner.run(in);
+    }
+
+private:
+    fs::path m_dir;
+    std::ostringstream m_messages;
+    std::vector<sim::StartedProgram> m_started;
+};
+
+TEST(Compare, PairsWrittenDifferentlyAreEquivalent) {
+    const std::pair<const char*, const char*> pairs[] = {
+        // De Morgan
+        {"LD NOT 0; AND NOT 1; OUT 1000; END", "LD 0; OR 1; OUT NOT 1000; END"},
+        // OR BLK and AND BLK with their blocks swapped
+        {"LD 0; AND 1; LD 2; AND 3; OR BLK; OUT 1000; END",
+         "LD 2; AND 3; LD 1; AND 0; OR BLK; OUT 1000; END"},
+        {"LD 0; OR 1; LD 2; OR 3; AND BLK; OUT 1000; END",
+         "LD 2; OR 3; LD 0; OR 1; AND BLK; OUT 1000; END"},
+        // a latch, and the same latch kept inverted through OUT NOT
+        {"LD 0; OR 1000; AND NOT 1; OUT 1000; END",
+         "LD NOT 0; AND NOT 2000; OR 1; OUT NOT 2000; LD 2000; OUT 1000; END"},
+        // the same delay on another timer
+        {"LD 0; TIM 0 3; LD TIM 0; OUT 1000; END", "LD 0; TIM 5 3; LD TIM 5; OUT 1000; END"},
+    };
+    for (const auto& [reference, candidate] : pairs) {
+        Programs files;
+        Comparison c(files.started("ref", reference), files.started("cand", candidate), {});
+        c.run();
+        EXPECT_EQ(c.verdict(), Comparison::Verdict::Equivalent) << candidate << '\n' << c.summary();
+    }
+}
+
+TEST(Compare, FindsLateDifferencesThatReplayOnBothPrograms) {
+    struct Case {
+        const char* reference;
+        const char* candidate;
+        std::size_t shortest; ///< steps before padding
+        const char* steps;    ///< the script's steps
+    };
+    const Case cases[] = {
+        // the ninth count: eight rising edges need fifteen scans
+        {"LD 0; LD 1; CNT 0 9; LD CNT 0; OUT 1000; END",
+         "LD 0; LD 1; CNT 0 8; LD CNT 0; OUT 1000; END", 15,
+         "press\nin 0 1\nscan\nin 0 0\nscan\nin 0 1\n"},
+        // a timer running out: a scan to start it, then five ticks each after a scan
+        // (at the clock's pace: a hundred scans before each tick, written as a wait)
+        {"LD 0; TIM 0 6; LD TIM 0; OUT 1000; END", "LD 0; TIM 0 5; LD TIM 0; OUT 1000; END", 11,
+         "press\nin 0 1\nwait 501\nexpect"},
+        // a DIFU edge lasts one scan
+        {"LD 0; DIFU 1000; END", "LD 0; OUT 1000; END", 2, "press\nin 0 1\nscan 2\nexpect"},
+    };
+    for (const Case& c : cases) {
+        Programs files;
+        const std::string ref = files.write("ref", c.reference);
+        const std::string cand = files.write("cand", c.candidate);
+        Comparison comparison(files.start(ref), files.start(cand), {});
+        comparison.run();
+        ASSERT_EQ(comparison.verdict(), Comparison::Verdict::Different) << c.candidate;
+        EXPECT_EQ(comparison.shortest().size(), c.shortest) << c.candidate;
+        EXPECT_TRUE(comparison.counterexample().realPace);
+        int scans = 0; // the real clock runs a hundred scans before each tick
+        for (const Step& step : comparison.counterexample().steps) {
+            EXPECT_TRUE(!step.tick || scans == kScansPerTick) << c.candidate;
+            scans = step.tick ? 0 : scans + 1;
+        }
+        const std::string script = comparison.script("ref", "cand");
+        EXPECT_NE(script.find(c.steps), std::string::npos) << script;
+        EXPECT_EQ(files.replay(ref, script), sim::Exit::Ok) << script;
+        EXPECT_EQ(files.replay(cand, script), sim::Exit::ExpectFailed) << script;
+    }
+}
+
+TEST(Compare, MarksADifferenceTheRealClockCannotProduce) {
+    // The candidate also waits for ten scans, which the real clock always runs before a tick.
+    Programs files;
+    Comparison c(files.started("ref", "LD NOT 2001; TIM 0 1; LD TIM 0; OUT 1000; END"),
+                 files.started("cand", "LD NOT 2001; TIM 0 1; LD NOT 2000; OUT 2000; LD 2000; "
+                                       "LD 2002; CNT 0 5; LD TIM 0; AND CNT 0; OUT 1000; END"),
+                 {});
+    c.run();
+    ASSERT_EQ(c.verdict(), Comparison::Verdict::Different);
+    EXPECT_EQ(c.shortest().size(), 3U);
+    EXPECT_FALSE(c.counterexample().realPace);
+    EXPECT_EQ(c.counterexample().steps, c.shortest());
+}
+
+// The shortest length of a sequence after whose last scan the machines' outputs differ, by trying
+// every sequence of each length in turn; 0 when none up to `maxLength`.
+std::size_t bruteForceShortest(Machine& a, Machine& b, std::uint16_t inputs,
+                               std::size_t maxLength) {
+    std::vector<Step> alphabet{Step{true, 0}};
+    for (std::uint32_t v = 0; v < 65536; ++v) {
+        if ((v & ~std::uint32_t{inputs}) == 0) {
+            alphabet.push_back(Step{false, static_cast<std::uint16_t>(v)});
+        }
+    }
+    const std::vector<Machine*> machines{&a, &b};
+    for (std::size_t length = 1; length <= maxLength; ++length) {
+        std::vector<std::size_t> digits(length, 0);
+        while (true) {
+            std::vector<Step> steps;
+            bool valid = true;
+            for (std::size_t i = 0; i < length; ++i) {
+                steps.push_back(alphabet[digits[i]]);
+                // A tick follows at least one scan since the last tick.
+                valid = valid && !(steps[i].tick && (i == 0 || steps[i - 1].tick));
+            }
+            const auto differs = [&] {
+                for (const int o : outputRelays()) {
+                    if (a.relay(o) != b.relay(o)) {
+                        return true;
+                    }
+                }
+                return false;
+            };
+            if (valid && !steps.back().tick && replay(machines, steps, differs) == length) {
+                return length;
+            }
+            std::size_t k = 0;
+            while (k < length && ++digits[k] == alphabet.size()) {
+                digits[k++] = 0;
+            }
+            if (k == length) {
+                break;
+            }
+        }
+    }
+    return 0;
+}
+
+std::string smallProgram(std::mt19937& random) {
+    const auto pick = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
+    const char* const contacts[] = {"LD", "AND", "OR", "AND NOT", "LD NOT"};
+    const int relays[] = {0, 1, 100, 101, 1000, 1001};
+    std::string text = "LD " + std::to_string(relays[pick(6)]);
+    for (int n = 0; n < 7; ++n) {
+        switch (pick(5)) {
+        case 0:
+            text += "; TIM 0 " + std::to_string(1 + pick(2)) + "; LD TIM 0";
+            break;
+        case 1:
+            text += "; LD 1; CNT 1 " + std::to_string(1 + pick(2)) + "; LD CNT 1";
+            break;
+        case 2:
+            text += "; DIFU " + std::to_string(100 + pick(2)) + "; LD 0";
+            break;
+        case 3:
+            text += "; OUT " + std::to_string(relays[2 + pick(4)]);
+            break;
+        default:
+            text += std::string("; ") + contacts[pick(5)] + ' ' + std::to_string(relays[pick(6)]);
+            break;
+        }
+    }
+    return text + "; OUT 1000; END";
+}
+
+TEST(Compare, CounterexamplesAreAsShortAsABruteForceSearchFinds) {
+    std::mt19937 random(26);
+    constexpr std::size_t kMaxLength = 6;
+    int differences = 0;
+    for (int round = 0; round < 40; ++round) {
+        Programs files;
+        const std::string a = smallProgram(random);
+        const std::string b = smallProgram(random);
+        Comparison c(files.started("a", a), files.started("b", b), {});
+        c.run();
+        ASSERT_NE(c.verdict(), Comparison::Verdict::Undecided);
+        if (c.verdict() == Comparison::Verdict::ProgramError) {
+            continue;
+        }
+        const std::size_t found =
+            c.verdict() == Comparison::Verdict::Different ? c.shortest().size() : 0;
+        const std::size_t expected =
+            bruteForceShortest(c.machine(0), c.machine(1), c.explorer().variedInputs(), kMaxLength);
+        EXPECT_EQ(found > kMaxLength ? 0 : found, expected) << a << '\n' << b;
+        differences += found != 0 ? 1 : 0;
+    }
+    EXPECT_GT(differences, 10); // the search met many differences, not only equivalences
+}
+
+TEST(Compare, ScanPathsExploreAlike) {
+    const std::string examples = RUNGBOX_EXAMPLES;
+    Programs files;
+    std::ifstream in(examples + "/traffic_light.PLC", std::ios::binary);
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    text.replace(text.find("\r\n40\r\n"), 6, "\r\n41\r\n");
+    const std::string variant = (fs::temp_directory_path() / "rungbox-explore-tl.PLC").string();
+    std::ofstream(variant, std::ios::binary) << text;
+    const engine::Controller& reference = files.start(examples + "/traffic_light.PLC");
+    const engine::Controller& candidate = files.start(variant);
+    std::vector<std::string> results;
+    for (const ScanPath path : {ScanPath::Fast, ScanPath::Fused, ScanPath::Reference}) {
+        Comparison c(reference, candidate, {{}, 0xFFFF, kDefaultMaxStates, path});
+        c.run();
+        EXPECT_EQ(c.verdict(), Comparison::Verdict::Different);
+        results.push_back(c.summary() + std::to_string(c.counterexample().steps.size()));
+    }
+    EXPECT_EQ(results[0], results[1]);
+    EXPECT_EQ(results[0], results[2]);
+    fs::remove(variant);
+}
+
+TEST(Compare, StopsAtTheStateLimitSayingHowDeepItGot) {
+    Programs files;
+    Comparison c(files.started("a", "LD 0; LD 1; CNT 0 50; LD CNT 0; OUT 1000; END"),
+                 files.started("b", "LD 0; LD 1; CNT 0 51; LD CNT 0; OUT 1000; END"),
+                 {{}, 0xFFFF, 40, ScanPath::Fast});
+    c.run();
+    EXPECT_EQ(c.verdict(), Comparison::Verdict::Undecided);
+    EXPECT_LE(c.explorer().states(), 41U);
+    EXPECT_GE(c.explorer().depthDone(), 5U);
+    EXPECT_NE(c.summary().find("Not decided"), std::string::npos);
+}
+
+TEST(Prove, PropertiesOfTheExamples) {
+    struct Case {
+        const char* program;
+        const char* property;
+        Proof::Verdict verdict;
+    };
+    const Case cases[] = {
+        {"gate", "never 1000 & 1001", Proof::Verdict::Holds}, // the motor never runs both ways
+        {"traffic_light", "never 1000 & 1001", Proof::Verdict::Holds},
+        {"traffic_light", "always !1002 | 1000", Proof::Verdict::Violated},
+        {"traffic_light", "never 1003", Proof::Verdict::Vacuous},
+    };
+    for (const Case& c : cases) {
+        Programs files;
+        const std::string path = std::string(RUNGBOX_EXAMPLES) + "/" + c.program + ".PLC";
+        Proof proof(files.start(path), {*Property::parse(c.property)}, {});
+        proof.run();
+        EXPECT_EQ(proof.verdict(0), c.verdict) << c.program << ": " << c.property;
+        if (c.verdict == Proof::Verdict::Violated) {
+            EXPECT_EQ(files.replay(path, proof.script(0, c.program)), sim::Exit::Ok);
+        }
+    }
+}
+
+} // namespace
+} // namespace rungbox::explore

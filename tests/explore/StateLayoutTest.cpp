@@ -1,0 +1,105 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What a program's state is (the relays read before they are written, edge memories, timers and
+// counters), that a packed state restores exactly, and the padding of tick gaps to the clock's
+// pace.
+
+#include "explore/StateLayout.h"
+#include "engine/Machine.h"
+#include "explore/Counterexample.h"
+
+#include <gtest/gtest.h>
+
+namespace rungbox::explore {
+namespace {
+
+engine::Program decoded(const std::string& text) {
+    std::vector<engine::LadderLine> table(engine::kLadderTableSize);
+    const std::vector<engine::LadderLine> lines = test::parseProgram(text);
+    std::copy(lines.begin(), lines.end(), table.begin() + 1);
+    return engine::Program::decode(table);
+}
+
+TEST(StateLayout, StateIsWhatAScanReadsBeforeWritingIt) {
+    struct Case {
+        const char* program;
+        std::vector<std::uint16_t> relays;
+        std::uint16_t inputs;
+        std::vector<std::uint16_t> difus = {};
+    };
+    const Case cases[] = {
+        {"LD 0; OUT 1000; END", {}, 0x1},                             // combinational: no state
+        {"LD 0; OR 1000; AND NOT 1; OUT 1000; END", {1000}, 0x3},     // a latch reads its output
+        {"LD 2000; OUT 1000; LD 0; OUT 2000; END", {2000}, 0x1},      // read, written later
+        {"LD 0; OUT 2000; LD 2000; OUT 1000; END", {}, 0x1},          // written first
+        {"LD 0; DIFU 1000; END", {1000}, 0x1, {1000}},                // DIFU writes on edges only
+        {"LD 1; LD 2; LD 3; SFT 100 102; END", {100, 101, 102}, 0xE}, // every bit shifts
+        {"LD 0; OUT 3; LD 3; OUT 1000; END", {}, 0x1},                // input 3 overwritten first
+        {"LD 0; OUT 1000; END; LD 2000; OUT 2000", {}, 0x1},          // nothing after END
+    };
+    for (const Case& c : cases) {
+        const StateLayout layout = StateLayout::of(decoded(c.program));
+        EXPECT_EQ(layout.relays, c.relays) << c.program;
+        EXPECT_EQ(layout.inputsRead, c.inputs) << c.program;
+        EXPECT_EQ(layout.difus, c.difus) << c.program;
+    }
+    const StateLayout units =
+        StateLayout::of(decoded("LD TIM 1; OUT 1000; LD 0; TIM 1 5; LD 1; LD 2; CNT 2 3; "
+                                "LD 0; TIM 1 5; END"));
+    EXPECT_EQ(units.timers, (std::vector<std::uint8_t>{1}));
+    EXPECT_EQ(units.counters, (std::vector<std::uint8_t>{2}));
+    EXPECT_TRUE(units.relays.empty());
+}
+
+TEST(StateLayout, APackedStateRestoresExactly) {
+    test::Machine a;
+    a.load("LD 0; OR 1000; OUT 1000; LD 1; DIFU 2000; LD 0; TIM 3 40; LD 1; LD 2; CNT 5 9; "
+           "LD 0; LD 1; LD 2; SFT 100 104; END");
+    const StateLayout layout = StateLayout::of(a.plc.program());
+    a.plc.setRelay(1000, true);
+    a.plc.setRelay(102, true);
+    a.plc.setDifuLast(2000, true);
+    a.plc.setTimValue(3, 17);
+    a.plc.setTimReset(3, false);
+    a.plc.setCntValue(5, 4);
+    a.plc.setCntLast(5, true);
+    std::vector<std::uint8_t> packed(layout.bytes());
+    layout.save(a.plc, packed.data());
+
+    test::Machine b;
+    b.load("END");
+    layout.restore(b.plc, packed.data());
+    std::vector<std::uint8_t> again(layout.bytes());
+    layout.save(b.plc, again.data());
+    EXPECT_EQ(packed, again);
+    EXPECT_TRUE(b.plc.relay(1000) && b.plc.relay(102) && !b.plc.relay(101));
+    EXPECT_TRUE(b.plc.difuLast(2000) && b.plc.cntLast(5) && !b.plc.timReset(3));
+    EXPECT_EQ(b.plc.timValue(3), 17);
+    EXPECT_EQ(b.plc.cntValue(5), 4);
+}
+
+// Steps as letters: 'a' and 'b' scans with switches 1 and 2, 't' a tick.
+std::vector<Step> steps(const std::string& letters) {
+    std::vector<Step> list;
+    for (const char c : letters) {
+        list.push_back(c == 't' ? Step{true, 0}
+                                : Step{false, c == 'a' ? std::uint16_t{1} : std::uint16_t{2}});
+    }
+    return list;
+}
+
+TEST(PadToClock, LengthensEveryGapBeforeATickToAHundredScansOfItsLastSwitches) {
+    const std::string hundredA(100, 'a');
+    const std::pair<std::string, std::string> cases[] = {
+        {"ab", "ab"},                                             // no tick: nothing to pad
+        {"at", hundredA + "t"},                                   // from the start
+        {"bat", "b" + std::string(99, 'a') + "t"},                // the last scan's switches repeat
+        {"atbta", hundredA + "t" + std::string(100, 'b') + "ta"}, // each gap; none after the last
+        {hundredA + "t", hundredA + "t"},                         // already at the clock's pace
+    };
+    for (const auto& [given, padded] : cases) {
+        EXPECT_EQ(padToClock(steps(given)), steps(padded)) << given;
+    }
+}
+
+} // namespace
+} // namespace rungbox::explore

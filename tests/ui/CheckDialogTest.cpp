@@ -1,0 +1,143 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// File > Check With Script... on a main window holding a motor latch that forgot its
+// self-holding contact: the tests listed with results, points, expected and got; the window
+// itself untouched; a double click on a failed test opening that run's timing diagram at the
+// failure.
+
+#include "ui/check/CheckDialog.h"
+#include "support/Recorders.h"
+#include "ui/app/MainWindow.h"
+#include "ui/timing/TimingView.h"
+#include "ui/timing/TimingWindow.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+#include <QtTest>
+
+using rungbox::test::RecordingBoxes;
+using rungbox::ui::CheckDialog;
+using rungbox::ui::MainWindow;
+
+namespace {
+
+// The script of tests/sim/grading/motor.script without its show: latch fails at line 10 (scan
+// 12, 10 ms), the hidden test fails too.
+constexpr const char* kScript = "press\nscan\ntest idle 1\nexpect out 0100000000000000\n"
+                                "test latch 2\nin 0 1\nscan\nin 0 0\nwait 10\n"
+                                "expect out 1000000000000000\nexpect relay 1000 1\n"
+                                "test stop 2\nin 1 1\nscan\nexpect out 0100000000000000\n"
+                                "in 1 0\nscan 10\nexpect relay 1000 0\n"
+                                "test stop_wins 1 hidden\nin 0 1\nin 1 1\nscan\nin 1 0\nscan\n"
+                                "in 0 0\nwait 5\nexpect relay 1001 0\n";
+
+struct Window {
+    RecordingBoxes boxes;
+    rungbox::test::ScriptedDialog dialog;
+    MainWindow main{boxes, dialog};
+    QTemporaryDir folder;
+
+    Window() {
+        const char* const lines[][2] = {{"LD", "0"},        {"AND NOT", "1"}, {"OUT", "1000"},
+                                        {"LD NOT", "1000"}, {"OUT", "1001"},  {"END", ""}};
+        for (int row = 0; row < 6; ++row) {
+            main.session().grid().setText(row + 1, 1, lines[row][0]);
+            main.session().grid().setText(row + 1, 2, lines[row][1]);
+        }
+        main.show();
+    }
+    // Chooses File > Check With Script..., the open dialog answering a script holding `text`.
+    CheckDialog* check(const char* text) {
+        const QString path = folder.filePath("check.script");
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write(text);
+        file.close();
+        dialog.path = path.toStdString();
+        main.findChild<QAction*>("checkWithScriptItem")->trigger();
+        return main.findChild<CheckDialog*>("checkDialog");
+    }
+};
+
+QStringList row(const QTreeWidget* list, int index) {
+    QStringList cells;
+    for (int col = 0; col < list->columnCount(); ++col) {
+        cells << list->topLevelItem(index)->text(col);
+    }
+    return cells;
+}
+
+} // namespace
+
+class CheckDialogTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void listsTheTestsWithoutTouchingTheWindow() {
+        Window w;
+        CheckDialog* dialog = w.check(kScript);
+        QVERIFY(dialog != nullptr);
+        QVERIFY(dialog->isVisible());
+        const QTreeWidget* list = dialog->findChild<QTreeWidget*>("checkTests");
+        QCOMPARE(list->topLevelItemCount(), 4);
+        QCOMPARE(row(list, 0), QStringList({"idle", "passed", "1/1", "", "", ""}));
+        QCOMPARE(row(list, 1), QStringList({"latch", "failed", "0/2", "out 1000000000000000",
+                                            "0100000000000000", "line 10, scan 12, 10 ms"}));
+        QCOMPARE(row(list, 2), QStringList({"stop", "passed", "2/2", "", "", ""}));
+        // A hidden test shows its result alone.
+        QCOMPARE(row(list, 3), QStringList({"stop_wins", "failed", "0/1", "", "", ""}));
+        QCOMPARE(dialog->findChild<QLabel*>("checkScore")->text(), QString("3 of 6 points"));
+        // The check ran in a session of its own.
+        QVERIFY(!w.main.session().running());
+        QVERIFY(!w.main.session().controller().relay(1000));
+        QVERIFY(w.main.session().tracing().recorder().empty());
+        QVERIFY(w.boxes.shown.empty());
+        QCOMPARE(w.main.session().grid().text(3, 2), std::string("1000"));
+    }
+
+    void doubleClickOnAFailureShowsItsRun() {
+        Window w;
+        CheckDialog* dialog = w.check(kScript);
+        QTreeWidget* list = dialog->testList();
+        // Passed and hidden tests open nothing.
+        for (const int passedOrHidden : {0, 2, 3}) {
+            QVERIFY(dialog->showFailure(passedOrHidden) == nullptr);
+        }
+        const QRect failed = list->visualItemRect(list->topLevelItem(1));
+        // A double click is a press, a release and a second press seen as a double click.
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, failed.center());
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, failed.center());
+        rungbox::ui::TimingWindow* timing = dialog->timingWindow();
+        QVERIFY(timing != nullptr);
+        QVERIFY(timing->isVisible());
+        // The run's clock read 10 ms at the failure; the recording starts with the run at 0.
+        QCOMPARE(timing->view()->frame().cursorMs, std::optional<std::uint64_t>(10));
+        QVERIFY(timing->view()->frame().fromMs <= 10);
+    }
+
+    void explainsAScriptWithoutTestsOrRefused() {
+        Window w;
+        CheckDialog* dialog = w.check("press\nscan\nexpect out 0100000000000000\n");
+        QCOMPARE(dialog->testList()->topLevelItemCount(), 0);
+        QVERIFY(dialog->messageLabel()->text().contains("no tests"));
+        dialog->close();
+
+        Window refused;
+        dialog = refused.check("test a\nexpect out 01\n");
+        QCOMPARE(dialog->testList()->topLevelItemCount(), 0);
+        QVERIFY(dialog->messageLabel()->text().contains("line 2"));
+    }
+
+    void cancelledDialogChecksNothing() {
+        Window w;
+        w.dialog.path.reset();
+        w.main.findChild<QAction*>("checkWithScriptItem")->trigger();
+        QCOMPARE(w.dialog.calls, 1);
+        QVERIFY(w.main.findChild<CheckDialog*>("checkDialog") == nullptr);
+    }
+};
+
+QTEST_MAIN(CheckDialogTest)
+#include "CheckDialogTest.moc"

@@ -1,0 +1,133 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Tools > Compare With Program... and Tools > Prove Properties... on a main window: the grid's
+// program against a file, the result, the counterexample's timing diagram and script, Cancel,
+// and properties typed into the dialog.
+
+#include "ui/explore/ExploreTools.h"
+#include "support/Recorders.h"
+#include "support/WindowParts.h"
+#include "ui/explore/ExploreDialog.h"
+#include "ui/app/MainWindow.h"
+#include "ui/timing/TimingView.h"
+
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace rungbox::test; // the window's parts, found by name
+
+using rungbox::test::RecordingBoxes;
+using rungbox::ui::ExploreDialog;
+using rungbox::ui::MainWindow;
+
+namespace {
+
+// A main window whose grid holds a latch that lets the stop button through only while start is
+// held (a student's mistake), and a folder with the model solution.
+struct Window {
+    RecordingBoxes boxes;
+    rungbox::test::ScriptedDialog dialog;
+    MainWindow main{boxes, dialog};
+    QTemporaryDir folder;
+
+    Window() {
+        const char* const lines[][2] = {{"LD", "0"},     {"AND NOT", "1"},   {"OR", "1000"},
+                                        {"OUT", "1000"}, {"LD NOT", "1000"}, {"OUT", "1001"},
+                                        {"END", ""}};
+        for (int row = 0; row < 7; ++row) {
+            main.session().grid().setText(row + 1, 1, lines[row][0]);
+            main.session().grid().setText(row + 1, 2, lines[row][1]);
+        }
+        QFile model(folder.filePath("model.PLC"));
+        model.open(QIODevice::WriteOnly);
+        model.write(
+            "QZV_RUNGBOX_MAGIC\r\n1.00\r\nLD\r\n0\r\n\r\nOR\r\n1000\r\n\r\nAND NOT\r\n1\r\n"
+            "\r\nOUT\r\n1000\r\n\r\nLD NOT\r\n1000\r\n\r\nOUT\r\n1001\r\n\r\nEND\r\n\r\n\r\n");
+        model.close();
+        dialog.path = folder.filePath("model.PLC").toStdString();
+        main.show();
+    }
+    ExploreDialog& explore() { return *exploreTools(main)->dialog(); }
+};
+
+} // namespace
+
+class ExploreToolsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void comparesTheGridWithAFileAndOffersTheCounterexample() {
+        Window w;
+        exploreTools(w.main)->compareItem()->trigger();
+        QVERIFY(w.explore().isVisible());
+        QTRY_VERIFY(!w.explore().exploring());
+        const QString result = w.explore().resultText();
+        QVERIFY2(result.contains("Different: relay 1000 reads 0 in the reference"),
+                 qPrintable(result));
+        QVERIFY(result.contains("in 1 1\nscan\nexpect relay 1000 0"));
+
+        QVERIFY(w.explore().timingButton()->isEnabled());
+        w.explore().timingButton()->click();
+        QWidget* timing = w.explore().counterexampleWindow();
+        QVERIFY(timing != nullptr && timing->isVisible());
+        QCOMPARE(timing->findChildren<rungbox::ui::TimingView*>().size(), 2);
+
+        w.dialog.path = w.folder.filePath("diff.script").toStdString();
+        w.explore().saveScriptButton()->click();
+        QFile saved(w.folder.filePath("diff.script"));
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QVERIFY(saved.readAll().endsWith("scan\nexpect relay 1000 0\n"));
+    }
+
+    void equivalentProgramsGiveNoCounterexample() {
+        Window w;
+        w.main.session().grid().setText(2, 1, "OR"); // the model's lines, in another order
+        w.main.session().grid().setText(2, 2, "1000");
+        w.main.session().grid().setText(3, 1, "AND NOT");
+        w.main.session().grid().setText(3, 2, "1");
+        exploreTools(w.main)->compareItem()->trigger();
+        QTRY_VERIFY(!w.explore().exploring());
+        QVERIFY(w.explore().resultText().contains("Equivalent"));
+        QVERIFY(!w.explore().timingButton()->isEnabled());
+        QVERIFY(!w.explore().saveScriptButton()->isEnabled());
+    }
+
+    void cancelStopsTheExploration() {
+        Window w;
+        exploreTools(w.main)->compareItem()->trigger();
+        QVERIFY(w.explore().exploring());
+        w.explore().cancelButton()->click();
+        QVERIFY(!w.explore().exploring());
+        QVERIFY(w.explore().resultText().contains("Cancelled."));
+        QVERIFY(!w.explore().saveScriptButton()->isEnabled());
+    }
+
+    void aCancelledFileDialogComparesNothing() {
+        Window w;
+        w.dialog.path.reset();
+        exploreTools(w.main)->compareItem()->trigger();
+        QVERIFY(exploreTools(w.main)->dialog() == nullptr);
+    }
+
+    void provesTypedPropertiesOfTheGridProgram() {
+        Window w;
+        exploreTools(w.main)->proveItem()->trigger();
+        QVERIFY(w.explore().propertiesEdit()->isVisible());
+        w.explore().propertiesEdit()->setPlainText("never 1000 & 1001\nalways 1000\n");
+        w.explore().proveButton()->click();
+        QTRY_VERIFY(!w.explore().exploring());
+        const QString result = w.explore().resultText();
+        QVERIFY2(result.contains("Holds: never 1000 & 1001"), qPrintable(result));
+        QVERIFY(result.contains("Violated: always 1000 after 1 step\n"));
+        QVERIFY(w.explore().timingButton()->isEnabled());
+
+        w.explore().propertiesEdit()->setPlainText("never 1000 &\n");
+        w.explore().proveButton()->click();
+        QVERIFY(w.explore().resultText().startsWith("line 1:"));
+    }
+};
+
+QTEST_MAIN(ExploreToolsTest)
+#include "ExploreToolsTest.moc"
