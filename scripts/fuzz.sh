@@ -24,9 +24,9 @@ elif [ -n "${1:-}" ]; then
     seconds=$1
 fi
 
-configure_and_build fuzz fuzz_file_reader fuzz_program fuzz_editor fuzz_ladder >/dev/null
+configure_and_build fuzz fuzz_file_reader fuzz_program fuzz_editor fuzz_ladder fuzz_diagram >/dev/null
 
-targets=(file_reader program editor ladder)
+targets=(file_reader program editor ladder diagram)
 for t in "${targets[@]}"; do
     bin=build/fuzz/fuzz/fuzz_$t
     dict=fuzz/$t/$t.dict

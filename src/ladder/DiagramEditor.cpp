@@ -163,8 +163,9 @@ Outcome DiagramEditor::deleteRung(int index) {
     if (!rung.editable) {
         return {"this rung is edited in the grid: " + rung.reason, 0};
     }
-    replaceLines(rung.first, rung.last - rung.first + 1, {}, rung.first);
-    return {{}, rung.first};
+    const int first = rung.first; // replaceLines reads the program afresh
+    replaceLines(first, rung.last - first + 1, {}, first);
+    return {{}, first};
 }
 
 Outcome DiagramEditor::moveRung(int index, int delta) {
