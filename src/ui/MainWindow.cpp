@@ -600,6 +600,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 LadderWindow* MainWindow::showLadderDiagram() {
     if (m_ladderWindow == nullptr) {
         m_ladderWindow = new LadderWindow(m_session, this);
+        m_ladderWindow->addAction(m_saveItem); // Ctrl+S saves from the diagram as from the grid
         // Beside the main window, as tall as the screen allows.
         const QRect frame = frameGeometry();
         m_ladderWindow->move(frame.right() + 8, frame.top());
