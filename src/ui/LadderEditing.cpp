@@ -498,6 +498,10 @@ void LadderEditing::selectCurrentRung() {
             }
         }
     }
+    // END has nothing to edit: the rung before it is meant.
+    if (rungs[static_cast<std::size_t>(r)].end && r > 0) {
+        --r;
+    }
     m_session.grid().setLine(rungs[static_cast<std::size_t>(r)].first);
     m_window.poll();
 }
@@ -533,8 +537,13 @@ bool LadderEditing::drop(QPointF point, bool coil) {
 QMenu* LadderEditing::buildMenu() {
     auto* menu = new QMenu(&m_window);
     menu->setObjectName("ladderMenu");
-    for (QAction* action : m_actions) {
-        menu->addAction(action);
+    // The tools with their keys, as the toolbar's tooltips name them.
+    for (const ToolInfo& info : kTools) {
+        const QString tip = info.tip;
+        const QString key = tip.mid(tip.lastIndexOf('(') + 1).chopped(1);
+        QAction* item = menu->addAction(QString(info.text) + '\t' + key, this,
+                                        [this, tool = info.tool] { use(tool); });
+        item->setObjectName(QString(info.name) + "Item");
     }
     menu->addSeparator();
     const int rung = selection().rung;

@@ -117,16 +117,18 @@ LadderPainter::WireHit LadderPainter::wireAt(QPointF point) const {
                 return {m_layout.elements()[static_cast<std::size_t>(e)].line, before};
             }
         }
-        // The wire through a contact: its left half leads in, its right half out.
+        // The wire through a contact: its left half leads in, its right half out; the wire
+        // into a coil leads in.
         const double top = m_rungTop[r];
         if (point.y() >= top && point.x() >= x(0)) {
             const int row = static_cast<int>((point.y() - top) / kRowHeight);
             const int col = static_cast<int>((point.x() - x(0)) / kCellWidth);
             const int e = m_layout.elementAt(rung, col, row);
-            if (e >= 0 &&
-                m_layout.elements()[static_cast<std::size_t>(e)].kind == ElementKind::Contact) {
-                const Element& el = m_layout.elements()[static_cast<std::size_t>(e)];
-                return {el.line, point.x() < cellRect(rung, el.cell).center().x()};
+            const Element* el = e < 0 ? nullptr : &m_layout.elements()[static_cast<std::size_t>(e)];
+            if (el != nullptr &&
+                (el->kind == ElementKind::Contact || el->kind == ElementKind::Coil)) {
+                return {el->line, el->kind == ElementKind::Coil ||
+                                      point.x() < cellRect(rung, el->cell).center().x()};
             }
         }
     }
