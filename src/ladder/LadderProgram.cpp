@@ -4,6 +4,7 @@
 #include "engine/AddressMap.h"
 
 #include <algorithm>
+#include <iterator>
 #include <optional>
 
 namespace rungbox::ladder {
@@ -139,96 +140,109 @@ void LadderProgram::group() {
     }
 }
 
-void LadderProgram::readRung(ProgramRung& rung) {
-    const std::vector<Rung>& rungs = m_layout.rungs();
+// Why the layout's rungs of `rung` cannot be one tree written back in place; empty when they can.
+std::string LadderProgram::shapeProblem(const ProgramRung& rung) const {
     const std::vector<Element>& elements = m_layout.elements();
-    const int self = m_rungOfLayout[static_cast<std::size_t>(rung.layoutRungs.front())];
-    auto refuse = [&](std::string reason) { rung.reason = std::move(reason); };
-
     for (const int r : rung.layoutRungs) {
-        const Rung& part = rungs[static_cast<std::size_t>(r)];
+        const Rung& part = m_layout.rungs()[static_cast<std::size_t>(r)];
         if (!part.marks.empty()) {
-            return refuse("a line with a problem: line " +
-                          std::to_string(elements[static_cast<std::size_t>(part.marks[0])].line) +
-                          ", " + problemText(elements[static_cast<std::size_t>(part.marks[0])]));
+            const Element& mark = elements[static_cast<std::size_t>(part.marks[0])];
+            return "a line with a problem: line " + std::to_string(mark.line) + ", " +
+                   problemText(mark);
         }
         if (part.outputs.empty()) {
-            return refuse("a branch that feeds no output");
+            return "a branch that feeds no output";
         }
+        // Only the rung going on from it may use its branch, and only once.
         const int goesOn = m_goesOnTo[static_cast<std::size_t>(r)];
         if (m_linksTo[static_cast<std::size_t>(r)] != (goesOn >= 0 ? 1 : 0)) {
-            return refuse(kReused);
+            return kReused;
         }
     }
+    const int self = m_rungOfLayout[static_cast<std::size_t>(rung.layoutRungs.front())];
     for (int line = rung.first; line <= rung.last; ++line) {
         const int e = m_layout.elementOfLine(line);
-        if (e >= 0 &&
-            m_rungOfLayout[static_cast<std::size_t>(elements[static_cast<std::size_t>(e)].rung)] !=
-                self) {
-            return refuse("its lines mix with another rung's");
+        if (e >= 0 && rungOfLayoutRung(elements[static_cast<std::size_t>(e)].rung) != self) {
+            return "its lines mix with another rung's";
         }
     }
+    return {};
+}
 
-    const Rung& head = rungs[static_cast<std::size_t>(rung.layoutRungs.front())];
-    const Element& first = elements[static_cast<std::size_t>(head.outputs.front())];
-    if (first.kind == ElementKind::End) {
-        rung.end = true;
-        rung.tree = Node::group(NodeKind::Series, {outputOf(first)});
-        return refuse("END closes the program");
-    }
-    // The head rung's condition, and a CNT or SFT box's upper inputs.
-    Node box = outputOf(first);
-    std::optional<Node> main;
-    for (std::size_t b = 0; b < head.bands.size(); ++b) {
-        std::optional<Node> input = condition(m_layout, head.bands[b]);
+// The rung's tree: the head layout rung's condition (and a box's upper inputs) feeding its
+// outputs, each later layout rung's contacts going on from the outputs before.
+std::string LadderProgram::buildTree(const ProgramRung& rung, Node& tree) const {
+    const std::vector<Element>& elements = m_layout.elements();
+    const Rung& head = m_layout.rungs()[static_cast<std::size_t>(rung.layoutRungs.front())];
+    std::vector<Node> inputs;
+    for (const int band : head.bands) {
+        std::optional<Node> input = condition(m_layout, band);
         if (!input) {
-            return refuse(kReused);
+            return kReused;
         }
-        if (b + 1 == head.bands.size()) {
-            main = std::move(*input);
-        } else {
-            box.parts.push_back(std::move(*input));
-        }
+        inputs.push_back(std::move(*input));
     }
-    if (!main) {
-        return refuse("a rung needs a contact before its outputs");
+    if (inputs.empty()) {
+        return "a rung needs a contact before its outputs";
     }
-    // The fans from the last layout rung back to the head: each goes on into the next.
+    // From the last layout rung back to the head: each fan holds the branch going on from it.
     std::optional<Node> goingOn;
     for (auto r = rung.layoutRungs.rbegin(); r != rung.layoutRungs.rend(); ++r) {
-        const Rung& part = rungs[static_cast<std::size_t>(*r)];
+        const Rung& part = m_layout.rungs()[static_cast<std::size_t>(*r)];
         Node fan = Node::group(NodeKind::Parallel, {});
         for (const int e : part.outputs) {
             fan.parts.push_back(outputOf(elements[static_cast<std::size_t>(e)]));
         }
-        if (r == rung.layoutRungs.rend() - 1) {
-            fan.parts.front() = std::move(box);
-        }
         if (goingOn) {
             fan.parts.push_back(std::move(*goingOn));
-        }
-        if (r == rung.layoutRungs.rend() - 1) {
-            goingOn = Node::group(NodeKind::Series, {std::move(*main), std::move(fan)});
-            break;
         }
         std::vector<int> parts;
         seriesParts(m_layout, part.bands[0], parts);
         Node series = Node::group(NodeKind::Series, {});
-        for (std::size_t i = 1; i < parts.size(); ++i) {
+        // A later rung's first part is the link to the outputs it goes on from.
+        for (std::size_t i = *r == rung.layoutRungs.front() ? parts.size() : 1; i < parts.size();
+             ++i) {
             std::optional<Node> contact = condition(m_layout, parts[i]);
             if (!contact) {
-                return refuse(kReused);
+                return kReused;
             }
             series.parts.push_back(std::move(*contact));
         }
         series.parts.push_back(std::move(fan));
         goingOn = std::move(series);
     }
-    normalize(*goingOn);
-    if (std::string problem = rungProblem(*goingOn); !problem.empty()) {
-        return refuse(std::move(problem));
+    // The head's last band is the rung's condition; the bands above it feed the box.
+    Node& point = goingOn->parts.back();
+    std::move(inputs.begin(), inputs.end() - 1, std::back_inserter(point.parts.front().parts));
+    goingOn->parts.insert(goingOn->parts.begin(), std::move(inputs.back()));
+    tree = std::move(*goingOn);
+    return {};
+}
+
+void LadderProgram::readRung(ProgramRung& rung) {
+    if (std::string problem = shapeProblem(rung); !problem.empty()) {
+        rung.reason = std::move(problem);
+        return;
     }
-    rung.tree = std::move(*goingOn);
+    const Rung& head = m_layout.rungs()[static_cast<std::size_t>(rung.layoutRungs.front())];
+    const Element& first = m_layout.elements()[static_cast<std::size_t>(head.outputs.front())];
+    if (first.kind == ElementKind::End) {
+        rung.end = true;
+        rung.tree = Node::group(NodeKind::Series, {outputOf(first)});
+        rung.reason = "END closes the program";
+        return;
+    }
+    Node tree;
+    std::string problem = buildTree(rung, tree);
+    if (problem.empty()) {
+        normalize(tree);
+        problem = rungProblem(tree);
+    }
+    if (!problem.empty()) {
+        rung.reason = std::move(problem);
+        return;
+    }
+    rung.tree = std::move(tree);
     rung.editable = true;
 }
 

@@ -42,6 +42,8 @@ public:
 private:
     void group();
     void readRung(ProgramRung& rung);
+    std::string shapeProblem(const ProgramRung& rung) const;
+    std::string buildTree(const ProgramRung& rung, Node& tree) const;
 
     Layout m_layout;
     std::vector<ProgramRung> m_rungs;

@@ -2,7 +2,6 @@
 #include "LadderEditing.h"
 
 #include "LadderWindow.h"
-#include "editor/ClipboardText.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -399,18 +398,13 @@ bool LadderEditing::key(QKeyEvent* event) {
     if (!active()) {
         return false;
     }
+    if ((event->modifiers() & Qt::AltModifier) != 0) {
+        return false; // Alt keys open menus
+    }
     const bool ctrl = (event->modifiers() & Qt::ControlModifier) != 0;
     const int k = event->key();
     if (ctrl) {
-        if (k == Qt::Key_Z) {
-            m_session.editor().undo();
-        } else if (k == Qt::Key_Y) {
-            m_session.editor().redo();
-        } else {
-            return false;
-        }
-        m_window.poll();
-        return true;
+        return commandKey(k, (event->modifiers() & Qt::ShiftModifier) != 0);
     }
     switch (k) {
     case Qt::Key_Left:
@@ -442,6 +436,28 @@ bool LadderEditing::key(QKeyEvent* event) {
         }
     }
     return false;
+}
+
+// Ctrl keys as in the grid: Z undoes, Y and Shift+Z redo; C copies the selection's rung, V pastes
+// rungs after it.
+bool LadderEditing::commandKey(int key, bool shift) {
+    if (key == Qt::Key_Z && !shift) {
+        m_session.editor().undo();
+    } else if (key == Qt::Key_Y || key == Qt::Key_Z) {
+        m_session.editor().redo();
+    } else if (key == Qt::Key_C) {
+        if (const auto text = m_diagram.copyRung(selection().rung)) {
+            QGuiApplication::clipboard()->setText(QString::fromStdString(*text));
+        }
+    } else if (key == Qt::Key_V) {
+        apply(m_diagram.pasteRungs(selection().rung,
+                                   QGuiApplication::clipboard()->text().toStdString()),
+              false);
+    } else {
+        return false;
+    }
+    m_window.poll();
+    return true;
 }
 
 // The nearest element in the direction (dx, dy): along a row first, across rows and rungs.
@@ -559,12 +575,12 @@ QMenu* LadderEditing::buildMenu() {
              [this, rung] { apply(m_diagram.moveRung(rung, 1), false); });
     rungItem("Delete Rung", "deleteRungItem",
              [this, rung] { apply(m_diagram.deleteRung(rung), false); });
-    rungItem("Copy Rung", "copyRungItem", [this, rung] {
+    rungItem("Copy Rung\tCtrl+C", "copyRungItem", [this, rung] {
         if (const auto text = m_diagram.copyRung(rung)) {
             QGuiApplication::clipboard()->setText(QString::fromStdString(*text));
         }
     });
-    QAction* paste = menu->addAction("Paste Rungs", this, [this, rung] {
+    QAction* paste = menu->addAction("Paste Rungs\tCtrl+V", this, [this, rung] {
         apply(m_diagram.pasteRungs(rung, QGuiApplication::clipboard()->text().toStdString()),
               false);
     });

@@ -73,6 +73,7 @@ private:
     void toggleNot();
     void deleteSelection();
     void moveSelection(int dx, int dy);
+    bool commandKey(int key, bool shift);
     void confirmAddress();
     void cancelAddress();
     void say(const QString& text);

@@ -159,6 +159,17 @@ private slots:
         QCOMPARE(d.text(), std::string("LD|0 OUT|1000 END"));
     }
 
+    void ctrlKeysCopyPasteUndoAndRedo() {
+        Drawing d({{"LD", "0", ""}, {"OUT", "1000", ""}, {"END", "", ""}});
+        d.press(Qt::Key_C, Qt::ControlModifier);
+        d.press(Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(d.text(), std::string("LD|0 OUT|1000 LD|0 OUT|1000 END"));
+        d.press(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(d.text(), std::string("LD|0 OUT|1000 END"));
+        d.press(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(d.text(), std::string("LD|0 OUT|1000 LD|0 OUT|1000 END"));
+    }
+
     void toolbarNamesItsKeysAndActsAsThem() {
         Drawing d({{"LD", "0", ""}, {"OUT", "1000", ""}, {"END", "", ""}});
         auto* bar = d.ladder->findChild<QToolBar*>("ladderToolBar");
