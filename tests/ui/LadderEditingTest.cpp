@@ -3,10 +3,10 @@
 // Esc, Delete, arrows, Ctrl+S/Z/Y), the toolbar that names its keys, and a run during which the
 // diagram only shows. Keys are sent to the diagram's canvas on the offscreen screen.
 
-#include "ui/LadderEditing.h"
+#include "ui/ladder/LadderEditing.h"
 #include "support/Recorders.h"
-#include "ui/LadderWindow.h"
-#include "ui/MainWindow.h"
+#include "ui/app/MainWindow.h"
+#include "ui/ladder/LadderWindow.h"
 
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -29,8 +29,8 @@ struct Drawing {
         window.show();
         for (std::size_t i = 0; i < lines.size(); ++i) {
             for (int col = 1; col <= 3; ++col) {
-                window.grid().setText(static_cast<int>(i) + 1, col,
-                                      lines[i][static_cast<std::size_t>(col - 1)]);
+                window.session().grid().setText(static_cast<int>(i) + 1, col,
+                                                lines[i][static_cast<std::size_t>(col - 1)]);
             }
         }
         ladder = window.showLadderDiagram();
@@ -56,10 +56,10 @@ struct Drawing {
     std::string text() {
         std::string out;
         for (int line = 1; line <= window.session().editor().lastUsedLine(); ++line) {
-            std::string row = window.grid().text(line, 1);
+            std::string row = window.session().grid().text(line, 1);
             for (const int col : {2, 3}) {
-                if (!window.grid().text(line, col).empty()) {
-                    row += "|" + window.grid().text(line, col);
+                if (!window.session().grid().text(line, col).empty()) {
+                    row += "|" + window.session().grid().text(line, col);
                 }
             }
             out += (line == 1 ? "" : " ") + row;
@@ -83,11 +83,11 @@ private slots:
     // The new user's rung: 0 AND (1 OR 2), drawn with the keys and saved with Ctrl+S.
     void drawsTheFirstRungWithTheKeysAndSavesIt() {
         Drawing d({{"LD", "0", ""}, {"OUT", "1000", ""}, {"END", "", ""}});
-        QCOMPARE(d.window.grid().line(), 1); // the rung's first element is selected
+        QCOMPARE(d.window.session().grid().line(), 1); // the rung's first element is selected
         d.press(Qt::Key_C);
         QCOMPARE(d.ladder->editing().addressField()->text(), QString("1"));
         d.typeAddress("1");
-        QCOMPARE(d.window.grid().line(), 2);
+        QCOMPARE(d.window.session().grid().line(), 2);
         d.press(Qt::Key_P);
         d.typeAddress("2");
         QCOMPARE(d.text(), std::string("LD|0 LD|1 OR|2 AND BLK OUT|1000 END"));
@@ -147,7 +147,7 @@ private slots:
     void enterEditsAnAddressAndDeleteCloses() {
         Drawing d({{"LD", "0", ""}, {"AND", "1", ""}, {"OUT", "1000", ""}, {"END", "", ""}});
         d.press(Qt::Key_Right);
-        QCOMPARE(d.window.grid().line(), 2);
+        QCOMPARE(d.window.session().grid().line(), 2);
         d.press(Qt::Key_Return);
         d.typeAddress("TIM 4");
         QCOMPARE(d.text(), std::string("LD|0 AND TIM|4 OUT|1000 END"));
