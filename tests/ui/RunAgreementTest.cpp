@@ -61,8 +61,8 @@ void play(rungbox::ui::MainWindow& w, const rungbox::sim::Command& command) {
             break;
         }
         {
-            auto& button = command.hand == Hand::GateButton   ? modules.gate().remote()
-                           : command.hand == Hand::GateStop   ? modules.gate().stopButton()
+            auto& button = command.hand == Hand::GateButton      ? modules.gate().remote()
+                           : command.hand == Hand::GateStop      ? modules.gate().stopButton()
                            : command.hand == Hand::ConveyorStart ? modules.conveyor().startButton()
                                                                  : modules.conveyor().stopButton();
             command.momentary ? button.press() : button.hold(command.on);

@@ -327,7 +327,8 @@ void MainWindow::exportDiagram() {
     session::LadderDiagram diagram(*m_session);
     diagram.poll();
     const ladder::Monitor& shown = diagram.monitor();
-    if (!exportLadder(shown.layout(), shown.flow(), 0, QString::fromStdString(*path))) {
+    platform::FileError error;
+    if (!exportLadder(shown.layout(), shown.flow(), 0, m_fileSystem, *path, error)) {
         m_session->ports().boxes.show("The diagram could not be written to " + *path + ".",
                                       platform::BoxStyle::Exclamation, "Export Diagram");
     }

@@ -3,6 +3,7 @@
 
 #include "LadderEditing.h"
 #include "LadderPainter.h"
+#include "ui/common/PictureExport.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -200,11 +201,6 @@ void LadderWindow::clicked(QPointF point) {
     }
 }
 
-bool LadderWindow::exportTo(const QString& path) {
-    poll();
-    return exportLadder(monitor().layout(), monitor().flow(), monitor().currentLine(), path);
-}
-
 void LadderWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (m_editing->active()) {
@@ -215,31 +211,15 @@ void LadderWindow::showEvent(QShowEvent* event) {
 }
 
 bool exportLadder(const ladder::Layout& layout, const ladder::PowerFlow* flow, int currentLine,
-                  const QString& path) {
-    const LadderPainter picture(layout, flow, currentLine);
-    const QSizeF size = picture.size();
-    if (path.endsWith(".svg", Qt::CaseInsensitive)) {
-        QSvgGenerator svg;
-        svg.setFileName(path);
-        svg.setSize(size.toSize());
-        svg.setViewBox(QRectF(QPointF(0, 0), size));
-        svg.setTitle("Ladder Diagram");
-        QPainter painter;
-        if (!painter.begin(&svg)) {
-            return false;
-        }
-        picture.paint(painter, QRectF(QPointF(0, 0), size));
-        return painter.end();
-    }
+                  platform::FileSystem& fileSystem, const std::string& path,
+                  platform::FileError& error) {
+    const LadderPainter drawing(layout, flow, currentLine);
+    const QSizeF size = drawing.size();
     // PNG at twice the screen size, so that it prints sharply.
-    constexpr double kScale = 2.0;
-    QImage image((size * kScale).toSize(), QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    painter.scale(kScale, kScale);
-    picture.paint(painter, QRectF(QPointF(0, 0), size));
-    painter.end();
-    return image.save(path, "PNG");
+    const Picture picture{size, "Ladder Diagram", 2.0, [&](QPainter& painter) {
+                              drawing.paint(painter, QRectF(QPointF(0, 0), size));
+                          }};
+    return savePicture(fileSystem, path, picture, error);
 }
 
 } // namespace rungbox::ui

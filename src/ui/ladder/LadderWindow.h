@@ -10,6 +10,7 @@
 // line's element is the selection.
 
 #include "LadderPainter.h"
+#include "platform/Platform.h"
 #include "session/LadderDiagram.h"
 
 #include <QScrollArea>
@@ -34,9 +35,6 @@ public:
 
     /// Looks at the diagram now (each frame does, while shown): true when the picture changed.
     bool poll();
-    /// Writes the diagram as it is shown now to `path`: SVG when the name ends in ".svg", else
-    /// PNG. Returns false when the file could not be written.
-    bool exportTo(const QString& path);
 
     double zoom() const { return m_zoom; }
     void setZoom(double zoom);
@@ -72,9 +70,11 @@ private:
     int m_paintCount = 0;
 };
 
-/// Writes the picture of `layout` (with `flow`, nullptr while stopped, and `currentLine`
-/// marked) to `path`: SVG when the name ends in ".svg", else PNG. False when writing failed.
+/// Saves the picture of `layout` (with `flow`, nullptr while stopped, and `currentLine`
+/// marked) at `path` through `fileSystem` (savePicture): SVG when the name ends in ".svg", else
+/// PNG. False, with `error` set, when it could not be written.
 bool exportLadder(const ladder::Layout& layout, const ladder::PowerFlow* flow, int currentLine,
-                  const QString& path);
+                  platform::FileSystem& fileSystem, const std::string& path,
+                  platform::FileError& error);
 
 } // namespace rungbox::ui

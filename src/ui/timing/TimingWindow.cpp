@@ -2,6 +2,7 @@
 #include "TimingWindow.h"
 
 #include "trace/VcdWriter.h"
+#include "ui/common/PictureExport.h"
 
 #include <QAction>
 #include <QHBoxLayout>
@@ -187,32 +188,14 @@ bool TimingWindow::exportVcd(const std::string& path) {
 }
 
 bool TimingWindow::exportPicture(const std::string& path) {
-    const QString name = QString::fromStdString(path);
-    const QSize size = m_view->renderSize();
-    bool written = false;
-    if (name.endsWith(".svg", Qt::CaseInsensitive)) {
-        QSvgGenerator svg;
-        svg.setFileName(name);
-        svg.setSize(size);
-        svg.setViewBox(QRect(QPoint(0, 0), size));
-        svg.setTitle("Rungbox timing diagram");
-        QPainter painter;
-        written = painter.begin(&svg);
-        if (written) {
-            m_view->renderAll(painter);
-            written = painter.end();
-        }
-    } else {
-        QImage image(size, QImage::Format_RGB32);
-        QPainter painter(&image);
-        m_view->renderAll(painter);
-        painter.end();
-        written = image.save(name, "PNG");
+    const Picture picture{QSizeF(m_view->renderSize()), "Rungbox timing diagram", 1.0,
+                          [this](QPainter& painter) { m_view->renderAll(painter); }};
+    platform::FileError error;
+    if (!savePicture(m_fileSystem, path, picture, error)) {
+        fail("Cannot write", path, error.description);
+        return false;
     }
-    if (!written) {
-        fail("Cannot write", path, "the picture could not be saved");
-    }
-    return written;
+    return true;
 }
 
 } // namespace rungbox::ui
