@@ -45,18 +45,18 @@ public:
     void setModuleMenuEnabled(bool) override {}
     void setInputSwitchEnabled(int, bool) override {}
     void setProgressVisible(bool) override {}
-    void setProgressWidth(int) override {}
+    void setProgress(int, int) override {}
 };
 
 /// Remembers every message; answers OK, and No to questions.
 class CountingBoxes : public platform::MessageBoxes {
 public:
     std::vector<std::string> texts;
-    platform::BoxAnswer show(std::string_view text, int style, std::string_view) override {
+    platform::BoxAnswer show(std::string_view text, platform::BoxStyle style,
+                             std::string_view) override {
         texts.emplace_back(text);
-        return platform::BoxStyle::buttons(style) == platform::BoxStyle::OkOnly
-                   ? platform::BoxAnswer::Ok
-                   : platform::BoxAnswer::No;
+        return style.buttons == platform::BoxButtons::Ok ? platform::BoxAnswer::Ok
+                                                         : platform::BoxAnswer::No;
     }
 };
 

@@ -57,14 +57,13 @@ private:
     // Prints each message instead of showing it; answers Ok, or No to a question.
     struct PrintedBoxes : platform::MessageBoxes {
         int count = 0;
-        platform::BoxAnswer show(std::string_view text, int style,
+        platform::BoxAnswer show(std::string_view text, platform::BoxStyle style,
                                  std::string_view title) override {
             ++count;
             std::fprintf(stderr, "%.*s: %.*s\n", static_cast<int>(title.size()), title.data(),
                          static_cast<int>(text.size()), text.data());
-            return platform::BoxStyle::buttons(style) == platform::BoxStyle::OkOnly
-                       ? platform::BoxAnswer::Ok
-                       : platform::BoxAnswer::No;
+            return style.buttons == platform::BoxButtons::Ok ? platform::BoxAnswer::Ok
+                                                             : platform::BoxAnswer::No;
         }
     };
     // The tools never load or save: every dialog is cancelled.

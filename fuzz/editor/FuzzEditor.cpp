@@ -10,6 +10,40 @@
 
 using namespace rungbox;
 
+namespace {
+
+// Any key: a named one, or a letter or digit made from any character (so also the ones that
+// are no letter or digit and come out as Other).
+editor::KeyPress fuzzKey(FuzzedDataProvider& in) {
+    const auto name = static_cast<editor::Key>(
+        in.ConsumeIntegralInRange<int>(0, static_cast<int>(editor::Key::Alt)));
+    const char symbol = in.ConsumeIntegral<char>();
+    switch (name) {
+    case editor::Key::Letter:
+        return editor::KeyPress::letter(symbol);
+    case editor::Key::Digit:
+        return editor::KeyPress::digit(symbol);
+    case editor::Key::KeypadDigit:
+        return editor::KeyPress::keypadDigit(symbol);
+    default:
+        return name;
+    }
+}
+
+// Any set of Shift, Ctrl and Alt.
+editor::KeyMods fuzzMods(FuzzedDataProvider& in) {
+    editor::KeyMods mods;
+    for (const editor::KeyMod mod :
+         {editor::KeyMod::Shift, editor::KeyMod::Ctrl, editor::KeyMod::Alt}) {
+        if (in.ConsumeBool()) {
+            mods = mods | mod;
+        }
+    }
+    return mods;
+}
+
+} // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider in(data, size);
     editor::CodeGrid grid;
@@ -28,19 +62,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         switch (in.ConsumeIntegralInRange(0, 6)) {
         case 0:
         case 1: {
-            const int key = in.ConsumeIntegralInRange(0, 255);
-            const int mods = in.ConsumeIntegralInRange(0, 7);
-            const bool ctrl = (mods & editor::KeyMod::Ctrl) != 0;
-            const bool selecting =
-                !ctrl && (mods & editor::KeyMod::Shift) != 0 &&
-                (key == editor::Key::Up || key == editor::Key::Down || key == editor::Key::Space);
+            const editor::KeyPress key = fuzzKey(in);
+            const editor::KeyMods mods = fuzzMods(in);
+            const bool ctrl = mods.has(editor::KeyMod::Ctrl);
+            const editor::Key name = key.key();
+            const bool selecting = !ctrl && mods.has(editor::KeyMod::Shift) &&
+                                   (name == editor::Key::Up || name == editor::Key::Down ||
+                                    name == editor::Key::Space);
             const bool wasChanged = editor.codeChanged();
             editor.pressKey(key, mods);
             if (!ctrl && !selecting) {
                 fuzz::require(editor.codeChanged() || !grid.enabled(),
                               "every key without Ctrl marks a change");
             }
-            if (ctrl && key != editor::Key::Z && key != editor::Key::Y) {
+            if (ctrl && key != editor::KeyPress::letter('Z') &&
+                key != editor::KeyPress::letter('Y')) {
                 fuzz::require(editor.codeChanged() == wasChanged,
                               "a Ctrl key other than undo and redo marks nothing");
             }
@@ -57,7 +93,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             const int a = in.ConsumeIntegralInRange(1, editor::kLastLine);
             const int b = in.ConsumeIntegralInRange(1, editor::kLastLine);
             grid.select(a, 1, b, 3);
-            editor.pressKey(in.ConsumeBool() ? editor::Key::Insert : editor::Key::Delete, 0);
+            editor.pressKey(in.ConsumeBool() ? editor::Key::Insert : editor::Key::Delete);
             break;
         }
         case 4: {

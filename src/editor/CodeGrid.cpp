@@ -71,11 +71,11 @@ int CodeGrid::columnWidth(int col) const {
     return col >= 0 && col < kGridCols ? m_colWidth[static_cast<std::size_t>(col)] : 0;
 }
 
-void CodeGrid::setColumnWidth(int col, int twips) {
+void CodeGrid::setColumnWidth(int col, int pixels) {
     if (col < 0 || col >= kGridCols) {
         return;
     }
-    m_colWidth[static_cast<std::size_t>(col)] = twips;
+    m_colWidth[static_cast<std::size_t>(col)] = pixels;
     if (m_listener != nullptr) {
         m_listener->layoutChanged();
     }

@@ -73,9 +73,11 @@ public:
     void setRowCount(int rows);
     int columnCount() const { return kGridCols; }
 
-    /// Width of column `col` in twips (15 twips to the pixel at 96 dpi).
+    /// Width of column `col` in pixels at 96 dpi (a CSS pixel; a front end scales it to its
+    /// screen as it scales its other sizes). 0 for a column outside the grid.
     int columnWidth(int col) const;
-    void setColumnWidth(int col, int twips);
+    /// Sets column `col`'s width in pixels at 96 dpi; a column outside the grid is ignored.
+    void setColumnWidth(int col, int pixels);
 
     /// A disabled grid takes no keys and no clicks (the view checks it).
     bool enabled() const { return m_enabled; }

@@ -11,8 +11,8 @@ namespace rungbox::editor {
 
 namespace {
 
-// Column widths in twips, columns 0 to 3: line number, code, location, set value.
-constexpr std::array<int, kGridCols> kColWidths = {500, 1500, 1000, 800};
+// Column widths in pixels at 96 dpi, columns 0 to 3: line number, code, location, set value.
+constexpr std::array<int, kGridCols> kColWidths = {33, 100, 67, 53};
 
 LineCells readLine(const CodeGrid& grid, int line) {
     return {grid.text(line, kCodeCol), grid.text(line, kLocationCol),
@@ -55,19 +55,19 @@ bool Editor::wholeLinesSelected() const {
     return m_grid.column() == kCodeCol && m_grid.selectionColumn() == kSetValueCol;
 }
 
-void Editor::handleKey(int keyCode, int /*shift*/) {
+void Editor::handleKey(KeyPress key) {
     // Every key counts as an edit, cursor keys included.
     m_codeChanged = true;
 
-    const bool typing = keyCode == Key::Back || keyCode == Key::Space ||
-                        (keyCode >= Key::A && keyCode <= Key::Z) ||
-                        (keyCode >= Key::Digit0 && keyCode <= Key::Digit9);
+    const Key name = key.key();
+    const bool typing =
+        name == Key::Backspace || name == Key::Space || name == Key::Letter || name == Key::Digit;
     m_history.begin(m_grid);
     bool typedWords = false;
 
     const int col = m_grid.column();
-    switch (keyCode) {
-    case Key::Back:
+    switch (name) {
+    case Key::Backspace:
         if (!m_grid.currentText().empty()) {
             // Cells hold 8-bit text: one character is one byte.
             std::string text = m_grid.currentText();
@@ -75,7 +75,7 @@ void Editor::handleKey(int keyCode, int /*shift*/) {
             m_grid.setCurrentText(std::move(text));
         }
         break;
-    case Key::Return:
+    case Key::Enter:
         // To the next cell of the line, or from the set-value cell to the code cell of the next
         // line. On line 299 the down step has nowhere to go, so the cursor ends in column 1 of
         // the same line.
@@ -107,53 +107,54 @@ void Editor::handleKey(int keyCode, int /*shift*/) {
         break;
     default:
         if (col == kCodeCol) {
-            if ((keyCode >= Key::A && keyCode <= Key::Z) || keyCode == Key::Space) {
-                append(m_grid, static_cast<char>(keyCode));
+            if (name == Key::Letter || name == Key::Space) {
+                append(m_grid, name == Key::Space ? ' ' : key.symbol());
                 typedWords = true;
             }
-        } else if (keyCode >= Key::Digit0 && keyCode <= Key::Digit9) {
-            append(m_grid, static_cast<char>(keyCode));
+        } else if (name == Key::Digit) {
+            append(m_grid, key.symbol());
         }
         break;
     }
     m_history.commit(m_grid, typing ? EditHistory::Kind::Typing : EditHistory::Kind::Other);
     // Shift, Ctrl and Alt on their own come as keys too; they do not end the typing.
-    if (keyCode != Key::ShiftKey && keyCode != Key::Control && keyCode != Key::Menu) {
+    if (name != Key::Shift && name != Key::Ctrl && name != Key::Alt) {
         m_typingWords = typedWords;
         m_typedAtMove = m_grid.cursorMoves();
     }
 }
 
-void Editor::pressKey(int keyCode, int shift) {
+void Editor::pressKey(KeyPress key, KeyMods mods) {
     if (!m_grid.enabled()) {
         return;
     }
-    const bool ctrl = (shift & KeyMod::Ctrl) != 0;
-    const bool shifted = (shift & KeyMod::Shift) != 0;
+    const Key name = key.key();
+    const bool ctrl = mods.has(KeyMod::Ctrl);
+    const bool shifted = mods.has(KeyMod::Shift);
     if (ctrl) {
         // A command key: it never types and marks the program changed only when it changes it.
-        if (keyCode == Key::Z) {
+        if (key == KeyPress::letter('Z')) {
             shifted ? redo() : undo();
             return;
         }
-        if (keyCode == Key::Y) {
+        if (key == KeyPress::letter('Y')) {
             redo();
             return;
         }
-    } else if (shifted && (keyCode == Key::Up || keyCode == Key::Down)) {
-        extendLineSelection(keyCode == Key::Up ? -1 : 1);
+    } else if (shifted && (name == Key::Up || name == Key::Down)) {
+        extendLineSelection(name == Key::Up ? -1 : 1);
         return;
-    } else if (shifted && keyCode == Key::Space &&
+    } else if (shifted && name == Key::Space &&
                !(m_typingWords && m_grid.cursorMoves() == m_typedAtMove)) {
         // Right after letters typed into a code cell Shift+Space stays a blank, so that holding
         // Shift while typing "AND NOT" cannot select the line; otherwise it selects the line.
         selectLine(m_grid.line());
         return;
     } else {
-        handleKey(keyCode, shift);
+        handleKey(key);
     }
 
-    switch (keyCode) {
+    switch (name) {
     case Key::Left:
         m_grid.stepLeft();
         break;
@@ -239,7 +240,7 @@ std::optional<std::string> Editor::cutLines() {
     auto text = copyLines();
     if (text) {
         // Removes the lines as the Delete key does, with its changed mark and undo step.
-        handleKey(Key::Delete, 0);
+        handleKey(Key::Delete);
     }
     return text;
 }

@@ -6,55 +6,13 @@
 
 #include "CodeGrid.h"
 #include "EditHistory.h"
+#include "KeyPress.h"
 
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace rungbox::editor {
-
-/// Virtual key codes that the editing keys act on, as the window's key layer delivers them. Letter
-/// keys deliver the code of the upper-case letter whatever Shift and Caps Lock; keypad digits
-/// deliver other codes (96 to 105) and are not digits here.
-namespace Key {
-inline constexpr int Back = 8;
-inline constexpr int Tab = 9;
-inline constexpr int Return = 13;
-inline constexpr int ShiftKey = 16;
-inline constexpr int Control = 17;
-inline constexpr int Menu = 18; ///< Alt
-inline constexpr int Escape = 27;
-inline constexpr int Space = 32;
-inline constexpr int PageUp = 33;
-inline constexpr int PageDown = 34;
-inline constexpr int End = 35;
-inline constexpr int Home = 36;
-inline constexpr int Left = 37;
-inline constexpr int Up = 38;
-inline constexpr int Right = 39;
-inline constexpr int Down = 40;
-inline constexpr int Insert = 45;
-inline constexpr int Delete = 46;
-inline constexpr int Digit0 = 48;
-inline constexpr int Digit9 = 57;
-inline constexpr int A = 65;
-inline constexpr int C = 67;
-inline constexpr int S = 83;
-inline constexpr int V = 86;
-inline constexpr int X = 88;
-inline constexpr int Y = 89;
-inline constexpr int Z = 90;
-inline constexpr int Numpad0 = 96;
-inline constexpr int Numpad9 = 105;
-inline constexpr int F1 = 112;
-} // namespace Key
-
-/// The `shift` argument of a key press: the Shift, Ctrl and Alt states as bits.
-namespace KeyMod {
-inline constexpr int Shift = 1;
-inline constexpr int Ctrl = 2;
-inline constexpr int Alt = 4;
-} // namespace KeyMod
 
 /// Rows that Page Up and Page Down move the cursor by: about what the grid shows at once.
 inline constexpr int kPageRows = 10;
@@ -87,17 +45,17 @@ public:
     bool codeChanged() const { return m_codeChanged; }
     void setCodeChanged(bool changed) { m_codeChanged = changed; }
 
-    /// Handles a key pressed in the grid (virtual key code `keyCode`; `shift` is not consulted).
+    /// Handles `key` pressed in the grid, whatever modifiers are held.
     /// The cells it changes are recorded in the undo history as one step.
     /// Marks the program changed, then edits the current cell or inserts or deletes lines.
     /// Enter's cursor steps are made at the end, after the handler's own work. The grid's own
     /// movement for a key (arrow keys and the like) is not made here: see pressKey.
-    void handleKey(int keyCode, int shift);
+    void handleKey(KeyPress key);
 
-    /// A key pressed in the grid as the user presses it: handleKey, then the grid's own
-    /// cursor movement for the key: the arrows step one cell, Home and End go to the first and
-    /// last editable column (with Ctrl also to line 1 and line 299), Page Up and Page Down move
-    /// kPageRows lines. Does nothing while the grid is disabled.
+    /// `key` pressed in the grid with `mods` held, as the user presses it: handleKey, then the
+    /// grid's own cursor movement for the key: the arrows step one cell, Home and End go to the
+    /// first and last editable column (with Ctrl also to line 1 and line 299), Page Up and Page
+    /// Down move kPageRows lines. Does nothing while the grid is disabled.
     ///
     /// Keys with Ctrl held are commands, not typing: Ctrl+Z undoes, Ctrl+Y and Ctrl+Shift+Z
     /// redo; any other Ctrl key makes only the grid's cursor movement (handleKey is not called,
@@ -105,7 +63,7 @@ public:
     /// extend a whole-line selection and Shift+Space selects the current line, instead of
     /// moving or typing; right after letters typed into a code cell (the cursor not moved since)
     /// Shift+Space types its blank.
-    void pressKey(int keyCode, int shift);
+    void pressKey(KeyPress key, KeyMods mods = {});
 
     /// Undoes the last recorded edit (see EditHistory). Marks the program changed when there
     /// was one; answers whether there was.

@@ -14,7 +14,7 @@ using platform::FileError;
 namespace {
 
 using platform::BoxAnswer;
-namespace BoxStyle = platform::BoxStyle;
+using platform::BoxStyle;
 
 std::string unknownError(std::string_view command, const FileError& error) {
     return "Unknown error in " + std::string(command) + ": (" + engine::numberText(error.number) +
@@ -50,7 +50,7 @@ bool FileCommands::writeProgram(const std::string& path, std::string_view comman
     const editor::CodeGrid& grid = m_editor.grid();
     FileError error;
     auto fail = [&] {
-        m_boxes.show(unknownError(command, error), BoxStyle::OkOnly, platform::kAppTitle);
+        m_boxes.show(unknownError(command, error), BoxStyle::Ok, platform::kAppTitle);
         return false;
     };
 
@@ -105,11 +105,11 @@ bool FileCommands::readProgram(const std::string& path) {
     FileError error;
     if (!m_fileSystem.readAll(path, bytes, error)) {
         if (error.number == ENOENT) {
-            m_boxes.show(error.description, BoxStyle::OkOnly, platform::kAppTitle);
+            m_boxes.show(error.description, BoxStyle::Ok, platform::kAppTitle);
             // Gone from the disk: it has no place among the recent files any more.
             m_recentFiles.remove(path);
         } else {
-            m_boxes.show(unknownError("mnuLoad", error), BoxStyle::OkOnly, platform::kAppTitle);
+            m_boxes.show(unknownError("mnuLoad", error), BoxStyle::Ok, platform::kAppTitle);
         }
         return false;
     }
@@ -118,15 +118,13 @@ bool FileCommands::readProgram(const std::string& path) {
     case ReadStatus::Ok:
         break;
     case ReadStatus::BadMagic:
-        m_boxes.show("Invalid Rungbox File", BoxStyle::OkOnly | BoxStyle::Critical,
-                     platform::kAppTitle);
+        m_boxes.show("Invalid Rungbox File", BoxStyle::Critical, platform::kAppTitle);
         return false;
     case ReadStatus::BadVersion:
-        m_boxes.show("Incompatible Rungbox version", BoxStyle::OkOnly | BoxStyle::Critical,
-                     platform::kAppTitle);
+        m_boxes.show("Incompatible Rungbox version", BoxStyle::Critical, platform::kAppTitle);
         return false;
     case ReadStatus::EndedBeforeVersion:
-        m_boxes.show(unknownError("mnuLoad", {ENODATA, std::strerror(ENODATA)}), BoxStyle::OkOnly,
+        m_boxes.show(unknownError("mnuLoad", {ENODATA, std::strerror(ENODATA)}), BoxStyle::Ok,
                      platform::kAppTitle);
         return false;
     }
@@ -168,7 +166,7 @@ bool FileCommands::askToSave(bool withCancel) {
     if (!m_editor.codeChanged()) {
         return true;
     }
-    const int style = BoxStyle::Question | (withCancel ? BoxStyle::YesNoCancel : BoxStyle::YesNo);
+    const BoxStyle style = withCancel ? BoxStyle::YesNoCancel : BoxStyle::YesNo;
     switch (m_boxes.show(kSaveQuestion, style, platform::kAppTitle)) {
     case BoxAnswer::Yes:
         // The user asked for the program to be kept: if it was not saved (dialog cancelled or the

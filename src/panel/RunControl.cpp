@@ -8,9 +8,9 @@ namespace rungbox::panel {
 
 namespace {
 
-// The progress bar grows by 6 twips per copied line and is 1800 twips wide when full.
-constexpr int kProgressPerLine = 6;
-constexpr int kProgressFull = 1800;
+// The progress counts the grid's rows, its heading included: after the last line the bar is
+// still one row short of full, and only the end of the copy fills it.
+constexpr int kProgressRows = editor::kGridRows;
 
 constexpr std::string_view kNoEnd = "Not END encountered. Error starting SIMULATION ...";
 
@@ -38,7 +38,7 @@ bool RunControl::startSequence() {
         return false;
     }
 
-    m_window.setProgressWidth(0);
+    m_window.setProgress(0, kProgressRows);
     m_window.setProgressVisible(true);
     bool endFound = false;
     for (int i = 1; i <= engine::kLastCodeLine; ++i) {
@@ -52,9 +52,9 @@ bool RunControl::startSequence() {
             endFound = true;
             break;
         }
-        m_window.setProgressWidth(kProgressPerLine * i);
+        m_window.setProgress(i, kProgressRows);
     }
-    m_window.setProgressWidth(kProgressFull);
+    m_window.setProgress(kProgressRows, kProgressRows);
     m_window.setProgressVisible(false);
 
     if (!endFound) {
@@ -103,7 +103,7 @@ void RunControl::report(int badLine) {
     m_reportingError = true;
     // The line the message names is selected, so that the grid shows it behind the message.
     m_grid.select(badLine, editor::kCodeCol, badLine, editor::kSetValueCol);
-    m_boxes.show("Error at line " + engine::numberText(badLine), platform::BoxStyle::OkOnly,
+    m_boxes.show("Error at line " + engine::numberText(badLine), platform::BoxStyle::Ok,
                  platform::kAppTitle);
     m_reportingError = false;
     toggleRun();

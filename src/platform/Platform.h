@@ -25,28 +25,37 @@ using engine::IoPanel;
 /// The application's title. Message boxes that have no title of their own show it.
 inline constexpr std::string_view kAppTitle = "rungbox";
 
-/// Message box styles as numbers: the button set in the low three bits, the icon in the three
-/// above them. Combine one button set with at most one icon.
-namespace BoxStyle {
-inline constexpr int OkOnly = 0;
-inline constexpr int YesNoCancel = 3;
-inline constexpr int YesNo = 4;
-inline constexpr int Critical = 16;
-inline constexpr int Question = 32;
-inline constexpr int Exclamation = 48;
+/// The buttons of a message box.
+enum class BoxButtons { Ok, YesNo, YesNoCancel };
 
-inline constexpr int buttons(int style) {
-    return style & 7;
-}
-inline constexpr int icon(int style) {
-    return style & 0x70;
-}
-} // namespace BoxStyle
+/// The icon of a message box.
+enum class BoxIcon { None, Critical, Question, Exclamation };
+
+/// How a message box looks: its buttons and its icon. The named styles are the ones the
+/// application shows.
+struct BoxStyle {
+    BoxButtons buttons = BoxButtons::Ok;
+    BoxIcon icon = BoxIcon::None;
+
+    static const BoxStyle Ok;          ///< an OK button, no icon
+    static const BoxStyle Critical;    ///< an OK button, the critical icon
+    static const BoxStyle Exclamation; ///< an OK button, the exclamation icon
+    static const BoxStyle YesNo;       ///< a question with Yes and No
+    static const BoxStyle YesNoCancel; ///< a question with Yes, No and Cancel
+
+    friend constexpr bool operator==(const BoxStyle&, const BoxStyle&) = default;
+};
+
+inline constexpr BoxStyle BoxStyle::Ok{};
+inline constexpr BoxStyle BoxStyle::Critical{BoxButtons::Ok, BoxIcon::Critical};
+inline constexpr BoxStyle BoxStyle::Exclamation{BoxButtons::Ok, BoxIcon::Exclamation};
+inline constexpr BoxStyle BoxStyle::YesNo{BoxButtons::YesNo, BoxIcon::Question};
+inline constexpr BoxStyle BoxStyle::YesNoCancel{BoxButtons::YesNoCancel, BoxIcon::Question};
 
 /// The button that closed a message box. Dismissed: a question without a Cancel button was
 /// closed by Esc or by the box's own close button, with no answer; callers keep everything as it
 /// was, as for Cancel.
-enum class BoxAnswer { Dismissed = 0, Ok = 1, Cancel = 2, Yes = 6, No = 7 };
+enum class BoxAnswer { Dismissed, Ok, Cancel, Yes, No };
 
 /// Modal message boxes.
 class MessageBoxes {
@@ -54,10 +63,10 @@ public:
     virtual ~MessageBoxes() = default;
 
     /// Shows `text` (lines joined by CR LF) in a modal box titled `title` with the buttons and
-    /// icon of `style` (a BoxStyle combination) and returns the button pressed. Blocks until the
+    /// icon of `style` and returns the button pressed. Blocks until the
     /// user answers. `title` is never empty: callers pass kAppTitle when the box has no title of
     /// its own.
-    virtual BoxAnswer show(std::string_view text, int style, std::string_view title) = 0;
+    virtual BoxAnswer show(std::string_view text, BoxStyle style, std::string_view title) = 0;
 };
 
 // --- The main window -----------------------------------------------------------------------------
@@ -78,8 +87,9 @@ public:
     virtual void setInputSwitchEnabled(int n, bool enabled) = 0;
     /// Shows or hides the "Loading " label and the progress bar.
     virtual void setProgressVisible(bool visible) = 0;
-    /// Sets the progress bar's width in twips (0 to 1800).
-    virtual void setProgressWidth(int twips) = 0;
+    /// Shows how far the copy has come: `copied` of `total` rows (0 to total; the bar is full
+    /// at total).
+    virtual void setProgress(int copied, int total) = 0;
 };
 
 /// What the file commands need of the main window itself.

@@ -23,11 +23,11 @@ std::string ConsoleBoxes::format(std::string_view text, std::string_view title) 
     return line;
 }
 
-platform::BoxAnswer ConsoleBoxes::show(std::string_view text, int style, std::string_view title) {
+platform::BoxAnswer ConsoleBoxes::show(std::string_view text, platform::BoxStyle style,
+                                       std::string_view title) {
     m_out << format(text, title) << '\n';
-    return platform::BoxStyle::buttons(style) == platform::BoxStyle::OkOnly
-               ? platform::BoxAnswer::Ok
-               : platform::BoxAnswer::No;
+    return style.buttons == platform::BoxButtons::Ok ? platform::BoxAnswer::Ok
+                                                     : platform::BoxAnswer::No;
 }
 
 } // namespace rungbox::sim

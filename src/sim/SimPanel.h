@@ -45,7 +45,9 @@ public:
     bool fileMenuEnabled() const { return m_fileMenuEnabled; }
     bool moduleMenuEnabled() const { return m_moduleMenuEnabled; }
     bool progressVisible() const { return m_progressVisible; }
-    int progressWidth() const { return m_progressWidth; }
+    /// The rows the last start copied, and of how many (see RunWindow::setProgress).
+    int progressCopied() const { return m_progressCopied; }
+    int progressTotal() const { return m_progressTotal; }
 
     // --- engine::IoPanel ---------------------------------------------------------------------
 
@@ -63,7 +65,10 @@ public:
     void setModuleMenuEnabled(bool enabled) override { m_moduleMenuEnabled = enabled; }
     void setInputSwitchEnabled(int n, bool enabled) override;
     void setProgressVisible(bool visible) override { m_progressVisible = visible; }
-    void setProgressWidth(int twips) override { m_progressWidth = twips; }
+    void setProgress(int copied, int total) override {
+        m_progressCopied = copied;
+        m_progressTotal = total;
+    }
 
 private:
     // Switches, their enabled state and the lamps as bit masks, bit n for element n: the scan
@@ -78,7 +83,8 @@ private:
     bool m_fileMenuEnabled = true;
     bool m_moduleMenuEnabled = true;
     bool m_progressVisible = false;
-    int m_progressWidth = 0;
+    int m_progressCopied = 0;
+    int m_progressTotal = 0;
 };
 
 } // namespace rungbox::sim

@@ -140,7 +140,7 @@ TEST_F(Clipboard, ShiftKeysSelectWholeLines) {
     type({Key::Space}, KeyMod::Shift);
     EXPECT_TRUE(editor.wholeLinesSelected()) << "an empty code cell";
     grid.select(1, kCodeCol, 1, kCodeCol);
-    type({Key::ShiftKey, 'A', Key::ShiftKey, Key::Space, 'B'}, KeyMod::Shift);
+    type({Key::Shift, key('A'), Key::Shift, Key::Space, key('B')}, KeyMod::Shift);
     EXPECT_EQ(grid.text(1, kCodeCol), "OUTA B");
     EXPECT_FALSE(editor.wholeLinesSelected());
     // A code cell with text, but the cursor just put there: not typing, so the line is selected.
@@ -154,11 +154,12 @@ TEST_F(Clipboard, CtrlKeysNeverTypeNorMarkTheProgramChanged) {
     grid.select(3, kCodeCol, 3, kCodeCol);
     for (int col = kCodeCol; col <= kSetValueCol; ++col) {
         grid.setColumn(col);
-        for (const int key : std::initializer_list<int>{'A', 'C', 'L', 'V', 'X', 'Y', 'Z',
-                                                        Key::Digit0 + 5, Key::Space, Key::Back,
-                                                        Key::Delete, Key::Insert, Key::Return}) {
-            editor.pressKey(key, KeyMod::Ctrl);
-            editor.pressKey(key, KeyMod::Ctrl | KeyMod::Shift);
+        for (const KeyPress k :
+             {key('A'), key('C'), key('L'), key('V'), key('X'), key('Y'), key('Z'), key('5'),
+              KeyPress(Key::Space), KeyPress(Key::Backspace), KeyPress(Key::Delete),
+              KeyPress(Key::Insert), KeyPress(Key::Enter)}) {
+            editor.pressKey(k, KeyMod::Ctrl);
+            editor.pressKey(k, KeyMod::Ctrl | KeyMod::Shift);
         }
     }
     EXPECT_EQ(cells(grid, 3), Cells{});

@@ -25,10 +25,23 @@ struct History : Editing {
     // paste. Mostly near the top of the grid so that edits meet each other. True for an undo
     // or a redo.
     bool randomAction(std::mt19937& rng) {
-        static constexpr std::array<int, 17> kKeys = {
-            'L',         'D',       'O',         'T',         Key::Space,  Key::Digit0 + 1,
-            Key::Digit9, Key::Back, Key::Return, Key::Delete, Key::Insert, Key::Up,
-            Key::Down,   Key::Left, Key::Right,  Key::Home,   Key::End};
+        static constexpr std::array<KeyPress, 17> kKeys = {KeyPress::letter('L'),
+                                                           KeyPress::letter('D'),
+                                                           KeyPress::letter('O'),
+                                                           KeyPress::letter('T'),
+                                                           Key::Space,
+                                                           KeyPress::digit('1'),
+                                                           KeyPress::digit('9'),
+                                                           Key::Backspace,
+                                                           Key::Enter,
+                                                           Key::Delete,
+                                                           Key::Insert,
+                                                           Key::Up,
+                                                           Key::Down,
+                                                           Key::Left,
+                                                           Key::Right,
+                                                           Key::Home,
+                                                           Key::End};
         const auto pick = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); };
         switch (pick(12)) {
         case 0:
@@ -41,7 +54,7 @@ struct History : Editing {
             editor.pressKey(pick(2) != 0 ? Key::Up : Key::Down, KeyMod::Shift);
             break;
         case 3:
-            editor.pressKey(pick(3) == 0 ? Key::Y : Key::Z, KeyMod::Ctrl);
+            editor.pressKey(key(pick(3) == 0 ? 'Y' : 'Z'), KeyMod::Ctrl);
             return true;
         case 4:
             if (const auto cut = editor.cutLines()) {
@@ -55,8 +68,7 @@ struct History : Editing {
             editor.paste("and 42");
             break;
         default:
-            editor.pressKey(kKeys[static_cast<std::size_t>(pick(static_cast<int>(kKeys.size())))],
-                            0);
+            editor.pressKey(kKeys[static_cast<std::size_t>(pick(static_cast<int>(kKeys.size())))]);
             break;
         }
         return false;
@@ -103,29 +115,30 @@ TEST_F(History, UndoAllGivesBackTheStartAndRedoAllTheEnd) {
 
 TEST_F(History, StepsAreWhatAUserUndoesAtOnce) {
     // A word typed into one cell is one step; moving on starts the next; Enter alone is none.
-    type({'L', 'D', Key::Space, 'N', 'O', 'T', Key::Return, '1', '2', Key::Back});
+    type("LD NOT");
+    type({Key::Enter, key('1'), key('2'), Key::Backspace});
     EXPECT_EQ(editor.history().undoCount(), 2U);
     editor.setCodeChanged(false);
-    type({'Z'}, KeyMod::Ctrl);
+    type("Z", KeyMod::Ctrl);
     EXPECT_EQ(cells(grid, 1), (Cells{"LD NOT", "", ""}));
     EXPECT_TRUE(editor.codeChanged()) << "an undo changes the program";
     EXPECT_EQ(grid.column(), kLocationCol) << "the cursor goes back to the undone edit";
-    type({'Z'}, KeyMod::Ctrl);
+    type("Z", KeyMod::Ctrl);
     EXPECT_EQ(cells(grid, 1), Cells{});
     EXPECT_FALSE(editor.undo());
     // Ctrl+Y and Ctrl+Shift+Z both redo.
-    type({'Y'}, KeyMod::Ctrl);
-    type({'Z'}, KeyMod::Ctrl | KeyMod::Shift);
+    type("Y", KeyMod::Ctrl);
+    type("Z", KeyMod::Ctrl | KeyMod::Shift);
     EXPECT_EQ(cells(grid, 1), (Cells{"LD NOT", "1", ""}));
     // A new edit forgets what could be redone.
-    type({'Z'}, KeyMod::Ctrl);
-    type({'5'});
+    type("Z", KeyMod::Ctrl);
+    type("5");
     EXPECT_FALSE(editor.redo());
 
     // Typing and rubbing it out again leaves nothing to undo.
     editor.history().clear();
     grid.select(7, 1, 7, 1);
-    type({'A', 'B', Key::Back, Key::Back});
+    type({key('A'), key('B'), Key::Backspace, Key::Backspace});
     EXPECT_FALSE(editor.history().canUndo());
 
     // Deleting three selected lines is one step, and so is a paste.
@@ -144,7 +157,7 @@ TEST_F(History, StepsAreWhatAUserUndoesAtOnce) {
 TEST_F(History, KeepsAtMostItsLimitOfSteps) {
     for (std::size_t i = 0; i < EditHistory::kMaxSteps + 5; ++i) {
         grid.select(1 + static_cast<int>(i % 2), 2, 1 + static_cast<int>(i % 2), 2);
-        type({Key::Digit0 + static_cast<int>(i % 10)});
+        type({key(static_cast<char>('0' + i % 10))});
     }
     EXPECT_EQ(editor.history().undoCount(), EditHistory::kMaxSteps);
 }

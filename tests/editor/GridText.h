@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 
 namespace rungbox::editor::test {
 
@@ -46,12 +47,28 @@ inline std::string codes(const CodeGrid& grid, int first, int last) {
     return out;
 }
 
+/// The key that types `c`: a letter (either case), a digit of the main keyboard, or Space for
+/// a blank. Other for anything else.
+inline KeyPress key(char c) {
+    if (c == ' ') {
+        return Key::Space;
+    }
+    const KeyPress letter = KeyPress::letter(c);
+    return letter.key() == Key::Letter ? letter : KeyPress::digit(c);
+}
+
 /// A set-up grid and its editor.
 struct Editing : testing::Test {
     Editing() { setUpGrid(grid); }
-    void type(std::initializer_list<int> keys, int shift = 0) {
-        for (const int key : keys) {
-            editor.pressKey(key, shift);
+    void type(std::initializer_list<KeyPress> keys, KeyMods mods = {}) {
+        for (const KeyPress k : keys) {
+            editor.pressKey(k, mods);
+        }
+    }
+    /// Presses the keys that type `text` (see key()).
+    void type(std::string_view text, KeyMods mods = {}) {
+        for (const char c : text) {
+            editor.pressKey(key(c), mods);
         }
     }
     CodeGrid grid;

@@ -7,12 +7,16 @@ namespace {
 using Keys = Editing;
 
 TEST_F(Keys, EachColumnTakesOnlyItsCharacters) {
-    // Letters (upper-case codes only) and the blank go into the code column, digits of the main
-    // keyboard into the other two; keypad digits and the codes next to the ranges append nothing.
-    for (const auto& [col, typed] : {std::pair{1, "LAZ "}, {2, "09"}, {3, "09"}}) {
+    // Letters (upper-case whichever case names the key) and the blank go into the code column,
+    // digits of the main keyboard into the other two; keypad digits, the characters next to the
+    // ranges and keys made without their character append nothing.
+    for (const auto& [col, typed] : {std::pair{1, "LAZ L"}, {2, "09"}, {3, "09"}}) {
         grid.select(5, col, 5, col);
-        type({'L', Key::A, Key::Z, Key::Space, Key::Digit0, Key::Digit9, Key::Numpad0, Key::Numpad9,
-              'l', 47, 58, 64, 91});
+        type({key('L'), key('A'), key('Z'), Key::Space, key('0'), key('9'),
+              KeyPress::keypadDigit('0'), KeyPress::keypadDigit('9'), KeyPress::letter('l'),
+              KeyPress::letter('@'), KeyPress::letter('['), KeyPress::letter('`'),
+              KeyPress::letter('{'), KeyPress::digit('/'), KeyPress::digit(':'), Key::Letter,
+              Key::Digit, Key::Other});
         EXPECT_EQ(grid.currentText(), typed) << "column " << col;
         EXPECT_EQ(grid.line(), 5);
         EXPECT_EQ(grid.column(), col);
@@ -20,14 +24,14 @@ TEST_F(Keys, EachColumnTakesOnlyItsCharacters) {
 }
 
 TEST_F(Keys, BackspaceAndEnter) {
-    type({'L', 'D', Key::Space, 'N', 'O', 'T', Key::Return, '1', '0', Key::Return, '5', Key::Back,
-          Key::Back});
+    type("LD NOT");
+    type({Key::Enter, key('1'), key('0'), Key::Enter, key('5'), Key::Backspace, Key::Backspace});
     EXPECT_EQ(cells(grid, 1), (Cells{"LD NOT", "10", ""})) << "an empty cell stays empty";
     // Enter's moves belong to the handler, whether or not the view adds its own.
     for (const auto& [row, col, toRow, toCol] :
          {std::array{5, 1, 5, 2}, {5, 2, 5, 3}, {5, 3, 6, 1}, {299, 1, 299, 2}, {299, 3, 299, 1}}) {
         grid.select(row, col, row, col);
-        editor.handleKey(Key::Return, 0);
+        editor.handleKey(Key::Enter);
         EXPECT_EQ(grid.line(), toRow) << row << "," << col;
         EXPECT_EQ(grid.column(), toCol) << row << "," << col;
     }

@@ -63,9 +63,9 @@ struct Files : testing::Test {
     }
     ~Files() override { fs::remove_all(dir); }
     std::string at(const std::string& name) const { return (dir / name).string(); }
-    void type(std::initializer_list<int> keys) {
-        for (const int key : keys) {
-            w.editor.pressKey(key, 0);
+    void type(std::initializer_list<editor::KeyPress> keys) {
+        for (const editor::KeyPress key : keys) {
+            w.editor.pressKey(key);
         }
     }
     std::string title() const { return w.commands.windowTitle(); }
@@ -83,7 +83,7 @@ struct Files : testing::Test {
 
 TEST_F(Files, TitleAndEditMarkFollowEveryFileCommand) {
     EXPECT_EQ(title(), "PLC Ladder Code");
-    type({'L', 'D'});
+    type({editor::KeyPress::letter('L'), editor::KeyPress::letter('D')});
     EXPECT_EQ(title(), "PLC Ladder Code") << "no file: no name and no mark";
 
     // Save without a file is Save As.
@@ -94,7 +94,7 @@ TEST_F(Files, TitleAndEditMarkFollowEveryFileCommand) {
 
     // An edit marks the title, its undo takes the mark away again; moving does not mark.
     goTo(1, editor::kCodeCol);
-    type({'X'});
+    type({editor::KeyPress::letter('X')});
     EXPECT_EQ(title(), "motor.PLC* - PLC Ladder Code");
     w.editor.undo();
     type({editor::Key::Down, editor::Key::Up});
@@ -103,7 +103,7 @@ TEST_F(Files, TitleAndEditMarkFollowEveryFileCommand) {
     // Save writes the current file in place, without a dialog.
     w.calls.clear();
     goTo(1, editor::kLocationCol);
-    type({'0'});
+    type({editor::KeyPress::digit('0')});
     EXPECT_EQ(title(), "motor.PLC* - PLC Ladder Code");
     ASSERT_TRUE(w.commands.save());
     EXPECT_EQ(w.calls, "");
@@ -119,7 +119,7 @@ TEST_F(Files, TitleAndEditMarkFollowEveryFileCommand) {
 
     // The save question's Yes proposes the current file too; New leaves no file and no history.
     goTo(1, editor::kSetValueCol);
-    type({'1'});
+    type({editor::KeyPress::digit('1')});
     w.calls.clear();
     w.reply = BoxAnswer::Yes;
     dialogAnswers("other.PLC");
@@ -145,7 +145,7 @@ TEST_F(Files, TitleAndEditMarkFollowEveryFileCommand) {
     fs::remove(at("motor.PLC"));
     w.calls.clear();
     EXPECT_FALSE(w.commands.open(at("motor.PLC")));
-    EXPECT_EQ(w.calls, "  box: No such file or directory [0 rungbox]\n");
+    EXPECT_EQ(w.calls, "  box: No such file or directory [ok rungbox]\n");
     EXPECT_EQ(w.commands.recentFiles().paths(), (List{at("other.PLC")}));
     EXPECT_EQ(title(), "other.PLC - PLC Ladder Code");
 

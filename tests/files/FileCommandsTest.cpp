@@ -36,7 +36,8 @@ TEST(SaveFaultInjection, EachOperationFailingLeavesTheFolderAsItWas) {
             for (int n = 1; n <= test::kSaveOperations + 1; ++n) {
                 const std::string end =
                     n <= test::kSaveOperations
-                        ? "  box: Unknown error in mnuSaveAs: ( 5) Input/output error [0 rungbox]\n"
+                        ? "  box: Unknown error in mnuSaveAs: ( 5) Input/output error [ok "
+                          "rungbox]\n"
                           "  program kept, changed\n  " +
                               std::to_string(n) + " operations\n  folder as it was\n"
                         : "  program cursor 3,2 to 3,2 1.1=LD 1.2=0 2.1=OUT 2.2=1000 3.1=END, "

@@ -138,8 +138,9 @@ struct Window : platform::MainWindowShell, platform::FileDialog, platform::Messa
         : commands(editor, controller, *this, *this, fs, *this) {
         editor::setUpGrid(grid);
     }
-    platform::BoxAnswer show(std::string_view text, int style, std::string_view title) override {
-        calls += "  box: " + escaped(text) + " [" + std::to_string(style) + " " +
+    platform::BoxAnswer show(std::string_view text, platform::BoxStyle style,
+                             std::string_view title) override {
+        calls += "  box: " + escaped(text) + " [" + platform::styleName(style) + " " +
                  std::string(title) + "]\n";
         return std::exchange(reply, platform::BoxAnswer::Ok);
     }

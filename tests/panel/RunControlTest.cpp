@@ -28,13 +28,16 @@ struct RecordingWindow : platform::RunWindow {
         }
     }
     void setProgressVisible(bool on) override { add(on ? "progress+" : "progress-"); }
-    void setProgressWidth(int twips) override { add(std::to_string(twips)); }
+    void setProgress(int copied, int total) override {
+        add(std::to_string(copied) + "/" + std::to_string(total));
+    }
 };
 
 // Message boxes that run `during` once while the box is open, as ticks arriving then would.
 struct Boxes : test::RecordingBoxes {
     std::function<void()> during;
-    platform::BoxAnswer show(std::string_view text, int style, std::string_view title) override {
+    platform::BoxAnswer show(std::string_view text, platform::BoxStyle style,
+                             std::string_view title) override {
         const auto answer = test::RecordingBoxes::show(text, style, title);
         if (const auto hook = std::exchange(during, nullptr)) {
             hook();
@@ -56,7 +59,7 @@ struct Run : testing::Test {
 TEST_F(Run, StartArrangesTheWindowAndStopResetsEverything) {
     editor::test::write(grid, 1, {{"LD", "0"}, {"OUT", "1000"}, {"TIM", "1", "50"}, {"END"}});
     run.toggleRun();
-    EXPECT_EQ(window.log, "0 progress+ 6 12 18 1800 progress- file- module- switches+");
+    EXPECT_EQ(window.log, "0/300 progress+ 1/300 2/300 3/300 300/300 progress- file- module- switches+");
     EXPECT_TRUE(run.simulating());
     EXPECT_TRUE(panel.runLamp);
     EXPECT_FALSE(grid.enabled());
@@ -97,8 +100,9 @@ TEST_F(Run, RangeWarningOrNoExactEndRefusesTheStart) {
         EXPECT_EQ(boxes.shown[0].text, "Not END encountered. Error starting SIMULATION ...");
         EXPECT_EQ(boxes.shown[0].title, platform::kAppTitle);
         EXPECT_EQ(boxes.shown[0].style, platform::BoxStyle::Exclamation);
-        EXPECT_TRUE(window.log.starts_with("0 progress+ 6 12 "));
-        EXPECT_TRUE(window.log.ends_with(" 1788 1794 1800 progress-")) << "every row is copied";
+        EXPECT_TRUE(window.log.starts_with("0/300 progress+ 1/300 2/300 "));
+        EXPECT_TRUE(window.log.ends_with(" 298/300 299/300 300/300 progress-"))
+            << "every row is copied";
         EXPECT_FALSE(run.simulating());
         EXPECT_FALSE(panel.runLamp);
         EXPECT_TRUE(window.switchesOn.empty());
@@ -118,7 +122,7 @@ TEST_F(Run, ProgramErrorGivesOneMessageAndOneStopWhateverTicksArriveMeanwhile) {
     run.onScanTimer();
     ASSERT_EQ(boxes.shown.size(), 1U);
     EXPECT_EQ(boxes.shown[0].text, "Error at line  3");
-    EXPECT_EQ(boxes.shown[0].style, platform::BoxStyle::OkOnly);
+    EXPECT_EQ(boxes.shown[0].style, platform::BoxStyle::Ok);
     EXPECT_EQ(boxes.shown[0].title, platform::kAppTitle);
     EXPECT_EQ(timerDuringBox, 50) << "timer 0 runs from line 2, but no tick may count it down";
     EXPECT_EQ(std::tuple(grid.line(), grid.column(), grid.selectionLine(), grid.selectionColumn()),

@@ -23,7 +23,7 @@ struct SwitchWindow : platform::RunWindow, platform::MainWindowShell, platform::
         enabled[static_cast<std::size_t>(n)] = on;
     }
     void setProgressVisible(bool) override {}
-    void setProgressWidth(int) override {}
+    void setProgress(int, int) override {}
     void closeMainWindow() override {}
     std::optional<std::string> askSavePath(std::string_view, std::string_view) override {
         return std::nullopt;

@@ -21,7 +21,7 @@ struct QuietWindow : platform::RunWindow, platform::MainWindowShell, platform::F
     void setModuleMenuEnabled(bool) override {}
     void setInputSwitchEnabled(int, bool) override {}
     void setProgressVisible(bool) override {}
-    void setProgressWidth(int) override {}
+    void setProgress(int, int) override {}
     void closeMainWindow() override {}
     std::optional<std::string> askSavePath(std::string_view, std::string_view) override {
         return std::nullopt;

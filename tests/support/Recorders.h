@@ -10,8 +10,36 @@
 #include <cstdint>
 #include <deque>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
+
+namespace rungbox::platform {
+
+/// A box style in words, as transcripts and failure messages show it: the buttons, and the icon
+/// after a "+" when there is one ("ok", "ok+critical", "yes-no-cancel+question").
+inline std::string styleName(BoxStyle style) {
+    std::string name = style.buttons == BoxButtons::Ok      ? "ok"
+                       : style.buttons == BoxButtons::YesNo ? "yes-no"
+                                                            : "yes-no-cancel";
+    switch (style.icon) {
+    case BoxIcon::Critical:
+        return name + "+critical";
+    case BoxIcon::Question:
+        return name + "+question";
+    case BoxIcon::Exclamation:
+        return name + "+exclamation";
+    case BoxIcon::None:
+        break;
+    }
+    return name;
+}
+
+inline std::ostream& operator<<(std::ostream& os, BoxStyle style) {
+    return os << styleName(style);
+}
+
+} // namespace rungbox::platform
 
 namespace rungbox::test {
 
@@ -54,7 +82,7 @@ public:
 /// One message box as the user saw it.
 struct ShownBox {
     std::string text;
-    int style = 0;
+    platform::BoxStyle style;
     std::string title;
 };
 
@@ -64,16 +92,16 @@ public:
     /// Answers given in turn; when none is left, Ok for OK boxes and No for questions.
     std::deque<platform::BoxAnswer> answers;
 
-    platform::BoxAnswer show(std::string_view text, int style, std::string_view title) override {
+    platform::BoxAnswer show(std::string_view text, platform::BoxStyle style,
+                             std::string_view title) override {
         shown.push_back({std::string(text), style, std::string(title)});
         if (!answers.empty()) {
             const auto answer = answers.front();
             answers.pop_front();
             return answer;
         }
-        return platform::BoxStyle::buttons(style) == platform::BoxStyle::OkOnly
-                   ? platform::BoxAnswer::Ok
-                   : platform::BoxAnswer::No;
+        return style.buttons == platform::BoxButtons::Ok ? platform::BoxAnswer::Ok
+                                                         : platform::BoxAnswer::No;
     }
 };
 

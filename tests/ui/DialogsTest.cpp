@@ -15,9 +15,10 @@
 #include <QtTest>
 
 using rungbox::platform::BoxAnswer;
-namespace BoxStyle = rungbox::platform::BoxStyle;
+using rungbox::platform::BoxStyle;
 
 Q_DECLARE_METATYPE(BoxAnswer)
+Q_DECLARE_METATYPE(BoxStyle)
 
 namespace {
 // How a test answers a box: a standard button's number, or one of these.
@@ -88,15 +89,15 @@ private slots:
 
     void messageBoxStylesAndAnswers_data() {
         using Box = QMessageBox;
-        QTest::addColumn<int>("style");
+        QTest::addColumn<BoxStyle>("style");
         QTest::addColumn<int>("icon");
         QTest::addColumn<int>("buttons");
         QTest::addColumn<int>("press");
         QTest::addColumn<BoxAnswer>("answer");
-        const int yesNo = BoxStyle::Question | BoxStyle::YesNo;
-        const int yesNoCancel = BoxStyle::Question | BoxStyle::YesNoCancel;
+        const BoxStyle yesNo = BoxStyle::YesNo;
+        const BoxStyle yesNoCancel = BoxStyle::YesNoCancel;
         const int threeButtons = Box::Yes | Box::No | Box::Cancel;
-        QTest::newRow("OK") << BoxStyle::OkOnly << int(Box::NoIcon) << int(Box::Ok) << int(Box::Ok)
+        QTest::newRow("OK") << BoxStyle::Ok << int(Box::NoIcon) << int(Box::Ok) << int(Box::Ok)
                             << BoxAnswer::Ok;
         QTest::newRow("critical, Esc")
             << BoxStyle::Critical << int(Box::Critical) << int(Box::Ok) << kEscape << BoxAnswer::Ok;
@@ -125,7 +126,7 @@ private slots:
     // as a line break, and the answer of a button, of Esc and of the box's close button.
     void messageBoxStylesAndAnswers() {
         using Box = QMessageBox;
-        QFETCH(int, style);
+        QFETCH(BoxStyle, style);
         QFETCH(int, icon);
         QFETCH(int, buttons);
         QFETCH(int, press);

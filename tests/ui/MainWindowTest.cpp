@@ -26,11 +26,12 @@
 using namespace rungbox::test; // the window's parts, found by name
 
 using rungbox::platform::BoxAnswer;
+using rungbox::platform::BoxStyle;
 using rungbox::test::RecordingBoxes;
 using rungbox::ui::MainWindow;
-namespace BoxStyle = rungbox::platform::BoxStyle;
 
 Q_DECLARE_METATYPE(BoxAnswer)
+Q_DECLARE_METATYPE(BoxStyle)
 
 namespace {
 
@@ -169,7 +170,7 @@ private slots:
     void oneMessageAndStopped_data() {
         QTest::addColumn<QString>("program");
         QTest::addColumn<QString>("expected");
-        QTest::addColumn<int>("style");
+        QTest::addColumn<BoxStyle>("style");
         // A range warning comes before the copy: the progress display never shows.
         QTest::newRow("range warning")
             << "tim\r9\r\rend"
@@ -182,14 +183,14 @@ private slots:
             << BoxStyle::Exclamation;
         // The run starts; the first scan meets the bad line and stops it, once.
         QTest::newRow("bad line") << "ld\r0\r\rxyz\r\r\rend"
-                                  << "rungbox|Error at line  2|shown 2" << BoxStyle::OkOnly;
+                                  << "rungbox|Error at line  2|shown 2" << BoxStyle::Ok;
     }
 
     // One message each (exact text, title, style), the progress display shown or not, stopped.
     void oneMessageAndStopped() {
         QFETCH(QString, program);
         QFETCH(QString, expected);
-        QFETCH(int, style);
+        QFETCH(BoxStyle, style);
         Window w;
         ShowCounter shown;
         progressLabel(w.ladder)->installEventFilter(&shown);
@@ -298,7 +299,7 @@ private slots:
         QCOMPARE(w.boxes.shown.size(), edited ? 1U : 0U);
         if (edited) {
             QCOMPARE(w.boxes.shown[0].text, std::string(rungbox::files::kSaveQuestion));
-            QCOMPARE(w.boxes.shown[0].style, BoxStyle::YesNo | BoxStyle::Question);
+            QCOMPARE(w.boxes.shown[0].style, BoxStyle::YesNo);
         }
         QCOMPARE(w.ladder.isVisible(), !closes);
         QCOMPARE(w.dialog.calls, 0);

@@ -368,8 +368,8 @@ void MainWindow::setProgressVisible(bool visible) {
     m_panel->setProgressVisible(visible);
 }
 
-void MainWindow::setProgressWidth(int twips) {
-    m_panel->setProgressWidth(twips);
+void MainWindow::setProgress(int copied, int total) {
+    m_panel->setProgress(copied, total);
 }
 
 } // namespace rungbox::ui

@@ -107,7 +107,7 @@ private:
     void setModuleMenuEnabled(bool enabled) override;
     void setInputSwitchEnabled(int n, bool enabled) override;
     void setProgressVisible(bool visible) override;
-    void setProgressWidth(int twips) override;
+    void setProgress(int copied, int total) override;
     void closeMainWindow() override;
 
     // Destroyed in reverse order: the tool windows and the front panel, which show the session,

@@ -296,7 +296,10 @@ void FrontPanel::setProgressVisible(bool visible) {
     m_progressBar->setVisible(visible);
 }
 
-void FrontPanel::setProgressWidth(int twips) {
+void FrontPanel::setProgress(int copied, int total) {
+    // The bar's full width: 1800 twips, so 6 twips for each of the grid's 300 rows.
+    constexpr int kFullTwips = 1800;
+    const int twips = total > 0 ? kFullTwips * qBound(0, copied, total) / total : 0;
     m_progressBar->resize(px(twips), m_progressBar->height());
 }
 

@@ -49,8 +49,8 @@ public:
     void setInputSwitchEnabled(int n, bool enabled);
     /// Shows or hides the "Loading " label and the progress bar.
     void setProgressVisible(bool visible);
-    /// Sets the progress bar's width in twips (0 to 1800).
-    void setProgressWidth(int twips);
+    /// Shows `copied` of `total` lines copied by a start in the progress bar.
+    void setProgress(int copied, int total);
 
     // --- engine::IoPanel -----------------------------------------------------------------------
 

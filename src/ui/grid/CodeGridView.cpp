@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CodeGridView.h"
 
-#include "VirtualKey.h"
+#include "KeyTranslation.h"
 #include "engine/AddressMap.h"
 #include "ui/common/Twips.h"
 
@@ -72,9 +72,9 @@ QPoint CodeGridView::lineNumberCenter(int row) const {
 
 void CodeGridView::applyAppearance() {
     const CodeGrid& grid = m_model.grid();
-    verticalHeader()->setFixedWidth(px(grid.columnWidth(0)));
+    verticalHeader()->setFixedWidth(grid.columnWidth(0));
     for (int col = 1; col < grid.columnCount(); ++col) {
-        setColumnWidth(col - 1, px(grid.columnWidth(col)));
+        setColumnWidth(col - 1, grid.columnWidth(col));
     }
     setEnabled(grid.enabled() || m_browsable);
 }
@@ -110,24 +110,24 @@ void CodeGridView::showCursor() {
 
 void CodeGridView::keyPressEvent(QKeyEvent* event) {
     event->accept();
-    const int shift = shiftState(*event);
-    if ((shift & editor::KeyMod::Ctrl) != 0 && m_editor.grid().enabled()) {
-        switch (virtualKeyCode(*event)) {
-        case editor::Key::C:
+    const editor::KeyPress key = translateKey(*event);
+    const editor::KeyMods mods = translateModifiers(*event);
+    if (mods.has(editor::KeyMod::Ctrl) && m_editor.grid().enabled()) {
+        if (key == editor::KeyPress::letter('C')) {
             emit copyRequested();
             return;
-        case editor::Key::X:
+        }
+        if (key == editor::KeyPress::letter('X')) {
             emit cutRequested();
             return;
-        case editor::Key::V:
+        }
+        if (key == editor::KeyPress::letter('V')) {
             emit pasteRequested();
             return;
-        default:
-            break;
         }
     }
     // Every other key goes to the editor, which also makes the grid's own cursor movement.
-    m_editor.pressKey(virtualKeyCode(*event), shift);
+    m_editor.pressKey(key, mods);
 }
 
 std::pair<int, int> CodeGridView::cellAt(const QPoint& pos) const {

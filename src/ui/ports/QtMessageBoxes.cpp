@@ -7,7 +7,8 @@
 namespace rungbox::ui {
 
 using platform::BoxAnswer;
-namespace BoxStyle = platform::BoxStyle;
+using platform::BoxButtons;
+using platform::BoxIcon;
 
 namespace {
 
@@ -15,44 +16,46 @@ QString fromView(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QMessageBox::Icon iconOf(int style) {
-    switch (BoxStyle::icon(style)) {
-    case BoxStyle::Critical:
+QMessageBox::Icon iconOf(BoxIcon icon) {
+    switch (icon) {
+    case BoxIcon::Critical:
         return QMessageBox::Critical;
-    case BoxStyle::Question:
+    case BoxIcon::Question:
         return QMessageBox::Question;
-    case BoxStyle::Exclamation:
+    case BoxIcon::Exclamation:
         return QMessageBox::Warning;
-    default:
-        return QMessageBox::NoIcon;
+    case BoxIcon::None:
+        break;
     }
+    return QMessageBox::NoIcon;
 }
 
 } // namespace
 
-BoxAnswer QtMessageBoxes::show(std::string_view text, int style, std::string_view title) {
+BoxAnswer QtMessageBoxes::show(std::string_view text, platform::BoxStyle style,
+                               std::string_view title) {
     QString message = fromView(text);
     message.replace(QLatin1String("\r\n"), QLatin1String("\n"));
 
-    QMessageBox box(iconOf(style), fromView(title), message, QMessageBox::NoButton, m_parent);
+    QMessageBox box(iconOf(style.icon), fromView(title), message, QMessageBox::NoButton, m_parent);
     box.setWindowModality(Qt::ApplicationModal);
     // Esc and the frame's close button click the escape button. A question with Yes and No has
     // none that fits, so it gets an invisible one of its own: closing the box is no answer.
     QPushButton* dismiss = nullptr;
-    switch (BoxStyle::buttons(style)) {
-    case BoxStyle::YesNoCancel:
+    switch (style.buttons) {
+    case BoxButtons::YesNoCancel:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         box.setDefaultButton(QMessageBox::Yes);
         box.setEscapeButton(QMessageBox::Cancel);
         break;
-    case BoxStyle::YesNo:
+    case BoxButtons::YesNo:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
         dismiss = box.addButton(QString(), QMessageBox::RejectRole);
         dismiss->hide();
         box.setEscapeButton(dismiss);
         break;
-    default:
+    case BoxButtons::Ok:
         box.setStandardButtons(QMessageBox::Ok);
         box.setDefaultButton(QMessageBox::Ok);
         box.setEscapeButton(QMessageBox::Ok);
@@ -73,14 +76,15 @@ BoxAnswer QtMessageBoxes::show(std::string_view text, int style, std::string_vie
         break;
     }
     // The box went without one of its visible buttons.
-    switch (BoxStyle::buttons(style)) {
-    case BoxStyle::YesNoCancel:
+    switch (style.buttons) {
+    case BoxButtons::YesNoCancel:
         return BoxAnswer::Cancel;
-    case BoxStyle::YesNo:
+    case BoxButtons::YesNo:
         return BoxAnswer::Dismissed;
-    default:
-        return BoxAnswer::Ok;
+    case BoxButtons::Ok:
+        break;
     }
+    return BoxAnswer::Ok;
 }
 
 } // namespace rungbox::ui

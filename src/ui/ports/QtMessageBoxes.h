@@ -16,8 +16,9 @@ public:
     void setParentWidget(QWidget* parent) { m_parent = parent; }
 
     /// A modal box with the style's icon and buttons; Yes is the default button of a question.
-    /// Closing a question box without a button counts as No, or as Cancel when it offers Cancel.
-    platform::BoxAnswer show(std::string_view text, int style, std::string_view title) override;
+    /// Closing a question box without a button answers Dismissed, or Cancel when it offers Cancel.
+    platform::BoxAnswer show(std::string_view text, platform::BoxStyle style,
+                             std::string_view title) override;
 
 private:
     QPointer<QWidget> m_parent;

@@ -1,7 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "VirtualKey.h"
-
-#include "editor/Editor.h"
+#include "KeyTranslation.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -16,7 +14,8 @@ namespace {
 constexpr quint32 kXFirstDigitKey = 10;
 constexpr quint32 kXZeroKey = 19;
 
-namespace Key = editor::Key;
+using editor::Key;
+using editor::KeyPress;
 
 // The symbols Shift gives on the digit keys 0 to 9 of a US keyboard.
 constexpr std::array<int, 10> kShiftedDigits = {
@@ -41,23 +40,21 @@ int digitFromShiftedSymbol(int key) {
     return -1;
 }
 
-// The keys that are neither digits nor letters, with the virtual key codes the editor takes.
+// The keys that are neither digits nor letters, as the editor names them. Keys not listed
+// (Tab, Escape, the function keys, ...) are Other.
 struct NamedKey {
     int qtKey;
-    int code;
+    Key key;
 };
 
-constexpr std::array<NamedKey, 21> kNamedKeys{{
-    {Qt::Key_Backspace, Key::Back},
-    {Qt::Key_Tab, Key::Tab},
-    {Qt::Key_Backtab, Key::Tab},
-    {Qt::Key_Return, Key::Return},
-    {Qt::Key_Enter, Key::Return},
-    {Qt::Key_Shift, Key::ShiftKey},
-    {Qt::Key_Control, Key::Control},
-    {Qt::Key_Alt, Key::Menu},
-    {Qt::Key_AltGr, Key::Menu},
-    {Qt::Key_Escape, Key::Escape},
+constexpr std::array<NamedKey, 18> kNamedKeys{{
+    {Qt::Key_Backspace, Key::Backspace},
+    {Qt::Key_Return, Key::Enter},
+    {Qt::Key_Enter, Key::Enter},
+    {Qt::Key_Shift, Key::Shift},
+    {Qt::Key_Control, Key::Ctrl},
+    {Qt::Key_Alt, Key::Alt},
+    {Qt::Key_AltGr, Key::Alt},
     {Qt::Key_Space, Key::Space},
     {Qt::Key_PageUp, Key::PageUp},
     {Qt::Key_PageDown, Key::PageDown},
@@ -71,65 +68,61 @@ constexpr std::array<NamedKey, 21> kNamedKeys{{
     {Qt::Key_Delete, Key::Delete},
 }};
 
-int namedKeyCode(int key) {
+Key namedKey(int qtKey) {
     for (const NamedKey& named : kNamedKeys) {
-        if (named.qtKey == key) {
-            return named.code;
+        if (named.qtKey == qtKey) {
+            return named.key;
         }
     }
-    if (key >= Qt::Key_F1 && key <= Qt::Key_F12) {
-        return Key::F1 + (key - Qt::Key_F1);
-    }
-    return 0;
+    return Key::Other;
+}
+
+char digitChar(int digit) {
+    return static_cast<char>('0' + digit);
 }
 
 } // namespace
 
-int virtualKeyCode(const QKeyEvent& event, bool byScanCode) {
+KeyPress translateKey(const QKeyEvent& event, bool byScanCode) {
     const int key = event.key();
     const bool keypad = event.modifiers().testFlag(Qt::KeypadModifier);
 
     if (key >= Qt::Key_0 && key <= Qt::Key_9) {
-        return (keypad ? Key::Numpad0 : Key::Digit0) + (key - Qt::Key_0);
+        const char digit = digitChar(key - Qt::Key_0);
+        return keypad ? KeyPress::keypadDigit(digit) : KeyPress::digit(digit);
     }
     if (key >= Qt::Key_A && key <= Qt::Key_Z) {
-        return key; // Qt's letter keys are the upper-case character codes already.
+        return KeyPress::letter(static_cast<char>('A' + (key - Qt::Key_A)));
     }
     if (!keypad) {
         const quint32 scanCode = event.nativeScanCode();
-        if (byScanCode && scanCode != 0) {
-            const int digit = digitFromScanCode(scanCode);
-            if (digit >= 0) {
-                return Key::Digit0 + digit;
-            }
-        } else {
-            const int digit = digitFromShiftedSymbol(key);
-            if (digit >= 0) {
-                return Key::Digit0 + digit;
-            }
+        const int digit =
+            byScanCode && scanCode != 0 ? digitFromScanCode(scanCode) : digitFromShiftedSymbol(key);
+        if (digit >= 0) {
+            return KeyPress::digit(digitChar(digit));
         }
     }
-    return namedKeyCode(key);
+    return namedKey(key);
 }
 
-int virtualKeyCode(const QKeyEvent& event) {
+KeyPress translateKey(const QKeyEvent& event) {
     static const bool onXcb = QGuiApplication::platformName() == QLatin1String("xcb");
-    return virtualKeyCode(event, onXcb);
+    return translateKey(event, onXcb);
 }
 
-int shiftState(const QKeyEvent& event) {
+editor::KeyMods translateModifiers(const QKeyEvent& event) {
     const Qt::KeyboardModifiers mods = event.modifiers();
-    int state = 0;
+    editor::KeyMods held;
     if (mods.testFlag(Qt::ShiftModifier)) {
-        state |= editor::KeyMod::Shift;
+        held = held | editor::KeyMod::Shift;
     }
     if (mods.testFlag(Qt::ControlModifier)) {
-        state |= editor::KeyMod::Ctrl;
+        held = held | editor::KeyMod::Ctrl;
     }
     if (mods.testFlag(Qt::AltModifier)) {
-        state |= editor::KeyMod::Alt;
+        held = held | editor::KeyMod::Alt;
     }
-    return state;
+    return held;
 }
 
 } // namespace rungbox::ui
