@@ -65,7 +65,7 @@ void printHelp() {
            "Exit status:\n"
            "  0  the script ran to its end\n"
            "  1  wrong command line, script line not understood, script not read, file not\n"
-           "     loaded, save failed, VCD file not written\n"
+           "     loaded, save failed, VCD file or standard output not written\n"
            "  2  a press could not start the run\n"
            "  3  a program error stopped the run\n"
            "  4  an expect line did not read what it expected\n"
@@ -83,6 +83,8 @@ int cannotRead(const std::string& what, int error) {
     return rungbox::sim::Exit::Usage;
 }
 
+int runCommandLine(int argc, char** argv);
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -91,6 +93,20 @@ int main(int argc, char** argv) {
     // Set before any other use of the standard streams.
     std::ios::sync_with_stdio(false);
 
+    const int status = runCommandLine(argc, argv);
+    // Output that could not be written (a full disk, a closed pipe) is a failure like any
+    // other: the caller reads the results from it. The stream fails at its first lost write
+    // and tries no more, so the operating system's reason is long gone by now.
+    if (!std::cout.flush()) {
+        std::cerr << "rungbox-sim: cannot write the standard output\n";
+        return status == rungbox::sim::Exit::Ok ? rungbox::sim::Exit::Usage : status;
+    }
+    return status;
+}
+
+namespace {
+
+int runCommandLine(int argc, char** argv) {
     if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
         printHelp();
         return rungbox::sim::Exit::Ok;
@@ -144,3 +160,5 @@ int main(int argc, char** argv) {
     }
     return status;
 }
+
+} // namespace

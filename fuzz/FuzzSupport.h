@@ -7,6 +7,7 @@
 #include "files/DiskFileSystem.h"
 #include "files/FileCommands.h"
 #include "platform/Platform.h"
+#include "support/NullPorts.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -25,28 +26,8 @@ inline void require(bool ok, const char* what) {
     }
 }
 
-class NullPanel : public engine::IoPanel {
-public:
-    std::uint16_t switches = 0;
-    std::uint16_t inputSwitches() const override { return switches; }
-    void uncheckInputSwitch(int n) override {
-        switches = static_cast<std::uint16_t>(switches & ~(1U << n));
-    }
-    void setInputLamp(int, bool) override {}
-    void setOutputLamp(int, bool) override {}
-    void setTimerDisplay(int, std::string_view) override {}
-    void setCounterDisplay(int, std::string_view) override {}
-    void setRunLamp(bool) override {}
-};
-
-class NullWindow : public platform::RunWindow {
-public:
-    void setFileMenuEnabled(bool) override {}
-    void setModuleMenuEnabled(bool) override {}
-    void setInputSwitchEnabled(int, bool) override {}
-    void setProgressVisible(bool) override {}
-    void setProgress(int, int) override {}
-};
+using test::NullPanel;
+using test::NullWindow;
 
 /// Remembers every message; answers OK, and No to questions.
 class CountingBoxes : public platform::MessageBoxes {
@@ -73,19 +54,6 @@ public:
         error = {30, "Read-only file system"};
         return nullptr;
     }
-};
-
-class FixedDialog : public platform::FileDialog {
-public:
-    std::optional<std::string> askSavePath(std::string_view, std::string_view) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> askOpenPath(std::string_view) override { return "fuzz.PLC"; }
-};
-
-class NullShell : public platform::MainWindowShell {
-public:
-    void closeMainWindow() override {}
 };
 
 /// Checks what no operation may ever change: 300 rows, the headings and the line numbers.

@@ -6,6 +6,7 @@
 // and the run started as the lamp-button would.
 
 #include "platform/Platform.h"
+#include "support/NullPorts.h"
 #include "support/WindowParts.h"
 #include "ui/app/MainWindow.h"
 
@@ -66,16 +67,8 @@ private:
                                                              : platform::BoxAnswer::No;
         }
     };
-    // The tools never load or save: every dialog is cancelled.
-    struct CancelledDialog : platform::FileDialog {
-        std::optional<std::string> askSavePath(std::string_view, std::string_view) override {
-            return std::nullopt;
-        }
-        std::optional<std::string> askOpenPath(std::string_view) override { return std::nullopt; }
-    };
-
     PrintedBoxes m_boxes;
-    CancelledDialog m_dialog;
+    test::FixedDialog m_dialog; // the tools never load or save: every dialog is cancelled
     ui::MainWindow m_window{m_boxes, m_dialog};
 };
 

@@ -42,6 +42,16 @@ editor::KeyMods fuzzMods(FuzzedDataProvider& in) {
     return mods;
 }
 
+int cellsWithText(const editor::CodeGrid& grid) {
+    int count = 0;
+    for (int r = 1; r <= editor::kLastLine; ++r) {
+        for (int c = editor::kCodeCol; c <= editor::kSetValueCol; ++c) {
+            count += grid.text(r, c).empty() ? 0 : 1;
+        }
+    }
+    return count;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -99,11 +109,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         case 4: {
             const int usedBefore = editor.lastUsedLine();
             const std::string line299 = grid.text(editor::kLastLine, editor::kCodeCol);
+            const int textsBefore = cellsWithText(grid);
             editor.insertLine();
             if (usedBefore == editor::kLastLine) {
                 fuzz::require(grid.text(editor::kLastLine, editor::kCodeCol) == line299,
                               "an insert with line 299 used changes nothing");
             }
+            fuzz::require(cellsWithText(grid) == textsBefore, "an insert overwrites no text");
             break;
         }
         case 5:

@@ -18,12 +18,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     editor::CodeGrid grid;
     editor::setUpGrid(grid);
     editor::Editor editor(grid);
-    fuzz::FixedDialog dialog;
+    fuzz::NullWindow window;
+    window.openPath = "fuzz.PLC";
     fuzz::CountingBoxes boxes;
     fuzz::MemoryFileSystem fileSystem;
     fileSystem.bytes.assign(reinterpret_cast<const char*>(data), size);
-    fuzz::NullShell shell;
-    files::FileCommands commands(editor, controller, dialog, boxes, fileSystem, shell);
+    files::FileCommands commands(editor, controller, window, boxes, fileSystem, window);
 
     const bool loaded = commands.load();
     fuzz::requireGridShape(grid);
@@ -36,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         editor::CodeGrid copy;
         editor::setUpGrid(copy);
         editor::Editor copyEditor(copy);
-        files::FileCommands copyCommands(copyEditor, controller, dialog, boxes, fileSystem, shell);
+        files::FileCommands copyCommands(copyEditor, controller, window, boxes, fileSystem, window);
         fuzz::require(copyCommands.load(), "a written file loads");
         fuzz::requireGridShape(copy);
         bool saved = true; // still within the cells the save wrote

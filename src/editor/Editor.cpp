@@ -201,6 +201,16 @@ int Editor::lastUsedLine() const {
     return 0;
 }
 
+int Editor::lastLineWithText() const {
+    for (int k = kLastLine; k >= 1; --k) {
+        const LineCells cells = readLine(m_grid, k);
+        if (std::any_of(cells.begin(), cells.end(), [](const auto& t) { return !t.empty(); })) {
+            return k;
+        }
+    }
+    return 0;
+}
+
 bool Editor::undo() {
     if (!m_history.undo(m_grid)) {
         return false;
@@ -261,9 +271,9 @@ PasteResult Editor::paste(std::string_view text) {
 
     const int count = static_cast<int>(lines->size());
     const int r = m_grid.line();
-    const int last = lastUsedLine();
-    // The pasted lines fill lines r onwards and push the program's lines from r on down by
-    // `count`; neither may go past line 299.
+    const int last = lastLineWithText();
+    // The pasted lines fill lines r onwards and push the lines from r on down by `count`, text
+    // below the program included; neither may go past line 299.
     if (std::max(last, r - 1) + count > kLastLine) {
         return PasteResult::NoRoom;
     }
@@ -282,15 +292,17 @@ PasteResult Editor::paste(std::string_view text) {
 
 void Editor::insertLine() {
     const int r = m_grid.line();
-    const int last = lastUsedLine();
+    // Text below the program (a location typed ahead, say) moves along rather than be
+    // overwritten by the line moving down onto it.
+    const int last = lastLineWithText();
     if (last >= kLastLine) {
-        // Line 299 is used: moving it down would need a line 300. Refuse the insertion rather
-        // than lose the program's last line.
+        // Line 299 holds text: moving it down would need a line 300. Refuse the insertion rather
+        // than lose it.
         return;
     }
     m_history.begin(m_grid);
     // Lines r to last move down by one, the lowest first so that no line is overwritten
-    // before it has moved. A line below the program is overwritten, whatever it holds.
+    // before it has moved.
     for (int i = last; i >= r; --i) {
         writeLine(m_grid, i + 1, readLine(m_grid, i));
     }

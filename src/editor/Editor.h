@@ -88,15 +88,17 @@ public:
     /// copyLines, and then removes the selected lines as Delete does (one undo step).
     std::optional<std::string> cutLines();
     /// Pastes `text`. Text in the clipboard's line form is inserted as whole lines before the
-    /// current line (the lines from there on move down), the pasted lines then selected; when
-    /// that would push a used line past line 299 nothing changes and NoRoom is answered. Other
+    /// current line (the lines from there down to lastLineWithText move down), the pasted lines
+    /// then selected; when that would push a line holding text past line 299 nothing changes and
+    /// NoRoom is answered. Other
     /// text is typed into the current cell under its typing rules. One undo step; marks the
     /// program changed when something changed.
     PasteResult paste(std::string_view text);
 
-    /// Inserts a blank line at the current line; the lines from there down to the last used line
-    /// move down by one and the cursor moves with the line it was on. When line 299 is used there
-    /// is no room: nothing moves, nothing is written and the cursor stays.
+    /// Inserts a blank line at the current line; the lines from there down to lastLineWithText
+    /// move down by one and the cursor moves with the line it was on, so that no text below the
+    /// program is overwritten. When line 299 holds text there is no room: nothing moves, nothing
+    /// is written and the cursor stays.
     void insertLine();
     /// Removes the line at the current line; the lines below it down to the last used line move up
     /// by one. The cursor stays on its line, with the selection collapsed.
@@ -106,6 +108,8 @@ public:
 
     /// The highest-numbered line whose code cell is not empty; 0 when there is none.
     int lastUsedLine() const;
+    /// The highest-numbered line with text in any of its three cells; 0 when there is none.
+    int lastLineWithText() const;
 
 private:
     CodeGrid& m_grid;

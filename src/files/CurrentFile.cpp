@@ -19,12 +19,13 @@ std::string windowTitle(std::string_view path, bool edited) {
     return fileName(path) + (edited ? "*" : "") + " - " + std::string(kWindowTitle);
 }
 
-void CurrentFile::set(std::string path, const editor::CodeGrid& grid) {
+void CurrentFile::set(std::string path, const editor::CodeGrid& grid, int cellsInFile) {
     m_path = std::move(path);
     m_cells.clear();
     for (int line = 1; line <= kLastLine; ++line) {
         for (int col = kCodeCol; col <= kSetValueCol; ++col) {
-            m_cells.push_back(grid.text(line, col));
+            const bool inFile = static_cast<int>(m_cells.size()) < cellsInFile;
+            m_cells.push_back(inFile ? grid.text(line, col) : std::string());
         }
     }
 }

@@ -29,8 +29,11 @@ public:
     const std::string& path() const { return m_path; }
     bool hasPath() const { return !m_path.empty(); }
 
-    /// `grid` was loaded from or saved to `path` (empty: a new program without a file).
-    void set(std::string path, const editor::CodeGrid& grid);
+    /// `grid` was loaded from or saved to `path` (empty: a new program without a file). The file
+    /// holds the first `cellsInFile` cells in file order (code, location, set value, then the
+    /// next line); cells after them count as empty, as the next load leaves them.
+    void set(std::string path, const editor::CodeGrid& grid,
+             int cellsInFile = 3 * editor::kLastLine);
 
     /// True when a code line's cells in `grid` differ from what was loaded or saved.
     bool differs(const editor::CodeGrid& grid) const;

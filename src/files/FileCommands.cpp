@@ -74,9 +74,16 @@ bool FileCommands::writeProgram(const std::string& path, std::string_view comman
     const CellPos rest = cellAfterSave(grid);
     m_editor.grid().setLine(rest.row);
     m_editor.grid().setColumn(rest.col);
-    m_editor.setCodeChanged(false);
-    m_currentFile.set(path, grid);
+    // Text after END is not in the file: the program is not what was saved, so it keeps its
+    // changed flag and its title mark, and the user is told why.
+    const bool whole = !holdsTextAfterEnd(grid);
+    m_editor.setCodeChanged(!whole);
+    m_currentFile.set(path, grid, savedCellCount(grid));
     m_recentFiles.add(path);
+    if (!whole) {
+        m_boxes.show(kTextAfterEndNotSaved, BoxStyle::Exclamation,
+                     platform::kAppTitle);
+    }
     return true;
 }
 
@@ -170,8 +177,9 @@ bool FileCommands::askToSave(bool withCancel) {
     switch (m_boxes.show(kSaveQuestion, style, platform::kAppTitle)) {
     case BoxAnswer::Yes:
         // The user asked for the program to be kept: if it was not saved (dialog cancelled or the
-        // write failed) the command stops rather than throw the program away.
-        return saveAs();
+        // write failed, or text after END stayed out of the file) the command stops rather than
+        // throw the program away.
+        return saveAs() && !m_editor.codeChanged();
     case BoxAnswer::No:
         return true;
     default:

@@ -19,6 +19,12 @@ inline constexpr std::string_view kPlcFilter = "PLC file (*.PLC)|*.PLC";
 /// The name the save dialog proposes.
 inline constexpr std::string_view kDefaultFileName = "default.PLC";
 
+/// Shown after a save when cells after the END line hold text: the file ends at END, so the
+/// program stays marked as changed.
+inline constexpr std::string_view kTextAfterEndNotSaved =
+    "The file ends at the END line: the text on the lines after END was not saved.\r\n"
+    "Move it above END to keep it in the file.";
+
 /// The two lines of the save question, joined by CR LF.
 inline constexpr std::string_view kSaveQuestion =
     "The ladder code has changed.\r\nDo you want to save the ladder code?";
@@ -33,9 +39,11 @@ public:
 
     /// File > Save As. Writes the program atomically: the chosen file is replaced only by a
     /// complete new file. The dialog proposes the current file (default.PLC when there is none).
-    /// Answers true when the program was saved, which makes the chosen file the current one and
+    /// Answers true when the file was written, which makes the chosen file the current one and
     /// the most recent; a cancelled dialog or a failure (with its message) answers false and
-    /// leaves `codeChanged` and the current file as they were.
+    /// leaves `codeChanged` and the current file as they were. The file holds the program up to
+    /// its END line: when cells after it hold text, kTextAfterEndNotSaved is shown and the
+    /// program stays changed (flag and title mark), since that text is not in the file.
     bool saveAs();
 
     /// File > Save: writes the program over the current file, atomically as Save As does;
@@ -65,7 +73,8 @@ public:
     bool confirmClose();
 
     /// The save question. Answers true to go on; false to stop (Cancel, or Yes with a save that
-    /// did not complete). `withCancel` offers the Cancel button.
+    /// did not complete or left text after END out of the file). `withCancel` offers the Cancel
+    /// button.
     bool askToSave(bool withCancel);
 
     /// The file the program was last loaded from or saved to, and the window title naming it.

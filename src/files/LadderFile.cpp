@@ -137,6 +137,21 @@ CellPos cellAfterSave(const editor::CodeGrid& grid) {
     return walkSavedCells(grid, [](const std::string&) {});
 }
 
+int savedCellCount(const editor::CodeGrid& grid) {
+    int written = 0;
+    walkSavedCells(grid, [&](const std::string&) { ++written; });
+    return written;
+}
+
+bool holdsTextAfterEnd(const editor::CodeGrid& grid) {
+    for (int k = savedCellCount(grid); k < kMaxCellFields; ++k) {
+        if (!grid.text(1 + k / 3, kCodeCol + k % 3).empty()) {
+            return true;
+        }
+    }
+    return false;
+}
+
 LadderFileContents readLadderFile(std::string_view bytes) {
     LadderFileContents contents;
     FieldReader reader(bytes);

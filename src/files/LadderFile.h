@@ -45,6 +45,13 @@ std::string cellLine(const std::string& text);
 /// The whole file for the program in `grid`: ladderFileLines, each line ended by CR LF.
 std::string writeLadderFile(const editor::CodeGrid& grid);
 
+/// How many cells ladderFileLines writes for `grid` (1 to kMaxCellFields).
+int savedCellCount(const editor::CodeGrid& grid);
+
+/// True when a cell after the ones ladderFileLines writes holds text: a save leaves it out of the
+/// file, so the next load would not bring it back.
+bool holdsTextAfterEnd(const editor::CodeGrid& grid);
+
 /// Where the walk of a save leaves the grid's current cell: on the cell after the first "END"
 /// cell, or on the set-value cell of line 299.
 CellPos cellAfterSave(const editor::CodeGrid& grid);

@@ -318,9 +318,11 @@ LayoutBuilder::Value LayoutBuilder::combine(NodeKind kind, const Value& left, co
     // AND and OR extend a run of their own kind; a BLK always makes a block of its own, so that
     // the block it joins can be shown.
     if (join < 0 && left.node >= 0 && left.rung < 0) {
-        Node& node = m_nodes[static_cast<std::size_t>(left.node)];
-        if (node.kind == kind && node.element < 0) {
-            node.children.push_back(input(right));
+        const Node& run = m_nodes[static_cast<std::size_t>(left.node)];
+        if (run.kind == kind && run.element < 0) {
+            // input() may add a node, which can move the nodes: the run is found again after.
+            const int child = input(right);
+            m_nodes[static_cast<std::size_t>(left.node)].children.push_back(child);
             return Value{left.node, -1, -1, line};
         }
     }

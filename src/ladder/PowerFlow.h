@@ -7,9 +7,10 @@
 // A contact is closed when its relay, timer or counter done flag is on (off for a NOT contact),
 // read after the scan completed. A wire carries power when a path of closed contacts leads to it
 // from the left rail. A scan runs its lines in order, so a contact read early in a scan may have
-// changed by the scan's end; a coil therefore shows the value the scan wrote: an OUT or OUT NOT
-// that is the last line writing its relay shows that relay (on for OUT, off for OUT NOT), and
-// any other coil shows the power of the wire feeding it.
+// changed by the scan's end. A coil is energised when power reaches it, OUT NOT included (its
+// relay then goes off); an OUT or OUT NOT that is the last line writing its relay reads that
+// power back from the relay the scan wrote (energised while an OUT's relay is on, or an OUT
+// NOT's relay is off), and any other coil shows the power of the wire feeding it.
 
 #include "Layout.h"
 #include "engine/Controller.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TextDiagram.h"
 
-#include "engine/LineSyntax.h"
+#include "Labels.h"
 
 #include <algorithm>
 #include <cassert>
@@ -67,11 +67,10 @@ private:
     std::vector<std::string> m_lines;
 };
 
-std::string marked(const Element& el, bool active, std::string label) {
-    if (el.problem != Problem::None) {
-        return "!" + label;
-    }
-    return active ? "*" + label : label;
+// A closed contact or energised coil has "*" before its label, also when the label carries the
+// "!" of a problem.
+std::string marked(const Element& el, bool active) {
+    return (active ? "*" : "") + shownLabel(el);
 }
 
 void drawContact(Canvas& canvas, const Element& el, bool active) {
@@ -94,7 +93,7 @@ void drawContact(Canvas& canvas, const Element& el, bool active) {
     }
     const std::string body = {in, in, '|', el.form.negated ? '/' : ' ', '|', out, out};
     canvas.put(line, x + 1, body);
-    canvas.centre(line - 1, x + 1, 7, marked(el, active, operandLabel(el)));
+    canvas.centre(line - 1, x + 1, 7, marked(el, active));
 }
 
 void drawCoil(Canvas& canvas, const Element& el, bool active) {
@@ -110,33 +109,16 @@ void drawCoil(Canvas& canvas, const Element& el, bool active) {
     body[8] = ')';
     canvas.put(line, x, body);
     canvas.hline(line, x - 1, x - 1, in);
-    const std::string label = (el.form.op == OpCode::Difu ? "DIFU " : "") + operandLabel(el);
-    canvas.centre(line - 1, x, 15, marked(el, active, label));
+    canvas.centre(line - 1, x, 15, marked(el, active));
 }
 
 void drawBox(Canvas& canvas, const Element& el, const PowerFlow* flow, int value) {
     const int x = xOf(el.cell.col) + 1;
     const int top = 2 * el.cell.row;
     const int bottom = top + 2 * el.cell.height - 1;
-    std::string title;
-    std::vector<std::string> info;
-    switch (el.kind) {
-    case ElementKind::Timer:
-        title = "TIM " + std::to_string(el.number);
-        info = {"#" + std::to_string(el.setValue), flow ? engine::timerText(value) : ""};
-        break;
-    case ElementKind::Counter:
-        title = "CNT " + std::to_string(el.number);
-        info = {"#" + std::to_string(el.setValue), flow ? std::to_string(value) : ""};
-        break;
-    default:
-        title = "SFT";
-        info = {std::to_string(el.number), "to " + std::to_string(el.setValue)};
-        break;
-    }
-    if (el.problem != Problem::None) {
-        title = "!" + title;
-    }
+    const std::string title = shownLabel(el);
+    const std::vector<std::string> info =
+        boxLines(el, flow != nullptr ? std::optional(value) : std::nullopt);
     const std::string border(kBoxInterior, '-');
     canvas.put(top, x + 1, "+" + border + "+");
     canvas.put(top, x + 2, title.substr(0, kBoxInterior));
@@ -255,8 +237,7 @@ std::string textDiagram(const Layout& layout, const PowerFlow* flow) {
         }
         for (const int e : rung.marks) {
             const Element& el = elements[static_cast<std::size_t>(e)];
-            out += std::string(kMargin, ' ') + "! line " + std::to_string(el.line) + " \"" +
-                   el.code + "\": " + problemText(el) + "\n";
+            out += std::string(kMargin, ' ') + markLine(el) + "\n";
         }
     }
     if (!layout.ended()) {

@@ -22,8 +22,10 @@
 // element drawn in place despite its problem. A diagram without END ends with "(no END)".
 //
 // During a run, horizontal wires that carry power are drawn with `=` instead of `-`, a label
-// starting with `*` marks a closed contact or an energised coil, and the boxes show their
-// present values (timers in seconds as the timer display shows them, counters in counts).
+// starting with `*` marks a closed contact or a coil that power reaches (PowerFlow::active; an
+// OUT NOT coil so marked has switched its relay off), before any `!` ("*!?"), and the boxes
+// show their present values (timers in seconds as the timer display shows them, counters in
+// counts).
 
 #include "Layout.h"
 #include "PowerFlow.h"

@@ -3,11 +3,10 @@
 
 #include "engine/AddressMap.h"
 #include "session/LadderDiagram.h"
-#include "trace/VcdWriter.h"
+#include "trace/VcdFile.h"
 
 #include <algorithm>
 #include <optional>
-#include <sstream>
 
 #include <utility>
 #include <vector>
@@ -198,11 +197,8 @@ void Runner::recordRuns() {
 }
 
 bool Runner::writeVcd(const std::string& path) {
-    std::ostringstream text;
-    trace::VcdWriter(text).write(m_session.tracing().recorder());
     platform::FileError error;
-    auto file = m_fileSystem.beginSave(path, error);
-    if (!file || !file->write(text.str(), error) || !file->commit(error)) {
+    if (!trace::saveVcd(m_session.tracing().recorder(), m_fileSystem, path, error)) {
         m_err << "rungbox-sim: cannot write " << path << ": " << error.description << '\n';
         return false;
     }
@@ -295,12 +291,13 @@ int Runner::expect(const Command& command, int lineNumber) {
         actual = m_panel.counterDisplay(command.number);
         break;
     case Observed::Plant: {
-        subject = "plant " + command.key;
+        subject = "plant " + shownWord(command.key);
         const machines::Plant* plant = m_session.modules().plant();
         const std::optional<std::string> value =
             plant == nullptr ? std::nullopt : plantWord(plant->stateLine(), command.key);
         if (!value) {
-            return complain(lineNumber, "expect plant: the plant line has no word " + command.key +
+            return complain(lineNumber, "expect plant: the plant line has no word " +
+                                            shownWord(command.key) +
                                             (plant == nullptr ? " (no module)" : ""));
         }
         actual = *value;
@@ -312,7 +309,7 @@ int Runner::expect(const Command& command, int lineNumber) {
     }
     m_out.flush();
     m_err << "rungbox-sim: line " << lineNumber << ": expected " << subject << ' '
-          << command.expected << ", got " << actual << '\n';
+          << shownWord(command.expected) << ", got " << actual << '\n';
     m_err.flush();
     return Exit::ExpectFailed;
 }

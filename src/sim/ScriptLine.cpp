@@ -70,8 +70,25 @@ ScriptLine command(Command c) {
     return line;
 }
 
-std::string quoted(std::string_view word) {
-    return "\"" + std::string(word) + "\"";
+constexpr std::string_view kCut = "...";
+
+// Printable ASCII except the backslash, which starts an escape.
+std::string escapedBytes(std::string_view bytes) {
+    static constexpr char kHex[] = "0123456789abcdef";
+    std::string text;
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '\\') {
+            text += "\\\\";
+        } else if (byte >= 0x20 && byte < 0x7f) {
+            text += c;
+        } else {
+            text += "\\x";
+            text += kHex[byte >> 4];
+            text += kHex[byte & 0xf];
+        }
+    }
+    return text;
 }
 
 // scan [K], tick [K], wait MS: one optional (or, for wait, required) count.
@@ -88,7 +105,7 @@ ScriptLine countCommand(CommandKind kind, const std::vector<std::string_view>& w
     if (words.size() == 2) {
         const auto count = plainNumber(words[1], 1, kMaxCount);
         if (!count) {
-            return error(usage + ", not " + quoted(words[1]));
+            return error(usage + ", not " + quotedWord(words[1]));
         }
         c.count = *count;
     }
@@ -115,7 +132,7 @@ std::optional<ScriptLine> machineCommand(const std::vector<std::string_view>& wo
         }
         const auto kind = machines::moduleKindNamed(words[1]);
         if (!kind) {
-            return error(usage + ", not " + quoted(words[1]));
+            return error(usage + ", not " + quotedWord(words[1]));
         }
         Command c;
         c.kind = CommandKind::Module;
@@ -150,7 +167,7 @@ std::optional<ScriptLine> machineCommand(const std::vector<std::string_view>& wo
     } else if (!gate && part == "stop") {
         c.hand = Hand::ConveyorStop;
     } else {
-        return error(usage + ", not " + quoted(part));
+        return error(usage + ", not " + quotedWord(part));
     }
     if (words.size() == 2) {
         if (c.hand == Hand::GateCar) {
@@ -161,7 +178,7 @@ std::optional<ScriptLine> machineCommand(const std::vector<std::string_view>& wo
     }
     const auto state = plainNumber(words[2], 0, 1);
     if (!state) {
-        return error(usage + ", not " + quoted(words[2]));
+        return error(usage + ", not " + quotedWord(words[2]));
     }
     c.on = *state == 1;
     return command(c);
@@ -245,7 +262,7 @@ ScriptLine expectCommand(const std::vector<std::string_view>& words) {
         c.expected = words[3];
         return command(std::move(c));
     }
-    return error(usage + ", not " + quoted(what));
+    return error(usage + ", not " + quotedWord(what));
 }
 
 // relay A, unforce A: one relay address.
@@ -257,7 +274,7 @@ ScriptLine addressCommand(CommandKind kind, const std::vector<std::string_view>&
     }
     const auto address = plainNumber(words[1], 0, engine::kLastRelay);
     if (!address) {
-        return error(usage + ", not " + quoted(words[1]));
+        return error(usage + ", not " + quotedWord(words[1]));
     }
     Command c;
     c.kind = kind;
@@ -274,7 +291,7 @@ ScriptLine lineCommand(CommandKind kind, const std::vector<std::string_view>& wo
     }
     const auto line = plainNumber(words[1], 1, engine::kLastCodeLine);
     if (!line) {
-        return error(usage + ", not " + quoted(words[1]));
+        return error(usage + ", not " + quotedWord(words[1]));
     }
     Command c;
     c.kind = kind;
@@ -283,6 +300,17 @@ ScriptLine lineCommand(CommandKind kind, const std::vector<std::string_view>& wo
 }
 
 } // namespace
+
+std::string shownWord(std::string_view word) {
+    const bool cut = word.size() > kShownWordBytes;
+    return escapedBytes(word.substr(0, kShownWordBytes)) + (cut ? std::string(kCut) : "");
+}
+
+std::string quotedWord(std::string_view word) {
+    const bool cut = word.size() > kShownWordBytes;
+    return "\"" + escapedBytes(word.substr(0, kShownWordBytes)) + "\"" +
+           (cut ? std::string(kCut) : "");
+}
 
 ScriptLine parseScriptLine(std::string_view text) {
     if (!text.empty() && text.back() == '\r') {
@@ -301,11 +329,11 @@ ScriptLine parseScriptLine(std::string_view text) {
         }
         const auto n = plainNumber(words[1], 0, engine::kInputCount - 1);
         if (!n) {
-            return error(usage + ", not switch " + quoted(words[1]));
+            return error(usage + ", not switch " + quotedWord(words[1]));
         }
         const auto state = plainNumber(words[2], 0, 1);
         if (!state) {
-            return error(usage + ", not state " + quoted(words[2]));
+            return error(usage + ", not state " + quotedWord(words[2]));
         }
         Command c;
         c.kind = CommandKind::In;
@@ -360,11 +388,11 @@ ScriptLine parseScriptLine(std::string_view text) {
         }
         const auto address = plainNumber(words[1], 0, engine::kLastRelay);
         if (!address) {
-            return error(usage + ", not address " + quoted(words[1]));
+            return error(usage + ", not address " + quotedWord(words[1]));
         }
         const auto state = plainNumber(words[2], 0, 1);
         if (!state) {
-            return error(usage + ", not state " + quoted(words[2]));
+            return error(usage + ", not state " + quotedWord(words[2]));
         }
         Command c;
         c.kind = CommandKind::Force;
@@ -387,7 +415,7 @@ ScriptLine parseScriptLine(std::string_view text) {
     if (name == "unbreak") {
         return lineCommand(CommandKind::Unbreak, words);
     }
-    return error("unknown command " + quoted(name));
+    return error("unknown command " + quotedWord(name));
 }
 
 } // namespace rungbox::sim

@@ -80,4 +80,16 @@ struct ScriptLine {
 /// digits only, no sign and no leading zero.
 ScriptLine parseScriptLine(std::string_view text);
 
+/// Longest part of a script word that a complaint repeats, in bytes: enough for any word the
+/// script language knows and for a file name, short enough to keep a complaint on one line.
+inline constexpr std::size_t kShownWordBytes = 40;
+
+/// A script word as a complaint on a terminal may show it: printable ASCII stays as it is, a
+/// backslash becomes "\\" and every other byte (control characters, ESC sequences, bytes
+/// above 127) "\xHH"; a word longer than kShownWordBytes is cut there and ends in "...".
+std::string shownWord(std::string_view word);
+
+/// shownWord in double quotes; the "..." of a cut word stands after the closing quote.
+std::string quotedWord(std::string_view word);
+
 } // namespace rungbox::sim

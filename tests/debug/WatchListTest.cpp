@@ -43,12 +43,13 @@ TEST(WatchEntry, ReadsRelaysTimersAndCountersInRange) {
 TEST(WatchList, RowsShowValueSetValueDoneAndForce) {
     test::RecordingPanel panel;
     engine::Controller plc(panel);
-    plc.setLadderTable(1, {"LD", 0, 0});
-    plc.setLadderTable(2, {"TIM", 2, 45});
+    plc.setLadderTable(1, {"TIM", 2, 45}); // the first line and the last are read too
+    plc.setLadderTable(2, {"LD", 0, 0});
     plc.setLadderTable(3, {"LD", 0, 0});
     plc.setLadderTable(4, {"LD", 1, 0});
     plc.setLadderTable(5, {"CNT", 1, 3});
     plc.setLadderTable(6, {"END", 0, 0});
+    plc.setLadderTable(299, {"CNT", 4, 7});
     plc.setTimValue(2, 31);
     plc.force(1000, true);
 
@@ -58,8 +59,10 @@ TEST(WatchList, RowsShowValueSetValueDoneAndForce) {
     list.add({Kind::Relay, 5});
     list.add({Kind::Timer, 2});
     list.add({Kind::Counter, 1});
+    list.add({Kind::Counter, 4});
     const std::vector<WatchRow> rows = list.rows(plc);
-    ASSERT_EQ(rows.size(), 4U);
+    ASSERT_EQ(rows.size(), 5U);
+    EXPECT_EQ(rows[4].setValue, "7");
     EXPECT_EQ(rows[0], (WatchRow{"1000", "1", "", true, true}));
     EXPECT_EQ(rows[1], (WatchRow{"5", "0", "", false, std::nullopt}));
     EXPECT_EQ(rows[2], (WatchRow{"TIM 2", "3.1", "4.5", false, std::nullopt}));
@@ -80,9 +83,11 @@ TEST(Debugger, ForcesOnlyWhileRunningAndTellsItsListeners) {
     EXPECT_FALSE(debugger.force(3, true)) << "refused while stopped";
     debugger.setPaused(true);
     EXPECT_FALSE(debugger.paused()) << "a stopped run cannot pause";
-    debugger.setBreakpoint(9, true);
-    debugger.setBreakpoint(2, true);
-    EXPECT_EQ(debugger.breakpointLines(), (std::vector<int>{2, 9}));
+    debugger.setBreakpoint(299, true);
+    debugger.setBreakpoint(1, true);
+    debugger.setBreakpoint(1, true); // set already: nothing to tell
+    debugger.setBreakpoint(5, false);
+    EXPECT_EQ(debugger.breakpointLines(), (std::vector<int>{1, 299}));
     plc.setSimulating(true);
     EXPECT_TRUE(debugger.force(3, true));
     debugger.setPaused(true);

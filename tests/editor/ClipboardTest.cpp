@@ -74,6 +74,13 @@ TEST_F(Clipboard, CopyCutAndPasteWholeLines) {
     grid.setLine(8);
     editor.paste("X\t\t\n");
     EXPECT_EQ(codes(grid, 4, 8), "END - - - X");
+
+    // Text below the program moves along rather than be overwritten.
+    grid.setText(9, kLocationCol, "7");
+    grid.setLine(1);
+    editor.paste("Y\t\t\n");
+    EXPECT_EQ(codes(grid, 1, 9), "Y LD AND OUT END - - - X");
+    EXPECT_EQ(cells(grid, 10), (Cells{"", "7", ""}));
 }
 
 TEST_F(Clipboard, APasteThatWouldPushALinePast299ChangesNothing) {

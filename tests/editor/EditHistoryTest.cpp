@@ -135,11 +135,15 @@ TEST_F(History, StepsAreWhatAUserUndoesAtOnce) {
     type("5");
     EXPECT_FALSE(editor.redo());
 
-    // Typing and rubbing it out again leaves nothing to undo.
+    // Typing and rubbing it out again leaves nothing to undo, and what is typed next is a step
+    // of its own, even where the word before it ended.
     editor.history().clear();
     grid.select(7, 1, 7, 1);
     type({key('A'), key('B'), Key::Backspace, Key::Backspace});
     EXPECT_FALSE(editor.history().canUndo());
+    type({key('L'), Key::Right, Key::Left, key('D'), Key::Backspace, key('X')});
+    editor.undo();
+    EXPECT_EQ(grid.text(7, 1), "L");
 
     // Deleting three selected lines is one step, and so is a paste.
     write(grid, 1, {{"LD", "0"}, {"AND", "1"}, {"OR", "2"}, {"OUT", "1000"}, {"END"}});

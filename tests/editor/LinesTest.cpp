@@ -14,7 +14,7 @@ TEST_F(Lines, InsertAndDeleteMoveOnlyTheProgram) {
          {std::tuple{true, 3, "LD AND - OUT LD END - - -", 4},
           {true, 1, "- LD AND OUT LD END - - -", 2},
           {true, 5, "LD AND OUT LD - END - - -", 6},
-          {true, 8, "LD AND OUT LD END - - - -", 8},
+          {true, 8, "LD AND OUT LD END - - - -", 9}, // its location moves down
           {false, 3, "LD AND LD END - - - - -", 3},
           {false, 1, "AND OUT LD END - - - - -", 1},
           {false, 5, "LD AND OUT LD - - - - -", 5},
@@ -45,9 +45,9 @@ TEST_F(Lines, AllThreeCellsMoveAndAnEmptyLineInsideTheProgramMovesWithIt) {
     editor.insertLine();
     EXPECT_EQ(codes(grid, 1, 5), "L1 - L3 - L5");
     EXPECT_EQ(cells(grid, 4), (Cells{"", "", "44"}));
-    EXPECT_EQ(cells(grid, 6), (Cells{"", "6", "60"}));
     editor.insertLine();
-    EXPECT_EQ(cells(grid, 6), Cells{"L5"}) << "the last used line moves down over it";
+    EXPECT_EQ(cells(grid, 6), Cells{"L5"});
+    EXPECT_EQ(cells(grid, 8), (Cells{"", "6", "60"})) << "text below the program moves along";
 }
 
 TEST_F(Lines, Line299) {
@@ -66,6 +66,11 @@ TEST_F(Lines, Line299) {
     editor.insertLine(); // may fill line 299
     EXPECT_EQ(cells(grid, 299), (Cells{"END", "1", "2"}));
     EXPECT_EQ(grid.line(), 299);
+
+    write(grid, 299, {{"", "", "2"}});
+    grid.setLine(1);
+    editor.insertLine();
+    EXPECT_EQ(codes(grid, 1, 2), "LD AND") << "text on line 299 leaves no room either";
 }
 
 TEST_F(Lines, ClearCodeAndTheGridsBounds) {

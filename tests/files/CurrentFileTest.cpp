@@ -156,5 +156,35 @@ TEST_F(Files, TitleAndEditMarkFollowEveryFileCommand) {
     EXPECT_EQ(w.commands.recentFiles().paths(), (List{at("other.PLC")}));
 }
 
+// The file ends at END: text after it (here the END line's own set-value cell and line 4's
+// location) is not in the file, so the program stays marked, the user is told, and the save
+// question's Yes does not let New throw that text away.
+TEST_F(Files, TextAfterEndIsNotCalledSaved) {
+    placeFields(w.grid, {"LD", "0", "", "END", "", "7", "", "", "", "", "5"});
+    w.editor.setCodeChanged(true);
+    dialogAnswers("p.PLC");
+    ASSERT_TRUE(w.commands.save());
+    EXPECT_EQ(test::readBytes(at("p.PLC")), test::fileOf({"LD", "0", "", "END"}));
+    EXPECT_TRUE(
+        w.calls.ends_with("  box: " + test::escaped(kTextAfterEndNotSaved) + " [ok+exclamation rungbox]\n"))
+        << w.calls;
+    EXPECT_EQ(title(), "p.PLC* - PLC Ladder Code");
+    EXPECT_TRUE(w.editor.codeChanged());
+
+    w.reply = BoxAnswer::Yes;
+    dialogAnswers("p.PLC");
+    w.commands.newProgram();
+    EXPECT_EQ(w.grid.text(4, editor::kLocationCol), "5") << "New stopped";
+
+    // With the text gone the same save is whole again.
+    w.grid.setText(2, editor::kSetValueCol, "");
+    w.grid.setText(4, editor::kLocationCol, "");
+    w.calls.clear();
+    ASSERT_TRUE(w.commands.save());
+    EXPECT_EQ(w.calls, "");
+    EXPECT_EQ(title(), "p.PLC - PLC Ladder Code");
+    EXPECT_FALSE(w.editor.codeChanged());
+}
+
 } // namespace
 } // namespace rungbox::files

@@ -206,6 +206,8 @@ TEST(LayoutTest, ProblemsByLine) {
         {"LD|0\nTIM|1|600", 2, ElementKind::Timer, Problem::None},
         {"LD|0\nLD|1\nCNT|1|10000", 3, ElementKind::Counter, Problem::SetValueRange},
         {"END|40000", 1, ElementKind::End, Problem::OperandRange},
+        {"END|20000", 1, ElementKind::End, Problem::None},
+        {"LD|0\nLD|1\nCNT|1|9999", 3, ElementKind::Counter, Problem::None},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.program);
@@ -229,6 +231,14 @@ TEST(LayoutTest, ProblemsByLine) {
     EXPECT_EQ(last.problem, Problem::TooManyBranches);
     EXPECT_EQ(layout.elements()[static_cast<std::size_t>(layout.elementOfLine(101))].kind,
               ElementKind::Contact);
+
+    // Line 299 is the last line drawn.
+    ProgramText longest;
+    for (int i = 1; i < engine::kLastCodeLine; ++i) {
+        longest.add("");
+    }
+    longest.add("END");
+    EXPECT_TRUE(longest.layout().ended());
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 
 #include "files/DiskFileSystem.h"
 #include "session/Session.h"
+#include "support/NullPorts.h"
 #include "support/Recorders.h"
 
 #include <gtest/gtest.h>
@@ -15,20 +16,11 @@ namespace {
 using machines::GatePlant;
 using machines::ModuleKind;
 
-struct SwitchWindow : platform::RunWindow, platform::MainWindowShell, platform::FileDialog {
+struct SwitchWindow : test::NullWindow {
     std::array<bool, 16> enabled{};
-    void setFileMenuEnabled(bool) override {}
-    void setModuleMenuEnabled(bool) override {}
     void setInputSwitchEnabled(int n, bool on) override {
         enabled[static_cast<std::size_t>(n)] = on;
     }
-    void setProgressVisible(bool) override {}
-    void setProgress(int, int) override {}
-    void closeMainWindow() override {}
-    std::optional<std::string> askSavePath(std::string_view, std::string_view) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> askOpenPath(std::string_view) override { return std::nullopt; }
     std::string enabledText() const {
         std::string text;
         for (const bool on : enabled) {

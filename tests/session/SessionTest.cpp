@@ -6,6 +6,7 @@
 #include "session/Session.h"
 #include "files/DiskFileSystem.h"
 #include "session/LadderDiagram.h"
+#include "support/NullPorts.h"
 #include "support/Recorders.h"
 
 #include <gtest/gtest.h>
@@ -15,19 +16,6 @@
 
 namespace rungbox::session {
 namespace {
-
-struct QuietWindow : platform::RunWindow, platform::MainWindowShell, platform::FileDialog {
-    void setFileMenuEnabled(bool) override {}
-    void setModuleMenuEnabled(bool) override {}
-    void setInputSwitchEnabled(int, bool) override {}
-    void setProgressVisible(bool) override {}
-    void setProgress(int, int) override {}
-    void closeMainWindow() override {}
-    std::optional<std::string> askSavePath(std::string_view, std::string_view) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> askOpenPath(std::string_view) override { return std::nullopt; }
-};
 
 // Writes what it is told of the run as "run", "stop", "scan T r1000=V", "at T", "debug".
 struct Log : SessionListener {
@@ -44,7 +32,7 @@ struct Log : SessionListener {
 struct Fixture {
     test::RecordingPanel panel;
     test::RecordingBoxes boxes;
-    QuietWindow window;
+    test::NullWindow window;
     files::DiskFileSystem fileSystem;
     Session session{Ports{panel, window, boxes, window, fileSystem, window}};
     Log log;

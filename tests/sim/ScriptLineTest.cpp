@@ -89,6 +89,26 @@ TEST(ScriptLine, CountComplaints) {
         EXPECT_EQ(parseScriptLine(text).error, why);
     }
 }
+
+// A complaint repeats a word escaped and cut, so that a script cannot recolour or flood the
+// terminal it is reported on.
+TEST(ScriptLine, ComplaintsShowWordsEscapedAndCut) {
+    using namespace std::string_literals;
+    const std::string forty(kShownWordBytes, 'a');
+    const std::pair<std::string, std::string> rows[] = {
+        {"\x1b[31mscan", "unknown command \"\\x1b[31mscan\""},
+        {"in 0 \r1", "in takes a switch number 0 to 15 and a state 0 or 1, not state \"\\x0d1\""},
+        {"sc\0an"s, "unknown command \"sc\\x00an\""},
+        {"\\\x7f\xc3\xa9", "unknown command \"\\\\\\x7f\\xc3\\xa9\""},
+        {forty, "unknown command \"" + forty + "\""},
+        {std::string(1 << 20, 'a'), "unknown command \"" + forty + "\"..."},
+    };
+    for (const auto& [text, why] : rows) {
+        EXPECT_EQ(parseScriptLine(text).error, why);
+    }
+    EXPECT_EQ(shownWord("2.5\x1b"), "2.5\\x1b");
+}
+
 INSTANTIATE_TEST_SUITE_P(Debugging, RefusedLine,
                          testing::Values("force 20001 1", "force 0", "force 0 2", "force 00 1",
                                          "unforce", "unforce 20001", "unforce 5 1", "step 1",

@@ -12,6 +12,7 @@
 #   # program: FILE     the program file (default NAME.PLC)
 #   # stdin             feed the script on standard input instead of naming it
 #   # unreadable stdin  name no script, and give a standard input that cannot be read
+#   # full stdout       standard output goes to /dev/full (NAME.expected holds no output)
 #   # saved: FILE GOLD  FILE, saved by the script, must hold the bytes of GOLD
 #   # args: WORDS...    the whole command line instead; %p stands for the program, %s for the
 #                       script, %r for the repository's top folder (words are split at blanks)
@@ -50,6 +51,8 @@ if grep -q '^# args:' "$script"; then
     "$sim" "${args[@]}" >"$out" 2>"$err" </dev/null
 elif grep -q '^# unreadable stdin$' "$script"; then
     "$sim" "$program" >"$out" 2>"$err" 0>/dev/null
+elif grep -q '^# full stdout$' "$script"; then
+    "$sim" "$program" "$script" >/dev/full 2>"$err" </dev/null
 elif [ "$use_stdin" -gt 0 ]; then
     "$sim" "$program" <"$script" >"$out" 2>"$err"
 else

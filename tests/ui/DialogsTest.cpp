@@ -7,11 +7,14 @@
 #include "ui/app/About.h"
 #include "ui/app/Splash.h"
 #include "ui/ports/QtMessageBoxes.h"
+#include "ui/ports/SettingsRecentFileStore.h"
 
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using rungbox::platform::BoxAnswer;
@@ -164,6 +167,22 @@ private slots:
                            .arg(icon)
                            .arg(buttons));
         QCOMPARE(got, answer);
+    }
+
+    // Settings that cannot be written (their folder's place taken by a file) are reported once,
+    // and the list still works for the session.
+    void recentFilesThatCannotBeKeptAreReportedOnce() {
+        QTemporaryDir dir;
+        QFile blocker(dir.filePath("file"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, blocker.fileName());
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("recent files cannot be kept"));
+        QTest::failOnWarning(QRegularExpression("recent files"));
+        rungbox::ui::SettingsRecentFileStore store;
+        store.writeRecentFiles({"a.PLC"});
+        store.writeRecentFiles({"b.PLC"});
+        QVERIFY(store.readRecentFiles().empty());
     }
 };
 

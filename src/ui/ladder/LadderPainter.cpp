@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "LadderPainter.h"
 
-#include "engine/LineSyntax.h"
+#include "ladder/Labels.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -39,9 +39,7 @@ QFont labelFont() {
 }
 
 QString markText(const Element& el) {
-    return QString("! line %1 \"%2\": %3")
-        .arg(el.line)
-        .arg(QString::fromStdString(el.code), QString::fromStdString(ladder::problemText(el)));
+    return QString::fromStdString(ladder::markLine(el));
 }
 
 } // namespace
@@ -281,12 +279,11 @@ void LadderPainter::paintDebugMarks(QPainter& painter, int r, const Element& el)
 
 namespace {
 
-void drawLabel(QPainter& painter, const QRectF& cell, double wireY, const Element& el,
-               const QString& text) {
+void drawLabel(QPainter& painter, const QRectF& cell, double wireY, const Element& el) {
     painter.setPen(el.problem != ladder::Problem::None ? kMarkInk : kInk);
-    const QString shown = el.problem != ladder::Problem::None ? "!" + text : text;
     painter.drawText(QRectF(cell.left(), cell.top(), cell.width(), wireY - cell.top() - 10),
-                     Qt::AlignHCenter | Qt::AlignBottom, shown);
+                     Qt::AlignHCenter | Qt::AlignBottom,
+                     QString::fromStdString(ladder::shownLabel(el)));
 }
 
 } // namespace
@@ -305,7 +302,7 @@ void LadderPainter::paintContact(QPainter& painter, const Element& el, int index
     if (el.form.negated) {
         painter.drawLine(QPointF(cx - half - 3, y + 10), QPointF(cx + half + 3, y - 10));
     }
-    drawLabel(painter, cell, y, el, QString::fromStdString(ladder::operandLabel(el)));
+    drawLabel(painter, cell, y, el);
 }
 
 void LadderPainter::paintLink(QPainter& painter, const Element& el) const {
@@ -344,9 +341,7 @@ void LadderPainter::paintCoil(QPainter& painter, const Element& el, int index) c
         painter.drawLine(QPointF(cx - 4, y - 2), QPointF(cx, y - 6));
         painter.drawLine(QPointF(cx + 4, y - 2), QPointF(cx, y - 6));
     }
-    const std::string label =
-        (el.form.op == engine::OpCode::Difu ? "DIFU " : "") + ladder::operandLabel(el);
-    drawLabel(painter, cell, y, el, QString::fromStdString(label));
+    drawLabel(painter, cell, y, el);
 }
 
 void LadderPainter::paintBox(QPainter& painter, const Element& el, int index) const {
@@ -365,29 +360,11 @@ void LadderPainter::paintBox(QPainter& painter, const Element& el, int index) co
             QRectF(box.left() + 4, y - 9, 30, 18), Qt::AlignLeft | Qt::AlignVCenter,
             QString::fromUtf8(pin.name.data(), static_cast<qsizetype>(pin.name.size())));
     }
-    QString title;
-    QStringList lines;
     const bool running = m_flow != nullptr;
-    const int value = running ? m_flow->value(index) : 0;
-    switch (el.kind) {
-    case ElementKind::Timer:
-        title = QString("TIM %1").arg(el.number);
-        lines << QString("#%1").arg(el.setValue);
-        if (running) {
-            lines << QString::fromStdString(engine::timerText(value));
-        }
-        break;
-    case ElementKind::Counter:
-        title = QString("CNT %1").arg(el.number);
-        lines << QString("#%1").arg(el.setValue);
-        if (running) {
-            lines << QString::number(value);
-        }
-        break;
-    default:
-        title = "SFT";
-        lines << QString("%1 to %2").arg(el.number).arg(el.setValue);
-        break;
+    QStringList lines;
+    for (const std::string& line :
+         ladder::boxLines(el, running ? std::optional(m_flow->value(index)) : std::nullopt)) {
+        lines << QString::fromStdString(line);
     }
     painter.setPen(el.problem != ladder::Problem::None ? kMarkInk : kInk);
     QFont bold = painter.font();
@@ -395,7 +372,7 @@ void LadderPainter::paintBox(QPainter& painter, const Element& el, int index) co
     painter.save();
     painter.setFont(bold);
     painter.drawText(box.adjusted(0, 3, 0, 0), Qt::AlignHCenter | Qt::AlignTop,
-                     el.problem != ladder::Problem::None ? "!" + title : title);
+                     QString::fromStdString(ladder::shownLabel(el)));
     painter.restore();
     painter.setPen(kInk);
     painter.drawText(box.adjusted(34, 20, -6, -4), Qt::AlignRight | Qt::AlignTop, lines.join('\n'));

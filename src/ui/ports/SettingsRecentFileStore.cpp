@@ -4,6 +4,8 @@
 #include <QSettings>
 #include <QStringList>
 
+#include <utility>
+
 namespace rungbox::ui {
 
 namespace {
@@ -14,9 +16,20 @@ QSettings settings() {
 
 SettingsRecentFileStore::SettingsRecentFileStore(QString key) : m_key(std::move(key)) {}
 
+void SettingsRecentFileStore::check(const QSettings& store) {
+    if (store.status() == QSettings::NoError || std::exchange(m_warned, true)) {
+        return;
+    }
+    qWarning("rungbox: the recent files cannot be kept in %s: %s", qPrintable(store.fileName()),
+             store.status() == QSettings::FormatError ? "it is not a settings file"
+                                                      : "it cannot be read or written");
+}
+
 std::vector<std::string> SettingsRecentFileStore::readRecentFiles() {
+    const QSettings store = settings();
+    check(store);
     std::vector<std::string> paths;
-    for (const QString& path : settings().value(m_key).toStringList()) {
+    for (const QString& path : store.value(m_key).toStringList()) {
         paths.push_back(path.toStdString());
     }
     return paths;
@@ -27,7 +40,11 @@ void SettingsRecentFileStore::writeRecentFiles(const std::vector<std::string>& p
     for (const std::string& path : paths) {
         list.append(QString::fromStdString(path));
     }
-    settings().setValue(m_key, list);
+    QSettings store = settings();
+    store.setValue(m_key, list);
+    // Written now rather than when the object goes, so that the status tells how it went.
+    store.sync();
+    check(store);
 }
 
 } // namespace rungbox::ui

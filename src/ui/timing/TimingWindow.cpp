@@ -3,6 +3,7 @@
 
 #include "trace/VcdWriter.h"
 #include "ui/common/PictureExport.h"
+#include "trace/VcdFile.h"
 
 #include <QAction>
 #include <QHBoxLayout>
@@ -15,8 +16,6 @@
 #include <QStatusBar>
 #include <QSvgGenerator>
 #include <QToolBar>
-
-#include <sstream>
 
 namespace rungbox::ui {
 
@@ -176,11 +175,8 @@ void TimingWindow::fail(const std::string& what, const std::string& path, const 
 }
 
 bool TimingWindow::exportVcd(const std::string& path) {
-    std::ostringstream text;
-    trace::VcdWriter(text).write(m_tracing.recorder());
     platform::FileError error;
-    auto file = m_fileSystem.beginSave(path, error);
-    if (!file || !file->write(text.str(), error) || !file->commit(error)) {
+    if (!trace::saveVcd(m_tracing.recorder(), m_fileSystem, path, error)) {
         fail("Cannot write", path, error.description);
         return false;
     }

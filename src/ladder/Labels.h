@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The words a ladder diagram writes beside its symbols, the same in every picture of it: the
+// window's and its exports' (drawn with Qt) and rungbox-sim's text diagram.
+
+#include "Layout.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace rungbox::ladder {
+
+/// The name above a contact or coil, or a box's title, without marks: the operand ("1000",
+/// "TIM 3", "CNT 0"; "?" for a blank LOCATION) of a contact, OUT or OUT NOT; "DIFU 1000";
+/// "TIM 3", "CNT 0" and "SFT" for the boxes. Empty for any other element.
+std::string elementLabel(const Element& element);
+
+/// elementLabel with "!" before it when the element is drawn in place despite a problem.
+std::string shownLabel(const Element& element);
+
+/// The lines a box shows below its title: TIM and CNT their set value ("#30") and, given
+/// `present`, the present value (timer ticks shown in seconds as the timer display shows
+/// them, "3.0"; counts as they are); SFT its first and last register ("200", "to 207").
+/// Empty for any other element.
+std::vector<std::string> boxLines(const Element& element, std::optional<int> present);
+
+/// The line under a rung that explains a marked element: `! line 7 "LDX": unknown instruction`.
+std::string markLine(const Element& element);
+
+} // namespace rungbox::ladder

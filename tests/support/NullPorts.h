@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// Stand-ins for the windows that do nothing, shared by the tests, the fuzz targets and the
+// developer tools: a test overrides only what it watches.
+
+#include "platform/Platform.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace rungbox::test {
+
+/// An I/O panel with no lamps or displays; its switches are `switches`, bit n for switch n.
+class NullPanel : public engine::IoPanel {
+public:
+    std::uint16_t switches = 0;
+    std::uint16_t inputSwitches() const override { return switches; }
+    void uncheckInputSwitch(int n) override {
+        switches = static_cast<std::uint16_t>(switches & ~(1U << n));
+    }
+    void setInputLamp(int, bool) override {}
+    void setOutputLamp(int, bool) override {}
+    void setTimerDisplay(int, std::string_view) override {}
+    void setCounterDisplay(int, std::string_view) override {}
+    void setRunLamp(bool) override {}
+};
+
+/// A file dialog that answers `savePath` and `openPath` (nullopt: cancelled, the default).
+class FixedDialog : public platform::FileDialog {
+public:
+    std::optional<std::string> savePath;
+    std::optional<std::string> openPath;
+    std::optional<std::string> askSavePath(std::string_view, std::string_view) override {
+        return savePath;
+    }
+    std::optional<std::string> askOpenPath(std::string_view) override { return openPath; }
+};
+
+/// The main window's side of the run control and the file commands, doing nothing; its file
+/// dialogs answer as FixedDialog does.
+class NullWindow : public platform::RunWindow,
+                   public platform::MainWindowShell,
+                   public FixedDialog {
+public:
+    void setFileMenuEnabled(bool) override {}
+    void setModuleMenuEnabled(bool) override {}
+    void setInputSwitchEnabled(int, bool) override {}
+    void setProgressVisible(bool) override {}
+    void setProgress(int, int) override {}
+    void closeMainWindow() override {}
+};
+
+} // namespace rungbox::test
