@@ -129,7 +129,7 @@ int DiagramEditor::insertionLine(int after) const {
 }
 
 bool DiagramEditor::fits(int line, int removed, int added) const {
-    const int last = std::max(m_editor.lastUsedLine(), line + removed - 1);
+    const int last = std::max(m_editor.lastLineWithText(), line + removed - 1);
     return last - removed + added <= editor::kLastLine;
 }
 
@@ -261,7 +261,8 @@ void DiagramEditor::replaceLines(int line, int removed, const std::vector<LineCe
                                  int select) {
     editor::CodeGrid& grid = m_editor.grid();
     const int delta = static_cast<int>(added.size()) - removed;
-    const int last = std::max(m_editor.lastUsedLine(), line + removed - 1);
+    // Text below the program (a location typed ahead) moves along with the lines.
+    const int last = std::max(m_editor.lastLineWithText(), line + removed - 1);
     auto write = [&](int to, const LineCells& cells) {
         grid.setText(to, kCodeCol, cells[0]);
         grid.setText(to, kLocationCol, cells[1]);

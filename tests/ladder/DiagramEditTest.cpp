@@ -253,6 +253,19 @@ TEST(DiagramEdit, RefusedEditsSayWhyAndChangeNothing) {
     }
 }
 
+TEST(DiagramEdit, TextBelowTheProgramMovesAlong) {
+    Drawing drawing("LD|0\nOUT|1000\nEND\n\n|7");
+    ASSERT_TRUE(drawing.diagram
+                    .edit(drawing.diagram.placeOfLine(1),
+                          [](Node& r, const Path& at) {
+                              return ladder::insertSeries(r, at, relay(1), true);
+                          })
+                    .done());
+    EXPECT_EQ(drawing.grid.text(6, editor::kLocationCol), "7");
+    ASSERT_TRUE(drawing.diagram.deleteRung(0).done());
+    EXPECT_EQ(drawing.grid.text(3, editor::kLocationCol), "7");
+}
+
 TEST(DiagramEdit, RungsAreAddedMovedCopiedAndDeleted) {
     Drawing drawing("");
     // A program drawn from nothing gets its END.
