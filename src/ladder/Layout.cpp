@@ -41,15 +41,8 @@ public:
     void run(std::span<const LineText> lines);
 
 private:
-    enum class NodeKind : std::uint8_t { Leaf, Series, Parallel };
-
-    struct Node {
-        NodeKind kind = NodeKind::Leaf;
-        int element = -1; // Leaf: its element; Series, Parallel: the BLK join, -1 for AND/OR
-        std::vector<int> children;
-        int width = 1;
-        int height = 1;
-    };
+    using NodeKind = BranchKind;
+    using Node = Branch;
 
     // What the scan's result register or a block-stack entry holds: the branch computing it.
     struct Value {
@@ -574,10 +567,20 @@ void LayoutBuilder::arrange() {
     });
     std::vector<int> rankOf(order.size());
     for (std::size_t r = 0; r < order.size(); ++r) {
-        rankOf[static_cast<std::size_t>(order[r])] = static_cast<int>(r);
-        m_layout.m_rungs.push_back(std::move(m_placed[static_cast<std::size_t>(order[r])]));
+        const auto p = static_cast<std::size_t>(order[r]);
+        rankOf[p] = static_cast<int>(r);
+        m_placed[p].bands = m_plans[p].bands;
+        m_placed[p].outputs = m_plans[p].items;
+        m_layout.m_rungs.push_back(std::move(m_placed[p]));
     }
     std::vector<Rung>& rungs = m_layout.m_rungs;
+    for (std::size_t e = 0; e < m_linkBand.size(); ++e) {
+        const auto [plan, band] = m_linkBand[e];
+        if (plan >= 0) {
+            elements[e].targetRung = rankOf[static_cast<std::size_t>(plan)];
+            elements[e].targetBand = band;
+        }
+    }
 
     // A mark stands on the rung its line falls in: the last one starting before it.
     auto rungFor = [&](int line) {
@@ -631,6 +634,7 @@ void LayoutBuilder::arrange() {
                    el.number <= std::max(o.number, o.setValue);
         });
     }
+    m_layout.m_branches = std::move(m_nodes);
 }
 
 // --- Queries ---------------------------------------------------------------------------------

@@ -98,6 +98,8 @@ struct Element {
     bool lastWriter = false; ///< OUT, OUT NOT: no later line writes this relay
     int target = -1;         ///< Link: the net it continues, -1 for none
     int targetLine = 0;      ///< Link: the line whose branch it continues
+    int targetRung = -1;     ///< Link: the rung whose band it continues, -1 for none
+    int targetBand = -1;     ///< Link: that band's index in the rung
     Cell cell;               ///< placement (a Mark: its text row below the rung)
     int inNet = 0;           ///< Contact, Link, Coil, End, Join: the wire feeding it
     int outNet = 0;          ///< Contact, Link, Join: the wire it drives
@@ -115,6 +117,20 @@ struct Wire {
     int net = 0;
 };
 
+/// How a branch joins its parts.
+enum class BranchKind : std::uint8_t { Leaf, Series, Parallel };
+
+/// A node of the tree of contacts that computes a result bit, as the block stack built it. AND
+/// and OR runs extend one node; each BLK makes a node of its own, so a Series may hold a Series.
+struct Branch {
+    BranchKind kind = BranchKind::Leaf;
+    int element = -1; ///< Leaf: its element (a Contact or a Link); Series, Parallel: the BLK
+                      ///< Join, -1 for an AND or OR run
+    std::vector<int> children; ///< indices into Layout::branches(), left to right or top down
+    int width = 1;             ///< cells across
+    int height = 1;            ///< rows down
+};
+
 /// One rung: the branches feeding its outputs, drawn from the left rail, with its marks below.
 struct Rung {
     int firstLine = 0;         ///< the smallest line drawn in it
@@ -124,6 +140,9 @@ struct Rung {
     /// Elements to explain below the rung (Marks and flagged elements) in line order; mark k is
     /// written on row rows + k.
     std::vector<int> marks;
+    std::vector<int> bands;   ///< root branch of each input, top to bottom (Layout::branches())
+    std::vector<int> outputs; ///< output elements in line order; only the first may have
+                              ///< several inputs (a CNT or SFT box, one band each)
 
     int totalRows() const { return rows + static_cast<int>(marks.size()); }
 };
@@ -152,6 +171,8 @@ public:
     const std::vector<Element>& elements() const { return m_elements; }
     const std::vector<Rung>& rungs() const { return m_rungs; }
     const std::vector<NetRule>& rules() const { return m_rules; }
+    /// The branch trees of every rung's bands (Rung::bands).
+    const std::vector<Branch>& branches() const { return m_branches; }
     int netCount() const { return m_netCount; }
 
     /// Column of the output area (>= 1).
@@ -171,6 +192,7 @@ private:
     std::vector<Element> m_elements;
     std::vector<Rung> m_rungs;
     std::vector<NetRule> m_rules;
+    std::vector<Branch> m_branches;
     std::vector<int> m_lineElement; // line -> element, -1 where none
     int m_netCount = 1;
     int m_networkColumns = 1;

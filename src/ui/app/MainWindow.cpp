@@ -350,6 +350,8 @@ NamesWindow* MainWindow::showNames() {
 LadderWindow* MainWindow::showLadderDiagram() {
     if (!m_ladderWindow) {
         m_ladderWindow = std::make_unique<LadderWindow>(*m_session, this);
+        // Ctrl+S saves from the diagram as from the grid.
+        m_ladderWindow->addAction(m_fileMenu->findChild<QAction*>("saveItem"));
         // Beside the main window, as tall as the screen allows.
         const QRect frame = frameGeometry();
         m_ladderWindow->move(frame.right() + 8, frame.top());

@@ -22,7 +22,8 @@ const QColor kPower(0, 150, 60);      // green, as monitoring tools show power
 const QColor kMarkInk(190, 30, 30);   // problems
 const QColor kCurrent(255, 236, 150); // the grid's current line
 const QColor kBoxFill(250, 250, 246);
-const QColor kNameInk(20, 60, 140); // names: blue, apart from the black addresses
+const QColor kNameInk(20, 60, 140);   // names: blue, apart from the black addresses
+const QColor kSelection(30, 90, 200); // the element being edited
 constexpr double kThin = 1.5;
 constexpr double kHeavy = 4.0;
 
@@ -114,6 +115,40 @@ int LadderPainter::lineAt(QPointF point) const {
         return e < 0 ? 0 : m_layout.elements()[static_cast<std::size_t>(e)].line;
     }
     return 0;
+}
+
+LadderPainter::WireHit LadderPainter::wireAt(QPointF point) const {
+    // A wire is hit within a third of a row above or below it.
+    constexpr double kReach = kRowHeight / 3;
+    for (std::size_t r = 0; r < m_rungTop.size(); ++r) {
+        const int rung = static_cast<int>(r);
+        for (const ladder::Wire& wire : m_layout.rungs()[r].wires) {
+            if (wire.row0 != wire.row1 || std::abs(point.y() - wireY(rung, wire.row0)) > kReach ||
+                point.x() < x(wire.col0) || point.x() > x(wire.col1)) {
+                continue;
+            }
+            const bool before = wire.col0 == 0;
+            const int e = m_layout.elementAt(rung, before ? wire.col1 : wire.col0 - 1, wire.row0);
+            if (e >= 0) {
+                return {m_layout.elements()[static_cast<std::size_t>(e)].line, before};
+            }
+        }
+        // The wire through a contact: its left half leads in, its right half out; the wire
+        // into a coil leads in.
+        const double top = m_rungTop[r];
+        if (point.y() >= top && point.x() >= x(0)) {
+            const int row = static_cast<int>((point.y() - top) / kRowHeight);
+            const int col = static_cast<int>((point.x() - x(0)) / kCellWidth);
+            const int e = m_layout.elementAt(rung, col, row);
+            const Element* el = e < 0 ? nullptr : &m_layout.elements()[static_cast<std::size_t>(e)];
+            if (el != nullptr &&
+                (el->kind == ElementKind::Contact || el->kind == ElementKind::Coil)) {
+                return {el->line, el->kind == ElementKind::Coil ||
+                                      point.x() < cellRect(rung, el->cell).center().x()};
+            }
+        }
+    }
+    return {};
 }
 
 QRectF LadderPainter::rectOfLine(int line) const {
@@ -208,6 +243,18 @@ void LadderPainter::paintRung(QPainter& painter, int r) const {
         }
         if (m_marks != nullptr) {
             paintDebugMarks(painter, r, el);
+        }
+    }
+
+    // The editing selection: a frame around its element.
+    for (const int e : rung.elements) {
+        const Element& el = elements[static_cast<std::size_t>(e)];
+        if (m_selectedLine > 0 && el.line == m_selectedLine && el.kind != ElementKind::Mark) {
+            painter.save();
+            painter.setPen(QPen(kSelection, 2, Qt::DashLine));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawRoundedRect(cellRect(r, el.cell).adjusted(2, 2, -2, -2), 4, 4);
+            painter.restore();
         }
     }
 

@@ -53,6 +53,17 @@ public:
     /// Where line `line` is drawn (zoom 1 pixels); empty when it is not drawn.
     QRectF rectOfLine(int line) const;
 
+    /// Frames the element of `line` as the editing selection (0: none).
+    void setSelectedLine(int line) { m_selectedLine = line; }
+
+    /// A horizontal wire near `point` (zoom 1 pixels): the line of the element it leaves, or
+    /// with `before` set, of the element it enters (a wire from the left rail); line 0: none.
+    struct WireHit {
+        int line = 0;
+        bool before = false;
+    };
+    WireHit wireAt(QPointF point) const;
+
 private:
     QRectF cellRect(int rung, const ladder::Cell& cell) const;
     double wireY(int rung, int row) const;
@@ -72,6 +83,7 @@ private:
     const ladder::Layout& m_layout;
     const ladder::PowerFlow* m_flow;
     int m_currentLine;
+    int m_selectedLine = 0;
     const session::DebugMarks* m_marks;
     const names::NameTable* m_names;
     /// kRowHeight, with kNameRoom when a name is shown.

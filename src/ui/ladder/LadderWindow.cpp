@@ -1,15 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "LadderWindow.h"
 
+#include "LadderEditing.h"
 #include "LadderPainter.h"
 #include "ui/common/PictureExport.h"
 
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QImage>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QMimeData>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QSvgGenerator>
+#include <QToolBar>
 #include <QVBoxLayout>
 #include <QWheelEvent>
 
@@ -23,12 +30,18 @@ class LadderCanvas : public QWidget {
 public:
     explicit LadderCanvas(LadderWindow& window) : m_window(window) {
         setAttribute(Qt::WA_OpaquePaintEvent);
+        setFocusPolicy(Qt::StrongFocus);
+        setAcceptDrops(true);
     }
 
     LadderPainter painter() const {
         const ladder::Monitor& m = m_window.monitor();
-        return LadderPainter(m.layout(), m.flow(), m.currentLine(), &m_window.m_diagram.marks(),
-                             &m_window.m_diagram.names());
+        LadderPainter picture(m.layout(), m.flow(), m.currentLine(), &m_window.m_diagram.marks(),
+                              &m_window.m_diagram.names());
+        if (m_window.m_editing != nullptr && m_window.m_editing->active()) {
+            picture.setSelectedLine(m.currentLine());
+        }
+        return picture;
     }
 
 protected:
@@ -47,6 +60,48 @@ protected:
             m_window.clicked(event->position() / m_window.m_zoom);
         }
     }
+    void mouseDoubleClickEvent(QMouseEvent* event) override {
+        if (event->button() == Qt::LeftButton) {
+            m_window.clicked(event->position() / m_window.m_zoom);
+            m_window.m_editing->editAddress();
+        }
+    }
+    void contextMenuEvent(QContextMenuEvent* event) override {
+        m_window.clicked(QPointF(event->pos()) / m_window.m_zoom);
+        m_window.m_editing->showMenu(event->globalPos());
+    }
+    void keyPressEvent(QKeyEvent* event) override {
+        // Ctrl+arrows scroll; every other key may be an editing key.
+        const bool ctrl = (event->modifiers() & Qt::ControlModifier) != 0;
+        QScrollBar* bar = event->key() == Qt::Key_Left || event->key() == Qt::Key_Right
+                              ? m_window.m_scroll->horizontalScrollBar()
+                              : m_window.m_scroll->verticalScrollBar();
+        const int step = event->key() == Qt::Key_Left || event->key() == Qt::Key_Up ? -1 : 1;
+        if (ctrl && (event->key() == Qt::Key_Left || event->key() == Qt::Key_Right ||
+                     event->key() == Qt::Key_Up || event->key() == Qt::Key_Down)) {
+            bar->setValue(bar->value() + step * bar->singleStep() * 3);
+            return;
+        }
+        if (!m_window.m_editing->key(event)) {
+            QWidget::keyPressEvent(event);
+        }
+    }
+    void dragEnterEvent(QDragEnterEvent* event) override {
+        if (event->mimeData()->hasFormat("application/x-rungbox-ladder-element") &&
+            m_window.m_editing->active()) {
+            event->acceptProposedAction();
+        }
+    }
+    void dragMoveEvent(QDragMoveEvent* event) override {
+        const bool onWire = m_window.wireAt(event->position() / m_window.m_zoom).line > 0;
+        onWire ? event->acceptProposedAction() : event->ignore();
+    }
+    void dropEvent(QDropEvent* event) override {
+        const bool coil = event->mimeData()->data("application/x-rungbox-ladder-element") == "coil";
+        if (m_window.m_editing->drop(event->position() / m_window.m_zoom, coil)) {
+            event->acceptProposedAction();
+        }
+    }
     void wheelEvent(QWheelEvent* event) override {
         if (event->modifiers() & Qt::ControlModifier) {
             const double steps = event->angleDelta().y() / 120.0;
@@ -63,12 +118,17 @@ private:
 
 LadderWindow::LadderWindow(session::Session& session, QWidget* parent)
     : QWidget(parent, Qt::Window), m_session(session), m_diagram(session),
-      m_scroll(new QScrollArea(this)), m_canvas(new LadderCanvas(*this)) {
+      m_scroll(new QScrollArea(this)), m_canvas(new LadderCanvas(*this)), m_editing(nullptr) {
     setWindowTitle("Ladder Diagram");
     setObjectName("ladderWindow");
     m_canvas->setObjectName("ladderCanvas");
+    m_editing = new LadderEditing(*this, session);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_editing->toolBar());
+    layout->addWidget(m_editing->status());
+    m_editing->status()->hide();
     layout->addWidget(m_scroll);
     m_scroll->setWidget(m_canvas);
     m_scroll->setBackgroundRole(QPalette::Base);
@@ -88,6 +148,7 @@ QWidget* LadderWindow::canvas() const {
 }
 
 bool LadderWindow::poll() {
+    m_editing->refresh();
     const bool changed = m_diagram.poll();
     if (!changed) {
         return false;
@@ -105,6 +166,18 @@ bool LadderWindow::poll() {
         }
     }
     return true;
+}
+
+void LadderWindow::showLine(int line) {
+    const QRect rect = lineRect(line);
+    if (!rect.isEmpty()) {
+        m_scroll->ensureVisible(rect.center().x(), rect.center().y(), rect.width() / 2 + 20,
+                                rect.height() / 2 + 20);
+    }
+}
+
+LadderPainter::WireHit LadderWindow::wireAt(QPointF point) const {
+    return m_canvas->painter().wireAt(point);
 }
 
 QRect LadderWindow::lineRect(int line) const {
@@ -131,6 +204,10 @@ void LadderWindow::clicked(QPointF point) {
 
 void LadderWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    if (m_editing->active()) {
+        m_editing->selectCurrentRung();
+        m_canvas->setFocus();
+    }
     poll();
 }
 

@@ -6,8 +6,10 @@
 // and only while shown) and repaints only when the picture changed: while stopped it follows
 // every edit, during a run it shows the power flow. A click on an element makes its line the grid's
 // current line; the grid's current line is marked. Ctrl+wheel, Ctrl+plus and Ctrl+minus zoom,
-// Ctrl+0 resets.
+// Ctrl+0 resets. While stopped the diagram also edits (LadderEditing.h): the grid's current
+// line's element is the selection.
 
+#include "LadderPainter.h"
 #include "platform/Platform.h"
 #include "session/LadderDiagram.h"
 
@@ -17,6 +19,7 @@
 namespace rungbox::ui {
 
 class LadderCanvas;
+class LadderEditing;
 
 class LadderWindow : public QWidget {
     Q_OBJECT
@@ -43,6 +46,13 @@ public:
     /// Paint events of the canvas so far; for measuring how often the diagram is drawn.
     int paintCount() const { return m_paintCount; }
 
+    /// The editing of the diagram: toolbar, keys, address editor.
+    LadderEditing& editing() const { return *m_editing; }
+    /// Scrolls line `line`'s element into view.
+    void showLine(int line);
+    /// The wire at `point` (zoom 1 pixels of the picture), as LadderPainter::wireAt.
+    LadderPainter::WireHit wireAt(QPointF point) const;
+
 protected:
     void showEvent(QShowEvent* event) override;
 
@@ -54,6 +64,7 @@ private:
     session::LadderDiagram m_diagram;
     QScrollArea* m_scroll;
     LadderCanvas* m_canvas;
+    LadderEditing* m_editing;
     double m_zoom = 1.0;
     int m_shownLine = 0;
     int m_paintCount = 0;

@@ -1,0 +1,177 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "Mnemonic.h"
+
+#include <cassert>
+
+namespace rungbox::ladder {
+
+using engine::OpCode;
+using engine::Operand;
+
+namespace {
+
+// Writes the lines of one rung, keeping the path of the node being written.
+class Writer {
+public:
+    void rung(const Node& root);
+    std::vector<MnemonicLine> lines;
+
+private:
+    void emit(std::string code, const Node* node, bool numbered, bool withSetValue);
+    void contact(const char* op, const Node& node);
+    void start(const Node& node);
+    void andWith(const Node& node);
+    void orWith(const Node& node);
+    void output(const Node& node);
+    void fan(const Node& node);
+    void at(int index, const Node& node, void (Writer::*write)(const Node&)) {
+        m_path.push_back(index);
+        (this->*write)(node);
+        m_path.pop_back();
+    }
+
+    Path m_path;
+};
+
+void Writer::emit(std::string code, const Node* node, bool numbered, bool withSetValue) {
+    MnemonicLine line;
+    line.code = std::move(code);
+    if (node != nullptr) {
+        line.path = m_path;
+        if (numbered) {
+            line.location = std::to_string(node->number);
+        }
+        if (withSetValue) {
+            line.setValue = std::to_string(node->setValue);
+        }
+    }
+    lines.push_back(std::move(line));
+}
+
+void Writer::contact(const char* op, const Node& node) {
+    std::string code = op;
+    code += node.negated ? " NOT" : "";
+    code += node.operand == Operand::Timer     ? " TIM"
+            : node.operand == Operand::Counter ? " CNT"
+                                               : "";
+    emit(std::move(code), &node, true, false);
+}
+
+// A node as a new branch: it begins with LD.
+void Writer::start(const Node& node) {
+    switch (node.kind) {
+    case NodeKind::Contact:
+        contact("LD", node);
+        return;
+    case NodeKind::Series:
+    case NodeKind::Parallel:
+        at(0, node.parts[0], &Writer::start);
+        for (std::size_t i = 1; i < node.parts.size(); ++i) {
+            at(static_cast<int>(i), node.parts[i],
+               node.kind == NodeKind::Series ? &Writer::andWith : &Writer::orWith);
+        }
+        return;
+    case NodeKind::Output:
+        break;
+    }
+    assert(false && "an output inside a condition");
+}
+
+void Writer::andWith(const Node& node) {
+    if (node.kind == NodeKind::Contact) {
+        contact("AND", node);
+    } else {
+        start(node);
+        emit("AND BLK", nullptr, false, false);
+    }
+}
+
+void Writer::orWith(const Node& node) {
+    if (node.kind == NodeKind::Contact) {
+        contact("OR", node);
+    } else {
+        start(node);
+        emit("OR BLK", nullptr, false, false);
+    }
+}
+
+void Writer::output(const Node& node) {
+    switch (node.op) {
+    case OpCode::Out:
+        emit("OUT", &node, true, false);
+        return;
+    case OpCode::OutNot:
+        emit("OUT NOT", &node, true, false);
+        return;
+    case OpCode::Difu:
+        emit("DIFU", &node, true, false);
+        return;
+    case OpCode::Tim:
+        emit("TIM", &node, true, true);
+        return;
+    case OpCode::Cnt:
+        emit("CNT", &node, true, true);
+        return;
+    case OpCode::Sft:
+        emit("SFT", &node, true, true);
+        return;
+    case OpCode::End:
+        emit("END", &node, false, false);
+        return;
+    default:
+        assert(false && "not an output");
+    }
+}
+
+// What stands at a point: outputs, and the branch going on from it.
+void Writer::fan(const Node& node) {
+    if (node.kind == NodeKind::Output) {
+        output(node);
+        return;
+    }
+    for (std::size_t i = 0; i < node.parts.size(); ++i) {
+        const Node& part = node.parts[i];
+        m_path.push_back(static_cast<int>(i));
+        if (part.kind == NodeKind::Output) {
+            output(part);
+        } else {
+            for (std::size_t k = 0; k + 1 < part.parts.size(); ++k) {
+                at(static_cast<int>(k), part.parts[k], &Writer::andWith);
+            }
+            at(static_cast<int>(part.parts.size()) - 1, part.parts.back(), &Writer::fan);
+        }
+        m_path.pop_back();
+    }
+}
+
+void Writer::rung(const Node& root) {
+    const int last = static_cast<int>(root.parts.size()) - 1;
+    const Node& point = root.parts.back();
+    // A CNT or SFT box's upper inputs come first: the scan pops them off the block stack.
+    const bool fanned = point.kind == NodeKind::Parallel;
+    const Node& first = fanned ? point.parts.front() : point;
+    if (first.kind == NodeKind::Output) {
+        m_path.push_back(last);
+        if (fanned) {
+            m_path.push_back(0);
+        }
+        for (std::size_t i = 0; i < first.parts.size(); ++i) {
+            at(static_cast<int>(i), first.parts[i], &Writer::start);
+        }
+        m_path.resize(0);
+    }
+    for (int i = 0; i < last; ++i) {
+        at(i, root.parts[static_cast<std::size_t>(i)], i == 0 ? &Writer::start : &Writer::andWith);
+    }
+    at(last, point, &Writer::fan);
+}
+
+} // namespace
+
+std::vector<MnemonicLine> writeRung(const Node& rung) {
+    Writer writer;
+    writer.rung(rung);
+    return std::move(writer.lines);
+}
+
+} // namespace rungbox::ladder

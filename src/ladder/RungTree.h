@@ -1,0 +1,99 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The editable form of one rung: a tree of contacts in series and in parallel that ends in
+// outputs. The root is a Series: the rung's condition (one or more parts), then what stands at
+// the point where the condition ends, its "fan": one output, or outputs in parallel, the last of
+// which may be a Series going on through more contacts to a fan of its own (LD 0 / OUT 1000 /
+// AND 1 / OUT 1001). A CNT or SFT box is an output whose parts are its inputs above the rung's
+// condition (the count input; the data and clock inputs); it must be the first output at the
+// end of the rung's condition, since the scan takes its other inputs from the block stack there.
+// The END rung is a Series holding END alone.
+//
+// Every edit works on a copy, puts it in normal form and checks it: a refused edit says why and
+// leaves the rung alone. No Qt.
+
+#include "engine/Instruction.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace rungbox::ladder {
+
+enum class NodeKind : std::uint8_t { Contact, Output, Series, Parallel };
+
+/// One node of a rung tree.
+struct Node {
+    NodeKind kind = NodeKind::Contact;
+    /// Output: OUT, OUT NOT, DIFU, TIM, CNT, SFT or END.
+    engine::OpCode op = engine::OpCode::Out;
+    /// Contact: what `number` names (a relay, a timer's or a counter's done flag).
+    engine::Operand operand = engine::Operand::Relay;
+    bool negated = false; ///< Contact: NOT
+    int number = 0;       ///< relay 0 to 20000, timer or counter 0 to 7; SFT: first relay
+    int setValue = 0;     ///< TIM: 0 to 600 ticks; CNT: 0 to 9999 counts; SFT: last relay
+    int line = 0;         ///< the code line it was read from, 0 for a node not yet written
+    /// Series, Parallel: the parts, left to right or top down. CNT, SFT: the inputs above the
+    /// rung's condition, top first (CNT: count; SFT: data, clock).
+    std::vector<Node> parts;
+    /// Marks the node an edit leaves selected; edits clear it again.
+    bool focus = false;
+
+    static Node contact(engine::Operand operand, bool negated, int number);
+    static Node output(engine::OpCode op, int number, int setValue = 0);
+    static Node group(NodeKind kind, std::vector<Node> parts);
+
+    bool isGroup() const { return kind == NodeKind::Series || kind == NodeKind::Parallel; }
+    /// True when an output stands in the node (the node is no plain condition).
+    bool carriesOutput() const;
+    bool operator==(const Node& other) const; ///< same shape and values (line, focus ignored)
+};
+
+/// The way from a rung's root to a node: the index of the part taken at each level.
+using Path = std::vector<int>;
+
+/// The node at `path`, or nullptr when there is none.
+const Node* nodeAt(const Node& root, const Path& path);
+Node* nodeAt(Node& root, const Path& path);
+
+/// Puts a rung in normal form: groups of one part give way to the part, empty groups go, a
+/// group's part of its own kind is spliced into it; the root stays a Series.
+void normalize(Node& root);
+
+/// Why `root` is no valid rung, in words ("a rung without an output"); empty when it is valid.
+/// `root` must be in normal form.
+std::string rungProblem(const Node& root);
+
+/// What an edit did: refused (with the reason) or done, leaving `selection` selected.
+struct EditResult {
+    std::string refusal; ///< empty when the edit was made
+    Path selection;
+
+    bool done() const { return refusal.empty(); }
+};
+
+/// The edits of one rung's elements. `at` names a contact or an output. Each leaves `root`
+/// valid and in normal form, or unchanged when refused.
+EditResult insertSeries(Node& root, const Path& at, Node contact, bool after);
+/// Puts `branch` (a contact or a series of them) in parallel with the parts `at` to `last` of
+/// one series (`at` and the path ending in index `last` share their parent; last >= at.back()).
+EditResult insertParallel(Node& root, const Path& at, int last, Node branch);
+/// Adds `output` at the point the element at `at` stands before or at: after `at` when it is an
+/// output, else after the point's outputs (a second output is a parallel coil).
+EditResult addOutput(Node& root, const Path& at, Node output);
+/// Sets a contact's operand and number, or an output's number.
+EditResult setAddress(Node& root, const Path& at, engine::Operand operand, int number);
+/// Sets the set value of a TIM or CNT, or the last relay of an SFT.
+EditResult setSetValue(Node& root, const Path& at, int value);
+/// Toggles NOT on a contact, or turns OUT into OUT NOT and back.
+EditResult toggleNot(Node& root, const Path& at);
+/// Removes the element at `at` (a box with its inputs); its branch closes up around it.
+EditResult removeElement(Node& root, const Path& at);
+
+/// A new rung: contact `number` feeding `OUT coil`.
+Node simpleRung(int number, int coil);
+/// A new CNT (op Cnt) or SFT (op Sft) rung fed by contacts 0, 1 (and 2 for SFT).
+Node boxRung(engine::OpCode op, int number, int setValue);
+
+} // namespace rungbox::ladder
