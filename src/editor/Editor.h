@@ -6,8 +6,8 @@
 
 #include "CodeGrid.h"
 #include "EditHistory.h"
-#include "names/NameTable.h"
 #include "KeyPress.h"
+#include "names/NameTable.h"
 
 #include <optional>
 #include <string>

@@ -19,8 +19,8 @@ std::string windowTitle(std::string_view path, bool edited) {
     return fileName(path) + (edited ? "*" : "") + " - " + std::string(kWindowTitle);
 }
 
-void CurrentFile::set(std::string path, const editor::CodeGrid& grid,
-                      const names::NameTable& names, int cellsInFile) {
+void CurrentFile::set(std::string path, const editor::CodeGrid& grid, const names::NameTable& names,
+                      int cellsInFile) {
     m_path = std::move(path);
     m_names = names;
     m_cells.clear();

@@ -82,8 +82,7 @@ bool FileCommands::writeProgram(const std::string& path, std::string_view comman
     m_currentFile.set(path, grid, m_editor.names(), savedCellCount(grid));
     m_recentFiles.add(path);
     if (!whole) {
-        m_boxes.show(kTextAfterEndNotSaved, BoxStyle::Exclamation,
-                     platform::kAppTitle);
+        m_boxes.show(kTextAfterEndNotSaved, BoxStyle::Exclamation, platform::kAppTitle);
     }
     return true;
 }

@@ -48,18 +48,15 @@ void VcdWriter::writeValue(const Signal& signal, std::size_t position, std::opti
 void VcdWriter::declare(const Signal& signal, std::size_t position, const std::string& name) {
     if (signal.isNumber()) {
         m_out << "$var reg " << Signal::kValueBits << ' ' << identifier(position) << ' ' << name
-              << " [" << Signal::kValueBits - 1 << ":0] $end
-";
+              << " [" << Signal::kValueBits - 1 << ":0] $end\n";
     } else {
-        m_out << "$var wire 1 " << identifier(position) << ' ' << name << " $end
-";
+        m_out << "$var wire 1 " << identifier(position) << ' ' << name << " $end\n";
     }
 }
 
 void VcdWriter::writeScope(const std::string& name, const std::vector<Signal>& chosen,
                            std::size_t firstPosition, const names::NameTable* names) {
-    m_out << "$scope module " << name << " $end
-";
+    m_out << "$scope module " << name << " $end\n";
     for (std::size_t k = 0; k < chosen.size(); ++k) {
         const Signal& signal = chosen[k];
         declare(signal, firstPosition + k, signal.name());
@@ -68,8 +65,7 @@ void VcdWriter::writeScope(const std::string& name, const std::vector<Signal>& c
             declare(signal, firstPosition + k, user);
         }
     }
-    m_out << "$upscope $end
-";
+    m_out << "$upscope $end\n";
 }
 
 void VcdWriter::write(const Recorder& recorder, const names::NameTable* names) {

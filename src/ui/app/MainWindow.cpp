@@ -8,6 +8,7 @@
 #include "ui/common/Artwork.h"
 #include "ui/common/CellText.h"
 #include "ui/debug/DebugTools.h"
+#include "ui/debug/WatchWindow.h"
 #include "ui/explore/ExploreTools.h"
 #include "ui/frontpanel/FrontPanel.h"
 #include "ui/frontpanel/Lamp.h"
@@ -138,6 +139,15 @@ void MainWindow::connectSession() {
     connect(m_signals.get(), &SessionSignals::debugChanged, this, &MainWindow::followRun);
     connect(m_signals.get(), &SessionSignals::fileChanged, &m_titleTimer,
             qOverload<>(&QTimer::start));
+    // A program loaded, or New, brings its own names.
+    connect(m_signals.get(), &SessionSignals::fileChanged, this, [this] {
+        if (m_namesWindow) {
+            m_namesWindow->refresh();
+        }
+        if (!(m_session->names() == m_shownNames)) {
+            followNames();
+        }
+    });
     // An edit may make the program differ from its file, or an undo make it equal again.
     connect(m_signals.get(), &SessionSignals::cellChanged, &m_titleTimer,
             qOverload<>(&QTimer::start));
@@ -190,12 +200,6 @@ void MainWindow::followNames() {
 
 void MainWindow::refreshFileDisplay() {
     setWindowTitle(QString::fromStdString(m_session->files().windowTitle()));
-    if (m_namesWindow) {
-        m_namesWindow->refresh();
-    }
-    if (!(m_session->names() == m_shownNames)) {
-        followNames();
-    }
     const auto& paths = m_session->files().recentFiles().paths();
     for (std::size_t i = 0; i < m_recentItems.size(); ++i) {
         QAction* item = m_recentItems[i];
