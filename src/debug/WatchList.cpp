@@ -46,7 +46,8 @@ std::optional<WatchEntry> parseWatchEntry(std::string_view text) {
     }
     // Five digits at most: every valid number fits, and from_chars cannot overflow.
     const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
-    if (digits.empty() || digits.size() > 5 || !std::ranges::all_of(digits, isDigit)) {
+    if (digits.empty() || digits.size() > 5 ||
+        !std::all_of(digits.begin(), digits.end(), isDigit)) {
         return std::nullopt;
     }
     const auto [end, error] =

@@ -228,8 +228,8 @@ void Controller::compileIfNeeded() {
         m_fuseStale = false;
     }
     if (m_breakpointsStale) {
-        m_breakInProgram = std::ranges::any_of(
-            m_program.steps(), [this](const Step& step) { return breakpoint(step.line); });
+        m_breakInProgram = std::any_of(m_program.steps().begin(), m_program.steps().end(),
+                                       [this](const Step& step) { return breakpoint(step.line); });
         m_breakpointsStale = false;
     }
 }

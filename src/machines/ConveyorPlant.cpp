@@ -29,8 +29,9 @@ void ConveyorPlant::reset() {
 }
 
 const ConveyorPlant::Box* ConveyorPlant::boxAt(int at) const {
-    const auto found = std::ranges::find_if(
-        m_boxes, [at](const Box& box) { return covers(box, at) && box.side < kPusherStroke; });
+    const auto found = std::find_if(m_boxes.begin(), m_boxes.end(), [at](const Box& box) {
+        return covers(box, at) && box.side < kPusherStroke;
+    });
     return found == m_boxes.end() ? nullptr : &*found;
 }
 
@@ -38,8 +39,8 @@ std::uint16_t ConveyorPlant::sensors() const {
     unsigned bits = 0;
     bits |= m_start.down() ? kStart : 0U;
     bits |= m_stop.down() ? kStop : 0U;
-    const bool entry =
-        std::ranges::any_of(m_boxes, [](const Box& box) { return box.x < kEntryZone; });
+    const bool entry = std::any_of(m_boxes.begin(), m_boxes.end(),
+                                   [](const Box& box) { return box.x < kEntryZone; });
     bits |= entry ? kAtEntry : 0U;
     const Box* front = boxAt(kPusherEye);
     bits |= front != nullptr ? kAtPusher : 0U;
@@ -88,8 +89,8 @@ void ConveyorPlant::feed() {
     m_feedWaitMs = kFeedCycleMs;
     ++m_fed;
     const Box box{0, 0, m_random.chance(kTallPercent)};
-    const bool occupied =
-        std::ranges::any_of(m_boxes, [](const Box& other) { return other.x < kBoxLength; });
+    const bool occupied = std::any_of(m_boxes.begin(), m_boxes.end(),
+                                      [](const Box& other) { return other.x < kBoxLength; });
     if (occupied) {
         jam(kJamEntry);
         return;

@@ -1,0 +1,174 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "WebSession.h"
+
+#include "Json.h"
+#include "files/CurrentFile.h"
+#include "files/LadderFile.h"
+
+#include <algorithm>
+
+namespace rungbox::wasm {
+
+WebSession::WebSession()
+    : m_session(session::Ports{m_panel, m_panel, m_boxes, m_files, m_files, m_shell}),
+      m_diagram(m_session) {
+    m_session.grid().setListener(&m_gridCounter);
+    m_session.setUp();
+}
+
+void WebSession::toggleRun() {
+    const bool starting = !m_session.running();
+    m_session.toggleRun();
+    if (starting && m_session.running()) {
+        m_clockMs = 0;
+    }
+}
+
+// As rungbox-sim's wait: each millisecond one scan, and a tick after the scan of every
+// millisecond that ends a tick interval.
+void WebSession::advance(std::uint32_t ms) {
+    constexpr std::uint64_t kTick = panel::kTickIntervalMs;
+    static_assert(panel::kScanIntervalMs == 1, "advance runs one scan per millisecond");
+    const std::uint32_t due = std::min(ms, kMaxAdvanceMs);
+    for (std::uint32_t k = 0; k < due && m_session.running(); ++k) {
+        ++m_clockMs;
+        m_session.scan(m_clockMs);
+        if (m_session.running() && m_clockMs % kTick == 0) {
+            m_session.tick();
+        }
+    }
+}
+
+void WebSession::scan(std::uint32_t count) {
+    for (std::uint32_t k = 0; k < count && m_session.running(); ++k) {
+        m_session.scan(m_clockMs);
+    }
+}
+
+void WebSession::setSwitch(int n, bool on) {
+    if (n >= 0 && n < engine::kInputCount && ((m_panel.switchEnabledBits() >> n) & 1U) != 0) {
+        m_panel.setInputSwitch(n, on);
+    }
+}
+
+void WebSession::pressKey(int keyCode, int shift) {
+    m_session.editor().pressKey(keyCode, shift);
+}
+
+void WebSession::select(int row, int col, int rowSel, int colSel) {
+    if (m_session.grid().enabled()) {
+        m_session.grid().select(row, col, rowSel, colSel);
+    }
+}
+
+void WebSession::selectLine(int line) {
+    if (m_session.grid().enabled()) {
+        m_session.editor().selectLine(line);
+    }
+}
+
+std::string WebSession::copyLines() {
+    return m_session.grid().enabled() ? m_session.editor().copyLines().value_or("") : "";
+}
+
+std::string WebSession::cutLines() {
+    return m_session.grid().enabled() ? m_session.editor().cutLines().value_or("") : "";
+}
+
+void WebSession::paste(std::string_view text) {
+    m_session.paste(text);
+}
+
+void WebSession::queueAnswer(int answer) {
+    m_boxes.queueAnswer(static_cast<platform::BoxAnswer>(answer));
+}
+
+void WebSession::newProgram() {
+    m_session.newProgram();
+    m_boxes.clearAnswers();
+}
+
+bool WebSession::load() {
+    const bool loaded = m_session.load();
+    m_boxes.clearAnswers();
+    return loaded;
+}
+
+bool WebSession::offerAndLoad(std::string name, std::string bytes) {
+    m_files.offer(std::move(name), std::move(bytes));
+    return load();
+}
+
+bool WebSession::saveAs() {
+    const bool saved = m_session.files().saveAs();
+    m_boxes.clearAnswers();
+    return saved;
+}
+
+std::string WebSession::programBytes() const {
+    return files::writeLadderFile(m_session.grid());
+}
+
+void WebSession::restore(std::string name, std::string bytes, bool changed) {
+    if (name.empty()) {
+        // A program never saved: its cells come back without a current file, as typed.
+        const files::LadderFileContents contents = files::readLadderFile(bytes);
+        if (contents.status == files::ReadStatus::Ok) {
+            m_session.editor().clearCode();
+            files::placeFields(m_session.grid(), contents.fields);
+            m_session.grid().select(1, editor::kCodeCol, 1, editor::kCodeCol);
+        }
+    } else {
+        m_session.editor().setCodeChanged(false);
+        m_files.offer(name, std::move(bytes));
+        m_session.files().open(name);
+        m_boxes.takeMessages(); // a kept program that no longer loads leaves the grid empty
+    }
+    m_session.editor().history().clear();
+    m_session.editor().setCodeChanged(changed);
+}
+
+std::string WebSession::currentFileName() {
+    return files::fileName(m_session.files().currentFile().path());
+}
+
+bool WebSession::chooseModule(int index) {
+    if (index < 0 || index > static_cast<int>(machines::ModuleKind::Conveyor)) {
+        return false;
+    }
+    return m_session.chooseModule(static_cast<machines::ModuleKind>(index));
+}
+
+void WebSession::hand(Hand which, bool down) {
+    machines::ModuleHost& modules = m_session.modules();
+    const bool gate = which == Hand::GateRemote || which == Hand::GateStop;
+    const auto wanted = gate ? machines::ModuleKind::Gate : machines::ModuleKind::Conveyor;
+    if (!m_session.running() || modules.kind() != wanted) {
+        return; // the machine works only during a run, as its window says
+    }
+    machines::PushButton& button = which == Hand::GateRemote      ? modules.gate().remote()
+                                   : which == Hand::GateStop      ? modules.gate().stopButton()
+                                   : which == Hand::ConveyorStart ? modules.conveyor().startButton()
+                                                                  : modules.conveyor().stopButton();
+    if (down) {
+        // A click shorter than a scan still reaches one scan; holding keeps it down.
+        button.press();
+    }
+    button.hold(down);
+}
+
+void WebSession::setCar(bool present) {
+    if (m_session.running() && m_session.modules().kind() == machines::ModuleKind::Gate) {
+        m_session.modules().gate().setCar(present);
+    }
+}
+
+std::string WebSession::machineJson() const {
+    return wasm::machineJson(m_session.modules(), m_session.running());
+}
+
+std::string WebSession::ladderJson() const {
+    return wasm::ladderJson(m_diagram.monitor());
+}
+
+} // namespace rungbox::wasm
