@@ -30,6 +30,11 @@ std::string codeCells(const WebSession& web) {
     return out;
 }
 
+// The width of grid column `col` (0 to 3) in twips.
+int columnWidth(const WebSession& web, int col) {
+    return web.grid().columnWidth(col);
+}
+
 // [line, column, selectionLine, selectionColumn, enabled, rows]
 emscripten::val cursor(const WebSession& web) {
     const auto& grid = web.grid();
@@ -147,6 +152,7 @@ EMSCRIPTEN_BINDINGS(rungbox) {
         .function("cell", &cell)
         .function("codeCells", &codeCells)
         .function("cursor", &cursor)
+        .function("columnWidth", &columnWidth)
         .function("panelBits", &panelBits)
         .function("panelRevision", &panelRevision)
         .function("timerText", &timerText)

@@ -1,0 +1,110 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Builds Rungbox for the browser into build/web/: the core compiled to WebAssembly with
+# Debian's emscripten, the page's TypeScript checked and compiled, the examples beside them.
+# Static files only; the page fetches nothing from elsewhere.
+#
+#   scripts/web.sh                  build build/web/
+#   scripts/web.sh --single-file    also build/web/rungbox.html, one file that works from disk
+#   scripts/web.sh --serve [PORT]   build, then serve build/web/ on http://localhost:PORT (8080)
+#   scripts/web.sh --test           build, then run the page's tests in headless Chromium
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/lib/packages.sh
+
+single=0
+serve=0
+test=0
+port=8080
+while [ $# -gt 0 ]; do
+    case "$1" in
+    --single-file) single=1 ;;
+    --serve)
+        serve=1
+        if [[ ${2:-} =~ ^[0-9]+$ ]]; then
+            port=$2
+            shift
+        fi
+        ;;
+    --test) test=1 ;;
+    *)
+        echo "usage: scripts/web.sh [--single-file] [--serve [PORT]] [--test]" >&2
+        exit 2
+        ;;
+    esac
+    shift
+done
+
+packages=(cmake ninja-build emscripten node-acorn)
+command -v node >/dev/null 2>&1 || packages+=(nodejs)
+command -v npm >/dev/null 2>&1 || packages+=(npm)
+[ "$test" = 1 ] && packages+=(chromium fonts-dejavu-core)
+ensure_packages "${packages[@]}"
+
+# emscripten's JavaScript optimizer needs acorn, which Debian keeps under /usr/share/nodejs; the
+# prebuilt library cache is read-only and has everything this build links (embind included).
+export NODE_PATH=/usr/share/nodejs
+export EM_CACHE=${EM_CACHE:-/usr/share/emscripten/cache}
+
+out=build/web
+wasm=build/wasm
+if [ ! -f "$wasm/build.ninja" ]; then
+    emcmake cmake -S . -B "$wasm" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+        -DRUNGBOX_BUILD_UI=OFF -DRUNGBOX_BUILD_TESTS=OFF -DRUNGBOX_BUILD_BENCH=OFF \
+        -DRUNGBOX_WERROR=ON >/dev/null
+fi
+cmake --build "$wasm" --target rungbox-web rungbox-web-single
+
+# The page's npm packages as the lock file pins them, installed again only when it changed.
+if ! cmp -s web/package-lock.json web/node_modules/.package-lock.json 2>/dev/null; then
+    (cd web && npm ci --no-audit --no-fund)
+fi
+tsc=web/node_modules/.bin/tsc
+
+rm -rf "$out"
+mkdir -p "$out"
+"$tsc" -p web/tsconfig.json
+"$tsc" -p web/tests/tsconfig.json
+cp "$wasm/src/wasm/rungbox-web.js" "$wasm/src/wasm/rungbox-web.wasm" web/style.css "$out/"
+
+# The examples as a script, so that the page needs no fetch for them (and works from disk).
+node - examples "$out/examples.js" <<'JS'
+const fs = require("fs");
+const [dir, target] = process.argv.slice(2);
+const list = fs.readdirSync(dir).filter((name) => name.endsWith(".PLC")).sort().map((name) => ({
+    name,
+    data: fs.readFileSync(`${dir}/${name}`).toString("base64url"),
+}));
+fs.writeFileSync(target, "// SPDX-License-Identifier: GPL-3.0-or-later\n" +
+    "const RUNGBOX_EXAMPLES = " + JSON.stringify(list) + ";\n");
+JS
+
+# index.html links the files; rungbox.html carries them all (the WebAssembly in base64).
+node - web/index.html "$out" "$wasm/src/wasm/rungbox-web-single.js" "$single" <<'JS'
+const fs = require("fs");
+const [page, out, singleLoader, single] = process.argv.slice(2);
+const html = fs.readFileSync(page, "utf8");
+const scripts = ["examples.js", "rungbox-web.js", "rungbox.js"];
+fs.writeFileSync(`${out}/index.html`, html
+    .replace("<!--style-->", '<link rel="stylesheet" href="style.css">')
+    .replace("<!--scripts-->", scripts.map((s) => `<script src="${s}"></script>`).join("\n")));
+if (single === "1") {
+    // A script's text may not hold "</script" inside an inline script element.
+    const inline = (text) => "<script>\n" + text.replace(/<\/script/gi, "<\\/script") + "\n</script>";
+    const bodies = [`${out}/examples.js`, singleLoader, `${out}/rungbox.js`];
+    const css = fs.readFileSync(`${out}/style.css`, "utf8");
+    fs.writeFileSync(`${out}/rungbox.html`, html
+        .replace("<!--style-->", () => "<style>\n" + css + "</style>")
+        .replace("<!--scripts-->", () => bodies.map((f) => inline(fs.readFileSync(f, "utf8"))).join("\n")));
+}
+JS
+echo "Built $out/"
+[ "$single" = 1 ] && echo "Built $out/rungbox.html (one file; open it from disk)"
+
+if [ "$test" = 1 ]; then
+    RUNGBOX_WEB_DIR=$out node --test build/web-tests/tests/
+fi
+if [ "$serve" = 1 ]; then
+    echo "Serving $out/ on http://localhost:$port/ (Ctrl+C stops)"
+    exec node build/web-tests/tools/serve.js "$out" "$port"
+fi

@@ -1,0 +1,93 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The core as the page sees it: the WebSession class that src/wasm/Bindings.cpp binds, and the
+// module factory emscripten's loader defines. Strings cross as 8-bit text: a character of a
+// string is one byte of the core's (Latin-1), so nothing beyond U+00FF may be passed in.
+
+interface WebSession {
+    toggleRun(): void;
+    running(): boolean;
+    /** Run time passes: one scan a millisecond, a tick every 100 ms; at most 1000 ms a call. */
+    advance(ms: number): void;
+    /** Scans without run time passing (rungbox-sim's `scan`). */
+    scan(count: number): void;
+    clockMs(): number;
+    setSwitch(n: number, on: boolean): void;
+    pressKey(keyCode: number, shift: number): void;
+    select(row: number, col: number, rowSel: number, colSel: number): void;
+    selectLine(line: number): void;
+    copyLines(): string;
+    cutLines(): string;
+    paste(text: string): void;
+    gridRevision(): number;
+    queueAnswer(answer: number): void;
+    newProgram(): void;
+    load(): boolean;
+    offerAndLoad(name: string, bytes: Uint8Array): boolean;
+    saveAs(): boolean;
+    programBytes(): string;
+    restore(name: string, bytes: Uint8Array, changed: boolean): void;
+    windowTitle(): string;
+    currentFileName(): string;
+    codeChanged(): boolean;
+    chooseModule(index: number): boolean;
+    module(): number;
+    setCar(present: boolean): void;
+    machineJson(): string;
+    pollLadder(): boolean;
+    ladderJson(): string;
+    cell(row: number, col: number): string;
+    /** The code lines' cells, three to a line, each followed by NUL. */
+    codeCells(): string;
+    /** [line, column, selectionLine, selectionColumn, enabled, rows] */
+    cursor(): number[];
+    columnWidth(col: number): number;
+    /** [input lamps, output lamps, switches, enabled switches, run lamp, File on, Module on] */
+    panelBits(): number[];
+    panelRevision(): number;
+    timerText(n: number): string;
+    counterText(n: number): string;
+    takeMessages(): string;
+    takeQuestion(): string;
+    takeOpenWanted(): boolean;
+    takeSaved(): { name: string; bytes: Uint8Array<ArrayBuffer> } | null;
+    hand(which: number, down: boolean): void;
+}
+
+interface RungboxModule {
+    WebSession: { new (): WebSession };
+}
+
+declare function createRungbox(options?: object): Promise<RungboxModule>;
+
+/** A message box the core showed (platform::MessageBoxes). */
+interface CoreMessage {
+    text: string;
+    title: string;
+    style: number;
+}
+
+/** platform::BoxStyle and platform::BoxAnswer, as numbers. */
+const BoxStyle = { OkOnly: 0, YesNoCancel: 3, YesNo: 4, Critical: 16, Question: 32, Exclamation: 48 };
+const BoxAnswer = { Dismissed: 0, Ok: 1, Cancel: 2, Yes: 6, No: 7 };
+
+/** Bytes as the 8-bit text the core's strings hold, and back. */
+function bytesToText(bytes: Uint8Array): string {
+    let text = "";
+    for (let i = 0; i < bytes.length; i += 8192) {
+        text += String.fromCharCode(...bytes.subarray(i, i + 8192));
+    }
+    return text;
+}
+
+function textToBytes(text: string): Uint8Array {
+    const bytes = new Uint8Array(text.length);
+    for (let i = 0; i < text.length; ++i) {
+        bytes[i] = text.charCodeAt(i) & 0xff;
+    }
+    return bytes;
+}
+
+/** Text from outside (the clipboard) as the core's 8-bit text: beyond Latin-1 becomes '?'. */
+function toLatin1(text: string): string {
+    return text.replace(/[^\u0000-\u00ff]/g, "?");
+}
