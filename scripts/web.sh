@@ -102,7 +102,15 @@ echo "Built $out/"
 [ "$single" = 1 ] && echo "Built $out/rungbox.html (one file; open it from disk)"
 
 if [ "$test" = 1 ]; then
-    RUNGBOX_WEB_DIR=$out node --test build/web-tests/tests/
+    # The examples' expected lamps come from rungbox-sim, built natively when not given.
+    if [ -z "${RUNGBOX_SIM:-}" ]; then
+        ensure_packages "${RUNGBOX_BUILD_PACKAGES[@]}"
+        configure_and_build release rungbox-sim
+        RUNGBOX_SIM=$PWD/build/release/app/rungbox-sim
+    fi
+    # The compiled tests sit outside web/, so node is told where their packages are.
+    NODE_PATH=$PWD/web/node_modules RUNGBOX_WEB_DIR=$out RUNGBOX_SIM=$RUNGBOX_SIM \
+        node --test build/web-tests/tests/
 fi
 if [ "$serve" = 1 ]; then
     echo "Serving $out/ on http://localhost:$port/ (Ctrl+C stops)"

@@ -75,7 +75,7 @@ std::string WebSession::cutLines() {
     return m_session.grid().enabled() ? m_session.editor().cutLines().value_or("") : "";
 }
 
-void WebSession::paste(std::string_view text) {
+void WebSession::paste(const std::string& text) {
     m_session.paste(text);
 }
 
@@ -109,20 +109,19 @@ std::string WebSession::programBytes() const {
     return files::writeLadderFile(m_session.grid());
 }
 
-void WebSession::restore(std::string name, std::string bytes, bool changed) {
-    if (name.empty()) {
-        // A program never saved: its cells come back without a current file, as typed.
-        const files::LadderFileContents contents = files::readLadderFile(bytes);
-        if (contents.status == files::ReadStatus::Ok) {
-            m_session.editor().clearCode();
-            files::placeFields(m_session.grid(), contents.fields);
-            m_session.grid().select(1, editor::kCodeCol, 1, editor::kCodeCol);
-        }
-    } else {
+void WebSession::restore(std::string name, std::string fileBytes, std::string bytes, bool changed) {
+    if (!name.empty()) {
+        // The file first, so that the window title tells whether the program differs from it.
         m_session.editor().setCodeChanged(false);
-        m_files.offer(name, std::move(bytes));
+        m_files.offer(name, std::move(fileBytes));
         m_session.files().open(name);
-        m_boxes.takeMessages(); // a kept program that no longer loads leaves the grid empty
+        m_boxes.takeMessages(); // a kept file that no longer loads leaves no current file
+    }
+    const files::LadderFileContents contents = files::readLadderFile(bytes);
+    if (contents.status == files::ReadStatus::Ok) {
+        m_session.editor().clearCode();
+        files::placeFields(m_session.grid(), contents.fields);
+        m_session.grid().select(1, editor::kCodeCol, 1, editor::kCodeCol);
     }
     m_session.editor().history().clear();
     m_session.editor().setCodeChanged(changed);

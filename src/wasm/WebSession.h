@@ -59,7 +59,7 @@ public:
     std::string copyLines();
     std::string cutLines();
     /// Ctrl+V with the clipboard's `text` (bytes, shown as Latin-1).
-    void paste(std::string_view text);
+    void paste(const std::string& text);
     const editor::CodeGrid& grid() const { return m_session.grid(); }
     /// Counts every change of a cell, the cursor, the selection or the grid's enabled state.
     unsigned gridRevision() const { return m_gridRevision; }
@@ -76,8 +76,9 @@ public:
     bool saveAs();
     /// The program as Save As writes it.
     std::string programBytes() const;
-    /// Puts back a program kept by the page (name may be empty) with its changed flag.
-    void restore(std::string name, std::string bytes, bool changed);
+    /// Puts back a program the page kept: its file `name` (empty for none) with the file's bytes
+    /// `fileBytes`, the program's own bytes as Save As writes them, and its changed flag.
+    void restore(std::string name, std::string fileBytes, std::string bytes, bool changed);
     std::string windowTitle() { return m_session.files().windowTitle(); }
     std::string currentFileName();
     bool codeChanged() { return m_session.editor().codeChanged(); }

@@ -42,6 +42,9 @@ class App {
     private storedRevision = -1;
     private storeTimer = 0;
     private title = "";
+    /** The bytes of the current file as last loaded or saved: the program when unchanged. */
+    private fileBytes = "";
+    private picker: HTMLInputElement | null = null;
 
     constructor(private readonly session: WebSession) {
         const changed = (): void => this.render();
@@ -273,6 +276,9 @@ class App {
             for (;;) {
                 answers.forEach((answer) => this.session.queueAnswer(answer));
                 command();
+                if (!this.session.codeChanged()) {
+                    this.fileBytes = this.session.programBytes();
+                }
                 this.download();
                 this.render();
                 await this.showMessages();
@@ -302,11 +308,18 @@ class App {
         if (!wanted) {
             return;
         }
+        // The picker stays in the document until the user has chosen: a detached one may be
+        // collected while the browser's dialog is open, and its choice then lost.
+        this.picker?.remove();
         const picker = document.createElement("input");
         picker.type = "file";
         picker.accept = ".PLC,.plc";
+        picker.hidden = true;
+        document.body.append(picker);
+        this.picker = picker;
         picker.addEventListener("change", async () => {
             const file = picker.files?.[0];
+            picker.remove();
             if (file) {
                 const bytes = new Uint8Array(await file.arrayBuffer());
                 await this.fileCommand(() => this.session.offerAndLoad(file.name, bytes), answers);
@@ -374,11 +387,13 @@ class App {
     private restore(): void {
         try {
             const kept = JSON.parse(localStorage.getItem(kStorageKey) ?? "null") as
-                | { name: string; data: string; changed: boolean }
+                | { name: string; file: string; data: string; changed: boolean }
                 | null;
+            const file = kept ? decodeBase64Url(kept.file) : null;
             const bytes = kept ? decodeBase64Url(kept.data) : null;
-            if (kept && bytes) {
-                this.session.restore(kept.name, bytes, kept.changed);
+            if (kept && file && bytes) {
+                this.session.restore(kept.name, file, bytes, kept.changed);
+                this.fileBytes = bytesToText(file);
             }
         } catch {
             // Storage unreadable or blocked: start with an empty program.
@@ -392,6 +407,7 @@ class App {
         this.storedRevision = this.session.gridRevision();
         const kept = {
             name: this.session.currentFileName(),
+            file: encodeBase64Url(textToBytes(this.fileBytes)),
             data: encodeBase64Url(textToBytes(this.session.programBytes())),
             changed: this.session.codeChanged(),
         };

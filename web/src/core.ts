@@ -25,7 +25,7 @@ interface WebSession {
     offerAndLoad(name: string, bytes: Uint8Array): boolean;
     saveAs(): boolean;
     programBytes(): string;
-    restore(name: string, bytes: Uint8Array, changed: boolean): void;
+    restore(name: string, fileBytes: Uint8Array, bytes: Uint8Array, changed: boolean): void;
     windowTitle(): string;
     currentFileName(): string;
     codeChanged(): boolean;
