@@ -8,6 +8,7 @@
 #   scripts/web.sh --single-file    also build/web/rungbox.html, one file that works from disk
 #   scripts/web.sh --serve [PORT]   build, then serve build/web/ on http://localhost:PORT (8080)
 #   scripts/web.sh --test           build, then run the page's tests in headless Chromium
+#   scripts/web.sh --bench          build, then measure the README's figures in headless Chromium
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/lib/packages.sh
@@ -15,6 +16,7 @@ source scripts/lib/packages.sh
 single=0
 serve=0
 test=0
+bench=0
 port=8080
 while [ $# -gt 0 ]; do
     case "$1" in
@@ -27,8 +29,9 @@ while [ $# -gt 0 ]; do
         fi
         ;;
     --test) test=1 ;;
+    --bench) bench=1 ;;
     *)
-        echo "usage: scripts/web.sh [--single-file] [--serve [PORT]] [--test]" >&2
+        echo "usage: scripts/web.sh [--single-file] [--serve [PORT]] [--test] [--bench]" >&2
         exit 2
         ;;
     esac
@@ -38,7 +41,7 @@ done
 packages=(cmake ninja-build emscripten node-acorn)
 command -v node >/dev/null 2>&1 || packages+=(nodejs)
 command -v npm >/dev/null 2>&1 || packages+=(npm)
-[ "$test" = 1 ] && packages+=(chromium fonts-dejavu-core)
+[ "$test" = 1 ] || [ "$bench" = 1 ] && packages+=(chromium fonts-dejavu-core)
 ensure_packages "${packages[@]}"
 
 # emscripten's JavaScript optimizer needs acorn, which Debian keeps under /usr/share/nodejs; the
@@ -53,11 +56,13 @@ if [ ! -f "$wasm/build.ninja" ]; then
         -DRUNGBOX_BUILD_UI=OFF -DRUNGBOX_BUILD_TESTS=OFF -DRUNGBOX_BUILD_BENCH=OFF \
         -DRUNGBOX_WERROR=ON >/dev/null
 fi
-cmake --build "$wasm" --target rungbox-web rungbox-web-single
+targets=(rungbox-web rungbox-web-single)
+[ "$bench" = 1 ] && targets+=(rungbox-web-bench)
+cmake --build "$wasm" --target "${targets[@]}"
 
 # The page's npm packages as the lock file pins them, installed again only when it changed.
-if ! cmp -s web/package-lock.json web/node_modules/.package-lock.json 2>/dev/null; then
-    (cd web && npm ci --no-audit --no-fund)
+if ! cmp -s web/package-lock.json web/node_modules/.rungbox-installed-lock 2>/dev/null; then
+    (cd web && npm ci --no-audit --no-fund && cp package-lock.json node_modules/.rungbox-installed-lock)
 fi
 tsc=web/node_modules/.bin/tsc
 
@@ -111,6 +116,11 @@ if [ "$test" = 1 ]; then
     # The compiled tests sit outside web/, so node is told where their packages are.
     NODE_PATH=$PWD/web/node_modules RUNGBOX_WEB_DIR=$out RUNGBOX_SIM=$RUNGBOX_SIM \
         node --test build/web-tests/tests/
+fi
+if [ "$bench" = 1 ]; then
+    [ "$single" = 1 ] || echo "(--bench needs the one-file form for its size; add --single-file)"
+    NODE_PATH=$PWD/web/node_modules node build/web-tests/tools/measure.js "$out" \
+        "$wasm/bench/web/rungbox-web-bench.js"
 fi
 if [ "$serve" = 1 ]; then
     echo "Serving $out/ on http://localhost:$port/ (Ctrl+C stops)"

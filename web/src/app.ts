@@ -71,6 +71,8 @@ class App {
         await this.openShareLink();
         requestAnimationFrame((now) => this.frame(now));
         this.grid.focus();
+        // When the page became usable, in milliseconds since navigation began (the README's figure).
+        document.body.dataset.readyMs = String(Math.round(performance.now()));
         document.body.dataset.ready = "1";
     }
 
