@@ -9,6 +9,7 @@
 #   scripts/web.sh --serve [PORT]   build, then serve build/web/ on http://localhost:PORT (8080)
 #   scripts/web.sh --test           build, then run the page's tests in headless Chromium
 #   scripts/web.sh --bench          build, then measure the README's figures in headless Chromium
+#   scripts/web.sh --screenshot     build, then render docs/web.png, the README's picture
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/lib/packages.sh
@@ -17,6 +18,7 @@ single=0
 serve=0
 test=0
 bench=0
+shot=0
 port=8080
 while [ $# -gt 0 ]; do
     case "$1" in
@@ -30,8 +32,9 @@ while [ $# -gt 0 ]; do
         ;;
     --test) test=1 ;;
     --bench) bench=1 ;;
+    --screenshot) shot=1 ;;
     *)
-        echo "usage: scripts/web.sh [--single-file] [--serve [PORT]] [--test] [--bench]" >&2
+        echo "usage: scripts/web.sh [--single-file] [--serve [PORT]] [--test] [--bench] [--screenshot]" >&2
         exit 2
         ;;
     esac
@@ -41,7 +44,7 @@ done
 packages=(cmake ninja-build emscripten node-acorn)
 command -v node >/dev/null 2>&1 || packages+=(nodejs)
 command -v npm >/dev/null 2>&1 || packages+=(npm)
-[ "$test" = 1 ] || [ "$bench" = 1 ] && packages+=(chromium fonts-dejavu-core)
+[ "$test$bench$shot" != 000 ] && packages+=(chromium fonts-dejavu-core)
 ensure_packages "${packages[@]}"
 
 # emscripten's JavaScript optimizer needs acorn, which Debian keeps under /usr/share/nodejs; the
@@ -121,6 +124,10 @@ if [ "$bench" = 1 ]; then
     [ "$single" = 1 ] || echo "(--bench needs the one-file form for its size; add --single-file)"
     NODE_PATH=$PWD/web/node_modules node build/web-tests/tools/measure.js "$out" \
         "$wasm/bench/web/rungbox-web-bench.js"
+fi
+if [ "$shot" = 1 ]; then
+    NODE_PATH=$PWD/web/node_modules node build/web-tests/tools/screenshot.js "$out" docs/web.png
+    echo "Rendered docs/web.png"
 fi
 if [ "$serve" = 1 ]; then
     echo "Serving $out/ on http://localhost:$port/ (Ctrl+C stops)"

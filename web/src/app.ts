@@ -9,6 +9,9 @@ declare const RUNGBOX_EXAMPLES: { name: string; data: string }[];
 const kStorageKey = "rungbox.program";
 /** How long after an edit the program is written to storage: typing stays cheap. */
 const kStoreDelayMs = 500;
+/** The diagram and the machine are drawn at most this often while a run goes on, as the
+ * window's diagram and machine windows are (about 30 pictures a second); user actions draw at once. */
+const kPictureMs = 33;
 
 interface MenuItem {
     label: string;
@@ -44,6 +47,7 @@ class App {
     private title = "";
     /** The bytes of the current file as last loaded or saved: the program when unchanged. */
     private fileBytes = "";
+    private lastPicture = 0;
     private picker: HTMLInputElement | null = null;
 
     constructor(private readonly session: WebSession) {
@@ -433,7 +437,11 @@ class App {
             this.carryMs = Math.min(this.carryMs, 1);
         }
         this.lastFrame = now;
-        this.render();
+        const picture = now - this.lastPicture >= kPictureMs;
+        if (picture) {
+            this.lastPicture = now;
+        }
+        this.render(picture);
         if (!this.busy && !this.clockHeld) {
             void this.showMessages();
         }
@@ -455,11 +463,14 @@ class App {
         }
     }
 
-    render(): void {
+    /** Shows what changed; `pictures` false leaves the diagram and the machine for later. */
+    render(pictures = true): void {
         this.panel.refresh();
         this.grid.refresh();
-        this.ladder.refresh();
-        this.machine.refresh();
+        if (pictures) {
+            this.ladder.refresh();
+            this.machine.refresh();
+        }
         const bits = this.session.panelBits();
         this.menus.forEach((menu, index) => {
             const locked = menu.enabledBit !== undefined && bits[menu.enabledBit] === 0;

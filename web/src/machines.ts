@@ -27,12 +27,17 @@ function stateWords(line: string): Map<string, string> {
     return words;
 }
 
+/** The gate leaf's and the belt's length on the canvas, in pixels. */
+const kGateLeaf = 140;
+const kBeltPixels = 380;
+
 class MachineView {
     readonly host: HTMLElement;
     private readonly title: HTMLElement;
     private readonly canvas: HTMLCanvasElement;
     private readonly buttons: HTMLElement;
     private shown = "";
+    private picture = "";
     private kind = "";
 
     constructor(private readonly session: WebSession, private readonly changed: () => void) {
@@ -41,7 +46,7 @@ class MachineView {
         this.host.hidden = true;
         this.title = document.createElement("h2");
         this.canvas = document.createElement("canvas");
-        this.canvas.width = 520;
+        this.canvas.width = 680;
         this.canvas.height = 300;
         this.canvas.setAttribute("role", "img");
         this.buttons = document.createElement("div");
@@ -67,6 +72,13 @@ class MachineView {
         }
         const words = stateWords(state.state);
         this.canvas.setAttribute("aria-label", state.state);
+        // Positions move every millisecond but the picture only every few pixels: it is drawn
+        // again only when something it shows changed, as the window repaints.
+        const picture = this.pictureKey(state, words);
+        if (picture === this.picture) {
+            return;
+        }
+        this.picture = picture;
         const g = this.canvas.getContext("2d");
         if (!g) {
             return;
@@ -84,6 +96,20 @@ class MachineView {
             g.fillStyle = "rgb(150,30,30)";
             g.fillText("Stopped: start the run to work the machine.", 10, this.canvas.height - 10);
         }
+    }
+
+    /** The state as the picture shows it: positions in whole pixels, everything else as is. */
+    private pictureKey(state: MachineState, words: Map<string, string>): string {
+        const scaled = new Map(words);
+        if (state.kind === "gate") {
+            const pos = Number(words.get("pos") ?? 0);
+            scaled.set("pos", `${Math.round((kGateLeaf * pos) / (state.travel ?? 1))}/${Math.floor((pos * 100) / (state.travel ?? 1))}`);
+        } else {
+            const scale = kBeltPixels / (state.beltLength ?? 1);
+            scaled.set("pusher", String(Math.round((Number(words.get("pusher") ?? 0) * 40) / (state.stroke ?? 1))));
+            scaled.set("boxes", (words.get("boxes") ?? "").replace(/\d+/g, (n) => String(Math.round(Number(n) * scale))));
+        }
+        return JSON.stringify([state.running, [...scaled], state.faults]);
     }
 
     private makeButtons(kind: string): void {
@@ -147,7 +173,7 @@ class MachineView {
         g.fillRect(60, 60, 140, 230);
         const gateLeft = 60;
         const gateY = 150;
-        const leaf = 140;
+        const leaf = kGateLeaf;
         g.fillStyle = "rgb(200,160,60)";
         g.fillRect(gateLeft + (leaf * pos) / travel, gateY - 8, leaf, 16);
         this.lamp(g, gateLeft - 7, gateY - 28, 7, w.get("closed") === "1", "rgb(60,220,60)");
@@ -169,7 +195,8 @@ class MachineView {
             close: "Motor closing",
             both: "Motor driven BOTH ways",
         };
-        const x = 340;
+        const x = 400;
+        g.fillStyle = "rgb(30,30,30)";
         g.font = "14px DejaVu Sans, sans-serif";
         g.fillText(`Gate ${percent} % open`, x, 24);
         g.fillText(motor[w.get("motor") ?? "off"] ?? "", x, 46);
@@ -190,7 +217,7 @@ class MachineView {
 
     private drawConveyor(g: CanvasRenderingContext2D, state: MachineState, w: Map<string, string>): void {
         const length = state.beltLength ?? 6000;
-        const scale = 380 / length;
+        const scale = kBeltPixels / length;
         const beltX = 40;
         const beltTop = 120;
         g.fillStyle = w.get("belt") === "1" ? "rgb(90,90,90)" : "rgb(130,130,130)";
@@ -218,6 +245,7 @@ class MachineView {
             g.fillStyle = "rgb(30,30,30)";
             g.fillText(tall ? "tall" : "short", x, beltTop + 24 + side);
         }
+        g.fillStyle = "rgb(30,30,30)";
         g.fillText(`side bin: tall ${w.get("side-tall")}, short ${w.get("side-short")}`, 40, 210);
         g.fillText(`end bin: tall ${w.get("end-tall")}, short ${w.get("end-short")}`, 40, 228);
         g.fillText(`Boxes fed ${w.get("fed")}`, 40, 246);
@@ -230,27 +258,27 @@ class MachineView {
             ["at-end", "7 at end"],
         ];
         inputs.forEach(([key, name], k) => {
-            this.lamp(g, 440, 20 + 18 * k, 5, w.get(key) === "1", "rgb(60,220,60)");
+            this.lamp(g, 480, 20 + 18 * k, 5, w.get(key) === "1", "rgb(60,220,60)");
             g.fillStyle = "rgb(30,30,30)";
-            g.fillText(name, 450, 24 + 18 * k);
+            g.fillText(name, 490, 24 + 18 * k);
         });
         const outputs: [string, string][] = [
             ["belt", "1000 belt"],
             ["feeder", "1001 feeder"],
         ];
         outputs.forEach(([key, name], k) => {
-            this.lamp(g, 440, 140 + 18 * k, 5, w.get(key) === "1");
+            this.lamp(g, 480, 140 + 18 * k, 5, w.get(key) === "1");
             g.fillStyle = "rgb(30,30,30)";
-            g.fillText(name, 450, 144 + 18 * k);
+            g.fillText(name, 490, 144 + 18 * k);
         });
     }
 
     private drawFaults(g: CanvasRenderingContext2D, state: MachineState): void {
         g.fillStyle = "rgb(30,30,30)";
-        g.fillText("Faults", 340, 190);
+        g.fillText("Faults", 400, 190);
         state.faults.forEach((fault, k) => {
             g.fillStyle = fault.active ? "rgb(200,30,30)" : "rgb(30,30,30)";
-            g.fillText(`${fault.text}: ${fault.count}`, 340, 208 + 16 * k);
+            g.fillText(`${fault.text}: ${fault.count}`, 400, 208 + 16 * k);
         });
     }
 }
