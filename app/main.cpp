@@ -6,11 +6,11 @@
 // A program file named on the command line (as the desktop entry passes a double-clicked file)
 // is loaded once the main window is open, as File > Load would load it.
 
-#include "ui/MainWindow.h"
-#include "ui/QtFileDialog.h"
-#include "ui/QtMessageBoxes.h"
-#include "ui/SettingsRecentFileStore.h"
-#include "ui/Splash.h"
+#include "ui/app/MainWindow.h"
+#include "ui/app/Splash.h"
+#include "ui/ports/QtFileDialog.h"
+#include "ui/ports/QtMessageBoxes.h"
+#include "ui/ports/SettingsRecentFileStore.h"
 
 #include <QApplication>
 #include <QStringList>

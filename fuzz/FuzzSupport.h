@@ -41,8 +41,6 @@ public:
 
 class NullWindow : public platform::RunWindow {
 public:
-    void setScanTimer(bool) override {}
-    void setTickTimer(bool) override {}
     void setFileMenuEnabled(bool) override {}
     void setModuleMenuEnabled(bool) override {}
     void setInputSwitchEnabled(int, bool) override {}

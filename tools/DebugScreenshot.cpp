@@ -5,10 +5,11 @@
 // Ladder Diagram window of the same paused run too, with its breakpoints and padlock.
 
 #include "ToolWindow.h"
-#include "ui/CodeGridView.h"
-#include "ui/DebugTools.h"
-#include "ui/LadderWindow.h"
-#include "ui/WatchWindow.h"
+#include "support/WindowParts.h"
+#include "ui/debug/DebugTools.h"
+#include "ui/debug/WatchWindow.h"
+#include "ui/grid/CodeGridView.h"
+#include "ui/ladder/LadderWindow.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -18,6 +19,8 @@
 
 #include <cstdio>
 #include <vector>
+
+using namespace rungbox::test; // the window's parts, found by name
 
 using rungbox::tools::ToolLine;
 using rungbox::tools::ToolWindow;
@@ -47,20 +50,20 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     auto& session = window.session();
-    auto& debugTools = window.debugTools();
-    window.inputSwitch(0)->setChecked(true);
-    window.inputSwitch(1)->setChecked(true);
+    auto& tools = *debugTools(window);
+    inputSwitch(window, 0)->setChecked(true);
+    inputSwitch(window, 1)->setChecked(true);
     ToolWindow::runFor(700);
     session.debugger().force(1002, false);
     session.debugger().setBreakpoint(5, true);
     session.debugger().setBreakpoint(11, true);
-    ToolWindow::runFor(50);               // the run meets line 5's breakpoint and pauses
-    session.stepLine();                   // OR BLK
-    session.stepLine();                   // OUT 1000
-    debugTools.stepLineItem()->trigger(); // LD 1000: the register panel opens
-    window.gridView()->scrollToTop();
+    ToolWindow::runFor(50);          // the run meets line 5's breakpoint and pauses
+    session.stepLine();              // OR BLK
+    session.stepLine();              // OUT 1000
+    tools.stepLineItem()->trigger(); // LD 1000: the register panel opens
+    gridView(window)->scrollToTop();
 
-    auto* watch = debugTools.watchWindow();
+    auto* watch = tools.watchWindow();
     for (const char* entry : {"0", "1", "1000", "1001", "1002", "TIM 0"}) {
         watch->addEntry(entry);
     }
@@ -70,7 +73,7 @@ int main(int argc, char* argv[]) {
 
     // The main window, then the register panel and the watch table to its right.
     const QPixmap main = window.grab();
-    const QPixmap registers = debugTools.registerPanel()->grab();
+    const QPixmap registers = tools.registerPanel()->grab();
     const QPixmap table = watch->grab();
     const int gap = 8;
     QPixmap shot(main.width() + gap + std::max(registers.width(), table.width()),

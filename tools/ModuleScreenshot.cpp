@@ -6,7 +6,8 @@
 
 #include "ToolWindow.h"
 #include "files/LadderFile.h"
-#include "ui/ModuleWindow.h"
+#include "support/WindowParts.h"
+#include "ui/machines/ModuleWindow.h"
 
 #include <QApplication>
 #include <QPixmap>
@@ -16,6 +17,8 @@
 #include <sstream>
 #include <string>
 #include <vector>
+
+using namespace rungbox::test; // the window's parts, found by name
 
 using rungbox::tools::ToolLine;
 using rungbox::tools::ToolWindow;
@@ -85,7 +88,7 @@ int main(int argc, char* argv[]) {
             ToolWindow::runFor(5);
         }
     }
-    rungbox::ui::ModuleWindow* shown = window.moduleWindow();
+    rungbox::ui::ModuleWindow* shown = moduleWindow(window);
     shown->raise();
     if (!shown->grab().save(QString::fromLocal8Bit(argv[3]))) {
         std::fprintf(stderr, "cannot write %s\n", argv[3]);

@@ -5,7 +5,8 @@
 // asserts nothing.
 
 #include "ToolWindow.h"
-#include "ui/LadderWindow.h"
+#include "support/WindowParts.h"
+#include "ui/ladder/LadderWindow.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -17,6 +18,8 @@
 #include <cstdlib>
 #include <string>
 #include <vector>
+
+using namespace rungbox::test; // the window's parts, found by name
 
 using rungbox::tools::ToolLine;
 using rungbox::tools::ToolWindow;
@@ -74,7 +77,7 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     for (int n : {0, 1, 3, 5}) {
-        window.inputSwitch(n)->setChecked(true);
+        inputSwitch(window, n)->setChecked(true);
     }
     rungbox::ui::LadderWindow* diagram = ladder ? window.showLadderDiagram() : nullptr;
 

@@ -6,8 +6,9 @@
 // program that also joins blocks, during a run.
 
 #include "ToolWindow.h"
-#include "ui/CodeGridView.h"
-#include "ui/LadderWindow.h"
+#include "support/WindowParts.h"
+#include "ui/grid/CodeGridView.h"
+#include "ui/ladder/LadderWindow.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -16,6 +17,8 @@
 #include <cstdio>
 #include <string_view>
 #include <vector>
+
+using namespace rungbox::test; // the window's parts, found by name
 
 using rungbox::tools::ToolLine;
 using rungbox::tools::ToolWindow;
@@ -52,7 +55,7 @@ int ladderShot(const char* path) {
     }
     rungbox::ui::LadderWindow* ladder = window.showLadderDiagram();
     const auto flip = [&](int n, bool on) {
-        window.inputSwitch(n)->setChecked(on);
+        inputSwitch(window, n)->setChecked(on);
         ToolWindow::runFor(40);
     };
     flip(0, true);
@@ -64,7 +67,7 @@ int ladderShot(const char* path) {
     flip(4, true);
     flip(5, true);
     // Mark the AND BLK line, as the grid's cursor on it would.
-    window.grid().setLine(16);
+    window.session().grid().setLine(16);
     ToolWindow::runFor(1500);
     // The window just large enough for the whole diagram.
     ladder->resize(ladder->canvas()->size() + QSize(4, 4));
@@ -96,7 +99,7 @@ int main(int argc, char* argv[]) {
 
     // Start the motor, count three parts, hold both hands on.
     const auto flip = [&](int n, bool on) {
-        window.inputSwitch(n)->setChecked(on);
+        inputSwitch(window, n)->setChecked(on);
         ToolWindow::runFor(40);
     };
     flip(0, true);
@@ -109,7 +112,7 @@ int main(int argc, char* argv[]) {
     flip(5, true);
     ToolWindow::runFor(1500);
     // The start's preparation left the cursor below the program; show the program's top.
-    window.gridView()->scrollToTop();
+    gridView(window)->scrollToTop();
     ToolWindow::runFor(20);
 
     if (!window.grab().save(QString::fromLocal8Bit(argv[1]))) {

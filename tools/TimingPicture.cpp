@@ -6,7 +6,7 @@
 // all recorded ones) over the whole recording, 800 pixels of waveform wide.
 
 #include "sim/Runner.h"
-#include "ui/TimingPainter.h"
+#include "ui/timing/TimingPainter.h"
 
 #include <QGuiApplication>
 #include <QImage>

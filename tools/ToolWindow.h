@@ -6,7 +6,8 @@
 // and the run started as the lamp-button would.
 
 #include "platform/Platform.h"
-#include "ui/MainWindow.h"
+#include "support/WindowParts.h"
+#include "ui/app/MainWindow.h"
 
 #include <QEventLoop>
 #include <QTimer>
@@ -16,6 +17,8 @@
 #include <optional>
 #include <string>
 #include <vector>
+
+using namespace rungbox::test; // the window's parts, found by name
 
 namespace rungbox::tools {
 
@@ -35,8 +38,8 @@ public:
     bool loadAndStart(const std::vector<ToolLine>& lines) {
         for (std::size_t i = 0; i < lines.size(); ++i) {
             for (int col = 1; col <= 3; ++col) {
-                m_window.grid().setText(static_cast<int>(i) + 1, col,
-                                        lines[i][static_cast<std::size_t>(col - 1)]);
+                m_window.session().grid().setText(static_cast<int>(i) + 1, col,
+                                                  lines[i][static_cast<std::size_t>(col - 1)]);
             }
         }
         m_window.session().toggleRun();

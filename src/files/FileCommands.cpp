@@ -141,14 +141,15 @@ bool FileCommands::readProgram(const std::string& path) {
     return true;
 }
 
-void FileCommands::newProgram() {
+bool FileCommands::newProgram() {
     if (!askToSave(true)) {
-        return;
+        return false;
     }
     m_editor.setCodeChanged(false);
     m_editor.clearCode();
     m_editor.history().clear();
     m_currentFile.set({}, m_editor.grid());
+    return true;
 }
 
 void FileCommands::exit() {

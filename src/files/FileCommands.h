@@ -53,7 +53,8 @@ public:
     bool open(const std::string& path);
 
     /// File > New. Asks the save question first when the program changed, then empties the grid.
-    void newProgram();
+    /// Answers false when the question was cancelled (the program stays).
+    bool newProgram();
 
     /// File > Exit: closes the main window the normal way, so the save question is asked.
     void exit();

@@ -62,8 +62,6 @@ bool RunControl::startSequence() {
         return false;
     }
 
-    m_window.setScanTimer(true);
-    m_window.setTickTimer(true);
     m_window.setFileMenuEnabled(false);
     m_window.setModuleMenuEnabled(false);
     m_grid.setEnabled(false);
@@ -74,8 +72,6 @@ bool RunControl::startSequence() {
 }
 
 void RunControl::stopSequence() {
-    m_window.setScanTimer(false);
-    m_window.setTickTimer(false);
     m_window.setFileMenuEnabled(true);
     m_window.setModuleMenuEnabled(true);
     m_grid.setEnabled(true);
@@ -105,8 +101,6 @@ void RunControl::report(int badLine) {
     // Ticks that arrive while the message is open must not scan again: one program error gives
     // one message and one stop.
     m_reportingError = true;
-    m_window.setScanTimer(false);
-    m_window.setTickTimer(false);
     // The line the message names is selected, so that the grid shows it behind the message.
     m_grid.select(badLine, editor::kCodeCol, badLine, editor::kSetValueCol);
     m_boxes.show("Error at line " + engine::numberText(badLine), platform::BoxStyle::OkOnly,

@@ -62,16 +62,14 @@ public:
 
 // --- The main window -----------------------------------------------------------------------------
 
-/// What the run/stop control needs of the main window besides the I/O panel: its two timers,
-/// its menus, the input switches' enabled state and the progress display of a start.
+/// What the run/stop control needs of the main window besides the I/O panel: its menus, the
+/// input switches' enabled state and the progress display of a start. The run's clock is the
+/// session's (Session::advance); a front end learns that a run started or stopped from its
+/// SessionListener.
 class RunWindow {
 public:
     virtual ~RunWindow() = default;
 
-    /// Switches the scan timer (one scan per millisecond) on or off.
-    virtual void setScanTimer(bool on) = 0;
-    /// Switches the timer-tick timer (one tick per 100 ms) on or off.
-    virtual void setTickTimer(bool on) = 0;
     /// Enables or disables the File menu as a whole.
     virtual void setFileMenuEnabled(bool enabled) = 0;
     /// Enables or disables the Module menu as a whole.

@@ -13,7 +13,7 @@ std::uint16_t ModuleDriver::inputSwitches() const {
     return m_running ? m_host.inputs(switches) : switches;
 }
 
-void ModuleDriver::runStarted(engine::Controller&) {
+void ModuleDriver::runStarted() {
     m_host.reset();
     m_running = true;
     // The run's start has just enabled every switch; the machine's inputs are not the user's.
@@ -25,7 +25,7 @@ void ModuleDriver::runStarted(engine::Controller&) {
     }
 }
 
-void ModuleDriver::afterScan(engine::Controller& controller, std::uint64_t) {
+void ModuleDriver::afterScan(const engine::Controller& controller) {
     unsigned outputs = 0;
     for (int n = 0; n < engine::kOutputCount; ++n) {
         outputs |= controller.relay(engine::kFirstOutputRelay + n) ? 1U << n : 0U;
@@ -33,7 +33,7 @@ void ModuleDriver::afterScan(engine::Controller& controller, std::uint64_t) {
     m_host.afterScan(static_cast<std::uint16_t>(outputs));
 }
 
-void ModuleDriver::runStopped(engine::Controller&) {
+void ModuleDriver::runStopped() {
     m_running = false;
     m_host.reset();
 }

@@ -15,7 +15,7 @@
 
 namespace rungbox::session {
 
-class ModuleDriver : public engine::IoPanel, public RunObserver {
+class ModuleDriver : public engine::IoPanel {
 public:
     /// `panel` and `runWindow` are the front end's; both must outlive the driver.
     ModuleDriver(engine::IoPanel& panel, platform::RunWindow& runWindow);
@@ -39,11 +39,15 @@ public:
     }
     void setRunLamp(bool on) override { m_panel.setRunLamp(on); }
 
-    // --- RunObserver ---------------------------------------------------------------------------
+    // --- The run's life, as the session tells it ------------------------------------------------
 
-    void runStarted(engine::Controller& controller) override;
-    void afterScan(engine::Controller& controller, std::uint64_t clockMs) override;
-    void runStopped(engine::Controller& controller) override;
+    /// A run has started: the machine is put in its starting state and its inputs' switches
+    /// are disabled.
+    void runStarted();
+    /// A scan has ended: the machine steps one millisecond on the output relays it left.
+    void afterScan(const engine::Controller& controller);
+    /// The run has stopped: the machine is put in its starting state.
+    void runStopped();
 
 private:
     engine::IoPanel& m_panel;

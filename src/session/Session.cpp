@@ -5,8 +5,11 @@
 
 #include <algorithm>
 #include <cassert>
+#include <utility>
 
 namespace rungbox::session {
+
+static_assert(panel::kScanIntervalMs == 1, "the run clock runs one scan per millisecond");
 
 Session::Session(const Ports& ports)
     : m_ports(ports), m_moduleDriver(std::make_unique<ModuleDriver>(ports.panel, ports.runWindow)),
@@ -14,10 +17,217 @@ Session::Session(const Ports& ports)
       m_runControl(m_controller, m_grid, ports.boxes, ports.runWindow),
       m_files(m_editor, m_controller, ports.fileDialog, ports.boxes, ports.fileSystem, ports.shell),
       m_debugger(m_controller) {
-    addObserver(m_moduleDriver.get());
+    m_grid.setListener(this);
+    m_debugger.addListener(this);
 }
 
-Session::~Session() = default;
+Session::~Session() {
+    m_grid.setListener(nullptr);
+    m_debugger.removeListener(this);
+}
+
+void Session::setUp() {
+    editor::setUpGrid(m_grid);
+    m_controller.reset();
+    m_editor.setCodeChanged(false);
+    tellFileChanged();
+}
+
+// --- Listeners -------------------------------------------------------------------------------
+
+template <typename Call> void Session::tell(Call call) {
+    // By index: a listener may remove itself (a window closing) while it is told.
+    for (std::size_t i = 0; i < m_listeners.size(); ++i) {
+        call(*m_listeners[i]);
+    }
+}
+
+void Session::addListener(SessionListener* listener) {
+    assert(listener != nullptr);
+    if (std::find(m_listeners.begin(), m_listeners.end(), listener) == m_listeners.end()) {
+        m_listeners.push_back(listener);
+    }
+}
+
+void Session::removeListener(SessionListener* listener) {
+    std::erase(m_listeners, listener);
+}
+
+void Session::cellChanged(int row, int col) {
+    tell([&](SessionListener& l) { l.cellChanged(row, col); });
+}
+
+void Session::cursorChanged() {
+    tell([](SessionListener& l) { l.cursorChanged(); });
+}
+
+void Session::layoutChanged() {
+    tell([](SessionListener& l) { l.gridLayoutChanged(); });
+}
+
+void Session::debugStateChanged() {
+    tell([](SessionListener& l) { l.debugChanged(); });
+}
+
+void Session::tellAdvanced() {
+    tell([this](SessionListener& l) { l.advanced(m_clockMs); });
+}
+
+void Session::tellFileChanged() {
+    tell([](SessionListener& l) { l.fileChanged(); });
+}
+
+// --- The run ---------------------------------------------------------------------------------
+
+void Session::toggleRun() {
+    const bool wasRunning = running();
+    m_runControl.toggleRun();
+    if (running() == wasRunning) {
+        return; // a start refused with its message
+    }
+    if (!running()) {
+        runStopped();
+        return;
+    }
+    m_clockMs = 0;
+    m_tickOwed = false;
+    m_debugger.runStartedOrStopped();
+    m_moduleDriver->runStarted();
+    m_tracing.runStarted(m_controller);
+    tell([](SessionListener& l) { l.runChanged(); });
+    tell([](SessionListener& l) { l.moduleChanged(); });
+}
+
+void Session::runStopped() {
+    m_clockMs = 0;
+    m_tickOwed = false;
+    m_debugger.runStartedOrStopped();
+    m_moduleDriver->runStopped();
+    m_tracing.runStopped();
+    tell([](SessionListener& l) { l.runChanged(); });
+    tell([](SessionListener& l) { l.moduleChanged(); });
+}
+
+// One call of the run/stop control's scan: a whole scan, the rest of a paused one, or the part
+// up to a breakpoint. Listeners, the machine and the recorder see whole scans only.
+RunEnd Session::runScan() {
+    const bool resuming = m_controller.midScan();
+    m_runControl.onScanTimer();
+    if (!running()) {
+        runStopped(); // a program error: its message has been shown
+        return RunEnd::Stopped;
+    }
+    if (m_controller.midScan()) {
+        m_debugger.setPaused(true); // a breakpoint
+        m_debugger.changed();
+        return RunEnd::Breakpoint;
+    }
+    scanEnded();
+    if (resuming) {
+        m_debugger.changed(); // the marked next line has gone
+    }
+    return RunEnd::Done;
+}
+
+void Session::scanEnded() {
+    m_moduleDriver->afterScan(m_controller);
+    m_tracing.scanned(m_controller, m_clockMs);
+    tell([this](SessionListener& l) { l.scanned(m_clockMs); });
+    if (std::exchange(m_tickOwed, false)) {
+        runTick();
+    }
+}
+
+void Session::runTick() {
+    m_runControl.onTickTimer();
+    if (running()) {
+        m_tracing.ticked(m_controller, m_clockMs);
+    }
+}
+
+RunEnd Session::advance(std::uint64_t elapsedMs) {
+    if (!running() || paused()) {
+        return RunEnd::Done;
+    }
+    RunEnd end = m_controller.midScan() ? runScan() : RunEnd::Done;
+    for (std::uint64_t k = 0; k < elapsedMs && end == RunEnd::Done; ++k) {
+        ++m_clockMs;
+        m_tickOwed = m_clockMs % panel::kTickIntervalMs == 0;
+        end = runScan();
+    }
+    tellAdvanced();
+    return end;
+}
+
+RunEnd Session::scan() {
+    if (!running()) {
+        return RunEnd::Done;
+    }
+    m_debugger.setPaused(false);
+    const RunEnd end = runScan();
+    tellAdvanced();
+    return end;
+}
+
+void Session::tick() {
+    if (!running()) {
+        return;
+    }
+    m_debugger.setPaused(false);
+    runTick();
+    tellAdvanced();
+}
+
+RunEnd Session::stepScan() {
+    if (!running()) {
+        return RunEnd::Done;
+    }
+    m_debugger.setPaused(true);
+    const RunEnd end = runScan();
+    m_debugger.changed();
+    tellAdvanced();
+    return end;
+}
+
+void Session::stepTick() {
+    if (!running()) {
+        return;
+    }
+    m_debugger.setPaused(true);
+    runTick();
+    m_debugger.changed();
+    tellAdvanced();
+}
+
+RunEnd Session::stepLine() {
+    if (!running()) {
+        return RunEnd::Done;
+    }
+    m_debugger.setPaused(true);
+    m_runControl.stepLine();
+    if (!running()) {
+        runStopped();
+        return RunEnd::Stopped;
+    }
+    if (!m_controller.midScan()) {
+        scanEnded();
+    }
+    m_debugger.changed();
+    tellAdvanced();
+    return RunEnd::Done;
+}
+
+void Session::setRecording(bool on) {
+    m_tracing.setOn(on);
+    tell([](SessionListener& l) { l.recordingChanged(); });
+}
+
+void Session::clearRecording() {
+    m_tracing.recorder().clear();
+    tell([](SessionListener& l) { l.recordingChanged(); });
+}
+
+// --- Commands locked while a run is on -------------------------------------------------------
 
 machines::ModuleHost& Session::modules() {
     return m_moduleDriver->host();
@@ -32,83 +242,61 @@ bool Session::chooseModule(machines::ModuleKind kind) {
         return false;
     }
     m_moduleDriver->host().choose(kind);
+    tell([](SessionListener& l) { l.moduleChanged(); });
     return true;
 }
 
-void Session::setUp() {
-    editor::setUpGrid(m_grid);
-    m_controller.reset();
-    m_editor.setCodeChanged(false);
+bool Session::newProgram() {
+    if (running() || !m_files.newProgram()) {
+        return false;
+    }
+    m_debugger.clearBreakpoints();
+    tellFileChanged();
+    return true;
 }
 
-void Session::toggleRun() {
-    const bool wasRunning = running();
-    m_runControl.toggleRun();
-    m_debugger.runStartedOrStopped();
-    if (!wasRunning && running()) {
-        m_clockMs = 0;
-        m_tracing.runStarted(m_controller);
-        for (RunObserver* observer : m_observers) {
-            observer->runStarted(m_controller);
-        }
-    } else if (wasRunning && !running()) {
-        notifyStopped();
+bool Session::load() {
+    if (running() || !m_files.load()) {
+        tellFileChanged(); // a failed load may have dropped a recent file
+        return false;
     }
+    m_debugger.clearBreakpoints();
+    tellFileChanged();
+    return true;
 }
 
-void Session::scan(std::uint64_t clockMs) {
-    if (!running() || m_debugger.paused()) {
-        return;
-    }
-    runScan(clockMs);
-}
-
-// Observers and the recorder see whole scans: beforeScan when a scan starts, afterScan when it
-// has reached END, however many calls it took.
-void Session::runScan(std::uint64_t clockMs) {
-    m_clockMs = clockMs;
-    if (!m_controller.midScan()) {
-        for (RunObserver* observer : m_observers) {
-            observer->beforeScan(m_controller, clockMs);
-        }
-    }
-    m_runControl.onScanTimer();
-    if (!running()) {
-        // A program error: its message has been shown and the run stopped.
-        m_debugger.runStartedOrStopped();
-        notifyStopped();
-        return;
-    }
-    if (m_controller.midScan()) {
-        m_debugger.setPaused(true); // a breakpoint
-        m_debugger.changed();
-        return;
-    }
-    scanEnded();
-}
-
-void Session::scanEnded() {
-    m_tracing.scanned(m_controller, m_clockMs);
-    for (RunObserver* observer : m_observers) {
-        observer->afterScan(m_controller, m_clockMs);
-    }
-}
-
-void Session::tick() {
-    if (!m_debugger.paused()) {
-        runTick();
-    }
-}
-
-void Session::runTick() {
-    m_runControl.onTickTimer();
+bool Session::open(const std::string& path) {
     if (running()) {
-        m_tracing.ticked(m_controller, m_clockMs);
+        return false;
     }
+    const bool opened = m_files.open(path);
+    if (opened) {
+        m_debugger.clearBreakpoints();
+    }
+    tellFileChanged();
+    return opened;
+}
+
+bool Session::save() {
+    if (running()) {
+        return false;
+    }
+    const bool saved = m_files.save();
+    tellFileChanged();
+    return saved;
+}
+
+bool Session::saveAs() {
+    if (running()) {
+        return false;
+    }
+    const bool saved = m_files.saveAs();
+    tellFileChanged();
+    return saved;
 }
 
 editor::PasteResult Session::paste(std::string_view text) {
-    if (!m_grid.enabled()) {
+    if (running()) {
         return editor::PasteResult::Nothing;
     }
     const editor::PasteResult result = m_editor.paste(text);
@@ -117,82 +305,6 @@ editor::PasteResult Session::paste(std::string_view text) {
                            platform::kAppTitle);
     }
     return result;
-}
-
-void Session::stepScan(std::uint64_t clockMs) {
-    if (!running()) {
-        return;
-    }
-    m_debugger.setPaused(true);
-    runScan(clockMs);
-    m_debugger.changed();
-}
-
-void Session::stepTick() {
-    if (!running()) {
-        return;
-    }
-    m_debugger.setPaused(true);
-    runTick();
-    m_debugger.changed();
-}
-
-void Session::stepLine() {
-    if (!running()) {
-        return;
-    }
-    m_debugger.setPaused(true);
-    if (!m_controller.midScan()) {
-        for (RunObserver* observer : m_observers) {
-            observer->beforeScan(m_controller, m_clockMs);
-        }
-    }
-    m_runControl.stepLine();
-    if (!running()) {
-        m_debugger.runStartedOrStopped();
-        notifyStopped();
-        return;
-    }
-    if (!m_controller.midScan()) {
-        scanEnded();
-    }
-    m_debugger.changed();
-}
-
-void Session::newProgram() {
-    m_files.newProgram();
-    for (int line = 1; line <= engine::kLastCodeLine; ++line) {
-        if (!m_grid.text(line, editor::kCodeCol).empty()) {
-            return; // the question was cancelled: the program stays, and its breakpoints
-        }
-    }
-    m_debugger.clearBreakpoints();
-}
-
-bool Session::load() {
-    if (!m_files.load()) {
-        return false;
-    }
-    m_debugger.clearBreakpoints();
-    return true;
-}
-
-void Session::addObserver(RunObserver* observer) {
-    assert(observer != nullptr);
-    if (std::find(m_observers.begin(), m_observers.end(), observer) == m_observers.end()) {
-        m_observers.push_back(observer);
-    }
-}
-
-void Session::removeObserver(RunObserver* observer) {
-    std::erase(m_observers, observer);
-}
-
-void Session::notifyStopped() {
-    m_tracing.runStopped();
-    for (RunObserver* observer : m_observers) {
-        observer->runStopped(m_controller);
-    }
 }
 
 } // namespace rungbox::session

@@ -5,6 +5,7 @@
 // control and the file commands, built and wired together once. The main window and rungbox-sim
 // each build one Session and give it their ports; neither wires the core itself.
 
+#include "SessionListener.h"
 #include "debug/Debugger.h"
 #include "editor/CodeGrid.h"
 #include "editor/Editor.h"
@@ -31,25 +32,44 @@ struct Ports {
     platform::MainWindowShell& shell;
 };
 
-/// Told of a run's life, scan by scan: the place where parts that follow a run (a machine to
-/// control, a recorder, a live view) hook in, the same way for both front ends. The defaults do
-/// nothing. Observers must not start or stop the run themselves.
-class RunObserver {
-public:
-    virtual ~RunObserver() = default;
-    /// A run has started: the program is loaded and the first scan is due.
-    virtual void runStarted(engine::Controller& /*controller*/) {}
-    /// A scan is about to run at `clockMs` milliseconds of run time (see Session::scan).
-    virtual void beforeScan(engine::Controller& /*controller*/, std::uint64_t /*clockMs*/) {}
-    /// A scan has run to END at `clockMs` milliseconds of run time.
-    virtual void afterScan(engine::Controller& /*controller*/, std::uint64_t /*clockMs*/) {}
-    /// The run has stopped (the run/stop button, or a program error); the controller is reset.
-    virtual void runStopped(engine::Controller& /*controller*/) {}
-};
-
 class ModuleDriver;
 
-class Session {
+/// How a call that runs the program ended.
+enum class RunEnd {
+    Done,       ///< it ran all it was asked to (or there was nothing to run: stopped or paused)
+    Breakpoint, ///< a scan paused before a line with a breakpoint; the run is paused there
+    Stopped,    ///< a program error stopped the run (its message has been shown)
+};
+
+/// Longest stall of a front end's real clock that the run catches up on: beyond it the run
+/// loses the time rather than race through a backlog of scans. A quarter of a second is longer
+/// than any hiccup of a desktop's event loop and still short enough that a machine's travel
+/// visibly pauses instead of jumping.
+inline constexpr std::uint64_t kMaxCatchUpMs = 250;
+
+/// Turns readings of a front end's real clock (milliseconds, any origin) into the run time the
+/// session is owed, for Session::advance: what elapsed since the last reading, at most
+/// kMaxCatchUpMs (the rest is dropped, not owed later).
+class RealTimeClock {
+public:
+    /// Starts counting from `nowMs`.
+    void restart(std::int64_t nowMs) { m_lastMs = nowMs; }
+    /// Milliseconds owed since the last reading, 0 to kMaxCatchUpMs.
+    std::uint64_t due(std::int64_t nowMs) {
+        const std::int64_t elapsed = nowMs - m_lastMs;
+        m_lastMs = nowMs;
+        if (elapsed <= 0) {
+            return 0;
+        }
+        const auto owed = static_cast<std::uint64_t>(elapsed);
+        return owed < kMaxCatchUpMs ? owed : kMaxCatchUpMs;
+    }
+
+private:
+    std::int64_t m_lastMs = 0;
+};
+
+class Session : private editor::GridListener, private debug::DebugListener {
 public:
     /// Builds and wires the core on `ports`. Nothing is sent to the ports yet, so a front end
     /// may build its session before its own controls exist; it then calls setUp().
@@ -62,80 +82,118 @@ public:
 
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
-    ~Session();
+    ~Session() override;
 
     engine::Controller& controller() { return m_controller; }
     const engine::Controller& controller() const { return m_controller; }
     editor::CodeGrid& grid() { return m_grid; }
     const editor::CodeGrid& grid() const { return m_grid; }
     editor::Editor& editor() { return m_editor; }
-    panel::RunControl& runControl() { return m_runControl; }
+    const editor::Editor& editor() const { return m_editor; }
     files::FileCommands& files() { return m_files; }
+    const files::FileCommands& files() const { return m_files; }
     const Ports& ports() const { return m_ports; }
+
+    // --- The run -------------------------------------------------------------------------------
 
     /// True while a run is on.
     bool running() const { return m_controller.simulating(); }
+    /// True while a run is on and paused (Debugger::paused).
+    bool paused() const { return m_debugger.paused(); }
+    /// The run's clock: milliseconds of run time since the run started (0 while stopped).
+    std::uint64_t clockMs() const { return m_clockMs; }
 
-    /// The run/stop lamp-button: starts a stopped run or stops a running one (RunControl), and
-    /// tells the observers.
+    /// The run/stop lamp-button: starts a stopped run (clock at 0) or stops a running one.
     void toggleRun();
 
-    /// One tick of the scan timer: one scan of the running program at `clockMs` milliseconds of
-    /// run time (the window's elapsed time since the start; rungbox-sim's simulated time). A
-    /// program error reports its line and stops the run. A scan that meets a breakpoint pauses
-    /// the run before that line; a paused scan goes on from there. Does nothing while stopped or
-    /// paused.
-    void scan(std::uint64_t clockMs);
+    /// Runs `elapsedMs` milliseconds of run time: for each millisecond one scan, the machine's
+    /// millisecond on the outputs that scan left, and a timer tick after the scan of every
+    /// millisecond that is a multiple of 100. A scan interrupted by a breakpoint is finished
+    /// first (with its millisecond's tick). Stops early at a breakpoint or a program error.
+    /// Does nothing while stopped or paused. The window calls it with the real time elapsed
+    /// (RealTimeClock), rungbox-sim's `wait` with the simulated time.
+    RunEnd advance(std::uint64_t elapsedMs);
 
-    /// One tick of the timer-tick timer (100 ms). Does nothing while stopped or paused.
+    /// One scan at the current run time, the clock standing still (rungbox-sim's `scan`); a
+    /// paused scan goes on from its line. Does nothing while stopped; resumes a paused run.
+    RunEnd scan();
+    /// One timer tick at the current run time, the clock standing still (rungbox-sim's
+    /// `tick`). Does nothing while stopped; resumes a paused run.
     void tick();
+
+    // Stepping a running program (each does nothing while stopped). The run is paused after
+    // each; a program error reports its line and stops the run, as a scan does.
+    /// The rest of the paused scan, or one whole scan (stopping early at a breakpoint).
+    RunEnd stepScan();
+    /// One timer tick.
+    void stepTick();
+    /// The next code line of the scan (starting a scan when none is paused).
+    RunEnd stepLine();
+
+    debug::Debugger& debugger() { return m_debugger; }
+    const debug::Debugger& debugger() const { return m_debugger; }
 
     /// The timing recorder of the runs: off until switched on. While on, it samples the start of
     /// each run, every scan at its run time, and every tick at the time of the scan before it.
     trace::Tracing& tracing() { return m_tracing; }
     const trace::Tracing& tracing() const { return m_tracing; }
+    /// Switches recording on or off (Tracing::setOn) and tells the listeners.
+    void setRecording(bool on);
+    /// Empties the recording (Recorder::clear) and tells the listeners.
+    void clearRecording();
 
-    /// The Module menu's choice and its machine, which drives its inputs during a run.
-    machines::ModuleHost& modules();
-    const machines::ModuleHost& modules() const;
-    /// Module menu: chooses `kind` and puts its machine in its starting state. Refused (false)
-    /// while a run is on, as the menu is locked then. Nothing else changes.
+    // --- Commands locked while a run is on -----------------------------------------------------
+    // Each answers whether it went through: false while a run is on (nothing happens), when the
+    // user cancelled, or when it failed (its message has been shown).
+
+    /// File > New: a program that is cleared loses its breakpoints.
+    bool newProgram();
+    /// File > Load: a program that is replaced loses its breakpoints.
+    bool load();
+    /// Opens the program file at `path` as Load does (command line, drop, recent files).
+    bool open(const std::string& path);
+    /// File > Save and File > Save As.
+    bool save();
+    bool saveAs();
+    /// Module menu: chooses `kind` and puts its machine in its starting state.
     bool chooseModule(machines::ModuleKind kind);
+    /// True when the commands above may run: no run is on.
+    bool fileCommandsOpen() const { return !running(); }
 
     /// Pastes the clipboard's `text` into the grid (Editor::paste). A paste of lines refused
     /// for want of room says so in a message box; nothing is pasted while a run is on.
     editor::PasteResult paste(std::string_view text);
 
-    debug::Debugger& debugger() { return m_debugger; }
-    const debug::Debugger& debugger() const { return m_debugger; }
+    /// The Module menu's choice and its machine, which drives its inputs during a run.
+    machines::ModuleHost& modules();
+    const machines::ModuleHost& modules() const;
 
-    // Stepping a running program (each does nothing while stopped). The run is paused after
-    // each; a program error reports its line and stops the run, as a scan does.
-    /// The rest of the paused scan, or one whole scan (stopping early at a breakpoint).
-    void stepScan(std::uint64_t clockMs);
-    /// One timer tick.
-    void stepTick();
-    /// The next code line of the scan (starting a scan when none is paused). The observers see
-    /// the scan start and end at the run time of the last scan.
-    void stepLine();
+    // --- Listeners -----------------------------------------------------------------------------
 
-    /// File > New and File > Load (FileCommands) for the window: a program that is cleared or
-    /// replaced loses its breakpoints. load() answers whether a program was loaded.
-    void newProgram();
-    bool load();
-
-    /// `observer` is told of every run from now on; it must outlive the session or be removed.
-    void addObserver(RunObserver* observer);
-    void removeObserver(RunObserver* observer);
+    /// `listener` is told of every change from now on; it must outlive the session or be
+    /// removed. Adding one twice has no effect.
+    void addListener(SessionListener* listener);
+    void removeListener(SessionListener* listener);
 
 private:
-    void notifyStopped();
-    void runScan(std::uint64_t clockMs);
+    // editor::GridListener and debug::DebugListener: passed on to the listeners.
+    void cellChanged(int row, int col) override;
+    void cursorChanged() override;
+    void layoutChanged() override;
+    void debugStateChanged() override;
+
+    RunEnd runScan();
+    RunEnd finishInterruptedScan();
     void scanEnded();
     void runTick();
+    void runStopped();
+    RunEnd resumeWith(RunEnd end);
+    void tellAdvanced();
+    void tellFileChanged();
+    template <typename Call> void tell(Call call);
 
     Ports m_ports;
-    // Between the controller and the front end's panel: built first, observes every run.
+    // Between the controller and the front end's panel: built first, drives the chosen machine.
     std::unique_ptr<ModuleDriver> m_moduleDriver;
     engine::Controller m_controller;
     editor::CodeGrid m_grid;
@@ -143,9 +201,13 @@ private:
     panel::RunControl m_runControl;
     files::FileCommands m_files;
     debug::Debugger m_debugger;
-    std::vector<RunObserver*> m_observers;
     trace::Tracing m_tracing;
-    std::uint64_t m_clockMs = 0; // run time of the last scan; stepLine()'s scans run at it
+    std::vector<SessionListener*> m_listeners;
+    std::uint64_t m_clockMs = 0; // run time of the current millisecond
+    // The scan of the current millisecond was interrupted at a breakpoint before its tick, which
+    // then follows when that scan ends, however it is finished. Belongs to its run: a stop or a
+    // start forgets it.
+    bool m_tickOwed = false;
 };
 
 } // namespace rungbox::session

@@ -22,7 +22,7 @@ Runner::Runner(std::ostream& out, std::ostream& err)
 
 bool Runner::load(const std::string& path) {
     m_dialog.m_path = path;
-    const bool loaded = m_session.files().load();
+    const bool loaded = m_session.load();
     m_out.flush();
     return loaded;
 }
@@ -78,7 +78,6 @@ int Runner::execute(const Command& command, int lineNumber) {
     case CommandKind::Scan:
         return scans(command.count);
     case CommandKind::Tick:
-        m_session.debugger().setPaused(false);
         for (std::int64_t k = 0; k < command.count && m_session.running(); ++k) {
             m_session.tick();
         }
@@ -91,11 +90,7 @@ int Runner::execute(const Command& command, int lineNumber) {
         if (!starting) {
             return Exit::Ok;
         }
-        if (!m_session.running()) {
-            return Exit::StartRefused;
-        }
-        m_clockMs = 0;
-        return Exit::Ok;
+        return m_session.running() ? Exit::Ok : Exit::StartRefused;
     }
     case CommandKind::Show:
         m_out << m_panel.showLine() << '\n';
@@ -121,7 +116,7 @@ int Runner::execute(const Command& command, int lineNumber) {
         }
         // A failed save has printed its message; the script stops there.
         m_dialog.m_savePath = command.path;
-        return m_session.files().saveAs() ? Exit::Ok : Exit::Usage;
+        return m_session.saveAs() ? Exit::Ok : Exit::Usage;
     case CommandKind::Module:
     case CommandKind::Plant:
     case CommandKind::Hand:
@@ -156,18 +151,24 @@ int Runner::execute(const Command& command, int lineNumber) {
 // the run/stop control has stopped the run. A scan that leaves the controller between two lines
 // has met a breakpoint; the next scan, step or wait goes on from there.
 int Runner::scans(std::int64_t count) {
-    if (!m_session.running()) {
-        return Exit::Ok;
+    for (std::int64_t k = 0; k < count && m_session.running(); ++k) {
+        const int status = ended(m_session.scan());
+        if (status != Exit::Ok || m_session.controller().midScan()) {
+            return status;
+        }
     }
-    m_session.debugger().setPaused(false);
-    for (std::int64_t k = 0; k < count; ++k) {
-        m_session.scan(m_clockMs);
-        if (!m_session.running()) {
-            return Exit::ProgramError;
-        }
-        if (atBreakpoint()) {
-            return Exit::Ok;
-        }
+    return Exit::Ok;
+}
+
+int Runner::ended(session::RunEnd end) {
+    switch (end) {
+    case session::RunEnd::Stopped:
+        return Exit::ProgramError;
+    case session::RunEnd::Breakpoint:
+        atBreakpoint();
+        return Exit::Ok;
+    case session::RunEnd::Done:
+        break;
     }
     return Exit::Ok;
 }
@@ -180,48 +181,20 @@ bool Runner::atBreakpoint() {
     return true;
 }
 
-// Each millisecond of simulated time has one scan; a millisecond whose number is a multiple of
-// the tick interval also has one timer tick, right after its scan. A wait that stopped at a
-// breakpoint first finishes that millisecond's scan and tick.
+// Simulated time runs on the session's clock, as the window's real time does: each millisecond
+// one scan, every hundredth also a timer tick. A wait that stopped at a breakpoint goes on with
+// the interrupted scan.
 int Runner::wait(std::int64_t milliseconds) {
     if (!m_session.running()) {
         return Exit::Ok;
     }
-    static_assert(panel::kScanIntervalMs == 1, "wait runs one scan per millisecond");
-    constexpr std::uint64_t kTick = panel::kTickIntervalMs;
     m_session.debugger().setPaused(false);
-    if (m_session.controller().midScan()) {
-        m_session.scan(m_clockMs);
-        if (!m_session.running()) {
-            return Exit::ProgramError;
-        }
-        if (atBreakpoint()) {
-            return Exit::Ok;
-        }
-        if (std::exchange(m_waitBroke, false) && m_clockMs % kTick == 0) {
-            m_session.tick();
-        }
-    }
-    for (std::int64_t k = 0; k < milliseconds; ++k) {
-        ++m_clockMs;
-        m_session.scan(m_clockMs);
-        if (!m_session.running()) {
-            return Exit::ProgramError;
-        }
-        if (atBreakpoint()) {
-            m_waitBroke = true;
-            return Exit::Ok;
-        }
-        if (m_clockMs % kTick == 0) {
-            m_session.tick();
-        }
-    }
-    return Exit::Ok;
+    return ended(m_session.advance(static_cast<std::uint64_t>(milliseconds)));
 }
 
 void Runner::recordRuns() {
     m_session.tracing().setRuns(trace::Tracing::Runs::All);
-    m_session.tracing().setOn(true);
+    m_session.setRecording(true);
 }
 
 bool Runner::writeVcd(const std::string& path) {
@@ -361,8 +334,6 @@ int Runner::step() {
     if (plc.midScan()) {
         result = plc.result();
         stack = plc.blockStack();
-    } else {
-        m_waitBroke = false; // the scan is over; its tick is not owed
     }
     const engine::LadderLine& executed = plc.ladderTable(line);
     m_out << "line " << line << ": " << executed.code << ' ' << executed.location

@@ -63,9 +63,10 @@ public:
     trace::Recorder& recorder() { return m_session.tracing().recorder(); }
 
     /// Milliseconds of simulated time since the run started (moved only by `wait`).
-    std::uint64_t clock() const { return m_clockMs; }
+    std::uint64_t clock() const { return m_session.clockMs(); }
 
     const SimPanel& panel() const { return m_panel; }
+    const session::Session& session() const { return m_session; }
     const engine::Controller& controller() const { return m_session.controller(); }
 
 private:
@@ -88,6 +89,7 @@ private:
 
     int scans(std::int64_t count);
     int wait(std::int64_t milliseconds);
+    int ended(session::RunEnd end);
     int step();
     bool atBreakpoint();
     void list();
@@ -105,8 +107,6 @@ private:
     files::DiskFileSystem m_fileSystem;
     NoShell m_shell;
     session::Session m_session;
-    std::uint64_t m_clockMs = 0;
-    bool m_waitBroke = false; // a wait stopped at a breakpoint: its millisecond's tick is owed
 };
 
 } // namespace rungbox::sim

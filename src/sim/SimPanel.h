@@ -42,8 +42,6 @@ public:
     const std::string& counterDisplay(int n) const;
 
     bool runLamp() const { return m_runLamp; }
-    bool scanTimer() const { return m_scanTimer; }
-    bool tickTimer() const { return m_tickTimer; }
     bool fileMenuEnabled() const { return m_fileMenuEnabled; }
     bool moduleMenuEnabled() const { return m_moduleMenuEnabled; }
     bool progressVisible() const { return m_progressVisible; }
@@ -61,8 +59,6 @@ public:
 
     // --- platform::RunWindow --------------------------------------------------------------------
 
-    void setScanTimer(bool on) override { m_scanTimer = on; }
-    void setTickTimer(bool on) override { m_tickTimer = on; }
     void setFileMenuEnabled(bool enabled) override { m_fileMenuEnabled = enabled; }
     void setModuleMenuEnabled(bool enabled) override { m_moduleMenuEnabled = enabled; }
     void setInputSwitchEnabled(int n, bool enabled) override;
@@ -79,8 +75,6 @@ private:
     std::array<std::string, engine::kTimerCount> m_timerDisplay;
     std::array<std::string, engine::kCounterCount> m_counterDisplay;
     bool m_runLamp = false;
-    bool m_scanTimer = false;
-    bool m_tickTimer = false;
     bool m_fileMenuEnabled = true;
     bool m_moduleMenuEnabled = true;
     bool m_progressVisible = false;

@@ -16,8 +16,6 @@ struct RecordingWindow : platform::RunWindow {
     std::string log;
     std::set<int> switchesOn;
     void add(const std::string& what) { log += (log.empty() ? "" : " ") + what; }
-    void setScanTimer(bool on) override { add(on ? "scan+" : "scan-"); }
-    void setTickTimer(bool on) override { add(on ? "tick+" : "tick-"); }
     void setFileMenuEnabled(bool on) override { add(on ? "file+" : "file-"); }
     void setModuleMenuEnabled(bool on) override { add(on ? "module+" : "module-"); }
     void setInputSwitchEnabled(int n, bool on) override {
@@ -58,7 +56,7 @@ struct Run : testing::Test {
 TEST_F(Run, StartArrangesTheWindowAndStopResetsEverything) {
     editor::test::write(grid, 1, {{"LD", "0"}, {"OUT", "1000"}, {"TIM", "1", "50"}, {"END"}});
     run.toggleRun();
-    EXPECT_EQ(window.log, "0 progress+ 6 12 18 1800 progress- scan+ tick+ file- module- switches+");
+    EXPECT_EQ(window.log, "0 progress+ 6 12 18 1800 progress- file- module- switches+");
     EXPECT_TRUE(run.simulating());
     EXPECT_TRUE(panel.runLamp);
     EXPECT_FALSE(grid.enabled());
@@ -69,7 +67,7 @@ TEST_F(Run, StartArrangesTheWindowAndStopResetsEverything) {
     ASSERT_TRUE(panel.outputLamp[0]);
     window.log.clear();
     run.toggleRun();
-    EXPECT_EQ(window.log, "scan- tick- file+ module+ switches-");
+    EXPECT_EQ(window.log, "file+ module+ switches-");
     EXPECT_FALSE(run.simulating());
     EXPECT_FALSE(panel.runLamp);
     EXPECT_TRUE(grid.enabled());
@@ -125,7 +123,7 @@ TEST_F(Run, ProgramErrorGivesOneMessageAndOneStopWhateverTicksArriveMeanwhile) {
     EXPECT_EQ(timerDuringBox, 50) << "timer 0 runs from line 2, but no tick may count it down";
     EXPECT_EQ(std::tuple(grid.line(), grid.column(), grid.selectionLine(), grid.selectionColumn()),
               std::tuple(3, editor::kCodeCol, 3, editor::kSetValueCol));
-    EXPECT_EQ(window.log, "scan- tick- scan- tick- file+ module+ switches-");
+    EXPECT_EQ(window.log, "file+ module+ switches-");
     EXPECT_FALSE(run.simulating());
 }
 

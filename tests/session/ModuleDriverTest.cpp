@@ -17,8 +17,6 @@ using machines::ModuleKind;
 
 struct SwitchWindow : platform::RunWindow, platform::MainWindowShell, platform::FileDialog {
     std::array<bool, 16> enabled{};
-    void setScanTimer(bool) override {}
-    void setTickTimer(bool) override {}
     void setFileMenuEnabled(bool) override {}
     void setModuleMenuEnabled(bool) override {}
     void setInputSwitchEnabled(int n, bool on) override {
@@ -74,7 +72,7 @@ TEST(ModuleDriver, TheChosenMachineDrivesItsInputsDuringARun) {
 
     // A switch of the machine's inputs is not read; the others are.
     f.panel.switches = 0b100001;
-    f.session.scan(1);
+    f.session.advance(1);
     EXPECT_TRUE(f.panel.inputLamp[2]) << "the lamp follows the closed limit";
     EXPECT_FALSE(f.panel.inputLamp[0]);
     EXPECT_TRUE(f.panel.inputLamp[5]);
@@ -83,9 +81,9 @@ TEST(ModuleDriver, TheChosenMachineDrivesItsInputsDuringARun) {
     EXPECT_TRUE(f.session.modules().gate().warningLight()) << "the machine stepped on 1002";
 
     f.session.modules().gate().remote().press();
-    f.session.scan(2);
+    f.session.advance(1);
     EXPECT_TRUE(f.panel.inputLamp[0]);
-    f.session.scan(3);
+    f.session.advance(1);
     EXPECT_FALSE(f.panel.inputLamp[0]) << "a press lasts one scan";
     EXPECT_FALSE(f.panel.inputLamp[2]) << "the gate has left its closed limit";
     EXPECT_EQ(f.session.modules().gate().position(), 2);
@@ -104,7 +102,7 @@ TEST(ModuleDriver, WithNoneTheSwitchesAreTheInputs) {
     f.session.toggleRun();
     EXPECT_EQ(f.window.enabledText(), "1111111111111111");
     f.panel.switches = 0b100101;
-    f.session.scan(1);
+    f.session.advance(1);
     EXPECT_TRUE(f.panel.inputLamp[0]);
     EXPECT_TRUE(f.panel.inputLamp[2]);
     EXPECT_TRUE(f.panel.outputLamp[2]);

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The session as both front ends use it: observers follow every run from its start, through each
-// scan, to its stop, whether the button or a program error stops it.
+// The session as every front end uses it: listeners follow every run from its start, through
+// each scan, to its stop, whether the button or a program error stops it; the run's clock; the
+// commands a run locks.
 
-#include "session/LadderDiagram.h"
 #include "session/Session.h"
 #include "files/DiskFileSystem.h"
+#include "session/LadderDiagram.h"
 #include "support/Recorders.h"
 
 #include <gtest/gtest.h>
@@ -16,8 +17,6 @@ namespace rungbox::session {
 namespace {
 
 struct QuietWindow : platform::RunWindow, platform::MainWindowShell, platform::FileDialog {
-    void setScanTimer(bool) override {}
-    void setTickTimer(bool) override {}
     void setFileMenuEnabled(bool) override {}
     void setModuleMenuEnabled(bool) override {}
     void setInputSwitchEnabled(int, bool) override {}
@@ -30,19 +29,16 @@ struct QuietWindow : platform::RunWindow, platform::MainWindowShell, platform::F
     std::optional<std::string> askOpenPath(std::string_view) override { return std::nullopt; }
 };
 
-// Writes what it is told as "start", "before T", "after T r1000=V", "stop".
-struct Log : RunObserver {
+// Writes what it is told of the run as "run", "stop", "scan T r1000=V", "at T", "debug".
+struct Log : SessionListener {
+    Session* session = nullptr;
     std::vector<std::string> events;
-    void runStarted(engine::Controller&) override { events.push_back("start"); }
-    void beforeScan(engine::Controller&, std::uint64_t ms) override {
-        events.push_back("before " + std::to_string(ms));
+    void runChanged() override { events.push_back(session->running() ? "run" : "stop"); }
+    void scanned(std::uint64_t ms) override {
+        events.push_back("scan " + std::to_string(ms) +
+                         " r1000=" + (session->controller().relay(1000) ? "1" : "0"));
     }
-    void afterScan(engine::Controller& c, std::uint64_t ms) override {
-        events.push_back("after " + std::to_string(ms) + " r1000=" + (c.relay(1000) ? "1" : "0"));
-    }
-    void runStopped(engine::Controller& c) override {
-        events.push_back(std::string("stop") + (c.relay(1000) ? " dirty" : ""));
-    }
+    void advanced(std::uint64_t ms) override { events.push_back("at " + std::to_string(ms)); }
 };
 
 struct Fixture {
@@ -61,32 +57,32 @@ struct Fixture {
                                        lines[i][static_cast<std::size_t>(col - 1)]);
             }
         }
-        session.addObserver(&log);
+        log.session = &session;
+        session.addListener(&log);
     }
 };
 
-TEST(Session, ObserversFollowARunFromStartToStop) {
+TEST(Session, ListenersFollowARunFromStartToStop) {
     Fixture f({{"LD NOT", "0", ""}, {"OUT", "1000", ""}, {"END", "", ""}});
-    f.session.scan(1); // stopped: nothing runs, nobody is told
+    f.session.advance(5); // stopped: nothing runs, nobody is told
     f.session.toggleRun();
-    f.session.scan(1);
-    f.session.scan(2);
+    f.session.advance(2);
     f.session.toggleRun();
-    f.session.scan(3);
-    EXPECT_EQ(f.log.events, (std::vector<std::string>{"start", "before 1", "after 1 r1000=1",
-                                                      "before 2", "after 2 r1000=1", "stop"}));
-    f.session.removeObserver(&f.log);
+    f.session.advance(1);
+    EXPECT_EQ(f.log.events, (std::vector<std::string>{"run", "scan 1 r1000=1", "scan 2 r1000=1",
+                                                      "at 2", "stop"}));
+    f.session.removeListener(&f.log);
     f.session.toggleRun();
-    EXPECT_EQ(f.log.events.size(), 6U);
+    EXPECT_EQ(f.log.events.size(), 5U);
 }
 
-TEST(Session, AProgramErrorStopsTheRunOnceAndTellsTheObservers) {
+TEST(Session, AProgramErrorStopsTheRunOnceAndTellsTheListeners) {
     Fixture f({{"LD", "0", ""}, {"OUT", "1000", ""}, {"JUMP", "", ""}, {"END", "", ""}});
     f.session.toggleRun();
-    f.session.scan(7);
-    f.session.scan(8);
+    EXPECT_EQ(f.session.advance(50), RunEnd::Stopped);
     EXPECT_FALSE(f.session.running());
-    EXPECT_EQ(f.log.events, (std::vector<std::string>{"start", "before 7", "stop"}));
+    EXPECT_EQ(f.session.clockMs(), 0U) << "the clock belongs to the run";
+    EXPECT_EQ(f.log.events, (std::vector<std::string>{"run", "stop", "at 0"}));
     ASSERT_EQ(f.boxes.shown.size(), 1U);
     EXPECT_EQ(f.boxes.shown[0].text, "Error at line  3");
 }
@@ -98,24 +94,109 @@ TEST(Session, ARefusedStartTellsNobody) {
     EXPECT_TRUE(f.log.events.empty());
 }
 
-// Observers see whole scans: a scan that pauses at a breakpoint or is stepped line by line is
-// one scan to them, told before its first line and after its END.
-TEST(Session, PausedAndSteppedScansAreWholeScansToTheObservers) {
+// Listeners see whole scans: a scan that pauses at a breakpoint or is stepped line by line is
+// one scan to them, told after its END; while paused the clock stands still.
+TEST(Session, PausedAndSteppedScansAreWholeScansToTheListeners) {
     Fixture f({{"LD NOT", "0", ""}, {"OUT", "1000", ""}, {"END", "", ""}});
     f.session.debugger().setBreakpoint(2, true);
     f.session.toggleRun();
-    f.session.scan(1); // pauses before line 2
-    f.session.scan(2); // paused: nothing runs
+    EXPECT_EQ(f.session.advance(3), RunEnd::Breakpoint); // pauses before line 2 at 1 ms
+    EXPECT_EQ(f.session.advance(3), RunEnd::Done);       // paused: nothing runs
     f.session.stepLine();
     f.session.stepLine(); // END
     f.session.debugger().setBreakpoint(2, false);
-    f.session.stepScan(5);
-    EXPECT_TRUE(f.session.debugger().paused());
+    f.session.stepScan();
+    EXPECT_TRUE(f.session.paused());
     f.session.debugger().setPaused(false);
-    f.session.scan(6);
+    f.session.advance(1);
     EXPECT_EQ(f.log.events,
-              (std::vector<std::string>{"start", "before 1", "after 1 r1000=1", "before 5",
-                                        "after 5 r1000=1", "before 6", "after 6 r1000=1"}));
+              (std::vector<std::string>{"run", "at 1", "at 1", "scan 1 r1000=1", "at 1",
+                                        "scan 1 r1000=1", "at 1", "scan 2 r1000=1", "at 2"}));
+}
+
+// The run's clock: a millisecond is a scan, every hundredth one is followed by a tick, and a
+// scan interrupted by a breakpoint keeps its millisecond's tick until it ends, however it ends.
+// The program counts 1 ms scans as timer 0 counts tenths: TIM 0 at 5 runs out after 0.5 s.
+TEST(Session, TheClockTicksAfterEveryHundredthScanEvenAcrossABreakpoint) {
+    const std::vector<std::array<std::string, 3>> timer = {{"LD", "0", ""},
+                                                           {"TIM", "0", "5"},
+                                                           {"LD TIM", "0", ""},
+                                                           {"OUT", "1000", ""},
+                                                           {"END", "", ""}};
+    for (const bool finishByScan : {false, true}) {
+        Fixture f(timer);
+        f.session.toggleRun();
+        f.panel.switches = 1;
+        f.session.advance(99);
+        EXPECT_EQ(f.session.controller().timValue(0), 5);
+        f.session.debugger().setBreakpoint(3, true);
+        EXPECT_EQ(f.session.advance(1), RunEnd::Breakpoint);
+        EXPECT_EQ(f.session.controller().timValue(0), 5) << "the tick waits for its scan";
+        f.session.debugger().setBreakpoint(3, false);
+        if (finishByScan) {
+            f.session.scan();
+        } else {
+            f.session.debugger().setPaused(false);
+            f.session.advance(0);
+        }
+        EXPECT_EQ(f.session.controller().timValue(0), 4) << "finishByScan=" << finishByScan;
+        EXPECT_EQ(f.session.clockMs(), 100U);
+        f.session.advance(401); // the tick of 500 ms runs it out, the scan after reads it
+        EXPECT_TRUE(f.session.controller().relay(1000));
+    }
+}
+
+// A breakpoint's unfinished millisecond belongs to its run: stopping and starting again forgets
+// its tick, so the new run's timer is where a fresh run's would be.
+TEST(Session, AnInterruptedTickDoesNotOutliveItsRun) {
+    Fixture f({{"LD", "0", ""},
+               {"TIM", "0", "1"},
+               {"LD TIM", "0", ""},
+               {"OUT", "1000", ""},
+               {"END", "", ""}});
+    f.session.debugger().setBreakpoint(1, true);
+    f.session.toggleRun();
+    f.session.advance(100);
+    f.session.toggleRun();
+    f.session.toggleRun();
+    f.session.debugger().setBreakpoint(1, false);
+    f.panel.switches = 1;
+    f.session.stepLine();
+    f.session.debugger().setPaused(false);
+    f.session.advance(1);
+    EXPECT_EQ(f.session.controller().timValue(0), 1);
+    EXPECT_FALSE(f.session.controller().relay(1000));
+}
+
+// The real clock of a front end: what elapsed since the last reading, a stall cut to the limit
+// and never owed later, a clock going backwards owing nothing.
+TEST(Session, ARealTimeClockCatchesUpAStallOnlyToItsLimit) {
+    RealTimeClock clock;
+    clock.restart(1000);
+    EXPECT_EQ(clock.due(1007), 7U);
+    EXPECT_EQ(clock.due(1007 + 10000), kMaxCatchUpMs);
+    EXPECT_EQ(clock.due(11008), 1U);
+    EXPECT_EQ(clock.due(11000), 0U);
+    EXPECT_EQ(clock.due(11001), 1U);
+}
+
+// Commands that replace the program or the machine are the session's to refuse during a run,
+// whichever front end asks.
+TEST(Session, FileAndModuleCommandsAreRefusedDuringARun) {
+    Fixture f({{"LD", "0", ""}, {"END", "", ""}});
+    f.session.toggleRun();
+    EXPECT_FALSE(f.session.newProgram());
+    EXPECT_FALSE(f.session.load());
+    EXPECT_FALSE(f.session.open("/nonexistent.PLC"));
+    EXPECT_FALSE(f.session.save());
+    EXPECT_FALSE(f.session.saveAs());
+    EXPECT_FALSE(f.session.chooseModule(machines::ModuleKind::Gate));
+    EXPECT_TRUE(f.boxes.shown.empty());
+    EXPECT_EQ(f.session.grid().text(1, editor::kCodeCol), "LD");
+    f.session.toggleRun();
+    EXPECT_TRUE(f.session.chooseModule(machines::ModuleKind::Gate));
+    EXPECT_TRUE(f.session.newProgram());
+    EXPECT_EQ(f.session.grid().text(1, editor::kCodeCol), "");
 }
 
 TEST(Session, NewAndLoadClearTheBreakpointsOnlyWhenTheProgramGoes) {
@@ -125,10 +206,10 @@ TEST(Session, NewAndLoadClearTheBreakpointsOnlyWhenTheProgramGoes) {
     EXPECT_TRUE(f.session.debugger().breakpoint(1));
     f.boxes.answers.push_back(platform::BoxAnswer::Cancel); // "save the changes?"
     f.session.editor().setCodeChanged(true);
-    f.session.newProgram();
+    EXPECT_FALSE(f.session.newProgram());
     EXPECT_TRUE(f.session.debugger().breakpoint(1));
     f.session.editor().setCodeChanged(false);
-    f.session.newProgram();
+    EXPECT_TRUE(f.session.newProgram());
     EXPECT_FALSE(f.session.debugger().breakpoint(1));
 }
 
@@ -144,7 +225,7 @@ TEST(Session, TheDiagramFollowsBreakpointsAndForces) {
     EXPECT_TRUE(diagram.marks().breakpoint(2));
     EXPECT_FALSE(diagram.marks().breakpoint(1));
     f.session.toggleRun();
-    f.session.scan(1); // pauses before line 2
+    f.session.advance(1); // pauses before line 2
     diagram.poll();
     EXPECT_FALSE(diagram.poll());
     f.session.debugger().force(1000, true);

@@ -2,11 +2,12 @@
 // The Debug menu, the breakpoint margin, the register panel and the watch table of the main
 // window, driven as a user would; the scan timer is never left to run, scans are called.
 
-#include "ui/DebugTools.h"
+#include "ui/debug/DebugTools.h"
 #include "support/Recorders.h"
-#include "ui/CodeGridView.h"
-#include "ui/MainWindow.h"
-#include "ui/WatchWindow.h"
+#include "support/WindowParts.h"
+#include "ui/app/MainWindow.h"
+#include "ui/debug/WatchWindow.h"
+#include "ui/grid/CodeGridView.h"
 
 #include <QCheckBox>
 #include <QHeaderView>
@@ -14,6 +15,8 @@
 #include <QMenuBar>
 #include <QTableWidget>
 #include <QtTest>
+
+using namespace rungbox::test; // the window's parts, found by name
 
 using rungbox::test::RecordingBoxes;
 using rungbox::ui::MainWindow;
@@ -34,24 +37,24 @@ struct Window {
         int line = 1;
         for (const auto& cells : lines) {
             for (int col = 1; col <= 3; ++col) {
-                main.grid().setText(line, col, cells[col - 1]);
+                main.session().grid().setText(line, col, cells[col - 1]);
             }
             ++line;
         }
         main.show();
     }
-    rungbox::ui::DebugTools& tools() { return main.debugTools(); }
+    rungbox::ui::DebugTools& tools() { return *debugTools(main); }
     rungbox::debug::Debugger& debugger() { return main.session().debugger(); }
     void start() {
         main.session().toggleRun();
         QVERIFY(main.session().running());
     }
-    void scan() { main.session().scan(0); }
+    void scan() { main.session().scan(); }
     // A click in the breakpoint margin of `line`'s number.
     void clickMargin(int line) {
-        QHeaderView* header = main.gridView()->verticalHeader();
+        QHeaderView* header = gridView(main)->verticalHeader();
         QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
-                          QPoint(4, main.gridView()->lineNumberCenter(line).y()));
+                          QPoint(4, gridView(main)->lineNumberCenter(line).y()));
     }
 };
 
@@ -65,7 +68,7 @@ private slots:
         Window w;
         const QList<QAction*> bar = w.main.menuBar()->actions();
         QCOMPARE(bar.indexOf(w.tools().menu()->menuAction()) + 1,
-                 bar.indexOf(w.main.helpMenu()->menuAction()));
+                 bar.indexOf(menu(w.main, "helpMenu")->menuAction()));
         QStringList items;
         for (QAction* item : w.tools().menu()->actions()) {
             if (!item->isSeparator()) {
@@ -75,11 +78,13 @@ private slots:
         QCOMPARE(items, QStringList({"&Pause F6", "Step &Scan F10", "Step &Tick Shift+F10",
                                      "Step &Instruction F11", "Toggle &Breakpoint F9",
                                      "&Watch Table Ctrl+W", "&Registers "}));
+        // Breakpoints are set before a run too; pausing and stepping need one.
         for (const bool running : {false, true, false}) {
             if (running != w.main.session().running()) {
                 w.main.session().toggleRun();
             }
-            QCOMPARE(w.tools().menu()->menuAction()->isEnabled(), running);
+            QVERIFY(w.tools().menu()->menuAction()->isEnabled());
+            QVERIFY(w.tools().breakpointItem()->isEnabled());
             QCOMPARE(w.tools().stepLineItem()->isEnabled(), running);
         }
     }
@@ -103,13 +108,13 @@ private slots:
         QFETCH(QString, command);
         Window w;
         w.start();
-        w.main.inputSwitch(0)->setChecked(true);
-        w.main.inputSwitch(1)->setChecked(false);
+        inputSwitch(w.main, 0)->setChecked(true);
+        inputSwitch(w.main, 1)->setChecked(false);
         w.scan(); // TIM 0 held at 50; output 1000 on
-        w.main.inputSwitch(0)->setChecked(false);
-        w.main.inputSwitch(1)->setChecked(true);
+        inputSwitch(w.main, 0)->setChecked(false);
+        inputSwitch(w.main, 1)->setChecked(true);
         w.scan(); // TIM 0 counts from 50; output 1000 off
-        w.main.inputSwitch(0)->setChecked(true);
+        inputSwitch(w.main, 0)->setChecked(true);
         rungbox::ui::DebugTools& tools = w.tools();
         for (const QString& word : command.split(' ')) {
             (word == "pause"  ? tools.pauseItem()
@@ -125,40 +130,48 @@ private slots:
         QCOMPARE(w.debugger().paused(), paused);
         QCOMPARE(tools.blinking(), paused);
         QCOMPARE(tools.pauseItem()->text(), QString(paused ? "&Resume" : "&Pause"));
-        QCOMPARE(w.main.gridView()->gridModel().currentLine(), currentLine);
-        QCOMPARE(w.main.controller().relay(1000), output);
-        QCOMPARE(static_cast<int>(w.main.controller().timValue(0)), timer);
+        QCOMPARE(gridView(w.main)->gridModel().currentLine(), currentLine);
+        QCOMPARE(w.main.session().controller().relay(1000), output);
+        QCOMPARE(static_cast<int>(w.main.session().controller().timValue(0)), timer);
         // A paused run's grid scrolls and takes margin clicks; a running one is locked.
-        QCOMPARE(w.main.gridView()->isEnabled(), paused);
-        // While paused, the scan and tick timers change nothing.
-        const bool relayBefore = w.main.controller().relay(1000);
-        w.main.inputSwitch(0)->setChecked(!relayBefore);
-        w.scan();
-        w.main.session().tick();
-        QCOMPARE(w.main.controller().relay(1000) != relayBefore, !paused);
-        QCOMPARE(static_cast<int>(w.main.controller().timValue(0)), timer - (paused ? 0 : 1));
+        QCOMPARE(gridView(w.main)->isEnabled(), paused);
+        // While paused, the run's clock stands still.
+        const bool relayBefore = w.main.session().controller().relay(1000);
+        inputSwitch(w.main, 0)->setChecked(!relayBefore);
+        runTimer(w.main)->stop();
+        w.main.session().advance(100);
+        QCOMPARE(w.main.session().controller().relay(1000) != relayBefore, !paused);
+        QCOMPARE(static_cast<int>(w.main.session().controller().timValue(0)),
+                 timer - (paused ? 0 : 1));
     }
 
     // The shortcut keys reach the menu's items while the grid has the focus.
     void keysWorkFromTheGrid() {
         Window w;
+        w.main.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w.main));
+        w.main.session().grid().setLine(4);
+        QTest::keyClick(gridView(w.main), Qt::Key_F9); // stopped: a breakpoint all the same
+        QVERIFY(w.debugger().breakpoint(4));
+        QTest::keyClick(gridView(w.main), Qt::Key_F9);
+        QVERIFY(!w.debugger().breakpoint(4));
         w.start();
         w.main.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w.main));
-        QTest::keyClick(w.main.gridView(), Qt::Key_F6);
+        QTest::keyClick(gridView(w.main), Qt::Key_F6);
         QVERIFY(w.debugger().paused());
-        QTest::keyClick(w.main.gridView(), Qt::Key_F11);
-        QCOMPARE(w.main.gridView()->gridModel().currentLine(), 2);
-        QTest::keyClick(w.main.gridView(), Qt::Key_F10);
-        QCOMPARE(w.main.gridView()->gridModel().currentLine(), 0);
-        QTest::keyClick(w.main.gridView(), Qt::Key_F6);
+        QTest::keyClick(gridView(w.main), Qt::Key_F11);
+        QCOMPARE(gridView(w.main)->gridModel().currentLine(), 2);
+        QTest::keyClick(gridView(w.main), Qt::Key_F10);
+        QCOMPARE(gridView(w.main)->gridModel().currentLine(), 0);
+        QTest::keyClick(gridView(w.main), Qt::Key_F6);
         QVERIFY(!w.debugger().paused());
     }
 
     void registerPanelShowsTheNextLineTheResultAndTheStack() {
         Window w;
         w.start();
-        w.main.inputSwitch(0)->setChecked(true);
+        inputSwitch(w.main, 0)->setChecked(true);
         w.tools().stepLineItem()->trigger();
         w.tools().stepLineItem()->trigger();
         QVERIFY(w.tools().registerPanel()->isVisible());
@@ -183,7 +196,7 @@ private slots:
             w.tools().pauseItem()->trigger();
         }
         const auto dot = [&w](int line) {
-            return !w.main.gridView()
+            return !gridView(w.main)
                         ->model()
                         ->headerData(line - 1, Qt::Vertical, Qt::DecorationRole)
                         .isNull();
@@ -203,7 +216,7 @@ private slots:
         QVERIFY(!w.debugger().paused());
         w.scan();
         QVERIFY(w.debugger().paused());
-        QCOMPARE(w.main.gridView()->gridModel().currentLine(), 4);
+        QCOMPARE(gridView(w.main)->gridModel().currentLine(), 4);
         w.main.session().toggleRun();
         QVERIFY2(w.debugger().breakpoint(4), "a stop keeps the breakpoints");
     }
@@ -223,7 +236,7 @@ private slots:
         QFETCH(bool, forceOn);
         Window w;
         w.start();
-        w.main.inputSwitch(0)->setChecked(true);
+        inputSwitch(w.main, 0)->setChecked(true);
         rungbox::ui::WatchWindow* watch = w.tools().watchWindow();
         QVERIFY(watch->addEntry(entry));
         QVERIFY(!watch->addEntry("TIM 8"));
@@ -234,9 +247,9 @@ private slots:
         w.main.session().tick();
         const int address = entry.toInt();
         rungbox::ui::Lamp* shown =
-            lamp >= 0 ? w.main.outputLamp(lamp) : w.main.inputLamp(-1 - lamp);
+            lamp >= 0 ? outputLamp(w.main, lamp) : inputLamp(w.main, -1 - lamp);
         QVERIFY(shown->locked());
-        QCOMPARE(w.main.controller().relay(address), forceOn);
+        QCOMPARE(w.main.session().controller().relay(address), forceOn);
         QCOMPARE(shown->isOn(), forceOn);
         watch->refresh();
         QCOMPARE(watch->table()->item(0, 1)->text(), QString(forceOn ? "1" : "0"));
@@ -246,7 +259,7 @@ private slots:
                  QString("TIM 0 5.0"));
         w.main.session().toggleRun();
         QVERIFY(!shown->locked());
-        QVERIFY(w.main.controller().forces().empty());
+        QVERIFY(w.main.session().controller().forces().empty());
     }
 };
 

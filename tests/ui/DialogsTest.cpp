@@ -4,9 +4,9 @@
 
 #include "engine/AddressMap.h"
 #include "panel/RunControl.h"
-#include "ui/About.h"
-#include "ui/QtMessageBoxes.h"
-#include "ui/Splash.h"
+#include "ui/app/About.h"
+#include "ui/app/Splash.h"
+#include "ui/ports/QtMessageBoxes.h"
 
 #include <QLabel>
 #include <QMessageBox>

@@ -6,8 +6,9 @@
 #include "editor/Editor.h"
 #include "files/FileCommands.h"
 #include "support/Recorders.h"
-#include "ui/CodeGridView.h"
-#include "ui/MainWindow.h"
+#include "support/WindowParts.h"
+#include "ui/app/MainWindow.h"
+#include "ui/grid/CodeGridView.h"
 
 #include <QClipboard>
 #include <QMimeData>
@@ -16,6 +17,8 @@
 
 #include <fstream>
 #include <optional>
+
+using namespace rungbox::test; // the window's parts, found by name
 
 using rungbox::test::RecordingBoxes;
 using rungbox::ui::MainWindow;
@@ -27,13 +30,13 @@ struct Window {
     rungbox::test::ScriptedDialog dialog;
     MainWindow ladder{boxes, dialog};
 
-    rungbox::ui::CodeGridView* view() const { return ladder.gridView(); }
+    rungbox::ui::CodeGridView* view() const { return gridView(ladder); }
     QString title() const { return ladder.windowTitle(); }
     void type(const char* text) { QTest::keyClicks(view(), text); }
     void ctrl(Qt::Key key, Qt::KeyboardModifiers more = {}) {
         QTest::keyClick(view(), key, Qt::ControlModifier | more);
     }
-    void go(int line, int col) { ladder.grid().select(line, col, line, col); }
+    void go(int line, int col) { ladder.session().grid().select(line, col, line, col); }
 };
 
 // A program file of `lines` (three cells each) at `path`.
@@ -60,12 +63,12 @@ private slots:
         Window w;
         w.ladder.openWhenShown("motor.PLC");
         QCoreApplication::processEvents();
-        QCOMPARE(w.ladder.grid().text(1, 1), std::string());
+        QCOMPARE(w.ladder.session().grid().text(1, 1), std::string());
         w.ladder.show();
         QTRY_COMPARE(w.title(), QString("motor.PLC - PLC Ladder Code"));
         QDir::setCurrent(previous);
-        QCOMPARE(w.ladder.grid().text(2, 2), std::string("1000"));
-        QCOMPARE(w.ladder.fileCommands().currentFile().path(),
+        QCOMPARE(w.ladder.session().grid().text(2, 2), std::string("1000"));
+        QCOMPARE(w.ladder.session().files().currentFile().path(),
                  dir.filePath("motor.PLC").toStdString());
         QVERIFY(w.boxes.shown.empty());
 
@@ -85,8 +88,8 @@ private slots:
         QCOMPARE(w.title(), QString("PLC Ladder Code"));
         w.type("ld");
         w.dialog.path = dir.filePath("gate.PLC").toStdString();
-        QVERIFY(w.ladder.saveItem()->shortcut() == QKeySequence(QKeySequence::Save));
-        w.ladder.saveItem()->trigger();
+        QVERIFY(item(w.ladder, "saveItem")->shortcut() == QKeySequence(QKeySequence::Save));
+        item(w.ladder, "saveItem")->trigger();
         QTRY_COMPARE(w.title(), QString("gate.PLC - PLC Ladder Code"));
         QCOMPARE(w.dialog.calls, 1);
 
@@ -97,21 +100,19 @@ private slots:
         QTRY_COMPARE(w.title(), QString("gate.PLC - PLC Ladder Code"));
         w.ctrl(Qt::Key_Z, Qt::ShiftModifier);
         QTRY_COMPARE(w.title(), QString("gate.PLC* - PLC Ladder Code"));
-        w.ladder.saveItem()->trigger();
+        item(w.ladder, "saveItem")->trigger();
         QTRY_COMPARE(w.title(), QString("gate.PLC - PLC Ladder Code"));
         // Save writes the current file without asking.
         QCOMPARE(w.dialog.calls, 1);
 
         // The file menu lists it; New forgets the file; the recent item opens it again.
-        w.ladder.refreshFileDisplay();
-        QVERIFY(w.ladder.recentFileItem(0)->isVisible() &&
-                !w.ladder.recentFileItem(1)->isVisible());
-        QCOMPARE(w.ladder.recentFileItem(0)->text(), QString("&1 gate.PLC"));
-        w.ladder.newItem()->trigger();
+        QVERIFY(recentItem(w.ladder, 0)->isVisible() && !recentItem(w.ladder, 1)->isVisible());
+        QCOMPARE(recentItem(w.ladder, 0)->text(), QString("&1 gate.PLC"));
+        item(w.ladder, "newItem")->trigger();
         QTRY_COMPARE(w.title(), QString("PLC Ladder Code"));
-        w.ladder.recentFileItem(0)->trigger();
+        recentItem(w.ladder, 0)->trigger();
         QTRY_COMPARE(w.title(), QString("gate.PLC - PLC Ladder Code"));
-        QCOMPARE(w.ladder.grid().text(1, 1), std::string("LDX"));
+        QCOMPARE(w.ladder.session().grid().text(1, 1), std::string("LDX"));
     }
 
     void aDroppedProgramIsLoadedAfterTheSaveQuestion() {
@@ -130,7 +131,7 @@ private slots:
         QTRY_COMPARE(w.title(), QString("conv.plc - PLC Ladder Code"));
         QCOMPARE(w.boxes.shown.size(), std::size_t{1});
         QCOMPARE(w.boxes.shown[0].text, std::string(rungbox::files::kSaveQuestion));
-        QCOMPARE(w.ladder.grid().text(1, 1), std::string("LD"));
+        QCOMPARE(w.ladder.session().grid().text(1, 1), std::string("LD"));
 
         // Anything but one .PLC file is not taken.
         QMimeData text;
@@ -148,11 +149,11 @@ private slots:
                                   Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_C, Qt::Key_V}) {
             w.ctrl(key);
         }
-        QCOMPARE(w.ladder.grid().text(1, 1), std::string());
-        QVERIFY(!w.ladder.editor().codeChanged());
+        QCOMPARE(w.ladder.session().grid().text(1, 1), std::string());
+        QVERIFY(!w.ladder.session().editor().codeChanged());
         w.ctrl(Qt::Key_End);
         // Ctrl with a movement key still moves.
-        QCOMPARE(w.ladder.grid().line(), 299);
+        QCOMPARE(w.ladder.session().grid().line(), 299);
     }
 
     void clipboardAndKeyboardSelectionMoveWholeLines() {
@@ -165,35 +166,35 @@ private slots:
         QTest::keyClick(w.view(), Qt::Key_Down, Qt::ShiftModifier);
         w.ctrl(Qt::Key_X);
         QCOMPARE(QGuiApplication::clipboard()->text(), QString("AND\t1\t\nOUT\t1000\t\n"));
-        QCOMPARE(w.ladder.grid().text(2, 1), std::string("END"));
+        QCOMPARE(w.ladder.session().grid().text(2, 1), std::string("END"));
         w.ctrl(Qt::Key_V);
-        QCOMPARE(w.ladder.grid().text(4, 1), std::string("END"));
-        QCOMPARE(w.ladder.grid().text(3, 2), std::string("1000"));
+        QCOMPARE(w.ladder.session().grid().text(4, 1), std::string("END"));
+        QCOMPARE(w.ladder.session().grid().text(3, 2), std::string("1000"));
 
         // Cell bytes travel as the Latin-1 characters the grid shows, both ways.
-        w.ladder.grid().setText(9, 1, "CAF\xC9");
-        w.ladder.editor().selectLine(9);
+        w.ladder.session().grid().setText(9, 1, "CAF\xC9");
+        w.ladder.session().editor().selectLine(9);
         w.ctrl(Qt::Key_C);
         QCOMPARE(QGuiApplication::clipboard()->text(), QString::fromUtf8("CAF\u00C9\t\t\n"));
         w.go(10, 1);
         w.ctrl(Qt::Key_V);
-        QCOMPARE(w.ladder.grid().text(10, 1), std::string("CAF\xC9"));
+        QCOMPARE(w.ladder.session().grid().text(10, 1), std::string("CAF\xC9"));
 
         // Text from elsewhere types into the cell by its rules.
         QGuiApplication::clipboard()->setText("not 7");
         w.go(2, 1);
         w.ctrl(Qt::Key_V);
-        QCOMPARE(w.ladder.grid().text(2, 1), std::string("ANDNOT "));
+        QCOMPARE(w.ladder.session().grid().text(2, 1), std::string("ANDNOT "));
 
         // No room: the message, and nothing changes.
-        w.ladder.grid().setText(299, 1, "END");
+        w.ladder.session().grid().setText(299, 1, "END");
         QGuiApplication::clipboard()->setText("LD\t0\t\n");
         w.go(5, 1);
         w.boxes.shown.clear();
         w.ctrl(Qt::Key_V);
         QCOMPARE(w.boxes.shown.size(), std::size_t{1});
         QCOMPARE(w.boxes.shown[0].text, std::string(rungbox::editor::kPasteNoRoom));
-        QCOMPARE(w.ladder.grid().text(5, 1), std::string());
+        QCOMPARE(w.ladder.session().grid().text(5, 1), std::string());
     }
 };
 

@@ -3,9 +3,10 @@
 // edits, selects a line on a click, marks the current line, shows power during a run, zooms,
 // and File > Export Diagram writes SVG and PNG files.
 
-#include "ui/LadderWindow.h"
+#include "ui/ladder/LadderWindow.h"
 #include "support/Recorders.h"
-#include "ui/MainWindow.h"
+#include "support/WindowParts.h"
+#include "ui/app/MainWindow.h"
 
 #include <QCheckBox>
 #include <QImage>
@@ -14,6 +15,8 @@
 #include <QtTest>
 
 #include <optional>
+
+using namespace rungbox::test; // the window's parts, found by name
 
 using rungbox::test::RecordingBoxes;
 using rungbox::ui::LadderWindow;
@@ -24,8 +27,8 @@ namespace {
 void writeProgram(MainWindow& window, const std::vector<std::array<const char*, 3>>& lines) {
     for (std::size_t i = 0; i < lines.size(); ++i) {
         for (int col = 1; col <= 3; ++col) {
-            window.grid().setText(static_cast<int>(i) + 1, col,
-                                  lines[i][static_cast<std::size_t>(col - 1)]);
+            window.session().grid().setText(static_cast<int>(i) + 1, col,
+                                            lines[i][static_cast<std::size_t>(col - 1)]);
         }
     }
 }
@@ -52,12 +55,12 @@ private slots:
             titles << menu->text();
         }
         QCOMPARE(titles, QStringList({"&File", "&Module", "&View", "&Debug", "&Help"}));
-        QCOMPARE(window.ladderItem()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_L));
-        QVERIFY(window.ladderWindow() == nullptr);
-        window.ladderItem()->trigger();
-        QVERIFY(window.ladderWindow() != nullptr);
-        QVERIFY(window.ladderWindow()->isVisible());
-        QVERIFY(window.ladderWindow()->isWindow());
+        QCOMPARE(item(window, "ladderItem")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_L));
+        QVERIFY(ladderWindow(window) == nullptr);
+        item(window, "ladderItem")->trigger();
+        QVERIFY(ladderWindow(window) != nullptr);
+        QVERIFY(ladderWindow(window)->isVisible());
+        QVERIFY(ladderWindow(window)->isWindow());
     }
 
     void followsEditsAndClicksSelectLines() {
@@ -69,27 +72,27 @@ private slots:
         writeProgram(window, {{"LD", "0", ""}, {"OUT", "1000", ""}, {"END", "", ""}});
         using Kind = rungbox::ladder::ElementKind;
         QTRY_COMPARE(elementKindOfLine(*ladder, 2), static_cast<int>(Kind::Coil));
-        window.grid().setText(2, 1, "TIM");
-        window.grid().setText(2, 3, "30");
+        window.session().grid().setText(2, 1, "TIM");
+        window.session().grid().setText(2, 3, "30");
         QTRY_COMPARE(elementKindOfLine(*ladder, 2), static_cast<int>(Kind::Timer));
 
         // A click on an element makes its line current; the current line is marked.
-        window.grid().setLine(3);
+        window.session().grid().setLine(3);
         QTRY_COMPARE(ladder->monitor().currentLine(), 3);
         const QRect contact = ladder->lineRect(1);
         QVERIFY(!contact.isEmpty());
         QTest::mouseClick(ladder->canvas(), Qt::LeftButton, {}, contact.center());
-        QCOMPARE(window.grid().line(), 1);
+        QCOMPARE(window.session().grid().line(), 1);
         QTRY_COMPARE(ladder->monitor().currentLine(), 1);
         QTest::mouseClick(ladder->canvas(), Qt::LeftButton, {}, ladder->lineRect(2).center());
-        QCOMPARE(window.grid().line(), 2);
+        QCOMPARE(window.session().grid().line(), 2);
 
         // Zoom scales the canvas and the click positions with it.
         const QSize before = ladder->canvas()->size();
         ladder->setZoom(2.0);
         QCOMPARE(ladder->canvas()->width(), before.width() * 2);
         QTest::mouseClick(ladder->canvas(), Qt::LeftButton, {}, ladder->lineRect(1).center());
-        QCOMPARE(window.grid().line(), 1);
+        QCOMPARE(window.session().grid().line(), 1);
         ladder->setZoom(100.0);
         QCOMPARE(ladder->zoom(), LadderWindow::kMaxZoom);
     }
@@ -108,10 +111,10 @@ private slots:
         const int coil = ladder->monitor().layout().elementOfLine(2);
         QTRY_VERIFY(ladder->monitor().flow() != nullptr);
         QVERIFY(!ladder->monitor().flow()->active(coil));
-        window.inputSwitch(0)->setChecked(true);
+        inputSwitch(window, 0)->setChecked(true);
         QTRY_VERIFY(ladder->monitor().flow()->active(coil));
         // Unchanged power draws nothing new.
-        QTest::qWait(3 * LadderWindow::kPollMs);
+        QTest::qWait(3 * rungbox::ui::SessionSignals::kFrameMs);
         QVERIFY(!ladder->poll());
         window.session().toggleRun();
         QTRY_VERIFY(ladder->monitor().flow() == nullptr);
@@ -128,7 +131,7 @@ private slots:
         QVERIFY(dir.isValid());
 
         dialog.path = dir.filePath("diagram.svg").toStdString();
-        window.exportDiagramItem()->trigger();
+        item(window, "exportDiagramItem")->trigger();
         QFile svg(dir.filePath("diagram.svg"));
         QVERIFY(svg.open(QIODevice::ReadOnly));
         const QByteArray text = svg.readAll();

@@ -3,10 +3,11 @@
 // boxes and the file dialog so that no test waits on a modal box. No test waits on the clock
 // either: the scans and ticks a test needs are run by the test itself.
 
-#include "ui/MainWindow.h"
+#include "ui/app/MainWindow.h"
 #include "files/FileCommands.h"
 #include "support/Recorders.h"
-#include "ui/CodeGridView.h"
+#include "support/WindowParts.h"
+#include "ui/grid/CodeGridView.h"
 
 #include <QAccessible>
 #include <QCheckBox>
@@ -21,6 +22,8 @@
 #include <functional>
 #include <map>
 #include <optional>
+
+using namespace rungbox::test; // the window's parts, found by name
 
 using rungbox::platform::BoxAnswer;
 using rungbox::test::RecordingBoxes;
@@ -47,12 +50,12 @@ struct Window {
     MainWindow ladder{boxes, dialog};
 
     Window() { ladder.show(); }
-    rungbox::ui::CodeGridView* view() const { return ladder.gridView(); }
+    rungbox::ui::CodeGridView* view() const { return gridView(ladder); }
     // A cell's text as the view shows it.
     QString cell(int row, int col) const {
         return view()->model()->index(row - 1, col - 1).data().toString();
     }
-    void clickLamp() { QTest::mouseClick(ladder.runButton(), Qt::LeftButton); }
+    void clickLamp() { QTest::mouseClick(runButton(ladder), Qt::LeftButton); }
     // Types `text` key by key into the grid ('\r' is Enter).
     void type(const char* text) { QTest::keyClicks(view(), text); }
     QPoint lineNumber(int line) const { return view()->lineNumberCenter(line); }
@@ -73,17 +76,17 @@ struct Window {
 // reset are the run control tests' part): lamp-button, timers, menus, grid, switches, lamps.
 void expectArrangement(MainWindow& l, bool running) {
     const bool stopped = !running;
-    QCOMPARE(QList<bool>({l.runControl().simulating(), l.runButton()->isOn(), l.scanTimerActive(),
-                          l.tickTimerActive(), l.fileMenu()->menuAction()->isEnabled(),
-                          l.moduleMenu()->menuAction()->isEnabled(), l.gridView()->isEnabled(),
-                          l.progressBar()->isVisible()}),
-             QList<bool>({running, running, running, running, stopped, stopped, stopped, false}));
+    QCOMPARE(QList<bool>({l.session().running(), runButton(l)->isOn(), runTimer(l)->isActive(),
+                          menu(l, "fileMenu")->menuAction()->isEnabled(),
+                          menu(l, "moduleMenu")->menuAction()->isEnabled(),
+                          gridView(l)->isEnabled(), progressBar(l)->isVisible()}),
+             QList<bool>({running, running, running, stopped, stopped, stopped, false}));
     for (int n = 0; n < 16; ++n) {
-        QCOMPARE(l.inputSwitch(n)->isEnabled(), running);
-        QVERIFY(running || !(l.inputSwitch(n)->isChecked() || l.inputLamp(n)->isOn() ||
-                             l.outputLamp(n)->isOn()));
+        QCOMPARE(inputSwitch(l, n)->isEnabled(), running);
+        QVERIFY(running || !(inputSwitch(l, n)->isChecked() || inputLamp(l, n)->isOn() ||
+                             outputLamp(l, n)->isOn()));
     }
-    QVERIFY(running || l.timerDisplay(0)->text() == "0.0");
+    QVERIFY(running || timerDisplay(l, 0)->text() == "0.0");
 }
 
 } // namespace
@@ -98,7 +101,7 @@ private slots:
         QCOMPARE(l.windowTitle(), QString("PLC Ladder Code"));
         QVERIFY(l.centralWidget()->size() == QSize(614, 405) && l.minimumSize() == l.maximumSize());
         QStringList menus;
-        for (QMenu* menu : {l.fileMenu(), l.moduleMenu(), l.helpMenu()}) {
+        for (QMenu* menu : {menu(l, "fileMenu"), menu(l, "moduleMenu"), menu(l, "helpMenu")}) {
             menus << menu->title();
             for (QAction* item : menu->actions()) {
                 if (item->isSeparator() || !item->isVisible()) {
@@ -113,12 +116,12 @@ private slots:
                                      "&House Gate", "&Conveyor ", "&Help", "&About"}));
         // Module keeps exactly one check, also when the checked item is chosen again.
         l.chooseModule(2);
-        QVERIFY(!l.moduleItem(0)->isChecked() && l.moduleItem(2)->isChecked());
-        l.moduleItem(0)->trigger();
-        l.moduleItem(0)->trigger();
-        QVERIFY(l.moduleItem(0)->isChecked() && !l.moduleItem(2)->isChecked());
+        QVERIFY(!moduleItem(l, 0)->isChecked() && moduleItem(l, 2)->isChecked());
+        moduleItem(l, 0)->trigger();
+        moduleItem(l, 0)->trigger();
+        QVERIFY(moduleItem(l, 0)->isChecked() && !moduleItem(l, 2)->isChecked());
         expectArrangement(l, false);
-        QVERIFY(!l.editor().codeChanged());
+        QVERIFY(!l.session().editor().codeChanged());
         // The view shows the grid's headings (the editor tests hold their texts) and its 299 lines.
         const QAbstractItemModel* model = w.view()->model();
         QCOMPARE(model->headerData(0, Qt::Horizontal).toString() + "/" +
@@ -133,34 +136,34 @@ private slots:
         w.type("ld\r0\r\rout\r1003\r\rend");
         QCOMPARE(w.cell(1, 1) + w.cell(1, 2) + w.cell(2, 1) + w.cell(2, 2) + w.cell(3, 1),
                  QString("LD0OUT1003END"));
-        l.editor().setCodeChanged(false);
+        l.session().editor().setCodeChanged(false);
 
         w.clickLamp();
         expectArrangement(l, true);
-        QTest::mouseClick(l.inputSwitch(0), Qt::LeftButton);
-        l.session().scan(1);
-        QVERIFY(l.outputLamp(3)->isOn() && l.inputLamp(0)->isOn() && !l.outputLamp(0)->isOn());
-        QTest::mouseClick(l.inputSwitch(0), Qt::LeftButton);
-        l.session().scan(2);
-        QVERIFY(!l.outputLamp(3)->isOn() && !l.inputLamp(0)->isOn());
+        QTest::mouseClick(inputSwitch(l, 0), Qt::LeftButton);
+        l.session().advance(1);
+        QVERIFY(outputLamp(l, 3)->isOn() && inputLamp(l, 0)->isOn() && !outputLamp(l, 0)->isOn());
+        QTest::mouseClick(inputSwitch(l, 0), Qt::LeftButton);
+        l.session().advance(1);
+        QVERIFY(!outputLamp(l, 3)->isOn() && !inputLamp(l, 0)->isOn());
 
         // While running, keys and clicks do not reach the grid.
-        const int row = l.grid().line();
+        const int row = l.session().grid().line();
         QTest::keyClick(w.view(), Qt::Key_Down);
         QTest::mouseClick(w.view()->verticalHeader()->viewport(), Qt::LeftButton, {},
                           w.lineNumber(3));
-        QVERIFY(l.grid().line() == row && l.grid().selectionLine() == row &&
-                !l.editor().codeChanged());
+        QVERIFY(l.session().grid().line() == row && l.session().grid().selectionLine() == row &&
+                !l.session().editor().codeChanged());
 
         // Stopped with the switch on, everything returns to the stopped picture.
-        QTest::mouseClick(l.inputSwitch(0), Qt::LeftButton);
-        l.session().scan(3);
-        QVERIFY(l.outputLamp(3)->isOn());
+        QTest::mouseClick(inputSwitch(l, 0), Qt::LeftButton);
+        l.session().advance(1);
+        QVERIFY(outputLamp(l, 3)->isOn());
         w.clickLamp();
         expectArrangement(l, false);
         QVERIFY(w.boxes.shown.empty());
         QTest::keyClick(w.view(), Qt::Key_Down);
-        QVERIFY2(l.editor().codeChanged(), "after the stop the grid takes keys again");
+        QVERIFY2(l.session().editor().codeChanged(), "after the stop the grid takes keys again");
     }
 
     void oneMessageAndStopped_data() {
@@ -189,12 +192,12 @@ private slots:
         QFETCH(int, style);
         Window w;
         ShowCounter shown;
-        w.ladder.progressLabel()->installEventFilter(&shown);
-        w.ladder.progressBar()->installEventFilter(&shown);
+        progressLabel(w.ladder)->installEventFilter(&shown);
+        progressBar(w.ladder)->installEventFilter(&shown);
         w.type(qPrintable(program));
         w.clickLamp();
         for (int scan = 1; scan <= 2; ++scan) { // a second scan after the stop does nothing
-            w.ladder.session().scan(static_cast<std::uint64_t>(scan));
+            w.ladder.session().advance(1);
         }
         QCOMPARE(w.boxes.shown.size(), std::size_t{1});
         const auto& box = w.boxes.shown[0];
@@ -215,27 +218,26 @@ private slots:
         QTimer::singleShot(0, &w.ladder, [&] {
             QWidget* box = QApplication::activeModalWidget();
             auto* ok = box ? box->findChild<QPushButton*>("okButton") : nullptr;
-            seen = QString("%1 with OK %2, timers %3 %4")
+            seen = QString("%1 with OK %2, run timer %3")
                        .arg(box ? box->windowTitle() : "no box")
                        .arg(ok != nullptr)
-                       .arg(w.ladder.scanTimerActive())
-                       .arg(w.ladder.tickTimerActive());
+                       .arg(runTimer(w.ladder)->isActive());
             // Close whatever box is open, so that the test never waits on it.
             ok ? QTest::mouseClick(ok, Qt::LeftButton) : void(box && box->close());
         });
-        w.ladder.aboutItem()->trigger();
-        QCOMPARE(seen, QString("Form1 with OK 1, timers 1 1"));
+        item(w.ladder, "aboutItem")->trigger();
+        QCOMPARE(seen, QString("Form1 with OK 1, run timer 1"));
         QVERIFY(QApplication::activeModalWidget() == nullptr);
-        QVERIFY2(w.ladder.runControl().simulating(), "OK returns to the running simulation");
+        QVERIFY2(w.ladder.session().running(), "OK returns to the running simulation");
     }
 
     void keypadDigitsAppendNothingShiftedDigitsDo() {
         Window w;
-        w.ladder.grid().select(1, 3, 1, 3);
+        w.ladder.session().grid().select(1, 3, 1, 3);
         QTest::keyClick(w.view(), Qt::Key_3, Qt::KeypadModifier);
         QTest::keyClick(w.view(), Qt::Key_7, Qt::KeypadModifier);
         QCOMPARE(w.cell(1, 3), QString(""));
-        QVERIFY2(w.ladder.editor().codeChanged(), "every key marks the program changed");
+        QVERIFY2(w.ladder.session().editor().codeChanged(), "every key marks the program changed");
         QTest::keyClick(w.view(), Qt::Key_NumberSign, Qt::ShiftModifier);
         QTest::keyClick(w.view(), Qt::Key_ParenRight, Qt::ShiftModifier);
         QCOMPARE(w.cell(1, 3), QString("30"));
@@ -243,7 +245,7 @@ private slots:
 
     void mouseSelectsWholeLinesAndBlocks() {
         Window w;
-        const auto& g = w.ladder.grid();
+        const auto& g = w.ladder.session().grid();
         const auto selection = [&] {
             return QList<int>({g.line(), g.column(), g.selectionLine(), g.selectionColumn(),
                                int(w.view()->selectionModel()->selectedIndexes().size())});
@@ -251,7 +253,7 @@ private slots:
         QWidget* numbers = w.view()->verticalHeader()->viewport();
         QTest::mouseClick(numbers, Qt::LeftButton, {}, w.lineNumber(3));
         QCOMPARE(selection(), QList<int>({3, 1, 3, 3, 3}));
-        QVERIFY2(!w.ladder.editor().codeChanged(), "clicks are no edits");
+        QVERIFY2(!w.ladder.session().editor().codeChanged(), "clicks are no edits");
         // Upwards from line 6 to line 4: the lines 4 to 6, anchored at 6.
         Window::drag(numbers, w.lineNumber(6), w.lineNumber(4));
         QCOMPARE(selection(), QList<int>({6, 1, 4, 3, 9}));
@@ -285,10 +287,10 @@ private slots:
         QFETCH(bool, closes);
         Window w;
         w.type("ld\r0");
-        w.ladder.editor().setCodeChanged(edited);
+        w.ladder.session().editor().setCodeChanged(edited);
         w.boxes.answers.push_back(answer);
         if (byExit) {
-            w.ladder.exitItem()->trigger();
+            item(w.ladder, "exitItem")->trigger();
         } else {
             w.ladder.close();
         }
@@ -301,7 +303,7 @@ private slots:
         QCOMPARE(w.ladder.isVisible(), !closes);
         QCOMPARE(w.dialog.calls, 0);
         QCOMPARE(w.cell(1, 1) + w.cell(1, 2), QString("LD0"));
-        QCOMPARE(w.ladder.editor().codeChanged(), edited);
+        QCOMPARE(w.ladder.session().editor().codeChanged(), edited);
     }
 
     // The menu items reach the file commands (whose saves and loads the file tests hold), and the
@@ -312,17 +314,17 @@ private slots:
         Window loader;
         saver.dialog.path = loader.dialog.path = dir.filePath("prog.PLC").toStdString();
         saver.type("ld\r0\r\rout\r1000\r\rend");
-        saver.ladder.saveAsItem()->trigger();
-        loader.ladder.loadItem()->trigger();
+        item(saver.ladder, "saveAsItem")->trigger();
+        item(loader.ladder, "loadItem")->trigger();
         QVERIFY(saver.dialog.calls == 1 && loader.dialog.calls == 1 && saver.boxes.shown.empty());
-        QVERIFY(!saver.ladder.editor().codeChanged());
+        QVERIFY(!saver.ladder.session().editor().codeChanged());
         QCOMPARE(loader.cell(2, 1) + loader.cell(2, 2) + loader.cell(3, 1), QString("OUT1000END"));
     }
 
     // Cells hold bytes; the view shows each as one character (a file's 0xC4 is "Ä").
     void cellBytesShowAsLatin1() {
         Window w;
-        w.ladder.grid().setText(1, 1, "LD \xC4\xFF");
+        w.ladder.session().grid().setText(1, 1, "LD \xC4\xFF");
         QCOMPARE(w.cell(1, 1), QString::fromUtf16(u"LD \u00c4\u00ff"));
     }
 
@@ -349,13 +351,13 @@ private slots:
         // Only the row's own control is looked up: n is a lamp number in one row, a timer's in
         // another.
         const std::map<QString, std::function<QWidget*()>> controls = {
-            {"switch", [&] { return l.inputSwitch(n); }},
-            {"input", [&] { return l.inputLamp(n); }},
-            {"output", [&] { return l.outputLamp(n); }},
-            {"timer", [&] { return l.timerDisplay(n); }},
-            {"counter", [&] { return l.counterDisplay(n); }},
-            {"run", [&]() -> QWidget* { return l.runButton(); }},
-            {"grid", [&]() -> QWidget* { return l.gridView(); }}};
+            {"switch", [&] { return inputSwitch(l, n); }},
+            {"input", [&] { return inputLamp(l, n); }},
+            {"output", [&] { return outputLamp(l, n); }},
+            {"timer", [&] { return timerDisplay(l, n); }},
+            {"counter", [&] { return counterDisplay(l, n); }},
+            {"run", [&]() -> QWidget* { return runButton(l); }},
+            {"grid", [&]() -> QWidget* { return gridView(l); }}};
         QAccessibleInterface* accessible =
             QAccessible::queryAccessibleInterface(controls.at(control)());
         QVERIFY(accessible != nullptr);

@@ -3,12 +3,15 @@
 // repaints only when its machine has changed.
 
 #include "support/Recorders.h"
-#include "ui/ConveyorWindow.h"
-#include "ui/GateWindow.h"
-#include "ui/MainWindow.h"
+#include "support/WindowParts.h"
+#include "ui/app/MainWindow.h"
+#include "ui/machines/ConveyorWindow.h"
+#include "ui/machines/GateWindow.h"
 
 #include <QCheckBox>
 #include <QtTest>
+
+using namespace rungbox::test; // the window's parts, found by name
 
 using rungbox::machines::ConveyorPlant;
 using rungbox::machines::GatePlant;
@@ -27,30 +30,30 @@ private slots:
         // The closed limit (input 2) lights the warning light (1002).
         const char* lines[][2] = {{"LD", "2"}, {"OUT", "1002"}, {"END", ""}};
         for (int row = 0; row < 3; ++row) {
-            main.grid().setText(row + 1, 1, lines[row][0]);
-            main.grid().setText(row + 1, 2, lines[row][1]);
+            main.session().grid().setText(row + 1, 1, lines[row][0]);
+            main.session().grid().setText(row + 1, 2, lines[row][1]);
         }
-        QVERIFY(main.moduleItem(1)->isEnabled() && main.moduleItem(2)->isEnabled());
-        QCOMPARE(main.moduleWindow(), nullptr);
-        main.moduleItem(1)->trigger();
-        QVERIFY(main.moduleWindow() != nullptr && main.moduleWindow()->isVisible());
-        QCOMPARE(main.moduleWindow()->windowTitle(), QString("House Gate"));
+        QVERIFY(moduleItem(main, 1)->isEnabled() && moduleItem(main, 2)->isEnabled());
+        QCOMPARE(moduleWindow(main), nullptr);
+        moduleItem(main, 1)->trigger();
+        QVERIFY(moduleWindow(main) != nullptr && moduleWindow(main)->isVisible());
+        QCOMPARE(moduleWindow(main)->windowTitle(), QString("House Gate"));
 
         main.session().toggleRun();
         QVERIFY(main.session().running());
         for (int n = 0; n < 16; ++n) {
-            QCOMPARE(main.inputSwitch(n)->isEnabled(), n > 4);
+            QCOMPARE(inputSwitch(main, n)->isEnabled(), n > 4);
         }
-        QTRY_VERIFY(main.inputLamp(2)->isOn() && main.outputLamp(2)->isOn());
+        QTRY_VERIFY(inputLamp(main, 2)->isOn() && outputLamp(main, 2)->isOn());
         QTRY_VERIFY(main.session().modules().gate().warningLight());
         main.session().toggleRun();
         QVERIFY2(!main.session().modules().gate().warningLight(), "stopping resets it");
-        QVERIFY(main.moduleWindow()->isVisible());
+        QVERIFY(moduleWindow(main)->isVisible());
 
-        main.moduleItem(2)->trigger();
-        QCOMPARE(main.moduleWindow()->windowTitle(), QString("Conveyor"));
-        main.moduleItem(0)->trigger();
-        QCOMPARE(main.moduleWindow(), nullptr);
+        moduleItem(main, 2)->trigger();
+        QCOMPARE(moduleWindow(main)->windowTitle(), QString("Conveyor"));
+        moduleItem(main, 0)->trigger();
+        QCOMPARE(moduleWindow(main), nullptr);
         for (QWidget* window : QApplication::topLevelWidgets()) {
             QVERIFY(window == &main || !window->isVisible());
         }
@@ -107,21 +110,28 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QTRY_VERIFY(window.paintCount() > 0);
-        QTest::qWait(3 * rungbox::ui::ModuleWindow::kFrameMs);
         const int painted = window.paintCount();
-        QTest::qWait(5 * rungbox::ui::ModuleWindow::kFrameMs);
+        window.refresh(); // a frame with nothing new draws nothing
+        QCoreApplication::processEvents();
         QCOMPARE(window.paintCount(), painted);
 
         conveyor.step(ConveyorPlant::kFeeder | ConveyorPlant::kBelt);
+        window.refresh();
         QTRY_COMPARE(window.paintCount(), painted + 1);
-        QTest::qWait(3 * rungbox::ui::ModuleWindow::kFrameMs);
+        window.refresh();
+        QCoreApplication::processEvents();
         QCOMPARE(window.paintCount(), painted + 1);
         // Many steps between two frames make one picture, not one per step.
         for (int k = 0; k < 500; ++k) {
             conveyor.step(ConveyorPlant::kBelt);
         }
+        window.refresh();
+        window.refresh();
         QTRY_COMPARE(window.paintCount(), painted + 2);
-        QTest::qWait(3 * rungbox::ui::ModuleWindow::kFrameMs);
+        window.hide();
+        conveyor.step(ConveyorPlant::kBelt);
+        window.refresh(); // hidden: nothing is drawn
+        QCoreApplication::processEvents();
         QCOMPARE(window.paintCount(), painted + 2);
     }
 };

@@ -4,7 +4,8 @@
 // and removed, zoom, and the exports.
 
 #include "support/Recorders.h"
-#include "ui/MainWindow.h"
+#include "support/WindowParts.h"
+#include "ui/app/MainWindow.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -17,6 +18,8 @@
 #include <QtTest>
 
 #include <optional>
+
+using namespace rungbox::test; // the window's parts, found by name
 
 using rungbox::test::RecordingBoxes;
 using rungbox::ui::MainWindow;
@@ -46,22 +49,17 @@ struct Running {
         }
         main.show();
     }
-    TimingWindow& timing() { return *main.timingWindow(); }
+    TimingWindow& timing() { return *timingWindow(main); }
     const rungbox::trace::Recorder& recorder() { return main.session().tracing().recorder(); }
     void start() {
         main.session().toggleRun();
-        main.setScanTimer(false);
-        main.setTickTimer(false);
+        runTimer(main)->stop(); // the test runs the clock itself
         ms = 0;
     }
     // `count` milliseconds: a scan in each, a tick after the scan of every hundredth.
     void wait(int count) {
-        for (int k = 0; k < count; ++k) {
-            main.session().scan(++ms);
-            if (ms % 100 == 0) {
-                main.session().tick();
-            }
-        }
+        main.session().advance(static_cast<std::uint64_t>(count));
+        ms += static_cast<std::uint64_t>(count);
     }
 };
 
@@ -87,14 +85,14 @@ class TimingWindowTest : public QObject {
 private slots:
     void opensFromTheViewMenuAndRecordsTheRunLiveAndAfterItsStop() {
         Running r;
-        QVERIFY(r.main.timingWindow() == nullptr && !r.main.session().tracing().on());
-        r.main.timingItem()->trigger();
-        QVERIFY(r.main.timingWindow() != nullptr && r.timing().isVisible());
+        QVERIFY(timingWindow(r.main) == nullptr && !r.main.session().tracing().on());
+        item(r.main, "timingItem")->trigger();
+        QVERIFY(timingWindow(r.main) != nullptr && r.timing().isVisible());
         QVERIFY(r.timing().recordItem()->isChecked() && r.main.session().tracing().on());
         QVERIFY(r.timing().statusText().contains("the next run is recorded"));
 
         r.start();
-        r.main.inputSwitch(0)->setChecked(true);
+        inputSwitch(r.main, 0)->setChecked(true);
         r.wait(150);
         QVERIFY(r.timing().view()->refresh());
         QVERIFY(!r.timing().view()->refresh()); // nothing new: no repaint
@@ -187,7 +185,7 @@ private slots:
         Running r;
         r.main.showTimingDiagram();
         r.start();
-        r.main.inputSwitch(0)->setChecked(true);
+        inputSwitch(r.main, 0)->setChecked(true);
         r.wait(400);
         r.timing().refresh();
         QTemporaryDir dir;

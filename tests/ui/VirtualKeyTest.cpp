@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Key events as the editing keys see them: Qt keys and modifiers to virtual key codes.
 
-#include "ui/VirtualKey.h"
+#include "ui/grid/VirtualKey.h"
 
 #include <QKeyEvent>
 #include <QtTest>

@@ -1,0 +1,144 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The main window: the menus, the window's own management (title, drops, closing) and the tool
+// windows, around the front panel (lamps, switches, displays and the code grid). It owns the
+// session of work and drives its run clock from one timer with the real elapsed time; everything
+// else it shows, it learns from the session's signals.
+
+#include "files/DiskFileSystem.h"
+#include "files/RecentFiles.h"
+#include "platform/Platform.h"
+#include "session/Session.h"
+
+#include <QElapsedTimer>
+#include <QMainWindow>
+#include <QTimer>
+
+#include <array>
+#include <memory>
+
+class QAction;
+class QMenu;
+
+namespace rungbox::ui {
+
+class DebugTools;
+class FrontPanel;
+class LadderWindow;
+class ModuleWindow;
+class SessionSignals;
+class TimingWindow;
+
+class MainWindow : public QMainWindow,
+                   private platform::RunWindow,
+                   private platform::MainWindowShell {
+    Q_OBJECT
+
+public:
+    /// Milliseconds between two advances of a running program's clock. Each advance runs the
+    /// scans and ticks the real time since the last one is owed (one scan a millisecond), so the
+    /// period sets only how fresh the lamps are, not how many scans run: a hundredth of a second
+    /// is below what an eye or a hand on a switch can tell.
+    static constexpr int kRunTimerMs = 10;
+
+    /// `boxes` and `dialog` show the window's message boxes and file dialogs and must outlive
+    /// it. The window builds its session of work on them and on its front panel.
+    MainWindow(platform::MessageBoxes& boxes, platform::FileDialog& dialog,
+               QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    session::Session& session() { return *m_session; }
+    SessionSignals& sessionSignals() const { return *m_signals; }
+
+    // --- Commands, as the menus give them ------------------------------------------------------
+
+    /// Module > none / House Gate / Conveyor: checks item `index` (0 to 2) and only it, puts
+    /// that machine on the terminals, and shows its window (none: hides the module window).
+    void chooseModule(int index);
+    /// View > Timing Diagram: opens the timing window (once made, the same one again) and
+    /// switches recording on the first time.
+    void showTimingDiagram();
+    /// Help > About: the About box, modal; a running simulation goes on behind it.
+    void showAbout();
+    /// View > Ladder Diagram: opens the diagram window beside the main window (made on first
+    /// use, kept afterwards) and brings it to the front.
+    LadderWindow* showLadderDiagram();
+    /// File > Export Diagram: asks for a file and writes the diagram there, SVG or PNG by the
+    /// name's extension. A failure is reported in a message box.
+    void exportDiagram();
+    /// Loads the program file at `path` (relative to the working directory, or absolute) as
+    /// File > Load does, save question first; refused during a run. For the recent files, a
+    /// dropped file and the command line.
+    void openFile(const QString& path);
+    /// openFile(`path`) once the window has been shown: the program named on the command line
+    /// is loaded after the splash, with the window already there for Load's messages.
+    void openWhenShown(const QString& path);
+    /// Remembers the recent files in `store` from now on (taking the list it holds); nullptr
+    /// for the session only. Not owned; must outlive the window or be replaced.
+    void setRecentFileStore(platform::RecentFileStore* store);
+    /// The clipboard commands of the grid (Ctrl+C, Ctrl+X, Ctrl+V).
+    void copyLines();
+    void cutLines();
+    void pasteClipboard();
+
+    /// Runs the clock now as the run timer does: the real time owed since the last advance.
+    void advanceClock();
+    /// Scans run since the window was created; for measuring the scan rate.
+    std::int64_t scanCount() const { return m_scanCount; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void buildFileMenu();
+    void buildModuleMenu();
+    void buildViewMenu();
+    void connectSession();
+    void refreshFileDisplay();
+    void followRun();
+    void showFrame();
+
+    // --- platform::RunWindow and platform::MainWindowShell -------------------------------------
+    void setFileMenuEnabled(bool enabled) override;
+    void setModuleMenuEnabled(bool enabled) override;
+    void setInputSwitchEnabled(int n, bool enabled) override;
+    void setProgressVisible(bool visible) override;
+    void setProgressWidth(int twips) override;
+    void closeMainWindow() override;
+
+    // Destroyed in reverse order: the tool windows and the front panel, which show the session,
+    // go before it. The panel is made first (it is the session's I/O panel) and is the window's
+    // central widget; its owner here deletes it, which takes it out of the window's layout.
+    files::DiskFileSystem m_fileSystem;
+    std::unique_ptr<session::Session> m_session;
+    std::unique_ptr<SessionSignals> m_signals;
+    std::unique_ptr<FrontPanel> m_panel;
+    std::unique_ptr<DebugTools> m_debugTools;
+    std::unique_ptr<LadderWindow> m_ladderWindow;
+    std::unique_ptr<TimingWindow> m_timingWindow;
+    /// The machines' windows by Module item (none has none), made when first chosen.
+    std::array<std::unique_ptr<ModuleWindow>, 3> m_moduleWindows;
+
+    QMenu* m_fileMenu = nullptr;
+    QMenu* m_moduleMenu = nullptr;
+    QMenu* m_helpMenu = nullptr;
+    QAction* m_exitItem = nullptr;
+    std::array<QAction*, files::RecentFiles::kMaxFiles> m_recentItems{};
+    QAction* m_recentSeparator = nullptr;
+    std::array<QAction*, 3> m_moduleItems{};
+    /// Coalesces the title updates that cell changes ask for into one.
+    QTimer m_titleTimer;
+    /// The program file to open once the window shows; empty when none.
+    QString m_startFile;
+
+    QTimer m_runTimer{this};
+    QElapsedTimer m_realTime;
+    session::RealTimeClock m_runClock;
+    std::int64_t m_scanCount = 0;
+};
+
+} // namespace rungbox::ui

@@ -1,0 +1,162 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "DebugTools.h"
+
+#include "WatchWindow.h"
+#include "ui/app/SessionSignals.h"
+#include "ui/frontpanel/FrontPanel.h"
+#include "ui/frontpanel/Lamp.h"
+#include "ui/grid/CodeGridView.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QVBoxLayout>
+
+namespace rungbox::ui {
+
+namespace {
+
+// The register panel shows this many block-stack entries from the top; deeper ones are
+// summed up as "...", since a stack of a hundred entries would not be read anyway.
+constexpr int kStackEntriesShown = 12;
+
+} // namespace
+
+DebugTools::DebugTools(session::Session& session, const SessionSignals& sessionSignals,
+                       FrontPanel& panel, QMainWindow& window, QMenu* beforeMenu)
+    : QObject(&window), m_session(session), m_panel(panel), m_debugger(session.debugger()) {
+    setObjectName("debugTools");
+    m_menu = new QMenu("&Debug", &window);
+    m_menu->setObjectName("debugMenu");
+    window.menuBar()->insertMenu(beforeMenu->menuAction(), m_menu);
+
+    m_pause =
+        m_menu->addAction("&Pause", this, [this] { m_debugger.setPaused(!m_debugger.paused()); });
+    m_pause->setObjectName("pauseItem");
+    m_pause->setShortcut(Qt::Key_F6);
+    m_stepScan = m_menu->addAction("Step &Scan", this, [&session] { session.stepScan(); });
+    m_stepScan->setObjectName("stepScanItem");
+    m_stepScan->setShortcut(Qt::Key_F10);
+    m_stepTick = m_menu->addAction("Step &Tick", this, [&session] { session.stepTick(); });
+    m_stepTick->setObjectName("stepTickItem");
+    m_stepTick->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10));
+    m_stepLine = m_menu->addAction("Step &Instruction", this, [this, &session] {
+        session.stepLine();
+        m_registers->show();
+    });
+    m_stepLine->setObjectName("stepLineItem");
+    m_stepLine->setShortcut(Qt::Key_F11);
+    m_menu->addSeparator();
+    m_breakpoint = m_menu->addAction("Toggle &Breakpoint", this, [this] {
+        const int line = m_session.grid().line();
+        if (line >= 1 && line <= engine::kLastCodeLine) {
+            m_debugger.toggleBreakpoint(line);
+        }
+    });
+    m_breakpoint->setObjectName("breakpointItem");
+    m_breakpoint->setShortcut(Qt::Key_F9);
+    m_menu->addSeparator();
+    m_watch = m_menu->addAction("&Watch Table", this, [this] {
+        m_watchWindow->show();
+        m_watchWindow->raise();
+    });
+    m_watch->setObjectName("watchItem");
+    m_watch->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
+    m_menu
+        ->addAction("&Registers", this,
+                    [this] {
+                        m_registers->show();
+                        m_registers->raise();
+                    })
+        ->setObjectName("registersItem");
+
+    m_registers = std::make_unique<QWidget>(&window, Qt::Tool);
+    m_registers->setObjectName("registerPanel");
+    m_registers->setWindowTitle("Registers");
+    m_registerLabel = new QLabel(m_registers.get());
+    m_registerLabel->setObjectName("registerText");
+    QFont mono("DejaVu Sans Mono");
+    mono.setPointSizeF(10);
+    m_registerLabel->setFont(mono);
+    m_registerLabel->setMinimumWidth(300);
+    (new QVBoxLayout(m_registers.get()))->addWidget(m_registerLabel);
+
+    m_watchWindow = std::make_unique<WatchWindow>(m_debugger, &window);
+
+    m_panel.gridView().setDebugger(&m_debugger);
+    m_blinkTimer.setInterval(kBlinkMs);
+    connect(&m_blinkTimer, &QTimer::timeout, this, &DebugTools::blink);
+    connect(&sessionSignals, &SessionSignals::debugChanged, this, &DebugTools::showState);
+    connect(&sessionSignals, &SessionSignals::runChanged, this, &DebugTools::showState);
+    connect(&sessionSignals, &SessionSignals::frame, this, [this] {
+        if (m_watchWindow->isVisible()) {
+            m_watchWindow->refresh();
+        }
+    });
+    showState();
+}
+
+DebugTools::~DebugTools() = default;
+
+QString DebugTools::registerText() const {
+    const int line = m_debugger.currentLine();
+    if (line == 0) {
+        return "Between scans";
+    }
+    const engine::Controller& plc = m_session.controller();
+    const engine::LadderLine& next = plc.ladderTable(line);
+    QString text = QString("Next line %1: %2 %3\nResult R = %4\n")
+                       .arg(line)
+                       .arg(QString::fromStdString(next.code))
+                       .arg(next.location)
+                       .arg(m_debugger.result() ? 1 : 0);
+    const std::vector<bool> stack = m_debugger.blockStack();
+    text += QString("Block stack (%1, top first):").arg(stack.size());
+    for (std::size_t k = 0; k < stack.size() && k < kStackEntriesShown; ++k) {
+        text += stack[k] ? " 1" : " 0";
+    }
+    if (stack.size() > kStackEntriesShown) {
+        text += " ...";
+    }
+    return text;
+}
+
+// The breakpoint, the watch table and the registers work while stopped too (breakpoints are set
+// before a run); pausing and stepping only during a run.
+void DebugTools::showState() {
+    const engine::Controller& plc = m_session.controller();
+    const bool running = plc.simulating();
+    const bool paused = m_debugger.paused();
+    for (QAction* item : {m_pause, m_stepScan, m_stepTick, m_stepLine}) {
+        item->setEnabled(running);
+    }
+    m_pause->setText(paused ? "&Resume" : "&Pause");
+    CodeGridView& grid = m_panel.gridView();
+    grid.setBrowsable(paused);
+    grid.gridModel().refreshDebugMarks();
+    if (const int line = m_debugger.currentLine(); line != 0) {
+        grid.scrollTo(grid.gridModel().indexOfCell(line, 1));
+    }
+    for (int n = 0; n < engine::kInputCount; ++n) {
+        m_panel.inputLamp(n).setLocked(plc.forced(n));
+    }
+    for (int n = 0; n < engine::kOutputCount; ++n) {
+        m_panel.outputLamp(n).setLocked(plc.forced(engine::kFirstOutputRelay + n));
+    }
+    m_registerLabel->setText(registerText());
+    if (paused && !m_blinkTimer.isActive()) {
+        m_blinkTimer.start();
+    } else if (!paused && m_blinkTimer.isActive()) {
+        m_blinkTimer.stop();
+        m_panel.runButton().setOn(running);
+    }
+    m_watchWindow->refresh();
+}
+
+void DebugTools::blink() {
+    m_panel.runButton().setOn(!m_panel.runButton().isOn());
+}
+
+} // namespace rungbox::ui

@@ -1,0 +1,166 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "WatchWindow.h"
+
+#include "ui/common/Artwork.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace rungbox::ui {
+
+namespace {
+
+enum Column { kName, kValue, kSetValue, kOn, kForced, kColumns };
+
+QString text(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+} // namespace
+
+WatchWindow::WatchWindow(debug::Debugger& debugger, QWidget* parent)
+    : QWidget(parent, Qt::Tool), m_debugger(debugger) {
+    setObjectName("watchWindow");
+    setWindowTitle("Watch");
+
+    m_table = new QTableWidget(0, kColumns, this);
+    m_table->setObjectName("watchTable");
+    m_table->setHorizontalHeaderLabels({"Item", "Value", "Set", "On/Done", "Forced"});
+    m_table->verticalHeader()->hide();
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    m_table->verticalHeader()->setDefaultSectionSize(20);
+
+    m_entry = new QLineEdit(this);
+    m_entry->setObjectName("watchEntry");
+    m_entry->setPlaceholderText("1000, TIM 3, CNT 2");
+    auto* add = new QPushButton("Add", this);
+    m_remove = new QPushButton("Remove", this);
+    m_forceOn = new QPushButton("Force on", this);
+    m_forceOff = new QPushButton("Force off", this);
+    m_release = new QPushButton("Release", this);
+
+    auto* entryRow = new QHBoxLayout;
+    entryRow->addWidget(new QLabel("Watch:", this));
+    entryRow->addWidget(m_entry, 1);
+    entryRow->addWidget(add);
+    entryRow->addWidget(m_remove);
+    auto* forceRow = new QHBoxLayout;
+    forceRow->addWidget(m_forceOn);
+    forceRow->addWidget(m_forceOff);
+    forceRow->addWidget(m_release);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_table, 1);
+    layout->addLayout(entryRow);
+    layout->addLayout(forceRow);
+    resize(420, 300);
+
+    const auto addTyped = [this] {
+        if (addEntry(m_entry->text())) {
+            m_entry->clear();
+        }
+    };
+    connect(add, &QPushButton::clicked, this, addTyped);
+    connect(m_entry, &QLineEdit::returnPressed, this, addTyped);
+    connect(m_remove, &QPushButton::clicked, this, [this] {
+        const int row = m_table->currentRow();
+        if (row >= 0) {
+            m_list.remove(static_cast<std::size_t>(row));
+            rebuild();
+        }
+    });
+    connect(m_forceOn, &QPushButton::clicked, this, [this] { forceSelected(true); });
+    connect(m_forceOff, &QPushButton::clicked, this, [this] { forceSelected(false); });
+    connect(m_release, &QPushButton::clicked, this, [this] { forceSelected(std::nullopt); });
+    connect(m_table, &QTableWidget::currentCellChanged, this, [this] { updateButtons(); });
+
+    updateButtons();
+}
+
+bool WatchWindow::addEntry(const QString& typed) {
+    const auto entry = debug::parseWatchEntry(typed.toStdString());
+    if (!entry) {
+        return false;
+    }
+    if (m_list.add(*entry)) {
+        rebuild();
+        m_table->setCurrentCell(m_table->rowCount() - 1, 0);
+    }
+    return true;
+}
+
+void WatchWindow::forceSelected(std::optional<bool> on) {
+    const int row = m_table->currentRow();
+    if (row < 0) {
+        return;
+    }
+    const debug::WatchEntry& entry = m_list.entries()[static_cast<std::size_t>(row)];
+    if (entry.kind != debug::WatchEntry::Kind::Relay) {
+        return;
+    }
+    if (on) {
+        m_debugger.force(entry.number, *on);
+    } else {
+        m_debugger.unforce(entry.number);
+    }
+    refresh();
+}
+
+void WatchWindow::rebuild() {
+    m_table->setRowCount(static_cast<int>(m_list.entries().size()));
+    for (int r = 0; r < m_table->rowCount(); ++r) {
+        for (int c = 0; c < kColumns; ++c) {
+            if (m_table->item(r, c) == nullptr) {
+                m_table->setItem(r, c, new QTableWidgetItem);
+            }
+        }
+    }
+    m_shown.clear();
+    refresh();
+    updateButtons();
+}
+
+void WatchWindow::refresh() {
+    const std::vector<debug::WatchRow> rows = m_list.rows(m_debugger.controller());
+    m_shown.resize(rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        // Only rows that changed are written, so an idle table costs nothing to repaint.
+        if (m_table->item(static_cast<int>(i), kName)->text().isEmpty() ||
+            !(rows[i] == m_shown[i])) {
+            showRow(static_cast<int>(i), rows[i]);
+            m_shown[i] = rows[i];
+        }
+    }
+    updateButtons();
+}
+
+void WatchWindow::showRow(int index, const debug::WatchRow& row) {
+    m_table->item(index, kName)->setText(text(row.name));
+    m_table->item(index, kValue)->setText(text(row.value));
+    m_table->item(index, kSetValue)->setText(text(row.setValue));
+    m_table->item(index, kOn)->setText(row.on ? "on" : "off");
+    QTableWidgetItem* forced = m_table->item(index, kForced);
+    forced->setText(row.forced ? (*row.forced ? "on" : "off") : "");
+    forced->setIcon(row.forced ? QIcon(lockPixmap(14)) : QIcon());
+}
+
+void WatchWindow::updateButtons() {
+    const int row = m_table->currentRow();
+    const bool relay =
+        row >= 0 && static_cast<std::size_t>(row) < m_list.entries().size() &&
+        m_list.entries()[static_cast<std::size_t>(row)].kind == debug::WatchEntry::Kind::Relay;
+    const bool running = m_debugger.controller().simulating();
+    m_forceOn->setEnabled(relay && running);
+    m_forceOff->setEnabled(relay && running);
+    m_release->setEnabled(relay && running);
+    m_remove->setEnabled(row >= 0);
+}
+
+} // namespace rungbox::ui

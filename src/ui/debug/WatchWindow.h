@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The watch table: a small tool window listing chosen relays, timers and counters with their
+// live values, where relays can be forced on or off. It reads the controller on the session's
+// frames (at most about 30 a second, only while shown) and repaints only the cells that changed.
+
+#include "debug/Debugger.h"
+#include "debug/WatchList.h"
+
+#include <QWidget>
+
+#include <vector>
+
+class QLineEdit;
+class QPushButton;
+class QTableWidget;
+
+namespace rungbox::ui {
+
+class WatchWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    /// `debugger` (and its controller) must outlive the window.
+    explicit WatchWindow(debug::Debugger& debugger, QWidget* parent = nullptr);
+
+    /// Adds the entry typed as `text` ("1000", "TIM 3", "CNT 2"); false when it names nothing.
+    bool addEntry(const QString& text);
+    /// Forces the relay of the selected row on or off, or releases it (`on` empty).
+    void forceSelected(std::optional<bool> on);
+    /// Reads the controller now and updates the cells that changed.
+    void refresh();
+
+    QTableWidget* table() const { return m_table; }
+    const debug::WatchList& watchList() const { return m_list; }
+
+private:
+    void rebuild();
+    void showRow(int index, const debug::WatchRow& row);
+    void updateButtons();
+
+    debug::Debugger& m_debugger;
+    debug::WatchList m_list;
+    std::vector<debug::WatchRow> m_shown;
+    QTableWidget* m_table = nullptr;
+    QLineEdit* m_entry = nullptr;
+    QPushButton* m_forceOn = nullptr;
+    QPushButton* m_forceOff = nullptr;
+    QPushButton* m_release = nullptr;
+    QPushButton* m_remove = nullptr;
+};
+
+} // namespace rungbox::ui

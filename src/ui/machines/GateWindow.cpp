@@ -1,0 +1,198 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "GateWindow.h"
+
+#include <QPainter>
+
+namespace rungbox::ui {
+
+namespace {
+
+using machines::GatePlant;
+
+// The picture's layout in pixels. The leaf is as wide as the gateway and slides to the right,
+// behind the fence, as the gate opens.
+constexpr qreal kGateLeft = 80;
+constexpr qreal kGateWidth = 260;
+constexpr qreal kGateY = 150;
+constexpr qreal kEyeY = 172;
+constexpr qreal kSceneWidth = 630;
+constexpr qreal kPanelX = 650; // the readings, buttons and faults
+const QRectF kRoad(kGateLeft, 0, kGateWidth, 400);
+const QRectF kCarInGateway(150, 60, 120, 190);
+const QRectF kCarWaiting(150, 205, 120, 190);
+
+const QColor kLit(60, 200, 60);
+
+void drawLamp(QPainter& painter, QPointF centre, qreal radius, bool on, QColor colour) {
+    painter.setPen(QPen(QColor(30, 30, 30), 1.5));
+    painter.setBrush(on ? colour : QColor(90, 90, 80));
+    painter.drawEllipse(centre, radius, radius);
+}
+
+void drawLabel(QPainter& painter, QRectF box, const QString& text, int align = Qt::AlignCenter) {
+    painter.setPen(QColor(30, 30, 30));
+    painter.drawText(box, align, text);
+}
+
+} // namespace
+
+GateWindow::GateWindow(machines::GatePlant& gate, std::function<bool()> running, QWidget* parent)
+    : ModuleWindow(gate, std::move(running), parent), m_gate(gate) {
+    setObjectName("gateWindow");
+    setWindowTitle(tr("House Gate"));
+    setFixedSize(940, 430);
+    addButton(QRectF(kPanelX + 10, 230, 120, 44), tr("Remote"), QColor(40, 90, 190), gate.remote());
+    addButton(QRectF(kPanelX + 150, 230, 120, 44), tr("Stop"), QColor(200, 40, 40),
+              gate.stopButton());
+    setFaultArea(QRectF(kPanelX - 10, 296, 290, 98));
+}
+
+QRect GateWindow::carArea() const {
+    return kCarWaiting.toRect();
+}
+
+void GateWindow::clickScene(QPointF at) {
+    if (m_gate.car() != GatePlant::Car::Away &&
+        (kCarInGateway.contains(at) || kCarWaiting.contains(at))) {
+        m_gate.setCar(false);
+    } else if (m_gate.car() == GatePlant::Car::Away && kRoad.contains(at)) {
+        m_gate.setCar(true);
+    }
+}
+
+void GateWindow::drawScene(QPainter& painter) {
+    // The ground, the driveway and the fence; the leaf slides behind the fence on the right.
+    painter.fillRect(QRectF(0, 0, kSceneWidth, 400), QColor(120, 170, 100));
+    painter.fillRect(kRoad, QColor(165, 165, 160));
+    painter.setPen(QPen(QColor(110, 80, 50), 6));
+    painter.drawLine(QPointF(0, kGateY + 12), QPointF(kGateLeft - 14, kGateY + 12));
+    painter.drawLine(QPointF(kGateLeft + kGateWidth + 10, kGateY + 12),
+                     QPointF(kSceneWidth, kGateY + 12));
+
+    // The car, under the gate leaf.
+    switch (m_gate.car()) {
+    case GatePlant::Car::Away:
+        drawCar(painter, kCarWaiting, true);
+        break;
+    case GatePlant::Car::Waiting:
+        drawCar(painter, kCarWaiting, false);
+        break;
+    case GatePlant::Car::InGateway:
+        drawCar(painter, kCarInGateway, false);
+        break;
+    }
+
+    // The photo-eye across the gateway.
+    const bool broken = m_gate.car() == GatePlant::Car::InGateway;
+    painter.setPen(QPen(broken ? QColor(230, 30, 30) : QColor(60, 220, 60), 2,
+                        broken ? Qt::DashLine : Qt::SolidLine));
+    painter.drawLine(QPointF(kGateLeft - 4, kEyeY), QPointF(kGateLeft + kGateWidth + 4, kEyeY));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(30, 30, 30));
+    painter.drawRect(QRectF(kGateLeft - 14, kEyeY - 5, 10, 10));
+    painter.drawRect(QRectF(kGateLeft + kGateWidth + 4, kEyeY - 5, 10, 10));
+
+    // The leaf on its track, sliding right as it opens.
+    const qreal open = static_cast<qreal>(m_gate.position()) / GatePlant::kTravelMs;
+    const QRectF leaf(kGateLeft + open * kGateWidth, kGateY - 6, kGateWidth, 12);
+    painter.setPen(QPen(QColor(30, 30, 30), 1.5));
+    painter.setBrush(QColor(200, 170, 60));
+    painter.drawRect(leaf);
+    painter.setPen(QPen(QColor(120, 90, 20), 2));
+    for (qreal x = leaf.left() + 13; x < leaf.right(); x += 13) {
+        painter.drawLine(QPointF(x, leaf.top() + 1), QPointF(x, leaf.bottom() - 1));
+    }
+    // The posts.
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(60, 60, 60));
+    painter.drawRect(QRectF(kGateLeft - 14, kGateY - 12, 14, 24));
+    painter.drawRect(QRectF(kGateLeft + kGateWidth, kGateY - 12, 10, 24));
+
+    // The limit switches and the warning light.
+    drawLamp(painter, QPointF(kGateLeft - 7, kGateY - 28), 7, m_gate.closedLimit(), kLit);
+    drawLabel(painter, QRectF(kGateLeft - 60, kGateY - 56, 80, 16), tr("closed"));
+    drawLamp(painter, QPointF(kGateLeft + 2 * kGateWidth + 7, kGateY - 28), 7, m_gate.openLimit(),
+             kLit);
+    drawLabel(painter, QRectF(kGateLeft + 2 * kGateWidth - 33, kGateY - 56, 80, 16), tr("open"));
+    drawLamp(painter, QPointF(36, 36), 16, m_gate.warningLight(), QColor(255, 170, 0));
+    drawLabel(painter, QRectF(0, 56, 72, 16), tr("warning"));
+
+    // What the gate is doing.
+    painter.setPen(QColor(30, 30, 30));
+    QFont font = painter.font();
+    font.setPointSizeF(font.pointSizeF() * 1.2);
+    painter.setFont(font);
+    const int percent = m_gate.position() * 100 / GatePlant::kTravelMs;
+    painter.drawText(QRectF(kPanelX, 20, 280, 24), Qt::AlignLeft,
+                     tr("Gate %1 % open").arg(percent));
+    QString motor;
+    switch (m_gate.motor()) {
+    case GatePlant::Motor::Off:
+        motor = tr("Motor off");
+        break;
+    case GatePlant::Motor::Opening:
+        motor = tr("Motor opening");
+        break;
+    case GatePlant::Motor::Closing:
+        motor = tr("Motor closing");
+        break;
+    case GatePlant::Motor::Both:
+        motor = tr("Motor driven BOTH ways");
+        break;
+    }
+    painter.drawText(QRectF(kPanelX, 50, 280, 24), Qt::AlignLeft, motor);
+    font.setPointSizeF(font.pointSizeF() / 1.2);
+    painter.setFont(font);
+
+    // The sensors as the controller's inputs see them.
+    const std::uint16_t in = m_gate.sensors();
+    const std::pair<std::uint16_t, const char*> sensors[] = {
+        {GatePlant::kRemote, "0 remote"},      {GatePlant::kOpenLimit, "1 open limit"},
+        {GatePlant::kClosedLimit, "2 closed"}, {GatePlant::kPhotoEye, "3 photo-eye"},
+        {GatePlant::kStop, "4 stop"},
+    };
+    qreal y = 92;
+    for (const auto& [bit, name] : sensors) {
+        drawLamp(painter, QPointF(kPanelX + 10, y + 8), 6, (in & bit) != 0, kLit);
+        drawLabel(painter, QRectF(kPanelX + 22, y, 120, 16), QString::fromLatin1(name),
+                  Qt::AlignLeft | Qt::AlignVCenter);
+        y += 24;
+    }
+    drawLamp(painter, QPointF(kPanelX + 160, 100), 6,
+             m_gate.motor() == GatePlant::Motor::Opening ||
+                 m_gate.motor() == GatePlant::Motor::Both,
+             kLit);
+    drawLabel(painter, QRectF(kPanelX + 172, 92, 110, 16), tr("1000 open"), Qt::AlignLeft);
+    drawLamp(painter, QPointF(kPanelX + 160, 124), 6,
+             m_gate.motor() == GatePlant::Motor::Closing ||
+                 m_gate.motor() == GatePlant::Motor::Both,
+             kLit);
+    drawLabel(painter, QRectF(kPanelX + 172, 116, 110, 16), tr("1001 close"), Qt::AlignLeft);
+    drawLamp(painter, QPointF(kPanelX + 160, 148), 6, m_gate.warningLight(), QColor(255, 170, 0));
+    drawLabel(painter, QRectF(kPanelX + 172, 140, 110, 16), tr("1002 light"), Qt::AlignLeft);
+}
+
+void GateWindow::drawCar(QPainter& painter, QRectF body, bool outline) const {
+    if (outline) {
+        painter.setPen(QPen(QColor(80, 80, 80), 1.5, Qt::DashLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(body, 18, 18);
+        drawLabel(painter, body, tr("click:\na car\narrives"));
+        return;
+    }
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(20, 20, 20));
+    for (const qreal y : {body.top() + 28, body.bottom() - 52}) {
+        painter.drawRoundedRect(QRectF(body.left() - 6, y, 12, 30), 3, 3);
+        painter.drawRoundedRect(QRectF(body.right() - 6, y, 12, 30), 3, 3);
+    }
+    painter.setPen(QPen(QColor(20, 30, 60), 1.5));
+    painter.setBrush(QColor(40, 80, 170));
+    painter.drawRoundedRect(body, 18, 18);
+    painter.setBrush(QColor(170, 200, 230));
+    painter.drawRoundedRect(QRectF(body.left() + 12, body.top() + 40, body.width() - 24, 34), 6, 6);
+    painter.drawRoundedRect(QRectF(body.left() + 14, body.bottom() - 48, body.width() - 28, 24), 6,
+                            6);
+}
+
+} // namespace rungbox::ui

@@ -1,0 +1,134 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ModuleWindow.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace rungbox::ui {
+
+ModuleWindow::ModuleWindow(machines::Plant& plant, std::function<bool()> running, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_plant(plant), m_running(std::move(running)) {}
+
+void ModuleWindow::refresh() {
+    if (!isVisible()) {
+        return;
+    }
+    if (picture() != m_painted || running() != m_paintedRunning) {
+        update();
+    }
+}
+
+QRect ModuleWindow::buttonRect(const QString& caption) const {
+    for (const Button& button : m_buttons) {
+        if (button.caption == caption) {
+            return button.rect.toRect();
+        }
+    }
+    return {};
+}
+
+void ModuleWindow::addButton(QRectF rect, const QString& caption, QColor color,
+                             machines::PushButton& button) {
+    m_buttons.push_back({rect, caption, color, &button});
+}
+
+void ModuleWindow::paintEvent(QPaintEvent*) {
+    m_painted = picture();
+    m_paintedRunning = running();
+    ++m_paintCount;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.fillRect(rect(), QColor(236, 236, 228));
+    drawScene(painter);
+    drawButtons(painter);
+    drawFaults(painter);
+    if (!m_paintedRunning) {
+        painter.setPen(QColor(90, 90, 90));
+        painter.drawText(QRectF(10, height() - 26, width() - 20, 20), Qt::AlignLeft,
+                         tr("Stopped: start the run to work the machine."));
+    }
+}
+
+void ModuleWindow::drawButtons(QPainter& painter) const {
+    for (const Button& button : m_buttons) {
+        const bool down = button.button->down();
+        const QRectF face = down ? button.rect.translated(1, 2) : button.rect;
+        painter.setPen(QPen(QColor(40, 40, 40), 1.5));
+        painter.setBrush(down ? button.color.darker(140) : button.color);
+        painter.drawRoundedRect(face, 8, 8);
+        painter.setPen(Qt::white);
+        QFont font = painter.font();
+        font.setBold(true);
+        painter.setFont(font);
+        painter.drawText(face, Qt::AlignCenter, button.caption);
+        font.setBold(false);
+        painter.setFont(font);
+    }
+}
+
+void ModuleWindow::drawFaults(QPainter& painter) const {
+    if (m_faultArea.isEmpty()) {
+        return;
+    }
+    painter.setPen(QColor(40, 40, 40));
+    painter.setBrush(QColor(250, 250, 245));
+    painter.drawRect(m_faultArea);
+    const qreal line = 19;
+    QRectF row(m_faultArea.left() + 8, m_faultArea.top() + 4, m_faultArea.width() - 16, line);
+    QFont font = painter.font();
+    font.setBold(true);
+    painter.setFont(font);
+    painter.drawText(row, Qt::AlignLeft | Qt::AlignVCenter, tr("Faults"));
+    font.setBold(false);
+    for (const machines::FaultCount& fault : m_plant.faults()) {
+        row.translate(0, line);
+        const QColor color = fault.active      ? QColor(220, 0, 0)
+                             : fault.count > 0 ? QColor(150, 30, 30)
+                                               : QColor(70, 110, 70);
+        font.setBold(fault.active);
+        painter.setFont(font);
+        painter.setPen(color);
+        painter.drawText(
+            row, Qt::AlignLeft | Qt::AlignVCenter,
+            QString::fromUtf8(fault.text.data(), static_cast<qsizetype>(fault.text.size())));
+        painter.drawText(row, Qt::AlignRight | Qt::AlignVCenter, QString::number(fault.count));
+    }
+    font.setBold(false);
+    painter.setFont(font);
+}
+
+void ModuleWindow::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || !running()) {
+        return;
+    }
+    for (Button& button : m_buttons) {
+        if (button.rect.contains(event->position())) {
+            // A click shorter than a scan still reaches one scan; holding keeps it down.
+            button.button->press();
+            button.button->hold(true);
+            m_held = button.button;
+            update();
+            return;
+        }
+    }
+    clickScene(event->position());
+    update();
+}
+
+void ModuleWindow::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && m_held != nullptr) {
+        m_held->hold(false);
+        m_held = nullptr;
+        update();
+    }
+}
+
+void ModuleWindow::hideEvent(QHideEvent* event) {
+    if (m_held != nullptr) {
+        m_held->hold(false);
+        m_held = nullptr;
+    }
+    QWidget::hideEvent(event);
+}
+
+} // namespace rungbox::ui

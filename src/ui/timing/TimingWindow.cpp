@@ -1,0 +1,201 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "TimingWindow.h"
+
+#include "trace/VcdWriter.h"
+#include "ui/common/PictureExport.h"
+
+#include <QAction>
+#include <QHBoxLayout>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QSvgGenerator>
+#include <QToolBar>
+
+#include <sstream>
+
+namespace rungbox::ui {
+
+namespace {
+
+constexpr std::string_view kTitle = "Timing Diagram";
+
+const char* const kSignalHelp = "a relay address (0 to 20000) or a name: in0..in15, out0..out15, "
+                                "relay2000, tim0..tim7, tim0_done, cnt0..cnt7, cnt0_done";
+
+} // namespace
+
+TimingWindow::TimingWindow(session::Session& session, QWidget* parent)
+    : QMainWindow(parent), m_session(session), m_tracing(session.tracing()),
+      m_dialog(session.ports().fileDialog), m_boxes(session.ports().boxes),
+      m_fileSystem(session.ports().fileSystem) {
+    setWindowTitle(QString::fromUtf8(kTitle.data(), static_cast<qsizetype>(kTitle.size())));
+    setObjectName("timingWindow");
+    m_view = new TimingView(m_tracing.recorder(), this);
+    m_view->setObjectName("timingView");
+    setCentralWidget(m_view);
+    buildMenus();
+    buildToolBar();
+    m_status = new QLabel(this);
+    m_status->setObjectName("timingStatus");
+    statusBar()->addWidget(m_status, 1);
+    connect(m_view, &TimingView::signalClicked, this, [this](int position) {
+        m_signalEdit->setText(QString::fromStdString(
+            m_tracing.recorder().signalList()[static_cast<std::size_t>(position)].name()));
+    });
+    connect(m_view, &TimingView::cursorChanged, this, [this] { showStatus(); });
+    resize(900, 520);
+    showStatus();
+}
+
+void TimingWindow::buildMenus() {
+    QMenu* file = menuBar()->addMenu("&File");
+    file->setObjectName("timingFileMenu");
+    m_exportVcdItem = file->addAction("Export Timing as &VCD...", this, [this] {
+        if (const auto path = m_dialog.askSavePath("timing.vcd", kVcdFilter)) {
+            exportVcd(*path);
+        }
+    });
+    m_exportPictureItem = file->addAction("Export Timing as &PNG/SVG...", this, [this] {
+        if (const auto path = m_dialog.askSavePath("timing.png", kPictureFilter)) {
+            exportPicture(*path);
+        }
+    });
+    file->addSeparator();
+    file->addAction("&Close", this, &QWidget::close);
+}
+
+void TimingWindow::buildToolBar() {
+    QToolBar* bar = addToolBar("Timing");
+    bar->setMovable(false);
+    m_recordItem = bar->addAction("Record");
+    m_recordItem->setObjectName("recordItem");
+    m_recordItem->setCheckable(true);
+    m_recordItem->setChecked(m_tracing.on());
+    m_recordItem->setToolTip("Record the signals while a run goes on");
+    connect(m_recordItem, &QAction::toggled, this, [this](bool on) {
+        m_session.setRecording(on);
+        showStatus();
+    });
+    bar->addSeparator();
+    bar->addAction("Zoom In", m_view, &TimingView::zoomIn);
+    bar->addAction("Zoom Out", m_view, &TimingView::zoomOut);
+    bar->addAction("Fit", m_view, &TimingView::fitAll);
+    bar->addSeparator();
+
+    m_signalEdit = new QLineEdit(bar);
+    m_signalEdit->setObjectName("signalEdit");
+    m_signalEdit->setPlaceholderText("signal, e.g. 2000 or tim0");
+    m_signalEdit->setToolTip(QString("The signal to add or remove: ") + kSignalHelp);
+    m_signalEdit->setMaximumWidth(180);
+    bar->addWidget(m_signalEdit);
+    auto* add = new QPushButton("Add", bar);
+    add->setObjectName("addSignal");
+    auto* remove = new QPushButton("Remove", bar);
+    remove->setObjectName("removeSignal");
+    bar->addWidget(add);
+    bar->addWidget(remove);
+    const auto text = [this] { return m_signalEdit->text().trimmed().toStdString(); };
+    connect(add, &QPushButton::clicked, this, [this, text] { addSignal(text()); });
+    connect(m_signalEdit, &QLineEdit::returnPressed, this, [this, text] { addSignal(text()); });
+    connect(remove, &QPushButton::clicked, this, [this, text] { removeSignal(text()); });
+}
+
+bool TimingWindow::addSignal(const std::string& text) {
+    const auto signal = trace::parseSignal(text);
+    m_refusal.clear();
+    if (!signal) {
+        m_refusal = QString("Not a signal: \"%1\"; give %2.")
+                        .arg(QString::fromStdString(text), kSignalHelp);
+    } else if (!m_tracing.recorder().add(*signal)) {
+        m_refusal = QString("%1 is shown already.").arg(QString::fromStdString(signal->name()));
+    }
+    refresh();
+    showStatus();
+    return m_refusal.isEmpty();
+}
+
+bool TimingWindow::removeSignal(const std::string& text) {
+    const auto signal = trace::parseSignal(text);
+    m_refusal.clear();
+    if (!signal || !m_tracing.recorder().remove(*signal)) {
+        m_refusal = QString("Not shown: \"%1\".").arg(QString::fromStdString(text));
+    }
+    refresh();
+    showStatus();
+    return m_refusal.isEmpty();
+}
+
+QString TimingWindow::statusText() const {
+    if (!m_refusal.isEmpty()) {
+        return m_refusal;
+    }
+    const trace::Recorder& recorder = m_tracing.recorder();
+    QString text = m_tracing.on() ? "Recording" : "Not recording";
+    if (recorder.empty()) {
+        return text +
+               (m_tracing.on() ? ": the next run is recorded." : ": press Record, then run.");
+    }
+    text += QString(" · %1 signals · %2 to %3 ms, %4 scans")
+                .arg(recorder.signalList().size())
+                .arg(recorder.firstMs())
+                .arg(recorder.lastMs())
+                .arg(recorder.lastScan());
+    if (recorder.truncated()) {
+        text += QString(" · older part dropped: complete from %1 ms").arg(recorder.firstMs());
+    }
+    if (const auto cursor = m_view->frame().cursorMs) {
+        const auto scan = recorder.scanAt(*cursor);
+        text += QString(" · cursor %1 ms, scan %2").arg(*cursor).arg(scan ? *scan : 0);
+    }
+    return text;
+}
+
+void TimingWindow::showStatus() {
+    m_status->setText(statusText());
+}
+
+void TimingWindow::refresh() {
+    if (m_view->refresh()) {
+        showStatus();
+    }
+}
+
+void TimingWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    refresh();
+}
+
+void TimingWindow::fail(const std::string& what, const std::string& path, const std::string& why) {
+    m_boxes.show(what + " " + path + ": " + why, platform::BoxStyle::Exclamation,
+                 platform::kAppTitle);
+}
+
+bool TimingWindow::exportVcd(const std::string& path) {
+    std::ostringstream text;
+    trace::VcdWriter(text).write(m_tracing.recorder());
+    platform::FileError error;
+    auto file = m_fileSystem.beginSave(path, error);
+    if (!file || !file->write(text.str(), error) || !file->commit(error)) {
+        fail("Cannot write", path, error.description);
+        return false;
+    }
+    return true;
+}
+
+bool TimingWindow::exportPicture(const std::string& path) {
+    const Picture picture{QSizeF(m_view->renderSize()), "Rungbox timing diagram", 1.0,
+                          [this](QPainter& painter) { m_view->renderAll(painter); }};
+    platform::FileError error;
+    if (!savePicture(m_fileSystem, path, picture, error)) {
+        fail("Cannot write", path, error.description);
+        return false;
+    }
+    return true;
+}
+
+} // namespace rungbox::ui

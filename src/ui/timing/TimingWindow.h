@@ -1,0 +1,84 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// View > Timing Diagram: the recorded signals as waveforms, live while a run goes on and kept
+// after it stops; zoom, a cursor, signals added and removed by name or address, and the
+// recording exported as a VCD file or as a PNG or SVG picture.
+
+#include "TimingView.h"
+#include "platform/Platform.h"
+#include "session/Session.h"
+
+#include <QMainWindow>
+
+#include <string>
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace rungbox::ui {
+
+class TimingWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    /// The filters of the export dialogs.
+    static constexpr std::string_view kVcdFilter = "Value change dump (*.vcd)|*.vcd";
+    static constexpr std::string_view kPictureFilter = "Picture (*.png *.svg)|*.png;*.svg";
+    /// Shows the recording of `session`, which must outlive the window, and exports through
+    /// its ports. The window switches nothing on by itself: the Record item does.
+    explicit TimingWindow(session::Session& session, QWidget* parent = nullptr);
+
+    /// Adds the signal `text` names (Signal names such as "in3", "tim0_done" or a relay address).
+    /// False, with the reason in the status line, when it names none or is already shown.
+    bool addSignal(const std::string& text);
+    /// Removes the signal `text` names. False, with the reason in the status line, when it is
+    /// not shown.
+    bool removeSignal(const std::string& text);
+
+    /// Writes the recording to `path` as a VCD file; a failure is shown in a message box.
+    bool exportVcd(const std::string& path);
+    /// Writes the diagram as it is in view, with every signal, to `path`: SVG when the name ends
+    /// in ".svg", otherwise PNG. A failure is shown in a message box.
+    bool exportPicture(const std::string& path);
+
+    TimingView* view() const { return m_view; }
+    QAction* recordItem() const { return m_recordItem; }
+    QAction* exportVcdItem() const { return m_exportVcdItem; }
+    QAction* exportPictureItem() const { return m_exportPictureItem; }
+    QLineEdit* signalEdit() const { return m_signalEdit; }
+    QLabel* statusLabel() const { return m_status; }
+    /// What the status line says about the recording (or the last refused signal).
+    QString statusText() const;
+
+    /// Reads the recording again: repaints the view when it changed. Called on each of the
+    /// session's frames while the window is shown.
+    void refresh();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void buildMenus();
+    void buildToolBar();
+    void showStatus();
+    void fail(const std::string& what, const std::string& path, const std::string& why);
+
+    session::Session& m_session;
+    trace::Tracing& m_tracing;
+    platform::FileDialog& m_dialog;
+    platform::MessageBoxes& m_boxes;
+    platform::FileSystem& m_fileSystem;
+
+    TimingView* m_view = nullptr;
+    QAction* m_recordItem = nullptr;
+    QAction* m_exportVcdItem = nullptr;
+    QAction* m_exportPictureItem = nullptr;
+    QLineEdit* m_signalEdit = nullptr;
+    QLabel* m_status = nullptr;
+    QString m_refusal; // why the last signal was refused, until the next change
+};
+
+} // namespace rungbox::ui
