@@ -133,6 +133,8 @@ EMSCRIPTEN_BINDINGS(rungbox) {
         .function("cutLines", &WebSession::cutLines)
         .function("paste", &WebSession::paste)
         .function("gridRevision", &WebSession::gridRevision)
+        .function("fileRevision", &WebSession::fileRevision)
+        .class_function("maxCatchUpMs", &WebSession::maxCatchUpMs)
         .function("queueAnswer", &WebSession::queueAnswer)
         .function("newProgram", &WebSession::newProgram)
         .function("load", &WebSession::load)

@@ -49,10 +49,8 @@ public:
     void setCounterDisplay(int n, std::string_view text) override;
     void setRunLamp(bool on) override;
 
-    // --- platform::RunWindow: the page's clock runs whenever the session runs, so the timers
-    // are not needed; the progress display of a start is over before the page draws again.
-    void setScanTimer(bool) override {}
-    void setTickTimer(bool) override {}
+    // --- platform::RunWindow: the progress display of a start is over before the page draws
+    // again, so it is not shown.
     void setFileMenuEnabled(bool enabled) override;
     void setModuleMenuEnabled(bool enabled) override;
     void setInputSwitchEnabled(int n, bool enabled) override;

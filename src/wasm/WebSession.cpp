@@ -12,36 +12,19 @@ namespace rungbox::wasm {
 WebSession::WebSession()
     : m_session(session::Ports{m_panel, m_panel, m_boxes, m_files, m_files, m_shell}),
       m_diagram(m_session) {
-    m_session.grid().setListener(&m_gridCounter);
+    m_session.addListener(&m_changes);
     m_session.setUp();
 }
 
-void WebSession::toggleRun() {
-    const bool starting = !m_session.running();
-    m_session.toggleRun();
-    if (starting && m_session.running()) {
-        m_clockMs = 0;
-    }
-}
-
-// As rungbox-sim's wait: each millisecond one scan, and a tick after the scan of every
-// millisecond that ends a tick interval.
-void WebSession::advance(std::uint32_t ms) {
-    constexpr std::uint64_t kTick = panel::kTickIntervalMs;
-    static_assert(panel::kScanIntervalMs == 1, "advance runs one scan per millisecond");
-    const std::uint32_t due = std::min(ms, kMaxAdvanceMs);
-    for (std::uint32_t k = 0; k < due && m_session.running(); ++k) {
-        ++m_clockMs;
-        m_session.scan(m_clockMs);
-        if (m_session.running() && m_clockMs % kTick == 0) {
-            m_session.tick();
-        }
+void WebSession::advance(double ms) {
+    if (ms >= 1) {
+        m_session.advance(static_cast<std::uint64_t>(ms));
     }
 }
 
 void WebSession::scan(std::uint32_t count) {
     for (std::uint32_t k = 0; k < count && m_session.running(); ++k) {
-        m_session.scan(m_clockMs);
+        m_session.scan();
     }
 }
 
@@ -100,7 +83,7 @@ bool WebSession::offerAndLoad(std::string name, std::string bytes) {
 }
 
 bool WebSession::saveAs() {
-    const bool saved = m_session.files().saveAs();
+    const bool saved = m_session.saveAs();
     m_boxes.clearAnswers();
     return saved;
 }
@@ -114,7 +97,7 @@ void WebSession::restore(std::string name, std::string fileBytes, std::string by
         // The file first, so that the window title tells whether the program differs from it.
         m_session.editor().setCodeChanged(false);
         m_files.offer(name, std::move(fileBytes));
-        m_session.files().open(name);
+        m_session.open(name);
         m_boxes.takeMessages(); // a kept file that no longer loads leaves no current file
     }
     const files::LadderFileContents contents = files::readLadderFile(bytes);

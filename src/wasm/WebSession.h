@@ -29,23 +29,20 @@ public:
 
     // --- The run ---------------------------------------------------------------------------
 
-    /// The run/stop lamp-button. A start sets the run's clock to 0.
-    void toggleRun();
+    /// The run/stop lamp-button (Session::toggleRun).
+    void toggleRun() { m_session.toggleRun(); }
     bool running() const { return m_session.running(); }
-    /// Lets `ms` milliseconds of run time pass (at most kMaxAdvanceMs; the page calls again for
-    /// more): each has one scan, and each that ends a tick interval a timer tick after its scan,
-    /// as rungbox-sim's `wait` has them. Stops early when a program error stops the run.
-    void advance(std::uint32_t ms);
+    /// Lets `ms` milliseconds of run time pass (Session::advance). The page passes the real time
+    /// elapsed, at most maxCatchUpMs().
+    void advance(double ms);
     /// `count` scans without run time passing, as rungbox-sim's `scan`.
     void scan(std::uint32_t count);
-    /// Milliseconds of run time since the run started.
-    double clockMs() const { return static_cast<double>(m_clockMs); }
+    /// Milliseconds of run time since the run started (Session::clockMs).
+    double clockMs() const { return static_cast<double>(m_session.clockMs()); }
+    /// The longest stall of the page's clock that the run catches up on (session::kMaxCatchUpMs).
+    static double maxCatchUpMs() { return static_cast<double>(session::kMaxCatchUpMs); }
     /// Checks or unchecks input switch n (0 to 15) when the panel lets the user (it is enabled).
     void setSwitch(int n, bool on);
-
-    /// The longest stretch one advance() runs: one second of scans takes the core a few
-    /// milliseconds, so a call never holds the page up, and a longer stall is not caught up.
-    static constexpr std::uint32_t kMaxAdvanceMs = 1000;
 
     // --- The grid ---------------------------------------------------------------------------
 
@@ -62,14 +59,18 @@ public:
     void paste(const std::string& text);
     const editor::CodeGrid& grid() const { return m_session.grid(); }
     /// Counts every change of a cell, the cursor, the selection or the grid's enabled state.
-    unsigned gridRevision() const { return m_gridRevision; }
+    unsigned gridRevision() const { return m_changes.grid; }
+    /// Counts the file commands that went through and the runs' starts and stops: the window
+    /// title and the menus may have changed.
+    unsigned fileRevision() const { return m_changes.file; }
 
     // --- The File menu (see WebBoxes and WebFiles for how questions and dialogs work) ----------
 
     /// The answer the next save question gets (platform::BoxAnswer as a number).
     void queueAnswer(int answer);
     void newProgram();
-    /// File > Load, with the file the user picked (none yet: the page is asked for one).
+    /// File > Load: with the file the page offered (offerAndLoad), or none yet: the page is
+    /// then asked for one (WebFiles::takeOpenWanted).
     bool load();
     bool offerAndLoad(std::string name, std::string bytes);
     /// File > Save As.
@@ -79,9 +80,9 @@ public:
     /// Puts back a program the page kept: its file `name` (empty for none) with the file's bytes
     /// `fileBytes`, the program's own bytes as Save As writes them, and its changed flag.
     void restore(std::string name, std::string fileBytes, std::string bytes, bool changed);
-    std::string windowTitle() { return m_session.files().windowTitle(); }
+    std::string windowTitle() const { return m_session.files().windowTitle(); }
     std::string currentFileName();
-    bool codeChanged() { return m_session.editor().codeChanged(); }
+    bool codeChanged() const { return m_session.editor().codeChanged(); }
 
     WebBoxes& boxes() { return m_boxes; }
     WebFiles& files() { return m_files; }
@@ -104,26 +105,24 @@ public:
     std::string ladderJson() const;
 
 private:
-    class GridCounter : public editor::GridListener {
-    public:
-        explicit GridCounter(unsigned& count) : m_count(count) {}
-        void cellChanged(int, int) override { ++m_count; }
-        void cursorChanged() override { ++m_count; }
-        void layoutChanged() override { ++m_count; }
-
-    private:
-        unsigned& m_count;
+    // The session's notifications as counters the page compares between two frames.
+    struct Changes : session::SessionListener {
+        void cellChanged(int, int) override { ++grid; }
+        void cursorChanged() override { ++grid; }
+        void gridLayoutChanged() override { ++grid; }
+        void fileChanged() override { ++file; }
+        void runChanged() override { ++file; }
+        unsigned grid = 0;
+        unsigned file = 0;
     };
 
+    Changes m_changes; // first: it outlives the session that tells it
     WebPanel m_panel;
     WebBoxes m_boxes;
     WebFiles m_files;
     WebShell m_shell;
     session::Session m_session;
     session::LadderDiagram m_diagram;
-    unsigned m_gridRevision = 0;
-    GridCounter m_gridCounter{m_gridRevision};
-    std::uint64_t m_clockMs = 0;
 };
 
 } // namespace rungbox::wasm

@@ -106,12 +106,10 @@ TEST_F(WebSessionTest, AdvanceRunsAScanEachMillisecondAndATickEachHundred) {
     ASSERT_TRUE(web.offerAndLoad("timer.PLC", bytes));
     web.toggleRun();
     web.setSwitch(0, true);
-    for (const auto& [ms, lamp] : {std::pair{100U, 0}, {1U, 1}}) {
+    for (const auto& [ms, lamp] : {std::pair{100.0, 0}, {1.0, 1}}) {
         web.advance(ms);
         EXPECT_EQ(web.panel().outputLampBits() & 1, lamp) << "after " << web.clockMs() << " ms";
     }
-    web.advance(5000);
-    EXPECT_EQ(web.clockMs(), 101.0 + WebSession::kMaxAdvanceMs) << "a stall is not caught up";
 }
 
 } // namespace

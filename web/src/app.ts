@@ -50,7 +50,10 @@ class App {
     private lastPicture = 0;
     private picker: HTMLInputElement | null = null;
 
-    constructor(private readonly session: WebSession) {
+    constructor(
+        private readonly session: WebSession,
+        private readonly maxCatchUpMs: number,
+    ) {
         const changed = (): void => this.render();
         this.grid = new GridView(session, changed);
         const client = document.getElementById("client") as HTMLElement;
@@ -432,9 +435,8 @@ class App {
             this.carryMs += now - this.lastFrame;
             const due = Math.floor(this.carryMs);
             this.carryMs -= due;
-            // A stall longer than one advance (the core's limit) is not caught up.
-            this.session.advance(Math.min(due, 1000));
-            this.carryMs = Math.min(this.carryMs, 1);
+            // A stall longer than the session's limit is not caught up: the run loses that time.
+            this.session.advance(Math.min(due, this.maxCatchUpMs));
         }
         this.lastFrame = now;
         const picture = now - this.lastPicture >= kPictureMs;
@@ -494,9 +496,7 @@ class App {
             /** Stops the real clock: from now on only advance() moves the run's time. */
             holdClock: () => (this.clockHeld = true),
             advance: async (ms: number) => {
-                for (let left = ms; left > 0 && this.session.running(); left -= 1000) {
-                    this.session.advance(Math.min(left, 1000));
-                }
+                this.session.advance(ms);
                 this.render();
                 await this.showMessages();
             },
@@ -516,7 +516,7 @@ class App {
 }
 
 createRungbox().then((core) => {
-    const app = new App(new core.WebSession());
+    const app = new App(new core.WebSession(), core.WebSession.maxCatchUpMs());
     (window as unknown as { rungboxTest: object }).rungboxTest = app.testHook();
     return app.start();
 });

@@ -6,7 +6,7 @@
 interface WebSession {
     toggleRun(): void;
     running(): boolean;
-    /** Run time passes: one scan a millisecond, a tick every 100 ms; at most 1000 ms a call. */
+    /** Run time passes (Session::advance): a scan a millisecond, a tick every 100 ms. */
     advance(ms: number): void;
     /** Scans without run time passing (rungbox-sim's `scan`). */
     scan(count: number): void;
@@ -19,6 +19,7 @@ interface WebSession {
     cutLines(): string;
     paste(text: string): void;
     gridRevision(): number;
+    fileRevision(): number;
     queueAnswer(answer: number): void;
     newProgram(): void;
     load(): boolean;
@@ -54,7 +55,11 @@ interface WebSession {
 }
 
 interface RungboxModule {
-    WebSession: { new (): WebSession };
+    WebSession: {
+        new (): WebSession;
+        /** The longest stall of the page's clock the run catches up on (session::kMaxCatchUpMs). */
+        maxCatchUpMs(): number;
+    };
 }
 
 declare function createRungbox(options?: object): Promise<RungboxModule>;
