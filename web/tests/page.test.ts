@@ -375,6 +375,23 @@ describe("the page", () => {
         await page.browserContext().close();
     });
 
+    test("a run that was hidden says so when the page comes back", async () => {
+        const page = await openPage();
+        await menu(page, "File", "motor_latch.PLC");
+        await page.click('button[aria-label="Simulation"]');
+        const notice = await page.evaluate(() => {
+            const show = (hidden: boolean) => {
+                Object.defineProperty(document, "hidden", { value: hidden, configurable: true });
+                document.dispatchEvent(new Event("visibilitychange"));
+            };
+            show(true);
+            show(false);
+            return document.querySelector("#notice")?.textContent;
+        });
+        assert.equal(notice, "The run was paused while the page was hidden.");
+        await page.browserContext().close();
+    });
+
     test("the one-file page works opened from disk", async () => {
         const file = path.resolve(webDir, "rungbox.html");
         const page = await openPage("file://" + file);
