@@ -48,6 +48,10 @@ class App {
     /** The bytes of the current file as last loaded or saved: the program when unchanged. */
     private fileBytes = "";
     private lastPicture = 0;
+    /** The session's change counters as last shown: an unchanged page is not looked at again. */
+    private shownStamp = "";
+    /** True while a frame is requested: the clock runs only while a run is on. */
+    private ticking = false;
     private picker: HTMLInputElement | null = null;
 
     constructor(
@@ -76,7 +80,6 @@ class App {
         this.restore();
         this.render();
         await this.openShareLink();
-        requestAnimationFrame((now) => this.frame(now));
         this.grid.focus();
         // When the page became usable, in milliseconds since navigation began (the README's figure).
         document.body.dataset.readyMs = String(Math.round(performance.now()));
@@ -429,7 +432,22 @@ class App {
 
     // --- The clock and drawing -----------------------------------------------------------------
 
-    /** Lets the run's time pass with the real time between two frames. */
+    /** Starts the frame clock when a run is on and it is not going yet. */
+    private startClock(): void {
+        if (this.ticking || !this.session.running()) {
+            return;
+        }
+        this.ticking = true;
+        this.lastFrame = performance.now();
+        this.carryMs = 0;
+        requestAnimationFrame((now) => this.frame(now));
+    }
+
+    /**
+     * Lets the run's time pass with the real time between two frames, and shows it. Frames are
+     * asked for only while a run is on: a stopped session changes only through the user's
+     * actions, which draw at once.
+     */
     private frame(now: number): void {
         if (!this.clockHeld && this.session.running()) {
             this.carryMs += now - this.lastFrame;
@@ -443,11 +461,16 @@ class App {
         if (picture) {
             this.lastPicture = now;
         }
-        this.render(picture);
+        const running = this.session.running();
+        this.render(picture || !running);
         if (!this.busy && !this.clockHeld) {
             void this.showMessages();
         }
-        requestAnimationFrame((next) => this.frame(next));
+        if (running) {
+            requestAnimationFrame((next) => this.frame(next));
+        } else {
+            this.ticking = false;
+        }
     }
 
     private onVisibility(): void {
@@ -465,6 +488,11 @@ class App {
         }
     }
 
+    private stamp(): string {
+        const s = this.session;
+        return `${s.gridRevision()}/${s.fileRevision()}/${s.panelRevision()}/${s.module()}`;
+    }
+
     /** Shows what changed; `pictures` false leaves the diagram and the machine for later. */
     render(pictures = true): void {
         this.panel.refresh();
@@ -473,6 +501,12 @@ class App {
             this.ladder.refresh();
             this.machine.refresh();
         }
+        this.startClock();
+        const stamp = this.stamp();
+        if (stamp === this.shownStamp) {
+            return;
+        }
+        this.shownStamp = stamp;
         const bits = this.session.panelBits();
         this.menus.forEach((menu, index) => {
             const locked = menu.enabledBit !== undefined && bits[menu.enabledBit] === 0;

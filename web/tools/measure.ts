@@ -52,7 +52,12 @@ async function scanBench(browser: Browser): Promise<void> {
     await page.close();
 }
 
-async function runningCpu(browser: Browser, base: string, example: string, module?: string): Promise<void> {
+/**
+ * CPU over 10 s with `example` loaded (and `module` chosen), running or stopped: the page's own
+ * main thread (the renderer's task time, which holds the core's scans, the drawing and the
+ * layout) and all the browser's processes together (compositing and the browser's own work too).
+ */
+async function cpu(browser: Browser, base: string, example: string, running: boolean, module?: string): Promise<void> {
     const page: Page = await browser.newPage();
     await page.goto(base);
     await page.waitForSelector('body[data-ready="1"]');
@@ -71,17 +76,22 @@ async function runningCpu(browser: Browser, base: string, example: string, modul
         module ?? "",
     );
     await sleep(300);
-    await page.click('button[aria-label="Simulation"]');
+    if (running) {
+        await page.click('button[aria-label="Simulation"]');
+    }
     const clock = () => page.evaluate(() => (window as unknown as { rungboxTest: { clockMs(): number } }).rungboxTest.clockMs());
+    const task = async () => (await page.metrics()).TaskDuration ?? 0;
     await sleep(2000);
     const pid = browser.process()?.pid ?? 0;
-    const [cpu0, clock0, wall0] = [cpuSeconds(pid), await clock(), Date.now()];
+    const [all0, task0, clock0, wall0] = [cpuSeconds(pid), await task(), await clock(), Date.now()];
     await sleep(10000);
-    const [cpu1, clock1, wall1] = [cpuSeconds(pid), await clock(), Date.now()];
+    const [all1, task1, clock1, wall1] = [cpuSeconds(pid), await task(), await clock(), Date.now()];
     const seconds = (wall1 - wall0) / 1000;
+    const percent = (used: number) => ((used / seconds) * 100).toFixed(1) + " %";
     console.log(
-        `running ${example}${module ? " with " + module : ""}: ${(((cpu1 - cpu0) / seconds) * 100).toFixed(1)} % of a core ` +
-            `(all browser processes), ${((clock1 - clock0) / seconds).toFixed(0)} scans a second`,
+        `${running ? "running" : "stopped"} ${example}${module ? " with " + module : ""}: ` +
+            `page ${percent(task1 - task0)}, all browser processes ${percent(all1 - all0)} of a core, ` +
+            `${((clock1 - clock0) / seconds).toFixed(0)} scans a second`,
     );
     await page.close();
 }
@@ -126,8 +136,9 @@ function transferSize(): void {
         transferSize();
         await scanBench(browser);
         await readyTime(browser, base);
-        await runningCpu(browser, base, "traffic_light.PLC");
-        await runningCpu(browser, base, "conveyor.PLC", "Conveyor");
+        await cpu(browser, base, "traffic_light.PLC", false);
+        await cpu(browser, base, "traffic_light.PLC", true);
+        await cpu(browser, base, "conveyor.PLC", true, "Conveyor");
     } finally {
         await browser.close();
         server.close();
