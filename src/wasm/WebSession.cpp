@@ -29,7 +29,8 @@ void WebSession::scan(std::uint32_t count) {
 }
 
 void WebSession::setSwitch(int n, bool on) {
-    if (n >= 0 && n < engine::kInputCount && ((m_panel.switchEnabledBits() >> n) & 1U) != 0) {
+    if (n >= 0 && n < engine::kInputCount &&
+        ((static_cast<unsigned>(m_panel.switchEnabledBits()) >> n) & 1U) != 0) {
         m_panel.setInputSwitch(n, on);
     }
 }
@@ -42,9 +43,8 @@ editor::KeyPress keyOfCode(std::string_view code) {
     using editor::Key;
     using editor::KeyPress;
     const auto tail = [&](std::string_view head) {
-        return code.size() == head.size() + 1 && code.substr(0, head.size()) == head
-                   ? code.back()
-                   : '\0';
+        return code.size() == head.size() + 1 && code.substr(0, head.size()) == head ? code.back()
+                                                                                     : '\0';
     };
     if (const char c = tail("Key")) {
         return KeyPress::letter(c);
@@ -56,12 +56,12 @@ editor::KeyPress keyOfCode(std::string_view code) {
         return KeyPress::keypadDigit(c);
     }
     static constexpr std::pair<std::string_view, Key> kNamed[] = {
-        {"Backspace", Key::Backspace}, {"Enter", Key::Enter},      {"NumpadEnter", Key::Enter},
-        {"Space", Key::Space},         {"Insert", Key::Insert},    {"Delete", Key::Delete},
-        {"ArrowLeft", Key::Left},      {"ArrowRight", Key::Right}, {"ArrowUp", Key::Up},
-        {"ArrowDown", Key::Down},      {"Home", Key::Home},        {"End", Key::End},
+        {"Backspace", Key::Backspace}, {"Enter", Key::Enter},       {"NumpadEnter", Key::Enter},
+        {"Space", Key::Space},         {"Insert", Key::Insert},     {"Delete", Key::Delete},
+        {"ArrowLeft", Key::Left},      {"ArrowRight", Key::Right},  {"ArrowUp", Key::Up},
+        {"ArrowDown", Key::Down},      {"Home", Key::Home},         {"End", Key::End},
         {"PageUp", Key::PageUp},       {"PageDown", Key::PageDown}, {"ShiftLeft", Key::Shift},
-        {"ShiftRight", Key::Shift},    {"ControlLeft", Key::Ctrl}, {"ControlRight", Key::Ctrl},
+        {"ShiftRight", Key::Shift},    {"ControlLeft", Key::Ctrl},  {"ControlRight", Key::Ctrl},
         {"AltLeft", Key::Alt},         {"AltRight", Key::Alt}};
     for (const auto& [name, key] : kNamed) {
         if (code == name) {
