@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installs whatever is missing, builds Rungbox and runs every test: the normal build, then the
-# whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Installs whatever is missing, builds Rungbox and runs every test: the normal build, the web
+# page in headless Chromium against the normal build's rungbox-sim, then the whole suite again
+# under AddressSanitizer and UndefinedBehaviorSanitizer.
 #
-#   ./test.sh            both runs
-#   ./test.sh --quick    the normal build only
+#   ./test.sh            all three
+#   ./test.sh --quick    the normal build and the web page only
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -28,6 +29,10 @@ export QT_QPA_PLATFORM=offscreen
 echo "== normal build"
 configure_and_build release
 ctest --preset release -j2
+
+# Once, outside the sanitizer pass: the page's tests compare it with this build's rungbox-sim.
+echo "== web page in headless Chromium"
+RUNGBOX_SIM=$PWD/build/release/app/rungbox-sim scripts/web.sh --single-file --test
 
 if [ "$quick" = 1 ]; then
     exit 0

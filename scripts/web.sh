@@ -1,0 +1,135 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Builds Rungbox for the browser into build/web/: the core compiled to WebAssembly with
+# Debian's emscripten, the page's TypeScript checked and compiled, the examples beside them.
+# Static files only; the page fetches nothing from elsewhere.
+#
+#   scripts/web.sh                  build build/web/
+#   scripts/web.sh --single-file    also build/web/rungbox.html, one file that works from disk
+#   scripts/web.sh --serve [PORT]   build, then serve build/web/ on http://localhost:PORT (8080)
+#   scripts/web.sh --test           build, then run the page's tests in headless Chromium
+#   scripts/web.sh --bench          build, then measure the README's figures in headless Chromium
+#   scripts/web.sh --screenshot     build, then render docs/web.png, the README's picture
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/lib/packages.sh
+
+single=0
+serve=0
+test=0
+bench=0
+shot=0
+port=8080
+while [ $# -gt 0 ]; do
+    case "$1" in
+    --single-file) single=1 ;;
+    --serve)
+        serve=1
+        if [[ ${2:-} =~ ^[0-9]+$ ]]; then
+            port=$2
+            shift
+        fi
+        ;;
+    --test) test=1 ;;
+    --bench) bench=1 ;;
+    --screenshot) shot=1 ;;
+    *)
+        echo "usage: scripts/web.sh [--single-file] [--serve [PORT]] [--test] [--bench] [--screenshot]" >&2
+        exit 2
+        ;;
+    esac
+    shift
+done
+
+packages=(cmake ninja-build emscripten node-acorn)
+command -v node >/dev/null 2>&1 || packages+=(nodejs)
+command -v npm >/dev/null 2>&1 || packages+=(npm)
+[ "$test$bench$shot" != 000 ] && packages+=(chromium fonts-dejavu-core)
+ensure_packages "${packages[@]}"
+
+# emscripten's JavaScript optimizer needs acorn, which Debian keeps under /usr/share/nodejs; the
+# prebuilt library cache is read-only and has everything this build links (embind included).
+export NODE_PATH=/usr/share/nodejs
+export EM_CACHE=${EM_CACHE:-/usr/share/emscripten/cache}
+
+out=build/web
+wasm=build/wasm
+if [ ! -f "$wasm/build.ninja" ]; then
+    emcmake cmake -S . -B "$wasm" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+        -DRUNGBOX_BUILD_UI=OFF -DRUNGBOX_BUILD_TESTS=OFF -DRUNGBOX_BUILD_BENCH=OFF \
+        -DRUNGBOX_WERROR=ON >/dev/null
+fi
+targets=(rungbox-web rungbox-web-single)
+[ "$bench" = 1 ] && targets+=(rungbox-web-bench)
+cmake --build "$wasm" --target "${targets[@]}"
+
+# The page's npm packages as the lock file pins them, installed again only when it changed.
+if ! cmp -s web/package-lock.json web/node_modules/.rungbox-installed-lock 2>/dev/null; then
+    (cd web && npm ci --no-audit --no-fund && cp package-lock.json node_modules/.rungbox-installed-lock)
+fi
+tsc=web/node_modules/.bin/tsc
+
+rm -rf "$out"
+mkdir -p "$out"
+"$tsc" -p web/tsconfig.json
+"$tsc" -p web/tests/tsconfig.json
+cp "$wasm/src/wasm/rungbox-web.js" "$wasm/src/wasm/rungbox-web.wasm" web/style.css "$out/"
+
+# The examples as a script, so that the page needs no fetch for them (and works from disk).
+node - examples "$out/examples.js" <<'JS'
+const fs = require("fs");
+const [dir, target] = process.argv.slice(2);
+const list = fs.readdirSync(dir).filter((name) => name.endsWith(".PLC")).sort().map((name) => ({
+    name,
+    data: fs.readFileSync(`${dir}/${name}`).toString("base64url"),
+}));
+fs.writeFileSync(target, "// SPDX-License-Identifier: GPL-3.0-or-later\n" +
+    "const RUNGBOX_EXAMPLES = " + JSON.stringify(list) + ";\n");
+JS
+
+# index.html links the files; rungbox.html carries them all (the WebAssembly in base64).
+node - web/index.html "$out" "$wasm/src/wasm/rungbox-web-single.js" "$single" <<'JS'
+const fs = require("fs");
+const [page, out, singleLoader, single] = process.argv.slice(2);
+const html = fs.readFileSync(page, "utf8");
+const scripts = ["examples.js", "rungbox-web.js", "rungbox.js"];
+fs.writeFileSync(`${out}/index.html`, html
+    .replace("<!--style-->", '<link rel="stylesheet" href="style.css">')
+    .replace("<!--scripts-->", scripts.map((s) => `<script src="${s}"></script>`).join("\n")));
+if (single === "1") {
+    // A script's text may not hold "</script" inside an inline script element.
+    const inline = (text) => "<script>\n" + text.replace(/<\/script/gi, "<\\/script") + "\n</script>";
+    const bodies = [`${out}/examples.js`, singleLoader, `${out}/rungbox.js`];
+    const css = fs.readFileSync(`${out}/style.css`, "utf8");
+    fs.writeFileSync(`${out}/rungbox.html`, html
+        .replace("<!--style-->", () => "<style>\n" + css + "</style>")
+        .replace("<!--scripts-->", () => bodies.map((f) => inline(fs.readFileSync(f, "utf8"))).join("\n")));
+}
+JS
+echo "Built $out/"
+[ "$single" = 1 ] && echo "Built $out/rungbox.html (one file; open it from disk)"
+
+if [ "$test" = 1 ]; then
+    # The examples' expected lamps come from rungbox-sim, built natively when not given.
+    if [ -z "${RUNGBOX_SIM:-}" ]; then
+        ensure_packages "${RUNGBOX_BUILD_PACKAGES[@]}"
+        configure_and_build release rungbox-sim
+        RUNGBOX_SIM=$PWD/build/release/app/rungbox-sim
+    fi
+    # The compiled tests sit outside web/, so node is told where their packages are.
+    NODE_PATH=$PWD/web/node_modules RUNGBOX_WEB_DIR=$out RUNGBOX_SIM=$RUNGBOX_SIM \
+        node --test build/web-tests/tests/
+fi
+if [ "$bench" = 1 ]; then
+    [ "$single" = 1 ] || echo "(--bench needs the one-file form for its size; add --single-file)"
+    NODE_PATH=$PWD/web/node_modules node build/web-tests/tools/measure.js "$out" \
+        "$wasm/bench/web/rungbox-web-bench.js"
+fi
+if [ "$shot" = 1 ]; then
+    NODE_PATH=$PWD/web/node_modules node build/web-tests/tools/screenshot.js "$out" docs/web.png
+    echo "Rendered docs/web.png"
+fi
+if [ "$serve" = 1 ]; then
+    echo "Serving $out/ on http://localhost:$port/ (Ctrl+C stops)"
+    exec node build/web-tests/tools/serve.js "$out" "$port"
+fi

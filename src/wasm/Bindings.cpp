@@ -1,0 +1,180 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The page's handle on the core: WebSession bound with embind. Strings cross as 8-bit text
+// (EMBIND_STD_STRING_IS_UTF8=0), so a cell's bytes reach the page as the Latin-1 characters the
+// window shows, and file bytes cross unchanged.
+
+#include "Json.h"
+#include "WebSession.h"
+
+#include <emscripten/bind.h>
+#include <emscripten/val.h>
+
+namespace {
+
+using rungbox::wasm::Hand;
+using rungbox::wasm::WebSession;
+
+std::string cell(const WebSession& web, int row, int col) {
+    return web.grid().text(row, col);
+}
+
+// Every cell of the code lines, three to a line, joined by NUL (which no cell can hold).
+std::string codeCells(const WebSession& web) {
+    std::string out;
+    for (int row = 1; row < web.grid().rowCount(); ++row) {
+        for (int col = rungbox::editor::kCodeCol; col <= rungbox::editor::kSetValueCol; ++col) {
+            out += web.grid().text(row, col);
+            out += '\0';
+        }
+    }
+    return out;
+}
+
+// The width of grid column `col` (0 to 3) in twips.
+int columnWidth(const WebSession& web, int col) {
+    return web.grid().columnWidth(col);
+}
+
+// [line, column, selectionLine, selectionColumn, enabled, rows]
+emscripten::val cursor(const WebSession& web) {
+    const auto& grid = web.grid();
+    emscripten::val out = emscripten::val::array();
+    out.call<void>("push", grid.line(), grid.column(), grid.selectionLine(), grid.selectionColumn(),
+                   grid.enabled() ? 1 : 0, grid.rowCount());
+    return out;
+}
+
+// The panel's lamps and menus as numbers: [input lamps, output lamps, switches, enabled
+// switches, run lamp, File menu on, Module menu on], bit n for element n.
+emscripten::val panelBits(const WebSession& web) {
+    const auto& panel = web.panel();
+    emscripten::val out = emscripten::val::array();
+    out.call<void>("push", panel.inputLampBits(), panel.outputLampBits(), panel.inputSwitches(),
+                   panel.switchEnabledBits(), panel.runLamp() ? 1 : 0,
+                   panel.fileMenuEnabled() ? 1 : 0, panel.moduleMenuEnabled() ? 1 : 0);
+    return out;
+}
+
+std::string timerText(const WebSession& web, int n) {
+    return web.panel().timerDisplay(n);
+}
+
+std::string counterText(const WebSession& web, int n) {
+    return web.panel().counterDisplay(n);
+}
+
+unsigned panelRevision(const WebSession& web) {
+    return web.panel().revision();
+}
+
+std::string messageJson(const rungbox::wasm::Message& message) {
+    std::string out = "{\"text\":";
+    rungbox::wasm::appendJsonString(out, message.text);
+    out += ",\"title\":";
+    rungbox::wasm::appendJsonString(out, message.title);
+    const auto buttons = message.style.buttons;
+    const auto icon = message.style.icon;
+    using rungbox::platform::BoxButtons;
+    using rungbox::platform::BoxIcon;
+    out += std::string(",\"buttons\":\"") +
+           (buttons == BoxButtons::YesNoCancel ? "yesNoCancel"
+            : buttons == BoxButtons::YesNo     ? "yesNo"
+                                               : "ok") +
+           "\",\"icon\":\"" +
+           (icon == BoxIcon::Critical      ? "critical"
+            : icon == BoxIcon::Question    ? "question"
+            : icon == BoxIcon::Exclamation ? "exclamation"
+                                           : "none") +
+           "\"}";
+    return out;
+}
+
+// The message boxes shown since the last call, as a JSON array.
+std::string takeMessages(WebSession& web) {
+    std::string out = "[";
+    for (const auto& message : web.boxes().takeMessages()) {
+        out += (out.size() > 1 ? "," : "") + messageJson(message);
+    }
+    return out + "]";
+}
+
+// The question that stopped the last command, as JSON, or "null".
+std::string takeQuestion(WebSession& web) {
+    const auto question = web.boxes().takeQuestion();
+    return question ? messageJson(*question) : "null";
+}
+
+bool takeOpenWanted(WebSession& web) {
+    return web.files().takeOpenWanted();
+}
+
+// The last save as {name, bytes (a copy)}, or null.
+emscripten::val takeSaved(WebSession& web) {
+    const auto saved = web.files().takeSaved();
+    if (!saved) {
+        return emscripten::val::null();
+    }
+    emscripten::val out = emscripten::val::object();
+    out.set("name", saved->first);
+    const emscripten::val view =
+        emscripten::val(emscripten::typed_memory_view(saved->second.size(), saved->second.data()));
+    out.set("bytes", emscripten::val::global("Uint8Array").new_(view));
+    return out;
+}
+
+void hand(WebSession& web, int which, bool down) {
+    if (which >= 0 && which <= static_cast<int>(Hand::ConveyorStop)) {
+        web.hand(static_cast<Hand>(which), down);
+    }
+}
+
+} // namespace
+
+EMSCRIPTEN_BINDINGS(rungbox) {
+    emscripten::class_<WebSession>("WebSession")
+        .constructor<>()
+        .function("toggleRun", &WebSession::toggleRun)
+        .function("running", &WebSession::running)
+        .function("advance", &WebSession::advance)
+        .function("scan", &WebSession::scan)
+        .function("clockMs", &WebSession::clockMs)
+        .function("setSwitch", &WebSession::setSwitch)
+        .function("pressKey", &WebSession::pressKey)
+        .function("select", &WebSession::select)
+        .function("selectLine", &WebSession::selectLine)
+        .function("copyLines", &WebSession::copyLines)
+        .function("cutLines", &WebSession::cutLines)
+        .function("paste", &WebSession::paste)
+        .function("gridRevision", &WebSession::gridRevision)
+        .function("fileRevision", &WebSession::fileRevision)
+        .class_function("maxCatchUpMs", &WebSession::maxCatchUpMs)
+        .function("queueAnswer", &WebSession::queueAnswer)
+        .function("newProgram", &WebSession::newProgram)
+        .function("load", &WebSession::load)
+        .function("offerAndLoad", &WebSession::offerAndLoad)
+        .function("saveAs", &WebSession::saveAs)
+        .function("programBytes", &WebSession::programBytes)
+        .function("restore", &WebSession::restore)
+        .function("windowTitle", &WebSession::windowTitle)
+        .function("currentFileName", &WebSession::currentFileName)
+        .function("codeChanged", &WebSession::codeChanged)
+        .function("chooseModule", &WebSession::chooseModule)
+        .function("module", &WebSession::module)
+        .function("setCar", &WebSession::setCar)
+        .function("machineJson", &WebSession::machineJson)
+        .function("pollLadder", &WebSession::pollLadder)
+        .function("ladderJson", &WebSession::ladderJson)
+        .function("cell", &cell)
+        .function("codeCells", &codeCells)
+        .function("cursor", &cursor)
+        .function("columnWidth", &columnWidth)
+        .function("panelBits", &panelBits)
+        .function("panelRevision", &panelRevision)
+        .function("timerText", &timerText)
+        .function("counterText", &counterText)
+        .function("takeMessages", &takeMessages)
+        .function("takeQuestion", &takeQuestion)
+        .function("takeOpenWanted", &takeOpenWanted)
+        .function("takeSaved", &takeSaved)
+        .function("hand", &hand);
+}

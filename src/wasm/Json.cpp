@@ -1,0 +1,259 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "Json.h"
+
+#include "engine/LineSyntax.h"
+
+#include <cstdio>
+
+namespace rungbox::wasm {
+
+void appendJsonString(std::string& out, std::string_view text) {
+    out += '"';
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (byte < 0x20 || byte >= 0x80) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(byte));
+            out += escaped;
+        } else {
+            out += c;
+        }
+    }
+    out += '"';
+}
+
+namespace {
+
+using ladder::Element;
+using ladder::ElementKind;
+
+// Appends `"name":` and the value.
+void key(std::string& out, std::string_view name) {
+    out += '"';
+    out += name;
+    out += "\":";
+}
+
+void number(std::string& out, std::string_view name, long long value) {
+    key(out, name);
+    out += std::to_string(value);
+    out += ',';
+}
+
+void text(std::string& out, std::string_view name, std::string_view value) {
+    key(out, name);
+    appendJsonString(out, value);
+    out += ',';
+}
+
+// Closes an object or array whose last member left a trailing comma.
+void close(std::string& out, char bracket) {
+    if (out.back() == ',') {
+        out.back() = bracket;
+    } else {
+        out += bracket;
+    }
+}
+
+std::string_view kindName(ElementKind kind) {
+    switch (kind) {
+    case ElementKind::Contact:
+        return "contact";
+    case ElementKind::Link:
+        return "link";
+    case ElementKind::Join:
+        return "join";
+    case ElementKind::Coil:
+        return "coil";
+    case ElementKind::Timer:
+        return "timer";
+    case ElementKind::Counter:
+        return "counter";
+    case ElementKind::Shift:
+        return "shift";
+    case ElementKind::End:
+        return "end";
+    case ElementKind::Mark:
+        break;
+    }
+    return "mark";
+}
+
+// A box's caption and its lines under it, as the window draws them.
+void appendBox(std::string& out, const Element& el, const ladder::PowerFlow* flow, int index) {
+    std::string title;
+    std::string values;
+    const int value = flow != nullptr ? flow->value(index) : 0;
+    if (el.kind == ElementKind::Timer) {
+        title = "TIM " + std::to_string(el.number);
+        values = "#" + std::to_string(el.setValue);
+        values += flow != nullptr ? "\n" + engine::timerText(value) : "";
+    } else if (el.kind == ElementKind::Counter) {
+        title = "CNT " + std::to_string(el.number);
+        values = "#" + std::to_string(el.setValue);
+        values += flow != nullptr ? "\n" + std::to_string(value) : "";
+    } else {
+        title = "SFT";
+        values = std::to_string(el.number) + " to " + std::to_string(el.setValue);
+    }
+    text(out, "title", title);
+    text(out, "values", values);
+    key(out, "pins");
+    out += '[';
+    for (int p = 0; p < el.pinCount; ++p) {
+        const ladder::Pin& pin = el.pins[p];
+        out += '[';
+        appendJsonString(out, pin.name);
+        out += ',' + std::to_string(pin.row) + ',' + std::to_string(pin.net) + "],";
+    }
+    close(out, ']');
+    out += ',';
+}
+
+void appendElement(std::string& out, const Element& el, const ladder::PowerFlow* flow, int index) {
+    out += '{';
+    text(out, "kind", kindName(el.kind));
+    number(out, "line", el.line);
+    number(out, "rung", el.rung);
+    key(out, "cell");
+    out += '[' + std::to_string(el.cell.col) + ',' + std::to_string(el.cell.row) + ',' +
+           std::to_string(el.cell.width) + ',' + std::to_string(el.cell.height) + "],";
+    number(out, "inNet", el.inNet);
+    number(out, "outNet", el.outNet);
+    number(out, "problem", el.problem != ladder::Problem::None ? 1 : 0);
+    if (el.problem != ladder::Problem::None) {
+        text(out, "mark",
+             "! line " + std::to_string(el.line) + " \"" + el.code +
+                 "\": " + ladder::problemText(el));
+    }
+    if (el.kind == ElementKind::Contact || el.kind == ElementKind::Coil) {
+        const bool difu = el.form.op == engine::OpCode::Difu;
+        text(out, "label", (difu ? "DIFU " : "") + ladder::operandLabel(el));
+        number(out, "negated", el.form.negated ? 1 : 0);
+        text(out, "coil", difu ? "difu" : el.form.op == engine::OpCode::OutNot ? "not" : "out");
+    }
+    if (el.kind == ElementKind::Link) {
+        number(out, "target", el.target);
+        number(out, "targetLine", el.targetLine);
+    }
+    if (el.kind == ElementKind::Timer || el.kind == ElementKind::Counter ||
+        el.kind == ElementKind::Shift) {
+        appendBox(out, el, flow, index);
+    }
+    close(out, '}');
+    out += ',';
+}
+
+void appendRung(std::string& out, const ladder::Rung& rung) {
+    out += '{';
+    number(out, "firstLine", rung.firstLine);
+    number(out, "rows", rung.rows);
+    key(out, "elements");
+    out += '[';
+    for (const int e : rung.elements) {
+        out += std::to_string(e) + ',';
+    }
+    close(out, ']');
+    out += ',';
+    key(out, "marks");
+    out += '[';
+    for (const int e : rung.marks) {
+        out += std::to_string(e) + ',';
+    }
+    close(out, ']');
+    out += ',';
+    key(out, "wires");
+    out += '[';
+    for (const ladder::Wire& w : rung.wires) {
+        out += '[' + std::to_string(w.col0) + ',' + std::to_string(w.row0) + ',' +
+               std::to_string(w.col1) + ',' + std::to_string(w.row1) + ',' + std::to_string(w.net) +
+               "],";
+    }
+    close(out, ']');
+    out += "},";
+}
+
+} // namespace
+
+std::string ladderJson(const ladder::Monitor& monitor) {
+    const ladder::Layout& layout = monitor.layout();
+    const ladder::PowerFlow* flow = monitor.flow();
+    std::string out = "{";
+    number(out, "columns", layout.columns());
+    number(out, "networkColumns", layout.networkColumns());
+    number(out, "ended", layout.ended() ? 1 : 0);
+    number(out, "currentLine", monitor.currentLine());
+    number(out, "running", flow != nullptr ? 1 : 0);
+    key(out, "rungs");
+    out += '[';
+    for (const ladder::Rung& rung : layout.rungs()) {
+        appendRung(out, rung);
+    }
+    close(out, ']');
+    out += ',';
+    key(out, "elements");
+    out += '[';
+    const auto& elements = layout.elements();
+    for (std::size_t e = 0; e < elements.size(); ++e) {
+        appendElement(out, elements[e], flow, static_cast<int>(e));
+    }
+    close(out, ']');
+    out += ',';
+    if (flow != nullptr) {
+        key(out, "nets");
+        out += '[';
+        for (int n = 0; n < layout.netCount(); ++n) {
+            out += flow->net(n) ? "1," : "0,";
+        }
+        close(out, ']');
+        out += ',';
+        key(out, "active");
+        out += '[';
+        for (std::size_t e = 0; e < elements.size(); ++e) {
+            out += flow->active(static_cast<int>(e)) ? "1," : "0,";
+        }
+        close(out, ']');
+        out += ',';
+    }
+    close(out, '}');
+    return out;
+}
+
+std::string machineJson(const machines::ModuleHost& modules, bool running) {
+    const machines::Plant* plant = modules.plant();
+    if (plant == nullptr) {
+        return "null";
+    }
+    std::string out = "{";
+    text(out, "kind", plant->name());
+    number(out, "running", running ? 1 : 0);
+    text(out, "state", plant->stateLine());
+    if (modules.kind() == machines::ModuleKind::Gate) {
+        number(out, "travel", machines::GatePlant::kTravelMs);
+    } else {
+        using machines::ConveyorPlant;
+        number(out, "beltLength", ConveyorPlant::kBeltLength);
+        number(out, "boxLength", ConveyorPlant::kBoxLength);
+        number(out, "faceStart", ConveyorPlant::kFaceStart);
+        number(out, "faceEnd", ConveyorPlant::kFaceEnd);
+        number(out, "stroke", ConveyorPlant::kPusherStroke);
+    }
+    key(out, "faults");
+    out += '[';
+    for (const machines::FaultCount& fault : plant->faults()) {
+        out += '{';
+        text(out, "text", fault.text);
+        number(out, "count", fault.count);
+        number(out, "active", fault.active ? 1 : 0);
+        close(out, '}');
+        out += ',';
+    }
+    close(out, ']');
+    out += '}';
+    return out;
+}
+
+} // namespace rungbox::wasm

@@ -1,0 +1,157 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "WebPorts.h"
+
+#include <cerrno>
+#include <cstring>
+#include <utility>
+
+namespace rungbox::wasm {
+
+WebPanel::WebPanel() {
+    m_timers.fill("0.0");
+    m_counters.fill("0");
+}
+
+void WebPanel::setBit(std::uint16_t& bits, int n, bool on) {
+    const auto bit = static_cast<std::uint16_t>(1U << n);
+    bits = static_cast<std::uint16_t>(on ? bits | bit : bits & ~bit);
+}
+
+void WebPanel::setInputSwitch(int n, bool on) {
+    setBit(m_switches, n, on);
+    ++m_revision;
+}
+
+const std::string& WebPanel::timerDisplay(int n) const {
+    return m_timers[static_cast<std::size_t>(n)];
+}
+
+const std::string& WebPanel::counterDisplay(int n) const {
+    return m_counters[static_cast<std::size_t>(n)];
+}
+
+void WebPanel::uncheckInputSwitch(int n) {
+    setBit(m_switches, n, false);
+    ++m_revision;
+}
+
+void WebPanel::setInputLamp(int n, bool on) {
+    setBit(m_inputLamps, n, on);
+    ++m_revision;
+}
+
+void WebPanel::setOutputLamp(int n, bool on) {
+    setBit(m_outputLamps, n, on);
+    ++m_revision;
+}
+
+void WebPanel::setTimerDisplay(int n, std::string_view text) {
+    m_timers[static_cast<std::size_t>(n)] = text;
+    ++m_revision;
+}
+
+void WebPanel::setCounterDisplay(int n, std::string_view text) {
+    m_counters[static_cast<std::size_t>(n)] = text;
+    ++m_revision;
+}
+
+void WebPanel::setRunLamp(bool on) {
+    m_runLamp = on;
+    ++m_revision;
+}
+
+void WebPanel::setFileMenuEnabled(bool enabled) {
+    m_fileMenuEnabled = enabled;
+    ++m_revision;
+}
+
+void WebPanel::setModuleMenuEnabled(bool enabled) {
+    m_moduleMenuEnabled = enabled;
+    ++m_revision;
+}
+
+void WebPanel::setInputSwitchEnabled(int n, bool enabled) {
+    setBit(m_switchEnabled, n, enabled);
+    ++m_revision;
+}
+
+platform::BoxAnswer WebBoxes::show(std::string_view text, platform::BoxStyle style,
+                                   std::string_view title) {
+    Message message{std::string(text), std::string(title), style};
+    if (style.buttons == platform::BoxButtons::Ok) {
+        m_messages.push_back(std::move(message));
+        return platform::BoxAnswer::Ok;
+    }
+    if (!m_answers.empty()) {
+        const platform::BoxAnswer answer = m_answers.front();
+        m_answers.pop_front();
+        return answer;
+    }
+    m_question = std::move(message);
+    return platform::BoxAnswer::Dismissed;
+}
+
+std::vector<Message> WebBoxes::takeMessages() {
+    return std::exchange(m_messages, {});
+}
+
+void WebFiles::offer(std::string name, std::string bytes) {
+    m_offered.emplace(std::move(name), std::move(bytes));
+}
+
+std::optional<std::string> WebFiles::askSavePath(std::string_view defaultName, std::string_view) {
+    return std::string(defaultName);
+}
+
+std::optional<std::string> WebFiles::askOpenPath(std::string_view) {
+    if (!m_offered) {
+        m_openWanted = true;
+        return std::nullopt;
+    }
+    return m_offered->first;
+}
+
+bool WebFiles::readAll(const std::string& path, std::string& bytes, platform::FileError& error) {
+    if (!m_offered || m_offered->first != path) {
+        error = {ENOENT, std::strerror(ENOENT)};
+        return false;
+    }
+    bytes = std::move(m_offered->second);
+    m_offered.reset();
+    return true;
+}
+
+namespace {
+
+// Collects the bytes of a save; the commit hands them to the files as the saved file.
+class MemorySaveFile : public platform::SaveFile {
+public:
+    MemorySaveFile(std::string path, std::optional<std::pair<std::string, std::string>>& saved)
+        : m_path(std::move(path)), m_saved(saved) {}
+    bool write(std::string_view bytes, platform::FileError&) override {
+        m_bytes += bytes;
+        return true;
+    }
+    bool commit(platform::FileError&) override {
+        m_saved.emplace(m_path, std::move(m_bytes));
+        return true;
+    }
+
+private:
+    std::string m_path;
+    std::string m_bytes;
+    std::optional<std::pair<std::string, std::string>>& m_saved;
+};
+
+} // namespace
+
+std::unique_ptr<platform::SaveFile> WebFiles::beginSave(const std::string& path,
+                                                        platform::FileError&) {
+    return std::make_unique<MemorySaveFile>(path, m_saved);
+}
+
+bool WebFiles::remove(const std::string&, platform::FileError&) {
+    return true;
+}
+
+} // namespace rungbox::wasm

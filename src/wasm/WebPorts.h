@@ -1,0 +1,140 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The ports a web page gives the session. A page cannot answer a message box or a file dialog
+// while the core waits, so these ports answer at once and keep what the page must show or do
+// afterwards: the panel's state for the page to read, the messages to show, a question that
+// needs the user's answer, a file the user must pick and the file a save wrote.
+
+#include "engine/AddressMap.h"
+#include "platform/Platform.h"
+
+#include <array>
+#include <cstdint>
+#include <deque>
+#include <map>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace rungbox::wasm {
+
+/// The main window's panel and its run-time switches, as state the page reads. Every change
+/// counts up revision(), so the page redraws only after one.
+class WebPanel : public engine::IoPanel, public platform::RunWindow {
+public:
+    WebPanel();
+
+    /// Checks or unchecks input switch n (0 to 15), as a click on the page's checkbox does.
+    void setInputSwitch(int n, bool on);
+
+    std::uint16_t switchEnabledBits() const { return m_switchEnabled; }
+    std::uint16_t inputLampBits() const { return m_inputLamps; }
+    std::uint16_t outputLampBits() const { return m_outputLamps; }
+    const std::string& timerDisplay(int n) const;
+    const std::string& counterDisplay(int n) const;
+    bool runLamp() const { return m_runLamp; }
+    bool fileMenuEnabled() const { return m_fileMenuEnabled; }
+    bool moduleMenuEnabled() const { return m_moduleMenuEnabled; }
+    /// Counts every change of what the panel shows.
+    unsigned revision() const { return m_revision; }
+
+    // --- engine::IoPanel
+    std::uint16_t inputSwitches() const override { return m_switches; }
+    void uncheckInputSwitch(int n) override;
+    void setInputLamp(int n, bool on) override;
+    void setOutputLamp(int n, bool on) override;
+    void setTimerDisplay(int n, std::string_view text) override;
+    void setCounterDisplay(int n, std::string_view text) override;
+    void setRunLamp(bool on) override;
+
+    // --- platform::RunWindow: the progress display of a start is over before the page draws
+    // again, so it is not shown.
+    void setFileMenuEnabled(bool enabled) override;
+    void setModuleMenuEnabled(bool enabled) override;
+    void setInputSwitchEnabled(int n, bool enabled) override;
+    void setProgressVisible(bool) override {}
+    void setProgress(int, int) override {}
+
+private:
+    static void setBit(std::uint16_t& bits, int n, bool on);
+
+    std::uint16_t m_switches = 0;
+    std::uint16_t m_switchEnabled = 0;
+    std::uint16_t m_inputLamps = 0;
+    std::uint16_t m_outputLamps = 0;
+    std::array<std::string, engine::kTimerCount> m_timers;
+    std::array<std::string, engine::kCounterCount> m_counters;
+    bool m_runLamp = false;
+    bool m_fileMenuEnabled = true;
+    bool m_moduleMenuEnabled = true;
+    unsigned m_revision = 0;
+};
+
+/// One message box the core showed.
+struct Message {
+    std::string text; ///< lines joined by CR LF
+    std::string title;
+    platform::BoxStyle style;
+};
+
+/// Message boxes answered at once. A box with only OK is kept for the page to show. A question
+/// takes the next answer the page queued; with none queued it is kept as the open question and
+/// answered Dismissed, so the command stops with everything as it was, and the page runs the
+/// command again with the user's answer queued.
+class WebBoxes : public platform::MessageBoxes {
+public:
+    platform::BoxAnswer show(std::string_view text, platform::BoxStyle style,
+                             std::string_view title) override;
+
+    void queueAnswer(platform::BoxAnswer answer) { m_answers.push_back(answer); }
+    void clearAnswers() { m_answers.clear(); }
+    /// The boxes shown since the last take, oldest first.
+    std::vector<Message> takeMessages();
+    /// The question that stopped the last command, if one did; cleared by takeQuestion.
+    std::optional<Message> takeQuestion() { return std::exchange(m_question, std::nullopt); }
+
+private:
+    std::deque<platform::BoxAnswer> m_answers;
+    std::vector<Message> m_messages;
+    std::optional<Message> m_question;
+};
+
+/// Files in the page's memory. The open dialog answers the file the page offered (the user picked
+/// it before the command ran) or, with none offered, is cancelled and notes that the page must
+/// ask the user for one. The save dialog answers the name it proposes: the page downloads what
+/// the save wrote under that name.
+class WebFiles : public platform::FileDialog, public platform::FileSystem {
+public:
+    /// Offers `bytes` as the file `name` for the next open dialog.
+    void offer(std::string name, std::string bytes);
+    /// True when an open dialog found nothing offered since the last call.
+    bool takeOpenWanted() { return std::exchange(m_openWanted, false); }
+    /// The name and bytes of the last completed save, if one completed since the last take.
+    std::optional<std::pair<std::string, std::string>> takeSaved() {
+        return std::exchange(m_saved, std::nullopt);
+    }
+
+    std::optional<std::string> askSavePath(std::string_view defaultName,
+                                           std::string_view filter) override;
+    std::optional<std::string> askOpenPath(std::string_view filter) override;
+    bool readAll(const std::string& path, std::string& bytes, platform::FileError& error) override;
+    std::unique_ptr<platform::SaveFile> beginSave(const std::string& path,
+                                                  platform::FileError& error) override;
+    /// The page keeps no files of its own: there is never one to remove.
+    bool remove(const std::string& path, platform::FileError& error) override;
+
+private:
+    std::optional<std::pair<std::string, std::string>> m_offered;
+    std::optional<std::pair<std::string, std::string>> m_saved;
+    bool m_openWanted = false;
+};
+
+/// A page cannot close its own tab: Exit is not offered.
+class WebShell : public platform::MainWindowShell {
+public:
+    void closeMainWindow() override {}
+};
+
+} // namespace rungbox::wasm

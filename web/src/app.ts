@@ -1,0 +1,556 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The page: the main window's menus and panel, the grid, the ladder diagram and the machines,
+// wired to one session of the core; the run's clock; the program kept in the browser's storage;
+// share links; and the hook through which the tests drive the page.
+
+/** The examples shipped with the page (examples.js, made by scripts/web.sh). */
+declare const RUNGBOX_EXAMPLES: { name: string; data: string }[];
+
+const kStorageKey = "rungbox.program";
+/** How long after an edit the program is written to storage: typing stays cheap. */
+const kStoreDelayMs = 500;
+/** The diagram and the machine are drawn at most this often while a run goes on, as the
+ * window's diagram and machine windows are (about 30 pictures a second); user actions draw at once. */
+const kPictureMs = 33;
+
+interface MenuItem {
+    label: string;
+    run: () => void;
+    key?: Shortcut;
+    /** Module items: checked while this answers true. */
+    checked?: () => boolean;
+    group?: string;
+}
+
+interface Menu {
+    label: string;
+    items: MenuItem[];
+    /** The File and Module menus are locked while a run is on (the panel port says so). */
+    enabledBit?: number;
+}
+
+class App {
+    private readonly panel: PanelView;
+    private readonly grid: GridView;
+    private readonly ladder: LadderView;
+    private readonly machine: MachineView;
+    private readonly menus: Menu[];
+    private readonly menuButtons: HTMLButtonElement[] = [];
+    private readonly notice: HTMLElement;
+    private clockHeld = false;
+    private lastFrame = performance.now();
+    private carryMs = 0;
+    private hiddenWhileRunning = false;
+    private busy = false;
+    private storedRevision = -1;
+    private storeTimer = 0;
+    private title = "";
+    /** The bytes of the current file as last loaded or saved: the program when unchanged. */
+    private fileBytes = "";
+    private lastPicture = 0;
+    /** The session's change counters as last shown: an unchanged page is not looked at again. */
+    private shownStamp = "";
+    /** True while a frame is requested: the clock runs only while a run is on. */
+    private ticking = false;
+    private picker: HTMLInputElement | null = null;
+
+    constructor(
+        private readonly session: WebSession,
+        private readonly maxCatchUpMs: number,
+    ) {
+        const changed = (): void => this.render();
+        this.grid = new GridView(session, changed);
+        const client = document.getElementById("client") as HTMLElement;
+        this.panel = new PanelView(client, this.grid.host, session);
+        client.addEventListener("session-changed", changed);
+        this.ladder = new LadderView(session);
+        this.machine = new MachineView(session, changed);
+        document.getElementById("workspace")?.append(this.ladder.host);
+        document.getElementById("machines")?.append(this.machine.host);
+        this.notice = document.getElementById("notice") as HTMLElement;
+        this.menus = this.makeMenus();
+        this.buildMenuBar(document.getElementById("menubar") as HTMLElement);
+        document.addEventListener("keydown", (event) => this.onShortcut(event), true);
+        document.addEventListener("visibilitychange", () => this.onVisibility());
+        window.addEventListener("hashchange", () => void this.openShareLink());
+        window.addEventListener("pagehide", () => this.store());
+    }
+
+    async start(): Promise<void> {
+        this.restore();
+        this.render();
+        await this.openShareLink();
+        this.grid.focus();
+        // When the page became usable, in milliseconds since navigation began (the README's figure).
+        document.body.dataset.readyMs = String(Math.round(performance.now()));
+        document.body.dataset.ready = "1";
+    }
+
+    // --- Menus -------------------------------------------------------------------------------
+
+    private makeMenus(): Menu[] {
+        const examples: MenuItem[] = RUNGBOX_EXAMPLES.map((example) => ({
+            label: example.name,
+            group: "Examples",
+            run: () => void this.openBytes(example.name, decodeBase64Url(example.data) ?? new Uint8Array()),
+        }));
+        const module = (index: number, label: string): MenuItem => ({
+            label,
+            run: () => {
+                this.session.chooseModule(index);
+                this.render();
+            },
+            checked: () => this.session.module() === index,
+        });
+        return [
+            {
+                label: "File",
+                enabledBit: 5,
+                items: [
+                    { label: "New", key: shortcut("Ctrl+Alt+N"), run: () => void this.fileCommand(() => this.session.newProgram()) },
+                    { label: "Load", key: shortcut("Ctrl+O"), run: () => void this.loadCommand() },
+                    { label: "Save As", key: shortcut("Ctrl+Shift+S"), run: () => void this.fileCommand(() => this.session.saveAs()) },
+                    ...examples,
+                    { label: "Copy Share Link", key: shortcut("Ctrl+Shift+L"), run: () => void this.copyShareLink() },
+                ],
+            },
+            {
+                label: "Module",
+                enabledBit: 6,
+                items: [module(0, "none"), module(1, "House Gate"), module(2, "Conveyor")],
+            },
+            {
+                label: "View",
+                items: [
+                    {
+                        label: "Ladder Diagram",
+                        key: shortcut("Ctrl+L"),
+                        run: () => this.ladder.host.scrollIntoView({ block: "nearest" }),
+                    },
+                ],
+            },
+            { label: "Help", items: [{ label: "About", run: () => void showAbout() }] },
+        ];
+    }
+
+    private buildMenuBar(bar: HTMLElement): void {
+        bar.setAttribute("role", "menubar");
+        this.menus.forEach((menu, index) => {
+            const wrap = document.createElement("div");
+            wrap.className = "menu";
+            const button = document.createElement("button");
+            button.textContent = menu.label;
+            button.setAttribute("role", "menuitem");
+            button.setAttribute("aria-haspopup", "menu");
+            button.setAttribute("aria-expanded", "false");
+            const list = document.createElement("div");
+            list.setAttribute("role", "menu");
+            list.setAttribute("aria-label", menu.label);
+            list.hidden = true;
+            let group = "";
+            for (const item of menu.items) {
+                if (item.group && item.group !== group) {
+                    const heading = document.createElement("div");
+                    heading.className = "menu-group";
+                    heading.textContent = item.group;
+                    heading.setAttribute("role", "presentation");
+                    list.append(heading);
+                }
+                if (!item.group && group) {
+                    list.append(Object.assign(document.createElement("hr"), { role: "separator" }));
+                }
+                group = item.group ?? "";
+                list.append(this.menuEntry(item, () => this.closeMenus()));
+            }
+            button.addEventListener("click", () => this.toggleMenu(index));
+            button.addEventListener("keydown", (event) => this.onMenuBarKey(event, index));
+            list.addEventListener("keydown", (event) => this.onMenuKey(event, index));
+            wrap.append(button, list);
+            bar.append(wrap);
+            this.menuButtons.push(button);
+        });
+        document.addEventListener("mousedown", (event) => {
+            if (!(event.target as HTMLElement).closest(".menu")) {
+                this.closeMenus();
+            }
+        });
+    }
+
+    private menuEntry(item: MenuItem, close: () => void): HTMLButtonElement {
+        const entry = document.createElement("button");
+        entry.setAttribute("role", item.checked ? "menuitemradio" : "menuitem");
+        entry.tabIndex = -1;
+        entry.className = item.group ? "in-group" : "";
+        const label = document.createElement("span");
+        label.textContent = item.label;
+        entry.append(label);
+        if (item.key) {
+            const key = document.createElement("kbd");
+            key.textContent = item.key.label;
+            entry.append(key);
+            entry.setAttribute("aria-keyshortcuts", item.key.label.replace(/Ctrl/g, "Control"));
+        }
+        entry.addEventListener("click", () => {
+            close();
+            item.run();
+        });
+        (entry as unknown as { menuItem: MenuItem }).menuItem = item;
+        return entry;
+    }
+
+    private toggleMenu(index: number, focusFirst = false): void {
+        const button = this.menuButtons[index];
+        const list = button.nextElementSibling as HTMLElement;
+        const open = list.hidden;
+        this.closeMenus();
+        if (!open || button.getAttribute("aria-disabled") === "true") {
+            return;
+        }
+        for (const entry of list.querySelectorAll<HTMLButtonElement>("button")) {
+            const item = (entry as unknown as { menuItem: MenuItem }).menuItem;
+            if (item.checked) {
+                entry.setAttribute("aria-checked", item.checked() ? "true" : "false");
+            }
+        }
+        list.hidden = false;
+        button.setAttribute("aria-expanded", "true");
+        if (focusFirst) {
+            list.querySelector<HTMLButtonElement>("button")?.focus();
+        }
+    }
+
+    private closeMenus(): void {
+        for (const button of this.menuButtons) {
+            (button.nextElementSibling as HTMLElement).hidden = true;
+            button.setAttribute("aria-expanded", "false");
+        }
+    }
+
+    private onMenuBarKey(event: KeyboardEvent, index: number): void {
+        const count = this.menuButtons.length;
+        if (event.key === "ArrowRight" || event.key === "ArrowLeft") {
+            event.preventDefault();
+            const next = (index + (event.key === "ArrowRight" ? 1 : count - 1)) % count;
+            this.closeMenus();
+            this.menuButtons[next].focus();
+        } else if (event.key === "ArrowDown" || event.key === "Enter" || event.key === " ") {
+            event.preventDefault();
+            this.toggleMenu(index, true);
+        }
+    }
+
+    private onMenuKey(event: KeyboardEvent, index: number): void {
+        const list = this.menuButtons[index].nextElementSibling as HTMLElement;
+        const entries = Array.from(list.querySelectorAll<HTMLButtonElement>("button"));
+        const at = entries.indexOf(document.activeElement as HTMLButtonElement);
+        if (event.key === "ArrowDown" || event.key === "ArrowUp") {
+            event.preventDefault();
+            const step = event.key === "ArrowDown" ? 1 : entries.length - 1;
+            entries[(at + step) % entries.length]?.focus();
+        } else if (event.key === "Escape") {
+            event.preventDefault();
+            this.closeMenus();
+            this.menuButtons[index].focus();
+        }
+    }
+
+    private onShortcut(event: KeyboardEvent): void {
+        for (const menu of this.menus) {
+            for (const item of menu.items) {
+                if (item.key && matchesShortcut(event, item.key)) {
+                    event.preventDefault();
+                    if (!this.menuLocked(menu)) {
+                        item.run();
+                    }
+                    return;
+                }
+            }
+        }
+    }
+
+    private menuLocked(menu: Menu): boolean {
+        return menu.enabledBit !== undefined && this.session.panelBits()[menu.enabledBit] === 0;
+    }
+
+    // --- File commands -------------------------------------------------------------------------
+
+    /**
+     * Runs a command of the File menu. The core asks its save question while the command runs;
+     * the page cannot wait inside it, so the question stops the command (answered as dismissed),
+     * the page asks the user, and runs the command again with the answers given so far.
+     */
+    private async fileCommand(command: () => void, answers: number[] = []): Promise<number[]> {
+        if (this.busy) {
+            return answers;
+        }
+        this.busy = true;
+        try {
+            for (;;) {
+                answers.forEach((answer) => this.session.queueAnswer(answer));
+                command();
+                if (!this.session.codeChanged()) {
+                    this.fileBytes = this.session.programBytes();
+                }
+                this.download();
+                this.render();
+                await this.showMessages();
+                const question = JSON.parse(this.session.takeQuestion()) as CoreMessage | null;
+                if (!question) {
+                    return answers;
+                }
+                const answer = await showMessage(question);
+                if (answer !== BoxAnswer.Yes && answer !== BoxAnswer.No) {
+                    return answers; // Cancel, or no answer: everything stays as it was
+                }
+                answers.push(answer);
+            }
+        } finally {
+            this.busy = false;
+            this.render();
+        }
+    }
+
+    /** File > Load: the save question first, then the browser's file picker, then the load. */
+    private async loadCommand(): Promise<void> {
+        let wanted = false;
+        const answers = await this.fileCommand(() => {
+            this.session.load();
+            wanted = this.session.takeOpenWanted();
+        });
+        if (!wanted) {
+            return;
+        }
+        // The picker stays in the document until the user has chosen: a detached one may be
+        // collected while the browser's dialog is open, and its choice then lost.
+        this.picker?.remove();
+        const picker = document.createElement("input");
+        picker.type = "file";
+        picker.accept = ".PLC,.plc";
+        picker.hidden = true;
+        document.body.append(picker);
+        this.picker = picker;
+        picker.addEventListener("change", async () => {
+            const file = picker.files?.[0];
+            picker.remove();
+            if (file) {
+                const bytes = new Uint8Array(await file.arrayBuffer());
+                await this.fileCommand(() => this.session.offerAndLoad(file.name, bytes), answers);
+            }
+        });
+        picker.click();
+    }
+
+    /** Opens a program's bytes as Load opens a picked file (examples, share links). */
+    private async openBytes(name: string, bytes: Uint8Array): Promise<void> {
+        await this.fileCommand(() => this.session.offerAndLoad(name, bytes));
+    }
+
+    /** Offers what a save wrote as a download: the same bytes the window writes to disk. */
+    private download(): void {
+        const saved = this.session.takeSaved();
+        if (!saved) {
+            return;
+        }
+        const link = document.createElement("a");
+        link.href = URL.createObjectURL(new Blob([saved.bytes], { type: "application/octet-stream" }));
+        link.download = saved.name;
+        document.body.append(link);
+        link.click();
+        link.remove();
+        setTimeout(() => URL.revokeObjectURL(link.href), 60000);
+    }
+
+    private async showMessages(): Promise<void> {
+        const messages = JSON.parse(this.session.takeMessages()) as CoreMessage[];
+        for (const message of messages) {
+            await showMessage(message);
+        }
+    }
+
+    // --- Share links and storage ----------------------------------------------------------------
+
+    private async openShareLink(): Promise<void> {
+        const hash = location.hash;
+        const program = programOfFragment(hash);
+        if (program === undefined) {
+            return;
+        }
+        // The fragment goes at once, so that a reload keeps the edited program, not the link's.
+        history.replaceState(null, "", location.pathname + location.search);
+        // What cannot be decoded is no program: the core says so as for any bad file.
+        await this.openBytes("shared.PLC", program ?? textToBytes(hash));
+    }
+
+    private async copyShareLink(): Promise<void> {
+        const link = shareLink(location.href.replace(/#.*$/, ""), textToBytes(this.session.programBytes()));
+        try {
+            await navigator.clipboard.writeText(link);
+            await showNote("Copy Share Link", "The link to this program is on the clipboard.");
+        } catch {
+            // No clipboard (a page opened from disk, say): the link is shown to copy by hand.
+            const field = document.createElement("input");
+            field.readOnly = true;
+            field.value = link;
+            field.setAttribute("aria-label", "Share link");
+            await showNote("Copy Share Link", "Copy this link:", field);
+        }
+    }
+
+    private restore(): void {
+        try {
+            const kept = JSON.parse(localStorage.getItem(kStorageKey) ?? "null") as
+                | { name: string; file: string; data: string; changed: boolean }
+                | null;
+            const file = kept ? decodeBase64Url(kept.file) : null;
+            const bytes = kept ? decodeBase64Url(kept.data) : null;
+            if (kept && file && bytes) {
+                this.session.restore(kept.name, file, bytes, kept.changed);
+                this.fileBytes = bytesToText(file);
+            }
+        } catch {
+            // Storage unreadable or blocked: start with an empty program.
+        }
+        this.storedRevision = this.session.gridRevision();
+    }
+
+    private store(): void {
+        clearTimeout(this.storeTimer);
+        this.storeTimer = 0;
+        this.storedRevision = this.session.gridRevision();
+        const kept = {
+            name: this.session.currentFileName(),
+            file: encodeBase64Url(textToBytes(this.fileBytes)),
+            data: encodeBase64Url(textToBytes(this.session.programBytes())),
+            changed: this.session.codeChanged(),
+        };
+        try {
+            localStorage.setItem(kStorageKey, JSON.stringify(kept));
+        } catch {
+            // Storage full or blocked: the program is still on the page.
+        }
+    }
+
+    // --- The clock and drawing -----------------------------------------------------------------
+
+    /** Starts the frame clock when a run is on and it is not going yet. */
+    private startClock(): void {
+        if (this.ticking || !this.session.running()) {
+            return;
+        }
+        this.ticking = true;
+        this.lastFrame = performance.now();
+        this.carryMs = 0;
+        requestAnimationFrame((now) => this.frame(now));
+    }
+
+    /**
+     * Lets the run's time pass with the real time between two frames, and shows it. Frames are
+     * asked for only while a run is on: a stopped session changes only through the user's
+     * actions, which draw at once.
+     */
+    private frame(now: number): void {
+        if (!this.clockHeld && this.session.running()) {
+            this.carryMs += now - this.lastFrame;
+            const due = Math.floor(this.carryMs);
+            this.carryMs -= due;
+            // A stall longer than the session's limit is not caught up: the run loses that time.
+            this.session.advance(Math.min(due, this.maxCatchUpMs));
+        }
+        this.lastFrame = now;
+        const picture = now - this.lastPicture >= kPictureMs;
+        if (picture) {
+            this.lastPicture = now;
+        }
+        const running = this.session.running();
+        this.render(picture || !running);
+        if (!this.busy && !this.clockHeld) {
+            void this.showMessages();
+        }
+        if (running) {
+            requestAnimationFrame((next) => this.frame(next));
+        } else {
+            this.ticking = false;
+        }
+    }
+
+    private onVisibility(): void {
+        if (document.hidden) {
+            this.hiddenWhileRunning = this.session.running();
+            this.store();
+            return;
+        }
+        // The run stood still while the page was hidden: no backlog of scans is run now.
+        this.lastFrame = performance.now();
+        this.carryMs = 0;
+        if (this.hiddenWhileRunning) {
+            this.notice.textContent = "The run was paused while the page was hidden.";
+            setTimeout(() => (this.notice.textContent = ""), 5000);
+        }
+    }
+
+    private stamp(): string {
+        const s = this.session;
+        return `${s.gridRevision()}/${s.fileRevision()}/${s.panelRevision()}/${s.module()}`;
+    }
+
+    /** Shows what changed; `pictures` false leaves the diagram and the machine for later. */
+    render(pictures = true): void {
+        this.panel.refresh();
+        this.grid.refresh();
+        if (pictures) {
+            this.ladder.refresh();
+            this.machine.refresh();
+        }
+        this.startClock();
+        const stamp = this.stamp();
+        if (stamp === this.shownStamp) {
+            return;
+        }
+        this.shownStamp = stamp;
+        const bits = this.session.panelBits();
+        this.menus.forEach((menu, index) => {
+            const locked = menu.enabledBit !== undefined && bits[menu.enabledBit] === 0;
+            this.menuButtons[index].setAttribute("aria-disabled", locked ? "true" : "false");
+        });
+        const title = this.session.windowTitle();
+        if (title !== this.title) {
+            this.title = title;
+            document.title = title;
+        }
+        if (this.session.gridRevision() !== this.storedRevision && this.storeTimer === 0) {
+            this.storeTimer = window.setTimeout(() => this.store(), kStoreDelayMs);
+        }
+    }
+
+    // --- The tests' hook -----------------------------------------------------------------------
+
+    /** The hook through which the tests drive the run's clock; no test waits on the wall clock. */
+    testHook(): object {
+        return {
+            /** Stops the real clock: from now on only advance() moves the run's time. */
+            holdClock: () => (this.clockHeld = true),
+            advance: async (ms: number) => {
+                this.session.advance(ms);
+                this.render();
+                await this.showMessages();
+            },
+            scan: async (count: number) => {
+                this.session.scan(count);
+                this.render();
+                await this.showMessages();
+            },
+            clockMs: () => this.session.clockMs(),
+            plant: () => this.session.machineJson(),
+            programBytes: () => this.session.programBytes(),
+            store: () => this.store(),
+            programOfFragment,
+            encodeBase64Url,
+        };
+    }
+}
+
+createRungbox().then((core) => {
+    const app = new App(new core.WebSession(), core.WebSession.maxCatchUpMs());
+    (window as unknown as { rungboxTest: object }).rungboxTest = app.testHook();
+    return app.start();
+});

@@ -1,0 +1,100 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The core as the page sees it: the WebSession class that src/wasm/Bindings.cpp binds, and the
+// module factory emscripten's loader defines. Strings cross as 8-bit text: a character of a
+// string is one byte of the core's (Latin-1), so nothing beyond U+00FF may be passed in.
+
+interface WebSession {
+    toggleRun(): void;
+    running(): boolean;
+    /** Run time passes (Session::advance): a scan a millisecond, a tick every 100 ms. */
+    advance(ms: number): void;
+    /** Scans without run time passing (rungbox-sim's `scan`). */
+    scan(count: number): void;
+    clockMs(): number;
+    setSwitch(n: number, on: boolean): void;
+    pressKey(code: string, mods: number): void;
+    select(row: number, col: number, rowSel: number, colSel: number): void;
+    selectLine(line: number): void;
+    copyLines(): string;
+    cutLines(): string;
+    paste(text: string): void;
+    gridRevision(): number;
+    fileRevision(): number;
+    queueAnswer(answer: number): void;
+    newProgram(): void;
+    load(): boolean;
+    offerAndLoad(name: string, bytes: Uint8Array): boolean;
+    saveAs(): boolean;
+    programBytes(): string;
+    restore(name: string, fileBytes: Uint8Array, bytes: Uint8Array, changed: boolean): void;
+    windowTitle(): string;
+    currentFileName(): string;
+    codeChanged(): boolean;
+    chooseModule(index: number): boolean;
+    module(): number;
+    setCar(present: boolean): void;
+    machineJson(): string;
+    pollLadder(): boolean;
+    ladderJson(): string;
+    cell(row: number, col: number): string;
+    /** The code lines' cells, three to a line, each followed by NUL. */
+    codeCells(): string;
+    /** [line, column, selectionLine, selectionColumn, enabled, rows] */
+    cursor(): number[];
+    columnWidth(col: number): number;
+    /** [input lamps, output lamps, switches, enabled switches, run lamp, File on, Module on] */
+    panelBits(): number[];
+    panelRevision(): number;
+    timerText(n: number): string;
+    counterText(n: number): string;
+    takeMessages(): string;
+    takeQuestion(): string;
+    takeOpenWanted(): boolean;
+    takeSaved(): { name: string; bytes: Uint8Array<ArrayBuffer> } | null;
+    hand(which: number, down: boolean): void;
+}
+
+interface RungboxModule {
+    WebSession: {
+        new (): WebSession;
+        /** The longest stall of the page's clock the run catches up on (session::kMaxCatchUpMs). */
+        maxCatchUpMs(): number;
+    };
+}
+
+declare function createRungbox(options?: object): Promise<RungboxModule>;
+
+/** A message box the core showed (platform::MessageBoxes). */
+interface CoreMessage {
+    text: string;
+    title: string;
+    /** The buttons: "ok", "yesNo" or "yesNoCancel". */
+    buttons: string;
+    /** The icon: "none", "critical", "question" or "exclamation". */
+    icon: string;
+}
+
+/** platform::BoxAnswer, as its order in the core. */
+const BoxAnswer = { Dismissed: 0, Ok: 1, Cancel: 2, Yes: 3, No: 4 };
+
+/** Bytes as the 8-bit text the core's strings hold, and back. */
+function bytesToText(bytes: Uint8Array): string {
+    let text = "";
+    for (let i = 0; i < bytes.length; i += 8192) {
+        text += String.fromCharCode(...bytes.subarray(i, i + 8192));
+    }
+    return text;
+}
+
+function textToBytes(text: string): Uint8Array {
+    const bytes = new Uint8Array(text.length);
+    for (let i = 0; i < text.length; ++i) {
+        bytes[i] = text.charCodeAt(i) & 0xff;
+    }
+    return bytes;
+}
+
+/** Text from outside (the clipboard) as the core's 8-bit text: beyond Latin-1 becomes '?'. */
+function toLatin1(text: string): string {
+    return text.replace(/[^\u0000-\u00ff]/g, "?");
+}

@@ -1,0 +1,318 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The ladder diagram beside the grid, drawn as SVG from the core's layout and power flow
+// (src/wasm/Json.h) the way the window's painter draws it: same placement, labels and marks.
+
+interface LadderElement {
+    kind: string;
+    line: number;
+    rung: number;
+    cell: [number, number, number, number];
+    inNet: number;
+    outNet: number;
+    problem: number;
+    mark?: string;
+    label?: string;
+    negated?: number;
+    coil?: string;
+    target?: number;
+    targetLine?: number;
+    title?: string;
+    values?: string;
+    pins?: [string, number, number][];
+}
+
+interface LadderRung {
+    firstLine: number;
+    rows: number;
+    elements: number[];
+    marks: number[];
+    wires: [number, number, number, number, number][];
+}
+
+interface LadderPicture {
+    columns: number;
+    ended: number;
+    currentLine: number;
+    running: number;
+    rungs: LadderRung[];
+    elements: LadderElement[];
+    nets?: number[];
+    active?: number[];
+}
+
+const kSvg = "http://www.w3.org/2000/svg";
+const kCellWidth = 72;
+const kRowHeight = 40;
+const kMargin = 44; // left of the left rail: the rungs' line numbers
+const kRungGap = 14;
+const kInk = "rgb(40,40,40)";
+const kPower = "rgb(0,150,60)";
+const kMarkInk = "rgb(190,30,30)";
+const kCurrent = "rgb(255,236,150)";
+
+class LadderView {
+    readonly host: HTMLElement;
+    private svg: SVGSVGElement | null = null;
+    private picture!: LadderPicture;
+    private rungTop: number[] = [];
+
+    constructor(private readonly session: WebSession) {
+        this.host = document.createElement("section");
+        this.host.className = "ladder";
+        this.host.setAttribute("aria-label", "Ladder Diagram");
+    }
+
+    /** Draws the diagram again when the core says its picture changed. */
+    refresh(): void {
+        if (!this.session.pollLadder()) {
+            return;
+        }
+        this.picture = JSON.parse(this.session.ladderJson()) as LadderPicture;
+        const svg = this.draw();
+        if (this.svg) {
+            this.svg.replaceWith(svg);
+        } else {
+            this.host.append(svg);
+        }
+        this.svg = svg;
+    }
+
+    private x(col: number): number {
+        return kMargin + kCellWidth * col;
+    }
+
+    private wireY(rung: number, row: number): number {
+        return this.rungTop[rung] + (row + 0.62) * kRowHeight;
+    }
+
+    private powered(net: number): boolean {
+        return this.picture.nets !== undefined && this.picture.nets[net] === 1;
+    }
+
+    private draw(): SVGSVGElement {
+        const p = this.picture;
+        this.rungTop = [];
+        let y = kRungGap;
+        let width = this.x(p.columns) + kMargin / 2;
+        for (const rung of p.rungs) {
+            this.rungTop.push(y);
+            y += (rung.rows + rung.marks.length) * kRowHeight + kRungGap;
+            for (const e of rung.marks) {
+                width = Math.max(width, this.x(0) + 6 + 7 * (p.elements[e].mark ?? "").length + kMargin / 2);
+            }
+        }
+        const height = Math.max(y, 60);
+        const svg = document.createElementNS(kSvg, "svg");
+        svg.setAttribute("width", String(Math.ceil(width)));
+        svg.setAttribute("height", String(Math.ceil(height)));
+        svg.setAttribute("viewBox", `0 0 ${Math.ceil(width)} ${Math.ceil(height)}`);
+        svg.setAttribute("role", "img");
+        svg.setAttribute("aria-label", "Ladder diagram" + (p.running ? " with power flow" : ""));
+        svg.setAttribute("font-family", "DejaVu Sans, sans-serif");
+        svg.setAttribute("font-size", "12");
+        p.rungs.forEach((rung, r) => this.drawRung(svg, rung, r, width));
+        if (!p.ended) {
+            this.text(svg, "(no END)", this.x(0), height - 4, "start", kMarkInk);
+        }
+        return svg;
+    }
+
+    private drawRung(svg: SVGSVGElement, rung: LadderRung, r: number, width: number): void {
+        const p = this.picture;
+        const top = this.rungTop[r];
+        for (const e of rung.elements) {
+            const el = p.elements[e];
+            if (el.line === p.currentLine && el.line > 0) {
+                const [cx, cy, cw, ch] = this.cellRect(el);
+                this.rect(svg, cx + 1, cy + 1, cw - 2, ch - 2, kCurrent);
+            }
+        }
+        rung.marks.forEach((e, k) => {
+            if (p.elements[e].line === p.currentLine) {
+                this.rect(svg, this.x(0), top + (rung.rows + k) * kRowHeight, width - this.x(0) - kMargin / 2, kRowHeight, kCurrent);
+            }
+        });
+        if (rung.rows > 0) {
+            this.line(svg, this.x(0), top, this.x(0), top + rung.rows * kRowHeight, p.running === 1, 2.5);
+            const right = this.x(p.columns);
+            this.line(svg, right, top, right, top + rung.rows * kRowHeight, false, 2.5);
+            this.text(svg, String(rung.firstLine), kMargin - 8, this.wireY(r, 0) + 4, "end", kInk);
+        }
+        for (const [c0, r0, c1, r1, net] of rung.wires) {
+            this.line(svg, this.x(c0), this.wireY(r, r0), this.x(c1), this.wireY(r, r1), this.powered(net));
+        }
+        for (const e of rung.elements) {
+            this.drawElement(svg, p.elements[e], e);
+        }
+        rung.marks.forEach((e, k) => {
+            const y = top + (rung.rows + k + 0.5) * kRowHeight + 4;
+            this.text(svg, p.elements[e].mark ?? "", this.x(0) + 6, y, "start", kMarkInk);
+        });
+    }
+
+    private cellRect(el: LadderElement): [number, number, number, number] {
+        const [col, row, w, h] = el.cell;
+        return [this.x(col), this.rungTop[el.rung] + row * kRowHeight, w * kCellWidth, h * kRowHeight];
+    }
+
+    private drawElement(svg: SVGSVGElement, el: LadderElement, index: number): void {
+        const active = this.picture.active !== undefined && this.picture.active[index] === 1;
+        switch (el.kind) {
+            case "contact":
+                this.contact(svg, el, active);
+                break;
+            case "coil":
+                this.coil(svg, el, active);
+                break;
+            case "link":
+                this.link(svg, el);
+                break;
+            case "timer":
+            case "counter":
+            case "shift":
+                this.box(svg, el);
+                break;
+            case "end":
+                this.end(svg, el);
+                break;
+        }
+    }
+
+    private contact(svg: SVGSVGElement, el: LadderElement, closed: boolean): void {
+        const [left, , w] = this.cellRect(el);
+        const y = this.wireY(el.rung, el.cell[1]);
+        const cx = left + w / 2;
+        const half = 7;
+        this.line(svg, left, y, cx - half, y, this.powered(el.inNet));
+        this.line(svg, cx + half, y, left + w, y, this.powered(el.outNet));
+        this.line(svg, cx - half, y - 10, cx - half, y + 10, closed, 2);
+        this.line(svg, cx + half, y - 10, cx + half, y + 10, closed, 2);
+        if (el.negated) {
+            this.line(svg, cx - half - 3, y + 10, cx + half + 3, y - 10, closed, 2);
+        }
+        this.label(svg, el, cx, y - 14);
+    }
+
+    private coil(svg: SVGSVGElement, el: LadderElement, on: boolean): void {
+        const [left, , w] = this.cellRect(el);
+        const y = this.wireY(el.rung, el.cell[1]);
+        const cx = left + w / 2;
+        const r = 11;
+        this.line(svg, left, y, cx - r, y, this.powered(el.inNet));
+        this.line(svg, cx + r, y, left + w, y, on);
+        // Two arcs, as ( ): 120 degrees each, left and right.
+        const s = Math.sin(Math.PI / 3) * r;
+        const c = Math.cos(Math.PI / 3) * r;
+        const style = on ? kPower : kInk;
+        const width = on ? 4 : 2;
+        this.path(svg, `M ${cx - c} ${y - s} A ${r} ${r} 0 0 0 ${cx - c} ${y + s}`, style, width);
+        this.path(svg, `M ${cx + c} ${y - s} A ${r} ${r} 0 0 1 ${cx + c} ${y + s}`, style, width);
+        if (el.coil === "not") {
+            this.line(svg, cx - 5, y + 8, cx + 5, y - 8, on, 2);
+        } else if (el.coil === "difu") {
+            this.line(svg, cx, y + 6, cx, y - 6, on, 2);
+            this.line(svg, cx - 4, y - 2, cx, y - 6, on, 2);
+            this.line(svg, cx + 4, y - 2, cx, y - 6, on, 2);
+        }
+        this.label(svg, el, cx, y - 14);
+    }
+
+    private link(svg: SVGSVGElement, el: LadderElement): void {
+        if ((el.target ?? -1) < 0) {
+            return; // nothing before it: the wire starts nowhere
+        }
+        const [left, , w] = this.cellRect(el);
+        const y = this.wireY(el.rung, el.cell[1]);
+        const cx = left + w / 2;
+        this.line(svg, left, y, cx - 20, y, this.powered(el.inNet));
+        this.line(svg, cx + 20, y, left + w, y, this.powered(el.outNet));
+        const tag = this.rect(svg, cx - 20, y - 9, 40, 18, "none");
+        tag.setAttribute("rx", "8");
+        tag.setAttribute("stroke", this.powered(el.outNet) ? kPower : kInk);
+        tag.setAttribute("stroke-width", "1.5");
+        this.text(svg, String(el.targetLine), cx, y + 4, "middle", kInk);
+    }
+
+    private box(svg: SVGSVGElement, el: LadderElement): void {
+        const [left, top, w, h] = this.cellRect(el);
+        const bx = left + 18;
+        const by = top + kRowHeight * 0.3;
+        const bw = w - 36;
+        const bh = h - kRowHeight * 0.5;
+        const frame = this.rect(svg, bx, by, bw, bh, "rgb(250,250,246)");
+        frame.setAttribute("stroke", kInk);
+        frame.setAttribute("stroke-width", "1.5");
+        for (const [name, row, net] of el.pins ?? []) {
+            const y = this.wireY(el.rung, row);
+            this.line(svg, left, y, bx, y, this.powered(net));
+            this.text(svg, name, bx + 4, y + 4, "start", kInk);
+        }
+        const title = this.text(svg, (el.problem ? "!" : "") + (el.title ?? ""), bx + bw / 2, by + 15, "middle", el.problem ? kMarkInk : kInk);
+        title.setAttribute("font-weight", "bold");
+        (el.values ?? "").split("\n").forEach((value, k) => {
+            this.text(svg, value, bx + bw - 6, by + 32 + 14 * k, "end", kInk);
+        });
+    }
+
+    private end(svg: SVGSVGElement, el: LadderElement): void {
+        const [left, , w] = this.cellRect(el);
+        const y = this.wireY(el.rung, el.cell[1]);
+        const cx = left + w / 2;
+        this.line(svg, left, y, cx - 26, y, this.powered(el.inNet));
+        this.line(svg, cx + 26, y, left + w, y, this.powered(el.inNet));
+        const tag = this.rect(svg, cx - 26, y - 11, 52, 22, "none");
+        tag.setAttribute("stroke", kInk);
+        tag.setAttribute("stroke-width", "1.5");
+        this.text(svg, "END", cx, y + 4, "middle", kInk);
+    }
+
+    private label(svg: SVGSVGElement, el: LadderElement, cx: number, baseline: number): void {
+        const text = (el.problem ? "!" : "") + (el.label ?? "");
+        this.text(svg, text, cx, baseline, "middle", el.problem ? kMarkInk : kInk);
+    }
+
+    private line(svg: SVGSVGElement, x0: number, y0: number, x1: number, y1: number, on: boolean, width = 1.5): void {
+        const line = document.createElementNS(kSvg, "line");
+        line.setAttribute("x1", String(x0));
+        line.setAttribute("y1", String(y0));
+        line.setAttribute("x2", String(x1));
+        line.setAttribute("y2", String(y1));
+        line.setAttribute("stroke", on ? kPower : kInk);
+        line.setAttribute("stroke-width", String(on ? 4 : width));
+        if (on) {
+            line.setAttribute("class", "power");
+        }
+        svg.append(line);
+    }
+
+    private path(svg: SVGSVGElement, d: string, stroke: string, width: number): void {
+        const path = document.createElementNS(kSvg, "path");
+        path.setAttribute("d", d);
+        path.setAttribute("fill", "none");
+        path.setAttribute("stroke", stroke);
+        path.setAttribute("stroke-width", String(width));
+        svg.append(path);
+    }
+
+    private rect(svg: SVGSVGElement, x: number, y: number, w: number, h: number, fill: string): SVGRectElement {
+        const rect = document.createElementNS(kSvg, "rect");
+        rect.setAttribute("x", String(x));
+        rect.setAttribute("y", String(y));
+        rect.setAttribute("width", String(w));
+        rect.setAttribute("height", String(h));
+        rect.setAttribute("fill", fill);
+        svg.append(rect);
+        return rect;
+    }
+
+    private text(svg: SVGSVGElement, text: string, x: number, y: number, anchor: string, fill: string): SVGTextElement {
+        const el = document.createElementNS(kSvg, "text");
+        el.setAttribute("x", String(x));
+        el.setAttribute("y", String(y));
+        el.setAttribute("text-anchor", anchor);
+        el.setAttribute("fill", fill);
+        el.textContent = text;
+        svg.append(el);
+        return el;
+    }
+}

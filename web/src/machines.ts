@@ -1,0 +1,284 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The Module menu's machines, drawn on a canvas from the core's machine state (src/wasm/Json.h),
+// with the machines' buttons as real buttons so that the keyboard reaches them.
+
+interface MachineState {
+    kind: "gate" | "conveyor";
+    running: number;
+    state: string;
+    faults: { text: string; count: number; active: number }[];
+    travel?: number;
+    beltLength?: number;
+    boxLength?: number;
+    faceStart?: number;
+    faceEnd?: number;
+    stroke?: number;
+}
+
+/** The words of a machine's state line ("key=value") by key. */
+function stateWords(line: string): Map<string, string> {
+    const words = new Map<string, string>();
+    for (const word of line.split(" ")) {
+        const at = word.indexOf("=");
+        if (at > 0) {
+            words.set(word.slice(0, at), word.slice(at + 1));
+        }
+    }
+    return words;
+}
+
+/** The gate leaf's and the belt's length on the canvas, in pixels. */
+const kGateLeaf = 140;
+const kBeltPixels = 380;
+
+class MachineView {
+    readonly host: HTMLElement;
+    private readonly title: HTMLElement;
+    private readonly canvas: HTMLCanvasElement;
+    private readonly buttons: HTMLElement;
+    private shown = "";
+    private picture = "";
+    private kind = "";
+
+    constructor(private readonly session: WebSession, private readonly changed: () => void) {
+        this.host = document.createElement("section");
+        this.host.className = "machine";
+        this.host.hidden = true;
+        this.title = document.createElement("h2");
+        this.canvas = document.createElement("canvas");
+        this.canvas.width = 680;
+        this.canvas.height = 300;
+        this.canvas.setAttribute("role", "img");
+        this.buttons = document.createElement("div");
+        this.buttons.className = "machine-buttons";
+        this.host.append(this.title, this.canvas, this.buttons);
+    }
+
+    refresh(): void {
+        const json = this.session.machineJson();
+        if (json === this.shown) {
+            return;
+        }
+        this.shown = json;
+        const state = JSON.parse(json) as MachineState | null;
+        this.host.hidden = state === null;
+        if (!state) {
+            this.kind = "";
+            return;
+        }
+        if (state.kind !== this.kind) {
+            this.kind = state.kind;
+            this.makeButtons(state.kind);
+        }
+        const words = stateWords(state.state);
+        this.canvas.setAttribute("aria-label", state.state);
+        // Positions move every millisecond but the picture only every few pixels: it is drawn
+        // again only when something it shows changed, as the window repaints.
+        const picture = this.pictureKey(state, words);
+        if (picture === this.picture) {
+            return;
+        }
+        this.picture = picture;
+        const g = this.canvas.getContext("2d");
+        if (!g) {
+            return;
+        }
+        g.fillStyle = "rgb(236,236,232)";
+        g.fillRect(0, 0, this.canvas.width, this.canvas.height);
+        g.font = "12px DejaVu Sans, sans-serif";
+        if (state.kind === "gate") {
+            this.drawGate(g, state, words);
+        } else {
+            this.drawConveyor(g, state, words);
+        }
+        this.drawFaults(g, state);
+        if (!state.running) {
+            g.fillStyle = "rgb(150,30,30)";
+            g.fillText("Stopped: start the run to work the machine.", 10, this.canvas.height - 10);
+        }
+    }
+
+    /** The state as the picture shows it: positions in whole pixels, everything else as is. */
+    private pictureKey(state: MachineState, words: Map<string, string>): string {
+        const scaled = new Map(words);
+        if (state.kind === "gate") {
+            const pos = Number(words.get("pos") ?? 0);
+            scaled.set("pos", `${Math.round((kGateLeaf * pos) / (state.travel ?? 1))}/${Math.floor((pos * 100) / (state.travel ?? 1))}`);
+        } else {
+            const scale = kBeltPixels / (state.beltLength ?? 1);
+            scaled.set("pusher", String(Math.round((Number(words.get("pusher") ?? 0) * 40) / (state.stroke ?? 1))));
+            scaled.set("boxes", (words.get("boxes") ?? "").replace(/\d+/g, (n) => String(Math.round(Number(n) * scale))));
+        }
+        return JSON.stringify([state.running, [...scaled], state.faults]);
+    }
+
+    private makeButtons(kind: string): void {
+        this.title.textContent = kind === "gate" ? "House Gate" : "Conveyor";
+        this.buttons.replaceChildren();
+        const hands: [string, number][] =
+            kind === "gate" ? [["Remote", 0], ["Stop", 1]] : [["Start", 2], ["Stop", 3]];
+        for (const [label, hand] of hands) {
+            const button = document.createElement("button");
+            button.textContent = label;
+            const down = (on: boolean): void => {
+                this.session.hand(hand, on);
+                this.changed();
+            };
+            button.addEventListener("pointerdown", () => down(true));
+            button.addEventListener("pointerup", () => down(false));
+            button.addEventListener("pointerleave", () => down(false));
+            button.addEventListener("keydown", (event) => {
+                if ((event.key === " " || event.key === "Enter") && !event.repeat) {
+                    down(true);
+                }
+            });
+            button.addEventListener("keyup", (event) => {
+                if (event.key === " " || event.key === "Enter") {
+                    down(false);
+                }
+            });
+            this.buttons.append(button);
+        }
+        if (kind === "gate") {
+            const car = document.createElement("button");
+            car.textContent = "Car";
+            car.title = "A car arrives, or drives on";
+            car.setAttribute("aria-pressed", "false");
+            car.addEventListener("click", () => {
+                const present = car.getAttribute("aria-pressed") !== "true";
+                this.session.setCar(present);
+                this.changed();
+            });
+            this.buttons.append(car);
+        }
+    }
+
+    private lamp(g: CanvasRenderingContext2D, x: number, y: number, r: number, on: boolean, colour = "rgb(255,60,40)"): void {
+        g.beginPath();
+        g.arc(x, y, r, 0, 2 * Math.PI);
+        g.fillStyle = on ? colour : "rgb(90,90,90)";
+        g.fill();
+        g.strokeStyle = "rgb(30,30,30)";
+        g.stroke();
+    }
+
+    private drawGate(g: CanvasRenderingContext2D, state: MachineState, w: Map<string, string>): void {
+        const travel = state.travel ?? 1;
+        const pos = Number(w.get("pos") ?? 0);
+        const percent = Math.floor((pos * 100) / travel);
+        const car = this.buttons.querySelector("button[aria-pressed]");
+        car?.setAttribute("aria-pressed", w.get("car") !== "away" ? "true" : "false");
+        // The road, the gateway and the gate leaf sliding open to the right.
+        g.fillStyle = "rgb(170,170,165)";
+        g.fillRect(60, 60, 140, 230);
+        const gateLeft = 60;
+        const gateY = 150;
+        const leaf = kGateLeaf;
+        g.fillStyle = "rgb(200,160,60)";
+        g.fillRect(gateLeft + (leaf * pos) / travel, gateY - 8, leaf, 16);
+        this.lamp(g, gateLeft - 7, gateY - 28, 7, w.get("closed") === "1", "rgb(60,220,60)");
+        this.lamp(g, gateLeft + 2 * leaf + 7, gateY - 28, 7, w.get("open") === "1", "rgb(60,220,60)");
+        g.fillStyle = "rgb(30,30,30)";
+        g.fillText("closed", gateLeft - 30, gateY - 44);
+        g.fillText("open", gateLeft + 2 * leaf - 10, gateY - 44);
+        this.lamp(g, 30, 30, 14, w.get("light") === "1", "rgb(255,170,0)");
+        g.fillStyle = "rgb(30,30,30)";
+        g.fillText("warning", 8, 60);
+        if (w.get("car") !== "away") {
+            g.fillStyle = "rgb(40,80,170)";
+            const y = w.get("car") === "waiting" ? 200 : 120;
+            g.fillRect(100, y, 60, 80);
+        }
+        const motor: Record<string, string> = {
+            off: "Motor off",
+            open: "Motor opening",
+            close: "Motor closing",
+            both: "Motor driven BOTH ways",
+        };
+        const x = 400;
+        g.fillStyle = "rgb(30,30,30)";
+        g.font = "14px DejaVu Sans, sans-serif";
+        g.fillText(`Gate ${percent} % open`, x, 24);
+        g.fillText(motor[w.get("motor") ?? "off"] ?? "", x, 46);
+        g.font = "12px DejaVu Sans, sans-serif";
+        const sensors: [string, string][] = [
+            ["remote", "0 remote"],
+            ["open", "1 open limit"],
+            ["closed", "2 closed"],
+            ["eye", "3 photo-eye"],
+            ["stop", "4 stop"],
+        ];
+        sensors.forEach(([key, name], k) => {
+            this.lamp(g, x + 6, 72 + 20 * k, 5, w.get(key) === "1", "rgb(60,220,60)");
+            g.fillStyle = "rgb(30,30,30)";
+            g.fillText(name, x + 16, 76 + 20 * k);
+        });
+    }
+
+    private drawConveyor(g: CanvasRenderingContext2D, state: MachineState, w: Map<string, string>): void {
+        const length = state.beltLength ?? 6000;
+        const scale = kBeltPixels / length;
+        const beltX = 40;
+        const beltTop = 120;
+        g.fillStyle = w.get("belt") === "1" ? "rgb(90,90,90)" : "rgb(130,130,130)";
+        g.fillRect(beltX, beltTop, length * scale, 40);
+        g.fillStyle = "rgb(30,30,30)";
+        g.fillText("belt", beltX - 30, beltTop + 55);
+        g.fillText("feeder", 4, beltTop + 24);
+        // The pusher at the side of the belt, out by its stroke.
+        const pusher = Number(w.get("pusher") ?? 0);
+        const face = (state.faceStart ?? 0) * scale + beltX;
+        const faceWidth = ((state.faceEnd ?? 0) - (state.faceStart ?? 0)) * scale;
+        g.fillStyle = "rgb(200,120,40)";
+        g.fillRect(face, beltTop - 30 + (pusher * 40) / (state.stroke ?? 1), faceWidth, 10);
+        // The boxes: "T1200" or "S800+250" (tall or short, position, pushed aside by).
+        for (const box of (w.get("boxes") ?? "-").split(",")) {
+            const match = /^([TS])(\d+)(?:\+(\d+))?$/.exec(box);
+            if (!match) {
+                continue;
+            }
+            const x = beltX + Number(match[2]) * scale;
+            const side = (Number(match[3] ?? 0) * 40) / (state.stroke ?? 1);
+            const tall = match[1] === "T";
+            g.fillStyle = tall ? "rgb(150,100,50)" : "rgb(200,160,100)";
+            g.fillRect(x, beltTop + 6 + side, (state.boxLength ?? 0) * scale, 28);
+            g.fillStyle = "rgb(30,30,30)";
+            g.fillText(tall ? "tall" : "short", x, beltTop + 24 + side);
+        }
+        g.fillStyle = "rgb(30,30,30)";
+        g.fillText(`side bin: tall ${w.get("side-tall")}, short ${w.get("side-short")}`, 40, 210);
+        g.fillText(`end bin: tall ${w.get("end-tall")}, short ${w.get("end-short")}`, 40, 228);
+        g.fillText(`Boxes fed ${w.get("fed")}`, 40, 246);
+        const inputs: [string, string][] = [
+            ["start", "0 start"],
+            ["stop", "1 stop"],
+            ["entry", "2 entry"],
+            ["front", "3 at pusher"],
+            ["tall", "4 tall"],
+            ["at-end", "7 at end"],
+        ];
+        inputs.forEach(([key, name], k) => {
+            this.lamp(g, 480, 20 + 18 * k, 5, w.get(key) === "1", "rgb(60,220,60)");
+            g.fillStyle = "rgb(30,30,30)";
+            g.fillText(name, 490, 24 + 18 * k);
+        });
+        const outputs: [string, string][] = [
+            ["belt", "1000 belt"],
+            ["feeder", "1001 feeder"],
+        ];
+        outputs.forEach(([key, name], k) => {
+            this.lamp(g, 480, 140 + 18 * k, 5, w.get(key) === "1");
+            g.fillStyle = "rgb(30,30,30)";
+            g.fillText(name, 490, 144 + 18 * k);
+        });
+    }
+
+    private drawFaults(g: CanvasRenderingContext2D, state: MachineState): void {
+        g.fillStyle = "rgb(30,30,30)";
+        g.fillText("Faults", 400, 190);
+        state.faults.forEach((fault, k) => {
+            g.fillStyle = fault.active ? "rgb(200,30,30)" : "rgb(30,30,30)";
+            g.fillText(`${fault.text}: ${fault.count}`, 400, 208 + 16 * k);
+        });
+    }
+}
