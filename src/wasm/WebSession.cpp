@@ -4,6 +4,7 @@
 #include "Json.h"
 #include "files/CurrentFile.h"
 #include "files/LadderFile.h"
+#include "names/NamesFile.h"
 
 #include <algorithm>
 
@@ -129,12 +130,25 @@ void WebSession::newProgram() {
 bool WebSession::load() {
     const bool loaded = m_session.load();
     m_boxes.clearAnswers();
+    m_files.clearOffers();
     return loaded;
 }
 
-bool WebSession::offerAndLoad(std::string name, std::string bytes) {
+void WebSession::offerFiles(std::string name, std::string bytes) {
+    if (m_names) {
+        m_files.offerBeside(names::namesPathFor(name), std::move(*m_names));
+        m_names.reset();
+    }
     m_files.offer(std::move(name), std::move(bytes));
+}
+
+bool WebSession::offerAndLoad(std::string name, std::string bytes) {
+    offerFiles(std::move(name), std::move(bytes));
     return load();
+}
+
+std::string WebSession::namesBytes() const {
+    return names::namesFileText(m_session.names());
 }
 
 bool WebSession::saveAs() {
@@ -151,10 +165,12 @@ void WebSession::restore(std::string name, std::string fileBytes, std::string by
     if (!name.empty()) {
         // The file first, so that the window title tells whether the program differs from it.
         m_session.editor().setCodeChanged(false);
-        m_files.offer(name, std::move(fileBytes));
+        offerFiles(name, std::move(fileBytes));
         m_session.open(name);
+        m_files.clearOffers();
         m_boxes.takeMessages(); // a kept file that no longer loads leaves no current file
     }
+    m_names.reset();
     const files::LadderFileContents contents = files::readLadderFile(bytes);
     if (contents.status == files::ReadStatus::Ok) {
         m_session.editor().clearCode();
