@@ -85,7 +85,8 @@ Outcome Explorer::advance(std::size_t budget) {
 
 // Answers false when the exploration has ended.
 bool Explorer::expand(std::uint32_t index) {
-    std::memcpy(m_from.data(), m_set.key(index), m_from.size());
+    // A stateless program has empty keys, whose pointers may be null: copy_n takes that.
+    std::copy_n(m_set.key(index), m_from.size(), m_from.data());
     for (const std::uint16_t switches : m_vectors) {
         if (!scanFrom(index, switches)) {
             return false;

@@ -108,7 +108,7 @@ std::size_t StateLayout::bytes() const {
 
 void StateLayout::save(const engine::Controller& plc, std::uint8_t* out) const {
     const std::size_t bitBytes = (bitCount() + 7) / 8;
-    std::memset(out, 0, bitBytes);
+    std::fill_n(out, bitBytes, std::uint8_t{0}); // `out` may be null for a stateless program
     std::size_t k = 0;
     for (const std::uint16_t a : relays) {
         setBit(out, k++, plc.relay(a));

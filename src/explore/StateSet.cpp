@@ -32,7 +32,9 @@ std::uint64_t StateSet::hash(const std::uint8_t* key) const {
         h = mix(h ^ word) * 0x9E3779B97F4A7C15ULL;
     }
     std::uint64_t rest = 0;
-    std::memcpy(&rest, key + i, m_keyBytes - i);
+    if (i < m_keyBytes) { // an empty key may have a null pointer
+        std::memcpy(&rest, key + i, m_keyBytes - i);
+    }
     return mix(h ^ rest);
 }
 
@@ -44,7 +46,8 @@ bool StateSet::place(std::uint32_t index, std::uint64_t h, const std::uint8_t* k
             m_table[slot] = index + 1;
             return true;
         }
-        if (key != nullptr && std::memcmp(this->key(held - 1), key, m_keyBytes) == 0) {
+        const std::uint8_t* heldKey = this->key(held - 1);
+        if (key != nullptr && std::equal(heldKey, heldKey + m_keyBytes, key)) {
             return false;
         }
     }
