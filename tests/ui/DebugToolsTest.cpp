@@ -11,6 +11,7 @@
 
 #include <QCheckBox>
 #include <QHeaderView>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTableWidget>
@@ -158,6 +159,24 @@ private slots:
         QVERIFY(!w.debugger().paused());
     }
 
+    // Resuming a scan paused midway marks no line once that scan has ended: the grid and the
+    // register panel learn it as the ladder window does.
+    void resumeClearsTheNextLine() {
+        Window w;
+        w.start();
+        runTimer(w.main)->stop(); // the test runs the clock itself
+        w.tools().pauseItem()->trigger();
+        for (int k = 0; k < 3; ++k) {
+            w.tools().stepLineItem()->trigger();
+        }
+        QCOMPARE(gridView(w.main)->gridModel().currentLine(), 4);
+        w.tools().pauseItem()->trigger();
+        runTimer(w.main)->stop();
+        w.main.session().advance(1);
+        QCOMPARE(gridView(w.main)->gridModel().currentLine(), 0);
+        QCOMPARE(part<QLabel>(w.main, "registerText")->text(), QString("Between scans"));
+    }
+
     void registerPanelShowsTheNextLineTheResultAndTheStack() {
         Window w;
         w.start();
@@ -209,6 +228,31 @@ private slots:
         QCOMPARE(gridView(w.main)->gridModel().currentLine(), 4);
         w.main.session().toggleRun();
         QVERIFY2(w.debugger().breakpoint(4), "a stop keeps the breakpoints");
+    }
+
+    // A force shows on its lamp at once, while paused between scans too.
+    void forcingWhilePausedShowsOnTheLamp_data() {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<int>("lamp"); ///< output lamp n, or -1 - n for input lamp n
+        QTest::newRow("output") << "1000" << 0;
+        QTest::newRow("input") << "1" << -2;
+    }
+    void forcingWhilePausedShowsOnTheLamp() {
+        QFETCH(QString, entry);
+        QFETCH(int, lamp);
+        Window w;
+        w.start();
+        runTimer(w.main)->stop();
+        w.tools().pauseItem()->trigger();
+        rungbox::ui::WatchWindow* watch = w.tools().watchWindow();
+        QVERIFY(watch->addEntry(entry));
+        watch->table()->setCurrentCell(0, 0);
+        rungbox::ui::Lamp* shown =
+            lamp >= 0 ? outputLamp(w.main, lamp) : inputLamp(w.main, -1 - lamp);
+        for (const bool on : {true, false, true}) {
+            watch->forceSelected(on);
+            QCOMPARE(shown->isOn(), on);
+        }
     }
 
     // Forcing from the watch table: the lamp and the row show a padlock, the program cannot
