@@ -161,6 +161,32 @@ private slots:
         QCOMPARE(w.signalEdit()->text(), QString("in2"));
     }
 
+    // Values changing faster than the zoom shows merge into a busy stretch that ends at the
+    // last of them: the steady value after it is drawn as a value, however long it lasts.
+    void aBusyStretchEndsWhereTheValueSettles() {
+        Running r;
+        r.main.showTimingDiagram();
+        r.start();
+        inputSwitch(r.main, 0)->setChecked(true);
+        r.wait(3000); // tim0 counts 3, 2, 1, 0 by 300 ms and stays 0
+        const auto tim0 = r.recorder().find({rungbox::trace::SignalKind::TimerValue, 0});
+        QVERIFY(tim0.has_value());
+        // 50 ms a pixel: the changes at 200 and 300 ms lie 2 pixels apart.
+        rungbox::ui::TimingFrame frame;
+        frame.msPerPixel = 50;
+        frame.firstRow = static_cast<int>(*tim0);
+        const QSize size = TimingPainter::sizeFor(1, 60);
+        QImage image(size, QImage::Format_RGB32);
+        QPainter painter(&image);
+        TimingPainter::paint(painter, size, r.recorder(), frame);
+        painter.end();
+        const int high = TimingPainter::kAxisHeight + 5;
+        for (const int ms : {600, 1500, 2500}) {
+            const int x = TimingPainter::kNameWidth + ms / 50;
+            QCOMPARE(image.pixelColor(x, high), QColor(30, 60, 170));
+        }
+    }
+
     void zoomsAndFits() {
         Running r;
         r.main.showTimingDiagram();

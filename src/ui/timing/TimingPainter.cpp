@@ -133,16 +133,14 @@ void paintNumber(QPainter& painter, const Row& row, int top, const TimeScale& sc
     const double low = top + TimingPainter::kRowHeight - kRowMargin;
     const double middle = (high + low) / 2;
     const QFontMetrics metrics(painter.font());
+    // A segment from x0; lastX is where its last change lies (x0 unless it is busy).
     struct Segment {
         double x0;
         int value;
         bool busy;
+        double lastX;
     };
-    const auto draw = [&](const Segment& s, double x1) {
-        if (s.busy) {
-            painter.fillRect(QRectF(s.x0, high, x1 - s.x0, low - high), kBusy);
-            return;
-        }
+    const auto drawValue = [&](const Segment& s, double x1) {
         const double slant = std::min(3.0, (x1 - s.x0) / 2);
         painter.setPen(QPen(kBus, 1.2));
         painter.drawPolyline(
@@ -155,7 +153,19 @@ void paintNumber(QPainter& painter, const Row& row, int top, const TimeScale& sc
             painter.drawText(QRectF(s.x0, high, x1 - s.x0, low - high), Qt::AlignCenter, text);
         }
     };
-    Segment open{scale.x(from), row.first.value_or(0), false};
+    // A busy stretch ends at its last change: the value it settled on is drawn from there.
+    const auto draw = [&](const Segment& s, double x1) {
+        if (!s.busy) {
+            drawValue(s, x1);
+            return;
+        }
+        painter.fillRect(QRectF(s.x0, high, s.lastX - s.x0, low - high), kBusy);
+        if (s.lastX < x1) {
+            drawValue({s.lastX, s.value, false, s.lastX}, x1);
+        }
+    };
+    const double left = scale.x(from);
+    Segment open{left, row.first.value_or(0), false, left};
     // The first segment starts at the left edge, which may cut a value just before it changes:
     // one change close to the edge replaces the value, a second one makes it busy.
     bool atEdge = true;
@@ -167,13 +177,15 @@ void paintNumber(QPainter& painter, const Row& row, int top, const TimeScale& sc
             continue;
         }
         atEdge = false;
-        if (x - open.x0 < kMinSegment) {
+        // Changes closer than kMinSegment to the one before merge into a busy stretch.
+        if (x - open.lastX < kMinSegment) {
             open.busy = open.busy || value != open.value;
             open.value = value;
+            open.lastX = x;
             continue;
         }
         draw(open, x);
-        open = {x, value, false};
+        open = {x, value, false, x};
     }
     draw(open, scale.x(to));
 }
