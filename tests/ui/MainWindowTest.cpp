@@ -172,22 +172,24 @@ private slots:
         QTest::addColumn<QString>("program");
         QTest::addColumn<QString>("expected");
         QTest::addColumn<BoxStyle>("style");
+        QTest::addColumn<int>("marked"); ///< the line the grid marks afterwards, 0 for none
         // A range warning comes before the copy: the progress display never shows.
         QTest::newRow("range warning")
             << "tim\r9\r\rend"
             << "TIMER Range|Timer out of range at line  1.\r\nValid Range: 0 to  7"
-            << BoxStyle::Exclamation;
+            << BoxStyle::Exclamation << 1;
         // A missing END is found by the copy: label and bar were shown, and hidden again.
         QTest::newRow("no END")
             << "ld\r0\r\rout\r1000\r\rend "
             << "rungbox|Not END encountered. Error starting SIMULATION ...|shown 2"
-            << BoxStyle::Exclamation;
+            << BoxStyle::Exclamation << 0;
         // The run starts; the first scan meets the bad line and stops it, once.
         QTest::newRow("bad line") << "ld\r0\r\rxyz\r\r\rend"
-                                  << "rungbox|Error at line  2|shown 2" << BoxStyle::Ok;
+                                  << "rungbox|Error at line  2|shown 2" << BoxStyle::Ok << 2;
     }
 
-    // One message each (exact text, title, style), the progress display shown or not, stopped.
+    // One message each (exact text, title, style), the progress display shown or not, stopped;
+    // the line it names stays marked until it is edited.
     void oneMessageAndStopped() {
         QFETCH(QString, program);
         QFETCH(QString, expected);
@@ -209,6 +211,15 @@ private slots:
             expected);
         QCOMPARE(box.style, style);
         expectArrangement(w.ladder, false);
+        QFETCH(int, marked);
+        const auto background = [&w](int line) {
+            return w.view()->model()->index(line - 1, 0).data(Qt::BackgroundRole);
+        };
+        for (int line = 1; line <= 4; ++line) {
+            QCOMPARE(background(line).isValid(), line == marked);
+        }
+        w.ladder.session().grid().setText(std::max(marked, 1), 3, "5");
+        QVERIFY(!background(std::max(marked, 1)).isValid());
     }
 
     // The About box is modal, but its event loop serves the window's timers: the run goes on.

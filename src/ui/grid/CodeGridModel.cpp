@@ -40,6 +40,8 @@ namespace {
 
 // A light yellow behind the line a paused scan executes next.
 const QColor kCurrentLine(255, 236, 110);
+// A light red behind the line a refused start or a program error named, until it is edited.
+const QColor kMarkedLine(255, 150, 150);
 // The breakpoint dot, in pixels: it fits the 16-pixel line.
 constexpr int kDotSize = 10;
 
@@ -49,8 +51,8 @@ QVariant CodeGridModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) {
         return {};
     }
-    if (role == Qt::BackgroundRole && m_currentLine == index.row() + 1) {
-        return kCurrentLine;
+    if (role == Qt::BackgroundRole) {
+        return lineBackground(index.row() + 1);
     }
     if (role != Qt::DisplayRole) {
         return {};
@@ -58,15 +60,25 @@ QVariant CodeGridModel::data(const QModelIndex& index, int role) const {
     return shownText(m_grid.text(index.row() + 1, index.column() + 1));
 }
 
+QVariant CodeGridModel::lineBackground(int line) const {
+    if (line == m_currentLine) {
+        return kCurrentLine;
+    }
+    if (line == m_grid.markedLine()) {
+        return kMarkedLine;
+    }
+    return {};
+}
+
 QVariant CodeGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation == Qt::Vertical && role == Qt::BackgroundRole) {
+        return lineBackground(section + 1);
+    }
     if (orientation == Qt::Vertical && m_debugger != nullptr) {
         const int line = section + 1;
         if (role == Qt::DecorationRole && line <= engine::kLastCodeLine &&
             m_debugger->breakpoint(line)) {
             return breakpointPixmap(kDotSize);
-        }
-        if (role == Qt::BackgroundRole && line == m_currentLine) {
-            return kCurrentLine;
         }
     }
     if (role != Qt::DisplayRole) {

@@ -51,6 +51,9 @@ signals:
     void appearanceChanged();
 
 private:
+    /// The background of code line `line`: the paused scan's next line, else a marked line,
+    /// else none (the view's own).
+    QVariant lineBackground(int line) const;
     void gridCellChanged(int row, int col);
     void gridLayoutChanged();
 
