@@ -273,8 +273,14 @@ private slots:
         inputSwitch(w.main, 0)->setChecked(true);
         rungbox::ui::WatchWindow* watch = w.tools().watchWindow();
         QVERIFY(watch->addEntry(entry));
+        // A refused entry says why; the next one accepted clears it.
+        const auto refusal = [watch] { return part<QLabel>(*watch, "watchRefusal")->text(); };
         QVERIFY(!watch->addEntry("TIM 8"));
+        QCOMPARE(refusal(), QString("TIM 8: no such timer (TIM 0 to TIM 7)"));
+        QVERIFY(!watch->addEntry("30000"));
+        QVERIFY(refusal().startsWith("30000: out of range"));
         QVERIFY(watch->addEntry("tim 0"));
+        QVERIFY(refusal().isEmpty());
         watch->table()->setCurrentCell(0, 0);
         watch->forceSelected(forceOn);
         w.scan();

@@ -12,6 +12,7 @@
 
 #include <vector>
 
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTableWidget;
@@ -25,7 +26,8 @@ public:
     /// `debugger` (and its controller) must outlive the window.
     explicit WatchWindow(debug::Debugger& debugger, QWidget* parent = nullptr);
 
-    /// Adds the entry typed as `text` ("1000", "TIM 3", "CNT 2"); false when it names nothing.
+    /// Adds the entry typed as `text` ("1000", "TIM 3", "CNT 2"); false when it names nothing,
+    /// and then the window says why below the entry.
     bool addEntry(const QString& text);
     /// Forces the relay of the selected row on or off, or releases it (`on` empty).
     void forceSelected(std::optional<bool> on);
@@ -45,6 +47,7 @@ private:
     std::vector<debug::WatchRow> m_shown;
     QTableWidget* m_table = nullptr;
     QLineEdit* m_entry = nullptr;
+    QLabel* m_refusal = nullptr;
     QPushButton* m_forceOn = nullptr;
     QPushButton* m_forceOff = nullptr;
     QPushButton* m_release = nullptr;
