@@ -177,6 +177,37 @@ private slots:
         QCOMPARE(part<QLabel>(w.main, "registerText")->text(), QString("Between scans"));
     }
 
+    // The window's keys work from every Rungbox window: F5 runs and stops, F6 pauses, and a
+    // stopped run takes Ctrl+O, Ctrl+N and Ctrl+Q; the File menu's keys stay locked in a run.
+    void keysWorkFromEveryWindow() {
+        Window w;
+        w.main.showTimingDiagram();
+        w.tools().watchItem()->trigger();
+        const std::vector<QWidget*> windows = {w.main.showLadderDiagram(), timingWindow(w.main),
+                                               w.tools().watchWindow(), &w.main};
+        const auto press = [](QWidget* window, QKeyCombination key) {
+            window->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(window));
+            QTest::keyClick(window, key.key(), key.keyboardModifiers());
+        };
+        for (QWidget* window : windows) {
+            press(window, Qt::Key_F5);
+            QVERIFY(w.main.session().running());
+            press(window, Qt::Key_F6);
+            QVERIFY(w.debugger().paused());
+            press(window, Qt::CTRL | Qt::Key_N);
+            QVERIFY(!w.main.session().grid().text(1, 1).empty());
+            press(window, Qt::Key_F5);
+            QVERIFY(!w.main.session().running());
+        }
+        press(windows[0], Qt::CTRL | Qt::Key_O); // the save question, then the file dialog
+        QCOMPARE(w.dialog.calls, 1);
+        press(windows[1], Qt::CTRL | Qt::Key_N);
+        QVERIFY(w.main.session().grid().text(1, 1).empty());
+        press(windows[2], Qt::CTRL | Qt::Key_Q);
+        QVERIFY(!w.main.isVisible());
+    }
+
     void registerPanelShowsTheNextLineTheResultAndTheStack() {
         Window w;
         w.start();

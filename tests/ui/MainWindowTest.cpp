@@ -345,7 +345,7 @@ private slots:
         QTest::addColumn<QString>("control");
         QTest::addColumn<int>("n");
         QTest::addColumn<QString>("name");
-        QTest::newRow("input switch 3") << "switch" << 3 << "Input 3";
+        QTest::newRow("input switch 3") << "switch" << 3 << "Switch 3";
         QTest::newRow("input lamp 3") << "input" << 3 << "Input 3";
         QTest::newRow("output lamp 12") << "output" << 12 << "Output 12";
         QTest::newRow("timer 5") << "timer" << 5 << "Timer 5";

@@ -64,6 +64,8 @@ MainWindow::MainWindow(platform::MessageBoxes& boxes, platform::FileDialog& dial
     m_debugTools =
         std::make_unique<DebugTools>(*m_session, *m_signals, *m_panel, *this, m_helpMenu);
     m_exploreTools = std::make_unique<ExploreTools>(*m_session, *this, m_helpMenu);
+    addRunKey();
+    shareShortcuts();
     connectSession();
     refreshFileDisplay();
 }
@@ -78,8 +80,12 @@ void MainWindow::buildFileMenu() {
         item->setObjectName(name);
         return item;
     };
-    add("&New", "newItem", [this] { m_session->newProgram(); });
-    add("&Load", "loadItem", [this] { m_session->load(); });
+    add("&New", "newItem", [this] {
+        m_session->newProgram();
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    add("&Load", "loadItem", [this] {
+        m_session->load();
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     add("&Save", "saveItem", [this] { m_session->save(); })->setShortcut(QKeySequence::Save);
     add("Save &As", "saveAsItem", [this] { m_session->saveAs(); });
     add("Export &Diagram...", "exportDiagramItem", [this] { exportDiagram(); });
@@ -94,7 +100,13 @@ void MainWindow::buildFileMenu() {
                 [this, item] { openFile(item->data().toString()); });
     }
     m_fileMenu->addSeparator();
-    m_exitItem = add("&Exit", "exitItem", [this] { m_session->files().exit(); });
+    // Exit is in the File menu, which a run locks: its key does nothing during a run either.
+    m_exitItem = add("&Exit", "exitItem", [this] {
+        if (m_session->fileCommandsOpen()) {
+            m_session->files().exit();
+        }
+    });
+    m_exitItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     connect(m_fileMenu, &QMenu::aboutToShow, this, &MainWindow::refreshFileDisplay);
     m_titleTimer.setSingleShot(true);
@@ -125,6 +137,26 @@ void MainWindow::buildViewMenu() {
     ladder->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
     view->addAction("&Timing Diagram", this, [this] { showTimingDiagram(); })
         ->setObjectName("timingItem");
+}
+
+// F5 presses the run/stop lamp-button. It has no menu item: the button is the command.
+void MainWindow::addRunKey() {
+    auto* run = new QAction("Run or Stop", this);
+    run->setObjectName("runStopItem");
+    run->setShortcut(Qt::Key_F5);
+    connect(run, &QAction::triggered, this, [this] { m_session->toggleRun(); });
+    addAction(run);
+}
+
+// The tool windows are windows of their own, so a key pressed in one never reaches the main
+// window's menus: every item with a key takes it from whichever Rungbox window is active. A
+// modal box still blocks them.
+void MainWindow::shareShortcuts() {
+    for (QAction* action : findChildren<QAction*>()) {
+        if (!action->shortcut().isEmpty()) {
+            action->setShortcutContext(Qt::ApplicationShortcut);
+        }
+    }
 }
 
 // The window follows the session: the run timer runs while a run is on and not paused, the title
@@ -311,8 +343,6 @@ void MainWindow::showTimingDiagram() {
 LadderWindow* MainWindow::showLadderDiagram() {
     if (!m_ladderWindow) {
         m_ladderWindow = std::make_unique<LadderWindow>(*m_session, this);
-        // Ctrl+S saves from the diagram as from the grid.
-        m_ladderWindow->addAction(m_fileMenu->findChild<QAction*>("saveItem"));
         // Beside the main window, as tall as the screen allows.
         const QRect frame = frameGeometry();
         m_ladderWindow->move(frame.right() + 8, frame.top());

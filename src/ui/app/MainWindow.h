@@ -98,6 +98,8 @@ private:
     void buildFileMenu();
     void buildModuleMenu();
     void buildViewMenu();
+    void addRunKey();
+    void shareShortcuts();
     void connectSession();
     void refreshFileDisplay();
     void followRun();

@@ -158,7 +158,7 @@ void FrontPanel::buildFrames() {
     m_runButton->setObjectName("runButton");
     m_runButton->setGeometry(twipsRect(7560, 480, 1035, 435));
     m_runButton->setCursor(Qt::PointingHandCursor);
-    m_runButton->setToolTip("Start or stop the simulation");
+    m_runButton->setToolTip("Start or stop the simulation (F5)");
     m_runButton->setAccessibleName("Simulation");
     m_runButton->setAccessibleDescription("Start or stop the simulation");
     connect(m_runButton, &Lamp::clicked, this, &FrontPanel::runButtonClicked);
@@ -244,8 +244,8 @@ void FrontPanel::buildInputs() {
         check->setGeometry(twipsRect(left - 60, 5610, 285, 255));
         check->setEnabled(false);
         check->setToolTip(QString("Input %1").arg(twoDigits(n)));
-        check->setAccessibleName(QString("Input %1").arg(n));
-        check->setAccessibleDescription("Switch");
+        check->setAccessibleName(QString("Switch %1").arg(n));
+        check->setAccessibleDescription("Input switch");
         connect(check, &QCheckBox::toggled, this, [this, n](bool on) {
             const auto bit = static_cast<std::uint16_t>(1U << n);
             m_switchBits =
