@@ -100,7 +100,8 @@ private slots:
         Window w;
         MainWindow& l = w.ladder;
         QCOMPARE(l.windowTitle(), QString("PLC Ladder Code"));
-        QVERIFY(l.centralWidget()->size() == QSize(614, 405) && l.minimumSize() == l.maximumSize());
+        QCOMPARE(l.centralWidget()->size(), QSize(614, 405));
+        QCOMPARE(l.centralWidget()->minimumSize(), QSize(614, 405));
         QStringList menus;
         for (QMenu* menu : {menu(l, "fileMenu"), menu(l, "moduleMenu"), menu(l, "helpMenu")}) {
             menus << menu->title();
@@ -166,6 +167,30 @@ private slots:
         QVERIFY(w.boxes.shown.empty());
         QTest::keyClick(w.view(), Qt::Key_Down);
         QVERIFY2(l.session().editor().codeChanged(), "after the stop the grid takes keys again");
+    }
+
+    // An enlarged window keeps its arrangement: the grid takes the room and shows more lines,
+    // what lies right of it moves right and what lies below it moves down.
+    void enlargedWindowGrowsTheGrid() {
+        Window w;
+        MainWindow& l = w.ladder;
+        QWidget* panel = l.centralWidget();
+        const QRect grid = w.view()->geometry();
+        const QPoint switchAt = inputSwitch(l, 3)->pos();
+        const QPoint counterAt = counterDisplay(l, 2)->pos();
+        const QPoint outputAt = outputLamp(l, 1)->pos();
+        const int lines = w.view()->rowAt(w.view()->viewport()->height() - 1);
+        l.resize(l.size() + QSize(200, 160));
+        QCOMPARE(panel->size(), QSize(814, 565));
+        QCOMPARE(w.view()->geometry(), grid.adjusted(0, 0, 200, 160));
+        QCOMPARE(inputSwitch(l, 3)->pos(), switchAt + QPoint(0, 160));
+        QCOMPARE(counterDisplay(l, 2)->pos(), counterAt + QPoint(200, 0));
+        QCOMPARE(outputLamp(l, 1)->pos(), outputAt);
+        QVERIFY(w.view()->rowAt(w.view()->viewport()->height() - 1) > lines + 5);
+        l.resize(l.size() - QSize(200, 160));
+        QCOMPARE(panel->size(), QSize(614, 405));
+        QCOMPARE(w.view()->geometry(), grid);
+        QCOMPARE(inputSwitch(l, 3)->pos(), switchAt);
     }
 
     void oneMessageAndStopped_data() {

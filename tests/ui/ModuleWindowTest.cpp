@@ -59,12 +59,28 @@ private slots:
         }
     }
 
+    // At its own size and made smaller: the picture scales, its buttons with it.
+    void pushButtonsPressForOneScanOrWhileHeld_data() {
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("own size") << QSize();
+        QTest::newRow("smaller") << QSize(500, 260);
+    }
     void pushButtonsPressForOneScanOrWhileHeld() {
+        QFETCH(QSize, size);
         GatePlant gate;
         bool running = true;
         rungbox::ui::GateWindow window(
             gate, [&] { return running; }, nullptr);
+        if (size.isValid()) {
+            window.resize(size);
+        }
         window.show();
+        if (size.isValid()) {
+            QCOMPARE(window.size(), size);
+        }
+        for (const char* caption : {"Remote", "Stop"}) {
+            QVERIFY(window.rect().contains(window.buttonRect(caption)));
+        }
         const QPoint remote = window.buttonRect("Remote").center();
         const QPoint stop = window.buttonRect("Stop").center();
         QVERIFY(!remote.isNull() && !stop.isNull());

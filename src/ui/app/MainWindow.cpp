@@ -8,6 +8,7 @@
 #include "ui/common/Artwork.h"
 #include "ui/common/CellText.h"
 #include "ui/debug/DebugTools.h"
+#include "ui/debug/WatchWindow.h"
 #include "ui/explore/ExploreTools.h"
 #include "ui/frontpanel/FrontPanel.h"
 #include "ui/frontpanel/Lamp.h"
@@ -15,6 +16,7 @@
 #include "ui/ladder/LadderWindow.h"
 #include "ui/machines/ConveyorWindow.h"
 #include "ui/machines/GateWindow.h"
+#include "ui/placement/WindowPlaces.h"
 #include "ui/timing/TimingWindow.h"
 
 #include <QClipboard>
@@ -47,8 +49,7 @@ MainWindow::MainWindow(platform::MessageBoxes& boxes, platform::FileDialog& dial
 
     m_panel->showGrid(m_session->editor(), *m_signals);
     setCentralWidget(m_panel.get());
-    // The layout is fixed: the window neither grows nor shrinks.
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    // The window opens at the panel's own size and can be enlarged, not made smaller.
     connect(m_panel.get(), &FrontPanel::runButtonClicked, this, [this] { m_session->toggleRun(); });
     connect(&m_panel->gridView(), &CodeGridView::copyRequested, this, &MainWindow::copyLines);
     connect(&m_panel->gridView(), &CodeGridView::cutRequested, this, &MainWindow::cutLines);
@@ -66,6 +67,8 @@ MainWindow::MainWindow(platform::MessageBoxes& boxes, platform::FileDialog& dial
     m_exploreTools = std::make_unique<ExploreTools>(*m_session, *this, m_helpMenu);
     addRunKey();
     shareShortcuts();
+    m_places.manage(m_debugTools->watchWindow());
+    m_places.manage(m_debugTools->registerPanel());
     connectSession();
     refreshFileDisplay();
 }
@@ -233,6 +236,10 @@ void MainWindow::openWhenShown(const QString& path) {
     }
 }
 
+void MainWindow::setPlaceStore(QSettings* settings) {
+    m_places.setStore(settings);
+}
+
 void MainWindow::setRecentFileStore(platform::RecentFileStore* store) {
     m_session->files().recentFiles().setStore(store);
     refreshFileDisplay();
@@ -314,6 +321,9 @@ void MainWindow::chooseModule(int index) {
         m_moduleWindows[slot] =
             std::make_unique<ConveyorWindow>(m_session->modules().conveyor(), running, this);
     }
+    if (m_moduleWindows[slot]) {
+        m_places.manage(m_moduleWindows[slot].get()); // again is harmless: one filter a window
+    }
     for (const auto& window : m_moduleWindows) {
         if (window && window != m_moduleWindows[slot]) {
             window->hide();
@@ -334,6 +344,7 @@ void MainWindow::showTimingDiagram() {
     if (!m_timingWindow) {
         m_timingWindow = std::make_unique<TimingWindow>(*m_session, this);
         m_timingWindow->recordItem()->setChecked(true);
+        m_places.manage(m_timingWindow.get());
     }
     m_timingWindow->show();
     m_timingWindow->raise();
@@ -343,9 +354,7 @@ void MainWindow::showTimingDiagram() {
 LadderWindow* MainWindow::showLadderDiagram() {
     if (!m_ladderWindow) {
         m_ladderWindow = std::make_unique<LadderWindow>(*m_session, this);
-        // Beside the main window, as tall as the screen allows.
-        const QRect frame = frameGeometry();
-        m_ladderWindow->move(frame.right() + 8, frame.top());
+        m_places.manage(m_ladderWindow.get());
     }
     m_ladderWindow->show();
     m_ladderWindow->raise();
@@ -379,6 +388,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     m_runTimer.stop();
+    m_places.rememberShown();
     if (m_ladderWindow) {
         m_ladderWindow->close();
     }

@@ -2,6 +2,7 @@
 #include "FrontPanel.h"
 
 #include "Lamp.h"
+#include "PanelStretch.h"
 #include "ui/common/Artwork.h"
 #include "ui/common/CellText.h"
 #include "ui/common/Twips.h"
@@ -101,7 +102,7 @@ int rowLeft(int n, int firstGroup, int secondGroup) {
 FrontPanel::FrontPanel(QWidget* parent)
     : QWidget(parent), m_roundLamps(makeRoundLampStrip()), m_squareLamps(makeSquareLampStrip()) {
     setObjectName("frontPanel");
-    setFixedSize(px(kClientWidth), px(kClientHeight));
+    setMinimumSize(px(kClientWidth), px(kClientHeight));
     // A panel grey a shade darker than the desktop's, so that the white title stands out.
     setAutoFillBackground(true);
     QPalette clientPalette = palette();
@@ -120,6 +121,7 @@ void FrontPanel::showGrid(editor::Editor& editor, const SessionSignals& sessionS
     m_gridView->setAccessibleName("Ladder code");
     m_gridView->setGeometry(twipsRect(360, 2040, 4575, 2895));
     m_gridView->show();
+    new PanelStretch(*this, *m_gridView, minimumSize());
 }
 
 // The controls show the lamp pictures, which are members: they go first, while what they show

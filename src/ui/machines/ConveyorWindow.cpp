@@ -50,7 +50,7 @@ ConveyorWindow::ConveyorWindow(machines::ConveyorPlant& conveyor, std::function<
     : ModuleWindow(conveyor, std::move(running), parent), m_conveyor(conveyor) {
     setObjectName("conveyorWindow");
     setWindowTitle(tr("Conveyor"));
-    setFixedSize(940, 470);
+    setSceneSize({940, 470});
     addButton(QRectF(40, 356, 110, 44), tr("Start"), QColor(30, 150, 60), conveyor.startButton());
     addButton(QRectF(170, 356, 110, 44), tr("Stop"), QColor(200, 40, 40), conveyor.stopButton());
     setFaultArea(QRectF(640, 346, 290, 80));

@@ -40,7 +40,7 @@ GateWindow::GateWindow(machines::GatePlant& gate, std::function<bool()> running,
     : ModuleWindow(gate, std::move(running), parent), m_gate(gate) {
     setObjectName("gateWindow");
     setWindowTitle(tr("House Gate"));
-    setFixedSize(940, 430);
+    setSceneSize({940, 430});
     addButton(QRectF(kPanelX + 10, 230, 120, 44), tr("Remote"), QColor(40, 90, 190), gate.remote());
     addButton(QRectF(kPanelX + 150, 230, 120, 44), tr("Stop"), QColor(200, 40, 40),
               gate.stopButton());
@@ -48,7 +48,7 @@ GateWindow::GateWindow(machines::GatePlant& gate, std::function<bool()> running,
 }
 
 QRect GateWindow::carArea() const {
-    return kCarWaiting.toRect();
+    return sceneTransform().mapRect(kCarWaiting).toRect();
 }
 
 void GateWindow::clickScene(QPointF at) {
