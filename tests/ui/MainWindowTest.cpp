@@ -9,6 +9,7 @@
 #include "support/WindowParts.h"
 #include "ui/grid/CodeGridView.h"
 
+#include <QAbstractScrollArea>
 #include <QAccessible>
 #include <QCheckBox>
 #include <QHeaderView>
@@ -191,6 +192,52 @@ private slots:
         QCOMPARE(panel->size(), QSize(614, 405));
         QCOMPARE(w.view()->geometry(), grid);
         QCOMPARE(inputSwitch(l, 3)->pos(), switchAt);
+    }
+
+    // Under a dark palette the window's own colours turn over, so that everything reads light
+    // on dark: the locked program, the marked line, the panel, the two diagrams.
+    void coloursFollowThePalette_data() {
+        QTest::addColumn<bool>("dark");
+        QTest::newRow("light") << false;
+        QTest::newRow("dark") << true;
+    }
+    void coloursFollowThePalette() {
+        QFETCH(bool, dark);
+        const QPalette before = QApplication::palette();
+        QPalette palette = before;
+        if (dark) {
+            for (const auto role : {QPalette::Window, QPalette::Base, QPalette::Button}) {
+                palette.setColor(role, QColor(35, 35, 38));
+            }
+            for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+                palette.setColor(role, QColor(230, 230, 230));
+            }
+        }
+        QApplication::setPalette(palette);
+        Window w;
+        w.type("ld\r0\r\rxyz\r\r\rend");
+        w.clickLamp();
+        w.ladder.session().advance(1); // "Error at line 2": line 2 is marked
+        const auto isDarkColour = [](const QVariant& colour) {
+            return colour.value<QColor>().lightness() < 128;
+        };
+        const QModelIndex marked = w.view()->model()->index(1, 0);
+        QCOMPARE(isDarkColour(marked.data(Qt::BackgroundRole)), dark);
+        QCOMPARE(isDarkColour(marked.data(Qt::ForegroundRole)), !dark);
+        QCOMPARE(isDarkColour(w.view()->palette().color(QPalette::Disabled, QPalette::Text)),
+                 !dark);
+        QCOMPARE(isDarkColour(w.ladder.centralWidget()->palette().color(QPalette::Window)), dark);
+        QCOMPARE(isDarkColour(timerDisplay(w.ladder, 0)->palette().color(QPalette::WindowText)),
+                 !dark);
+        w.ladder.showTimingDiagram();
+        QWidget* timing = part<QWidget>(w.ladder, "timingView");
+        const QImage waves =
+            static_cast<QAbstractScrollArea*>(timing)->viewport()->grab().toImage();
+        QCOMPARE(isDarkColour(waves.pixelColor(waves.width() - 3, waves.height() - 3)), dark);
+        w.ladder.showLadderDiagram();
+        const QImage ladder = part<QWidget>(w.ladder, "ladderCanvas")->grab().toImage();
+        QCOMPARE(isDarkColour(ladder.pixelColor(2, 2)), dark);
+        QApplication::setPalette(before);
     }
 
     void oneMessageAndStopped_data() {

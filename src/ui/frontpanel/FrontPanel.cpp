@@ -5,6 +5,7 @@
 #include "PanelStretch.h"
 #include "ui/common/Artwork.h"
 #include "ui/common/CellText.h"
+#include "ui/common/Shades.h"
 #include "ui/common/Twips.h"
 #include "ui/grid/CodeGridView.h"
 
@@ -52,7 +53,8 @@ QLabel* makeLabel(QWidget* parent, const QString& text, const QRect& place, cons
     label->setGeometry(place);
     label->setFont(font);
     QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
+    // The white title stands out on either panel; the other texts follow the palette.
+    palette.setColor(QPalette::WindowText, colour == kWhite ? colour : shade(palette, colour));
     label->setPalette(palette);
     label->setAlignment(align);
     return label;
@@ -77,8 +79,8 @@ QLabel* makeDisplay(QWidget* parent, const QString& text, const QRect& place, co
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     label->setAutoFillBackground(true);
     QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, kWhite);
-    palette.setColor(QPalette::WindowText, kBlack);
+    palette.setColor(QPalette::Window, shade(parent->palette(), kWhite));
+    palette.setColor(QPalette::WindowText, shade(parent->palette(), kBlack));
     label->setPalette(palette);
     QFont font("DejaVu Sans Mono");
     font.setPointSizeF(8.25);
@@ -106,7 +108,7 @@ FrontPanel::FrontPanel(QWidget* parent)
     // A panel grey a shade darker than the desktop's, so that the white title stands out.
     setAutoFillBackground(true);
     QPalette clientPalette = palette();
-    clientPalette.setColor(QPalette::Window, kPanelGrey);
+    clientPalette.setColor(QPalette::Window, shade(clientPalette, kPanelGrey));
     setPalette(clientPalette);
     buildFrames();
     buildOutputs();
@@ -137,8 +139,8 @@ void FrontPanel::buildFrames() {
     auto* titleBand = makeShape(this, twipsRect(360, 360, 4815, 615), "titleBand");
     QLinearGradient band(0.0, 0.0, 1.0, 0.0);
     band.setCoordinateMode(QGradient::ObjectBoundingMode);
-    band.setColorAt(0.0, kPanelGrey);
-    band.setColorAt(0.45, kPanelGrey);
+    band.setColorAt(0.0, palette().color(QPalette::Window));
+    band.setColorAt(0.45, palette().color(QPalette::Window));
     band.setColorAt(1.0, QColor(70, 95, 150));
     QPalette bandPalette = titleBand->palette();
     bandPalette.setBrush(QPalette::Window, QBrush(band));

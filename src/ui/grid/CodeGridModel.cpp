@@ -5,6 +5,7 @@
 #include "ui/app/SessionSignals.h"
 #include "ui/common/Artwork.h"
 #include "ui/common/CellText.h"
+#include "ui/common/Shades.h"
 
 #include <QColor>
 
@@ -51,8 +52,8 @@ QVariant CodeGridModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) {
         return {};
     }
-    if (role == Qt::BackgroundRole) {
-        return lineBackground(index.row() + 1);
+    if (role == Qt::BackgroundRole || role == Qt::ForegroundRole) {
+        return lineColour(index.row() + 1, role);
     }
     if (role != Qt::DisplayRole) {
         return {};
@@ -60,19 +61,21 @@ QVariant CodeGridModel::data(const QModelIndex& index, int role) const {
     return shownText(m_grid.text(index.row() + 1, index.column() + 1));
 }
 
-QVariant CodeGridModel::lineBackground(int line) const {
-    if (line == m_currentLine) {
-        return kCurrentLine;
+QVariant CodeGridModel::lineColour(int line, int role) const {
+    if (line != m_currentLine && line != m_grid.markedLine()) {
+        return {};
     }
-    if (line == m_grid.markedLine()) {
-        return kMarkedLine;
-    }
-    return {};
+    // The marks are light under a light palette and dark under a dark one, their text in the
+    // opposite.
+    const QColor light = role == Qt::ForegroundRole ? QColor(Qt::black)
+                         : line == m_currentLine    ? kCurrentLine
+                                                    : kMarkedLine;
+    return m_dark ? darkShade(light) : light;
 }
 
 QVariant CodeGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation == Qt::Vertical && role == Qt::BackgroundRole) {
-        return lineBackground(section + 1);
+    if (orientation == Qt::Vertical && (role == Qt::BackgroundRole || role == Qt::ForegroundRole)) {
+        return lineColour(section + 1, role);
     }
     if (orientation == Qt::Vertical && m_debugger != nullptr) {
         const int line = section + 1;

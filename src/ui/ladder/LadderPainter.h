@@ -13,6 +13,7 @@
 #include "session/LadderDiagram.h"
 
 #include <QColor>
+#include <QPen>
 #include <QPointF>
 #include <QRectF>
 #include <QSizeF>
@@ -47,6 +48,8 @@ public:
     /// Where line `line` is drawn (zoom 1 pixels); empty when it is not drawn.
     QRectF rectOfLine(int line) const;
 
+    /// Draws for a dark palette (see Shades.h); a picture for a file is drawn light.
+    void setDark(bool dark) { m_dark = dark; }
     /// Frames the element of `line` as the editing selection (0: none).
     void setSelectedLine(int line) { m_selectedLine = line; }
 
@@ -63,6 +66,8 @@ private:
     double wireY(int rung, int row) const;
     double x(int col) const { return kMargin + kCellWidth * col; }
     bool powered(int net) const;
+    QColor ink(const QColor& light) const;
+    QPen pen(bool on, double width) const;
 
     void paintRung(QPainter& painter, int rung) const;
     void paintContact(QPainter& painter, const ladder::Element& el, int index) const;
@@ -77,6 +82,7 @@ private:
     const ladder::PowerFlow* m_flow;
     int m_currentLine;
     int m_selectedLine = 0;
+    bool m_dark = false;
     const session::DebugMarks* m_marks;
     std::vector<double> m_rungTop;
     QSizeF m_size;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TimingPainter.h"
 
+#include "ui/common/Shades.h"
+
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPolygonF>
@@ -54,6 +56,8 @@ public:
     double x(double ms) const {
         return TimingPainter::kNameWidth + (ms - m_frame.fromMs) / m_frame.msPerPixel;
     }
+    /// A colour of the diagram as the frame's palette shows it.
+    QColor ink(const QColor& light) const { return m_frame.dark ? darkShade(light) : light; }
 
 private:
     const TimingFrame& m_frame;
@@ -116,12 +120,12 @@ void paintBit(QPainter& painter, const Row& row, int top, const TimeScale& scale
             line << QPointF(x, y(previous)) << QPointF(x, y(s.end));
         }
         if (s.end) {
-            painter.fillRect(QRectF(x, high, 1, low - high), kBitFill);
+            painter.fillRect(QRectF(x, high, 1, low - high), scale.ink(kBitFill));
         }
         previous = s.end;
     }
     line << QPointF(static_cast<double>(lastColumn + 1), y(previous));
-    painter.setPen(QPen(kBit, 1.5));
+    painter.setPen(QPen(scale.ink(kBit), 1.5));
     painter.drawPolyline(line);
 }
 
@@ -142,14 +146,14 @@ void paintNumber(QPainter& painter, const Row& row, int top, const TimeScale& sc
     };
     const auto drawValue = [&](const Segment& s, double x1) {
         const double slant = std::min(3.0, (x1 - s.x0) / 2);
-        painter.setPen(QPen(kBus, 1.2));
+        painter.setPen(QPen(scale.ink(kBus), 1.2));
         painter.drawPolyline(
             QPolygonF({QPointF(s.x0, middle), QPointF(s.x0 + slant, high),
                        QPointF(x1 - slant, high), QPointF(x1, middle), QPointF(x1 - slant, low),
                        QPointF(s.x0 + slant, low), QPointF(s.x0, middle)}));
         const QString text = QString::number(s.value);
         if (metrics.horizontalAdvance(text) + 6 < x1 - s.x0) {
-            painter.setPen(kText);
+            painter.setPen(scale.ink(kText));
             painter.drawText(QRectF(s.x0, high, x1 - s.x0, low - high), Qt::AlignCenter, text);
         }
     };
@@ -159,7 +163,7 @@ void paintNumber(QPainter& painter, const Row& row, int top, const TimeScale& sc
             drawValue(s, x1);
             return;
         }
-        painter.fillRect(QRectF(s.x0, high, s.lastX - s.x0, low - high), kBusy);
+        painter.fillRect(QRectF(s.x0, high, s.lastX - s.x0, low - high), scale.ink(kBusy));
         if (s.lastX < x1) {
             drawValue({s.lastX, s.value, false, s.lastX}, x1);
         }
@@ -194,17 +198,18 @@ void paintNumber(QPainter& painter, const Row& row, int top, const TimeScale& sc
 // down through the rows (drawn first, under the waveforms, with `labels` false).
 void paintAxis(QPainter& painter, QSize size, const Recorder& recorder, const TimingFrame& frame,
                const TimeScale& scale, bool labels) {
+    const auto ink = [&scale](const QColor& light) { return scale.ink(light); };
     const double step = labelStep(frame.msPerPixel);
     const double rightMs =
         frame.fromMs + (size.width() - TimingPainter::kNameWidth) * frame.msPerPixel;
     for (double t = std::max(0.0, std::ceil(frame.fromMs / step) * step); t <= rightMs; t += step) {
         const double x = scale.x(t);
         if (!labels) {
-            painter.setPen(kGrid);
+            painter.setPen(ink(kGrid));
             painter.drawLine(QPointF(x, TimingPainter::kAxisHeight - 6), QPointF(x, size.height()));
             continue;
         }
-        painter.setPen(kFaint);
+        painter.setPen(ink(kFaint));
         painter.drawLine(QPointF(x, TimingPainter::kAxisHeight - 6),
                          QPointF(x, TimingPainter::kAxisHeight));
         const auto ms = static_cast<std::uint64_t>(t);
@@ -217,13 +222,13 @@ void paintAxis(QPainter& painter, QSize size, const Recorder& recorder, const Ti
             size.width()) {
             continue;
         }
-        painter.setPen(kText);
+        painter.setPen(ink(kText));
         painter.drawText(QPointF(x + 3, 15), time);
-        painter.setPen(kFaint);
+        painter.setPen(ink(kFaint));
         painter.drawText(QPointF(x + 3, 30), scans);
     }
     if (labels) {
-        painter.setPen(kFaint);
+        painter.setPen(ink(kFaint));
         painter.drawLine(0, TimingPainter::kAxisHeight, size.width(), TimingPainter::kAxisHeight);
     }
 }
@@ -232,10 +237,11 @@ void paintAxis(QPainter& painter, QSize size, const Recorder& recorder, const Ti
 
 void TimingPainter::paint(QPainter& painter, QSize size, const Recorder& recorder,
                           const TimingFrame& frame) {
+    const TimeScale scale(frame);
+    const auto ink = [&scale](const QColor& light) { return scale.ink(light); };
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.fillRect(QRect(QPoint(0, 0), size), kBackground);
-    const TimeScale scale(frame);
+    painter.fillRect(QRect(QPoint(0, 0), size), ink(kBackground));
     const double leftMs = frame.fromMs;
     const double rightMs = frame.fromMs + (size.width() - kNameWidth) * frame.msPerPixel;
     const std::vector<trace::Signal>& shown = recorder.signalList();
@@ -253,8 +259,8 @@ void TimingPainter::paint(QPainter& painter, QSize size, const Recorder& recorde
         if (recorder.truncated() && leftMs < first) {
             const QRectF dropped(QPointF(scale.x(leftMs), kAxisHeight),
                                  QPointF(scale.x(first), size.height()));
-            painter.fillRect(dropped, kDropped);
-            painter.setPen(kFaint);
+            painter.fillRect(dropped, ink(kDropped));
+            painter.setPen(ink(kFaint));
             const QRectF text = dropped.adjusted(4, 4, -4, -4);
             painter.drawText(text, Qt::AlignLeft | Qt::AlignTop,
                              QFontMetrics(painter.font())
@@ -303,38 +309,39 @@ void TimingPainter::paint(QPainter& painter, QSize size, const Recorder& recorde
     painter.restore();
 
     // Names, with the values at the cursor, and the row lines.
-    painter.fillRect(QRect(0, 0, kNameWidth, size.height()), kNameBackground);
+    painter.fillRect(QRect(0, 0, kNameWidth, size.height()), ink(kNameBackground));
     const std::vector<std::optional<int>> atCursor =
         frame.cursorMs ? recorder.valuesAt(*frame.cursorMs)
                        : std::vector<std::optional<int>>(shown.size());
     for (int p = frame.firstRow; p < lastRow; ++p) {
         const int top = kAxisHeight + (p - frame.firstRow) * kRowHeight;
         const QRect cell(6, top, kNameWidth - 12, kRowHeight);
-        painter.setPen(kText);
+        painter.setPen(ink(kText));
         painter.drawText(cell, Qt::AlignLeft | Qt::AlignVCenter,
                          QString::fromStdString(shown[static_cast<std::size_t>(p)].name()));
         if (const auto value = atCursor[static_cast<std::size_t>(p)]) {
-            painter.setPen(kCursor);
+            painter.setPen(ink(kCursor));
             painter.drawText(cell, Qt::AlignRight | Qt::AlignVCenter, QString::number(*value));
         }
-        painter.setPen(kGrid);
+        painter.setPen(ink(kGrid));
         painter.drawLine(0, top + kRowHeight, size.width(), top + kRowHeight);
     }
 
     // The axis, and where the cursor stands.
-    painter.fillRect(QRect(kNameWidth, 0, size.width() - kNameWidth, kAxisHeight), kBackground);
+    painter.fillRect(QRect(kNameWidth, 0, size.width() - kNameWidth, kAxisHeight),
+                     ink(kBackground));
     painter.save();
     painter.setClipRect(QRect(kNameWidth, 0, size.width() - kNameWidth, size.height()));
     paintAxis(painter, size, recorder, frame, scale, true);
     if (frame.cursorMs) {
         const double x = scale.x(static_cast<double>(*frame.cursorMs));
-        painter.setPen(QPen(kCursor, 1));
+        painter.setPen(QPen(ink(kCursor), 1));
         painter.drawLine(QPointF(x, 0), QPointF(x, size.height()));
     }
     painter.restore();
-    painter.setPen(kText);
+    painter.setPen(ink(kText));
     if (frame.cursorMs) {
-        painter.setPen(kCursor);
+        painter.setPen(ink(kCursor));
         painter.drawText(QPointF(6, 15), QString("t = %1 ms").arg(*frame.cursorMs));
         if (const auto scan = recorder.scanAt(*frame.cursorMs)) {
             painter.drawText(QPointF(6, 30), QString("scan %1").arg(*scan));
@@ -342,7 +349,7 @@ void TimingPainter::paint(QPainter& painter, QSize size, const Recorder& recorde
     } else if (recorder.empty()) {
         painter.drawText(QPointF(6, 15), "nothing recorded");
     }
-    painter.setPen(kFaint);
+    painter.setPen(ink(kFaint));
     painter.drawLine(kNameWidth, 0, kNameWidth, size.height());
     painter.restore();
 }

@@ -23,6 +23,7 @@ struct TimingFrame {
     double msPerPixel = 1; ///< the zoom: milliseconds per pixel, above 0
     int firstRow = 0;      ///< the signal (position in Recorder::signalList()) in the top row
     std::optional<std::uint64_t> cursorMs; ///< where the cursor stands, if anywhere
+    bool dark = false; ///< drawn for a dark palette (see Shades.h); exports are drawn light
 };
 
 class TimingPainter {

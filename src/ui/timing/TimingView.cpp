@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TimingView.h"
 
+#include "ui/common/Shades.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -167,7 +169,9 @@ void TimingView::placeCursor(int x) {
 
 void TimingView::paintEvent(QPaintEvent*) {
     QPainter painter(viewport());
-    TimingPainter::paint(painter, viewport()->size(), m_recorder, m_frame);
+    TimingFrame shown = m_frame;
+    shown.dark = isDark(palette());
+    TimingPainter::paint(painter, viewport()->size(), m_recorder, shown);
 }
 
 void TimingView::resizeEvent(QResizeEvent* event) {

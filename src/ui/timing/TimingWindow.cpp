@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TimingWindow.h"
 
+#include "trace/VcdFile.h"
 #include "trace/VcdWriter.h"
 #include "ui/common/PictureExport.h"
-#include "trace/VcdFile.h"
 
 #include <QAction>
 #include <QHBoxLayout>
