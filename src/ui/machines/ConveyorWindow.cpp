@@ -60,6 +60,24 @@ std::string ConveyorWindow::picture() const {
     return m_conveyor.stateLine() + ' ' + std::to_string(m_conveyor.beltPhase());
 }
 
+std::vector<std::pair<QRectF, QString>> ConveyorWindow::faultPlaces() const {
+    std::vector<std::pair<QRectF, QString>> places;
+    const auto faults = m_conveyor.faults();
+    // A jammed box is taken off the belt: the mark stays where it jammed while the jam shows.
+    if (faults[ConveyorPlant::kJamPusher].active) {
+        const qreal left = alongBelt(ConveyorPlant::kFaceStart);
+        const qreal right = alongBelt(ConveyorPlant::kFaceEnd);
+        places.emplace_back(QRectF(left - 10, kBeltTop - 6, right - left + 20, kBeltWidth + 12),
+                            tr("box jammed at the pusher"));
+    }
+    if (faults[ConveyorPlant::kJamEntry].active) {
+        places.emplace_back(QRectF(kBeltX - 6, kBeltTop - 6,
+                                   ConveyorPlant::kBoxLength * kScale + 12, kBeltWidth + 12),
+                            tr("box jammed at the entry"));
+    }
+    return places;
+}
+
 void ConveyorWindow::drawScene(QPainter& painter) {
     const std::uint16_t in = m_conveyor.sensors();
     const qreal beltEnd = alongBelt(ConveyorPlant::kBeltLength);

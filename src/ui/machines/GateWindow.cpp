@@ -60,6 +60,20 @@ void GateWindow::clickScene(QPointF at) {
     }
 }
 
+std::vector<std::pair<QRectF, QString>> GateWindow::faultPlaces() const {
+    std::vector<std::pair<QRectF, QString>> places;
+    const auto faults = m_gate.faults();
+    if (faults[GatePlant::kOntoCar].active) {
+        places.emplace_back(kCarInGateway.adjusted(-6, -6, 6, 6), tr("gate closed onto the car"));
+    }
+    if (faults[GatePlant::kAgainstLimit].active) {
+        // The leaf, pressing against the limit it has reached.
+        places.emplace_back(QRectF(kGateLeft - 10, kGateY - 10, kGateWidth + 20, 44),
+                            tr("motor against a limit"));
+    }
+    return places;
+}
+
 void GateWindow::drawScene(QPainter& painter) {
     // The ground, the driveway and the fence; the leaf slides behind the fence on the right.
     painter.fillRect(QRectF(0, 0, kSceneWidth, 400), QColor(120, 170, 100));

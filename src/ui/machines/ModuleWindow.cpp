@@ -58,6 +58,7 @@ void ModuleWindow::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), QColor(236, 236, 228));
     painter.setTransform(sceneTransform());
     drawScene(painter);
+    drawFaultPlaces(painter);
     drawButtons(painter);
     drawFaults(painter);
     painter.resetTransform();
@@ -82,6 +83,20 @@ void ModuleWindow::drawButtons(QPainter& painter) const {
         painter.drawText(face, Qt::AlignCenter, button.caption);
         font.setBold(false);
         painter.setFont(font);
+    }
+}
+
+// A red frame around each place where a fault happens, its words on a red tag above it.
+void ModuleWindow::drawFaultPlaces(QPainter& painter) const {
+    const QColor red(220, 0, 0);
+    for (const auto& [place, words] : faultPlaces()) {
+        painter.setPen(QPen(red, 4, Qt::DashLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(place, 6, 6);
+        const QRectF tag(place.left(), place.top() - 20, std::max<qreal>(place.width(), 150), 18);
+        painter.fillRect(tag, red);
+        painter.setPen(Qt::white);
+        painter.drawText(tag, Qt::AlignCenter, words);
     }
 }
 

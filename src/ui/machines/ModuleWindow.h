@@ -14,6 +14,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace rungbox::ui {
@@ -32,6 +33,9 @@ public:
 
     /// Pictures painted since the window was made; for tests.
     int paintCount() const { return m_paintCount; }
+    /// Where the machine's active faults happen (scene pixels), each with its words; the
+    /// picture marks them there. Empty while none is active.
+    virtual std::vector<std::pair<QRectF, QString>> faultPlaces() const { return {}; }
     /// The on-screen push-button captioned `caption`, or an empty rectangle; for tests.
     QRect buttonRect(const QString& caption) const;
     /// Where the picture, drawn in the scene's own pixels, lies in the window: scaled to fit
@@ -70,6 +74,7 @@ protected:
 private:
     void drawButtons(QPainter& painter) const;
     void drawFaults(QPainter& painter) const;
+    void drawFaultPlaces(QPainter& painter) const;
 
     machines::Plant& m_plant;
     std::function<bool()> m_running;
