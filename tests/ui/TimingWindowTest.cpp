@@ -187,6 +187,20 @@ private slots:
         }
     }
 
+    // The exports suggest a name after the program's file.
+    void exportNamesFollowTheProgram() {
+        Running r;
+        QTemporaryDir dir;
+        r.dialog.path = (dir.path() + "/motor.latch.PLC").toStdString();
+        QVERIFY(r.main.session().saveAs());
+        r.main.showTimingDiagram();
+        r.dialog.path.reset(); // each export is cancelled
+        r.timing().exportVcdItem()->trigger();
+        QCOMPARE(r.dialog.suggested, std::string("motor.latch_timing.vcd"));
+        r.timing().exportPictureItem()->trigger();
+        QCOMPARE(r.dialog.suggested, std::string("motor.latch_timing.png"));
+    }
+
     void zoomsAndFits() {
         Running r;
         r.main.showTimingDiagram();
@@ -219,6 +233,7 @@ private slots:
 
         r.dialog.path = path("run.vcd");
         r.timing().exportVcdItem()->trigger();
+        QCOMPARE(r.dialog.suggested, std::string("timing.vcd")); // the program has no file
         QFile vcd(QString::fromStdString(*r.dialog.path));
         QVERIFY(vcd.open(QIODevice::ReadOnly));
         const QByteArray text = vcd.readAll();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TimingWindow.h"
 
+#include "files/CurrentFile.h"
 #include "trace/VcdFile.h"
 #include "trace/VcdWriter.h"
 #include "ui/common/PictureExport.h"
@@ -58,16 +59,27 @@ TimingWindow::TimingWindow(trace::Tracing& tracing, platform::FileDialog& dialog
     showStatus();
 }
 
+std::string TimingWindow::exportName(const std::string& extension) const {
+    std::string name = "timing";
+    if (m_session != nullptr && m_session->files().currentFile().hasPath()) {
+        // motor.PLC records as motor_timing.vcd.
+        std::string program = files::fileName(m_session->files().currentFile().path());
+        program = program.substr(0, program.rfind('.'));
+        name = program.empty() ? name : program + "_timing";
+    }
+    return name + "." + extension;
+}
+
 void TimingWindow::buildMenus() {
     QMenu* file = menuBar()->addMenu("&File");
     file->setObjectName("timingFileMenu");
     m_exportVcdItem = file->addAction("Export Timing as &VCD...", this, [this] {
-        if (const auto path = m_dialog.askSavePath("timing.vcd", kVcdFilter)) {
+        if (const auto path = m_dialog.askSavePath(exportName("vcd"), kVcdFilter)) {
             exportVcd(*path);
         }
     });
     m_exportPictureItem = file->addAction("Export Timing as &PNG/SVG...", this, [this] {
-        if (const auto path = m_dialog.askSavePath("timing.png", kPictureFilter)) {
+        if (const auto path = m_dialog.askSavePath(exportName("png"), kPictureFilter)) {
             exportPicture(*path);
         }
     });

@@ -71,6 +71,10 @@ private:
     void showStatus();
     void fail(const std::string& what, const std::string& path, const std::string& why);
 
+    /// The name an export suggests: the program file's name with "_timing", else "timing",
+    /// and `extension`.
+    std::string exportName(const std::string& extension) const;
+
     session::Session* m_session = nullptr; // the recording's, when it records the window's runs
     trace::Tracing& m_tracing;
     platform::FileDialog& m_dialog;
