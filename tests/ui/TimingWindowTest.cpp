@@ -201,6 +201,22 @@ private slots:
         QCOMPARE(r.dialog.suggested, std::string("motor.latch_timing.png"));
     }
 
+    // A timer's value reads in seconds as its display does, in ticks on request; the recording
+    // keeps ticks, and other values read as numbers.
+    void timerValuesReadInSecondsOrTicks() {
+        Running r;
+        r.main.showTimingDiagram();
+        using rungbox::trace::SignalKind;
+        for (const bool ticks : {false, true}) {
+            item(r.timing(), "timerTicksItem")->setChecked(ticks);
+            const rungbox::ui::TimingFrame& frame = r.timing().view()->frame();
+            QCOMPARE(TimingPainter::valueText({SignalKind::TimerValue, 0}, 45, frame),
+                     QString(ticks ? "45" : "4.5"));
+            QCOMPARE(TimingPainter::valueText({SignalKind::CounterValue, 0}, 45, frame),
+                     QString("45"));
+        }
+    }
+
     void zoomsAndFits() {
         Running r;
         r.main.showTimingDiagram();

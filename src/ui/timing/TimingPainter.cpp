@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TimingPainter.h"
 
+#include "engine/LineSyntax.h"
 #include "ui/common/Shades.h"
 
 #include <QFontMetrics>
@@ -132,7 +133,7 @@ void paintBit(QPainter& painter, const Row& row, int top, const TimeScale& scale
 // Numbers: a bus with a crossing at each change and the value written where it fits; changes
 // closer together than kMinSegment merge into a shaded busy stretch.
 void paintNumber(QPainter& painter, const Row& row, int top, const TimeScale& scale, double from,
-                 double to) {
+                 double to, const trace::Signal& signal, const TimingFrame& frame) {
     const double high = top + kRowMargin;
     const double low = top + TimingPainter::kRowHeight - kRowMargin;
     const double middle = (high + low) / 2;
@@ -151,7 +152,7 @@ void paintNumber(QPainter& painter, const Row& row, int top, const TimeScale& sc
             QPolygonF({QPointF(s.x0, middle), QPointF(s.x0 + slant, high),
                        QPointF(x1 - slant, high), QPointF(x1, middle), QPointF(x1 - slant, low),
                        QPointF(s.x0 + slant, low), QPointF(s.x0, middle)}));
-        const QString text = QString::number(s.value);
+        const QString text = TimingPainter::valueText(signal, s.value, frame);
         if (metrics.horizontalAdvance(text) + 6 < x1 - s.x0) {
             painter.setPen(scale.ink(kText));
             painter.drawText(QRectF(s.x0, high, x1 - s.x0, low - high), Qt::AlignCenter, text);
@@ -235,6 +236,13 @@ void paintAxis(QPainter& painter, QSize size, const Recorder& recorder, const Ti
 
 } // namespace
 
+QString TimingPainter::valueText(const trace::Signal& signal, int value, const TimingFrame& frame) {
+    if (signal.kind == trace::SignalKind::TimerValue && !frame.timerTicks) {
+        return QString::fromStdString(engine::timerText(value));
+    }
+    return QString::number(value);
+}
+
 void TimingPainter::paint(QPainter& painter, QSize size, const Recorder& recorder,
                           const TimingFrame& frame) {
     const TimeScale scale(frame);
@@ -298,8 +306,9 @@ void TimingPainter::paint(QPainter& painter, QSize size, const Recorder& recorde
                     rowFrom = static_cast<double>(drawn.changes.front().first);
                     drawn.first = drawn.changes.front().second;
                 }
-                if (shown[static_cast<std::size_t>(row.position)].isNumber()) {
-                    paintNumber(painter, drawn, top, scale, rowFrom, to);
+                const trace::Signal& signal = shown[static_cast<std::size_t>(row.position)];
+                if (signal.isNumber()) {
+                    paintNumber(painter, drawn, top, scale, rowFrom, to, signal, frame);
                 } else {
                     paintBit(painter, drawn, top, scale, rowFrom, to);
                 }
@@ -321,7 +330,8 @@ void TimingPainter::paint(QPainter& painter, QSize size, const Recorder& recorde
                          QString::fromStdString(shown[static_cast<std::size_t>(p)].name()));
         if (const auto value = atCursor[static_cast<std::size_t>(p)]) {
             painter.setPen(ink(kCursor));
-            painter.drawText(cell, Qt::AlignRight | Qt::AlignVCenter, QString::number(*value));
+            painter.drawText(cell, Qt::AlignRight | Qt::AlignVCenter,
+                             valueText(shown[static_cast<std::size_t>(p)], *value, frame));
         }
         painter.setPen(ink(kGrid));
         painter.drawLine(0, top + kRowHeight, size.width(), top + kRowHeight);

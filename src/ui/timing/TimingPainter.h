@@ -9,6 +9,7 @@
 #include "trace/Recorder.h"
 
 #include <QSize>
+#include <QString>
 
 #include <cstdint>
 #include <optional>
@@ -23,7 +24,8 @@ struct TimingFrame {
     double msPerPixel = 1; ///< the zoom: milliseconds per pixel, above 0
     int firstRow = 0;      ///< the signal (position in Recorder::signalList()) in the top row
     std::optional<std::uint64_t> cursorMs; ///< where the cursor stands, if anywhere
-    bool dark = false; ///< drawn for a dark palette (see Shades.h); exports are drawn light
+    bool dark = false;       ///< drawn for a dark palette (see Shades.h); exports are drawn light
+    bool timerTicks = false; ///< timers' values in ticks rather than seconds ("45", not "4.5")
 };
 
 class TimingPainter {
@@ -38,6 +40,10 @@ public:
     /// part dropped for the recorder's limit, which is shaded and says so.
     static void paint(QPainter& painter, QSize size, const trace::Recorder& recorder,
                       const TimingFrame& frame);
+
+    /// The text `value` of `signal` reads in a diagram: a timer's value in seconds ("4.5") as
+    /// its display shows it, unless `frame` asks for ticks; any other value as the number.
+    static QString valueText(const trace::Signal& signal, int value, const TimingFrame& frame);
 
     /// The size that shows all `rows` with `waveformWidth` pixels of waveform.
     static QSize sizeFor(int rows, int waveformWidth) {

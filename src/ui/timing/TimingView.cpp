@@ -167,6 +167,11 @@ void TimingView::placeCursor(int x) {
     setCursorMs(static_cast<std::uint64_t>(std::max(0.0, ms)));
 }
 
+void TimingView::setTimerTicks(bool ticks) {
+    m_frame.timerTicks = ticks;
+    viewport()->update();
+}
+
 void TimingView::paintEvent(QPaintEvent*) {
     QPainter painter(viewport());
     TimingFrame shown = m_frame;

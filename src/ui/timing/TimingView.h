@@ -37,6 +37,8 @@ public:
     void fitAll();
 
     const TimingFrame& frame() const { return m_frame; }
+    /// Shows timers' values in ticks (true) or, as their displays do, in seconds.
+    void setTimerTicks(bool ticks);
     /// Puts the cursor at `ms` (kept within the recording), or removes it.
     void setCursorMs(std::optional<std::uint64_t> ms);
     /// Puts the cursor at `ms` and scrolls it to the middle of the view, at the zoom it has.

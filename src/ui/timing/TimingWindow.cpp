@@ -107,6 +107,11 @@ void TimingWindow::buildToolBar() {
     bar->addAction("Zoom In", m_view, &TimingView::zoomIn);
     bar->addAction("Zoom Out", m_view, &TimingView::zoomOut);
     bar->addAction("Fit", m_view, &TimingView::fitAll);
+    QAction* ticks = bar->addAction("Ticks");
+    ticks->setObjectName("timerTicksItem");
+    ticks->setCheckable(true);
+    ticks->setToolTip("Timers' values in ticks instead of seconds");
+    connect(ticks, &QAction::toggled, m_view, &TimingView::setTimerTicks);
     bar->addSeparator();
 
     m_signalEdit = new QLineEdit(bar);
