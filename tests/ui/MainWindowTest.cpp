@@ -417,13 +417,21 @@ private slots:
         QTest::addColumn<QString>("control");
         QTest::addColumn<int>("n");
         QTest::addColumn<QString>("name");
-        QTest::newRow("input switch 3") << "switch" << 3 << "Switch 3";
-        QTest::newRow("input lamp 3") << "input" << 3 << "Input 3";
-        QTest::newRow("output lamp 12") << "output" << 12 << "Output 12";
-        QTest::newRow("timer 5") << "timer" << 5 << "Timer 5";
-        QTest::newRow("counter 2") << "counter" << 2 << "Counter 2";
-        QTest::newRow("run button") << "run" << 0 << "Simulation";
-        QTest::newRow("grid") << "grid" << 0 << "Ladder code";
+        QTest::addColumn<QString>("tip"); ///< what the tooltip names
+        QTest::newRow("input switch 3") << "switch" << 3 << "Switch 3"
+                                        << "Input 03";
+        QTest::newRow("input lamp 3") << "input" << 3 << "Input 3"
+                                      << "relay 3";
+        QTest::newRow("output lamp 12") << "output" << 12 << "Output 12"
+                                        << "relay 1012";
+        QTest::newRow("timer 5") << "timer" << 5 << "Timer 5"
+                                 << "TIM 5";
+        QTest::newRow("counter 2") << "counter" << 2 << "Counter 2"
+                                   << "CNT 2";
+        QTest::newRow("run button") << "run" << 0 << "Simulation"
+                                    << "(F5)";
+        QTest::newRow("grid") << "grid" << 0 << "Ladder code"
+                              << "";
     }
 
     // What assistive technology reads out for each control.
@@ -447,6 +455,8 @@ private slots:
             QAccessible::queryAccessibleInterface(controls.at(control)());
         QVERIFY(accessible != nullptr);
         QCOMPARE(accessible->text(QAccessible::Name), name);
+        QFETCH(QString, tip);
+        QVERIFY2(controls.at(control)()->toolTip().contains(tip), qPrintable(tip));
     }
 
     // The numbers over the lamps, the counters and the timers are all drawn alike: bold, 9.75 pt.

@@ -190,6 +190,7 @@ void FrontPanel::buildOutputs() {
         auto* lamp = new Lamp(m_roundLamps, this);
         lamp->setObjectName(QString("outputLamp%1").arg(n));
         lamp->setAccessibleName(QString("Output %1").arg(n));
+        lamp->setToolTip(QString("Output %1: relay %2").arg(twoDigits(n)).arg(1000 + n));
         lamp->setAccessibleDescription("Lamp");
         lamp->setGeometry(twipsRect(left, 1440, 255, 255));
         m_outputLamps[static_cast<std::size_t>(n)] = lamp;
@@ -211,6 +212,8 @@ void FrontPanel::buildDisplays() {
                         QString("counterDisplay%1").arg(n));
         m_counterDisplays[static_cast<std::size_t>(n)]->setAccessibleName(
             QString("Counter %1").arg(n));
+        m_counterDisplays[static_cast<std::size_t>(n)]->setToolTip(
+            QString("Counter %1 (CNT %1): counts left").arg(n));
     }
 
     // Timers.
@@ -223,6 +226,8 @@ void FrontPanel::buildDisplays() {
         m_timerDisplays[static_cast<std::size_t>(n)] = makeDisplay(
             this, "0.0", twipsRect(left, 3600 + row, 975, 255), QString("timerDisplay%1").arg(n));
         m_timerDisplays[static_cast<std::size_t>(n)]->setAccessibleName(QString("Timer %1").arg(n));
+        m_timerDisplays[static_cast<std::size_t>(n)]->setToolTip(
+            QString("Timer %1 (TIM %1): seconds left").arg(n));
     }
 }
 
@@ -239,6 +244,7 @@ void FrontPanel::buildInputs() {
         auto* lamp = new Lamp(m_roundLamps, this);
         lamp->setObjectName(QString("inputLamp%1").arg(n));
         lamp->setAccessibleName(QString("Input %1").arg(n));
+        lamp->setToolTip(QString("Input %1: relay %2").arg(twoDigits(n)).arg(n));
         lamp->setAccessibleDescription("Lamp");
         lamp->setGeometry(twipsRect(lampLeft, 5340, 255, 255));
         m_inputLamps[static_cast<std::size_t>(n)] = lamp;

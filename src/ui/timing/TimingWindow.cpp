@@ -104,9 +104,12 @@ void TimingWindow::buildToolBar() {
         showStatus();
     });
     bar->addSeparator();
-    bar->addAction("Zoom In", m_view, &TimingView::zoomIn);
-    bar->addAction("Zoom Out", m_view, &TimingView::zoomOut);
-    bar->addAction("Fit", m_view, &TimingView::fitAll);
+    bar->addAction("Zoom In", m_view, &TimingView::zoomIn)
+        ->setToolTip("Show half the time across the window");
+    bar->addAction("Zoom Out", m_view, &TimingView::zoomOut)
+        ->setToolTip("Show twice the time across the window");
+    bar->addAction("Fit", m_view, &TimingView::fitAll)
+        ->setToolTip("Show the whole recording across the window");
     QAction* ticks = bar->addAction("Ticks");
     ticks->setObjectName("timerTicksItem");
     ticks->setCheckable(true);
