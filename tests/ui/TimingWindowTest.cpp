@@ -73,7 +73,10 @@ QColor levelPixel(TimingWindow& w, int position, double ms, bool high) {
     const auto& frame = w.view()->frame();
     const int x =
         TimingPainter::kNameWidth + static_cast<int>((ms - frame.fromMs) / frame.msPerPixel);
-    const int top = TimingPainter::kAxisHeight + position * TimingPainter::kRowHeight;
+    const auto rows = TimingPainter::rowsOf(w.view()->recorder(), frame);
+    const auto row = std::find(rows.begin(), rows.end(), static_cast<std::size_t>(position));
+    const int top = TimingPainter::kAxisHeight +
+                    static_cast<int>(row - rows.begin()) * TimingPainter::kRowHeight;
     return image.pixelColor(x, high ? top + 5 : top + TimingPainter::kRowHeight - 5);
 }
 
@@ -155,10 +158,17 @@ private slots:
         QCOMPARE(r.recorder().signalList().size(), before);
         QVERIFY(!r.recorder().find(*rungbox::trace::parseSignal("in3")));
 
+        // The view shows the program's signals first (in0, out0, tim0 and its done bit), then
+        // those added; the rest are recorded but hidden until added.
+        QCOMPARE(w.view()->rowCount(), 5);
+        QVERIFY(w.addSignal("in2"));
+        QCOMPARE(w.view()->rowCount(), 6);
+        QVERIFY(!w.addSignal("in2"));
+
         // Clicking a name puts it into the signal box, ready to remove.
-        const int y = TimingPainter::kAxisHeight + 2 * TimingPainter::kRowHeight + 5;
+        const int y = TimingPainter::kAxisHeight + 1 * TimingPainter::kRowHeight + 5;
         QTest::mouseClick(w.view()->viewport(), Qt::LeftButton, {}, QPoint(20, y));
-        QCOMPARE(w.signalEdit()->text(), QString("in2"));
+        QCOMPARE(w.signalEdit()->text(), QString("out0"));
     }
 
     // Values changing faster than the zoom shows merge into a busy stretch that ends at the
@@ -262,8 +272,9 @@ private slots:
             r.timing().exportPictureItem()->trigger();
         }
         const QImage png(QString::fromStdString(path("run.png")));
-        QCOMPARE(png.size(), TimingPainter::sizeFor(64, r.timing().view()->viewport()->width() -
-                                                            TimingPainter::kNameWidth));
+        // The picture shows the view's rows: the program's four signals of the 64 recorded.
+        QCOMPARE(png.size(), TimingPainter::sizeFor(4, r.timing().view()->viewport()->width() -
+                                                           TimingPainter::kNameWidth));
         QFile svg(QString::fromStdString(path("run.svg")));
         QVERIFY(svg.open(QIODevice::ReadOnly) && svg.readAll().contains("<svg"));
         QVERIFY(r.boxes.shown.empty());

@@ -10,6 +10,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
+#include <numeric>
 #include <vector>
 
 namespace rungbox::ui {
@@ -236,6 +238,19 @@ void paintAxis(QPainter& painter, QSize size, const Recorder& recorder, const Ti
 
 } // namespace
 
+std::vector<std::size_t> TimingPainter::rowsOf(const Recorder& recorder, const TimingFrame& frame) {
+    const std::size_t count = recorder.signalList().size();
+    std::vector<std::size_t> order;
+    if (frame.rows.empty()) {
+        order.resize(count);
+        std::iota(order.begin(), order.end(), std::size_t{0});
+    } else {
+        std::copy_if(frame.rows.begin(), frame.rows.end(), std::back_inserter(order),
+                     [count](std::size_t p) { return p < count; });
+    }
+    return order;
+}
+
 QString TimingPainter::valueText(const trace::Signal& signal, int value, const TimingFrame& frame) {
     if (signal.kind == trace::SignalKind::TimerValue && !frame.timerTicks) {
         return QString::fromStdString(engine::timerText(value));
@@ -253,8 +268,9 @@ void TimingPainter::paint(QPainter& painter, QSize size, const Recorder& recorde
     const double leftMs = frame.fromMs;
     const double rightMs = frame.fromMs + (size.width() - kNameWidth) * frame.msPerPixel;
     const std::vector<trace::Signal>& shown = recorder.signalList();
+    const std::vector<std::size_t> order = rowsOf(recorder, frame);
     const int rows = std::max(0, (size.height() - kAxisHeight + kRowHeight - 1) / kRowHeight);
-    const int lastRow = std::min(static_cast<int>(shown.size()), frame.firstRow + rows);
+    const int lastRow = std::min(static_cast<int>(order.size()), frame.firstRow + rows);
 
     // The waveforms, clipped to their area.
     painter.save();
@@ -281,21 +297,24 @@ void TimingPainter::paint(QPainter& painter, QSize size, const Recorder& recorde
             std::vector<Row> visible(static_cast<std::size_t>(lastRow - frame.firstRow));
             const auto fromMs = static_cast<std::uint64_t>(std::floor(from));
             const std::vector<std::optional<int>> start = recorder.valuesAt(fromMs);
+            std::vector<int> rowOf(shown.size(), -1); // a position's visible row
             for (std::size_t r = 0; r < visible.size(); ++r) {
-                visible[r].position = frame.firstRow + static_cast<int>(r);
-                visible[r].first = start[static_cast<std::size_t>(visible[r].position)];
+                const std::size_t position = order[static_cast<std::size_t>(frame.firstRow) + r];
+                visible[r].position = static_cast<int>(position);
+                visible[r].first = start[position];
+                rowOf[position] = static_cast<int>(r);
             }
             recorder.forEachChange(
                 fromMs, static_cast<std::uint64_t>(std::ceil(to)),
                 [&](std::uint64_t ms, std::size_t position, int value) {
-                    const auto p = static_cast<int>(position);
-                    if (p >= frame.firstRow && p < lastRow) {
-                        visible[static_cast<std::size_t>(p - frame.firstRow)].changes.emplace_back(
+                    if (position < rowOf.size() && rowOf[position] >= 0) {
+                        visible[static_cast<std::size_t>(rowOf[position])].changes.emplace_back(
                             ms, value);
                     }
                 });
-            for (const Row& row : visible) {
-                const int top = kAxisHeight + (row.position - frame.firstRow) * kRowHeight;
+            for (std::size_t r = 0; r < visible.size(); ++r) {
+                const Row& row = visible[r];
+                const int top = kAxisHeight + static_cast<int>(r) * kRowHeight;
                 // A signal added during the recording starts where its first value comes.
                 Row drawn = row;
                 double rowFrom = from;
@@ -322,16 +341,17 @@ void TimingPainter::paint(QPainter& painter, QSize size, const Recorder& recorde
     const std::vector<std::optional<int>> atCursor =
         frame.cursorMs ? recorder.valuesAt(*frame.cursorMs)
                        : std::vector<std::optional<int>>(shown.size());
-    for (int p = frame.firstRow; p < lastRow; ++p) {
-        const int top = kAxisHeight + (p - frame.firstRow) * kRowHeight;
+    for (int r = frame.firstRow; r < lastRow; ++r) {
+        const std::size_t p = order[static_cast<std::size_t>(r)];
+        const int top = kAxisHeight + (r - frame.firstRow) * kRowHeight;
         const QRect cell(6, top, kNameWidth - 12, kRowHeight);
         painter.setPen(ink(kText));
         painter.drawText(cell, Qt::AlignLeft | Qt::AlignVCenter,
-                         QString::fromStdString(shown[static_cast<std::size_t>(p)].name()));
-        if (const auto value = atCursor[static_cast<std::size_t>(p)]) {
+                         QString::fromStdString(shown[p].name()));
+        if (const auto value = atCursor[p]) {
             painter.setPen(ink(kCursor));
             painter.drawText(cell, Qt::AlignRight | Qt::AlignVCenter,
-                             valueText(shown[static_cast<std::size_t>(p)], *value, frame));
+                             valueText(shown[p], *value, frame));
         }
         painter.setPen(ink(kGrid));
         painter.drawLine(0, top + kRowHeight, size.width(), top + kRowHeight);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TimingWindow.h"
 
+#include "editor/CodeGrid.h"
+#include "engine/LineSyntax.h"
 #include "files/CurrentFile.h"
 #include "trace/VcdFile.h"
 #include "trace/VcdWriter.h"
@@ -15,8 +17,10 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QStatusBar>
+
 #include <QSvgGenerator>
 #include <QToolBar>
+#include <algorithm>
 
 namespace rungbox::ui {
 
@@ -26,6 +30,38 @@ constexpr std::string_view kTitle = "Timing Diagram";
 
 const char* const kSignalHelp = "a relay address (0 to 20000) or a name: in0..in15, out0..out15, "
                                 "relay2000, tim0..tim7, tim0_done, cnt0..cnt7, cnt0_done";
+
+// The signals the program in `grid` names, down to its END line: the relays of its contacts
+// and coils, and the value and done bit of its timers and counters.
+std::vector<trace::Signal> programSignals(const editor::CodeGrid& grid) {
+    using trace::SignalKind;
+    std::vector<trace::Signal> used;
+    for (int line = 1; line <= engine::kLastCodeLine; ++line) {
+        const std::string& code = grid.text(line, editor::kCodeCol);
+        if (code == "END") {
+            break;
+        }
+        const std::string& location = grid.text(line, editor::kLocationCol);
+        if (location.empty()) {
+            continue;
+        }
+        const int n = engine::readNumber(location);
+        if (code.find("TIM") != std::string::npos) {
+            used.push_back({SignalKind::TimerValue, n});
+            used.push_back({SignalKind::TimerDone, n});
+        } else if (code.find("CNT") != std::string::npos) {
+            used.push_back({SignalKind::CounterValue, n});
+            used.push_back({SignalKind::CounterDone, n});
+        } else {
+            used.push_back({SignalKind::Relay, n});
+        }
+    }
+    return used;
+}
+
+template <typename T> bool contains(const std::vector<T>& list, const T& item) {
+    return std::find(list.begin(), list.end(), item) != list.end();
+}
 
 } // namespace
 
@@ -135,14 +171,41 @@ void TimingWindow::buildToolBar() {
     connect(remove, &QPushButton::clicked, this, [this, text] { removeSignal(text()); });
 }
 
+std::vector<std::size_t> TimingWindow::rowsShown() const {
+    if (m_session == nullptr) {
+        return {};
+    }
+    const std::vector<trace::Signal> used = programSignals(m_session->grid());
+    const std::vector<trace::Signal>& list = m_tracing.recorder().signalList();
+    std::vector<std::size_t> rows;
+    for (const bool program : {true, false}) {
+        for (std::size_t p = 0; p < list.size(); ++p) {
+            const bool named = contains(used, list[p]);
+            if (program ? named : !named && contains(m_added, list[p])) {
+                rows.push_back(p);
+            }
+        }
+    }
+    // A program that names nothing (none typed yet) shows every signal.
+    return used.empty() ? std::vector<std::size_t>{} : rows;
+}
+
 bool TimingWindow::addSignal(const std::string& text) {
     const auto signal = trace::parseSignal(text);
     m_refusal.clear();
+    const auto shown = [this](const trace::Signal& s) {
+        const auto position = m_tracing.recorder().find(s);
+        const std::vector<std::size_t> rows = rowsShown();
+        return position && (rows.empty() || contains(rows, *position));
+    };
     if (!signal) {
         m_refusal = QString("Not a signal: \"%1\"; give %2.")
                         .arg(QString::fromStdString(text), kSignalHelp);
-    } else if (!m_tracing.recorder().add(*signal)) {
+    } else if (shown(*signal)) {
         m_refusal = QString("%1 is shown already.").arg(QString::fromStdString(signal->name()));
+    } else {
+        m_tracing.recorder().add(*signal); // a hidden one is recorded already
+        m_added.push_back(*signal);
     }
     refresh();
     showStatus();
@@ -154,6 +217,8 @@ bool TimingWindow::removeSignal(const std::string& text) {
     m_refusal.clear();
     if (!signal || !m_tracing.recorder().remove(*signal)) {
         m_refusal = QString("Not shown: \"%1\".").arg(QString::fromStdString(text));
+    } else {
+        std::erase(m_added, *signal);
     }
     refresh();
     showStatus();
@@ -190,6 +255,7 @@ void TimingWindow::showStatus() {
 }
 
 void TimingWindow::refresh() {
+    m_view->setRows(rowsShown());
     if (m_view->refresh()) {
         showStatus();
     }

@@ -12,6 +12,7 @@
 #include <QMainWindow>
 
 #include <string>
+#include <vector>
 
 class QAction;
 class QLabel;
@@ -75,7 +76,14 @@ private:
     /// and `extension`.
     std::string exportName(const std::string& extension) const;
 
-    session::Session* m_session = nullptr; // the recording's, when it records the window's runs
+    /// The view's rows: the signals the program names, in the recorder's order, then those the
+    /// user added; empty (every signal) without a session or while the program names none.
+    std::vector<std::size_t> rowsShown() const;
+
+    session::Session* m_session = nullptr;
+    std::vector<trace::Signal>
+        m_added; // signals the user added, shown though the program may not name them // the
+                 // recording's, when it records the window's runs
     trace::Tracing& m_tracing;
     platform::FileDialog& m_dialog;
     platform::MessageBoxes& m_boxes;
