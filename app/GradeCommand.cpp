@@ -7,8 +7,10 @@
 #include "sim/Grader.h"
 #include "sim/Options.h"
 #include "sim/Runner.h"
+#include "sim/ScriptNames.h"
 
 #include <iostream>
+#include <optional>
 
 #include <sys/stat.h>
 
@@ -46,9 +48,10 @@ void printSummary(std::ostream& out, const sim::ProgramResult& program) {
 }
 
 // A script that cannot be read, or has a line not understood, is refused before anything runs.
-bool readGradeScript(const std::string& path, sim::Script& script) {
+bool readGradeScript(const std::string& path, sim::Script& script,
+                     const rungbox::names::NameTable& names) {
     std::string error;
-    if (!sim::readScriptFile(path, script, error)) {
+    if (!sim::readScriptFile(path, script, error, names)) {
         std::cerr << "rungbox-sim: cannot read " << path << ": " << error << '\n';
         return false;
     }
@@ -76,8 +79,16 @@ int gradeCommand(const std::vector<std::string>& args) {
     if (operands.size() < 2) {
         return usage("");
     }
+    // --names: the names of the script and of every program.
+    std::optional<rungbox::names::NameTable> names;
+    if (!options->namesPath.empty()) {
+        names = sim::readNamesOption(options->namesPath, std::cerr);
+        if (!names) {
+            return sim::Exit::Usage;
+        }
+    }
     sim::Script script;
-    if (!readGradeScript(operands[0], script)) {
+    if (!readGradeScript(operands[0], script, names ? *names : rungbox::names::NameTable{})) {
         return sim::Exit::Usage;
     }
     if (options->testName && script.testIndex(*options->testName) < 0) {
@@ -88,7 +99,8 @@ int gradeCommand(const std::vector<std::string>& args) {
     }
 
     const std::vector<std::string> programs(operands.begin() + 1, operands.end());
-    const sim::GradeRequest request{options->jobs, options->vcdDir, options->testName.value_or("")};
+    const sim::GradeRequest request{options->jobs, options->vcdDir, options->testName.value_or(""),
+                                    names ? &*names : nullptr};
     const auto results = sim::gradePrograms(script, programs, request);
     std::ostream& printing = options->reportToStandardOutput() ? std::cerr : std::cout;
     bool allPassed = true;

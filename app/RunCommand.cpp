@@ -9,11 +9,13 @@
 
 #include "sim/Options.h"
 #include "sim/Runner.h"
+#include "sim/ScriptNames.h"
 
 #include <cerrno>
 #include <cstring>
 #include <iostream>
 #include <memory>
+#include <optional>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -37,7 +39,8 @@ int selectedStatus(const sim::ProgramResult& result, int status) {
 
 // A script on standard input with nothing to report runs line by line as it comes, so that a
 // script fed by another program sees each command's output at once.
-int runAsItComes(const sim::Options& options, const std::string& program) {
+int runAsItComes(const sim::Options& options, const std::string& program,
+                 const std::optional<rungbox::names::NameTable>& names) {
     struct stat info {};
     if (fstat(STDIN_FILENO, &info) == 0 && S_ISDIR(info.st_mode)) {
         // A folder opens as a stream that reads as empty, which would pass for an empty script.
@@ -47,6 +50,9 @@ int runAsItComes(const sim::Options& options, const std::string& program) {
     auto runner = std::make_unique<sim::Runner>(std::cout, std::cerr);
     if (!runner->load(program)) {
         return sim::Exit::Usage;
+    }
+    if (names) {
+        runner->useNames(*names);
     }
     if (!options.vcdPath.empty()) {
         runner->recordRuns();
@@ -70,13 +76,23 @@ int runCommand(const std::vector<std::string>& args) {
     if (operands.empty() || operands.size() > 2) {
         return usage("");
     }
+    // --names: these names instead of those beside the program.
+    std::optional<rungbox::names::NameTable> names;
+    if (!options->namesPath.empty()) {
+        names = sim::readNamesOption(options->namesPath, std::cerr);
+        if (!names) {
+            return sim::Exit::Usage;
+        }
+    }
     if (operands.size() == 1 && options->reports.empty() && !options->testName) {
-        return runAsItComes(*options, operands[0]);
+        return runAsItComes(*options, operands[0], names);
     }
     // The script is read first, so that a wrong command line is refused before anything runs.
+    // Its lines are read with the names the program will have.
     sim::Script script;
     const std::string scriptPath = operands.size() == 2 ? operands[1] : "";
-    if (!sim::readScriptFile(scriptPath, script, error)) {
+    if (!sim::readScriptFile(scriptPath, script, error,
+                             names ? *names : sim::namesBeside(operands[0]))) {
         std::cerr << "rungbox-sim: cannot read " << (scriptPath.empty() ? "the script" : scriptPath)
                   << ": " << error << '\n';
         return sim::Exit::Usage;
@@ -102,6 +118,9 @@ int runCommand(const std::vector<std::string>& args) {
             sim::failedProgram(script, operands[0], status,
                                "the program could not be loaded: " + runner->lastMessage()));
     } else {
+        if (names) {
+            runner->useNames(*names);
+        }
         if (!options->vcdPath.empty()) {
             runner->recordRuns();
         }

@@ -14,4 +14,5 @@ int runCommand(const std::vector<std::string>& args);
 int gradeCommand(const std::vector<std::string>& args);
 
 /// The usage line printed for a wrong command line.
-inline constexpr const char* kUsageLine = "usage: rungbox-sim [--vcd FILE] PROGRAM.PLC [SCRIPT]\n";
+inline constexpr const char* kUsageLine =
+    "usage: rungbox-sim [--vcd FILE] [--names FILE] PROGRAM.PLC [SCRIPT]\n";

@@ -41,13 +41,22 @@ public:
     }
 };
 
-/// One file held in memory; saving is refused, so nothing on disk is touched.
+/// One program file held in memory, without a names file beside it; saving and removing are
+/// refused, so nothing on disk is touched.
 class MemoryFileSystem : public platform::FileSystem {
 public:
     std::string bytes;
-    bool readAll(const std::string&, std::string& out, platform::FileError&) override {
+    bool readAll(const std::string& path, std::string& out, platform::FileError& error) override {
+        if (path.ends_with(".names")) {
+            error = {2, "No such file or directory"};
+            return false;
+        }
         out = bytes;
         return true;
+    }
+    bool remove(const std::string&, platform::FileError& error) override {
+        error = {30, "Read-only file system"};
+        return false;
     }
     std::unique_ptr<platform::SaveFile> beginSave(const std::string&,
                                                   platform::FileError& error) override {

@@ -6,7 +6,7 @@
 #                               growing a work corpus under fuzz/corpus-work/, and print the
 #                               executions done
 #   scripts/fuzz.sh --ci        replay the committed seeds and regressions, then fuzz each
-#                               target about 20 s; any crash fails the run
+#                               target about 12 s; any crash fails the run
 #
 # A crash leaves its input as crash-* in the current folder: copy it into the target's
 # regressions/ folder, fix the fault, and the replay keeps it fixed.
@@ -19,14 +19,14 @@ mode=long
 seconds=60
 if [ "${1:-}" = "--ci" ]; then
     mode=ci
-    seconds=20
+    seconds=12
 elif [ -n "${1:-}" ]; then
     seconds=$1
 fi
 
-configure_and_build fuzz fuzz_file_reader fuzz_program fuzz_editor fuzz_ladder fuzz_script fuzz_property fuzz_diagram >/dev/null
+configure_and_build fuzz fuzz_file_reader fuzz_program fuzz_editor fuzz_ladder fuzz_script fuzz_property fuzz_diagram fuzz_names >/dev/null
 
-targets=(file_reader program editor ladder script property diagram)
+targets=(file_reader program editor ladder script property diagram names)
 for t in "${targets[@]}"; do
     bin=build/fuzz/fuzz/fuzz_$t
     dict=fuzz/$t/$t.dict

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Measures the main window's scan rate and the process's CPU use while a 298-line program runs
-// with four input switches on. Usage: rungbox_scan_rate [--ladder] [seconds]; with --ladder the
-// Ladder Diagram window is open beside the main window during the run. Prints the figures;
-// asserts nothing.
+// with four input switches on. Usage: rungbox_scan_rate [--ladder] [--paused|--stopped] [seconds];
+// with --ladder the Ladder Diagram window is open beside the main window during the run; with
+// --paused the run is paused, with --stopped stopped, before the measurement (a window that shows
+// a still picture should use no CPU). Prints the figures; asserts nothing.
 
 #include "ToolWindow.h"
 #include "support/WindowParts.h"
@@ -64,10 +65,19 @@ double cpuSeconds() {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    int arg = 1;
-    const bool ladder = argc > arg && std::string(argv[arg]) == "--ladder";
-    arg += ladder ? 1 : 0;
-    const double seconds = argc > arg ? std::atof(argv[arg]) : 10.0;
+    bool ladder = false;
+    bool paused = false;
+    bool stopped = false;
+    double seconds = 10.0;
+    for (int arg = 1; arg < argc; ++arg) {
+        const std::string word = argv[arg];
+        ladder = ladder || word == "--ladder";
+        paused = paused || word == "--paused";
+        stopped = stopped || word == "--stopped";
+        if (word[0] != '-') {
+            seconds = std::atof(word.c_str());
+        }
+    }
 
     ToolWindow tool;
     auto& window = tool.window();
@@ -83,6 +93,12 @@ int main(int argc, char* argv[]) {
 
     // Let the run settle, then measure while the event loop runs as it does in the application.
     ToolWindow::runFor(500);
+    if (paused) {
+        window.session().debugger().setPaused(true);
+    } else if (stopped) {
+        window.session().toggleRun();
+    }
+    ToolWindow::runFor(200);
     const std::int64_t scans0 = window.scanCount();
     const int paints0 = diagram != nullptr ? diagram->paintCount() : 0;
     const double cpu0 = cpuSeconds();
@@ -94,7 +110,8 @@ int main(int argc, char* argv[]) {
     const std::int64_t scans = window.scanCount() - scans0;
 
     std::printf("platform:          %s\n", qPrintable(QGuiApplication::platformName()));
-    std::printf("program:           %zu lines, inputs 0, 1, 3, 5 on\n", program.size());
+    std::printf("program:           %zu lines, inputs 0, 1, 3, 5 on, %s\n", program.size(),
+                paused ? "paused" : stopped ? "stopped" : "running");
     std::printf("measured:          %.2f s\n", elapsed);
     std::printf("scans:             %lld\n", static_cast<long long>(scans));
     std::printf("scans per second:  %.1f\n", static_cast<double>(scans) / elapsed);

@@ -7,6 +7,7 @@
 #include "CodeGrid.h"
 #include "EditHistory.h"
 #include "KeyPress.h"
+#include "names/NameTable.h"
 
 #include <optional>
 #include <string>
@@ -40,6 +41,11 @@ public:
 
     CodeGrid& grid() { return m_grid; }
     const CodeGrid& grid() const { return m_grid; }
+
+    /// The names of the program's addresses, kept beside it in its names file. Editing them is
+    /// editing the program: callers mark it changed.
+    names::NameTable& names() { return m_names; }
+    const names::NameTable& names() const { return m_names; }
 
     /// True when the program may differ from what was last loaded or saved.
     bool codeChanged() const { return m_codeChanged; }
@@ -115,6 +121,7 @@ private:
     CodeGrid& m_grid;
     bool m_codeChanged = false;
     EditHistory m_history;
+    names::NameTable m_names;
     /// The last key typed letters or a blank into a code cell, and the grid's cursorMoves() then:
     /// while the cursor stays there, the user is typing words and Shift+Space is a blank.
     bool m_typingWords = false;

@@ -9,7 +9,7 @@ std::vector<trace::Signal> runSignals(const Machine& machine, std::uint16_t inpu
                                       const std::vector<int>& relays) {
     std::vector<trace::Signal> signals;
     for (int n = 0; n < engine::kInputCount; ++n) {
-        if (((inputs >> n) & 1U) != 0) {
+        if (((static_cast<unsigned>(inputs) >> n) & 1U) != 0) {
             signals.push_back({trace::SignalKind::Relay, n});
         }
     }

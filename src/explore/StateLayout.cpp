@@ -35,7 +35,7 @@ template <typename T> void addOnce(std::vector<T>& list, int value) {
 
 // Bit `k` of `bytes`.
 bool bitAt(const std::uint8_t* bytes, std::size_t k) {
-    return ((bytes[k / 8] >> (k % 8)) & 1U) != 0;
+    return ((static_cast<unsigned>(bytes[k / 8]) >> (k % 8)) & 1U) != 0;
 }
 
 void setBit(std::uint8_t* bytes, std::size_t k, bool on) {

@@ -19,8 +19,10 @@ std::string windowTitle(std::string_view path, bool edited) {
     return fileName(path) + (edited ? "*" : "") + " - " + std::string(kWindowTitle);
 }
 
-void CurrentFile::set(std::string path, const editor::CodeGrid& grid, int cellsInFile) {
+void CurrentFile::set(std::string path, const editor::CodeGrid& grid, const names::NameTable& names,
+                      int cellsInFile) {
     m_path = std::move(path);
+    m_names = names;
     m_cells.clear();
     for (int line = 1; line <= kLastLine; ++line) {
         for (int col = kCodeCol; col <= kSetValueCol; ++col) {
@@ -30,7 +32,10 @@ void CurrentFile::set(std::string path, const editor::CodeGrid& grid, int cellsI
     }
 }
 
-bool CurrentFile::differs(const editor::CodeGrid& grid) const {
+bool CurrentFile::differs(const editor::CodeGrid& grid, const names::NameTable& names) const {
+    if (!(names == m_names)) {
+        return true;
+    }
     std::size_t at = 0;
     for (int line = 1; line <= kLastLine; ++line) {
         for (int col = kCodeCol; col <= kSetValueCol; ++col, ++at) {
@@ -44,8 +49,8 @@ bool CurrentFile::differs(const editor::CodeGrid& grid) const {
     return false;
 }
 
-std::string CurrentFile::title(const editor::CodeGrid& grid) const {
-    return windowTitle(m_path, hasPath() && differs(grid));
+std::string CurrentFile::title(const editor::CodeGrid& grid, const names::NameTable& names) const {
+    return windowTitle(m_path, hasPath() && differs(grid, names));
 }
 
 } // namespace rungbox::files

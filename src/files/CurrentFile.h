@@ -4,6 +4,7 @@
 // The file the program in the grid belongs to, and the main window's title that names it.
 
 #include "editor/CodeGrid.h"
+#include "names/NameTable.h"
 
 #include <string>
 #include <string_view>
@@ -29,22 +30,24 @@ public:
     const std::string& path() const { return m_path; }
     bool hasPath() const { return !m_path.empty(); }
 
-    /// `grid` was loaded from or saved to `path` (empty: a new program without a file). The file
-    /// holds the first `cellsInFile` cells in file order (code, location, set value, then the
-    /// next line); cells after them count as empty, as the next load leaves them.
-    void set(std::string path, const editor::CodeGrid& grid,
+    /// `grid` and its `names` were loaded from or saved to `path` (empty: a new program without
+    /// a file). The file holds the first `cellsInFile` cells in file order (code, location, set
+    /// value, then the next line); cells after them count as empty, as the next load leaves them.
+    void set(std::string path, const editor::CodeGrid& grid, const names::NameTable& names = {},
              int cellsInFile = 3 * editor::kLastLine);
 
-    /// True when a code line's cells in `grid` differ from what was loaded or saved.
-    bool differs(const editor::CodeGrid& grid) const;
+    /// True when a code line's cells in `grid`, or the `names`, differ from what was loaded or
+    /// saved.
+    bool differs(const editor::CodeGrid& grid, const names::NameTable& names = {}) const;
 
-    /// windowTitle() for this file and `grid`.
-    std::string title(const editor::CodeGrid& grid) const;
+    /// windowTitle() for this file, `grid` and `names`.
+    std::string title(const editor::CodeGrid& grid, const names::NameTable& names = {}) const;
 
 private:
     std::string m_path;
     /// The cells of lines 1 to 299, three to a line, as loaded or saved.
     std::vector<std::string> m_cells;
+    names::NameTable m_names;
 };
 
 } // namespace rungbox::files

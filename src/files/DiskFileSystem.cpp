@@ -300,4 +300,12 @@ std::unique_ptr<SaveFile> DiskFileSystem::beginSave(const std::string& path, Fil
     return file;
 }
 
+bool DiskFileSystem::remove(const std::string& path, FileError& error) {
+    if (::unlink(path.c_str()) != 0 && errno != ENOENT) {
+        error = lastError();
+        return false;
+    }
+    return true;
+}
+
 } // namespace rungbox::files

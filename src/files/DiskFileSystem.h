@@ -14,6 +14,7 @@ public:
     bool readAll(const std::string& path, std::string& bytes, platform::FileError& error) override;
     std::unique_ptr<platform::SaveFile> beginSave(const std::string& path,
                                                   platform::FileError& error) override;
+    bool remove(const std::string& path, platform::FileError& error) override;
 };
 
 } // namespace rungbox::files

@@ -3,6 +3,7 @@
 
 #include "LadderFile.h"
 #include "engine/LineSyntax.h"
+#include "names/NamesFile.h"
 
 #include <cerrno>
 #include <cstring>
@@ -66,7 +67,7 @@ bool FileCommands::writeProgram(const std::string& path, std::string_view comman
             return fail();
         }
     }
-    if (!file->commit(error)) {
+    if (!file->commit(error) || !writeNames(path, error)) {
         return fail();
     }
 
@@ -78,13 +79,26 @@ bool FileCommands::writeProgram(const std::string& path, std::string_view comman
     // changed flag and its title mark, and the user is told why.
     const bool whole = !holdsTextAfterEnd(grid);
     m_editor.setCodeChanged(!whole);
-    m_currentFile.set(path, grid, savedCellCount(grid));
+    m_currentFile.set(path, grid, m_editor.names(), savedCellCount(grid));
     m_recentFiles.add(path);
     if (!whole) {
-        m_boxes.show(kTextAfterEndNotSaved, BoxStyle::Exclamation,
-                     platform::kAppTitle);
+        m_boxes.show(kTextAfterEndNotSaved, BoxStyle::Exclamation, platform::kAppTitle);
     }
     return true;
+}
+
+bool FileCommands::writeNames(const std::string& programPath, FileError& error) {
+    const std::string namesPath = names::namesPathFor(programPath);
+    // A program saved under a name ending in ".names" has no room for a names file beside it.
+    if (namesPath == programPath || programPath == m_namesLeftAlone) {
+        return true;
+    }
+    const names::NameTable& table = m_editor.names();
+    if (table.empty()) {
+        return m_fileSystem.remove(namesPath, error);
+    }
+    auto file = m_fileSystem.beginSave(namesPath, error);
+    return file && file->write(names::namesFileText(table), error) && file->commit(error);
 }
 
 bool FileCommands::load() {
@@ -141,9 +155,40 @@ bool FileCommands::readProgram(const std::string& path) {
     // Cells filled from a file are not edits, and a new program starts a new undo history.
     m_editor.setCodeChanged(false);
     m_editor.history().clear();
-    m_currentFile.set(path, m_editor.grid());
+    readNames(path);
+    m_currentFile.set(path, m_editor.grid(), m_editor.names());
     m_recentFiles.add(path);
     return true;
+}
+
+void FileCommands::readNames(const std::string& programPath) {
+    m_editor.names() = {};
+    m_namesLeftAlone.clear();
+    const std::string namesPath = names::namesPathFor(programPath);
+    if (namesPath == programPath) {
+        return;
+    }
+    std::string bytes;
+    FileError error;
+    if (!m_fileSystem.readAll(namesPath, bytes, error)) {
+        if (error.number != ENOENT) {
+            // Saves leave the file alone: without its names, they would remove it.
+            m_namesLeftAlone = programPath;
+            m_boxes.show("The names in " + fileName(namesPath) + " could not be read: (" +
+                             std::to_string(error.number) + ") " + error.description +
+                             "\r\nSaving the program leaves that file as it is.",
+                         BoxStyle::Exclamation, platform::kAppTitle);
+        }
+        return;
+    }
+    names::NamesFileContents contents = names::readNamesFile(bytes);
+    m_editor.names() = std::move(contents.table);
+    if (contents.badLineCount > 0) {
+        m_boxes.show("These lines of " + fileName(namesPath) +
+                         " were skipped; the next save leaves them out:\r\n" +
+                         names::badLinesReport(contents, fileName(namesPath), "\r\n"),
+                     BoxStyle::Exclamation, platform::kAppTitle);
+    }
 }
 
 bool FileCommands::newProgram() {
@@ -153,7 +198,9 @@ bool FileCommands::newProgram() {
     m_editor.setCodeChanged(false);
     m_editor.clearCode();
     m_editor.history().clear();
-    m_currentFile.set({}, m_editor.grid());
+    m_editor.names() = {};
+    m_namesLeftAlone.clear();
+    m_currentFile.set({}, m_editor.grid(), m_editor.names());
     return true;
 }
 

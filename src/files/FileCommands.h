@@ -48,11 +48,19 @@ public:
 
     /// File > Save: writes the program over the current file, atomically as Save As does;
     /// with no current file it is Save As. Answers true when the program was saved.
+    ///
+    /// Both write the program's names beside it (names::namesPathFor), atomically too, after the
+    /// program file; with no names they remove a names file found there, so that names never
+    /// attach to the wrong program. A names file that could not be read when the program was
+    /// loaded is left as it is by saves to the same program file. A failure to write or remove
+    /// the names file shows its message and answers false; the program file is written then.
     bool save();
 
     /// File > Load. Asks the save question first when the program changed. Reads and checks the
     /// whole file before it touches the grid: only a good file replaces the program. Answers
-    /// true when a program was loaded.
+    /// true when a program was loaded. The names file beside it is read then: none gives no
+    /// names; its bad lines, or a file that cannot be read, are reported in a message box after
+    /// the load and never refuse the program.
     bool load();
 
     /// Loads the program file at `path` as Load does, without the dialog: the save question
@@ -79,7 +87,9 @@ public:
 
     /// The file the program was last loaded from or saved to, and the window title naming it.
     const CurrentFile& currentFile() const { return m_currentFile; }
-    std::string windowTitle() const { return m_currentFile.title(m_editor.grid()); }
+    std::string windowTitle() const {
+        return m_currentFile.title(m_editor.grid(), m_editor.names());
+    }
 
     /// The files last loaded or saved, most recent first.
     RecentFiles& recentFiles() { return m_recentFiles; }
@@ -88,6 +98,8 @@ public:
 private:
     bool writeProgram(const std::string& path, std::string_view command);
     bool readProgram(const std::string& path);
+    bool writeNames(const std::string& programPath, platform::FileError& error);
+    void readNames(const std::string& programPath);
 
     editor::Editor& m_editor;
     engine::Controller& m_controller;
@@ -97,6 +109,8 @@ private:
     platform::MainWindowShell& m_shell;
     CurrentFile m_currentFile;
     RecentFiles m_recentFiles;
+    /// The program file whose names file could not be read when it was loaded; empty for none.
+    std::string m_namesLeftAlone;
 };
 
 } // namespace rungbox::files

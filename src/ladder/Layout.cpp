@@ -695,6 +695,27 @@ std::string operandLabel(const Element& element) {
     }
 }
 
+std::optional<names::Address> operandAddress(const Element& element) {
+    if (element.problem == Problem::MissingOperand) {
+        return std::nullopt;
+    }
+    names::Address address;
+    switch (element.form.operand) {
+    case Operand::Relay:
+        address = names::Address::relay(element.number);
+        break;
+    case Operand::Timer:
+        address = names::Address::timer(element.number);
+        break;
+    case Operand::Counter:
+        address = names::Address::counter(element.number);
+        break;
+    case Operand::None:
+        return std::nullopt;
+    }
+    return address.valid() ? std::optional<names::Address>(address) : std::nullopt;
+}
+
 std::string problemText(const Element& element) {
     const OpCode op = element.form.op;
     switch (element.problem) {

@@ -14,8 +14,10 @@
 // column columns() the right rail.
 
 #include "engine/Instruction.h"
+#include "names/Address.h"
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -204,5 +206,10 @@ std::string problemText(const Element& element);
 
 /// The label of a contact or coil operand: "1000", "TIM 3", "CNT 0"; "?" for a blank LOCATION.
 std::string operandLabel(const Element& element);
+
+/// The address a contact, coil or box names with its LOCATION (a relay, a timer or a counter),
+/// for looking up its name; nothing for a blank or out-of-range LOCATION and for elements
+/// without one.
+std::optional<names::Address> operandAddress(const Element& element);
 
 } // namespace rungbox::ladder

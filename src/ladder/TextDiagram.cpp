@@ -30,10 +30,17 @@ bool isWire(char c) {
 // One rung being drawn: 2 text lines per grid row.
 class Canvas {
 public:
-    Canvas(const Layout& layout, const PowerFlow* flow, int rows)
-        : m_flow(flow), m_width(xOf(layout.columns()) + 1),
-          m_lines(static_cast<std::size_t>(2 * rows),
+    // `rowLines`: 2 text lines per grid row, 3 when a name line stands above the labels.
+    Canvas(const Layout& layout, const PowerFlow* flow, int rows, int rowLines)
+        : m_flow(flow), m_width(xOf(layout.columns()) + 1), m_rowLines(rowLines),
+          m_lines(static_cast<std::size_t>(rowLines * rows),
                   std::string(static_cast<std::size_t>(m_width), ' ')) {}
+
+    // The first text line of grid row `row`, and its wire line (the last).
+    int top(int row) const { return m_rowLines * row; }
+    int wireLine(int row) const { return m_rowLines * row + m_rowLines - 1; }
+    bool isWireLine(int line) const { return line % m_rowLines == m_rowLines - 1; }
+    int rowLines() const { return m_rowLines; }
 
     char wire(int net) const { return m_flow != nullptr && m_flow->net(net) ? '=' : '-'; }
 
@@ -64,6 +71,7 @@ public:
 private:
     const PowerFlow* m_flow;
     int m_width;
+    int m_rowLines;
     std::vector<std::string> m_lines;
 };
 
@@ -73,9 +81,18 @@ std::string marked(const Element& el, bool active) {
     return (active ? "*" : "") + shownLabel(el);
 }
 
-void drawContact(Canvas& canvas, const Element& el, bool active) {
+// `name` cut to `width` characters: a longer one keeps its first width - 1 and ends in kCutMark.
+std::string cut(std::string_view name, int width) {
+    const auto room = static_cast<std::size_t>(width);
+    if (name.size() <= room) {
+        return std::string(name);
+    }
+    return std::string(name.substr(0, room - 1)) + kCutMark;
+}
+
+void drawContact(Canvas& canvas, const Element& el, bool active, const std::string& name) {
     const int x = xOf(el.cell.col);
-    const int line = 2 * el.cell.row + 1;
+    const int line = canvas.wireLine(el.cell.row);
     const char in = canvas.wire(el.inNet);
     const char out = canvas.wire(el.outNet);
     if (el.cell.col > 0) {
@@ -94,11 +111,14 @@ void drawContact(Canvas& canvas, const Element& el, bool active) {
     const std::string body = {in, in, '|', el.form.negated ? '/' : ' ', '|', out, out};
     canvas.put(line, x + 1, body);
     canvas.centre(line - 1, x + 1, 7, marked(el, active));
+    if (!name.empty()) {
+        canvas.centre(line - 2, x + 1, 7, cut(name, 7));
+    }
 }
 
-void drawCoil(Canvas& canvas, const Element& el, bool active) {
+void drawCoil(Canvas& canvas, const Element& el, bool active, const std::string& name) {
     const int x = xOf(el.cell.col) + 1;
-    const int line = 2 * el.cell.row + 1;
+    const int line = canvas.wireLine(el.cell.row);
     const char in = canvas.wire(el.inNet);
     const char out = canvas.flow() != nullptr && active ? '=' : '-';
     std::string body(15, in);
@@ -110,15 +130,23 @@ void drawCoil(Canvas& canvas, const Element& el, bool active) {
     canvas.put(line, x, body);
     canvas.hline(line, x - 1, x - 1, in);
     canvas.centre(line - 1, x, 15, marked(el, active));
+    if (!name.empty()) {
+        canvas.centre(line - 2, x, 15, cut(name, 15));
+    }
 }
 
-void drawBox(Canvas& canvas, const Element& el, const PowerFlow* flow, int value) {
+void drawBox(Canvas& canvas, const Element& el, const PowerFlow* flow, int value,
+             const std::string& name) {
     const int x = xOf(el.cell.col) + 1;
-    const int top = 2 * el.cell.row;
-    const int bottom = top + 2 * el.cell.height - 1;
+    const int top = canvas.top(el.cell.row);
+    const int bottom = top + canvas.rowLines() * el.cell.height - 1;
     const std::string title = shownLabel(el);
-    const std::vector<std::string> info =
+    std::vector<std::string> info =
         boxLines(el, flow != nullptr ? std::optional(value) : std::nullopt);
+    if (!name.empty()) {
+        // The name fills the first line inside the box, above the pins and the set value.
+        info.insert(info.begin(), cut(name, kBoxInterior));
+    }
     const std::string border(kBoxInterior, '-');
     canvas.put(top, x + 1, "+" + border + "+");
     canvas.put(top, x + 2, title.substr(0, kBoxInterior));
@@ -127,7 +155,7 @@ void drawBox(Canvas& canvas, const Element& el, const PowerFlow* flow, int value
     for (int line = top + 1; line < bottom; ++line) {
         std::string text(kBoxInterior, ' ');
         for (int p = 0; p < el.pinCount; ++p) {
-            if (2 * el.pins[p].row + 1 == line) {
+            if (canvas.wireLine(el.pins[p].row) == line) {
                 const char c = canvas.wire(el.pins[p].net);
                 canvas.put(line, x, std::string(1, c));
                 canvas.hline(line, x - 1, x - 1, c);
@@ -135,9 +163,10 @@ void drawBox(Canvas& canvas, const Element& el, const PowerFlow* flow, int value
             }
         }
         if (next < info.size()) {
-            const std::string shown =
-                info[next].substr(0, static_cast<std::size_t>(kBoxInterior - 3));
-            text.replace(3, shown.size(), shown);
+            const bool nameLine = next == 0 && !name.empty();
+            const std::size_t at = nameLine ? 0 : 3;
+            const std::string shown = info[next].substr(0, kBoxInterior - at);
+            text.replace(at, shown.size(), shown);
             ++next;
         }
         canvas.put(line, x + 1, "|" + text + "|");
@@ -146,7 +175,7 @@ void drawBox(Canvas& canvas, const Element& el, const PowerFlow* flow, int value
 
 void drawEnd(Canvas& canvas, const Element& el) {
     const int x = xOf(el.cell.col) + 1;
-    const int line = 2 * el.cell.row + 1;
+    const int line = canvas.wireLine(el.cell.row);
     std::string body(15, canvas.wire(el.inNet));
     body.replace(5, 5, "[END]");
     canvas.put(line, x, body);
@@ -158,13 +187,14 @@ void drawVertical(Canvas& canvas, const Wire& wire, int lastCol) {
         return; // the rails are drawn whole
     }
     const int x = xOf(wire.col0);
-    for (int line = 2 * wire.row0 + 1; line <= 2 * wire.row1 + 1; ++line) {
-        const bool wireLine = line % 2 == 1;
+    const int first = canvas.wireLine(wire.row0);
+    const int last = canvas.wireLine(wire.row1);
+    for (int line = first; line <= last; ++line) {
+        const bool wireLine = canvas.isWireLine(line);
         const bool joins =
             wireLine && (isWire(canvas.at(line, x - 1)) || isWire(canvas.at(line, x + 1)) ||
                          isWire(canvas.at(line, x)));
-        canvas.at(line, x) =
-            joins || line == 2 * wire.row0 + 1 || line == 2 * wire.row1 + 1 ? '+' : '|';
+        canvas.at(line, x) = joins || line == first || line == last ? '+' : '|';
     }
 }
 
@@ -172,9 +202,25 @@ void trimRight(std::string& text) {
     text.erase(text.find_last_not_of(' ') + 1);
 }
 
+// The name of element `e`'s address in `names`, empty for none (or no names).
+std::string nameOf(const Element& el, const names::NameTable* names) {
+    if (names == nullptr || el.kind == ElementKind::Shift || el.kind == ElementKind::Link) {
+        return {};
+    }
+    const auto address = operandAddress(el);
+    return address ? names->nameOf(*address) : std::string();
+}
+
+bool rungHasNames(const Layout& layout, const Rung& rung, const names::NameTable* names) {
+    return std::any_of(rung.elements.begin(), rung.elements.end(), [&](int e) {
+        return !nameOf(layout.elements()[static_cast<std::size_t>(e)], names).empty();
+    });
+}
+
 } // namespace
 
-std::string textDiagram(const Layout& layout, const PowerFlow* flow) {
+std::string textDiagram(const Layout& layout, const PowerFlow* flow,
+                        const names::NameTable* names) {
     std::string out;
     const std::vector<Element>& elements = layout.elements();
     const int lastCol = layout.columns();
@@ -184,28 +230,29 @@ std::string textDiagram(const Layout& layout, const PowerFlow* flow) {
             out += '\n';
         }
         firstRung = false;
-        Canvas canvas(layout, flow, rung.rows);
+        Canvas canvas(layout, flow, rung.rows, rungHasNames(layout, rung, names) ? 3 : 2);
         for (const Wire& wire : rung.wires) {
             if (wire.row0 == wire.row1) {
-                canvas.hline(2 * wire.row0 + 1, xOf(wire.col0), xOf(wire.col1),
+                canvas.hline(canvas.wireLine(wire.row0), xOf(wire.col0), xOf(wire.col1),
                              canvas.wire(wire.net));
             }
         }
         for (const int e : rung.elements) {
             const Element& el = elements[static_cast<std::size_t>(e)];
             const bool active = flow != nullptr && flow->active(e);
+            const std::string name = nameOf(el, names);
             switch (el.kind) {
             case ElementKind::Contact:
             case ElementKind::Link:
-                drawContact(canvas, el, active);
+                drawContact(canvas, el, active, name);
                 break;
             case ElementKind::Coil:
-                drawCoil(canvas, el, active);
+                drawCoil(canvas, el, active, name);
                 break;
             case ElementKind::Timer:
             case ElementKind::Counter:
             case ElementKind::Shift:
-                drawBox(canvas, el, flow, flow != nullptr ? flow->value(e) : 0);
+                drawBox(canvas, el, flow, flow != nullptr ? flow->value(e) : 0, name);
                 break;
             case ElementKind::End:
                 drawEnd(canvas, el);
@@ -227,8 +274,8 @@ std::string textDiagram(const Layout& layout, const PowerFlow* flow) {
         }
         if (!lines.empty()) {
             const std::string number = std::to_string(rung.firstLine);
-            lines[1].replace(static_cast<std::size_t>(kMargin - 1) - number.size(), number.size(),
-                             number);
+            lines[static_cast<std::size_t>(canvas.wireLine(0))].replace(
+                static_cast<std::size_t>(kMargin - 1) - number.size(), number.size(), number);
         }
         for (std::string& line : lines) {
             trimRight(line);

@@ -14,9 +14,13 @@
 //   +         a branch point; vertical wires are `|`
 //
 // Labels stand above their symbol: a relay address, "TIM n" or "CNT n", "?" for a blank
-// LOCATION. TIM, CNT and SFT are boxes with their name on the top border, their inputs (IN; CP
-// and R; IN, CP and R) at the left, their set value ("#n") or register range inside. A gap in a
-// wire is a branch that starts with nothing (no LD before it).
+// LOCATION. With names, a rung in which an address has a name is 3 lines a row: the names stand
+// above the labels, and inside a TIM or CNT box on its first line. A name longer than its room
+// (7 characters above a contact, 15 above a coil, 11 in a box) is cut to its first characters
+// and ends in `~` (kCutMark): "CONVEYOR_START" above a contact reads "CONVEY~". TIM, CNT and SFT
+// are boxes with their name on the top border, their inputs (IN; CP and R; IN, CP and R) at the
+// left, their set value ("#n") or register range inside. A gap in a wire is a branch that starts
+// with nothing (no LD before it).
 //
 // Below a rung, one line per problem: `! line N "CODE": why`. A label starting with `!` is an
 // element drawn in place despite its problem. A diagram without END ends with "(no END)".
@@ -29,13 +33,19 @@
 
 #include "Layout.h"
 #include "PowerFlow.h"
+#include "names/NameTable.h"
 
 #include <string>
 
 namespace rungbox::ladder {
 
+/// The mark that ends a name cut short. Names hold no `~`, so it never reads as part of one.
+inline constexpr char kCutMark = '~';
+
 /// The diagram of `layout` as lines ending in '\n', no line with trailing blanks. With `flow`
-/// (not owned, may be null) it is marked as during a run.
-std::string textDiagram(const Layout& layout, const PowerFlow* flow = nullptr);
+/// (not owned, may be null) it is marked as during a run; with `names` (not owned, may be null)
+/// the named addresses show their names.
+std::string textDiagram(const Layout& layout, const PowerFlow* flow = nullptr,
+                        const names::NameTable* names = nullptr);
 
 } // namespace rungbox::ladder

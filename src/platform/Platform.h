@@ -143,6 +143,9 @@ public:
     virtual bool readAll(const std::string& path, std::string& bytes, FileError& error) = 0;
     /// Starts saving to `path`. nullptr (with `error` set) when the temporary file cannot be made.
     virtual std::unique_ptr<SaveFile> beginSave(const std::string& path, FileError& error) = 0;
+    /// Removes the file at `path`. True when it is gone, also when there was none; false (with
+    /// `error` set) when it is still there.
+    virtual bool remove(const std::string& path, FileError& error) = 0;
 };
 
 } // namespace rungbox::platform

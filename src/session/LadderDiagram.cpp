@@ -26,7 +26,11 @@ bool LadderDiagram::poll() {
     if (marksChanged) {
         m_marks = std::move(marks);
     }
-    return pictureChanged || marksChanged;
+    const bool namesChanged = !(m_session.names() == m_names);
+    if (namesChanged) {
+        m_names = m_session.names();
+    }
+    return pictureChanged || marksChanged || namesChanged;
 }
 
 bool DebugMarks::breakpoint(int line) const {
@@ -40,7 +44,7 @@ int DebugMarks::forced(int address) const {
 
 std::string LadderDiagram::text() {
     poll();
-    return ladder::textDiagram(m_monitor.layout(), m_monitor.flow());
+    return ladder::textDiagram(m_monitor.layout(), m_monitor.flow(), &m_session.names());
 }
 
 } // namespace rungbox::session

@@ -40,14 +40,18 @@ public:
     const ladder::Monitor& monitor() const { return m_monitor; }
     /// The breakpoints and forces as of the last poll.
     const DebugMarks& marks() const { return m_marks; }
+    /// The program's names as of the last poll.
+    const names::NameTable& names() const { return m_names; }
 
-    /// The diagram as text (ladder/TextDiagram.h) as of now; marked with power during a run.
+    /// The diagram as text (ladder/TextDiagram.h) as of now, with the program's names; marked
+    /// with power during a run.
     std::string text();
 
 private:
     const Session& m_session;
     ladder::Monitor m_monitor;
     DebugMarks m_marks;
+    names::NameTable m_names;
     std::vector<ladder::LineText> m_lines; // views into the grid's cells
 };
 

@@ -90,6 +90,8 @@ public:
     const editor::CodeGrid& grid() const { return m_grid; }
     editor::Editor& editor() { return m_editor; }
     const editor::Editor& editor() const { return m_editor; }
+    /// The names of the program's addresses (the editor's, read with the program).
+    const names::NameTable& names() const { return m_editor.names(); }
     files::FileCommands& files() { return m_files; }
     const files::FileCommands& files() const { return m_files; }
     const Ports& ports() const { return m_ports; }

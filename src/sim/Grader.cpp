@@ -45,6 +45,9 @@ ProgramResult gradeProgram(const Script& script, const std::string& path, std::s
         }
         return failed.front();
     }
+    if (request.names != nullptr) {
+        runner->useNames(*request.names);
+    }
     if (!vcdDir.empty()) {
         runner->recordRuns();
     }

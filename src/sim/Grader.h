@@ -6,6 +6,7 @@
 
 #include "Script.h"
 #include "TestResults.h"
+#include "names/NameTable.h"
 
 #include <string>
 #include <vector>
@@ -17,6 +18,8 @@ struct GradeRequest {
     int jobs = 0;         ///< programs run at once; 0: one per core
     std::string vcdDir;   ///< where failing runs are written; empty: nowhere
     std::string onlyTest; ///< the one test kept in the results (--test); empty: all
+    /// Every program's names (--names; not owned); null: each program's own beside it.
+    const names::NameTable* names = nullptr;
 };
 
 /// Runs `script` on the program file at `path` in a fresh session, its printing discarded. A

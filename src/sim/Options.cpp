@@ -46,6 +46,8 @@ bool applyOption(Options& options, const std::string& name, const std::string& v
         options.testName = value;
     } else if (name == "--vcd" && !grade) {
         options.vcdPath = value;
+    } else if (name == "--names") {
+        options.namesPath = value;
     } else if (name == "--vcd-dir" && grade) {
         options.vcdDir = value;
     } else if (name == "--jobs" && grade) {

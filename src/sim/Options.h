@@ -18,8 +18,9 @@ namespace rungbox::sim {
 inline constexpr int kMaxJobs = 256;
 
 struct Options {
-    std::string vcdPath; ///< --vcd FILE: the program run alone, recorded
-    std::string vcdDir;  ///< --vcd-dir DIR: grade, each failing program's run recorded
+    std::string vcdPath;   ///< --vcd FILE: the program run alone, recorded
+    std::string vcdDir;    ///< --vcd-dir DIR: grade, each failing program's run recorded
+    std::string namesPath; ///< --names FILE: the names instead of those beside the program
     std::vector<std::pair<ReportFormat, std::string>> reports; ///< each report and its file
     std::optional<std::string> testName;                       ///< --test NAME
     int jobs = 0;                      ///< --jobs N (1 to kMaxJobs); 0: one per core
@@ -31,8 +32,8 @@ struct Options {
 
 /// Reads `args` (the words after the program name, or after `grade`). An option's value is the
 /// next word; the first word not starting with "--" (or a lone "-") and everything after it are
-/// operands. `grade` takes --vcd-dir and --jobs, a program run alone --vcd. On a wrong command
-/// line, nothing and `error` says why.
+/// operands. `grade` takes --vcd-dir and --jobs, a program run alone --vcd, both --names. On a
+/// wrong command line, nothing and `error` says why.
 std::optional<Options> parseOptions(const std::vector<std::string>& args, bool grade,
                                     std::string& error);
 

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Runner.h"
 
+#include "ScriptNames.h"
 #include "engine/AddressMap.h"
+#include "names/NamesFile.h"
 #include "session/LadderDiagram.h"
 #include "trace/VcdFile.h"
 
@@ -27,6 +29,10 @@ bool Runner::load(const std::string& path) {
     return loaded;
 }
 
+void Runner::useNames(names::NameTable table) {
+    m_session.editor().names() = std::move(table);
+}
+
 void Runner::loadProgram(const editor::CodeGrid& grid) {
     editor::CodeGrid& own = m_session.grid();
     own.setRowCount(grid.rowCount());
@@ -47,7 +53,7 @@ int Runner::run(std::istream& script) {
     int lineNumber = 0;
     while (std::getline(script, text)) {
         ++lineNumber;
-        const ScriptLine line = parseScriptLine(text);
+        const ScriptLine line = parseNamedScriptLine(text, m_session.editor().names());
         if (line.kind == ScriptLine::Kind::Skip) {
             continue;
         }
@@ -321,7 +327,8 @@ void Runner::recordRuns() {
 
 bool Runner::writeVcd(const std::string& path) {
     platform::FileError error;
-    if (!trace::saveVcd(m_session.tracing().recorder(), m_fileSystem, path, error)) {
+    if (!trace::saveVcd(m_session.tracing().recorder(), m_fileSystem, path, error,
+                        &m_session.names())) {
         m_err << "rungbox-sim: cannot write " << path << ": " << error.description << '\n';
         return false;
     }

@@ -50,6 +50,10 @@ public:
     /// otherwise its message has been printed.
     bool load(const std::string& path);
 
+    /// Takes `table` as the program's names instead of those read beside it (--names): the
+    /// names a script run line by line may use, and those of the diagrams and the VCD file.
+    void useNames(names::NameTable table);
+
     /// Takes the program in `grid` (its code, location and set value cells) as its own, as if
     /// it had been loaded: for checking the window's program in a session of its own.
     void loadProgram(const editor::CodeGrid& grid);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Script.h"
 
+#include "ScriptNames.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -35,13 +37,13 @@ std::int64_t Script::maxScore() const {
     return sum;
 }
 
-Script readScript(std::istream& in) {
+Script readScript(std::istream& in, const names::NameTable& names) {
     Script script;
     std::string text;
     int number = 0;
     while (std::getline(in, text)) {
         ++number;
-        ScriptStep step{number, parseScriptLine(text)};
+        ScriptStep step{number, parseNamedScriptLine(text, names)};
         if (step.line.kind == ScriptLine::Kind::Skip) {
             continue;
         }
@@ -75,13 +77,14 @@ bool isDirectory(int fd) {
 
 } // namespace
 
-bool readScriptFile(const std::string& path, Script& script, std::string& error) {
+bool readScriptFile(const std::string& path, Script& script, std::string& error,
+                    const names::NameTable& names) {
     if (path.empty()) {
         if (isDirectory(STDIN_FILENO)) {
             error = std::strerror(EISDIR);
             return false;
         }
-        script = readScript(std::cin);
+        script = readScript(std::cin, names);
         return true;
     }
     const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
@@ -100,7 +103,7 @@ bool readScriptFile(const std::string& path, Script& script, std::string& error)
         error = std::strerror(errno);
         return false;
     }
-    script = readScript(file);
+    script = readScript(file, names);
     return true;
 }
 

@@ -6,6 +6,7 @@
 // one script read once can be run on many programs.
 
 #include "ScriptLine.h"
+#include "names/NameTable.h"
 
 #include <cstdint>
 #include <istream>
@@ -44,14 +45,16 @@ struct Script {
     std::int64_t maxScore() const;
 };
 
-/// Reads `in` to its end. A second `test` line with a name already used is a line not
+/// Reads `in` to its end, with the names of `names` allowed in the number places
+/// (parseNamedScriptLine). A second `test` line with a name already used is a line not
 /// understood. Lines are kept in memory: a script is a hand-written file, and its commands are
 /// far smaller than the runs they ask for.
-Script readScript(std::istream& in);
+Script readScript(std::istream& in, const names::NameTable& names = {});
 
 /// Reads the script file at `path`, or standard input when `path` is empty. False, with `error`
 /// set to the reason (as strerror gives it), when it cannot be opened or is a folder (which
-/// would read as an empty script).
-bool readScriptFile(const std::string& path, Script& script, std::string& error);
+/// would read as an empty script). `names` as for readScript.
+bool readScriptFile(const std::string& path, Script& script, std::string& error,
+                    const names::NameTable& names = {});
 
 } // namespace rungbox::sim

@@ -2,6 +2,7 @@
 #include "Signal.h"
 
 #include "engine/AddressMap.h"
+#include "names/NameRules.h"
 
 #include <cassert>
 #include <charconv>
@@ -61,6 +62,26 @@ std::string Signal::name() const {
         return "cnt" + number;
     }
     return number;
+}
+
+names::Address Signal::address() const {
+    switch (kind) {
+    case SignalKind::TimerDone:
+    case SignalKind::TimerValue:
+        return names::Address::timer(index);
+    case SignalKind::CounterDone:
+    case SignalKind::CounterValue:
+        return names::Address::counter(index);
+    case SignalKind::Relay:
+        break;
+    }
+    return names::Address::relay(index);
+}
+
+std::string Signal::userName(const names::NameTable& names) const {
+    const std::string name = names.nameOf(address());
+    const bool done = kind == SignalKind::TimerDone || kind == SignalKind::CounterDone;
+    return name.empty() || !done ? name : name + "_done";
 }
 
 bool Signal::valid() const {
@@ -130,6 +151,35 @@ std::optional<Signal> parseSignal(std::string_view text) {
     }
     if (const auto n = after("cnt")) {
         return checked({SignalKind::CounterValue, *n});
+    }
+    return std::nullopt;
+}
+
+std::optional<Signal> parseSignal(std::string_view text, const names::NameTable& names) {
+    if (auto signal = parseSignal(text)) {
+        return signal;
+    }
+    constexpr std::string_view kDone = "_DONE";
+    const std::string upper = names::upperCase(text);
+    const bool done = upper.ends_with(kDone);
+    const names::NameEntry* entry = names.findName(text);
+    if (entry == nullptr && done) {
+        entry = names.findName(text.substr(0, text.size() - kDone.size()));
+    }
+    if (entry == nullptr) {
+        return std::nullopt;
+    }
+    const bool doneBit = done && !names::upperCase(entry->name).ends_with(kDone);
+    switch (entry->address.kind) {
+    case names::Address::Kind::Relay:
+        return doneBit ? std::nullopt
+                       : std::optional<Signal>({SignalKind::Relay, entry->address.number});
+    case names::Address::Kind::Timer:
+        return Signal{doneBit ? SignalKind::TimerDone : SignalKind::TimerValue,
+                      entry->address.number};
+    case names::Address::Kind::Counter:
+        return Signal{doneBit ? SignalKind::CounterDone : SignalKind::CounterValue,
+                      entry->address.number};
     }
     return std::nullopt;
 }

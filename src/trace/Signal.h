@@ -5,6 +5,7 @@
 // present value of a timer or counter, with the names that waveform files and views give them.
 
 #include "engine/Controller.h"
+#include "names/NameTable.h"
 
 #include <optional>
 #include <string>
@@ -40,6 +41,13 @@ struct Signal {
     std::string name() const;
     /// True when `index` lies in the range of `kind`.
     bool valid() const;
+    /// The address the signal belongs to: its relay, or the timer or counter of a done bit or
+    /// present value.
+    names::Address address() const;
+    /// The signal's name made of the name `names` gives its address, as name() is made of the
+    /// address: "MOTOR", "LIGHT_TIMER" for a present value, "LIGHT_TIMER_done" for a done bit.
+    /// Empty when the address has no name.
+    std::string userName(const names::NameTable& names) const;
     /// The signal's value in `plc` now: 0 or 1 for a bit, the present value for a number.
     int read(const engine::Controller& plc) const;
 
@@ -51,6 +59,11 @@ struct Signal {
 /// relay address, or a plain relay address ("2000"). Nothing for anything else, including
 /// addresses and unit numbers out of range.
 std::optional<Signal> parseSignal(std::string_view text);
+
+/// parseSignal, and also the names Signal::userName() gives with `names`, in any case: a
+/// relay's name, a timer's or counter's name for its present value, and that name with "_done"
+/// for its done bit.
+std::optional<Signal> parseSignal(std::string_view text, const names::NameTable& names);
 
 /// The signals recorded unless the user chooses others, in their display order: the 16 inputs,
 /// the 16 outputs, the done bits of the 8 timers and of the 8 counters, the present values of

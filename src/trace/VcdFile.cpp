@@ -8,9 +8,9 @@
 namespace rungbox::trace {
 
 bool saveVcd(const Recorder& recorder, platform::FileSystem& fileSystem, const std::string& path,
-             platform::FileError& error) {
+             platform::FileError& error, const names::NameTable* names) {
     std::ostringstream text;
-    VcdWriter(text).write(recorder);
+    VcdWriter(text).write(recorder, names);
     const auto file = fileSystem.beginSave(path, error);
     return file && file->write(text.str(), error) && file->commit(error);
 }

@@ -45,23 +45,30 @@ void VcdWriter::writeValue(const Signal& signal, std::size_t position, std::opti
     }
 }
 
+void VcdWriter::declare(const Signal& signal, std::size_t position, const std::string& name) {
+    if (signal.isNumber()) {
+        m_out << "$var reg " << Signal::kValueBits << ' ' << identifier(position) << ' ' << name
+              << " [" << Signal::kValueBits - 1 << ":0] $end\n";
+    } else {
+        m_out << "$var wire 1 " << identifier(position) << ' ' << name << " $end\n";
+    }
+}
+
 void VcdWriter::writeScope(const std::string& name, const std::vector<Signal>& chosen,
-                           std::size_t firstPosition) {
+                           std::size_t firstPosition, const names::NameTable* names) {
     m_out << "$scope module " << name << " $end\n";
     for (std::size_t k = 0; k < chosen.size(); ++k) {
         const Signal& signal = chosen[k];
-        const std::string code = identifier(firstPosition + k);
-        if (signal.isNumber()) {
-            m_out << "$var reg " << Signal::kValueBits << ' ' << code << ' ' << signal.name()
-                  << " [" << Signal::kValueBits - 1 << ":0] $end\n";
-        } else {
-            m_out << "$var wire 1 " << code << ' ' << signal.name() << " $end\n";
+        declare(signal, firstPosition + k, signal.name());
+        // A named signal is declared a second time on the same code: viewers show both.
+        if (const std::string user = names ? signal.userName(*names) : ""; !user.empty()) {
+            declare(signal, firstPosition + k, user);
         }
     }
     m_out << "$upscope $end\n";
 }
 
-void VcdWriter::write(const Recorder& recorder) {
+void VcdWriter::write(const Recorder& recorder, const names::NameTable* names) {
     const std::vector<Signal>& chosen = recorder.signalList();
     m_out << "$version rungbox $end\n";
     if (recorder.truncated()) {
@@ -69,7 +76,7 @@ void VcdWriter::write(const Recorder& recorder) {
               << " ms on; the part before was dropped $end\n";
     }
     m_out << "$timescale 1 ms $end\n";
-    writeScope("rungbox", chosen, 0);
+    writeScope("rungbox", chosen, 0, names);
     m_out << "$enddefinitions $end\n";
     if (recorder.empty()) {
         return;
@@ -92,7 +99,7 @@ void VcdWriter::write(const std::vector<Part>& parts) {
     std::size_t defined = 0;
     for (const Part& part : parts) {
         const Recorder& r = *part.recorder;
-        writeScope(part.scope, r.signalList(), defined);
+        writeScope(part.scope, r.signalList(), defined, nullptr);
         defined += r.signalList().size();
         if (!r.empty()) {
             first = std::min(first, r.firstMs());

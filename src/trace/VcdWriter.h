@@ -18,7 +18,9 @@ namespace rungbox::trace {
 
 /// Writes one recording to a stream: a timescale of 1 ms, one scope "rungbox" with a wire per
 /// bit signal and a 16-bit reg per present value, each named Signal::name(); the values at the
-/// recording's first complete time under $dumpvars; then, for each later millisecond in which
+/// recording's first complete time under $dumpvars (a signal whose address has a name is
+/// declared a second time under Signal::userName() with the same identifier, so that viewers
+/// show both); then, for each later millisecond in which
 /// something changed, "#" and the time followed by the signals whose value differs from what
 /// was written before; last, the time of the last sample. A signal not yet recorded reads x.
 class VcdWriter {
@@ -26,9 +28,9 @@ public:
     /// `out` must outlive the writer; it is not owned.
     explicit VcdWriter(std::ostream& out) : m_out(out) {}
 
-    /// Writes `recorder`'s recording of its present signals. An empty recording gives the
-    /// definitions only.
-    void write(const Recorder& recorder);
+    /// Writes `recorder`'s recording of its present signals, with the names of `names` (not
+    /// owned, may be null). An empty recording gives the definitions only.
+    void write(const Recorder& recorder, const names::NameTable* names = nullptr);
 
     /// One recording of several written side by side, in a scope of its own.
     struct Part {
@@ -54,8 +56,9 @@ private:
     using ChangeSource = std::function<void(const Recorder::ChangeFn&)>;
 
     void writeValue(const Signal& signal, std::size_t position, std::optional<int> value);
+    void declare(const Signal& signal, std::size_t position, const std::string& name);
     void writeScope(const std::string& name, const std::vector<Signal>& chosen,
-                    std::size_t firstPosition);
+                    std::size_t firstPosition, const names::NameTable* names);
     void writeChanges(const std::vector<Signal>& chosen, std::uint64_t first, std::uint64_t last,
                       std::vector<std::optional<int>> written, const ChangeSource& changes);
 

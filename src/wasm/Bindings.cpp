@@ -152,6 +152,8 @@ EMSCRIPTEN_BINDINGS(rungbox) {
         .function("newProgram", &WebSession::newProgram)
         .function("load", &WebSession::load)
         .function("offerAndLoad", &WebSession::offerAndLoad)
+        .function("offerNames", &WebSession::offerNames)
+        .function("namesBytes", &WebSession::namesBytes)
         .function("saveAs", &WebSession::saveAs)
         .function("programBytes", &WebSession::programBytes)
         .function("restore", &WebSession::restore)

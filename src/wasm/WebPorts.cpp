@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "WebPorts.h"
 
+#include "names/NamesFile.h"
+
 #include <cerrno>
 #include <cstring>
 #include <utility>
@@ -99,6 +101,15 @@ void WebFiles::offer(std::string name, std::string bytes) {
     m_offered.emplace(std::move(name), std::move(bytes));
 }
 
+void WebFiles::offerBeside(std::string path, std::string bytes) {
+    m_beside.emplace(std::move(path), std::move(bytes));
+}
+
+void WebFiles::clearOffers() {
+    m_offered.reset();
+    m_beside.reset();
+}
+
 std::optional<std::string> WebFiles::askSavePath(std::string_view defaultName, std::string_view) {
     return std::string(defaultName);
 }
@@ -112,42 +123,54 @@ std::optional<std::string> WebFiles::askOpenPath(std::string_view) {
 }
 
 bool WebFiles::readAll(const std::string& path, std::string& bytes, platform::FileError& error) {
-    if (!m_offered || m_offered->first != path) {
-        error = {ENOENT, std::strerror(ENOENT)};
-        return false;
+    for (auto* offered : {&m_offered, &m_beside}) {
+        if (*offered && (*offered)->first == path) {
+            bytes = std::move((*offered)->second);
+            offered->reset();
+            return true;
+        }
     }
-    bytes = std::move(m_offered->second);
-    m_offered.reset();
-    return true;
+    error = {ENOENT, std::strerror(ENOENT)};
+    return false;
 }
 
 namespace {
 
-// Collects the bytes of a save; the commit hands them to the files as the saved file.
+// Collects the bytes of a save; the commit hands them to the files as the saved file, or drops
+// them when `saved` is null.
 class MemorySaveFile : public platform::SaveFile {
 public:
-    MemorySaveFile(std::string path, std::optional<std::pair<std::string, std::string>>& saved)
+    MemorySaveFile(std::string path, std::optional<std::pair<std::string, std::string>>* saved)
         : m_path(std::move(path)), m_saved(saved) {}
     bool write(std::string_view bytes, platform::FileError&) override {
         m_bytes += bytes;
         return true;
     }
     bool commit(platform::FileError&) override {
-        m_saved.emplace(m_path, std::move(m_bytes));
+        if (m_saved != nullptr) {
+            m_saved->emplace(m_path, std::move(m_bytes));
+        }
         return true;
     }
 
 private:
     std::string m_path;
     std::string m_bytes;
-    std::optional<std::pair<std::string, std::string>>& m_saved;
+    std::optional<std::pair<std::string, std::string>>* m_saved;
 };
 
 } // namespace
 
 std::unique_ptr<platform::SaveFile> WebFiles::beginSave(const std::string& path,
                                                         platform::FileError&) {
-    return std::make_unique<MemorySaveFile>(path, m_saved);
+    // The download is the program; its names file, written after it, would take its place. The
+    // page keeps the names itself (storage and share links).
+    const bool namesFile = names::namesPathFor(path) == path;
+    return std::make_unique<MemorySaveFile>(path, namesFile ? nullptr : &m_saved);
+}
+
+bool WebFiles::remove(const std::string&, platform::FileError&) {
+    return true;
 }
 
 } // namespace rungbox::wasm

@@ -109,6 +109,11 @@ class WebFiles : public platform::FileDialog, public platform::FileSystem {
 public:
     /// Offers `bytes` as the file `name` for the next open dialog.
     void offer(std::string name, std::string bytes);
+    /// Offers `bytes` as the file at `path` beside the offered one (its names file), read when
+    /// the load asks for it.
+    void offerBeside(std::string path, std::string bytes);
+    /// Forgets what was offered and not read, so that it never attaches to a later load.
+    void clearOffers();
     /// True when an open dialog found nothing offered since the last call.
     bool takeOpenWanted() { return std::exchange(m_openWanted, false); }
     /// The name and bytes of the last completed save, if one completed since the last take.
@@ -122,9 +127,12 @@ public:
     bool readAll(const std::string& path, std::string& bytes, platform::FileError& error) override;
     std::unique_ptr<platform::SaveFile> beginSave(const std::string& path,
                                                   platform::FileError& error) override;
+    /// The page keeps no files of its own: there is never one to remove.
+    bool remove(const std::string& path, platform::FileError& error) override;
 
 private:
     std::optional<std::pair<std::string, std::string>> m_offered;
+    std::optional<std::pair<std::string, std::string>> m_beside;
     std::optional<std::pair<std::string, std::string>> m_saved;
     bool m_openWanted = false;
 };

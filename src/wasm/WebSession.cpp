@@ -4,6 +4,7 @@
 #include "Json.h"
 #include "files/CurrentFile.h"
 #include "files/LadderFile.h"
+#include "names/NamesFile.h"
 
 #include <algorithm>
 
@@ -29,7 +30,8 @@ void WebSession::scan(std::uint32_t count) {
 }
 
 void WebSession::setSwitch(int n, bool on) {
-    if (n >= 0 && n < engine::kInputCount && ((m_panel.switchEnabledBits() >> n) & 1U) != 0) {
+    if (n >= 0 && n < engine::kInputCount &&
+        ((static_cast<unsigned>(m_panel.switchEnabledBits()) >> n) & 1U) != 0) {
         m_panel.setInputSwitch(n, on);
     }
 }
@@ -42,9 +44,8 @@ editor::KeyPress keyOfCode(std::string_view code) {
     using editor::Key;
     using editor::KeyPress;
     const auto tail = [&](std::string_view head) {
-        return code.size() == head.size() + 1 && code.substr(0, head.size()) == head
-                   ? code.back()
-                   : '\0';
+        return code.size() == head.size() + 1 && code.substr(0, head.size()) == head ? code.back()
+                                                                                     : '\0';
     };
     if (const char c = tail("Key")) {
         return KeyPress::letter(c);
@@ -56,12 +57,12 @@ editor::KeyPress keyOfCode(std::string_view code) {
         return KeyPress::keypadDigit(c);
     }
     static constexpr std::pair<std::string_view, Key> kNamed[] = {
-        {"Backspace", Key::Backspace}, {"Enter", Key::Enter},      {"NumpadEnter", Key::Enter},
-        {"Space", Key::Space},         {"Insert", Key::Insert},    {"Delete", Key::Delete},
-        {"ArrowLeft", Key::Left},      {"ArrowRight", Key::Right}, {"ArrowUp", Key::Up},
-        {"ArrowDown", Key::Down},      {"Home", Key::Home},        {"End", Key::End},
+        {"Backspace", Key::Backspace}, {"Enter", Key::Enter},       {"NumpadEnter", Key::Enter},
+        {"Space", Key::Space},         {"Insert", Key::Insert},     {"Delete", Key::Delete},
+        {"ArrowLeft", Key::Left},      {"ArrowRight", Key::Right},  {"ArrowUp", Key::Up},
+        {"ArrowDown", Key::Down},      {"Home", Key::Home},         {"End", Key::End},
         {"PageUp", Key::PageUp},       {"PageDown", Key::PageDown}, {"ShiftLeft", Key::Shift},
-        {"ShiftRight", Key::Shift},    {"ControlLeft", Key::Ctrl}, {"ControlRight", Key::Ctrl},
+        {"ShiftRight", Key::Shift},    {"ControlLeft", Key::Ctrl},  {"ControlRight", Key::Ctrl},
         {"AltLeft", Key::Alt},         {"AltRight", Key::Alt}};
     for (const auto& [name, key] : kNamed) {
         if (code == name) {
@@ -129,12 +130,25 @@ void WebSession::newProgram() {
 bool WebSession::load() {
     const bool loaded = m_session.load();
     m_boxes.clearAnswers();
+    m_files.clearOffers();
     return loaded;
 }
 
-bool WebSession::offerAndLoad(std::string name, std::string bytes) {
+void WebSession::offerFiles(std::string name, std::string bytes) {
+    if (m_names) {
+        m_files.offerBeside(names::namesPathFor(name), std::move(*m_names));
+        m_names.reset();
+    }
     m_files.offer(std::move(name), std::move(bytes));
+}
+
+bool WebSession::offerAndLoad(std::string name, std::string bytes) {
+    offerFiles(std::move(name), std::move(bytes));
     return load();
+}
+
+std::string WebSession::namesBytes() const {
+    return names::namesFileText(m_session.names());
 }
 
 bool WebSession::saveAs() {
@@ -151,10 +165,12 @@ void WebSession::restore(std::string name, std::string fileBytes, std::string by
     if (!name.empty()) {
         // The file first, so that the window title tells whether the program differs from it.
         m_session.editor().setCodeChanged(false);
-        m_files.offer(name, std::move(fileBytes));
+        offerFiles(name, std::move(fileBytes));
         m_session.open(name);
+        m_files.clearOffers();
         m_boxes.takeMessages(); // a kept file that no longer loads leaves no current file
     }
+    m_names.reset();
     const files::LadderFileContents contents = files::readLadderFile(bytes);
     if (contents.status == files::ReadStatus::Ok) {
         m_session.editor().clearCode();

@@ -12,6 +12,7 @@
 #include "session/Session.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -75,12 +76,19 @@ public:
     /// then asked for one (WebFiles::takeOpenWanted).
     bool load();
     bool offerAndLoad(std::string name, std::string bytes);
+    /// The names file (NamesFile.h) of the program the page offers or restores next: read with
+    /// it as the window reads NAME.names beside NAME.PLC, so it replaces the names and its bad
+    /// lines are reported in the same message box. Without it, that program has no names.
+    void offerNames(std::string bytes) { m_names = std::move(bytes); }
+    /// The names as their file holds them; empty when there are none.
+    std::string namesBytes() const;
     /// File > Save As.
     bool saveAs();
     /// The program as Save As writes it.
     std::string programBytes() const;
     /// Puts back a program the page kept: its file `name` (empty for none) with the file's bytes
-    /// `fileBytes`, the program's own bytes as Save As writes them, and its changed flag.
+    /// `fileBytes`, the program's own bytes as Save As writes them, and its changed flag. The
+    /// names offered before (offerNames) go with the file; a program without a file has none.
     void restore(std::string name, std::string fileBytes, std::string bytes, bool changed);
     std::string windowTitle() const { return m_session.files().windowTitle(); }
     std::string currentFileName();
@@ -107,6 +115,9 @@ public:
     std::string ladderJson() const;
 
 private:
+    /// Offers the file `name` with `bytes`, and the names offered for it beside it.
+    void offerFiles(std::string name, std::string bytes);
+
     // The session's notifications as counters the page compares between two frames.
     struct Changes : session::SessionListener {
         void cellChanged(int, int) override { ++grid; }
@@ -125,6 +136,7 @@ private:
     WebShell m_shell;
     session::Session m_session;
     session::LadderDiagram m_diagram;
+    std::optional<std::string> m_names; ///< for the next program offered (offerNames)
 };
 
 } // namespace rungbox::wasm

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The layout against golden text diagrams (tests/ladder/golden: one program per file, then one
 // section per picture: "== stopped", or "== run N..." for the picture after one scan with the
-// input switches N... on), and the rules every layout keeps.
+// input switches N... on; header lines "# name: ADDRESS NAME" give the diagram names), and the
+// rules every layout keeps.
 
 #include "LadderText.h"
 
@@ -89,10 +90,11 @@ void expectWellFormed(const ProgramText& program, const Layout& layout) {
     }
 }
 
-std::string picture(const ProgramText& program, const std::string& heading) {
+std::string picture(const ProgramText& program, const std::string& heading,
+                    const names::NameTable& names) {
     const Layout layout = program.layout();
     if (heading == "stopped") {
-        return ladder::textDiagram(layout);
+        return ladder::textDiagram(layout, nullptr, &names);
     }
     EXPECT_EQ(heading.rfind("run", 0), 0u) << heading;
     RecordingPanel panel;
@@ -104,7 +106,26 @@ std::string picture(const ProgramText& program, const std::string& heading) {
     }
     plc.scanReference();
     const ladder::PowerFlow flow = ladder::PowerFlow::evaluate(layout, plc);
-    return ladder::textDiagram(layout, &flow);
+    return ladder::textDiagram(layout, &flow, &names);
+}
+
+// The names of a golden file's "# name: ADDRESS NAME" header lines.
+names::NameTable namesOf(const std::string& head) {
+    names::NameTable table;
+    std::istringstream in(head);
+    constexpr std::string_view kName = "# name: ";
+    for (std::string line; std::getline(in, line);) {
+        if (line.starts_with(kName)) {
+            const std::size_t blank = line.rfind(' ');
+            const auto address = names::parseAddress(
+                std::string_view(line).substr(kName.size(), blank - kName.size()));
+            EXPECT_TRUE(address) << line;
+            EXPECT_FALSE(
+                table.set({address.value_or(names::Address{}), line.substr(blank + 1), ""}))
+                << line;
+        }
+    }
+    return table;
 }
 
 TEST(LayoutTest, GoldenDiagrams) {
@@ -139,8 +160,9 @@ TEST(LayoutTest, GoldenDiagrams) {
         const ProgramText program(programText);
         expectWellFormed(program, program.layout());
         std::string rewritten = head + programText;
+        const names::NameTable names = namesOf(head);
         for (const auto& [heading, expected] : sections) {
-            const std::string actual = picture(program, heading);
+            const std::string actual = picture(program, heading, names);
             EXPECT_EQ(actual, expected) << "== " << heading;
             rewritten += "== " + heading + "\n" + actual;
         }

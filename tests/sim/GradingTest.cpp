@@ -51,6 +51,11 @@ TEST(GradeOptions, RefusesWrongCommandLines) {
     std::string error;
     EXPECT_TRUE(parseOptions({"--jobs", "256", "s", "p"}, true, error));
     EXPECT_TRUE(parseOptions({"-", "p"}, false, error)); // "-" is an operand
+    for (const bool grade : {false, true}) {
+        const auto named = parseOptions({"--names", "n.names", "s", "p"}, grade, error);
+        ASSERT_TRUE(named);
+        EXPECT_EQ(named->namesPath, "n.names");
+    }
 }
 
 TEST(GradeVcd, NamesRunsByPlaceAndProgram) {

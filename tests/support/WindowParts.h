@@ -12,6 +12,7 @@
 #include "ui/grid/CodeGridView.h"
 #include "ui/ladder/LadderWindow.h"
 #include "ui/machines/ModuleWindow.h"
+#include "ui/names/NamesWindow.h"
 #include "ui/timing/TimingWindow.h"
 
 #include <QAction>
@@ -93,6 +94,9 @@ inline ui::LadderWindow* ladderWindow(const QObject& w) {
 }
 inline ui::TimingWindow* timingWindow(const QObject& w) {
     return madePart<ui::TimingWindow>(w, "timingWindow");
+}
+inline ui::NamesWindow* namesWindow(const QObject& w) {
+    return madePart<ui::NamesWindow>(w, "namesWindow");
 }
 /// The window of the machine chosen in the Module menu; nullptr with none chosen (or not made).
 inline ui::ModuleWindow* moduleWindow(ui::MainWindow& w) {

@@ -3,6 +3,8 @@
 // from what each instruction does, scan by scan.
 
 #include "TracedMachine.h"
+#include "names/NamesFile.h"
+#include "trace/VcdWriter.h"
 
 #include <gtest/gtest.h>
 
@@ -48,6 +50,29 @@ TEST(VcdGolden, SmallProgramsGiveTheWaveformsWorkedOutByHand) {
         t.run(row.script);
         EXPECT_EQ(t.vcd(), readGolden(row.file));
     }
+}
+
+// A named address is declared twice on one identifier; the values are written once, as before.
+TEST(VcdGolden, NamesAreSecondDeclarationsOfTheSameCodes) {
+    const GoldenRow& row = kGoldenRows[0];
+    TracedMachine t(row.program, signalsNamed(row.signals));
+    t.run(row.script);
+    const names::NameTable names =
+        names::readNamesFile("0\tSTART\n1000\tLAMP\nTIM 0\tDELAY\n").table;
+    std::ostringstream named;
+    trace::VcdWriter(named).write(t.recorder, &names);
+    std::string expected = readGolden(row.file);
+    for (const auto& [after, added] : {
+             std::pair{"$var wire 1 ! in0 $end\n", "$var wire 1 ! START $end\n"},
+             {"$var wire 1 \" out0 $end\n", "$var wire 1 \" LAMP $end\n"},
+             {"$var wire 1 # tim0_done $end\n", "$var wire 1 # DELAY_done $end\n"},
+             {"$var reg 16 $ tim0 [15:0] $end\n", "$var reg 16 $ DELAY [15:0] $end\n"},
+         }) {
+        const std::size_t at = expected.find(after);
+        ASSERT_NE(at, std::string::npos) << after;
+        expected.insert(at + std::string_view(after).size(), added);
+    }
+    EXPECT_EQ(named.str(), expected);
 }
 
 } // namespace

@@ -112,6 +112,23 @@ private slots:
         QCOMPARE(d.text(), std::string("LD|0 AND|1 OUT|1000 END"));
     }
 
+    // The address field takes the program's names, and refuses a word that is neither.
+    void theAddressFieldTakesNames() {
+        Drawing d({{"LD", "0", ""}, {"OUT", "1000", ""}, {"END", "", ""}});
+        auto& table = d.window.session().editor().names();
+        QVERIFY(!table.set({rungbox::names::Address::relay(5), "T1", ""}));
+        QVERIFY(!table.set({rungbox::names::Address::timer(2), "LIGHT", ""}));
+        d.press(Qt::Key_C);
+        d.typeAddress("t1");
+        QCOMPARE(d.text(), std::string("LD|0 AND|5 OUT|1000 END"));
+        d.press(Qt::Key_C);
+        d.typeAddress("LIGHT");
+        QCOMPARE(d.text(), std::string("LD|0 AND|5 AND TIM|2 OUT|1000 END"));
+        d.press(Qt::Key_C);
+        d.typeAddress("NOBODY");
+        QVERIFY(d.ladder->editing().addressEditor()->isVisible());
+    }
+
     void keysEditTheSelection() {
         struct Case {
             std::vector<Qt::Key> keys;

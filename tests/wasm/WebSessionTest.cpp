@@ -3,6 +3,7 @@
 
 #include "editor/Editor.h"
 #include "files/FileCommands.h"
+#include "names/NamesFile.h"
 
 #include <gtest/gtest.h>
 
@@ -97,6 +98,47 @@ TEST_F(WebSessionTest, ARestoredProgramKeepsItsFileAndItsEdits) {
         again.pressKey("KeyZ", 2); // Ctrl
         EXPECT_EQ(again.grid().text(1, editor::kLocationCol), "7") << named << ": nothing to undo";
     }
+}
+
+// Names go in with the program they belong to, as the window reads NAME.names beside NAME.PLC,
+// and come out as their file; a program offered without names has none.
+TEST_F(WebSessionTest, NamesGoWithTheProgramTheyAreOfferedWith) {
+    const std::string program = web.programBytes();
+    const std::string good = "0\tSTART\tthe green button\n1000\tMOTOR\n";
+    struct Case {
+        const char* names; // nullptr: none offered
+        const char* kept;
+        std::size_t boxes;
+    };
+    for (const Case& c : {Case{good.c_str(), good.c_str(), 0}, Case{nullptr, "", 0},
+                          Case{"0\tSTART\nnot a line\n", "0\tSTART\n", 1}, Case{"", "", 0}}) {
+        if (c.names != nullptr) {
+            web.offerNames(c.names);
+        }
+        web.queueAnswer(static_cast<int>(platform::BoxAnswer::No));
+        ASSERT_TRUE(web.offerAndLoad("shared.PLC", program));
+        EXPECT_EQ(web.namesBytes(), c.kept);
+        EXPECT_EQ(web.windowTitle(), "shared.PLC - PLC Ladder Code") << "names as loaded";
+        const auto messages = web.boxes().takeMessages();
+        ASSERT_EQ(messages.size(), c.boxes) << c.kept;
+        if (c.boxes > 0) {
+            EXPECT_EQ(messages[0].text, "These lines of shared.names were skipped; the next save "
+                                        "leaves them out:\r\nshared.names line 2: " +
+                                            names::readNamesFile(c.names).badLines[0].why);
+        }
+    }
+
+    // Kept with a restored program; Save As still hands over the program, not its names.
+    WebSession again;
+    again.offerNames(good);
+    again.restore("shared.PLC", program, program, false);
+    EXPECT_EQ(again.namesBytes(), good);
+    EXPECT_EQ(again.windowTitle(), "shared.PLC - PLC Ladder Code");
+    ASSERT_TRUE(again.saveAs());
+    const auto saved = again.files().takeSaved();
+    ASSERT_TRUE(saved);
+    EXPECT_EQ(saved->first, "shared.PLC");
+    EXPECT_EQ(saved->second, program);
 }
 
 TEST_F(WebSessionTest, AdvanceRunsAScanEachMillisecondAndATickEachHundred) {

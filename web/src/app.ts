@@ -340,9 +340,17 @@ class App {
         picker.click();
     }
 
-    /** Opens a program's bytes as Load opens a picked file (examples, share links). */
-    private async openBytes(name: string, bytes: Uint8Array): Promise<void> {
-        await this.fileCommand(() => this.session.offerAndLoad(name, bytes));
+    /**
+     * Opens a program's bytes as Load opens a picked file (examples, share links), with the
+     * bytes of its names file, if any, as read beside it.
+     */
+    private async openBytes(name: string, bytes: Uint8Array, names: Uint8Array | null = null): Promise<void> {
+        await this.fileCommand(() => {
+            if (names) {
+                this.session.offerNames(names);
+            }
+            this.session.offerAndLoad(name, bytes);
+        });
     }
 
     /** Offers what a save wrote as a download: the same bytes the window writes to disk. */
@@ -371,18 +379,25 @@ class App {
 
     private async openShareLink(): Promise<void> {
         const hash = location.hash;
-        const program = programOfFragment(hash);
-        if (program === undefined) {
+        const shared = sharedOfFragment(hash);
+        if (shared === undefined) {
             return;
         }
         // The fragment goes at once, so that a reload keeps the edited program, not the link's.
         history.replaceState(null, "", location.pathname + location.search);
-        // What cannot be decoded is no program: the core says so as for any bad file.
-        await this.openBytes("shared.PLC", program ?? textToBytes(hash));
+        // What cannot be decoded is no program: the core says so as for any bad file. Names that
+        // cannot be decoded are none; the core reports bad lines of the names file it reads.
+        await this.openBytes("shared.PLC", shared.program ?? textToBytes(hash), shared.names);
+    }
+
+    /** The share link of the program as it is now, with its names. */
+    private currentShareLink(): string {
+        const names = textToBytes(this.session.namesBytes());
+        return shareLink(location.href.replace(/#.*$/, ""), textToBytes(this.session.programBytes()), names);
     }
 
     private async copyShareLink(): Promise<void> {
-        const link = shareLink(location.href.replace(/#.*$/, ""), textToBytes(this.session.programBytes()));
+        const link = this.currentShareLink();
         try {
             await navigator.clipboard.writeText(link);
             await showNote("Copy Share Link", "The link to this program is on the clipboard.");
@@ -399,11 +414,15 @@ class App {
     private restore(): void {
         try {
             const kept = JSON.parse(localStorage.getItem(kStorageKey) ?? "null") as
-                | { name: string; file: string; data: string; changed: boolean }
+                | { name: string; file: string; data: string; names?: string; changed: boolean }
                 | null;
             const file = kept ? decodeBase64Url(kept.file) : null;
             const bytes = kept ? decodeBase64Url(kept.data) : null;
+            const names = typeof kept?.names === "string" ? decodeBase64Url(kept.names) : null;
             if (kept && file && bytes) {
+                if (names) {
+                    this.session.offerNames(names);
+                }
                 this.session.restore(kept.name, file, bytes, kept.changed);
                 this.fileBytes = bytesToText(file);
             }
@@ -421,6 +440,7 @@ class App {
             name: this.session.currentFileName(),
             file: encodeBase64Url(textToBytes(this.fileBytes)),
             data: encodeBase64Url(textToBytes(this.session.programBytes())),
+            names: encodeBase64Url(textToBytes(this.session.namesBytes())),
             changed: this.session.codeChanged(),
         };
         try {
@@ -542,6 +562,9 @@ class App {
             clockMs: () => this.session.clockMs(),
             plant: () => this.session.machineJson(),
             programBytes: () => this.session.programBytes(),
+            /** The names file in base64url. */
+            names: () => encodeBase64Url(textToBytes(this.session.namesBytes())),
+            shareLink: () => this.currentShareLink(),
             store: () => this.store(),
             programOfFragment,
             encodeBase64Url,

@@ -24,6 +24,10 @@ interface WebSession {
     newProgram(): void;
     load(): boolean;
     offerAndLoad(name: string, bytes: Uint8Array): boolean;
+    /** The names file that goes with the next program offered or restored (WebSession.h). */
+    offerNames(bytes: Uint8Array): void;
+    /** The names file's bytes as 8-bit text; empty without names. */
+    namesBytes(): string;
     saveAs(): boolean;
     programBytes(): string;
     restore(name: string, fileBytes: Uint8Array, bytes: Uint8Array, changed: boolean): void;

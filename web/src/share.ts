@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Share links: a program's file bytes in the fragment, "#p=" and base64url (RFC 4648 section 5)
-// with the padding optional.
+// with the padding optional, then "&n=" and its names file the same way when it has names.
 
 const kShareKey = "p=";
+const kNamesKey = "n=";
 const kBase64Url = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789-_";
 
 /** The bytes in base64url without padding. */
@@ -47,19 +48,40 @@ function decodeBase64Url(text: string): Uint8Array | null {
     return out;
 }
 
+/** What a share link carries: a program, null when it cannot be read, and its names file. */
+interface Shared {
+    program: Uint8Array | null;
+    /** The names file's bytes; null when the link has none or they cannot be read. */
+    names: Uint8Array | null;
+}
+
+/** What a fragment shares: undefined when the fragment is no share link. */
+function sharedOfFragment(hash: string): Shared | undefined {
+    const fragment = hash.startsWith("#") ? hash.slice(1) : hash;
+    if (!fragment.startsWith(kShareKey)) {
+        return undefined;
+    }
+    const [program, ...rest] = fragment.split("&");
+    const names = rest.find((part) => part.startsWith(kNamesKey));
+    return {
+        program: decodeBase64Url(program.slice(kShareKey.length)),
+        names: names === undefined ? null : decodeBase64Url(names.slice(kNamesKey.length)),
+    };
+}
+
 /**
  * The program a fragment carries: undefined when the fragment is no share link, null when it
  * is one whose program cannot be read.
  */
 function programOfFragment(hash: string): Uint8Array | null | undefined {
-    const fragment = hash.startsWith("#") ? hash.slice(1) : hash;
-    if (!fragment.startsWith(kShareKey)) {
-        return undefined;
-    }
-    return decodeBase64Url(fragment.slice(kShareKey.length));
+    return sharedOfFragment(hash)?.program;
 }
 
-/** The link of `bytes` on the page at `base` (its address without a fragment). */
-function shareLink(base: string, bytes: Uint8Array): string {
-    return base + "#" + kShareKey + encodeBase64Url(bytes);
+/**
+ * The link of the program `bytes` and its names file `names` on the page at `base` (its address
+ * without a fragment); no names part when the names file is empty.
+ */
+function shareLink(base: string, bytes: Uint8Array, names: Uint8Array): string {
+    const link = base + "#" + kShareKey + encodeBase64Url(bytes);
+    return names.length > 0 ? link + "&" + kNamesKey + encodeBase64Url(names) : link;
 }

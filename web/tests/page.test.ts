@@ -58,6 +58,9 @@ interface Hook {
     scan(count: number): Promise<void>;
     plant(): string;
     store(): void;
+    /** The names file in base64url. */
+    names(): string;
+    shareLink(): string;
     programOfFragment(hash: string): Uint8Array | null | undefined;
     encodeBase64Url(bytes: Uint8Array): string;
 }
@@ -326,6 +329,29 @@ describe("the page", () => {
         await page.waitForSelector('body[data-ready="1"]');
         assert.equal(await cellText(page, 1, 2), located + "7");
         assert.equal(await page.evaluate(() => document.title), "shared.PLC* - PLC Ladder Code");
+        await context.close();
+    });
+
+    test("a share link carries the names file: opened, kept over a reload, copied; none without", async () => {
+        const program = fs.readFileSync(path.join(examplesDir, "one_shot.PLC")).toString("base64url");
+        const names = Buffer.from("0\tSTART\t<b>T\u00fcr</b>\n1000\tMOTOR\n").toString("base64url");
+        const context = await browser.createBrowserContext();
+        const page = await context.newPage();
+        await page.goto(`${base}#p=${program}&n=${names}`);
+        await page.waitForFunction(() => document.title.startsWith("shared.PLC"));
+        assert.equal(await page.evaluate(() => rungboxTest.names()), names);
+        await page.reload();
+        await page.waitForSelector('body[data-ready="1"]');
+        assert.equal(await page.evaluate(() => rungboxTest.names()), names);
+        assert.equal(await page.evaluate(() => document.title), "shared.PLC - PLC Ladder Code");
+        assert.equal(await page.evaluate(() => rungboxTest.shareLink()), `${base}#p=${program}&n=${names}`);
+        // Without names, or with names that are no base64url, the program opens with none.
+        for (const fragment of [`#p=${program}`, `#p=${program}&n=%3Cb%3E`]) {
+            await page.goto(`${base}${fragment}`);
+            await page.waitForFunction(() => location.hash === "");
+            assert.equal(await page.evaluate(() => rungboxTest.names()), "", fragment);
+            assert.equal(await page.evaluate(() => rungboxTest.shareLink()), `${base}#p=${program}`);
+        }
         await context.close();
     });
 

@@ -16,6 +16,7 @@
 #include "ui/ladder/LadderWindow.h"
 #include "ui/machines/ConveyorWindow.h"
 #include "ui/machines/GateWindow.h"
+#include "ui/names/NamesWindow.h"
 #include "ui/placement/WindowPlaces.h"
 #include "ui/timing/TimingWindow.h"
 
@@ -69,6 +70,8 @@ MainWindow::MainWindow(platform::MessageBoxes& boxes, platform::FileDialog& dial
     shareShortcuts();
     m_places.manage(m_debugTools->watchWindow());
     m_places.manage(m_debugTools->registerPanel());
+    m_panel->gridView().gridModel().setNames(&m_session->names());
+    m_debugTools->watchWindow()->setNames(&m_session->names());
     connectSession();
     refreshFileDisplay();
 }
@@ -140,6 +143,7 @@ void MainWindow::buildViewMenu() {
     ladder->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
     view->addAction("&Timing Diagram", this, [this] { showTimingDiagram(); })
         ->setObjectName("timingItem");
+    view->addAction("&Names", this, [this] { showNames(); })->setObjectName("namesItem");
 }
 
 // F5 presses the run/stop lamp-button. It has no menu item: the button is the command.
@@ -169,6 +173,15 @@ void MainWindow::connectSession() {
     connect(m_signals.get(), &SessionSignals::debugChanged, this, &MainWindow::followRun);
     connect(m_signals.get(), &SessionSignals::fileChanged, &m_titleTimer,
             qOverload<>(&QTimer::start));
+    // A program loaded, or New, brings its own names.
+    connect(m_signals.get(), &SessionSignals::fileChanged, this, [this] {
+        if (m_namesWindow) {
+            m_namesWindow->refresh();
+        }
+        if (!(m_session->names() == m_shownNames)) {
+            followNames();
+        }
+    });
     // An edit may make the program differ from its file, or an undo make it equal again.
     connect(m_signals.get(), &SessionSignals::cellChanged, &m_titleTimer,
             qOverload<>(&QTimer::start));
@@ -204,6 +217,19 @@ void MainWindow::showFrame() {
             window->refresh();
         }
     }
+}
+
+// The names changed (edited, or replaced with the program): the tooltips and the tool windows
+// that show them follow.
+void MainWindow::followNames() {
+    const names::NameTable& table = m_session->names();
+    m_shownNames = table;
+    m_panel->showNames(table);
+    m_debugTools->watchWindow()->setNames(&table);
+    if (m_timingWindow) {
+        m_timingWindow->setNames(&table);
+    }
+    showFrame();
 }
 
 void MainWindow::refreshFileDisplay() {
@@ -349,6 +375,23 @@ void MainWindow::showTimingDiagram() {
     m_timingWindow->show();
     m_timingWindow->raise();
     m_timingWindow->activateWindow();
+}
+
+NamesWindow* MainWindow::showNames() {
+    if (!m_namesWindow) {
+        m_namesWindow = std::make_unique<NamesWindow>(m_session->editor(), this);
+        m_namesWindow->setObjectName("namesWindow");
+        m_places.manage(m_namesWindow.get());
+        connect(m_namesWindow.get(), &NamesWindow::namesChanged, this, [this] {
+            followNames();
+            m_titleTimer.start();
+        });
+    }
+    m_namesWindow->show();
+    m_namesWindow->raise();
+    m_namesWindow->activateWindow();
+    m_namesWindow->refresh();
+    return m_namesWindow.get();
 }
 
 LadderWindow* MainWindow::showLadderDiagram() {

@@ -30,6 +30,7 @@ class ExploreTools;
 class FrontPanel;
 class LadderWindow;
 class ModuleWindow;
+class NamesWindow;
 class SessionSignals;
 class TimingWindow;
 
@@ -64,6 +65,9 @@ public:
     void showTimingDiagram();
     /// Help > About: the About box, modal; a running simulation goes on behind it.
     void showAbout();
+    /// View > Names: opens the names editor (made on first use, kept afterwards) and brings it
+    /// to the front.
+    NamesWindow* showNames();
     /// View > Ladder Diagram: opens the diagram window beside the main window (made on first
     /// use, kept afterwards) and brings it to the front.
     LadderWindow* showLadderDiagram();
@@ -109,6 +113,7 @@ private:
     void refreshFileDisplay();
     void followRun();
     void showFrame();
+    void followNames();
 
     // --- platform::RunWindow and platform::MainWindowShell -------------------------------------
     void setFileMenuEnabled(bool enabled) override;
@@ -131,6 +136,7 @@ private:
     std::unique_ptr<ExploreTools> m_exploreTools;
     std::unique_ptr<LadderWindow> m_ladderWindow;
     std::unique_ptr<TimingWindow> m_timingWindow;
+    std::unique_ptr<NamesWindow> m_namesWindow;
     /// The machines' windows by Module item (none has none), made when first chosen.
     std::array<std::unique_ptr<ModuleWindow>, 3> m_moduleWindows;
 
@@ -143,6 +149,8 @@ private:
     std::array<QAction*, 3> m_moduleItems{};
     /// Coalesces the title updates that cell changes ask for into one.
     QTimer m_titleTimer;
+    /// The names the front panel's tooltips and the tool windows show.
+    names::NameTable m_shownNames;
     /// The program file to open once the window shows; empty when none.
     QString m_startFile;
 

@@ -90,9 +90,24 @@ WatchWindow::WatchWindow(debug::Debugger& debugger, QWidget* parent)
     updateButtons();
 }
 
+void WatchWindow::setNames(const names::NameTable* names) {
+    m_names = names;
+    m_entry->setPlaceholderText(names != nullptr && names->size() > 0 ? "1000, TIM 3, CNT 2, a name"
+                                                                      : "1000, TIM 3, CNT 2");
+    rebuild();
+}
+
 bool WatchWindow::addEntry(const QString& typed) {
-    const auto entry = debug::parseWatchEntry(typed.toStdString());
-    m_refusal->setText(QString::fromStdString(debug::watchEntryRefusal(typed.toStdString())));
+    auto entry = debug::parseWatchEntry(typed.toStdString());
+    const names::NameEntry* named =
+        entry || m_names == nullptr ? nullptr : m_names->findName(typed.trimmed().toStdString());
+    if (named != nullptr) {
+        entry = debug::parseWatchEntry(names::addressText(named->address));
+    }
+    // A name the program has is no refusal; anything else says why it was not taken.
+    m_refusal->setText(named != nullptr
+                           ? QString()
+                           : QString::fromStdString(debug::watchEntryRefusal(typed.toStdString())));
     if (!entry) {
         return false;
     }
@@ -149,7 +164,15 @@ void WatchWindow::refresh() {
 }
 
 void WatchWindow::showRow(int index, const debug::WatchRow& row) {
-    m_table->item(index, kName)->setText(text(row.name));
+    QString name = text(row.name);
+    if (m_names != nullptr) {
+        if (const auto address = names::parseAddress(row.name)) {
+            if (const std::string user = m_names->nameOf(*address); !user.empty()) {
+                name += "  " + text(user);
+            }
+        }
+    }
+    m_table->item(index, kName)->setText(name);
     m_table->item(index, kValue)->setText(text(row.value));
     m_table->item(index, kSetValue)->setText(text(row.setValue));
     m_table->item(index, kOn)->setText(row.on ? "on" : "off");

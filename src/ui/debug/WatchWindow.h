@@ -7,6 +7,7 @@
 
 #include "debug/Debugger.h"
 #include "debug/WatchList.h"
+#include "names/NameTable.h"
 
 #include <QWidget>
 
@@ -26,9 +27,11 @@ public:
     /// `debugger` (and its controller) must outlive the window.
     explicit WatchWindow(debug::Debugger& debugger, QWidget* parent = nullptr);
 
-    /// Adds the entry typed as `text` ("1000", "TIM 3", "CNT 2"); false when it names nothing,
-    /// and then the window says why below the entry.
+    /// Adds the entry typed as `text` ("1000", "TIM 3", "CNT 2", or a name of the program's);
+    /// false when it names nothing, and then the window says why below the entry.
     bool addEntry(const QString& text);
+    /// Takes and shows the program's names (not owned, must outlive the window; null for none).
+    void setNames(const names::NameTable* names);
     /// Forces the relay of the selected row on or off, or releases it (`on` empty).
     void forceSelected(std::optional<bool> on);
     /// Reads the controller now and updates the cells that changed.
@@ -44,6 +47,7 @@ private:
 
     debug::Debugger& m_debugger;
     debug::WatchList m_list;
+    const names::NameTable* m_names = nullptr;
     std::vector<debug::WatchRow> m_shown;
     QTableWidget* m_table = nullptr;
     QLineEdit* m_entry = nullptr;

@@ -99,6 +99,23 @@ int rowLeft(int n, int firstGroup, int secondGroup) {
     return n < 8 ? firstGroup + kPitch * n : secondGroup + kPitch * (n - 8);
 }
 
+// What a lamp or display shows, without names: "Output 02: relay 1002", "Timer 0 (TIM 0): ...".
+QString outputTip(int n) {
+    return QString("Output %1: relay %2").arg(twoDigits(n)).arg(engine::kFirstOutputRelay + n);
+}
+
+QString inputTip(int n) {
+    return QString("Input %1: relay %2").arg(twoDigits(n)).arg(n);
+}
+
+QString timerTip(int n) {
+    return QString("Timer %1 (TIM %1): seconds left").arg(n);
+}
+
+QString counterTip(int n) {
+    return QString("Counter %1 (CNT %1): counts left").arg(n);
+}
+
 } // namespace
 
 FrontPanel::FrontPanel(QWidget* parent)
@@ -190,7 +207,7 @@ void FrontPanel::buildOutputs() {
         auto* lamp = new Lamp(m_roundLamps, this);
         lamp->setObjectName(QString("outputLamp%1").arg(n));
         lamp->setAccessibleName(QString("Output %1").arg(n));
-        lamp->setToolTip(QString("Output %1: relay %2").arg(twoDigits(n)).arg(1000 + n));
+        lamp->setToolTip(outputTip(n));
         lamp->setAccessibleDescription("Lamp");
         lamp->setGeometry(twipsRect(left, 1440, 255, 255));
         m_outputLamps[static_cast<std::size_t>(n)] = lamp;
@@ -212,8 +229,7 @@ void FrontPanel::buildDisplays() {
                         QString("counterDisplay%1").arg(n));
         m_counterDisplays[static_cast<std::size_t>(n)]->setAccessibleName(
             QString("Counter %1").arg(n));
-        m_counterDisplays[static_cast<std::size_t>(n)]->setToolTip(
-            QString("Counter %1 (CNT %1): counts left").arg(n));
+        m_counterDisplays[static_cast<std::size_t>(n)]->setToolTip(counterTip(n));
     }
 
     // Timers.
@@ -226,8 +242,7 @@ void FrontPanel::buildDisplays() {
         m_timerDisplays[static_cast<std::size_t>(n)] = makeDisplay(
             this, "0.0", twipsRect(left, 3600 + row, 975, 255), QString("timerDisplay%1").arg(n));
         m_timerDisplays[static_cast<std::size_t>(n)]->setAccessibleName(QString("Timer %1").arg(n));
-        m_timerDisplays[static_cast<std::size_t>(n)]->setToolTip(
-            QString("Timer %1 (TIM %1): seconds left").arg(n));
+        m_timerDisplays[static_cast<std::size_t>(n)]->setToolTip(timerTip(n));
     }
 }
 
@@ -244,7 +259,7 @@ void FrontPanel::buildInputs() {
         auto* lamp = new Lamp(m_roundLamps, this);
         lamp->setObjectName(QString("inputLamp%1").arg(n));
         lamp->setAccessibleName(QString("Input %1").arg(n));
-        lamp->setToolTip(QString("Input %1: relay %2").arg(twoDigits(n)).arg(n));
+        lamp->setToolTip(inputTip(n));
         lamp->setAccessibleDescription("Lamp");
         lamp->setGeometry(twipsRect(lampLeft, 5340, 255, 255));
         m_inputLamps[static_cast<std::size_t>(n)] = lamp;
@@ -311,6 +326,52 @@ void FrontPanel::setProgress(int copied, int total) {
     constexpr int kFullTwips = 1800;
     const int twips = total > 0 ? kFullTwips * qBound(0, copied, total) / total : 0;
     m_progressBar->resize(px(twips), m_progressBar->height());
+}
+
+namespace {
+
+// "START (0): green push-button" for a named address, with its comment; empty without a name.
+QString nameTip(const names::NameTable& table, names::Address address) {
+    const names::NameEntry* entry = table.find(address);
+    if (entry == nullptr) {
+        return {};
+    }
+    QString tip = QString::fromStdString(entry->name) + " (" +
+                  QString::fromStdString(names::addressText(address)) + ")";
+    if (!entry->comment.empty()) {
+        tip += ": " + QString::fromStdString(entry->comment);
+    }
+    return tip;
+}
+
+} // namespace
+
+void FrontPanel::showNames(const names::NameTable& table) {
+    using names::Address;
+    // What the control shows, then the name the program gives it, when there is one.
+    const auto withName = [&table](const QString& plain, Address address) {
+        const QString tip = nameTip(table, address);
+        return tip.isEmpty() ? plain : plain + "; " + tip;
+    };
+    for (int n = 0; n < engine::kInputCount; ++n) {
+        const auto at = static_cast<std::size_t>(n);
+        m_inputLamps[at]->setToolTip(withName(inputTip(n), Address::relay(n)));
+        const QString tip = nameTip(table, Address::relay(n));
+        m_inputSwitches[at]->setToolTip(QString("Input %1").arg(twoDigits(n)) +
+                                        (tip.isEmpty() ? "" : ": " + tip));
+    }
+    for (int n = 0; n < engine::kOutputCount; ++n) {
+        m_outputLamps[static_cast<std::size_t>(n)]->setToolTip(
+            withName(outputTip(n), Address::relay(engine::kFirstOutputRelay + n)));
+    }
+    for (int n = 0; n < engine::kTimerCount; ++n) {
+        m_timerDisplays[static_cast<std::size_t>(n)]->setToolTip(
+            withName(timerTip(n), Address::timer(n)));
+    }
+    for (int n = 0; n < engine::kCounterCount; ++n) {
+        m_counterDisplays[static_cast<std::size_t>(n)]->setToolTip(
+            withName(counterTip(n), Address::counter(n)));
+    }
 }
 
 } // namespace rungbox::ui

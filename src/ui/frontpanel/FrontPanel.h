@@ -9,6 +9,7 @@
 #include "LampStrip.h"
 #include "engine/AddressMap.h"
 #include "engine/IoPanel.h"
+#include "names/NameTable.h"
 
 #include <QWidget>
 
@@ -51,6 +52,9 @@ public:
     void setProgressVisible(bool visible);
     /// Shows `copied` of `total` lines copied by a start in the progress bar.
     void setProgress(int copied, int total);
+    /// Names their address in the tooltips of the lamps, switches and displays whose address
+    /// has a name in `table` ("START (0): green push-button"); the others keep their own.
+    void showNames(const names::NameTable& table);
 
     // --- engine::IoPanel -----------------------------------------------------------------------
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CodeGridModel.h"
 
+#include "editor/UsedAddresses.h"
 #include "engine/AddressMap.h"
 #include "ui/app/SessionSignals.h"
 #include "ui/common/Artwork.h"
@@ -55,6 +56,9 @@ QVariant CodeGridModel::data(const QModelIndex& index, int role) const {
     if (role == Qt::BackgroundRole || role == Qt::ForegroundRole) {
         return lineColour(index.row() + 1, role);
     }
+    if (role == Qt::ToolTipRole) {
+        return nameTip(index.row() + 1);
+    }
     if (role != Qt::DisplayRole) {
         return {};
     }
@@ -71,6 +75,21 @@ QVariant CodeGridModel::lineColour(int line, int role) const {
                          : line == m_currentLine    ? kCurrentLine
                                                     : kMarkedLine;
     return m_dark ? darkShade(light) : light;
+}
+
+QVariant CodeGridModel::nameTip(int line) const {
+    const auto address = m_names != nullptr && line <= engine::kLastCodeLine
+                             ? editor::addressOfLine(m_grid, line)
+                             : std::nullopt;
+    const names::NameEntry* entry = address ? m_names->find(*address) : nullptr;
+    if (entry == nullptr) {
+        return {};
+    }
+    QString tip = QString::fromStdString(entry->name);
+    if (!entry->comment.empty()) {
+        tip += ": " + QString::fromStdString(entry->comment);
+    }
+    return tip;
 }
 
 QVariant CodeGridModel::headerData(int section, Qt::Orientation orientation, int role) const {

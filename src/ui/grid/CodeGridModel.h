@@ -6,6 +6,7 @@
 
 #include "debug/Debugger.h"
 #include "editor/CodeGrid.h"
+#include "names/NameTable.h"
 
 #include <QAbstractTableModel>
 
@@ -39,6 +40,10 @@ public:
     /// Shows `debugger`'s breakpoints (a red dot by the line number) and the line a paused scan
     /// executes next (a yellow line). `debugger` must outlive the model; nullptr shows neither.
     void setDebugger(const debug::Debugger* debugger);
+    /// Shows, as the tooltip of a code line's cells, the name and comment `names` gives the
+    /// line's address (the window has no room for a column of them). `names` must outlive the
+    /// model; nullptr shows none.
+    void setNames(const names::NameTable* names) { m_names = names; }
     /// Reads the breakpoints and the current line again and repaints the lines that changed.
     void refreshDebugMarks();
     /// The line shown as the one a paused scan executes next; 0 for none.
@@ -57,12 +62,14 @@ private:
     /// line, else a marked line, else none (the view's own).
     QVariant lineColour(int line, int role) const;
     void gridCellChanged(int row, int col);
+    QVariant nameTip(int line) const;
     void gridLayoutChanged();
 
     editor::CodeGrid& m_grid;
     /// Rows of the grid the model reports, heading row included.
     int m_rowsShown;
     const debug::Debugger* m_debugger = nullptr;
+    const names::NameTable* m_names = nullptr;
     int m_currentLine = 0;
     bool m_dark = false;
     std::vector<int> m_breakpointsShown;

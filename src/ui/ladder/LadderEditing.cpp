@@ -109,6 +109,29 @@ bool parseAddress(const QString& typed, Operand& operand, int& number) {
     return ok;
 }
 
+// A name of the program's typed for an address stands for its address ("START" for 0, "LIGHT"
+// for TIM 2). Names are tried first: a name such as "T1" means what its owner gave it.
+bool parseNamedAddress(const QString& typed, const names::NameTable& table, Operand& operand,
+                       int& number) {
+    const names::NameEntry* entry = table.findName(typed.trimmed().toStdString());
+    if (entry == nullptr) {
+        return parseAddress(typed, operand, number);
+    }
+    switch (entry->address.kind) {
+    case names::Address::Kind::Timer:
+        operand = Operand::Timer;
+        break;
+    case names::Address::Kind::Counter:
+        operand = Operand::Counter;
+        break;
+    case names::Address::Kind::Relay:
+        operand = Operand::Relay;
+        break;
+    }
+    number = entry->address.number;
+    return true;
+}
+
 QString addressText(const Node& node) {
     const QString number = QString::number(node.number);
     if (node.kind == ladder::NodeKind::Contact && node.operand == Operand::Timer) {
@@ -342,8 +365,8 @@ void LadderEditing::editAddress() {
 void LadderEditing::confirmAddress() {
     Operand operand = Operand::Relay;
     int number = 0;
-    if (!parseAddress(m_address->text(), operand, number)) {
-        say("An address is a number, or TIM or CNT and a number.");
+    if (!parseNamedAddress(m_address->text(), m_session.names(), operand, number)) {
+        say("An address is a number, TIM or CNT and a number, or a name.");
         return;
     }
     const bool box = m_setValue->isVisible();

@@ -24,6 +24,7 @@ const QColor kPower(0, 150, 60);      // green, as monitoring tools show power
 const QColor kMarkInk(190, 30, 30);   // problems
 const QColor kCurrent(255, 236, 150); // the grid's current line
 const QColor kBoxFill(250, 250, 246);
+const QColor kNameInk(20, 60, 140);   // names: blue, apart from the black addresses
 const QColor kSelection(30, 90, 200); // the element being edited
 constexpr double kThin = 1.5;
 constexpr double kHeavy = 4.0;
@@ -41,12 +42,18 @@ QString markText(const Element& el) {
 } // namespace
 
 LadderPainter::LadderPainter(const ladder::Layout& layout, const ladder::PowerFlow* flow,
-                             int currentLine, const session::DebugMarks* marks)
-    : m_layout(layout), m_flow(flow), m_currentLine(currentLine), m_marks(marks) {
+                             int currentLine, const session::DebugMarks* marks,
+                             const names::NameTable* names)
+    : m_layout(layout), m_flow(flow), m_currentLine(currentLine), m_marks(marks), m_names(names) {
+    const auto& elements = layout.elements();
+    if (std::any_of(elements.begin(), elements.end(),
+                    [this](const Element& el) { return !nameOf(el).isEmpty(); })) {
+        m_rowHeight += kNameRoom;
+    }
     double y = kRungGap;
     for (const ladder::Rung& rung : layout.rungs()) {
         m_rungTop.push_back(y);
-        y += rung.totalRows() * kRowHeight + kRungGap;
+        y += rung.totalRows() * m_rowHeight + kRungGap;
     }
     // Wide enough for the rails and for the longest problem text.
     double width = x(layout.columns()) + kMargin / 2;
@@ -72,17 +79,28 @@ QPen LadderPainter::pen(bool on, double width) const {
     return p;
 }
 
+QString LadderPainter::nameOf(const Element& el) const {
+    if (m_names == nullptr || el.kind == ElementKind::Shift || el.kind == ElementKind::Link ||
+        el.kind == ElementKind::Mark) {
+        return {};
+    }
+    const auto address = ladder::operandAddress(el);
+    return address ? QString::fromStdString(m_names->nameOf(*address)) : QString();
+}
+
 bool LadderPainter::powered(int net) const {
     return m_flow != nullptr && m_flow->net(net);
 }
 
 double LadderPainter::wireY(int rung, int row) const {
-    return m_rungTop[static_cast<std::size_t>(rung)] + (row + 0.62) * kRowHeight;
+    // The name room is above the label: the wire keeps its place in the row's lower part.
+    return m_rungTop[static_cast<std::size_t>(rung)] + row * m_rowHeight +
+           (m_rowHeight - kRowHeight) + 0.62 * kRowHeight;
 }
 
 QRectF LadderPainter::cellRect(int rung, const ladder::Cell& cell) const {
-    return QRectF(x(cell.col), m_rungTop[static_cast<std::size_t>(rung)] + cell.row * kRowHeight,
-                  cell.width * kCellWidth, cell.height * kRowHeight);
+    return QRectF(x(cell.col), m_rungTop[static_cast<std::size_t>(rung)] + cell.row * m_rowHeight,
+                  cell.width * kCellWidth, cell.height * m_rowHeight);
 }
 
 void LadderPainter::hwire(QPainter& painter, double x0, double x1, double y, bool on) const {
@@ -94,10 +112,10 @@ int LadderPainter::lineAt(QPointF point) const {
     for (std::size_t r = 0; r < m_rungTop.size(); ++r) {
         const double top = m_rungTop[r];
         const int rows = m_layout.rungs()[r].totalRows();
-        if (point.y() < top || point.y() >= top + rows * kRowHeight || point.x() < x(0)) {
+        if (point.y() < top || point.y() >= top + rows * m_rowHeight || point.x() < x(0)) {
             continue;
         }
-        const int row = static_cast<int>((point.y() - top) / kRowHeight);
+        const int row = static_cast<int>((point.y() - top) / m_rowHeight);
         const int col = static_cast<int>((point.x() - x(0)) / kCellWidth);
         const int e = m_layout.elementAt(static_cast<int>(r), col, row);
         return e < 0 ? 0 : m_layout.elements()[static_cast<std::size_t>(e)].line;
@@ -155,7 +173,7 @@ void LadderPainter::paint(QPainter& painter, QRectF visible) const {
     painter.setFont(labelFont());
     for (std::size_t r = 0; r < m_rungTop.size(); ++r) {
         const double top = m_rungTop[r];
-        const double bottom = top + m_layout.rungs()[r].totalRows() * kRowHeight;
+        const double bottom = top + m_layout.rungs()[r].totalRows() * m_rowHeight;
         if (bottom >= visible.top() && top <= visible.bottom()) {
             paintRung(painter, static_cast<int>(r));
         }
@@ -181,8 +199,8 @@ void LadderPainter::paintRung(QPainter& painter, int r) const {
     }
     for (std::size_t k = 0; k < rung.marks.size(); ++k) {
         if (elements[static_cast<std::size_t>(rung.marks[k])].line == m_currentLine) {
-            painter.fillRect(QRectF(x(0), top + (rung.rows + static_cast<double>(k)) * kRowHeight,
-                                    m_size.width() - x(0) - kMargin / 2, kRowHeight),
+            painter.fillRect(QRectF(x(0), top + (rung.rows + static_cast<double>(k)) * m_rowHeight,
+                                    m_size.width() - x(0) - kMargin / 2, m_rowHeight),
                              ink(kCurrent));
         }
     }
@@ -191,10 +209,10 @@ void LadderPainter::paintRung(QPainter& painter, int r) const {
     const bool running = m_flow != nullptr;
     if (rung.rows > 0) {
         painter.setPen(pen(running, 2.5));
-        painter.drawLine(QPointF(x(0), top), QPointF(x(0), top + rung.rows * kRowHeight));
+        painter.drawLine(QPointF(x(0), top), QPointF(x(0), top + rung.rows * m_rowHeight));
         painter.setPen(pen(false, 2.5));
         painter.drawLine(QPointF(x(m_layout.columns()), top),
-                         QPointF(x(m_layout.columns()), top + rung.rows * kRowHeight));
+                         QPointF(x(m_layout.columns()), top + rung.rows * m_rowHeight));
         painter.setPen(ink(kInk));
         painter.drawText(QRectF(0, wireY(r, 0) - kRowHeight / 2, kMargin - 8, kRowHeight),
                          Qt::AlignRight | Qt::AlignVCenter, QString::number(rung.firstLine));
@@ -250,8 +268,8 @@ void LadderPainter::paintRung(QPainter& painter, int r) const {
     for (std::size_t k = 0; k < rung.marks.size(); ++k) {
         const Element& el = elements[static_cast<std::size_t>(rung.marks[k])];
         painter.setPen(ink(kMarkInk));
-        painter.drawText(QRectF(x(0) + 6, top + (rung.rows + static_cast<double>(k)) * kRowHeight,
-                                m_size.width() - x(0), kRowHeight),
+        painter.drawText(QRectF(x(0) + 6, top + (rung.rows + static_cast<double>(k)) * m_rowHeight,
+                                m_size.width() - x(0), m_rowHeight),
                          Qt::AlignLeft | Qt::AlignVCenter, markText(el));
     }
 }
@@ -285,12 +303,37 @@ void LadderPainter::paintDebugMarks(QPainter& painter, int r, const Element& el)
 
 namespace {
 
+// The colours a label is drawn in: its text, a marked element's text and the name above it.
+struct LabelInks {
+    QColor ink;
+    QColor markInk;
+    QColor nameInk;
+};
+
+void drawName(QPainter& painter, const QRectF& room, const QString& name, const QColor& nameInk) {
+    painter.save();
+    // A size smaller than the addresses', so that names of ten letters fit a contact's cell.
+    QFont font = painter.font();
+    font.setPixelSize(10);
+    painter.setFont(font);
+    painter.setPen(nameInk);
+    const QString shown = QFontMetricsF(font).elidedText(name, Qt::ElideRight, room.width() - 4);
+    painter.drawText(room, Qt::AlignHCenter | Qt::AlignBottom, shown);
+    painter.restore();
+}
+
+// The label above an element, and above that its name (cut with an ellipsis to the cell's
+// width), when it has one.
 void drawLabel(QPainter& painter, const QRectF& cell, double wireY, const Element& el,
-               const QColor& ink, const QColor& markInk) {
-    painter.setPen(el.problem != ladder::Problem::None ? markInk : ink);
+               const LabelInks& inks, const QString& name = {}) {
+    painter.setPen(el.problem != ladder::Problem::None ? inks.markInk : inks.ink);
     painter.drawText(QRectF(cell.left(), cell.top(), cell.width(), wireY - cell.top() - 10),
                      Qt::AlignHCenter | Qt::AlignBottom,
                      QString::fromStdString(ladder::shownLabel(el)));
+    if (!name.isEmpty()) {
+        drawName(painter, QRectF(cell.left(), cell.top(), cell.width(), wireY - cell.top() - 23),
+                 name, inks.nameInk);
+    }
 }
 
 } // namespace
@@ -309,7 +352,7 @@ void LadderPainter::paintContact(QPainter& painter, const Element& el, int index
     if (el.form.negated) {
         painter.drawLine(QPointF(cx - half - 3, y + 10), QPointF(cx + half + 3, y - 10));
     }
-    drawLabel(painter, cell, y, el, ink(kInk), ink(kMarkInk));
+    drawLabel(painter, cell, y, el, {ink(kInk), ink(kMarkInk), ink(kNameInk)}, nameOf(el));
 }
 
 void LadderPainter::paintLink(QPainter& painter, const Element& el) const {
@@ -348,15 +391,19 @@ void LadderPainter::paintCoil(QPainter& painter, const Element& el, int index) c
         painter.drawLine(QPointF(cx - 4, y - 2), QPointF(cx, y - 6));
         painter.drawLine(QPointF(cx + 4, y - 2), QPointF(cx, y - 6));
     }
-    drawLabel(painter, cell, y, el, ink(kInk), ink(kMarkInk));
+    drawLabel(painter, cell, y, el, {ink(kInk), ink(kMarkInk), ink(kNameInk)}, nameOf(el));
 }
 
 void LadderPainter::paintBox(QPainter& painter, const Element& el, int index) const {
     const QRectF cell = cellRect(el.rung, el.cell);
-    const QRectF box = cell.adjusted(18, kRowHeight * 0.3, -18, -kRowHeight * 0.2);
+    const QRectF box = cell.adjusted(18, m_rowHeight - kRowHeight * 0.7, -18, -kRowHeight * 0.2);
     painter.setPen(pen(false, 1.5));
     painter.setBrush(ink(kBoxFill));
     painter.drawRect(box);
+    if (const QString name = nameOf(el); !name.isEmpty()) {
+        drawName(painter, QRectF(cell.left(), cell.top(), cell.width(), box.top() - cell.top() - 1),
+                 name, ink(kNameInk));
+    }
     painter.setBrush(Qt::NoBrush);
     for (int p = 0; p < el.pinCount; ++p) {
         const ladder::Pin& pin = el.pins[p];

@@ -32,11 +32,17 @@ public:
     static constexpr double kMargin = 44; ///< left of the left rail: the rungs' line numbers
     static constexpr double kRungGap = 14;
 
+    /// Room added to the top of every row when the diagram shows names: a line for the name
+    /// above the address.
+    static constexpr double kNameRoom = 14;
+
     /// Paints `layout` with `flow` (nullptr while stopped) and marks `currentLine` (0: none),
-    /// and the breakpoints and forced relays of `marks` (nullptr: none). All are read when
-    /// painting; they must outlive the painter.
+    /// the breakpoints and forced relays of `marks` (nullptr: none), and the names of `names`
+    /// above the addresses (nullptr: none). All are read when painting; they must outlive the
+    /// painter.
     LadderPainter(const ladder::Layout& layout, const ladder::PowerFlow* flow, int currentLine,
-                  const session::DebugMarks* marks = nullptr);
+                  const session::DebugMarks* marks = nullptr,
+                  const names::NameTable* names = nullptr);
 
     /// The whole picture in pixels at zoom 1.
     QSizeF size() const { return m_size; }
@@ -68,6 +74,7 @@ private:
     bool powered(int net) const;
     QColor ink(const QColor& light) const;
     QPen pen(bool on, double width) const;
+    QString nameOf(const ladder::Element& el) const;
 
     void paintRung(QPainter& painter, int rung) const;
     void paintContact(QPainter& painter, const ladder::Element& el, int index) const;
@@ -84,6 +91,9 @@ private:
     int m_selectedLine = 0;
     bool m_dark = false;
     const session::DebugMarks* m_marks;
+    const names::NameTable* m_names;
+    /// kRowHeight, with kNameRoom when a name is shown.
+    double m_rowHeight = kRowHeight;
     std::vector<double> m_rungTop;
     QSizeF m_size;
 };

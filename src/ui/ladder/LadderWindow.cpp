@@ -37,7 +37,8 @@ public:
 
     LadderPainter painter() const {
         const ladder::Monitor& m = m_window.monitor();
-        LadderPainter picture(m.layout(), m.flow(), m.currentLine(), &m_window.m_diagram.marks());
+        LadderPainter picture(m.layout(), m.flow(), m.currentLine(), &m_window.m_diagram.marks(),
+                              &m_window.m_diagram.names());
         picture.setDark(isDark(palette()));
         if (m_window.m_editing != nullptr && m_window.m_editing->active()) {
             picture.setSelectedLine(m.currentLine());

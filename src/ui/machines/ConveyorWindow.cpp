@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ConveyorWindow.h"
 
+#include "PlantDrawing.h"
+
 #include <QPainter>
 
 namespace rungbox::ui {
@@ -18,19 +20,6 @@ constexpr qreal kBoxWidth = 36;
 
 qreal alongBelt(int mm) {
     return kBeltX + mm * kScale;
-}
-
-const QColor kLit(60, 200, 60);
-
-void drawLamp(QPainter& painter, QPointF centre, qreal radius, bool on, QColor colour = kLit) {
-    painter.setPen(QPen(QColor(30, 30, 30), 1.5));
-    painter.setBrush(on ? colour : QColor(90, 90, 80));
-    painter.drawEllipse(centre, radius, radius);
-}
-
-void drawText(QPainter& painter, QRectF box, const QString& text, int align = Qt::AlignCenter) {
-    painter.setPen(QColor(30, 30, 30));
-    painter.drawText(box, align, text);
 }
 
 void drawBin(QPainter& painter, QRectF box, const QString& name, int tall, int small) {
@@ -96,7 +85,7 @@ void ConveyorWindow::drawScene(QPainter& painter) {
     painter.drawRect(QRectF(kBeltX - 8, kBeltTop - 4, 8, kBeltWidth + 8));
     painter.drawRect(QRectF(beltEnd, kBeltTop - 4, 8, kBeltWidth + 8));
     drawLamp(painter, QPointF(kBeltX - 20, kBeltTop + kBeltWidth / 2), 7, m_conveyor.beltRunning());
-    drawText(painter, QRectF(kBeltX - 36, kBeltTop + kBeltWidth + 4, 60, 16), tr("belt"));
+    drawLabel(painter, QRectF(kBeltX - 36, kBeltTop + kBeltWidth + 4, 60, 16), tr("belt"));
 
     // The bins.
     const ConveyorPlant::Bins& bins = m_conveyor.bins();
@@ -137,9 +126,9 @@ void ConveyorWindow::drawScene(QPainter& painter) {
     painter.setBrush(m_conveyor.pusherOut() ? QColor(230, 140, 20) : QColor(120, 120, 130));
     painter.drawRect(QRectF(faceLeft, plateY, faceRight - faceLeft, 8));
     drawLamp(painter, QPointF(mid + 28, kBeltTop - 62), 6, (in & ConveyorPlant::kRetracted) != 0);
-    drawText(painter, QRectF(mid + 38, kBeltTop - 70, 80, 16), tr("retracted"), Qt::AlignLeft);
+    drawLabel(painter, QRectF(mid + 38, kBeltTop - 70, 80, 16), tr("retracted"), Qt::AlignLeft);
     drawLamp(painter, QPointF(mid + 28, kBeltTop - 42), 6, (in & ConveyorPlant::kExtended) != 0);
-    drawText(painter, QRectF(mid + 38, kBeltTop - 50, 80, 16), tr("extended"), Qt::AlignLeft);
+    drawLabel(painter, QRectF(mid + 38, kBeltTop - 50, 80, 16), tr("extended"), Qt::AlignLeft);
 
     // The feeder over the entry.
     const qreal entryRight = alongBelt(ConveyorPlant::kBoxLength);
@@ -149,11 +138,11 @@ void ConveyorWindow::drawScene(QPainter& painter) {
     painter.setPen(QPen(QColor(20, 20, 20), 1.5));
     painter.setBrush(m_conveyor.feederOn() ? QColor(230, 140, 20) : QColor(150, 150, 160));
     painter.drawPolygon(hopper);
-    drawText(painter, QRectF(kBeltX - 14, kBeltTop - 80, entryRight - kBeltX + 28, 60),
+    drawLabel(painter, QRectF(kBeltX - 14, kBeltTop - 80, entryRight - kBeltX + 28, 60),
              tr("feeder"));
 
     // The sensors: the entry zone, the photo-eyes across the belt, the height sensor.
-    painter.setPen(QPen((in & ConveyorPlant::kAtEntry) != 0 ? kLit : QColor(90, 90, 80), 4));
+    painter.setPen(QPen((in & ConveyorPlant::kAtEntry) != 0 ? kPlantLit : QColor(90, 90, 80), 4));
     painter.drawLine(QPointF(kBeltX, kBeltTop + kBeltWidth + 4),
                      QPointF(alongBelt(ConveyorPlant::kEntryZone), kBeltTop + kBeltWidth + 4));
     const auto eye = [&](int mm, bool broken) {
@@ -173,7 +162,7 @@ void ConveyorWindow::drawScene(QPainter& painter) {
     QFont font = painter.font();
     font.setPointSizeF(font.pointSizeF() * 1.2);
     painter.setFont(font);
-    drawText(
+    drawLabel(
         painter, QRectF(20, 14, 600, 24),
         tr("Boxes fed %1, on the belt %2").arg(m_conveyor.fed()).arg(m_conveyor.boxes().size()),
         Qt::AlignLeft);
@@ -187,7 +176,7 @@ void ConveyorWindow::drawScene(QPainter& painter) {
         const qreal x = 310 + (n / 4) * 110;
         const qreal y = 350 + (n % 4) * 20;
         drawLamp(painter, QPointF(x, y + 8), 6, (in >> n) & 1U);
-        drawText(painter, QRectF(x + 12, y, 100, 16), QString::fromLatin1(kInputs[n]),
+        drawLabel(painter, QRectF(x + 12, y, 100, 16), QString::fromLatin1(kInputs[n]),
                  Qt::AlignLeft | Qt::AlignVCenter);
     }
     const std::pair<bool, const char*> outputs[] = {{m_conveyor.beltRunning(), "1000 belt"},
@@ -196,7 +185,7 @@ void ConveyorWindow::drawScene(QPainter& painter) {
     qreal y = 350;
     for (const auto& [on, name] : outputs) {
         drawLamp(painter, QPointF(530, y + 8), 6, on, QColor(255, 170, 0));
-        drawText(painter, QRectF(542, y, 100, 16), QString::fromLatin1(name),
+        drawLabel(painter, QRectF(542, y, 100, 16), QString::fromLatin1(name),
                  Qt::AlignLeft | Qt::AlignVCenter);
         y += 20;
     }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "GateWindow.h"
 
+#include "PlantDrawing.h"
+
 #include <QPainter>
 
 namespace rungbox::ui {
@@ -20,19 +22,6 @@ constexpr qreal kPanelX = 650; // the readings, buttons and faults
 const QRectF kRoad(kGateLeft, 0, kGateWidth, 400);
 const QRectF kCarInGateway(150, 60, 120, 190);
 const QRectF kCarWaiting(150, 205, 120, 190);
-
-const QColor kLit(60, 200, 60);
-
-void drawLamp(QPainter& painter, QPointF centre, qreal radius, bool on, QColor colour) {
-    painter.setPen(QPen(QColor(30, 30, 30), 1.5));
-    painter.setBrush(on ? colour : QColor(90, 90, 80));
-    painter.drawEllipse(centre, radius, radius);
-}
-
-void drawLabel(QPainter& painter, QRectF box, const QString& text, int align = Qt::AlignCenter) {
-    painter.setPen(QColor(30, 30, 30));
-    painter.drawText(box, align, text);
-}
 
 } // namespace
 
@@ -123,10 +112,10 @@ void GateWindow::drawScene(QPainter& painter) {
     painter.drawRect(QRectF(kGateLeft + kGateWidth, kGateY - 12, 10, 24));
 
     // The limit switches and the warning light.
-    drawLamp(painter, QPointF(kGateLeft - 7, kGateY - 28), 7, m_gate.closedLimit(), kLit);
+    drawLamp(painter, QPointF(kGateLeft - 7, kGateY - 28), 7, m_gate.closedLimit(), kPlantLit);
     drawLabel(painter, QRectF(kGateLeft - 60, kGateY - 56, 80, 16), tr("closed"));
     drawLamp(painter, QPointF(kGateLeft + 2 * kGateWidth + 7, kGateY - 28), 7, m_gate.openLimit(),
-             kLit);
+             kPlantLit);
     drawLabel(painter, QRectF(kGateLeft + 2 * kGateWidth - 33, kGateY - 56, 80, 16), tr("open"));
     drawLamp(painter, QPointF(36, 36), 16, m_gate.warningLight(), QColor(255, 170, 0));
     drawLabel(painter, QRectF(0, 56, 72, 16), tr("warning"));
@@ -167,7 +156,7 @@ void GateWindow::drawScene(QPainter& painter) {
     };
     qreal y = 92;
     for (const auto& [bit, name] : sensors) {
-        drawLamp(painter, QPointF(kPanelX + 10, y + 8), 6, (in & bit) != 0, kLit);
+        drawLamp(painter, QPointF(kPanelX + 10, y + 8), 6, (in & bit) != 0, kPlantLit);
         drawLabel(painter, QRectF(kPanelX + 22, y, 120, 16), QString::fromLatin1(name),
                   Qt::AlignLeft | Qt::AlignVCenter);
         y += 24;
@@ -175,12 +164,12 @@ void GateWindow::drawScene(QPainter& painter) {
     drawLamp(painter, QPointF(kPanelX + 160, 100), 6,
              m_gate.motor() == GatePlant::Motor::Opening ||
                  m_gate.motor() == GatePlant::Motor::Both,
-             kLit);
+             kPlantLit);
     drawLabel(painter, QRectF(kPanelX + 172, 92, 110, 16), tr("1000 open"), Qt::AlignLeft);
     drawLamp(painter, QPointF(kPanelX + 160, 124), 6,
              m_gate.motor() == GatePlant::Motor::Closing ||
                  m_gate.motor() == GatePlant::Motor::Both,
-             kLit);
+             kPlantLit);
     drawLabel(painter, QRectF(kPanelX + 172, 116, 110, 16), tr("1001 close"), Qt::AlignLeft);
     drawLamp(painter, QPointF(kPanelX + 160, 148), 6, m_gate.warningLight(), QColor(255, 170, 0));
     drawLabel(painter, QRectF(kPanelX + 172, 140, 110, 16), tr("1002 light"), Qt::AlignLeft);

@@ -258,6 +258,14 @@ QString TimingPainter::valueText(const trace::Signal& signal, int value, const T
     return QString::number(value);
 }
 
+// A signal's name, after the name the program gives its address when it has one
+// ("START in0"), cut with an ellipsis to the names' column.
+QString TimingPainter::signalLabel(const trace::Signal& signal, const names::NameTable* names) {
+    const QString own = QString::fromStdString(signal.name());
+    const std::string user = names != nullptr ? signal.userName(*names) : std::string();
+    return user.empty() ? own : QString::fromStdString(user) + " " + own;
+}
+
 void TimingPainter::paint(QPainter& painter, QSize size, const Recorder& recorder,
                           const TimingFrame& frame) {
     const TimeScale scale(frame);
@@ -347,7 +355,7 @@ void TimingPainter::paint(QPainter& painter, QSize size, const Recorder& recorde
         const QRect cell(6, top, kNameWidth - 12, kRowHeight);
         painter.setPen(ink(kText));
         painter.drawText(cell, Qt::AlignLeft | Qt::AlignVCenter,
-                         QString::fromStdString(shown[p].name()));
+                         signalLabel(shown[p], frame.names));
         if (const auto value = atCursor[p]) {
             painter.setPen(ink(kCursor));
             painter.drawText(cell, Qt::AlignRight | Qt::AlignVCenter,

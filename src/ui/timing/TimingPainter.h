@@ -6,6 +6,7 @@
 // and numbers as a bus with their values written in. The window, the PNG and SVG exports and the
 // README's picture all draw through this one painter.
 
+#include "names/NameTable.h"
 #include "trace/Recorder.h"
 
 #include <QSize>
@@ -26,8 +27,9 @@ struct TimingFrame {
     /// The rows, top first, as positions in Recorder::signalList(); empty: every signal in the
     /// recorder's order. Positions past the list are left out.
     std::vector<std::size_t> rows;
-    int firstRow = 0;                      ///< the first of the rows shown at the top
-    std::optional<std::uint64_t> cursorMs; ///< where the cursor stands, if anywhere
+    int firstRow = 0;                        ///< the first of the rows shown at the top
+    std::optional<std::uint64_t> cursorMs;   ///< where the cursor stands, if anywhere
+    const names::NameTable* names = nullptr; ///< the program's names, shown with the signals'
     bool dark = false;       ///< drawn for a dark palette (see Shades.h); exports are drawn light
     bool timerTicks = false; ///< timers' values in ticks rather than seconds ("45", not "4.5")
 };
@@ -44,6 +46,9 @@ public:
     /// part dropped for the recorder's limit, which is shaded and says so.
     static void paint(QPainter& painter, QSize size, const trace::Recorder& recorder,
                       const TimingFrame& frame);
+    /// What the names' column shows for `signal`: its name, after the name `names` (may be
+    /// null) gives its address ("START in0").
+    static QString signalLabel(const trace::Signal& signal, const names::NameTable* names);
 
     /// The text `value` of `signal` reads in a diagram: a timer's value in seconds ("4.5") as
     /// its display shows it, unless `frame` asks for ticks; any other value as the number.

@@ -137,6 +137,11 @@ void TimingView::fitAll() {
     viewport()->update();
 }
 
+void TimingView::setNames(const names::NameTable* names) {
+    m_frame.names = names;
+    viewport()->update();
+}
+
 void TimingView::setCursorMs(std::optional<std::uint64_t> ms) {
     if (ms && !m_recorder.empty()) {
         ms = std::clamp(*ms, m_recorder.firstMs(), m_recorder.lastMs());

@@ -45,6 +45,8 @@ public:
     int rowCount() const;
     /// Shows timers' values in ticks (true) or, as their displays do, in seconds.
     void setTimerTicks(bool ticks);
+    /// Shows the names of `names` (not owned; null for none) with the signals, and repaints.
+    void setNames(const names::NameTable* names);
     /// Puts the cursor at `ms` (kept within the recording), or removes it.
     void setCursorMs(std::optional<std::uint64_t> ms);
     /// Puts the cursor at `ms` and scrolls it to the middle of the view, at the zoom it has.

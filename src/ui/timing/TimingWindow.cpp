@@ -69,6 +69,7 @@ TimingWindow::TimingWindow(session::Session& session, QWidget* parent)
     : TimingWindow(session.tracing(), session.ports().fileDialog, session.ports().boxes,
                    session.ports().fileSystem, parent) {
     m_session = &session;
+    setNames(&session.names());
 }
 
 TimingWindow::TimingWindow(trace::Tracing& tracing, platform::FileDialog& dialog,
@@ -190,8 +191,17 @@ std::vector<std::size_t> TimingWindow::rowsShown() const {
     return used.empty() ? std::vector<std::size_t>{} : rows;
 }
 
+void TimingWindow::setNames(const names::NameTable* names) {
+    m_names = names;
+    m_view->setNames(names);
+}
+
+std::optional<trace::Signal> TimingWindow::signalNamed(const std::string& text) const {
+    return m_names != nullptr ? trace::parseSignal(text, *m_names) : trace::parseSignal(text);
+}
+
 bool TimingWindow::addSignal(const std::string& text) {
-    const auto signal = trace::parseSignal(text);
+    const auto signal = signalNamed(text);
     m_refusal.clear();
     const auto shown = [this](const trace::Signal& s) {
         const auto position = m_tracing.recorder().find(s);
@@ -213,7 +223,7 @@ bool TimingWindow::addSignal(const std::string& text) {
 }
 
 bool TimingWindow::removeSignal(const std::string& text) {
-    const auto signal = trace::parseSignal(text);
+    const auto signal = signalNamed(text);
     m_refusal.clear();
     if (!signal || !m_tracing.recorder().remove(*signal)) {
         m_refusal = QString("Not shown: \"%1\".").arg(QString::fromStdString(text));
@@ -273,7 +283,7 @@ void TimingWindow::fail(const std::string& what, const std::string& path, const 
 
 bool TimingWindow::exportVcd(const std::string& path) {
     platform::FileError error;
-    if (!trace::saveVcd(m_tracing.recorder(), m_fileSystem, path, error)) {
+    if (!trace::saveVcd(m_tracing.recorder(), m_fileSystem, path, error, m_names)) {
         fail("Cannot write", path, error.description);
         return false;
     }

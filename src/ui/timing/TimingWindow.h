@@ -37,7 +37,12 @@ public:
                  platform::MessageBoxes& boxes, platform::FileSystem& fileSystem,
                  QWidget* parent = nullptr);
 
-    /// Adds the signal `text` names (Signal names such as "in3", "tim0_done" or a relay address).
+    /// Shows the program's names (not owned, must outlive the window; null for none) with the
+    /// signals and takes them in addSignal and removeSignal.
+    void setNames(const names::NameTable* names);
+
+    /// Adds the signal `text` names (Signal names such as "in3", "tim0_done" or a relay address,
+    /// or a name of the program's: "START", "LIGHT_TIMER_done").
     /// False, with the reason in the status line, when it names none or is already shown.
     bool addSignal(const std::string& text);
     /// Removes the signal `text` names. False, with the reason in the status line, when it is
@@ -64,6 +69,7 @@ public:
     void refresh();
 
 protected:
+    std::optional<trace::Signal> signalNamed(const std::string& text) const;
     void showEvent(QShowEvent* event) override;
 
 private:
@@ -90,6 +96,7 @@ private:
     platform::FileSystem& m_fileSystem;
 
     TimingView* m_view = nullptr;
+    const names::NameTable* m_names = nullptr;
     QAction* m_recordItem = nullptr;
     QAction* m_exportVcdItem = nullptr;
     QAction* m_exportPictureItem = nullptr;

@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "Address.h"
+
+#include "engine/AddressMap.h"
+
+namespace rungbox::names {
+
+namespace {
+
+constexpr std::string_view kTimerPrefix = "TIM ";
+constexpr std::string_view kCounterPrefix = "CNT ";
+
+} // namespace
+
+bool Address::valid() const {
+    switch (kind) {
+    case Kind::Relay:
+        return number >= 0 && number <= engine::kLastRelay;
+    case Kind::Timer:
+        return number >= 0 && number < engine::kTimerCount;
+    case Kind::Counter:
+        return number >= 0 && number < engine::kCounterCount;
+    }
+    return false;
+}
+
+std::string addressText(Address address) {
+    const std::string number = std::to_string(address.number);
+    switch (address.kind) {
+    case Address::Kind::Timer:
+        return std::string(kTimerPrefix) + number;
+    case Address::Kind::Counter:
+        return std::string(kCounterPrefix) + number;
+    case Address::Kind::Relay:
+        break;
+    }
+    return number;
+}
+
+std::optional<int> plainDecimal(std::string_view text) {
+    // Five digits hold every relay address; longer texts are refused before they could overflow.
+    constexpr std::size_t kMaxDigits = 5;
+    if (text.empty() || text.size() > kMaxDigits || (text.size() > 1 && text[0] == '0')) {
+        return std::nullopt;
+    }
+    int value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9') {
+            return std::nullopt;
+        }
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
+std::optional<Address> parseAddress(std::string_view text) {
+    Address address;
+    if (text.starts_with(kTimerPrefix)) {
+        address.kind = Address::Kind::Timer;
+        text.remove_prefix(kTimerPrefix.size());
+    } else if (text.starts_with(kCounterPrefix)) {
+        address.kind = Address::Kind::Counter;
+        text.remove_prefix(kCounterPrefix.size());
+    }
+    const auto number = plainDecimal(text);
+    if (!number) {
+        return std::nullopt;
+    }
+    address.number = *number;
+    return address.valid() ? std::optional<Address>(address) : std::nullopt;
+}
+
+} // namespace rungbox::names

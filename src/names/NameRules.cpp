@@ -1,0 +1,138 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "NameRules.h"
+
+#include <algorithm>
+#include <array>
+
+namespace rungbox::names {
+
+namespace {
+
+// Upper case, as upperCase() makes them. The instruction words of the code cells; the first
+// words of every rungbox-sim command; the words `expect` takes next; the module names; the
+// keywords of script conditions.
+constexpr std::array<std::string_view, 35> kReserved{
+    "LD",      "AND",    "OR",    "NOT",     "OUT",    "TIM",   "CNT",    "BLK",      "DIFU",
+    "SFT",     "END",    "IN",    "SCAN",    "TICK",   "WAIT",  "PRESS",  "SHOW",     "RELAY",
+    "LIST",    "LADDER", "TRACE", "SAVE",    "MODULE", "PLANT", "GATE",   "CONVEYOR", "FORCE",
+    "UNFORCE", "STEP",   "BREAK", "UNBREAK", "EXPECT", "NONE",  "ALWAYS", "NEVER",
+};
+
+// The timing window's signal names: a prefix and a number, for timers and counters also with
+// "_done" after it. Any number counts, in range or not, so that "in99" never reads as a name.
+bool isSignalName(std::string_view upper) {
+    constexpr std::string_view kDone = "_DONE";
+    for (const std::string_view prefix : {"IN", "OUT", "RELAY", "TIM", "CNT"}) {
+        if (!upper.starts_with(prefix)) {
+            continue;
+        }
+        std::string_view digits = upper.substr(prefix.size());
+        if ((prefix == "TIM" || prefix == "CNT") && digits.ends_with(kDone)) {
+            digits.remove_suffix(kDone.size());
+        }
+        if (!digits.empty() && std::all_of(digits.begin(), digits.end(),
+                                           [](char c) { return c >= '0' && c <= '9'; })) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool isLetter(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+bool isNameChar(char c) {
+    return isLetter(c) || (c >= '0' && c <= '9') || c == '_';
+}
+
+// The length of the UTF-8 sequence that starts with `lead`, 0 for a byte that cannot start one.
+int sequenceLength(unsigned char lead) {
+    if (lead < 0x80) {
+        return 1;
+    }
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        return 2;
+    }
+    if (lead >= 0xE0 && lead <= 0xEF) {
+        return 3;
+    }
+    if (lead >= 0xF0 && lead <= 0xF4) {
+        return 4;
+    }
+    return 0;
+}
+
+} // namespace
+
+std::string upperCase(std::string_view text) {
+    std::string upper(text);
+    std::transform(upper.begin(), upper.end(), upper.begin(), [](char c) {
+        return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+    });
+    return upper;
+}
+
+bool isReservedWord(std::string_view word) {
+    const std::string upper = upperCase(word);
+    return std::find(kReserved.begin(), kReserved.end(), upper) != kReserved.end() ||
+           isSignalName(upper);
+}
+
+std::optional<std::string> nameProblem(std::string_view name) {
+    if (name.empty()) {
+        return "A name cannot be empty.";
+    }
+    if (name.size() > kMaxNameLength) {
+        return "A name has at most " + std::to_string(kMaxNameLength) + " characters.";
+    }
+    if (!isLetter(name.front()) || !std::all_of(name.begin(), name.end(), isNameChar)) {
+        return "A name holds letters, digits and _ only, and starts with a letter.";
+    }
+    if (isReservedWord(name)) {
+        return "\"" + std::string(name) + "\" already means something in a program or a script.";
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> commentProblem(std::string_view comment) {
+    if (comment.size() > kMaxCommentBytes) {
+        return "A comment has at most " + std::to_string(kMaxCommentBytes) + " bytes.";
+    }
+    if (comment.find_first_of("\t\r\n") != std::string_view::npos) {
+        return "A comment holds no tab and no line break.";
+    }
+    if (!isUtf8(comment)) {
+        return "A comment must be UTF-8 text.";
+    }
+    return std::nullopt;
+}
+
+bool isUtf8(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const int length = sequenceLength(lead);
+        if (length == 0 || i + static_cast<std::size_t>(length) > text.size()) {
+            return false;
+        }
+        for (int k = 1; k < length; ++k) {
+            const auto next = static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]);
+            if ((next & 0xC0) != 0x80) {
+                return false;
+            }
+        }
+        if (length > 2) {
+            // The second byte rules out overlong forms, surrogates and code points past U+10FFFF.
+            const auto second = static_cast<unsigned char>(text[i + 1]);
+            if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second > 0x9F) ||
+                (lead == 0xF0 && second < 0x90) || (lead == 0xF4 && second > 0x8F)) {
+                return false;
+            }
+        }
+        i += static_cast<std::size_t>(length);
+    }
+    return true;
+}
+
+} // namespace rungbox::names

@@ -1,0 +1,309 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "NamesWindow.h"
+
+#include "editor/UsedAddresses.h"
+#include "names/NameRules.h"
+
+#include <QAction>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyledItemDelegate>
+#include <QTableWidget>
+#include <QTimer>
+#include <QUndoCommand>
+#include <QUndoStack>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace rungbox::ui {
+
+namespace {
+
+using names::Address;
+using names::NameEntry;
+
+QString uiText(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+// One edit of one address's name and comment, undone by putting back what was there.
+class NameStep : public QUndoCommand {
+public:
+    NameStep(NamesWindow& window, Address address, std::optional<NameEntry> before,
+             std::optional<NameEntry> after, std::optional<std::size_t> index)
+        : QUndoCommand(QString("name %1").arg(uiText(names::addressText(address)))),
+          m_window(window), m_address(address), m_before(std::move(before)),
+          m_after(std::move(after)), m_index(index) {}
+
+    void redo() override { m_window.put(m_address, m_after, m_index); }
+    void undo() override { m_window.put(m_address, m_before, m_index); }
+
+private:
+    NamesWindow& m_window;
+    Address m_address;
+    std::optional<NameEntry> m_before;
+    std::optional<NameEntry> m_after;
+    std::optional<std::size_t> m_index;
+};
+
+// The name cell's editor checks the name with every key and shows why it cannot be one.
+class NameCheck : public QStyledItemDelegate {
+public:
+    NameCheck(NamesWindow& window, const std::vector<Address>& rows)
+        : QStyledItemDelegate(&window), m_window(window), m_rows(rows) {}
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override {
+        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+        auto* line = qobject_cast<QLineEdit*>(editor);
+        const auto row = static_cast<std::size_t>(index.row());
+        if (line == nullptr || index.column() != NamesWindow::kNameColumn || row >= m_rows.size()) {
+            return editor;
+        }
+        line->setObjectName("nameEditor");
+        const Address address = m_rows[row];
+        connect(line, &QLineEdit::textEdited, line, [this, line, address](const QString& typed) {
+            const QString problem =
+                typed.isEmpty() ? QString() : m_window.problemOf(address, typed);
+            m_window.problemLabel()->setText(problem);
+            line->setStyleSheet(problem.isEmpty() ? QString() : "color: #b00000;");
+        });
+        return editor;
+    }
+
+private:
+    NamesWindow& m_window;
+    const std::vector<Address>& m_rows;
+};
+
+} // namespace
+
+NamesWindow::NamesWindow(editor::Editor& editor, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_editor(editor) {
+    setObjectName("namesWindow");
+    setWindowTitle("Names");
+
+    m_table = new QTableWidget(0, kColumns, this);
+    m_table->setObjectName("namesTable");
+    m_table->setHorizontalHeaderLabels({"Address", "Name", "Comment"});
+    m_table->verticalHeader()->hide();
+    m_table->verticalHeader()->setDefaultSectionSize(22);
+    m_table->horizontalHeader()->setStretchLastSection(true);
+    m_table->setColumnWidth(kAddressColumn, 80);
+    m_table->setColumnWidth(kNameColumn, 180);
+    m_table->setItemDelegate(new NameCheck(*this, m_rows));
+
+    m_problem = new QLabel(this);
+    m_problem->setObjectName("namesProblem");
+    m_problem->setWordWrap(true);
+    m_problem->setStyleSheet("color: #b00000;");
+
+    m_undo = new QUndoStack(this);
+    // Each step holds two entries of a few hundred bytes: a thousand are a few hundred KB.
+    m_undo->setUndoLimit(1000);
+    QAction* undo = m_undo->createUndoAction(this, "Undo");
+    undo->setShortcut(QKeySequence::Undo);
+    QAction* redo = m_undo->createRedoAction(this, "Redo");
+    redo->setShortcuts({QKeySequence::Redo, QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    addAction(undo);
+    addAction(redo);
+    auto* undoButton = new QPushButton("Undo", this);
+    undoButton->setObjectName("namesUndo");
+    auto* redoButton = new QPushButton("Redo", this);
+    redoButton->setObjectName("namesRedo");
+    connect(undoButton, &QPushButton::clicked, undo, &QAction::trigger);
+    connect(redoButton, &QPushButton::clicked, redo, &QAction::trigger);
+    connect(m_undo, &QUndoStack::canUndoChanged, undoButton, &QPushButton::setEnabled);
+    connect(m_undo, &QUndoStack::canRedoChanged, redoButton, &QPushButton::setEnabled);
+    undoButton->setEnabled(false);
+    redoButton->setEnabled(false);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_problem, 1);
+    buttons->addWidget(undoButton);
+    buttons->addWidget(redoButton);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_table, 1);
+    layout->addLayout(buttons);
+    resize(520, 420);
+
+    connect(m_table, &QTableWidget::cellChanged, this, &NamesWindow::cellEdited);
+    m_seen = m_editor.names();
+    rebuild();
+}
+
+NamesWindow::~NamesWindow() = default;
+
+void NamesWindow::refresh() {
+    if (!(m_editor.names() == m_seen)) {
+        m_undo->clear();
+        m_added.clear();
+        m_seen = m_editor.names();
+    }
+    if (isVisible()) {
+        rebuild();
+    }
+}
+
+QString NamesWindow::problemOf(Address address, const QString& name) const {
+    const auto problem = m_editor.names().nameProblemFor(name.toStdString(), address);
+    return problem ? uiText(*problem) : QString();
+}
+
+bool NamesWindow::setName(Address address, const QString& name) {
+    const names::NameTable& table = m_editor.names();
+    const NameEntry* old = table.find(address);
+    if (name.isEmpty()) {
+        if (old != nullptr) {
+            step(address, std::nullopt);
+        }
+        return true;
+    }
+    if (const QString problem = problemOf(address, name); !problem.isEmpty()) {
+        showProblem(problem);
+        return false;
+    }
+    if (old != nullptr && old->name == name.toStdString()) {
+        return true;
+    }
+    step(address, NameEntry{address, name.toStdString(), old ? old->comment : std::string()});
+    return true;
+}
+
+bool NamesWindow::setComment(Address address, const QString& comment) {
+    const NameEntry* old = m_editor.names().find(address);
+    if (old == nullptr) {
+        showProblem(comment.isEmpty() ? QString() : "Give the address a name first.");
+        return comment.isEmpty();
+    }
+    const std::string typed = comment.toStdString();
+    if (const auto problem = names::commentProblem(typed)) {
+        showProblem(uiText(*problem));
+        return false;
+    }
+    if (typed != old->comment) {
+        step(address, NameEntry{address, old->name, typed});
+    }
+    return true;
+}
+
+bool NamesWindow::addAddress(const QString& typed) {
+    const auto address = names::parseAddress(typed.trimmed().toUpper().toStdString());
+    if (!address) {
+        showProblem("Not an address: a relay 0 to 20000, TIM 0 to 7 or CNT 0 to 7.");
+        return false;
+    }
+    if (std::find(m_rows.begin(), m_rows.end(), *address) == m_rows.end()) {
+        m_added.push_back(*address);
+    }
+    showProblem({});
+    if (m_inEdit) {
+        QTimer::singleShot(0, this, [this] { rebuild(); });
+    } else {
+        rebuild();
+    }
+    return true;
+}
+
+void NamesWindow::step(Address address, std::optional<NameEntry> after) {
+    const names::NameTable& table = m_editor.names();
+    const NameEntry* old = table.find(address);
+    std::optional<NameEntry> before = old ? std::optional<NameEntry>(*old) : std::nullopt;
+    const std::size_t index = table.indexOf(address).value_or(table.lines().size());
+    showProblem({});
+    m_undo->push(new NameStep(*this, address, std::move(before), std::move(after), index));
+}
+
+void NamesWindow::put(Address address, const std::optional<NameEntry>& entry,
+                      std::optional<std::size_t> index) {
+    names::NameTable& table = m_editor.names();
+    if (!entry) {
+        table.remove(address);
+    } else if (table.find(address) != nullptr) {
+        table.set(*entry);
+    } else {
+        table.insert(index.value_or(table.lines().size()), *entry);
+    }
+    m_seen = table;
+    m_editor.setCodeChanged(true);
+    if (m_inEdit) {
+        // Called from the edited cell's own change: its row is rebuilt once that is over.
+        QTimer::singleShot(0, this, [this] { rebuild(); });
+    } else {
+        rebuild();
+    }
+    emit namesChanged();
+}
+
+void NamesWindow::showProblem(const QString& problem) {
+    m_problem->setText(problem);
+}
+
+// Named addresses in the table's order, then the program's unnamed addresses and those added,
+// in address order, then the empty row.
+void NamesWindow::rebuild() {
+    const names::NameTable& table = m_editor.names();
+    m_rows.clear();
+    for (const NameEntry& entry : table.entries()) {
+        m_rows.push_back(entry.address);
+    }
+    std::vector<Address> unnamed = editor::addressesUsed(m_editor.grid());
+    unnamed.insert(unnamed.end(), m_added.begin(), m_added.end());
+    std::sort(unnamed.begin(), unnamed.end());
+    unnamed.erase(std::unique(unnamed.begin(), unnamed.end()), unnamed.end());
+    for (const Address address : unnamed) {
+        if (table.find(address) == nullptr) {
+            m_rows.push_back(address);
+        }
+    }
+
+    m_rebuilding = true;
+    m_table->setRowCount(static_cast<int>(m_rows.size()) + 1);
+    for (int r = 0; r <= static_cast<int>(m_rows.size()); ++r) {
+        const bool last = r == static_cast<int>(m_rows.size());
+        const NameEntry* entry = last ? nullptr : table.find(m_rows[static_cast<std::size_t>(r)]);
+        const QString cells[kColumns] = {
+            last ? QString() : uiText(names::addressText(m_rows[static_cast<std::size_t>(r)])),
+            entry ? uiText(entry->name) : QString(), entry ? uiText(entry->comment) : QString()};
+        for (int c = 0; c < kColumns; ++c) {
+            auto* item = new QTableWidgetItem(cells[c]);
+            const bool editable = last ? c == kAddressColumn : c != kAddressColumn;
+            item->setFlags(editable ? item->flags() | Qt::ItemIsEditable
+                                    : item->flags() & ~Qt::ItemIsEditable);
+            m_table->setItem(r, c, item);
+        }
+    }
+    m_rebuilding = false;
+}
+
+void NamesWindow::cellEdited(int row, int column) {
+    if (m_rebuilding) {
+        return;
+    }
+    const QString typed = m_table->item(row, column)->text();
+    const auto r = static_cast<std::size_t>(row);
+    bool done = true;
+    m_inEdit = true;
+    if (r >= m_rows.size()) {
+        done = typed.isEmpty() || addAddress(typed);
+    } else if (column == kNameColumn) {
+        done = setName(m_rows[r], typed.trimmed());
+    } else if (column == kCommentColumn) {
+        done = setComment(m_rows[r], typed);
+    }
+    m_inEdit = false;
+    if (!done) {
+        // The refused text goes; the reason stays shown.
+        QTimer::singleShot(0, this, [this] {
+            const QString problem = m_problem->text();
+            rebuild();
+            showProblem(problem);
+        });
+    }
+}
+
+} // namespace rungbox::ui
