@@ -13,6 +13,7 @@
 #include "ui/ports/SettingsRecentFileStore.h"
 
 #include <QApplication>
+#include <QSettings>
 #include <QStringList>
 
 #include <cstring>
@@ -69,6 +70,7 @@ int main(int argc, char* argv[]) {
     rungbox::ui::QtMessageBoxes boxes;
     rungbox::ui::QtFileDialog dialog;
     rungbox::ui::SettingsRecentFileStore recentFiles;
+    QSettings windowPlaces(QStringLiteral("rungbox"), QStringLiteral("rungbox"));
     std::unique_ptr<rungbox::ui::MainWindow> ladder;
 
     rungbox::ui::Splash splash([&]() -> QWidget* {
@@ -77,6 +79,7 @@ int main(int argc, char* argv[]) {
             boxes.setParentWidget(ladder.get());
             dialog.setParentWidget(ladder.get());
             ladder->setRecentFileStore(&recentFiles);
+            ladder->setPlaceStore(&windowPlaces);
             if (!program.isEmpty()) {
                 // Once the splash has shown the window, so that a message about the file appears
                 // over it.

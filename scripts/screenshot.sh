@@ -4,8 +4,11 @@
 # a small program running, a few switches on and their lamps lit; docs/ladder.png, the
 # Ladder Diagram window during such a run; docs/gate.png and docs/conveyor.png, each
 # machine's window running its solution program from examples/; docs/debug.png and
-# docs/debug_ladder.png, a paused run with its watch table and its diagram; and docs/names.png and
-# docs/names_ladder.png, the House Gate's program with its names, their editor and its diagram.
+# docs/debug_ladder.png, a paused run with its watch table and its diagram; docs/names.png and
+# docs/names_ladder.png, the House Gate's program with its names, their editor and its diagram;
+# and the whole screen with the tool windows where they open: docs/desktop_dark.png (a dark
+# palette), docs/desktop_1366.png (1366 x 768 with a machine) and docs/desktop_scale2.png (scale
+# factor 2).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/lib/packages.sh
@@ -15,11 +18,11 @@ ensure_packages "${RUNGBOX_BUILD_PACKAGES[@]}" xvfb xauth imagemagick
 # preset's.
 if [ -n "${RUNGBOX_BUILD_DIR:-}" ]; then
     cmake --build "$RUNGBOX_BUILD_DIR" --target rungbox_screenshot rungbox_module_screenshot \
-        rungbox_debug_screenshot rungbox_names_screenshot
+        rungbox_debug_screenshot rungbox_names_screenshot rungbox_desktop_screenshot
     shooter=$RUNGBOX_BUILD_DIR/tools/rungbox_screenshot
 else
     configure_and_build release rungbox_screenshot rungbox_module_screenshot \
-        rungbox_debug_screenshot rungbox_names_screenshot
+        rungbox_debug_screenshot rungbox_names_screenshot rungbox_desktop_screenshot
     shooter=./build/release/tools/rungbox_screenshot
 fi
 
@@ -60,3 +63,12 @@ xvfb-run -a -s "-screen 0 1600x1000x24" env QT_QPA_PLATFORM=xcb \
 frame docs/names.png
 cp "$raw2" "$raw"
 frame docs/names_ladder.png
+
+# The whole screen, as a user sees it: no frame is added.
+desktop=$(dirname "$shooter")/rungbox_desktop_screenshot
+xvfb-run -a -s "-screen 0 1600x1000x24" env QT_QPA_PLATFORM=xcb "$desktop" --dark docs/desktop_dark.png
+xvfb-run -a -s "-screen 0 1366x768x24" env QT_QPA_PLATFORM=xcb "$desktop" --machine \
+    docs/desktop_1366.png
+xvfb-run -a -s "-screen 0 1600x1000x24" env QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=2 "$desktop" \
+    docs/desktop_scale2.png
+echo "Wrote docs/desktop_dark.png docs/desktop_1366.png docs/desktop_scale2.png"

@@ -29,33 +29,82 @@ std::string setValueOf(const engine::Controller& controller, engine::OpCode op, 
 
 } // namespace
 
-std::optional<WatchEntry> parseWatchEntry(std::string_view text) {
+namespace {
+
+enum class Refusal { None, Empty, NotAnEntry, OutOfRange };
+
+// Reads `text` into `entry`; `shown` gets the entry as it reads (upper case, one blank after
+// TIM or CNT) for the refusal's message.
+Refusal readEntry(std::string_view text, WatchEntry& entry, std::string& shown) {
     std::string compact;
     for (const char c : text) {
         if (c != ' ' && c != '\t') {
             compact += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
         }
     }
-    WatchEntry entry;
+    shown = compact;
+    if (compact.empty()) {
+        return Refusal::Empty;
+    }
     std::string_view digits = compact;
     int last = engine::kLastRelay;
     if (digits.starts_with("TIM") || digits.starts_with("CNT")) {
         entry.kind = digits[0] == 'T' ? Kind::Timer : Kind::Counter;
         last = digits[0] == 'T' ? engine::kTimerCount - 1 : engine::kCounterCount - 1;
         digits.remove_prefix(3);
+        if (!digits.empty()) {
+            shown.insert(3, " ");
+        }
+    }
+    const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
+    if (digits.empty() || !std::all_of(digits.begin(), digits.end(), isDigit)) {
+        return Refusal::NotAnEntry;
     }
     // Five digits at most: every valid number fits, and from_chars cannot overflow.
-    const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
-    if (digits.empty() || digits.size() > 5 ||
-        !std::all_of(digits.begin(), digits.end(), isDigit)) {
-        return std::nullopt;
+    if (digits.size() > 5) {
+        return Refusal::OutOfRange;
     }
     const auto [end, error] =
         std::from_chars(digits.data(), digits.data() + digits.size(), entry.number);
-    if (error != std::errc{} || end != digits.data() + digits.size() || entry.number > last) {
+    if (error != std::errc{} || end != digits.data() + digits.size()) {
+        return Refusal::NotAnEntry;
+    }
+    return entry.number > last ? Refusal::OutOfRange : Refusal::None;
+}
+
+} // namespace
+
+std::optional<WatchEntry> parseWatchEntry(std::string_view text) {
+    WatchEntry entry;
+    std::string shown;
+    if (readEntry(text, entry, shown) != Refusal::None) {
         return std::nullopt;
     }
     return entry;
+}
+
+std::string watchEntryRefusal(std::string_view text) {
+    WatchEntry entry;
+    std::string shown;
+    switch (readEntry(text, entry, shown)) {
+    case Refusal::None:
+        return "";
+    case Refusal::Empty:
+        return "Type a relay address, TIM n or CNT n";
+    case Refusal::NotAnEntry:
+        return shown + ": not a relay address, TIM n or CNT n";
+    case Refusal::OutOfRange:
+        break;
+    }
+    if (entry.kind == Kind::Timer) {
+        return shown + ": no such timer (TIM 0 to TIM " + std::to_string(engine::kTimerCount - 1) +
+               ")";
+    }
+    if (entry.kind == Kind::Counter) {
+        return shown + ": no such counter (CNT 0 to CNT " +
+               std::to_string(engine::kCounterCount - 1) + ")";
+    }
+    return shown + ": out of range (relays 0 to " + std::to_string(engine::kLastRelay) + ")";
 }
 
 bool WatchList::add(const WatchEntry& entry) {

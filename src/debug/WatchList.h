@@ -36,6 +36,9 @@ struct WatchRow {
 /// Reads a watch entry as typed: a relay address ("1000"), "TIM n" or "CNT n" (blanks between
 /// the words optional, either case). Nothing when the text names none or is out of range.
 std::optional<WatchEntry> parseWatchEntry(std::string_view text);
+/// Why parseWatchEntry() refuses `text`, for the user: "30000: out of range (relays 0 to
+/// 20000)", "TIM 9: no such timer (TIM 0 to TIM 7)", ...; empty when it accepts it.
+std::string watchEntryRefusal(std::string_view text);
 
 class WatchList {
 public:

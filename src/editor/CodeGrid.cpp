@@ -2,6 +2,7 @@
 #include "CodeGrid.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace rungbox::editor {
 
@@ -31,6 +32,21 @@ void CodeGrid::setText(int row, int col, std::string text) {
     cell = std::move(text);
     if (m_listener != nullptr) {
         m_listener->cellChanged(row, col);
+    }
+    if (row == m_markedLine) {
+        markLine(0); // the line has been edited
+    }
+}
+
+void CodeGrid::markLine(int row) {
+    const int before = std::exchange(m_markedLine, row >= 1 && row < rowCount() ? row : 0);
+    if (m_listener == nullptr || before == m_markedLine) {
+        return;
+    }
+    for (const int line : {before, m_markedLine}) {
+        for (int col = 0; line != 0 && col < kGridCols; ++col) {
+            m_listener->cellChanged(line, col);
+        }
     }
 }
 

@@ -96,6 +96,12 @@ public:
     /// between two edits. Wraps around.
     unsigned cursorMoves() const { return m_cursorMoves; }
 
+    /// The line a refused start or a program error named (1 to 299), which views mark until it
+    /// is edited; 0 for none. Writing any cell of the line, or another mark, clears it; the
+    /// change is told as cellChanged() of each of the line's cells.
+    int markedLine() const { return m_markedLine; }
+    void markLine(int row);
+
     /// `listener` is told of every change; nullptr for none. Not owned.
     void setListener(GridListener* listener) { m_listener = listener; }
 
@@ -110,6 +116,7 @@ private:
     int m_colSel = 1;
     bool m_enabled = true;
     unsigned m_cursorMoves = 0;
+    int m_markedLine = 0;
     GridListener* m_listener = nullptr;
 };
 

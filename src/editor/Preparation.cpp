@@ -35,8 +35,10 @@ const RangeWarning kRelayAddress{"Relay out of range at line ", "Valid Range: 0 
                                  engine::kLastRelay, "RELAY Range"};
 
 void warn(platform::MessageBoxes& boxes, const RangeWarning& warning, CodeGrid& grid, int line) {
-    // The line the warning names is selected first, so that the grid shows it behind the box.
+    // The line the warning names is selected and marked first, so that the grid shows it behind
+    // the box and after it.
     grid.select(line, kCodeCol, line, kSetValueCol);
+    grid.markLine(line);
     std::string text(warning.before);
     text += engine::numberText(line);
     text += ".\r\n";

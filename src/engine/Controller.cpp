@@ -352,6 +352,15 @@ void Controller::force(int address, bool on) {
     if (added) {
         m_fuseStale = true; // the fused program leaves the relay's writes out
     }
+    // The lamp shows the forced value at once, not at the next scan: the run may be paused.
+    if (address < kInputCount) {
+        const auto bit = static_cast<std::uint16_t>(1U << address);
+        m_inputLampsShown =
+            static_cast<std::uint16_t>(on ? m_inputLampsShown | bit : m_inputLampsShown & ~bit);
+        m_panel.setInputLamp(address, on);
+    } else if (address >= kFirstOutputRelay && address < kFirstOutputRelay + kOutputCount) {
+        showOutputs();
+    }
 }
 
 void Controller::unforce(int address) {

@@ -62,6 +62,7 @@ bool RunControl::startSequence() {
         return false;
     }
 
+    m_grid.markLine(0); // the program starts: no line stands in its way any more
     m_window.setFileMenuEnabled(false);
     m_window.setModuleMenuEnabled(false);
     m_grid.setEnabled(false);
@@ -101,8 +102,10 @@ void RunControl::report(int badLine) {
     // Ticks that arrive while the message is open must not scan again: one program error gives
     // one message and one stop.
     m_reportingError = true;
-    // The line the message names is selected, so that the grid shows it behind the message.
+    // The line the message names is selected and marked, so that the grid shows it behind the
+    // message and after it.
     m_grid.select(badLine, editor::kCodeCol, badLine, editor::kSetValueCol);
+    m_grid.markLine(badLine);
     m_boxes.show("Error at line " + engine::numberText(badLine), platform::BoxStyle::Ok,
                  platform::kAppTitle);
     m_reportingError = false;

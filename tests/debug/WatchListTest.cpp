@@ -16,27 +16,31 @@ using Kind = WatchEntry::Kind;
 struct EntryRow {
     const char* typed;
     std::optional<WatchEntry> entry;
+    const char* refusal; ///< why the entry is refused; "" when it is read
 };
 
-TEST(WatchEntry, ReadsRelaysTimersAndCountersInRange) {
+TEST(WatchEntry, ReadsRelaysTimersAndCountersInRangeAndSaysWhyNot) {
     const EntryRow rows[] = {
-        {"0", WatchEntry{Kind::Relay, 0}},
-        {"20000", WatchEntry{Kind::Relay, 20000}},
-        {" 1000 ", WatchEntry{Kind::Relay, 1000}},
-        {"TIM 7", WatchEntry{Kind::Timer, 7}},
-        {"tim0", WatchEntry{Kind::Timer, 0}},
-        {"Cnt 3", WatchEntry{Kind::Counter, 3}},
-        {"20001", std::nullopt},
-        {"TIM 8", std::nullopt},
-        {"CNT -1", std::nullopt},
-        {"", std::nullopt},
-        {"TIM", std::nullopt},
-        {"12a", std::nullopt},
-        {"999999999999", std::nullopt},
-        {"OUT 5", std::nullopt},
+        {"0", WatchEntry{Kind::Relay, 0}, ""},
+        {"20000", WatchEntry{Kind::Relay, 20000}, ""},
+        {" 1000 ", WatchEntry{Kind::Relay, 1000}, ""},
+        {"TIM 7", WatchEntry{Kind::Timer, 7}, ""},
+        {"tim0", WatchEntry{Kind::Timer, 0}, ""},
+        {"Cnt 3", WatchEntry{Kind::Counter, 3}, ""},
+        {"20001", std::nullopt, "20001: out of range (relays 0 to 20000)"},
+        {"30000", std::nullopt, "30000: out of range (relays 0 to 20000)"},
+        {"TIM 8", std::nullopt, "TIM 8: no such timer (TIM 0 to TIM 7)"},
+        {"cnt9", std::nullopt, "CNT 9: no such counter (CNT 0 to CNT 7)"},
+        {"CNT -1", std::nullopt, "CNT -1: not a relay address, TIM n or CNT n"},
+        {"", std::nullopt, "Type a relay address, TIM n or CNT n"},
+        {"TIM", std::nullopt, "TIM: not a relay address, TIM n or CNT n"},
+        {"12a", std::nullopt, "12A: not a relay address, TIM n or CNT n"},
+        {"999999999999", std::nullopt, "999999999999: out of range (relays 0 to 20000)"},
+        {"OUT 5", std::nullopt, "OUT5: not a relay address, TIM n or CNT n"},
     };
     for (const EntryRow& row : rows) {
         EXPECT_EQ(parseWatchEntry(row.typed), row.entry) << '"' << row.typed << '"';
+        EXPECT_EQ(watchEntryRefusal(row.typed), row.refusal) << '"' << row.typed << '"';
     }
 }
 

@@ -109,9 +109,11 @@ public:
 struct ScriptedDialog : platform::FileDialog {
     std::optional<std::string> path;
     int calls = 0;
+    std::string suggested; ///< the name the last save question suggested
 
-    std::optional<std::string> askSavePath(std::string_view, std::string_view) override {
+    std::optional<std::string> askSavePath(std::string_view name, std::string_view) override {
         ++calls;
+        suggested = name;
         return path;
     }
     std::optional<std::string> askOpenPath(std::string_view) override {

@@ -11,6 +11,7 @@
 
 #include <QCheckBox>
 #include <QHeaderView>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTableWidget>
@@ -158,6 +159,55 @@ private slots:
         QVERIFY(!w.debugger().paused());
     }
 
+    // Resuming a scan paused midway marks no line once that scan has ended: the grid and the
+    // register panel learn it as the ladder window does.
+    void resumeClearsTheNextLine() {
+        Window w;
+        w.start();
+        runTimer(w.main)->stop(); // the test runs the clock itself
+        w.tools().pauseItem()->trigger();
+        for (int k = 0; k < 3; ++k) {
+            w.tools().stepLineItem()->trigger();
+        }
+        QCOMPARE(gridView(w.main)->gridModel().currentLine(), 4);
+        w.tools().pauseItem()->trigger();
+        runTimer(w.main)->stop();
+        w.main.session().advance(1);
+        QCOMPARE(gridView(w.main)->gridModel().currentLine(), 0);
+        QCOMPARE(part<QLabel>(w.main, "registerText")->text(), QString("Between scans"));
+    }
+
+    // The window's keys work from every Rungbox window: F5 runs and stops, F6 pauses, and a
+    // stopped run takes Ctrl+O, Ctrl+N and Ctrl+Q; the File menu's keys stay locked in a run.
+    void keysWorkFromEveryWindow() {
+        Window w;
+        w.main.showTimingDiagram();
+        w.tools().watchItem()->trigger();
+        const std::vector<QWidget*> windows = {w.main.showLadderDiagram(), timingWindow(w.main),
+                                               w.tools().watchWindow(), &w.main};
+        const auto press = [](QWidget* window, QKeyCombination key) {
+            window->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(window));
+            QTest::keyClick(window, key.key(), key.keyboardModifiers());
+        };
+        for (QWidget* window : windows) {
+            press(window, Qt::Key_F5);
+            QVERIFY(w.main.session().running());
+            press(window, Qt::Key_F6);
+            QVERIFY(w.debugger().paused());
+            press(window, Qt::CTRL | Qt::Key_N);
+            QVERIFY(!w.main.session().grid().text(1, 1).empty());
+            press(window, Qt::Key_F5);
+            QVERIFY(!w.main.session().running());
+        }
+        press(windows[0], Qt::CTRL | Qt::Key_O); // the save question, then the file dialog
+        QCOMPARE(w.dialog.calls, 1);
+        press(windows[1], Qt::CTRL | Qt::Key_N);
+        QVERIFY(w.main.session().grid().text(1, 1).empty());
+        press(windows[2], Qt::CTRL | Qt::Key_Q);
+        QVERIFY(!w.main.isVisible());
+    }
+
     void registerPanelShowsTheNextLineTheResultAndTheStack() {
         Window w;
         w.start();
@@ -211,6 +261,31 @@ private slots:
         QVERIFY2(w.debugger().breakpoint(4), "a stop keeps the breakpoints");
     }
 
+    // A force shows on its lamp at once, while paused between scans too.
+    void forcingWhilePausedShowsOnTheLamp_data() {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<int>("lamp"); ///< output lamp n, or -1 - n for input lamp n
+        QTest::newRow("output") << "1000" << 0;
+        QTest::newRow("input") << "1" << -2;
+    }
+    void forcingWhilePausedShowsOnTheLamp() {
+        QFETCH(QString, entry);
+        QFETCH(int, lamp);
+        Window w;
+        w.start();
+        runTimer(w.main)->stop();
+        w.tools().pauseItem()->trigger();
+        rungbox::ui::WatchWindow* watch = w.tools().watchWindow();
+        QVERIFY(watch->addEntry(entry));
+        watch->table()->setCurrentCell(0, 0);
+        rungbox::ui::Lamp* shown =
+            lamp >= 0 ? outputLamp(w.main, lamp) : inputLamp(w.main, -1 - lamp);
+        for (const bool on : {true, false, true}) {
+            watch->forceSelected(on);
+            QCOMPARE(shown->isOn(), on);
+        }
+    }
+
     // Forcing from the watch table: the lamp and the row show a padlock, the program cannot
     // write the relay, a stop releases it.
     void watchTableForces_data() {
@@ -229,8 +304,14 @@ private slots:
         inputSwitch(w.main, 0)->setChecked(true);
         rungbox::ui::WatchWindow* watch = w.tools().watchWindow();
         QVERIFY(watch->addEntry(entry));
+        // A refused entry says why; the next one accepted clears it.
+        const auto refusal = [watch] { return part<QLabel>(*watch, "watchRefusal")->text(); };
         QVERIFY(!watch->addEntry("TIM 8"));
+        QCOMPARE(refusal(), QString("TIM 8: no such timer (TIM 0 to TIM 7)"));
+        QVERIFY(!watch->addEntry("30000"));
+        QVERIFY(refusal().startsWith("30000: out of range"));
         QVERIFY(watch->addEntry("tim 0"));
+        QVERIFY(refusal().isEmpty());
         watch->table()->setCurrentCell(0, 0);
         watch->forceSelected(forceOn);
         w.scan();

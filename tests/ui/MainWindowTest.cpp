@@ -9,6 +9,7 @@
 #include "support/WindowParts.h"
 #include "ui/grid/CodeGridView.h"
 
+#include <QAbstractScrollArea>
 #include <QAccessible>
 #include <QCheckBox>
 #include <QHeaderView>
@@ -100,7 +101,8 @@ private slots:
         Window w;
         MainWindow& l = w.ladder;
         QCOMPARE(l.windowTitle(), QString("PLC Ladder Code"));
-        QVERIFY(l.centralWidget()->size() == QSize(614, 405) && l.minimumSize() == l.maximumSize());
+        QCOMPARE(l.centralWidget()->size(), QSize(614, 405));
+        QCOMPARE(l.centralWidget()->minimumSize(), QSize(614, 405));
         QStringList menus;
         for (QMenu* menu : {menu(l, "fileMenu"), menu(l, "moduleMenu"), menu(l, "helpMenu")}) {
             menus << menu->title();
@@ -168,26 +170,98 @@ private slots:
         QVERIFY2(l.session().editor().codeChanged(), "after the stop the grid takes keys again");
     }
 
+    // An enlarged window keeps its arrangement: the grid takes the room and shows more lines,
+    // what lies right of it moves right and what lies below it moves down.
+    void enlargedWindowGrowsTheGrid() {
+        Window w;
+        MainWindow& l = w.ladder;
+        QWidget* panel = l.centralWidget();
+        const QRect grid = w.view()->geometry();
+        const QPoint switchAt = inputSwitch(l, 3)->pos();
+        const QPoint counterAt = counterDisplay(l, 2)->pos();
+        const QPoint outputAt = outputLamp(l, 1)->pos();
+        const int lines = w.view()->rowAt(w.view()->viewport()->height() - 1);
+        l.resize(l.size() + QSize(200, 160));
+        QCOMPARE(panel->size(), QSize(814, 565));
+        QCOMPARE(w.view()->geometry(), grid.adjusted(0, 0, 200, 160));
+        QCOMPARE(inputSwitch(l, 3)->pos(), switchAt + QPoint(0, 160));
+        QCOMPARE(counterDisplay(l, 2)->pos(), counterAt + QPoint(200, 0));
+        QCOMPARE(outputLamp(l, 1)->pos(), outputAt);
+        QVERIFY(w.view()->rowAt(w.view()->viewport()->height() - 1) > lines + 5);
+        l.resize(l.size() - QSize(200, 160));
+        QCOMPARE(panel->size(), QSize(614, 405));
+        QCOMPARE(w.view()->geometry(), grid);
+        QCOMPARE(inputSwitch(l, 3)->pos(), switchAt);
+    }
+
+    // Under a dark palette the window's own colours turn over, so that everything reads light
+    // on dark: the locked program, the marked line, the panel, the two diagrams.
+    void coloursFollowThePalette_data() {
+        QTest::addColumn<bool>("dark");
+        QTest::newRow("light") << false;
+        QTest::newRow("dark") << true;
+    }
+    void coloursFollowThePalette() {
+        QFETCH(bool, dark);
+        const QPalette before = QApplication::palette();
+        QPalette palette = before;
+        if (dark) {
+            for (const auto role : {QPalette::Window, QPalette::Base, QPalette::Button}) {
+                palette.setColor(role, QColor(35, 35, 38));
+            }
+            for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+                palette.setColor(role, QColor(230, 230, 230));
+            }
+        }
+        QApplication::setPalette(palette);
+        Window w;
+        w.type("ld\r0\r\rxyz\r\r\rend");
+        w.clickLamp();
+        w.ladder.session().advance(1); // "Error at line 2": line 2 is marked
+        const auto isDarkColour = [](const QVariant& colour) {
+            return colour.value<QColor>().lightness() < 128;
+        };
+        const QModelIndex marked = w.view()->model()->index(1, 0);
+        QCOMPARE(isDarkColour(marked.data(Qt::BackgroundRole)), dark);
+        QCOMPARE(isDarkColour(marked.data(Qt::ForegroundRole)), !dark);
+        QCOMPARE(isDarkColour(w.view()->palette().color(QPalette::Disabled, QPalette::Text)),
+                 !dark);
+        QCOMPARE(isDarkColour(w.ladder.centralWidget()->palette().color(QPalette::Window)), dark);
+        QCOMPARE(isDarkColour(timerDisplay(w.ladder, 0)->palette().color(QPalette::WindowText)),
+                 !dark);
+        w.ladder.showTimingDiagram();
+        QWidget* timing = part<QWidget>(w.ladder, "timingView");
+        const QImage waves =
+            static_cast<QAbstractScrollArea*>(timing)->viewport()->grab().toImage();
+        QCOMPARE(isDarkColour(waves.pixelColor(waves.width() - 3, waves.height() - 3)), dark);
+        w.ladder.showLadderDiagram();
+        const QImage ladder = part<QWidget>(w.ladder, "ladderCanvas")->grab().toImage();
+        QCOMPARE(isDarkColour(ladder.pixelColor(2, 2)), dark);
+        QApplication::setPalette(before);
+    }
+
     void oneMessageAndStopped_data() {
         QTest::addColumn<QString>("program");
         QTest::addColumn<QString>("expected");
         QTest::addColumn<BoxStyle>("style");
+        QTest::addColumn<int>("marked"); ///< the line the grid marks afterwards, 0 for none
         // A range warning comes before the copy: the progress display never shows.
         QTest::newRow("range warning")
             << "tim\r9\r\rend"
             << "TIMER Range|Timer out of range at line  1.\r\nValid Range: 0 to  7"
-            << BoxStyle::Exclamation;
+            << BoxStyle::Exclamation << 1;
         // A missing END is found by the copy: label and bar were shown, and hidden again.
         QTest::newRow("no END")
             << "ld\r0\r\rout\r1000\r\rend "
             << "rungbox|Not END encountered. Error starting SIMULATION ...|shown 2"
-            << BoxStyle::Exclamation;
+            << BoxStyle::Exclamation << 0;
         // The run starts; the first scan meets the bad line and stops it, once.
         QTest::newRow("bad line") << "ld\r0\r\rxyz\r\r\rend"
-                                  << "rungbox|Error at line  2|shown 2" << BoxStyle::Ok;
+                                  << "rungbox|Error at line  2|shown 2" << BoxStyle::Ok << 2;
     }
 
-    // One message each (exact text, title, style), the progress display shown or not, stopped.
+    // One message each (exact text, title, style), the progress display shown or not, stopped;
+    // the line it names stays marked until it is edited.
     void oneMessageAndStopped() {
         QFETCH(QString, program);
         QFETCH(QString, expected);
@@ -209,6 +283,15 @@ private slots:
             expected);
         QCOMPARE(box.style, style);
         expectArrangement(w.ladder, false);
+        QFETCH(int, marked);
+        const auto background = [&w](int line) {
+            return w.view()->model()->index(line - 1, 0).data(Qt::BackgroundRole);
+        };
+        for (int line = 1; line <= 4; ++line) {
+            QCOMPARE(background(line).isValid(), line == marked);
+        }
+        w.ladder.session().grid().setText(std::max(marked, 1), 3, "5");
+        QVERIFY(!background(std::max(marked, 1)).isValid());
     }
 
     // The About box is modal, but its event loop serves the window's timers: the run goes on.
@@ -334,13 +417,21 @@ private slots:
         QTest::addColumn<QString>("control");
         QTest::addColumn<int>("n");
         QTest::addColumn<QString>("name");
-        QTest::newRow("input switch 3") << "switch" << 3 << "Input 3";
-        QTest::newRow("input lamp 3") << "input" << 3 << "Input 3";
-        QTest::newRow("output lamp 12") << "output" << 12 << "Output 12";
-        QTest::newRow("timer 5") << "timer" << 5 << "Timer 5";
-        QTest::newRow("counter 2") << "counter" << 2 << "Counter 2";
-        QTest::newRow("run button") << "run" << 0 << "Simulation";
-        QTest::newRow("grid") << "grid" << 0 << "Ladder code";
+        QTest::addColumn<QString>("tip"); ///< what the tooltip names
+        QTest::newRow("input switch 3") << "switch" << 3 << "Switch 3"
+                                        << "Input 03";
+        QTest::newRow("input lamp 3") << "input" << 3 << "Input 3"
+                                      << "relay 3";
+        QTest::newRow("output lamp 12") << "output" << 12 << "Output 12"
+                                        << "relay 1012";
+        QTest::newRow("timer 5") << "timer" << 5 << "Timer 5"
+                                 << "TIM 5";
+        QTest::newRow("counter 2") << "counter" << 2 << "Counter 2"
+                                   << "CNT 2";
+        QTest::newRow("run button") << "run" << 0 << "Simulation"
+                                    << "(F5)";
+        QTest::newRow("grid") << "grid" << 0 << "Ladder code"
+                              << "";
     }
 
     // What assistive technology reads out for each control.
@@ -364,6 +455,8 @@ private slots:
             QAccessible::queryAccessibleInterface(controls.at(control)());
         QVERIFY(accessible != nullptr);
         QCOMPARE(accessible->text(QAccessible::Name), name);
+        QFETCH(QString, tip);
+        QVERIFY2(controls.at(control)()->toolTip().contains(tip), qPrintable(tip));
     }
 
     // The numbers over the lamps, the counters and the timers are all drawn alike: bold, 9.75 pt.

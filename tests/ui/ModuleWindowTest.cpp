@@ -59,12 +59,28 @@ private slots:
         }
     }
 
+    // At its own size and made smaller: the picture scales, its buttons with it.
+    void pushButtonsPressForOneScanOrWhileHeld_data() {
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("own size") << QSize();
+        QTest::newRow("smaller") << QSize(500, 260);
+    }
     void pushButtonsPressForOneScanOrWhileHeld() {
+        QFETCH(QSize, size);
         GatePlant gate;
         bool running = true;
         rungbox::ui::GateWindow window(
             gate, [&] { return running; }, nullptr);
+        if (size.isValid()) {
+            window.resize(size);
+        }
         window.show();
+        if (size.isValid()) {
+            QCOMPARE(window.size(), size);
+        }
+        for (const char* caption : {"Remote", "Stop"}) {
+            QVERIFY(window.rect().contains(window.buttonRect(caption)));
+        }
         const QPoint remote = window.buttonRect("Remote").center();
         const QPoint stop = window.buttonRect("Stop").center();
         QVERIFY(!remote.isNull() && !stop.isNull());
@@ -84,6 +100,33 @@ private slots:
         running = false;
         QTest::mouseClick(&window, Qt::LeftButton, {}, remote);
         QVERIFY(!gate.remote().down());
+    }
+
+    // An active fault is marked in the picture where it happens, and only while it lasts.
+    void faultsAreMarkedWhereTheyHappen() {
+        const auto always = [] { return true; };
+        GatePlant gate;
+        rungbox::ui::GateWindow gateWindow(gate, always, nullptr);
+        gate.setCar(true);
+        QVERIFY(gateWindow.faultPlaces().empty());
+        for (int ms = 0; ms < GatePlant::kTravelMs; ++ms) {
+            gate.step(GatePlant::kMotorOpen);
+        }
+        for (int ms = 0; ms < 3000; ++ms) {
+            gate.step(GatePlant::kMotorClose);
+        }
+        QCOMPARE(gateWindow.faultPlaces().size(), std::size_t{1});
+        QVERIFY(gateWindow.faultPlaces()[0].first.contains(QRectF(150, 60, 120, 190)));
+        gate.step(0);
+        QVERIFY(gateWindow.faultPlaces().empty());
+
+        ConveyorPlant conveyor;
+        rungbox::ui::ConveyorWindow conveyorWindow(conveyor, always, nullptr);
+        for (int ms = 0; ms < 2 * ConveyorPlant::kFeedCycleMs; ++ms) {
+            conveyor.step(ConveyorPlant::kFeeder); // the belt stands: a box lands on a box
+        }
+        QCOMPARE(conveyorWindow.faultPlaces().size(), std::size_t{1});
+        QVERIFY(conveyorWindow.faultPlaces()[0].second.contains("entry"));
     }
 
     void aClickSendsTheCarInAndAnotherDrivesItAway() {

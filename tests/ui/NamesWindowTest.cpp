@@ -64,12 +64,14 @@ private slots:
         GateWindow w;
         QCOMPARE(w.main.session().names().size(), std::size_t{10});
         QCOMPARE(inputLamp(w.main, 0)->toolTip(),
-                 QString("REMOTE (0): remote push-button (momentary)"));
+                 QString("Input 00: relay 0; REMOTE (0): remote push-button (momentary)"));
         QCOMPARE(inputSwitch(w.main, 4)->toolTip(),
                  QString("Input 04: STOP_BUTTON (4): stop push-button (momentary)"));
-        QVERIFY(outputLamp(w.main, 2)->toolTip().startsWith("WARNING_LIGHT (1002)"));
-        QVERIFY(timerDisplay(w.main, 0)->toolTip().startsWith("HOLD_OPEN (TIM 0)"));
-        QCOMPARE(inputLamp(w.main, 5)->toolTip(), QString());
+        QVERIFY(outputLamp(w.main, 2)->toolTip().startsWith(
+            "Output 02: relay 1002; WARNING_LIGHT (1002)"));
+        QVERIFY(timerDisplay(w.main, 0)->toolTip().startsWith(
+            "Timer 0 (TIM 0): seconds left; HOLD_OPEN (TIM 0)"));
+        QCOMPARE(inputLamp(w.main, 5)->toolTip(), QString("Input 05: relay 5"));
         QCOMPARE(gridTip(w.main, 1), QString("STOP_BUTTON: stop push-button (momentary)"));
 
         rungbox::ui::WatchWindow* watch = debugTools(w.main)->watchWindow();
@@ -109,8 +111,9 @@ private slots:
         QVERIFY(w.main.session().editor().codeChanged());
         QCoreApplication::processEvents(); // the title follows from the event loop
         QVERIFY(w.main.windowTitle().startsWith("gate.PLC*"));
-        QCOMPARE(outputLamp(w.main, 2)->toolTip(),
-                 QString("LAMP (1002): warning light: on while the motor runs"));
+        QCOMPARE(
+            outputLamp(w.main, 2)->toolTip(),
+            QString("Output 02: relay 1002; LAMP (1002): warning light: on while the motor runs"));
 
         QVERIFY(!names.setName(Address::relay(1001), "lamp"));
         QVERIFY(names.problemLabel()->text().contains("already names 1002"));
@@ -140,7 +143,7 @@ private slots:
         w.main.session().newProgram();
         QCoreApplication::processEvents();
         QVERIFY(!names.undoStack().canUndo());
-        QCOMPARE(inputLamp(w.main, 0)->toolTip(), QString());
+        QCOMPARE(inputLamp(w.main, 0)->toolTip(), QString("Input 00: relay 0"));
     }
 
     void aProgramWithoutNamesLooksAsBefore() {
@@ -150,7 +153,7 @@ private slots:
         main.session().grid().setText(1, 1, "LD");
         main.session().grid().setText(1, 2, "0");
         main.show();
-        QCOMPARE(inputLamp(main, 0)->toolTip(), QString());
+        QCOMPARE(inputLamp(main, 0)->toolTip(), QString("Input 00: relay 0"));
         QCOMPARE(inputSwitch(main, 0)->toolTip(), QString("Input 00"));
         QCOMPARE(gridTip(main, 1), QString());
         const std::vector<rungbox::ladder::LineText> lines = {{"LD", "0", ""}};

@@ -73,7 +73,10 @@ QColor levelPixel(TimingWindow& w, int position, double ms, bool high) {
     const auto& frame = w.view()->frame();
     const int x =
         TimingPainter::kNameWidth + static_cast<int>((ms - frame.fromMs) / frame.msPerPixel);
-    const int top = TimingPainter::kAxisHeight + position * TimingPainter::kRowHeight;
+    const auto rows = TimingPainter::rowsOf(w.view()->recorder(), frame);
+    const auto row = std::find(rows.begin(), rows.end(), static_cast<std::size_t>(position));
+    const int top = TimingPainter::kAxisHeight +
+                    static_cast<int>(row - rows.begin()) * TimingPainter::kRowHeight;
     return image.pixelColor(x, high ? top + 5 : top + TimingPainter::kRowHeight - 5);
 }
 
@@ -155,10 +158,73 @@ private slots:
         QCOMPARE(r.recorder().signalList().size(), before);
         QVERIFY(!r.recorder().find(*rungbox::trace::parseSignal("in3")));
 
+        // The view shows the program's signals first (in0, out0, tim0 and its done bit), then
+        // those added; the rest are recorded but hidden until added.
+        QCOMPARE(w.view()->rowCount(), 5);
+        QVERIFY(w.addSignal("in2"));
+        QCOMPARE(w.view()->rowCount(), 6);
+        QVERIFY(!w.addSignal("in2"));
+
         // Clicking a name puts it into the signal box, ready to remove.
-        const int y = TimingPainter::kAxisHeight + 2 * TimingPainter::kRowHeight + 5;
+        const int y = TimingPainter::kAxisHeight + 1 * TimingPainter::kRowHeight + 5;
         QTest::mouseClick(w.view()->viewport(), Qt::LeftButton, {}, QPoint(20, y));
-        QCOMPARE(w.signalEdit()->text(), QString("in2"));
+        QCOMPARE(w.signalEdit()->text(), QString("out0"));
+    }
+
+    // Values changing faster than the zoom shows merge into a busy stretch that ends at the
+    // last of them: the steady value after it is drawn as a value, however long it lasts.
+    void aBusyStretchEndsWhereTheValueSettles() {
+        Running r;
+        r.main.showTimingDiagram();
+        r.start();
+        inputSwitch(r.main, 0)->setChecked(true);
+        r.wait(3000); // tim0 counts 3, 2, 1, 0 by 300 ms and stays 0
+        const auto tim0 = r.recorder().find({rungbox::trace::SignalKind::TimerValue, 0});
+        QVERIFY(tim0.has_value());
+        // 50 ms a pixel: the changes at 200 and 300 ms lie 2 pixels apart.
+        rungbox::ui::TimingFrame frame;
+        frame.msPerPixel = 50;
+        frame.firstRow = static_cast<int>(*tim0);
+        const QSize size = TimingPainter::sizeFor(1, 60);
+        QImage image(size, QImage::Format_RGB32);
+        QPainter painter(&image);
+        TimingPainter::paint(painter, size, r.recorder(), frame);
+        painter.end();
+        const int high = TimingPainter::kAxisHeight + 5;
+        for (const int ms : {600, 1500, 2500}) {
+            const int x = TimingPainter::kNameWidth + ms / 50;
+            QCOMPARE(image.pixelColor(x, high), QColor(30, 60, 170));
+        }
+    }
+
+    // The exports suggest a name after the program's file.
+    void exportNamesFollowTheProgram() {
+        Running r;
+        QTemporaryDir dir;
+        r.dialog.path = (dir.path() + "/motor.latch.PLC").toStdString();
+        QVERIFY(r.main.session().saveAs());
+        r.main.showTimingDiagram();
+        r.dialog.path.reset(); // each export is cancelled
+        r.timing().exportVcdItem()->trigger();
+        QCOMPARE(r.dialog.suggested, std::string("motor.latch_timing.vcd"));
+        r.timing().exportPictureItem()->trigger();
+        QCOMPARE(r.dialog.suggested, std::string("motor.latch_timing.png"));
+    }
+
+    // A timer's value reads in seconds as its display does, in ticks on request; the recording
+    // keeps ticks, and other values read as numbers.
+    void timerValuesReadInSecondsOrTicks() {
+        Running r;
+        r.main.showTimingDiagram();
+        using rungbox::trace::SignalKind;
+        for (const bool ticks : {false, true}) {
+            item(r.timing(), "timerTicksItem")->setChecked(ticks);
+            const rungbox::ui::TimingFrame& frame = r.timing().view()->frame();
+            QCOMPARE(TimingPainter::valueText({SignalKind::TimerValue, 0}, 45, frame),
+                     QString(ticks ? "45" : "4.5"));
+            QCOMPARE(TimingPainter::valueText({SignalKind::CounterValue, 0}, 45, frame),
+                     QString("45"));
+        }
     }
 
     void zoomsAndFits() {
@@ -193,6 +259,7 @@ private slots:
 
         r.dialog.path = path("run.vcd");
         r.timing().exportVcdItem()->trigger();
+        QCOMPARE(r.dialog.suggested, std::string("timing.vcd")); // the program has no file
         QFile vcd(QString::fromStdString(*r.dialog.path));
         QVERIFY(vcd.open(QIODevice::ReadOnly));
         const QByteArray text = vcd.readAll();
@@ -205,8 +272,9 @@ private slots:
             r.timing().exportPictureItem()->trigger();
         }
         const QImage png(QString::fromStdString(path("run.png")));
-        QCOMPARE(png.size(), TimingPainter::sizeFor(64, r.timing().view()->viewport()->width() -
-                                                            TimingPainter::kNameWidth));
+        // The picture shows the view's rows: the program's four signals of the 64 recorded.
+        QCOMPARE(png.size(), TimingPainter::sizeFor(4, r.timing().view()->viewport()->width() -
+                                                           TimingPainter::kNameWidth));
         QFile svg(QString::fromStdString(path("run.svg")));
         QVERIFY(svg.open(QIODevice::ReadOnly) && svg.readAll().contains("<svg"));
         QVERIFY(r.boxes.shown.empty());

@@ -17,6 +17,7 @@
 #include "ui/machines/ConveyorWindow.h"
 #include "ui/machines/GateWindow.h"
 #include "ui/names/NamesWindow.h"
+#include "ui/placement/WindowPlaces.h"
 #include "ui/timing/TimingWindow.h"
 
 #include <QClipboard>
@@ -49,8 +50,7 @@ MainWindow::MainWindow(platform::MessageBoxes& boxes, platform::FileDialog& dial
 
     m_panel->showGrid(m_session->editor(), *m_signals);
     setCentralWidget(m_panel.get());
-    // The layout is fixed: the window neither grows nor shrinks.
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    // The window opens at the panel's own size and can be enlarged, not made smaller.
     connect(m_panel.get(), &FrontPanel::runButtonClicked, this, [this] { m_session->toggleRun(); });
     connect(&m_panel->gridView(), &CodeGridView::copyRequested, this, &MainWindow::copyLines);
     connect(&m_panel->gridView(), &CodeGridView::cutRequested, this, &MainWindow::cutLines);
@@ -66,6 +66,10 @@ MainWindow::MainWindow(platform::MessageBoxes& boxes, platform::FileDialog& dial
     m_debugTools =
         std::make_unique<DebugTools>(*m_session, *m_signals, *m_panel, *this, m_helpMenu);
     m_exploreTools = std::make_unique<ExploreTools>(*m_session, *this, m_helpMenu);
+    addRunKey();
+    shareShortcuts();
+    m_places.manage(m_debugTools->watchWindow());
+    m_places.manage(m_debugTools->registerPanel());
     m_panel->gridView().gridModel().setNames(&m_session->names());
     m_debugTools->watchWindow()->setNames(&m_session->names());
     connectSession();
@@ -82,8 +86,12 @@ void MainWindow::buildFileMenu() {
         item->setObjectName(name);
         return item;
     };
-    add("&New", "newItem", [this] { m_session->newProgram(); });
-    add("&Load", "loadItem", [this] { m_session->load(); });
+    add("&New", "newItem", [this] {
+        m_session->newProgram();
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    add("&Load", "loadItem", [this] {
+        m_session->load();
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     add("&Save", "saveItem", [this] { m_session->save(); })->setShortcut(QKeySequence::Save);
     add("Save &As", "saveAsItem", [this] { m_session->saveAs(); });
     add("Export &Diagram...", "exportDiagramItem", [this] { exportDiagram(); });
@@ -98,7 +106,13 @@ void MainWindow::buildFileMenu() {
                 [this, item] { openFile(item->data().toString()); });
     }
     m_fileMenu->addSeparator();
-    m_exitItem = add("&Exit", "exitItem", [this] { m_session->files().exit(); });
+    // Exit is in the File menu, which a run locks: its key does nothing during a run either.
+    m_exitItem = add("&Exit", "exitItem", [this] {
+        if (m_session->fileCommandsOpen()) {
+            m_session->files().exit();
+        }
+    });
+    m_exitItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     connect(m_fileMenu, &QMenu::aboutToShow, this, &MainWindow::refreshFileDisplay);
     m_titleTimer.setSingleShot(true);
@@ -130,6 +144,26 @@ void MainWindow::buildViewMenu() {
     view->addAction("&Timing Diagram", this, [this] { showTimingDiagram(); })
         ->setObjectName("timingItem");
     view->addAction("&Names", this, [this] { showNames(); })->setObjectName("namesItem");
+}
+
+// F5 presses the run/stop lamp-button. It has no menu item: the button is the command.
+void MainWindow::addRunKey() {
+    auto* run = new QAction("Run or Stop", this);
+    run->setObjectName("runStopItem");
+    run->setShortcut(Qt::Key_F5);
+    connect(run, &QAction::triggered, this, [this] { m_session->toggleRun(); });
+    addAction(run);
+}
+
+// The tool windows are windows of their own, so a key pressed in one never reaches the main
+// window's menus: every item with a key takes it from whichever Rungbox window is active. A
+// modal box still blocks them.
+void MainWindow::shareShortcuts() {
+    for (QAction* action : findChildren<QAction*>()) {
+        if (!action->shortcut().isEmpty()) {
+            action->setShortcutContext(Qt::ApplicationShortcut);
+        }
+    }
 }
 
 // The window follows the session: the run timer runs while a run is on and not paused, the title
@@ -228,6 +262,10 @@ void MainWindow::openWhenShown(const QString& path) {
     }
 }
 
+void MainWindow::setPlaceStore(QSettings* settings) {
+    m_places.setStore(settings);
+}
+
 void MainWindow::setRecentFileStore(platform::RecentFileStore* store) {
     m_session->files().recentFiles().setStore(store);
     refreshFileDisplay();
@@ -309,6 +347,9 @@ void MainWindow::chooseModule(int index) {
         m_moduleWindows[slot] =
             std::make_unique<ConveyorWindow>(m_session->modules().conveyor(), running, this);
     }
+    if (m_moduleWindows[slot]) {
+        m_places.manage(m_moduleWindows[slot].get()); // again is harmless: one filter a window
+    }
     for (const auto& window : m_moduleWindows) {
         if (window && window != m_moduleWindows[slot]) {
             window->hide();
@@ -329,6 +370,7 @@ void MainWindow::showTimingDiagram() {
     if (!m_timingWindow) {
         m_timingWindow = std::make_unique<TimingWindow>(*m_session, this);
         m_timingWindow->recordItem()->setChecked(true);
+        m_places.manage(m_timingWindow.get());
     }
     m_timingWindow->show();
     m_timingWindow->raise();
@@ -339,6 +381,7 @@ NamesWindow* MainWindow::showNames() {
     if (!m_namesWindow) {
         m_namesWindow = std::make_unique<NamesWindow>(m_session->editor(), this);
         m_namesWindow->setObjectName("namesWindow");
+        m_places.manage(m_namesWindow.get());
         connect(m_namesWindow.get(), &NamesWindow::namesChanged, this, [this] {
             followNames();
             m_titleTimer.start();
@@ -354,11 +397,7 @@ NamesWindow* MainWindow::showNames() {
 LadderWindow* MainWindow::showLadderDiagram() {
     if (!m_ladderWindow) {
         m_ladderWindow = std::make_unique<LadderWindow>(*m_session, this);
-        // Ctrl+S saves from the diagram as from the grid.
-        m_ladderWindow->addAction(m_fileMenu->findChild<QAction*>("saveItem"));
-        // Beside the main window, as tall as the screen allows.
-        const QRect frame = frameGeometry();
-        m_ladderWindow->move(frame.right() + 8, frame.top());
+        m_places.manage(m_ladderWindow.get());
     }
     m_ladderWindow->show();
     m_ladderWindow->raise();
@@ -392,6 +431,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     m_runTimer.stop();
+    m_places.rememberShown();
     if (m_ladderWindow) {
         m_ladderWindow->close();
     }

@@ -10,6 +10,7 @@
 #include "files/RecentFiles.h"
 #include "platform/Platform.h"
 #include "session/Session.h"
+#include "ui/placement/WindowPlaces.h"
 
 #include <QElapsedTimer>
 #include <QMainWindow>
@@ -20,6 +21,7 @@
 
 class QAction;
 class QMenu;
+class QSettings;
 
 namespace rungbox::ui {
 
@@ -82,6 +84,9 @@ public:
     /// Remembers the recent files in `store` from now on (taking the list it holds); nullptr
     /// for the session only. Not owned; must outlive the window or be replaced.
     void setRecentFileStore(platform::RecentFileStore* store);
+    /// Remembers where the tool windows were in `settings` from now on, and opens them there;
+    /// nullptr for this session only. Not owned; must outlive the window or be replaced.
+    void setPlaceStore(QSettings* settings);
     /// The clipboard commands of the grid (Ctrl+C, Ctrl+X, Ctrl+V).
     void copyLines();
     void cutLines();
@@ -102,6 +107,8 @@ private:
     void buildFileMenu();
     void buildModuleMenu();
     void buildViewMenu();
+    void addRunKey();
+    void shareShortcuts();
     void connectSession();
     void refreshFileDisplay();
     void followRun();
@@ -123,6 +130,8 @@ private:
     std::unique_ptr<session::Session> m_session;
     std::unique_ptr<SessionSignals> m_signals;
     std::unique_ptr<FrontPanel> m_panel;
+    // Made before the tool windows it places, so that it outlives them.
+    WindowPlaces m_places{*this};
     std::unique_ptr<DebugTools> m_debugTools;
     std::unique_ptr<ExploreTools> m_exploreTools;
     std::unique_ptr<LadderWindow> m_ladderWindow;

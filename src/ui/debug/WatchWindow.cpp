@@ -56,9 +56,14 @@ WatchWindow::WatchWindow(debug::Debugger& debugger, QWidget* parent)
     forceRow->addWidget(m_forceOn);
     forceRow->addWidget(m_forceOff);
     forceRow->addWidget(m_release);
+    // Why the last entry typed was refused; empty otherwise.
+    m_refusal = new QLabel(this);
+    m_refusal->setObjectName("watchRefusal");
+    m_refusal->setWordWrap(true);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_table, 1);
     layout->addLayout(entryRow);
+    layout->addWidget(m_refusal);
     layout->addLayout(forceRow);
     resize(420, 300);
 
@@ -69,6 +74,7 @@ WatchWindow::WatchWindow(debug::Debugger& debugger, QWidget* parent)
     };
     connect(add, &QPushButton::clicked, this, addTyped);
     connect(m_entry, &QLineEdit::returnPressed, this, addTyped);
+    connect(m_entry, &QLineEdit::textEdited, m_refusal, &QLabel::clear);
     connect(m_remove, &QPushButton::clicked, this, [this] {
         const int row = m_table->currentRow();
         if (row >= 0) {
@@ -98,6 +104,10 @@ bool WatchWindow::addEntry(const QString& typed) {
     if (named != nullptr) {
         entry = debug::parseWatchEntry(names::addressText(named->address));
     }
+    // A name the program has is no refusal; anything else says why it was not taken.
+    m_refusal->setText(named != nullptr
+                           ? QString()
+                           : QString::fromStdString(debug::watchEntryRefusal(typed.toStdString())));
     if (!entry) {
         return false;
     }

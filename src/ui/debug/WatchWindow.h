@@ -13,6 +13,7 @@
 
 #include <vector>
 
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTableWidget;
@@ -27,7 +28,7 @@ public:
     explicit WatchWindow(debug::Debugger& debugger, QWidget* parent = nullptr);
 
     /// Adds the entry typed as `text` ("1000", "TIM 3", "CNT 2", or a name of the program's);
-    /// false when it names nothing.
+    /// false when it names nothing, and then the window says why below the entry.
     bool addEntry(const QString& text);
     /// Takes and shows the program's names (not owned, must outlive the window; null for none).
     void setNames(const names::NameTable* names);
@@ -50,6 +51,7 @@ private:
     std::vector<debug::WatchRow> m_shown;
     QTableWidget* m_table = nullptr;
     QLineEdit* m_entry = nullptr;
+    QLabel* m_refusal = nullptr;
     QPushButton* m_forceOn = nullptr;
     QPushButton* m_forceOff = nullptr;
     QPushButton* m_release = nullptr;

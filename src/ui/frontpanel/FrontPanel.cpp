@@ -2,8 +2,10 @@
 #include "FrontPanel.h"
 
 #include "Lamp.h"
+#include "PanelStretch.h"
 #include "ui/common/Artwork.h"
 #include "ui/common/CellText.h"
+#include "ui/common/Shades.h"
 #include "ui/common/Twips.h"
 #include "ui/grid/CodeGridView.h"
 
@@ -51,7 +53,8 @@ QLabel* makeLabel(QWidget* parent, const QString& text, const QRect& place, cons
     label->setGeometry(place);
     label->setFont(font);
     QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
+    // The white title stands out on either panel; the other texts follow the palette.
+    palette.setColor(QPalette::WindowText, colour == kWhite ? colour : shade(palette, colour));
     label->setPalette(palette);
     label->setAlignment(align);
     return label;
@@ -76,8 +79,8 @@ QLabel* makeDisplay(QWidget* parent, const QString& text, const QRect& place, co
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     label->setAutoFillBackground(true);
     QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, kWhite);
-    palette.setColor(QPalette::WindowText, kBlack);
+    palette.setColor(QPalette::Window, shade(parent->palette(), kWhite));
+    palette.setColor(QPalette::WindowText, shade(parent->palette(), kBlack));
     label->setPalette(palette);
     QFont font("DejaVu Sans Mono");
     font.setPointSizeF(8.25);
@@ -96,16 +99,33 @@ int rowLeft(int n, int firstGroup, int secondGroup) {
     return n < 8 ? firstGroup + kPitch * n : secondGroup + kPitch * (n - 8);
 }
 
+// What a lamp or display shows, without names: "Output 02: relay 1002", "Timer 0 (TIM 0): ...".
+QString outputTip(int n) {
+    return QString("Output %1: relay %2").arg(twoDigits(n)).arg(engine::kFirstOutputRelay + n);
+}
+
+QString inputTip(int n) {
+    return QString("Input %1: relay %2").arg(twoDigits(n)).arg(n);
+}
+
+QString timerTip(int n) {
+    return QString("Timer %1 (TIM %1): seconds left").arg(n);
+}
+
+QString counterTip(int n) {
+    return QString("Counter %1 (CNT %1): counts left").arg(n);
+}
+
 } // namespace
 
 FrontPanel::FrontPanel(QWidget* parent)
     : QWidget(parent), m_roundLamps(makeRoundLampStrip()), m_squareLamps(makeSquareLampStrip()) {
     setObjectName("frontPanel");
-    setFixedSize(px(kClientWidth), px(kClientHeight));
+    setMinimumSize(px(kClientWidth), px(kClientHeight));
     // A panel grey a shade darker than the desktop's, so that the white title stands out.
     setAutoFillBackground(true);
     QPalette clientPalette = palette();
-    clientPalette.setColor(QPalette::Window, kPanelGrey);
+    clientPalette.setColor(QPalette::Window, shade(clientPalette, kPanelGrey));
     setPalette(clientPalette);
     buildFrames();
     buildOutputs();
@@ -120,6 +140,7 @@ void FrontPanel::showGrid(editor::Editor& editor, const SessionSignals& sessionS
     m_gridView->setAccessibleName("Ladder code");
     m_gridView->setGeometry(twipsRect(360, 2040, 4575, 2895));
     m_gridView->show();
+    new PanelStretch(*this, *m_gridView, minimumSize());
 }
 
 // The controls show the lamp pictures, which are members: they go first, while what they show
@@ -135,8 +156,8 @@ void FrontPanel::buildFrames() {
     auto* titleBand = makeShape(this, twipsRect(360, 360, 4815, 615), "titleBand");
     QLinearGradient band(0.0, 0.0, 1.0, 0.0);
     band.setCoordinateMode(QGradient::ObjectBoundingMode);
-    band.setColorAt(0.0, kPanelGrey);
-    band.setColorAt(0.45, kPanelGrey);
+    band.setColorAt(0.0, palette().color(QPalette::Window));
+    band.setColorAt(0.45, palette().color(QPalette::Window));
     band.setColorAt(1.0, QColor(70, 95, 150));
     QPalette bandPalette = titleBand->palette();
     bandPalette.setBrush(QPalette::Window, QBrush(band));
@@ -158,7 +179,7 @@ void FrontPanel::buildFrames() {
     m_runButton->setObjectName("runButton");
     m_runButton->setGeometry(twipsRect(7560, 480, 1035, 435));
     m_runButton->setCursor(Qt::PointingHandCursor);
-    m_runButton->setToolTip("Start or stop the simulation");
+    m_runButton->setToolTip("Start or stop the simulation (F5)");
     m_runButton->setAccessibleName("Simulation");
     m_runButton->setAccessibleDescription("Start or stop the simulation");
     connect(m_runButton, &Lamp::clicked, this, &FrontPanel::runButtonClicked);
@@ -186,6 +207,7 @@ void FrontPanel::buildOutputs() {
         auto* lamp = new Lamp(m_roundLamps, this);
         lamp->setObjectName(QString("outputLamp%1").arg(n));
         lamp->setAccessibleName(QString("Output %1").arg(n));
+        lamp->setToolTip(outputTip(n));
         lamp->setAccessibleDescription("Lamp");
         lamp->setGeometry(twipsRect(left, 1440, 255, 255));
         m_outputLamps[static_cast<std::size_t>(n)] = lamp;
@@ -207,6 +229,7 @@ void FrontPanel::buildDisplays() {
                         QString("counterDisplay%1").arg(n));
         m_counterDisplays[static_cast<std::size_t>(n)]->setAccessibleName(
             QString("Counter %1").arg(n));
+        m_counterDisplays[static_cast<std::size_t>(n)]->setToolTip(counterTip(n));
     }
 
     // Timers.
@@ -219,6 +242,7 @@ void FrontPanel::buildDisplays() {
         m_timerDisplays[static_cast<std::size_t>(n)] = makeDisplay(
             this, "0.0", twipsRect(left, 3600 + row, 975, 255), QString("timerDisplay%1").arg(n));
         m_timerDisplays[static_cast<std::size_t>(n)]->setAccessibleName(QString("Timer %1").arg(n));
+        m_timerDisplays[static_cast<std::size_t>(n)]->setToolTip(timerTip(n));
     }
 }
 
@@ -235,6 +259,7 @@ void FrontPanel::buildInputs() {
         auto* lamp = new Lamp(m_roundLamps, this);
         lamp->setObjectName(QString("inputLamp%1").arg(n));
         lamp->setAccessibleName(QString("Input %1").arg(n));
+        lamp->setToolTip(inputTip(n));
         lamp->setAccessibleDescription("Lamp");
         lamp->setGeometry(twipsRect(lampLeft, 5340, 255, 255));
         m_inputLamps[static_cast<std::size_t>(n)] = lamp;
@@ -244,8 +269,8 @@ void FrontPanel::buildInputs() {
         check->setGeometry(twipsRect(left - 60, 5610, 285, 255));
         check->setEnabled(false);
         check->setToolTip(QString("Input %1").arg(twoDigits(n)));
-        check->setAccessibleName(QString("Input %1").arg(n));
-        check->setAccessibleDescription("Switch");
+        check->setAccessibleName(QString("Switch %1").arg(n));
+        check->setAccessibleDescription("Input switch");
         connect(check, &QCheckBox::toggled, this, [this, n](bool on) {
             const auto bit = static_cast<std::uint16_t>(1U << n);
             m_switchBits =
@@ -323,23 +348,29 @@ QString nameTip(const names::NameTable& table, names::Address address) {
 
 void FrontPanel::showNames(const names::NameTable& table) {
     using names::Address;
+    // What the control shows, then the name the program gives it, when there is one.
+    const auto withName = [&table](const QString& plain, Address address) {
+        const QString tip = nameTip(table, address);
+        return tip.isEmpty() ? plain : plain + "; " + tip;
+    };
     for (int n = 0; n < engine::kInputCount; ++n) {
-        const QString tip = nameTip(table, Address::relay(n));
         const auto at = static_cast<std::size_t>(n);
-        m_inputLamps[at]->setToolTip(tip);
+        m_inputLamps[at]->setToolTip(withName(inputTip(n), Address::relay(n)));
+        const QString tip = nameTip(table, Address::relay(n));
         m_inputSwitches[at]->setToolTip(QString("Input %1").arg(twoDigits(n)) +
                                         (tip.isEmpty() ? "" : ": " + tip));
     }
     for (int n = 0; n < engine::kOutputCount; ++n) {
         m_outputLamps[static_cast<std::size_t>(n)]->setToolTip(
-            nameTip(table, Address::relay(engine::kFirstOutputRelay + n)));
+            withName(outputTip(n), Address::relay(engine::kFirstOutputRelay + n)));
     }
     for (int n = 0; n < engine::kTimerCount; ++n) {
-        m_timerDisplays[static_cast<std::size_t>(n)]->setToolTip(nameTip(table, Address::timer(n)));
+        m_timerDisplays[static_cast<std::size_t>(n)]->setToolTip(
+            withName(timerTip(n), Address::timer(n)));
     }
     for (int n = 0; n < engine::kCounterCount; ++n) {
         m_counterDisplays[static_cast<std::size_t>(n)]->setToolTip(
-            nameTip(table, Address::counter(n)));
+            withName(counterTip(n), Address::counter(n)));
     }
 }
 

@@ -6,6 +6,7 @@
 #include "ui/app/SessionSignals.h"
 #include "ui/common/Artwork.h"
 #include "ui/common/CellText.h"
+#include "ui/common/Shades.h"
 
 #include <QColor>
 
@@ -41,6 +42,8 @@ namespace {
 
 // A light yellow behind the line a paused scan executes next.
 const QColor kCurrentLine(255, 236, 110);
+// A light red behind the line a refused start or a program error named, until it is edited.
+const QColor kMarkedLine(255, 150, 150);
 // The breakpoint dot, in pixels: it fits the 16-pixel line.
 constexpr int kDotSize = 10;
 
@@ -50,8 +53,8 @@ QVariant CodeGridModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) {
         return {};
     }
-    if (role == Qt::BackgroundRole && m_currentLine == index.row() + 1) {
-        return kCurrentLine;
+    if (role == Qt::BackgroundRole || role == Qt::ForegroundRole) {
+        return lineColour(index.row() + 1, role);
     }
     if (role == Qt::ToolTipRole) {
         return nameTip(index.row() + 1);
@@ -60,6 +63,18 @@ QVariant CodeGridModel::data(const QModelIndex& index, int role) const {
         return {};
     }
     return shownText(m_grid.text(index.row() + 1, index.column() + 1));
+}
+
+QVariant CodeGridModel::lineColour(int line, int role) const {
+    if (line != m_currentLine && line != m_grid.markedLine()) {
+        return {};
+    }
+    // The marks are light under a light palette and dark under a dark one, their text in the
+    // opposite.
+    const QColor light = role == Qt::ForegroundRole ? QColor(Qt::black)
+                         : line == m_currentLine    ? kCurrentLine
+                                                    : kMarkedLine;
+    return m_dark ? darkShade(light) : light;
 }
 
 QVariant CodeGridModel::nameTip(int line) const {
@@ -78,14 +93,14 @@ QVariant CodeGridModel::nameTip(int line) const {
 }
 
 QVariant CodeGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation == Qt::Vertical && (role == Qt::BackgroundRole || role == Qt::ForegroundRole)) {
+        return lineColour(section + 1, role);
+    }
     if (orientation == Qt::Vertical && m_debugger != nullptr) {
         const int line = section + 1;
         if (role == Qt::DecorationRole && line <= engine::kLastCodeLine &&
             m_debugger->breakpoint(line)) {
             return breakpointPixmap(kDotSize);
-        }
-        if (role == Qt::BackgroundRole && line == m_currentLine) {
-            return kCurrentLine;
         }
     }
     if (role != Qt::DisplayRole) {

@@ -48,6 +48,8 @@ public:
     void refreshDebugMarks();
     /// The line shown as the one a paused scan executes next; 0 for none.
     int currentLine() const { return m_currentLine; }
+    /// Shows the line marks for a dark palette (see Shades.h).
+    void setDark(bool dark) { m_dark = dark; }
 
 signals:
     /// The grid's current cell or selection moved.
@@ -56,6 +58,9 @@ signals:
     void appearanceChanged();
 
 private:
+    /// The background or text colour (`role`) of code line `line`: the paused scan's next
+    /// line, else a marked line, else none (the view's own).
+    QVariant lineColour(int line, int role) const;
     void gridCellChanged(int row, int col);
     QVariant nameTip(int line) const;
     void gridLayoutChanged();
@@ -66,6 +71,7 @@ private:
     const debug::Debugger* m_debugger = nullptr;
     const names::NameTable* m_names = nullptr;
     int m_currentLine = 0;
+    bool m_dark = false;
     std::vector<int> m_breakpointsShown;
 };
 

@@ -3,6 +3,7 @@
 
 #include "KeyTranslation.h"
 #include "engine/AddressMap.h"
+#include "ui/common/Shades.h"
 #include "ui/common/Twips.h"
 
 #include <QHeaderView>
@@ -21,6 +22,8 @@ using editor::kSetValueCol;
 namespace {
 // Height of a grid row in pixels: 240 twips, a sixth of an inch.
 constexpr int kRowHeight = 16;
+// The grid's font size in points: "LADDER CODE" fits its column.
+constexpr double kFontPoints = 8.25;
 } // namespace
 
 CodeGridView::CodeGridView(editor::Editor& editor, const SessionSignals& sessionSignals,
@@ -48,10 +51,17 @@ CodeGridView::CodeGridView(editor::Editor& editor, const SessionSignals& session
     verticalHeader()->setDefaultSectionSize(kRowHeight);
     verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
     verticalHeader()->viewport()->installEventFilter(this);
-    // While a run locks the grid its program stays readable: disabled cells keep dark text.
+    // While a run locks the grid its program stays readable: disabled cells keep text nearly as
+    // strong as the palette's own.
     QPalette locked = palette();
-    locked.setColor(QPalette::Disabled, QPalette::Text, QColor(70, 70, 70));
+    locked.setColor(QPalette::Disabled, QPalette::Text, shade(locked, QColor(70, 70, 70)));
     setPalette(locked);
+    m_model.setDark(isDark(locked));
+    // The grid's rows and columns are sized in pixels: its text keeps one size whatever the
+    // desktop's font, so that the headings fit.
+    QFont gridFont("DejaVu Sans");
+    gridFont.setPointSizeF(kFontPoints);
+    setFont(gridFont);
 
     connect(&m_model, &CodeGridModel::cursorMoved, this, &CodeGridView::showCursor);
     connect(&m_model, &CodeGridModel::appearanceChanged, this, &CodeGridView::applyAppearance);

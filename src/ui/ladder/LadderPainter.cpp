@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "LadderPainter.h"
 
+#include "ui/common/Shades.h"
+
 #include "ladder/Labels.h"
 
 #include <QFont>
@@ -26,12 +28,6 @@ const QColor kNameInk(20, 60, 140);   // names: blue, apart from the black addre
 const QColor kSelection(30, 90, 200); // the element being edited
 constexpr double kThin = 1.5;
 constexpr double kHeavy = 4.0;
-
-QPen pen(bool on, double width = kThin) {
-    QPen p(on ? kPower : kInk, on ? kHeavy : width);
-    p.setCapStyle(Qt::FlatCap);
-    return p;
-}
 
 QFont labelFont() {
     QFont font("DejaVu Sans");
@@ -73,6 +69,16 @@ LadderPainter::LadderPainter(const ladder::Layout& layout, const ladder::PowerFl
     m_size = QSizeF(std::ceil(width), y);
 }
 
+QColor LadderPainter::ink(const QColor& light) const {
+    return m_dark ? darkShade(light) : light;
+}
+
+QPen LadderPainter::pen(bool on, double width) const {
+    QPen p(on ? ink(kPower) : ink(kInk), on ? kHeavy : width);
+    p.setCapStyle(Qt::FlatCap);
+    return p;
+}
+
 QString LadderPainter::nameOf(const Element& el) const {
     if (m_names == nullptr || el.kind == ElementKind::Shift || el.kind == ElementKind::Link ||
         el.kind == ElementKind::Mark) {
@@ -98,7 +104,7 @@ QRectF LadderPainter::cellRect(int rung, const ladder::Cell& cell) const {
 }
 
 void LadderPainter::hwire(QPainter& painter, double x0, double x1, double y, bool on) const {
-    painter.setPen(pen(on));
+    painter.setPen(pen(on, kThin));
     painter.drawLine(QPointF(x0, y), QPointF(x1, y));
 }
 
@@ -163,7 +169,7 @@ QRectF LadderPainter::rectOfLine(int line) const {
 void LadderPainter::paint(QPainter& painter, QRectF visible) const {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.fillRect(QRectF(QPointF(0, 0), m_size).intersected(visible), Qt::white);
+    painter.fillRect(QRectF(QPointF(0, 0), m_size).intersected(visible), ink(Qt::white));
     painter.setFont(labelFont());
     for (std::size_t r = 0; r < m_rungTop.size(); ++r) {
         const double top = m_rungTop[r];
@@ -173,7 +179,7 @@ void LadderPainter::paint(QPainter& painter, QRectF visible) const {
         }
     }
     if (!m_layout.ended()) {
-        painter.setPen(kMarkInk);
+        painter.setPen(ink(kMarkInk));
         painter.drawText(QPointF(x(0), m_size.height() - 4), "(no END)");
     }
     painter.restore();
@@ -188,14 +194,14 @@ void LadderPainter::paintRung(QPainter& painter, int r) const {
     for (const int e : rung.elements) {
         const Element& el = elements[static_cast<std::size_t>(e)];
         if (el.line == m_currentLine && el.line > 0) {
-            painter.fillRect(cellRect(r, el.cell).adjusted(1, 1, -1, -1), kCurrent);
+            painter.fillRect(cellRect(r, el.cell).adjusted(1, 1, -1, -1), ink(kCurrent));
         }
     }
     for (std::size_t k = 0; k < rung.marks.size(); ++k) {
         if (elements[static_cast<std::size_t>(rung.marks[k])].line == m_currentLine) {
             painter.fillRect(QRectF(x(0), top + (rung.rows + static_cast<double>(k)) * m_rowHeight,
                                     m_size.width() - x(0) - kMargin / 2, m_rowHeight),
-                             kCurrent);
+                             ink(kCurrent));
         }
     }
 
@@ -207,13 +213,13 @@ void LadderPainter::paintRung(QPainter& painter, int r) const {
         painter.setPen(pen(false, 2.5));
         painter.drawLine(QPointF(x(m_layout.columns()), top),
                          QPointF(x(m_layout.columns()), top + rung.rows * m_rowHeight));
-        painter.setPen(kInk);
+        painter.setPen(ink(kInk));
         painter.drawText(QRectF(0, wireY(r, 0) - kRowHeight / 2, kMargin - 8, kRowHeight),
                          Qt::AlignRight | Qt::AlignVCenter, QString::number(rung.firstLine));
     }
 
     for (const ladder::Wire& wire : rung.wires) {
-        painter.setPen(pen(powered(wire.net)));
+        painter.setPen(pen(powered(wire.net), kThin));
         painter.drawLine(QPointF(x(wire.col0), wireY(r, wire.row0)),
                          QPointF(x(wire.col1), wireY(r, wire.row1)));
     }
@@ -251,7 +257,7 @@ void LadderPainter::paintRung(QPainter& painter, int r) const {
         const Element& el = elements[static_cast<std::size_t>(e)];
         if (m_selectedLine > 0 && el.line == m_selectedLine && el.kind != ElementKind::Mark) {
             painter.save();
-            painter.setPen(QPen(kSelection, 2, Qt::DashLine));
+            painter.setPen(QPen(ink(kSelection), 2, Qt::DashLine));
             painter.setBrush(Qt::NoBrush);
             painter.drawRoundedRect(cellRect(r, el.cell).adjusted(2, 2, -2, -2), 4, 4);
             painter.restore();
@@ -261,7 +267,7 @@ void LadderPainter::paintRung(QPainter& painter, int r) const {
     // The problems, one row each below the rung.
     for (std::size_t k = 0; k < rung.marks.size(); ++k) {
         const Element& el = elements[static_cast<std::size_t>(rung.marks[k])];
-        painter.setPen(kMarkInk);
+        painter.setPen(ink(kMarkInk));
         painter.drawText(QRectF(x(0) + 6, top + (rung.rows + static_cast<double>(k)) * m_rowHeight,
                                 m_size.width() - x(0), m_rowHeight),
                          Qt::AlignLeft | Qt::AlignVCenter, markText(el));
@@ -277,8 +283,8 @@ void LadderPainter::paintDebugMarks(QPainter& painter, int r, const Element& el)
     const QRectF cell = cellRect(r, el.cell);
     painter.save();
     if (m_marks->breakpoint(el.line)) {
-        painter.setPen(QPen(QColor(120, 0, 0), 1));
-        painter.setBrush(QColor(220, 30, 30));
+        painter.setPen(QPen(ink(QColor(120, 0, 0)), 1));
+        painter.setBrush(ink(QColor(220, 30, 30)));
         painter.drawEllipse(QPointF(cell.left() + 7, cell.top() + 7), 5, 5);
     }
     const bool relay = el.form.operand == engine::Operand::Relay &&
@@ -286,10 +292,10 @@ void LadderPainter::paintDebugMarks(QPainter& painter, int r, const Element& el)
     const int forced = relay ? m_marks->forced(el.number) : -1;
     if (forced >= 0) {
         const QRectF body(cell.right() - 15, cell.top() + 8, 10, 8);
-        painter.setPen(QPen(kInk, 1.4));
+        painter.setPen(QPen(ink(kInk), 1.4));
         painter.setBrush(Qt::NoBrush);
         painter.drawArc(QRectF(body.left() + 2, body.top() - 5, 6, 10), 0, 180 * 16);
-        painter.setBrush(forced == 1 ? QColor(0, 160, 60) : QColor(200, 200, 200));
+        painter.setBrush(ink(forced == 1 ? QColor(0, 160, 60) : QColor(200, 200, 200)));
         painter.drawRect(body);
     }
     painter.restore();
@@ -297,13 +303,20 @@ void LadderPainter::paintDebugMarks(QPainter& painter, int r, const Element& el)
 
 namespace {
 
-void drawName(QPainter& painter, const QRectF& room, const QString& name) {
+// The colours a label is drawn in: its text, a marked element's text and the name above it.
+struct LabelInks {
+    QColor ink;
+    QColor markInk;
+    QColor nameInk;
+};
+
+void drawName(QPainter& painter, const QRectF& room, const QString& name, const QColor& nameInk) {
     painter.save();
     // A size smaller than the addresses', so that names of ten letters fit a contact's cell.
     QFont font = painter.font();
     font.setPixelSize(10);
     painter.setFont(font);
-    painter.setPen(kNameInk);
+    painter.setPen(nameInk);
     const QString shown = QFontMetricsF(font).elidedText(name, Qt::ElideRight, room.width() - 4);
     painter.drawText(room, Qt::AlignHCenter | Qt::AlignBottom, shown);
     painter.restore();
@@ -312,14 +325,14 @@ void drawName(QPainter& painter, const QRectF& room, const QString& name) {
 // The label above an element, and above that its name (cut with an ellipsis to the cell's
 // width), when it has one.
 void drawLabel(QPainter& painter, const QRectF& cell, double wireY, const Element& el,
-               const QString& name = {}) {
-    painter.setPen(el.problem != ladder::Problem::None ? kMarkInk : kInk);
+               const LabelInks& inks, const QString& name = {}) {
+    painter.setPen(el.problem != ladder::Problem::None ? inks.markInk : inks.ink);
     painter.drawText(QRectF(cell.left(), cell.top(), cell.width(), wireY - cell.top() - 10),
                      Qt::AlignHCenter | Qt::AlignBottom,
                      QString::fromStdString(ladder::shownLabel(el)));
     if (!name.isEmpty()) {
         drawName(painter, QRectF(cell.left(), cell.top(), cell.width(), wireY - cell.top() - 23),
-                 name);
+                 name, inks.nameInk);
     }
 }
 
@@ -339,7 +352,7 @@ void LadderPainter::paintContact(QPainter& painter, const Element& el, int index
     if (el.form.negated) {
         painter.drawLine(QPointF(cx - half - 3, y + 10), QPointF(cx + half + 3, y - 10));
     }
-    drawLabel(painter, cell, y, el, nameOf(el));
+    drawLabel(painter, cell, y, el, {ink(kInk), ink(kMarkInk), ink(kNameInk)}, nameOf(el));
 }
 
 void LadderPainter::paintLink(QPainter& painter, const Element& el) const {
@@ -354,7 +367,7 @@ void LadderPainter::paintLink(QPainter& painter, const Element& el) const {
     painter.setPen(pen(powered(el.outNet), 1.5));
     painter.setBrush(Qt::NoBrush);
     painter.drawRoundedRect(tag, 8, 8);
-    painter.setPen(kInk);
+    painter.setPen(ink(kInk));
     painter.drawText(tag, Qt::AlignCenter, QString::number(el.targetLine));
 }
 
@@ -378,25 +391,25 @@ void LadderPainter::paintCoil(QPainter& painter, const Element& el, int index) c
         painter.drawLine(QPointF(cx - 4, y - 2), QPointF(cx, y - 6));
         painter.drawLine(QPointF(cx + 4, y - 2), QPointF(cx, y - 6));
     }
-    drawLabel(painter, cell, y, el, nameOf(el));
+    drawLabel(painter, cell, y, el, {ink(kInk), ink(kMarkInk), ink(kNameInk)}, nameOf(el));
 }
 
 void LadderPainter::paintBox(QPainter& painter, const Element& el, int index) const {
     const QRectF cell = cellRect(el.rung, el.cell);
     const QRectF box = cell.adjusted(18, m_rowHeight - kRowHeight * 0.7, -18, -kRowHeight * 0.2);
     painter.setPen(pen(false, 1.5));
-    painter.setBrush(kBoxFill);
+    painter.setBrush(ink(kBoxFill));
     painter.drawRect(box);
     if (const QString name = nameOf(el); !name.isEmpty()) {
         drawName(painter, QRectF(cell.left(), cell.top(), cell.width(), box.top() - cell.top() - 1),
-                 name);
+                 name, ink(kNameInk));
     }
     painter.setBrush(Qt::NoBrush);
     for (int p = 0; p < el.pinCount; ++p) {
         const ladder::Pin& pin = el.pins[p];
         const double y = wireY(el.rung, pin.row);
         hwire(painter, cell.left(), box.left(), y, powered(pin.net));
-        painter.setPen(kInk);
+        painter.setPen(ink(kInk));
         painter.drawText(
             QRectF(box.left() + 4, y - 9, 30, 18), Qt::AlignLeft | Qt::AlignVCenter,
             QString::fromUtf8(pin.name.data(), static_cast<qsizetype>(pin.name.size())));
@@ -407,7 +420,7 @@ void LadderPainter::paintBox(QPainter& painter, const Element& el, int index) co
          ladder::boxLines(el, running ? std::optional(m_flow->value(index)) : std::nullopt)) {
         lines << QString::fromStdString(line);
     }
-    painter.setPen(el.problem != ladder::Problem::None ? kMarkInk : kInk);
+    painter.setPen(el.problem != ladder::Problem::None ? ink(kMarkInk) : ink(kInk));
     QFont bold = painter.font();
     bold.setBold(true);
     painter.save();
@@ -415,7 +428,7 @@ void LadderPainter::paintBox(QPainter& painter, const Element& el, int index) co
     painter.drawText(box.adjusted(0, 3, 0, 0), Qt::AlignHCenter | Qt::AlignTop,
                      QString::fromStdString(ladder::shownLabel(el)));
     painter.restore();
-    painter.setPen(kInk);
+    painter.setPen(ink(kInk));
     painter.drawText(box.adjusted(34, 20, -6, -4), Qt::AlignRight | Qt::AlignTop, lines.join('\n'));
 }
 
@@ -427,7 +440,7 @@ void LadderPainter::paintEnd(QPainter& painter, const Element& el) const {
     hwire(painter, tag.right(), cell.right(), y, powered(el.inNet));
     painter.setPen(pen(false, 1.5));
     painter.drawRect(tag);
-    painter.setPen(kInk);
+    painter.setPen(ink(kInk));
     painter.drawText(tag, Qt::AlignCenter, "END");
 }
 

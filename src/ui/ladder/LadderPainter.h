@@ -13,6 +13,7 @@
 #include "session/LadderDiagram.h"
 
 #include <QColor>
+#include <QPen>
 #include <QPointF>
 #include <QRectF>
 #include <QSizeF>
@@ -53,6 +54,8 @@ public:
     /// Where line `line` is drawn (zoom 1 pixels); empty when it is not drawn.
     QRectF rectOfLine(int line) const;
 
+    /// Draws for a dark palette (see Shades.h); a picture for a file is drawn light.
+    void setDark(bool dark) { m_dark = dark; }
     /// Frames the element of `line` as the editing selection (0: none).
     void setSelectedLine(int line) { m_selectedLine = line; }
 
@@ -69,6 +72,8 @@ private:
     double wireY(int rung, int row) const;
     double x(int col) const { return kMargin + kCellWidth * col; }
     bool powered(int net) const;
+    QColor ink(const QColor& light) const;
+    QPen pen(bool on, double width) const;
     QString nameOf(const ladder::Element& el) const;
 
     void paintRung(QPainter& painter, int rung) const;
@@ -84,6 +89,7 @@ private:
     const ladder::PowerFlow* m_flow;
     int m_currentLine;
     int m_selectedLine = 0;
+    bool m_dark = false;
     const session::DebugMarks* m_marks;
     const names::NameTable* m_names;
     /// kRowHeight, with kNameRoom when a name is shown.

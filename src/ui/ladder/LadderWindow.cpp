@@ -4,6 +4,7 @@
 #include "LadderEditing.h"
 #include "LadderPainter.h"
 #include "ui/common/PictureExport.h"
+#include "ui/common/Shades.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -38,6 +39,7 @@ public:
         const ladder::Monitor& m = m_window.monitor();
         LadderPainter picture(m.layout(), m.flow(), m.currentLine(), &m_window.m_diagram.marks(),
                               &m_window.m_diagram.names());
+        picture.setDark(isDark(palette()));
         if (m_window.m_editing != nullptr && m_window.m_editing->active()) {
             picture.setSelectedLine(m.currentLine());
         }
@@ -48,7 +50,7 @@ protected:
     void paintEvent(QPaintEvent* event) override {
         ++m_window.m_paintCount;
         QPainter p(this);
-        p.fillRect(event->rect(), Qt::white);
+        p.fillRect(event->rect(), shade(palette(), Qt::white));
         p.scale(m_window.m_zoom, m_window.m_zoom);
         const QRectF exposed(
             event->rect().x() / m_window.m_zoom, event->rect().y() / m_window.m_zoom,

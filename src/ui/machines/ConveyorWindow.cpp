@@ -39,7 +39,7 @@ ConveyorWindow::ConveyorWindow(machines::ConveyorPlant& conveyor, std::function<
     : ModuleWindow(conveyor, std::move(running), parent), m_conveyor(conveyor) {
     setObjectName("conveyorWindow");
     setWindowTitle(tr("Conveyor"));
-    setFixedSize(940, 470);
+    setSceneSize({940, 470});
     addButton(QRectF(40, 356, 110, 44), tr("Start"), QColor(30, 150, 60), conveyor.startButton());
     addButton(QRectF(170, 356, 110, 44), tr("Stop"), QColor(200, 40, 40), conveyor.stopButton());
     setFaultArea(QRectF(640, 346, 290, 80));
@@ -47,6 +47,24 @@ ConveyorWindow::ConveyorWindow(machines::ConveyorPlant& conveyor, std::function<
 
 std::string ConveyorWindow::picture() const {
     return m_conveyor.stateLine() + ' ' + std::to_string(m_conveyor.beltPhase());
+}
+
+std::vector<std::pair<QRectF, QString>> ConveyorWindow::faultPlaces() const {
+    std::vector<std::pair<QRectF, QString>> places;
+    const auto faults = m_conveyor.faults();
+    // A jammed box is taken off the belt: the mark stays where it jammed while the jam shows.
+    if (faults[ConveyorPlant::kJamPusher].active) {
+        const qreal left = alongBelt(ConveyorPlant::kFaceStart);
+        const qreal right = alongBelt(ConveyorPlant::kFaceEnd);
+        places.emplace_back(QRectF(left - 10, kBeltTop - 6, right - left + 20, kBeltWidth + 12),
+                            tr("box jammed at the pusher"));
+    }
+    if (faults[ConveyorPlant::kJamEntry].active) {
+        places.emplace_back(QRectF(kBeltX - 6, kBeltTop - 6,
+                                   ConveyorPlant::kBoxLength * kScale + 12, kBeltWidth + 12),
+                            tr("box jammed at the entry"));
+    }
+    return places;
 }
 
 void ConveyorWindow::drawScene(QPainter& painter) {

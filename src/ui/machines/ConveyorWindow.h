@@ -18,6 +18,8 @@ public:
     ConveyorWindow(machines::ConveyorPlant& conveyor, std::function<bool()> running,
                    QWidget* parent);
 
+    std::vector<std::pair<QRectF, QString>> faultPlaces() const override;
+
 protected:
     void drawScene(QPainter& painter) override;
     std::string picture() const override;

@@ -29,7 +29,7 @@ GateWindow::GateWindow(machines::GatePlant& gate, std::function<bool()> running,
     : ModuleWindow(gate, std::move(running), parent), m_gate(gate) {
     setObjectName("gateWindow");
     setWindowTitle(tr("House Gate"));
-    setFixedSize(940, 430);
+    setSceneSize({940, 430});
     addButton(QRectF(kPanelX + 10, 230, 120, 44), tr("Remote"), QColor(40, 90, 190), gate.remote());
     addButton(QRectF(kPanelX + 150, 230, 120, 44), tr("Stop"), QColor(200, 40, 40),
               gate.stopButton());
@@ -37,7 +37,7 @@ GateWindow::GateWindow(machines::GatePlant& gate, std::function<bool()> running,
 }
 
 QRect GateWindow::carArea() const {
-    return kCarWaiting.toRect();
+    return sceneTransform().mapRect(kCarWaiting).toRect();
 }
 
 void GateWindow::clickScene(QPointF at) {
@@ -47,6 +47,20 @@ void GateWindow::clickScene(QPointF at) {
     } else if (m_gate.car() == GatePlant::Car::Away && kRoad.contains(at)) {
         m_gate.setCar(true);
     }
+}
+
+std::vector<std::pair<QRectF, QString>> GateWindow::faultPlaces() const {
+    std::vector<std::pair<QRectF, QString>> places;
+    const auto faults = m_gate.faults();
+    if (faults[GatePlant::kOntoCar].active) {
+        places.emplace_back(kCarInGateway.adjusted(-6, -6, 6, 6), tr("gate closed onto the car"));
+    }
+    if (faults[GatePlant::kAgainstLimit].active) {
+        // The leaf, pressing against the limit it has reached.
+        places.emplace_back(QRectF(kGateLeft - 10, kGateY - 10, kGateWidth + 20, 44),
+                            tr("motor against a limit"));
+    }
+    return places;
 }
 
 void GateWindow::drawScene(QPainter& painter) {

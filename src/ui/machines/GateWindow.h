@@ -20,6 +20,8 @@ public:
     /// Where a click sends the car in or drives it away; for tests.
     QRect carArea() const;
 
+    std::vector<std::pair<QRectF, QString>> faultPlaces() const override;
+
 protected:
     void drawScene(QPainter& painter) override;
     void clickScene(QPointF at) override;

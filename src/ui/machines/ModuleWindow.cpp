@@ -4,6 +4,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace rungbox::ui {
 
 ModuleWindow::ModuleWindow(machines::Plant& plant, std::function<bool()> running, QWidget* parent)
@@ -21,10 +23,25 @@ void ModuleWindow::refresh() {
 QRect ModuleWindow::buttonRect(const QString& caption) const {
     for (const Button& button : m_buttons) {
         if (button.caption == caption) {
-            return button.rect.toRect();
+            return sceneTransform().mapRect(button.rect).toRect();
         }
     }
     return {};
+}
+
+void ModuleWindow::setSceneSize(QSize size) {
+    m_sceneSize = size;
+    setMinimumSize(size / 2);
+    resize(size);
+}
+
+QTransform ModuleWindow::sceneTransform() const {
+    const qreal scale = std::min(static_cast<qreal>(width()) / m_sceneSize.width(),
+                                 static_cast<qreal>(height()) / m_sceneSize.height());
+    QTransform transform;
+    transform.translate((width() - scale * m_sceneSize.width()) / 2, 0);
+    transform.scale(scale, scale);
+    return transform;
 }
 
 void ModuleWindow::addButton(QRectF rect, const QString& caption, QColor color,
@@ -39,9 +56,12 @@ void ModuleWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.fillRect(rect(), QColor(236, 236, 228));
+    painter.setTransform(sceneTransform());
     drawScene(painter);
+    drawFaultPlaces(painter);
     drawButtons(painter);
     drawFaults(painter);
+    painter.resetTransform();
     if (!m_paintedRunning) {
         painter.setPen(QColor(90, 90, 90));
         painter.drawText(QRectF(10, height() - 26, width() - 20, 20), Qt::AlignLeft,
@@ -63,6 +83,20 @@ void ModuleWindow::drawButtons(QPainter& painter) const {
         painter.drawText(face, Qt::AlignCenter, button.caption);
         font.setBold(false);
         painter.setFont(font);
+    }
+}
+
+// A red frame around each place where a fault happens, its words on a red tag above it.
+void ModuleWindow::drawFaultPlaces(QPainter& painter) const {
+    const QColor red(220, 0, 0);
+    for (const auto& [place, words] : faultPlaces()) {
+        painter.setPen(QPen(red, 4, Qt::DashLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(place, 6, 6);
+        const QRectF tag(place.left(), place.top() - 20, std::max<qreal>(place.width(), 150), 18);
+        painter.fillRect(tag, red);
+        painter.setPen(Qt::white);
+        painter.drawText(tag, Qt::AlignCenter, words);
     }
 }
 
@@ -101,8 +135,9 @@ void ModuleWindow::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton || !running()) {
         return;
     }
+    const QPointF at = sceneTransform().inverted().map(event->position());
     for (Button& button : m_buttons) {
-        if (button.rect.contains(event->position())) {
+        if (button.rect.contains(at)) {
             // A click shorter than a scan still reaches one scan; holding keeps it down.
             button.button->press();
             button.button->hold(true);
@@ -111,7 +146,7 @@ void ModuleWindow::mousePressEvent(QMouseEvent* event) {
             return;
         }
     }
-    clickScene(event->position());
+    clickScene(at);
     update();
 }
 

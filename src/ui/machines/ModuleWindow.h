@@ -9,10 +9,12 @@
 #include "machines/Plant.h"
 #include "machines/PushButton.h"
 
+#include <QTransform>
 #include <QWidget>
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace rungbox::ui {
@@ -31,8 +33,14 @@ public:
 
     /// Pictures painted since the window was made; for tests.
     int paintCount() const { return m_paintCount; }
+    /// Where the machine's active faults happen (scene pixels), each with its words; the
+    /// picture marks them there. Empty while none is active.
+    virtual std::vector<std::pair<QRectF, QString>> faultPlaces() const { return {}; }
     /// The on-screen push-button captioned `caption`, or an empty rectangle; for tests.
     QRect buttonRect(const QString& caption) const;
+    /// Where the picture, drawn in the scene's own pixels, lies in the window: scaled to fit
+    /// the window with its proportions kept, centred.
+    QTransform sceneTransform() const;
 
 protected:
     /// A push-button of the machine drawn in the window.
@@ -51,6 +59,9 @@ protected:
     virtual std::string picture() const { return m_plant.stateLine(); }
 
     bool running() const { return m_running(); }
+    /// The size the scene is drawn for, in its own pixels: the window opens at it and can be
+    /// made as small as half of it, or larger; the picture scales with the window.
+    void setSceneSize(QSize size);
     void addButton(QRectF rect, const QString& caption, QColor color, machines::PushButton& button);
     /// Where the fault list goes.
     void setFaultArea(QRectF area) { m_faultArea = area; }
@@ -63,11 +74,13 @@ protected:
 private:
     void drawButtons(QPainter& painter) const;
     void drawFaults(QPainter& painter) const;
+    void drawFaultPlaces(QPainter& painter) const;
 
     machines::Plant& m_plant;
     std::function<bool()> m_running;
     std::vector<Button> m_buttons;
     QRectF m_faultArea;
+    QSize m_sceneSize{1, 1};
     std::string m_painted; // picture() as last painted
     bool m_paintedRunning = false;
     int m_paintCount = 0;

@@ -1,12 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TimingPainter.h"
 
+#include "engine/LineSyntax.h"
+#include "ui/common/Shades.h"
+
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPolygonF>
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
+#include <numeric>
 #include <vector>
 
 namespace rungbox::ui {
@@ -54,6 +59,8 @@ public:
     double x(double ms) const {
         return TimingPainter::kNameWidth + (ms - m_frame.fromMs) / m_frame.msPerPixel;
     }
+    /// A colour of the diagram as the frame's palette shows it.
+    QColor ink(const QColor& light) const { return m_frame.dark ? darkShade(light) : light; }
 
 private:
     const TimingFrame& m_frame;
@@ -116,46 +123,56 @@ void paintBit(QPainter& painter, const Row& row, int top, const TimeScale& scale
             line << QPointF(x, y(previous)) << QPointF(x, y(s.end));
         }
         if (s.end) {
-            painter.fillRect(QRectF(x, high, 1, low - high), kBitFill);
+            painter.fillRect(QRectF(x, high, 1, low - high), scale.ink(kBitFill));
         }
         previous = s.end;
     }
     line << QPointF(static_cast<double>(lastColumn + 1), y(previous));
-    painter.setPen(QPen(kBit, 1.5));
+    painter.setPen(QPen(scale.ink(kBit), 1.5));
     painter.drawPolyline(line);
 }
 
 // Numbers: a bus with a crossing at each change and the value written where it fits; changes
 // closer together than kMinSegment merge into a shaded busy stretch.
 void paintNumber(QPainter& painter, const Row& row, int top, const TimeScale& scale, double from,
-                 double to) {
+                 double to, const trace::Signal& signal, const TimingFrame& frame) {
     const double high = top + kRowMargin;
     const double low = top + TimingPainter::kRowHeight - kRowMargin;
     const double middle = (high + low) / 2;
     const QFontMetrics metrics(painter.font());
+    // A segment from x0; lastX is where its last change lies (x0 unless it is busy).
     struct Segment {
         double x0;
         int value;
         bool busy;
+        double lastX;
     };
-    const auto draw = [&](const Segment& s, double x1) {
-        if (s.busy) {
-            painter.fillRect(QRectF(s.x0, high, x1 - s.x0, low - high), kBusy);
-            return;
-        }
+    const auto drawValue = [&](const Segment& s, double x1) {
         const double slant = std::min(3.0, (x1 - s.x0) / 2);
-        painter.setPen(QPen(kBus, 1.2));
+        painter.setPen(QPen(scale.ink(kBus), 1.2));
         painter.drawPolyline(
             QPolygonF({QPointF(s.x0, middle), QPointF(s.x0 + slant, high),
                        QPointF(x1 - slant, high), QPointF(x1, middle), QPointF(x1 - slant, low),
                        QPointF(s.x0 + slant, low), QPointF(s.x0, middle)}));
-        const QString text = QString::number(s.value);
+        const QString text = TimingPainter::valueText(signal, s.value, frame);
         if (metrics.horizontalAdvance(text) + 6 < x1 - s.x0) {
-            painter.setPen(kText);
+            painter.setPen(scale.ink(kText));
             painter.drawText(QRectF(s.x0, high, x1 - s.x0, low - high), Qt::AlignCenter, text);
         }
     };
-    Segment open{scale.x(from), row.first.value_or(0), false};
+    // A busy stretch ends at its last change: the value it settled on is drawn from there.
+    const auto draw = [&](const Segment& s, double x1) {
+        if (!s.busy) {
+            drawValue(s, x1);
+            return;
+        }
+        painter.fillRect(QRectF(s.x0, high, s.lastX - s.x0, low - high), scale.ink(kBusy));
+        if (s.lastX < x1) {
+            drawValue({s.lastX, s.value, false, s.lastX}, x1);
+        }
+    };
+    const double left = scale.x(from);
+    Segment open{left, row.first.value_or(0), false, left};
     // The first segment starts at the left edge, which may cut a value just before it changes:
     // one change close to the edge replaces the value, a second one makes it busy.
     bool atEdge = true;
@@ -167,13 +184,15 @@ void paintNumber(QPainter& painter, const Row& row, int top, const TimeScale& sc
             continue;
         }
         atEdge = false;
-        if (x - open.x0 < kMinSegment) {
+        // Changes closer than kMinSegment to the one before merge into a busy stretch.
+        if (x - open.lastX < kMinSegment) {
             open.busy = open.busy || value != open.value;
             open.value = value;
+            open.lastX = x;
             continue;
         }
         draw(open, x);
-        open = {x, value, false};
+        open = {x, value, false, x};
     }
     draw(open, scale.x(to));
 }
@@ -182,17 +201,18 @@ void paintNumber(QPainter& painter, const Row& row, int top, const TimeScale& sc
 // down through the rows (drawn first, under the waveforms, with `labels` false).
 void paintAxis(QPainter& painter, QSize size, const Recorder& recorder, const TimingFrame& frame,
                const TimeScale& scale, bool labels) {
+    const auto ink = [&scale](const QColor& light) { return scale.ink(light); };
     const double step = labelStep(frame.msPerPixel);
     const double rightMs =
         frame.fromMs + (size.width() - TimingPainter::kNameWidth) * frame.msPerPixel;
     for (double t = std::max(0.0, std::ceil(frame.fromMs / step) * step); t <= rightMs; t += step) {
         const double x = scale.x(t);
         if (!labels) {
-            painter.setPen(kGrid);
+            painter.setPen(ink(kGrid));
             painter.drawLine(QPointF(x, TimingPainter::kAxisHeight - 6), QPointF(x, size.height()));
             continue;
         }
-        painter.setPen(kFaint);
+        painter.setPen(ink(kFaint));
         painter.drawLine(QPointF(x, TimingPainter::kAxisHeight - 6),
                          QPointF(x, TimingPainter::kAxisHeight));
         const auto ms = static_cast<std::uint64_t>(t);
@@ -205,18 +225,38 @@ void paintAxis(QPainter& painter, QSize size, const Recorder& recorder, const Ti
             size.width()) {
             continue;
         }
-        painter.setPen(kText);
+        painter.setPen(ink(kText));
         painter.drawText(QPointF(x + 3, 15), time);
-        painter.setPen(kFaint);
+        painter.setPen(ink(kFaint));
         painter.drawText(QPointF(x + 3, 30), scans);
     }
     if (labels) {
-        painter.setPen(kFaint);
+        painter.setPen(ink(kFaint));
         painter.drawLine(0, TimingPainter::kAxisHeight, size.width(), TimingPainter::kAxisHeight);
     }
 }
 
 } // namespace
+
+std::vector<std::size_t> TimingPainter::rowsOf(const Recorder& recorder, const TimingFrame& frame) {
+    const std::size_t count = recorder.signalList().size();
+    std::vector<std::size_t> order;
+    if (frame.rows.empty()) {
+        order.resize(count);
+        std::iota(order.begin(), order.end(), std::size_t{0});
+    } else {
+        std::copy_if(frame.rows.begin(), frame.rows.end(), std::back_inserter(order),
+                     [count](std::size_t p) { return p < count; });
+    }
+    return order;
+}
+
+QString TimingPainter::valueText(const trace::Signal& signal, int value, const TimingFrame& frame) {
+    if (signal.kind == trace::SignalKind::TimerValue && !frame.timerTicks) {
+        return QString::fromStdString(engine::timerText(value));
+    }
+    return QString::number(value);
+}
 
 // A signal's name, after the name the program gives its address when it has one
 // ("START in0"), cut with an ellipsis to the names' column.
@@ -228,15 +268,17 @@ QString TimingPainter::signalLabel(const trace::Signal& signal, const names::Nam
 
 void TimingPainter::paint(QPainter& painter, QSize size, const Recorder& recorder,
                           const TimingFrame& frame) {
+    const TimeScale scale(frame);
+    const auto ink = [&scale](const QColor& light) { return scale.ink(light); };
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.fillRect(QRect(QPoint(0, 0), size), kBackground);
-    const TimeScale scale(frame);
+    painter.fillRect(QRect(QPoint(0, 0), size), ink(kBackground));
     const double leftMs = frame.fromMs;
     const double rightMs = frame.fromMs + (size.width() - kNameWidth) * frame.msPerPixel;
     const std::vector<trace::Signal>& shown = recorder.signalList();
+    const std::vector<std::size_t> order = rowsOf(recorder, frame);
     const int rows = std::max(0, (size.height() - kAxisHeight + kRowHeight - 1) / kRowHeight);
-    const int lastRow = std::min(static_cast<int>(shown.size()), frame.firstRow + rows);
+    const int lastRow = std::min(static_cast<int>(order.size()), frame.firstRow + rows);
 
     // The waveforms, clipped to their area.
     painter.save();
@@ -249,8 +291,8 @@ void TimingPainter::paint(QPainter& painter, QSize size, const Recorder& recorde
         if (recorder.truncated() && leftMs < first) {
             const QRectF dropped(QPointF(scale.x(leftMs), kAxisHeight),
                                  QPointF(scale.x(first), size.height()));
-            painter.fillRect(dropped, kDropped);
-            painter.setPen(kFaint);
+            painter.fillRect(dropped, ink(kDropped));
+            painter.setPen(ink(kFaint));
             const QRectF text = dropped.adjusted(4, 4, -4, -4);
             painter.drawText(text, Qt::AlignLeft | Qt::AlignTop,
                              QFontMetrics(painter.font())
@@ -263,21 +305,24 @@ void TimingPainter::paint(QPainter& painter, QSize size, const Recorder& recorde
             std::vector<Row> visible(static_cast<std::size_t>(lastRow - frame.firstRow));
             const auto fromMs = static_cast<std::uint64_t>(std::floor(from));
             const std::vector<std::optional<int>> start = recorder.valuesAt(fromMs);
+            std::vector<int> rowOf(shown.size(), -1); // a position's visible row
             for (std::size_t r = 0; r < visible.size(); ++r) {
-                visible[r].position = frame.firstRow + static_cast<int>(r);
-                visible[r].first = start[static_cast<std::size_t>(visible[r].position)];
+                const std::size_t position = order[static_cast<std::size_t>(frame.firstRow) + r];
+                visible[r].position = static_cast<int>(position);
+                visible[r].first = start[position];
+                rowOf[position] = static_cast<int>(r);
             }
             recorder.forEachChange(
                 fromMs, static_cast<std::uint64_t>(std::ceil(to)),
                 [&](std::uint64_t ms, std::size_t position, int value) {
-                    const auto p = static_cast<int>(position);
-                    if (p >= frame.firstRow && p < lastRow) {
-                        visible[static_cast<std::size_t>(p - frame.firstRow)].changes.emplace_back(
+                    if (position < rowOf.size() && rowOf[position] >= 0) {
+                        visible[static_cast<std::size_t>(rowOf[position])].changes.emplace_back(
                             ms, value);
                     }
                 });
-            for (const Row& row : visible) {
-                const int top = kAxisHeight + (row.position - frame.firstRow) * kRowHeight;
+            for (std::size_t r = 0; r < visible.size(); ++r) {
+                const Row& row = visible[r];
+                const int top = kAxisHeight + static_cast<int>(r) * kRowHeight;
                 // A signal added during the recording starts where its first value comes.
                 Row drawn = row;
                 double rowFrom = from;
@@ -288,8 +333,9 @@ void TimingPainter::paint(QPainter& painter, QSize size, const Recorder& recorde
                     rowFrom = static_cast<double>(drawn.changes.front().first);
                     drawn.first = drawn.changes.front().second;
                 }
-                if (shown[static_cast<std::size_t>(row.position)].isNumber()) {
-                    paintNumber(painter, drawn, top, scale, rowFrom, to);
+                const trace::Signal& signal = shown[static_cast<std::size_t>(row.position)];
+                if (signal.isNumber()) {
+                    paintNumber(painter, drawn, top, scale, rowFrom, to, signal, frame);
                 } else {
                     paintBit(painter, drawn, top, scale, rowFrom, to);
                 }
@@ -299,38 +345,41 @@ void TimingPainter::paint(QPainter& painter, QSize size, const Recorder& recorde
     painter.restore();
 
     // Names, with the values at the cursor, and the row lines.
-    painter.fillRect(QRect(0, 0, kNameWidth, size.height()), kNameBackground);
+    painter.fillRect(QRect(0, 0, kNameWidth, size.height()), ink(kNameBackground));
     const std::vector<std::optional<int>> atCursor =
         frame.cursorMs ? recorder.valuesAt(*frame.cursorMs)
                        : std::vector<std::optional<int>>(shown.size());
-    for (int p = frame.firstRow; p < lastRow; ++p) {
-        const int top = kAxisHeight + (p - frame.firstRow) * kRowHeight;
+    for (int r = frame.firstRow; r < lastRow; ++r) {
+        const std::size_t p = order[static_cast<std::size_t>(r)];
+        const int top = kAxisHeight + (r - frame.firstRow) * kRowHeight;
         const QRect cell(6, top, kNameWidth - 12, kRowHeight);
-        painter.setPen(kText);
+        painter.setPen(ink(kText));
         painter.drawText(cell, Qt::AlignLeft | Qt::AlignVCenter,
-                         signalLabel(shown[static_cast<std::size_t>(p)], frame.names));
-        if (const auto value = atCursor[static_cast<std::size_t>(p)]) {
-            painter.setPen(kCursor);
-            painter.drawText(cell, Qt::AlignRight | Qt::AlignVCenter, QString::number(*value));
+                         signalLabel(shown[p], frame.names));
+        if (const auto value = atCursor[p]) {
+            painter.setPen(ink(kCursor));
+            painter.drawText(cell, Qt::AlignRight | Qt::AlignVCenter,
+                             valueText(shown[p], *value, frame));
         }
-        painter.setPen(kGrid);
+        painter.setPen(ink(kGrid));
         painter.drawLine(0, top + kRowHeight, size.width(), top + kRowHeight);
     }
 
     // The axis, and where the cursor stands.
-    painter.fillRect(QRect(kNameWidth, 0, size.width() - kNameWidth, kAxisHeight), kBackground);
+    painter.fillRect(QRect(kNameWidth, 0, size.width() - kNameWidth, kAxisHeight),
+                     ink(kBackground));
     painter.save();
     painter.setClipRect(QRect(kNameWidth, 0, size.width() - kNameWidth, size.height()));
     paintAxis(painter, size, recorder, frame, scale, true);
     if (frame.cursorMs) {
         const double x = scale.x(static_cast<double>(*frame.cursorMs));
-        painter.setPen(QPen(kCursor, 1));
+        painter.setPen(QPen(ink(kCursor), 1));
         painter.drawLine(QPointF(x, 0), QPointF(x, size.height()));
     }
     painter.restore();
-    painter.setPen(kText);
+    painter.setPen(ink(kText));
     if (frame.cursorMs) {
-        painter.setPen(kCursor);
+        painter.setPen(ink(kCursor));
         painter.drawText(QPointF(6, 15), QString("t = %1 ms").arg(*frame.cursorMs));
         if (const auto scan = recorder.scanAt(*frame.cursorMs)) {
             painter.drawText(QPointF(6, 30), QString("scan %1").arg(*scan));
@@ -338,7 +387,7 @@ void TimingPainter::paint(QPainter& painter, QSize size, const Recorder& recorde
     } else if (recorder.empty()) {
         painter.drawText(QPointF(6, 15), "nothing recorded");
     }
-    painter.setPen(kFaint);
+    painter.setPen(ink(kFaint));
     painter.drawLine(kNameWidth, 0, kNameWidth, size.height());
     painter.restore();
 }

@@ -10,9 +10,11 @@
 #include "trace/Recorder.h"
 
 #include <QSize>
+#include <QString>
 
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 class QPainter;
 
@@ -22,9 +24,14 @@ namespace rungbox::ui {
 struct TimingFrame {
     double fromMs = 0;     ///< time at the left edge of the waveforms, milliseconds
     double msPerPixel = 1; ///< the zoom: milliseconds per pixel, above 0
-    int firstRow = 0;      ///< the signal (position in Recorder::signalList()) in the top row
+    /// The rows, top first, as positions in Recorder::signalList(); empty: every signal in the
+    /// recorder's order. Positions past the list are left out.
+    std::vector<std::size_t> rows;
+    int firstRow = 0;                        ///< the first of the rows shown at the top
     std::optional<std::uint64_t> cursorMs;   ///< where the cursor stands, if anywhere
     const names::NameTable* names = nullptr; ///< the program's names, shown with the signals'
+    bool dark = false;       ///< drawn for a dark palette (see Shades.h); exports are drawn light
+    bool timerTicks = false; ///< timers' values in ticks rather than seconds ("45", not "4.5")
 };
 
 class TimingPainter {
@@ -42,6 +49,14 @@ public:
     /// What the names' column shows for `signal`: its name, after the name `names` (may be
     /// null) gives its address ("START in0").
     static QString signalLabel(const trace::Signal& signal, const names::NameTable* names);
+
+    /// The text `value` of `signal` reads in a diagram: a timer's value in seconds ("4.5") as
+    /// its display shows it, unless `frame` asks for ticks; any other value as the number.
+    static QString valueText(const trace::Signal& signal, int value, const TimingFrame& frame);
+
+    /// The positions `frame` shows as rows, top first (TimingFrame::rows, or every signal).
+    static std::vector<std::size_t> rowsOf(const trace::Recorder& recorder,
+                                           const TimingFrame& frame);
 
     /// The size that shows all `rows` with `waveformWidth` pixels of waveform.
     static QSize sizeFor(int rows, int waveformWidth) {

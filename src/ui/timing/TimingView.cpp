@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TimingView.h"
 
+#include "ui/common/Shades.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -53,7 +55,7 @@ bool TimingView::refresh() {
     m_seenFirst = m_recorder.firstMs();
     m_seenLast = m_recorder.lastMs();
     m_seenSignals = m_recorder.signalList().size();
-    m_frame.firstRow = std::min(m_frame.firstRow, std::max(0, static_cast<int>(m_seenSignals) - 1));
+    m_frame.firstRow = std::min(m_frame.firstRow, std::max(0, rowCount() - 1));
     if (m_recorder.empty()) {
         m_frame.fromMs = 0;
         m_frame.cursorMs.reset();
@@ -80,7 +82,7 @@ void TimingView::updateScrollBars() {
                                     std::max(0, static_cast<int>(std::ceil(totalPixels)) - page));
     horizontalScrollBar()->setValue(
         static_cast<int>(std::lround((m_frame.fromMs - first) / m_frame.msPerPixel)));
-    const int rows = static_cast<int>(m_recorder.signalList().size());
+    const int rows = rowCount();
     const int visibleRows = std::max(1, (viewport()->height() - TimingPainter::kAxisHeight) /
                                             TimingPainter::kRowHeight);
     verticalScrollBar()->setPageStep(visibleRows);
@@ -170,9 +172,30 @@ void TimingView::placeCursor(int x) {
     setCursorMs(static_cast<std::uint64_t>(std::max(0.0, ms)));
 }
 
+int TimingView::rowCount() const {
+    return static_cast<int>(TimingPainter::rowsOf(m_recorder, m_frame).size());
+}
+
+void TimingView::setRows(std::vector<std::size_t> rows) {
+    if (rows == m_frame.rows) {
+        return;
+    }
+    m_frame.rows = std::move(rows);
+    m_frame.firstRow = std::min(m_frame.firstRow, std::max(0, rowCount() - 1));
+    updateScrollBars();
+    viewport()->update();
+}
+
+void TimingView::setTimerTicks(bool ticks) {
+    m_frame.timerTicks = ticks;
+    viewport()->update();
+}
+
 void TimingView::paintEvent(QPaintEvent*) {
     QPainter painter(viewport());
-    TimingPainter::paint(painter, viewport()->size(), m_recorder, m_frame);
+    TimingFrame shown = m_frame;
+    shown.dark = isDark(palette());
+    TimingPainter::paint(painter, viewport()->size(), m_recorder, shown);
 }
 
 void TimingView::resizeEvent(QResizeEvent* event) {
@@ -205,10 +228,11 @@ void TimingView::mousePressEvent(QMouseEvent* event) {
     if (x >= TimingPainter::kNameWidth) {
         placeCursor(x);
     } else if (y >= TimingPainter::kAxisHeight) {
-        const int position =
-            m_frame.firstRow + (y - TimingPainter::kAxisHeight) / TimingPainter::kRowHeight;
-        if (position < static_cast<int>(m_recorder.signalList().size())) {
-            emit signalClicked(position);
+        const auto row = static_cast<std::size_t>(
+            m_frame.firstRow + (y - TimingPainter::kAxisHeight) / TimingPainter::kRowHeight);
+        const std::vector<std::size_t> rows = TimingPainter::rowsOf(m_recorder, m_frame);
+        if (row < rows.size()) {
+            emit signalClicked(static_cast<int>(rows[row]));
         }
     }
 }
@@ -245,8 +269,7 @@ void TimingView::keyPressEvent(QKeyEvent* event) {
 }
 
 QSize TimingView::renderSize() const {
-    return TimingPainter::sizeFor(static_cast<int>(m_recorder.signalList().size()),
-                                  waveformWidth());
+    return TimingPainter::sizeFor(rowCount(), waveformWidth());
 }
 
 QSize TimingView::renderAll(QPainter& painter) const {

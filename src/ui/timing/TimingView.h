@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 namespace rungbox::ui {
 
@@ -37,6 +38,13 @@ public:
     void fitAll();
 
     const TimingFrame& frame() const { return m_frame; }
+    const trace::Recorder& recorder() const { return m_recorder; }
+    /// Shows the signals at `rows` (positions in the recorder's list), top first; empty: all.
+    void setRows(std::vector<std::size_t> rows);
+    /// The number of rows shown.
+    int rowCount() const;
+    /// Shows timers' values in ticks (true) or, as their displays do, in seconds.
+    void setTimerTicks(bool ticks);
     /// Shows the names of `names` (not owned; null for none) with the signals, and repaints.
     void setNames(const names::NameTable* names);
     /// Puts the cursor at `ms` (kept within the recording), or removes it.

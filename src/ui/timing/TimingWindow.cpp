@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TimingWindow.h"
 
+#include "editor/CodeGrid.h"
+#include "engine/LineSyntax.h"
+#include "files/CurrentFile.h"
 #include "trace/VcdFile.h"
 #include "trace/VcdWriter.h"
 #include "ui/common/PictureExport.h"
@@ -14,8 +17,10 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QStatusBar>
+
 #include <QSvgGenerator>
 #include <QToolBar>
+#include <algorithm>
 
 namespace rungbox::ui {
 
@@ -25,6 +30,38 @@ constexpr std::string_view kTitle = "Timing Diagram";
 
 const char* const kSignalHelp = "a relay address (0 to 20000) or a name: in0..in15, out0..out15, "
                                 "relay2000, tim0..tim7, tim0_done, cnt0..cnt7, cnt0_done";
+
+// The signals the program in `grid` names, down to its END line: the relays of its contacts
+// and coils, and the value and done bit of its timers and counters.
+std::vector<trace::Signal> programSignals(const editor::CodeGrid& grid) {
+    using trace::SignalKind;
+    std::vector<trace::Signal> used;
+    for (int line = 1; line <= engine::kLastCodeLine; ++line) {
+        const std::string& code = grid.text(line, editor::kCodeCol);
+        if (code == "END") {
+            break;
+        }
+        const std::string& location = grid.text(line, editor::kLocationCol);
+        if (location.empty()) {
+            continue;
+        }
+        const int n = engine::readNumber(location);
+        if (code.find("TIM") != std::string::npos) {
+            used.push_back({SignalKind::TimerValue, n});
+            used.push_back({SignalKind::TimerDone, n});
+        } else if (code.find("CNT") != std::string::npos) {
+            used.push_back({SignalKind::CounterValue, n});
+            used.push_back({SignalKind::CounterDone, n});
+        } else {
+            used.push_back({SignalKind::Relay, n});
+        }
+    }
+    return used;
+}
+
+template <typename T> bool contains(const std::vector<T>& list, const T& item) {
+    return std::find(list.begin(), list.end(), item) != list.end();
+}
 
 } // namespace
 
@@ -59,16 +96,27 @@ TimingWindow::TimingWindow(trace::Tracing& tracing, platform::FileDialog& dialog
     showStatus();
 }
 
+std::string TimingWindow::exportName(const std::string& extension) const {
+    std::string name = "timing";
+    if (m_session != nullptr && m_session->files().currentFile().hasPath()) {
+        // motor.PLC records as motor_timing.vcd.
+        std::string program = files::fileName(m_session->files().currentFile().path());
+        program = program.substr(0, program.rfind('.'));
+        name = program.empty() ? name : program + "_timing";
+    }
+    return name + "." + extension;
+}
+
 void TimingWindow::buildMenus() {
     QMenu* file = menuBar()->addMenu("&File");
     file->setObjectName("timingFileMenu");
     m_exportVcdItem = file->addAction("Export Timing as &VCD...", this, [this] {
-        if (const auto path = m_dialog.askSavePath("timing.vcd", kVcdFilter)) {
+        if (const auto path = m_dialog.askSavePath(exportName("vcd"), kVcdFilter)) {
             exportVcd(*path);
         }
     });
     m_exportPictureItem = file->addAction("Export Timing as &PNG/SVG...", this, [this] {
-        if (const auto path = m_dialog.askSavePath("timing.png", kPictureFilter)) {
+        if (const auto path = m_dialog.askSavePath(exportName("png"), kPictureFilter)) {
             exportPicture(*path);
         }
     });
@@ -93,9 +141,17 @@ void TimingWindow::buildToolBar() {
         showStatus();
     });
     bar->addSeparator();
-    bar->addAction("Zoom In", m_view, &TimingView::zoomIn);
-    bar->addAction("Zoom Out", m_view, &TimingView::zoomOut);
-    bar->addAction("Fit", m_view, &TimingView::fitAll);
+    bar->addAction("Zoom In", m_view, &TimingView::zoomIn)
+        ->setToolTip("Show half the time across the window");
+    bar->addAction("Zoom Out", m_view, &TimingView::zoomOut)
+        ->setToolTip("Show twice the time across the window");
+    bar->addAction("Fit", m_view, &TimingView::fitAll)
+        ->setToolTip("Show the whole recording across the window");
+    QAction* ticks = bar->addAction("Ticks");
+    ticks->setObjectName("timerTicksItem");
+    ticks->setCheckable(true);
+    ticks->setToolTip("Timers' values in ticks instead of seconds");
+    connect(ticks, &QAction::toggled, m_view, &TimingView::setTimerTicks);
     bar->addSeparator();
 
     m_signalEdit = new QLineEdit(bar);
@@ -116,6 +172,25 @@ void TimingWindow::buildToolBar() {
     connect(remove, &QPushButton::clicked, this, [this, text] { removeSignal(text()); });
 }
 
+std::vector<std::size_t> TimingWindow::rowsShown() const {
+    if (m_session == nullptr) {
+        return {};
+    }
+    const std::vector<trace::Signal> used = programSignals(m_session->grid());
+    const std::vector<trace::Signal>& list = m_tracing.recorder().signalList();
+    std::vector<std::size_t> rows;
+    for (const bool program : {true, false}) {
+        for (std::size_t p = 0; p < list.size(); ++p) {
+            const bool named = contains(used, list[p]);
+            if (program ? named : !named && contains(m_added, list[p])) {
+                rows.push_back(p);
+            }
+        }
+    }
+    // A program that names nothing (none typed yet) shows every signal.
+    return used.empty() ? std::vector<std::size_t>{} : rows;
+}
+
 void TimingWindow::setNames(const names::NameTable* names) {
     m_names = names;
     m_view->setNames(names);
@@ -128,11 +203,19 @@ std::optional<trace::Signal> TimingWindow::signalNamed(const std::string& text) 
 bool TimingWindow::addSignal(const std::string& text) {
     const auto signal = signalNamed(text);
     m_refusal.clear();
+    const auto shown = [this](const trace::Signal& s) {
+        const auto position = m_tracing.recorder().find(s);
+        const std::vector<std::size_t> rows = rowsShown();
+        return position && (rows.empty() || contains(rows, *position));
+    };
     if (!signal) {
         m_refusal = QString("Not a signal: \"%1\"; give %2.")
                         .arg(QString::fromStdString(text), kSignalHelp);
-    } else if (!m_tracing.recorder().add(*signal)) {
+    } else if (shown(*signal)) {
         m_refusal = QString("%1 is shown already.").arg(QString::fromStdString(signal->name()));
+    } else {
+        m_tracing.recorder().add(*signal); // a hidden one is recorded already
+        m_added.push_back(*signal);
     }
     refresh();
     showStatus();
@@ -144,6 +227,8 @@ bool TimingWindow::removeSignal(const std::string& text) {
     m_refusal.clear();
     if (!signal || !m_tracing.recorder().remove(*signal)) {
         m_refusal = QString("Not shown: \"%1\".").arg(QString::fromStdString(text));
+    } else {
+        std::erase(m_added, *signal);
     }
     refresh();
     showStatus();
@@ -180,6 +265,7 @@ void TimingWindow::showStatus() {
 }
 
 void TimingWindow::refresh() {
+    m_view->setRows(rowsShown());
     if (m_view->refresh()) {
         showStatus();
     }

@@ -12,6 +12,7 @@
 #include <QMainWindow>
 
 #include <string>
+#include <vector>
 
 class QAction;
 class QLabel;
@@ -77,7 +78,18 @@ private:
     void showStatus();
     void fail(const std::string& what, const std::string& path, const std::string& why);
 
-    session::Session* m_session = nullptr; // the recording's, when it records the window's runs
+    /// The name an export suggests: the program file's name with "_timing", else "timing",
+    /// and `extension`.
+    std::string exportName(const std::string& extension) const;
+
+    /// The view's rows: the signals the program names, in the recorder's order, then those the
+    /// user added; empty (every signal) without a session or while the program names none.
+    std::vector<std::size_t> rowsShown() const;
+
+    session::Session* m_session = nullptr;
+    std::vector<trace::Signal>
+        m_added; // signals the user added, shown though the program may not name them // the
+                 // recording's, when it records the window's runs
     trace::Tracing& m_tracing;
     platform::FileDialog& m_dialog;
     platform::MessageBoxes& m_boxes;
