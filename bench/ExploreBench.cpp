@@ -23,20 +23,9 @@ namespace {
 
 using namespace rungbox;
 
-class NoPanel : public engine::IoPanel {
-public:
-    std::uint16_t inputSwitches() const override { return 0; }
-    void uncheckInputSwitch(int) override {}
-    void setInputLamp(int, bool) override {}
-    void setOutputLamp(int, bool) override {}
-    void setTimerDisplay(int, std::string_view) override {}
-    void setCounterDisplay(int, std::string_view) override {}
-    void setRunLamp(bool) override {}
-};
-
 // A controller with `lines` in its table and its timers loaded, as a run starts.
 struct Started {
-    NoPanel panel;
+    engine::QuietPanel panel;
     engine::Controller plc{panel};
 
     explicit Started(const std::vector<engine::LadderLine>& lines) {

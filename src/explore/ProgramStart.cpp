@@ -8,19 +8,9 @@
 
 namespace rungbox::explore {
 
-class StartedController::Panel : public engine::IoPanel {
-public:
-    std::uint16_t inputSwitches() const override { return 0; }
-    void uncheckInputSwitch(int) override {}
-    void setInputLamp(int, bool) override {}
-    void setOutputLamp(int, bool) override {}
-    void setTimerDisplay(int, std::string_view) override {}
-    void setCounterDisplay(int, std::string_view) override {}
-    void setRunLamp(bool) override {}
-};
-
 StartedController::StartedController()
-    : m_panel(std::make_unique<Panel>()), m_plc(std::make_unique<engine::Controller>(*m_panel)) {}
+    : m_panel(std::make_unique<engine::QuietPanel>()),
+      m_plc(std::make_unique<engine::Controller>(*m_panel)) {}
 
 StartedController::~StartedController() = default;
 
@@ -51,8 +41,7 @@ bool StartedController::start(const std::string& path, platform::FileSystem& fil
     std::string bytes;
     platform::FileError error;
     if (!files.readAll(path, bytes, error)) {
-        boxes.show(path + ": " + error.description, platform::BoxStyle::Ok,
-                   platform::kAppTitle);
+        boxes.show(path + ": " + error.description, platform::BoxStyle::Ok, platform::kAppTitle);
         return false;
     }
     const files::LadderFileContents contents = files::readLadderFile(bytes);

@@ -32,8 +32,7 @@ public:
     const engine::Controller& controller() const { return *m_plc; }
 
 private:
-    class Panel;
-    std::unique_ptr<Panel> m_panel;
+    std::unique_ptr<engine::QuietPanel> m_panel;
     std::unique_ptr<engine::Controller> m_plc;
 };
 

@@ -14,19 +14,7 @@
 namespace rungbox::test {
 
 /// An I/O panel with no lamps or displays; its switches are `switches`, bit n for switch n.
-class NullPanel : public engine::IoPanel {
-public:
-    std::uint16_t switches = 0;
-    std::uint16_t inputSwitches() const override { return switches; }
-    void uncheckInputSwitch(int n) override {
-        switches = static_cast<std::uint16_t>(switches & ~(1U << n));
-    }
-    void setInputLamp(int, bool) override {}
-    void setOutputLamp(int, bool) override {}
-    void setTimerDisplay(int, std::string_view) override {}
-    void setCounterDisplay(int, std::string_view) override {}
-    void setRunLamp(bool) override {}
-};
+using NullPanel = engine::QuietPanel;
 
 /// A file dialog that answers `savePath` and `openPath` (nullopt: cancelled, the default).
 class FixedDialog : public platform::FileDialog {
