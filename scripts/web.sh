@@ -9,7 +9,9 @@
 #   scripts/web.sh --serve [PORT]   build, then serve build/web/ on http://localhost:PORT (8080)
 #   scripts/web.sh --test           build, then run the page's tests in headless Chromium
 #   scripts/web.sh --bench          build, then measure the README's figures in headless Chromium
-#   scripts/web.sh --screenshot     build, then render docs/web.png, the README's picture
+#   scripts/web.sh --screenshot     build, then render the README's pictures of the page:
+#                                   docs/web.png, and docs/web_NAME.png from each
+#                                   web/tools/shot-NAME.ts
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/lib/packages.sh
@@ -128,6 +130,12 @@ fi
 if [ "$shot" = 1 ]; then
     NODE_PATH=$PWD/web/node_modules node build/web-tests/tools/screenshot.js "$out" docs/web.png
     echo "Rendered docs/web.png"
+    for shot in build/web-tests/tools/shot-*.js; do
+        [ -e "$shot" ] || continue
+        name=$(basename "$shot" .js)
+        NODE_PATH=$PWD/web/node_modules node "$shot" "$out" "docs/web_${name#shot-}.png"
+        echo "Rendered docs/web_${name#shot-}.png"
+    done
 fi
 if [ "$serve" = 1 ]; then
     echo "Serving $out/ on http://localhost:$port/ (Ctrl+C stops)"

@@ -94,6 +94,10 @@ public:
     std::string currentFileName();
     bool codeChanged() const { return m_session.editor().codeChanged(); }
 
+    /// The core's session, for the page's other handles (the debugger, the recorder, the ladder
+    /// editor, the checks): classes of their own over it, told its changes as its listeners.
+    session::Session& session() { return m_session; }
+    const session::Session& session() const { return m_session; }
     WebBoxes& boxes() { return m_boxes; }
     WebFiles& files() { return m_files; }
     const WebPanel& panel() const { return m_panel; }

@@ -29,12 +29,35 @@ interface Menu {
     enabledBit?: number;
 }
 
+/** What the page's parts beyond the main window work with (features.ts makes them). */
+interface PageContext {
+    readonly core: RungboxModule;
+    readonly session: WebSession;
+    /** Where a part puts its panel (a section of class "tool" with an accessible name). */
+    readonly tools: HTMLElement;
+    /** Shows every change at once, as after a user's action. */
+    render(): void;
+    /** Shows the message boxes the core showed since the last look, one after the other. */
+    showMessages(): Promise<void>;
+}
+
+/** A part of the page beyond the main window: the debugger, the timing diagram, the checks. */
+interface PageFeature {
+    /** Items for menus by their label; a menu the page has not got yet goes before Help. */
+    menuItems?(): { menu: string; items: MenuItem[] }[];
+    /** Shows what changed; `pictures` false between two pictures while a run goes on. */
+    refresh?(pictures: boolean): void;
+    /** Calls the tests make, merged into the page's test hook (testHook). */
+    testHook?(): object;
+}
+
 class App {
     private readonly panel: PanelView;
     private readonly grid: GridView;
     private readonly ladder: LadderView;
     private readonly machine: MachineView;
     private readonly menus: Menu[];
+    private readonly features: PageFeature[];
     private readonly menuButtons: HTMLButtonElement[] = [];
     private readonly notice: HTMLElement;
     private clockHeld = false;
@@ -55,6 +78,7 @@ class App {
     private picker: HTMLInputElement | null = null;
 
     constructor(
+        core: RungboxModule,
         private readonly session: WebSession,
         private readonly maxCatchUpMs: number,
     ) {
@@ -68,7 +92,14 @@ class App {
         document.getElementById("workspace")?.append(this.ladder.host);
         document.getElementById("machines")?.append(this.machine.host);
         this.notice = document.getElementById("notice") as HTMLElement;
-        this.menus = this.makeMenus();
+        this.features = makeFeatures({
+            core,
+            session,
+            tools: document.getElementById("tools") as HTMLElement,
+            render: () => this.render(),
+            showMessages: () => this.showMessages(),
+        });
+        this.menus = this.withFeatureItems(this.makeMenus());
         this.buildMenuBar(document.getElementById("menubar") as HTMLElement);
         document.addEventListener("keydown", (event) => this.onShortcut(event), true);
         document.addEventListener("visibilitychange", () => this.onVisibility());
@@ -131,6 +162,21 @@ class App {
             },
             { label: "Help", items: [{ label: "About", run: () => void showAbout() }] },
         ];
+    }
+
+    /** The main window's menus with the features' items added. */
+    private withFeatureItems(menus: Menu[]): Menu[] {
+        for (const feature of this.features) {
+            for (const { menu: label, items } of feature.menuItems?.() ?? []) {
+                let menu = menus.find((m) => m.label === label);
+                if (!menu) {
+                    menu = { label, items: [] };
+                    menus.splice(menus.length - 1, 0, menu); // before Help
+                }
+                menu.items.push(...items);
+            }
+        }
+        return menus;
     }
 
     private buildMenuBar(bar: HTMLElement): void {
@@ -356,16 +402,9 @@ class App {
     /** Offers what a save wrote as a download: the same bytes the window writes to disk. */
     private download(): void {
         const saved = this.session.takeSaved();
-        if (!saved) {
-            return;
+        if (saved) {
+            offerDownload(saved.name, new Blob([saved.bytes], { type: "application/octet-stream" }));
         }
-        const link = document.createElement("a");
-        link.href = URL.createObjectURL(new Blob([saved.bytes], { type: "application/octet-stream" }));
-        link.download = saved.name;
-        document.body.append(link);
-        link.click();
-        link.remove();
-        setTimeout(() => URL.revokeObjectURL(link.href), 60000);
     }
 
     private async showMessages(): Promise<void> {
@@ -521,6 +560,9 @@ class App {
             this.ladder.refresh();
             this.machine.refresh();
         }
+        for (const feature of this.features) {
+            feature.refresh?.(pictures);
+        }
         this.startClock();
         const stamp = this.stamp();
         if (stamp === this.shownStamp) {
@@ -546,7 +588,7 @@ class App {
 
     /** The hook through which the tests drive the run's clock; no test waits on the wall clock. */
     testHook(): object {
-        return {
+        return Object.assign({}, ...this.features.map((feature) => feature.testHook?.() ?? {}), {
             /** Stops the real clock: from now on only advance() moves the run's time. */
             holdClock: () => (this.clockHeld = true),
             advance: async (ms: number) => {
@@ -568,12 +610,12 @@ class App {
             store: () => this.store(),
             programOfFragment,
             encodeBase64Url,
-        };
+        });
     }
 }
 
 createRungbox().then((core) => {
-    const app = new App(new core.WebSession(), core.WebSession.maxCatchUpMs());
+    const app = new App(core, new core.WebSession(), core.WebSession.maxCatchUpMs());
     (window as unknown as { rungboxTest: object }).rungboxTest = app.testHook();
     return app.start();
 });

@@ -139,3 +139,14 @@ function showNote(title: string, text: string, extra?: HTMLElement): Promise<voi
         undefined,
     );
 }
+
+/** Offers `data` as a download named `name`, as a browser saves a file the user asked for. */
+function offerDownload(name: string, data: Blob): void {
+    const link = document.createElement("a");
+    link.href = URL.createObjectURL(data);
+    link.download = name;
+    document.body.append(link);
+    link.click();
+    link.remove();
+    setTimeout(() => URL.revokeObjectURL(link.href), 60000);
+}

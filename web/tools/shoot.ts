@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What the README's pictures of the page share (scripts/web.sh --screenshot): the page served,
+// headless Chromium at a given size, the page opened with its clock held, a scene set by the
+// caller and the part of the page it names photographed into the target file.
+
+import puppeteer, { Page } from "puppeteer-core";
+import { serveStatic } from "./serve";
+
+/** The page's test hook, as far as scenes use it (app.ts, testHook). */
+export interface SceneHook {
+    holdClock(): void;
+    advance(ms: number): Promise<void>;
+}
+
+/**
+ * Opens the page at `width` × `height`, lets `scene` set it up and answer the rectangle to keep
+ * (null: the whole viewport), and writes it to `target` as PNG.
+ */
+export async function shoot(
+    webDir: string,
+    target: string,
+    size: { width: number; height: number; deviceScaleFactor?: number },
+    scene: (page: Page) => Promise<{ x: number; y: number; width: number; height: number } | null>,
+): Promise<void> {
+    const server = await serveStatic(webDir, 0);
+    const base = `http://127.0.0.1:${(server.address() as import("net").AddressInfo).port}/`;
+    const browser = await puppeteer.launch({
+        executablePath: process.env.CHROMIUM ?? "/usr/bin/chromium",
+        args: ["--no-sandbox", "--disable-gpu", "--font-render-hinting=none"],
+    });
+    try {
+        const page = await browser.newPage();
+        await page.setViewport(size);
+        await page.goto(base);
+        await page.waitForSelector('body[data-ready="1"]');
+        await page.evaluate(() => (window as unknown as { rungboxTest: SceneHook }).rungboxTest.holdClock());
+        const clip = await scene(page);
+        await page.screenshot({ path: target, ...(clip ? { clip } : {}) });
+    } finally {
+        await browser.close();
+        server.close();
+    }
+}
+
+/** Clicks menu item `label` (any menu), as a user would after opening its menu. */
+export async function clickItem(page: Page, label: string): Promise<void> {
+    await page.evaluate((label) => {
+        Array.from(document.querySelectorAll<HTMLElement>("[role=menu] button"))
+            .find((b) => b.querySelector("span")?.textContent === label)
+            ?.click();
+    }, label);
+}
