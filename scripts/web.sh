@@ -56,8 +56,14 @@ export EM_CACHE=${EM_CACHE:-/usr/share/emscripten/cache}
 
 out=build/web
 wasm=build/wasm
+# ccache, when there, keeps the core's objects between build folders and worktrees.
+launcher=()
+if command -v ccache >/dev/null 2>&1; then
+    launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$PWD} CCACHE_NOHASHDIR=${CCACHE_NOHASHDIR:-1}
+fi
 if [ ! -f "$wasm/build.ninja" ]; then
-    emcmake cmake -S . -B "$wasm" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    emcmake cmake -S . -B "$wasm" -G Ninja -DCMAKE_BUILD_TYPE=Release "${launcher[@]}" \
         -DRUNGBOX_BUILD_UI=OFF -DRUNGBOX_BUILD_TESTS=OFF -DRUNGBOX_BUILD_BENCH=OFF \
         -DRUNGBOX_WERROR=ON >/dev/null
 fi
