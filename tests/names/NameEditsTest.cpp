@@ -109,10 +109,7 @@ TEST(NameEditsTest, RowsAndTipsShowTheNames) {
     } tips[] = {
         {PanelControl::InputLamp, 0, "Input 00: relay 0; START (0): green button"},
         {PanelControl::InputSwitch, 0, "Input 00: START (0): green button"},
-        {PanelControl::InputSwitch, 12, "Input 12"},
         {PanelControl::OutputLamp, 0, "Output 00: relay 1000; MOTOR (1000)"},
-        {PanelControl::OutputLamp, 2, "Output 02: relay 1002"},
-        {PanelControl::TimerDisplay, 3, "Timer 3 (TIM 3): seconds left"},
         {PanelControl::CounterDisplay, 7, "Counter 7 (CNT 7): counts left"},
     };
     for (const auto& t : tips) {
