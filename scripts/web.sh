@@ -87,10 +87,13 @@ cp "$wasm/src/wasm/rungbox-web.js" "$wasm/src/wasm/rungbox-web.wasm" web/style.c
 node - examples "$out/examples.js" <<'JS'
 const fs = require("fs");
 const [dir, target] = process.argv.slice(2);
-const list = fs.readdirSync(dir).filter((name) => name.endsWith(".PLC")).sort().map((name) => ({
-    name,
-    data: fs.readFileSync(`${dir}/${name}`).toString("base64url"),
-}));
+// Each with its names file (NAME.names beside NAME.PLC), when it has one.
+const list = fs.readdirSync(dir).filter((name) => name.endsWith(".PLC")).sort().map((name) => {
+    const names = `${dir}/${name.replace(/\.PLC$/, ".names")}`;
+    return Object.assign(
+        { name, data: fs.readFileSync(`${dir}/${name}`).toString("base64url") },
+        fs.existsSync(names) ? { names: fs.readFileSync(names).toString("base64url") } : {});
+});
 fs.writeFileSync(target, "// SPDX-License-Identifier: GPL-3.0-or-later\n" +
     "const RUNGBOX_EXAMPLES = " + JSON.stringify(list) + ";\n");
 JS

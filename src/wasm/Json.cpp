@@ -113,7 +113,19 @@ void appendBox(std::string& out, const Element& el, const ladder::PowerFlow* flo
     out += ',';
 }
 
-void appendElement(std::string& out, const Element& el, const ladder::PowerFlow* flow, int index) {
+// The name of the address `el` works on, as the window's diagram shows it above the element;
+// empty when it has none (shift registers and links show none).
+std::string elementName(const Element& el, const names::NameTable* names) {
+    if (names == nullptr || el.kind == ElementKind::Shift || el.kind == ElementKind::Link ||
+        el.kind == ElementKind::Mark) {
+        return {};
+    }
+    const auto address = ladder::operandAddress(el);
+    return address ? names->nameOf(*address) : std::string();
+}
+
+void appendElement(std::string& out, const Element& el, const ladder::PowerFlow* flow, int index,
+                   const names::NameTable* names) {
     out += '{';
     text(out, "kind", kindName(el.kind));
     number(out, "line", el.line);
@@ -142,6 +154,9 @@ void appendElement(std::string& out, const Element& el, const ladder::PowerFlow*
     if (el.kind == ElementKind::Timer || el.kind == ElementKind::Counter ||
         el.kind == ElementKind::Shift) {
         appendBox(out, el, flow, index);
+    }
+    if (const std::string name = elementName(el, names); !name.empty()) {
+        text(out, "name", name);
     }
     close(out, '}');
     out += ',';
@@ -178,7 +193,7 @@ void appendRung(std::string& out, const ladder::Rung& rung) {
 
 } // namespace
 
-std::string ladderJson(const ladder::Monitor& monitor) {
+std::string ladderJson(const ladder::Monitor& monitor, const names::NameTable* names) {
     const ladder::Layout& layout = monitor.layout();
     const ladder::PowerFlow* flow = monitor.flow();
     std::string out = "{";
@@ -198,7 +213,7 @@ std::string ladderJson(const ladder::Monitor& monitor) {
     out += '[';
     const auto& elements = layout.elements();
     for (std::size_t e = 0; e < elements.size(); ++e) {
-        appendElement(out, elements[e], flow, static_cast<int>(e));
+        appendElement(out, elements[e], flow, static_cast<int>(e), names);
     }
     close(out, ']');
     out += ',';

@@ -7,6 +7,7 @@
 
 #include "ladder/Monitor.h"
 #include "machines/ModuleHost.h"
+#include "names/NameTable.h"
 
 #include <string>
 #include <string_view>
@@ -24,10 +25,11 @@ void appendJsonString(std::string& out, std::string_view text);
 ///    "elements": [{"kind", "line", "rung", "cell": [col, row, width, height], "inNet",
 ///                  "outNet", "label", "negated", "coil" ("out", "not", "difu"), "problem",
 ///                  "mark" (the text of a problem row), "targetLine", "title", "values",
-///                  "pins": [[name, row, net]]}],
+///                  "pins": [[name, row, net]], "name" (of the operand's address in `names`,
+///                  for contacts, coils, timers and counters that have one)}],
 ///    "nets": [0 or 1] and "active": [0 or 1] during a run}
 /// Labels and texts are the window's (ladder::operandLabel, problemText, the box captions).
-std::string ladderJson(const ladder::Monitor& monitor);
+std::string ladderJson(const ladder::Monitor& monitor, const names::NameTable* names = nullptr);
 
 /// The chosen machine of `modules` for its picture: {"kind" ("gate" or "conveyor"), "running",
 /// "state" (Plant::stateLine), "faults": [{"text", "count", "active"}], and the dimensions the

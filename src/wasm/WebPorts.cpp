@@ -163,10 +163,9 @@ private:
 
 std::unique_ptr<platform::SaveFile> WebFiles::beginSave(const std::string& path,
                                                         platform::FileError&) {
-    // The download is the program; its names file, written after it, would take its place. The
-    // page keeps the names itself (storage and share links).
+    // The program and its names file, written after it, are two downloads.
     const bool namesFile = names::namesPathFor(path) == path;
-    return std::make_unique<MemorySaveFile>(path, namesFile ? nullptr : &m_saved);
+    return std::make_unique<MemorySaveFile>(path, namesFile ? &m_savedNames : &m_saved);
 }
 
 bool WebFiles::remove(const std::string&, platform::FileError&) {

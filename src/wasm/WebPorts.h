@@ -120,6 +120,10 @@ public:
     std::optional<std::pair<std::string, std::string>> takeSaved() {
         return std::exchange(m_saved, std::nullopt);
     }
+    /// The names file that save wrote beside the program, if it wrote one.
+    std::optional<std::pair<std::string, std::string>> takeSavedNames() {
+        return std::exchange(m_savedNames, std::nullopt);
+    }
 
     std::optional<std::string> askSavePath(std::string_view defaultName,
                                            std::string_view filter) override;
@@ -134,6 +138,7 @@ private:
     std::optional<std::pair<std::string, std::string>> m_offered;
     std::optional<std::pair<std::string, std::string>> m_beside;
     std::optional<std::pair<std::string, std::string>> m_saved;
+    std::optional<std::pair<std::string, std::string>> m_savedNames;
     bool m_openWanted = false;
 };
 

@@ -181,6 +181,10 @@ void WebSession::restore(std::string name, std::string fileBytes, std::string by
     m_session.editor().setCodeChanged(changed);
 }
 
+void WebSession::restoreNames(const std::string& bytes) {
+    m_session.editor().names() = names::readNamesFile(bytes).table;
+}
+
 std::string WebSession::currentFileName() {
     return files::fileName(m_session.files().currentFile().path());
 }
@@ -221,7 +225,7 @@ std::string WebSession::machineJson() const {
 }
 
 std::string WebSession::ladderJson() const {
-    return wasm::ladderJson(m_diagram.monitor());
+    return wasm::ladderJson(m_diagram.monitor(), &m_diagram.names());
 }
 
 } // namespace rungbox::wasm

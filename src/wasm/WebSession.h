@@ -80,6 +80,11 @@ public:
     /// it as the window reads NAME.names beside NAME.PLC, so it replaces the names and its bad
     /// lines are reported in the same message box. Without it, that program has no names.
     void offerNames(std::string bytes) { m_names = std::move(bytes); }
+    /// A further file the user picked with the program (its names file, say): read when the
+    /// next load asks for a file of that `name` beside the program, as the window finds it.
+    void offerBeside(std::string name, std::string bytes) {
+        m_files.offerBeside(std::move(name), std::move(bytes));
+    }
     /// The names as their file holds them; empty when there are none.
     std::string namesBytes() const;
     /// File > Save As.
@@ -90,6 +95,9 @@ public:
     /// `fileBytes`, the program's own bytes as Save As writes them, and its changed flag. The
     /// names offered before (offerNames) go with the file; a program without a file has none.
     void restore(std::string name, std::string fileBytes, std::string bytes, bool changed);
+    /// Puts back the names the restored program had, edited since its file or without one (the
+    /// bytes of their names file); after restore(), so that the title tells whether they differ.
+    void restoreNames(const std::string& bytes);
     std::string windowTitle() const { return m_session.files().windowTitle(); }
     std::string currentFileName();
     bool codeChanged() const { return m_session.editor().codeChanged(); }

@@ -4,7 +4,7 @@
 // share links; and the hook through which the tests drive the page.
 
 /** The examples shipped with the page (examples.js, made by scripts/web.sh). */
-declare const RUNGBOX_EXAMPLES: { name: string; data: string }[];
+declare const RUNGBOX_EXAMPLES: { name: string; data: string; names?: string }[];
 
 const kStorageKey = "rungbox.program";
 /** How long after an edit the program is written to storage: typing stays cheap. */
@@ -39,6 +39,9 @@ interface PageContext {
     render(): void;
     /** Shows the message boxes the core showed since the last look, one after the other. */
     showMessages(): Promise<void>;
+    /** The program changed other than through the grid (its names): the title is shown again
+     * and the program stored. */
+    programChanged(): void;
 }
 
 /** A part of the page beyond the main window: the debugger, the timing diagram, the checks. */
@@ -70,6 +73,8 @@ class App {
     private title = "";
     /** The bytes of the current file as last loaded or saved: the program when unchanged. */
     private fileBytes = "";
+    /** The names of the current file as last loaded or saved. */
+    private fileNames = "";
     private lastPicture = 0;
     /** The session's change counters as last shown: an unchanged page is not looked at again. */
     private shownStamp = "";
@@ -98,6 +103,11 @@ class App {
             tools: document.getElementById("tools") as HTMLElement,
             render: () => this.render(),
             showMessages: () => this.showMessages(),
+            programChanged: () => {
+                this.shownStamp = "";
+                this.storedRevision = -1;
+                this.render();
+            },
         });
         this.menus = this.withFeatureItems(this.makeMenus());
         this.buildMenuBar(document.getElementById("menubar") as HTMLElement);
@@ -123,7 +133,12 @@ class App {
         const examples: MenuItem[] = RUNGBOX_EXAMPLES.map((example) => ({
             label: example.name,
             group: "Examples",
-            run: () => void this.openBytes(example.name, decodeBase64Url(example.data) ?? new Uint8Array()),
+            run: () =>
+                void this.openBytes(
+                    example.name,
+                    decodeBase64Url(example.data) ?? new Uint8Array(),
+                    example.names !== undefined ? decodeBase64Url(example.names) : null,
+                ),
         }));
         const module = (index: number, label: string): MenuItem => ({
             label,
@@ -336,6 +351,7 @@ class App {
                 command();
                 if (!this.session.codeChanged()) {
                     this.fileBytes = this.session.programBytes();
+                    this.fileNames = this.session.namesBytes();
                 }
                 this.download();
                 this.render();
@@ -356,7 +372,11 @@ class App {
         }
     }
 
-    /** File > Load: the save question first, then the browser's file picker, then the load. */
+    /**
+     * File > Load: the save question first, then the browser's file picker, then the load. The
+     * program's names file may be picked with it: it is read when it is NAME.names beside
+     * NAME.PLC, as the window finds it.
+     */
     private async loadCommand(): Promise<void> {
         let wanted = false;
         const answers = await this.fileCommand(() => {
@@ -371,16 +391,26 @@ class App {
         this.picker?.remove();
         const picker = document.createElement("input");
         picker.type = "file";
-        picker.accept = ".PLC,.plc";
+        picker.accept = ".PLC,.plc,.names";
+        picker.multiple = true;
         picker.hidden = true;
         document.body.append(picker);
         this.picker = picker;
         picker.addEventListener("change", async () => {
-            const file = picker.files?.[0];
+            const files = Array.from(picker.files ?? []);
             picker.remove();
+            const isNames = (f: File) => /\.names$/i.test(f.name);
+            const file = files.find((f) => !isNames(f)) ?? files[0];
+            const beside = files.find((f) => f !== file && isNames(f));
             if (file) {
                 const bytes = new Uint8Array(await file.arrayBuffer());
-                await this.fileCommand(() => this.session.offerAndLoad(file.name, bytes), answers);
+                const names = beside ? new Uint8Array(await beside.arrayBuffer()) : null;
+                await this.fileCommand(() => {
+                    if (beside && names) {
+                        this.session.offerBeside(beside.name, names);
+                    }
+                    this.session.offerAndLoad(file.name, bytes);
+                }, answers);
             }
         });
         picker.click();
@@ -453,17 +483,23 @@ class App {
     private restore(): void {
         try {
             const kept = JSON.parse(localStorage.getItem(kStorageKey) ?? "null") as
-                | { name: string; file: string; data: string; names?: string; changed: boolean }
+                | { name: string; file: string; data: string; names?: string; fileNames?: string; changed: boolean }
                 | null;
             const file = kept ? decodeBase64Url(kept.file) : null;
             const bytes = kept ? decodeBase64Url(kept.data) : null;
             const names = typeof kept?.names === "string" ? decodeBase64Url(kept.names) : null;
+            // The file's names go with the file; the names as edited since come after it.
+            const fileNames = typeof kept?.fileNames === "string" ? decodeBase64Url(kept.fileNames) : names;
             if (kept && file && bytes) {
-                if (names) {
-                    this.session.offerNames(names);
+                if (fileNames) {
+                    this.session.offerNames(fileNames);
                 }
                 this.session.restore(kept.name, file, bytes, kept.changed);
+                if (names) {
+                    this.session.restoreNames(names);
+                }
                 this.fileBytes = bytesToText(file);
+                this.fileNames = fileNames ? bytesToText(fileNames) : "";
             }
         } catch {
             // Storage unreadable or blocked: start with an empty program.
@@ -480,6 +516,7 @@ class App {
             file: encodeBase64Url(textToBytes(this.fileBytes)),
             data: encodeBase64Url(textToBytes(this.session.programBytes())),
             names: encodeBase64Url(textToBytes(this.session.namesBytes())),
+            fileNames: encodeBase64Url(textToBytes(this.fileNames)),
             changed: this.session.codeChanged(),
         };
         try {

@@ -26,11 +26,15 @@ interface WebSession {
     offerAndLoad(name: string, bytes: Uint8Array): boolean;
     /** The names file that goes with the next program offered or restored (WebSession.h). */
     offerNames(bytes: Uint8Array): void;
+    /** A file picked with the program, read when the load looks for that name beside it. */
+    offerBeside(name: string, bytes: Uint8Array): void;
     /** The names file's bytes as 8-bit text; empty without names. */
     namesBytes(): string;
     saveAs(): boolean;
     programBytes(): string;
     restore(name: string, fileBytes: Uint8Array, bytes: Uint8Array, changed: boolean): void;
+    /** The names the restored program has now, as their file's bytes (after restore). */
+    restoreNames(bytes: Uint8Array): void;
     windowTitle(): string;
     currentFileName(): string;
     codeChanged(): boolean;

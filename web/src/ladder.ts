@@ -19,6 +19,8 @@ interface LadderElement {
     title?: string;
     values?: string;
     pins?: [string, number, number][];
+    /** The name of the operand's address, as the window shows it above the element. */
+    name?: string;
 }
 
 interface LadderRung {
@@ -49,12 +51,17 @@ const kInk = "rgb(40,40,40)";
 const kPower = "rgb(0,150,60)";
 const kMarkInk = "rgb(190,30,30)";
 const kCurrent = "rgb(255,236,150)";
+const kNameInk = "rgb(20,60,140)"; // names: blue, apart from the black addresses
+const kNameRoom = 14; // added to each row when a name is shown
+const kNameCharWidth = 6.5; // about the width of a character of the names' 10-pixel font
 
 class LadderView {
     readonly host: HTMLElement;
     private svg: SVGSVGElement | null = null;
     private picture!: LadderPicture;
     private rungTop: number[] = [];
+    /** kRowHeight, with kNameRoom when a name is shown. */
+    private rowHeight = kRowHeight;
 
     constructor(private readonly session: WebSession) {
         this.host = document.createElement("section");
@@ -82,7 +89,8 @@ class LadderView {
     }
 
     private wireY(rung: number, row: number): number {
-        return this.rungTop[rung] + (row + 0.62) * kRowHeight;
+        // The name room is above the label: the wire keeps its place in the row's lower part.
+        return this.rungTop[rung] + row * this.rowHeight + (this.rowHeight - kRowHeight) + 0.62 * kRowHeight;
     }
 
     private powered(net: number): boolean {
@@ -92,11 +100,12 @@ class LadderView {
     private draw(): SVGSVGElement {
         const p = this.picture;
         this.rungTop = [];
+        this.rowHeight = p.elements.some((e) => e.name) ? kRowHeight + kNameRoom : kRowHeight;
         let y = kRungGap;
         let width = this.x(p.columns) + kMargin / 2;
         for (const rung of p.rungs) {
             this.rungTop.push(y);
-            y += (rung.rows + rung.marks.length) * kRowHeight + kRungGap;
+            y += (rung.rows + rung.marks.length) * this.rowHeight + kRungGap;
             for (const e of rung.marks) {
                 width = Math.max(width, this.x(0) + 6 + 7 * (p.elements[e].mark ?? "").length + kMargin / 2);
             }
@@ -129,13 +138,13 @@ class LadderView {
         }
         rung.marks.forEach((e, k) => {
             if (p.elements[e].line === p.currentLine) {
-                this.rect(svg, this.x(0), top + (rung.rows + k) * kRowHeight, width - this.x(0) - kMargin / 2, kRowHeight, kCurrent);
+                this.rect(svg, this.x(0), top + (rung.rows + k) * this.rowHeight, width - this.x(0) - kMargin / 2, this.rowHeight, kCurrent);
             }
         });
         if (rung.rows > 0) {
-            this.line(svg, this.x(0), top, this.x(0), top + rung.rows * kRowHeight, p.running === 1, 2.5);
+            this.line(svg, this.x(0), top, this.x(0), top + rung.rows * this.rowHeight, p.running === 1, 2.5);
             const right = this.x(p.columns);
-            this.line(svg, right, top, right, top + rung.rows * kRowHeight, false, 2.5);
+            this.line(svg, right, top, right, top + rung.rows * this.rowHeight, false, 2.5);
             this.text(svg, String(rung.firstLine), kMargin - 8, this.wireY(r, 0) + 4, "end", kInk);
         }
         for (const [c0, r0, c1, r1, net] of rung.wires) {
@@ -145,14 +154,14 @@ class LadderView {
             this.drawElement(svg, p.elements[e], e);
         }
         rung.marks.forEach((e, k) => {
-            const y = top + (rung.rows + k + 0.5) * kRowHeight + 4;
+            const y = top + (rung.rows + k + 0.5) * this.rowHeight + 4;
             this.text(svg, p.elements[e].mark ?? "", this.x(0) + 6, y, "start", kMarkInk);
         });
     }
 
     private cellRect(el: LadderElement): [number, number, number, number] {
         const [col, row, w, h] = el.cell;
-        return [this.x(col), this.rungTop[el.rung] + row * kRowHeight, w * kCellWidth, h * kRowHeight];
+        return [this.x(col), this.rungTop[el.rung] + row * this.rowHeight, w * kCellWidth, h * this.rowHeight];
     }
 
     private drawElement(svg: SVGSVGElement, el: LadderElement, index: number): void {
@@ -236,12 +245,13 @@ class LadderView {
     private box(svg: SVGSVGElement, el: LadderElement): void {
         const [left, top, w, h] = this.cellRect(el);
         const bx = left + 18;
-        const by = top + kRowHeight * 0.3;
+        const by = top + this.rowHeight - kRowHeight * 0.7;
         const bw = w - 36;
-        const bh = h - kRowHeight * 0.5;
+        const bh = h - (this.rowHeight - kRowHeight * 0.7) - kRowHeight * 0.2;
         const frame = this.rect(svg, bx, by, bw, bh, "rgb(250,250,246)");
         frame.setAttribute("stroke", kInk);
         frame.setAttribute("stroke-width", "1.5");
+        this.name(svg, el, left + w / 2, by - 4, w);
         for (const [name, row, net] of el.pins ?? []) {
             const y = this.wireY(el.rung, row);
             this.line(svg, left, y, bx, y, this.powered(net));
@@ -269,6 +279,19 @@ class LadderView {
     private label(svg: SVGSVGElement, el: LadderElement, cx: number, baseline: number): void {
         const text = (el.problem ? "!" : "") + (el.label ?? "");
         this.text(svg, text, cx, baseline, "middle", el.problem ? kMarkInk : kInk);
+        this.name(svg, el, cx, baseline - 12, el.cell[2] * kCellWidth);
+    }
+
+    /** The element's name above its label, in a smaller size, cut with an ellipsis to `width`. */
+    private name(svg: SVGSVGElement, el: LadderElement, cx: number, baseline: number, width: number): void {
+        if (!el.name) {
+            return;
+        }
+        const room = Math.max(1, Math.floor((width - 4) / kNameCharWidth));
+        const shown = el.name.length > room ? el.name.slice(0, room - 1) + "\u2026" : el.name;
+        const text = this.text(svg, shown, cx, baseline, "middle", kNameInk);
+        text.setAttribute("font-size", "10");
+        text.setAttribute("class", "name");
     }
 
     private line(svg: SVGSVGElement, x0: number, y0: number, x1: number, y1: number, on: boolean, width = 1.5): void {

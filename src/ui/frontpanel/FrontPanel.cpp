@@ -3,6 +3,7 @@
 
 #include "Lamp.h"
 #include "PanelStretch.h"
+#include "names/NameTips.h"
 #include "ui/common/Artwork.h"
 #include "ui/common/CellText.h"
 #include "ui/common/Shades.h"
@@ -99,21 +100,9 @@ int rowLeft(int n, int firstGroup, int secondGroup) {
     return n < 8 ? firstGroup + kPitch * n : secondGroup + kPitch * (n - 8);
 }
 
-// What a lamp or display shows, without names: "Output 02: relay 1002", "Timer 0 (TIM 0): ...".
-QString outputTip(int n) {
-    return QString("Output %1: relay %2").arg(twoDigits(n)).arg(engine::kFirstOutputRelay + n);
-}
-
-QString inputTip(int n) {
-    return QString("Input %1: relay %2").arg(twoDigits(n)).arg(n);
-}
-
-QString timerTip(int n) {
-    return QString("Timer %1 (TIM %1): seconds left").arg(n);
-}
-
-QString counterTip(int n) {
-    return QString("Counter %1 (CNT %1): counts left").arg(n);
+// What a control shows, before a program names its address: "Output 02: relay 1002".
+QString plainTip(names::PanelControl control, int n) {
+    return QString::fromStdString(names::panelTip({}, control, n));
 }
 
 } // namespace
@@ -207,7 +196,7 @@ void FrontPanel::buildOutputs() {
         auto* lamp = new Lamp(m_roundLamps, this);
         lamp->setObjectName(QString("outputLamp%1").arg(n));
         lamp->setAccessibleName(QString("Output %1").arg(n));
-        lamp->setToolTip(outputTip(n));
+        lamp->setToolTip(plainTip(names::PanelControl::OutputLamp, n));
         lamp->setAccessibleDescription("Lamp");
         lamp->setGeometry(twipsRect(left, 1440, 255, 255));
         m_outputLamps[static_cast<std::size_t>(n)] = lamp;
@@ -229,7 +218,8 @@ void FrontPanel::buildDisplays() {
                         QString("counterDisplay%1").arg(n));
         m_counterDisplays[static_cast<std::size_t>(n)]->setAccessibleName(
             QString("Counter %1").arg(n));
-        m_counterDisplays[static_cast<std::size_t>(n)]->setToolTip(counterTip(n));
+        m_counterDisplays[static_cast<std::size_t>(n)]->setToolTip(
+            plainTip(names::PanelControl::CounterDisplay, n));
     }
 
     // Timers.
@@ -242,7 +232,8 @@ void FrontPanel::buildDisplays() {
         m_timerDisplays[static_cast<std::size_t>(n)] = makeDisplay(
             this, "0.0", twipsRect(left, 3600 + row, 975, 255), QString("timerDisplay%1").arg(n));
         m_timerDisplays[static_cast<std::size_t>(n)]->setAccessibleName(QString("Timer %1").arg(n));
-        m_timerDisplays[static_cast<std::size_t>(n)]->setToolTip(timerTip(n));
+        m_timerDisplays[static_cast<std::size_t>(n)]->setToolTip(
+            plainTip(names::PanelControl::TimerDisplay, n));
     }
 }
 
@@ -259,7 +250,7 @@ void FrontPanel::buildInputs() {
         auto* lamp = new Lamp(m_roundLamps, this);
         lamp->setObjectName(QString("inputLamp%1").arg(n));
         lamp->setAccessibleName(QString("Input %1").arg(n));
-        lamp->setToolTip(inputTip(n));
+        lamp->setToolTip(plainTip(names::PanelControl::InputLamp, n));
         lamp->setAccessibleDescription("Lamp");
         lamp->setGeometry(twipsRect(lampLeft, 5340, 255, 255));
         m_inputLamps[static_cast<std::size_t>(n)] = lamp;
@@ -268,7 +259,7 @@ void FrontPanel::buildInputs() {
         check->setObjectName(QString("inputSwitch%1").arg(n));
         check->setGeometry(twipsRect(left - 60, 5610, 285, 255));
         check->setEnabled(false);
-        check->setToolTip(QString("Input %1").arg(twoDigits(n)));
+        check->setToolTip(plainTip(names::PanelControl::InputSwitch, n));
         check->setAccessibleName(QString("Switch %1").arg(n));
         check->setAccessibleDescription("Input switch");
         connect(check, &QCheckBox::toggled, this, [this, n](bool on) {
@@ -328,49 +319,26 @@ void FrontPanel::setProgress(int copied, int total) {
     m_progressBar->resize(px(twips), m_progressBar->height());
 }
 
-namespace {
-
-// "START (0): green push-button" for a named address, with its comment; empty without a name.
-QString nameTip(const names::NameTable& table, names::Address address) {
-    const names::NameEntry* entry = table.find(address);
-    if (entry == nullptr) {
-        return {};
-    }
-    QString tip = QString::fromStdString(entry->name) + " (" +
-                  QString::fromStdString(names::addressText(address)) + ")";
-    if (!entry->comment.empty()) {
-        tip += ": " + QString::fromStdString(entry->comment);
-    }
-    return tip;
-}
-
-} // namespace
-
 void FrontPanel::showNames(const names::NameTable& table) {
-    using names::Address;
-    // What the control shows, then the name the program gives it, when there is one.
-    const auto withName = [&table](const QString& plain, Address address) {
-        const QString tip = nameTip(table, address);
-        return tip.isEmpty() ? plain : plain + "; " + tip;
+    using names::PanelControl;
+    const auto tip = [&table](PanelControl control, int n) {
+        return QString::fromStdString(names::panelTip(table, control, n));
     };
     for (int n = 0; n < engine::kInputCount; ++n) {
         const auto at = static_cast<std::size_t>(n);
-        m_inputLamps[at]->setToolTip(withName(inputTip(n), Address::relay(n)));
-        const QString tip = nameTip(table, Address::relay(n));
-        m_inputSwitches[at]->setToolTip(QString("Input %1").arg(twoDigits(n)) +
-                                        (tip.isEmpty() ? "" : ": " + tip));
+        m_inputLamps[at]->setToolTip(tip(PanelControl::InputLamp, n));
+        m_inputSwitches[at]->setToolTip(tip(PanelControl::InputSwitch, n));
     }
     for (int n = 0; n < engine::kOutputCount; ++n) {
-        m_outputLamps[static_cast<std::size_t>(n)]->setToolTip(
-            withName(outputTip(n), Address::relay(engine::kFirstOutputRelay + n)));
+        m_outputLamps[static_cast<std::size_t>(n)]->setToolTip(tip(PanelControl::OutputLamp, n));
     }
     for (int n = 0; n < engine::kTimerCount; ++n) {
         m_timerDisplays[static_cast<std::size_t>(n)]->setToolTip(
-            withName(timerTip(n), Address::timer(n)));
+            tip(PanelControl::TimerDisplay, n));
     }
     for (int n = 0; n < engine::kCounterCount; ++n) {
         m_counterDisplays[static_cast<std::size_t>(n)]->setToolTip(
-            withName(counterTip(n), Address::counter(n)));
+            tip(PanelControl::CounterDisplay, n));
     }
 }
 

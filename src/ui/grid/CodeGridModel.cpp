@@ -3,6 +3,7 @@
 
 #include "editor/UsedAddresses.h"
 #include "engine/AddressMap.h"
+#include "names/NameTips.h"
 #include "ui/app/SessionSignals.h"
 #include "ui/common/Artwork.h"
 #include "ui/common/CellText.h"
@@ -81,15 +82,8 @@ QVariant CodeGridModel::nameTip(int line) const {
     const auto address = m_names != nullptr && line <= engine::kLastCodeLine
                              ? editor::addressOfLine(m_grid, line)
                              : std::nullopt;
-    const names::NameEntry* entry = address ? m_names->find(*address) : nullptr;
-    if (entry == nullptr) {
-        return {};
-    }
-    QString tip = QString::fromStdString(entry->name);
-    if (!entry->comment.empty()) {
-        tip += ": " + QString::fromStdString(entry->comment);
-    }
-    return tip;
+    const std::string tip = names::lineTip(address ? m_names->find(*address) : nullptr);
+    return tip.empty() ? QVariant() : QVariant(QString::fromStdString(tip));
 }
 
 QVariant CodeGridModel::headerData(int section, Qt::Orientation orientation, int role) const {

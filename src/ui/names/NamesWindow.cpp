@@ -2,7 +2,7 @@
 #include "NamesWindow.h"
 
 #include "editor/UsedAddresses.h"
-#include "names/NameRules.h"
+#include "names/NameEdits.h"
 
 #include <QAction>
 #include <QHBoxLayout>
@@ -31,23 +31,18 @@ QString uiText(const std::string& s) {
 }
 
 // One edit of one address's name and comment, undone by putting back what was there.
-class NameStep : public QUndoCommand {
+class NameStepCommand : public QUndoCommand {
 public:
-    NameStep(NamesWindow& window, Address address, std::optional<NameEntry> before,
-             std::optional<NameEntry> after, std::optional<std::size_t> index)
-        : QUndoCommand(QString("name %1").arg(uiText(names::addressText(address)))),
-          m_window(window), m_address(address), m_before(std::move(before)),
-          m_after(std::move(after)), m_index(index) {}
+    NameStepCommand(NamesWindow& window, names::NameStep step)
+        : QUndoCommand(QString("name %1").arg(uiText(names::addressText(step.address)))),
+          m_window(window), m_step(std::move(step)) {}
 
-    void redo() override { m_window.put(m_address, m_after, m_index); }
-    void undo() override { m_window.put(m_address, m_before, m_index); }
+    void redo() override { m_window.put(m_step.address, m_step.after, m_step.index); }
+    void undo() override { m_window.put(m_step.address, m_step.before, m_step.index); }
 
 private:
     NamesWindow& m_window;
-    Address m_address;
-    std::optional<NameEntry> m_before;
-    std::optional<NameEntry> m_after;
-    std::optional<std::size_t> m_index;
+    names::NameStep m_step;
 };
 
 // The name cell's editor checks the name with every key and shows why it cannot be one.
@@ -155,46 +150,17 @@ QString NamesWindow::problemOf(Address address, const QString& name) const {
 }
 
 bool NamesWindow::setName(Address address, const QString& name) {
-    const names::NameTable& table = m_editor.names();
-    const NameEntry* old = table.find(address);
-    if (name.isEmpty()) {
-        if (old != nullptr) {
-            step(address, std::nullopt);
-        }
-        return true;
-    }
-    if (const QString problem = problemOf(address, name); !problem.isEmpty()) {
-        showProblem(problem);
-        return false;
-    }
-    if (old != nullptr && old->name == name.toStdString()) {
-        return true;
-    }
-    step(address, NameEntry{address, name.toStdString(), old ? old->comment : std::string()});
-    return true;
+    return take(names::nameEdit(m_editor.names(), address, name.toStdString()));
 }
 
 bool NamesWindow::setComment(Address address, const QString& comment) {
-    const NameEntry* old = m_editor.names().find(address);
-    if (old == nullptr) {
-        showProblem(comment.isEmpty() ? QString() : "Give the address a name first.");
-        return comment.isEmpty();
-    }
-    const std::string typed = comment.toStdString();
-    if (const auto problem = names::commentProblem(typed)) {
-        showProblem(uiText(*problem));
-        return false;
-    }
-    if (typed != old->comment) {
-        step(address, NameEntry{address, old->name, typed});
-    }
-    return true;
+    return take(names::commentEdit(m_editor.names(), address, comment.toStdString()));
 }
 
 bool NamesWindow::addAddress(const QString& typed) {
-    const auto address = names::parseAddress(typed.trimmed().toUpper().toStdString());
+    const auto address = names::typedAddress(typed.toStdString());
     if (!address) {
-        showProblem("Not an address: a relay 0 to 20000, TIM 0 to 7 or CNT 0 to 7.");
+        showProblem(uiText(std::string(names::kNotAnAddress)));
         return false;
     }
     if (std::find(m_rows.begin(), m_rows.end(), *address) == m_rows.end()) {
@@ -209,25 +175,18 @@ bool NamesWindow::addAddress(const QString& typed) {
     return true;
 }
 
-void NamesWindow::step(Address address, std::optional<NameEntry> after) {
-    const names::NameTable& table = m_editor.names();
-    const NameEntry* old = table.find(address);
-    std::optional<NameEntry> before = old ? std::optional<NameEntry>(*old) : std::nullopt;
-    const std::size_t index = table.indexOf(address).value_or(table.lines().size());
-    showProblem({});
-    m_undo->push(new NameStep(*this, address, std::move(before), std::move(after), index));
+bool NamesWindow::take(names::NameEdit edit) {
+    showProblem(uiText(edit.problem));
+    if (edit.step) {
+        m_undo->push(new NameStepCommand(*this, std::move(*edit.step)));
+    }
+    return !edit.refused();
 }
 
 void NamesWindow::put(Address address, const std::optional<NameEntry>& entry,
                       std::optional<std::size_t> index) {
     names::NameTable& table = m_editor.names();
-    if (!entry) {
-        table.remove(address);
-    } else if (table.find(address) != nullptr) {
-        table.set(*entry);
-    } else {
-        table.insert(index.value_or(table.lines().size()), *entry);
-    }
+    names::putEntry(table, address, entry, index.value_or(table.lines().size()));
     m_seen = table;
     m_editor.setCodeChanged(true);
     if (m_inEdit) {
@@ -247,19 +206,9 @@ void NamesWindow::showProblem(const QString& problem) {
 // in address order, then the empty row.
 void NamesWindow::rebuild() {
     const names::NameTable& table = m_editor.names();
-    m_rows.clear();
-    for (const NameEntry& entry : table.entries()) {
-        m_rows.push_back(entry.address);
-    }
-    std::vector<Address> unnamed = editor::addressesUsed(m_editor.grid());
-    unnamed.insert(unnamed.end(), m_added.begin(), m_added.end());
-    std::sort(unnamed.begin(), unnamed.end());
-    unnamed.erase(std::unique(unnamed.begin(), unnamed.end()), unnamed.end());
-    for (const Address address : unnamed) {
-        if (table.find(address) == nullptr) {
-            m_rows.push_back(address);
-        }
-    }
+    std::vector<Address> candidates = editor::addressesUsed(m_editor.grid());
+    candidates.insert(candidates.end(), m_added.begin(), m_added.end());
+    m_rows = names::nameRows(table, std::move(candidates));
 
     m_rebuilding = true;
     m_table->setRowCount(static_cast<int>(m_rows.size()) + 1);

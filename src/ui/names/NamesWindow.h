@@ -7,6 +7,7 @@
 // edit is one undoable step (Ctrl+Z, Ctrl+Y) and marks the program changed.
 
 #include "editor/Editor.h"
+#include "names/NameEdits.h"
 #include "names/NameTable.h"
 
 #include <QWidget>
@@ -62,7 +63,8 @@ private:
     void rebuild();
     void cellEdited(int row, int column);
     void showProblem(const QString& problem);
-    void step(names::Address address, std::optional<names::NameEntry> after);
+    /// Shows why `edit` is refused, or takes its step as one undo step; false when refused.
+    bool take(names::NameEdit edit);
 
     editor::Editor& m_editor;
     QTableWidget* m_table = nullptr;
