@@ -121,6 +121,27 @@ describe("drawing in the ladder diagram", () => {
         assert.equal(await programBytes(page), kFirstRung);
     });
 
+    test("rungs are copied, pasted, moved and deleted", async () => {
+        const page = await openPage();
+        await drawFirstRungByKeys(page);
+        const copied = await page.evaluate(() => {
+            const data = new DataTransfer();
+            document.dispatchEvent(new ClipboardEvent("copy", { clipboardData: data }));
+            document.dispatchEvent(new ClipboardEvent("paste", { clipboardData: data }));
+            return data.getData("text/plain");
+        });
+        assert.ok(copied.includes("AND BLK"), copied);
+        // The pasted rung is selected: its first contact gets address 5, then it moves up.
+        await page.keyboard.press("Enter");
+        await typeAddress(page, "5");
+        const click = (label: string) =>
+            page.evaluate((label) => Array.from(document.querySelectorAll<HTMLButtonElement>(".ladder-toolbar button")).find((b) => b.firstChild?.textContent === label)?.click(), label);
+        await click("Move Rung Up");
+        assert.deepEqual(await lines(page, 6), ["LD 5", "LD 1", "OR 2", "AND BLK", "OUT 1000", "LD 0"]);
+        await click("Delete Rung");
+        assert.equal(await programBytes(page), kFirstRung);
+    });
+
     test("a refused edit says the core's reason and leaves the program alone", async () => {
         const page = await openPage();
         await drawFirstRungByKeys(page);
