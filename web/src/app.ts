@@ -35,6 +35,8 @@ interface PageContext {
     readonly session: WebSession;
     /** Where a part puts its panel (a section of class "tool" with an accessible name). */
     readonly tools: HTMLElement;
+    /** The ladder diagram beside the grid. */
+    readonly ladder: LadderView;
     /** Shows every change at once, as after a user's action. */
     render(): void;
     /** Shows the message boxes the core showed since the last look, one after the other. */
@@ -101,6 +103,7 @@ class App {
             core,
             session,
             tools: document.getElementById("tools") as HTMLElement,
+            ladder: this.ladder,
             render: () => this.render(),
             showMessages: () => this.showMessages(),
             programChanged: () => {

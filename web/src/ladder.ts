@@ -54,6 +54,7 @@ const kCurrent = "rgb(255,236,150)";
 const kNameInk = "rgb(20,60,140)"; // names: blue, apart from the black addresses
 const kNameRoom = 14; // added to each row when a name is shown
 const kNameCharWidth = 6.5; // about the width of a character of the names' 10-pixel font
+const kSelection = "rgb(30,90,220)";
 
 class LadderView {
     readonly host: HTMLElement;
@@ -62,6 +63,8 @@ class LadderView {
     private rungTop: number[] = [];
     /** kRowHeight, with kNameRoom when a name is shown. */
     private rowHeight = kRowHeight;
+    /** While stopped, the current line's element is framed as the drawing's selection. */
+    framesSelection = false;
 
     constructor(private readonly session: WebSession) {
         this.host = document.createElement("section");
@@ -82,6 +85,38 @@ class LadderView {
             this.host.append(svg);
         }
         this.svg = svg;
+    }
+
+    /** The line of the element drawn at a point of the page (client pixels), 0 where none. */
+    lineAt(clientX: number, clientY: number): number {
+        if (!this.svg) {
+            return 0;
+        }
+        const box = this.svg.getBoundingClientRect();
+        const [x, y] = [clientX - box.left, clientY - box.top];
+        let best = 0;
+        let bestArea = Infinity;
+        for (const el of this.picture.elements) {
+            const [ex, ey, ew, eh] = this.cellRect(el);
+            // Where blocks nest, the innermost element wins.
+            if (el.line > 0 && x >= ex && x < ex + ew && y >= ey && y < ey + eh && ew * eh < bestArea) {
+                best = el.line;
+                bestArea = ew * eh;
+            }
+        }
+        return best;
+    }
+
+    /** Where the element of `line` is drawn, in pixels of the diagram's scrolled content. */
+    rectOfLine(line: number): [number, number, number, number] | null {
+        const el = this.svg ? this.picture.elements.find((e) => e.line === line && e.kind !== "mark") : undefined;
+        if (!el || !this.svg) {
+            return null;
+        }
+        const [x, y, w, h] = this.cellRect(el);
+        const svg = this.svg.getBoundingClientRect();
+        const host = this.host.getBoundingClientRect();
+        return [svg.left - host.left + this.host.scrollLeft + x, svg.top - host.top + this.host.scrollTop + y, w, h];
     }
 
     private x(col: number): number {
@@ -134,6 +169,12 @@ class LadderView {
             if (el.line === p.currentLine && el.line > 0) {
                 const [cx, cy, cw, ch] = this.cellRect(el);
                 this.rect(svg, cx + 1, cy + 1, cw - 2, ch - 2, kCurrent);
+                if (this.framesSelection && !p.running) {
+                    const frame = this.rect(svg, cx + 1, cy + 1, cw - 2, ch - 2, "none");
+                    frame.setAttribute("stroke", kSelection);
+                    frame.setAttribute("stroke-width", "2");
+                    frame.setAttribute("class", "selection");
+                }
             }
         }
         rung.marks.forEach((e, k) => {

@@ -14,10 +14,6 @@
 #include <QMouseEvent>
 #include <QToolButton>
 
-#include <cmath>
-#include <cstring>
-#include <limits>
-
 namespace rungbox::ui {
 
 using engine::OpCode;
@@ -30,35 +26,17 @@ namespace {
 /// What a toolbar button carries when it is dragged onto the diagram.
 constexpr const char* kDragMime = "application/x-rungbox-ladder-element";
 
-struct ToolInfo {
-    LadderEditing::Tool tool;
-    const char* text;
-    const char* tip;
-    Qt::Key key;
-    const char* name; // objectName
-};
+QString text(std::string_view view) {
+    return QString::fromUtf8(view.data(), static_cast<qsizetype>(view.size()));
+}
 
-// The keyboard model: each tool with its key, written once for toolbar, menu and keys.
-const ToolInfo kTools[] = {
-    {LadderEditing::Tool::Contact, "Contact", "Contact in series after the selection (C)",
-     Qt::Key_C, "contactTool"},
-    {LadderEditing::Tool::Parallel, "Parallel", "Contact in parallel with the selection (P)",
-     Qt::Key_P, "parallelTool"},
-    {LadderEditing::Tool::Not, "NOT", "NOT on a contact, OUT to OUT NOT and back (/)",
-     Qt::Key_Slash, "notTool"},
-    {LadderEditing::Tool::Coil, "OUT", "OUT coil, parallel to the rung's outputs (O)", Qt::Key_O,
-     "coilTool"},
-    {LadderEditing::Tool::Difu, "DIFU", "DIFU coil (D)", Qt::Key_D, "difuTool"},
-    {LadderEditing::Tool::Timer, "TIM", "Timer box (T)", Qt::Key_T, "timerTool"},
-    {LadderEditing::Tool::Counter, "CNT", "Counter box: a new rung with count and reset (K)",
-     Qt::Key_K, "counterTool"},
-    {LadderEditing::Tool::Shift, "SFT",
-     "Shift-register box: a new rung with data, clock and reset (S)", Qt::Key_S, "shiftTool"},
-    {LadderEditing::Tool::Rung, "Rung", "New rung after this one: a contact and an OUT coil (R)",
-     Qt::Key_R, "rungTool"},
-    {LadderEditing::Tool::Delete, "Delete", "Delete the selection (Delete)", Qt::Key_Delete,
-     "deleteTool"},
-};
+// The key name the keyboard model uses for a Qt key: "C", "/", "Delete"; empty for others.
+std::string keyName(int key) {
+    if (key == Qt::Key_Delete) {
+        return "Delete";
+    }
+    return key > ' ' && key < 0x7f ? std::string(1, static_cast<char>(key)) : std::string();
+}
 
 // A toolbar button that can also be dragged onto a wire of the diagram.
 class DragButton : public QToolButton {
@@ -90,78 +68,20 @@ private:
     QPoint m_pressed;
 };
 
-// An address as typed: "100", "TIM 3", "T3", "CNT 2", "C2" (case and blanks do not matter).
-bool parseAddress(const QString& typed, Operand& operand, int& number) {
-    QString text = typed.toUpper().remove(' ');
-    operand = Operand::Relay;
-    for (const auto& [prefix, kind] : {std::pair{"TIM", Operand::Timer},
-                                       {"CNT", Operand::Counter},
-                                       {"T", Operand::Timer},
-                                       {"C", Operand::Counter}}) {
-        if (text.startsWith(prefix)) {
-            operand = kind;
-            text.remove(0, static_cast<int>(std::strlen(prefix)));
-            break;
-        }
-    }
-    bool ok = false;
-    number = text.toInt(&ok);
-    return ok;
-}
-
-// A name of the program's typed for an address stands for its address ("START" for 0, "LIGHT"
-// for TIM 2). Names are tried first: a name such as "T1" means what its owner gave it.
-bool parseNamedAddress(const QString& typed, const names::NameTable& table, Operand& operand,
-                       int& number) {
-    const names::NameEntry* entry = table.findName(typed.trimmed().toStdString());
-    if (entry == nullptr) {
-        return parseAddress(typed, operand, number);
-    }
-    switch (entry->address.kind) {
-    case names::Address::Kind::Timer:
-        operand = Operand::Timer;
-        break;
-    case names::Address::Kind::Counter:
-        operand = Operand::Counter;
-        break;
-    case names::Address::Kind::Relay:
-        operand = Operand::Relay;
-        break;
-    }
-    number = entry->address.number;
-    return true;
-}
-
-QString addressText(const Node& node) {
-    const QString number = QString::number(node.number);
-    if (node.kind == ladder::NodeKind::Contact && node.operand == Operand::Timer) {
-        return "TIM " + number;
-    }
-    if (node.kind == ladder::NodeKind::Contact && node.operand == Operand::Counter) {
-        return "CNT " + number;
-    }
-    return number;
-}
-
-bool hasSetValue(const Node& node) {
-    return node.kind == ladder::NodeKind::Output &&
-           (node.op == OpCode::Tim || node.op == OpCode::Cnt || node.op == OpCode::Sft);
-}
-
 } // namespace
 
 LadderEditing::LadderEditing(LadderWindow& window, session::Session& session)
-    : QObject(&window), m_window(window), m_session(session), m_diagram(session.editor()),
+    : QObject(&window), m_window(window), m_session(session), m_model(session.editor()),
       m_toolBar(new QToolBar("Draw", &window)), m_status(new QLabel(&window)),
       m_editor(new QWidget(window.canvas())), m_address(new QLineEdit(m_editor)),
       m_setValue(new QLineEdit(m_editor)) {
     m_toolBar->setObjectName("ladderToolBar");
     m_status->setObjectName("ladderStatus");
     m_status->setWordWrap(true);
-    for (const ToolInfo& info : kTools) {
-        auto* action = new QAction(info.text, this);
-        action->setObjectName(info.name);
-        action->setToolTip(info.tip);
+    for (const ladder::ToolInfo& info : ladder::drawingTools()) {
+        auto* action = new QAction(text(info.text), this);
+        action->setObjectName(text(info.name));
+        action->setToolTip(text(info.tip));
         const Tool tool = info.tool;
         connect(action, &QAction::triggered, this, [this, tool] { use(tool); });
         m_actions.push_back(action);
@@ -215,11 +135,6 @@ void LadderEditing::say(const QString& text) {
     m_status->setVisible(!text.isEmpty());
 }
 
-ladder::Place LadderEditing::selection() {
-    m_diagram.refresh();
-    return m_diagram.placeOfLine(m_session.grid().line());
-}
-
 // Shows what an edit did: the new selection, or why it was refused.
 bool LadderEditing::apply(const ladder::Outcome& outcome, bool created) {
     m_window.poll();
@@ -230,8 +145,6 @@ bool LadderEditing::apply(const ladder::Outcome& outcome, bool created) {
     say({});
     m_window.showLine(outcome.line);
     if (created) {
-        m_typingNew = true;
-        m_stepsAfterNew = m_session.editor().history().undoCount();
         editAddress();
     }
     return true;
@@ -241,118 +154,24 @@ void LadderEditing::use(Tool tool) {
     if (!active()) {
         return;
     }
-    m_diagram.refresh();
-    if (m_diagram.program().rungs().empty() && tool != Tool::Delete) {
-        // A program drawn from nothing starts with a rung, whatever was asked for.
-        tool = tool == Tool::Counter || tool == Tool::Shift ? tool : Tool::Rung;
-    }
-    switch (tool) {
-    case Tool::Contact:
-    case Tool::Parallel:
-        addContact(tool == Tool::Parallel);
-        return;
-    case Tool::Not:
-        toggleNot();
-        return;
-    case Tool::Coil:
-        addOutput(OpCode::Out);
-        return;
-    case Tool::Difu:
-        addOutput(OpCode::Difu);
-        return;
-    case Tool::Timer:
-        addOutput(OpCode::Tim);
-        return;
-    case Tool::Counter:
-        addRung(ladder::boxRung(OpCode::Cnt, 0, 10), true);
-        return;
-    case Tool::Shift:
-        addRung(ladder::boxRung(OpCode::Sft, 200, 207), true);
-        return;
-    case Tool::Rung:
-        addRung(ladder::simpleRung(0, m_diagram.freeCoil()), false);
-        return;
-    case Tool::Delete:
-        deleteSelection();
-        return;
-    }
-}
-
-void LadderEditing::addContact(bool parallel) {
-    const ladder::Place place = selection();
-    const Node* selected =
-        place.rung < 0
-            ? nullptr
-            : ladder::nodeAt(m_diagram.program().rungs()[static_cast<std::size_t>(place.rung)].tree,
-                             place.path);
-    // The new contact reads the next relay after the selected one: typing replaces it anyway.
-    Node contact = Node::contact(Operand::Relay, false, 0);
-    if (selected != nullptr && selected->kind == ladder::NodeKind::Contact &&
-        selected->operand == Operand::Relay && selected->number < engine::kLastRelay) {
-        contact.number = selected->number + 1;
-    }
-    const bool output = selected != nullptr && selected->kind == ladder::NodeKind::Output;
-    apply(m_diagram.edit(place,
-                         [&](Node& rung, const Path& at) {
-                             // On an output, C puts the contact before it: nothing can follow.
-                             return parallel ? ladder::insertParallel(rung, at, at.back(), contact)
-                                             : ladder::insertSeries(rung, at, contact, !output);
-                         }),
-          true);
-}
-
-void LadderEditing::addOutput(OpCode op) {
-    Node output = Node::output(op, m_diagram.freeCoil());
-    if (op == OpCode::Tim) {
-        output = Node::output(op, 0, 10);
-    }
-    apply(m_diagram.edit(
-              selection(),
-              [&](Node& rung, const Path& at) { return ladder::addOutput(rung, at, output); }),
-          true);
-}
-
-void LadderEditing::addRung(Node rung, bool selectBox) {
-    const int current = selection().rung;
-    // A box rung opens its box for typing (it is written last), a plain rung its contact.
-    const int boxOffset = static_cast<int>(ladder::rungCells(rung).size()) - 1;
-    ladder::Outcome outcome =
-        m_diagram.addRung(current < 0 && !m_diagram.program().rungs().empty()
-                              ? static_cast<int>(m_diagram.program().rungs().size()) - 1
-                              : current,
-                          std::move(rung));
-    if (outcome.done() && selectBox) {
-        outcome.line += boxOffset;
-        m_session.grid().setLine(outcome.line);
-    }
-    apply(outcome, true);
-}
-
-void LadderEditing::toggleNot() {
-    apply(m_diagram.edit(selection(), ladder::toggleNot), false);
-}
-
-void LadderEditing::deleteSelection() {
-    apply(m_diagram.edit(selection(), ladder::removeElement), false);
+    const ladder::DrawingModel::Step step = m_model.use(tool);
+    apply(step.outcome, step.created);
 }
 
 void LadderEditing::editAddress() {
-    const ladder::Place place = selection();
-    if (!active() || place.rung < 0) {
+    if (!active()) {
         return;
     }
-    const ladder::ProgramRung& rung =
-        m_diagram.program().rungs()[static_cast<std::size_t>(place.rung)];
-    const Node* node = ladder::nodeAt(rung.tree, place.path);
-    if (!rung.editable || node == nullptr || node->isGroup() || node->op == OpCode::End) {
-        if (!rung.editable) {
-            say(QString::fromStdString("this rung is edited in the grid: " + rung.reason));
+    const ladder::AddressForm form = m_model.addressForm();
+    if (!form.open) {
+        if (!form.refusal.empty()) {
+            say(QString::fromStdString(form.refusal));
         }
         return;
     }
-    m_address->setText(addressText(*node));
-    m_setValue->setVisible(hasSetValue(*node));
-    m_setValue->setText(QString::number(node->setValue));
+    m_address->setText(QString::fromStdString(form.address));
+    m_setValue->setVisible(form.hasSetValue);
+    m_setValue->setText(QString::number(form.setValue));
     const QRect cell = m_window.lineRect(m_session.grid().line());
     m_editor->adjustSize();
     m_editor->move(cell.left(), cell.bottom());
@@ -363,29 +182,13 @@ void LadderEditing::editAddress() {
 }
 
 void LadderEditing::confirmAddress() {
-    Operand operand = Operand::Relay;
-    int number = 0;
-    if (!parseNamedAddress(m_address->text(), m_session.names(), operand, number)) {
-        say("An address is a number, TIM or CNT and a number, or a name.");
-        return;
-    }
-    const bool box = m_setValue->isVisible();
-    const int value = m_setValue->text().toInt();
-    const ladder::Outcome outcome =
-        m_diagram.edit(selection(), [&](Node& rung, const Path& at) -> ladder::EditResult {
-            const Node* node = ladder::nodeAt(rung, at);
-            const Operand kind = node != nullptr && node->kind == ladder::NodeKind::Output
-                                     ? Operand::Relay
-                                     : operand;
-            ladder::EditResult result = ladder::setAddress(rung, at, kind, number);
-            return result.done() && box ? ladder::setSetValue(rung, result.selection, value)
-                                        : result;
-        });
+    const std::optional<int> value =
+        m_setValue->isVisible() ? std::optional(m_setValue->text().toInt()) : std::nullopt;
+    const ladder::Outcome outcome = m_model.confirmAddress(m_address->text().toStdString(), value);
     if (!outcome.done()) {
         say(QString::fromStdString(outcome.refusal));
         return;
     }
-    m_typingNew = false;
     m_editor->hide();
     apply(outcome, false);
     m_window.canvas()->setFocus();
@@ -393,11 +196,7 @@ void LadderEditing::confirmAddress() {
 
 void LadderEditing::cancelAddress() {
     m_editor->hide();
-    // Esc on a new element takes it away again: its edit is undone, as if never made.
-    if (m_typingNew && m_session.editor().history().undoCount() == m_stepsAfterNew) {
-        m_session.editor().undo();
-    }
-    m_typingNew = false;
+    m_model.cancelAddress();
     m_window.poll();
     m_window.canvas()->setFocus();
 }
@@ -452,11 +251,9 @@ bool LadderEditing::key(QKeyEvent* event) {
     default:
         break;
     }
-    for (const ToolInfo& info : kTools) {
-        if (info.key == k) {
-            use(info.tool);
-            return true;
-        }
+    if (const std::optional<Tool> tool = ladder::toolOfKey(keyName(k))) {
+        use(*tool);
+        return true;
     }
     return false;
 }
@@ -465,17 +262,15 @@ bool LadderEditing::key(QKeyEvent* event) {
 // rungs after it.
 bool LadderEditing::commandKey(int key, bool shift) {
     if (key == Qt::Key_Z && !shift) {
-        m_session.editor().undo();
+        m_model.undo();
     } else if (key == Qt::Key_Y || key == Qt::Key_Z) {
-        m_session.editor().redo();
+        m_model.redo();
     } else if (key == Qt::Key_C) {
-        if (const auto text = m_diagram.copyRung(selection().rung)) {
-            QGuiApplication::clipboard()->setText(QString::fromStdString(*text));
+        if (const auto copied = m_model.copyRung()) {
+            QGuiApplication::clipboard()->setText(QString::fromStdString(*copied));
         }
     } else if (key == Qt::Key_V) {
-        apply(m_diagram.pasteRungs(selection().rung,
-                                   QGuiApplication::clipboard()->text().toStdString()),
-              false);
+        apply(m_model.pasteRungs(QGuiApplication::clipboard()->text().toStdString()), false);
     } else {
         return false;
     }
@@ -483,65 +278,22 @@ bool LadderEditing::commandKey(int key, bool shift) {
     return true;
 }
 
-// The nearest element in the direction (dx, dy): along a row first, across rows and rungs.
+// The nearest element in the direction (dx, dy), as the window draws the elements.
 void LadderEditing::moveSelection(int dx, int dy) {
-    const ladder::Layout& layout = m_window.monitor().layout();
-    const QRect from = m_window.lineRect(m_session.grid().line());
-    if (from.isEmpty()) {
-        selectCurrentRung();
-        return;
-    }
-    int best = 0;
-    double bestScore = std::numeric_limits<double>::max();
-    for (const ladder::Element& el : layout.elements()) {
-        if (el.line <= 0 || el.kind == ladder::ElementKind::Join ||
-            el.kind == ladder::ElementKind::Mark || el.kind == ladder::ElementKind::Link) {
-            continue;
-        }
-        const QPointF to = QRectF(m_window.lineRect(el.line)).center();
-        const double along =
-            dx != 0 ? (to.x() - from.center().x()) * dx : (to.y() - from.center().y()) * dy;
-        const double across =
-            dx != 0 ? std::abs(to.y() - from.center().y()) : std::abs(to.x() - from.center().x());
-        if (along <= 1) {
-            continue;
-        }
-        const double score = along + 3 * across;
-        if (score < bestScore) {
-            bestScore = score;
-            best = el.line;
-        }
-    }
-    if (best > 0) {
-        m_session.grid().setLine(best);
+    const bool moved = m_model.moveSelection(dx, dy, [this](int line) {
+        const QRect rect = m_window.lineRect(line);
+        return ladder::DrawnBox{static_cast<double>(rect.x()), static_cast<double>(rect.y()),
+                                static_cast<double>(rect.width()),
+                                static_cast<double>(rect.height())};
+    });
+    if (moved) {
         m_window.poll();
-        m_window.showLine(best);
+        m_window.showLine(m_session.grid().line());
     }
 }
 
 void LadderEditing::selectCurrentRung() {
-    m_diagram.refresh();
-    const auto& rungs = m_diagram.program().rungs();
-    if (rungs.empty()) {
-        return;
-    }
-    const int line = m_session.grid().line();
-    int r = m_diagram.program().rungOfLine(line);
-    if (r < 0) {
-        // A line between rungs: the rung after it, else the last.
-        r = static_cast<int>(rungs.size()) - 1;
-        for (std::size_t i = 0; i < rungs.size(); ++i) {
-            if (rungs[i].first > line) {
-                r = static_cast<int>(i);
-                break;
-            }
-        }
-    }
-    // END has nothing to edit: the rung before it is meant.
-    if (rungs[static_cast<std::size_t>(r)].end && r > 0) {
-        --r;
-    }
-    m_session.grid().setLine(rungs[static_cast<std::size_t>(r)].first);
+    m_model.selectCurrentRung();
     m_window.poll();
 }
 
@@ -554,22 +306,22 @@ bool LadderEditing::drop(QPointF point, bool coil) {
         return false;
     }
     m_session.grid().setLine(hit.line);
-    const ladder::Place place = selection();
+    ladder::DiagramEditor& diagram = m_model.diagram();
+    const ladder::Place place = m_model.selection();
     if (coil) {
-        return apply(m_diagram.edit(place,
-                                    [&](Node& rung, const Path& at) {
-                                        return ladder::addOutput(
-                                            rung, at,
-                                            Node::output(OpCode::Out, m_diagram.freeCoil()));
-                                    }),
+        return apply(diagram.edit(place,
+                                  [&](Node& rung, const Path& at) {
+                                      return ladder::addOutput(
+                                          rung, at, Node::output(OpCode::Out, diagram.freeCoil()));
+                                  }),
                      true);
     }
-    return apply(m_diagram.edit(place,
-                                [&](Node& rung, const Path& at) {
-                                    return ladder::insertSeries(
-                                        rung, at, Node::contact(Operand::Relay, false, 0),
-                                        !hit.before);
-                                }),
+    return apply(diagram.edit(place,
+                              [&](Node& rung, const Path& at) {
+                                  return ladder::insertSeries(
+                                      rung, at, Node::contact(Operand::Relay, false, 0),
+                                      !hit.before);
+                              }),
                  true);
 }
 
@@ -577,35 +329,29 @@ QMenu* LadderEditing::buildMenu() {
     auto* menu = new QMenu(&m_window);
     menu->setObjectName("ladderMenu");
     // The tools with their keys, as the toolbar's tooltips name them.
-    for (const ToolInfo& info : kTools) {
-        const QString tip = info.tip;
-        const QString key = tip.mid(tip.lastIndexOf('(') + 1).chopped(1);
-        QAction* item = menu->addAction(QString(info.text) + '\t' + key, this,
+    for (const ladder::ToolInfo& info : ladder::drawingTools()) {
+        QAction* item = menu->addAction(text(info.text) + '\t' + text(info.key), this,
                                         [this, tool = info.tool] { use(tool); });
-        item->setObjectName(QString(info.name) + "Item");
+        item->setObjectName(text(info.name) + "Item");
     }
     menu->addSeparator();
-    const int rung = selection().rung;
-    auto rungItem = [&](const char* text, const char* name, auto edit) {
-        QAction* item = menu->addAction(text, this, [this, edit] { edit(); });
+    const bool selected = m_model.selection().rung >= 0;
+    auto rungItem = [&](const char* label, const char* name, auto edit) {
+        QAction* item = menu->addAction(label, this, [edit] { edit(); });
         item->setObjectName(name);
-        item->setEnabled(rung >= 0);
+        item->setEnabled(selected);
     };
     rungItem("Address...\tEnter", "addressItem", [this] { editAddress(); });
-    rungItem("Move Rung Up", "rungUpItem",
-             [this, rung] { apply(m_diagram.moveRung(rung, -1), false); });
-    rungItem("Move Rung Down", "rungDownItem",
-             [this, rung] { apply(m_diagram.moveRung(rung, 1), false); });
-    rungItem("Delete Rung", "deleteRungItem",
-             [this, rung] { apply(m_diagram.deleteRung(rung), false); });
-    rungItem("Copy Rung\tCtrl+C", "copyRungItem", [this, rung] {
-        if (const auto text = m_diagram.copyRung(rung)) {
-            QGuiApplication::clipboard()->setText(QString::fromStdString(*text));
+    rungItem("Move Rung Up", "rungUpItem", [this] { apply(m_model.moveRung(-1), false); });
+    rungItem("Move Rung Down", "rungDownItem", [this] { apply(m_model.moveRung(1), false); });
+    rungItem("Delete Rung", "deleteRungItem", [this] { apply(m_model.deleteRung(), false); });
+    rungItem("Copy Rung\tCtrl+C", "copyRungItem", [this] {
+        if (const auto copied = m_model.copyRung()) {
+            QGuiApplication::clipboard()->setText(QString::fromStdString(*copied));
         }
     });
-    QAction* paste = menu->addAction("Paste Rungs\tCtrl+V", this, [this, rung] {
-        apply(m_diagram.pasteRungs(rung, QGuiApplication::clipboard()->text().toStdString()),
-              false);
+    QAction* paste = menu->addAction("Paste Rungs\tCtrl+V", this, [this] {
+        apply(m_model.pasteRungs(QGuiApplication::clipboard()->text().toStdString()), false);
     });
     paste->setObjectName("pasteRungsItem");
     return menu;

@@ -3,11 +3,12 @@
 
 // Editing in the Ladder Diagram window while stopped: the selection (the element of the grid's
 // current line, moved with the arrow keys), the toolbar whose buttons name their keys, the
-// keyboard model, the address editor a new element opens, dragging a contact or coil from the
-// toolbar onto a wire, and the right-click menu. Every edit goes through ladder::DiagramEditor,
-// so the grid follows as one undo step. During a run nothing here acts.
+// address editor a new element opens, dragging a contact or coil from the toolbar onto a wire,
+// and the right-click menu. What each key and tool does is ladder::DrawingModel's (the page's
+// diagram draws with it too); every edit goes through ladder::DiagramEditor, so the grid follows
+// as one undo step. During a run nothing here acts.
 
-#include "ladder/DiagramEditor.h"
+#include "ladder/DrawingModel.h"
 #include "session/Session.h"
 
 #include <QLabel>
@@ -28,7 +29,7 @@ class LadderEditing : public QObject {
 
 public:
     /// Keys of the keyboard model, as the tooltips and the README name them.
-    enum class Tool { Contact, Parallel, Not, Coil, Difu, Timer, Counter, Shift, Rung, Delete };
+    using Tool = ladder::Tool;
 
     /// `window` shows the diagram; `session` holds the grid and its editor. Both must outlive
     /// this.
@@ -65,13 +66,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    ladder::Place selection();
     bool apply(const ladder::Outcome& outcome, bool created);
-    void addContact(bool parallel);
-    void addOutput(engine::OpCode op);
-    void addRung(ladder::Node rung, bool selectBox);
-    void toggleNot();
-    void deleteSelection();
     void moveSelection(int dx, int dy);
     bool commandKey(int key, bool shift);
     void confirmAddress();
@@ -81,16 +76,13 @@ private:
 
     LadderWindow& m_window;
     session::Session& m_session;
-    ladder::DiagramEditor m_diagram;
+    ladder::DrawingModel m_model;
     QToolBar* m_toolBar;
     QLabel* m_status;
     QList<QAction*> m_actions; // by Tool
     QWidget* m_editor;
     QLineEdit* m_address;
     QLineEdit* m_setValue;
-    /// The element being typed was made by the edit that is the history's last step.
-    bool m_typingNew = false;
-    std::size_t m_stepsAfterNew = 0;
 };
 
 } // namespace rungbox::ui
