@@ -86,11 +86,14 @@ std::string WebDebugger::diagramMarksJson() const {
     const session::LadderDiagram& diagram = m_web.diagram();
     const session::DebugMarks& marks = diagram.marks();
     const auto& elements = diagram.monitor().layout().elements();
+    std::string lines;
     std::string breakpoints;
     std::string forced;
     for (std::size_t e = 0; e < elements.size(); ++e) {
         const ladder::Element& el = elements[e];
-        if (el.line <= 0 || el.kind == ladder::ElementKind::Mark) {
+        const bool marked = el.line > 0 && el.kind != ladder::ElementKind::Mark;
+        lines += std::to_string(marked ? el.line : 0) + ',';
+        if (!marked) {
             continue;
         }
         if (marks.breakpoint(el.line)) {
@@ -103,7 +106,9 @@ std::string WebDebugger::diagramMarksJson() const {
             forced += '[' + std::to_string(e) + ',' + std::to_string(value) + "],";
         }
     }
-    std::string out = "{\"breakpoints\":[" + breakpoints;
+    std::string out = "{\"lines\":[" + lines;
+    closeList(out, ']');
+    out += ",\"breakpoints\":[" + breakpoints;
     closeList(out, ']');
     out += ",\"forced\":[" + forced;
     closeList(out, ']');

@@ -45,7 +45,8 @@ public:
     /// panel's text), "lockedInputs", "lockedOutputs" (bit n: lamp n's relay is forced)}.
     std::string stateJson() const;
     /// The debug marks of the ladder diagram as last polled, by element index in its JSON:
-    /// {"breakpoints": [element], "forced": [[element, forced value 0 or 1]]}. A breakpoint dot
+    /// {"lines": [the line of each element that can carry a breakpoint dot, else 0],
+    /// "breakpoints": [element], "forced": [[element, forced value 0 or 1]]}. A breakpoint dot
     /// goes on every element of its line; a padlock on every contact or coil of a forced relay.
     std::string diagramMarksJson() const;
 

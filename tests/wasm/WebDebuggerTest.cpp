@@ -63,6 +63,7 @@ TEST_F(WebDebuggerTest, TheDiagramMarksBreakpointsAndForcedRelaysOnlyWhereTheyAr
     const std::string marks = debugger.diagramMarksJson();
     using Marks = std::set<std::pair<int, int>>;
     EXPECT_EQ(linesOf(listOf(marks, "breakpoints")), (Marks{{2, -1}}));
+    EXPECT_EQ(marks.find("{\"lines\":[1,2,3,4,5,6,7],"), 0U) << marks;
     // Relay 1000's coil and contact, input 0's two contacts; not TIM 1 on line 6.
     EXPECT_EQ(linesOf(listOf(marks, "forced")), (Marks{{1, 0}, {2, 1}, {3, 1}, {5, 0}}));
     EXPECT_NE(debugger.stateJson().find("\"breakpoints\":[2],"), std::string::npos);

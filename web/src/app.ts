@@ -33,6 +33,10 @@ interface Menu {
 interface PageContext {
     readonly core: RungboxModule;
     readonly session: WebSession;
+    /** The main window's views, for parts that mark them (the debugger's lines, dots, padlocks). */
+    readonly grid: GridView;
+    readonly ladder: LadderView;
+    readonly panel: PanelView;
     /** Where a part puts its panel (a section of class "tool" with an accessible name). */
     readonly tools: HTMLElement;
     /** Shows every change at once, as after a user's action. */
@@ -95,6 +99,9 @@ class App {
         this.features = makeFeatures({
             core,
             session,
+            grid: this.grid,
+            ladder: this.ladder,
+            panel: this.panel,
             tools: document.getElementById("tools") as HTMLElement,
             render: () => this.render(),
             showMessages: () => this.showMessages(),

@@ -55,6 +55,9 @@ class LadderView {
     private svg: SVGSVGElement | null = null;
     private picture!: LadderPicture;
     private rungTop: number[] = [];
+    /** Draws over a new picture (the debugger's breakpoint dots and padlocks), given where each
+     * element of the picture's JSON lies: [x, y, width, height]. */
+    decorate: ((svg: SVGSVGElement, cellOf: (element: number) => [number, number, number, number]) => void) | null = null;
 
     constructor(private readonly session: WebSession) {
         this.host = document.createElement("section");
@@ -114,6 +117,7 @@ class LadderView {
         if (!p.ended) {
             this.text(svg, "(no END)", this.x(0), height - 4, "start", kMarkInk);
         }
+        this.decorate?.(svg, (e) => this.cellRect(p.elements[e]));
         return svg;
     }
 
