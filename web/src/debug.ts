@@ -87,6 +87,8 @@ class DebugTools implements PageFeature {
     private readonly runItems: MenuItem[];
     private shownRevision = -1;
     private shownNext = 0;
+    /** The panel's input lamps 0 to 15, then its output lamps 0 to 15. */
+    private readonly lamps: HTMLElement[] = [];
 
     constructor(private readonly context: PageContext) {
         this.core = new context.core.WebDebugger(context.session);
@@ -213,16 +215,21 @@ class DebugTools implements PageFeature {
 
     /** Padlocks on the lamps of forced relays; the run lamp blinks while paused. */
     private markPanel(state: DebugState): void {
-        for (let n = 0; n < kInputCount; ++n) {
-            for (const [kind, bits] of [["Input", state.lockedInputs], ["Output", state.lockedOutputs]] as const) {
-                const lamp = document.querySelector<HTMLElement>(`[aria-label="${kind} ${n}"][role=img]`);
-                const locked = ((bits >> n) & 1) !== 0;
-                if (lamp && (lamp.dataset.locked === "1") !== locked) {
-                    locked ? (lamp.dataset.locked = "1") : delete lamp.dataset.locked;
-                    lamp.title = locked ? "Forced" : "";
+        if (this.lamps.length === 0) {
+            for (const kind of ["Input", "Output"]) {
+                for (let n = 0; n < kInputCount; ++n) {
+                    this.lamps.push(document.querySelector<HTMLElement>(`[aria-label="${kind} ${n}"][role=img]`)!);
                 }
             }
         }
+        this.lamps.forEach((lamp, k) => {
+            const bits = k < kInputCount ? state.lockedInputs : state.lockedOutputs;
+            const locked = ((bits >> k % kInputCount) & 1) !== 0;
+            if ((lamp.dataset.locked === "1") !== locked) {
+                locked ? (lamp.dataset.locked = "1") : delete lamp.dataset.locked;
+                lamp.title = locked ? "Forced" : "";
+            }
+        });
         this.context.panel.runButton.classList.toggle("paused", state.paused === 1);
     }
 
