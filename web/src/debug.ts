@@ -74,7 +74,10 @@ function toolPanel(tools: HTMLElement, name: string): HTMLElement {
     close.textContent = "Close";
     close.className = "tool-close";
     close.addEventListener("click", () => (section.hidden = true));
-    section.append(heading, close);
+    const head = document.createElement("div");
+    head.className = "tool-head";
+    head.append(heading, close);
+    section.append(head);
     tools.append(section);
     return section;
 }
