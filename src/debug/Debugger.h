@@ -67,6 +67,7 @@ public:
     void removeListener(DebugListener* listener);
 
     engine::Controller& controller() { return m_controller; }
+    const engine::Controller& controller() const { return m_controller; }
 
 private:
     engine::Controller& m_controller;

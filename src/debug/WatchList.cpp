@@ -107,6 +107,38 @@ std::string watchEntryRefusal(std::string_view text) {
     return shown + ": out of range (relays 0 to " + std::to_string(engine::kLastRelay) + ")";
 }
 
+TypedEntry readTypedEntry(std::string_view text, const names::NameTable* names) {
+    TypedEntry typed{parseWatchEntry(text), ""};
+    if (typed.entry) {
+        return typed;
+    }
+    const std::size_t first = text.find_first_not_of(" \t");
+    const std::size_t last = text.find_last_not_of(" \t");
+    const std::string_view trimmed =
+        first == std::string_view::npos ? std::string_view{} : text.substr(first, last - first + 1);
+    const names::NameEntry* named = names != nullptr ? names->findName(trimmed) : nullptr;
+    if (named != nullptr) {
+        typed.entry = parseWatchEntry(names::addressText(named->address));
+    } else {
+        typed.refusal = watchEntryRefusal(text);
+    }
+    return typed;
+}
+
+std::string watchItemText(const WatchRow& row, const names::NameTable* names) {
+    if (names == nullptr) {
+        return row.name;
+    }
+    const auto address = names::parseAddress(row.name);
+    const std::string user = address ? names->nameOf(*address) : "";
+    return user.empty() ? row.name : row.name + "  " + user;
+}
+
+std::string watchEntryHint(const names::NameTable* names) {
+    return names != nullptr && names->size() > 0 ? "1000, TIM 3, CNT 2, a name"
+                                                 : "1000, TIM 3, CNT 2";
+}
+
 bool WatchList::add(const WatchEntry& entry) {
     if (std::find(m_entries.begin(), m_entries.end(), entry) != m_entries.end()) {
         return false;

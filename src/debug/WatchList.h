@@ -5,6 +5,7 @@
 // each shows now. Qt-free; the window's table only shows the rows.
 
 #include "engine/Controller.h"
+#include "names/NameTable.h"
 
 #include <optional>
 #include <string>
@@ -39,6 +40,21 @@ std::optional<WatchEntry> parseWatchEntry(std::string_view text);
 /// Why parseWatchEntry() refuses `text`, for the user: "30000: out of range (relays 0 to
 /// 20000)", "TIM 9: no such timer (TIM 0 to TIM 7)", ...; empty when it accepts it.
 std::string watchEntryRefusal(std::string_view text);
+
+/// An entry typed into the watch table: what it names, and why it was refused.
+struct TypedEntry {
+    std::optional<WatchEntry> entry; ///< nothing when refused
+    std::string refusal;             ///< empty when taken (a name of the program is taken too)
+};
+
+/// Reads `text` as typed into the watch table: an entry parseWatchEntry() reads, or else a name
+/// of `names` (null: the program has none), blanks around it ignored.
+TypedEntry readTypedEntry(std::string_view text, const names::NameTable* names);
+/// What the watch table's Item column shows for `row`: its name ("1000", "TIM 3"), followed by
+/// the program's name for a relay that has one (`names` null: none).
+std::string watchItemText(const WatchRow& row, const names::NameTable* names);
+/// The hint in the empty entry field: it offers names when the program has some.
+std::string watchEntryHint(const names::NameTable* names);
 
 class WatchList {
 public:

@@ -125,6 +125,8 @@ public:
     bool pollLadder() { return m_diagram.poll(); }
     /// The diagram as of the last poll, as JSON (see LadderJson.h).
     std::string ladderJson() const;
+    /// The diagram as of the last poll, for the page's other handles (the debugger's marks).
+    const session::LadderDiagram& diagram() const { return m_diagram; }
 
 private:
     /// Offers the file `name` with `bytes`, and the names offered for it beside it.

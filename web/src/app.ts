@@ -33,10 +33,13 @@ interface Menu {
 interface PageContext {
     readonly core: RungboxModule;
     readonly session: WebSession;
+    /** The main window's views, for parts that mark them (the debugger's lines, dots and
+     * padlocks) or edit through them (the ladder diagram's drawing). */
+    readonly grid: GridView;
+    readonly ladder: LadderView;
+    readonly panel: PanelView;
     /** Where a part puts its panel (a section of class "tool" with an accessible name). */
     readonly tools: HTMLElement;
-    /** The ladder diagram beside the grid. */
-    readonly ladder: LadderView;
     /** Shows every change at once, as after a user's action. */
     render(): void;
     /** Shows the message boxes the core showed since the last look, one after the other. */
@@ -102,8 +105,10 @@ class App {
         this.features = makeFeatures({
             core,
             session,
-            tools: document.getElementById("tools") as HTMLElement,
+            grid: this.grid,
             ladder: this.ladder,
+            panel: this.panel,
+            tools: document.getElementById("tools") as HTMLElement,
             render: () => this.render(),
             showMessages: () => this.showMessages(),
             programChanged: () => {

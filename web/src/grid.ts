@@ -4,6 +4,8 @@
 
 const kCodeCol = 1;
 const kSetValueCol = 3;
+/** Width in pixels of the breakpoint margin at the left of the line numbers, as the window's. */
+const kBreakpointMargin = 14;
 
 class GridView {
     readonly host: HTMLElement;
@@ -14,6 +16,9 @@ class GridView {
     private lastLine = 0;
     private anchor: [number, number] | null = null;
     private anchorOnNumber = false;
+    /** Takes a click in a line number's breakpoint margin (the debugger sets it); the rest of
+     * the number still selects the line. Works while a run locks the grid too. */
+    onBreakpointMargin: ((line: number) => void) | null = null;
 
     constructor(private readonly session: WebSession, private readonly changed: () => void) {
         this.host = document.createElement("div");
@@ -111,7 +116,7 @@ class GridView {
         }
     }
 
-    private scrollToLine(line: number): void {
+    scrollToLine(line: number): void {
         const td = this.cells[line]?.[kCodeCol];
         if (!td) {
             return;
@@ -149,6 +154,12 @@ class GridView {
     private onMouseDown(event: MouseEvent): void {
         const at = this.cellOf(event);
         if (event.button !== 0 || !at) {
+            return;
+        }
+        const number = (event.target as HTMLElement).closest("th");
+        if (at[1] === 0 && number && this.onBreakpointMargin && event.clientX - number.getBoundingClientRect().left < kBreakpointMargin) {
+            event.preventDefault();
+            this.onBreakpointMargin(at[0]);
             return;
         }
         this.table.focus();

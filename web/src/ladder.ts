@@ -65,6 +65,9 @@ class LadderView {
     private rowHeight = kRowHeight;
     /** While stopped, the current line's element is framed as the drawing's selection. */
     framesSelection = false;
+    /** Draws over a new picture (the debugger's breakpoint dots and padlocks), given where each
+     * element of the picture's JSON lies: [x, y, width, height]. */
+    decorate: ((svg: SVGSVGElement, cellOf: (element: number) => [number, number, number, number]) => void) | null = null;
 
     constructor(private readonly session: WebSession) {
         this.host = document.createElement("section");
@@ -158,6 +161,7 @@ class LadderView {
         if (!p.ended) {
             this.text(svg, "(no END)", this.x(0), height - 4, "start", kMarkInk);
         }
+        this.decorate?.(svg, (e) => this.cellRect(p.elements[e]));
         return svg;
     }
 

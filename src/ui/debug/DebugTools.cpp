@@ -2,6 +2,7 @@
 #include "DebugTools.h"
 
 #include "WatchWindow.h"
+#include "debug/Registers.h"
 #include "ui/app/SessionSignals.h"
 #include "ui/frontpanel/FrontPanel.h"
 #include "ui/frontpanel/Lamp.h"
@@ -15,14 +16,6 @@
 #include <QVBoxLayout>
 
 namespace rungbox::ui {
-
-namespace {
-
-// The register panel shows this many block-stack entries from the top; deeper ones are
-// summed up as "...", since a stack of a hundred entries would not be read anyway.
-constexpr int kStackEntriesShown = 12;
-
-} // namespace
 
 DebugTools::DebugTools(session::Session& session, const SessionSignals& sessionSignals,
                        FrontPanel& panel, QMainWindow& window, QMenu* beforeMenu)
@@ -101,26 +94,7 @@ DebugTools::DebugTools(session::Session& session, const SessionSignals& sessionS
 DebugTools::~DebugTools() = default;
 
 QString DebugTools::registerText() const {
-    const int line = m_debugger.currentLine();
-    if (line == 0) {
-        return "Between scans";
-    }
-    const engine::Controller& plc = m_session.controller();
-    const engine::LadderLine& next = plc.ladderTable(line);
-    QString text = QString("Next line %1: %2 %3\nResult R = %4\n")
-                       .arg(line)
-                       .arg(QString::fromStdString(next.code))
-                       .arg(next.location)
-                       .arg(m_debugger.result() ? 1 : 0);
-    const std::vector<bool> stack = m_debugger.blockStack();
-    text += QString("Block stack (%1, top first):").arg(stack.size());
-    for (std::size_t k = 0; k < stack.size() && k < kStackEntriesShown; ++k) {
-        text += stack[k] ? " 1" : " 0";
-    }
-    if (stack.size() > kStackEntriesShown) {
-        text += " ...";
-    }
-    return text;
+    return QString::fromStdString(debug::registerText(m_debugger));
 }
 
 // The breakpoint, the watch table and the registers work while stopped too (breakpoints are set

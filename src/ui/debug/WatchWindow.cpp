@@ -92,26 +92,17 @@ WatchWindow::WatchWindow(debug::Debugger& debugger, QWidget* parent)
 
 void WatchWindow::setNames(const names::NameTable* names) {
     m_names = names;
-    m_entry->setPlaceholderText(names != nullptr && names->size() > 0 ? "1000, TIM 3, CNT 2, a name"
-                                                                      : "1000, TIM 3, CNT 2");
+    m_entry->setPlaceholderText(text(debug::watchEntryHint(names)));
     rebuild();
 }
 
 bool WatchWindow::addEntry(const QString& typed) {
-    auto entry = debug::parseWatchEntry(typed.toStdString());
-    const names::NameEntry* named =
-        entry || m_names == nullptr ? nullptr : m_names->findName(typed.trimmed().toStdString());
-    if (named != nullptr) {
-        entry = debug::parseWatchEntry(names::addressText(named->address));
-    }
-    // A name the program has is no refusal; anything else says why it was not taken.
-    m_refusal->setText(named != nullptr
-                           ? QString()
-                           : QString::fromStdString(debug::watchEntryRefusal(typed.toStdString())));
-    if (!entry) {
+    const debug::TypedEntry read = debug::readTypedEntry(typed.toStdString(), m_names);
+    m_refusal->setText(text(read.refusal));
+    if (!read.entry) {
         return false;
     }
-    if (m_list.add(*entry)) {
+    if (m_list.add(*read.entry)) {
         rebuild();
         m_table->setCurrentCell(m_table->rowCount() - 1, 0);
     }
@@ -164,15 +155,7 @@ void WatchWindow::refresh() {
 }
 
 void WatchWindow::showRow(int index, const debug::WatchRow& row) {
-    QString name = text(row.name);
-    if (m_names != nullptr) {
-        if (const auto address = names::parseAddress(row.name)) {
-            if (const std::string user = m_names->nameOf(*address); !user.empty()) {
-                name += "  " + text(user);
-            }
-        }
-    }
-    m_table->item(index, kName)->setText(name);
+    m_table->item(index, kName)->setText(text(debug::watchItemText(row, m_names)));
     m_table->item(index, kValue)->setText(text(row.value));
     m_table->item(index, kSetValue)->setText(text(row.setValue));
     m_table->item(index, kOn)->setText(row.on ? "on" : "off");

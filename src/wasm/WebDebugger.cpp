@@ -1,0 +1,175 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "WebDebugger.h"
+
+#include "Json.h"
+#include "debug/Registers.h"
+
+namespace rungbox::wasm {
+
+namespace {
+
+void appendNumberField(std::string& out, const char* name, long long value) {
+    out += '"';
+    out += name;
+    out += "\":" + std::to_string(value) + ',';
+}
+
+void appendTextField(std::string& out, const char* name, std::string_view value) {
+    out += '"';
+    out += name;
+    out += "\":";
+    appendJsonString(out, value);
+    out += ',';
+}
+
+// Closes a JSON array or object whose last member left a comma behind.
+void closeList(std::string& out, char bracket) {
+    if (out.back() == ',') {
+        out.pop_back();
+    }
+    out += bracket;
+}
+
+// Bit n set when relay first + n is forced, for the sixteen lamps of a row.
+int lockedBits(const engine::Controller& plc, int first) {
+    int bits = 0;
+    for (int n = 0; n < engine::kInputCount; ++n) {
+        if (plc.forced(first + n)) {
+            bits |= 1 << n;
+        }
+    }
+    return bits;
+}
+
+} // namespace
+
+WebDebugger::WebDebugger(WebSession& web) : m_web(web), m_session(web.session()) {
+    m_session.addListener(this);
+}
+
+WebDebugger::~WebDebugger() {
+    m_session.removeListener(this);
+}
+
+void WebDebugger::togglePause() {
+    debug::Debugger& debugger = m_session.debugger();
+    debugger.setPaused(!debugger.paused());
+}
+
+void WebDebugger::toggleBreakpoint(int line) {
+    if (line >= 1 && line <= engine::kLastCodeLine) {
+        m_session.debugger().toggleBreakpoint(line);
+    }
+}
+
+std::string WebDebugger::stateJson() const {
+    const debug::Debugger& debugger = m_session.debugger();
+    const engine::Controller& plc = m_session.controller();
+    std::string out = "{";
+    appendNumberField(out, "running", m_session.running() ? 1 : 0);
+    appendNumberField(out, "paused", debugger.paused() ? 1 : 0);
+    appendNumberField(out, "currentLine", debugger.currentLine());
+    out += "\"breakpoints\":[";
+    for (const int line : debugger.breakpointLines()) {
+        out += std::to_string(line) + ',';
+    }
+    closeList(out, ']');
+    out += ',';
+    appendTextField(out, "registers", debug::registerText(debugger));
+    appendNumberField(out, "lockedInputs", lockedBits(plc, 0));
+    appendNumberField(out, "lockedOutputs", lockedBits(plc, engine::kFirstOutputRelay));
+    closeList(out, '}');
+    return out;
+}
+
+std::string WebDebugger::diagramMarksJson() const {
+    const session::LadderDiagram& diagram = m_web.diagram();
+    const session::DebugMarks& marks = diagram.marks();
+    const auto& elements = diagram.monitor().layout().elements();
+    std::string lines;
+    std::string breakpoints;
+    std::string forced;
+    for (std::size_t e = 0; e < elements.size(); ++e) {
+        const ladder::Element& el = elements[e];
+        const bool marked = el.line > 0 && el.kind != ladder::ElementKind::Mark;
+        lines += std::to_string(marked ? el.line : 0) + ',';
+        if (!marked) {
+            continue;
+        }
+        if (marks.breakpoint(el.line)) {
+            breakpoints += std::to_string(e) + ',';
+        }
+        const bool relay =
+            el.form.operand == engine::Operand::Relay &&
+            (el.kind == ladder::ElementKind::Contact || el.kind == ladder::ElementKind::Coil);
+        if (const int value = relay ? marks.forced(el.number) : -1; value >= 0) {
+            forced += '[' + std::to_string(e) + ',' + std::to_string(value) + "],";
+        }
+    }
+    std::string out = "{\"lines\":[" + lines;
+    closeList(out, ']');
+    out += ",\"breakpoints\":[" + breakpoints;
+    closeList(out, ']');
+    out += ",\"forced\":[" + forced;
+    closeList(out, ']');
+    return out + '}';
+}
+
+bool WebDebugger::addEntry(const std::string& text) {
+    const debug::TypedEntry read = debug::readTypedEntry(text, &m_session.names());
+    m_refusal = read.refusal;
+    if (!read.entry) {
+        return false;
+    }
+    m_watch.add(*read.entry);
+    ++m_revision;
+    return true;
+}
+
+void WebDebugger::removeEntry(int index) {
+    if (index >= 0 && static_cast<std::size_t>(index) < m_watch.entries().size()) {
+        m_watch.remove(static_cast<std::size_t>(index));
+        ++m_revision;
+    }
+}
+
+bool WebDebugger::forceEntry(int index, int value) {
+    if (index < 0 || static_cast<std::size_t>(index) >= m_watch.entries().size() ||
+        !m_session.running()) {
+        return false;
+    }
+    const debug::WatchEntry& entry = m_watch.entries()[static_cast<std::size_t>(index)];
+    if (entry.kind != debug::WatchEntry::Kind::Relay) {
+        return false;
+    }
+    if (value < 0) {
+        m_session.debugger().unforce(entry.number);
+        return true;
+    }
+    return m_session.debugger().force(entry.number, value != 0);
+}
+
+std::string WebDebugger::watchJson() const {
+    const names::NameTable* names = &m_session.names();
+    std::string out = "{";
+    appendTextField(out, "hint", debug::watchEntryHint(names));
+    out += "\"rows\":[";
+    const auto& entries = m_watch.entries();
+    const std::vector<debug::WatchRow> rows = m_watch.rows(m_session.controller());
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const debug::WatchRow& row = rows[i];
+        out += '{';
+        appendTextField(out, "item", debug::watchItemText(row, names));
+        appendTextField(out, "value", row.value);
+        appendTextField(out, "set", row.setValue);
+        appendNumberField(out, "on", row.on ? 1 : 0);
+        appendNumberField(out, "relay", entries[i].kind == debug::WatchEntry::Kind::Relay ? 1 : 0);
+        appendNumberField(out, "forced", row.forced ? (*row.forced ? 1 : 0) : -1);
+        closeList(out, '}');
+        out += ',';
+    }
+    closeList(out, ']');
+    return out + '}';
+}
+
+} // namespace rungbox::wasm

@@ -1,0 +1,82 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The page's debugger: the Debug menu's commands, the register panel, the breakpoints and next
+// line the grid and the diagram mark, the padlocks of forced lamps and the watch table, all
+// read from the session's debug::Debugger as the window's debugging tools read it. The page
+// only draws what these calls answer and forwards the user's clicks.
+
+#include "WebSession.h"
+#include "debug/WatchList.h"
+
+#include <string>
+
+namespace rungbox::wasm {
+
+class WebDebugger : private session::SessionListener {
+public:
+    /// Follows `web`'s session from now on; `web` must outlive the debugger.
+    explicit WebDebugger(WebSession& web);
+    ~WebDebugger() override;
+    WebDebugger(const WebDebugger&) = delete;
+    WebDebugger& operator=(const WebDebugger&) = delete;
+
+    /// Counts every change the debugging views may show: a step, a pause, a breakpoint, a force,
+    /// the run's clock moving, a run starting or stopping, a program loaded (its names).
+    unsigned revision() const { return m_revision; }
+
+    // --- The Debug menu (stepping does nothing while stopped, as in the window) ---------------
+
+    /// Pause or Resume.
+    void togglePause();
+    /// Step Scan, Step Tick and Step Instruction; the run is paused after each. The first and
+    /// last answer how the step ended (session::RunEnd as a number).
+    int stepScan() { return static_cast<int>(m_session.stepScan()); }
+    void stepTick() { m_session.stepTick(); }
+    int stepLine() { return static_cast<int>(m_session.stepLine()); }
+    /// Toggles the breakpoint of code line `line` (1 to 299; others are ignored): a click in the
+    /// grid's breakpoint margin or on a diagram element's breakpoint dot.
+    void toggleBreakpoint(int line);
+    /// Toggle Breakpoint: on the grid's current line.
+    void toggleBreakpointAtCursor() { toggleBreakpoint(m_session.grid().line()); }
+
+    /// What the views show, as JSON: {"running", "paused" (0 or 1), "currentLine" (the line a
+    /// paused scan executes next, 0 for none), "breakpoints": [lines], "registers" (the register
+    /// panel's text), "lockedInputs", "lockedOutputs" (bit n: lamp n's relay is forced)}.
+    std::string stateJson() const;
+    /// The debug marks of the ladder diagram as last polled, by element index in its JSON:
+    /// {"lines": [the line of each element that can carry a breakpoint dot, else 0],
+    /// "breakpoints": [element], "forced": [[element, forced value 0 or 1]]}. A breakpoint dot
+    /// goes on every element of its line; a padlock on every contact or coil of a forced relay.
+    std::string diagramMarksJson() const;
+
+    // --- The watch table ----------------------------------------------------------------------
+
+    /// Adds the entry typed as `text` ("1000", "TIM 3", "CNT 2" or a name of the program's);
+    /// false when it names nothing, and then refusal() says why in the window's words.
+    bool addEntry(const std::string& text);
+    /// Why the last entry typed was refused; empty when it was taken.
+    std::string refusal() const { return m_refusal; }
+    /// Removes row `index` (ignored when there is none).
+    void removeEntry(int index);
+    /// Forces the relay of row `index` on (1) or off (0), or releases it (-1). False when the row
+    /// is no relay's or the run is stopped: nothing is forced then.
+    bool forceEntry(int index, int value);
+    /// The table as JSON: {"hint" (the empty entry's placeholder), "rows": [{"item", "value",
+    /// "set", "on" (0 or 1), "relay" (0 or 1), "forced" (-1 not forced, 0 or 1)}]}.
+    std::string watchJson() const;
+
+private:
+    void runChanged() override { ++m_revision; }
+    void advanced(std::uint64_t) override { ++m_revision; }
+    void debugChanged() override { ++m_revision; }
+    void fileChanged() override { ++m_revision; }
+
+    WebSession& m_web;
+    session::Session& m_session;
+    debug::WatchList m_watch;
+    std::string m_refusal;
+    unsigned m_revision = 0;
+};
+
+} // namespace rungbox::wasm

@@ -1,0 +1,435 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Debugging on the page, as the window's debugging tools do it: the Debug menu and its keys, the
+// next line and the breakpoints marked in the grid and the diagram, the register panel, the watch
+// table with its forcing, padlocks on forced lamps and the run lamp blinking while paused.
+// Everything shown comes from the core's WebDebugger; this file draws it and forwards clicks.
+
+interface WebDebugger {
+    revision(): number;
+    togglePause(): void;
+    /** session::RunEnd as a number. */
+    stepScan(): number;
+    stepTick(): void;
+    stepLine(): number;
+    toggleBreakpoint(line: number): void;
+    toggleBreakpointAtCursor(): void;
+    stateJson(): string;
+    diagramMarksJson(): string;
+    addEntry(text: string): boolean;
+    refusal(): string;
+    removeEntry(index: number): void;
+    /** 1 on, 0 off, -1 release. */
+    forceEntry(index: number, value: number): boolean;
+    watchJson(): string;
+}
+
+interface RungboxModule {
+    WebDebugger: { new (session: WebSession): WebDebugger };
+}
+
+/** WebDebugger::stateJson */
+interface DebugState {
+    running: number;
+    paused: number;
+    currentLine: number;
+    breakpoints: number[];
+    registers: string;
+    lockedInputs: number;
+    lockedOutputs: number;
+}
+
+/** WebDebugger::watchJson */
+interface WatchTable {
+    hint: string;
+    rows: { item: string; value: string; set: string; on: number; relay: number; forced: number }[];
+}
+
+/** A padlock drawn in SVG: `fill` is the forced value's colour. */
+function padlock(svg: SVGSVGElement, x: number, y: number, fill: string): void {
+    const shackle = document.createElementNS(kSvg, "path");
+    shackle.setAttribute("d", `M ${x + 2} ${y} v -2 a 3 3 0 0 1 6 0 v 2`);
+    shackle.setAttribute("fill", "none");
+    shackle.setAttribute("stroke", kInk);
+    shackle.setAttribute("stroke-width", "1.4");
+    const body = document.createElementNS(kSvg, "rect");
+    for (const [name, value] of [["x", x], ["y", y], ["width", 10], ["height", 8]] as const) {
+        body.setAttribute(name, String(value));
+    }
+    body.setAttribute("fill", fill);
+    body.setAttribute("stroke", kInk);
+    body.setAttribute("stroke-width", "1.4");
+    body.setAttribute("class", "padlock");
+    svg.append(shackle, body);
+}
+
+/** Makes a section.tool panel with its heading and Close button, hidden until shown. */
+function toolPanel(tools: HTMLElement, name: string): HTMLElement {
+    const section = document.createElement("section");
+    section.className = "tool debug-tool";
+    section.setAttribute("aria-label", name);
+    section.hidden = true;
+    const heading = document.createElement("h2");
+    heading.textContent = name;
+    const close = document.createElement("button");
+    close.textContent = "Close";
+    close.className = "tool-close";
+    close.addEventListener("click", () => (section.hidden = true));
+    const head = document.createElement("div");
+    head.className = "tool-head";
+    head.append(heading, close);
+    section.append(head);
+    tools.append(section);
+    return section;
+}
+
+class DebugTools implements PageFeature {
+    private readonly core: WebDebugger;
+    private readonly registers: HTMLElement;
+    private readonly registerText: HTMLElement;
+    private readonly watch: WatchPanel;
+    private readonly runItems: MenuItem[];
+    private shownRevision = -1;
+    private shownNext = 0;
+    /** The panel's input lamps 0 to 15, then its output lamps 0 to 15. */
+    private readonly lamps: HTMLElement[] = [];
+
+    constructor(private readonly context: PageContext) {
+        this.core = new context.core.WebDebugger(context.session);
+        this.registers = toolPanel(context.tools, "Registers");
+        this.registerText = document.createElement("pre");
+        this.registerText.className = "register-text";
+        this.registerText.setAttribute("aria-label", "Register text");
+        this.registers.append(this.registerText);
+        this.watch = new WatchPanel(this.core, toolPanel(context.tools, "Watch"), () => this.changed(), () =>
+            context.session.running(),
+        );
+        context.grid.onBreakpointMargin = (line) => this.toggleBreakpoint(line);
+        context.ladder.decorate = (svg, cellOf) => this.decorate(svg, cellOf);
+        // F11 is the browser's full screen and seldom reaches a page: the menu offers F8 for Step
+        // Instruction, and F11 steps too where the browser lets it through.
+        document.addEventListener("keydown", (event) => {
+            if (event.code === "F11" && shiftState(event) === 0) {
+                event.preventDefault();
+                this.step(() => this.core.stepLine(), true);
+            }
+        });
+        this.runItems = [
+            { label: "Pause", key: shortcut("F6"), run: () => this.whileRunning(() => this.core.togglePause()) },
+            { label: "Step Scan", key: shortcut("F10"), run: () => this.step(() => this.core.stepScan()) },
+            { label: "Step Tick", key: shortcut("Shift+F10"), run: () => this.step(() => this.core.stepTick()) },
+            { label: "Step Instruction", key: shortcut("F8"), run: () => this.step(() => this.core.stepLine(), true) },
+        ];
+    }
+
+    menuItems(): { menu: string; items: MenuItem[] }[] {
+        return [
+            {
+                menu: "Debug",
+                items: [
+                    ...this.runItems,
+                    { label: "Toggle Breakpoint", key: shortcut("F9"), run: () => this.act(() => this.core.toggleBreakpointAtCursor()) },
+                    { label: "Watch Table", key: shortcut("Ctrl+Alt+W"), run: () => this.watch.show() },
+                    { label: "Registers", run: () => this.show(this.registers) },
+                ],
+            },
+        ];
+    }
+
+    refresh(pictures: boolean): void {
+        const revision = this.core.revision();
+        if (!pictures || revision === this.shownRevision) {
+            return;
+        }
+        this.shownRevision = revision;
+        const state = JSON.parse(this.core.stateJson()) as DebugState;
+        setText(this.registerText, state.registers);
+        this.markGrid(state);
+        this.markPanel(state);
+        this.markMenu(state);
+        this.watch.refresh();
+    }
+
+    testHook(): object {
+        return {
+            /** The debugger's state as the core gives it (WebDebugger::stateJson). */
+            debugState: () => this.core.stateJson(),
+        };
+    }
+
+    private show(panel: HTMLElement): void {
+        panel.hidden = false;
+        panel.scrollIntoView({ block: "nearest" });
+    }
+
+    private act(command: () => void): void {
+        command();
+        this.changed();
+    }
+
+    /** Shows a change at once, and the message boxes it brought (a step's program error). */
+    private changed(): void {
+        this.context.render();
+        void this.context.showMessages();
+    }
+
+    private whileRunning(command: () => void): void {
+        if (this.context.session.running()) {
+            this.act(command);
+        }
+    }
+
+    /** A step: runs and draws at once; Step Instruction also shows the registers, as the window's. */
+    private step(command: () => void, showRegisters = false): void {
+        this.whileRunning(command);
+        if (showRegisters && this.context.session.running()) {
+            this.show(this.registers);
+        }
+    }
+
+    private toggleBreakpoint(line: number): void {
+        this.act(() => this.core.toggleBreakpoint(line));
+    }
+
+    /** The next line's band, the breakpoints' dots in the line numbers' margin. */
+    private markGrid(state: DebugState): void {
+        const host = this.context.grid.host;
+        const breakpoints = new Set(state.breakpoints);
+        for (const row of host.querySelectorAll<HTMLTableRowElement>("tbody tr")) {
+            const number = row.cells[0];
+            const line = Number(number.dataset.row);
+            const next = line === state.currentLine;
+            if (row.classList.contains("next-line") !== next) {
+                row.classList.toggle("next-line", next);
+                next ? row.setAttribute("aria-current", "step") : row.removeAttribute("aria-current");
+            }
+            const dot = breakpoints.has(line);
+            if ((number.dataset.breakpoint === "1") !== dot) {
+                dot ? (number.dataset.breakpoint = "1") : delete number.dataset.breakpoint;
+                number.title = dot ? "Breakpoint (click the dot to clear it)" : "";
+            }
+        }
+        if (state.currentLine !== this.shownNext) {
+            this.shownNext = state.currentLine;
+            if (state.currentLine !== 0) {
+                this.context.grid.scrollToLine(state.currentLine);
+            }
+        }
+    }
+
+    /** Padlocks on the lamps of forced relays; the run lamp blinks while paused. */
+    private markPanel(state: DebugState): void {
+        if (this.lamps.length === 0) {
+            for (const kind of ["Input", "Output"]) {
+                for (let n = 0; n < kInputCount; ++n) {
+                    this.lamps.push(document.querySelector<HTMLElement>(`[aria-label="${kind} ${n}"][role=img]`)!);
+                }
+            }
+        }
+        this.lamps.forEach((lamp, k) => {
+            const bits = k < kInputCount ? state.lockedInputs : state.lockedOutputs;
+            const locked = ((bits >> k % kInputCount) & 1) !== 0;
+            if ((lamp.dataset.locked === "1") !== locked) {
+                locked ? (lamp.dataset.locked = "1") : delete lamp.dataset.locked;
+                lamp.title = locked ? "Forced" : "";
+            }
+        });
+        this.context.panel.runButton.classList.toggle("paused", state.paused === 1);
+    }
+
+    /** Pause reads Resume while paused; pausing and stepping only during a run, as the window's. */
+    private markMenu(state: DebugState): void {
+        const list = document.querySelector('#menubar [role=menu][aria-label="Debug"]');
+        for (const entry of list?.querySelectorAll<HTMLButtonElement>("button") ?? []) {
+            const item = (entry as unknown as { menuItem: MenuItem }).menuItem;
+            if (!this.runItems.includes(item)) {
+                continue;
+            }
+            entry.setAttribute("aria-disabled", state.running ? "false" : "true");
+            if (item === this.runItems[0]) {
+                setText(entry.querySelector("span") as HTMLElement, state.paused ? "Resume" : "Pause");
+            }
+        }
+    }
+
+    /** The breakpoint dots (clickable spots on every element with a line) and the padlocks. */
+    private decorate(svg: SVGSVGElement, cellOf: (element: number) => [number, number, number, number]): void {
+        const marks = JSON.parse(this.core.diagramMarksJson()) as {
+            lines: number[];
+            breakpoints: number[];
+            forced: [number, number][];
+        };
+        const set = new Set(marks.breakpoints);
+        marks.lines.forEach((line, e) => {
+            if (line === 0) {
+                return;
+            }
+            const [x, y] = cellOf(e);
+            const spot = document.createElementNS(kSvg, "circle");
+            spot.setAttribute("cx", String(x + 7));
+            spot.setAttribute("cy", String(y + 7));
+            spot.setAttribute("r", "5");
+            spot.setAttribute("class", set.has(e) ? "breakpoint-spot set" : "breakpoint-spot");
+            spot.setAttribute("role", "button");
+            spot.setAttribute("aria-label", `Breakpoint on line ${line}`);
+            spot.setAttribute("aria-pressed", set.has(e) ? "true" : "false");
+            spot.addEventListener("mousedown", (event) => event.stopPropagation());
+            spot.addEventListener("click", (event) => {
+                event.stopPropagation();
+                this.toggleBreakpoint(line);
+            });
+            svg.append(spot);
+        });
+        for (const [e, value] of marks.forced) {
+            const [x, y, w] = cellOf(e);
+            padlock(svg, x + w - 15, y + 8, value ? "rgb(0,160,60)" : "rgb(200,200,200)");
+        }
+    }
+}
+
+/** The watch table: items added by address or name, live values, forcing. */
+class WatchPanel {
+    private readonly body: HTMLTableSectionElement;
+    private readonly entry: HTMLInputElement;
+    private readonly refusal: HTMLElement;
+    private readonly forceButtons: HTMLButtonElement[] = [];
+    private readonly removeButton: HTMLButtonElement;
+    private selected = -1;
+    private table: WatchTable = { hint: "", rows: [] };
+
+    constructor(
+        private readonly core: WebDebugger,
+        private readonly section: HTMLElement,
+        private readonly changed: () => void,
+        private readonly running: () => boolean,
+    ) {
+        const scroller = document.createElement("div");
+        scroller.className = "watch-scroll";
+        const table = document.createElement("table");
+        table.className = "watch-table";
+        table.setAttribute("aria-label", "Watch table");
+        const head = table.createTHead().insertRow();
+        for (const title of ["Item", "Value", "Set", "On/Done", "Forced"]) {
+            const th = document.createElement("th");
+            th.textContent = title;
+            head.append(th);
+        }
+        this.body = table.createTBody();
+        scroller.append(table);
+
+        const entryRow = document.createElement("div");
+        entryRow.className = "watch-row";
+        const label = document.createElement("label");
+        label.textContent = "Watch:";
+        this.entry = document.createElement("input");
+        this.entry.type = "text";
+        this.entry.setAttribute("aria-label", "Watch:");
+        label.append(this.entry);
+        const add = this.button("Add", () => this.add());
+        this.removeButton = this.button("Remove", () => this.remove());
+        entryRow.append(label, add, this.removeButton);
+        this.entry.addEventListener("keydown", (event) => {
+            if (event.key === "Enter") {
+                event.preventDefault();
+                this.add();
+            }
+        });
+        this.entry.addEventListener("input", () => setText(this.refusal, ""));
+        // Why the last entry typed was refused; empty otherwise.
+        this.refusal = document.createElement("p");
+        this.refusal.className = "watch-refusal";
+        this.refusal.setAttribute("role", "status");
+        const forceRow = document.createElement("div");
+        forceRow.className = "watch-row";
+        for (const [name, value] of [["Force on", 1], ["Force off", 0], ["Release", -1]] as const) {
+            const button = this.button(name, () => {
+                this.core.forceEntry(this.selected, value);
+                this.changed();
+            });
+            this.forceButtons.push(button);
+            forceRow.append(button);
+        }
+        section.append(scroller, entryRow, this.refusal, forceRow);
+    }
+
+    show(): void {
+        this.section.hidden = false;
+        this.refresh();
+        this.section.scrollIntoView({ block: "nearest" });
+        this.entry.focus();
+    }
+
+    refresh(): void {
+        if (this.section.hidden) {
+            return;
+        }
+        this.table = JSON.parse(this.core.watchJson()) as WatchTable;
+        if (this.entry.placeholder !== this.table.hint) {
+            this.entry.placeholder = this.table.hint;
+        }
+        const rows = this.table.rows;
+        while (this.body.rows.length > rows.length) {
+            this.body.deleteRow(-1);
+        }
+        rows.forEach((row, index) => {
+            const tr = this.body.rows[index] ?? this.newRow(index);
+            const texts = [row.item, row.value, row.set, row.on ? "on" : "off", row.forced < 0 ? "" : row.forced ? "on" : "off"];
+            texts.forEach((text, c) => setText(tr.cells[c], text));
+            tr.cells[4].classList.toggle("forced", row.forced >= 0);
+            tr.setAttribute("aria-selected", index === this.selected ? "true" : "false");
+        });
+        const relay = rows[this.selected]?.relay === 1;
+        for (const button of this.forceButtons) {
+            button.disabled = !relay || !this.running();
+        }
+        this.removeButton.disabled = this.selected < 0;
+    }
+
+    private newRow(index: number): HTMLTableRowElement {
+        const tr = this.body.insertRow();
+        tr.tabIndex = 0;
+        for (let c = 0; c < 5; ++c) {
+            tr.insertCell();
+        }
+        const choose = (): void => {
+            this.selected = index;
+            this.refresh();
+        };
+        tr.addEventListener("click", choose);
+        tr.addEventListener("keydown", (event) => {
+            if (event.key === "Enter" || event.key === " ") {
+                event.preventDefault();
+                choose();
+            }
+        });
+        return tr;
+    }
+
+    private button(name: string, run: () => void): HTMLButtonElement {
+        const button = document.createElement("button");
+        button.textContent = name;
+        button.addEventListener("click", run);
+        return button;
+    }
+
+    private add(): void {
+        const before = this.table.rows.length;
+        const taken = this.core.addEntry(toLatin1(this.entry.value));
+        setText(this.refusal, this.core.refusal());
+        if (taken) {
+            this.entry.value = "";
+            this.changed();
+            if (this.table.rows.length > before) {
+                this.selected = this.table.rows.length - 1; // the new row, as the window selects it
+                this.refresh();
+            }
+        }
+    }
+
+    private remove(): void {
+        if (this.selected >= 0) {
+            this.core.removeEntry(this.selected);
+            this.selected = -1;
+            this.changed();
+        }
+    }
+}
