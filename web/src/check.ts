@@ -47,8 +47,7 @@ interface RungboxModule {
 type ExploreRequest =
     | { kind: "compare"; referenceName: string; reference: string; candidate: string; paced: boolean }
     | { kind: "prove"; program: string; properties: string; paced: boolean }
-    | { kind: "cancel" }
-    | { kind: "next" };
+    | { kind: "cancel" };
 
 /** What an exploration tells the page: its progress after each chunk, then its result. */
 type ExploreReply =
@@ -73,8 +72,8 @@ function scriptOfFragment(hash: string): Uint8Array | null | undefined {
 /**
  * The exploring side, the same code in a worker and on the page: answers requests through
  * `post`. A chunk runs, its progress is posted, and the next is queued behind any message that
- * came meanwhile, so that a Cancel is heard between two. `paced` requests run one chunk per
- * "next" instead (the tests step it). It refers to nothing outside itself: the worker gets its
+ * came meanwhile, so that a Cancel is heard between two. A `paced` request stops after its start
+ * and waits for its Cancel (the tests' way to cancel between two chunks). It refers to nothing outside itself: the worker gets its
  * source text.
  */
 function exploreAgent(post: (reply: ExploreReply) => void, core: Promise<RungboxModule>): (request: ExploreRequest) => void {
@@ -82,14 +81,16 @@ function exploreAgent(post: (reply: ExploreReply) => void, core: Promise<Rungbox
     let paced = false;
     let cancelAsked = false;
     let done = true;
+    // Counts the explorations started: a chunk queued for one that was replaced does nothing.
+    let generation = 0;
     const finish = (): void => {
         if (job && !done) {
             done = true;
             post({ kind: "done", result: job.resultText(), script: job.script(), cancelled: job.cancelled(), messages: job.takeMessages() });
         }
     };
-    const chunk = (): void => {
-        if (!job || done) {
+    const chunk = (of: number): void => {
+        if (!job || done || of !== generation) {
             return;
         }
         if (cancelAsked) {
@@ -102,7 +103,7 @@ function exploreAgent(post: (reply: ExploreReply) => void, core: Promise<Rungbox
         if (!more) {
             finish();
         } else if (!paced) {
-            setTimeout(chunk, 0);
+            setTimeout(() => chunk(of), 0);
         }
     };
     return (request) =>
@@ -110,15 +111,12 @@ function exploreAgent(post: (reply: ExploreReply) => void, core: Promise<Rungbox
             if (request.kind === "cancel") {
                 cancelAsked = true;
                 if (paced) {
-                    chunk();
+                    chunk(generation); // unpaced, the chunk under way hears the cancel
                 }
                 return;
             }
-            if (request.kind === "next") {
-                chunk();
-                return;
-            }
             job = job ?? new module.WebExplore();
+            const of = ++generation;
             paced = request.paced;
             cancelAsked = false;
             done = false;
@@ -132,7 +130,7 @@ function exploreAgent(post: (reply: ExploreReply) => void, core: Promise<Rungbox
             }
             post({ kind: "progress", text: job.progressText() });
             if (!paced) {
-                setTimeout(chunk, 0);
+                setTimeout(() => chunk(of), 0);
             }
         });
 }
@@ -156,7 +154,7 @@ class ExploreHost {
         private readonly onReply: (reply: ExploreReply) => void,
     ) {}
 
-    /** Cancel and the tests' next chunk, for the exploration under way. */
+    /** A Cancel, for the exploration under way. */
     tell(request: ExploreRequest): void {
         if (this.busy) {
             this.send(request);
@@ -374,7 +372,7 @@ class ExplorePanel {
     private readonly saveButton: HTMLButtonElement;
     private readonly explorer: ExploreHost;
     private script = "";
-    /** Tests only: one chunk per nextChunk() instead of as fast as the worker goes. */
+    /** Tests only: the exploration stops after its start and waits for a Cancel. */
     paced = false;
 
     constructor(private readonly context: PageContext) {
@@ -433,10 +431,6 @@ class ExplorePanel {
         this.open("Prove Properties", true);
         this.progress.textContent = "Type the properties, then Prove.";
         this.properties.focus();
-    }
-
-    nextChunk(): void {
-        this.explorer.tell({ kind: "next" });
     }
 
     mode(): string {
@@ -546,9 +540,8 @@ class CheckFeature implements PageFeature {
 
     testHook(): object {
         return {
-            /** Explorations run one chunk per exploreNext() from now on. */
+            /** Explorations wait after their start from now on, for a Cancel between two chunks. */
             explorePaced: () => (this.explore.paced = true),
-            exploreNext: () => this.explore.nextChunk(),
             /** "worker" or "page": where the last exploration ran. */
             exploreMode: () => this.explore.mode(),
             scriptOfFragment: (hash: string) => {
