@@ -154,6 +154,13 @@ class ExploreHost {
         private readonly onReply: (reply: ExploreReply) => void,
     ) {}
 
+    /** From now on explorations run on the page's thread, as where no worker can be had. */
+    stayOnPage(): void {
+        this.worker?.terminate();
+        this.worker = null;
+        this.local ??= exploreAgent((reply) => this.receive(reply), Promise.resolve(this.core));
+    }
+
     /** A Cancel, for the exploration under way. */
     tell(request: ExploreRequest): void {
         if (this.busy) {
@@ -180,8 +187,8 @@ class ExploreHost {
         if (this.worker) {
             this.worker.postMessage(request);
         } else {
-            this.local ??= exploreAgent((reply) => this.receive(reply), Promise.resolve(this.core));
-            this.local(request);
+            this.stayOnPage();
+            this.local?.(request);
         }
     }
 
@@ -209,8 +216,7 @@ class ExploreHost {
             worker.onerror = (event) => {
                 event.preventDefault();
                 worker.terminate();
-                this.worker = null;
-                this.local = exploreAgent((reply) => this.receive(reply), Promise.resolve(this.core));
+                this.stayOnPage();
                 if (this.busy && this.current) {
                     this.send(this.current);
                 }
@@ -437,6 +443,10 @@ class ExplorePanel {
         return this.explorer.mode;
     }
 
+    stayOnPage(): void {
+        this.explorer.stayOnPage();
+    }
+
     private open(title: string, proving: boolean): void {
         this.title.textContent = title;
         this.properties.hidden = !proving;
@@ -542,6 +552,8 @@ class CheckFeature implements PageFeature {
         return {
             /** Explorations wait after their start from now on, for a Cancel between two chunks. */
             explorePaced: () => (this.explore.paced = true),
+            /** Explorations run on the page's thread from now on, as where no worker can be had. */
+            exploreOnPage: () => this.explore.stayOnPage(),
             /** "worker" or "page": where the last exploration ran. */
             exploreMode: () => this.explore.mode(),
             scriptOfFragment: (hash: string) => {

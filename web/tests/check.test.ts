@@ -16,6 +16,7 @@ import { examplesDir, menu, openPage, showLine, sim, webDir } from "./harness";
 
 interface CheckHook {
     explorePaced(): void;
+    exploreOnPage(): void;
     exploreMode(): string;
     shareLink(): string;
     clockMs(): number;
@@ -199,22 +200,28 @@ async function compareWith(page: Page, reference: string): Promise<void> {
 }
 
 describe("Compare With Program and Prove Properties", () => {
-    test("a difference comes with a script the reference passes and the candidate fails", async () => {
-        const page = await openPage();
-        await menu(page, "File", "motor_latch.PLC");
-        await compareWith(page, "one_shot.PLC");
-        const result = await exploreResult(page);
-        assert.match(result, /^Reference: one_shot\.PLC\nCandidate: the program in the grid\n\nDifferent: relay 10\d\d /);
-        const file = writeScript("counterexample.script", scriptOf(result));
-        const replay = (program: string) => spawnSync(sim, [path.join(examplesDir, program), file]).status;
-        assert.deepEqual([replay("one_shot.PLC"), replay("motor_latch.PLC")], [0, 4]);
-        const saveEnabled = await page.$$eval('section[aria-label="Explore"] button', (buttons) =>
-            buttons.some((b) => b.textContent === "Save Script..." && !(b as HTMLButtonElement).disabled),
-        );
-        assert.ok(saveEnabled);
-        assert.equal(await page.evaluate(() => (rungboxTest as unknown as CheckHook).exploreMode()), "worker");
-        await page.browserContext().close();
-    });
+    // In a worker of its own, and on the page's thread where no worker can be had.
+    for (const mode of ["worker", "page"]) {
+        test(`a difference found (${mode}) comes with a script the reference passes and the candidate fails`, async () => {
+            const page = await openPage();
+            if (mode === "page") {
+                await page.evaluate(() => (rungboxTest as unknown as CheckHook).exploreOnPage());
+            }
+            await menu(page, "File", "motor_latch.PLC");
+            await compareWith(page, "one_shot.PLC");
+            const result = await exploreResult(page);
+            assert.match(result, /^Reference: one_shot\.PLC\nCandidate: the program in the grid\n\nDifferent: relay 10\d\d /);
+            const file = writeScript(`counterexample-${mode}.script`, scriptOf(result));
+            const replay = (program: string) => spawnSync(sim, [path.join(examplesDir, program), file]).status;
+            assert.deepEqual([replay("one_shot.PLC"), replay("motor_latch.PLC")], [0, 4]);
+            const saveEnabled = await page.$$eval('section[aria-label="Explore"] button', (buttons) =>
+                buttons.some((b) => b.textContent === "Save Script..." && !(b as HTMLButtonElement).disabled),
+            );
+            assert.ok(saveEnabled);
+            assert.equal(await page.evaluate(() => (rungboxTest as unknown as CheckHook).exploreMode()), mode);
+            await page.browserContext().close();
+        });
+    }
 
     test("the same program is equivalent, without a script", async () => {
         const page = await openPage();
