@@ -378,6 +378,8 @@ class ExplorePanel {
     private readonly saveButton: HTMLButtonElement;
     private readonly explorer: ExploreHost;
     private script = "";
+    /** True once the exploration under way reported progress: it started. */
+    private explored = false;
     /** Tests only: the exploration stops after its start and waits for a Cancel. */
     paced = false;
 
@@ -473,12 +475,14 @@ class ExplorePanel {
         this.cancelButton.disabled = false;
         this.proveButton.disabled = true;
         this.progress.textContent = "Exploring...";
+        this.explored = false;
         this.explorer.start(request);
     }
 
     private async receive(reply: ExploreReply): Promise<void> {
         if (reply.kind === "progress") {
             this.progress.textContent = reply.text;
+            this.explored = true;
             return;
         }
         this.bar.hidden = true;
@@ -488,7 +492,15 @@ class ExplorePanel {
         this.saveButton.disabled = reply.script === "";
         this.result.textContent = reply.result;
         const messages = JSON.parse(reply.messages) as CoreMessage[];
-        this.progress.textContent = reply.cancelled ? "Cancelled." : messages.length > 0 || reply.result === "" ? "" : "Done.";
+        // Refused before exploring (no property, a program that cannot start): the progress line
+        // stays as it was, as in the window.
+        if (this.explored) {
+            this.progress.textContent = reply.cancelled ? "Cancelled." : "Done.";
+        } else if (this.properties.hidden) {
+            this.progress.textContent = "";
+        } else {
+            this.progress.textContent = "Type the properties, then Prove.";
+        }
         for (const message of messages) {
             await showMessage(message);
         }

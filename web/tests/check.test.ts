@@ -243,6 +243,20 @@ describe("Compare With Program and Prove Properties", () => {
         assert.match(result, /^Holds: never 1000 & 1001\nViolated: never 1000 after /);
         const file = writeScript("violation.script", scriptOf(result));
         assert.equal(spawnSync(sim, [path.join(examplesDir, "motor_latch.PLC"), file]).status, 0);
+        // Properties refused: the reason is the result, and nothing was explored.
+        for (const [typed, reason] of [["# none\n", "No property."], ["never 1000\nsometimes 1000\n", "line 2: "]]) {
+            await page.$eval('textarea[aria-label="Properties"]', (area, t) => ((area as HTMLTextAreaElement).value = t), typed);
+            await page.$$eval('section[aria-label="Explore"] button', (buttons) => buttons.find((b) => b.textContent === "Prove")?.click());
+            await page.waitForFunction(
+                (r) => document.querySelector('section[aria-label="Explore"] pre[aria-label="Result"]')?.textContent?.startsWith(r),
+                {},
+                reason,
+            );
+            assert.equal(
+                await page.$eval('section[aria-label="Explore"] [role=status]', (s) => s.textContent),
+                "Type the properties, then Prove.",
+            );
+        }
         await page.browserContext().close();
     });
 
