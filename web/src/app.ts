@@ -57,6 +57,10 @@ interface PageFeature {
     refresh?(pictures: boolean): void;
     /** Calls the tests make, merged into the page's test hook (testHook). */
     testHook?(): object;
+    /** A share link was opened (its program is in): `hash` is the fragment it came with. */
+    sharedLinkOpened?(hash: string): Promise<void> | void;
+    /** What the page's share link carries besides the program and names ("s=..."). */
+    shareLinkParts?(): string[];
 }
 
 class App {
@@ -465,12 +469,16 @@ class App {
         // What cannot be decoded is no program: the core says so as for any bad file. Names that
         // cannot be decoded are none; the core reports bad lines of the names file it reads.
         await this.openBytes("shared.PLC", shared.program ?? textToBytes(hash), shared.names);
+        for (const feature of this.features) {
+            await feature.sharedLinkOpened?.(hash);
+        }
     }
 
     /** The share link of the program as it is now, with its names. */
     private currentShareLink(): string {
         const names = textToBytes(this.session.namesBytes());
-        return shareLink(location.href.replace(/#.*$/, ""), textToBytes(this.session.programBytes()), names);
+        const link = shareLink(location.href.replace(/#.*$/, ""), textToBytes(this.session.programBytes()), names);
+        return [link, ...this.features.flatMap((feature) => feature.shareLinkParts?.() ?? [])].join("&");
     }
 
     private async copyShareLink(): Promise<void> {

@@ -3,5 +3,5 @@
 // in this order, their panels shown in #tools in the order they put them there.
 
 function makeFeatures(context: PageContext): PageFeature[] {
-    return [new NamesPanel(context), new LadderEditing(context), new DebugTools(context)];
+    return [new NamesPanel(context), new LadderEditing(context), new DebugTools(context), new CheckFeature(context)];
 }

@@ -20,12 +20,6 @@ QString text(const std::string& value) {
     return QString::fromStdString(value);
 }
 
-// The last line of `printed`: the complaint that ended a script early.
-QString lastLine(const std::string& printed) {
-    const QStringList lines = text(printed).split('\n', Qt::SkipEmptyParts);
-    return lines.isEmpty() ? QString() : lines.last();
-}
-
 } // namespace
 
 CheckDialog::CheckDialog(const session::Ports& ports, QWidget* parent)
@@ -79,85 +73,54 @@ void CheckDialog::check(const std::string& path, const editor::CodeGrid& grid) {
     delete m_timing;
     m_list->clear();
     m_message->hide();
-    m_printed.str({});
-    m_complaints.str({});
+    m_checked = false;
     sim::Script script;
     std::string error;
     if (!sim::readScriptFile(path, script, error)) {
-        m_runner.reset();
         m_score->setText("The script " + text(path) + " could not be read: " + text(error));
         return;
     }
     setWindowTitle("Check With Script: " + QFileInfo(text(path)).fileName());
-    m_runner = std::make_unique<sim::Runner>(m_printed, m_complaints);
-    m_runner->loadProgram(grid);
-    m_runner->recordRuns();
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const int status = m_runner->run(script);
+    m_check.run(script, grid, true);
     QApplication::restoreOverrideCursor();
-    if (script.tests.empty()) {
-        m_message->setText(status == sim::Exit::Ok
-                               ? "The script has no tests, and ran to its end."
-                               : "The script has no tests, and stopped: " +
-                                     lastLine(m_complaints.str() + m_printed.str()));
-        m_message->show();
-    } else if (m_runner->results().empty()) {
-        m_message->setText("The script was refused: " + lastLine(m_complaints.str()));
+    m_checked = true;
+    if (!m_check.message().empty()) {
+        m_message->setText(text(m_check.message()));
         m_message->show();
     }
-    listTests();
-}
-
-void CheckDialog::listTests() {
-    std::int64_t score = 0;
-    std::int64_t maxScore = 0;
-    for (const sim::TestResult& test : m_runner->results()) {
+    for (const sim::CheckRow& test : m_check.rows()) {
         addTest(test);
-        score += test.passed ? test.info.points : 0;
-        maxScore += test.info.points;
     }
-    m_score->setText(QString("%1 of %2 points").arg(score).arg(maxScore));
+    m_score->setText(text(m_check.scoreText()));
 }
 
-void CheckDialog::addTest(const sim::TestResult& test) {
+void CheckDialog::addTest(const sim::CheckRow& test) {
     auto* item = new QTreeWidgetItem(m_list);
-    const int points = test.info.points;
-    item->setText(NameColumn, text(test.info.name));
+    item->setText(NameColumn, text(test.name));
     item->setText(ResultColumn, test.passed ? "passed" : "failed");
-    item->setText(PointsColumn, QString("%1/%2").arg(test.passed ? points : 0).arg(points));
+    item->setText(PointsColumn, text(test.points));
     item->setForeground(ResultColumn, test.passed ? Qt::darkGreen : Qt::red);
-    if (test.passed || test.info.hidden) {
-        item->setToolTip(NameColumn,
-                         test.info.hidden ? "A hidden test: only its result shows" : QString());
-        return;
+    if (test.hidden) {
+        item->setToolTip(NameColumn, "A hidden test: only its result shows");
     }
-    const sim::Failure& f = test.failure;
-    if (!f.subject.empty()) {
-        item->setText(ExpectedColumn, text(f.subject + ' ' + f.expected));
-        item->setText(GotColumn, text(f.got));
-    } else {
-        item->setText(GotColumn, text(f.reason));
-    }
-    if (f.line != 0) {
-        item->setText(WhenColumn, QString("line %1, scan %2, %3 ms")
-                                      .arg(f.line)
-                                      .arg(static_cast<qulonglong>(f.scan))
-                                      .arg(static_cast<qulonglong>(f.clockMs)));
-    }
+    item->setText(ExpectedColumn, text(test.expected));
+    item->setText(GotColumn, text(test.got));
+    item->setText(WhenColumn, text(test.when));
 }
 
 TimingWindow* CheckDialog::showFailure(int row) {
-    if (m_runner == nullptr || row < 0 ||
-        static_cast<std::size_t>(row) >= m_runner->results().size()) {
+    sim::Runner* runner = m_checked ? m_check.runner() : nullptr;
+    if (runner == nullptr || row < 0 || static_cast<std::size_t>(row) >= runner->results().size()) {
         return nullptr;
     }
-    const sim::TestResult& test = m_runner->results()[static_cast<std::size_t>(row)];
+    const sim::TestResult& test = runner->results()[static_cast<std::size_t>(row)];
     if (test.passed || test.info.hidden || test.failure.line == 0 ||
-        m_runner->tracing().recorder().empty()) {
+        runner->tracing().recorder().empty()) {
         return nullptr;
     }
     if (m_timing == nullptr) {
-        m_timing = new TimingWindow(m_runner->tracing(), m_ports.fileDialog, m_ports.boxes,
+        m_timing = new TimingWindow(runner->tracing(), m_ports.fileDialog, m_ports.boxes,
                                     m_ports.fileSystem, parentWidget());
         m_timing->setAttribute(Qt::WA_DeleteOnClose);
         m_timing->setWindowTitle("Timing Diagram: " + text(test.info.name) + " failed");

@@ -7,13 +7,11 @@
 // diagram of that run at the failure.
 
 #include "session/Session.h"
-#include "sim/Runner.h"
+#include "sim/ScriptCheck.h"
 
 #include <QDialog>
 #include <QPointer>
 
-#include <memory>
-#include <sstream>
 #include <string>
 
 class QLabel;
@@ -55,14 +53,11 @@ public:
     TimingWindow* timingWindow() const { return m_timing; }
 
 private:
-    void listTests();
-    void addTest(const sim::TestResult& test);
+    void addTest(const sim::CheckRow& test);
 
     const session::Ports& m_ports;
-    // What the check's script printed: its messages and complaints, kept for the message line.
-    std::ostringstream m_printed;
-    std::ostringstream m_complaints;
-    std::unique_ptr<sim::Runner> m_runner;
+    sim::ScriptCheck m_check;
+    bool m_checked = false; // a script was read and run
     QTreeWidget* m_list = nullptr;
     QLabel* m_score = nullptr;
     QLabel* m_message = nullptr;

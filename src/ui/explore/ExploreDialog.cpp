@@ -2,7 +2,6 @@
 #include "ExploreDialog.h"
 
 #include "ui/timing/TimingView.h"
-#include "explore/RunRecording.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -11,33 +10,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include <bit>
-
 namespace rungbox::ui {
 
 namespace {
-
-// Scans per chunk of exploration: some milliseconds of work, so that the window answers at once.
-constexpr std::size_t kScansPerChunk = 20000;
 
 constexpr std::string_view kScriptFilter = "Rungbox script (*.script)|*.script";
 
 QString text(const std::string& s) {
     return QString::fromStdString(s);
-}
-
-// The compared relays worth drawing: those either program turned on somewhere, and the one that
-// differs.
-std::vector<int> drawnOutputs(const explore::Comparison& comparison) {
-    std::vector<int> shown;
-    const std::vector<int>& outputs = comparison.outputs();
-    for (std::size_t i = 0; i < outputs.size(); ++i) {
-        if (comparison.coverage(0).everOn(i) || comparison.coverage(1).everOn(i) ||
-            outputs[i] == comparison.differingRelay()) {
-            shown.push_back(outputs[i]);
-        }
-    }
-    return shown;
 }
 
 } // namespace
@@ -107,13 +87,9 @@ ExploreDialog::~ExploreDialog() = default;
 
 void ExploreDialog::clearResult() {
     m_chunks.stop();
-    m_comparison.reset();
-    m_proof.reset();
-    m_script.clear();
-    m_runs.clear();
-    delete m_timingWindow;
+    delete m_timingWindow; // it draws the runs of the exploration that goes
     m_timingWindow = nullptr;
-    m_cancelled = false;
+    m_run.reset();
     m_result->clear();
     m_timingButton->setEnabled(false);
     m_saveButton->setEnabled(false);
@@ -125,10 +101,8 @@ void ExploreDialog::compare(const engine::Controller& reference, const std::stri
     setWindowTitle("Compare With Program");
     m_properties->setVisible(false);
     m_proveButton->setVisible(false);
-    m_referenceName = referenceName;
-    m_candidateName = candidateName;
-    m_comparison =
-        std::make_unique<explore::Comparison>(reference, candidate, explore::ExploreOptions{});
+    m_run =
+        std::make_unique<explore::ExploreRun>(reference, referenceName, candidate, candidateName);
     begin();
 }
 
@@ -154,16 +128,11 @@ void ExploreDialog::prove() {
         m_result->setPlainText("The program cannot start.");
         return;
     }
-    m_candidateName = "the program";
-    m_proof = std::make_unique<explore::Proof>(started->controller(), list.properties,
-                                               explore::ExploreOptions{});
+    m_run = std::make_unique<explore::ExploreRun>(started->controller(), list.properties);
     begin();
 }
 
 void ExploreDialog::begin() {
-    const explore::Explorer& e = m_comparison ? m_comparison->explorer() : m_proof->explorer();
-    const std::size_t vectors = std::size_t{1} << std::popcount(e.variedInputs());
-    m_budget = std::max<std::size_t>(1, kScansPerChunk / vectors);
     m_bar->setVisible(true);
     m_cancelButton->setEnabled(true);
     m_proveButton->setEnabled(false);
@@ -172,11 +141,8 @@ void ExploreDialog::begin() {
 }
 
 void ExploreDialog::runChunk() {
-    const bool more = m_comparison ? m_comparison->advance(m_budget) : m_proof->advance(m_budget);
-    const explore::Explorer& e = m_comparison ? m_comparison->explorer() : m_proof->explorer();
-    m_progress->setText(QString("%1 states, every sequence of up to %2 steps explored")
-                            .arg(e.states())
-                            .arg(e.depthDone()));
+    const bool more = m_run->advance();
+    m_progress->setText(text(m_run->progressText()));
     if (!more) {
         finish();
     }
@@ -186,7 +152,7 @@ void ExploreDialog::cancel() {
     if (!m_chunks.isActive()) {
         return;
     }
-    m_cancelled = true;
+    m_run->cancel();
     finish();
 }
 
@@ -195,44 +161,10 @@ void ExploreDialog::finish() {
     m_bar->setVisible(false);
     m_cancelButton->setEnabled(false);
     m_proveButton->setEnabled(true);
-    std::string summary = m_cancelled ? "Cancelled.\n" : "";
-    summary += m_comparison ? comparisonResult() : proofResult();
-    if (!m_script.empty()) {
-        summary += "\nThe counterexample as a rungbox-sim script:\n" + m_script;
-    }
-    m_progress->setText(m_cancelled ? "Cancelled." : "Done.");
-    m_result->setPlainText(text(summary));
-    m_timingButton->setEnabled(!m_runs.empty());
-    m_saveButton->setEnabled(!m_script.empty());
-}
-
-std::string ExploreDialog::comparisonResult() {
-    explore::Comparison& c = *m_comparison;
-    if (!m_cancelled && c.verdict() == explore::Comparison::Verdict::Different) {
-        m_script = c.script(m_referenceName, m_candidateName);
-        const auto& steps = c.counterexample().steps;
-        const std::uint16_t inputs = c.explorer().variedInputs();
-        const std::vector<int> shown = drawnOutputs(c);
-        m_runs.emplace_back("Reference", explore::recordRun(c.machine(0), steps, inputs, shown));
-        m_runs.emplace_back("Candidate", explore::recordRun(c.machine(1), steps, inputs, shown));
-    }
-    return "Reference: " + m_referenceName + "\nCandidate: " + m_candidateName + "\n\n" +
-           c.summary();
-}
-
-std::string ExploreDialog::proofResult() {
-    explore::Proof& p = *m_proof;
-    for (std::size_t i = 0; !m_cancelled && i < p.properties().size(); ++i) {
-        if (p.verdict(i) == explore::Proof::Verdict::Violated) {
-            const explore::Property& property = p.properties()[i];
-            m_script = p.script(i, m_candidateName);
-            m_runs.emplace_back("Violation of " + text(property.text()),
-                                explore::recordRun(p.machine(), p.violation(i)->steps,
-                                                   p.explorer().variedInputs(), property.relays()));
-            break;
-        }
-    }
-    return p.summary();
+    m_progress->setText(m_run->cancelled() ? "Cancelled." : "Done.");
+    m_result->setPlainText(text(m_run->resultText()));
+    m_timingButton->setEnabled(!m_run->runs().empty());
+    m_saveButton->setEnabled(!m_run->script().empty());
 }
 
 QString ExploreDialog::resultText() const {
@@ -240,7 +172,7 @@ QString ExploreDialog::resultText() const {
 }
 
 void ExploreDialog::showTiming() {
-    if (m_runs.empty()) {
+    if (!m_run || m_run->runs().empty()) {
         return;
     }
     if (m_timingWindow == nullptr) {
@@ -248,8 +180,8 @@ void ExploreDialog::showTiming() {
         m_timingWindow->setObjectName("counterexampleWindow");
         m_timingWindow->setWindowTitle("Counterexample (one step a millisecond)");
         auto* layout = new QVBoxLayout(m_timingWindow);
-        for (const auto& [name, recorder] : m_runs) {
-            auto* label = new QLabel(name, m_timingWindow);
+        for (const auto& [name, recorder] : m_run->runs()) {
+            auto* label = new QLabel(text(name), m_timingWindow);
             label->setTextFormat(Qt::PlainText);
             layout->addWidget(label);
             auto* view = new TimingView(*recorder, m_timingWindow);
@@ -269,7 +201,7 @@ void ExploreDialog::showTiming() {
 }
 
 void ExploreDialog::saveScript() {
-    if (m_script.empty()) {
+    if (!m_run || m_run->script().empty()) {
         return;
     }
     const auto path = m_dialog.askSavePath("counterexample.script", kScriptFilter);
@@ -278,9 +210,8 @@ void ExploreDialog::saveScript() {
     }
     platform::FileError error;
     auto file = m_files.beginSave(*path, error);
-    if (!file || !file->write(m_script, error) || !file->commit(error)) {
-        m_boxes.show(*path + ": " + error.description, platform::BoxStyle::Ok,
-                     platform::kAppTitle);
+    if (!file || !file->write(m_run->script(), error) || !file->commit(error)) {
+        m_boxes.show(*path + ": " + error.description, platform::BoxStyle::Ok, platform::kAppTitle);
     }
 }
 

@@ -6,11 +6,9 @@
 // progress, a Cancel button and the result; a counterexample opens as a timing diagram of the
 // run(s) and can be saved as a rungbox-sim script.
 
-#include "explore/Comparison.h"
+#include "explore/ExploreRun.h"
 #include "explore/ProgramStart.h"
-#include "explore/Proof.h"
 #include "platform/Platform.h"
-#include "trace/Recorder.h"
 
 #include <QDialog>
 #include <QTimer>
@@ -76,9 +74,6 @@ private:
     void begin();
     void runChunk();
     void finish();
-    // The result's text; they keep the counterexample's script and runs.
-    std::string comparisonResult();
-    std::string proofResult();
     void clearResult();
 
     platform::FileDialog& m_dialog;
@@ -86,17 +81,9 @@ private:
     platform::MessageBoxes& m_boxes;
     StartGrid m_startGrid;
 
-    std::unique_ptr<explore::Comparison> m_comparison;
-    std::unique_ptr<explore::Proof> m_proof;
-    std::string m_referenceName;
-    std::string m_candidateName;
-    std::size_t m_budget = 1; // states explored per chunk
+    // The exploration, its result and counterexample; null before the first.
+    std::unique_ptr<explore::ExploreRun> m_run;
     QTimer m_chunks;
-    bool m_cancelled = false;
-
-    // The counterexample: its script, and its runs for the timing diagram.
-    std::string m_script;
-    std::vector<std::pair<QString, std::unique_ptr<trace::Recorder>>> m_runs;
 
     QPlainTextEdit* m_properties = nullptr;
     QPushButton* m_proveButton = nullptr;

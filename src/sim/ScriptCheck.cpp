@@ -1,0 +1,74 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ScriptCheck.h"
+
+namespace rungbox::sim {
+
+std::string lastLine(const std::string& printed) {
+    std::size_t end = printed.size();
+    while (end > 0 && (printed[end - 1] == '\n' || printed[end - 1] == '\r')) {
+        --end;
+    }
+    const std::size_t start = printed.find_last_of('\n', end == 0 ? 0 : end - 1);
+    const std::size_t from = start == std::string::npos ? 0 : start + 1;
+    return end > from ? printed.substr(from, end - from) : std::string();
+}
+
+ScriptCheck::ScriptCheck() = default;
+ScriptCheck::~ScriptCheck() = default;
+
+void ScriptCheck::run(const Script& script, const editor::CodeGrid& grid, bool record) {
+    m_printed.str({});
+    m_complaints.str({});
+    m_rows.clear();
+    m_message.clear();
+    m_runner = std::make_unique<Runner>(m_printed, m_complaints);
+    m_runner->loadProgram(grid);
+    if (record) {
+        m_runner->recordRuns();
+    }
+    const int status = m_runner->run(script);
+    if (script.tests.empty()) {
+        m_message = status == Exit::Ok ? "The script has no tests, and ran to its end."
+                                       : "The script has no tests, and stopped: " +
+                                             lastLine(m_complaints.str() + m_printed.str());
+    } else if (m_runner->results().empty()) {
+        m_message = "The script was refused: " + lastLine(m_complaints.str());
+    }
+    m_score = 0;
+    m_maxScore = 0;
+    for (const TestResult& test : m_runner->results()) {
+        m_rows.push_back(row(test));
+        m_score += test.passed ? test.info.points : 0;
+        m_maxScore += test.info.points;
+    }
+}
+
+std::string ScriptCheck::scoreText() const {
+    return std::to_string(m_score) + " of " + std::to_string(m_maxScore) + " points";
+}
+
+CheckRow ScriptCheck::row(const TestResult& test) const {
+    CheckRow out;
+    const int points = test.info.points;
+    out.name = test.info.name;
+    out.passed = test.passed;
+    out.hidden = test.info.hidden;
+    out.points = std::to_string(test.passed ? points : 0) + '/' + std::to_string(points);
+    if (test.passed || test.info.hidden) {
+        return out;
+    }
+    const Failure& f = test.failure;
+    if (!f.subject.empty()) {
+        out.expected = f.subject + ' ' + f.expected;
+        out.got = f.got;
+    } else {
+        out.got = f.reason;
+    }
+    if (f.line != 0) {
+        out.when = "line " + std::to_string(f.line) + ", scan " + std::to_string(f.scan) + ", " +
+                   std::to_string(f.clockMs) + " ms";
+    }
+    return out;
+}
+
+} // namespace rungbox::sim

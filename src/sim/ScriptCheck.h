@@ -1,0 +1,68 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// Checking a program with a script, as File > Check With Script... shows it in the window and on
+// the page: the script run on a copy of the program in a session of its own (the user's own run
+// is not touched), then its tests as rows of text (name, result, points, expected, got, when)
+// with the score, and a message when the script has no tests or was refused.
+
+#include "Runner.h"
+#include "Script.h"
+
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace rungbox::sim {
+
+/// One test of a check as the list shows it. A hidden test, and one that passed, leave
+/// expected, got and when empty.
+struct CheckRow {
+    std::string name;
+    bool passed = false;
+    bool hidden = false;
+    std::string points;   ///< the points given of the test's points: "2/2", "0/3"
+    std::string expected; ///< what the failed `expect` wanted: "out 1000000000000000"
+    std::string got;      ///< what it read, or why the script ended early
+    std::string when;     ///< "line 10, scan 12, 10 ms"; empty before any line ran
+};
+
+class ScriptCheck {
+public:
+    ScriptCheck();
+    ~ScriptCheck();
+    ScriptCheck(const ScriptCheck&) = delete;
+    ScriptCheck& operator=(const ScriptCheck&) = delete;
+
+    /// Runs `script` on a copy of `grid`'s program in a fresh session; with `record`, the runs
+    /// are recorded for a timing diagram of a failure (runner().tracing()).
+    void run(const Script& script, const editor::CodeGrid& grid, bool record);
+
+    /// The tests in script order (empty before run() and for a script without tests).
+    const std::vector<CheckRow>& rows() const { return m_rows; }
+    /// "N of M points".
+    std::string scoreText() const;
+    /// Why there are no tests to list ("The script has no tests, and ran to its end.", ...);
+    /// empty when the tests ran.
+    const std::string& message() const { return m_message; }
+    /// The session the script ran in; null before run().
+    Runner* runner() { return m_runner.get(); }
+
+private:
+    CheckRow row(const TestResult& test) const;
+
+    // What the script printed: its messages and complaints, kept for the message.
+    std::ostringstream m_printed;
+    std::ostringstream m_complaints;
+    std::unique_ptr<Runner> m_runner;
+    std::vector<CheckRow> m_rows;
+    std::string m_message;
+    std::int64_t m_score = 0;
+    std::int64_t m_maxScore = 0;
+};
+
+/// The last line of `printed` that is not empty: the complaint that ended a script early.
+std::string lastLine(const std::string& printed);
+
+} // namespace rungbox::sim

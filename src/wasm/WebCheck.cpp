@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "WebCheck.h"
+
+#include "Json.h"
+
+#include <sstream>
+
+namespace rungbox::wasm {
+
+std::string WebCheck::check(const std::string& bytes) {
+    std::istringstream in(bytes);
+    const sim::Script script = sim::readScript(in);
+    m_check.run(script, m_web.session().grid(), false);
+    return checkJson(m_check);
+}
+
+std::string checkJson(const sim::ScriptCheck& check) {
+    std::string out = "{\"score\":";
+    appendJsonString(out, check.scoreText());
+    out += ",\"message\":";
+    appendJsonString(out, check.message());
+    out += ",\"tests\":[";
+    bool first = true;
+    for (const sim::CheckRow& row : check.rows()) {
+        out += first ? "{\"name\":" : ",{\"name\":";
+        first = false;
+        appendJsonString(out, row.name);
+        out += std::string(",\"passed\":") + (row.passed ? "true" : "false");
+        out += std::string(",\"hidden\":") + (row.hidden ? "true" : "false");
+        out += ",\"points\":";
+        appendJsonString(out, row.points);
+        out += ",\"expected\":";
+        appendJsonString(out, row.expected);
+        out += ",\"got\":";
+        appendJsonString(out, row.got);
+        out += ",\"when\":";
+        appendJsonString(out, row.when);
+        out += '}';
+    }
+    return out + "]}";
+}
+
+} // namespace rungbox::wasm

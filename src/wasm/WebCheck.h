@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// File > Check With Script... for the page: a script the page read from the user's computer or
+// a share link, run on a copy of the page's program in a session of its own, as the window's
+// Check dialog runs it (sim::ScriptCheck); the page's own run, grid and forces are not touched.
+
+#include "WebSession.h"
+#include "sim/ScriptCheck.h"
+
+#include <string>
+
+namespace rungbox::wasm {
+
+class WebCheck {
+public:
+    /// Checks the program of `web`, which must outlive the check.
+    explicit WebCheck(WebSession& web) : m_web(web) {}
+
+    /// Runs the script `bytes` (a .script file's bytes) on the page's program as it is now and
+    /// answers the list as JSON:
+    ///   {"score": "N of M points", "message": why nothing is listed or "",
+    ///    "tests": [{"name", "passed", "hidden", "points", "expected", "got", "when"}]}
+    /// A hidden test carries only its name, result and points.
+    std::string check(const std::string& bytes);
+
+private:
+    WebSession& m_web;
+    sim::ScriptCheck m_check;
+};
+
+/// The check's list as WebCheck::check answers it.
+std::string checkJson(const sim::ScriptCheck& check);
+
+} // namespace rungbox::wasm

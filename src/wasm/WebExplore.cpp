@@ -1,0 +1,79 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "WebExplore.h"
+
+#include "Json.h"
+#include "explore/Property.h"
+
+namespace rungbox::wasm {
+
+namespace {
+
+// The name the page's program goes by in the result and the script, as in the window.
+constexpr const char* kCandidateName = "the program in the grid";
+
+} // namespace
+
+bool WebExplore::start(explore::StartedController& into, const std::string& name,
+                       const std::string& bytes) {
+    m_files.offer(name, bytes);
+    const bool started = into.start(name, m_files, m_boxes);
+    m_files.clearOffers();
+    return started;
+}
+
+bool WebExplore::compare(const std::string& referenceName, const std::string& referenceBytes,
+                         const std::string& candidateBytes) {
+    m_run.reset();
+    m_refusal.clear();
+    explore::StartedController reference;
+    explore::StartedController candidate;
+    if (!start(reference, referenceName, referenceBytes) ||
+        !start(candidate, kCandidateName, candidateBytes)) {
+        return false;
+    }
+    m_run = std::make_unique<explore::ExploreRun>(reference.controller(), referenceName,
+                                                  candidate.controller(), kCandidateName);
+    return true;
+}
+
+bool WebExplore::prove(const std::string& programBytes, const std::string& properties) {
+    m_run.reset();
+    m_refusal.clear();
+    explore::PropertyList list = explore::parseProperties(properties);
+    if (!list.error.empty() || list.properties.empty()) {
+        m_refusal = list.error.empty() ? "No property." : list.error;
+        return false;
+    }
+    explore::StartedController program;
+    if (!start(program, "the program", programBytes)) {
+        m_refusal = "The program cannot start.";
+        return false;
+    }
+    m_run = std::make_unique<explore::ExploreRun>(program.controller(), std::move(list.properties));
+    return true;
+}
+
+void WebExplore::cancel() {
+    if (m_run) {
+        m_run->cancel();
+    }
+}
+
+std::string WebExplore::takeMessages() {
+    std::string out = "[";
+    for (const Message& message : m_boxes.takeMessages()) {
+        out += out.size() > 1 ? ",{\"text\":" : "{\"text\":";
+        appendJsonString(out, message.text);
+        out += ",\"title\":";
+        appendJsonString(out, message.title);
+        const platform::BoxIcon icon = message.style.icon;
+        out += std::string(",\"buttons\":\"ok\",\"icon\":\"") +
+               (icon == platform::BoxIcon::Critical      ? "critical"
+                : icon == platform::BoxIcon::Exclamation ? "exclamation"
+                                                         : "none") +
+               "\"}";
+    }
+    return out + "]";
+}
+
+} // namespace rungbox::wasm
