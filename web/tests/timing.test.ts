@@ -173,7 +173,7 @@ describe("the timing diagram", () => {
         await page.browserContext().close();
     });
 
-    test("a signal removed and added back, and a refusal that says why", async () => {
+    test("a signal removed and added back, a refusal that says why, and Record off", async () => {
         const page = await recordTrafficLight();
         const signal = async (text: string, button: string) => {
             await page.$eval('input[aria-label="Signal"]', (el, text) => ((el as HTMLInputElement).value = text), text);
@@ -195,6 +195,14 @@ describe("the timing diagram", () => {
         const box = (await (await page.$('svg[aria-label="Timing diagram"]'))!.boundingBox())!;
         await page.mouse.click(box.x + 20, box.y + 40 + 26 + 10);
         assert.equal(await page.$eval('input[aria-label="Signal"]', (el) => (el as HTMLInputElement).value), "out0");
+
+        // Record off: a new run leaves the recording as it was.
+        assert.match(await signal("in7", "Remove"), /^Recording/);
+        await clickButton(page, "Record");
+        assert.equal(await page.$eval(".timing-bar button", (b) => b.getAttribute("aria-pressed")), "false");
+        await page.$eval('button[aria-label="Simulation"]', (el) => (el as HTMLElement).click());
+        await page.evaluate(() => rungboxTest.advance(1000));
+        assert.match(await page.$eval(".timing-status", (s) => s.textContent ?? ""), /^Not recording · \d+ signals · 0 to 12500 ms, 12500 scans$/);
         await page.browserContext().close();
     });
 
