@@ -11,6 +11,10 @@ namespace rungbox::trace {
 std::vector<RowWave> rowWaves(const Recorder& recorder, const std::vector<std::size_t>& positions,
                               double from, double to) {
     std::vector<RowWave> rows(positions.size());
+    for (std::size_t r = 0; r < positions.size(); ++r) {
+        rows[r].position = positions[r];
+        rows[r].from = from;
+    }
     const std::size_t count = recorder.signalList().size();
     if (recorder.empty() || !(from < to)) {
         return rows;
@@ -19,8 +23,6 @@ std::vector<RowWave> rowWaves(const Recorder& recorder, const std::vector<std::s
     const std::vector<std::optional<int>> start = recorder.valuesAt(fromMs);
     std::vector<int> rowOf(count, -1); // a position's row
     for (std::size_t r = 0; r < positions.size(); ++r) {
-        rows[r].position = positions[r];
-        rows[r].from = from;
         if (positions[r] < count) {
             rows[r].first = start[positions[r]];
             rowOf[positions[r]] = static_cast<int>(r);

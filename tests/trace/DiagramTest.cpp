@@ -62,6 +62,15 @@ TEST(DiagramTest, ABitTogglingWithinOneColumnDrawsAFullStrokeThere) {
     EXPECT_EQ(wave.high, (std::vector<std::pair<long, long>>{{5, 10}}));
 }
 
+// Before anything is recorded the rows still name their signals: the page lists them.
+TEST(DiagramTest, RowsOfAnEmptyRecordingKeepTheirSignals) {
+    const trace::Recorder recorder;
+    const std::vector<RowWave> waves = trace::rowWaves(recorder, {3, 5}, 0, 100);
+    ASSERT_EQ(waves.size(), 2U);
+    EXPECT_EQ(waves[1].position, 5U);
+    EXPECT_FALSE(waves[1].first);
+}
+
 TEST(DiagramTest, TheTimeInViewZoomsFitsAndFollowsTheEnd) {
     TracedMachine t("LD 0; OUT 1000; END", signalsNamed("in0 out0"));
     t.run("w999");
