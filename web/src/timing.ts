@@ -101,8 +101,6 @@ class TimingPanel implements PageFeature {
     private trackedStamp = "";
     /** Everything the picture was last drawn from: an unchanged picture is not drawn again. */
     private drawnStamp = "";
-    /** The scroll offset the page set itself, so that its scroll event is not taken as the user's. */
-    private setScroll = -1;
 
     constructor(private readonly context: PageContext) {
         this.timing = new context.core.WebTiming(context.session);
@@ -240,13 +238,13 @@ class TimingPanel implements PageFeature {
         this.draw();
     }
 
+    /** The user scrolled: sideways through time (the core keeps it), or down through the rows. */
     private onScroll(): void {
         const left = this.scroller.scrollLeft;
-        if (Math.abs(left - this.setScroll) < 1) {
-            return;
+        if (Math.abs(left - Math.round(this.timing.scrollPixels())) >= 1) {
+            const end = this.scroller.scrollWidth - this.scroller.clientWidth;
+            this.timing.scrollTo(left, left >= end - 1);
         }
-        const end = this.scroller.scrollWidth - this.scroller.clientWidth;
-        this.timing.scrollTo(left, left >= end - 1);
         this.draw();
     }
 
@@ -287,7 +285,11 @@ class TimingPanel implements PageFeature {
 
     // --- Drawing -------------------------------------------------------------------------------
 
-    /** Draws the picture when anything it is drawn from changed since the last time. */
+    /**
+     * Draws the picture when anything it is drawn from changed since the last time: the rows that
+     * fit the panel's height from the first one scrolled to, the axis staying on top, as the
+     * window's view does.
+     */
     private draw(): void {
         if (this.host.hidden) {
             return;
@@ -299,7 +301,9 @@ class TimingPanel implements PageFeature {
             this.timing.track(width);
         }
         this.cursorMs = this.cursorMs >= 0 ? this.timing.clampCursor(this.cursorMs) : -1;
-        const stamp = [recording, width, this.cursorMs, this.ticks, this.timing.fromMs(), this.timing.msPerPixel()].join("|");
+        const firstRow = Math.floor(this.scroller.scrollTop / TimingLayout.rowHeight);
+        const view = [width, this.scroller.clientHeight, firstRow, this.cursorMs, this.ticks, this.timing.fromMs(), this.timing.msPerPixel()];
+        const stamp = [recording, ...view].join("|");
         this.ticksButton.setAttribute("aria-pressed", String(this.ticks));
         if (stamp === this.drawnStamp) {
             return;
@@ -309,10 +313,10 @@ class TimingPanel implements PageFeature {
         const height = TimingLayout.axisHeight + picture.rows.length * TimingLayout.rowHeight;
         this.space.style.width = `${TimingLayout.nameWidth + Math.ceil(Math.max(width, this.timing.totalPixels()))}px`;
         this.space.style.height = `${height}px`;
-        this.paint(picture, TimingLayout.nameWidth + width, height);
+        const shown = Math.min(height, this.scroller.clientHeight || height);
+        this.paint(this.svg, picture, TimingLayout.nameWidth + width, shown, firstRow);
         const offset = Math.round(this.timing.scrollPixels());
         if (Math.abs(this.scroller.scrollLeft - offset) >= 1) {
-            this.setScroll = offset;
             this.scroller.scrollLeft = offset;
         }
         this.status.textContent = this.timing.status(this.cursorMs);
@@ -326,10 +330,13 @@ class TimingPanel implements PageFeature {
         return this.measure.measureText(text).width + 6 < room;
     }
 
-    /** Draws `picture` into the SVG, `width` × `height` pixels, as the window's painter does. */
-    private paint(picture: TimingPicture, width: number, height: number): void {
+    /**
+     * Draws `picture` into `svg`, `width` × `height` pixels, as the window's painter does: the
+     * axis, then the rows from `firstRow` on that fit.
+     */
+    private paint(svg: SVGElement, whole: TimingPicture, width: number, height: number, firstRow: number): void {
         const L = TimingLayout;
-        const svg = this.svg;
+        const picture = { ...whole, rows: whole.rows.slice(firstRow, firstRow + Math.ceil((height - L.axisHeight) / L.rowHeight)) };
         svg.replaceChildren();
         svg.setAttribute("width", String(width));
         svg.setAttribute("height", String(height));
@@ -428,8 +435,11 @@ class TimingPanel implements PageFeature {
 
     /** The diagram as it is in view, with every signal: the SVG itself, or drawn onto a canvas. */
     private async exportPicture(extension: "png" | "svg"): Promise<void> {
-        this.draw();
-        const text = new XMLSerializer().serializeToString(this.svg);
+        const width = this.waveWidth();
+        const picture = JSON.parse(this.timing.pictureJson(width, this.cursorMs, this.ticks)) as TimingPicture;
+        const all = svgElement("svg", {});
+        this.paint(all, picture, TimingLayout.nameWidth + width, TimingLayout.axisHeight + picture.rows.length * TimingLayout.rowHeight, 0);
+        const text = new XMLSerializer().serializeToString(all);
         const svg = new Blob(['<?xml version="1.0" encoding="UTF-8"?>\n', text], { type: "image/svg+xml" });
         const name = this.timing.exportName(extension);
         if (extension === "svg") {
@@ -442,8 +452,8 @@ class TimingPanel implements PageFeature {
             image.src = url;
             await image.decode();
             const canvas = document.createElement("canvas");
-            canvas.width = Number(this.svg.getAttribute("width"));
-            canvas.height = Number(this.svg.getAttribute("height"));
+            canvas.width = Number(all.getAttribute("width"));
+            canvas.height = Number(all.getAttribute("height"));
             canvas.getContext("2d")?.drawImage(image, 0, 0);
             const png = await new Promise<Blob | null>((resolve) => canvas.toBlob(resolve, "image/png"));
             if (png) {

@@ -235,6 +235,28 @@ describe("the timing diagram", () => {
         await page.browserContext().close();
     });
 
+    test("with every signal shown, the rows scroll under an axis that stays", async () => {
+        const page = await openPage(); // nothing typed: all 64 signals are rows
+        await menu(page, "View", "Timing Diagram");
+        const seen = () =>
+            page.evaluate(() => {
+                const scroller = document.querySelector(".timing-scroll") as HTMLElement;
+                const svg = document.querySelector('svg[aria-label="Timing diagram"]') as SVGElement;
+                return {
+                    first: document.querySelector(".timing-row")?.getAttribute("data-name"),
+                    drawn: document.querySelectorAll(".timing-row").length,
+                    axisAtTop: Math.abs(svg.getBoundingClientRect().top - scroller.getBoundingClientRect().top) < 2,
+                };
+            });
+        const top = await seen();
+        assert.equal(top.first, "in0");
+        assert.ok(top.drawn < 64, `only the rows that fit are drawn (${top.drawn})`);
+        await page.$eval(".timing-scroll", (s) => s.scrollBy(0, 10 * 26));
+        await page.waitForFunction(() => document.querySelector(".timing-row")?.getAttribute("data-name") !== "in0");
+        assert.deepEqual(await seen(), { ...top, first: "in10" });
+        await page.browserContext().close();
+    });
+
     test("on a phone's width the waveforms scroll inside the panel, never widening the page", async () => {
         const page = await recordTrafficLight();
         await page.setViewport({ width: 390, height: 844 });
