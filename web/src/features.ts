@@ -3,5 +3,11 @@
 // in this order, their panels shown in #tools in the order they put them there.
 
 function makeFeatures(context: PageContext): PageFeature[] {
-    return [new NamesPanel(context), new LadderEditing(context), new DebugTools(context), new CheckFeature(context)];
+    return [
+        new LadderEditing(context),
+        new TimingPanel(context),
+        new NamesPanel(context),
+        new DebugTools(context),
+        new CheckFeature(context),
+    ];
 }

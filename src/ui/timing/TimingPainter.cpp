@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TimingPainter.h"
 
-#include "engine/LineSyntax.h"
+#include "trace/Waveforms.h"
 #include "ui/common/Shades.h"
 
 #include <QFontMetrics>
@@ -34,167 +34,70 @@ const QColor kCursor(220, 30, 30);
 
 // Axis labels stand at least this far apart.
 constexpr double kMinLabelGap = 90;
-// A bus segment narrower than this shows as busy rather than as a value.
-constexpr double kMinSegment = 4;
 // Space between a row's edges and its waveform.
 constexpr int kRowMargin = 5;
 
-// The first of 1, 2, 5, 10, 20, 50, ... milliseconds whose labels stand kMinLabelGap apart.
-double labelStep(double msPerPixel) {
-    double step = 1;
-    for (;;) {
-        for (const double factor : {1.0, 2.0, 5.0}) {
-            if (step * factor / msPerPixel >= kMinLabelGap) {
-                return step * factor;
-            }
-        }
-        step *= 10;
-    }
-}
-
-// Where time `ms` lies, in pixels from the painter's origin.
-class TimeScale {
+// Where time `ms` lies, in pixels from the painter's origin, and the colours as the frame's
+// palette shows them.
+class TimeScale : public trace::TimeScale {
 public:
-    explicit TimeScale(const TimingFrame& frame) : m_frame(frame) {}
-    double x(double ms) const {
-        return TimingPainter::kNameWidth + (ms - m_frame.fromMs) / m_frame.msPerPixel;
-    }
+    explicit TimeScale(const TimingFrame& frame)
+        : trace::TimeScale{frame.fromMs, frame.msPerPixel, TimingPainter::kNameWidth},
+          m_dark(frame.dark) {}
     /// A colour of the diagram as the frame's palette shows it.
-    QColor ink(const QColor& light) const { return m_frame.dark ? darkShade(light) : light; }
+    QColor ink(const QColor& light) const { return m_dark ? darkShade(light) : light; }
 
 private:
-    const TimingFrame& m_frame;
+    bool m_dark;
 };
 
-// One visible row's changes within the drawn span, as collected from the recorder.
-struct Row {
-    int position = 0;
-    std::optional<int> first; // the value at the span's start
-    std::vector<std::pair<std::uint64_t, int>> changes;
-};
-
-// Bits: each pixel column records whether it saw the signal high, low, and how it ended; a
-// column that saw both draws a full-height line, so toggling too fast for the zoom stays visible.
-void paintBit(QPainter& painter, const Row& row, int top, const TimeScale& scale, double from,
+// Bits: the core's line between two levels, filled below where the bit is high.
+void paintBit(QPainter& painter, const trace::RowWave& row, int top, const TimeScale& scale,
               double to) {
     const double high = top + kRowMargin;
     const double low = top + TimingPainter::kRowHeight - kRowMargin;
-    const auto column = [&](double ms) { return static_cast<long>(std::floor(scale.x(ms))); };
-    const long firstColumn = column(from);
-    const long lastColumn = std::max(firstColumn, column(to) - 1);
-    struct Seen {
-        bool low = false;
-        bool high = false;
-        bool end = false;
-    };
-    std::vector<Seen> seen(static_cast<std::size_t>(lastColumn - firstColumn + 1));
-    bool level = row.first.value_or(0) != 0;
-    long done = firstColumn; // columns before this are filled in
-    const auto fillTo = [&](long c) {
-        for (; done < std::min(c, lastColumn + 1); ++done) {
-            Seen& s = seen[static_cast<std::size_t>(done - firstColumn)];
-            (level ? s.high : s.low) = true;
-            s.end = level;
-        }
-    };
-    for (const auto& [ms, value] : row.changes) {
-        const long c = std::clamp(column(static_cast<double>(ms)), firstColumn, lastColumn);
-        fillTo(c);
-        Seen& s = seen[static_cast<std::size_t>(c - firstColumn)];
-        (level ? s.high : s.low) = true;
-        level = value != 0;
-        (level ? s.high : s.low) = true;
-        s.end = level;
-        done = std::max(done, c + 1);
+    const trace::BitWave wave = trace::bitWave(row, scale, to);
+    for (const auto& [from, end] : wave.high) {
+        painter.fillRect(
+            QRectF(static_cast<double>(from), high, static_cast<double>(end - from), low - high),
+            scale.ink(kBitFill));
     }
-    fillTo(lastColumn + 1);
-
     QPolygonF line;
-    const auto y = [&](bool on) { return on ? high : low; };
-    bool previous = row.first.value_or(0) != 0;
-    line << QPointF(static_cast<double>(firstColumn), y(previous));
-    for (long c = firstColumn; c <= lastColumn; ++c) {
-        const Seen& s = seen[static_cast<std::size_t>(c - firstColumn)];
-        const auto x = static_cast<double>(c);
-        if (s.low && s.high) {
-            line << QPointF(x, y(previous)) << QPointF(x, high) << QPointF(x, low)
-                 << QPointF(x, y(s.end));
-        } else if (s.end != previous) {
-            line << QPointF(x, y(previous)) << QPointF(x, y(s.end));
-        }
-        if (s.end) {
-            painter.fillRect(QRectF(x, high, 1, low - high), scale.ink(kBitFill));
-        }
-        previous = s.end;
+    for (const auto& [x, on] : wave.line) {
+        line << QPointF(x, on ? high : low);
     }
-    line << QPointF(static_cast<double>(lastColumn + 1), y(previous));
     painter.setPen(QPen(scale.ink(kBit), 1.5));
     painter.drawPolyline(line);
 }
 
-// Numbers: a bus with a crossing at each change and the value written where it fits; changes
-// closer together than kMinSegment merge into a shaded busy stretch.
-void paintNumber(QPainter& painter, const Row& row, int top, const TimeScale& scale, double from,
+// Numbers: a bus with a crossing at each change and the value written where it fits; the core
+// merges changes too close together into shaded busy stretches.
+void paintNumber(QPainter& painter, const trace::RowWave& row, int top, const TimeScale& scale,
                  double to, const trace::Signal& signal, const TimingFrame& frame) {
     const double high = top + kRowMargin;
     const double low = top + TimingPainter::kRowHeight - kRowMargin;
     const double middle = (high + low) / 2;
     const QFontMetrics metrics(painter.font());
-    // A segment from x0; lastX is where its last change lies (x0 unless it is busy).
-    struct Segment {
-        double x0;
-        int value;
-        bool busy;
-        double lastX;
-    };
-    const auto drawValue = [&](const Segment& s, double x1) {
-        const double slant = std::min(3.0, (x1 - s.x0) / 2);
+    for (const trace::BusPiece& piece : trace::busPieces(row, scale, to)) {
+        if (piece.busy) {
+            painter.fillRect(QRectF(piece.x0, high, piece.x1 - piece.x0, low - high),
+                             scale.ink(kBusy));
+            continue;
+        }
+        const double slant = std::min(3.0, (piece.x1 - piece.x0) / 2);
         painter.setPen(QPen(scale.ink(kBus), 1.2));
         painter.drawPolyline(
-            QPolygonF({QPointF(s.x0, middle), QPointF(s.x0 + slant, high),
-                       QPointF(x1 - slant, high), QPointF(x1, middle), QPointF(x1 - slant, low),
-                       QPointF(s.x0 + slant, low), QPointF(s.x0, middle)}));
-        const QString text = TimingPainter::valueText(signal, s.value, frame);
-        if (metrics.horizontalAdvance(text) + 6 < x1 - s.x0) {
+            QPolygonF({QPointF(piece.x0, middle), QPointF(piece.x0 + slant, high),
+                       QPointF(piece.x1 - slant, high), QPointF(piece.x1, middle),
+                       QPointF(piece.x1 - slant, low), QPointF(piece.x0 + slant, low),
+                       QPointF(piece.x0, middle)}));
+        const QString text = TimingPainter::valueText(signal, piece.value, frame);
+        if (metrics.horizontalAdvance(text) + 6 < piece.x1 - piece.x0) {
             painter.setPen(scale.ink(kText));
-            painter.drawText(QRectF(s.x0, high, x1 - s.x0, low - high), Qt::AlignCenter, text);
+            painter.drawText(QRectF(piece.x0, high, piece.x1 - piece.x0, low - high),
+                             Qt::AlignCenter, text);
         }
-    };
-    // A busy stretch ends at its last change: the value it settled on is drawn from there.
-    const auto draw = [&](const Segment& s, double x1) {
-        if (!s.busy) {
-            drawValue(s, x1);
-            return;
-        }
-        painter.fillRect(QRectF(s.x0, high, s.lastX - s.x0, low - high), scale.ink(kBusy));
-        if (s.lastX < x1) {
-            drawValue({s.lastX, s.value, false, s.lastX}, x1);
-        }
-    };
-    const double left = scale.x(from);
-    Segment open{left, row.first.value_or(0), false, left};
-    // The first segment starts at the left edge, which may cut a value just before it changes:
-    // one change close to the edge replaces the value, a second one makes it busy.
-    bool atEdge = true;
-    for (const auto& [ms, value] : row.changes) {
-        const double x = scale.x(static_cast<double>(ms));
-        if (atEdge && x - open.x0 < kMinSegment) {
-            atEdge = false;
-            open.value = value;
-            continue;
-        }
-        atEdge = false;
-        // Changes closer than kMinSegment to the one before merge into a busy stretch.
-        if (x - open.lastX < kMinSegment) {
-            open.busy = open.busy || value != open.value;
-            open.value = value;
-            open.lastX = x;
-            continue;
-        }
-        draw(open, x);
-        open = {x, value, false, x};
     }
-    draw(open, scale.x(to));
 }
 
 // The axis: a label with the time and the scan count every labelStep(), and a faint grid line
@@ -202,7 +105,7 @@ void paintNumber(QPainter& painter, const Row& row, int top, const TimeScale& sc
 void paintAxis(QPainter& painter, QSize size, const Recorder& recorder, const TimingFrame& frame,
                const TimeScale& scale, bool labels) {
     const auto ink = [&scale](const QColor& light) { return scale.ink(light); };
-    const double step = labelStep(frame.msPerPixel);
+    const double step = trace::labelStep(frame.msPerPixel, kMinLabelGap);
     const double rightMs =
         frame.fromMs + (size.width() - TimingPainter::kNameWidth) * frame.msPerPixel;
     for (double t = std::max(0.0, std::ceil(frame.fromMs / step) * step); t <= rightMs; t += step) {
@@ -252,18 +155,13 @@ std::vector<std::size_t> TimingPainter::rowsOf(const Recorder& recorder, const T
 }
 
 QString TimingPainter::valueText(const trace::Signal& signal, int value, const TimingFrame& frame) {
-    if (signal.kind == trace::SignalKind::TimerValue && !frame.timerTicks) {
-        return QString::fromStdString(engine::timerText(value));
-    }
-    return QString::number(value);
+    return QString::fromStdString(trace::valueText(signal, value, frame.timerTicks));
 }
 
 // A signal's name, after the name the program gives its address when it has one
 // ("START in0"), cut with an ellipsis to the names' column.
 QString TimingPainter::signalLabel(const trace::Signal& signal, const names::NameTable* names) {
-    const QString own = QString::fromStdString(signal.name());
-    const std::string user = names != nullptr ? signal.userName(*names) : std::string();
-    return user.empty() ? own : QString::fromStdString(user) + " " + own;
+    return QString::fromStdString(trace::signalLabel(signal, names));
 }
 
 void TimingPainter::paint(QPainter& painter, QSize size, const Recorder& recorder,
@@ -301,44 +199,21 @@ void TimingPainter::paint(QPainter& painter, QSize size, const Recorder& recorde
         }
         const double from = std::max(leftMs, first);
         const double to = std::min(rightMs, end);
-        if (from < to && frame.firstRow < lastRow) {
-            std::vector<Row> visible(static_cast<std::size_t>(lastRow - frame.firstRow));
-            const auto fromMs = static_cast<std::uint64_t>(std::floor(from));
-            const std::vector<std::optional<int>> start = recorder.valuesAt(fromMs);
-            std::vector<int> rowOf(shown.size(), -1); // a position's visible row
-            for (std::size_t r = 0; r < visible.size(); ++r) {
-                const std::size_t position = order[static_cast<std::size_t>(frame.firstRow) + r];
-                visible[r].position = static_cast<int>(position);
-                visible[r].first = start[position];
-                rowOf[position] = static_cast<int>(r);
+        const std::vector<std::size_t> visible(
+            frame.firstRow < lastRow ? order.begin() + frame.firstRow : order.end(),
+            frame.firstRow < lastRow ? order.begin() + lastRow : order.end());
+        const std::vector<trace::RowWave> waves = trace::rowWaves(recorder, visible, from, to);
+        for (std::size_t r = 0; r < waves.size(); ++r) {
+            const trace::RowWave& row = waves[r];
+            if (!row.first) {
+                continue;
             }
-            recorder.forEachChange(
-                fromMs, static_cast<std::uint64_t>(std::ceil(to)),
-                [&](std::uint64_t ms, std::size_t position, int value) {
-                    if (position < rowOf.size() && rowOf[position] >= 0) {
-                        visible[static_cast<std::size_t>(rowOf[position])].changes.emplace_back(
-                            ms, value);
-                    }
-                });
-            for (std::size_t r = 0; r < visible.size(); ++r) {
-                const Row& row = visible[r];
-                const int top = kAxisHeight + static_cast<int>(r) * kRowHeight;
-                // A signal added during the recording starts where its first value comes.
-                Row drawn = row;
-                double rowFrom = from;
-                if (!drawn.first) {
-                    if (drawn.changes.empty()) {
-                        continue;
-                    }
-                    rowFrom = static_cast<double>(drawn.changes.front().first);
-                    drawn.first = drawn.changes.front().second;
-                }
-                const trace::Signal& signal = shown[static_cast<std::size_t>(row.position)];
-                if (signal.isNumber()) {
-                    paintNumber(painter, drawn, top, scale, rowFrom, to, signal, frame);
-                } else {
-                    paintBit(painter, drawn, top, scale, rowFrom, to);
-                }
+            const int top = kAxisHeight + static_cast<int>(r) * kRowHeight;
+            const trace::Signal& signal = shown[row.position];
+            if (signal.isNumber()) {
+                paintNumber(painter, row, top, scale, to, signal, frame);
+            } else {
+                paintBit(painter, row, top, scale, to);
             }
         }
     }

@@ -14,17 +14,9 @@
 
 namespace rungbox::ui {
 
-namespace {
-
-constexpr double kZoomStep = 2;
-// The widest zoom shows the whole recording in a quarter of the view.
-constexpr double kFitShare = 4;
-
-} // namespace
-
 TimingView::TimingView(const trace::Recorder& recorder, QWidget* parent)
     : QAbstractScrollArea(parent), m_recorder(recorder) {
-    m_frame.msPerPixel = kStartMsPerPixel;
+    m_frame.msPerPixel = m_time.msPerPixel();
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setMouseTracking(false);
     setMinimumSize(TimingPainter::kNameWidth + 200,
@@ -34,10 +26,6 @@ TimingView::TimingView(const trace::Recorder& recorder, QWidget* parent)
 
 int TimingView::waveformWidth() const {
     return std::max(1, viewport()->width() - TimingPainter::kNameWidth);
-}
-
-double TimingView::endMs() const {
-    return m_recorder.empty() ? 0 : static_cast<double>(m_recorder.lastMs() + 1);
 }
 
 double TimingView::msAt(int x) const {
@@ -57,16 +45,10 @@ bool TimingView::refresh() {
     m_seenSignals = m_recorder.signalList().size();
     m_frame.firstRow = std::min(m_frame.firstRow, std::max(0, rowCount() - 1));
     if (m_recorder.empty()) {
-        m_frame.fromMs = 0;
         m_frame.cursorMs.reset();
-        m_follow = true;
-    } else if (m_follow) {
-        const double span = waveformWidth() * m_frame.msPerPixel;
-        m_frame.fromMs = std::max(static_cast<double>(m_recorder.firstMs()), endMs() - span);
     }
-    m_frame.fromMs = std::max(m_frame.fromMs, static_cast<double>(m_recorder.firstMs()));
-    updateScrollBars();
-    viewport()->update();
+    m_time.track(m_recorder, waveformWidth());
+    showTime();
     emit cursorChanged();
     return true;
 }
@@ -74,7 +56,7 @@ bool TimingView::refresh() {
 void TimingView::updateScrollBars() {
     m_settingBars = true;
     const double first = static_cast<double>(m_recorder.firstMs());
-    const double totalPixels = (endMs() - first) / m_frame.msPerPixel;
+    const double totalPixels = m_time.totalPixels(m_recorder);
     const int page = waveformWidth();
     horizontalScrollBar()->setPageStep(page);
     horizontalScrollBar()->setSingleStep(std::max(1, page / 10));
@@ -95,46 +77,36 @@ void TimingView::scrollContentsBy(int, int) {
     if (m_settingBars) {
         return;
     }
-    m_frame.fromMs = static_cast<double>(m_recorder.firstMs()) +
-                     horizontalScrollBar()->value() * m_frame.msPerPixel;
+    m_time.scrollTo(horizontalScrollBar()->value(), m_recorder,
+                    horizontalScrollBar()->value() >= horizontalScrollBar()->maximum());
+    m_frame.fromMs = m_time.fromMs();
     m_frame.firstRow = verticalScrollBar()->value();
-    m_follow = horizontalScrollBar()->value() >= horizontalScrollBar()->maximum();
+    viewport()->update();
+}
+
+void TimingView::showTime() {
+    m_frame.fromMs = m_time.fromMs();
+    m_frame.msPerPixel = m_time.msPerPixel();
+    updateScrollBars();
     viewport()->update();
 }
 
 void TimingView::zoomBy(double factor) {
-    const double maxMsPerPixel = std::max(
-        kStartMsPerPixel,
-        kFitShare * (endMs() - static_cast<double>(m_recorder.firstMs())) / waveformWidth());
-    const double next = std::clamp(m_frame.msPerPixel * factor, kMinMsPerPixel, maxMsPerPixel);
-    // Keep the cursor where it is on screen, or else the middle of the view.
-    const double anchor = m_frame.cursorMs
-                              ? static_cast<double>(*m_frame.cursorMs)
-                              : m_frame.fromMs + waveformWidth() * m_frame.msPerPixel / 2;
-    const double share = (anchor - m_frame.fromMs) / (waveformWidth() * m_frame.msPerPixel);
-    m_frame.msPerPixel = next;
-    m_frame.fromMs = std::max(static_cast<double>(m_recorder.firstMs()),
-                              anchor - share * waveformWidth() * next);
-    m_follow = m_frame.fromMs + waveformWidth() * next >= endMs();
-    updateScrollBars();
-    viewport()->update();
+    m_time.zoomBy(factor, m_recorder, waveformWidth(), m_frame.cursorMs);
+    showTime();
 }
 
 void TimingView::zoomIn() {
-    zoomBy(1 / kZoomStep);
+    zoomBy(1 / trace::TimeWindow::kZoomStep);
 }
 
 void TimingView::zoomOut() {
-    zoomBy(kZoomStep);
+    zoomBy(trace::TimeWindow::kZoomStep);
 }
 
 void TimingView::fitAll() {
-    const double span = std::max(1.0, endMs() - static_cast<double>(m_recorder.firstMs()));
-    m_frame.msPerPixel = std::max(kMinMsPerPixel, span / waveformWidth());
-    m_frame.fromMs = static_cast<double>(m_recorder.firstMs());
-    m_follow = true;
-    updateScrollBars();
-    viewport()->update();
+    m_time.fit(m_recorder, waveformWidth());
+    showTime();
 }
 
 void TimingView::setNames(const names::NameTable* names) {
@@ -158,13 +130,9 @@ void TimingView::setCursorMs(std::optional<std::uint64_t> ms) {
 
 void TimingView::showAt(std::uint64_t ms) {
     refresh();
-    const double half = waveformWidth() * m_frame.msPerPixel / 2;
-    m_frame.fromMs =
-        std::max(static_cast<double>(m_recorder.firstMs()), static_cast<double>(ms) - half);
-    m_follow = false;
-    updateScrollBars();
+    m_time.centre(ms, m_recorder, waveformWidth());
+    showTime();
     setCursorMs(ms);
-    viewport()->update();
 }
 
 void TimingView::placeCursor(int x) {
@@ -209,7 +177,7 @@ void TimingView::wheelEvent(QWheelEvent* event) {
         return;
     }
     if ((event->modifiers() & Qt::ControlModifier) != 0) {
-        zoomBy(std::pow(kZoomStep, -steps));
+        zoomBy(std::pow(trace::TimeWindow::kZoomStep, -steps));
     } else if ((event->modifiers() & Qt::ShiftModifier) != 0) {
         horizontalScrollBar()->setValue(horizontalScrollBar()->value() -
                                         steps * horizontalScrollBar()->singleStep());

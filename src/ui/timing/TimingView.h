@@ -6,6 +6,7 @@
 
 #include "TimingPainter.h"
 #include "trace/Recorder.h"
+#include "trace/TimeWindow.h"
 
 #include <QAbstractScrollArea>
 
@@ -19,10 +20,8 @@ class TimingView : public QAbstractScrollArea {
     Q_OBJECT
 
 public:
-    /// The zoom at the start: a hundred pixels a second, ten a timer tick.
-    static constexpr double kStartMsPerPixel = 10;
-    /// The closest zoom: 32 pixels a millisecond, enough to tell single scans apart.
-    static constexpr double kMinMsPerPixel = 1.0 / 32;
+    static constexpr double kStartMsPerPixel = trace::TimeWindow::kStartMsPerPixel;
+    static constexpr double kMinMsPerPixel = trace::TimeWindow::kMinMsPerPixel;
 
     /// Shows `recorder`, which must outlive the view.
     explicit TimingView(const trace::Recorder& recorder, QWidget* parent = nullptr);
@@ -75,14 +74,15 @@ protected:
 
 private:
     void zoomBy(double factor);
+    /// Takes the time window's start and zoom into the frame, and repaints.
+    void showTime();
     void updateScrollBars();
     void placeCursor(int x);
     int waveformWidth() const;
-    double endMs() const;
 
     const trace::Recorder& m_recorder;
     TimingFrame m_frame;
-    bool m_follow = true;
+    trace::TimeWindow m_time;
     bool m_settingBars = false;
     // What the last repaint showed, to repaint only on change.
     std::uint64_t m_seenRevision = ~std::uint64_t{0};

@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TimingWindow.h"
 
-#include "editor/CodeGrid.h"
-#include "engine/LineSyntax.h"
 #include "files/CurrentFile.h"
+#include "trace/SignalRows.h"
 #include "trace/VcdFile.h"
 #include "trace/VcdWriter.h"
 #include "ui/common/PictureExport.h"
@@ -27,41 +26,6 @@ namespace rungbox::ui {
 namespace {
 
 constexpr std::string_view kTitle = "Timing Diagram";
-
-const char* const kSignalHelp = "a relay address (0 to 20000) or a name: in0..in15, out0..out15, "
-                                "relay2000, tim0..tim7, tim0_done, cnt0..cnt7, cnt0_done";
-
-// The signals the program in `grid` names, down to its END line: the relays of its contacts
-// and coils, and the value and done bit of its timers and counters.
-std::vector<trace::Signal> programSignals(const editor::CodeGrid& grid) {
-    using trace::SignalKind;
-    std::vector<trace::Signal> used;
-    for (int line = 1; line <= engine::kLastCodeLine; ++line) {
-        const std::string& code = grid.text(line, editor::kCodeCol);
-        if (code == "END") {
-            break;
-        }
-        const std::string& location = grid.text(line, editor::kLocationCol);
-        if (location.empty()) {
-            continue;
-        }
-        const int n = engine::readNumber(location);
-        if (code.find("TIM") != std::string::npos) {
-            used.push_back({SignalKind::TimerValue, n});
-            used.push_back({SignalKind::TimerDone, n});
-        } else if (code.find("CNT") != std::string::npos) {
-            used.push_back({SignalKind::CounterValue, n});
-            used.push_back({SignalKind::CounterDone, n});
-        } else {
-            used.push_back({SignalKind::Relay, n});
-        }
-    }
-    return used;
-}
-
-template <typename T> bool contains(const std::vector<T>& list, const T& item) {
-    return std::find(list.begin(), list.end(), item) != list.end();
-}
 
 } // namespace
 
@@ -157,7 +121,9 @@ void TimingWindow::buildToolBar() {
     m_signalEdit = new QLineEdit(bar);
     m_signalEdit->setObjectName("signalEdit");
     m_signalEdit->setPlaceholderText("signal, e.g. 2000 or tim0");
-    m_signalEdit->setToolTip(QString("The signal to add or remove: ") + kSignalHelp);
+    m_signalEdit->setToolTip(QString("The signal to add or remove: ") +
+                             QString::fromUtf8(trace::kSignalHelp.data(),
+                                               static_cast<qsizetype>(trace::kSignalHelp.size())));
     m_signalEdit->setMaximumWidth(180);
     bar->addWidget(m_signalEdit);
     auto* add = new QPushButton("Add", bar);
@@ -176,19 +142,7 @@ std::vector<std::size_t> TimingWindow::rowsShown() const {
     if (m_session == nullptr) {
         return {};
     }
-    const std::vector<trace::Signal> used = programSignals(m_session->grid());
-    const std::vector<trace::Signal>& list = m_tracing.recorder().signalList();
-    std::vector<std::size_t> rows;
-    for (const bool program : {true, false}) {
-        for (std::size_t p = 0; p < list.size(); ++p) {
-            const bool named = contains(used, list[p]);
-            if (program ? named : !named && contains(m_added, list[p])) {
-                rows.push_back(p);
-            }
-        }
-    }
-    // A program that names nothing (none typed yet) shows every signal.
-    return used.empty() ? std::vector<std::size_t>{} : rows;
+    return m_rows.rows(m_tracing.recorder(), trace::programSignals(m_session->grid()));
 }
 
 void TimingWindow::setNames(const names::NameTable* names) {
@@ -196,40 +150,18 @@ void TimingWindow::setNames(const names::NameTable* names) {
     m_view->setNames(names);
 }
 
-std::optional<trace::Signal> TimingWindow::signalNamed(const std::string& text) const {
-    return m_names != nullptr ? trace::parseSignal(text, *m_names) : trace::parseSignal(text);
-}
-
 bool TimingWindow::addSignal(const std::string& text) {
-    const auto signal = signalNamed(text);
-    m_refusal.clear();
-    const auto shown = [this](const trace::Signal& s) {
-        const auto position = m_tracing.recorder().find(s);
-        const std::vector<std::size_t> rows = rowsShown();
-        return position && (rows.empty() || contains(rows, *position));
-    };
-    if (!signal) {
-        m_refusal = QString("Not a signal: \"%1\"; give %2.")
-                        .arg(QString::fromStdString(text), kSignalHelp);
-    } else if (shown(*signal)) {
-        m_refusal = QString("%1 is shown already.").arg(QString::fromStdString(signal->name()));
-    } else {
-        m_tracing.recorder().add(*signal); // a hidden one is recorded already
-        m_added.push_back(*signal);
-    }
+    const std::vector<trace::Signal> used = m_session != nullptr
+                                                ? trace::programSignals(m_session->grid())
+                                                : std::vector<trace::Signal>();
+    m_refusal = QString::fromStdString(m_rows.add(m_tracing.recorder(), used, text, m_names));
     refresh();
     showStatus();
     return m_refusal.isEmpty();
 }
 
 bool TimingWindow::removeSignal(const std::string& text) {
-    const auto signal = signalNamed(text);
-    m_refusal.clear();
-    if (!signal || !m_tracing.recorder().remove(*signal)) {
-        m_refusal = QString("Not shown: \"%1\".").arg(QString::fromStdString(text));
-    } else {
-        std::erase(m_added, *signal);
-    }
+    m_refusal = QString::fromStdString(m_rows.remove(m_tracing.recorder(), text, m_names));
     refresh();
     showStatus();
     return m_refusal.isEmpty();
@@ -239,25 +171,7 @@ QString TimingWindow::statusText() const {
     if (!m_refusal.isEmpty()) {
         return m_refusal;
     }
-    const trace::Recorder& recorder = m_tracing.recorder();
-    QString text = m_tracing.on() ? "Recording" : "Not recording";
-    if (recorder.empty()) {
-        return text +
-               (m_tracing.on() ? ": the next run is recorded." : ": press Record, then run.");
-    }
-    text += QString(" · %1 signals · %2 to %3 ms, %4 scans")
-                .arg(recorder.signalList().size())
-                .arg(recorder.firstMs())
-                .arg(recorder.lastMs())
-                .arg(recorder.lastScan());
-    if (recorder.truncated()) {
-        text += QString(" · older part dropped: complete from %1 ms").arg(recorder.firstMs());
-    }
-    if (const auto cursor = m_view->frame().cursorMs) {
-        const auto scan = recorder.scanAt(*cursor);
-        text += QString(" · cursor %1 ms, scan %2").arg(*cursor).arg(scan ? *scan : 0);
-    }
-    return text;
+    return QString::fromStdString(trace::recordingStatus(m_tracing, m_view->frame().cursorMs));
 }
 
 void TimingWindow::showStatus() {

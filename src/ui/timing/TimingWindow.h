@@ -8,6 +8,7 @@
 #include "TimingView.h"
 #include "platform/Platform.h"
 #include "session/Session.h"
+#include "trace/SignalRows.h"
 
 #include <QMainWindow>
 
@@ -69,7 +70,6 @@ public:
     void refresh();
 
 protected:
-    std::optional<trace::Signal> signalNamed(const std::string& text) const;
     void showEvent(QShowEvent* event) override;
 
 private:
@@ -87,9 +87,7 @@ private:
     std::vector<std::size_t> rowsShown() const;
 
     session::Session* m_session = nullptr;
-    std::vector<trace::Signal>
-        m_added; // signals the user added, shown though the program may not name them // the
-                 // recording's, when it records the window's runs
+    trace::SignalRows m_rows; // the program's signals, then those the user added
     trace::Tracing& m_tracing;
     platform::FileDialog& m_dialog;
     platform::MessageBoxes& m_boxes;

@@ -1,0 +1,114 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "SignalRows.h"
+
+#include "engine/AddressMap.h"
+#include "engine/LineSyntax.h"
+
+#include <algorithm>
+
+namespace rungbox::trace {
+
+namespace {
+
+template <typename T> bool contains(const std::vector<T>& list, const T& item) {
+    return std::find(list.begin(), list.end(), item) != list.end();
+}
+
+std::optional<Signal> named(std::string_view text, const names::NameTable* names) {
+    return names != nullptr ? parseSignal(text, *names) : parseSignal(text);
+}
+
+} // namespace
+
+std::vector<Signal> programSignals(const editor::CodeGrid& grid) {
+    std::vector<Signal> used;
+    for (int line = 1; line <= engine::kLastCodeLine; ++line) {
+        const std::string& code = grid.text(line, editor::kCodeCol);
+        if (code == "END") {
+            break;
+        }
+        const std::string& location = grid.text(line, editor::kLocationCol);
+        if (location.empty()) {
+            continue;
+        }
+        const int n = engine::readNumber(location);
+        if (code.find("TIM") != std::string::npos) {
+            used.push_back({SignalKind::TimerValue, n});
+            used.push_back({SignalKind::TimerDone, n});
+        } else if (code.find("CNT") != std::string::npos) {
+            used.push_back({SignalKind::CounterValue, n});
+            used.push_back({SignalKind::CounterDone, n});
+        } else {
+            used.push_back({SignalKind::Relay, n});
+        }
+    }
+    return used;
+}
+
+std::vector<std::size_t> SignalRows::rows(const Recorder& recorder,
+                                          const std::vector<Signal>& used) const {
+    if (used.empty()) {
+        return {};
+    }
+    const std::vector<Signal>& list = recorder.signalList();
+    std::vector<std::size_t> rows;
+    for (const bool program : {true, false}) {
+        for (std::size_t p = 0; p < list.size(); ++p) {
+            const bool inProgram = contains(used, list[p]);
+            if (program ? inProgram : !inProgram && contains(m_added, list[p])) {
+                rows.push_back(p);
+            }
+        }
+    }
+    return rows;
+}
+
+std::string SignalRows::add(Recorder& recorder, const std::vector<Signal>& used,
+                            std::string_view text, const names::NameTable* names) {
+    const auto signal = named(text, names);
+    if (!signal) {
+        return "Not a signal: \"" + std::string(text) + "\"; give " + std::string(kSignalHelp) +
+               ".";
+    }
+    const auto position = recorder.find(*signal);
+    const std::vector<std::size_t> shown = rows(recorder, used);
+    if (position && (shown.empty() || contains(shown, *position))) {
+        return signal->name() + " is shown already.";
+    }
+    recorder.add(*signal); // a hidden one is recorded already
+    m_added.push_back(*signal);
+    return {};
+}
+
+std::string SignalRows::remove(Recorder& recorder, std::string_view text,
+                               const names::NameTable* names) {
+    const auto signal = named(text, names);
+    if (!signal || !recorder.remove(*signal)) {
+        return "Not shown: \"" + std::string(text) + "\".";
+    }
+    m_added.erase(std::remove(m_added.begin(), m_added.end(), *signal), m_added.end());
+    return {};
+}
+
+std::string recordingStatus(const Tracing& tracing, std::optional<std::uint64_t> cursorMs) {
+    const Recorder& recorder = tracing.recorder();
+    std::string text = tracing.on() ? "Recording" : "Not recording";
+    if (recorder.empty()) {
+        return text + (tracing.on() ? ": the next run is recorded." : ": press Record, then run.");
+    }
+    text += " · " + std::to_string(recorder.signalList().size()) + " signals · " +
+            std::to_string(recorder.firstMs()) + " to " + std::to_string(recorder.lastMs()) +
+            " ms, " + std::to_string(recorder.lastScan()) + " scans";
+    if (recorder.truncated()) {
+        text +=
+            " · older part dropped: complete from " + std::to_string(recorder.firstMs()) + " ms";
+    }
+    if (cursorMs) {
+        const auto scan = recorder.scanAt(*cursorMs);
+        text += " · cursor " + std::to_string(*cursorMs) + " ms, scan " +
+                std::to_string(scan ? *scan : 0);
+    }
+    return text;
+}
+
+} // namespace rungbox::trace

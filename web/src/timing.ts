@@ -1,0 +1,466 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// View > Timing Diagram: the recorded signals as waveforms in a panel of the page, as the window
+// of that name shows them. The core (WebTiming) keeps the time in view and works out the picture
+// of it; this file only draws that picture as SVG and forwards the user's hands. The same SVG
+// is what Export Timing as SVG downloads, and drawn onto a canvas, the PNG.
+
+interface WebTiming {
+    setRecording(on: boolean): void;
+    recording(): boolean;
+    stamp(): string;
+    track(width: number): void;
+    zoomIn(width: number, cursorMs: number): void;
+    zoomOut(width: number, cursorMs: number): void;
+    fit(width: number): void;
+    scrollTo(pixels: number, follow: boolean): void;
+    fromMs(): number;
+    msPerPixel(): number;
+    totalPixels(): number;
+    scrollPixels(): number;
+    cursorAt(x: number): number;
+    clampCursor(ms: number): number;
+    addSignal(text: string): boolean;
+    removeSignal(text: string): boolean;
+    status(cursorMs: number): string;
+    pictureJson(width: number, cursorMs: number, timerTicks: boolean): string;
+    saveVcd(): boolean;
+    exportName(extension: string): string;
+}
+
+interface RungboxModule {
+    WebTiming: { new (session: WebSession): WebTiming };
+}
+
+/** WebTiming.pictureJson: x in pixels from the waveforms' left edge. */
+interface TimingPicture {
+    empty: boolean;
+    rows: {
+        name: string;
+        label: string;
+        number: boolean;
+        value: string | null;
+        line?: number[];
+        high?: number[];
+        bus?: [number, number, string | null][];
+    }[];
+    axis: [number, string, string][];
+    dropped: [number, number, string] | null;
+    cursor: [number, string, string] | null;
+}
+
+/** The diagram's measures and colours, as the window's painter has them (pixels). */
+const TimingLayout = {
+    nameWidth: 150,
+    axisHeight: 40,
+    rowHeight: 26,
+    rowMargin: 5,
+    font: "12px 'DejaVu Sans', sans-serif",
+};
+const TimingInk = {
+    background: "#ffffff",
+    names: "#f0f0ec",
+    grid: "#e1e1e1",
+    text: "#000000",
+    faint: "#6e6e6e",
+    bit: "#147832",
+    bitFill: "rgba(20,120,50,0.157)",
+    bus: "#1e3caa",
+    busy: "rgba(30,60,170,0.353)",
+    dropped: "#c8c8c8",
+    cursor: "#dc1e1e",
+};
+
+const kSvgNs = "http://www.w3.org/2000/svg";
+
+function svgElement(name: string, attributes: Record<string, string | number>, text?: string): SVGElement {
+    const element = document.createElementNS(kSvgNs, name);
+    for (const [key, value] of Object.entries(attributes)) {
+        element.setAttribute(key, String(value));
+    }
+    if (text !== undefined) {
+        element.textContent = text; // names come from files: text, never markup
+    }
+    return element;
+}
+
+class TimingPanel implements PageFeature {
+    private readonly timing: WebTiming;
+    private readonly host: HTMLElement;
+    private readonly scroller: HTMLElement;
+    private readonly space: HTMLElement;
+    private readonly svg: SVGSVGElement;
+    private readonly status: HTMLElement;
+    private readonly signalField: HTMLInputElement;
+    private readonly recordButton: HTMLButtonElement;
+    private readonly ticksButton: HTMLButtonElement;
+    private readonly measure = document.createElement("canvas").getContext("2d");
+    private opened = false;
+    private cursorMs = -1;
+    private ticks = false;
+    /** The core's stamp when the time in view last followed the recording. */
+    private trackedStamp = "";
+    /** Everything the picture was last drawn from: an unchanged picture is not drawn again. */
+    private drawnStamp = "";
+
+    constructor(private readonly context: PageContext) {
+        this.timing = new context.core.WebTiming(context.session);
+        this.host = document.createElement("section");
+        this.host.className = "tool timing";
+        this.host.setAttribute("aria-label", "Timing Diagram");
+        this.host.hidden = true;
+        const heading = document.createElement("h2");
+        heading.textContent = "Timing Diagram";
+
+        const bar = document.createElement("div");
+        bar.className = "timing-bar";
+        bar.setAttribute("role", "toolbar");
+        bar.setAttribute("aria-label", "Timing");
+        const button = (label: string, title: string, run: () => void): HTMLButtonElement => {
+            const b = document.createElement("button");
+            b.type = "button";
+            b.textContent = label;
+            b.title = title;
+            b.addEventListener("click", run);
+            bar.append(b);
+            return b;
+        };
+        this.recordButton = button("Record", "Record the signals while a run goes on", () => {
+            this.timing.setRecording(!this.timing.recording());
+            this.context.render();
+        });
+        button("Zoom In", "Show half the time across the window", () => this.zoom(true));
+        button("Zoom Out", "Show twice the time across the window", () => this.zoom(false));
+        button("Fit", "Show the whole recording across the window", () => {
+            this.timing.fit(this.waveWidth());
+            this.draw();
+        });
+        this.ticksButton = button("Ticks", "Timers' values in ticks instead of seconds", () => {
+            this.ticks = !this.ticks;
+            this.draw();
+        });
+        this.signalField = document.createElement("input");
+        this.signalField.type = "text";
+        this.signalField.placeholder = "signal, e.g. 2000 or tim0";
+        this.signalField.setAttribute("aria-label", "Signal");
+        this.signalField.title =
+            "The signal to add or remove: a relay address (0 to 20000) or a name: in0..in15, " +
+            "out0..out15, relay2000, tim0..tim7, tim0_done, cnt0..cnt7, cnt0_done";
+        this.signalField.addEventListener("keydown", (event) => {
+            if (event.key === "Enter") {
+                event.preventDefault();
+                this.changeSignals(true);
+            }
+        });
+        bar.append(this.signalField);
+        button("Add", "Show this signal", () => this.changeSignals(true));
+        button("Remove", "Stop recording this signal", () => this.changeSignals(false));
+        button("Export Timing as VCD", "Download the recording as a value change dump", () => void this.exportVcd());
+        button("Export Timing as PNG", "Download the diagram as a PNG picture", () => void this.exportPicture("png"));
+        button("Export Timing as SVG", "Download the diagram as an SVG picture", () => void this.exportPicture("svg"));
+        button("Close", "Close the timing diagram", () => (this.host.hidden = true));
+
+        this.scroller = document.createElement("div");
+        this.scroller.className = "timing-scroll";
+        this.scroller.tabIndex = 0;
+        this.scroller.setAttribute("role", "group");
+        this.scroller.setAttribute("aria-label", "Waveforms");
+        this.space = document.createElement("div");
+        this.space.className = "timing-space";
+        this.svg = svgElement("svg", { role: "img", "aria-label": "Timing diagram" }) as SVGSVGElement;
+        this.space.append(this.svg);
+        this.scroller.append(this.space);
+        this.status = document.createElement("div");
+        this.status.className = "timing-status";
+        this.status.setAttribute("role", "status");
+        this.host.append(heading, bar, this.scroller, this.status);
+        context.tools.append(this.host);
+
+        this.scroller.addEventListener("scroll", () => this.onScroll());
+        this.scroller.addEventListener("keydown", (event) => this.onKey(event));
+        this.svg.addEventListener("pointerdown", (event) => this.onPointer(event, true));
+        this.svg.addEventListener("pointermove", (event) => this.onPointer(event, false));
+        new ResizeObserver(() => this.draw()).observe(this.scroller);
+    }
+
+    menuItems(): { menu: string; items: MenuItem[] }[] {
+        return [{ menu: "View", items: [{ label: "Timing Diagram", run: () => this.show() }] }];
+    }
+
+    refresh(pictures: boolean): void {
+        this.recordButton.setAttribute("aria-pressed", String(this.timing.recording()));
+        if (pictures && !this.host.hidden) {
+            this.draw();
+        }
+    }
+
+    testHook(): object {
+        return {
+            /** The time the cursor stands at, or -1. */
+            timingCursor: () => this.cursorMs,
+            /** Milliseconds per pixel of the diagram. */
+            timingZoom: () => this.timing.msPerPixel(),
+        };
+    }
+
+    /** As the window: the first opening switches Record on. */
+    private show(): void {
+        if (!this.opened) {
+            this.opened = true;
+            this.timing.setRecording(true);
+        }
+        this.host.hidden = false;
+        this.host.scrollIntoView({ block: "nearest" });
+        this.context.render();
+        this.draw();
+    }
+
+    private waveWidth(): number {
+        return Math.max(1, this.scroller.clientWidth - TimingLayout.nameWidth);
+    }
+
+    private zoom(closer: boolean): void {
+        (closer ? this.timing.zoomIn : this.timing.zoomOut).call(this.timing, this.waveWidth(), this.cursorMs);
+        this.draw();
+    }
+
+    private moveCursor(ms: number): void {
+        this.cursorMs = this.timing.clampCursor(ms);
+        this.draw();
+    }
+
+    private changeSignals(add: boolean): void {
+        const text = toLatin1(this.signalField.value.trim());
+        if (add) {
+            this.timing.addSignal(text);
+        } else {
+            this.timing.removeSignal(text);
+        }
+        this.draw();
+    }
+
+    /** The user scrolled: sideways through time (the core keeps it), or down through the rows. */
+    private onScroll(): void {
+        const left = this.scroller.scrollLeft;
+        if (Math.abs(left - Math.round(this.timing.scrollPixels())) >= 1) {
+            const end = this.scroller.scrollWidth - this.scroller.clientWidth;
+            this.timing.scrollTo(left, left >= end - 1);
+        }
+        this.draw();
+    }
+
+    private onKey(event: KeyboardEvent): void {
+        if (event.key === "+" || event.key === "=") {
+            this.zoom(true);
+        } else if (event.key === "-") {
+            this.zoom(false);
+        } else if ((event.key === "ArrowLeft" || event.key === "ArrowRight") && this.cursorMs >= 0) {
+            this.moveCursor(Math.max(0, this.cursorMs + (event.key === "ArrowLeft" ? -1 : 1)));
+        } else {
+            return;
+        }
+        event.preventDefault();
+    }
+
+    /** A press on the waveforms puts the cursor there, a drag moves it; a name goes into the field. */
+    private onPointer(event: PointerEvent, down: boolean): void {
+        const box = this.svg.getBoundingClientRect();
+        const x = event.clientX - box.left;
+        const y = event.clientY - box.top;
+        if (!down && (event.buttons & 1) === 0) {
+            return;
+        }
+        if (x >= TimingLayout.nameWidth) {
+            if (down) {
+                this.svg.setPointerCapture?.(event.pointerId);
+            }
+            this.cursorMs = this.timing.cursorAt(x - TimingLayout.nameWidth);
+            this.draw();
+        } else if (down && y >= TimingLayout.axisHeight) {
+            const row = this.svg.querySelectorAll(".timing-row")[Math.floor((y - TimingLayout.axisHeight) / TimingLayout.rowHeight)];
+            if (row) {
+                this.signalField.value = row.getAttribute("data-name") ?? "";
+            }
+        }
+    }
+
+    // --- Drawing -------------------------------------------------------------------------------
+
+    /**
+     * Draws the picture when anything it is drawn from changed since the last time: the rows that
+     * fit the panel's height from the first one scrolled to, the axis staying on top, as the
+     * window's view does.
+     */
+    private draw(): void {
+        if (this.host.hidden) {
+            return;
+        }
+        const width = this.waveWidth();
+        const recording = this.timing.stamp();
+        if (recording !== this.trackedStamp) {
+            this.trackedStamp = recording;
+            this.timing.track(width);
+        }
+        this.cursorMs = this.cursorMs >= 0 ? this.timing.clampCursor(this.cursorMs) : -1;
+        const firstRow = Math.floor(this.scroller.scrollTop / TimingLayout.rowHeight);
+        const view = [width, this.scroller.clientHeight, firstRow, this.cursorMs, this.ticks, this.timing.fromMs(), this.timing.msPerPixel()];
+        const stamp = [recording, ...view].join("|");
+        this.ticksButton.setAttribute("aria-pressed", String(this.ticks));
+        if (stamp === this.drawnStamp) {
+            return;
+        }
+        this.drawnStamp = stamp;
+        const picture = JSON.parse(this.timing.pictureJson(width, this.cursorMs, this.ticks)) as TimingPicture;
+        const height = TimingLayout.axisHeight + picture.rows.length * TimingLayout.rowHeight;
+        this.space.style.width = `${TimingLayout.nameWidth + Math.ceil(Math.max(width, this.timing.totalPixels()))}px`;
+        this.space.style.height = `${height}px`;
+        const shown = Math.min(height, this.scroller.clientHeight || height);
+        this.paint(this.svg, picture, TimingLayout.nameWidth + width, shown, firstRow);
+        const offset = Math.round(this.timing.scrollPixels());
+        if (Math.abs(this.scroller.scrollLeft - offset) >= 1) {
+            this.scroller.scrollLeft = offset;
+        }
+        this.status.textContent = this.timing.status(this.cursorMs);
+    }
+
+    private fits(text: string, room: number): boolean {
+        if (!this.measure) {
+            return text.length * 7 + 6 < room;
+        }
+        this.measure.font = TimingLayout.font;
+        return this.measure.measureText(text).width + 6 < room;
+    }
+
+    /**
+     * Draws `picture` into `svg`, `width` × `height` pixels, as the window's painter does: the
+     * axis, then the rows from `firstRow` on that fit.
+     */
+    private paint(svg: SVGElement, whole: TimingPicture, width: number, height: number, firstRow: number): void {
+        const L = TimingLayout;
+        const picture = { ...whole, rows: whole.rows.slice(firstRow, firstRow + Math.ceil((height - L.axisHeight) / L.rowHeight)) };
+        svg.replaceChildren();
+        svg.setAttribute("width", String(width));
+        svg.setAttribute("height", String(height));
+        svg.setAttribute("viewBox", `0 0 ${width} ${height}`);
+        svg.setAttribute("font-family", "DejaVu Sans, sans-serif");
+        svg.setAttribute("font-size", "12");
+        svg.append(svgElement("rect", { width, height, fill: TimingInk.background }));
+
+        // The waveforms, in an area of their own that clips them.
+        const waves = svgElement("svg", { x: L.nameWidth, y: 0, width: width - L.nameWidth, height, overflow: "hidden" });
+        for (const [x] of picture.axis) {
+            waves.append(svgElement("line", { x1: x, y1: L.axisHeight - 6, x2: x, y2: height, stroke: TimingInk.grid }));
+        }
+        if (picture.dropped) {
+            const [x0, x1, text] = picture.dropped;
+            waves.append(svgElement("rect", { x: x0, y: L.axisHeight, width: x1 - x0, height, fill: TimingInk.dropped }));
+            waves.append(svgElement("text", { x: x0 + 4, y: L.axisHeight + 16, fill: TimingInk.faint }, text));
+        }
+        picture.rows.forEach((row, r) => {
+            const top = L.axisHeight + r * L.rowHeight;
+            const high = top + L.rowMargin;
+            const low = top + L.rowHeight - L.rowMargin;
+            if (row.line && row.high) {
+                for (let i = 0; i < row.high.length; i += 2) {
+                    waves.append(svgElement("rect", { x: row.high[i], y: high, width: row.high[i + 1] - row.high[i], height: low - high, fill: TimingInk.bitFill }));
+                }
+                const points: string[] = [];
+                for (let i = 0; i < row.line.length; i += 2) {
+                    points.push(`${row.line[i]},${row.line[i + 1] ? high : low}`);
+                }
+                waves.append(svgElement("polyline", { points: points.join(" "), fill: "none", stroke: TimingInk.bit, "stroke-width": 1.5 }));
+            }
+            for (const [x0, x1, text] of row.bus ?? []) {
+                if (text === null) {
+                    waves.append(svgElement("rect", { x: x0, y: high, width: x1 - x0, height: low - high, fill: TimingInk.busy }));
+                    continue;
+                }
+                const slant = Math.min(3, (x1 - x0) / 2);
+                const middle = (high + low) / 2;
+                const corners = [[x0, middle], [x0 + slant, high], [x1 - slant, high], [x1, middle], [x1 - slant, low], [x0 + slant, low], [x0, middle]];
+                waves.append(svgElement("polyline", { points: corners.map((p) => p.join(",")).join(" "), fill: "none", stroke: TimingInk.bus, "stroke-width": 1.2 }));
+                if (this.fits(text, x1 - x0)) {
+                    waves.append(svgElement("text", { x: (x0 + x1) / 2, y: middle + 4, "text-anchor": "middle", fill: TimingInk.text }, text));
+                }
+            }
+        });
+        svg.append(waves);
+
+        // Names, with the values at the cursor, and the row lines.
+        svg.append(svgElement("rect", { width: L.nameWidth, height, fill: TimingInk.names }));
+        picture.rows.forEach((row, r) => {
+            const top = L.axisHeight + r * L.rowHeight;
+            const group = svgElement("g", { class: "timing-row", role: "row", "data-name": row.name, "aria-label": row.label });
+            group.append(svgElement("text", { x: 6, y: top + 17, fill: TimingInk.text, class: "timing-label" }, row.label));
+            if (row.value !== null) {
+                group.append(svgElement("text", { x: L.nameWidth - 6, y: top + 17, "text-anchor": "end", fill: TimingInk.cursor, class: "timing-value" }, row.value));
+            }
+            group.append(svgElement("line", { x1: 0, y1: top + L.rowHeight, x2: width, y2: top + L.rowHeight, stroke: TimingInk.grid }));
+            svg.append(group);
+        });
+
+        // The axis, and where the cursor stands.
+        const axis = svgElement("svg", { x: L.nameWidth, y: 0, width: width - L.nameWidth, height, overflow: "hidden" });
+        axis.append(svgElement("rect", { width: width - L.nameWidth, height: L.axisHeight, fill: TimingInk.background }));
+        for (const [x, time, scan] of picture.axis) {
+            axis.append(svgElement("line", { x1: x, y1: L.axisHeight - 6, x2: x, y2: L.axisHeight, stroke: TimingInk.faint }));
+            axis.append(svgElement("text", { x: x + 3, y: 15, fill: TimingInk.text }, time));
+            axis.append(svgElement("text", { x: x + 3, y: 30, fill: TimingInk.faint }, scan));
+        }
+        axis.append(svgElement("line", { x1: 0, y1: L.axisHeight, x2: width, y2: L.axisHeight, stroke: TimingInk.faint }));
+        if (picture.cursor) {
+            axis.append(svgElement("line", { x1: picture.cursor[0], y1: 0, x2: picture.cursor[0], y2: height, stroke: TimingInk.cursor }));
+        }
+        svg.append(axis);
+        if (picture.cursor) {
+            svg.append(svgElement("text", { x: 6, y: 15, fill: TimingInk.cursor, class: "timing-time" }, picture.cursor[1]));
+            svg.append(svgElement("text", { x: 6, y: 30, fill: TimingInk.cursor }, picture.cursor[2]));
+        } else if (picture.empty) {
+            svg.append(svgElement("text", { x: 6, y: 15, fill: TimingInk.text }, "nothing recorded"));
+        }
+        svg.append(svgElement("line", { x1: L.nameWidth, y1: 0, x2: L.nameWidth, y2: height, stroke: TimingInk.faint }));
+    }
+
+    // --- Exports -------------------------------------------------------------------------------
+
+    /** The same bytes the window's Export Timing as VCD writes (trace::saveVcd). */
+    private async exportVcd(): Promise<void> {
+        if (this.timing.saveVcd()) {
+            const saved = this.context.session.takeSaved();
+            if (saved) {
+                offerDownload(saved.name, new Blob([saved.bytes], { type: "application/octet-stream" }));
+            }
+        }
+        await this.context.showMessages();
+    }
+
+    /** The diagram as it is in view, with every signal: the SVG itself, or drawn onto a canvas. */
+    private async exportPicture(extension: "png" | "svg"): Promise<void> {
+        const width = this.waveWidth();
+        const picture = JSON.parse(this.timing.pictureJson(width, this.cursorMs, this.ticks)) as TimingPicture;
+        const all = svgElement("svg", {});
+        this.paint(all, picture, TimingLayout.nameWidth + width, TimingLayout.axisHeight + picture.rows.length * TimingLayout.rowHeight, 0);
+        const text = new XMLSerializer().serializeToString(all);
+        const svg = new Blob(['<?xml version="1.0" encoding="UTF-8"?>\n', text], { type: "image/svg+xml" });
+        const name = this.timing.exportName(extension);
+        if (extension === "svg") {
+            offerDownload(name, svg);
+            return;
+        }
+        const url = URL.createObjectURL(svg);
+        try {
+            const image = new Image();
+            image.src = url;
+            await image.decode();
+            const canvas = document.createElement("canvas");
+            canvas.width = Number(all.getAttribute("width"));
+            canvas.height = Number(all.getAttribute("height"));
+            canvas.getContext("2d")?.drawImage(image, 0, 0);
+            const png = await new Promise<Blob | null>((resolve) => canvas.toBlob(resolve, "image/png"));
+            if (png) {
+                offerDownload(name, png);
+            }
+        } finally {
+            URL.revokeObjectURL(url);
+        }
+    }
+}
