@@ -4,5 +4,5 @@
 
 function makeFeatures(context: PageContext): PageFeature[] {
     void context;
-    return [];
+    return [new OfflineFeature()];
 }
