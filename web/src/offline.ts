@@ -15,23 +15,33 @@ class OfflineFeature implements PageFeature {
     private state: "none" | "registering" | "registered" | "refused" = "none";
 
     constructor() {
-        if (offlineWanted()) {
-            this.state = "registering";
-            navigator.serviceWorker
-                .register("service-worker.js")
-                .then((registration) => {
-                    this.state = "registered";
-                    this.watch(registration);
-                })
-                .catch(() => {
-                    // No worker (storage refused, say): the page works as before, online only.
-                    this.state = "refused";
-                });
+        if (!offlineWanted()) {
+            return;
+        }
+        this.state = "registering";
+        // After the page's own loading: the worker's first fetch of the build does not compete.
+        if (document.readyState === "complete") {
+            this.register();
+        } else {
+            window.addEventListener("load", () => this.register(), { once: true });
         }
     }
 
     testHook(): object {
         return { offlineWorker: () => this.state };
+    }
+
+    private register(): void {
+        navigator.serviceWorker
+            .register("service-worker.js")
+            .then((registration) => {
+                this.state = "registered";
+                this.watch(registration);
+            })
+            .catch(() => {
+                // No worker (storage refused, say): the page works as before, online only.
+                this.state = "refused";
+            });
     }
 
     /** Tells the user when a new build has been fetched and waits for the next start. */

@@ -9,7 +9,7 @@ import * as fs from "fs";
 import * as os from "os";
 import * as path from "path";
 import { describe, test } from "node:test";
-import { Page } from "puppeteer-core";
+import { ElementHandle, Page } from "puppeteer-core";
 import { serveStatic } from "../tools/serve";
 import { base, browser, menu, openPage, showLine, webDir } from "./harness";
 
@@ -140,5 +140,122 @@ describe("installed and offline", () => {
             assert.equal(await page.$('link[rel="manifest"]').then((link) => link !== null), state !== "none", url);
             await page.browserContext().close();
         }
+    });
+});
+
+// --- Small screens ------------------------------------------------------------------------------
+
+/** A fresh page at `size`, touch-driven when `touch`, with its clock held. */
+async function openAt(size: { width: number; height: number }, touch: boolean): Promise<Page> {
+    const page = await (await browser.createBrowserContext()).newPage();
+    page.on("pageerror", (error) => assert.fail("page error: " + String(error)));
+    await page.setViewport({ ...size, hasTouch: touch, isMobile: touch });
+    await openIn(page, base);
+    return page;
+}
+
+/** Taps the centre of the element `selector` (or a button with that text), as a finger would. */
+async function tap(page: Page, selector: string): Promise<void> {
+    const byText = (text: string) => Array.from(document.querySelectorAll("button")).find((b) => b.textContent === text) ?? null;
+    const handle = (await page.$(selector)) ?? ((await page.evaluateHandle(byText, selector)).asElement() as ElementHandle | null);
+    assert.ok(handle, "no " + selector);
+    await handle.scrollIntoView();
+    const box = await handle.boundingBox();
+    assert.ok(box, "not shown: " + selector);
+    await page.touchscreen.tap(box.x + box.width / 2, box.y + box.height / 2);
+}
+
+/** How far the page reaches beyond the window's right edge, in CSS pixels (0: it fits). */
+function sideways(page: Page): Promise<number> {
+    return page.evaluate(() => document.documentElement.scrollWidth - document.documentElement.clientWidth);
+}
+
+describe("small screens", () => {
+    test("a phone (390 x 844) and a window at 200 % (640 wide): nothing scrolls sideways", async () => {
+        for (const size of [
+            { width: 390, height: 844 },
+            { width: 640, height: 400 },
+        ]) {
+            const page = await openAt(size, true);
+            await menu(page, "File", "conveyor.PLC");
+            await menu(page, "Module", "Conveyor");
+            // A tool panel with content wider than any phone, as the tools may have.
+            await page.evaluate(() => {
+                const tool = document.createElement("section");
+                tool.className = "tool";
+                tool.setAttribute("aria-label", "Wide tool");
+                const wide = document.createElement("div");
+                wide.style.width = "1500px";
+                wide.textContent = "wide";
+                tool.append(wide);
+                document.getElementById("tools")?.append(tool);
+            });
+            assert.equal(await sideways(page), 0, `${size.width} wide`);
+            for (const part of ["#client", ".ladder", ".machine", 'section[aria-label="Wide tool"]']) {
+                const right = await page.$eval(part, (el) => el.getBoundingClientRect().right);
+                assert.ok(right <= size.width, `${part} ends at ${right} in ${size.width}`);
+            }
+            await page.browserContext().close();
+        }
+    });
+
+    test("on a phone the switches are 44 px targets, and touch works them and the menus", async () => {
+        const page = await openAt({ width: 390, height: 844 }, true);
+        for (const name of ["Help", "View", "File"]) {
+            await tap(page, name);
+            const list = await page.$eval(`[role="menu"][aria-label="${name}"]`, (el) => {
+                const r = el.getBoundingClientRect();
+                return { left: r.left, right: r.right, hidden: (el as HTMLElement).hidden };
+            });
+            const fits = list.left >= 0 && list.right <= 390 && list.right - list.left >= 240;
+            assert.ok(!list.hidden && fits, name + " " + JSON.stringify(list));
+        }
+        await tap(page, "motor_latch.PLC");
+        await page.waitForFunction(() => document.title.startsWith("motor_latch.PLC"));
+
+        const targets = await page.$$eval('input[aria-label^="Switch "]', (els) =>
+            els.map((el) => {
+                const r = el.getBoundingClientRect();
+                return { width: r.width, height: r.height, right: r.right };
+            }),
+        );
+        assert.equal(targets.length, 16);
+        for (const t of targets) {
+            assert.ok(t.width >= 44 && t.height >= 44 && t.right <= 390, JSON.stringify(t));
+        }
+        await tap(page, 'button[aria-label="Simulation"]');
+        await tap(page, 'input[aria-label="Switch 0"]');
+        await page.evaluate(() => rungboxTest.advance(50));
+        assert.match(await showLine(page), /^in=1000000000000000 out=10/);
+        await tap(page, 'input[aria-label="Switch 0"]');
+        await tap(page, 'input[aria-label="Switch 1"]');
+        await page.evaluate(() => rungboxTest.advance(50));
+        assert.match(await showLine(page), /^in=0100000000000000 out=01/);
+        await page.browserContext().close();
+    });
+
+    test("on a wide screen the panel's parts are where the window has them", async () => {
+        const page = await openAt({ width: 1180, height: 800 }, false);
+        // x, y, width, height in CSS pixels, as the window places them (twips / 15).
+        const expected: [string, number[]][] = [
+            ["#client", [8, 32, 616, 407]],
+            ['button[aria-label="Simulation"]', [513, 65, 69, 29]],
+            ['[aria-label="Output 0"]', [129, 129, 17, 17]],
+            ['[aria-label="Output 15"]', [525, 129, 17, 17]],
+            ['[aria-label="Input 9"]', [385, 389, 17, 17]],
+            ['input[aria-label="Switch 15"]', [529, 407, 19, 17]],
+            [".grid-host", [33, 169, 305, 193]],
+            ['[aria-label="Counter 3"]', [441, 209, 33, 17]],
+            ['[aria-label="Timer 7"]', [537, 313, 65, 17]],
+            [".ladder", [632, 32, 284, 65]],
+        ];
+        for (const [selector, box] of expected) {
+            const seen = await page.$eval(selector, (el) => {
+                const r = el.getBoundingClientRect();
+                return [r.x, r.y, r.width, r.height].map(Math.round);
+            });
+            assert.deepEqual(seen, box, selector);
+        }
+        await page.browserContext().close();
     });
 });
