@@ -39,7 +39,11 @@ class PanelView {
     private readonly timers: HTMLOutputElement[] = [];
     private readonly counters: HTMLOutputElement[] = [];
     private revision = -1;
-    /** Where add() puts elements: the part of the panel or the cell being built. */
+    /**
+     * Where add() puts elements: the part of the panel or the cell being built. Something added
+     * to a lamp later belongs in the lamp's cell (its parentElement), so that it stays beside the
+     * lamp in the narrow layout too.
+     */
     private into: HTMLElement;
 
     /** Builds the panel in `client`, with the grid's place left for `gridHost`. */

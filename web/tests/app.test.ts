@@ -70,6 +70,7 @@ describe("installed and offline", () => {
         const manifest = (await cdp.send("Page.getAppManifest")) as { errors: unknown[]; url: string };
         assert.deepEqual(manifest.errors, []);
         assert.equal(manifest.url, site.url + "manifest.webmanifest");
+        // A test's browser context is a private one, where no browser offers an install.
         const { installabilityErrors } = await cdp.send("Page.getInstallabilityErrors");
         assert.deepEqual(installabilityErrors.map((e) => e.errorId).filter((id) => id !== "in-incognito"), []);
 
@@ -165,11 +166,6 @@ async function tap(page: Page, selector: string): Promise<void> {
     await page.touchscreen.tap(box.x + box.width / 2, box.y + box.height / 2);
 }
 
-/** How far the page reaches beyond the window's right edge, in CSS pixels (0: it fits). */
-function sideways(page: Page): Promise<number> {
-    return page.evaluate(() => document.documentElement.scrollWidth - document.documentElement.clientWidth);
-}
-
 describe("small screens", () => {
     test("a phone (390 x 844) and a window at 200 % (640 wide): nothing scrolls sideways", async () => {
         for (const size of [
@@ -190,7 +186,8 @@ describe("small screens", () => {
                 tool.append(wide);
                 document.getElementById("tools")?.append(tool);
             });
-            assert.equal(await sideways(page), 0, `${size.width} wide`);
+            const sideways = await page.evaluate(() => document.documentElement.scrollWidth - document.documentElement.clientWidth);
+            assert.equal(sideways, 0, `${size.width} wide`);
             for (const part of ["#client", ".ladder", ".machine", 'section[aria-label="Wide tool"]']) {
                 const right = await page.$eval(part, (el) => el.getBoundingClientRect().right);
                 assert.ok(right <= size.width, `${part} ends at ${right} in ${size.width}`);
