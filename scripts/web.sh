@@ -4,7 +4,8 @@
 # Debian's emscripten, the page's TypeScript checked and compiled, the examples beside them.
 # Static files only; the page fetches nothing from elsewhere.
 #
-#   scripts/web.sh                  build build/web/
+#   scripts/web.sh                  build build/web/ (with its service worker, for the page served
+#                                   over https or from localhost to be installed and work offline)
 #   scripts/web.sh --single-file    also build/web/rungbox.html, one file that works from disk
 #   scripts/web.sh --serve [PORT]   build, then serve build/web/ on http://localhost:PORT (8080)
 #   scripts/web.sh --test           build, then run the page's tests in headless Chromium
@@ -81,7 +82,9 @@ rm -rf "$out"
 mkdir -p "$out"
 "$tsc" -p web/tsconfig.json
 "$tsc" -p web/tests/tsconfig.json
+"$tsc" -p web/offline/tsconfig.json
 cp "$wasm/src/wasm/rungbox-web.js" "$wasm/src/wasm/rungbox-web.wasm" web/style.css "$out/"
+cp web/manifest.webmanifest web/icons/icon.svg web/icons/icon-192.png web/icons/icon-512.png "$out/"
 
 # The examples as a script, so that the page needs no fetch for them (and works from disk).
 node - examples "$out/examples.js" <<'JS'
@@ -104,7 +107,12 @@ const fs = require("fs");
 const [page, out, singleLoader, single] = process.argv.slice(2);
 const html = fs.readFileSync(page, "utf8");
 const scripts = ["examples.js", "rungbox-web.js", "rungbox.js"];
+// Only the served page is an installable app with a service worker (offline.ts registers it
+// when the manifest is linked); the one-file page carries everything itself.
+const app = ['<link rel="manifest" href="manifest.webmanifest">',
+    '<link rel="icon" href="icon.svg" type="image/svg+xml">', '<link rel="apple-touch-icon" href="icon-192.png">'];
 fs.writeFileSync(`${out}/index.html`, html
+    .replace("<!--app-->", app.join("\n"))
     .replace("<!--style-->", '<link rel="stylesheet" href="style.css">')
     .replace("<!--scripts-->", scripts.map((s) => `<script src="${s}"></script>`).join("\n")));
 if (single === "1") {
@@ -113,9 +121,35 @@ if (single === "1") {
     const bodies = [`${out}/examples.js`, singleLoader, `${out}/rungbox.js`];
     const css = fs.readFileSync(`${out}/style.css`, "utf8");
     fs.writeFileSync(`${out}/rungbox.html`, html
+        .replace("<!--app-->", '<link rel="icon" href="data:,">')
         .replace("<!--style-->", () => "<style>\n" + css + "</style>")
         .replace("<!--scripts-->", () => bodies.map((f) => inline(fs.readFileSync(f, "utf8"))).join("\n")));
 }
+JS
+
+# The service worker, written after every other file of build/web/: it caches them all (but the
+# one-file page, which is for opening from disk) in a cache named by a hash of their bytes and
+# of the worker's own code, so that each new build is a new worker with a new cache.
+node - "$out" build/web-offline/service-worker.js <<'JS'
+const crypto = require("crypto");
+const fs = require("fs");
+const path = require("path");
+const [out, code] = process.argv.slice(2);
+const kSkip = new Set(["service-worker.js", "rungbox.html"]);
+const list = (dir) => fs.readdirSync(path.join(out, dir), { withFileTypes: true }).flatMap((entry) => {
+    const name = dir ? `${dir}/${entry.name}` : entry.name;
+    return entry.isDirectory() ? list(name) : kSkip.has(name) ? [] : [name];
+});
+const files = list("").sort();
+const body = fs.readFileSync(code, "utf8").replace(/^"use strict";\n/, "");
+const hash = crypto.createHash("sha256");
+for (const name of files) {
+    hash.update(name + "\0").update(fs.readFileSync(path.join(out, name)));
+}
+hash.update(body);
+fs.writeFileSync(`${out}/service-worker.js`, '// SPDX-License-Identifier: GPL-3.0-or-later\n"use strict";\n' +
+    `const RUNGBOX_CACHE = "rungbox-${hash.digest("hex").slice(0, 16)}";\n` +
+    `const RUNGBOX_FILES = ${JSON.stringify(files)};\n` + body);
 JS
 echo "Built $out/"
 [ "$single" = 1 ] && echo "Built $out/rungbox.html (one file; open it from disk)"

@@ -9,5 +9,6 @@ function makeFeatures(context: PageContext): PageFeature[] {
         new NamesPanel(context),
         new DebugTools(context),
         new CheckFeature(context),
+        new OfflineFeature(),
     ];
 }

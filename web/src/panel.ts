@@ -2,7 +2,9 @@
 // The main window's panel, placed where the window places it (in twips, 15 to the pixel): the
 // title, the run/stop lamp-button, sixteen output lamps, the counter and timer displays, and
 // sixteen input lamps with their switches. It shows the core's panel port and sends the
-// switches' and the button's clicks to the session.
+// switches' and the button's clicks to the session. The places are CSS properties (--left,
+// --top, --width, --height) that the wide layout uses; the narrow layout (style.css) stacks the
+// panel's parts instead: the title, the outputs, the grid with the displays, the inputs.
 
 const kTwips = 15;
 const kInputCount = 16;
@@ -13,13 +15,13 @@ function twoDigits(n: number): string {
 }
 
 function place(el: HTMLElement, left: number, top: number, width?: number, height?: number): void {
-    el.style.left = left / kTwips + "px";
-    el.style.top = top / kTwips + "px";
+    el.style.setProperty("--left", left / kTwips + "px");
+    el.style.setProperty("--top", top / kTwips + "px");
     if (width !== undefined) {
-        el.style.width = width / kTwips + "px";
+        el.style.setProperty("--width", width / kTwips + "px");
     }
     if (height !== undefined) {
-        el.style.height = height / kTwips + "px";
+        el.style.setProperty("--height", height / kTwips + "px");
     }
 }
 
@@ -37,6 +39,12 @@ class PanelView {
     private readonly timers: HTMLOutputElement[] = [];
     private readonly counters: HTMLOutputElement[] = [];
     private revision = -1;
+    /**
+     * Where add() puts elements: the part of the panel or the cell being built. Something added
+     * to a lamp later belongs in the lamp's cell (its parentElement), so that it stays beside the
+     * lamp in the narrow layout too.
+     */
+    private into: HTMLElement;
 
     /** Builds the panel in `client`, with the grid's place left for `gridHost`. */
     constructor(
@@ -44,14 +52,8 @@ class PanelView {
         gridHost: HTMLElement,
         private readonly session: WebSession,
     ) {
-        for (const [left, top, width, height, name] of [
-            [360, 360, 4815, 615, "title-band"],
-            [240, 1320, 8775, 615, "frame"],
-            [240, 1920, 8775, 3135, "frame"],
-            [240, 5040, 8775, 855, "frame"],
-        ] as const) {
-            this.add("div", name, left, top, width, height);
-        }
+        this.into = this.part("panel-head");
+        this.add("div", "title-band", 360, 360, 4815, 615);
         this.label("Rungbox", 300, 180, "title title-shadow").setAttribute("aria-hidden", "true");
         this.label("Rungbox", 240, 120, "title");
         this.label("Simulation", 7440, 120, "simulation-label").setAttribute("aria-hidden", "true");
@@ -64,32 +66,48 @@ class PanelView {
             this.client.dispatchEvent(new Event("session-changed"));
         });
 
+        this.into = this.part("panel-outputs");
+        this.add("div", "frame", 240, 1320, 8775, 615);
         this.label("OUTPUT", 360, 1440, "heading");
+        const outputRow = this.row();
         for (let n = 0; n < kInputCount; ++n) {
             const left = rowLeft(n, 1800, 5220);
+            this.cell(outputRow);
             this.outputLamps.push(this.lamp("Output " + n, left, 1440));
             this.label(twoDigits(n), left - 45, 1680, "number").setAttribute("aria-hidden", "true");
         }
 
+        const middle = this.part("panel-middle");
+        this.into = middle;
+        this.add("div", "frame", 240, 1920, 8775, 3135);
         place(gridHost, 360, 2040, 4575, 2895);
         gridHost.classList.add("placed");
-        client.append(gridHost);
+        this.into.append(gridHost);
 
         this.label("COUNTER", 6240, 2040, "heading");
+        const counterRow = this.row("panel-counters");
         for (let n = 0; n < kDisplayCount; ++n) {
+            this.cell(counterRow);
             this.label(twoDigits(n), 5040 + 480 * n, 2400, "number blue", 495);
             this.counters.push(this.display("Counter " + n, "0", 5040 + 480 * n, 2640, 495));
         }
+        this.into = middle;
         this.label("TIMER", 6480, 3000, "heading");
+        const timerRow = this.row("panel-timers");
         for (let n = 0; n < kDisplayCount; ++n) {
+            this.cell(timerRow);
             const left = 5040 + 960 * (n % 4);
             const row = n < 4 ? 0 : 600;
             this.label(twoDigits(n), left, 3360 + row, "number blue", 975);
             this.timers.push(this.display("Timer " + n, "0.0", left, 3600 + row, 975));
         }
 
+        this.into = this.part("panel-inputs");
+        this.add("div", "frame", 240, 5040, 8775, 855);
         this.label("INPUT", 420, 5220, "heading");
+        const inputRow = this.row();
         for (let n = 0; n < kInputCount; ++n) {
+            this.cell(inputRow);
             const lampLeft = rowLeft(n, 1800, 5280);
             this.label(twoDigits(n), lampLeft - 45, 5070, "number").setAttribute("aria-hidden", "true");
             this.inputLamps.push(this.lamp("Input " + n, lampLeft, 5340));
@@ -128,6 +146,32 @@ class PanelView {
         this.runButton.setAttribute("aria-pressed", run !== 0 ? "true" : "false");
     }
 
+    /**
+     * Starts a part of the panel (a div of class "panel-part `name`"): the wide layout places its
+     * contents (the part itself has no box there), the narrow one stacks the parts.
+     */
+    private part(name: string): HTMLElement {
+        const part = document.createElement("div");
+        part.className = "panel-part " + name;
+        this.client.append(part);
+        return part;
+    }
+
+    /** A row of cells in the current part: lamps or displays, in rows of their own when narrow. */
+    private row(name = ""): HTMLElement {
+        const row = document.createElement("div");
+        row.className = ("panel-row " + name).trim();
+        this.into.append(row);
+        return row;
+    }
+
+    /** Starts a cell of `row`: one lamp or display with its number (and switch), kept together. */
+    private cell(row: HTMLElement): void {
+        this.into = document.createElement("div");
+        this.into.className = "panel-cell";
+        row.append(this.into);
+    }
+
     private add<K extends keyof HTMLElementTagNameMap>(
         tag: K,
         className: string,
@@ -139,7 +183,7 @@ class PanelView {
         const el = document.createElement(tag);
         el.className = className;
         place(el, left, top, width, height);
-        this.client.append(el);
+        this.into.append(el);
         return el;
     }
 

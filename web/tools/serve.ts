@@ -11,6 +11,8 @@ const kTypes: Record<string, string> = {
     ".css": "text/css; charset=utf-8",
     ".wasm": "application/wasm",
     ".png": "image/png",
+    ".svg": "image/svg+xml",
+    ".webmanifest": "application/manifest+json",
 };
 
 /** Serves the files under `root` on 127.0.0.1:`port` (0: any free port). */
