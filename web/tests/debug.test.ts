@@ -146,7 +146,7 @@ describe("debugging", () => {
         for (const [typed, why] of cases) {
             await page.$eval('input[aria-label="Watch:"]', (input) => ((input as HTMLInputElement).value = ""));
             await page.type('input[aria-label="Watch:"]', typed);
-            await page.click("xpath/.//button[text()='Add']");
+            await page.click("xpath/.//section[@aria-label='Watch']//button[text()='Add']");
             assert.equal(await page.$eval(".watch-refusal", (el) => el.textContent), why, typed);
         }
         assert.equal(await page.$$eval(".watch-refusal *", (els) => els.length), 0, "no markup from the entry");
