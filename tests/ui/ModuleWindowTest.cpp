@@ -2,6 +2,7 @@
 // The module windows: their push-buttons and the car work only during a run, and a window
 // repaints only when its machine has changed.
 
+#include "support/ProgramLines.h"
 #include "support/Recorders.h"
 #include "support/WindowParts.h"
 #include "ui/app/MainWindow.h"
@@ -28,11 +29,7 @@ private slots:
         rungbox::ui::MainWindow main(boxes, dialog);
         main.show();
         // The closed limit (input 2) lights the warning light (1002).
-        const char* lines[][2] = {{"LD", "2"}, {"OUT", "1002"}, {"END", ""}};
-        for (int row = 0; row < 3; ++row) {
-            main.session().grid().setText(row + 1, 1, lines[row][0]);
-            main.session().grid().setText(row + 1, 2, lines[row][1]);
-        }
+        writeProgram(main.session().grid(), "LD 2; OUT 1002; END");
         QVERIFY(moduleItem(main, 1)->isEnabled() && moduleItem(main, 2)->isEnabled());
         QCOMPARE(moduleWindow(main), nullptr);
         moduleItem(main, 1)->trigger();
