@@ -3,6 +3,7 @@
 // window, driven as a user would; the scan timer is never left to run, scans are called.
 
 #include "ui/debug/DebugTools.h"
+#include "support/ProgramLines.h"
 #include "support/Recorders.h"
 #include "support/WindowParts.h"
 #include "ui/app/MainWindow.h"
@@ -32,16 +33,7 @@ struct Window {
     MainWindow main{boxes, dialog};
 
     Window() {
-        const char* lines[][3] = {{"LD", "0", ""},     {"LD", "0", ""}, {"AND BLK", "", ""},
-                                  {"OUT", "1000", ""}, {"LD", "1", ""}, {"TIM", "0", "50"},
-                                  {"END", "", ""}};
-        int line = 1;
-        for (const auto& cells : lines) {
-            for (int col = 1; col <= 3; ++col) {
-                main.session().grid().setText(line, col, cells[col - 1]);
-            }
-            ++line;
-        }
+        writeProgram(main.session().grid(), "LD 0; LD 0; AND BLK; OUT 1000; LD 1; TIM 0 50; END");
         main.show();
     }
     rungbox::ui::DebugTools& tools() { return *debugTools(main); }
@@ -65,21 +57,6 @@ class DebugToolsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // Where the menu stands is checked with the menu bar's titles (LadderWindowTest), what its
-    // items do by the commands below.
-    void menuFollowsTheRun() {
-        Window w;
-        // Breakpoints are set before a run too; pausing and stepping need one.
-        for (const bool running : {false, true, false}) {
-            if (running != w.main.session().running()) {
-                w.main.session().toggleRun();
-            }
-            QVERIFY(w.tools().menu()->menuAction()->isEnabled());
-            QVERIFY(w.tools().breakpointItem()->isEnabled());
-            QCOMPARE(w.tools().stepLineItem()->isEnabled(), running);
-        }
-    }
-
     // Each command from a running, unpaused start: what is paused, the line the grid shows as
     // next, output 1000 (switch 0 is on) and timer 0's present value (switch 1 is on).
     void commands_data() {
