@@ -458,6 +458,22 @@ private slots:
         QFETCH(QString, tip);
         QVERIFY2(controls.at(control)()->toolTip().contains(tip), qPrintable(tip));
     }
+
+    // The numbers over the lamps, the counters and the timers are all drawn alike: bold, 9.75 pt.
+    void numbersAreDrawnAlike() {
+        Window w;
+        QList<QLabel*> numbers;
+        for (QLabel* label : w.ladder.findChildren<QLabel*>()) {
+            if (QRegularExpression("^\\d\\d$").match(label->text()).hasMatch()) {
+                numbers << label;
+            }
+        }
+        QCOMPARE(numbers.size(), 16 + 16 + 8 + 8);
+        for (QLabel* label : numbers) {
+            QVERIFY2(label->font() == numbers[0]->font(), qPrintable(label->text()));
+        }
+        QVERIFY(numbers[0]->font().bold() && numbers[0]->font().pointSizeF() == 9.75);
+    }
 };
 
 QTEST_MAIN(MainWindowTest)
