@@ -57,6 +57,21 @@ class DebugToolsTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // Where the menu stands is checked with the menu bar's titles (LadderWindowTest), what its
+    // items do by the commands below.
+    void menuFollowsTheRun() {
+        Window w;
+        // Breakpoints are set before a run too; pausing and stepping need one.
+        for (const bool running : {false, true, false}) {
+            if (running != w.main.session().running()) {
+                w.main.session().toggleRun();
+            }
+            QVERIFY(w.tools().menu()->menuAction()->isEnabled());
+            QVERIFY(w.tools().breakpointItem()->isEnabled());
+            QCOMPARE(w.tools().stepLineItem()->isEnabled(), running);
+        }
+    }
+
     // Each command from a running, unpaused start: what is paused, the line the grid shows as
     // next, output 1000 (switch 0 is on) and timer 0's present value (switch 1 is on).
     void commands_data() {
