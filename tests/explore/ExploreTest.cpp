@@ -259,18 +259,6 @@ TEST(Compare, ScanPathsExploreAlike) {
     fs::remove(variant);
 }
 
-TEST(Compare, StopsAtTheStateLimitSayingHowDeepItGot) {
-    Programs files;
-    Comparison c(files.started("a", "LD 0; LD 1; CNT 0 50; LD CNT 0; OUT 1000; END"),
-                 files.started("b", "LD 0; LD 1; CNT 0 51; LD CNT 0; OUT 1000; END"),
-                 {{}, 0xFFFF, 40, ScanPath::Fast});
-    c.run();
-    EXPECT_EQ(c.verdict(), Comparison::Verdict::Undecided);
-    EXPECT_LE(c.explorer().states(), 41U);
-    EXPECT_GE(c.explorer().depthDone(), 5U);
-    EXPECT_NE(c.summary().find("Not decided"), std::string::npos);
-}
-
 TEST(Prove, PropertiesOfTheExamples) {
     struct Case {
         const char* program;

@@ -14,17 +14,6 @@ namespace {
 using platform::BoxAnswer;
 namespace fs = std::filesystem;
 
-TEST(WindowTitle, NamesTheFileAndMarksAnEditedProgram) {
-    for (const auto& [path, edited, title] :
-         {std::tuple{"", false, "PLC Ladder Code"},
-          {"", true, "PLC Ladder Code"},
-          {"/home/u/motor.PLC", false, "motor.PLC - PLC Ladder Code"},
-          {"/home/u/motor.PLC", true, "motor.PLC* - PLC Ladder Code"},
-          {"gate.plc", true, "gate.plc* - PLC Ladder Code"}}) {
-        EXPECT_EQ(windowTitle(path, edited), title);
-    }
-}
-
 // A store that remembers in memory and counts its writes.
 struct MemoryStore : platform::RecentFileStore {
     std::vector<std::string> paths;

@@ -35,16 +35,6 @@ TEST(GatePlant, TravelTakesEightSecondsBetweenTheLimits) {
     EXPECT_EQ(gate.faultTotal(), 0);
 }
 
-TEST(GatePlant, MotorOffOrBothWaysLeavesTheGateWhereItIs) {
-    GatePlant gate;
-    run(gate, G::kMotorOpen, 3000);
-    run(gate, 0, 500);
-    run(gate, G::kMotorOpen | G::kMotorClose | G::kWarningLight, 500);
-    EXPECT_EQ(gate.position(), 3000);
-    EXPECT_EQ(gate.motor(), G::Motor::Both);
-    EXPECT_TRUE(gate.warningLight());
-}
-
 // Each row drives the motor through phases of (outputs, ms) from closed and expects the fault
 // counts afterwards.
 struct FaultCase {

@@ -6,6 +6,7 @@
 #include "files/DiskFileSystem.h"
 #include "session/Session.h"
 #include "support/NullPorts.h"
+#include "support/ProgramLines.h"
 #include "support/Recorders.h"
 
 #include <gtest/gtest.h>
@@ -41,15 +42,8 @@ struct Fixture {
 
     Fixture() {
         session.setUp();
-        const std::vector<std::array<std::string, 3>> lines = {
-            {"LD", "2", ""}, {"OUT", "1002", ""}, {"LD", "5", ""},     {"OUT", "1005", ""},
-            {"LD", "0", ""}, {"OR", "1000", ""},  {"OUT", "1000", ""}, {"END", "", ""}};
-        for (std::size_t i = 0; i < lines.size(); ++i) {
-            for (int col = 1; col <= 3; ++col) {
-                session.grid().setText(static_cast<int>(i) + 1, col,
-                                       lines[i][static_cast<std::size_t>(col - 1)]);
-            }
-        }
+        test::writeProgram(session.grid(),
+                           "LD 2; OUT 1002; LD 5; OUT 1005; LD 0; OR 1000; OUT 1000; END");
     }
 };
 

@@ -7,6 +7,7 @@
 #include "files/DiskFileSystem.h"
 #include "session/LadderDiagram.h"
 #include "support/NullPorts.h"
+#include "support/ProgramLines.h"
 #include "support/Recorders.h"
 
 #include <gtest/gtest.h>
@@ -37,21 +38,16 @@ struct Fixture {
     Session session{Ports{panel, window, boxes, window, fileSystem, window}};
     Log log;
 
-    explicit Fixture(const std::vector<std::array<std::string, 3>>& lines) {
+    explicit Fixture(const char* program) {
         session.setUp();
-        for (std::size_t i = 0; i < lines.size(); ++i) {
-            for (int col = 1; col <= 3; ++col) {
-                session.grid().setText(static_cast<int>(i) + 1, col,
-                                       lines[i][static_cast<std::size_t>(col - 1)]);
-            }
-        }
+        test::writeProgram(session.grid(), program);
         log.session = &session;
         session.addListener(&log);
     }
 };
 
 TEST(Session, ListenersFollowARunFromStartToStop) {
-    Fixture f({{"LD NOT", "0", ""}, {"OUT", "1000", ""}, {"END", "", ""}});
+    Fixture f("LD NOT 0; OUT 1000; END");
     f.session.advance(5); // stopped: nothing runs, nobody is told
     f.session.toggleRun();
     f.session.advance(2);
@@ -65,7 +61,7 @@ TEST(Session, ListenersFollowARunFromStartToStop) {
 }
 
 TEST(Session, AProgramErrorStopsTheRunOnceAndTellsTheListeners) {
-    Fixture f({{"LD", "0", ""}, {"OUT", "1000", ""}, {"JUMP", "", ""}, {"END", "", ""}});
+    Fixture f("LD 0; OUT 1000; JUMP; END");
     f.session.toggleRun();
     EXPECT_EQ(f.session.advance(50), RunEnd::Stopped);
     EXPECT_FALSE(f.session.running());
@@ -76,7 +72,7 @@ TEST(Session, AProgramErrorStopsTheRunOnceAndTellsTheListeners) {
 }
 
 TEST(Session, ARefusedStartTellsNobody) {
-    Fixture f({{"LD", "0", ""}, {"OUT", "1000", ""}}); // no END
+    Fixture f("LD 0; OUT 1000"); // no END
     f.session.toggleRun();
     EXPECT_FALSE(f.session.running());
     EXPECT_TRUE(f.log.events.empty());
@@ -85,7 +81,7 @@ TEST(Session, ARefusedStartTellsNobody) {
 // Listeners see whole scans: a scan that pauses at a breakpoint or is stepped line by line is
 // one scan to them, told after its END; while paused the clock stands still.
 TEST(Session, PausedAndSteppedScansAreWholeScansToTheListeners) {
-    Fixture f({{"LD NOT", "0", ""}, {"OUT", "1000", ""}, {"END", "", ""}});
+    Fixture f("LD NOT 0; OUT 1000; END");
     f.session.debugger().setBreakpoint(2, true);
     f.session.toggleRun();
     EXPECT_EQ(f.session.advance(3), RunEnd::Breakpoint); // pauses before line 2 at 1 ms
@@ -106,11 +102,7 @@ TEST(Session, PausedAndSteppedScansAreWholeScansToTheListeners) {
 // scan interrupted by a breakpoint keeps its millisecond's tick until it ends, however it ends.
 // The program counts 1 ms scans as timer 0 counts tenths: TIM 0 at 5 runs out after 0.5 s.
 TEST(Session, TheClockTicksAfterEveryHundredthScanEvenAcrossABreakpoint) {
-    const std::vector<std::array<std::string, 3>> timer = {{"LD", "0", ""},
-                                                           {"TIM", "0", "5"},
-                                                           {"LD TIM", "0", ""},
-                                                           {"OUT", "1000", ""},
-                                                           {"END", "", ""}};
+    const char* const timer = "LD 0; TIM 0 5; LD TIM 0; OUT 1000; END";
     for (const bool finishByScan : {false, true}) {
         Fixture f(timer);
         f.session.toggleRun();
@@ -137,11 +129,7 @@ TEST(Session, TheClockTicksAfterEveryHundredthScanEvenAcrossABreakpoint) {
 // A breakpoint's unfinished millisecond belongs to its run: stopping and starting again forgets
 // its tick, so the new run's timer is where a fresh run's would be.
 TEST(Session, AnInterruptedTickDoesNotOutliveItsRun) {
-    Fixture f({{"LD", "0", ""},
-               {"TIM", "0", "1"},
-               {"LD TIM", "0", ""},
-               {"OUT", "1000", ""},
-               {"END", "", ""}});
+    Fixture f("LD 0; TIM 0 1; LD TIM 0; OUT 1000; END");
     f.session.debugger().setBreakpoint(1, true);
     f.session.toggleRun();
     f.session.advance(100);
@@ -171,7 +159,7 @@ TEST(Session, ARealTimeClockCatchesUpAStallOnlyToItsLimit) {
 // Commands that replace the program or the machine are the session's to refuse during a run,
 // whichever front end asks.
 TEST(Session, FileAndModuleCommandsAreRefusedDuringARun) {
-    Fixture f({{"LD", "0", ""}, {"END", "", ""}});
+    Fixture f("LD 0; END");
     f.session.toggleRun();
     EXPECT_FALSE(f.session.newProgram());
     EXPECT_FALSE(f.session.load());
@@ -188,7 +176,7 @@ TEST(Session, FileAndModuleCommandsAreRefusedDuringARun) {
 }
 
 TEST(Session, NewAndLoadClearTheBreakpointsOnlyWhenTheProgramGoes) {
-    Fixture f({{"LD", "0", ""}, {"END", "", ""}});
+    Fixture f("LD 0; END");
     f.session.debugger().setBreakpoint(1, true);
     f.session.load(); // the dialog is cancelled
     EXPECT_TRUE(f.session.debugger().breakpoint(1));
@@ -204,7 +192,7 @@ TEST(Session, NewAndLoadClearTheBreakpointsOnlyWhenTheProgramGoes) {
 // The diagram repaints when a breakpoint or a force changes, even though the program and its
 // power flow do not, and its marks say which lines and relays.
 TEST(Session, TheDiagramFollowsBreakpointsAndForces) {
-    Fixture f({{"LD", "0", ""}, {"OUT", "1000", ""}, {"END", "", ""}});
+    Fixture f("LD 0; OUT 1000; END");
     LadderDiagram diagram(f.session);
     EXPECT_TRUE(diagram.poll());
     EXPECT_FALSE(diagram.poll());

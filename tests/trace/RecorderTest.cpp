@@ -5,7 +5,6 @@
 
 #include "BenchProgram.h"
 #include "TracedMachine.h"
-#include "trace/Tracing.h"
 
 #include <gtest/gtest.h>
 
@@ -205,28 +204,6 @@ TEST(Recorder, SignalsAddedWhileRecordingStartAtTheNextSampleAndRemovedOnesAreGo
     EXPECT_EQ(t.recorder.valuesAt(13), (V{0, 0}));
     EXPECT_EQ(t.vcd().substr(t.vcd().find("#0")),
               "#0\n$dumpvars\n0!\nx\"\n$end\n#6\n1!\n#11\n1\"\n#13\n0!\n0\"\n#15\n");
-}
-
-// The window's tracing keeps the latest run alone; the script's adds each run one millisecond
-// after the last.
-TEST(Tracing, KeepsTheLatestRunOrEveryRun) {
-    for (const auto& [runs, first, last] :
-         {std::tuple{trace::Tracing::Runs::Latest, 0U, 3U}, {trace::Tracing::Runs::All, 0U, 9U}}) {
-        Machine m;
-        m.load("LD 0; OUT 1000; END");
-        trace::Tracing tracing(runs);
-        tracing.setOn(true);
-        for (const std::uint64_t length : {5U, 3U}) {
-            tracing.runStarted(m.plc);
-            for (std::uint64_t ms = 1; ms <= length; ++ms) {
-                ASSERT_EQ(m.plc.scan(), 0);
-                tracing.scanned(m.plc, ms);
-            }
-            tracing.runStopped();
-        }
-        EXPECT_EQ(tracing.recorder().firstMs(), first);
-        EXPECT_EQ(tracing.recorder().lastMs(), last);
-    }
 }
 
 // Relays a whole window apart (16) are read from two windows; the signal list has its limit.

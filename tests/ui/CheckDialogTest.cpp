@@ -5,6 +5,7 @@
 // failure.
 
 #include "ui/check/CheckDialog.h"
+#include "support/ProgramLines.h"
 #include "support/Recorders.h"
 #include "ui/app/MainWindow.h"
 #include "ui/timing/TimingView.h"
@@ -40,12 +41,8 @@ struct Window {
     QTemporaryDir folder;
 
     Window() {
-        const char* const lines[][2] = {{"LD", "0"},        {"AND NOT", "1"}, {"OUT", "1000"},
-                                        {"LD NOT", "1000"}, {"OUT", "1001"},  {"END", ""}};
-        for (int row = 0; row < 6; ++row) {
-            main.session().grid().setText(row + 1, 1, lines[row][0]);
-            main.session().grid().setText(row + 1, 2, lines[row][1]);
-        }
+        rungbox::test::writeProgram(main.session().grid(),
+                                    "LD 0; AND NOT 1; OUT 1000; LD NOT 1000; OUT 1001; END");
         main.show();
     }
     // Chooses File > Check With Script..., the open dialog answering a script holding `text`.

@@ -3,6 +3,7 @@
 // window, driven as a user would; the scan timer is never left to run, scans are called.
 
 #include "ui/debug/DebugTools.h"
+#include "support/ProgramLines.h"
 #include "support/Recorders.h"
 #include "support/WindowParts.h"
 #include "ui/app/MainWindow.h"
@@ -32,16 +33,7 @@ struct Window {
     MainWindow main{boxes, dialog};
 
     Window() {
-        const char* lines[][3] = {{"LD", "0", ""},     {"LD", "0", ""}, {"AND BLK", "", ""},
-                                  {"OUT", "1000", ""}, {"LD", "1", ""}, {"TIM", "0", "50"},
-                                  {"END", "", ""}};
-        int line = 1;
-        for (const auto& cells : lines) {
-            for (int col = 1; col <= 3; ++col) {
-                main.session().grid().setText(line, col, cells[col - 1]);
-            }
-            ++line;
-        }
+        writeProgram(main.session().grid(), "LD 0; LD 0; AND BLK; OUT 1000; LD 1; TIM 0 50; END");
         main.show();
     }
     rungbox::ui::DebugTools& tools() { return *debugTools(main); }

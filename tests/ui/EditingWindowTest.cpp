@@ -96,10 +96,6 @@ private slots:
         w.go(1, 1);
         w.type("x");
         QTRY_COMPARE(w.title(), QString("gate.PLC* - PLC Ladder Code"));
-        w.ctrl(Qt::Key_Z);
-        QTRY_COMPARE(w.title(), QString("gate.PLC - PLC Ladder Code"));
-        w.ctrl(Qt::Key_Z, Qt::ShiftModifier);
-        QTRY_COMPARE(w.title(), QString("gate.PLC* - PLC Ladder Code"));
         item(w.ladder, "saveItem")->trigger();
         QTRY_COMPARE(w.title(), QString("gate.PLC - PLC Ladder Code"));
         // Save writes the current file without asking.
@@ -140,20 +136,6 @@ private slots:
         refused.setAccepted(false);
         QApplication::sendEvent(&w.ladder, &refused);
         QVERIFY(!refused.isAccepted());
-    }
-
-    void ctrlKeysAreCommandsAndNeverType() {
-        Window w;
-        w.ladder.show();
-        for (const Qt::Key key : {Qt::Key_A, Qt::Key_L, Qt::Key_D, Qt::Key_Space, Qt::Key_1,
-                                  Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_C, Qt::Key_V}) {
-            w.ctrl(key);
-        }
-        QCOMPARE(w.ladder.session().grid().text(1, 1), std::string());
-        QVERIFY(!w.ladder.session().editor().codeChanged());
-        w.ctrl(Qt::Key_End);
-        // Ctrl with a movement key still moves.
-        QCOMPARE(w.ladder.session().grid().line(), 299);
     }
 
     void clipboardAndKeyboardSelectionMoveWholeLines() {

@@ -4,10 +4,11 @@
 // and properties typed into the dialog.
 
 #include "ui/explore/ExploreTools.h"
+#include "support/ProgramLines.h"
 #include "support/Recorders.h"
 #include "support/WindowParts.h"
-#include "ui/explore/ExploreDialog.h"
 #include "ui/app/MainWindow.h"
+#include "ui/explore/ExploreDialog.h"
 #include "ui/timing/TimingView.h"
 
 #include <QFile>
@@ -33,13 +34,9 @@ struct Window {
     QTemporaryDir folder;
 
     Window() {
-        const char* const lines[][2] = {{"LD", "0"},     {"AND NOT", "1"},   {"OR", "1000"},
-                                        {"OUT", "1000"}, {"LD NOT", "1000"}, {"OUT", "1001"},
-                                        {"END", ""}};
-        for (int row = 0; row < 7; ++row) {
-            main.session().grid().setText(row + 1, 1, lines[row][0]);
-            main.session().grid().setText(row + 1, 2, lines[row][1]);
-        }
+        rungbox::test::writeProgram(
+            main.session().grid(),
+            "LD 0; AND NOT 1; OR 1000; OUT 1000; LD NOT 1000; OUT 1001; END");
         QFile model(folder.filePath("model.PLC"));
         model.open(QIODevice::WriteOnly);
         model.write(

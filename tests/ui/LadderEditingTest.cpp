@@ -4,6 +4,7 @@
 // diagram only shows. Keys are sent to the diagram's canvas on the offscreen screen.
 
 #include "ui/ladder/LadderEditing.h"
+#include "support/ProgramLines.h"
 #include "support/Recorders.h"
 #include "ui/app/MainWindow.h"
 #include "ui/ladder/LadderWindow.h"
@@ -25,14 +26,9 @@ using Tool = LadderEditing::Tool;
 namespace {
 
 struct Drawing {
-    explicit Drawing(const std::vector<std::array<const char*, 3>>& lines) {
+    explicit Drawing(const char* program = "LD 0; OUT 1000; END") {
         window.show();
-        for (std::size_t i = 0; i < lines.size(); ++i) {
-            for (int col = 1; col <= 3; ++col) {
-                window.session().grid().setText(static_cast<int>(i) + 1, col,
-                                                lines[i][static_cast<std::size_t>(col - 1)]);
-            }
-        }
+        rungbox::test::writeProgram(window.session().grid(), program);
         ladder = window.showLadderDiagram();
         ladder->poll();
         // Window shortcuts (Ctrl+S) act in the active window, as the diagram is once opened.
@@ -82,7 +78,7 @@ class LadderEditingTest : public QObject {
 private slots:
     // The new user's rung: 0 AND (1 OR 2), drawn with the keys and saved with Ctrl+S.
     void drawsTheFirstRungWithTheKeysAndSavesIt() {
-        Drawing d({{"LD", "0", ""}, {"OUT", "1000", ""}, {"END", "", ""}});
+        Drawing d;
         QCOMPARE(d.window.session().grid().line(), 1); // the rung's first element is selected
         d.press(Qt::Key_C);
         QCOMPARE(d.ladder->editing().addressField()->text(), QString("1"));
@@ -114,7 +110,7 @@ private slots:
 
     // The address field takes the program's names, and refuses a word that is neither.
     void theAddressFieldTakesNames() {
-        Drawing d({{"LD", "0", ""}, {"OUT", "1000", ""}, {"END", "", ""}});
+        Drawing d;
         auto& table = d.window.session().editor().names();
         QVERIFY(!table.set({rungbox::names::Address::relay(5), "T1", ""}));
         QVERIFY(!table.set({rungbox::names::Address::timer(2), "LIGHT", ""}));
@@ -148,7 +144,7 @@ private slots:
             {{Qt::Key_Right, Qt::Key_Delete}, "", "LD|0 OUT|1000 END"}, // refused: no output
         };
         for (const Case& c : cases) {
-            Drawing d({{"LD", "0", ""}, {"OUT", "1000", ""}, {"END", "", ""}});
+            Drawing d;
             for (const Qt::Key key : c.keys) {
                 d.press(key);
             }
@@ -162,7 +158,7 @@ private slots:
     }
 
     void enterEditsAnAddressAndDeleteCloses() {
-        Drawing d({{"LD", "0", ""}, {"AND", "1", ""}, {"OUT", "1000", ""}, {"END", "", ""}});
+        Drawing d("LD 0; AND 1; OUT 1000; END");
         d.press(Qt::Key_Right);
         QCOMPARE(d.window.session().grid().line(), 2);
         d.press(Qt::Key_Return);
@@ -177,7 +173,7 @@ private slots:
     }
 
     void ctrlKeysCopyPasteUndoAndRedo() {
-        Drawing d({{"LD", "0", ""}, {"OUT", "1000", ""}, {"END", "", ""}});
+        Drawing d;
         d.press(Qt::Key_C, Qt::ControlModifier);
         d.press(Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(d.text(), std::string("LD|0 OUT|1000 LD|0 OUT|1000 END"));
@@ -188,7 +184,7 @@ private slots:
     }
 
     void toolbarNamesItsKeysAndActsAsThem() {
-        Drawing d({{"LD", "0", ""}, {"OUT", "1000", ""}, {"END", "", ""}});
+        Drawing d;
         auto* bar = d.ladder->findChild<QToolBar*>("ladderToolBar");
         QVERIFY(bar != nullptr);
         const std::pair<Tool, const char*> keys[] = {
@@ -204,7 +200,7 @@ private slots:
     }
 
     void duringARunTheDiagramOnlyShows() {
-        Drawing d({{"LD", "0", ""}, {"OUT", "1000", ""}, {"END", "", ""}});
+        Drawing d;
         d.window.session().toggleRun();
         QVERIFY(d.window.session().running());
         d.ladder->poll();
@@ -217,7 +213,7 @@ private slots:
     }
 
     void aContactDroppedOnAWireGoesThere() {
-        Drawing d({{"LD", "0", ""}, {"OUT", "1000", ""}, {"END", "", ""}});
+        Drawing d;
         // The wire from contact 0 to the coil: right half of the contact's cell.
         const QRect contact = d.ladder->lineRect(1);
         const QPointF right(contact.right() - 4, contact.top() + contact.height() * 0.62);

@@ -4,6 +4,7 @@
 // and File > Export Diagram writes SVG and PNG files.
 
 #include "ui/ladder/LadderWindow.h"
+#include "support/ProgramLines.h"
 #include "support/Recorders.h"
 #include "support/WindowParts.h"
 #include "ui/app/MainWindow.h"
@@ -23,15 +24,6 @@ using rungbox::ui::LadderWindow;
 using rungbox::ui::MainWindow;
 
 namespace {
-
-void writeProgram(MainWindow& window, const std::vector<std::array<const char*, 3>>& lines) {
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        for (int col = 1; col <= 3; ++col) {
-            window.session().grid().setText(static_cast<int>(i) + 1, col,
-                                            lines[i][static_cast<std::size_t>(col - 1)]);
-        }
-    }
-}
 
 int elementKindOfLine(const LadderWindow& ladder, int line) {
     const auto& layout = ladder.monitor().layout();
@@ -69,7 +61,7 @@ private slots:
         MainWindow window(boxes, dialog);
         window.show();
         LadderWindow* ladder = window.showLadderDiagram();
-        writeProgram(window, {{"LD", "0", ""}, {"OUT", "1000", ""}, {"END", "", ""}});
+        writeProgram(window.session().grid(), "LD 0; OUT 1000; END");
         using Kind = rungbox::ladder::ElementKind;
         QTRY_COMPARE(elementKindOfLine(*ladder, 2), static_cast<int>(Kind::Coil));
         window.session().grid().setText(2, 1, "TIM");
@@ -103,7 +95,7 @@ private slots:
         MainWindow window(boxes, dialog);
         window.show();
         LadderWindow* ladder = window.showLadderDiagram();
-        writeProgram(window, {{"LD", "0", ""}, {"OUT", "1000", ""}, {"END", "", ""}});
+        writeProgram(window.session().grid(), "LD 0; OUT 1000; END");
         QTRY_VERIFY(ladder->monitor().layout().ended());
         QVERIFY(ladder->monitor().flow() == nullptr);
         window.session().toggleRun();
@@ -125,8 +117,7 @@ private slots:
         rungbox::test::ScriptedDialog dialog;
         MainWindow window(boxes, dialog);
         window.show();
-        writeProgram(window,
-                     {{"LD", "0", ""}, {"OR", "1", ""}, {"OUT", "1000", ""}, {"END", "", ""}});
+        writeProgram(window.session().grid(), "LD 0; OR 1; OUT 1000; END");
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
 

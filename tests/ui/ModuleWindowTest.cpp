@@ -2,6 +2,7 @@
 // The module windows: their push-buttons and the car work only during a run, and a window
 // repaints only when its machine has changed.
 
+#include "support/ProgramLines.h"
 #include "support/Recorders.h"
 #include "support/WindowParts.h"
 #include "ui/app/MainWindow.h"
@@ -27,27 +28,18 @@ private slots:
         rungbox::test::ScriptedDialog dialog;
         rungbox::ui::MainWindow main(boxes, dialog);
         main.show();
-        // The closed limit (input 2) lights the warning light (1002).
-        const char* lines[][2] = {{"LD", "2"}, {"OUT", "1002"}, {"END", ""}};
-        for (int row = 0; row < 3; ++row) {
-            main.session().grid().setText(row + 1, 1, lines[row][0]);
-            main.session().grid().setText(row + 1, 2, lines[row][1]);
-        }
+        writeProgram(main.session().grid(), "LD 2; OUT 1002; END");
         QVERIFY(moduleItem(main, 1)->isEnabled() && moduleItem(main, 2)->isEnabled());
         QCOMPARE(moduleWindow(main), nullptr);
         moduleItem(main, 1)->trigger();
         QVERIFY(moduleWindow(main) != nullptr && moduleWindow(main)->isVisible());
         QCOMPARE(moduleWindow(main)->windowTitle(), QString("House Gate"));
 
+        // What the machine does on the terminals during a run is the module driver's test and the
+        // run agreement's; its window stays open through a run.
         main.session().toggleRun();
         QVERIFY(main.session().running());
-        for (int n = 0; n < 16; ++n) {
-            QCOMPARE(inputSwitch(main, n)->isEnabled(), n > 4);
-        }
-        QTRY_VERIFY(inputLamp(main, 2)->isOn() && outputLamp(main, 2)->isOn());
-        QTRY_VERIFY(main.session().modules().gate().warningLight());
         main.session().toggleRun();
-        QVERIFY2(!main.session().modules().gate().warningLight(), "stopping resets it");
         QVERIFY(moduleWindow(main)->isVisible());
 
         moduleItem(main, 2)->trigger();

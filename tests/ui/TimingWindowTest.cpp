@@ -3,6 +3,7 @@
 // live and kept after the stop, the waveforms where the run put them, the cursor, signals added
 // and removed, zoom, and the exports.
 
+#include "support/ProgramLines.h"
 #include "support/Recorders.h"
 #include "support/WindowParts.h"
 #include "ui/app/MainWindow.h"
@@ -37,16 +38,7 @@ struct Running {
     std::uint64_t ms = 0;
 
     Running() {
-        const char* const lines[][3] = {{"LD", "0", ""},
-                                        {"TIM", "0", "3"},
-                                        {"LD TIM", "0", ""},
-                                        {"OUT", "1000", ""},
-                                        {"END", "", ""}};
-        for (int row = 0; row < 5; ++row) {
-            for (int col = 0; col < 3; ++col) {
-                main.session().grid().setText(row + 1, col + 1, lines[row][col]);
-            }
-        }
+        writeProgram(main.session().grid(), "LD 0; TIM 0 3; LD TIM 0; OUT 1000; END");
         main.show();
     }
     TimingWindow& timing() { return *timingWindow(main); }
