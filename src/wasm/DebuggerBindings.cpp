@@ -11,6 +11,7 @@ EMSCRIPTEN_BINDINGS(rungbox_debugger) {
     emscripten::class_<WebDebugger>("WebDebugger")
         .constructor<WebSession&>()
         .function("revision", &WebDebugger::revision)
+        .function("clockRevision", &WebDebugger::clockRevision)
         .function("togglePause", &WebDebugger::togglePause)
         .function("stepScan", &WebDebugger::stepScan)
         .function("stepTick", &WebDebugger::stepTick)

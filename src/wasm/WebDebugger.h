@@ -21,9 +21,12 @@ public:
     WebDebugger(const WebDebugger&) = delete;
     WebDebugger& operator=(const WebDebugger&) = delete;
 
-    /// Counts every change the debugging views may show: a step, a pause, a breakpoint, a force,
-    /// the run's clock moving, a run starting or stopping, a program loaded (its names).
+    /// Counts every change the debugging marks may show: a step, a pause, a breakpoint, a force,
+    /// a run starting or stopping, a program loaded (its names). Not the clock: a run going on
+    /// leaves the marks alone.
     unsigned revision() const { return m_revision; }
+    /// Counts the moves of the run's clock (and steps): the watch table's values may have changed.
+    unsigned clockRevision() const { return m_clockRevision; }
 
     // --- The Debug menu (stepping does nothing while stopped, as in the window) ---------------
 
@@ -68,7 +71,7 @@ public:
 
 private:
     void runChanged() override { ++m_revision; }
-    void advanced(std::uint64_t) override { ++m_revision; }
+    void advanced(std::uint64_t) override { ++m_clockRevision; }
     void debugChanged() override { ++m_revision; }
     void fileChanged() override { ++m_revision; }
 
@@ -77,6 +80,7 @@ private:
     debug::WatchList m_watch;
     std::string m_refusal;
     unsigned m_revision = 0;
+    unsigned m_clockRevision = 0;
 };
 
 } // namespace rungbox::wasm

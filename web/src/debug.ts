@@ -6,6 +6,7 @@
 
 interface WebDebugger {
     revision(): number;
+    clockRevision(): number;
     togglePause(): void;
     /** session::RunEnd as a number. */
     stepScan(): number;
@@ -62,6 +63,14 @@ function padlock(svg: SVGSVGElement, x: number, y: number, fill: string): void {
     svg.append(shackle, body);
 }
 
+/** Where the debugger marks the diagram: each element's line (0: none), the elements with a
+ * breakpoint, and the forced ones with their value (WebDebugger::diagramMarksJson). */
+interface DiagramMarks {
+    lines: number[];
+    breakpoints: number[];
+    forced: [number, number][];
+}
+
 /** Makes a section.tool panel with its heading and Close button, hidden until shown. */
 function toolPanel(tools: HTMLElement, name: string): HTMLElement {
     const section = document.createElement("section");
@@ -89,6 +98,9 @@ class DebugTools implements PageFeature {
     private readonly watch: WatchPanel;
     private readonly runItems: MenuItem[];
     private shownRevision = -1;
+    private shownClock = -1;
+    private marksStamp = "";
+    private marks: DiagramMarks = { lines: [], breakpoints: [], forced: [] };
     private shownNext = 0;
     /** The panel's input lamps 0 to 15, then its output lamps 0 to 15. */
     private readonly lamps: HTMLElement[] = [];
@@ -136,8 +148,18 @@ class DebugTools implements PageFeature {
     }
 
     refresh(pictures: boolean): void {
+        if (!pictures) {
+            return;
+        }
+        // A run going on moves only the watch table's values (when it is shown); the marks in
+        // the grid, the panel and the diagram change with the debugger's own revision.
+        const clock = this.core.clockRevision();
+        if (clock !== this.shownClock) {
+            this.shownClock = clock;
+            this.watch.refresh();
+        }
         const revision = this.core.revision();
-        if (!pictures || revision === this.shownRevision) {
+        if (revision === this.shownRevision) {
             return;
         }
         this.shownRevision = revision;
@@ -230,7 +252,6 @@ class DebugTools implements PageFeature {
             const locked = ((bits >> k % kInputCount) & 1) !== 0;
             if ((lamp.dataset.locked === "1") !== locked) {
                 locked ? (lamp.dataset.locked = "1") : delete lamp.dataset.locked;
-                lamp.title = locked ? "Forced" : "";
             }
         });
         this.context.panel.runButton.classList.toggle("paused", state.paused === 1);
@@ -253,11 +274,14 @@ class DebugTools implements PageFeature {
 
     /** The breakpoint dots (clickable spots on every element with a line) and the padlocks. */
     private decorate(svg: SVGSVGElement, cellOf: (element: number) => [number, number, number, number]): void {
-        const marks = JSON.parse(this.core.diagramMarksJson()) as {
-            lines: number[];
-            breakpoints: number[];
-            forced: [number, number][];
-        };
+        // The diagram is drawn again with each change of its power flow during a run; the marks
+        // change only with the program and the debugger, so they are read once for each.
+        const stamp = `${this.core.revision()}/${this.context.session.gridRevision()}`;
+        if (stamp !== this.marksStamp) {
+            this.marksStamp = stamp;
+            this.marks = JSON.parse(this.core.diagramMarksJson()) as DiagramMarks;
+        }
+        const marks = this.marks;
         const set = new Set(marks.breakpoints);
         marks.lines.forEach((line, e) => {
             if (line === 0) {

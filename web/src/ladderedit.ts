@@ -51,6 +51,9 @@ class LadderEditing implements PageFeature {
     private readonly setValue: HTMLInputElement;
     private readonly buttons: HTMLButtonElement[] = [];
     private shown = "";
+    private shownRunning = false;
+    /** The user acted since the last look: the state is read even during a run. */
+    private handled = false;
     /** The rungs copied last, for Paste Rungs where the page may not read the clipboard. */
     private copied = "";
 
@@ -77,7 +80,15 @@ class LadderEditing implements PageFeature {
         document.addEventListener("paste", (event) => this.onPaste(event));
     }
 
-    refresh(): void {
+    refresh(pictures: boolean): void {
+        // During a run the editor is off and its state stands still: it is read again when the
+        // run starts or stops and after the user's hands (act), not with every picture.
+        const running = this.context.session.running();
+        if (!pictures || (running && this.shownRunning && !this.handled)) {
+            return;
+        }
+        this.shownRunning = running;
+        this.handled = false;
         const text = this.editor.state();
         if (text === this.shown) {
             return;
@@ -246,6 +257,7 @@ class LadderEditing implements PageFeature {
     /** Runs an edit and shows what it did; `refocus` gives the keys back to the diagram. */
     private act(edit: () => void, refocus = false): void {
         edit();
+        this.handled = true;
         this.context.render();
         if (refocus) {
             this.view.host.focus({ preventScroll: true });

@@ -187,7 +187,10 @@ class TimingPanel implements PageFeature {
     }
 
     refresh(pictures: boolean): void {
-        this.recordButton.setAttribute("aria-pressed", String(this.timing.recording()));
+        const recording = String(this.timing.recording());
+        if (this.recordButton.getAttribute("aria-pressed") !== recording) {
+            this.recordButton.setAttribute("aria-pressed", recording);
+        }
         if (pictures && !this.host.hidden) {
             this.draw();
         }
