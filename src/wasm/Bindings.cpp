@@ -140,6 +140,7 @@ EMSCRIPTEN_BINDINGS(rungbox) {
         .function("clockMs", &WebSession::clockMs)
         .function("setSwitch", &WebSession::setSwitch)
         .function("pressKey", &WebSession::pressKey)
+        .function("typeText", &WebSession::typeText)
         .function("select", &WebSession::select)
         .function("selectLine", &WebSession::selectLine)
         .function("copyLines", &WebSession::copyLines)

@@ -2,6 +2,7 @@
 #include "WebSession.h"
 
 #include "Json.h"
+#include "editor/TypedText.h"
 #include "files/CurrentFile.h"
 #include "files/LadderFile.h"
 #include "names/NamesFile.h"
@@ -87,6 +88,12 @@ editor::KeyMods modsOfBits(int bits) {
 
 void WebSession::pressKey(const std::string& code, int mods) {
     m_session.editor().pressKey(keyOfCode(code), modsOfBits(mods));
+}
+
+void WebSession::typeText(const std::string& text) {
+    for (const editor::KeyPress key : editor::keysOfText(text)) {
+        m_session.editor().pressKey(key, {});
+    }
 }
 
 void WebSession::select(int row, int col, int rowSel, int colSel) {

@@ -51,6 +51,10 @@ public:
     /// "Numpad1", "Enter", "ArrowUp", ...; an unknown one is a key that types nothing) with the
     /// Shift, Ctrl and Alt bits (1, 2, 4) of `mods`, as the window's grid takes a key.
     void pressKey(const std::string& code, int mods);
+    /// Characters typed on an on-screen keyboard (bytes as Latin-1), which names no keys: each
+    /// goes to the grid as the key that types it on a keyboard, without Shift (see
+    /// editor::keysOfText), so that the cells take them by the same rules.
+    void typeText(const std::string& text);
     /// A click on cell (row, col) and a drag to (rowSel, colSel); ignored while the grid is off.
     void select(int row, int col, int rowSel, int colSel);
     /// A click on line number `line`: selects the line.

@@ -2,10 +2,14 @@
 #include "wasm/WebSession.h"
 
 #include "editor/Editor.h"
+#include "editor/TypedText.h"
 #include "files/FileCommands.h"
 #include "names/NamesFile.h"
 
 #include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
 
 namespace rungbox::wasm {
 namespace {
@@ -82,6 +86,54 @@ TEST_F(WebSessionTest, KeysAreNamedByTheirPlaceOnTheKeyboard) {
     web.pressKey("Digit5", 0);
     EXPECT_EQ(web.grid().text(1, editor::kLocationCol), "4");
     EXPECT_EQ(web.grid().text(2, editor::kLocationCol), "5");
+}
+
+// An on-screen keyboard hands over characters; they type what the keys of a keyboard type: the
+// same cells, cursor, edit mark and undo steps, whatever the case, with one Enter for "\r\n", a
+// no-break space as a blank and a character without a key of its own typing nothing.
+TEST(WebSessionTyping, TextTypesWhatItsKeysType) {
+    struct Case {
+        std::string text;
+        std::vector<const char*> codes;
+    };
+    const Case cases[] = {
+        {"ld\n0\n\nOut\n1000\n",
+         {"KeyL", "KeyD", "Enter", "Digit0", "Enter", "Enter", "KeyO", "KeyU", "KeyT", "Enter",
+          "Digit1", "Digit0", "Digit0", "Digit0", "Enter"}},
+        {"and not\r\n5-x\r7",
+         {"KeyA", "KeyN", "KeyD", "Space", "KeyN", "KeyO", "KeyT", "Enter", "Digit5", "Minus",
+          "KeyX", "Enter", "Digit7"}},
+        {"tim\xA0z9", {"KeyT", "KeyI", "KeyM", "Space", "KeyZ", "Digit9"}},
+        {"", {}},
+    };
+    const auto state = [](const WebSession& w) {
+        std::string all;
+        for (int line = 1; line <= 4; ++line) {
+            for (int col = editor::kCodeCol; col <= editor::kSetValueCol; ++col) {
+                all += w.grid().text(line, col) + '|';
+            }
+        }
+        return all + std::to_string(w.grid().line()) + ',' + std::to_string(w.grid().column()) +
+               (w.codeChanged() ? " changed" : "");
+    };
+    for (const Case& c : cases) {
+        WebSession typed;
+        WebSession pressed;
+        typed.typeText(c.text);
+        for (const char* code : c.codes) {
+            pressed.pressKey(code, 0);
+        }
+        EXPECT_EQ(state(typed), state(pressed)) << c.text;
+        typed.pressKey("KeyZ", 2); // Ctrl+Z: the same step undone
+        pressed.pressKey("KeyZ", 2);
+        EXPECT_EQ(state(typed), state(pressed)) << c.text << " after undo";
+    }
+}
+
+TEST(WebSessionTyping, ALongTextTypesOnlyItsFirstCharacters) {
+    WebSession web;
+    web.typeText(std::string(editor::kMaxTypedKeys + 10, 'a'));
+    EXPECT_EQ(web.grid().text(1, editor::kCodeCol), std::string(editor::kMaxTypedKeys, 'A'));
 }
 
 TEST_F(WebSessionTest, ARestoredProgramKeepsItsFileAndItsEdits) {

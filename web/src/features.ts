@@ -10,5 +10,6 @@ function makeFeatures(context: PageContext): PageFeature[] {
         new DebugTools(context),
         new CheckFeature(context),
         new OfflineFeature(),
+        new TouchFeature(context),
     ];
 }

@@ -19,6 +19,10 @@ class GridView {
     /** Takes a click in a line number's breakpoint margin (the debugger sets it); the rest of
      * the number still selects the line. Works while a run locks the grid too. */
     onBreakpointMargin: ((line: number) => void) | null = null;
+    /** Puts the keys where a click or a tap on a cell sends them: into the table, or into a text
+     * box of the grid's host that a touch screen's keyboard types into (touch.ts). Keys pressed
+     * in either reach the core. */
+    focusKeys: () => void = () => this.table.focus();
 
     constructor(private readonly session: WebSession, private readonly changed: () => void) {
         this.host = document.createElement("div");
@@ -30,7 +34,7 @@ class GridView {
         this.table.tabIndex = 0;
         this.host.append(this.table);
         this.build();
-        this.table.addEventListener("keydown", (event) => this.onKey(event));
+        this.host.addEventListener("keydown", (event) => this.onKey(event));
         this.table.addEventListener("mousedown", (event) => this.onMouseDown(event));
         this.table.addEventListener("mouseover", (event) => this.onMouseOver(event));
         window.addEventListener("mouseup", () => (this.anchor = null));
@@ -146,6 +150,11 @@ class GridView {
         this.changed();
     }
 
+    /** True while the keys go to the grid (the table or the text box in its host). */
+    hasKeys(): boolean {
+        return document.activeElement !== null && this.host.contains(document.activeElement);
+    }
+
     private cellOf(event: MouseEvent): [number, number] | null {
         const target = (event.target as HTMLElement).closest("[data-row]") as HTMLElement | null;
         return target ? [Number(target.dataset.row), Number(target.dataset.col)] : null;
@@ -162,7 +171,7 @@ class GridView {
             this.onBreakpointMargin(at[0]);
             return;
         }
-        this.table.focus();
+        this.focusKeys();
         event.preventDefault();
         this.anchor = at;
         this.anchorOnNumber = at[1] === 0;
@@ -189,7 +198,7 @@ class GridView {
     }
 
     private onClipboard(event: ClipboardEvent, cut: boolean): void {
-        if (document.activeElement !== this.table || !event.clipboardData) {
+        if (!this.hasKeys() || !event.clipboardData) {
             return;
         }
         event.preventDefault();
@@ -201,7 +210,7 @@ class GridView {
     }
 
     private onPaste(event: ClipboardEvent): void {
-        if (document.activeElement !== this.table || !event.clipboardData) {
+        if (!this.hasKeys() || !event.clipboardData) {
             return;
         }
         event.preventDefault();
