@@ -66,6 +66,7 @@ class PageShades {
     private readonly reader: CanvasRenderingContext2D;
     /** Colours turned so far by their text: the page draws with a few dozen. */
     private readonly turned = new Map<string, string>();
+    private readonly observer = new MutationObserver((changes) => this.onChanges(changes));
 
     constructor() {
         const reader = document.createElement("canvas").getContext("2d");
@@ -74,14 +75,23 @@ class PageShades {
         }
         this.reader = reader;
         this.addDarkSheet();
-        new MutationObserver((changes) => this.onChanges(changes)).observe(document.body, {
+        this.query.addEventListener("change", () => this.shadeAll());
+        this.shadeAll();
+    }
+
+    /** Drawings added or recoloured are shaded as they come, only under a dark scheme: a light
+     * page does not pay for watching its diagrams being drawn 30 times a second. */
+    private watch(on: boolean): void {
+        if (!on) {
+            this.observer.disconnect();
+            return;
+        }
+        this.observer.observe(document.body, {
             subtree: true,
             childList: true,
             attributes: true,
             attributeFilter: ["fill", "stroke"],
         });
-        this.query.addEventListener("change", () => this.shadeAll());
-        this.shadeAll();
     }
 
     get dark(): boolean {
@@ -192,6 +202,7 @@ class PageShades {
     }
 
     private shadeAll(): void {
+        this.watch(this.dark);
         if (this.dark) {
             this.shadeTree(document.body);
             return;
