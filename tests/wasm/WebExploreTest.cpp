@@ -4,29 +4,18 @@
 
 #include "wasm/WebExplore.h"
 
+#include "support/ProgramLines.h"
+
 #include <gtest/gtest.h>
 
-#include <initializer_list>
 #include <string>
 
 namespace rungbox::wasm {
 namespace {
 
-// A program file of `lines`, each three cells: code, location, set value.
-std::string programFile(std::initializer_list<std::initializer_list<const char*>> lines) {
-    std::string bytes = "QZV_RUNGBOX_MAGIC\r\n1.00\r\n";
-    for (const auto& line : lines) {
-        for (const char* cell : line) {
-            bytes += std::string(cell) + "\r\n";
-        }
-    }
-    return bytes;
-}
-
 // Switch 0 lights lamp 0 while on; the latch keeps it lit after.
-const std::string kFollow = programFile({{"LD", "0", ""}, {"OUT", "1000", ""}, {"END", "", ""}});
-const std::string kLatch =
-    programFile({{"LD", "0", ""}, {"OR", "1000", ""}, {"OUT", "1000", ""}, {"END", "", ""}});
+const std::string kFollow = test::programFile("LD 0; OUT 1000; END");
+const std::string kLatch = test::programFile("LD 0; OR 1000; OUT 1000; END");
 
 TEST(WebExploreTest, RefusalsGiveTheWindowsReasons) {
     struct Case {

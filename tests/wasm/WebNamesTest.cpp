@@ -4,6 +4,8 @@
 
 #include "wasm/WebNames.h"
 
+#include "support/ProgramLines.h"
+
 #include <gtest/gtest.h>
 
 namespace rungbox::wasm {
@@ -11,11 +13,7 @@ namespace {
 
 // LD 0 / OUT 1000 / END as its file holds it.
 std::string program() {
-    std::string bytes = "QZV_RUNGBOX_MAGIC\r\n1.00\r\n";
-    for (const char* cell : {"LD", "0", "", "OUT", "1000", "", "END", "", ""}) {
-        bytes += std::string(cell) + "\r\n";
-    }
-    return bytes;
+    return test::programFile("LD 0; OUT 1000; END");
 }
 
 class WebNamesTest : public ::testing::Test {

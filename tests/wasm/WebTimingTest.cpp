@@ -4,6 +4,8 @@
 
 #include "wasm/WebTiming.h"
 
+#include "support/ProgramLines.h"
+
 #include "trace/VcdWriter.h"
 
 #include <gtest/gtest.h>
@@ -17,11 +19,7 @@ namespace {
 class WebTimingTest : public ::testing::Test {
 protected:
     WebTimingTest() {
-        const char* const lines[][2] = {{"LD", "0"}, {"OUT", "1000"}, {"END", ""}};
-        for (int line = 0; line < 3; ++line) {
-            web.session().grid().setText(line + 1, editor::kCodeCol, lines[line][0]);
-            web.session().grid().setText(line + 1, editor::kLocationCol, lines[line][1]);
-        }
+        test::writeProgram(web.session().grid(), "LD 0; OUT 1000; END");
         timing.setRecording(true);
         web.toggleRun();
         web.advance(100);
