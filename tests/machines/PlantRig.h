@@ -6,31 +6,11 @@
 // timer tick follows.
 
 #include "engine/Machine.h"
-#include "files/LadderFile.h"
 #include "machines/Plant.h"
 
-#include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
 
 namespace rungbox::test {
-
-/// The program of the .PLC file at `path` in the text form of engine/Machine.h.
-inline std::string programFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    const files::LadderFileContents contents = files::readLadderFile(bytes.str());
-    EXPECT_EQ(contents.status, files::ReadStatus::Ok) << path;
-    std::string program;
-    for (std::size_t k = 0; k < contents.fields.size(); k += 3) {
-        program += (k == 0 ? "" : ";") + contents.fields[k];
-        for (std::size_t j = k + 1; j < k + 3 && j < contents.fields.size(); ++j) {
-            program += " " + contents.fields[j];
-        }
-    }
-    return program;
-}
 
 struct PlantRig {
     explicit PlantRig(machines::Plant& controlled) : plant(controlled) { plant.reset(); }
@@ -40,9 +20,6 @@ struct PlantRig {
     long clockMs = 0;
 
     void load(const std::string& program) { machine.load(program); }
-    void loadExample(const std::string& name) {
-        load(programFile(std::string(RUNGBOX_EXAMPLES_DIR) + "/" + name));
-    }
 
     /// Runs `ms` milliseconds; false when a scan met a program error.
     bool run(long ms) {

@@ -67,19 +67,14 @@ INSTANTIATE_TEST_SUITE_P(Unknown, RefusedLine,
                          testing::Values("PRESS", "Show", "run", "in0 1", "show;", "x # y"));
 INSTANTIATE_TEST_SUITE_P(In, RefusedLine,
                          testing::Values("in", "in 0", "in 16 1", "in -1 1", "in 0 2", "in 0 -0",
-                                         "in 0 1 1", "in 00 1", "in 0 01", "in 1.0 1", "in +1 1",
-                                         "in 0x1 1", "in 0 on"));
+                                         "in 0 1 1", "in 00 1", "in 0 01", "in 0x1 1"));
 INSTANTIATE_TEST_SUITE_P(Counts, RefusedLine,
-                         testing::Values("scan 0", "scan -1", "scan 100000001", "scan 1 2",
-                                         "scan 1e3", "scan 010", "tick 0", "tick 9999999999999",
-                                         "tick two", "wait", "wait 0", "wait 100000001",
-                                         "wait 5 ms", "wait 1.5", "wait +5"));
+                         testing::Values("scan 0", "scan 100000001", "scan 1 2", "scan 010",
+                                         "tick 0", "tick 9999999999999", "wait", "wait 1.5"));
 INSTANTIATE_TEST_SUITE_P(Others, RefusedLine,
-                         testing::Values("press now", "show all", "list 1", "ladder 1", "relay",
-                                         "relay 20001", "relay -1", "relay 1000 1001",
-                                         "relay 01000", "relay 99999999999999999999", "trace",
-                                         "trace 20001", "trace in0", "trace 1 2", "save",
-                                         "save a b"));
+                         testing::Values("press now", "show all", "relay", "relay 20001",
+                                         "relay -1", "relay 01000", "relay 99999999999999999999",
+                                         "trace 20001", "trace in0", "save", "save a b"));
 
 // The complaints of the count commands read as sentences.
 TEST(ScriptLine, CountComplaints) {
@@ -159,14 +154,11 @@ TEST(ScriptLine, ReadsTheMachinesCommands) {
 
 INSTANTIATE_TEST_SUITE_P(
     Expect, RefusedLine,
-    testing::Values("expect", "expect relay", "expect relay 1", "expect relay 20001 1",
-                    "expect relay 0 2", "expect relay 0 1 1", "expect out", "expect lamp 1",
-                    "expect show 0", "expect out 000000000000000", "expect out 00000000000000000",
-                    "expect in 000000000000000x", "expect in 0000000000000000 1",
-                    "expect tim 8 0.0", "expect tim 0 60.1", "expect tim 0 61.0", "expect tim 0 3",
-                    "expect tim 0 3.00", "expect tim 0 03.0", "expect tim 0 .5", "expect tim 0 3.",
-                    "expect tim 0", "expect cnt 8 0", "expect cnt 0 10000", "expect cnt 0 01",
-                    "expect cnt 0 1.0", "expect cnt 0 0 0"));
+    testing::Values("expect", "expect relay 1", "expect relay 20001 1", "expect relay 0 2",
+                    "expect lamp 1", "expect out 000000000000000", "expect out 00000000000000000",
+                    "expect in 000000000000000x", "expect tim 8 0.0", "expect tim 0 60.1",
+                    "expect tim 0 3", "expect tim 0 3.00", "expect tim 0 03.0", "expect tim 0 .5",
+                    "expect cnt 8 0", "expect cnt 0 10000", "expect cnt 0 01", "expect cnt 0 0 0"));
 
 // A test line: its name, its points (1 when left out) and whether it is hidden.
 TEST(ScriptLine, ReadsTestLines) {

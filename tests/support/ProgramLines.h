@@ -49,4 +49,17 @@ inline void writeProgram(editor::CodeGrid& grid, std::string_view program) {
     }
 }
 
+/// The bytes of a program file holding `program` in the short form, its lines as they are given.
+inline std::string programFile(std::string_view program) {
+    std::string bytes = "QZV_RUNGBOX_MAGIC\r\n1.00\r\n";
+    for (std::size_t start = 0; start <= program.size();) {
+        const std::size_t end = std::min(program.find(';', start), program.size());
+        for (const std::string& cell : lineCells(program.substr(start, end - start))) {
+            bytes += cell + "\r\n";
+        }
+        start = end + 1;
+    }
+    return bytes;
+}
+
 } // namespace rungbox::test

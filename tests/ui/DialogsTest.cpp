@@ -115,14 +115,10 @@ private slots:
                                      << kEscape << BoxAnswer::Dismissed;
         QTest::newRow("Yes/No, closed") << yesNo << int(Box::Question) << int(Box::Yes | Box::No)
                                         << kCloseButton << BoxAnswer::Dismissed;
-        QTest::newRow("Yes/No/Cancel, Yes")
-            << yesNoCancel << int(Box::Question) << threeButtons << int(Box::Yes) << BoxAnswer::Yes;
         QTest::newRow("Yes/No/Cancel, Cancel") << yesNoCancel << int(Box::Question) << threeButtons
                                                << int(Box::Cancel) << BoxAnswer::Cancel;
         QTest::newRow("Yes/No/Cancel, Esc")
             << yesNoCancel << int(Box::Question) << threeButtons << kEscape << BoxAnswer::Cancel;
-        QTest::newRow("Yes/No/Cancel, closed") << yesNoCancel << int(Box::Question) << threeButtons
-                                               << kCloseButton << BoxAnswer::Cancel;
     }
 
     // Each style's icon and buttons, Yes or else OK as the default, the "\r\n" of our texts shown

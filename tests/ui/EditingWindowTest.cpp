@@ -162,12 +162,6 @@ private slots:
         w.ctrl(Qt::Key_V);
         QCOMPARE(w.ladder.session().grid().text(10, 1), std::string("CAF\xC9"));
 
-        // Text from elsewhere types into the cell by its rules.
-        QGuiApplication::clipboard()->setText("not 7");
-        w.go(2, 1);
-        w.ctrl(Qt::Key_V);
-        QCOMPARE(w.ladder.session().grid().text(2, 1), std::string("ANDNOT "));
-
         // No room: the message, and nothing changes.
         w.ladder.session().grid().setText(299, 1, "END");
         QGuiApplication::clipboard()->setText("LD\t0\t\n");

@@ -125,6 +125,8 @@ private slots:
         QVERIFY(d.ladder->editing().addressEditor()->isVisible());
     }
 
+    // Keys reach the drawing model (whose key sequences its own tests hold), the address typed
+    // goes in, Esc takes a new element away, a refusal leaves the program.
     void keysEditTheSelection() {
         struct Case {
             std::vector<Qt::Key> keys;
@@ -133,14 +135,9 @@ private slots:
         };
         const Case cases[] = {
             {{Qt::Key_Slash}, "", "LD NOT|0 OUT|1000 END"},
-            {{Qt::Key_Right, Qt::Key_Slash}, "", "LD|0 OUT NOT|1000 END"},
-            {{Qt::Key_O}, "1001", "LD|0 OUT|1000 OUT|1001 END"},
-            {{Qt::Key_D}, "5", "LD|0 OUT|1000 DIFU|5 END"},
             {{Qt::Key_T}, "3", "LD|0 OUT|1000 TIM|3|10 END"},
             {{Qt::Key_C}, nullptr, "LD|0 OUT|1000 END"}, // Esc takes the new contact away
             {{Qt::Key_Right, Qt::Key_C}, "7", "LD|0 AND|7 OUT|1000 END"},
-            {{Qt::Key_R}, "4", "LD|0 OUT|1000 LD|4 OUT|1001 END"},
-            {{Qt::Key_K}, "2", "LD|0 OUT|1000 LD|0 LD|1 CNT|2|10 END"},
             {{Qt::Key_Right, Qt::Key_Delete}, "", "LD|0 OUT|1000 END"}, // refused: no output
         };
         for (const Case& c : cases) {

@@ -250,11 +250,6 @@ private slots:
             << "tim\r9\r\rend"
             << "TIMER Range|Timer out of range at line  1.\r\nValid Range: 0 to  7"
             << BoxStyle::Exclamation << 1;
-        // A missing END is found by the copy: label and bar were shown, and hidden again.
-        QTest::newRow("no END")
-            << "ld\r0\r\rout\r1000\r\rend "
-            << "rungbox|Not END encountered. Error starting SIMULATION ...|shown 2"
-            << BoxStyle::Exclamation << 0;
         // The run starts; the first scan meets the bad line and stops it, once.
         QTest::newRow("bad line") << "ld\r0\r\rxyz\r\r\rend"
                                   << "rungbox|Error at line  2|shown 2" << BoxStyle::Ok << 2;
@@ -356,11 +351,9 @@ private slots:
         QTest::addColumn<BoxAnswer>("answer");
         QTest::addColumn<bool>("closes");
         QTest::newRow("close, unchanged") << false << false << BoxAnswer::No << true;
-        QTest::newRow("close, edited, No") << false << true << BoxAnswer::No << true;
         // Esc or the question's close button: the window stays, with the program as it was.
         QTest::newRow("close, edited, box closed")
             << false << true << BoxAnswer::Dismissed << false;
-        QTest::newRow("Exit, unchanged") << true << false << BoxAnswer::No << true;
         QTest::newRow("Exit, edited, No") << true << true << BoxAnswer::No << true;
         QTest::newRow("Exit, edited, box closed") << true << true << BoxAnswer::Dismissed << false;
     }

@@ -117,8 +117,6 @@ private slots:
 
         QVERIFY(!names.setName(Address::relay(1001), "lamp"));
         QVERIFY(names.problemLabel()->text().contains("already names 1002"));
-        QVERIFY(!names.problemOf(Address::relay(5), "in3").isEmpty());
-        QVERIFY(!names.setComment(Address::relay(7), "no name yet"));
 
         // A further address from the empty row, named in its cell, with a comment.
         QVERIFY(names.addAddress("tim 3"));

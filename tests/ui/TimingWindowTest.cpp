@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // View > Timing Diagram on a main window whose run is driven scan by scan: the recording shown
 // live and kept after the stop, the waveforms where the run put them, the cursor, signals added
-// and removed, zoom, and the exports.
+// and removed, zoom, and the exports. What the rows draw is the core's (tests/trace).
 
 #include "support/ProgramLines.h"
 #include "support/Recorders.h"
@@ -17,8 +17,6 @@
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QtTest>
-
-#include <optional>
 
 using namespace rungbox::test; // the window's parts, found by name
 
@@ -105,13 +103,9 @@ private slots:
         QVERIFY(levelPixel(r.timing(), 16, 190, true) != bit);
         QCOMPARE(levelPixel(r.timing(), 0, 50, true), bit);
 
-        // The cursor reads every signal at its time, and the time and scan.
+        // The cursor's time and scan show in the status line.
         r.timing().view()->setCursorMs(250);
         QVERIFY(r.timing().statusText().contains("cursor 250 ms, scan 250"));
-        const auto values = r.recorder().valuesAt(250);
-        QCOMPARE(values[0], std::optional(1));  // in0
-        QCOMPARE(values[16], std::optional(0)); // out0
-        QCOMPARE(values[48], std::optional(1)); // tim0: 3 ticks, two served by 250 ms
 
         // Stopping keeps the recording; the next start records afresh.
         r.main.session().toggleRun();
@@ -138,55 +132,20 @@ private slots:
         Running r;
         r.main.showTimingDiagram();
         TimingWindow& w = r.timing();
-        const std::size_t before = r.recorder().signalList().size();
+        // The view shows the program's signals (in0, out0, tim0 and its done bit), then those
+        // added by address or name; a refusal shows in the status line.
+        QCOMPARE(w.view()->rowCount(), 4);
         QVERIFY(w.addSignal("2000"));
-        QCOMPARE(r.recorder().signalList().back().name(), std::string("relay2000"));
+        QCOMPARE(w.view()->rowCount(), 5);
         QVERIFY(!w.addSignal("relay2000"));
         QVERIFY(w.statusText().contains("relay2000 is shown already"));
-        QVERIFY(!w.addSignal("20001"));
-        QVERIFY(w.statusText().startsWith("Not a signal"));
-        QVERIFY(w.removeSignal("in3"));
-        QVERIFY(!w.removeSignal("in3"));
-        QCOMPARE(r.recorder().signalList().size(), before);
-        QVERIFY(!r.recorder().find(*rungbox::trace::parseSignal("in3")));
-
-        // The view shows the program's signals first (in0, out0, tim0 and its done bit), then
-        // those added; the rest are recorded but hidden until added.
-        QCOMPARE(w.view()->rowCount(), 5);
-        QVERIFY(w.addSignal("in2"));
-        QCOMPARE(w.view()->rowCount(), 6);
-        QVERIFY(!w.addSignal("in2"));
+        QVERIFY(w.removeSignal("relay2000"));
+        QCOMPARE(w.view()->rowCount(), 4);
 
         // Clicking a name puts it into the signal box, ready to remove.
         const int y = TimingPainter::kAxisHeight + 1 * TimingPainter::kRowHeight + 5;
         QTest::mouseClick(w.view()->viewport(), Qt::LeftButton, {}, QPoint(20, y));
         QCOMPARE(w.signalEdit()->text(), QString("out0"));
-    }
-
-    // Values changing faster than the zoom shows merge into a busy stretch that ends at the
-    // last of them: the steady value after it is drawn as a value, however long it lasts.
-    void aBusyStretchEndsWhereTheValueSettles() {
-        Running r;
-        r.main.showTimingDiagram();
-        r.start();
-        inputSwitch(r.main, 0)->setChecked(true);
-        r.wait(3000); // tim0 counts 3, 2, 1, 0 by 300 ms and stays 0
-        const auto tim0 = r.recorder().find({rungbox::trace::SignalKind::TimerValue, 0});
-        QVERIFY(tim0.has_value());
-        // 50 ms a pixel: the changes at 200 and 300 ms lie 2 pixels apart.
-        rungbox::ui::TimingFrame frame;
-        frame.msPerPixel = 50;
-        frame.firstRow = static_cast<int>(*tim0);
-        const QSize size = TimingPainter::sizeFor(1, 60);
-        QImage image(size, QImage::Format_RGB32);
-        QPainter painter(&image);
-        TimingPainter::paint(painter, size, r.recorder(), frame);
-        painter.end();
-        const int high = TimingPainter::kAxisHeight + 5;
-        for (const int ms : {600, 1500, 2500}) {
-            const int x = TimingPainter::kNameWidth + ms / 50;
-            QCOMPARE(image.pixelColor(x, high), QColor(30, 60, 170));
-        }
     }
 
     // The exports suggest a name after the program's file.
@@ -203,8 +162,7 @@ private slots:
         QCOMPARE(r.dialog.suggested, std::string("motor.latch_timing.png"));
     }
 
-    // A timer's value reads in seconds as its display does, in ticks on request; the recording
-    // keeps ticks, and other values read as numbers.
+    // The menu's item reads a timer's value in ticks instead of seconds.
     void timerValuesReadInSecondsOrTicks() {
         Running r;
         r.main.showTimingDiagram();
@@ -214,8 +172,6 @@ private slots:
             const rungbox::ui::TimingFrame& frame = r.timing().view()->frame();
             QCOMPARE(TimingPainter::valueText({SignalKind::TimerValue, 0}, 45, frame),
                      QString(ticks ? "45" : "4.5"));
-            QCOMPARE(TimingPainter::valueText({SignalKind::CounterValue, 0}, 45, frame),
-                     QString("45"));
         }
     }
 
@@ -228,15 +184,11 @@ private slots:
         view->refresh();
         const double start = view->frame().msPerPixel;
         view->zoomIn();
-        view->zoomIn();
-        QCOMPARE(view->frame().msPerPixel, start / 4);
-        view->zoomOut();
         QCOMPARE(view->frame().msPerPixel, start / 2);
         view->fitAll();
         QCOMPARE(view->frame().fromMs, 0.0);
         const int width = view->viewport()->width() - TimingPainter::kNameWidth;
         QVERIFY(view->frame().msPerPixel * width >= 2001);
-        QVERIFY(view->frame().msPerPixel * width < 2001 * 1.01);
     }
 
     void exportsVcdPngAndSvgAndReportsFailures() {

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The page's session where the page's own tests cannot look: a program restored over a reload
+// and programs replaced one after the other with their names, run under the sanitizers too.
+
 #include "wasm/WebSession.h"
 
 #include "editor/Editor.h"
 #include "editor/TypedText.h"
-#include "files/FileCommands.h"
 #include "names/NamesFile.h"
 
 #include <gtest/gtest.h>
@@ -21,72 +23,8 @@ protected:
         web.pressKey("KeyL", 0);
         web.pressKey("KeyD", 0);
     }
-    std::string code(int line) { return web.grid().text(line, editor::kCodeCol); }
-
     WebSession web;
 };
-
-TEST_F(WebSessionTest, AQuestionStopsTheCommandUntilThePageAnswersIt) {
-    // Each File command asks before it touches the program; without an answer nothing happens.
-    struct Case {
-        const char* name;
-        void (*run)(WebSession&);
-    };
-    for (const Case& c : {Case{"New", [](WebSession& w) { w.newProgram(); }},
-                          Case{"Load", [](WebSession& w) { w.load(); }}}) {
-        c.run(web);
-        const auto question = web.boxes().takeQuestion();
-        ASSERT_TRUE(question) << c.name;
-        EXPECT_EQ(question->text, files::kSaveQuestion) << c.name;
-        EXPECT_EQ(code(1), "LD") << c.name;
-        EXPECT_FALSE(web.files().takeOpenWanted()) << c.name << ": no picker before the answer";
-    }
-    // Answered No, Load asks the page for a file; New empties the grid.
-    web.queueAnswer(static_cast<int>(platform::BoxAnswer::No));
-    EXPECT_FALSE(web.load());
-    EXPECT_TRUE(web.files().takeOpenWanted());
-    web.queueAnswer(static_cast<int>(platform::BoxAnswer::No));
-    web.newProgram();
-    EXPECT_FALSE(web.boxes().takeQuestion());
-    EXPECT_EQ(code(1), "");
-}
-
-TEST_F(WebSessionTest, SaveAsHandsOverTheFileAndLoadTakesItBack) {
-    web.queueAnswer(static_cast<int>(platform::BoxAnswer::Yes)); // never asked: no question
-    ASSERT_TRUE(web.saveAs());
-    const auto saved = web.files().takeSaved();
-    ASSERT_TRUE(saved);
-    EXPECT_EQ(saved->first, files::kDefaultFileName);
-    EXPECT_EQ(saved->second, web.programBytes());
-    EXPECT_FALSE(web.codeChanged());
-
-    web.newProgram();
-    EXPECT_TRUE(web.offerAndLoad("motor.PLC", saved->second));
-    EXPECT_EQ(code(1), "LD");
-    EXPECT_EQ(web.windowTitle(), "motor.PLC - PLC Ladder Code");
-    EXPECT_TRUE(web.boxes().takeMessages().empty());
-
-    EXPECT_FALSE(web.offerAndLoad("bad.PLC", "not a program\r\n"));
-    const auto messages = web.boxes().takeMessages();
-    ASSERT_EQ(messages.size(), 1U);
-    EXPECT_EQ(messages[0].text, "Invalid Rungbox File");
-    EXPECT_EQ(code(1), "LD") << "a bad file leaves the program";
-}
-
-// Keys arrive as the browser names their place on the keyboard: the keypad's digits type
-// nothing, a digit key types its digit also with Shift held, a key the grid does not know is
-// ignored.
-TEST_F(WebSessionTest, KeysAreNamedByTheirPlaceOnTheKeyboard) {
-    web.pressKey("Enter", 0);
-    for (const char* code : {"Numpad3", "F5", "Key", "Digit", "KeyAB", "Tab"}) {
-        web.pressKey(code, 0);
-    }
-    web.pressKey("Digit4", 1); // Shift: '$' on the key, a digit all the same
-    web.pressKey("ArrowDown", 0);
-    web.pressKey("Digit5", 0);
-    EXPECT_EQ(web.grid().text(1, editor::kLocationCol), "4");
-    EXPECT_EQ(web.grid().text(2, editor::kLocationCol), "5");
-}
 
 // An on-screen keyboard hands over characters; they type what the keys of a keyboard type: the
 // same cells, cursor, edit mark and undo steps, whatever the case, with one Enter for "\r\n", a
@@ -178,44 +116,6 @@ TEST_F(WebSessionTest, NamesGoWithTheProgramTheyAreOfferedWith) {
                                         "leaves them out:\r\nshared.names line 2: " +
                                             names::readNamesFile(c.names).badLines[0].why);
         }
-    }
-
-    // Kept with a restored program; Save As still hands over the program, not its names.
-    WebSession again;
-    again.offerNames(good);
-    again.restore("shared.PLC", program, program, false);
-    EXPECT_EQ(again.namesBytes(), good);
-    EXPECT_EQ(again.windowTitle(), "shared.PLC - PLC Ladder Code");
-    ASSERT_TRUE(again.saveAs());
-    const auto saved = again.files().takeSaved();
-    ASSERT_TRUE(saved);
-    EXPECT_EQ(saved->first, "shared.PLC");
-    EXPECT_EQ(saved->second, program);
-}
-
-TEST_F(WebSessionTest, AdvanceRunsAScanEachMillisecondAndATickEachHundred) {
-    // LD 0 / TIM 0 #1 / LD TIM 0 / OUT 1000 / END: the tick at 100 ms runs the timer out, and
-    // the scan of the next millisecond lights the lamp.
-    web.newProgram();
-    web.queueAnswer(static_cast<int>(platform::BoxAnswer::No));
-    web.newProgram();
-    const char* lines[][3] = {{"LD", "0", ""},
-                              {"TIM", "0", "1"},
-                              {"LD TIM", "0", ""},
-                              {"OUT", "1000", ""},
-                              {"END", "", ""}};
-    std::string bytes = "QZV_RUNGBOX_MAGIC\r\n1.00\r\n";
-    for (const auto& line : lines) {
-        for (const char* cell : line) {
-            bytes += std::string(cell) + "\r\n";
-        }
-    }
-    ASSERT_TRUE(web.offerAndLoad("timer.PLC", bytes));
-    web.toggleRun();
-    web.setSwitch(0, true);
-    for (const auto& [ms, lamp] : {std::pair{100.0, 0}, {1.0, 1}}) {
-        web.advance(ms);
-        EXPECT_EQ(web.panel().outputLampBits() & 1, lamp) << "after " << web.clockMs() << " ms";
     }
 }
 
