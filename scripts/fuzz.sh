@@ -24,9 +24,9 @@ elif [ -n "${1:-}" ]; then
     seconds=$1
 fi
 
-configure_and_build fuzz fuzz_file_reader fuzz_program fuzz_editor fuzz_ladder fuzz_script fuzz_property fuzz_diagram fuzz_names fuzz_name_edits fuzz_address fuzz_watch fuzz_signal fuzz_typed_text >/dev/null
+configure_and_build fuzz fuzz_file_reader fuzz_program fuzz_editor fuzz_ladder fuzz_script fuzz_property fuzz_diagram fuzz_names fuzz_name_edits fuzz_address fuzz_watch fuzz_signal fuzz_typed_text fuzz_vcd >/dev/null
 
-targets=(file_reader program editor ladder script property diagram names name_edits address watch signal typed_text)
+targets=(file_reader program editor ladder script property diagram names name_edits address watch signal typed_text vcd)
 for t in "${targets[@]}"; do
     bin=build/fuzz/fuzz/fuzz_$t
     dict=fuzz/$t/$t.dict

@@ -67,6 +67,9 @@ CheckRow ScriptCheck::row(const TestResult& test) const {
     if (f.line != 0) {
         out.when = "line " + std::to_string(f.line) + ", scan " + std::to_string(f.scan) + ", " +
                    std::to_string(f.clockMs) + " ms";
+        if (!m_runner->recorder().empty()) {
+            out.failureMs = f.traceMs;
+        }
     }
     return out;
 }

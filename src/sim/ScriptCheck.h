@@ -9,7 +9,9 @@
 #include "Runner.h"
 #include "Script.h"
 
+#include <cstdint>
 #include <memory>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -26,6 +28,10 @@ struct CheckRow {
     std::string expected; ///< what the failed `expect` wanted: "out 1000000000000000"
     std::string got;      ///< what it read, or why the script ended early
     std::string when;     ///< "line 10, scan 12, 10 ms"; empty before any line ran
+    /// Where a timing diagram shows the failure: its time in the recording of the check's runs
+    /// (ms). Only for a failed test that is not hidden, once a line ran and the runs were
+    /// recorded; a hidden test's run would tell what it tries.
+    std::optional<std::uint64_t> failureMs;
 };
 
 class ScriptCheck {

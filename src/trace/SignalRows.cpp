@@ -92,13 +92,21 @@ std::string SignalRows::remove(Recorder& recorder, std::string_view text,
 
 std::string recordingStatus(const Tracing& tracing, std::optional<std::uint64_t> cursorMs) {
     const Recorder& recorder = tracing.recorder();
-    std::string text = tracing.on() ? "Recording" : "Not recording";
+    const std::string text = tracing.on() ? "Recording" : "Not recording";
     if (recorder.empty()) {
         return text + (tracing.on() ? ": the next run is recorded." : ": press Record, then run.");
     }
-    text += " · " + std::to_string(recorder.signalList().size()) + " signals · " +
-            std::to_string(recorder.firstMs()) + " to " + std::to_string(recorder.lastMs()) +
-            " ms, " + std::to_string(recorder.lastScan()) + " scans";
+    return text + " · " + recordedStatus(recorder, cursorMs);
+}
+
+std::string recordedStatus(const Recorder& recorder, std::optional<std::uint64_t> cursorMs) {
+    if (recorder.empty()) {
+        return "Nothing recorded.";
+    }
+    std::string text = std::to_string(recorder.signalList().size()) + " signals · " +
+                       std::to_string(recorder.firstMs()) + " to " +
+                       std::to_string(recorder.lastMs()) + " ms, " +
+                       std::to_string(recorder.lastScan()) + " scans";
     if (recorder.truncated()) {
         text +=
             " · older part dropped: complete from " + std::to_string(recorder.firstMs()) + " ms";

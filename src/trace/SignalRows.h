@@ -52,4 +52,8 @@ private:
 /// part, and the cursor's time and scan when `cursorMs` is given.
 std::string recordingStatus(const Tracing& tracing, std::optional<std::uint64_t> cursorMs);
 
+/// The status line of a recording made elsewhere (a check's or a counterexample's run): the
+/// same without recording or not.
+std::string recordedStatus(const Recorder& recorder, std::optional<std::uint64_t> cursorMs);
+
 } // namespace rungbox::trace

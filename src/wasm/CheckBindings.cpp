@@ -24,5 +24,7 @@ EMSCRIPTEN_BINDINGS(rungbox_check) {
         .function("cancelled", &WebExplore::cancelled)
         .function("resultText", &WebExplore::resultText)
         .function("script", &WebExplore::script)
+        .function("runsVcd", &WebExplore::runsVcd)
+        .function("runNames", &WebExplore::runNames)
         .function("takeMessages", &WebExplore::takeMessages);
 }

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The page's handle on the timing diagram: WebTiming bound with embind, made from the page's
-// WebSession.
+// WebSession, or over a check's runs or a dump's scope (the page deletes those it made).
 
 #include "WebTiming.h"
 
@@ -10,6 +10,10 @@ EMSCRIPTEN_BINDINGS(rungbox_timing) {
     using rungbox::wasm::WebTiming;
     emscripten::class_<WebTiming>("WebTiming")
         .constructor<rungbox::wasm::WebSession&>()
+        .class_function("overCheck", &WebTiming::overCheck)
+        .class_function("overDump", &WebTiming::overDump)
+        .class_function("dumpScopes", &WebTiming::dumpScopes)
+        .function("live", &WebTiming::live)
         .function("setRecording", &WebTiming::setRecording)
         .function("recording", &WebTiming::recording)
         .function("stamp", &WebTiming::stamp)
@@ -17,6 +21,7 @@ EMSCRIPTEN_BINDINGS(rungbox_timing) {
         .function("zoomIn", &WebTiming::zoomIn)
         .function("zoomOut", &WebTiming::zoomOut)
         .function("fit", &WebTiming::fit)
+        .function("showAt", &WebTiming::showAt)
         .function("scrollTo", &WebTiming::scrollTo)
         .function("fromMs", &WebTiming::fromMs)
         .function("msPerPixel", &WebTiming::msPerPixel)

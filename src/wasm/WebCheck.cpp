@@ -10,7 +10,9 @@ namespace rungbox::wasm {
 std::string WebCheck::check(const std::string& bytes) {
     std::istringstream in(bytes);
     const sim::Script script = sim::readScript(in);
-    m_check.run(script, m_web.session().grid(), false);
+    // Recorded, so that a failed test's run can be shown in a timing diagram.
+    m_check.run(script, m_web.session().grid(), true);
+    ++m_runs;
     return checkJson(m_check);
 }
 
@@ -35,6 +37,9 @@ std::string checkJson(const sim::ScriptCheck& check) {
         appendJsonString(out, row.got);
         out += ",\"when\":";
         appendJsonString(out, row.when);
+        if (row.failureMs) {
+            out += ",\"failureMs\":" + std::to_string(*row.failureMs);
+        }
         out += '}';
     }
     return out + "]}";

@@ -20,13 +20,23 @@ public:
     /// Runs the script `bytes` (a .script file's bytes) on the page's program as it is now and
     /// answers the list as JSON:
     ///   {"score": "N of M points", "message": why nothing is listed or "",
-    ///    "tests": [{"name", "passed", "hidden", "points", "expected", "got", "when"}]}
+    ///    "tests": [{"name", "passed", "hidden", "points", "expected", "got", "when",
+    ///               "failureMs" (a failed test's time in the recording, when it can be shown)}]}
     /// A hidden test carries only its name, result and points.
     std::string check(const std::string& bytes);
+
+    /// The recording of the last check's runs; null before the first check. It is replaced by
+    /// the next check: runs() tells them apart.
+    const trace::Recorder* recording() {
+        return m_check.runner() ? &m_check.runner()->recorder() : nullptr;
+    }
+    /// Counts the checks made, from 0.
+    unsigned runs() const { return m_runs; }
 
 private:
     WebSession& m_web;
     sim::ScriptCheck m_check;
+    unsigned m_runs = 0;
 };
 
 /// The check's list as WebCheck::check answers it.

@@ -3,6 +3,10 @@
 
 #include "Json.h"
 #include "explore/Property.h"
+#include "trace/VcdWriter.h"
+
+#include <cctype>
+#include <sstream>
 
 namespace rungbox::wasm {
 
@@ -57,6 +61,35 @@ void WebExplore::cancel() {
     if (m_run) {
         m_run->cancel();
     }
+}
+
+std::string WebExplore::runsVcd() const {
+    if (!m_run || m_run->runs().empty()) {
+        return {};
+    }
+    std::vector<trace::VcdWriter::Part> parts;
+    for (const auto& [caption, recorder] : m_run->runs()) {
+        // A scope is a word: the caption's first, in lower case ("Violation of ..." -> violation).
+        std::string scope = caption.substr(0, caption.find(' '));
+        for (char& c : scope) {
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        }
+        parts.push_back({scope, recorder.get()});
+    }
+    std::ostringstream out;
+    trace::VcdWriter(out).write(parts);
+    return out.str();
+}
+
+std::string WebExplore::runNames() const {
+    std::string out = "[";
+    if (m_run) {
+        for (const auto& run : m_run->runs()) {
+            out += out.size() > 1 ? "," : "";
+            appendJsonString(out, run.first);
+        }
+    }
+    return out + "]";
 }
 
 std::string WebExplore::takeMessages() {

@@ -39,6 +39,13 @@ public:
     std::string resultText() const { return m_run ? m_run->resultText() : m_refusal; }
     /// The counterexample as a rungbox-sim script; empty without one.
     std::string script() const { return m_run ? m_run->script() : std::string(); }
+    /// The counterexample's runs (ExploreRun::runs) as one dump (trace::VcdWriter, one scope a
+    /// run: "reference" and "candidate", or "violation"), for the page's timing diagram and to
+    /// download; empty without a counterexample.
+    std::string runsVcd() const;
+    /// The runs' captions as the window's diagram shows them ("Reference", "Candidate", or
+    /// "Violation of ..."), as a JSON array of strings in the dump's scope order.
+    std::string runNames() const;
     /// The message boxes shown since the last call, as a JSON array of {text, title, buttons,
     /// icon}.
     std::string takeMessages();

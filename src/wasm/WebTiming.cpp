@@ -4,6 +4,7 @@
 #include "Json.h"
 #include "files/CurrentFile.h"
 #include "trace/VcdFile.h"
+#include "trace/VcdReader.h"
 #include "trace/Waveforms.h"
 
 #include <algorithm>
@@ -78,12 +79,78 @@ void appendBus(std::string& out, const trace::RowWave& row, const trace::TimeSca
 
 } // namespace
 
+std::unique_ptr<WebTiming> WebTiming::overCheck(WebSession& web, WebCheck& check) {
+    auto timing = std::make_unique<WebTiming>(web);
+    timing->m_source = Source::Check;
+    timing->m_check = &check;
+    timing->m_checkRun = check.runs();
+    return timing;
+}
+
+std::unique_ptr<WebTiming> WebTiming::overDump(WebSession& web, const std::string& bytes,
+                                               unsigned index) {
+    std::string error;
+    std::vector<trace::VcdRun> runs = trace::readVcd(bytes, error);
+    if (index >= runs.size()) {
+        return nullptr;
+    }
+    auto timing = std::make_unique<WebTiming>(web);
+    timing->m_source = Source::Dump;
+    timing->m_dump = std::move(runs[index].recorder);
+    return timing;
+}
+
+std::string WebTiming::dumpScopes(const std::string& bytes) {
+    std::string error;
+    const std::vector<trace::VcdRun> runs = trace::readVcd(bytes, error);
+    if (!error.empty()) {
+        return "null";
+    }
+    std::string out = "[";
+    for (const trace::VcdRun& run : runs) {
+        out += out.size() > 1 ? "," : "";
+        appendJsonString(out, run.scope);
+    }
+    return out + "]";
+}
+
+void WebTiming::setRecording(bool on) {
+    if (live()) {
+        m_web.session().setRecording(on);
+    }
+}
+
+const trace::Recorder& WebTiming::recorder() const {
+    switch (m_source) {
+    case Source::Session:
+        break;
+    case Source::Check: {
+        const trace::Recorder* shown =
+            m_check->runs() == m_checkRun ? m_check->recording() : nullptr;
+        return shown != nullptr ? *shown : m_none;
+    }
+    case Source::Dump:
+        return *m_dump;
+    }
+    return m_web.session().tracing().recorder();
+}
+
+const names::NameTable* WebTiming::names() const {
+    return m_source == Source::Dump ? nullptr : &m_web.session().names();
+}
+
+std::vector<trace::Signal> WebTiming::usedSignals() const {
+    return m_source == Source::Dump ? std::vector<trace::Signal>()
+                                    : trace::programSignals(m_web.session().grid());
+}
+
 std::string WebTiming::stamp() const {
     const trace::Recorder& r = recorder();
     return std::to_string(r.revision()) + "/" + std::to_string(r.firstMs()) + "/" +
            std::to_string(r.lastMs()) + "/" + std::to_string(r.signalList().size()) + "/" +
            std::to_string(m_web.gridRevision()) + "/" + std::to_string(m_web.fileRevision()) + "/" +
-           std::to_string(m_rowChanges) + "/" + (recording() ? "on" : "off");
+           std::to_string(m_rowChanges) + "/" + (recording() ? "on" : "off") + "/" +
+           (m_check != nullptr ? std::to_string(m_check->runs()) : "");
 }
 
 void WebTiming::track(double width) {
@@ -101,6 +168,12 @@ void WebTiming::zoomOut(double width, double cursorMs) {
 
 void WebTiming::fit(double width) {
     m_time.fit(recorder(), std::max(1.0, width));
+}
+
+void WebTiming::showAt(double width, double ms) {
+    if (ms >= 0) {
+        m_time.centre(static_cast<std::uint64_t>(ms), recorder(), std::max(1.0, width));
+    }
 }
 
 void WebTiming::scrollTo(double pixels, bool follow) {
@@ -133,6 +206,9 @@ double WebTiming::cursorAt(double x) const {
 }
 
 bool WebTiming::addSignal(const std::string& text) {
+    if (!live()) {
+        return false;
+    }
     session::Session& session = m_web.session();
     m_refusal = m_rows.add(session.tracing().recorder(), trace::programSignals(session.grid()),
                            text, &session.names());
@@ -141,6 +217,9 @@ bool WebTiming::addSignal(const std::string& text) {
 }
 
 bool WebTiming::removeSignal(const std::string& text) {
+    if (!live()) {
+        return false;
+    }
     session::Session& session = m_web.session();
     m_refusal = m_rows.remove(session.tracing().recorder(), text, &session.names());
     ++m_rowChanges;
@@ -148,17 +227,18 @@ bool WebTiming::removeSignal(const std::string& text) {
 }
 
 std::string WebTiming::status(double cursorMs) const {
-    return m_refusal.empty()
-               ? latin1Dots(trace::recordingStatus(m_web.session().tracing(), cursor(cursorMs)))
-               : m_refusal;
+    if (!m_refusal.empty()) {
+        return m_refusal;
+    }
+    return latin1Dots(live() ? trace::recordingStatus(m_web.session().tracing(), cursor(cursorMs))
+                             : trace::recordedStatus(recorder(), cursor(cursorMs)));
 }
 
 std::string WebTiming::pictureJson(double width, double cursorMs, bool timerTicks) const {
     const trace::Recorder& rec = recorder();
-    const session::Session& session = m_web.session();
     const trace::TimeScale scale{m_time.fromMs(), m_time.msPerPixel(), 0};
     const double rightMs = m_time.fromMs() + std::max(1.0, width) * m_time.msPerPixel();
-    std::vector<std::size_t> positions = m_rows.rows(rec, trace::programSignals(session.grid()));
+    std::vector<std::size_t> positions = m_rows.rows(rec, usedSignals());
     if (positions.empty()) {
         positions.resize(rec.signalList().size());
         for (std::size_t p = 0; p < positions.size(); ++p) {
@@ -178,7 +258,7 @@ std::string WebTiming::pictureJson(double width, double cursorMs, bool timerTick
         out += r > 0 ? ",{\"name\":" : "{\"name\":";
         appendJsonString(out, signal.name());
         out += ",\"label\":";
-        appendJsonString(out, trace::signalLabel(signal, &session.names()));
+        appendJsonString(out, trace::signalLabel(signal, names()));
         out += signal.isNumber() ? ",\"number\":true,\"value\":" : ",\"number\":false,\"value\":";
         if (const auto value = values[waves[r].position]) {
             appendJsonString(out, trace::valueText(signal, *value, timerTicks));
@@ -231,8 +311,7 @@ std::string WebTiming::pictureJson(double width, double cursorMs, bool timerTick
 bool WebTiming::saveVcd() {
     session::Session& session = m_web.session();
     platform::FileError error;
-    if (!trace::saveVcd(session.tracing().recorder(), m_web.files(), exportName("vcd"), error,
-                        &session.names())) {
+    if (!trace::saveVcd(recorder(), m_web.files(), exportName("vcd"), error, names())) {
         session.ports().boxes.show("Cannot write " + exportName("vcd") + ": " + error.description,
                                    platform::BoxStyle::Exclamation, platform::kAppTitle);
         return false;

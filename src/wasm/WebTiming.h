@@ -5,12 +5,16 @@
 // stretch of time in view, the rows shown, and the picture of that stretch worked out by the
 // core (trace/Waveforms.h) and handed over as JSON. However long the recording, the page gets
 // only what fits its width: the changes of the span in view, reduced to pixel columns.
+// The same diagram shows, read-only, a recording that is not the session's: the runs of the last
+// check (a failed test's run) or a recording read from a dump (a counterexample's run).
 
+#include "WebCheck.h"
 #include "WebSession.h"
 #include "trace/SignalRows.h"
 #include "trace/TimeWindow.h"
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -20,10 +24,23 @@ class WebTiming {
 public:
     /// The timing diagram of `web`'s session, which must outlive it.
     explicit WebTiming(WebSession& web) : m_web(web) {}
+    /// The diagram of the runs `check` (which must outlive it) recorded in its latest check, as
+    /// long as it makes no other; then it shows nothing. Names and rows are `web`'s program's.
+    static std::unique_ptr<WebTiming> overCheck(WebSession& web, WebCheck& check);
+    /// The diagram of scope `index` of the dump `bytes` (trace::readVcd); null when the dump
+    /// cannot be read or has no such scope. Every signal of the scope is a row.
+    static std::unique_ptr<WebTiming> overDump(WebSession& web, const std::string& bytes,
+                                               unsigned index);
+    /// The names of the dump's scopes as a JSON array of strings, or "null" when it cannot be
+    /// read.
+    static std::string dumpScopes(const std::string& bytes);
 
-    /// Record on or off, as the window's Record item (Session::setRecording).
-    void setRecording(bool on) { m_web.session().setRecording(on); }
-    bool recording() const { return m_web.session().tracing().on(); }
+    /// False for a recording that is not the session's: it is only looked at.
+    bool live() const { return m_source == Source::Session; }
+    /// Record on or off, as the window's Record item (Session::setRecording); the session's
+    /// only.
+    void setRecording(bool on);
+    bool recording() const { return live() && m_web.session().tracing().on(); }
 
     /// A text that changes whenever the picture may have: the recording, its signals and span,
     /// the program (its signals and names) and the time in view. The page redraws only then.
@@ -37,6 +54,9 @@ public:
     void zoomIn(double width, double cursorMs);
     void zoomOut(double width, double cursorMs);
     void fit(double width);
+    /// `ms` in the middle of the view, as where a failed test's diagram opens (`ms` below 0:
+    /// nothing changes).
+    void showAt(double width, double ms);
     /// Scrolled to `pixels` from the recording's start; `follow` when at the end.
     void scrollTo(double pixels, bool follow);
     double fromMs() const { return m_time.fromMs(); }
@@ -54,6 +74,7 @@ public:
     // --- Rows and the picture ----------------------------------------------------------------
 
     /// Adds or removes the signal `text` names (SignalRows); false with the refusal in status().
+    /// A recording that is not the session's is not changed: false.
     bool addSignal(const std::string& text);
     bool removeSignal(const std::string& text);
     /// The status line (recordingStatus), or the last refusal until the next addition or removal.
@@ -77,10 +98,19 @@ public:
     std::string exportName(const std::string& extension) const;
 
 private:
-    const trace::Recorder& recorder() const { return m_web.session().tracing().recorder(); }
+    enum class Source { Session, Check, Dump };
+
+    const trace::Recorder& recorder() const;
+    const names::NameTable* names() const;
+    std::vector<trace::Signal> usedSignals() const;
     std::optional<std::uint64_t> cursor(double cursorMs) const;
 
     WebSession& m_web;
+    Source m_source = Source::Session;
+    WebCheck* m_check = nullptr;                          // Source::Check: not owned
+    unsigned m_checkRun = 0;                              // the check whose runs are shown
+    std::unique_ptr<trace::Recorder> m_dump;              // Source::Dump
+    trace::Recorder m_none{std::vector<trace::Signal>()}; // shown once the check is replaced
     trace::TimeWindow m_time;
     trace::SignalRows m_rows;
     std::string m_refusal;

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The page's explorations from files' bytes, where memory matters: refused, run in chunks to the
-// window's result with the run kept between two calls, or cancelled between two chunks.
+// window's result with the run kept between two calls, or cancelled between two chunks; and the
+// runs of a check or a counterexample shown in timing diagrams of their own.
 
+#include "wasm/WebCheck.h"
 #include "wasm/WebExplore.h"
+#include "wasm/WebTiming.h"
 
 #include "support/ProgramLines.h"
 
@@ -67,6 +70,63 @@ TEST(WebExploreTest, ACancelStopsBetweenTwoChunks) {
     EXPECT_FALSE(explore.advance()) << "nothing more after a cancel";
     EXPECT_EQ(explore.resultText().rfind("Cancelled.\nReference: ref.PLC\n", 0), 0U);
     EXPECT_EQ(explore.script(), "") << "no counterexample from a cancelled exploration";
+}
+
+// A failed test's run shown read-only at its failure, with the value it got there, until the
+// next check replaces the runs.
+TEST(WebRunsTest, AFailedTestsRunIsShownAtItsFailure) {
+    WebSession web;
+    ASSERT_TRUE(web.offerAndLoad("follow.PLC", kFollow));
+    WebCheck check(web);
+    const std::string json = check.check("press\nscan\nwait 30\nin 0 1\nwait 20\ntest dark\n"
+                                         "expect relay 1000 0\n");
+    const std::size_t at = json.find("\"failureMs\":");
+    ASSERT_NE(at, std::string::npos) << json;
+    const double failureMs = std::stod(json.substr(at + 12));
+    EXPECT_GE(failureMs, 50);
+    const auto timing = WebTiming::overCheck(web, check);
+    EXPECT_FALSE(timing->live());
+    timing->setRecording(true);
+    EXPECT_FALSE(web.session().tracing().on()) << "the page's own recording is not touched";
+    EXPECT_FALSE(timing->addSignal("in1"));
+    timing->fit(400);
+    timing->showAt(400, failureMs);
+    const std::string picture = timing->pictureJson(400, failureMs, false);
+    EXPECT_NE(picture.find("{\"name\":\"out0\",\"label\":\"out0\",\"number\":false,"
+                           "\"value\":\"1\""),
+              std::string::npos)
+        << picture;
+    EXPECT_NE(picture.find("\"t = " + std::to_string(static_cast<int>(failureMs)) + " ms\""),
+              std::string::npos);
+
+    check.check("press\nscan\ntest none\nexpect relay 1000 0\n");
+    EXPECT_NE(timing->pictureJson(400, failureMs, false).find("\"empty\":true"), std::string::npos)
+        << "the runs it showed are gone";
+}
+
+// A comparison's counterexample comes as one dump, a scope a run, each read back as its own
+// diagram; what is no dump gives none.
+TEST(WebRunsTest, ACounterexamplesRunsTravelAsOneDump) {
+    WebExplore explore;
+    ASSERT_TRUE(explore.compare("latch.PLC", kLatch, kFollow));
+    while (explore.advance()) {
+    }
+    const std::string vcd = explore.runsVcd();
+    EXPECT_EQ(explore.runNames(), R"(["Reference","Candidate"])");
+    EXPECT_EQ(WebTiming::dumpScopes(vcd), R"(["reference","candidate"])");
+    WebSession web;
+    const auto reference = WebTiming::overDump(web, vcd, 0);
+    const auto candidate = WebTiming::overDump(web, vcd, 1);
+    ASSERT_TRUE(reference && candidate);
+    EXPECT_FALSE(WebTiming::overDump(web, vcd, 2));
+    // At the last step the latch holds lamp 0 and the follower has let it go.
+    const double end = reference->clampCursor(1e9);
+    EXPECT_NE(reference->pictureJson(300, end, false).find(R"("out0","number":false,"value":"1")"),
+              std::string::npos);
+    EXPECT_NE(candidate->pictureJson(300, end, false).find(R"("out0","number":false,"value":"0")"),
+              std::string::npos);
+    EXPECT_EQ(WebTiming::dumpScopes("#0 1!"), "null");
+    EXPECT_FALSE(WebTiming::overDump(web, "#0 1!", 0));
 }
 
 } // namespace

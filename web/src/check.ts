@@ -13,6 +13,8 @@ interface CheckedTest {
     expected: string;
     got: string;
     when: string;
+    /** A failed test's time in the recording of the check's runs; absent for a hidden test. */
+    failureMs?: number;
 }
 
 interface CheckList {
@@ -35,6 +37,8 @@ interface WebExplore {
     cancelled(): boolean;
     resultText(): string;
     script(): string;
+    runsVcd(): string;
+    runNames(): string;
     takeMessages(): string;
 }
 
@@ -52,7 +56,7 @@ type ExploreRequest =
 /** What an exploration tells the page: its progress after each chunk, then its result. */
 type ExploreReply =
     | { kind: "progress"; text: string }
-    | { kind: "done"; result: string; script: string; cancelled: boolean; messages: string };
+    | { kind: "done"; result: string; script: string; cancelled: boolean; messages: string; vcd: string; runNames: string };
 
 const kScriptKey = "s=";
 
@@ -86,7 +90,15 @@ function exploreAgent(post: (reply: ExploreReply) => void, core: Promise<Rungbox
     const finish = (): void => {
         if (job && !done) {
             done = true;
-            post({ kind: "done", result: job.resultText(), script: job.script(), cancelled: job.cancelled(), messages: job.takeMessages() });
+            post({
+                kind: "done",
+                result: job.resultText(),
+                script: job.script(),
+                cancelled: job.cancelled(),
+                messages: job.takeMessages(),
+                vcd: job.runsVcd(), // the counterexample's runs, for the page's timing diagram
+                runNames: job.runNames(),
+            });
         }
     };
     const chunk = (of: number): void => {
@@ -284,7 +296,14 @@ class CheckPanel {
     private readonly score: HTMLElement;
     private readonly message: HTMLElement;
     private readonly rows: HTMLTableSectionElement;
+    private readonly timingButton: HTMLButtonElement;
     private checker: WebCheck | null = null;
+    /** The tests listed, in row order. */
+    private tests: CheckedTest[] = [];
+    /** The row chosen for Timing Diagram, or -1. */
+    private chosen = -1;
+    /** The timing diagram of a failed test's run, while open. */
+    private diagram: TimingPanel | null = null;
     /** The script last checked with, carried by Copy Share Link. */
     script: { name: string; bytes: Uint8Array } | null = null;
 
@@ -315,10 +334,23 @@ class CheckPanel {
         scroller.append(table);
         const buttons = document.createElement("div");
         buttons.className = "tool-buttons";
+        this.timingButton = toolButton("Timing Diagram", () => this.showFailure(this.chosen));
+        this.timingButton.title = "The chosen failed test's run in a timing diagram";
+        this.timingButton.disabled = true;
         buttons.append(
+            this.timingButton,
             toolButton("Check Again", () => this.checkAgain()),
             toolButton("Close", () => (this.host.hidden = true)),
         );
+        table.title = "Double-click a failed test to see the run in the timing diagram";
+        this.rows.addEventListener("click", (event) => this.choose(this.rowOf(event)));
+        this.rows.addEventListener("dblclick", (event) => this.showFailure(this.rowOf(event)));
+        this.rows.addEventListener("keydown", (event) => {
+            if (event.key === "Enter" || event.key === " ") {
+                event.preventDefault();
+                this.showFailure(this.rowOf(event));
+            }
+        });
         this.host.append(this.title, this.score, this.message, scroller, buttons);
     }
 
@@ -332,9 +364,44 @@ class CheckPanel {
     /** Runs the script `bytes` named `name` on the page's program and lists its tests. */
     check(name: string, bytes: Uint8Array): void {
         this.script = { name, bytes };
+        // The runs it showed are replaced, as the window's diagram goes with them.
+        this.diagram?.close();
+        this.diagram = null;
         this.checker ??= new this.context.core.WebCheck(this.context.session);
         const list = JSON.parse(this.checker.check(bytesToText(bytes))) as CheckList;
         this.show(name, list);
+    }
+
+    /** The row `event` happened in, or -1. */
+    private rowOf(event: Event): number {
+        const row = (event.target as Element).closest("tr");
+        return row ? Array.from(this.rows.rows).indexOf(row as HTMLTableRowElement) : -1;
+    }
+
+    private choose(index: number): void {
+        this.chosen = index;
+        Array.from(this.rows.rows).forEach((row, i) => row.setAttribute("aria-selected", String(i === index)));
+        this.timingButton.disabled = this.tests[index]?.failureMs === undefined;
+    }
+
+    /**
+     * The run of failed test `index` in a timing diagram, the cursor at the failure, as the
+     * window's double-click shows it. A hidden test's run is not shown: its inputs and its
+     * outputs over time would tell what it tries, where the list shows only passed or failed
+     * (the core gives no failure time for it).
+     */
+    private showFailure(index: number): void {
+        const test = this.tests[index];
+        if (!test || test.failureMs === undefined || !this.checker) {
+            return;
+        }
+        this.choose(index);
+        this.diagram?.close();
+        this.diagram = new TimingPanel(this.context, {
+            title: `Timing Diagram: ${test.name} failed`,
+            runs: [{ caption: "", timing: this.context.core.WebTiming.overCheck(this.context.session, this.checker) }],
+        });
+        this.diagram.openAt(test.failureMs);
     }
 
     private checkAgain(): void {
@@ -349,9 +416,16 @@ class CheckPanel {
         this.message.textContent = list.message;
         this.message.hidden = list.message === "";
         this.rows.replaceChildren();
+        this.tests = list.tests;
+        this.choose(-1);
         for (const test of list.tests) {
             const row = this.rows.insertRow();
             row.className = test.passed ? "passed" : "failed";
+            if (test.failureMs !== undefined) {
+                // Reached by Tab and opened by Enter, as by a double-click.
+                row.tabIndex = 0;
+                row.classList.add("has-diagram");
+            }
             const cells = [test.name, test.passed ? "passed" : "failed", test.points, test.expected, test.got, test.when];
             for (const text of cells) {
                 row.insertCell().textContent = text;
@@ -376,8 +450,13 @@ class ExplorePanel {
     private readonly cancelButton: HTMLButtonElement;
     private readonly result: HTMLElement;
     private readonly saveButton: HTMLButtonElement;
+    private readonly timingButton: HTMLButtonElement;
     private readonly explorer: ExploreHost;
     private script = "";
+    /** The counterexample's runs as a dump, and their captions; "" without one. */
+    private runs = { vcd: "", names: "[]" };
+    /** The timing diagram of the counterexample's runs, while open. */
+    private diagram: TimingPanel | null = null;
     /** True once the exploration under way reported progress: it started. */
     private explored = false;
     /** Tests only: the exploration stops after its start and waits for a Cancel. */
@@ -414,9 +493,11 @@ class ExplorePanel {
             offerDownload("counterexample.script", new Blob([textToBytes(this.script).buffer as ArrayBuffer], { type: "text/plain" })),
         );
         this.saveButton.disabled = true;
+        this.timingButton = toolButton("Timing Diagram", () => this.showTiming());
+        this.timingButton.disabled = true;
         const buttons = document.createElement("div");
         buttons.className = "tool-buttons";
-        buttons.append(this.saveButton, toolButton("Close", () => this.close()));
+        buttons.append(this.timingButton, this.saveButton, toolButton("Close", () => this.close()));
         this.host.append(this.title, this.properties, this.proveButton, progressRow, this.result, buttons);
     }
 
@@ -456,6 +537,11 @@ class ExplorePanel {
         this.result.textContent = "";
         this.script = "";
         this.saveButton.disabled = true;
+        // The diagram draws the runs of the exploration that goes.
+        this.runs = { vcd: "", names: "[]" };
+        this.timingButton.disabled = true;
+        this.diagram?.close();
+        this.diagram = null;
         this.host.hidden = false;
         this.host.scrollIntoView({ block: "nearest" });
     }
@@ -490,6 +576,8 @@ class ExplorePanel {
         this.proveButton.disabled = false;
         this.script = reply.script;
         this.saveButton.disabled = reply.script === "";
+        this.runs = { vcd: reply.vcd, names: reply.runNames };
+        this.timingButton.disabled = reply.vcd === "";
         this.result.textContent = reply.result;
         const messages = JSON.parse(reply.messages) as CoreMessage[];
         // Refused before exploring (no property, a program that cannot start): the progress line
@@ -504,6 +592,34 @@ class ExplorePanel {
         for (const message of messages) {
             await showMessage(message);
         }
+    }
+
+    /**
+     * The counterexample's runs in a timing diagram, one below the other with the window's
+     * captions, the cursor on the last step (where they differ). They come from the worker as a
+     * dump, which Export Timing as VCD downloads as it is.
+     */
+    private showTiming(): void {
+        const core = this.context.core;
+        const scopes = JSON.parse(core.WebTiming.dumpScopes(this.runs.vcd)) as string[] | null;
+        const names = JSON.parse(this.runs.names) as string[];
+        const runs: { caption: string; timing: WebTiming }[] = [];
+        (scopes ?? []).forEach((scope, i) => {
+            const timing = core.WebTiming.overDump(this.context.session, this.runs.vcd, i);
+            if (timing) {
+                runs.push({ caption: names[i] ?? scope, timing });
+            }
+        });
+        if (runs.length === 0) {
+            return;
+        }
+        this.diagram?.close();
+        this.diagram = new TimingPanel(this.context, {
+            title: "Counterexample (one step a millisecond)",
+            runs,
+            vcd: { name: "counterexample.vcd", text: this.runs.vcd },
+        });
+        this.diagram.openAt(-1, Number.MAX_SAFE_INTEGER);
     }
 
     /** A closed panel does no work, as the window's hidden dialog. */

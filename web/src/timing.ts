@@ -12,6 +12,7 @@ interface WebTiming {
     zoomIn(width: number, cursorMs: number): void;
     zoomOut(width: number, cursorMs: number): void;
     fit(width: number): void;
+    showAt(width: number, ms: number): void;
     scrollTo(pixels: number, follow: boolean): void;
     fromMs(): number;
     msPerPixel(): number;
@@ -25,10 +26,20 @@ interface WebTiming {
     pictureJson(width: number, cursorMs: number, timerTicks: boolean): string;
     saveVcd(): boolean;
     exportName(extension: string): string;
+    live(): boolean;
+    delete(): void;
 }
 
 interface RungboxModule {
-    WebTiming: { new (session: WebSession): WebTiming };
+    WebTiming: {
+        new (session: WebSession): WebTiming;
+        /** Over the runs of `check`'s latest check. */
+        overCheck(session: WebSession, check: WebCheck): WebTiming;
+        /** Over scope `index` of the dump `text` (8-bit text); null when it has none. */
+        overDump(session: WebSession, text: string, index: number): WebTiming | null;
+        /** The dump's scope names as JSON ("null" when it cannot be read). */
+        dumpScopes(text: string): string;
+    };
 }
 
 /** WebTiming.pictureJson: x in pixels from the waveforms' left edge. */
@@ -83,103 +94,151 @@ function svgElement(name: string, attributes: Record<string, string | number>, t
     return element;
 }
 
+/** One recording the panel draws, in a scroll box of its own with its picture and status line. */
+interface TimingRun {
+    timing: WebTiming;
+    scroller: HTMLElement;
+    space: HTMLElement;
+    svg: SVGSVGElement;
+    status: HTMLElement;
+    /** The core's stamp when the time in view last followed the recording. */
+    trackedStamp: string;
+    /** Everything the picture was last drawn from: an unchanged picture is not drawn again. */
+    drawnStamp: string;
+}
+
+/**
+ * Recordings that are not the session's, shown read-only in a panel of their own (a failed
+ * test's run, a counterexample's runs): the panel deletes their WebTimings when it closes.
+ */
+interface TimingRecordings {
+    /** The panel's heading and accessible name. */
+    title: string;
+    /** Each recording with its caption ("" for none), drawn one below the other. */
+    runs: { caption: string; timing: WebTiming }[];
+    /** The dump Export Timing as VCD downloads as it is; without it, WebTiming.saveVcd writes one. */
+    vcd?: { name: string; text: string };
+}
+
 class TimingPanel implements PageFeature {
-    private readonly timing: WebTiming;
     private readonly host: HTMLElement;
-    private readonly scroller: HTMLElement;
-    private readonly space: HTMLElement;
-    private readonly svg: SVGSVGElement;
-    private readonly status: HTMLElement;
-    private readonly signalField: HTMLInputElement;
-    private readonly recordButton: HTMLButtonElement;
+    private readonly runs: TimingRun[] = [];
+    private readonly signalField: HTMLInputElement | null = null;
+    private readonly recordButton: HTMLButtonElement | null = null;
     private readonly ticksButton: HTMLButtonElement;
     private readonly measure = document.createElement("canvas").getContext("2d");
     private opened = false;
+    /** The cursor, the same time in every recording shown; -1 for none. */
     private cursorMs = -1;
     private ticks = false;
-    /** The core's stamp when the time in view last followed the recording. */
-    private trackedStamp = "";
-    /** Everything the picture was last drawn from: an unchanged picture is not drawn again. */
-    private drawnStamp = "";
 
-    constructor(private readonly context: PageContext) {
-        this.timing = new context.core.WebTiming(context.session);
+    /** View > Timing Diagram over the session's recording, or a panel over `recordings`. */
+    constructor(
+        private readonly context: PageContext,
+        private readonly recordings?: TimingRecordings,
+    ) {
+        const title = recordings?.title ?? "Timing Diagram";
         this.host = document.createElement("section");
         this.host.className = "tool timing";
-        this.host.setAttribute("aria-label", "Timing Diagram");
+        this.host.setAttribute("aria-label", title);
         this.host.hidden = true;
         const heading = document.createElement("h2");
-        heading.textContent = "Timing Diagram";
+        heading.textContent = title; // a test's name comes from the script: text
 
         const bar = document.createElement("div");
         bar.className = "timing-bar";
         bar.setAttribute("role", "toolbar");
         bar.setAttribute("aria-label", "Timing");
-        const button = (label: string, title: string, run: () => void): HTMLButtonElement => {
+        const button = (label: string, tip: string, run: () => void): HTMLButtonElement => {
             const b = document.createElement("button");
             b.type = "button";
             b.textContent = label;
-            b.title = title;
+            b.title = tip;
             b.addEventListener("click", run);
             bar.append(b);
             return b;
         };
-        this.recordButton = button("Record", "Record the signals while a run goes on", () => {
-            this.timing.setRecording(!this.timing.recording());
-            this.context.render();
-        });
+        if (!recordings) {
+            this.recordButton = button("Record", "Record the signals while a run goes on", () => {
+                this.timing.setRecording(!this.timing.recording());
+                this.context.render();
+            });
+        }
         button("Zoom In", "Show half the time across the window", () => this.zoom(true));
         button("Zoom Out", "Show twice the time across the window", () => this.zoom(false));
         button("Fit", "Show the whole recording across the window", () => {
-            this.timing.fit(this.waveWidth());
+            for (const run of this.runs) {
+                run.timing.fit(this.waveWidth(run));
+            }
             this.draw();
         });
         this.ticksButton = button("Ticks", "Timers' values in ticks instead of seconds", () => {
             this.ticks = !this.ticks;
             this.draw();
         });
-        this.signalField = document.createElement("input");
-        this.signalField.type = "text";
-        this.signalField.placeholder = "signal, e.g. 2000 or tim0";
-        this.signalField.setAttribute("aria-label", "Signal");
-        this.signalField.title =
-            "The signal to add or remove: a relay address (0 to 20000) or a name: in0..in15, " +
-            "out0..out15, relay2000, tim0..tim7, tim0_done, cnt0..cnt7, cnt0_done";
-        this.signalField.addEventListener("keydown", (event) => {
-            if (event.key === "Enter") {
-                event.preventDefault();
-                this.changeSignals(true);
-            }
-        });
-        bar.append(this.signalField);
-        button("Add", "Show this signal", () => this.changeSignals(true));
-        button("Remove", "Stop recording this signal", () => this.changeSignals(false));
+        if (!recordings) {
+            const field = document.createElement("input");
+            field.type = "text";
+            field.placeholder = "signal, e.g. 2000 or tim0";
+            field.setAttribute("aria-label", "Signal");
+            field.title =
+                "The signal to add or remove: a relay address (0 to 20000) or a name: in0..in15, " +
+                "out0..out15, relay2000, tim0..tim7, tim0_done, cnt0..cnt7, cnt0_done";
+            field.addEventListener("keydown", (event) => {
+                if (event.key === "Enter") {
+                    event.preventDefault();
+                    this.changeSignals(true);
+                }
+            });
+            bar.append(field);
+            this.signalField = field;
+            button("Add", "Show this signal", () => this.changeSignals(true));
+            button("Remove", "Stop recording this signal", () => this.changeSignals(false));
+        }
         button("Export Timing as VCD", "Download the recording as a value change dump", () => void this.exportVcd());
         button("Export Timing as PNG", "Download the diagram as a PNG picture", () => void this.exportPicture("png"));
         button("Export Timing as SVG", "Download the diagram as an SVG picture", () => void this.exportPicture("svg"));
-        button("Close", "Close the timing diagram", () => (this.host.hidden = true));
-
-        this.scroller = document.createElement("div");
-        this.scroller.className = "timing-scroll";
-        this.scroller.tabIndex = 0;
-        this.scroller.setAttribute("role", "group");
-        this.scroller.setAttribute("aria-label", "Waveforms");
-        this.space = document.createElement("div");
-        this.space.className = "timing-space";
-        this.svg = svgElement("svg", { role: "img", "aria-label": "Timing diagram" }) as SVGSVGElement;
-        this.space.append(this.svg);
-        this.scroller.append(this.space);
-        this.status = document.createElement("div");
-        this.status.className = "timing-status";
-        this.status.setAttribute("role", "status");
-        this.host.append(heading, bar, this.scroller, this.status);
+        button("Close", "Close the timing diagram", () => this.close());
+        this.host.append(heading, bar);
+        for (const { caption, timing } of recordings?.runs ?? [{ caption: "", timing: new context.core.WebTiming(context.session) }]) {
+            this.addRun(caption, timing);
+        }
         context.tools.append(this.host);
+    }
 
-        this.scroller.addEventListener("scroll", () => this.onScroll());
-        this.scroller.addEventListener("keydown", (event) => this.onKey(event));
-        this.svg.addEventListener("pointerdown", (event) => this.onPointer(event, true));
-        this.svg.addEventListener("pointermove", (event) => this.onPointer(event, false));
-        new ResizeObserver(() => this.draw()).observe(this.scroller);
+    /** The session's recording (the live panel's only one). */
+    private get timing(): WebTiming {
+        return this.runs[0].timing;
+    }
+
+    private addRun(caption: string, timing: WebTiming): void {
+        if (caption !== "") {
+            const title = document.createElement("h3");
+            title.className = "timing-caption";
+            title.textContent = caption; // a property's text: text
+            this.host.append(title);
+        }
+        const scroller = document.createElement("div");
+        scroller.className = "timing-scroll";
+        scroller.tabIndex = 0;
+        scroller.setAttribute("role", "group");
+        scroller.setAttribute("aria-label", caption === "" ? "Waveforms" : "Waveforms: " + caption);
+        const space = document.createElement("div");
+        space.className = "timing-space";
+        const svg = svgElement("svg", { role: "img", "aria-label": caption === "" ? "Timing diagram" : "Timing diagram: " + caption }) as SVGSVGElement;
+        space.append(svg);
+        scroller.append(space);
+        const status = document.createElement("div");
+        status.className = "timing-status";
+        status.setAttribute("role", "status");
+        this.host.append(scroller, status);
+        const run: TimingRun = { timing, scroller, space, svg, status, trackedStamp: "", drawnStamp: "" };
+        this.runs.push(run);
+        scroller.addEventListener("scroll", () => this.onScroll(run));
+        scroller.addEventListener("keydown", (event) => this.onKey(event));
+        svg.addEventListener("pointerdown", (event) => this.onPointer(run, event, true));
+        svg.addEventListener("pointermove", (event) => this.onPointer(run, event, false));
+        new ResizeObserver(() => this.draw()).observe(scroller);
     }
 
     menuItems(): { menu: string; items: MenuItem[] }[] {
@@ -188,7 +247,7 @@ class TimingPanel implements PageFeature {
 
     refresh(pictures: boolean): void {
         const recording = String(this.timing.recording());
-        if (this.recordButton.getAttribute("aria-pressed") !== recording) {
+        if (this.recordButton && this.recordButton.getAttribute("aria-pressed") !== recording) {
             this.recordButton.setAttribute("aria-pressed", recording);
         }
         if (pictures && !this.host.hidden) {
@@ -217,12 +276,40 @@ class TimingPanel implements PageFeature {
         this.draw();
     }
 
-    private waveWidth(): number {
-        return Math.max(1, this.scroller.clientWidth - TimingLayout.nameWidth);
+    /**
+     * Shows the recordings whole, then, when `ms` is 0 or more, that time in the middle with the
+     * cursor on it, as the window shows a failed test's run; `cursorMs` alone puts the cursor.
+     */
+    openAt(ms: number, cursorMs = ms): void {
+        this.host.hidden = false;
+        for (const run of this.runs) {
+            run.timing.fit(this.waveWidth(run));
+            run.timing.showAt(this.waveWidth(run), ms);
+        }
+        this.cursorMs = cursorMs >= 0 ? this.timing.clampCursor(cursorMs) : -1;
+        this.host.scrollIntoView({ block: "nearest" });
+        this.draw();
+    }
+
+    /** Hides the session's panel; a panel over other recordings goes, with its WebTimings. */
+    close(): void {
+        this.host.hidden = true;
+        if (this.recordings) {
+            this.host.remove();
+            for (const run of this.runs.splice(0)) {
+                run.timing.delete();
+            }
+        }
+    }
+
+    private waveWidth(run: TimingRun): number {
+        return Math.max(1, run.scroller.clientWidth - TimingLayout.nameWidth);
     }
 
     private zoom(closer: boolean): void {
-        (closer ? this.timing.zoomIn : this.timing.zoomOut).call(this.timing, this.waveWidth(), this.cursorMs);
+        for (const run of this.runs) {
+            (closer ? run.timing.zoomIn : run.timing.zoomOut).call(run.timing, this.waveWidth(run), this.cursorMs);
+        }
         this.draw();
     }
 
@@ -232,7 +319,7 @@ class TimingPanel implements PageFeature {
     }
 
     private changeSignals(add: boolean): void {
-        const text = toLatin1(this.signalField.value.trim());
+        const text = toLatin1((this.signalField?.value ?? "").trim());
         if (add) {
             this.timing.addSignal(text);
         } else {
@@ -242,11 +329,11 @@ class TimingPanel implements PageFeature {
     }
 
     /** The user scrolled: sideways through time (the core keeps it), or down through the rows. */
-    private onScroll(): void {
-        const left = this.scroller.scrollLeft;
-        if (Math.abs(left - Math.round(this.timing.scrollPixels())) >= 1) {
-            const end = this.scroller.scrollWidth - this.scroller.clientWidth;
-            this.timing.scrollTo(left, left >= end - 1);
+    private onScroll(run: TimingRun): void {
+        const left = run.scroller.scrollLeft;
+        if (Math.abs(left - Math.round(run.timing.scrollPixels())) >= 1) {
+            const end = run.scroller.scrollWidth - run.scroller.clientWidth;
+            run.timing.scrollTo(left, left >= end - 1);
         }
         this.draw();
     }
@@ -265,8 +352,8 @@ class TimingPanel implements PageFeature {
     }
 
     /** A press on the waveforms puts the cursor there, a drag moves it; a name goes into the field. */
-    private onPointer(event: PointerEvent, down: boolean): void {
-        const box = this.svg.getBoundingClientRect();
+    private onPointer(run: TimingRun, event: PointerEvent, down: boolean): void {
+        const box = run.svg.getBoundingClientRect();
         const x = event.clientX - box.left;
         const y = event.clientY - box.top;
         if (!down && (event.buttons & 1) === 0) {
@@ -274,12 +361,12 @@ class TimingPanel implements PageFeature {
         }
         if (x >= TimingLayout.nameWidth) {
             if (down) {
-                this.svg.setPointerCapture?.(event.pointerId);
+                run.svg.setPointerCapture?.(event.pointerId);
             }
-            this.cursorMs = this.timing.cursorAt(x - TimingLayout.nameWidth);
+            this.cursorMs = run.timing.cursorAt(x - TimingLayout.nameWidth);
             this.draw();
-        } else if (down && y >= TimingLayout.axisHeight) {
-            const row = this.svg.querySelectorAll(".timing-row")[Math.floor((y - TimingLayout.axisHeight) / TimingLayout.rowHeight)];
+        } else if (down && y >= TimingLayout.axisHeight && this.signalField) {
+            const row = run.svg.querySelectorAll(".timing-row")[Math.floor((y - TimingLayout.axisHeight) / TimingLayout.rowHeight)];
             if (row) {
                 this.signalField.value = row.getAttribute("data-name") ?? "";
             }
@@ -297,32 +384,44 @@ class TimingPanel implements PageFeature {
         if (this.host.hidden) {
             return;
         }
-        const width = this.waveWidth();
-        const recording = this.timing.stamp();
-        if (recording !== this.trackedStamp) {
-            this.trackedStamp = recording;
-            this.timing.track(width);
-        }
-        this.cursorMs = this.cursorMs >= 0 ? this.timing.clampCursor(this.cursorMs) : -1;
-        const firstRow = Math.floor(this.scroller.scrollTop / TimingLayout.rowHeight);
-        const view = [width, this.scroller.clientHeight, firstRow, this.cursorMs, this.ticks, this.timing.fromMs(), this.timing.msPerPixel()];
-        const stamp = [recording, ...view].join("|");
         this.ticksButton.setAttribute("aria-pressed", String(this.ticks));
-        if (stamp === this.drawnStamp) {
+        if (!this.recordings && this.cursorMs >= 0) {
+            this.cursorMs = this.timing.clampCursor(this.cursorMs);
+        }
+        for (const run of this.runs) {
+            this.drawRun(run);
+        }
+    }
+
+    private drawRun(run: TimingRun): void {
+        const { timing, scroller, space, svg, status } = run;
+        const width = this.waveWidth(run);
+        const recording = timing.stamp();
+        if (recording !== run.trackedStamp) {
+            run.trackedStamp = recording;
+            if (!this.recordings) {
+                timing.track(width); // only the session's recording grows
+            }
+        }
+        const cursorMs = this.cursorMs >= 0 ? timing.clampCursor(this.cursorMs) : -1;
+        const firstRow = Math.floor(scroller.scrollTop / TimingLayout.rowHeight);
+        const view = [width, scroller.clientHeight, firstRow, cursorMs, this.ticks, timing.fromMs(), timing.msPerPixel()];
+        const stamp = [recording, ...view].join("|");
+        if (stamp === run.drawnStamp) {
             return;
         }
-        this.drawnStamp = stamp;
-        const picture = JSON.parse(this.timing.pictureJson(width, this.cursorMs, this.ticks)) as TimingPicture;
+        run.drawnStamp = stamp;
+        const picture = JSON.parse(timing.pictureJson(width, cursorMs, this.ticks)) as TimingPicture;
         const height = TimingLayout.axisHeight + picture.rows.length * TimingLayout.rowHeight;
-        this.space.style.width = `${TimingLayout.nameWidth + Math.ceil(Math.max(width, this.timing.totalPixels()))}px`;
-        this.space.style.height = `${height}px`;
-        const shown = Math.min(height, this.scroller.clientHeight || height);
-        this.paint(this.svg, picture, TimingLayout.nameWidth + width, shown, firstRow);
-        const offset = Math.round(this.timing.scrollPixels());
-        if (Math.abs(this.scroller.scrollLeft - offset) >= 1) {
-            this.scroller.scrollLeft = offset;
+        space.style.width = `${TimingLayout.nameWidth + Math.ceil(Math.max(width, timing.totalPixels()))}px`;
+        space.style.height = `${height}px`;
+        const shown = Math.min(height, scroller.clientHeight || height);
+        this.paint(svg, picture, TimingLayout.nameWidth + width, shown, firstRow);
+        const offset = Math.round(timing.scrollPixels());
+        if (Math.abs(scroller.scrollLeft - offset) >= 1) {
+            scroller.scrollLeft = offset;
         }
-        this.status.textContent = this.timing.status(this.cursorMs);
+        status.textContent = timing.status(cursorMs);
     }
 
     private fits(text: string, room: number): boolean {
@@ -425,8 +524,16 @@ class TimingPanel implements PageFeature {
 
     // --- Exports -------------------------------------------------------------------------------
 
-    /** The same bytes the window's Export Timing as VCD writes (trace::saveVcd). */
+    /**
+     * The same bytes the window's Export Timing as VCD writes (trace::saveVcd), or the dump the
+     * recordings were read from.
+     */
     private async exportVcd(): Promise<void> {
+        const dump = this.recordings?.vcd;
+        if (dump) {
+            offerDownload(dump.name, new Blob([textToBytes(dump.text).buffer as ArrayBuffer], { type: "application/octet-stream" }));
+            return;
+        }
         if (this.timing.saveVcd()) {
             const saved = this.context.session.takeSaved();
             if (saved) {
@@ -436,15 +543,31 @@ class TimingPanel implements PageFeature {
         await this.context.showMessages();
     }
 
-    /** The diagram as it is in view, with every signal: the SVG itself, or drawn onto a canvas. */
+    /**
+     * The diagram as it is in view, with every signal: the SVG itself (the recordings one below
+     * the other), or drawn onto a canvas.
+     */
     private async exportPicture(extension: "png" | "svg"): Promise<void> {
-        const width = this.waveWidth();
-        const picture = JSON.parse(this.timing.pictureJson(width, this.cursorMs, this.ticks)) as TimingPicture;
         const all = svgElement("svg", {});
-        this.paint(all, picture, TimingLayout.nameWidth + width, TimingLayout.axisHeight + picture.rows.length * TimingLayout.rowHeight, 0);
+        let top = 0;
+        let widest = 0;
+        for (const run of this.runs) {
+            const width = this.waveWidth(run);
+            const cursorMs = this.cursorMs >= 0 ? run.timing.clampCursor(this.cursorMs) : -1;
+            const picture = JSON.parse(run.timing.pictureJson(width, cursorMs, this.ticks)) as TimingPicture;
+            const height = TimingLayout.axisHeight + picture.rows.length * TimingLayout.rowHeight;
+            const part = svgElement("svg", { x: 0, y: top });
+            this.paint(part, picture, TimingLayout.nameWidth + width, height, 0);
+            all.append(part);
+            top += height;
+            widest = Math.max(widest, TimingLayout.nameWidth + width);
+        }
+        all.setAttribute("width", String(widest));
+        all.setAttribute("height", String(top));
+        all.setAttribute("viewBox", `0 0 ${widest} ${top}`);
         const text = new XMLSerializer().serializeToString(all);
         const svg = new Blob(['<?xml version="1.0" encoding="UTF-8"?>\n', text], { type: "image/svg+xml" });
-        const name = this.timing.exportName(extension);
+        const name = this.recordings?.vcd ? this.recordings.vcd.name.replace(/\.vcd$/, "." + extension) : this.timing.exportName(extension);
         if (extension === "svg") {
             offerDownload(name, svg);
             return;
@@ -455,8 +578,8 @@ class TimingPanel implements PageFeature {
             image.src = url;
             await image.decode();
             const canvas = document.createElement("canvas");
-            canvas.width = Number(all.getAttribute("width"));
-            canvas.height = Number(all.getAttribute("height"));
+            canvas.width = widest;
+            canvas.height = top;
             canvas.getContext("2d")?.drawImage(image, 0, 0);
             const png = await new Promise<Blob | null>((resolve) => canvas.toBlob(resolve, "image/png"));
             if (png) {
