@@ -26,13 +26,7 @@ using ladder::Path;
 struct Drawing {
     explicit Drawing(std::string_view program) {
         editor::setUpGrid(grid);
-        const ProgramText text(program);
-        for (int line = 1; line <= text.size(); ++line) {
-            for (int col = 0; col < 3; ++col) {
-                grid.setText(line, editor::kCodeCol + col,
-                             text.cells(line)[static_cast<std::size_t>(col)]);
-            }
-        }
+        ProgramText(program).write(grid);
         diagram.refresh();
     }
 

@@ -4,6 +4,7 @@
 // Programs for the ladder tests in the cells' own form: one code line per text line, its cells
 // separated by '|' ("LD|0", "TIM|2|100", "AND BLK"), and a controller that has run them.
 
+#include "editor/CodeGrid.h"
 #include "engine/Controller.h"
 #include "engine/LineSyntax.h"
 #include "ladder/Layout.h"
@@ -49,6 +50,16 @@ public:
     }
 
     ladder::Layout layout() const { return ladder::Layout::build(lines()); }
+
+    /// Writes the program's cells into `grid` from line 1 on.
+    void write(editor::CodeGrid& grid) const {
+        for (std::size_t i = 0; i < m_cells.size(); ++i) {
+            for (int col = 0; col < 3; ++col) {
+                grid.setText(static_cast<int>(i) + 1, editor::kCodeCol + col,
+                             m_cells[i][static_cast<std::size_t>(col)]);
+            }
+        }
+    }
 
     /// Writes the program into `plc` and loads the TIM and CNT set values as the preparation
     /// before a run does.
