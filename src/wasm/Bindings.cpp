@@ -4,6 +4,7 @@
 // window shows, and file bytes cross unchanged.
 
 #include "Json.h"
+#include "SavedFileValue.h"
 #include "WebSession.h"
 
 #include <emscripten/bind.h>
@@ -110,16 +111,7 @@ bool takeOpenWanted(WebSession& web) {
 
 // The last save as {name, bytes (a copy)}, or null.
 emscripten::val takeSaved(WebSession& web) {
-    const auto saved = web.files().takeSaved();
-    if (!saved) {
-        return emscripten::val::null();
-    }
-    emscripten::val out = emscripten::val::object();
-    out.set("name", saved->first);
-    const emscripten::val view =
-        emscripten::val(emscripten::typed_memory_view(saved->second.size(), saved->second.data()));
-    out.set("bytes", emscripten::val::global("Uint8Array").new_(view));
-    return out;
+    return rungbox::wasm::savedFileValue(web.files().takeSaved());
 }
 
 void hand(WebSession& web, int which, bool down) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The page's handle on the names table (View > Names, the names' tooltips), bound with embind.
 
+#include "SavedFileValue.h"
 #include "WebNames.h"
 
 #include <emscripten/bind.h>
@@ -12,16 +13,7 @@ using rungbox::wasm::WebNames;
 
 // The names file the last save wrote as {name, bytes (a copy)}, or null.
 emscripten::val takeSavedNames(WebNames& names) {
-    const auto saved = names.takeSaved();
-    if (!saved) {
-        return emscripten::val::null();
-    }
-    emscripten::val out = emscripten::val::object();
-    out.set("name", saved->first);
-    const emscripten::val view =
-        emscripten::val(emscripten::typed_memory_view(saved->second.size(), saved->second.data()));
-    out.set("bytes", emscripten::val::global("Uint8Array").new_(view));
-    return out;
+    return rungbox::wasm::savedFileValue(names.takeSaved());
 }
 
 } // namespace

@@ -31,19 +31,7 @@ struct Drawing {
     }
 
     /// Lines 1 to the last used one as "code|location|set value", '\n'-separated.
-    std::string text() const {
-        std::string out;
-        for (int line = 1; line <= editor.lastUsedLine(); ++line) {
-            std::string row = grid.text(line, editor::kCodeCol);
-            for (const int col : {editor::kLocationCol, editor::kSetValueCol}) {
-                if (!grid.text(line, col).empty()) {
-                    row += "|" + grid.text(line, col);
-                }
-            }
-            out += (line == 1 ? "" : "\n") + row;
-        }
-        return out;
-    }
+    std::string text() const { return gridText(grid, editor.lastUsedLine(), '\n'); }
 
     /// The diagram's rungs: "E" editable, "END", or "-" (edited in the grid).
     std::string rungs() const {

@@ -25,19 +25,7 @@ struct Drawing {
     }
 
     /// Lines 1 to the last used one as "code|location|set value", blank-separated.
-    std::string text() const {
-        std::string out;
-        for (int line = 1; line <= editor.lastUsedLine(); ++line) {
-            std::string row = grid.text(line, editor::kCodeCol);
-            for (const int col : {editor::kLocationCol, editor::kSetValueCol}) {
-                if (!grid.text(line, col).empty()) {
-                    row += "|" + grid.text(line, col);
-                }
-            }
-            out += (line == 1 ? "" : " ") + row;
-        }
-        return out;
-    }
+    std::string text() const { return gridText(grid, editor.lastUsedLine(), ' '); }
 
     /// Uses `tool`; a new element gets `address` typed (nullptr: the address box is cancelled).
     std::string draw(Tool tool, const char* address = "") {

@@ -17,6 +17,22 @@
 
 namespace rungbox::test {
 
+/// Lines 1 to `lastLine` of `grid` as "code|location|set value" (empty cells left out), joined
+/// by `separator`: what a drawing wrote, in the form ProgramText reads.
+inline std::string gridText(const editor::CodeGrid& grid, int lastLine, char separator) {
+    std::string out;
+    for (int line = 1; line <= lastLine; ++line) {
+        std::string row = grid.text(line, editor::kCodeCol);
+        for (const int col : {editor::kLocationCol, editor::kSetValueCol}) {
+            if (!grid.text(line, col).empty()) {
+                row += "|" + grid.text(line, col);
+            }
+        }
+        out += (line == 1 ? "" : std::string(1, separator)) + row;
+    }
+    return out;
+}
+
 /// Code lines as the grid holds them: code, LOCATION and "###" text.
 class ProgramText {
 public:
