@@ -70,6 +70,7 @@ bool FileCommands::writeProgram(const std::string& path, std::string_view comman
     if (!file->commit(error) || !writeNames(path, error)) {
         return fail();
     }
+    const bool namesKept = keepsNamesFileAlone(path);
 
     // The save walks the current cell through the cells it writes; it rests after the last one.
     const CellPos rest = cellAfterSave(grid);
@@ -79,18 +80,32 @@ bool FileCommands::writeProgram(const std::string& path, std::string_view comman
     // changed flag and its title mark, and the user is told why.
     const bool whole = !holdsTextAfterEnd(grid);
     m_editor.setCodeChanged(!whole);
-    m_currentFile.set(path, grid, m_editor.names(), savedCellCount(grid));
+    // Names that stayed out of a names file left alone are not saved: the title keeps its mark.
+    const bool namesUnsaved = namesKept && m_editor.names() != m_namesAsRead;
+    m_currentFile.set(path, grid, namesKept ? m_namesAsRead : m_editor.names(),
+                      savedCellCount(grid));
     m_recentFiles.add(path);
     if (!whole) {
         m_boxes.show(kTextAfterEndNotSaved, BoxStyle::Exclamation, platform::kAppTitle);
     }
+    if (namesUnsaved) {
+        m_boxes.show("The names were not saved: " + fileName(names::namesPathFor(path)) +
+                         " was not read whole when the program was loaded, and saving leaves it "
+                         "as it is.\r\nSave the program under another name to keep the names "
+                         "beside it.",
+                     BoxStyle::Exclamation, platform::kAppTitle);
+    }
     return true;
+}
+
+bool FileCommands::keepsNamesFileAlone(const std::string& programPath) const {
+    return programPath == m_namesLeftAlone;
 }
 
 bool FileCommands::writeNames(const std::string& programPath, FileError& error) {
     const std::string namesPath = names::namesPathFor(programPath);
     // A program saved under a name ending in ".names" has no room for a names file beside it.
-    if (namesPath == programPath || programPath == m_namesLeftAlone) {
+    if (namesPath == programPath || keepsNamesFileAlone(programPath)) {
         return true;
     }
     const names::NameTable& table = m_editor.names();
@@ -163,6 +178,7 @@ bool FileCommands::readProgram(const std::string& path) {
 
 void FileCommands::readNames(const std::string& programPath) {
     m_editor.names() = {};
+    m_namesAsRead = {};
     m_namesLeftAlone.clear();
     const std::string namesPath = names::namesPathFor(programPath);
     if (namesPath == programPath) {
@@ -183,9 +199,13 @@ void FileCommands::readNames(const std::string& programPath) {
     }
     names::NamesFileContents contents = names::readNamesFile(bytes);
     m_editor.names() = std::move(contents.table);
+    m_namesAsRead = m_editor.names();
     if (contents.badLineCount > 0) {
+        // Written back, the file would lose the lines that were skipped (every line of a file in
+        // another encoding, or the whole of one too large to read): saves leave it as it is.
+        m_namesLeftAlone = programPath;
         m_boxes.show("These lines of " + fileName(namesPath) +
-                         " were skipped; the next save leaves them out:\r\n" +
+                         " were skipped; saving the program leaves that file as it is:\r\n" +
                          names::badLinesReport(contents, fileName(namesPath), "\r\n"),
                      BoxStyle::Exclamation, platform::kAppTitle);
     }
@@ -199,6 +219,7 @@ bool FileCommands::newProgram() {
     m_editor.clearCode();
     m_editor.history().clear();
     m_editor.names() = {};
+    m_namesAsRead = {};
     m_namesLeftAlone.clear();
     m_currentFile.set({}, m_editor.grid(), m_editor.names());
     return true;

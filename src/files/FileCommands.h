@@ -100,6 +100,9 @@ private:
     bool readProgram(const std::string& path);
     bool writeNames(const std::string& programPath, platform::FileError& error);
     void readNames(const std::string& programPath);
+    /// True when saves of `programPath` leave its names file as it is: it could not be read, or
+    /// not whole, when the program was loaded.
+    bool keepsNamesFileAlone(const std::string& programPath) const;
 
     editor::Editor& m_editor;
     engine::Controller& m_controller;
@@ -109,8 +112,12 @@ private:
     platform::MainWindowShell& m_shell;
     CurrentFile m_currentFile;
     RecentFiles m_recentFiles;
-    /// The program file whose names file could not be read when it was loaded; empty for none.
+    /// The program file whose names file could not be read, or not whole, when it was loaded;
+    /// empty for none.
     std::string m_namesLeftAlone;
+    /// The names as read with the program, to tell whether names kept out of a file left alone
+    /// were edited since.
+    names::NameTable m_namesAsRead;
 };
 
 } // namespace rungbox::files

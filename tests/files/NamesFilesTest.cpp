@@ -69,15 +69,46 @@ TEST_F(NamesFiles, NamesComeWithTheProgramAndGoWithEverySave) {
     EXPECT_TRUE(fs::exists(dir / "gate.names"));
 }
 
-TEST_F(NamesFiles, BadLinesAreReportedAfterTheLoadAndLeftOut) {
-    test::writeBytes(dir / "gate.names", "0\tCAR\nbad line\n1\tnever\n");
+TEST_F(NamesFiles, BadLinesAreReportedAndTheFileIsLeftAloneBySaves) {
+    const std::string partly = "0\tCAR\nbad line\n1\tnever\n";
+    test::writeBytes(dir / "gate.names", partly);
     ASSERT_TRUE(w.commands.open(at("gate.PLC")));
-    EXPECT_EQ(w.calls, "  box: These lines of gate.names were skipped; the next save leaves them "
-                       "out:\\r\\ngate.names line 2: not address<TAB>name<TAB>comment\\r\\n"
-                       "gate.names line 3: \"never\" already means something in a program "
-                       "or a script. [ok+exclamation rungbox]\n");
+    EXPECT_EQ(w.calls, "  box: These lines of gate.names were skipped; saving the program leaves "
+                       "that file as it is:\\r\\ngate.names line 2: not address<TAB>name<TAB>"
+                       "comment\\r\\ngate.names line 3: \"never\" already means something in a "
+                       "program or a script. [ok+exclamation rungbox]\n");
     EXPECT_EQ(w.grid.text(2, editor::kLocationCol), "1000");
     EXPECT_EQ(w.editor.names().size(), 1u);
+    ASSERT_TRUE(w.commands.save());
+    EXPECT_EQ(test::readBytes(dir / "gate.names"), partly);
+}
+
+// A file in another encoding reads as no names at all, and one too large is not read: neither is
+// removed or emptied by a save, and names typed since are said to be unsaved.
+TEST_F(NamesFiles, ANamesFileReadAsEmptySurvivesSaves) {
+    const std::string latin1 = "0\tT\xfcR\n1000\tL\xe4MPE\n";
+    const std::string tooLarge(names::kMaxFileBytes + 1, '#');
+    for (const std::string& bytes : {latin1, tooLarge}) {
+        test::writeBytes(dir / "gate.names", bytes);
+        ASSERT_TRUE(w.commands.open(at("gate.PLC")));
+        EXPECT_TRUE(w.editor.names().empty());
+        w.calls.clear();
+        ASSERT_TRUE(w.commands.save());
+        EXPECT_EQ(w.calls, "");
+        EXPECT_EQ(test::readBytes(dir / "gate.names"), bytes);
+
+        ASSERT_FALSE(w.editor.names().set({names::Address::relay(0), "CAR", ""}));
+        ASSERT_TRUE(w.commands.save());
+        EXPECT_TRUE(w.calls.find("box: The names were not saved: gate.names was not read whole") !=
+                    std::string::npos)
+            << w.calls;
+        EXPECT_EQ(test::readBytes(dir / "gate.names"), bytes);
+        EXPECT_TRUE(w.commands.currentFile().differs(w.grid, w.editor.names()));
+        // Under another name the names are written beside the program.
+        ASSERT_TRUE(saveAs("copy.PLC"));
+        EXPECT_EQ(test::readBytes(dir / "copy.names"), "0\tCAR\n");
+        ASSERT_TRUE(w.commands.newProgram());
+    }
 }
 
 TEST_F(NamesFiles, ANamesFileThatCannotBeReadIsLeftAlone) {

@@ -160,7 +160,7 @@ describe("names", () => {
         assert.deepEqual(await dialogText(page), {
             title: "rungbox",
             text:
-                "These lines of gate.names were skipped; the next save leaves them out:\n" +
+                "These lines of gate.names were skipped; saving the program leaves that file as it is:\n" +
                 'gate.names line 2: "in3" already means something in a program or a script.',
         });
         await answer(page, "OK");
