@@ -10,6 +10,7 @@
 // evaluation is only the bound of the gain: it leaves out the judging, state keys and hashing
 // that an exploration does for every vector.
 
+#include "engine/PanelState.h"
 #include "explore/Comparison.h"
 
 #include <benchmark/benchmark.h>
@@ -25,7 +26,7 @@ using namespace rungbox;
 
 // A controller with `lines` in its table and its timers loaded, as a run starts.
 struct Started {
-    engine::QuietPanel panel;
+    engine::PanelState panel;
     engine::Controller plc{panel};
 
     explicit Started(const std::vector<engine::LadderLine>& lines) {

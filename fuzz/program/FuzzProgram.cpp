@@ -112,12 +112,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const auto b = static_cast<unsigned char>(c);
         switch (b % 4) {
         case 0:
-            panel.switches = static_cast<std::uint16_t>(panel.switches ^ (1U << ((b / 4) % 16)));
+            panel.setSwitches(
+                static_cast<std::uint16_t>(panel.inputSwitches() ^ (1U << ((b / 4) % 16))));
             break;
         case 1:
             for (unsigned i = 0; i <= b / 32 && controller.simulating() && scans < kMaxScans;
                  ++i, ++scans) {
-                shadow.panel.switches = panel.switches;
+                shadow.panel.setSwitches(panel.inputSwitches());
                 const std::size_t messages = boxes.texts.size();
                 run.onScanTimer();
                 const int expected = shadow.plc.scanReference();

@@ -2,7 +2,8 @@
 #pragma once
 
 // The controller's port: the panel of switches, lamps and displays it reads and drives. The
-// other ports of the application are in platform/Platform.h.
+// other ports of the application are in platform/Platform.h; the panel held as state, for the
+// front ends without a window of their own, is PanelState.h.
 
 #include <cstdint>
 #include <string_view>
@@ -30,24 +31,6 @@ public:
     virtual void setCounterDisplay(int n, std::string_view text) = 0;
     /// Shows the run/stop lamp-button lit (true) or dark.
     virtual void setRunLamp(bool on) = 0;
-};
-
-/// A panel with nothing to show: for controllers that run out of sight (a check, an
-/// exploration, a test, a benchmark). Its switches are `switches`, switch n in bit n, and
-/// unchecking one clears its bit, as on the window.
-class QuietPanel : public IoPanel {
-public:
-    std::uint16_t switches = 0;
-
-    std::uint16_t inputSwitches() const override { return switches; }
-    void uncheckInputSwitch(int n) override {
-        switches = static_cast<std::uint16_t>(switches & ~(1U << n));
-    }
-    void setInputLamp(int, bool) override {}
-    void setOutputLamp(int, bool) override {}
-    void setTimerDisplay(int, std::string_view) override {}
-    void setCounterDisplay(int, std::string_view) override {}
-    void setRunLamp(bool) override {}
 };
 
 } // namespace rungbox::engine

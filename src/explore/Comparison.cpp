@@ -13,50 +13,35 @@ std::vector<int> outputRelays() {
     return relays;
 }
 
-namespace {
-
-// Compared relays that are inputs are varied too, so that the comparison sees them.
-std::uint16_t inputsAmong(const std::vector<int>& relays) {
-    std::uint16_t mask = 0;
-    for (const int a : relays) {
-        if (a < engine::kInputCount) {
-            mask = static_cast<std::uint16_t>(mask | (1U << a));
-        }
-    }
-    return mask;
-}
-
-} // namespace
-
 Comparison::Comparison(const engine::Controller& reference, const engine::Controller& candidate,
                        ExploreOptions options)
     : m_outputs(options.outputs.empty() ? outputRelays() : options.outputs) {
-    m_machines.push_back(std::make_unique<Machine>(reference, options.path));
-    m_machines.push_back(std::make_unique<Machine>(candidate, options.path));
+    m_systems.push_back(std::make_unique<TransitionSystem>(reference, options.path));
+    m_systems.push_back(std::make_unique<TransitionSystem>(candidate, options.path));
     m_coverage.assign(2, Coverage(m_outputs));
     // A switch that only a compared relay shows must be varied although no program reads it.
-    const auto echoed = static_cast<std::uint16_t>(inputsAmong(m_outputs) & options.freeInputs);
-    std::vector<Machine*> machines{m_machines[0].get(), m_machines[1].get()};
+    const auto echoed = static_cast<std::uint16_t>(switchesAmong(m_outputs) & options.freeInputs);
+    std::vector<TransitionSystem*> systems{m_systems[0].get(), m_systems[1].get()};
     Judge& judge = *this;
     m_explorer =
-        std::make_unique<Explorer>(machines, judge, options.freeInputs, options.maxStates, echoed);
+        std::make_unique<Explorer>(systems, judge, options.freeInputs, options.maxStates, echoed);
 }
 
 Comparison::~Comparison() = default;
 
 bool Comparison::differs() const {
     for (const int a : m_outputs) {
-        if (m_machines[0]->relay(a) != m_machines[1]->relay(a)) {
+        if (m_systems[0]->relay(a) != m_systems[1]->relay(a)) {
             return true;
         }
     }
     return false;
 }
 
-bool Comparison::judge(const std::vector<Machine*>& machines, std::uint32_t from,
+bool Comparison::judge(const std::vector<TransitionSystem*>& systems, std::uint32_t from,
                        const Step& step) {
-    m_coverage[0].note(*machines[0]);
-    m_coverage[1].note(*machines[1]);
+    m_coverage[0].note(*systems[0]);
+    m_coverage[1].note(*systems[1]);
     if (!differs()) {
         return false;
     }
@@ -79,15 +64,15 @@ void Comparison::finish() {
         return;
     }
     m_finished = true;
-    std::vector<Machine*> machines{m_machines[0].get(), m_machines[1].get()};
+    std::vector<TransitionSystem*> systems{m_systems[0].get(), m_systems[1].get()};
     m_shortest = m_explorer->pathTo(m_from, m_step);
-    m_counterexample = atRealPace(machines, m_shortest, [this] { return differs(); });
-    // The machines are left as the sequence leaves them: name the first relay that differs.
-    replay(machines, m_counterexample.steps, [] { return false; });
+    m_counterexample = atRealPace(systems, m_shortest, [this] { return differs(); });
+    // The systems are left as the sequence leaves them: name the first relay that differs.
+    replay(systems, m_counterexample.steps, [] { return false; });
     for (const int a : m_outputs) {
-        if (m_machines[0]->relay(a) != m_machines[1]->relay(a)) {
+        if (m_systems[0]->relay(a) != m_systems[1]->relay(a)) {
             m_relay = a;
-            m_referenceValue = m_machines[0]->relay(a);
+            m_referenceValue = m_systems[0]->relay(a);
             break;
         }
     }
@@ -147,7 +132,7 @@ std::string Comparison::summary() const {
                " steps is alike (" + counts + ").\n";
         break;
     case Verdict::ProgramError:
-        text = std::string(e.errorMachine() == 0 ? "The reference" : "The candidate") +
+        text = std::string(e.errorSystem() == 0 ? "The reference" : "The candidate") +
                " stops with an error at line " + std::to_string(e.errorLine()) + ".\n";
         break;
     }

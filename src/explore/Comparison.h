@@ -7,7 +7,7 @@
 #include "Counterexample.h"
 #include "Coverage.h"
 #include "Explorer.h"
-#include "Machine.h"
+#include "TransitionSystem.h"
 
 #include <cstdint>
 #include <memory>
@@ -32,7 +32,7 @@ public:
     enum class Verdict { Undecided, Equivalent, Different, ProgramError };
 
     /// Compares the programs of `reference` and `candidate`, each as a started run holds it
-    /// (see Machine); neither is kept.
+    /// (see TransitionSystem); neither is kept.
     Comparison(const engine::Controller& reference, const engine::Controller& candidate,
                ExploreOptions options);
     ~Comparison() override;
@@ -54,8 +54,8 @@ public:
     /// The counterexample as a script that the reference passes and the candidate fails.
     std::string script(const std::string& referenceName, const std::string& candidateName) const;
 
-    /// Machine 0 is the reference, 1 the candidate.
-    Machine& machine(std::size_t k) { return *m_machines[k]; }
+    /// TransitionSystem 0 is the reference, 1 the candidate.
+    TransitionSystem& system(std::size_t k) { return *m_systems[k]; }
     const Coverage& coverage(std::size_t k) const { return m_coverage[k]; }
     const std::vector<int>& outputs() const { return m_outputs; }
 
@@ -63,12 +63,12 @@ public:
     std::string summary() const;
 
 private:
-    bool judge(const std::vector<Machine*>& machines, std::uint32_t from,
+    bool judge(const std::vector<TransitionSystem*>& systems, std::uint32_t from,
                const Step& step) override;
     bool differs() const;
     void finish();
 
-    std::vector<std::unique_ptr<Machine>> m_machines;
+    std::vector<std::unique_ptr<TransitionSystem>> m_systems;
     std::vector<int> m_outputs;
     std::vector<Coverage> m_coverage;
     std::unique_ptr<Explorer> m_explorer;

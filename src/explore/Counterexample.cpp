@@ -27,14 +27,14 @@ std::vector<Step> padToClock(const std::vector<Step>& steps) {
     return padded;
 }
 
-std::optional<std::size_t> replay(const std::vector<Machine*>& machines,
+std::optional<std::size_t> replay(const std::vector<TransitionSystem*>& systems,
                                   const std::vector<Step>& steps,
                                   const std::function<bool()>& shows) {
-    for (Machine* m : machines) {
+    for (TransitionSystem* m : systems) {
         m->restart();
     }
     for (std::size_t i = 0; i < steps.size(); ++i) {
-        for (Machine* m : machines) {
+        for (TransitionSystem* m : systems) {
             if (m->run(steps[i]) != 0) {
                 return std::nullopt;
             }
@@ -46,13 +46,13 @@ std::optional<std::size_t> replay(const std::vector<Machine*>& machines,
     return std::nullopt;
 }
 
-Counterexample atRealPace(const std::vector<Machine*>& machines, const std::vector<Step>& shortest,
-                          const std::function<bool()>& shows) {
+Counterexample atRealPace(const std::vector<TransitionSystem*>& systems,
+                          const std::vector<Step>& shortest, const std::function<bool()>& shows) {
     std::vector<Step> padded = padToClock(shortest);
     if (padded.size() == shortest.size()) {
         return {shortest, true};
     }
-    if (const auto length = replay(machines, padded, shows)) {
+    if (const auto length = replay(systems, padded, shows)) {
         padded.resize(*length);
         return {padded, true};
     }

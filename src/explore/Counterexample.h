@@ -4,7 +4,7 @@
 // Step sequences found by an exploration: padding them to the real clock's pace, replaying
 // them, and writing them as rungbox-sim scripts.
 
-#include "Machine.h"
+#include "TransitionSystem.h"
 
 #include <cstddef>
 #include <functional>
@@ -22,10 +22,10 @@ inline constexpr int kScansPerTick = 100;
 /// kScansPerTick by repeating its last scan's switches before the tick.
 std::vector<Step> padToClock(const std::vector<Step>& steps);
 
-/// Runs `steps` on every machine from its start. After each scan, `shows()` is asked; answers
+/// Runs `steps` on every system from its start. After each scan, `shows()` is asked; answers
 /// how many steps ran up to the first scan for which it answered true, or nothing. A program
 /// error ends the replay with nothing.
-std::optional<std::size_t> replay(const std::vector<Machine*>& machines,
+std::optional<std::size_t> replay(const std::vector<TransitionSystem*>& systems,
                                   const std::vector<Step>& steps,
                                   const std::function<bool()>& shows);
 
@@ -39,8 +39,8 @@ struct Counterexample {
 
 /// Finds `shortest` again at the real clock's pace: the padded sequence, cut after the first
 /// scan that shows it, when it shows it; else `shortest`, marked as not at the real pace.
-Counterexample atRealPace(const std::vector<Machine*>& machines, const std::vector<Step>& shortest,
-                          const std::function<bool()>& shows);
+Counterexample atRealPace(const std::vector<TransitionSystem*>& systems,
+                          const std::vector<Step>& shortest, const std::function<bool()>& shows);
 
 /// "1 step", "5 steps".
 std::string stepCount(std::size_t steps);

@@ -3,7 +3,7 @@
 
 // Which of some relays an exploration saw on and which it saw off, after its scans.
 
-#include "Machine.h"
+#include "TransitionSystem.h"
 
 #include <cstddef>
 #include <string>
@@ -15,10 +15,10 @@ class Coverage {
 public:
     explicit Coverage(std::vector<int> relays = {});
 
-    /// Notes the relays of `machine` after a scan.
-    void note(const Machine& machine) {
+    /// Notes the relays of `system` after a scan.
+    void note(const TransitionSystem& system) {
         for (std::size_t i = 0; i < m_relays.size(); ++i) {
-            (machine.relay(m_relays[i]) ? m_on : m_off)[i] = true;
+            (system.relay(m_relays[i]) ? m_on : m_off)[i] = true;
         }
     }
 

@@ -94,8 +94,8 @@ std::string ExploreRun::comparisonResult() {
         const auto& steps = c.counterexample().steps;
         const std::uint16_t inputs = c.explorer().variedInputs();
         const std::vector<int> shown = drawnOutputs(c);
-        m_runs.emplace_back("Reference", recordRun(c.machine(0), steps, inputs, shown));
-        m_runs.emplace_back("Candidate", recordRun(c.machine(1), steps, inputs, shown));
+        m_runs.emplace_back("Reference", recordRun(c.system(0), steps, inputs, shown));
+        m_runs.emplace_back("Candidate", recordRun(c.system(1), steps, inputs, shown));
     }
     return "Reference: " + m_referenceName + "\nCandidate: " + m_candidateName + "\n\n" +
            c.summary();
@@ -108,7 +108,7 @@ std::string ExploreRun::proofResult() {
             const Property& property = p.properties()[i];
             m_script = p.script(i, m_candidateName);
             m_runs.emplace_back("Violation of " + property.text(),
-                                recordRun(p.machine(), p.violation(i)->steps,
+                                recordRun(p.system(), p.violation(i)->steps,
                                           p.explorer().variedInputs(), property.relays()));
             break;
         }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Explorer.h"
 
+#include "engine/AddressMap.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -8,9 +10,9 @@ namespace rungbox::explore {
 
 namespace {
 
-std::size_t jointBytes(const std::vector<Machine*>& machines) {
+std::size_t jointBytes(const std::vector<TransitionSystem*>& systems) {
     std::size_t bytes = 1; // the flag
-    for (const Machine* m : machines) {
+    for (const TransitionSystem* m : systems) {
         bytes += m->stateBytes();
     }
     return bytes;
@@ -29,15 +31,25 @@ std::vector<std::uint16_t> vectorsOf(std::uint16_t mask) {
 
 } // namespace
 
-Explorer::Explorer(std::vector<Machine*> machines, Judge& judge, std::uint16_t freeInputs,
+std::uint16_t switchesAmong(const std::vector<int>& relays) {
+    std::uint16_t mask = 0;
+    for (const int a : relays) {
+        if (a < engine::kInputCount) {
+            mask = static_cast<std::uint16_t>(mask | (1U << a));
+        }
+    }
+    return mask;
+}
+
+Explorer::Explorer(std::vector<TransitionSystem*> systems, Judge& judge, std::uint16_t freeInputs,
                    std::size_t maxStates, std::uint16_t alsoVaried)
-    : m_machines(std::move(machines)), m_judge(judge),
-      m_maxStates(std::max<std::size_t>(maxStates, 1)), m_set(jointBytes(m_machines)) {
+    : m_systems(std::move(systems)), m_judge(judge),
+      m_maxStates(std::max<std::size_t>(maxStates, 1)), m_set(jointBytes(m_systems)) {
     std::uint16_t read = 0;
     std::size_t offset = 0;
-    for (const Machine* m : m_machines) {
+    for (const TransitionSystem* m : m_systems) {
         read = static_cast<std::uint16_t>(read | m->layout().inputsRead);
-        m_ticks = m_ticks || !m->layout().timers.empty();
+        m_ticks = m_ticks || m->layout().timed;
         m_offsets.push_back(offset);
         offset += m->stateBytes();
     }
@@ -46,8 +58,8 @@ Explorer::Explorer(std::vector<Machine*> machines, Judge& judge, std::uint16_t f
     m_vectors = vectorsOf(m_varied);
     m_from.assign(m_set.keyBytes(), 0);
     m_next.assign(m_set.keyBytes(), 0);
-    for (std::size_t k = 0; k < m_machines.size(); ++k) {
-        const std::vector<std::uint8_t>& start = m_machines[k]->start();
+    for (std::size_t k = 0; k < m_systems.size(); ++k) {
+        const std::vector<std::uint8_t>& start = m_systems[k]->start();
         std::copy(start.begin(), start.end(),
                   m_next.begin() + static_cast<std::ptrdiff_t>(m_offsets[k]));
     }
@@ -97,19 +109,19 @@ bool Explorer::expand(std::uint32_t index) {
 
 bool Explorer::scanFrom(std::uint32_t index, std::uint16_t switches) {
     const Step step{false, switches};
-    for (std::size_t k = 0; k < m_machines.size(); ++k) {
-        Machine& m = *m_machines[k];
+    for (std::size_t k = 0; k < m_systems.size(); ++k) {
+        TransitionSystem& m = *m_systems[k];
         m.restore(m_from.data() + m_offsets[k]);
         if (const int line = m.scan(switches); line != 0) {
             m_outcome = Outcome::ProgramError;
-            m_errorMachine = k;
+            m_errorSystem = k;
             m_errorLine = line;
             m_errorPath = pathTo(index, step);
             return false;
         }
     }
     ++m_steps;
-    if (m_judge.judge(m_machines, index, step)) {
+    if (m_judge.judge(m_systems, index, step)) {
         m_outcome = Outcome::Stopped;
         return false;
     }
@@ -118,19 +130,19 @@ bool Explorer::scanFrom(std::uint32_t index, std::uint16_t switches) {
 }
 
 bool Explorer::tickFrom(std::uint32_t index) {
-    for (std::size_t k = 0; k < m_machines.size(); ++k) {
-        m_machines[k]->restore(m_from.data() + m_offsets[k]);
-        m_machines[k]->tick();
+    for (std::size_t k = 0; k < m_systems.size(); ++k) {
+        m_systems[k]->restore(m_from.data() + m_offsets[k]);
+        m_systems[k]->tick();
     }
     ++m_steps;
     m_next[m_flagByte] = 0;
     return reach(index, Step{true, 0});
 }
 
-// Records the state the machines are in now as reached from `from` by `step`.
+// Records the state the systems are in now as reached from `from` by `step`.
 bool Explorer::reach(std::uint32_t from, const Step& step) {
-    for (std::size_t k = 0; k < m_machines.size(); ++k) {
-        m_machines[k]->save(m_next.data() + m_offsets[k]);
+    for (std::size_t k = 0; k < m_systems.size(); ++k) {
+        m_systems[k]->save(m_next.data() + m_offsets[k]);
     }
     if (m_set.insert(m_next.data(), from, step) && m_set.size() > m_maxStates) {
         m_outcome = Outcome::StateLimit;

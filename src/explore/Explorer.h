@@ -7,8 +7,8 @@
 // has run since the last tick. Breadth first, the first scan that shows something is the end of
 // a shortest step sequence that shows it.
 
-#include "Machine.h"
 #include "StateSet.h"
+#include "TransitionSystem.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -20,9 +20,9 @@ namespace rungbox::explore {
 class Judge {
 public:
     virtual ~Judge() = default;
-    /// Every machine has just run one scan with `step` from state `from`. Answers true to end the
+    /// Every system has just run one scan with `step` from state `from`. Answers true to end the
     /// exploration here.
-    virtual bool judge(const std::vector<Machine*>& machines, std::uint32_t from,
+    virtual bool judge(const std::vector<TransitionSystem*>& systems, std::uint32_t from,
                        const Step& step) = 0;
 };
 
@@ -31,20 +31,24 @@ enum class Outcome {
     Complete,     ///< every reachable joint state has been explored
     Stopped,      ///< the judge ended it
     StateLimit,   ///< the state limit was reached first
-    ProgramError, ///< a scan stopped with a program error (errorMachine(), errorLine())
+    ProgramError, ///< a scan stopped with a program error (errorSystem(), errorLine())
 };
+
+/// The switches among `relays` (relay n below 16 mirrors switch n), switch n in bit n: those a
+/// judge looks at, to be varied whether a program reads them or not.
+std::uint16_t switchesAmong(const std::vector<int>& relays);
 
 /// The default state limit: a million joint states take some tens of megabytes.
 inline constexpr std::size_t kDefaultMaxStates = 1000000;
 
 class Explorer {
 public:
-    /// Explores `machines` (not owned; they and `judge` must outlive the explorer) with the
+    /// Explores `systems` (not owned; they and `judge` must outlive the explorer) with the
     /// switches in `freeInputs` (switch n in bit n) free and the others off, keeping at most
     /// `maxStates` joint states (at least 1). Only switches some program reads are varied, and
-    /// ticks are left out when no program has a timer, since they could change nothing. The
+    /// ticks are left out when no program has a TIM line, since they could change nothing. The
     /// switches in `alsoVaried` are varied whether read or not (the judge looks at them).
-    Explorer(std::vector<Machine*> machines, Judge& judge, std::uint16_t freeInputs,
+    Explorer(std::vector<TransitionSystem*> systems, Judge& judge, std::uint16_t freeInputs,
              std::size_t maxStates, std::uint16_t alsoVaried = 0);
 
     /// Explores up to `budget` more states. Answers Running while there is more to do.
@@ -67,9 +71,9 @@ public:
     std::uint16_t variedInputs() const { return m_varied; }
     bool ticks() const { return m_ticks; }
 
-    /// After ProgramError: the index of the machine and the line that stopped its scan, and the
+    /// After ProgramError: the index of the system and the line that stopped its scan, and the
     /// steps that led to it.
-    std::size_t errorMachine() const { return m_errorMachine; }
+    std::size_t errorSystem() const { return m_errorSystem; }
     int errorLine() const { return m_errorLine; }
     const std::vector<Step>& errorPath() const { return m_errorPath; }
 
@@ -79,9 +83,9 @@ private:
     bool tickFrom(std::uint32_t index);
     bool reach(std::uint32_t from, const Step& step);
 
-    std::vector<Machine*> m_machines;
+    std::vector<TransitionSystem*> m_systems;
     Judge& m_judge;
-    std::vector<std::size_t> m_offsets; // where each machine's state starts in a joint state
+    std::vector<std::size_t> m_offsets; // where each system's state starts in a joint state
     std::size_t m_flagByte = 0;         // "a scan has run since the last tick"
     std::uint16_t m_varied = 0;
     std::vector<std::uint16_t> m_vectors; // every combination of the varied switches
@@ -93,7 +97,7 @@ private:
     std::uint32_t m_cursor = 0;       // the next state to explore
     std::uint64_t m_steps = 0;
     Outcome m_outcome = Outcome::Running;
-    std::size_t m_errorMachine = 0;
+    std::size_t m_errorSystem = 0;
     int m_errorLine = 0;
     std::vector<Step> m_errorPath;
 };

@@ -2,38 +2,24 @@
 #include "ProgramStart.h"
 
 #include "editor/Editor.h"
-#include "editor/Preparation.h"
-#include "engine/LineSyntax.h"
 #include "files/LadderFile.h"
+#include "panel/RunStart.h"
 
 namespace rungbox::explore {
 
 StartedController::StartedController()
-    : m_panel(std::make_unique<engine::QuietPanel>()),
+    : m_panel(std::make_unique<engine::PanelState>()),
       m_plc(std::make_unique<engine::Controller>(*m_panel)) {}
 
 StartedController::~StartedController() = default;
 
 bool StartedController::start(editor::CodeGrid& grid, platform::MessageBoxes& boxes) {
-    m_plc->reset();
-    if (!editor::prepareProgram(grid, *m_plc, boxes)) {
-        return false;
+    const panel::StartResult started = panel::startRun(grid, *m_plc, boxes);
+    if (started == panel::StartResult::NoEnd) {
+        boxes.show("The program has no END line: it cannot start.", platform::BoxStyle::Exclamation,
+                   platform::kAppTitle);
     }
-    // The lines down to the first END, as the run/stop button copies them.
-    for (int i = 1; i <= engine::kLastCodeLine; ++i) {
-        engine::LadderLine line;
-        line.code = grid.text(i, editor::kCodeCol);
-        line.location = engine::readNumber(grid.text(i, editor::kLocationCol));
-        line.setValue = engine::readNumber(grid.text(i, editor::kSetValueCol));
-        const bool isEnd = line.code == "END";
-        m_plc->setLadderTable(i, std::move(line));
-        if (isEnd) {
-            return true;
-        }
-    }
-    boxes.show("The program has no END line: it cannot start.", platform::BoxStyle::Exclamation,
-               platform::kAppTitle);
-    return false;
+    return started == panel::StartResult::Started;
 }
 
 bool StartedController::start(const std::string& path, platform::FileSystem& files,

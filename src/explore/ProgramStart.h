@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// A program started for an exploration as the run/stop button starts a run: prepared (operands
-// checked, timer and counter set values loaded) and copied into the program table down to its
-// first END, on a controller of its own so that the window's run is not touched.
+// A program started for an exploration as the run/stop button starts a run (panel::startRun), on
+// a controller of its own so that the window's run is not touched.
 
 #include "editor/CodeGrid.h"
 #include "engine/Controller.h"
+#include "engine/PanelState.h"
 #include "platform/Platform.h"
 
 #include <memory>
@@ -32,7 +32,7 @@ public:
     const engine::Controller& controller() const { return *m_plc; }
 
 private:
-    std::unique_ptr<engine::QuietPanel> m_panel;
+    std::unique_ptr<engine::PanelState> m_panel;
     std::unique_ptr<engine::Controller> m_plc;
 };
 

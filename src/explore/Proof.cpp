@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Proof.h"
 
-#include "engine/AddressMap.h"
-
 #include <algorithm>
 
 namespace rungbox::explore {
@@ -19,37 +17,28 @@ std::vector<int> namedRelays(const std::vector<Property>& properties) {
     return relays;
 }
 
-std::uint16_t inputsAmong(const std::vector<int>& relays) {
-    std::uint16_t mask = 0;
-    for (const int a : relays) {
-        if (a < engine::kInputCount) {
-            mask = static_cast<std::uint16_t>(mask | (1U << a));
-        }
-    }
-    return mask;
-}
-
 } // namespace
 
 Proof::Proof(const engine::Controller& started, std::vector<Property> properties,
              ExploreOptions options)
-    : m_machine(std::make_unique<Machine>(started, options.path)),
+    : m_system(std::make_unique<TransitionSystem>(started, options.path)),
       m_properties(std::move(properties)),
       m_coverage(options.outputs.empty() ? outputRelays() : options.outputs),
       m_namedCoverage(namedRelays(m_properties)), m_found(m_properties.size()),
       m_violations(m_properties.size()), m_open(m_properties.size()) {
     // A switch a property names is varied although the program may not read it.
     const auto named =
-        static_cast<std::uint16_t>(inputsAmong(m_namedCoverage.relays()) & options.freeInputs);
+        static_cast<std::uint16_t>(switchesAmong(m_namedCoverage.relays()) & options.freeInputs);
     Judge& judge = *this;
-    m_explorer = std::make_unique<Explorer>(std::vector<Machine*>{m_machine.get()}, judge,
+    m_explorer = std::make_unique<Explorer>(std::vector<TransitionSystem*>{m_system.get()}, judge,
                                             options.freeInputs, options.maxStates, named);
 }
 
 Proof::~Proof() = default;
 
-bool Proof::judge(const std::vector<Machine*>& machines, std::uint32_t from, const Step& step) {
-    const Machine& m = *machines[0];
+bool Proof::judge(const std::vector<TransitionSystem*>& systems, std::uint32_t from,
+                  const Step& step) {
+    const TransitionSystem& m = *systems[0];
     m_coverage.note(m);
     m_namedCoverage.note(m);
     const auto relay = [&m](int address) { return m.relay(address); };
@@ -75,15 +64,15 @@ void Proof::finish() {
         return;
     }
     m_finished = true;
-    const std::vector<Machine*> machines{m_machine.get()};
+    const std::vector<TransitionSystem*> systems{m_system.get()};
     for (std::size_t i = 0; i < m_properties.size(); ++i) {
         if (!m_found[i]) {
             continue;
         }
         const Property& p = m_properties[i];
-        const Machine& m = *m_machine;
+        const TransitionSystem& m = *m_system;
         m_violations[i] =
-            atRealPace(machines, m_explorer->pathTo(m_found[i]->from, m_found[i]->step),
+            atRealPace(systems, m_explorer->pathTo(m_found[i]->from, m_found[i]->step),
                        [&] { return !p.holds([&m](int a) { return m.relay(a); }); });
     }
 }
@@ -113,11 +102,11 @@ std::string Proof::script(std::size_t i, const std::string& programName) {
                               "a real run cannot produce it.");
     }
     comments.emplace_back("The expect lines read the relays as the violation leaves them.");
-    replay({m_machine.get()}, found.steps, [] { return false; });
+    replay({m_system.get()}, found.steps, [] { return false; });
     std::vector<std::string> expects;
     for (const int a : p.relays()) {
         expects.push_back("expect relay " + std::to_string(a) + ' ' +
-                          (m_machine->relay(a) ? '1' : '0'));
+                          (m_system->relay(a) ? '1' : '0'));
     }
     return scriptText(found.steps, comments, expects);
 }

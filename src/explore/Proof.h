@@ -15,8 +15,8 @@ class Proof : private Judge {
 public:
     enum class Verdict { Undecided, Holds, Violated, Vacuous };
 
-    /// Checks `properties` on the program of `started` (see Machine); `options.outputs` are the
-    /// relays whose coverage is reported.
+    /// Checks `properties` on the program of `started` (see TransitionSystem); `options.outputs`
+    /// are the relays whose coverage is reported.
     Proof(const engine::Controller& started, std::vector<Property> properties,
           ExploreOptions options);
     ~Proof() override;
@@ -39,18 +39,18 @@ public:
     /// the violating scan leaves them.
     std::string script(std::size_t i, const std::string& programName);
 
-    Machine& machine() { return *m_machine; }
+    TransitionSystem& system() { return *m_system; }
     const Coverage& coverage() const { return m_coverage; }
 
     /// The result in a few lines of text, one per property, then the coverage.
     std::string summary() const;
 
 private:
-    bool judge(const std::vector<Machine*>& machines, std::uint32_t from,
+    bool judge(const std::vector<TransitionSystem*>& systems, std::uint32_t from,
                const Step& step) override;
     void finish();
 
-    std::unique_ptr<Machine> m_machine;
+    std::unique_ptr<TransitionSystem> m_system;
     std::vector<Property> m_properties;
     Coverage m_coverage;      // the reported relays
     Coverage m_namedCoverage; // every relay a property names, for vacuity

@@ -5,7 +5,7 @@ namespace rungbox::explore {
 
 namespace {
 
-std::vector<trace::Signal> runSignals(const Machine& machine, std::uint16_t inputs,
+std::vector<trace::Signal> runSignals(const TransitionSystem& system, std::uint16_t inputs,
                                       const std::vector<int>& relays) {
     std::vector<trace::Signal> signals;
     for (int n = 0; n < engine::kInputCount; ++n) {
@@ -16,10 +16,10 @@ std::vector<trace::Signal> runSignals(const Machine& machine, std::uint16_t inpu
     for (const int a : relays) {
         signals.push_back({trace::SignalKind::Relay, a});
     }
-    for (const int n : machine.layout().timers) {
+    for (const int n : system.layout().timers) {
         signals.push_back({trace::SignalKind::TimerValue, n});
     }
-    for (const int n : machine.layout().counters) {
+    for (const int n : system.layout().counters) {
         signals.push_back({trace::SignalKind::CounterValue, n});
     }
     return signals;
@@ -27,16 +27,16 @@ std::vector<trace::Signal> runSignals(const Machine& machine, std::uint16_t inpu
 
 } // namespace
 
-std::unique_ptr<trace::Recorder> recordRun(Machine& machine, const std::vector<Step>& steps,
+std::unique_ptr<trace::Recorder> recordRun(TransitionSystem& system, const std::vector<Step>& steps,
                                            std::uint16_t inputs, const std::vector<int>& relays) {
-    auto recorder = std::make_unique<trace::Recorder>(runSignals(machine, inputs, relays));
-    machine.restart();
-    recorder->sample(machine.controller(), 0, 0);
+    auto recorder = std::make_unique<trace::Recorder>(runSignals(system, inputs, relays));
+    system.restart();
+    recorder->sample(system.controller(), 0, 0);
     std::uint64_t scans = 0;
     for (std::size_t i = 0; i < steps.size(); ++i) {
-        machine.run(steps[i]);
+        system.run(steps[i]);
         scans += steps[i].tick ? 0U : 1U;
-        recorder->sample(machine.controller(), i + 1, scans);
+        recorder->sample(system.controller(), i + 1, scans);
     }
     return recorder;
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "StateLayout.h"
 
+#include "engine/AddressMap.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -33,6 +35,19 @@ template <typename T> void addOnce(std::vector<T>& list, int value) {
     }
 }
 
+// A contact reads a relay, or the done flag of a timer or counter: that unit's present value is
+// state even when no TIM or CNT line before END steps it, for preparation may have loaded it
+// from a line after END.
+void readContact(StateLayout& layout, std::vector<Access>& first, int operand) {
+    if (operand < engine::kRelayCount) {
+        read(first, operand);
+    } else if (operand < engine::kCounterDoneBit) {
+        addOnce(layout.timers, operand - engine::kTimerDoneBit);
+    } else {
+        addOnce(layout.counters, operand - engine::kCounterDoneBit);
+    }
+}
+
 // Bit `k` of `bytes`.
 bool bitAt(const std::uint8_t* bytes, std::size_t k) {
     return ((static_cast<unsigned>(bytes[k / 8]) >> (k % 8)) & 1U) != 0;
@@ -54,9 +69,7 @@ StateLayout StateLayout::of(const engine::Program& program) {
         case OpCode::Ld:
         case OpCode::And:
         case OpCode::Or:
-            if (step.operand < engine::kRelayCount) { // not a timer or counter done flag
-                read(first, step.operand);
-            }
+            readContact(layout, first, step.operand);
             break;
         case OpCode::Out:
         case OpCode::OutNot:
@@ -74,6 +87,7 @@ StateLayout StateLayout::of(const engine::Program& program) {
             break;
         case OpCode::Tim:
             addOnce(layout.timers, step.operand);
+            layout.timed = true;
             break;
         case OpCode::Cnt:
             addOnce(layout.counters, step.operand);

@@ -8,6 +8,10 @@
 // state for the timers, counters and DIFU lines the program has. The block stack and result
 // register start afresh each scan and are not state. Input relays 0 to 15 are copied from the
 // switches at the start of every scan, so they are inputs, never state.
+//
+// A timer or counter that only contacts read is state too: no line before END changes it, but
+// the start of a run may have loaded its set value from a TIM or CNT line after END, and the
+// contacts read its done flag.
 
 #include "engine/Controller.h"
 #include "engine/Program.h"
@@ -19,10 +23,15 @@
 namespace rungbox::explore {
 
 struct StateLayout {
-    std::vector<std::uint16_t> relays;  ///< state relays, ascending addresses
-    std::vector<std::uint16_t> difus;   ///< relays whose DIFU edge memory is state, ascending
-    std::vector<std::uint8_t> timers;   ///< timer numbers (0 to 7) of the TIM lines, ascending
-    std::vector<std::uint8_t> counters; ///< counter numbers (0 to 7) of the CNT lines, ascending
+    std::vector<std::uint16_t> relays; ///< state relays, ascending addresses
+    std::vector<std::uint16_t> difus;  ///< relays whose DIFU edge memory is state, ascending
+    /// Timer numbers (0 to 7) of the TIM lines and the timer contacts, ascending.
+    std::vector<std::uint8_t> timers;
+    /// Counter numbers (0 to 7) of the CNT lines and the counter contacts, ascending.
+    std::vector<std::uint8_t> counters;
+    /// The program has a TIM line: only its step lets a timer run, so without one a timer tick
+    /// changes nothing.
+    bool timed = false;
     /// Relays the scan writes that are not state (outputs written before any line reads them).
     std::vector<std::uint16_t> written;
     /// Switch n (bit n) is read by the scan before anything writes relay n.

@@ -5,7 +5,7 @@
 // they were found, with the state and step each was first reached from. An open-addressing hash
 // table of indices finds a state again; memory is a few bytes per state above its own size.
 
-#include "Machine.h"
+#include "TransitionSystem.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,16 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "RunControl.h"
 
-#include "editor/Preparation.h"
+#include "RunStart.h"
 #include "engine/LineSyntax.h"
 
 namespace rungbox::panel {
 
 namespace {
-
-// The progress counts the grid's rows, its heading included: after the last line the bar is
-// still one row short of full, and only the end of the copy fills it.
-constexpr int kProgressRows = editor::kGridRows;
 
 constexpr std::string_view kNoEnd = "Not END encountered. Error starting SIMULATION ...";
 
@@ -21,12 +17,12 @@ RunControl::RunControl(engine::Controller& controller, editor::CodeGrid& grid,
     : m_controller(controller), m_grid(grid), m_boxes(boxes), m_window(window) {}
 
 void RunControl::toggleRun() {
-    m_controller.reset();
     if (!m_controller.simulating()) {
-        if (!startSequence()) {
+        if (!startSequence()) { // the start has reset the controller, whatever came of it
             return;
         }
     } else {
+        m_controller.reset();
         stopSequence();
     }
     m_controller.setSimulating(!m_controller.simulating());
@@ -34,31 +30,11 @@ void RunControl::toggleRun() {
 }
 
 bool RunControl::startSequence() {
-    if (!editor::prepareProgram(m_grid, m_controller, m_boxes)) {
-        return false;
-    }
-
-    m_window.setProgress(0, kProgressRows);
-    m_window.setProgressVisible(true);
-    bool endFound = false;
-    for (int i = 1; i <= engine::kLastCodeLine; ++i) {
-        engine::LadderLine line;
-        line.code = m_grid.text(i, editor::kCodeCol);
-        line.location = engine::readNumber(m_grid.text(i, editor::kLocationCol));
-        line.setValue = engine::readNumber(m_grid.text(i, editor::kSetValueCol));
-        const bool isEnd = line.code == "END";
-        m_controller.setLadderTable(i, std::move(line));
-        if (isEnd) {
-            endFound = true;
-            break;
-        }
-        m_window.setProgress(i, kProgressRows);
-    }
-    m_window.setProgress(kProgressRows, kProgressRows);
-    m_window.setProgressVisible(false);
-
-    if (!endFound) {
+    const StartResult started = startRun(m_grid, m_controller, m_boxes, &m_window);
+    if (started == StartResult::NoEnd) {
         m_boxes.show(kNoEnd, platform::BoxStyle::Exclamation, platform::kAppTitle);
+    }
+    if (started != StartResult::Started) {
         return false;
     }
 

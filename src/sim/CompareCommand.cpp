@@ -54,8 +54,8 @@ int reportDifference(explore::Comparison& comparison, const ExploreCommandLine& 
         }
     }
     if (!line.vcdPath.empty()) {
-        const std::vector<std::pair<std::string, explore::Machine*>> runs{
-            {"reference", &comparison.machine(0)}, {"candidate", &comparison.machine(1)}};
+        const std::vector<std::pair<std::string, explore::TransitionSystem*>> runs{
+            {"reference", &comparison.system(0)}, {"candidate", &comparison.system(1)}};
         if (!writeRunsVcd(line.vcdPath, runs, comparison.counterexample().steps,
                           comparison.explorer().variedInputs(), comparison.outputs(), err)) {
             return Exit::Usage;
@@ -103,7 +103,7 @@ int compareCommand(const std::vector<std::string>& args, std::ostream& out, std:
         break;
     }
     const explore::Explorer& e = comparison.explorer();
-    err << "rungbox-sim: " << line->files[e.errorMachine()] << " stops with an error at line "
+    err << "rungbox-sim: " << line->files[e.errorSystem()] << " stops with an error at line "
         << e.errorLine() << '\n';
     return Exit::ProgramError;
 }

@@ -138,13 +138,13 @@ bool writeTextFile(const std::string& path, const std::string& text, std::ostrea
 }
 
 bool writeRunsVcd(const std::string& path,
-                  const std::vector<std::pair<std::string, explore::Machine*>>& machines,
+                  const std::vector<std::pair<std::string, explore::TransitionSystem*>>& systems,
                   const std::vector<explore::Step>& steps, std::uint16_t inputs,
                   const std::vector<int>& relays, std::ostream& err) {
     std::vector<std::unique_ptr<trace::Recorder>> recorders;
     std::vector<trace::VcdWriter::Part> parts;
-    for (const auto& [scope, machine] : machines) {
-        recorders.push_back(explore::recordRun(*machine, steps, inputs, relays));
+    for (const auto& [scope, system] : systems) {
+        recorders.push_back(explore::recordRun(*system, steps, inputs, relays));
         parts.push_back({scope, recorders.back().get()});
     }
     std::ostringstream text;

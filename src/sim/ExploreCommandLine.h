@@ -56,11 +56,11 @@ StartedProgram startProgram(const std::string& path, std::ostream& err);
 /// Writes `text` to `path`, or says why not on `err`.
 bool writeTextFile(const std::string& path, const std::string& text, std::ostream& err);
 
-/// Writes a VCD file of `steps` run on each machine from its start, one step a millisecond,
-/// each machine in the scope named beside it, recording the switches `inputs` (bit n for switch
+/// Writes a VCD file of `steps` run on each system from its start, one step a millisecond,
+/// each system in the scope named beside it, recording the switches `inputs` (bit n for switch
 /// n), the relays `relays` and the present values of the timers and counters each program has.
 bool writeRunsVcd(const std::string& path,
-                  const std::vector<std::pair<std::string, explore::Machine*>>& machines,
+                  const std::vector<std::pair<std::string, explore::TransitionSystem*>>& systems,
                   const std::vector<explore::Step>& steps, std::uint16_t inputs,
                   const std::vector<int>& relays, std::ostream& err);
 

@@ -71,7 +71,7 @@ int reportViolation(explore::Proof& proof, std::size_t i, const ExploreCommandLi
     }
     if (!line.vcdPath.empty()) {
         const auto& relays = proof.properties()[i].relays();
-        if (!writeRunsVcd(line.vcdPath, {{"program", &proof.machine()}}, proof.violation(i)->steps,
+        if (!writeRunsVcd(line.vcdPath, {{"program", &proof.system()}}, proof.violation(i)->steps,
                           proof.explorer().variedInputs(), relays, err)) {
             return Exit::Usage;
         }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "VcdReader.h"
 
-#include "engine/IoPanel.h"
+#include "engine/PanelState.h"
 
 #include <charconv>
 #include <map>
@@ -16,7 +16,7 @@ namespace {
 struct ScopeReplay {
     std::string name;
     std::vector<Signal> signals;
-    engine::QuietPanel panel;
+    engine::PanelState panel;
     std::unique_ptr<engine::Controller> plc = std::make_unique<engine::Controller>(panel);
     std::unique_ptr<Recorder> recorder;
 };

@@ -6,10 +6,9 @@
 // afterwards: the panel's state for the page to read, the messages to show, a question that
 // needs the user's answer, a file the user must pick and the file a save wrote.
 
-#include "engine/AddressMap.h"
+#include "panel/WindowState.h"
 #include "platform/Platform.h"
 
-#include <array>
 #include <cstdint>
 #include <deque>
 #include <map>
@@ -20,57 +19,9 @@
 
 namespace rungbox::wasm {
 
-/// The main window's panel and its run-time switches, as state the page reads. Every change
-/// counts up revision(), so the page redraws only after one.
-class WebPanel : public engine::IoPanel, public platform::RunWindow {
-public:
-    WebPanel();
-
-    /// Checks or unchecks input switch n (0 to 15), as a click on the page's checkbox does.
-    void setInputSwitch(int n, bool on);
-
-    std::uint16_t switchEnabledBits() const { return m_switchEnabled; }
-    std::uint16_t inputLampBits() const { return m_inputLamps; }
-    std::uint16_t outputLampBits() const { return m_outputLamps; }
-    const std::string& timerDisplay(int n) const;
-    const std::string& counterDisplay(int n) const;
-    bool runLamp() const { return m_runLamp; }
-    bool fileMenuEnabled() const { return m_fileMenuEnabled; }
-    bool moduleMenuEnabled() const { return m_moduleMenuEnabled; }
-    /// Counts every change of what the panel shows.
-    unsigned revision() const { return m_revision; }
-
-    // --- engine::IoPanel
-    std::uint16_t inputSwitches() const override { return m_switches; }
-    void uncheckInputSwitch(int n) override;
-    void setInputLamp(int n, bool on) override;
-    void setOutputLamp(int n, bool on) override;
-    void setTimerDisplay(int n, std::string_view text) override;
-    void setCounterDisplay(int n, std::string_view text) override;
-    void setRunLamp(bool on) override;
-
-    // --- platform::RunWindow: the progress display of a start is over before the page draws
-    // again, so it is not shown.
-    void setFileMenuEnabled(bool enabled) override;
-    void setModuleMenuEnabled(bool enabled) override;
-    void setInputSwitchEnabled(int n, bool enabled) override;
-    void setProgressVisible(bool) override {}
-    void setProgress(int, int) override {}
-
-private:
-    static void setBit(std::uint16_t& bits, int n, bool on);
-
-    std::uint16_t m_switches = 0;
-    std::uint16_t m_switchEnabled = 0;
-    std::uint16_t m_inputLamps = 0;
-    std::uint16_t m_outputLamps = 0;
-    std::array<std::string, engine::kTimerCount> m_timers;
-    std::array<std::string, engine::kCounterCount> m_counters;
-    bool m_runLamp = false;
-    bool m_fileMenuEnabled = true;
-    bool m_moduleMenuEnabled = true;
-    unsigned m_revision = 0;
-};
+/// The main window's panel and its run-time switches, as state the page reads; it redraws only
+/// after a change (revision()).
+using WebPanel = panel::WindowState;
 
 /// One message box the core showed.
 struct Message {

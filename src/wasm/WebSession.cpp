@@ -31,8 +31,7 @@ void WebSession::scan(std::uint32_t count) {
 }
 
 void WebSession::setSwitch(int n, bool on) {
-    if (n >= 0 && n < engine::kInputCount &&
-        ((static_cast<unsigned>(m_panel.switchEnabledBits()) >> n) & 1U) != 0) {
+    if (n >= 0 && n < engine::kInputCount && m_panel.inputSwitchEnabled(n)) {
         m_panel.setInputSwitch(n, on);
     }
 }

@@ -27,7 +27,7 @@ std::string paused(Controller& plc) {
 }
 
 TEST(Step, ExecutesOneLineAndKeepsTheResultAndTheBlockStack) {
-    Machine m;
+    ScriptedController m;
     m.load("LD 0; LD 1; LD NOT 2; AND BLK; OR BLK; OUT 1000; END");
     m.panel.switches = 0b011;
     std::vector<std::string> seen;
@@ -43,7 +43,7 @@ TEST(Step, ExecutesOneLineAndKeepsTheResultAndTheBlockStack) {
 }
 
 TEST(Step, AnInvalidLineEndsTheScanWithItsNumber) {
-    Machine m;
+    ScriptedController m;
     m.load("LD 0; OUT 1000; LD BLK; END");
     EXPECT_EQ(m.plc.stepLine(), 0);
     EXPECT_EQ(m.plc.stepLine(), 0);
@@ -67,7 +67,7 @@ TEST(Breakpoint, PausesBeforeItsLineAndTheNextScanGoesOnFromThere) {
     };
     for (const BreakRow& row : rows) {
         SCOPED_TRACE(row.name);
-        Machine m;
+        ScriptedController m;
         m.load("LD 0; OUT 1000; OUT 1001; OUT NOT 1002; END; END; OUT 1003");
         for (const int line : row.breakpoints) {
             m.plc.setBreakpoint(line, true);
@@ -83,7 +83,7 @@ TEST(Breakpoint, PausesBeforeItsLineAndTheNextScanGoesOnFromThere) {
 }
 
 TEST(Breakpoint, StepExecutesTheLineItPausedBefore) {
-    Machine m;
+    ScriptedController m;
     m.load("LD 0; OUT 1000; END");
     m.plc.setBreakpoint(2, true);
     m.panel.switches = 1;
@@ -127,7 +127,7 @@ TEST(Force, AForcedRelayKeepsItsValueWhateverWritesIt) {
     // On the scan a run uses; the other paths agree with it under forces (AllScanPathsAgree).
     for (const ForceRow& row : rows) {
         SCOPED_TRACE(row.name);
-        Machine m;
+        ScriptedController m;
         m.load(row.program);
         for (const auto& [address, on] : row.forces) {
             m.plc.force(address, on);
@@ -143,7 +143,7 @@ TEST(Force, AForcedRelayKeepsItsValueWhateverWritesIt) {
 }
 
 TEST(Force, InputLampShowsTheForcedValueAndResetReleasesEveryForce) {
-    Machine m;
+    ScriptedController m;
     m.load("LD 0; OUT 1000; END");
     m.plc.force(0, true);
     m.plc.force(1000, false);

@@ -75,7 +75,7 @@ const std::string kAimedPrograms[] = {
 // an edited line that the next scan runs.
 TEST(FastScans, BehaveAsTheReference) {
 #if defined(__x86_64__) && defined(__linux__)
-    Machine m;
+    ScriptedController m;
     m.load("END");
     ASSERT_TRUE(m.plc.runsMachineCode()) << "else the scan() runs only repeat the scanFused() ones";
 #endif

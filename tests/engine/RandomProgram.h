@@ -4,7 +4,7 @@
 // Reproducible random programs over every instruction form, and a panel that logs every call,
 // for the tests that run the scan paths side by side.
 
-#include "Machine.h"
+#include "ScriptedController.h"
 #include "engine/Instruction.h"
 
 #include <algorithm>

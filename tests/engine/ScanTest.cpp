@@ -2,7 +2,7 @@
 // The scan: contacts, blocks, outputs, DIFU, SFT, timers, counters, the lines a scan cannot
 // execute, the reset and what reaches the panel.
 
-#include "Machine.h"
+#include "ScriptedController.h"
 
 #include <gtest/gtest.h>
 
@@ -54,7 +54,7 @@ const ScanRow kScanRows[] = {
 TEST(Scan, ProgramsLightTheOutputs) {
     for (const ScanRow& row : kScanRows) {
         SCOPED_TRACE(row.name);
-        Machine m;
+        ScriptedController m;
         m.load(row.program);
         EXPECT_EQ(m.run(row.script), row.trace);
         for (std::size_t n = 0; n < 16; ++n) {
@@ -91,7 +91,7 @@ TEST(Scan, StopsAtALineItCannotExecuteAfterTheLinesAbove) {
     };
     for (const BadRow& row : rows) {
         SCOPED_TRACE(row.name);
-        Machine m;
+        ScriptedController m;
         m.load("OUT NOT 1000; " + row.program);
         EXPECT_EQ(m.plc.scan(), row.badLine == 0 ? 0 : row.badLine + 1);
         EXPECT_TRUE(m.plc.relay(1000)) << "the lines above ran";
@@ -129,7 +129,7 @@ TEST(TimerAndCounter, FollowTheirInputs) {
     };
     for (const UnitRow& row : rows) {
         SCOPED_TRACE(row.name);
-        Machine m;
+        ScriptedController m;
         const bool counter = row.unit[0] == 'C';
         m.load((counter ? "LD 0; LD 1; " : "LD 0; ") + std::string(row.unit) + "; LD " +
                std::string(row.unit, 3) + " 0; OUT 1000; END");
@@ -140,7 +140,7 @@ TEST(TimerAndCounter, FollowTheirInputs) {
 }
 
 TEST(Reset, ReturnsEverythingToThePowerOnPicture) {
-    Machine m;
+    ScriptedController m;
     m.load("LD 0; OUT 1000; LD 0; TIM 2 40; LD 0; LD 1; CNT 3 5; END");
     m.run("129 +1");
     m.plc.setSimulating(true);
@@ -156,7 +156,7 @@ TEST(Reset, ReturnsEverythingToThePowerOnPicture) {
 // A stop and a start reset the controller; a count input held on through them is a new edge.
 TEST(Reset, ForgetsTheCountersLastInput) {
     const char* program = "LD NOT 0; LD 1; CNT 0 3; END";
-    Machine m;
+    ScriptedController m;
     m.load(program);
     m.run("0");
     m.load(program); // stop, start: reset and the set values loaded again

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Comparisons and proofs over every input sequence: pairs known equivalent, pairs that differ
 // only after long sequences (each counterexample replayed with rungbox-sim's runner on both
-// programs), shortest-ness against a brute-force search, the scan paths agreeing, the state
-// limit, and properties of the example programs.
+// programs), random pairs whose verdicts the runner confirms, shortest-ness against a brute-force
+// search, the scan paths agreeing, the state limit, and properties of the example programs.
 
-#include "engine/Machine.h"
+#include "engine/ScriptedController.h"
 #include "explore/Comparison.h"
 #include "explore/Proof.h"
 #include "sim/ExploreCommandLine.h"
@@ -13,6 +13,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
+#include <memory>
 #include <random>
 #include <sstream>
 
@@ -57,6 +59,15 @@ public:
         EXPECT_TRUE(runner.load(path));
         std::istringstream in(script);
         return runner.run(in);
+    }
+
+    // rungbox-sim's runner with the program file `path` loaded and started.
+    std::unique_ptr<sim::Runner> running(const std::string& path) {
+        auto runner = std::make_unique<sim::Runner>(m_messages, m_messages);
+        EXPECT_TRUE(runner->load(path));
+        std::istringstream press("press\n");
+        EXPECT_EQ(runner->run(press), sim::Exit::Ok) << path << ": " << m_messages.str();
+        return runner;
     }
 
 private:
@@ -142,9 +153,9 @@ TEST(Compare, MarksADifferenceTheRealClockCannotProduce) {
     EXPECT_EQ(c.counterexample().steps, c.shortest());
 }
 
-// The shortest length of a sequence after whose last scan the machines' outputs differ, by trying
+// The shortest length of a sequence after whose last scan the systems' outputs differ, by trying
 // every sequence of each length in turn; 0 when none up to `maxLength`.
-std::size_t bruteForceShortest(Machine& a, Machine& b, std::uint16_t inputs,
+std::size_t bruteForceShortest(TransitionSystem& a, TransitionSystem& b, std::uint16_t inputs,
                                std::size_t maxLength) {
     std::vector<Step> alphabet{Step{true, 0}};
     for (std::uint32_t v = 0; v < 65536; ++v) {
@@ -152,7 +163,7 @@ std::size_t bruteForceShortest(Machine& a, Machine& b, std::uint16_t inputs,
             alphabet.push_back(Step{false, static_cast<std::uint16_t>(v)});
         }
     }
-    const std::vector<Machine*> machines{&a, &b};
+    const std::vector<TransitionSystem*> systems{&a, &b};
     for (std::size_t length = 1; length <= maxLength; ++length) {
         std::vector<std::size_t> digits(length, 0);
         while (true) {
@@ -171,7 +182,7 @@ std::size_t bruteForceShortest(Machine& a, Machine& b, std::uint16_t inputs,
                 }
                 return false;
             };
-            if (valid && !steps.back().tick && replay(machines, steps, differs) == length) {
+            if (valid && !steps.back().tick && replay(systems, steps, differs) == length) {
                 return length;
             }
             std::size_t k = 0;
@@ -230,11 +241,133 @@ TEST(Compare, CounterexamplesAreAsShortAsABruteForceSearchFinds) {
         const std::size_t found =
             c.verdict() == Comparison::Verdict::Different ? c.shortest().size() : 0;
         const std::size_t expected =
-            bruteForceShortest(c.machine(0), c.machine(1), c.explorer().variedInputs(), kMaxLength);
+            bruteForceShortest(c.system(0), c.system(1), c.explorer().variedInputs(), kMaxLength);
         EXPECT_EQ(found > kMaxLength ? 0 : found, expected) << a << '\n' << b;
         differences += found != 0 ? 1 : 0;
     }
     EXPECT_GT(differences, 10); // the search met many differences, not only equivalences
+}
+
+// A small random program over switches 0 and 1 whose contacts may read timers 2 and 3 and
+// counters 2 and 3, which no line before END steps: only a TIM or CNT line after END loads them.
+std::string randomBody(std::mt19937& random) {
+    const auto pick = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
+    const char* const contacts[] = {"AND", "OR", "AND NOT", "OR NOT"};
+    const int relays[] = {0, 1, 100, 101, 1000, 1001};
+    std::string text = "LD " + std::to_string(relays[pick(6)]);
+    for (int n = pick(6); n >= 0; --n) {
+        const std::string contact = std::string("; ") + contacts[pick(4)];
+        switch (pick(7)) {
+        case 0:
+            text += "; TIM " + std::to_string(pick(2)) + ' ' + std::to_string(1 + pick(3)) +
+                    "; LD TIM " + std::to_string(pick(4));
+            break;
+        case 1:
+            text += "; LD 1; CNT " + std::to_string(pick(2)) + ' ' + std::to_string(1 + pick(2)) +
+                    "; LD CNT " + std::to_string(pick(4));
+            break;
+        case 2:
+            text += "; DIFU " + std::to_string(100 + pick(2)) + "; LD 0";
+            break;
+        case 3:
+            text += "; OUT " + std::to_string(relays[2 + pick(4)]);
+            break;
+        case 4:
+            text += contact + (pick(2) == 0 ? " TIM " : " CNT ") + std::to_string(pick(4));
+            break;
+        default:
+            text += contact + ' ' + std::to_string(relays[pick(6)]);
+            break;
+        }
+    }
+    return text + "; OUT 1000; END";
+}
+
+// Up to three TIM and CNT lines after END, whose set values a start loads.
+std::string randomAfterEnd(std::mt19937& random) {
+    const auto pick = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
+    std::string text;
+    for (int n = pick(4); n > 0; --n) {
+        text += std::string(pick(2) == 0 ? "; TIM " : "; CNT ") + std::to_string(pick(4)) + ' ' +
+                std::to_string(pick(3));
+    }
+    return text;
+}
+
+// Runs the same random steps (switches 0 and 1, scans and ticks) on both programs in
+// rungbox-sim's runner, each from a press of the run button; answers a description of the
+// first scan after which their outputs differ, or "" when none does.
+std::string runnerDifference(Programs& files, const std::string& a, const std::string& b,
+                             std::mt19937& random) {
+    const auto pick = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
+    for (int sequence = 0; sequence < 3; ++sequence) {
+        const auto runA = files.running(a);
+        const auto runB = files.running(b);
+        std::string steps;
+        for (int step = 0; step < 150; ++step) {
+            const int kind = pick(10);
+            const std::string line = kind < 2   ? "tick\n"
+                                     : kind < 5 ? "in " + std::to_string(pick(2)) + ' ' +
+                                                      std::to_string(pick(2)) + "\nscan\n"
+                                                : "scan\n";
+            steps += line;
+            std::istringstream inA(line);
+            std::istringstream inB(line);
+            EXPECT_EQ(runA->run(inA), sim::Exit::Ok);
+            EXPECT_EQ(runB->run(inB), sim::Exit::Ok);
+            for (const int o : outputRelays()) {
+                if (runA->controller().relay(o) != runB->controller().relay(o)) {
+                    return "relay " + std::to_string(o) + " differs after\n" + steps;
+                }
+            }
+        }
+    }
+    return {};
+}
+
+TEST(Compare, VerdictsAgreeWithTheRunner) {
+    // Pairs that share a body and differ after END, pairs of the same program, unrelated pairs,
+    // and programs beside their own body without the lines after END. Each verdict is checked
+    // with rungbox-sim's runner, not with the explorer's own model of the programs.
+    std::mt19937 random(2026);
+    std::map<Comparison::Verdict, int> verdicts;
+    for (int round = 0; round < 80; ++round) {
+        const std::string body = randomBody(random);
+        const std::string after = randomAfterEnd(random);
+        std::string reference = body + after;
+        std::string candidate;
+        switch (round % 4) {
+        case 0:
+            candidate = body + randomAfterEnd(random);
+            break;
+        case 1:
+            candidate = reference;
+            break;
+        case 2:
+            candidate = randomBody(random) + randomAfterEnd(random);
+            break;
+        default:
+            candidate = body;
+            break;
+        }
+        Programs files;
+        const std::string ref = files.write("ref", reference);
+        const std::string cand = files.write("cand", candidate);
+        Comparison c(files.start(ref), files.start(cand), {{}, 0x3, 200000, ScanPath::Fast});
+        c.run();
+        ++verdicts[c.verdict()];
+        const std::string pair = reference + '\n' + candidate + '\n';
+        if (c.verdict() == Comparison::Verdict::Equivalent) {
+            EXPECT_EQ(runnerDifference(files, ref, cand, random), "") << pair;
+        } else if (c.verdict() == Comparison::Verdict::Different) {
+            const std::string script = c.script("ref", "cand");
+            EXPECT_EQ(files.replay(ref, script), sim::Exit::Ok) << pair << script;
+            EXPECT_EQ(files.replay(cand, script), sim::Exit::ExpectFailed) << pair << script;
+        }
+    }
+    EXPECT_GE(verdicts[Comparison::Verdict::Equivalent], 20);
+    EXPECT_GE(verdicts[Comparison::Verdict::Different], 12);
+    EXPECT_EQ(verdicts[Comparison::Verdict::Undecided], 0);
 }
 
 TEST(Compare, ScanPathsExploreAlike) {

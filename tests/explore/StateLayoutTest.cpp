@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What a program's state is (the relays read before they are written, edge memories, timers and
-// counters), that a packed state restores exactly, and the padding of tick gaps to the clock's
-// pace.
+// What a program's state is (the relays read before they are written, edge memories, the timers
+// and counters stepped or read), that a packed state restores exactly, and the padding of tick gaps
+// to the clock's pace.
 
 #include "explore/StateLayout.h"
-#include "engine/Machine.h"
+#include "engine/ScriptedController.h"
 #include "explore/Counterexample.h"
 
 #include <gtest/gtest.h>
@@ -42,16 +42,36 @@ TEST(StateLayout, StateIsWhatAScanReadsBeforeWritingIt) {
         EXPECT_EQ(layout.inputsRead, c.inputs) << c.program;
         EXPECT_EQ(layout.difus, c.difus) << c.program;
     }
-    const StateLayout units =
-        StateLayout::of(decoded("LD TIM 1; OUT 1000; LD 0; TIM 1 5; LD 1; LD 2; CNT 2 3; "
-                                "LD 0; TIM 1 5; END"));
-    EXPECT_EQ(units.timers, (std::vector<std::uint8_t>{1}));
-    EXPECT_EQ(units.counters, (std::vector<std::uint8_t>{2}));
-    EXPECT_TRUE(units.relays.empty());
+}
+
+TEST(StateLayout, TimersAndCountersAreStateWhenAScanStepsOrReadsThem) {
+    struct Case {
+        const char* program;
+        std::vector<std::uint8_t> timers;
+        std::vector<std::uint8_t> counters;
+        bool timed; ///< ticks can change something
+    };
+    const Case cases[] = {
+        {"LD TIM 1; OUT 1000; LD 0; TIM 1 5; LD 1; LD 2; CNT 2 3; LD 0; TIM 1 5; END",
+         {1},
+         {2},
+         true},
+        // only contacts read them: their values come from lines after END, and stay
+        {"LD TIM 4; AND NOT CNT 6; OUT 1000; END; TIM 4 5; CNT 6 2", {4}, {6}, false},
+        {"LD 0; LD 1; CNT 3 2; LD TIM 7; OUT 1000; END", {7}, {3}, false},
+        {"LD 0; OUT 1000; END; TIM 0 5", {}, {}, false}, // nothing reads timer 0
+    };
+    for (const Case& c : cases) {
+        const StateLayout layout = StateLayout::of(decoded(c.program));
+        EXPECT_EQ(layout.timers, c.timers) << c.program;
+        EXPECT_EQ(layout.counters, c.counters) << c.program;
+        EXPECT_EQ(layout.timed, c.timed) << c.program;
+        EXPECT_TRUE(layout.relays.empty()) << c.program;
+    }
 }
 
 TEST(StateLayout, APackedStateRestoresExactly) {
-    test::Machine a;
+    test::ScriptedController a;
     a.load("LD 0; OR 1000; OUT 1000; LD 1; DIFU 2000; LD 0; TIM 3 40; LD 1; LD 2; CNT 5 9; "
            "LD 0; LD 1; LD 2; SFT 100 104; END");
     const StateLayout layout = StateLayout::of(a.plc.program());
@@ -65,7 +85,7 @@ TEST(StateLayout, APackedStateRestoresExactly) {
     std::vector<std::uint8_t> packed(layout.bytes());
     layout.save(a.plc, packed.data());
 
-    test::Machine b;
+    test::ScriptedController b;
     b.load("END");
     layout.restore(b.plc, packed.data());
     std::vector<std::uint8_t> again(layout.bytes());

@@ -5,7 +5,7 @@
 // inputs, one scan runs, the outputs go to the plant and it steps; every 100th millisecond a
 // timer tick follows.
 
-#include "engine/Machine.h"
+#include "engine/ScriptedController.h"
 #include "machines/Plant.h"
 
 #include <gtest/gtest.h>
@@ -16,26 +16,26 @@ struct PlantRig {
     explicit PlantRig(machines::Plant& controlled) : plant(controlled) { plant.reset(); }
 
     machines::Plant& plant;
-    Machine machine;
+    ScriptedController controller;
     long clockMs = 0;
 
-    void load(const std::string& program) { machine.load(program); }
+    void load(const std::string& program) { controller.load(program); }
 
     /// Runs `ms` milliseconds; false when a scan met a program error.
     bool run(long ms) {
         for (long k = 0; k < ms; ++k) {
-            machine.panel.switches = plant.writeSensors(machine.panel.switches);
-            if (machine.plc.scan() != 0) {
+            controller.panel.switches = plant.writeSensors(controller.panel.switches);
+            if (controller.plc.scan() != 0) {
                 return false;
             }
             std::uint16_t outputs = 0;
             for (int n = 0; n < engine::kOutputCount; ++n) {
                 outputs = static_cast<std::uint16_t>(
-                    outputs | (machine.plc.relay(engine::kFirstOutputRelay + n) ? 1U << n : 0U));
+                    outputs | (controller.plc.relay(engine::kFirstOutputRelay + n) ? 1U << n : 0U));
             }
             plant.step(outputs);
             if (++clockMs % 100 == 0) {
-                machine.plc.tick();
+                controller.plc.tick();
             }
         }
         return true;

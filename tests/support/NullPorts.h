@@ -4,6 +4,7 @@
 // Stand-ins for the windows that do nothing, shared by the tests, the fuzz targets and the
 // developer tools: a test overrides only what it watches.
 
+#include "engine/PanelState.h"
 #include "platform/Platform.h"
 
 #include <cstdint>
@@ -13,8 +14,8 @@
 
 namespace rungbox::test {
 
-/// An I/O panel with no lamps or displays; its switches are `switches`, bit n for switch n.
-using NullPanel = engine::QuietPanel;
+/// An I/O panel nobody watches.
+using NullPanel = engine::PanelState;
 
 /// A file dialog that answers `savePath` and `openPath` (nullopt: cancelled, the default).
 class FixedDialog : public platform::FileDialog {

@@ -3,7 +3,7 @@
 // stretches, a bit toggling within one pixel column kept visible, the time in view zoomed,
 // fitted and following the end, and the rows: the program's signals first, then the user's.
 
-#include "TracedMachine.h"
+#include "TracedController.h"
 #include "editor/CodeGrid.h"
 #include "names/NamesFile.h"
 #include "trace/SignalRows.h"
@@ -72,7 +72,7 @@ TEST(DiagramTest, RowsOfAnEmptyRecordingKeepTheirSignals) {
 }
 
 TEST(DiagramTest, TheTimeInViewZoomsFitsAndFollowsTheEnd) {
-    TracedMachine t("LD 0; OUT 1000; END", signalsNamed("in0 out0"));
+    TracedController t("LD 0; OUT 1000; END", signalsNamed("in0 out0"));
     t.run("w999");
     trace::TimeWindow time;
     time.track(t.recorder, 100); // 10 ms a pixel: the last 1000 ms fill the width

@@ -4,7 +4,7 @@
 // records, its memory on a long busy run, and the signals' names.
 
 #include "BenchProgram.h"
-#include "TracedMachine.h"
+#include "TracedController.h"
 
 #include <gtest/gtest.h>
 
@@ -188,7 +188,7 @@ TEST(Recorder, DropsTheOldestPartAtItsLimitAndSaysFromWhenItIsComplete) {
 }
 
 TEST(Recorder, SignalsAddedWhileRecordingStartAtTheNextSampleAndRemovedOnesAreGone) {
-    TracedMachine t("LD 0; OUT 2000; LD 0; OUT 1000; END", signalsNamed("in0 out0"));
+    TracedController t("LD 0; OUT 2000; LD 0; OUT 1000; END", signalsNamed("in0 out0"));
     t.run("w5 s1 w5");
     EXPECT_TRUE(t.recorder.add(*trace::parseSignal("relay2000")));
     EXPECT_FALSE(t.recorder.add(*trace::parseSignal("2000")));
@@ -208,8 +208,8 @@ TEST(Recorder, SignalsAddedWhileRecordingStartAtTheNextSampleAndRemovedOnesAreGo
 
 // Relays a whole window apart (16) are read from two windows; the signal list has its limit.
 TEST(Recorder, EdgesOfTheRelayWindowsAndOfTheSignalList) {
-    TracedMachine t("LD 0; OUT 2000; OUT 2015; OUT 2016; END",
-                    signalsNamed("relay2000 relay2015 relay2016"));
+    TracedController t("LD 0; OUT 2000; OUT 2015; OUT 2016; END",
+                       signalsNamed("relay2000 relay2015 relay2016"));
     t.run("s1 w1");
     using V = std::vector<std::optional<int>>;
     EXPECT_EQ(t.recorder.valuesAt(1), (V{1, 1, 1}));

@@ -2,7 +2,7 @@
 // Waveform files of small programs, compared with files whose waveforms were worked out by hand
 // from what each instruction does, scan by scan.
 
-#include "TracedMachine.h"
+#include "TracedController.h"
 #include "names/NamesFile.h"
 #include "trace/VcdWriter.h"
 
@@ -46,7 +46,7 @@ const GoldenRow kGoldenRows[] = {
 TEST(VcdGolden, SmallProgramsGiveTheWaveformsWorkedOutByHand) {
     for (const GoldenRow& row : kGoldenRows) {
         SCOPED_TRACE(row.file);
-        TracedMachine t(row.program, signalsNamed(row.signals));
+        TracedController t(row.program, signalsNamed(row.signals));
         t.run(row.script);
         EXPECT_EQ(t.vcd(), readGolden(row.file));
     }
@@ -55,7 +55,7 @@ TEST(VcdGolden, SmallProgramsGiveTheWaveformsWorkedOutByHand) {
 // A named address is declared twice on one identifier; the values are written once, as before.
 TEST(VcdGolden, NamesAreSecondDeclarationsOfTheSameCodes) {
     const GoldenRow& row = kGoldenRows[0];
-    TracedMachine t(row.program, signalsNamed(row.signals));
+    TracedController t(row.program, signalsNamed(row.signals));
     t.run(row.script);
     const names::NameTable names =
         names::readNamesFile("0\tSTART\n1000\tLAMP\nTIM 0\tDELAY\n").table;

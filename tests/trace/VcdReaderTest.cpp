@@ -5,7 +5,7 @@
 #include "trace/VcdReader.h"
 #include "trace/VcdWriter.h"
 
-#include "engine/IoPanel.h"
+#include "engine/PanelState.h"
 
 #include <gtest/gtest.h>
 
@@ -25,7 +25,7 @@ std::unique_ptr<Recorder> recorded(int shift) {
                                                                    {Kind::TimerValue, 1},
                                                                    {Kind::CounterDone, 2},
                                                                    {Kind::CounterValue, 5}});
-    engine::QuietPanel panel;
+    engine::PanelState panel;
     engine::Controller plc(panel);
     for (int ms = 0; ms <= 12; ++ms) {
         plc.setRelay(0, (ms + shift) % 3 == 0);

@@ -1,25 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Machine.h"
+#include "TransitionSystem.h"
 
 namespace rungbox::explore {
 
-// The switches the explorer sets; lamps and displays show nothing.
-class Machine::Switches : public engine::IoPanel {
-public:
-    std::uint16_t switches = 0;
-
-    std::uint16_t inputSwitches() const override { return switches; }
-    void uncheckInputSwitch(int) override {}
-    void setInputLamp(int, bool) override {}
-    void setOutputLamp(int, bool) override {}
-    void setTimerDisplay(int, std::string_view) override {}
-    void setCounterDisplay(int, std::string_view) override {}
-    void setRunLamp(bool) override {}
-};
-
-Machine::Machine(const engine::Controller& started, ScanPath path)
-    : m_panel(std::make_unique<Switches>()), m_plc(std::make_unique<engine::Controller>(*m_panel)),
-      m_path(path) {
+TransitionSystem::TransitionSystem(const engine::Controller& started, ScanPath path)
+    : m_panel(std::make_unique<engine::PanelState>(engine::PanelState::Switches::SetByOwner)),
+      m_plc(std::make_unique<engine::Controller>(*m_panel)), m_path(path) {
     for (int r = 1; r < engine::kLadderTableSize; ++r) {
         m_plc->setLadderTable(r, started.ladderTable(r));
     }
@@ -36,17 +22,17 @@ Machine::Machine(const engine::Controller& started, ScanPath path)
     restart();
 }
 
-void Machine::restart() {
+void TransitionSystem::restart() {
     restore(m_start.data());
     for (const auto& [address, on] : m_startRelays) {
         m_plc->setRelay(address, on);
     }
 }
 
-Machine::~Machine() = default;
+TransitionSystem::~TransitionSystem() = default;
 
-int Machine::scan(std::uint16_t switches) {
-    m_panel->switches = switches;
+int TransitionSystem::scan(std::uint16_t switches) {
+    m_panel->setSwitches(switches);
     switch (m_path) {
     case ScanPath::Fast:
         return m_plc->scan();
@@ -58,7 +44,7 @@ int Machine::scan(std::uint16_t switches) {
     return 0;
 }
 
-int Machine::run(const Step& step) {
+int TransitionSystem::run(const Step& step) {
     if (step.tick) {
         tick();
         return 0;

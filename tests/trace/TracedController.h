@@ -6,7 +6,7 @@
 // the recorder sampling after each.
 //   script: "s5" sets the switches to 5 (seen by the next scan), "w12" runs 12 milliseconds.
 
-#include "engine/Machine.h"
+#include "engine/ScriptedController.h"
 #include "trace/Recorder.h"
 #include "trace/VcdWriter.h"
 
@@ -17,13 +17,13 @@
 
 namespace rungbox::test {
 
-struct TracedMachine {
-    Machine m;
+struct TracedController {
+    ScriptedController m;
     trace::Recorder recorder;
     std::uint64_t ms = 0;
     std::uint64_t scans = 0;
 
-    TracedMachine(const std::string& program, const std::vector<trace::Signal>& signals)
+    TracedController(const std::string& program, const std::vector<trace::Signal>& signals)
         : recorder(signals) {
         m.load(program);
         recorder.sample(m.plc, ms, scans);

@@ -73,7 +73,7 @@ inline std::string lit(const std::array<bool, 16>& lamps) {
     return digits.empty() ? "-" : digits;
 }
 
-struct Machine {
+struct ScriptedController {
     RecordingPanel panel;
     engine::Controller plc{panel};
 

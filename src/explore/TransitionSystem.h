@@ -8,6 +8,7 @@
 #include "StateLayout.h"
 
 #include "engine/Controller.h"
+#include "engine/PanelState.h"
 
 #include <cstdint>
 #include <memory>
@@ -29,16 +30,18 @@ struct Step {
     friend bool operator==(const Step&, const Step&) = default;
 };
 
-class Machine {
+class TransitionSystem {
 public:
     /// Takes the program table of `started` and the state it holds now as the start: the picture
-    /// of a controller on which a run has just started (reset and prepared). Debugging forces
-    /// and breakpoints of `started` are not taken.
-    explicit Machine(const engine::Controller& started, ScanPath path = ScanPath::Fast);
-    ~Machine();
+    /// of a controller on which panel::startRun has just started a run. Every part of that
+    /// picture a scan or a tick can read or change is in the layout's state, so restart() and
+    /// restore() bring all of it back. Debugging forces and breakpoints of `started` are not
+    /// taken.
+    explicit TransitionSystem(const engine::Controller& started, ScanPath path = ScanPath::Fast);
+    ~TransitionSystem();
 
-    Machine(const Machine&) = delete;
-    Machine& operator=(const Machine&) = delete;
+    TransitionSystem(const TransitionSystem&) = delete;
+    TransitionSystem& operator=(const TransitionSystem&) = delete;
 
     const StateLayout& layout() const { return m_layout; }
     /// Bytes of a packed state.
@@ -65,9 +68,7 @@ public:
     const engine::Controller& controller() const { return *m_plc; }
 
 private:
-    class Switches;
-
-    std::unique_ptr<Switches> m_panel;
+    std::unique_ptr<engine::PanelState> m_panel; // the explorer sets the switches of each scan
     std::unique_ptr<engine::Controller> m_plc;
     ScanPath m_path;
     StateLayout m_layout;
