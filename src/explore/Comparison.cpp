@@ -30,7 +30,8 @@ std::uint16_t inputsAmong(const std::vector<int>& relays) {
 
 Comparison::Comparison(const engine::Controller& reference, const engine::Controller& candidate,
                        ExploreOptions options)
-    : m_outputs(options.outputs.empty() ? outputRelays() : options.outputs) {
+    : m_outputs(options.outputs.empty() ? outputRelays() : options.outputs),
+      m_maxStates(options.maxStates) {
     m_machines.push_back(std::make_unique<Machine>(reference, options.path));
     m_machines.push_back(std::make_unique<Machine>(candidate, options.path));
     m_coverage.assign(2, Coverage(m_outputs));
@@ -81,7 +82,9 @@ void Comparison::finish() {
     m_finished = true;
     std::vector<Machine*> machines{m_machines[0].get(), m_machines[1].get()};
     m_shortest = m_explorer->pathTo(m_from, m_step);
-    m_counterexample = atRealPace(machines, m_shortest, [this] { return differs(); });
+    m_counterexample = atRealPace(
+        machines, m_shortest, [this] { return differs(); }, m_explorer->variedInputs(),
+        m_maxStates);
     // The machines are left as the sequence leaves them: name the first relay that differs.
     replay(machines, m_counterexample.steps, [] { return false; });
     for (const int a : m_outputs) {
@@ -113,9 +116,8 @@ std::string Comparison::script(const std::string& referenceName,
     std::vector<std::string> comments{"The shortest input sequence after which " + candidateName +
                                       " differs from " + referenceName + " (" +
                                       stepCount(m_counterexample.steps.size()) + ")."};
-    if (!m_counterexample.realPace) {
-        comments.emplace_back("It needs fewer scans between two ticks than the real clock runs: "
-                              "a real run cannot produce it.");
+    if (m_counterexample.pace != Pace::Real) {
+        comments.push_back(paceNote(m_counterexample.pace));
     }
     comments.push_back(referenceName + " passes this script; " + candidateName + " fails it.");
     const std::vector<std::string> expects{"expect relay " + std::to_string(m_relay) + ' ' +
@@ -137,9 +139,8 @@ std::string Comparison::summary() const {
                (m_referenceValue ? "1" : "0") + " in the reference and " +
                (m_referenceValue ? "0" : "1") + " in the candidate after " +
                stepCount(m_counterexample.steps.size()) + " (" + counts + " explored).\n";
-        if (!m_counterexample.realPace) {
-            text += "The sequence needs fewer scans between two ticks than the real clock runs; "
-                    "a real run cannot produce it.\n";
+        if (m_counterexample.pace != Pace::Real) {
+            text += paceNote(m_counterexample.pace) + '\n';
         }
         break;
     case Verdict::Undecided:
@@ -151,8 +152,11 @@ std::string Comparison::summary() const {
                " stops with an error at line " + std::to_string(e.errorLine()) + ".\n";
         break;
     }
-    text += "Reference outputs " + m_coverage[0].text() + ".\n";
-    text += "Candidate outputs " + m_coverage[1].text() + ".\n";
+    // Coverage is told for what was explored to the end: a search that stopped at a difference
+    // does not know what the programs never do.
+    const bool complete = e.outcome() == Outcome::Complete;
+    text += "Reference outputs " + m_coverage[0].text(complete) + ".\n";
+    text += "Candidate outputs " + m_coverage[1].text(complete) + ".\n";
     return text;
 }
 

@@ -69,6 +69,9 @@ bool ExploreRun::advance() {
 void ExploreRun::cancel() {
     if (!m_finished) {
         m_cancelled = true;
+        if (m_proof) {
+            m_proof->stop(); // what was found so far is told as found
+        }
         finish();
     }
 }
@@ -103,7 +106,7 @@ std::string ExploreRun::comparisonResult() {
 
 std::string ExploreRun::proofResult() {
     Proof& p = *m_proof;
-    for (std::size_t i = 0; !m_cancelled && i < p.properties().size(); ++i) {
+    for (std::size_t i = 0; i < p.properties().size(); ++i) {
         if (p.verdict(i) == Proof::Verdict::Violated) {
             const Property& property = p.properties()[i];
             m_script = p.script(i, m_candidateName);

@@ -36,8 +36,8 @@ Proof::Proof(const engine::Controller& started, std::vector<Property> properties
     : m_machine(std::make_unique<Machine>(started, options.path)),
       m_properties(std::move(properties)),
       m_coverage(options.outputs.empty() ? outputRelays() : options.outputs),
-      m_namedCoverage(namedRelays(m_properties)), m_found(m_properties.size()),
-      m_violations(m_properties.size()), m_open(m_properties.size()) {
+      m_namedCoverage(namedRelays(m_properties)), m_maxStates(options.maxStates),
+      m_found(m_properties.size()), m_violations(m_properties.size()), m_open(m_properties.size()) {
     // A switch a property names is varied although the program may not read it.
     const auto named =
         static_cast<std::uint16_t>(inputsAmong(m_namedCoverage.relays()) & options.freeInputs);
@@ -82,9 +82,10 @@ void Proof::finish() {
         }
         const Property& p = m_properties[i];
         const Machine& m = *m_machine;
-        m_violations[i] =
-            atRealPace(machines, m_explorer->pathTo(m_found[i]->from, m_found[i]->step),
-                       [&] { return !p.holds([&m](int a) { return m.relay(a); }); });
+        m_violations[i] = atRealPace(
+            machines, m_explorer->pathTo(m_found[i]->from, m_found[i]->step),
+            [&] { return !p.holds([&m](int a) { return m.relay(a); }); },
+            m_explorer->variedInputs(), m_maxStates);
     }
 }
 
@@ -108,9 +109,8 @@ std::string Proof::script(std::size_t i, const std::string& programName) {
     std::vector<std::string> comments{"The shortest input sequence after which " + programName +
                                       " violates: " + p.text() + " (" +
                                       stepCount(found.steps.size()) + ")."};
-    if (!found.realPace) {
-        comments.emplace_back("It needs fewer scans between two ticks than the real clock runs: "
-                              "a real run cannot produce it.");
+    if (found.pace != Pace::Real) {
+        comments.push_back(paceNote(found.pace));
     }
     comments.emplace_back("The expect lines read the relays as the violation leaves them.");
     replay({m_machine.get()}, found.steps, [] { return false; });
@@ -138,12 +138,12 @@ std::string Proof::summary() const {
             text += "Vacuous: " + p + " (a relay it names never changes)\n";
             break;
         case Verdict::Violated:
-            text +=
-                "Violated: " + p + " after " +
-                stepCount(m_violations[i] ? m_violations[i]->steps.size() : 0) +
-                (m_violations[i] && !m_violations[i]->realPace ? " (not at the real clock's pace)"
-                                                               : "") +
-                "\n";
+            text += "Violated: " + p + " after " +
+                    stepCount(m_violations[i] ? m_violations[i]->steps.size() : 0) +
+                    (m_violations[i] && m_violations[i]->pace != Pace::Real
+                         ? " (not at the real clock's pace)"
+                         : "") +
+                    "\n";
             break;
         case Verdict::Undecided:
             text += "Not decided: " + p + " (holds for every sequence of up to " +
@@ -153,7 +153,7 @@ std::string Proof::summary() const {
     }
     text +=
         std::to_string(e.states()) + " states, " + std::to_string(e.steps()) + " steps explored.\n";
-    text += "Outputs " + m_coverage.text() + ".\n";
+    text += "Outputs " + m_coverage.text(e.outcome() == Outcome::Complete) + ".\n";
     return text;
 }
 

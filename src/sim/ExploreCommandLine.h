@@ -22,6 +22,9 @@ namespace ExploreExit {
 inline constexpr int Found = 5;     ///< a difference or a violation was found
 inline constexpr int Undecided = 6; ///< the state limit was reached first
 inline constexpr int Vacuous = 7;   ///< prove: a property passed without testing anything
+/// A difference or a violation was found, but only off the real clock's pace: no real run shows
+/// it, or none was found within the state limit (explore::Pace).
+inline constexpr int OffPace = 8;
 } // namespace ExploreExit
 
 /// The largest --max-states: the state set numbers states in 32 bits, and this many joint states

@@ -254,7 +254,7 @@ describe("Compare With Program and Prove Properties", () => {
             );
             assert.equal(
                 await page.$eval('section[aria-label="Explore"] [role=status]', (s) => s.textContent),
-                "Type the properties, then Prove.",
+                "Refused.",
             );
         }
         await page.browserContext().close();

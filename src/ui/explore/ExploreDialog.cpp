@@ -106,10 +106,11 @@ void ExploreDialog::compare(const engine::Controller& reference, const std::stri
     begin();
 }
 
-void ExploreDialog::prepareProof(StartGrid start) {
+void ExploreDialog::prepareProof(StartGrid start, const names::NameTable& names) {
     clearResult();
     setWindowTitle("Prove Properties");
     m_startGrid = std::move(start);
+    m_names = &names;
     m_properties->setVisible(true);
     m_proveButton->setVisible(true);
     m_progress->setText("Type the properties, then Prove.");
@@ -118,18 +119,23 @@ void ExploreDialog::prepareProof(StartGrid start) {
 void ExploreDialog::prove() {
     clearResult();
     const explore::PropertyList list =
-        explore::parseProperties(m_properties->toPlainText().toStdString());
+        explore::parseProperties(m_properties->toPlainText().toStdString(), m_names);
     if (!list.error.empty() || list.properties.empty()) {
-        m_result->setPlainText(list.error.empty() ? "No property." : text(list.error));
+        refuse(list.error.empty() ? "No property." : text(list.error));
         return;
     }
     const auto started = m_startGrid ? m_startGrid() : nullptr;
     if (!started) {
-        m_result->setPlainText("The program cannot start.");
+        refuse("The program cannot start.");
         return;
     }
     m_run = std::make_unique<explore::ExploreRun>(started->controller(), list.properties);
     begin();
+}
+
+void ExploreDialog::refuse(const QString& why) {
+    m_progress->setText("Refused.");
+    m_result->setPlainText(why);
 }
 
 void ExploreDialog::begin() {

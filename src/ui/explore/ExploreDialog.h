@@ -43,8 +43,9 @@ public:
     void compare(const engine::Controller& reference, const std::string& referenceName,
                  const engine::Controller& candidate, const std::string& candidateName);
     /// Shows the properties editor; its Prove button starts the grid's program with `start` and
-    /// checks the properties typed.
-    void prepareProof(StartGrid start);
+    /// checks the properties typed, which may use the names of `names` (the program's table,
+    /// read at each Prove; it must outlive the dialog).
+    void prepareProof(StartGrid start, const names::NameTable& names);
 
     /// True while an exploration runs.
     bool exploring() const { return m_chunks.isActive(); }
@@ -71,6 +72,8 @@ protected:
 
 private:
     void prove();
+    /// Nothing explored: the status says so and the result why.
+    void refuse(const QString& why);
     void begin();
     void runChunk();
     void finish();
@@ -80,6 +83,7 @@ private:
     platform::FileSystem& m_files;
     platform::MessageBoxes& m_boxes;
     StartGrid m_startGrid;
+    const names::NameTable* m_names = nullptr;
 
     // The exploration, its result and counterexample; null before the first.
     std::unique_ptr<explore::ExploreRun> m_run;

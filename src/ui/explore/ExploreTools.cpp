@@ -55,13 +55,15 @@ void ExploreTools::compareWithProgram() {
 
 void ExploreTools::proveProperties() {
     session::Session& session = m_session;
-    openDialog().prepareProof([&session]() -> std::unique_ptr<explore::StartedController> {
-        auto started = std::make_unique<explore::StartedController>();
-        if (!started->start(session.grid(), session.ports().boxes)) {
-            return nullptr;
-        }
-        return started;
-    });
+    openDialog().prepareProof(
+        [&session]() -> std::unique_ptr<explore::StartedController> {
+            auto started = std::make_unique<explore::StartedController>();
+            if (!started->start(session.grid(), session.ports().boxes)) {
+                return nullptr;
+            }
+            return started;
+        },
+        session.names());
 }
 
 } // namespace rungbox::ui
