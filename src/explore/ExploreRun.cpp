@@ -97,7 +97,7 @@ std::string ExploreRun::comparisonResult() {
         const auto& steps = c.counterexample().steps;
         const std::uint16_t inputs = c.explorer().variedInputs();
         const std::vector<int> shown = drawnOutputs(c);
-        m_runs.emplace_back("Reference", recordRun(c.machine(0), steps, inputs, shown));
+        m_runs.emplace_back(kReferenceRun, recordRun(c.machine(0), steps, inputs, shown));
         m_runs.emplace_back("Candidate", recordRun(c.machine(1), steps, inputs, shown));
     }
     return "Reference: " + m_referenceName + "\nCandidate: " + m_candidateName + "\n\n" +

@@ -16,6 +16,13 @@ std::vector<trace::Signal> runSignals(const Machine& machine, std::uint16_t inpu
     for (const int a : relays) {
         signals.push_back({trace::SignalKind::Relay, a});
     }
+    // A timer or counter as the timing window shows it by default: its done bit, then its value.
+    for (const int n : machine.layout().timers) {
+        signals.push_back({trace::SignalKind::TimerDone, n});
+    }
+    for (const int n : machine.layout().counters) {
+        signals.push_back({trace::SignalKind::CounterDone, n});
+    }
     for (const int n : machine.layout().timers) {
         signals.push_back({trace::SignalKind::TimerValue, n});
     }
@@ -33,10 +40,11 @@ std::unique_ptr<trace::Recorder> recordRun(Machine& machine, const std::vector<S
     machine.restart();
     recorder->sample(machine.controller(), 0, 0);
     std::uint64_t scans = 0;
-    for (std::size_t i = 0; i < steps.size(); ++i) {
-        machine.run(steps[i]);
-        scans += steps[i].tick ? 0U : 1U;
-        recorder->sample(machine.controller(), i + 1, scans);
+    for (const Step& step : steps) {
+        machine.run(step);
+        scans += step.tick ? 0U : 1U;
+        // The real clock's time: scan k at millisecond k, a tick in the millisecond of its scan.
+        recorder->sample(machine.controller(), scans, scans);
     }
     return recorder;
 }

@@ -59,7 +59,7 @@ StartedProgram startProgram(const std::string& path, std::ostream& err);
 /// Writes `text` to `path`, or says why not on `err`.
 bool writeTextFile(const std::string& path, const std::string& text, std::ostream& err);
 
-/// Writes a VCD file of `steps` run on each machine from its start, one step a millisecond,
+/// Writes a VCD file of `steps` run on each machine from its start, a scan a millisecond,
 /// each machine in the scope named beside it, recording the switches `inputs` (bit n for switch
 /// n), the relays `relays` and the present values of the timers and counters each program has.
 bool writeRunsVcd(const std::string& path,

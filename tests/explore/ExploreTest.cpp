@@ -8,6 +8,7 @@
 #include "explore/Comparison.h"
 #include "explore/ExploreRun.h"
 #include "explore/Proof.h"
+#include "explore/RunRecording.h"
 #include "sim/ExploreCommandLine.h"
 
 #include <gtest/gtest.h>
@@ -117,7 +118,13 @@ TEST(Compare, FindsLateDifferencesThatReplayOnBothPrograms) {
         ASSERT_EQ(comparison.verdict(), Comparison::Verdict::Different) << c.candidate;
         EXPECT_EQ(comparison.shortest().size(), c.shortest) << c.candidate;
         EXPECT_EQ(comparison.counterexample().pace, Pace::Real);
-        EXPECT_TRUE(realClockRuns(comparison.counterexample().steps)) << c.candidate;
+        const std::vector<Step>& steps = comparison.counterexample().steps;
+        EXPECT_TRUE(realClockRuns(steps)) << c.candidate;
+        // Its diagram runs a scan a millisecond, a tick in the millisecond of its scan.
+        const auto scans =
+            std::count_if(steps.begin(), steps.end(), [](Step s) { return !s.tick; });
+        EXPECT_EQ(recordRun(comparison.machine(0), steps, 1, {1000})->lastMs(),
+                  static_cast<std::uint64_t>(scans));
         const std::string script = comparison.script("ref", "cand");
         EXPECT_NE(script.find(c.steps), std::string::npos) << script;
         EXPECT_EQ(files.replay(ref, script), sim::Exit::Ok) << script;

@@ -79,6 +79,19 @@ private slots:
         QVERIFY(saved.readAll().endsWith("scan\nexpect relay 1000 0\n"));
     }
 
+    void theCounterexamplesDiagramShowsTheGridProgramsNames() {
+        Window w;
+        w.main.session().editor().names().set({rungbox::names::Address::relay(1000), "MOTOR", ""});
+        exploreTools(w.main)->compareItem()->trigger();
+        QTRY_VERIFY(!w.explore().exploring());
+        w.explore().timingButton()->click();
+        const auto views =
+            w.explore().counterexampleWindow()->findChildren<rungbox::ui::TimingView*>();
+        QCOMPARE(views.size(), 2);
+        QVERIFY(views[0]->frame().names == nullptr); // the reference is another program
+        QVERIFY(views[1]->frame().names == &w.main.session().names());
+    }
+
     void cancelStopsTheExploration() {
         Window w;
         exploreTools(w.main)->compareItem()->trigger();

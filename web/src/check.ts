@@ -614,7 +614,7 @@ class ExplorePanel {
         }
         this.diagram?.close();
         this.diagram = new TimingPanel(this.context, {
-            title: "Counterexample (one step a millisecond)",
+            title: "Counterexample (a scan a millisecond)",
             runs,
             vcd: { name: "counterexample.vcd", text: this.runs.vcd },
         });

@@ -34,18 +34,21 @@ public:
     /// (the reason has been shown).
     using StartGrid = std::function<std::unique_ptr<explore::StartedController>()>;
 
-    /// `dialog`, `files` and `boxes` must outlive the dialog (they save the script).
+    /// `dialog`, `files` and `boxes` must outlive the dialog (they save the script), and so must
+    /// `names`, the names of the program in the grid: properties may use them, and the timing
+    /// diagram shows them with the signals of its runs (not the reference's, which is another
+    /// program).
     ExploreDialog(platform::FileDialog& dialog, platform::FileSystem& files,
-                  platform::MessageBoxes& boxes, QWidget* parent = nullptr);
+                  platform::MessageBoxes& boxes, const names::NameTable& names,
+                  QWidget* parent = nullptr);
     ~ExploreDialog() override;
 
     /// Compares the candidate with the reference, each started; names them in the result.
     void compare(const engine::Controller& reference, const std::string& referenceName,
                  const engine::Controller& candidate, const std::string& candidateName);
     /// Shows the properties editor; its Prove button starts the grid's program with `start` and
-    /// checks the properties typed, which may use the names of `names` (the program's table,
-    /// read at each Prove; it must outlive the dialog).
-    void prepareProof(StartGrid start, const names::NameTable& names);
+    /// checks the properties typed.
+    void prepareProof(StartGrid start);
 
     /// True while an exploration runs.
     bool exploring() const { return m_chunks.isActive(); }
@@ -83,7 +86,7 @@ private:
     platform::FileSystem& m_files;
     platform::MessageBoxes& m_boxes;
     StartGrid m_startGrid;
-    const names::NameTable* m_names = nullptr;
+    const names::NameTable& m_names;
 
     // The exploration, its result and counterexample; null before the first.
     std::unique_ptr<explore::ExploreRun> m_run;

@@ -29,7 +29,8 @@ ExploreTools::~ExploreTools() = default;
 ExploreDialog& ExploreTools::openDialog() {
     if (m_dialog == nullptr) {
         const session::Ports& ports = m_session.ports();
-        m_dialog = new ExploreDialog(ports.fileDialog, ports.fileSystem, ports.boxes, &m_window);
+        m_dialog = new ExploreDialog(ports.fileDialog, ports.fileSystem, ports.boxes,
+                                     m_session.names(), &m_window);
     }
     m_dialog->show();
     m_dialog->raise();
@@ -55,15 +56,13 @@ void ExploreTools::compareWithProgram() {
 
 void ExploreTools::proveProperties() {
     session::Session& session = m_session;
-    openDialog().prepareProof(
-        [&session]() -> std::unique_ptr<explore::StartedController> {
-            auto started = std::make_unique<explore::StartedController>();
-            if (!started->start(session.grid(), session.ports().boxes)) {
-                return nullptr;
-            }
-            return started;
-        },
-        session.names());
+    openDialog().prepareProof([&session]() -> std::unique_ptr<explore::StartedController> {
+        auto started = std::make_unique<explore::StartedController>();
+        if (!started->start(session.grid(), session.ports().boxes)) {
+            return nullptr;
+        }
+        return started;
+    });
 }
 
 } // namespace rungbox::ui
