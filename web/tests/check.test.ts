@@ -260,6 +260,16 @@ describe("Compare With Program and Prove Properties", () => {
         await page.browserContext().close();
     });
 
+    test("properties take the program's names", async () => {
+        const page = await openPage();
+        await menu(page, "File", "gate.PLC"); // with gate.names
+        await menu(page, "Tools", "Prove Properties...");
+        await page.$eval('textarea[aria-label="Properties"]', (area) => ((area as HTMLTextAreaElement).value = "never MOTOR_OPEN & MOTOR_CLOSE\n"));
+        await page.$$eval('section[aria-label="Explore"] button', (buttons) => buttons.find((b) => b.textContent === "Prove")?.click());
+        assert.match(await exploreResult(page), /^Holds: never MOTOR_OPEN & MOTOR_CLOSE\n/);
+        await page.browserContext().close();
+    });
+
     test("Cancel stops the exploration between two chunks", async () => {
         const page = await openPage();
         await menu(page, "File", "traffic_light.PLC");
