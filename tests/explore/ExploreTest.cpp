@@ -187,6 +187,24 @@ TEST(Compare, PacesACounterexampleAsARealRunTakesIt) {
     }
 }
 
+TEST(Compare, SearchesAgainAtTheRealPaceWhereNoFillingShowsIt) {
+    // A timer of one tick lights 1000 after a tick that follows a scan with switch 0 on. Neither
+    // filling of "on, off, tick, on" keeps the switch on at the tick; a real run still lights it.
+    Programs files;
+    const char* timer = "LD 0; TIM 0 1; LD TIM 0; OUT 1000; END";
+    Comparison c(files.started("a", timer), files.started("b", timer), {});
+    auto& m = c.machine(0);
+    const auto lit = [&m] { return m.relay(1000); };
+    const Step on{false, 1};
+    const Step off{false, 0};
+    const Step tick{true, 0};
+    const Counterexample found = atRealPace({&m}, {on, off, tick, on}, lit, 1, kDefaultMaxStates);
+    EXPECT_EQ(found.pace, Pace::Real);
+    EXPECT_TRUE(realClockRuns(found.steps));
+    EXPECT_EQ(found.steps.size(), 102U); // the shortest real one: on at the hundredth scan
+    EXPECT_EQ(replay({&m}, found.steps, lit), found.steps.size());
+}
+
 TEST(Compare, TellsCoverageOnlyOfWhatWasExploredToTheEnd) {
     // The search stops at the candidate's ninth count, before the reference's tenth.
     Programs files;
