@@ -15,7 +15,8 @@ std::vector<int> outputRelays() {
 
 Comparison::Comparison(const engine::Controller& reference, const engine::Controller& candidate,
                        ExploreOptions options)
-    : m_outputs(options.outputs.empty() ? outputRelays() : options.outputs) {
+    : m_outputs(options.outputs.empty() ? outputRelays() : options.outputs),
+      m_maxStates(options.maxStates) {
     m_systems.push_back(std::make_unique<TransitionSystem>(reference, options.path));
     m_systems.push_back(std::make_unique<TransitionSystem>(candidate, options.path));
     m_coverage.assign(2, Coverage(m_outputs));
@@ -66,7 +67,9 @@ void Comparison::finish() {
     m_finished = true;
     std::vector<TransitionSystem*> systems{m_systems[0].get(), m_systems[1].get()};
     m_shortest = m_explorer->pathTo(m_from, m_step);
-    m_counterexample = atRealPace(systems, m_shortest, [this] { return differs(); });
+    m_counterexample = atRealPace(
+        systems, m_shortest, [this] { return differs(); }, m_explorer->variedInputs(),
+        m_maxStates);
     // The systems are left as the sequence leaves them: name the first relay that differs.
     replay(systems, m_counterexample.steps, [] { return false; });
     for (const int a : m_outputs) {
@@ -98,9 +101,8 @@ std::string Comparison::script(const std::string& referenceName,
     std::vector<std::string> comments{"The shortest input sequence after which " + candidateName +
                                       " differs from " + referenceName + " (" +
                                       stepCount(m_counterexample.steps.size()) + ")."};
-    if (!m_counterexample.realPace) {
-        comments.emplace_back("It needs fewer scans between two ticks than the real clock runs: "
-                              "a real run cannot produce it.");
+    if (m_counterexample.pace != Pace::Real) {
+        comments.push_back(paceNote(m_counterexample.pace));
     }
     comments.push_back(referenceName + " passes this script; " + candidateName + " fails it.");
     const std::vector<std::string> expects{"expect relay " + std::to_string(m_relay) + ' ' +
@@ -122,9 +124,8 @@ std::string Comparison::summary() const {
                (m_referenceValue ? "1" : "0") + " in the reference and " +
                (m_referenceValue ? "0" : "1") + " in the candidate after " +
                stepCount(m_counterexample.steps.size()) + " (" + counts + " explored).\n";
-        if (!m_counterexample.realPace) {
-            text += "The sequence needs fewer scans between two ticks than the real clock runs; "
-                    "a real run cannot produce it.\n";
+        if (m_counterexample.pace != Pace::Real) {
+            text += paceNote(m_counterexample.pace) + '\n';
         }
         break;
     case Verdict::Undecided:
@@ -136,8 +137,11 @@ std::string Comparison::summary() const {
                " stops with an error at line " + std::to_string(e.errorLine()) + ".\n";
         break;
     }
-    text += "Reference outputs " + m_coverage[0].text() + ".\n";
-    text += "Candidate outputs " + m_coverage[1].text() + ".\n";
+    // Coverage is told for what was explored to the end: a search that stopped at a difference
+    // does not know what the programs never do.
+    const bool complete = e.outcome() == Outcome::Complete;
+    text += "Reference outputs " + m_coverage[0].text(complete) + ".\n";
+    text += "Candidate outputs " + m_coverage[1].text(complete) + ".\n";
     return text;
 }
 

@@ -72,6 +72,7 @@ private:
     std::vector<int> m_outputs;
     std::vector<Coverage> m_coverage;
     std::unique_ptr<Explorer> m_explorer;
+    std::size_t m_maxStates;
     std::uint32_t m_from = 0;
     Step m_step;
     Counterexample m_counterexample;

@@ -1,31 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Counterexample.h"
 
+#include "Explorer.h"
 #include "engine/AddressMap.h"
 
 #include <algorithm>
 #include <sstream>
 
 namespace rungbox::explore {
-
-std::vector<Step> padToClock(const std::vector<Step>& steps) {
-    std::vector<Step> padded;
-    int scans = 0;
-    for (const Step& step : steps) {
-        if (step.tick) {
-            // A tick follows at least one scan, whose switches the padding repeats.
-            const Step last = padded.empty() ? Step{} : padded.back();
-            for (; scans < kScansPerTick; ++scans) {
-                padded.push_back(last);
-            }
-            scans = 0;
-        } else {
-            ++scans;
-        }
-        padded.push_back(step);
-    }
-    return padded;
-}
 
 std::optional<std::size_t> replay(const std::vector<TransitionSystem*>& systems,
                                   const std::vector<Step>& steps,
@@ -46,17 +28,71 @@ std::optional<std::size_t> replay(const std::vector<TransitionSystem*>& systems,
     return std::nullopt;
 }
 
-Counterexample atRealPace(const std::vector<TransitionSystem*>& systems,
-                          const std::vector<Step>& shortest, const std::function<bool()>& shows) {
-    std::vector<Step> padded = padToClock(shortest);
-    if (padded.size() == shortest.size()) {
-        return {shortest, true};
+namespace {
+
+// Answers true when a scan shows what is sought, keeping the step that led there.
+class ShowsJudge : public Judge {
+public:
+    explicit ShowsJudge(const std::function<bool()>& shows) : m_shows(shows) {}
+    bool judge(const std::vector<TransitionSystem*>&, std::uint32_t from, const Step& step) override {
+        m_from = from;
+        m_step = step;
+        return m_shows();
     }
-    if (const auto length = replay(systems, padded, shows)) {
-        padded.resize(*length);
-        return {padded, true};
+    std::uint32_t from() const { return m_from; }
+    const Step& step() const { return m_step; }
+
+private:
+    const std::function<bool()>& m_shows;
+    std::uint32_t m_from = 0;
+    Step m_step;
+};
+
+// Padding a sequence can go a few ways; these many are tried before exploring anew.
+constexpr std::size_t kPacingsTried = 32;
+
+} // namespace
+
+Counterexample atRealPace(const std::vector<TransitionSystem*>& systems, const std::vector<Step>& shortest,
+                          const std::function<bool()>& shows, std::uint16_t varied,
+                          std::size_t maxStates) {
+    if (realClockRuns(shortest)) {
+        return {shortest, Pace::Real};
     }
-    return {shortest, false};
+    for (std::vector<Step>& paced : realPacings(shortest, kPacingsTried)) {
+        if (const auto length = replay(systems, paced, shows)) {
+            paced.resize(*length);
+            return {paced, Pace::Real};
+        }
+    }
+    ShowsJudge judge(shows);
+    Explorer real(systems, judge, varied, maxStates, varied, Clock::Real);
+    switch (real.run()) {
+    case Outcome::Stopped:
+        return {real.pathTo(judge.from(), judge.step()), Pace::Real};
+    case Outcome::Complete:
+        return {shortest, Pace::Unreal};
+    case Outcome::Running:
+    case Outcome::StateLimit:
+    case Outcome::ProgramError:
+        break;
+    }
+    return {shortest, Pace::Unsettled};
+}
+
+std::string paceNote(Pace pace) {
+    switch (pace) {
+    case Pace::Real:
+        break;
+    case Pace::Unreal:
+        return "The sequence does not keep the real clock's pace (a tick right after every "
+               "hundredth scan), and no real run shows the same: a real run cannot produce it.";
+    case Pace::Unsettled:
+        return "The sequence does not keep the real clock's pace (a tick right after every "
+               "hundredth scan), and no real run showing the same was found within the state "
+               "limit.";
+    }
+    return {};
 }
 
 namespace {
@@ -77,23 +113,6 @@ std::string stepCount(std::size_t steps) {
 }
 
 namespace {
-
-// True when `steps` is what the real clock runs: every tick right after the hundredth scan since
-// the last tick (or the start), and fewer than a hundred scans after the last tick.
-bool atClockPace(const std::vector<Step>& steps) {
-    int scans = 0;
-    for (const Step& step : steps) {
-        if (step.tick) {
-            if (scans != kScansPerTick) {
-                return false;
-            }
-            scans = 0;
-        } else if (++scans > kScansPerTick) {
-            return false;
-        }
-    }
-    return scans < kScansPerTick;
-}
 
 // "in N 0|1" for every switch that differs between `from` and `to`.
 void writeSwitches(std::ostream& out, std::uint16_t from, std::uint16_t to) {
@@ -157,7 +176,7 @@ std::string scriptText(const std::vector<Step>& steps, const std::vector<std::st
     out << "press\n";
     const bool ticks =
         std::any_of(steps.begin(), steps.end(), [](const Step& step) { return step.tick; });
-    if (ticks && atClockPace(steps)) {
+    if (ticks && realClockRuns(steps)) {
         writeWaits(out, steps);
     } else {
         writeSteps(out, steps);

@@ -38,7 +38,7 @@ std::string listText(const std::vector<int>& relays) {
 
 } // namespace
 
-std::string Coverage::text() const {
+std::string Coverage::text(bool complete) const {
     std::vector<int> on;
     std::vector<int> neverOn;
     std::vector<int> neverOff;
@@ -54,6 +54,10 @@ std::string Coverage::text() const {
             text += (text.empty() ? "" : "; ") + std::string(name) + ':' + listText(list);
         }
     };
+    if (!complete) {
+        return "turned on:" + (on.empty() ? std::string(" none") : listText(on)) +
+               " (explored in part)";
+    }
     part("turned on", on);
     part("never on", neverOn);
     part("never off", neverOff);

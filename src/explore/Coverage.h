@@ -28,8 +28,11 @@ public:
     /// True when relay `address` (one of relays()) was seen both on and off.
     bool changes(int address) const;
 
-    /// "turned on: 1000 1002; never on: 1001; never off: 1003", leaving out empty parts.
-    std::string text() const;
+    /// "turned on: 1000 1002; never on: 1001; never off: 1003", leaving out empty parts, when
+    /// `complete` (every reachable state was explored). Else only what was seen, as a part of
+    /// the states does not tell what never happens: "turned on: 1000 (explored in part)", or
+    /// "turned on: none (explored in part)".
+    std::string text(bool complete) const;
 
 private:
     std::vector<int> m_relays;

@@ -69,6 +69,9 @@ bool ExploreRun::advance() {
 void ExploreRun::cancel() {
     if (!m_finished) {
         m_cancelled = true;
+        if (m_proof) {
+            m_proof->stop(); // what was found so far is told as found
+        }
         finish();
     }
 }
@@ -94,7 +97,7 @@ std::string ExploreRun::comparisonResult() {
         const auto& steps = c.counterexample().steps;
         const std::uint16_t inputs = c.explorer().variedInputs();
         const std::vector<int> shown = drawnOutputs(c);
-        m_runs.emplace_back("Reference", recordRun(c.system(0), steps, inputs, shown));
+        m_runs.emplace_back(kReferenceRun, recordRun(c.system(0), steps, inputs, shown));
         m_runs.emplace_back("Candidate", recordRun(c.system(1), steps, inputs, shown));
     }
     return "Reference: " + m_referenceName + "\nCandidate: " + m_candidateName + "\n\n" +
@@ -103,7 +106,7 @@ std::string ExploreRun::comparisonResult() {
 
 std::string ExploreRun::proofResult() {
     Proof& p = *m_proof;
-    for (std::size_t i = 0; !m_cancelled && i < p.properties().size(); ++i) {
+    for (std::size_t i = 0; i < p.properties().size(); ++i) {
         if (p.verdict(i) == Proof::Verdict::Violated) {
             const Property& property = p.properties()[i];
             m_script = p.script(i, m_candidateName);

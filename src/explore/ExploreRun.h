@@ -12,6 +12,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -21,6 +22,8 @@ class ExploreRun {
 public:
     /// A counterexample's run for a timing diagram: its caption and its recording.
     using Run = std::pair<std::string, std::unique_ptr<trace::Recorder>>;
+    /// The caption of the reference's run; the candidate's is "Candidate".
+    static constexpr std::string_view kReferenceRun = "Reference";
 
     /// Compares `candidate` with `reference`, each started; neither is kept. The names are those
     /// of the result and the script.

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Explorer.h"
 
+#include "RealClock.h"
+
 #include "engine/AddressMap.h"
 
 #include <algorithm>
@@ -42,8 +44,8 @@ std::uint16_t switchesAmong(const std::vector<int>& relays) {
 }
 
 Explorer::Explorer(std::vector<TransitionSystem*> systems, Judge& judge, std::uint16_t freeInputs,
-                   std::size_t maxStates, std::uint16_t alsoVaried)
-    : m_systems(std::move(systems)), m_judge(judge),
+                   std::size_t maxStates, std::uint16_t alsoVaried, Clock clock)
+    : m_systems(std::move(systems)), m_judge(judge), m_clock(clock),
       m_maxStates(std::max<std::size_t>(maxStates, 1)), m_set(jointBytes(m_systems)) {
     std::uint16_t read = 0;
     std::size_t offset = 0;
@@ -99,12 +101,21 @@ Outcome Explorer::advance(std::size_t budget) {
 bool Explorer::expand(std::uint32_t index) {
     // A stateless program has empty keys, whose pointers may be null: copy_n takes that.
     std::copy_n(m_set.key(index), m_from.size(), m_from.data());
+    const int scans = m_from[m_flagByte];
+    if (m_clock == Clock::Real && m_ticks) {
+        // The real clock ticks right after the hundredth scan, and only then.
+        return scans == kScansPerTick ? tickFrom(index) : scanAll(index);
+    }
+    return scanAll(index) && (!m_ticks || scans == 0 || tickFrom(index));
+}
+
+bool Explorer::scanAll(std::uint32_t index) {
     for (const std::uint16_t switches : m_vectors) {
         if (!scanFrom(index, switches)) {
             return false;
         }
     }
-    return !m_ticks || m_from[m_flagByte] == 0 || tickFrom(index);
+    return true;
 }
 
 bool Explorer::scanFrom(std::uint32_t index, std::uint16_t switches) {
@@ -125,7 +136,8 @@ bool Explorer::scanFrom(std::uint32_t index, std::uint16_t switches) {
         m_outcome = Outcome::Stopped;
         return false;
     }
-    m_next[m_flagByte] = m_ticks ? 1 : 0;
+    const int scans = m_clock == Clock::Real ? m_from[m_flagByte] + 1 : 1;
+    m_next[m_flagByte] = m_ticks ? static_cast<std::uint8_t>(scans) : 0;
     return reach(index, step);
 }
 

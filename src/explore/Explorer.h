@@ -3,12 +3,13 @@
 
 // Breadth-first exploration of the joint states of one or more programs fed the same steps: from
 // the start, every vector of the free switches as a scan, and a timer tick where at least one
-// scan has run since the last tick. The joint state is every program's state and whether a scan
-// has run since the last tick. Breadth first, the first scan that shows something is the end of
+// scan has run since the last tick (or, on the real clock's pace, a tick right after every
+// hundredth scan and only then). The joint state is every program's state and how many scans have
+// run since the last tick. Breadth first, the first scan that shows something is the end of
 // a shortest step sequence that shows it.
 
-#include "StateSet.h"
 #include "TransitionSystem.h"
+#include "StateSet.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -41,15 +42,22 @@ std::uint16_t switchesAmong(const std::vector<int>& relays);
 /// The default state limit: a million joint states take some tens of megabytes.
 inline constexpr std::size_t kDefaultMaxStates = 1000000;
 
+/// Where ticks may come between the scans of an exploration.
+enum class Clock {
+    Free, ///< a tick after any scan: every pace of scans and ticks
+    Real, ///< a tick right after every hundredth scan, as the real clock runs (RealClock.h)
+};
+
 class Explorer {
 public:
     /// Explores `systems` (not owned; they and `judge` must outlive the explorer) with the
     /// switches in `freeInputs` (switch n in bit n) free and the others off, keeping at most
     /// `maxStates` joint states (at least 1). Only switches some program reads are varied, and
     /// ticks are left out when no program has a TIM line, since they could change nothing. The
-    /// switches in `alsoVaried` are varied whether read or not (the judge looks at them).
+    /// switches in `alsoVaried` are varied whether read or not (the judge looks at them). With
+    /// Clock::Real, the joint state also counts the scans since the last tick.
     Explorer(std::vector<TransitionSystem*> systems, Judge& judge, std::uint16_t freeInputs,
-             std::size_t maxStates, std::uint16_t alsoVaried = 0);
+             std::size_t maxStates, std::uint16_t alsoVaried = 0, Clock clock = Clock::Free);
 
     /// Explores up to `budget` more states. Answers Running while there is more to do.
     Outcome advance(std::size_t budget);
@@ -79,6 +87,7 @@ public:
 
 private:
     bool expand(std::uint32_t index);
+    bool scanAll(std::uint32_t index);
     bool scanFrom(std::uint32_t index, std::uint16_t switches);
     bool tickFrom(std::uint32_t index);
     bool reach(std::uint32_t from, const Step& step);
@@ -86,7 +95,8 @@ private:
     std::vector<TransitionSystem*> m_systems;
     Judge& m_judge;
     std::vector<std::size_t> m_offsets; // where each system's state starts in a joint state
-    std::size_t m_flagByte = 0;         // "a scan has run since the last tick"
+    std::size_t m_flagByte = 0;         // scans since the last tick: 0 or 1 (Free), 0 to 100 (Real)
+    Clock m_clock = Clock::Free;
     std::uint16_t m_varied = 0;
     std::vector<std::uint16_t> m_vectors; // every combination of the varied switches
     bool m_ticks = false;

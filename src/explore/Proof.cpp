@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Proof.h"
 
+#include "engine/AddressMap.h"
+
 #include <algorithm>
 
 namespace rungbox::explore {
@@ -24,8 +26,8 @@ Proof::Proof(const engine::Controller& started, std::vector<Property> properties
     : m_system(std::make_unique<TransitionSystem>(started, options.path)),
       m_properties(std::move(properties)),
       m_coverage(options.outputs.empty() ? outputRelays() : options.outputs),
-      m_namedCoverage(namedRelays(m_properties)), m_found(m_properties.size()),
-      m_violations(m_properties.size()), m_open(m_properties.size()) {
+      m_namedCoverage(namedRelays(m_properties)), m_maxStates(options.maxStates),
+      m_found(m_properties.size()), m_violations(m_properties.size()), m_open(m_properties.size()) {
     // A switch a property names is varied although the program may not read it.
     const auto named =
         static_cast<std::uint16_t>(switchesAmong(m_namedCoverage.relays()) & options.freeInputs);
@@ -36,8 +38,7 @@ Proof::Proof(const engine::Controller& started, std::vector<Property> properties
 
 Proof::~Proof() = default;
 
-bool Proof::judge(const std::vector<TransitionSystem*>& systems, std::uint32_t from,
-                  const Step& step) {
+bool Proof::judge(const std::vector<TransitionSystem*>& systems, std::uint32_t from, const Step& step) {
     const TransitionSystem& m = *systems[0];
     m_coverage.note(m);
     m_namedCoverage.note(m);
@@ -71,9 +72,10 @@ void Proof::finish() {
         }
         const Property& p = m_properties[i];
         const TransitionSystem& m = *m_system;
-        m_violations[i] =
-            atRealPace(systems, m_explorer->pathTo(m_found[i]->from, m_found[i]->step),
-                       [&] { return !p.holds([&m](int a) { return m.relay(a); }); });
+        m_violations[i] = atRealPace(
+            systems, m_explorer->pathTo(m_found[i]->from, m_found[i]->step),
+            [&] { return !p.holds([&m](int a) { return m.relay(a); }); },
+            m_explorer->variedInputs(), m_maxStates);
     }
 }
 
@@ -97,9 +99,8 @@ std::string Proof::script(std::size_t i, const std::string& programName) {
     std::vector<std::string> comments{"The shortest input sequence after which " + programName +
                                       " violates: " + p.text() + " (" +
                                       stepCount(found.steps.size()) + ")."};
-    if (!found.realPace) {
-        comments.emplace_back("It needs fewer scans between two ticks than the real clock runs: "
-                              "a real run cannot produce it.");
+    if (found.pace != Pace::Real) {
+        comments.push_back(paceNote(found.pace));
     }
     comments.emplace_back("The expect lines read the relays as the violation leaves them.");
     replay({m_system.get()}, found.steps, [] { return false; });
@@ -127,12 +128,12 @@ std::string Proof::summary() const {
             text += "Vacuous: " + p + " (a relay it names never changes)\n";
             break;
         case Verdict::Violated:
-            text +=
-                "Violated: " + p + " after " +
-                stepCount(m_violations[i] ? m_violations[i]->steps.size() : 0) +
-                (m_violations[i] && !m_violations[i]->realPace ? " (not at the real clock's pace)"
-                                                               : "") +
-                "\n";
+            text += "Violated: " + p + " after " +
+                    stepCount(m_violations[i] ? m_violations[i]->steps.size() : 0) +
+                    (m_violations[i] && m_violations[i]->pace != Pace::Real
+                         ? " (not at the real clock's pace)"
+                         : "") +
+                    "\n";
             break;
         case Verdict::Undecided:
             text += "Not decided: " + p + " (holds for every sequence of up to " +
@@ -142,7 +143,7 @@ std::string Proof::summary() const {
     }
     text +=
         std::to_string(e.states()) + " states, " + std::to_string(e.steps()) + " steps explored.\n";
-    text += "Outputs " + m_coverage.text() + ".\n";
+    text += "Outputs " + m_coverage.text(e.outcome() == Outcome::Complete) + ".\n";
     return text;
 }
 

@@ -24,6 +24,9 @@ public:
     /// Explores up to `budget` more states; answers true while there is more to do.
     bool advance(std::size_t budget);
     void run() { advance(SIZE_MAX); }
+    /// Ends the exploration where it is (a cancel): the violations found so far are made ready
+    /// as at the end; the other properties stay Undecided.
+    void stop() { finish(); }
     const Explorer& explorer() const { return *m_explorer; }
     /// True when the program stopped with a program error (see explorer()).
     bool programError() const { return m_explorer->outcome() == Outcome::ProgramError; }
@@ -55,6 +58,7 @@ private:
     Coverage m_coverage;      // the reported relays
     Coverage m_namedCoverage; // every relay a property names, for vacuity
     std::unique_ptr<Explorer> m_explorer;
+    std::size_t m_maxStates;
     struct Found {
         std::uint32_t from = 0;
         Step step;

@@ -2,6 +2,7 @@
 #include "Property.h"
 
 #include "engine/AddressMap.h"
+#include "names/NameTable.h"
 
 #include <algorithm>
 
@@ -17,6 +18,15 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
+bool isLetter(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+// A character of a name after its first letter (NameRules).
+bool isNameCharacter(char c) {
+    return isLetter(c) || isDigit(c) || c == '_';
+}
+
 std::string_view trimmed(std::string_view text) {
     while (!text.empty() && (isBlank(text.front()) || text.front() == '\r')) {
         text.remove_prefix(1);
@@ -30,10 +40,12 @@ std::string_view trimmed(std::string_view text) {
 } // namespace
 
 // A recursive-descent reader of one expression:
-//   or := and ('|' and)*     and := unary ('&' unary)*     unary := '!' unary | '(' or ')' | N
+//   or := and ('|' and)*     and := unary ('&' unary)*     unary := '!' unary | '(' or ')' | relay
+//   relay := N | NAME
 class PropertyReader {
 public:
-    explicit PropertyReader(std::string_view text, Property& into) : m_text(text), m_into(into) {}
+    PropertyReader(std::string_view text, Property& into, const names::NameTable* names)
+        : m_text(text), m_into(into), m_names(names) {}
 
     bool read(std::string& error) {
         if (!orExpression(0)) {
@@ -124,6 +136,9 @@ private:
 
     bool relay() {
         skipBlanks();
+        if (m_at < m_text.size() && isLetter(m_text[m_at])) {
+            return namedRelay();
+        }
         const std::size_t start = m_at;
         int address = 0;
         while (m_at < m_text.size() && isDigit(m_text[m_at])) {
@@ -136,6 +151,28 @@ private:
             return fail(m_at < m_text.size() ? std::string("unexpected '") + m_text[m_at] + "'"
                                              : std::string("relay number expected"));
         }
+        return use(address);
+    }
+
+    // A name of the names table that names a relay.
+    bool namedRelay() {
+        const std::size_t start = m_at;
+        while (m_at < m_text.size() && isNameCharacter(m_text[m_at])) {
+            ++m_at;
+        }
+        const std::string_view name = m_text.substr(start, m_at - start);
+        const names::NameEntry* entry = m_names ? m_names->findName(name) : nullptr;
+        if (entry == nullptr) {
+            return fail("unknown name \"" + std::string(name) + "\"");
+        }
+        if (entry->address.kind != names::Address::Kind::Relay) {
+            return fail("\"" + entry->name + "\" names " + names::addressText(entry->address) +
+                        ", not a relay");
+        }
+        return use(entry->address.number);
+    }
+
+    bool use(int address) {
         auto& relays = m_into.m_relays;
         if (std::find(relays.begin(), relays.end(), address) == relays.end()) {
             relays.insert(std::upper_bound(relays.begin(), relays.end(), address), address);
@@ -145,11 +182,13 @@ private:
 
     std::string_view m_text;
     Property& m_into;
+    const names::NameTable* m_names;
     std::size_t m_at = 0;
     std::string m_error;
 };
 
-std::optional<Property> Property::parse(std::string_view text, std::string* error) {
+std::optional<Property> Property::parse(std::string_view text, std::string* error,
+                                        const names::NameTable* names) {
     std::string why;
     Property property;
     text = trimmed(text);
@@ -164,7 +203,7 @@ std::optional<Property> Property::parse(std::string_view text, std::string* erro
         why = "a property starts with never or always";
     }
     if (why.empty()) {
-        PropertyReader(rest, property).read(why);
+        PropertyReader(rest, property, names).read(why);
     }
     if (!why.empty()) {
         if (error != nullptr) {
@@ -175,7 +214,7 @@ std::optional<Property> Property::parse(std::string_view text, std::string* erro
     return property;
 }
 
-PropertyList parseProperties(std::string_view text) {
+PropertyList parseProperties(std::string_view text, const names::NameTable* names) {
     PropertyList list;
     int lineNumber = 0;
     while (!text.empty()) {
@@ -187,7 +226,7 @@ PropertyList parseProperties(std::string_view text) {
             continue;
         }
         std::string why;
-        if (auto property = Property::parse(line, &why)) {
+        if (auto property = Property::parse(line, &why, names)) {
             list.properties.push_back(std::move(*property));
         } else {
             list.error = "line " + std::to_string(lineNumber) + ": " + why;

@@ -4,8 +4,9 @@
 // Safety properties over relays after every scan, one a line:
 //   never EXPR     EXPR is false after every scan
 //   always EXPR    EXPR is true after every scan
-// EXPR combines relay numbers (0 to 20000) with ! (not), & (and), | (or) and parentheses, in
-// that order of precedence: "never 1000 & 1001", "always !1002 | (1000 & 5)".
+// EXPR combines relays with ! (not), & (and), | (or) and parentheses, in that order of
+// precedence: "never 1000 & 1001", "always !1002 | (1000 & 5)". A relay is its number (0 to
+// 20000) or a name the program's names table gives it: "never MOTOR_OPEN & MOTOR_CLOSE".
 
 #include <array>
 #include <cstddef>
@@ -15,6 +16,10 @@
 #include <string_view>
 #include <vector>
 
+namespace rungbox::names {
+class NameTable;
+}
+
 namespace rungbox::explore {
 
 class Property {
@@ -23,8 +28,10 @@ public:
     /// person writes, and it lets evaluation use a fixed stack.
     static constexpr std::size_t kMaxTerms = 512;
 
-    /// Reads `text`. Nothing, with the reason in `error` when given, unless it is a property.
-    static std::optional<Property> parse(std::string_view text, std::string* error = nullptr);
+    /// Reads `text`, taking the names of `names` (not kept; none when null) for their relays.
+    /// Nothing, with the reason in `error` when given, unless it is a property.
+    static std::optional<Property> parse(std::string_view text, std::string* error = nullptr,
+                                         const names::NameTable* names = nullptr);
 
     /// True when the relays, read through `relay(address)`, keep the property.
     template <typename Read> bool holds(const Read& relay) const {
@@ -68,6 +75,7 @@ struct PropertyList {
     std::vector<Property> properties;
     std::string error; ///< empty, or the first line not understood: "line N: why"
 };
-PropertyList parseProperties(std::string_view text);
+/// Reads a property file, taking the names of `names` (none when null) as Property::parse does.
+PropertyList parseProperties(std::string_view text, const names::NameTable* names = nullptr);
 
 } // namespace rungbox::explore

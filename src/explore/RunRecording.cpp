@@ -16,6 +16,13 @@ std::vector<trace::Signal> runSignals(const TransitionSystem& system, std::uint1
     for (const int a : relays) {
         signals.push_back({trace::SignalKind::Relay, a});
     }
+    // A timer or counter as the timing window shows it by default: its done bit, then its value.
+    for (const int n : system.layout().timers) {
+        signals.push_back({trace::SignalKind::TimerDone, n});
+    }
+    for (const int n : system.layout().counters) {
+        signals.push_back({trace::SignalKind::CounterDone, n});
+    }
     for (const int n : system.layout().timers) {
         signals.push_back({trace::SignalKind::TimerValue, n});
     }
@@ -33,10 +40,11 @@ std::unique_ptr<trace::Recorder> recordRun(TransitionSystem& system, const std::
     system.restart();
     recorder->sample(system.controller(), 0, 0);
     std::uint64_t scans = 0;
-    for (std::size_t i = 0; i < steps.size(); ++i) {
-        system.run(steps[i]);
-        scans += steps[i].tick ? 0U : 1U;
-        recorder->sample(system.controller(), i + 1, scans);
+    for (const Step& step : steps) {
+        system.run(step);
+        scans += step.tick ? 0U : 1U;
+        // The real clock's time: scan k at millisecond k, a tick in the millisecond of its scan.
+        recorder->sample(system.controller(), scans, scans);
     }
     return recorder;
 }

@@ -25,11 +25,13 @@ void printCompareHelp(std::ostream& out) {
            "  --inputs LIST      switches that may be used (default 0-15)\n"
            "  --max-states N     give up after N joint states (default 1000000)\n"
            "  --script FILE      write the counterexample script to FILE, not standard output\n"
-           "  --vcd FILE         write both runs of the counterexample to FILE (VCD, a step a\n"
-           "                     millisecond)\n"
+           "  --vcd FILE         write both runs of the counterexample to FILE (VCD, a scan a\n"
+           "                     millisecond as on the real clock)\n"
            "\n"
-           "Exit status: 0 equivalent, 5 different, 6 not decided within --max-states,\n"
-           "1 bad command line, 2 a program cannot start, 3 a program stops with an error.\n";
+           "Exit status: 0 equivalent, 5 different, 8 different only at a pace the real clock\n"
+           "does not keep (a tick right after every hundredth scan), 6 not decided within\n"
+           "--max-states, 1 bad command line, 2 a program cannot start, 3 a program stops with\n"
+           "an error.\n";
 }
 
 // Every line of `text` as a script comment.
@@ -61,7 +63,8 @@ int reportDifference(explore::Comparison& comparison, const ExploreCommandLine& 
             return Exit::Usage;
         }
     }
-    return ExploreExit::Found;
+    return comparison.counterexample().pace == explore::Pace::Real ? ExploreExit::Found
+                                                                   : ExploreExit::OffPace;
 }
 
 } // namespace

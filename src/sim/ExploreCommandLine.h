@@ -22,6 +22,9 @@ namespace ExploreExit {
 inline constexpr int Found = 5;     ///< a difference or a violation was found
 inline constexpr int Undecided = 6; ///< the state limit was reached first
 inline constexpr int Vacuous = 7;   ///< prove: a property passed without testing anything
+/// A difference or a violation was found, but only off the real clock's pace: no real run shows
+/// it, or none was found within the state limit (explore::Pace).
+inline constexpr int OffPace = 8;
 } // namespace ExploreExit
 
 /// The largest --max-states: the state set numbers states in 32 bits, and this many joint states
@@ -56,7 +59,7 @@ StartedProgram startProgram(const std::string& path, std::ostream& err);
 /// Writes `text` to `path`, or says why not on `err`.
 bool writeTextFile(const std::string& path, const std::string& text, std::ostream& err);
 
-/// Writes a VCD file of `steps` run on each system from its start, one step a millisecond,
+/// Writes a VCD file of `steps` run on each system from its start, a scan a millisecond,
 /// each system in the scope named beside it, recording the switches `inputs` (bit n for switch
 /// n), the relays `relays` and the present values of the timers and counters each program has.
 bool writeRunsVcd(const std::string& path,

@@ -3,6 +3,7 @@
 
 #include "Json.h"
 #include "explore/Property.h"
+#include "names/NamesFile.h"
 #include "trace/VcdWriter.h"
 
 #include <cctype>
@@ -40,10 +41,12 @@ bool WebExplore::compare(const std::string& referenceName, const std::string& re
     return true;
 }
 
-bool WebExplore::prove(const std::string& programBytes, const std::string& properties) {
+bool WebExplore::prove(const std::string& programBytes, const std::string& properties,
+                       const std::string& namesBytes) {
     m_run.reset();
     m_refusal.clear();
-    explore::PropertyList list = explore::parseProperties(properties);
+    const names::NameTable names = names::readNamesFile(namesBytes).table;
+    explore::PropertyList list = explore::parseProperties(properties, &names);
     if (!list.error.empty() || list.properties.empty()) {
         m_refusal = list.error.empty() ? "No property." : list.error;
         return false;

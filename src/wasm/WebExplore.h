@@ -24,9 +24,11 @@ public:
     /// either cannot start: takeMessages() says why, as the window's message boxes do.
     bool compare(const std::string& referenceName, const std::string& referenceBytes,
                  const std::string& candidateBytes);
-    /// Starts proving `properties` (one a line) of the program file `programBytes`. False when
+    /// Starts proving `properties` (one a line) of the program file `programBytes`; they may use
+    /// the names of the names file `namesBytes` (the page's, as Save As writes it). False when
     /// they cannot be read or the program cannot start: resultText() says why.
-    bool prove(const std::string& programBytes, const std::string& properties);
+    bool prove(const std::string& programBytes, const std::string& properties,
+               const std::string& namesBytes);
 
     /// One chunk of the exploration (some milliseconds); true while there is more to do.
     bool advance() { return m_run && m_run->advance(); }

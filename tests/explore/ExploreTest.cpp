@@ -6,7 +6,9 @@
 
 #include "engine/ScriptedController.h"
 #include "explore/Comparison.h"
+#include "explore/ExploreRun.h"
 #include "explore/Proof.h"
+#include "explore/RunRecording.h"
 #include "sim/ExploreCommandLine.h"
 
 #include <gtest/gtest.h>
@@ -126,12 +128,14 @@ TEST(Compare, FindsLateDifferencesThatReplayOnBothPrograms) {
         comparison.run();
         ASSERT_EQ(comparison.verdict(), Comparison::Verdict::Different) << c.candidate;
         EXPECT_EQ(comparison.shortest().size(), c.shortest) << c.candidate;
-        EXPECT_TRUE(comparison.counterexample().realPace);
-        int scans = 0; // the real clock runs a hundred scans before each tick
-        for (const Step& step : comparison.counterexample().steps) {
-            EXPECT_TRUE(!step.tick || scans == kScansPerTick) << c.candidate;
-            scans = step.tick ? 0 : scans + 1;
-        }
+        EXPECT_EQ(comparison.counterexample().pace, Pace::Real);
+        const std::vector<Step>& steps = comparison.counterexample().steps;
+        EXPECT_TRUE(realClockRuns(steps)) << c.candidate;
+        // Its diagram runs a scan a millisecond, a tick in the millisecond of its scan.
+        const auto scans =
+            std::count_if(steps.begin(), steps.end(), [](Step s) { return !s.tick; });
+        EXPECT_EQ(recordRun(comparison.system(0), steps, 1, {1000})->lastMs(),
+                  static_cast<std::uint64_t>(scans));
         const std::string script = comparison.script("ref", "cand");
         EXPECT_NE(script.find(c.steps), std::string::npos) << script;
         EXPECT_EQ(files.replay(ref, script), sim::Exit::Ok) << script;
@@ -142,15 +146,87 @@ TEST(Compare, FindsLateDifferencesThatReplayOnBothPrograms) {
 TEST(Compare, MarksADifferenceTheRealClockCannotProduce) {
     // The candidate also waits for ten scans, which the real clock always runs before a tick.
     Programs files;
+    const std::string counter = "LD NOT 2000; OUT 2000; LD 2000; LD 2002; CNT 0 5; LD TIM 0; "
+                                "AND CNT 0; OUT 1000; END";
     Comparison c(files.started("ref", "LD NOT 2001; TIM 0 1; LD TIM 0; OUT 1000; END"),
-                 files.started("cand", "LD NOT 2001; TIM 0 1; LD NOT 2000; OUT 2000; LD 2000; "
-                                       "LD 2002; CNT 0 5; LD TIM 0; AND CNT 0; OUT 1000; END"),
-                 {});
+                 files.started("cand", "LD NOT 2001; TIM 0 1; " + counter), {});
     c.run();
     ASSERT_EQ(c.verdict(), Comparison::Verdict::Different);
     EXPECT_EQ(c.shortest().size(), 3U);
-    EXPECT_FALSE(c.counterexample().realPace);
+    EXPECT_EQ(c.counterexample().pace, Pace::Unreal);
     EXPECT_EQ(c.counterexample().steps, c.shortest());
+    EXPECT_NE(c.summary().find("a real run cannot produce it"), std::string::npos);
+    // With room for too few states to explore every real run, it is not settled.
+    Comparison small(files.started("ref2", "LD NOT 2001; TIM 0 1; LD TIM 0; OUT 1000; END"),
+                     files.started("cand2", "LD NOT 2001; TIM 0 1; " + counter), {{}, 0xFFFF, 50});
+    small.run();
+    ASSERT_EQ(small.verdict(), Comparison::Verdict::Different);
+    EXPECT_EQ(small.counterexample().pace, Pace::Unsettled);
+}
+
+TEST(Compare, PacesACounterexampleAsARealRunTakesIt) {
+    struct Case {
+        const char* what;
+        const char* reference;
+        const char* candidate;
+        const char* steps; ///< a part of the script
+    };
+    const Case cases[] = {
+        {"the switch turned on a scan before the first tick: the counter has no time",
+         "LD 0; TIM 0 1; LD TIM 0; OUT 1000; END",
+         "LD 0; TIM 0 1; LD NOT 2000; OUT 2000; LD 2000; LD NOT 0; CNT 0 5; LD TIM 0; "
+         "AND CNT 0; OUT 1000; END",
+         "press\nwait 99\nin 0 1\nwait 2\nexpect relay 1000 1\n"},
+        {"119 scans of sixty counts, then the timer: the clock ticks within them",
+         "LD 0; LD 1; CNT 0 60; LD CNT 0; TIM 0 1; LD TIM 0; OUT 1000; END",
+         "LD 0; LD 1; CNT 0 60; LD CNT 0; TIM 0 1; END",
+         "in 0 1\nwait 82\nin 0 0\nwait 1\nexpect relay 1000 1\n"},
+    };
+    for (const Case& c : cases) {
+        Programs files;
+        const std::string ref = files.write("ref", c.reference);
+        const std::string cand = files.write("cand", c.candidate);
+        Comparison comparison(files.start(ref), files.start(cand), {});
+        comparison.run();
+        ASSERT_EQ(comparison.verdict(), Comparison::Verdict::Different) << c.what;
+        EXPECT_EQ(comparison.counterexample().pace, Pace::Real) << c.what;
+        EXPECT_TRUE(realClockRuns(comparison.counterexample().steps)) << c.what;
+        const std::string script = comparison.script("ref", "cand");
+        EXPECT_NE(script.find(c.steps), std::string::npos) << c.what << '\n' << script;
+        EXPECT_EQ(files.replay(ref, script), sim::Exit::Ok) << script;
+        EXPECT_EQ(files.replay(cand, script), sim::Exit::ExpectFailed) << script;
+    }
+}
+
+TEST(Compare, SearchesAgainAtTheRealPaceWhereNoFillingShowsIt) {
+    // A timer of one tick lights 1000 after a tick that follows a scan with switch 0 on. Neither
+    // filling of "on, off, tick, on" keeps the switch on at the tick; a real run still lights it.
+    Programs files;
+    const char* timer = "LD 0; TIM 0 1; LD TIM 0; OUT 1000; END";
+    Comparison c(files.started("a", timer), files.started("b", timer), {});
+    auto& m = c.system(0);
+    const auto lit = [&m] { return m.relay(1000); };
+    const Step on{false, 1};
+    const Step off{false, 0};
+    const Step tick{true, 0};
+    const Counterexample found = atRealPace({&m}, {on, off, tick, on}, lit, 1, kDefaultMaxStates);
+    EXPECT_EQ(found.pace, Pace::Real);
+    EXPECT_TRUE(realClockRuns(found.steps));
+    EXPECT_EQ(found.steps.size(), 102U); // the shortest real one: on at the hundredth scan
+    EXPECT_EQ(replay({&m}, found.steps, lit), found.steps.size());
+}
+
+TEST(Compare, TellsCoverageOnlyOfWhatWasExploredToTheEnd) {
+    // The search stops at the candidate's ninth count, before the reference's tenth.
+    Programs files;
+    Comparison c(files.started("ref", "LD 0; LD 1; CNT 0 10; LD CNT 0; OUT 1000; END"),
+                 files.started("cand", "LD 0; LD 1; CNT 0 9; LD CNT 0; OUT 1000; END"), {});
+    c.run();
+    ASSERT_EQ(c.verdict(), Comparison::Verdict::Different);
+    EXPECT_NE(c.summary().find("\nReference outputs turned on: none (explored in part).\n"
+                               "Candidate outputs turned on: 1000 (explored in part).\n"),
+              std::string::npos)
+        << c.summary();
 }
 
 // The shortest length of a sequence after whose last scan the systems' outputs differ, by trying
@@ -414,6 +490,26 @@ TEST(Prove, PropertiesOfTheExamples) {
             EXPECT_EQ(files.replay(path, proof.script(0, c.program)), sim::Exit::Ok);
         }
     }
+}
+
+TEST(Prove, ACancelTellsWhatWasFoundAndExplored) {
+    // Ten thousand counts make more states than a chunk explores; 1000 is on at the first scan.
+    Programs files;
+    ExploreRun run(files.started("count", "LD 0; LD 1; CNT 0 9999; LD 0; OUT 1000; END"),
+                   {*Property::parse("never 1000"), *Property::parse("never 1001")});
+    ASSERT_TRUE(run.advance());
+    run.cancel();
+    const std::string& result = run.resultText();
+    EXPECT_EQ(result.rfind("Cancelled.\nViolated: never 1000 after 1 step\n"
+                           "Not decided: never 1001 (holds for every sequence of up to ",
+                           0),
+              0U)
+        << result;
+    EXPECT_NE(result.find("Outputs turned on: 1000 (explored in part).\n"), std::string::npos)
+        << result;
+    EXPECT_EQ(run.script(), "# The shortest input sequence after which the program violates: "
+                            "never 1000 (1 step).\n# The expect lines read the relays as the "
+                            "violation leaves them.\npress\nin 0 1\nscan\nexpect relay 1000 1\n");
 }
 
 } // namespace

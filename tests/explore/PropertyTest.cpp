@@ -3,6 +3,7 @@
 // how a property judges relays.
 
 #include "explore/Property.h"
+#include "names/NameTable.h"
 #include "sim/ExploreCommandLine.h"
 
 #include <gtest/gtest.h>
@@ -54,6 +55,40 @@ TEST(Property, NamesEachRelayOnceAscending) {
     const auto p = Property::parse("never 1001 & (1000 | !1001)");
     ASSERT_TRUE(p);
     EXPECT_EQ(p->relays(), (std::vector<int>{1000, 1001}));
+}
+
+TEST(Property, TakesTheNamesOfRelays) {
+    using names::Address;
+    names::NameTable table;
+    table.set({Address::relay(1000), "MOTOR_OPEN", ""});
+    table.set({Address::relay(1001), "MOTOR_CLOSE", ""});
+    table.set({Address::relay(0), "START", ""});
+    table.set({Address::timer(0), "DOOR_TIME", ""});
+    const Case cases[] = {
+        {"never MOTOR_OPEN & MOTOR_CLOSE", {1000, 1001}, false},
+        {"never MOTOR_OPEN&motor_close", {1000}, true}, // names ignore case, as everywhere
+        {"always !START | (1000)", {0}, false},
+    };
+    for (const Case& c : cases) {
+        std::string error;
+        const auto p = Property::parse(c.text, &error, &table);
+        ASSERT_TRUE(p) << c.text << ": " << error;
+        EXPECT_EQ(p->holds([&](int a) { return c.on.count(a) != 0; }), c.holds) << c.text;
+        EXPECT_EQ(p->text(), c.text); // told as written
+    }
+    const std::pair<const char*, const char*> refused[] = {
+        {"never DOOR", "unknown name \"DOOR\""},
+        {"never DOOR_TIME", "\"DOOR_TIME\" names TIM 0, not a relay"},
+        {"never START_", "unknown name \"START_\""},
+    };
+    for (const auto& [text, why] : refused) {
+        std::string error;
+        EXPECT_FALSE(Property::parse(text, &error, &table)) << text;
+        EXPECT_EQ(error, why);
+    }
+    EXPECT_EQ(parseProperties("never START\n").error, "line 1: unknown name \"START\"");
+    EXPECT_EQ(parseProperties("never START\n", &table).properties.at(0).relays(),
+              std::vector<int>{0});
 }
 
 TEST(PropertyList, SkipsCommentsAndNamesTheBadLine) {

@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What a program's state is (the relays read before they are written, edge memories, the timers
-// and counters stepped or read), that a packed state restores exactly, and the padding of tick gaps
-// to the clock's pace.
+// What a program's state is (the relays read before they are written, edge memories, timers and
+// counters), and that a packed state restores exactly.
 
 #include "explore/StateLayout.h"
 #include "engine/ScriptedController.h"
-#include "explore/Counterexample.h"
 
 #include <gtest/gtest.h>
 
@@ -95,30 +93,6 @@ TEST(StateLayout, APackedStateRestoresExactly) {
     EXPECT_TRUE(b.plc.difuLast(2000) && b.plc.cntLast(5) && !b.plc.timReset(3));
     EXPECT_EQ(b.plc.timValue(3), 17);
     EXPECT_EQ(b.plc.cntValue(5), 4);
-}
-
-// Steps as letters: 'a' and 'b' scans with switches 1 and 2, 't' a tick.
-std::vector<Step> steps(const std::string& letters) {
-    std::vector<Step> list;
-    for (const char c : letters) {
-        list.push_back(c == 't' ? Step{true, 0}
-                                : Step{false, c == 'a' ? std::uint16_t{1} : std::uint16_t{2}});
-    }
-    return list;
-}
-
-TEST(PadToClock, LengthensEveryGapBeforeATickToAHundredScansOfItsLastSwitches) {
-    const std::string hundredA(100, 'a');
-    const std::pair<std::string, std::string> cases[] = {
-        {"ab", "ab"},                                             // no tick: nothing to pad
-        {"at", hundredA + "t"},                                   // from the start
-        {"bat", "b" + std::string(99, 'a') + "t"},                // the last scan's switches repeat
-        {"atbta", hundredA + "t" + std::string(100, 'b') + "ta"}, // each gap; none after the last
-        {hundredA + "t", hundredA + "t"},                         // already at the clock's pace
-    };
-    for (const auto& [given, padded] : cases) {
-        EXPECT_EQ(padToClock(steps(given)), steps(padded)) << given;
-    }
 }
 
 } // namespace

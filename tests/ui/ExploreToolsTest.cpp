@@ -12,6 +12,7 @@
 #include "ui/timing/TimingView.h"
 
 #include <QFile>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -78,6 +79,19 @@ private slots:
         QVERIFY(saved.readAll().endsWith("scan\nexpect relay 1000 0\n"));
     }
 
+    void theCounterexamplesDiagramShowsTheGridProgramsNames() {
+        Window w;
+        w.main.session().editor().names().set({rungbox::names::Address::relay(1000), "MOTOR", ""});
+        exploreTools(w.main)->compareItem()->trigger();
+        QTRY_VERIFY(!w.explore().exploring());
+        w.explore().timingButton()->click();
+        const auto views =
+            w.explore().counterexampleWindow()->findChildren<rungbox::ui::TimingView*>();
+        QCOMPARE(views.size(), 2);
+        QVERIFY(views[0]->frame().names == nullptr); // the reference is another program
+        QVERIFY(views[1]->frame().names == &w.main.session().names());
+    }
+
     void cancelStopsTheExploration() {
         Window w;
         exploreTools(w.main)->compareItem()->trigger();
@@ -106,6 +120,25 @@ private slots:
         QVERIFY2(result.contains("Holds: never 1000 & 1001"), qPrintable(result));
         QVERIFY(result.contains("Violated: always 1000 after 1 step\n"));
         QVERIFY(w.explore().timingButton()->isEnabled());
+    }
+
+    void provesPropertiesByNameAndSaysWhenItRefuses() {
+        using rungbox::names::Address;
+        Window w;
+        w.main.session().editor().names().set({Address::relay(1000), "MOTOR", ""});
+        w.main.session().editor().names().set({Address::relay(1001), "LAMP", ""});
+        exploreTools(w.main)->proveItem()->trigger();
+        auto* progress = w.explore().findChild<QLabel*>("progressLabel");
+        w.explore().propertiesEdit()->setPlainText("never MOTOR & LAMP\n");
+        w.explore().proveButton()->click();
+        QTRY_VERIFY(!w.explore().exploring());
+        QVERIFY2(w.explore().resultText().contains("Holds: never MOTOR & LAMP\n"),
+                 qPrintable(w.explore().resultText()));
+        QCOMPARE(progress->text(), QString("Done."));
+        w.explore().propertiesEdit()->setPlainText("never PUMP\n");
+        w.explore().proveButton()->click();
+        QCOMPARE(w.explore().resultText(), QString("line 1: unknown name \"PUMP\""));
+        QCOMPARE(progress->text(), QString("Refused."));
     }
 };
 

@@ -3,10 +3,11 @@
 // window's result with the run kept between two calls, or cancelled between two chunks; and the
 // runs of a check or a counterexample shown in timing diagrams of their own.
 
-#include "wasm/WebCheck.h"
 #include "wasm/WebExplore.h"
+#include "wasm/WebCheck.h"
 #include "wasm/WebTiming.h"
 
+#include "names/NamesFile.h"
 #include "support/ProgramLines.h"
 
 #include <gtest/gtest.h>
@@ -28,11 +29,14 @@ TEST(WebExploreTest, RefusalsGiveTheWindowsReasons) {
         std::string messages; // a part of the message boxes' JSON
     };
     const Case cases[] = {
-        {"no property", [](WebExplore& e) { return e.prove(kFollow, "# none\n"); }, "No property.",
-         "[]"},
+        {"no property", [](WebExplore& e) { return e.prove(kFollow, "# none\n", ""); },
+         "No property.", "[]"},
         {"a program that cannot start",
-         [](WebExplore& e) { return e.prove("not a program", "never 1000\n"); },
+         [](WebExplore& e) { return e.prove("not a program", "never 1000\n", ""); },
          "The program cannot start.", "the program: not a Rungbox program file"},
+        {"a name the page's names file does not have",
+         [](WebExplore& e) { return e.prove(kFollow, "never LAMP\n", ""); },
+         "line 1: unknown name \"LAMP\"", "[]"},
         {"a reference that is no program",
          [](WebExplore& e) { return e.compare("ref.PLC", "junk", kLatch); }, "",
          "ref.PLC: not a Rungbox program file"},
@@ -60,6 +64,22 @@ TEST(WebExploreTest, ComparisonsRunInChunksToTheWindowsResult) {
     EXPECT_NE(explore.resultText().find("rungbox-sim script:\n" + explore.script()),
               std::string::npos)
         << "the result shows the script";
+}
+
+TEST(WebExploreTest, PropertiesTakeThePagesNames) {
+    names::NameTable table;
+    table.set({names::Address::relay(1000), "LAMP", ""});
+    table.set({names::Address::relay(0), "SWITCH", ""});
+    WebExplore explore;
+    ASSERT_TRUE(
+        explore.prove(kFollow, "never LAMP & !SWITCH\nnever LAMP\n", names::namesFileText(table)))
+        << explore.resultText();
+    while (explore.advance()) {
+    }
+    EXPECT_EQ(explore.resultText().rfind(
+                  "Holds: never LAMP & !SWITCH\nViolated: never LAMP after 1 step", 0),
+              0U)
+        << explore.resultText();
 }
 
 TEST(WebExploreTest, ACancelStopsBetweenTwoChunks) {

@@ -30,7 +30,7 @@ interface WebCheck {
 
 interface WebExplore {
     compare(referenceName: string, referenceBytes: string, candidateBytes: string): boolean;
-    prove(programBytes: string, properties: string): boolean;
+    prove(programBytes: string, properties: string, namesBytes: string): boolean;
     advance(): boolean;
     cancel(): void;
     progressText(): string;
@@ -50,7 +50,7 @@ interface RungboxModule {
 /** What the page asks of an exploration. Bytes travel as 8-bit text. */
 type ExploreRequest =
     | { kind: "compare"; referenceName: string; reference: string; candidate: string; paced: boolean }
-    | { kind: "prove"; program: string; properties: string; paced: boolean }
+    | { kind: "prove"; program: string; properties: string; names: string; paced: boolean }
     | { kind: "cancel" };
 
 /** What an exploration tells the page: its progress after each chunk, then its result. */
@@ -135,7 +135,7 @@ function exploreAgent(post: (reply: ExploreReply) => void, core: Promise<Rungbox
             const started =
                 request.kind === "compare"
                     ? job.compare(request.referenceName, request.reference, request.candidate)
-                    : job.prove(request.program, request.properties);
+                    : job.prove(request.program, request.properties, request.names);
             if (!started) {
                 finish();
                 return;
@@ -552,6 +552,7 @@ class ExplorePanel {
             kind: "prove",
             program: this.context.session.programBytes(),
             properties: toLatin1(this.properties.value),
+            names: this.context.session.namesBytes(), // the properties may use the program's names
             paced: this.paced,
         });
     }
@@ -581,13 +582,11 @@ class ExplorePanel {
         this.result.textContent = reply.result;
         const messages = JSON.parse(reply.messages) as CoreMessage[];
         // Refused before exploring (no property, a program that cannot start): the progress line
-        // stays as it was, as in the window.
+        // says so, as in the window, and the result says why.
         if (this.explored) {
             this.progress.textContent = reply.cancelled ? "Cancelled." : "Done.";
-        } else if (this.properties.hidden) {
-            this.progress.textContent = "";
         } else {
-            this.progress.textContent = "Type the properties, then Prove.";
+            this.progress.textContent = this.properties.hidden ? "" : "Refused.";
         }
         for (const message of messages) {
             await showMessage(message);
@@ -615,7 +614,7 @@ class ExplorePanel {
         }
         this.diagram?.close();
         this.diagram = new TimingPanel(this.context, {
-            title: "Counterexample (one step a millisecond)",
+            title: "Counterexample (a scan a millisecond)",
             runs,
             vcd: { name: "counterexample.vcd", text: this.runs.vcd },
         });

@@ -254,9 +254,19 @@ describe("Compare With Program and Prove Properties", () => {
             );
             assert.equal(
                 await page.$eval('section[aria-label="Explore"] [role=status]', (s) => s.textContent),
-                "Type the properties, then Prove.",
+                "Refused.",
             );
         }
+        await page.browserContext().close();
+    });
+
+    test("properties take the program's names", async () => {
+        const page = await openPage();
+        await menu(page, "File", "gate.PLC"); // with gate.names
+        await menu(page, "Tools", "Prove Properties...");
+        await page.$eval('textarea[aria-label="Properties"]', (area) => ((area as HTMLTextAreaElement).value = "never MOTOR_OPEN & MOTOR_CLOSE\n"));
+        await page.$$eval('section[aria-label="Explore"] button', (buttons) => buttons.find((b) => b.textContent === "Prove")?.click());
+        assert.match(await exploreResult(page), /^Holds: never MOTOR_OPEN & MOTOR_CLOSE\n/);
         await page.browserContext().close();
     });
 

@@ -136,7 +136,7 @@ describe("Timing diagrams of other runs", () => {
             const relay = Number(/Different: relay (\d+)/.exec(result)?.[1]);
             assert.ok(relay >= 1000 && relay < 1016, result);
             await clickIn(page, "Explore", "Timing Diagram");
-            const title = "Counterexample (one step a millisecond)";
+            const title = "Counterexample (a scan a millisecond)";
             const shown = await diagram(page, title);
             assert.ok(shown);
             assert.deepEqual(shown.captions, ["Reference", "Candidate"]);

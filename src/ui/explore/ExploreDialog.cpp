@@ -23,8 +23,9 @@ QString text(const std::string& s) {
 } // namespace
 
 ExploreDialog::ExploreDialog(platform::FileDialog& dialog, platform::FileSystem& files,
-                             platform::MessageBoxes& boxes, QWidget* parent)
-    : QDialog(parent), m_dialog(dialog), m_files(files), m_boxes(boxes) {
+                             platform::MessageBoxes& boxes, const names::NameTable& names,
+                             QWidget* parent)
+    : QDialog(parent), m_dialog(dialog), m_files(files), m_boxes(boxes), m_names(names) {
     setObjectName("exploreDialog");
     auto* layout = new QVBoxLayout(this);
     m_properties = new QPlainTextEdit(this);
@@ -118,18 +119,23 @@ void ExploreDialog::prepareProof(StartGrid start) {
 void ExploreDialog::prove() {
     clearResult();
     const explore::PropertyList list =
-        explore::parseProperties(m_properties->toPlainText().toStdString());
+        explore::parseProperties(m_properties->toPlainText().toStdString(), &m_names);
     if (!list.error.empty() || list.properties.empty()) {
-        m_result->setPlainText(list.error.empty() ? "No property." : text(list.error));
+        refuse(list.error.empty() ? "No property." : text(list.error));
         return;
     }
     const auto started = m_startGrid ? m_startGrid() : nullptr;
     if (!started) {
-        m_result->setPlainText("The program cannot start.");
+        refuse("The program cannot start.");
         return;
     }
     m_run = std::make_unique<explore::ExploreRun>(started->controller(), list.properties);
     begin();
+}
+
+void ExploreDialog::refuse(const QString& why) {
+    m_progress->setText("Refused.");
+    m_result->setPlainText(why);
 }
 
 void ExploreDialog::begin() {
@@ -178,13 +184,14 @@ void ExploreDialog::showTiming() {
     if (m_timingWindow == nullptr) {
         m_timingWindow = new QWidget(this, Qt::Window);
         m_timingWindow->setObjectName("counterexampleWindow");
-        m_timingWindow->setWindowTitle("Counterexample (one step a millisecond)");
+        m_timingWindow->setWindowTitle("Counterexample (a scan a millisecond)");
         auto* layout = new QVBoxLayout(m_timingWindow);
         for (const auto& [name, recorder] : m_run->runs()) {
             auto* label = new QLabel(text(name), m_timingWindow);
             label->setTextFormat(Qt::PlainText);
             layout->addWidget(label);
             auto* view = new TimingView(*recorder, m_timingWindow);
+            view->setNames(name == explore::ExploreRun::kReferenceRun ? nullptr : &m_names);
             view->setMinimumHeight(160);
             layout->addWidget(view, 1);
         }

@@ -34,9 +34,13 @@ public:
     /// (the reason has been shown).
     using StartGrid = std::function<std::unique_ptr<explore::StartedController>()>;
 
-    /// `dialog`, `files` and `boxes` must outlive the dialog (they save the script).
+    /// `dialog`, `files` and `boxes` must outlive the dialog (they save the script), and so must
+    /// `names`, the names of the program in the grid: properties may use them, and the timing
+    /// diagram shows them with the signals of its runs (not the reference's, which is another
+    /// program).
     ExploreDialog(platform::FileDialog& dialog, platform::FileSystem& files,
-                  platform::MessageBoxes& boxes, QWidget* parent = nullptr);
+                  platform::MessageBoxes& boxes, const names::NameTable& names,
+                  QWidget* parent = nullptr);
     ~ExploreDialog() override;
 
     /// Compares the candidate with the reference, each started; names them in the result.
@@ -71,6 +75,8 @@ protected:
 
 private:
     void prove();
+    /// Nothing explored: the status says so and the result why.
+    void refuse(const QString& why);
     void begin();
     void runChunk();
     void finish();
@@ -80,6 +86,7 @@ private:
     platform::FileSystem& m_files;
     platform::MessageBoxes& m_boxes;
     StartGrid m_startGrid;
+    const names::NameTable& m_names;
 
     // The exploration, its result and counterexample; null before the first.
     std::unique_ptr<explore::ExploreRun> m_run;

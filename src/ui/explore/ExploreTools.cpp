@@ -29,7 +29,8 @@ ExploreTools::~ExploreTools() = default;
 ExploreDialog& ExploreTools::openDialog() {
     if (m_dialog == nullptr) {
         const session::Ports& ports = m_session.ports();
-        m_dialog = new ExploreDialog(ports.fileDialog, ports.fileSystem, ports.boxes, &m_window);
+        m_dialog = new ExploreDialog(ports.fileDialog, ports.fileSystem, ports.boxes,
+                                     m_session.names(), &m_window);
     }
     m_dialog->show();
     m_dialog->raise();
