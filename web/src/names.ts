@@ -29,15 +29,6 @@ interface RungboxModule {
     WebNames: { new (session: WebSession): WebNames };
 }
 
-/** The core's 8-bit text holding UTF-8 as the text it is, and back. */
-function fromUtf8(text: string): string {
-    return new TextDecoder().decode(textToBytes(text));
-}
-
-function toUtf8(text: string): string {
-    return bytesToText(new TextEncoder().encode(text));
-}
-
 /** The panel's controls by their accessible names, in the order of WebNames.panelTips. */
 const kTipControls: [string, number][] = [
     ['[role=img][aria-label="Input %"]', 16],
@@ -116,7 +107,7 @@ class NamesPanel implements PageFeature {
         this.shownGrid = grid;
         const saved = this.names.takeSaved();
         if (saved) {
-            offerDownload(saved.name, new Blob([saved.bytes], { type: "text/plain" }));
+            offerDownload(fromUtf8(saved.name), new Blob([saved.bytes], { type: "text/plain" }));
         }
     }
 
