@@ -5,8 +5,10 @@
 // tests are written as reports; while one goes to standard output, the script's own printing
 // goes to standard error.
 
+#include "CommandLine.h"
 #include "SimCommands.h"
 
+#include "sim/Grader.h"
 #include "sim/Options.h"
 #include "sim/Runner.h"
 #include "sim/ScriptNames.h"
@@ -17,20 +19,11 @@
 #include <memory>
 #include <optional>
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace sim = rungbox::sim;
 
 namespace {
-
-int usage(const std::string& why) {
-    if (!why.empty()) {
-        std::cerr << "rungbox-sim: " << why << '\n';
-    }
-    std::cerr << kUsageLine;
-    return sim::Exit::Usage;
-}
 
 // With --test, the status is that test's alone: Ok when it passed, else the run's own.
 int selectedStatus(const sim::ProgramResult& result, int status) {
@@ -41,8 +34,7 @@ int selectedStatus(const sim::ProgramResult& result, int status) {
 // script fed by another program sees each command's output at once.
 int runAsItComes(const sim::Options& options, const std::string& program,
                  const std::optional<rungbox::names::NameTable>& names) {
-    struct stat info {};
-    if (fstat(STDIN_FILENO, &info) == 0 && S_ISDIR(info.st_mode)) {
+    if (sim::isDirectory(STDIN_FILENO)) {
         // A folder opens as a stream that reads as empty, which would pass for an empty script.
         std::cerr << "rungbox-sim: cannot read the script: " << std::strerror(EISDIR) << '\n';
         return sim::Exit::Usage;
@@ -70,19 +62,16 @@ int runCommand(const std::vector<std::string>& args) {
     std::string error;
     const auto options = sim::parseOptions(args, false, error);
     if (!options) {
-        return usage(error);
+        return usage(error, kUsageLine);
     }
     const auto& operands = options->operands;
     if (operands.empty() || operands.size() > 2) {
-        return usage("");
+        return usage("", kUsageLine);
     }
     // --names: these names instead of those beside the program.
     std::optional<rungbox::names::NameTable> names;
-    if (!options->namesPath.empty()) {
-        names = sim::readNamesOption(options->namesPath, std::cerr);
-        if (!names) {
-            return sim::Exit::Usage;
-        }
+    if (!readNamesOption(*options, names)) {
+        return sim::Exit::Usage;
     }
     if (operands.size() == 1 && options->reports.empty() && !options->testName) {
         return runAsItComes(*options, operands[0], names);
@@ -90,52 +79,32 @@ int runCommand(const std::vector<std::string>& args) {
     // The script is read first, so that a wrong command line is refused before anything runs.
     // Its lines are read with the names the program will have.
     sim::Script script;
-    const std::string scriptPath = operands.size() == 2 ? operands[1] : "";
-    if (!sim::readScriptFile(scriptPath, script, error,
-                             names ? *names : sim::namesBeside(operands[0]))) {
-        std::cerr << "rungbox-sim: cannot read " << (scriptPath.empty() ? "the script" : scriptPath)
-                  << ": " << error << '\n';
-        return sim::Exit::Usage;
-    }
-    const sim::ScriptStep* bad = script.tests.empty() ? nullptr : script.firstError();
-    if (bad != nullptr) {
-        // A script with tests is refused whole before anything runs.
-        std::cerr << "rungbox-sim: line " << bad->number << ": " << bad->line.error << '\n';
+    if (!readScriptOperand(operands.size() == 2 ? operands[1] : "",
+                           names ? *names : sim::namesBeside(operands[0]), false, script)) {
         return sim::Exit::Usage;
     }
     if (options->testName && script.testIndex(*options->testName) < 0) {
-        return usage("the script has no test " + *options->testName);
+        return usage("the script has no test " + *options->testName, kUsageLine);
     }
 
     std::ostream& printing = options->reportToStandardOutput() ? std::cerr : std::cout;
     // The controller's memory and the grid are large; keep them off the stack.
     auto runner = std::make_unique<sim::Runner>(printing, std::cerr);
     runner->reportOnlyTest(options->testName.value_or(""));
-    std::vector<sim::ProgramResult> results;
-    int status = sim::Exit::Usage;
-    if (!runner->load(operands[0])) {
-        results.push_back(
-            sim::failedProgram(script, operands[0], status,
-                               "the program could not be loaded: " + runner->lastMessage()));
-    } else {
-        if (names) {
-            runner->useNames(*names);
-        }
-        if (!options->vcdPath.empty()) {
-            runner->recordRuns();
-        }
-        status = runner->run(script);
-        results.push_back({operands[0], status, runner->results(), {}});
-        if (!options->vcdPath.empty() && !runner->writeVcd(options->vcdPath) &&
-            status == sim::Exit::Ok) {
-            status = sim::Exit::Usage;
-        }
+    sim::ProgramRun run = sim::runProgram(*runner, script, operands[0], names ? &*names : nullptr,
+                                          !options->vcdPath.empty());
+    int status = run.result.status;
+    if (run.loaded && !options->vcdPath.empty() && !runner->writeVcd(options->vcdPath) &&
+        status == sim::Exit::Ok) {
+        status = sim::Exit::Usage;
     }
+    std::vector<sim::ProgramResult> results{std::move(run.result)};
     if (options->testName) {
         sim::keepOnlyTest(results, *options->testName);
         status = selectedStatus(results.front(), status);
     }
-    if (!sim::writeReports(options->reports, results, script.tests, true, std::cout, std::cerr) &&
+    if (!sim::writeReports(options->reports, results, sim::reportedTests(script), true, std::cout,
+                           std::cerr) &&
         status == sim::Exit::Ok) {
         status = sim::Exit::Usage;
     }

@@ -10,6 +10,7 @@
 #include "sim/Options.h"
 #include "sim/Reports.h"
 #include "sim/Script.h"
+#include "text/Utf8.h"
 
 #include <sstream>
 #include <string>
@@ -60,7 +61,7 @@ bool printable(const std::string& text) {
     for (char& c : lines) {
         c = c == '\n' ? ' ' : c;
     }
-    return sim::printableText(lines) == lines;
+    return text::printableText(lines) == lines;
 }
 
 void checkReports(const sim::Script& script, const std::string& text) {

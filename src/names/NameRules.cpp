@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "NameRules.h"
 
+#include "text/Utf8.h"
+
 #include <algorithm>
 #include <array>
 
@@ -46,23 +48,6 @@ bool isNameChar(char c) {
     return isLetter(c) || (c >= '0' && c <= '9') || c == '_';
 }
 
-// The length of the UTF-8 sequence that starts with `lead`, 0 for a byte that cannot start one.
-int sequenceLength(unsigned char lead) {
-    if (lead < 0x80) {
-        return 1;
-    }
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        return 2;
-    }
-    if (lead >= 0xE0 && lead <= 0xEF) {
-        return 3;
-    }
-    if (lead >= 0xF0 && lead <= 0xF4) {
-        return 4;
-    }
-    return 0;
-}
-
 } // namespace
 
 std::string upperCase(std::string_view text) {
@@ -102,37 +87,10 @@ std::optional<std::string> commentProblem(std::string_view comment) {
     if (comment.find_first_of("\t\r\n") != std::string_view::npos) {
         return "A comment holds no tab and no line break.";
     }
-    if (!isUtf8(comment)) {
+    if (!text::isUtf8(comment)) {
         return "A comment must be UTF-8 text.";
     }
     return std::nullopt;
-}
-
-bool isUtf8(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        const int length = sequenceLength(lead);
-        if (length == 0 || i + static_cast<std::size_t>(length) > text.size()) {
-            return false;
-        }
-        for (int k = 1; k < length; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]);
-            if ((next & 0xC0) != 0x80) {
-                return false;
-            }
-        }
-        if (length > 2) {
-            // The second byte rules out overlong forms, surrogates and code points past U+10FFFF.
-            const auto second = static_cast<unsigned char>(text[i + 1]);
-            if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second > 0x9F) ||
-                (lead == 0xF0 && second < 0x90) || (lead == 0xF4 && second > 0x8F)) {
-                return false;
-            }
-        }
-        i += static_cast<std::size_t>(length);
-    }
-    return true;
 }
 
 } // namespace rungbox::names

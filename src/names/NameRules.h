@@ -33,10 +33,6 @@ std::optional<std::string> nameProblem(std::string_view name);
 /// UTF-8 text); nothing when it can.
 std::optional<std::string> commentProblem(std::string_view comment);
 
-/// True when `text` is well-formed UTF-8 (no overlong forms, no surrogates, nothing past
-/// U+10FFFF).
-bool isUtf8(std::string_view text);
-
 /// `text` with the ASCII letters in upper case: the key under which names are compared.
 std::string upperCase(std::string_view text);
 

@@ -2,6 +2,7 @@
 #include "NamesFile.h"
 
 #include "NameRules.h"
+#include "text/Utf8.h"
 
 #include <optional>
 
@@ -35,7 +36,7 @@ std::optional<std::string> readEntry(std::string_view line, NameTable& table) {
     if (table.find(*address) != nullptr) {
         return addressText(*address) + " has a name already";
     }
-    if (!isUtf8(name)) {
+    if (!text::isUtf8(name)) {
         return "not UTF-8 text";
     }
     return table.set({*address, std::string(name), std::string(comment)});
@@ -67,7 +68,7 @@ NamesFileContents readNamesFile(std::string_view bytes) {
         while (line.ends_with('\r')) {
             line.remove_suffix(1); // CR LF line ends, and stray CRs an editor left before them
         }
-        if (!isUtf8(line)) {
+        if (!text::isUtf8(line)) {
             bad(number, "not UTF-8 text");
         } else if (isRemark(line)) {
             contents.table.addRemark(std::string(line));

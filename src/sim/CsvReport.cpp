@@ -12,7 +12,7 @@ namespace {
 // (starting with = + - or @) is prefixed with ' so that opening the table runs nothing a
 // program's file name put there.
 std::string csvField(const std::string& text) {
-    std::string field = printableText(text);
+    std::string field = text::printableText(text);
     if (!field.empty() && field.find_first_of("=+-@") == 0) {
         field.insert(0, 1, '\'');
     }

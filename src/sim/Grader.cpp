@@ -2,7 +2,6 @@
 #include "Grader.h"
 
 #include "Reports.h"
-#include "Runner.h"
 
 #include <algorithm>
 #include <atomic>
@@ -30,34 +29,36 @@ std::string vcdName(std::size_t position, std::size_t count, const std::string& 
     return number + '-' + name + ".vcd";
 }
 
+ProgramRun runProgram(Runner& runner, const Script& script, const std::string& path,
+                      const names::NameTable* names, bool record) {
+    if (!runner.load(path)) {
+        return {failedProgram(script, path, Exit::Usage,
+                              "the program could not be loaded: " + runner.lastMessage()),
+                false};
+    }
+    if (names != nullptr) {
+        runner.useNames(*names);
+    }
+    if (record) {
+        runner.recordRuns();
+    }
+    const int status = runner.run(script);
+    return {{path, status, runner.reportedResults(), {}}, true};
+}
+
 ProgramResult gradeProgram(const Script& script, const std::string& path, std::size_t position,
                            std::size_t count, const GradeRequest& request) {
     const std::string& vcdDir = request.vcdDir;
     std::ostringstream printed;
     // The controller's memory and the grid are large; keep them off the thread's stack.
     auto runner = std::make_unique<Runner>(printed, printed);
-    if (!runner->load(path)) {
-        std::vector<ProgramResult> failed{
-            failedProgram(script, path, Exit::Usage,
-                          "the program could not be loaded: " + runner->lastMessage())};
-        if (!request.onlyTest.empty()) {
-            keepOnlyTest(failed, request.onlyTest);
-        }
-        return failed.front();
-    }
-    if (request.names != nullptr) {
-        runner->useNames(*request.names);
-    }
-    if (!vcdDir.empty()) {
-        runner->recordRuns();
-    }
-    const int status = runner->run(script);
-    std::vector<ProgramResult> results{{path, status, runner->results(), {}}};
+    ProgramRun run = runProgram(*runner, script, path, request.names, !vcdDir.empty());
+    std::vector<ProgramResult> results{std::move(run.result)};
     if (!request.onlyTest.empty()) {
         keepOnlyTest(results, request.onlyTest);
     }
     ProgramResult& result = results.front();
-    if (!vcdDir.empty() && result.firstFailure() != nullptr) {
+    if (run.loaded && !vcdDir.empty() && result.firstFailure() != nullptr) {
         const std::string file = vcdDir + '/' + vcdName(position, count, path);
         result.vcd = runner->writeVcd(file) ? file : "";
     }

@@ -4,6 +4,7 @@
 // `rungbox-sim grade`: one script run on many programs, each in a session of its own, several at
 // once on threads of their own, with the results in the order the programs were given.
 
+#include "Runner.h"
 #include "Script.h"
 #include "TestResults.h"
 #include "names/NameTable.h"
@@ -22,8 +23,21 @@ struct GradeRequest {
     const names::NameTable* names = nullptr;
 };
 
-/// Runs `script` on the program file at `path` in a fresh session, its printing discarded. A
-/// program that cannot be loaded fails every test, with the load's message as the reason. With
+/// A program run for the reports: its result, and whether it could be loaded at all.
+struct ProgramRun {
+    ProgramResult result;
+    bool loaded = false;
+};
+
+/// Loads the program file at `path` into `runner` (which prints the load's message, if any),
+/// gives it `names` instead of its own (not owned; null: its own), records its runs when
+/// `record`, and runs `script`. The result holds Runner::reportedResults(); a program that
+/// cannot be loaded fails every reported test with the load's message, status Exit::Usage.
+ProgramRun runProgram(Runner& runner, const Script& script, const std::string& path,
+                      const names::NameTable* names, bool record);
+
+/// Runs `script` on the program file at `path` in a fresh session, its printing discarded, as
+/// runProgram() does. With
 /// `request.vcdDir` not empty, a run with a failed test (of those kept) is written there as
 /// vcdName(position, count, path), and `vcd` of the result names the file.
 ProgramResult gradeProgram(const Script& script, const std::string& path, std::size_t position,

@@ -6,21 +6,14 @@
 
 #include "Reports.h"
 
-#include <cstdio>
+#include "text/JsonString.h"
 
 namespace rungbox::sim {
 
 namespace {
 
 std::string jsonString(const std::string& text) {
-    std::string out = "\"";
-    for (const char c : printableText(text)) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-        }
-        out += c;
-    }
-    return out + "\"";
+    return text::jsonString(text::printableText(text), text::JsonChars::Utf8);
 }
 
 void writeTest(std::ostream& out, const TestResult& test, const std::string& indent) {

@@ -11,7 +11,7 @@ namespace {
 
 std::string xmlText(const std::string& text) {
     std::string out;
-    for (const char c : printableText(text)) {
+    for (const char c : text::printableText(text)) {
         switch (c) {
         case '&':
             out += "&amp;";

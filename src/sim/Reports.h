@@ -5,9 +5,11 @@
 // version 13, JUnit XML, the JSON of Gradescope's autograder and CSV. Every writer takes the
 // programs in the order given; `single` is a program run alone (rather than by `grade`), whose
 // report names no program where the format leaves that choice. A hidden test shows only whether
-// it passed.
+// it passed. Text is written as text::printableText makes it (valid UTF-8 kept as it is, control
+// characters and invalid bytes as '?'), then escaped as each format must.
 
 #include "TestResults.h"
+#include "text/Utf8.h"
 
 #include <ostream>
 #include <string>
@@ -43,10 +45,5 @@ bool writeReports(const std::vector<ReportRequest>& requests,
 
 /// Keeps only test `name` in each program's results (for --test).
 void keepOnlyTest(std::vector<ProgramResult>& programs, const std::string& name);
-
-/// `text` as valid UTF-8 without control characters: each byte that is not part of a valid
-/// sequence, and each control character, becomes '?'. Program names come from file names, which
-/// may hold any bytes; every format here needs valid UTF-8 and some cannot hold line breaks.
-std::string printableText(std::string_view text);
 
 } // namespace rungbox::sim

@@ -46,82 +46,113 @@ void Runner::loadProgram(const editor::CodeGrid& grid) {
 // Each line runs as soon as it is read, so that a script typed or fed line by line sees each
 // command's output at once. Tests are taken as their lines come.
 int Runner::run(std::istream& script) {
-    m_testing = false;
-    m_results.clear();
-    m_current = -1;
+    begin({});
     std::string text;
     int lineNumber = 0;
     while (std::getline(script, text)) {
         ++lineNumber;
         const ScriptLine line = parseNamedScriptLine(text, m_session.editor().names());
-        if (line.kind == ScriptLine::Kind::Skip) {
-            continue;
-        }
-        if (line.kind == ScriptLine::Kind::Error) {
-            return complain(lineNumber, line.error);
-        }
-        if (line.command.kind == CommandKind::Test) {
-            const Command& c = line.command;
-            const auto same =
-                std::find_if(m_results.begin(), m_results.end(),
-                             [&c](const TestResult& test) { return test.info.name == c.name; });
-            if (same != m_results.end()) {
-                return complain(lineNumber, "test " + c.name + " is already named at line " +
-                                                std::to_string(same->info.line));
+        if (line.kind == ScriptLine::Kind::Command && line.command.kind == CommandKind::Test) {
+            if (const int refused = declareTest(line.command, lineNumber); refused != Exit::Ok) {
+                return refused;
             }
-            m_testing = true;
-            m_results.push_back(
-                {{c.name, static_cast<int>(c.count), c.hidden, lineNumber}, false, {}});
         }
-        const int status = execute(line.command, lineNumber);
-        if (status != Exit::Ok) {
-            m_out.flush();
-            return m_testing ? endTests(status, lineNumber) : status;
+        if (const int status = runLine(line, lineNumber); status != Exit::Ok) {
+            return status;
         }
     }
-    m_out.flush();
-    if (script.bad()) {
-        // A script that could not be read to its end did not run to its end.
-        m_err << "rungbox-sim: line " << lineNumber + 1 << ": the script could not be read\n";
-        return Exit::Usage;
-    }
-    return m_testing ? endTests(Exit::Ok, 0) : Exit::Ok;
+    return finish(script.bad() ? lineNumber + 1 : 0);
 }
 
 int Runner::run(const Script& script) {
-    m_testing = !script.tests.empty();
-    m_results.clear();
-    if (m_testing) {
+    begin({});
+    // A script with tests is refused whole, before anything runs and with no test to tell.
+    if (!script.tests.empty()) {
         if (const ScriptStep* bad = script.firstError()) {
-            return complain(bad->number, bad->line.error);
+            return m_status = complain(bad->number, bad->line.error);
         }
         if (script.unreadableLine != 0) {
-            return complain(script.unreadableLine, "the script could not be read");
+            return m_status = complain(script.unreadableLine, "the script could not be read");
         }
-        for (const TestInfo& info : script.tests) {
-            m_results.push_back({info, false, {}});
-        }
-        m_current = -1;
-        m_currentFailed = false;
     }
+    begin(script.tests);
     for (const ScriptStep& step : script.steps) {
-        if (step.line.kind == ScriptLine::Kind::Error) {
-            return complain(step.number, step.line.error);
-        }
-        const int status = execute(step.line.command, step.number);
-        if (status != Exit::Ok) {
-            m_out.flush();
-            return m_testing ? endTests(status, step.number) : status;
+        if (const int status = runLine(step.line, step.number); status != Exit::Ok) {
+            return status;
         }
     }
+    return finish(script.unreadableLine);
+}
+
+void Runner::begin(const std::vector<TestInfo>& tests) {
+    m_testing = !tests.empty();
+    m_results.clear();
+    for (const TestInfo& info : tests) {
+        m_results.push_back({info, false, {}});
+    }
+    m_current = -1;
+    m_currentFailed = false;
+    m_ending = {};
+    m_status = Exit::Ok;
+}
+
+// A `test` line read as it comes: a name used before ends the script.
+int Runner::declareTest(const Command& c, int lineNumber) {
+    const auto same =
+        std::find_if(m_results.begin(), m_results.end(),
+                     [&c](const TestResult& test) { return test.info.name == c.name; });
+    if (same != m_results.end()) {
+        return stopped(complain(lineNumber, "test " + c.name + " is already named at line " +
+                                                std::to_string(same->info.line)),
+                       lineNumber);
+    }
+    m_testing = true;
+    m_results.push_back({{c.name, static_cast<int>(c.count), c.hidden, lineNumber}, false, {}});
+    return Exit::Ok;
+}
+
+int Runner::runLine(const ScriptLine& line, int lineNumber) {
+    if (line.kind == ScriptLine::Kind::Skip) {
+        return Exit::Ok;
+    }
+    const int status = line.kind == ScriptLine::Kind::Error ? complain(lineNumber, line.error)
+                                                            : execute(line.command, lineNumber);
+    return status == Exit::Ok ? Exit::Ok : stopped(status, lineNumber);
+}
+
+// The script ended early at `lineNumber` with `status`: the tests not yet passed fail, and so
+// does a script without tests (unless a failed expect has already said why).
+int Runner::stopped(int status, int lineNumber) {
     m_out.flush();
-    if (script.unreadableLine != 0) {
-        // A script that could not be read to its end did not run to its end.
-        m_err << "rungbox-sim: line " << script.unreadableLine
-              << ": the script could not be read\n";
-        return Exit::Usage;
+    m_status = status;
+    if (m_testing) {
+        return endTests(status, lineNumber);
     }
-    return m_testing ? endTests(Exit::Ok, 0) : Exit::Ok;
+    if (m_ending.line == 0) {
+        m_ending = endedAt(status, lineNumber);
+    }
+    return status;
+}
+
+int Runner::finish(int unreadableLine) {
+    m_out.flush();
+    if (unreadableLine != 0) {
+        // A script that could not be read to its end did not run to its end.
+        m_err << "rungbox-sim: line " << unreadableLine << ": the script could not be read\n";
+        m_endReason = "the script could not be read";
+        m_status = Exit::Usage;
+        m_ending = endedAt(m_status, unreadableLine);
+        return m_status;
+    }
+    m_status = m_testing ? endTests(Exit::Ok, 0) : Exit::Ok;
+    return m_status;
+}
+
+std::vector<TestResult> Runner::reportedResults() const {
+    if (m_testing) {
+        return m_results;
+    }
+    return {{wholeScriptTest(), m_status == Exit::Ok, m_ending}};
 }
 
 // The state at a script line, for a failure's report.
@@ -157,13 +188,7 @@ int Runner::endTests(int status, int lineNumber) {
                                            [](const TestResult& test) { return test.passed; });
         return allPassed ? Exit::Ok : Exit::ExpectFailed;
     }
-    if (status == Exit::ProgramError) {
-        m_endReason = "a program error stopped the run: " + m_boxes.lastText();
-    } else if (status == Exit::StartRefused) {
-        m_endReason = "the run could not start: " + m_boxes.lastText();
-    }
-    Failure ended = failureAt(lineNumber);
-    ended.reason = "the script ended at line " + std::to_string(lineNumber) + ": " + m_endReason;
+    const Failure ended = endedAt(status, lineNumber);
     const std::size_t first = static_cast<std::size_t>(std::max(m_current, 0));
     for (std::size_t k = first; k < m_results.size(); ++k) {
         if (k == first && m_current >= 0 && m_currentFailed) {
@@ -172,6 +197,18 @@ int Runner::endTests(int status, int lineNumber) {
         m_results[k].failure = ended;
     }
     return status;
+}
+
+// Why the script ended early at `lineNumber` with `status`, as a failure's report says it.
+Failure Runner::endedAt(int status, int lineNumber) {
+    if (status == Exit::ProgramError) {
+        m_endReason = "a program error stopped the run: " + m_boxes.lastText();
+    } else if (status == Exit::StartRefused) {
+        m_endReason = "the run could not start: " + m_boxes.lastText();
+    }
+    Failure ended = failureAt(lineNumber);
+    ended.reason = "the script ended at line " + std::to_string(lineNumber) + ": " + m_endReason;
+    return ended;
 }
 
 int Runner::complain(int lineNumber, const std::string& why) {
@@ -446,12 +483,19 @@ int Runner::expect(const Command& command, int lineNumber) {
 int Runner::expectFailed(int lineNumber, const std::string& subject, const std::string& expected,
                          const std::string& actual) {
     m_out.flush();
-    const std::string reason =
+    // The terminal is shown the expected text escaped (shownWord); a report holds it as it is.
+    const std::string complaint =
         "expected " + subject + ' ' + shownWord(expected) + ", got " + actual;
+    Failure failure = failureAt(lineNumber);
+    failure.subject = subject;
+    failure.expected = expected;
+    failure.got = actual;
+    failure.reason = "expected " + subject + ' ' + expected + ", got " + actual;
     if (!m_testing || m_current < 0) {
-        m_err << "rungbox-sim: line " << lineNumber << ": " << reason << '\n';
+        m_err << "rungbox-sim: line " << lineNumber << ": " << complaint << '\n';
         m_err.flush();
-        m_endReason = reason;
+        m_endReason = failure.reason;
+        m_ending = std::move(failure);
         return Exit::ExpectFailed;
     }
     TestResult& test = m_results[static_cast<std::size_t>(m_current)];
@@ -459,17 +503,13 @@ int Runner::expectFailed(int lineNumber, const std::string& subject, const std::
     if (reported && test.info.hidden) {
         m_err << "rungbox-sim: hidden test " << test.info.name << " failed\n";
     } else if (reported) {
-        m_err << "rungbox-sim: line " << lineNumber << ": test " << test.info.name << ": " << reason
-              << '\n';
+        m_err << "rungbox-sim: line " << lineNumber << ": test " << test.info.name << ": "
+              << complaint << '\n';
     }
     m_err.flush();
     if (!m_currentFailed) {
         m_currentFailed = true;
-        test.failure = failureAt(lineNumber);
-        test.failure.subject = subject;
-        test.failure.expected = expected;
-        test.failure.got = actual;
-        test.failure.reason = reason;
+        test.failure = std::move(failure);
     }
     return Exit::Ok;
 }

@@ -76,6 +76,10 @@ public:
 
     /// The tests of the last run(const Script&), in script order (empty without tests).
     const std::vector<TestResult>& results() const { return m_results; }
+    /// The tests of the last run as reports and grade count them: results(), or for a script
+    /// without tests the whole script as one test (wholeScriptTest()), passed when it ran to its
+    /// end, else failed with what ended it.
+    std::vector<TestResult> reportedResults() const;
 
     /// Runs one command; `lineNumber` names the script line in a complaint. Answers Exit::Ok to
     /// go on, otherwise the exit status that ends the script.
@@ -128,6 +132,12 @@ private:
     int machine(const Command& command, int lineNumber);
     int expect(const Command& command, int lineNumber);
     static std::optional<std::string> plantWord(const std::string& line, const std::string& key);
+    void begin(const std::vector<TestInfo>& tests);
+    int declareTest(const Command& command, int lineNumber);
+    int runLine(const ScriptLine& line, int lineNumber);
+    int stopped(int status, int lineNumber);
+    int finish(int unreadableLine);
+    Failure endedAt(int status, int lineNumber);
     int complain(int lineNumber, const std::string& why);
     int expectFailed(int lineNumber, const std::string& subject, const std::string& expected,
                      const std::string& actual);
@@ -170,6 +180,9 @@ private:
     bool m_currentFailed = false;
     std::string m_endReason;
     std::string m_onlyTest;
+    // The last run's exit status, and for a script without tests what ended it early.
+    int m_status = Exit::Ok;
+    Failure m_ending;
 };
 
 } // namespace rungbox::sim

@@ -68,14 +68,19 @@ Script readScript(std::istream& in, const names::NameTable& names) {
     return script;
 }
 
-namespace {
-
 bool isDirectory(int fd) {
     struct stat info {};
     return fstat(fd, &info) == 0 && S_ISDIR(info.st_mode);
 }
 
-} // namespace
+bool isDirectory(const std::string& path) {
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    const bool folder = fd >= 0 && isDirectory(fd);
+    if (fd >= 0) {
+        close(fd);
+    }
+    return folder;
+}
 
 bool readScriptFile(const std::string& path, Script& script, std::string& error,
                     const names::NameTable& names) {

@@ -51,6 +51,11 @@ struct Script {
 /// far smaller than the runs they ask for.
 Script readScript(std::istream& in, const names::NameTable& names = {});
 
+/// True when `fd` is an open folder, which reads as an empty file.
+bool isDirectory(int fd);
+/// True when `path` names a folder that can be opened.
+bool isDirectory(const std::string& path);
+
 /// Reads the script file at `path`, or standard input when `path` is empty. False, with `error`
 /// set to the reason (as strerror gives it), when it cannot be opened or is a folder (which
 /// would read as an empty script). `names` as for readScript.

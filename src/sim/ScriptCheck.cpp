@@ -16,13 +16,15 @@ std::string lastLine(const std::string& printed) {
 ScriptCheck::ScriptCheck() = default;
 ScriptCheck::~ScriptCheck() = default;
 
-void ScriptCheck::run(const Script& script, const editor::CodeGrid& grid, bool record) {
+void ScriptCheck::run(const Script& script, const editor::CodeGrid& grid,
+                      const names::NameTable& names, bool record) {
     m_printed.str({});
     m_complaints.str({});
     m_rows.clear();
     m_message.clear();
     m_runner = std::make_unique<Runner>(m_printed, m_complaints);
     m_runner->loadProgram(grid);
+    m_runner->useNames(names);
     if (record) {
         m_runner->recordRuns();
     }

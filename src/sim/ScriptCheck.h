@@ -41,9 +41,12 @@ public:
     ScriptCheck(const ScriptCheck&) = delete;
     ScriptCheck& operator=(const ScriptCheck&) = delete;
 
-    /// Runs `script` on a copy of `grid`'s program in a fresh session; with `record`, the runs
-    /// are recorded for a timing diagram of a failure (runner().tracing()).
-    void run(const Script& script, const editor::CodeGrid& grid, bool record);
+    /// Runs `script` on a copy of `grid`'s program with the program's `names` in a fresh session;
+    /// with `record`, the runs are recorded for a timing diagram of a failure
+    /// (runner().tracing()). The script must have been read with the same names (readScript),
+    /// as rungbox-sim reads it with the names beside the program.
+    void run(const Script& script, const editor::CodeGrid& grid, const names::NameTable& names,
+             bool record);
 
     /// The tests in script order (empty before run() and for a script without tests).
     const std::vector<CheckRow>& rows() const { return m_rows; }

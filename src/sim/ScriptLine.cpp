@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -353,6 +354,91 @@ std::string quotedWord(std::string_view word) {
            (cut ? std::string(kCut) : "");
 }
 
+namespace {
+
+// in N 0|1: an input switch.
+ScriptLine inCommand(const std::vector<std::string_view>& words) {
+    const std::string usage = "in takes a switch number 0 to 15 and a state 0 or 1";
+    if (words.size() != 3) {
+        return error(usage);
+    }
+    const auto n = plainNumber(words[1], 0, engine::kInputCount - 1);
+    if (!n) {
+        return error(usage + ", not switch " + quotedWord(words[1]));
+    }
+    const auto state = plainNumber(words[2], 0, 1);
+    if (!state) {
+        return error(usage + ", not state " + quotedWord(words[2]));
+    }
+    Command c;
+    c.kind = CommandKind::In;
+    c.number = static_cast<int>(*n);
+    c.on = *state == 1;
+    return command(c);
+}
+
+// force A 0|1: a relay held on or off.
+ScriptLine forceCommand(const std::vector<std::string_view>& words) {
+    const std::string usage = "force takes an address from 0 to " +
+                              std::to_string(engine::kLastRelay) + " and a state 0 or 1";
+    if (words.size() != 3) {
+        return error(usage);
+    }
+    const auto address = plainNumber(words[1], 0, engine::kLastRelay);
+    if (!address) {
+        return error(usage + ", not address " + quotedWord(words[1]));
+    }
+    const auto state = plainNumber(words[2], 0, 1);
+    if (!state) {
+        return error(usage + ", not state " + quotedWord(words[2]));
+    }
+    Command c;
+    c.kind = CommandKind::Force;
+    c.number = static_cast<int>(*address);
+    c.on = *state == 1;
+    return command(c);
+}
+
+// save FILE.
+ScriptLine saveCommand(const std::vector<std::string_view>& words) {
+    if (words.size() != 2) {
+        return error("save takes a file name without blanks");
+    }
+    Command c;
+    c.kind = CommandKind::Save;
+    c.path = std::string(words[1]);
+    return command(c);
+}
+
+// The commands of a word and at most a count, an address or a line: scan, tick, wait; press,
+// show, list, ladder, step; trace, relay, unforce; break, unbreak. Nothing for any other word.
+std::optional<ScriptLine> plainCommand(const std::vector<std::string_view>& words) {
+    using Kind = CommandKind;
+    const std::string_view name = words[0];
+    if (name == "scan" || name == "tick") {
+        return countCommand(name == "scan" ? Kind::Scan : Kind::Tick, words, false, "count");
+    }
+    if (name == "wait") {
+        return countCommand(Kind::Wait, words, true, "milliseconds");
+    }
+    using Reader = ScriptLine (*)(Kind, const std::vector<std::string_view>&);
+    static constexpr std::tuple<std::string_view, Kind, Reader> kCommands[] = {
+        {"press", Kind::Press, bareCommand},    {"show", Kind::Show, bareCommand},
+        {"list", Kind::List, bareCommand},      {"ladder", Kind::Ladder, bareCommand},
+        {"step", Kind::Step, bareCommand},      {"trace", Kind::Trace, addressCommand},
+        {"relay", Kind::Relay, addressCommand}, {"unforce", Kind::Unforce, addressCommand},
+        {"break", Kind::Break, lineCommand},    {"unbreak", Kind::Unbreak, lineCommand},
+    };
+    for (const auto& [word, kind, read] : kCommands) {
+        if (name == word) {
+            return read(kind, words);
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
 ScriptLine parseScriptLine(std::string_view text) {
     if (!text.empty() && text.back() == '\r') {
         text.remove_suffix(1);
@@ -361,88 +447,15 @@ ScriptLine parseScriptLine(std::string_view text) {
     if (words.empty() || words[0].front() == '#') {
         return {};
     }
-
     const std::string_view name = words[0];
     if (name == "in") {
-        const std::string usage = "in takes a switch number 0 to 15 and a state 0 or 1";
-        if (words.size() != 3) {
-            return error(usage);
-        }
-        const auto n = plainNumber(words[1], 0, engine::kInputCount - 1);
-        if (!n) {
-            return error(usage + ", not switch " + quotedWord(words[1]));
-        }
-        const auto state = plainNumber(words[2], 0, 1);
-        if (!state) {
-            return error(usage + ", not state " + quotedWord(words[2]));
-        }
-        Command c;
-        c.kind = CommandKind::In;
-        c.number = static_cast<int>(*n);
-        c.on = *state == 1;
-        return command(c);
-    }
-    if (name == "scan") {
-        return countCommand(CommandKind::Scan, words, false, "count");
-    }
-    if (name == "tick") {
-        return countCommand(CommandKind::Tick, words, false, "count");
-    }
-    if (name == "wait") {
-        return countCommand(CommandKind::Wait, words, true, "milliseconds");
-    }
-    if (name == "press") {
-        return bareCommand(CommandKind::Press, words);
-    }
-    if (name == "show") {
-        return bareCommand(CommandKind::Show, words);
-    }
-    if (name == "list") {
-        return bareCommand(CommandKind::List, words);
-    }
-    if (name == "ladder") {
-        return bareCommand(CommandKind::Ladder, words);
-    }
-    if (name == "save") {
-        if (words.size() != 2) {
-            return error("save takes a file name without blanks");
-        }
-        Command c;
-        c.kind = CommandKind::Save;
-        c.path = std::string(words[1]);
-        return command(c);
-    }
-    if (name == "trace") {
-        return addressCommand(CommandKind::Trace, words);
-    }
-    if (name == "relay") {
-        return addressCommand(CommandKind::Relay, words);
-    }
-    if (name == "unforce") {
-        return addressCommand(CommandKind::Unforce, words);
+        return inCommand(words);
     }
     if (name == "force") {
-        const std::string usage = "force takes an address from 0 to " +
-                                  std::to_string(engine::kLastRelay) + " and a state 0 or 1";
-        if (words.size() != 3) {
-            return error(usage);
-        }
-        const auto address = plainNumber(words[1], 0, engine::kLastRelay);
-        if (!address) {
-            return error(usage + ", not address " + quotedWord(words[1]));
-        }
-        const auto state = plainNumber(words[2], 0, 1);
-        if (!state) {
-            return error(usage + ", not state " + quotedWord(words[2]));
-        }
-        Command c;
-        c.kind = CommandKind::Force;
-        c.number = static_cast<int>(*address);
-        c.on = *state == 1;
-        return command(c);
+        return forceCommand(words);
     }
-    if (auto machine = machineCommand(words)) {
-        return *machine;
+    if (name == "save") {
+        return saveCommand(words);
     }
     if (name == "expect") {
         return expectCommand(words);
@@ -450,14 +463,11 @@ ScriptLine parseScriptLine(std::string_view text) {
     if (name == "test") {
         return testCommand(words);
     }
-    if (name == "step") {
-        return bareCommand(CommandKind::Step, words);
+    if (auto plain = plainCommand(words)) {
+        return *plain;
     }
-    if (name == "break") {
-        return lineCommand(CommandKind::Break, words);
-    }
-    if (name == "unbreak") {
-        return lineCommand(CommandKind::Unbreak, words);
+    if (auto machine = machineCommand(words)) {
+        return *machine;
     }
     return error("unknown command " + quotedWord(name));
 }

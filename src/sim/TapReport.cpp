@@ -11,7 +11,7 @@ namespace {
 // A test point's description: '#' would start a directive and '\' escapes, so both are escaped.
 std::string description(const std::string& text) {
     std::string out;
-    for (const char c : printableText(text)) {
+    for (const char c : text::printableText(text)) {
         if (c == '#' || c == '\\') {
             out += '\\';
         }
@@ -23,7 +23,7 @@ std::string description(const std::string& text) {
 // A YAML double-quoted scalar.
 std::string yamlString(const std::string& text) {
     std::string out = "\"";
-    for (const char c : printableText(text)) {
+    for (const char c : text::printableText(text)) {
         if (c == '"' || c == '\\') {
             out += '\\';
         }

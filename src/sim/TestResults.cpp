@@ -43,10 +43,18 @@ std::string ProgramResult::describe(const TestResult& test) {
            ", " + std::to_string(f.clockMs) + " ms)";
 }
 
+TestInfo wholeScriptTest() {
+    return {"script", 1, false, 0};
+}
+
+std::vector<TestInfo> reportedTests(const Script& script) {
+    return script.tests.empty() ? std::vector<TestInfo>{wholeScriptTest()} : script.tests;
+}
+
 ProgramResult failedProgram(const Script& script, std::string program, int status,
                             const std::string& reason) {
     ProgramResult result{std::move(program), status, {}, {}};
-    for (const TestInfo& info : script.tests) {
+    for (const TestInfo& info : reportedTests(script)) {
         TestResult test{info, false, {}};
         test.failure.reason = reason;
         result.tests.push_back(std::move(test));

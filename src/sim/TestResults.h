@@ -46,7 +46,15 @@ struct ProgramResult {
     static std::string describe(const TestResult& test);
 };
 
-/// Every test of `script` failed for `reason`, as for a program that could not be loaded.
+/// The test a script without `test` lines counts as in grade and the reports: the whole script,
+/// named "script", worth 1 point, passed when the script runs to its end.
+TestInfo wholeScriptTest();
+
+/// The tests reports name for `script`: its own, or wholeScriptTest() when it declares none.
+std::vector<TestInfo> reportedTests(const Script& script);
+
+/// Every reported test of `script` failed for `reason`, as for a program that could not be
+/// loaded.
 ProgramResult failedProgram(const Script& script, std::string program, int status,
                             const std::string& reason);
 

@@ -22,9 +22,11 @@ bool isOutput(int address) {
     return address >= kFirstOutputRelay && address < kFirstOutputRelay + kOutputCount;
 }
 
-// A plain decimal without sign or leading zero, the whole of `text`.
+// A plain decimal without sign or leading zero, the whole of `text` (from_chars alone would take
+// a minus sign).
 std::optional<int> readIndex(std::string_view text) {
-    if (text.empty() || text.size() > 5 || (text.size() > 1 && text[0] == '0')) {
+    if (text.empty() || text.size() > 5 || (text.size() > 1 && text[0] == '0') ||
+        text.find_first_not_of("0123456789") != std::string_view::npos) {
         return std::nullopt;
     }
     int value = 0;

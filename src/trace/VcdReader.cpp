@@ -106,7 +106,9 @@ bool Reader::declareVariable() {
     }
     ScopeReplay& scope = *m_scopes.back();
     Variable variable{m_scopes.size() - 1, parseSignal(name)};
-    if (variable.signal && scope.signals.size() < Recorder::kMaxSignals) {
+    // Only a signal within the controller's memory is replayed into it; any other is ignored.
+    if (variable.signal && variable.signal->valid() &&
+        scope.signals.size() < Recorder::kMaxSignals) {
         scope.signals.push_back(*variable.signal);
     } else {
         variable.signal.reset();

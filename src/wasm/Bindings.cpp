@@ -68,41 +68,15 @@ unsigned panelRevision(const WebSession& web) {
     return web.panel().revision();
 }
 
-std::string messageJson(const rungbox::wasm::Message& message) {
-    std::string out = "{\"text\":";
-    rungbox::wasm::appendJsonString(out, message.text);
-    out += ",\"title\":";
-    rungbox::wasm::appendJsonString(out, message.title);
-    const auto buttons = message.style.buttons;
-    const auto icon = message.style.icon;
-    using rungbox::platform::BoxButtons;
-    using rungbox::platform::BoxIcon;
-    out += std::string(",\"buttons\":\"") +
-           (buttons == BoxButtons::YesNoCancel ? "yesNoCancel"
-            : buttons == BoxButtons::YesNo     ? "yesNo"
-                                               : "ok") +
-           "\",\"icon\":\"" +
-           (icon == BoxIcon::Critical      ? "critical"
-            : icon == BoxIcon::Question    ? "question"
-            : icon == BoxIcon::Exclamation ? "exclamation"
-                                           : "none") +
-           "\"}";
-    return out;
-}
-
 // The message boxes shown since the last call, as a JSON array.
 std::string takeMessages(WebSession& web) {
-    std::string out = "[";
-    for (const auto& message : web.boxes().takeMessages()) {
-        out += (out.size() > 1 ? "," : "") + messageJson(message);
-    }
-    return out + "]";
+    return rungbox::wasm::messagesJson(web.boxes().takeMessages());
 }
 
 // The question that stopped the last command, as JSON, or "null".
 std::string takeQuestion(WebSession& web) {
     const auto question = web.boxes().takeQuestion();
-    return question ? messageJson(*question) : "null";
+    return question ? rungbox::wasm::messageJson(*question) : "null";
 }
 
 bool takeOpenWanted(WebSession& web) {

@@ -3,26 +3,36 @@
 
 #include "engine/LineSyntax.h"
 
-#include <cstdio>
-
 namespace rungbox::wasm {
 
-void appendJsonString(std::string& out, std::string_view text) {
-    out += '"';
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (byte < 0x20 || byte >= 0x80) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(byte));
-            out += escaped;
-        } else {
-            out += c;
-        }
+std::string messageJson(const Message& message) {
+    using platform::BoxButtons;
+    using platform::BoxIcon;
+    const BoxButtons buttons = message.style.buttons;
+    const BoxIcon icon = message.style.icon;
+    std::string out = "{\"text\":";
+    appendJsonString(out, message.text);
+    out += ",\"title\":";
+    appendJsonString(out, message.title);
+    out += std::string(",\"buttons\":\"") +
+           (buttons == BoxButtons::YesNoCancel ? "yesNoCancel"
+            : buttons == BoxButtons::YesNo     ? "yesNo"
+                                               : "ok") +
+           "\",\"icon\":\"" +
+           (icon == BoxIcon::Critical      ? "critical"
+            : icon == BoxIcon::Question    ? "question"
+            : icon == BoxIcon::Exclamation ? "exclamation"
+                                           : "none") +
+           "\"}";
+    return out;
+}
+
+std::string messagesJson(const std::vector<Message>& messages) {
+    std::string out = "[";
+    for (const Message& message : messages) {
+        out += (out.size() > 1 ? "," : "") + messageJson(message);
     }
-    out += '"';
+    return out + "]";
 }
 
 namespace {

@@ -5,18 +5,31 @@
 // the chosen machine's state. Only written here, never read: the page parses it with the
 // browser's own JSON parser.
 
+#include "WebPorts.h"
 #include "ladder/Monitor.h"
 #include "machines/ModuleHost.h"
 #include "names/NameTable.h"
+#include "text/JsonString.h"
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace rungbox::wasm {
 
-/// Appends `text` as a JSON string. Bytes from 128 up are written as \u00XX: cells hold 8-bit
-/// text shown as Latin-1, so the page sees the character the window shows.
-void appendJsonString(std::string& out, std::string_view text);
+/// Appends `text` (UTF-8) as a JSON string for the page: text::appendJsonString with every
+/// character from U+0080 up escaped, as strings cross to the page as 8-bit bytes; JSON.parse
+/// then gives the characters themselves ("F\u00f6rderband"), each byte that is not UTF-8 a '?'.
+inline void appendJsonString(std::string& out, std::string_view text) {
+    text::appendJsonString(out, text, text::JsonChars::Ascii);
+}
+
+/// A message box for the page: {"text", "title", "buttons" ("ok", "yesNo", "yesNoCancel"),
+/// "icon" ("critical", "question", "exclamation", "none")}.
+std::string messageJson(const Message& message);
+
+/// `messages` as a JSON array of messageJson().
+std::string messagesJson(const std::vector<Message>& messages);
 
 /// The diagram of `monitor` as of its last refresh:
 ///   {"columns", "networkColumns", "ended", "currentLine", "running",

@@ -9,9 +9,11 @@ namespace rungbox::wasm {
 
 std::string WebCheck::check(const std::string& bytes) {
     std::istringstream in(bytes);
-    const sim::Script script = sim::readScript(in);
+    // Read and run with the program's names, as rungbox-sim reads a script.
+    const names::NameTable& names = m_web.session().names();
+    const sim::Script script = sim::readScript(in, names);
     // Recorded, so that a failed test's run can be shown in a timing diagram.
-    m_check.run(script, m_web.session().grid(), true);
+    m_check.run(script, m_web.session().grid(), names, true);
     ++m_runs;
     return checkJson(m_check);
 }

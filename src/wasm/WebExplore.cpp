@@ -96,20 +96,7 @@ std::string WebExplore::runNames() const {
 }
 
 std::string WebExplore::takeMessages() {
-    std::string out = "[";
-    for (const Message& message : m_boxes.takeMessages()) {
-        out += out.size() > 1 ? ",{\"text\":" : "{\"text\":";
-        appendJsonString(out, message.text);
-        out += ",\"title\":";
-        appendJsonString(out, message.title);
-        const platform::BoxIcon icon = message.style.icon;
-        out += std::string(",\"buttons\":\"ok\",\"icon\":\"") +
-               (icon == platform::BoxIcon::Critical      ? "critical"
-                : icon == platform::BoxIcon::Exclamation ? "exclamation"
-                                                         : "none") +
-               "\"}";
-    }
-    return out + "]";
+    return messagesJson(m_boxes.takeMessages());
 }
 
 } // namespace rungbox::wasm

@@ -45,26 +45,6 @@ TEST(NameRulesTest, NamesAndWordsThatMeanSomethingElse) {
     EXPECT_FALSE(nameProblem("ABCDEFGHIJKLMNOPQRSTUVWXYZABCDEF"));
 }
 
-TEST(NameRulesTest, Utf8) {
-    const struct {
-        std::string_view text;
-        bool ok;
-    } cases[] = {
-        {"Förderband \xE2\x82\xAC", true},
-        {"\xF0\x9F\x98\x80", true},
-        {"\xC3", false},
-        {"\xC0\xAF", false},
-        {"\xE0\x80\xAF", false},
-        {"\xED\xA0\x80", false},
-        {"\xF4\x90\x80\x80", false},
-        {"\xFF", false},
-        {"\xE2\x28\xA1", false},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(isUtf8(c.text), c.ok) << c.text;
-    }
-}
-
 TEST(AddressTest, TextsReadBackAndOthersAreRefused) {
     for (const Address a :
          {Address::relay(0), Address::relay(20000), Address::timer(7), Address::counter(0)}) {

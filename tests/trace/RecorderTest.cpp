@@ -266,8 +266,10 @@ TEST(Signal, NamesAndParsing) {
     }
     EXPECT_EQ(trace::parseSignal("1005"), (Signal{SignalKind::Relay, 1005}));
     EXPECT_EQ(trace::parseSignal("relay3"), (Signal{SignalKind::Relay, 3}));
-    for (const char* bad : {"", "in16", "out16", "relay20001", "20001", "tim8", "cnt8_done", "01",
-                            "tim_done", "in", "-1", "TIM 0", "relay 5"}) {
+    for (const char* bad :
+         {"",      "in16",     "out16", "relay20001", "20001", "tim8",    "cnt8_done",
+          "01",    "tim_done", "in",    "-1",         "TIM 0", "relay 5", "in-5",
+          "out-1", "relay-3",  "tim-1", "cnt-2_done", "in+5",  "relay 3"}) {
         EXPECT_EQ(trace::parseSignal(bad), std::nullopt) << bad;
     }
     EXPECT_EQ(trace::defaultSignals().size(), 64U);

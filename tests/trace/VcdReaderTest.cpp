@@ -74,6 +74,37 @@ TEST(VcdReader, ReadsEachScopeOfSideBySideRecordings) {
     expectSame(*runs[1].recorder, *candidate);
 }
 
+// A name whose number is signed or out of range names no signal of ours and is left out, so that
+// nothing is written outside the controller's memory (in-5 was once relay -5).
+TEST(VcdReader, LeavesOutNamesOutsideTheMemory) {
+    const std::string text = "$scope module a $end\n$var wire 1 ! in0 $end\n"
+                             "$var wire 1 \" in-5 $end\n$var wire 1 # relay20001 $end\n"
+                             "$var reg 16 % tim-1 $end\n$upscope $end\n$enddefinitions $end\n"
+                             "#0\n1!\n1\"\n1#\nb101 %\n";
+    std::string error;
+    const std::vector<VcdRun> runs = readVcd(text, error);
+    ASSERT_EQ(runs.size(), 1U) << error;
+    EXPECT_EQ(runs[0].recorder->signalList(), (std::vector<Signal>{{Kind::Relay, 0}}));
+}
+
+// b and B introduce a binary number; any other value letter (a real's r) reads as 0.
+TEST(VcdReader, ReadsBinaryNumbersAndRealsAsZero) {
+    const struct {
+        const char* value;
+        int read;
+    } cases[] = {{"b101", 5}, {"B11", 3}, {"b1x1", 5}, {"r1.5", 0}, {"R101", 0}};
+    for (const auto& c : cases) {
+        const std::string text = "$scope module a $end\n$var reg 16 ! tim0 $end\n$upscope $end\n"
+                                 "$enddefinitions $end\n#0\nb111 !\n#1\n" +
+                                 std::string(c.value) + " !\n";
+        std::string error;
+        const std::vector<VcdRun> runs = readVcd(text, error);
+        ASSERT_EQ(runs.size(), 1U) << error;
+        EXPECT_EQ(runs[0].recorder->valuesAt(1), std::vector<std::optional<int>>{c.read})
+            << c.value;
+    }
+}
+
 TEST(VcdReader, RefusesWhatIsNoSuchDump) {
     const std::string head = "$scope module a $end\n$var wire 1 ! in0 $end\n$upscope $end\n";
     std::string nineScopes;

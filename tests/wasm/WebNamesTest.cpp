@@ -3,6 +3,8 @@
 // made for, and names restored for a program never saved.
 
 #include "wasm/WebNames.h"
+#include "wasm/Json.h"
+#include "wasm/WebCheck.h"
 
 #include "support/ProgramLines.h"
 
@@ -49,6 +51,26 @@ TEST_F(WebNamesTest, APageKeepsTheNamesOfAProgramNeverSaved) {
     EXPECT_EQ(again.namesBytes(), "0\tSTART\n");
     WebNames tips(again);
     EXPECT_EQ(tips.lineTips().substr(0, 7), std::string("START\0\0", 7));
+}
+
+// Check With Script reads the script with the program's names, as rungbox-sim does; the text the
+// page is given is read as UTF-8 once, so a name's comment and a file's name arrive as they are.
+TEST(WebNamesTextTest, TheCheckTakesTheProgramsNamesAndTextCrossesOnce) {
+    WebSession web;
+    web.offerBeside("F\xC3\xB6rderband.names", "0\tREMOTE\tT\xC3\xBCr\n");
+    ASSERT_TRUE(web.offerAndLoad("F\xC3\xB6rderband.PLC", program()));
+    WebCheck check(web);
+    const std::string json =
+        check.check("press\ntest remote\nin REMOTE 1\nscan\nexpect relay 1000 1\n");
+    EXPECT_NE(json.find(R"("name":"remote","passed":true)"), std::string::npos) << json;
+
+    EXPECT_EQ(WebNames(web).rows(), R"([["0","REMOTE","T\u00fcr"],["1000","",""]])");
+    const Message question{"F\xC3\xB6rderband.names \xF0\x9F\x98\x80 \xFF",
+                           "Rungbox",
+                           {platform::BoxButtons::YesNo, platform::BoxIcon::Question}};
+    EXPECT_EQ(messageJson(question),
+              R"({"text":"F\u00f6rderband.names \ud83d\ude00 ?","title":"Rungbox",)"
+              R"("buttons":"yesNo","icon":"question"})");
 }
 
 } // namespace

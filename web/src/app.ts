@@ -419,9 +419,9 @@ class App {
                 const names = beside ? new Uint8Array(await beside.arrayBuffer()) : null;
                 await this.fileCommand(() => {
                     if (beside && names) {
-                        this.session.offerBeside(beside.name, names);
+                        this.session.offerBeside(toUtf8(beside.name), names);
                     }
-                    this.session.offerAndLoad(file.name, bytes);
+                    this.session.offerAndLoad(toUtf8(file.name), bytes);
                 }, answers);
             }
         });
@@ -437,7 +437,7 @@ class App {
             if (names) {
                 this.session.offerNames(names);
             }
-            this.session.offerAndLoad(name, bytes);
+            this.session.offerAndLoad(toUtf8(name), bytes);
         });
     }
 
@@ -445,7 +445,7 @@ class App {
     private download(): void {
         const saved = this.session.takeSaved();
         if (saved) {
-            offerDownload(saved.name, new Blob([saved.bytes], { type: "application/octet-stream" }));
+            offerDownload(fromUtf8(saved.name), new Blob([saved.bytes], { type: "application/octet-stream" }));
         }
     }
 
@@ -627,7 +627,7 @@ class App {
             const locked = menu.enabledBit !== undefined && bits[menu.enabledBit] === 0;
             this.menuButtons[index].setAttribute("aria-disabled", locked ? "true" : "false");
         });
-        const title = this.session.windowTitle();
+        const title = fromUtf8(this.session.windowTitle());
         if (title !== this.title) {
             this.title = title;
             document.title = title;

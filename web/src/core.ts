@@ -102,6 +102,18 @@ function textToBytes(text: string): Uint8Array {
     return bytes;
 }
 
+/**
+ * The core's 8-bit text holding UTF-8 (file names, names, messages) as the text it is, and back:
+ * text goes into the core as UTF-8 and comes out of it decoded once (its JSON is decoded already).
+ */
+function fromUtf8(text: string): string {
+    return new TextDecoder().decode(textToBytes(text));
+}
+
+function toUtf8(text: string): string {
+    return bytesToText(new TextEncoder().encode(text));
+}
+
 /** Text from outside (the clipboard) as the core's 8-bit text: beyond Latin-1 becomes '?'. */
 function toLatin1(text: string): string {
     return text.replace(/[^\u0000-\u00ff]/g, "?");

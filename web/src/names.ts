@@ -8,7 +8,7 @@
 interface WebNames {
     /** Counts every change of the names, and of the rows added. */
     revision(): number;
-    /** [[address, name, comment]] as JSON, names and comments as UTF-8 bytes. */
+    /** [[address, name, comment]] as JSON (its strings the characters themselves). */
     rows(): string;
     setName(address: string, name: string): string;
     setComment(address: string, comment: string): string;
@@ -27,15 +27,6 @@ interface WebNames {
 
 interface RungboxModule {
     WebNames: { new (session: WebSession): WebNames };
-}
-
-/** The core's 8-bit text holding UTF-8 as the text it is, and back. */
-function fromUtf8(text: string): string {
-    return new TextDecoder().decode(textToBytes(text));
-}
-
-function toUtf8(text: string): string {
-    return bytesToText(new TextEncoder().encode(text));
 }
 
 /** The panel's controls by their accessible names, in the order of WebNames.panelTips. */
@@ -116,7 +107,7 @@ class NamesPanel implements PageFeature {
         this.shownGrid = grid;
         const saved = this.names.takeSaved();
         if (saved) {
-            offerDownload(saved.name, new Blob([saved.bytes], { type: "text/plain" }));
+            offerDownload(fromUtf8(saved.name), new Blob([saved.bytes], { type: "text/plain" }));
         }
     }
 
@@ -153,7 +144,7 @@ class NamesPanel implements PageFeature {
         const focused = (document.activeElement as HTMLElement | null)?.getAttribute("aria-label");
         const rows = JSON.parse(json) as [string, string, string][];
         this.body.replaceChildren(
-            ...rows.map(([address, name, comment]) => this.row(address, fromUtf8(name), fromUtf8(comment))),
+            ...rows.map(([address, name, comment]) => this.row(address, name, comment)),
             this.addRow(),
         );
         if (focused && this.host.contains(document.activeElement) === false) {
@@ -268,7 +259,7 @@ class NamesPanel implements PageFeature {
         kTipControls.forEach(([selector, count], part) => {
             for (let n = 0; n < count; ++n) {
                 const control = document.querySelector<HTMLElement>(selector.replace("%", String(n)));
-                const tip = fromUtf8(tips[part][n]);
+                const tip = tips[part][n];
                 if (control && control.title !== tip) {
                     control.title = tip;
                 }

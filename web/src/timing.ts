@@ -567,7 +567,7 @@ class TimingPanel implements PageFeature {
         all.setAttribute("viewBox", `0 0 ${widest} ${top}`);
         const text = new XMLSerializer().serializeToString(all);
         const svg = new Blob(['<?xml version="1.0" encoding="UTF-8"?>\n', text], { type: "image/svg+xml" });
-        const name = this.recordings?.vcd ? this.recordings.vcd.name.replace(/\.vcd$/, "." + extension) : this.timing.exportName(extension);
+        const name = this.recordings?.vcd ? this.recordings.vcd.name.replace(/\.vcd$/, "." + extension) : fromUtf8(this.timing.exportName(extension));
         if (extension === "svg") {
             offerDownload(name, svg);
             return;

@@ -169,6 +169,28 @@ describe("names", () => {
         await page.browserContext().close();
     });
 
+    test("a file name and names in UTF-8 reach the message, the title and the table as they are", async () => {
+        const page = await openPage();
+        const dir = fs.mkdtempSync(path.join(os.tmpdir(), "rungbox-utf8-"));
+        fs.copyFileSync(path.join(examplesDir, "gate.PLC"), path.join(dir, "F\u00f6rderband.PLC"));
+        fs.writeFileSync(path.join(dir, "F\u00f6rderband.names"), "0\tREMOTE\tT\u00fcr \u20ac\n5\tin3\n");
+        const [chooser] = await Promise.all([page.waitForFileChooser(), menu(page, "File", "Load")]);
+        await chooser.accept([path.join(dir, "F\u00f6rderband.PLC"), path.join(dir, "F\u00f6rderband.names")]);
+        await page.waitForSelector("dialog[open]");
+        assert.deepEqual(await dialogText(page), {
+            title: "rungbox",
+            text:
+                "These lines of F\u00f6rderband.names were skipped; the next save leaves them out:\n" +
+                'F\u00f6rderband.names line 2: "in3" already means something in a program or a script.',
+        });
+        await answer(page, "OK");
+        await page.waitForFunction(() => document.title.startsWith("F\u00f6rderband.PLC"));
+        await menu(page, "View", "Names");
+        assert.deepEqual((await rows(page))[0], ["0", "REMOTE", "T\u00fcr \u20ac"]);
+        fs.rmSync(dir, { recursive: true });
+        await page.browserContext().close();
+    });
+
     test("the gate example brings its names", async () => {
         const page = await openPage();
         await menu(page, "File", "gate.PLC");

@@ -64,25 +64,26 @@ CheckDialog* CheckDialog::askAndCheck(session::Session& main, QWidget* parent) {
     }
     auto* dialog = new CheckDialog(main.ports(), parent);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->check(*path, main.grid());
+    dialog->check(*path, main.grid(), main.names());
     dialog->show();
     return dialog;
 }
 
-void CheckDialog::check(const std::string& path, const editor::CodeGrid& grid) {
+void CheckDialog::check(const std::string& path, const editor::CodeGrid& grid,
+                        const names::NameTable& names) {
     delete m_timing;
     m_list->clear();
     m_message->hide();
     m_checked = false;
     sim::Script script;
     std::string error;
-    if (!sim::readScriptFile(path, script, error)) {
+    if (!sim::readScriptFile(path, script, error, names)) {
         m_score->setText("The script " + text(path) + " could not be read: " + text(error));
         return;
     }
     setWindowTitle("Check With Script: " + QFileInfo(text(path)).fileName());
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    m_check.run(script, grid, true);
+    m_check.run(script, grid, names, true);
     QApplication::restoreOverrideCursor();
     m_checked = true;
     if (!m_check.message().empty()) {

@@ -41,7 +41,8 @@ public:
 
     /// Runs the script at `path` on a copy of `grid`'s program and lists its tests. A script that
     /// cannot be read, or that ends before its tests are known, is explained above the list.
-    void check(const std::string& path, const editor::CodeGrid& grid);
+    void check(const std::string& path, const editor::CodeGrid& grid,
+               const names::NameTable& names);
 
     /// Opens the timing diagram of the run at the failure of the test in row `row`. Nothing (and
     /// nullptr) for a test that passed, a hidden one, or one whose program never ran.

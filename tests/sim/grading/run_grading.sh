@@ -108,6 +108,39 @@ stdout)
     grep -q '^in=' err.txt
     perl "$dir/read_tap.pl" single.tap | grep -qx 'plan 1..4, 4 passed, 0 failed'
     ;;
+no_tests)
+    # A script without tests counts as one test: the unreadable, the wrong and the failing
+    # program fail it in the summary, every report and the exit status.
+    cp "$dir/no_tests.script" .
+    status=0
+    "$sim" grade --tap r.tap --junit r.xml --json r.json --csv r.csv no_tests.script \
+        "${programs[@]}" >summary.txt || status=$?
+    [ "$status" -eq 4 ] || { echo "grade exited with $status, expected 4" >&2; exit 1; }
+    same "$dir/expected/no_tests_summary.txt" summary.txt
+    same "$dir/expected/no_tests.csv" r.csv
+    perl "$dir/read_json.pl" r.json >read.txt
+    same "$dir/expected/no_tests_json.txt" read.txt
+    perl "$dir/read_tap.pl" r.tap | grep -qx 'plan 1..4, 1 passed, 3 failed'
+    xmllint --noout --schema "$dir/junit.xsd" r.xml
+    grep -q '<testsuites name="rungbox-sim" tests="4" failures="3"' r.xml
+    # The program that passes alone passes the grade.
+    "$sim" grade no_tests.script right.PLC >/dev/null
+    ;;
+utf8)
+    # An expected text in UTF-8 stays as it is in every report; the terminal shows it escaped.
+    cp "$dir/utf8.script" .
+    status=0
+    "$sim" --tap u.tap --junit u.xml --json u.json --csv u.csv right.PLC utf8.script 2>err.txt ||
+        status=$?
+    [ "$status" -eq 4 ] || { echo "the run exited with $status, expected 4" >&2; exit 1; }
+    for report in u.tap u.xml u.json; do
+        grep -q 'expected plant pos Tür, got 0' "$report" ||
+            { echo "$report lost the text:" >&2; cat "$report" >&2; exit 1; }
+    done
+    perl "$dir/read_json.pl" u.json |
+        grep -qx '  door 0/1 failed visible: expected plant pos Tür, got 0 (line 5, scan 0, 0 ms)'
+    grep -qF 'test door: expected plant pos T\xc3\xbcr, got 0' err.txt
+    ;;
 *)
     echo "unknown check $check" >&2
     exit 2
