@@ -182,3 +182,25 @@ function pickFile(accept: string): Promise<{ name: string; bytes: Uint8Array } |
         picker.click();
     });
 }
+
+/**
+ * Shows `text` in the page's notice line as the notice `key`, beside the others there (a new
+ * build waiting, the storage, a run paused); "" takes it away.
+ */
+function showNotice(key: string, text: string): void {
+    const line = document.getElementById("notice");
+    if (!line) {
+        return;
+    }
+    let part = Array.from(line.children).find((child) => (child as HTMLElement).dataset.notice === key) as HTMLElement | undefined;
+    if (text === "") {
+        part?.remove();
+        return;
+    }
+    if (!part) {
+        part = document.createElement("div");
+        part.dataset.notice = key;
+        line.append(part);
+    }
+    part.textContent = text;
+}
