@@ -16,13 +16,16 @@ std::string lastLine(const std::string& printed) {
 ScriptCheck::ScriptCheck() = default;
 ScriptCheck::~ScriptCheck() = default;
 
-void ScriptCheck::run(const Script& script, const editor::CodeGrid& grid, bool record) {
+void ScriptCheck::run(const Script& script, const editor::CodeGrid& grid, bool record,
+                      std::function<void(std::uint64_t)> progress) {
     m_printed.str({});
     m_complaints.str({});
     m_rows.clear();
     m_message.clear();
     m_runner = std::make_unique<Runner>(m_printed, m_complaints);
     m_runner->loadProgram(grid);
+    m_runner->limitWork(kCheckWorkLimit);
+    m_runner->onProgress(std::move(progress));
     if (record) {
         m_runner->recordRuns();
     }

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // File > Check With Script... on the page, as in the window: a script from the computer or a
 // share link run on the page's program in a session of its own, its tests listed, a failed
-// test's run shown in a timing diagram.
+// test's run shown in a timing diagram. The check runs where explorations run (worker.ts), with
+// its progress and Cancel, so that a long one never freezes the page; the core bounds its
+// simulated time (sim::kCheckWorkLimit) and says so when a script asks for more.
 
 /** One test of a check as the core lists it (src/wasm/WebCheck.h). */
 interface CheckedTest {
@@ -23,12 +25,17 @@ interface CheckList {
 }
 
 interface WebCheck {
-    /** The script's bytes as 8-bit text; answers the list as JSON (CheckList). */
-    check(bytes: string): string;
+    /** Checks the program of `cells` (WebSession.codeCells) with the script's bytes as 8-bit
+     * text; answers the list as JSON (CheckList). `progress` is told the simulated ms made. */
+    check(cells: string[], bytes: string, progress: (ms: number) => void): string;
+    /** The last check's runs as a dump, for the page. */
+    runsVcd(): string;
+    /** Shows the runs of a dump made by a check elsewhere, for WebTiming.overCheck. */
+    showRuns(vcd: string): void;
 }
 
 interface RungboxModule {
-    WebCheck: { new (session: WebSession): WebCheck };
+    WebCheck: { new (): WebCheck };
 }
 
 /** File > Check With Script...: the tests of a script run on the page's program. */
@@ -39,17 +46,26 @@ class CheckPanel {
     private readonly message: HTMLElement;
     private readonly rows: HTMLTableSectionElement;
     private readonly timingButton: HTMLButtonElement;
-    private checker: WebCheck | null = null;
+    private readonly progress: HTMLElement;
+    private readonly progressRow: HTMLElement;
+    private readonly cancelButton: HTMLButtonElement;
+    private readonly bar: HTMLProgressElement;
+    /** Where the checks run, and the runs of the last one, for the timing diagram. */
+    private readonly checker: ExploreHost;
+    private runs: WebCheck | null = null;
     /** The tests listed, in row order. */
     private tests: CheckedTest[] = [];
     /** The row chosen for Timing Diagram, or -1. */
     private chosen = -1;
     /** The timing diagram of a failed test's run, while open. */
     private diagram: TimingPanel | null = null;
+    /** Tests only: a check waits in its worker for a Cancel, as a long one under way does. */
+    paced = false;
     /** The script last checked with, carried by Copy Share Link. */
     script: { name: string; bytes: Uint8Array } | null = null;
 
     constructor(private readonly context: PageContext) {
+        this.checker = new ExploreHost(context.core, (reply) => this.receive(reply));
         this.host = document.createElement("section");
         this.host.className = "tool check-tool";
         this.host.setAttribute("aria-label", "Check With Script");
@@ -71,6 +87,15 @@ class CheckPanel {
             head.append(cell);
         }
         this.rows = table.createTBody();
+        this.progressRow = document.createElement("div");
+        this.progressRow.className = "explore-progress";
+        this.progressRow.hidden = true;
+        this.progress = document.createElement("span");
+        this.progress.setAttribute("role", "status");
+        this.progress.setAttribute("aria-label", "Progress");
+        this.cancelButton = toolButton("Cancel", () => this.cancel());
+        this.bar = document.createElement("progress"); // no value: a check's length is not known
+        this.progressRow.append(this.progress, this.bar, this.cancelButton);
         const scroller = document.createElement("div");
         scroller.className = "check-scroll";
         scroller.append(table);
@@ -82,7 +107,7 @@ class CheckPanel {
         buttons.append(
             this.timingButton,
             toolButton("Check Again", () => this.checkAgain()),
-            toolButton("Close", () => (this.host.hidden = true)),
+            toolButton("Close", () => this.close()),
         );
         table.title = "Double-click a failed test to see the run in the timing diagram";
         this.rows.addEventListener("click", (event) => this.choose(this.rowOf(event)));
@@ -93,7 +118,7 @@ class CheckPanel {
                 this.showFailure(this.rowOf(event));
             }
         });
-        this.host.append(this.title, this.score, this.message, scroller, buttons);
+        this.host.append(this.title, this.progressRow, this.score, this.message, scroller, buttons);
     }
 
     async askAndCheck(): Promise<void> {
@@ -103,15 +128,79 @@ class CheckPanel {
         }
     }
 
-    /** Runs the script `bytes` named `name` on the page's program and lists its tests. */
+    /** Runs the script `bytes` named `name` on the page's program; its tests are listed when
+     * it ends. */
     check(name: string, bytes: Uint8Array): void {
         this.script = { name, bytes };
-        // The runs it showed are replaced, as the window's diagram goes with them.
+        this.clear("Check With Script: " + name);
+        this.host.setAttribute("aria-busy", "true");
+        this.progressRow.hidden = false;
+        this.bar.hidden = false;
+        this.cancelButton.disabled = false;
+        this.progress.textContent = "Checking...";
+        this.host.hidden = false;
+        this.checker.start({ kind: "check", cells: this.context.session.codeCells(), script: bytesToText(bytes), paced: this.paced });
+    }
+
+    /** The program was replaced: what the last check listed was about the one before. */
+    forget(): void {
+        this.checker.halt();
+        this.clear("");
+        this.host.hidden = true;
+    }
+
+    /** "worker" or "page": where the last check ran. */
+    mode(): string {
+        return this.checker.mode;
+    }
+
+    /** Tests: checks run on the page's thread from now on, as where no worker can be had. */
+    stayOnPage(): void {
+        this.checker.stayOnPage();
+    }
+
+    /** Empties the list and takes away the runs shown, as the window's diagram goes with them. */
+    private clear(title: string): void {
         this.diagram?.close();
         this.diagram = null;
-        this.checker ??= new this.context.core.WebCheck(this.context.session);
-        const list = JSON.parse(this.checker.check(bytesToText(bytes))) as CheckList;
-        this.show(name, list);
+        this.title.textContent = title;
+        this.score.textContent = "";
+        this.message.textContent = "";
+        this.message.hidden = true;
+        this.rows.replaceChildren();
+        this.tests = [];
+        this.choose(-1);
+        this.progressRow.hidden = true;
+        this.host.removeAttribute("aria-busy");
+    }
+
+    private receive(reply: ExploreReply): void {
+        if (reply.kind === "progress") {
+            this.progress.textContent = reply.text;
+        } else if (reply.kind === "checked") {
+            this.progressRow.hidden = true;
+            this.host.removeAttribute("aria-busy");
+            this.runs ??= new this.context.core.WebCheck();
+            this.runs.showRuns(reply.vcd);
+            this.show(JSON.parse(reply.list) as CheckList);
+        }
+    }
+
+    private cancel(): void {
+        if (this.checker.halt()) {
+            this.host.removeAttribute("aria-busy");
+            this.progress.textContent = "Cancelled.";
+            this.bar.hidden = true;
+            this.cancelButton.disabled = true;
+        }
+    }
+
+    /** A closed panel does no work, as the window's closed dialog. */
+    private close(): void {
+        this.checker.halt();
+        this.progressRow.hidden = true;
+        this.host.removeAttribute("aria-busy");
+        this.host.hidden = true;
     }
 
     /** The row `event` happened in, or -1. */
@@ -134,14 +223,14 @@ class CheckPanel {
      */
     private showFailure(index: number): void {
         const test = this.tests[index];
-        if (!test || test.failureMs === undefined || !this.checker) {
+        if (!test || test.failureMs === undefined || !this.runs) {
             return;
         }
         this.choose(index);
         this.diagram?.close();
         this.diagram = new TimingPanel(this.context, {
             title: `Timing Diagram: ${test.name} failed`,
-            runs: [{ caption: "", timing: this.context.core.WebTiming.overCheck(this.context.session, this.checker) }],
+            runs: [{ caption: "", timing: this.context.core.WebTiming.overCheck(this.context.session, this.runs) }],
         });
         this.diagram.openAt(test.failureMs);
     }
@@ -152,8 +241,7 @@ class CheckPanel {
         }
     }
 
-    private show(name: string, list: CheckList): void {
-        this.title.textContent = "Check With Script: " + name;
+    private show(list: CheckList): void {
         this.score.textContent = list.score;
         this.message.textContent = list.message;
         this.message.hidden = list.message === "";

@@ -58,6 +58,10 @@ class CheckFeature implements PageFeature {
         this.check.check("shared.script", script);
     }
 
+    programReplaced(): void {
+        this.check.forget();
+    }
+
     shareLinkParts(): string[] {
         const script = this.check.script;
         return script ? [kScriptKey + encodeBase64Url(script.bytes)] : [];
@@ -65,12 +69,21 @@ class CheckFeature implements PageFeature {
 
     testHook(): object {
         return {
-            /** Explorations wait after their start from now on, for a Cancel between two chunks. */
-            explorePaced: () => (this.explore.paced = true),
-            /** Explorations run on the page's thread from now on, as where no worker can be had. */
-            exploreOnPage: () => this.explore.stayOnPage(),
-            /** "worker" or "page": where the last exploration ran. */
+            /** Explorations wait after their start from now on, for a Cancel between two chunks;
+             * checks wait in their worker for a Cancel. */
+            explorePaced: () => {
+                this.explore.paced = true;
+                this.check.paced = true;
+            },
+            /** Explorations and checks run on the page's thread from now on, as where no worker
+             * can be had. */
+            exploreOnPage: () => {
+                this.explore.stayOnPage();
+                this.check.stayOnPage();
+            },
+            /** "worker" or "page": where the last exploration ran, and the last check. */
             exploreMode: () => this.explore.mode(),
+            checkMode: () => this.check.mode(),
             scriptOfFragment: (hash: string) => {
                 const bytes = scriptOfFragment(hash);
                 return bytes ? bytesToText(bytes) : bytes;

@@ -135,6 +135,9 @@ class ExplorePanel {
             this.explored = true;
             return;
         }
+        if (reply.kind !== "done") {
+            return; // a check's, which this panel never asks for
+        }
         this.bar.hidden = true;
         this.cancelButton.disabled = true;
         this.proveButton.disabled = false;

@@ -21,16 +21,20 @@ interface RungboxModule {
     WebExplore: { new (): WebExplore };
 }
 
-/** What the page asks of an exploration. Bytes travel as 8-bit text. */
+/** What the page asks of an exploration or a check. Bytes travel as 8-bit text; a check's
+ * program as its grid's cells (WebSession.codeCells). */
 type ExploreRequest =
     | { kind: "compare"; referenceName: string; reference: string; candidate: string; paced: boolean }
     | { kind: "prove"; program: string; properties: string; paced: boolean }
+    | { kind: "check"; cells: string[]; script: string; paced: boolean }
     | { kind: "cancel" };
 
-/** What an exploration tells the page: its progress after each chunk, then its result. */
+/** What an exploration tells the page: its progress after each chunk, then its result; a
+ * check, its progress during long waits, then its list and the dump of its runs. */
 type ExploreReply =
     | { kind: "progress"; text: string }
-    | { kind: "done"; result: string; script: string; cancelled: boolean; messages: string; vcd: string; runNames: string };
+    | { kind: "done"; result: string; script: string; cancelled: boolean; messages: string; vcd: string; runNames: string }
+    | { kind: "checked"; list: string; vcd: string };
 
 /**
  * The exploring side, the same code in a worker and on the page: answers requests through
@@ -41,6 +45,7 @@ type ExploreReply =
  */
 function exploreAgent(post: (reply: ExploreReply) => void, core: Promise<RungboxModule>): (request: ExploreRequest) => void {
     let job: WebExplore | null = null;
+    let checker: WebCheck | null = null;
     let paced = false;
     let cancelAsked = false;
     let done = true;
@@ -79,6 +84,20 @@ function exploreAgent(post: (reply: ExploreReply) => void, core: Promise<Rungbox
     };
     return (request) =>
         void core.then((module) => {
+            if (request.kind === "check") {
+                // One call to its end, at most the core's bound on a check's simulated time; a
+                // Cancel ends the worker (ExploreHost.halt). A paced check (the tests') waits for
+                // its Cancel instead, as a long one would be under way when it comes.
+                if (request.paced) {
+                    post({ kind: "progress", text: "Checking: 0 ms of simulated time" });
+                    return;
+                }
+                checker ??= new module.WebCheck();
+                const progress = (ms: number) => post({ kind: "progress", text: `Checking: ${ms} ms of simulated time` });
+                const list = checker.check(request.cells, request.script, progress);
+                post({ kind: "checked", list, vcd: checker.runsVcd() });
+                return;
+            }
             if (request.kind === "cancel") {
                 cancelAsked = true;
                 if (paced) {
@@ -163,8 +182,23 @@ class ExploreHost {
         }
     }
 
+    /**
+     * Ends the work under way at once, as a Cancel that cannot wait for a chunk's end (a check
+     * is one call): its worker goes, and the next request makes another. False where the work
+     * runs on the page's thread: it is over before a Cancel can be clicked.
+     */
+    halt(): boolean {
+        if (!this.busy || !this.worker) {
+            return false;
+        }
+        this.worker.terminate();
+        this.worker = null;
+        this.busy = false;
+        return true;
+    }
+
     private receive(reply: ExploreReply): void {
-        if (reply.kind === "done") {
+        if (reply.kind === "done" || reply.kind === "checked") {
             this.busy = false;
         }
         this.onReply(reply);
