@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Checking and proving on the page: a script's tests listed as rungbox-sim reports them for the
-// same program, a hidden test showing only its result, a script carried by a share link, the
-// page's own run untouched; Compare With Program finding a difference (whose script rungbox-sim
+// same program, a hidden test showing only its result, a script carried by a share link (and
+// forgotten with its program), a long one checked in the worker within its bound and cancelled,
+// the page's own run untouched; Compare With Program finding a difference (whose script rungbox-sim
 // replays: the reference passes, the candidate fails) and finding none; Prove Properties; a
 // Cancel; and the one-file page from disk exploring too.
 
