@@ -214,7 +214,10 @@ class ExploreHost {
             const worker = new Worker(url);
             worker.onmessage = (event: MessageEvent<ExploreReply>) => {
                 URL.revokeObjectURL(url); // loaded: the address is no longer needed
-                this.receive(event.data);
+                // A reply already on its way from a worker that was ended is not heard.
+                if (this.worker === worker) {
+                    this.receive(event.data);
+                }
             };
             // A worker the page's policy or the browser refused: the page explores itself, from
             // the start of the exploration that was asked.
