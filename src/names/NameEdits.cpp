@@ -123,4 +123,21 @@ void NameHistory::clear() {
     m_undone.clear();
 }
 
+bool NameFollower::follow(const NameTable& table) {
+    if (table == m_seen) {
+        return false;
+    }
+    m_seen = table;
+    m_added.clear();
+    return true;
+}
+
+bool NameFollower::add(Address address) {
+    if (std::find(m_added.begin(), m_added.end(), address) != m_added.end()) {
+        return false;
+    }
+    m_added.push_back(address);
+    return true;
+}
+
 } // namespace rungbox::names

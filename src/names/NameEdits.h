@@ -86,4 +86,28 @@ private:
     std::vector<NameStep> m_undone;
 };
 
+/// What an editor of a names table keeps beside its undo steps: the table as it last left it,
+/// and the addresses typed to be named that have no name yet. A table that changed other than
+/// through the editor (a program loaded, New, a program restored) is another program's: the
+/// editor then forgets its steps (follow() says when) and the addresses it added.
+class NameFollower {
+public:
+    /// Follows `table` as it is now.
+    explicit NameFollower(const NameTable& table) : m_seen(table) {}
+
+    /// True when `table` is not as the editor last left it: it is taken as seen, the added
+    /// addresses are forgotten, and the caller forgets its undo steps.
+    bool follow(const NameTable& table);
+    /// The editor changed `table` itself (a step taken, undone or taken again).
+    void edited(const NameTable& table) { m_seen = table; }
+    /// Lists `address` to be named; false when it is listed already.
+    bool add(Address address);
+    /// The addresses added, in the order they came.
+    const std::vector<Address>& added() const { return m_added; }
+
+private:
+    NameTable m_seen;
+    std::vector<Address> m_added;
+};
+
 } // namespace rungbox::names

@@ -234,13 +234,22 @@ int Runner::execute(const Command& command, int lineNumber) {
         m_panel.setInputSwitch(command.number, command.on);
         return Exit::Ok;
     case CommandKind::Scan:
+        if (const int status = spend(command.count, "scan", lineNumber); status != Exit::Ok) {
+            return status;
+        }
         return scans(command.count);
     case CommandKind::Tick:
+        if (const int status = spend(command.count, "tick", lineNumber); status != Exit::Ok) {
+            return status;
+        }
         for (std::int64_t k = 0; k < command.count && m_session.running(); ++k) {
             m_session.tick();
         }
         return Exit::Ok;
     case CommandKind::Wait:
+        if (const int status = spend(command.count, "wait", lineNumber); status != Exit::Ok) {
+            return status;
+        }
         return wait(command.count);
     case CommandKind::Press: {
         const bool starting = !m_session.running();
@@ -349,12 +358,38 @@ bool Runner::atBreakpoint() {
 // Simulated time runs on the session's clock, as the window's real time does: each millisecond
 // one scan, every hundredth also a timer tick. A wait that stopped at a breakpoint goes on with
 // the interrupted scan.
+int Runner::spend(std::int64_t units, const char* word, int lineNumber) {
+    const auto wanted = static_cast<std::uint64_t>(std::max<std::int64_t>(units, 0));
+    if (wanted > m_workLimit - m_work) {
+        return complain(lineNumber, std::string(word) + ": a check may simulate at most " +
+                                        std::to_string(m_workLimit) +
+                                        " ms (a scan or a tick counts as 1 ms); this line would "
+                                        "pass that");
+    }
+    m_work += wanted;
+    return Exit::Ok;
+}
+
+// A long wait goes in slices, with progress told between two; a run that ends early (a stop, a
+// breakpoint) ends the wait there, as one advance() would.
 int Runner::wait(std::int64_t milliseconds) {
     if (!m_session.running()) {
         return Exit::Ok;
     }
     m_session.debugger().setPaused(false);
-    return ended(m_session.advance(static_cast<std::uint64_t>(milliseconds)));
+    auto left = static_cast<std::uint64_t>(milliseconds);
+    while (left > 0) {
+        const std::uint64_t slice = m_progress ? std::min(left, kProgressMs) : left;
+        const session::RunEnd end = m_session.advance(slice);
+        left -= slice;
+        if (end != session::RunEnd::Done || !m_session.running()) {
+            return ended(end);
+        }
+        if (m_progress && left > 0) {
+            m_progress(m_work - left);
+        }
+    }
+    return Exit::Ok;
 }
 
 void Runner::recordRuns() {

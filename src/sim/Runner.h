@@ -15,7 +15,9 @@
 #include "session/Session.h"
 
 #include <cstdint>
+#include <functional>
 #include <istream>
+#include <limits>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -71,6 +73,20 @@ public:
     /// when a test failed, else Ok.
     int run(const Script& script);
 
+    /// Bounds the work a script may make over this runner's life: the milliseconds of its `wait`
+    /// lines, the scans of its `scan` lines and the ticks of its `tick` lines together (a scan a
+    /// millisecond) at most `units`. A line that would pass the bound ends the script early
+    /// without running, its complaint saying so. Unbounded at first, as rungbox-sim runs.
+    void limitWork(std::uint64_t units) { m_workLimit = units; }
+    /// The work made so far by the lines limitWork counts.
+    std::uint64_t work() const { return m_work; }
+    /// Told the work made so far (work()) during a long `wait`, every kProgressMs milliseconds
+    /// of it, so that a front end can show progress. None at first.
+    void onProgress(std::function<void(std::uint64_t)> progress) {
+        m_progress = std::move(progress);
+    }
+    static constexpr std::uint64_t kProgressMs = 100000;
+
     /// Complaints about failed tests name test `name` only (for --test); empty: every test.
     void reportOnlyTest(std::string name) { m_onlyTest = std::move(name); }
 
@@ -123,6 +139,9 @@ private:
         void closeMainWindow() override {}
     };
 
+    /// Takes `units` of work for the line `word` at `lineNumber`: Exit::Ok, or the complaint
+    /// that ends the script when they would pass limitWork's bound.
+    int spend(std::int64_t units, const char* word, int lineNumber);
     int scans(std::int64_t count);
     int wait(std::int64_t milliseconds);
     int ended(session::RunEnd end);
@@ -183,6 +202,9 @@ private:
     // The last run's exit status, and for a script without tests what ended it early.
     int m_status = Exit::Ok;
     Failure m_ending;
+    std::uint64_t m_workLimit = std::numeric_limits<std::uint64_t>::max();
+    std::uint64_t m_work = 0;
+    std::function<void(std::uint64_t)> m_progress;
 };
 
 } // namespace rungbox::sim

@@ -17,7 +17,8 @@ ScriptCheck::ScriptCheck() = default;
 ScriptCheck::~ScriptCheck() = default;
 
 void ScriptCheck::run(const Script& script, const editor::CodeGrid& grid,
-                      const names::NameTable& names, bool record) {
+                      const names::NameTable& names, bool record,
+                      std::function<void(std::uint64_t)> progress) {
     m_printed.str({});
     m_complaints.str({});
     m_rows.clear();
@@ -25,6 +26,8 @@ void ScriptCheck::run(const Script& script, const editor::CodeGrid& grid,
     m_runner = std::make_unique<Runner>(m_printed, m_complaints);
     m_runner->loadProgram(grid);
     m_runner->useNames(names);
+    m_runner->limitWork(kCheckWorkLimit);
+    m_runner->onProgress(std::move(progress));
     if (record) {
         m_runner->recordRuns();
     }

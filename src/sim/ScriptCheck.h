@@ -10,6 +10,7 @@
 #include "Script.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <sstream>
@@ -34,6 +35,12 @@ struct CheckRow {
     std::optional<std::uint64_t> failureMs;
 };
 
+/// The most work a check makes (Runner::limitWork): an hour of simulated time at a scan a
+/// millisecond, enough to wait out a timer's longest setting (999.9 s) three times over, and a
+/// few seconds of a computer's time. A script asking for more ends with a complaint that says so,
+/// so that no `wait` freezes the window or the page.
+inline constexpr std::uint64_t kCheckWorkLimit = 3600000;
+
 class ScriptCheck {
 public:
     ScriptCheck();
@@ -41,12 +48,13 @@ public:
     ScriptCheck(const ScriptCheck&) = delete;
     ScriptCheck& operator=(const ScriptCheck&) = delete;
 
-    /// Runs `script` on a copy of `grid`'s program with the program's `names` in a fresh session;
-    /// with `record`, the runs are recorded for a timing diagram of a failure
-    /// (runner().tracing()). The script must have been read with the same names (readScript),
-    /// as rungbox-sim reads it with the names beside the program.
+    /// Runs `script` on a copy of `grid`'s program with the program's `names` in a fresh session,
+    /// at most kCheckWorkLimit of work; with `record`, the runs are recorded for a timing diagram
+    /// of a failure (runner().tracing()). The script must have been read with the same names
+    /// (readScript), as rungbox-sim reads it with the names beside the program. `progress`, if
+    /// any, is told the work made during long waits (Runner::onProgress).
     void run(const Script& script, const editor::CodeGrid& grid, const names::NameTable& names,
-             bool record);
+             bool record, std::function<void(std::uint64_t)> progress = {});
 
     /// The tests in script order (empty before run() and for a script without tests).
     const std::vector<CheckRow>& rows() const { return m_rows; }

@@ -19,16 +19,23 @@ std::string cell(const WebSession& web, int row, int col) {
     return web.grid().text(row, col);
 }
 
-// Every cell of the code lines, three to a line, joined by NUL (which no cell can hold).
-std::string codeCells(const WebSession& web) {
-    std::string out;
+// Every cell of the code lines, three to a line, each a string of its own: a cell may hold any
+// byte, a NUL too (a loaded file's), so no byte can part them.
+emscripten::val codeCells(const WebSession& web) {
+    emscripten::val out = emscripten::val::array();
     for (int row = 1; row < web.grid().rowCount(); ++row) {
         for (int col = rungbox::editor::kCodeCol; col <= rungbox::editor::kSetValueCol; ++col) {
-            out += web.grid().text(row, col);
-            out += '\0';
+            out.call<void>("push", web.grid().text(row, col));
         }
     }
     return out;
+}
+
+// WebSession::restoreCells with the cells as a JavaScript array of strings.
+void restoreCells(WebSession& web, std::string name, std::string fileBytes,
+                  const emscripten::val& cells, bool changed) {
+    web.restoreCells(std::move(name), std::move(fileBytes),
+                     emscripten::vecFromJSArray<std::string>(cells), changed);
 }
 
 // The width of grid column `col` (0 to 3) in twips.
@@ -125,6 +132,7 @@ EMSCRIPTEN_BINDINGS(rungbox) {
         .function("saveAs", &WebSession::saveAs)
         .function("programBytes", &WebSession::programBytes)
         .function("restore", &WebSession::restore)
+        .function("restoreCells", &restoreCells)
         .function("restoreNames", &WebSession::restoreNames)
         .function("windowTitle", &WebSession::windowTitle)
         .function("currentFileName", &WebSession::currentFileName)

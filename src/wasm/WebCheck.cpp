@@ -2,20 +2,54 @@
 #include "WebCheck.h"
 
 #include "Json.h"
+#include "files/LadderFile.h"
+#include "names/NamesFile.h"
+#include "trace/VcdReader.h"
+#include "trace/VcdWriter.h"
 
 #include <sstream>
 
 namespace rungbox::wasm {
 
-std::string WebCheck::check(const std::string& bytes) {
+std::string WebCheck::check(const std::vector<std::string>& cells, const std::string& bytes,
+                            const std::string& namesBytes,
+                            std::function<void(std::uint64_t)> progress) {
     std::istringstream in(bytes);
-    // Read and run with the program's names, as rungbox-sim reads a script.
-    const names::NameTable& names = m_web.session().names();
+    // Read and run with the program's names, as rungbox-sim reads a script beside its names.
+    const names::NameTable names = names::readNamesFile(namesBytes).table;
     const sim::Script script = sim::readScript(in, names);
+    editor::CodeGrid grid;
+    files::placeFields(grid, cells);
     // Recorded, so that a failed test's run can be shown in a timing diagram.
-    m_check.run(script, m_web.session().grid(), names, true);
+    m_check.run(script, grid, names, true, std::move(progress));
+    m_shown.reset();
     ++m_runs;
     return checkJson(m_check);
+}
+
+std::string WebCheck::runsVcd() {
+    const trace::Recorder* recorded = recording();
+    if (recorded == nullptr) {
+        return {};
+    }
+    std::ostringstream out;
+    trace::VcdWriter(out).write(*recorded);
+    return out.str();
+}
+
+void WebCheck::showRuns(const std::string& bytes) {
+    std::string error;
+    std::vector<trace::VcdRun> runs = trace::readVcd(bytes, error);
+    m_shown = runs.empty() ? std::make_unique<trace::Recorder>(std::vector<trace::Signal>())
+                           : std::move(runs.front().recorder);
+    ++m_runs;
+}
+
+const trace::Recorder* WebCheck::recording() {
+    if (m_shown) {
+        return m_shown.get();
+    }
+    return m_check.runner() ? &m_check.runner()->recorder() : nullptr;
 }
 
 std::string checkJson(const sim::ScriptCheck& check) {

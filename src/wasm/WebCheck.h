@@ -3,39 +3,56 @@
 
 // File > Check With Script... for the page: a script the page read from the user's computer or
 // a share link, run on a copy of the page's program in a session of its own, as the window's
-// Check dialog runs it (sim::ScriptCheck); the page's own run, grid and forces are not touched.
+// Check dialog runs it (sim::ScriptCheck), at most sim::kCheckWorkLimit of simulated time. It
+// runs where explorations run (a worker with a core of its own, or the page's thread where no
+// worker can be had), so it needs no session: the program arrives as its grid's cells, and the
+// runs it recorded go back to the page as a dump, for a timing diagram of a failed test.
 
-#include "WebSession.h"
 #include "sim/ScriptCheck.h"
+#include "trace/Recorder.h"
 
+#include <cstdint>
+#include <functional>
+#include <memory>
 #include <string>
+#include <vector>
 
 namespace rungbox::wasm {
 
 class WebCheck {
 public:
-    /// Checks the program of `web`, which must outlive the check.
-    explicit WebCheck(WebSession& web) : m_web(web) {}
+    WebCheck() = default;
 
-    /// Runs the script `bytes` (a .script file's bytes) on the page's program as it is now and
-    /// answers the list as JSON:
+    /// Runs the script `bytes` (a .script file's bytes) on the program whose code cells are
+    /// `cells` (three a line from line 1, as WebSession::restoreCells takes them), with the names
+    /// of the names file `namesBytes` (WebSession::namesBytes) as rungbox-sim reads a script
+    /// beside the program's names, and answers
+    /// the list as JSON:
     ///   {"score": "N of M points", "message": why nothing is listed or "",
     ///    "tests": [{"name", "passed", "hidden", "points", "expected", "got", "when",
     ///               "failureMs" (a failed test's time in the recording, when it can be shown)}]}
-    /// A hidden test carries only its name, result and points.
-    std::string check(const std::string& bytes);
+    /// A hidden test carries only its name, result and points. `progress`, if any, is told the
+    /// simulated milliseconds made so far during long waits.
+    std::string check(const std::vector<std::string>& cells, const std::string& bytes,
+                      const std::string& namesBytes,
+                      std::function<void(std::uint64_t)> progress = {});
 
-    /// The recording of the last check's runs; null before the first check. It is replaced by
-    /// the next check: runs() tells them apart.
-    const trace::Recorder* recording() {
-        return m_check.runner() ? &m_check.runner()->recorder() : nullptr;
-    }
-    /// Counts the checks made, from 0.
+    /// The last check's recorded runs as a dump (trace::VcdWriter), to carry them to the page;
+    /// empty before a check.
+    std::string runsVcd();
+    /// Shows the runs of the dump `bytes` (runsVcd of a check made elsewhere) as this check's
+    /// runs, replacing the last ones as a new check does; nothing shows when it cannot be read.
+    void showRuns(const std::string& bytes);
+
+    /// The runs shown: the last check's, or the dump shown since; null before either. Replaced
+    /// by the next check or dump: runs() tells them apart.
+    const trace::Recorder* recording();
+    /// Counts the checks made and dumps shown, from 0.
     unsigned runs() const { return m_runs; }
 
 private:
-    WebSession& m_web;
     sim::ScriptCheck m_check;
+    std::unique_ptr<trace::Recorder> m_shown; ///< the dump shown, if it came last
     unsigned m_runs = 0;
 };
 

@@ -10,17 +10,15 @@
 
 namespace rungbox::wasm {
 
-WebNames::WebNames(WebSession& web) : m_web(web), m_seen(web.session().names()) {}
+WebNames::WebNames(WebSession& web) : m_web(web), m_follower(web.session().names()) {}
 
 names::NameTable& WebNames::table() {
     return m_web.session().editor().names();
 }
 
 void WebNames::follow() {
-    if (!(table() == m_seen)) {
+    if (m_follower.follow(table())) {
         m_history.clear();
-        m_added.clear();
-        m_seen = table();
         ++m_revision;
     }
 }
@@ -33,7 +31,7 @@ unsigned WebNames::revision() {
 std::string WebNames::rows() {
     follow();
     std::vector<names::Address> candidates = editor::addressesUsed(m_web.grid());
-    candidates.insert(candidates.end(), m_added.begin(), m_added.end());
+    candidates.insert(candidates.end(), m_follower.added().begin(), m_follower.added().end());
     std::string out = "[";
     for (const names::Address address : names::nameRows(table(), std::move(candidates))) {
         const names::NameEntry* entry = table().find(address);
@@ -57,7 +55,7 @@ std::string WebNames::take(names::NameEdit edit) {
 }
 
 void WebNames::changed() {
-    m_seen = table();
+    m_follower.edited(table());
     ++m_revision;
     m_web.session().editor().setCodeChanged(true);
 }
@@ -80,8 +78,7 @@ std::string WebNames::addAddress(const std::string& typed) {
     if (!address) {
         return std::string(names::kNotAnAddress);
     }
-    if (std::find(m_added.begin(), m_added.end(), *address) == m_added.end()) {
-        m_added.push_back(*address);
+    if (m_follower.add(*address)) {
         ++m_revision;
     }
     return {};

@@ -66,8 +66,7 @@ private:
 
     WebSession& m_web;
     names::NameHistory m_history;
-    names::NameTable m_seen;             ///< the table as this handle last saw it
-    std::vector<names::Address> m_added; ///< typed as addresses to name, not named yet
+    names::NameFollower m_follower; ///< the table as this handle left it, the addresses added
     unsigned m_revision = 0;
 };
 

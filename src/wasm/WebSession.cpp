@@ -167,7 +167,7 @@ std::string WebSession::programBytes() const {
     return files::writeLadderFile(m_session.grid());
 }
 
-void WebSession::restore(std::string name, std::string fileBytes, std::string bytes, bool changed) {
+void WebSession::restoreFile(std::string name, std::string fileBytes) {
     if (!name.empty()) {
         // The file first, so that the window title tells whether the program differs from it.
         m_session.editor().setCodeChanged(false);
@@ -177,14 +177,31 @@ void WebSession::restore(std::string name, std::string fileBytes, std::string by
         m_boxes.takeMessages(); // a kept file that no longer loads leaves no current file
     }
     m_names.reset();
-    const files::LadderFileContents contents = files::readLadderFile(bytes);
-    if (contents.status == files::ReadStatus::Ok) {
-        m_session.editor().clearCode();
-        files::placeFields(m_session.grid(), contents.fields);
-        m_session.grid().select(1, editor::kCodeCol, 1, editor::kCodeCol);
-    }
+}
+
+void WebSession::restoreGrid(const std::vector<std::string>& cells, bool changed) {
+    m_session.editor().clearCode();
+    files::placeFields(m_session.grid(), cells);
+    m_session.grid().select(1, editor::kCodeCol, 1, editor::kCodeCol);
     m_session.editor().history().clear();
     m_session.editor().setCodeChanged(changed);
+}
+
+bool WebSession::restore(std::string name, std::string fileBytes, std::string bytes, bool changed) {
+    const files::LadderFileContents contents = files::readLadderFile(bytes);
+    if (contents.status != files::ReadStatus::Ok) {
+        m_names.reset();
+        return false;
+    }
+    restoreFile(std::move(name), std::move(fileBytes));
+    restoreGrid(contents.fields, changed);
+    return true;
+}
+
+void WebSession::restoreCells(std::string name, std::string fileBytes,
+                              const std::vector<std::string>& cells, bool changed) {
+    restoreFile(std::move(name), std::move(fileBytes));
+    restoreGrid(cells, changed);
 }
 
 void WebSession::restoreNames(const std::string& bytes) {

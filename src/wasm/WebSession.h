@@ -15,6 +15,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace rungbox::wasm {
 
@@ -98,7 +99,15 @@ public:
     /// Puts back a program the page kept: its file `name` (empty for none) with the file's bytes
     /// `fileBytes`, the program's own bytes as Save As writes them, and its changed flag. The
     /// names offered before (offerNames) go with the file; a program without a file has none.
-    void restore(std::string name, std::string fileBytes, std::string bytes, bool changed);
+    /// The form pages kept before they kept the grid (restoreCells): what follows END is not in
+    /// it. False, with nothing restored (nor the names offered), when `bytes` are no program
+    /// file.
+    bool restore(std::string name, std::string fileBytes, std::string bytes, bool changed);
+    /// As restore(), with the program as the grid's code cells, three a line from line 1 (code,
+    /// location, set value; files::placeFields), each exactly as it was, so that lines after
+    /// END and any byte of a cell come back. Cells past line 299 are ignored.
+    void restoreCells(std::string name, std::string fileBytes,
+                      const std::vector<std::string>& cells, bool changed);
     /// Puts back the names the restored program had, edited since its file or without one (the
     /// bytes of their names file); after restore(), so that the title tells whether they differ.
     void restoreNames(const std::string& bytes);
@@ -135,6 +144,10 @@ public:
 private:
     /// Offers the file `name` with `bytes`, and the names offered for it beside it.
     void offerFiles(std::string name, std::string bytes);
+    /// The first part of a restore: the kept file `name` opened, if any, for the window title.
+    void restoreFile(std::string name, std::string fileBytes);
+    /// The last part: `cells` in the emptied grid, the edit history forgotten, `changed` set.
+    void restoreGrid(const std::vector<std::string>& cells, bool changed);
 
     // The session's notifications as counters the page compares between two frames.
     struct Changes : session::SessionListener {

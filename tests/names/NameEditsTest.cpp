@@ -95,6 +95,22 @@ TEST(NameEditsTest, StepsUndoToTheTableAsItWasLineForLine) {
     EXPECT_EQ(history.count(), NameHistory::kMaxSteps);
 }
 
+// The editor's own edits are followed; a table replaced otherwise is another program's, whose
+// added addresses go. Both the window and the page follow this way.
+TEST(NameEditsTest, AReplacedTableIsToldFromTheEditorsOwnEdits) {
+    NameTable table = sample();
+    NameFollower follower(table);
+    EXPECT_TRUE(follower.add(Address::relay(7)));
+    EXPECT_FALSE(follower.add(Address::relay(7))) << "listed once";
+    putEntry(table, Address::relay(2), NameEntry{Address::relay(2), "STOP", ""}, 0);
+    follower.edited(table);
+    EXPECT_FALSE(follower.follow(table)) << "its own edit";
+    EXPECT_EQ(follower.added(), std::vector<Address>{Address::relay(7)});
+    EXPECT_TRUE(follower.follow(NameTable())) << "a program loaded";
+    EXPECT_TRUE(follower.added().empty());
+    EXPECT_FALSE(follower.follow(NameTable()));
+}
+
 TEST(NameEditsTest, RowsAndTipsShowTheNames) {
     const NameTable table = sample();
     const std::vector<Address> rows = nameRows(

@@ -4,6 +4,7 @@
 // runs of a check or a counterexample shown in timing diagrams of their own.
 
 #include "wasm/WebExplore.h"
+#include "editor/CodeGrid.h"
 #include "wasm/WebCheck.h"
 #include "wasm/WebTiming.h"
 
@@ -12,7 +13,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 namespace rungbox::wasm {
 namespace {
@@ -92,18 +95,31 @@ TEST(WebExploreTest, ACancelStopsBetweenTwoChunks) {
     EXPECT_EQ(explore.script(), "") << "no counterexample from a cancelled exploration";
 }
 
-// A failed test's run shown read-only at its failure, with the value it got there, until the
-// next check replaces the runs.
+// The page's program as the page hands it to a check: its cells, three a line.
+std::vector<std::string> cellsOf(const WebSession& web) {
+    std::vector<std::string> cells;
+    for (int line = 1; line < web.grid().rowCount(); ++line) {
+        for (int col = editor::kCodeCol; col <= editor::kSetValueCol; ++col) {
+            cells.push_back(web.grid().text(line, col));
+        }
+    }
+    return cells;
+}
+
+// A failed test's run, checked where the worker checks and carried to the page as a dump, shown
+// read-only at its failure with the value it got there, until the next check replaces the runs.
 TEST(WebRunsTest, AFailedTestsRunIsShownAtItsFailure) {
     WebSession web;
     ASSERT_TRUE(web.offerAndLoad("follow.PLC", kFollow));
-    WebCheck check(web);
-    const std::string json = check.check("press\nscan\nwait 30\nin 0 1\nwait 20\ntest dark\n"
-                                         "expect relay 1000 0\n");
+    WebCheck worker;
+    const std::string json = worker.check(cellsOf(web), "press\nscan\nwait 30\nin 0 1\nwait 20\n"
+                                                        "test dark\nexpect relay 1000 0\n", "");
     const std::size_t at = json.find("\"failureMs\":");
     ASSERT_NE(at, std::string::npos) << json;
     const double failureMs = std::stod(json.substr(at + 12));
     EXPECT_GE(failureMs, 50);
+    WebCheck check;
+    check.showRuns(worker.runsVcd());
     const auto timing = WebTiming::overCheck(web, check);
     EXPECT_FALSE(timing->live());
     timing->setRecording(true);
@@ -119,9 +135,39 @@ TEST(WebRunsTest, AFailedTestsRunIsShownAtItsFailure) {
     EXPECT_NE(picture.find("\"t = " + std::to_string(static_cast<int>(failureMs)) + " ms\""),
               std::string::npos);
 
-    check.check("press\nscan\ntest none\nexpect relay 1000 0\n");
+    check.check(cellsOf(web), "press\nscan\ntest none\nexpect relay 1000 0\n", "");
     EXPECT_NE(timing->pictureJson(400, failureMs, false).find("\"empty\":true"), std::string::npos)
         << "the runs it showed are gone";
+}
+
+// A check simulates at most sim::kCheckWorkLimit: a line that would pass it ends the script at
+// once with the reason, counted over the check's lines together; a long wait tells its progress.
+TEST(WebRunsTest, ACheckIsBoundedAndTellsItsProgress) {
+    WebSession web;
+    ASSERT_TRUE(web.offerAndLoad("follow.PLC", kFollow));
+    const std::string why = "a check may simulate at most 3600000 ms (a scan or a tick counts as "
+                            "1 ms); this line would pass that";
+    struct Case {
+        const char* script;
+        std::string part; // of the answer
+    };
+    const Case cases[] = {
+        {"press\nwait 100000000\n", "stopped: rungbox-sim: line 2: wait: " + why},
+        {"press\nscan 3600001\n", "line 2: scan: " + why},
+        {"press\ntick 3600001\n", "line 2: tick: " + why},
+        {"wait 3000000\ntest late\nwait 600001\nexpect relay 1000 0\n",
+         "\"got\":\"the script ended at line 3: wait: " + why},
+    };
+    for (const Case& c : cases) {
+        WebCheck check;
+        const std::string json = check.check(cellsOf(web), c.script, "");
+        EXPECT_NE(json.find(c.part), std::string::npos) << json;
+    }
+    std::vector<std::uint64_t> told;
+    WebCheck check;
+    check.check(cellsOf(web), "press\nwait 250000\n", "",
+                [&](std::uint64_t ms) { told.push_back(ms); });
+    EXPECT_EQ(told, (std::vector<std::uint64_t>{100000, 200000}));
 }
 
 // A comparison's counterexample comes as one dump, a scope a run, each read back as its own

@@ -59,9 +59,16 @@ TEST(WebNamesTextTest, TheCheckTakesTheProgramsNamesAndTextCrossesOnce) {
     WebSession web;
     web.offerBeside("F\xC3\xB6rderband.names", "0\tREMOTE\tT\xC3\xBCr\n");
     ASSERT_TRUE(web.offerAndLoad("F\xC3\xB6rderband.PLC", program()));
-    WebCheck check(web);
-    const std::string json =
-        check.check("press\ntest remote\nin REMOTE 1\nscan\nexpect relay 1000 1\n");
+    std::vector<std::string> cells;
+    for (int line = 1; line < web.grid().rowCount(); ++line) {
+        for (int col = editor::kCodeCol; col <= editor::kSetValueCol; ++col) {
+            cells.push_back(web.grid().text(line, col));
+        }
+    }
+    WebCheck check;
+    const std::string json = check.check(
+        cells, "press\ntest remote\nin REMOTE 1\nscan\nexpect relay 1000 1\n",
+        web.namesBytes());
     EXPECT_NE(json.find(R"("name":"remote","passed":true)"), std::string::npos) << json;
 
     EXPECT_EQ(WebNames(web).rows(), R"([["0","REMOTE","T\u00fcr"],["1000","",""]])");

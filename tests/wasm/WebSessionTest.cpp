@@ -90,6 +90,31 @@ TEST_F(WebSessionTest, ARestoredProgramKeepsItsFileAndItsEdits) {
     }
 }
 
+// The grid as the page keeps it: every cell exactly, lines after END and bytes no file line can
+// hold (a NUL, a quote, a line end) included. The old form, the file's bytes, still restores;
+// bytes that are no program file restore nothing and say so.
+TEST(WebSessionRestore, TheKeptGridComesBackWholeAndTheOldFormStillReads) {
+    const std::vector<std::string> cells = {"LD",     "0",     "",       "END", "",     "",
+                                            "LD\0 1", "\"1\"", "a\r\nb", "OUT", "1000", ""};
+    WebSession web;
+    web.restoreCells("", "", cells, true);
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        EXPECT_EQ(web.grid().text(1 + static_cast<int>(i / 3), 1 + static_cast<int>(i % 3)),
+                  cells[i])
+            << i;
+    }
+    EXPECT_TRUE(web.codeChanged());
+
+    WebSession old;
+    EXPECT_TRUE(old.restore("", "", web.programBytes(), false));
+    EXPECT_EQ(old.grid().text(2, editor::kCodeCol), "END");
+    EXPECT_EQ(old.grid().text(3, editor::kCodeCol), "") << "the file form ends at END";
+    WebSession bad;
+    EXPECT_FALSE(bad.restore("kept.PLC", web.programBytes(), "not a program", true));
+    EXPECT_EQ(bad.windowTitle(), "PLC Ladder Code") << "nothing restored";
+    EXPECT_FALSE(bad.codeChanged());
+}
+
 // Names go in with the program they belong to, as the window reads NAME.names beside NAME.PLC,
 // and come out as their file; a program offered without names has none.
 TEST_F(WebSessionTest, NamesGoWithTheProgramTheyAreOfferedWith) {

@@ -6,7 +6,6 @@
 /** The examples shipped with the page (examples.js, made by scripts/web.sh). */
 declare const RUNGBOX_EXAMPLES: { name: string; data: string; names?: string }[];
 
-const kStorageKey = "rungbox.program";
 /** How long after an edit the program is written to storage: typing stays cheap. */
 const kStoreDelayMs = 500;
 /** The diagram and the machine are drawn at most this often while a run goes on, as the
@@ -61,6 +60,9 @@ interface PageFeature {
     sharedLinkOpened?(hash: string): Promise<void> | void;
     /** What the page's share link carries besides the program and names ("s=..."). */
     shareLinkParts?(): string[];
+    /** A file command replaced the program (New, Load, an example, a share link): what was
+     * shown of the one before goes. */
+    programReplaced?(): void;
 }
 
 class App {
@@ -71,7 +73,7 @@ class App {
     private readonly menus: Menu[];
     private readonly features: PageFeature[];
     private readonly menuButtons: HTMLButtonElement[] = [];
-    private readonly notice: HTMLElement;
+    private readonly keeper: ProgramStore;
     private clockHeld = false;
     private lastFrame = performance.now();
     private carryMs = 0;
@@ -105,7 +107,7 @@ class App {
         this.machine = new MachineView(session, changed);
         document.getElementById("workspace")?.append(this.ladder.host);
         document.getElementById("machines")?.append(this.machine.host);
-        this.notice = document.getElementById("notice") as HTMLElement;
+        this.keeper = new ProgramStore(session);
         this.features = makeFeatures({
             core,
             session,
@@ -165,7 +167,15 @@ class App {
                 label: "File",
                 enabledBit: 5,
                 items: [
-                    { label: "New", key: shortcut("Ctrl+Alt+N"), run: () => void this.fileCommand(() => this.session.newProgram()) },
+                    {
+                        label: "New",
+                        key: shortcut("Ctrl+Alt+N"),
+                        run: () =>
+                            void this.fileCommand(() => {
+                                this.session.newProgram();
+                                return true;
+                            }),
+                    },
                     { label: "Load", key: shortcut("Ctrl+O"), run: () => void this.loadCommand() },
                     { label: "Save As", key: shortcut("Ctrl+Shift+S"), run: () => void this.fileCommand(() => this.session.saveAs()) },
                     ...examples,
@@ -350,9 +360,10 @@ class App {
     /**
      * Runs a command of the File menu. The core asks its save question while the command runs;
      * the page cannot wait inside it, so the question stops the command (answered as dismissed),
-     * the page asks the user, and runs the command again with the answers given so far.
+     * the page asks the user, and runs the command again with the answers given so far. A
+     * command answers true when it replaced the program (one not stopped by the question).
      */
-    private async fileCommand(command: () => void, answers: number[] = []): Promise<number[]> {
+    private async fileCommand(command: () => boolean | void, answers: number[] = []): Promise<number[]> {
         if (this.busy) {
             return answers;
         }
@@ -360,7 +371,7 @@ class App {
         try {
             for (;;) {
                 answers.forEach((answer) => this.session.queueAnswer(answer));
-                command();
+                const replaced = command() === true;
                 if (!this.session.codeChanged()) {
                     this.fileBytes = this.session.programBytes();
                     this.fileNames = this.session.namesBytes();
@@ -370,6 +381,9 @@ class App {
                 await this.showMessages();
                 const question = JSON.parse(this.session.takeQuestion()) as CoreMessage | null;
                 if (!question) {
+                    if (replaced) {
+                        this.features.forEach((feature) => feature.programReplaced?.());
+                    }
                     return answers;
                 }
                 const answer = await showMessage(question);
@@ -381,6 +395,10 @@ class App {
         } finally {
             this.busy = false;
             this.render();
+            // A closed menu, message box or file picker leaves the focus nowhere: the grid has it.
+            if (!document.activeElement || document.activeElement === document.body) {
+                this.grid.focus();
+            }
         }
     }
 
@@ -421,7 +439,7 @@ class App {
                     if (beside && names) {
                         this.session.offerBeside(toUtf8(beside.name), names);
                     }
-                    this.session.offerAndLoad(toUtf8(file.name), bytes);
+                    return this.session.offerAndLoad(toUtf8(file.name), bytes);
                 }, answers);
             }
         });
@@ -437,7 +455,7 @@ class App {
             if (names) {
                 this.session.offerNames(names);
             }
-            this.session.offerAndLoad(toUtf8(name), bytes);
+            return this.session.offerAndLoad(toUtf8(name), bytes);
         });
     }
 
@@ -497,49 +515,18 @@ class App {
     }
 
     private restore(): void {
-        try {
-            const kept = JSON.parse(localStorage.getItem(kStorageKey) ?? "null") as
-                | { name: string; file: string; data: string; names?: string; fileNames?: string; changed: boolean }
-                | null;
-            const file = kept ? decodeBase64Url(kept.file) : null;
-            const bytes = kept ? decodeBase64Url(kept.data) : null;
-            const names = typeof kept?.names === "string" ? decodeBase64Url(kept.names) : null;
-            // The file's names go with the file; the names as edited since come after it.
-            const fileNames = typeof kept?.fileNames === "string" ? decodeBase64Url(kept.fileNames) : names;
-            if (kept && file && bytes) {
-                if (fileNames) {
-                    this.session.offerNames(fileNames);
-                }
-                this.session.restore(kept.name, file, bytes, kept.changed);
-                if (names) {
-                    this.session.restoreNames(names);
-                }
-                this.fileBytes = bytesToText(file);
-                this.fileNames = fileNames ? bytesToText(fileNames) : "";
-            }
-        } catch {
-            // Storage unreadable or blocked: start with an empty program.
-        }
+        const kept = this.keeper.restore();
+        this.fileBytes = kept.file;
+        this.fileNames = kept.fileNames;
         this.storedRevision = this.session.gridRevision();
     }
 
+    /** Keeps the program for the next visit, when this tab changed it (ProgramStore). */
     private store(): void {
         clearTimeout(this.storeTimer);
         this.storeTimer = 0;
         this.storedRevision = this.session.gridRevision();
-        const kept = {
-            name: this.session.currentFileName(),
-            file: encodeBase64Url(textToBytes(this.fileBytes)),
-            data: encodeBase64Url(textToBytes(this.session.programBytes())),
-            names: encodeBase64Url(textToBytes(this.session.namesBytes())),
-            fileNames: encodeBase64Url(textToBytes(this.fileNames)),
-            changed: this.session.codeChanged(),
-        };
-        try {
-            localStorage.setItem(kStorageKey, JSON.stringify(kept));
-        } catch {
-            // Storage full or blocked: the program is still on the page.
-        }
+        this.keeper.store(this.fileBytes, this.fileNames);
     }
 
     // --- The clock and drawing -----------------------------------------------------------------
@@ -595,8 +582,8 @@ class App {
         this.lastFrame = performance.now();
         this.carryMs = 0;
         if (this.hiddenWhileRunning) {
-            this.notice.textContent = "The run was paused while the page was hidden.";
-            setTimeout(() => (this.notice.textContent = ""), 5000);
+            showNotice("paused", "The run was paused while the page was hidden.");
+            setTimeout(() => showNotice("paused", ""), 5000);
         }
     }
 
@@ -661,6 +648,8 @@ class App {
             names: () => encodeBase64Url(textToBytes(this.session.namesBytes())),
             shareLink: () => this.currentShareLink(),
             store: () => this.store(),
+            /** The program kept in storage, parsed; null without one or when unreadable. */
+            kept: () => this.keeper.kept(),
             programOfFragment,
             encodeBase64Url,
         });

@@ -32,7 +32,10 @@ interface WebSession {
     namesBytes(): string;
     saveAs(): boolean;
     programBytes(): string;
-    restore(name: string, fileBytes: Uint8Array, bytes: Uint8Array, changed: boolean): void;
+    /** The form pages kept before they kept the grid: false when `bytes` are no program file. */
+    restore(name: string, fileBytes: Uint8Array, bytes: Uint8Array, changed: boolean): boolean;
+    /** A kept program with its grid's code cells, three a line from line 1, each as it was. */
+    restoreCells(name: string, fileBytes: Uint8Array, cells: string[], changed: boolean): void;
     /** The names the restored program has now, as their file's bytes (after restore). */
     restoreNames(bytes: Uint8Array): void;
     windowTitle(): string;
@@ -45,8 +48,8 @@ interface WebSession {
     pollLadder(): boolean;
     ladderJson(): string;
     cell(row: number, col: number): string;
-    /** The code lines' cells, three to a line, each followed by NUL. */
-    codeCells(): string;
+    /** The code lines' cells, three to a line, each whole (a cell may hold any byte). */
+    codeCells(): string[];
     /** [line, column, selectionLine, selectionColumn, enabled, rows] */
     cursor(): number[];
     columnWidth(col: number): number;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window's modal boxes as HTML dialogs: the core's message boxes with their texts, titles,
-// icons and buttons, and About. Texts are put in as text, never as HTML.
+// icons and buttons, and About; the tool panels' buttons and file picker. Texts are put in as
+// text, never as HTML.
 
 const kIcons: Record<string, string> = {
     critical: "\u26d4",
@@ -149,4 +150,57 @@ function offerDownload(name: string, data: Blob): void {
     link.click();
     link.remove();
     setTimeout(() => URL.revokeObjectURL(link.href), 60000);
+}
+
+/** A button of a tool panel. */
+function toolButton(label: string, run: () => void): HTMLButtonElement {
+    const button = document.createElement("button");
+    button.type = "button";
+    button.textContent = label;
+    button.addEventListener("click", run);
+    return button;
+}
+
+/** Asks for a file with the browser's picker; resolves with its name and bytes, or null. */
+function pickFile(accept: string): Promise<{ name: string; bytes: Uint8Array } | null> {
+    return new Promise((resolve) => {
+        // In the document until the user has chosen: a detached picker may lose its choice.
+        const picker = document.createElement("input");
+        picker.type = "file";
+        picker.accept = accept;
+        picker.hidden = true;
+        document.body.append(picker);
+        picker.addEventListener("change", async () => {
+            const file = picker.files?.[0];
+            picker.remove();
+            resolve(file ? { name: file.name, bytes: new Uint8Array(await file.arrayBuffer()) } : null);
+        });
+        picker.addEventListener("cancel", () => {
+            picker.remove();
+            resolve(null);
+        });
+        picker.click();
+    });
+}
+
+/**
+ * Shows `text` in the page's notice line as the notice `key`, beside the others there (a new
+ * build waiting, the storage, a run paused); "" takes it away.
+ */
+function showNotice(key: string, text: string): void {
+    const line = document.getElementById("notice");
+    if (!line) {
+        return;
+    }
+    let part = Array.from(line.children).find((child) => (child as HTMLElement).dataset.notice === key) as HTMLElement | undefined;
+    if (text === "") {
+        part?.remove();
+        return;
+    }
+    if (!part) {
+        part = document.createElement("div");
+        part.dataset.notice = key;
+        line.append(part);
+    }
+    part.textContent = text;
 }

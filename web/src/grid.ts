@@ -89,7 +89,7 @@ class GridView {
             return;
         }
         this.revision = revision;
-        const texts = this.session.codeCells().split("\0");
+        const texts = this.session.codeCells();
         const [line, col, selLine, selCol, enabled] = this.session.cursor();
         const top = Math.min(line, selLine);
         const bottom = Math.max(line, selLine);

@@ -51,10 +51,7 @@ class OfflineFeature implements PageFeature {
             incoming?.addEventListener("statechange", () => {
                 // With a worker already serving this page, the new one waits for the next start.
                 if (incoming.state === "installed" && navigator.serviceWorker.controller) {
-                    const notice = document.getElementById("notice");
-                    if (notice) {
-                        notice.textContent = "A new version of Rungbox is ready: it opens the next time Rungbox starts.";
-                    }
+                    showNotice("update", "A new version of Rungbox is ready: it opens the next time Rungbox starts.");
                 }
             });
         });

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Checking and proving on the page: a script's tests listed as rungbox-sim reports them for the
-// same program, a hidden test showing only its result, a script carried by a share link, the
-// page's own run untouched; Compare With Program finding a difference (whose script rungbox-sim
+// same program, a hidden test showing only its result, a script carried by a share link (and
+// forgotten with its program), a long one checked in the worker within its bound and cancelled,
+// the page's own run untouched; Compare With Program finding a difference (whose script rungbox-sim
 // replays: the reference passes, the candidate fails) and finding none; Prove Properties; a
 // Cancel; and the one-file page from disk exploring too.
 
@@ -18,6 +19,7 @@ interface CheckHook {
     explorePaced(): void;
     exploreOnPage(): void;
     exploreMode(): string;
+    checkMode(): string;
     shareLink(): string;
     clockMs(): number;
     encodeBase64Url(bytes: Uint8Array): string;
@@ -45,6 +47,11 @@ function writeScript(name: string, text: string): string {
 async function pick(page: Page, top: string, item: string, file: string): Promise<void> {
     const [chooser] = await Promise.all([page.waitForFileChooser(), menu(page, top, item)]);
     await chooser.accept([file]);
+}
+
+/** Waits for the check under way to list its tests. */
+async function checked(page: Page): Promise<void> {
+    await page.waitForSelector('section[aria-label="Check With Script"]:not([hidden]):not([aria-busy])');
 }
 
 function rows(page: Page): Promise<Row[]> {
@@ -94,7 +101,7 @@ describe("Check With Script", () => {
             await menu(page, "File", program);
             const before = await pageState(page);
             await pick(page, "File", "Check With Script...", path.join(examplesDir, script));
-            await page.waitForSelector('section[aria-label="Check With Script"]:not([hidden])');
+            await checked(page);
             const expected = simTests(path.join(examplesDir, program), path.join(examplesDir, script));
             const listed = await rows(page);
             assert.deepEqual(
@@ -118,6 +125,8 @@ describe("Check With Script", () => {
 
     test("a hidden test shows only passed or failed; scripts without tests and refused ones say so", async () => {
         const page = await openPage();
+        // On the page's thread, as where no worker can be had: the same list.
+        await page.evaluate(() => (rungboxTest as unknown as CheckHook).exploreOnPage());
         await menu(page, "File", "motor_latch.PLC");
         const hidden = writeScript(
             "hidden.script",
@@ -125,7 +134,7 @@ describe("Check With Script", () => {
                 "test kept hidden\nexpect out 0100000000000000\n",
         );
         await pick(page, "File", "Check With Script...", hidden);
-        await page.waitForSelector('section[aria-label="Check With Script"]:not([hidden])');
+        await checked(page);
         const listed = await rows(page);
         assert.deepEqual(
             listed.map((r) => [r.name, r.result, r.points, r.expected, r.got, r.when]),
@@ -152,6 +161,7 @@ describe("Check With Script", () => {
             );
         }
         assert.deepEqual(await rows(page), []);
+        assert.equal(await page.evaluate(() => (rungboxTest as unknown as CheckHook).checkMode()), "page");
         await page.browserContext().close();
     });
 
@@ -169,13 +179,59 @@ describe("Check With Script", () => {
         );
         await first.browserContext().close();
         const page = await openPage(link);
-        await page.waitForSelector('section[aria-label="Check With Script"]:not([hidden])');
+        await checked(page);
         assert.equal(await checkText(page, "h2"), "Check With Script: shared.script");
         assert.equal(await checkText(page, ".check-score"), "6 of 6 points");
         // The link of the page now carries the script it checked with.
         const again = await page.evaluate(() => rungboxTest.shareLink());
         assert.equal(again.split("#")[1], link.split("#")[1]);
+        // Another program: the list was about the one before.
+        await menu(page, "File", "New");
+        await page.waitForSelector('section[aria-label="Check With Script"][hidden]');
+        assert.deepEqual(await rows(page), []);
         await page.browserContext().close();
+    });
+
+    test("a share link's long script checks in the worker: bounded with a message, with progress and Cancel", async () => {
+        const first = await openPage();
+        const linkOf = (script: string) =>
+            first.evaluate((s) => {
+                const bytes = (text: string) => rungboxTest.encodeBase64Url(new Uint8Array(Array.from(text, (c) => c.charCodeAt(0))));
+                return `${location.href.replace(/#.*$/, "")}#p=${bytes("QZV_RUNGBOX_MAGIC\r\n1.00\r\nEND\r\n")}&s=${bytes(s)}`;
+            }, script);
+        const [bounded, long] = [await linkOf("press\nwait 100000000\n"), await linkOf("press\nwait 3500000\n")];
+        await first.browserContext().close();
+
+        const page = await openPage(bounded);
+        await checked(page);
+        assert.equal(
+            await checkText(page, ".check-message"),
+            "The script has no tests, and stopped: rungbox-sim: line 2: wait: a check may simulate at most 3600000 ms " +
+                "(a scan or a tick counts as 1 ms); this line would pass that",
+        );
+        await page.browserContext().close();
+
+        // A long check goes in the worker: the page's own clock and hook answer meanwhile.
+        const busy = await openPage(long);
+        assert.equal(await busy.evaluate(() => (rungboxTest as unknown as CheckHook).clockMs()), 0);
+        await checked(busy);
+        assert.equal(await checkText(busy, ".check-message"), "The script has no tests, and ran to its end.");
+        assert.equal(await checkText(busy, ".explore-progress"), "", "the progress line goes with the check");
+        assert.equal(await busy.evaluate(() => (rungboxTest as unknown as CheckHook).checkMode()), "worker");
+        await busy.browserContext().close();
+
+        // Cancel ends the check under way (paced, it waits in its worker for the Cancel).
+        const page2 = await openPage();
+        await page2.evaluate(() => (rungboxTest as unknown as CheckHook).explorePaced());
+        await pick(page2, "File", "Check With Script...", writeScript("long.script", "press\nwait 3500000\n"));
+        await page2.waitForFunction(
+            () => document.querySelector('section[aria-label="Check With Script"] [role=status]')?.textContent === "Checking: 0 ms of simulated time",
+        );
+        await page2.$$eval('section[aria-label="Check With Script"] button', (buttons) => buttons.find((b) => b.textContent === "Cancel")?.click());
+        assert.equal(await checkText(page2, "[role=status]"), "Cancelled.");
+        assert.equal(await page2.$eval('section[aria-label="Check With Script"]', (s) => s.getAttribute("aria-busy")), null);
+        assert.deepEqual(await rows(page2), []);
+        await page2.browserContext().close();
     });
 });
 

@@ -78,7 +78,7 @@ describe("Timing diagrams of other runs", () => {
                 "test secret 1 hidden\nexpect out 0000000000000000\ntest fine\nexpect relay 1000 1\n",
         );
         await pick(page, "File", "Check With Script...", script);
-        await page.waitForSelector('section[aria-label="Check With Script"]:not([hidden])');
+        await page.waitForSelector('section[aria-label="Check With Script"]:not([hidden]):not([aria-busy])');
         const [got, when] = await page.$eval(await testRow(page, "held"), (tr) => [(tr as HTMLTableRowElement).cells[4].textContent ?? "", (tr as HTMLTableRowElement).cells[5].textContent ?? ""]);
         const failedAt = /, (\d+) ms$/.exec(when)?.[1];
         assert.ok(failedAt && Number(failedAt) >= 50, when);

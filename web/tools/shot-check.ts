@@ -20,7 +20,7 @@ void shoot(webDir, target, { width: 1440, height: 900 }, async (page) => {
     const link = "#p=" + Buffer.from(program, "latin1").toString("base64url") +
         "&s=" + Buffer.from(script, "latin1").toString("base64url");
     await page.evaluate((hash) => (location.hash = hash), link);
-    await page.waitForSelector('section[aria-label="Check With Script"]:not([hidden])');
+    await page.waitForSelector('section[aria-label="Check With Script"]:not([hidden]):not([aria-busy])');
     const reference = path.join(fs.mkdtempSync(path.join(os.tmpdir(), "rungbox-shot-")), "motor_latch.PLC");
     fs.copyFileSync(path.join(examples, "motor_latch.PLC"), reference);
     const [chooser] = await Promise.all([

@@ -18,7 +18,7 @@ const script =
 void shoot(webDir, target, { width: 1440, height: 900 }, async (page) => {
     const link = "#p=" + program.toString("base64url") + "&s=" + Buffer.from(script, "latin1").toString("base64url");
     await page.evaluate((hash) => (location.hash = hash), link);
-    await page.waitForSelector('section[aria-label="Check With Script"]:not([hidden])');
+    await page.waitForSelector('section[aria-label="Check With Script"]:not([hidden]):not([aria-busy])');
     await page.evaluate(() => {
         const rows = Array.from(document.querySelectorAll('section[aria-label="Check With Script"] tbody tr'));
         rows.find((r) => r.querySelector("td")?.textContent === "yellow_after_six")?.dispatchEvent(new MouseEvent("dblclick", { bubbles: true }));

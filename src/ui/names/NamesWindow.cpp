@@ -78,7 +78,7 @@ private:
 } // namespace
 
 NamesWindow::NamesWindow(editor::Editor& editor, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_editor(editor) {
+    : QWidget(parent, Qt::Window), m_editor(editor), m_follower(editor.names()) {
     setObjectName("namesWindow");
     setWindowTitle("Names");
 
@@ -127,17 +127,14 @@ NamesWindow::NamesWindow(editor::Editor& editor, QWidget* parent)
     resize(520, 420);
 
     connect(m_table, &QTableWidget::cellChanged, this, &NamesWindow::cellEdited);
-    m_seen = m_editor.names();
     rebuild();
 }
 
 NamesWindow::~NamesWindow() = default;
 
 void NamesWindow::refresh() {
-    if (!(m_editor.names() == m_seen)) {
+    if (m_follower.follow(m_editor.names())) {
         m_undo->clear();
-        m_added.clear();
-        m_seen = m_editor.names();
     }
     if (isVisible()) {
         rebuild();
@@ -164,7 +161,7 @@ bool NamesWindow::addAddress(const QString& typed) {
         return false;
     }
     if (std::find(m_rows.begin(), m_rows.end(), *address) == m_rows.end()) {
-        m_added.push_back(*address);
+        m_follower.add(*address);
     }
     showProblem({});
     if (m_inEdit) {
@@ -187,7 +184,7 @@ void NamesWindow::put(Address address, const std::optional<NameEntry>& entry,
                       std::optional<std::size_t> index) {
     names::NameTable& table = m_editor.names();
     names::putEntry(table, address, entry, index.value_or(table.lines().size()));
-    m_seen = table;
+    m_follower.edited(table);
     m_editor.setCodeChanged(true);
     if (m_inEdit) {
         // Called from the edited cell's own change: its row is rebuilt once that is over.
@@ -207,7 +204,7 @@ void NamesWindow::showProblem(const QString& problem) {
 void NamesWindow::rebuild() {
     const names::NameTable& table = m_editor.names();
     std::vector<Address> candidates = editor::addressesUsed(m_editor.grid());
-    candidates.insert(candidates.end(), m_added.begin(), m_added.end());
+    candidates.insert(candidates.end(), m_follower.added().begin(), m_follower.added().end());
     m_rows = names::nameRows(table, std::move(candidates));
 
     m_rebuilding = true;

@@ -70,12 +70,11 @@ private:
     QTableWidget* m_table = nullptr;
     QLabel* m_problem = nullptr;
     QUndoStack* m_undo = nullptr;
-    /// The table as this window last left it, to tell a replaced table from its own edits.
-    names::NameTable m_seen;
+    /// The table as this window last left it, to tell a replaced table from its own edits, and
+    /// the addresses typed into the last row and not named yet.
+    names::NameFollower m_follower;
     /// The address of each row; the last, empty row has none.
     std::vector<names::Address> m_rows;
-    /// Addresses typed into the last row and not named yet.
-    std::vector<names::Address> m_added;
     bool m_rebuilding = false;
     bool m_inEdit = false; ///< within cellEdited
 };
