@@ -147,10 +147,7 @@ class DebugTools implements PageFeature {
         ];
     }
 
-    refresh(pictures: boolean): void {
-        if (!pictures) {
-            return;
-        }
+    refresh(): void {
         // A run going on moves only the watch table's values (when it is shown); the marks in
         // the grid, the panel and the diagram change with the debugger's own revision.
         const clock = this.core.clockRevision();
