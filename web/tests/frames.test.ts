@@ -57,7 +57,10 @@ describe("frames", () => {
         await page.click('button[aria-label="Simulation"]');
         assert.equal(await framesAfter(page, 2000), 0, "running, the motor off");
         await menu(page, "Debug", "Pause");
-        assert.equal(await page.$eval('button[aria-label="Simulation"]', (b) => b.classList.contains("paused")), true);
+        // The lamp blinks: its picture changes from off to on again on the page's timer.
+        for (const off of [true, false]) {
+            await page.waitForFunction((off) => document.querySelector('button[aria-label="Simulation"].paused')?.classList.contains("blink-off") === off, { polling: 50 }, off);
+        }
         assert.equal(await framesAfter(page, 2000), 0, "paused (the lamp blinks by itself)");
         await page.click('button[aria-label="Simulation"]');
         assert.equal(await framesAfter(page, 2000), 0, "stopped");
