@@ -448,6 +448,8 @@ class TimingPanel implements PageFeature {
         }
         const cursorMs = this.cursorMs >= 0 ? timing.clampCursor(this.cursorMs) : -1;
         const firstRow = Math.floor(scroller.scrollTop / TimingLayout.rowHeight);
+        // Read before the picture changes, so that the browser lays the page out once, not twice.
+        const scrolled = scroller.scrollLeft;
         const view = [width, scroller.clientHeight, firstRow, cursorMs, this.ticks, timing.fromMs(), timing.msPerPixel()];
         const stamp = [recording, ...view].join("|");
         if (stamp === run.drawnStamp) {
@@ -461,10 +463,10 @@ class TimingPanel implements PageFeature {
         const shown = Math.min(height, scroller.clientHeight || height);
         this.paint(svg, picture, TimingLayout.nameWidth + width, shown, firstRow, timing.scrollPixels());
         const offset = Math.round(timing.scrollPixels());
-        if (Math.abs(scroller.scrollLeft - offset) >= 1) {
+        if (Math.abs(scrolled - offset) >= 1) {
             scroller.scrollLeft = offset;
         }
-        status.textContent = timing.status(cursorMs);
+        setText(status, timing.status(cursorMs));
     }
 
     private fits(text: string, room: number): boolean {
