@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Registers.h"
 
+#include "engine/Instruction.h"
+
 namespace rungbox::debug {
 
 std::string registerText(const Debugger& debugger) {
@@ -9,9 +11,13 @@ std::string registerText(const Debugger& debugger) {
         return "Between scans";
     }
     const engine::LadderLine& next = debugger.controller().ladderTable(line);
-    std::string text = "Next line " + std::to_string(line) + ": " + next.code + " " +
-                       std::to_string(next.location) +
-                       "\nResult R = " + (debugger.result() ? "1" : "0") + "\n";
+    std::string text = "Next line " + std::to_string(line) + ": " + next.code;
+    // END and the block combinations take no operand: their LOCATION cell is not shown.
+    const engine::Form form = engine::decodeForm(next.code);
+    if (form.op == engine::OpCode::Invalid || form.operand != engine::Operand::None) {
+        text += " " + std::to_string(next.location);
+    }
+    text += std::string("\nResult R = ") + (debugger.result() ? "1" : "0") + "\n";
     const std::vector<bool> stack = debugger.blockStack();
     text += "Block stack (" + std::to_string(stack.size()) + ", top first):";
     for (std::size_t k = 0; k < stack.size() && k < kStackEntriesShown; ++k) {

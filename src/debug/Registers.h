@@ -14,7 +14,8 @@ namespace rungbox::debug {
 /// up as "...", since a stack of a hundred entries would not be read anyway.
 inline constexpr std::size_t kStackEntriesShown = 12;
 
-/// "Between scans" when no scan is paused; else three lines: "Next line N: CODE LOCATION",
+/// "Between scans" when no scan is paused; else three lines: "Next line N: CODE LOCATION"
+/// (without the LOCATION for END, AND BLK and OR BLK, which take no operand),
 /// "Result R = r" and "Block stack (depth, top first): 1 0 ...".
 std::string registerText(const Debugger& debugger);
 

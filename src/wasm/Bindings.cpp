@@ -108,6 +108,7 @@ EMSCRIPTEN_BINDINGS(rungbox) {
         .constructor<>()
         .function("toggleRun", &WebSession::toggleRun)
         .function("running", &WebSession::running)
+        .function("paused", &WebSession::paused)
         .function("advance", &WebSession::advance)
         .function("scan", &WebSession::scan)
         .function("clockMs", &WebSession::clockMs)

@@ -34,6 +34,8 @@ public:
     /// The run/stop lamp-button (Session::toggleRun).
     void toggleRun() { m_session.toggleRun(); }
     bool running() const { return m_session.running(); }
+    /// True while a run is on and paused: its time stands still until it resumes.
+    bool paused() const { return m_session.paused(); }
     /// Lets `ms` milliseconds of run time pass (Session::advance). The page passes the real time
     /// elapsed, at most maxCatchUpMs().
     void advance(double ms);

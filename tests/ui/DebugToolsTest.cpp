@@ -200,7 +200,7 @@ private slots:
         w.tools().stepLineItem()->trigger();
         QVERIFY(w.tools().registerPanel()->isVisible());
         QCOMPARE(w.tools().registerText(),
-                 QString("Next line 3: AND BLK 0\nResult R = 1\nBlock stack (2, top first): 1 0"));
+                 QString("Next line 3: AND BLK\nResult R = 1\nBlock stack (2, top first): 1 0"));
         w.tools().stepScanItem()->trigger();
         QCOMPARE(w.tools().registerText(), QString("Between scans"));
     }

@@ -5,6 +5,7 @@
 #include "wasm/WebNames.h"
 #include "wasm/Json.h"
 #include "wasm/WebCheck.h"
+#include "editor/CodeGrid.h"
 
 #include "support/ProgramLines.h"
 

@@ -8,16 +8,19 @@ declare const RUNGBOX_EXAMPLES: { name: string; data: string; names?: string }[]
 
 /** How long after an edit the program is written to storage: typing stays cheap. */
 const kStoreDelayMs = 500;
-/** The diagram and the machine are drawn at most this often while a run goes on, as the
- * window's diagram and machine windows are (about 30 pictures a second); user actions draw at once. */
+/** The run's clock ticks this often while a run goes on, and the page shows what changed at each
+ * tick: at most about 30 pictures a second, as the window's diagram and machine windows are.
+ * User actions draw at once. */
 const kPictureMs = 33;
 
 interface MenuItem {
     label: string;
     run: () => void;
     key?: Shortcut;
-    /** Module items: checked while this answers true. */
+    /** Module items and View > Ladder Diagram: checked while this answers true. */
     checked?: () => boolean;
+    /** Checked on its own (shown or not), not as one choice of a group of items. */
+    checkbox?: boolean;
     group?: string;
 }
 
@@ -52,8 +55,8 @@ interface PageContext {
 interface PageFeature {
     /** Items for menus by their label; a menu the page has not got yet goes before Help. */
     menuItems?(): { menu: string; items: MenuItem[] }[];
-    /** Shows what changed; `pictures` false between two pictures while a run goes on. */
-    refresh?(pictures: boolean): void;
+    /** Shows what changed since the last call (after the user's hands and on each clock tick). */
+    refresh?(): void;
     /** Calls the tests make, merged into the page's test hook (testHook). */
     testHook?(): object;
     /** A share link was opened (its program is in): `hash` is the fragment it came with. */
@@ -75,7 +78,10 @@ class App {
     private readonly menuButtons: HTMLButtonElement[] = [];
     private readonly keeper: ProgramStore;
     private clockHeld = false;
-    private lastFrame = performance.now();
+    /** The run's clock (a timer id), 0 while it stands still (syncClock). */
+    private clock = 0;
+    /** When the clock last ticked (performance.now), and the part of a millisecond owed since. */
+    private lastTick = 0;
     private carryMs = 0;
     private hiddenWhileRunning = false;
     private busy = false;
@@ -86,11 +92,8 @@ class App {
     private fileBytes = "";
     /** The names of the current file as last loaded or saved. */
     private fileNames = "";
-    private lastPicture = 0;
     /** The session's change counters as last shown: an unchanged page is not looked at again. */
     private shownStamp = "";
-    /** True while a frame is requested: the clock runs only while a run is on. */
-    private ticking = false;
     private picker: HTMLInputElement | null = null;
 
     constructor(
@@ -134,6 +137,7 @@ class App {
     async start(): Promise<void> {
         this.restore();
         this.render();
+        this.grid.showTop();
         await this.openShareLink();
         this.grid.focus();
         // When the page became usable, in milliseconds since navigation began (the README's figure).
@@ -193,12 +197,23 @@ class App {
                     {
                         label: "Ladder Diagram",
                         key: shortcut("Ctrl+L"),
-                        run: () => this.ladder.host.scrollIntoView({ block: "nearest" }),
+                        checkbox: true,
+                        checked: () => this.ladder.shown,
+                        run: () => this.toggleLadder(),
                     },
                 ],
             },
             { label: "Help", items: [{ label: "About", run: () => void showAbout() }] },
         ];
+    }
+
+    /** View > Ladder Diagram: shows the diagram, or hides it, at every width of the page. */
+    private toggleLadder(): void {
+        this.ladder.setShown(!this.ladder.shown);
+        this.render();
+        if (this.ladder.shown) {
+            this.ladder.host.scrollIntoView({ block: "nearest" });
+        }
     }
 
     /** The main window's menus with the features' items added. */
@@ -261,7 +276,7 @@ class App {
 
     private menuEntry(item: MenuItem, close: () => void): HTMLButtonElement {
         const entry = document.createElement("button");
-        entry.setAttribute("role", item.checked ? "menuitemradio" : "menuitem");
+        entry.setAttribute("role", !item.checked ? "menuitem" : item.checkbox ? "menuitemcheckbox" : "menuitemradio");
         entry.tabIndex = -1;
         entry.className = item.group ? "in-group" : "";
         const label = document.createElement("span");
@@ -309,27 +324,45 @@ class App {
         }
     }
 
-    private onMenuBarKey(event: KeyboardEvent, index: number): void {
+    /** The menu `step` places right of `index` (left when negative), round the bar's ends. */
+    private menuBeside(index: number, step: number): number {
         const count = this.menuButtons.length;
-        if (event.key === "ArrowRight" || event.key === "ArrowLeft") {
+        return (index + step + count) % count;
+    }
+
+    private onMenuBarKey(event: KeyboardEvent, index: number): void {
+        const last = this.menuButtons.length - 1;
+        const to = { ArrowRight: this.menuBeside(index, 1), ArrowLeft: this.menuBeside(index, -1), Home: 0, End: last }[event.key];
+        if (to !== undefined) {
             event.preventDefault();
-            const next = (index + (event.key === "ArrowRight" ? 1 : count - 1)) % count;
             this.closeMenus();
-            this.menuButtons[next].focus();
+            this.menuButtons[to].focus();
         } else if (event.key === "ArrowDown" || event.key === "Enter" || event.key === " ") {
             event.preventDefault();
             this.toggleMenu(index, true);
         }
     }
 
+    /**
+     * Keys in an open menu: Up and Down step through its items, Home and End go to the first and
+     * the last, Right and Left open the next menu of the bar (its button, when it is locked).
+     */
     private onMenuKey(event: KeyboardEvent, index: number): void {
         const list = this.menuButtons[index].nextElementSibling as HTMLElement;
         const entries = Array.from(list.querySelectorAll<HTMLButtonElement>("button"));
         const at = entries.indexOf(document.activeElement as HTMLButtonElement);
-        if (event.key === "ArrowDown" || event.key === "ArrowUp") {
+        const count = entries.length;
+        const to = { ArrowDown: (at + 1) % count, ArrowUp: (at + count - 1) % count, Home: 0, End: count - 1 }[event.key];
+        if (to !== undefined) {
             event.preventDefault();
-            const step = event.key === "ArrowDown" ? 1 : entries.length - 1;
-            entries[(at + step) % entries.length]?.focus();
+            entries[to]?.focus();
+        } else if (event.key === "ArrowRight" || event.key === "ArrowLeft") {
+            event.preventDefault();
+            const next = this.menuBeside(index, event.key === "ArrowRight" ? 1 : -1);
+            this.toggleMenu(next, true);
+            if (this.menuButtons[next].nextElementSibling?.hasAttribute("hidden")) {
+                this.menuButtons[next].focus();
+            }
         } else if (event.key === "Escape") {
             event.preventDefault();
             this.closeMenus();
@@ -361,9 +394,11 @@ class App {
      * Runs a command of the File menu. The core asks its save question while the command runs;
      * the page cannot wait inside it, so the question stops the command (answered as dismissed),
      * the page asks the user, and runs the command again with the answers given so far. A
-     * command answers true when it replaced the program (one not stopped by the question).
+     * command answers true when it replaced the program (one not stopped by the question); a
+     * command that `opens` a program shows its first lines when it went through (the load leaves
+     * the cursor after the program's last cell, below them).
      */
-    private async fileCommand(command: () => boolean | void, answers: number[] = []): Promise<number[]> {
+    private async fileCommand(command: () => boolean | void, answers: number[] = [], opens = false): Promise<number[]> {
         if (this.busy) {
             return answers;
         }
@@ -371,6 +406,7 @@ class App {
         try {
             for (;;) {
                 answers.forEach((answer) => this.session.queueAnswer(answer));
+                const revision = this.session.fileRevision();
                 const replaced = command() === true;
                 if (!this.session.codeChanged()) {
                     this.fileBytes = this.session.programBytes();
@@ -378,6 +414,9 @@ class App {
                 }
                 this.download();
                 this.render();
+                if (opens && this.session.fileRevision() !== revision) {
+                    this.grid.showTop();
+                }
                 await this.showMessages();
                 const question = JSON.parse(this.session.takeQuestion()) as CoreMessage | null;
                 if (!question) {
@@ -440,7 +479,7 @@ class App {
                         this.session.offerBeside(toUtf8(beside.name), names);
                     }
                     return this.session.offerAndLoad(toUtf8(file.name), bytes);
-                }, answers);
+                }, answers, true);
             }
         });
         picker.click();
@@ -456,7 +495,7 @@ class App {
                 this.session.offerNames(names);
             }
             return this.session.offerAndLoad(toUtf8(name), bytes);
-        });
+        }, [], true);
     }
 
     /** Offers what a save wrote as a download: the same bytes the window writes to disk. */
@@ -531,56 +570,51 @@ class App {
 
     // --- The clock and drawing -----------------------------------------------------------------
 
-    /** Starts the frame clock when a run is on and it is not going yet. */
-    private startClock(): void {
-        if (this.ticking || !this.session.running()) {
+    /**
+     * Runs the clock while the run wants time: a run is on, not paused, and the page is shown.
+     * The clock is a timer of kPictureMs, not the browser's frames: the page asks for no frame
+     * of its own, and the browser draws one only when a tick changed what the page shows.
+     */
+    private syncClock(): void {
+        const wanted = this.session.running() && !this.session.paused() && !document.hidden;
+        if (wanted === (this.clock !== 0)) {
             return;
         }
-        this.ticking = true;
-        this.lastFrame = performance.now();
-        this.carryMs = 0;
-        requestAnimationFrame((now) => this.frame(now));
+        if (wanted) {
+            this.lastTick = performance.now();
+            this.carryMs = 0;
+            this.clock = window.setInterval(() => this.tick(), kPictureMs);
+        } else {
+            clearInterval(this.clock);
+            this.clock = 0;
+        }
     }
 
-    /**
-     * Lets the run's time pass with the real time between two frames, and shows it. Frames are
-     * asked for only while a run is on: a stopped session changes only through the user's
-     * actions, which draw at once.
-     */
-    private frame(now: number): void {
-        if (!this.clockHeld && this.session.running()) {
-            this.carryMs += now - this.lastFrame;
+    /** Lets the run's time pass with the real time since the last tick, and shows what changed. */
+    private tick(): void {
+        const now = performance.now();
+        if (!this.clockHeld) {
+            this.carryMs += now - this.lastTick;
             const due = Math.floor(this.carryMs);
             this.carryMs -= due;
             // A stall longer than the session's limit is not caught up: the run loses that time.
             this.session.advance(Math.min(due, this.maxCatchUpMs));
         }
-        this.lastFrame = now;
-        const picture = now - this.lastPicture >= kPictureMs;
-        if (picture) {
-            this.lastPicture = now;
-        }
-        const running = this.session.running();
-        this.render(picture || !running);
+        this.lastTick = now;
+        this.render();
         if (!this.busy && !this.clockHeld) {
             void this.showMessages();
-        }
-        if (running) {
-            requestAnimationFrame((next) => this.frame(next));
-        } else {
-            this.ticking = false;
         }
     }
 
     private onVisibility(): void {
+        // The run stands still while the page is hidden: no backlog of scans is run after.
+        this.syncClock();
         if (document.hidden) {
             this.hiddenWhileRunning = this.session.running();
             this.store();
             return;
         }
-        // The run stood still while the page was hidden: no backlog of scans is run now.
-        this.lastFrame = performance.now();
-        this.carryMs = 0;
         if (this.hiddenWhileRunning) {
             showNotice("paused", "The run was paused while the page was hidden.");
             setTimeout(() => showNotice("paused", ""), 5000);
@@ -592,18 +626,16 @@ class App {
         return `${s.gridRevision()}/${s.fileRevision()}/${s.panelRevision()}/${s.module()}`;
     }
 
-    /** Shows what changed; `pictures` false leaves the diagram and the machine for later. */
-    render(pictures = true): void {
+    /** Shows what changed since the last call; each view looks at its own part's revision. */
+    render(): void {
         this.panel.refresh();
         this.grid.refresh();
-        if (pictures) {
-            this.ladder.refresh();
-            this.machine.refresh();
-        }
+        this.ladder.refresh();
+        this.machine.refresh();
         for (const feature of this.features) {
-            feature.refresh?.(pictures);
+            feature.refresh?.();
         }
-        this.startClock();
+        this.syncClock();
         const stamp = this.stamp();
         if (stamp === this.shownStamp) {
             return;

@@ -6,6 +6,8 @@
 interface WebSession {
     toggleRun(): void;
     running(): boolean;
+    /** A run is on and paused: no run time passes until it resumes. */
+    paused(): boolean;
     /** Run time passes (Session::advance): a scan a millisecond, a tick every 100 ms. */
     advance(ms: number): void;
     /** Scans without run time passing (rungbox-sim's `scan`). */

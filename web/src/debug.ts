@@ -28,6 +28,9 @@ interface RungboxModule {
     WebDebugger: { new (session: WebSession): WebDebugger };
 }
 
+/** Milliseconds between two changes of a paused run's blinking run lamp, as the window's. */
+const kBlinkMs = 400;
+
 /** WebDebugger::stateJson */
 interface DebugState {
     running: number;
@@ -102,6 +105,8 @@ class DebugTools implements PageFeature {
     private marksStamp = "";
     private marks: DiagramMarks = { lines: [], breakpoints: [], forced: [] };
     private shownNext = 0;
+    /** The paused run lamp's blinking (a timer id), 0 while it does not blink. */
+    private blinkTimer = 0;
     /** The panel's input lamps 0 to 15, then its output lamps 0 to 15. */
     private readonly lamps: HTMLElement[] = [];
 
@@ -147,10 +152,7 @@ class DebugTools implements PageFeature {
         ];
     }
 
-    refresh(pictures: boolean): void {
-        if (!pictures) {
-            return;
-        }
+    refresh(): void {
         // A run going on moves only the watch table's values (when it is shown); the marks in
         // the grid, the panel and the diagram change with the debugger's own revision.
         const clock = this.core.clockRevision();
@@ -255,6 +257,24 @@ class DebugTools implements PageFeature {
             }
         });
         this.context.panel.runButton.classList.toggle("paused", state.paused === 1);
+        this.blink(state.paused === 1);
+    }
+
+    /**
+     * Blinks the run lamp while `on`, as the window's: its picture changes every kBlinkMs, two
+     * and a half pictures a second (a CSS animation of the lamp would have the browser draw
+     * every frame). Under reduced motion the lamp does not blink; style.css marks it instead.
+     */
+    private blink(on: boolean): void {
+        const lamp = this.context.panel.runButton;
+        const wanted = on && !matchMedia("(prefers-reduced-motion: reduce)").matches;
+        if (wanted && this.blinkTimer === 0) {
+            this.blinkTimer = window.setInterval(() => lamp.classList.toggle("blink-off"), kBlinkMs);
+        } else if (!wanted && this.blinkTimer !== 0) {
+            clearInterval(this.blinkTimer);
+            this.blinkTimer = 0;
+            lamp.classList.remove("blink-off");
+        }
     }
 
     /** Pause reads Resume while paused; pausing and stepping only during a run, as the window's. */

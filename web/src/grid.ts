@@ -120,6 +120,11 @@ class GridView {
         }
     }
 
+    /** Scrolls the grid to its first lines (a program just opened), the cursor staying put. */
+    showTop(): void {
+        this.host.scrollTop = 0;
+    }
+
     scrollToLine(line: number): void {
         const td = this.cells[line]?.[kCodeCol];
         if (!td) {

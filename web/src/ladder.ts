@@ -59,6 +59,8 @@ const kSelection = "rgb(30,90,220)";
 class LadderView {
     readonly host: HTMLElement;
     private svg: SVGSVGElement | null = null;
+    /** The picture drawn may be old: the diagram was hidden while the program or run changed. */
+    private stale = false;
     private picture!: LadderPicture;
     private rungTop: number[] = [];
     /** kRowHeight, with kNameRoom when a name is shown. */
@@ -75,11 +77,27 @@ class LadderView {
         this.host.setAttribute("aria-label", "Ladder Diagram");
     }
 
-    /** Draws the diagram again when the core says its picture changed. */
+    /** True while the diagram is shown (View > Ladder Diagram); hidden, it is not drawn. */
+    get shown(): boolean {
+        return !this.host.hidden;
+    }
+
+    /** Shows or hides the diagram; shown again, it is drawn as it is now at the next refresh. */
+    setShown(on: boolean): void {
+        this.host.hidden = !on;
+        this.stale = this.stale || !on;
+    }
+
+    /** Draws the diagram again when it is shown and the core says its picture changed. */
     refresh(): void {
-        if (!this.session.pollLadder()) {
+        if (this.host.hidden) {
             return;
         }
+        const changed = this.session.pollLadder();
+        if (!changed && !this.stale) {
+            return;
+        }
+        this.stale = false;
         this.picture = JSON.parse(this.session.ladderJson()) as LadderPicture;
         const svg = this.draw();
         if (this.svg) {

@@ -80,11 +80,11 @@ class LadderEditing implements PageFeature {
         document.addEventListener("paste", (event) => this.onPaste(event));
     }
 
-    refresh(pictures: boolean): void {
+    refresh(): void {
         // During a run the editor is off and its state stands still: it is read again when the
         // run starts or stops and after the user's hands (act), not with every picture.
         const running = this.context.session.running();
-        if (!pictures || (running && this.shownRunning && !this.handled)) {
+        if (running && this.shownRunning && !this.handled) {
             return;
         }
         this.shownRunning = running;
@@ -160,6 +160,8 @@ class LadderEditing implements PageFeature {
             kbd.textContent = key === "Delete" ? "Del" : key;
             button.append(kbd);
             button.setAttribute("aria-keyshortcuts", key === "/" ? "Slash" : key);
+            // The name says the key apart from the word ("Contact (C)"), not run into it.
+            button.setAttribute("aria-label", `${text} (${kbd.textContent})`);
         }
         // A tap acts without taking the diagram's focus away from the keys.
         button.addEventListener("click", (event) => {

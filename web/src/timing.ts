@@ -94,6 +94,49 @@ function svgElement(name: string, attributes: Record<string, string | number>, t
     return element;
 }
 
+/** Sets `attributes` on `element`. */
+function setAttributes(element: Element, attributes: Record<string, string | number>): void {
+    for (const [key, value] of Object.entries(attributes)) {
+        element.setAttribute(key, String(value));
+    }
+}
+
+/** An SVG element as a picture wants it: its name, attributes and text. */
+type Shape = [name: string, attributes: Record<string, string | number>, text?: string];
+
+/** The timing diagram's layers of waveforms (TimingPanel.paintWaves). */
+const kWaveLayers = 5;
+
+/**
+ * Makes `group`'s children the `shapes`: a child already drawn as one of them stays untouched,
+ * the others go, and the shapes not drawn yet are added. The order is kept only within what is
+ * added: shapes of one group must not overlap each other in a way their order would show.
+ */
+function reconcile(group: SVGElement, shapes: Shape[]): void {
+    const keyOf = (shape: Shape) => JSON.stringify(shape);
+    const drawn = new Map<string, Element[]>();
+    for (const child of Array.from(group.children)) {
+        const key = (child as unknown as { shapeKey: string }).shapeKey;
+        drawn.set(key, [...(drawn.get(key) ?? []), child]);
+    }
+    const added: Element[] = [];
+    for (const shape of shapes) {
+        const key = keyOf(shape);
+        const same = drawn.get(key);
+        if (same && same.length > 0) {
+            same.pop();
+            continue;
+        }
+        const element = svgElement(...shape);
+        (element as unknown as { shapeKey: string }).shapeKey = key;
+        added.push(element);
+    }
+    for (const left of drawn.values()) {
+        left.forEach((element) => element.remove());
+    }
+    group.append(...added);
+}
+
 /** One recording the panel draws, in a scroll box of its own with its picture and status line. */
 interface TimingRun {
     timing: WebTiming;
@@ -245,12 +288,12 @@ class TimingPanel implements PageFeature {
         return [{ menu: "View", items: [{ label: "Timing Diagram", run: () => this.show() }] }];
     }
 
-    refresh(pictures: boolean): void {
+    refresh(): void {
         const recording = String(this.timing.recording());
         if (this.recordButton && this.recordButton.getAttribute("aria-pressed") !== recording) {
             this.recordButton.setAttribute("aria-pressed", recording);
         }
-        if (pictures && !this.host.hidden) {
+        if (!this.host.hidden) {
             this.draw();
         }
     }
@@ -405,6 +448,8 @@ class TimingPanel implements PageFeature {
         }
         const cursorMs = this.cursorMs >= 0 ? timing.clampCursor(this.cursorMs) : -1;
         const firstRow = Math.floor(scroller.scrollTop / TimingLayout.rowHeight);
+        // Read before the picture changes, so that the browser lays the page out once, not twice.
+        const scrolled = scroller.scrollLeft;
         const view = [width, scroller.clientHeight, firstRow, cursorMs, this.ticks, timing.fromMs(), timing.msPerPixel()];
         const stamp = [recording, ...view].join("|");
         if (stamp === run.drawnStamp) {
@@ -416,12 +461,12 @@ class TimingPanel implements PageFeature {
         space.style.width = `${TimingLayout.nameWidth + Math.ceil(Math.max(width, timing.totalPixels()))}px`;
         space.style.height = `${height}px`;
         const shown = Math.min(height, scroller.clientHeight || height);
-        this.paint(svg, picture, TimingLayout.nameWidth + width, shown, firstRow);
+        this.paint(svg, picture, TimingLayout.nameWidth + width, shown, firstRow, timing.scrollPixels());
         const offset = Math.round(timing.scrollPixels());
-        if (Math.abs(scroller.scrollLeft - offset) >= 1) {
+        if (Math.abs(scrolled - offset) >= 1) {
             scroller.scrollLeft = offset;
         }
-        status.textContent = timing.status(cursorMs);
+        setText(status, timing.status(cursorMs));
     }
 
     private fits(text: string, room: number): boolean {
@@ -434,61 +479,38 @@ class TimingPanel implements PageFeature {
 
     /**
      * Draws `picture` into `svg`, `width` × `height` pixels, as the window's painter does: the
-     * axis, then the rows from `firstRow` on that fit.
+     * axis, then the rows from `firstRow` on that fit. The waveforms are drawn `shift` pixels
+     * to the right and moved back as a whole (`shift` is where the time in view starts, in pixels
+     * from the recording's start): a shape that stays where it was in the recording is kept as
+     * drawn, so that a growing recording gets only its new columns drawn, the rest of the picture
+     * (names, axis, cursor) being redrawn whole.
      */
-    private paint(svg: SVGElement, whole: TimingPicture, width: number, height: number, firstRow: number): void {
+    private paint(svg: SVGElement, whole: TimingPicture, width: number, height: number, firstRow: number, shift = 0): void {
         const L = TimingLayout;
         const picture = { ...whole, rows: whole.rows.slice(firstRow, firstRow + Math.ceil((height - L.axisHeight) / L.rowHeight)) };
-        svg.replaceChildren();
         svg.setAttribute("width", String(width));
         svg.setAttribute("height", String(height));
         svg.setAttribute("viewBox", `0 0 ${width} ${height}`);
         svg.setAttribute("font-family", "DejaVu Sans, sans-serif");
         svg.setAttribute("font-size", "12");
-        svg.append(svgElement("rect", { width, height, fill: TimingInk.background }));
-
-        // The waveforms, in an area of their own that clips them.
-        const waves = svgElement("svg", { x: L.nameWidth, y: 0, width: width - L.nameWidth, height, overflow: "hidden" });
-        for (const [x] of picture.axis) {
-            waves.append(svgElement("line", { x1: x, y1: L.axisHeight - 6, x2: x, y2: height, stroke: TimingInk.grid }));
+        // The background, the waveforms' own area (kept between pictures) and the rest on top.
+        if (svg.childElementCount !== 3) {
+            const layers = [svgElement("rect", {}), svgElement("svg", { class: "timing-waves", overflow: "hidden" }), svgElement("g", {})];
+            const moved = svgElement("g", {});
+            moved.append(...Array.from({ length: kWaveLayers }, () => svgElement("g", {})));
+            layers[1].append(moved);
+            svg.replaceChildren(...layers);
         }
-        if (picture.dropped) {
-            const [x0, x1, text] = picture.dropped;
-            waves.append(svgElement("rect", { x: x0, y: L.axisHeight, width: x1 - x0, height, fill: TimingInk.dropped }));
-            waves.append(svgElement("text", { x: x0 + 4, y: L.axisHeight + 16, fill: TimingInk.faint }, text));
-        }
-        picture.rows.forEach((row, r) => {
-            const top = L.axisHeight + r * L.rowHeight;
-            const high = top + L.rowMargin;
-            const low = top + L.rowHeight - L.rowMargin;
-            if (row.line && row.high) {
-                for (let i = 0; i < row.high.length; i += 2) {
-                    waves.append(svgElement("rect", { x: row.high[i], y: high, width: row.high[i + 1] - row.high[i], height: low - high, fill: TimingInk.bitFill }));
-                }
-                const points: string[] = [];
-                for (let i = 0; i < row.line.length; i += 2) {
-                    points.push(`${row.line[i]},${row.line[i + 1] ? high : low}`);
-                }
-                waves.append(svgElement("polyline", { points: points.join(" "), fill: "none", stroke: TimingInk.bit, "stroke-width": 1.5 }));
-            }
-            for (const [x0, x1, text] of row.bus ?? []) {
-                if (text === null) {
-                    waves.append(svgElement("rect", { x: x0, y: high, width: x1 - x0, height: low - high, fill: TimingInk.busy }));
-                    continue;
-                }
-                const slant = Math.min(3, (x1 - x0) / 2);
-                const middle = (high + low) / 2;
-                const corners = [[x0, middle], [x0 + slant, high], [x1 - slant, high], [x1, middle], [x1 - slant, low], [x0 + slant, low], [x0, middle]];
-                waves.append(svgElement("polyline", { points: corners.map((p) => p.join(",")).join(" "), fill: "none", stroke: TimingInk.bus, "stroke-width": 1.2 }));
-                if (this.fits(text, x1 - x0)) {
-                    waves.append(svgElement("text", { x: (x0 + x1) / 2, y: middle + 4, "text-anchor": "middle", fill: TimingInk.text }, text));
-                }
-            }
-        });
-        svg.append(waves);
+        const [background, waves, over] = Array.from(svg.children) as SVGElement[];
+        setAttributes(background, { width, height, fill: TimingInk.background });
+        setAttributes(waves, { x: L.nameWidth, y: 0, width: width - L.nameWidth, height });
+        const moved = waves.firstElementChild as SVGElement;
+        moved.setAttribute("transform", `translate(${-shift},0)`);
+        this.paintWaves(Array.from(moved.children) as SVGElement[], picture, height, shift);
+        over.replaceChildren();
 
         // Names, with the values at the cursor, and the row lines.
-        svg.append(svgElement("rect", { width: L.nameWidth, height, fill: TimingInk.names }));
+        over.append(svgElement("rect", { width: L.nameWidth, height, fill: TimingInk.names }));
         picture.rows.forEach((row, r) => {
             const top = L.axisHeight + r * L.rowHeight;
             const group = svgElement("g", { class: "timing-row", role: "row", "data-name": row.name, "aria-label": row.label });
@@ -497,7 +519,7 @@ class TimingPanel implements PageFeature {
                 group.append(svgElement("text", { x: L.nameWidth - 6, y: top + 17, "text-anchor": "end", fill: TimingInk.cursor, class: "timing-value" }, row.value));
             }
             group.append(svgElement("line", { x1: 0, y1: top + L.rowHeight, x2: width, y2: top + L.rowHeight, stroke: TimingInk.grid }));
-            svg.append(group);
+            over.append(group);
         });
 
         // The axis, and where the cursor stands.
@@ -512,14 +534,61 @@ class TimingPanel implements PageFeature {
         if (picture.cursor) {
             axis.append(svgElement("line", { x1: picture.cursor[0], y1: 0, x2: picture.cursor[0], y2: height, stroke: TimingInk.cursor }));
         }
-        svg.append(axis);
+        over.append(axis);
         if (picture.cursor) {
-            svg.append(svgElement("text", { x: 6, y: 15, fill: TimingInk.cursor, class: "timing-time" }, picture.cursor[1]));
-            svg.append(svgElement("text", { x: 6, y: 30, fill: TimingInk.cursor }, picture.cursor[2]));
+            over.append(svgElement("text", { x: 6, y: 15, fill: TimingInk.cursor, class: "timing-time" }, picture.cursor[1]));
+            over.append(svgElement("text", { x: 6, y: 30, fill: TimingInk.cursor }, picture.cursor[2]));
         } else if (picture.empty) {
-            svg.append(svgElement("text", { x: 6, y: 15, fill: TimingInk.text }, "nothing recorded"));
+            over.append(svgElement("text", { x: 6, y: 15, fill: TimingInk.text }, "nothing recorded"));
         }
-        svg.append(svgElement("line", { x1: L.nameWidth, y1: 0, x2: L.nameWidth, y2: height, stroke: TimingInk.faint }));
+        over.append(svgElement("line", { x1: L.nameWidth, y1: 0, x2: L.nameWidth, y2: height, stroke: TimingInk.faint }));
+    }
+
+    /**
+     * The waveforms of `picture` into `layers` (the grid, fills, lines, buses, texts, in the
+     * order they overlap), each x `shift` pixels to the right. Shapes already drawn are kept.
+     */
+    private paintWaves(layers: SVGElement[], picture: TimingPicture, height: number, shift: number): void {
+        const L = TimingLayout;
+        const at = (x: number) => Math.round((x + shift) * 100) / 100;
+        const [grid, fills, lines, buses, texts]: Shape[][] = [[], [], [], [], []];
+        for (const [x] of picture.axis) {
+            grid.push(["line", { x1: at(x), y1: L.axisHeight - 6, x2: at(x), y2: height, stroke: TimingInk.grid }]);
+        }
+        if (picture.dropped) {
+            const [x0, x1, text] = picture.dropped;
+            grid.push(["rect", { x: at(x0), y: L.axisHeight, width: x1 - x0, height, fill: TimingInk.dropped }]);
+            grid.push(["text", { x: at(x0) + 4, y: L.axisHeight + 16, fill: TimingInk.faint }, text]);
+        }
+        picture.rows.forEach((row, r) => {
+            const top = L.axisHeight + r * L.rowHeight;
+            const high = top + L.rowMargin;
+            const low = top + L.rowHeight - L.rowMargin;
+            for (let i = 0; i + 1 < (row.high?.length ?? 0); i += 2) {
+                const [x0, x1] = [at(row.high![i]), at(row.high![i + 1])];
+                fills.push(["rect", { x: x0, y: high, width: Math.round((x1 - x0) * 100) / 100, height: low - high, fill: TimingInk.bitFill }]);
+            }
+            // The level line in pieces from one point to the next: a new column adds pieces.
+            const line = row.line ?? [];
+            for (let i = 0; i + 3 < line.length; i += 2) {
+                const points = `${at(line[i])},${line[i + 1] ? high : low} ${at(line[i + 2])},${line[i + 3] ? high : low}`;
+                lines.push(["polyline", { points, fill: "none", stroke: TimingInk.bit, "stroke-width": 1.5, "stroke-linecap": "square" }]);
+            }
+            for (const [x0, x1, text] of row.bus ?? []) {
+                if (text === null) {
+                    buses.push(["rect", { x: at(x0), y: high, width: x1 - x0, height: low - high, fill: TimingInk.busy }]);
+                    continue;
+                }
+                const slant = Math.min(3, (x1 - x0) / 2);
+                const middle = (high + low) / 2;
+                const corners = [[x0, middle], [x0 + slant, high], [x1 - slant, high], [x1, middle], [x1 - slant, low], [x0 + slant, low], [x0, middle]];
+                buses.push(["polyline", { points: corners.map(([x, y]) => `${at(x)},${y}`).join(" "), fill: "none", stroke: TimingInk.bus, "stroke-width": 1.2 }]);
+                if (this.fits(text, x1 - x0)) {
+                    texts.push(["text", { x: at((x0 + x1) / 2), y: middle + 4, "text-anchor": "middle", fill: TimingInk.text }, text]);
+                }
+            }
+        });
+        [grid, fills, lines, buses, texts].forEach((shapes, k) => reconcile(layers[k], shapes));
     }
 
     // --- Exports -------------------------------------------------------------------------------

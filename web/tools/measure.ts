@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The README's figures for the page (scripts/web.sh --bench): the 298-line scan in the browser,
-// the CPU the page takes while a run goes on, the transfer size and the time to a usable page.
+// the CPU the page takes at the wide layout (stopped, running, paused, with a machine, with the
+// timing diagram; beside a bare reference page measured in the same run, since the machine may
+// be busy), the transfer size and the time to a usable page.
 // Measurements, not tests: they read the wall clock and print what they see.
 
 import * as fs from "fs";
@@ -8,6 +10,7 @@ import * as path from "path";
 import * as zlib from "zlib";
 import puppeteer, { Browser, Page } from "puppeteer-core";
 import { serveStatic } from "./serve";
+import { clickItem } from "./shoot";
 
 const [webDir, benchScript] = process.argv.slice(2);
 const sleep = (ms: number) => new Promise((resolve) => setTimeout(resolve, ms));
@@ -52,34 +55,21 @@ async function scanBench(browser: Browser): Promise<void> {
     await page.close();
 }
 
+/** The wide layout, where the ladder diagram stands beside the panel (a common laptop screen). */
+const kWide = { width: 1366, height: 768 };
+
 /**
- * CPU over 10 s with `example` loaded (and `module` chosen), running or stopped: the page's own
- * main thread (the renderer's task time, which holds the core's scans, the drawing and the
+ * CPU over 10 s of a page at the wide layout, after `setUp` (which may start a run): the page's
+ * own main thread (the renderer's task time, which holds the core's scans, the drawing and the
  * layout) and all the browser's processes together (compositing and the browser's own work too).
  */
-async function cpu(browser: Browser, base: string, example: string, running: boolean, module?: string): Promise<void> {
+async function cpu(browser: Browser, name: string, open: (page: Page) => Promise<void>, setUp: (page: Page) => Promise<void>): Promise<void> {
     const page: Page = await browser.newPage();
-    await page.goto(base);
-    await page.waitForSelector('body[data-ready="1"]');
-    await page.evaluate(
-        (example, module) => {
-            const item = (label: string) =>
-                Array.from(document.querySelectorAll<HTMLElement>("[role=menu] button")).find(
-                    (b) => b.querySelector("span")?.textContent === label,
-                );
-            item(example)?.click();
-            if (module) {
-                item(module)?.click();
-            }
-        },
-        example,
-        module ?? "",
-    );
-    await sleep(300);
-    if (running) {
-        await page.click('button[aria-label="Simulation"]');
-    }
-    const clock = () => page.evaluate(() => (window as unknown as { rungboxTest: { clockMs(): number } }).rungboxTest.clockMs());
+    await page.setViewport(kWide);
+    await open(page);
+    await setUp(page);
+    const clock = () =>
+        page.evaluate(() => (window as unknown as { rungboxTest?: { clockMs(): number } }).rungboxTest?.clockMs() ?? 0);
     const task = async () => (await page.metrics()).TaskDuration ?? 0;
     await sleep(2000);
     const pid = browser.process()?.pid ?? 0;
@@ -89,12 +79,41 @@ async function cpu(browser: Browser, base: string, example: string, running: boo
     const seconds = (wall1 - wall0) / 1000;
     const percent = (used: number) => ((used / seconds) * 100).toFixed(1) + " %";
     console.log(
-        `${running ? "running" : "stopped"} ${example}${module ? " with " + module : ""}: ` +
-            `page ${percent(task1 - task0)}, all browser processes ${percent(all1 - all0)} of a core, ` +
+        `${name}: page ${percent(task1 - task0)}, all browser processes ${percent(all1 - all0)} of a core, ` +
             `${((clock1 - clock0) / seconds).toFixed(0)} scans a second`,
     );
     await page.close();
 }
+
+/** Opens the page at `base` and clicks the menu items `items` (by their labels) in turn. */
+function openWith(base: string, ...items: string[]): (page: Page) => Promise<void> {
+    return async (page) => {
+        await page.goto(base);
+        await page.waitForSelector('body[data-ready="1"]');
+        for (const label of items) {
+            await clickItem(page, label);
+        }
+        await sleep(300);
+    };
+}
+
+/** The reference for the page's figures: a bare page that changes one text node a frame. */
+async function barePage(page: Page): Promise<void> {
+    await page.setContent(
+        "<!doctype html><p id=t>0</p><script>let n = 0; const t = document.getElementById('t');" +
+            "(function f() { t.textContent = String(++n); requestAnimationFrame(f); })();</script>",
+    );
+}
+
+const nothing = async (): Promise<void> => {};
+const startRun = async (page: Page): Promise<void> => {
+    await page.click('button[aria-label="Simulation"]');
+};
+/** Starts the run and pauses it at once (Debug > Pause): the run lamp blinks. */
+const startPaused = async (page: Page): Promise<void> => {
+    await startRun(page);
+    await clickItem(page, "Pause");
+};
 
 async function readyTime(browser: Browser, base: string): Promise<void> {
     const times: number[] = [];
@@ -136,9 +155,14 @@ function transferSize(): void {
         transferSize();
         await scanBench(browser);
         await readyTime(browser, base);
-        await cpu(browser, base, "traffic_light.PLC", false);
-        await cpu(browser, base, "traffic_light.PLC", true);
-        await cpu(browser, base, "conveyor.PLC", true, "Conveyor");
+        // All at the wide layout, the ladder diagram shown beside the panel.
+        const light = openWith(base, "traffic_light.PLC");
+        await cpu(browser, "bare page changing one text node a frame (reference)", barePage, nothing);
+        await cpu(browser, "stopped traffic_light.PLC", light, nothing);
+        await cpu(browser, "running traffic_light.PLC", light, startRun);
+        await cpu(browser, "paused traffic_light.PLC", light, startPaused);
+        await cpu(browser, "running conveyor.PLC with the Conveyor", openWith(base, "conveyor.PLC", "Conveyor"), startRun);
+        await cpu(browser, "running traffic_light.PLC, Timing Diagram open", openWith(base, "traffic_light.PLC", "Timing Diagram"), startRun);
     } finally {
         await browser.close();
         server.close();
