@@ -74,8 +74,8 @@ TEST_F(NamesFiles, BadLinesAreReportedAfterTheLoadAndLeftOut) {
     ASSERT_TRUE(w.commands.open(at("gate.PLC")));
     EXPECT_EQ(w.calls, "  box: These lines of gate.names were skipped; the next save leaves them "
                        "out:\\r\\ngate.names line 2: not address<TAB>name<TAB>comment\\r\\n"
-                       "gate.names line 3: \"never\" already means something in a program "
-                       "or a script. [ok+exclamation rungbox]\n");
+                       "gate.names line 3: \"never\" already means something: a word of the "
+                       "properties to prove. [ok+exclamation rungbox]\n");
     EXPECT_EQ(w.grid.text(2, editor::kLocationCol), "1000");
     EXPECT_EQ(w.editor.names().size(), 1u);
 }
