@@ -129,7 +129,7 @@ private:
     int expect(const Command& command, int lineNumber);
     static std::optional<std::string> plantWord(const std::string& line, const std::string& key);
     int complain(int lineNumber, const std::string& why);
-    int expectFailed(int lineNumber, const std::string& subject, const std::string& expected,
+    int expectFailed(int lineNumber, const Command& command, const std::string& subject,
                      const std::string& actual);
     Failure failureAt(int lineNumber) const;
     void startTest();

@@ -13,7 +13,8 @@ EMSCRIPTEN_BINDINGS(rungbox_check) {
     using rungbox::wasm::WebSession;
     emscripten::class_<WebCheck>("WebCheck")
         .constructor<WebSession&>()
-        .function("check", &WebCheck::check);
+        .function("check", &WebCheck::check)
+        .function("focus", &WebCheck::focus);
     emscripten::class_<WebExplore>("WebExplore")
         .constructor<>()
         .function("compare", &WebExplore::compare)

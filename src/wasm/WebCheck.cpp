@@ -12,8 +12,17 @@ std::string WebCheck::check(const std::string& bytes) {
     const sim::Script script = sim::readScript(in);
     // Recorded, so that a failed test's run can be shown in a timing diagram.
     m_check.run(script, m_web.session().grid(), true);
+    m_focused.clear();
     ++m_runs;
     return checkJson(m_check);
+}
+
+bool WebCheck::focus(unsigned index) {
+    if (!m_check.focus(index)) {
+        return false;
+    }
+    m_focused = m_check.runner()->results()[index].failure.signalsRead;
+    return true;
 }
 
 std::string checkJson(const sim::ScriptCheck& check) {

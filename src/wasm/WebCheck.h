@@ -9,6 +9,7 @@
 #include "sim/ScriptCheck.h"
 
 #include <string>
+#include <vector>
 
 namespace rungbox::wasm {
 
@@ -33,10 +34,18 @@ public:
     /// Counts the checks made, from 0.
     unsigned runs() const { return m_runs; }
 
+    /// Readies the recording to show the failure of test `index` (ScriptCheck::focus): the
+    /// signals its failed line read first. False when its run cannot be shown.
+    bool focus(unsigned index);
+    /// The signals the last focus() put first, for a diagram to show whether or not the
+    /// program uses them.
+    const std::vector<trace::Signal>& focused() const { return m_focused; }
+
 private:
     WebSession& m_web;
     sim::ScriptCheck m_check;
     unsigned m_runs = 0;
+    std::vector<trace::Signal> m_focused;
 };
 
 /// The check's list as WebCheck::check answers it.

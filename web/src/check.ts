@@ -26,6 +26,8 @@ interface CheckList {
 interface WebCheck {
     /** The script's bytes as 8-bit text; answers the list as JSON (CheckList). */
     check(bytes: string): string;
+    /** Puts the signals failed test `index` read first in the recording; false when none. */
+    focus(index: number): boolean;
 }
 
 interface WebExplore {
@@ -396,6 +398,8 @@ class CheckPanel {
             return;
         }
         this.choose(index);
+        // The signals the failed test read go first in its run's recording.
+        this.checker.focus(index);
         this.diagram?.close();
         this.diagram = new TimingPanel(this.context, {
             title: `Timing Diagram: ${test.name} failed`,
