@@ -14,6 +14,12 @@ namespace {
 // A display value no present value can have, so that the first show always reaches the panel.
 constexpr int kNothingShown = INT32_MIN;
 
+// `lamps` (lamp n in bit n) with lamp `n` set to `on`.
+std::uint16_t withBit(std::uint16_t lamps, int n, bool on) {
+    const auto bit = static_cast<std::uint16_t>(1U << n);
+    return static_cast<std::uint16_t>(on ? lamps | bit : lamps & ~bit);
+}
+
 } // namespace
 
 Controller::Controller(IoPanel& panel) : m_panel(panel) {
@@ -352,14 +358,15 @@ void Controller::force(int address, bool on) {
     if (added) {
         m_fuseStale = true; // the fused program leaves the relay's writes out
     }
-    // The lamp shows the forced value at once, not at the next scan: the run may be paused.
+    // The lamp shows the forced value at once, not at the next scan: the run may be paused. Only
+    // that lamp changes: the others keep what the last END showed, whatever a paused scan wrote.
     if (address < kInputCount) {
-        const auto bit = static_cast<std::uint16_t>(1U << address);
-        m_inputLampsShown =
-            static_cast<std::uint16_t>(on ? m_inputLampsShown | bit : m_inputLampsShown & ~bit);
+        m_inputLampsShown = withBit(m_inputLampsShown, address, on);
         m_panel.setInputLamp(address, on);
     } else if (address >= kFirstOutputRelay && address < kFirstOutputRelay + kOutputCount) {
-        showOutputs();
+        const int n = address - kFirstOutputRelay;
+        m_outputLampsShown = withBit(m_outputLampsShown, n, on);
+        m_panel.setOutputLamp(n, on);
     }
 }
 

@@ -10,15 +10,28 @@ namespace rungbox::names {
 
 namespace {
 
-// Upper case, as upperCase() makes them. The instruction words of the code cells; the first
-// words of every rungbox-sim command; the words `expect` takes next; the module names; the
-// keywords of script conditions.
-constexpr std::array<std::string_view, 35> kReserved{
-    "LD",      "AND",    "OR",    "NOT",     "OUT",    "TIM",   "CNT",    "BLK",      "DIFU",
-    "SFT",     "END",    "IN",    "SCAN",    "TICK",   "WAIT",  "PRESS",  "SHOW",     "RELAY",
-    "LIST",    "LADDER", "TRACE", "SAVE",    "MODULE", "PLANT", "GATE",   "CONVEYOR", "FORCE",
-    "UNFORCE", "STEP",   "BREAK", "UNBREAK", "EXPECT", "NONE",  "ALWAYS", "NEVER",
+// Upper case, as upperCase() makes them, with what each means: the instruction words of the code
+// cells; the first words of every rungbox-sim command and the words `expect` takes next; the
+// module names; the keywords of properties.
+struct Reserved {
+    std::string_view word;
+    std::string_view meaning;
 };
+constexpr std::string_view kInstruction = "an instruction word";
+constexpr std::string_view kCommand = "a script command";
+constexpr std::string_view kModule = "a module's name in a script";
+constexpr std::string_view kProperty = "a word of the properties to prove";
+constexpr std::array<Reserved, 35> kReserved{{
+    {"LD", kInstruction},   {"AND", kInstruction}, {"OR", kInstruction},  {"NOT", kInstruction},
+    {"OUT", kInstruction},  {"TIM", kInstruction}, {"CNT", kInstruction}, {"BLK", kInstruction},
+    {"DIFU", kInstruction}, {"SFT", kInstruction}, {"END", kInstruction}, {"IN", kCommand},
+    {"SCAN", kCommand},     {"TICK", kCommand},    {"WAIT", kCommand},    {"PRESS", kCommand},
+    {"SHOW", kCommand},     {"RELAY", kCommand},   {"LIST", kCommand},    {"LADDER", kCommand},
+    {"TRACE", kCommand},    {"SAVE", kCommand},    {"MODULE", kCommand},  {"PLANT", kCommand},
+    {"GATE", kModule},      {"CONVEYOR", kModule}, {"FORCE", kCommand},   {"UNFORCE", kCommand},
+    {"STEP", kCommand},     {"BREAK", kCommand},   {"UNBREAK", kCommand}, {"EXPECT", kCommand},
+    {"NONE", kModule},      {"ALWAYS", kProperty}, {"NEVER", kProperty},
+}};
 
 // The timing window's signal names: a prefix and a number, for timers and counters also with
 // "_done" after it. Any number counts, in range or not, so that "in99" never reads as a name.
@@ -58,10 +71,21 @@ std::string upperCase(std::string_view text) {
     return upper;
 }
 
-bool isReservedWord(std::string_view word) {
+namespace {
+// What the reserved `word` means; empty for a word free to be a name.
+std::string_view reservedMeaning(std::string_view word) {
     const std::string upper = upperCase(word);
-    return std::find(kReserved.begin(), kReserved.end(), upper) != kReserved.end() ||
-           isSignalName(upper);
+    const auto it = std::find_if(kReserved.begin(), kReserved.end(),
+                                 [&upper](const Reserved& r) { return r.word == upper; });
+    if (it != kReserved.end()) {
+        return it->meaning;
+    }
+    return isSignalName(upper) ? "a signal's name in the timing diagram" : std::string_view();
+}
+} // namespace
+
+bool isReservedWord(std::string_view word) {
+    return !reservedMeaning(word).empty();
 }
 
 std::optional<std::string> nameProblem(std::string_view name) {
@@ -74,8 +98,9 @@ std::optional<std::string> nameProblem(std::string_view name) {
     if (!isLetter(name.front()) || !std::all_of(name.begin(), name.end(), isNameChar)) {
         return "A name holds letters, digits and _ only, and starts with a letter.";
     }
-    if (isReservedWord(name)) {
-        return "\"" + std::string(name) + "\" already means something in a program or a script.";
+    if (const std::string_view meaning = reservedMeaning(name); !meaning.empty()) {
+        return "\"" + std::string(name) + "\" already means something: " + std::string(meaning) +
+               ".";
     }
     return std::nullopt;
 }

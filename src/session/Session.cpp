@@ -250,7 +250,7 @@ bool Session::newProgram() {
     if (running() || !m_files.newProgram()) {
         return false;
     }
-    m_debugger.clearBreakpoints();
+    programReplaced();
     tellFileChanged();
     return true;
 }
@@ -260,7 +260,7 @@ bool Session::load() {
         tellFileChanged(); // a failed load may have dropped a recent file
         return false;
     }
-    m_debugger.clearBreakpoints();
+    programReplaced();
     tellFileChanged();
     return true;
 }
@@ -271,10 +271,17 @@ bool Session::open(const std::string& path) {
     }
     const bool opened = m_files.open(path);
     if (opened) {
-        m_debugger.clearBreakpoints();
+        programReplaced();
     }
     tellFileChanged();
     return opened;
+}
+
+// The program has gone: its breakpoints, and the recording of its runs, which a diagram would
+// show under the new program's names.
+void Session::programReplaced() {
+    m_debugger.clearBreakpoints();
+    m_tracing.recorder().clear();
 }
 
 bool Session::save() {

@@ -189,6 +189,7 @@ private:
     void scanEnded();
     void runTick();
     void runStopped();
+    void programReplaced();
     RunEnd resumeWith(RunEnd end);
     void tellAdvanced();
     void tellFileChanged();

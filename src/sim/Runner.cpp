@@ -509,14 +509,15 @@ int Runner::expect(const Command& command, int lineNumber) {
     if (actual == command.expected) {
         return Exit::Ok;
     }
-    return expectFailed(lineNumber, subject, command.expected, actual);
+    return expectFailed(lineNumber, command, subject, actual);
 }
 
 // Outside a test a failed expect ends the script with its own status; inside one it fails the
 // test (its first failure is the one reported) and the script goes on. A hidden test's failure
 // names no expectation, as its output is read by the student too.
-int Runner::expectFailed(int lineNumber, const std::string& subject, const std::string& expected,
+int Runner::expectFailed(int lineNumber, const Command& command, const std::string& subject,
                          const std::string& actual) {
+    const std::string& expected = command.expected;
     m_out.flush();
     // The terminal is shown the expected text escaped (shownWord); a report holds it as it is.
     const std::string complaint =
@@ -544,6 +545,7 @@ int Runner::expectFailed(int lineNumber, const std::string& subject, const std::
     m_err.flush();
     if (!m_currentFailed) {
         m_currentFailed = true;
+        failure.signalsRead = readSignals(command, actual);
         test.failure = std::move(failure);
     }
     return Exit::Ok;

@@ -158,7 +158,7 @@ private:
     int finish(int unreadableLine);
     Failure endedAt(int status, int lineNumber);
     int complain(int lineNumber, const std::string& why);
-    int expectFailed(int lineNumber, const std::string& subject, const std::string& expected,
+    int expectFailed(int lineNumber, const Command& command, const std::string& subject,
                      const std::string& actual);
     Failure failureAt(int lineNumber) const;
     void startTest();

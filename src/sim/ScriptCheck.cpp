@@ -30,6 +30,14 @@ void ScriptCheck::run(const Script& script, const editor::CodeGrid& grid,
     m_runner->onProgress(std::move(progress));
     if (record) {
         m_runner->recordRuns();
+        // The relays the tests read are recorded from the start, to be shown at a failure.
+        for (const ScriptStep& step : script.steps) {
+            const Command& command = step.line.command;
+            if (step.line.kind == ScriptLine::Kind::Command &&
+                command.kind == CommandKind::Expect && command.observed == Observed::Relay) {
+                m_runner->recorder().add({trace::SignalKind::Relay, command.number});
+            }
+        }
     }
     const int status = m_runner->run(script);
     if (script.tests.empty()) {
@@ -48,7 +56,18 @@ void ScriptCheck::run(const Script& script, const editor::CodeGrid& grid,
     }
 }
 
+std::optional<std::uint64_t> ScriptCheck::focus(std::size_t row) {
+    if (row >= m_rows.size() || !m_rows[row].failureMs) {
+        return std::nullopt;
+    }
+    m_runner->recorder().putFirst(m_runner->results()[row].failure.signalsRead);
+    return m_rows[row].failureMs;
+}
+
 std::string ScriptCheck::scoreText() const {
+    if (m_rows.empty()) {
+        return {}; // the message says why nothing is scored
+    }
     return std::to_string(m_score) + " of " + std::to_string(m_maxScore) + " points";
 }
 

@@ -58,13 +58,19 @@ public:
 
     /// The tests in script order (empty before run() and for a script without tests).
     const std::vector<CheckRow>& rows() const { return m_rows; }
-    /// "N of M points".
+    /// "N of M points"; empty when no test ran (message() says why).
     std::string scoreText() const;
     /// Why there are no tests to list ("The script has no tests, and ran to its end.", ...);
     /// empty when the tests ran.
     const std::string& message() const { return m_message; }
     /// The session the script ran in; null before run().
     Runner* runner() { return m_runner.get(); }
+
+    /// Readies the recording to show the failure of test `row` (in rows() order): the signals
+    /// its failed `expect` read go first in the recording's list, those that read otherwise
+    /// than expected at the top. Answers where the failure lies (CheckRow::failureMs), nothing
+    /// when the test's run cannot be shown.
+    std::optional<std::uint64_t> focus(std::size_t row);
 
 private:
     CheckRow row(const TestResult& test) const;

@@ -1,10 +1,44 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TestResults.h"
 
+#include "engine/AddressMap.h"
+
 #include <algorithm>
 #include <utility>
 
 namespace rungbox::sim {
+
+std::vector<trace::Signal> readSignals(const Command& expect, std::string_view got) {
+    using trace::SignalKind;
+    const int n = expect.number;
+    switch (expect.observed) {
+    case Observed::Relay:
+        return {{SignalKind::Relay, n}};
+    case Observed::Timer:
+        return {{SignalKind::TimerValue, n}, {SignalKind::TimerDone, n}};
+    case Observed::Counter:
+        return {{SignalKind::CounterValue, n}, {SignalKind::CounterDone, n}};
+    case Observed::Plant:
+        return {};
+    case Observed::Inputs:
+    case Observed::Outputs:
+        break;
+    }
+    // Lamp k is digit k; the lamps that read otherwise come first.
+    const int first = expect.observed == Observed::Inputs ? 0 : engine::kFirstOutputRelay;
+    std::vector<trace::Signal> lamps;
+    for (const bool differing : {true, false}) {
+        for (int k = 0; k < engine::kOutputCount; ++k) {
+            const auto at = static_cast<std::size_t>(k);
+            const bool differs =
+                at >= got.size() || at >= expect.expected.size() || got[at] != expect.expected[at];
+            if (differs == differing) {
+                lamps.push_back({SignalKind::Relay, first + k});
+            }
+        }
+    }
+    return lamps;
+}
 
 std::int64_t ProgramResult::score() const {
     std::int64_t sum = 0;

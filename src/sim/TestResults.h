@@ -5,9 +5,11 @@
 // the terms a student can follow (the script line, what was expected, what was read, when).
 
 #include "Script.h"
+#include "trace/Signal.h"
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace rungbox::sim {
@@ -22,7 +24,14 @@ struct Failure {
     std::uint64_t scan = 0;    ///< scans of the run so far
     std::uint64_t clockMs = 0; ///< the run's clock in milliseconds
     std::uint64_t traceMs = 0; ///< the time in the recording (Runner::recordRuns), ms
+    /// What the failed `expect` read, as signals of a recording (readSignals); empty otherwise.
+    std::vector<trace::Signal> signalsRead;
 };
+
+/// The signals `expect` (an Expect command) reads, those that read otherwise than expected
+/// first: `got` is what the line read, in its form. The lamps' relays for `in` and `out`, the
+/// relay, a timer's or counter's value and done bit; none for a machine's state line.
+std::vector<trace::Signal> readSignals(const Command& expect, std::string_view got);
 
 struct TestResult {
     TestInfo info;

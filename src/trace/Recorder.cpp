@@ -241,6 +241,21 @@ bool Recorder::remove(const Signal& signal) {
     return true;
 }
 
+void Recorder::putFirst(const std::vector<Signal>& first) {
+    std::size_t front = 0;
+    for (const Signal& signal : first) {
+        const auto position = find(signal);
+        if (!position || *position < front) {
+            continue; // not recorded, or given twice
+        }
+        const auto at = static_cast<std::ptrdiff_t>(*position);
+        const auto to = static_cast<std::ptrdiff_t>(front);
+        std::rotate(m_signals.begin() + to, m_signals.begin() + at, m_signals.begin() + at + 1);
+        std::rotate(m_slotOf.begin() + to, m_slotOf.begin() + at, m_slotOf.begin() + at + 1);
+        ++front;
+    }
+}
+
 void Recorder::clear() {
     m_blocks.clear();
     m_memory = 0;

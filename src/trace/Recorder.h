@@ -59,6 +59,10 @@ public:
     bool add(const Signal& signal);
     /// Stops recording `signal` and forgets its history. False when it was not recorded.
     bool remove(const Signal& signal);
+    /// Moves the recorded signals of `first` to the front of signalList(), in that order, the
+    /// others after them as they were; their histories stay. Signals not recorded are passed
+    /// over. Positions from before no longer hold.
+    void putFirst(const std::vector<Signal>& first);
 
     // --- Recording -----------------------------------------------------------------------------
 

@@ -65,6 +65,9 @@ std::vector<std::size_t> SignalRows::rows(const Recorder& recorder,
 
 std::string SignalRows::add(Recorder& recorder, const std::vector<Signal>& used,
                             std::string_view text, const names::NameTable* names) {
+    if (text.empty()) {
+        return "Type the signal to add first: " + std::string(kSignalHelp) + ".";
+    }
     const auto signal = named(text, names);
     if (!signal) {
         return "Not a signal: \"" + std::string(text) + "\"; give " + std::string(kSignalHelp) +
@@ -82,6 +85,9 @@ std::string SignalRows::add(Recorder& recorder, const std::vector<Signal>& used,
 
 std::string SignalRows::remove(Recorder& recorder, std::string_view text,
                                const names::NameTable* names) {
+    if (text.empty()) {
+        return "Type the signal to remove first.";
+    }
     const auto signal = named(text, names);
     if (!signal || !recorder.remove(*signal)) {
         return "Not shown: \"" + std::string(text) + "\".";

@@ -12,6 +12,7 @@ void Tracing::begin(const engine::Controller& plc, std::uint64_t runMs) {
     const std::uint64_t start = m_recorder.empty() ? runMs : m_recorder.lastMs() + 1;
     m_offset = start > runMs ? start - runMs : 0;
     m_recorder.sample(plc, m_offset + runMs, m_scans);
+    m_nextScanMs = m_offset + runMs + 1;
     m_begun = true;
 }
 

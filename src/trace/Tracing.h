@@ -3,7 +3,10 @@
 
 // The recorder as a session drives it: switched on or off, told when a run starts, after each
 // scan and after each timer tick, with the run's millisecond clock. It turns the run's clock
-// into the recording's time and counts the scans.
+// into the recording's time and counts the scans. Every scan gets a millisecond of its own in
+// the recording: one that did not move the run's clock (a script's `scan`, a scan stepped
+// through in a pause) is put one millisecond after the scan before it, and the rest of the run
+// follows a millisecond later, so that each scan can be seen and found in a diagram.
 
 #include "Recorder.h"
 
@@ -51,8 +54,13 @@ public:
         if (m_on) {
             if (!m_begun) {
                 begin(plc, runMs);
+                m_nextScanMs = m_offset + runMs; // the scan's state is the first sample
             }
             ++m_scans;
+            if (m_offset + runMs < m_nextScanMs) {
+                m_offset = m_nextScanMs - runMs;
+            }
+            m_nextScanMs = m_offset + runMs + 1;
             m_recorder.sample(plc, m_offset + runMs, m_scans);
         }
     }
@@ -72,9 +80,10 @@ private:
     Runs m_runs;
     bool m_on = false;
     Recorder m_recorder;
-    std::uint64_t m_offset = 0; // recording time at the run's clock 0
-    std::uint64_t m_scans = 0;  // scans counted in the recording
-    bool m_begun = false;       // the current run has its first sample
+    std::uint64_t m_offset = 0;     // recording time at the run's clock 0
+    std::uint64_t m_nextScanMs = 0; // the earliest recording time of the next scan
+    std::uint64_t m_scans = 0;      // scans counted in the recording
+    bool m_begun = false;           // the current run has its first sample
 };
 
 } // namespace rungbox::trace

@@ -28,7 +28,8 @@ EMSCRIPTEN_BINDINGS(rungbox_check) {
         .constructor<>()
         .function("check", &check)
         .function("runsVcd", &WebCheck::runsVcd)
-        .function("showRuns", &WebCheck::showRuns);
+        .function("showRuns", &WebCheck::showRuns)
+        .function("focus", &WebCheck::focus);
     emscripten::class_<WebExplore>("WebExplore")
         .constructor<>()
         .function("compare", &WebExplore::compare)

@@ -23,6 +23,7 @@ std::string WebCheck::check(const std::vector<std::string>& cells, const std::st
     // Recorded, so that a failed test's run can be shown in a timing diagram.
     m_check.run(script, grid, names, true, std::move(progress));
     m_shown.reset();
+    m_focused.clear();
     ++m_runs;
     return checkJson(m_check);
 }
@@ -59,7 +60,9 @@ std::string checkJson(const sim::ScriptCheck& check) {
     appendJsonString(out, check.message());
     out += ",\"tests\":[";
     bool first = true;
+    std::size_t index = 0;
     for (const sim::CheckRow& row : check.rows()) {
+        const std::size_t at = index++;
         out += first ? "{\"name\":" : ",{\"name\":";
         first = false;
         appendJsonString(out, row.name);
@@ -75,6 +78,13 @@ std::string checkJson(const sim::ScriptCheck& check) {
         appendJsonString(out, row.when);
         if (row.failureMs) {
             out += ",\"failureMs\":" + std::to_string(*row.failureMs);
+            // What the failed line read, so that the page can show it first (WebCheck::focus).
+            std::string signals;
+            for (const trace::Signal& s : check.runner()->results()[at].failure.signalsRead) {
+                signals += (signals.empty() ? "" : " ") + s.name();
+            }
+            out += ",\"signals\":";
+            appendJsonString(out, signals);
         }
         out += '}';
     }

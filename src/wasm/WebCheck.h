@@ -50,10 +50,19 @@ public:
     /// Counts the checks made and dumps shown, from 0.
     unsigned runs() const { return m_runs; }
 
+    /// Readies the runs shown to show a failure: the signals named in `signalNames`
+    /// (space-separated, as the list's "signals" of a failed test gives them, read by its failed
+    /// line) first. False when no runs are shown or no name is a signal.
+    bool focus(const std::string& signalNames);
+    /// The signals the last focus() put first, for a diagram to show whether or not the
+    /// program uses them.
+    const std::vector<trace::Signal>& focused() const { return m_focused; }
+
 private:
     sim::ScriptCheck m_check;
     std::unique_ptr<trace::Recorder> m_shown; ///< the dump shown, if it came last
     unsigned m_runs = 0;
+    std::vector<trace::Signal> m_focused;
 };
 
 /// The check's list as WebCheck::check answers it.

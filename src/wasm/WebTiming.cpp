@@ -140,8 +140,15 @@ const names::NameTable* WebTiming::names() const {
 }
 
 std::vector<trace::Signal> WebTiming::usedSignals() const {
-    return m_source == Source::Dump ? std::vector<trace::Signal>()
-                                    : trace::programSignals(m_web.session().grid());
+    if (m_source == Source::Dump) {
+        return {};
+    }
+    std::vector<trace::Signal> used = trace::programSignals(m_web.session().grid());
+    if (m_source == Source::Check) {
+        // What the failed test read is shown, and first (the recording has it first).
+        used.insert(used.end(), m_check->focused().begin(), m_check->focused().end());
+    }
+    return used;
 }
 
 std::string WebTiming::stamp() const {

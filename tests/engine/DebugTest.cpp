@@ -159,6 +159,25 @@ TEST(Force, InputLampShowsTheForcedValueAndResetReleasesEveryForce) {
     EXPECT_FALSE(m.plc.relay(1000));
 }
 
+// Only the state at END reaches the output lamps: forcing an output in a paused scan lights that
+// lamp alone, not the outputs the paused scan has written so far.
+TEST(Force, AnOutputForcedMidScanChangesItsLampAlone) {
+    Machine m;
+    m.load("LD 0; OUT 1002; END");
+    m.panel.switches = 0b1;
+    ASSERT_EQ(m.plc.stepLine(), 0);
+    ASSERT_EQ(m.plc.stepLine(), 0);
+    ASSERT_TRUE(m.plc.relay(1002) && m.plc.midScan());
+    m.plc.force(1006, true);
+    EXPECT_TRUE(m.panel.outputLamp[6]);
+    EXPECT_FALSE(m.panel.outputLamp[2]) << "the paused scan has not reached END";
+    ASSERT_EQ(m.plc.stepLine(), 0);
+    EXPECT_TRUE(m.panel.outputLamp[2]) << "END shows what the scan wrote";
+    m.plc.force(1006, false);
+    EXPECT_FALSE(m.panel.outputLamp[6]);
+    EXPECT_TRUE(m.panel.outputLamp[2]);
+}
+
 /// Relays, edge memories, timers and counters of two controllers; "" when they agree.
 std::string difference(const Controller& a, const Controller& b) {
     for (int r = 0; r <= engine::kLastRelay; ++r) {

@@ -75,8 +75,8 @@ TEST_F(NamesFiles, BadLinesAreReportedAndTheFileIsLeftAloneBySaves) {
     ASSERT_TRUE(w.commands.open(at("gate.PLC")));
     EXPECT_EQ(w.calls, "  box: These lines of gate.names were skipped; saving the program leaves "
                        "that file as it is:\\r\\ngate.names line 2: not address<TAB>name<TAB>"
-                       "comment\\r\\ngate.names line 3: \"never\" already means something in a "
-                       "program or a script. [ok+exclamation rungbox]\n");
+                       "comment\\r\\ngate.names line 3: \"never\" already means something: a word of "
+                       "the properties to prove. [ok+exclamation rungbox]\n");
     EXPECT_EQ(w.grid.text(2, editor::kLocationCol), "1000");
     EXPECT_EQ(w.editor.names().size(), 1u);
     ASSERT_TRUE(w.commands.save());

@@ -177,6 +177,11 @@ TEST(Session, FileAndModuleCommandsAreRefusedDuringARun) {
 
 TEST(Session, NewAndLoadClearTheBreakpointsOnlyWhenTheProgramGoes) {
     Fixture f("LD 0; END");
+    f.session.setRecording(true);
+    f.session.toggleRun();
+    f.session.advance(3);
+    f.session.toggleRun();
+    ASSERT_FALSE(f.session.tracing().recorder().empty());
     f.session.debugger().setBreakpoint(1, true);
     f.session.load(); // the dialog is cancelled
     EXPECT_TRUE(f.session.debugger().breakpoint(1));
@@ -184,9 +189,13 @@ TEST(Session, NewAndLoadClearTheBreakpointsOnlyWhenTheProgramGoes) {
     f.session.editor().setCodeChanged(true);
     EXPECT_FALSE(f.session.newProgram());
     EXPECT_TRUE(f.session.debugger().breakpoint(1));
+    EXPECT_FALSE(f.session.tracing().recorder().empty());
     f.session.editor().setCodeChanged(false);
     EXPECT_TRUE(f.session.newProgram());
     EXPECT_FALSE(f.session.debugger().breakpoint(1));
+    // The old program's run is not shown under the new program's names.
+    EXPECT_TRUE(f.session.tracing().recorder().empty());
+    EXPECT_TRUE(f.session.tracing().on());
 }
 
 // The diagram repaints when a breakpoint or a force changes, even though the program and its

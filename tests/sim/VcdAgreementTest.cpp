@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -179,7 +180,8 @@ std::string plcFile(const std::vector<std::array<std::string, 3>>& lines) {
 
 // The recording's time of each line the script prints while running, worked out from the
 // script: each run starts one millisecond after the last sample of the run before; `wait` moves
-// the clock, `scan` and `tick` sample at the clock as it is.
+// the clock, `tick` samples at the clock as it is, and each of `scan`'s scans takes the
+// millisecond after the scan before when the clock has not moved, the rest of the run after it.
 std::vector<std::optional<std::uint64_t>> printTimes(const std::string& script) {
     std::vector<std::optional<std::uint64_t>> times;
     std::istringstream lines(script);
@@ -187,11 +189,12 @@ std::vector<std::optional<std::uint64_t>> printTimes(const std::string& script) 
     bool running = false;
     std::uint64_t offset = 0;
     std::uint64_t clock = 0;
+    std::uint64_t nextScan = 0;
     std::optional<std::uint64_t> lastSample;
     while (std::getline(lines, line)) {
         std::istringstream words(line);
         std::string command;
-        std::uint64_t count = 0;
+        std::uint64_t count = 1;
         words >> command >> count;
         if (command == "press") {
             running = !running;
@@ -199,11 +202,19 @@ std::vector<std::optional<std::uint64_t>> printTimes(const std::string& script) 
                 offset = lastSample ? *lastSample + 1 : 0;
                 clock = 0;
                 lastSample = offset;
+                nextScan = offset + 1;
             }
-        } else if (command == "wait") {
+        } else if (command == "wait" && running) {
             clock += count;
             lastSample = offset + clock;
-        } else if (command == "scan" || command == "tick") {
+            nextScan = offset + clock + 1;
+        } else if (command == "scan" && running) {
+            for (std::uint64_t k = 0; k < count; ++k) {
+                offset = std::max(offset + clock, nextScan) - clock;
+                nextScan = offset + clock + 1;
+            }
+            lastSample = offset + clock;
+        } else if (command == "tick" && running) {
             lastSample = offset + clock;
         } else if (command == "show" || command == "relay") {
             times.push_back(running ? std::optional(offset + clock) : std::nullopt);

@@ -132,6 +132,9 @@ TEST(DiagramTest, RowsShowTheProgramsSignalsFirstThenTheUsersAndRefuseWithReason
               0U);
     EXPECT_EQ(rows.remove(recorder, "in5", nullptr), "");
     EXPECT_EQ(rows.remove(recorder, "in5", nullptr), "Not shown: \"in5\".");
+    // An empty box asks for a signal.
+    EXPECT_EQ(rows.remove(recorder, "", nullptr), "Type the signal to remove first.");
+    EXPECT_EQ(rows.add(recorder, used, "", nullptr).rfind("Type the signal to add first: ", 0), 0U);
     EXPECT_EQ(names(), "in1 out0 tim2_done tim2 relay2000 ");
     // Without a program every signal is shown.
     EXPECT_TRUE(rows.rows(recorder, {}).empty());

@@ -5,6 +5,7 @@
 
 #include "BenchProgram.h"
 #include "TracedController.h"
+#include "trace/Tracing.h"
 
 #include <gtest/gtest.h>
 
@@ -204,6 +205,45 @@ TEST(Recorder, SignalsAddedWhileRecordingStartAtTheNextSampleAndRemovedOnesAreGo
     EXPECT_EQ(t.recorder.valuesAt(13), (V{0, 0}));
     EXPECT_EQ(t.vcd().substr(t.vcd().find("#0")),
               "#0\n$dumpvars\n0!\nx\"\n$end\n#6\n1!\n#11\n1\"\n#13\n0!\n0\"\n#15\n");
+}
+
+// Scans that do not move the run's clock (a script's `scan`) get a millisecond each in the
+// recording, and the run goes on after them; a run's clock moving on its own is kept as it is.
+TEST(Tracing, EveryScanHasAMillisecondOfItsOwn) {
+    ScriptedController m;
+    m.load("LD 0; OUT 1000; END");
+    trace::Tracing tracing(trace::Tracing::Runs::All);
+    tracing.setOn(true);
+    tracing.runStarted(m.plc);
+    const auto scanAt = [&](std::uint64_t runMs) {
+        EXPECT_EQ(m.plc.scan(), 0);
+        tracing.scanned(m.plc, runMs);
+    };
+    scanAt(0);
+    m.panel.switches = 1;
+    scanAt(0);
+    scanAt(0);
+    m.panel.switches = 0;
+    scanAt(1);
+    scanAt(2);
+    const Recorder& recorder = tracing.recorder();
+    EXPECT_EQ(recorder.lastMs(), 5U);
+    using V = std::vector<std::optional<std::uint64_t>>;
+    EXPECT_EQ((V{recorder.scanAt(0), recorder.scanAt(1), recorder.scanAt(2), recorder.scanAt(3),
+                 recorder.scanAt(4), recorder.scanAt(5)}),
+              (V{0, 1, 2, 3, 4, 5}));
+    const std::size_t out0 = *recorder.find({SignalKind::Relay, 1000});
+    EXPECT_EQ(recorder.valueAt(out0, 1), 0);
+    EXPECT_EQ(recorder.valueAt(out0, 2), 1);
+    EXPECT_EQ(recorder.valueAt(out0, 4), 0);
+
+    // Shown first, in the order given; the histories stay with their signals.
+    tracing.recorder().putFirst(signalsNamed("out0 in0 out0 relay5000"));
+    EXPECT_EQ(std::vector<Signal>(recorder.signalList().begin(), recorder.signalList().begin() + 3),
+              signalsNamed("out0 in0 in1"));
+    EXPECT_EQ(recorder.valueAt(0, 2), 1);
+    EXPECT_EQ(recorder.valueAt(0, 4), 0);
+    EXPECT_EQ(recorder.signalList().size(), trace::defaultSignals().size());
 }
 
 // Relays a whole window apart (16) are read from two windows; the signal list has its limit.

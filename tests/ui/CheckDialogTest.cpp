@@ -108,9 +108,41 @@ private slots:
         rungbox::ui::TimingWindow* timing = dialog->timingWindow();
         QVERIFY(timing != nullptr);
         QVERIFY(timing->isVisible());
-        // The run's clock read 10 ms at the failure; the recording starts with the run at 0.
-        QCOMPARE(timing->view()->frame().cursorMs, std::optional<std::uint64_t>(10));
-        QVERIFY(timing->view()->frame().fromMs <= 10);
+        // The failure came at scan 12, the run's clock at 10 ms; in the recording the two scans
+        // that did not move the clock have a millisecond each.
+        QCOMPARE(timing->view()->frame().cursorMs, std::optional<std::uint64_t>(12));
+        QVERIFY(timing->view()->frame().fromMs <= 12);
+        QCOMPARE(timing->windowTitle(), QString("Timing Diagram: latch failed"));
+    }
+
+    // Scans that do not move the clock: the cursor is still on the failing scan, the outputs the
+    // test read otherwise than expected first, and the finished recording records no more.
+    void theTraceOpensOnTheFailingScan() {
+        Window w;
+        CheckDialog* dialog = w.check("press\ntest latch 1\nin 0 1\nscan 11\nin 0 0\nscan\n"
+                                      "expect out 1000000000000000\nin 0 1\nscan 13\n"
+                                      "test held 1\nexpect relay 1001 1\n");
+        QCOMPARE(dialog->testList()->topLevelItem(0)->text(5), QString("line 7, scan 12, 0 ms"));
+        rungbox::ui::TimingWindow* timing = dialog->showFailure(0);
+        QVERIFY(timing != nullptr);
+        const rungbox::trace::Recorder& recorder = timing->view()->recorder();
+        const std::optional<std::uint64_t> cursor = timing->view()->frame().cursorMs;
+        QVERIFY(cursor.has_value());
+        QCOMPARE(recorder.scanAt(*cursor), std::optional<std::uint64_t>(12));
+        using rungbox::trace::Signal;
+        using rungbox::trace::SignalKind;
+        const Signal out0{SignalKind::Relay, 1000};
+        QCOMPARE(recorder.valueAt(*recorder.find(out0), *cursor), std::optional<int>(0));
+        QCOMPARE(recorder.signalList().front(), out0);
+        QCOMPARE(recorder.signalList()[1], (Signal{SignalKind::Relay, 1001}));
+        QVERIFY(timing->statusText().contains("scan 12"));
+        QVERIFY(!timing->statusText().contains("Recording"));
+        QVERIFY(!timing->recordItem()->isVisible());
+
+        // The next failure brings its own relay up, under its own title.
+        QVERIFY(dialog->showFailure(1) == timing);
+        QCOMPARE(recorder.signalList().front(), (Signal{SignalKind::Relay, 1001}));
+        QCOMPARE(timing->windowTitle(), QString("Timing Diagram: held failed"));
     }
 
     void explainsAScriptWithoutTests() {
@@ -118,6 +150,7 @@ private slots:
         CheckDialog* dialog = w.check("press\nscan\nexpect out 0100000000000000\n");
         QCOMPARE(dialog->testList()->topLevelItemCount(), 0);
         QVERIFY(dialog->messageLabel()->text().contains("no tests"));
+        QCOMPARE(dialog->scoreLabel()->text(), QString()); // no "0 of 0 points"
     }
 
     void cancelledDialogChecksNothing() {

@@ -143,6 +143,25 @@ private slots:
         QVERIFY(!w.debugger().paused());
     }
 
+    // While paused, F9 takes the line the scan reached, or the one the user clicked.
+    void thePausedRunsLineTakesTheBreakpoint() {
+        Window w;
+        w.start();
+        runTimer(w.main)->stop(); // the test runs the clock itself
+        w.tools().pauseItem()->trigger();
+        w.tools().stepLineItem()->trigger();
+        QCOMPARE(w.main.session().grid().line(), 2);
+        w.tools().breakpointItem()->trigger();
+        QVERIFY(w.debugger().breakpoint(2));
+        auto* view = gridView(w.main);
+        const QRect cell = view->visualRect(view->model()->index(4, 0));
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, cell.center());
+        QCOMPARE(w.main.session().grid().line(), 5);
+        w.tools().breakpointItem()->trigger();
+        QVERIFY(w.debugger().breakpoint(5));
+        QCOMPARE(w.main.session().grid().text(5, 1), std::string("LD")); // nothing edited
+    }
+
     // Resuming a scan paused midway marks no line once that scan has ended: the grid and the
     // register panel learn it as the ladder window does.
     void resumeClearsTheNextLine() {

@@ -12,6 +12,7 @@
 #include <QCheckBox>
 #include <QImage>
 #include <QMenuBar>
+#include <QScrollArea>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -80,13 +81,32 @@ private slots:
         QCOMPARE(window.session().grid().line(), 2);
 
         // Zoom scales the canvas and the click positions with it.
-        const QSize before = ladder->canvas()->size();
+        const QSize before = ladder->canvas()->minimumSize();
         ladder->setZoom(2.0);
-        QCOMPARE(ladder->canvas()->width(), before.width() * 2);
+        QCOMPARE(ladder->canvas()->minimumWidth(), before.width() * 2);
         QTest::mouseClick(ladder->canvas(), Qt::LeftButton, {}, ladder->lineRect(1).center());
         QCOMPARE(window.session().grid().line(), 1);
         ladder->setZoom(100.0);
         QCOMPARE(ladder->zoom(), LadderWindow::kMaxZoom);
+    }
+
+    // A drawing smaller than the window leaves no empty space outside the canvas: a click
+    // anywhere lands on it, which keeps the drawing keys, and its ground fills the window.
+    void theCanvasFillsTheWindow() {
+        RecordingBoxes boxes;
+        rungbox::test::ScriptedDialog dialog;
+        MainWindow window(boxes, dialog);
+        window.show();
+        LadderWindow* ladder = window.showLadderDiagram();
+        auto* scroll = ladder->findChild<QScrollArea*>();
+        QVERIFY(scroll != nullptr);
+        QWidget* viewport = scroll->viewport();
+        QVERIFY(ladder->canvas()->minimumHeight() < viewport->height());
+        const QPoint corner = viewport->rect().bottomRight() - QPoint(4, 4);
+        QCOMPARE(viewport->childAt(corner), ladder->canvas());
+        ladder->resize(ladder->width() + 200, ladder->height() + 100);
+        QCoreApplication::processEvents();
+        QCOMPARE(ladder->canvas()->size(), viewport->size());
     }
 
     void showsPowerDuringARun() {

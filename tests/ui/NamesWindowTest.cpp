@@ -14,6 +14,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -52,6 +53,25 @@ QString gridTip(MainWindow& main, int line) {
     auto& model = gridView(main)->gridModel();
     return model.data(model.indexOfCell(line, rungbox::editor::kLocationCol), Qt::ToolTipRole)
         .toString();
+}
+
+// The cell editor open in `table` (a line edit shown over its viewport), or nullptr.
+QLineEdit* openEditor(const QTableWidget* table) {
+    for (QLineEdit* line : table->viewport()->findChildren<QLineEdit*>()) {
+        if (line->isVisible()) {
+            return line;
+        }
+    }
+    return nullptr;
+}
+
+// Types `text` into the open editor and presses `key`, then lets the window follow.
+void typeInto(const QTableWidget* table, const QString& text, Qt::Key key) {
+    QLineEdit* editor = openEditor(table);
+    QVERIFY(editor != nullptr);
+    QTest::keyClicks(editor, text);
+    QTest::keyClick(editor, key);
+    QCoreApplication::processEvents();
 }
 
 } // namespace
@@ -137,11 +157,42 @@ private slots:
         names.undoStack().redo();
         QCOMPARE(w.main.session().names().nameOf(Address::relay(1002)), std::string("LAMP"));
 
-        // New replaces the names: the old undo steps go.
+        // New replaces the names: the old undo steps go, and what was said about them.
+        QVERIFY(!names.setName(Address::relay(1001), "wait"));
         w.main.session().newProgram();
         QCoreApplication::processEvents();
         QVERIFY(!names.undoStack().canUndo());
+        QCOMPARE(names.problemLabel()->text(), QString());
         QCOMPARE(inputLamp(w.main, 0)->toolTip(), QString("Input 00: relay 0"));
+    }
+
+    // Naming the last address moves its row up: Tab goes on to that address's comment, and a
+    // refused name stays typed in its cell.
+    void typingFollowsTheAddressWhoseRowMoves() {
+        GateWindow w;
+        NamesWindow& names = w.editor();
+        QVERIFY(names.addAddress("2005") && names.addAddress("2006"));
+        QTableWidget* table = names.table();
+        QCOMPARE(table->item(11, NamesWindow::kAddressColumn)->text(), QString("2006"));
+        table->setCurrentCell(11, NamesWindow::kNameColumn);
+        table->editItem(table->item(11, NamesWindow::kNameColumn));
+        typeInto(table, "SPARE", Qt::Key_Tab);
+        QCOMPARE(table->item(10, NamesWindow::kAddressColumn)->text(), QString("2006"));
+        QCOMPARE(table->currentRow(), 10);
+        typeInto(table, "spare relay", Qt::Key_Return);
+        const auto* entry = w.main.session().names().find(Address::relay(2006));
+        QVERIFY(entry != nullptr);
+        QCOMPARE(entry->comment, std::string("spare relay"));
+        QCOMPARE(names.problemLabel()->text(), QString());
+
+        table->setCurrentCell(11, NamesWindow::kNameColumn);
+        table->editItem(table->item(11, NamesWindow::kNameColumn));
+        typeInto(table, "SPARE", Qt::Key_Return);
+        QVERIFY(names.problemLabel()->text().contains("already names 2006"));
+        QVERIFY(openEditor(table) != nullptr);
+        QCOMPARE(openEditor(table)->text(), QString("SPARE"));
+        QCOMPARE(table->currentRow(), 11);
+        QCOMPARE(w.main.session().names().find(Address::relay(2005)), nullptr);
     }
 
     void aProgramWithoutNamesLooksAsBefore() {

@@ -51,6 +51,34 @@ private slots:
         QVERIFY(screen.contains(placed));
     }
 
+    // The same screen; the main window at its top left, the ladder window beside it.
+    void placeLeastCovering_data() {
+        QTest::addColumn<QList<QRect>>("shown");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QRect>("expected");
+        const QRect ladder(638, 30, 720, 640);
+        QTest::newRow("alone: beside the main window")
+            << QList<QRect>{} << QSize(420, 300) << QRect(638, 30, 420, 300);
+        QTest::newRow("below the main window, raised onto the screen, rather than over the ladder")
+            << QList<QRect>{ladder} << QSize(420, 300) << QRect(0, 468, 420, 300);
+        QTest::newRow("over a corner of the main window rather than narrowed to a strip")
+            << QList<QRect>{QRect(638, 30, 720, 300)} << QSize(1000, 400)
+            << QRect(366, 368, 1000, 400);
+        QTest::newRow("under the ladder rather than over the main window")
+            << QList<QRect>{QRect(638, 30, 720, 300)} << QSize(420, 300)
+            << QRect(638, 338, 420, 300);
+    }
+    void placeLeastCovering() {
+        QFETCH(QList<QRect>, shown);
+        QFETCH(QSize, size);
+        QFETCH(QRect, expected);
+        const QRect screen(0, 30, 1366, 738);
+        const QRect main(0, 30, 630, 460);
+        QCOMPARE(rungbox::ui::placeLeastCovering(main, size, QSize(200, 100),
+                                                 {shown.begin(), shown.end()}, screen, 8),
+                 expected);
+    }
+
     // A tool window opens on the screen the first time, where it was left afterwards, and at
     // that place again in a new session that shares the settings.
     void placesAreRememberedBetweenSessions() {

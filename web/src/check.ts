@@ -16,6 +16,8 @@ interface CheckedTest {
     when: string;
     /** A failed test's time in the recording of the check's runs; absent for a hidden test. */
     failureMs?: number;
+    /** The signals a failed test's line read, by their names, space-separated (failureMs too). */
+    signals?: string;
 }
 
 interface CheckList {
@@ -32,6 +34,8 @@ interface WebCheck {
     runsVcd(): string;
     /** Shows the runs of a dump made by a check elsewhere, for WebTiming.overCheck. */
     showRuns(vcd: string): void;
+    /** Puts the signals named in `signals` (space-separated) first in the runs shown. */
+    focus(signals: string): boolean;
 }
 
 interface RungboxModule {
@@ -233,6 +237,8 @@ class CheckPanel {
             return;
         }
         this.choose(index);
+        // The signals the failed test read go first in its run's recording.
+        this.runs.focus(test.signals ?? "");
         this.diagram?.close();
         this.diagram = new TimingPanel(this.context, {
             title: `Timing Diagram: ${test.name} failed`,

@@ -77,7 +77,7 @@ describe("names", () => {
         ]);
         // Checked as typed; entered, the refused name goes and its reason stays.
         const cases: [string, string][] = [
-            ["in3", '"in3" already means something in a program or a script.'],
+            ["in3", `"in3" already means something: a signal's name in the timing diagram.`],
             ["1ST", "A name holds letters, digits and _ only, and starts with a letter."],
         ];
         for (const [name, reason] of cases) {
@@ -161,7 +161,7 @@ describe("names", () => {
             title: "rungbox",
             text:
                 "These lines of gate.names were skipped; saving the program leaves that file as it is:\n" +
-                'gate.names line 2: "in3" already means something in a program or a script.',
+                `gate.names line 2: "in3" already means something: a signal's name in the timing diagram.`,
         });
         await answer(page, "OK");
         assert.equal(await page.evaluate(() => rungboxTest.names()), Buffer.from("0\tSTART\n").toString("base64url"));
@@ -180,8 +180,8 @@ describe("names", () => {
         assert.deepEqual(await dialogText(page), {
             title: "rungbox",
             text:
-                "These lines of F\u00f6rderband.names were skipped; the next save leaves them out:\n" +
-                'F\u00f6rderband.names line 2: "in3" already means something in a program or a script.',
+                "These lines of F\u00f6rderband.names were skipped; saving the program leaves that file as it is:\n" +
+                `F\u00f6rderband.names line 2: "in3" already means something: a signal's name in the timing diagram.`,
         });
         await answer(page, "OK");
         await page.waitForFunction(() => document.title.startsWith("F\u00f6rderband.PLC"));

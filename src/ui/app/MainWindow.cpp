@@ -178,6 +178,9 @@ void MainWindow::connectSession() {
         if (m_namesWindow) {
             m_namesWindow->refresh();
         }
+        if (m_timingWindow) {
+            m_timingWindow->refresh(); // a new program's recording starts empty
+        }
         if (!(m_session->names() == m_shownNames)) {
             followNames();
         }

@@ -111,25 +111,26 @@ void CheckDialog::addTest(const sim::CheckRow& test) {
 }
 
 TimingWindow* CheckDialog::showFailure(int row) {
-    sim::Runner* runner = m_checked ? m_check.runner() : nullptr;
-    if (runner == nullptr || row < 0 || static_cast<std::size_t>(row) >= runner->results().size()) {
+    if (!m_checked || row < 0) {
         return nullptr;
     }
-    const sim::TestResult& test = runner->results()[static_cast<std::size_t>(row)];
-    if (test.passed || test.info.hidden || test.failure.line == 0 ||
-        runner->tracing().recorder().empty()) {
+    const auto index = static_cast<std::size_t>(row);
+    const std::optional<std::uint64_t> failureMs = m_check.focus(index);
+    if (!failureMs) {
         return nullptr;
     }
     if (m_timing == nullptr) {
-        m_timing = new TimingWindow(runner->tracing(), m_ports.fileDialog, m_ports.boxes,
+        m_timing = new TimingWindow(m_check.runner()->tracing(), m_ports.fileDialog, m_ports.boxes,
                                     m_ports.fileSystem, parentWidget());
         m_timing->setAttribute(Qt::WA_DeleteOnClose);
-        m_timing->setWindowTitle("Timing Diagram: " + text(test.info.name) + " failed");
+        m_timing->setObjectName("checkTimingWindow"); // its own place, not the session's diagram's
     }
+    m_timing->setWindowTitle("Timing Diagram: " + text(m_check.rows()[index].name) + " failed");
     m_timing->show();
+    m_timing->refresh(); // the failed test's signals first
     // The whole run in view first (a check's run is short), then the failure in its middle.
     m_timing->view()->fitAll();
-    m_timing->view()->showAt(test.failure.traceMs);
+    m_timing->view()->showAt(*failureMs);
     m_timing->raise();
     m_timing->activateWindow();
     return m_timing;

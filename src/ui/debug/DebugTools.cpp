@@ -112,7 +112,13 @@ void DebugTools::showState() {
     grid.gridModel().refreshDebugMarks();
     if (const int line = m_debugger.currentLine(); line != 0) {
         grid.scrollTo(grid.gridModel().indexOfCell(line, 1));
+        // The line a paused scan reached is the grid's cursor line, which F9 and the ladder
+        // diagram take, until the user clicks another line of the paused run.
+        if (line != m_markedLine) {
+            m_session.grid().setLine(line);
+        }
     }
+    m_markedLine = m_debugger.currentLine();
     for (int n = 0; n < engine::kInputCount; ++n) {
         m_panel.inputLamp(n).setLocked(plc.forced(n));
     }

@@ -75,6 +75,7 @@ private:
     QLabel* m_registerLabel = nullptr;
     std::unique_ptr<WatchWindow> m_watchWindow;
     QTimer m_blinkTimer;
+    int m_markedLine = 0; ///< the paused scan's next line when last shown, 0 for none
 };
 
 } // namespace rungbox::ui

@@ -35,7 +35,9 @@ WatchWindow::WatchWindow(debug::Debugger& debugger, QWidget* parent)
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    // The item column takes the room the values leave: "TIM 2 DELAY" reads whole.
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     m_table->verticalHeader()->setDefaultSectionSize(20);
 
     m_entry = new QLineEdit(this);

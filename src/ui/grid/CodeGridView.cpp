@@ -161,6 +161,11 @@ void CodeGridView::mousePressEvent(QMouseEvent* event) {
     }
     setFocus(Qt::MouseFocusReason);
     const auto [row, col] = cellAt(event->position().toPoint());
+    if (row != 0 && !m_model.grid().enabled() && m_browsable) {
+        m_model.grid().setLine(row); // a paused run: the line for F9, nothing to edit
+        event->accept();
+        return;
+    }
     if (row == 0 || !m_model.grid().enabled()) {
         return;
     }
@@ -226,7 +231,10 @@ bool CodeGridView::eventFilter(QObject* watched, QEvent* event) {
             }
             return true;
         }
-        if (mouse->button() == Qt::LeftButton && m_model.grid().enabled()) {
+        if (mouse->button() == Qt::LeftButton && !m_model.grid().enabled() && m_browsable &&
+            lineAt(pos.y()) != 0) {
+            m_model.grid().setLine(lineAt(pos.y())); // a paused run: the line for F9
+        } else if (mouse->button() == Qt::LeftButton && m_model.grid().enabled()) {
             const int row = lineAt(pos.y());
             if (row != 0) {
                 setFocus(Qt::MouseFocusReason);

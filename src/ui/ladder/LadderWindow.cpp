@@ -129,10 +129,14 @@ LadderWindow::LadderWindow(session::Session& session, QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(m_editing->toolBar());
-    layout->addWidget(m_editing->status());
-    m_editing->status()->hide();
     layout->addWidget(m_scroll);
+    // Below the diagram, so that a refusal shown does not push the diagram down; with room
+    // from the window's edges.
+    layout->addWidget(m_editing->status());
+    m_editing->status()->setContentsMargins(8, 4, 8, 4);
+    m_editing->status()->hide();
     m_scroll->setWidget(m_canvas);
+    m_scroll->setWidgetResizable(true); // no smaller than the canvas's minimum: the drawing
     m_scroll->setBackgroundRole(QPalette::Base);
     resize(720, 640);
 
@@ -155,10 +159,7 @@ bool LadderWindow::poll() {
     if (!changed) {
         return false;
     }
-    const QSizeF size = m_canvas->painter().size() * m_zoom;
-    m_canvas->resize(static_cast<int>(std::ceil(size.width())),
-                     static_cast<int>(std::ceil(size.height())));
-    m_canvas->update();
+    fitCanvas();
     if (monitor().currentLine() != m_shownLine) {
         m_shownLine = monitor().currentLine();
         const QRect rect = lineRect(m_shownLine);
@@ -189,9 +190,18 @@ QRect LadderWindow::lineRect(int line) const {
 
 void LadderWindow::setZoom(double zoom) {
     m_zoom = std::clamp(zoom, kMinZoom, kMaxZoom);
-    const QSizeF size = m_canvas->painter().size() * m_zoom;
-    m_canvas->resize(static_cast<int>(std::ceil(size.width())),
-                     static_cast<int>(std::ceil(size.height())));
+    fitCanvas();
+}
+
+// The canvas is the zoomed drawing's size, and fills the window where the drawing is smaller: a
+// click beside the drawing lands on it (and keeps the drawing keys), and its ground is the
+// diagram's, in any palette.
+void LadderWindow::fitCanvas() {
+    const QSizeF drawing = m_canvas->painter().size() * m_zoom;
+    const QSize size(static_cast<int>(std::ceil(drawing.width())),
+                     static_cast<int>(std::ceil(drawing.height())));
+    m_canvas->setMinimumSize(size);
+    m_canvas->resize(size.expandedTo(m_scroll->viewport()->size()));
     m_canvas->update();
 }
 

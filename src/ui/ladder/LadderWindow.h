@@ -59,6 +59,7 @@ protected:
 private:
     friend class LadderCanvas;
     void clicked(QPointF point);
+    void fitCanvas();
 
     session::Session& m_session;
     session::LadderDiagram m_diagram;

@@ -67,38 +67,44 @@ std::vector<std::pair<QRectF, QString>> ConveyorWindow::faultPlaces() const {
     return places;
 }
 
-void ConveyorWindow::drawScene(QPainter& painter) {
-    const std::uint16_t in = m_conveyor.sensors();
-    const qreal beltEnd = alongBelt(ConveyorPlant::kBeltLength);
+namespace {
 
-    // The belt with its ribs, which move with it.
+// The belt with its ribs, which move with it.
+void drawBelt(QPainter& painter, const ConveyorPlant& plant) {
+    const qreal beltEnd = alongBelt(ConveyorPlant::kBeltLength);
     painter.setPen(QPen(QColor(20, 20, 20), 2));
     painter.setBrush(QColor(60, 60, 65));
     painter.drawRect(QRectF(kBeltX, kBeltTop, beltEnd - kBeltX, kBeltWidth));
     painter.setPen(QPen(QColor(95, 95, 100), 2));
     const qreal rib = ConveyorPlant::kBeltPhaseMm * kScale;
-    for (qreal x = kBeltX + m_conveyor.beltPhase() * kScale; x < beltEnd; x += rib) {
+    for (qreal x = kBeltX + plant.beltPhase() * kScale; x < beltEnd; x += rib) {
         painter.drawLine(QPointF(x, kBeltTop + 2), QPointF(x, kBeltTop + kBeltWidth - 2));
     }
     painter.setPen(QPen(QColor(20, 20, 20), 1.5));
     painter.setBrush(QColor(150, 150, 150));
     painter.drawRect(QRectF(kBeltX - 8, kBeltTop - 4, 8, kBeltWidth + 8));
     painter.drawRect(QRectF(beltEnd, kBeltTop - 4, 8, kBeltWidth + 8));
-    drawLamp(painter, QPointF(kBeltX - 20, kBeltTop + kBeltWidth / 2), 7, m_conveyor.beltRunning());
-    drawLabel(painter, QRectF(kBeltX - 36, kBeltTop + kBeltWidth + 4, 60, 16), tr("belt"));
+    drawLamp(painter, QPointF(kBeltX - 20, kBeltTop + kBeltWidth / 2), 7, plant.beltRunning());
+    drawLabel(painter, QRectF(kBeltX - 36, kBeltTop + kBeltWidth + 4, 60, 16),
+              ConveyorWindow::tr("belt"));
+}
 
-    // The bins.
-    const ConveyorPlant::Bins& bins = m_conveyor.bins();
+// The side bin and the end bin, with the boxes each holds.
+void drawBins(QPainter& painter, const ConveyorPlant& plant) {
+    const qreal beltEnd = alongBelt(ConveyorPlant::kBeltLength);
+    const ConveyorPlant::Bins& bins = plant.bins();
     const qreal faceLeft = alongBelt(ConveyorPlant::kFaceStart);
     const qreal faceRight = alongBelt(ConveyorPlant::kFaceEnd);
     drawBin(painter,
             QRectF(faceLeft - 25, kBeltTop + kBeltWidth + 14, faceRight - faceLeft + 50, 76),
-            tr("side bin"), bins.sideTall, bins.sideShort);
-    drawBin(painter, QRectF(beltEnd + 14, kBeltTop - 30, 80, 120), tr("end bin"), bins.endTall,
-            bins.endShort);
+            ConveyorWindow::tr("side bin"), bins.sideTall, bins.sideShort);
+    drawBin(painter, QRectF(beltEnd + 14, kBeltTop - 30, 80, 120), ConveyorWindow::tr("end bin"),
+            bins.endTall, bins.endShort);
+}
 
-    // The boxes, pushed ones moved across the belt.
-    for (const ConveyorPlant::Box& box : m_conveyor.boxes()) {
+// The boxes, pushed ones moved across the belt.
+void drawBoxes(QPainter& painter, const ConveyorPlant& plant) {
+    for (const ConveyorPlant::Box& box : plant.boxes()) {
         const QRectF body(alongBelt(box.x),
                           kBeltTop + (kBeltWidth - kBoxWidth) / 2 + box.side * kScale,
                           ConveyorPlant::kBoxLength * kScale, kBoxWidth);
@@ -111,37 +117,50 @@ void ConveyorWindow::drawScene(QPainter& painter) {
         painter.setBrush(box.tall ? QColor(160, 95, 35) : QColor(225, 195, 140));
         painter.drawRect(body);
         painter.setPen(box.tall ? Qt::white : QColor(70, 40, 10));
-        painter.drawText(body, Qt::AlignCenter, box.tall ? tr("tall") : tr("short"));
+        painter.drawText(body, Qt::AlignCenter,
+                         box.tall ? ConveyorWindow::tr("tall") : ConveyorWindow::tr("short"));
     }
+}
 
-    // The pusher: a cylinder above the belt, its plate moving across.
-    // The plate's face touches a box's side as it pushes it.
-    const qreal plateY = kBeltTop + (kBeltWidth - kBoxWidth) / 2 - 8 + m_conveyor.pusher() * kScale;
+// The pusher: a cylinder above the belt, its plate moving across.
+// The plate's face touches a box's side as it pushes it.
+void drawPusher(QPainter& painter, const ConveyorPlant& plant) {
+    const std::uint16_t in = plant.sensors();
+    const qreal faceLeft = alongBelt(ConveyorPlant::kFaceStart);
+    const qreal faceRight = alongBelt(ConveyorPlant::kFaceEnd);
+    const qreal plateY = kBeltTop + (kBeltWidth - kBoxWidth) / 2 - 8 + plant.pusher() * kScale;
     const qreal mid = (faceLeft + faceRight) / 2;
     painter.setPen(QPen(QColor(20, 20, 20), 1.5));
     painter.setBrush(QColor(150, 150, 160));
     painter.drawRect(QRectF(mid - 12, kBeltTop - 70, 24, 44));
     painter.setBrush(QColor(200, 200, 205));
     painter.drawRect(QRectF(mid - 3, kBeltTop - 26, 6, plateY - kBeltTop + 26));
-    painter.setBrush(m_conveyor.pusherOut() ? QColor(230, 140, 20) : QColor(120, 120, 130));
+    painter.setBrush(plant.pusherOut() ? QColor(230, 140, 20) : QColor(120, 120, 130));
     painter.drawRect(QRectF(faceLeft, plateY, faceRight - faceLeft, 8));
     drawLamp(painter, QPointF(mid + 28, kBeltTop - 62), 6, (in & ConveyorPlant::kRetracted) != 0);
-    drawLabel(painter, QRectF(mid + 38, kBeltTop - 70, 80, 16), tr("retracted"), Qt::AlignLeft);
+    drawLabel(painter, QRectF(mid + 38, kBeltTop - 70, 80, 16), ConveyorWindow::tr("retracted"),
+              Qt::AlignLeft);
     drawLamp(painter, QPointF(mid + 28, kBeltTop - 42), 6, (in & ConveyorPlant::kExtended) != 0);
-    drawLabel(painter, QRectF(mid + 38, kBeltTop - 50, 80, 16), tr("extended"), Qt::AlignLeft);
+    drawLabel(painter, QRectF(mid + 38, kBeltTop - 50, 80, 16), ConveyorWindow::tr("extended"),
+              Qt::AlignLeft);
+}
 
-    // The feeder over the entry.
+// The feeder over the entry.
+void drawFeeder(QPainter& painter, const ConveyorPlant& plant) {
     const qreal entryRight = alongBelt(ConveyorPlant::kBoxLength);
     QPolygonF hopper;
     hopper << QPointF(kBeltX - 14, kBeltTop - 80) << QPointF(entryRight + 14, kBeltTop - 80)
            << QPointF(entryRight, kBeltTop - 20) << QPointF(kBeltX, kBeltTop - 20);
     painter.setPen(QPen(QColor(20, 20, 20), 1.5));
-    painter.setBrush(m_conveyor.feederOn() ? QColor(230, 140, 20) : QColor(150, 150, 160));
+    painter.setBrush(plant.feederOn() ? QColor(230, 140, 20) : QColor(150, 150, 160));
     painter.drawPolygon(hopper);
     drawLabel(painter, QRectF(kBeltX - 14, kBeltTop - 80, entryRight - kBeltX + 28, 60),
-             tr("feeder"));
+              ConveyorWindow::tr("feeder"));
+}
 
-    // The sensors: the entry zone, the photo-eyes across the belt, the height sensor.
+// The sensors: the entry zone, the photo-eyes across the belt, the height sensor.
+void drawSensors(QPainter& painter, const ConveyorPlant& plant) {
+    const std::uint16_t in = plant.sensors();
     painter.setPen(QPen((in & ConveyorPlant::kAtEntry) != 0 ? kPlantLit : QColor(90, 90, 80), 4));
     painter.drawLine(QPointF(kBeltX, kBeltTop + kBeltWidth + 4),
                      QPointF(alongBelt(ConveyorPlant::kEntryZone), kBeltTop + kBeltWidth + 4));
@@ -157,19 +176,25 @@ void ConveyorWindow::drawScene(QPainter& painter) {
     };
     eye(ConveyorPlant::kPusherEye, (in & ConveyorPlant::kAtPusher) != 0);
     eye(ConveyorPlant::kEndEye, (in & ConveyorPlant::kAtEnd) != 0);
+}
 
-    // Counts.
+// The boxes fed and on the belt, a little larger than the labels.
+void drawCounts(QPainter& painter, const ConveyorPlant& plant) {
     QFont font = painter.font();
     font.setPointSizeF(font.pointSizeF() * 1.2);
     painter.setFont(font);
-    drawLabel(
-        painter, QRectF(20, 14, 600, 24),
-        tr("Boxes fed %1, on the belt %2").arg(m_conveyor.fed()).arg(m_conveyor.boxes().size()),
-        Qt::AlignLeft);
+    drawLabel(painter, QRectF(20, 14, 600, 24),
+              ConveyorWindow::tr("Boxes fed %1, on the belt %2")
+                  .arg(plant.fed())
+                  .arg(plant.boxes().size()),
+              Qt::AlignLeft);
     font.setPointSizeF(font.pointSizeF() / 1.2);
     painter.setFont(font);
+}
 
-    // The controller's view: inputs 0 to 7, outputs 1000 to 1002.
+// The controller's view: inputs 0 to 7, outputs 1000 to 1002.
+void drawTerminals(QPainter& painter, const ConveyorPlant& plant) {
+    const std::uint16_t in = plant.sensors();
     static constexpr const char* kInputs[] = {"0 start", "1 stop",     "2 entry",     "3 at pusher",
                                               "4 tall",  "5 extended", "6 retracted", "7 at end"};
     for (int n = 0; n < 8; ++n) {
@@ -177,17 +202,26 @@ void ConveyorWindow::drawScene(QPainter& painter) {
         const qreal y = 350 + (n % 4) * 20;
         drawLamp(painter, QPointF(x, y + 8), 6, (in >> n) & 1U);
         drawLabel(painter, QRectF(x + 12, y, 100, 16), QString::fromLatin1(kInputs[n]),
-                 Qt::AlignLeft | Qt::AlignVCenter);
+                  Qt::AlignLeft | Qt::AlignVCenter);
     }
-    const std::pair<bool, const char*> outputs[] = {{m_conveyor.beltRunning(), "1000 belt"},
-                                                    {m_conveyor.feederOn(), "1001 feeder"},
-                                                    {m_conveyor.pusherOut(), "1002 pusher"}};
+    const std::pair<bool, const char*> outputs[] = {{plant.beltRunning(), "1000 belt"},
+                                                    {plant.feederOn(), "1001 feeder"},
+                                                    {plant.pusherOut(), "1002 pusher"}};
     qreal y = 350;
     for (const auto& [on, name] : outputs) {
         drawLamp(painter, QPointF(530, y + 8), 6, on, QColor(255, 170, 0));
         drawLabel(painter, QRectF(542, y, 100, 16), QString::fromLatin1(name),
-                 Qt::AlignLeft | Qt::AlignVCenter);
+                  Qt::AlignLeft | Qt::AlignVCenter);
         y += 20;
+    }
+}
+
+} // namespace
+
+void ConveyorWindow::drawScene(QPainter& painter) {
+    for (const auto draw : {drawBelt, drawBins, drawBoxes, drawPusher, drawFeeder, drawSensors,
+                            drawCounts, drawTerminals}) {
+        draw(painter, m_conveyor);
     }
 }
 

@@ -63,30 +63,21 @@ std::vector<std::pair<QRectF, QString>> GateWindow::faultPlaces() const {
     return places;
 }
 
-void GateWindow::drawScene(QPainter& painter) {
-    // The ground, the driveway and the fence; the leaf slides behind the fence on the right.
+namespace {
+
+// The ground, the driveway and the fence; the leaf slides behind the fence on the right.
+void drawGround(QPainter& painter, const GatePlant& /*plant*/) {
     painter.fillRect(QRectF(0, 0, kSceneWidth, 400), QColor(120, 170, 100));
     painter.fillRect(kRoad, QColor(165, 165, 160));
     painter.setPen(QPen(QColor(110, 80, 50), 6));
     painter.drawLine(QPointF(0, kGateY + 12), QPointF(kGateLeft - 14, kGateY + 12));
     painter.drawLine(QPointF(kGateLeft + kGateWidth + 10, kGateY + 12),
                      QPointF(kSceneWidth, kGateY + 12));
+}
 
-    // The car, under the gate leaf.
-    switch (m_gate.car()) {
-    case GatePlant::Car::Away:
-        drawCar(painter, kCarWaiting, true);
-        break;
-    case GatePlant::Car::Waiting:
-        drawCar(painter, kCarWaiting, false);
-        break;
-    case GatePlant::Car::InGateway:
-        drawCar(painter, kCarInGateway, false);
-        break;
-    }
-
-    // The photo-eye across the gateway.
-    const bool broken = m_gate.car() == GatePlant::Car::InGateway;
+// The photo-eye across the gateway.
+void drawEye(QPainter& painter, const GatePlant& plant) {
+    const bool broken = plant.car() == GatePlant::Car::InGateway;
     painter.setPen(QPen(broken ? QColor(230, 30, 30) : QColor(60, 220, 60), 2,
                         broken ? Qt::DashLine : Qt::SolidLine));
     painter.drawLine(QPointF(kGateLeft - 4, kEyeY), QPointF(kGateLeft + kGateWidth + 4, kEyeY));
@@ -94,9 +85,11 @@ void GateWindow::drawScene(QPainter& painter) {
     painter.setBrush(QColor(30, 30, 30));
     painter.drawRect(QRectF(kGateLeft - 14, kEyeY - 5, 10, 10));
     painter.drawRect(QRectF(kGateLeft + kGateWidth + 4, kEyeY - 5, 10, 10));
+}
 
-    // The leaf on its track, sliding right as it opens.
-    const qreal open = static_cast<qreal>(m_gate.position()) / GatePlant::kTravelMs;
+// The leaf on its track, sliding right as it opens.
+void drawLeaf(QPainter& painter, const GatePlant& plant) {
+    const qreal open = static_cast<qreal>(plant.position()) / GatePlant::kTravelMs;
     const QRectF leaf(kGateLeft + open * kGateWidth, kGateY - 6, kGateWidth, 12);
     painter.setPen(QPen(QColor(30, 30, 30), 1.5));
     painter.setBrush(QColor(200, 170, 60));
@@ -105,50 +98,60 @@ void GateWindow::drawScene(QPainter& painter) {
     for (qreal x = leaf.left() + 13; x < leaf.right(); x += 13) {
         painter.drawLine(QPointF(x, leaf.top() + 1), QPointF(x, leaf.bottom() - 1));
     }
-    // The posts.
+}
+
+// The posts.
+void drawPosts(QPainter& painter, const GatePlant& /*plant*/) {
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(60, 60, 60));
     painter.drawRect(QRectF(kGateLeft - 14, kGateY - 12, 14, 24));
     painter.drawRect(QRectF(kGateLeft + kGateWidth, kGateY - 12, 10, 24));
+}
 
-    // The limit switches and the warning light.
-    drawLamp(painter, QPointF(kGateLeft - 7, kGateY - 28), 7, m_gate.closedLimit(), kPlantLit);
-    drawLabel(painter, QRectF(kGateLeft - 60, kGateY - 56, 80, 16), tr("closed"));
-    drawLamp(painter, QPointF(kGateLeft + 2 * kGateWidth + 7, kGateY - 28), 7, m_gate.openLimit(),
+// The limit switches and the warning light.
+void drawLimits(QPainter& painter, const GatePlant& plant) {
+    drawLamp(painter, QPointF(kGateLeft - 7, kGateY - 28), 7, plant.closedLimit(), kPlantLit);
+    drawLabel(painter, QRectF(kGateLeft - 60, kGateY - 56, 80, 16), GateWindow::tr("closed"));
+    drawLamp(painter, QPointF(kGateLeft + 2 * kGateWidth + 7, kGateY - 28), 7, plant.openLimit(),
              kPlantLit);
-    drawLabel(painter, QRectF(kGateLeft + 2 * kGateWidth - 33, kGateY - 56, 80, 16), tr("open"));
-    drawLamp(painter, QPointF(36, 36), 16, m_gate.warningLight(), QColor(255, 170, 0));
-    drawLabel(painter, QRectF(0, 56, 72, 16), tr("warning"));
+    drawLabel(painter, QRectF(kGateLeft + 2 * kGateWidth - 33, kGateY - 56, 80, 16),
+              GateWindow::tr("open"));
+    drawLamp(painter, QPointF(36, 36), 16, plant.warningLight(), QColor(255, 170, 0));
+    drawLabel(painter, QRectF(0, 56, 72, 16), GateWindow::tr("warning"));
+}
 
-    // What the gate is doing.
+// What the gate is doing.
+void drawStatus(QPainter& painter, const GatePlant& plant) {
     painter.setPen(QColor(30, 30, 30));
     QFont font = painter.font();
     font.setPointSizeF(font.pointSizeF() * 1.2);
     painter.setFont(font);
-    const int percent = m_gate.position() * 100 / GatePlant::kTravelMs;
+    const int percent = plant.position() * 100 / GatePlant::kTravelMs;
     painter.drawText(QRectF(kPanelX, 20, 280, 24), Qt::AlignLeft,
-                     tr("Gate %1 % open").arg(percent));
+                     GateWindow::tr("Gate %1 % open").arg(percent));
     QString motor;
-    switch (m_gate.motor()) {
+    switch (plant.motor()) {
     case GatePlant::Motor::Off:
-        motor = tr("Motor off");
+        motor = GateWindow::tr("Motor off");
         break;
     case GatePlant::Motor::Opening:
-        motor = tr("Motor opening");
+        motor = GateWindow::tr("Motor opening");
         break;
     case GatePlant::Motor::Closing:
-        motor = tr("Motor closing");
+        motor = GateWindow::tr("Motor closing");
         break;
     case GatePlant::Motor::Both:
-        motor = tr("Motor driven BOTH ways");
+        motor = GateWindow::tr("Motor driven BOTH ways");
         break;
     }
     painter.drawText(QRectF(kPanelX, 50, 280, 24), Qt::AlignLeft, motor);
     font.setPointSizeF(font.pointSizeF() / 1.2);
     painter.setFont(font);
+}
 
-    // The sensors as the controller's inputs see them.
-    const std::uint16_t in = m_gate.sensors();
+// The sensors as the controller's inputs see them.
+void drawTerminals(QPainter& painter, const GatePlant& plant) {
+    const std::uint16_t in = plant.sensors();
     const std::pair<std::uint16_t, const char*> sensors[] = {
         {GatePlant::kRemote, "0 remote"},      {GatePlant::kOpenLimit, "1 open limit"},
         {GatePlant::kClosedLimit, "2 closed"}, {GatePlant::kPhotoEye, "3 photo-eye"},
@@ -162,17 +165,39 @@ void GateWindow::drawScene(QPainter& painter) {
         y += 24;
     }
     drawLamp(painter, QPointF(kPanelX + 160, 100), 6,
-             m_gate.motor() == GatePlant::Motor::Opening ||
-                 m_gate.motor() == GatePlant::Motor::Both,
+             plant.motor() == GatePlant::Motor::Opening || plant.motor() == GatePlant::Motor::Both,
              kPlantLit);
-    drawLabel(painter, QRectF(kPanelX + 172, 92, 110, 16), tr("1000 open"), Qt::AlignLeft);
+    drawLabel(painter, QRectF(kPanelX + 172, 92, 110, 16), GateWindow::tr("1000 open"),
+              Qt::AlignLeft);
     drawLamp(painter, QPointF(kPanelX + 160, 124), 6,
-             m_gate.motor() == GatePlant::Motor::Closing ||
-                 m_gate.motor() == GatePlant::Motor::Both,
+             plant.motor() == GatePlant::Motor::Closing || plant.motor() == GatePlant::Motor::Both,
              kPlantLit);
-    drawLabel(painter, QRectF(kPanelX + 172, 116, 110, 16), tr("1001 close"), Qt::AlignLeft);
-    drawLamp(painter, QPointF(kPanelX + 160, 148), 6, m_gate.warningLight(), QColor(255, 170, 0));
-    drawLabel(painter, QRectF(kPanelX + 172, 140, 110, 16), tr("1002 light"), Qt::AlignLeft);
+    drawLabel(painter, QRectF(kPanelX + 172, 116, 110, 16), GateWindow::tr("1001 close"),
+              Qt::AlignLeft);
+    drawLamp(painter, QPointF(kPanelX + 160, 148), 6, plant.warningLight(), QColor(255, 170, 0));
+    drawLabel(painter, QRectF(kPanelX + 172, 140, 110, 16), GateWindow::tr("1002 light"),
+              Qt::AlignLeft);
+}
+
+} // namespace
+
+void GateWindow::drawScene(QPainter& painter) {
+    drawGround(painter, m_gate);
+    // The car, under the gate leaf.
+    switch (m_gate.car()) {
+    case GatePlant::Car::Away:
+        drawCar(painter, kCarWaiting, true);
+        break;
+    case GatePlant::Car::Waiting:
+        drawCar(painter, kCarWaiting, false);
+        break;
+    case GatePlant::Car::InGateway:
+        drawCar(painter, kCarInGateway, false);
+        break;
+    }
+    for (const auto draw : {drawEye, drawLeaf, drawPosts, drawLimits, drawStatus, drawTerminals}) {
+        draw(painter, m_gate);
+    }
 }
 
 void GateWindow::drawCar(QPainter& painter, QRectF body, bool outline) const {

@@ -9,6 +9,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
@@ -55,6 +56,7 @@ public:
                           const QModelIndex& index) const override {
         QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
         auto* line = qobject_cast<QLineEdit*>(editor);
+        m_open = line;
         const auto row = static_cast<std::size_t>(index.row());
         if (line == nullptr || index.column() != NamesWindow::kNameColumn || row >= m_rows.size()) {
             return editor;
@@ -70,9 +72,20 @@ public:
         return editor;
     }
 
+    void destroyEditor(QWidget* editor, const QModelIndex& index) const override {
+        if (editor == m_open) {
+            m_open = nullptr;
+        }
+        QStyledItemDelegate::destroyEditor(editor, index);
+    }
+
+    /// The editor open in the table, or nullptr.
+    QLineEdit* openEditor() const { return m_open.data(); }
+
 private:
     NamesWindow& m_window;
     const std::vector<Address>& m_rows;
+    mutable QPointer<QLineEdit> m_open;
 };
 
 } // namespace
@@ -136,6 +149,7 @@ void NamesWindow::refresh() {
     if (m_follower.follow(m_editor.names())) {
         m_undo->clear();
     }
+    showProblem({}); // about the program before, or an edit before the window was closed
     if (isVisible()) {
         rebuild();
     }
@@ -165,7 +179,7 @@ bool NamesWindow::addAddress(const QString& typed) {
     }
     showProblem({});
     if (m_inEdit) {
-        QTimer::singleShot(0, this, [this] { rebuild(); });
+        QTimer::singleShot(0, this, [this] { rebuildKeepingEdit(); });
     } else {
         rebuild();
     }
@@ -187,8 +201,9 @@ void NamesWindow::put(Address address, const std::optional<NameEntry>& entry,
     m_follower.edited(table);
     m_editor.setCodeChanged(true);
     if (m_inEdit) {
-        // Called from the edited cell's own change: its row is rebuilt once that is over.
-        QTimer::singleShot(0, this, [this] { rebuild(); });
+        // Called from the edited cell's own change: its row is rebuilt once that is over, when
+        // Tab or Enter may have opened the next cell already.
+        QTimer::singleShot(0, this, [this] { rebuildKeepingEdit(); });
     } else {
         rebuild();
     }
@@ -243,12 +258,69 @@ void NamesWindow::cellEdited(int row, int column) {
     }
     m_inEdit = false;
     if (!done) {
-        // The refused text goes; the reason stays shown.
-        QTimer::singleShot(0, this, [this] {
+        // The table keeps what it had; the refused text stays in the cell's editor to be put
+        // right, with the reason shown.
+        const std::optional<Address> address =
+            r < m_rows.size() ? std::optional<Address>(m_rows[r]) : std::nullopt;
+        QTimer::singleShot(0, this, [this, address, column, typed] {
             const QString problem = m_problem->text();
             rebuild();
+            editAt(address, column, typed);
             showProblem(problem);
         });
+    }
+}
+
+namespace {
+NameCheck& nameCheck(const QTableWidget& table) {
+    return *static_cast<NameCheck*>(table.itemDelegate());
+}
+} // namespace
+
+// The rows may move under the user's hands: a name given moves its row up among the named
+// ones. The current cell, and an editor open in it with what is typed there, stay with the
+// address they were on, not with the row number.
+void NamesWindow::rebuildKeepingEdit() {
+    const QModelIndex current = m_table->currentIndex();
+    const auto row = static_cast<std::size_t>(current.row());
+    if (!current.isValid()) {
+        rebuild();
+        return;
+    }
+    const std::optional<Address> address =
+        row < m_rows.size() ? std::optional<Address>(m_rows[row]) : std::nullopt;
+    QLineEdit* editor = nameCheck(*m_table).openEditor();
+    const QString typed = editor != nullptr ? editor->text() : QString();
+    if (editor != nullptr) {
+        // Closed without taking its text, which goes to the editor on the address's row.
+        emit m_table->itemDelegate()->closeEditor(editor, QAbstractItemDelegate::NoHint);
+    }
+    rebuild();
+    if (editor != nullptr) {
+        editAt(address, current.column(), typed);
+    } else if (const int moved = rowOf(address); moved >= 0) {
+        m_table->setCurrentCell(moved, current.column());
+    }
+}
+
+int NamesWindow::rowOf(std::optional<Address> address) const {
+    if (!address) {
+        return static_cast<int>(m_rows.size()); // the empty last row
+    }
+    const auto it = std::find(m_rows.begin(), m_rows.end(), *address);
+    return it == m_rows.end() ? -1 : static_cast<int>(it - m_rows.begin());
+}
+
+void NamesWindow::editAt(std::optional<Address> address, int column, const QString& typed) {
+    const int row = rowOf(address);
+    QTableWidgetItem* item = row >= 0 ? m_table->item(row, column) : nullptr;
+    if (item == nullptr || !(item->flags() & Qt::ItemIsEditable)) {
+        return;
+    }
+    m_table->setCurrentCell(row, column);
+    m_table->editItem(item);
+    if (QLineEdit* editor = nameCheck(*m_table).openEditor()) {
+        editor->setText(typed);
     }
 }
 

@@ -61,6 +61,11 @@ signals:
 
 private:
     void rebuild();
+    void rebuildKeepingEdit();
+    /// The row of `address` (nothing: the empty last row), or -1.
+    int rowOf(std::optional<names::Address> address) const;
+    /// Opens the editor of `address`'s cell in `column` holding `typed`.
+    void editAt(std::optional<names::Address> address, int column, const QString& typed);
     void cellEdited(int row, int column);
     void showProblem(const QString& problem);
     /// Shows why `edit` is refused, or takes its step as one undo step; false when refused.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "WindowPlaces.h"
 
+#include <QChildEvent>
 #include <QEvent>
 #include <QScreen>
 #include <QSettings>
@@ -34,7 +35,59 @@ QRect placeBeside(const QRect& main, QSize size, QSize minimum, const QRect& scr
     return keepOnScreen(QRect(left, main.top(), width, size.height()), screen);
 }
 
-WindowPlaces::WindowPlaces(QWidget& main, QObject* parent) : QObject(parent), m_main(main) {}
+namespace {
+
+long coveredArea(const QRect& a, const QRect& b) {
+    const QRect both = a.intersected(b);
+    return both.isEmpty() ? 0 : static_cast<long>(both.width()) * both.height();
+}
+
+// Below `other`, level with its left edge, `gap` pixels away; or above it.
+QRect below(const QRect& other, QSize size, int gap) {
+    return QRect(QPoint(other.left(), other.bottom() + 1 + gap), size);
+}
+QRect above(const QRect& other, QSize size, int gap) {
+    return QRect(QPoint(other.left(), other.top() - gap - size.height()), size);
+}
+
+} // namespace
+
+QRect placeLeastCovering(const QRect& main, QSize size, QSize minimum,
+                         const std::vector<QRect>& shown, const QRect& screen, int gap) {
+    std::vector<QRect> places;
+    std::vector<QRect> around = {main};
+    around.insert(around.end(), shown.begin(), shown.end());
+    for (const QRect& other : around) {
+        places.push_back(placeBeside(other, size, minimum, screen, gap));
+        places.push_back(below(other, size, gap));
+        places.push_back(above(other, size, gap));
+    }
+    for (const QPoint corner :
+         {screen.topRight(), screen.bottomRight(), screen.bottomLeft(), screen.topLeft()}) {
+        places.push_back(QRect(corner, size));
+    }
+    QRect best;
+    long least = -1;
+    for (QRect place : places) {
+        place = keepOnScreen(place, screen);
+        // What a narrowed window cannot show is as bad as the main window covered.
+        const long lost = static_cast<long>(size.width()) * size.height() -
+                          static_cast<long>(place.width()) * place.height();
+        long covered = 2 * coveredArea(place, main) + 2 * lost;
+        for (const QRect& other : shown) {
+            covered += coveredArea(place, other);
+        }
+        if (least < 0 || covered < least) {
+            least = covered;
+            best = place;
+        }
+    }
+    return best;
+}
+
+WindowPlaces::WindowPlaces(QWidget& main, QObject* parent) : QObject(parent), m_main(main) {
+    m_main.installEventFilter(this);
+}
 
 void WindowPlaces::setStore(QSettings* settings) {
     m_store = settings;
@@ -53,15 +106,37 @@ void WindowPlaces::rememberShown() {
     }
 }
 
+namespace {
+// A window the user works beside the main window: not modal (a message box, a file dialog),
+// not a popup (a menu) and named, so that its place can be remembered.
+bool toolWindow(const QWidget& window) {
+    const Qt::WindowType type = window.windowType();
+    return window.isWindow() && !window.isModal() && !window.objectName().isEmpty() &&
+           (type == Qt::Window || type == Qt::Dialog || type == Qt::Tool);
+}
+} // namespace
+
 bool WindowPlaces::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ChildAdded) {
+        // A window made with a window of ours as its parent (its type is set by then).
+        QObject* child = static_cast<QChildEvent*>(event)->child();
+        if (child->isWidgetType() && static_cast<QWidget*>(child)->isWindow()) {
+            child->installEventFilter(this);
+        }
+        return false;
+    }
+    if (watched == &m_main) {
+        return false;
+    }
     auto* window = static_cast<QWidget*>(watched);
-    if (event->type() == QEvent::Show &&
+    if (event->type() == QEvent::Show && toolWindow(*window) &&
         std::find(m_placed.begin(), m_placed.end(), watched) == m_placed.end()) {
         m_placed.push_back(watched);
         connect(watched, &QObject::destroyed, this,
                 [this, watched] { std::erase(m_placed, watched); });
         placeFirst(*window);
-    } else if (event->type() == QEvent::Hide) {
+    } else if (event->type() == QEvent::Hide &&
+               std::find(m_placed.begin(), m_placed.end(), watched) != m_placed.end()) {
         remember(*window);
     }
     return false;
@@ -88,9 +163,21 @@ void WindowPlaces::placeFirst(QWidget& window) {
         outer = keepOnScreen(window.geometry() + frame, available);
     } else {
         const QSize minimum = window.minimumSize().grownBy(frame);
-        outer = placeBeside(mainFrame, window.size().grownBy(frame), minimum, available, kGap);
+        outer = placeLeastCovering(mainFrame, window.size().grownBy(frame), minimum,
+                                   shownFrames(window), available, kGap);
     }
     window.setGeometry(outer - frame);
+}
+
+std::vector<QRect> WindowPlaces::shownFrames(const QWidget& window) const {
+    std::vector<QRect> frames;
+    for (const QObject* placed : m_placed) {
+        const auto* other = static_cast<const QWidget*>(placed);
+        if (other != &window && other->isVisible()) {
+            frames.push_back(other->frameGeometry());
+        }
+    }
+    return frames;
 }
 
 void WindowPlaces::remember(const QWidget& window) {

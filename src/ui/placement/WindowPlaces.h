@@ -24,6 +24,14 @@ QRect placeBeside(const QRect& main, QSize size, QSize minimum, const QRect& scr
 /// `rect` moved, and made smaller where it is larger than `screen`, to lie wholly within it.
 QRect keepOnScreen(QRect rect, const QRect& screen);
 
+/// Where a new window whose frame is `size` covers least of `main` and of the windows shown at
+/// `shown` (all frames, in the pixels of `screen`): beside the main window (placeBeside) when
+/// that covers nothing, else beside, below or above one of them, or in a corner of the screen,
+/// whichever covers the fewest pixels, the main window's counting twice, as do the pixels a
+/// window narrowed to fit beside another cannot show. Ties go to the place named first.
+QRect placeLeastCovering(const QRect& main, QSize size, QSize minimum,
+                         const std::vector<QRect>& shown, const QRect& screen, int gap);
+
 class WindowPlaces : public QObject {
     Q_OBJECT
 
@@ -38,8 +46,10 @@ public:
     /// nullptr for this session only. Not owned; must outlive this object or be replaced.
     void setStore(QSettings* settings);
     /// Takes care of `window`, a top-level window with an object name: the first time it shows
-    /// it opens at its remembered place or beside the main window, wholly on the screen; each
-    /// time it hides, its place is remembered. Not owned; it may be destroyed first.
+    /// it opens at its remembered place or where it covers least (placeLeastCovering), wholly
+    /// on the screen; each time it hides, its place is remembered. Not owned; it may be
+    /// destroyed first. Every window made with the main window, or with a window of it, as its
+    /// parent is taken care of so without asking, unless it is modal or a popup.
     void manage(QWidget* window);
     /// Remembers the places of the windows shown now (the main window is closing).
     void rememberShown();
@@ -49,6 +59,8 @@ protected:
 
 private:
     void placeFirst(QWidget& window);
+    /// The frames of the windows placed here that are shown now, but `window`.
+    std::vector<QRect> shownFrames(const QWidget& window) const;
     void remember(const QWidget& window);
 
     QWidget& m_main;

@@ -221,6 +221,7 @@ void TimingPainter::paint(QPainter& painter, QSize size, const Recorder& recorde
 
     // Names, with the values at the cursor, and the row lines.
     painter.fillRect(QRect(0, 0, kNameWidth, size.height()), ink(kNameBackground));
+    const int valueRoom = painter.fontMetrics().horizontalAdvance(" -32768");
     const std::vector<std::optional<int>> atCursor =
         frame.cursorMs ? recorder.valuesAt(*frame.cursorMs)
                        : std::vector<std::optional<int>>(shown.size());
@@ -228,9 +229,12 @@ void TimingPainter::paint(QPainter& painter, QSize size, const Recorder& recorde
         const std::size_t p = order[static_cast<std::size_t>(r)];
         const int top = kAxisHeight + (r - frame.firstRow) * kRowHeight;
         const QRect cell(6, top, kNameWidth - 12, kRowHeight);
+        // The value at the cursor keeps its room at the right; a long label is cut short of it.
+        const QRect nameCell = cell.adjusted(0, 0, -valueRoom, 0);
         painter.setPen(ink(kText));
-        painter.drawText(cell, Qt::AlignLeft | Qt::AlignVCenter,
-                         signalLabel(shown[p], frame.names));
+        painter.drawText(nameCell, Qt::AlignLeft | Qt::AlignVCenter,
+                         painter.fontMetrics().elidedText(signalLabel(shown[p], frame.names),
+                                                          Qt::ElideRight, nameCell.width()));
         if (const auto value = atCursor[p]) {
             painter.setPen(ink(kCursor));
             painter.drawText(cell, Qt::AlignRight | Qt::AlignVCenter,

@@ -37,7 +37,7 @@ struct TimingFrame {
 class TimingPainter {
 public:
     /// The column of names and cursor values, the axis above the rows and one row, in pixels.
-    static constexpr int kNameWidth = 150;
+    static constexpr int kNameWidth = 190;
     static constexpr int kAxisHeight = 40;
     static constexpr int kRowHeight = 26;
 

@@ -33,7 +33,9 @@ TimingWindow::TimingWindow(session::Session& session, QWidget* parent)
     : TimingWindow(session.tracing(), session.ports().fileDialog, session.ports().boxes,
                    session.ports().fileSystem, parent) {
     m_session = &session;
+    m_recordItem->setVisible(true);
     setNames(&session.names());
+    showStatus();
 }
 
 TimingWindow::TimingWindow(trace::Tracing& tracing, platform::FileDialog& dialog,
@@ -56,6 +58,8 @@ TimingWindow::TimingWindow(trace::Tracing& tracing, platform::FileDialog& dialog
             m_tracing.recorder().signalList()[static_cast<std::size_t>(position)].name()));
     });
     connect(m_view, &TimingView::cursorChanged, this, [this] { showStatus(); });
+    // A recording made elsewhere (a check's runs) is over: nothing more to record.
+    m_recordItem->setVisible(false);
     resize(900, 520);
     showStatus();
 }
@@ -171,7 +175,10 @@ QString TimingWindow::statusText() const {
     if (!m_refusal.isEmpty()) {
         return m_refusal;
     }
-    return QString::fromStdString(trace::recordingStatus(m_tracing, m_view->frame().cursorMs));
+    const std::optional<std::uint64_t> cursor = m_view->frame().cursorMs;
+    return QString::fromStdString(m_session != nullptr
+                                      ? trace::recordingStatus(m_tracing, cursor)
+                                      : trace::recordedStatus(m_tracing.recorder(), cursor));
 }
 
 void TimingWindow::showStatus() {
