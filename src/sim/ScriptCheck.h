@@ -65,6 +65,7 @@ public:
     const std::string& message() const { return m_message; }
     /// The session the script ran in; null before run().
     Runner* runner() { return m_runner.get(); }
+    const Runner* runner() const { return m_runner.get(); }
 
     /// Readies the recording to show the failure of test `row` (in rows() order): the signals
     /// its failed `expect` read go first in the recording's list, those that read otherwise

@@ -162,7 +162,7 @@ TEST(Force, InputLampShowsTheForcedValueAndResetReleasesEveryForce) {
 // Only the state at END reaches the output lamps: forcing an output in a paused scan lights that
 // lamp alone, not the outputs the paused scan has written so far.
 TEST(Force, AnOutputForcedMidScanChangesItsLampAlone) {
-    Machine m;
+    ScriptedController m;
     m.load("LD 0; OUT 1002; END");
     m.panel.switches = 0b1;
     ASSERT_EQ(m.plc.stepLine(), 0);

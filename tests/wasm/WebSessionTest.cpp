@@ -137,8 +137,9 @@ TEST_F(WebSessionTest, NamesGoWithTheProgramTheyAreOfferedWith) {
         const auto messages = web.boxes().takeMessages();
         ASSERT_EQ(messages.size(), c.boxes) << c.kept;
         if (c.boxes > 0) {
-            EXPECT_EQ(messages[0].text, "These lines of shared.names were skipped; the next save "
-                                        "leaves them out:\r\nshared.names line 2: " +
+            EXPECT_EQ(messages[0].text, "These lines of shared.names were skipped; saving the "
+                                        "program leaves that file as it is:\r\n"
+                                        "shared.names line 2: " +
                                             names::readNamesFile(c.names).badLines[0].why);
         }
     }
