@@ -53,6 +53,24 @@ const trace::Recorder* WebCheck::recording() {
     return m_check.runner() ? &m_check.runner()->recorder() : nullptr;
 }
 
+bool WebCheck::focus(const std::string& signalNames) {
+    trace::Recorder* shown =
+        m_shown ? m_shown.get() : (m_check.runner() ? &m_check.runner()->recorder() : nullptr);
+    if (shown == nullptr) {
+        return false;
+    }
+    m_focused.clear();
+    std::istringstream words(signalNames);
+    std::string word;
+    while (words >> word) {
+        if (const auto signal = trace::parseSignal(word)) {
+            m_focused.push_back(*signal);
+        }
+    }
+    shown->putFirst(m_focused);
+    return !m_focused.empty();
+}
+
 std::string checkJson(const sim::ScriptCheck& check) {
     std::string out = "{\"score\":";
     appendJsonString(out, check.scoreText());

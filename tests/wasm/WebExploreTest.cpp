@@ -112,14 +112,21 @@ TEST(WebRunsTest, AFailedTestsRunIsShownAtItsFailure) {
     WebSession web;
     ASSERT_TRUE(web.offerAndLoad("follow.PLC", kFollow));
     WebCheck worker;
-    const std::string json = worker.check(cellsOf(web), "press\nscan\nwait 30\nin 0 1\nwait 20\n"
-                                                        "test dark\nexpect relay 1000 0\n", "");
+    const std::string json = worker.check(cellsOf(web),
+                                          "press\nscan\nwait 30\nin 0 1\nwait 20\n"
+                                          "test dark\nexpect relay 1000 0\n",
+                                          "");
     const std::size_t at = json.find("\"failureMs\":");
     ASSERT_NE(at, std::string::npos) << json;
     const double failureMs = std::stod(json.substr(at + 12));
     EXPECT_GE(failureMs, 50);
     WebCheck check;
     check.showRuns(worker.runsVcd());
+    // The signals the failed line read come in the list and go first in the runs shown.
+    EXPECT_NE(json.find(R"("signals":"out0")"), std::string::npos) << json;
+    EXPECT_TRUE(check.focus("out0"));
+    EXPECT_EQ(check.recording()->signalList().front(),
+              (trace::Signal{trace::SignalKind::Relay, 1000}));
     const auto timing = WebTiming::overCheck(web, check);
     EXPECT_FALSE(timing->live());
     timing->setRecording(true);
