@@ -25,14 +25,17 @@ class QSettings;
 
 namespace rungbox::ui {
 
+class CheckTools;
 class DebugTools;
 class ExploreTools;
 class FrontPanel;
+class LadderTools;
 class LadderWindow;
-class ModuleWindow;
+class MachineTools;
+class NamesTools;
 class NamesWindow;
 class SessionSignals;
-class TimingWindow;
+class TimingTools;
 
 class MainWindow : public QMainWindow,
                    private platform::RunWindow,
@@ -55,7 +58,7 @@ public:
     session::Session& session() { return *m_session; }
     SessionSignals& sessionSignals() const { return *m_signals; }
 
-    // --- Commands, as the menus give them ------------------------------------------------------
+    // --- Commands, as the menus give them (the tools' own, passed on to them) -------------------
 
     /// Module > none / House Gate / Conveyor: checks item `index` (0 to 2) and only it, puts
     /// that machine on the terminals, and shows its window (none: hides the module window).
@@ -104,15 +107,17 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    void buildFileMenu();
-    void buildModuleMenu();
-    void buildViewMenu();
+    void buildMenus();
+    void addFileItems();
+    void addRecentItems();
+    void addToolMenus(QMenu& viewMenu);
+    void connectPanel();
     void addRunKey();
     void shareShortcuts();
     void connectSession();
     void refreshFileDisplay();
     void followRun();
-    void showFrame();
+    void repaintTools();
     void followNames();
 
     // --- platform::RunWindow and platform::MainWindowShell -------------------------------------
@@ -132,21 +137,20 @@ private:
     std::unique_ptr<FrontPanel> m_panel;
     // Made before the tool windows it places, so that it outlives them.
     WindowPlaces m_places{*this};
+    // The tools, each with its menu items and windows.
+    std::unique_ptr<MachineTools> m_machineTools;
+    std::unique_ptr<LadderTools> m_ladderTools;
+    std::unique_ptr<CheckTools> m_checkTools;
+    std::unique_ptr<TimingTools> m_timingTools;
+    std::unique_ptr<NamesTools> m_namesTools;
     std::unique_ptr<DebugTools> m_debugTools;
     std::unique_ptr<ExploreTools> m_exploreTools;
-    std::unique_ptr<LadderWindow> m_ladderWindow;
-    std::unique_ptr<TimingWindow> m_timingWindow;
-    std::unique_ptr<NamesWindow> m_namesWindow;
-    /// The machines' windows by Module item (none has none), made when first chosen.
-    std::array<std::unique_ptr<ModuleWindow>, 3> m_moduleWindows;
 
     QMenu* m_fileMenu = nullptr;
-    QMenu* m_moduleMenu = nullptr;
     QMenu* m_helpMenu = nullptr;
     QAction* m_exitItem = nullptr;
     std::array<QAction*, files::RecentFiles::kMaxFiles> m_recentItems{};
     QAction* m_recentSeparator = nullptr;
-    std::array<QAction*, 3> m_moduleItems{};
     /// Coalesces the title updates that cell changes ask for into one.
     QTimer m_titleTimer;
     /// The names the front panel's tooltips and the tool windows show.
