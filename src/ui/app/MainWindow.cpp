@@ -5,24 +5,22 @@
 #include "SessionSignals.h"
 #include "ui/check/CheckTools.h"
 #include "ui/common/Artwork.h"
-#include "ui/common/CellText.h"
 #include "ui/debug/DebugTools.h"
 #include "ui/debug/WatchWindow.h"
 #include "ui/explore/ExploreTools.h"
 #include "ui/frontpanel/FrontPanel.h"
 #include "ui/grid/CodeGridView.h"
+#include "ui/grid/GridClipboard.h"
 #include "ui/ladder/LadderTools.h"
 #include "ui/machines/MachineTools.h"
 #include "ui/names/NamesTools.h"
 #include "ui/placement/WindowPlaces.h"
 #include "ui/timing/TimingTools.h"
 
-#include <QClipboard>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QMenuBar>
 #include <QMimeData>
 
@@ -135,15 +133,13 @@ void MainWindow::addRecentItems() {
     setAcceptDrops(true);
 }
 
-// The front panel is the window's middle: its grid, its run button and the grid's clipboard keys.
+// The front panel is the window's middle: its grid with its clipboard keys, and its run button.
 void MainWindow::connectPanel() {
     m_panel->showGrid(m_session->editor(), *m_signals);
     setCentralWidget(m_panel.get());
     // The window opens at the panel's own size and can be enlarged, not made smaller.
     connect(m_panel.get(), &FrontPanel::runButtonClicked, this, [this] { m_session->toggleRun(); });
-    connect(&m_panel->gridView(), &CodeGridView::copyRequested, this, &MainWindow::copyLines);
-    connect(&m_panel->gridView(), &CodeGridView::cutRequested, this, &MainWindow::cutLines);
-    connect(&m_panel->gridView(), &CodeGridView::pasteRequested, this, &MainWindow::pasteClipboard);
+    new GridClipboard(*m_session, m_panel->gridView(), this);
 }
 
 // F5 presses the run/stop lamp-button. It has no menu item: the button is the command.
@@ -256,23 +252,6 @@ void MainWindow::setPlaceStore(QSettings* settings) {
 void MainWindow::setRecentFileStore(platform::RecentFileStore* store) {
     m_session->files().recentFiles().setStore(store);
     refreshFileDisplay();
-}
-
-void MainWindow::copyLines() {
-    if (const auto text = m_session->editor().copyLines()) {
-        QGuiApplication::clipboard()->setText(shownText(*text));
-    }
-}
-
-void MainWindow::cutLines() {
-    if (const auto text = m_session->editor().cutLines()) {
-        QGuiApplication::clipboard()->setText(shownText(*text));
-    }
-}
-
-void MainWindow::pasteClipboard() {
-    // Cells hold 8-bit text, shown as Latin-1; a character beyond it arrives as '?'.
-    m_session->paste(QGuiApplication::clipboard()->text().toLatin1().toStdString());
 }
 
 void MainWindow::showEvent(QShowEvent* event) {

@@ -90,10 +90,6 @@ public:
     /// Remembers where the tool windows were in `settings` from now on, and opens them there;
     /// nullptr for this session only. Not owned; must outlive the window or be replaced.
     void setPlaceStore(QSettings* settings);
-    /// The clipboard commands of the grid (Ctrl+C, Ctrl+X, Ctrl+V).
-    void copyLines();
-    void cutLines();
-    void pasteClipboard();
 
     /// Runs the clock now as the run timer does: the real time owed since the last advance.
     void advanceClock();
