@@ -37,23 +37,12 @@ MainWindow::MainWindow(platform::MessageBoxes& boxes, platform::FileDialog& dial
 
     buildMenus();
     connectPanel();
-
-    m_runTimer.setObjectName("runTimer");
-    m_runTimer.setTimerType(Qt::PreciseTimer);
-    m_runTimer.setInterval(kRunTimerMs);
-    connect(&m_runTimer, &QTimer::timeout, this, &MainWindow::advanceClock);
-    m_realTime.start();
-
+    setUpRunClock();
     m_session->setUp();
-    m_debugTools =
-        std::make_unique<DebugTools>(*m_session, *m_signals, *m_panel, *this, m_helpMenu);
-    m_exploreTools = std::make_unique<ExploreTools>(*m_session, *this, m_helpMenu);
+    addSessionTools();
     addRunKey();
     shareShortcuts();
-    m_places.manage(m_debugTools->watchWindow());
-    m_places.manage(m_debugTools->registerPanel());
     m_panel->gridView().gridModel().setNames(&m_session->names());
-    m_debugTools->watchWindow()->setNames(&m_session->names());
     connectSession();
     refreshFileDisplay();
 }
@@ -140,6 +129,24 @@ void MainWindow::connectPanel() {
     // The window opens at the panel's own size and can be enlarged, not made smaller.
     connect(m_panel.get(), &FrontPanel::runButtonClicked, this, [this] { m_session->toggleRun(); });
     new GridClipboard(*m_session, m_panel->gridView(), this);
+}
+
+void MainWindow::setUpRunClock() {
+    m_runTimer.setObjectName("runTimer");
+    m_runTimer.setTimerType(Qt::PreciseTimer);
+    m_runTimer.setInterval(kRunTimerMs);
+    connect(&m_runTimer, &QTimer::timeout, this, &MainWindow::advanceClock);
+    m_realTime.start();
+}
+
+// The debugging and exploring tools look at the set-up session; their menus go before Help.
+void MainWindow::addSessionTools() {
+    m_debugTools =
+        std::make_unique<DebugTools>(*m_session, *m_signals, *m_panel, *this, m_helpMenu);
+    m_exploreTools = std::make_unique<ExploreTools>(*m_session, *this, m_helpMenu);
+    m_places.manage(m_debugTools->watchWindow());
+    m_places.manage(m_debugTools->registerPanel());
+    m_debugTools->watchWindow()->setNames(&m_session->names());
 }
 
 // F5 presses the run/stop lamp-button. It has no menu item: the button is the command.

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The main window: the menus, the window's own management (title, drops, closing) and the tool
-// windows, around the front panel (lamps, switches, displays and the code grid). It owns the
-// session of work and drives its run clock from one timer with the real elapsed time; everything
-// else it shows, it learns from the session's signals.
+// The main window: its own menus (File's program and recent-file items, Help), the window's own
+// management (title, drops, closing) and the run, around the front panel (lamps, switches,
+// displays and the code grid). Each tool (ladder, check, timing, names, machines, debug,
+// explore) adds its own menu items in its folder and owns its windows; the window owns the
+// tools and places their windows. It owns the session of work and drives its run clock from one
+// timer with the real elapsed time; everything else it shows, it learns from the session's
+// signals.
 
 #include "files/DiskFileSystem.h"
 #include "files/RecentFiles.h"
@@ -108,6 +111,8 @@ private:
     void addRecentItems();
     void addToolMenus(QMenu& viewMenu);
     void connectPanel();
+    void setUpRunClock();
+    void addSessionTools();
     void addRunKey();
     void shareShortcuts();
     void connectSession();
