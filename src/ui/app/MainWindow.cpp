@@ -3,30 +3,24 @@
 
 #include "About.h"
 #include "SessionSignals.h"
-#include "session/LadderDiagram.h"
-#include "ui/check/CheckDialog.h"
+#include "ui/check/CheckTools.h"
 #include "ui/common/Artwork.h"
-#include "ui/common/CellText.h"
 #include "ui/debug/DebugTools.h"
 #include "ui/debug/WatchWindow.h"
 #include "ui/explore/ExploreTools.h"
 #include "ui/frontpanel/FrontPanel.h"
-#include "ui/frontpanel/Lamp.h"
 #include "ui/grid/CodeGridView.h"
-#include "ui/ladder/LadderWindow.h"
-#include "ui/machines/ConveyorWindow.h"
-#include "ui/machines/GateWindow.h"
-#include "ui/names/NamesWindow.h"
+#include "ui/grid/GridClipboard.h"
+#include "ui/ladder/LadderTools.h"
+#include "ui/machines/MachineTools.h"
+#include "ui/names/NamesTools.h"
 #include "ui/placement/WindowPlaces.h"
-#include "ui/timing/TimingWindow.h"
+#include "ui/timing/TimingTools.h"
 
-#include <QClipboard>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
-#include <QGuiApplication>
-#include <QLayout>
 #include <QMenuBar>
 #include <QMimeData>
 
@@ -41,46 +35,37 @@ MainWindow::MainWindow(platform::MessageBoxes& boxes, platform::FileDialog& dial
         session::Ports{*m_panel, *this, boxes, dialog, m_fileSystem, *this});
     m_signals = std::make_unique<SessionSignals>(*m_session);
 
-    buildFileMenu();
-    buildModuleMenu();
-    buildViewMenu();
-    m_helpMenu = menuBar()->addMenu("&Help");
-    m_helpMenu->setObjectName("helpMenu");
-    m_helpMenu->addAction("&About", this, [this] { showAbout(); })->setObjectName("aboutItem");
-
-    m_panel->showGrid(m_session->editor(), *m_signals);
-    setCentralWidget(m_panel.get());
-    // The window opens at the panel's own size and can be enlarged, not made smaller.
-    connect(m_panel.get(), &FrontPanel::runButtonClicked, this, [this] { m_session->toggleRun(); });
-    connect(&m_panel->gridView(), &CodeGridView::copyRequested, this, &MainWindow::copyLines);
-    connect(&m_panel->gridView(), &CodeGridView::cutRequested, this, &MainWindow::cutLines);
-    connect(&m_panel->gridView(), &CodeGridView::pasteRequested, this, &MainWindow::pasteClipboard);
-
-    m_runTimer.setObjectName("runTimer");
-    m_runTimer.setTimerType(Qt::PreciseTimer);
-    m_runTimer.setInterval(kRunTimerMs);
-    connect(&m_runTimer, &QTimer::timeout, this, &MainWindow::advanceClock);
-    m_realTime.start();
-
+    buildMenus();
+    connectPanel();
+    setUpRunClock();
     m_session->setUp();
-    m_debugTools =
-        std::make_unique<DebugTools>(*m_session, *m_signals, *m_panel, *this, m_helpMenu);
-    m_exploreTools = std::make_unique<ExploreTools>(*m_session, *this, m_helpMenu);
+    addSessionTools();
     addRunKey();
     shareShortcuts();
-    m_places.manage(m_debugTools->watchWindow());
-    m_places.manage(m_debugTools->registerPanel());
     m_panel->gridView().gridModel().setNames(&m_session->names());
-    m_debugTools->watchWindow()->setNames(&m_session->names());
     connectSession();
     refreshFileDisplay();
 }
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::buildFileMenu() {
+// The menu bar: File, Module, View and Help; the debugging and exploring tools add theirs before
+// Help once the session is set up.
+void MainWindow::buildMenus() {
     m_fileMenu = menuBar()->addMenu("&File");
     m_fileMenu->setObjectName("fileMenu");
+    addFileItems();
+    m_machineTools = std::make_unique<MachineTools>(*m_session, *m_signals, *this, m_places);
+    QMenu* view = menuBar()->addMenu("&View");
+    view->setObjectName("viewMenu");
+    m_helpMenu = menuBar()->addMenu("&Help");
+    m_helpMenu->setObjectName("helpMenu");
+    m_helpMenu->addAction("&About", this, [this] { showAbout(); })->setObjectName("aboutItem");
+    addToolMenus(*view);
+    addRecentItems();
+}
+
+void MainWindow::addFileItems() {
     const auto add = [this](const char* text, const char* name, auto command) {
         QAction* item = m_fileMenu->addAction(text, this, command);
         item->setObjectName(name);
@@ -94,9 +79,24 @@ void MainWindow::buildFileMenu() {
     })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     add("&Save", "saveItem", [this] { m_session->save(); })->setShortcut(QKeySequence::Save);
     add("Save &As", "saveAsItem", [this] { m_session->saveAs(); });
-    add("Export &Diagram...", "exportDiagramItem", [this] { exportDiagram(); });
-    add("&Check With Script...", "checkWithScriptItem",
-        [this] { CheckDialog::askAndCheck(*m_session, this); });
+}
+
+// Each tool adds its items to the end of the File and View menus, in this order.
+void MainWindow::addToolMenus(QMenu& viewMenu) {
+    m_ladderTools = std::make_unique<LadderTools>(*m_session, *m_signals, *this, m_places,
+                                                  *m_fileMenu, viewMenu);
+    m_checkTools = std::make_unique<CheckTools>(*m_session, *this, *m_fileMenu);
+    m_timingTools =
+        std::make_unique<TimingTools>(*m_session, *m_signals, *this, m_places, viewMenu);
+    m_namesTools = std::make_unique<NamesTools>(*m_session, *m_signals, *this, m_places, viewMenu);
+    connect(m_namesTools.get(), &NamesTools::namesChanged, this, [this] {
+        followNames();
+        m_titleTimer.start();
+    });
+}
+
+// The recent files and Exit end the File menu; the title and the recent files follow the file.
+void MainWindow::addRecentItems() {
     m_recentSeparator = m_fileMenu->addSeparator();
     for (QAction*& item : m_recentItems) {
         item = m_fileMenu->addAction(QString());
@@ -107,11 +107,12 @@ void MainWindow::buildFileMenu() {
     }
     m_fileMenu->addSeparator();
     // Exit is in the File menu, which a run locks: its key does nothing during a run either.
-    m_exitItem = add("&Exit", "exitItem", [this] {
+    m_exitItem = m_fileMenu->addAction("&Exit", this, [this] {
         if (m_session->fileCommandsOpen()) {
             m_session->files().exit();
         }
     });
+    m_exitItem->setObjectName("exitItem");
     m_exitItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     connect(m_fileMenu, &QMenu::aboutToShow, this, &MainWindow::refreshFileDisplay);
@@ -121,29 +122,31 @@ void MainWindow::buildFileMenu() {
     setAcceptDrops(true);
 }
 
-void MainWindow::buildModuleMenu() {
-    m_moduleMenu = menuBar()->addMenu("&Module");
-    m_moduleMenu->setObjectName("moduleMenu");
-    const std::array<QString, 3> modules = {"&none", "&House Gate", "&Conveyor "};
-    for (int index = 0; index < static_cast<int>(modules.size()); ++index) {
-        QAction* item = m_moduleMenu->addAction(modules[static_cast<std::size_t>(index)]);
-        item->setObjectName(QString("moduleItem%1").arg(index));
-        item->setCheckable(true);
-        connect(item, &QAction::triggered, this, [this, index] { chooseModule(index); });
-        m_moduleItems[static_cast<std::size_t>(index)] = item;
-    }
-    m_moduleItems[0]->setChecked(true);
+// The front panel is the window's middle: its grid with its clipboard keys, and its run button.
+void MainWindow::connectPanel() {
+    m_panel->showGrid(m_session->editor(), *m_signals);
+    setCentralWidget(m_panel.get());
+    // The window opens at the panel's own size and can be enlarged, not made smaller.
+    connect(m_panel.get(), &FrontPanel::runButtonClicked, this, [this] { m_session->toggleRun(); });
+    new GridClipboard(*m_session, m_panel->gridView(), this);
 }
 
-void MainWindow::buildViewMenu() {
-    QMenu* view = menuBar()->addMenu("&View");
-    view->setObjectName("viewMenu");
-    QAction* ladder = view->addAction("&Ladder Diagram", this, [this] { showLadderDiagram(); });
-    ladder->setObjectName("ladderItem");
-    ladder->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
-    view->addAction("&Timing Diagram", this, [this] { showTimingDiagram(); })
-        ->setObjectName("timingItem");
-    view->addAction("&Names", this, [this] { showNames(); })->setObjectName("namesItem");
+void MainWindow::setUpRunClock() {
+    m_runTimer.setObjectName("runTimer");
+    m_runTimer.setTimerType(Qt::PreciseTimer);
+    m_runTimer.setInterval(kRunTimerMs);
+    connect(&m_runTimer, &QTimer::timeout, this, &MainWindow::advanceClock);
+    m_realTime.start();
+}
+
+// The debugging and exploring tools look at the set-up session; their menus go before Help.
+void MainWindow::addSessionTools() {
+    m_debugTools =
+        std::make_unique<DebugTools>(*m_session, *m_signals, *m_panel, *this, m_helpMenu);
+    m_exploreTools = std::make_unique<ExploreTools>(*m_session, *this, m_helpMenu);
+    m_places.manage(m_debugTools->watchWindow());
+    m_places.manage(m_debugTools->registerPanel());
+    m_debugTools->watchWindow()->setNames(&m_session->names());
 }
 
 // F5 presses the run/stop lamp-button. It has no menu item: the button is the command.
@@ -167,7 +170,8 @@ void MainWindow::shareShortcuts() {
 }
 
 // The window follows the session: the run timer runs while a run is on and not paused, the title
-// follows the file and every edit, and the tool windows shown repaint on each frame.
+// follows the file and every edit, and the names a program brings are shown. The tools follow
+// the session's frames and files themselves.
 void MainWindow::connectSession() {
     connect(m_signals.get(), &SessionSignals::runChanged, this, &MainWindow::followRun);
     connect(m_signals.get(), &SessionSignals::debugChanged, this, &MainWindow::followRun);
@@ -175,12 +179,6 @@ void MainWindow::connectSession() {
             qOverload<>(&QTimer::start));
     // A program loaded, or New, brings its own names.
     connect(m_signals.get(), &SessionSignals::fileChanged, this, [this] {
-        if (m_namesWindow) {
-            m_namesWindow->refresh();
-        }
-        if (m_timingWindow) {
-            m_timingWindow->refresh(); // a new program's recording starts empty
-        }
         if (!(m_session->names() == m_shownNames)) {
             followNames();
         }
@@ -188,7 +186,6 @@ void MainWindow::connectSession() {
     // An edit may make the program differ from its file, or an undo make it equal again.
     connect(m_signals.get(), &SessionSignals::cellChanged, &m_titleTimer,
             qOverload<>(&QTimer::start));
-    connect(m_signals.get(), &SessionSignals::frame, this, &MainWindow::showFrame);
 }
 
 void MainWindow::followRun() {
@@ -208,18 +205,10 @@ void MainWindow::advanceClock() {
     m_session->advance(due);
 }
 
-void MainWindow::showFrame() {
-    if (m_ladderWindow && m_ladderWindow->isVisible()) {
-        m_ladderWindow->poll();
-    }
-    if (m_timingWindow && m_timingWindow->isVisible()) {
-        m_timingWindow->refresh();
-    }
-    for (const auto& window : m_moduleWindows) {
-        if (window) {
-            window->refresh();
-        }
-    }
+void MainWindow::repaintTools() {
+    m_ladderTools->showFrame();
+    m_timingTools->showFrame();
+    m_machineTools->showFrame();
 }
 
 // The names changed (edited, or replaced with the program): the tooltips and the tool windows
@@ -229,10 +218,8 @@ void MainWindow::followNames() {
     m_shownNames = table;
     m_panel->showNames(table);
     m_debugTools->watchWindow()->setNames(&table);
-    if (m_timingWindow) {
-        m_timingWindow->setNames(&table);
-    }
-    showFrame();
+    m_timingTools->setNames(&table);
+    repaintTools();
 }
 
 void MainWindow::refreshFileDisplay() {
@@ -272,23 +259,6 @@ void MainWindow::setPlaceStore(QSettings* settings) {
 void MainWindow::setRecentFileStore(platform::RecentFileStore* store) {
     m_session->files().recentFiles().setStore(store);
     refreshFileDisplay();
-}
-
-void MainWindow::copyLines() {
-    if (const auto text = m_session->editor().copyLines()) {
-        QGuiApplication::clipboard()->setText(shownText(*text));
-    }
-}
-
-void MainWindow::cutLines() {
-    if (const auto text = m_session->editor().cutLines()) {
-        QGuiApplication::clipboard()->setText(shownText(*text));
-    }
-}
-
-void MainWindow::pasteClipboard() {
-    // Cells hold 8-bit text, shown as Latin-1; a character beyond it arrives as '?'.
-    m_session->paste(QGuiApplication::clipboard()->text().toLatin1().toStdString());
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
@@ -331,37 +301,7 @@ void MainWindow::dropEvent(QDropEvent* event) {
 }
 
 void MainWindow::chooseModule(int index) {
-    for (QAction* item : m_moduleItems) {
-        item->setChecked(false);
-    }
-    if (index < 0 || index >= static_cast<int>(m_moduleItems.size())) {
-        return;
-    }
-    const auto slot = static_cast<std::size_t>(index);
-    m_moduleItems[slot]->setChecked(true);
-    if (!m_session->chooseModule(static_cast<machines::ModuleKind>(index))) {
-        return;
-    }
-    const auto running = [this] { return m_session->running(); };
-    if (!m_moduleWindows[slot] && index == 1) {
-        m_moduleWindows[slot] =
-            std::make_unique<GateWindow>(m_session->modules().gate(), running, this);
-    } else if (!m_moduleWindows[slot] && index == 2) {
-        m_moduleWindows[slot] =
-            std::make_unique<ConveyorWindow>(m_session->modules().conveyor(), running, this);
-    }
-    if (m_moduleWindows[slot]) {
-        m_places.manage(m_moduleWindows[slot].get()); // again is harmless: one filter a window
-    }
-    for (const auto& window : m_moduleWindows) {
-        if (window && window != m_moduleWindows[slot]) {
-            window->hide();
-        }
-    }
-    if (ModuleWindow* window = m_moduleWindows[slot].get()) {
-        window->show();
-        window->raise();
-    }
+    m_machineTools->chooseModule(index);
 }
 
 void MainWindow::showAbout() {
@@ -370,58 +310,19 @@ void MainWindow::showAbout() {
 }
 
 void MainWindow::showTimingDiagram() {
-    if (!m_timingWindow) {
-        m_timingWindow = std::make_unique<TimingWindow>(*m_session, this);
-        m_timingWindow->recordItem()->setChecked(true);
-        m_places.manage(m_timingWindow.get());
-    }
-    m_timingWindow->show();
-    m_timingWindow->raise();
-    m_timingWindow->activateWindow();
+    m_timingTools->showDiagram();
 }
 
 NamesWindow* MainWindow::showNames() {
-    if (!m_namesWindow) {
-        m_namesWindow = std::make_unique<NamesWindow>(m_session->editor(), this);
-        m_namesWindow->setObjectName("namesWindow");
-        m_places.manage(m_namesWindow.get());
-        connect(m_namesWindow.get(), &NamesWindow::namesChanged, this, [this] {
-            followNames();
-            m_titleTimer.start();
-        });
-    }
-    m_namesWindow->show();
-    m_namesWindow->raise();
-    m_namesWindow->activateWindow();
-    m_namesWindow->refresh();
-    return m_namesWindow.get();
+    return m_namesTools->showWindow();
 }
 
 LadderWindow* MainWindow::showLadderDiagram() {
-    if (!m_ladderWindow) {
-        m_ladderWindow = std::make_unique<LadderWindow>(*m_session, this);
-        m_places.manage(m_ladderWindow.get());
-    }
-    m_ladderWindow->show();
-    m_ladderWindow->raise();
-    m_ladderWindow->activateWindow();
-    return m_ladderWindow.get();
+    return m_ladderTools->showDiagram();
 }
 
 void MainWindow::exportDiagram() {
-    const auto path = m_session->ports().fileDialog.askSavePath(
-        "diagram.svg", "SVG or PNG picture (*.svg *.png)|*.svg;*.png");
-    if (!path) {
-        return;
-    }
-    session::LadderDiagram diagram(*m_session);
-    diagram.poll();
-    const ladder::Monitor& shown = diagram.monitor();
-    platform::FileError error;
-    if (!exportLadder(shown.layout(), shown.flow(), 0, m_fileSystem, *path, error)) {
-        m_session->ports().boxes.show("The diagram could not be written to " + *path + ".",
-                                      platform::BoxStyle::Exclamation, "Export Diagram");
-    }
+    m_ladderTools->exportDiagram();
 }
 
 void MainWindow::closeMainWindow() {
@@ -435,9 +336,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
     m_runTimer.stop();
     m_places.rememberShown();
-    if (m_ladderWindow) {
-        m_ladderWindow->close();
-    }
+    m_ladderTools->closeWindow();
     event->accept();
 }
 
@@ -448,7 +347,7 @@ void MainWindow::setFileMenuEnabled(bool enabled) {
 }
 
 void MainWindow::setModuleMenuEnabled(bool enabled) {
-    m_moduleMenu->menuAction()->setEnabled(enabled);
+    m_machineTools->menu()->menuAction()->setEnabled(enabled);
 }
 
 void MainWindow::setInputSwitchEnabled(int n, bool enabled) {

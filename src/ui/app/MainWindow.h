@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The main window: the menus, the window's own management (title, drops, closing) and the tool
-// windows, around the front panel (lamps, switches, displays and the code grid). It owns the
-// session of work and drives its run clock from one timer with the real elapsed time; everything
-// else it shows, it learns from the session's signals.
+// The main window: its own menus (File's program and recent-file items, Help), the window's own
+// management (title, drops, closing) and the run, around the front panel (lamps, switches,
+// displays and the code grid). Each tool (ladder, check, timing, names, machines, debug,
+// explore) adds its own menu items in its folder and owns its windows; the window owns the
+// tools and places their windows. It owns the session of work and drives its run clock from one
+// timer with the real elapsed time; everything else it shows, it learns from the session's
+// signals.
 
 #include "files/DiskFileSystem.h"
 #include "files/RecentFiles.h"
@@ -25,14 +28,17 @@ class QSettings;
 
 namespace rungbox::ui {
 
+class CheckTools;
 class DebugTools;
 class ExploreTools;
 class FrontPanel;
+class LadderTools;
 class LadderWindow;
-class ModuleWindow;
+class MachineTools;
+class NamesTools;
 class NamesWindow;
 class SessionSignals;
-class TimingWindow;
+class TimingTools;
 
 class MainWindow : public QMainWindow,
                    private platform::RunWindow,
@@ -55,7 +61,7 @@ public:
     session::Session& session() { return *m_session; }
     SessionSignals& sessionSignals() const { return *m_signals; }
 
-    // --- Commands, as the menus give them ------------------------------------------------------
+    // --- Commands, as the menus give them (the tools' own, passed on to them) -------------------
 
     /// Module > none / House Gate / Conveyor: checks item `index` (0 to 2) and only it, puts
     /// that machine on the terminals, and shows its window (none: hides the module window).
@@ -87,10 +93,6 @@ public:
     /// Remembers where the tool windows were in `settings` from now on, and opens them there;
     /// nullptr for this session only. Not owned; must outlive the window or be replaced.
     void setPlaceStore(QSettings* settings);
-    /// The clipboard commands of the grid (Ctrl+C, Ctrl+X, Ctrl+V).
-    void copyLines();
-    void cutLines();
-    void pasteClipboard();
 
     /// Runs the clock now as the run timer does: the real time owed since the last advance.
     void advanceClock();
@@ -104,15 +106,19 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    void buildFileMenu();
-    void buildModuleMenu();
-    void buildViewMenu();
+    void buildMenus();
+    void addFileItems();
+    void addRecentItems();
+    void addToolMenus(QMenu& viewMenu);
+    void connectPanel();
+    void setUpRunClock();
+    void addSessionTools();
     void addRunKey();
     void shareShortcuts();
     void connectSession();
     void refreshFileDisplay();
     void followRun();
-    void showFrame();
+    void repaintTools();
     void followNames();
 
     // --- platform::RunWindow and platform::MainWindowShell -------------------------------------
@@ -132,21 +138,20 @@ private:
     std::unique_ptr<FrontPanel> m_panel;
     // Made before the tool windows it places, so that it outlives them.
     WindowPlaces m_places{*this};
+    // The tools, each with its menu items and windows.
+    std::unique_ptr<MachineTools> m_machineTools;
+    std::unique_ptr<LadderTools> m_ladderTools;
+    std::unique_ptr<CheckTools> m_checkTools;
+    std::unique_ptr<TimingTools> m_timingTools;
+    std::unique_ptr<NamesTools> m_namesTools;
     std::unique_ptr<DebugTools> m_debugTools;
     std::unique_ptr<ExploreTools> m_exploreTools;
-    std::unique_ptr<LadderWindow> m_ladderWindow;
-    std::unique_ptr<TimingWindow> m_timingWindow;
-    std::unique_ptr<NamesWindow> m_namesWindow;
-    /// The machines' windows by Module item (none has none), made when first chosen.
-    std::array<std::unique_ptr<ModuleWindow>, 3> m_moduleWindows;
 
     QMenu* m_fileMenu = nullptr;
-    QMenu* m_moduleMenu = nullptr;
     QMenu* m_helpMenu = nullptr;
     QAction* m_exitItem = nullptr;
     std::array<QAction*, files::RecentFiles::kMaxFiles> m_recentItems{};
     QAction* m_recentSeparator = nullptr;
-    std::array<QAction*, 3> m_moduleItems{};
     /// Coalesces the title updates that cell changes ask for into one.
     QTimer m_titleTimer;
     /// The names the front panel's tooltips and the tool windows show.

@@ -40,8 +40,8 @@ public:
     QPoint lineNumberCenter(int row) const;
 
 signals:
-    /// Ctrl+C, Ctrl+X and Ctrl+V in the grid: the clipboard commands, which the main window
-    /// carries out (the clipboard is the window's, the editor knows none).
+    /// Ctrl+C, Ctrl+X and Ctrl+V in the grid: the clipboard commands, which GridClipboard
+    /// carries out (the editor knows no clipboard).
     void copyRequested();
     void cutRequested();
     void pasteRequested();
