@@ -24,7 +24,16 @@ elif [ -n "${1:-}" ]; then
     seconds=$1
 fi
 
-configure_and_build fuzz fuzz_file_reader fuzz_program fuzz_editor fuzz_ladder fuzz_script fuzz_property fuzz_diagram fuzz_names fuzz_name_edits fuzz_address fuzz_watch fuzz_signal fuzz_typed_text fuzz_vcd >/dev/null
+# The build's output is kept out of the way, and shown when the build fails.
+build_log=$(mktemp)
+if ! configure_and_build fuzz fuzz_file_reader fuzz_program fuzz_editor fuzz_ladder fuzz_script \
+    fuzz_property fuzz_diagram fuzz_names fuzz_name_edits fuzz_address fuzz_watch fuzz_signal \
+    fuzz_typed_text fuzz_vcd >"$build_log" 2>&1; then
+    grep -E -A5 'error|FAILED' "$build_log" | head -60
+    rm -f "$build_log"
+    exit 1
+fi
+rm -f "$build_log"
 
 targets=(file_reader program editor ladder script property diagram names name_edits address watch signal typed_text vcd)
 for t in "${targets[@]}"; do

@@ -75,7 +75,8 @@ void checkReports(const sim::Script& script, const std::string& text) {
                         text.substr(0, 60),
                         1,
                         2,
-                        3};
+                        3,
+                        {}};
         program.tests.push_back(test);
     }
     for (const auto format : {sim::ReportFormat::Tap, sim::ReportFormat::Junit,
