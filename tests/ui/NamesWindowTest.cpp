@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QUndoStack>
@@ -118,6 +119,13 @@ private slots:
                 .size()
                 .height();
         QVERIFY(named > rungbox::ui::LadderPainter(layout, nullptr, 0).size().height());
+    }
+
+    // A program opened shows its first lines, the cursor left after its last cell.
+    void aProgramOpensAtItsFirstLines() {
+        GateWindow gate;
+        QCOMPARE(gridView(gate.main)->verticalScrollBar()->value(), 0);
+        QVERIFY(gate.main.session().grid().line() > 20);
     }
 
     void editsAreCheckedUndoableAndMarkTheProgram() {

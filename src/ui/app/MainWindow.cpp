@@ -75,7 +75,7 @@ void MainWindow::addFileItems() {
         m_session->newProgram();
     })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     add("&Load", "loadItem", [this] {
-        m_session->load();
+        showOpened(m_session->load());
     })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     add("&Save", "saveItem", [this] { m_session->save(); })->setShortcut(QKeySequence::Save);
     add("Save &As", "saveAsItem", [this] { m_session->saveAs(); });
@@ -241,7 +241,15 @@ void MainWindow::refreshFileDisplay() {
 }
 
 void MainWindow::openFile(const QString& path) {
-    m_session->open(QFileInfo(path).absoluteFilePath().toStdString());
+    showOpened(m_session->open(QFileInfo(path).absoluteFilePath().toStdString()));
+}
+
+// A program opened shows its first lines. The cursor stays where the load leaves it, after the
+// program's last cell, so the next key still works there.
+void MainWindow::showOpened(bool opened) {
+    if (opened) {
+        m_panel->gridView().scrollToTop();
+    }
 }
 
 void MainWindow::openWhenShown(const QString& path) {

@@ -118,6 +118,8 @@ private:
     void connectSession();
     void refreshFileDisplay();
     void followRun();
+    /// Scrolls the grid to its first line when `opened` (a load or open went through).
+    void showOpened(bool opened);
     void repaintTools();
     void followNames();
 
