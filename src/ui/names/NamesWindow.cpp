@@ -143,7 +143,12 @@ NamesWindow::NamesWindow(editor::Editor& editor, QWidget* parent)
     rebuild();
 }
 
-NamesWindow::~NamesWindow() = default;
+NamesWindow::~NamesWindow() {
+    // The table goes first, while the rows its delegate checks against are still here: an editor
+    // it closes on the way commits its text to the table alone, not to a window being destroyed.
+    m_table->disconnect(this);
+    delete m_table;
+}
 
 void NamesWindow::refresh() {
     if (m_follower.follow(m_editor.names())) {
