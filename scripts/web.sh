@@ -161,6 +161,12 @@ if [ "$test" = 1 ]; then
         configure_and_build release rungbox-sim
         RUNGBOX_SIM=$PWD/build/release/app/rungbox-sim
     fi
+    # Chromium reads the names of picked files in the locale's encoding: the tests pick files
+    # named in UTF-8, so they run under a UTF-8 locale even where none is set (a bare system).
+    case "${LC_ALL:-${LC_CTYPE:-${LANG:-}}}" in
+    *UTF-8* | *utf8*) ;;
+    *) export LC_ALL=C.UTF-8 ;;
+    esac
     # The compiled tests sit outside web/, so node is told where their packages are.
     NODE_PATH=$PWD/web/node_modules RUNGBOX_WEB_DIR=$out RUNGBOX_SIM=$RUNGBOX_SIM \
         node --test build/web-tests/tests/
