@@ -55,6 +55,22 @@ public:
         return start(write(name, text));
     }
 
+    // Writes `reference` and `candidate` as ref.PLC and cand.PLC and compares them to the end.
+    std::unique_ptr<Comparison> compared(const std::string& reference,
+                                         const std::string& candidate) {
+        m_reference = write("ref", reference);
+        m_candidate = write("cand", candidate);
+        auto comparison =
+            std::make_unique<Comparison>(start(m_reference), start(m_candidate), ExploreOptions{});
+        comparison->run();
+        return comparison;
+    }
+    // The reference of compared() passes `script`, and the candidate fails its expect line.
+    void expectTellsApart(const std::string& script) {
+        EXPECT_EQ(replay(m_reference, script), sim::Exit::Ok) << script;
+        EXPECT_EQ(replay(m_candidate, script), sim::Exit::ExpectFailed) << script;
+    }
+
     // Runs `script` on the program file `path`; answers the exit status.
     int replay(const std::string& path, const std::string& script) {
         sim::Runner runner(m_messages, m_messages);
@@ -74,6 +90,8 @@ public:
 
 private:
     fs::path m_dir;
+    std::string m_reference; // compared()'s files
+    std::string m_candidate;
     std::ostringstream m_messages;
     std::vector<sim::StartedProgram> m_started;
 };
@@ -122,10 +140,8 @@ TEST(Compare, FindsLateDifferencesThatReplayOnBothPrograms) {
     };
     for (const Case& c : cases) {
         Programs files;
-        const std::string ref = files.write("ref", c.reference);
-        const std::string cand = files.write("cand", c.candidate);
-        Comparison comparison(files.start(ref), files.start(cand), {});
-        comparison.run();
+        const auto compared = files.compared(c.reference, c.candidate);
+        Comparison& comparison = *compared;
         ASSERT_EQ(comparison.verdict(), Comparison::Verdict::Different) << c.candidate;
         EXPECT_EQ(comparison.shortest().size(), c.shortest) << c.candidate;
         EXPECT_EQ(comparison.counterexample().pace, Pace::Real);
@@ -138,8 +154,7 @@ TEST(Compare, FindsLateDifferencesThatReplayOnBothPrograms) {
                   static_cast<std::uint64_t>(scans));
         const std::string script = comparison.script("ref", "cand");
         EXPECT_NE(script.find(c.steps), std::string::npos) << script;
-        EXPECT_EQ(files.replay(ref, script), sim::Exit::Ok) << script;
-        EXPECT_EQ(files.replay(cand, script), sim::Exit::ExpectFailed) << script;
+        files.expectTellsApart(script);
     }
 }
 
@@ -184,17 +199,14 @@ TEST(Compare, PacesACounterexampleAsARealRunTakesIt) {
     };
     for (const Case& c : cases) {
         Programs files;
-        const std::string ref = files.write("ref", c.reference);
-        const std::string cand = files.write("cand", c.candidate);
-        Comparison comparison(files.start(ref), files.start(cand), {});
-        comparison.run();
+        const auto compared = files.compared(c.reference, c.candidate);
+        Comparison& comparison = *compared;
         ASSERT_EQ(comparison.verdict(), Comparison::Verdict::Different) << c.what;
         EXPECT_EQ(comparison.counterexample().pace, Pace::Real) << c.what;
         EXPECT_TRUE(realClockRuns(comparison.counterexample().steps)) << c.what;
         const std::string script = comparison.script("ref", "cand");
         EXPECT_NE(script.find(c.steps), std::string::npos) << c.what << '\n' << script;
-        EXPECT_EQ(files.replay(ref, script), sim::Exit::Ok) << script;
-        EXPECT_EQ(files.replay(cand, script), sim::Exit::ExpectFailed) << script;
+        files.expectTellsApart(script);
     }
 }
 
