@@ -104,6 +104,16 @@ void CodeGrid::setEnabled(bool enabled) {
     }
 }
 
+void CodeGrid::setInstructionSet(engine::InstructionSet set) {
+    if (set == m_set) {
+        return;
+    }
+    m_set = set;
+    if (m_listener != nullptr) {
+        m_listener->instructionSetChanged();
+    }
+}
+
 void CodeGrid::stepRight() {
     if (m_col < kGridCols - 1) {
         setColumn(m_col + 1);

@@ -5,6 +5,8 @@
 // the one place the program lives while the application runs; the Qt grid view only shows it
 // and forwards clicks and keys to it.
 
+#include "engine/InstructionSet.h"
+
 #include <array>
 #include <string>
 #include <vector>
@@ -32,6 +34,8 @@ public:
     virtual void cursorChanged() = 0;
     /// The number of rows, a column width or `enabled` changed.
     virtual void layoutChanged() = 0;
+    /// The program's instruction set changed.
+    virtual void instructionSetChanged() {}
 };
 
 /// A table of text cells with a current cell (`line`, `column`, always an editable cell: row 1 or
@@ -46,6 +50,11 @@ public:
     /// The text of cell (row, col); empty outside the grid. Does not move the cursor.
     const std::string& text(int row, int col) const;
     void setText(int row, int col, std::string text);
+
+    /// The instruction set the program in the grid is written in; a new grid is classic.
+    engine::InstructionSet instructionSet() const { return m_set; }
+    void setInstructionSet(engine::InstructionSet set);
+    bool extended() const { return m_set == engine::InstructionSet::Extended; }
 
     /// The text of the current cell.
     const std::string& currentText() const { return text(m_row, m_col); }
@@ -115,6 +124,7 @@ private:
     int m_rowSel = 1;
     int m_colSel = 1;
     bool m_enabled = true;
+    engine::InstructionSet m_set = engine::InstructionSet::Classic;
     unsigned m_cursorMoves = 0;
     int m_markedLine = 0;
     GridListener* m_listener = nullptr;

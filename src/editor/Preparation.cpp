@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Preparation.h"
 
+#include "ExtendedPreparation.h"
 #include "engine/AddressMap.h"
 #include "engine/LineSyntax.h"
 
@@ -54,6 +55,9 @@ bool inRange(int value, int last) {
 } // namespace
 
 bool prepareProgram(CodeGrid& grid, engine::Controller& controller, platform::MessageBoxes& boxes) {
+    if (grid.extended()) {
+        return prepareExtendedProgram(grid, controller, boxes);
+    }
     grid.setLine(1);
     // Row 1 is tested untrimmed: a row 1 of blanks only is walked (as a line without words),
     // an empty one ends the walk before anything is tested.

@@ -27,6 +27,7 @@ std::optional<names::Address> addressOfLine(const CodeGrid& grid, int line) {
         address = names::Address::counter(number);
         break;
     case engine::Operand::None:
+    case engine::Operand::Jump:
         return std::nullopt;
     }
     return address.valid() ? std::optional<names::Address>(address) : std::nullopt;

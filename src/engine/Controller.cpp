@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Controller.h"
 
+#include "BitAddress.h"
 #include "LineSyntax.h"
 
 #include <algorithm>
@@ -26,22 +27,20 @@ Controller::Controller(IoPanel& panel) : m_panel(panel) {
     m_timerShown.fill(kNothingShown);
     m_counterShown.fill(kNothingShown);
     // A new controller has every present value at 0: every timer and counter tests as done.
-    for (int n = 0; n < kTimerCount; ++n) {
-        m_bits[static_cast<std::size_t>(kTimerDoneBit + n)] = 1;
-    }
-    for (int n = 0; n < kCounterCount; ++n) {
-        m_bits[static_cast<std::size_t>(kCounterDoneBit + n)] = 1;
+    for (int n = 0; n < kTimerSlots; ++n) {
+        m_bits[static_cast<std::size_t>(timerDoneByte(n))] = 1;
+        m_bits[static_cast<std::size_t>(counterDoneByte(n))] = 1;
     }
 }
 
 void Controller::setCntValue(int n, std::int16_t value) {
     m_cntValue[static_cast<std::size_t>(n)] = value;
-    m_bits[static_cast<std::size_t>(kCounterDoneBit + n)] = value == 0;
+    m_bits[static_cast<std::size_t>(counterDoneByte(n))] = value == 0;
 }
 
 void Controller::setTimValue(int n, std::int16_t value) {
     m_timValue[static_cast<std::size_t>(n)] = value;
-    m_bits[static_cast<std::size_t>(kTimerDoneBit + n)] = value == 0;
+    m_bits[static_cast<std::size_t>(timerDoneByte(n))] = value == 0;
 }
 
 void Controller::setLadderTable(int r, LadderLine line) {
@@ -50,6 +49,9 @@ void Controller::setLadderTable(int r, LadderLine line) {
 }
 
 void Controller::showTimer(int n, int value) {
+    if (n >= kTimerCount) {
+        return; // the panel shows timers 0 to 7
+    }
     int& shown = m_timerShown[static_cast<std::size_t>(n)];
     if (shown != value) {
         shown = value;
@@ -58,6 +60,9 @@ void Controller::showTimer(int n, int value) {
 }
 
 void Controller::showCounter(int n, int value) {
+    if (n >= kCounterCount) {
+        return; // the panel shows counters 0 to 7
+    }
     int& shown = m_counterShown[static_cast<std::size_t>(n)];
     if (shown != value) {
         shown = value;
@@ -78,17 +83,26 @@ void Controller::reset() {
     releaseForces();
     m_midScan = false;
     std::fill_n(m_bits.begin(), kRelayCount, std::uint8_t{0});
-    for (int n = 0; n < kCounterCount; ++n) {
+    // The extended areas, all but the holding relays.
+    std::fill(m_bits.begin() + kHighRelayByte, m_bits.begin() + kHoldingByte, std::uint8_t{0});
+    std::fill(m_bits.begin() + kAuxiliaryByte, m_bits.end(), std::uint8_t{0});
+    m_difdLast.fill(0);
+    m_cntrDownLast.fill(false);
+    m_timHundredths.fill(false);
+    m_firstCycle = true;
+    for (int n = 0; n < kTimerSlots; ++n) {
         setCntValue(n, 0);
+        m_cntLast[static_cast<std::size_t>(n)] = false;
+        setTimValue(n, 0);
+        m_timReset[static_cast<std::size_t>(n)] = true;
+    }
+    for (int n = 0; n < kCounterCount; ++n) {
         m_counterShown[static_cast<std::size_t>(n)] = kNothingShown;
         showCounter(n, 0);
-        m_cntLast[static_cast<std::size_t>(n)] = false;
     }
     for (int n = 0; n < kTimerCount; ++n) {
-        setTimValue(n, 0);
         m_timerShown[static_cast<std::size_t>(n)] = kNothingShown;
         showTimer(n, 0);
-        m_timReset[static_cast<std::size_t>(n)] = true;
     }
     for (int n = 0; n < kInputCount; ++n) {
         m_panel.setOutputLamp(n, false);
@@ -121,6 +135,9 @@ void Controller::readInputs() {
             }
         }
         m_inputLampsShown = switches;
+    }
+    if (m_set != InstructionSet::Classic) [[unlikely]] {
+        beginExtendedScan();
     }
 }
 
@@ -168,8 +185,9 @@ void Controller::counterStep(int n, bool count, bool reset, std::int16_t setValu
 }
 
 void Controller::tick() {
-    for (int n = 0; n < kTimerCount; ++n) {
-        if (m_timReset[static_cast<std::size_t>(n)]) {
+    for (int n = 0; n < m_timersInUse; ++n) {
+        if (m_timReset[static_cast<std::size_t>(n)] ||
+            m_timHundredths[static_cast<std::size_t>(n)]) {
             continue;
         }
         if (timValue(n) > 0) {
@@ -219,7 +237,7 @@ void Controller::shiftStep(int first, int last, bool data, bool clock, bool rese
 
 void Controller::compileIfNeeded() {
     if (m_programStale) {
-        m_program = Program::decode(m_ladderTable);
+        m_program = Program::decode(m_ladderTable, m_set);
         m_midScan = false; // the position named a line of the old program
         m_fuseStale = true;
         m_breakpointsStale = true;
@@ -331,8 +349,13 @@ void Controller::executeStep(const Step& step) {
     case OpCode::Invalid:
         assert(false && "an invalid step is never executed");
         break;
+    default: {
+        const int pops = opInfo(step.kind()).pops;
+        extendedStep(step, m_result, pops > 0 && m_stack[slot], pops > 1 && m_stack[slot + 1]);
+        break;
     }
-    const OpInfo& info = opInfo(step.op);
+    }
+    const OpInfo& info = opInfo(step.kind());
     m_depth = m_depth - info.pops + info.pushes;
     assert(m_depth >= 0 && m_depth <= kBlockStackSize);
 }
@@ -351,7 +374,7 @@ std::vector<bool> Controller::blockStack() const {
 }
 
 void Controller::force(int address, bool on) {
-    assert(address >= 0 && address <= kLastRelay);
+    assert(addressAtByte(address).has_value());
     const auto [it, added] = m_forces.insert_or_assign(address, on);
     (void)it;
     m_bits[static_cast<std::size_t>(address)] = on;
@@ -426,9 +449,12 @@ template <OpCode op> void Controller::tail(void* self, const Step* step, unsigne
         plc.difuStep(step->operand, result != 0);
     } else if constexpr (op == OpCode::Sft) {
         plc.shiftStep(step->operand, step->setValue, stack[0] != 0, stack[1] != 0, result != 0);
-    } else {
-        static_assert(op == OpCode::End, "every kind the table marks as a tail has its step here");
+    } else if constexpr (op == OpCode::End) {
         plc.showOutputs();
+    } else {
+        // The extended set's steps: the stack entries they pop lie in the workspace.
+        const int pops = opInfo(step->kind()).pops;
+        plc.extendedStep(*step, result != 0, pops > 0 && stack[0] != 0, pops > 1 && stack[1] != 0);
     }
 }
 

@@ -7,6 +7,7 @@
 
 #include "AddressMap.h"
 #include "FusedProgram.h"
+#include "InstructionSet.h"
 #include "IoPanel.h"
 #include "Program.h"
 #include "ScanCode.h"
@@ -31,28 +32,59 @@ public:
 
     // --- State -------------------------------------------------------------------------------
 
+    /// The instruction set the program table is read in (Classic until set). Changing it makes
+    /// the next scan decode the program afresh.
+    InstructionSet instructionSet() const { return m_set; }
+    void setInstructionSet(InstructionSet set);
+
     /// Relay `address` (0 to 20000).
     bool relay(int address) const { return m_bits[static_cast<std::size_t>(address)] != 0; }
     void setRelay(int address, bool on) { m_bits[static_cast<std::size_t>(address)] = on; }
-    /// The DIFU edge memory of output relay `address` (0 to 20000).
+    /// The bit at workspace byte `byte` (BitAddress.h: workspaceByte), any area.
+    bool bit(int byte) const { return m_bits[static_cast<std::size_t>(byte)] != 0; }
+    void setBit(int byte, bool on) { m_bits[static_cast<std::size_t>(byte)] = on; }
+    /// The DIFU edge memory of output relay `address` (0 to 20000; extended programs: any
+    /// workspace byte of a bit).
     bool difuLast(int address) const { return m_difuLast[static_cast<std::size_t>(address)] != 0; }
     void setDifuLast(int address, bool on) {
         m_difuLast[static_cast<std::size_t>(address)] = on ? 1 : 0;
     }
 
-    /// Present value of counter n (0 to 7), in counts; done exactly at 0.
+    /// Present value of counter n (0 to 7; extended programs 0 to 127), in counts; done exactly
+    /// at 0 (a CNTR's done flag follows its own rule: setCounterDone).
     std::int16_t cntValue(int n) const { return m_cntValue[static_cast<std::size_t>(n)]; }
     void setCntValue(int n, std::int16_t value);
+    /// Sets counter n's done flag apart from its value (a reversible counter's completion flag).
+    void setCounterDone(int n, bool on) {
+        m_bits[static_cast<std::size_t>(counterDoneByte(n))] = on ? 1 : 0;
+    }
+    /// The decrement-edge memory of reversible counter n.
+    bool cntrDownLast(int n) const { return m_cntrDownLast[static_cast<std::size_t>(n)]; }
+    void setCntrDownLast(int n, bool on) { m_cntrDownLast[static_cast<std::size_t>(n)] = on; }
     /// The count-edge memory of counter n: its count input as the last CNT step saw it.
     bool cntLast(int n) const { return m_cntLast[static_cast<std::size_t>(n)]; }
     void setCntLast(int n, bool on) { m_cntLast[static_cast<std::size_t>(n)] = on; }
 
-    /// Present value of timer n (0 to 7), in timer ticks; done exactly at 0.
+    /// Present value of timer n (0 to 7; extended programs 0 to 127), in timer ticks (a TIMH's in
+    /// hundredths of a second); done exactly at 0.
     std::int16_t timValue(int n) const { return m_timValue[static_cast<std::size_t>(n)]; }
     void setTimValue(int n, std::int16_t value);
     /// True while timer n is held at its set value because its input is off.
     bool timReset(int n) const { return m_timReset[static_cast<std::size_t>(n)]; }
     void setTimReset(int n, bool held) { m_timReset[static_cast<std::size_t>(n)] = held; }
+    /// True when timer n was last run by a TIMH line: it counts hundredths (hundredthTick).
+    bool timHundredths(int n) const { return m_timHundredths[static_cast<std::size_t>(n)]; }
+    void setTimHundredths(int n, bool on) { m_timHundredths[static_cast<std::size_t>(n)] = on; }
+    /// The DIFD edge memory of workspace byte `byte`: the input as the last DIFD step saw it.
+    bool difdLast(int byte) const { return m_difdLast[static_cast<std::size_t>(byte)] != 0; }
+    void setDifdLast(int byte, bool on) { m_difdLast[static_cast<std::size_t>(byte)] = on ? 1 : 0; }
+    /// True until the first scan of a run has started: the first-cycle relay's source.
+    bool firstCycle() const { return m_firstCycle; }
+    void setFirstCycle(bool on) { m_firstCycle = on; }
+    /// The session's clock in milliseconds since the run started; the clock-pulse relays of
+    /// extended programs follow it (set before each scan).
+    std::uint64_t clockMs() const { return m_clockMs; }
+    void setClockMs(std::uint64_t ms) { m_clockMs = ms; }
 
     /// Record r (0 to 301) of the program table.
     const LadderLine& ladderTable(int r) const {
@@ -78,8 +110,11 @@ public:
 
     /// Returns the controller and its panel to the power-on picture: relays off, timers and
     /// counters at 0 (timers held), displays "0.0" and "0", lamps dark, switches unchecked, the
-    /// run lamp showing `simulating`. The DIFU memory, the program table and `simulating` stay.
+    /// run lamp showing `simulating`. The DIFU memory, the program table and `simulating` stay,
+    /// and so do the holding relays (HR), as on the controllers: clearHolding() clears them.
     void reset();
+    /// Clears the holding relays (a new program, or one loaded).
+    void clearHolding();
 
     /// One scan: the input copy, lines 1 to END, the output lamps. Returns 0 when the scan
     /// reached END, otherwise the number of the line it could not execute (the lines above it
@@ -90,6 +125,8 @@ public:
 
     /// One tick of the timer-tick timer: every timing timer counts down by one tick.
     void tick();
+    /// One hundredth of a second: every timing TIMH timer counts down by one (extended programs).
+    void hundredthTick();
 
     /// Copies input switches into relays 0 to 15 and lights the input lamps.
     void readInputs();
@@ -136,7 +173,8 @@ public:
     bool breakpoint(int line) const { return m_breakpoints[static_cast<std::size_t>(line)]; }
     void clearBreakpoints();
 
-    /// Forces relay `address` (0 to 20000) to `on` now and until unforced: the input copy and
+    /// Forces relay `address` (0 to 20000; extended programs: any workspace byte of a relay bit,
+    /// BitAddress.h) to `on` now and until unforced: the input copy and
     /// every line that writes it leave it at that value. reset() releases every force.
     void force(int address, bool on);
     /// Releases the force on `address`; the relay keeps its value until something writes it.
@@ -174,6 +212,15 @@ private:
     [[gnu::noinline]] void sendTimerText(int n, int value);
     [[gnu::noinline]] void sendCounterText(int n, int value);
     void difuStep(int address, bool input);
+    // The extended set (ExtendedSteps.cpp).
+    void beginExtendedScan();
+    // `s0` and `s1` are the block-stack entries at the step's slot and the one above it, as far
+    // as its kind pops them (false otherwise).
+    void extendedStep(const Step& step, bool result, bool s0, bool s1);
+    void effect(OpCode kind, const Step& step, bool result, bool s0, bool s1);
+    void interlockedEffect(OpCode kind, const Step& step);
+    void writeBit(int byte, bool on);
+    void reversibleCount(int n, bool up, bool down, bool reset, std::int16_t setValue);
     void shiftStep(int first, int last, bool data, bool clock, bool reset);
 
     IoPanel& m_panel;
@@ -182,11 +229,18 @@ private:
     // contact reads one byte of this array; then the block stack, scratch and zero bytes of the
     // fast scans (FusedProgram.h).
     std::array<std::uint8_t, kWorkspaceSize> m_bits{};
-    std::array<std::uint8_t, kRelayCount> m_difuLast{};
-    std::array<std::int16_t, kCounterCount> m_cntValue{};
-    std::array<bool, kCounterCount> m_cntLast{};
-    std::array<std::int16_t, kTimerCount> m_timValue{};
-    std::array<bool, kTimerCount> m_timReset{};
+    std::array<std::uint8_t, kWorkspaceSize> m_difuLast{};
+    std::array<std::uint8_t, kWorkspaceSize> m_difdLast{};
+    std::array<std::int16_t, kTimerSlots> m_cntValue{};
+    std::array<bool, kTimerSlots> m_cntLast{};
+    std::array<bool, kTimerSlots> m_cntrDownLast{};
+    std::array<std::int16_t, kTimerSlots> m_timValue{};
+    std::array<bool, kTimerSlots> m_timReset{};
+    std::array<bool, kTimerSlots> m_timHundredths{};
+    InstructionSet m_set = InstructionSet::Classic;
+    int m_timersInUse = kTimerCount; // the timers tick() visits: 8 classic, 128 extended
+    bool m_firstCycle = true;
+    std::uint64_t m_clockMs = 0;
     std::array<LadderLine, kLadderTableSize> m_ladderTable{};
     bool m_simulating = false;
 

@@ -24,7 +24,7 @@ std::vector<bool> livePushes(const std::vector<Step>& steps) {
     };
     for (std::size_t i = 0; i < steps.size(); ++i) {
         const Step& step = steps[i];
-        const OpInfo& info = opInfo(step.op);
+        const OpInfo& info = opInfo(step.kind());
         for (int k = 0; k < info.pops; ++k) {
             popped(step.slot + k);
         }

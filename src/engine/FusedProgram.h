@@ -16,15 +16,7 @@
 
 namespace rungbox::engine {
 
-/// The scan's byte array: relays and done flags (AddressMap.h), then the block stack of the scan
-/// that runs, a scratch byte that operations write when they have nothing to write, and a byte
-/// that is always 0 for operations that have nothing to read.
-inline constexpr int kStackByte = kBitCount;
-inline constexpr int kScratchByte = kStackByte + kBlockStackSize;
-inline constexpr int kZeroByte = kScratchByte + 1;
-inline constexpr int kWorkspaceSize = kZeroByte + 1;
-
-/// Answers whether relay `address` (0 to 20000) is forced; see FusedProgram::fuse().
+/// Answers whether the bit at workspace byte `address` is forced; see FusedProgram::fuse().
 using ForcedRelays = std::function<bool(int address)>;
 
 /// How an operation combines the byte it reads with R.

@@ -57,19 +57,61 @@ constexpr std::array kTable{
     Row{"END", kAny, kAny, {OpCode::End, Operand::None, false}},
 };
 
+// The extended set's own instructions; the classic table is read first.
+constexpr std::array kExtendedTable{
+    Row{"KEEP", kAny, kAny, {OpCode::Keep, Operand::Relay, false}},
+    Row{"DIFD", kAny, kAny, {OpCode::Difd, Operand::Relay, false}},
+    Row{"SET", kAny, kAny, {OpCode::Set, Operand::Relay, false}},
+    Row{"RSET", kAny, kAny, {OpCode::Rset, Operand::Relay, false}},
+    Row{"IL", kAny, kAny, {OpCode::Il, Operand::None, false}},
+    Row{"ILC", kAny, kAny, {OpCode::Ilc, Operand::None, false}},
+    Row{"JMP", kAny, kAny, {OpCode::Jmp, Operand::Jump, false}},
+    Row{"JME", kAny, kAny, {OpCode::Jme, Operand::Jump, false}},
+    Row{"CNTR", kAny, kAny, {OpCode::Cntr, Operand::Counter, false}},
+    Row{"TIMH", kAny, kAny, {OpCode::Timh, Operand::Timer, false}},
+};
+
 bool matches(std::string_view pattern, std::string_view word) {
     return pattern == kAny || pattern == word;
 }
 
-} // namespace
-
-Form decodeForm(const Words& words) {
-    for (const Row& row : kTable) {
+template <typename Table> Form lookUp(const Table& table, const Words& words) {
+    for (const Row& row : table) {
         if (row.w0 == words[0] && matches(row.w1, words[1]) && matches(row.w2, words[2])) {
             return row.form;
         }
     }
     return {};
+}
+
+} // namespace
+
+Form decodeForm(const Words& words) {
+    return lookUp(kTable, words);
+}
+
+std::string_view mnemonic(std::string_view word) {
+    // A function code is two or three digits in parentheses at the end of the word.
+    const std::size_t open = word.find('(');
+    if (open == std::string_view::npos || open == 0 || word.back() != ')') {
+        return word;
+    }
+    const std::string_view code = word.substr(open + 1, word.size() - open - 2);
+    if (code.empty() || code.size() > 3 ||
+        code.find_first_not_of("0123456789") != std::string_view::npos) {
+        return word;
+    }
+    return word.substr(0, open);
+}
+
+Form decodeForm(const Words& words, InstructionSet set) {
+    if (set == InstructionSet::Classic) {
+        return decodeForm(words);
+    }
+    Words plain = words;
+    plain.word[0] = mnemonic(words[0]);
+    const Form form = lookUp(kTable, plain);
+    return form.op != OpCode::Invalid ? form : lookUp(kExtendedTable, plain);
 }
 
 } // namespace rungbox::engine

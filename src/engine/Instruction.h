@@ -4,6 +4,7 @@
 // The instruction set, written down once. Every other piece of the engine (the decoder, the
 // scan, the benchmarks' generators) follows from the table in Instruction.cpp.
 
+#include "InstructionSet.h"
 #include "LineSyntax.h"
 
 #include <array>
@@ -21,18 +22,32 @@ namespace rungbox::engine {
 //   tail: the step has effects beyond the relay array (timers, counters, edge memories, a shift,
 //         the lamps), so the fast scans call the controller for it instead of fusing it
 #define RUNGBOX_OPCODES(X)                                                                         \
-    X(Ld, 0, 1, false)      /* push the result register, then load a condition into it */          \
-    X(And, 0, 0, false)     /* result = result and condition */                                    \
-    X(Or, 0, 0, false)      /* result = result or condition */                                     \
-    X(AndBlk, 1, 0, false)  /* pop an entry E; result = result and E */                            \
-    X(OrBlk, 1, 0, false)   /* pop an entry E; result = result or E */                             \
-    X(Out, 0, 0, false)     /* relay = result */                                                   \
-    X(OutNot, 0, 0, false)  /* relay = not result */                                               \
-    X(Tim, 0, 0, true)      /* timer step with the result as input */                              \
-    X(Cnt, 1, 0, true)      /* pop the count input; counter step, the result resets */             \
-    X(Difu, 0, 0, true)     /* relay on for one scan when the result rises */                      \
-    X(Sft, 2, 0, true)      /* pop data and clock; shift LOCATION..###, the result resets it */    \
-    X(End, 0, 0, true)      /* show the outputs; the scan ends */                                  \
+    X(Ld, 0, 1, false)     /* push the result register, then load a condition into it */           \
+    X(And, 0, 0, false)    /* result = result and condition */                                     \
+    X(Or, 0, 0, false)     /* result = result or condition */                                      \
+    X(AndBlk, 1, 0, false) /* pop an entry E; result = result and E */                             \
+    X(OrBlk, 1, 0, false)  /* pop an entry E; result = result or E */                              \
+    X(Out, 0, 0, false)    /* relay = result */                                                    \
+    X(OutNot, 0, 0, false) /* relay = not result */                                                \
+    X(Tim, 0, 0, true)     /* timer step with the result as input */                               \
+    X(Cnt, 1, 0, true)     /* pop the count input; counter step, the result resets */              \
+    X(Difu, 0, 0, true)    /* relay on for one scan when the result rises */                       \
+    X(Sft, 2, 0, true)     /* pop data and clock; shift LOCATION..###, the result resets it */     \
+    X(End, 0, 0, true)     /* show the outputs; the scan ends */                                   \
+    /* The extended set's bit instructions (extended programs only). */                            \
+    X(Keep, 1, 0, true) /* pop the set input; the result resets; the relay keeps otherwise */      \
+    X(Difd, 0, 0, true) /* relay on for one scan when the result falls */                          \
+    X(Set, 0, 0, true)  /* relay on while the result is on */                                      \
+    X(Rset, 0, 0, true) /* relay off while the result is on */                                     \
+    X(Il, 0, 0, true)   /* interlock: the lines up to ILC run interlocked while it is off */       \
+    X(Ilc, 0, 0, true)  /* ends the interlocked lines */                                           \
+    X(Jmp, 0, 0, true)  /* the lines up to JME N are skipped while the result is off */            \
+    X(Jme, 0, 0, true)  /* ends the skipped lines of JMP N */                                      \
+    X(Cntr, 2, 0, true) /* pop increment and decrement; reversible counter, result resets */       \
+    X(Timh, 0, 0, true) /* timer step in hundredths of a second */                                 \
+    /* A step inside IL/ILC or JMP/JME whose effect depends on them; Step::kind says what it is.   \
+     */                                                                                            \
+    X(Guarded, 0, 0, true)                                                                         \
     X(Invalid, 0, 0, false) /* not an instruction: the scan stops with "Error at line " N */
 
 /// What a line does when a scan executes it (RUNGBOX_OPCODES).
@@ -73,7 +88,8 @@ enum class Operand : std::uint8_t {
     None,    ///< not used
     Relay,   ///< a relay address, 0 to 20000
     Timer,   ///< a timer number, 0 to 7
-    Counter, ///< a counter number, 0 to 7
+    Counter, ///< a counter number, 0 to 7 (extended programs: 0 to 127)
+    Jump,    ///< a JMP/JME number, 0 to 49 (extended programs)
 };
 
 /// An instruction form: the meaning of a code cell's words.
@@ -89,9 +105,18 @@ struct Form {
 /// form does not examine are ignored. Anything the table does not list is OpCode::Invalid.
 Form decodeForm(const Words& words);
 
+/// The form of a line with these words in `set`. The extended set reads every classic form as
+/// the classic set does, and more: its own instructions, and a function code after the first
+/// word ("KEEP(11)", "END(01)"), which it ignores.
+Form decodeForm(const Words& words, InstructionSet set);
+
 /// Shorthand: the form of a code cell's text.
-inline Form decodeForm(std::string_view code) {
-    return decodeForm(splitWords(code));
+inline Form decodeForm(std::string_view code, InstructionSet set = InstructionSet::Classic) {
+    return decodeForm(splitWords(code), set);
 }
+
+/// The first word of `code` without its function code ("KEEP(11)" gives "KEEP"), as the
+/// extended set reads it.
+std::string_view mnemonic(std::string_view word);
 
 } // namespace rungbox::engine

@@ -5,13 +5,17 @@
 
 namespace rungbox::engine {
 
-namespace {
-
-Step invalid(int lineNumber, Fault fault) {
+Step invalidStep(int lineNumber, Fault fault) {
     Step step;
     step.fault = fault;
     step.line = static_cast<std::int16_t>(lineNumber);
     return step;
+}
+
+namespace {
+
+Step invalid(int lineNumber, Fault fault) {
+    return invalidStep(lineNumber, fault);
 }
 
 bool inRange(int value, int first, int last) {
@@ -54,20 +58,24 @@ Step decodeLine(const LadderLine& line, int lineNumber, int& depth) {
         step.operand = static_cast<std::uint16_t>(form.op == OpCode::Cnt ? n : kCounterDoneBit + n);
         break;
     case Operand::None:
+    case Operand::Jump: // the classic table has no jumps
         break;
     }
     if (form.op == OpCode::Sft && !inRange(line.setValue, 0, kLastRelay)) {
         return invalid(lineNumber, Fault::ShiftRange);
     }
+    return placeOnStack(step, depth);
+}
 
+Step placeOnStack(Step step, int& depth) {
     // The block stack, as the instruction table gives it: the pops take the top entries, the
     // push goes on top of what is left. `slot` is the lowest entry the line touches.
-    const OpInfo& info = opInfo(form.op);
+    const OpInfo& info = opInfo(step.kind());
     if (depth < info.pops) {
-        return invalid(lineNumber, Fault::StackUnderflow);
+        return invalid(step.line, Fault::StackUnderflow);
     }
     if (depth - info.pops + info.pushes > kBlockStackSize) {
-        return invalid(lineNumber, Fault::StackOverflow);
+        return invalid(step.line, Fault::StackOverflow);
     }
     depth -= info.pops;
     if (info.pops + info.pushes > 0) {
@@ -78,11 +86,15 @@ Step decodeLine(const LadderLine& line, int lineNumber, int& depth) {
     return step;
 }
 
-Program Program::decode(std::span<const LadderLine> table) {
+Program Program::decode(std::span<const LadderLine> table, InstructionSet set) {
     Program program;
     int depth = 0;
+    OpenRegions regions;
     for (int r = 1; r < static_cast<int>(table.size()); ++r) {
-        const Step step = decodeLine(table[static_cast<std::size_t>(r)], r, depth);
+        const LadderLine& line = table[static_cast<std::size_t>(r)];
+        const Step step = set == InstructionSet::Classic
+                              ? decodeLine(line, r, depth)
+                              : decodeExtendedLine(line, r, depth, regions);
         program.m_steps.push_back(step);
         if (depth > program.m_maxDepth) {
             program.m_maxDepth = depth;

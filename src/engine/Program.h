@@ -11,15 +11,24 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace rungbox::engine {
 
 /// One record of the program table: the three cells of a code line as a run sees them.
 struct LadderLine {
+    LadderLine() = default;
+    LadderLine(std::string codeCell, std::int16_t locationNumber, std::int16_t setValueNumber)
+        : code(std::move(codeCell)), location(locationNumber), setValue(setValueNumber) {}
+
     std::string code;          ///< the LADDER CODE cell exactly as typed, not trimmed
     std::int16_t location = 0; ///< the LOCATION number (readNumber)
     std::int16_t setValue = 0; ///< the "###" number (readNumber)
+    /// Extended programs: the LOCATION and "###" cells as typed, which the extended set reads
+    /// (channel.bit addresses, "#" set values). Classic programs leave them empty.
+    std::string locationText;
+    std::string setValueText;
 
     bool operator==(const LadderLine&) const = default;
 };
@@ -32,6 +41,10 @@ enum class Fault : std::uint8_t {
     StackUnderflow, ///< a BLK, CNT or SFT pops more entries than the scan has pushed
     OperandRange,   ///< LOCATION outside its range (preparation normally rejects these first)
     ShiftRange,     ///< the last address of an SFT lies outside 0 to 20000
+    // Extended programs (preparation normally rejects these first):
+    Address,  ///< LOCATION is no address of the kind the instruction takes, or a read-only one
+    SetValue, ///< the set value is not #0000 to #9999 or 0 to 9999
+    Jump,     ///< JMP N while region N is open, or JME N that closes no open region
 };
 
 /// One decoded line.
@@ -48,6 +61,17 @@ struct Step {
     std::uint16_t operand = 0;
     std::int16_t setValue = 0; ///< TIM, CNT: set value; SFT: last address of the register
     std::int16_t line = 0;     ///< the code line (program table record) the step came from
+
+    // Extended programs: IL/ILC and JMP/JME regions. A step inside a region whose effect they
+    // change runs as OpCode::Guarded and keeps what it is in `inner`; contacts and block
+    // combinations inside run as they are, since they only change the result and the stack.
+    OpCode inner = OpCode::Invalid; ///< Guarded: the instruction
+    bool interlocked = false;       ///< inside IL/ILC: runs interlocked while kInterlockByte is 0
+    bool skippable = false;         ///< inside JMP/JME: skipped while `skipByte` is 0
+    std::uint16_t skipByte = 0;     ///< the innermost region's byte (kJumpByte + N)
+
+    /// What the line does: `inner` for a guarded step, else `op`.
+    OpCode kind() const { return op == OpCode::Guarded ? inner : op; }
 };
 
 /// A decoded program: the steps of lines 1 up to and including the first END or the first line
@@ -56,8 +80,9 @@ class Program {
 public:
     Program() = default;
 
-    /// Decodes `table` (records 0 to 301; record 0 is not used) from line 1 on.
-    static Program decode(std::span<const LadderLine> table);
+    /// Decodes `table` (records 0 to 301; record 0 is not used) from line 1 on, in `set`.
+    static Program decode(std::span<const LadderLine> table,
+                          InstructionSet set = InstructionSet::Classic);
 
     const std::vector<Step>& steps() const { return m_steps; }
     /// The deepest the block stack gets in a scan; at most kBlockStackSize.
@@ -68,8 +93,27 @@ private:
     int m_maxDepth = 0;
 };
 
-/// Decodes one line, given the block-stack depth before it; updates `depth` to the depth after
-/// it. A line that cannot execute gives an Invalid step with its Fault and leaves `depth` alone.
+/// Decodes one line of a classic program, given the block-stack depth before it; updates `depth`
+/// to the depth after it. A line that cannot execute gives an Invalid step with its Fault and
+/// leaves `depth` alone.
 Step decodeLine(const LadderLine& line, int lineNumber, int& depth);
+
+/// The regions open at a line of an extended program: the IL before it (until ILC) and the JMP
+/// numbers not yet closed by their JME, innermost last.
+struct OpenRegions {
+    bool interlock = false;
+    std::vector<int> jumps;
+};
+
+/// Decodes one line of an extended program, as decodeLine does, with the regions open before it;
+/// updates `regions` to those open after it.
+Step decodeExtendedLine(const LadderLine& line, int lineNumber, int& depth, OpenRegions& regions);
+
+/// A step that cannot execute, for `lineNumber`, with its reason.
+Step invalidStep(int lineNumber, Fault fault);
+
+/// The block-stack bookkeeping of a decoded `step` (by its kind): sets its slot, checks the
+/// stack's limits and updates `depth`; answers the step, or an Invalid one with its Fault.
+Step placeOnStack(Step step, int& depth);
 
 } // namespace rungbox::engine

@@ -84,6 +84,7 @@ std::optional<names::Address> operandAddress(const Element& element) {
         address = names::Address::counter(element.number);
         break;
     case Operand::None:
+    case Operand::Jump:
         return std::nullopt;
     }
     return address.valid() ? std::optional<names::Address>(address) : std::nullopt;
@@ -118,6 +119,7 @@ std::string problemText(const Element& element) {
         case Operand::Relay:
             return "relay out of range (0 to 20000)";
         case Operand::None:
+        case Operand::Jump:
             break;
         }
         return "LOCATION out of range (0 to 20000)";

@@ -221,6 +221,7 @@ void LayoutBuilder::place(int element, OpCode op) {
         m_plans[static_cast<std::size_t>(newRung({}))].items.push_back(element);
         break;
     case OpCode::Invalid:
+    default: // the layout reads lines in the classic set
         assert(false);
         break;
     }

@@ -24,6 +24,7 @@ bool contactBit(const Element& el, const engine::Controller& plc) {
     case Operand::Counter:
         return inRange(el.number, engine::kCounterCount) && plc.cntValue(el.number) == 0;
     case Operand::None:
+    case Operand::Jump:
         break;
     }
     return false;

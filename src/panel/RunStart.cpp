@@ -20,7 +20,14 @@ bool copyProgram(const editor::CodeGrid& grid, engine::Controller& plc,
         line.code = grid.text(i, editor::kCodeCol);
         line.location = engine::readNumber(grid.text(i, editor::kLocationCol));
         line.setValue = engine::readNumber(grid.text(i, editor::kSetValueCol));
-        const bool isEnd = line.code == "END";
+        bool isEnd = line.code == "END";
+        if (grid.extended()) {
+            // The extended set reads the cells' text, and its END may carry a function code.
+            line.locationText = grid.text(i, editor::kLocationCol);
+            line.setValueText = grid.text(i, editor::kSetValueCol);
+            isEnd = engine::decodeForm(line.code, engine::InstructionSet::Extended).op ==
+                    engine::OpCode::End;
+        }
         plc.setLadderTable(i, std::move(line));
         if (isEnd) {
             return true;
@@ -36,6 +43,7 @@ bool copyProgram(const editor::CodeGrid& grid, engine::Controller& plc,
 
 StartResult startRun(editor::CodeGrid& grid, engine::Controller& plc, platform::MessageBoxes& boxes,
                      platform::RunWindow* progress) {
+    plc.setInstructionSet(grid.instructionSet());
     plc.reset();
     if (!editor::prepareProgram(grid, plc, boxes)) {
         return StartResult::Refused;

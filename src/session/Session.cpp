@@ -91,6 +91,8 @@ void Session::toggleRun() {
     }
     m_clockMs = 0;
     m_tickOwed = false;
+    m_hundredthOwed = false;
+    m_controller.setClockMs(0);
     m_debugger.runStartedOrStopped();
     m_moduleDriver->runStarted();
     m_tracing.runStarted(m_controller);
@@ -133,9 +135,20 @@ void Session::scanEnded() {
     m_moduleDriver->afterScan(m_controller);
     m_tracing.scanned(m_controller, m_clockMs);
     tell([this](SessionListener& l) { l.scanned(m_clockMs); });
+    if (std::exchange(m_hundredthOwed, false)) {
+        m_controller.hundredthTick();
+    }
     if (std::exchange(m_tickOwed, false)) {
         runTick();
     }
+}
+
+void Session::runManualTick() {
+    // A tick stands for the timer tick's 100 ms: hundredth timers count ten hundredths in it.
+    for (std::uint64_t k = 0; k < panel::kTickIntervalMs / kHundredthMs; ++k) {
+        m_controller.hundredthTick();
+    }
+    runTick();
 }
 
 void Session::runTick() {
@@ -153,6 +166,8 @@ RunEnd Session::advance(std::uint64_t elapsedMs) {
     for (std::uint64_t k = 0; k < elapsedMs && end == RunEnd::Done; ++k) {
         ++m_clockMs;
         m_tickOwed = m_clockMs % panel::kTickIntervalMs == 0;
+        m_hundredthOwed = m_clockMs % kHundredthMs == 0;
+        m_controller.setClockMs(m_clockMs);
         end = runScan();
     }
     tellAdvanced();
@@ -174,7 +189,7 @@ void Session::tick() {
         return;
     }
     m_debugger.setPaused(false);
-    runTick();
+    runManualTick();
     tellAdvanced();
 }
 
@@ -194,7 +209,7 @@ void Session::stepTick() {
         return;
     }
     m_debugger.setPaused(true);
-    runTick();
+    runManualTick();
     m_debugger.changed();
     tellAdvanced();
 }

@@ -188,6 +188,7 @@ private:
     RunEnd finishInterruptedScan();
     void scanEnded();
     void runTick();
+    void runManualTick();
     void runStopped();
     void programReplaced();
     RunEnd resumeWith(RunEnd end);
@@ -206,7 +207,10 @@ private:
     debug::Debugger m_debugger;
     trace::Tracing m_tracing;
     std::vector<SessionListener*> m_listeners;
-    std::uint64_t m_clockMs = 0; // run time of the current millisecond
+    std::uint64_t m_clockMs = 0;  // run time of the current millisecond
+    bool m_hundredthOwed = false; // a hundredth tick follows the scan (TIMH)
+    // Hundredth timers (TIMH) count one every 10 ms of the clock.
+    static constexpr std::uint64_t kHundredthMs = 10;
     // The scan of the current millisecond was interrupted at a breakpoint before its tick, which
     // then follows when that scan ends, however it is finished. Belongs to its run: a stop or a
     // start forgets it.

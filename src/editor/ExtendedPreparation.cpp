@@ -1,0 +1,187 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ExtendedPreparation.h"
+
+#include "engine/AddressMap.h"
+#include "engine/BitAddress.h"
+#include "engine/ExtendedLine.h"
+#include "engine/LineSyntax.h"
+
+#include <map>
+#include <string>
+#include <string_view>
+
+namespace rungbox::editor {
+
+namespace {
+
+using engine::Fault;
+using engine::OpCode;
+using engine::Operand;
+
+// A warning: its first line before the line number, its second line, and its title.
+struct Warning {
+    std::string_view before;
+    std::string_view detail;
+    std::string_view title;
+};
+
+const Warning kAddress{"Address out of range at line ",
+                       "Valid: 0.00 to 255.15, W0.00 to W99.15, HR0.00 to HR19.15, "
+                       "AR0.00 to AR15.15, TR0 to TR7, TIM 0 to TIM 127, CNT 0 to CNT 127",
+                       "ADDRESS Range"};
+const Warning kReadOnly{"Address cannot be written at line ",
+                        "Special relays (253.00 to 255.15), timers and counters are only read",
+                        "ADDRESS Read-only"};
+const Warning kTimerNumber{"Timer out of range at line ", "Valid Range: 0 to 127", "TIMER Range"};
+const Warning kCounterNumber{"Counter out of range at line ", "Valid Range: 0 to 127",
+                             "COUNTER Range"};
+const Warning kSetValue{"Set-value out of range at line ", "Valid Range: #0000 to #9999",
+                        "SET-VALUE Range"};
+const Warning kJumpNumber{"Jump number out of range at line ", "Valid Range: 0 to 49",
+                          "JUMP Range"};
+const Warning kJumpOpen{"JMP without a JME after it at line ",
+                        "Close every JMP N with JME N, inner jumps first", "JUMP Pairs"};
+const Warning kJumpClose{"JME without its JMP at line ",
+                         "Close every JMP N with JME N, inner jumps first", "JUMP Pairs"};
+const Warning kShared{"Timer and counter share a number at line ",
+                      "A number is a timer or a counter, not both", "TIMER/COUNTER Number"};
+const Warning kShiftArea{"Shift register out of range at line ",
+                         "LOCATION and ### must name bits of one area", "SHIFT Range"};
+
+void warn(platform::MessageBoxes& boxes, const Warning& warning, CodeGrid& grid, int line) {
+    grid.select(line, kCodeCol, line, kSetValueCol);
+    grid.markLine(line);
+    std::string text(warning.before);
+    text += engine::numberText(line);
+    text += ".\r\n";
+    text += warning.detail;
+    boxes.show(text, platform::BoxStyle::Exclamation, warning.title);
+}
+
+engine::LadderLine lineOf(const CodeGrid& grid, int r) {
+    engine::LadderLine line;
+    line.code = grid.text(r, kCodeCol);
+    line.locationText = grid.text(r, kLocationCol);
+    line.setValueText = grid.text(r, kSetValueCol);
+    return line;
+}
+
+// The warning for a line the extended decoder refused before its run.
+const Warning* warningFor(const engine::LadderLine& line, Fault fault) {
+    const engine::Form form = engine::decodeForm(line.code, engine::InstructionSet::Extended);
+    switch (fault) {
+    case Fault::Address:
+        if (form.operand == Operand::Timer) {
+            return &kTimerNumber;
+        }
+        if (form.operand == Operand::Counter) {
+            return &kCounterNumber;
+        }
+        if (form.operand == Operand::Jump) {
+            return &kJumpNumber;
+        }
+        if (form.op == OpCode::Sft && engine::parseBitAddress(line.locationText) &&
+            engine::parseBitAddress(line.setValueText)) {
+            return &kShiftArea;
+        }
+        return engine::parseBitAddress(line.locationText) ? &kReadOnly : &kAddress;
+    case Fault::SetValue:
+        return &kSetValue;
+    case Fault::Jump:
+        return form.op == OpCode::Jmp ? &kJumpOpen : &kJumpClose;
+    default:
+        return nullptr; // the run stops at it, as at a classic line it cannot execute
+    }
+}
+
+// Loads a timer's or counter's present value as a run starts: TIM, TIMH and CNT at their set
+// value, CNTR at 0 with its done flag off.
+void load(engine::Controller& controller, const engine::Step& step) {
+    const int n = step.operand;
+    switch (step.kind()) {
+    case OpCode::Tim:
+    case OpCode::Timh:
+        controller.setTimValue(n, step.setValue);
+        controller.showTimer(n, step.setValue);
+        break;
+    case OpCode::Cnt:
+        controller.setCntValue(n, step.setValue);
+        controller.showCounter(n, step.setValue);
+        break;
+    case OpCode::Cntr:
+        controller.setCntValue(n, 0);
+        controller.setCounterDone(n, false);
+        controller.showCounter(n, 0);
+        break;
+    default:
+        break;
+    }
+}
+
+bool isTimer(OpCode kind) {
+    return kind == OpCode::Tim || kind == OpCode::Timh;
+}
+bool isCounter(OpCode kind) {
+    return kind == OpCode::Cnt || kind == OpCode::Cntr;
+}
+
+} // namespace
+
+bool prepareExtendedProgram(CodeGrid& grid, engine::Controller& controller,
+                            platform::MessageBoxes& boxes) {
+    grid.setLine(1);
+    if (grid.text(1, kCodeCol).empty()) {
+        return true;
+    }
+    int depth = 0;
+    engine::OpenRegions regions;
+    std::map<int, int> jumpLines;   // open JMP number -> its line
+    std::map<int, bool> numberUses; // timer or counter number -> used by a timer
+    for (int r = 1;; ++r) {
+        const engine::LadderLine line = lineOf(grid, r);
+        const engine::Words words = engine::splitWords(line.code);
+        const engine::Step step = engine::decodeExtendedLine(line, r, depth, regions);
+        if (const Warning* warning = warningFor(line, step.fault)) {
+            warn(boxes, *warning, grid, r);
+            return false;
+        }
+        const OpCode kind = step.kind();
+        if (isTimer(kind) || isCounter(kind)) {
+            const auto [it, added] = numberUses.emplace(step.operand, isTimer(kind));
+            if (!added && it->second != isTimer(kind)) {
+                warn(boxes, kShared, grid, r);
+                return false;
+            }
+            load(controller, step);
+        }
+        if (kind == OpCode::Jmp) {
+            jumpLines[step.operand - engine::kJumpByte] = r;
+        } else if (kind == OpCode::Jme) {
+            jumpLines.erase(step.operand - engine::kJumpByte);
+        }
+        const bool last = r >= kLastLine || words.count == 0 || kind == OpCode::End;
+        if (last) {
+            if (!jumpLines.empty()) {
+                warn(boxes, kJumpOpen, grid, jumpLines.begin()->second);
+                return false;
+            }
+            return true;
+        }
+        grid.setLine(r + 1);
+    }
+}
+
+int firstExtendedLine(const CodeGrid& grid) {
+    for (int r = 1; r <= kLastLine; ++r) {
+        const std::string& code = grid.text(r, kCodeCol);
+        if (engine::usesExtended(code, grid.text(r, kLocationCol), grid.text(r, kSetValueCol))) {
+            return r;
+        }
+        if (engine::decodeForm(code, engine::InstructionSet::Extended).op == OpCode::End) {
+            return 0;
+        }
+    }
+    return 0;
+}
+
+} // namespace rungbox::editor
