@@ -27,7 +27,7 @@ fi
 # The build's output is kept out of the way, and shown when the build fails.
 build_log=$(mktemp)
 if ! configure_and_build fuzz fuzz_file_reader fuzz_program fuzz_editor fuzz_ladder fuzz_script \
-    fuzz_property fuzz_diagram fuzz_names fuzz_name_edits fuzz_address fuzz_watch fuzz_signal \
+    fuzz_extended fuzz_property fuzz_diagram fuzz_names fuzz_name_edits fuzz_address fuzz_watch fuzz_signal \
     fuzz_typed_text fuzz_vcd >"$build_log" 2>&1; then
     grep -E -A5 'error|FAILED' "$build_log" | head -60
     rm -f "$build_log"
@@ -35,7 +35,7 @@ if ! configure_and_build fuzz fuzz_file_reader fuzz_program fuzz_editor fuzz_lad
 fi
 rm -f "$build_log"
 
-targets=(file_reader program editor ladder script property diagram names name_edits address watch signal typed_text vcd)
+targets=(file_reader program extended editor ladder script property diagram names name_edits address watch signal typed_text vcd)
 for t in "${targets[@]}"; do
     bin=build/fuzz/fuzz/fuzz_$t
     dict=fuzz/$t/$t.dict

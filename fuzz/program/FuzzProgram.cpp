@@ -2,6 +2,8 @@
 // Any text in the cells of up to 299 lines, started with the run/stop button and driven through
 // a few hundred scans and ticks with changing inputs. A program error ends the run; nothing else
 // goes wrong, and the fast scan agrees with the plain reference scan at every step.
+// Built twice: fuzz_program runs the lines as a classic program, fuzz_extended (with
+// RUNGBOX_FUZZ_EXTENDED) as an extended one, whose cells the extended set reads.
 //
 // Input: program lines "code|location|set value" separated by '\n', then a line "==" and the
 // stimulus bytes. Each stimulus byte b is one action chosen by b % 4: flip input switch
@@ -12,11 +14,13 @@
 #include "FuzzSupport.h"
 
 #include "editor/Editor.h"
+#include "engine/BitAddress.h"
 #include "engine/Controller.h"
 #include "engine/LineSyntax.h"
 #include "panel/RunControl.h"
 
 #include <string_view>
+#include <vector>
 
 using namespace rungbox;
 
@@ -24,32 +28,61 @@ namespace {
 
 constexpr int kMaxScans = 400;
 
+#ifdef RUNGBOX_FUZZ_EXTENDED
+constexpr auto kSet = engine::InstructionSet::Extended;
+constexpr int kUnits = engine::kTimerSlots;
+#else
+constexpr auto kSet = engine::InstructionSet::Classic;
+constexpr int kUnits = engine::kTimerCount;
+#endif
+
+// The workspace bytes that hold bits: relays only for classic programs, every area for
+// extended ones.
+const std::vector<int>& bitBytes() {
+    static const std::vector<int> bytes = [] {
+        std::vector<int> list;
+        const int end = kSet == engine::InstructionSet::Classic ? engine::kRelayCount
+                                                                : engine::kWorkspaceSize;
+        for (int byte = 0; byte < end; ++byte) {
+            if (engine::addressAtByte(byte)) {
+                list.push_back(byte);
+            }
+        }
+        return list;
+    }();
+    return bytes;
+}
+
 // A shadow controller that runs the same program with the reference scan.
 struct Shadow {
     fuzz::NullPanel panel;
     engine::Controller plc{panel};
 
     void follow(const engine::Controller& real) {
+        plc.setInstructionSet(real.instructionSet());
         plc.reset();
         for (int r = 1; r < engine::kLadderTableSize; ++r) {
             plc.setLadderTable(r, real.ladderTable(r));
         }
-        for (int n = 0; n < engine::kTimerCount; ++n) {
+        for (int n = 0; n < kUnits; ++n) {
             plc.setTimValue(n, real.timValue(n));
-        }
-        for (int n = 0; n < engine::kCounterCount; ++n) {
             plc.setCntValue(n, real.cntValue(n));
+            plc.setCounterDone(n, real.bit(engine::counterDoneByte(n)));
+        }
+        for (int byte = engine::kHoldingByte; byte < engine::kAuxiliaryByte; ++byte) {
+            plc.setBit(byte, real.bit(byte)); // the holding relays outlive the last run
         }
     }
 };
 
 void requireSame(const engine::Controller& a, const engine::Controller& b) {
-    for (int i = 0; i < engine::kRelayCount; ++i) {
-        if (a.relay(i) != b.relay(i) || a.difuLast(i) != b.difuLast(i)) {
+    for (const int i : bitBytes()) {
+        if (a.bit(i) != b.bit(i) || a.difuLast(i) != b.difuLast(i) ||
+            a.difdLast(i) != b.difdLast(i)) {
             fuzz::require(false, "fast and reference scans agree on every relay");
         }
     }
-    for (int n = 0; n < engine::kTimerCount; ++n) {
+    for (int n = 0; n < kUnits; ++n) {
         fuzz::require(a.timValue(n) == b.timValue(n) && a.timReset(n) == b.timReset(n),
                       "fast and reference scans agree on the timers");
         fuzz::require(a.cntValue(n) == b.cntValue(n) && a.cntLast(n) == b.cntLast(n),
@@ -70,6 +103,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     engine::Controller controller(panel);
     editor::CodeGrid grid;
     editor::setUpGrid(grid);
+    grid.setInstructionSet(kSet);
     fuzz::CountingBoxes boxes;
     fuzz::NullWindow window;
     panel::RunControl run(controller, grid, boxes, window);
@@ -138,6 +172,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             if (controller.simulating()) {
                 run.onTickTimer();
                 shadow.plc.tick();
+                controller.hundredthTick();
+                shadow.plc.hundredthTick();
                 requireSame(controller, shadow.plc);
             }
             break;
