@@ -143,12 +143,12 @@ TEST(ExtendedScanPaths, BehaveAsTheReference) {
     const std::pair<const char*, Scan> scans[] = {{"Scan", &Controller::scan},
                                                   {"Fused", &Controller::scanFused}};
     for (const auto& [name, scan] : scans) {
-        for (int program = 0; program < 120; ++program) {
+        for (int program = 0; program < 60; ++program) {
             ExtendedGenerator gen(static_cast<std::uint32_t>(program + 7));
             Twin twin;
             twin.load(gen.program(program % 4 == 3 ? 200 : 30));
             std::uint64_t ms = 0;
-            for (int scanNo = 0; scanNo < 40; ++scanNo) {
+            for (int scanNo = 0; scanNo < 30; ++scanNo) {
                 SCOPED_TRACE(std::string(name) + " program " + std::to_string(program) +
                              " scan " + std::to_string(scanNo));
                 ms += static_cast<std::uint64_t>(gen.g.pick(1, 60));
