@@ -7,6 +7,7 @@
 #include "explore/Comparison.h"
 #include "explore/Explorable.h"
 #include "explore/ProgramStart.h"
+#include "explore/Proof.h"
 #include "support/Recorders.h"
 
 #include <gtest/gtest.h>
@@ -139,6 +140,35 @@ TEST(CompareExtended, ProgramsThatFollowTheClockAreRefusedWithTheReason) {
         if (!refusal.empty()) {
             ASSERT_EQ(boxes.shown.size(), 1U) << c.program;
             EXPECT_EQ(boxes.shown.front().text, refusal);
+        }
+    }
+}
+
+TEST(ProveExtended, PropertiesOfExtendedPrograms) {
+    struct Case {
+        const char* program;
+        const char* property;
+        Proof::Verdict verdict;
+        std::size_t steps = 0; ///< of the shortest violation
+    };
+    // A motor held in either direction by KEEP, each direction locked out by the other.
+    const char* motor = "LD|0.00; AND NOT|10.01; LD|0.02; KEEP|10.00; "
+                        "LD|0.01; AND NOT|10.00; LD|0.02; KEEP|10.01; END";
+    const Case cases[] = {
+        {motor, "never 1000 & 1001", Proof::Verdict::Holds},
+        {"LD|0.00; LD|0.02; KEEP|10.00; LD|0.01; LD|0.02; KEEP|10.01; END", "never 1000 & 1001",
+         Proof::Verdict::Violated, 1},
+        // a holding bit set at one scan shows at the next
+        {"LD|HR0.00; OUT|10.00; LD|0.00; LD|0.01; KEEP|HR0.00; END", "never 1000",
+         Proof::Verdict::Violated, 2},
+    };
+    for (const Case& c : cases) {
+        const Started started(c.program, kExtended);
+        Proof proof(started.started.controller(), {*Property::parse(c.property)}, {});
+        proof.run();
+        EXPECT_EQ(proof.verdict(0), c.verdict) << c.program;
+        if (c.verdict == Proof::Verdict::Violated) {
+            EXPECT_EQ(proof.violation(0)->steps.size(), c.steps) << c.program;
         }
     }
 }
