@@ -36,18 +36,13 @@ template <typename T> void addOnce(std::vector<T>& list, int value) {
     }
 }
 
-// The special relays the scan writes before its first line (BitAddress.h): a line reads them as
-// the scan set them, never as state. The clock pulses follow the session's clock; programs that
-// read them are not explored (Explorable.h).
+// The constant and first-cycle relays, which the scan writes before its first line
+// (BitAddress.h): a line reads them as the scan set them, never as state. (The scan writes the
+// clock pulses too, but programs that read them are not explored: Explorable.h.)
 bool writtenByScan(int byte) {
-    for (const int flat :
-         {engine::kAlwaysOn, engine::kAlwaysOff, engine::kFirstCycle, engine::kClock1min,
-          engine::kClock20ms, engine::kClock100ms, engine::kClock200ms, engine::kClock1s}) {
-        if (byte == engine::flatRelayByte(flat)) {
-            return true;
-        }
-    }
-    return false;
+    return byte == engine::flatRelayByte(engine::kAlwaysOn) ||
+           byte == engine::flatRelayByte(engine::kAlwaysOff) ||
+           byte == engine::flatRelayByte(engine::kFirstCycle);
 }
 
 // A contact reads a relay, or the done flag of a timer or counter: that unit's present value is
