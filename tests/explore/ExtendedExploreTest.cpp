@@ -25,15 +25,15 @@ struct Started {
     test::RecordingBoxes boxes;
     StartedController started;
 
-    Started(std::string_view program, InstructionSet set) {
+    Started(const std::string& program, InstructionSet set) {
         test::writeCells(grid, program, set);
         EXPECT_TRUE(started.start(grid, boxes))
             << program << ": " << (boxes.shown.empty() ? "" : boxes.shown.front().text);
     }
 };
 
-std::unique_ptr<Comparison> compared(std::string_view reference, InstructionSet referenceSet,
-                                     std::string_view candidate, InstructionSet candidateSet) {
+std::unique_ptr<Comparison> compared(const std::string& reference, InstructionSet referenceSet,
+                                     const std::string& candidate, InstructionSet candidateSet) {
     const Started a(reference, referenceSet);
     const Started b(candidate, candidateSet);
     auto c = std::make_unique<Comparison>(a.started.controller(), b.started.controller(),
