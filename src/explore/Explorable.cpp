@@ -3,6 +3,7 @@
 
 #include "engine/BitAddress.h"
 
+#include <initializer_list>
 #include <optional>
 #include <string_view>
 #include <vector>
