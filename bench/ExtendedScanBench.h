@@ -1,15 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The scan benchmark's extended program (ExtendedBenchProgram.h): its check and its timing,
-// BM_ExtendedScan, kept apart from the classic program's so that adding it leaves the classic
-// benchmark's code as it was.
+// The scan benchmark's extended program (ExtendedBenchProgram.h): BM_ExtendedScan, which checks
+// the program's fast scan against the reference scan before timing it, kept apart from the
+// classic program's benchmarks so that adding it leaves their code and their runs as they were.
 
 namespace rungbox::bench {
 
-/// Runs the extended program's fast and reference scans side by side over thousands of scans and
-/// ends the process if they disagree or the program stops at an error.
-void checkExtendedAgreement();
 /// True when scan() runs the extended program as generated machine code.
 bool extendedRunsMachineCode();
 

@@ -364,7 +364,6 @@ using rungbox::bench::BestTimeReporter;
 
 int main(int argc, char** argv) {
     checkAgreement();
-    rungbox::bench::checkExtendedAgreement();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
         return 1;
