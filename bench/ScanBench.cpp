@@ -8,9 +8,16 @@
 // the output lamps) with every address known to the compiler. Before timing, both run side by
 // side over thousands of scans and must agree on every relay, timer and counter, so that the
 // yardstick cannot drift from the ladder program it stands for.
+//
+// A second program of the same size in the extended instruction set is timed through the
+// controller too (ExtendedScanBench.cpp) and shown on a line of its own; the ratio is the classic
+// program's.
 
 #include "BenchProgram.h"
 #include "BestTimeReporter.h"
+#include "ExtendedBenchProgram.h"
+#include "ExtendedScanBench.h"
+#include "ScanLoop.h"
 #include "engine/LineSyntax.h"
 
 #include <benchmark/benchmark.h>
@@ -292,18 +299,6 @@ bool runsMachineCode() {
 
 // --- Benchmarks --------------------------------------------------------------------------------
 
-template <typename ScanFn> void runScans(benchmark::State& state, CheapPanel& panel, ScanFn scan) {
-    std::uint16_t switches = 0;
-    std::uint32_t i = 0;
-    for (auto _ : state) {
-        switches = nextSwitches(switches, i);
-        panel.switches = switches;
-        scan(i);
-        benchmark::ClobberMemory();
-        ++i;
-    }
-}
-
 void BM_EngineScan(benchmark::State& state) {
     CheapPanel panel;
     Controller plc(panel);
@@ -380,6 +375,7 @@ int main(int argc, char** argv) {
     const double fused = reporter.bestNs["BM_FusedScan"];
     const double reference = reporter.bestNs["BM_ReferenceScan"];
     const double native = reporter.bestNs["BM_NativeScan"];
+    const double extended = reporter.bestNs["BM_ExtendedScan"];
     std::printf("\nBest CPU time per scan of the %d-line program (%d runs each):\n", kProgramLines,
                 kRepetitions);
     std::printf("  engine, scan():                  %8.1f ns  (%s)\n", engine,
@@ -387,6 +383,9 @@ int main(int argc, char** argv) {
     std::printf("  fused interpreter, scanFused(): %8.1f ns\n", fused);
     std::printf("  reference, scanReference():     %8.1f ns\n", reference);
     std::printf("  hand-written C++:               %8.1f ns\n", native);
+    std::printf(
+        "extended %d-line program, scan(): %8.1f ns  (%s)\n", kExtendedProgramLines, extended,
+        rungbox::bench::extendedRunsMachineCode() ? "generated machine code" : "fused interpreter");
     std::printf("ratio engine/native = %.2f\n", native > 0 ? engine / native : 0.0);
     std::fflush(stdout);
     return 0;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ProgramStart.h"
 
+#include "Explorable.h"
+
 #include "editor/Editor.h"
 #include "files/LadderFile.h"
 #include "panel/RunStart.h"
@@ -19,7 +21,15 @@ bool StartedController::start(editor::CodeGrid& grid, platform::MessageBoxes& bo
         boxes.show("The program has no END line: it cannot start.", platform::BoxStyle::Exclamation,
                    platform::kAppTitle);
     }
-    return started == panel::StartResult::Started;
+    if (started != panel::StartResult::Started) {
+        return false;
+    }
+    const std::string refusal = explorationRefusal(*m_plc);
+    if (!refusal.empty()) {
+        boxes.show(refusal, platform::BoxStyle::Exclamation, platform::kAppTitle);
+        return false;
+    }
+    return true;
 }
 
 bool StartedController::start(const std::string& path, platform::FileSystem& files,

@@ -23,7 +23,7 @@ public:
     StartedController& operator=(const StartedController&) = delete;
 
     /// Starts the program in `grid` (whose bad line preparation selects). False, with the reason
-    /// shown through `boxes`, when it cannot start.
+    /// shown through `boxes`, when it cannot start or cannot be explored exactly (Explorable.h).
     bool start(editor::CodeGrid& grid, platform::MessageBoxes& boxes);
     /// Reads the program file `path` through `files` and starts it. False, with the reason shown
     /// through `boxes`, when it cannot be read or started.

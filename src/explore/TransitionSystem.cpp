@@ -6,6 +6,7 @@ namespace rungbox::explore {
 TransitionSystem::TransitionSystem(const engine::Controller& started, ScanPath path)
     : m_panel(std::make_unique<engine::PanelState>(engine::PanelState::Switches::SetByOwner)),
       m_plc(std::make_unique<engine::Controller>(*m_panel)), m_path(path) {
+    m_plc->setInstructionSet(started.instructionSet());
     for (int r = 1; r < engine::kLadderTableSize; ++r) {
         m_plc->setLadderTable(r, started.ladderTable(r));
     }

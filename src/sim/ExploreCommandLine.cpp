@@ -2,6 +2,7 @@
 #include "ExploreCommandLine.h"
 
 #include "engine/AddressMap.h"
+#include "explore/Explorable.h"
 #include "explore/RunRecording.h"
 #include "files/DiskFileSystem.h"
 #include "trace/Recorder.h"
@@ -121,6 +122,12 @@ StartedProgram startProgram(const std::string& path, std::ostream& err) {
     press.kind = CommandKind::Press;
     if (started.runner->execute(press, 0) != Exit::Ok) {
         err << "rungbox-sim: " << path << " cannot start\n";
+        started.status = Exit::StartRefused;
+        return started;
+    }
+    const std::string refusal = explore::explorationRefusal(started.runner->controller());
+    if (!refusal.empty()) {
+        err << "rungbox-sim: " << path << ": " << refusal << '\n';
         started.status = Exit::StartRefused;
     }
     return started;

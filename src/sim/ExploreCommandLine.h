@@ -52,6 +52,7 @@ struct ExploreCommandLine {
 struct StartedProgram {
     std::unique_ptr<Runner> runner;
     int status = Exit::Ok; ///< Exit::Usage when not loaded, Exit::StartRefused when not started
+                           ///< or not explorable (explore/Explorable.h)
 };
 /// Loads and starts `path`; messages (message boxes, complaints) go to `err`.
 StartedProgram startProgram(const std::string& path, std::ostream& err);

@@ -3,6 +3,8 @@
 // counters), and that a packed state restores exactly.
 
 #include "explore/StateLayout.h"
+#include "ExtendedPrograms.h"
+#include "engine/BitAddress.h"
 #include "engine/ScriptedController.h"
 
 #include <gtest/gtest.h>
@@ -93,6 +95,74 @@ TEST(StateLayout, APackedStateRestoresExactly) {
     EXPECT_TRUE(b.plc.difuLast(2000) && b.plc.cntLast(5) && !b.plc.timReset(3));
     EXPECT_EQ(b.plc.timValue(3), 17);
     EXPECT_EQ(b.plc.cntValue(5), 4);
+}
+
+// The workspace byte of `address` ("HR0.00").
+std::uint16_t byteOf(const char* address) {
+    return static_cast<std::uint16_t>(engine::workspaceByte(*engine::parseBitAddress(address)));
+}
+
+TEST(StateLayout, ExtendedBitsAreStateWhenALineMayLeaveThemAsTheyWere) {
+    struct Case {
+        const char* program;
+        std::vector<const char*> relays;
+        std::vector<const char*> difds = {};
+        bool firstCycle = false;
+    };
+    const Case cases[] = {
+        {"LD|0.00; LD|0.01; KEEP|HR0.00; END", {"HR0.00"}}, // KEEP's memory
+        {"LD|0.00; SET|W3.15; LD|0.01; RSET|AR1.00; END", {"W3.15", "AR1.00"}},
+        {"LD|0.00; OUT|TR0; LD|TR0; OUT|HR2.00; END", {}},             // written first
+        {"LD|0.01; JMP|0; LD|0.00; OUT|10.00; JME|0; END", {"10.00"}}, // a skipped OUT holds
+        {"LD|0.01; IL; LD|0.00; OUT|10.00; ILC; END", {}},             // an interlocked one writes
+        {"LD|0.00; DIFD|10.00; END", {}, {"10.00"}},
+        {"LD|0.01; IL; LD|0.00; DIFD|10.00; ILC; END", {"10.00"}, {"10.00"}},
+        {"LD|P_On; AND NOT|P_Off; AND|P_First_Cycle; OUT|10.00; END", {}, {}, true},
+    };
+    for (const Case& c : cases) {
+        const StateLayout layout = StateLayout::of(test::decodedExtended(c.program));
+        std::vector<std::uint16_t> relays;
+        for (const char* a : c.relays) {
+            relays.push_back(byteOf(a));
+        }
+        std::vector<std::uint16_t> difds;
+        for (const char* a : c.difds) {
+            difds.push_back(byteOf(a));
+        }
+        EXPECT_EQ(layout.relays, relays) << c.program;
+        EXPECT_EQ(layout.difds, difds) << c.program;
+        EXPECT_EQ(layout.firstCycle, c.firstCycle) << c.program;
+    }
+}
+
+TEST(StateLayout, AnExtendedPackedStateRestoresExactly) {
+    const engine::Program program = test::decodedExtended(
+        "LD|0.00; LD|0.01; LD|0.02; CNTR|100|#5; LD|CNT 100; AND|P_First_Cycle; KEEP|HR0.00; "
+        "LD|0.00; DIFD|W0.00; LD|TIM 20; OUT|10.00; END");
+    const StateLayout layout = StateLayout::of(program);
+    EXPECT_EQ(layout.timers, std::vector<std::uint8_t>{20});
+    EXPECT_EQ(layout.counters, std::vector<std::uint8_t>{100});
+    EXPECT_EQ(layout.reversible, std::vector<std::uint8_t>{100});
+    test::ScriptedController a;
+    a.plc.setCntValue(100, 5);
+    a.plc.setCounterDone(100, true); // wrapped down to the set value: done apart from the value
+    a.plc.setCntLast(100, true);
+    a.plc.setCntrDownLast(100, true);
+    a.plc.setTimValue(20, 7);
+    a.plc.setBit(byteOf("HR0.00"), true);
+    a.plc.setDifdLast(byteOf("W0.00"), true);
+    a.plc.setFirstCycle(false);
+    std::vector<std::uint8_t> packed(layout.bytes());
+    layout.save(a.plc, packed.data());
+
+    test::ScriptedController b;
+    layout.restore(b.plc, packed.data());
+    EXPECT_EQ(b.plc.cntValue(100), 5);
+    EXPECT_TRUE(b.plc.bit(engine::counterDoneByte(100)));
+    EXPECT_TRUE(b.plc.cntLast(100) && b.plc.cntrDownLast(100));
+    EXPECT_EQ(b.plc.timValue(20), 7);
+    EXPECT_TRUE(b.plc.bit(byteOf("HR0.00")) && b.plc.difdLast(byteOf("W0.00")));
+    EXPECT_FALSE(b.plc.firstCycle());
 }
 
 } // namespace

@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "Explorable.h"
+
+#include "engine/BitAddress.h"
+
+#include <initializer_list>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+namespace rungbox::explore {
+
+namespace {
+
+// The name of the clock-pulse relay at workspace byte `byte`, if it is one.
+std::optional<std::string_view> clockPulseAt(int byte) {
+    for (const int flat : {engine::kClock20ms, engine::kClock100ms, engine::kClock200ms,
+                           engine::kClock1s, engine::kClock1min}) {
+        if (byte != engine::flatRelayByte(flat)) {
+            continue;
+        }
+        for (const engine::SpecialRelay& relay : engine::specialRelays()) {
+            if (relay.flat == flat) {
+                return relay.name;
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+bool isContact(engine::OpCode op) {
+    return op == engine::OpCode::Ld || op == engine::OpCode::And || op == engine::OpCode::Or;
+}
+
+} // namespace
+
+std::string explorationRefusal(const engine::Program& program) {
+    for (const engine::Step& step : program.steps()) {
+        const std::string line = "Line " + std::to_string(step.line);
+        if (step.kind() == engine::OpCode::Timh) {
+            return line + " has a TIMH timer: compare and prove step timers in tenths of a second, "
+                          "not hundredths, so they cannot explore this program exactly.";
+        }
+        if (!isContact(step.op)) {
+            continue;
+        }
+        if (const auto name = clockPulseAt(step.operand)) {
+            return line + " reads the clock pulse " + std::string(*name) +
+                   ": compare and prove step scans and timer ticks, not the clock's milliseconds, "
+                   "so they cannot explore this program exactly.";
+        }
+    }
+    return {};
+}
+
+std::string explorationRefusal(const engine::Controller& started) {
+    std::vector<engine::LadderLine> table(engine::kLadderTableSize);
+    for (int r = 1; r < engine::kLadderTableSize; ++r) {
+        table[static_cast<std::size_t>(r)] = started.ladderTable(r);
+    }
+    return explorationRefusal(engine::Program::decode(table, started.instructionSet()));
+}
+
+} // namespace rungbox::explore

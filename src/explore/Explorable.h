@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// Which programs compare and prove explore exactly. Their steps are scans and timer ticks (tenths
+// of a second); a program whose behaviour follows the session's clock in finer steps cannot be
+// explored that way: one that reads a clock-pulse relay (P_0_02s, P_0_1s, P_0_2s, P_1s, P_1min)
+// or has a TIMH timer (hundredths of a second). Every other program, classic or extended, is
+// explored exactly (StateLayout.h).
+
+#include "engine/Controller.h"
+#include "engine/Program.h"
+
+#include <string>
+
+namespace rungbox::explore {
+
+/// Why compare and prove cannot explore `program` exactly, as a sentence for the person; empty
+/// when they can.
+std::string explorationRefusal(const engine::Program& program);
+
+/// The same for the program of `started` (a controller on which a run has started).
+std::string explorationRefusal(const engine::Controller& started);
+
+} // namespace rungbox::explore
