@@ -27,7 +27,7 @@ struct Window {
     QAction* extendedItem() const { return rungbox::test::item(main, "extendedSetItem"); }
     bool statusShown() const { return main.statusBar()->isVisible(); }
     QString hint() const { return main.findChild<QLabel*>("extendedHintLabel")->text(); }
-    bool extended() const { return main.session().grid().extended(); }
+    bool extended() { return main.session().grid().extended(); }
 };
 
 } // namespace
