@@ -28,6 +28,7 @@ OptionsTools::OptionsTools(session::Session& session, SessionSignals& sessionSig
     m_hintLabel->setObjectName("extendedHintLabel");
     m_setLabel = new QLabel(kExtendedStatus, &window);
     m_setLabel->setObjectName("extendedSetLabel");
+    m_setLabel->setContentsMargins(0, 0, 6, 0); // clear of the window's edge
     QStatusBar* status = window.statusBar();
     status->setSizeGripEnabled(false);
     status->addWidget(m_hintLabel, 1);
