@@ -14,12 +14,14 @@ import { answer, cellText, dialogText, menu, openPage } from "./harness";
 
 const kItem = '::-p-aria([name="Extended Instruction Set"][role="menuitemcheckbox"])';
 
-/** The check item's state as the Options menu shows it when opened. */
+/** The check item's state as the Options menu shows it when opened; the menu is closed again. */
 async function checked(page: Page): Promise<string | null> {
-    await page.click('::-p-aria([name="Options"][role="menuitem"])');
-    const state = await page.$eval(kItem, (el) => el.getAttribute("aria-checked"));
-    await page.keyboard.press("Escape");
-    await page.mouse.click(1, 1);
+    const options = '::-p-aria([name="Options"][role="menuitem"])';
+    await page.click(options);
+    // The accessibility tree follows the opened menu a moment later: wait for the item there.
+    const item = await page.waitForSelector(kItem);
+    const state = (await item?.evaluate((el) => el.getAttribute("aria-checked"))) ?? null;
+    await page.click(options);
     return state;
 }
 
@@ -56,8 +58,8 @@ describe("the extended instruction set", () => {
         await menu(page, "Options", "Extended Instruction Set");
         assert.equal(await checked(page), "true");
         assert.match(await notice(page), /Extended instruction set/);
-        await page.click("#cell-1-2");
-        await page.keyboard.type("HR0.05");
+        await page.click("#cell-1-1");
+        await page.keyboard.type("OUT\nHR0.05");
         assert.equal(await cellText(page, 1, 2), "HR0.05");
 
         // Back to classic is refused while a line is written for the extended set.
@@ -73,14 +75,14 @@ describe("the extended instruction set", () => {
             await page.screenshot({ path: process.env.RUNGBOX_EXTENDED_SHOT });
         }
 
-        // Undo takes back the typing, then the switch.
+        // Undo takes back the typing (the address, the code), then the switch.
         await page.click("#cell-1-2");
-        for (let k = 0; k < 2; ++k) {
+        for (let k = 0; k < 3; ++k) {
             await page.keyboard.down("Control");
             await page.keyboard.press("KeyZ");
             await page.keyboard.up("Control");
         }
-        assert.equal(await cellText(page, 1, 2), "");
+        assert.deepEqual([await cellText(page, 1, 1), await cellText(page, 1, 2)], ["", ""]);
         assert.equal(await checked(page), "false");
         assert.equal(await notice(page), "");
         await page.browserContext().close();
@@ -109,7 +111,8 @@ describe("the extended instruction set", () => {
         const page = await openPage();
         await loadFile(page, "classic_keep.PLC", programFile("1.00", ["LD", "0", "", "LD", "1", "", "KEEP", "1000", "", "END"]));
         await page.click('button[aria-label="Simulation"]');
-        await page.evaluate(() => rungboxTest.advance(5));
+        // The run's message waits for its answer: the hook's promise is not awaited.
+        await page.evaluate(() => void rungboxTest.advance(5));
         await page.waitForSelector("dialog[open]");
         assert.deepEqual(await dialogText(page), { title: "rungbox", text: "Error at line  3" });
         assert.equal(
