@@ -23,6 +23,7 @@ void EditHistory::begin(const CodeGrid& grid) {
         }
     }
     m_snapshotCursor = GridCursor::of(grid);
+    m_snapshotSet = grid.instructionSet();
     m_snapshotMoves = grid.cursorMoves();
 }
 
@@ -35,6 +36,8 @@ bool EditHistory::commit(const CodeGrid& grid, Kind kind) {
     step.before = m_snapshotCursor;
     step.after = GridCursor::of(grid);
     step.kind = kind;
+    step.setBefore = m_snapshotSet;
+    step.setAfter = grid.instructionSet();
     // The row count does not change while the grid is edited; rows beyond either count read as
     // empty, so a change of it still records the cells that differ.
     const int rows = std::max(m_snapshotRows, grid.rowCount());
@@ -50,7 +53,7 @@ bool EditHistory::commit(const CodeGrid& grid, Kind kind) {
         }
     }
     m_snapshot.clear();
-    if (step.changes.empty()) {
+    if (step.changes.empty() && step.setBefore == step.setAfter) {
         return false;
     }
     m_redo.clear();
@@ -70,7 +73,8 @@ bool EditHistory::commit(const CodeGrid& grid, Kind kind) {
 }
 
 bool EditHistory::mergeTyping(Step& step) {
-    if (!m_mergeable || step.kind != Kind::Typing || m_undo.empty()) {
+    if (!m_mergeable || step.kind != Kind::Typing || m_undo.empty() ||
+        step.setBefore != step.setAfter) {
         return false;
     }
     Step& top = m_undo.back();
@@ -93,6 +97,7 @@ void EditHistory::apply(CodeGrid& grid, const Step& step, bool forward) {
     for (const CellChange& change : step.changes) {
         grid.setText(change.row, change.col, forward ? change.after : change.before);
     }
+    grid.setInstructionSet(forward ? step.setAfter : step.setBefore);
     const GridCursor& cursor = forward ? step.after : step.before;
     grid.select(cursor.line, cursor.column, cursor.selectionLine, cursor.selectionColumn);
 }

@@ -2,8 +2,8 @@
 #pragma once
 
 // The undo history of the code grid: every edit of the cells is recorded as one step (the cells
-// it changed, each with its text before and after, and the cursor before and after), so that it
-// can be undone and redone.
+// it changed, each with its text before and after, the cursor before and after, and the
+// instruction set when the edit switched it), so that it can be undone and redone.
 
 #include "CodeGrid.h"
 
@@ -52,12 +52,14 @@ public:
 
     /// Starts an edit of `grid`.
     void begin(const CodeGrid& grid);
-    /// Ends the edit begun last. The outermost commit records the cells that changed since its
-    /// begin() as one step (none changed: no step) and forgets the steps that could be redone.
+    /// Ends the edit begun last. The outermost commit records the cells and the instruction set
+    /// that changed since its begin() as one step (nothing changed: no step) and forgets the
+    /// steps that could be redone.
     /// Answers true when a step was recorded or merged.
     bool commit(const CodeGrid& grid, Kind kind = Kind::Other);
 
-    /// Puts the cells of the last step back as they were and the cursor where it was before it.
+    /// Puts the cells and the instruction set of the last step back as they were and the cursor
+    /// where it was before it.
     /// Answers false (doing nothing) when there is nothing to undo.
     bool undo(CodeGrid& grid);
     /// Makes the last undone step again and puts the cursor where it was after it. Answers false
@@ -75,6 +77,8 @@ public:
 private:
     struct Step {
         std::vector<CellChange> changes;
+        engine::InstructionSet setBefore = engine::InstructionSet::Classic;
+        engine::InstructionSet setAfter = engine::InstructionSet::Classic;
         GridCursor before;
         GridCursor after;
         Kind kind = Kind::Other;
@@ -89,6 +93,7 @@ private:
     /// them.
     std::vector<std::string> m_snapshot;
     int m_snapshotRows = 0;
+    engine::InstructionSet m_snapshotSet = engine::InstructionSet::Classic;
     GridCursor m_snapshotCursor;
     /// The grid's cursorMoves() at the outermost begin(), and after the last recorded step.
     unsigned m_snapshotMoves = 0;

@@ -2,6 +2,7 @@
 #include "Editor.h"
 
 #include "ClipboardText.h"
+#include "ExtendedPreparation.h"
 
 #include <algorithm>
 #include <array>
@@ -33,6 +34,26 @@ void append(CodeGrid& grid, char c) {
     grid.setCurrentText(grid.currentText() + c);
 }
 
+// The character `key` types into a cell of column `col`, or 0 when that cell does not take it.
+// Classic programs: the code cell takes letters and blanks, the other cells digits. Extended
+// programs also take a function code in the code cell ("KEEP(11)"), addresses and symbol names
+// in the LOCATION cell ("HR0.05", "TIM 12", "P_1s") and a '#' in the set-value cell.
+char typedCharacter(KeyPress key, int col, bool extended) {
+    const Key name = key.key();
+    const bool word = name == Key::Letter || name == Key::Space;
+    const bool digit = name == Key::Digit;
+    const char c = name == Key::Space ? ' ' : key.symbol();
+    bool takes = false;
+    if (col == kCodeCol) {
+        takes = word || (extended && (digit || c == '(' || c == ')'));
+    } else if (col == kLocationCol) {
+        takes = digit || (extended && (word || c == '.' || c == '_'));
+    } else {
+        takes = digit || (extended && c == '#');
+    }
+    return takes ? c : '\0';
+}
+
 } // namespace
 
 void setUpGrid(CodeGrid& grid) {
@@ -50,6 +71,27 @@ void setUpGrid(CodeGrid& grid) {
 
 Editor::Editor(CodeGrid& grid) : m_grid(grid) {}
 
+std::string staysExtendedMessage(int line) {
+    return "Line " + std::to_string(line) +
+           " uses the extended instruction set; the program stays extended.";
+}
+
+std::string Editor::setInstructionSet(engine::InstructionSet set) {
+    if (set == m_grid.instructionSet()) {
+        return {};
+    }
+    if (set == engine::InstructionSet::Classic) {
+        if (const int line = firstExtendedLine(m_grid); line != 0) {
+            return staysExtendedMessage(line);
+        }
+    }
+    m_history.begin(m_grid);
+    m_grid.setInstructionSet(set);
+    m_history.commit(m_grid);
+    m_codeChanged = true;
+    return {};
+}
+
 bool Editor::wholeLinesSelected() const {
     // A drag from column 3 back to column 1 is not a whole-line selection.
     return m_grid.column() == kCodeCol && m_grid.selectionColumn() == kSetValueCol;
@@ -60,8 +102,8 @@ void Editor::handleKey(KeyPress key) {
     m_codeChanged = true;
 
     const Key name = key.key();
-    const bool typing =
-        name == Key::Backspace || name == Key::Space || name == Key::Letter || name == Key::Digit;
+    const bool typing = name == Key::Backspace || name == Key::Space || name == Key::Letter ||
+                        name == Key::Digit || name == Key::Mark;
     m_history.begin(m_grid);
     bool typedWords = false;
 
@@ -106,13 +148,9 @@ void Editor::handleKey(KeyPress key) {
         }
         break;
     default:
-        if (col == kCodeCol) {
-            if (name == Key::Letter || name == Key::Space) {
-                append(m_grid, name == Key::Space ? ' ' : key.symbol());
-                typedWords = true;
-            }
-        } else if (name == Key::Digit) {
-            append(m_grid, key.symbol());
+        if (const char c = typedCharacter(key, col, m_grid.extended()); c != '\0') {
+            append(m_grid, c);
+            typedWords = name == Key::Letter || name == Key::Space;
         }
         break;
     }

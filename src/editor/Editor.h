@@ -26,6 +26,13 @@ void setUpGrid(CodeGrid& grid);
 inline constexpr std::string_view kPasteNoRoom =
     "There is no room for the pasted lines: they would push the program past line 299.";
 
+/// The title of the message that refuses a switch of the instruction set.
+inline constexpr std::string_view kInstructionSetTitle = "Extended Instruction Set";
+
+/// The message that refuses to make a program classic while line `line` (1 to 299) is written
+/// for the extended instruction set.
+std::string staysExtendedMessage(int line);
+
 /// What a paste did.
 enum class PasteResult {
     Lines,   ///< whole code lines were inserted before the current line
@@ -70,6 +77,12 @@ public:
     /// moving or typing; right after letters typed into a code cell (the cursor not moved since)
     /// Shift+Space types its blank.
     void pressKey(KeyPress key, KeyMods mods = {});
+
+    /// Switches the program to `set`: one undoable edit that marks the program changed. A switch
+    /// to classic is refused while a line is written for the extended set
+    /// (firstExtendedLine): nothing changes and the refusal's message (staysExtendedMessage)
+    /// is answered. Answers an empty text when the program is in `set` afterwards.
+    std::string setInstructionSet(engine::InstructionSet set);
 
     /// Undoes the last recorded edit (see EditHistory). Marks the program changed when there
     /// was one; answers whether there was.

@@ -16,6 +16,7 @@ enum class Key : std::uint8_t {
     Letter,      ///< A to Z, whatever Shift and Caps Lock
     Digit,       ///< 0 to 9 of the main keyboard, also with Shift held
     KeypadDigit, ///< 0 to 9 of the keypad: types nothing
+    Mark,        ///< a character an extended program's cells take: . # ( ) _ (see isMark)
     Space,
     Backspace,
     Enter, ///< Return and the keypad's Enter
@@ -37,11 +38,25 @@ enum class Key : std::uint8_t {
 /// A key pressed: which key and, for a letter or a digit, which one.
 class KeyPress {
 public:
-    /// A key without a symbol. Letter, Digit and KeypadDigit need one (see the factories below)
-    /// and become Other here.
+    /// A key without a symbol. Letter, Digit, KeypadDigit and Mark need one (see the factories
+    /// below) and become Other here.
     constexpr KeyPress(Key key = Key::Other) // implicit: a named key is a key press
-        : m_key(key == Key::Letter || key == Key::Digit || key == Key::KeypadDigit ? Key::Other
-                                                                                   : key) {}
+        : m_key(key == Key::Letter || key == Key::Digit || key == Key::KeypadDigit ||
+                        key == Key::Mark
+                    ? Key::Other
+                    : key) {}
+
+    /// True for the characters an extended program's cells take besides letters, digits and
+    /// blanks: '.' and '_' in addresses and names, '#' before a set value, '(' and ')' around a
+    /// function code.
+    static constexpr bool isMark(char c) {
+        return c == '.' || c == '_' || c == '#' || c == '(' || c == ')';
+    }
+    /// The key typing the mark `c` (isMark); Other for any other character. Front ends give
+    /// these only for extended programs: for a classic one such keys stay what they were.
+    static constexpr KeyPress mark(char c) {
+        return isMark(c) ? KeyPress(Key::Mark, c) : KeyPress();
+    }
 
     /// The letter key `c`: 'A' to 'Z', or 'a' to 'z' for the same keys. Other for any other
     /// character.
@@ -61,7 +76,8 @@ public:
     }
 
     constexpr Key key() const { return m_key; }
-    /// 'A' to 'Z' for a letter, '0' to '9' for a digit of either kind, 0 for any other key.
+    /// 'A' to 'Z' for a letter, '0' to '9' for a digit of either kind, the character of a mark,
+    /// 0 for any other key.
     constexpr char symbol() const { return m_symbol; }
 
     friend constexpr bool operator==(KeyPress, KeyPress) = default;

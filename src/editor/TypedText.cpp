@@ -7,7 +7,10 @@ namespace {
 
 constexpr char kNoBreakSpace = '\xA0';
 
-KeyPress keyOfCharacter(char c) {
+KeyPress keyOfCharacter(char c, bool extended) {
+    if (extended && KeyPress::isMark(c)) {
+        return KeyPress::mark(c);
+    }
     if (c == ' ' || c == kNoBreakSpace) {
         return Key::Space;
     }
@@ -22,14 +25,14 @@ KeyPress keyOfCharacter(char c) {
 
 } // namespace
 
-std::vector<KeyPress> keysOfText(std::string_view text) {
+std::vector<KeyPress> keysOfText(std::string_view text, bool extended) {
     std::vector<KeyPress> keys;
     for (std::size_t i = 0; i < text.size() && keys.size() < kMaxTypedKeys; ++i) {
         // "\r\n" is one line break, as a pasted Windows text ends its lines.
         if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
             ++i;
         }
-        keys.push_back(keyOfCharacter(text[i]));
+        keys.push_back(keyOfCharacter(text[i], extended));
     }
     return keys;
 }

@@ -22,7 +22,8 @@ constexpr std::size_t kMaxTypedKeys = 4096;
 /// cells are): 'a' to 'z' and 'A' to 'Z' are their letter keys, '0' to '9' the main keyboard's
 /// digits, a space (also the no-break space 0xA0 some keyboards put in) the space bar, "\n",
 /// "\r" and "\r\n" one Enter; any other character is a key that types nothing, as a '-' on a
-/// keyboard is. At most kMaxTypedKeys keys; the rest of the text is dropped.
-std::vector<KeyPress> keysOfText(std::string_view text);
+/// keyboard is. For an `extended` program the marks (KeyPress::isMark) are their keys too. At
+/// most kMaxTypedKeys keys; the rest of the text is dropped.
+std::vector<KeyPress> keysOfText(std::string_view text, bool extended = false);
 
 } // namespace rungbox::editor

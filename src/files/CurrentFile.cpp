@@ -23,6 +23,7 @@ void CurrentFile::set(std::string path, const editor::CodeGrid& grid, const name
                       int cellsInFile) {
     m_path = std::move(path);
     m_names = names;
+    m_set = grid.instructionSet();
     m_cells.clear();
     for (int line = 1; line <= kLastLine; ++line) {
         for (int col = kCodeCol; col <= kSetValueCol; ++col) {
@@ -33,7 +34,7 @@ void CurrentFile::set(std::string path, const editor::CodeGrid& grid, const name
 }
 
 bool CurrentFile::differs(const editor::CodeGrid& grid, const names::NameTable& names) const {
-    if (!(names == m_names)) {
+    if (!(names == m_names) || grid.instructionSet() != m_set) {
         return true;
     }
     std::size_t at = 0;

@@ -36,8 +36,8 @@ public:
     void set(std::string path, const editor::CodeGrid& grid, const names::NameTable& names = {},
              int cellsInFile = 3 * editor::kLastLine);
 
-    /// True when a code line's cells in `grid`, or the `names`, differ from what was loaded or
-    /// saved.
+    /// True when a code line's cells in `grid`, its instruction set, or the `names`, differ from
+    /// what was loaded or saved.
     bool differs(const editor::CodeGrid& grid, const names::NameTable& names = {}) const;
 
     /// windowTitle() for this file, `grid` and `names`.
@@ -47,6 +47,7 @@ private:
     std::string m_path;
     /// The cells of lines 1 to 299, three to a line, as loaded or saved.
     std::vector<std::string> m_cells;
+    engine::InstructionSet m_set = engine::InstructionSet::Classic;
     names::NameTable m_names;
 };
 

@@ -166,6 +166,7 @@ bool FileCommands::readProgram(const std::string& path) {
     }
 
     m_editor.clearCode();
+    m_editor.grid().setInstructionSet(contents.set);
     placeFields(m_editor.grid(), contents.fields);
     // Cells filled from a file are not edits, and a new program starts a new undo history.
     m_editor.setCodeChanged(false);
@@ -217,6 +218,7 @@ bool FileCommands::newProgram() {
     }
     m_editor.setCodeChanged(false);
     m_editor.clearCode();
+    m_editor.grid().setInstructionSet(engine::InstructionSet::Classic);
     m_editor.history().clear();
     m_editor.names() = {};
     m_namesAsRead = {};

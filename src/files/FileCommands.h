@@ -58,9 +58,9 @@ public:
 
     /// File > Load. Asks the save question first when the program changed. Reads and checks the
     /// whole file before it touches the grid: only a good file replaces the program. Answers
-    /// true when a program was loaded. The names file beside it is read then: none gives no
-    /// names; its bad lines, or a file that cannot be read, are reported in a message box after
-    /// the load and never refuse the program.
+    /// true when a program was loaded, in the instruction set its version line tells. The names
+    /// file beside it is read then: none gives no names; its bad lines, or a file that cannot be
+    /// read, are reported in a message box after the load and never refuse the program.
     bool load();
 
     /// Loads the program file at `path` as Load does, without the dialog: the save question
@@ -68,7 +68,8 @@ public:
     /// files list. Answers true when a program was loaded.
     bool open(const std::string& path);
 
-    /// File > New. Asks the save question first when the program changed, then empties the grid.
+    /// File > New. Asks the save question first when the program changed, then empties the grid
+    /// and makes the program classic.
     /// Answers false when the question was cancelled (the program stays).
     bool newProgram();
 

@@ -118,8 +118,13 @@ std::string cellLine(const std::string& text) {
     return line;
 }
 
+std::string_view versionLine(engine::InstructionSet set) {
+    return set == engine::InstructionSet::Extended ? kExtendedVersion : kVersion;
+}
+
 std::vector<std::string> ladderFileLines(const editor::CodeGrid& grid) {
-    std::vector<std::string> lines{std::string(kMagic), std::string(kVersion)};
+    std::vector<std::string> lines{std::string(kMagic),
+                                   std::string(versionLine(grid.instructionSet()))};
     walkSavedCells(grid, [&](const std::string& text) { lines.push_back(cellLine(text)); });
     return lines;
 }
@@ -152,7 +157,7 @@ bool holdsTextAfterEnd(const editor::CodeGrid& grid) {
     return false;
 }
 
-LadderFileContents readLadderFile(std::string_view bytes) {
+LadderFileContents readLadderFile(std::string_view bytes, bool extendedAccepted) {
     LadderFileContents contents;
     FieldReader reader(bytes);
     if (!reader.hasField()) {
@@ -167,7 +172,10 @@ LadderFileContents readLadderFile(std::string_view bytes) {
         contents.status = ReadStatus::EndedBeforeVersion;
         return contents;
     }
-    if (reader.next() != kVersion) {
+    const std::string version = reader.next();
+    if (extendedAccepted && version == kExtendedVersion) {
+        contents.set = engine::InstructionSet::Extended;
+    } else if (version != kVersion) {
         contents.status = ReadStatus::BadVersion;
         return contents;
     }

@@ -16,8 +16,13 @@ namespace rungbox::files {
 
 /// The first line of every ladder program file.
 inline constexpr std::string_view kMagic = "QZV_RUNGBOX_MAGIC";
-/// The second line: the only format version there is.
+/// The second line of a classic program's file.
 inline constexpr std::string_view kVersion = "1.00";
+/// The second line of an extended program's file; every other line is as in a classic file.
+inline constexpr std::string_view kExtendedVersion = "2.00";
+
+/// The version line for a program written in `set`: kVersion or kExtendedVersion.
+std::string_view versionLine(engine::InstructionSet set);
 /// A cell whose text is exactly this ends the program in the file (case and blanks count).
 inline constexpr std::string_view kEndCell = "END";
 /// Three cells per code line, 299 code lines: a file never places more fields than this.
@@ -30,7 +35,8 @@ struct CellPos {
     friend bool operator==(const CellPos&, const CellPos&) = default;
 };
 
-/// The lines of the file for the program in `grid`, without line ends: the magic, the version,
+/// The lines of the file for the program in `grid`, without line ends: the magic, the version
+/// line of the grid's instruction set (versionLine),
 /// then each cell from code line 1, column 1 onward, up to and including the first cell that is
 /// exactly "END", or through the set-value cell of line 299. Each cell is one line, cellLine.
 std::vector<std::string> ladderFileLines(const editor::CodeGrid& grid);
@@ -60,12 +66,15 @@ CellPos cellAfterSave(const editor::CodeGrid& grid);
 enum class ReadStatus {
     Ok,                 ///< header good; `fields` holds every cell field of the file
     BadMagic,           ///< the first field is not exactly kMagic
-    BadVersion,         ///< the second field is not exactly kVersion
+    BadVersion,         ///< the second field is neither kVersion nor kExtendedVersion
     EndedBeforeVersion, ///< the file ends before its second field (an empty file included)
 };
 
 struct LadderFileContents {
     ReadStatus status = ReadStatus::Ok;
+    /// The program's instruction set, told by the version line: kVersion is classic,
+    /// kExtendedVersion extended. Classic unless status is Ok.
+    engine::InstructionSet set = engine::InstructionSet::Classic;
     /// The cell fields after the header, in file order, at most kMaxCellFields of them (the rest
     /// of a longer file is ignored). Empty unless status is Ok.
     std::vector<std::string> fields;
@@ -82,7 +91,9 @@ struct LadderFileContents {
 ///   them belong to it, and anything after the closing quote up to the next comma or line end
 ///   is dropped.
 /// The first two fields are the header; the rest are the cell fields.
-LadderFileContents readLadderFile(std::string_view bytes);
+/// `extendedAccepted` false reads as a reader that knows only kVersion does: an extended file is
+/// then BadVersion.
+LadderFileContents readLadderFile(std::string_view bytes, bool extendedAccepted = true);
 
 /// Puts `fields` into the cells of `grid` from code line 1, column 1 onward (column 1, 2, 3,
 /// then the next line), stopping after the set-value cell of line 299. Cells not reached are

@@ -2,6 +2,8 @@
 #include "RunControl.h"
 
 #include "RunStart.h"
+#include "engine/ExtendedLine.h"
+#include "engine/Instruction.h"
 #include "engine/LineSyntax.h"
 
 namespace rungbox::panel {
@@ -10,7 +12,30 @@ namespace {
 
 constexpr std::string_view kNoEnd = "Not END encountered. Error starting SIMULATION ...";
 
+constexpr std::string_view kTurnOn = "turn on Extended Instruction Set in the Options menu.";
+
 } // namespace
+
+std::string extendedSetHint(const editor::CodeGrid& grid, int line) {
+    const std::string& code = grid.text(line, editor::kCodeCol);
+    if (grid.extended() || !engine::usesExtended(code, grid.text(line, editor::kLocationCol),
+                                                 grid.text(line, editor::kSetValueCol))) {
+        return {};
+    }
+    // The instruction is named when the classic set does not know its mnemonic at all (KEEP,
+    // CNTR); a classic instruction written with a function code or an extended operand is not.
+    const engine::Words words = engine::splitWords(code);
+    const std::string_view name = engine::mnemonic(words[0]);
+    const bool extendedOnly =
+        engine::decodeForm(words, engine::InstructionSet::Extended).op != engine::OpCode::Invalid &&
+        engine::decodeForm(name).op == engine::OpCode::Invalid;
+    if (extendedOnly) {
+        return std::string(name) +
+               " belongs to the extended instruction set: " + std::string(kTurnOn);
+    }
+    return "Line " + std::to_string(line) +
+           " is written for the extended instruction set: " + std::string(kTurnOn);
+}
 
 RunControl::RunControl(engine::Controller& controller, editor::CodeGrid& grid,
                        platform::MessageBoxes& boxes, platform::RunWindow& window)
@@ -30,6 +55,7 @@ void RunControl::toggleRun() {
 }
 
 bool RunControl::startSequence() {
+    m_errorHint.clear();
     const StartResult started = startRun(m_grid, m_controller, m_boxes, &m_window);
     if (started == StartResult::NoEnd) {
         m_boxes.show(kNoEnd, platform::BoxStyle::Exclamation, platform::kAppTitle);
@@ -82,6 +108,7 @@ void RunControl::report(int badLine) {
     // message and after it.
     m_grid.select(badLine, editor::kCodeCol, badLine, editor::kSetValueCol);
     m_grid.markLine(badLine);
+    m_errorHint = extendedSetHint(m_grid, badLine);
     m_boxes.show("Error at line " + engine::numberText(badLine), platform::BoxStyle::Ok,
                  platform::kAppTitle);
     m_reportingError = false;

@@ -8,12 +8,21 @@
 #include "engine/Controller.h"
 #include "platform/Platform.h"
 
+#include <string>
+
 namespace rungbox::panel {
 
 /// Milliseconds between two scans and between two timer ticks. A tick is a tenth of a second,
 /// as the timer displays read it ("5.0" runs out five seconds later).
 inline constexpr int kScanIntervalMs = 1;
 inline constexpr int kTickIntervalMs = 100;
+
+/// The words beside "Error at line " N for a classic program whose line `line` (1 to 299) only
+/// the extended instruction set reads (engine::usesExtended): how to switch the set, naming the
+/// line's instruction when the classic set does not know it ("KEEP belongs to the extended
+/// instruction set: turn on Extended Instruction Set in the Options menu."). Empty for an
+/// extended program or any other line. Front ends show it beside the message, never in it.
+std::string extendedSetHint(const editor::CodeGrid& grid, int line);
 
 /// The run/stop control of one main window. Holds references only; everything it is given must
 /// outlive it.
@@ -41,6 +50,10 @@ public:
 
     bool simulating() const { return m_controller.simulating(); }
 
+    /// extendedSetHint for the line of the program error that stopped the last run; empty when
+    /// there is none or after a new start.
+    const std::string& errorHint() const { return m_errorHint; }
+
 private:
     bool startSequence();
     void stopSequence();
@@ -51,6 +64,7 @@ private:
     platform::MessageBoxes& m_boxes;
     platform::RunWindow& m_window;
     bool m_reportingError = false;
+    std::string m_errorHint;
 };
 
 } // namespace rungbox::panel

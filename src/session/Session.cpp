@@ -65,6 +65,10 @@ void Session::layoutChanged() {
     tell([](SessionListener& l) { l.gridLayoutChanged(); });
 }
 
+void Session::instructionSetChanged() {
+    tell([](SessionListener& l) { l.instructionSetChanged(); });
+}
+
 void Session::debugStateChanged() {
     tell([](SessionListener& l) { l.debugChanged(); });
 }
@@ -292,9 +296,10 @@ bool Session::open(const std::string& path) {
     return opened;
 }
 
-// The program has gone: its breakpoints, and the recording of its runs, which a diagram would
-// show under the new program's names.
+// The program has gone: its breakpoints, the recording of its runs, which a diagram would
+// show under the new program's names, and the holding relays it kept across its runs.
 void Session::programReplaced() {
+    m_controller.clearHolding();
     m_debugger.clearBreakpoints();
     m_tracing.recorder().clear();
 }
@@ -315,6 +320,19 @@ bool Session::saveAs() {
     const bool saved = m_files.saveAs();
     tellFileChanged();
     return saved;
+}
+
+bool Session::setInstructionSet(engine::InstructionSet set) {
+    if (running()) {
+        return false;
+    }
+    const std::string refusal = m_editor.setInstructionSet(set);
+    if (!refusal.empty()) {
+        m_ports.boxes.show(refusal, platform::BoxStyle::Exclamation, editor::kInstructionSetTitle);
+        return false;
+    }
+    tellFileChanged(); // the edit mark
+    return true;
 }
 
 editor::PasteResult Session::paste(std::string_view text) {

@@ -98,6 +98,15 @@ public:
 
     // --- The run -------------------------------------------------------------------------------
 
+    /// The words beside the "Error at line " N message that stopped the last run, telling how to
+    /// switch to the extended instruction set (panel::extendedSetHint); empty for none.
+    const std::string& errorHint() const { return m_runControl.errorHint(); }
+
+    /// Switches the program's instruction set (Editor::setInstructionSet, one undo step). A
+    /// refusal is shown in a message box titled editor::kInstructionSetTitle. Answers true when
+    /// the program is in `set` afterwards; false while a run is on or when refused.
+    bool setInstructionSet(engine::InstructionSet set);
+
     /// True while a run is on.
     bool running() const { return m_controller.simulating(); }
     /// True while a run is on and paused (Debugger::paused).
@@ -182,6 +191,7 @@ private:
     void cellChanged(int row, int col) override;
     void cursorChanged() override;
     void layoutChanged() override;
+    void instructionSetChanged() override;
     void debugStateChanged() override;
 
     RunEnd runScan();

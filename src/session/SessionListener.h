@@ -22,6 +22,9 @@ public:
     virtual void cursorChanged() {}
     /// The grid's row count, a column width or its enabled state changed.
     virtual void gridLayoutChanged() {}
+    /// The program's instruction set changed (a switch, its undo or redo, New or Load): read
+    /// Session::grid().instructionSet().
+    virtual void instructionSetChanged() {}
     /// A file command went through: the current file, the recent files or the edit mark may
     /// have changed (an edit of a cell may change the edit mark too: see cellChanged).
     virtual void fileChanged() {}

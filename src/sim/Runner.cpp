@@ -337,6 +337,11 @@ int Runner::scans(std::int64_t count) {
 int Runner::ended(session::RunEnd end) {
     switch (end) {
     case session::RunEnd::Stopped:
+        // How to switch a classic program to the set its line is written in: beside the
+        // message, which stays as it is.
+        if (!m_session.errorHint().empty()) {
+            m_err << "rungbox-sim: " << m_session.errorHint() << '\n';
+        }
         return Exit::ProgramError;
     case session::RunEnd::Breakpoint:
         atBreakpoint();

@@ -33,9 +33,9 @@ emscripten::val codeCells(const WebSession& web) {
 
 // WebSession::restoreCells with the cells as a JavaScript array of strings.
 void restoreCells(WebSession& web, std::string name, std::string fileBytes,
-                  const emscripten::val& cells, bool changed) {
+                  const emscripten::val& cells, bool changed, bool extended) {
     web.restoreCells(std::move(name), std::move(fileBytes),
-                     emscripten::vecFromJSArray<std::string>(cells), changed);
+                     emscripten::vecFromJSArray<std::string>(cells), changed, extended);
 }
 
 // The width of grid column `col` (0 to 3) in twips.
@@ -138,6 +138,9 @@ EMSCRIPTEN_BINDINGS(rungbox) {
         .function("windowTitle", &WebSession::windowTitle)
         .function("currentFileName", &WebSession::currentFileName)
         .function("codeChanged", &WebSession::codeChanged)
+        .function("extended", &WebSession::extended)
+        .function("setExtended", &WebSession::setExtended)
+        .function("errorHint", &WebSession::errorHint)
         .function("chooseModule", &WebSession::chooseModule)
         .function("module", &WebSession::module)
         .function("setCar", &WebSession::setCar)

@@ -90,7 +90,7 @@ void WebSession::pressKey(const std::string& code, int mods) {
 }
 
 void WebSession::typeText(const std::string& text) {
-    for (const editor::KeyPress key : editor::keysOfText(text)) {
+    for (const editor::KeyPress key : editor::keysOfText(text, m_session.grid().extended())) {
         m_session.editor().pressKey(key, {});
     }
 }
@@ -179,8 +179,10 @@ void WebSession::restoreFile(std::string name, std::string fileBytes) {
     m_names.reset();
 }
 
-void WebSession::restoreGrid(const std::vector<std::string>& cells, bool changed) {
+void WebSession::restoreGrid(const std::vector<std::string>& cells, bool changed,
+                             engine::InstructionSet set) {
     m_session.editor().clearCode();
+    m_session.grid().setInstructionSet(set);
     files::placeFields(m_session.grid(), cells);
     m_session.grid().select(1, editor::kCodeCol, 1, editor::kCodeCol);
     m_session.editor().history().clear();
@@ -194,14 +196,20 @@ bool WebSession::restore(std::string name, std::string fileBytes, std::string by
         return false;
     }
     restoreFile(std::move(name), std::move(fileBytes));
-    restoreGrid(contents.fields, changed);
+    restoreGrid(contents.fields, changed, contents.set);
     return true;
 }
 
 void WebSession::restoreCells(std::string name, std::string fileBytes,
-                              const std::vector<std::string>& cells, bool changed) {
+                              const std::vector<std::string>& cells, bool changed, bool extended) {
     restoreFile(std::move(name), std::move(fileBytes));
-    restoreGrid(cells, changed);
+    restoreGrid(cells, changed,
+                extended ? engine::InstructionSet::Extended : engine::InstructionSet::Classic);
+}
+
+bool WebSession::setExtended(bool on) {
+    return m_session.setInstructionSet(on ? engine::InstructionSet::Extended
+                                          : engine::InstructionSet::Classic);
 }
 
 void WebSession::restoreNames(const std::string& bytes) {

@@ -107,9 +107,19 @@ public:
     bool restore(std::string name, std::string fileBytes, std::string bytes, bool changed);
     /// As restore(), with the program as the grid's code cells, three a line from line 1 (code,
     /// location, set value; files::placeFields), each exactly as it was, so that lines after
-    /// END and any byte of a cell come back. Cells past line 299 are ignored.
+    /// END and any byte of a cell come back. Cells past line 299 are ignored. `extended` is the
+    /// program's instruction set.
     void restoreCells(std::string name, std::string fileBytes,
-                      const std::vector<std::string>& cells, bool changed);
+                      const std::vector<std::string>& cells, bool changed, bool extended = false);
+    /// The program's instruction set: true for extended.
+    bool extended() const { return m_session.grid().extended(); }
+    /// Options > Extended Instruction Set (Session::setInstructionSet): one undoable edit; a
+    /// refusal is a message box. Answers true when the program is in the set asked for.
+    bool setExtended(bool on);
+    /// The hint beside the message of the program error that stopped the last run
+    /// (Session::errorHint); empty for none.
+    std::string errorHint() const { return m_session.errorHint(); }
+
     /// Puts back the names the restored program had, edited since its file or without one (the
     /// bytes of their names file); after restore(), so that the title tells whether they differ.
     void restoreNames(const std::string& bytes);
@@ -149,7 +159,8 @@ private:
     /// The first part of a restore: the kept file `name` opened, if any, for the window title.
     void restoreFile(std::string name, std::string fileBytes);
     /// The last part: `cells` in the emptied grid, the edit history forgotten, `changed` set.
-    void restoreGrid(const std::vector<std::string>& cells, bool changed);
+    void restoreGrid(const std::vector<std::string>& cells, bool changed,
+                     engine::InstructionSet set);
 
     // The session's notifications as counters the page compares between two frames.
     struct Changes : session::SessionListener {
@@ -157,6 +168,11 @@ private:
         void cursorChanged() override { ++grid; }
         void gridLayoutChanged() override { ++grid; }
         void fileChanged() override { ++file; }
+        // The set is kept with the grid and shown in the title and the menus.
+        void instructionSetChanged() override {
+            ++grid;
+            ++file;
+        }
         void runChanged() override { ++file; }
         unsigned grid = 0;
         unsigned file = 0;

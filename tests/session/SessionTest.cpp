@@ -4,6 +4,7 @@
 // commands a run locks.
 
 #include "session/Session.h"
+#include "engine/BitAddress.h"
 #include "files/DiskFileSystem.h"
 #include "session/LadderDiagram.h"
 #include "support/NullPorts.h"
@@ -196,6 +197,79 @@ TEST(Session, NewAndLoadClearTheBreakpointsOnlyWhenTheProgramGoes) {
     // The old program's run is not shown under the new program's names.
     EXPECT_TRUE(f.session.tracing().recorder().empty());
     EXPECT_TRUE(f.session.tracing().on());
+}
+
+// The holding relays keep their state across Stop and Run, and go with the program: New clears
+// them (Load goes through the same place).
+TEST(Session, NewClearsTheHoldingRelays) {
+    Fixture f("LD; OUT; END");
+    f.session.grid().setText(1, editor::kLocationCol, "P_On");
+    f.session.grid().setText(2, editor::kLocationCol, "HR0.05");
+    f.session.grid().setInstructionSet(engine::InstructionSet::Extended);
+    const int hr = engine::workspaceByte(*engine::parseBitAddress("HR0.05"));
+    f.session.toggleRun();
+    f.session.advance(2);
+    f.session.toggleRun();
+    ASSERT_TRUE(f.session.controller().bit(hr));
+    f.session.editor().setCodeChanged(false);
+    ASSERT_TRUE(f.session.newProgram());
+    EXPECT_FALSE(f.session.controller().bit(hr));
+    EXPECT_FALSE(f.session.grid().extended());
+}
+
+// A classic program stopped by a line of the extended set keeps its message as it is; the hint
+// beside it names the instruction, or the line when the instruction is classic.
+TEST(Session, AClassicProgramErrorOnAnExtendedLineHintsAtTheSwitch) {
+    const std::pair<const char*, std::string> cases[] = {
+        {"LD 0; LD 1; KEEP 1000; END",
+         "KEEP belongs to the extended instruction set: turn on Extended Instruction Set in the "
+         "Options menu."},
+        {"LD 0; OUT(31) 1000; END",
+         "Line 2 is written for the extended instruction set: turn on Extended Instruction Set "
+         "in the Options menu."},
+        {"LD 0; OUT 1000; JUMP; END", ""},
+    };
+    for (const auto& [program, hint] : cases) {
+        Fixture f(program);
+        f.session.toggleRun();
+        EXPECT_EQ(f.session.advance(5), RunEnd::Stopped) << program;
+        ASSERT_EQ(f.boxes.shown.size(), 1U) << program;
+        EXPECT_EQ(f.boxes.shown[0].text.substr(0, 14), "Error at line ") << program;
+        EXPECT_EQ(f.session.errorHint(), hint) << program;
+        f.session.grid().setText(1, editor::kCodeCol, "END");
+        f.session.toggleRun();
+        EXPECT_EQ(f.session.errorHint(), "") << "a new start forgets it";
+    }
+    // The same lines in an extended program run: no error, no hint.
+    Fixture f("LD 0; LD 1; KEEP 1000; END");
+    f.session.grid().setInstructionSet(engine::InstructionSet::Extended);
+    EXPECT_EQ(panel::extendedSetHint(f.session.grid(), 3), "");
+}
+
+// The switch from the window: the listeners hear of it, a refusal is shown with its own title,
+// and no switch runs during a run.
+TEST(Session, SwitchingTheSetTellsTheListenersAndShowsARefusal) {
+    struct SetLog : SessionListener {
+        int told = 0;
+        void instructionSetChanged() override { ++told; }
+    } setLog;
+    Fixture f("LD 0; OUT 1000; END");
+    f.session.addListener(&setLog);
+    EXPECT_TRUE(f.session.setInstructionSet(engine::InstructionSet::Extended));
+    EXPECT_EQ(setLog.told, 1);
+    f.session.grid().setText(2, editor::kLocationCol, "HR0.05");
+    EXPECT_FALSE(f.session.setInstructionSet(engine::InstructionSet::Classic));
+    ASSERT_EQ(f.boxes.shown.size(), 1U);
+    EXPECT_EQ(f.boxes.shown[0].text,
+              "Line 2 uses the extended instruction set; the program stays extended.");
+    EXPECT_EQ(f.boxes.shown[0].title, "Extended Instruction Set");
+    EXPECT_TRUE(f.session.editor().undo());
+    EXPECT_EQ(setLog.told, 2) << "undo of the switch is told too";
+    f.session.grid().setText(2, editor::kLocationCol, "1000");
+    f.session.toggleRun();
+    EXPECT_FALSE(f.session.setInstructionSet(engine::InstructionSet::Extended));
+    EXPECT_FALSE(f.session.grid().extended());
+    f.session.removeListener(&setLog);
 }
 
 // The diagram repaints when a breakpoint or a force changes, even though the program and its

@@ -47,7 +47,8 @@ private slots:
         for (QAction* menu : window.menuBar()->actions()) {
             titles << menu->text();
         }
-        QCOMPARE(titles, QStringList({"&File", "&Module", "&View", "&Debug", "&Tools", "&Help"}));
+        QCOMPARE(titles, QStringList({"&File", "&Module", "&View", "&Options", "&Debug", "&Tools",
+                                      "&Help"}));
         QCOMPARE(item(window, "ladderItem")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_L));
         QVERIFY(ladderWindow(window) == nullptr);
         item(window, "ladderItem")->trigger();

@@ -90,6 +90,33 @@ TEST_F(WebSessionTest, ARestoredProgramKeepsItsFileAndItsEdits) {
     }
 }
 
+// The page's handles on the instruction set: restoring carries it (the kept cells with their
+// flag, the old form through its version line), the switch is one undo step, and the on-screen
+// keyboard's marks reach an extended program's cells only.
+TEST(WebSessionRestore, TheInstructionSetComesBackAndSwitches) {
+    const std::vector<std::string> cells = {"LD", "0.00", "", "KEEP(11)", "HR0.05", "", "END"};
+    WebSession web;
+    web.restoreCells("", "", cells, false, true);
+    EXPECT_TRUE(web.extended());
+    WebSession old;
+    EXPECT_TRUE(old.restore("", "", web.programBytes(), false));
+    EXPECT_TRUE(old.extended());
+    EXPECT_FALSE(old.setExtended(false)) << "line 2 keeps it extended";
+    EXPECT_TRUE(old.extended());
+
+    WebSession typed;
+    typed.select(1, editor::kLocationCol, 1, editor::kLocationCol);
+    typed.typeText("W1.05");
+    EXPECT_EQ(typed.grid().text(1, editor::kLocationCol), "105");
+    EXPECT_TRUE(typed.setExtended(true));
+    typed.select(2, editor::kLocationCol, 2, editor::kLocationCol);
+    typed.typeText("W1.05");
+    EXPECT_EQ(typed.grid().text(2, editor::kLocationCol), "W1.05");
+    typed.pressKey("KeyZ", 2); // Ctrl: the typing
+    typed.pressKey("KeyZ", 2); // the switch
+    EXPECT_FALSE(typed.extended());
+}
+
 // The grid as the page keeps it: every cell exactly, lines after END and bytes no file line can
 // hold (a NUL, a quote, a line end) included. The old form, the file's bytes, still restores;
 // bytes that are no program file restore nothing and say so.

@@ -203,6 +203,22 @@ class App {
                     },
                 ],
             },
+            {
+                label: "Options",
+                items: [
+                    {
+                        label: "Extended Instruction Set",
+                        checkbox: true,
+                        checked: () => this.session.extended(),
+                        run: () => {
+                            // One undoable edit; a refusal comes back as a message.
+                            this.session.setExtended(!this.session.extended());
+                            this.render();
+                            void this.showMessages();
+                        },
+                    },
+                ],
+            },
             { label: "Help", items: [{ label: "About", run: () => void showAbout() }] },
         ];
     }
@@ -626,6 +642,14 @@ class App {
         return `${s.gridRevision()}/${s.fileRevision()}/${s.panelRevision()}/${s.module()}`;
     }
 
+    /** The notice line tells that the program is extended, or, after a classic program's run
+     * stopped at a line of the extended set, how to switch (beside the message, not in it). */
+    private showInstructionSet(): void {
+        const extended = this.session.extended();
+        showNotice("instruction-set", extended ? "Extended instruction set" : "");
+        showNotice("extended-hint", extended ? "" : this.session.errorHint());
+    }
+
     /** Shows what changed since the last call; each view looks at its own part's revision. */
     render(): void {
         this.panel.refresh();
@@ -646,6 +670,7 @@ class App {
             const locked = menu.enabledBit !== undefined && bits[menu.enabledBit] === 0;
             this.menuButtons[index].setAttribute("aria-disabled", locked ? "true" : "false");
         });
+        this.showInstructionSet();
         const title = fromUtf8(this.session.windowTitle());
         if (title !== this.title) {
             this.title = title;

@@ -15,6 +15,8 @@ interface WebSession {
     clockMs(): number;
     setSwitch(n: number, on: boolean): void;
     pressKey(code: string, mods: number): void;
+    /** Characters as typed on a keyboard that names no keys. */
+    typeText(text: string): void;
     select(row: number, col: number, rowSel: number, colSel: number): void;
     selectLine(line: number): void;
     copyLines(): string;
@@ -37,12 +39,18 @@ interface WebSession {
     /** The form pages kept before they kept the grid: false when `bytes` are no program file. */
     restore(name: string, fileBytes: Uint8Array, bytes: Uint8Array, changed: boolean): boolean;
     /** A kept program with its grid's code cells, three a line from line 1, each as it was. */
-    restoreCells(name: string, fileBytes: Uint8Array, cells: string[], changed: boolean): void;
+    restoreCells(name: string, fileBytes: Uint8Array, cells: string[], changed: boolean, extended: boolean): void;
     /** The names the restored program has now, as their file's bytes (after restore). */
     restoreNames(bytes: Uint8Array): void;
     windowTitle(): string;
     currentFileName(): string;
     codeChanged(): boolean;
+    /** The program's instruction set: true for extended. */
+    extended(): boolean;
+    /** Options > Extended Instruction Set: one undoable edit; a refusal is a message. */
+    setExtended(on: boolean): boolean;
+    /** How to switch the set, beside the message of the error that stopped the last run. */
+    errorHint(): string;
     chooseModule(index: number): boolean;
     module(): number;
     setCar(present: boolean): void;

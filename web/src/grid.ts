@@ -7,6 +7,12 @@ const kSetValueCol = 3;
 /** Width in pixels of the breakpoint margin at the left of the line numbers, as the window's. */
 const kBreakpointMargin = 14;
 
+/** The characters an extended program's cells take besides letters, digits and blanks (the
+ * core's editor::KeyPress::isMark). */
+function isMark(key: string): boolean {
+    return key.length === 1 && ".#()_".includes(key);
+}
+
 class GridView {
     readonly host: HTMLElement;
     private readonly table: HTMLTableElement;
@@ -151,7 +157,13 @@ class GridView {
             return; // a menu shortcut took it
         }
         event.preventDefault();
-        this.session.pressKey(event.code, shift);
+        if (!ctrl && this.session.extended() && isMark(event.key)) {
+            // An extended program's cells take these characters; keys name no such key, so the
+            // character goes as typed text (classic programs keep the key, which types nothing).
+            this.session.typeText(event.key);
+        } else {
+            this.session.pressKey(event.code, shift);
+        }
         this.changed();
     }
 

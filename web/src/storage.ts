@@ -28,6 +28,8 @@ interface KeptProgram {
      * an earlier build (an installed page not updated yet). */
     data: string;
     changed: boolean;
+    /** The program's instruction set: true for extended (entries without it are classic). */
+    extended: boolean;
 }
 
 /** The most cells a grid has: three a line, 299 lines. */
@@ -67,6 +69,9 @@ function parseKept(text: string): KeptProgram | null {
     const names = keptBytes(v.names);
     // The file's names go with the file; without them, the names as edited are the file's.
     const fileNames = v.fileNames === undefined ? names : keptBytes(v.fileNames);
+    if (v.extended !== undefined && typeof v.extended !== "boolean") {
+        return null;
+    }
     if (!isByteText(v.name) || typeof v.changed !== "boolean" || file === null || data === null || names === null || fileNames === null) {
         return null;
     }
@@ -80,7 +85,7 @@ function parseKept(text: string): KeptProgram | null {
     } else if (typeof v.data !== "string") {
         return null; // the earlier form always had its program
     }
-    return { name: v.name, file, fileNames, names, cells, data, changed: v.changed };
+    return { name: v.name, file, fileNames, names, cells, data, changed: v.changed, extended: v.extended === true };
 }
 
 /** An entry's text for `program`; the same program always gives the same text. */
@@ -102,6 +107,8 @@ function keptText(program: KeptProgram): string {
         fileNames: base64(program.fileNames),
         changed: program.changed,
         cells,
+        // Written only for an extended program, so that a classic entry stays as it was.
+        ...(program.extended ? { extended: true } : {}),
     });
 }
 
@@ -182,6 +189,7 @@ class ProgramStore {
             cells: s.codeCells(),
             data: s.programBytes(),
             changed: s.codeChanged(),
+            extended: s.extended(),
         };
     }
 
@@ -191,7 +199,7 @@ class ProgramStore {
         s.offerNames(textToBytes(kept.fileNames));
         const file = textToBytes(kept.file);
         if (kept.cells) {
-            s.restoreCells(kept.name, file, kept.cells, kept.changed);
+            s.restoreCells(kept.name, file, kept.cells, kept.changed, kept.extended);
         } else if (!s.restore(kept.name, file, textToBytes(kept.data), kept.changed)) {
             return false; // nothing restored
         }

@@ -54,6 +54,7 @@ export interface Hook {
     advance(ms: number): Promise<void>;
     scan(count: number): Promise<void>;
     plant(): string;
+    programBytes(): string;
     store(): void;
     /** The names file in base64url. */
     names(): string;

@@ -14,6 +14,7 @@
 #include "ui/ladder/LadderTools.h"
 #include "ui/machines/MachineTools.h"
 #include "ui/names/NamesTools.h"
+#include "ui/options/OptionsTools.h"
 #include "ui/placement/WindowPlaces.h"
 #include "ui/timing/TimingTools.h"
 
@@ -49,8 +50,8 @@ MainWindow::MainWindow(platform::MessageBoxes& boxes, platform::FileDialog& dial
 
 MainWindow::~MainWindow() = default;
 
-// The menu bar: File, Module, View and Help; the debugging and exploring tools add theirs before
-// Help once the session is set up.
+// The menu bar: File, Module, View, Options and Help; the debugging and exploring tools add theirs
+// before Help once the session is set up.
 void MainWindow::buildMenus() {
     m_fileMenu = menuBar()->addMenu("&File");
     m_fileMenu->setObjectName("fileMenu");
@@ -61,6 +62,7 @@ void MainWindow::buildMenus() {
     m_helpMenu = menuBar()->addMenu("&Help");
     m_helpMenu->setObjectName("helpMenu");
     m_helpMenu->addAction("&About", this, [this] { showAbout(); })->setObjectName("aboutItem");
+    m_optionsTools = std::make_unique<OptionsTools>(*m_session, *m_signals, *this, *m_helpMenu);
     addToolMenus(*view);
     addRecentItems();
 }

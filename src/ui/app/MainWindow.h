@@ -29,6 +29,7 @@ class QSettings;
 namespace rungbox::ui {
 
 class CheckTools;
+class OptionsTools;
 class DebugTools;
 class ExploreTools;
 class FrontPanel;
@@ -144,6 +145,7 @@ private:
     std::unique_ptr<MachineTools> m_machineTools;
     std::unique_ptr<LadderTools> m_ladderTools;
     std::unique_ptr<CheckTools> m_checkTools;
+    std::unique_ptr<OptionsTools> m_optionsTools;
     std::unique_ptr<TimingTools> m_timingTools;
     std::unique_ptr<NamesTools> m_namesTools;
     std::unique_ptr<DebugTools> m_debugTools;

@@ -50,6 +50,10 @@ void SessionSignals::Relay::fileChanged() {
     emit m_owner.fileChanged();
 }
 
+void SessionSignals::Relay::instructionSetChanged() {
+    emit m_owner.instructionSetChanged();
+}
+
 void SessionSignals::Relay::runChanged() {
     emit m_owner.runChanged();
     m_owner.requestFrame();

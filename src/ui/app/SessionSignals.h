@@ -36,6 +36,7 @@ signals:
     void cursorChanged();
     void gridLayoutChanged();
     void fileChanged();
+    void instructionSetChanged();
     void runChanged();
     void debugChanged();
     void moduleChanged();
@@ -52,6 +53,7 @@ private:
         void cursorChanged() override;
         void gridLayoutChanged() override;
         void fileChanged() override;
+        void instructionSetChanged() override;
         void runChanged() override;
         void advanced(std::uint64_t clockMs) override;
         void debugChanged() override;

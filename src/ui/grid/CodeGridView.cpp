@@ -120,7 +120,7 @@ void CodeGridView::showCursor() {
 
 void CodeGridView::keyPressEvent(QKeyEvent* event) {
     event->accept();
-    const editor::KeyPress key = translateKey(*event);
+    const editor::KeyPress key = translateCellKey(*event, m_editor.grid().extended());
     const editor::KeyMods mods = translateModifiers(*event);
     if (mods.has(editor::KeyMod::Ctrl) && m_editor.grid().enabled()) {
         if (key == editor::KeyPress::letter('C')) {

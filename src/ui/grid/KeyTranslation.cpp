@@ -77,6 +77,12 @@ Key namedKey(int qtKey) {
     return Key::Other;
 }
 
+// True when the application runs on the xcb platform (X11 key codes).
+bool onXcb() {
+    static const bool xcb = QGuiApplication::platformName() == QLatin1String("xcb");
+    return xcb;
+}
+
 char digitChar(int digit) {
     return static_cast<char>('0' + digit);
 }
@@ -105,9 +111,22 @@ KeyPress translateKey(const QKeyEvent& event, bool byScanCode) {
     return namedKey(key);
 }
 
+KeyPress translateKey(const QKeyEvent& event, bool byScanCode, bool extended) {
+    const QString text = event.text();
+    const bool keypad = event.modifiers().testFlag(Qt::KeypadModifier);
+    if (extended && !keypad && text.size() == 1 && text[0].unicode() < 0x80 &&
+        KeyPress::isMark(static_cast<char>(text[0].unicode()))) {
+        return KeyPress::mark(static_cast<char>(text[0].unicode()));
+    }
+    return translateKey(event, byScanCode);
+}
+
 KeyPress translateKey(const QKeyEvent& event) {
-    static const bool onXcb = QGuiApplication::platformName() == QLatin1String("xcb");
-    return translateKey(event, onXcb);
+    return translateKey(event, onXcb());
+}
+
+KeyPress translateCellKey(const QKeyEvent& event, bool extended) {
+    return translateKey(event, onXcb(), extended);
 }
 
 editor::KeyMods translateModifiers(const QKeyEvent& event) {

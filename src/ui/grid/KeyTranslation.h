@@ -23,6 +23,14 @@ editor::KeyPress translateKey(const QKeyEvent& event, bool byScanCode);
 /// translateKey() with `byScanCode` set when the application runs on the xcb platform.
 editor::KeyPress translateKey(const QKeyEvent& event);
 
+/// The key as an `extended` program's cells take it: a key whose text is a mark ('.', '#',
+/// '(' ...; editor::KeyPress::isMark) types that mark, other keys are translateKey's. A classic
+/// program gets translateKey's key for every key.
+editor::KeyPress translateKey(const QKeyEvent& event, bool byScanCode, bool extended);
+
+/// translateKey() for a program `extended` or not, on this application's platform.
+editor::KeyPress translateCellKey(const QKeyEvent& event, bool extended);
+
 /// The Shift, Ctrl and Alt modifiers held in a key event.
 editor::KeyMods translateModifiers(const QKeyEvent& event);
 
