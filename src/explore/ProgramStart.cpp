@@ -48,6 +48,7 @@ bool StartedController::start(const std::string& path, platform::FileSystem& fil
     }
     editor::CodeGrid grid;
     editor::setUpGrid(grid);
+    grid.setInstructionSet(contents.set);
     files::placeFields(grid, contents.fields);
     return start(grid, boxes);
 }
