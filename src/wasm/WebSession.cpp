@@ -205,7 +205,8 @@ void WebSession::restoreCells(std::string name, std::string fileBytes,
 }
 
 void WebSession::restoreNames(const std::string& bytes) {
-    m_session.editor().names() = names::readNamesFile(bytes).table;
+    m_session.editor().names() =
+        names::readNamesFile(bytes, m_session.grid().instructionSet()).table;
 }
 
 std::string WebSession::currentFileName() {
