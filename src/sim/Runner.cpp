@@ -48,6 +48,7 @@ void Runner::useNames(names::NameTable table) {
 
 void Runner::loadProgram(const editor::CodeGrid& grid) {
     editor::CodeGrid& own = m_session.grid();
+    own.setInstructionSet(grid.instructionSet());
     own.setRowCount(grid.rowCount());
     for (int row = 1; row < grid.rowCount(); ++row) {
         for (const int col : {editor::kCodeCol, editor::kLocationCol, editor::kSetValueCol}) {

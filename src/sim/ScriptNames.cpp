@@ -132,6 +132,11 @@ ScriptLine parseNamedScriptLine(std::string_view text, const names::NameTable& n
             continue;
         }
         const names::NameEntry* entry = names.findName(word);
+        // Extended programs' addresses look like names ("TR0", "W1"); the reader takes them.
+        if (entry == nullptr && set == engine::InstructionSet::Extended &&
+            engine::parseBitAddress(word)) {
+            continue;
+        }
         if (entry == nullptr) {
             return error("unknown name \"" + word + "\"");
         }
