@@ -85,10 +85,6 @@ std::optional<Address> parseAddress(std::string_view text) {
     return address.valid() ? std::optional<Address>(address) : std::nullopt;
 }
 
-} // namespace rungbox::names
-
-namespace rungbox::names {
-
 std::optional<Address> parseAddress(std::string_view text, engine::InstructionSet set) {
     if (auto classic = parseAddress(text); classic || set == engine::InstructionSet::Classic) {
         return classic;

@@ -2,6 +2,7 @@
 // The watch table of an extended program: entries in the notation, forces on every bit area,
 // timers and counters 0 to 127, names of the new areas and of the special relays.
 
+#include "debug/Registers.h"
 #include "debug/WatchList.h"
 #include "engine/BitAddress.h"
 #include "engine/Controller.h"
@@ -82,6 +83,37 @@ TEST(ExtendedWatch, ForcesHoldEveryBitAreaAndRowsNameThemInTheNotation) {
     }
     EXPECT_EQ(shown.back().name, "TIM 12");
     EXPECT_FALSE((WatchEntry{Kind::Timer, 12}).forceable());
+}
+
+} // namespace
+} // namespace rungbox::debug
+
+namespace rungbox::debug {
+namespace {
+
+TEST(ExtendedRegisters, ListTheNewAreasBitsTheSpecialRelaysAndTheUnitsInUse) {
+    test::RecordingPanel panel;
+    engine::Controller plc(panel);
+    EXPECT_EQ(areaText(plc), "") << "classic programs show no areas";
+    plc.setInstructionSet(kExtended);
+    engine::LadderLine timer{"TIM", 0, 0};
+    timer.locationText = "T12";
+    plc.setLadderTable(1, timer);
+    engine::LadderLine counter{"CNT", 0, 0};
+    counter.locationText = "3";
+    plc.setLadderTable(2, counter);
+    plc.setTimValue(12, 45);
+    plc.setCntValue(3, 7);
+    for (const auto& [area, number] : {std::pair{engine::Area::Holding, 105},
+                                       {engine::Area::Work, 0},
+                                       {engine::Area::Work, 9915},
+                                       {engine::Area::Temporary, 2},
+                                       {engine::Area::Relay, engine::kAlwaysOn}}) {
+        plc.force(engine::workspaceByte({area, number}), true);
+    }
+    EXPECT_EQ(areaText(plc), "W: W0.00 W99.15\nHR: HR1.05\nAR: -\nTR: TR2\nSpecial: P_On 1 P_Off 0 "
+                             "P_First_Cycle 0 P_1min 0 P_0_02s 0 P_0_1s 0 P_0_2s 0 P_1s 0 P_ER 0 "
+                             "P_CY 0 P_GT 0 P_EQ 0 P_LT 0\nTIM 12 = 4.5\nCNT 3 = 7");
 }
 
 } // namespace

@@ -121,6 +121,21 @@ TEST(ExtendedScript, EverySpellingOfABitReadsAsItsWorkspaceByte) {
     }
 }
 
+std::string readCase(const std::string& name) {
+    std::ifstream in(std::string(RUNGBOX_SIM_CASES) + "/" + name);
+    EXPECT_TRUE(in) << name;
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// The extended case of rungbox-sim's cases, on the same program built here: the case's program
+// file holds it as version 2.00.
+TEST(ExtendedScript, TheExtendedCasePrintsWhatItExpects) {
+    SimRun run(readCase("extended_areas.names"));
+    const std::string expected = readCase("extended_areas.expected");
+    EXPECT_EQ(run.script(readCase("extended_areas.script")), 0) << run.err.str();
+    EXPECT_EQ("exit 0\n" + run.out.str(), expected);
+}
+
 TEST(ExtendedScript, AFailedExpectationNamesTheBitInTheNotation) {
     SimRun run;
     EXPECT_NE(run.script("press\nscan 1\nexpect relay HR1.05 1\n"), 0);
