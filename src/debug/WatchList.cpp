@@ -166,6 +166,9 @@ std::string watchItemText(const WatchRow& row, const names::NameTable* names) {
 }
 
 std::string watchEntryHint(const names::NameTable* names) {
+    if (names != nullptr && names->instructionSet() == engine::InstructionSet::Extended) {
+        return "10.00, W0.00, HR1.05, TIM 3, a name";
+    }
     return names != nullptr && names->size() > 0 ? "1000, TIM 3, CNT 2, a name"
                                                  : "1000, TIM 3, CNT 2";
 }

@@ -66,7 +66,8 @@ TypedEntry readTypedEntry(std::string_view text, const names::NameTable* names);
 /// What the watch table's Item column shows for `row`: its name ("1000", "TIM 3"), followed by
 /// the program's name for a relay that has one (`names` null: none).
 std::string watchItemText(const WatchRow& row, const names::NameTable* names);
-/// The hint in the empty entry field: it offers names when the program has some.
+/// The hint in the empty entry field: it offers names when the program has some; extended
+/// programs' hint shows their notation (their special relays' names are names too).
 std::string watchEntryHint(const names::NameTable* names);
 
 class WatchList {

@@ -43,6 +43,7 @@ TEST(ExtendedWatch, EntriesInEitherNotationAndNamesOfEveryArea) {
         {"TIM 128", std::nullopt},
         {"HR20.00", std::nullopt},
     };
+    EXPECT_EQ(watchEntryHint(&names), "10.00, W0.00, HR1.05, TIM 3, a name");
     for (const auto& row : rows) {
         EXPECT_EQ(readTypedEntry(row.typed, &names).entry, row.entry) << row.typed;
         // A classic program's table takes none of the notation.
