@@ -3,10 +3,12 @@
 // The script reader numbers its lines in order, declares each test once and in order, and
 // explains every line it does not understand; the option reader keeps its bounds; and every
 // report written of the script's tests, with the input's own bytes as program name and failure
-// texts, holds only printable, valid UTF-8 text where it copies them.
+// texts, holds only printable, valid UTF-8 text where it copies them. Read again for an extended
+// program, the script keeps its tests, and a bit command names a bit of the workspace.
 
 #include "FuzzSupport.h"
 
+#include "engine/BitAddress.h"
 #include "sim/Options.h"
 #include "sim/Reports.h"
 #include "sim/Script.h"
@@ -100,6 +102,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::istringstream in(text);
     const sim::Script script = sim::readScript(in);
     checkScript(script);
+    names::NameTable extendedNames;
+    extendedNames.setInstructionSet(engine::InstructionSet::Extended);
+    const sim::Script extended = sim::rereadScript(script, extendedNames);
+    checkScript(extended);
+    for (const sim::ScriptStep& step : extended.steps) {
+        const sim::Command& c = step.line.command;
+        if (step.line.kind == sim::ScriptLine::Kind::Command && !c.address.empty()) {
+            fuzz::require(engine::addressAtByte(c.number).has_value(), "a bit command's byte");
+        }
+    }
 
     std::vector<std::string> args;
     std::istringstream words(text);

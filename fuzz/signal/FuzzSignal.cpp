@@ -3,7 +3,8 @@
 // (the page takes them from the user and from names carried by share links). The part before
 // the first NUL is the names file; each line after it is a text, added when it starts with '+',
 // removed otherwise. Whatever they say, a signal found reads back from its own name, the rows
-// shown are distinct and within the recorder's list, and every refusal says why.
+// shown are distinct and within the recorder's list, and every refusal says why. The names are
+// read as a classic and as an extended program's, whose texts name any bit in the notation.
 
 #include "FuzzSupport.h"
 
@@ -28,12 +29,9 @@ void checkRows(const trace::Recorder& recorder, const std::vector<std::size_t>& 
                   "every row is a recorded signal");
 }
 
-} // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+void check(std::string_view bytes, engine::InstructionSet set) {
     const std::size_t split = std::min(bytes.find('\0'), bytes.size());
-    const names::NameTable table = names::readNamesFile(bytes.substr(0, split)).table;
+    const names::NameTable table = names::readNamesFile(bytes.substr(0, split), set).table;
     const std::vector<trace::Signal> used = {{trace::SignalKind::Relay, 0},
                                              {trace::SignalKind::TimerValue, 1}};
     trace::Recorder recorder;
@@ -47,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::string_view text = add ? line.substr(1) : line;
         if (const auto signal = trace::parseSignal(text, table)) {
             fuzz::require(signal->valid(), "a signal found is valid");
-            fuzz::require(trace::parseSignal(signal->name()) == signal,
+            fuzz::require(trace::parseSignal(signal->name(), table) == signal,
                           "a signal reads back from its name");
         }
         const std::string refusal =
@@ -55,5 +53,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fuzz::require(refusal.empty() || refusal.back() == '.', "a refusal is a sentence");
         checkRows(recorder, rows.rows(recorder, used));
     }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    check(bytes, engine::InstructionSet::Classic);
+    check(bytes, engine::InstructionSet::Extended);
     return 0;
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "WatchList.h"
 
+#include "engine/BitAddress.h"
 #include "engine/Instruction.h"
 #include "engine/LineSyntax.h"
 
@@ -107,8 +108,38 @@ std::string watchEntryRefusal(std::string_view text) {
     return shown + ": out of range (relays 0 to " + std::to_string(engine::kLastRelay) + ")";
 }
 
+std::optional<WatchEntry> watchEntryOf(engine::BitAddress address) {
+    if (!address.valid()) {
+        return std::nullopt;
+    }
+    switch (address.area) {
+    case engine::Area::Timer:
+        return WatchEntry{Kind::Timer, address.number};
+    case engine::Area::Counter:
+        return WatchEntry{Kind::Counter, address.number};
+    case engine::Area::Relay:
+        if (address.number <= engine::kLastRelay) {
+            return WatchEntry{Kind::Relay, address.number};
+        }
+        break;
+    default:
+        break;
+    }
+    return WatchEntry{Kind::Bit, engine::workspaceByte(address)};
+}
+
+std::optional<WatchEntry> parseWatchEntry(std::string_view text, engine::InstructionSet set) {
+    if (auto classic = parseWatchEntry(text); classic || set == engine::InstructionSet::Classic) {
+        return classic;
+    }
+    const auto address = engine::parseBitAddress(text);
+    return address ? watchEntryOf(*address) : std::nullopt;
+}
+
 TypedEntry readTypedEntry(std::string_view text, const names::NameTable* names) {
-    TypedEntry typed{parseWatchEntry(text), ""};
+    const engine::InstructionSet set =
+        names != nullptr ? names->instructionSet() : engine::InstructionSet::Classic;
+    TypedEntry typed{parseWatchEntry(text, set), ""};
     if (typed.entry) {
         return typed;
     }
@@ -116,9 +147,9 @@ TypedEntry readTypedEntry(std::string_view text, const names::NameTable* names) 
     const std::size_t last = text.find_last_not_of(" \t");
     const std::string_view trimmed =
         first == std::string_view::npos ? std::string_view{} : text.substr(first, last - first + 1);
-    const names::NameEntry* named = names != nullptr ? names->findName(trimmed) : nullptr;
-    if (named != nullptr) {
-        typed.entry = parseWatchEntry(names::addressText(named->address));
+    const auto named = names != nullptr ? names->addressNamed(trimmed) : std::nullopt;
+    if (named) {
+        typed.entry = watchEntryOf(named->bit());
     } else {
         typed.refusal = watchEntryRefusal(text);
     }
@@ -129,12 +160,15 @@ std::string watchItemText(const WatchRow& row, const names::NameTable* names) {
     if (names == nullptr) {
         return row.name;
     }
-    const auto address = names::parseAddress(row.name);
+    const auto address = names::parseAddress(row.name, names->instructionSet());
     const std::string user = address ? names->nameOf(*address) : "";
     return user.empty() ? row.name : row.name + "  " + user;
 }
 
 std::string watchEntryHint(const names::NameTable* names) {
+    if (names != nullptr && names->instructionSet() == engine::InstructionSet::Extended) {
+        return "10.00, W0.00, HR1.05, TIM 3, a name";
+    }
     return names != nullptr && names->size() > 0 ? "1000, TIM 3, CNT 2, a name"
                                                  : "1000, TIM 3, CNT 2";
 }
@@ -157,8 +191,12 @@ WatchRow WatchList::row(const engine::Controller& controller, const WatchEntry& 
     const int n = entry.number;
     switch (entry.kind) {
     case Kind::Relay:
-        row.name = std::to_string(n);
-        row.on = controller.relay(n);
+    case Kind::Bit:
+        row.name = entry.kind == Kind::Bit ||
+                           controller.instructionSet() == engine::InstructionSet::Extended
+                       ? engine::bitAddressText(*engine::addressAtByte(n))
+                       : std::to_string(n);
+        row.on = controller.bit(n);
         row.value = row.on ? "1" : "0";
         row.forced = controller.forcedValue(n);
         break;

@@ -16,11 +16,17 @@ namespace rungbox::debug {
 
 /// One watched item.
 struct WatchEntry {
-    enum class Kind { Relay, Timer, Counter };
+    /// Bit: any other bit of an extended program (W, HR, AR, TR, relays above 20000).
+    enum class Kind { Relay, Timer, Counter, Bit };
     Kind kind = Kind::Relay;
-    int number = 0; ///< relay address 0 to 20000, or timer or counter number 0 to 7
+    /// Relay address 0 to 20000; timer or counter number (0 to 7, extended programs 0 to 127);
+    /// for Bit the workspace byte of the bit (engine::workspaceByte).
+    int number = 0;
 
     bool operator==(const WatchEntry&) const = default;
+    /// True for the bits that can be forced: relays and the other bits; the workspace byte
+    /// Controller::force takes is then `number`.
+    bool forceable() const { return kind == Kind::Relay || kind == Kind::Bit; }
 };
 
 /// What one row of the watch table shows.
@@ -41,6 +47,12 @@ std::optional<WatchEntry> parseWatchEntry(std::string_view text);
 /// 20000)", "TIM 9: no such timer (TIM 0 to TIM 7)", ...; empty when it accepts it.
 std::string watchEntryRefusal(std::string_view text);
 
+/// parseWatchEntry in programs of `set`: extended programs take every spelling of
+/// engine::parseBitAddress ("10.00", "W0.00", "HR1.05", "TR0", "P_On", "TIM 12", "C3").
+std::optional<WatchEntry> parseWatchEntry(std::string_view text, engine::InstructionSet set);
+/// The entry watching `address`; nothing for an address of no program.
+std::optional<WatchEntry> watchEntryOf(engine::BitAddress address);
+
 /// An entry typed into the watch table: what it names, and why it was refused.
 struct TypedEntry {
     std::optional<WatchEntry> entry; ///< nothing when refused
@@ -49,11 +61,13 @@ struct TypedEntry {
 
 /// Reads `text` as typed into the watch table: an entry parseWatchEntry() reads, or else a name
 /// of `names` (null: the program has none), blanks around it ignored.
+/// The addresses are those of `names`' programs (names->instructionSet()), classic without names.
 TypedEntry readTypedEntry(std::string_view text, const names::NameTable* names);
 /// What the watch table's Item column shows for `row`: its name ("1000", "TIM 3"), followed by
 /// the program's name for a relay that has one (`names` null: none).
 std::string watchItemText(const WatchRow& row, const names::NameTable* names);
-/// The hint in the empty entry field: it offers names when the program has some.
+/// The hint in the empty entry field: it offers names when the program has some; extended
+/// programs' hint shows their notation (their special relays' names are names too).
 std::string watchEntryHint(const names::NameTable* names);
 
 class WatchList {
@@ -63,7 +77,8 @@ public:
     void remove(std::size_t index);
     const std::vector<WatchEntry>& entries() const { return m_entries; }
 
-    /// The row of `entry` as `controller` has it now.
+    /// The row of `entry` as `controller` has it now; extended programs name the addresses in
+    /// their notation ("10.00", "W0.00", "TIM 12").
     static WatchRow row(const engine::Controller& controller, const WatchEntry& entry);
     /// Every row, in the order of entries().
     std::vector<WatchRow> rows(const engine::Controller& controller) const;

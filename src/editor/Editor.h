@@ -50,9 +50,16 @@ public:
     const CodeGrid& grid() const { return m_grid; }
 
     /// The names of the program's addresses, kept beside it in its names file. Editing them is
-    /// editing the program: callers mark it changed.
-    names::NameTable& names() { return m_names; }
-    const names::NameTable& names() const { return m_names; }
+    /// editing the program: callers mark it changed. The table names the addresses of the
+    /// program's instruction set, whichever set the program has when it is asked for.
+    names::NameTable& names() {
+        m_names.setInstructionSet(m_grid.instructionSet());
+        return m_names;
+    }
+    const names::NameTable& names() const {
+        m_names.setInstructionSet(m_grid.instructionSet());
+        return m_names;
+    }
 
     /// True when the program may differ from what was last loaded or saved.
     bool codeChanged() const { return m_codeChanged; }
@@ -134,7 +141,7 @@ private:
     CodeGrid& m_grid;
     bool m_codeChanged = false;
     EditHistory m_history;
-    names::NameTable m_names;
+    mutable names::NameTable m_names; // mutable: its instruction set follows the grid's
     /// The last key typed letters or a blank into a code cell, and the grid's cursorMoves() then:
     /// while the cursor stays there, the user is typing words and Shift+Space is a blank.
     bool m_typingWords = false;

@@ -198,7 +198,8 @@ void FileCommands::readNames(const std::string& programPath) {
         }
         return;
     }
-    names::NamesFileContents contents = names::readNamesFile(bytes);
+    names::NamesFileContents contents =
+        names::readNamesFile(bytes, m_editor.grid().instructionSet());
     m_editor.names() = std::move(contents.table);
     m_namesAsRead = m_editor.names();
     if (contents.badLineCount > 0) {

@@ -74,7 +74,7 @@ Operand operandOf(names::Address::Kind kind) {
         return Operand::Timer;
     case names::Address::Kind::Counter:
         return Operand::Counter;
-    case names::Address::Kind::Relay:
+    default: // relays, and the bit areas of extended programs
         break;
     }
     return Operand::Relay;

@@ -20,8 +20,13 @@ bool Address::valid() const {
         return number >= 0 && number < engine::kTimerCount;
     case Kind::Counter:
         return number >= 0 && number < engine::kCounterCount;
+    default:
+        return false;
     }
-    return false;
+}
+
+bool Address::valid(engine::InstructionSet set) const {
+    return set == engine::InstructionSet::Classic ? valid() : bit().valid();
 }
 
 std::string addressText(Address address) {
@@ -32,9 +37,19 @@ std::string addressText(Address address) {
     case Address::Kind::Counter:
         return std::string(kCounterPrefix) + number;
     case Address::Kind::Relay:
+        if (address.number <= engine::kLastRelay) {
+            return number;
+        }
+        break;
+    default:
         break;
     }
-    return number;
+    return engine::bitAddressText(address.bit());
+}
+
+std::string addressText(Address address, engine::InstructionSet set) {
+    return set == engine::InstructionSet::Classic ? addressText(address)
+                                                  : engine::bitAddressText(address.bit());
 }
 
 std::optional<int> plainDecimal(std::string_view text) {
@@ -68,6 +83,14 @@ std::optional<Address> parseAddress(std::string_view text) {
     }
     address.number = *number;
     return address.valid() ? std::optional<Address>(address) : std::nullopt;
+}
+
+std::optional<Address> parseAddress(std::string_view text, engine::InstructionSet set) {
+    if (auto classic = parseAddress(text); classic || set == engine::InstructionSet::Classic) {
+        return classic;
+    }
+    const auto bit = engine::parseBitAddress(text);
+    return bit ? std::optional(Address::of(*bit)) : std::nullopt;
 }
 
 } // namespace rungbox::names

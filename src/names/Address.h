@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// What a name can stand for: a relay, a timer or a counter, and the text that writes it in a
-// names file and on screen ("1000", "TIM 2", "CNT 0").
+// What a name can stand for: a relay, a timer or a counter, and in extended programs also the
+// bits of the W, HR, AR and TR areas; with the text that writes it in a names file and on screen
+// ("1000", "TIM 2", "CNT 0"; "W0.00", "HR1.05", "TR0", "253.13", "TIM 12").
+
+#include "engine/BitAddress.h"
+#include "engine/InstructionSet.h"
 
 #include <optional>
 #include <string>
@@ -10,16 +14,20 @@
 
 namespace rungbox::names {
 
-/// A nameable address. Relays run from 0 to 20000, timers and counters from 0 to 7.
+/// A nameable address: one engine::BitAddress. In classic programs relays run from 0 to 20000,
+/// timers and counters from 0 to 7; extended programs name every address of
+/// engine::BitAddress::valid().
 struct Address {
-    enum class Kind : unsigned char { Relay, Timer, Counter };
+    /// The areas of engine::BitAddress; Relay, Timer and Counter are the classic ones.
+    using Kind = engine::Area;
 
     Kind kind = Kind::Relay;
     int number = 0;
 
     friend bool operator==(const Address&, const Address&) = default;
-    /// Relays first in address order, then the timers, then the counters. (Written out: Qt's
-    /// moc, which reads the window headers that include this one, cannot parse <compare>.)
+    /// Relays first in address order, then W, HR, AR and TR, then the timers, then the counters.
+    /// (Written out: Qt's moc, which reads the window headers that include this one, cannot
+    /// parse <compare>.)
     friend bool operator<(const Address& a, const Address& b) {
         return a.kind != b.kind ? a.kind < b.kind : a.number < b.number;
     }
@@ -27,17 +35,34 @@ struct Address {
     static constexpr Address relay(int n) { return {Kind::Relay, n}; }
     static constexpr Address timer(int n) { return {Kind::Timer, n}; }
     static constexpr Address counter(int n) { return {Kind::Counter, n}; }
+    static constexpr Address of(engine::BitAddress a) { return {a.area, a.number}; }
 
-    /// True when `number` lies in the range of `kind`.
+    /// The same address as the engine writes it.
+    engine::BitAddress bit() const { return {kind, number}; }
+
+    /// True when the address exists in classic programs: a relay 0 to 20000, TIM or CNT 0 to 7.
     bool valid() const;
+    /// True when the address exists in programs of `set`.
+    bool valid(engine::InstructionSet set) const;
 };
 
-/// The address's text: the relay number ("1000"), "TIM n" or "CNT n".
+/// The address's text in a names file, and on screen for classic programs: the classic
+/// addresses as they always were (the relay number "1000", "TIM n", "CNT n"), every other one
+/// as engine::bitAddressText writes it ("W0.00", "253.13", "TIM 12").
 std::string addressText(Address address);
+
+/// The address's text on screen for programs of `set`: addressText for classic programs,
+/// engine::bitAddressText ("10.00", "HR1.05", "TIM 12") for extended ones.
+std::string addressText(Address address, engine::InstructionSet set);
 
 /// The address `text` writes in exactly addressText's form: a plain decimal (no sign, no leading
 /// zero) or "TIM " / "CNT " and one. Nothing for other texts or numbers out of range.
 std::optional<Address> parseAddress(std::string_view text);
+
+/// The address `text` writes in programs of `set`: parseAddress for classic programs; for
+/// extended ones also every spelling engine::parseBitAddress reads ("10.00", "W0.00", "H1.05",
+/// "TIM12", "P_On"). Relay 1000 and 10.00 are one address, whichever spelling names it.
+std::optional<Address> parseAddress(std::string_view text, engine::InstructionSet set);
 
 /// A plain decimal from 0 to 99999 (digits only, no leading zero), the whole of `text`.
 std::optional<int> plainDecimal(std::string_view text);

@@ -61,6 +61,10 @@ std::optional<Address> typedAddress(std::string_view typed) {
     return parseAddress(upperCase(trimmed(typed)));
 }
 
+std::optional<Address> typedAddress(std::string_view typed, engine::InstructionSet set) {
+    return parseAddress(upperCase(trimmed(typed)), set);
+}
+
 void putEntry(NameTable& table, Address address, const std::optional<NameEntry>& state,
               std::size_t index) {
     if (!state) {

@@ -52,6 +52,9 @@ NameEdit commentEdit(const NameTable& table, Address address, std::string_view t
 /// The address `typed` names, with blanks around it and in any case ("tim 3"); nothing when it
 /// names none.
 std::optional<Address> typedAddress(std::string_view typed);
+/// typedAddress in programs of `set`: extended programs take every spelling of their addresses
+/// ("10.00", "w0.00", "h1.05", "tim12", "p_on").
+std::optional<Address> typedAddress(std::string_view typed, engine::InstructionSet set);
 
 /// Puts `state` as the entry of `address` in `table` (nothing: no name), at line `index` when
 /// the address has no entry yet. What a step does (its `after`) and undoes (its `before`).

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "NameRules.h"
 
+#include "engine/BitAddress.h"
 #include "text/Utf8.h"
 
 #include <algorithm>
@@ -79,6 +80,11 @@ std::string_view reservedMeaning(std::string_view word) {
                                  [&upper](const Reserved& r) { return r.word == upper; });
     if (it != kReserved.end()) {
         return it->meaning;
+    }
+    for (const engine::SpecialRelay& relay : engine::specialRelays()) {
+        if (upperCase(relay.name) == upper) {
+            return "a special relay's name";
+        }
     }
     return isSignalName(upper) ? "a signal's name in the timing diagram" : std::string_view();
 }

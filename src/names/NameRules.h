@@ -22,8 +22,9 @@ inline constexpr std::size_t kMaxCommentBytes = 200;
 /// True when `word` means something already, whatever its case: an instruction word (LD, NOT,
 /// TIM, ...), a script command or keyword (in, scan, relay, expect, none, always, never, ...), or
 /// a signal name of the timing window (in3, out15, relay2000, tim0, cnt7_done, ... with any
-/// number). Words that follow a machine's word in a script (start, stop, button, car) are not
-/// reserved: a name never stands there.
+/// number), or a special relay's symbol name (P_On, P_1s, ...: engine::specialRelays()). Words that
+/// follow a machine's word in a script (start, stop, button, car) are not reserved: a name never
+/// stands there.
 bool isReservedWord(std::string_view word);
 
 /// Why `name` cannot be a name, as a sentence for the user; nothing when it can.

@@ -19,7 +19,7 @@ std::optional<std::string> NameTable::nameProblemFor(std::string_view name, Addr
 }
 
 std::optional<std::string> NameTable::set(NameEntry entry) {
-    if (!entry.address.valid()) {
+    if (!entry.address.valid(m_set)) {
         return "No such address.";
     }
     if (auto problem = nameProblemFor(entry.name, entry.address)) {
@@ -101,8 +101,28 @@ const NameEntry* NameTable::findName(std::string_view name) const {
 }
 
 std::string NameTable::nameOf(Address address) const {
-    const NameEntry* entry = find(address);
-    return entry != nullptr ? entry->name : std::string();
+    if (const NameEntry* entry = find(address)) {
+        return entry->name;
+    }
+    for (const engine::SpecialRelay& relay : engine::specialRelays()) {
+        if (address == Address::relay(relay.flat)) {
+            return std::string(relay.name);
+        }
+    }
+    return {};
+}
+
+std::optional<Address> NameTable::addressNamed(std::string_view name) const {
+    if (const NameEntry* entry = findName(name)) {
+        return entry->address;
+    }
+    const std::string upper = upperCase(name);
+    for (const engine::SpecialRelay& relay : engine::specialRelays()) {
+        if (m_set == engine::InstructionSet::Extended && upperCase(relay.name) == upper) {
+            return Address::relay(relay.flat);
+        }
+    }
+    return std::nullopt;
 }
 
 std::vector<NameEntry> NameTable::entries() const {

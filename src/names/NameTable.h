@@ -53,8 +53,17 @@ public:
     const NameEntry* find(Address address) const;
     /// The entry named `name` ignoring case, or null. Valid until the table changes.
     const NameEntry* findName(std::string_view name) const;
-    /// The name of `address`, empty when it has none.
+    /// The name of `address`, empty when it has none. A special relay without an entry has its
+    /// symbol name ("P_On" for 253.13).
     std::string nameOf(Address address) const;
+    /// The address `name` stands for, ignoring case: an entry's, or in extended tables a special
+    /// relay's symbol name (P_On, P_1s, ...), which names its relay unless an entry names it.
+    std::optional<Address> addressNamed(std::string_view name) const;
+    /// The programs whose addresses the table names (Classic unless set): set() refuses the
+    /// addresses other programs do not have.
+    engine::InstructionSet instructionSet() const { return m_set; }
+    void setInstructionSet(engine::InstructionSet set) { m_set = set; }
+
     /// Why `name` cannot name `address` (NameRules, or another address has it); nothing when it
     /// can.
     std::optional<std::string> nameProblemFor(std::string_view name, Address address) const;
@@ -75,6 +84,7 @@ public:
 private:
     void reindex();
 
+    engine::InstructionSet m_set = engine::InstructionSet::Classic;
     std::vector<NameLine> m_lines;
     std::map<Address, std::size_t> m_byAddress;  ///< line index of each entry
     std::map<std::string, std::size_t> m_byName; ///< line index by upperCase(name)

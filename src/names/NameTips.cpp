@@ -11,13 +11,18 @@ std::string twoDigits(int n) {
     return (n < 10 ? "0" : "") + std::to_string(n);
 }
 
+// Relay `n` as the table's programs write it: "1000", or "10.00" in extended programs.
+std::string relayText(const NameTable& table, int n) {
+    return addressText(Address::relay(n), table.instructionSet());
+}
+
 // "START (0): green push-button" for a named address, with its comment; empty without a name.
 std::string nameTip(const NameTable& table, Address address) {
     const NameEntry* entry = table.find(address);
     if (entry == nullptr) {
         return {};
     }
-    std::string tip = entry->name + " (" + addressText(address) + ")";
+    std::string tip = entry->name + " (" + addressText(address, table.instructionSet()) + ")";
     if (!entry->comment.empty()) {
         tip += ": " + entry->comment;
     }
@@ -35,12 +40,13 @@ std::string panelTip(const NameTable& table, PanelControl control, int n) {
     }
     case PanelControl::InputLamp: {
         const std::string tip = nameTip(table, Address::relay(n));
-        return "Input " + twoDigits(n) + ": relay " + number + (tip.empty() ? "" : "; " + tip);
+        return "Input " + twoDigits(n) + ": relay " + relayText(table, n) +
+               (tip.empty() ? "" : "; " + tip);
     }
     case PanelControl::OutputLamp: {
         const int relay = engine::kFirstOutputRelay + n;
         const std::string tip = nameTip(table, Address::relay(relay));
-        return "Output " + twoDigits(n) + ": relay " + std::to_string(relay) +
+        return "Output " + twoDigits(n) + ": relay " + relayText(table, relay) +
                (tip.empty() ? "" : "; " + tip);
     }
     case PanelControl::TimerDisplay: {

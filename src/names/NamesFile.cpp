@@ -23,10 +23,12 @@ std::optional<std::string> readEntry(std::string_view line, NameTable& table) {
     if (tab1 == std::string_view::npos) {
         return "not address<TAB>name<TAB>comment";
     }
-    const auto address = parseAddress(line.substr(0, tab1));
+    const auto address = parseAddress(line.substr(0, tab1), table.instructionSet());
     if (!address) {
         return "\"" + std::string(line.substr(0, tab1)) +
-               "\" is no address (a relay 0 to 20000, TIM 0 to TIM 7 or CNT 0 to CNT 7)";
+               (table.instructionSet() == engine::InstructionSet::Classic
+                    ? "\" is no address (a relay 0 to 20000, TIM 0 to TIM 7 or CNT 0 to CNT 7)"
+                    : "\" is no address (a relay, W, HR, AR or TR bit, TIM or CNT 0 to 127)");
     }
     std::string_view rest = line.substr(tab1 + 1);
     const std::size_t tab2 = rest.find('\t');
@@ -44,8 +46,9 @@ std::optional<std::string> readEntry(std::string_view line, NameTable& table) {
 
 } // namespace
 
-NamesFileContents readNamesFile(std::string_view bytes) {
+NamesFileContents readNamesFile(std::string_view bytes, engine::InstructionSet set) {
     NamesFileContents contents;
+    contents.table.setInstructionSet(set);
     const auto bad = [&](int line, std::string why) {
         if (contents.badLines.size() < kMaxReportedLines) {
             contents.badLines.push_back({line, std::move(why)});

@@ -5,10 +5,11 @@
 //
 //     address<TAB>name<TAB>comment
 //
-// the address as "1000", "TIM 2" or "CNT 0", the comment optional (the line then ends after the
-// name). Lines whose first character other than blanks and tabs is '#', and blank lines, are
-// remarks: kept as written, meaning nothing. A bad line is reported with its number and skipped;
-// it never makes the rest of the file unreadable.
+// the address as "1000", "TIM 2" or "CNT 0" (extended programs' files also "W0.00", "HR1.05",
+// "TR0", "253.13", "TIM 12", and read every spelling of engine::parseBitAddress), the comment
+// optional (the line then ends after the name). Lines whose first character other than blanks and
+// tabs is '#', and blank lines, are remarks: kept as written, meaning nothing. A bad line is
+// reported with its number and skipped; it never makes the rest of the file unreadable.
 //
 // The written form: every line ends with LF; an entry without a comment has no second tab. A
 // file in that form is written back byte for byte as it was read. Others are read the same way
@@ -47,7 +48,9 @@ struct NamesFileContents {
 };
 
 /// Reads the bytes of a names file. Never fails as a whole: what cannot be read is reported.
-NamesFileContents readNamesFile(std::string_view bytes);
+/// The addresses are those of programs of `set` (parseAddress); the table names them.
+NamesFileContents readNamesFile(std::string_view bytes,
+                                engine::InstructionSet set = engine::InstructionSet::Classic);
 
 /// The bytes of the names file for `table`, in the written form.
 std::string namesFileText(const NameTable& table);

@@ -3,8 +3,11 @@
 
 #include "ScriptNames.h"
 #include "engine/AddressMap.h"
+#include "engine/BitAddress.h"
+#include "engine/LineSyntax.h"
 #include "names/NamesFile.h"
 #include "session/LadderDiagram.h"
+#include "trace/Signal.h"
 #include "trace/VcdFile.h"
 
 #include <algorithm>
@@ -14,6 +17,16 @@
 #include <vector>
 
 namespace rungbox::sim {
+
+namespace {
+
+// A bit command's address as output and complaints show it: the relay number of classic
+// scripts ("1000"), the address in the notation in extended programs' ("10.00", "W1.00").
+std::string relaySubject(const Command& command) {
+    return command.address.empty() ? std::to_string(command.number) : command.address;
+}
+
+} // namespace
 
 Runner::Runner(std::ostream& out, std::ostream& err)
     : m_out(out), m_err(err), m_boxes(out),
@@ -35,6 +48,7 @@ void Runner::useNames(names::NameTable table) {
 
 void Runner::loadProgram(const editor::CodeGrid& grid) {
     editor::CodeGrid& own = m_session.grid();
+    own.setInstructionSet(grid.instructionSet());
     own.setRowCount(grid.rowCount());
     for (int row = 1; row < grid.rowCount(); ++row) {
         for (const int col : {editor::kCodeCol, editor::kLocationCol, editor::kSetValueCol}) {
@@ -64,7 +78,12 @@ int Runner::run(std::istream& script) {
     return finish(script.bad() ? lineNumber + 1 : 0);
 }
 
-int Runner::run(const Script& script) {
+int Runner::run(const Script& given) {
+    // A script read before its program was loaded is read again for an extended program.
+    Script reread;
+    const bool extended = m_session.grid().extended();
+    const Script& script =
+        extended ? (reread = rereadScript(given, m_session.editor().names())) : given;
     begin({});
     // A script with tests is refused whole, before anything runs and with no test to tell.
     if (!script.tests.empty()) {
@@ -263,8 +282,8 @@ int Runner::execute(const Command& command, int lineNumber) {
         m_out << m_panel.showLine() << '\n';
         return Exit::Ok;
     case CommandKind::Relay:
-        m_out << "relay " << command.number << " = "
-              << (m_session.controller().relay(command.number) ? 1 : 0) << '\n';
+        m_out << "relay " << relaySubject(command) << " = "
+              << (m_session.controller().bit(command.number) ? 1 : 0) << '\n';
         return Exit::Ok;
     case CommandKind::List:
         list();
@@ -274,7 +293,8 @@ int Runner::execute(const Command& command, int lineNumber) {
         return Exit::Ok;
     case CommandKind::Trace:
         // A relay already recorded stays as it is.
-        m_session.tracing().recorder().add({trace::SignalKind::Relay, command.number});
+        m_session.tracing().recorder().add(
+            trace::bitSignal(*engine::addressAtByte(command.number)));
         return Exit::Ok;
     case CommandKind::Save:
         if (m_session.running()) {
@@ -478,8 +498,8 @@ int Runner::expect(const Command& command, int lineNumber) {
     std::string actual;
     switch (command.observed) {
     case Observed::Relay:
-        subject = "relay " + std::to_string(command.number);
-        actual = controller().relay(command.number) ? "1" : "0";
+        subject = "relay " + relaySubject(command);
+        actual = controller().bit(command.number) ? "1" : "0";
         break;
     case Observed::Inputs:
         subject = "in";
@@ -491,11 +511,15 @@ int Runner::expect(const Command& command, int lineNumber) {
         break;
     case Observed::Timer:
         subject = "tim " + std::to_string(command.number);
-        actual = m_panel.timerDisplay(command.number);
+        actual = command.number < engine::kTimerCount
+                     ? m_panel.timerDisplay(command.number)
+                     : engine::timerText(controller().timValue(command.number));
         break;
     case Observed::Counter:
         subject = "cnt " + std::to_string(command.number);
-        actual = m_panel.counterDisplay(command.number);
+        actual = command.number < engine::kCounterCount
+                     ? m_panel.counterDisplay(command.number)
+                     : std::to_string(controller().cntValue(command.number));
         break;
     case Observed::Plant: {
         subject = "plant " + shownWord(command.key);

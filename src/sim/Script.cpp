@@ -43,7 +43,7 @@ Script readScript(std::istream& in, const names::NameTable& names) {
     int number = 0;
     while (std::getline(in, text)) {
         ++number;
-        ScriptStep step{number, parseNamedScriptLine(text, names)};
+        ScriptStep step{number, parseNamedScriptLine(text, names), text};
         if (step.line.kind == ScriptLine::Kind::Skip) {
             continue;
         }
@@ -66,6 +66,18 @@ Script readScript(std::istream& in, const names::NameTable& names) {
         script.unreadableLine = number + 1;
     }
     return script;
+}
+
+Script rereadScript(const Script& script, const names::NameTable& names) {
+    Script again = script;
+    for (ScriptStep& step : again.steps) {
+        const bool test = step.line.kind == ScriptLine::Kind::Command &&
+                          step.line.command.kind == CommandKind::Test;
+        if (!test) {
+            step.line = parseNamedScriptLine(step.text, names);
+        }
+    }
+    return again;
 }
 
 bool isDirectory(int fd) {

@@ -19,6 +19,7 @@ namespace rungbox::sim {
 struct ScriptStep {
     int number = 0;
     ScriptLine line;
+    std::string text; ///< the line as written, to read again for an extended program
 };
 
 /// A test as its `test` line declares it.
@@ -50,6 +51,10 @@ struct Script {
 /// understood. Lines are kept in memory: a script is a hand-written file, and its commands are
 /// far smaller than the runs they ask for.
 Script readScript(std::istream& in, const names::NameTable& names = {});
+
+/// `script` with its command lines read again with `names` and their instruction set: a script
+/// read before its program was loaded, read for an extended program. Test lines stay as read.
+Script rereadScript(const Script& script, const names::NameTable& names);
 
 /// True when `fd` is an open folder, which reads as an empty file.
 bool isDirectory(int fd);

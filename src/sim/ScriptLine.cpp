@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ScriptLine.h"
 
+#include "engine/BitAddress.h"
+
 #include "engine/AddressMap.h"
 #include "machines/ModuleHost.h"
 
@@ -192,19 +194,43 @@ bool isLampDigits(std::string_view word) {
 }
 
 // A timer display text as the tick writes it: tenths of a second with one decimal, "0.0" to the
-// largest set value.
-bool isTimerText(std::string_view word) {
+// largest set value (`largest` tenths).
+bool isTimerText(std::string_view word, int largest = engine::kMaxTimerSetValue) {
     const std::size_t dot = word.find('.');
     if (dot == std::string_view::npos || dot + 2 != word.size()) {
         return false;
     }
-    const auto whole = plainNumber(word.substr(0, dot), 0, engine::kMaxTimerSetValue / 10);
+    const auto whole = plainNumber(word.substr(0, dot), 0, largest / 10);
     const auto tenth = plainNumber(word.substr(dot + 1), 0, 9);
-    return whole && tenth && *whole * 10 + *tenth <= engine::kMaxTimerSetValue;
+    return whole && tenth && *whole * 10 + *tenth <= largest;
+}
+
+bool isExtended(engine::InstructionSet set) {
+    return set == engine::InstructionSet::Extended;
+}
+
+// The bit `word` names where a relay goes, into `c` (number and address): a relay 0 to 20000 in
+// either set; in extended programs also any bit in the notation except the done flags of timers
+// and counters, which `expect tim|cnt` read.
+bool readRelayWord(std::string_view word, engine::InstructionSet set, Command& c) {
+    if (const auto relay = plainNumber(word, 0, engine::kLastRelay)) {
+        c.number = static_cast<int>(*relay);
+        if (isExtended(set)) {
+            c.address = engine::bitAddressText({engine::Area::Relay, c.number});
+        }
+        return true;
+    }
+    const auto bit = isExtended(set) ? engine::parseBitAddress(word) : std::nullopt;
+    if (!bit || bit->area == engine::Area::Timer || bit->area == engine::Area::Counter) {
+        return false;
+    }
+    c.number = engine::workspaceByte(*bit);
+    c.address = engine::bitAddressText(*bit);
+    return true;
 }
 
 // expect relay A 0|1, expect in|out DIGITS, expect tim|cnt N TEXT.
-ScriptLine expectCommand(const std::vector<std::string_view>& words) {
+ScriptLine expectCommand(const std::vector<std::string_view>& words, engine::InstructionSet set) {
     const std::string usage = "expect takes relay A 0|1, in or out and 16 digits 0 or 1, tim "
                               "or cnt, a number 0 to 7 and the display's text, or plant, a "
                               "word of the plant line and its value";
@@ -223,25 +249,27 @@ ScriptLine expectCommand(const std::vector<std::string_view>& words) {
         return command(std::move(c));
     }
     if (what == "relay") {
-        const auto address =
-            words.size() == 4 ? plainNumber(words[2], 0, engine::kLastRelay) : std::nullopt;
+        const bool address = words.size() == 4 && readRelayWord(words[2], set, c);
         const auto state = words.size() == 4 ? plainNumber(words[3], 0, 1) : std::nullopt;
         if (!address || !state) {
             return error("expect relay takes an address from 0 to " +
                          std::to_string(engine::kLastRelay) + " and a state 0 or 1");
         }
         c.observed = Observed::Relay;
-        c.number = static_cast<int>(*address);
         c.expected = words[3];
         return command(std::move(c));
     }
     if (what == "tim" || what == "cnt") {
         const bool timer = what == "tim";
-        const int count = timer ? engine::kTimerCount : engine::kCounterCount;
+        const int count = isExtended(set) ? engine::kTimerSlots
+                          : timer         ? engine::kTimerCount
+                                          : engine::kCounterCount;
+        const int largestTimer =
+            isExtended(set) ? engine::kMaxExtendedSetValue : engine::kMaxTimerSetValue;
         const auto n = words.size() == 4 ? plainNumber(words[2], 0, count - 1) : std::nullopt;
         const bool textOk =
             words.size() == 4 &&
-            (timer ? isTimerText(words[3])
+            (timer ? isTimerText(words[3], largestTimer)
                    : plainNumber(words[3], 0, engine::kMaxCounterSetValue).has_value());
         if (!n || !textOk) {
             return error(timer ? "expect tim takes a timer 0 to 7 and a display text 0.0 to 60.0"
@@ -268,19 +296,18 @@ ScriptLine expectCommand(const std::vector<std::string_view>& words) {
 }
 
 // relay A, unforce A: one relay address.
-ScriptLine addressCommand(CommandKind kind, const std::vector<std::string_view>& words) {
+ScriptLine addressCommand(CommandKind kind, const std::vector<std::string_view>& words,
+                          engine::InstructionSet set) {
     const std::string usage =
         std::string(words[0]) + " takes an address from 0 to " + std::to_string(engine::kLastRelay);
     if (words.size() != 2) {
         return error(usage);
     }
-    const auto address = plainNumber(words[1], 0, engine::kLastRelay);
-    if (!address) {
-        return error(usage + ", not " + quotedWord(words[1]));
-    }
     Command c;
     c.kind = kind;
-    c.number = static_cast<int>(*address);
+    if (!readRelayWord(words[1], set, c)) {
+        return error(usage + ", not " + quotedWord(words[1]));
+    }
     return command(c);
 }
 
@@ -378,23 +405,21 @@ ScriptLine inCommand(const std::vector<std::string_view>& words) {
 }
 
 // force A 0|1: a relay held on or off.
-ScriptLine forceCommand(const std::vector<std::string_view>& words) {
+ScriptLine forceCommand(const std::vector<std::string_view>& words, engine::InstructionSet set) {
     const std::string usage = "force takes an address from 0 to " +
                               std::to_string(engine::kLastRelay) + " and a state 0 or 1";
     if (words.size() != 3) {
         return error(usage);
     }
-    const auto address = plainNumber(words[1], 0, engine::kLastRelay);
-    if (!address) {
+    Command c;
+    c.kind = CommandKind::Force;
+    if (!readRelayWord(words[1], set, c)) {
         return error(usage + ", not address " + quotedWord(words[1]));
     }
     const auto state = plainNumber(words[2], 0, 1);
     if (!state) {
         return error(usage + ", not state " + quotedWord(words[2]));
     }
-    Command c;
-    c.kind = CommandKind::Force;
-    c.number = static_cast<int>(*address);
     c.on = *state == 1;
     return command(c);
 }
@@ -412,9 +437,17 @@ ScriptLine saveCommand(const std::vector<std::string_view>& words) {
 
 // The commands of a word and at most a count, an address or a line: scan, tick, wait; press,
 // show, list, ladder, step; trace, relay, unforce; break, unbreak. Nothing for any other word.
-std::optional<ScriptLine> plainCommand(const std::vector<std::string_view>& words) {
+std::optional<ScriptLine> plainCommand(const std::vector<std::string_view>& words,
+                                       engine::InstructionSet set) {
     using Kind = CommandKind;
     const std::string_view name = words[0];
+    for (const auto& [word, kind] :
+         {std::pair{"trace", Kind::Trace}, std::pair{"relay", Kind::Relay},
+          std::pair{"unforce", Kind::Unforce}}) {
+        if (name == word) {
+            return addressCommand(kind, words, set);
+        }
+    }
     if (name == "scan" || name == "tick") {
         return countCommand(name == "scan" ? Kind::Scan : Kind::Tick, words, false, "count");
     }
@@ -423,11 +456,10 @@ std::optional<ScriptLine> plainCommand(const std::vector<std::string_view>& word
     }
     using Reader = ScriptLine (*)(Kind, const std::vector<std::string_view>&);
     static constexpr std::tuple<std::string_view, Kind, Reader> kCommands[] = {
-        {"press", Kind::Press, bareCommand},    {"show", Kind::Show, bareCommand},
-        {"list", Kind::List, bareCommand},      {"ladder", Kind::Ladder, bareCommand},
-        {"step", Kind::Step, bareCommand},      {"trace", Kind::Trace, addressCommand},
-        {"relay", Kind::Relay, addressCommand}, {"unforce", Kind::Unforce, addressCommand},
-        {"break", Kind::Break, lineCommand},    {"unbreak", Kind::Unbreak, lineCommand},
+        {"press", Kind::Press, bareCommand},     {"show", Kind::Show, bareCommand},
+        {"list", Kind::List, bareCommand},       {"ladder", Kind::Ladder, bareCommand},
+        {"step", Kind::Step, bareCommand},       {"break", Kind::Break, lineCommand},
+        {"unbreak", Kind::Unbreak, lineCommand},
     };
     for (const auto& [word, kind, read] : kCommands) {
         if (name == word) {
@@ -440,6 +472,10 @@ std::optional<ScriptLine> plainCommand(const std::vector<std::string_view>& word
 } // namespace
 
 ScriptLine parseScriptLine(std::string_view text) {
+    return parseScriptLine(text, engine::InstructionSet::Classic);
+}
+
+ScriptLine parseScriptLine(std::string_view text, engine::InstructionSet set) {
     if (!text.empty() && text.back() == '\r') {
         text.remove_suffix(1);
     }
@@ -452,18 +488,18 @@ ScriptLine parseScriptLine(std::string_view text) {
         return inCommand(words);
     }
     if (name == "force") {
-        return forceCommand(words);
+        return forceCommand(words, set);
     }
     if (name == "save") {
         return saveCommand(words);
     }
     if (name == "expect") {
-        return expectCommand(words);
+        return expectCommand(words, set);
     }
     if (name == "test") {
         return testCommand(words);
     }
-    if (auto plain = plainCommand(words)) {
+    if (auto plain = plainCommand(words, set)) {
         return *plain;
     }
     if (auto machine = machineCommand(words)) {

@@ -5,6 +5,8 @@
 // understood only in exactly the forms the command table gives, so that a typing mistake in a
 // script stops it instead of checking something else than intended.
 
+#include "engine/InstructionSet.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -63,7 +65,12 @@ enum class Hand { GateButton, GateStop, GateCar, ConveyorStart, ConveyorStop };
 
 struct Command {
     CommandKind kind = CommandKind::Show;
-    int number = 0;  ///< In: switch; Relay, Trace, Force, Unforce: address; Break, Unbreak: line
+    /// In: switch; Relay, Trace, Force, Unforce, Expect relay: the relay address 0 to 20000, or in
+    /// extended programs the workspace byte of the bit (engine::workspaceByte, the same number
+    /// for relays 0 to 20000); Break, Unbreak: line; Expect tim/cnt: the unit
+    int number = 0;
+    /// Extended programs' bit commands: the address as shown ("10.00", "W1.00"); empty otherwise
+    std::string address;
     bool on = false; ///< In: the switch state; Force: the forced value
     /// Scan, Tick: how many; Wait: milliseconds (1 to kMaxCount); Test: points (0 to kMaxPoints)
     std::int64_t count = 1;
@@ -91,6 +98,11 @@ struct ScriptLine {
 /// and tabs, or whose first other character is '#', is skipped. Numbers are plain decimals:
 /// digits only, no sign and no leading zero.
 ScriptLine parseScriptLine(std::string_view text);
+
+/// parseScriptLine for a program of `set`. Extended programs' scripts take the bits in any
+/// spelling of engine::parseBitAddress wherever a relay goes (`relay W1.00`, `force 0.03 1`,
+/// `expect relay HR0.00 1`), and timers and counters 0 to 127 (`expect tim 12 1.5`).
+ScriptLine parseScriptLine(std::string_view text, engine::InstructionSet set);
 
 /// Longest part of a script word that a complaint repeats, in bytes: enough for any word the
 /// script language knows and for a file name, short enough to keep a complaint on one line.

@@ -2,6 +2,7 @@
 #include "ScriptNames.h"
 
 #include "engine/AddressMap.h"
+#include "engine/BitAddress.h"
 #include "files/DiskFileSystem.h"
 #include "names/NameRules.h"
 #include "names/NamesFile.h"
@@ -73,7 +74,7 @@ bool fits(Place place, Address address) {
     case Place::Input:
         return address.kind == Address::Kind::Relay && address.number < engine::kInputCount;
     case Place::Relay:
-        return address.kind == Address::Kind::Relay;
+        return address.kind != Address::Kind::Timer && address.kind != Address::Kind::Counter;
     case Place::Timer:
         return address.kind == Address::Kind::Timer;
     case Place::Counter:
@@ -110,8 +111,9 @@ ScriptLine error(std::string why) {
 } // namespace
 
 ScriptLine parseNamedScriptLine(std::string_view text, const names::NameTable& names) {
+    const engine::InstructionSet set = names.instructionSet();
     if (names.size() == 0) {
-        return parseScriptLine(text);
+        return parseScriptLine(text, set);
     }
     if (!text.empty() && text.back() == '\r') {
         text.remove_suffix(1);
@@ -130,6 +132,11 @@ ScriptLine parseNamedScriptLine(std::string_view text, const names::NameTable& n
             continue;
         }
         const names::NameEntry* entry = names.findName(word);
+        // Extended programs' addresses look like names ("TR0", "W1"); the reader takes them.
+        if (entry == nullptr && set == engine::InstructionSet::Extended &&
+            engine::parseBitAddress(word)) {
+            continue;
+        }
         if (entry == nullptr) {
             return error("unknown name \"" + word + "\"");
         }
@@ -137,9 +144,13 @@ ScriptLine parseNamedScriptLine(std::string_view text, const names::NameTable& n
             return error("\"" + entry->name + "\" names " + names::addressText(entry->address) +
                          ", not " + std::string(placeText(place)));
         }
-        numbered.replace(words[i].at, word.size(), std::to_string(entry->address.number));
+        // Relays 0 to 20000 and units by their number, every other bit in the notation.
+        const bool plain = entry->address.valid() || place != Place::Relay;
+        numbered.replace(words[i].at, word.size(),
+                         plain ? std::to_string(entry->address.number)
+                               : engine::bitAddressText(entry->address.bit()));
     }
-    return parseScriptLine(numbered);
+    return parseScriptLine(numbered, set);
 }
 
 std::optional<names::NameTable> readNamesOption(const std::string& path, std::ostream& err) {

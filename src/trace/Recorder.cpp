@@ -274,6 +274,7 @@ void Recorder::clear() {
 
 void Recorder::rebuildProbes(const engine::Controller& plc) {
     m_windows.clear();
+    m_bitSlots.clear();
     m_valueSlot.fill(kNoSlot);
     m_doneSlot.fill(kNoSlot);
     std::vector<std::pair<int, std::uint32_t>> relays; // address, slot
@@ -299,6 +300,9 @@ void Recorder::rebuildProbes(const engine::Controller& plc) {
             break;
         case SignalKind::CounterValue:
             m_valueSlot[static_cast<std::size_t>(counterUnit(s.signal.index))] = id;
+            break;
+        case SignalKind::Bit:
+            m_bitSlots.push_back(slot);
             break;
         }
     }
@@ -391,6 +395,13 @@ void Recorder::detectChanges(const engine::Controller& plc) {
                 m_changes.push_back({slot, 0, false});
             }
             window.last[w] = now[w];
+        }
+    }
+    // Extended programs' other bits are few and read one by one.
+    for (const std::uint32_t slot : m_bitSlots) {
+        if (const int now = m_slots[slot].signal.read(plc); now != m_slots[slot].value) {
+            m_slots[slot].value = now;
+            m_changes.push_back({slot, 0, false});
         }
     }
 

@@ -2,6 +2,7 @@
 #include "Signal.h"
 
 #include "engine/AddressMap.h"
+#include "engine/BitAddress.h"
 #include "names/NameRules.h"
 
 #include <cassert>
@@ -62,8 +63,12 @@ std::string Signal::name() const {
         return "tim" + number;
     case SignalKind::CounterValue:
         return "cnt" + number;
+    case SignalKind::Bit:
+        break;
     }
-    return number;
+    std::string text = engine::bitAddressText(*engine::addressAtByte(index));
+    std::erase(text, ' ');
+    return text;
 }
 
 names::Address Signal::address() const {
@@ -74,6 +79,8 @@ names::Address Signal::address() const {
     case SignalKind::CounterDone:
     case SignalKind::CounterValue:
         return names::Address::counter(index);
+    case SignalKind::Bit:
+        return names::Address::of(*engine::addressAtByte(index));
     case SignalKind::Relay:
         break;
     }
@@ -96,6 +103,8 @@ bool Signal::valid() const {
     case SignalKind::CounterDone:
     case SignalKind::CounterValue:
         return index >= 0 && index < kCounterCount;
+    case SignalKind::Bit:
+        return engine::addressAtByte(index).has_value();
     }
     return false;
 }
@@ -113,6 +122,8 @@ int Signal::read(const engine::Controller& plc) const {
         return plc.timValue(index);
     case SignalKind::CounterValue:
         return plc.cntValue(index);
+    case SignalKind::Bit:
+        return plc.bit(index) ? 1 : 0;
     }
     return 0;
 }
@@ -157,9 +168,31 @@ std::optional<Signal> parseSignal(std::string_view text) {
     return std::nullopt;
 }
 
+Signal bitSignal(engine::BitAddress address) {
+    const int n = address.number;
+    if (address.area == engine::Area::Relay && n <= kLastRelay) {
+        return {SignalKind::Relay, n};
+    }
+    if (address.area == engine::Area::Timer && n < kTimerCount) {
+        return {SignalKind::TimerDone, n};
+    }
+    if (address.area == engine::Area::Counter && n < kCounterCount) {
+        return {SignalKind::CounterDone, n};
+    }
+    return {SignalKind::Bit, engine::workspaceByte(address)};
+}
+
 std::optional<Signal> parseSignal(std::string_view text, const names::NameTable& names) {
     if (auto signal = parseSignal(text)) {
         return signal;
+    }
+    const bool extended = names.instructionSet() == engine::InstructionSet::Extended;
+    if (const auto address = extended ? engine::parseBitAddress(text) : std::nullopt) {
+        return bitSignal(*address);
+    }
+    if (const auto special = extended ? names.addressNamed(text) : std::nullopt;
+        special && names.findName(text) == nullptr) {
+        return bitSignal(special->bit());
     }
     constexpr std::string_view kDone = "_DONE";
     const std::string upper = names::upperCase(text);
@@ -174,16 +207,16 @@ std::optional<Signal> parseSignal(std::string_view text, const names::NameTable&
     const bool doneBit = done && !names::upperCase(entry->name).ends_with(kDone);
     switch (entry->address.kind) {
     case names::Address::Kind::Relay:
-        return doneBit ? std::nullopt
-                       : std::optional<Signal>({SignalKind::Relay, entry->address.number});
+        return doneBit ? std::nullopt : std::optional<Signal>(bitSignal(entry->address.bit()));
     case names::Address::Kind::Timer:
         return Signal{doneBit ? SignalKind::TimerDone : SignalKind::TimerValue,
                       entry->address.number};
     case names::Address::Kind::Counter:
         return Signal{doneBit ? SignalKind::CounterDone : SignalKind::CounterValue,
                       entry->address.number};
+    default:
+        return doneBit ? std::nullopt : std::optional<Signal>(bitSignal(entry->address.bit()));
     }
-    return std::nullopt;
 }
 
 std::vector<Signal> defaultSignals() {

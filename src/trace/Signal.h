@@ -20,6 +20,8 @@ enum class SignalKind : unsigned char {
     CounterDone,  ///< counter `index` (0 to 7) is done: its present value is 0
     TimerValue,   ///< present value of timer `index` (0 to 7), in timer ticks
     CounterValue, ///< present value of counter `index` (0 to 7), in counts
+    Bit, ///< extended programs' other bits (W, HR, AR, TR, relays above 20000, done flags of
+         ///< timers and counters 8 to 127): `index` is the workspace byte (engine::workspaceByte)
 };
 
 /// One recordable signal. Bits read 0 or 1; values are 16-bit signed numbers.
@@ -37,7 +39,8 @@ struct Signal {
     int width() const { return isNumber() ? kValueBits : 1; }
     /// The signal's name: "in0".."in15" for relays 0 to 15, "out0".."out15" for relays 1000 to
     /// 1015, "relay2000" for other relays, "tim0_done", "cnt3_done", and "tim0", "cnt3" for the
-    /// present values.
+    /// present values; a Bit its address as engine::bitAddressText writes it without blanks
+    /// ("W0.00", "HR1.05", "TR0", "253.13", "TIM12").
     std::string name() const;
     /// True when `index` lies in the range of `kind`.
     bool valid() const;
@@ -55,6 +58,10 @@ struct Signal {
     static constexpr int kValueBits = 16;
 };
 
+/// The signal of bit `address`: a relay 0 to 20000, a done bit of timer or counter 0 to 7, else
+/// a Bit. The address must be valid().
+Signal bitSignal(engine::BitAddress address);
+
 /// The signal that `text` names: one of the names Signal::name() gives, "relay" followed by any
 /// relay address, or a plain relay address ("2000"). Nothing for anything else, including
 /// addresses and unit numbers out of range.
@@ -62,7 +69,8 @@ std::optional<Signal> parseSignal(std::string_view text);
 
 /// parseSignal, and also the names Signal::userName() gives with `names`, in any case: a
 /// relay's name, a timer's or counter's name for its present value, and that name with "_done"
-/// for its done bit.
+/// for its done bit. With an extended program's names, also every spelling of
+/// engine::parseBitAddress ("10.00", "W0.00", "HR1.05", "TIM 12", "P_On") for its bit.
 std::optional<Signal> parseSignal(std::string_view text, const names::NameTable& names);
 
 /// The signals recorded unless the user chooses others, in their display order: the 16 inputs,

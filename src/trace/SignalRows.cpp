@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SignalRows.h"
 
+#include "editor/UsedAddresses.h"
+
 #include "engine/AddressMap.h"
 #include "engine/LineSyntax.h"
 
@@ -20,7 +22,34 @@ std::optional<Signal> named(std::string_view text, const names::NameTable* names
 
 } // namespace
 
+namespace {
+
+// An extended program's lines name their bits in the notation: one Bit (or relay, or done bit)
+// per address, and a timer's or counter's present value where one of 0 to 7 has a display.
+std::vector<Signal> extendedProgramSignals(const editor::CodeGrid& grid) {
+    std::vector<Signal> used;
+    for (int line = 1; line <= engine::kLastCodeLine; ++line) {
+        const auto address = editor::addressOfLine(grid, line);
+        if (!address) {
+            continue;
+        }
+        const Signal done = bitSignal(address->bit());
+        if (done.kind == SignalKind::TimerDone || done.kind == SignalKind::CounterDone) {
+            used.push_back({done.kind == SignalKind::TimerDone ? SignalKind::TimerValue
+                                                               : SignalKind::CounterValue,
+                            done.index});
+        }
+        used.push_back(done);
+    }
+    return used;
+}
+
+} // namespace
+
 std::vector<Signal> programSignals(const editor::CodeGrid& grid) {
+    if (grid.extended()) {
+        return extendedProgramSignals(grid);
+    }
     std::vector<Signal> used;
     for (int line = 1; line <= engine::kLastCodeLine; ++line) {
         const std::string& code = grid.text(line, editor::kCodeCol);

@@ -133,6 +133,7 @@ bool Reader::setValue(std::string_view code, int value) {
     const bool on = value != 0;
     switch (s.kind) {
     case SignalKind::Relay:
+    case SignalKind::Bit:
         plc.setRelay(s.index, on);
         break;
     case SignalKind::TimerValue:

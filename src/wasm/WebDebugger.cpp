@@ -139,7 +139,7 @@ bool WebDebugger::forceEntry(int index, int value) {
         return false;
     }
     const debug::WatchEntry& entry = m_watch.entries()[static_cast<std::size_t>(index)];
-    if (entry.kind != debug::WatchEntry::Kind::Relay) {
+    if (!entry.forceable()) {
         return false;
     }
     if (value < 0) {
@@ -163,7 +163,7 @@ std::string WebDebugger::watchJson() const {
         appendTextField(out, "value", row.value);
         appendTextField(out, "set", row.setValue);
         appendNumberField(out, "on", row.on ? 1 : 0);
-        appendNumberField(out, "relay", entries[i].kind == debug::WatchEntry::Kind::Relay ? 1 : 0);
+        appendNumberField(out, "relay", entries[i].forceable() ? 1 : 0);
         appendNumberField(out, "forced", row.forced ? (*row.forced ? 1 : 0) : -1);
         closeList(out, '}');
         out += ',';

@@ -36,7 +36,7 @@ std::string WebNames::rows() {
     for (const names::Address address : names::nameRows(table(), std::move(candidates))) {
         const names::NameEntry* entry = table().find(address);
         out += out.size() > 1 ? ",[" : "[";
-        appendJsonString(out, names::addressText(address));
+        appendJsonString(out, names::addressText(address, table().instructionSet()));
         out += ',';
         appendJsonString(out, entry != nullptr ? entry->name : "");
         out += ',';
@@ -62,19 +62,19 @@ void WebNames::changed() {
 
 std::string WebNames::setName(const std::string& address, const std::string& name) {
     follow();
-    const auto at = names::parseAddress(address);
+    const auto at = names::parseAddress(address, table().instructionSet());
     return at ? take(names::nameEdit(table(), *at, name)) : std::string(names::kNotAnAddress);
 }
 
 std::string WebNames::setComment(const std::string& address, const std::string& comment) {
     follow();
-    const auto at = names::parseAddress(address);
+    const auto at = names::parseAddress(address, table().instructionSet());
     return at ? take(names::commentEdit(table(), *at, comment)) : std::string(names::kNotAnAddress);
 }
 
 std::string WebNames::addAddress(const std::string& typed) {
     follow();
-    const auto address = names::typedAddress(typed);
+    const auto address = names::typedAddress(typed, table().instructionSet());
     if (!address) {
         return std::string(names::kNotAnAddress);
     }
@@ -85,7 +85,7 @@ std::string WebNames::addAddress(const std::string& typed) {
 }
 
 std::string WebNames::problemOf(const std::string& address, const std::string& name) {
-    const auto at = names::parseAddress(address);
+    const auto at = names::parseAddress(address, table().instructionSet());
     if (!at || name.empty()) {
         return {};
     }

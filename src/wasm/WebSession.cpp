@@ -213,7 +213,8 @@ bool WebSession::setExtended(bool on) {
 }
 
 void WebSession::restoreNames(const std::string& bytes) {
-    m_session.editor().names() = names::readNamesFile(bytes).table;
+    m_session.editor().names() =
+        names::readNamesFile(bytes, m_session.grid().instructionSet()).table;
 }
 
 std::string WebSession::currentFileName() {

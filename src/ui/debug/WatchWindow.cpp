@@ -117,7 +117,7 @@ void WatchWindow::forceSelected(std::optional<bool> on) {
         return;
     }
     const debug::WatchEntry& entry = m_list.entries()[static_cast<std::size_t>(row)];
-    if (entry.kind != debug::WatchEntry::Kind::Relay) {
+    if (!entry.forceable()) {
         return;
     }
     if (on) {
@@ -168,9 +168,8 @@ void WatchWindow::showRow(int index, const debug::WatchRow& row) {
 
 void WatchWindow::updateButtons() {
     const int row = m_table->currentRow();
-    const bool relay =
-        row >= 0 && static_cast<std::size_t>(row) < m_list.entries().size() &&
-        m_list.entries()[static_cast<std::size_t>(row)].kind == debug::WatchEntry::Kind::Relay;
+    const bool relay = row >= 0 && static_cast<std::size_t>(row) < m_list.entries().size() &&
+                       m_list.entries()[static_cast<std::size_t>(row)].forceable();
     const bool running = m_debugger.controller().simulating();
     m_forceOn->setEnabled(relay && running);
     m_forceOff->setEnabled(relay && running);

@@ -174,7 +174,8 @@ bool NamesWindow::setComment(Address address, const QString& comment) {
 }
 
 bool NamesWindow::addAddress(const QString& typed) {
-    const auto address = names::typedAddress(typed.toStdString());
+    const auto address =
+        names::typedAddress(typed.toStdString(), m_editor.names().instructionSet());
     if (!address) {
         showProblem(uiText(std::string(names::kNotAnAddress)));
         return false;
@@ -233,7 +234,9 @@ void NamesWindow::rebuild() {
         const bool last = r == static_cast<int>(m_rows.size());
         const NameEntry* entry = last ? nullptr : table.find(m_rows[static_cast<std::size_t>(r)]);
         const QString cells[kColumns] = {
-            last ? QString() : uiText(names::addressText(m_rows[static_cast<std::size_t>(r)])),
+            last ? QString()
+                 : uiText(names::addressText(m_rows[static_cast<std::size_t>(r)],
+                                             table.instructionSet())),
             entry ? uiText(entry->name) : QString(), entry ? uiText(entry->comment) : QString()};
         for (int c = 0; c < kColumns; ++c) {
             auto* item = new QTableWidgetItem(cells[c]);
