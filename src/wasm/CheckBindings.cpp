@@ -12,10 +12,10 @@ namespace {
 
 // WebCheck::check with the cells as a JavaScript array of strings and the progress as a
 // function called with the simulated milliseconds made.
-std::string check(rungbox::wasm::WebCheck& web, const emscripten::val& cells,
+std::string check(rungbox::wasm::WebCheck& web, const emscripten::val& cells, bool extended,
                   const std::string& bytes, const std::string& namesBytes,
                   const emscripten::val& progress) {
-    return web.check(emscripten::vecFromJSArray<std::string>(cells), bytes, namesBytes,
+    return web.check(emscripten::vecFromJSArray<std::string>(cells), extended, bytes, namesBytes,
                      [&progress](std::uint64_t ms) { progress(static_cast<double>(ms)); });
 }
 

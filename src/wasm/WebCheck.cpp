@@ -11,7 +11,8 @@
 
 namespace rungbox::wasm {
 
-std::string WebCheck::check(const std::vector<std::string>& cells, const std::string& bytes,
+std::string WebCheck::check(const std::vector<std::string>& cells, bool extended,
+                            const std::string& bytes,
                             const std::string& namesBytes,
                             std::function<void(std::uint64_t)> progress) {
     std::istringstream in(bytes);
@@ -19,6 +20,8 @@ std::string WebCheck::check(const std::vector<std::string>& cells, const std::st
     const names::NameTable names = names::readNamesFile(namesBytes).table;
     const sim::Script script = sim::readScript(in, names);
     editor::CodeGrid grid;
+    grid.setInstructionSet(extended ? engine::InstructionSet::Extended
+                                    : engine::InstructionSet::Classic);
     files::placeFields(grid, cells);
     // Recorded, so that a failed test's run can be shown in a timing diagram.
     m_check.run(script, grid, names, true, std::move(progress));

@@ -24,7 +24,8 @@ public:
     WebCheck() = default;
 
     /// Runs the script `bytes` (a .script file's bytes) on the program whose code cells are
-    /// `cells` (three a line from line 1, as WebSession::restoreCells takes them), with the names
+    /// `cells` (three a line from line 1, as WebSession::restoreCells takes them) in the extended
+    /// instruction set when `extended` (WebSession::extended), with the names
     /// of the names file `namesBytes` (WebSession::namesBytes) as rungbox-sim reads a script
     /// beside the program's names, and answers
     /// the list as JSON:
@@ -33,7 +34,7 @@ public:
     ///               "failureMs" (a failed test's time in the recording, when it can be shown)}]}
     /// A hidden test carries only its name, result and points. `progress`, if any, is told the
     /// simulated milliseconds made so far during long waits.
-    std::string check(const std::vector<std::string>& cells, const std::string& bytes,
+    std::string check(const std::vector<std::string>& cells, bool extended, const std::string& bytes,
                       const std::string& namesBytes,
                       std::function<void(std::uint64_t)> progress = {});
 

@@ -112,7 +112,7 @@ TEST(WebRunsTest, AFailedTestsRunIsShownAtItsFailure) {
     WebSession web;
     ASSERT_TRUE(web.offerAndLoad("follow.PLC", kFollow));
     WebCheck worker;
-    const std::string json = worker.check(cellsOf(web),
+    const std::string json = worker.check(cellsOf(web), false,
                                           "press\nscan\nwait 30\nin 0 1\nwait 20\n"
                                           "test dark\nexpect relay 1000 0\n",
                                           "");
@@ -142,7 +142,7 @@ TEST(WebRunsTest, AFailedTestsRunIsShownAtItsFailure) {
     EXPECT_NE(picture.find("\"t = " + std::to_string(static_cast<int>(failureMs)) + " ms\""),
               std::string::npos);
 
-    check.check(cellsOf(web), "press\nscan\ntest none\nexpect relay 1000 0\n", "");
+    check.check(cellsOf(web), false, "press\nscan\ntest none\nexpect relay 1000 0\n", "");
     EXPECT_NE(timing->pictureJson(400, failureMs, false).find("\"empty\":true"), std::string::npos)
         << "the runs it showed are gone";
 }
@@ -167,12 +167,12 @@ TEST(WebRunsTest, ACheckIsBoundedAndTellsItsProgress) {
     };
     for (const Case& c : cases) {
         WebCheck check;
-        const std::string json = check.check(cellsOf(web), c.script, "");
+        const std::string json = check.check(cellsOf(web), false, c.script, "");
         EXPECT_NE(json.find(c.part), std::string::npos) << json;
     }
     std::vector<std::uint64_t> told;
     WebCheck check;
-    check.check(cellsOf(web), "press\nwait 250000\n", "",
+    check.check(cellsOf(web), false, "press\nwait 250000\n", "",
                 [&](std::uint64_t ms) { told.push_back(ms); });
     EXPECT_EQ(told, (std::vector<std::uint64_t>{100000, 200000}));
 }

@@ -68,7 +68,7 @@ TEST(WebNamesTextTest, TheCheckTakesTheProgramsNamesAndTextCrossesOnce) {
     }
     WebCheck check;
     const std::string json = check.check(
-        cells, "press\ntest remote\nin REMOTE 1\nscan\nexpect relay 1000 1\n",
+        cells, false, "press\ntest remote\nin REMOTE 1\nscan\nexpect relay 1000 1\n",
         web.namesBytes());
     EXPECT_NE(json.find(R"("name":"remote","passed":true)"), std::string::npos) << json;
 

@@ -27,9 +27,10 @@ interface CheckList {
 }
 
 interface WebCheck {
-    /** Checks the program of `cells` (WebSession.codeCells) with the script's bytes as 8-bit
-     * text; answers the list as JSON (CheckList). `progress` is told the simulated ms made. */
-    check(cells: string[], bytes: string, namesBytes: string, progress: (ms: number) => void): string;
+    /** Checks the program of `cells` (WebSession.codeCells), extended or classic, with the
+     * script's bytes as 8-bit text; answers the list as JSON (CheckList). `progress` is told the
+     * simulated ms made. */
+    check(cells: string[], extended: boolean, bytes: string, namesBytes: string, progress: (ms: number) => void): string;
     /** The last check's runs as a dump, for the page. */
     runsVcd(): string;
     /** Shows the runs of a dump made by a check elsewhere, for WebTiming.overCheck. */
@@ -146,6 +147,7 @@ class CheckPanel {
         this.checker.start({
             kind: "check",
             cells: this.context.session.codeCells(),
+            extended: this.context.session.extended(),
             script: bytesToText(bytes),
             names: this.context.session.namesBytes(), // the script may use the program's names
             paced: this.paced,

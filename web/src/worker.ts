@@ -26,7 +26,7 @@ interface RungboxModule {
 type ExploreRequest =
     | { kind: "compare"; referenceName: string; reference: string; candidate: string; paced: boolean }
     | { kind: "prove"; program: string; properties: string; names: string; paced: boolean }
-    | { kind: "check"; cells: string[]; script: string; names: string; paced: boolean }
+    | { kind: "check"; cells: string[]; extended: boolean; script: string; names: string; paced: boolean }
     | { kind: "cancel" };
 
 /** What an exploration tells the page: its progress after each chunk, then its result; a
@@ -94,7 +94,7 @@ function exploreAgent(post: (reply: ExploreReply) => void, core: Promise<Rungbox
                 }
                 checker ??= new module.WebCheck();
                 const progress = (ms: number) => post({ kind: "progress", text: `Checking: ${ms} ms of simulated time` });
-                const list = checker.check(request.cells, request.script, request.names, progress);
+                const list = checker.check(request.cells, request.extended, request.script, request.names, progress);
                 post({ kind: "checked", list, vcd: checker.runsVcd() });
                 return;
             }
