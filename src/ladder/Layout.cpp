@@ -72,6 +72,22 @@ std::string operandLabel(const Element& element) {
     }
 }
 
+std::optional<int> forceByte(const Element& element) {
+    if (element.kind != ElementKind::Contact && element.kind != ElementKind::Coil) {
+        return std::nullopt;
+    }
+    if (!element.extended) {
+        return element.form.operand == Operand::Relay ? std::optional(element.number)
+                                                      : std::nullopt;
+    }
+    const auto& address = element.address;
+    if (!address || !address->valid() || address->area == engine::Area::Timer ||
+        address->area == engine::Area::Counter) {
+        return std::nullopt;
+    }
+    return engine::workspaceByte(*address);
+}
+
 std::optional<names::Address> nameableAddress(engine::BitAddress address) {
     switch (address.area) {
     case engine::Area::Relay:

@@ -239,6 +239,11 @@ std::string operandLabel(const Element& element);
 /// without one.
 std::optional<names::Address> operandAddress(const Element& element);
 
+/// The workspace byte of the bit a contact or coil reads or writes, as the controller's forces
+/// key it (Controller::force): the relay number in a classic program, engine::workspaceByte in
+/// an extended one; nothing for timers, counters and elements without a readable bit.
+std::optional<int> forceByte(const Element& element);
+
 /// The name-table address of an extended program's address: the one place that says which
 /// extended addresses can carry a name (flat relays 0 to 20000, timers and counters 0 to 7, as
 /// names::Address holds them); nothing for the others, which show their address alone.

@@ -38,6 +38,8 @@ interface LadderEditState {
     active: number;
     status: string;
     line: number;
+    /** 1 while the program is extended: the extended set's tools are shown. */
+    extended: number;
     address: null | { address: string; setValue: number | null };
 }
 
@@ -50,6 +52,8 @@ class LadderEditing implements PageFeature {
     private readonly address: HTMLInputElement;
     private readonly setValue: HTMLInputElement;
     private readonly buttons: HTMLButtonElement[] = [];
+    /** The extended set's tools, hidden while the program is classic. */
+    private readonly extendedButtons: HTMLButtonElement[] = [];
     private shown = "";
     private shownRunning = false;
     /** The user acted since the last look: the state is read even during a run. */
@@ -98,6 +102,9 @@ class LadderEditing implements PageFeature {
         for (const button of this.buttons) {
             button.disabled = !state.active;
         }
+        for (const button of this.extendedButtons) {
+            button.hidden = state.extended !== 1;
+        }
         this.status.textContent = state.status;
         this.status.hidden = state.status === "";
         this.showAddressBox(state);
@@ -125,7 +132,7 @@ class LadderEditing implements PageFeature {
         bar.className = "ladder-toolbar";
         bar.setAttribute("role", "toolbar");
         bar.setAttribute("aria-label", "Draw");
-        const tools = JSON.parse(toolsJson) as { text: string; tip: string; key: string }[];
+        const tools = JSON.parse(toolsJson) as { text: string; tip: string; key: string; extended: number }[];
         const group = (label: string): HTMLElement => {
             const row = document.createElement("div");
             row.className = "ladder-tools";
@@ -135,7 +142,15 @@ class LadderEditing implements PageFeature {
             return row;
         };
         const elements = group("Elements");
-        tools.forEach((tool, index) => elements.append(this.button(tool.text, tool.key, tool.tip, () => this.editor.use(index))));
+        tools.forEach((tool, index) => {
+            const button = this.button(tool.text, tool.key, tool.tip, () => this.editor.use(index));
+            if (tool.extended === 1) {
+                // The extended set's instructions: shown while the program is extended.
+                button.hidden = true;
+                this.extendedButtons.push(button);
+            }
+            elements.append(button);
+        });
         elements.append(this.button("Address...", "Enter", "Edit the selection's address (Enter)", () => this.editor.openAddress()));
         const rungs = group("Rungs");
         rungs.append(
