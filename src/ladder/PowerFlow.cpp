@@ -118,6 +118,12 @@ PowerFlow PowerFlow::evaluate(const Layout& layout, const engine::Controller& pl
 
     for (std::size_t e = 0; e < elements.size(); ++e) {
         const Element& el = elements[e];
+        if (el.kind == ElementKind::Control) {
+            // IL and JMP are active while their condition lets the lines after them run.
+            const bool conditional = el.form.op == OpCode::Il || el.form.op == OpCode::Jmp;
+            flow.m_active[e] = conditional && flow.net(el.inNet);
+            continue;
+        }
         if (el.kind != ElementKind::Coil) {
             continue;
         }

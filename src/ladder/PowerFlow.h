@@ -34,7 +34,7 @@ public:
     /// True when net `n` (0 to layout.netCount() - 1) carries power.
     bool net(int n) const { return m_nets[static_cast<std::size_t>(n)] != 0; }
     /// Contact: closed. Coil: energised, i.e. its input carried power in the scan. KEEP: its
-    /// bit is on. Else false.
+    /// bit is on. IL, JMP: their condition is on (the lines after them run). Else false.
     bool active(int element) const { return m_active[static_cast<std::size_t>(element)] != 0; }
     /// Timer: present value in timer ticks (TIMH: hundredths). Counter: present value in counts.
     /// KEEP: its bit (0 or 1). Else 0.

@@ -12,7 +12,8 @@
 //   --(^)--   DIFU coil (labelled "DIFU n")      --<12>-   the branch ending at line 12, drawn
 //   [END]     END                                          in an earlier rung
 //   --(v)--   DIFD coil (labelled "DIFD n")      --(S)--, --(R)--   SET, RSET coils
-//   [IL] [ILC] [JMP 2] [JME 2]   the interlock and jump instructions (extended programs)
+//   [IL] [ILC] [JMP 2] [JME 2]   the interlock and jump instructions (extended programs); during
+//             a run "[*IL]" and "[*JMP 2]" while their condition lets the lines after them run
 //   +         a branch point; vertical wires are `|`
 //
 // Labels stand above their symbol: a relay address, "TIM n" or "CNT n", "?" for a blank

@@ -1,0 +1,169 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The diagram of extended programs: power flow over scans of a program with KEEP, SET, RSET and
+// an IL region, and drawing their instructions with the keyboard model, which a classic program
+// neither offers nor takes.
+
+#include "LadderText.h"
+
+#include "editor/Editor.h"
+#include "ladder/DrawingModel.h"
+#include "ladder/PowerFlow.h"
+
+#include <gtest/gtest.h>
+
+namespace rungbox::test {
+namespace {
+
+using ladder::DrawingModel;
+using ladder::Tool;
+
+constexpr const char* kRegions = "LD|0.00\n" // 1  set
+                                 "LD|0.01\n" // 2  reset
+                                 "KEEP(11)|W0.00\n"
+                                 "LD|0.02\n"  // 4
+                                 "IL\n"       // 5  the lines up to ILC run while 0.02 is on
+                                 "LD|W0.00\n" // 6
+                                 "OUT|10.00\n"
+                                 "LD|0.03\n" // 8
+                                 "SET|10.01\n"
+                                 "ILC\n"     // 10
+                                 "LD|0.04\n" // 11
+                                 "RSET|10.01\n"
+                                 "LD|10.01\n" // 13
+                                 "OUT|10.02\n"
+                                 "END";
+
+// Scan after scan: KEEP holds its bit between set and reset, the interlock turns its OUT off
+// though the contact before it is closed, SET inside it only acts while the interlock is on,
+// RSET clears the bit, and a contact on the bit reads it.
+TEST(ExtendedPowerFlow, KeepSetResetAndTheInterlockScanAfterScan) {
+    ProgramText program(kRegions);
+    program.setInstructionSet(engine::InstructionSet::Extended);
+    const ladder::Layout layout = program.layout();
+    RecordingPanel panel;
+    engine::Controller plc(panel);
+    program.load(plc);
+    struct Case {
+        std::vector<int> switches;
+        std::vector<int> active; // lines whose element is active after the scan
+    };
+    const Case scans[] = {
+        {{0, 2}, {1, 3, 4, 5, 6, 7}},            // KEEP sets W0.00; the interlock is on
+        {{2}, {3, 4, 5, 6, 7}},                  // W0.00 kept
+        {{1}, {2}},                              // reset: W0.00 off, the interlock off
+        {{0}, {1, 3, 6}},                        // W0.00 on, 10.00 interlocked off
+        {{2, 3}, {3, 4, 5, 6, 7, 8, 9, 13, 14}}, // SET 10.01
+        {{}, {3, 6, 13, 14}},                    // 10.01 stays set
+        {{4}, {3, 6, 11, 12}},                   // RSET
+        {{3}, {3, 6, 8, 9}},                     // SET interlocked: 10.01 stays off
+    };
+    for (std::size_t s = 0; s < std::size(scans); ++s) {
+        SCOPED_TRACE("scan " + std::to_string(s + 1));
+        for (int n = 0; n < 16; ++n) {
+            panel.setSwitch(n, std::find(scans[s].switches.begin(), scans[s].switches.end(), n) !=
+                                   scans[s].switches.end());
+        }
+        ASSERT_EQ(plc.scanReference(), 0);
+        const ladder::PowerFlow flow = ladder::PowerFlow::evaluate(layout, plc);
+        std::vector<int> active;
+        for (int line = 1; line <= program.size(); ++line) {
+            const int e = layout.elementOfLine(line);
+            if (e >= 0 && flow.active(e)) {
+                active.push_back(line);
+            }
+        }
+        EXPECT_EQ(active, scans[s].active);
+    }
+}
+
+struct Drawing {
+    Drawing(std::string_view program, engine::InstructionSet set) {
+        editor::setUpGrid(grid);
+        grid.setInstructionSet(set);
+        ProgramText(program).write(grid);
+        grid.setLine(1);
+    }
+
+    std::string text() const { return gridText(grid, editor.lastUsedLine(), ' '); }
+
+    // Uses `tool` and types `address` (and the set value 10 for a box) into the new element.
+    std::string draw(Tool tool, const char* address) {
+        const DrawingModel::Step step = model.use(tool);
+        if (!step.outcome.done()) {
+            return step.outcome.refusal;
+        }
+        if (!step.created) {
+            return {};
+        }
+        const ladder::AddressForm form = model.addressForm();
+        EXPECT_TRUE(form.open);
+        return model.confirmAddress(address, form.hasSetValue ? std::optional(10) : std::nullopt)
+            .refusal;
+    }
+
+    editor::CodeGrid grid;
+    editor::Editor editor{grid};
+    DrawingModel model{editor};
+};
+
+// The extended set's tools write its instructions with its addresses; a classic program refuses
+// them and its keys do not name them.
+TEST(ExtendedDrawing, ToolsWriteTheExtendedInstructionsOnlyInExtendedPrograms) {
+    constexpr auto kExtended = engine::InstructionSet::Extended;
+    constexpr auto kClassic = engine::InstructionSet::Classic;
+    struct Case {
+        const char* program;
+        engine::InstructionSet set;
+        Tool tool;
+        const char* address;
+        const char* after;
+    };
+    const Case cases[] = {
+        {"LD|0.00\nOUT|10.00\nEND", kExtended, Tool::Keep, "W0.00",
+         "LD|0.00 OUT|10.00 LD|0.00 LD|0.01 KEEP|W0.00 END"},
+        {"LD|0.00\nOUT|10.00\nEND", kExtended, Tool::Set, "HR0.05",
+         "LD|0.00 OUT|10.00 SET|HR0.05 END"},
+        {"LD|0.00\nOUT|10.00\nEND", kExtended, Tool::Rset, "10.00",
+         "LD|0.00 OUT|10.00 RSET|10.00 END"},
+        {"LD|0.00\nOUT|10.00\nEND", kExtended, Tool::Interlock, "0.03",
+         "LD|0.00 OUT|10.00 LD|0.03 IL ILC END"},
+        {"LD|0.00\nJMP|0\nJME|0\nEND", kExtended, Tool::Jump, "0.05",
+         "LD|0.00 JMP|0 LD|0.05 JMP|1 JME|1 JME|0 END"},
+        {"LD|0.00\nOUT|10.00\nEND", kExtended, Tool::Timh, "TIM 12",
+         "LD|0.00 OUT|10.00 TIMH|12|#0010 END"},
+        {"LD|0.00\nOUT|10.00\nEND", kExtended, Tool::Cntr, "CNT 100",
+         "LD|0.00 OUT|10.00 LD|0.00 LD|0.01 LD|0.02 CNTR|100|#0010 END"},
+        {"LD|0.00\nOUT|10.00\nEND", kExtended, Tool::Set, "P_On",
+         "a special relay cannot be written"},
+        // Rungs read back keep their areas and KEEP its set input.
+        {"LD|W0.00\nOUT|10.00\nEND", kExtended, Tool::Not, "", "LD NOT|W0.00 OUT|10.00 END"},
+        {"LD|0.00\nLD|0.01\nKEEP(11)|W0.00\nEND", kExtended, Tool::Contact, "HR1.00",
+         "LD|0.00 AND|HR1.00 LD|0.01 KEEP|W0.00 END"},
+        {"LD|0\nOUT|1000\nEND", kClassic, Tool::Keep, "", ladder::kExtendedOnly.data()},
+        {"LD|0\nOUT|1000\nEND", kClassic, Tool::Set, "", ladder::kExtendedOnly.data()},
+        {"LD|0\nOUT|1000\nEND", kClassic, Tool::Interlock, "", ladder::kExtendedOnly.data()},
+        {"LD|0\nOUT|1000\nEND", kClassic, Tool::Contact, "W0.00",
+         ladder::kUnreadableAddress.data()},
+    };
+    for (const Case& c : cases) {
+        Drawing d(c.program, c.set);
+        const std::string said = d.draw(c.tool, c.address);
+        EXPECT_EQ(said.empty() ? d.text() : said, c.after) << c.program << " " << c.address;
+    }
+}
+
+TEST(ExtendedDrawing, ExtendedToolsAreOfferedAndKeyedForExtendedProgramsOnly) {
+    const auto classic = ladder::drawingTools();
+    const auto all = ladder::drawingTools(engine::InstructionSet::Extended);
+    EXPECT_TRUE(std::none_of(classic.begin(), classic.end(),
+                             [](const ladder::ToolInfo& info) { return info.extended; }));
+    for (const ladder::ToolInfo& info : all) {
+        EXPECT_EQ(ladder::toolOfKey(info.key, engine::InstructionSet::Extended), info.tool);
+        EXPECT_EQ(ladder::toolOfKey(info.key).has_value(), !info.extended) << info.key;
+        EXPECT_TRUE(info.tip.ends_with("(" + std::string(info.key) + ")")) << info.tip;
+    }
+    EXPECT_GT(all.size(), classic.size());
+}
+
+} // namespace
+} // namespace rungbox::test
