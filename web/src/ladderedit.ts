@@ -51,9 +51,12 @@ class LadderEditing implements PageFeature {
     private readonly box: HTMLElement;
     private readonly address: HTMLInputElement;
     private readonly setValue: HTMLInputElement;
-    private readonly buttons: HTMLButtonElement[] = [];
-    /** The extended set's tools, hidden while the program is classic. */
-    private readonly extendedButtons: HTMLButtonElement[] = [];
+    private buttons: HTMLButtonElement[] = [];
+    /** The extended set's tools (their index in the core's list) and their buttons, shown while
+     * the program is extended. */
+    private readonly extendedTools: { text: string; tip: string; key: string; index: number }[] = [];
+    private extendedButtons: HTMLButtonElement[] = [];
+    private addressButton: HTMLButtonElement | null = null;
     private shown = "";
     private shownRunning = false;
     /** The user acted since the last look: the state is read even during a run. */
@@ -99,11 +102,9 @@ class LadderEditing implements PageFeature {
         }
         this.shown = text;
         const state = JSON.parse(text) as LadderEditState;
+        this.showExtendedTools(state.extended === 1);
         for (const button of this.buttons) {
             button.disabled = !state.active;
-        }
-        for (const button of this.extendedButtons) {
-            button.hidden = state.extended !== 1;
         }
         this.status.textContent = state.status;
         this.status.hidden = state.status === "";
@@ -143,15 +144,15 @@ class LadderEditing implements PageFeature {
         };
         const elements = group("Elements");
         tools.forEach((tool, index) => {
-            const button = this.button(tool.text, tool.key, tool.tip, () => this.editor.use(index));
             if (tool.extended === 1) {
-                // The extended set's instructions: shown while the program is extended.
-                button.hidden = true;
-                this.extendedButtons.push(button);
+                // The extended set's instructions: added while the program is extended.
+                this.extendedTools.push({ text: tool.text, tip: tool.tip, key: tool.key, index });
+            } else {
+                elements.append(this.button(tool.text, tool.key, tool.tip, () => this.editor.use(index)));
             }
-            elements.append(button);
         });
-        elements.append(this.button("Address...", "Enter", "Edit the selection's address (Enter)", () => this.editor.openAddress()));
+        this.addressButton = this.button("Address...", "Enter", "Edit the selection's address (Enter)", () => this.editor.openAddress());
+        elements.append(this.addressButton);
         const rungs = group("Rungs");
         rungs.append(
             this.button("Undo", "Ctrl+Z", "Undo (Ctrl+Z)", () => this.editor.undo()),
@@ -163,6 +164,24 @@ class LadderEditing implements PageFeature {
             this.button("Paste Rungs", "Ctrl+V", "Paste rungs after the selection's rung (Ctrl+V)", () => void this.pasteFromClipboard()),
         );
         return bar;
+    }
+
+    /** Adds the extended set's tools before "Address..." while the program is extended, and takes
+     * them away again while it is classic, so that a classic program's toolbar stays as it was. */
+    private showExtendedTools(on: boolean): void {
+        if (on && this.extendedButtons.length === 0) {
+            for (const tool of this.extendedTools) {
+                const button = this.button(tool.text, tool.key, tool.tip, () => this.editor.use(tool.index));
+                this.addressButton?.before(button);
+                this.extendedButtons.push(button);
+            }
+        } else if (!on && this.extendedButtons.length > 0) {
+            for (const button of this.extendedButtons) {
+                button.remove();
+            }
+            this.buttons = this.buttons.filter((button) => !this.extendedButtons.includes(button));
+            this.extendedButtons = [];
+        }
     }
 
     private button(text: string, key: string, tip: string, run: () => void): HTMLButtonElement {
