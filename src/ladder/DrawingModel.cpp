@@ -219,7 +219,9 @@ DrawingModel::Step DrawingModel::use(Tool tool) {
     m_diagram.refresh();
     if (m_diagram.program().rungs().empty() && tool != Tool::Delete) {
         // A program drawn from nothing starts with a rung, whatever was asked for.
-        tool = tool == Tool::Counter || tool == Tool::Shift ? tool : Tool::Rung;
+        const bool ownRung = tool == Tool::Counter || tool == Tool::Shift || tool == Tool::Keep ||
+                             tool == Tool::Cntr || tool == Tool::Interlock || tool == Tool::Jump;
+        tool = ownRung ? tool : Tool::Rung;
     }
     switch (tool) {
     case Tool::Contact:
@@ -308,7 +310,10 @@ Outcome DrawingModel::addContact(bool parallel) {
     // The new contact reads the next relay after the selected one: typing replaces it anyway.
     Node contact = Node::contact(Operand::Relay, false, 0);
     if (selected != nullptr && selected->kind == NodeKind::Contact &&
-        selected->operand == Operand::Relay && selected->number < engine::kLastRelay) {
+        selected->operand == Operand::Relay && selected->number < engine::kLastRelay &&
+        engine::BitAddress{selected->area, selected->number + 1}.valid()) {
+        // In an extended program the next bit of the selected one's area (W0.03 after W0.02).
+        contact.area = selected->area;
         contact.number = selected->number + 1;
     }
     const bool output = selected != nullptr && selected->kind == NodeKind::Output;
