@@ -7,6 +7,7 @@
 
 #include "editor/Editor.h"
 #include "ladder/DrawingModel.h"
+#include "ladder/Monitor.h"
 #include "ladder/PowerFlow.h"
 
 #include <gtest/gtest.h>
@@ -74,6 +75,19 @@ TEST(ExtendedPowerFlow, KeepSetResetAndTheInterlockScanAfterScan) {
         }
         EXPECT_EQ(active, scans[s].active);
     }
+}
+
+// The same cells read in the other set are another picture: "W0.00" is an address only there.
+TEST(ExtendedPowerFlow, AMonitorLaysTheCellsOutAgainWhenTheSetChanges) {
+    const ProgramText program("LD|W0.00\nOUT|10.00\nEND");
+    ladder::Monitor monitor;
+    const auto lines = program.lines();
+    ASSERT_TRUE(monitor.refresh(lines, 0, nullptr));
+    EXPECT_FALSE(monitor.layout().extended());
+    EXPECT_FALSE(monitor.refresh(lines, 0, nullptr));
+    EXPECT_TRUE(monitor.refresh(lines, 0, nullptr, engine::InstructionSet::Extended));
+    EXPECT_TRUE(monitor.layout().extended());
+    EXPECT_EQ(ladder::operandLabel(monitor.layout().elements()[0]), "W0.00");
 }
 
 struct Drawing {
