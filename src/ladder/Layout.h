@@ -5,7 +5,10 @@
 // rails, with coils and boxes at the right. Each line is decoded by the engine's own decoder and
 // replayed on a symbolic block stack: where the scan keeps a result bit, the layout keeps the
 // branch (a tree of contacts in series and in parallel) that computes it. No Qt: the window, the
-// picture export and rungbox-sim's text diagram all draw from the same placement.
+// picture export and rungbox-sim's text diagram all draw from the same placement. An extended
+// program's lines are read in the extended set (engine::decodeExtendedLine, with its IL and JMP
+// regions): its operands are addresses of every area (engine::BitAddress), shown as
+// engine::bitAddressText writes them.
 //
 // Placement is on a grid. A cell is one contact wide and one row high; the output area (coils
 // and boxes) is kOutputColumns cells wide and starts at column networkColumns() in every rung,
