@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The diagram of extended programs: power flow over scans of a program with KEEP, SET, RSET and
-// an IL region, and drawing their instructions with the keyboard model, which a classic program
-// neither offers nor takes.
+// an IL region, drawing their instructions with the keyboard model, which a classic program
+// neither offers nor takes, and random extended rungs read back as written.
 
 #include "LadderText.h"
+#include "RandomRung.h"
 
 #include "editor/Editor.h"
+#include "ladder/DiagramEditor.h"
 #include "ladder/DrawingModel.h"
 #include "ladder/Monitor.h"
 #include "ladder/PowerFlow.h"
@@ -186,6 +188,90 @@ TEST(ExtendedDrawing, ExtendedToolsAreOfferedAndKeyedForExtendedProgramsOnly) {
         EXPECT_TRUE(info.tip.ends_with("(" + std::string(info.key) + ")")) << info.tip;
     }
     EXPECT_GT(all.size(), classic.size());
+}
+
+// A random classic rung made extended: relay operands in every area, the extended coils, TIMH
+// and CNTR (given its decrement input), timers and counters up to 127, set values to 9999.
+void makeExtended(Node& node, RungGenerator& random) {
+    constexpr engine::Area kAreas[] = {engine::Area::Relay, engine::Area::Work,
+                                       engine::Area::Holding, engine::Area::Auxiliary,
+                                       engine::Area::Temporary};
+    auto relayOperand = [&](Node& n) {
+        n.area = kAreas[random.pick(0, 4)];
+        n.number = n.area == engine::Area::Temporary ? random.pick(0, 7)
+                                                     : random.pick(0, 5) * 100 + random.pick(0, 15);
+    };
+    using engine::OpCode;
+    if (node.kind == NodeKind::Contact) {
+        if (node.operand != engine::Operand::Relay) {
+            node.number = random.pick(0, 127);
+        } else if (random.chance(60)) {
+            relayOperand(node);
+        }
+    } else if (node.kind == NodeKind::Output) {
+        if (node.op == OpCode::Out || node.op == OpCode::OutNot || node.op == OpCode::Difu) {
+            constexpr OpCode kCoils[] = {OpCode::Out,  OpCode::OutNot, OpCode::Difu,
+                                         OpCode::Difd, OpCode::Set,    OpCode::Rset};
+            node.op = kCoils[random.pick(0, 5)];
+            relayOperand(node);
+        } else if (node.op == OpCode::Tim || node.op == OpCode::Cnt) {
+            if (random.chance(50)) {
+                node.op = node.op == OpCode::Tim ? OpCode::Timh : OpCode::Cntr;
+            }
+            if (node.op == OpCode::Cntr) {
+                node.parts.push_back(random.condition(1));
+            }
+            node.number = random.pick(0, 127);
+            node.setValue = random.pick(0, 9999);
+        }
+    }
+    for (Node& part : node.parts) {
+        makeExtended(part, random);
+    }
+}
+
+// Random extended rungs written by the diagram read back as the same trees, and writing them
+// back again leaves every cell as it was.
+TEST(ExtendedDrawing, RandomExtendedRungsReadBackAsWritten) {
+    for (std::uint32_t seed = 0; seed < 150; ++seed) {
+        SCOPED_TRACE(seed);
+        RungGenerator random(seed);
+        editor::CodeGrid grid;
+        editor::setUpGrid(grid);
+        grid.setInstructionSet(engine::InstructionSet::Extended);
+        editor::Editor editor(grid);
+        std::vector<Node> trees;
+        int line = 1;
+        for (int n = random.pick(1, 4); n > 0; --n) {
+            Node rung = random.rung();
+            makeExtended(rung, random);
+            rung.set = engine::InstructionSet::Extended;
+            ladder::normalize(rung);
+            ASSERT_EQ(ladder::rungProblem(rung), "");
+            for (const editor::LineCells& cells : ladder::rungCells(rung)) {
+                for (int col = 0; col < 3; ++col) {
+                    grid.setText(line, editor::kCodeCol + col,
+                                 cells[static_cast<std::size_t>(col)]);
+                }
+                ++line;
+            }
+            trees.push_back(std::move(rung));
+        }
+        grid.setText(line, editor::kCodeCol, "END");
+        const std::string before = gridText(grid, line, ' ');
+        ladder::DiagramEditor diagram(editor);
+        const auto& rungs = diagram.program().rungs();
+        ASSERT_EQ(rungs.size(), trees.size() + 1) << before;
+        for (std::size_t r = 0; r < trees.size(); ++r) {
+            ASSERT_TRUE(rungs[r].editable) << rungs[r].reason << "\n" << before;
+            ASSERT_TRUE(rungs[r].tree == trees[r]) << before;
+            ASSERT_TRUE(diagram
+                            .edit({static_cast<int>(r), {}},
+                                  [](Node&, const ladder::Path&) { return ladder::EditResult{}; })
+                            .done());
+        }
+        EXPECT_EQ(gridText(grid, line, ' '), before);
+    }
 }
 
 } // namespace
