@@ -2,7 +2,7 @@
 // Any text in the cells of up to 299 lines gives a ladder layout: every line with words up to the
 // first END is drawn as exactly one element (or mark) and no line after it is, every element and
 // wire lies inside its rung, every net is set before it is read, and the text picture and the
-// power flow are made without fault.
+// power flow are made without fault. Each input is laid out in both instruction sets.
 //
 // Input: program lines "code|location|set value" separated by '\n'.
 
@@ -15,10 +15,18 @@
 #include "ladder/TextDiagram.h"
 
 #include <array>
+#include <span>
 #include <string_view>
 #include <vector>
 
 using namespace rungbox;
+
+namespace {
+
+void checkLayout(std::span<const ladder::LineText> lines, engine::InstructionSet instructionSet,
+                 const std::uint8_t* data, std::size_t size);
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
@@ -44,7 +52,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         lines.push_back({c[0], c[1], c[2]});
     }
 
-    const ladder::Layout layout = ladder::Layout::build(lines);
+    checkLayout(lines, engine::InstructionSet::Classic, data, size);
+    checkLayout(lines, engine::InstructionSet::Extended, data, size);
+    return 0;
+}
+
+namespace {
+
+void checkLayout(std::span<const ladder::LineText> lines, engine::InstructionSet instructionSet,
+                 const std::uint8_t* data, std::size_t size) {
+    const ladder::Layout layout = ladder::Layout::build(lines, instructionSet);
 
     // Every line with words up to END: one element; nothing after END.
     std::vector<int> drawn(engine::kLastCodeLine + 1, 0);
@@ -59,7 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fuzz::require(drawn[i + 1] == expected, "each line up to END drawn exactly once");
         fuzz::require(expected == 0 || layout.elementOfLine(static_cast<int>(i) + 1) >= 0,
                       "a drawn line finds its element");
-        ended = ended || engine::decodeForm(words).op == engine::OpCode::End;
+        ended = ended || engine::decodeForm(words, instructionSet).op == engine::OpCode::End;
     }
     fuzz::require(layout.ended() == ended, "the layout ends where END stands");
 
@@ -101,11 +118,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Pictures, stopped and with power from a controller whose relays follow the input.
     fuzz::NullPanel panel;
     engine::Controller plc(panel);
+    plc.setInstructionSet(instructionSet);
     for (std::size_t i = 0; i < size; ++i) {
-        plc.setRelay(static_cast<int>((data[i] * 131U + i) % engine::kRelayCount), true);
+        plc.setBit(static_cast<int>((data[i] * 131U + i) % engine::kWorkspaceSize), true);
     }
     const ladder::PowerFlow flow = ladder::PowerFlow::evaluate(layout, plc);
     fuzz::require(!ladder::textDiagram(layout).empty(), "a picture without power");
     fuzz::require(!ladder::textDiagram(layout, &flow).empty(), "a picture with power");
-    return 0;
 }
+
+} // namespace

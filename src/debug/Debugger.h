@@ -50,8 +50,9 @@ public:
     /// The lines with a breakpoint, ascending.
     std::vector<int> breakpointLines() const;
 
-    /// Forces relay `address` (0 to 20000) on or off while running; see Controller::force.
-    /// Refused (false) while stopped.
+    /// Forces relay `address` (0 to 20000; extended programs: the workspace byte of any bit,
+    /// engine::workspaceByte) on or off while running; see Controller::force. Refused (false)
+    /// while stopped.
     bool force(int address, bool on);
     void unforce(int address);
 

@@ -80,13 +80,13 @@ std::string registerText(const Debugger& debugger) {
     }
     const engine::LadderLine& next = debugger.controller().ladderTable(line);
     std::string text = "Next line " + std::to_string(line) + ": " + next.code;
-    // END and the block combinations take no operand: their LOCATION cell is not shown.
-    const engine::Form form = engine::decodeForm(next.code, debugger.controller().instructionSet());
+    // END and the block combinations take no operand: their LOCATION cell is not shown. An
+    // extended program's line shows its LOCATION as typed ("W0.00"), as its set reads it.
+    const engine::InstructionSet set = debugger.controller().instructionSet();
+    const engine::Form form = engine::decodeForm(next.code, set);
     if (form.op == engine::OpCode::Invalid || form.operand != engine::Operand::None) {
-        // Extended programs' cells hold the notation ("W0.00", "TIM 3"): shown as written.
-        text += " " + (debugger.controller().instructionSet() == engine::InstructionSet::Extended
-                           ? next.locationText
-                           : std::to_string(next.location));
+        text += " " + (set == engine::InstructionSet::Extended ? next.locationText
+                                                               : std::to_string(next.location));
     }
     text += std::string("\nResult R = ") + (debugger.result() ? "1" : "0") + "\n";
     const std::vector<bool> stack = debugger.blockStack();

@@ -5,6 +5,7 @@
 #include "editor/ClipboardText.h"
 #include "editor/Editor.h"
 #include "engine/AddressMap.h"
+#include "engine/ExtendedLine.h"
 
 #include <algorithm>
 
@@ -30,6 +31,22 @@ bool findLine(const Node& node, int line, Path& path) {
         path.pop_back();
     }
     return false;
+}
+
+// True when `line` of `grid` writes relay `relay` with a coil (or, extended, KEEP, SET, RSET).
+bool writesRelay(const editor::CodeGrid& grid, int line, int relay) {
+    const std::string& location = grid.text(line, kLocationCol);
+    if (!grid.extended()) {
+        const engine::OpCode op = engine::decodeForm(grid.text(line, kCodeCol)).op;
+        return (op == engine::OpCode::Out || op == engine::OpCode::OutNot ||
+                op == engine::OpCode::Difu) &&
+               engine::readNumber(location) == relay;
+    }
+    const engine::OpCode op =
+        engine::decodeForm(grid.text(line, kCodeCol), engine::InstructionSet::Extended).op;
+    const auto address = engine::parseBitAddress(location);
+    return engine::writesOperand(op) && op != engine::OpCode::Sft && address &&
+           *address == engine::BitAddress{engine::Area::Relay, relay};
 }
 
 LineCells cellsOf(const editor::CodeGrid& grid, int line) {
@@ -58,7 +75,7 @@ void DiagramEditor::refresh() {
         lines.push_back(
             {grid.text(r, kCodeCol), grid.text(r, kLocationCol), grid.text(r, kSetValueCol)});
     }
-    m_program = LadderProgram::read(lines);
+    m_program = LadderProgram::read(lines, grid.instructionSet());
 }
 
 Place DiagramEditor::placeOfLine(int line) const {
@@ -134,12 +151,21 @@ bool DiagramEditor::fits(int line, int removed, int added) const {
 }
 
 Outcome DiagramEditor::addRung(int after, Node rung) {
+    return addRungs(after, {std::move(rung)});
+}
+
+Outcome DiagramEditor::addRungs(int after, std::vector<Node> rungs) {
     refresh();
-    normalize(rung);
-    if (std::string problem = rungProblem(rung); !problem.empty()) {
-        return {std::move(problem), 0};
+    std::vector<LineCells> cells;
+    for (Node& rung : rungs) {
+        rung.set = m_editor.grid().instructionSet();
+        normalize(rung);
+        if (std::string problem = rungProblem(rung); !problem.empty()) {
+            return {std::move(problem), 0};
+        }
+        std::vector<LineCells> written = rungCells(rung);
+        cells.insert(cells.end(), written.begin(), written.end());
     }
-    std::vector<LineCells> cells = rungCells(rung);
     if (m_editor.lastUsedLine() == 0) {
         cells.push_back({"END", "", ""});
     }
@@ -220,7 +246,7 @@ Outcome DiagramEditor::pasteRungs(int after, std::string_view text) {
     for (const LineCells& line : *cells) {
         lines.push_back({line[0], line[1], line[2]});
     }
-    const LadderProgram pasted = LadderProgram::read(lines);
+    const LadderProgram pasted = LadderProgram::read(lines, m_editor.grid().instructionSet());
     const bool drawable = !pasted.rungs().empty() &&
                           std::all_of(pasted.rungs().begin(), pasted.rungs().end(),
                                       [](const ProgramRung& rung) { return rung.editable; }) &&
@@ -243,10 +269,7 @@ int DiagramEditor::freeCoil() const {
          coil < engine::kFirstOutputRelay + engine::kOutputCount; ++coil) {
         bool used = false;
         for (int line = 1; line <= editor::kLastLine && !used; ++line) {
-            const engine::OpCode op = engine::decodeForm(grid.text(line, kCodeCol)).op;
-            used = (op == engine::OpCode::Out || op == engine::OpCode::OutNot ||
-                    op == engine::OpCode::Difu) &&
-                   engine::readNumber(grid.text(line, kLocationCol)) == coil;
+            used = writesRelay(grid, line, coil);
         }
         if (!used) {
             return coil;

@@ -63,6 +63,9 @@ public:
     /// Inserts `rung` after rung `after` (-1: before the first; never after END). A program
     /// without lines gets its END line with its first rung.
     Outcome addRung(int after, Node rung);
+    /// Inserts `rungs` after rung `after` as addRung does, as one step (IL with its ILC, JMP
+    /// with its JME). Each rung is read in the grid's set.
+    Outcome addRungs(int after, std::vector<Node> rungs);
     Outcome deleteRung(int rung);
     /// Swaps rung `rung` with the one above (delta -1) or below (delta 1).
     Outcome moveRung(int rung, int delta);

@@ -3,6 +3,7 @@
 
 #include "editor/Editor.h"
 #include "engine/AddressMap.h"
+#include "engine/ExtendedLine.h"
 
 #include <cmath>
 #include <limits>
@@ -18,17 +19,34 @@ namespace {
 
 // The keyboard model: each tool with its key, written once for toolbars, menus and keys.
 constexpr ToolInfo kTools[] = {
-    {Tool::Contact, "Contact", "Contact in series after the selection (C)", "C", "contactTool"},
-    {Tool::Parallel, "Parallel", "Contact in parallel with the selection (P)", "P", "parallelTool"},
-    {Tool::Not, "NOT", "NOT on a contact, OUT to OUT NOT and back (/)", "/", "notTool"},
-    {Tool::Coil, "OUT", "OUT coil, parallel to the rung's outputs (O)", "O", "coilTool"},
-    {Tool::Difu, "DIFU", "DIFU coil (D)", "D", "difuTool"},
-    {Tool::Timer, "TIM", "Timer box (T)", "T", "timerTool"},
-    {Tool::Counter, "CNT", "Counter box: a new rung with count and reset (K)", "K", "counterTool"},
+    {Tool::Contact, "Contact", "Contact in series after the selection (C)", "C", "contactTool",
+     false},
+    {Tool::Parallel, "Parallel", "Contact in parallel with the selection (P)", "P", "parallelTool",
+     false},
+    {Tool::Not, "NOT", "NOT on a contact, OUT to OUT NOT and back (/)", "/", "notTool", false},
+    {Tool::Coil, "OUT", "OUT coil, parallel to the rung's outputs (O)", "O", "coilTool", false},
+    {Tool::Difu, "DIFU", "DIFU coil (D)", "D", "difuTool", false},
+    {Tool::Timer, "TIM", "Timer box (T)", "T", "timerTool", false},
+    {Tool::Counter, "CNT", "Counter box: a new rung with count and reset (K)", "K", "counterTool",
+     false},
     {Tool::Shift, "SFT", "Shift-register box: a new rung with data, clock and reset (S)", "S",
-     "shiftTool"},
-    {Tool::Rung, "Rung", "New rung after this one: a contact and an OUT coil (R)", "R", "rungTool"},
-    {Tool::Delete, "Delete", "Delete the selection (Delete)", "Delete", "deleteTool"},
+     "shiftTool", false},
+    {Tool::Rung, "Rung", "New rung after this one: a contact and an OUT coil (R)", "R", "rungTool",
+     false},
+    {Tool::Delete, "Delete", "Delete the selection (Delete)", "Delete", "deleteTool", false},
+    {Tool::Keep, "KEEP", "KEEP box: a new rung with set and reset (E)", "E", "keepTool", true},
+    {Tool::Set, "SET", "SET coil: turns its bit on (L)", "L", "setTool", true},
+    {Tool::Rset, "RSET", "RSET coil: turns its bit off (U)", "U", "rsetTool", true},
+    {Tool::Difd, "DIFD", "DIFD coil: on for one scan as its condition falls (F)", "F", "difdTool",
+     true},
+    {Tool::Timh, "TIMH", "High-speed timer box, set value in hundredths (H)", "H", "timhTool",
+     true},
+    {Tool::Cntr, "CNTR",
+     "Reversible counter box: a new rung with increment, decrement and reset (V)", "V", "cntrTool",
+     true},
+    {Tool::Interlock, "IL", "Interlock: an IL rung and its ILC after this rung (I)", "I",
+     "interlockTool", true},
+    {Tool::Jump, "JMP", "Jump: a JMP rung and its JME after this rung (J)", "J", "jumpTool", true},
 };
 
 bool isBlank(char c) {
@@ -80,8 +98,15 @@ Operand operandOf(names::Address::Kind kind) {
     return Operand::Relay;
 }
 
-std::string addressOf(const Node& node) {
+// The address of `node` as the address box shows it; `set` is its rung's.
+std::string addressOf(const Node& node, engine::InstructionSet set) {
     const std::string number = std::to_string(node.number);
+    const bool relay = node.kind == NodeKind::Contact
+                           ? node.operand == Operand::Relay
+                           : engine::writesOperand(node.op) || node.op == OpCode::Sft;
+    if (set == engine::InstructionSet::Extended && relay) {
+        return engine::bitAddressText({node.area, node.number});
+    }
     if (node.kind == NodeKind::Contact && node.operand == Operand::Timer) {
         return "TIM " + number;
     }
@@ -93,22 +118,55 @@ std::string addressOf(const Node& node) {
 
 bool hasSetValue(const Node& node) {
     return node.kind == NodeKind::Output &&
-           (node.op == OpCode::Tim || node.op == OpCode::Cnt || node.op == OpCode::Sft);
+           (node.op == OpCode::Tim || node.op == OpCode::Cnt || node.op == OpCode::Sft ||
+            node.op == OpCode::Timh || node.op == OpCode::Cntr);
 }
 
 } // namespace
 
 std::span<const ToolInfo> drawingTools() {
-    return kTools;
+    return drawingTools(engine::InstructionSet::Classic);
 }
 
-std::optional<Tool> toolOfKey(std::string_view key) {
+std::span<const ToolInfo> drawingTools(engine::InstructionSet set) {
+    const std::span<const ToolInfo> all = kTools;
+    if (set == engine::InstructionSet::Extended) {
+        return all;
+    }
+    // The extended set's tools come after the classic ones.
+    std::size_t classic = 0;
+    while (classic < all.size() && !all[classic].extended) {
+        ++classic;
+    }
+    return all.first(classic);
+}
+
+std::optional<Tool> toolOfKey(std::string_view key, engine::InstructionSet set) {
     for (const ToolInfo& info : kTools) {
-        if (info.key == key) {
+        if (info.key == key && (!info.extended || set == engine::InstructionSet::Extended)) {
             return info.tool;
         }
     }
     return std::nullopt;
+}
+
+std::optional<TypedAddress> readTypedAddress(std::string_view typed, const names::NameTable& names,
+                                             engine::InstructionSet set) {
+    if (set == engine::InstructionSet::Classic || names.findName(trimmed(typed)) != nullptr) {
+        return readTypedAddress(typed, names);
+    }
+    const std::optional<engine::BitAddress> address = engine::parseBitAddress(typed);
+    if (!address) {
+        return std::nullopt;
+    }
+    switch (address->area) {
+    case engine::Area::Timer:
+        return TypedAddress{Operand::Timer, address->number, engine::Area::Relay};
+    case engine::Area::Counter:
+        return TypedAddress{Operand::Counter, address->number, engine::Area::Relay};
+    default:
+        return TypedAddress{Operand::Relay, address->number, address->area};
+    }
 }
 
 std::optional<TypedAddress> readTypedAddress(std::string_view typed,
@@ -161,7 +219,9 @@ DrawingModel::Step DrawingModel::use(Tool tool) {
     m_diagram.refresh();
     if (m_diagram.program().rungs().empty() && tool != Tool::Delete) {
         // A program drawn from nothing starts with a rung, whatever was asked for.
-        tool = tool == Tool::Counter || tool == Tool::Shift ? tool : Tool::Rung;
+        const bool ownRung = tool == Tool::Counter || tool == Tool::Shift || tool == Tool::Keep ||
+                             tool == Tool::Cntr || tool == Tool::Interlock || tool == Tool::Jump;
+        tool = ownRung ? tool : Tool::Rung;
     }
     switch (tool) {
     case Tool::Contact:
@@ -182,9 +242,62 @@ DrawingModel::Step DrawingModel::use(Tool tool) {
     case Tool::Rung:
         return made(addRung(simpleRung(0, m_diagram.freeCoil()), false));
     case Tool::Delete:
-        break;
+        return {m_diagram.edit(selection(), removeElement), false};
+    default:
+        return useExtended(tool);
     }
-    return {m_diagram.edit(selection(), removeElement), false};
+}
+
+// The tools of the extended set's instructions; refused in a classic program.
+DrawingModel::Step DrawingModel::useExtended(Tool tool) {
+    if (!m_editor.grid().extended()) {
+        return {{std::string(kExtendedOnly), 0}, false};
+    }
+    switch (tool) {
+    case Tool::Keep:
+        return made(addRung(boxRung(OpCode::Keep, m_diagram.freeCoil(), 0), true));
+    case Tool::Cntr:
+        return made(addRung(boxRung(OpCode::Cntr, 0, 10), true));
+    case Tool::Set:
+        return made(addOutput(OpCode::Set));
+    case Tool::Rset:
+        return made(addOutput(OpCode::Rset));
+    case Tool::Difd:
+        return made(addOutput(OpCode::Difd));
+    case Tool::Timh:
+        return made(addOutput(OpCode::Timh));
+    case Tool::Interlock:
+        return made(addRegion(OpCode::Il, OpCode::Ilc));
+    case Tool::Jump:
+        return made(addRegion(OpCode::Jmp, OpCode::Jme));
+    default:
+        return {{std::string(kExtendedOnly), 0}, false};
+    }
+}
+
+// IL with its ILC, or JMP N with its JME N (the lowest N no JMP uses), after the selection's
+// rung: the lines the region holds go between them.
+Outcome DrawingModel::addRegion(OpCode open, OpCode close) {
+    int number = 0;
+    if (open == OpCode::Jmp) {
+        const editor::CodeGrid& grid = m_editor.grid();
+        for (bool used = true; used && number < engine::kJumpNumbers;) {
+            used = false;
+            for (int line = 1; line <= editor::kLastLine && !used; ++line) {
+                used = engine::decodeForm(grid.text(line, editor::kCodeCol),
+                                          engine::InstructionSet::Extended)
+                               .op == OpCode::Jmp &&
+                       engine::readJumpNumber(grid.text(line, editor::kLocationCol)) == number;
+            }
+            number += used ? 1 : 0;
+        }
+    }
+    const int current = selection().rung;
+    const int rungs = static_cast<int>(m_diagram.program().rungs().size());
+    Node opening = Node::group(
+        NodeKind::Series, {Node::contact(Operand::Relay, false, 0), Node::output(open, number)});
+    return m_diagram.addRungs(current < 0 && rungs > 0 ? rungs - 1 : current,
+                              {std::move(opening), closingRung(close, number)});
 }
 
 Outcome DrawingModel::addContact(bool parallel) {
@@ -197,7 +310,10 @@ Outcome DrawingModel::addContact(bool parallel) {
     // The new contact reads the next relay after the selected one: typing replaces it anyway.
     Node contact = Node::contact(Operand::Relay, false, 0);
     if (selected != nullptr && selected->kind == NodeKind::Contact &&
-        selected->operand == Operand::Relay && selected->number < engine::kLastRelay) {
+        selected->operand == Operand::Relay && selected->number < engine::kLastRelay &&
+        engine::BitAddress{selected->area, selected->number + 1}.valid()) {
+        // In an extended program the next bit of the selected one's area (W0.03 after W0.02).
+        contact.area = selected->area;
         contact.number = selected->number + 1;
     }
     const bool output = selected != nullptr && selected->kind == NodeKind::Output;
@@ -209,8 +325,9 @@ Outcome DrawingModel::addContact(bool parallel) {
 }
 
 Outcome DrawingModel::addOutput(OpCode op) {
-    const Node output =
-        op == OpCode::Tim ? Node::output(op, 0, 10) : Node::output(op, m_diagram.freeCoil());
+    const Node output = op == OpCode::Tim || op == OpCode::Timh
+                            ? Node::output(op, 0, op == OpCode::Tim ? 10 : 100)
+                            : Node::output(op, m_diagram.freeCoil());
     return m_diagram.edit(selection(), [&](Node& rung, const Path& at) {
         return ladder::addOutput(rung, at, output);
     });
@@ -240,14 +357,17 @@ AddressForm DrawingModel::addressForm() {
         return {false, "this rung is edited in the grid: " + rung.reason, {}, false, 0};
     }
     const Node* node = nodeAt(rung.tree, place.path);
-    if (node == nullptr || node->isGroup() || node->op == OpCode::End) {
+    if (node == nullptr || node->isGroup() ||
+        (node->kind == NodeKind::Output &&
+         (node->op == OpCode::End || node->op == OpCode::Il || node->op == OpCode::Ilc))) {
         return {};
     }
-    return {true, {}, addressOf(*node), hasSetValue(*node), node->setValue};
+    return {true, {}, addressOf(*node, rung.tree.set), hasSetValue(*node), node->setValue};
 }
 
 Outcome DrawingModel::confirmAddress(std::string_view typed, std::optional<int> setValue) {
-    const std::optional<TypedAddress> address = readTypedAddress(typed, m_editor.names());
+    const std::optional<TypedAddress> address =
+        readTypedAddress(typed, m_editor.names(), m_editor.grid().instructionSet());
     if (!address) {
         return {std::string(kUnreadableAddress), 0};
     }
@@ -258,7 +378,7 @@ Outcome DrawingModel::confirmAddress(std::string_view typed, std::optional<int> 
             const Operand kind = node != nullptr && node->kind == NodeKind::Output
                                      ? Operand::Relay
                                      : address->operand;
-            EditResult result = setAddress(rung, at, kind, address->number);
+            EditResult result = setAddress(rung, at, kind, address->number, address->area);
             return result.done() && setValue ? setSetValue(rung, result.selection, *setValue)
                                              : result;
         });

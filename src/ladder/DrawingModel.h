@@ -31,7 +31,16 @@ enum class Tool : std::uint8_t {
     Counter,
     Shift,
     Rung,
-    Delete
+    Delete,
+    // Extended programs only:
+    Keep,
+    Set,
+    Rset,
+    Difd,
+    Timh,
+    Cntr,
+    Interlock,
+    Jump,
 };
 
 /// A tool as its button, tooltip and key name it. The texts are static.
@@ -41,17 +50,28 @@ struct ToolInfo {
     std::string_view tip;  ///< the tooltip, ending with the key in brackets: "... (C)"
     std::string_view key;  ///< the key: one upper-case character ("C", "/") or "Delete"
     std::string_view name; ///< an identifier for the button ("contactTool")
+    bool extended;         ///< offered for extended programs only (hidden for classic ones)
 };
 
-/// Every tool, in toolbar order (the order of Tool).
+/// The tools of classic programs, in toolbar order (the order of Tool).
 std::span<const ToolInfo> drawingTools();
-/// The tool of `key` (one upper-case character, or "Delete"); nothing for any other key.
-std::optional<Tool> toolOfKey(std::string_view key);
+/// The tools of programs in `set`, in toolbar order: for the extended set the classic tools and
+/// then its own (ToolInfo::extended). Front ends that build their toolbar once take the
+/// extended set's and show its own tools only while the program is extended.
+std::span<const ToolInfo> drawingTools(engine::InstructionSet set);
+/// The tool of `key` (one upper-case character, or "Delete") in a program of `set`; nothing for
+/// any other key, and for an extended tool's key in a classic program.
+std::optional<Tool> toolOfKey(std::string_view key,
+                              engine::InstructionSet set = engine::InstructionSet::Classic);
+
+/// The refusal of an extended tool in a classic program.
+inline constexpr std::string_view kExtendedOnly = "only extended programs have this instruction";
 
 /// An address as typed into the address box.
 struct TypedAddress {
     engine::Operand operand = engine::Operand::Relay;
     int number = 0;
+    engine::Area area = engine::Area::Relay; ///< extended programs: a relay operand's area
 };
 
 /// What the address box says of a text it cannot read.
@@ -63,6 +83,10 @@ inline constexpr std::string_view kUnreadableAddress =
 /// number is not checked against its range here (the edit refuses it with the reason). Nothing
 /// when it is neither.
 std::optional<TypedAddress> readTypedAddress(std::string_view typed, const names::NameTable& names);
+/// As readTypedAddress, in a program of `set`: an extended program reads every spelling of
+/// engine::parseBitAddress ("W0.00", "HR1.05", "TIM 12") after the names.
+std::optional<TypedAddress> readTypedAddress(std::string_view typed, const names::NameTable& names,
+                                             engine::InstructionSet set);
 
 /// What the address box shows for the selection.
 struct AddressForm {
@@ -135,6 +159,8 @@ private:
     Outcome addContact(bool parallel);
     Outcome addOutput(engine::OpCode op);
     Outcome addRung(Node rung, bool selectBox);
+    Step useExtended(Tool tool);
+    Outcome addRegion(engine::OpCode open, engine::OpCode close);
     Step made(Outcome outcome);
 
     editor::Editor& m_editor;

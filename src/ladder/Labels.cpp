@@ -5,7 +5,86 @@
 
 namespace rungbox::ladder {
 
+namespace {
+
+using engine::OpCode;
+
+// A timer's or counter's number in its box's title; as typed when out of range.
+std::string unitNumber(const Element& element) {
+    return element.problem == Problem::OperandRange ? element.operand
+                                                    : std::to_string(element.number);
+}
+
+// The labels of the extended set's elements, whose operands are shown as the set writes them.
+std::string extendedLabel(const Element& element) {
+    const OpCode op = element.form.op;
+    switch (element.kind) {
+    case ElementKind::Contact:
+        return operandLabel(element);
+    case ElementKind::Coil:
+        return (op == OpCode::Difu   ? "DIFU "
+                : op == OpCode::Difd ? "DIFD "
+                                     : "") +
+               operandLabel(element);
+    case ElementKind::Timer:
+        return (op == OpCode::Timh ? "TIMH " : "TIM ") + unitNumber(element);
+    case ElementKind::Counter:
+        return (op == OpCode::Cntr ? "CNTR " : "CNT ") + unitNumber(element);
+    case ElementKind::Shift:
+        return "SFT";
+    case ElementKind::Keep:
+        return "KEEP";
+    case ElementKind::Control:
+        return op == OpCode::Il    ? "IL"
+               : op == OpCode::Ilc ? "ILC"
+               : op == OpCode::Jmp ? "JMP " + operandLabel(element)
+                                   : "JME " + operandLabel(element);
+    default:
+        return {};
+    }
+}
+
+// Hundredths of a second as seconds with two decimals: 150 is "1.50".
+std::string hundredthsText(int value) {
+    const int cents = value % 100;
+    return std::to_string(value / 100) + (cents < 10 ? ".0" : ".") + std::to_string(cents);
+}
+
+std::vector<std::string> extendedBoxLines(const Element& element, std::optional<int> present) {
+    std::vector<std::string> lines;
+    switch (element.kind) {
+    case ElementKind::Timer:
+    case ElementKind::Counter:
+        lines.push_back("#" + std::to_string(element.setValue));
+        if (present) {
+            lines.push_back(element.kind == ElementKind::Counter ? std::to_string(*present)
+                            : element.form.op == OpCode::Timh    ? hundredthsText(*present)
+                                                                 : engine::timerText(*present));
+        }
+        break;
+    case ElementKind::Shift:
+        lines = {element.address ? engine::bitAddressText(*element.address) : element.operand,
+                 "to " + (element.lastAddress ? engine::bitAddressText(*element.lastAddress)
+                                              : std::string("?"))};
+        break;
+    case ElementKind::Keep:
+        lines.push_back(operandLabel(element));
+        if (present) {
+            lines.push_back(*present != 0 ? "ON" : "OFF");
+        }
+        break;
+    default:
+        break;
+    }
+    return lines;
+}
+
+} // namespace
+
 std::string elementLabel(const Element& element) {
+    if (element.extended) {
+        return extendedLabel(element);
+    }
     switch (element.kind) {
     case ElementKind::Contact:
         return operandLabel(element);
@@ -27,6 +106,9 @@ std::string shownLabel(const Element& element) {
 }
 
 std::vector<std::string> boxLines(const Element& element, std::optional<int> present) {
+    if (element.extended) {
+        return extendedBoxLines(element, present);
+    }
     std::vector<std::string> lines;
     switch (element.kind) {
     case ElementKind::Timer:

@@ -14,7 +14,8 @@ namespace rungbox::ladder {
 
 /// The name above a contact or coil, or a box's title, without marks: the operand ("1000",
 /// "TIM 3", "CNT 0"; "?" for a blank LOCATION) of a contact, OUT or OUT NOT; "DIFU 1000";
-/// "TIM 3", "CNT 0" and "SFT" for the boxes. Empty for any other element.
+/// "TIM 3", "CNT 0" and "SFT" for the boxes. Extended programs add "DIFD W0.00", "TIMH 3",
+/// "CNTR 5", "KEEP", and "IL", "ILC", "JMP 2", "JME 2" for the tags. Empty for any other element.
 std::string elementLabel(const Element& element);
 
 /// elementLabel with "!" before it when the element is drawn in place despite a problem.
@@ -23,7 +24,8 @@ std::string shownLabel(const Element& element);
 /// The lines a box shows below its title: TIM and CNT their set value ("#30") and, given
 /// `present`, the present value (timer ticks shown in seconds as the timer display shows
 /// them, "3.0"; counts as they are); SFT its first and last register ("200", "to 207").
-/// Empty for any other element.
+/// Extended programs: TIMH's present value in hundredths shown in seconds ("1.50"), KEEP its
+/// bit ("W0.00") and, given `present` (the bit), "ON" or "OFF". Empty for any other element.
 std::vector<std::string> boxLines(const Element& element, std::optional<int> present);
 
 /// The line under a rung that explains a marked element: `! line 7 "LDX": unknown instruction`.

@@ -41,6 +41,14 @@ std::optional<Node> condition(const Layout& layout, int branch) {
             return std::nullopt;
         }
         Node contact = Node::contact(el.form.operand, el.form.negated, el.number);
+        if (el.extended && el.address) {
+            // "LD" with "TIM 3" reads the timer as "LD TIM" with 3 does.
+            const engine::Area area = el.address->area;
+            contact.operand = area == engine::Area::Timer     ? engine::Operand::Timer
+                              : area == engine::Area::Counter ? engine::Operand::Counter
+                                                              : engine::Operand::Relay;
+            contact.area = contact.operand == engine::Operand::Relay ? area : engine::Area::Relay;
+        }
         contact.line = el.line;
         return contact;
     }
@@ -58,6 +66,9 @@ std::optional<Node> condition(const Layout& layout, int branch) {
 
 Node outputOf(const Element& el) {
     Node output = Node::output(el.form.op, el.number, el.setValue);
+    if (el.extended && el.address) {
+        output.area = el.address->area;
+    }
     output.line = el.line;
     return output;
 }
@@ -66,9 +77,9 @@ constexpr const char* kReused = "a branch used again after it fed an output";
 
 } // namespace
 
-LadderProgram LadderProgram::read(std::span<const LineText> lines) {
+LadderProgram LadderProgram::read(std::span<const LineText> lines, engine::InstructionSet set) {
     LadderProgram program;
-    program.m_layout = Layout::build(lines);
+    program.m_layout = Layout::build(lines, set);
     program.group();
     for (ProgramRung& rung : program.m_rungs) {
         program.readRung(rung);
@@ -215,7 +226,9 @@ std::string LadderProgram::buildTree(const ProgramRung& rung, Node& tree) const 
     Node& point = goingOn->parts.back();
     std::move(inputs.begin(), inputs.end() - 1, std::back_inserter(point.parts.front().parts));
     goingOn->parts.insert(goingOn->parts.begin(), std::move(inputs.back()));
+    const engine::InstructionSet set = tree.set;
     tree = std::move(*goingOn);
+    tree.set = set;
     return {};
 }
 
@@ -233,6 +246,15 @@ void LadderProgram::readRung(ProgramRung& rung) {
         return;
     }
     Node tree;
+    tree.set = m_layout.instructionSet();
+    if (standsAlone(first.form.op) && head.bands.empty()) {
+        // ILC and JME stand alone, fed from the rail.
+        tree = Node::group(NodeKind::Series, {outputOf(first)});
+        tree.set = m_layout.instructionSet();
+        rung.tree = std::move(tree);
+        rung.editable = true;
+        return;
+    }
     std::string problem = buildTree(rung, tree);
     if (problem.empty()) {
         normalize(tree);

@@ -28,8 +28,9 @@ struct ProgramRung {
 
 class LadderProgram {
 public:
-    /// Reads `lines` (lines[i] is code line i + 1) up to and including the first END.
-    static LadderProgram read(std::span<const LineText> lines);
+    /// Reads `lines` (lines[i] is code line i + 1) up to and including the first END, in `set`.
+    static LadderProgram read(std::span<const LineText> lines,
+                              engine::InstructionSet set = engine::InstructionSet::Classic);
 
     const Layout& layout() const { return m_layout; }
     /// The rungs in line order.

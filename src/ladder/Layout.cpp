@@ -12,8 +12,9 @@ namespace rungbox::ladder {
 
 // --- Queries ---------------------------------------------------------------------------------
 
-Layout Layout::build(std::span<const LineText> lines) {
+Layout Layout::build(std::span<const LineText> lines, engine::InstructionSet set) {
     Layout layout;
+    layout.m_set = set;
     LayoutBuilder(layout).run(lines);
     return layout;
 }
@@ -58,6 +59,9 @@ std::string operandLabel(const Element& element) {
     if (element.problem == Problem::MissingOperand) {
         return "?";
     }
+    if (element.extended) {
+        return element.operand;
+    }
     switch (element.form.operand) {
     case Operand::Timer:
         return "TIM " + std::to_string(element.number);
@@ -68,9 +72,47 @@ std::string operandLabel(const Element& element) {
     }
 }
 
+std::optional<int> forceByte(const Element& element) {
+    if (element.kind != ElementKind::Contact && element.kind != ElementKind::Coil) {
+        return std::nullopt;
+    }
+    if (!element.extended) {
+        return element.form.operand == Operand::Relay ? std::optional(element.number)
+                                                      : std::nullopt;
+    }
+    const auto& address = element.address;
+    if (!address || !address->valid() || address->area == engine::Area::Timer ||
+        address->area == engine::Area::Counter) {
+        return std::nullopt;
+    }
+    return engine::workspaceByte(*address);
+}
+
+std::optional<names::Address> nameableAddress(engine::BitAddress address) {
+    switch (address.area) {
+    case engine::Area::Relay:
+        return address.number <= engine::kLastRelay
+                   ? std::optional(names::Address::relay(address.number))
+                   : std::nullopt;
+    case engine::Area::Timer:
+        return address.number < engine::kTimerCount
+                   ? std::optional(names::Address::timer(address.number))
+                   : std::nullopt;
+    case engine::Area::Counter:
+        return address.number < engine::kCounterCount
+                   ? std::optional(names::Address::counter(address.number))
+                   : std::nullopt;
+    default:
+        return std::nullopt;
+    }
+}
+
 std::optional<names::Address> operandAddress(const Element& element) {
     if (element.problem == Problem::MissingOperand) {
         return std::nullopt;
+    }
+    if (element.extended) {
+        return element.address ? nameableAddress(*element.address) : std::nullopt;
     }
     names::Address address;
     switch (element.form.operand) {
@@ -90,8 +132,47 @@ std::optional<names::Address> operandAddress(const Element& element) {
     return address.valid() ? std::optional<names::Address>(address) : std::nullopt;
 }
 
+namespace {
+
+// The words of the problems that read differently in the extended set; empty for the others.
+std::string extendedProblemText(const Element& element) {
+    const OpCode op = element.form.op;
+    switch (element.problem) {
+    case Problem::MissingOperand:
+        return "LOCATION is blank";
+    case Problem::OperandRange:
+        switch (element.form.operand) {
+        case Operand::Timer:
+            return "timer out of range (0 to 127)";
+        case Operand::Counter:
+            return "counter out of range (0 to 127)";
+        case Operand::Jump:
+            return "jump number out of range (0 to 49)";
+        default:
+            return "address out of range";
+        }
+    case Problem::ShiftRange:
+        return "register end outside the first bit's area";
+    case Problem::SetValueRange:
+        return "set value out of range (#0000 to #9999)";
+    case Problem::MissingBranches:
+        return op == OpCode::Keep   ? "needs two branches: set, reset"
+               : op == OpCode::Cntr ? "needs three branches: increment, decrement, reset"
+                                    : std::string();
+    default:
+        return {};
+    }
+}
+
+} // namespace
+
 std::string problemText(const Element& element) {
     const OpCode op = element.form.op;
+    if (element.extended) {
+        if (std::string text = extendedProblemText(element); !text.empty()) {
+            return text;
+        }
+    }
     switch (element.problem) {
     case Problem::None:
         return {};
@@ -128,6 +209,13 @@ std::string problemText(const Element& element) {
     case Problem::SetValueRange:
         return op == OpCode::Tim ? "set value too high (#0 to #600)"
                                  : "set value too high (#0 to #9999)";
+    case Problem::BadAddress:
+        return "address out of range";
+    case Problem::ReadOnly:
+        return "a timer, counter or special relay cannot be written";
+    case Problem::JumpRegion:
+        return op == OpCode::Jmp ? "its jump number is already open"
+                                 : "no open JMP with its number";
     }
     return {};
 }

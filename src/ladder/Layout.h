@@ -5,7 +5,10 @@
 // rails, with coils and boxes at the right. Each line is decoded by the engine's own decoder and
 // replayed on a symbolic block stack: where the scan keeps a result bit, the layout keeps the
 // branch (a tree of contacts in series and in parallel) that computes it. No Qt: the window, the
-// picture export and rungbox-sim's text diagram all draw from the same placement.
+// picture export and rungbox-sim's text diagram all draw from the same placement. An extended
+// program's lines are read in the extended set (engine::decodeExtendedLine, with its IL and JMP
+// regions): its operands are addresses of every area (engine::BitAddress), shown as
+// engine::bitAddressText writes them.
 //
 // Placement is on a grid. A cell is one contact wide and one row high; the output area (coils
 // and boxes) is kOutputColumns cells wide and starts at column networkColumns() in every rung,
@@ -13,6 +16,7 @@
 // the left edge of cell column c at the height of row r's wire; column 0 is the left rail and
 // column columns() the right rail.
 
+#include "engine/BitAddress.h"
 #include "engine/Instruction.h"
 #include "names/Address.h"
 
@@ -37,12 +41,16 @@ enum class ElementKind : std::uint8_t {
     Link,    ///< no line of its own: the power at the end of a branch drawn in an earlier rung
              ///< (target >= 0), or no power at all (target < 0: nothing stood before the line)
     Join,    ///< AND BLK or OR BLK: the block the two joined branches form
-    Coil,    ///< OUT, OUT NOT, DIFU
-    Timer,   ///< TIM box, one input
-    Counter, ///< CNT box: count input, reset input
+    Coil,    ///< OUT, OUT NOT, DIFU; extended programs: SET, RSET, DIFD too
+    Timer,   ///< TIM box, one input; extended programs: TIMH too
+    Counter, ///< CNT box: count input, reset input; extended programs: CNTR, with increment,
+             ///< decrement and reset inputs
     Shift,   ///< SFT box: data, clock and reset inputs
     End,     ///< END
     Mark,    ///< a line that has no place in the drawing (see problem)
+    Keep,    ///< extended programs: KEEP box, set input and reset input
+    Control, ///< extended programs: IL and JMP N fed by their condition, ILC and JME N in a rung
+             ///< of their own fed from the rail, drawn as a tag across the output area
 };
 
 /// Why a line is marked. Marks (ElementKind::Mark) have no place in the drawing; every other
@@ -64,6 +72,11 @@ enum class Problem : std::uint8_t {
     OperandRange,       ///< LOCATION outside the range of what it names
     ShiftRange,         ///< the last address of an SFT lies outside 0 to 20000
     SetValueRange,      ///< a TIM or CNT set value above its limit
+    // Extended programs only:
+    BadAddress, ///< LOCATION is no address the extended set reads (or lies outside its area)
+    ReadOnly,   ///< an instruction that writes its operand names a timer, a counter or a
+                ///< special relay
+    JumpRegion, ///< JMP N while region N is open, or JME N that closes no open JMP N
 };
 
 /// Grid placement of an element, relative to its rung. For a Join it is the block it forms.
@@ -105,6 +118,15 @@ struct Element {
     int outNet = 0;          ///< Contact, Link, Join: the wire it drives
     int pinCount = 0;        ///< boxes: inputs used in pins
     Pin pins[3];             ///< boxes: inputs from top to bottom
+    /// Read in the extended set: `number` is then the address's number (BitAddress::number), the
+    /// timer, counter or jump number, and `setValue` the set value as the extended set reads it.
+    bool extended = false;
+    /// Extended programs: the bit or done flag the LOCATION names (contacts, coils, KEEP, the
+    /// first bit of an SFT); nothing where it names none or cannot be read.
+    std::optional<engine::BitAddress> address;
+    std::optional<engine::BitAddress> lastAddress; ///< extended SFT: the register's last bit
+    std::string operand; ///< extended programs: the operand as shown ("W0.00", "TIM 12"), the
+                         ///< LOCATION as typed when it cannot be read
 };
 
 /// A straight wire between two grid points: horizontal (row0 == row1) or vertical
@@ -163,10 +185,13 @@ public:
     static constexpr int kTimerRows = 2;
     static constexpr int kCounterRows = 3;
     static constexpr int kShiftRows = 4;
+    static constexpr int kKeepRows = 3;
+    static constexpr int kReversibleRows = 4; ///< CNTR: three inputs
 
     /// Lays out `lines` (lines[i] is code line i + 1; lines past 299 are ignored) up to and
-    /// including the first END.
-    static Layout build(std::span<const LineText> lines);
+    /// including the first END, read in `set`.
+    static Layout build(std::span<const LineText> lines,
+                        engine::InstructionSet set = engine::InstructionSet::Classic);
 
     const std::vector<Element>& elements() const { return m_elements; }
     const std::vector<Rung>& rungs() const { return m_rungs; }
@@ -181,6 +206,9 @@ public:
     int columns() const { return m_networkColumns + kOutputColumns; }
     /// True when an END line closes the program.
     bool ended() const { return m_ended; }
+    /// The set the lines were read in.
+    engine::InstructionSet instructionSet() const { return m_set; }
+    bool extended() const { return m_set == engine::InstructionSet::Extended; }
 
     /// The element drawn for `line` (1 to 299), or -1 when the line is not drawn.
     int elementOfLine(int line) const;
@@ -197,6 +225,7 @@ private:
     int m_netCount = 1;
     int m_networkColumns = 1;
     bool m_ended = false;
+    engine::InstructionSet m_set = engine::InstructionSet::Classic;
 
     friend class LayoutBuilder;
 };
@@ -205,11 +234,22 @@ private:
 std::string problemText(const Element& element);
 
 /// The label of a contact or coil operand: "1000", "TIM 3", "CNT 0"; "?" for a blank LOCATION.
+/// Extended programs: the address's text ("W0.00", "10.00", "TIM 12").
 std::string operandLabel(const Element& element);
 
 /// The address a contact, coil or box names with its LOCATION (a relay, a timer or a counter),
 /// for looking up its name; nothing for a blank or out-of-range LOCATION and for elements
 /// without one.
 std::optional<names::Address> operandAddress(const Element& element);
+
+/// The workspace byte of the bit a contact or coil reads or writes, as the controller's forces
+/// key it (Controller::force): the relay number in a classic program, engine::workspaceByte in
+/// an extended one; nothing for timers, counters and elements without a readable bit.
+std::optional<int> forceByte(const Element& element);
+
+/// The name-table address of an extended program's address: the one place that says which
+/// extended addresses can carry a name (flat relays 0 to 20000, timers and counters 0 to 7, as
+/// names::Address holds them); nothing for the others, which show their address alone.
+std::optional<names::Address> nameableAddress(engine::BitAddress address);
 
 } // namespace rungbox::ladder

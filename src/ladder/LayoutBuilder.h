@@ -44,8 +44,18 @@ private:
         std::vector<int> items; // output elements; only the first may have several inputs
     };
 
+    // A line's step as the scan's decoder reads it, and what a reader would object to.
+    struct Decoded {
+        engine::Step step;
+        Problem problem = Problem::None;
+    };
+
     void addLine(int line, const LineText& text);
+    Decoded decodeClassic(const LineText& text, int line, int& depth) const;
+    Decoded decodeExtended(const LineText& text, int line, engine::Form form, int& depth);
     int addElement(ElementKind kind, int line, const LineText& text, engine::Form form);
+    void readExtendedOperands(Element& element, const LineText& text) const;
+    void placeBox(int element, OpCode op);
     void place(int element, OpCode op);
     int leaf(int element);
     int input(const Value& value);
@@ -64,6 +74,7 @@ private:
     std::vector<int> putRungsInLineOrder();
     void placeMarks(const std::vector<int>& planOf, const std::vector<int>& rankOf);
     void markLastWriters();
+    void markLastExtendedWriters();
     int newNet() { return m_layout.m_netCount++; }
     void addRule(int net, int element, int source) {
         m_layout.m_rules.push_back({net, element, source});
@@ -77,6 +88,7 @@ private:
     Value m_result;
     std::vector<Rung> m_placed;                  // in plan order
     std::vector<std::pair<int, int>> m_linkBand; // per element: a Link's plan and band
+    engine::OpenRegions m_regions;               // extended programs: IL and JMP regions open
 };
 
 } // namespace rungbox::ladder

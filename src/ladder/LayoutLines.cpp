@@ -5,6 +5,8 @@
 #include "LayoutBuilder.h"
 
 #include "engine/AddressMap.h"
+#include "engine/BitAddress.h"
+#include "engine/ExtendedLine.h"
 #include "engine/LineSyntax.h"
 #include "engine/Program.h"
 
@@ -29,6 +31,64 @@ std::string trimmed(std::string_view code) {
     return std::string(code.substr(first, last - first + 1));
 }
 
+// The element drawn for an instruction.
+ElementKind kindOf(OpCode op) {
+    switch (op) {
+    case OpCode::AndBlk:
+    case OpCode::OrBlk:
+        return ElementKind::Join;
+    case OpCode::Out:
+    case OpCode::OutNot:
+    case OpCode::Difu:
+    case OpCode::Difd:
+    case OpCode::Set:
+    case OpCode::Rset:
+        return ElementKind::Coil;
+    case OpCode::Tim:
+    case OpCode::Timh:
+        return ElementKind::Timer;
+    case OpCode::Cnt:
+    case OpCode::Cntr:
+        return ElementKind::Counter;
+    case OpCode::Sft:
+        return ElementKind::Shift;
+    case OpCode::Keep:
+        return ElementKind::Keep;
+    case OpCode::Il:
+    case OpCode::Ilc:
+    case OpCode::Jmp:
+    case OpCode::Jme:
+        return ElementKind::Control;
+    case OpCode::End:
+        return ElementKind::End;
+    default:
+        return ElementKind::Contact;
+    }
+}
+
+// Why an extended line's operands cannot be read (its decoding gave `fault`).
+Problem extendedProblem(engine::Form form, engine::Fault fault, const LineText& text) {
+    if (fault == engine::Fault::Jump) {
+        return Problem::JumpRegion;
+    }
+    if (fault == engine::Fault::SetValue) {
+        return Problem::SetValueRange;
+    }
+    if (isBlank(text.location)) {
+        return Problem::MissingOperand;
+    }
+    if (form.operand != Operand::Relay) {
+        return Problem::OperandRange; // a timer, counter or jump number
+    }
+    const auto address = engine::parseBitAddress(text.location);
+    if (!address) {
+        return Problem::BadAddress;
+    }
+    const bool readOnly = address->area == engine::Area::Timer ||
+                          address->area == engine::Area::Counter || address->special();
+    return readOnly && engine::writesOperand(form.op) ? Problem::ReadOnly : Problem::ShiftRange;
+}
+
 } // namespace
 
 // --- Replaying the lines ---------------------------------------------------------------------
@@ -49,9 +109,13 @@ int LayoutBuilder::addElement(ElementKind kind, int line, const LineText& text, 
     element.kind = kind;
     element.line = line;
     element.form = form;
-    element.number = engine::readNumber(text.location);
-    element.setValue = engine::readNumber(text.setValue);
     element.code = trimmed(text.code);
+    if (m_layout.extended()) {
+        readExtendedOperands(element, text);
+    } else {
+        element.number = engine::readNumber(text.location);
+        element.setValue = engine::readNumber(text.setValue);
+    }
     m_layout.m_elements.push_back(std::move(element));
     const int index = static_cast<int>(m_layout.m_elements.size()) - 1;
     if (line > 0) {
@@ -60,12 +124,55 @@ int LayoutBuilder::addElement(ElementKind kind, int line, const LineText& text, 
     return index;
 }
 
+// The operands of a line of an extended program as the extended set reads them: the address
+// and its text, the timer, counter or jump number, the set value. An operand that cannot be read
+// keeps the text typed.
+void LayoutBuilder::readExtendedOperands(Element& element, const LineText& text) const {
+    element.extended = true;
+    const engine::Form form = element.form;
+    element.operand = trimmed(text.location);
+    element.setValue = engine::readSetValue(text.setValue).value_or(0);
+    switch (form.operand) {
+    case Operand::Relay:
+        element.address = engine::parseBitAddress(text.location);
+        if (form.op == OpCode::Sft) {
+            element.lastAddress = engine::parseBitAddress(text.setValue);
+            element.setValue = element.lastAddress ? element.lastAddress->number : 0;
+        }
+        break;
+    case Operand::Timer:
+    case Operand::Counter:
+        if (const auto n = engine::readTimerNumber(text.location, form.operand)) {
+            const engine::BitAddress unit{
+                form.operand == Operand::Timer ? engine::Area::Timer : engine::Area::Counter, *n};
+            element.number = *n;
+            element.operand = engine::bitAddressText(unit);
+            if (form.op == OpCode::Ld || form.op == OpCode::And || form.op == OpCode::Or) {
+                element.address = unit; // a contact reads the done flag
+            }
+        }
+        break;
+    case Operand::Jump:
+        if (const auto n = engine::readJumpNumber(text.location)) {
+            element.number = *n;
+            element.operand = std::to_string(*n);
+        }
+        break;
+    case Operand::None:
+        break;
+    }
+    if (element.address) {
+        element.number = element.address->number;
+        element.operand = engine::bitAddressText(*element.address);
+    }
+}
+
 void LayoutBuilder::addLine(int line, const LineText& text) {
     const engine::Words words = engine::splitWords(text.code);
     if (words.count == 0) {
         return; // skipped, as the preparation walk passes over lines without words
     }
-    const engine::Form form = engine::decodeForm(words);
+    const engine::Form form = engine::decodeForm(words, m_layout.instructionSet());
     const OpCode op = form.op;
     auto mark = [&](Problem problem) {
         const int e = addElement(ElementKind::Mark, line, text, form);
@@ -76,23 +183,14 @@ void LayoutBuilder::addLine(int line, const LineText& text) {
         return;
     }
 
-    // The engine's decoder decides what the line does to the block stack. A line whose operand
-    // is out of range is decoded once more with in-range numbers: its shape is still known, so
-    // it is drawn in place and flagged rather than dropped.
-    const engine::LadderLine typed{std::string(text.code), engine::readNumber(text.location),
-                                   engine::readNumber(text.setValue)};
     int depth = static_cast<int>(m_stack.size());
-    engine::Step step = engine::decodeLine(typed, line, depth);
-    Problem problem = Problem::None;
-    if (step.fault == engine::Fault::OperandRange || step.fault == engine::Fault::ShiftRange) {
-        problem =
-            step.fault == engine::Fault::OperandRange ? Problem::OperandRange : Problem::ShiftRange;
-        depth = static_cast<int>(m_stack.size());
-        step = engine::decodeLine({typed.code, 0, 0}, line, depth);
-    }
+    const Decoded decoded = m_layout.extended() ? decodeExtended(text, line, form, depth)
+                                                : decodeClassic(text, line, depth);
+    const engine::Step& step = decoded.step;
     if (step.fault == engine::Fault::StackUnderflow) {
-        mark(op == OpCode::Cnt || op == OpCode::Sft ? Problem::MissingBranches
-                                                    : Problem::NothingToJoin);
+        const int inputs = engine::opInfo(op).pops;
+        mark(inputs > 1 || op == OpCode::Cnt || op == OpCode::Keep ? Problem::MissingBranches
+                                                                   : Problem::NothingToJoin);
         return;
     }
     if (step.fault == engine::Fault::StackOverflow) {
@@ -100,6 +198,36 @@ void LayoutBuilder::addLine(int line, const LineText& text) {
         return;
     }
     assert(step.fault == engine::Fault::None);
+
+    const int e = addElement(kindOf(op), line, text, form);
+    m_layout.m_elements[static_cast<std::size_t>(e)].problem = decoded.problem;
+    assert(static_cast<int>(m_stack.size()) - engine::opInfo(op).pops + engine::opInfo(op).pushes ==
+           depth);
+    place(e, op);
+}
+
+// The engine's decoder decides what the line does to the block stack. A line whose operand is
+// out of range is decoded once more with in-range numbers: its shape is still known, so it is
+// drawn in place and flagged rather than dropped.
+LayoutBuilder::Decoded LayoutBuilder::decodeClassic(const LineText& text, int line,
+                                                    int& depth) const {
+    const engine::Form form = engine::decodeForm(text.code);
+    const OpCode op = form.op;
+    const engine::LadderLine typed{std::string(text.code), engine::readNumber(text.location),
+                                   engine::readNumber(text.setValue)};
+    const int before = depth;
+    Decoded decoded{engine::decodeLine(typed, line, depth), Problem::None};
+    engine::Step& step = decoded.step;
+    Problem& problem = decoded.problem;
+    if (step.fault == engine::Fault::OperandRange || step.fault == engine::Fault::ShiftRange) {
+        problem =
+            step.fault == engine::Fault::OperandRange ? Problem::OperandRange : Problem::ShiftRange;
+        depth = before;
+        step = engine::decodeLine({typed.code, 0, 0}, line, depth);
+    }
+    if (step.fault != engine::Fault::None) {
+        return decoded;
+    }
 
     // What the preparation walk or a careful reader would object to, first objection first.
     const bool usesSetValue = op == OpCode::Tim || op == OpCode::Cnt || op == OpCode::Sft;
@@ -117,40 +245,44 @@ void LayoutBuilder::addLine(int line, const LineText& text) {
             problem = Problem::SetValueRange;
         }
     }
+    return decoded;
+}
 
-    ElementKind kind = ElementKind::Contact;
-    switch (op) {
-    case OpCode::AndBlk:
-    case OpCode::OrBlk:
-        kind = ElementKind::Join;
-        break;
-    case OpCode::Out:
-    case OpCode::OutNot:
-    case OpCode::Difu:
-        kind = ElementKind::Coil;
-        break;
-    case OpCode::Tim:
-        kind = ElementKind::Timer;
-        break;
-    case OpCode::Cnt:
-        kind = ElementKind::Counter;
-        break;
-    case OpCode::Sft:
-        kind = ElementKind::Shift;
-        break;
-    case OpCode::End:
-        kind = ElementKind::End;
-        break;
-    default:
-        break;
+// As decodeClassic, in the extended set: the regions open before the line are kept, and a line
+// whose operand cannot be read is decoded once more with placeholder operands. A JMP or JME
+// that cannot open or close its region is drawn and flagged, and changes no region.
+LayoutBuilder::Decoded LayoutBuilder::decodeExtended(const LineText& text, int line,
+                                                     engine::Form form, int& depth) {
+    const OpCode op = form.op;
+    engine::LadderLine typed{std::string(text.code), 0, 0};
+    typed.locationText = text.location;
+    typed.setValueText = text.setValue;
+    const int before = depth;
+    const engine::OpenRegions open = m_regions;
+    Decoded decoded{engine::decodeExtendedLine(typed, line, depth, m_regions), Problem::None};
+    engine::Step& step = decoded.step;
+    const engine::Fault fault = step.fault;
+    if (fault != engine::Fault::Address && fault != engine::Fault::SetValue &&
+        fault != engine::Fault::Jump) {
+        const bool timed =
+            op == OpCode::Tim || op == OpCode::Timh || op == OpCode::Cnt || op == OpCode::Cntr;
+        if (fault == engine::Fault::None && timed && isBlank(text.setValue)) {
+            decoded.problem = Problem::MissingSetValue;
+        }
+        return decoded;
     }
-    const int e = addElement(kind, line, text, form);
-    m_layout.m_elements[static_cast<std::size_t>(e)].problem = problem;
-    assert(static_cast<int>(m_stack.size()) + (op == OpCode::Ld ? 1 : 0) -
-               (op == OpCode::AndBlk || op == OpCode::OrBlk || op == OpCode::Cnt ? 1 : 0) -
-               (op == OpCode::Sft ? 2 : 0) ==
-           depth);
-    place(e, op);
+    decoded.problem = extendedProblem(form, fault, text);
+    depth = before;
+    m_regions = open;
+    if (op == OpCode::Jmp || op == OpCode::Jme) {
+        step = engine::Step{};
+        step.op = op;
+        return decoded; // no stack effect, no region opened or closed
+    }
+    typed.locationText = "0";
+    typed.setValueText = "0";
+    step = engine::decodeExtendedLine(typed, line, depth, m_regions);
+    return decoded;
 }
 
 void LayoutBuilder::place(int element, OpCode op) {
@@ -189,41 +321,61 @@ void LayoutBuilder::place(int element, OpCode op) {
     case OpCode::OutNot:
     case OpCode::Difu:
     case OpCode::Tim:
+    case OpCode::Difd:
+    case OpCode::Set:
+    case OpCode::Rset:
+    case OpCode::Timh:
+    case OpCode::Il:
+    case OpCode::Jmp:
         if (m_result.node < 0) {
             flag(Problem::NoCondition);
         }
         attach(m_result, element);
         break;
     case OpCode::Cnt:
-    case OpCode::Sft: {
-        const std::size_t pops = op == OpCode::Cnt ? 1 : 2;
-        std::vector<Value> inputs(m_stack.end() - static_cast<std::ptrdiff_t>(pops), m_stack.end());
-        m_stack.resize(m_stack.size() - pops);
-        inputs.push_back(m_result);
-        std::vector<int> bands;
-        for (const Value& value : inputs) {
-            if (value.node < 0) {
-                flag(Problem::MissingBranches);
-            }
-            bands.push_back(input(value));
-        }
-        const int rung = newRung(std::move(bands));
-        m_plans[static_cast<std::size_t>(rung)].items.push_back(element);
-        if (m_result.rung < 0) {
-            m_result.rung = rung;
-            m_result.band = static_cast<int>(pops);
-        }
+    case OpCode::Sft:
+    case OpCode::Keep:
+    case OpCode::Cntr:
+        placeBox(element, op);
         break;
-    }
     case OpCode::End:
         m_layout.m_ended = true;
         finish();
         m_plans[static_cast<std::size_t>(newRung({}))].items.push_back(element);
         break;
-    case OpCode::Invalid:
-    default: // the layout reads lines in the classic set
+    case OpCode::Ilc:
+    case OpCode::Jme:
+        // No condition: a rung of its own, fed from the rail, as END's.
+        finish();
+        m_plans[static_cast<std::size_t>(newRung({}))].items.push_back(element);
+        break;
+    default: // Invalid and Guarded are no instruction's form
         assert(false);
         break;
+    }
+}
+
+// A box with several inputs: the entries it pops, top one last, then the result.
+void LayoutBuilder::placeBox(int element, OpCode op) {
+    const auto pops = static_cast<std::size_t>(engine::opInfo(op).pops);
+    std::vector<Value> inputs(m_stack.end() - static_cast<std::ptrdiff_t>(pops), m_stack.end());
+    m_stack.resize(m_stack.size() - pops);
+    inputs.push_back(m_result);
+    std::vector<int> bands;
+    for (const Value& value : inputs) {
+        if (value.node < 0) {
+            Element& target = m_layout.m_elements[static_cast<std::size_t>(element)];
+            if (target.problem == Problem::None) {
+                target.problem = Problem::MissingBranches;
+            }
+        }
+        bands.push_back(input(value));
+    }
+    const int rung = newRung(std::move(bands));
+    m_plans[static_cast<std::size_t>(rung)].items.push_back(element);
+    if (m_result.rung < 0) {
+        m_result.rung = rung;
+        m_result.band = static_cast<int>(pops);
     }
 }
 

@@ -10,9 +10,40 @@
 
 #include <algorithm>
 #include <cassert>
+#include <span>
+#include <string_view>
 #include <utility>
 
 namespace rungbox::ladder {
+
+namespace {
+
+// The inputs of a box fed by several branches, top first, and its least height in rows.
+struct BoxInputs {
+    std::span<const std::string_view> pins;
+    int rows = 0;
+};
+
+BoxInputs boxInputs(OpCode op) {
+    static constexpr std::string_view kCounterPins[] = {"CP", "R"};
+    static constexpr std::string_view kShiftPins[] = {"IN", "CP", "R"};
+    static constexpr std::string_view kKeepPins[] = {"S", "R"};
+    static constexpr std::string_view kReversiblePins[] = {"II", "DI", "R"};
+    switch (op) {
+    case OpCode::Cnt:
+        return {kCounterPins, Layout::kCounterRows};
+    case OpCode::Sft:
+        return {kShiftPins, Layout::kShiftRows};
+    case OpCode::Keep:
+        return {kKeepPins, Layout::kKeepRows};
+    case OpCode::Cntr:
+        return {kReversiblePins, Layout::kReversibleRows};
+    default:
+        return {};
+    }
+}
+
+} // namespace
 
 // --- Placing the rungs -----------------------------------------------------------------------
 
@@ -122,18 +153,13 @@ void LayoutBuilder::placeRung(int index) {
     std::size_t next = 0;
     int itemRow = bandTop.back();
     Element& first = m_layout.m_elements[static_cast<std::size_t>(plan.items[0])];
-    if (first.kind == ElementKind::Counter || first.kind == ElementKind::Shift) {
-        const int minRows =
-            first.kind == ElementKind::Counter ? Layout::kCounterRows : Layout::kShiftRows;
-        static constexpr std::string_view kCounterPins[] = {"CP", "R"};
-        static constexpr std::string_view kShiftPins[] = {"IN", "CP", "R"};
+    if (const BoxInputs box = boxInputs(first.form.op); !box.pins.empty()) {
         first.pinCount = static_cast<int>(bandTop.size());
         for (std::size_t b = 0; b < bandTop.size(); ++b) {
-            first.pins[b] = {first.kind == ElementKind::Counter ? kCounterPins[b] : kShiftPins[b],
-                             bandTop[b], bandNet[b]};
+            first.pins[b] = {box.pins[b], bandTop[b], bandNet[b]};
             toOutputs(b);
         }
-        const int height = std::max(minRows, bandTop.back() - bandTop.front() + 2);
+        const int height = std::max(box.rows, bandTop.back() - bandTop.front() + 2);
         first.cell = {outCol, bandTop.front(), Layout::kOutputColumns, height};
         itemRow = bandTop.front() + height;
         next = 1;
@@ -292,6 +318,10 @@ void LayoutBuilder::placeMarks(const std::vector<int>& planOf, const std::vector
 
 // An OUT whose relay no later line writes shows what the scan left in the relay.
 void LayoutBuilder::markLastWriters() {
+    if (m_layout.extended()) {
+        markLastExtendedWriters();
+        return;
+    }
     std::vector<Element>& elements = m_layout.m_elements;
     for (Element& el : elements) {
         if (el.kind != ElementKind::Coil || el.form.op == OpCode::Difu) {
@@ -306,6 +336,34 @@ void LayoutBuilder::markLastWriters() {
             }
             return o.kind == ElementKind::Shift && el.number >= std::min(o.number, o.setValue) &&
                    el.number <= std::max(o.number, o.setValue);
+        });
+    }
+}
+
+// As markLastWriters, for an extended program: the bits are compared by their workspace bytes,
+// and KEEP, SET, RSET, DIFU, DIFD and SFT write bits too.
+void LayoutBuilder::markLastExtendedWriters() {
+    std::vector<Element>& elements = m_layout.m_elements;
+    auto byteOf = [](const std::optional<engine::BitAddress>& address) {
+        return address && address->valid() ? engine::workspaceByte(*address) : -1;
+    };
+    for (Element& el : elements) {
+        const int byte = byteOf(el.address);
+        if (el.kind != ElementKind::Coil ||
+            (el.form.op != OpCode::Out && el.form.op != OpCode::OutNot) || byte < 0) {
+            continue;
+        }
+        el.lastWriter = std::none_of(elements.begin(), elements.end(), [&](const Element& o) {
+            if (o.line <= el.line) {
+                return false;
+            }
+            if (o.kind == ElementKind::Coil || o.kind == ElementKind::Keep) {
+                return byteOf(o.address) == byte;
+            }
+            const int first = byteOf(o.address);
+            const int last = byteOf(o.lastAddress);
+            return o.kind == ElementKind::Shift && first >= 0 && last >= 0 &&
+                   byte >= std::min(first, last) && byte <= std::max(first, last);
         });
     }
 }

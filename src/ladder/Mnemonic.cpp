@@ -17,6 +17,8 @@ public:
     std::vector<MnemonicLine> lines;
 
 private:
+    std::string location(const Node& node) const;
+    std::string setValue(const Node& node) const;
     void emit(std::string code, const Node* node, bool numbered, bool withSetValue);
     void contact(const char* op, const Node& node);
     void start(const Node& node);
@@ -31,7 +33,35 @@ private:
     }
 
     Path m_path;
+    engine::InstructionSet m_set = engine::InstructionSet::Classic;
 };
+
+// The LOCATION cell: the number; in an extended rung a relay operand as its area writes it
+// ("W0.00"), timers, counters and jumps as their number.
+std::string Writer::location(const Node& node) const {
+    const bool numbered = node.kind == NodeKind::Contact
+                              ? node.operand != Operand::Relay
+                              : node.op == OpCode::Tim || node.op == OpCode::Timh ||
+                                    node.op == OpCode::Cnt || node.op == OpCode::Cntr ||
+                                    node.op == OpCode::Jmp || node.op == OpCode::Jme;
+    if (m_set == engine::InstructionSet::Classic || numbered) {
+        return std::to_string(node.number);
+    }
+    return engine::bitAddressText({node.area, node.number});
+}
+
+// The "###" cell: the number; in an extended rung a set value as "#" and four digits, an SFT's
+// last bit as its area writes it.
+std::string Writer::setValue(const Node& node) const {
+    if (m_set == engine::InstructionSet::Classic) {
+        return std::to_string(node.setValue);
+    }
+    if (node.op == OpCode::Sft) {
+        return engine::bitAddressText({node.area, node.setValue});
+    }
+    std::string digits = std::to_string(node.setValue);
+    return "#" + std::string(digits.size() < 4 ? 4 - digits.size() : 0, '0') + digits;
+}
 
 void Writer::emit(std::string code, const Node* node, bool numbered, bool withSetValue) {
     MnemonicLine line;
@@ -39,10 +69,10 @@ void Writer::emit(std::string code, const Node* node, bool numbered, bool withSe
     if (node != nullptr) {
         line.path = m_path;
         if (numbered) {
-            line.location = std::to_string(node->number);
+            line.location = location(*node);
         }
         if (withSetValue) {
-            line.setValue = std::to_string(node->setValue);
+            line.setValue = setValue(*node);
         }
     }
     lines.push_back(std::move(line));
@@ -118,6 +148,36 @@ void Writer::output(const Node& node) {
     case OpCode::End:
         emit("END", &node, false, false);
         return;
+    case OpCode::Keep:
+        emit("KEEP", &node, true, false);
+        return;
+    case OpCode::Cntr:
+        emit("CNTR", &node, true, true);
+        return;
+    case OpCode::Timh:
+        emit("TIMH", &node, true, true);
+        return;
+    case OpCode::Difd:
+        emit("DIFD", &node, true, false);
+        return;
+    case OpCode::Set:
+        emit("SET", &node, true, false);
+        return;
+    case OpCode::Rset:
+        emit("RSET", &node, true, false);
+        return;
+    case OpCode::Il:
+        emit("IL", &node, false, false);
+        return;
+    case OpCode::Ilc:
+        emit("ILC", &node, false, false);
+        return;
+    case OpCode::Jmp:
+        emit("JMP", &node, true, false);
+        return;
+    case OpCode::Jme:
+        emit("JME", &node, true, false);
+        return;
     default:
         assert(false && "not an output");
     }
@@ -145,6 +205,7 @@ void Writer::fan(const Node& node) {
 }
 
 void Writer::rung(const Node& root) {
+    m_set = root.set;
     const int last = static_cast<int>(root.parts.size()) - 1;
     const Node& point = root.parts.back();
     // A CNT or SFT box's upper inputs come first: the scan pops them off the block stack.

@@ -3,7 +3,9 @@
 
 // The canonical mnemonic of a rung tree: its elements in the order drawn (nothing is reordered to
 // save a block), LD, AND and OR with their NOT, TIM and CNT forms, AND BLK and OR BLK only where
-// a branch holds more than one element in series, a box's inputs before it, top first. No Qt.
+// a branch holds more than one element in series, a box's inputs before it, top first. An
+// extended rung writes its relay operands as their areas do ("W0.00") and its set values as "#"
+// and four digits. No Qt.
 
 #include "RungTree.h"
 

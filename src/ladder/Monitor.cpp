@@ -6,9 +6,9 @@ namespace rungbox::ladder {
 Monitor::Monitor() : m_layout(Layout::build({})) {}
 
 bool Monitor::refresh(std::span<const LineText> lines, int currentLine,
-                      const engine::Controller* running) {
+                      const engine::Controller* running, engine::InstructionSet set) {
     bool changed = false;
-    bool same = lines.size() == m_cells.size();
+    bool same = lines.size() == m_cells.size() && set == m_layout.instructionSet();
     for (std::size_t i = 0; same && i < lines.size(); ++i) {
         const auto& cells = m_cells[i];
         same = cells[0] == lines[i].code && cells[1] == lines[i].location &&
@@ -20,7 +20,7 @@ bool Monitor::refresh(std::span<const LineText> lines, int currentLine,
             m_cells[i] = {std::string(lines[i].code), std::string(lines[i].location),
                           std::string(lines[i].setValue)};
         }
-        m_layout = Layout::build(lines);
+        m_layout = Layout::build(lines, set);
         changed = true;
     }
     if (currentLine != m_currentLine) {

@@ -25,9 +25,11 @@ public:
 
     /// Takes the program's cells `lines` (lines[i] is line i + 1), the grid's current line
     /// (0 for none) and the controller while a run is on (nullptr while stopped; read only, not
-    /// kept). Returns true when the picture changed since the last call.
+    /// kept), the lines read in `set`. Returns true when the picture changed since the last
+    /// call.
     bool refresh(std::span<const LineText> lines, int currentLine,
-                 const engine::Controller* running);
+                 const engine::Controller* running,
+                 engine::InstructionSet set = engine::InstructionSet::Classic);
 
     const Layout& layout() const { return m_layout; }
     /// The power flow during a run; nullptr while stopped.

@@ -2,6 +2,7 @@
 #include "PowerFlow.h"
 
 #include "engine/AddressMap.h"
+#include "engine/BitAddress.h"
 
 namespace rungbox::ladder {
 
@@ -30,6 +31,55 @@ bool contactBit(const Element& el, const engine::Controller& plc) {
     return false;
 }
 
+// The workspace byte of an extended element's bit, or -1 when it names none.
+int byteOf(const Element& el) {
+    return el.address && el.address->valid() ? engine::workspaceByte(*el.address) : -1;
+}
+
+// An extended program's contacts read their bit's workspace byte (a timer's or counter's done
+// flag included); its boxes show timers and counters 0 to 127, and KEEP its bit.
+void readExtended(const Element& el, const engine::Controller& plc, std::uint8_t& active,
+                  int& value) {
+    const int byte = byteOf(el);
+    switch (el.kind) {
+    case ElementKind::Contact:
+        active = (byte >= 0 && plc.bit(byte)) != el.form.negated;
+        break;
+    case ElementKind::Timer:
+        value = inRange(el.number, engine::kTimerSlots) ? plc.timValue(el.number) : 0;
+        break;
+    case ElementKind::Counter:
+        value = inRange(el.number, engine::kTimerSlots) ? plc.cntValue(el.number) : 0;
+        break;
+    case ElementKind::Keep:
+        value = byte >= 0 && plc.bit(byte) ? 1 : 0;
+        active = static_cast<std::uint8_t>(value);
+        break;
+    default:
+        break;
+    }
+}
+
+// A coil that is the last to write its bit shows what the scan left in the bit.
+bool lastWritten(const Element& el, const engine::Controller& plc, bool& energised) {
+    if (!el.lastWriter) {
+        return false;
+    }
+    if (el.extended) {
+        const int byte = byteOf(el);
+        if (byte < 0) {
+            return false;
+        }
+        energised = plc.bit(byte) != (el.form.op == OpCode::OutNot);
+        return true;
+    }
+    if (!inRange(el.number, engine::kRelayCount)) {
+        return false;
+    }
+    energised = plc.relay(el.number) != (el.form.op == OpCode::OutNot);
+    return true;
+}
+
 } // namespace
 
 PowerFlow PowerFlow::evaluate(const Layout& layout, const engine::Controller& plc) {
@@ -42,7 +92,9 @@ PowerFlow PowerFlow::evaluate(const Layout& layout, const engine::Controller& pl
 
     for (std::size_t e = 0; e < elements.size(); ++e) {
         const Element& el = elements[e];
-        if (el.kind == ElementKind::Contact) {
+        if (el.extended) {
+            readExtended(el, plc, flow.m_active[e], flow.m_values[e]);
+        } else if (el.kind == ElementKind::Contact) {
             flow.m_active[e] = contactBit(el, plc) != el.form.negated;
         } else if (el.kind == ElementKind::Timer && inRange(el.number, engine::kTimerCount)) {
             flow.m_values[e] = plc.timValue(el.number);
@@ -66,13 +118,17 @@ PowerFlow PowerFlow::evaluate(const Layout& layout, const engine::Controller& pl
 
     for (std::size_t e = 0; e < elements.size(); ++e) {
         const Element& el = elements[e];
+        if (el.kind == ElementKind::Control) {
+            // IL and JMP are active while their condition lets the lines after them run.
+            const bool conditional = el.form.op == OpCode::Il || el.form.op == OpCode::Jmp;
+            flow.m_active[e] = conditional && flow.net(el.inNet);
+            continue;
+        }
         if (el.kind != ElementKind::Coil) {
             continue;
         }
         bool energised = flow.net(el.inNet);
-        if (el.lastWriter && inRange(el.number, engine::kRelayCount)) {
-            energised = plc.relay(el.number) != (el.form.op == OpCode::OutNot);
-        }
+        lastWritten(el, plc, energised);
         flow.m_active[e] = energised;
     }
     return flow;

@@ -11,6 +11,10 @@
 // relay then goes off); an OUT or OUT NOT that is the last line writing its relay reads that
 // power back from the relay the scan wrote (energised while an OUT's relay is on, or an OUT
 // NOT's relay is off), and any other coil shows the power of the wire feeding it.
+//
+// In an extended program every operand is read at its workspace byte (engine::workspaceByte):
+// a contact's bit or a timer's or counter's done flag (0 to 127), an OUT's bit; a KEEP box is
+// active while its bit is on.
 
 #include "Layout.h"
 #include "engine/Controller.h"
@@ -29,9 +33,11 @@ public:
 
     /// True when net `n` (0 to layout.netCount() - 1) carries power.
     bool net(int n) const { return m_nets[static_cast<std::size_t>(n)] != 0; }
-    /// Contact: closed. Coil: energised, i.e. its input carried power in the scan. Else false.
+    /// Contact: closed. Coil: energised, i.e. its input carried power in the scan. KEEP: its
+    /// bit is on. IL, JMP: their condition is on (the lines after them run). Else false.
     bool active(int element) const { return m_active[static_cast<std::size_t>(element)] != 0; }
-    /// Timer: present value in timer ticks. Counter: present value in counts. Else 0.
+    /// Timer: present value in timer ticks (TIMH: hundredths). Counter: present value in counts.
+    /// KEEP: its bit (0 or 1). Else 0.
     int value(int element) const { return m_values[static_cast<std::size_t>(element)]; }
 
     /// Equal flows draw the same picture, so a view repaints only when this changes.

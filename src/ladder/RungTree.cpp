@@ -2,6 +2,7 @@
 #include "RungTree.h"
 
 #include "engine/AddressMap.h"
+#include "engine/ExtendedLine.h"
 
 #include <algorithm>
 #include <functional>
@@ -62,10 +63,12 @@ bool Node::operator==(const Node& other) const {
     }
     switch (kind) {
     case NodeKind::Contact:
-        return operand == other.operand && negated == other.negated && number == other.number;
+        return operand == other.operand && negated == other.negated && number == other.number &&
+               area == other.area;
     case NodeKind::Output:
-        return op == other.op && number == other.number &&
-               ((op != OpCode::Tim && op != OpCode::Cnt && op != OpCode::Sft) ||
+        return op == other.op && number == other.number && area == other.area &&
+               ((op != OpCode::Tim && op != OpCode::Cnt && op != OpCode::Sft &&
+                 op != OpCode::Timh && op != OpCode::Cntr) ||
                 setValue == other.setValue);
     default:
         return true;
@@ -112,17 +115,79 @@ void normalizeParts(Node& node) {
 } // namespace
 
 void normalize(Node& root) {
+    const engine::InstructionSet set = root.set;
     normalizeParts(root);
     if (root.kind != NodeKind::Series) {
         root = Node::group(NodeKind::Series, {std::move(root)});
     }
+    root.set = set;
+}
+
+bool standsAlone(OpCode op) {
+    return op == OpCode::End || op == OpCode::Ilc || op == OpCode::Jme;
 }
 
 // --- Checks ----------------------------------------------------------------------------------
 
 namespace {
 
-std::string rangeProblem(const Node& node) {
+// The ranges of an extended rung's operands: bits of their area (written ones not special),
+// timers and counters 0 to 127, set values 0 to 9999, jump numbers 0 to 49.
+std::string extendedRangeProblem(const Node& node) {
+    const bool writes = node.kind == NodeKind::Output && engine::writesOperand(node.op);
+    auto bitProblem = [&](int number) -> std::string {
+        const engine::BitAddress address{node.area, number};
+        if (!address.valid() || address.area == engine::Area::Timer ||
+            address.area == engine::Area::Counter) {
+            return "address out of range";
+        }
+        return writes && address.special() ? "a special relay cannot be written" : "";
+    };
+    const bool unit = node.kind == NodeKind::Contact
+                          ? node.operand != Operand::Relay
+                          : node.op == OpCode::Tim || node.op == OpCode::Cnt ||
+                                node.op == OpCode::Timh || node.op == OpCode::Cntr;
+    if (unit && (node.number < 0 || node.number >= engine::kTimerSlots)) {
+        return (node.operand == Operand::Counter || node.op == OpCode::Cnt ||
+                        node.op == OpCode::Cntr
+                    ? "counter"
+                    : "timer") +
+               std::string(" out of range (0 to 127)");
+    }
+    if (unit) {
+        return node.kind == NodeKind::Output &&
+                       (node.setValue < 0 || node.setValue > engine::kMaxExtendedSetValue)
+                   ? "set value out of range (#0000 to #9999)"
+                   : "";
+    }
+    switch (node.kind == NodeKind::Contact ? OpCode::Ld : node.op) {
+    case OpCode::Il:
+    case OpCode::Ilc:
+    case OpCode::End:
+        return {};
+    case OpCode::Jmp:
+    case OpCode::Jme:
+        return node.number < 0 || node.number >= engine::kJumpNumbers
+                   ? "jump number out of range (0 to 49)"
+                   : "";
+    case OpCode::Sft:
+        if (std::string problem = bitProblem(node.setValue); !problem.empty()) {
+            return problem;
+        }
+        return bitProblem(node.number);
+    default:
+        return bitProblem(node.number);
+    }
+}
+
+std::string rangeProblem(const Node& node, engine::InstructionSet set) {
+    if (set == engine::InstructionSet::Extended) {
+        return extendedRangeProblem(node);
+    }
+    if (node.area != engine::Area::Relay ||
+        (node.kind == NodeKind::Output && node.op > OpCode::End && node.op != OpCode::Invalid)) {
+        return "only extended programs have this instruction or address";
+    }
     const bool unit = node.kind == NodeKind::Contact
                           ? node.operand != Operand::Relay
                           : node.op == OpCode::Tim || node.op == OpCode::Cnt;
@@ -150,52 +215,70 @@ std::string rangeProblem(const Node& node) {
     return {};
 }
 
-std::string conditionProblem(const Node& node) {
+std::string conditionProblem(const Node& node, engine::InstructionSet set) {
     if (node.kind == NodeKind::Contact) {
-        return rangeProblem(node);
+        return rangeProblem(node, set);
     }
     if (node.kind == NodeKind::Output) {
         return "a contact after an output on the same branch";
     }
     for (const Node& part : node.parts) {
-        if (std::string problem = conditionProblem(part); !problem.empty()) {
+        if (std::string problem = conditionProblem(part, set); !problem.empty()) {
             return problem;
         }
     }
     return {};
 }
 
-std::string outputProblem(const Node& node, bool boxAllowed) {
-    const std::size_t inputs = node.op == OpCode::Cnt ? 1 : node.op == OpCode::Sft ? 2 : 0;
-    if (node.op == OpCode::End) {
-        return "END stands in a rung of its own";
+// Why a box has the wrong number of inputs.
+std::string inputsProblem(OpCode op) {
+    switch (op) {
+    case OpCode::Cnt:
+        return "a counter needs two inputs: count, reset";
+    case OpCode::Sft:
+        return "a shift register needs three inputs: data, clock, reset";
+    case OpCode::Keep:
+        return "a KEEP box needs two inputs: set, reset";
+    case OpCode::Cntr:
+        return "a reversible counter needs three inputs: increment, decrement, reset";
+    default:
+        return "a coil has one input";
+    }
+}
+
+std::string outputProblem(const Node& node, bool boxAllowed, engine::InstructionSet set) {
+    // A box takes its upper inputs from the block stack: as many as the scan pops for it.
+    const auto inputs = static_cast<std::size_t>(engine::opInfo(node.op).pops);
+    if (standsAlone(node.op)) {
+        return std::string(node.op == OpCode::End   ? "END"
+                           : node.op == OpCode::Ilc ? "ILC"
+                                                    : "JME") +
+               " stands in a rung of its own";
     }
     if (inputs > 0 && !boxAllowed) {
         return "a counter or shift register must be the first output after its rung's condition";
     }
     if (node.parts.size() != inputs) {
-        return node.op == OpCode::Cnt   ? "a counter needs two inputs: count, reset"
-               : node.op == OpCode::Sft ? "a shift register needs three inputs: data, clock, reset"
-                                        : "a coil has one input";
+        return inputsProblem(node.op);
     }
     for (const Node& input : node.parts) {
-        if (std::string problem = conditionProblem(input); !problem.empty()) {
+        if (std::string problem = conditionProblem(input, set); !problem.empty()) {
             return problem;
         }
     }
-    return rangeProblem(node);
+    return rangeProblem(node, set);
 }
 
-std::string goingOnProblem(const Node& series, bool boxAllowed);
+std::string goingOnProblem(const Node& series, bool boxAllowed, engine::InstructionSet set);
 
 // What stands at a point where a condition ends: an output, or outputs in parallel of which only
 // the last may go on through contacts (the value at the point is lost once a contact follows it).
-std::string fanProblem(const Node& fan, bool boxAllowed) {
+std::string fanProblem(const Node& fan, bool boxAllowed, engine::InstructionSet set) {
     if (fan.kind == NodeKind::Output) {
-        return outputProblem(fan, boxAllowed);
+        return outputProblem(fan, boxAllowed, set);
     }
     if (fan.kind != NodeKind::Parallel) {
-        return goingOnProblem(fan, false);
+        return goingOnProblem(fan, false, set);
     }
     for (std::size_t i = 0; i < fan.parts.size(); ++i) {
         const Node& part = fan.parts[i];
@@ -203,11 +286,11 @@ std::string fanProblem(const Node& fan, bool boxAllowed) {
         if (!part.carriesOutput()) {
             problem = "a branch that feeds no output (a bridge between branches)";
         } else if (part.kind == NodeKind::Output) {
-            problem = outputProblem(part, boxAllowed && i == 0);
+            problem = outputProblem(part, boxAllowed && i == 0, set);
         } else if (i + 1 != fan.parts.size()) {
             problem = "only the last branch after the outputs may go on through contacts";
         } else {
-            problem = goingOnProblem(part, false);
+            problem = goingOnProblem(part, false, set);
         }
         if (!problem.empty()) {
             return problem;
@@ -217,7 +300,7 @@ std::string fanProblem(const Node& fan, bool boxAllowed) {
 }
 
 // A Series whose last part carries the outputs and whose other parts are conditions.
-std::string goingOnProblem(const Node& series, bool boxAllowed) {
+std::string goingOnProblem(const Node& series, bool boxAllowed, engine::InstructionSet set) {
     if (series.kind != NodeKind::Series || !series.carriesOutput()) {
         const bool fed = std::any_of(series.parts.begin(), series.parts.end(),
                                      [](const Node& part) { return part.carriesOutput(); });
@@ -227,21 +310,22 @@ std::string goingOnProblem(const Node& series, bool boxAllowed) {
         return "a rung needs a contact before its outputs";
     }
     for (std::size_t i = 0; i + 1 < series.parts.size(); ++i) {
-        if (std::string problem = conditionProblem(series.parts[i]); !problem.empty()) {
+        if (std::string problem = conditionProblem(series.parts[i], set); !problem.empty()) {
             return problem;
         }
     }
-    return fanProblem(series.parts.back(), boxAllowed);
+    return fanProblem(series.parts.back(), boxAllowed, set);
 }
 
 } // namespace
 
 std::string rungProblem(const Node& root) {
     if (root.kind == NodeKind::Series && root.parts.size() == 1 &&
-        root.parts[0].kind == NodeKind::Output && root.parts[0].op == OpCode::End) {
-        return {};
+        root.parts[0].kind == NodeKind::Output && standsAlone(root.parts[0].op)) {
+        return root.parts[0].op == OpCode::End ? std::string()
+                                               : rangeProblem(root.parts[0], root.set);
     }
-    return goingOnProblem(root, true);
+    return goingOnProblem(root, true, root.set);
 }
 
 // --- Walks -----------------------------------------------------------------------------------
@@ -445,7 +529,7 @@ EditResult addOutput(Node& root, const Path& at, Node output) {
     });
 }
 
-EditResult setAddress(Node& root, const Path& at, Operand operand, int number) {
+EditResult setAddress(Node& root, const Path& at, Operand operand, int number, engine::Area area) {
     return attempt(root, at, [&](Node& rung) -> std::string {
         Node& node = *nodeAt(rung, at);
         if (!isElement(&node) || (node.kind == NodeKind::Output && node.op == OpCode::End)) {
@@ -460,6 +544,12 @@ EditResult setAddress(Node& root, const Path& at, Operand operand, int number) {
                    node.op != OpCode::Tim && node.op != OpCode::Cnt) {
             return "an output's address is a relay";
         }
+        if (node.kind == NodeKind::Output && node.op == OpCode::Sft && node.area != area) {
+            // The register's last bit moves into the first bit's new area.
+            node.setValue = number;
+        }
+        node.area =
+            operand == Operand::Relay || node.kind == NodeKind::Output ? area : engine::Area::Relay;
         node.number = number;
         node.focus = true;
         return {};
@@ -470,7 +560,8 @@ EditResult setSetValue(Node& root, const Path& at, int value) {
     return attempt(root, at, [&](Node& rung) -> std::string {
         Node& node = *nodeAt(rung, at);
         if (node.kind != NodeKind::Output ||
-            (node.op != OpCode::Tim && node.op != OpCode::Cnt && node.op != OpCode::Sft)) {
+            (node.op != OpCode::Tim && node.op != OpCode::Cnt && node.op != OpCode::Sft &&
+             node.op != OpCode::Timh && node.op != OpCode::Cntr)) {
             return "only a timer, a counter or a shift register has a set value";
         }
         node.setValue = value;
@@ -525,12 +616,16 @@ Node simpleRung(int number, int coil) {
 
 Node boxRung(OpCode op, int number, int setValue) {
     Node box = Node::output(op, number, setValue);
-    const int inputs = op == OpCode::Sft ? 3 : 2;
+    const int inputs = engine::opInfo(op).pops + 1;
     for (int i = 0; i + 1 < inputs; ++i) {
         box.parts.push_back(Node::contact(Operand::Relay, false, i));
     }
     return Node::group(NodeKind::Series,
                        {Node::contact(Operand::Relay, false, inputs - 1), std::move(box)});
+}
+
+Node closingRung(OpCode op, int number) {
+    return Node::group(NodeKind::Series, {Node::output(op, number)});
 }
 
 } // namespace rungbox::ladder

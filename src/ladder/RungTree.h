@@ -10,9 +10,15 @@
 // end of the rung's condition, since the scan takes its other inputs from the block stack there.
 // The END rung is a Series holding END alone.
 //
+// Extended programs (the root's `set`) add the KEEP box (its set input above the rung's
+// condition, which resets it) and the CNTR box (increment and decrement inputs above the reset
+// condition), TIMH, SET, RSET and DIFD outputs, IL and JMP N fed by a condition, and ILC and
+// JME N, which stand alone in a rung as END does. Their relay operands name an area (`area`).
+//
 // Every edit works on a copy, puts it in normal form and checks it: a refused edit says why and
 // leaves the rung alone. No Qt.
 
+#include "engine/BitAddress.h"
 #include "engine/Instruction.h"
 
 #include <cstdint>
@@ -26,14 +32,23 @@ enum class NodeKind : std::uint8_t { Contact, Output, Series, Parallel };
 /// One node of a rung tree.
 struct Node {
     NodeKind kind = NodeKind::Contact;
-    /// Output: OUT, OUT NOT, DIFU, TIM, CNT, SFT or END.
+    /// Output: OUT, OUT NOT, DIFU, TIM, CNT, SFT or END; extended rungs: KEEP, CNTR, TIMH, SET,
+    /// RSET, DIFD, IL, ILC, JMP, JME too.
     engine::OpCode op = engine::OpCode::Out;
     /// Contact: what `number` names (a relay, a timer's or a counter's done flag).
     engine::Operand operand = engine::Operand::Relay;
     bool negated = false; ///< Contact: NOT
     int number = 0;       ///< relay 0 to 20000, timer or counter 0 to 7; SFT: first relay
+                          ///< (extended: the number in `area`, timers and counters 0 to 127,
+                          ///< JMP and JME 0 to 49)
     int setValue = 0;     ///< TIM: 0 to 600 ticks; CNT: 0 to 9999 counts; SFT: last relay
-    int line = 0;         ///< the code line it was read from, 0 for a node not yet written
+                          ///< (extended: set values 0 to 9999; SFT's last bit in `area`)
+    /// Extended rungs: the area of a relay operand (a contact reading a relay, a coil, KEEP,
+    /// SFT); Area::Relay for classic rungs.
+    engine::Area area = engine::Area::Relay;
+    /// The root only: the set the rung is checked and written in.
+    engine::InstructionSet set = engine::InstructionSet::Classic;
+    int line = 0; ///< the code line it was read from, 0 for a node not yet written
     /// Series, Parallel: the parts, left to right or top down. CNT, SFT: the inputs above the
     /// rung's condition, top first (CNT: count; SFT: data, clock).
     std::vector<Node> parts;
@@ -82,8 +97,10 @@ EditResult insertParallel(Node& root, const Path& at, int last, Node branch);
 /// Adds `output` at the point the element at `at` stands before or at: after `at` when it is an
 /// output, else after the point's outputs (a second output is a parallel coil).
 EditResult addOutput(Node& root, const Path& at, Node output);
-/// Sets a contact's operand and number, or an output's number.
-EditResult setAddress(Node& root, const Path& at, engine::Operand operand, int number);
+/// Sets a contact's operand and number, or an output's number; `area` is a relay operand's area
+/// in an extended rung.
+EditResult setAddress(Node& root, const Path& at, engine::Operand operand, int number,
+                      engine::Area area = engine::Area::Relay);
 /// Sets the set value of a TIM or CNT, or the last relay of an SFT.
 EditResult setSetValue(Node& root, const Path& at, int value);
 /// Toggles NOT on a contact, or turns OUT into OUT NOT and back.
@@ -93,7 +110,15 @@ EditResult removeElement(Node& root, const Path& at);
 
 /// A new rung: contact `number` feeding `OUT coil`.
 Node simpleRung(int number, int coil);
-/// A new CNT (op Cnt) or SFT (op Sft) rung fed by contacts 0, 1 (and 2 for SFT).
+/// A new CNT (op Cnt) or SFT (op Sft) rung fed by contacts 0, 1 (and 2 for SFT); extended
+/// rungs: KEEP (op Keep, fed by 0 and 1, keeping relay `number`) and CNTR (op Cntr, fed by 0, 1
+/// and 2) too.
 Node boxRung(engine::OpCode op, int number, int setValue);
+
+/// A rung of its own for ILC or JME `number` (extended rungs).
+Node closingRung(engine::OpCode op, int number);
+
+/// True when `op` stands alone in a rung: END, ILC, JME.
+bool standsAlone(engine::OpCode op);
 
 } // namespace rungbox::ladder

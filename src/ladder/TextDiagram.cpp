@@ -116,6 +116,24 @@ void drawContact(Canvas& canvas, const Element& el, bool active, const std::stri
     }
 }
 
+// The mark inside a coil's brackets.
+char coilMark(OpCode op) {
+    switch (op) {
+    case OpCode::OutNot:
+        return '/';
+    case OpCode::Difu:
+        return '^';
+    case OpCode::Difd:
+        return 'v';
+    case OpCode::Set:
+        return 'S';
+    case OpCode::Rset:
+        return 'R';
+    default:
+        return ' ';
+    }
+}
+
 void drawCoil(Canvas& canvas, const Element& el, bool active, const std::string& name) {
     const int x = xOf(el.cell.col) + 1;
     const int line = canvas.wireLine(el.cell.row);
@@ -123,7 +141,7 @@ void drawCoil(Canvas& canvas, const Element& el, bool active, const std::string&
     const char out = canvas.flow() != nullptr && active ? '=' : '-';
     std::string body(15, in);
     std::fill(body.begin() + 9, body.end(), out);
-    const char inner = el.form.op == OpCode::OutNot ? '/' : el.form.op == OpCode::Difu ? '^' : ' ';
+    const char inner = coilMark(el.form.op);
     body[6] = '(';
     body[7] = inner;
     body[8] = ')';
@@ -178,6 +196,18 @@ void drawEnd(Canvas& canvas, const Element& el) {
     const int line = canvas.wireLine(el.cell.row);
     std::string body(15, canvas.wire(el.inNet));
     body.replace(5, 5, "[END]");
+    canvas.put(line, x, body);
+    canvas.hline(line, x - 1, x - 1, body[0]);
+}
+
+// IL, ILC, JMP and JME: their tag on the wire, as END's.
+void drawControl(Canvas& canvas, const Element& el, bool active) {
+    const int x = xOf(el.cell.col) + 1;
+    const int line = canvas.wireLine(el.cell.row);
+    std::string body(15, canvas.wire(el.inNet));
+    const std::string tag = "[" + marked(el, active) + "]";
+    const std::size_t at = tag.size() < body.size() ? (body.size() - tag.size()) / 2 : 0;
+    body.replace(at, std::min(tag.size(), body.size()), tag.substr(0, body.size()));
     canvas.put(line, x, body);
     canvas.hline(line, x - 1, x - 1, body[0]);
 }
@@ -252,10 +282,14 @@ std::string textDiagram(const Layout& layout, const PowerFlow* flow,
             case ElementKind::Timer:
             case ElementKind::Counter:
             case ElementKind::Shift:
+            case ElementKind::Keep:
                 drawBox(canvas, el, flow, flow != nullptr ? flow->value(e) : 0, name);
                 break;
             case ElementKind::End:
                 drawEnd(canvas, el);
+                break;
+            case ElementKind::Control:
+                drawControl(canvas, el, active);
                 break;
             case ElementKind::Join:
             case ElementKind::Mark:

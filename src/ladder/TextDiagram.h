@@ -11,6 +11,9 @@
 //   --( )--   OUT coil                           --(/)--   OUT NOT coil
 //   --(^)--   DIFU coil (labelled "DIFU n")      --<12>-   the branch ending at line 12, drawn
 //   [END]     END                                          in an earlier rung
+//   --(v)--   DIFD coil (labelled "DIFD n")      --(S)--, --(R)--   SET, RSET coils
+//   [IL] [ILC] [JMP 2] [JME 2]   the interlock and jump instructions (extended programs); during
+//             a run "[*IL]" and "[*JMP 2]" while their condition lets the lines after them run
 //   +         a branch point; vertical wires are `|`
 //
 // Labels stand above their symbol: a relay address, "TIM n" or "CNT n", "?" for a blank
@@ -19,8 +22,9 @@
 // (7 characters above a contact, 15 above a coil, 11 in a box) is cut to its first characters
 // and ends in `~` (kCutMark): "CONVEYOR_START" above a contact reads "CONVEY~". TIM, CNT and SFT
 // are boxes with their name on the top border, their inputs (IN; CP and R; IN, CP and R) at the
-// left, their set value ("#n") or register range inside. A gap in a wire is a branch that starts
-// with nothing (no LD before it).
+// left, their set value ("#n") or register range inside. Extended programs add TIMH and CNTR
+// (inputs II, DI and R) boxes and the KEEP box (inputs S and R) with its bit inside. A gap in a
+// wire is a branch that starts with nothing (no LD before it).
 //
 // Below a rung, one line per problem: `! line N "CODE": why`. A label starting with `!` is an
 // element drawn in place despite its problem. A diagram without END ends with "(no END)".

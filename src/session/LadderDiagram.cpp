@@ -18,9 +18,9 @@ bool LadderDiagram::poll() {
     }
     // A scan paused between two lines shows the line it executes next; otherwise the grid's.
     const int paused = m_session.debugger().currentLine();
-    const bool pictureChanged =
-        m_monitor.refresh(m_lines, paused != 0 ? paused : grid.line(),
-                          m_session.running() ? &m_session.controller() : nullptr);
+    const bool pictureChanged = m_monitor.refresh(
+        m_lines, paused != 0 ? paused : grid.line(),
+        m_session.running() ? &m_session.controller() : nullptr, grid.instructionSet());
     DebugMarks marks{m_session.debugger().breakpointLines(), m_session.controller().forces()};
     const bool marksChanged = marks != m_marks;
     if (marksChanged) {

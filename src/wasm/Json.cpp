@@ -2,6 +2,7 @@
 #include "Json.h"
 
 #include "engine/LineSyntax.h"
+#include "ladder/Labels.h"
 
 namespace rungbox::wasm {
 
@@ -86,10 +87,32 @@ std::string_view kindName(ElementKind kind) {
         return "shift";
     case ElementKind::End:
         return "end";
+    case ElementKind::Keep:
+        return "keep";
+    case ElementKind::Control:
+        return "control";
     case ElementKind::Mark:
         break;
     }
     return "mark";
+}
+
+// The mark a coil shows between its brackets, by name.
+std::string_view coilName(engine::OpCode op) {
+    switch (op) {
+    case engine::OpCode::Difu:
+        return "difu";
+    case engine::OpCode::OutNot:
+        return "not";
+    case engine::OpCode::Difd:
+        return "difd";
+    case engine::OpCode::Set:
+        return "set";
+    case engine::OpCode::Rset:
+        return "reset";
+    default:
+        return "out";
+    }
 }
 
 // A box's caption and its lines under it, as the window draws them.
@@ -97,7 +120,14 @@ void appendBox(std::string& out, const Element& el, const ladder::PowerFlow* flo
     std::string title;
     std::string values;
     const int value = flow != nullptr ? flow->value(index) : 0;
-    if (el.kind == ElementKind::Timer) {
+    if (el.extended) {
+        // An extended program's boxes read as its text diagram's do.
+        title = ladder::elementLabel(el);
+        for (const std::string& line :
+             ladder::boxLines(el, flow != nullptr ? std::optional(value) : std::nullopt)) {
+            values += (values.empty() ? "" : "\n") + line;
+        }
+    } else if (el.kind == ElementKind::Timer) {
         title = "TIM " + std::to_string(el.number);
         values = "#" + std::to_string(el.setValue);
         values += flow != nullptr ? "\n" + engine::timerText(value) : "";
@@ -151,18 +181,18 @@ void appendElement(std::string& out, const Element& el, const ladder::PowerFlow*
              "! line " + std::to_string(el.line) + " \"" + el.code +
                  "\": " + ladder::problemText(el));
     }
-    if (el.kind == ElementKind::Contact || el.kind == ElementKind::Coil) {
-        const bool difu = el.form.op == engine::OpCode::Difu;
-        text(out, "label", (difu ? "DIFU " : "") + ladder::operandLabel(el));
+    if (el.kind == ElementKind::Contact || el.kind == ElementKind::Coil ||
+        el.kind == ElementKind::Control) {
+        text(out, "label", ladder::elementLabel(el));
         number(out, "negated", el.form.negated ? 1 : 0);
-        text(out, "coil", difu ? "difu" : el.form.op == engine::OpCode::OutNot ? "not" : "out");
+        text(out, "coil", coilName(el.form.op));
     }
     if (el.kind == ElementKind::Link) {
         number(out, "target", el.target);
         number(out, "targetLine", el.targetLine);
     }
     if (el.kind == ElementKind::Timer || el.kind == ElementKind::Counter ||
-        el.kind == ElementKind::Shift) {
+        el.kind == ElementKind::Shift || el.kind == ElementKind::Keep) {
         appendBox(out, el, flow, index);
     }
     if (const std::string name = elementName(el, names); !name.empty()) {

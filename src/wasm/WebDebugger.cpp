@@ -99,10 +99,8 @@ std::string WebDebugger::diagramMarksJson() const {
         if (marks.breakpoint(el.line)) {
             breakpoints += std::to_string(e) + ',';
         }
-        const bool relay =
-            el.form.operand == engine::Operand::Relay &&
-            (el.kind == ladder::ElementKind::Contact || el.kind == ladder::ElementKind::Coil);
-        if (const int value = relay ? marks.forced(el.number) : -1; value >= 0) {
+        const std::optional<int> byte = ladder::forceByte(el);
+        if (const int value = byte ? marks.forced(*byte) : -1; value >= 0) {
             forced += '[' + std::to_string(e) + ',' + std::to_string(value) + "],";
         }
     }

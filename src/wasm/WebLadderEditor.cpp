@@ -79,7 +79,8 @@ bool WebLadderEditor::key(const std::string& key, int mods) {
         return true;
     }
     const std::string name = key.size() == 1 ? std::string(1, upper(key[0])) : key;
-    if (const std::optional<ladder::Tool> tool = ladder::toolOfKey(name)) {
+    if (const std::optional<ladder::Tool> tool =
+            ladder::toolOfKey(name, m_session.grid().instructionSet())) {
         use(static_cast<int>(*tool));
         return true;
     }
@@ -100,7 +101,7 @@ bool WebLadderEditor::commandKey(const std::string& key, bool shift) {
 }
 
 void WebLadderEditor::use(int tool) {
-    const auto tools = ladder::drawingTools();
+    const auto tools = ladder::drawingTools(engine::InstructionSet::Extended);
     if (!active() || tool < 0 || tool >= static_cast<int>(tools.size())) {
         return;
     }
@@ -192,7 +193,9 @@ std::string WebLadderEditor::state() const {
     const bool on = active();
     std::string out = std::string("{\"active\":") + (on ? "1" : "0") + ",\"status\":";
     appendJsonString(out, m_status);
-    out += ",\"line\":" + std::to_string(m_session.grid().line()) + ",\"address\":";
+    out += ",\"line\":" + std::to_string(m_session.grid().line());
+    out += std::string(",\"extended\":") + (m_session.grid().extended() ? "1" : "0");
+    out += ",\"address\":";
     if (!on || !m_form) {
         return out + "null}";
     }
@@ -205,14 +208,14 @@ std::string WebLadderEditor::state() const {
 
 std::string WebLadderEditor::toolsJson() {
     std::string out = "[";
-    for (const ladder::ToolInfo& info : ladder::drawingTools()) {
+    for (const ladder::ToolInfo& info : ladder::drawingTools(engine::InstructionSet::Extended)) {
         out += out.size() > 1 ? ",{\"text\":" : "{\"text\":";
         appendJsonString(out, info.text);
         out += ",\"tip\":";
         appendJsonString(out, info.tip);
         out += ",\"key\":";
         appendJsonString(out, info.key);
-        out += "}";
+        out += std::string(",\"extended\":") + (info.extended ? "1" : "0") + "}";
     }
     return out + "]";
 }

@@ -30,7 +30,8 @@ public:
     /// it was an editing key (the page then keeps it from the browser). Ctrl+C and Ctrl+V come as
     /// the browser's clipboard events (copyRung, pasteRungs).
     bool key(const std::string& key, int mods);
-    /// Toolbar button `tool` (ladder::Tool as a number, the order of ladder::drawingTools()).
+    /// Toolbar button `tool` (ladder::Tool as a number, the order of the extended set's
+    /// ladder::drawingTools; an extended tool is refused in a classic program).
     void use(int tool);
     /// Enter: opens the address box on the selection.
     void openAddress();
@@ -57,9 +58,11 @@ public:
     void focus();
 
     /// What the page shows, as JSON: {"active": 0/1, "status": the refusal or "", "line": the
-    /// selection's line, "address": null or {"address", "setValue": number or null}}.
+    /// selection's line, "extended": 0/1 (the extended tools are shown), "address": null or
+    /// {"address", "setValue": number or null}}.
     std::string state() const;
-    /// The tools in toolbar order: [{"text", "tip", "key"}].
+    /// The tools in toolbar order: [{"text", "tip", "key", "extended": 0/1}], the extended set's
+    /// own last.
     static std::string toolsJson();
 
 private:

@@ -65,7 +65,11 @@ public:
         return lines;
     }
 
-    ladder::Layout layout() const { return ladder::Layout::build(lines()); }
+    /// The set the program is read in (Classic unless set).
+    void setInstructionSet(engine::InstructionSet set) { m_set = set; }
+    engine::InstructionSet instructionSet() const { return m_set; }
+
+    ladder::Layout layout() const { return ladder::Layout::build(lines(), m_set); }
 
     /// Writes the program's cells into `grid` from line 1 on.
     void write(editor::CodeGrid& grid) const {
@@ -80,6 +84,10 @@ public:
     /// Writes the program into `plc` and loads the TIM and CNT set values as the preparation
     /// before a run does.
     void load(engine::Controller& plc) const {
+        if (m_set == engine::InstructionSet::Extended) {
+            loadExtended(plc);
+            return;
+        }
         for (int r = 1; r < engine::kLadderTableSize; ++r) {
             const auto i = static_cast<std::size_t>(r - 1);
             engine::LadderLine line;
@@ -105,7 +113,32 @@ public:
     }
 
 private:
+    // An extended program keeps its cells' text; its timers and counters start as a run
+    // starts them (TIM, TIMH, CNT at their set value, CNTR at 0).
+    void loadExtended(engine::Controller& plc) const {
+        plc.setInstructionSet(engine::InstructionSet::Extended);
+        for (int r = 1; r < engine::kLadderTableSize; ++r) {
+            const auto i = static_cast<std::size_t>(r - 1);
+            engine::LadderLine line;
+            if (i < m_cells.size()) {
+                line.code = m_cells[i][0];
+                line.locationText = m_cells[i][1];
+                line.setValueText = m_cells[i][2];
+            }
+            plc.setLadderTable(r, std::move(line));
+        }
+        for (const engine::Step& step : plc.program().steps()) {
+            const engine::OpCode kind = step.kind();
+            if (kind == engine::OpCode::Tim || kind == engine::OpCode::Timh) {
+                plc.setTimValue(step.operand, step.setValue);
+            } else if (kind == engine::OpCode::Cnt) {
+                plc.setCntValue(step.operand, step.setValue);
+            }
+        }
+    }
+
     std::vector<std::array<std::string, 3>> m_cells;
+    engine::InstructionSet m_set = engine::InstructionSet::Classic;
 };
 
 } // namespace rungbox::test

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The layout against golden text diagrams (tests/ladder/golden: one program per file, then one
 // section per picture: "== stopped", or "== run N..." for the picture after one scan with the
-// input switches N... on; header lines "# name: ADDRESS NAME" give the diagram names), and the
-// rules every layout keeps.
+// input switches N... on; header lines "# name: ADDRESS NAME" give the diagram names, and
+// "# set: extended" reads the program in the extended set), and the rules every layout keeps.
 
 #include "LadderText.h"
 
@@ -49,7 +49,8 @@ void expectWellFormed(const ProgramText& program, const Layout& layout) {
         const engine::Words words = engine::splitWords(program.cells(line)[0]);
         const int expected = !ended && words.count > 0 ? 1 : 0;
         EXPECT_EQ(drawn[static_cast<std::size_t>(line)], expected) << "line " << line;
-        ended = ended || engine::decodeForm(words).op == engine::OpCode::End;
+        ended =
+            ended || engine::decodeForm(words, program.instructionSet()).op == engine::OpCode::End;
     }
     EXPECT_EQ(layout.ended(), ended);
 
@@ -157,7 +158,10 @@ TEST(LayoutTest, GoldenDiagrams) {
             }
         }
         ASSERT_FALSE(sections.empty());
-        const ProgramText program(programText);
+        ProgramText program(programText);
+        if (head.find("# set: extended\n") != std::string::npos) {
+            program.setInstructionSet(engine::InstructionSet::Extended);
+        }
         expectWellFormed(program, program.layout());
         std::string rewritten = head + programText;
         const names::NameTable names = namesOf(head);

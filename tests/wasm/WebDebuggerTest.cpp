@@ -4,6 +4,8 @@
 
 #include "wasm/WebDebugger.h"
 
+#include "engine/BitAddress.h"
+
 #include <gtest/gtest.h>
 
 namespace rungbox::wasm {
@@ -53,6 +55,22 @@ TEST_F(WebDebuggerTest, ForcingNeedsARelayRowAndARunAndEntriesMayBeNames) {
         << rows;
     EXPECT_TRUE(debugger.forceEntry(0, -1));
     EXPECT_NE(debugger.watchJson().find("\"forced\":-1}"), std::string::npos);
+}
+
+// An extended program's forced bit is found at its workspace byte: the contact and the coil on
+// W0.00 carry the padlock, the contact on 0.00 (relay 0, the byte a flat number would give) none.
+TEST(WebDebuggerExtended, ForcedBitsAreMarkedOnTheElementsOfTheirAddress) {
+    WebSession web;
+    web.session().grid().setInstructionSet(engine::InstructionSet::Extended);
+    web.paste("LD\t0.00\t\nOUT\tW0.00\t\nLD\tW0.00\t\nOUT\t10.00\t\nEND\t\t\n");
+    WebDebugger debugger(web);
+    web.toggleRun();
+    ASSERT_TRUE(web.running());
+    const int byte = engine::workspaceByte(*engine::parseBitAddress("W0.00"));
+    ASSERT_TRUE(web.session().debugger().force(byte, true));
+    web.pollLadder();
+    const std::string marks = debugger.diagramMarksJson();
+    EXPECT_NE(marks.find("\"forced\":[[1,1],[2,1]]"), std::string::npos) << marks;
 }
 
 } // namespace

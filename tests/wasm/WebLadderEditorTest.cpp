@@ -44,5 +44,32 @@ TEST(WebLadderEditor, DuringARunTheDiagramOnlyShows) {
     EXPECT_EQ(p.lines(), "LD|0 OUT|1000 END");
 }
 
+// An extended program: the extended tools are keyed and offered, KEEP drawn by its key lands in
+// the grid with its area, and the page's picture holds the KEEP box and the IL tag with the
+// addresses as the extended set writes them. A classic program's keys do not reach them.
+TEST(WebLadderEditor, ExtendedProgramsDrawAndShowTheirInstructions) {
+    Page p;
+    EXPECT_FALSE(p.ladder.key("e", 0));
+    EXPECT_NE(p.ladder.state().find("\"extended\":0"), std::string::npos);
+    p.web.session().grid().setInstructionSet(engine::InstructionSet::Extended);
+    EXPECT_NE(p.ladder.state().find("\"extended\":1"), std::string::npos);
+    p.ladder.key("r", 0);
+    ASSERT_TRUE(p.ladder.confirmAddress("0.01", ""));
+    ASSERT_TRUE(p.ladder.key("e", 0));
+    ASSERT_TRUE(p.ladder.confirmAddress("W0.03", ""));
+    ASSERT_TRUE(p.ladder.key("i", 0));
+    ASSERT_TRUE(p.ladder.confirmAddress("HR0.00", ""));
+    EXPECT_EQ(p.lines(), "LD|0.01 OUT|10.00 LD|0.00 LD|0.01 KEEP|W0.03 LD|HR0.00 IL ILC END");
+    p.web.pollLadder();
+    const std::string picture = p.web.ladderJson();
+    for (const char* part : {"\"kind\":\"keep\"", "\"title\":\"KEEP\"", "\"values\":\"W0.03\"",
+                             "\"label\":\"IL\"", "\"label\":\"HR0.00\"", "[\"S\","}) {
+        EXPECT_NE(picture.find(part), std::string::npos) << part;
+    }
+    const std::string tools = WebLadderEditor::toolsJson();
+    EXPECT_NE(tools.find("\"text\":\"KEEP\",\"tip\""), std::string::npos);
+    EXPECT_NE(tools.find("\"key\":\"C\",\"extended\":0"), std::string::npos);
+}
+
 } // namespace
 } // namespace rungbox::wasm

@@ -242,10 +242,14 @@ class LadderView {
             case "timer":
             case "counter":
             case "shift":
+            case "keep":
                 this.box(svg, el);
                 break;
             case "end":
                 this.end(svg, el);
+                break;
+            case "control":
+                this.control(svg, el);
                 break;
         }
     }
@@ -285,6 +289,13 @@ class LadderView {
             this.line(svg, cx, y + 6, cx, y - 6, on, 2);
             this.line(svg, cx - 4, y - 2, cx, y - 6, on, 2);
             this.line(svg, cx + 4, y - 2, cx, y - 6, on, 2);
+        } else if (el.coil === "difd") {
+            this.line(svg, cx, y - 6, cx, y + 6, on, 2);
+            this.line(svg, cx - 4, y + 2, cx, y + 6, on, 2);
+            this.line(svg, cx + 4, y + 2, cx, y + 6, on, 2);
+        } else if (el.coil === "set" || el.coil === "reset") {
+            const mark = this.text(svg, el.coil === "set" ? "S" : "R", cx, y + 4, "middle", style);
+            mark.setAttribute("font-weight", "bold");
         }
         this.label(svg, el, cx, y - 14);
     }
@@ -337,6 +348,21 @@ class LadderView {
         tag.setAttribute("stroke", kInk);
         tag.setAttribute("stroke-width", "1.5");
         this.text(svg, "END", cx, y + 4, "middle", kInk);
+    }
+
+    /** IL, ILC, JMP and JME: a tag on the wire, as END's, with the instruction and its number. */
+    private control(svg: SVGSVGElement, el: LadderElement): void {
+        const [left, , w] = this.cellRect(el);
+        const y = this.wireY(el.rung, el.cell[1]);
+        const cx = left + w / 2;
+        this.line(svg, left, y, cx - 30, y, this.powered(el.inNet));
+        this.line(svg, cx + 30, y, left + w, y, this.powered(el.inNet));
+        const tag = this.rect(svg, cx - 30, y - 11, 60, 22, "none");
+        tag.setAttribute("stroke", kInk);
+        tag.setAttribute("stroke-width", "1.5");
+        tag.setAttribute("class", "control");
+        const text = (el.problem ? "!" : "") + (el.label ?? "");
+        this.text(svg, text, cx, y + 4, "middle", el.problem ? kMarkInk : kInk);
     }
 
     private label(svg: SVGSVGElement, el: LadderElement, cx: number, baseline: number): void {

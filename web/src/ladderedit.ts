@@ -38,6 +38,8 @@ interface LadderEditState {
     active: number;
     status: string;
     line: number;
+    /** 1 while the program is extended: the extended set's tools are shown. */
+    extended: number;
     address: null | { address: string; setValue: number | null };
 }
 
@@ -49,7 +51,12 @@ class LadderEditing implements PageFeature {
     private readonly box: HTMLElement;
     private readonly address: HTMLInputElement;
     private readonly setValue: HTMLInputElement;
-    private readonly buttons: HTMLButtonElement[] = [];
+    private buttons: HTMLButtonElement[] = [];
+    /** The extended set's tools (their index in the core's list) and their buttons, shown while
+     * the program is extended. */
+    private readonly extendedTools: { text: string; tip: string; key: string; index: number }[] = [];
+    private extendedButtons: HTMLButtonElement[] = [];
+    private addressButton: HTMLButtonElement | null = null;
     private shown = "";
     private shownRunning = false;
     /** The user acted since the last look: the state is read even during a run. */
@@ -95,6 +102,7 @@ class LadderEditing implements PageFeature {
         }
         this.shown = text;
         const state = JSON.parse(text) as LadderEditState;
+        this.showExtendedTools(state.extended === 1);
         for (const button of this.buttons) {
             button.disabled = !state.active;
         }
@@ -125,7 +133,7 @@ class LadderEditing implements PageFeature {
         bar.className = "ladder-toolbar";
         bar.setAttribute("role", "toolbar");
         bar.setAttribute("aria-label", "Draw");
-        const tools = JSON.parse(toolsJson) as { text: string; tip: string; key: string }[];
+        const tools = JSON.parse(toolsJson) as { text: string; tip: string; key: string; extended: number }[];
         const group = (label: string): HTMLElement => {
             const row = document.createElement("div");
             row.className = "ladder-tools";
@@ -135,8 +143,16 @@ class LadderEditing implements PageFeature {
             return row;
         };
         const elements = group("Elements");
-        tools.forEach((tool, index) => elements.append(this.button(tool.text, tool.key, tool.tip, () => this.editor.use(index))));
-        elements.append(this.button("Address...", "Enter", "Edit the selection's address (Enter)", () => this.editor.openAddress()));
+        tools.forEach((tool, index) => {
+            if (tool.extended === 1) {
+                // The extended set's instructions: added while the program is extended.
+                this.extendedTools.push({ text: tool.text, tip: tool.tip, key: tool.key, index });
+            } else {
+                elements.append(this.button(tool.text, tool.key, tool.tip, () => this.editor.use(index)));
+            }
+        });
+        this.addressButton = this.button("Address...", "Enter", "Edit the selection's address (Enter)", () => this.editor.openAddress());
+        elements.append(this.addressButton);
         const rungs = group("Rungs");
         rungs.append(
             this.button("Undo", "Ctrl+Z", "Undo (Ctrl+Z)", () => this.editor.undo()),
@@ -148,6 +164,24 @@ class LadderEditing implements PageFeature {
             this.button("Paste Rungs", "Ctrl+V", "Paste rungs after the selection's rung (Ctrl+V)", () => void this.pasteFromClipboard()),
         );
         return bar;
+    }
+
+    /** Adds the extended set's tools before "Address..." while the program is extended, and takes
+     * them away again while it is classic, so that a classic program's toolbar stays as it was. */
+    private showExtendedTools(on: boolean): void {
+        if (on && this.extendedButtons.length === 0) {
+            for (const tool of this.extendedTools) {
+                const button = this.button(tool.text, tool.key, tool.tip, () => this.editor.use(tool.index));
+                this.addressButton?.before(button);
+                this.extendedButtons.push(button);
+            }
+        } else if (!on && this.extendedButtons.length > 0) {
+            for (const button of this.extendedButtons) {
+                button.remove();
+            }
+            this.buttons = this.buttons.filter((button) => !this.extendedButtons.includes(button));
+            this.extendedButtons = [];
+        }
     }
 
     private button(text: string, key: string, tip: string, run: () => void): HTMLButtonElement {

@@ -78,7 +78,8 @@ LadderEditing::LadderEditing(LadderWindow& window, session::Session& session)
     m_toolBar->setObjectName("ladderToolBar");
     m_status->setObjectName("ladderStatus");
     m_status->setWordWrap(true);
-    for (const ladder::ToolInfo& info : ladder::drawingTools()) {
+    // Every tool of the extended set: its own show while the program is extended (refresh).
+    for (const ladder::ToolInfo& info : ladder::drawingTools(engine::InstructionSet::Extended)) {
         auto* action = new QAction(text(info.text), this);
         action->setObjectName(text(info.name));
         action->setToolTip(text(info.tip));
@@ -124,6 +125,13 @@ void LadderEditing::refresh() {
     const bool on = active();
     if (m_toolBar->isEnabled() != on) {
         m_toolBar->setEnabled(on);
+    }
+    const bool extended = m_session.grid().extended();
+    for (const ladder::ToolInfo& info : ladder::drawingTools(engine::InstructionSet::Extended)) {
+        QAction* tool = action(info.tool);
+        if (info.extended && tool != nullptr && tool->isVisible() != extended) {
+            tool->setVisible(extended);
+        }
     }
     if (!on && m_editor->isVisible()) {
         m_editor->hide();
@@ -251,7 +259,8 @@ bool LadderEditing::key(QKeyEvent* event) {
     default:
         break;
     }
-    if (const std::optional<Tool> tool = ladder::toolOfKey(keyName(k))) {
+    if (const std::optional<Tool> tool =
+            ladder::toolOfKey(keyName(k), m_session.grid().instructionSet())) {
         use(*tool);
         return true;
     }
@@ -329,7 +338,7 @@ QMenu* LadderEditing::buildMenu() {
     auto* menu = new QMenu(&m_window);
     menu->setObjectName("ladderMenu");
     // The tools with their keys, as the toolbar's tooltips name them.
-    for (const ladder::ToolInfo& info : ladder::drawingTools()) {
+    for (const ladder::ToolInfo& info : ladder::drawingTools(m_session.grid().instructionSet())) {
         QAction* item = menu->addAction(text(info.text) + '\t' + text(info.key), this,
                                         [this, tool = info.tool] { use(tool); });
         item->setObjectName(text(info.name) + "Item");

@@ -238,10 +238,14 @@ void LadderPainter::paintRung(QPainter& painter, int r) const {
         case ElementKind::Timer:
         case ElementKind::Counter:
         case ElementKind::Shift:
+        case ElementKind::Keep:
             paintBox(painter, el, e);
             break;
         case ElementKind::End:
             paintEnd(painter, el);
+            break;
+        case ElementKind::Control:
+            paintControl(painter, el);
             break;
         case ElementKind::Join:
         case ElementKind::Mark:
@@ -287,9 +291,8 @@ void LadderPainter::paintDebugMarks(QPainter& painter, int r, const Element& el)
         painter.setBrush(ink(QColor(220, 30, 30)));
         painter.drawEllipse(QPointF(cell.left() + 7, cell.top() + 7), 5, 5);
     }
-    const bool relay = el.form.operand == engine::Operand::Relay &&
-                       (el.kind == ElementKind::Contact || el.kind == ElementKind::Coil);
-    const int forced = relay ? m_marks->forced(el.number) : -1;
+    const std::optional<int> byte = ladder::forceByte(el);
+    const int forced = byte ? m_marks->forced(*byte) : -1;
     if (forced >= 0) {
         const QRectF body(cell.right() - 15, cell.top() + 8, 10, 8);
         painter.setPen(QPen(ink(kInk), 1.4));
@@ -390,6 +393,13 @@ void LadderPainter::paintCoil(QPainter& painter, const Element& el, int index) c
         painter.drawLine(QPointF(cx, y + 6), QPointF(cx, y - 6));
         painter.drawLine(QPointF(cx - 4, y - 2), QPointF(cx, y - 6));
         painter.drawLine(QPointF(cx + 4, y - 2), QPointF(cx, y - 6));
+    } else if (el.form.op == engine::OpCode::Difd) {
+        painter.drawLine(QPointF(cx, y - 6), QPointF(cx, y + 6));
+        painter.drawLine(QPointF(cx - 4, y + 2), QPointF(cx, y + 6));
+        painter.drawLine(QPointF(cx + 4, y + 2), QPointF(cx, y + 6));
+    } else if (el.form.op == engine::OpCode::Set || el.form.op == engine::OpCode::Rset) {
+        painter.setPen(on ? ink(kPower) : ink(kInk));
+        painter.drawText(circle, Qt::AlignCenter, el.form.op == engine::OpCode::Set ? "S" : "R");
     }
     drawLabel(painter, cell, y, el, {ink(kInk), ink(kMarkInk), ink(kNameInk)}, nameOf(el));
 }
@@ -442,6 +452,19 @@ void LadderPainter::paintEnd(QPainter& painter, const Element& el) const {
     painter.drawRect(tag);
     painter.setPen(ink(kInk));
     painter.drawText(tag, Qt::AlignCenter, "END");
+}
+
+// IL, ILC, JMP and JME: a tag on the wire, as END's, with the instruction and its number.
+void LadderPainter::paintControl(QPainter& painter, const Element& el) const {
+    const QRectF cell = cellRect(el.rung, el.cell);
+    const double y = wireY(el.rung, el.cell.row);
+    const QRectF tag(cell.center().x() - 30, y - 11, 60, 22);
+    hwire(painter, cell.left(), tag.left(), y, powered(el.inNet));
+    hwire(painter, tag.right(), cell.right(), y, powered(el.inNet));
+    painter.setPen(pen(false, 1.5));
+    painter.drawRect(tag);
+    painter.setPen(el.problem != ladder::Problem::None ? ink(kMarkInk) : ink(kInk));
+    painter.drawText(tag, Qt::AlignCenter, QString::fromStdString(ladder::shownLabel(el)));
 }
 
 } // namespace rungbox::ui

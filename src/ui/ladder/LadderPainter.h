@@ -81,6 +81,7 @@ private:
     void paintLink(QPainter& painter, const ladder::Element& el) const;
     void paintCoil(QPainter& painter, const ladder::Element& el, int index) const;
     void paintBox(QPainter& painter, const ladder::Element& el, int index) const;
+    void paintControl(QPainter& painter, const ladder::Element& el) const;
     void paintEnd(QPainter& painter, const ladder::Element& el) const;
     void hwire(QPainter& painter, double x0, double x1, double y, bool on) const;
     void paintDebugMarks(QPainter& painter, int rung, const ladder::Element& el) const;
