@@ -6,6 +6,7 @@
 # machine's window running its solution program from examples/; docs/debug.png and
 # docs/debug_ladder.png, a paused run with its watch table and its diagram; docs/names.png and
 # docs/names_ladder.png, the House Gate's program with its names, their editor and its diagram;
+# docs/extended.png and docs/extended_ladder.png, the car park example (an extended program);
 # and the whole screen with the tool windows where they open: docs/desktop_dark.png (a dark
 # palette), docs/desktop_1366.png (1366 x 768 with a machine) and docs/desktop_scale2.png (scale
 # factor 2).
@@ -18,11 +19,13 @@ ensure_packages "${RUNGBOX_BUILD_PACKAGES[@]}" xvfb xauth imagemagick
 # preset's.
 if [ -n "${RUNGBOX_BUILD_DIR:-}" ]; then
     cmake --build "$RUNGBOX_BUILD_DIR" --target rungbox_screenshot rungbox_module_screenshot \
-        rungbox_debug_screenshot rungbox_names_screenshot rungbox_desktop_screenshot
+        rungbox_debug_screenshot rungbox_names_screenshot rungbox_desktop_screenshot \
+        rungbox_extended_screenshot
     shooter=$RUNGBOX_BUILD_DIR/tools/rungbox_screenshot
 else
     configure_and_build release rungbox_screenshot rungbox_module_screenshot \
-        rungbox_debug_screenshot rungbox_names_screenshot rungbox_desktop_screenshot
+        rungbox_debug_screenshot rungbox_names_screenshot rungbox_desktop_screenshot \
+        rungbox_extended_screenshot
     shooter=./build/release/tools/rungbox_screenshot
 fi
 
@@ -63,6 +66,12 @@ xvfb-run -a -s "-screen 0 1600x1000x24" env QT_QPA_PLATFORM=xcb \
 frame docs/names.png
 cp "$raw2" "$raw"
 frame docs/names_ladder.png
+
+xvfb-run -a -s "-screen 0 1600x1000x24" env QT_QPA_PLATFORM=xcb \
+    "$(dirname "$shooter")/rungbox_extended_screenshot" "$PWD/examples/car_park.PLC" "$raw" "$raw2"
+frame docs/extended.png
+cp "$raw2" "$raw"
+frame docs/extended_ladder.png
 
 # The whole screen, as a user sees it: no frame is added.
 desktop=$(dirname "$shooter")/rungbox_desktop_screenshot
