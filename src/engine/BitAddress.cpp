@@ -82,29 +82,14 @@ std::string_view trimmed(std::string_view text) {
     return text;
 }
 
-// Digits only, 1 to `maxDigits` of them.
-std::optional<int> digits(std::string_view text, std::size_t maxDigits) {
-    if (text.empty() || text.size() > maxDigits) {
-        return std::nullopt;
-    }
-    int value = 0;
-    for (const char c : text) {
-        if (c < '0' || c > '9') {
-            return std::nullopt;
-        }
-        value = value * 10 + (c - '0');
-    }
-    return value;
-}
-
 // "C.BB" (two bit digits) or a plain number, as the flat number C * 100 + BB.
 std::optional<int> channelBit(std::string_view text) {
     const std::size_t dot = text.find('.');
     if (dot == std::string_view::npos) {
-        return digits(text, kMaxDigits);
+        return decimalDigits(text, kMaxDigits);
     }
-    const auto channel = digits(text.substr(0, dot), 3);
-    const auto bit = digits(text.substr(dot + 1), 2);
+    const auto channel = decimalDigits(text.substr(0, dot), 3);
+    const auto bit = decimalDigits(text.substr(dot + 1), 2);
     if (!channel || !bit || text.size() - dot - 1 != 2 || *bit >= kBitsPerChannel) {
         return std::nullopt;
     }
@@ -125,6 +110,20 @@ int channelsOf(Area area) {
 }
 
 } // namespace
+
+std::optional<int> decimalDigits(std::string_view text, std::size_t maxDigits) {
+    if (text.empty() || text.size() > maxDigits) {
+        return std::nullopt;
+    }
+    int value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9') {
+            return std::nullopt;
+        }
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
 
 std::span<const SpecialRelay> specialRelays() {
     return kSpecial;
@@ -169,7 +168,7 @@ std::optional<BitAddress> parseBitAddress(std::string_view text) {
     }
     const bool numbered = address.area == Area::Temporary || address.area == Area::Timer ||
                           address.area == Area::Counter;
-    const auto number = numbered ? digits(text, 3) : channelBit(text);
+    const auto number = numbered ? decimalDigits(text, 3) : channelBit(text);
     if (!number) {
         return std::nullopt;
     }

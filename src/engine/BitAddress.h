@@ -76,6 +76,10 @@ inline constexpr int kGreaterFlag = 25505;
 inline constexpr int kEqualFlag = 25506;
 inline constexpr int kLessFlag = 25507;
 
+/// `text` read as 1 to `maxDigits` decimal digits and nothing else (leading zeros allowed);
+/// nothing otherwise. Callers keep `maxDigits` small, so the value cannot overflow.
+std::optional<int> decimalDigits(std::string_view text, std::size_t maxDigits);
+
 /// Reads `text` in any of the spellings above; leading and trailing blanks are ignored. Nothing
 /// when the text is no address or lies outside its area's range.
 std::optional<BitAddress> parseBitAddress(std::string_view text);

@@ -20,21 +20,9 @@ std::string_view trimmed(std::string_view text) {
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
-bool allDigits(std::string_view text) {
-    return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
-}
-
-// A plain decimal number of at most `maxDigits` digits.
+// A plain decimal number of at most `maxDigits` digits, blanks around it ignored.
 std::optional<int> plainNumber(std::string_view text, std::size_t maxDigits) {
-    text = trimmed(text);
-    if (!allDigits(text) || text.size() > maxDigits) {
-        return std::nullopt;
-    }
-    int value = 0;
-    for (const char c : text) {
-        value = value * 10 + (c - '0');
-    }
-    return value;
+    return decimalDigits(trimmed(text), maxDigits);
 }
 
 bool isContact(OpCode op) {

@@ -55,17 +55,10 @@ std::string addressText(Address address, engine::InstructionSet set) {
 std::optional<int> plainDecimal(std::string_view text) {
     // Five digits hold every relay address; longer texts are refused before they could overflow.
     constexpr std::size_t kMaxDigits = 5;
-    if (text.empty() || text.size() > kMaxDigits || (text.size() > 1 && text[0] == '0')) {
+    if (text.size() > 1 && text[0] == '0') {
         return std::nullopt;
     }
-    int value = 0;
-    for (const char c : text) {
-        if (c < '0' || c > '9') {
-            return std::nullopt;
-        }
-        value = value * 10 + (c - '0');
-    }
-    return value;
+    return engine::decimalDigits(text, kMaxDigits);
 }
 
 std::optional<Address> parseAddress(std::string_view text) {
