@@ -101,6 +101,8 @@ void load(engine::Controller& controller, const engine::Step& step) {
     switch (step.kind()) {
     case OpCode::Tim:
     case OpCode::Timh:
+        // A TIMH counts (and its display shows) hundredths from the start.
+        controller.setTimHundredths(n, step.kind() == OpCode::Timh);
         controller.setTimValue(n, step.setValue);
         controller.showTimer(n, step.setValue);
         break;

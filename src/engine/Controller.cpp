@@ -72,7 +72,8 @@ void Controller::showCounter(int n, int value) {
 
 // The text is built apart from the checks above, which run for every TIM and CNT line.
 void Controller::sendTimerText(int n, int value) {
-    m_panel.setTimerDisplay(n, timerText(value));
+    m_panel.setTimerDisplay(n, m_timHundredths[static_cast<std::size_t>(n)] ? hundredthsText(value)
+                                                                            : timerText(value));
 }
 
 void Controller::sendCounterText(int n, int value) {

@@ -104,4 +104,14 @@ std::string timerText(int value) {
     return text;
 }
 
+std::string hundredthsText(int value) {
+    const int magnitude = value < 0 ? -value : value;
+    std::string text = value < 0 ? "-" : "";
+    text += std::to_string(magnitude / 100);
+    text += '.';
+    text += static_cast<char>('0' + magnitude / 10 % 10);
+    text += static_cast<char>('0' + magnitude % 10);
+    return text;
+}
+
 } // namespace rungbox::engine

@@ -44,4 +44,8 @@ std::string numberText(int value);
 /// one decimal, "0.0" pattern ("0.0", "0.5", "12.5", "-0.3").
 std::string timerText(int value);
 
+/// A TIMH timer's present value (in hundredths of a second) as its display shows it: divided by
+/// 100 with exactly two decimals ("0.00", "0.50", "99.99").
+std::string hundredthsText(int value);
+
 } // namespace rungbox::engine

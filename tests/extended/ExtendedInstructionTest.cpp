@@ -103,11 +103,14 @@ TEST(ExtendedInstructions, TimersCountInTheirUnits) {
     ExtendedRun run("LD|0.00; TIMH(15)|2|#0050; LD|TIM 2; OUT|10.00; LD|0.00; TIM|100|#0010; "
                     "LD|T100; OUT|10.01; END");
     ASSERT_EQ(run.started, panel::StartResult::Started);
+    EXPECT_EQ(run.panel.timerDisplay[2], "0.50");
     for (int ms = 1; ms <= 500; ++ms) {
         ASSERT_EQ(run.millisecond(1), 0);
         ASSERT_FALSE(run.panel.outputLamp[0]) << "at " << ms << " ms";
     }
     EXPECT_EQ(run.plc.timValue(2), 0);
+    EXPECT_EQ(run.panel.timerDisplay[2], "0.00"); // hundredths, as the timer counts them
+    EXPECT_EQ(run.panel.timerDisplay[1], "0.0");
     run.millisecond(1);
     EXPECT_TRUE(run.panel.outputLamp[0]);
     EXPECT_EQ(run.plc.timValue(100), 5); // five ticks of the ten
