@@ -73,8 +73,14 @@ Script rereadScript(const Script& script, const names::NameTable& names) {
     for (ScriptStep& step : again.steps) {
         const bool test = step.line.kind == ScriptLine::Kind::Command &&
                           step.line.command.kind == CommandKind::Test;
-        if (!test) {
-            step.line = parseNamedScriptLine(step.text, names);
+        if (test) {
+            continue;
+        }
+        ScriptLine line = parseNamedScriptLine(step.text, names);
+        // A test line keeps what the first reading made of it: it alone knows the tests declared
+        // before (a repeated name is refused there), and the set does not change a test line.
+        if (line.kind != ScriptLine::Kind::Command || line.command.kind != CommandKind::Test) {
+            step.line = std::move(line);
         }
     }
     return again;

@@ -136,6 +136,21 @@ TEST(ExtendedScript, TheExtendedCasePrintsWhatItExpects) {
     EXPECT_EQ("exit 0\n" + run.out.str(), expected);
 }
 
+// Reading a script again for an extended program keeps its tests as the first reading declared
+// them: a repeated test name stays refused (the fuzz target's seed of test lines found this).
+TEST(ExtendedScript, ReadingAgainKeepsTheDeclaredTests) {
+    std::istringstream in("test a 2\nexpect relay W0.00 0\ntest a\ntest b\n");
+    const sim::Script first = sim::readScript(in);
+    names::NameTable extended;
+    extended.setInstructionSet(engine::InstructionSet::Extended);
+    const sim::Script again = sim::rereadScript(first, extended);
+    ASSERT_EQ(again.tests.size(), 2U);
+    ASSERT_EQ(again.steps.size(), 4U);
+    EXPECT_EQ(again.steps[1].line.kind, sim::ScriptLine::Kind::Command); // W0.00 now reads
+    EXPECT_EQ(again.steps[2].line.kind, sim::ScriptLine::Kind::Error);
+    EXPECT_EQ(again.steps[3].line.command.name, "b");
+}
+
 TEST(ExtendedScript, AFailedExpectationNamesTheBitInTheNotation) {
     SimRun run;
     EXPECT_NE(run.script("press\nscan 1\nexpect relay HR1.05 1\n"), 0);
