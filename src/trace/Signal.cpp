@@ -205,6 +205,12 @@ std::optional<Signal> parseSignal(std::string_view text, const names::NameTable&
         return std::nullopt;
     }
     const bool doneBit = done && !names::upperCase(entry->name).ends_with(kDone);
+    const bool unit = entry->address.kind == names::Address::Kind::Timer ||
+                      entry->address.kind == names::Address::Kind::Counter;
+    if (unit && entry->address.number >= kTimerCount) {
+        // Timers and counters 8 to 127 are recorded by their done bit only.
+        return bitSignal(entry->address.bit());
+    }
     switch (entry->address.kind) {
     case names::Address::Kind::Relay:
         return doneBit ? std::nullopt : std::optional<Signal>(bitSignal(entry->address.bit()));

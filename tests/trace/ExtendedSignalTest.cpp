@@ -14,16 +14,32 @@ namespace rungbox::trace {
 namespace {
 
 TEST(ExtendedSignal, EverySpellingNamesOneSignalNamedByItsAddressText) {
-    const names::NameTable extended =
-        names::readNamesFile("HR1.05\tLATCH\n", engine::InstructionSet::Extended).table;
+    const names::NameTable extended = names::readNamesFile("HR1.05\tLATCH\nT80\tDELAY\nC9\tPARTS\n",
+                                                           engine::InstructionSet::Extended)
+                                          .table;
     const struct {
         const char* text;
         const char* name; ///< Signal::name()
     } rows[] = {
-        {"W0.00", "W0.00"},   {"w 0", "W0.00"},     {"HR1.05", "HR1.05"}, {"LATCH", "HR1.05"},
-        {"H1.05", "HR1.05"},  {"AR2.03", "AR2.03"}, {"TR0", "TR0"},       {"P_On", "253.13"},
-        {"253.13", "253.13"}, {"TIM 12", "TIM12"},  {"C100", "CNT100"},   {"200.01", "200.01"},
-        {"10.00", "out0"},    {"T3", "tim3_done"},
+        {"W0.00", "W0.00"},
+        {"w 0", "W0.00"},
+        {"HR1.05", "HR1.05"},
+        {"LATCH", "HR1.05"},
+        {"H1.05", "HR1.05"},
+        {"AR2.03", "AR2.03"},
+        {"TR0", "TR0"},
+        {"P_On", "253.13"},
+        {"253.13", "253.13"},
+        {"TIM 12", "TIM12"},
+        {"C100", "CNT100"},
+        {"200.01", "200.01"},
+        {"10.00", "out0"},
+        {"T3", "tim3_done"},
+        // Timers and counters past 7 are recorded by their done bit, also by name (the signal
+        // fuzz target found a name of timer 80 giving a timer value signal nobody records).
+        {"DELAY", "TIM80"},
+        {"DELAY_DONE", "TIM80"},
+        {"PARTS", "CNT9"},
     };
     for (const auto& row : rows) {
         const auto signal = parseSignal(row.text, extended);
