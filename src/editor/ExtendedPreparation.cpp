@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ExtendedPreparation.h"
 
+#include "Preparation.h"
 #include "engine/AddressMap.h"
 #include "engine/BitAddress.h"
 #include "engine/ExtendedLine.h"
@@ -49,13 +50,7 @@ const Warning kShiftArea{"Shift register out of range at line ",
                          "LOCATION and ### must name bits of one area", "SHIFT Range"};
 
 void warn(platform::MessageBoxes& boxes, const Warning& warning, CodeGrid& grid, int line) {
-    grid.select(line, kCodeCol, line, kSetValueCol);
-    grid.markLine(line);
-    std::string text(warning.before);
-    text += engine::numberText(line);
-    text += ".\r\n";
-    text += warning.detail;
-    boxes.show(text, platform::BoxStyle::Exclamation, warning.title);
+    warnAtLine(boxes, grid, line, warning.before, warning.detail, warning.title);
 }
 
 engine::LadderLine lineOf(const CodeGrid& grid, int r) {

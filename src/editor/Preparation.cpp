@@ -36,16 +36,10 @@ const RangeWarning kRelayAddress{"Relay out of range at line ", "Valid Range: 0 
                                  engine::kLastRelay, "RELAY Range"};
 
 void warn(platform::MessageBoxes& boxes, const RangeWarning& warning, CodeGrid& grid, int line) {
-    // The line the warning names is selected and marked first, so that the grid shows it behind
-    // the box and after it.
-    grid.select(line, kCodeCol, line, kSetValueCol);
-    grid.markLine(line);
-    std::string text(warning.before);
-    text += engine::numberText(line);
-    text += ".\r\n";
-    text += warning.range;
-    text += warning.limitSigned ? engine::numberText(warning.limit) : std::to_string(warning.limit);
-    boxes.show(text, platform::BoxStyle::Exclamation, warning.title);
+    std::string range(warning.range);
+    range +=
+        warning.limitSigned ? engine::numberText(warning.limit) : std::to_string(warning.limit);
+    warnAtLine(boxes, grid, line, warning.before, range, warning.title);
 }
 
 bool inRange(int value, int last) {
@@ -53,6 +47,19 @@ bool inRange(int value, int last) {
 }
 
 } // namespace
+
+void warnAtLine(platform::MessageBoxes& boxes, CodeGrid& grid, int line, std::string_view before,
+                std::string_view detail, std::string_view title) {
+    // The line the warning names is selected and marked first, so that the grid shows it behind
+    // the box and after it.
+    grid.select(line, kCodeCol, line, kSetValueCol);
+    grid.markLine(line);
+    std::string text(before);
+    text += engine::numberText(line);
+    text += ".\r\n";
+    text += detail;
+    boxes.show(text, platform::BoxStyle::Exclamation, title);
+}
 
 bool prepareProgram(CodeGrid& grid, engine::Controller& controller, platform::MessageBoxes& boxes) {
     if (grid.extended()) {

@@ -8,6 +8,8 @@
 #include "engine/Controller.h"
 #include "platform/Platform.h"
 
+#include <string_view>
+
 namespace rungbox::editor {
 
 /// Walks the program in `grid` from line 1 to the first line whose code cell holds nothing but
@@ -16,5 +18,10 @@ namespace rungbox::editor {
 /// passed; at the first bad line selects that whole line and shows its warning through `boxes`
 /// and answers false.
 bool prepareProgram(CodeGrid& grid, engine::Controller& controller, platform::MessageBoxes& boxes);
+
+/// A preparation's warning about `line` (1 to 299): selects and marks that whole line, then shows
+/// `before`, the line number, ".", a line break and `detail` in an exclamation box titled `title`.
+void warnAtLine(platform::MessageBoxes& boxes, CodeGrid& grid, int line, std::string_view before,
+                std::string_view detail, std::string_view title);
 
 } // namespace rungbox::editor
