@@ -88,15 +88,8 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "cannot write %s\n", argv[1]);
         return 1;
     }
-    if (argc > 2) {
-        rungbox::ui::LadderWindow* ladder = window.showLadderDiagram();
-        ToolWindow::runFor(100);
-        ladder->resize(ladder->canvas()->size() + QSize(4, 4));
-        ToolWindow::runFor(100);
-        if (!ladder->grab().save(QString::fromLocal8Bit(argv[2]))) {
-            std::fprintf(stderr, "cannot write %s\n", argv[2]);
-            return 1;
-        }
+    if (argc > 2 && !tool.saveLadder(argv[2])) {
+        return 1;
     }
     return tool.messages() == 0 ? 0 : 1;
 }

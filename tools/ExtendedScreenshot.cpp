@@ -41,12 +41,7 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "cannot write %s\n", argv[2]);
         return 1;
     }
-    rungbox::ui::LadderWindow* ladder = window.showLadderDiagram();
-    ToolWindow::runFor(100);
-    ladder->resize(ladder->canvas()->size() + QSize(4, 4));
-    ToolWindow::runFor(100);
-    if (!ladder->grab().save(QString::fromLocal8Bit(argv[3]))) {
-        std::fprintf(stderr, "cannot write %s\n", argv[3]);
+    if (!tool.saveLadder(argv[3])) {
         return 1;
     }
     return tool.messages() == 0 ? 0 : 1;

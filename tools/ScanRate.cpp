@@ -111,7 +111,9 @@ int main(int argc, char* argv[]) {
 
     std::printf("platform:          %s\n", qPrintable(QGuiApplication::platformName()));
     std::printf("program:           %zu lines, inputs 0, 1, 3, 5 on, %s\n", program.size(),
-                paused ? "paused" : stopped ? "stopped" : "running");
+                paused    ? "paused"
+                : stopped ? "stopped"
+                          : "running");
     std::printf("measured:          %.2f s\n", elapsed);
     std::printf("scans:             %lld\n", static_cast<long long>(scans));
     std::printf("scans per second:  %.1f\n", static_cast<double>(scans) / elapsed);

@@ -9,8 +9,11 @@
 #include "support/NullPorts.h"
 #include "support/WindowParts.h"
 #include "ui/app/MainWindow.h"
+#include "ui/ladder/LadderWindow.h"
 
 #include <QEventLoop>
+#include <QPixmap>
+#include <QString>
 #include <QTimer>
 
 #include <array>
@@ -45,6 +48,20 @@ public:
         }
         m_window.session().toggleRun();
         return m_window.session().running();
+    }
+
+    /// Opens the Ladder Diagram window, fits it to its whole diagram and writes its picture to
+    /// `path`; false (said on stderr) when it cannot be written.
+    bool saveLadder(const char* path) {
+        ui::LadderWindow* ladder = m_window.showLadderDiagram();
+        runFor(100);
+        ladder->resize(ladder->canvas()->size() + QSize(4, 4));
+        runFor(100);
+        if (!ladder->grab().save(QString::fromLocal8Bit(path))) {
+            std::fprintf(stderr, "cannot write %s\n", path);
+            return false;
+        }
+        return true;
     }
 
     /// Runs the event loop for `ms` milliseconds, as the application does.
