@@ -3,6 +3,7 @@
 
 #include "Preparation.h"
 #include "engine/AddressMap.h"
+#include "engine/Bcd.h"
 #include "engine/BitAddress.h"
 #include "engine/ExtendedLine.h"
 #include "engine/LineSyntax.h"
@@ -46,6 +47,19 @@ const Warning kJumpClose{"JME without its JMP at line ",
                          "Close every JMP N with JME N, inner jumps first", "JUMP Pairs"};
 const Warning kShared{"Timer and counter share a number at line ",
                       "A number is a timer or a counter, not both", "TIMER/COUNTER Number"};
+const Warning kWordOperand{"Operand out of range at line ",
+                           "Valid: channels 0 to 255, W0 to W99, HR0 to HR19, AR0 to AR15, "
+                           "DM0000 to DM1023, DM6144 to DM6599, TIM 0 to TIM 127, CNT 0 to CNT "
+                           "127, #0000 to #FFFF, &0 to &65535",
+                           "OPERAND Range"};
+const Warning kWordReadOnly{"Operand cannot be written at line ",
+                            "Constants, channels 253 to 255, DM6144 to DM6599 and present "
+                            "values are only read",
+                            "OPERAND Read-only"};
+const Warning kOperandLine{"Third operand missing below line ",
+                           "ADD and SUB take their result word on the next line, its code cell "
+                           "empty",
+                           "OPERAND Line"};
 const Warning kShiftArea{"Shift register out of range at line ",
                          "LOCATION and ### must name bits of one area", "SHIFT Range"};
 
@@ -55,16 +69,40 @@ void warn(platform::MessageBoxes& boxes, const Warning& warning, CodeGrid& grid,
 
 engine::LadderLine lineOf(const CodeGrid& grid, int r) {
     engine::LadderLine line;
+    if (r > kLastLine) {
+        return line;
+    }
     line.code = grid.text(r, kCodeCol);
     line.locationText = grid.text(r, kLocationCol);
     line.setValueText = grid.text(r, kSetValueCol);
     return line;
 }
 
+// The warning for a word operand the decoder refused: which cell, and why.
+const Warning* wordWarning(const engine::LadderLine& line, const engine::LadderLine& below,
+                           const engine::Form& form) {
+    const engine::WordOperandRule rule = engine::wordOperandRule(form.op);
+    if (engine::takesOperandLine(form.op) &&
+        (!engine::emptyCode(below.code) || engine::trimmed(below.locationText).empty())) {
+        return &kOperandLine;
+    }
+    const std::array<const std::string*, 3> cells{&line.locationText, &line.setValueText,
+                                                  &below.locationText};
+    for (int i = 0; i < rule.count; ++i) {
+        if (!engine::parseWordOperand(*cells[static_cast<std::size_t>(i)])) {
+            return &kWordOperand;
+        }
+    }
+    return &kWordReadOnly;
+}
+
 // The warning for a line the extended decoder refused before its run.
-const Warning* warningFor(const engine::LadderLine& line, Fault fault) {
+const Warning* warningFor(const engine::LadderLine& line, const engine::LadderLine& below,
+                          Fault fault) {
     const engine::Form form = engine::decodeForm(line.code, engine::InstructionSet::Extended);
     switch (fault) {
+    case Fault::Operand:
+        return wordWarning(line, below, form);
     case Fault::Address:
         if (form.operand == Operand::Timer) {
             return &kTimerNumber;
@@ -90,20 +128,29 @@ const Warning* warningFor(const engine::LadderLine& line, Fault fault) {
 }
 
 // Loads a timer's or counter's present value as a run starts: TIM, TIMH and CNT at their set
-// value, CNTR at 0 with its done flag off.
-void load(engine::Controller& controller, const engine::Step& step) {
+// value (a set value in a word: the word's BCD value now, 0 when it holds none), CNTR at 0 with
+// its done flag off.
+void load(engine::Controller& controller, const engine::Step& step,
+          const engine::WordOperands& words) {
     const int n = step.operand;
+    std::int16_t setValue = step.setValue;
+    if (setValue == engine::kWordSetValue) {
+        const engine::WordOperand& operand = words.operand[0];
+        const std::uint16_t word =
+            operand.constant ? operand.value : controller.word(operand.address);
+        setValue = static_cast<std::int16_t>(engine::fromBcd(word).value_or(0));
+    }
     switch (step.kind()) {
     case OpCode::Tim:
     case OpCode::Timh:
         // A TIMH counts (and its display shows) hundredths from the start.
         controller.setTimHundredths(n, step.kind() == OpCode::Timh);
-        controller.setTimValue(n, step.setValue);
-        controller.showTimer(n, step.setValue);
+        controller.setTimValue(n, setValue);
+        controller.showTimer(n, setValue);
         break;
     case OpCode::Cnt:
-        controller.setCntValue(n, step.setValue);
-        controller.showCounter(n, step.setValue);
+        controller.setCntValue(n, setValue);
+        controller.showCounter(n, setValue);
         break;
     case OpCode::Cntr:
         controller.setCntValue(n, 0);
@@ -136,9 +183,12 @@ bool prepareExtendedProgram(CodeGrid& grid, engine::Controller& controller,
     std::map<int, bool> numberUses; // timer or counter number -> used by a timer
     for (int r = 1;; ++r) {
         const engine::LadderLine line = lineOf(grid, r);
+        const engine::LadderLine below = lineOf(grid, r + 1);
         const engine::Words words = engine::splitWords(line.code);
-        const engine::Step step = engine::decodeExtendedLine(line, r, depth, regions);
-        if (const Warning* warning = warningFor(line, step.fault)) {
+        engine::WordOperands operands;
+        const engine::Step step = engine::decodeExtendedLine(line, r < kLastLine ? &below : nullptr,
+                                                             r, depth, regions, operands);
+        if (const Warning* warning = warningFor(line, below, step.fault)) {
             warn(boxes, *warning, grid, r);
             return false;
         }
@@ -149,12 +199,15 @@ bool prepareExtendedProgram(CodeGrid& grid, engine::Controller& controller,
                 warn(boxes, kShared, grid, r);
                 return false;
             }
-            load(controller, step);
+            load(controller, step, operands);
         }
         if (kind == OpCode::Jmp) {
             jumpLines[step.operand - engine::kJumpByte] = r;
         } else if (kind == OpCode::Jme) {
             jumpLines.erase(step.operand - engine::kJumpByte);
+        }
+        if (engine::takesOperandLine(kind)) {
+            ++r; // its operand line
         }
         const bool last = r >= kLastLine || words.count == 0 || kind == OpCode::End;
         if (last) {

@@ -55,6 +55,7 @@ std::optional<names::Address> addressOfLine(const CodeGrid& grid, int line) {
         break;
     case engine::Operand::None:
     case engine::Operand::Jump:
+    case engine::Operand::Word: // classic programs have no words
         return std::nullopt;
     }
     return address.valid() ? std::optional<names::Address>(address) : std::nullopt;

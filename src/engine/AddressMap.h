@@ -57,6 +57,23 @@ inline constexpr int kJumpNumbers = 50;
 /// Extended set values run from #0000 to #9999 (four BCD digits).
 inline constexpr int kMaxExtendedSetValue = 9999;
 
+/// Data memory (DM): words DM0000 to DM1023, which programs read and write, and DM6144 to DM6599,
+/// which programs only read and the user loads (a script's `set dm`, the window's DM table), as
+/// on the CPM1A. Both keep their values across Stop and Run.
+inline constexpr int kDmWords = 1024;
+inline constexpr int kFirstReadOnlyDm = 6144;
+inline constexpr int kLastReadOnlyDm = 6599;
+inline constexpr int kDmSlots = kDmWords + (kLastReadOnlyDm - kFirstReadOnlyDm + 1);
+
+/// The slot of word DM n in the controller's data memory; n is 0 to 1023 or 6144 to 6599.
+constexpr int dmSlot(int n) {
+    return n < kDmWords ? n : kDmWords + (n - kFirstReadOnlyDm);
+}
+/// The DM number held in slot `slot` (0 to kDmSlots - 1).
+constexpr int dmNumber(int slot) {
+    return slot < kDmWords ? slot : kFirstReadOnlyDm + (slot - kDmWords);
+}
+
 /// The block stack holds 101 entries; a 102nd push is a program error. The limit is the
 /// controller's own, kept so that programs behave here as on the real thing.
 inline constexpr int kBlockStackSize = 101;

@@ -80,6 +80,13 @@ inline constexpr int kLessFlag = 25507;
 /// nothing otherwise. Callers keep `maxDigits` small, so the value cannot overflow.
 std::optional<int> decimalDigits(std::string_view text, std::size_t maxDigits);
 
+/// True when `text` starts with `prefix` (upper case) in any case.
+bool startsWithNoCase(std::string_view text, std::string_view prefix);
+/// True when `a` and `b` are equal in any case.
+bool equalNoCase(std::string_view a, std::string_view b);
+/// `text` without leading and trailing blanks and tabs.
+std::string_view trimmed(std::string_view text);
+
 /// Reads `text` in any of the spellings above; leading and trailing blanks are ignored. Nothing
 /// when the text is no address or lies outside its area's range.
 std::optional<BitAddress> parseBitAddress(std::string_view text);

@@ -90,6 +90,7 @@ void Controller::reset() {
     m_difdLast.fill(0);
     m_cntrDownLast.fill(false);
     m_timHundredths.fill(false);
+    m_lineEdge.reset();
     m_firstCycle = true;
     for (int n = 0; n < kTimerSlots; ++n) {
         setCntValue(n, 0);
@@ -406,6 +407,7 @@ std::optional<bool> Controller::forcedValue(int address) const {
 }
 
 void Controller::releaseForces() {
+    m_dmForces.clear();
     if (!m_forces.empty()) {
         m_forces.clear();
         m_fuseStale = true;

@@ -11,6 +11,7 @@
 #include "IoPanel.h"
 #include "Program.h"
 #include "ScanCode.h"
+#include "WordAddress.h"
 
 #include <array>
 #include <bitset>
@@ -111,10 +112,30 @@ public:
     /// Returns the controller and its panel to the power-on picture: relays off, timers and
     /// counters at 0 (timers held), displays "0.0" and "0", lamps dark, switches unchecked, the
     /// run lamp showing `simulating`. The DIFU memory, the program table and `simulating` stay,
-    /// and so do the holding relays (HR), as on the controllers: clearHolding() clears them.
+    /// and so do the holding relays (HR) and the data memory (DM), as on the controllers:
+    /// clearRetained() clears them.
     void reset();
-    /// Clears the holding relays (a new program, or one loaded).
-    void clearHolding();
+    /// Clears the holding relays and the data memory (a new program, or one loaded).
+    void clearRetained();
+
+    // --- Words (extended programs) -----------------------------------------------------------
+
+    /// The 16 bits of word `address` (valid): a channel's bits (bit 0 is .00), a DM word, or a
+    /// timer's or counter's present value in BCD.
+    std::uint16_t word(WordAddress address) const;
+    /// Writes word `address` as the user does (a script's `set`, the DM table, the registers):
+    /// any word, the read-only DM words included; a present value takes a BCD word (anything
+    /// else is ignored). Forced bits and words keep their forced values.
+    void setWord(WordAddress address, std::uint16_t value);
+    /// Forces word `address` (a channel of bits or a DM word; not a present value) to `value`
+    /// now and until unforced: what a program or the input copy writes to it is ignored. A
+    /// channel's force is the force of its 16 bits (force()).
+    void forceWord(WordAddress address, std::uint16_t value);
+    void unforceWord(WordAddress address);
+    /// The forced value of a word: a DM word forced, or a channel whose 16 bits are all forced.
+    std::optional<std::uint16_t> forcedWord(WordAddress address) const;
+    /// Every forced DM word and its value, by DM number.
+    const std::map<int, std::uint16_t>& dmForces() const { return m_dmForces; }
 
     /// One scan: the input copy, lines 1 to END, the output lamps. Returns 0 when the scan
     /// reached END, otherwise the number of the line it could not execute (the lines above it
@@ -221,6 +242,12 @@ private:
     void interlockedEffect(OpCode kind, const Step& step);
     void writeBit(int byte, bool on);
     void reversibleCount(int n, bool up, bool down, bool reset, std::int16_t setValue);
+    // The word instructions (WordSteps.cpp).
+    std::optional<std::int16_t> setValueOf(const Step& step);
+    void wordStep(OpCode kind, const Step& step, bool result);
+    std::uint16_t read(const WordOperand& operand) const;
+    void writeWord(WordAddress address, std::uint16_t value);
+    void writeFlag(int flat, bool on);
     void shiftStep(int first, int last, bool data, bool clock, bool reset);
 
     IoPanel& m_panel;
@@ -237,6 +264,10 @@ private:
     std::array<std::int16_t, kTimerSlots> m_timValue{};
     std::array<bool, kTimerSlots> m_timReset{};
     std::array<bool, kTimerSlots> m_timHundredths{};
+    std::array<std::uint16_t, kDmSlots> m_dm{};
+    std::map<int, std::uint16_t> m_dmForces; // by DM number
+    // The edge memory of each line's "@" instruction: its condition as the last scan saw it.
+    std::bitset<kLadderTableSize> m_lineEdge;
     InstructionSet m_set = InstructionSet::Classic;
     int m_timersInUse = kTimerCount; // the timers tick() visits: 8 classic, 128 extended
     bool m_firstCycle = true;

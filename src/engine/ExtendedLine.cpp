@@ -5,20 +5,13 @@
 #include "BitAddress.h"
 #include "LineSyntax.h"
 #include "Program.h"
+#include "WordAddress.h"
 
 #include <cassert>
 
 namespace rungbox::engine {
 
 namespace {
-
-std::string_view trimmed(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
 
 // A plain decimal number of at most `maxDigits` digits, blanks around it ignored.
 std::optional<int> plainNumber(std::string_view text, std::size_t maxDigits) {
@@ -42,9 +35,53 @@ std::optional<int> bitOperand(OpCode op, std::string_view cell) {
     return workspaceByte(*address);
 }
 
+// The word operands of a word instruction: LOCATION, "###", then the operand line's LOCATION.
+Fault readWordOperands(const Form& form, const LadderLine& line, const LadderLine* operandLine,
+                       WordOperands& words) {
+    const WordOperandRule rule = wordOperandRule(form.op);
+    const std::array<const std::string*, 3> cells{
+        &line.locationText, &line.setValueText,
+        operandLine != nullptr ? &operandLine->locationText : nullptr};
+    for (int i = 0; i < rule.count; ++i) {
+        const std::string* cell = cells[static_cast<std::size_t>(i)];
+        const auto operand = cell != nullptr ? parseWordOperand(*cell) : std::nullopt;
+        const bool writes =
+            i == rule.destination || form.op == OpCode::Inc || form.op == OpCode::Dec;
+        if (!operand || (writes && (operand->constant || operand->address.readOnly()))) {
+            return Fault::Operand;
+        }
+        words.operand[static_cast<std::size_t>(i)] = *operand;
+    }
+    words.count = rule.count;
+    return Fault::None;
+}
+
+// A timer's or counter's set value: a constant, or a word read as BCD when the step runs. A plain
+// number is a constant, as in classic programs; a word is written with its area's prefix
+// ("DM0010", "HR2", "CIO 5").
+Fault readTimerSetValue(Step& step, const LadderLine& line, WordOperands& words) {
+    const std::string_view text = trimmed(line.setValueText);
+    const bool prefixed = !text.empty() && text.front() >= 'A';
+    if (const auto address = prefixed ? parseWordAddress(text) : std::nullopt) {
+        step.setValue = kWordSetValue;
+        words.operand[0] = WordOperand{false, 0, *address};
+        words.count = 1;
+        return Fault::None;
+    }
+    const auto value = readSetValue(line.setValueText);
+    if (!value) {
+        return Fault::SetValue;
+    }
+    step.setValue = static_cast<std::int16_t>(*value);
+    return Fault::None;
+}
+
 // Sets the operand (and the set value) of an extended step; answers why a cell cannot be read.
-Fault readOperands(Step& step, const Form& form, const LadderLine& line) {
+Fault readOperands(Step& step, const Form& form, const LadderLine& line,
+                   const LadderLine* operandLine, WordOperands& words) {
     switch (form.operand) {
+    case Operand::Word:
+        return readWordOperands(form, line, operandLine, words);
     case Operand::Relay: {
         const auto byte = bitOperand(form.op, line.locationText);
         if (!byte) {
@@ -76,12 +113,7 @@ Fault readOperands(Step& step, const Form& form, const LadderLine& line) {
             return Fault::None;
         }
         step.operand = static_cast<std::uint16_t>(*n);
-        const auto value = readSetValue(line.setValueText);
-        if (!value) {
-            return Fault::SetValue;
-        }
-        step.setValue = static_cast<std::int16_t>(*value);
-        return Fault::None;
+        return readTimerSetValue(step, line, words);
     }
     case Operand::Jump: {
         const auto n = readJumpNumber(line.locationText);
@@ -192,7 +224,17 @@ bool usesExtended(std::string_view code, std::string_view location, std::string_
            (usesSetValue && !classicNumber(setValue));
 }
 
+bool emptyCode(std::string_view code) {
+    return splitWords(code).count == 0;
+}
+
 Step decodeExtendedLine(const LadderLine& line, int lineNumber, int& depth, OpenRegions& regions) {
+    WordOperands words;
+    return decodeExtendedLine(line, nullptr, lineNumber, depth, regions, words);
+}
+
+Step decodeExtendedLine(const LadderLine& line, const LadderLine* operandLine, int lineNumber,
+                        int& depth, OpenRegions& regions, WordOperands& words) {
     const Form form = decodeForm(line.code, InstructionSet::Extended);
     if (form.op == OpCode::Invalid) {
         return invalidStep(lineNumber, Fault::Syntax);
@@ -200,8 +242,13 @@ Step decodeExtendedLine(const LadderLine& line, int lineNumber, int& depth, Open
     Step step;
     step.op = form.op;
     step.negated = form.negated;
+    step.differentiated = form.differentiated;
     step.line = static_cast<std::int16_t>(lineNumber);
-    if (const Fault fault = readOperands(step, form, line); fault != Fault::None) {
+    if (takesOperandLine(form.op) && (operandLine == nullptr || !emptyCode(operandLine->code))) {
+        return invalidStep(lineNumber, Fault::Operand);
+    }
+    if (const Fault fault = readOperands(step, form, line, operandLine, words);
+        fault != Fault::None) {
         return invalidStep(lineNumber, fault);
     }
 
@@ -243,7 +290,12 @@ Step decodeExtendedLine(const LadderLine& line, int lineNumber, int& depth, Open
     default:
         break;
     }
-    if (guardable(step.op) && (step.interlocked || step.skippable)) {
+    // A timer or counter whose set value is a word runs on the guarded path, which reads it.
+    const bool wordSetValue =
+        !isContact(step.op) &&
+        (form.operand == Operand::Timer || form.operand == Operand::Counter) &&
+        step.setValue == kWordSetValue;
+    if (guardable(step.op) && (step.interlocked || step.skippable || wordSetValue)) {
         step.inner = step.op;
         step.op = OpCode::Guarded;
     }

@@ -34,8 +34,9 @@ void Controller::setInstructionSet(InstructionSet set) {
     }
 }
 
-void Controller::clearHolding() {
+void Controller::clearRetained() {
     std::fill(m_bits.begin() + kHoldingByte, m_bits.begin() + kAuxiliaryByte, std::uint8_t{0});
+    m_dm.fill(0);
 }
 
 void Controller::beginExtendedScan() {
@@ -151,18 +152,21 @@ void Controller::effect(OpCode kind, const Step& step, bool result, bool s0, boo
         writeBit(address, result != (kind == OpCode::OutNot));
         break;
     case OpCode::Tim:
-        m_timHundredths[step.operand] = false;
-        timerStep(address, result, step.setValue);
-        break;
     case OpCode::Timh:
-        m_timHundredths[step.operand] = true;
-        timerStep(address, result, step.setValue);
+        if (const auto setValue = setValueOf(step)) {
+            m_timHundredths[step.operand] = kind == OpCode::Timh;
+            timerStep(address, result, *setValue);
+        }
         break;
     case OpCode::Cnt:
-        counterStep(address, s0, result, step.setValue);
+        if (const auto setValue = setValueOf(step)) {
+            counterStep(address, s0, result, *setValue);
+        }
         break;
     case OpCode::Cntr:
-        reversibleCount(address, s0, s1, result, step.setValue);
+        if (const auto setValue = setValueOf(step)) {
+            reversibleCount(address, s0, s1, result, *setValue);
+        }
         break;
     case OpCode::Difu:
         difuStep(address, result);
@@ -204,6 +208,19 @@ void Controller::effect(OpCode kind, const Step& step, bool result, bool s0, boo
         m_bits[step.operand] = (!step.skippable || m_bits[step.skipByte] != 0) && result;
         break;
     case OpCode::Jme:
+        break;
+    case OpCode::Mov:
+    case OpCode::Mvn:
+    case OpCode::Cmp:
+    case OpCode::Inc:
+    case OpCode::Dec:
+    case OpCode::Add:
+    case OpCode::Sub:
+    case OpCode::Clc:
+    case OpCode::Stc:
+    case OpCode::Bin:
+    case OpCode::Bcd:
+        wordStep(kind, step, result);
         break;
     default:
         assert(false && "classic kinds outside regions run on their own paths");

@@ -69,7 +69,25 @@ constexpr std::array kExtendedTable{
     Row{"JME", kAny, kAny, {OpCode::Jme, Operand::Jump, false}},
     Row{"CNTR", kAny, kAny, {OpCode::Cntr, Operand::Counter, false}},
     Row{"TIMH", kAny, kAny, {OpCode::Timh, Operand::Timer, false}},
+    Row{"MOV", kAny, kAny, {OpCode::Mov, Operand::Word, false}},
+    Row{"MVN", kAny, kAny, {OpCode::Mvn, Operand::Word, false}},
+    Row{"CMP", kAny, kAny, {OpCode::Cmp, Operand::Word, false}},
+    Row{"INC", kAny, kAny, {OpCode::Inc, Operand::Word, false}},
+    Row{"DEC", kAny, kAny, {OpCode::Dec, Operand::Word, false}},
+    Row{"ADD", kAny, kAny, {OpCode::Add, Operand::Word, false}},
+    Row{"SUB", kAny, kAny, {OpCode::Sub, Operand::Word, false}},
+    Row{"CLC", kAny, kAny, {OpCode::Clc, Operand::None, false}},
+    Row{"STC", kAny, kAny, {OpCode::Stc, Operand::None, false}},
+    Row{"BIN", kAny, kAny, {OpCode::Bin, Operand::Word, false}},
+    Row{"BCD", kAny, kAny, {OpCode::Bcd, Operand::Word, false}},
 };
+
+// The instructions with an "@" form (once on the rising edge of their condition): the word
+// instructions that change data. CMP only sets flags and has none, as in the manuals.
+bool differentiable(OpCode op) {
+    return (wordOperandRule(op).count > 0 && op != OpCode::Cmp) || op == OpCode::Clc ||
+           op == OpCode::Stc;
+}
 
 bool matches(std::string_view pattern, std::string_view word) {
     return pattern == kAny || pattern == word;
@@ -110,6 +128,16 @@ Form decodeForm(const Words& words, InstructionSet set) {
     }
     Words plain = words;
     plain.word[0] = mnemonic(words[0]);
+    const bool at = plain.word[0].size() > 1 && plain.word[0].front() == '@';
+    if (at) {
+        plain.word[0].remove_prefix(1);
+        Form form = lookUp(kExtendedTable, plain);
+        if (!differentiable(form.op)) {
+            return {};
+        }
+        form.differentiated = true;
+        return form;
+    }
     const Form form = lookUp(kTable, plain);
     return form.op != OpCode::Invalid ? form : lookUp(kExtendedTable, plain);
 }

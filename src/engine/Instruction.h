@@ -45,6 +45,18 @@ namespace rungbox::engine {
     X(Jme, 0, 0, true)  /* ends the skipped lines of JMP N */                                      \
     X(Cntr, 2, 0, true) /* pop increment and decrement; reversible counter, result resets */       \
     X(Timh, 0, 0, true) /* timer step in hundredths of a second */                                 \
+    /* The extended set's word instructions (WordSteps.cpp), operands in wordOperands(). */        \
+    X(Mov, 0, 0, true) /* copy a word */                                                           \
+    X(Mvn, 0, 0, true) /* copy a word's complement */                                              \
+    X(Cmp, 0, 0, true) /* compare two words: the greater, equal and less flags */                  \
+    X(Inc, 0, 0, true) /* add 1 to a BCD word */                                                   \
+    X(Dec, 0, 0, true) /* take 1 from a BCD word */                                                \
+    X(Add, 0, 0, true) /* BCD sum with the carry */                                                \
+    X(Sub, 0, 0, true) /* BCD difference with the carry */                                         \
+    X(Clc, 0, 0, true) /* carry off */                                                             \
+    X(Stc, 0, 0, true) /* carry on */                                                              \
+    X(Bin, 0, 0, true) /* BCD to binary */                                                         \
+    X(Bcd, 0, 0, true) /* binary to BCD */                                                         \
     /* A step inside IL/ILC or JMP/JME whose effect depends on them; Step::kind says what it is.   \
      */                                                                                            \
     X(Guarded, 0, 0, true)                                                                         \
@@ -90,6 +102,7 @@ enum class Operand : std::uint8_t {
     Timer,   ///< a timer number, 0 to 7
     Counter, ///< a counter number, 0 to 7 (extended programs: 0 to 127)
     Jump,    ///< a JMP/JME number, 0 to 49 (extended programs)
+    Word,    ///< word operands (wordOperands): LOCATION, "###" and the operand line below
 };
 
 /// An instruction form: the meaning of a code cell's words.
@@ -97,6 +110,8 @@ struct Form {
     OpCode op = OpCode::Invalid;
     Operand operand = Operand::None;
     bool negated = false; ///< the condition of LD, AND or OR is inverted (NOT)
+    /// The "@" form of a word instruction: it runs once when its condition rises.
+    bool differentiated = false;
 
     bool operator==(const Form&) const = default;
 };
@@ -113,6 +128,42 @@ Form decodeForm(const Words& words, InstructionSet set);
 /// Shorthand: the form of a code cell's text.
 inline Form decodeForm(std::string_view code, InstructionSet set = InstructionSet::Classic) {
     return decodeForm(splitWords(code), set);
+}
+
+/// The word operands of a word instruction, in the order the manuals list them.
+struct WordOperandRule {
+    int count = 0;        ///< 0 to 3: LOCATION, "###", then LOCATION of the operand line below
+    int destination = -1; ///< the operand the instruction writes, or -1
+    bool bcd = false;     ///< the sources are read as BCD (a non-BCD one sets the error flag)
+};
+
+/// The operands of `op`; {0, -1, false} for every instruction that is no word instruction.
+constexpr WordOperandRule wordOperandRule(OpCode op) {
+    switch (op) {
+    case OpCode::Mov:
+    case OpCode::Mvn:
+        return {2, 1, false};
+    case OpCode::Cmp:
+        return {2, -1, false};
+    case OpCode::Inc:
+    case OpCode::Dec:
+        return {1, 0, true};
+    case OpCode::Add:
+    case OpCode::Sub:
+        return {3, 2, true};
+    case OpCode::Bin:
+        return {2, 1, true};
+    case OpCode::Bcd:
+        return {2, 1, false};
+    default:
+        return {};
+    }
+}
+
+/// True for the instructions whose third operand stands on the line below (ADD, SUB): that
+/// line's code cell is empty and its LOCATION cell holds the operand.
+constexpr bool takesOperandLine(OpCode op) {
+    return wordOperandRule(op).count > 2;
 }
 
 /// The first word of `code` without its function code ("KEEP(11)" gives "KEEP"), as the

@@ -58,7 +58,8 @@ Step decodeLine(const LadderLine& line, int lineNumber, int& depth) {
         step.operand = static_cast<std::uint16_t>(form.op == OpCode::Cnt ? n : kCounterDoneBit + n);
         break;
     case Operand::None:
-    case Operand::Jump: // the classic table has no jumps
+    case Operand::Jump: // the classic table has no jumps nor words
+    case Operand::Word:
         break;
     }
     if (form.op == OpCode::Sft && !inRange(line.setValue, 0, kLastRelay)) {
@@ -86,15 +87,35 @@ Step placeOnStack(Step step, int& depth) {
     return step;
 }
 
+const WordOperands& Program::wordOperands(int line) const {
+    static const WordOperands kNone;
+    const auto r = static_cast<std::size_t>(line);
+    return r < m_words.size() ? m_words[r] : kNone;
+}
+
 Program Program::decode(std::span<const LadderLine> table, InstructionSet set) {
     Program program;
     int depth = 0;
     OpenRegions regions;
-    for (int r = 1; r < static_cast<int>(table.size()); ++r) {
+    const int size = static_cast<int>(table.size());
+    for (int r = 1; r < size; ++r) {
         const LadderLine& line = table[static_cast<std::size_t>(r)];
-        const Step step = set == InstructionSet::Classic
-                              ? decodeLine(line, r, depth)
-                              : decodeExtendedLine(line, r, depth, regions);
+        Step step;
+        if (set == InstructionSet::Classic) {
+            step = decodeLine(line, r, depth);
+        } else {
+            const LadderLine* below =
+                r + 1 < size ? &table[static_cast<std::size_t>(r + 1)] : nullptr;
+            WordOperands words;
+            step = decodeExtendedLine(line, below, r, depth, regions, words);
+            if (words.count > 0) {
+                program.m_words.resize(table.size());
+                program.m_words[static_cast<std::size_t>(r)] = words;
+            }
+            if (takesOperandLine(step.kind())) {
+                ++r; // the operand line is part of this step
+            }
+        }
         program.m_steps.push_back(step);
         if (depth > program.m_maxDepth) {
             program.m_maxDepth = depth;

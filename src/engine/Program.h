@@ -7,6 +7,7 @@
 
 #include "AddressMap.h"
 #include "Instruction.h"
+#include "WordAddress.h"
 
 #include <cstdint>
 #include <span>
@@ -43,7 +44,8 @@ enum class Fault : std::uint8_t {
     ShiftRange,     ///< the last address of an SFT lies outside 0 to 20000
     // Extended programs (preparation normally rejects these first):
     Address,  ///< LOCATION is no address of the kind the instruction takes, or a read-only one
-    SetValue, ///< the set value is not #0000 to #9999 or 0 to 9999
+    SetValue, ///< the set value is not #0000 to #9999 or 0 to 9999, nor a word
+    Operand,  ///< a word operand is neither word nor constant, or writes a read-only word
     Jump,     ///< JMP N while region N is open, or JME N that closes no open region
 };
 
@@ -51,6 +53,7 @@ enum class Fault : std::uint8_t {
 struct Step {
     OpCode op = OpCode::Invalid; ///< Invalid: the scan stops here and reports `line`
     bool negated = false;        ///< contacts: the condition is inverted
+    bool differentiated = false; ///< "@" word instructions: run once when the result rises
     Fault fault = Fault::None;   ///< why an Invalid step cannot execute
     /// Block-stack entry used: LD pushes into it; AND BLK, OR BLK and CNT pop it; SFT pops it
     /// (data) and the one above it (clock). The depth of the stack at every line is the same in
@@ -59,8 +62,10 @@ struct Step {
     /// Contacts: the byte read (a relay address or a timer or counter done flag, AddressMap.h).
     /// OUT, OUT NOT, DIFU, SFT: the relay address. TIM, CNT: the timer or counter number.
     std::uint16_t operand = 0;
-    std::int16_t setValue = 0; ///< TIM, CNT: set value; SFT: last address of the register
-    std::int16_t line = 0;     ///< the code line (program table record) the step came from
+    /// TIM, CNT: set value (extended programs: kWordSetValue when a word holds it); SFT: last
+    /// address of the register.
+    std::int16_t setValue = 0;
+    std::int16_t line = 0; ///< the code line (program table record) the step came from
 
     // Extended programs: IL/ILC and JMP/JME regions. A step inside a region whose effect they
     // change runs as OpCode::Guarded and keeps what it is in `inner`; contacts and block
@@ -74,6 +79,17 @@ struct Step {
     OpCode kind() const { return op == OpCode::Guarded ? inner : op; }
 };
 
+/// The set value of a timer or counter step whose set value is a word: the word is the first of
+/// the line's word operands (Program::wordOperands), read as BCD whenever the step runs.
+inline constexpr std::int16_t kWordSetValue = -1;
+
+/// The word operands of one line (Instruction.h: wordOperandRule), or of a timer or counter
+/// whose set value is a word (its one operand).
+struct WordOperands {
+    std::array<WordOperand, 3> operand{};
+    int count = 0;
+};
+
 /// A decoded program: the steps of lines 1 up to and including the first END or the first line
 /// that cannot be executed, whichever comes first. A scan runs the steps in order.
 class Program {
@@ -85,11 +101,14 @@ public:
                           InstructionSet set = InstructionSet::Classic);
 
     const std::vector<Step>& steps() const { return m_steps; }
+    /// The word operands of code line `line` (1 to 301); count 0 for lines without any.
+    const WordOperands& wordOperands(int line) const;
     /// The deepest the block stack gets in a scan; at most kBlockStackSize.
     int maxDepth() const { return m_maxDepth; }
 
 private:
     std::vector<Step> m_steps;
+    std::vector<WordOperands> m_words; // by code line; empty for programs without words
     int m_maxDepth = 0;
 };
 
@@ -105,9 +124,18 @@ struct OpenRegions {
     std::vector<int> jumps;
 };
 
-/// Decodes one line of an extended program, as decodeLine does, with the regions open before it;
-/// updates `regions` to those open after it.
+/// Decodes line `lineNumber` of an extended program, as decodeLine does, with the regions open
+/// before it; updates `regions` to those open after it. The line's word operands, if any, go to
+/// `words`; an ADD's or SUB's third comes from `operandLine`, the line below it (nullptr when
+/// there is none, which makes the step invalid).
+Step decodeExtendedLine(const LadderLine& line, const LadderLine* operandLine, int lineNumber,
+                        int& depth, OpenRegions& regions, WordOperands& words);
+/// The same for a line whose word operands are not wanted.
 Step decodeExtendedLine(const LadderLine& line, int lineNumber, int& depth, OpenRegions& regions);
+
+/// True when code cell `code` holds nothing but blanks: below an ADD or SUB such a line is its
+/// operand line (takesOperandLine); anywhere else it cannot be executed.
+bool emptyCode(std::string_view code);
 
 /// A step that cannot execute, for `lineNumber`, with its reason.
 Step invalidStep(int lineNumber, Fault fault);

@@ -127,6 +127,7 @@ std::optional<names::Address> operandAddress(const Element& element) {
         break;
     case Operand::None:
     case Operand::Jump:
+    case Operand::Word: // classic programs have no words
         return std::nullopt;
     }
     return address.valid() ? std::optional<names::Address>(address) : std::nullopt;
@@ -201,6 +202,7 @@ std::string problemText(const Element& element) {
             return "relay out of range (0 to 20000)";
         case Operand::None:
         case Operand::Jump:
+        case Operand::Word:
             break;
         }
         return "LOCATION out of range (0 to 20000)";

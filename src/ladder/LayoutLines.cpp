@@ -159,6 +159,7 @@ void LayoutBuilder::readExtendedOperands(Element& element, const LineText& text)
         }
         break;
     case Operand::None:
+    case Operand::Word:
         break;
     }
     if (element.address) {

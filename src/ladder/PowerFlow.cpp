@@ -26,6 +26,7 @@ bool contactBit(const Element& el, const engine::Controller& plc) {
         return inRange(el.number, engine::kCounterCount) && plc.cntValue(el.number) == 0;
     case Operand::None:
     case Operand::Jump:
+    case Operand::Word:
         break;
     }
     return false;

@@ -299,7 +299,7 @@ bool Session::open(const std::string& path) {
 // The program has gone: its breakpoints, the recording of its runs, which a diagram would
 // show under the new program's names, and the holding relays it kept across its runs.
 void Session::programReplaced() {
-    m_controller.clearHolding();
+    m_controller.clearRetained();
     m_debugger.clearBreakpoints();
     m_tracing.recorder().clear();
 }

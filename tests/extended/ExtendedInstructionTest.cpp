@@ -168,7 +168,7 @@ TEST(ExtendedInstructions, InterlockResetsTimersAndHoldsCounters) {
     EXPECT_FALSE(run.panel.outputLamp[1]);
 }
 
-// HR keeps its state across a stop and a new start; W does not; clearHolding (New, Load) clears.
+// HR keeps its state across a stop and a new start; W does not; clearRetained (New, Load) clears.
 TEST(ExtendedInstructions, HoldingRelaysSurviveARestart) {
     ExtendedRun run("LD|0.00; OR|HR0.00; OUT|HR0.00; LD|0.00; OR|W0.00; OUT|W0.00; END");
     run.scan(1);
@@ -180,7 +180,7 @@ TEST(ExtendedInstructions, HoldingRelaysSurviveARestart) {
     EXPECT_FALSE(run.bit("W0.00"));
     run.scan(0);
     EXPECT_TRUE(run.bit("HR0.00"));
-    run.plc.clearHolding();
+    run.plc.clearRetained();
     EXPECT_FALSE(run.bit("HR0.00"));
 }
 
