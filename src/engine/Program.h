@@ -53,7 +53,6 @@ enum class Fault : std::uint8_t {
 struct Step {
     OpCode op = OpCode::Invalid; ///< Invalid: the scan stops here and reports `line`
     bool negated = false;        ///< contacts: the condition is inverted
-    bool differentiated = false; ///< "@" word instructions: run once when the result rises
     Fault fault = Fault::None;   ///< why an Invalid step cannot execute
     /// Block-stack entry used: LD pushes into it; AND BLK, OR BLK and CNT pop it; SFT pops it
     /// (data) and the one above it (clock). The depth of the stack at every line is the same in
@@ -73,11 +72,14 @@ struct Step {
     OpCode inner = OpCode::Invalid; ///< Guarded: the instruction
     bool interlocked = false;       ///< inside IL/ILC: runs interlocked while kInterlockByte is 0
     bool skippable = false;         ///< inside JMP/JME: skipped while `skipByte` is 0
+    bool differentiated = false;    ///< "@" word instructions: run once when the result rises
     std::uint16_t skipByte = 0;     ///< the innermost region's byte (kJumpByte + N)
 
     /// What the line does: `inner` for a guarded step, else `op`.
     OpCode kind() const { return op == OpCode::Guarded ? inner : op; }
 };
+// Steps are copied into the fused program's segments and walked by every scan: keep them small.
+static_assert(sizeof(Step) <= 16, "a step fits in 16 bytes");
 
 /// The set value of a timer or counter step whose set value is a word: the word is the first of
 /// the line's word operands (Program::wordOperands), read as BCD whenever the step runs.
