@@ -279,7 +279,14 @@ int Runner::execute(const Command& command, int lineNumber) {
         return m_session.running() ? Exit::Ok : Exit::StartRefused;
     }
     case CommandKind::Show:
-        m_out << m_panel.showLine() << '\n';
+        if (command.word) {
+            showWord(*command.word);
+        } else {
+            m_out << m_panel.showLine() << '\n';
+        }
+        return Exit::Ok;
+    case CommandKind::Set:
+        m_session.controller().setWord(*command.word, command.value);
         return Exit::Ok;
     case CommandKind::Relay:
         m_out << "relay " << relaySubject(command) << " = "
@@ -370,6 +377,14 @@ int Runner::ended(session::RunEnd end) {
         break;
     }
     return Exit::Ok;
+}
+
+// One data word as `show WORD` prints it: "DM0100 = #0042 (66)", its 16 bits in hexadecimal
+// and as an unsigned decimal.
+void Runner::showWord(engine::WordAddress word) {
+    const std::uint16_t value = controller().word(word);
+    m_out << engine::wordAddressText(word) << " = " << engine::hexWordText(value) << " (" << value
+          << ")\n";
 }
 
 bool Runner::atBreakpoint() {
@@ -521,6 +536,11 @@ int Runner::expect(const Command& command, int lineNumber) {
                      ? m_panel.counterDisplay(command.number)
                      : std::to_string(controller().cntValue(command.number));
         break;
+    case Observed::Word: {
+        subject = "word " + engine::wordAddressText(*command.word);
+        actual = engine::hexWordText(controller().word(*command.word));
+        break;
+    }
     case Observed::Plant: {
         subject = "plant " + shownWord(command.key);
         const machines::Plant* plant = m_session.modules().plant();
