@@ -79,19 +79,27 @@ int Runner::run(std::istream& script) {
 }
 
 int Runner::run(const Script& given) {
-    // A script read before its program was loaded is read again for an extended program.
+    // A script read before its program was loaded is read again for an extended program, and
+    // for a classic one when it was read for the extended set (grade reads one script for
+    // programs of both sets).
     Script reread;
     const bool extended = m_session.grid().extended();
-    const Script& script =
-        extended ? (reread = rereadScript(given, m_session.editor().names())) : given;
+    const Script& script = extended || given.set != engine::InstructionSet::Classic
+                               ? (reread = rereadScript(given, m_session.editor().names()))
+                               : given;
     begin({});
     // A script with tests is refused whole, before anything runs and with no test to tell.
     if (!script.tests.empty()) {
+        // The refusal is what ended the whole script, as grade's line for the program says.
         if (const ScriptStep* bad = script.firstError()) {
-            return m_status = complain(bad->number, bad->line.error);
+            m_status = complain(bad->number, bad->line.error);
+            m_ending = endedAt(m_status, bad->number);
+            return m_status;
         }
         if (script.unreadableLine != 0) {
-            return m_status = complain(script.unreadableLine, "the script could not be read");
+            m_status = complain(script.unreadableLine, "the script could not be read");
+            m_ending = endedAt(m_status, script.unreadableLine);
+            return m_status;
         }
     }
     begin(script.tests);
