@@ -8,8 +8,10 @@
 #include "sim/Grader.h"
 #include "sim/Options.h"
 #include "sim/Runner.h"
+#include "sim/ScriptNames.h"
 #include "text/Utf8.h"
 
+#include <algorithm>
 #include <iostream>
 #include <optional>
 
@@ -47,10 +49,19 @@ int gradeCommand(const std::vector<std::string>& args) {
     }
     // --names: the names of the script and of every program.
     std::optional<rungbox::names::NameTable> names;
+    if (!readNamesOption(*options, names)) {
+        return sim::Exit::Usage;
+    }
+    // The script is read first for the extended set when a program is extended, so that its
+    // word and bit lines pass; each program reads it again in its own set.
+    rungbox::names::NameTable scriptNames = names ? *names : rungbox::names::NameTable{};
+    if (std::any_of(operands.begin() + 1, operands.end(), [](const std::string& program) {
+            return sim::programInstructionSet(program) == rungbox::engine::InstructionSet::Extended;
+        })) {
+        scriptNames.setInstructionSet(rungbox::engine::InstructionSet::Extended);
+    }
     sim::Script script;
-    if (!readNamesOption(*options, names) ||
-        !readScriptOperand(operands[0], names ? *names : rungbox::names::NameTable{}, true,
-                           script)) {
+    if (!readScriptOperand(operands[0], scriptNames, true, script)) {
         return sim::Exit::Usage;
     }
     if (options->testName && script.testIndex(*options->testName) < 0) {

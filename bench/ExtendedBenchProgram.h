@@ -5,7 +5,8 @@
 // as the classic one (BenchProgram.h) and driven the same way. Each group keeps a work bit sealed
 // in, a holding bit in KEEP, a timer and a hundredths timer, a reversible counter, a work bit
 // between SET and RSET with its falling edge (DIFD), a rung inside IL/ILC and one inside
-// JMP/JME, all in channel.bit addresses.
+// JMP/JME, all in channel.bit addresses; the groups are followed by a few lines of data words
+// (INC, CLC, ADD with its operand line, MOV, CMP).
 
 #include "BenchProgram.h"
 
@@ -81,14 +82,16 @@ inline std::vector<LadderLine> extendedBenchProgram() {
         add("OUT", out + (2 * g + 1 < 10 ? "0" : "") + std::to_string(2 * g + 1));
         add("JME(05)", std::to_string(g));
     }
+    // Data words: a BCD count of the scans input 0.00 is on, a sum with the carry cleared
+    // before, the input channel copied to DM, and a comparison whose flag lights 10.15.
     add("LD", "0.00");
-    add("AND", "0.01");
-    add("AND", "HR0.00");
-    add("AND", "W0.00");
-    add("OR", "0.04");
-    add("AND NOT", "0.05");
-    add("OR", "0.06");
-    add("OR", "10.00");
+    add("@INC(38)", "DM0000");
+    add("CLC(41)");
+    add("ADD(30)", "DM0000", "#0005");
+    add("", "DM0001");
+    add("MOV(21)", "0", "DM0002");
+    add("CMP(20)", "DM0001", "#0100");
+    add("LD", "P_GT");
     add("OUT", "10.15");
     add("END(01)");
     return lines;

@@ -38,7 +38,11 @@ bool sameBytes(const Controller& a, const Controller& b, int from, int to) {
     return true;
 }
 
-// Every bit a program can address (relays, done flags, the extended areas), timer and counter.
+// The DM words the program writes: DM0000 to DM0002.
+constexpr int kBenchDmWords = 3;
+
+// Every bit a program can address (relays, done flags, the extended areas), timer, counter and
+// the program's DM words.
 bool sameState(const Controller& a, const Controller& b) {
     if (!sameBytes(a, b, 0, kStackByte) || !sameBytes(a, b, kHighRelayByte, kInterlockByte)) {
         return false;
@@ -46,6 +50,13 @@ bool sameState(const Controller& a, const Controller& b) {
     for (int n = 0; n < kTimerSlots; ++n) {
         if (a.timValue(n) != b.timValue(n) || a.cntValue(n) != b.cntValue(n)) {
             std::fprintf(stderr, "timer or counter %d differs\n", n);
+            return false;
+        }
+    }
+    for (int n = 0; n < kBenchDmWords; ++n) {
+        const WordAddress dm{WordArea::Dm, n};
+        if (a.word(dm) != b.word(dm)) {
+            std::fprintf(stderr, "DM%04d differs\n", n);
             return false;
         }
     }

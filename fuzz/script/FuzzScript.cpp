@@ -4,10 +4,12 @@
 // explains every line it does not understand; the option reader keeps its bounds; and every
 // report written of the script's tests, with the input's own bytes as program name and failure
 // texts, holds only printable, valid UTF-8 text where it copies them. Read again for an extended
-// program, the script keeps its tests, and a bit command names a bit of the workspace.
+// program, the script keeps its tests, a bit command names a bit of the workspace, and a word
+// command a word (a present value set in BCD).
 
 #include "FuzzSupport.h"
 
+#include "engine/Bcd.h"
 #include "engine/BitAddress.h"
 #include "sim/Options.h"
 #include "sim/Reports.h"
@@ -110,6 +112,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const sim::Command& c = step.line.command;
         if (step.line.kind == sim::ScriptLine::Kind::Command && !c.address.empty()) {
             fuzz::require(engine::addressAtByte(c.number).has_value(), "a bit command's byte");
+        }
+        if (step.line.kind == sim::ScriptLine::Kind::Command && c.word) {
+            fuzz::require(c.word->valid(), "a word command names a word");
+            fuzz::require(c.kind != sim::CommandKind::Set || engine::isBcd(c.value) ||
+                              (c.word->area != engine::WordArea::TimerValue &&
+                               c.word->area != engine::WordArea::CounterValue),
+                          "a present value is set in BCD");
         }
     }
 

@@ -32,6 +32,19 @@ bool isContact(engine::OpCode op) {
     return op == engine::OpCode::Ld || op == engine::OpCode::And || op == engine::OpCode::Or;
 }
 
+// A data word instruction (MOV to BCD, CLC and STC with them, as they work the carry flag), or a
+// timer or counter whose set value a word holds: its state would include words.
+bool usesWords(const engine::Step& step) {
+    const engine::OpCode op = step.kind();
+    if (op == engine::OpCode::Clc || op == engine::OpCode::Stc ||
+        engine::wordOperandRule(op).count > 0) {
+        return true;
+    }
+    const bool timerOrCounter = op == engine::OpCode::Tim || op == engine::OpCode::Cnt ||
+                                op == engine::OpCode::Cntr || op == engine::OpCode::Timh;
+    return timerOrCounter && step.setValue == engine::kWordSetValue;
+}
+
 } // namespace
 
 std::string explorationRefusal(const engine::Program& program) {
@@ -40,6 +53,10 @@ std::string explorationRefusal(const engine::Program& program) {
         if (step.kind() == engine::OpCode::Timh) {
             return line + " has a TIMH timer: compare and prove step timers in tenths of a second, "
                           "not hundredths, so they cannot explore this program exactly.";
+        }
+        if (usesWords(step)) {
+            return line + " uses data words: compare and prove explore programs of bits only, "
+                          "so they cannot explore this program exactly.";
         }
         if (!isContact(step.op)) {
             continue;

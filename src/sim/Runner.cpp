@@ -79,19 +79,27 @@ int Runner::run(std::istream& script) {
 }
 
 int Runner::run(const Script& given) {
-    // A script read before its program was loaded is read again for an extended program.
+    // A script read before its program was loaded is read again for an extended program, and
+    // for a classic one when it was read for the extended set (grade reads one script for
+    // programs of both sets).
     Script reread;
     const bool extended = m_session.grid().extended();
-    const Script& script =
-        extended ? (reread = rereadScript(given, m_session.editor().names())) : given;
+    const Script& script = extended || given.set != engine::InstructionSet::Classic
+                               ? (reread = rereadScript(given, m_session.editor().names()))
+                               : given;
     begin({});
     // A script with tests is refused whole, before anything runs and with no test to tell.
     if (!script.tests.empty()) {
+        // The refusal is what ended the whole script, as grade's line for the program says.
         if (const ScriptStep* bad = script.firstError()) {
-            return m_status = complain(bad->number, bad->line.error);
+            m_status = complain(bad->number, bad->line.error);
+            m_ending = endedAt(m_status, bad->number);
+            return m_status;
         }
         if (script.unreadableLine != 0) {
-            return m_status = complain(script.unreadableLine, "the script could not be read");
+            m_status = complain(script.unreadableLine, "the script could not be read");
+            m_ending = endedAt(m_status, script.unreadableLine);
+            return m_status;
         }
     }
     begin(script.tests);
@@ -279,7 +287,14 @@ int Runner::execute(const Command& command, int lineNumber) {
         return m_session.running() ? Exit::Ok : Exit::StartRefused;
     }
     case CommandKind::Show:
-        m_out << m_panel.showLine() << '\n';
+        if (command.word) {
+            showWord(*command.word);
+        } else {
+            m_out << m_panel.showLine() << '\n';
+        }
+        return Exit::Ok;
+    case CommandKind::Set:
+        m_session.controller().setWord(*command.word, command.value);
         return Exit::Ok;
     case CommandKind::Relay:
         m_out << "relay " << relaySubject(command) << " = "
@@ -370,6 +385,14 @@ int Runner::ended(session::RunEnd end) {
         break;
     }
     return Exit::Ok;
+}
+
+// One data word as `show WORD` prints it: "DM0100 = #0042 (66)", its 16 bits in hexadecimal
+// and as an unsigned decimal.
+void Runner::showWord(engine::WordAddress word) {
+    const std::uint16_t value = controller().word(word);
+    m_out << engine::wordAddressText(word) << " = " << engine::hexWordText(value) << " (" << value
+          << ")\n";
 }
 
 bool Runner::atBreakpoint() {
@@ -521,6 +544,11 @@ int Runner::expect(const Command& command, int lineNumber) {
                      ? m_panel.counterDisplay(command.number)
                      : std::to_string(controller().cntValue(command.number));
         break;
+    case Observed::Word: {
+        subject = "word " + engine::wordAddressText(*command.word);
+        actual = engine::hexWordText(controller().word(*command.word));
+        break;
+    }
     case Observed::Plant: {
         subject = "plant " + shownWord(command.key);
         const machines::Plant* plant = m_session.modules().plant();

@@ -147,6 +147,7 @@ private:
     int ended(session::RunEnd end);
     int step();
     bool atBreakpoint();
+    void showWord(engine::WordAddress word);
     void list();
     int machine(const Command& command, int lineNumber);
     int expect(const Command& command, int lineNumber);

@@ -39,6 +39,7 @@ std::int64_t Script::maxScore() const {
 
 Script readScript(std::istream& in, const names::NameTable& names) {
     Script script;
+    script.set = names.instructionSet();
     std::string text;
     int number = 0;
     while (std::getline(in, text)) {
@@ -70,6 +71,7 @@ Script readScript(std::istream& in, const names::NameTable& names) {
 
 Script rereadScript(const Script& script, const names::NameTable& names) {
     Script again = script;
+    again.set = names.instructionSet();
     for (ScriptStep& step : again.steps) {
         const bool test = step.line.kind == ScriptLine::Kind::Command &&
                           step.line.command.kind == CommandKind::Test;

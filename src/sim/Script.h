@@ -36,6 +36,8 @@ struct Script {
     /// The number of the line at which reading failed (the one after the last line read), 0
     /// when the script was read to its end.
     int unreadableLine = 0;
+    /// The instruction set the lines were read for (that of the names given to readScript).
+    engine::InstructionSet set = engine::InstructionSet::Classic;
 
     /// The first line not understood, or nullptr. Scripts with tests, and scripts graded over
     /// many programs, are refused before anything runs when they have one.

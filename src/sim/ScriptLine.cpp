@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ScriptLine.h"
 
+#include "engine/Bcd.h"
 #include "engine/BitAddress.h"
 
 #include "engine/AddressMap.h"
@@ -229,6 +230,98 @@ bool readRelayWord(std::string_view word, engine::InstructionSet set, Command& c
     return true;
 }
 
+// The data word spelled by words [first, end) of a line, joined by one blank so that "TIM 3"
+// and "CIO 10" read as the engine reads them. Nothing for anything else.
+std::optional<engine::WordAddress> readWord(const std::vector<std::string_view>& words,
+                                            std::size_t first, std::size_t end) {
+    if (first >= end || end - first > 2) {
+        return std::nullopt;
+    }
+    std::string text(words[first]);
+    for (std::size_t i = first + 1; i < end; ++i) {
+        text += ' ';
+        text += words[i];
+    }
+    return engine::parseWordAddress(text);
+}
+
+// A word's value as a constant, #0000 to #FFFF or &0 to &65535. Nothing for a word address.
+std::optional<std::uint16_t> readWordValue(std::string_view word) {
+    const auto operand = engine::parseWordOperand(word);
+    if (!operand || !operand->constant) {
+        return std::nullopt;
+    }
+    return operand->value;
+}
+
+constexpr std::string_view kWordExamples = "a word (DM0100, HR2, W3, 10, TIM 3 ...)";
+constexpr std::string_view kValueRange = "#0000 to #FFFF or &0 to &65535";
+
+// expect word WORD VALUE (extended programs).
+ScriptLine expectWordCommand(const std::vector<std::string_view>& words) {
+    const auto word = readWord(words, 2, words.size() - 1);
+    const auto value = readWordValue(words.back());
+    if (!word || !value) {
+        return error("expect word takes " + std::string(kWordExamples) + " and its value, " +
+                     std::string(kValueRange));
+    }
+    Command c;
+    c.kind = CommandKind::Expect;
+    c.observed = Observed::Word;
+    c.word = word;
+    c.value = *value;
+    c.expected = engine::hexWordText(*value);
+    return command(std::move(c));
+}
+
+// set dm N VALUE, set word WORD VALUE (extended programs). A present value takes BCD only, as
+// the controller keeps it in BCD.
+ScriptLine setCommand(const std::vector<std::string_view>& words) {
+    const std::string usage = "set takes dm, a DM number (0 to 1023 or 6144 to 6599) and a "
+                              "value, or word, " +
+                              std::string(kWordExamples) + " and a value; values are " +
+                              std::string(kValueRange);
+    if (words.size() < 4 || (words[1] != "dm" && words[1] != "word")) {
+        return error(usage);
+    }
+    std::optional<engine::WordAddress> word;
+    if (words[1] == "dm") {
+        const auto n =
+            words.size() == 4 ? plainNumber(words[2], 0, engine::kLastReadOnlyDm) : std::nullopt;
+        const engine::WordAddress dm{engine::WordArea::Dm, n ? static_cast<int>(*n) : -1};
+        word = dm.valid() ? std::optional(dm) : std::nullopt;
+    } else {
+        word = readWord(words, 2, words.size() - 1);
+    }
+    const auto value = readWordValue(words.back());
+    if (!word || !value) {
+        return error(usage);
+    }
+    const bool presentValue =
+        word->area == engine::WordArea::TimerValue || word->area == engine::WordArea::CounterValue;
+    if (presentValue && !engine::isBcd(*value)) {
+        return error("set: a present value takes BCD, #0000 to #9999, not " +
+                     quotedWord(words.back()));
+    }
+    Command c;
+    c.kind = CommandKind::Set;
+    c.word = word;
+    c.value = *value;
+    return command(std::move(c));
+}
+
+// show WORD (extended programs): one data word.
+ScriptLine showWordCommand(const std::vector<std::string_view>& words) {
+    const auto word = readWord(words, 1, words.size());
+    if (!word) {
+        return error("show takes no further words, or " + std::string(kWordExamples));
+    }
+    Command c;
+    c.kind = CommandKind::Show;
+    c.word = word;
+    return command(std::move(c));
+}
+
 // expect relay A 0|1, expect in|out DIGITS, expect tim|cnt N TEXT.
 ScriptLine expectCommand(const std::vector<std::string_view>& words, engine::InstructionSet set) {
     const std::string usage = "expect takes relay A 0|1, in or out and 16 digits 0 or 1, tim "
@@ -238,6 +331,9 @@ ScriptLine expectCommand(const std::vector<std::string_view>& words, engine::Ins
         return error(usage);
     }
     const std::string_view what = words[1];
+    if (what == "word" && isExtended(set)) {
+        return expectWordCommand(words);
+    }
     Command c;
     c.kind = CommandKind::Expect;
     if (what == "in" || what == "out") {
@@ -498,6 +594,12 @@ ScriptLine parseScriptLine(std::string_view text, engine::InstructionSet set) {
     }
     if (name == "test") {
         return testCommand(words);
+    }
+    if (isExtended(set) && name == "set") {
+        return setCommand(words);
+    }
+    if (isExtended(set) && name == "show" && words.size() > 1) {
+        return showWordCommand(words);
     }
     if (auto plain = plainCommand(words, set)) {
         return *plain;

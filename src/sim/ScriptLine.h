@@ -6,8 +6,10 @@
 // script stops it instead of checking something else than intended.
 
 #include "engine/InstructionSet.h"
+#include "engine/WordAddress.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -32,7 +34,7 @@ enum class CommandKind {
     Tick,    ///< `count` ticks of the timer-tick timer
     Wait,    ///< `count` milliseconds of simulated time
     Press,   ///< the run/stop lamp-button
-    Show,    ///< print the lamps and displays
+    Show,    ///< print the lamps and displays, or (extended programs) one `word`
     Relay,   ///< print relay `number` (0 to 20000)
     List,    ///< print the program's code lines
     Ladder,  ///< print the program as a ladder diagram (with power during a run)
@@ -48,6 +50,7 @@ enum class CommandKind {
     Unbreak, ///< clear the breakpoint on code line `number`
     Expect,  ///< check what the window shows; a mismatch ends the script, or fails its test
     Test,    ///< start test `name` worth `count` points (`hidden`: its expectations not shown)
+    Set,     ///< extended programs: write `value` to `word` as the user does (read-only DM too)
 };
 
 /// What an `expect` line checks.
@@ -58,6 +61,7 @@ enum class Observed {
     Timer,   ///< the text of timer display `number` (0 to 7), "0.0" to "60.0"
     Counter, ///< the text of counter display `number` (0 to 7), "0" to "9999"
     Plant,   ///< the value of word `key` of the chosen machine's state line (`plant`)
+    Word,    ///< extended programs: data word `word`, expected `value` ("#0042" in `expected`)
 };
 
 /// What a script can work on the machines: their push-buttons and the gate's car.
@@ -82,6 +86,9 @@ struct Command {
     std::string key;      ///< Expect plant: the word of the state line (before its "=")
     std::string name;     ///< Test: its name (letters, digits, '_', '-' and '.')
     bool hidden = false;  ///< Test: reports show only whether it passed
+    /// Show, Set, Expect word: the data word (Show without it prints the lamps and displays)
+    std::optional<engine::WordAddress> word;
+    std::uint16_t value = 0; ///< Set, Expect word: the word's 16 bits
 };
 
 /// A script line as read: nothing to do, a command, or a line not understood.
@@ -101,7 +108,11 @@ ScriptLine parseScriptLine(std::string_view text);
 
 /// parseScriptLine for a program of `set`. Extended programs' scripts take the bits in any
 /// spelling of engine::parseBitAddress wherever a relay goes (`relay W1.00`, `force 0.03 1`,
-/// `expect relay HR0.00 1`), and timers and counters 0 to 127 (`expect tim 12 1.5`).
+/// `expect relay HR0.00 1`), and timers and counters 0 to 127 (`expect tim 12 1.5`). They also
+/// read data words in any spelling of engine::parseWordAddress ("TIM 3" may take its blank)
+/// and values as constants `#0000`-`#FFFF` or `&0`-`&65535`: `expect word DM0100 #0042`,
+/// `set dm 100 #0123` (DM 0 to 1023 and the read-only 6144 to 6599), `set word HR2 &1` and
+/// `show DM0100`.
 ScriptLine parseScriptLine(std::string_view text, engine::InstructionSet set);
 
 /// Longest part of a script word that a complaint repeats, in bytes: enough for any word the

@@ -4,6 +4,7 @@
 #include "engine/AddressMap.h"
 #include "engine/BitAddress.h"
 #include "files/DiskFileSystem.h"
+#include "files/LadderFile.h"
 #include "names/NameRules.h"
 #include "names/NamesFile.h"
 
@@ -169,15 +170,28 @@ std::optional<names::NameTable> readNamesOption(const std::string& path, std::os
     return std::move(contents.table);
 }
 
+engine::InstructionSet programInstructionSet(const std::string& programPath) {
+    files::DiskFileSystem disk;
+    std::string bytes;
+    platform::FileError error;
+    if (!disk.readAll(programPath, bytes, error)) {
+        return engine::InstructionSet::Classic;
+    }
+    return files::readLadderFile(bytes).set;
+}
+
 names::NameTable namesBeside(const std::string& programPath) {
+    const engine::InstructionSet set = programInstructionSet(programPath);
     const std::string path = names::namesPathFor(programPath);
     files::DiskFileSystem disk;
     std::string bytes;
     platform::FileError error;
-    if (path == programPath || !disk.readAll(path, bytes, error)) {
-        return {};
+    names::NameTable table;
+    if (path != programPath && disk.readAll(path, bytes, error)) {
+        table = names::readNamesFile(bytes, set).table;
     }
-    return names::readNamesFile(bytes).table;
+    table.setInstructionSet(set);
+    return table;
 }
 
 } // namespace rungbox::sim

@@ -28,7 +28,12 @@ std::optional<names::NameTable> readNamesOption(const std::string& path, std::os
 
 /// The names of the names file beside the program file at `programPath`, read without a word:
 /// loading the program reads them again and reports their problems. Empty when there is none or
-/// it cannot be read.
+/// it cannot be read. The table is of the program's instruction set (programInstructionSet), so
+/// that a script read with it before the program is loaded reads an extended program's words.
 names::NameTable namesBeside(const std::string& programPath);
+
+/// The instruction set the version line of the program file at `programPath` tells; classic
+/// when the file cannot be read or its header is bad (the load then says why).
+engine::InstructionSet programInstructionSet(const std::string& programPath);
 
 } // namespace rungbox::sim

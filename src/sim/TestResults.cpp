@@ -19,6 +19,7 @@ std::vector<trace::Signal> readSignals(const Command& expect, std::string_view g
     case Observed::Counter:
         return {{SignalKind::CounterValue, n}, {SignalKind::CounterDone, n}};
     case Observed::Plant:
+    case Observed::Word:
         return {};
     case Observed::Inputs:
     case Observed::Outputs:

@@ -126,6 +126,15 @@ TEST(CompareExtended, ProgramsThatFollowTheClockAreRefusedWithTheReason) {
         {"LD|0.00; OR|254.00; OUT|10.00; END", "reads the clock pulse P_1min:"},
         {"LD|0.00; TIMH|3|#0050; LD|TIM 3; OUT|10.00; END", "Line 2 has a TIMH timer:"},
         {"LD|0.00; TIM|3|#0050; LD|TIM 3; OUT|10.00; LD|P_On; OUT|10.01; END", ""},
+        // Data words: every word instruction, its "@" form, the carry's own lines and a timer
+        // whose set value a word holds.
+        {"LD|0.00; MOV|#0042|DM0100; END", "Line 2 uses data words:"},
+        {"LD|0.00; @INC|DM0000; END", "Line 2 uses data words:"},
+        {"LD|P_On; CMP|DM0000|#0100; LD|P_EQ; OUT|10.00; END", "Line 2 uses data words:"},
+        {"LD|0.00; ADD|#1|#2; |DM0; END", "Line 2 uses data words:"},
+        {"LD|0.00; CLC; LD|P_CY; OUT|10.00; END", "Line 2 uses data words:"},
+        {"LD|0.00; TIM|3|DM0010; LD|TIM 3; OUT|10.00; END", "Line 2 uses data words:"},
+        {"LD|0.00; LD|0.01; CNT|3|HR2; LD|CNT 3; OUT|10.00; END", "Line 3 uses data words:"},
     };
     for (const Case& c : cases) {
         const std::string refusal = explorationRefusal(test::decodedExtended(c.program));

@@ -210,3 +210,73 @@ TEST(Script, ListsItsTestsAndRefusesANameUsedTwice) {
 
 } // namespace
 } // namespace rungbox::sim
+
+namespace rungbox::sim {
+namespace {
+
+// Data words in extended programs' scripts: each spelling gives the word and value it names;
+// a classic script reads none of these lines, so its complaints stay as they were.
+TEST(ScriptLine, ReadsWordCommandsOfExtendedPrograms) {
+    using engine::WordArea;
+    struct Row {
+        const char* text;
+        CommandKind kind;
+        WordArea area;
+        int number;
+        std::uint16_t value;
+    };
+    for (const Row& row : {
+             Row{"expect word DM0100 #0042", CommandKind::Expect, WordArea::Dm, 100, 0x42},
+             Row{"expect word 10 #8001", CommandKind::Expect, WordArea::Channel, 10, 0x8001},
+             Row{"expect word D100 &66", CommandKind::Expect, WordArea::Dm, 100, 66},
+             Row{"expect word TIM 3 #0012", CommandKind::Expect, WordArea::TimerValue, 3, 0x12},
+             Row{"set dm 100 #0123", CommandKind::Set, WordArea::Dm, 100, 0x123},
+             Row{"set dm 6599 &65535", CommandKind::Set, WordArea::Dm, 6599, 0xffff},
+             Row{"set word HR2 #1", CommandKind::Set, WordArea::Holding, 2, 1},
+             Row{"set word CNT 7 #9999", CommandKind::Set, WordArea::CounterValue, 7, 0x9999},
+             Row{"show W3", CommandKind::Show, WordArea::Work, 3, 0},
+             Row{"show CIO 255", CommandKind::Show, WordArea::Channel, 255, 0},
+         }) {
+        const ScriptLine line = parseScriptLine(row.text, engine::InstructionSet::Extended);
+        ASSERT_EQ(line.kind, Kind::Command) << row.text << ": " << line.error;
+        EXPECT_EQ(line.command.kind, row.kind) << row.text;
+        ASSERT_TRUE(line.command.word.has_value()) << row.text;
+        EXPECT_EQ(line.command.word->area, row.area) << row.text;
+        EXPECT_EQ(line.command.word->number, row.number) << row.text;
+        EXPECT_EQ(line.command.value, row.value) << row.text;
+        EXPECT_EQ(parseScriptLine(row.text).kind, Kind::Error) << row.text;
+    }
+    EXPECT_EQ(
+        parseScriptLine("expect word DM0 &66", engine::InstructionSet::Extended).command.expected,
+        "#0042");
+    EXPECT_FALSE(parseScriptLine("show", engine::InstructionSet::Extended).command.word);
+}
+
+TEST(ScriptLine, RefusesBadWordCommands) {
+    for (const char* text : {"expect word DM0100",
+                             "expect word DM0100 42",
+                             "expect word DM0100 #10000",
+                             "expect word DM1024 #0",
+                             "expect word #0042 #0042",
+                             "expect word DM0 &65536",
+                             "expect word TIM 3 4 #0",
+                             "set dm 1024 #0",
+                             "set dm 6143 #0",
+                             "set dm 6600 #0",
+                             "set dm 0100 #0",
+                             "set dm DM0100 #0",
+                             "set dm 1",
+                             "set word HR20 #0",
+                             "set hr 2 #0",
+                             "set word TIM 3 #00AB",
+                             "set word CNT 1 &10",
+                             "show DM",
+                             "show TIM 3 4",
+                             "show #0001"}) {
+        EXPECT_EQ(parseScriptLine(text, engine::InstructionSet::Extended).kind, Kind::Error)
+            << text;
+    }
+}
+
+} // namespace
+} // namespace rungbox::sim

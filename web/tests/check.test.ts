@@ -94,6 +94,7 @@ describe("Check With Script", () => {
         { program: "one_shot.PLC", script: "one_shot.script" },
         { program: "motor_latch.PLC", script: "one_shot.script" },
         { program: "traffic_light.PLC", script: "traffic_light.script" },
+        { program: "car_park_words.PLC", script: "car_park_words.script" },
     ];
     for (const { program, script } of cases) {
         test(`${program} with ${script} lists what rungbox-sim reports`, async () => {
