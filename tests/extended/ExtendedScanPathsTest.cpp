@@ -20,7 +20,9 @@ using engine::Controller;
 using Scan = int (Controller::*)();
 
 struct ExtendedGenerator {
-    explicit ExtendedGenerator(std::uint32_t seed) : g(seed) {}
+    /// `words`: programs mostly of word instructions, their conditions the flags among others.
+    explicit ExtendedGenerator(std::uint32_t seed, bool wordsMostly = false)
+        : g(seed), words(wordsMostly) {}
 
     template <std::size_t N> const char* from(const char* const (&pool)[N]) {
         return pool[static_cast<std::size_t>(g.pick(0, static_cast<int>(N) - 1))];
@@ -92,7 +94,19 @@ struct ExtendedGenerator {
             line.locationText = std::move(location);
             line.setValueText = std::move(value);
         };
-        if (kind < 40 || depth == 0) {
+        static const char* const kFlags[] = {"P_ER", "P_CY", "P_GT", "P_EQ", "P_LT"};
+        if (words && depth > 0) {
+            static const char* const kConditions[] = {"AND", "OR", "AND NOT", "OR NOT"};
+            if (kind < 30) {
+                set(from(kConditions), g.chance(40) ? from(kFlags) : readable());
+            } else if (kind < 38) {
+                set("LD", g.chance(40) ? from(kFlags) : readable());
+            } else if (kind < 45) {
+                set("TIM", std::to_string(g.pick(0, 2)), setValue());
+            } else {
+                wordInstruction(line, operandLine);
+            }
+        } else if (kind < 40 || depth == 0) {
             set(from(kContacts), readable());
         } else if (kind < 55) {
             set(from(kOutputs), writable());
@@ -134,6 +148,7 @@ struct ExtendedGenerator {
     }
 
     Generator g;
+    bool words = false;
 };
 
 struct Twin {
@@ -231,6 +246,27 @@ TEST(ExtendedScanPaths, BehaveAsTheReference) {
             for (int scanNo = 0; scanNo < 30; ++scanNo) {
                 SCOPED_TRACE(std::string(name) + " program " + std::to_string(program) + " scan " +
                              std::to_string(scanNo));
+                ms += static_cast<std::uint64_t>(gen.g.pick(1, 60));
+                ASSERT_NO_FATAL_FAILURE(twin.step(scan, gen.g.pick(0, 15), ms));
+            }
+        }
+    }
+}
+
+// Programs mostly of word instructions: fewer of them stop at an error, so that the words and
+// flags go through many scans.
+TEST(ExtendedScanPaths, WordProgramsBehaveAsTheReference) {
+    const std::pair<const char*, Scan> scans[] = {{"Scan", &Controller::scan},
+                                                  {"Fused", &Controller::scanFused}};
+    for (const auto& [name, scan] : scans) {
+        for (int program = 0; program < 50; ++program) {
+            ExtendedGenerator gen(static_cast<std::uint32_t>(program + 1000), true);
+            Twin twin;
+            twin.load(gen.program(program % 4 == 3 ? 120 : 25));
+            std::uint64_t ms = 0;
+            for (int scanNo = 0; scanNo < 40; ++scanNo) {
+                SCOPED_TRACE(std::string(name) + " word program " + std::to_string(program) +
+                             " scan " + std::to_string(scanNo));
                 ms += static_cast<std::uint64_t>(gen.g.pick(1, 60));
                 ASSERT_NO_FATAL_FAILURE(twin.step(scan, gen.g.pick(0, 15), ms));
             }
