@@ -91,6 +91,7 @@ std::string Signal::name() const {
 }
 
 names::Address Signal::address() const {
+    assert(!isWord());
     switch (kind) {
     case SignalKind::TimerDone:
     case SignalKind::TimerValue:
@@ -109,7 +110,9 @@ names::Address Signal::address() const {
 
 std::string Signal::userName(const names::NameTable& names) const {
     if (isWord()) {
-        return {}; // names of words: to come with the names table's words
+        // The names table names bits, timers and counters only: a word's name, once it can hold
+        // one, is looked up here (and read back in parseSignal's names part).
+        return {};
     }
     const std::string name = names.nameOf(address());
     const bool done = kind == SignalKind::TimerDone || kind == SignalKind::CounterDone;
