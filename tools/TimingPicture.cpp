@@ -43,7 +43,10 @@ int main(int argc, char* argv[]) {
     if (argc > 4) {
         std::vector<rungbox::trace::Signal> wanted;
         for (int i = 4; i < argc; ++i) {
-            const auto signal = rungbox::trace::parseSignal(argv[i]);
+            auto signal = rungbox::trace::parseSignal(argv[i]);
+            if (!signal) {
+                signal = rungbox::trace::parseWordSignal(argv[i]); // an extended program's word
+            }
             if (!signal) {
                 std::fprintf(stderr, "not a signal: %s\n", argv[i]);
                 return 2;

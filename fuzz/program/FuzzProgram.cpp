@@ -3,7 +3,8 @@
 // a few hundred scans and ticks with changing inputs. A program error ends the run; nothing else
 // goes wrong, and the fast scan agrees with the plain reference scan at every step.
 // Built twice: fuzz_program runs the lines as a classic program, fuzz_extended (with
-// RUNGBOX_FUZZ_EXTENDED) as an extended one, whose cells the extended set reads.
+// RUNGBOX_FUZZ_EXTENDED) as an extended one, whose cells the extended set reads (word
+// instructions and their operand lines too); there the data memory is compared as well.
 //
 // Input: program lines "code|location|set value" separated by '\n', then a line "==" and the
 // stimulus bytes. Each stimulus byte b is one action chosen by b % 4: flip input switch
@@ -17,6 +18,7 @@
 #include "engine/BitAddress.h"
 #include "engine/Controller.h"
 #include "engine/LineSyntax.h"
+#include "engine/WordAddress.h"
 #include "panel/RunControl.h"
 
 #include <string_view>
@@ -53,6 +55,22 @@ const std::vector<int>& bitBytes() {
     return bytes;
 }
 
+// The data memory words an extended program can write, and the first read-only one. None for
+// classic programs.
+const std::vector<engine::WordAddress>& dataWords() {
+    static const std::vector<engine::WordAddress> words = [] {
+        std::vector<engine::WordAddress> list;
+        if (kSet == engine::InstructionSet::Extended) {
+            for (int n = 0; n <= 1023; ++n) {
+                list.push_back({engine::WordArea::Dm, n});
+            }
+            list.push_back({engine::WordArea::Dm, 6144});
+        }
+        return list;
+    }();
+    return words;
+}
+
 // A shadow controller that runs the same program with the reference scan.
 struct Shadow {
     fuzz::NullPanel panel;
@@ -72,6 +90,9 @@ struct Shadow {
         for (int byte = engine::kHoldingByte; byte < engine::kAuxiliaryByte; ++byte) {
             plc.setBit(byte, real.bit(byte)); // the holding relays outlive the last run
         }
+        for (const engine::WordAddress& word : dataWords()) {
+            plc.setWord(word, real.word(word)); // and so does the data memory
+        }
     }
 };
 
@@ -81,6 +102,9 @@ void requireSame(const engine::Controller& a, const engine::Controller& b) {
             a.difdLast(i) != b.difdLast(i)) {
             fuzz::require(false, "fast and reference scans agree on every relay");
         }
+    }
+    for (const engine::WordAddress& word : dataWords()) {
+        fuzz::require(a.word(word) == b.word(word), "fast and reference scans agree on the DM");
     }
     for (int n = 0; n < kUnits; ++n) {
         fuzz::require(a.timValue(n) == b.timValue(n) && a.timReset(n) == b.timReset(n),

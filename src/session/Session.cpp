@@ -2,6 +2,7 @@
 #include "Session.h"
 
 #include "ModuleDriver.h"
+#include "trace/SignalRows.h"
 
 #include <algorithm>
 #include <cassert>
@@ -99,6 +100,10 @@ void Session::toggleRun() {
     m_controller.setClockMs(0);
     m_debugger.runStartedOrStopped();
     m_moduleDriver->runStarted();
+    // The words an extended program writes are recorded from the start of its run.
+    for (const trace::Signal& word : trace::programWords(m_grid)) {
+        m_tracing.recorder().add(word);
+    }
     m_tracing.runStarted(m_controller);
     tell([](SessionListener& l) { l.runChanged(); });
     tell([](SessionListener& l) { l.moduleChanged(); });

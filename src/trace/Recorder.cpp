@@ -275,6 +275,7 @@ void Recorder::clear() {
 void Recorder::rebuildProbes(const engine::Controller& plc) {
     m_windows.clear();
     m_bitSlots.clear();
+    m_wordSlots.clear();
     m_valueSlot.fill(kNoSlot);
     m_doneSlot.fill(kNoSlot);
     std::vector<std::pair<int, std::uint32_t>> relays; // address, slot
@@ -303,6 +304,9 @@ void Recorder::rebuildProbes(const engine::Controller& plc) {
             break;
         case SignalKind::Bit:
             m_bitSlots.push_back(slot);
+            break;
+        case SignalKind::Word:
+            m_wordSlots.push_back(slot);
             break;
         }
     }
@@ -402,6 +406,13 @@ void Recorder::detectChanges(const engine::Controller& plc) {
         if (const int now = m_slots[slot].signal.read(plc); now != m_slots[slot].value) {
             m_slots[slot].value = now;
             m_changes.push_back({slot, 0, false});
+        }
+    }
+    // Words too: a change is stored as the difference to the value before.
+    for (const std::uint32_t slot : m_wordSlots) {
+        if (const int now = m_slots[slot].signal.read(plc); now != m_slots[slot].value) {
+            m_changes.push_back({slot, now - m_slots[slot].value, true});
+            m_slots[slot].value = now;
         }
     }
 

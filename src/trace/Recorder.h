@@ -169,7 +169,8 @@ private:
         std::array<std::uint32_t, kWindow> slot{}; ///< slot of relay first + j, if recorded
     };
     std::vector<RelayWindow> m_windows;
-    std::vector<std::uint32_t> m_bitSlots; // slots of Bit signals, read one by one
+    std::vector<std::uint32_t> m_bitSlots;  // slots of Bit signals, read one by one
+    std::vector<std::uint32_t> m_wordSlots; // slots of Word signals, read one by one
     static constexpr int kUnits = engine::kTimerCount + engine::kCounterCount;
     std::array<std::int16_t, kUnits> m_unitLast{};
     std::array<std::int32_t, kUnits> m_valueSlot{}; // -1 when not recorded

@@ -44,7 +44,25 @@ std::optional<Signal> checked(Signal signal) {
 
 } // namespace
 
+namespace {
+
+// A word's name: its text without blanks, a channel's after "CIO", and "_word" after a text
+// the notation would read as a bit.
+std::string wordName(engine::WordAddress address) {
+    std::string text = engine::wordAddressText(address);
+    std::erase(text, ' ');
+    if (address.area == engine::WordArea::Channel) {
+        text = "CIO" + text;
+    }
+    return engine::parseBitAddress(text) ? text + "_word" : text;
+}
+
+} // namespace
+
 std::string Signal::name() const {
+    if (isWord()) {
+        return wordName(word());
+    }
     const std::string number = std::to_string(index);
     switch (kind) {
     case SignalKind::Relay:
@@ -64,6 +82,7 @@ std::string Signal::name() const {
     case SignalKind::CounterValue:
         return "cnt" + number;
     case SignalKind::Bit:
+    case SignalKind::Word:
         break;
     }
     std::string text = engine::bitAddressText(*engine::addressAtByte(index));
@@ -72,6 +91,7 @@ std::string Signal::name() const {
 }
 
 names::Address Signal::address() const {
+    assert(!isWord());
     switch (kind) {
     case SignalKind::TimerDone:
     case SignalKind::TimerValue:
@@ -82,12 +102,18 @@ names::Address Signal::address() const {
     case SignalKind::Bit:
         return names::Address::of(*engine::addressAtByte(index));
     case SignalKind::Relay:
+    case SignalKind::Word:
         break;
     }
     return names::Address::relay(index);
 }
 
 std::string Signal::userName(const names::NameTable& names) const {
+    if (isWord()) {
+        // The names table names bits, timers and counters only: a word's name, once it can hold
+        // one, is looked up here (and read back in parseSignal's names part).
+        return {};
+    }
     const std::string name = names.nameOf(address());
     const bool done = kind == SignalKind::TimerDone || kind == SignalKind::CounterDone;
     return name.empty() || !done ? name : name + "_done";
@@ -105,6 +131,8 @@ bool Signal::valid() const {
         return index >= 0 && index < kCounterCount;
     case SignalKind::Bit:
         return engine::addressAtByte(index).has_value();
+    case SignalKind::Word:
+        return index >= 0 && word().valid();
     }
     return false;
 }
@@ -124,6 +152,8 @@ int Signal::read(const engine::Controller& plc) const {
         return plc.cntValue(index);
     case SignalKind::Bit:
         return plc.bit(index) ? 1 : 0;
+    case SignalKind::Word:
+        return plc.word(word());
     }
     return 0;
 }
@@ -168,6 +198,26 @@ std::optional<Signal> parseSignal(std::string_view text) {
     return std::nullopt;
 }
 
+Signal wordSignal(engine::WordAddress address) {
+    return {SignalKind::Word, static_cast<int>(address.area) << 16 | address.number};
+}
+
+std::optional<Signal> parseWordSignal(std::string_view text) {
+    std::string_view address = text;
+    constexpr std::string_view kWord = "_word";
+    if (address.size() > kWord.size() &&
+        engine::equalNoCase(address.substr(address.size() - kWord.size()), kWord)) {
+        address.remove_suffix(kWord.size());
+    }
+    const bool channel = engine::startsWithNoCase(address, "CIO");
+    const auto word = engine::parseWordAddress(address);
+    if (!word || (word->area == engine::WordArea::Channel && !channel)) {
+        return std::nullopt;
+    }
+    const Signal signal = wordSignal(*word);
+    return engine::equalNoCase(signal.name(), text) ? std::optional<Signal>(signal) : std::nullopt;
+}
+
 Signal bitSignal(engine::BitAddress address) {
     const int n = address.number;
     if (address.area == engine::Area::Relay && n <= kLastRelay) {
@@ -189,6 +239,12 @@ std::optional<Signal> parseSignal(std::string_view text, const names::NameTable&
     const bool extended = names.instructionSet() == engine::InstructionSet::Extended;
     if (const auto address = extended ? engine::parseBitAddress(text) : std::nullopt) {
         return bitSignal(*address);
+    }
+    if (const auto word = extended ? parseWordSignal(text) : std::nullopt) {
+        return word;
+    }
+    if (const auto word = extended ? engine::parseWordAddress(text) : std::nullopt) {
+        return wordSignal(*word);
     }
     if (const auto special = extended ? names.addressNamed(text) : std::nullopt;
         special && names.findName(text) == nullptr) {

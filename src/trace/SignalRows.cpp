@@ -4,6 +4,7 @@
 #include "editor/UsedAddresses.h"
 
 #include "engine/AddressMap.h"
+#include "engine/Instruction.h"
 #include "engine/LineSyntax.h"
 
 #include <algorithm>
@@ -41,10 +42,44 @@ std::vector<Signal> extendedProgramSignals(const editor::CodeGrid& grid) {
         }
         used.push_back(done);
     }
+    const std::vector<Signal> words = programWords(grid);
+    used.insert(used.end(), words.begin(), words.end());
     return used;
 }
 
+// The cell that holds operand `index` of a word instruction on `line`: LOCATION, "###", or the
+// LOCATION of the operand line below.
+const std::string& operandCell(const editor::CodeGrid& grid, int line, int index) {
+    static const std::string kNone;
+    if (index == 2) {
+        return line < engine::kLastCodeLine ? grid.text(line + 1, editor::kLocationCol) : kNone;
+    }
+    return grid.text(line, index == 0 ? editor::kLocationCol : editor::kSetValueCol);
+}
+
 } // namespace
+
+std::vector<Signal> programWords(const editor::CodeGrid& grid) {
+    std::vector<Signal> words;
+    if (!grid.extended()) {
+        return words;
+    }
+    for (int line = 1; line <= engine::kLastCodeLine; ++line) {
+        const std::string& code = grid.text(line, editor::kCodeCol);
+        const engine::OpCode op = engine::decodeForm(code, engine::InstructionSet::Extended).op;
+        if (op == engine::OpCode::End) {
+            break;
+        }
+        const int destination = engine::wordOperandRule(op).destination;
+        const auto word = destination >= 0
+                              ? engine::parseWordAddress(operandCell(grid, line, destination))
+                              : std::nullopt;
+        if (word && !word->readOnly() && !contains(words, wordSignal(*word))) {
+            words.push_back(wordSignal(*word));
+        }
+    }
+    return words;
+}
 
 std::vector<Signal> programSignals(const editor::CodeGrid& grid) {
     if (grid.extended()) {

@@ -25,8 +25,14 @@ inline constexpr std::string_view kSignalHelp =
     "tim0_done, cnt0..cnt7, cnt0_done";
 
 /// The signals the program in `grid` uses, down to its END line: the relays of its contacts and
-/// coils, and the value and done bit of its timers and counters.
+/// coils, and the value and done bit of its timers and counters; an extended program's bits in
+/// the notation, then programWords().
 std::vector<Signal> programSignals(const editor::CodeGrid& grid);
+
+/// The words an extended program in `grid` writes, down to its END line: the destination
+/// operands of its word instructions (MOV's second, INC's one, ADD's and SUB's on the operand
+/// line), each once, in line order. Empty for a classic program.
+std::vector<Signal> programWords(const editor::CodeGrid& grid);
 
 class SignalRows {
 public:

@@ -105,7 +105,8 @@ bool Reader::declareVariable() {
         return true; // a second name for the same signal
     }
     ScopeReplay& scope = *m_scopes.back();
-    Variable variable{m_scopes.size() - 1, parseSignal(name)};
+    auto signal = parseSignal(name);
+    Variable variable{m_scopes.size() - 1, signal ? signal : parseWordSignal(name)};
     // Only a signal within the controller's memory is replayed into it; any other is ignored.
     if (variable.signal && variable.signal->valid() &&
         scope.signals.size() < Recorder::kMaxSignals) {
@@ -141,6 +142,9 @@ bool Reader::setValue(std::string_view code, int value) {
         break;
     case SignalKind::CounterValue:
         plc.setCntValue(s.index, number);
+        break;
+    case SignalKind::Word:
+        plc.setWord(s.word(), static_cast<std::uint16_t>(value));
         break;
     // A done bit alone: done is a present value of 0, not done any other (1 unless it has one).
     case SignalKind::TimerDone:

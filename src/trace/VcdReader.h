@@ -23,7 +23,8 @@ struct VcdRun {
 /// the reader replays on (one per scope, about 40 kB each) few.
 constexpr std::size_t kMaxVcdRuns = 8;
 
-/// The recordings of `text`, in scope order: each variable whose name parseSignal() reads is
+/// The recordings of `text`, in scope order: each variable whose name parseSignal() or
+/// parseWordSignal() reads is
 /// recorded (a second name on the same identifier, and any other variable, are left out; past
 /// Recorder::kMaxSignals a scope's signals are left out too). Times are milliseconds; the dump
 /// carries no scan counts, so a recording read counts one scan a millisecond. An unknown value

@@ -26,6 +26,17 @@ std::string binary(int value) {
     return digits;
 }
 
+// A word as all its 16 binary digits, the way a bus's value reads in a viewer.
+std::string wordBinary(int value) {
+    std::string digits(Signal::kValueBits, '0');
+    for (std::size_t b = 0; b < digits.size(); ++b) {
+        if ((static_cast<unsigned>(value) >> b & 1U) != 0) {
+            digits[digits.size() - 1 - b] = '1';
+        }
+    }
+    return digits;
+}
+
 } // namespace
 
 std::string VcdWriter::identifier(std::size_t position) {
@@ -38,7 +49,9 @@ std::string VcdWriter::identifier(std::size_t position) {
 }
 
 void VcdWriter::writeValue(const Signal& signal, std::size_t position, std::optional<int> value) {
-    if (signal.isNumber()) {
+    if (signal.isWord()) {
+        m_out << 'b' << (value ? wordBinary(*value) : "x") << ' ' << identifier(position) << '\n';
+    } else if (signal.isNumber()) {
         m_out << 'b' << (value ? binary(*value) : "x") << ' ' << identifier(position) << '\n';
     } else {
         m_out << (value ? (*value != 0 ? '1' : '0') : 'x') << identifier(position) << '\n';
@@ -46,7 +59,10 @@ void VcdWriter::writeValue(const Signal& signal, std::size_t position, std::opti
 }
 
 void VcdWriter::declare(const Signal& signal, std::size_t position, const std::string& name) {
-    if (signal.isNumber()) {
+    if (signal.isWord()) {
+        m_out << "$var wire " << Signal::kValueBits << ' ' << identifier(position) << ' ' << name
+              << " $end\n";
+    } else if (signal.isNumber()) {
         m_out << "$var reg " << Signal::kValueBits << ' ' << identifier(position) << ' ' << name
               << " [" << Signal::kValueBits - 1 << ":0] $end\n";
     } else {

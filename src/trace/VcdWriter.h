@@ -17,7 +17,8 @@
 namespace rungbox::trace {
 
 /// Writes one recording to a stream: a timescale of 1 ms, one scope "rungbox" with a wire per
-/// bit signal and a 16-bit reg per present value, each named Signal::name(); the values at the
+/// bit signal, a 16-bit reg per present value and a 16-bit wire per word (its value changes in
+/// all 16 binary digits), each named Signal::name(); the values at the
 /// recording's first complete time under $dumpvars (a signal whose address has a name is
 /// declared a second time under Signal::userName() with the same identifier, so that viewers
 /// show both); then, for each later millisecond in which

@@ -153,6 +153,9 @@ std::string valueText(const Signal& signal, int value, bool timerTicks) {
     if (signal.kind == SignalKind::TimerValue && !timerTicks) {
         return engine::timerText(value);
     }
+    if (signal.isWord()) {
+        return engine::hexWordText(static_cast<std::uint16_t>(value));
+    }
     return std::to_string(value);
 }
 

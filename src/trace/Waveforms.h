@@ -69,7 +69,8 @@ inline constexpr double kMinSegment = 4;
 std::vector<BusPiece> busPieces(const RowWave& row, const TimeScale& scale, double to);
 
 /// The text `value` of `signal` reads in a diagram: a timer's value in seconds ("4.5") as its
-/// display shows it, unless `timerTicks`; any other value as the number.
+/// display shows it, unless `timerTicks`; a word in four hexadecimal digits ("#0042"); any other
+/// value as the number.
 std::string valueText(const Signal& signal, int value, bool timerTicks);
 
 /// What the names' column shows for `signal`: its name, after the name `names` (may be null)

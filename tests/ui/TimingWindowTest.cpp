@@ -148,6 +148,37 @@ private slots:
         QCOMPARE(w.signalEdit()->text(), QString("out0"));
     }
 
+    // The words an extended program writes are rows from its run's start, drawn as buses whose
+    // values read in hexadecimal.
+    void wordsOfAnExtendedProgramAreBuses() {
+        RecordingBoxes boxes;
+        rungbox::test::ScriptedDialog dialog;
+        MainWindow main{boxes, dialog};
+        rungbox::editor::CodeGrid& grid = main.session().grid();
+        grid.setInstructionSet(rungbox::engine::InstructionSet::Extended);
+        const char* const lines[][3] = {{"LD", "P_On", ""}, {"MOV", "#0042", "DM0001"}, {"END"}};
+        for (int line = 0; line < 3; ++line) {
+            for (int col = 0; col < 3 && lines[line][col] != nullptr; ++col) {
+                grid.setText(line + 1, rungbox::editor::kCodeCol + col, lines[line][col]);
+            }
+        }
+        main.show();
+        main.showTimingDiagram();
+        main.session().toggleRun();
+        runTimer(main)->stop();
+        main.session().advance(5);
+        TimingWindow& w = *timingWindow(main);
+        w.refresh();
+        const rungbox::trace::Signal dm1 =
+            rungbox::trace::wordSignal({rungbox::engine::WordArea::Dm, 1});
+        const auto position = main.session().tracing().recorder().find(dm1);
+        QVERIFY(position.has_value());
+        const auto rows = TimingPainter::rowsOf(w.view()->recorder(), w.view()->frame());
+        QCOMPARE(rows, std::vector<std::size_t>{*position}); // P_On is not recorded
+        QCOMPARE(main.session().tracing().recorder().valueAt(*position, 5), 0x42);
+        QCOMPARE(TimingPainter::valueText(dm1, 0x42, w.view()->frame()), QString("#0042"));
+    }
+
     // The exports suggest a name after the program's file.
     void exportNamesFollowTheProgram() {
         Running r;

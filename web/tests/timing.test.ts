@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // View > Timing Diagram on the page: a recording made with given inputs downloads as the VCD
 // rungbox-sim writes for the same script; zoom, and the cursor reading each row's value as the
-// VCD has it; a signal removed and added back; the PNG and SVG downloads; and the panel kept
-// within a phone's width.
+// VCD has it; a signal removed and added back; the PNG and SVG downloads; the panel kept
+// within a phone's width; and an extended program's data words drawn as buses.
 
 import { strict as assert } from "assert";
 import { execFileSync } from "child_process";
@@ -58,13 +58,9 @@ function clickButton(page: Page, label: string): Promise<void> {
     }, label);
 }
 
-/** Opens the traffic light, the timing diagram (which switches Record on) and plays `script`. */
-async function recordTrafficLight(): Promise<Page> {
-    const page = await openPage();
-    await menu(page, "File", "traffic_light.PLC");
-    await page.waitForFunction(() => document.title.startsWith("traffic_light.PLC"));
-    await menu(page, "View", "Timing Diagram");
-    for (const line of script) {
+/** Plays `lines` (press, in N V, wait MS: rungbox-sim's script words) on the page. */
+async function play(page: Page, lines: string[]): Promise<void> {
+    for (const line of lines) {
         const [word, a, b] = line.split(" ");
         if (word === "press") {
             await page.$eval('button[aria-label="Simulation"]', (el) => (el as HTMLElement).click());
@@ -73,10 +69,19 @@ async function recordTrafficLight(): Promise<Page> {
             if ((await page.$eval(selector, (el) => (el as HTMLInputElement).checked)) !== (b === "1")) {
                 await page.$eval(selector, (el) => (el as HTMLElement).click());
             }
-        } else {
+        } else if (word === "wait") {
             await page.evaluate((ms) => rungboxTest.advance(ms), Number(a));
         }
     }
+}
+
+/** Opens the traffic light, the timing diagram (which switches Record on) and plays `script`. */
+async function recordTrafficLight(): Promise<Page> {
+    const page = await openPage();
+    await menu(page, "File", "traffic_light.PLC");
+    await page.waitForFunction(() => document.title.startsWith("traffic_light.PLC"));
+    await menu(page, "View", "Timing Diagram");
+    await play(page, script);
     return page;
 }
 
@@ -273,6 +278,57 @@ describe("the timing diagram", () => {
         assert.ok(widths.panel <= widths.room, `panel ${widths.panel} px wide in ${widths.room}`);
         assert.ok(widths.inner > 4 * widths.shown, "the waveforms are wider than the panel and scroll in it");
         assert.equal(await pageWidth(), before);
+        await page.browserContext().close();
+    });
+
+    test("an extended program's words are buses with their values, each written within its segment", async () => {
+        const page = await openPage();
+        const file = path.resolve(examplesDir, "../docs/words_timing.PLC");
+        const [chooser] = await Promise.all([page.waitForFileChooser(), menu(page, "File", "Load")]);
+        await chooser.accept([file]);
+        await page.waitForFunction(() => document.title.startsWith("words_timing.PLC"));
+        await menu(page, "View", "Timing Diagram");
+        const lines = fs.readFileSync(file.replace(/\.PLC$/, ".script"), "latin1").split("\n");
+        await play(page, lines.filter((line) => !line.startsWith("#")));
+        await clickButton(page, "Fit");
+
+        // The words the program writes are rows of their own, named by their words.
+        const names = (await rows(page)).map(([name]) => name);
+        assert.ok(names.includes("DM0100") && names.includes("HR2_word"), names.join(" "));
+        assert.ok(await page.$('g.timing-row[aria-label="DM0100"]'), "the row's accessible name");
+        if (process.env.RUNGBOX_WORDS_SHOT) {
+            await (await page.$('section[aria-label="Timing Diagram"]'))!.screenshot({ path: process.env.RUNGBOX_WORDS_SHOT });
+        }
+        // Every value the count took is written on the bus, in hexadecimal, inside its segment.
+        const drawn = await page.evaluate(() => {
+            const waves = document.querySelector(".timing-waves") as SVGSVGElement;
+            const buses = Array.from(waves.querySelectorAll("polyline"))
+                .map((p) => (p.getAttribute("points") ?? "").split(" ").map((xy) => xy.split(",").map(Number)))
+                .filter((points) => points.length === 7)
+                .map((points) => ({ x0: points[0][0], x1: points[3][0], high: points[1][1], low: points[4][1] }));
+            return Array.from(waves.querySelectorAll("text")).map((t) => {
+                const box = (t as SVGTextElement).getBBox();
+                const middle = box.y + box.height / 2;
+                const bus = buses.find((b) => b.x0 <= box.x + box.width / 2 && box.x + box.width / 2 <= b.x1 && b.high <= middle && middle <= b.low);
+                return { text: t.textContent ?? "", inside: bus !== undefined && bus.x0 <= box.x && box.x + box.width <= bus.x1 };
+            });
+        });
+        const texts = drawn.map((d) => d.text);
+        for (const value of ["#0000", "#0001", "#0005", "#0006", "#0105"]) {
+            assert.ok(texts.includes(value), `${value} among ${texts.join(" ")}`);
+        }
+        assert.deepEqual(
+            drawn.filter((d) => !d.inside),
+            [],
+            "every value lies within its segment",
+        );
+
+        // A segment too narrow for its value shows none rather than one that spills over.
+        for (let k = 0; k < 6; ++k) {
+            await clickButton(page, "Zoom Out");
+        }
+        const spilled = await page.evaluate(() => Array.from(document.querySelectorAll(".timing-waves text")).map((t) => t.textContent));
+        assert.ok(!spilled.includes("#0003"), "zoomed out, the short counts are not written");
         await page.browserContext().close();
     });
 });
