@@ -126,6 +126,7 @@ Outcome DiagramEditor::edit(const Place& place, const RungEdit& change) {
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (!result.selection.empty() && lines[i].path == result.selection) {
             select = rung.first + static_cast<int>(i);
+            break; // an ADD's operand line, written with the same path, comes after it
         }
     }
     replaceLines(rung.first, count, rungCells(tree), select);

@@ -3,6 +3,7 @@
 
 #include "engine/AddressMap.h"
 #include "engine/ExtendedLine.h"
+#include "engine/WordAddress.h"
 
 #include <algorithm>
 #include <functional>
@@ -32,6 +33,13 @@ Node Node::output(OpCode op, int number, int setValue) {
     node.operand = Operand::None;
     node.number = number;
     node.setValue = setValue;
+    return node;
+}
+
+Node Node::wordBox(OpCode op, bool differentiated, std::vector<std::string> words) {
+    Node node = output(op, 0);
+    node.differentiated = differentiated;
+    node.words = std::move(words);
     return node;
 }
 
@@ -67,6 +75,7 @@ bool Node::operator==(const Node& other) const {
                area == other.area;
     case NodeKind::Output:
         return op == other.op && number == other.number && area == other.area &&
+               words == other.words && differentiated == other.differentiated &&
                ((op != OpCode::Tim && op != OpCode::Cnt && op != OpCode::Sft &&
                  op != OpCode::Timh && op != OpCode::Cntr) ||
                 setValue == other.setValue);
@@ -134,6 +143,14 @@ namespace {
 // The ranges of an extended rung's operands: bits of their area (written ones not special),
 // timers and counters 0 to 127, set values 0 to 9999, jump numbers 0 to 49.
 std::string extendedRangeProblem(const Node& node) {
+    if (node.kind == NodeKind::Output && engine::wordOperandRule(node.op).count > 0) {
+        const bool complete =
+            node.words.size() == static_cast<std::size_t>(engine::wordOperandRule(node.op).count);
+        const bool readable = std::all_of(node.words.begin(), node.words.end(), [](auto& word) {
+            return engine::parseWordOperand(word).has_value();
+        });
+        return complete && readable ? "" : "operand out of range";
+    }
     const bool writes = node.kind == NodeKind::Output && engine::writesOperand(node.op);
     auto bitProblem = [&](int number) -> std::string {
         const engine::BitAddress address{node.area, number};

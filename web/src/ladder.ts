@@ -243,6 +243,7 @@ class LadderView {
             case "counter":
             case "shift":
             case "keep":
+            case "word":
                 this.box(svg, el);
                 break;
             case "end":
@@ -333,8 +334,10 @@ class LadderView {
         }
         const title = this.text(svg, (el.problem ? "!" : "") + (el.title ?? ""), bx + bw / 2, by + 15, "middle", el.problem ? kMarkInk : kInk);
         title.setAttribute("font-weight", "bold");
+        // A word box's operand lines use its whole width: its input has no name beside them.
+        const word = el.kind === "word";
         (el.values ?? "").split("\n").forEach((value, k) => {
-            this.text(svg, value, bx + bw - 6, by + 32 + 14 * k, "end", kInk);
+            this.text(svg, value, word ? bx + 6 : bx + bw - 6, by + 32 + 14 * k, word ? "start" : "end", kInk);
         });
     }
 

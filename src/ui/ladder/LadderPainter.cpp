@@ -239,6 +239,7 @@ void LadderPainter::paintRung(QPainter& painter, int r) const {
         case ElementKind::Counter:
         case ElementKind::Shift:
         case ElementKind::Keep:
+        case ElementKind::Word:
             paintBox(painter, el, e);
             break;
         case ElementKind::End:
@@ -424,10 +425,8 @@ void LadderPainter::paintBox(QPainter& painter, const Element& el, int index) co
             QRectF(box.left() + 4, y - 9, 30, 18), Qt::AlignLeft | Qt::AlignVCenter,
             QString::fromUtf8(pin.name.data(), static_cast<qsizetype>(pin.name.size())));
     }
-    const bool running = m_flow != nullptr;
     QStringList lines;
-    for (const std::string& line :
-         ladder::boxLines(el, running ? std::optional(m_flow->value(index)) : std::nullopt)) {
+    for (const std::string& line : ladder::boxText(el, index, m_flow, m_names)) {
         lines << QString::fromStdString(line);
     }
     painter.setPen(el.problem != ladder::Problem::None ? ink(kMarkInk) : ink(kInk));
@@ -439,7 +438,10 @@ void LadderPainter::paintBox(QPainter& painter, const Element& el, int index) co
                      QString::fromStdString(ladder::shownLabel(el)));
     painter.restore();
     painter.setPen(ink(kInk));
-    painter.drawText(box.adjusted(34, 20, -6, -4), Qt::AlignRight | Qt::AlignTop, lines.join('\n'));
+    // A word box's operand lines use its whole width: its input has no name beside them.
+    const bool word = el.kind == ElementKind::Word;
+    painter.drawText(box.adjusted(word ? 6 : 34, 20, -6, -4),
+                     (word ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignTop, lines.join('\n'));
 }
 
 void LadderPainter::paintEnd(QPainter& painter, const Element& el) const {
