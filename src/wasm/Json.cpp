@@ -198,6 +198,9 @@ void appendElement(std::string& out, const Element& el, const ladder::PowerFlow*
         el.kind == ElementKind::Word) {
         appendBox(out, el, flow, index, names);
     }
+    if (el.operandLine > 0) {
+        number(out, "operandLine", el.operandLine);
+    }
     if (const std::string name = elementName(el, names); !name.empty()) {
         text(out, "name", name);
     }

@@ -193,7 +193,8 @@ void LadderPainter::paintRung(QPainter& painter, int r) const {
     // The current line first, as a background.
     for (const int e : rung.elements) {
         const Element& el = elements[static_cast<std::size_t>(e)];
-        if (el.line == m_currentLine && el.line > 0) {
+        // An ADD's or SUB's operand line is shown by its box.
+        if (m_currentLine > 0 && (el.line == m_currentLine || el.operandLine == m_currentLine)) {
             painter.fillRect(cellRect(r, el.cell).adjusted(1, 1, -1, -1), ink(kCurrent));
         }
     }
@@ -440,8 +441,13 @@ void LadderPainter::paintBox(QPainter& painter, const Element& el, int index) co
     painter.setPen(ink(kInk));
     // A word box's operand lines use its whole width: its input has no name beside them.
     const bool word = el.kind == ElementKind::Word;
-    painter.drawText(box.adjusted(word ? 6 : 34, 20, -6, -4),
-                     (word ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignTop, lines.join('\n'));
+    if (word) {
+        painter.drawText(box.adjusted(6, 20, -6, -4), Qt::AlignLeft | Qt::AlignTop,
+                         lines.join('\n'));
+    } else {
+        painter.drawText(box.adjusted(34, 20, -6, -4), Qt::AlignRight | Qt::AlignTop,
+                         lines.join('\n'));
+    }
 }
 
 void LadderPainter::paintEnd(QPainter& painter, const Element& el) const {
