@@ -3,6 +3,7 @@
 // plans, trees of branches feeding outputs.
 
 #include "LayoutBuilder.h"
+#include "RungTree.h"
 
 #include "engine/AddressMap.h"
 #include "engine/BitAddress.h"
@@ -64,9 +65,7 @@ ElementKind kindOf(OpCode op) {
     case OpCode::End:
         return ElementKind::End;
     default:
-        return engine::wordOperandRule(op).count > 0 || op == OpCode::Clc || op == OpCode::Stc
-                   ? ElementKind::Word
-                   : ElementKind::Contact;
+        return isWordInstruction(op) ? ElementKind::Word : ElementKind::Contact;
     }
 }
 

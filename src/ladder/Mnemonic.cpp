@@ -192,8 +192,7 @@ void Writer::output(const Node& node) {
 // A word instruction: its first two operands in LOCATION and "###", an ADD's or SUB's third on
 // an operand line below (empty code cell).
 void Writer::wordBox(const Node& node) {
-    assert(engine::wordOperandRule(node.op).count > 0 || node.op == OpCode::Clc ||
-           node.op == OpCode::Stc);
+    assert(isWordInstruction(node.op));
     auto word = [&](std::size_t i) {
         return i < node.words.size() ? node.words[i] : std::string();
     };

@@ -36,6 +36,10 @@ Node Node::output(OpCode op, int number, int setValue) {
     return node;
 }
 
+bool isWordInstruction(OpCode op) {
+    return engine::wordOperandRule(op).count > 0 || op == OpCode::Clc || op == OpCode::Stc;
+}
+
 Node Node::wordBox(OpCode op, bool differentiated, std::vector<std::string> words) {
     Node node = output(op, 0);
     node.differentiated = differentiated;
@@ -552,6 +556,9 @@ EditResult setAddress(Node& root, const Path& at, Operand operand, int number, e
         if (!isElement(&node) || (node.kind == NodeKind::Output && node.op == OpCode::End)) {
             return "END has no address";
         }
+        if (node.kind == NodeKind::Output && isWordInstruction(node.op)) {
+            return std::string(kWordOperandsInGrid);
+        }
         if (node.kind == NodeKind::Contact) {
             if (operand == Operand::None) {
                 return "a contact reads a relay, a timer or a counter";
@@ -582,6 +589,7 @@ EditResult setSetValue(Node& root, const Path& at, int value) {
             return "only a timer, a counter or a shift register has a set value";
         }
         node.setValue = value;
+        node.words.clear(); // a set value typed as a number replaces a word holding it
         node.focus = true;
         return {};
     });

@@ -25,6 +25,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace rungbox::ladder {
@@ -89,6 +90,10 @@ void normalize(Node& root);
 /// `root` must be in normal form.
 std::string rungProblem(const Node& root);
 
+/// The refusal of an address typed for a word instruction.
+inline constexpr std::string_view kWordOperandsInGrid =
+    "a word instruction's operands are typed in the grid";
+
 /// What an edit did: refused (with the reason) or done, leaving `selection` selected.
 struct EditResult {
     std::string refusal; ///< empty when the edit was made
@@ -126,6 +131,9 @@ Node boxRung(engine::OpCode op, int number, int setValue);
 
 /// A rung of its own for ILC or JME `number` (extended rungs).
 Node closingRung(engine::OpCode op, int number);
+
+/// True for the word instructions (MOV, CMP, ADD, CLC, ...), drawn as word boxes.
+bool isWordInstruction(engine::OpCode op);
 
 /// True when `op` stands alone in a rung: END, ILC, JME.
 bool standsAlone(engine::OpCode op);

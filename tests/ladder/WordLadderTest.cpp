@@ -7,6 +7,7 @@
 
 #include "editor/Editor.h"
 #include "ladder/DiagramEditor.h"
+#include "ladder/DrawingModel.h"
 #include "ladder/Labels.h"
 #include "ladder/PowerFlow.h"
 
@@ -187,6 +188,21 @@ TEST(WordLadder, RungOperationsKeepTheOperandLineWithItsAdd) {
         ASSERT_TRUE(c.op(d.diagram).done());
         EXPECT_EQ(d.text(), c.after);
     }
+}
+
+// The address box refuses a word box (its operands are typed in the grid); a timer's set value
+// typed as a number replaces the word that held it.
+TEST(WordLadder, AddressesAndSetValuesOfWordsAreTypedInTheGrid) {
+    Diagram d("LD|0.00\nMOV|#0042|DM0100\nLD|0.01\nTIM|2|DM0010\nEND");
+    ladder::DrawingModel model(d.editor);
+    d.grid.setLine(2);
+    const ladder::AddressForm form = model.addressForm();
+    EXPECT_FALSE(form.open);
+    EXPECT_EQ(form.refusal, ladder::kWordOperandsInGrid);
+    EXPECT_EQ(model.confirmAddress("DM5", std::nullopt).refusal, ladder::kWordOperandsInGrid);
+    d.grid.setLine(4);
+    ASSERT_TRUE(model.confirmAddress("3", 25).done());
+    EXPECT_EQ(d.text(), "LD|0.00 MOV|#0042|DM0100 LD|0.01 TIM|3|#0025 END");
 }
 
 } // namespace
