@@ -199,7 +199,7 @@ TEST(WordLadder, AddressesAndSetValuesOfWordsAreTypedInTheGrid) {
     const ladder::AddressForm form = model.addressForm();
     EXPECT_FALSE(form.open);
     EXPECT_EQ(form.refusal, ladder::kWordOperandsInGrid);
-    EXPECT_EQ(model.confirmAddress("DM5", std::nullopt).refusal, ladder::kWordOperandsInGrid);
+    EXPECT_EQ(model.confirmAddress("W5.00", std::nullopt).refusal, ladder::kWordOperandsInGrid);
     d.grid.setLine(4);
     ASSERT_TRUE(model.confirmAddress("3", 25).done());
     EXPECT_EQ(d.text(), "LD|0.00 MOV|#0042|DM0100 LD|0.01 TIM|3|#0025 END");
