@@ -111,9 +111,7 @@ Problem wordProblem(const Element& element) {
         if (!cell.operand) {
             return Problem::WordOperand;
         }
-        const bool writes = i == rule.destination || element.form.op == OpCode::Inc ||
-                            element.form.op == OpCode::Dec;
-        if (writes && (cell.operand->constant || cell.operand->address.readOnly())) {
+        if (i == rule.destination && (cell.operand->constant || cell.operand->address.readOnly())) {
             return Problem::WordWrite;
         }
     }
