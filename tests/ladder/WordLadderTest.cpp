@@ -202,6 +202,11 @@ TEST(WordLadder, AddressesAndSetValuesOfWordsAreTypedInTheGrid) {
     EXPECT_EQ(model.confirmAddress("W5.00", std::nullopt).refusal, ladder::kWordOperandsInGrid);
     d.grid.setLine(4);
     ASSERT_TRUE(model.confirmAddress("3", 25).done());
+    // On an ADD's operand line the selection is the ADD's box.
+    Diagram add("LD|0.00\nADD|DM0|#0001\n|DM0\nEND");
+    add.grid.setLine(3);
+    EXPECT_EQ(add.diagram.placeOfLine(3).path, add.diagram.placeOfLine(2).path);
+    EXPECT_EQ(add.diagram.lineOf(add.diagram.placeOfLine(3)), 2);
     EXPECT_EQ(d.text(), "LD|0.00 MOV|#0042|DM0100 LD|0.01 TIM|3|#0025 END");
 }
 
