@@ -7,6 +7,7 @@
 # docs/debug_ladder.png, a paused run with its watch table and its diagram; docs/names.png and
 # docs/names_ladder.png, the House Gate's program with its names, their editor and its diagram;
 # docs/extended.png and docs/extended_ladder.png, the car park example (an extended program);
+# docs/words_ladder.png, the diagram of the press counter example's word instructions;
 # and the whole screen with the tool windows where they open: docs/desktop_dark.png (a dark
 # palette), docs/desktop_1366.png (1366 x 768 with a machine) and docs/desktop_scale2.png (scale
 # factor 2).
@@ -72,6 +73,13 @@ xvfb-run -a -s "-screen 0 1600x1000x24" env QT_QPA_PLATFORM=xcb \
 frame docs/extended.png
 cp "$raw2" "$raw"
 frame docs/extended_ladder.png
+
+# The ladder diagram of word instructions: the press counter example after three presses, its
+# MOV, @ADD (with its operand line) and CMP boxes showing their words' values, the lamp on P_EQ.
+xvfb-run -a -s "-screen 0 1600x1000x24" env QT_QPA_PLATFORM=xcb \
+    "$(dirname "$shooter")/rungbox_extended_screenshot" "$PWD/examples/press_count.PLC" "$raw" "$raw2"
+cp "$raw2" "$raw"
+frame docs/words_ladder.png
 
 # The whole screen, as a user sees it: no frame is added.
 desktop=$(dirname "$shooter")/rungbox_desktop_screenshot

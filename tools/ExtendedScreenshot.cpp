@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the README's "The extended instruction set": the car park example (an extended
 // program) running after three cars have come in, the main window with its status line, and
-// the Ladder Diagram window with its CNTR and KEEP boxes.
+// the Ladder Diagram window with its CNTR and KEEP boxes. Also used for the press counter
+// example's diagram of word instructions: any extended program with input 0.00 pressed three
+// times.
 // Usage: rungbox_extended_screenshot PROGRAM.PLC OUTPUT.png LADDER.png
 
 #include "ToolWindow.h"

@@ -3,7 +3,8 @@
 // step, a made edit records at most one step and leaves the rung it edited one the diagram can
 // edit, and undoing every step gives back the starting grid.
 //
-// Input: program lines "code|location|set value" separated by '\n', then a NUL byte, then the
+// Input: program lines "code|location|set value" separated by '\n' (after a first line
+// "EXTENDED" read in the extended set), then a NUL byte, then the
 // edits, four bytes each: what, which rung, which element, a number.
 
 #include "FuzzSupport.h"
@@ -91,7 +92,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::size_t split = std::min(input.find('\0'), input.size());
     editor::CodeGrid grid;
     editor::setUpGrid(grid);
-    writeProgram(grid, input.substr(0, split));
+    std::string_view program = input.substr(0, split);
+    constexpr std::string_view kExtended = "EXTENDED\n";
+    if (program.starts_with(kExtended)) {
+        // Word instructions, ADD's operand lines and the other extended lines are edited too.
+        grid.setInstructionSet(engine::InstructionSet::Extended);
+        program.remove_prefix(kExtended.size());
+    }
+    writeProgram(grid, program);
     editor::Editor editor(grid);
     ladder::DiagramEditor diagram(editor);
     const std::vector<std::string> start = cells(grid);

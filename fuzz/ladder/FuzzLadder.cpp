@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Any text in the cells of up to 299 lines gives a ladder layout: every line with words up to the
 // first END is drawn as exactly one element (or mark) and no line after it is, every element and
-// wire lies inside its rung, every net is set before it is read, and the text picture and the
+// wire lies inside its rung, an ADD's or SUB's operand line belongs to its box, every net is set
+// before it is read, and the text picture and the
 // power flow are made without fault. Each input is laid out in both instruction sets.
 //
 // Input: program lines "code|location|set value" separated by '\n'.
@@ -79,6 +80,18 @@ void checkLayout(std::span<const ladder::LineText> lines, engine::InstructionSet
         ended = ended || engine::decodeForm(words, instructionSet).op == engine::OpCode::End;
     }
     fuzz::require(layout.ended() == ended, "the layout ends where END stands");
+    // An ADD's or SUB's operand line is the line below it, with an empty code cell, and finds
+    // the ADD's or SUB's element.
+    for (std::size_t e = 0; e < layout.elements().size(); ++e) {
+        const ladder::Element& el = layout.elements()[e];
+        if (el.operandLine > 0) {
+            fuzz::require(
+                el.operandLine == el.line + 1 &&
+                    engine::splitWords(lines[static_cast<std::size_t>(el.line)].code).count == 0 &&
+                    layout.elementOfLine(el.operandLine) == static_cast<int>(e),
+                "an operand line belongs to the box above it");
+        }
+    }
 
     // Geometry inside the rungs.
     for (std::size_t r = 0; r < layout.rungs().size(); ++r) {

@@ -3,6 +3,7 @@
 
 #include "ClipboardText.h"
 #include "ExtendedPreparation.h"
+#include "engine/Instruction.h"
 
 #include <algorithm>
 #include <array>
@@ -352,10 +353,22 @@ void Editor::insertLine() {
     m_history.commit(m_grid);
 }
 
+int Editor::lastProgramLine() const {
+    const int last = lastUsedLine();
+    if (!m_grid.extended() || last < 1 || last >= kLastLine) {
+        return last;
+    }
+    // An ADD's or SUB's operand line has an empty code cell, yet belongs to the program (a blank
+    // one moves as the blank lines below do).
+    const engine::OpCode op =
+        engine::decodeForm(m_grid.text(last, kCodeCol), engine::InstructionSet::Extended).op;
+    return engine::takesOperandLine(op) ? last + 1 : last;
+}
+
 void Editor::deleteLine() {
     m_history.begin(m_grid);
     const int r = m_grid.line();
-    const int last = lastUsedLine();
+    const int last = lastProgramLine();
     for (int i = r + 1; i <= last; ++i) {
         writeLine(m_grid, i - 1, readLine(m_grid, i));
     }

@@ -134,6 +134,9 @@ public:
 
     /// The highest-numbered line whose code cell is not empty; 0 when there is none.
     int lastUsedLine() const;
+    /// lastUsedLine, and in an extended program the operand line below it when it is an ADD or
+    /// SUB: the last line a deletion moves.
+    int lastProgramLine() const;
     /// The highest-numbered line with text in any of its three cells; 0 when there is none.
     int lastLineWithText() const;
 

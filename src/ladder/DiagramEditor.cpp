@@ -84,8 +84,12 @@ Place DiagramEditor::placeOfLine(int line) const {
         return {};
     }
     const Node& tree = m_program.rungs()[static_cast<std::size_t>(r)].tree;
+    // An ADD's or SUB's operand line selects its box: the element drawn for it is the box's.
+    const int e = m_program.layout().elementOfLine(line);
+    const int drawn =
+        e < 0 ? line : m_program.layout().elements()[static_cast<std::size_t>(e)].line;
     Path path;
-    if (findLine(tree, line, path)) {
+    if (findLine(tree, drawn, path)) {
         return {r, std::move(path)};
     }
     const std::vector<MnemonicLine> written =
@@ -126,6 +130,7 @@ Outcome DiagramEditor::edit(const Place& place, const RungEdit& change) {
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (!result.selection.empty() && lines[i].path == result.selection) {
             select = rung.first + static_cast<int>(i);
+            break; // an ADD's operand line, written with the same path, comes after it
         }
     }
     replaceLines(rung.first, count, rungCells(tree), select);

@@ -362,6 +362,9 @@ AddressForm DrawingModel::addressForm() {
          (node->op == OpCode::End || node->op == OpCode::Il || node->op == OpCode::Ilc))) {
         return {};
     }
+    if (node->kind == NodeKind::Output && isWordInstruction(node->op)) {
+        return {false, std::string(kWordOperandsInGrid), {}, false, 0};
+    }
     return {true, {}, addressOf(*node, rung.tree.set), hasSetValue(*node), node->setValue};
 }
 

@@ -34,6 +34,8 @@ std::string extendedLabel(const Element& element) {
         return "SFT";
     case ElementKind::Keep:
         return "KEEP";
+    case ElementKind::Word:
+        return wordMnemonic(op, element.form.differentiated);
     case ElementKind::Control:
         return op == OpCode::Il    ? "IL"
                : op == OpCode::Ilc ? "ILC"
@@ -55,7 +57,8 @@ std::vector<std::string> extendedBoxLines(const Element& element, std::optional<
     switch (element.kind) {
     case ElementKind::Timer:
     case ElementKind::Counter:
-        lines.push_back("#" + std::to_string(element.setValue));
+        lines.push_back(element.wordCount > 0 ? element.words[0].text
+                                              : "#" + std::to_string(element.setValue));
         if (present) {
             lines.push_back(element.kind == ElementKind::Counter ? std::to_string(*present)
                             : element.form.op == OpCode::Timh    ? hundredthsText(*present)
@@ -80,6 +83,14 @@ std::vector<std::string> extendedBoxLines(const Element& element, std::optional<
 }
 
 } // namespace
+
+std::string wordMnemonic(OpCode op, bool differentiated) {
+    std::string name(engine::opInfo(op).name); // "Mov"
+    for (char& c : name) {
+        c = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+    }
+    return (differentiated ? "@" : "") + name;
+}
 
 std::string elementLabel(const Element& element) {
     if (element.extended) {
@@ -124,6 +135,28 @@ std::vector<std::string> boxLines(const Element& element, std::optional<int> pre
         break;
     default:
         break;
+    }
+    return lines;
+}
+
+std::vector<std::string> boxText(const Element& element, int index, const PowerFlow* flow,
+                                 const names::NameTable* names) {
+    if (element.kind != ElementKind::Word) {
+        return boxLines(element,
+                        flow != nullptr ? std::optional(flow->value(index)) : std::nullopt);
+    }
+    std::vector<std::string> lines;
+    for (int i = 0; i < element.wordCount; ++i) {
+        const WordCell& cell = element.words[i];
+        if (const auto address = names != nullptr ? wordNameAddress(cell) : std::nullopt) {
+            if (std::string name = names->nameOf(*address); !name.empty()) {
+                lines.push_back(std::move(name));
+            }
+        }
+        lines.push_back(std::string(cell.role) + " " + (cell.text.empty() ? "?" : cell.text));
+        if (const auto value = flow != nullptr ? flow->wordValue(index, i) : std::nullopt) {
+            lines.push_back("= " + engine::hexWordText(*value));
+        }
     }
     return lines;
 }

@@ -66,6 +66,10 @@ std::optional<Node> condition(const Layout& layout, int branch) {
 
 Node outputOf(const Element& el) {
     Node output = Node::output(el.form.op, el.number, el.setValue);
+    for (int i = 0; i < el.wordCount; ++i) {
+        output.words.push_back(el.words[i].text); // a word box's operands, or a word set value
+    }
+    output.differentiated = el.form.differentiated;
     if (el.extended && el.address) {
         output.area = el.address->area;
     }
@@ -129,10 +133,11 @@ void LadderProgram::group() {
         rung.first = engine::kLastCodeLine + 1;
         for (const int r : rung.layoutRungs) {
             for (const int e : rungs[static_cast<std::size_t>(r)].elements) {
-                const int line = elements[static_cast<std::size_t>(e)].line;
-                if (line > 0) {
-                    rung.first = std::min(rung.first, line);
-                    rung.last = std::max(rung.last, line);
+                const Element& el = elements[static_cast<std::size_t>(e)];
+                if (el.line > 0) {
+                    // An ADD's or SUB's operand line goes with it.
+                    rung.first = std::min(rung.first, el.line);
+                    rung.last = std::max({rung.last, el.line, el.operandLine});
                 }
             }
         }

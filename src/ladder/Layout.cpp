@@ -107,6 +107,21 @@ std::optional<names::Address> nameableAddress(engine::BitAddress address) {
     }
 }
 
+std::optional<names::Address> wordNameAddress(const WordCell& cell) {
+    if (!cell.operand || cell.operand->constant) {
+        return std::nullopt;
+    }
+    const engine::WordAddress word = cell.operand->address;
+    switch (word.area) {
+    case engine::WordArea::TimerValue:
+        return nameableAddress({engine::Area::Timer, word.number});
+    case engine::WordArea::CounterValue:
+        return nameableAddress({engine::Area::Counter, word.number});
+    default:
+        return std::nullopt;
+    }
+}
+
 std::optional<names::Address> operandAddress(const Element& element) {
     if (element.problem == Problem::MissingOperand) {
         return std::nullopt;
@@ -156,6 +171,12 @@ std::string extendedProblemText(const Element& element) {
         return "register end outside the first bit's area";
     case Problem::SetValueRange:
         return "set value out of range (#0000 to #9999)";
+    case Problem::WordOperand:
+        return "operand out of range (a word or #0000 to #FFFF)";
+    case Problem::WordWrite:
+        return "operand cannot be written";
+    case Problem::OperandLine:
+        return "third operand missing below (a line with an empty code cell)";
     case Problem::MissingBranches:
         return op == OpCode::Keep   ? "needs two branches: set, reset"
                : op == OpCode::Cntr ? "needs three branches: increment, decrement, reset"
@@ -218,6 +239,10 @@ std::string problemText(const Element& element) {
     case Problem::JumpRegion:
         return op == OpCode::Jmp ? "its jump number is already open"
                                  : "no open JMP with its number";
+    case Problem::WordOperand:
+    case Problem::WordWrite:
+    case Problem::OperandLine:
+        break; // extended programs only (extendedProblemText)
     }
     return {};
 }

@@ -18,6 +18,7 @@
 
 #include "engine/BitAddress.h"
 #include "engine/Instruction.h"
+#include "engine/WordAddress.h"
 #include "names/Address.h"
 
 #include <cstdint>
@@ -51,6 +52,9 @@ enum class ElementKind : std::uint8_t {
     Keep,    ///< extended programs: KEEP box, set input and reset input
     Control, ///< extended programs: IL and JMP N fed by their condition, ILC and JME N in a rung
              ///< of their own fed from the rail, drawn as a tag across the output area
+    Word,    ///< extended programs: a word instruction's box (MOV, CMP, ADD, ...), one input,
+             ///< its operands in rows (Element::words); an ADD's or SUB's operand line is part
+             ///< of it and makes no element of its own
 };
 
 /// Why a line is marked. Marks (ElementKind::Mark) have no place in the drawing; every other
@@ -73,10 +77,13 @@ enum class Problem : std::uint8_t {
     ShiftRange,         ///< the last address of an SFT lies outside 0 to 20000
     SetValueRange,      ///< a TIM or CNT set value above its limit
     // Extended programs only:
-    BadAddress, ///< LOCATION is no address the extended set reads (or lies outside its area)
-    ReadOnly,   ///< an instruction that writes its operand names a timer, a counter or a
-                ///< special relay
-    JumpRegion, ///< JMP N while region N is open, or JME N that closes no open JMP N
+    BadAddress,  ///< LOCATION is no address the extended set reads (or lies outside its area)
+    ReadOnly,    ///< an instruction that writes its operand names a timer, a counter or a
+                 ///< special relay
+    JumpRegion,  ///< JMP N while region N is open, or JME N that closes no open JMP N
+    WordOperand, ///< a word operand is neither a word nor a constant
+    WordWrite,   ///< the operand a word instruction writes is a constant or read-only
+    OperandLine, ///< ADD or SUB without its operand line below (empty code cell)
 };
 
 /// Grid placement of an element, relative to its rung. For a Join it is the block it forms.
@@ -96,6 +103,14 @@ struct Pin {
     std::string_view name; ///< "IN", "CP", "R" (static text)
     int row = 0;           ///< rung row of the pin
     int net = 0;           ///< net feeding it
+};
+
+/// A word operand of a word box (or a timer's or counter's word set value) as the extended set
+/// reads it.
+struct WordCell {
+    std::string_view role; ///< "S", "D", "Au", "Ad", "R", ... (static text); "SV": a set value
+    std::string text;      ///< as shown: engine::wordOperandText, or the cell as typed
+    std::optional<engine::WordOperand> operand; ///< nothing when the cell cannot be read
 };
 
 /// One drawn thing. Every line from 1 up to END that holds words is exactly one element.
@@ -127,6 +142,11 @@ struct Element {
     std::optional<engine::BitAddress> lastAddress; ///< extended SFT: the register's last bit
     std::string operand; ///< extended programs: the operand as shown ("W0.00", "TIM 12"), the
                          ///< LOCATION as typed when it cannot be read
+    /// Word boxes: their operands (engine::wordOperandRule); TIM, TIMH, CNT, CNTR whose set value
+    /// is a word: that word, role "SV". 0 to 3 used.
+    int wordCount = 0;
+    WordCell words[3];
+    int operandLine = 0; ///< ADD, SUB: the line below holding the third operand, 0 for none
 };
 
 /// A straight wire between two grid points: horizontal (row0 == row1) or vertical
@@ -187,6 +207,8 @@ public:
     static constexpr int kShiftRows = 4;
     static constexpr int kKeepRows = 3;
     static constexpr int kReversibleRows = 4; ///< CNTR: three inputs
+    /// Rows of a word box with `operands` operands (0 to 3): its title, then a row per operand.
+    static constexpr int wordRows(int operands) { return operands < 1 ? 2 : operands + 1; }
 
     /// Lays out `lines` (lines[i] is code line i + 1; lines past 299 are ignored) up to and
     /// including the first END, read in `set`.
@@ -210,7 +232,8 @@ public:
     engine::InstructionSet instructionSet() const { return m_set; }
     bool extended() const { return m_set == engine::InstructionSet::Extended; }
 
-    /// The element drawn for `line` (1 to 299), or -1 when the line is not drawn.
+    /// The element drawn for `line` (1 to 299), or -1 when the line is not drawn. An ADD's or
+    /// SUB's operand line gives the ADD's or SUB's element.
     int elementOfLine(int line) const;
     /// The element at cell (col, row) of rung `rung` (rows below the rung's rows are its marks,
     /// which span every column), or -1. Where blocks nest, the innermost element wins.
@@ -251,5 +274,10 @@ std::optional<int> forceByte(const Element& element);
 /// extended addresses can carry a name (flat relays 0 to 20000, timers and counters 0 to 7, as
 /// names::Address holds them); nothing for the others, which show their address alone.
 std::optional<names::Address> nameableAddress(engine::BitAddress address);
+
+/// The name-table address of a word operand, for looking up its name: a timer's or counter's
+/// present value gives the timer or counter; nothing for the other words and for constants,
+/// which show their text alone.
+std::optional<names::Address> wordNameAddress(const WordCell& cell);
 
 } // namespace rungbox::ladder

@@ -55,6 +55,8 @@ private:
     Decoded decodeExtended(const LineText& text, int line, engine::Form form, int& depth);
     int addElement(ElementKind kind, int line, const LineText& text, engine::Form form);
     void readExtendedOperands(Element& element, const LineText& text) const;
+    void readWordOperands(Element& element, const LineText& text) const;
+    void readWordSetValue(Element& element, const LineText& text) const;
     void placeBox(int element, OpCode op);
     void place(int element, OpCode op);
     int leaf(int element);
@@ -81,6 +83,7 @@ private:
     }
 
     Layout& m_layout;
+    std::span<const LineText> m_lines; // the code lines being laid out
     std::vector<Node> m_nodes;
     std::vector<RungPlan> m_plans;
     std::vector<std::vector<int>> m_bandNet; // per plan: the net at the end of each band

@@ -3,6 +3,7 @@
 // plans, trees of branches feeding outputs.
 
 #include "LayoutBuilder.h"
+#include "RungTree.h"
 
 #include "engine/AddressMap.h"
 #include "engine/BitAddress.h"
@@ -12,6 +13,8 @@
 
 #include <algorithm>
 #include <cassert>
+#include <span>
+#include <string_view>
 #include <utility>
 
 namespace rungbox::ladder {
@@ -62,8 +65,57 @@ ElementKind kindOf(OpCode op) {
     case OpCode::End:
         return ElementKind::End;
     default:
-        return ElementKind::Contact;
+        return isWordInstruction(op) ? ElementKind::Word : ElementKind::Contact;
     }
+}
+
+// The roles of a word instruction's operands, as the manuals name them.
+constexpr std::string_view kNoRoles[] = {"", "", ""};
+constexpr std::string_view kMoveRoles[] = {"S", "D", ""};
+constexpr std::string_view kCompareRoles[] = {"C1", "C2", ""};
+constexpr std::string_view kWordRoles[] = {"Wd", "", ""};
+constexpr std::string_view kAddRoles[] = {"Au", "Ad", "R"};
+constexpr std::string_view kSubtractRoles[] = {"Mi", "Su", "R"};
+constexpr std::string_view kConvertRoles[] = {"S", "R", ""};
+
+std::span<const std::string_view, 3> wordRoles(OpCode op) {
+    switch (op) {
+    case OpCode::Mov:
+    case OpCode::Mvn:
+        return kMoveRoles;
+    case OpCode::Cmp:
+        return kCompareRoles;
+    case OpCode::Inc:
+    case OpCode::Dec:
+        return kWordRoles;
+    case OpCode::Add:
+        return kAddRoles;
+    case OpCode::Sub:
+        return kSubtractRoles;
+    case OpCode::Bin:
+    case OpCode::Bcd:
+        return kConvertRoles;
+    default:
+        return kNoRoles;
+    }
+}
+
+// Why a word box's operands cannot be run, first operand first (as the preparation objects).
+Problem wordProblem(const Element& element) {
+    const engine::WordOperandRule rule = engine::wordOperandRule(element.form.op);
+    for (int i = 0; i < element.wordCount; ++i) {
+        const WordCell& cell = element.words[i];
+        if (i == 2 && element.operandLine == 0) {
+            return Problem::OperandLine;
+        }
+        if (!cell.operand) {
+            return Problem::WordOperand;
+        }
+        if (i == rule.destination && (cell.operand->constant || cell.operand->address.readOnly())) {
+            return Problem::WordWrite;
+        }
+    }
+    return Problem::None;
 }
 
 // Why an extended line's operands cannot be read (its decoding gave `fault`).
@@ -94,6 +146,7 @@ Problem extendedProblem(engine::Form form, engine::Fault fault, const LineText& 
 // --- Replaying the lines ---------------------------------------------------------------------
 
 void LayoutBuilder::run(std::span<const LineText> lines) {
+    m_lines = lines;
     m_layout.m_lineElement.assign(engine::kLastCodeLine + 1, -1);
     const std::size_t count =
         std::min(lines.size(), static_cast<std::size_t>(engine::kLastCodeLine));
@@ -158,13 +211,60 @@ void LayoutBuilder::readExtendedOperands(Element& element, const LineText& text)
             element.operand = std::to_string(*n);
         }
         break;
-    case Operand::None:
     case Operand::Word:
+        readWordOperands(element, text);
         break;
+    case Operand::None:
+        break;
+    }
+    if (form.op == OpCode::Tim || form.op == OpCode::Timh || form.op == OpCode::Cnt ||
+        form.op == OpCode::Cntr) {
+        readWordSetValue(element, text);
     }
     if (element.address) {
         element.number = element.address->number;
         element.operand = engine::bitAddressText(*element.address);
+    }
+}
+
+// A timer's or counter's set value held in a word ("DM0010"), as the engine's decoder reads it:
+// shown as the word, read when the step runs.
+void LayoutBuilder::readWordSetValue(Element& element, const LineText& text) const {
+    engine::LadderLine typed{std::string(text.code), 0, 0};
+    typed.locationText = text.location;
+    typed.setValueText = text.setValue;
+    int depth = engine::kBlockStackSize / 2; // any depth the stack can pop from and push to
+    engine::OpenRegions regions = m_regions;
+    engine::WordOperands words;
+    const engine::Step step =
+        engine::decodeExtendedLine(typed, nullptr, element.line, depth, regions, words);
+    if (step.setValue == engine::kWordSetValue && words.count == 1) {
+        element.wordCount = 1;
+        element.words[0] = {"SV", engine::wordOperandText(words.operand[0]), words.operand[0]};
+    }
+}
+
+// A word instruction's operands: LOCATION, "###", and an ADD's or SUB's third from the LOCATION
+// of its operand line (the line below, when its code cell is empty).
+void LayoutBuilder::readWordOperands(Element& element, const LineText& text) const {
+    const OpCode op = element.form.op;
+    const auto below = static_cast<std::size_t>(element.line);
+    const LineText* operandLine = nullptr;
+    if (engine::takesOperandLine(op) && below < m_lines.size() &&
+        below < static_cast<std::size_t>(engine::kLastCodeLine) &&
+        engine::emptyCode(m_lines[below].code)) {
+        operandLine = &m_lines[below];
+        element.operandLine = element.line + 1;
+    }
+    const std::string_view cells[3] = {text.location, text.setValue,
+                                       operandLine != nullptr ? operandLine->location : ""};
+    const std::span<const std::string_view, 3> roles = wordRoles(op);
+    element.wordCount = engine::wordOperandRule(op).count;
+    for (int i = 0; i < element.wordCount; ++i) {
+        WordCell& cell = element.words[i];
+        cell.role = roles[static_cast<std::size_t>(i)];
+        cell.operand = engine::parseWordOperand(cells[i]);
+        cell.text = cell.operand ? engine::wordOperandText(*cell.operand) : trimmed(cells[i]);
     }
 }
 
@@ -201,7 +301,11 @@ void LayoutBuilder::addLine(int line, const LineText& text) {
     assert(step.fault == engine::Fault::None);
 
     const int e = addElement(kindOf(op), line, text, form);
-    m_layout.m_elements[static_cast<std::size_t>(e)].problem = decoded.problem;
+    Element& element = m_layout.m_elements[static_cast<std::size_t>(e)];
+    element.problem = element.kind == ElementKind::Word ? wordProblem(element) : decoded.problem;
+    if (element.operandLine > 0) {
+        m_layout.m_lineElement[static_cast<std::size_t>(element.operandLine)] = e;
+    }
     assert(static_cast<int>(m_stack.size()) - engine::opInfo(op).pops + engine::opInfo(op).pushes ==
            depth);
     place(e, op);
@@ -263,6 +367,13 @@ LayoutBuilder::Decoded LayoutBuilder::decodeExtended(const LineText& text, int l
     Decoded decoded{engine::decodeExtendedLine(typed, line, depth, m_regions), Problem::None};
     engine::Step& step = decoded.step;
     const engine::Fault fault = step.fault;
+    if (fault == engine::Fault::Operand) {
+        // A word instruction with operands the run refuses: drawn and flagged (its problem is
+        // read from its cells); it changes neither the stack nor a region.
+        step = engine::Step{};
+        step.op = op;
+        return decoded;
+    }
     if (fault != engine::Fault::Address && fault != engine::Fault::SetValue &&
         fault != engine::Fault::Jump) {
         const bool timed =
@@ -328,6 +439,17 @@ void LayoutBuilder::place(int element, OpCode op) {
     case OpCode::Timh:
     case OpCode::Il:
     case OpCode::Jmp:
+    case OpCode::Mov:
+    case OpCode::Mvn:
+    case OpCode::Cmp:
+    case OpCode::Inc:
+    case OpCode::Dec:
+    case OpCode::Add:
+    case OpCode::Sub:
+    case OpCode::Clc:
+    case OpCode::Stc:
+    case OpCode::Bin:
+    case OpCode::Bcd:
         if (m_result.node < 0) {
             flag(Problem::NoCondition);
         }

@@ -170,12 +170,15 @@ void LayoutBuilder::placeRung(int index) {
     int lastPin = bandTop.back();
     for (; next < plan.items.size(); ++next) {
         Element& el = m_layout.m_elements[static_cast<std::size_t>(plan.items[next])];
-        const int height = el.kind == ElementKind::Timer ? Layout::kTimerRows : 1;
+        const int height = el.kind == ElementKind::Timer  ? Layout::kTimerRows
+                           : el.kind == ElementKind::Word ? Layout::wordRows(el.wordCount)
+                                                          : 1;
         el.cell = {outCol, itemRow, Layout::kOutputColumns, height};
         el.inNet = net;
-        if (el.kind == ElementKind::Timer) {
+        if (el.kind == ElementKind::Timer || el.kind == ElementKind::Word) {
+            // A word box's input has no name: its rows hold the operands.
             el.pinCount = 1;
-            el.pins[0] = {"IN", itemRow, net};
+            el.pins[0] = {el.kind == ElementKind::Timer ? "IN" : "", itemRow, net};
         }
         lastPin = itemRow;
         itemRow += height;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Mnemonic.h"
 
+#include "Labels.h"
+
 #include <cassert>
 
 namespace rungbox::ladder {
@@ -25,6 +27,7 @@ private:
     void andWith(const Node& node);
     void orWith(const Node& node);
     void output(const Node& node);
+    void wordBox(const Node& node);
     void fan(const Node& node);
     void at(int index, const Node& node, void (Writer::*write)(const Node&)) {
         m_path.push_back(index);
@@ -53,6 +56,9 @@ std::string Writer::location(const Node& node) const {
 // The "###" cell: the number; in an extended rung a set value as "#" and four digits, an SFT's
 // last bit as its area writes it.
 std::string Writer::setValue(const Node& node) const {
+    if (!node.words.empty()) {
+        return node.words.front(); // a word holds the set value
+    }
     if (m_set == engine::InstructionSet::Classic) {
         return std::to_string(node.setValue);
     }
@@ -179,7 +185,23 @@ void Writer::output(const Node& node) {
         emit("JME", &node, true, false);
         return;
     default:
-        assert(false && "not an output");
+        wordBox(node);
+    }
+}
+
+// A word instruction: its first two operands in LOCATION and "###", an ADD's or SUB's third on
+// an operand line below (empty code cell).
+void Writer::wordBox(const Node& node) {
+    assert(isWordInstruction(node.op));
+    auto word = [&](std::size_t i) {
+        return i < node.words.size() ? node.words[i] : std::string();
+    };
+    emit(wordMnemonic(node.op, node.differentiated), &node, false, false);
+    lines.back().location = word(0);
+    lines.back().setValue = word(1);
+    if (engine::takesOperandLine(node.op)) {
+        emit("", &node, false, false);
+        lines.back().location = word(2);
     }
 }
 

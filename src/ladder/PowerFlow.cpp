@@ -81,7 +81,29 @@ bool lastWritten(const Element& el, const engine::Controller& plc, bool& energis
     return true;
 }
 
+// The values of an element's word operands: the words' present values, -1 for constants and
+// operands that cannot be read.
+std::array<std::int32_t, 3> wordValues(const Element& el, const engine::Controller& plc) {
+    std::array<std::int32_t, 3> values{-1, -1, -1};
+    for (int i = 0; i < el.wordCount; ++i) {
+        const auto& operand = el.words[i].operand;
+        if (operand && !operand->constant && operand->address.valid()) {
+            values[static_cast<std::size_t>(i)] = plc.word(operand->address);
+        }
+    }
+    return values;
+}
+
 } // namespace
+
+std::optional<std::uint16_t> PowerFlow::wordValue(int element, int operand) const {
+    const auto e = static_cast<std::size_t>(element);
+    if (e >= m_words.size() || operand < 0 || operand > 2) {
+        return std::nullopt;
+    }
+    const std::int32_t value = m_words[e][static_cast<std::size_t>(operand)];
+    return value < 0 ? std::nullopt : std::optional(static_cast<std::uint16_t>(value));
+}
 
 PowerFlow PowerFlow::evaluate(const Layout& layout, const engine::Controller& plc) {
     PowerFlow flow;
@@ -93,6 +115,10 @@ PowerFlow PowerFlow::evaluate(const Layout& layout, const engine::Controller& pl
 
     for (std::size_t e = 0; e < elements.size(); ++e) {
         const Element& el = elements[e];
+        if (el.wordCount > 0) {
+            flow.m_words.resize(elements.size(), {-1, -1, -1});
+            flow.m_words[e] = wordValues(el, plc);
+        }
         if (el.extended) {
             readExtended(el, plc, flow.m_active[e], flow.m_values[e]);
         } else if (el.kind == ElementKind::Contact) {
@@ -123,6 +149,10 @@ PowerFlow PowerFlow::evaluate(const Layout& layout, const engine::Controller& pl
             // IL and JMP are active while their condition lets the lines after them run.
             const bool conditional = el.form.op == OpCode::Il || el.form.op == OpCode::Jmp;
             flow.m_active[e] = conditional && flow.net(el.inNet);
+            continue;
+        }
+        if (el.kind == ElementKind::Word) {
+            flow.m_active[e] = flow.net(el.inNet); // powered as the scan reached it
             continue;
         }
         if (el.kind != ElementKind::Coil) {

@@ -14,12 +14,15 @@
 //
 // In an extended program every operand is read at its workspace byte (engine::workspaceByte):
 // a contact's bit or a timer's or counter's done flag (0 to 127), an OUT's bit; a KEEP box is
-// active while its bit is on.
+// active while its bit is on. A word box is active while power reaches it; its operands that are
+// words show their values (Controller::word).
 
 #include "Layout.h"
 #include "engine/Controller.h"
 
+#include <array>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace rungbox::ladder {
@@ -39,6 +42,9 @@ public:
     /// Timer: present value in timer ticks (TIMH: hundredths). Counter: present value in counts.
     /// KEEP: its bit (0 or 1). Else 0.
     int value(int element) const { return m_values[static_cast<std::size_t>(element)]; }
+    /// Word boxes (and word set values): the value of word operand `operand` (0 to 2) of
+    /// `element`; nothing for a constant, an operand that cannot be read, or no such operand.
+    std::optional<std::uint16_t> wordValue(int element, int operand) const;
 
     /// Equal flows draw the same picture, so a view repaints only when this changes.
     bool operator==(const PowerFlow&) const = default;
@@ -47,6 +53,7 @@ private:
     std::vector<std::uint8_t> m_nets;
     std::vector<std::uint8_t> m_active;
     std::vector<int> m_values;
+    std::vector<std::array<std::int32_t, 3>> m_words; // per element, -1 where there is no value
 };
 
 } // namespace rungbox::ladder

@@ -3,6 +3,7 @@
 
 #include "engine/AddressMap.h"
 #include "engine/ExtendedLine.h"
+#include "engine/WordAddress.h"
 
 #include <algorithm>
 #include <functional>
@@ -32,6 +33,17 @@ Node Node::output(OpCode op, int number, int setValue) {
     node.operand = Operand::None;
     node.number = number;
     node.setValue = setValue;
+    return node;
+}
+
+bool isWordInstruction(OpCode op) {
+    return engine::wordOperandRule(op).count > 0 || op == OpCode::Clc || op == OpCode::Stc;
+}
+
+Node Node::wordBox(OpCode op, bool differentiated, std::vector<std::string> words) {
+    Node node = output(op, 0);
+    node.differentiated = differentiated;
+    node.words = std::move(words);
     return node;
 }
 
@@ -67,6 +79,7 @@ bool Node::operator==(const Node& other) const {
                area == other.area;
     case NodeKind::Output:
         return op == other.op && number == other.number && area == other.area &&
+               words == other.words && differentiated == other.differentiated &&
                ((op != OpCode::Tim && op != OpCode::Cnt && op != OpCode::Sft &&
                  op != OpCode::Timh && op != OpCode::Cntr) ||
                 setValue == other.setValue);
@@ -134,6 +147,14 @@ namespace {
 // The ranges of an extended rung's operands: bits of their area (written ones not special),
 // timers and counters 0 to 127, set values 0 to 9999, jump numbers 0 to 49.
 std::string extendedRangeProblem(const Node& node) {
+    if (node.kind == NodeKind::Output && engine::wordOperandRule(node.op).count > 0) {
+        const bool complete =
+            node.words.size() == static_cast<std::size_t>(engine::wordOperandRule(node.op).count);
+        const bool readable = std::all_of(node.words.begin(), node.words.end(), [](auto& word) {
+            return engine::parseWordOperand(word).has_value();
+        });
+        return complete && readable ? "" : "operand out of range";
+    }
     const bool writes = node.kind == NodeKind::Output && engine::writesOperand(node.op);
     auto bitProblem = [&](int number) -> std::string {
         const engine::BitAddress address{node.area, number};
@@ -535,6 +556,9 @@ EditResult setAddress(Node& root, const Path& at, Operand operand, int number, e
         if (!isElement(&node) || (node.kind == NodeKind::Output && node.op == OpCode::End)) {
             return "END has no address";
         }
+        if (node.kind == NodeKind::Output && isWordInstruction(node.op)) {
+            return std::string(kWordOperandsInGrid);
+        }
         if (node.kind == NodeKind::Contact) {
             if (operand == Operand::None) {
                 return "a contact reads a relay, a timer or a counter";
@@ -565,6 +589,7 @@ EditResult setSetValue(Node& root, const Path& at, int value) {
             return "only a timer, a counter or a shift register has a set value";
         }
         node.setValue = value;
+        node.words.clear(); // a set value typed as a number replaces a word holding it
         node.focus = true;
         return {};
     });

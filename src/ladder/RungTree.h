@@ -14,6 +14,8 @@
 // condition, which resets it) and the CNTR box (increment and decrement inputs above the reset
 // condition), TIMH, SET, RSET and DIFD outputs, IL and JMP N fed by a condition, and ILC and
 // JME N, which stand alone in a rung as END does. Their relay operands name an area (`area`).
+// Word instructions (MOV, CMP, ADD, ...) are outputs whose operands are texts (`words`); an ADD
+// or SUB writes its third on an operand line of its own below it.
 //
 // Every edit works on a copy, puts it in normal form and checks it: a refused edit says why and
 // leaves the rung alone. No Qt.
@@ -23,6 +25,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace rungbox::ladder {
@@ -52,12 +55,19 @@ struct Node {
     /// Series, Parallel: the parts, left to right or top down. CNT, SFT: the inputs above the
     /// rung's condition, top first (CNT: count; SFT: data, clock).
     std::vector<Node> parts;
+    /// Output, extended rungs: a word instruction's operands as the grid writes them
+    /// (engine::wordOperandText: "DM0100", "#0042"), LOCATION, "###", then the operand line's
+    /// LOCATION; TIM, TIMH, CNT, CNTR: one word holding the set value (then `setValue` is unused).
+    std::vector<std::string> words;
+    bool differentiated = false; ///< Output: the "@" form of a word instruction
     /// Marks the node an edit leaves selected; edits clear it again.
     bool focus = false;
 
     static Node contact(engine::Operand operand, bool negated, int number);
     static Node output(engine::OpCode op, int number, int setValue = 0);
     static Node group(NodeKind kind, std::vector<Node> parts);
+    /// A word instruction `op` (its "@" form when `differentiated`) with its operands' texts.
+    static Node wordBox(engine::OpCode op, bool differentiated, std::vector<std::string> words);
 
     bool isGroup() const { return kind == NodeKind::Series || kind == NodeKind::Parallel; }
     /// True when an output stands in the node (the node is no plain condition).
@@ -79,6 +89,10 @@ void normalize(Node& root);
 /// Why `root` is no valid rung, in words ("a rung without an output"); empty when it is valid.
 /// `root` must be in normal form.
 std::string rungProblem(const Node& root);
+
+/// The refusal of an address typed for a word instruction.
+inline constexpr std::string_view kWordOperandsInGrid =
+    "a word instruction's operands are typed in the grid";
 
 /// What an edit did: refused (with the reason) or done, leaving `selection` selected.
 struct EditResult {
@@ -117,6 +131,9 @@ Node boxRung(engine::OpCode op, int number, int setValue);
 
 /// A rung of its own for ILC or JME `number` (extended rungs).
 Node closingRung(engine::OpCode op, int number);
+
+/// True for the word instructions (MOV, CMP, ADD, CLC, ...), drawn as word boxes.
+bool isWordInstruction(engine::OpCode op);
 
 /// True when `op` stands alone in a rung: END, ILC, JME.
 bool standsAlone(engine::OpCode op);

@@ -153,14 +153,15 @@ void drawCoil(Canvas& canvas, const Element& el, bool active, const std::string&
     }
 }
 
-void drawBox(Canvas& canvas, const Element& el, const PowerFlow* flow, int value,
+// `info`: the box's lines below its title (boxText).
+void drawBox(Canvas& canvas, const Element& el, std::vector<std::string> info,
              const std::string& name) {
     const int x = xOf(el.cell.col) + 1;
     const int top = canvas.top(el.cell.row);
     const int bottom = top + canvas.rowLines() * el.cell.height - 1;
     const std::string title = shownLabel(el);
-    std::vector<std::string> info =
-        boxLines(el, flow != nullptr ? std::optional(value) : std::nullopt);
+    // A word box's lines start after one blank: its input has no name beside them.
+    const std::size_t indent = el.kind == ElementKind::Word ? 1 : 3;
     if (!name.empty()) {
         // The name fills the first line inside the box, above the pins and the set value.
         info.insert(info.begin(), cut(name, kBoxInterior));
@@ -182,7 +183,7 @@ void drawBox(Canvas& canvas, const Element& el, const PowerFlow* flow, int value
         }
         if (next < info.size()) {
             const bool nameLine = next == 0 && !name.empty();
-            const std::size_t at = nameLine ? 0 : 3;
+            const std::size_t at = nameLine ? 0 : indent;
             const std::string shown = info[next].substr(0, kBoxInterior - at);
             text.replace(at, shown.size(), shown);
             ++next;
@@ -241,9 +242,21 @@ std::string nameOf(const Element& el, const names::NameTable* names) {
     return address ? names->nameOf(*address) : std::string();
 }
 
+// True when a word operand of `el` has a name in `names`.
+bool wordsHaveNames(const Element& el, const names::NameTable* names) {
+    for (int i = 0; names != nullptr && i < el.wordCount; ++i) {
+        const auto address = wordNameAddress(el.words[i]);
+        if (address && !names->nameOf(*address).empty()) {
+            return true;
+        }
+    }
+    return false;
+}
+
 bool rungHasNames(const Layout& layout, const Rung& rung, const names::NameTable* names) {
     return std::any_of(rung.elements.begin(), rung.elements.end(), [&](int e) {
-        return !nameOf(layout.elements()[static_cast<std::size_t>(e)], names).empty();
+        const Element& el = layout.elements()[static_cast<std::size_t>(e)];
+        return !nameOf(el, names).empty() || wordsHaveNames(el, names);
     });
 }
 
@@ -283,7 +296,8 @@ std::string textDiagram(const Layout& layout, const PowerFlow* flow,
             case ElementKind::Counter:
             case ElementKind::Shift:
             case ElementKind::Keep:
-                drawBox(canvas, el, flow, flow != nullptr ? flow->value(e) : 0, name);
+            case ElementKind::Word:
+                drawBox(canvas, el, boxText(el, e, flow, names), name);
                 break;
             case ElementKind::End:
                 drawEnd(canvas, el);

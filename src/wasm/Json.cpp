@@ -91,6 +91,8 @@ std::string_view kindName(ElementKind kind) {
         return "keep";
     case ElementKind::Control:
         return "control";
+    case ElementKind::Word:
+        return "word";
     case ElementKind::Mark:
         break;
     }
@@ -116,15 +118,15 @@ std::string_view coilName(engine::OpCode op) {
 }
 
 // A box's caption and its lines under it, as the window draws them.
-void appendBox(std::string& out, const Element& el, const ladder::PowerFlow* flow, int index) {
+void appendBox(std::string& out, const Element& el, const ladder::PowerFlow* flow, int index,
+               const names::NameTable* names) {
     std::string title;
     std::string values;
     const int value = flow != nullptr ? flow->value(index) : 0;
     if (el.extended) {
         // An extended program's boxes read as its text diagram's do.
         title = ladder::elementLabel(el);
-        for (const std::string& line :
-             ladder::boxLines(el, flow != nullptr ? std::optional(value) : std::nullopt)) {
+        for (const std::string& line : ladder::boxText(el, index, flow, names)) {
             values += (values.empty() ? "" : "\n") + line;
         }
     } else if (el.kind == ElementKind::Timer) {
@@ -192,8 +194,12 @@ void appendElement(std::string& out, const Element& el, const ladder::PowerFlow*
         number(out, "targetLine", el.targetLine);
     }
     if (el.kind == ElementKind::Timer || el.kind == ElementKind::Counter ||
-        el.kind == ElementKind::Shift || el.kind == ElementKind::Keep) {
-        appendBox(out, el, flow, index);
+        el.kind == ElementKind::Shift || el.kind == ElementKind::Keep ||
+        el.kind == ElementKind::Word) {
+        appendBox(out, el, flow, index, names);
+    }
+    if (el.operandLine > 0) {
+        number(out, "operandLine", el.operandLine);
     }
     if (const std::string name = elementName(el, names); !name.empty()) {
         text(out, "name", name);

@@ -50,6 +50,23 @@ TEST_F(Lines, AllThreeCellsMoveAndAnEmptyLineInsideTheProgramMovesWithIt) {
     EXPECT_EQ(cells(grid, 8), (Cells{"", "6", "60"})) << "text below the program moves along";
 }
 
+// An ADD's operand line (empty code cell) at the end of an extended program moves up with the
+// ADD when a line above is deleted; in a classic program such a line stays, as before.
+TEST_F(Lines, DeletingAboveAnAddAtTheEndTakesItsOperandLineAlong) {
+    for (const auto set : {engine::InstructionSet::Extended, engine::InstructionSet::Classic}) {
+        const bool extended = set == engine::InstructionSet::Extended;
+        SCOPED_TRACE(extended ? "extended" : "classic");
+        editor.clearCode();
+        grid.setInstructionSet(set);
+        write(grid, 1, {{"LD", "0.00"}, {"LD", "0.01"}, {"ADD", "DM0", "#0001"}, {"", "DM0"}});
+        grid.setLine(1);
+        editor.deleteLine();
+        EXPECT_EQ(cells(grid, 2), (Cells{"ADD", "DM0", "#0001"}));
+        EXPECT_EQ(cells(grid, 3), extended ? (Cells{"", "DM0"}) : Cells{});
+        EXPECT_EQ(cells(grid, 4), extended ? Cells{} : (Cells{"", "DM0"}));
+    }
+}
+
 TEST_F(Lines, Line299) {
     write(grid, 1, {{"LD"}, {"AND"}, {"OUT"}, {"LD"}, {"END"}});
     write(grid, 299, {{"END", "1", "2"}});

@@ -190,8 +190,38 @@ TEST(ExtendedDrawing, ExtendedToolsAreOfferedAndKeyedForExtendedProgramsOnly) {
     EXPECT_GT(all.size(), classic.size());
 }
 
+std::string fourDigits(int n) {
+    const std::string digits = std::to_string(n);
+    return std::string(4 - digits.size(), '0') + digits;
+}
+
+// A word instruction with random operands as the grid writes them: words of every area, and
+// constants where the instruction reads them.
+Node randomWordBox(RungGenerator& random) {
+    using engine::OpCode;
+    constexpr OpCode kOps[] = {OpCode::Mov, OpCode::Mvn, OpCode::Cmp, OpCode::Inc,
+                               OpCode::Dec, OpCode::Add, OpCode::Sub, OpCode::Clc,
+                               OpCode::Stc, OpCode::Bin, OpCode::Bcd};
+    const OpCode op = kOps[random.pick(0, 10)];
+    const engine::WordOperandRule rule = engine::wordOperandRule(op);
+    std::vector<std::string> words;
+    for (int i = 0; i < rule.count; ++i) {
+        const bool writes = i == rule.destination || op == OpCode::Inc || op == OpCode::Dec;
+        const std::string written[] = {
+            "DM" + fourDigits(random.pick(0, 1023)), "HR" + std::to_string(random.pick(0, 19)),
+            "W" + std::to_string(random.pick(0, 99)), std::to_string(random.pick(10, 19))};
+        const std::string read[] = {"#" + fourDigits(random.pick(0, 9999)),
+                                    "TIM " + std::to_string(random.pick(0, 127)),
+                                    "CNT " + std::to_string(random.pick(0, 127)), "DM6144"};
+        words.push_back(writes || random.chance(40) ? written[random.pick(0, 3)]
+                                                    : read[random.pick(0, 3)]);
+    }
+    return Node::wordBox(op, op != OpCode::Cmp && random.chance(30), std::move(words));
+}
+
 // A random classic rung made extended: relay operands in every area, the extended coils, TIMH
-// and CNTR (given its decrement input), timers and counters up to 127, set values to 9999.
+// and CNTR (given its decrement input), timers and counters up to 127, set values to 9999 or
+// in a word, word instructions in place of OUT coils (ADD and SUB with their operand lines).
 void makeExtended(Node& node, RungGenerator& random) {
     constexpr engine::Area kAreas[] = {engine::Area::Relay, engine::Area::Work,
                                        engine::Area::Holding, engine::Area::Auxiliary,
@@ -209,7 +239,9 @@ void makeExtended(Node& node, RungGenerator& random) {
             relayOperand(node);
         }
     } else if (node.kind == NodeKind::Output) {
-        if (node.op == OpCode::Out || node.op == OpCode::OutNot || node.op == OpCode::Difu) {
+        if (node.op == OpCode::Out && random.chance(30)) {
+            node = randomWordBox(random);
+        } else if (node.op == OpCode::Out || node.op == OpCode::OutNot || node.op == OpCode::Difu) {
             constexpr OpCode kCoils[] = {OpCode::Out,  OpCode::OutNot, OpCode::Difu,
                                          OpCode::Difd, OpCode::Set,    OpCode::Rset};
             node.op = kCoils[random.pick(0, 5)];
@@ -223,6 +255,10 @@ void makeExtended(Node& node, RungGenerator& random) {
             }
             node.number = random.pick(0, 127);
             node.setValue = random.pick(0, 9999);
+            if (random.chance(25)) {
+                node.setValue = 0;
+                node.words = {"DM" + fourDigits(random.pick(0, 1023))}; // a word set value
+            }
         }
     }
     for (Node& part : node.parts) {

@@ -71,5 +71,28 @@ TEST(WebLadderEditor, ExtendedProgramsDrawAndShowTheirInstructions) {
     EXPECT_NE(tools.find("\"key\":\"C\",\"extended\":0"), std::string::npos);
 }
 
+// The page's picture of word instructions: a box of kind "word" with its mnemonic and operand
+// lines, and an ADD's operand line named so that the page highlights the box on it.
+TEST(WebLadderEditor, WordBoxesAndTheirOperandLinesReachThePicture) {
+    Page p;
+    editor::CodeGrid& grid = p.web.session().grid();
+    grid.setInstructionSet(engine::InstructionSet::Extended);
+    const char* cells[][3] = {{"LD", "0.00", ""}, {"@ADD", "DM0", "#0001"},  {"", "HR2", ""},
+                              {"LD", "P_On", ""}, {"CMP", "CNT 1", "#0100"}, {"END", "", ""}};
+    for (int line = 1; line <= 6; ++line) {
+        for (int col = 0; col < 3; ++col) {
+            grid.setText(line, editor::kCodeCol + col, cells[line - 1][col]);
+        }
+    }
+    p.web.pollLadder();
+    const std::string picture = p.web.ladderJson();
+    for (const char* part :
+         {"\"kind\":\"word\"", "\"title\":\"@ADD\"",
+          "\"values\":\"Au DM0000\\u000aAd #0001\\u000aR HR2\"", "\"operandLine\":3",
+          "\"title\":\"CMP\"", "\"values\":\"C1 CNT 1\\u000aC2 #0100\""}) {
+        EXPECT_NE(picture.find(part), std::string::npos) << part << "\n" << picture;
+    }
+}
+
 } // namespace
 } // namespace rungbox::wasm

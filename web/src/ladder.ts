@@ -21,6 +21,13 @@ interface LadderElement {
     pins?: [string, number, number][];
     /** The name of the operand's address, as the window shows it above the element. */
     name?: string;
+    /** An ADD's or SUB's operand line (the line below it), drawn as part of its box. */
+    operandLine?: number;
+}
+
+/** True when `el` is drawn for code line `line`: its own, or its operand line. */
+function drawsLine(el: LadderElement, line: number): boolean {
+    return line > 0 && (el.line === line || el.operandLine === line);
 }
 
 interface LadderRung {
@@ -130,7 +137,7 @@ class LadderView {
 
     /** Where the element of `line` is drawn, in pixels of the diagram's scrolled content. */
     rectOfLine(line: number): [number, number, number, number] | null {
-        const el = this.svg ? this.picture.elements.find((e) => e.line === line && e.kind !== "mark") : undefined;
+        const el = this.svg ? this.picture.elements.find((e) => drawsLine(e, line) && e.kind !== "mark") : undefined;
         if (!el || !this.svg) {
             return null;
         }
@@ -188,7 +195,7 @@ class LadderView {
         const top = this.rungTop[r];
         for (const e of rung.elements) {
             const el = p.elements[e];
-            if (el.line === p.currentLine && el.line > 0) {
+            if (drawsLine(el, p.currentLine)) {
                 const [cx, cy, cw, ch] = this.cellRect(el);
                 this.rect(svg, cx + 1, cy + 1, cw - 2, ch - 2, kCurrent);
                 if (this.framesSelection && !p.running) {
@@ -243,6 +250,7 @@ class LadderView {
             case "counter":
             case "shift":
             case "keep":
+            case "word":
                 this.box(svg, el);
                 break;
             case "end":
@@ -333,8 +341,10 @@ class LadderView {
         }
         const title = this.text(svg, (el.problem ? "!" : "") + (el.title ?? ""), bx + bw / 2, by + 15, "middle", el.problem ? kMarkInk : kInk);
         title.setAttribute("font-weight", "bold");
+        // A word box's operand lines use its whole width: its input has no name beside them.
+        const word = el.kind === "word";
         (el.values ?? "").split("\n").forEach((value, k) => {
-            this.text(svg, value, bx + bw - 6, by + 32 + 14 * k, "end", kInk);
+            this.text(svg, value, word ? bx + 6 : bx + bw - 6, by + 32 + 14 * k, word ? "start" : "end", kInk);
         });
     }
 

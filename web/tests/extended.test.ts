@@ -2,7 +2,8 @@
 // The extended instruction set on the page: Options > Extended Instruction Set switches it as one
 // undoable edit, the notice line shows an extended program, its cells take addresses and marks,
 // a refusal is a message, files of version 2.00 load and save with it, storage keeps it, and a
-// classic program stopped by a line of the extended set is told how to switch beside the message.
+// classic program stopped by a line of the extended set is told how to switch beside the message,
+// and word instructions are boxes in the diagram tall enough for their operand rows.
 
 import { strict as assert } from "assert";
 import * as fs from "fs";
@@ -122,6 +123,30 @@ describe("the extended instruction set", () => {
         await answer(page, "OK");
         await menu(page, "Options", "Extended Instruction Set");
         assert.equal(await notice(page), "Extended instruction set");
+        await page.browserContext().close();
+    });
+    test("word instructions are boxes in the diagram, an ADD's operand line inside its box", async () => {
+        const page = await openPage();
+        const press = ["LD", "P_On", "", "MOV(21)", "#0042", "DM0100", "LD", "0.00", "", "@ADD", "DM0000", "#0001",
+            "", "DM0000", "", "LD", "P_On", "", "CMP", "DM0000", "#0003", "LD", "P_EQ", "", "OUT", "10.00", "", "END"];
+        await loadFile(page, "press.PLC", programFile("2.00", press));
+        const diagram = 'section[aria-label="Ladder Diagram"] svg';
+        await page.waitForFunction((sel) => Array.from(document.querySelectorAll(`${sel} text`)).some((t) => t.textContent === "@ADD"), {}, diagram);
+        // Every text of a word box lies inside its frame: the box is tall enough for its rows.
+        const boxes = await page.$$eval(`${diagram} rect`, (rects) =>
+            rects.map((r) => (r as SVGGraphicsElement).getBBox()).map((b) => [b.x, b.y, b.width, b.height]));
+        const texts = await page.$$eval(`${diagram} text`, (ts) =>
+            ts.map((t) => [t.textContent ?? "", (t as SVGGraphicsElement).getBBox()] as const)
+                .map(([text, b]) => ({ text, x: b.x, y: b.y, bottom: b.y + b.height })));
+        for (const shown of ["MOV", "S #0042", "D DM0100", "Au DM0000", "Ad #0001", "R DM0000", "CMP", "C1 DM0000", "C2 #0003"]) {
+            const text = texts.find((t) => t.text === shown);
+            assert.ok(text, shown);
+            assert.ok(boxes.some(([x, y, w, h]) => text.x >= x && text.x <= x + w && text.y >= y && text.bottom <= y + h),
+                `${shown} inside a box`);
+        }
+        if (process.env.RUNGBOX_WORDS_SHOT) {
+            await page.screenshot({ path: process.env.RUNGBOX_WORDS_SHOT });
+        }
         await page.browserContext().close();
     });
 });

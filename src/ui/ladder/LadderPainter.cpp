@@ -193,7 +193,8 @@ void LadderPainter::paintRung(QPainter& painter, int r) const {
     // The current line first, as a background.
     for (const int e : rung.elements) {
         const Element& el = elements[static_cast<std::size_t>(e)];
-        if (el.line == m_currentLine && el.line > 0) {
+        // An ADD's or SUB's operand line is shown by its box.
+        if (m_currentLine > 0 && (el.line == m_currentLine || el.operandLine == m_currentLine)) {
             painter.fillRect(cellRect(r, el.cell).adjusted(1, 1, -1, -1), ink(kCurrent));
         }
     }
@@ -239,6 +240,7 @@ void LadderPainter::paintRung(QPainter& painter, int r) const {
         case ElementKind::Counter:
         case ElementKind::Shift:
         case ElementKind::Keep:
+        case ElementKind::Word:
             paintBox(painter, el, e);
             break;
         case ElementKind::End:
@@ -424,10 +426,8 @@ void LadderPainter::paintBox(QPainter& painter, const Element& el, int index) co
             QRectF(box.left() + 4, y - 9, 30, 18), Qt::AlignLeft | Qt::AlignVCenter,
             QString::fromUtf8(pin.name.data(), static_cast<qsizetype>(pin.name.size())));
     }
-    const bool running = m_flow != nullptr;
     QStringList lines;
-    for (const std::string& line :
-         ladder::boxLines(el, running ? std::optional(m_flow->value(index)) : std::nullopt)) {
+    for (const std::string& line : ladder::boxText(el, index, m_flow, m_names)) {
         lines << QString::fromStdString(line);
     }
     painter.setPen(el.problem != ladder::Problem::None ? ink(kMarkInk) : ink(kInk));
@@ -439,7 +439,15 @@ void LadderPainter::paintBox(QPainter& painter, const Element& el, int index) co
                      QString::fromStdString(ladder::shownLabel(el)));
     painter.restore();
     painter.setPen(ink(kInk));
-    painter.drawText(box.adjusted(34, 20, -6, -4), Qt::AlignRight | Qt::AlignTop, lines.join('\n'));
+    // A word box's operand lines use its whole width: its input has no name beside them.
+    const bool word = el.kind == ElementKind::Word;
+    if (word) {
+        painter.drawText(box.adjusted(6, 20, -6, -4), Qt::AlignLeft | Qt::AlignTop,
+                         lines.join('\n'));
+    } else {
+        painter.drawText(box.adjusted(34, 20, -6, -4), Qt::AlignRight | Qt::AlignTop,
+                         lines.join('\n'));
+    }
 }
 
 void LadderPainter::paintEnd(QPainter& painter, const Element& el) const {
