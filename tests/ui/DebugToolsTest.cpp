@@ -8,6 +8,7 @@
 #include "support/WindowParts.h"
 #include "ui/app/MainWindow.h"
 #include "ui/debug/DmTable.h"
+#include "ui/debug/RegisterWordsView.h"
 #include "ui/debug/WatchWindow.h"
 #include "ui/grid/CodeGridView.h"
 
@@ -353,6 +354,21 @@ private slots:
         QCOMPARE(plc.word({WordArea::Dm, 5}), std::uint16_t{0x0102});
         QCOMPARE(table->item(5, 1)->text(), QString("#0102"));
         QVERIFY(!dm.findChild<QLabel*>("dmRefusal")->text().isEmpty());
+
+        // The register panel lists the program's words, each in its row's format, and forces
+        // the selected one.
+        rungbox::ui::RegisterWordsView& words = *w.tools().registerWords();
+        words.refresh();
+        QTableWidget* rows = words.table();
+        QCOMPARE(rows->rowCount(), 4);
+        QCOMPARE(rows->item(0, 0)->text(), QString("CIO 10"));
+        QCOMPARE(rows->item(0, 1)->text(), QString("#0102"));
+        words.setFormat(0, rungbox::debug::WordFormat::Decimal);
+        QCOMPARE(rows->item(0, 1)->text(), QString("258"));
+        rows->setCurrentCell(1, 0);
+        QVERIFY(words.forceSelected("#0042"));
+        QCOMPARE(plc.word({WordArea::Dm, 5}), std::uint16_t{0x0042});
+        QCOMPARE(rows->item(1, 3)->text(), QString("#0042"));
     }
 };
 

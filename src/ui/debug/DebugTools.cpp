@@ -2,6 +2,7 @@
 #include "DebugTools.h"
 
 #include "DmTable.h"
+#include "RegisterWordsView.h"
 #include "WatchWindow.h"
 #include "debug/Registers.h"
 #include "ui/app/SessionSignals.h"
@@ -85,7 +86,10 @@ DebugTools::DebugTools(session::Session& session, const SessionSignals& sessionS
     mono.setPointSizeF(10);
     m_registerLabel->setFont(mono);
     m_registerLabel->setMinimumWidth(300);
-    (new QVBoxLayout(m_registers.get()))->addWidget(m_registerLabel);
+    auto* registerLayout = new QVBoxLayout(m_registers.get());
+    registerLayout->addWidget(m_registerLabel);
+    m_registerWords = new RegisterWordsView(m_debugger, m_registers.get());
+    registerLayout->addWidget(m_registerWords, 1);
 
     m_watchWindow = std::make_unique<WatchWindow>(m_debugger, &window);
     m_dmTable = std::make_unique<DmTable>(session.controller(), &window);
@@ -101,6 +105,9 @@ DebugTools::DebugTools(session::Session& session, const SessionSignals& sessionS
         }
         if (m_dmTable->isVisible()) {
             m_dmTable->refresh();
+        }
+        if (m_registers->isVisible()) {
+            m_registerWords->refresh();
         }
     });
     showState();
@@ -141,6 +148,7 @@ void DebugTools::showState() {
         m_panel.outputLamp(n).setLocked(plc.forced(engine::kFirstOutputRelay + n));
     }
     m_registerLabel->setText(registerText());
+    m_registerWords->refresh();
     if (paused && !m_blinkTimer.isActive()) {
         m_blinkTimer.start();
     } else if (!paused && m_blinkTimer.isActive()) {

@@ -26,6 +26,7 @@ class FrontPanel;
 class SessionSignals;
 class WatchWindow;
 class DmTable;
+class RegisterWordsView;
 
 class DebugTools : public QObject {
     Q_OBJECT
@@ -58,6 +59,8 @@ public:
     /// The Debug menu's "DM Table" item, shown for extended programs only.
     QAction* dmTableItem() const { return m_dmTableItem; }
     DmTable* dmTable() const { return m_dmTable.get(); }
+    /// The register panel's words (extended programs).
+    RegisterWordsView* registerWords() const { return m_registerWords; }
     /// True while the run/stop lamp blinks: the run is paused.
     bool blinking() const { return m_blinkTimer.isActive(); }
 
@@ -77,6 +80,7 @@ private:
     QAction* m_watch = nullptr;
     std::unique_ptr<QWidget> m_registers;
     QLabel* m_registerLabel = nullptr;
+    RegisterWordsView* m_registerWords = nullptr;
     std::unique_ptr<WatchWindow> m_watchWindow;
     QAction* m_dmTableItem = nullptr;
     std::unique_ptr<DmTable> m_dmTable;
