@@ -369,6 +369,13 @@ private slots:
         QVERIFY(words.forceSelected("#0042"));
         QCOMPARE(plc.word({WordArea::Dm, 5}), std::uint16_t{0x0042});
         QCOMPARE(rows->item(1, 3)->text(), QString("#0042"));
+        // Pictures to look at, when asked for: RUNGBOX_WORDS_SHOT names a directory.
+        if (const QString dir = qEnvironmentVariable("RUNGBOX_WORDS_SHOT"); !dir.isEmpty()) {
+            w.tools().registerPanel()->show();
+            w.tools().registerPanel()->resize(420, 420);
+            QVERIFY(w.tools().registerPanel()->grab().save(dir + "/registers.png"));
+            QVERIFY(dm.grab().save(dir + "/dm-table.png"));
+        }
     }
 };
 

@@ -45,6 +45,7 @@ DmTable::DmTable(engine::Controller& controller, QWidget* parent)
     }
     m_refusal = new QLabel(this);
     m_refusal->setObjectName("dmRefusal");
+    m_refusal->setWordWrap(true);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_table, 1);
     layout->addWidget(m_refusal);
