@@ -243,6 +243,9 @@ class DebugTools implements PageFeature {
 
     private show(panel: HTMLElement): void {
         panel.hidden = false;
+        if (panel === this.registers) {
+            this.words.refresh(false); // its values were left alone while it was hidden
+        }
         panel.scrollIntoView({ block: "nearest" });
     }
 
