@@ -616,7 +616,7 @@ class RegisterWordsPanel {
             makeButton("Release word", () => this.force("")),
         );
         this.status = document.createElement("p");
-        this.status.className = "watch-refusal";
+        this.status.className = "word-refusal";
         this.status.setAttribute("role", "status");
         this.table.hidden = true;
         this.forceRow.hidden = true;
@@ -711,7 +711,7 @@ class DmPanel {
         this.body = table.createTBody();
         scroller.append(table);
         this.status = document.createElement("p");
-        this.status.className = "watch-refusal";
+        this.status.className = "word-refusal";
         this.status.setAttribute("role", "status");
         section.append(scroller, this.status);
     }
