@@ -203,7 +203,8 @@ class DebugTools implements PageFeature {
                     { label: "Toggle Breakpoint", key: shortcut("F9"), run: () => this.act(() => this.core.toggleBreakpointAtCursor()) },
                     { label: "Watch Table", key: shortcut("Ctrl+Alt+W"), run: () => this.watch.show() },
                     { label: "Registers", run: () => this.show(this.registers) },
-                    { label: "DM Table", run: () => this.dm.show() },
+                    // Data memory exists in extended programs only: a classic program's menu stays.
+                    { label: "DM Table", run: () => this.dm.show(), shown: () => this.context.session.extended() },
                 ],
             },
         ];
