@@ -26,6 +26,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (bit.entry && bit.entry->kind == debug::WatchEntry::Kind::Bit) {
         fuzz::require(engine::addressAtByte(bit.entry->number).has_value(), "a bit's byte");
     }
+    if (bit.entry && bit.entry->kind == debug::WatchEntry::Kind::Word) {
+        fuzz::require(bit.entry->word().valid(), "a word in range");
+    }
     const names::NamesFileContents names = names::readNamesFile(file);
     const debug::TypedEntry read = debug::readTypedEntry(typed, &names.table);
     fuzz::require(read.entry.has_value() == read.refusal.empty(),

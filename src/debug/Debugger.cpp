@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Debugger.h"
 
+#include "WordFormat.h"
+
 #include "engine/AddressMap.h"
 
 #include <algorithm>
@@ -56,6 +58,20 @@ bool Debugger::force(int address, bool on) {
 
 void Debugger::unforce(int address) {
     m_controller.unforce(address);
+    changed();
+}
+
+bool Debugger::forceWord(engine::WordAddress address, std::uint16_t value) {
+    if (!m_controller.simulating() || !address.valid() || !wordForceable(address)) {
+        return false;
+    }
+    m_controller.forceWord(address, value);
+    changed();
+    return true;
+}
+
+void Debugger::unforceWord(engine::WordAddress address) {
+    m_controller.unforceWord(address);
     changed();
 }
 

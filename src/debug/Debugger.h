@@ -55,6 +55,10 @@ public:
     /// while stopped.
     bool force(int address, bool on);
     void unforce(int address);
+    /// Forces word `address` to `value` while running (Controller::forceWord); refused (false)
+    /// while stopped and for the words wordForceable() refuses.
+    bool forceWord(engine::WordAddress address, std::uint16_t value);
+    void unforceWord(engine::WordAddress address);
 
     /// The run has started or stopped (the controller has been reset: no forces, no paused
     /// scan): the pause ends.

@@ -72,6 +72,49 @@ std::string areaText(const engine::Controller& plc) {
     return text;
 }
 
+std::vector<engine::WordAddress> wordsInUse(engine::Controller& plc) {
+    if (plc.instructionSet() != engine::InstructionSet::Extended) {
+        return {};
+    }
+    std::set<engine::WordAddress> words;
+    const engine::Program& program = plc.program();
+    for (int r = 1; r <= engine::kLastCodeLine; ++r) {
+        const engine::WordOperands& operands = program.wordOperands(r);
+        for (int k = 0; k < operands.count; ++k) {
+            const engine::WordOperand& operand = operands.operand[static_cast<std::size_t>(k)];
+            if (!operand.constant) {
+                words.insert(operand.address);
+            }
+        }
+    }
+    return {words.begin(), words.end()};
+}
+
+WordFormat RegisterWords::format(engine::WordAddress address) const {
+    const auto found = m_formats.find(address);
+    return found == m_formats.end() ? WordFormat::Hex : found->second;
+}
+
+void RegisterWords::setFormat(engine::WordAddress address, WordFormat format) {
+    m_formats[address] = format;
+}
+
+std::vector<WordRow> RegisterWords::rows(engine::Controller& plc) const {
+    std::vector<WordRow> rows;
+    for (const engine::WordAddress address : wordsInUse(plc)) {
+        WordRow row;
+        row.address = address;
+        row.name = wordRowText(address);
+        row.value = plc.word(address);
+        row.format = format(address);
+        row.text = wordValueText(row.value, row.format);
+        row.forced = plc.forcedWord(address);
+        row.forceable = wordForceable(address);
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
 std::string registerText(const Debugger& debugger) {
     const std::string areas = areaText(debugger.controller());
     const int line = debugger.currentLine();

@@ -5,6 +5,11 @@
 // the page's register panels show it.
 
 #include "Debugger.h"
+#include "WordFormat.h"
+
+#include <map>
+#include <optional>
+#include <vector>
 
 #include <string>
 
@@ -25,5 +30,37 @@ std::string registerText(const Debugger& debugger);
 /// and state ("Special: P_On 1 P_Off 0 ..."), and the present values of the timers and counters
 /// the program's lines use ("TIM 12 = 4.5", "CNT 3 = 7"). Empty for classic programs.
 std::string areaText(const engine::Controller& plc);
+
+/// The words the program's lines use: every word operand of its code lines up to END
+/// (Program::wordOperands; constants left out), each once, in address order. Empty for classic
+/// programs. Decodes the program if it changed (Controller::program).
+std::vector<engine::WordAddress> wordsInUse(engine::Controller& plc);
+
+/// One word row of the register panel.
+struct WordRow {
+    engine::WordAddress address;
+    std::string name;                    ///< wordRowText: "DM0100", "CIO 10", "TIM 3"
+    std::uint16_t value = 0;             ///< Controller::word
+    std::string text;                    ///< `value` in the row's format
+    WordFormat format = WordFormat::Hex; ///< the row's format
+    std::optional<std::uint16_t> forced; ///< the forced value
+    bool forceable = false;              ///< wordForceable
+
+    bool operator==(const WordRow&) const = default;
+};
+
+/// The register panel's words with the format the user chose for each row (Hex until chosen).
+/// Formats are kept by address, so a row keeps its format while the program changes around it.
+class RegisterWords {
+public:
+    WordFormat format(engine::WordAddress address) const;
+    void setFormat(engine::WordAddress address, WordFormat format);
+
+    /// A row for each of wordsInUse(plc), as `plc` has the words now.
+    std::vector<WordRow> rows(engine::Controller& plc) const;
+
+private:
+    std::map<engine::WordAddress, WordFormat> m_formats;
+};
 
 } // namespace rungbox::debug

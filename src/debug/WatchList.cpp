@@ -73,6 +73,21 @@ Refusal readEntry(std::string_view text, WatchEntry& entry, std::string& shown) 
     return entry.number > last ? Refusal::OutOfRange : Refusal::None;
 }
 
+// A word as the watch table reads it (see parseWatchEntry): a names file's word ("DM0100",
+// "CH HR2"), or a prefixed channel of bits without a point ("HR2", "CIO 10"); a plain number
+// stays a relay, read before this.
+std::optional<WatchEntry> wordEntry(std::string_view text) {
+    if (const auto named = names::parseAddress(text, engine::InstructionSet::Extended);
+        named && named->isWord()) {
+        return WatchEntry::of(*named->word());
+    }
+    const auto word = engine::parseWordAddress(text);
+    if (!word || !word->ofBits() || text.find('.') != std::string_view::npos) {
+        return std::nullopt;
+    }
+    return WatchEntry::of(*word);
+}
+
 } // namespace
 
 std::optional<WatchEntry> parseWatchEntry(std::string_view text) {
@@ -132,6 +147,9 @@ std::optional<WatchEntry> parseWatchEntry(std::string_view text, engine::Instruc
     if (auto classic = parseWatchEntry(text); classic || set == engine::InstructionSet::Classic) {
         return classic;
     }
+    if (auto word = wordEntry(text)) {
+        return word;
+    }
     const auto address = engine::parseBitAddress(text);
     return address ? watchEntryOf(*address) : std::nullopt;
 }
@@ -149,7 +167,7 @@ TypedEntry readTypedEntry(std::string_view text, const names::NameTable* names) 
         first == std::string_view::npos ? std::string_view{} : text.substr(first, last - first + 1);
     const auto named = names != nullptr ? names->addressNamed(trimmed) : std::nullopt;
     if (named) {
-        typed.entry = watchEntryOf(named->bit());
+        typed.entry = named->isWord() ? WatchEntry::of(*named->word()) : watchEntryOf(named->bit());
     } else {
         typed.refusal = watchEntryRefusal(text);
     }
@@ -160,7 +178,10 @@ std::string watchItemText(const WatchRow& row, const names::NameTable* names) {
     if (names == nullptr) {
         return row.name;
     }
-    const auto address = names::parseAddress(row.name, names->instructionSet());
+    const engine::InstructionSet set = names->instructionSet();
+    const auto entry = row.word ? parseWatchEntry(row.name, set) : std::nullopt;
+    const auto address = entry ? std::optional(names::Address::of(entry->word()))
+                               : names::parseAddress(row.name, set);
     const std::string user = address ? names->nameOf(*address) : "";
     return user.empty() ? row.name : row.name + "  " + user;
 }
@@ -178,15 +199,18 @@ bool WatchList::add(const WatchEntry& entry) {
         return false;
     }
     m_entries.push_back(entry);
+    m_formats.push_back(WordFormat::Hex);
     return true;
 }
 
 void WatchList::remove(std::size_t index) {
     assert(index < m_entries.size());
     m_entries.erase(m_entries.begin() + static_cast<std::ptrdiff_t>(index));
+    m_formats.erase(m_formats.begin() + static_cast<std::ptrdiff_t>(index));
 }
 
-WatchRow WatchList::row(const engine::Controller& controller, const WatchEntry& entry) {
+WatchRow WatchList::row(const engine::Controller& controller, const WatchEntry& entry,
+                        WordFormat format) {
     WatchRow row;
     const int n = entry.number;
     switch (entry.kind) {
@@ -212,6 +236,13 @@ WatchRow WatchList::row(const engine::Controller& controller, const WatchEntry& 
         row.setValue = setValueOf(controller, engine::OpCode::Cnt, n);
         row.on = controller.cntValue(n) == 0;
         break;
+    case Kind::Word:
+        row.name = wordRowText(entry.word());
+        row.word = true;
+        row.value = wordValueText(controller.word(entry.word()), format);
+        row.on = controller.word(entry.word()) != 0;
+        row.forcedWord = controller.forcedWord(entry.word());
+        break;
     }
     return row;
 }
@@ -219,8 +250,8 @@ WatchRow WatchList::row(const engine::Controller& controller, const WatchEntry& 
 std::vector<WatchRow> WatchList::rows(const engine::Controller& controller) const {
     std::vector<WatchRow> all;
     all.reserve(m_entries.size());
-    for (const WatchEntry& entry : m_entries) {
-        all.push_back(row(controller, entry));
+    for (std::size_t k = 0; k < m_entries.size(); ++k) {
+        all.push_back(row(controller, m_entries[k], m_formats[k]));
     }
     return all;
 }

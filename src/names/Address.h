@@ -4,9 +4,16 @@
 // What a name can stand for: a relay, a timer or a counter, and in extended programs also the
 // bits of the W, HR, AR and TR areas; with the text that writes it in a names file and on screen
 // ("1000", "TIM 2", "CNT 0"; "W0.00", "HR1.05", "TR0", "253.13", "TIM 12").
+//
+// Extended programs also name words: a channel, a W, HR or AR channel, or a DM word. A flat
+// spelling like "W3" or "CIO 10" already means a bit (W0.03, 0.10), so a channel word is written
+// with "CH" before the word's own text: "CH 10", "CH W3", "CH HR2", "CH AR3"; DM words, which have
+// no bits, are written as the engine writes them: "DM0100". A timer's or counter's present value
+// has no name of its own: the name of the timer or counter stands for it where a word is read.
 
 #include "engine/BitAddress.h"
 #include "engine/InstructionSet.h"
+#include "engine/WordAddress.h"
 
 #include <optional>
 #include <string>
@@ -14,15 +21,34 @@
 
 namespace rungbox::names {
 
-/// A nameable address: one engine::BitAddress. In classic programs relays run from 0 to 20000,
-/// timers and counters from 0 to 7; extended programs name every address of
-/// engine::BitAddress::valid().
+/// A nameable address: one engine::BitAddress, or in extended programs one word. In classic
+/// programs relays run from 0 to 20000, timers and counters from 0 to 7; extended programs name
+/// every address of engine::BitAddress::valid() and the words of isWord() kinds.
 struct Address {
-    /// The areas of engine::BitAddress; Relay, Timer and Counter are the classic ones.
-    using Kind = engine::Area;
+    /// The areas of engine::BitAddress in its order (Relay, Timer and Counter are the classic
+    /// ones), then the words: channels, W, HR and AR channels, DM words.
+    enum class Kind : unsigned char {
+        Relay,
+        Work,
+        Holding,
+        Auxiliary,
+        Temporary,
+        Timer,
+        Counter,
+        ChannelWord,
+        WorkWord,
+        HoldingWord,
+        AuxiliaryWord,
+        DmWord,
+    };
 
     Kind kind = Kind::Relay;
     int number = 0;
+
+    constexpr Address() = default;
+    constexpr Address(Kind k, int n) : kind(k), number(n) {}
+    /// The bit `n` of `area` (its number as engine::BitAddress has it).
+    constexpr Address(engine::Area area, int n) : kind(static_cast<Kind>(area)), number(n) {}
 
     friend bool operator==(const Address&, const Address&) = default;
     /// Relays first in address order, then W, HR, AR and TR, then the timers, then the counters.
@@ -35,10 +61,22 @@ struct Address {
     static constexpr Address relay(int n) { return {Kind::Relay, n}; }
     static constexpr Address timer(int n) { return {Kind::Timer, n}; }
     static constexpr Address counter(int n) { return {Kind::Counter, n}; }
-    static constexpr Address of(engine::BitAddress a) { return {a.area, a.number}; }
+    static constexpr Address of(engine::BitAddress a) {
+        return {a.area, a.number};
+    }
+    /// The name's address of word `w`: a channel of bits or a DM word (engine::WordArea Channel to
+    /// Dm, in the same order); a present value has none (see above) and gives an invalid address.
+    static Address of(engine::WordAddress w);
 
-    /// The same address as the engine writes it.
-    engine::BitAddress bit() const { return {kind, number}; }
+    /// True for the word kinds.
+    bool isWord() const { return kind >= Kind::ChannelWord; }
+    /// The same bit as the engine writes it; an invalid one (number -1) for a word.
+    engine::BitAddress bit() const {
+        return isWord() ? engine::BitAddress{engine::Area::Relay, -1}
+                        : engine::BitAddress{static_cast<engine::Area>(kind), number};
+    }
+    /// The same word as the engine writes it; nothing for a bit.
+    std::optional<engine::WordAddress> word() const;
 
     /// True when the address exists in classic programs: a relay 0 to 20000, TIM or CNT 0 to 7.
     bool valid() const;

@@ -136,4 +136,21 @@ std::vector<NameEntry> NameTable::entries() const {
     return list;
 }
 
+std::optional<engine::WordAddress> wordNamed(const NameTable& table, std::string_view name) {
+    const auto address = table.instructionSet() == engine::InstructionSet::Extended
+                             ? table.addressNamed(name)
+                             : std::nullopt;
+    if (!address) {
+        return std::nullopt;
+    }
+    switch (address->kind) {
+    case Address::Kind::Timer:
+        return engine::WordAddress{engine::WordArea::TimerValue, address->number};
+    case Address::Kind::Counter:
+        return engine::WordAddress{engine::WordArea::CounterValue, address->number};
+    default:
+        return address->word();
+    }
+}
+
 } // namespace rungbox::names

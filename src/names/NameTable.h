@@ -90,4 +90,10 @@ private:
     std::map<std::string, std::size_t> m_byName; ///< line index by upperCase(name)
 };
 
+/// The word that the name `name` of `table` stands for, ignoring case: the word a word entry
+/// names, or the present value of the timer or counter a bit entry names (a name of TIM 3 gives
+/// the word TIM 3). Nothing for other names, and in classic tables. Scripts and the watch table
+/// read a name this way where a word is expected.
+std::optional<engine::WordAddress> wordNamed(const NameTable& table, std::string_view name);
+
 } // namespace rungbox::names

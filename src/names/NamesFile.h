@@ -6,7 +6,8 @@
 //     address<TAB>name<TAB>comment
 //
 // the address as "1000", "TIM 2" or "CNT 0" (extended programs' files also "W0.00", "HR1.05",
-// "TR0", "253.13", "TIM 12", and read every spelling of engine::parseBitAddress), the comment
+// "TR0", "253.13", "TIM 12", and read every spelling of engine::parseBitAddress; and words:
+// "DM0100", and channel words marked "CH": "CH 10", "CH W3", "CH HR2", "CH AR3"), the comment
 // optional (the line then ends after the name). Lines whose first character other than blanks and
 // tabs is '#', and blank lines, are remarks: kept as written, meaning nothing. A bad line is
 // reported with its number and skipped; it never makes the rest of the file unreadable.

@@ -75,7 +75,8 @@ bool fits(Place place, Address address) {
     case Place::Input:
         return address.kind == Address::Kind::Relay && address.number < engine::kInputCount;
     case Place::Relay:
-        return address.kind != Address::Kind::Timer && address.kind != Address::Kind::Counter;
+        return address.kind != Address::Kind::Timer && address.kind != Address::Kind::Counter &&
+               !address.isWord();
     case Place::Timer:
         return address.kind == Address::Kind::Timer;
     case Place::Counter:

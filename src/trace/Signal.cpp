@@ -257,8 +257,8 @@ std::optional<Signal> parseSignal(std::string_view text, const names::NameTable&
     if (entry == nullptr && done) {
         entry = names.findName(text.substr(0, text.size() - kDone.size()));
     }
-    if (entry == nullptr) {
-        return std::nullopt;
+    if (entry == nullptr || entry->address.isWord()) {
+        return std::nullopt; // a word's name is no signal: signals are bits and units
     }
     const bool doneBit = done && !names::upperCase(entry->name).ends_with(kDone);
     const bool unit = entry->address.kind == names::Address::Kind::Timer ||

@@ -24,5 +24,12 @@ EMSCRIPTEN_BINDINGS(rungbox_debugger) {
         .function("refusal", &WebDebugger::refusal)
         .function("removeEntry", &WebDebugger::removeEntry)
         .function("forceEntry", &WebDebugger::forceEntry)
-        .function("watchJson", &WebDebugger::watchJson);
+        .function("watchJson", &WebDebugger::watchJson)
+        .function("setEntryFormat", &WebDebugger::setEntryFormat)
+        .function("forceEntryWord", &WebDebugger::forceEntryWord)
+        .function("wordsJson", &WebDebugger::wordsJson)
+        .function("setWordFormat", &WebDebugger::setWordFormat)
+        .function("forceWord", &WebDebugger::forceWord)
+        .function("dmJson", &WebDebugger::dmJson)
+        .function("setDm", &WebDebugger::setDm);
 }

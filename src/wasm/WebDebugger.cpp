@@ -3,6 +3,7 @@
 
 #include "Json.h"
 #include "debug/Registers.h"
+#include "engine/AddressMap.h"
 
 namespace rungbox::wasm {
 
@@ -163,11 +164,107 @@ std::string WebDebugger::watchJson() const {
         appendNumberField(out, "on", row.on ? 1 : 0);
         appendNumberField(out, "relay", entries[i].forceable() ? 1 : 0);
         appendNumberField(out, "forced", row.forced ? (*row.forced ? 1 : 0) : -1);
+        if (row.word) { // a classic program's rows stay as they were
+            appendNumberField(out, "word", 1);
+            appendTextField(out, "format", debug::wordFormatLabel(m_watch.format(i)));
+            appendTextField(out, "forcedWord",
+                            row.forcedWord ? engine::hexWordText(*row.forcedWord) : "");
+        }
         closeList(out, '}');
         out += ',';
     }
     closeList(out, ']');
     return out + '}';
+}
+
+bool WebDebugger::setEntryFormat(int index, const std::string& label) {
+    const auto format = debug::parseWordFormat(label);
+    if (!format || index < 0 || static_cast<std::size_t>(index) >= m_watch.entries().size() ||
+        m_watch.entries()[static_cast<std::size_t>(index)].kind != debug::WatchEntry::Kind::Word) {
+        return false;
+    }
+    m_watch.setFormat(static_cast<std::size_t>(index), *format);
+    ++m_revision;
+    return true;
+}
+
+namespace {
+
+// Forces `address` to `typed`, or releases it when `typed` is empty.
+bool forceTyped(debug::Debugger& debugger, engine::WordAddress address, const std::string& typed) {
+    if (typed.empty()) {
+        debugger.unforceWord(address);
+        return true;
+    }
+    const auto value = debug::parseTypedWord(typed);
+    return value && debugger.forceWord(address, *value);
+}
+
+} // namespace
+
+bool WebDebugger::forceEntryWord(int index, const std::string& typed) {
+    if (index < 0 || static_cast<std::size_t>(index) >= m_watch.entries().size() ||
+        !m_session.running()) {
+        return false;
+    }
+    const debug::WatchEntry& entry = m_watch.entries()[static_cast<std::size_t>(index)];
+    return entry.wordForceable() && forceTyped(m_session.debugger(), entry.word(), typed);
+}
+
+std::string WebDebugger::wordsJson() {
+    std::string out = "{\"rows\":[";
+    for (const debug::WordRow& row : m_words.rows(m_session.controller())) {
+        out += '{';
+        appendTextField(out, "name", row.name);
+        appendTextField(out, "text", row.text);
+        appendTextField(out, "format", debug::wordFormatLabel(row.format));
+        appendTextField(out, "forced", row.forced ? engine::hexWordText(*row.forced) : "");
+        appendNumberField(out, "forceable", row.forceable ? 1 : 0);
+        closeList(out, '}');
+        out += ',';
+    }
+    closeList(out, ']');
+    return out + '}';
+}
+
+bool WebDebugger::setWordFormat(int index, const std::string& label) {
+    const auto format = debug::parseWordFormat(label);
+    const std::vector<engine::WordAddress> words = debug::wordsInUse(m_session.controller());
+    if (!format || index < 0 || static_cast<std::size_t>(index) >= words.size()) {
+        return false;
+    }
+    m_words.setFormat(words[static_cast<std::size_t>(index)], *format);
+    ++m_revision;
+    return true;
+}
+
+bool WebDebugger::forceWord(int index, const std::string& typed) {
+    const std::vector<engine::WordAddress> words = debug::wordsInUse(m_session.controller());
+    if (index < 0 || static_cast<std::size_t>(index) >= words.size() || !m_session.running()) {
+        return false;
+    }
+    return forceTyped(m_session.debugger(), words[static_cast<std::size_t>(index)], typed);
+}
+
+std::string WebDebugger::dmJson() const {
+    std::string out = "[";
+    for (int r = 0; r < engine::kDmSlots; ++r) {
+        out += std::to_string(
+                   m_session.controller().word({engine::WordArea::Dm, engine::dmNumber(r)})) +
+               ',';
+    }
+    closeList(out, ']');
+    return out;
+}
+
+bool WebDebugger::setDm(int row, const std::string& typed) {
+    const auto value = debug::parseTypedWord(typed);
+    if (!value || row < 0 || row >= engine::kDmSlots) {
+        return false;
+    }
+    m_session.controller().setWord({engine::WordArea::Dm, engine::dmNumber(row)}, *value);
+    ++m_revision;
+    return true;
 }
 
 } // namespace rungbox::wasm

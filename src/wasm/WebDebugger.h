@@ -7,6 +7,7 @@
 // only draws what these calls answer and forwards the user's clicks.
 
 #include "WebSession.h"
+#include "debug/Registers.h"
 #include "debug/WatchList.h"
 
 #include <string>
@@ -67,7 +68,31 @@ public:
     bool forceEntry(int index, int value);
     /// The table as JSON: {"hint" (the empty entry's placeholder), "rows": [{"item", "value",
     /// "set", "on" (0 or 1), "relay" (0 or 1), "forced" (-1 not forced, 0 or 1)}]}.
+    /// Word rows also carry "word" (1), "format" (a word row's "Hex", "BCD" or "Dec") and
+    /// "forcedWord" (a forced word's value "#0042", else "").
     std::string watchJson() const;
+    /// Shows word row `index` in the format labelled `label` ("Hex", "BCD", "Dec"); false for
+    /// other rows or labels.
+    bool setEntryFormat(int index, const std::string& label);
+    /// Forces the word of row `index` to `typed` ("#0123", "&291"), or releases it (`typed`
+    /// empty). False when the row is no word's, the text no word, or the run stopped.
+    bool forceEntryWord(int index, const std::string& typed);
+
+    // --- The register panel's words and the DM table (extended programs) ----------------------
+
+    /// The words the program uses as JSON: {"rows": [{"name", "text" (in the row's format),
+    /// "format", "forced" ("#0042" or ""), "forceable" (0 or 1)}]}; no rows for classic programs.
+    std::string wordsJson();
+    /// Register word row `index` in format `label`; false for no such row or label.
+    bool setWordFormat(int index, const std::string& label);
+    /// Forces register word row `index` to `typed`, or releases it (empty); as forceEntryWord.
+    bool forceWord(int index, const std::string& typed);
+    /// The DM table's values as JSON, one number per row: DM0000 to DM1023, then DM6144 to
+    /// DM6599 (engine::dmNumber of the row).
+    std::string dmJson() const;
+    /// Writes `typed` ("#0123", "&291") to the DM word of table row `row`, as a user
+    /// (Controller::setWord; the read-only words too). False when it is no word or no row.
+    bool setDm(int row, const std::string& typed);
 
 private:
     void runChanged() override { ++m_revision; }
@@ -78,6 +103,7 @@ private:
     WebSession& m_web;
     session::Session& m_session;
     debug::WatchList m_watch;
+    debug::RegisterWords m_words;
     std::string m_refusal;
     unsigned m_revision = 0;
     unsigned m_clockRevision = 0;

@@ -59,6 +59,21 @@ TEST(ScriptNames, UnknownNamesAndNamesOfOtherAddressesAreErrors) {
     }
 }
 
+// A word's name (extended programs) names no relay: it is an error there, not some bit.
+TEST(ScriptNames, AWordsNameIsNoRelay) {
+    const names::NameTable names =
+        names::readNamesFile("DM0100\tTOTAL\nCH W3\tSTAGE\n", engine::InstructionSet::Extended)
+            .table;
+    for (const auto& [text, error] : {
+             std::pair{"relay TOTAL", "\"TOTAL\" names DM0100, not a relay"},
+             {"relay STAGE", "\"STAGE\" names CH W3, not a relay"},
+         }) {
+        const ScriptLine line = parseNamedScriptLine(text, names);
+        ASSERT_EQ(line.kind, Kind::Error) << text;
+        EXPECT_EQ(line.error, error) << text;
+    }
+}
+
 TEST(ScriptNames, WithoutNamesLinesReadAsBefore) {
     for (const char* text : {"in START 1", "relay MOTOR", "  # x", "scan 3"}) {
         const ScriptLine line = parseNamedScriptLine(text, {});

@@ -14,7 +14,8 @@ namespace rungbox::trace {
 namespace {
 
 TEST(ExtendedSignal, EverySpellingNamesOneSignalNamedByItsAddressText) {
-    const names::NameTable extended = names::readNamesFile("HR1.05\tLATCH\nT80\tDELAY\nC9\tPARTS\n",
+    const names::NameTable extended = names::readNamesFile("HR1.05\tLATCH\nT80\tDELAY\nC9\tPARTS\n"
+                                                           "DM0100\tTOTAL\n",
                                                            engine::InstructionSet::Extended)
                                           .table;
     const struct {
@@ -53,6 +54,8 @@ TEST(ExtendedSignal, EverySpellingNamesOneSignalNamedByItsAddressText) {
         }
     }
     EXPECT_EQ(parseSignal("LATCH", extended)->userName(extended), "LATCH");
+    // A word's name is no signal (it gave the bit of an invalid address).
+    EXPECT_FALSE(parseSignal("TOTAL", extended));
 }
 
 TEST(ExtendedSignal, TheRecorderSamplesTheNewAreasBits) {

@@ -7,6 +7,8 @@
 #include "support/Recorders.h"
 #include "support/WindowParts.h"
 #include "ui/app/MainWindow.h"
+#include "ui/debug/DmTable.h"
+#include "ui/debug/RegisterWordsView.h"
 #include "ui/debug/WatchWindow.h"
 #include "ui/grid/CodeGridView.h"
 
@@ -308,6 +310,72 @@ private slots:
         w.main.session().toggleRun();
         QVERIFY(!shown->locked());
         QVERIFY(w.main.session().controller().forces().empty());
+    }
+
+    // The DM table of an extended program: a value typed into a row is the word's (the
+    // read-only DM words too, which only the user loads), the run reads it, and what the
+    // program writes shows on the next frame. A classic program's menu has no DM table.
+    void dmTableEditsWords() {
+        Window w;
+        QMenu* menu = w.tools().menu();
+        emit menu->aboutToShow();
+        QVERIFY(!w.tools().dmTableItem()->isVisible());
+        QVERIFY(w.main.session().setInstructionSet(rungbox::engine::InstructionSet::Extended));
+        const char* lines[][3] = {{"LD", "253.13", ""},
+                                  {"MOV", "DM0005", "10"},
+                                  {"MOV", "DM6144", "DM0006"},
+                                  {"END", "", ""}};
+        for (int r = 0; r < 4; ++r) {
+            for (int c = 0; c < 3; ++c) {
+                w.main.session().grid().setText(r + 1, rungbox::editor::kCodeCol + c, lines[r][c]);
+            }
+        }
+        emit menu->aboutToShow();
+        QVERIFY(w.tools().dmTableItem()->isVisible());
+        w.tools().dmTableItem()->trigger();
+        rungbox::ui::DmTable& dm = *w.tools().dmTable();
+        QVERIFY(dm.isVisible());
+        QTableWidget* table = dm.table();
+        QCOMPARE(table->item(1024, 0)->text(), QString("DM6144"));
+
+        w.start();
+        table->item(5, 1)->setText("#0102");
+        table->item(1024, 1)->setText("&291");
+        using rungbox::engine::WordArea;
+        rungbox::engine::Controller& plc = w.main.session().controller();
+        QCOMPARE(plc.word({WordArea::Dm, 5}), std::uint16_t{0x0102});
+        QCOMPARE(plc.word({WordArea::Dm, 6144}), std::uint16_t{291});
+        w.scan();
+        QCOMPARE(plc.word({WordArea::Channel, 10}), std::uint16_t{0x0102});
+        dm.refresh();
+        QCOMPARE(table->item(6, 1)->text(), QString("#0123"));
+
+        table->item(5, 1)->setText("12");
+        QCOMPARE(plc.word({WordArea::Dm, 5}), std::uint16_t{0x0102});
+        QCOMPARE(table->item(5, 1)->text(), QString("#0102"));
+        QVERIFY(!dm.findChild<QLabel*>("dmRefusal")->text().isEmpty());
+
+        // The register panel lists the program's words, each in its row's format, and forces
+        // the selected one.
+        rungbox::ui::RegisterWordsView& words = *w.tools().registerWords();
+        words.refresh();
+        QTableWidget* rows = words.table();
+        QCOMPARE(rows->rowCount(), 4);
+        QCOMPARE(rows->item(0, 0)->text(), QString("CIO 10"));
+        QCOMPARE(rows->item(0, 1)->text(), QString("#0102"));
+        words.setFormat(0, rungbox::debug::WordFormat::Decimal);
+        QCOMPARE(rows->item(0, 1)->text(), QString("258"));
+        rows->setCurrentCell(1, 0);
+        QVERIFY(words.forceSelected("#0042"));
+        QCOMPARE(plc.word({WordArea::Dm, 5}), std::uint16_t{0x0042});
+        QCOMPARE(rows->item(1, 3)->text(), QString("#0042"));
+        // Pictures to look at, when asked for: RUNGBOX_WORDS_SHOT names a directory.
+        if (const QString dir = qEnvironmentVariable("RUNGBOX_WORDS_SHOT"); !dir.isEmpty()) {
+            w.tools().registerPanel()->show();
+            w.tools().registerPanel()->resize(420, 420);
+            QVERIFY(w.tools().registerPanel()->grab().save(dir + "/registers.png"));
+            QVERIFY(dm.grab().save(dir + "/dm-table.png"));
+        }
     }
 };
 

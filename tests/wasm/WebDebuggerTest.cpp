@@ -73,5 +73,36 @@ TEST(WebDebuggerExtended, ForcedBitsAreMarkedOnTheElementsOfTheirAddress) {
     EXPECT_NE(marks.find("\"forced\":[[1,1],[2,1]]"), std::string::npos) << marks;
 }
 
+TEST(WebDebuggerExtended, WordsOfTheWatchTheRegistersAndTheDmTable) {
+    WebSession web;
+    web.session().grid().setInstructionSet(engine::InstructionSet::Extended);
+    web.paste("LD\t253.13\t\nMOV\tDM6144\tDM0100\nEND\t\t\n");
+    WebDebugger debugger(web);
+    web.toggleRun();
+    ASSERT_TRUE(web.running());
+    EXPECT_TRUE(debugger.setDm(1024, "&291")); // DM6144, loaded by the user
+    EXPECT_FALSE(debugger.setDm(1024, "291"));
+    EXPECT_FALSE(debugger.setDm(1480, "#1"));
+    web.session().scan();
+    EXPECT_TRUE(debugger.dmJson().starts_with("[0,")) << debugger.dmJson().substr(0, 20);
+    EXPECT_NE(debugger.dmJson().find(",291,"), std::string::npos);
+
+    ASSERT_TRUE(debugger.addEntry("DM0100"));
+    ASSERT_TRUE(debugger.setEntryFormat(0, "Dec"));
+    EXPECT_NE(debugger.watchJson().find("\"item\":\"DM0100\",\"value\":\"291\""), std::string::npos)
+        << debugger.watchJson();
+    EXPECT_TRUE(debugger.forceEntryWord(0, "#0042"));
+    EXPECT_NE(debugger.watchJson().find("\"forcedWord\":\"#0042\""), std::string::npos);
+
+    EXPECT_EQ(debugger.wordsJson(),
+              "{\"rows\":[{\"name\":\"DM0100\",\"text\":\"#0042\",\"format\":\"Hex\","
+              "\"forced\":\"#0042\",\"forceable\":1},{\"name\":\"DM6144\",\"text\":\"#0123\","
+              "\"format\":\"Hex\",\"forced\":\"\",\"forceable\":1}]}");
+    EXPECT_TRUE(debugger.setWordFormat(1, "BCD"));
+    EXPECT_TRUE(debugger.forceWord(0, ""));
+    EXPECT_NE(debugger.wordsJson().find("\"text\":\"0123\""), std::string::npos);
+    EXPECT_NE(debugger.wordsJson().find("\"forced\":\"\""), std::string::npos);
+}
+
 } // namespace
 } // namespace rungbox::wasm

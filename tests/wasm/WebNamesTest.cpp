@@ -45,6 +45,18 @@ TEST_F(WebNamesTest, ALoadedProgramReplacesTheNamesAndTheirSteps) {
     EXPECT_EQ(names.rows(), R"([["0","START",""],["1000","",""]])");
 }
 
+// An extended program's names view names words too, written as its names file writes them.
+TEST(WebNamesWords, WordsTakeNamesAndShowInTheFilesSpelling) {
+    WebSession web;
+    web.session().grid().setInstructionSet(engine::InstructionSet::Extended);
+    WebNames names{web};
+    EXPECT_EQ(names.setName("DM0100", "TOTAL"), "");
+    EXPECT_EQ(names.addAddress("ch hr2"), "");
+    EXPECT_EQ(names.rows(), R"([["DM0100","TOTAL",""],["CH HR2","",""]])");
+    EXPECT_EQ(names.setName("CH HR2", "STATE"), "");
+    EXPECT_EQ(web.namesBytes(), "DM0100\tTOTAL\nCH HR2\tSTATE\n");
+}
+
 TEST_F(WebNamesTest, APageKeepsTheNamesOfAProgramNeverSaved) {
     WebSession again;
     again.restore("", "", program(), true);

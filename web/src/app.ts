@@ -22,6 +22,8 @@ interface MenuItem {
     /** Checked on its own (shown or not), not as one choice of a group of items. */
     checkbox?: boolean;
     group?: string;
+    /** Shown only while this answers true (checked when the menu opens); always when absent. */
+    shown?: () => boolean;
 }
 
 interface Menu {
@@ -325,6 +327,9 @@ class App {
             if (item.checked) {
                 entry.setAttribute("aria-checked", item.checked() ? "true" : "false");
             }
+            if (item.shown) {
+                entry.hidden = !item.shown();
+            }
         }
         list.hidden = false;
         button.setAttribute("aria-expanded", "true");
@@ -365,7 +370,7 @@ class App {
      */
     private onMenuKey(event: KeyboardEvent, index: number): void {
         const list = this.menuButtons[index].nextElementSibling as HTMLElement;
-        const entries = Array.from(list.querySelectorAll<HTMLButtonElement>("button"));
+        const entries = Array.from(list.querySelectorAll<HTMLButtonElement>("button")).filter((entry) => !entry.hidden);
         const at = entries.indexOf(document.activeElement as HTMLButtonElement);
         const count = entries.length;
         const to = { ArrowDown: (at + 1) % count, ArrowUp: (at + count - 1) % count, Home: 0, End: count - 1 }[event.key];

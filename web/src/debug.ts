@@ -22,6 +22,24 @@ interface WebDebugger {
     /** 1 on, 0 off, -1 release. */
     forceEntry(index: number, value: number): boolean;
     watchJson(): string;
+    setEntryFormat(index: number, label: string): boolean;
+    /** "" releases. */
+    forceEntryWord(index: number, typed: string): boolean;
+    wordsJson(): string;
+    setWordFormat(index: number, label: string): boolean;
+    forceWord(index: number, typed: string): boolean;
+    dmJson(): string;
+    setDm(row: number, typed: string): boolean;
+}
+
+/** The formats a word row offers (debug::WordFormat's labels). */
+const kWordFormats = ["Hex", "BCD", "Dec"];
+/** Why a typed word was refused, as the window says it. */
+const kNotAWord = ": not a word (#0000 to #FFFF, &0 to &65535)";
+
+/** WebDebugger::wordsJson */
+interface RegisterWords {
+    rows: { name: string; text: string; format: string; forced: string; forceable: number }[];
 }
 
 interface RungboxModule {
@@ -45,7 +63,39 @@ interface DebugState {
 /** WebDebugger::watchJson */
 interface WatchTable {
     hint: string;
-    rows: { item: string; value: string; set: string; on: number; relay: number; forced: number }[];
+    rows: {
+        item: string;
+        value: string;
+        set: string;
+        on: number;
+        relay: number;
+        forced: number;
+        /** Word rows only. */
+        word?: number;
+        format?: string;
+        forcedWord?: string;
+    }[];
+}
+
+/** A <select> of the word formats, labelled `label`, calling `chosen` with the label picked. */
+function formatChoice(label: string, chosen: (format: string) => void): HTMLSelectElement {
+    const select = document.createElement("select");
+    select.setAttribute("aria-label", label);
+    for (const format of kWordFormats) {
+        const option = document.createElement("option");
+        option.textContent = format;
+        option.value = format;
+        select.append(option);
+    }
+    select.addEventListener("change", () => chosen(select.value));
+    return select;
+}
+
+function makeButton(name: string, run: () => void): HTMLButtonElement {
+    const button = document.createElement("button");
+    button.textContent = name;
+    button.addEventListener("click", run);
+    return button;
 }
 
 /** A padlock drawn in SVG: `fill` is the forced value's colour. */
@@ -99,6 +149,8 @@ class DebugTools implements PageFeature {
     private readonly registers: HTMLElement;
     private readonly registerText: HTMLElement;
     private readonly watch: WatchPanel;
+    private readonly words: RegisterWordsPanel;
+    private readonly dm: DmPanel;
     private readonly runItems: MenuItem[];
     private shownRevision = -1;
     private shownClock = -1;
@@ -117,6 +169,10 @@ class DebugTools implements PageFeature {
         this.registerText.className = "register-text";
         this.registerText.setAttribute("aria-label", "Register text");
         this.registers.append(this.registerText);
+        this.words = new RegisterWordsPanel(this.core, this.registers, () => this.changed(), () =>
+            context.session.running(),
+        );
+        this.dm = new DmPanel(this.core, toolPanel(context.tools, "DM Table"), () => this.changed());
         this.watch = new WatchPanel(this.core, toolPanel(context.tools, "Watch"), () => this.changed(), () =>
             context.session.running(),
         );
@@ -147,6 +203,8 @@ class DebugTools implements PageFeature {
                     { label: "Toggle Breakpoint", key: shortcut("F9"), run: () => this.act(() => this.core.toggleBreakpointAtCursor()) },
                     { label: "Watch Table", key: shortcut("Ctrl+Alt+W"), run: () => this.watch.show() },
                     { label: "Registers", run: () => this.show(this.registers) },
+                    // Data memory exists in extended programs only: a classic program's menu stays.
+                    { label: "DM Table", run: () => this.dm.show(), shown: () => this.context.session.extended() },
                 ],
             },
         ];
@@ -159,6 +217,8 @@ class DebugTools implements PageFeature {
         if (clock !== this.shownClock) {
             this.shownClock = clock;
             this.watch.refresh();
+            this.dm.refresh();
+            this.words.refresh(this.registers.hidden);
         }
         const revision = this.core.revision();
         if (revision === this.shownRevision) {
@@ -171,6 +231,8 @@ class DebugTools implements PageFeature {
         this.markPanel(state);
         this.markMenu(state);
         this.watch.refresh();
+        this.dm.refresh();
+        this.words.refresh(false);
     }
 
     testHook(): object {
@@ -182,6 +244,9 @@ class DebugTools implements PageFeature {
 
     private show(panel: HTMLElement): void {
         panel.hidden = false;
+        if (panel === this.registers) {
+            this.words.refresh(false); // its values were left alone while it was hidden
+        }
         panel.scrollIntoView({ block: "nearest" });
     }
 
@@ -337,6 +402,10 @@ class WatchPanel {
     private readonly refusal: HTMLElement;
     private readonly forceButtons: HTMLButtonElement[] = [];
     private readonly removeButton: HTMLButtonElement;
+    private readonly wordRow: HTMLElement;
+    private readonly format: HTMLSelectElement;
+    private readonly wordValue: HTMLInputElement;
+    private readonly forceWordButton: HTMLButtonElement;
     private selected = -1;
     private table: WatchTable = { hint: "", rows: [] };
 
@@ -386,13 +455,37 @@ class WatchPanel {
         forceRow.className = "watch-row";
         for (const [name, value] of [["Force on", 1], ["Force off", 0], ["Release", -1]] as const) {
             const button = this.button(name, () => {
-                this.core.forceEntry(this.selected, value);
+                if (value < 0 && this.table.rows[this.selected]?.word === 1) {
+                    this.core.forceEntryWord(this.selected, "");
+                } else {
+                    this.core.forceEntry(this.selected, value);
+                }
                 this.changed();
             });
             this.forceButtons.push(button);
             forceRow.append(button);
         }
-        section.append(scroller, entryRow, this.refusal, forceRow);
+        // A word row's format and forcing: shown while the selected row is a word's.
+        this.wordRow = document.createElement("div");
+        this.wordRow.className = "watch-row";
+        this.format = formatChoice("Format", (format) => {
+            this.core.setEntryFormat(this.selected, format);
+            this.changed();
+        });
+        this.wordValue = document.createElement("input");
+        this.wordValue.type = "text";
+        this.wordValue.placeholder = "#0000, &0";
+        this.wordValue.setAttribute("aria-label", "Word value");
+        this.forceWordButton = makeButton("Force word", () => {
+            const typed = toLatin1(this.wordValue.value);
+            if (!this.core.forceEntryWord(this.selected, typed)) {
+                setText(this.refusal, typed + kNotAWord);
+            }
+            this.changed();
+        });
+        this.wordRow.append(this.format, this.wordValue, this.forceWordButton);
+        this.wordRow.hidden = true;
+        section.append(scroller, entryRow, this.refusal, forceRow, this.wordRow);
     }
 
     show(): void {
@@ -416,15 +509,23 @@ class WatchPanel {
         }
         rows.forEach((row, index) => {
             const tr = this.body.rows[index] ?? this.newRow(index);
-            const texts = [row.item, row.value, row.set, row.on ? "on" : "off", row.forced < 0 ? "" : row.forced ? "on" : "off"];
+            const forced = row.forcedWord ? row.forcedWord : row.forced < 0 ? "" : row.forced ? "on" : "off";
+            const texts = [row.item, row.value, row.set, row.on ? "on" : "off", forced];
             texts.forEach((text, c) => setText(tr.cells[c], text));
-            tr.cells[4].classList.toggle("forced", row.forced >= 0);
+            tr.cells[4].classList.toggle("forced", forced !== "");
             tr.setAttribute("aria-selected", index === this.selected ? "true" : "false");
         });
         const relay = rows[this.selected]?.relay === 1;
-        for (const button of this.forceButtons) {
-            button.disabled = !relay || !this.running();
+        const word = rows[this.selected]?.word === 1;
+        this.forceButtons.forEach((button, k) => {
+            // Release (the last) releases a word too.
+            button.disabled = !(relay || (word && k === this.forceButtons.length - 1)) || !this.running();
+        });
+        this.wordRow.hidden = !word;
+        if (word && this.format.value !== rows[this.selected].format) {
+            this.format.value = rows[this.selected].format ?? "Hex";
         }
+        this.forceWordButton.disabled = !this.running();
         this.removeButton.disabled = this.selected < 0;
     }
 
@@ -476,4 +577,202 @@ class WatchPanel {
             this.changed();
         }
     }
+}
+
+/** The register panel's words: the program's words, a format choice per row, forcing. */
+class RegisterWordsPanel {
+    private readonly table: HTMLTableElement;
+    private readonly body: HTMLTableSectionElement;
+    private readonly value: HTMLInputElement;
+    private readonly forceRow: HTMLElement;
+    private readonly status: HTMLElement;
+    private selected = -1;
+    private shown = "";
+
+    constructor(
+        private readonly core: WebDebugger,
+        section: HTMLElement,
+        private readonly changed: () => void,
+        private readonly running: () => boolean,
+    ) {
+        this.table = document.createElement("table");
+        this.table.className = "watch-table";
+        this.table.setAttribute("aria-label", "Register words");
+        const head = this.table.createTHead().insertRow();
+        for (const title of ["Word", "Value", "Format", "Forced"]) {
+            const th = document.createElement("th");
+            th.textContent = title;
+            head.append(th);
+        }
+        this.body = this.table.createTBody();
+        this.value = document.createElement("input");
+        this.value.type = "text";
+        this.value.placeholder = "#0000, &0";
+        this.value.setAttribute("aria-label", "Register word value");
+        this.forceRow = document.createElement("div");
+        this.forceRow.className = "watch-row";
+        this.forceRow.append(
+            this.value,
+            makeButton("Force word", () => this.force(toLatin1(this.value.value))),
+            makeButton("Release word", () => this.force("")),
+        );
+        this.status = document.createElement("p");
+        this.status.className = "word-refusal";
+        this.status.setAttribute("role", "status");
+        this.table.hidden = true;
+        this.forceRow.hidden = true;
+        section.append(this.table, this.forceRow, this.status);
+    }
+
+    /** Reads the words again unless `hidden` (the panel is not shown); writes only what changed. */
+    refresh(hidden: boolean): void {
+        if (hidden) {
+            return;
+        }
+        const json = this.core.wordsJson();
+        if (json === this.shown) {
+            return;
+        }
+        this.shown = json;
+        const rows = (JSON.parse(json) as RegisterWords).rows;
+        this.table.hidden = rows.length === 0;
+        this.forceRow.hidden = rows.length === 0;
+        while (this.body.rows.length > rows.length) {
+            this.body.deleteRow(-1);
+        }
+        rows.forEach((row, index) => {
+            const tr = this.body.rows[index] ?? this.newRow(index);
+            setText(tr.cells[0], row.name);
+            setText(tr.cells[1], row.text);
+            const select = tr.cells[2].firstElementChild as HTMLSelectElement;
+            select.setAttribute("aria-label", "Format of " + row.name);
+            if (select.value !== row.format) {
+                select.value = row.format;
+            }
+            setText(tr.cells[3], row.forced);
+            tr.cells[3].classList.toggle("forced", row.forced !== "");
+            tr.setAttribute("aria-selected", index === this.selected ? "true" : "false");
+        });
+        for (const button of this.forceRow.querySelectorAll("button")) {
+            button.disabled = rows[this.selected]?.forceable !== 1 || !this.running();
+        }
+    }
+
+    private newRow(index: number): HTMLTableRowElement {
+        const tr = this.body.insertRow();
+        tr.tabIndex = 0;
+        for (let c = 0; c < 4; ++c) {
+            tr.insertCell();
+        }
+        tr.cells[2].append(
+            formatChoice("Format", (format) => {
+                this.core.setWordFormat(index, format);
+                this.changed();
+            }),
+        );
+        tr.addEventListener("click", () => {
+            this.selected = index;
+            this.shown = "";
+            this.refresh(false);
+        });
+        return tr;
+    }
+
+    private force(typed: string): void {
+        const done = this.core.forceWord(this.selected, typed);
+        setText(this.status, done || typed === "" ? "" : typed + kNotAWord);
+        this.shown = "";
+        this.changed();
+    }
+}
+
+/** The DM table: DM0000 to DM1023 and the read-only DM6144 to DM6599, values typed in. */
+class DmPanel {
+    private readonly body: HTMLTableSectionElement;
+    private readonly inputs: HTMLInputElement[] = [];
+    private readonly status: HTMLElement;
+    private values: number[] = [];
+
+    constructor(
+        private readonly core: WebDebugger,
+        private readonly section: HTMLElement,
+        private readonly changed: () => void,
+    ) {
+        const scroller = document.createElement("div");
+        scroller.className = "watch-scroll";
+        const table = document.createElement("table");
+        table.className = "watch-table dm-table";
+        table.setAttribute("aria-label", "DM table");
+        const head = table.createTHead().insertRow();
+        for (const title of ["DM", "Value"]) {
+            const th = document.createElement("th");
+            th.textContent = title;
+            head.append(th);
+        }
+        this.body = table.createTBody();
+        scroller.append(table);
+        this.status = document.createElement("p");
+        this.status.className = "word-refusal";
+        this.status.setAttribute("role", "status");
+        section.append(scroller, this.status);
+    }
+
+    show(): void {
+        this.section.hidden = false;
+        if (this.inputs.length === 0) {
+            this.build();
+        }
+        this.refresh();
+        this.section.scrollIntoView({ block: "nearest" });
+    }
+
+    /** Writes the values that changed since the last refresh; nothing while hidden. */
+    refresh(): void {
+        if (this.section.hidden || this.inputs.length === 0) {
+            return;
+        }
+        const values = JSON.parse(this.core.dmJson()) as number[];
+        values.forEach((value, row) => {
+            if (value !== this.values[row] && document.activeElement !== this.inputs[row]) {
+                this.inputs[row].value = hexWord(value);
+                this.values[row] = value;
+            }
+        });
+    }
+
+    private build(): void {
+        const rows = (JSON.parse(this.core.dmJson()) as number[]).length;
+        for (let row = 0; row < rows; ++row) {
+            const number = row < 1024 ? row : 6144 + (row - 1024);
+            const name = "DM" + String(number).padStart(4, "0");
+            const tr = this.body.insertRow();
+            setText(tr.insertCell(), name);
+            const input = document.createElement("input");
+            input.type = "text";
+            input.setAttribute("aria-label", name);
+            input.addEventListener("change", () => this.write(row, input));
+            input.addEventListener("keydown", (event) => {
+                if (event.key === "Enter") {
+                    input.blur();
+                }
+            });
+            tr.insertCell().append(input);
+            this.inputs.push(input);
+        }
+        this.values = [];
+    }
+
+    private write(row: number, input: HTMLInputElement): void {
+        const typed = toLatin1(input.value.trim());
+        const done = this.core.setDm(row, typed);
+        setText(this.status, done ? "" : typed + kNotAWord);
+        delete this.values[row]; // shows the word's value again, taken or not
+        this.refresh();
+        this.changed();
+    }
+}
+
+/** `value` as the manuals write a word: "#00FF". */
+function hexWord(value: number): string {
+    return "#" + value.toString(16).toUpperCase().padStart(4, "0");
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DebugTools.h"
 
+#include "DmTable.h"
+#include "RegisterWordsView.h"
 #include "WatchWindow.h"
 #include "debug/Registers.h"
 #include "ui/app/SessionSignals.h"
@@ -64,6 +66,16 @@ DebugTools::DebugTools(session::Session& session, const SessionSignals& sessionS
                         m_registers->raise();
                     })
         ->setObjectName("registersItem");
+    // Data memory exists in extended programs only; a classic program's menu stays as it was.
+    m_dmTableItem = m_menu->addAction("&DM Table", this, [this] {
+        m_dmTable->refresh();
+        m_dmTable->show();
+        m_dmTable->raise();
+    });
+    m_dmTableItem->setObjectName("dmTableItem");
+    connect(m_menu, &QMenu::aboutToShow, this,
+            [this] { m_dmTableItem->setVisible(m_session.grid().extended()); });
+    m_dmTableItem->setVisible(false);
 
     m_registers = std::make_unique<QWidget>(&window, Qt::Tool);
     m_registers->setObjectName("registerPanel");
@@ -74,9 +86,13 @@ DebugTools::DebugTools(session::Session& session, const SessionSignals& sessionS
     mono.setPointSizeF(10);
     m_registerLabel->setFont(mono);
     m_registerLabel->setMinimumWidth(300);
-    (new QVBoxLayout(m_registers.get()))->addWidget(m_registerLabel);
+    auto* registerLayout = new QVBoxLayout(m_registers.get());
+    registerLayout->addWidget(m_registerLabel);
+    m_registerWords = new RegisterWordsView(m_debugger, m_registers.get());
+    registerLayout->addWidget(m_registerWords, 1);
 
     m_watchWindow = std::make_unique<WatchWindow>(m_debugger, &window);
+    m_dmTable = std::make_unique<DmTable>(session.controller(), &window);
 
     m_panel.gridView().setDebugger(&m_debugger);
     m_blinkTimer.setInterval(kBlinkMs);
@@ -86,6 +102,12 @@ DebugTools::DebugTools(session::Session& session, const SessionSignals& sessionS
     connect(&sessionSignals, &SessionSignals::frame, this, [this] {
         if (m_watchWindow->isVisible()) {
             m_watchWindow->refresh();
+        }
+        if (m_dmTable->isVisible()) {
+            m_dmTable->refresh();
+        }
+        if (m_registers->isVisible()) {
+            m_registerWords->refresh();
         }
     });
     showState();
@@ -126,6 +148,7 @@ void DebugTools::showState() {
         m_panel.outputLamp(n).setLocked(plc.forced(engine::kFirstOutputRelay + n));
     }
     m_registerLabel->setText(registerText());
+    m_registerWords->refresh();
     if (paused && !m_blinkTimer.isActive()) {
         m_blinkTimer.start();
     } else if (!paused && m_blinkTimer.isActive()) {
@@ -133,6 +156,9 @@ void DebugTools::showState() {
         m_panel.runButton().setOn(running);
     }
     m_watchWindow->refresh();
+    if (m_dmTable->isVisible()) {
+        m_dmTable->refresh();
+    }
 }
 
 void DebugTools::blink() {

@@ -25,6 +25,8 @@ namespace rungbox::ui {
 class FrontPanel;
 class SessionSignals;
 class WatchWindow;
+class DmTable;
+class RegisterWordsView;
 
 class DebugTools : public QObject {
     Q_OBJECT
@@ -54,6 +56,11 @@ public:
     /// The register panel's text: "Line N: CODE", "R = r", "Stack (d): top ...".
     QString registerText() const;
     WatchWindow* watchWindow() const { return m_watchWindow.get(); }
+    /// The Debug menu's "DM Table" item, shown for extended programs only.
+    QAction* dmTableItem() const { return m_dmTableItem; }
+    DmTable* dmTable() const { return m_dmTable.get(); }
+    /// The register panel's words (extended programs).
+    RegisterWordsView* registerWords() const { return m_registerWords; }
     /// True while the run/stop lamp blinks: the run is paused.
     bool blinking() const { return m_blinkTimer.isActive(); }
 
@@ -73,7 +80,10 @@ private:
     QAction* m_watch = nullptr;
     std::unique_ptr<QWidget> m_registers;
     QLabel* m_registerLabel = nullptr;
+    RegisterWordsView* m_registerWords = nullptr;
     std::unique_ptr<WatchWindow> m_watchWindow;
+    QAction* m_dmTableItem = nullptr;
+    std::unique_ptr<DmTable> m_dmTable;
     QTimer m_blinkTimer;
     int m_markedLine = 0; ///< the paused scan's next line when last shown, 0 for none
 };

@@ -3,6 +3,7 @@
 
 #include "ui/common/Artwork.h"
 
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -49,6 +50,18 @@ WatchWindow::WatchWindow(debug::Debugger& debugger, QWidget* parent)
     m_forceOff = new QPushButton("Force off", this);
     m_release = new QPushButton("Release", this);
 
+    m_format = new QComboBox(this);
+    m_format->setObjectName("watchFormat");
+    m_format->setToolTip("How the selected word shows: hexadecimal, BCD or decimal");
+    for (const debug::WordFormat format : debug::kWordFormats) {
+        m_format->addItem(QString::fromUtf8(debug::wordFormatLabel(format).data()));
+    }
+    m_wordValue = new QLineEdit(this);
+    m_wordValue->setObjectName("watchWordValue");
+    m_wordValue->setPlaceholderText("#0000, &0");
+    m_forceWord = new QPushButton("Force word", this);
+    m_forceWord->setObjectName("forceWordButton");
+
     auto* entryRow = new QHBoxLayout;
     entryRow->addWidget(new QLabel("Watch:", this));
     entryRow->addWidget(m_entry, 1);
@@ -58,6 +71,10 @@ WatchWindow::WatchWindow(debug::Debugger& debugger, QWidget* parent)
     forceRow->addWidget(m_forceOn);
     forceRow->addWidget(m_forceOff);
     forceRow->addWidget(m_release);
+    auto* wordRow = new QHBoxLayout;
+    wordRow->addWidget(m_format);
+    wordRow->addWidget(m_wordValue, 1);
+    wordRow->addWidget(m_forceWord);
     // Why the last entry typed was refused; empty otherwise.
     m_refusal = new QLabel(this);
     m_refusal->setObjectName("watchRefusal");
@@ -67,6 +84,7 @@ WatchWindow::WatchWindow(debug::Debugger& debugger, QWidget* parent)
     layout->addLayout(entryRow);
     layout->addWidget(m_refusal);
     layout->addLayout(forceRow);
+    layout->addLayout(wordRow);
     resize(420, 300);
 
     const auto addTyped = [this] {
@@ -86,7 +104,15 @@ WatchWindow::WatchWindow(debug::Debugger& debugger, QWidget* parent)
     });
     connect(m_forceOn, &QPushButton::clicked, this, [this] { forceSelected(true); });
     connect(m_forceOff, &QPushButton::clicked, this, [this] { forceSelected(false); });
-    connect(m_release, &QPushButton::clicked, this, [this] { forceSelected(std::nullopt); });
+    connect(m_release, &QPushButton::clicked, this, [this] {
+        forceSelected(std::nullopt);
+        forceSelectedWord({});
+    });
+    connect(m_forceWord, &QPushButton::clicked, this,
+            [this] { forceSelectedWord(m_wordValue->text()); });
+    connect(m_format, &QComboBox::activated, this, [this](int index) {
+        setSelectedFormat(debug::kWordFormats[static_cast<std::size_t>(index)]);
+    });
     connect(m_table, &QTableWidget::currentCellChanged, this, [this] { updateButtons(); });
 
     updateButtons();
@@ -128,6 +154,36 @@ void WatchWindow::forceSelected(std::optional<bool> on) {
     refresh();
 }
 
+bool WatchWindow::forceSelectedWord(const QString& typed) {
+    const int row = m_table->currentRow();
+    if (row < 0 || !m_debugger.controller().simulating()) {
+        return false;
+    }
+    const debug::WatchEntry& entry = m_list.entries()[static_cast<std::size_t>(row)];
+    if (!entry.wordForceable()) {
+        return false;
+    }
+    if (typed.isEmpty()) {
+        m_debugger.unforceWord(entry.word());
+        refresh();
+        return true;
+    }
+    const auto value = debug::parseTypedWord(typed.toStdString());
+    m_refusal->setText(value ? QString() : typed + ": not a word (#0000 to #FFFF, &0 to &65535)");
+    const bool forced = value && m_debugger.forceWord(entry.word(), *value);
+    refresh();
+    return forced;
+}
+
+void WatchWindow::setSelectedFormat(debug::WordFormat format) {
+    const int row = m_table->currentRow();
+    if (row >= 0 &&
+        m_list.entries()[static_cast<std::size_t>(row)].kind == debug::WatchEntry::Kind::Word) {
+        m_list.setFormat(static_cast<std::size_t>(row), format);
+        refresh();
+    }
+}
+
 void WatchWindow::rebuild() {
     m_table->setRowCount(static_cast<int>(m_list.entries().size()));
     for (int r = 0; r < m_table->rowCount(); ++r) {
@@ -162,8 +218,13 @@ void WatchWindow::showRow(int index, const debug::WatchRow& row) {
     m_table->item(index, kSetValue)->setText(text(row.setValue));
     m_table->item(index, kOn)->setText(row.on ? "on" : "off");
     QTableWidgetItem* forced = m_table->item(index, kForced);
-    forced->setText(row.forced ? (*row.forced ? "on" : "off") : "");
-    forced->setIcon(row.forced ? QIcon(lockPixmap(14)) : QIcon());
+    const bool locked = row.forced || row.forcedWord;
+    if (row.forcedWord) {
+        forced->setText(text(engine::hexWordText(*row.forcedWord)));
+    } else {
+        forced->setText(row.forced ? (*row.forced ? "on" : "off") : "");
+    }
+    forced->setIcon(locked ? QIcon(lockPixmap(14)) : QIcon());
 }
 
 void WatchWindow::updateButtons() {
@@ -173,8 +234,24 @@ void WatchWindow::updateButtons() {
     const bool running = m_debugger.controller().simulating();
     m_forceOn->setEnabled(relay && running);
     m_forceOff->setEnabled(relay && running);
-    m_release->setEnabled(relay && running);
     m_remove->setEnabled(row >= 0);
+    const bool word =
+        row >= 0 && static_cast<std::size_t>(row) < m_list.entries().size() &&
+        m_list.entries()[static_cast<std::size_t>(row)].kind == debug::WatchEntry::Kind::Word;
+    // Only extended programs have words: a classic program's window stays as it was.
+    const bool extended =
+        m_debugger.controller().instructionSet() == engine::InstructionSet::Extended ||
+        (m_names != nullptr && m_names->instructionSet() == engine::InstructionSet::Extended);
+    for (QWidget* part : std::initializer_list<QWidget*>{m_format, m_wordValue, m_forceWord}) {
+        part->setVisible(extended);
+    }
+    m_format->setEnabled(word);
+    if (word) {
+        m_format->setCurrentIndex(static_cast<int>(m_list.format(static_cast<std::size_t>(row))));
+    }
+    m_forceWord->setEnabled(word && running &&
+                            m_list.entries()[static_cast<std::size_t>(row)].wordForceable());
+    m_release->setEnabled((relay || word) && running);
 }
 
 } // namespace rungbox::ui

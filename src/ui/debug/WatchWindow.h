@@ -13,6 +13,7 @@
 
 #include <vector>
 
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -34,6 +35,11 @@ public:
     void setNames(const names::NameTable* names);
     /// Forces the relay of the selected row on or off, or releases it (`on` empty).
     void forceSelected(std::optional<bool> on);
+    /// Forces the word of the selected row to `typed` ("#0123" or "&291"), or releases it
+    /// (`typed` empty). False when the row is no word's, the text no word or the run stopped.
+    bool forceSelectedWord(const QString& typed);
+    /// Shows the selected word row in `format`.
+    void setSelectedFormat(debug::WordFormat format);
     /// Reads the controller now and updates the cells that changed.
     void refresh();
 
@@ -56,6 +62,9 @@ private:
     QPushButton* m_forceOff = nullptr;
     QPushButton* m_release = nullptr;
     QPushButton* m_remove = nullptr;
+    QComboBox* m_format = nullptr;    ///< the selected word row's format
+    QLineEdit* m_wordValue = nullptr; ///< the value "Force word" forces
+    QPushButton* m_forceWord = nullptr;
 };
 
 } // namespace rungbox::ui
