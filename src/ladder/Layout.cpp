@@ -117,8 +117,10 @@ std::optional<names::Address> wordNameAddress(const WordCell& cell) {
         return nameableAddress({engine::Area::Timer, word.number});
     case engine::WordArea::CounterValue:
         return nameableAddress({engine::Area::Counter, word.number});
-    default:
-        return std::nullopt;
+    default: {
+        const names::Address named = names::Address::of(word);
+        return named.valid(engine::InstructionSet::Extended) ? std::optional(named) : std::nullopt;
+    }
     }
 }
 

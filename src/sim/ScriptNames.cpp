@@ -20,7 +20,7 @@ namespace {
 using names::Address;
 
 // What a number place of a command takes.
-enum class Place { None, Input, Relay, Timer, Counter };
+enum class Place { None, Input, Relay, Timer, Counter, Word };
 
 // A word of a line and where it starts.
 struct Word {
@@ -55,6 +55,10 @@ Place placeOf(const std::vector<Word>& words, std::size_t index) {
             return Place::Relay;
         }
     }
+    if ((index == 2 && (command == "expect" || command == "set") && words[1].text == "word") ||
+        (index == 1 && command == "show" && words.size() == 2)) {
+        return Place::Word;
+    }
     if (index == 2 && command == "expect") {
         const std::string& what = words[1].text;
         if (what == "relay") {
@@ -81,6 +85,7 @@ bool fits(Place place, Address address) {
         return address.kind == Address::Kind::Timer;
     case Place::Counter:
         return address.kind == Address::Kind::Counter;
+    case Place::Word: // words come through wordNamed
     case Place::None:
         break;
     }
@@ -97,6 +102,8 @@ std::string_view placeText(Place place) {
         return "a timer";
     case Place::Counter:
         return "a counter";
+    case Place::Word:
+        return "a word";
     case Place::None:
         break;
     }
@@ -131,6 +138,14 @@ ScriptLine parseNamedScriptLine(std::string_view text, const names::NameTable& n
         const std::string& word = words[i].text;
         // Numbers, and words that could never be names, are left for the reader to judge.
         if (place == Place::None || names::nameProblem(word)) {
+            continue;
+        }
+        if (place == Place::Word) {
+            // A word's name, or a timer's or counter's for its present value; anything else is
+            // left for the reader (word addresses, and its own message).
+            if (const auto named = names::wordNamed(names, word)) {
+                numbered.replace(words[i].at, word.size(), engine::wordAddressText(*named));
+            }
             continue;
         }
         const names::NameEntry* entry = names.findName(word);

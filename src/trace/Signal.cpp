@@ -110,9 +110,10 @@ names::Address Signal::address() const {
 
 std::string Signal::userName(const names::NameTable& names) const {
     if (isWord()) {
-        // The names table names bits, timers and counters only: a word's name, once it can hold
-        // one, is looked up here (and read back in parseSignal's names part).
-        return {};
+        // Channels and DM words may have names (names::Address::of); present values are the
+        // timers' and counters' own signals.
+        const names::Address named = names::Address::of(word());
+        return named.valid(engine::InstructionSet::Extended) ? names.nameOf(named) : std::string();
     }
     const std::string name = names.nameOf(address());
     const bool done = kind == SignalKind::TimerDone || kind == SignalKind::CounterDone;
@@ -246,6 +247,12 @@ std::optional<Signal> parseSignal(std::string_view text, const names::NameTable&
     if (const auto word = extended ? engine::parseWordAddress(text) : std::nullopt) {
         return wordSignal(*word);
     }
+    // The names' spelling of a channel word: "CH HR2".
+    if (const auto named =
+            extended ? names::parseAddress(text, names.instructionSet()) : std::nullopt;
+        named && named->isWord() && named->word()) {
+        return wordSignal(*named->word());
+    }
     if (const auto special = extended ? names.addressNamed(text) : std::nullopt;
         special && names.findName(text) == nullptr) {
         return bitSignal(special->bit());
@@ -257,8 +264,13 @@ std::optional<Signal> parseSignal(std::string_view text, const names::NameTable&
     if (entry == nullptr && done) {
         entry = names.findName(text.substr(0, text.size() - kDone.size()));
     }
-    if (entry == nullptr || entry->address.isWord()) {
-        return std::nullopt; // a word's name is no signal: signals are bits and units
+    if (entry != nullptr && entry->address.isWord()) {
+        // A word's name is its word's signal; "_done" means nothing for a word.
+        const auto word = entry->address.word();
+        return word && !done ? std::optional<Signal>(wordSignal(*word)) : std::nullopt;
+    }
+    if (entry == nullptr) {
+        return std::nullopt;
     }
     const bool doneBit = done && !names::upperCase(entry->name).ends_with(kDone);
     const bool unit = entry->address.kind == names::Address::Kind::Timer ||

@@ -114,16 +114,26 @@ TEST(WordLadder, ARunShowsTheOperandWordsValues) {
     }
 }
 
-// A present value's name stands above its operand (the name table holds timers and counters).
-TEST(WordLadder, NamedPresentValuesShowTheirNames) {
-    const ProgramText program = extended("LD|P_On\nCMP|CNT 1|TIM 2\nEND");
+// A word's name stands above its operand: a present value's is its timer's or counter's.
+TEST(WordLadder, NamedWordsShowTheirNames) {
+    const ProgramText program =
+        extended("LD|P_On\nCMP|CNT 1|TIM 2\nMOV|DM0100|W3\nADD|W3|#1\n|W3\nEND");
     const ladder::Layout layout = program.layout();
     names::NameTable names;
+    names.setInstructionSet(engine::InstructionSet::Extended);
     ASSERT_FALSE(names.set({names::Address::counter(1), "PARTS", ""}));
-    const int e = layout.elementOfLine(2);
-    EXPECT_EQ(
-        joined(ladder::boxText(layout.elements()[static_cast<std::size_t>(e)], e, nullptr, &names)),
-        "PARTS/C1 CNT 1/C2 TIM 2");
+    ASSERT_FALSE(names.set(
+        {names::Address::of(engine::WordAddress{engine::WordArea::Dm, 100}), "TOTAL", ""}));
+    ASSERT_FALSE(names.set(
+        {names::Address::of(engine::WordAddress{engine::WordArea::Work, 3}), "STAGE", ""}));
+    const auto text = [&](int line) {
+        const int e = layout.elementOfLine(line);
+        return joined(
+            ladder::boxText(layout.elements()[static_cast<std::size_t>(e)], e, nullptr, &names));
+    };
+    EXPECT_EQ(text(2), "PARTS/C1 CNT 1/C2 TIM 2");
+    EXPECT_EQ(text(3), "TOTAL/S DM0100/STAGE/D W3");
+    EXPECT_EQ(text(4), "STAGE/Au W3/Ad #0001/STAGE/R W3");
 }
 
 constexpr const char* kCourse = "LD|0.00\n"

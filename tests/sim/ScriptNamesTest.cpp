@@ -74,6 +74,33 @@ TEST(ScriptNames, AWordsNameIsNoRelay) {
     }
 }
 
+// Where a word goes, a word's name gives its word and a timer's name its present value.
+TEST(ScriptNames, WordPlacesTakeWordNames) {
+    const names::NameTable names =
+        names::readNamesFile("DM0100\tTOTAL\nCH W3\tSTAGE\nTIM 2\tDELAY\n10.00\tLAMP\n",
+                             engine::InstructionSet::Extended)
+            .table;
+    const auto extended = [](const char* text) {
+        return parseScriptLine(text, engine::InstructionSet::Extended);
+    };
+    for (const auto& [named, addressed] : {
+             std::pair{"expect word TOTAL #0042", "expect word DM0100 #0042"},
+             {"expect word stage &3", "expect word W3 &3"},
+             {"set word TOTAL #0001", "set word DM0100 #0001"},
+             {"show DELAY", "show TIM 2"},
+             {"expect word DM0007 #0001", "expect word DM0007 #0001"},
+         }) {
+        const ScriptLine line = parseNamedScriptLine(named, names);
+        const ScriptLine expected = extended(addressed);
+        EXPECT_EQ(line.kind, expected.kind) << named;
+        EXPECT_EQ(line.error, expected.error) << named;
+        EXPECT_EQ(line.command.word, expected.command.word) << named;
+    }
+    // A bit's name is no word: the reader's own message, as for any text that is no word.
+    EXPECT_EQ(parseNamedScriptLine("expect word LAMP #0001", names).error,
+              extended("expect word LAMP #0001").error);
+}
+
 TEST(ScriptNames, WithoutNamesLinesReadAsBefore) {
     for (const char* text : {"in START 1", "relay MOTOR", "  # x", "scan 3"}) {
         const ScriptLine line = parseNamedScriptLine(text, {});

@@ -54,8 +54,11 @@ TEST(ExtendedSignal, EverySpellingNamesOneSignalNamedByItsAddressText) {
         }
     }
     EXPECT_EQ(parseSignal("LATCH", extended)->userName(extended), "LATCH");
-    // A word's name is no signal (it gave the bit of an invalid address).
-    EXPECT_FALSE(parseSignal("TOTAL", extended));
+    // A word's name gives its word (it once gave the bit of an invalid address).
+    const auto total = parseSignal("TOTAL", extended);
+    ASSERT_TRUE(total);
+    EXPECT_TRUE(total->isWord());
+    EXPECT_TRUE(total->valid());
 }
 
 TEST(ExtendedSignal, TheRecorderSamplesTheNewAreasBits) {

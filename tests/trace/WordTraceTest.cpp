@@ -44,6 +44,8 @@ TEST(WordSignal, NamesReadBackAndKeepClearOfTheBits) {
         {"AR15_word", "AR15_word", true},
         {"TIM3_word", "TIM3_word", true},
         {"CNT127_word", "CNT127_word", true},
+        {"CH HR2", "HR2_word", true}, // as names files write channel words
+        {"CH 10", "CIO10_word", true},
         // Spellings the notation reads as bits stay bits.
         {"HR2", "HR0.02", false},
         {"CIO 10", "in10", false},
@@ -73,6 +75,19 @@ TEST(WordSignal, NamesReadBackAndKeepClearOfTheBits) {
     }
     EXPECT_EQ(trace::valueText(trace::wordSignal({WordArea::Dm, 0}), 0x42, false), "#0042");
     EXPECT_EQ(trace::valueText(trace::wordSignal({WordArea::Dm, 0}), 0xFFFF, true), "#FFFF");
+}
+
+// A word's name is its signal's name, and reads back as the word.
+TEST(WordSignal, NamedWordsAreTheirWordsSignals) {
+    const names::NameTable names =
+        names::readNamesFile("DM0100\tTOTAL\nCH W3\tSTAGE\n", engine::InstructionSet::Extended)
+            .table;
+    const Signal total = trace::wordSignal({WordArea::Dm, 100});
+    EXPECT_EQ(trace::parseSignal("TOTAL", names), total);
+    EXPECT_EQ(trace::parseSignal("stage", names), trace::wordSignal({WordArea::Work, 3}));
+    EXPECT_FALSE(trace::parseSignal("TOTAL_done", names));
+    EXPECT_EQ(total.userName(names), "TOTAL");
+    EXPECT_EQ(trace::wordSignal({WordArea::Dm, 101}).userName(names), "");
 }
 
 // In0 rises at 2 ms and 5 ms: @INC counts DM0100 once per rise, ADD writes DM0100 + 9 (BCD) to
