@@ -145,6 +145,10 @@ void Controller::interlockedEffect(OpCode kind, const Step& step) {
 }
 
 void Controller::effect(OpCode kind, const Step& step, bool result, bool s0, bool s1) {
+    if (isWordInstruction(kind)) {
+        wordStep(kind, step, result);
+        return;
+    }
     const int address = step.operand;
     switch (kind) {
     case OpCode::Out:
@@ -208,19 +212,6 @@ void Controller::effect(OpCode kind, const Step& step, bool result, bool s0, boo
         m_bits[step.operand] = (!step.skippable || m_bits[step.skipByte] != 0) && result;
         break;
     case OpCode::Jme:
-        break;
-    case OpCode::Mov:
-    case OpCode::Mvn:
-    case OpCode::Cmp:
-    case OpCode::Inc:
-    case OpCode::Dec:
-    case OpCode::Add:
-    case OpCode::Sub:
-    case OpCode::Clc:
-    case OpCode::Stc:
-    case OpCode::Bin:
-    case OpCode::Bcd:
-        wordStep(kind, step, result);
         break;
     default:
         assert(false && "classic kinds outside regions run on their own paths");

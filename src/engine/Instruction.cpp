@@ -85,8 +85,7 @@ constexpr std::array kExtendedTable{
 // The instructions with an "@" form (once on the rising edge of their condition): the word
 // instructions that change data. CMP only sets flags and has none, as in the manuals.
 bool differentiable(OpCode op) {
-    return (wordOperandRule(op).count > 0 && op != OpCode::Cmp) || op == OpCode::Clc ||
-           op == OpCode::Stc;
+    return isWordInstruction(op) && op != OpCode::Cmp;
 }
 
 bool matches(std::string_view pattern, std::string_view word) {

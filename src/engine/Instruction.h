@@ -160,6 +160,11 @@ constexpr WordOperandRule wordOperandRule(OpCode op) {
     }
 }
 
+/// True for the word instructions (WordSteps.cpp): those with word operands, and CLC and STC.
+constexpr bool isWordInstruction(OpCode op) {
+    return wordOperandRule(op).count > 0 || op == OpCode::Clc || op == OpCode::Stc;
+}
+
 /// True for the instructions whose third operand stands on the line below (ADD, SUB): that
 /// line's code cell is empty and its LOCATION cell holds the operand.
 constexpr bool takesOperandLine(OpCode op) {

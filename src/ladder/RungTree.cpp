@@ -36,10 +36,6 @@ Node Node::output(OpCode op, int number, int setValue) {
     return node;
 }
 
-bool isWordInstruction(OpCode op) {
-    return engine::wordOperandRule(op).count > 0 || op == OpCode::Clc || op == OpCode::Stc;
-}
-
 Node Node::wordBox(OpCode op, bool differentiated, std::vector<std::string> words) {
     Node node = output(op, 0);
     node.differentiated = differentiated;

@@ -132,8 +132,8 @@ Node boxRung(engine::OpCode op, int number, int setValue);
 /// A rung of its own for ILC or JME `number` (extended rungs).
 Node closingRung(engine::OpCode op, int number);
 
-/// True for the word instructions (MOV, CMP, ADD, CLC, ...), drawn as word boxes.
-bool isWordInstruction(engine::OpCode op);
+/// The word instructions (MOV, CMP, ADD, CLC, ...) are drawn as word boxes.
+using engine::isWordInstruction;
 
 /// True when `op` stands alone in a rung: END, ILC, JME.
 bool standsAlone(engine::OpCode op);

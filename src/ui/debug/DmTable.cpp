@@ -49,7 +49,7 @@ DmTable::DmTable(engine::Controller& controller, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_table, 1);
     layout->addWidget(m_refusal);
-    resize(260, 420);
+    resize(340, 440); // room for a refusal on one line beside the two columns
     m_shown.assign(engine::kDmSlots, -1);
     connect(m_table, &QTableWidget::itemChanged, this, &DmTable::edited);
     refresh();
