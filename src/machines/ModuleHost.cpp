@@ -8,7 +8,11 @@ namespace rungbox::machines {
 
 namespace {
 
-constexpr std::array<std::string_view, 3> kWords = {"none", "gate", "conveyor"};
+constexpr std::array<std::string_view, kModuleKinds> kWords = {
+    "none", "gate", "conveyor", "motor", "tank", "traffic", "carpark"};
+constexpr std::array<std::string_view, kModuleKinds> kTitles = {
+    "none",           "House Gate",           "Conveyor", "Motor Starter",
+    "Tank and Pumps", "Traffic Intersection", "Car Park"};
 
 } // namespace
 
@@ -25,30 +29,64 @@ std::optional<ModuleKind> moduleKindNamed(std::string_view word) {
     return std::nullopt;
 }
 
+std::string_view moduleTitle(ModuleKind kind) {
+    return kTitles[static_cast<std::size_t>(kind)];
+}
+
+std::span<const Control> moduleControls(ModuleKind kind) {
+    switch (kind) {
+    case ModuleKind::Motor:
+        return MotorPlant::kControls;
+    case ModuleKind::Tank:
+        return TankPlant::kControls;
+    case ModuleKind::Traffic:
+        return TrafficPlant::kControls;
+    case ModuleKind::CarPark:
+        return CarParkPlant::kControls;
+    case ModuleKind::None:
+    case ModuleKind::Gate:
+    case ModuleKind::Conveyor:
+        break;
+    }
+    return {};
+}
+
 void ModuleHost::choose(ModuleKind kind) {
     m_kind = kind;
     reset();
 }
 
-template <typename Host> auto* ModuleHost::chosen(Host& host) {
+template <typename Host> auto* ModuleHost::of(Host& host, ModuleKind kind) {
     using Result = std::conditional_t<std::is_const_v<Host>, const Plant*, Plant*>;
-    switch (host.m_kind) {
+    switch (kind) {
     case ModuleKind::None:
         return static_cast<Result>(nullptr);
     case ModuleKind::Gate:
         return static_cast<Result>(&host.m_gate);
     case ModuleKind::Conveyor:
         return static_cast<Result>(&host.m_conveyor);
+    case ModuleKind::Motor:
+        return static_cast<Result>(&host.m_motor);
+    case ModuleKind::Tank:
+        return static_cast<Result>(&host.m_tank);
+    case ModuleKind::Traffic:
+        return static_cast<Result>(&host.m_traffic);
+    case ModuleKind::CarPark:
+        return static_cast<Result>(&host.m_carPark);
     }
     return static_cast<Result>(nullptr);
 }
 
+Plant* ModuleHost::plantOf(ModuleKind kind) {
+    return of(*this, kind);
+}
+
 Plant* ModuleHost::plant() {
-    return chosen(*this);
+    return of(*this, m_kind);
 }
 
 const Plant* ModuleHost::plant() const {
-    return chosen(*this);
+    return of(*this, m_kind);
 }
 
 std::uint16_t ModuleHost::sensorMask() const {

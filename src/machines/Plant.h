@@ -7,12 +7,27 @@
 // so the plant runs the same in the window, in rungbox-sim and in tests. A plant owns all of its
 // state; there is no global state and no randomness other than its own seeded sequence.
 
+#include "Control.h"
+
 #include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
 
 namespace rungbox::machines {
+
+class PushButton;
+class Scene;
+
+/// The frame of a machine's picture, in scene pixels.
+struct SceneLayout {
+    float width = 0;
+    float height = 0;
+    /// Where the list of faults with their counts goes: its top left corner and width.
+    float faultsX = 0;
+    float faultsY = 0;
+    float faultsWidth = 0;
+};
 
 /// One kind of fault a plant can suffer, and how often it happened since the last reset.
 struct FaultCount {
@@ -57,7 +72,34 @@ public:
     /// The sum of all fault counts.
     int faultTotal() const;
 
+    // --- Hands and picture (machines drawn from a Scene) ---------------------------------------
+
+    /// The push-buttons and switches the user works, in the order the page lists them.
+    virtual std::span<const Control> controls() const { return {}; }
+    /// Does `touch` to control `index` (below controls().size(); others are ignored).
+    void operate(std::size_t index, Touch touch);
+    /// True while control `index` is down (a button) or on (a switch).
+    bool controlOn(std::size_t index) const;
+
+    /// The size of the machine's picture and where its fault list goes, in scene pixels; a
+    /// width of 0 for a plant whose front ends draw it themselves.
+    virtual SceneLayout sceneLayout() const { return {}; }
+    /// Draws the machine into `scene` (of sceneLayout()'s size), its buttons and fault marks
+    /// included; sceneOf() adds the fault list.
+    virtual void drawScene(Scene& scene) const { (void)scene; }
+
+    /// What is impossible about the state now ("level below zero"), or empty when nothing is:
+    /// a plant's state must stay possible whatever its inputs do. Checked by the plant tests.
+    virtual std::string invariantBreach() const { return {}; }
+
 protected:
+    /// Control `index`'s button, or nullptr for a switch (or no such control).
+    virtual PushButton* controlButton(std::size_t index);
+    const PushButton* controlButton(std::size_t index) const;
+    /// Switch `index`'s state, and setting it.
+    virtual bool switchOn(std::size_t index) const;
+    virtual void setSwitch(std::size_t index, bool on);
+
     /// Appends " name=count" for every fault kind, after " faults=" and the total.
     void appendFaults(std::string& line) const;
 };

@@ -471,6 +471,9 @@ int Runner::machine(const Command& command, int lineNumber) {
         m_out << (plant == nullptr ? std::string("none") : plant->stateLine()) << '\n';
         return Exit::Ok;
     }
+    if (command.hand == Hand::Control) {
+        return control(command, lineNumber);
+    }
     const bool gate = command.hand == Hand::GateButton || command.hand == Hand::GateStop ||
                       command.hand == Hand::GateCar;
     const std::string name = gate ? "gate" : "conveyor";
@@ -496,6 +499,25 @@ int Runner::machine(const Command& command, int lineNumber) {
     } else {
         button.hold(command.on);
     }
+    return Exit::Ok;
+}
+
+// A control of a machine drawn from a scene: `motor forward`, `tank trip1 1`.
+int Runner::control(const Command& command, int lineNumber) {
+    const auto kind = static_cast<machines::ModuleKind>(command.number);
+    const std::string name(machines::moduleWord(kind));
+    machines::ModuleHost& modules = m_session.modules();
+    if (modules.kind() != kind) {
+        return complain(lineNumber, name + ": the chosen module is not the " + name +
+                                        "; choose it with module " + name + " first");
+    }
+    if (!m_session.running()) {
+        return complain(lineNumber,
+                        name + ": the machine works only while the run is on; press first");
+    }
+    const machines::ControlKind controlKind = machines::moduleControls(kind)[command.control].kind;
+    modules.plant()->operate(command.control,
+                             machines::touchFor(controlKind, command.momentary, command.on));
     return Exit::Ok;
 }
 

@@ -150,6 +150,7 @@ private:
     void showWord(engine::WordAddress word);
     void list();
     int machine(const Command& command, int lineNumber);
+    int control(const Command& command, int lineNumber);
     int expect(const Command& command, int lineNumber);
     static std::optional<std::string> plantWord(const std::string& line, const std::string& key);
     void begin(const std::vector<TestInfo>& tests);

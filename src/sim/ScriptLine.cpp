@@ -9,6 +9,8 @@
 
 #include <algorithm>
 #include <optional>
+#include <span>
+#include <string>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -126,12 +128,75 @@ ScriptLine bareCommand(CommandKind kind, const std::vector<std::string_view>& wo
     return command(c);
 }
 
-// module none|gate|conveyor; plant; gate button|stop [0|1]; gate car 0|1;
-// conveyor start|stop [0|1].
+// What `name`'s controls take: "motor takes forward or stop, each with an optional 1 (hold) or
+// 0 (release), or stall 1 or 0 (on or off)".
+std::string controlUsage(std::string_view name, std::span<const machines::Control> controls) {
+    std::vector<std::string_view> buttons;
+    std::vector<std::string_view> switches;
+    for (const machines::Control& control : controls) {
+        (control.kind == machines::ControlKind::Button ? buttons : switches)
+            .push_back(control.word);
+    }
+    const auto list = [](const std::vector<std::string_view>& words) {
+        std::string out;
+        for (std::size_t k = 0; k < words.size(); ++k) {
+            out += k == 0 ? "" : k + 1 == words.size() ? " or " : ", ";
+            out += words[k];
+        }
+        return out;
+    };
+    std::string usage = std::string(name) + " takes ";
+    if (!buttons.empty()) {
+        usage += list(buttons) + (buttons.size() == 1 ? ", with" : ", each with") +
+                 " an optional 1 (hold) or 0 (release)";
+    }
+    if (!switches.empty()) {
+        usage += std::string(buttons.empty() ? "" : ", or ") + list(switches) +
+                 " 1 or 0 (on or off)";
+    }
+    return usage;
+}
+
+// `MODULE CONTROL [1|0]` for a machine drawn from a scene: a button pressed, held (1) or
+// released (0); a switch turned on (1) or off (0).
+ScriptLine controlCommand(machines::ModuleKind kind, const std::vector<std::string_view>& words) {
+    const auto controls = machines::moduleControls(kind);
+    const std::string usage = controlUsage(words[0], controls);
+    if (words.size() < 2 || words.size() > 3) {
+        return error(usage);
+    }
+    const auto found = std::find_if(controls.begin(), controls.end(),
+                                    [&](const machines::Control& c) { return c.word == words[1]; });
+    if (found == controls.end()) {
+        return error(usage + ", not " + quotedWord(words[1]));
+    }
+    Command c;
+    c.kind = CommandKind::Hand;
+    c.hand = Hand::Control;
+    c.number = static_cast<int>(kind);
+    c.control = static_cast<std::size_t>(found - controls.begin());
+    if (words.size() == 2) {
+        if (found->kind == machines::ControlKind::Switch) {
+            return error(usage);
+        }
+        c.momentary = true;
+        return command(c);
+    }
+    const auto state = plainNumber(words[2], 0, 1);
+    if (!state) {
+        return error(usage + ", not " + quotedWord(words[2]));
+    }
+    c.on = *state == 1;
+    return command(c);
+}
+
+// module none|gate|conveyor|...; plant; gate button|stop [0|1]; gate car 0|1;
+// conveyor start|stop [0|1]; and the controls of the machines drawn from scenes.
 std::optional<ScriptLine> machineCommand(const std::vector<std::string_view>& words) {
     const std::string_view name = words[0];
     if (name == "module") {
-        const std::string usage = "module takes none, gate or conveyor";
+        const std::string usage =
+            "module takes none, gate, conveyor, motor, tank, traffic or carpark";
         if (words.size() != 2) {
             return error(usage);
         }
@@ -146,6 +211,10 @@ std::optional<ScriptLine> machineCommand(const std::vector<std::string_view>& wo
     }
     if (name == "plant") {
         return bareCommand(CommandKind::Plant, words);
+    }
+    const auto kind = machines::moduleKindNamed(name);
+    if (kind && !machines::moduleControls(*kind).empty()) {
+        return controlCommand(*kind, words);
     }
     if (name != "gate" && name != "conveyor") {
         return std::nullopt;

@@ -40,9 +40,10 @@ enum class CommandKind {
     Ladder,  ///< print the program as a ladder diagram (with power during a run)
     Trace,   ///< record relay `number` (0 to 20000) too
     Save,    ///< File > Save As, the save dialog answering `path`
-    Module,  ///< choose module `number` (a machines::ModuleKind: 0 none, 1 gate, 2 conveyor)
+    Module,  ///< choose module `number` (a machines::ModuleKind: 0 none, 1 gate, 2 conveyor...)
     Plant,   ///< print the chosen machine's state line
-    Hand,    ///< work the machine's `hand`: a short press (`momentary`), else hold/release (`on`)
+    Hand,    ///< work the machine's `hand`: a short press (`momentary`), else hold/release (`on`);
+             ///< a switch (Hand::Control) turns on or off (`on`)
     Force,   ///< force relay `number` (0 to 20000) to `on`
     Unforce, ///< release the force on relay `number`
     Step,    ///< execute one code line of the current scan and print it
@@ -64,8 +65,9 @@ enum class Observed {
     Word,    ///< extended programs: data word `word`, expected `value` ("#0042" in `expected`)
 };
 
-/// What a script can work on the machines: their push-buttons and the gate's car.
-enum class Hand { GateButton, GateStop, GateCar, ConveyorStart, ConveyorStop };
+/// What a script can work on the machines: their push-buttons and the gate's car, or (Control)
+/// a control of a machine drawn from a scene, named by the command's `number` and `control`.
+enum class Hand { GateButton, GateStop, GateCar, ConveyorStart, ConveyorStop, Control };
 
 struct Command {
     CommandKind kind = CommandKind::Show;
@@ -80,6 +82,8 @@ struct Command {
     std::int64_t count = 1;
     Hand hand = Hand::GateButton;        ///< Hand: what is worked
     bool momentary = false;              ///< Hand: a press that lasts one scan
+    /// Hand Control: the index in machines::moduleControls() of module `number`'s controls
+    std::size_t control = 0;
     std::string path;                    ///< Save: the file, as the save dialog would answer it
     Observed observed = Observed::Relay; ///< Expect: what is checked (`number` names which)
     std::string expected; ///< Expect: the text it must read, in the form `show`/`relay` print it

@@ -144,6 +144,7 @@ EMSCRIPTEN_BINDINGS(rungbox) {
         .function("chooseModule", &WebSession::chooseModule)
         .function("module", &WebSession::module)
         .function("setCar", &WebSession::setCar)
+        .function("operate", &WebSession::operate)
         .function("machineJson", &WebSession::machineJson)
         .function("pollLadder", &WebSession::pollLadder)
         .function("ladderJson", &WebSession::ladderJson)

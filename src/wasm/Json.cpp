@@ -4,6 +4,9 @@
 #include "engine/LineSyntax.h"
 #include "ladder/Labels.h"
 
+#include <cmath>
+#include <cstdlib>
+
 namespace rungbox::wasm {
 
 std::string messageJson(const Message& message) {
@@ -283,6 +286,148 @@ std::string ladderJson(const ladder::Monitor& monitor, const names::NameTable* n
     return out;
 }
 
+namespace {
+
+// A scene length: whole pixels where it is whole, else to a tenth.
+void appendLength(std::string& out, float value) {
+    const long long tenths = std::llround(static_cast<double>(value) * 10);
+    out += std::to_string(tenths / 10);
+    if (tenths % 10 != 0) {
+        out += '.';
+        out += static_cast<char>('0' + std::llabs(tenths % 10));
+    }
+}
+
+void appendBox(std::string& out, std::string_view name, const machines::SceneRect& box) {
+    key(out, name);
+    out += '[';
+    for (const float value : {box.x, box.y, box.w, box.h}) {
+        appendLength(out, value);
+        out += ',';
+    }
+    close(out, ']');
+    out += ',';
+}
+
+// "#rrggbb", or nothing for no colour.
+void appendColour(std::string& out, std::string_view name, machines::Rgb colour) {
+    if (colour == machines::kNoColour) {
+        return;
+    }
+    static constexpr char kHex[] = "0123456789abcdef";
+    std::string value = "#";
+    for (int shift = 20; shift >= 0; shift -= 4) {
+        value += kHex[(colour >> shift) & 0xFU];
+    }
+    text(out, name, value);
+}
+
+// One shape: `k` its kind (0 rect, 1 ellipse, 2 line, 3 polygon, 4 text), `b` its box, `p` its
+// points as x, y pairs, `t` its text, `f` fill (text: colour) and `s` outline, `lw` outline
+// width, `r` corner radius, `z` text size, `bold`, `dash`, `a` text alignment (0 left, 1 centre,
+// 2 right). Members at their defaults are left out.
+void appendShape(std::string& out, const machines::Shape& shape) {
+    out += '{';
+    number(out, "k", static_cast<long long>(shape.kind));
+    if (shape.kind == machines::ShapeKind::Line || shape.kind == machines::ShapeKind::Polygon) {
+        key(out, "p");
+        out += '[';
+        for (const machines::ScenePoint& point : shape.points) {
+            appendLength(out, point.x);
+            out += ',';
+            appendLength(out, point.y);
+            out += ',';
+        }
+        close(out, ']');
+        out += ',';
+    } else {
+        appendBox(out, "b", shape.box);
+    }
+    if (shape.kind == machines::ShapeKind::Text) {
+        text(out, "t", shape.text);
+        number(out, "a", static_cast<long long>(shape.align));
+        if (shape.size != 12) {
+            key(out, "z");
+            appendLength(out, shape.size);
+            out += ',';
+        }
+        if (shape.bold) {
+            number(out, "bold", 1);
+        }
+    }
+    appendColour(out, "f", shape.fill);
+    appendColour(out, "s", shape.stroke);
+    if (shape.stroke != machines::kNoColour && shape.width != 1) {
+        key(out, "lw");
+        appendLength(out, shape.width);
+        out += ',';
+    }
+    if (shape.radius != 0) {
+        key(out, "r");
+        appendLength(out, shape.radius);
+        out += ',';
+    }
+    if (shape.dashed) {
+        number(out, "dash", 1);
+    }
+    close(out, '}');
+}
+
+} // namespace
+
+std::string sceneJson(const machines::Scene& scene) {
+    std::string out = "{";
+    key(out, "w");
+    appendLength(out, scene.width());
+    out += ',';
+    key(out, "h");
+    appendLength(out, scene.height());
+    out += ',';
+    key(out, "shapes");
+    out += '[';
+    for (const machines::Shape& shape : scene.shapes()) {
+        appendShape(out, shape);
+        out += ',';
+    }
+    close(out, ']');
+    out += ',';
+    key(out, "spots");
+    out += '[';
+    for (const machines::SceneHotspot& spot : scene.hotspots()) {
+        out += '{';
+        appendBox(out, "b", spot.box);
+        number(out, "c", static_cast<long long>(spot.control));
+        close(out, '}');
+        out += ',';
+    }
+    close(out, ']');
+    out += '}';
+    return out;
+}
+
+namespace {
+
+// The controls of a machine drawn from a scene: word, caption, whether a switch, and whether
+// down or on now.
+void appendControls(std::string& out, const machines::Plant& plant) {
+    key(out, "controls");
+    out += '[';
+    const auto controls = plant.controls();
+    for (std::size_t k = 0; k < controls.size(); ++k) {
+        out += '{';
+        text(out, "word", controls[k].word);
+        text(out, "caption", controls[k].caption);
+        number(out, "toggle", controls[k].kind == machines::ControlKind::Switch ? 1 : 0);
+        number(out, "on", plant.controlOn(k) ? 1 : 0);
+        close(out, '}');
+        out += ',';
+    }
+    close(out, ']');
+    out += ',';
+}
+
+} // namespace
+
 std::string machineJson(const machines::ModuleHost& modules, bool running) {
     const machines::Plant* plant = modules.plant();
     if (plant == nullptr) {
@@ -290,17 +435,23 @@ std::string machineJson(const machines::ModuleHost& modules, bool running) {
     }
     std::string out = "{";
     text(out, "kind", plant->name());
+    text(out, "title", machines::moduleTitle(modules.kind()));
     number(out, "running", running ? 1 : 0);
     text(out, "state", plant->stateLine());
     if (modules.kind() == machines::ModuleKind::Gate) {
         number(out, "travel", machines::GatePlant::kTravelMs);
-    } else {
+    } else if (modules.kind() == machines::ModuleKind::Conveyor) {
         using machines::ConveyorPlant;
         number(out, "beltLength", ConveyorPlant::kBeltLength);
         number(out, "boxLength", ConveyorPlant::kBoxLength);
         number(out, "faceStart", ConveyorPlant::kFaceStart);
         number(out, "faceEnd", ConveyorPlant::kFaceEnd);
         number(out, "stroke", ConveyorPlant::kPusherStroke);
+    } else {
+        appendControls(out, *plant);
+        key(out, "scene");
+        out += sceneJson(machines::sceneOf(*plant, running));
+        out += ',';
     }
     key(out, "faults");
     out += '[';

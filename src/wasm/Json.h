@@ -8,6 +8,7 @@
 #include "WebPorts.h"
 #include "ladder/Monitor.h"
 #include "machines/ModuleHost.h"
+#include "machines/Scene.h"
 #include "names/NameTable.h"
 #include "text/JsonString.h"
 
@@ -44,9 +45,15 @@ std::string messagesJson(const std::vector<Message>& messages);
 /// Labels and texts are the window's (ladder::operandLabel, problemText, the box captions).
 std::string ladderJson(const ladder::Monitor& monitor, const names::NameTable* names = nullptr);
 
-/// The chosen machine of `modules` for its picture: {"kind" ("gate" or "conveyor"), "running",
-/// "state" (Plant::stateLine), "faults": [{"text", "count", "active"}], and the dimensions the
-/// picture scales by}; "null" with none chosen.
+/// The chosen machine of `modules` for its picture: {"kind" (machines::moduleWord), "title",
+/// "running", "state" (Plant::stateLine), "faults": [{"text", "count", "active"}], and for the
+/// gate and the conveyor the dimensions the picture scales by, for the other machines "controls":
+/// [{"word", "caption", "toggle", "on"}] and "scene" (sceneJson)}; "null" with none chosen.
 std::string machineJson(const machines::ModuleHost& modules, bool running);
+
+/// A machine's picture as JSON: its size `w` and `h`, its `shapes` in painting order and its
+/// clickable `spots` (box `b`, control `c`); lengths in scene pixels to a tenth, colours
+/// "#rrggbb". The shapes' members are described where they are written.
+std::string sceneJson(const machines::Scene& scene);
 
 } // namespace rungbox::wasm

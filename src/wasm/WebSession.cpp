@@ -222,7 +222,7 @@ std::string WebSession::currentFileName() {
 }
 
 bool WebSession::chooseModule(int index) {
-    if (index < 0 || index > static_cast<int>(machines::ModuleKind::Conveyor)) {
+    if (index < 0 || index >= static_cast<int>(machines::kModuleKinds)) {
         return false;
     }
     return m_session.chooseModule(static_cast<machines::ModuleKind>(index));
@@ -250,6 +250,15 @@ void WebSession::setCar(bool present) {
     if (m_session.running() && m_session.modules().kind() == machines::ModuleKind::Gate) {
         m_session.modules().gate().setCar(present);
     }
+}
+
+void WebSession::operate(int control, int touch) {
+    machines::Plant* plant = m_session.modules().plant();
+    if (!m_session.running() || plant == nullptr || control < 0 || touch < 0 ||
+        touch > static_cast<int>(machines::Touch::Off)) {
+        return;
+    }
+    plant->operate(static_cast<std::size_t>(control), static_cast<machines::Touch>(touch));
 }
 
 std::string WebSession::machineJson() const {

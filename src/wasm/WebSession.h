@@ -137,13 +137,17 @@ public:
 
     // --- Modules and the ladder diagram ------------------------------------------------------
 
-    /// Module menu item `index` (0 none, 1 House Gate, 2 Conveyor); refused during a run.
+    /// Module menu item `index` (a machines::ModuleKind: 0 none, 1 House Gate, 2 Conveyor, 3
+    /// Motor Starter, 4 Tank and Pumps, 5 Traffic Intersection, 6 Car Park); refused during a run.
     bool chooseModule(int index);
     int module() const { return static_cast<int>(m_session.modules().kind()); }
     /// A machine's button pressed (down) or released, as the machine's window takes a mouse.
     void hand(Hand which, bool down);
     /// The House Gate's car: a click arrives or sends away a car.
     void setCar(bool present);
+    /// Control `control` of the chosen machine drawn from a scene gets `touch` (a
+    /// machines::Touch); nothing outside a run, as the machine's picture says.
+    void operate(int control, int touch);
     /// The chosen machine's state as JSON (see MachineJson.h), or "null" with none chosen.
     std::string machineJson() const;
     /// Polls the ladder diagram; true when its picture changed since the last poll.

@@ -100,15 +100,14 @@ inline ui::NamesWindow* namesWindow(const QObject& w) {
 }
 /// The window of the machine chosen in the Module menu; nullptr with none chosen (or not made).
 inline ui::ModuleWindow* moduleWindow(ui::MainWindow& w) {
-    switch (w.session().modules().kind()) {
-    case machines::ModuleKind::Gate:
-        return madePart<ui::ModuleWindow>(w, "gateWindow");
-    case machines::ModuleKind::Conveyor:
-        return madePart<ui::ModuleWindow>(w, "conveyorWindow");
-    case machines::ModuleKind::None:
-        break;
+    const machines::ModuleKind kind = w.session().modules().kind();
+    if (kind == machines::ModuleKind::None) {
+        return nullptr;
     }
-    return nullptr;
+    // Each machine's window is named after its module's word: "gateWindow", "motorWindow".
+    const QString name = QString::fromUtf8(machines::moduleWord(kind).data(),
+                                           static_cast<qsizetype>(machines::moduleWord(kind).size()));
+    return madePart<ui::ModuleWindow>(w, name + "Window");
 }
 
 } // namespace rungbox::test

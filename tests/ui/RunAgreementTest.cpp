@@ -56,6 +56,13 @@ void play(rungbox::ui::MainWindow& w, const rungbox::sim::Command& command) {
         }
         break;
     case CommandKind::Hand:
+        if (command.hand == Hand::Control) {
+            auto* plant = modules.plant();
+            plant->operate(command.control,
+                           rungbox::machines::touchFor(plant->controls()[command.control].kind,
+                                                       command.momentary, command.on));
+            break;
+        }
         if (command.hand == Hand::GateCar) {
             modules.gate().setCar(command.on);
             break;

@@ -191,7 +191,15 @@ class App {
             {
                 label: "Module",
                 enabledBit: 6,
-                items: [module(0, "none"), module(1, "House Gate"), module(2, "Conveyor")],
+                items: [
+                    module(0, "none"),
+                    module(1, "House Gate"),
+                    module(2, "Conveyor"),
+                    module(3, "Motor Starter"),
+                    module(4, "Tank and Pumps"),
+                    module(5, "Traffic Intersection"),
+                    module(6, "Car Park"),
+                ],
             },
             {
                 label: "View",

@@ -54,6 +54,8 @@ interface WebSession {
     chooseModule(index: number): boolean;
     module(): number;
     setCar(present: boolean): void;
+    /** Control `control` of a machine drawn from a scene gets `touch`: 0 press, 1 hold, 2 release, 3 on, 4 off. */
+    operate(control: number, touch: number): void;
     machineJson(): string;
     pollLadder(): boolean;
     ladderJson(): string;

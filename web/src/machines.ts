@@ -2,9 +2,51 @@
 // The Module menu's machines, drawn on a canvas from the core's machine state (src/wasm/Json.h),
 // with the machines' buttons as real buttons so that the keyboard reaches them.
 
+/** One shape of a machine's scene (sceneJson in src/wasm/Json.h). */
+interface SceneShape {
+    k: number;
+    b?: number[];
+    p?: number[];
+    t?: string;
+    f?: string;
+    s?: string;
+    lw?: number;
+    r?: number;
+    z?: number;
+    bold?: number;
+    dash?: number;
+    a?: number;
+}
+
+interface Scene {
+    w: number;
+    h: number;
+    shapes: SceneShape[];
+    spots: { b: number[]; c: number }[];
+}
+
+interface SceneControl {
+    word: string;
+    caption: string;
+    toggle: number;
+    on: number;
+}
+
+/** The touches of src/machines/Control.h. */
+const enum HandTouch {
+    Press = 0,
+    Hold = 1,
+    Release = 2,
+    On = 3,
+    Off = 4,
+}
+
 interface MachineState {
-    kind: "gate" | "conveyor";
+    kind: string;
+    title?: string;
     running: number;
+    controls?: SceneControl[];
+    scene?: Scene;
     state: string;
     faults: { text: string; count: number; active: number }[];
     travel?: number;
@@ -39,6 +81,10 @@ class MachineView {
     private shown = "";
     private picture = "";
     private kind = "";
+    /** The scene last drawn, for clicks on it; null for the machines drawn here. */
+    private scene: Scene | null = null;
+    /** The scene control the pointer holds down on the canvas. */
+    private held: number | null = null;
 
     constructor(private readonly session: WebSession, private readonly changed: () => void) {
         this.host = document.createElement("section");
@@ -52,6 +98,147 @@ class MachineView {
         this.buttons = document.createElement("div");
         this.buttons.className = "machine-buttons";
         this.host.append(this.title, this.canvas, this.buttons);
+        this.canvas.addEventListener("pointerdown", (event) => this.pointScene(event));
+        const release = (): void => {
+            if (this.held !== null) {
+                this.session.operate(this.held, HandTouch.Release);
+                this.held = null;
+                this.changed();
+            }
+        };
+        this.canvas.addEventListener("pointerup", release);
+        this.canvas.addEventListener("pointerleave", release);
+    }
+
+    /** A click on the scene: a button held while the pointer is down, a switch turned over. */
+    private pointScene(event: PointerEvent): void {
+        const scene = this.scene;
+        if (!scene) {
+            return;
+        }
+        const frame = this.canvas.getBoundingClientRect();
+        const x = ((event.clientX - frame.left) * scene.w) / frame.width;
+        const y = ((event.clientY - frame.top) * scene.h) / frame.height;
+        const spot = [...scene.spots].reverse().find(({ b }) => x >= b[0] && x < b[0] + b[2] && y >= b[1] && y < b[1] + b[3]);
+        if (spot) {
+            this.touchControl(spot.c, true);
+        }
+    }
+
+    /** Control `index` pressed (`down`) or let go, as a mouse works it. */
+    private touchControl(index: number, down: boolean): void {
+        const button = this.buttons.querySelector<HTMLButtonElement>(`button[data-index="${index}"]`);
+        if (button?.hasAttribute("aria-pressed")) {
+            if (down) {
+                this.session.operate(index, button.getAttribute("aria-pressed") === "true" ? HandTouch.Off : HandTouch.On);
+            }
+        } else if (down) {
+            // A click shorter than a scan still reaches one scan; holding keeps it down.
+            this.session.operate(index, HandTouch.Press);
+            this.session.operate(index, HandTouch.Hold);
+            this.held = index;
+        } else {
+            this.session.operate(index, HandTouch.Release);
+            this.held = null;
+        }
+        this.changed();
+    }
+
+    /** The machine's controls as real buttons, so that the keyboard and a screen reader reach them. */
+    private makeControls(title: string, controls: SceneControl[]): void {
+        this.title.textContent = title;
+        this.buttons.replaceChildren();
+        controls.forEach((control, index) => {
+            const button = document.createElement("button");
+            button.textContent = control.caption;
+            button.dataset.control = control.word;
+            button.dataset.index = String(index);
+            if (control.toggle) {
+                button.setAttribute("aria-pressed", "false");
+                button.addEventListener("click", () => this.touchControl(index, true));
+            } else {
+                button.addEventListener("pointerdown", () => this.touchControl(index, true));
+                button.addEventListener("pointerup", () => this.touchControl(index, false));
+                button.addEventListener("pointerleave", () => {
+                    if (this.held === index) {
+                        this.touchControl(index, false);
+                    }
+                });
+                button.addEventListener("keydown", (event) => {
+                    if ((event.key === " " || event.key === "Enter") && !event.repeat) {
+                        this.touchControl(index, true);
+                    }
+                });
+                button.addEventListener("keyup", (event) => {
+                    if (event.key === " " || event.key === "Enter") {
+                        this.touchControl(index, false);
+                    }
+                });
+            }
+            this.buttons.append(button);
+        });
+    }
+
+    /** The switches' buttons show whether each switch is on. */
+    private showControls(controls: SceneControl[]): void {
+        controls.forEach((control, index) => {
+            if (control.toggle) {
+                this.buttons.querySelector(`button[data-index="${index}"]`)?.setAttribute("aria-pressed", control.on ? "true" : "false");
+            }
+        });
+    }
+
+    /** Paints a scene as the window's ScenePainter does. */
+    private drawScene(scene: Scene): void {
+        if (this.canvas.width !== scene.w || this.canvas.height !== scene.h) {
+            this.canvas.width = scene.w;
+            this.canvas.height = scene.h;
+        }
+        const g = this.canvas.getContext("2d");
+        if (!g) {
+            return;
+        }
+        g.lineCap = "butt";
+        for (const shape of scene.shapes) {
+            g.setLineDash(shape.dash ? [4 * (shape.lw ?? 1), 2 * (shape.lw ?? 1)] : []);
+            g.lineWidth = shape.lw ?? 1;
+            g.beginPath();
+            const b = shape.b ?? [0, 0, 0, 0];
+            if (shape.k === 0) {
+                g.roundRect(b[0], b[1], b[2], b[3], shape.r ?? 0);
+            } else if (shape.k === 1) {
+                g.ellipse(b[0] + b[2] / 2, b[1] + b[3] / 2, b[2] / 2, b[3] / 2, 0, 0, 2 * Math.PI);
+            } else if (shape.k === 2 || shape.k === 3) {
+                const p = shape.p ?? [];
+                for (let i = 0; i + 1 < p.length; i += 2) {
+                    if (i === 0) {
+                        g.moveTo(p[i], p[i + 1]);
+                    } else {
+                        g.lineTo(p[i], p[i + 1]);
+                    }
+                }
+                if (shape.k === 3) {
+                    g.closePath();
+                }
+            } else {
+                g.font = `${shape.bold ? "bold " : ""}${shape.z ?? 12}px DejaVu Sans, sans-serif`;
+                g.fillStyle = shape.f ?? "#000000";
+                g.textBaseline = "middle";
+                g.textAlign = shape.a === 0 ? "left" : shape.a === 2 ? "right" : "center";
+                const x = shape.a === 0 ? b[0] : shape.a === 2 ? b[0] + b[2] : b[0] + b[2] / 2;
+                g.fillText(shape.t ?? "", x, b[1] + b[3] / 2);
+                continue;
+            }
+            if (shape.f && shape.k !== 2) {
+                g.fillStyle = shape.f;
+                g.fill();
+            }
+            if (shape.s) {
+                g.strokeStyle = shape.s;
+                g.stroke();
+            }
+        }
+        g.setLineDash([]);
     }
 
     refresh(): void {
@@ -68,10 +255,21 @@ class MachineView {
         }
         if (state.kind !== this.kind) {
             this.kind = state.kind;
-            this.makeButtons(state.kind);
+            if (state.controls) {
+                this.makeControls(state.title ?? state.kind, state.controls);
+            } else {
+                this.makeButtons(state.kind);
+            }
         }
-        const words = stateWords(state.state);
         this.canvas.setAttribute("aria-label", state.state);
+        if (state.scene) {
+            this.showControls(state.controls ?? []);
+            this.scene = state.scene;
+            this.drawScene(state.scene);
+            return;
+        }
+        this.scene = null;
+        const words = stateWords(state.state);
         // Positions move every millisecond but the picture only every few pixels: it is drawn
         // again only when something it shows changed, as the window repaints.
         const picture = this.pictureKey(state, words);

@@ -49,7 +49,16 @@ async function replay(page: Page, script: string[]): Promise<string[]> {
         } else if (word === "wait") {
             await page.evaluate((ms) => rungboxTest.advance(ms), Number(a));
         } else if (word === "module") {
-            await menu(page, "Module", { none: "none", gate: "House Gate", conveyor: "Conveyor" }[a] ?? a);
+            const titles: Record<string, string> = {
+                none: "none",
+                gate: "House Gate",
+                conveyor: "Conveyor",
+                motor: "Motor Starter",
+                tank: "Tank and Pumps",
+                traffic: "Traffic Intersection",
+                carpark: "Car Park",
+            };
+            await menu(page, "Module", titles[a] ?? a);
         } else if (word === "gate" && a === "car") {
             const present = await page.$eval(".machine-buttons button[aria-pressed]", (el) => el.getAttribute("aria-pressed") === "true");
             if (present !== (b === "1")) {
@@ -58,6 +67,28 @@ async function replay(page: Page, script: string[]): Promise<string[]> {
         } else if (word === "gate" || word === "conveyor") {
             assert.equal(b, undefined, "only short presses are replayed");
             await machineButton({ button: "Remote", stop: "Stop", start: "Start" }[a] ?? a);
+        } else if (["motor", "tank", "traffic", "carpark"].includes(word)) {
+            // A control of a machine drawn from a scene, as a hand works its button on the page.
+            await page.evaluate(
+                (control, state) => {
+                    const button = document.querySelector<HTMLButtonElement>(`.machine-buttons button[data-control="${control}"]`);
+                    if (!button) {
+                        throw new Error("no control " + control);
+                    }
+                    if (button.hasAttribute("aria-pressed")) {
+                        if ((button.getAttribute("aria-pressed") === "true") !== (state === "1")) {
+                            button.click();
+                        }
+                    } else if (state === undefined) {
+                        button.dispatchEvent(new PointerEvent("pointerdown"));
+                        button.dispatchEvent(new PointerEvent("pointerup"));
+                    } else {
+                        button.dispatchEvent(new PointerEvent(state === "1" ? "pointerdown" : "pointerup"));
+                    }
+                },
+                a,
+                b,
+            );
         } else if (["expect", "show", "plant"].includes(word)) {
             await look();
         } else if (word === "test") {

@@ -64,7 +64,7 @@ public:
 
     // --- Commands, as the menus give them (the tools' own, passed on to them) -------------------
 
-    /// Module > none / House Gate / Conveyor: checks item `index` (0 to 2) and only it, puts
+    /// Module > none / House Gate / ...: checks item `index` (a machines::ModuleKind) and only it, puts
     /// that machine on the terminals, and shows its window (none: hides the module window).
     void chooseModule(int index);
     /// View > Timing Diagram: opens the timing window (once made, the same one again) and

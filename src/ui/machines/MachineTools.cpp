@@ -3,6 +3,7 @@
 
 #include "ConveyorWindow.h"
 #include "GateWindow.h"
+#include "SceneWindow.h"
 #include "ui/app/SessionSignals.h"
 #include "ui/placement/WindowPlaces.h"
 
@@ -19,7 +20,9 @@ MachineTools::MachineTools(session::Session& session, const SessionSignals& sess
     setObjectName("machineTools");
     m_menu = window.menuBar()->addMenu("&Module");
     m_menu->setObjectName("moduleMenu");
-    const std::array<QString, 3> modules = {"&none", "&House Gate", "&Conveyor "};
+    const std::array<QString, machines::kModuleKinds> modules = {
+        "&none",           "&House Gate",            "&Conveyor ", "&Motor Starter",
+        "&Tank and Pumps", "T&raffic Intersection", "Car &Park"};
     for (int index = 0; index < static_cast<int>(modules.size()); ++index) {
         QAction* item = m_menu->addAction(modules[static_cast<std::size_t>(index)]);
         item->setObjectName(QString("moduleItem%1").arg(index));
@@ -58,6 +61,10 @@ ModuleWindow* MachineTools::windowFor(std::size_t slot) {
     } else if (!m_windows[slot] && slot == 2) {
         m_windows[slot] =
             std::make_unique<ConveyorWindow>(m_session.modules().conveyor(), running, &m_window);
+    } else if (!m_windows[slot] && slot > 2) {
+        const auto kind = static_cast<machines::ModuleKind>(slot);
+        m_windows[slot] = std::make_unique<SceneWindow>(*m_session.modules().plantOf(kind), kind,
+                                                        running, &m_window);
     }
     if (m_windows[slot]) {
         m_places.manage(m_windows[slot].get()); // again is harmless: one filter a window

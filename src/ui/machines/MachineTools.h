@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The main window's Module menu: none, House Gate or Conveyor put that machine on the
-// controller's terminals and show its window (made when first chosen, kept afterwards); none
+// The main window's Module menu: none or a machine (House Gate, Conveyor, Motor Starter, Tank
+// and Pumps, Traffic Intersection, Car Park) put that machine on the controller's terminals and show its window (made when first chosen, kept afterwards); none
 // hides the machine windows. The machines' windows repaint on each frame.
 
 #include "session/Session.h"
@@ -37,7 +37,7 @@ public:
     MachineTools& operator=(const MachineTools&) = delete;
 
     QMenu* menu() const { return m_menu; }
-    /// Module > none / House Gate / Conveyor: checks item `index` (0 to 2) and only it, puts
+    /// Module > none / House Gate / ...: checks item `index` (a machines::ModuleKind) and only it, puts
     /// that machine on the terminals, and shows its window (none: hides the module window).
     void chooseModule(int index);
     /// Repaints the machine windows made so far (each frame does).
@@ -53,9 +53,9 @@ private:
     QMainWindow& m_window;
     WindowPlaces& m_places;
     QMenu* m_menu = nullptr;
-    std::array<QAction*, 3> m_items{};
+    std::array<QAction*, machines::kModuleKinds> m_items{};
     /// The machines' windows by Module item (none has none), made when first chosen.
-    std::array<std::unique_ptr<ModuleWindow>, 3> m_windows;
+    std::array<std::unique_ptr<ModuleWindow>, machines::kModuleKinds> m_windows;
 };
 
 } // namespace rungbox::ui
