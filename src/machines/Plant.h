@@ -88,6 +88,12 @@ public:
     /// included; sceneOf() adds the fault list.
     virtual void drawScene(Scene& scene) const { (void)scene; }
 
+    /// A counter (0 to 7) whose present value the machine shows beside its own state (the car
+    /// park's count as the program keeps it), or -1 for none.
+    virtual int watchedCounter() const { return -1; }
+    /// The watched counter's present value (counts), after each scan of a run.
+    virtual void watchCounter(int presentValue) { (void)presentValue; }
+
     /// What is impossible about the state now ("level below zero"), or empty when nothing is:
     /// a plant's state must stay possible whatever its inputs do. Checked by the plant tests.
     virtual std::string invariantBreach() const { return {}; }

@@ -30,6 +30,12 @@ void ModuleDriver::afterScan(const engine::Controller& controller) {
     for (int n = 0; n < engine::kOutputCount; ++n) {
         outputs |= controller.relay(engine::kFirstOutputRelay + n) ? 1U << n : 0U;
     }
+    if (machines::Plant* plant = m_host.plant()) {
+        const int counter = plant->watchedCounter();
+        if (counter >= 0 && counter < engine::kCounterCount) {
+            plant->watchCounter(controller.cntValue(counter));
+        }
+    }
     m_host.afterScan(static_cast<std::uint16_t>(outputs));
 }
 
