@@ -2,6 +2,8 @@
 #include "sim/ScriptLine.h"
 #include "sim/Script.h"
 
+#include "machines/ModuleHost.h"
+
 #include <sstream>
 
 #include <gtest/gtest.h>
@@ -149,6 +151,44 @@ TEST(ScriptLine, ReadsTheMachinesCommands) {
             EXPECT_EQ(line.command.momentary, row.momentary);
             EXPECT_EQ(line.command.on, row.on);
         }
+    }
+}
+
+// The machines drawn from scenes take their controls by the words of their tables: a button
+// pressed, held or released, a switch set; anything else is refused with what they take.
+TEST(ScriptLine, ReadsEachMachinesControlsFromItsTable) {
+    for (const machines::ModuleKind kind :
+         {machines::ModuleKind::Motor, machines::ModuleKind::Tank, machines::ModuleKind::Traffic,
+          machines::ModuleKind::CarPark}) {
+        const std::string module(machines::moduleWord(kind));
+        const auto controls = machines::moduleControls(kind);
+        ASSERT_FALSE(controls.empty()) << module;
+        const std::string usage = parseScriptLine(module).error;
+        EXPECT_EQ(usage.rfind(module + " takes ", 0), 0U) << usage;
+        for (std::size_t k = 0; k < controls.size(); ++k) {
+            const std::string control = module + " " + std::string(controls[k].word);
+            SCOPED_TRACE(control);
+            EXPECT_NE(usage.find(controls[k].word), std::string::npos);
+            const bool button = controls[k].kind == machines::ControlKind::Button;
+            const ScriptLine bare = parseScriptLine(control);
+            ASSERT_EQ(bare.kind, button ? Kind::Command : Kind::Error);
+            if (button) {
+                EXPECT_TRUE(bare.command.momentary);
+            }
+            const ScriptLine on = parseScriptLine(control + " 1");
+            ASSERT_EQ(on.kind, Kind::Command);
+            EXPECT_EQ(on.command.kind, CommandKind::Hand);
+            EXPECT_EQ(on.command.hand, Hand::Control);
+            EXPECT_EQ(on.command.number, static_cast<int>(kind));
+            EXPECT_EQ(on.command.control, k);
+            EXPECT_TRUE(on.command.on);
+            EXPECT_FALSE(on.command.momentary);
+            EXPECT_FALSE(parseScriptLine(control + " 0").command.on);
+            EXPECT_EQ(parseScriptLine(control + " 2").error, usage + ", not \"2\"");
+            EXPECT_EQ(parseScriptLine(control + " 1 1").kind, Kind::Error);
+        }
+        EXPECT_EQ(parseScriptLine(module + " Nothing").error, usage + ", not \"Nothing\"");
+        EXPECT_EQ(parseScriptLine("module " + module).command.number, static_cast<int>(kind));
     }
 }
 

@@ -8,6 +8,7 @@
 #include "ui/app/MainWindow.h"
 #include "ui/machines/ConveyorWindow.h"
 #include "ui/machines/GateWindow.h"
+#include "ui/machines/SceneWindow.h"
 
 #include <QCheckBox>
 #include <QtTest>
@@ -48,6 +49,47 @@ private slots:
         QCOMPARE(moduleWindow(main), nullptr);
         for (QWidget* window : QApplication::topLevelWidgets()) {
             QVERIFY(window == &main || !window->isVisible());
+        }
+    }
+
+    // The machines drawn from scenes: each menu item shows its own window; their controls are
+    // clicked where the picture draws them, a button down while the mouse is, a switch turned
+    // over by each click; nothing works while no run is on.
+    void sceneMachinesShowTheirPictureAndTakeClicks() {
+        rungbox::test::RecordingBoxes boxes;
+        rungbox::test::ScriptedDialog dialog;
+        rungbox::ui::MainWindow main(boxes, dialog);
+        main.show();
+        writeProgram(main.session().grid(), "LD 2; OUT 1002; END");
+        for (int index = 3; index < static_cast<int>(rungbox::machines::kModuleKinds); ++index) {
+            const auto kind = static_cast<rungbox::machines::ModuleKind>(index);
+            moduleItem(main, index)->trigger();
+            auto* window = qobject_cast<rungbox::ui::SceneWindow*>(moduleWindow(main));
+            QVERIFY(window != nullptr && window->isVisible());
+            QCOMPARE(window->windowTitle().toStdString(), rungbox::machines::moduleTitle(kind));
+            auto& plant = *main.session().modules().plant();
+            const auto controls = plant.controls();
+            const QRect first = window->controlRect(controls[0].word);
+            QVERIFY(window->rect().contains(first));
+            QTest::mousePress(window, Qt::LeftButton, {}, first.center());
+            QVERIFY(!plant.controlOn(0)); // stopped
+            QTest::mouseRelease(window, Qt::LeftButton, {}, first.center());
+
+            main.session().toggleRun();
+            for (std::size_t k = 0; k < controls.size(); ++k) {
+                const QPoint at = window->controlRect(controls[k].word).center();
+                QTest::mousePress(window, Qt::LeftButton, {}, at);
+                QVERIFY2(plant.controlOn(k), controls[k].word.data());
+                QTest::mouseRelease(window, Qt::LeftButton, {}, at);
+                main.session().advance(1); // the click's one scan
+                const bool isSwitch = controls[k].kind == rungbox::machines::ControlKind::Switch;
+                QCOMPARE(plant.controlOn(k), isSwitch);
+                if (isSwitch) {
+                    QTest::mouseClick(window, Qt::LeftButton, {}, at);
+                    QVERIFY(!plant.controlOn(k));
+                }
+            }
+            main.session().toggleRun();
         }
     }
 

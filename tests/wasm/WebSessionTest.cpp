@@ -7,6 +7,7 @@
 #include "editor/Editor.h"
 #include "editor/TypedText.h"
 #include "names/NamesFile.h"
+#include "wasm/Json.h"
 
 #include <gtest/gtest.h>
 
@@ -170,6 +171,56 @@ TEST_F(WebSessionTest, NamesGoWithTheProgramTheyAreOfferedWith) {
                                             names::readNamesFile(c.names).badLines[0].why);
         }
     }
+}
+
+// A machine drawn from a scene reaches the page as its picture and its controls; its hands work
+// only during a run, and a control or touch the machine does not have changes nothing.
+TEST(WebSessionMachines, SceneMachinesCarryTheirPictureAndTheirHands) {
+    WebSession web;
+    EXPECT_EQ(web.machineJson(), "null");
+    EXPECT_FALSE(web.chooseModule(static_cast<int>(machines::kModuleKinds)));
+    ASSERT_TRUE(web.chooseModule(static_cast<int>(machines::ModuleKind::Motor)));
+    const std::string stopped = web.machineJson();
+    EXPECT_NE(stopped.find("\"title\":\"Motor Starter\""), std::string::npos);
+    EXPECT_NE(stopped.find("\"scene\":{\"w\":"), std::string::npos);
+    EXPECT_NE(stopped.find("\"controls\":[{\"word\":"), std::string::npos);
+    EXPECT_NE(stopped.find("Stopped: start the run to work the machine."), std::string::npos);
+
+    machines::Plant& plant = *web.session().modules().plant();
+    web.paste("LD\t0\t\nOUT\t1000\t\nEND\t\t\n");
+    web.operate(0, static_cast<int>(machines::Touch::Hold));
+    EXPECT_FALSE(plant.controlOn(0)) << "no hands while stopped";
+    web.toggleRun();
+    ASSERT_TRUE(web.running());
+    web.operate(-1, static_cast<int>(machines::Touch::Hold));
+    web.operate(0, 99);
+    web.operate(static_cast<int>(plant.controls().size()), static_cast<int>(machines::Touch::On));
+    EXPECT_FALSE(plant.controlOn(0));
+    web.operate(0, static_cast<int>(machines::Touch::Hold));
+    EXPECT_TRUE(plant.controlOn(0));
+    EXPECT_EQ(web.machineJson().find("Stopped:"), std::string::npos);
+    EXPECT_NE(web.machineJson().find("\"on\":1"), std::string::npos);
+}
+
+// Scene lengths go to the page to a tenth of a pixel, colours as #rrggbb, and only the members
+// a shape uses.
+TEST(WebSessionMachines, SceneJsonIsCompactAndExact) {
+    machines::Scene scene(100, 50.5F);
+    scene.rect({1, 2.25F, 3, 4}, 0x0A0B0C);
+    scene.text({0, 0, 10, 10}, "a\"<b>", 0xFFFFFF, 12, machines::TextAlign::Right, true);
+    scene.line({{0, 0}, {-1.5F, 2}}, 0x123456, 2);
+    scene.button({5, 5, 20, 10}, "Go", 0x00FF00, false, 3);
+    EXPECT_EQ(sceneJson(scene),
+              "{\"w\":100,\"h\":50.5,\"shapes\":["
+              "{\"k\":0,\"b\":[1,2.3,3,4],\"f\":\"#0a0b0c\"},"
+              "{\"k\":4,\"b\":[0,0,10,10],\"t\":\"a\\\"<b>\",\"a\":2,\"bold\":1,"
+              "\"f\":\"#ffffff\"},"
+              "{\"k\":2,\"p\":[0,0,-1.5,2],\"s\":\"#123456\",\"lw\":2},"
+              "{\"k\":0,\"b\":[5,5,20,10],\"f\":\"#00ff00\",\"s\":\"#282828\",\"lw\":1.5,"
+              "\"r\":8},"
+              "{\"k\":4,\"b\":[5,5,20,10],\"t\":\"Go\",\"a\":1,\"z\":13,\"bold\":1,"
+              "\"f\":\"#ffffff\"}],"
+              "\"spots\":[{\"b\":[5,5,20,10],\"c\":3}]}");
 }
 
 } // namespace

@@ -196,6 +196,40 @@ describe("small screens", () => {
         }
     });
 
+    test("on a phone each machine drawn from a scene fits, and a tap on its picture works its controls", async () => {
+        for (const title of ["Motor Starter", "Tank and Pumps", "Traffic Intersection", "Car Park"]) {
+            const page = await openAt({ width: 390, height: 844 }, true);
+            await menu(page, "File", "motor_latch.PLC");
+            await menu(page, "Module", title);
+            await tap(page, 'button[aria-label="Simulation"]');
+            // The machine's box fits the phone; its picture keeps its own size (its text stays
+            // readable) and scrolls sideways inside the box.
+            const box = await page.$eval(".machine", (el) => ({ ...el.getBoundingClientRect().toJSON(), scrolls: el.scrollWidth > el.clientWidth }));
+            assert.ok(box.left >= 0 && box.right <= 390 && box.scrolls, `${title}: ${JSON.stringify(box)}`);
+            const sideways = await page.evaluate(() => document.documentElement.scrollWidth - document.documentElement.clientWidth);
+            assert.equal(sideways, 0, title);
+            for (const target of await page.$$eval(".machine-buttons button", (els) => els.map((el) => el.getBoundingClientRect().toJSON()))) {
+                assert.ok(target.height >= 44 && target.right <= 390, `${title}: ${JSON.stringify(target)}`);
+            }
+            // The first control's place on the picture, scrolled into the box's view.
+            const machine = JSON.parse(await page.evaluate(() => rungboxTest.plant())) as {
+                scene: { w: number; spots: { b: number[]; c: number }[] };
+            };
+            const spot = machine.scene.spots.find((s) => s.c === 0);
+            assert.ok(spot, title + " draws no place for its first control");
+            await page.$eval(".machine canvas", (el) => el.scrollIntoView());
+            await page.$eval(".machine", (el, x) => (el.scrollLeft = x), Math.max(0, spot.b[0] - 20));
+            const frame = await page.$eval(".machine canvas", (el) => el.getBoundingClientRect().toJSON());
+            const scale = frame.width / machine.scene.w;
+            const at = { x: frame.x + (spot.b[0] + spot.b[2] / 2) * scale, y: frame.y + (spot.b[1] + spot.b[3] / 2) * scale };
+            assert.ok(at.x > 0 && at.x < 390, `${title}: the control is in view at ${at.x}`);
+            await page.touchscreen.tap(at.x, at.y);
+            const after = JSON.parse(await page.evaluate(() => rungboxTest.plant())) as { controls: { on: number }[] };
+            assert.equal(after.controls[0].on, 1, `${title}: the tap reached the first control`);
+            await page.browserContext().close();
+        }
+    });
+
     test("on a phone the switches are 44 px targets, and touch works them and the menus", async () => {
         const page = await openAt({ width: 390, height: 844 }, true);
         for (const name of ["Help", "View", "File"]) {
