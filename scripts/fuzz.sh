@@ -28,14 +28,14 @@ fi
 build_log=$(mktemp)
 if ! configure_and_build fuzz fuzz_file_reader fuzz_program fuzz_editor fuzz_ladder fuzz_script \
     fuzz_extended fuzz_property fuzz_diagram fuzz_names fuzz_name_edits fuzz_address fuzz_watch fuzz_signal \
-    fuzz_typed_text fuzz_vcd fuzz_word fuzz_plants fuzz_json >"$build_log" 2>&1; then
+    fuzz_typed_text fuzz_vcd fuzz_word fuzz_plants fuzz_json fuzz_pack fuzz_handin fuzz_markdown >"$build_log" 2>&1; then
     grep -E -A5 'error|FAILED' "$build_log" | head -60
     rm -f "$build_log"
     exit 1
 fi
 rm -f "$build_log"
 
-targets=(file_reader program extended editor ladder script property diagram names name_edits address watch signal typed_text vcd word plants json)
+targets=(file_reader program extended editor ladder script property diagram names name_edits address watch signal typed_text vcd word plants json pack handin markdown)
 for t in "${targets[@]}"; do
     bin=build/fuzz/fuzz/fuzz_$t
     dict=fuzz/$t/$t.dict

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The JSON reader: what it takes, what it refuses and where, and that what it writes reads back.
 
+#include "text/Base64.h"
 #include "text/JsonValue.h"
 
 #include <gtest/gtest.h>
@@ -105,6 +106,26 @@ TEST(JsonValue, WhatIsWrittenReadsBackTheSame) {
     EXPECT_EQ(parseJson(written), value);
     // A name given twice keeps its last value.
     EXPECT_EQ(*parseJson("{\"a\":1,\"a\":2}")->member("a")->asNumber(), 2.0);
+}
+
+// Base64 carries any bytes and reads each text one way only.
+TEST(Base64, CarriesAnyBytesAndRefusesAnythingElse) {
+    const std::pair<std::string, std::string> known[] = {
+        {"", ""}, {"f", "Zg=="}, {"fo", "Zm8="}, {"foo", "Zm9v"}, {"foob", "Zm9vYg=="},
+        {std::string("\0\xFF\xFE", 3), "AP/+"}};
+    for (const auto& [bytes, text] : known) {
+        EXPECT_EQ(base64(bytes), text);
+        EXPECT_EQ(fromBase64(text), bytes);
+    }
+    std::string all;
+    for (int b = 0; b < 256; ++b) {
+        all += static_cast<char>(b);
+    }
+    EXPECT_EQ(fromBase64(base64(all)), all);
+    for (const char* bad : {"Zg=", "Zh==", "Zm9=", "Z===", "Zg==Zg==", "Zm 9v", "Zm9v\n", "Zm-v",
+                            "====", "Zg=a"}) {
+        EXPECT_FALSE(fromBase64(bad)) << bad;
+    }
 }
 
 } // namespace
