@@ -142,13 +142,15 @@ std::string gradescopeArchive(const course::Pack& pack, const std::string& stati
     return zip.archive();
 }
 
-course::FileSet classroomTemplate(const course::Pack& pack, const std::string& staticSim) {
+std::map<std::string, std::string> classroomTemplate(const course::Pack& pack,
+                                                     const std::string& staticSim) {
     const course::Pack students = course::studentCopy(pack);
-    course::FileSet files = students.files;
+    std::map<std::string, std::string> files(students.files.files().begin(),
+                                             students.files.files().end());
     const std::vector<PackTest> tests = visibleTests(students);
-    files.add(".github/classroom/autograding.json", autogradingJson(tests));
-    files.add(".github/workflows/classroom.yml", workflowYaml(tests));
-    files.add(std::string(kClassroomSim), staticSim);
+    files.emplace(".github/classroom/autograding.json", autogradingJson(tests));
+    files.emplace(".github/workflows/classroom.yml", workflowYaml(tests));
+    files.emplace(std::string(kClassroomSim), staticSim);
     return files;
 }
 

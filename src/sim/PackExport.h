@@ -10,7 +10,9 @@
 #include "course/FileSet.h"
 #include "course/Pack.h"
 
+#include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace rungbox::sim {
@@ -38,7 +40,9 @@ std::string gradescopeArchive(const course::Pack& pack, const std::string& stati
 /// `.github/classroom/autograding.json` and `.github/workflows/classroom.yml` with a step per
 /// visible test (`rungbox-sim ID.PLC ID.script --test NAME`) and its points, and
 /// `.github/rungbox/rungbox-sim` (the bytes `staticSim`), which the workflow installs.
-course::FileSet classroomTemplate(const course::Pack& pack, const std::string& staticSim);
+/// Files by path; `.github` paths included, which a pack's own files may not have.
+std::map<std::string, std::string> classroomTemplate(const course::Pack& pack,
+                                                     const std::string& staticSim);
 
 /// The path in a classroom template of the rungbox-sim it carries; written executable.
 inline constexpr std::string_view kClassroomSim = ".github/rungbox/rungbox-sim";

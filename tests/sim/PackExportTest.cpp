@@ -40,21 +40,21 @@ TEST(PackExport, ClassroomRunsEachVisibleTestWithItsPoints) {
     EXPECT_EQ(tests[1].test, "start_latches");
     EXPECT_EQ(tests[1].points, 2);
 
-    const course::FileSet files = classroomTemplate(pack, "SIM");
-    EXPECT_EQ(*files.find(kClassroomSim), "SIM");
-    for (const auto& [path, bytes] : files.files()) {
+    const auto files = classroomTemplate(pack, "SIM");
+    EXPECT_EQ(files.at(std::string(kClassroomSim)), "SIM");
+    for (const auto& [path, bytes] : files) {
         EXPECT_EQ(path.find("solution"), std::string::npos) << path;
         EXPECT_EQ(path.find("hidden"), std::string::npos) << path;
         EXPECT_EQ(bytes.find("hidden"), std::string::npos) << path;
     }
-    const auto autograding = text::parseJson(*files.find(".github/classroom/autograding.json"));
+    const auto autograding = text::parseJson(files.at(".github/classroom/autograding.json"));
     ASSERT_TRUE(autograding);
     const auto& entries = *autograding->member("tests")->asArray();
     ASSERT_EQ(entries.size(), tests.size());
     EXPECT_EQ(*entries[1].member("run")->asString(),
               "rungbox-sim latch.PLC latch.script --test start_latches");
     EXPECT_EQ(entries[1].member("points")->asWhole(0, 100), 2);
-    const std::string workflow = *files.find(".github/workflows/classroom.yml");
+    const std::string workflow = files.at(".github/workflows/classroom.yml");
     EXPECT_NE(workflow.find("id: latch-start_latches"), std::string::npos);
     EXPECT_NE(workflow.find("LATCH_START_LATCHES_RESULTS"), std::string::npos);
     EXPECT_NE(workflow.find("max-score: 2"), std::string::npos);
