@@ -24,7 +24,7 @@ void TankPlant::reset() {
         {"overflow", "Tank overflowed", 0, false},
         {"dry-run", "Pump ran dry below low-low", 0, false},
         {"surge", "Both pumps started within 1 s", 0, false},
-        {"trip-commanded", "Tripped pump commanded over 1 s", 0, false},
+        {"trip-commanded", "Tripped pump left commanded", 0, false},
     }};
 }
 

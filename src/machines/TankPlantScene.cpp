@@ -45,7 +45,7 @@ void terminal(Scene& scene, float x, float y, bool on, Rgb colour, std::string_v
 }
 
 void drawInflow(Scene& scene, const TankPlant& plant) {
-    const float pipeEnd = 330;
+    const float pipeEnd = 420;
     scene.text({40, 52, 260, 18}, "inflow " + std::to_string(plant.inflow()) + " mm/s", Scene::kInk,
                13, TextAlign::Left, true);
     scene.rect({30, 74, pipeEnd - 30 + 12, 12}, kPipe, kSteel);
@@ -73,7 +73,7 @@ void drawTank(Scene& scene, const TankPlant& plant) {
         scene.rect({kTankLeft - 10, kTankTop - 8, 8, kTankBottom - kTankTop + 8}, kWater);
         scene.rect({kTankRight + 2, kTankTop - 8, 8, kHeaderY - kTankTop - 4}, kWater);
     }
-    scene.text({kTankLeft, kTankTop + 8, kTankRight - kTankLeft, 18},
+    scene.text({kTankLeft, kTankTop + 8, kTankRight - kTankLeft - 40, 18},
                "level " + std::to_string(plant.levelMm()) + " mm", Scene::kInk, 13,
                TextAlign::Centre, true);
 }
@@ -168,7 +168,7 @@ void drawFaultMarks(Scene& scene, const TankPlant& plant) {
             scene.markFault({x - 36, kPumpY - 36, 72, 72}, "running dry");
         }
         if (pump.tripped && pump.trippedCommandedMs > TankPlant::kTripGraceMs) {
-            scene.markFault({x - 40, kPumpY - 40, 80, 80}, "tripped, still commanded");
+            scene.markFault({x - 40, kPumpY - 40, 80, 80}, "tripped, commanded");
         }
     }
     if (faults[TankPlant::kSurge].active) {
@@ -180,14 +180,14 @@ void drawFaultMarks(Scene& scene, const TankPlant& plant) {
 } // namespace
 
 SceneLayout TankPlant::sceneLayout() const {
-    return {900, 520, 650, 20, 236};
+    return {900, 520, 630, 20, 260};
 }
 
 void TankPlant::drawScene(Scene& scene) const {
     scene.text({20, 14, 300, 22}, "Tank and Pumps", Scene::kInk, 16, TextAlign::Left, true);
     drawPumps(scene, *this);
-    drawInflow(scene, *this);
     drawTank(scene, *this);
+    drawInflow(scene, *this);
     drawSwitches(scene, *this);
     drawDrain(scene, *this);
     drawAlarm(scene, *this);

@@ -148,7 +148,7 @@ TEST(TankPlant, LevelStaysInTheTankAndFaultsAreMarkedWhereTheyHappen) {
     for (const auto& [box, text] : scene.faultMarks()) {
         words.push_back(text);
     }
-    EXPECT_EQ(words, (std::vector<std::string>{"overflow", "tripped, still commanded"}));
+    EXPECT_EQ(words, (std::vector<std::string>{"overflow", "tripped, commanded"}));
     // Pumps against a trickle empty the tank to the floor and no further.
     TankPlant low = steady(20);
     run(low, T::kPump1 | T::kPump2, 10000);
