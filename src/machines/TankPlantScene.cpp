@@ -121,8 +121,10 @@ void drawPump(Scene& scene, const TankPlant& plant, std::size_t index) {
                   kSteel, 2);
     scene.text({x - kPumpRadius, kPumpY - 9, 2 * kPumpRadius, 18}, "P" + n, 0xFFFFFF, 14,
                TextAlign::Centre, true);
-    scene.text({x - 40, kPumpY - kPumpRadius - 26, 80, 18}, "Pump " + n, Scene::kInk, 13,
-               TextAlign::Centre, true);
+    // The caption on a patch of background, across the discharge pipe.
+    const SceneRect caption{x - 32, kPumpY - kPumpRadius - 26, 64, 18};
+    scene.rect(caption, Scene::kBackground, kNoColour, 1, 4);
+    scene.text(caption, "Pump " + n, Scene::kInk, 13, TextAlign::Centre, true);
     const int in = static_cast<int>(4 + 2 * index);
     const float lx = x + kPumpRadius + 14;
     terminal(scene, lx, kPumpY - 20, pump.commanded, kOutputLamp,
