@@ -107,8 +107,8 @@ void TankPlant::commandPumps(std::uint16_t outputs) {
 void TankPlant::runPumps() {
     bool trippedCommanded = false;
     for (Pump& pump : m_pumps) {
-        const bool tripNoticed = pump.tripped && pump.commanded;
-        pump.trippedCommandedMs = tripNoticed ? pump.trippedCommandedMs + 1 : 0;
+        const bool trippedAndCommanded = pump.tripped && pump.commanded;
+        pump.trippedCommandedMs = trippedAndCommanded ? pump.trippedCommandedMs + 1 : 0;
         trippedCommanded = trippedCommanded || pump.trippedCommandedMs > kTripGraceMs;
         if (pump.tripped || pump.commanded == pump.running) {
             pump.changeMs = 0;
@@ -137,7 +137,8 @@ void TankPlant::flow() {
     setFault(kDryRun, dry);
 }
 
-// Once a second the inflow steps by -1, 0 or +1 kInflowStep within its range, unless held.
+// Once a second the inflow steps by -1, 0 or +1 kInflowStep within its range, unless held. The
+// step is drawn while held too, so the sequence stays where a free run would have it.
 void TankPlant::walkInflow() {
     if (++m_walkMs < kInflowPeriodMs) {
         return;
