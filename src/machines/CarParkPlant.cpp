@@ -105,13 +105,17 @@ void CarParkPlant::callCarOut() {
 // queue is long.
 void CarParkPlant::arrive(const Car& car) {
     if (m_entry.lane == Lane::Empty && m_street.empty()) {
-        m_entry.lane = Lane::Waiting;
-        m_entry.laneMs = 0;
-        m_entry.car = car;
-        m_ticketMs = between(kTicketMinMs, kTicketMaxMs);
+        driveOntoLoop(car);
     } else if (static_cast<int>(m_street.size()) < kQueueMax) {
         m_street.push_back(car);
     }
+}
+
+void CarParkPlant::driveOntoLoop(const Car& car) {
+    m_entry.lane = Lane::Waiting;
+    m_entry.laneMs = 0;
+    m_entry.car = car;
+    m_ticketMs = between(kTicketMinMs, kTicketMaxMs);
 }
 
 // A short press acts once; a held button acts when it goes down.
@@ -169,9 +173,8 @@ void CarParkPlant::moveEntry() {
     switch (gate.lane) {
     case Lane::Empty:
         if (!m_street.empty()) {
-            const Car next = m_street.front();
+            driveOntoLoop(m_street.front());
             m_street.erase(m_street.begin());
-            arrive(next);
         }
         break;
     case Lane::Waiting:

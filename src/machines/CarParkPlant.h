@@ -160,6 +160,7 @@ protected:
 
 private:
     void arrive(const Car& car);
+    void driveOntoLoop(const Car& car);
     void driverStep();
     void moveEntry();
     void moveExit();
