@@ -89,7 +89,7 @@ void drawBarrier(Scene& scene, float postX, int position, std::string_view label
         scene.last().dashed = true;
     }
     scene.rect({postX - 6, kRoadY - 8, 12, 12}, 0x3C3C46, kFrame, 1, 2);
-    scene.text({postX - 40, kRoadY - 20, 80, 11}, label, kSmallInk, 10);
+    scene.text({postX + 9, kRoadY - 16, 80, 11}, label, kSmallInk, 10, TextAlign::Left);
 }
 
 } // namespace
