@@ -186,6 +186,8 @@ TEST(CarParkPlant, ThirteenthCarIsOneTooManyAndTheAisleBoundsTheCount) {
     admit(park, true);
     EXPECT_EQ(count(park, C::kOverFull), 1);
     EXPECT_TRUE(park.faults()[C::kOverFull].active);
+    ASSERT_EQ(sceneOf(park, true).faultMarks().size(), 1U);
+    EXPECT_EQ(sceneOf(park, true).faultMarks()[0].second, "more cars than places");
     while (park.parked().size() < std::size_t{C::kPlaces + C::kAisle}) {
         admit(park, true);
     }
@@ -203,6 +205,8 @@ TEST(CarParkPlant, FullSignWrongForOverASecond) {
     lit.step(C::kFullSign);
     EXPECT_EQ(count(lit, C::kSignWrong), 1);
     EXPECT_TRUE(lit.faults()[C::kSignWrong].active);
+    ASSERT_EQ(sceneOf(lit, true).faultMarks().size(), 1U);
+    EXPECT_EQ(sceneOf(lit, true).faultMarks()[0].second, "sign wrong");
     lit.step(0);
     EXPECT_FALSE(lit.faults()[C::kSignWrong].active);
 
