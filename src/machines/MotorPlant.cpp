@@ -60,6 +60,9 @@ void MotorPlant::step(std::uint16_t outputs) {
         m_startCount = 0;
         m_stalledMs = 0;
     }
+    if (m_tripped) {
+        m_msSinceTrip = std::min<long>(m_msSinceTrip + 1, kRunOnGraceMs + 1);
+    }
     watchFaults();
     watchOverload(previous);
     moveShaft();
@@ -91,9 +94,6 @@ void MotorPlant::holdFault(Fault fault, bool now) {
 // The relay's two ways to trip: a start that makes too many within the window, and a powered
 // rotor that stays (nearly) still for too long.
 void MotorPlant::watchOverload(std::uint16_t previous) {
-    if (m_tripped) {
-        m_msSinceTrip = std::min<long>(m_msSinceTrip + 1, kRunOnGraceMs + 1);
-    }
     const unsigned closing = m_outputs & ~previous & (kK1Forward | kK2Reverse);
     if (closing != 0) {
         // Forget the starts that left the window, then remember this one (the oldest goes
