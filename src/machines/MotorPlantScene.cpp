@@ -33,7 +33,7 @@ constexpr float kMotorR = 48;
 // its coil is energised. Returns the poles' x positions (the box's pole spacing is 30 px).
 void contactor(Scene& scene, SceneRect box, std::string_view caption, bool closed) {
     scene.rect(box, closed ? kContactorClosed : kContactorOpen, Scene::kInk, 1.5F, 4);
-    scene.text({box.x + 4, box.y + 2, box.w - 8, 14}, caption, Scene::kInk, 11, TextAlign::Centre,
+    scene.text({box.x + 2, box.y + 2, box.w - 4, 14}, caption, Scene::kInk, 10, TextAlign::Centre,
                true);
     for (int p = 0; p < 3; ++p) {
         const float x = box.x + 25 + 30 * static_cast<float>(p);
@@ -96,9 +96,9 @@ void drawOverload(Scene& scene, bool tripped) {
         scene.line({{x, box.y + box.h}, {x, edge}}, kWire, 2);
     }
     scene.rect(box, tripped ? kTripRed : 0xDCDCE6, Scene::kInk, 1.5F, 4);
-    scene.text(box, tripped ? "F1 overload TRIPPED" : "F1 overload",
-               tripped ? 0xFFFFFF : Scene::kInk, 11, TextAlign::Centre, true);
-    scene.text({box.x - 150, box.y + 10, 145, 16}, "95-96 \u2192 input 3", Scene::kInk, 11,
+    scene.text(box, tripped ? "F1 TRIPPED" : "F1 overload", tripped ? 0xFFFFFF : Scene::kInk, 11,
+               TextAlign::Centre, true);
+    scene.text({box.x - 160, box.y + 10, 146, 16}, "95-96 \u2192 input 3", Scene::kInk, 11,
                TextAlign::Right);
 }
 
@@ -134,8 +134,7 @@ void drawMotor(Scene& scene, const MotorPlant& motor) {
     scene.text({bar.x - 40, bar.y - 3, 36, 16}, "rev", Scene::kInk, 10, TextAlign::Right);
     scene.text({bar.x + bar.w + 4, bar.y - 3, 36, 16}, "fwd", Scene::kInk, 10, TextAlign::Left);
     if (motor.stalled()) {
-        scene.text({kMotorX - 90, kMotorY + 6, 180, 16}, "load jammed", kTripRed, 12,
-                   TextAlign::Centre, true);
+        scene.text({40, kMotorY - 8, 130, 16}, "load jammed", kTripRed, 12, TextAlign::Right, true);
     }
 }
 
