@@ -94,28 +94,32 @@ void MotorPlant::holdFault(Fault fault, bool now) {
 // The relay's two ways to trip: a start that makes too many within the window, and a powered
 // rotor that stays (nearly) still for too long.
 void MotorPlant::watchOverload(std::uint16_t previous) {
-    const unsigned closing = m_outputs & ~previous & (kK1Forward | kK2Reverse);
+    const unsigned closing = static_cast<unsigned>(m_outputs) & ~static_cast<unsigned>(previous) &
+                             static_cast<unsigned>(kK1Forward | kK2Reverse);
     if (closing != 0) {
-        // Forget the starts that left the window, then remember this one (the oldest goes
-        // when the ring is full: it cannot matter any more once the relay has tripped).
-        const auto* kept =
-            std::remove_if(m_starts.begin(), m_starts.begin() + m_startCount,
-                           [this](long at) { return m_clockMs - at >= kStartWindowMs; });
-        m_startCount = static_cast<int>(kept - m_starts.begin());
-        if (m_startCount == static_cast<int>(m_starts.size())) {
-            std::rotate(m_starts.begin(), m_starts.begin() + 1, m_starts.end());
-            --m_startCount;
-        }
-        m_starts[static_cast<std::size_t>(m_startCount++)] = m_clockMs;
-        if (m_startCount > kMaxStarts) {
-            trip();
-        }
+        recordStart();
     }
     const bool stalledPowered = drive() != 0 && std::abs(m_speed) <= kTurningRpm;
     m_stalledMs = stalledPowered ? m_stalledMs + 1 : 0;
     if (m_stalledMs >= kStallTripMs) {
         trip();
         m_stalledMs = kStallTripMs;
+    }
+}
+
+// Forgets the starts that left the window, then remembers this one (the oldest goes when the
+// ring is full: it cannot matter any more once the relay has tripped).
+void MotorPlant::recordStart() {
+    const auto kept = std::remove_if(m_starts.begin(), m_starts.begin() + m_startCount,
+                                     [this](long at) { return m_clockMs - at >= kStartWindowMs; });
+    m_startCount = static_cast<int>(kept - m_starts.begin());
+    if (m_startCount == static_cast<int>(m_starts.size())) {
+        std::rotate(m_starts.begin(), m_starts.begin() + 1, m_starts.end());
+        --m_startCount;
+    }
+    m_starts[static_cast<std::size_t>(m_startCount++)] = m_clockMs;
+    if (m_startCount > kMaxStarts) {
+        trip();
     }
 }
 

@@ -143,6 +143,7 @@ private:
     void watchFaults();
     /// Counts `fault` when `now` begins to hold, and marks it active while it does.
     void holdFault(Fault fault, bool now);
+    void recordStart();
     void trip();
 
     std::array<PushButton, 4> m_buttons;

@@ -159,7 +159,7 @@ TEST(MotorPlant, ContactorPairsThatShortTheSupplyCountOncePerClosing) {
         run(motor, c.pair, 100);
         EXPECT_EQ(count(motor, c.fault), 1);
         EXPECT_TRUE(active(motor, c.fault));
-        run(motor, c.pair & (c.pair - 1), 10); // one of the pair opens
+        run(motor, static_cast<std::uint16_t>(c.pair & (c.pair - 1)), 10); // one of the pair opens
         EXPECT_FALSE(active(motor, c.fault));
         run(motor, c.pair, 1);
         EXPECT_EQ(count(motor, c.fault), 2);
