@@ -80,7 +80,7 @@ void drawDirection(Scene& scene, std::uint16_t out) {
     }
     contactor(scene, box1, "K1 forward  1000", k1);
     contactor(scene, box2, "K2 reverse  1001", k2);
-    scene.text({box2.x + box2.w + 6, box2.y + 22, 90, 14}, "L1 \u21C4 L3", Scene::kInk, 11,
+    scene.text({box2.x + box2.w + 14, box2.y + 22, 90, 14}, "L1 \u21C4 L3", Scene::kInk, 11,
                TextAlign::Left);
 }
 
@@ -170,7 +170,7 @@ void drawStarDelta(Scene& scene, std::uint16_t out) {
                            : star        ? "windings: star"
                            : delta       ? "windings: delta"
                                          : "windings: direct on line";
-    scene.text({box4.x - 10, box4.y + box4.h + 4, 200, 14}, windings, Scene::kInk, 11,
+    scene.text({box4.x - 10, box4.y + box4.h + 8, 200, 14}, windings, Scene::kInk, 11,
                TextAlign::Left);
 }
 
@@ -214,7 +214,7 @@ void markFaults(Scene& scene, std::span<const FaultCount> faults) {
         scene.markFault({82, 94, 296, 74}, "Short circuit K1 + K2");
     }
     if (faults[MotorPlant::kStarDelta].active) {
-        scene.markFault({362, 272, 126, 136}, "Star and delta closed");
+        scene.markFault({362, 272, 126, 134}, "Star and delta closed");
     }
     if (faults[MotorPlant::kReversal].active) {
         scene.markFault(
