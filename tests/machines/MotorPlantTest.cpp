@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "machines/MotorPlant.h"
+#include "PlantRig.h"
+#include "machines/Random.h"
 #include "machines/Scene.h"
 
 #include <gtest/gtest.h>
@@ -227,6 +229,66 @@ TEST(MotorPlant, EachActiveFaultIsMarkedWhereItHappens) {
     motor.step(M::kK2Reverse);
     ASSERT_EQ(sceneOf(motor, true).faultMarks().size(), 1U);
     EXPECT_EQ(sceneOf(motor, true).faultMarks()[0].second, "Reversed while turning");
+}
+
+// --- A solution against busy hands -------------------------------------------------------------
+
+// The example's reversing star-delta starter (examples/motor_reversing.PLC) and the same with one
+// safeguard left out.
+std::string starter(bool waitForStandstill, bool watchOverload) {
+    const std::string still = waitForStandstill ? "AND NOT 4; " : "";
+    const std::string overload = watchOverload ? "AND 3; " : "";
+    return "LD 0; " + still + "OR 2000; AND 2; " + overload + "AND NOT 2001; OUT 2000; " +
+           "LD 1; " + still + "OR 2001; AND 2; " + overload + "AND NOT 2000; OUT 2001; " +
+           "LD 2000; AND NOT 1001; OUT 1000; LD 2001; AND NOT 1000; OUT 1001; "
+           "LD 2000; OR 2001; TIM 0 30; "
+           "LD 2000; OR 2001; AND NOT TIM 0; AND NOT 1003; OUT 1002; "
+           "LD TIM 0; AND NOT 1002; OUT 1003; END";
+}
+
+// Five simulated minutes of a hand that about once a second presses a button or turns the
+// Stall switch on or off, the same hand for every program.
+struct BusyRun {
+    int faults = 0;
+    int trippedMs = 0;
+    int turningMs = 0;
+    std::string line;
+};
+
+BusyRun busyHands(const std::string& program) {
+    MotorPlant motor;
+    test::PlantRig rig{motor};
+    rig.load(program);
+    Random random(7);
+    BusyRun result;
+    for (int second = 0; second < 300; ++second) {
+        for (int ms = 0; ms < 1000; ms += 10) {
+            if (random.next() % 100 == 0) {
+                const std::size_t control = random.next() % M::kControls.size();
+                const bool on = random.chance(50);
+                motor.operate(control,
+                              control == M::kStall ? (on ? Touch::On : Touch::Off) : Touch::Press);
+            }
+            EXPECT_TRUE(rig.run(10));
+            result.trippedMs += motor.tripped() ? 10 : 0;
+            result.turningMs += (motor.sensors() & M::kTurning) != 0 ? 10 : 0;
+        }
+    }
+    result.faults = motor.faultTotal();
+    result.line = motor.stateLine();
+    return result;
+}
+
+TEST(MotorPlant, TheExampleStarterNeverFaultsWhateverTheHandsDo) {
+    const BusyRun good = busyHands(starter(true, true));
+    EXPECT_EQ(good.faults, 0) << good.line;
+    EXPECT_GT(good.turningMs, 30'000) << "the hands did start the motor";
+    EXPECT_GT(good.trippedMs, 0) << "and stalled it long enough to trip the relay";
+
+    const BusyRun hasty = busyHands(starter(false, true));
+    EXPECT_EQ(hasty.line.find(" reversal=0"), std::string::npos) << hasty.line;
+    const BusyRun deaf = busyHands(starter(true, false));
+    EXPECT_EQ(deaf.line.find(" run-on=0"), std::string::npos) << deaf.line;
 }
 
 } // namespace
