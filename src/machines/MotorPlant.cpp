@@ -110,8 +110,9 @@ void MotorPlant::watchOverload(std::uint16_t previous) {
 // Forgets the starts that left the window, then remembers this one (the oldest goes when the
 // ring is full: it cannot matter any more once the relay has tripped).
 void MotorPlant::recordStart() {
-    const auto kept = std::remove_if(m_starts.begin(), m_starts.begin() + m_startCount,
-                                     [this](long at) { return m_clockMs - at >= kStartWindowMs; });
+    const auto kept =
+        std::remove_if(m_starts.begin(), m_starts.begin() + m_startCount,
+                       [this](std::int64_t at) { return m_clockMs - at >= kStartWindowMs; });
     m_startCount = static_cast<int>(kept - m_starts.begin());
     if (m_startCount == static_cast<int>(m_starts.size())) {
         std::rotate(m_starts.begin(), m_starts.begin() + 1, m_starts.end());

@@ -153,9 +153,9 @@ private:
     double m_angle = 0;
     bool m_tripped = false;
     long m_msSinceTrip = 0;
-    long m_stalledMs = 0; // powered below kTurningRpm, on end
-    long m_clockMs = 0;
-    std::array<long, kMaxStarts + 1> m_starts{}; // the clock at the last starts, a ring
+    long m_stalledMs = 0;       // powered below kTurningRpm, on end
+    std::int64_t m_clockMs = 0; // ms since the reset: 64 bits, to outlast any run
+    std::array<std::int64_t, kMaxStarts + 1> m_starts{}; // the clock at the last starts
     int m_startCount = 0;
     std::array<FaultCount, kFaultKinds> m_faults;
 };
