@@ -32,8 +32,11 @@ void writeProgram(std::ostream& out, const ProgramResult& program, bool single,
         out << indent << "  \"program\": " << jsonString(program.program) << ",\n";
     }
     out << indent << "  \"score\": " << program.score() << ",\n"
-        << indent << "  \"max_score\": " << program.maxScore() << ",\n"
-        << indent << "  \"tests\": [";
+        << indent << "  \"max_score\": " << program.maxScore() << ",\n";
+    if (!program.output.empty()) {
+        out << indent << "  \"output\": " << jsonString(program.output) << ",\n";
+    }
+    out << indent << "  \"tests\": [";
     for (std::size_t k = 0; k < program.tests.size(); ++k) {
         out << (k == 0 ? "\n" : ",\n");
         writeTest(out, program.tests[k], indent + "    ");
