@@ -103,7 +103,9 @@ std::string publishedId(const std::string& dir, course::FileSet& files) {
 // Creates the folders `path` needs, then writes it whole or not at all.
 bool writeFile(const fs::path& path, const std::string& bytes, std::ostream& err) {
     std::error_code error;
-    fs::create_directories(path.parent_path(), error);
+    if (!path.parent_path().empty()) {
+        fs::create_directories(path.parent_path(), error);
+    }
     if (error) {
         err << "rungbox-sim: cannot make the folder " << path.parent_path().string() << ": "
             << error.message() << '\n';

@@ -396,7 +396,11 @@ std::string startRefusal(Runner& runner, const std::string& fileName, const Prog
 }
 
 std::string differenceFeedback(const explore::Comparison& comparison) {
-    const std::string script = comparison.script("the model solution", "your program");
+    std::string script = comparison.script("the model solution", "your program");
+    // The comment that starts with the reference's name starts a sentence.
+    if (const auto at = script.find("\n# the model solution passes"); at != std::string::npos) {
+        script[at + 3] = 'T';
+    }
     const int relay = comparison.differingRelay();
     const bool expected = comparison.referenceValue();
     std::string text = "  differs from the model solution: after " + stepsInWords(script) +
