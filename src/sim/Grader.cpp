@@ -43,7 +43,7 @@ ProgramRun runProgram(Runner& runner, const Script& script, const std::string& p
         runner.recordRuns();
     }
     const int status = runner.run(script);
-    return {{path, status, runner.reportedResults(), {}, {}}, true};
+    return {{path, status, runner.reportedResults(), {}}, true};
 }
 
 ProgramResult gradeProgram(const Script& script, const std::string& path, std::size_t position,

@@ -88,7 +88,7 @@ std::vector<TestInfo> reportedTests(const Script& script) {
 
 ProgramResult failedProgram(const Script& script, std::string program, int status,
                             const std::string& reason) {
-    ProgramResult result{std::move(program), status, {}, {}, {}};
+    ProgramResult result{std::move(program), status, {}, {}};
     for (const TestInfo& info : reportedTests(script)) {
         TestResult test{info, false, {}};
         test.failure.reason = reason;

@@ -47,7 +47,7 @@ struct ProgramResult {
     std::string vcd; ///< grade --vcd-dir: the file its run was written to, if any
     /// grade --pack: the feedback on the whole (each exercise's), for the reports that carry
     /// it; empty otherwise.
-    std::string output;
+    std::string output = {};
 
     std::int64_t score() const;
     std::int64_t maxScore() const;
