@@ -15,17 +15,19 @@ namespace rungbox::sim {
 namespace fs = std::filesystem;
 
 const char* const kGradePackHelp =
-    "grade --pack DIR [OPTIONS] SUBMISSION... grades students' work on the exercise pack in\n"
-    "the folder DIR (the teacher's copy). A SUBMISSION is a hand-in (NAME.rbxsub, the student\n"
-    "NAME) or a folder NAME of ID.PLC files (and their ID.names) named by exercise id. Each\n"
-    "exercise handed in runs its visible and hidden tests and is compared with the model\n"
-    "solution (--max-states N bounds the comparison, as compare's does); an exercise not handed\n"
-    "in scores 0. An exercise's points are those of its tests passed (`test NAME POINTS`).\n"
-    "Reports name each test \"EXERCISE: TEST\"; the CSV has one row per student and one column\n"
-    "per exercise; the JSON's output, and the lines printed, give each exercise's feedback (a\n"
-    "difference from the model solution as the shortest input sequence that shows it). A\n"
-    "single submission's JSON is one object, as Gradescope reads it. It takes the report\n"
-    "options, --test EXERCISE: TEST, --jobs N and --max-states N.\n";
+    "grade --pack DIR [OPTIONS] SUBMISSION... grades students' work on the exercise\n"
+    "pack in the folder DIR (the teacher's copy). A SUBMISSION is a hand-in\n"
+    "(NAME.rbxsub, the student NAME) or a folder NAME of ID.PLC files (and their\n"
+    "ID.names) named by exercise id. Each exercise handed in runs its visible and\n"
+    "hidden tests and is compared with the model solution (--max-states N bounds the\n"
+    "comparison, as compare's does); an exercise not handed in scores 0. An\n"
+    "exercise's points are those of its tests passed (`test NAME POINTS`). Reports\n"
+    "name each test \"EXERCISE: TEST\"; the CSV has one row per student and one column\n"
+    "per exercise; the JSON's output, and the lines printed, give each exercise's\n"
+    "feedback (a difference from the model solution as the shortest input sequence\n"
+    "that shows it). A single submission's JSON is one object, as Gradescope reads\n"
+    "it. It takes the report options, --test \"EXERCISE: TEST\", --jobs N and\n"
+    "--max-states N.\n";
 
 namespace {
 
@@ -34,21 +36,23 @@ constexpr const char* kPackUsage = "usage: rungbox-sim pack check DIR\n"
 
 void printPackHelp(std::ostream& out) {
     out << kPackUsage
-        << "check reads the exercise pack in the folder DIR (the teacher's copy: pack.json and\n"
-           "each exercise's files; hidden files such as .git are passed over, and a link may\n"
-           "lead only to a file inside DIR) and checks it: pack.json reads, every program loads\n"
-           "and every names file reads as File > Load reads them, every script reads, the model\n"
-           "solution passes every test, visible and hidden, and the starter fails at least one.\n"
-           "It prints a line per exercise, each problem on a line of its own, and a summary.\n"
+        << "check reads the exercise pack in the folder DIR (the teacher's copy: pack.json\n"
+           "and each exercise's files; hidden files such as .git are passed over, and a link\n"
+           "may lead only to a file inside DIR) and checks it: pack.json reads, every\n"
+           "program loads and every names file reads as File > Load reads them, every script\n"
+           "reads, the model solution passes every test, visible and hidden, and the starter\n"
+           "fails at least one. It prints a line per exercise, each problem on a line of its\n"
+           "own, and a summary.\n"
            "\n"
            "publish checks the pack as check does and, only when all is well, writes the\n"
-           "students' copy (without model solutions and hidden tests): the folder OUT with its\n"
-           "files and OUT/pack.rbxpack (the page opens it as index.html#pack=OUT/), and the one\n"
-           "file OUT.rbxpack beside it. A folder OUT that holds anything but an earlier\n"
-           "publication of the same pack is left alone.\n"
+           "students' copy (without model solutions and hidden tests): the folder OUT with\n"
+           "its files and OUT/pack.rbxpack (the page opens it as index.html#pack=OUT/), and\n"
+           "the one file OUT.rbxpack beside it. A folder OUT that holds anything but an\n"
+           "earlier publication of the same pack is left alone.\n"
            "\n"
-           "Exit status: 0 all is well, 1 bad command line, a pack folder that cannot be read or\n"
-           "a pack.json that does not read, or a file not written, 4 an exercise with problems.\n";
+           "Exit status: 0 all is well, 1 bad command line, a pack folder that cannot be\n"
+           "read or a pack.json that does not read, or a file not written, 4 an exercise\n"
+           "with problems.\n";
 }
 
 int refuse(std::ostream& err, const std::string& why) {
