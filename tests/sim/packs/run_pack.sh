@@ -117,6 +117,10 @@ grade_json)
 grade_single)
     # A Gradescope run: one submission, its JSON one object.
     golden grade --pack pack --json - "$subs/bob.rbxsub" ;;
+grade_other_pack)
+    # A hand-in for another pack is graded as nothing handed in, and says why.
+    sed 's/"id": "week1"/"id": "week9"/' "$subs/bob.rbxsub" > erin.rbxsub
+    golden grade --pack pack --json - erin.rbxsub ;;
 *) fail "no check $check" ;;
 esac
 echo "ok: $check"
