@@ -122,7 +122,7 @@ TEST(PackGrade, GradesAHandInWrittenByTheCourseWriter) {
     const auto results = gradeSubmissions(good.pack, good.tests, {ann, other}, {1, 0});
     ASSERT_EQ(results.size(), 2U);
     EXPECT_EQ(results[0].score(), 3);
-    EXPECT_EQ(results[0].maxScore(), 11);
+    EXPECT_EQ(results[0].maxScore(), 14);
     EXPECT_NE(results[0].output.find("latch: 0/8 points: not handed in\n"), std::string::npos);
     EXPECT_NE(results[0].output.find("lamp: 3/3 points\n  behaves as the model solution"),
               std::string::npos);
@@ -133,7 +133,7 @@ TEST(PackGrade, GradesAHandInWrittenByTheCourseWriter) {
     std::ostringstream csv;
     writeCsv(csv, results, exerciseColumns(good.tests));
     EXPECT_EQ(csv.str(),
-              "program,score,max_score,latch,lamp\r\nann,3,11,0,3\r\nother,0,11,0,0\r\n");
+              "program,score,max_score,latch,lamp,delay\r\nann,3,14,0,3,0\r\nother,0,14,0,0,0\r\n");
 }
 
 TEST(PackGrade, LoadsProgramsFromBytesAsFromTheirFiles) {

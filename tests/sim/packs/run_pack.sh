@@ -39,7 +39,7 @@ no_secrets() {
 import base64, json, os, sys
 folder, one = sys.argv[1], sys.argv[2]
 secrets = [b"secret", b"stop_wins_secretly", b"left_alone_dark_secretly", b"AND\r\n1\r\n",
-           b"OR\r\n1000\r\n", b"solution.PLC", b"hidden.script"]
+           b"OR\r\n1000\r\n", b"TIM\r\n0\r\n20\r\n", b"solution.PLC", b"hidden.script"]
 texts = []
 for root, _, files in os.walk(folder):
     for name in files:
@@ -89,7 +89,7 @@ publish)
     golden pack publish pack out
     [ -f out.rbxpack ] && cmp out.rbxpack out/pack.rbxpack || fail "out.rbxpack differs from out/pack.rbxpack"
     [ "$(cd out && find . -type f | sort | tr '\n' ' ')" = \
-      "./lamp.PLC ./lamp.md ./lamp.names ./lamp.script ./latch.PLC ./latch.md ./latch.script ./pack.json ./pack.rbxpack " ] ||
+      "./delay.PLC ./delay.md ./delay.script ./lamp.PLC ./lamp.md ./lamp.names ./lamp.script ./latch.PLC ./latch.md ./latch.script ./pack.json ./pack.rbxpack " ] ||
         fail "published files: $(cd out && find . -type f | sort)"
     no_secrets out out.rbxpack
     # Published again over itself: allowed, and a file the pack no longer has goes.
