@@ -57,7 +57,7 @@ bool addFile(const fs::path& path, const std::string& relative, course::FileSet&
 bool readFolder(const std::string& dir, course::FileSet& files, std::string& why) {
     std::error_code error;
     const fs::path root = fs::canonical(dir, error);
-    if (error || !fs::is_directory(root)) {
+    if (error || !fs::is_directory(root, error)) {
         why = dir + ": not a folder";
         return false;
     }
@@ -69,15 +69,17 @@ bool readFolder(const std::string& dir, course::FileSet& files, std::string& why
             it.disable_recursion_pending();
             continue;
         }
-        const fs::file_status status = it->symlink_status();
+        std::error_code statusError;
+        const fs::file_status status = it->symlink_status(statusError);
         if (fs::is_symlink(status)) {
             std::error_code broken;
             const fs::path target = fs::canonical(path, broken);
             if (broken || !inside(root, target)) {
-                why = relative + ": a link leading outside the pack";
+                why = relative +
+                      (broken ? ": a link leading nowhere" : ": a link leading outside the pack");
                 return false;
             }
-            if (!fs::is_regular_file(target)) {
+            if (!fs::is_regular_file(target, broken)) {
                 why = relative + ": a link to something other than a file";
                 return false;
             }

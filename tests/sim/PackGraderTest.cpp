@@ -64,6 +64,8 @@ TEST_F(Folder, RefusesWhatCannotBeInAPackNamingTheFile) {
     const std::vector<Row> rows{
         {[](const fs::path& p) { fs::create_symlink("../outside.md", p / "x.md"); },
          "x.md: a link leading outside the pack"},
+        {[](const fs::path& p) { fs::create_symlink("gone.md", p / "y.md"); },
+         "y.md: a link leading nowhere"},
         {[](const fs::path& p) { fs::create_symlink("pictures", p / "more"); },
          "more: a link to something other than a file"},
         {[](const fs::path& p) { std::ofstream(p / "a b.md") << "x"; },
