@@ -442,7 +442,7 @@ std::string compareFeedback(const course::Pack& pack, const course::Exercise& ex
     case explore::Comparison::Verdict::Different:
         return differenceFeedback(comparison);
     case explore::Comparison::Verdict::Undecided:
-        return "  not decided within " + std::to_string(comparison.explorer().states()) +
+        return "  not decided within " + std::to_string(options.maxStates) +
                " states whether it behaves as the model solution\n";
     case explore::Comparison::Verdict::ProgramError:
         break;

@@ -117,6 +117,9 @@ grade_json)
 grade_single)
     # A Gradescope run: one submission, its JSON one object.
     golden grade --pack pack --json - "$subs/bob.rbxsub" ;;
+grade_max_states)
+    # The delay's comparison needs more states than allowed: not decided, and told so.
+    golden grade --pack pack --max-states 5 "$subs/alice" ;;
 grade_other_pack)
     # A hand-in for another pack is graded as nothing handed in, and says why.
     sed 's/"id": "week1"/"id": "week9"/' "$subs/bob.rbxsub" > erin.rbxsub
