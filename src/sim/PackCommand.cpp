@@ -199,17 +199,20 @@ std::optional<std::string> readSmallFile(const fs::path& path, std::size_t limit
     return in ? std::optional<std::string>(bytes.str()) : std::nullopt;
 }
 
-// A folder NAME of ID.PLC (and ID.names) files.
+// A folder NAME of ID.PLC (and ID.names) files. A program there that cannot be read (or is
+// larger than a pack's file may be) is handed in empty: its load fails and says so.
 Submission folderSubmission(const fs::path& folder, const course::Pack& pack) {
     Submission submission;
     submission.student = folder.filename().string();
     for (const course::Exercise& exercise : pack.exercises) {
-        const auto program = readSmallFile(folder / (exercise.id + ".PLC"), course::kMaxFileBytes);
-        if (program) {
-            const auto names =
-                readSmallFile(folder / (exercise.id + ".names"), course::kMaxFileBytes);
-            submission.work[exercise.id] = {*program, names.value_or("")};
+        const fs::path path = folder / (exercise.id + ".PLC");
+        std::error_code error;
+        if (!fs::exists(path, error)) {
+            continue;
         }
+        const auto program = readSmallFile(path, course::kMaxFileBytes);
+        const auto names = readSmallFile(folder / (exercise.id + ".names"), course::kMaxFileBytes);
+        submission.work[exercise.id] = {program.value_or(""), names.value_or("")};
     }
     return submission;
 }
