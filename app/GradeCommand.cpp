@@ -7,6 +7,7 @@
 
 #include "sim/Grader.h"
 #include "sim/Options.h"
+#include "sim/PackCommand.h"
 #include "sim/Runner.h"
 #include "sim/ScriptNames.h"
 #include "text/Utf8.h"
@@ -42,6 +43,12 @@ int gradeCommand(const std::vector<std::string>& args) {
     const auto options = sim::parseOptions(args, true, error);
     if (!options) {
         return usage(error, kGradeUsage);
+    }
+    if (!options->packDir.empty()) {
+        return sim::gradePackCommand(*options, std::cout, std::cerr);
+    }
+    if (options->maxStates != 0) {
+        return usage("--max-states is taken with --pack only", kGradeUsage);
     }
     const auto& operands = options->operands;
     if (operands.size() < 2) {

@@ -5,6 +5,8 @@
 //   rungbox-sim grade [OPTIONS] SCRIPT PROGRAM.PLC...
 //   rungbox-sim compare [OPTIONS] REFERENCE.PLC CANDIDATE.PLC
 //   rungbox-sim prove [OPTIONS] PROGRAM.PLC PROPERTIES
+//   rungbox-sim pack check DIR | pack publish DIR OUT
+//   rungbox-sim grade --pack DIR [OPTIONS] SUBMISSION...
 //
 // The first form runs one program (RunCommand.cpp), grade grades many (GradeCommand.cpp),
 // compare and prove explore every input sequence (src/sim). A first word that names a command
@@ -13,6 +15,7 @@
 
 #include "SimCommands.h"
 #include "sim/CompareCommand.h"
+#include "sim/PackCommand.h"
 #include "sim/ProveCommand.h"
 #include "sim/Runner.h"
 
@@ -27,7 +30,9 @@ namespace {
 constexpr const char* kUsage = "Usage: rungbox-sim [OPTIONS] PROGRAM.PLC [SCRIPT]\n"
                                "       rungbox-sim grade [OPTIONS] SCRIPT PROGRAM.PLC...\n"
                                "       rungbox-sim compare [OPTIONS] REFERENCE.PLC CANDIDATE.PLC\n"
-                               "       rungbox-sim prove [OPTIONS] PROGRAM.PLC PROPERTIES\n";
+                               "       rungbox-sim prove [OPTIONS] PROGRAM.PLC PROPERTIES\n"
+                               "       rungbox-sim pack check|publish DIR [OUT]\n"
+                               "       rungbox-sim grade --pack DIR [OPTIONS] SUBMISSION...\n";
 
 void printHelp() {
     std::cout
@@ -100,11 +105,14 @@ void printHelp() {
            "  --vcd-dir DIR  write each failing program's run to DIR as NN-NAME.vcd\n"
            "A program file named grade is given as ./grade.\n"
            "\n"
+        << rungbox::sim::kGradePackHelp
+        << "\n"
            "  --help      show this help and exit\n"
            "  --version   show the version and exit\n"
            "\n"
            "compare and prove explore every input sequence; see rungbox-sim compare --help\n"
-           "and rungbox-sim prove --help.\n"
+           "and rungbox-sim prove --help. pack checks and publishes an exercise pack; see\n"
+           "rungbox-sim pack --help.\n"
            "\n"
            "See rungbox-sim(1).\n";
 }
@@ -146,6 +154,9 @@ int runCommandLine(int argc, char** argv) {
     }
     if (argc >= 2 && std::string_view(argv[1]) == "prove") {
         return rungbox::sim::proveCommand({argv + 2, argv + argc}, std::cout, std::cerr);
+    }
+    if (argc >= 2 && std::string_view(argv[1]) == "pack") {
+        return rungbox::sim::packCommand({argv + 2, argv + argc}, std::cout, std::cerr);
     }
     if (argc >= 2 && std::string_view(argv[1]) == "grade") {
         return gradeCommand(std::vector<std::string>(argv + 2, argv + argc));

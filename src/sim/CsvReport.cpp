@@ -29,6 +29,20 @@ std::string csvField(const std::string& text) {
     return quoted + "\"";
 }
 
+// The points of test `name`, or with grade --pack of every test of exercise `name` (the tests
+// named "NAME: TEST").
+std::int64_t columnPoints(const ProgramResult& program, const std::string& name) {
+    std::int64_t points = 0;
+    for (const TestResult& test : program.tests) {
+        const std::string& testName = test.info.name;
+        const bool ofColumn = testName == name || (testName.size() > name.size() + 2 &&
+                                                   testName.compare(0, name.size(), name) == 0 &&
+                                                   testName.compare(name.size(), 2, ": ") == 0);
+        points += ofColumn && test.passed ? test.info.points : 0;
+    }
+    return points;
+}
+
 } // namespace
 
 void writeCsv(std::ostream& out, const std::vector<ProgramResult>& programs,
@@ -40,8 +54,8 @@ void writeCsv(std::ostream& out, const std::vector<ProgramResult>& programs,
     out << "\r\n";
     for (const ProgramResult& program : programs) {
         out << csvField(program.program) << ',' << program.score() << ',' << program.maxScore();
-        for (const TestResult& test : program.tests) {
-            out << ',' << (test.passed ? test.info.points : 0);
+        for (const TestInfo& column : tests) {
+            out << ',' << columnPoints(program, column.name);
         }
         out << "\r\n";
     }

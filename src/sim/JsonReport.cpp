@@ -16,6 +16,17 @@ std::string jsonString(const std::string& text) {
     return text::jsonString(text::printableText(text), text::JsonChars::Utf8);
 }
 
+// Text of several lines: each line printable, the line ends kept.
+std::string jsonLines(const std::string& text) {
+    std::string lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1) {
+        lines += text::printableText(text.substr(start, end - start)) + '\n';
+    }
+    lines += text::printableText(text.substr(start));
+    return text::jsonString(lines, text::JsonChars::Utf8);
+}
+
 void writeTest(std::ostream& out, const TestResult& test, const std::string& indent) {
     out << indent << "{\"name\": " << jsonString(test.info.name)
         << ", \"score\": " << (test.passed ? test.info.points : 0)
@@ -32,8 +43,11 @@ void writeProgram(std::ostream& out, const ProgramResult& program, bool single,
         out << indent << "  \"program\": " << jsonString(program.program) << ",\n";
     }
     out << indent << "  \"score\": " << program.score() << ",\n"
-        << indent << "  \"max_score\": " << program.maxScore() << ",\n"
-        << indent << "  \"tests\": [";
+        << indent << "  \"max_score\": " << program.maxScore() << ",\n";
+    if (!program.output.empty()) {
+        out << indent << "  \"output\": " << jsonLines(program.output) << ",\n";
+    }
+    out << indent << "  \"tests\": [";
     for (std::size_t k = 0; k < program.tests.size(); ++k) {
         out << (k == 0 ? "\n" : ",\n");
         writeTest(out, program.tests[k], indent + "    ");

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Options.h"
 
+#include "ExploreCommandLine.h"
+
 #include <algorithm>
 
 namespace rungbox::sim {
@@ -31,6 +33,15 @@ std::optional<int> jobCount(const std::string& word) {
     return count <= kMaxJobs ? std::optional<int>(count) : std::nullopt;
 }
 
+std::optional<std::size_t> stateCount(const std::string& word) {
+    if (word.empty() || word.size() > 9 || word[0] == '0' ||
+        word.find_first_not_of("0123456789") != std::string::npos) {
+        return std::nullopt;
+    }
+    const std::size_t count = std::stoul(word);
+    return count <= kMaxStatesLimit ? std::optional<std::size_t>(count) : std::nullopt;
+}
+
 // Applies option `name` with `value`; false, with `error` set, when it is not one.
 bool applyOption(Options& options, const std::string& name, const std::string& value, bool grade,
                  std::string& error) {
@@ -58,6 +69,16 @@ bool applyOption(Options& options, const std::string& name, const std::string& v
             return false;
         }
         options.jobs = *jobs;
+    } else if (name == "--pack" && grade) {
+        options.packDir = value;
+    } else if (name == "--max-states" && grade) {
+        const auto states = stateCount(value);
+        if (!states) {
+            error = "--max-states takes a number from 1 to " + std::to_string(kMaxStatesLimit) +
+                    ", not " + value;
+            return false;
+        }
+        options.maxStates = *states;
     } else {
         error = "unknown option " + name;
         return false;

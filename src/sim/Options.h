@@ -6,6 +6,7 @@
 
 #include "Reports.h"
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <utility>
@@ -24,6 +25,8 @@ struct Options {
     std::vector<std::pair<ReportFormat, std::string>> reports; ///< each report and its file
     std::optional<std::string> testName;                       ///< --test NAME
     int jobs = 0;                      ///< --jobs N (1 to kMaxJobs); 0: one per core
+    std::string packDir;               ///< grade --pack DIR: the teacher's pack folder
+    std::size_t maxStates = 0;         ///< grade --max-states N (with --pack); 0: default
     std::vector<std::string> operands; ///< what follows the options
 
     /// True when a report goes to standard output ("-").

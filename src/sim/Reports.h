@@ -27,7 +27,8 @@ std::string_view reportName(ReportFormat format);
 void writeTap(std::ostream& out, const std::vector<ProgramResult>& programs, bool single);
 void writeJunit(std::ostream& out, const std::vector<ProgramResult>& programs);
 void writeJson(std::ostream& out, const std::vector<ProgramResult>& programs, bool single);
-/// One row per program, one column per test of `tests` (its points, or 0).
+/// One row per program, one column per test of `tests` (its points, or 0); a column named
+/// for an exercise of grade --pack sums the points of its tests ("EXERCISE: TEST").
 void writeCsv(std::ostream& out, const std::vector<ProgramResult>& programs,
               const std::vector<TestInfo>& tests);
 

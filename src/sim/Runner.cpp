@@ -11,6 +11,7 @@
 #include "trace/VcdFile.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <optional>
 
 #include <utility>
@@ -40,6 +41,32 @@ bool Runner::load(const std::string& path) {
     const bool loaded = m_session.load();
     m_out.flush();
     return loaded;
+}
+
+bool Runner::loadBytes(const std::string& fileName, std::string program, std::string names) {
+    std::vector<std::pair<std::string, std::string>> memory{{fileName, std::move(program)}};
+    if (!names.empty()) {
+        memory.emplace_back(names::namesPathFor(fileName), std::move(names));
+    }
+    m_fileSystem.m_memory = std::move(memory);
+    const bool loaded = load(fileName);
+    m_fileSystem.m_memory.reset();
+    return loaded;
+}
+
+bool Runner::LoadFiles::readAll(const std::string& path, std::string& bytes,
+                                platform::FileError& error) {
+    if (!m_memory) {
+        return DiskFileSystem::readAll(path, bytes, error);
+    }
+    for (const auto& [name, contents] : *m_memory) {
+        if (name == path) {
+            bytes = contents;
+            return true;
+        }
+    }
+    error = {ENOENT, "No such file or directory"};
+    return false;
 }
 
 void Runner::useNames(names::NameTable table) {

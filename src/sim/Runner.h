@@ -52,6 +52,11 @@ public:
     /// otherwise its message has been printed.
     bool load(const std::string& path);
 
+    /// Loads the program file `program` (bytes, as a .PLC file holds them) with the names file
+    /// `names` beside it (empty: none) as File > Load loads a file named `fileName` (a bare file
+    /// name such as "latch.PLC"): the same checks and messages, without touching the disk.
+    bool loadBytes(const std::string& fileName, std::string program, std::string names);
+
     /// Takes `table` as the program's names instead of those read beside it (--names): the
     /// names a script run line by line may use, and those of the diagrams and the VCD file.
     void useNames(names::NameTable table);
@@ -134,6 +139,14 @@ private:
         std::optional<std::string> m_savePath;
     };
 
+    // The disk, or while loadBytes() loads, only the files it was given.
+    class LoadFiles : public files::DiskFileSystem {
+    public:
+        bool readAll(const std::string& path, std::string& bytes,
+                     platform::FileError& error) override;
+        std::optional<std::vector<std::pair<std::string, std::string>>> m_memory;
+    };
+
     class NoShell : public platform::MainWindowShell {
     public:
         void closeMainWindow() override {}
@@ -189,7 +202,7 @@ private:
     SimPanel m_panel;
     ConsoleBoxes m_boxes;
     PathDialog m_dialog;
-    files::DiskFileSystem m_fileSystem;
+    LoadFiles m_fileSystem;
     NoShell m_shell;
     session::Session m_session;
     ScanCounter m_scanCounter{m_session};

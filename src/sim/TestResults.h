@@ -45,6 +45,9 @@ struct ProgramResult {
     int status = 0;      ///< the exit status the run alone would have given (Exit)
     std::vector<TestResult> tests;
     std::string vcd; ///< grade --vcd-dir: the file its run was written to, if any
+    /// grade --pack: the feedback on the whole (each exercise's), for the reports that carry
+    /// it; empty otherwise.
+    std::string output = {};
 
     std::int64_t score() const;
     std::int64_t maxScore() const;
