@@ -10,7 +10,7 @@ RUNGBOX_BUILD_PACKAGES=(
     qt6-base-dev qt6-svg-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-dejavu-core fonts-dejavu-extra
-    perl libxml2-utils
+    perl libxml2-utils unzip
 )
 
 # ensure_packages PKG...: installs whichever of PKG are missing, as root or through sudo. Where

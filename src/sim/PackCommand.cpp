@@ -2,6 +2,7 @@
 #include "PackCommand.h"
 
 #include "ExploreCommandLine.h"
+#include "PackExport.h"
 #include "PackGrader.h"
 #include "course/Bundle.h"
 #include "text/Utf8.h"
@@ -31,8 +32,11 @@ const char* const kGradePackHelp =
 
 namespace {
 
-constexpr const char* kPackUsage = "usage: rungbox-sim pack check DIR\n"
-                                   "       rungbox-sim pack publish DIR OUT\n";
+constexpr const char* kPackUsage =
+    "usage: rungbox-sim pack check DIR\n"
+    "       rungbox-sim pack publish DIR OUT\n"
+    "       rungbox-sim pack gradescope [--sim STATIC] DIR OUT.zip\n"
+    "       rungbox-sim pack classroom [--sim STATIC] DIR OUT\n";
 
 void printPackHelp(std::ostream& out) {
     out << kPackUsage
@@ -49,6 +53,16 @@ void printPackHelp(std::ostream& out) {
            "its files and OUT/pack.rbxpack (the page opens it as index.html#pack=OUT/), and\n"
            "the one file OUT.rbxpack beside it. A folder OUT that holds anything but an\n"
            "earlier publication of the same pack is left alone.\n"
+           "\n"
+           "gradescope checks the pack and writes OUT.zip, a Gradescope autograder: setup.sh,\n"
+           "run_autograder, the teacher's pack and a rungbox-sim linked statically, which\n"
+           "runs on the autograder's machine with nothing installed; it grades the\n"
+           "submission's .rbxsub (or .PLC files) with grade --pack into results.json.\n"
+           "classroom checks the pack and writes the folder OUT, a GitHub Classroom\n"
+           "template: the students' copy, .github/classroom/autograding.json and the\n"
+           "workflow .github/workflows/classroom.yml with a step per visible test and its\n"
+           "points, and the static rungbox-sim the workflow installs. STATIC is that\n"
+           "program (default: rungbox-sim-static beside this rungbox-sim).\n"
            "\n"
            "Exit status: 0 all is well, 1 bad command line, a pack folder that cannot be\n"
            "read or a pack.json that does not read, or a file not written, 4 an exercise\n"
@@ -155,15 +169,80 @@ int publish(const course::Pack& pack, std::string outDir, std::ostream& out, std
 
 } // namespace
 
-int packCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    if (args.size() == 1 && args[0] == "--help") {
+namespace {
+
+std::optional<std::string> readSmallFile(const fs::path& path, std::size_t limit);
+
+// The statically linked rungbox-sim an autograder carries: `given`, or rungbox-sim-static
+// beside this program.
+std::optional<std::string> staticSim(const std::string& given, std::ostream& err) {
+    std::error_code error;
+    const fs::path path =
+        !given.empty() ? fs::path(given)
+                       : fs::read_symlink("/proc/self/exe", error).parent_path() / "rungbox-sim-static";
+    auto bytes = readSmallFile(path, 64U << 20);
+    if (!bytes) {
+        err << "rungbox-sim: cannot read the static rungbox-sim " << path.string()
+            << " (build it with: cmake --build --preset release --target rungbox-sim-static, "
+               "or give it with --sim)\n";
+    }
+    return bytes;
+}
+
+int writeGradescope(const course::Pack& pack, const std::string& sim, const std::string& zip,
+                    std::ostream& out, std::ostream& err) {
+    if (!writeFile(zip, gradescopeArchive(pack, sim), err)) {
+        return Exit::Usage;
+    }
+    out << "wrote the Gradescope autograder of " << pack.id << ": " << zip << '\n';
+    return Exit::Ok;
+}
+
+int writeClassroom(const course::Pack& pack, const std::string& sim, const std::string& dir,
+                   std::ostream& out, std::ostream& err) {
+    std::error_code error;
+    if (fs::exists(dir, error) && (!fs::is_directory(dir, error) || !fs::is_empty(dir, error))) {
+        return refuse(err, dir + " is not empty: no template written");
+    }
+    const auto files = classroomTemplate(pack, sim);
+    for (const auto& [path, bytes] : files) {
+        if (!writeFile(fs::path(dir) / path, bytes, err)) {
+            return Exit::Usage;
+        }
+    }
+    fs::permissions(fs::path(dir) / kClassroomSim, fs::perms::owner_all | fs::perms::group_read |
+                                                       fs::perms::group_exec |
+                                                       fs::perms::others_read |
+                                                       fs::perms::others_exec,
+                    error);
+    out << "wrote the GitHub Classroom template of " << pack.id << ": " << dir << "/ ("
+        << files.size() << " files)\n";
+    return Exit::Ok;
+}
+
+} // namespace
+
+int packCommand(const std::vector<std::string>& given, std::ostream& out, std::ostream& err) {
+    if (given.size() == 1 && given[0] == "--help") {
         printPackHelp(out);
         return Exit::Ok;
     }
+    std::vector<std::string> args = given;
+    std::string simPath;
+    if (args.size() >= 3 && (args[0] == "gradescope" || args[0] == "classroom") &&
+        args[1] == "--sim") {
+        simPath = args[2];
+        args.erase(args.begin() + 1, args.begin() + 3);
+    }
     const bool check = args.size() == 2 && args[0] == "check";
-    const bool publishing = args.size() == 3 && args[0] == "publish";
-    if (!check && !publishing) {
+    const bool writing = args.size() == 3 && (args[0] == "publish" || args[0] == "gradescope" ||
+                                              args[0] == "classroom");
+    if (!check && !writing) {
         err << kPackUsage;
+        return Exit::Usage;
+    }
+    std::optional<std::string> sim;
+    if (writing && args[0] != "publish" && !(sim = staticSim(simPath, err))) {
         return Exit::Usage;
     }
     course::FileSet files;
@@ -174,10 +253,16 @@ int packCommand(const std::vector<std::string>& args, std::ostream& out, std::os
     const PackCheck checked = checkPack(std::move(files));
     const int status = printCheck(checked, out);
     if (check || status != Exit::Ok) {
-        if (publishing) {
-            err << "rungbox-sim: " << args[1] << " does not pass its check: nothing published\n";
+        if (writing) {
+            err << "rungbox-sim: " << args[1] << " does not pass its check: nothing written\n";
         }
         return status;
+    }
+    if (args[0] == "gradescope") {
+        return writeGradescope(*checked.pack, *sim, args[2], out, err);
+    }
+    if (args[0] == "classroom") {
+        return writeClassroom(*checked.pack, *sim, args[2], out, err);
     }
     return publish(*checked.pack, args[2], out, err);
 }

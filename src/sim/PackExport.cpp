@@ -44,6 +44,12 @@ if [ ! -s "$root/results/results.json" ]; then
 fi
 )";
 
+// The command that runs one visible test of a student's program: exit status 0 when it passes.
+std::string runCommand(const PackTest& test) {
+    const std::string only = test.test == "all" ? "" : "--test " + test.test + " ";
+    return "rungbox-sim " + only + test.exercise + ".PLC " + test.exercise + ".script";
+}
+
 std::string stepId(const PackTest& test) {
     return test.exercise + "-" + test.test;
 }
@@ -55,8 +61,7 @@ std::string autogradingJson(const std::vector<PackTest>& tests) {
         entries.push_back(JsonValue::object({
             {"name", JsonValue::string(test.exercise + ": " + test.test)},
             {"setup", JsonValue::string("")},
-            {"run", JsonValue::string("rungbox-sim " + test.exercise + ".PLC " + test.exercise +
-                                      ".script --test " + test.test)},
+            {"run", JsonValue::string(runCommand(test))},
             {"input", JsonValue::string("")},
             {"output", JsonValue::string("")},
             {"comparison", JsonValue::string("included")},
@@ -94,8 +99,7 @@ std::string workflowYaml(const std::vector<PackTest>& tests) {
             << "        uses: classroom-resources/autograding-command-grader@v1\n"
             << "        with:\n"
             << "          test-name: " << quoted(test.exercise + ": " + test.test) << "\n"
-            << "          command: " << quoted("rungbox-sim " + test.exercise + ".PLC " +
-                                               test.exercise + ".script --test " + test.test)
+            << "          command: " << quoted(runCommand(test))
             << "\n          timeout: 5\n          max-score: " << test.points << "\n";
         runners += (runners.empty() ? "" : ",") + stepId(test);
     }

@@ -38,7 +38,7 @@ std::string gradescopeArchive(const course::Pack& pack, const std::string& stati
 
 /// The GitHub Classroom template of the teacher's `pack`: the students' copy at its top,
 /// `.github/classroom/autograding.json` and `.github/workflows/classroom.yml` with a step per
-/// visible test (`rungbox-sim ID.PLC ID.script --test NAME`) and its points, and
+/// visible test (`rungbox-sim --test NAME ID.PLC ID.script`) and its points, and
 /// `.github/rungbox/rungbox-sim` (the bytes `staticSim`), which the workflow installs.
 /// Files by path; `.github` paths included, which a pack's own files may not have.
 std::map<std::string, std::string> classroomTemplate(const course::Pack& pack,

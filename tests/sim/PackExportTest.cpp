@@ -52,7 +52,7 @@ TEST(PackExport, ClassroomRunsEachVisibleTestWithItsPoints) {
     const auto& entries = *autograding->member("tests")->asArray();
     ASSERT_EQ(entries.size(), tests.size());
     EXPECT_EQ(*entries[1].member("run")->asString(),
-              "rungbox-sim latch.PLC latch.script --test start_latches");
+              "rungbox-sim --test start_latches latch.PLC latch.script");
     EXPECT_EQ(entries[1].member("points")->asWhole(0, 100), 2);
     const std::string workflow = files.at(".github/workflows/classroom.yml");
     EXPECT_NE(workflow.find("id: latch-start_latches"), std::string::npos);
