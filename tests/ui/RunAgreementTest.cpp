@@ -91,6 +91,9 @@ private slots:
         QTest::newRow("gate") << "gate";
         QTest::newRow("conveyor") << "conveyor";
         QTest::newRow("traffic light") << "traffic_light";
+        QTest::newRow("motor starter") << "motor_reversing";
+        QTest::newRow("tank and pumps") << "pump_lead_lag";
+        QTest::newRow("car park") << "car_park_barriers";
     }
 
     void examplesAgree() {
