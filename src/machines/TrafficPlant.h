@@ -177,6 +177,7 @@ private:
     // The picture, in TrafficScene.cpp.
     void drawRoads(Scene& scene) const;
     void drawQueues(Scene& scene) const;
+    void drawArmLabels(Scene& scene) const;
     void drawHeads(Scene& scene) const;
     void drawCrossing(Scene& scene) const;
     void drawPanel(Scene& scene) const;

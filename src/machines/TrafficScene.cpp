@@ -50,9 +50,9 @@ constexpr std::array<SceneRect, T::kApproaches> kHeads = {{
     {160, 306, 24, 66}, // west
 }};
 // The walk / don't walk heads at the crossing's two ends, and its push-button.
-constexpr SceneRect kPedNorth{204, 124, 22, 44};
+constexpr SceneRect kPedNorth{176, 124, 22, 44};
 constexpr SceneRect kPedSouth{214, 306, 22, 44};
-constexpr SceneRect kPushButton{184, 150, 16, 18};
+constexpr SceneRect kPushButton{205, 126, 16, 18};
 
 // Car `k` (0 at the stop line) of `approach`'s queue.
 SceneRect carBox(T::Approach approach, int k) {
@@ -101,6 +101,7 @@ void TrafficPlant::drawScene(Scene& scene) const {
     drawRoads(scene);
     drawCrossing(scene);
     drawQueues(scene);
+    drawArmLabels(scene);
     drawHeads(scene);
     drawPanel(scene);
     markFaults(scene);
@@ -129,14 +130,24 @@ void TrafficPlant::drawRoads(Scene& scene) const {
     scene.rect({kMidX, 310, kLane, 4}, kWhite);
     scene.rect({392, kMidY - kLane, 4, kLane}, kWhite);
     scene.rect({188, kMidY, 4, kLane}, kWhite);
+}
+
+// Each arm's name with the length of its queue, at the arm's far end.
+void TrafficPlant::drawArmLabels(Scene& scene) const {
     const std::array<SceneRect, kApproaches> labels = {{
-        {kMidX - kLane - 70, 4, 64, 16},
-        {kMidX + kLane + 6, kMapH - 20, 64, 16},
-        {kMapW - 64, kMidY - kLane - 20, 60, 16},
-        {4, kMidY + kLane + 4, 60, 16},
+        {kMidX - kLane - 104, 4, 100, 16},
+        {kMidX + kLane + 6, kMapH - 20, 100, 16},
+        {kMapW - 104, kMidY - kLane - 20, 100, 16},
+        {4, kMidY + kLane + 4, 100, 16},
     }};
+    const std::array<TextAlign, kApproaches> aligns = {TextAlign::Right, TextAlign::Left,
+                                                       TextAlign::Right, TextAlign::Left};
     for (std::size_t a = 0; a < kApproaches; ++a) {
-        scene.text(labels[a], kApproachNames[a], kWhite, 12, TextAlign::Left, true);
+        const std::size_t cars = m_queues[a].size();
+        scene.text(labels[a],
+                   std::string(kApproachNames[a]) + ": " + std::to_string(cars) +
+                       (cars == 1 ? " car" : " cars"),
+                   kWhite, 12, aligns[a], true);
     }
 }
 
@@ -152,7 +163,7 @@ void TrafficPlant::drawCrossing(Scene& scene) const {
     }
     scene.rect(kPushButton, 0xF0D23C, Scene::kInk, 1, 3);
     scene.lamp(kPushButton.x + 8, kPushButton.y + 9, 4, m_button.down(), kRedLit);
-    scene.text({150, 168, 50, 12}, "0 push", Scene::kInk, 10, TextAlign::Right);
+    scene.text({70, 100, 140, 18}, "0 push-button", Scene::kInk, 10, TextAlign::Right);
     // The pedestrian: at the kerb while waiting, on the zebra while crossing.
     float y = 0;
     if (m_pedestrian == Pedestrian::Waiting) {
@@ -182,21 +193,27 @@ void TrafficPlant::drawQueues(Scene& scene) const {
             scene.rect(carBox(approach, k), kCarColours[static_cast<std::size_t>(car.id) % 5],
                        Scene::kInk, 1.5F, 5);
         }
-        // The loop's terminal and the queue's length.
-        const SceneRect tail = carBox(approach, kDrawnCars - 1);
-        const bool upright = approach == kNorth || approach == kSouth;
-        const SceneRect count = upright ? SceneRect{tail.x + tail.w + 4, tail.y, 56, 16}
-                                        : SceneRect{tail.x, tail.y + tail.h + 6, 60, 16};
-        scene.text(count, std::to_string(queue.size()) + (queue.size() == 1 ? " car" : " cars"),
-                   kWhite, 11, TextAlign::Left, true);
-        const SceneRect terminal = upright ? SceneRect{loop.x + loop.w + 2, loop.y, 14, 14}
-                                           : SceneRect{loop.x, loop.y + loop.h, 14, 14};
-        scene.text(terminal, std::to_string(a + 1), 0xFFFF96, 11, TextAlign::Left, true);
+        // The loop's terminal beside it.
+        const std::array<ScenePoint, kApproaches> terminals = {{
+            {loop.x + loop.w + 3, loop.y},
+            {loop.x - 15, loop.y + loop.h - 14},
+            {loop.x + loop.w - 12, loop.y + loop.h},
+            {loop.x + 4, loop.y + loop.h},
+        }};
+        scene.text({terminals[a].x, terminals[a].y, 14, 14}, std::to_string(a + 1), 0xFFFF96, 11,
+                   TextAlign::Left, true);
         if (longWaitAt(approach)) {
             const SceneRect box = queueBox(approach);
             scene.rect(box, kNoColour, kWarnAmber, 3, 6);
             scene.last().dashed = true;
-            const SceneRect tag{box.x, box.y + box.h + 2, 130, 16};
+            // The tag beside the queue, away from the junction and the heads.
+            const std::array<ScenePoint, kApproaches> tags = {{
+                {box.x + box.w + 4, box.y},
+                {box.x - 134, box.y + box.h - 16},
+                {box.x + box.w - 130, box.y + box.h + 2},
+                {box.x, box.y - 18},
+            }};
+            const SceneRect tag{tags[a].x, tags[a].y, 130, 16};
             scene.rect(tag, kWarnAmber);
             scene.text(tag, "waiting over 2 min", Scene::kInk, 11);
         }
@@ -286,7 +303,8 @@ void TrafficPlant::drawPanel(Scene& scene) const {
     scene.button({x, 290, 110, 40}, kControls[0].caption, 0x1E963C, m_button.down(), 0);
     scene.button({x + 126, 290, 150, 40}, kControls[1].caption, 0x285AB4, m_pedestriansOn, 1);
     scene.text({x, 334, 286, 16},
-               m_pedestriansOn ? "Pedestrians come at random" : "Pedestrians only on a click",
+               m_pedestriansOn ? "Pedestrians: coming at random"
+                               : "Pedestrians: only when Walk is clicked",
                0x5A5A5A, 11, TextAlign::Left);
     scene.text({x, 354, 286, 16}, "Pedestrian: " + std::string(pedestrianWord(m_pedestrian)),
                Scene::kInk, 12, TextAlign::Left);
