@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <string>
-#include <vector>
 
 namespace rungbox::machines {
 
@@ -69,7 +68,7 @@ void TrafficPlant::reset() {
 std::uint16_t TrafficPlant::sensors() const {
     unsigned bits = m_button.down() ? kWalkButton : 0U;
     for (std::size_t a = 0; a < kApproaches; ++a) {
-        bits |= m_queues[a].empty() ? 0U : kCarNorth << a;
+        bits |= m_queues[a].empty() ? 0U : unsigned{kCarNorth} << a;
     }
     return static_cast<std::uint16_t>(bits);
 }
@@ -246,7 +245,6 @@ std::string TrafficPlant::stateLine() const {
 }
 
 std::string TrafficPlant::invariantBreach() const {
-    std::vector<int> ids;
     for (std::size_t a = 0; a < kApproaches; ++a) {
         const auto& queue = m_queues[a];
         if (queue.size() > kMaxQueue) {
@@ -255,25 +253,51 @@ std::string TrafficPlant::invariantBreach() const {
         if (m_arrived[a] != m_left[a] + static_cast<int>(queue.size())) {
             return "a car lost or made from nothing";
         }
-        for (std::size_t k = 0; k < queue.size(); ++k) {
-            if (queue[k].arrivedMs > m_nowMs ||
-                (k > 0 && queue[k].arrivedMs < queue[k - 1].arrivedMs)) {
-                return "a queue out of its order of arrival";
-            }
-            if (queue[k].id < 0 || queue[k].id >= m_nextId) {
+        const Car* before = nullptr;
+        for (const Car& car : queue) {
+            if (car.arrivedMs > m_nowMs || car.id < 0 || car.id >= m_nextId) {
                 return "a car that never arrived";
             }
-            ids.push_back(queue[k].id);
+            // Cars are numbered as they come, and a queue keeps the order they came in.
+            if (before != nullptr && (car.id <= before->id || car.arrivedMs < before->arrivedMs)) {
+                return "a queue out of its order of arrival";
+            }
+            before = &car;
         }
     }
-    std::sort(ids.begin(), ids.end());
-    if (std::adjacent_find(ids.begin(), ids.end()) != ids.end()) {
+    if (carInTwoPlaces()) {
         return "a car in two places";
     }
     if (m_crossedMs < 0 || m_crossedMs >= kCrossMs) {
         return "a pedestrian off the crossing";
     }
     return {};
+}
+
+// With each queue's numbers rising, merging the queues in order of their numbers meets any car
+// that stands in two of them twice in a row.
+bool TrafficPlant::carInTwoPlaces() const {
+    std::array<std::deque<Car>::const_iterator, kApproaches> at;
+    for (std::size_t a = 0; a < kApproaches; ++a) {
+        at[a] = m_queues[a].begin();
+    }
+    int previous = -1;
+    for (;;) {
+        std::size_t next = kApproaches;
+        for (std::size_t a = 0; a < kApproaches; ++a) {
+            if (at[a] != m_queues[a].end() && (next == kApproaches || at[a]->id < at[next]->id)) {
+                next = a;
+            }
+        }
+        if (next == kApproaches) {
+            return false;
+        }
+        const int id = (at[next]++)->id;
+        if (id == previous) {
+            return true;
+        }
+        previous = id;
+    }
 }
 
 PushButton* TrafficPlant::controlButton(std::size_t index) {

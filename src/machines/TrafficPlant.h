@@ -173,6 +173,7 @@ private:
     void movePedestrian();
     void countLongWaits();
     bool longWaitAt(Approach approach) const;
+    bool carInTwoPlaces() const;
 
     // The picture, in TrafficScene.cpp.
     void drawRoads(Scene& scene) const;

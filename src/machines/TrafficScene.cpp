@@ -161,6 +161,8 @@ void TrafficPlant::drawCrossing(Scene& scene) const {
         scene.lamp(head.x + head.w / 2, head.y + 12, 7, dontWalkLit(), kRedLit);
         scene.lamp(head.x + head.w / 2, head.y + 32, 7, walkLit());
     }
+    scene.text({kPedSouth.x - 10, kPedSouth.y + kPedSouth.h + 1, kPedSouth.w + 20, 14}, "walk",
+               Scene::kInk, 10, TextAlign::Centre, true);
     scene.rect(kPushButton, 0xF0D23C, Scene::kInk, 1, 3);
     scene.lamp(kPushButton.x + 8, kPushButton.y + 9, 4, m_button.down(), kRedLit);
     scene.text({70, 100, 140, 18}, "0 push-button", Scene::kInk, 10, TextAlign::Right);
@@ -184,7 +186,7 @@ void TrafficPlant::drawQueues(Scene& scene) const {
     for (std::size_t a = 0; a < kApproaches; ++a) {
         const auto approach = static_cast<Approach>(a);
         const SceneRect loop = loopBox(approach);
-        const bool occupied = (in & (kCarNorth << a)) != 0;
+        const bool occupied = (in & (unsigned{kCarNorth} << a)) != 0;
         scene.rect(loop, occupied ? 0xDCE6A0 : kNoColour, occupied ? 0x3C8C28 : 0x505050, 2, 4);
         const auto& queue = m_queues[a];
         const int drawn = std::min(static_cast<int>(queue.size()), kDrawnCars);
@@ -230,6 +232,11 @@ void TrafficPlant::drawHeads(Scene& scene) const {
         scene.lamp(x, head.y + 13, 8, (lit & kRedLamp) != 0, kRedLit);
         scene.lamp(x, head.y + 33, 8, (lit & kAmberLamp) != 0, kAmberLit);
         scene.lamp(x, head.y + 53, 8, (lit & kGreenLamp) != 0);
+        // Which road's lamps it shows: above the heads on the north side, below the others.
+        const bool above = a == kNorth || a == kEast;
+        scene.text({head.x - 8, above ? head.y - 15 : head.y + head.h + 1, head.w + 16, 14},
+                   roadOf(static_cast<Approach>(a)) == kNorthSouth ? "N-S" : "E-W", Scene::kInk, 10,
+                   TextAlign::Centre, true);
     }
 }
 
