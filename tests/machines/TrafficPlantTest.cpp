@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "machines/TrafficPlant.h"
+#include "machines/Random.h"
 #include "machines/Scene.h"
 
 #include <gtest/gtest.h>
@@ -189,6 +190,24 @@ TEST(TrafficPlant, SeededArrivalsComeAtEachApproachsRate) {
         EXPECT_NEAR(plant.arrivals(static_cast<T::Approach>(a)), expected, expected * 0.25);
     }
     EXPECT_GT(plant.arrivals(T::kNorth), plant.arrivals(T::kWest)) << "the main road is busier";
+}
+
+// The scene plants' common test changes the lamps too often for a car ever to leave; here they
+// hold for half a minute or so, so that cars come and go, wait long and get counted on every path.
+TEST(TrafficPlant, StateStaysPossibleWhileCarsComeAndGo) {
+    TrafficPlant plant;
+    Random random(3);
+    std::uint16_t outputs = 0;
+    for (long ms = 0; ms < 1200000; ++ms) {
+        if (random.next() % 40000 == 0) {
+            outputs = static_cast<std::uint16_t>(random.next());
+        }
+        plant.step(outputs);
+        const std::string breach = plant.invariantBreach();
+        ASSERT_TRUE(breach.empty()) << breach << " at " << ms << " ms\n" << plant.stateLine();
+    }
+    EXPECT_GT(plant.passed(), 100);
+    EXPECT_GT(plant.longWaits(), 0);
 }
 
 TEST(TrafficPlant, StateLineAndReset) {
