@@ -45,6 +45,7 @@ void TrafficPlant::reset() {
     m_headwayMs.fill(0);
     m_arrived.fill(0);
     m_left.fill(0);
+    m_warned.fill(0);
     m_heads.fill({});
     m_random = Random(kSeed);
     m_randomArrivals = true;
@@ -105,7 +106,7 @@ void TrafficPlant::addCar(Approach approach) {
     if (queue.size() >= kMaxQueue) {
         return;
     }
-    queue.push_back({m_nextId++, m_nowMs, false});
+    queue.push_back({m_nextId++, m_nowMs});
     ++m_arrived[approach];
 }
 
@@ -183,6 +184,9 @@ void TrafficPlant::depart() {
         if (!m_queues[a].empty() && m_headwayMs[a] >= kHeadwayMs) {
             m_queues[a].pop_front();
             ++m_left[a];
+            if (m_warned[a] > 0) {
+                --m_warned[a];
+            }
             m_headwayMs[a] = 0;
         }
     }
@@ -205,15 +209,11 @@ void TrafficPlant::movePedestrian() {
 
 // Each car counts once when its wait passes kLongWaitMs; a queue's first car has waited longest.
 void TrafficPlant::countLongWaits() {
-    for (auto& queue : m_queues) {
-        for (Car& car : queue) {
-            if (m_nowMs - car.arrivedMs <= kLongWaitMs) {
-                break;
-            }
-            if (!car.warned) {
-                car.warned = true;
-                ++m_longWaits;
-            }
+    for (std::size_t a = 0; a < kApproaches; ++a) {
+        const auto& queue = m_queues[a];
+        while (m_warned[a] < queue.size() && m_nowMs - queue[m_warned[a]].arrivedMs > kLongWaitMs) {
+            ++m_warned[a];
+            ++m_longWaits;
         }
     }
 }
@@ -252,6 +252,9 @@ std::string TrafficPlant::invariantBreach() const {
         }
         if (m_arrived[a] != m_left[a] + static_cast<int>(queue.size())) {
             return "a car lost or made from nothing";
+        }
+        if (m_warned[a] > queue.size()) {
+            return "a long wait counted for a car not there";
         }
         const Car* before = nullptr;
         for (const Car& car : queue) {

@@ -97,7 +97,6 @@ public:
     struct Car {
         int id = 0;
         long arrivedMs = 0;
-        bool warned = false; ///< its long wait has been counted
     };
 
     /// Where the pedestrian is.
@@ -188,6 +187,9 @@ private:
     std::array<int, kApproaches> m_headwayMs{}; // green time since the last car left
     std::array<int, kApproaches> m_arrived{};   // cars that joined the queue
     std::array<int, kApproaches> m_left{};      // cars that drove through the junction
+    // How many cars at the front of each queue have had their long wait counted: the first
+    // cars have waited longest, so they are always the ones counted.
+    std::array<std::size_t, kApproaches> m_warned{};
     std::array<HeadWatch, kRoads> m_heads{};
     Random m_random{kSeed};
     bool m_randomArrivals = true;
