@@ -82,8 +82,8 @@ int TrafficPlant::passed() const {
     return total;
 }
 
-long TrafficPlant::longestWaitMs() const {
-    long longest = 0;
+std::int64_t TrafficPlant::longestWaitMs() const {
+    std::int64_t longest = 0;
     for (const auto& queue : m_queues) {
         if (!queue.empty()) {
             longest = std::max(longest, m_nowMs - queue.front().arrivedMs);

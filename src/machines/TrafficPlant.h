@@ -78,7 +78,7 @@ public:
     static constexpr int kHeadwayMs = 2000;
     /// A car waiting longer than this (ms) is a warning: two minutes is more than any sensible
     /// cycle keeps a driver at red.
-    static constexpr long kLongWaitMs = 120000;
+    static constexpr std::int64_t kLongWaitMs = 120000;
     /// A green must be followed by at least this much amber (ms) before its red: the shortest
     /// amber that lets a driver at the stop line decide to stop.
     static constexpr int kMinAmberMs = 2000;
@@ -96,7 +96,7 @@ public:
     /// A car in a queue: its number (every car has its own) and when it arrived (ms).
     struct Car {
         int id = 0;
-        long arrivedMs = 0;
+        std::int64_t arrivedMs = 0;
     };
 
     /// Where the pedestrian is.
@@ -148,10 +148,10 @@ public:
     /// Cars that have waited over kLongWaitMs since the reset: the warning.
     int longWaits() const { return m_longWaits; }
     /// The longest wait (ms) of a car queued now; 0 with no car queued.
-    long longestWaitMs() const;
+    std::int64_t longestWaitMs() const;
     Pedestrian pedestrian() const { return m_pedestrian; }
     /// Milliseconds since the reset.
-    long nowMs() const { return m_nowMs; }
+    std::int64_t nowMs() const { return m_nowMs; }
 
 protected:
     PushButton* controlButton(std::size_t index) override;
@@ -194,9 +194,8 @@ private:
     Random m_random{kSeed};
     bool m_randomArrivals = true;
     std::uint16_t m_outputs = 0;
-    long m_nowMs = 0;
+    std::int64_t m_nowMs = 0; // 64 bits: a run may outlast the 24 days of 32
     int m_nextId = 0;
-    int m_turnedAway = 0;
     int m_longWaits = 0;
     Pedestrian m_pedestrian = Pedestrian::None;
     int m_crossedMs = 0; // how far the crossing pedestrian has walked
