@@ -11,6 +11,7 @@ EMSCRIPTEN_BINDINGS(rungbox_course) {
         .constructor<>()
         .function("open", &WebCourse::open)
         .function("isOpen", &WebCourse::isOpen)
+        .function("close", &WebCourse::close)
         .function("packId", &WebCourse::packId)
         .function("packTitle", &WebCourse::packTitle)
         .function("exercisesJson", &WebCourse::exercisesJson)

@@ -24,6 +24,11 @@ public:
     /// pack open before (if any) stays open.
     std::string open(const std::string& bytes);
     bool isOpen() const { return m_pack.has_value(); }
+    /// Closes the pack open, if any, and forgets the work set.
+    void close() {
+        m_pack.reset();
+        m_work.clear();
+    }
     /// The open pack's id and title (UTF-8); empty while none is open.
     std::string packId() const;
     std::string packTitle() const;

@@ -113,6 +113,9 @@ TEST(WebCourseTest, HandsInEveryExercise) {
     EXPECT_EQ(handin->work.at("blink"), (course::HandedWork{"blink starter", "", {}}));
     course.clearWork();
     EXPECT_EQ(course::readHandin(course.handinText())->work.at("latch").program, "latch starter");
+    course.close();
+    EXPECT_FALSE(course.isOpen());
+    EXPECT_EQ(course.handinText(), "");
 }
 
 } // namespace
