@@ -471,8 +471,10 @@ class CourseFeature implements PageFeature {
         this.heading.textContent = fromUtf8(this.course.packTitle());
         this.host.hidden = false;
         this.buildList();
-        const current = this.exercises.some((e) => e.id === this.state.current) ? this.state.current : this.exercises[0].id;
-        this.choose(current);
+        const current = this.exercises.some((e) => e.id === this.state.current) ? this.state.current : this.exercises[0]?.id;
+        if (current !== undefined) {
+            this.choose(current);
+        }
         if (!kept) {
             showNotice("course", "This pack is too large to open again by itself on your next visit: open it again from its file.");
         }

@@ -121,11 +121,20 @@ class LadderView {
      * or not the diagram is shown, without changing what it shows.
      */
     rungPictures(): SVGSVGElement[] {
-        const saved = { picture: this.picture, rungTop: this.rungTop, rowHeight: this.rowHeight, decorate: this.decorate };
+        const saved = {
+            picture: this.picture,
+            rungTop: this.rungTop,
+            rowHeight: this.rowHeight,
+            decorate: this.decorate,
+            framesSelection: this.framesSelection,
+        };
         // The poll is taken here: the diagram shown is drawn again at its next refresh.
         this.stale = this.session.pollLadder() || this.stale;
-        this.picture = JSON.parse(this.session.ladderJson()) as LadderPicture;
+        // The program only, on paper: no current line, selection, power flow or debugger's marks.
+        const picture = JSON.parse(this.session.ladderJson()) as LadderPicture;
+        this.picture = { ...picture, currentLine: 0, running: 0, nets: undefined, active: undefined };
         this.decorate = null;
+        this.framesSelection = false;
         const whole = this.draw();
         const width = whole.getAttribute("width") ?? "0";
         const pictures = this.picture.rungs.map((rung, r) => {

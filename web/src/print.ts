@@ -59,6 +59,7 @@ class PrintFeature implements PageFeature {
             --lines;
         }
         const heads = [0, 1, 2, 3].map((col) => s.cell(0, col));
+        heads[0] ||= "Line";
         const table = this.table("Listing", [...heads, "Name and comment"]);
         const body = table.createTBody();
         for (let line = 1; line <= lines; ++line) {
