@@ -27,10 +27,6 @@ class PrintFeature implements PageFeature {
         return [{ menu: "File", items: [{ label: "Print", run: () => this.print() }] }];
     }
 
-    testHook(): object {
-        return { buildPrintSheet: () => this.build() };
-    }
-
     private print(): void {
         this.build();
         window.print();
