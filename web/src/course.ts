@@ -341,21 +341,31 @@ class CourseFeature implements PageFeature {
         if (await this.openFragment()) {
             return;
         }
-        const kept = storedText(kOpenPackKey);
-        if (kept === null || sharedOfFragment(this.openedHash) !== undefined) {
+        const kept = this.keptPack();
+        if (sharedOfFragment(this.openedHash) !== undefined) {
             return;
         }
+        // The site's pack as it is now; offline, or where the site has it no more, the copy kept.
+        if (kept.link !== undefined && (await this.openLink(kept.link, false))) {
+            return;
+        }
+        if (kept.file !== undefined) {
+            await this.openBytes(kept.file, kept.link ?? null, false);
+        }
+    }
+
+    /** The pack kept open from the last visit: its link, its copy, either or neither. */
+    private keptPack(): { link?: string; file?: string } {
         let open: { link?: unknown; file?: unknown } = {};
         try {
-            open = JSON.parse(kept) as typeof open;
+            open = JSON.parse(storedText(kOpenPackKey) ?? "{}") as typeof open;
         } catch {
             // Not ours: nothing to open.
         }
-        if (typeof open.link === "string") {
-            await this.openLink(open.link, false);
-        } else if (typeof open.file === "string" && isByteText(open.file)) {
-            await this.openBytes(open.file, null, false);
-        }
+        return {
+            link: typeof open.link === "string" ? open.link : undefined,
+            file: typeof open.file === "string" && isByteText(open.file) ? open.file : undefined,
+        };
     }
 
     refresh(): void {
@@ -413,11 +423,17 @@ class CourseFeature implements PageFeature {
             await showNote("Open Exercise Pack", "The link's pack is not on this page's site: only a path such as #pack=packs/week3/ is opened.");
             return true;
         }
-        await this.openLink(address, true);
+        // The copy kept of the same pack when the site cannot be reached (offline).
+        const kept = this.keptPack();
+        const copy = kept.link === address ? kept.file : undefined;
+        if (!(await this.openLink(address, copy === undefined)) && copy !== undefined) {
+            await this.openBytes(copy, address, true);
+        }
         return true;
     }
 
-    private async openLink(address: string, tell: boolean): Promise<void> {
+    /** Opens the pack at `address` on the page's site; false when it cannot be fetched. */
+    private async openLink(address: string, tell: boolean): Promise<boolean> {
         const url = new URL(address, location.href);
         let text: string | null = null;
         let why = "";
@@ -444,9 +460,10 @@ class CourseFeature implements PageFeature {
             if (tell) {
                 await showNote("Open Exercise Pack", why);
             }
-            return;
+            return false;
         }
         await this.openBytes(text, address, tell);
+        return true;
     }
 
     /** Opens the pack of the `.rbxpack` text `bytes`, fetched from `link` or read from a file. */
@@ -464,8 +481,14 @@ class CourseFeature implements PageFeature {
             }
             return;
         }
-        const kept = link !== null ? { link } : bytes.length <= kMaxKeptPackChars ? { file: bytes } : null;
-        storeText(kOpenPackKey, kept ? JSON.stringify(kept) : null);
+        // Kept to open again on the next visit: from its site when it came from there, with a
+        // copy when it is small enough (for a visit offline).
+        const copy = bytes.length <= kMaxKeptPackChars ? { file: bytes } : {};
+        const kept = link !== null ? { link, ...copy } : bytes.length <= kMaxKeptPackChars ? copy : null;
+        // A full storage keeps at least the link.
+        if (!storeText(kOpenPackKey, kept ? JSON.stringify(kept) : null)) {
+            storeText(kOpenPackKey, link !== null ? JSON.stringify({ link }) : null);
+        }
         this.exercises = JSON.parse(fromUtf8(this.course.exercisesJson())) as CourseExercise[];
         this.state = this.readState();
         this.heading.textContent = fromUtf8(this.course.packTitle());

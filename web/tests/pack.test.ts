@@ -169,6 +169,8 @@ describe("exercise packs", () => {
         await choose(page, "3. Five parts to a box");
         await typeAt(page, 12, 1, "LD\n6\n");
 
+        // Offline, or gone from the site: the copy kept opens.
+        fs.rmSync(path.join(siteDir, "pack.rbxpack"));
         await reload(page);
         assert.equal(await hook(page, (h) => h.currentExercise()), "counter");
         assert.deepEqual([await cellText(page, 12, 1), await cellText(page, 12, 2)], ["LD", "6"]);
