@@ -408,7 +408,9 @@ class CourseFeature implements PageFeature {
 
     private async askAndOpen(): Promise<void> {
         const file = await pickFile(".rbxpack");
-        if (file) {
+        if (file && file.bytes.length > kMaxPackFileBytes) {
+            await showNote("Open Exercise Pack", "This exercise pack cannot be opened: it is too large.");
+        } else if (file) {
             await this.openBytes(bytesToText(file.bytes), null, true);
         }
     }

@@ -282,6 +282,11 @@ describe("exercise packs", () => {
         await openFromFile(page, packPath);
         await page.waitForSelector(`${region}:not([hidden])`);
         await typeAt(page, 1, 1, kLatchSolution);
+        // File > Print makes the sheet and asks the browser to print.
+        await page.evaluate(() => (window.print = () => document.body.setAttribute("data-printed", "1")));
+        await menu(page, "File", "Print");
+        assert.equal(await page.$eval("body", (b) => [b.dataset.printed, document.querySelector(".print-sheet h1")?.textContent].join()), "1,latch.PLC");
+        await page.evaluate(() => document.querySelector(".print-sheet")?.replaceChildren());
         await page.emulateMediaType("print");
         await page.waitForSelector(".print-sheet h1");
         const sheet = await page.evaluate(() => {
