@@ -226,7 +226,7 @@ describe("exercise packs", () => {
     test("a hostile pack is refused or shown as text: no script runs, no element of its markup exists", async () => {
         const files = published();
         files["latch.md"] = Buffer.from(
-            "# Hostile <b>bold</b>\n\n<script>window.pwned = 1</script>\n\n<img src=x onerror=\"window.pwned = 2\">\n\n" +
+            "# Hostile <b>bold</b> F\u00f6rderband \u2713\n\n<script>window.pwned = 1</script>\n\n<img src=x onerror=\"window.pwned = 2\">\n\n" +
                 "[click](javascript:window.pwned=3) [mail](mailto:t@example.org) [web](https://example.org)\n\n" +
                 "![secret](../secret.png) ![plain](pic.png)\n",
         );
@@ -245,7 +245,7 @@ describe("exercise packs", () => {
         assert.equal(seen.markup, 0);
         assert.deepEqual(seen.links, ["mailto:t@example.org noopener noreferrer _blank", "https://example.org noopener noreferrer _blank"]);
         assert.deepEqual(seen.images, ["plain blob:"]);
-        assert.ok(seen.text.includes("<script>window.pwned = 1</script>") && seen.text.includes("Hostile <b>bold</b>"), seen.text);
+        assert.ok(seen.text.includes("<script>window.pwned = 1</script>") && seen.text.includes("Hostile <b>bold</b> F\u00f6rderband \u2713"), seen.text);
 
         // What is no pack is refused with the core's reason; the pack open stays.
         const escape = JSON.stringify({ format: "rungbox-pack-file", version: 1, files: { "../pack.json": "e30=" } });
