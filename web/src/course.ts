@@ -385,8 +385,10 @@ class CourseFeature implements PageFeature {
         }
         const stamp = `${session.gridRevision()}/${session.fileRevision()}/${session.namesBytes()}`;
         if (stamp !== this.shownStamp) {
+            // Edits change only the exercise shown; the others' are read from storage after a
+            // choice (choose() empties the stamp).
+            this.showStates(this.shownStamp === "" ? undefined : this.state.current);
             this.shownStamp = stamp;
-            this.showStates();
         }
     }
 
@@ -621,9 +623,12 @@ class CourseFeature implements PageFeature {
     }
 
     /** Each exercise's state beside its title: not started, edited, or what its check gave. */
-    private showStates(): void {
+    private showStates(only?: string): void {
         for (const button of this.list.querySelectorAll<HTMLButtonElement>("button")) {
             const id = button.dataset.exercise ?? "";
+            if (only !== undefined && id !== only) {
+                continue;
+            }
             const text = this.stateText(id);
             const state = button.querySelector(".course-state") as HTMLElement;
             if (state.textContent !== text) {
@@ -671,7 +676,7 @@ class CourseFeature implements PageFeature {
             const tests = list.tests.filter((t) => !t.hidden);
             this.state.checks[id] = { runs: before.runs + 1, passed: tests.filter((t) => t.passed).length, tests: tests.length };
             this.saveState();
-            this.showStates();
+            this.showStates(id);
         });
     }
 
