@@ -51,6 +51,15 @@ interface PageContext {
     /** The program changed other than through the grid (its names): the title is shown again
      * and the program stored. */
     programChanged(): void;
+    /**
+     * Keeps the program shown under its storage key, then keeps the program under `key` from
+     * now on (null: the page's own program) and puts back what is kept there, as a reload
+     * would. False, with the program left as it was, when nothing is kept under `key`.
+     */
+    keepProgramUnder(key: string | null): boolean;
+    /** Puts in a program with `put` (no save question: the one before is kept in storage) as
+     * a file command replaces it, and keeps it at once. */
+    replaceProgram(put: () => void): void;
 }
 
 /** A part of the page beyond the main window: the debugger, the timing diagram, the checks. */
@@ -68,6 +77,9 @@ interface PageFeature {
     /** A file command replaced the program (New, Load, an example, a share link): what was
      * shown of the one before goes. */
     programReplaced?(): void;
+    /** The page has put back its program and opened its share link: a part puts back what it
+     * had open (an exercise pack). */
+    start?(): Promise<void>;
 }
 
 class App {
@@ -127,6 +139,8 @@ class App {
                 this.storedRevision = -1;
                 this.render();
             },
+            keepProgramUnder: (key) => this.keepProgramUnder(key),
+            replaceProgram: (put) => this.replaceProgram(put),
         });
         this.menus = this.withFeatureItems(this.makeMenus());
         this.buildMenuBar(document.getElementById("menubar") as HTMLElement);
@@ -141,6 +155,9 @@ class App {
         this.render();
         this.grid.showTop();
         await this.openShareLink();
+        for (const feature of this.features) {
+            await feature.start?.();
+        }
         this.grid.focus();
         // When the page became usable, in milliseconds since navigation began (the README's figure).
         document.body.dataset.readyMs = String(Math.round(performance.now()));
@@ -587,6 +604,36 @@ class App {
         this.fileBytes = kept.file;
         this.fileNames = kept.fileNames;
         this.storedRevision = this.session.gridRevision();
+    }
+
+    private keepProgramUnder(key: string | null): boolean {
+        this.store();
+        this.keeper.useKey(key);
+        const kept = this.keeper.restore();
+        if (kept.found) {
+            this.fileBytes = kept.file;
+            this.fileNames = kept.fileNames;
+            this.programPutIn();
+        }
+        return kept.found;
+    }
+
+    private replaceProgram(put: () => void): void {
+        put();
+        this.fileBytes = this.session.programBytes();
+        this.fileNames = this.session.namesBytes();
+        this.programPutIn();
+        this.store();
+    }
+
+    /** What a file command does after it replaced the program, without its question. */
+    private programPutIn(): void {
+        this.storedRevision = this.session.gridRevision();
+        this.features.forEach((feature) => feature.programReplaced?.());
+        this.shownStamp = "";
+        this.render();
+        this.grid.showTop();
+        void this.showMessages();
     }
 
     /** Keeps the program for the next visit, when this tab changed it (ProgramStore). */

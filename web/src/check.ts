@@ -66,8 +66,9 @@ class CheckPanel {
     private diagram: TimingPanel | null = null;
     /** Tests only: a check waits in its worker for a Cancel, as a long one under way does. */
     paced = false;
-    /** The script last checked with, carried by Copy Share Link. */
-    script: { name: string; bytes: Uint8Array } | null = null;
+    /** The script last checked with, carried by Copy Share Link; `listed` is told each list
+     * its checks give (an exercise's visible tests, course.ts). */
+    script: { name: string; bytes: Uint8Array; listed?: (list: CheckList) => void } | null = null;
 
     constructor(private readonly context: PageContext) {
         this.checker = new ExploreHost(context.core, (reply) => this.receive(reply));
@@ -134,9 +135,9 @@ class CheckPanel {
     }
 
     /** Runs the script `bytes` named `name` on the page's program; its tests are listed when
-     * it ends. */
-    check(name: string, bytes: Uint8Array): void {
-        this.script = { name, bytes };
+     * it ends, and `listed` told them. */
+    check(name: string, bytes: Uint8Array, listed?: (list: CheckList) => void): void {
+        this.script = { name, bytes, listed };
         this.clear("Check With Script: " + name);
         this.host.setAttribute("aria-busy", "true");
         this.progressRow.hidden = false;
@@ -194,7 +195,9 @@ class CheckPanel {
             this.host.removeAttribute("aria-busy");
             this.runs ??= new this.context.core.WebCheck();
             this.runs.showRuns(reply.vcd);
-            this.show(JSON.parse(reply.list) as CheckList);
+            const list = JSON.parse(reply.list) as CheckList;
+            this.show(list);
+            this.script?.listed?.(list);
         }
     }
 
@@ -251,7 +254,7 @@ class CheckPanel {
 
     private checkAgain(): void {
         if (this.script) {
-            this.check(this.script.name, this.script.bytes);
+            this.check(this.script.name, this.script.bytes, this.script.listed);
         }
     }
 

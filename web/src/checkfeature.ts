@@ -62,6 +62,12 @@ class CheckFeature implements PageFeature {
         this.check.forget();
     }
 
+    /** Checks the page's program with the script `bytes` named `name` as Check With Script
+     * does; `listed` is told the list of each check made with it (Check Again too). */
+    checkWith(name: string, bytes: Uint8Array, listed: (list: CheckList) => void): void {
+        this.check.check(name, bytes, listed);
+    }
+
     shareLinkParts(): string[] {
         const script = this.check.script;
         return script ? [kScriptKey + encodeBase64Url(script.bytes)] : [];

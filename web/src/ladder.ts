@@ -115,6 +115,41 @@ class LadderView {
         this.svg = svg;
     }
 
+    /**
+     * The diagram as the program is now, a picture a rung, for a printed page: each an SVG of
+     * its rung's part of the drawing, so that no rung is cut across two sheets. Drawn whether
+     * or not the diagram is shown, without changing what it shows.
+     */
+    rungPictures(): SVGSVGElement[] {
+        const saved = {
+            picture: this.picture,
+            rungTop: this.rungTop,
+            rowHeight: this.rowHeight,
+            decorate: this.decorate,
+            framesSelection: this.framesSelection,
+        };
+        // The poll is taken here: the diagram shown is drawn again at its next refresh.
+        this.stale = this.session.pollLadder() || this.stale;
+        // The program only, on paper: no current line, selection, power flow or debugger's marks.
+        const picture = JSON.parse(this.session.ladderJson()) as LadderPicture;
+        this.picture = { ...picture, currentLine: 0, running: 0, nets: undefined, active: undefined };
+        this.decorate = null;
+        this.framesSelection = false;
+        const whole = this.draw();
+        const width = whole.getAttribute("width") ?? "0";
+        const pictures = this.picture.rungs.map((rung, r) => {
+            const top = this.rungTop[r] - kRungGap / 2;
+            const height = (rung.rows + rung.marks.length) * this.rowHeight + kRungGap;
+            const svg = whole.cloneNode(true) as SVGSVGElement;
+            svg.setAttribute("viewBox", `0 ${top} ${width} ${height}`);
+            svg.setAttribute("height", String(height));
+            svg.setAttribute("aria-label", `Rung ${r + 1}`);
+            return svg;
+        });
+        Object.assign(this, saved);
+        return pictures;
+    }
+
     /** The line of the element drawn at a point of the page (client pixels), 0 where none. */
     lineAt(clientX: number, clientY: number): number {
         if (!this.svg) {

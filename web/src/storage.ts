@@ -117,24 +117,47 @@ function storageNotice(text: string): void {
     showNotice("storage", text);
 }
 
+/** The entry kept under `key`, parsed; null without one, or when it cannot be read. */
+function keptAt(key: string): KeptProgram | null {
+    try {
+        const raw = localStorage.getItem(key);
+        return raw === null ? null : parseKept(raw);
+    } catch {
+        return null;
+    }
+}
+
 class ProgramStore {
     /** The entry as this tab last read or wrote it: what it has not changed since. */
     private lastKept: string | null = null;
     /** An unreadable entry could not be set aside: this tab writes nothing over it. */
     private blocked = false;
+    /** Where the program is kept: the page's own program, or an exercise's work (course.ts). */
+    private key = kStorageKey;
 
     constructor(private readonly session: WebSession) {
         window.addEventListener("storage", (event) => this.onOtherTab(event));
     }
 
     /**
-     * Puts back the kept program, if any; answers its file's bytes and names as loaded or saved
-     * ("" without), which the page keeps as the program unchanged.
+     * Keeps the program under `key` from now on (null: the page's own program, kStorageKey);
+     * restore() then puts back what is kept there.
      */
-    restore(): { file: string; fileNames: string } {
+    useKey(key: string | null): void {
+        this.key = key ?? kStorageKey;
+        this.lastKept = null;
+        this.blocked = false;
+    }
+
+    /**
+     * Puts back the kept program, if any; answers its file's bytes and names as loaded or saved
+     * ("" without), which the page keeps as the program unchanged, and whether a program was
+     * put back (`found`: the session is left as it was when not).
+     */
+    restore(): { file: string; fileNames: string; found: boolean } {
         let raw: string | null = null;
         try {
-            raw = localStorage.getItem(kStorageKey);
+            raw = localStorage.getItem(this.key);
         } catch {
             // Storage blocked: the page starts empty, and says so when it tries to keep.
         }
@@ -146,7 +169,7 @@ class ProgramStore {
             this.setAside(raw);
         }
         this.lastKept = keptText(this.current(kept?.file ?? "", kept?.fileNames ?? ""));
-        return { file: kept?.file ?? "", fileNames: kept?.fileNames ?? "" };
+        return { file: kept?.file ?? "", fileNames: kept?.fileNames ?? "", found: kept !== null };
     }
 
     /**
@@ -159,7 +182,7 @@ class ProgramStore {
             return;
         }
         try {
-            localStorage.setItem(kStorageKey, text);
+            localStorage.setItem(this.key, text);
         } catch (error) {
             const full = error instanceof DOMException && (error.name === "QuotaExceededError" || error.code === 22);
             storageNotice(
@@ -175,8 +198,7 @@ class ProgramStore {
 
     /** Tests: the entry kept, parsed, or null. */
     kept(): KeptProgram | null {
-        const raw = localStorage.getItem(kStorageKey);
-        return raw === null ? null : parseKept(raw);
+        return keptAt(this.key);
     }
 
     private current(file: string, fileNames: string): KeptProgram {
@@ -210,9 +232,10 @@ class ProgramStore {
     /** Keeps an unreadable entry under kAsideKey; where that fails, leaves it where it is. */
     private setAside(raw: string): void {
         try {
-            localStorage.setItem(kAsideKey, raw);
+            const aside = this.key === kStorageKey ? kAsideKey : this.key + ".unreadable";
+            localStorage.setItem(aside, raw);
             storageNotice(
-                `The program kept from an earlier visit could not be read. It is set aside in the browser's storage as "${kAsideKey}"; this page starts with an empty program.`,
+                `The program kept from an earlier visit could not be read. It is set aside in the browser's storage as "${aside}"; this page starts with an empty program.`,
             );
         } catch {
             this.blocked = true;
@@ -222,7 +245,7 @@ class ProgramStore {
 
     /** Another tab kept its program: newest wins, and this tab says that its own is not kept. */
     private onOtherTab(event: StorageEvent): void {
-        if (event.key !== kStorageKey || event.newValue === null || event.newValue === this.lastKept) {
+        if (event.key !== this.key || event.newValue === null || event.newValue === this.lastKept) {
             return;
         }
         // This tab's program stays as it last kept it, so that only its next change is kept.
