@@ -19,12 +19,12 @@ ensure_packages "${RUNGBOX_BUILD_PACKAGES[@]}" xvfb xauth imagemagick
 # RUNGBOX_BUILD_DIR names an already configured build directory to use instead of the release
 # preset's.
 if [ -n "${RUNGBOX_BUILD_DIR:-}" ]; then
-    cmake --build "$RUNGBOX_BUILD_DIR" --target rungbox_screenshot rungbox_module_screenshot \
+    cmake --build "$RUNGBOX_BUILD_DIR" --target rungbox_screenshot rungbox_module_screenshot rungbox_scene_screenshot \
         rungbox_debug_screenshot rungbox_names_screenshot rungbox_desktop_screenshot \
         rungbox_extended_screenshot
     shooter=$RUNGBOX_BUILD_DIR/tools/rungbox_screenshot
 else
-    configure_and_build release rungbox_screenshot rungbox_module_screenshot \
+    configure_and_build release rungbox_screenshot rungbox_module_screenshot rungbox_scene_screenshot \
         rungbox_debug_screenshot rungbox_names_screenshot rungbox_desktop_screenshot \
         rungbox_extended_screenshot
     shooter=./build/release/tools/rungbox_screenshot
@@ -52,6 +52,13 @@ for module in gate conveyor; do
     xvfb-run -a -s "-screen 0 1280x1024x24" env QT_QPA_PLATFORM=xcb \
         "$(dirname "$shooter")/rungbox_module_screenshot" "$module" "examples/$module.PLC" "$raw"
     frame "docs/$module.png"
+done
+
+# The machines drawn from scenes, where docs/scenes/MODULE.script leaves their solutions.
+for scene in motor:motor_reversing tank:pump_lead_lag traffic:intersection carpark:car_park_barriers; do
+    "$(dirname "$shooter")/rungbox_scene_screenshot" "examples/${scene#*:}.PLC" \
+        "docs/scenes/${scene%%:*}.script" "docs/${scene%%:*}.png"
+    echo "Wrote docs/${scene%%:*}.png"
 done
 
 raw2=$(mktemp --suffix=.png)

@@ -94,6 +94,7 @@ private slots:
         QTest::newRow("motor starter") << "motor_reversing";
         QTest::newRow("tank and pumps") << "pump_lead_lag";
         QTest::newRow("car park") << "car_park_barriers";
+        QTest::newRow("traffic intersection") << "intersection";
     }
 
     void examplesAgree() {
