@@ -17,6 +17,7 @@
 #include "ui/names/NamesTools.h"
 #include "ui/options/OptionsTools.h"
 #include "ui/placement/WindowPlaces.h"
+#include "ui/print/PrintTools.h"
 #include "ui/timing/TimingTools.h"
 
 #include <QCloseEvent>
@@ -94,6 +95,8 @@ void MainWindow::addToolMenus(QMenu& viewMenu) {
     m_packTools = std::make_unique<PackTools>(
         *m_session, *this, *m_fileMenu,
         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    m_printTools = std::make_unique<PrintTools>(*m_session, *this, *m_fileMenu,
+                                                [this] { return m_packTools->context(); });
     m_timingTools =
         std::make_unique<TimingTools>(*m_session, *m_signals, *this, m_places, viewMenu);
     m_namesTools = std::make_unique<NamesTools>(*m_session, *m_signals, *this, m_places, viewMenu);

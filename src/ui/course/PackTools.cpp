@@ -123,6 +123,7 @@ void PackTools::buildPanel(QMainWindow& window) {
     layout->addWidget(split, 1);
     layout->addLayout(buttons);
     m_dock->setWidget(body);
+    m_dock->setMinimumWidth(360); // room for a statement's table
     window.addDockWidget(Qt::RightDockWidgetArea, m_dock);
     m_dock->hide();
 }
