@@ -31,11 +31,16 @@ int main(int argc, char* argv[]) {
     ToolWindow tool;
     auto& window = tool.window();
     rungbox::ui::PackTools& packs = window.packTools();
-    if (!packs.openPack(argv[1]) || !packs.chooseExercise(4)) {
+    if (!packs.openPack(argv[1])) {
+        return 1;
+    }
+    // Some work on the latch (kept when the gate is chosen), so that the states differ.
+    window.session().grid().setText(1, rungbox::editor::kCodeCol + 1, "2");
+    if (!packs.chooseExercise(4)) {
         return 1;
     }
     packs.check()->close(); // a run of Check on the starter: the state column shows it
-    window.resize(window.width() + 470, std::max(window.height(), 640));
+    window.resize(window.width() + 520, std::max(window.height(), 660));
     ToolWindow::runFor(200);
     if (!window.grab().save(QString::fromLocal8Bit(argv[2]))) {
         std::fprintf(stderr, "cannot write %s\n", argv[2]);
