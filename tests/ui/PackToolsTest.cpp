@@ -13,13 +13,17 @@
 #include "ui/app/MainWindow.h"
 #include "ui/check/CheckDialog.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QDockWidget>
 #include <QFile>
+#include <QImage>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextBrowser>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -33,8 +37,20 @@ namespace {
 // The latch's starter reads the wrong input; its visible test wants input 1 to drive 1000.
 constexpr const char* kStarter = "LD 0; OUT 1000; END";
 constexpr const char* kAnswer = "LD 1; OUT 1000; END";
-constexpr const char* kStatement = "# Motor latch\n\n| Input | Meaning |\n|---|---|\n"
-                                   "| 1 | start |\n\n<script>alert(1)</script> and <b>bold</b>\n";
+constexpr const char* kStatement =
+    "# Motor latch\n\n| Input | Meaning |\n|---|---|\n| 1 | start |\n\n"
+    "<script>alert(1)</script> and <b>bold</b>\n\n![the panel](panel.png) and "
+    "[the manual](https://example.org/latch)\n";
+
+// A picture of the pack: a small PNG.
+std::string panelPicture() {
+    QImage image(24, 16, QImage::Format_RGB32);
+    image.fill(Qt::darkGreen);
+    QBuffer bytes;
+    bytes.open(QIODevice::WriteOnly);
+    image.save(&bytes, "PNG");
+    return bytes.data().toStdString();
+}
 
 course::FileSet packFiles() {
     course::FileSet files;
@@ -42,6 +58,7 @@ course::FileSet packFiles() {
         "title": "Week 3", "exercises": [{"id": "latch", "title": "A latch"},
                                          {"id": "delay", "title": "A delay"}]})");
     files.add("latch.md", kStatement);
+    files.add("panel.png", panelPicture());
     files.add("latch.PLC", programFile(kStarter));
     files.add("latch.script", "press\ntest start 1\nin 1 1\nscan\nexpect relay 1000 1\n");
     files.add("delay.md", "# Delay\n");
@@ -137,6 +154,17 @@ private slots:
             QVERIFY2(text.contains(shown), shown);
         }
         QVERIFY(!text.contains("#"));
+        // What came in as text has no format from its markup; the picture is the pack's, the
+        // link the address given.
+        const QTextDocument* document = part<QTextBrowser>(w.main, "packStatement")->document();
+        QTextCursor bold = document->find("<b>bold</b>");
+        QVERIFY(!bold.isNull());
+        QCOMPARE(bold.charFormat().fontWeight(), int(QFont::Normal));
+        const QVariant picture =
+            document->resource(QTextDocument::ImageResource, QUrl("pack:panel.png"));
+        QCOMPARE(picture.value<QImage>().size(), QSize(24, 16));
+        QTextCursor link = document->find("the manual");
+        QCOMPARE(link.charFormat().anchorHref(), QString("https://example.org/latch"));
     }
 
     void eachExercisesWorkIsKeptApartAndAcrossWindows() {
