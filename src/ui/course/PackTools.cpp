@@ -107,6 +107,7 @@ void PackTools::buildPanel(QMainWindow& window) {
     split->addWidget(m_list);
     split->addWidget(m_statement);
     split->setStretchFactor(1, 3);
+    split->setSizes({130, 400}); // a term's exercises in view, the statement the most room
     auto* buttons = new QHBoxLayout;
     const auto button = [&](const char* label, const char* name, auto command) {
         auto* pushButton = new QPushButton(label, body);
