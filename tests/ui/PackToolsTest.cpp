@@ -132,7 +132,9 @@ private slots:
     void opensAPackFromItsFileOrItsFolder() {
         for (const QString& path : {m_packFile, m_packFolder + "/pack.json", m_packFolder}) {
             Window w;
+            QVERIFY(!part<QAction>(w.main, "packPanelItem")->isEnabled());
             w.open(path);
+            QVERIFY(part<QAction>(w.main, "packPanelItem")->isChecked());
             QVERIFY2(w.boxes.shown.empty(), qPrintable(path));
             QVERIFY(part<QDockWidget>(w.main, "packPanel")->isVisible());
             QCOMPARE(w.list()->topLevelItemCount(), 2);

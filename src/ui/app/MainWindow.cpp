@@ -93,7 +93,7 @@ void MainWindow::addToolMenus(QMenu& viewMenu) {
     m_checkTools = std::make_unique<CheckTools>(*m_session, *this, *m_fileMenu);
     // The work on a pack's exercises is kept beside the user's settings.
     m_packTools = std::make_unique<PackTools>(
-        *m_session, *this, *m_fileMenu,
+        *m_session, *this, *m_fileMenu, viewMenu,
         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     m_printTools = std::make_unique<PrintTools>(*m_session, *this, *m_fileMenu,
                                                 [this] { return m_packTools->context(); });

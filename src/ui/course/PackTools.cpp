@@ -51,7 +51,7 @@ void openLink(const QUrl& url) {
 } // namespace
 
 PackTools::PackTools(session::Session& session, QMainWindow& window, QMenu& fileMenu,
-                     QString workFolder)
+                     QMenu& viewMenu, QString workFolder)
     : QObject(&window), m_session(session), m_workFolder(std::move(workFolder)) {
     setObjectName("packTools");
     fileMenu
@@ -67,6 +67,11 @@ PackTools::PackTools(session::Session& session, QMainWindow& window, QMenu& file
     m_handInItem->setObjectName("handInItem");
     m_handInItem->setEnabled(false);
     buildPanel(window);
+    QAction* panelItem = m_dock->toggleViewAction();
+    panelItem->setText("Exercise &Pack");
+    panelItem->setObjectName("packPanelItem");
+    panelItem->setEnabled(false);
+    viewMenu.addAction(panelItem);
 }
 
 PackTools::~PackTools() = default;
@@ -200,6 +205,7 @@ void PackTools::showPack() {
     }
     refreshStates();
     m_handInItem->setEnabled(true);
+    m_dock->toggleViewAction()->setEnabled(true);
     m_dock->show();
 }
 

@@ -47,10 +47,11 @@ public:
     /// The panel's columns.
     enum Column { TitleColumn, StateColumn };
 
-    /// Adds Open Exercise Pack... and Hand In... to the end of `fileMenu` and the pack's panel
-    /// (hidden until a pack opens) to `window`. The work is kept under `workFolder`/packs.
-    /// Everything given must outlive the tools.
-    PackTools(session::Session& session, QMainWindow& window, QMenu& fileMenu, QString workFolder);
+    /// Adds Open Exercise Pack... and Hand In... to the end of `fileMenu`, the pack's panel
+    /// (hidden until a pack opens) to `window` and its item (off until then) to `viewMenu`. The
+    /// work is kept under `workFolder`/packs. Everything given must outlive the tools.
+    PackTools(session::Session& session, QMainWindow& window, QMenu& fileMenu, QMenu& viewMenu,
+              QString workFolder);
     ~PackTools() override;
 
     /// Opens the pack at `path`: a `.rbxpack` file, a pack's folder or its pack.json. A pack
