@@ -111,6 +111,17 @@ private slots:
         QVERIFY(last.contains("Names"));
         QVERIFY(last.contains("main contactor"));
     }
+
+    void aPdfThatCannotBeWrittenIsReported() {
+        rungbox::test::RecordingBoxes boxes;
+        rungbox::test::ScriptedDialog dialog;
+        MainWindow main{boxes, dialog};
+        dialog.path = "/nonexistent/rungbox/long.pdf";
+        QVERIFY(!main.printTools().exportPdf());
+        QCOMPARE(boxes.shown.size(), std::size_t(1));
+        QCOMPARE(boxes.shown[0].title, std::string("Export PDF"));
+        QVERIFY(boxes.shown[0].text.rfind("The PDF could not be saved:", 0) == 0);
+    }
 };
 
 QTEST_MAIN(PrintToolsTest)

@@ -156,7 +156,7 @@ void PackTools::showError(const std::string& message) {
 // A published pack is one file; anything else chosen is a pack folder or its pack.json.
 std::optional<course::FileSet> PackTools::readFiles(const std::string& path, std::string& why) {
     const QFileInfo info(text(path));
-    if (info.isFile() && info.suffix().compare("rbxpack", Qt::CaseInsensitive) == 0) {
+    if (!info.isDir() && info.suffix().compare("rbxpack", Qt::CaseInsensitive) == 0) {
         std::string bytes;
         platform::FileError error;
         if (!m_session.ports().fileSystem.readAll(path, bytes, error)) {
