@@ -21,7 +21,8 @@ for arg in "$@"; do
 done
 
 source scripts/lib/packages.sh
-ensure_packages "${RUNGBOX_BUILD_PACKAGES[@]}"
+# poppler-utils: the printing tests read their PDFs back with pdfinfo and pdftotext.
+ensure_packages "${RUNGBOX_BUILD_PACKAGES[@]}" poppler-utils
 
 # Window tests run without a display.
 export QT_QPA_PLATFORM=offscreen

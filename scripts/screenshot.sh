@@ -8,25 +8,26 @@
 # docs/names_ladder.png, the House Gate's program with its names, their editor and its diagram;
 # docs/extended.png and docs/extended_ladder.png, the car park example (an extended program);
 # docs/words_ladder.png, the diagram of the press counter example's word instructions;
-# and the whole screen with the tool windows where they open: docs/desktop_dark.png (a dark
+# docs/pack-window.png and docs/print.png, the example pack in the window's panel and the first
+# page of its exercise's printout; and the whole screen with the tool windows where they open: docs/desktop_dark.png (a dark
 # palette), docs/desktop_1366.png (1366 x 768 with a machine) and docs/desktop_scale2.png (scale
 # factor 2).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/lib/packages.sh
-ensure_packages "${RUNGBOX_BUILD_PACKAGES[@]}" xvfb xauth imagemagick
+ensure_packages "${RUNGBOX_BUILD_PACKAGES[@]}" xvfb xauth imagemagick poppler-utils
 
 # RUNGBOX_BUILD_DIR names an already configured build directory to use instead of the release
 # preset's.
 if [ -n "${RUNGBOX_BUILD_DIR:-}" ]; then
     cmake --build "$RUNGBOX_BUILD_DIR" --target rungbox_screenshot rungbox_module_screenshot rungbox_scene_screenshot \
         rungbox_debug_screenshot rungbox_names_screenshot rungbox_desktop_screenshot \
-        rungbox_extended_screenshot
+        rungbox_extended_screenshot rungbox_pack_screenshot
     shooter=$RUNGBOX_BUILD_DIR/tools/rungbox_screenshot
 else
     configure_and_build release rungbox_screenshot rungbox_module_screenshot rungbox_scene_screenshot \
         rungbox_debug_screenshot rungbox_names_screenshot rungbox_desktop_screenshot \
-        rungbox_extended_screenshot
+        rungbox_extended_screenshot rungbox_pack_screenshot
     shooter=./build/release/tools/rungbox_screenshot
 fi
 
@@ -87,6 +88,16 @@ xvfb-run -a -s "-screen 0 1600x1000x24" env QT_QPA_PLATFORM=xcb \
     "$(dirname "$shooter")/rungbox_extended_screenshot" "$PWD/examples/press_count.PLC" "$raw" "$raw2"
 cp "$raw2" "$raw"
 frame docs/words_ladder.png
+
+# The example pack in the window's panel, and its exercise's printout: the PDF's first page made
+# a picture at the resolution of a screen.
+pdf=$(mktemp --suffix=.pdf)
+xvfb-run -a -s "-screen 0 1600x1000x24" env QT_QPA_PLATFORM=xcb \
+    "$(dirname "$shooter")/rungbox_pack_screenshot" "$PWD/examples/pack" "$raw" "$pdf"
+frame docs/pack-window.png
+pdftoppm -png -r 90 -f 1 -l 1 -singlefile "$pdf" "${raw%.png}"
+rm -f "$pdf"
+frame docs/print.png
 
 # The whole screen, as a user sees it: no frame is added.
 desktop=$(dirname "$shooter")/rungbox_desktop_screenshot

@@ -114,10 +114,28 @@ private slots:
                              (item->isChecked() ? " (checked)" : "");
             }
         }
-        QCOMPARE(menus,
-                 QStringList({"&File", "&New", "&Load", "&Save", "Save &As", "Export &Diagram...",
-                              "&Check With Script...", "&Exit", "&Module", "&none (checked)",
-                              "&House Gate", "&Conveyor ", "&Help", "&About"}));
+        QCOMPARE(menus, QStringList({"&File",
+                                     "&New",
+                                     "&Load",
+                                     "&Save",
+                                     "Save &As",
+                                     "Export &Diagram...",
+                                     "&Check With Script...",
+                                     "Open Exercise &Pack...",
+                                     "&Hand In... (off)",
+                                     "&Print...",
+                                     "Export P&DF...",
+                                     "&Exit",
+                                     "&Module",
+                                     "&none (checked)",
+                                     "&House Gate",
+                                     "&Conveyor ",
+                                     "&Motor Starter",
+                                     "&Tank and Pumps",
+                                     "T&raffic Intersection",
+                                     "Car &Park",
+                                     "&Help",
+                                     "&About"}));
         // Module keeps exactly one check, also when the checked item is chosen again.
         l.chooseModule(2);
         QVERIFY(!moduleItem(l, 0)->isChecked() && moduleItem(l, 2)->isChecked());

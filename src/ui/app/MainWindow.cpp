@@ -5,6 +5,7 @@
 #include "SessionSignals.h"
 #include "ui/check/CheckTools.h"
 #include "ui/common/Artwork.h"
+#include "ui/course/PackTools.h"
 #include "ui/debug/DebugTools.h"
 #include "ui/debug/WatchWindow.h"
 #include "ui/explore/ExploreTools.h"
@@ -16,6 +17,7 @@
 #include "ui/names/NamesTools.h"
 #include "ui/options/OptionsTools.h"
 #include "ui/placement/WindowPlaces.h"
+#include "ui/print/PrintTools.h"
 #include "ui/timing/TimingTools.h"
 
 #include <QCloseEvent>
@@ -24,6 +26,7 @@
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QStandardPaths>
 
 namespace rungbox::ui {
 
@@ -88,6 +91,12 @@ void MainWindow::addToolMenus(QMenu& viewMenu) {
     m_ladderTools = std::make_unique<LadderTools>(*m_session, *m_signals, *this, m_places,
                                                   *m_fileMenu, viewMenu);
     m_checkTools = std::make_unique<CheckTools>(*m_session, *this, *m_fileMenu);
+    // The work on a pack's exercises is kept beside the user's settings.
+    m_packTools = std::make_unique<PackTools>(
+        *m_session, *this, *m_fileMenu, viewMenu,
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    m_printTools = std::make_unique<PrintTools>(*m_session, *this, *m_fileMenu,
+                                                [this] { return m_packTools->context(); });
     m_timingTools =
         std::make_unique<TimingTools>(*m_session, *m_signals, *this, m_places, viewMenu);
     m_namesTools = std::make_unique<NamesTools>(*m_session, *m_signals, *this, m_places, viewMenu);
@@ -340,6 +349,7 @@ void MainWindow::closeMainWindow() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    m_packTools->keepWork(); // an exercise's work is kept without a question
     if (!m_session->files().confirmClose()) {
         event->ignore();
         return;

@@ -3,10 +3,10 @@
 
 // The main window: its own menus (File's program and recent-file items, Help), the window's own
 // management (title, drops, closing) and the run, around the front panel (lamps, switches,
-// displays and the code grid). Each tool (ladder, check, timing, names, machines, debug,
-// explore) adds its own menu items in its folder and owns its windows; the window owns the
-// tools and places their windows. It owns the session of work and drives its run clock from one
-// timer with the real elapsed time; everything else it shows, it learns from the session's
+// displays and the code grid). Each tool (ladder, check, packs, printing, timing, names,
+// machines, debug, explore) adds its own menu items in its folder and owns its windows; the window
+// owns the tools and places their windows. It owns the session of work and drives its run clock
+// from one timer with the real elapsed time; everything else it shows, it learns from the session's
 // signals.
 
 #include "files/DiskFileSystem.h"
@@ -38,6 +38,8 @@ class LadderWindow;
 class MachineTools;
 class NamesTools;
 class NamesWindow;
+class PackTools;
+class PrintTools;
 class SessionSignals;
 class TimingTools;
 
@@ -64,8 +66,8 @@ public:
 
     // --- Commands, as the menus give them (the tools' own, passed on to them) -------------------
 
-    /// Module > none / House Gate / ...: checks item `index` (a machines::ModuleKind) and only it, puts
-    /// that machine on the terminals, and shows its window (none: hides the module window).
+    /// Module > none / House Gate / ...: checks item `index` (a machines::ModuleKind) and only it,
+    /// puts that machine on the terminals, and shows its window (none: hides the module window).
     void chooseModule(int index);
     /// View > Timing Diagram: opens the timing window (once made, the same one again) and
     /// switches recording on the first time.
@@ -78,6 +80,10 @@ public:
     /// View > Ladder Diagram: opens the diagram window beside the main window (made on first
     /// use, kept afterwards) and brings it to the front.
     LadderWindow* showLadderDiagram();
+    /// The exercise packs' tools and panel.
+    PackTools& packTools() const { return *m_packTools; }
+    /// File > Print... and File > Export PDF...
+    PrintTools& printTools() const { return *m_printTools; }
     /// File > Export Diagram: asks for a file and writes the diagram there, SVG or PNG by the
     /// name's extension. A failure is reported in a message box.
     void exportDiagram();
@@ -145,6 +151,8 @@ private:
     std::unique_ptr<MachineTools> m_machineTools;
     std::unique_ptr<LadderTools> m_ladderTools;
     std::unique_ptr<CheckTools> m_checkTools;
+    std::unique_ptr<PackTools> m_packTools;
+    std::unique_ptr<PrintTools> m_printTools;
     std::unique_ptr<OptionsTools> m_optionsTools;
     std::unique_ptr<TimingTools> m_timingTools;
     std::unique_ptr<NamesTools> m_namesTools;

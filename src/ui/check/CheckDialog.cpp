@@ -12,6 +12,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <sstream>
+
 namespace rungbox::ui {
 
 namespace {
@@ -71,17 +73,33 @@ CheckDialog* CheckDialog::askAndCheck(session::Session& main, QWidget* parent) {
 
 void CheckDialog::check(const std::string& path, const editor::CodeGrid& grid,
                         const names::NameTable& names) {
+    sim::Script script;
+    std::string error;
+    if (!sim::readScriptFile(path, script, error, names)) {
+        clearList();
+        m_score->setText("The script " + text(path) + " could not be read: " + text(error));
+        return;
+    }
+    run(script, QFileInfo(text(path)).fileName(), grid, names);
+}
+
+void CheckDialog::checkText(std::string_view scriptText, const QString& title,
+                            const editor::CodeGrid& grid, const names::NameTable& names) {
+    std::istringstream in{std::string(scriptText)};
+    run(sim::readScript(in, names), title, grid, names);
+}
+
+void CheckDialog::clearList() {
     delete m_timing;
     m_list->clear();
     m_message->hide();
     m_checked = false;
-    sim::Script script;
-    std::string error;
-    if (!sim::readScriptFile(path, script, error, names)) {
-        m_score->setText("The script " + text(path) + " could not be read: " + text(error));
-        return;
-    }
-    setWindowTitle("Check With Script: " + QFileInfo(text(path)).fileName());
+}
+
+void CheckDialog::run(const sim::Script& script, const QString& title, const editor::CodeGrid& grid,
+                      const names::NameTable& names) {
+    clearList();
+    setWindowTitle("Check With Script: " + title);
     QApplication::setOverrideCursor(Qt::WaitCursor);
     m_check.run(script, grid, names, true);
     QApplication::restoreOverrideCursor();

@@ -44,6 +44,15 @@ public:
     void check(const std::string& path, const editor::CodeGrid& grid,
                const names::NameTable& names);
 
+    /// Runs the script `scriptText` (as a script file holds it) on a copy of `grid`'s program as
+    /// check() does: an exercise's visible tests, which come from its pack rather than a file.
+    /// `title` names them in the dialog's title.
+    void checkText(std::string_view scriptText, const QString& title, const editor::CodeGrid& grid,
+                   const names::NameTable& names);
+
+    /// The last check's tests and score (empty rows before any, or when the script was refused).
+    const sim::ScriptCheck& result() const { return m_check; }
+
     /// Opens the timing diagram of the run at the failure of the test in row `row`. Nothing (and
     /// nullptr) for a test that passed, a hidden one, or one whose program never ran.
     TimingWindow* showFailure(int row);
@@ -54,6 +63,9 @@ public:
     TimingWindow* timingWindow() const { return m_timing; }
 
 private:
+    void clearList();
+    void run(const sim::Script& script, const QString& title, const editor::CodeGrid& grid,
+             const names::NameTable& names);
     void addTest(const sim::CheckRow& test);
 
     const session::Ports& m_ports;

@@ -157,6 +157,12 @@ LadderPainter::WireHit LadderPainter::wireAt(QPointF point) const {
     return {};
 }
 
+QRectF LadderPainter::rungRect(int rung) const {
+    const auto r = static_cast<std::size_t>(rung);
+    const double top = m_rungTop[r];
+    return QRectF(0, top, m_size.width(), m_layout.rungs()[r].totalRows() * m_rowHeight);
+}
+
 QRectF LadderPainter::rectOfLine(int line) const {
     const int e = m_layout.elementOfLine(line);
     if (e < 0) {

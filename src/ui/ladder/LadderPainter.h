@@ -51,6 +51,10 @@ public:
     void paint(QPainter& painter, QRectF visible) const;
     /// The code line of the element at `point` (zoom 1 pixels), 0 where there is none.
     int lineAt(QPointF point) const;
+    /// Where rung `rung` (0 to the layout's rungs - 1) is drawn with its marks, across the whole
+    /// picture (zoom 1 pixels): painting just this rectangle draws the rung and nothing of the
+    /// next, which a printout needs to keep a rung on one page.
+    QRectF rungRect(int rung) const;
     /// Where line `line` is drawn (zoom 1 pixels); empty when it is not drawn.
     QRectF rectOfLine(int line) const;
 
