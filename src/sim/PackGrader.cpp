@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PackGrader.h"
 
+#include "course/FolderReader.h"
+
 #include "explore/Comparison.h"
 #include "explore/Explorable.h"
 #include "names/NamesFile.h"
@@ -18,86 +20,15 @@ namespace rungbox::sim {
 
 namespace fs = std::filesystem;
 
-namespace {
-
-// True when `target` (canonical) lies inside `root` (canonical).
-bool inside(const fs::path& root, const fs::path& target) {
-    const fs::path relative = target.lexically_relative(root);
-    return !relative.empty() && *relative.begin() != "..";
-}
-
-// Adds the regular file `path` as `relative`; false with `why` when it cannot be.
-bool addFile(const fs::path& path, const std::string& relative, course::FileSet& files,
-             std::string& why) {
-    std::error_code error;
-    const auto size = fs::file_size(path, error);
-    if (!error && size > course::kMaxFileBytes) {
-        why = relative + ": larger than a pack's file may be";
-        return false;
-    }
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    if (!in || error) {
-        why = relative + ": cannot be read";
-        return false;
-    }
-    std::string reason;
-    if (!files.add(relative, bytes.str(), &reason)) {
-        why = relative + ": " + reason;
-        return false;
-    }
-    return true;
-}
-
-} // namespace
 
 // Hidden files and folders (".git", ".DS_Store") are the tools' own, never the pack's: they are
 // passed over. A link is taken as the file it leads to, only inside the folder.
 bool readFolder(const std::string& dir, course::FileSet& files, std::string& why) {
-    std::error_code error;
-    const fs::path root = fs::canonical(dir, error);
-    if (error || !fs::is_directory(root, error)) {
-        why = dir + ": not a folder";
-        return false;
+    auto read = course::readFolder(dir, &why);
+    if (read) {
+        files = std::move(*read);
     }
-    fs::recursive_directory_iterator it(root, error);
-    for (; !error && it != fs::recursive_directory_iterator(); it.increment(error)) {
-        const fs::path& path = it->path();
-        const std::string relative = path.lexically_relative(root).generic_string();
-        if (path.filename().string().front() == '.') {
-            it.disable_recursion_pending();
-            continue;
-        }
-        std::error_code statusError;
-        const fs::file_status status = it->symlink_status(statusError);
-        if (fs::is_symlink(status)) {
-            std::error_code broken;
-            const fs::path target = fs::canonical(path, broken);
-            if (broken || !inside(root, target)) {
-                why = relative +
-                      (broken ? ": a link leading nowhere" : ": a link leading outside the pack");
-                return false;
-            }
-            if (!fs::is_regular_file(target, broken)) {
-                why = relative + ": a link to something other than a file";
-                return false;
-            }
-        } else if (fs::is_directory(status)) {
-            continue;
-        } else if (!fs::is_regular_file(status)) {
-            why = relative + ": not a file";
-            return false;
-        }
-        if (!addFile(path, relative, files, why)) {
-            return false;
-        }
-    }
-    if (error) {
-        why = dir + ": cannot be read: " + error.message();
-        return false;
-    }
-    return true;
+    return read.has_value();
 }
 
 bool loadProgramFiles(Runner& runner, const std::string& fileName, const ProgramFiles& files) {

@@ -20,9 +20,8 @@
 
 namespace rungbox::sim {
 
-/// Reads every file under the folder `dir` into `files` by its path relative to `dir`, within
-/// FileSet's limits. A link is followed only to a file inside `dir`. False, with `why` naming the
-/// file and what is wrong with it, at the first file that cannot be taken.
+/// course::readFolder() into `files`: every file under the folder `dir` by its path inside it.
+/// False, with `why` naming the entry and what is wrong with it, when the folder is refused.
 bool readFolder(const std::string& dir, course::FileSet& files, std::string& why);
 
 /// A program as a file holds it, and its names file's bytes (empty: none).

@@ -56,41 +56,6 @@ TEST_F(Folder, ReadsFilesByTheirPathsPassingHiddenOnesAndLinksInside) {
     EXPECT_EQ(*files.find("b.png"), "png");
 }
 
-TEST_F(Folder, RefusesWhatCannotBeInAPackNamingTheFile) {
-    struct Row {
-        std::function<void(const fs::path&)> make;
-        std::string why;
-    };
-    const std::vector<Row> rows{
-        {[](const fs::path& p) { fs::create_symlink("../outside.md", p / "x.md"); },
-         "x.md: a link leading outside the pack"},
-        {[](const fs::path& p) { fs::create_symlink("gone.md", p / "y.md"); },
-         "y.md: a link leading nowhere"},
-        {[](const fs::path& p) { fs::create_symlink("pictures", p / "more"); },
-         "more: a link to something other than a file"},
-        {[](const fs::path& p) { std::ofstream(p / "a b.md") << "x"; },
-         "a b.md: not a path inside the pack"},
-        {[](const fs::path& p) {
-             std::ofstream(p / "big.png") << std::string(course::kMaxFileBytes + 1, 'x');
-         },
-         "big.png: larger than a pack's file may be"},
-        {[](const fs::path& p) {
-             fs::create_directories(p / "a/b/c/d");
-             std::ofstream(p / "a/b/c/d/e.md");
-         },
-         "a/b/c/d/e.md: not a path inside the pack"},
-    };
-    for (const Row& row : rows) {
-        fs::remove_all(root / "pack");
-        fs::create_directories(root / "pack/pictures");
-        row.make(root / "pack");
-        course::FileSet files;
-        std::string why;
-        EXPECT_FALSE(readFolder((root / "pack").string(), files, why));
-        EXPECT_EQ(why, row.why);
-    }
-}
-
 // The teacher's pack with its tests, read as grade --pack reads it.
 struct GoodPack {
     GoodPack() {

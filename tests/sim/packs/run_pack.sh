@@ -84,7 +84,7 @@ check_escape_link)
     echo outside > secret.txt
     ln -s ../secret.txt pack/notes.txt
     golden pack check pack
-    grep -q "^rungbox-sim: notes.txt: a link leading outside the pack$" err.txt || fail "$(cat err.txt)" ;;
+    grep -q "^rungbox-sim: notes.txt: a link out of the pack's folder$" err.txt || fail "$(cat err.txt)" ;;
 publish)
     golden pack publish pack out
     [ -f out.rbxpack ] && cmp out.rbxpack out/pack.rbxpack || fail "out.rbxpack differs from out/pack.rbxpack"
