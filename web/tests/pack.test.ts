@@ -11,7 +11,8 @@ import * as os from "os";
 import * as path from "path";
 import { after, describe, test } from "node:test";
 import { Page } from "puppeteer-core";
-import { answer, base, browser, cellText, dialogText, examplesDir, menu, openPage, webDir } from "./harness";
+import { spawnSync } from "child_process";
+import { answer, base, browser, cellText, dialogText, examplesDir, menu, openPage, sim, webDir } from "./harness";
 
 interface PackHook {
     packAddressOfFragment(hash: string): string | null | undefined;
@@ -203,6 +204,12 @@ describe("exercise packs", () => {
         const [, passed, tests] = /(\d+) of (\d+)/.exec(oneShotState) ?? [];
         assert.deepEqual(handin.exercises.one_shot.checks, { runs: 1, passed: Number(passed), tests: Number(tests) });
         assert.equal(Buffer.from(handin.exercises.gate.names, "base64").toString(), fs.readFileSync(path.join(examplesDir, "pack", "gate.names"), "utf8"));
+        // The teacher grades it with one command: the latch typed whole earns every point, the
+        // gate left at its starter only its visible test's.
+        const graded = spawnSync(sim, ["grade", "--pack", path.join(examplesDir, "pack"), path.join(dir, "first-week.rbxsub")], { encoding: "utf8" });
+        assert.equal(graded.status, 4, graded.stderr);
+        assert.match(graded.stdout, /^ {2}latch: 6\/6 points$/m);
+        assert.match(graded.stdout, /^ {2}gate: 2\/6 points$/m);
 
         // Reset Exercise asks, then puts the starter back; No leaves the work.
         await press(page, "Reset Exercise");
