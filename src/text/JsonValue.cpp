@@ -6,7 +6,9 @@
 
 #include <cassert>
 #include <cmath>
-#include <cstdio>
+#include <iomanip>
+#include <locale>
+#include <sstream>
 #include <utility>
 
 namespace rungbox::text {
@@ -353,9 +355,7 @@ private:
         return m_at - start;
     }
 
-    // JSON's number grammar, read without the locale (a C library's strtod would read the
-    // desktop's decimal comma): whole numbers to 2^53 exactly, others to within a few units of
-    // their last place.
+    // JSON's number grammar checked here, its value read as C++ reads a double.
     std::optional<JsonValue> parseNumber() {
         const std::size_t start = m_at;
         const bool negative = take("-");
@@ -365,37 +365,25 @@ private:
             m_at = start;
             return fail("expected a value");
         }
-        std::size_t fracDigits = 0;
-        const std::size_t fracStart = m_at + 1;
-        if (take(".") && (fracDigits = digits()) == 0) {
+        if (take(".") && digits() == 0) {
             return fail("a fraction needs digits");
         }
-        long exponent = 0;
         if (peek() == 'e' || peek() == 'E') {
             ++m_at;
-            const bool down = take("-");
-            if (!down) {
+            if (!take("-")) {
                 take("+");
             }
-            const std::size_t expStart = m_at;
             if (digits() == 0) {
                 return fail("an exponent needs digits");
             }
-            for (std::size_t k = expStart; k < m_at && exponent < 100000; ++k) {
-                exponent = exponent * 10 + (m_text[k] - '0');
-            }
-            exponent = down ? -exponent : exponent;
         }
-        double mantissa = 0;
-        for (std::size_t k = intStart; k < intStart + intDigits; ++k) {
-            mantissa = mantissa * 10 + (m_text[k] - '0');
-        }
-        for (std::size_t k = fracStart; k < fracStart + fracDigits; ++k) {
-            mantissa = mantissa * 10 + (m_text[k] - '0');
-        }
-        exponent -= static_cast<long>(fracDigits);
-        double value = exponent == 0 ? mantissa : mantissa * std::pow(10.0, exponent);
-        if (!std::isfinite(value)) {
+        // Read by the classic locale's conversion: correctly rounded, and blind to the desktop's
+        // decimal comma (Qt sets the C library's locale from the desktop).
+        std::istringstream digitsRead(std::string(m_text.substr(intStart, m_at - intStart)));
+        digitsRead.imbue(std::locale::classic());
+        double value = 0;
+        digitsRead >> value;
+        if (!std::isfinite(value) || digitsRead.fail()) {
             return fail("a number too large");
         }
         return JsonValue::number(negative ? -value : value);
@@ -421,11 +409,10 @@ void write(std::string& out, const JsonValue& value) {
             out += std::to_string(static_cast<long long>(n));
             return;
         }
-        char buffer[40];
-        std::snprintf(buffer, sizeof buffer, "%.17g", n);
-        for (char* c = buffer; *c != '\0'; ++c) {
-            out += *c == ',' ? '.' : *c; // a desktop's decimal comma
-        }
+        std::ostringstream written;
+        written.imbue(std::locale::classic());
+        written << std::setprecision(17) << n; // enough digits to read back the same double
+        out += written.str();
         return;
     }
     case JsonValue::Kind::String:
