@@ -185,13 +185,13 @@ void drawTerminals(Scene& scene, std::uint16_t in, std::uint16_t out) {
     scene.text({600, 136, 140, 16}, "Inputs", Scene::kInk, 12, TextAlign::Left, true);
     for (int n = 0; n < 5; ++n) {
         const float y = 156 + 20 * static_cast<float>(n);
-        scene.lamp(610, y + 8, 6, ((in >> n) & 1U) != 0);
+        scene.lamp(610, y + 8, 6, ((static_cast<unsigned>(in) >> n) & 1U) != 0);
         scene.text({622, y, 260, 16}, kInputs[n], Scene::kInk, 12, TextAlign::Left);
     }
     scene.text({600, 262, 140, 16}, "Outputs", Scene::kInk, 12, TextAlign::Left, true);
     for (int n = 0; n < 6; ++n) {
         const float y = 282 + 20 * static_cast<float>(n);
-        scene.lamp(610, y + 8, 6, ((out >> n) & 1U) != 0, kOutputLamp);
+        scene.lamp(610, y + 8, 6, ((static_cast<unsigned>(out) >> n) & 1U) != 0, kOutputLamp);
         scene.text({622, y, 260, 16}, kOutputs[n], Scene::kInk, 12, TextAlign::Left);
     }
 }
