@@ -104,6 +104,7 @@ private:
         Span code = m_current;
         code.code = true;
         code.text = std::string(m_text.substr(m_at + 1, end - m_at - 1));
+        std::replace(code.text.begin(), code.text.end(), '\n', ' '); // a code span is one line
         m_spans.push_back(code);
         m_at = end + 1;
     }

@@ -90,6 +90,10 @@ TEST(Markdown, NothingBecomesMarkupOrLeavesThePack) {
         EXPECT_TRUE(span.picture.empty()) << span.text;
     }
     EXPECT_EQ(blocks[2].items[0], Spans{plain("bad ? byte ? here")});
+    // A code span over two lines is one line.
+    const auto code = parseMarkdown("`LD\n0`");
+    ASSERT_EQ(code.size(), 1U);
+    EXPECT_EQ(code[0].items[0][0].text, "LD 0");
     const std::string json = markdownJson(blocks);
     EXPECT_NE(json.find("\"text\":\"<script>alert(1)</script>"), std::string::npos);
 }
