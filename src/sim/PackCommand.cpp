@@ -180,7 +180,10 @@ std::optional<std::string> staticSim(const std::string& given, std::ostream& err
     const fs::path path =
         !given.empty() ? fs::path(given)
                        : fs::read_symlink("/proc/self/exe", error).parent_path() / "rungbox-sim-static";
-    auto bytes = readSmallFile(path, 64U << 20);
+    // A stripped static rungbox-sim is a few megabytes; a debugging build with the sanitizers,
+    // which the tests may carry instead, some seventy.
+    constexpr std::size_t kMaxSimBytes = 256U << 20;
+    auto bytes = readSmallFile(path, kMaxSimBytes);
     if (!bytes) {
         err << "rungbox-sim: cannot read the static rungbox-sim " << path.string()
             << " (build it with: cmake --build --preset release --target rungbox-sim-static, "
