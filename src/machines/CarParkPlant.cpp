@@ -168,35 +168,46 @@ void CarParkPlant::park() {
     m_parked.push_back(m_entry.car);
 }
 
-void CarParkPlant::moveEntry() {
-    Gate& gate = m_entry;
+// One millisecond of the car in `gate`'s lane: a waiting car drives under the arm once it is
+// fully up (and `room` lets it), passes beneath it, then over the passed loop. True in the
+// millisecond it leaves the passed loop, when the lane is empty again.
+bool CarParkPlant::advanceLane(Gate& gate, bool room) {
     switch (gate.lane) {
     case Lane::Empty:
-        if (!m_street.empty()) {
-            driveOntoLoop(m_street.front());
-            m_street.erase(m_street.begin());
-        }
-        break;
+        return false;
     case Lane::Waiting:
-        // With the aisle full too, nobody can drive in.
-        if (gate.up() && static_cast<int>(m_parked.size()) < kPlaces + kAisle) {
+        if (gate.up() && room) {
             gate.lane = Lane::Under;
             gate.laneMs = 0;
         }
-        break;
+        return false;
     case Lane::Under:
         if (++gate.laneMs >= kUnderMs) {
             gate.lane = Lane::Passed;
             gate.laneMs = 0;
         }
-        break;
+        return false;
     case Lane::Passed:
-        if (++gate.laneMs >= kPassedMs) {
-            park();
-            gate.lane = Lane::Empty;
-            gate.laneMs = 0;
+        if (++gate.laneMs < kPassedMs) {
+            return false;
         }
-        break;
+        gate.lane = Lane::Empty;
+        gate.laneMs = 0;
+        return true;
+    }
+    return false;
+}
+
+void CarParkPlant::moveEntry() {
+    if (m_entry.lane == Lane::Empty && !m_street.empty()) {
+        driveOntoLoop(m_street.front());
+        m_street.erase(m_street.begin());
+        return;
+    }
+    // With the aisle full too, nobody can drive in.
+    const bool room = static_cast<int>(m_parked.size()) < kPlaces + kAisle;
+    if (advanceLane(m_entry, room)) {
+        park();
     }
 }
 
@@ -219,29 +230,7 @@ void CarParkPlant::leaveBays() {
 }
 
 void CarParkPlant::moveExit() {
-    Gate& gate = m_exit;
-    switch (gate.lane) {
-    case Lane::Empty:
-        break;
-    case Lane::Waiting:
-        if (gate.up()) {
-            gate.lane = Lane::Under;
-            gate.laneMs = 0;
-        }
-        break;
-    case Lane::Under:
-        if (++gate.laneMs >= kUnderMs) {
-            gate.lane = Lane::Passed;
-            gate.laneMs = 0;
-        }
-        break;
-    case Lane::Passed:
-        if (++gate.laneMs >= kPassedMs) {
-            gate.lane = Lane::Empty;
-            gate.laneMs = 0;
-        }
-        break;
-    }
+    advanceLane(m_exit, true);
 }
 
 // A fault counts when its condition begins and stays active while it holds.

@@ -162,6 +162,7 @@ private:
     void arrive(const Car& car);
     void driveOntoLoop(const Car& car);
     void driverStep();
+    bool advanceLane(Gate& gate, bool room);
     void moveEntry();
     void moveExit();
     void park();
