@@ -128,6 +128,25 @@ ScriptLine bareCommand(CommandKind kind, const std::vector<std::string_view>& wo
     return command(c);
 }
 
+// The hand command `c` with its state: without a third word a short press (refused for what
+// must be set, `needsState`), else 1 (hold, on) or 0 (release, off).
+ScriptLine handState(Command c, const std::vector<std::string_view>& words, bool needsState,
+                     const std::string& usage) {
+    if (words.size() == 2) {
+        if (needsState) {
+            return error(usage);
+        }
+        c.momentary = true;
+        return command(c);
+    }
+    const auto state = plainNumber(words[2], 0, 1);
+    if (!state) {
+        return error(usage + ", not " + quotedWord(words[2]));
+    }
+    c.on = *state == 1;
+    return command(c);
+}
+
 // What `name`'s controls take: "motor takes forward or stop, each with an optional 1 (hold) or
 // 0 (release), or stall 1 or 0 (on or off)".
 std::string controlUsage(std::string_view name, std::span<const machines::Control> controls) {
@@ -175,19 +194,7 @@ ScriptLine controlCommand(machines::ModuleKind kind, const std::vector<std::stri
     c.hand = Hand::Control;
     c.number = static_cast<int>(kind);
     c.control = static_cast<std::size_t>(found - controls.begin());
-    if (words.size() == 2) {
-        if (found->kind == machines::ControlKind::Switch) {
-            return error(usage);
-        }
-        c.momentary = true;
-        return command(c);
-    }
-    const auto state = plainNumber(words[2], 0, 1);
-    if (!state) {
-        return error(usage + ", not " + quotedWord(words[2]));
-    }
-    c.on = *state == 1;
-    return command(c);
+    return handState(c, words, found->kind == machines::ControlKind::Switch, usage);
 }
 
 // module none|gate|conveyor|...; plant; gate button|stop [0|1]; gate car 0|1;
@@ -243,19 +250,7 @@ std::optional<ScriptLine> machineCommand(const std::vector<std::string_view>& wo
     } else {
         return error(usage + ", not " + quotedWord(part));
     }
-    if (words.size() == 2) {
-        if (c.hand == Hand::GateCar) {
-            return error(usage);
-        }
-        c.momentary = true;
-        return command(c);
-    }
-    const auto state = plainNumber(words[2], 0, 1);
-    if (!state) {
-        return error(usage + ", not " + quotedWord(words[2]));
-    }
-    c.on = *state == 1;
-    return command(c);
+    return handState(c, words, c.hand == Hand::GateCar, usage);
 }
 
 bool isLampDigits(std::string_view word) {
