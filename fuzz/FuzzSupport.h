@@ -33,9 +33,10 @@ using test::NullWindow;
 class CountingBoxes : public platform::MessageBoxes {
 public:
     std::vector<std::string> texts;
-    platform::BoxAnswer show(std::string_view text, platform::BoxStyle style,
-                             std::string_view) override {
-        texts.emplace_back(text);
+    using platform::MessageBoxes::show;
+    platform::BoxAnswer show(const l10n::Text& text, platform::BoxStyle style,
+                             const l10n::Text&) override {
+        texts.push_back(l10n::english(text));
         return style.buttons == platform::BoxButtons::Ok ? platform::BoxAnswer::Ok
                                                          : platform::BoxAnswer::No;
     }

@@ -75,11 +75,12 @@ private:
     // Prints each message instead of showing it; answers Ok, or No to a question.
     struct PrintedBoxes : platform::MessageBoxes {
         int count = 0;
-        platform::BoxAnswer show(std::string_view text, platform::BoxStyle style,
-                                 std::string_view title) override {
+        using platform::MessageBoxes::show;
+        platform::BoxAnswer show(const l10n::Text& text, platform::BoxStyle style,
+                                 const l10n::Text& title) override {
             ++count;
-            std::fprintf(stderr, "%.*s: %.*s\n", static_cast<int>(title.size()), title.data(),
-                         static_cast<int>(text.size()), text.data());
+            std::fprintf(stderr, "%s: %s\n", l10n::english(title).c_str(),
+                         l10n::english(text).c_str());
             return style.buttons == platform::BoxButtons::Ok ? platform::BoxAnswer::Ok
                                                              : platform::BoxAnswer::No;
         }

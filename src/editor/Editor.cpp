@@ -72,12 +72,14 @@ void setUpGrid(CodeGrid& grid) {
 
 Editor::Editor(CodeGrid& grid) : m_grid(grid) {}
 
-std::string staysExtendedMessage(int line) {
-    return "Line " + std::to_string(line) +
-           " uses the extended instruction set; the program stays extended.";
+l10n::Text staysExtendedMessage(int line) {
+    static constexpr l10n::Message kStaysExtended = QT_TRANSLATE_NOOP3(
+        "Core", "Line %1 uses the extended instruction set; the program stays extended.",
+        "edit.stays_extended");
+    return l10n::text(kStaysExtended, std::to_string(line));
 }
 
-std::string Editor::setInstructionSet(engine::InstructionSet set) {
+l10n::Text Editor::setInstructionSet(engine::InstructionSet set) {
     if (set == m_grid.instructionSet()) {
         return {};
     }

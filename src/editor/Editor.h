@@ -7,6 +7,8 @@
 #include "CodeGrid.h"
 #include "EditHistory.h"
 #include "KeyPress.h"
+#include "l10n/Mark.h"
+#include "l10n/Text.h"
 #include "names/NameTable.h"
 
 #include <optional>
@@ -23,15 +25,17 @@ inline constexpr int kPageRows = 10;
 void setUpGrid(CodeGrid& grid);
 
 /// The message shown when a paste of lines is refused for want of room.
-inline constexpr std::string_view kPasteNoRoom =
-    "There is no room for the pasted lines: they would push the program past line 299.";
+inline constexpr l10n::Message kPasteNoRoom = QT_TRANSLATE_NOOP3(
+    "Core", "There is no room for the pasted lines: they would push the program past line 299.",
+    "edit.paste_no_room");
 
 /// The title of the message that refuses a switch of the instruction set.
-inline constexpr std::string_view kInstructionSetTitle = "Extended Instruction Set";
+inline constexpr l10n::Message kInstructionSetTitle =
+    QT_TRANSLATE_NOOP3("Core", "Extended Instruction Set", "edit.instruction_set.title");
 
 /// The message that refuses to make a program classic while line `line` (1 to 299) is written
 /// for the extended instruction set.
-std::string staysExtendedMessage(int line);
+l10n::Text staysExtendedMessage(int line);
 
 /// What a paste did.
 enum class PasteResult {
@@ -89,7 +93,7 @@ public:
     /// to classic is refused while a line is written for the extended set
     /// (firstExtendedLine): nothing changes and the refusal's message (staysExtendedMessage)
     /// is answered. Answers an empty text when the program is in `set` afterwards.
-    std::string setInstructionSet(engine::InstructionSet set);
+    l10n::Text setInstructionSet(engine::InstructionSet set);
 
     /// Undoes the last recorded edit (see EditHistory). Marks the program changed when there
     /// was one; answers whether there was.

@@ -7,6 +7,7 @@
 #include "engine/BitAddress.h"
 #include "engine/ExtendedLine.h"
 #include "engine/LineSyntax.h"
+#include "l10n/Mark.h"
 
 #include <map>
 #include <string>
@@ -20,51 +21,86 @@ using engine::Fault;
 using engine::OpCode;
 using engine::Operand;
 
-// A warning: its first line before the line number, its second line, and its title.
+// A warning: its text (two lines, the line number as %1) and its title.
 struct Warning {
-    std::string_view before;
-    std::string_view detail;
-    std::string_view title;
+    l10n::Message text;
+    l10n::Message title;
 };
 
-const Warning kAddress{"Address out of range at line ",
-                       "Valid: 0.00 to 255.15, W0.00 to W99.15, HR0.00 to HR19.15, "
-                       "AR0.00 to AR15.15, TR0 to TR7, TIM 0 to TIM 127, CNT 0 to CNT 127",
-                       "ADDRESS Range"};
-const Warning kReadOnly{"Address cannot be written at line ",
-                        "Special relays (253.00 to 255.15), timers and counters are only read",
-                        "ADDRESS Read-only"};
-const Warning kTimerNumber{"Timer out of range at line ", "Valid Range: 0 to 127", "TIMER Range"};
-const Warning kCounterNumber{"Counter out of range at line ", "Valid Range: 0 to 127",
-                             "COUNTER Range"};
-const Warning kSetValue{"Set-value out of range at line ", "Valid Range: #0000 to #9999",
-                        "SET-VALUE Range"};
-const Warning kJumpNumber{"Jump number out of range at line ", "Valid Range: 0 to 49",
-                          "JUMP Range"};
-const Warning kJumpOpen{"JMP without a JME after it at line ",
-                        "Close every JMP N with JME N, inner jumps first", "JUMP Pairs"};
-const Warning kJumpClose{"JME without its JMP at line ",
-                         "Close every JMP N with JME N, inner jumps first", "JUMP Pairs"};
-const Warning kShared{"Timer and counter share a number at line ",
-                      "A number is a timer or a counter, not both", "TIMER/COUNTER Number"};
-const Warning kWordOperand{"Operand out of range at line ",
-                           "Valid: channels 0 to 255, W0 to W99, HR0 to HR19, AR0 to AR15, "
-                           "DM0000 to DM1023, DM6144 to DM6599, TIM 0 to TIM 127, CNT 0 to CNT "
-                           "127, #0000 to #FFFF, &0 to &65535",
-                           "OPERAND Range"};
-const Warning kWordReadOnly{"Operand cannot be written at line ",
-                            "Constants, channels 253 to 255, DM6144 to DM6599 and present "
-                            "values are only read",
-                            "OPERAND Read-only"};
-const Warning kOperandLine{"Third operand missing below line ",
-                           "ADD and SUB take their result word on the next line, its code cell "
-                           "empty",
-                           "OPERAND Line"};
-const Warning kShiftArea{"Shift register out of range at line ",
-                         "LOCATION and ### must name bits of one area", "SHIFT Range"};
+const Warning kAddress{
+    QT_TRANSLATE_NOOP3(
+        "Core",
+        "Address out of range at line %1.\r\nValid: 0.00 to 255.15, W0.00 to W99.15, HR0.00 to "
+        "HR19.15, AR0.00 to AR15.15, TR0 to TR7, TIM 0 to TIM 127, CNT 0 to CNT 127",
+        "prepare.extended.address"),
+    QT_TRANSLATE_NOOP3("Core", "ADDRESS Range", "prepare.address.title")};
+const Warning kReadOnly{
+    QT_TRANSLATE_NOOP3("Core",
+                       "Address cannot be written at line %1.\r\nSpecial relays (253.00 to "
+                       "255.15), timers and counters are only read",
+                       "prepare.extended.read_only"),
+    QT_TRANSLATE_NOOP3("Core", "ADDRESS Read-only", "prepare.read_only.title")};
+const Warning kTimerNumber{
+    QT_TRANSLATE_NOOP3("Core", "Timer out of range at line %1.\r\nValid Range: 0 to 127",
+                       "prepare.extended.timer_number"),
+    QT_TRANSLATE_NOOP3("Core", "TIMER Range", "prepare.timer_number.title")};
+const Warning kCounterNumber{
+    QT_TRANSLATE_NOOP3("Core", "Counter out of range at line %1.\r\nValid Range: 0 to 127",
+                       "prepare.extended.counter_number"),
+    QT_TRANSLATE_NOOP3("Core", "COUNTER Range", "prepare.counter_number.title")};
+const Warning kSetValue{
+    QT_TRANSLATE_NOOP3("Core", "Set-value out of range at line %1.\r\nValid Range: #0000 to #9999",
+                       "prepare.extended.set_value"),
+    QT_TRANSLATE_NOOP3("Core", "SET-VALUE Range", "prepare.set_value.title")};
+const Warning kJumpNumber{
+    QT_TRANSLATE_NOOP3("Core", "Jump number out of range at line %1.\r\nValid Range: 0 to 49",
+                       "prepare.extended.jump_number"),
+    QT_TRANSLATE_NOOP3("Core", "JUMP Range", "prepare.jump_number.title")};
+const Warning kJumpOpen{
+    QT_TRANSLATE_NOOP3(
+        "Core",
+        "JMP without a JME after it at line %1.\r\nClose every JMP N with JME N, inner jumps first",
+        "prepare.extended.jump_open"),
+    QT_TRANSLATE_NOOP3("Core", "JUMP Pairs", "prepare.jump_open.title")};
+const Warning kJumpClose{
+    QT_TRANSLATE_NOOP3(
+        "Core",
+        "JME without its JMP at line %1.\r\nClose every JMP N with JME N, inner jumps first",
+        "prepare.extended.jump_close"),
+    QT_TRANSLATE_NOOP3("Core", "JUMP Pairs", "prepare.jump_close.title")};
+const Warning kShared{QT_TRANSLATE_NOOP3("Core",
+                                         "Timer and counter share a number at line %1.\r\nA number "
+                                         "is a timer or a counter, not both",
+                                         "prepare.extended.shared"),
+                      QT_TRANSLATE_NOOP3("Core", "TIMER/COUNTER Number", "prepare.shared.title")};
+const Warning kWordOperand{
+    QT_TRANSLATE_NOOP3("Core",
+                       "Operand out of range at line %1.\r\nValid: channels 0 to 255, W0 to W99, "
+                       "HR0 to HR19, AR0 to AR15, DM0000 to DM1023, DM6144 to DM6599, TIM 0 to TIM "
+                       "127, CNT 0 to CNT 127, #0000 to #FFFF, &0 to &65535",
+                       "prepare.extended.word_operand"),
+    QT_TRANSLATE_NOOP3("Core", "OPERAND Range", "prepare.word_operand.title")};
+const Warning kWordReadOnly{
+    QT_TRANSLATE_NOOP3("Core",
+                       "Operand cannot be written at line %1.\r\nConstants, channels 253 to 255, "
+                       "DM6144 to DM6599 and present values are only read",
+                       "prepare.extended.word_read_only"),
+    QT_TRANSLATE_NOOP3("Core", "OPERAND Read-only", "prepare.word_read_only.title")};
+const Warning kOperandLine{
+    QT_TRANSLATE_NOOP3("Core",
+                       "Third operand missing below line %1.\r\nADD and SUB take their result word "
+                       "on the next line, its code cell empty",
+                       "prepare.extended.operand_line"),
+    QT_TRANSLATE_NOOP3("Core", "OPERAND Line", "prepare.operand_line.title")};
+const Warning kShiftArea{
+    QT_TRANSLATE_NOOP3(
+        "Core",
+        "Shift register out of range at line %1.\r\nLOCATION and ### must name bits of one area",
+        "prepare.extended.shift_area"),
+    QT_TRANSLATE_NOOP3("Core", "SHIFT Range", "prepare.shift_area.title")};
 
 void warn(platform::MessageBoxes& boxes, const Warning& warning, CodeGrid& grid, int line) {
-    warnAtLine(boxes, grid, line, warning.before, warning.detail, warning.title);
+    warnAtLine(boxes, grid, line, warning.text, warning.title);
 }
 
 engine::LadderLine lineOf(const CodeGrid& grid, int r) {

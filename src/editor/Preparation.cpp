@@ -4,42 +4,57 @@
 #include "ExtendedPreparation.h"
 #include "engine/AddressMap.h"
 #include "engine/LineSyntax.h"
+#include "l10n/Mark.h"
 
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace rungbox::editor {
 
 namespace {
 
-// One range warning: the first line's text before the line number, the second line's text
-// before the upper limit, whether that limit is written with the sign blank, and the title.
+// One range warning: its text (the line number is %1, the upper limit %2), whether that limit
+// is written with the sign blank, the limit and the title.
 struct RangeWarning {
-    std::string_view before;
-    std::string_view range;
+    l10n::Message text;
     bool limitSigned;
     int limit;
-    std::string_view title;
+    l10n::Message title;
 };
 
-const RangeWarning kCounterNumber{"Counter out of range at line ", "Valid Range: 0 to ", true,
-                                  engine::kCounterCount - 1, "COUNTER Range"};
-const RangeWarning kTimerNumber{"Timer out of range at line ", "Valid Range: 0 to ", true,
-                                engine::kTimerCount - 1, "TIMER Range"};
-const RangeWarning kCounterSetValue{"Counter set-value is too high at line ",
-                                    "Valid Range: #0 to #", false, engine::kMaxCounterSetValue,
-                                    "COUNTER Set-value"};
-const RangeWarning kTimerSetValue{"Timer set-value is too high at line ", "Valid Range: #0 to #",
-                                  false, engine::kMaxTimerSetValue, "TIMER Set-value"};
-const RangeWarning kRelayAddress{"Relay out of range at line ", "Valid Range: 0 to ", true,
-                                 engine::kLastRelay, "RELAY Range"};
+const RangeWarning kCounterNumber{
+    QT_TRANSLATE_NOOP3("Core", "Counter out of range at line %1.\r\nValid Range: 0 to %2",
+                       "prepare.counter_number"),
+    true, engine::kCounterCount - 1,
+    QT_TRANSLATE_NOOP3("Core", "COUNTER Range", "prepare.counter_number.title")};
+const RangeWarning kTimerNumber{
+    QT_TRANSLATE_NOOP3("Core", "Timer out of range at line %1.\r\nValid Range: 0 to %2",
+                       "prepare.timer_number"),
+    true, engine::kTimerCount - 1,
+    QT_TRANSLATE_NOOP3("Core", "TIMER Range", "prepare.timer_number.title")};
+const RangeWarning kCounterSetValue{
+    QT_TRANSLATE_NOOP3("Core",
+                       "Counter set-value is too high at line %1.\r\nValid Range: #0 to #%2",
+                       "prepare.counter_set_value"),
+    false, engine::kMaxCounterSetValue,
+    QT_TRANSLATE_NOOP3("Core", "COUNTER Set-value", "prepare.counter_set_value.title")};
+const RangeWarning kTimerSetValue{
+    QT_TRANSLATE_NOOP3("Core", "Timer set-value is too high at line %1.\r\nValid Range: #0 to #%2",
+                       "prepare.timer_set_value"),
+    false, engine::kMaxTimerSetValue,
+    QT_TRANSLATE_NOOP3("Core", "TIMER Set-value", "prepare.timer_set_value.title")};
+const RangeWarning kRelayAddress{
+    QT_TRANSLATE_NOOP3("Core", "Relay out of range at line %1.\r\nValid Range: 0 to %2",
+                       "prepare.relay_address"),
+    true, engine::kLastRelay,
+    QT_TRANSLATE_NOOP3("Core", "RELAY Range", "prepare.relay_address.title")};
 
 void warn(platform::MessageBoxes& boxes, const RangeWarning& warning, CodeGrid& grid, int line) {
-    std::string range(warning.range);
-    range +=
+    const std::string limit =
         warning.limitSigned ? engine::numberText(warning.limit) : std::to_string(warning.limit);
-    warnAtLine(boxes, grid, line, warning.before, range, warning.title);
+    warnAtLine(boxes, grid, line, warning.text, warning.title, limit);
 }
 
 bool inRange(int value, int last) {
@@ -48,17 +63,14 @@ bool inRange(int value, int last) {
 
 } // namespace
 
-void warnAtLine(platform::MessageBoxes& boxes, CodeGrid& grid, int line, std::string_view before,
-                std::string_view detail, std::string_view title) {
+void warnAtLine(platform::MessageBoxes& boxes, CodeGrid& grid, int line, const l10n::Message& text,
+                const l10n::Message& title, std::string detail) {
     // The line the warning names is selected and marked first, so that the grid shows it behind
     // the box and after it.
     grid.select(line, kCodeCol, line, kSetValueCol);
     grid.markLine(line);
-    std::string text(before);
-    text += engine::numberText(line);
-    text += ".\r\n";
-    text += detail;
-    boxes.show(text, platform::BoxStyle::Exclamation, title);
+    boxes.show(l10n::text(text, engine::numberText(line), std::move(detail)),
+               platform::BoxStyle::Exclamation, l10n::text(title));
 }
 
 bool prepareProgram(CodeGrid& grid, engine::Controller& controller, platform::MessageBoxes& boxes) {

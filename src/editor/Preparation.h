@@ -8,7 +8,7 @@
 #include "engine/Controller.h"
 #include "platform/Platform.h"
 
-#include <string_view>
+#include <string>
 
 namespace rungbox::editor {
 
@@ -20,8 +20,8 @@ namespace rungbox::editor {
 bool prepareProgram(CodeGrid& grid, engine::Controller& controller, platform::MessageBoxes& boxes);
 
 /// A preparation's warning about `line` (1 to 299): selects and marks that whole line, then shows
-/// `before`, the line number, ".", a line break and `detail` in an exclamation box titled `title`.
-void warnAtLine(platform::MessageBoxes& boxes, CodeGrid& grid, int line, std::string_view before,
-                std::string_view detail, std::string_view title);
+/// `text` (the line number as %1, `detail` as %2; two lines) in an exclamation box titled `title`.
+void warnAtLine(platform::MessageBoxes& boxes, CodeGrid& grid, int line, const l10n::Message& text,
+                const l10n::Message& title, std::string detail = {});
 
 } // namespace rungbox::editor

@@ -2,6 +2,7 @@
 #include "Explorable.h"
 
 #include "engine/BitAddress.h"
+#include "l10n/Mark.h"
 
 #include <initializer_list>
 #include <optional>
@@ -47,30 +48,41 @@ bool usesWords(const engine::Step& step) {
 
 } // namespace
 
-std::string explorationRefusal(const engine::Program& program) {
+l10n::Text explorationRefusal(const engine::Program& program) {
+    static constexpr l10n::Message kFastTimer = QT_TRANSLATE_NOOP3(
+        "Core",
+        "Line %1 has a TIMH timer: compare and prove step timers in tenths of a second, not "
+        "hundredths, so they cannot explore this program exactly.",
+        "explore.refuse_timh");
+    static constexpr l10n::Message kWords = QT_TRANSLATE_NOOP3(
+        "Core",
+        "Line %1 uses data words: compare and prove explore programs of bits only, so they cannot "
+        "explore this program exactly.",
+        "explore.refuse_words");
+    static constexpr l10n::Message kClockPulse = QT_TRANSLATE_NOOP3(
+        "Core",
+        "Line %1 reads the clock pulse %2: compare and prove step scans and timer ticks, not the "
+        "clock's milliseconds, so they cannot explore this program exactly.",
+        "explore.refuse_clock");
     for (const engine::Step& step : program.steps()) {
-        const std::string line = "Line " + std::to_string(step.line);
+        const std::string line = std::to_string(step.line);
         if (step.kind() == engine::OpCode::Timh) {
-            return line + " has a TIMH timer: compare and prove step timers in tenths of a second, "
-                          "not hundredths, so they cannot explore this program exactly.";
+            return l10n::text(kFastTimer, line);
         }
         if (usesWords(step)) {
-            return line + " uses data words: compare and prove explore programs of bits only, "
-                          "so they cannot explore this program exactly.";
+            return l10n::text(kWords, line);
         }
         if (!isContact(step.op)) {
             continue;
         }
         if (const auto name = clockPulseAt(step.operand)) {
-            return line + " reads the clock pulse " + std::string(*name) +
-                   ": compare and prove step scans and timer ticks, not the clock's milliseconds, "
-                   "so they cannot explore this program exactly.";
+            return l10n::text(kClockPulse, line, std::string(*name));
         }
     }
     return {};
 }
 
-std::string explorationRefusal(const engine::Controller& started) {
+l10n::Text explorationRefusal(const engine::Controller& started) {
     std::vector<engine::LadderLine> table(engine::kLadderTableSize);
     for (int r = 1; r < engine::kLadderTableSize; ++r) {
         table[static_cast<std::size_t>(r)] = started.ladderTable(r);

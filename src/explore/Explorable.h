@@ -13,15 +13,17 @@
 #include "engine/Controller.h"
 #include "engine/Program.h"
 
+#include "l10n/Text.h"
+
 #include <string>
 
 namespace rungbox::explore {
 
 /// Why compare and prove cannot explore `program` exactly, as a sentence for the person; empty
 /// when they can.
-std::string explorationRefusal(const engine::Program& program);
+l10n::Text explorationRefusal(const engine::Program& program);
 
 /// The same for the program of `started` (a controller on which a run has started).
-std::string explorationRefusal(const engine::Controller& started);
+l10n::Text explorationRefusal(const engine::Controller& started);
 
 } // namespace rungbox::explore

@@ -5,6 +5,7 @@
 
 #include "editor/Editor.h"
 #include "files/LadderFile.h"
+#include "l10n/Mark.h"
 #include "panel/RunStart.h"
 
 namespace rungbox::explore {
@@ -18,13 +19,14 @@ StartedController::~StartedController() = default;
 bool StartedController::start(editor::CodeGrid& grid, platform::MessageBoxes& boxes) {
     const panel::StartResult started = panel::startRun(grid, *m_plc, boxes);
     if (started == panel::StartResult::NoEnd) {
-        boxes.show("The program has no END line: it cannot start.", platform::BoxStyle::Exclamation,
-                   platform::kAppTitle);
+        static constexpr l10n::Message kNoEnd = QT_TRANSLATE_NOOP3(
+            "Core", "The program has no END line: it cannot start.", "explore.no_end");
+        boxes.show(l10n::text(kNoEnd), platform::BoxStyle::Exclamation, platform::kAppTitle);
     }
     if (started != panel::StartResult::Started) {
         return false;
     }
-    const std::string refusal = explorationRefusal(*m_plc);
+    const l10n::Text refusal = explorationRefusal(*m_plc);
     if (!refusal.empty()) {
         boxes.show(refusal, platform::BoxStyle::Exclamation, platform::kAppTitle);
         return false;
@@ -42,8 +44,9 @@ bool StartedController::start(const std::string& path, platform::FileSystem& fil
     }
     const files::LadderFileContents contents = files::readLadderFile(bytes);
     if (contents.status != files::ReadStatus::Ok) {
-        boxes.show(path + ": not a Rungbox program file", platform::BoxStyle::Ok,
-                   platform::kAppTitle);
+        static constexpr l10n::Message kNotProgram =
+            QT_TRANSLATE_NOOP3("Core", "%1: not a Rungbox program file", "explore.not_program");
+        boxes.show(l10n::text(kNotProgram, path), platform::BoxStyle::Ok, platform::kAppTitle);
         return false;
     }
     editor::CodeGrid grid;

@@ -86,13 +86,16 @@ bool FileCommands::writeProgram(const std::string& path, std::string_view comman
                       savedCellCount(grid));
     m_recentFiles.add(path);
     if (!whole) {
-        m_boxes.show(kTextAfterEndNotSaved, BoxStyle::Exclamation, platform::kAppTitle);
+        m_boxes.show(l10n::text(kTextAfterEndNotSaved), BoxStyle::Exclamation, platform::kAppTitle);
     }
     if (namesUnsaved) {
-        m_boxes.show("The names were not saved: " + fileName(names::namesPathFor(path)) +
-                         " was not read whole when the program was loaded, and saving leaves it "
-                         "as it is.\r\nSave the program under another name to keep the names "
-                         "beside it.",
+        static constexpr l10n::Message kNamesNotSaved = QT_TRANSLATE_NOOP3(
+            "Core",
+            "The names were not saved: %1 was not read whole when the program was loaded, and "
+            "saving leaves it as it is.\r\nSave the program under another name to keep the names "
+            "beside it.",
+            "file.names_not_saved");
+        m_boxes.show(l10n::text(kNamesNotSaved, fileName(names::namesPathFor(path))),
                      BoxStyle::Exclamation, platform::kAppTitle);
     }
     return true;
@@ -154,10 +157,14 @@ bool FileCommands::readProgram(const std::string& path) {
     case ReadStatus::Ok:
         break;
     case ReadStatus::BadMagic:
-        m_boxes.show("Invalid Rungbox File", BoxStyle::Critical, platform::kAppTitle);
+        static constexpr l10n::Message kInvalidFile =
+            QT_TRANSLATE_NOOP3("Core", "Invalid Rungbox File", "file.invalid");
+        m_boxes.show(l10n::text(kInvalidFile), BoxStyle::Critical, platform::kAppTitle);
         return false;
     case ReadStatus::BadVersion:
-        m_boxes.show("Incompatible Rungbox version", BoxStyle::Critical, platform::kAppTitle);
+        static constexpr l10n::Message kIncompatible =
+            QT_TRANSLATE_NOOP3("Core", "Incompatible Rungbox version", "file.incompatible");
+        m_boxes.show(l10n::text(kIncompatible), BoxStyle::Critical, platform::kAppTitle);
         return false;
     case ReadStatus::EndedBeforeVersion:
         m_boxes.show(unknownError("mnuLoad", {ENODATA, std::strerror(ENODATA)}), BoxStyle::Ok,
@@ -191,9 +198,13 @@ void FileCommands::readNames(const std::string& programPath) {
         if (error.number != ENOENT) {
             // Saves leave the file alone: without its names, they would remove it.
             m_namesLeftAlone = programPath;
-            m_boxes.show("The names in " + fileName(namesPath) + " could not be read: (" +
-                             std::to_string(error.number) + ") " + error.description +
-                             "\r\nSaving the program leaves that file as it is.",
+            static constexpr l10n::Message kNamesUnread =
+                QT_TRANSLATE_NOOP3("Core",
+                                   "The names in %1 could not be read: (%2) %3\r\nSaving the "
+                                   "program leaves that file as it is.",
+                                   "file.names_unread");
+            m_boxes.show(l10n::text(kNamesUnread, fileName(namesPath), std::to_string(error.number),
+                                    error.description),
                          BoxStyle::Exclamation, platform::kAppTitle);
         }
         return;
@@ -206,9 +217,13 @@ void FileCommands::readNames(const std::string& programPath) {
         // Written back, the file would lose the lines that were skipped (every line of a file in
         // another encoding, or the whole of one too large to read): saves leave it as it is.
         m_namesLeftAlone = programPath;
-        m_boxes.show("These lines of " + fileName(namesPath) +
-                         " were skipped; saving the program leaves that file as it is:\r\n" +
-                         names::badLinesReport(contents, fileName(namesPath), "\r\n"),
+        static constexpr l10n::Message kNamesSkipped =
+            QT_TRANSLATE_NOOP3("Core",
+                               "These lines of %1 were skipped; saving the program leaves that "
+                               "file as it is:\r\n%2",
+                               "file.names_skipped");
+        m_boxes.show(l10n::text(kNamesSkipped, fileName(namesPath),
+                                names::badLinesReport(contents, fileName(namesPath), "\r\n")),
                      BoxStyle::Exclamation, platform::kAppTitle);
     }
 }
@@ -245,7 +260,7 @@ bool FileCommands::askToSave(bool withCancel) {
         return true;
     }
     const BoxStyle style = withCancel ? BoxStyle::YesNoCancel : BoxStyle::YesNo;
-    switch (m_boxes.show(kSaveQuestion, style, platform::kAppTitle)) {
+    switch (m_boxes.show(l10n::text(kSaveQuestion), style, platform::kAppTitle)) {
     case BoxAnswer::Yes:
         // The user asked for the program to be kept: if it was not saved (dialog cancelled or the
         // write failed, or text after END stayed out of the file) the command stops rather than

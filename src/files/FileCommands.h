@@ -10,6 +10,8 @@
 #include "RecentFiles.h"
 #include "editor/Editor.h"
 #include "engine/Controller.h"
+#include "l10n/Mark.h"
+#include "l10n/Text.h"
 #include "platform/Platform.h"
 
 namespace rungbox::files {
@@ -21,13 +23,16 @@ inline constexpr std::string_view kDefaultFileName = "default.PLC";
 
 /// Shown after a save when cells after the END line hold text: the file ends at END, so the
 /// program stays marked as changed.
-inline constexpr std::string_view kTextAfterEndNotSaved =
-    "The file ends at the END line: the text on the lines after END was not saved.\r\n"
-    "Move it above END to keep it in the file.";
+inline constexpr l10n::Message kTextAfterEndNotSaved =
+    QT_TRANSLATE_NOOP3("Core",
+                       "The file ends at the END line: the text on the lines after END was not "
+                       "saved.\r\nMove it above END to keep it in the file.",
+                       "file.text_after_end");
 
 /// The two lines of the save question, joined by CR LF.
-inline constexpr std::string_view kSaveQuestion =
-    "The ladder code has changed.\r\nDo you want to save the ladder code?";
+inline constexpr l10n::Message kSaveQuestion = QT_TRANSLATE_NOOP3(
+    "Core", "The ladder code has changed.\r\nDo you want to save the ladder code?",
+    "file.save_question");
 
 /// The file commands of one main window. Holds references only; everything it is given must
 /// outlive it.

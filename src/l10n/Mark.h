@@ -9,3 +9,10 @@
 #ifndef QT_TRANSLATE_NOOP
 #define QT_TRANSLATE_NOOP(scope, x) x
 #endif
+
+/// Marks a message of the core with its stable id: expands to `{text, id}`, the initializer of an
+/// l10n::Message. Qt defines it the same way.
+#ifndef QT_TRANSLATE_NOOP3
+#define QT_TRANSLATE_NOOP3(scope, x, comment)                                                      \
+    { x, comment }
+#endif

@@ -5,7 +5,7 @@ namespace rungbox::l10n {
 namespace {
 
 // The text a verbatim Text stands for is its only argument.
-const Message kVerbatim{"Core", "%1", "verbatim"};
+const Message kVerbatim{"%1", "verbatim"};
 
 } // namespace
 
@@ -33,6 +33,10 @@ std::string english(const Text& text) {
 
 Text verbatim(std::string text) {
     return Text{&kVerbatim, {std::move(text)}};
+}
+
+bool isVerbatim(const Text& text) {
+    return text.message == &kVerbatim;
 }
 
 } // namespace rungbox::l10n

@@ -7,12 +7,15 @@
 
 namespace rungbox::l10n {
 
-/// One message of the core as the catalogues know it: `context` and `english` are what a
-/// translator sees, `id` a stable name that tells apart two messages with the same English.
-/// `english` may hold the placeholders %1 to %9. All three are string literals with static
-/// storage.
+/// The catalogues' context of every message of the core.
+inline constexpr const char* kCoreContext = "Core";
+
+/// One message of the core as the catalogues know it: `english` is what a translator sees (it may
+/// hold the placeholders %1 to %9), `id` a stable name that tells messages apart, also two with
+/// the same English. Both are string literals. Messages are written
+/// `constexpr Message kName = QT_TRANSLATE_NOOP3("Core", "English %1", "room.name");` (from
+/// Mark.h), so that the catalogue tools collect them with their context and id.
 struct Message {
-    const char* context;
     const char* english;
     const char* id;
 };
@@ -39,6 +42,9 @@ std::string english(const Text& text);
 /// A text that is shown as it stands in every language: a file's name, a report, a message that
 /// came from outside.
 Text verbatim(std::string text);
+
+/// True for a text made by verbatim(): a front end shows its English as it stands.
+bool isVerbatim(const Text& text);
 
 /// Builds a text of `message` with its arguments.
 template <typename... Args> Text text(const Message& message, Args&&... args) {

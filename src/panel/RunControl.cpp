@@ -5,18 +5,32 @@
 #include "engine/ExtendedLine.h"
 #include "engine/Instruction.h"
 #include "engine/LineSyntax.h"
+#include "l10n/Mark.h"
 
 namespace rungbox::panel {
 
 namespace {
 
-constexpr std::string_view kNoEnd = "Not END encountered. Error starting SIMULATION ...";
+constexpr l10n::Message kNoEnd =
+    QT_TRANSLATE_NOOP3("Core", "Not END encountered. Error starting SIMULATION ...", "run.no_end");
 
-constexpr std::string_view kTurnOn = "turn on Extended Instruction Set in the Options menu.";
+constexpr l10n::Message kErrorAtLine = QT_TRANSLATE_NOOP3("Core", "Error at line %1", "run.error");
+
+constexpr l10n::Message kBelongsToExtended = QT_TRANSLATE_NOOP3(
+    "Core",
+    "%1 belongs to the extended instruction set: turn on Extended Instruction Set in the Options "
+    "menu.",
+    "run.extended_instruction");
+
+constexpr l10n::Message kWrittenForExtended = QT_TRANSLATE_NOOP3(
+    "Core",
+    "Line %1 is written for the extended instruction set: turn on Extended Instruction Set in the "
+    "Options menu.",
+    "run.extended_line");
 
 } // namespace
 
-std::string extendedSetHint(const editor::CodeGrid& grid, int line) {
+l10n::Text extendedSetHint(const editor::CodeGrid& grid, int line) {
     const std::string& code = grid.text(line, editor::kCodeCol);
     if (grid.extended() || !engine::usesExtended(code, grid.text(line, editor::kLocationCol),
                                                  grid.text(line, editor::kSetValueCol))) {
@@ -30,11 +44,9 @@ std::string extendedSetHint(const editor::CodeGrid& grid, int line) {
         engine::decodeForm(words, engine::InstructionSet::Extended).op != engine::OpCode::Invalid &&
         engine::decodeForm(name).op == engine::OpCode::Invalid;
     if (extendedOnly) {
-        return std::string(name) +
-               " belongs to the extended instruction set: " + std::string(kTurnOn);
+        return l10n::text(kBelongsToExtended, std::string(name));
     }
-    return "Line " + std::to_string(line) +
-           " is written for the extended instruction set: " + std::string(kTurnOn);
+    return l10n::text(kWrittenForExtended, std::to_string(line));
 }
 
 RunControl::RunControl(engine::Controller& controller, editor::CodeGrid& grid,
@@ -55,10 +67,10 @@ void RunControl::toggleRun() {
 }
 
 bool RunControl::startSequence() {
-    m_errorHint.clear();
+    m_errorHint = {};
     const StartResult started = startRun(m_grid, m_controller, m_boxes, &m_window);
     if (started == StartResult::NoEnd) {
-        m_boxes.show(kNoEnd, platform::BoxStyle::Exclamation, platform::kAppTitle);
+        m_boxes.show(l10n::text(kNoEnd), platform::BoxStyle::Exclamation, platform::kAppTitle);
     }
     if (started != StartResult::Started) {
         return false;
@@ -109,7 +121,7 @@ void RunControl::report(int badLine) {
     m_grid.select(badLine, editor::kCodeCol, badLine, editor::kSetValueCol);
     m_grid.markLine(badLine);
     m_errorHint = extendedSetHint(m_grid, badLine);
-    m_boxes.show("Error at line " + engine::numberText(badLine), platform::BoxStyle::Ok,
+    m_boxes.show(l10n::text(kErrorAtLine, engine::numberText(badLine)), platform::BoxStyle::Ok,
                  platform::kAppTitle);
     m_reportingError = false;
     toggleRun();

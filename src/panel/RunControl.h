@@ -22,7 +22,7 @@ inline constexpr int kTickIntervalMs = 100;
 /// line's instruction when the classic set does not know it ("KEEP belongs to the extended
 /// instruction set: turn on Extended Instruction Set in the Options menu."). Empty for an
 /// extended program or any other line. Front ends show it beside the message, never in it.
-std::string extendedSetHint(const editor::CodeGrid& grid, int line);
+l10n::Text extendedSetHint(const editor::CodeGrid& grid, int line);
 
 /// The run/stop control of one main window. Holds references only; everything it is given must
 /// outlive it.
@@ -52,7 +52,7 @@ public:
 
     /// extendedSetHint for the line of the program error that stopped the last run; empty when
     /// there is none or after a new start.
-    const std::string& errorHint() const { return m_errorHint; }
+    const l10n::Text& errorHint() const { return m_errorHint; }
 
 private:
     bool startSequence();
@@ -64,7 +64,7 @@ private:
     platform::MessageBoxes& m_boxes;
     platform::RunWindow& m_window;
     bool m_reportingError = false;
-    std::string m_errorHint;
+    l10n::Text m_errorHint;
 };
 
 } // namespace rungbox::panel

@@ -11,6 +11,8 @@
 
 #include "engine/IoPanel.h"
 
+#include "l10n/Text.h"
+
 #include <memory>
 #include <optional>
 #include <string>
@@ -66,7 +68,20 @@ public:
     /// icon of `style` and returns the button pressed. Blocks until the
     /// user answers. `title` is never empty: callers pass kAppTitle when the box has no title of
     /// its own.
-    virtual BoxAnswer show(std::string_view text, BoxStyle style, std::string_view title) = 0;
+    /// The texts come with their message ids and arguments, so that a front end shows them in
+    /// the user's language; l10n::english() is what they say in English.
+    virtual BoxAnswer show(const l10n::Text& text, BoxStyle style, const l10n::Text& title) = 0;
+
+    /// Shows a text that is already in the user's language (or in none: a file's name, a
+    /// system's message), as it stands.
+    BoxAnswer show(std::string_view text, BoxStyle style, std::string_view title) {
+        return show(l10n::verbatim(std::string(text)), style, l10n::verbatim(std::string(title)));
+    }
+
+    /// Shows a core text under a title that is never translated (kAppTitle).
+    BoxAnswer show(const l10n::Text& text, BoxStyle style, std::string_view title) {
+        return show(text, style, l10n::verbatim(std::string(title)));
+    }
 };
 
 // --- The main window -----------------------------------------------------------------------------

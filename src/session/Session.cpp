@@ -331,9 +331,10 @@ bool Session::setInstructionSet(engine::InstructionSet set) {
     if (running()) {
         return false;
     }
-    const std::string refusal = m_editor.setInstructionSet(set);
+    const l10n::Text refusal = m_editor.setInstructionSet(set);
     if (!refusal.empty()) {
-        m_ports.boxes.show(refusal, platform::BoxStyle::Exclamation, editor::kInstructionSetTitle);
+        m_ports.boxes.show(refusal, platform::BoxStyle::Exclamation,
+                           l10n::text(editor::kInstructionSetTitle));
         return false;
     }
     tellFileChanged(); // the edit mark
@@ -346,7 +347,7 @@ editor::PasteResult Session::paste(std::string_view text) {
     }
     const editor::PasteResult result = m_editor.paste(text);
     if (result == editor::PasteResult::NoRoom) {
-        m_ports.boxes.show(editor::kPasteNoRoom, platform::BoxStyle::Exclamation,
+        m_ports.boxes.show(l10n::text(editor::kPasteNoRoom), platform::BoxStyle::Exclamation,
                            platform::kAppTitle);
     }
     return result;

@@ -100,7 +100,7 @@ public:
 
     /// The words beside the "Error at line " N message that stopped the last run, telling how to
     /// switch to the extended instruction set (panel::extendedSetHint); empty for none.
-    const std::string& errorHint() const { return m_runControl.errorHint(); }
+    const l10n::Text& errorHint() const { return m_runControl.errorHint(); }
 
     /// Switches the program's instruction set (Editor::setInstructionSet, one undo step). A
     /// refusal is shown in a message box titled editor::kInstructionSetTitle. Answers true when

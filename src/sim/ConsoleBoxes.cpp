@@ -23,11 +23,12 @@ std::string ConsoleBoxes::format(std::string_view text, std::string_view title) 
     return line;
 }
 
-platform::BoxAnswer ConsoleBoxes::show(std::string_view text, platform::BoxStyle style,
-                                       std::string_view title) {
-    const std::string line = format(text, title);
+platform::BoxAnswer ConsoleBoxes::show(const l10n::Text& text, platform::BoxStyle style,
+                                       const l10n::Text& title) {
+    const std::string titleText = l10n::english(title);
+    const std::string line = format(l10n::english(text), titleText);
     m_out << line << '\n';
-    m_lastText = line.substr(format({}, title).size());
+    m_lastText = line.substr(format({}, titleText).size());
     return style.buttons == platform::BoxButtons::Ok ? platform::BoxAnswer::Ok
                                                      : platform::BoxAnswer::No;
 }

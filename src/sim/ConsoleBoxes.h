@@ -19,8 +19,10 @@ public:
 
     /// Prints `message [TITLE]: TEXT` and a line end. Answers OK to a box with an OK button
     /// only, and No to a question: no script can answer one, and No leaves files as they are.
-    platform::BoxAnswer show(std::string_view text, platform::BoxStyle style,
-                             std::string_view title) override;
+    /// The texts are printed in English, whatever the user's language: scripts read them.
+    using platform::MessageBoxes::show;
+    platform::BoxAnswer show(const l10n::Text& text, platform::BoxStyle style,
+                             const l10n::Text& title) override;
 
     /// The line printed for a box, without its line end: each line break inside `text` (CR LF,
     /// a lone CR or a lone LF) becomes " / ", so that one box is always one line.

@@ -125,7 +125,8 @@ StartedProgram startProgram(const std::string& path, std::ostream& err) {
         started.status = Exit::StartRefused;
         return started;
     }
-    const std::string refusal = explore::explorationRefusal(started.runner->controller());
+    const std::string refusal =
+        l10n::english(explore::explorationRefusal(started.runner->controller()));
     if (!refusal.empty()) {
         err << "rungbox-sim: " << path << ": " << refusal << '\n';
         started.status = Exit::StartRefused;

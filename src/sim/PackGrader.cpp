@@ -20,7 +20,6 @@ namespace rungbox::sim {
 
 namespace fs = std::filesystem;
 
-
 // Hidden files and folders (".git", ".DS_Store") are the tools' own, never the pack's: they are
 // passed over. A link is taken as the file it leads to, only inside the folder.
 bool readFolder(const std::string& dir, course::FileSet& files, std::string& why) {
@@ -325,7 +324,7 @@ std::string startRefusal(Runner& runner, const std::string& fileName, const Prog
     if (runner.execute(press, 0) != Exit::Ok) {
         return "it cannot start";
     }
-    return explore::explorationRefusal(runner.controller());
+    return l10n::english(explore::explorationRefusal(runner.controller()));
 }
 
 std::string differenceFeedback(const explore::Comparison& comparison) {

@@ -402,7 +402,7 @@ int Runner::ended(session::RunEnd end) {
         // How to switch a classic program to the set its line is written in: beside the
         // message, which stays as it is.
         if (!m_session.errorHint().empty()) {
-            m_err << "rungbox-sim: " << m_session.errorHint() << '\n';
+            m_err << "rungbox-sim: " << l10n::english(m_session.errorHint()) << '\n';
         }
         return Exit::ProgramError;
     case session::RunEnd::Breakpoint:

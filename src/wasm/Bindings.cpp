@@ -141,6 +141,7 @@ EMSCRIPTEN_BINDINGS(rungbox) {
         .function("extended", &WebSession::extended)
         .function("setExtended", &WebSession::setExtended)
         .function("errorHint", &WebSession::errorHint)
+        .function("errorHintMessage", &WebSession::errorHintMessage)
         .function("chooseModule", &WebSession::chooseModule)
         .function("module", &WebSession::module)
         .function("setCar", &WebSession::setCar)

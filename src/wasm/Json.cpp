@@ -9,6 +9,24 @@
 
 namespace rungbox::wasm {
 
+std::string textMessageJson(const l10n::Text& text) {
+    if (text.empty() || l10n::isVerbatim(text)) {
+        return "null";
+    }
+    std::string out = "{\"context\":";
+    appendJsonString(out, l10n::kCoreContext);
+    out += ",\"source\":";
+    appendJsonString(out, text.message->english);
+    out += ",\"comment\":";
+    appendJsonString(out, text.message->id);
+    out += ",\"args\":[";
+    for (std::size_t i = 0; i < text.args.size(); ++i) {
+        out += i == 0 ? "" : ",";
+        appendJsonString(out, text.args[i]);
+    }
+    return out + "]}";
+}
+
 std::string messageJson(const Message& message) {
     using platform::BoxButtons;
     using platform::BoxIcon;
@@ -18,6 +36,8 @@ std::string messageJson(const Message& message) {
     appendJsonString(out, message.text);
     out += ",\"title\":";
     appendJsonString(out, message.title);
+    out += ",\"textMessage\":" + textMessageJson(message.textMessage);
+    out += ",\"titleMessage\":" + textMessageJson(message.titleMessage);
     out += std::string(",\"buttons\":\"") +
            (buttons == BoxButtons::YesNoCancel ? "yesNoCancel"
             : buttons == BoxButtons::YesNo     ? "yesNo"

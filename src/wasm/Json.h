@@ -29,6 +29,11 @@ inline void appendJsonString(std::string& out, std::string_view text) {
 /// "icon" ("critical", "question", "exclamation", "none")}.
 std::string messageJson(const Message& message);
 
+/// A core text as the page translates it: `{"context", "source", "comment", "args"}` (its
+/// message's context, English and id, with its arguments), or `null` for an empty or verbatim
+/// text, which the page shows as it stands.
+std::string textMessageJson(const l10n::Text& text);
+
 /// `messages` as a JSON array of messageJson().
 std::string messagesJson(const std::vector<Message>& messages);
 

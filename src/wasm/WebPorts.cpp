@@ -9,9 +9,9 @@
 
 namespace rungbox::wasm {
 
-platform::BoxAnswer WebBoxes::show(std::string_view text, platform::BoxStyle style,
-                                   std::string_view title) {
-    Message message{std::string(text), std::string(title), style};
+platform::BoxAnswer WebBoxes::show(const l10n::Text& text, platform::BoxStyle style,
+                                   const l10n::Text& title) {
+    Message message{l10n::english(text), l10n::english(title), style, text, title};
     if (style.buttons == platform::BoxButtons::Ok) {
         m_messages.push_back(std::move(message));
         return platform::BoxAnswer::Ok;

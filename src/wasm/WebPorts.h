@@ -25,9 +25,11 @@ using WebPanel = panel::WindowState;
 
 /// One message box the core showed.
 struct Message {
-    std::string text; ///< lines joined by CR LF
-    std::string title;
+    std::string text;  ///< in English, lines joined by CR LF
+    std::string title; ///< in English
     platform::BoxStyle style;
+    l10n::Text textMessage; ///< the text with its message id, for the page to translate
+    l10n::Text titleMessage;
 };
 
 /// Message boxes answered at once. A box with only OK is kept for the page to show. A question
@@ -36,8 +38,9 @@ struct Message {
 /// command again with the user's answer queued.
 class WebBoxes : public platform::MessageBoxes {
 public:
-    platform::BoxAnswer show(std::string_view text, platform::BoxStyle style,
-                             std::string_view title) override;
+    using platform::MessageBoxes::show;
+    platform::BoxAnswer show(const l10n::Text& text, platform::BoxStyle style,
+                             const l10n::Text& title) override;
 
     void queueAnswer(platform::BoxAnswer answer) { m_answers.push_back(answer); }
     void clearAnswers() { m_answers.clear(); }

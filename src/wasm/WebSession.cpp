@@ -269,4 +269,8 @@ std::string WebSession::ladderJson() const {
     return wasm::ladderJson(m_diagram.monitor(), &m_diagram.names());
 }
 
+std::string WebSession::errorHintMessage() const {
+    return textMessageJson(m_session.errorHint());
+}
+
 } // namespace rungbox::wasm

@@ -118,7 +118,10 @@ public:
     bool setExtended(bool on);
     /// The hint beside the message of the program error that stopped the last run
     /// (Session::errorHint); empty for none.
-    std::string errorHint() const { return m_session.errorHint(); }
+    std::string errorHint() const { return l10n::english(m_session.errorHint()); }
+    /// The same hint with its message id and arguments, as the message boxes' textMessage
+    /// (messageJson) writes it, for the page to translate; "null" for none.
+    std::string errorHintMessage() const;
 
     /// Puts back the names the restored program had, edited since its file or without one (the
     /// bytes of their names file); after restore(), so that the title tells whether they differ.

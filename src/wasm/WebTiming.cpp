@@ -3,6 +3,7 @@
 
 #include "Json.h"
 #include "files/CurrentFile.h"
+#include "l10n/Mark.h"
 #include "trace/VcdFile.h"
 #include "trace/VcdReader.h"
 #include "trace/Waveforms.h"
@@ -319,7 +320,9 @@ bool WebTiming::saveVcd() {
     session::Session& session = m_web.session();
     platform::FileError error;
     if (!trace::saveVcd(recorder(), m_web.files(), exportName("vcd"), error, names())) {
-        session.ports().boxes.show("Cannot write " + exportName("vcd") + ": " + error.description,
+        static constexpr l10n::Message kCannotWrite =
+            QT_TRANSLATE_NOOP3("Core", "Cannot write %1: %2", "trace.cannot_write");
+        session.ports().boxes.show(l10n::text(kCannotWrite, exportName("vcd"), error.description),
                                    platform::BoxStyle::Exclamation, platform::kAppTitle);
         return false;
     }

@@ -48,11 +48,12 @@ TEST_F(InstructionSetEdits, EachSetsCellsTakeTheirCharacters) {
 
 TEST_F(InstructionSetEdits, SwitchIsOneUndoableEditThatMarksTheProgramChanged) {
     write(grid, 1, {{"LD", "0"}, {"OUT", "1000"}, {"END"}});
-    EXPECT_EQ(editor.setInstructionSet(InstructionSet::Extended), "");
+    EXPECT_EQ(l10n::english(editor.setInstructionSet(InstructionSet::Extended)), "");
     EXPECT_TRUE(grid.extended());
     EXPECT_TRUE(editor.codeChanged());
     EXPECT_EQ(editor.history().undoCount(), 1U);
-    EXPECT_EQ(editor.setInstructionSet(InstructionSet::Extended), "") << "already extended";
+    EXPECT_EQ(l10n::english(editor.setInstructionSet(InstructionSet::Extended)), "")
+        << "already extended";
     EXPECT_EQ(editor.history().undoCount(), 1U);
 
     // Typing after the switch is a step of its own: undoing it keeps the program extended.
@@ -67,24 +68,24 @@ TEST_F(InstructionSetEdits, SwitchIsOneUndoableEditThatMarksTheProgramChanged) {
     EXPECT_TRUE(grid.extended());
 
     editor.setCodeChanged(false);
-    EXPECT_EQ(editor.setInstructionSet(InstructionSet::Classic), "");
+    EXPECT_EQ(l10n::english(editor.setInstructionSet(InstructionSet::Classic)), "");
     EXPECT_FALSE(grid.extended());
     EXPECT_TRUE(editor.codeChanged());
 }
 
 TEST_F(InstructionSetEdits, BackToClassicRefusedWhileALineUsesTheExtendedSet) {
     write(grid, 1, {{"LD", "0"}, {"LD", "1"}, {"OUT", "1000"}, {"KEEP(11)", "10.00"}, {"END"}});
-    ASSERT_EQ(editor.setInstructionSet(InstructionSet::Extended), "");
+    ASSERT_EQ(l10n::english(editor.setInstructionSet(InstructionSet::Extended)), "");
     editor.setCodeChanged(false);
     const std::size_t steps = editor.history().undoCount();
-    EXPECT_EQ(editor.setInstructionSet(InstructionSet::Classic),
+    EXPECT_EQ(l10n::english(editor.setInstructionSet(InstructionSet::Classic)),
               "Line 4 uses the extended instruction set; the program stays extended.");
     EXPECT_TRUE(grid.extended());
     EXPECT_FALSE(editor.codeChanged());
     EXPECT_EQ(editor.history().undoCount(), steps);
     // Once the line is gone the program may become classic.
     write(grid, 4, {{"END"}});
-    EXPECT_EQ(editor.setInstructionSet(InstructionSet::Classic), "");
+    EXPECT_EQ(l10n::english(editor.setInstructionSet(InstructionSet::Classic)), "");
     EXPECT_FALSE(grid.extended());
 }
 

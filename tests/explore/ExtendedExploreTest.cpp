@@ -137,7 +137,8 @@ TEST(CompareExtended, ProgramsThatFollowTheClockAreRefusedWithTheReason) {
         {"LD|0.00; LD|0.01; CNT|3|HR2; LD|CNT 3; OUT|10.00; END", "Line 3 uses data words:"},
     };
     for (const Case& c : cases) {
-        const std::string refusal = explorationRefusal(test::decodedExtended(c.program));
+        const std::string refusal =
+            l10n::english(explorationRefusal(test::decodedExtended(c.program)));
         EXPECT_NE(refusal.find(c.reason), std::string::npos) << c.program << ": " << refusal;
         EXPECT_EQ(refusal.empty(), *c.reason == '\0') << c.program;
 

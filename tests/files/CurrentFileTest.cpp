@@ -154,8 +154,8 @@ TEST_F(Files, TextAfterEndIsNotCalledSaved) {
     dialogAnswers("p.PLC");
     ASSERT_TRUE(w.commands.save());
     EXPECT_EQ(test::readBytes(at("p.PLC")), test::fileOf({"LD", "0", "", "END"}));
-    EXPECT_TRUE(
-        w.calls.ends_with("  box: " + test::escaped(kTextAfterEndNotSaved) + " [ok+exclamation rungbox]\n"))
+    EXPECT_TRUE(w.calls.ends_with("  box: " + test::escaped(kTextAfterEndNotSaved.english) +
+                                  " [ok+exclamation rungbox]\n"))
         << w.calls;
     EXPECT_EQ(title(), "p.PLC* - PLC Ladder Code");
     EXPECT_TRUE(w.editor.codeChanged());

@@ -138,10 +138,11 @@ struct Window : platform::MainWindowShell, platform::FileDialog, platform::Messa
         : commands(editor, controller, *this, *this, fs, *this) {
         editor::setUpGrid(grid);
     }
-    platform::BoxAnswer show(std::string_view text, platform::BoxStyle style,
-                             std::string_view title) override {
-        calls += "  box: " + escaped(text) + " [" + platform::styleName(style) + " " +
-                 std::string(title) + "]\n";
+    using platform::MessageBoxes::show;
+    platform::BoxAnswer show(const l10n::Text& text, platform::BoxStyle style,
+                             const l10n::Text& title) override {
+        calls += "  box: " + escaped(l10n::english(text)) + " [" + platform::styleName(style) +
+                 " " + l10n::english(title) + "]\n";
         return std::exchange(reply, platform::BoxAnswer::Ok);
     }
     void closeMainWindow() override {

@@ -36,8 +36,9 @@ struct RecordingWindow : platform::RunWindow {
 // Message boxes that run `during` once while the box is open, as ticks arriving then would.
 struct Boxes : test::RecordingBoxes {
     std::function<void()> during;
-    platform::BoxAnswer show(std::string_view text, platform::BoxStyle style,
-                             std::string_view title) override {
+    using platform::MessageBoxes::show;
+    platform::BoxAnswer show(const l10n::Text& text, platform::BoxStyle style,
+                             const l10n::Text& title) override {
         const auto answer = test::RecordingBoxes::show(text, style, title);
         if (const auto hook = std::exchange(during, nullptr)) {
             hook();
@@ -59,7 +60,8 @@ struct Run : testing::Test {
 TEST_F(Run, StartArrangesTheWindowAndStopResetsEverything) {
     editor::test::write(grid, 1, {{"LD", "0"}, {"OUT", "1000"}, {"TIM", "1", "50"}, {"END"}});
     run.toggleRun();
-    EXPECT_EQ(window.log, "0/300 progress+ 1/300 2/300 3/300 300/300 progress- file- module- switches+");
+    EXPECT_EQ(window.log,
+              "0/300 progress+ 1/300 2/300 3/300 300/300 progress- file- module- switches+");
     EXPECT_TRUE(run.simulating());
     EXPECT_TRUE(panel.runLamp);
     EXPECT_FALSE(grid.enabled());

@@ -235,10 +235,10 @@ TEST(Session, AClassicProgramErrorOnAnExtendedLineHintsAtTheSwitch) {
         EXPECT_EQ(f.session.advance(5), RunEnd::Stopped) << program;
         ASSERT_EQ(f.boxes.shown.size(), 1U) << program;
         EXPECT_EQ(f.boxes.shown[0].text.substr(0, 14), "Error at line ") << program;
-        EXPECT_EQ(f.session.errorHint(), hint) << program;
+        EXPECT_EQ(l10n::english(f.session.errorHint()), hint) << program;
         f.session.grid().setText(1, editor::kCodeCol, "END");
         f.session.toggleRun();
-        EXPECT_EQ(f.session.errorHint(), "") << "a new start forgets it";
+        EXPECT_EQ(l10n::english(f.session.errorHint()), "") << "a new start forgets it";
     }
     // The same lines in an extended program run: no error, no hint.
     Fixture f("LD 0; LD 1; KEEP 1000; END");

@@ -92,9 +92,10 @@ public:
     /// Answers given in turn; when none is left, Ok for OK boxes and No for questions.
     std::deque<platform::BoxAnswer> answers;
 
-    platform::BoxAnswer show(std::string_view text, platform::BoxStyle style,
-                             std::string_view title) override {
-        shown.push_back({std::string(text), style, std::string(title)});
+    using platform::MessageBoxes::show;
+    platform::BoxAnswer show(const l10n::Text& text, platform::BoxStyle style,
+                             const l10n::Text& title) override {
+        shown.push_back({l10n::english(text), style, l10n::english(title)});
         if (!answers.empty()) {
             const auto answer = answers.front();
             answers.pop_front();

@@ -126,7 +126,7 @@ private slots:
         QApplication::sendEvent(&w.ladder, &drop);
         QTRY_COMPARE(w.title(), QString("conv.plc - PLC Ladder Code"));
         QCOMPARE(w.boxes.shown.size(), std::size_t{1});
-        QCOMPARE(w.boxes.shown[0].text, std::string(rungbox::files::kSaveQuestion));
+        QCOMPARE(w.boxes.shown[0].text, std::string(rungbox::files::kSaveQuestion.english));
         QCOMPARE(w.ladder.session().grid().text(1, 1), std::string("LD"));
 
         // Anything but one .PLC file is not taken.
@@ -169,7 +169,7 @@ private slots:
         w.boxes.shown.clear();
         w.ctrl(Qt::Key_V);
         QCOMPARE(w.boxes.shown.size(), std::size_t{1});
-        QCOMPARE(w.boxes.shown[0].text, std::string(rungbox::editor::kPasteNoRoom));
+        QCOMPARE(w.boxes.shown[0].text, std::string(rungbox::editor::kPasteNoRoom.english));
         QCOMPARE(w.ladder.session().grid().text(5, 1), std::string());
     }
 };

@@ -393,7 +393,7 @@ private slots:
         // An edited program asks once whether to save it, offering Yes and No.
         QCOMPARE(w.boxes.shown.size(), edited ? 1U : 0U);
         if (edited) {
-            QCOMPARE(w.boxes.shown[0].text, std::string(rungbox::files::kSaveQuestion));
+            QCOMPARE(w.boxes.shown[0].text, std::string(rungbox::files::kSaveQuestion.english));
             QCOMPARE(w.boxes.shown[0].style, BoxStyle::YesNo);
         }
         QCOMPARE(w.ladder.isVisible(), !closes);

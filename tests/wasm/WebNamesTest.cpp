@@ -87,10 +87,27 @@ TEST(WebNamesTextTest, TheCheckTakesTheProgramsNamesAndTextCrossesOnce) {
     EXPECT_EQ(WebNames(web).rows(), R"([["0","REMOTE","T\u00fcr"],["1000","",""]])");
     const Message question{"F\xC3\xB6rderband.names \xF0\x9F\x98\x80 \xFF",
                            "Rungbox",
-                           {platform::BoxButtons::YesNo, platform::BoxIcon::Question}};
+                           {platform::BoxButtons::YesNo, platform::BoxIcon::Question},
+                           {},
+                           {}};
     EXPECT_EQ(messageJson(question),
               R"({"text":"F\u00f6rderband.names \ud83d\ude00 ?","title":"Rungbox",)"
-              R"("buttons":"yesNo","icon":"question"})");
+              R"("textMessage":null,"titleMessage":null,"buttons":"yesNo","icon":"question"})");
+}
+
+// A core message crosses to the page with its id and arguments, for the page to translate; a
+// verbatim text (a file name, the title "rungbox") crosses as its English only.
+TEST(WebBoxes, CoreMessagesCarryTheirIdAndArguments) {
+    static constexpr l10n::Message kAt = {"Error at \"%1\" line %2", "test.at"};
+    WebBoxes boxes;
+    boxes.show(l10n::text(kAt, "a\xC3\xA9.PLC", "7"), platform::BoxStyle::Ok, "rungbox");
+    const std::vector<Message> shown = boxes.takeMessages();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(messageJson(shown[0]),
+              R"({"text":"Error at \"a\u00e9.PLC\" line 7","title":"rungbox",)"
+              R"("textMessage":{"context":"Core","source":"Error at \"%1\" line %2",)"
+              R"("comment":"test.at","args":["a\u00e9.PLC","7"]},"titleMessage":null,)"
+              R"("buttons":"ok","icon":"none"})");
 }
 
 } // namespace

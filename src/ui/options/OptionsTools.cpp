@@ -2,6 +2,7 @@
 #include "OptionsTools.h"
 
 #include "ui/app/SessionSignals.h"
+#include "ui/common/UiText.h"
 
 #include <QAction>
 #include <QLabel>
@@ -60,7 +61,7 @@ void OptionsTools::followProgram() {
 // hint, and a new start forgets it.
 void OptionsTools::followRun() {
     m_extendedItem->setEnabled(!m_session.running());
-    m_hintLabel->setText(QString::fromStdString(m_session.errorHint()));
+    m_hintLabel->setText(uiText(m_session.errorHint()));
     showStatus();
 }
 

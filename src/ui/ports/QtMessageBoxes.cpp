@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "QtMessageBoxes.h"
 
+#include "ui/common/UiText.h"
+
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -11,10 +13,6 @@ using platform::BoxButtons;
 using platform::BoxIcon;
 
 namespace {
-
-QString fromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QMessageBox::Icon iconOf(BoxIcon icon) {
     switch (icon) {
@@ -32,12 +30,12 @@ QMessageBox::Icon iconOf(BoxIcon icon) {
 
 } // namespace
 
-BoxAnswer QtMessageBoxes::show(std::string_view text, platform::BoxStyle style,
-                               std::string_view title) {
-    QString message = fromView(text);
+BoxAnswer QtMessageBoxes::show(const l10n::Text& text, platform::BoxStyle style,
+                               const l10n::Text& title) {
+    QString message = uiText(text);
     message.replace(QLatin1String("\r\n"), QLatin1String("\n"));
 
-    QMessageBox box(iconOf(style.icon), fromView(title), message, QMessageBox::NoButton, m_parent);
+    QMessageBox box(iconOf(style.icon), uiText(title), message, QMessageBox::NoButton, m_parent);
     box.setWindowModality(Qt::ApplicationModal);
     // Esc and the frame's close button click the escape button. A question with Yes and No has
     // none that fits, so it gets an invisible one of its own: closing the box is no answer.

@@ -17,8 +17,9 @@ public:
 
     /// A modal box with the style's icon and buttons; Yes is the default button of a question.
     /// Closing a question box without a button answers Dismissed, or Cancel when it offers Cancel.
-    platform::BoxAnswer show(std::string_view text, platform::BoxStyle style,
-                             std::string_view title) override;
+    using platform::MessageBoxes::show;
+    platform::BoxAnswer show(const l10n::Text& text, platform::BoxStyle style,
+                             const l10n::Text& title) override;
 
 private:
     QPointer<QWidget> m_parent;
