@@ -7,6 +7,7 @@
 #include "support/WindowParts.h"
 #include "ui/app/LanguageChoice.h"
 #include "ui/app/MainWindow.h"
+#include "ui/course/PackTools.h"
 #include "ui/ports/QtFileDialog.h"
 
 #include <QMenu>
@@ -63,6 +64,7 @@ private slots:
     void menuShowsTheKeptChoice();
     void captionsGoThroughTheTranslator();
     void fileFiltersTranslateTheirWordsOnly();
+    void windowBoxesFillTranslatedTemplates();
 };
 
 void LanguageTest::choosesBySettingThenDesktop_data() {
@@ -163,6 +165,23 @@ void LanguageTest::fileFiltersTranslateTheirWordsOnly() {
     QCOMPARE(QtFileDialog::qtFilter("PLC file (*.PLC)|*.PLC"), QString("Fichier PLC (*.PLC)"));
     QCOMPARE(QtFileDialog::qtFilter("Other (*.x)|*.x"), QString("Other (*.x)"));
     QCOMPARE(QtFileDialog::qtFilter("no patterns"), QString("no patterns"));
+}
+
+// A translation may put the arguments in another order; the box shows it filled and translated.
+void LanguageTest::windowBoxesFillTranslatedTemplates() {
+    TableTranslator german({
+        {{"rungbox::ui::PackTools", "The exercise pack %1 could not be opened:\r\n%2"},
+         "%2\r\n(Paket %1)"},
+        {{"rungbox::ui::PackTools", "Exercise Pack"}, "Übungspaket"},
+    });
+    const Installed installed(german);
+    QTemporaryDir dir;
+    Window w;
+    QVERIFY(!w.ladder.packTools().openPack(dir.filePath("none/pack.json").toStdString()));
+    QCOMPARE(w.boxes.shown.size(), std::size_t{1});
+    const QString text = QString::fromStdString(w.boxes.shown.back().text);
+    QVERIFY2(text.endsWith("\r\n(Paket pack.json)") && !text.startsWith("\r\n"), qPrintable(text));
+    QCOMPARE(QString::fromStdString(w.boxes.shown.back().title), QString("Übungspaket"));
 }
 
 QTEST_MAIN(LanguageTest)
