@@ -60,6 +60,7 @@ class LanguageTest : public QObject {
 private slots:
     void choosesBySettingThenDesktop_data();
     void choosesBySettingThenDesktop();
+    void withoutOurCatalogueQtStaysEnglish();
     void menuListsEveryLanguageAndKeepsTheChoice();
     void menuShowsTheKeptChoice();
     void captionsGoThroughTheTranslator();
@@ -92,6 +93,17 @@ void LanguageTest::choosesBySettingThenDesktop() {
     QFETCH(QStringList, desktop);
     QFETCH(QString, expected);
     QCOMPARE(rungbox::ui::languageFor(setting, desktop), expected);
+}
+
+// The test has no catalogue of ours in its resources: the window and Qt's buttons stay English,
+// though Qt's own German catalogue is installed on the machine.
+void LanguageTest::withoutOurCatalogueQtStaysEnglish() {
+    QTemporaryDir dir;
+    QSettings settings(dir.filePath("rungbox.ini"), QSettings::IniFormat);
+    settings.setValue("language", "de");
+    const rungbox::ui::LanguageChoice choice(settings);
+    QCOMPARE(choice.code(), QString("de"));
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QString("&Yes"));
 }
 
 void LanguageTest::menuListsEveryLanguageAndKeepsTheChoice() {

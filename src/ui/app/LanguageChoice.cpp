@@ -40,8 +40,11 @@ LanguageChoice::LanguageChoice(const QSettings& settings)
         return; // the source texts are English
     }
     install(m_rungbox, QStringLiteral("rungbox_") + m_code, QStringLiteral(":/i18n"));
-    install(m_qt, QStringLiteral("qtbase_") + m_code,
-            QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    // Qt's own buttons and dialogs speak the window's language: none of it without ours.
+    if (m_rungbox) {
+        install(m_qt, QStringLiteral("qtbase_") + m_code,
+                QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    }
 }
 
 LanguageChoice::~LanguageChoice() {

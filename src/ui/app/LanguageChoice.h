@@ -27,7 +27,8 @@ QString languageFor(const QString& setting, const QStringList& uiLanguages);
 
 /// Installs the translators of one language on the application and keeps them installed while
 /// it lives: Rungbox's own catalogue (`:/i18n/rungbox_<code>.qm`) and Qt's (`qtbase_<code>` from
-/// Qt's translations folder, for the texts of Qt's own dialogs and buttons).
+/// Qt's translations folder, for the texts of Qt's own dialogs and buttons). Without Rungbox's
+/// catalogue the window stays English, Qt's texts too.
 class LanguageChoice {
 public:
     /// Chooses the language from `settings` (kLanguageKey) and the system locale's languages,
