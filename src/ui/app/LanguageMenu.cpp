@@ -14,6 +14,7 @@ namespace rungbox::ui {
 LanguageMenu::LanguageMenu(QMenu& viewMenu, platform::MessageBoxes& boxes)
     : QObject(&viewMenu), m_boxes(boxes), m_items(new QActionGroup(this)) {
     setObjectName("languageMenuTools");
+    viewMenu.addSeparator();
     QMenu* menu = viewMenu.addMenu(tr("&Language"));
     menu->setObjectName("languageMenu");
     const auto add = [&](const QString& caption, const QString& code) {

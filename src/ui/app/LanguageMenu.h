@@ -20,8 +20,8 @@ class LanguageMenu : public QObject {
     Q_OBJECT
 
 public:
-    /// Adds the Language submenu to the end of `viewMenu`; the restart message goes through
-    /// `boxes`. Both must outlive the menu. Nothing is kept until setStore().
+    /// Adds a separator and the Language submenu to the end of `viewMenu`; the restart message goes
+    /// through `boxes`. Both must outlive the menu. Nothing is kept until setStore().
     LanguageMenu(QMenu& viewMenu, platform::MessageBoxes& boxes);
 
     /// Keeps the choice in `settings` from now on and checks the item it holds; nullptr for

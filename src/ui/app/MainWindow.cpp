@@ -68,7 +68,6 @@ void MainWindow::buildMenus() {
     m_helpMenu->addAction(tr("&About"), this, [this] { showAbout(); })->setObjectName("aboutItem");
     m_optionsTools = std::make_unique<OptionsTools>(*m_session, *m_signals, *this, *m_helpMenu);
     addToolMenus(*view);
-    view->addSeparator();
     m_languageMenu = std::make_unique<LanguageMenu>(*view, m_session->ports().boxes);
     addRecentItems();
 }
