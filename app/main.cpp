@@ -6,6 +6,7 @@
 // A program file named on the command line (as the desktop entry passes a double-clicked file)
 // is loaded once the main window is open, as File > Load would load it.
 
+#include "ui/app/LanguageChoice.h"
 #include "ui/app/MainWindow.h"
 #include "ui/app/Splash.h"
 #include "ui/ports/QtFileDialog.h"
@@ -67,10 +68,14 @@ int main(int argc, char* argv[]) {
     }
     const QString program = args.value(0);
 
+    // The settings keep where the tool windows were and the language chosen in View > Language,
+    // which is installed before any window is built.
+    QSettings settings(QStringLiteral("rungbox"), QStringLiteral("rungbox"));
+    const rungbox::ui::LanguageChoice language(settings);
+
     rungbox::ui::QtMessageBoxes boxes;
     rungbox::ui::QtFileDialog dialog;
     rungbox::ui::SettingsRecentFileStore recentFiles;
-    QSettings windowPlaces(QStringLiteral("rungbox"), QStringLiteral("rungbox"));
     std::unique_ptr<rungbox::ui::MainWindow> ladder;
 
     rungbox::ui::Splash splash([&]() -> QWidget* {
@@ -79,7 +84,8 @@ int main(int argc, char* argv[]) {
             boxes.setParentWidget(ladder.get());
             dialog.setParentWidget(ladder.get());
             ladder->setRecentFileStore(&recentFiles);
-            ladder->setPlaceStore(&windowPlaces);
+            ladder->setPlaceStore(&settings);
+            ladder->setLanguageStore(&settings);
             if (!program.isEmpty()) {
                 // Once the splash has shown the window, so that a message about the file appears
                 // over it.

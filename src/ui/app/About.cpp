@@ -92,7 +92,7 @@ About::About(QWidget* parent) : QDialog(parent) {
     rule->setGeometry(px(360), px(3540), px(5760 - 360), 1);
     rule->setFrameStyle(QFrame::HLine | QFrame::Plain);
 
-    auto* ok = new QPushButton("OK", this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName("okButton");
     ok->setGeometry(twipsRect(4440, 2940, 1095, 375));
     ok->setDefault(true);

@@ -2,6 +2,7 @@
 #include "MainWindow.h"
 
 #include "About.h"
+#include "LanguageMenu.h"
 #include "SessionSignals.h"
 #include "ui/check/CheckTools.h"
 #include "ui/common/Artwork.h"
@@ -33,7 +34,7 @@ namespace rungbox::ui {
 MainWindow::MainWindow(platform::MessageBoxes& boxes, platform::FileDialog& dialog, QWidget* parent)
     : QMainWindow(parent), m_panel(std::make_unique<FrontPanel>(this)) {
     setObjectName("MainWindow");
-    setWindowTitle("PLC Ladder Code");
+    setWindowTitle(tr("PLC Ladder Code"));
     setWindowIcon(makeAppIcon());
     m_session = std::make_unique<session::Session>(
         session::Ports{*m_panel, *this, boxes, dialog, m_fileSystem, *this});
@@ -56,34 +57,38 @@ MainWindow::~MainWindow() = default;
 // The menu bar: File, Module, View, Options and Help; the debugging and exploring tools add theirs
 // before Help once the session is set up.
 void MainWindow::buildMenus() {
-    m_fileMenu = menuBar()->addMenu("&File");
+    m_fileMenu = menuBar()->addMenu(tr("&File"));
     m_fileMenu->setObjectName("fileMenu");
     addFileItems();
     m_machineTools = std::make_unique<MachineTools>(*m_session, *m_signals, *this, m_places);
-    QMenu* view = menuBar()->addMenu("&View");
+    QMenu* view = menuBar()->addMenu(tr("&View"));
     view->setObjectName("viewMenu");
-    m_helpMenu = menuBar()->addMenu("&Help");
+    m_helpMenu = menuBar()->addMenu(tr("&Help"));
     m_helpMenu->setObjectName("helpMenu");
-    m_helpMenu->addAction("&About", this, [this] { showAbout(); })->setObjectName("aboutItem");
+    m_helpMenu->addAction(tr("&About"), this, [this] { showAbout(); })->setObjectName("aboutItem");
     m_optionsTools = std::make_unique<OptionsTools>(*m_session, *m_signals, *this, *m_helpMenu);
     addToolMenus(*view);
+    m_languageMenu = std::make_unique<LanguageMenu>(*view, m_session->ports().boxes);
     addRecentItems();
 }
 
 void MainWindow::addFileItems() {
-    const auto add = [this](const char* text, const char* name, auto command) {
-        QAction* item = m_fileMenu->addAction(text, this, command);
+    // The captions are marked where they are written and translated here.
+    const auto add = [this](const char* caption, const char* name, auto command) {
+        QAction* item = m_fileMenu->addAction(tr(caption), this, command);
         item->setObjectName(name);
         return item;
     };
-    add("&New", "newItem", [this] {
+    add(QT_TR_NOOP("&New"), "newItem", [this] {
         m_session->newProgram();
     })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    add("&Load", "loadItem", [this] {
+    add(QT_TR_NOOP("&Load"), "loadItem", [this] {
         showOpened(m_session->load());
     })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    add("&Save", "saveItem", [this] { m_session->save(); })->setShortcut(QKeySequence::Save);
-    add("Save &As", "saveAsItem", [this] { m_session->saveAs(); });
+    add(QT_TR_NOOP("&Save"), "saveItem", [this] {
+        m_session->save();
+    })->setShortcut(QKeySequence::Save);
+    add(QT_TR_NOOP("Save &As"), "saveAsItem", [this] { m_session->saveAs(); });
 }
 
 // Each tool adds its items to the end of the File and View menus, in this order.
@@ -118,7 +123,7 @@ void MainWindow::addRecentItems() {
     }
     m_fileMenu->addSeparator();
     // Exit is in the File menu, which a run locks: its key does nothing during a run either.
-    m_exitItem = m_fileMenu->addAction("&Exit", this, [this] {
+    m_exitItem = m_fileMenu->addAction(tr("&Exit"), this, [this] {
         if (m_session->fileCommandsOpen()) {
             m_session->files().exit();
         }
@@ -162,7 +167,7 @@ void MainWindow::addSessionTools() {
 
 // F5 presses the run/stop lamp-button. It has no menu item: the button is the command.
 void MainWindow::addRunKey() {
-    auto* run = new QAction("Run or Stop", this);
+    auto* run = new QAction(tr("Run or Stop"), this);
     run->setObjectName("runStopItem");
     run->setShortcut(Qt::Key_F5);
     connect(run, &QAction::triggered, this, [this] { m_session->toggleRun(); });
@@ -273,6 +278,10 @@ void MainWindow::openWhenShown(const QString& path) {
 
 void MainWindow::setPlaceStore(QSettings* settings) {
     m_places.setStore(settings);
+}
+
+void MainWindow::setLanguageStore(QSettings* settings) {
+    m_languageMenu->setStore(settings);
 }
 
 void MainWindow::setRecentFileStore(platform::RecentFileStore* store) {

@@ -35,6 +35,7 @@ class ExploreTools;
 class FrontPanel;
 class LadderTools;
 class LadderWindow;
+class LanguageMenu;
 class MachineTools;
 class NamesTools;
 class NamesWindow;
@@ -100,6 +101,9 @@ public:
     /// Remembers where the tool windows were in `settings` from now on, and opens them there;
     /// nullptr for this session only. Not owned; must outlive the window or be replaced.
     void setPlaceStore(QSettings* settings);
+    /// Keeps the language chosen in View > Language in `settings` from now on; nullptr for
+    /// this session only. Not owned; must outlive the window or be replaced.
+    void setLanguageStore(QSettings* settings);
 
     /// Runs the clock now as the run timer does: the real time owed since the last advance.
     void advanceClock();
@@ -158,6 +162,7 @@ private:
     std::unique_ptr<NamesTools> m_namesTools;
     std::unique_ptr<DebugTools> m_debugTools;
     std::unique_ptr<ExploreTools> m_exploreTools;
+    std::unique_ptr<LanguageMenu> m_languageMenu;
 
     QMenu* m_fileMenu = nullptr;
     QMenu* m_helpMenu = nullptr;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Artwork.h"
 
+#include <QCoreApplication>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -163,11 +164,12 @@ QPixmap makeSplashArt() {
     p.setFont(subtitle);
     p.setPen(QColor(200, 215, 255));
     p.drawText(QRect(124, 102, 360, 24), Qt::AlignLeft | Qt::AlignVCenter,
-               "Ladder logic PLC simulator");
+               QCoreApplication::translate("Artwork", "Ladder logic PLC simulator"));
     QFont version("DejaVu Sans", 9);
     p.setFont(version);
     p.setPen(QColor(150, 170, 220));
-    p.drawText(QRect(124, 124, 360, 20), Qt::AlignLeft | Qt::AlignVCenter, "Version 1.0");
+    p.drawText(QRect(124, 124, 360, 20), Qt::AlignLeft | Qt::AlignVCenter,
+               QCoreApplication::translate("Artwork", "Version %1").arg("1.0"));
     p.end();
     return art;
 }

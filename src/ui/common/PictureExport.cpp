@@ -2,6 +2,7 @@
 #include "PictureExport.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QImage>
 #include <QPainter>
 #include <QSvgGenerator>
@@ -45,7 +46,8 @@ bool savePicture(platform::FileSystem& fileSystem, const std::string& path, cons
     bytes.open(QIODevice::WriteOnly);
     const bool svg = QString::fromStdString(path).endsWith(".svg", Qt::CaseInsensitive);
     if (!(svg ? drawSvg(picture, bytes) : drawPng(picture, bytes))) {
-        error = {0, "the picture could not be drawn"};
+        error = {0, QCoreApplication::translate("PictureExport", "the picture could not be drawn")
+                        .toStdString()};
         return false;
     }
     auto file = fileSystem.beginSave(path, error);

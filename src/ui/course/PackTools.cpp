@@ -6,9 +6,11 @@
 #include "course/FolderReader.h"
 #include "course/Markdown.h"
 #include "ui/check/CheckDialog.h"
+#include "ui/common/WindowBox.h"
 #include "ui/timing/TimingWindow.h" // the dialog keeps a pointer to its trace's window
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDockWidget>
 #include <QFileInfo>
@@ -55,7 +57,7 @@ PackTools::PackTools(session::Session& session, QMainWindow& window, QMenu& file
     : QObject(&window), m_session(session), m_workFolder(std::move(workFolder)) {
     setObjectName("packTools");
     fileMenu
-        .addAction("Open Exercise &Pack...", this,
+        .addAction(tr("Open Exercise &Pack..."), this,
                    [this] {
                        if (const auto path =
                                m_session.ports().fileDialog.askOpenPath(kPackFilter)) {
@@ -63,12 +65,12 @@ PackTools::PackTools(session::Session& session, QMainWindow& window, QMenu& file
                        }
                    })
         ->setObjectName("openPackItem");
-    m_handInItem = fileMenu.addAction("&Hand In...", this, [this] { handIn(); });
+    m_handInItem = fileMenu.addAction(tr("&Hand In..."), this, [this] { handIn(); });
     m_handInItem->setObjectName("handInItem");
     m_handInItem->setEnabled(false);
     buildPanel(window);
     QAction* panelItem = m_dock->toggleViewAction();
-    panelItem->setText("Exercise &Pack");
+    panelItem->setText(tr("Exercise &Pack"));
     panelItem->setObjectName("packPanelItem");
     panelItem->setEnabled(false);
     viewMenu.addAction(panelItem);
@@ -77,7 +79,7 @@ PackTools::PackTools(session::Session& session, QMainWindow& window, QMenu& file
 PackTools::~PackTools() = default;
 
 void PackTools::buildPanel(QMainWindow& window) {
-    m_dock = new QDockWidget("Exercise Pack", &window);
+    m_dock = new QDockWidget(tr("Exercise Pack"), &window);
     m_dock->setObjectName("packPanel");
     m_dock->setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable |
                         QDockWidget::DockWidgetClosable);
@@ -93,7 +95,7 @@ void PackTools::buildPanel(QMainWindow& window) {
     m_list = new QTreeWidget(body);
     m_list->setObjectName("packExercises");
     m_list->setRootIsDecorated(false);
-    m_list->setHeaderLabels({"Exercise", "State"});
+    m_list->setHeaderLabels({tr("Exercise"), tr("State")});
     m_list->header()->setStretchLastSection(false);
     m_list->header()->setSectionResizeMode(TitleColumn, QHeaderView::Stretch);
     m_list->header()->setSectionResizeMode(StateColumn, QHeaderView::ResizeToContents);
@@ -114,17 +116,17 @@ void PackTools::buildPanel(QMainWindow& window) {
     split->setStretchFactor(1, 3);
     split->setSizes({130, 400}); // a term's exercises in view, the statement the most room
     auto* buttons = new QHBoxLayout;
-    const auto button = [&](const char* label, const char* name, auto command) {
+    const auto button = [&](const QString& label, const char* name, auto command) {
         auto* pushButton = new QPushButton(label, body);
         pushButton->setObjectName(name);
         connect(pushButton, &QPushButton::clicked, this, command);
         buttons->addWidget(pushButton);
         return pushButton;
     };
-    m_checkButton = button("Check", "packCheckButton", [this] { check(); });
-    m_resetButton = button("Reset Exercise", "packResetButton", [this] { resetExercise(); });
+    m_checkButton = button(tr("Check"), "packCheckButton", [this] { check(); });
+    m_resetButton = button(tr("Reset Exercise"), "packResetButton", [this] { resetExercise(); });
     buttons->addStretch();
-    button("Hand In...", "packHandInButton", [this] { handIn(); });
+    button(tr("Hand In..."), "packHandInButton", [this] { handIn(); });
     layout->addWidget(m_packTitle);
     layout->addWidget(split, 1);
     layout->addLayout(buttons);
@@ -149,8 +151,9 @@ QString PackTools::context() const {
     return text(m_pack->title) + (current != nullptr ? ", " + text(current->title) : QString());
 }
 
-void PackTools::showError(const std::string& message) {
-    m_session.ports().boxes.show(message, platform::BoxStyle::Exclamation, kBoxTitle);
+void PackTools::showError(const QString& message) {
+    showWindowBox(m_session.ports().boxes, message, platform::BoxStyle::Exclamation,
+                  tr("Exercise Pack"));
 }
 
 // A published pack is one file; anything else chosen is a pack folder or its pack.json.
@@ -174,13 +177,13 @@ bool PackTools::openPack(const std::string& path) {
     std::string why;
     std::optional<course::FileSet> files = readFiles(path, why);
     if (!files) {
-        showError("The exercise pack " + name + " could not be opened:\r\n" + why);
+        showError(tr("The exercise pack %1 could not be opened:\r\n%2").arg(text(name), text(why)));
         return false;
     }
     course::PackRead read = course::readPack(std::move(*files));
     if (!read.pack) {
-        showError("The exercise pack " + name + " could not be opened:\r\n" +
-                  joined(read.problems));
+        showError(tr("The exercise pack %1 could not be opened:\r\n%2")
+                      .arg(text(name), text(joined(read.problems))));
         return false;
     }
     keepWork();
@@ -216,7 +219,7 @@ void PackTools::refreshStates() {
     for (std::size_t i = 0; i < m_pack->exercises.size(); ++i) {
         const ExerciseState state = m_work->state(*m_pack, m_pack->exercises[i]);
         QTreeWidgetItem* item = m_list->topLevelItem(static_cast<int>(i));
-        item->setText(StateColumn, stateText(state));
+        item->setText(StateColumn, QCoreApplication::translate("PackWork", stateText(state)));
         item->setForeground(StateColumn, state == ExerciseState::Passed ? QColor(0x1E, 0x7B, 0x34)
                                          : state == ExerciseState::Edited
                                              ? QColor(0x9A, 0x67, 0x00)
@@ -254,7 +257,8 @@ bool PackTools::chooseExercise(int index) {
     const course::Exercise& chosen = m_pack->exercises[static_cast<std::size_t>(index)];
     platform::FileError error;
     if (!m_work->start(*m_pack, chosen, false, error)) {
-        showError("The work on " + chosen.title + " could not be kept:\r\n" + error.description);
+        showError(tr("The work on %1 could not be kept:\r\n%2")
+                      .arg(text(chosen.title), text(error.description)));
         return false;
     }
     if (!m_session.open(m_work->programPath(chosen))) {
@@ -280,7 +284,7 @@ CheckDialog* PackTools::check() {
     auto* dialog = new CheckDialog(m_session.ports(), m_dock->parentWidget());
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->checkText(script != nullptr ? *script : std::string(),
-                      text(current->title) + " (visible tests)", m_session.grid(),
+                      tr("%1 (visible tests)").arg(text(current->title)), m_session.grid(),
                       m_session.names());
     const auto& rows = dialog->result().rows();
     const auto passed =
@@ -288,7 +292,7 @@ CheckDialog* PackTools::check() {
     platform::FileError error;
     if (!m_work->recordCheck(current->id, static_cast<int>(passed), static_cast<int>(rows.size()),
                              error)) {
-        showError("The check could not be recorded:\r\n" + error.description);
+        showError(tr("The check could not be recorded:\r\n%1").arg(text(error.description)));
     }
     refreshStates();
     dialog->show();
@@ -312,7 +316,7 @@ bool PackTools::handIn() {
     platform::FileError error;
     auto file = m_session.ports().fileSystem.beginSave(*path, error);
     if (!file || !file->write(course::handinText(handin), error) || !file->commit(error)) {
-        showError("The hand-in could not be saved:\r\n" + error.description);
+        showError(tr("The hand-in could not be saved:\r\n%1").arg(text(error.description)));
         return false;
     }
     return true;
@@ -324,17 +328,19 @@ bool PackTools::resetExercise() {
         return false;
     }
     const auto answer =
-        m_session.ports().boxes.show("Go back to the starter program of " + current->title +
-                                         "?\r\nYour work on this exercise will be lost.",
-                                     platform::BoxStyle::YesNo, "Reset Exercise");
+        showWindowBox(m_session.ports().boxes,
+                      tr("Go back to the starter program of %1?\r\nYour work on this exercise "
+                         "will be lost.")
+                          .arg(text(current->title)),
+                      platform::BoxStyle::YesNo, tr("Reset Exercise"));
     if (answer != platform::BoxAnswer::Yes) {
         return false;
     }
     keepWork(); // so that loading the starter asks nothing
     platform::FileError error;
     if (!m_work->start(*m_pack, *current, true, error)) {
-        showError("The starter of " + current->title + " could not be restored:\r\n" +
-                  error.description);
+        showError(tr("The starter of %1 could not be restored:\r\n%2")
+                      .arg(text(current->title), text(error.description)));
         return false;
     }
     const bool opened = m_session.open(m_work->programPath(*current));

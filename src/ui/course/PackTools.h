@@ -38,12 +38,11 @@ class PackTools : public QObject {
 
 public:
     /// The open dialog's filter: a published pack, or a pack folder's pack.json.
-    static constexpr std::string_view kPackFilter =
-        "Exercise pack (*.rbxpack pack.json)|*.rbxpack pack.json";
+    static constexpr std::string_view kPackFilter = QT_TRANSLATE_NOOP(
+        "FileFilter", "Exercise pack") " (*.rbxpack pack.json)|*.rbxpack pack.json";
     /// The save dialog's filter of a hand-in.
-    static constexpr std::string_view kHandinFilter = "Rungbox hand-in (*.rbxsub)|*.rbxsub";
-    /// The title of the pack's message boxes.
-    static constexpr std::string_view kBoxTitle = "Exercise Pack";
+    static constexpr std::string_view kHandinFilter =
+        QT_TRANSLATE_NOOP("FileFilter", "Rungbox hand-in") " (*.rbxsub)|*.rbxsub";
     /// The panel's columns.
     enum Column { TitleColumn, StateColumn };
 
@@ -87,7 +86,7 @@ private:
     void refreshStates();
     void showStatement();
     bool holdsCurrentWork() const;
-    void showError(const std::string& text);
+    void showError(const QString& text);
 
     session::Session& m_session;
     QString m_workFolder;

@@ -23,11 +23,11 @@ const std::string& fileOf(const course::Pack& pack, const std::string& path) {
 const char* stateText(ExerciseState state) {
     switch (state) {
     case ExerciseState::NotStarted:
-        return "not started";
+        return QT_TRANSLATE_NOOP("PackWork", "not started");
     case ExerciseState::Edited:
-        return "edited";
+        return QT_TRANSLATE_NOOP("PackWork", "edited");
     case ExerciseState::Passed:
-        return "all tests pass";
+        return QT_TRANSLATE_NOOP("PackWork", "all tests pass");
     }
     return "";
 }

@@ -23,6 +23,7 @@ enum class ExerciseState {
 };
 
 /// The words the panel shows for `state`: "not started", "edited", "all tests pass".
+/// English; the panel shows them translated in the context "PackWork".
 const char* stateText(ExerciseState state);
 
 class PackWork {

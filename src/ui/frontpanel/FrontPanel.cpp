@@ -126,7 +126,7 @@ void FrontPanel::showGrid(editor::Editor& editor, const SessionSignals& sessionS
     assert(m_gridView == nullptr);
     m_gridView = new CodeGridView(editor, sessionSignals, this);
     m_gridView->setObjectName("codeGrid");
-    m_gridView->setAccessibleName("Ladder code");
+    m_gridView->setAccessibleName(tr("Ladder code"));
     m_gridView->setGeometry(twipsRect(360, 2040, 4575, 2895));
     m_gridView->show();
     new PanelStretch(*this, *m_gridView, minimumSize());
@@ -163,17 +163,18 @@ void FrontPanel::buildFrames() {
     makeLabel(this, "Rungbox", twipsRect(240, 120, 3615, 495), titleFont, kWhite)
         ->setObjectName("title");
 
-    makeLabel(this, "Simulation", twipsRect(7440, 120, 1455, 255), blackFont(9.75), kRed);
+    makeLabel(this, tr("Simulation"), twipsRect(7440, 120, 1455, 255), blackFont(9.75), kRed);
     m_runButton = new Lamp(m_squareLamps, this);
     m_runButton->setObjectName("runButton");
     m_runButton->setGeometry(twipsRect(7560, 480, 1035, 435));
     m_runButton->setCursor(Qt::PointingHandCursor);
-    m_runButton->setToolTip("Start or stop the simulation (F5)");
-    m_runButton->setAccessibleName("Simulation");
-    m_runButton->setAccessibleDescription("Start or stop the simulation");
+    m_runButton->setToolTip(tr("Start or stop the simulation (F5)"));
+    m_runButton->setAccessibleName(tr("Simulation"));
+    m_runButton->setAccessibleDescription(tr("Start or stop the simulation"));
     connect(m_runButton, &Lamp::clicked, this, &FrontPanel::runButtonClicked);
 
-    m_progressLabel = makeLabel(this, "Loading ", twipsRect(6480, 960, 735, 255), font(), kBlack);
+    m_progressLabel =
+        makeLabel(this, tr("Loading "), twipsRect(6480, 960, 735, 255), font(), kBlack);
     m_progressLabel->setObjectName("progressLabel");
     m_progressLabel->hide();
     m_progressBar = new QFrame(this);
@@ -190,14 +191,14 @@ void FrontPanel::buildOutputs() {
     const QFont headingFont = blackFont(12);
     const QFont numberFont = narrowFont(9.75);
     // Outputs.
-    makeLabel(this, "OUTPUT", twipsRect(360, 1440, 1335, 375), headingFont, kBlue);
+    makeLabel(this, tr("OUTPUT"), twipsRect(360, 1440, 1335, 375), headingFont, kBlue);
     for (int n = 0; n < engine::kOutputCount; ++n) {
         const int left = rowLeft(n, 1800, 5220);
         auto* lamp = new Lamp(m_roundLamps, this);
         lamp->setObjectName(QString("outputLamp%1").arg(n));
-        lamp->setAccessibleName(QString("Output %1").arg(n));
+        lamp->setAccessibleName(tr("Output %1").arg(n));
         lamp->setToolTip(plainTip(names::PanelControl::OutputLamp, n));
-        lamp->setAccessibleDescription("Lamp");
+        lamp->setAccessibleDescription(tr("Lamp"));
         lamp->setGeometry(twipsRect(left, 1440, 255, 255));
         m_outputLamps[static_cast<std::size_t>(n)] = lamp;
         makeLabel(this, twoDigits(n), twipsRect(left - 45, 1680, 345, 240), numberFont, kBlack,
@@ -209,21 +210,20 @@ void FrontPanel::buildDisplays() {
     const QFont headingFont = blackFont(12);
     const QFont numberFont = narrowFont(9.75);
     // Counters.
-    makeLabel(this, "COUNTER", twipsRect(6240, 2040, 1695, 375), headingFont, kBlue);
+    makeLabel(this, tr("COUNTER"), twipsRect(6240, 2040, 1695, 375), headingFont, kBlue);
     for (int n = 0; n < engine::kCounterCount; ++n) {
         makeLabel(this, twoDigits(n), twipsRect(5040 + 480 * n, 2400, 495, 255), numberFont, kBlue,
                   Qt::AlignHCenter | Qt::AlignTop);
         m_counterDisplays[static_cast<std::size_t>(n)] =
             makeDisplay(this, "0", twipsRect(5040 + 480 * n, 2640, 495, 255),
                         QString("counterDisplay%1").arg(n));
-        m_counterDisplays[static_cast<std::size_t>(n)]->setAccessibleName(
-            QString("Counter %1").arg(n));
+        m_counterDisplays[static_cast<std::size_t>(n)]->setAccessibleName(tr("Counter %1").arg(n));
         m_counterDisplays[static_cast<std::size_t>(n)]->setToolTip(
             plainTip(names::PanelControl::CounterDisplay, n));
     }
 
     // Timers.
-    makeLabel(this, "TIMER", twipsRect(6480, 3000, 1215, 375), headingFont, kBlue);
+    makeLabel(this, tr("TIMER"), twipsRect(6480, 3000, 1215, 375), headingFont, kBlue);
     for (int n = 0; n < engine::kTimerCount; ++n) {
         const int left = 5040 + 960 * (n % 4);
         const int row = n < 4 ? 0 : 600;
@@ -231,7 +231,7 @@ void FrontPanel::buildDisplays() {
                   Qt::AlignHCenter | Qt::AlignTop);
         m_timerDisplays[static_cast<std::size_t>(n)] = makeDisplay(
             this, "0.0", twipsRect(left, 3600 + row, 975, 255), QString("timerDisplay%1").arg(n));
-        m_timerDisplays[static_cast<std::size_t>(n)]->setAccessibleName(QString("Timer %1").arg(n));
+        m_timerDisplays[static_cast<std::size_t>(n)]->setAccessibleName(tr("Timer %1").arg(n));
         m_timerDisplays[static_cast<std::size_t>(n)]->setToolTip(
             plainTip(names::PanelControl::TimerDisplay, n));
     }
@@ -241,7 +241,7 @@ void FrontPanel::buildInputs() {
     const QFont headingFont = blackFont(12);
     const QFont numberFont = narrowFont(9.75);
     // Inputs.
-    makeLabel(this, "INPUT", twipsRect(420, 5220, 1335, 375), headingFont, kBlue);
+    makeLabel(this, tr("INPUT"), twipsRect(420, 5220, 1335, 375), headingFont, kBlue);
     for (int n = 0; n < engine::kInputCount; ++n) {
         const int lampLeft = rowLeft(n, 1800, 5280);
         const int left = rowLeft(n, 1860, 5340);
@@ -249,9 +249,9 @@ void FrontPanel::buildInputs() {
                   Qt::AlignHCenter | Qt::AlignTop);
         auto* lamp = new Lamp(m_roundLamps, this);
         lamp->setObjectName(QString("inputLamp%1").arg(n));
-        lamp->setAccessibleName(QString("Input %1").arg(n));
+        lamp->setAccessibleName(tr("Input %1").arg(n));
         lamp->setToolTip(plainTip(names::PanelControl::InputLamp, n));
-        lamp->setAccessibleDescription("Lamp");
+        lamp->setAccessibleDescription(tr("Lamp"));
         lamp->setGeometry(twipsRect(lampLeft, 5340, 255, 255));
         m_inputLamps[static_cast<std::size_t>(n)] = lamp;
 
@@ -260,8 +260,8 @@ void FrontPanel::buildInputs() {
         check->setGeometry(twipsRect(left - 60, 5610, 285, 255));
         check->setEnabled(false);
         check->setToolTip(plainTip(names::PanelControl::InputSwitch, n));
-        check->setAccessibleName(QString("Switch %1").arg(n));
-        check->setAccessibleDescription("Input switch");
+        check->setAccessibleName(tr("Switch %1").arg(n));
+        check->setAccessibleDescription(tr("Input switch"));
         connect(check, &QCheckBox::toggled, this, [this, n](bool on) {
             const auto bit = static_cast<std::uint16_t>(1U << n);
             m_switchBits =

@@ -72,7 +72,7 @@ private:
 
 LadderEditing::LadderEditing(LadderWindow& window, session::Session& session)
     : QObject(&window), m_window(window), m_session(session), m_model(session.editor()),
-      m_toolBar(new QToolBar("Draw", &window)), m_status(new QLabel(&window)),
+      m_toolBar(new QToolBar(tr("Draw"), &window)), m_status(new QLabel(&window)),
       m_editor(new QWidget(window.canvas())), m_address(new QLineEdit(m_editor)),
       m_setValue(new QLineEdit(m_editor)) {
     m_toolBar->setObjectName("ladderToolBar");
@@ -99,7 +99,7 @@ LadderEditing::LadderEditing(LadderWindow& window, session::Session& session)
     m_editor->setObjectName("ladderAddressEditor");
     m_address->setObjectName("ladderAddress");
     m_setValue->setObjectName("ladderSetValue");
-    m_address->setPlaceholderText("address");
+    m_address->setPlaceholderText(tr("address"));
     m_setValue->setPlaceholderText("###");
     m_setValue->setValidator(new QIntValidator(0, 20000, m_setValue));
     auto* row = new QHBoxLayout(m_editor);
@@ -345,21 +345,25 @@ QMenu* LadderEditing::buildMenu() {
     }
     menu->addSeparator();
     const bool selected = m_model.selection().rung >= 0;
+    // The captions are marked where they are written and translated here.
     auto rungItem = [&](const char* label, const char* name, auto edit) {
-        QAction* item = menu->addAction(label, this, [edit] { edit(); });
+        QAction* item = menu->addAction(tr(label), this, [edit] { edit(); });
         item->setObjectName(name);
         item->setEnabled(selected);
     };
-    rungItem("Address...\tEnter", "addressItem", [this] { editAddress(); });
-    rungItem("Move Rung Up", "rungUpItem", [this] { apply(m_model.moveRung(-1), false); });
-    rungItem("Move Rung Down", "rungDownItem", [this] { apply(m_model.moveRung(1), false); });
-    rungItem("Delete Rung", "deleteRungItem", [this] { apply(m_model.deleteRung(), false); });
-    rungItem("Copy Rung\tCtrl+C", "copyRungItem", [this] {
+    rungItem(QT_TR_NOOP("Address...\tEnter"), "addressItem", [this] { editAddress(); });
+    rungItem(QT_TR_NOOP("Move Rung Up"), "rungUpItem",
+             [this] { apply(m_model.moveRung(-1), false); });
+    rungItem(QT_TR_NOOP("Move Rung Down"), "rungDownItem",
+             [this] { apply(m_model.moveRung(1), false); });
+    rungItem(QT_TR_NOOP("Delete Rung"), "deleteRungItem",
+             [this] { apply(m_model.deleteRung(), false); });
+    rungItem(QT_TR_NOOP("Copy Rung\tCtrl+C"), "copyRungItem", [this] {
         if (const auto copied = m_model.copyRung()) {
             QGuiApplication::clipboard()->setText(QString::fromStdString(*copied));
         }
     });
-    QAction* paste = menu->addAction("Paste Rungs\tCtrl+V", this, [this] {
+    QAction* paste = menu->addAction(tr("Paste Rungs\tCtrl+V"), this, [this] {
         apply(m_model.pasteRungs(QGuiApplication::clipboard()->text().toStdString()), false);
     });
     paste->setObjectName("pasteRungsItem");

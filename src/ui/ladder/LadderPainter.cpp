@@ -5,6 +5,7 @@
 
 #include "ladder/Labels.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -186,7 +187,8 @@ void LadderPainter::paint(QPainter& painter, QRectF visible) const {
     }
     if (!m_layout.ended()) {
         painter.setPen(ink(kMarkInk));
-        painter.drawText(QPointF(x(0), m_size.height() - 4), "(no END)");
+        painter.drawText(QPointF(x(0), m_size.height() - 4),
+                         QCoreApplication::translate("LadderPainter", "(no END)"));
     }
     painter.restore();
 }

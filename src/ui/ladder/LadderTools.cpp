@@ -4,6 +4,7 @@
 #include "LadderWindow.h"
 #include "session/LadderDiagram.h"
 #include "ui/app/SessionSignals.h"
+#include "ui/common/WindowBox.h"
 #include "ui/placement/WindowPlaces.h"
 
 #include <QAction>
@@ -15,9 +16,9 @@ LadderTools::LadderTools(session::Session& session, const SessionSignals& sessio
                          QWidget& window, WindowPlaces& places, QMenu& fileMenu, QMenu& viewMenu)
     : QObject(&window), m_session(session), m_window(window), m_places(places) {
     setObjectName("ladderTools");
-    fileMenu.addAction("Export &Diagram...", this, [this] { exportDiagram(); })
+    fileMenu.addAction(tr("Export &Diagram..."), this, [this] { exportDiagram(); })
         ->setObjectName("exportDiagramItem");
-    QAction* ladder = viewMenu.addAction("&Ladder Diagram", this, [this] { showDiagram(); });
+    QAction* ladder = viewMenu.addAction(tr("&Ladder Diagram"), this, [this] { showDiagram(); });
     ladder->setObjectName("ladderItem");
     ladder->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
     connect(&sessionSignals, &SessionSignals::frame, this, &LadderTools::showFrame);
@@ -38,8 +39,9 @@ LadderWindow* LadderTools::showDiagram() {
 
 void LadderTools::exportDiagram() {
     const session::Ports& ports = m_session.ports();
-    const auto path =
-        ports.fileDialog.askSavePath("diagram.svg", "SVG or PNG picture (*.svg *.png)|*.svg;*.png");
+    const auto path = ports.fileDialog.askSavePath(
+        "diagram.svg",
+        QT_TRANSLATE_NOOP("FileFilter", "SVG or PNG picture") " (*.svg *.png)|*.svg;*.png");
     if (!path) {
         return;
     }
@@ -48,8 +50,10 @@ void LadderTools::exportDiagram() {
     const ladder::Monitor& shown = diagram.monitor();
     platform::FileError error;
     if (!exportLadder(shown.layout(), shown.flow(), 0, ports.fileSystem, *path, error)) {
-        ports.boxes.show("The diagram could not be written to " + *path + ".",
-                         platform::BoxStyle::Exclamation, "Export Diagram");
+        showWindowBox(
+            ports.boxes,
+            tr("The diagram could not be written to %1.").arg(QString::fromStdString(*path)),
+            platform::BoxStyle::Exclamation, tr("Export Diagram"));
     }
 }
 

@@ -121,7 +121,7 @@ private:
 LadderWindow::LadderWindow(session::Session& session, QWidget* parent)
     : QWidget(parent, Qt::Window), m_session(session), m_diagram(session),
       m_scroll(new QScrollArea(this)), m_canvas(new LadderCanvas(*this)), m_editing(nullptr) {
-    setWindowTitle("Ladder Diagram");
+    setWindowTitle(tr("Ladder Diagram"));
     setObjectName("ladderWindow");
     m_canvas->setObjectName("ladderCanvas");
     m_editing = new LadderEditing(*this, session);
@@ -229,7 +229,7 @@ bool exportLadder(const ladder::Layout& layout, const ladder::PowerFlow* flow, i
     const LadderPainter drawing(layout, flow, currentLine);
     const QSizeF size = drawing.size();
     // PNG at twice the screen size, so that it prints sharply.
-    const Picture picture{size, "Ladder Diagram", 2.0, [&](QPainter& painter) {
+    const Picture picture{size, LadderWindow::tr("Ladder Diagram"), 2.0, [&](QPainter& painter) {
                               drawing.paint(painter, QRectF(QPointF(0, 0), size));
                           }};
     return savePicture(fileSystem, path, picture, error);

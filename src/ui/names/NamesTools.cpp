@@ -14,7 +14,7 @@ NamesTools::NamesTools(session::Session& session, const SessionSignals& sessionS
                        QWidget& window, WindowPlaces& places, QMenu& viewMenu)
     : QObject(&window), m_session(session), m_window(window), m_places(places) {
     setObjectName("namesTools");
-    viewMenu.addAction("&Names", this, [this] { showWindow(); })->setObjectName("namesItem");
+    viewMenu.addAction(tr("&Names"), this, [this] { showWindow(); })->setObjectName("namesItem");
     // A program loaded, or New, brings its own names.
     connect(&sessionSignals, &SessionSignals::fileChanged, this, [this] {
         if (m_namesWindow) {

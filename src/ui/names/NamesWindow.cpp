@@ -35,7 +35,7 @@ QString uiText(const std::string& s) {
 class NameStepCommand : public QUndoCommand {
 public:
     NameStepCommand(NamesWindow& window, names::NameStep step)
-        : QUndoCommand(QString("name %1").arg(uiText(names::addressText(step.address)))),
+        : QUndoCommand(NamesWindow::tr("name %1").arg(uiText(names::addressText(step.address)))),
           m_window(window), m_step(std::move(step)) {}
 
     void redo() override { m_window.put(m_step.address, m_step.after, m_step.index); }
@@ -93,11 +93,11 @@ private:
 NamesWindow::NamesWindow(editor::Editor& editor, QWidget* parent)
     : QWidget(parent, Qt::Window), m_editor(editor), m_follower(editor.names()) {
     setObjectName("namesWindow");
-    setWindowTitle("Names");
+    setWindowTitle(tr("Names"));
 
     m_table = new QTableWidget(0, kColumns, this);
     m_table->setObjectName("namesTable");
-    m_table->setHorizontalHeaderLabels({"Address", "Name", "Comment"});
+    m_table->setHorizontalHeaderLabels({tr("Address"), tr("Name"), tr("Comment")});
     m_table->verticalHeader()->hide();
     m_table->verticalHeader()->setDefaultSectionSize(22);
     m_table->horizontalHeader()->setStretchLastSection(true);
@@ -113,15 +113,15 @@ NamesWindow::NamesWindow(editor::Editor& editor, QWidget* parent)
     m_undo = new QUndoStack(this);
     // Each step holds two entries of a few hundred bytes: a thousand are a few hundred KB.
     m_undo->setUndoLimit(1000);
-    QAction* undo = m_undo->createUndoAction(this, "Undo");
+    QAction* undo = m_undo->createUndoAction(this, tr("Undo"));
     undo->setShortcut(QKeySequence::Undo);
-    QAction* redo = m_undo->createRedoAction(this, "Redo");
+    QAction* redo = m_undo->createRedoAction(this, tr("Redo"));
     redo->setShortcuts({QKeySequence::Redo, QKeySequence(Qt::CTRL | Qt::Key_Y)});
     addAction(undo);
     addAction(redo);
-    auto* undoButton = new QPushButton("Undo", this);
+    auto* undoButton = new QPushButton(tr("Undo"), this);
     undoButton->setObjectName("namesUndo");
-    auto* redoButton = new QPushButton("Redo", this);
+    auto* redoButton = new QPushButton(tr("Redo"), this);
     redoButton->setObjectName("namesRedo");
     connect(undoButton, &QPushButton::clicked, undo, &QAction::trigger);
     connect(redoButton, &QPushButton::clicked, redo, &QAction::trigger);

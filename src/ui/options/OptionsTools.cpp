@@ -17,17 +17,17 @@ OptionsTools::OptionsTools(session::Session& session, SessionSignals& sessionSig
                            QMainWindow& window, QMenu& beforeMenu)
     : QObject(&window), m_session(session), m_window(window) {
     setObjectName("optionsTools");
-    auto* menu = new QMenu("&Options", &window);
+    auto* menu = new QMenu(tr("&Options"), &window);
     menu->setObjectName("optionsMenu");
     window.menuBar()->insertMenu(beforeMenu.menuAction(), menu);
-    m_extendedItem = menu->addAction("&Extended Instruction Set");
+    m_extendedItem = menu->addAction(tr("&Extended Instruction Set"));
     m_extendedItem->setObjectName("extendedSetItem");
     m_extendedItem->setCheckable(true);
     connect(m_extendedItem, &QAction::triggered, this, &OptionsTools::switchSet);
 
     m_hintLabel = new QLabel(&window);
     m_hintLabel->setObjectName("extendedHintLabel");
-    m_setLabel = new QLabel(kExtendedStatus, &window);
+    m_setLabel = new QLabel(tr(kExtendedStatus), &window);
     m_setLabel->setObjectName("extendedSetLabel");
     m_setLabel->setContentsMargins(0, 0, 6, 0); // clear of the window's edge
     QStatusBar* status = window.statusBar();

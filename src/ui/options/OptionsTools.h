@@ -21,8 +21,10 @@ namespace rungbox::ui {
 
 class SessionSignals;
 
-/// The status text of an extended program.
-inline constexpr const char* kExtendedStatus = "Extended instruction set";
+/// The status text of an extended program, in English; shown translated in the context
+/// "rungbox::ui::OptionsTools".
+inline constexpr const char* kExtendedStatus =
+    QT_TRANSLATE_NOOP("rungbox::ui::OptionsTools", "Extended instruction set");
 
 class OptionsTools : public QObject {
     Q_OBJECT

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "QtFileDialog.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -11,7 +12,15 @@ QString QtFileDialog::qtFilter(std::string_view filter) {
     // QFileDialog reads its patterns from.
     QString text = QString::fromUtf8(filter.data(), static_cast<qsizetype>(filter.size()));
     const qsizetype bar = text.indexOf(QLatin1Char('|'));
-    return bar < 0 ? text : text.left(bar);
+    text = bar < 0 ? text : text.left(bar);
+    // The words before the patterns are translated in the context "FileFilter"; the patterns
+    // stay as they are.
+    const qsizetype patterns = text.lastIndexOf(QLatin1String(" ("));
+    if (patterns <= 0) {
+        return text;
+    }
+    const QByteArray words = text.left(patterns).toUtf8();
+    return QCoreApplication::translate("FileFilter", words.constData()) + text.mid(patterns);
 }
 
 std::optional<std::string> QtFileDialog::askSavePath(std::string_view defaultName,
@@ -29,8 +38,8 @@ std::optional<std::string> QtFileDialog::run(QFileDialog::AcceptMode mode,
     if (m_folder.isEmpty()) {
         m_folder = QDir::currentPath();
     }
-    QFileDialog dialog(m_parent, mode == QFileDialog::AcceptSave ? "Save As" : "Load", m_folder,
-                       qtFilter(filter));
+    QFileDialog dialog(m_parent, mode == QFileDialog::AcceptSave ? tr("Save As") : tr("Load"),
+                       m_folder, qtFilter(filter));
     dialog.setAcceptMode(mode);
     if (mode == QFileDialog::AcceptSave) {
         dialog.setFileMode(QFileDialog::AnyFile);

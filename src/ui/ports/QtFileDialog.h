@@ -5,6 +5,7 @@
 
 #include "platform/Platform.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QPointer>
 #include <QWidget>
@@ -12,6 +13,8 @@
 namespace rungbox::ui {
 
 class QtFileDialog : public platform::FileDialog {
+    Q_DECLARE_TR_FUNCTIONS(QtFileDialog)
+
 public:
     /// Dialogs are modal to `parent` (the main window once it exists); nullptr for none.
     void setParentWidget(QWidget* parent) { m_parent = parent; }
@@ -23,7 +26,9 @@ public:
     /// The open dialog, in the folder last used.
     std::optional<std::string> askOpenPath(std::string_view filter) override;
 
-    /// "description|pattern" filters as QFileDialog writes them: "description".
+    /// "description|pattern" filters as QFileDialog writes them: "description", its words
+    /// before the patterns in brackets translated ("PLC file (*.PLC)" in the context
+    /// "FileFilter").
     static QString qtFilter(std::string_view filter);
 
 private:

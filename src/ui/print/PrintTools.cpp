@@ -3,6 +3,7 @@
 
 #include "files/CurrentFile.h"
 #include "session/LadderDiagram.h"
+#include "ui/common/WindowBox.h"
 
 #include <QAction>
 #include <QBuffer>
@@ -26,17 +27,17 @@ PrintTools::PrintTools(session::Session& session, QWidget& window, QMenu& fileMe
                        std::function<QString()> context)
     : QObject(&window), m_session(session), m_window(window), m_context(std::move(context)) {
     setObjectName("printTools");
-    QAction* print = fileMenu.addAction("&Print...", this, [this] { this->print(); });
+    QAction* print = fileMenu.addAction(tr("&Print..."), this, [this] { this->print(); });
     print->setObjectName("printItem");
     print->setShortcut(QKeySequence::Print);
-    fileMenu.addAction("Export P&DF...", this, [this] { exportPdf(); })
+    fileMenu.addAction(tr("Export P&DF..."), this, [this] { exportPdf(); })
         ->setObjectName("exportPdfItem");
 }
 
 PrintContent PrintTools::content() const {
     const std::string& path = m_session.files().currentFile().path();
     return PrintContent{
-        path.empty() ? QString("(no file)") : QString::fromStdString(files::fileName(path)),
+        path.empty() ? tr("(no file)") : QString::fromStdString(files::fileName(path)),
         m_context ? m_context() : QString(),
         QDate::currentDate().toString(Qt::ISODate),
         &m_session.grid(),
@@ -56,7 +57,7 @@ PrintResult PrintTools::printTo(QPrinter& printer) {
 void PrintTools::print() {
     QPrinter printer(QPrinter::HighResolution);
     QPrintDialog dialog(&printer, &m_window);
-    dialog.setWindowTitle("Print");
+    dialog.setWindowTitle(tr("Print"));
     if (dialog.exec() == QDialog::Accepted) {
         printTo(printer);
     }
@@ -88,8 +89,10 @@ bool PrintTools::exportPdf() {
     const QByteArray& data = bytes.buffer();
     if (!file || !file->write({data.constData(), static_cast<std::size_t>(data.size())}, error) ||
         !file->commit(error)) {
-        m_session.ports().boxes.show("The PDF could not be saved:\r\n" + error.description,
-                                     platform::BoxStyle::Exclamation, "Export PDF");
+        showWindowBox(
+            m_session.ports().boxes,
+            tr("The PDF could not be saved:\r\n%1").arg(QString::fromStdString(error.description)),
+            platform::BoxStyle::Exclamation, tr("Export PDF"));
         return false;
     }
     return true;

@@ -23,7 +23,8 @@ class PrintTools : public QObject {
 
 public:
     /// The save dialog's filter of Export PDF.
-    static constexpr std::string_view kPdfFilter = "PDF document (*.pdf)|*.pdf";
+    static constexpr std::string_view kPdfFilter =
+        QT_TRANSLATE_NOOP("FileFilter", "PDF document") " (*.pdf)|*.pdf";
 
     /// Adds Print... and Export PDF... to the end of `fileMenu`, printing `session`'s program;
     /// `context` tells the pack and exercise for the header (empty outside a pack). Everything

@@ -5,6 +5,7 @@
 #include "files/LadderFile.h"
 #include "ui/ladder/LadderPainter.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -34,6 +35,8 @@ QString text(const std::string& value) {
 }
 
 class Printout {
+    Q_DECLARE_TR_FUNCTIONS(ProgramPrint)
+
 public:
     Printout(QPagedPaintDevice& device, const PrintContent& content)
         : m_device(device), m_content(content), m_painter(&device) {
@@ -81,7 +84,7 @@ void Printout::startPage() {
     m_painter.drawText(line, Qt::AlignHCenter | Qt::AlignVCenter, m_content.context);
     m_painter.setPen(kGrey);
     m_painter.drawText(line, Qt::AlignRight | Qt::AlignVCenter,
-                       m_content.date + QString("   Page %1").arg(m_result.pages));
+                       tr("%1   Page %2").arg(m_content.date).arg(m_result.pages));
     m_painter.drawLine(QPointF(0, 19), QPointF(m_width, 19));
     m_y = kHeaderHeight;
 }
@@ -126,7 +129,7 @@ void Printout::row(const std::vector<std::pair<double, QString>>& cells, const Q
 
 // Line, instruction, operand, set value, then the operand's name and comment.
 void Printout::listing() {
-    title("Program");
+    title(tr("Program"));
     const editor::CodeGrid& grid = *m_content.grid;
     const std::vector<double> at = {0, 30, 80, 130, 175, 275};
     const auto cells = [&at](std::initializer_list<QString> texts) {
@@ -136,7 +139,9 @@ void Printout::listing() {
         }
         return row;
     };
-    row(cells({"Line", "Code", "Operand", "Set", "Name", "Comment"}), font(8, true), kGrey);
+    row(cells({tr("Line"), tr("Code"), tr("Operand"), tr("Set", "set value"), tr("Name"),
+               tr("Comment")}),
+        font(8, true), kGrey);
     const int lines = (files::savedCellCount(grid) + 2) / 3;
     for (int line = 1; line <= lines; ++line) {
         const auto address = editor::addressOfLine(grid, line);
@@ -157,7 +162,7 @@ void Printout::diagram() {
     if (layout.rungs().empty()) {
         return;
     }
-    title("Ladder Diagram");
+    title(tr("Ladder Diagram"));
     const LadderPainter drawing(layout, nullptr, 0, nullptr, m_content.names);
     const double fit = std::min(1.0, m_width / drawing.size().width());
     const double pageRoom = m_result.bodyBottom - kHeaderHeight;
@@ -181,9 +186,9 @@ void Printout::namesTable() {
     if (m_content.names == nullptr || m_content.names->size() == 0) {
         return;
     }
-    title("Names");
+    title(tr("Names"));
     const auto set = m_content.names->instructionSet();
-    row({{0, "Address"}, {70, "Name"}, {190, "Comment"}}, font(8, true), kGrey);
+    row({{0, tr("Address")}, {70, tr("Name")}, {190, tr("Comment")}}, font(8, true), kGrey);
     for (const names::NameEntry& entry : m_content.names->entries()) {
         row({{0, text(names::addressText(entry.address, set))},
              {70, text(entry.name)},
