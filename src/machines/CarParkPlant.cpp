@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CarParkPlant.h"
+#include "l10n/Mark.h"
 
 #include <algorithm>
 
@@ -48,9 +49,9 @@ void CarParkPlant::reset() {
     m_carOut.release();
     m_carInHeld = m_carOutHeld = false;
     m_faults = {{
-        {"onto-car", "Barrier lowered onto a car", 0, false},
-        {"over-full", "More cars inside than places", 0, false},
-        {"sign-wrong", "FULL sign wrong for over 1 s", 0, false},
+        {"onto-car", QT_TRANSLATE_NOOP("Machines", "Barrier lowered onto a car"), 0, false},
+        {"over-full", QT_TRANSLATE_NOOP("Machines", "More cars inside than places"), 0, false},
+        {"sign-wrong", QT_TRANSLATE_NOOP("Machines", "FULL sign wrong for over 1 s"), 0, false},
     }};
 }
 

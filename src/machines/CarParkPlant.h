@@ -30,6 +30,7 @@
 #include "Plant.h"
 #include "PushButton.h"
 #include "Random.h"
+#include "l10n/Mark.h"
 
 #include <array>
 #include <vector>
@@ -39,9 +40,9 @@ namespace rungbox::machines {
 class CarParkPlant final : public Plant {
 public:
     static constexpr std::array<Control, 3> kControls = {{
-        {"ticket", "Ticket", ControlKind::Button},
-        {"carin", "Car in", ControlKind::Button},
-        {"carout", "Car out", ControlKind::Button},
+        {"ticket", QT_TRANSLATE_NOOP("Machines", "Ticket"), ControlKind::Button},
+        {"carin", QT_TRANSLATE_NOOP("Machines", "Car in"), ControlKind::Button},
+        {"carout", QT_TRANSLATE_NOOP("Machines", "Car out"), ControlKind::Button},
     }};
     enum ControlIndex : std::size_t { kTicketControl, kCarInControl, kCarOutControl };
 

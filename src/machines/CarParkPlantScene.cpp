@@ -6,6 +6,7 @@
 
 #include "CarParkPlant.h"
 #include "Scene.h"
+#include "l10n/Mark.h"
 
 #include <cmath>
 #include <string>
@@ -99,9 +100,11 @@ SceneLayout CarParkPlant::sceneLayout() const {
 }
 
 void CarParkPlant::drawScene(Scene& scene) const {
-    scene.text({20, 10, 300, 24}, "Car Park", Scene::kInk, 18, TextAlign::Left, true);
-    scene.text({130, 10, 450, 24}, "12 places, cars in from the left, out to the right", kSmallInk,
-               11, TextAlign::Right);
+    scene.text({20, 10, 300, 24}, QT_TRANSLATE_NOOP("Machines", "Car Park"), Scene::kInk, 18,
+               TextAlign::Left, true);
+    scene.text({130, 10, 450, 24},
+               QT_TRANSLATE_NOOP("Machines", "12 places, cars in from the left, out to the right"),
+               kSmallInk, 11, TextAlign::Right);
     drawBays(scene);
     drawEntry(scene);
     drawExit(scene);
@@ -133,16 +136,19 @@ void CarParkPlant::drawBays(Scene& scene) const {
                kAsphalt);
     scene.rect({kExitLoopX, kLot.y + kLot.h - 1, kLoopW, kRoadY - kLot.y - kLot.h + 2}, kAsphalt);
     if (m_faults[kOverFull].active) {
-        scene.markFault(kLot, "more cars than places");
+        scene.markFault(kLot, QT_TRANSLATE_NOOP("Machines", "more cars than places"));
     }
 }
 
 void CarParkPlant::drawEntry(Scene& scene) const {
     scene.rect({0, kRoadY, kIslandX, kRoadH}, kAsphalt);
     scene.rect({kIslandX, kRoadY, 20, kRoadH}, kGrass, kFrame, 1, 4);
-    scene.text({4, kRoadY - 20, 120, 14}, "Entry \u2192", Scene::kInk, 12, TextAlign::Left, true);
-    drawLoop(scene, kEntryLoopX, (sensors() & kEntryLoop) != 0, "approach 0");
-    drawLoop(scene, kEntryPassedX, m_entry.lane == Lane::Passed, "passed 2");
+    scene.text({4, kRoadY - 20, 120, 14}, QT_TRANSLATE_NOOP("Machines", "Entry \u2192"),
+               Scene::kInk, 12, TextAlign::Left, true);
+    drawLoop(scene, kEntryLoopX, (sensors() & kEntryLoop) != 0,
+             QT_TRANSLATE_NOOP("Machines", "approach 0"));
+    drawLoop(scene, kEntryPassedX, m_entry.lane == Lane::Passed,
+             QT_TRANSLATE_NOOP("Machines", "passed 2"));
     // The queue in the street, the first next to the loop.
     for (std::size_t k = 0; k < m_street.size(); ++k) {
         drawCar(scene, kEntryLoopX - 52 - 50 * static_cast<float>(k), kCarY, m_street[k].paint,
@@ -156,13 +162,16 @@ void CarParkPlant::drawEntry(Scene& scene) const {
                                 : travel;
         drawCar(scene, kEntryLoopX + 8 + along, kCarY, m_entry.car.paint, true);
     }
-    drawBarrier(scene, kEntryPostX, m_entry.position, "barrier 1000");
+    drawBarrier(scene, kEntryPostX, m_entry.position,
+                QT_TRANSLATE_NOOP("Machines", "barrier 1000"));
     if (m_faults[kOntoCar].active && m_entry.lane == Lane::Under) {
-        scene.markFault({kEntryPostX - 30, kRoadY, 60, kRoadH}, "arm on a car");
+        scene.markFault({kEntryPostX - 30, kRoadY, 60, kRoadH},
+                        QT_TRANSLATE_NOOP("Machines", "arm on a car"));
     }
     // The ticket machine on the kerb beside the loop, its button below the road.
     scene.rect({kEntryLoopX + 12, kRoadY - 19, 36, 16}, 0x466E96, kFrame, 1, 3);
-    scene.text({kEntryLoopX + 12, kRoadY - 19, 36, 16}, "ticket", 0xFFFFFF, 9);
+    scene.text({kEntryLoopX + 12, kRoadY - 19, 36, 16}, QT_TRANSLATE_NOOP("Machines", "ticket"),
+               0xFFFFFF, 9);
     scene.button({kEntryLoopX - 10, 456, 80, 30}, kControls[kTicketControl].caption, 0x1E963C,
                  (sensors() & kTicket) != 0, kTicketControl);
     scene.button({14, 456, 100, 30}, kControls[kCarInControl].caption, 0x3C64A0, m_carIn.down(),
@@ -171,19 +180,24 @@ void CarParkPlant::drawEntry(Scene& scene) const {
     scene.line({{kSign.x + kSign.w / 2, kSign.y + kSign.h}, {kSign.x + kSign.w / 2, kRoadY}},
                kFrame, 3);
     scene.rect(kSign, 0x1E1E1E, kFrame, 2, 4);
-    scene.text(kSign, "FULL", m_full ? kSignRed : 0x503232, 24, TextAlign::Centre, true);
-    scene.text({kSign.x, kSign.y - 14, kSign.w, 12}, "sign 1002", kSmallInk, 10);
+    scene.text(kSign, QT_TRANSLATE_NOOP("Machines", "FULL"), m_full ? kSignRed : 0x503232, 24,
+               TextAlign::Centre, true);
+    scene.text({kSign.x, kSign.y - 14, kSign.w, 12}, QT_TRANSLATE_NOOP("Machines", "sign 1002"),
+               kSmallInk, 10);
     if (m_faults[kSignWrong].active) {
-        scene.markFault({kSign.x - 4, kSign.y - 2, kSign.w + 8, kSign.h + 4}, "sign wrong");
+        scene.markFault({kSign.x - 4, kSign.y - 2, kSign.w + 8, kSign.h + 4},
+                        QT_TRANSLATE_NOOP("Machines", "sign wrong"));
     }
 }
 
 void CarParkPlant::drawExit(Scene& scene) const {
     scene.rect({kIslandX + 20, kRoadY, kRoadEnd - kIslandX - 20, kRoadH}, kAsphalt);
-    scene.text({kRoadEnd - 120, kRoadY - 20, 116, 14}, "Exit \u2192", Scene::kInk, 12,
-               TextAlign::Right, true);
-    drawLoop(scene, kExitLoopX, (sensors() & kExitLoop) != 0, "approach 3");
-    drawLoop(scene, kExitPassedX, m_exit.lane == Lane::Passed, "passed 4");
+    scene.text({kRoadEnd - 120, kRoadY - 20, 116, 14}, QT_TRANSLATE_NOOP("Machines", "Exit \u2192"),
+               Scene::kInk, 12, TextAlign::Right, true);
+    drawLoop(scene, kExitLoopX, (sensors() & kExitLoop) != 0,
+             QT_TRANSLATE_NOOP("Machines", "approach 3"));
+    drawLoop(scene, kExitPassedX, m_exit.lane == Lane::Passed,
+             QT_TRANSLATE_NOOP("Machines", "passed 4"));
     if (m_exit.lane != Lane::Empty) {
         const float travel = kExitPassedX - kExitLoopX;
         const float along = m_exit.lane == Lane::Waiting ? 0
@@ -192,9 +206,10 @@ void CarParkPlant::drawExit(Scene& scene) const {
                                 : travel;
         drawCar(scene, kExitLoopX + 8 + along, kCarY, m_exit.car.paint, true);
     }
-    drawBarrier(scene, kExitPostX, m_exit.position, "barrier 1001");
+    drawBarrier(scene, kExitPostX, m_exit.position, QT_TRANSLATE_NOOP("Machines", "barrier 1001"));
     if (m_faults[kOntoCar].active && m_exit.lane == Lane::Under) {
-        scene.markFault({kExitPostX - 30, kRoadY, 60, kRoadH}, "arm on a car");
+        scene.markFault({kExitPostX - 30, kRoadY, 60, kRoadH},
+                        QT_TRANSLATE_NOOP("Machines", "arm on a car"));
     }
     scene.button({kExitLoopX, 456, 100, 30}, kControls[kCarOutControl].caption, 0x3C64A0,
                  m_carOut.down(), kCarOutControl);
@@ -210,17 +225,25 @@ void CarParkPlant::drawPanel(Scene& scene) const {
                    true);
         scene.text({x, 112, 135, 14}, note, kSmallInk, 10);
     };
-    countBox(kPanelX, "Cars inside (real)", std::to_string(inside()), "of 12 places",
-             inside() > kPlaces);
-    countBox(kPanelX + 155, "Program (CNT 0)",
+    countBox(kPanelX, QT_TRANSLATE_NOOP("Machines", "Cars inside (real)"), std::to_string(inside()),
+             QT_TRANSLATE_NOOP("Machines", "of 12 places"), inside() > kPlaces);
+    countBox(kPanelX + 155, QT_TRANSLATE_NOOP("Machines", "Program (CNT 0)"),
              m_programCount < 0 ? std::string("-") : std::to_string(m_programCount),
-             "cars as CNTR 0 counts", false);
+             QT_TRANSLATE_NOOP("Machines", "cars as CNTR 0 counts"), false);
 
     static constexpr std::array<std::string_view, 9> kInputNames = {
-        "0 entry approach", "1 ticket button", "2 entry passed", "3 exit approach", "4 exit passed",
-        "5 entry up",       "6 entry down",    "7 exit up",      "8 exit down"};
+        QT_TRANSLATE_NOOP("Machines", "0 entry approach"),
+        QT_TRANSLATE_NOOP("Machines", "1 ticket button"),
+        QT_TRANSLATE_NOOP("Machines", "2 entry passed"),
+        QT_TRANSLATE_NOOP("Machines", "3 exit approach"),
+        QT_TRANSLATE_NOOP("Machines", "4 exit passed"),
+        QT_TRANSLATE_NOOP("Machines", "5 entry up"),
+        QT_TRANSLATE_NOOP("Machines", "6 entry down"),
+        QT_TRANSLATE_NOOP("Machines", "7 exit up"),
+        QT_TRANSLATE_NOOP("Machines", "8 exit down")};
     const std::uint16_t in = sensors();
-    scene.text({kPanelX, 144, 140, 16}, "Inputs", Scene::kInk, 12, TextAlign::Left, true);
+    scene.text({kPanelX, 144, 140, 16}, QT_TRANSLATE_NOOP("Machines", "Inputs"), Scene::kInk, 12,
+               TextAlign::Left, true);
     for (std::size_t n = 0; n < kInputNames.size(); ++n) {
         const float y = 170 + 19 * static_cast<float>(n);
         scene.lamp(kPanelX + 8, y, 6, ((in >> n) & 1U) != 0);
@@ -228,11 +251,12 @@ void CarParkPlant::drawPanel(Scene& scene) const {
                    TextAlign::Left);
     }
     const float outX = kPanelX + 155;
-    scene.text({outX, 144, 135, 16}, "Outputs", Scene::kInk, 12, TextAlign::Left, true);
+    scene.text({outX, 144, 135, 16}, QT_TRANSLATE_NOOP("Machines", "Outputs"), Scene::kInk, 12,
+               TextAlign::Left, true);
     const std::array<std::pair<std::string_view, bool>, 3> outs = {{
-        {"1000 raise entry", m_entry.raise},
-        {"1001 raise exit", m_exit.raise},
-        {"1002 FULL sign", m_full},
+        {QT_TRANSLATE_NOOP("Machines", "1000 raise entry"), m_entry.raise},
+        {QT_TRANSLATE_NOOP("Machines", "1001 raise exit"), m_exit.raise},
+        {QT_TRANSLATE_NOOP("Machines", "1002 FULL sign"), m_full},
     }};
     for (std::size_t n = 0; n < outs.size(); ++n) {
         const float y = 170 + 19 * static_cast<float>(n);

@@ -17,7 +17,7 @@ enum class ControlKind {
 struct Control {
     /// The script's word, without blanks ("forward", "trip1").
     std::string_view word;
-    /// The caption on the picture and on the page's button ("Forward").
+    /// The caption on the picture and the page's button ("Forward"), marked under "Machines".
     std::string_view caption;
     ControlKind kind = ControlKind::Button;
 };

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ConveyorPlant.h"
+#include "l10n/Mark.h"
 
 #include <algorithm>
 #include <cassert>
@@ -22,8 +23,8 @@ void ConveyorPlant::reset() {
     m_start.release();
     m_stop.release();
     m_faults = {{
-        {"jam-pusher", "Box jammed at the pusher", 0, false},
-        {"jam-entry", "Box fed onto a box", 0, false},
+        {"jam-pusher", QT_TRANSLATE_NOOP("Machines", "Box jammed at the pusher"), 0, false},
+        {"jam-entry", QT_TRANSLATE_NOOP("Machines", "Box fed onto a box"), 0, false},
     }};
     m_faultAgeMs.fill(kJamShowMs);
 }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "GatePlant.h"
+#include "l10n/Mark.h"
 
 #include <cassert>
 
@@ -48,9 +49,10 @@ void GatePlant::reset() {
     m_remote.release();
     m_stop.release();
     m_faults = {{
-        {"both-ways", "Motor driven both ways", 0, false},
-        {"against-limit", "Motor against a closed limit over 1 s", 0, false},
-        {"onto-car", "Gate closed onto the car", 0, false},
+        {"both-ways", QT_TRANSLATE_NOOP("Machines", "Motor driven both ways"), 0, false},
+        {"against-limit", QT_TRANSLATE_NOOP("Machines", "Motor against a closed limit over 1 s"), 0,
+         false},
+        {"onto-car", QT_TRANSLATE_NOOP("Machines", "Gate closed onto the car"), 0, false},
     }};
 }
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ModuleHost.h"
+#include "l10n/Mark.h"
 
 #include <array>
 #include <type_traits>
@@ -11,8 +12,13 @@ namespace {
 constexpr std::array<std::string_view, kModuleKinds> kWords = {
     "none", "gate", "conveyor", "motor", "tank", "traffic", "carpark"};
 constexpr std::array<std::string_view, kModuleKinds> kTitles = {
-    "none",           "House Gate",           "Conveyor", "Motor Starter",
-    "Tank and Pumps", "Traffic Intersection", "Car Park"};
+    "none",
+    QT_TRANSLATE_NOOP("Machines", "House Gate"),
+    QT_TRANSLATE_NOOP("Machines", "Conveyor"),
+    QT_TRANSLATE_NOOP("Machines", "Motor Starter"),
+    QT_TRANSLATE_NOOP("Machines", "Tank and Pumps"),
+    QT_TRANSLATE_NOOP("Machines", "Traffic Intersection"),
+    QT_TRANSLATE_NOOP("Machines", "Car Park")};
 
 } // namespace
 

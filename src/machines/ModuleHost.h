@@ -30,7 +30,7 @@ inline constexpr std::size_t kModuleKinds = 7;
 std::string_view moduleWord(ModuleKind kind);
 /// The kind named by `word` (see moduleWord()), or nothing.
 std::optional<ModuleKind> moduleKindNamed(std::string_view word);
-/// The machine's name as its window and the page title it ("Motor Starter"); "none" for none.
+/// The machine's name titling its window and page ("Motor Starter", marked under "Machines").
 std::string_view moduleTitle(ModuleKind kind);
 /// The push-buttons and switches of the machines drawn from a scene, by kind (empty for none,
 /// the gate and the conveyor, whose hands have commands of their own).

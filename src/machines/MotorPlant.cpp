@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MotorPlant.h"
+#include "l10n/Mark.h"
 
 #include <algorithm>
 #include <cmath>
@@ -25,10 +26,11 @@ void MotorPlant::reset() {
     m_starts.fill(0);
     m_startCount = 0;
     m_faults = {{
-        {"short-circuit", "Short circuit: K1 and K2 both closed", 0, false},
-        {"star-delta", "Star and delta both closed", 0, false},
-        {"reversal", "Reversed while turning", 0, false},
-        {"run-on", "Running on after an overload trip", 0, false},
+        {"short-circuit", QT_TRANSLATE_NOOP("Machines", "Short circuit: K1 and K2 both closed"), 0,
+         false},
+        {"star-delta", QT_TRANSLATE_NOOP("Machines", "Star and delta both closed"), 0, false},
+        {"reversal", QT_TRANSLATE_NOOP("Machines", "Reversed while turning"), 0, false},
+        {"run-on", QT_TRANSLATE_NOOP("Machines", "Running on after an overload trip"), 0, false},
     }};
 }
 

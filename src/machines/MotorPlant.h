@@ -39,6 +39,7 @@
 
 #include "Plant.h"
 #include "PushButton.h"
+#include "l10n/Mark.h"
 
 #include <array>
 #include <cstdint>
@@ -95,11 +96,11 @@ public:
     enum Fault : std::size_t { kShortCircuit, kStarDelta, kReversal, kRunOn, kFaultKinds };
 
     static constexpr std::array<Control, 5> kControls = {{
-        {"forward", "Forward", ControlKind::Button},
-        {"reverse", "Reverse", ControlKind::Button},
-        {"stop", "Stop", ControlKind::Button},
-        {"reset", "Reset", ControlKind::Button},
-        {"stall", "Stall", ControlKind::Switch},
+        {"forward", QT_TRANSLATE_NOOP("Machines", "Forward"), ControlKind::Button},
+        {"reverse", QT_TRANSLATE_NOOP("Machines", "Reverse"), ControlKind::Button},
+        {"stop", QT_TRANSLATE_NOOP("Machines", "Stop"), ControlKind::Button},
+        {"reset", QT_TRANSLATE_NOOP("Machines", "Reset"), ControlKind::Button},
+        {"stall", QT_TRANSLATE_NOOP("Machines", "Stall"), ControlKind::Switch},
     }};
     enum ControlIndex : std::size_t { kForward, kReverse, kStop, kReset, kStall };
 

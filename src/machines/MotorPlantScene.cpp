@@ -5,6 +5,7 @@
 
 #include "MotorPlant.h"
 #include "Scene.h"
+#include "l10n/Mark.h"
 
 #include <cmath>
 #include <numbers>
@@ -78,8 +79,8 @@ void drawDirection(Scene& scene, std::uint16_t out) {
                    kWire, 2);
         scene.line({{x1, kBusY[p]}, {540 + 10 * static_cast<float>(p), kBusY[p]}}, kWire, 2);
     }
-    contactor(scene, box1, "K1 forward  1000", k1);
-    contactor(scene, box2, "K2 reverse  1001", k2);
+    contactor(scene, box1, QT_TRANSLATE_NOOP("Machines", "K1 forward  1000"), k1);
+    contactor(scene, box2, QT_TRANSLATE_NOOP("Machines", "K2 reverse  1001"), k2);
     scene.text({box2.x + box2.w + 14, box2.y + 22, 90, 14}, "L1 \u21C4 L3", Scene::kInk, 11,
                TextAlign::Left);
 }
@@ -96,9 +97,12 @@ void drawOverload(Scene& scene, bool tripped) {
         scene.line({{x, box.y + box.h}, {x, edge}}, kWire, 2);
     }
     scene.rect(box, tripped ? kTripRed : 0xDCDCE6, Scene::kInk, 1.5F, 4);
-    scene.text(box, tripped ? "F1 TRIPPED" : "F1 overload", tripped ? 0xFFFFFF : Scene::kInk, 11,
-               TextAlign::Centre, true);
-    scene.text({box.x - 160, box.y + 10, 146, 16}, "95-96 \u2192 input 3", Scene::kInk, 11,
+    scene.text(box,
+               tripped ? QT_TRANSLATE_NOOP("Machines", "F1 TRIPPED")
+                       : QT_TRANSLATE_NOOP("Machines", "F1 overload"),
+               tripped ? 0xFFFFFF : Scene::kInk, 11, TextAlign::Centre, true);
+    scene.text({box.x - 160, box.y + 10, 146, 16},
+               QT_TRANSLATE_NOOP("Machines", "95-96 \u2192 input 3"), Scene::kInk, 11,
                TextAlign::Right);
 }
 
@@ -131,10 +135,13 @@ void drawMotor(Scene& scene, const MotorPlant& motor) {
         scene.rect({from, bar.y + 1, filled, bar.h - 2}, 0x3C78C8);
     }
     scene.line({{bar.x + half, bar.y - 3}, {bar.x + half, bar.y + bar.h + 3}}, Scene::kInk, 1.5F);
-    scene.text({bar.x - 40, bar.y - 3, 36, 16}, "rev", Scene::kInk, 10, TextAlign::Right);
-    scene.text({bar.x + bar.w + 4, bar.y - 3, 36, 16}, "fwd", Scene::kInk, 10, TextAlign::Left);
+    scene.text({bar.x - 40, bar.y - 3, 36, 16}, QT_TRANSLATE_NOOP("Machines", "rev"), Scene::kInk,
+               10, TextAlign::Right);
+    scene.text({bar.x + bar.w + 4, bar.y - 3, 36, 16}, QT_TRANSLATE_NOOP("Machines", "fwd"),
+               Scene::kInk, 10, TextAlign::Left);
     if (motor.stalled()) {
-        scene.text({40, kMotorY - 8, 130, 16}, "load jammed", kTripRed, 12, TextAlign::Right, true);
+        scene.text({40, kMotorY - 8, 130, 16}, QT_TRANSLATE_NOOP("Machines", "load jammed"),
+                   kTripRed, 12, TextAlign::Right, true);
     }
 }
 
@@ -161,15 +168,17 @@ void drawStarDelta(Scene& scene, std::uint16_t out) {
         scene.line({{box4.x + box4.w, y4}, {back, y4}, {back, kBusY[p]}}, kWire, 2);
         scene.ellipse({back - 3, kBusY[p] - 3, 6, 6}, kWire);
     }
-    contactor(scene, {box3.x, box3.y, box3.w, box3.h}, "K3 star  1002", star);
-    contactor(scene, {box4.x, box4.y, box4.w, box4.h}, "K4 delta  1003", delta);
+    contactor(scene, {box3.x, box3.y, box3.w, box3.h},
+              QT_TRANSLATE_NOOP("Machines", "K3 star  1002"), star);
+    contactor(scene, {box4.x, box4.y, box4.w, box4.h},
+              QT_TRANSLATE_NOOP("Machines", "K4 delta  1003"), delta);
     // The star point behind K3's poles.
     scene.line({{box3.x + 25, box3.y + box3.h - 4}, {box3.x + 85, box3.y + box3.h - 4}},
                Scene::kInk, 2);
-    const char* windings = star && delta ? "windings: shorted"
-                           : star        ? "windings: star"
-                           : delta       ? "windings: delta"
-                                         : "windings: direct on line";
+    const char* windings = star && delta ? QT_TRANSLATE_NOOP("Machines", "windings: shorted")
+                           : star        ? QT_TRANSLATE_NOOP("Machines", "windings: star")
+                           : delta       ? QT_TRANSLATE_NOOP("Machines", "windings: delta")
+                                   : QT_TRANSLATE_NOOP("Machines", "windings: direct on line");
     scene.text({box4.x - 10, box4.y + box4.h + 8, 200, 14}, windings, Scene::kInk, 11,
                TextAlign::Left);
 }
@@ -177,18 +186,26 @@ void drawStarDelta(Scene& scene, std::uint16_t out) {
 // The controller's view: inputs 0 to 4 (green) and outputs 1000 to 1005 (amber).
 void drawTerminals(Scene& scene, std::uint16_t in, std::uint16_t out) {
     static constexpr const char* kInputs[] = {
-        "0 forward button", "1 reverse button", "2 stop (NC: on = not pressed)",
-        "3 overload OK (NC: on = healthy)", "4 motor turning"};
-    static constexpr const char* kOutputs[] = {"1000 K1 forward",   "1001 K2 reverse",
-                                               "1002 K3 star",      "1003 K4 delta",
-                                               "1004 running lamp", "1005 overload lamp"};
-    scene.text({600, 136, 140, 16}, "Inputs", Scene::kInk, 12, TextAlign::Left, true);
+        QT_TRANSLATE_NOOP("Machines", "0 forward button"),
+        QT_TRANSLATE_NOOP("Machines", "1 reverse button"),
+        QT_TRANSLATE_NOOP("Machines", "2 stop (NC: on = not pressed)"),
+        QT_TRANSLATE_NOOP("Machines", "3 overload OK (NC: on = healthy)"),
+        QT_TRANSLATE_NOOP("Machines", "4 motor turning")};
+    static constexpr const char* kOutputs[] = {QT_TRANSLATE_NOOP("Machines", "1000 K1 forward"),
+                                               QT_TRANSLATE_NOOP("Machines", "1001 K2 reverse"),
+                                               QT_TRANSLATE_NOOP("Machines", "1002 K3 star"),
+                                               QT_TRANSLATE_NOOP("Machines", "1003 K4 delta"),
+                                               QT_TRANSLATE_NOOP("Machines", "1004 running lamp"),
+                                               QT_TRANSLATE_NOOP("Machines", "1005 overload lamp")};
+    scene.text({600, 136, 140, 16}, QT_TRANSLATE_NOOP("Machines", "Inputs"), Scene::kInk, 12,
+               TextAlign::Left, true);
     for (int n = 0; n < 5; ++n) {
         const float y = 156 + 20 * static_cast<float>(n);
         scene.lamp(610, y + 8, 6, ((static_cast<unsigned>(in) >> n) & 1U) != 0);
         scene.text({622, y, 260, 16}, kInputs[n], Scene::kInk, 12, TextAlign::Left);
     }
-    scene.text({600, 262, 140, 16}, "Outputs", Scene::kInk, 12, TextAlign::Left, true);
+    scene.text({600, 262, 140, 16}, QT_TRANSLATE_NOOP("Machines", "Outputs"), Scene::kInk, 12,
+               TextAlign::Left, true);
     for (int n = 0; n < 6; ++n) {
         const float y = 282 + 20 * static_cast<float>(n);
         scene.lamp(610, y + 8, 6, ((static_cast<unsigned>(out) >> n) & 1U) != 0, kOutputLamp);
@@ -204,25 +221,28 @@ void drawPanel(Scene& scene, const MotorPlant& motor) {
     }
     const std::uint16_t out = motor.outputs();
     scene.lamp(620, 460, 11, (out & MotorPlant::kRunLamp) != 0);
-    scene.text({636, 452, 90, 16}, "Running", Scene::kInk, 12, TextAlign::Left);
+    scene.text({636, 452, 90, 16}, QT_TRANSLATE_NOOP("Machines", "Running"), Scene::kInk, 12,
+               TextAlign::Left);
     scene.lamp(740, 460, 11, (out & MotorPlant::kOverloadLamp) != 0, kTripRed);
-    scene.text({756, 452, 90, 16}, "Overload", Scene::kInk, 12, TextAlign::Left);
+    scene.text({756, 452, 90, 16}, QT_TRANSLATE_NOOP("Machines", "Overload"), Scene::kInk, 12,
+               TextAlign::Left);
 }
 
 void markFaults(Scene& scene, std::span<const FaultCount> faults) {
     if (faults[MotorPlant::kShortCircuit].active) {
-        scene.markFault({82, 94, 296, 74}, "Short circuit K1 + K2");
+        scene.markFault({82, 94, 296, 74}, QT_TRANSLATE_NOOP("Machines", "Short circuit K1 + K2"));
     }
     if (faults[MotorPlant::kStarDelta].active) {
-        scene.markFault({362, 272, 126, 134}, "Star and delta closed");
+        scene.markFault({362, 272, 126, 134},
+                        QT_TRANSLATE_NOOP("Machines", "Star and delta closed"));
     }
     if (faults[MotorPlant::kReversal].active) {
         scene.markFault(
             {kMotorX - kMotorR - 8, kMotorY - kMotorR - 8, 2 * kMotorR + 16, 2 * kMotorR + 16},
-            "Reversed while turning");
+            QT_TRANSLATE_NOOP("Machines", "Reversed while turning"));
     }
     if (faults[MotorPlant::kRunOn].active) {
-        scene.markFault({164, 212, 132, 48}, "Running after trip");
+        scene.markFault({164, 212, 132, 48}, QT_TRANSLATE_NOOP("Machines", "Running after trip"));
     }
 }
 
@@ -233,7 +253,8 @@ SceneLayout MotorPlant::sceneLayout() const {
 }
 
 void MotorPlant::drawScene(Scene& scene) const {
-    scene.text({20, 6, 300, 20}, "Motor Starter", Scene::kInk, 16, TextAlign::Left, true);
+    scene.text({20, 6, 300, 20}, QT_TRANSLATE_NOOP("Machines", "Motor Starter"), Scene::kInk, 16,
+               TextAlign::Left, true);
     drawSupply(scene);
     drawDirection(scene, m_outputs);
     drawOverload(scene, m_tripped);

@@ -33,7 +33,7 @@ struct SceneLayout {
 struct FaultCount {
     /// Short name without blanks, as the state line prints it ("both-ways").
     std::string_view name;
-    /// What happened, for the module's window ("Motor driven both ways").
+    /// What happened, for the fault list ("Motor driven both ways"), marked under "Machines".
     std::string_view text;
     /// Occurrences since the last reset; a fault that lasts counts once.
     int count = 0;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Scene.h"
+#include "l10n/Mark.h"
 
 #include "Plant.h"
 
@@ -120,8 +121,8 @@ void Scene::markFault(SceneRect box, std::string_view words) {
 
 namespace {
 
-// The plant's faults under a "Faults" heading, one row each with its count: bright red while
-// active, dark red once it has happened, green while it never has.
+// The plant's faults under a QT_TRANSLATE_NOOP("Machines", "Faults") heading, one row each with its
+// count: bright red while active, dark red once it has happened, green while it never has.
 void drawFaultList(Scene& scene, const Plant& plant, const SceneLayout& layout) {
     const float row = 19;
     const auto faults = plant.faults();
@@ -129,7 +130,8 @@ void drawFaultList(Scene& scene, const Plant& plant, const SceneLayout& layout) 
                           row * static_cast<float>(faults.size() + 1) + 8};
     scene.rect(frame, 0xFAFAF5, 0x282828);
     SceneRect line{frame.x + 8, frame.y + 4, frame.w - 16, row};
-    scene.text(line, "Faults", Scene::kInk, 12, TextAlign::Left, true);
+    scene.text(line, QT_TRANSLATE_NOOP("Machines", "Faults"), Scene::kInk, 12, TextAlign::Left,
+               true);
     for (const FaultCount& fault : faults) {
         line.y += row;
         const Rgb colour = fault.active ? 0xDC0000 : fault.count > 0 ? 0x961E1E : 0x466E46;
@@ -151,7 +153,8 @@ Scene sceneOf(const Plant& plant, bool running) {
     drawFaultList(scene, plant, layout);
     if (!running) {
         scene.text({10, layout.height - 26, layout.width - 20, 20},
-                   "Stopped: start the run to work the machine.", 0x5A5A5A, 12, TextAlign::Left);
+                   QT_TRANSLATE_NOOP("Machines", "Stopped: start the run to work the machine."),
+                   0x5A5A5A, 12, TextAlign::Left);
     }
     return scene;
 }

@@ -53,7 +53,7 @@ struct Shape {
     ShapeKind kind = ShapeKind::Rect;
     SceneRect box;
     std::vector<ScenePoint> points;
-    std::string text; ///< UTF-8
+    std::string text;       ///< UTF-8; a fixed label is marked under "Machines"
     Rgb fill = kNoColour;   ///< also the colour of text
     Rgb stroke = kNoColour; ///< the outline
     float width = 1;        ///< of the outline, pixels

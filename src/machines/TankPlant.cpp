@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TankPlant.h"
+#include "l10n/Mark.h"
 
 #include <algorithm>
 
@@ -21,10 +22,10 @@ void TankPlant::reset() {
     m_random = Random(kSeed);
     m_ack.release();
     m_faults = {{
-        {"overflow", "Tank overflowed", 0, false},
-        {"dry-run", "Pump ran dry below low-low", 0, false},
-        {"surge", "Both pumps started within 1 s", 0, false},
-        {"trip-commanded", "Tripped pump left commanded", 0, false},
+        {"overflow", QT_TRANSLATE_NOOP("Machines", "Tank overflowed"), 0, false},
+        {"dry-run", QT_TRANSLATE_NOOP("Machines", "Pump ran dry below low-low"), 0, false},
+        {"surge", QT_TRANSLATE_NOOP("Machines", "Both pumps started within 1 s"), 0, false},
+        {"trip-commanded", QT_TRANSLATE_NOOP("Machines", "Tripped pump left commanded"), 0, false},
     }};
 }
 

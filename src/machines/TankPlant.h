@@ -37,6 +37,7 @@
 #include "Plant.h"
 #include "PushButton.h"
 #include "Random.h"
+#include "l10n/Mark.h"
 
 #include <array>
 
@@ -45,9 +46,9 @@ namespace rungbox::machines {
 class TankPlant final : public Plant {
 public:
     static constexpr std::array<Control, 3> kControls = {{
-        {"trip1", "Trip 1", ControlKind::Switch},
-        {"trip2", "Trip 2", ControlKind::Switch},
-        {"ack", "Acknowledge", ControlKind::Button},
+        {"trip1", QT_TRANSLATE_NOOP("Machines", "Trip 1"), ControlKind::Switch},
+        {"trip2", QT_TRANSLATE_NOOP("Machines", "Trip 2"), ControlKind::Switch},
+        {"ack", QT_TRANSLATE_NOOP("Machines", "Acknowledge"), ControlKind::Button},
     }};
     enum ControlIndex : std::size_t { kTrip1Control, kTrip2Control, kAckControl };
 

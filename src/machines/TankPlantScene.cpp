@@ -5,6 +5,7 @@
 
 #include "Scene.h"
 #include "TankPlant.h"
+#include "l10n/Mark.h"
 
 #include <array>
 #include <string>
@@ -103,9 +104,26 @@ void drawDrain(Scene& scene, const TankPlant& plant) {
     const Rgb fill = plant.drainOpen() ? kWater : kIdleGrey;
     scene.polygon({{x - 14, y - 8}, {x, y}, {x - 14, y + 8}}, fill, kSteel, 1.5F);
     scene.polygon({{x + 14, y - 8}, {x, y}, {x + 14, y + 8}}, fill, kSteel, 1.5F);
-    scene.text({x - 80, y - 8, 62, 16}, "drain", Scene::kInk, 12, TextAlign::Right);
-    terminal(scene, x + 28, y, plant.drainOpen(), kOutputLamp, "1002 drain valve");
+    scene.text({x - 80, y - 8, 62, 16}, QT_TRANSLATE_NOOP("Machines", "drain"), Scene::kInk, 12,
+               TextAlign::Right);
+    terminal(scene, x + 28, y, plant.drainOpen(), kOutputLamp,
+             QT_TRANSLATE_NOOP("Machines", "1002 drain valve"));
 }
+
+// A pump's caption and its terminals' labels: output 1000 + n runs pump n + 1, inputs 4 + 2n
+// and 5 + 2n say it runs and it has tripped. Whole labels, so that each is one text to translate.
+struct PumpLabels {
+    const char* caption;
+    const char* run;
+    const char* running;
+    const char* tripped;
+};
+constexpr std::array<PumpLabels, 2> kPumpLabels = {{
+    {QT_TRANSLATE_NOOP("Machines", "Pump 1"), QT_TRANSLATE_NOOP("Machines", "1000 run"),
+     QT_TRANSLATE_NOOP("Machines", "4 running"), QT_TRANSLATE_NOOP("Machines", "5 tripped")},
+    {QT_TRANSLATE_NOOP("Machines", "Pump 2"), QT_TRANSLATE_NOOP("Machines", "1001 run"),
+     QT_TRANSLATE_NOOP("Machines", "6 running"), QT_TRANSLATE_NOOP("Machines", "7 tripped")},
+}};
 
 // One pump on the header: green while running, red while tripped, grey at rest; its discharge
 // pipe rises to the outlet. Its terminals beside it, its Trip switch below the header.
@@ -124,13 +142,12 @@ void drawPump(Scene& scene, const TankPlant& plant, std::size_t index) {
     // The caption on a patch of background, across the discharge pipe.
     const SceneRect caption{x - 32, kPumpY - kPumpRadius - 26, 64, 18};
     scene.rect(caption, Scene::kBackground, kNoColour, 1, 4);
-    scene.text(caption, "Pump " + n, Scene::kInk, 13, TextAlign::Centre, true);
-    const int in = static_cast<int>(4 + 2 * index);
+    const PumpLabels& labels = kPumpLabels.at(index);
+    scene.text(caption, labels.caption, Scene::kInk, 13, TextAlign::Centre, true);
     const float lx = x + kPumpRadius + 14;
-    terminal(scene, lx, kPumpY - 20, pump.commanded, kOutputLamp,
-             std::to_string(1000 + index) + " run");
-    terminal(scene, lx, kPumpY, pump.running, Scene::kLampGreen, std::to_string(in) + " running");
-    terminal(scene, lx, kPumpY + 20, pump.tripped, kTripRed, std::to_string(in + 1) + " tripped");
+    terminal(scene, lx, kPumpY - 20, pump.commanded, kOutputLamp, labels.run);
+    terminal(scene, lx, kPumpY, pump.running, Scene::kLampGreen, labels.running);
+    terminal(scene, lx, kPumpY + 20, pump.tripped, kTripRed, labels.tripped);
     const std::size_t control = index == 0 ? TankPlant::kTrip1Control : TankPlant::kTrip2Control;
     scene.button({x - 40, 446, 80, 32}, TankPlant::kControls.at(control).caption, 0xC83C28,
                  pump.tripped, control);
@@ -141,7 +158,8 @@ void drawPumps(Scene& scene, const TankPlant& plant) {
     scene.rect({kPumpX[0] - 5, 180, kPumpX[1] - kPumpX[0] + 130, 12}, kPipe, kSteel);
     scene.polygon({{kPumpX[1] + 125, 176}, {kPumpX[1] + 143, 186}, {kPumpX[1] + 125, 196}}, kPipe,
                   kSteel);
-    scene.text({kPumpX[0], 156, 300, 18}, "pumped out", Scene::kInk, 12, TextAlign::Left);
+    scene.text({kPumpX[0], 156, 300, 18}, QT_TRANSLATE_NOOP("Machines", "pumped out"), Scene::kInk,
+               12, TextAlign::Left);
     drawPump(scene, plant, 0);
     drawPump(scene, plant, 1);
 }
@@ -149,11 +167,12 @@ void drawPumps(Scene& scene, const TankPlant& plant) {
 // The alarm lamp and the acknowledge push-button.
 void drawAlarm(Scene& scene, const TankPlant& plant) {
     scene.lamp(500, 40, 14, plant.alarmLamp(), kTripRed);
-    scene.text({520, 32, 110, 16}, "1003 alarm", Scene::kInk, 12, TextAlign::Left, true);
+    scene.text({520, 32, 110, 16}, QT_TRANSLATE_NOOP("Machines", "1003 alarm"), Scene::kInk, 12,
+               TextAlign::Left, true);
     scene.button({486, 68, 120, 30}, TankPlant::kControls[TankPlant::kAckControl].caption, 0x1E78C8,
                  plant.controlOn(TankPlant::kAckControl), TankPlant::kAckControl);
     terminal(scene, 500, 116, plant.controlOn(TankPlant::kAckControl), Scene::kLampGreen,
-             "8 acknowledge");
+             QT_TRANSLATE_NOOP("Machines", "8 acknowledge"));
 }
 
 // Where each fault happens now.
@@ -161,21 +180,23 @@ void drawFaultMarks(Scene& scene, const TankPlant& plant) {
     const auto faults = plant.faults();
     if (faults[TankPlant::kOverflow].active) {
         scene.markFault({kTankLeft - 14, kTankTop - 10, kTankRight - kTankLeft + 28, 40},
-                        "overflow");
+                        QT_TRANSLATE_NOOP("Machines", "overflow"));
     }
     for (std::size_t k = 0; k < 2; ++k) {
         const TankPlant::Pump& pump = plant.pump(k);
         const float x = kPumpX.at(k);
         if (faults[TankPlant::kDryRun].active && pump.running) {
-            scene.markFault({x - 36, kPumpY - 36, 72, 72}, "running dry");
+            scene.markFault({x - 36, kPumpY - 36, 72, 72},
+                            QT_TRANSLATE_NOOP("Machines", "running dry"));
         }
         if (pump.tripped && pump.trippedCommandedMs > TankPlant::kTripGraceMs) {
-            scene.markFault({x - 40, kPumpY - 40, 80, 80}, "tripped, commanded");
+            scene.markFault({x - 40, kPumpY - 40, 80, 80},
+                            QT_TRANSLATE_NOOP("Machines", "tripped, commanded"));
         }
     }
     if (faults[TankPlant::kSurge].active) {
         scene.markFault({kTankRight + 20, kHeaderY - 14, kPumpX[1] - kTankRight, 28},
-                        "both pumps started at once");
+                        QT_TRANSLATE_NOOP("Machines", "both pumps started at once"));
     }
 }
 
@@ -186,7 +207,8 @@ SceneLayout TankPlant::sceneLayout() const {
 }
 
 void TankPlant::drawScene(Scene& scene) const {
-    scene.text({20, 14, 300, 22}, "Tank and Pumps", Scene::kInk, 16, TextAlign::Left, true);
+    scene.text({20, 14, 300, 22}, QT_TRANSLATE_NOOP("Machines", "Tank and Pumps"), Scene::kInk, 16,
+               TextAlign::Left, true);
     drawPumps(scene, *this);
     drawTank(scene, *this);
     drawInflow(scene, *this);

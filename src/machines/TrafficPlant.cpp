@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TrafficPlant.h"
+#include "l10n/Mark.h"
 
 #include <algorithm>
 #include <string>
@@ -60,9 +61,9 @@ void TrafficPlant::reset() {
     m_skipped.fill(false);
     m_button.release();
     m_faults = {{
-        {"conflict", "Conflicting greens", 0, false},
-        {"no-amber", "Green to red without amber", 0, false},
-        {"walk-conflict", "Walk on a conflicting green", 0, false},
+        {"conflict", QT_TRANSLATE_NOOP("Machines", "Conflicting greens"), 0, false},
+        {"no-amber", QT_TRANSLATE_NOOP("Machines", "Green to red without amber"), 0, false},
+        {"walk-conflict", QT_TRANSLATE_NOOP("Machines", "Walk on a conflicting green"), 0, false},
     }};
 }
 

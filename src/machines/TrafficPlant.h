@@ -30,6 +30,7 @@
 #include "Plant.h"
 #include "PushButton.h"
 #include "Random.h"
+#include "l10n/Mark.h"
 
 #include <array>
 #include <cstdint>
@@ -40,8 +41,8 @@ namespace rungbox::machines {
 class TrafficPlant final : public Plant {
 public:
     static constexpr std::array<Control, 2> kControls = {{
-        {"walk", "Walk", ControlKind::Button},
-        {"peds", "Pedestrians", ControlKind::Switch},
+        {"walk", QT_TRANSLATE_NOOP("Machines", "Walk"), ControlKind::Button},
+        {"peds", QT_TRANSLATE_NOOP("Machines", "Pedestrians"), ControlKind::Switch},
     }};
 
     // Inputs: bit n is input n.

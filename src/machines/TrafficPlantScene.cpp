@@ -4,6 +4,7 @@
 
 #include "Scene.h"
 #include "TrafficPlant.h"
+#include "l10n/Mark.h"
 
 #include <algorithm>
 #include <string>
@@ -161,11 +162,12 @@ void TrafficPlant::drawCrossing(Scene& scene) const {
         scene.lamp(head.x + head.w / 2, head.y + 12, 7, dontWalkLit(), kRedLit);
         scene.lamp(head.x + head.w / 2, head.y + 32, 7, walkLit());
     }
-    scene.text({kPedSouth.x - 10, kPedSouth.y + kPedSouth.h + 1, kPedSouth.w + 20, 14}, "walk",
-               Scene::kInk, 10, TextAlign::Centre, true);
+    scene.text({kPedSouth.x - 10, kPedSouth.y + kPedSouth.h + 1, kPedSouth.w + 20, 14},
+               QT_TRANSLATE_NOOP("Machines", "walk"), Scene::kInk, 10, TextAlign::Centre, true);
     scene.rect(kPushButton, 0xF0D23C, Scene::kInk, 1, 3);
     scene.lamp(kPushButton.x + 8, kPushButton.y + 9, 4, m_button.down(), kRedLit);
-    scene.text({70, 100, 140, 18}, "0 push-button", Scene::kInk, 10, TextAlign::Right);
+    scene.text({70, 100, 140, 18}, QT_TRANSLATE_NOOP("Machines", "0 push-button"), Scene::kInk, 10,
+               TextAlign::Right);
     // The pedestrian: at the kerb while waiting, on the zebra while crossing.
     float y = 0;
     if (m_pedestrian == Pedestrian::Waiting) {
@@ -217,7 +219,7 @@ void TrafficPlant::drawQueues(Scene& scene) const {
             }};
             const SceneRect tag{tags[a].x, tags[a].y, 130, 16};
             scene.rect(tag, kWarnAmber);
-            scene.text(tag, "waiting over 2 min", Scene::kInk, 11);
+            scene.text(tag, QT_TRANSLATE_NOOP("Machines", "waiting over 2 min"), Scene::kInk, 11);
         }
     }
 }
@@ -235,8 +237,10 @@ void TrafficPlant::drawHeads(Scene& scene) const {
         // Which road's lamps it shows: above the heads on the north side, below the others.
         const bool above = a == kNorth || a == kEast;
         scene.text({head.x - 8, above ? head.y - 15 : head.y + head.h + 1, head.w + 16, 14},
-                   roadOf(static_cast<Approach>(a)) == kNorthSouth ? "N-S" : "E-W", Scene::kInk, 10,
-                   TextAlign::Centre, true);
+                   roadOf(static_cast<Approach>(a)) == kNorthSouth
+                       ? QT_TRANSLATE_NOOP("Machines", "N-S")
+                       : QT_TRANSLATE_NOOP("Machines", "E-W"),
+                   Scene::kInk, 10, TextAlign::Centre, true);
     }
 }
 
@@ -247,21 +251,24 @@ void TrafficPlant::markFaults(Scene& scene) const {
         return SceneRect{box.x - 5, box.y - 5, box.w + 10, box.h + 10};
     };
     if (m_faults[kConflict].active) {
-        scene.markFault(around(kHeads[kSouth]), "conflicting greens");
-        scene.markFault(around(kHeads[kEast]), "conflicting greens");
+        scene.markFault(around(kHeads[kSouth]),
+                        QT_TRANSLATE_NOOP("Machines", "conflicting greens"));
+        scene.markFault(around(kHeads[kEast]), QT_TRANSLATE_NOOP("Machines", "conflicting greens"));
     }
     if (m_faults[kNoAmber].active) {
-        scene.markFault(around(kHeads[m_skipped[kEastWest] ? kWest : kNorth]), "no amber");
+        scene.markFault(around(kHeads[m_skipped[kEastWest] ? kWest : kNorth]),
+                        QT_TRANSLATE_NOOP("Machines", "no amber"));
     }
     if (m_faults[kWalkConflict].active) {
-        scene.markFault(around(kZebra), "walk on a green");
+        scene.markFault(around(kZebra), QT_TRANSLATE_NOOP("Machines", "walk on a green"));
     }
 }
 
 // The state in words, the terminals as lamps, the hands and the long waits.
 void TrafficPlant::drawPanel(Scene& scene) const {
     constexpr float x = 604;
-    scene.text({x, 8, 286, 24}, "Traffic Intersection", Scene::kInk, 16, TextAlign::Left, true);
+    scene.text({x, 8, 286, 24}, QT_TRANSLATE_NOOP("Machines", "Traffic Intersection"), Scene::kInk,
+               16, TextAlign::Left, true);
     const auto roadWords = [](unsigned lit) -> std::string {
         switch (lit) {
         case 0:
@@ -286,21 +293,31 @@ void TrafficPlant::drawPanel(Scene& scene) const {
                Scene::kInk, 13, TextAlign::Left);
 
     const std::uint16_t in = sensors();
-    constexpr std::array<std::string_view, 5> kInputs = {"0 walk button", "1 car north",
-                                                         "2 car south", "3 car east", "4 car west"};
-    scene.text({x, 98, 130, 16}, "Inputs", Scene::kInk, 12, TextAlign::Left, true);
+    constexpr std::array<std::string_view, 5> kInputs = {
+        QT_TRANSLATE_NOOP("Machines", "0 walk button"),
+        QT_TRANSLATE_NOOP("Machines", "1 car north"), QT_TRANSLATE_NOOP("Machines", "2 car south"),
+        QT_TRANSLATE_NOOP("Machines", "3 car east"), QT_TRANSLATE_NOOP("Machines", "4 car west")};
+    scene.text({x, 98, 130, 16}, QT_TRANSLATE_NOOP("Machines", "Inputs"), Scene::kInk, 12,
+               TextAlign::Left, true);
     for (std::size_t n = 0; n < kInputs.size(); ++n) {
         const float y = 124 + 20 * static_cast<float>(n);
         scene.lamp(x + 8, y, 6, (in & (1U << n)) != 0);
         scene.text({x + 20, y - 8, 120, 16}, kInputs[n], Scene::kInk, 12, TextAlign::Left);
     }
     constexpr std::array<std::string_view, 8> kOutputs = {
-        "1000 N-S red",   "1001 N-S amber", "1002 N-S green", "1003 E-W red",
-        "1004 E-W amber", "1005 E-W green", "1006 walk",      "1007 don't walk"};
+        QT_TRANSLATE_NOOP("Machines", "1000 N-S red"),
+        QT_TRANSLATE_NOOP("Machines", "1001 N-S amber"),
+        QT_TRANSLATE_NOOP("Machines", "1002 N-S green"),
+        QT_TRANSLATE_NOOP("Machines", "1003 E-W red"),
+        QT_TRANSLATE_NOOP("Machines", "1004 E-W amber"),
+        QT_TRANSLATE_NOOP("Machines", "1005 E-W green"),
+        QT_TRANSLATE_NOOP("Machines", "1006 walk"),
+        QT_TRANSLATE_NOOP("Machines", "1007 don't walk")};
     constexpr std::array<Rgb, 8> kOutputColours = {kRedLit,           kAmberLit, Scene::kLampGreen,
                                                    kRedLit,           kAmberLit, Scene::kLampGreen,
                                                    Scene::kLampGreen, kRedLit};
-    scene.text({x + 146, 98, 130, 16}, "Outputs", Scene::kInk, 12, TextAlign::Left, true);
+    scene.text({x + 146, 98, 130, 16}, QT_TRANSLATE_NOOP("Machines", "Outputs"), Scene::kInk, 12,
+               TextAlign::Left, true);
     for (std::size_t n = 0; n < kOutputs.size(); ++n) {
         const float y = 124 + 20 * static_cast<float>(n);
         scene.lamp(x + 154, y, 6, (m_outputs & (1U << n)) != 0, kOutputColours[n]);
@@ -310,15 +327,17 @@ void TrafficPlant::drawPanel(Scene& scene) const {
     scene.button({x, 290, 110, 40}, kControls[0].caption, 0x1E963C, m_button.down(), 0);
     scene.button({x + 126, 290, 150, 40}, kControls[1].caption, 0x285AB4, m_pedestriansOn, 1);
     scene.text({x, 334, 286, 16},
-               m_pedestriansOn ? "Pedestrians: coming at random"
-                               : "Pedestrians: only when Walk is clicked",
+               m_pedestriansOn
+                   ? QT_TRANSLATE_NOOP("Machines", "Pedestrians: coming at random")
+                   : QT_TRANSLATE_NOOP("Machines", "Pedestrians: only when Walk is clicked"),
                0x5A5A5A, 11, TextAlign::Left);
     scene.text({x, 354, 286, 16}, "Pedestrian: " + std::string(pedestrianWord(m_pedestrian)),
                Scene::kInk, 12, TextAlign::Left);
 
     // The warning, apart from the faults below it.
     const Rgb colour = m_longWaits > 0 ? kWarnAmber : 0x466E46;
-    scene.text({x + 4, 480, 278, 18}, "Warning: cars waited over 2 min", colour, 12,
+    scene.text({x + 4, 480, 278, 18},
+               QT_TRANSLATE_NOOP("Machines", "Warning: cars waited over 2 min"), colour, 12,
                TextAlign::Left, m_longWaits > 0);
     scene.text({x + 4, 480, 278, 18}, std::to_string(m_longWaits), colour, 12, TextAlign::Right,
                m_longWaits > 0);

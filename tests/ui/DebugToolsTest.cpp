@@ -353,7 +353,8 @@ private slots:
         table->item(5, 1)->setText("12");
         QCOMPARE(plc.word({WordArea::Dm, 5}), std::uint16_t{0x0102});
         QCOMPARE(table->item(5, 1)->text(), QString("#0102"));
-        QVERIFY(!dm.findChild<QLabel*>("dmRefusal")->text().isEmpty());
+        QCOMPARE(dm.findChild<QLabel*>("dmRefusal")->text(),
+                 QString("12: not a word (#0000 to #FFFF, &0 to &65535)"));
 
         // The register panel lists the program's words, each in its row's format, and forces
         // the selected one.

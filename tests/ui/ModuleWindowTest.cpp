@@ -11,14 +11,48 @@
 #include "ui/machines/SceneWindow.h"
 
 #include <QCheckBox>
+#include <QTranslator>
 #include <QtTest>
+
+#include <set>
+#include <string>
+#include <utility>
 
 using namespace rungbox::test; // the window's parts, found by name
 
 using rungbox::machines::ConveyorPlant;
 using rungbox::machines::GatePlant;
 
-namespace {} // namespace
+namespace {
+
+// A language in which every text reads "[English]"; it remembers each (context, source) asked.
+class BracketTranslator : public QTranslator {
+public:
+    QString translate(const char* context, const char* source, const char* /*disambiguation*/,
+                      int /*n*/) const override {
+        asked.emplace(context, source);
+        return "[" + QString::fromUtf8(source) + "]";
+    }
+    bool isEmpty() const override { return false; }
+
+    mutable std::set<std::pair<std::string, std::string>> asked;
+};
+
+// Installs `translator` for the life of the guard.
+class TranslatorGuard {
+public:
+    explicit TranslatorGuard(QTranslator& translator) : m_translator(translator) {
+        QCoreApplication::installTranslator(&m_translator);
+    }
+    ~TranslatorGuard() { QCoreApplication::removeTranslator(&m_translator); }
+    TranslatorGuard(const TranslatorGuard&) = delete;
+    TranslatorGuard& operator=(const TranslatorGuard&) = delete;
+
+private:
+    QTranslator& m_translator;
+};
+
+} // namespace
 
 class ModuleWindowTest : public QObject {
     Q_OBJECT
@@ -90,6 +124,42 @@ private slots:
                 }
             }
             main.session().toggleRun();
+        }
+    }
+
+    // In another language a machine's window shows the core's labels through the "Machines"
+    // catalogue: its title, every text of its picture and the names in its fault list.
+    void machinesShowTheirLabelsInTheUsersLanguage() {
+        BracketTranslator translator;
+        const TranslatorGuard guard(translator);
+        rungbox::test::RecordingBoxes boxes;
+        rungbox::test::ScriptedDialog dialog;
+        rungbox::ui::MainWindow main(boxes, dialog);
+        main.show();
+        for (int index = 1; index < static_cast<int>(rungbox::machines::kModuleKinds); ++index) {
+            const auto kind = static_cast<rungbox::machines::ModuleKind>(index);
+            moduleItem(main, index)->trigger();
+            auto* window = moduleWindow(main);
+            const std::string title(rungbox::machines::moduleTitle(kind));
+            QCOMPARE(window->windowTitle().toStdString(), "[" + title + "]");
+            translator.asked.clear();
+            window->grab(); // paints
+            const auto& plant = *main.session().modules().plant();
+            for (const auto& fault : plant.faults()) {
+                QVERIFY2(translator.asked.contains({"Machines", std::string(fault.text)}),
+                         fault.text.data());
+            }
+            auto* sceneWindow = qobject_cast<rungbox::ui::SceneWindow*>(window);
+            if (sceneWindow == nullptr) {
+                continue; // the gate and the conveyor draw themselves
+            }
+            const rungbox::machines::Scene picture = sceneWindow->scene();
+            for (const auto& shape : picture.shapes()) {
+                if (shape.kind == rungbox::machines::ShapeKind::Text) {
+                    QVERIFY2(translator.asked.contains({"Machines", shape.text}),
+                             shape.text.c_str());
+                }
+            }
         }
     }
 

@@ -259,7 +259,8 @@ private slots:
         r.dialog.path = path("no/such/folder/run.png");
         r.timing().exportPictureItem()->trigger();
         QCOMPARE(static_cast<int>(r.boxes.shown.size()), 2);
-        QVERIFY(QString::fromStdString(r.boxes.shown[0].text).startsWith("Cannot write"));
+        const std::string written = "Cannot write " + path("no/such/folder/run.vcd") + ": ";
+        QVERIFY(r.boxes.shown[0].text.starts_with(written));
 
         r.dialog.path.reset(); // cancelled: nothing happens
         r.timing().exportVcdItem()->trigger();

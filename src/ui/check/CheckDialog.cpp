@@ -26,7 +26,7 @@ QString text(const std::string& value) {
 
 CheckDialog::CheckDialog(const session::Ports& ports, QWidget* parent)
     : QDialog(parent), m_ports(ports) {
-    setWindowTitle("Check With Script");
+    setWindowTitle(tr("Check With Script"));
     setObjectName("checkDialog");
     auto* layout = new QVBoxLayout(this);
     m_score = new QLabel(this);
@@ -40,9 +40,10 @@ CheckDialog::CheckDialog(const session::Ports& ports, QWidget* parent)
     m_list = new QTreeWidget(this);
     m_list->setObjectName("checkTests");
     m_list->setRootIsDecorated(false);
-    m_list->setHeaderLabels({"Test", "Result", "Points", "Expected", "Got", "When"});
+    m_list->setHeaderLabels(
+        {tr("Test"), tr("Result"), tr("Points"), tr("Expected"), tr("Got"), tr("When")});
     m_list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    m_list->setToolTip("Double-click a failed test to see the run in the timing diagram");
+    m_list->setToolTip(tr("Double-click a failed test to see the run in the timing diagram"));
     connect(m_list, &QTreeWidget::itemDoubleClicked, this,
             [this](QTreeWidgetItem* item) { showFailure(m_list->indexOfTopLevelItem(item)); });
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
@@ -59,8 +60,12 @@ CheckDialog::~CheckDialog() {
     delete m_timing;
 }
 
+std::string CheckDialog::scriptFilter() {
+    return (tr("Rungbox script") + " (*.script)|*.script").toStdString();
+}
+
 CheckDialog* CheckDialog::askAndCheck(session::Session& main, QWidget* parent) {
-    const auto path = main.ports().fileDialog.askOpenPath(kScriptFilter);
+    const auto path = main.ports().fileDialog.askOpenPath(scriptFilter());
     if (!path) {
         return nullptr;
     }
@@ -77,7 +82,7 @@ void CheckDialog::check(const std::string& path, const editor::CodeGrid& grid,
     std::string error;
     if (!sim::readScriptFile(path, script, error, names)) {
         clearList();
-        m_score->setText("The script " + text(path) + " could not be read: " + text(error));
+        m_score->setText(tr("The script %1 could not be read: %2").arg(text(path), text(error)));
         return;
     }
     run(script, QFileInfo(text(path)).fileName(), grid, names);
@@ -99,7 +104,7 @@ void CheckDialog::clearList() {
 void CheckDialog::run(const sim::Script& script, const QString& title, const editor::CodeGrid& grid,
                       const names::NameTable& names) {
     clearList();
-    setWindowTitle("Check With Script: " + title);
+    setWindowTitle(tr("Check With Script: %1").arg(title));
     QApplication::setOverrideCursor(Qt::WaitCursor);
     m_check.run(script, grid, names, true);
     QApplication::restoreOverrideCursor();
@@ -117,11 +122,11 @@ void CheckDialog::run(const sim::Script& script, const QString& title, const edi
 void CheckDialog::addTest(const sim::CheckRow& test) {
     auto* item = new QTreeWidgetItem(m_list);
     item->setText(NameColumn, text(test.name));
-    item->setText(ResultColumn, test.passed ? "passed" : "failed");
+    item->setText(ResultColumn, test.passed ? tr("passed") : tr("failed"));
     item->setText(PointsColumn, text(test.points));
     item->setForeground(ResultColumn, test.passed ? Qt::darkGreen : Qt::red);
     if (test.hidden) {
-        item->setToolTip(NameColumn, "A hidden test: only its result shows");
+        item->setToolTip(NameColumn, tr("A hidden test: only its result shows"));
     }
     item->setText(ExpectedColumn, text(test.expected));
     item->setText(GotColumn, text(test.got));
@@ -143,7 +148,7 @@ TimingWindow* CheckDialog::showFailure(int row) {
         m_timing->setAttribute(Qt::WA_DeleteOnClose);
         m_timing->setObjectName("checkTimingWindow"); // its own place, not the session's diagram's
     }
-    m_timing->setWindowTitle("Timing Diagram: " + text(m_check.rows()[index].name) + " failed");
+    m_timing->setWindowTitle(tr("Timing Diagram: %1 failed").arg(text(m_check.rows()[index].name)));
     m_timing->show();
     m_timing->refresh(); // the failed test's signals first
     // The whole run in view first (a check's run is short), then the failure in its middle.

@@ -28,8 +28,8 @@ class CheckDialog : public QDialog {
 public:
     /// The columns of the test list.
     enum Column { NameColumn, ResultColumn, PointsColumn, ExpectedColumn, GotColumn, WhenColumn };
-    /// The filter of the script's open dialog.
-    static constexpr std::string_view kScriptFilter = "Rungbox script (*.script)|*.script";
+    /// The filter of the script's open dialog, its description in the user's language.
+    static std::string scriptFilter();
 
     /// `ports` serve the timing diagram's export dialogs and boxes; they must outlive the dialog.
     CheckDialog(const session::Ports& ports, QWidget* parent = nullptr);

@@ -13,7 +13,7 @@ CheckTools::CheckTools(session::Session& session, QWidget& window, QMenu& fileMe
     : QObject(&window) {
     setObjectName("checkTools");
     fileMenu
-        .addAction("&Check With Script...", this,
+        .addAction(tr("&Check With Script..."), this,
                    [&session, &window] { CheckDialog::askAndCheck(session, &window); })
         ->setObjectName("checkWithScriptItem");
 }

@@ -23,28 +23,28 @@ DebugTools::DebugTools(session::Session& session, const SessionSignals& sessionS
                        FrontPanel& panel, QMainWindow& window, QMenu* beforeMenu)
     : QObject(&window), m_session(session), m_panel(panel), m_debugger(session.debugger()) {
     setObjectName("debugTools");
-    m_menu = new QMenu("&Debug", &window);
+    m_menu = new QMenu(tr("&Debug"), &window);
     m_menu->setObjectName("debugMenu");
     window.menuBar()->insertMenu(beforeMenu->menuAction(), m_menu);
 
-    m_pause =
-        m_menu->addAction("&Pause", this, [this] { m_debugger.setPaused(!m_debugger.paused()); });
+    m_pause = m_menu->addAction(tr("&Pause"), this,
+                                [this] { m_debugger.setPaused(!m_debugger.paused()); });
     m_pause->setObjectName("pauseItem");
     m_pause->setShortcut(Qt::Key_F6);
-    m_stepScan = m_menu->addAction("Step &Scan", this, [&session] { session.stepScan(); });
+    m_stepScan = m_menu->addAction(tr("Step &Scan"), this, [&session] { session.stepScan(); });
     m_stepScan->setObjectName("stepScanItem");
     m_stepScan->setShortcut(Qt::Key_F10);
-    m_stepTick = m_menu->addAction("Step &Tick", this, [&session] { session.stepTick(); });
+    m_stepTick = m_menu->addAction(tr("Step &Tick"), this, [&session] { session.stepTick(); });
     m_stepTick->setObjectName("stepTickItem");
     m_stepTick->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10));
-    m_stepLine = m_menu->addAction("Step &Instruction", this, [this, &session] {
+    m_stepLine = m_menu->addAction(tr("Step &Instruction"), this, [this, &session] {
         session.stepLine();
         m_registers->show();
     });
     m_stepLine->setObjectName("stepLineItem");
     m_stepLine->setShortcut(Qt::Key_F11);
     m_menu->addSeparator();
-    m_breakpoint = m_menu->addAction("Toggle &Breakpoint", this, [this] {
+    m_breakpoint = m_menu->addAction(tr("Toggle &Breakpoint"), this, [this] {
         const int line = m_session.grid().line();
         if (line >= 1 && line <= engine::kLastCodeLine) {
             m_debugger.toggleBreakpoint(line);
@@ -53,21 +53,21 @@ DebugTools::DebugTools(session::Session& session, const SessionSignals& sessionS
     m_breakpoint->setObjectName("breakpointItem");
     m_breakpoint->setShortcut(Qt::Key_F9);
     m_menu->addSeparator();
-    m_watch = m_menu->addAction("&Watch Table", this, [this] {
+    m_watch = m_menu->addAction(tr("&Watch Table"), this, [this] {
         m_watchWindow->show();
         m_watchWindow->raise();
     });
     m_watch->setObjectName("watchItem");
     m_watch->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
     m_menu
-        ->addAction("&Registers", this,
+        ->addAction(tr("&Registers"), this,
                     [this] {
                         m_registers->show();
                         m_registers->raise();
                     })
         ->setObjectName("registersItem");
     // Data memory exists in extended programs only; a classic program's menu stays as it was.
-    m_dmTableItem = m_menu->addAction("&DM Table", this, [this] {
+    m_dmTableItem = m_menu->addAction(tr("&DM Table"), this, [this] {
         m_dmTable->refresh();
         m_dmTable->show();
         m_dmTable->raise();
@@ -79,7 +79,7 @@ DebugTools::DebugTools(session::Session& session, const SessionSignals& sessionS
 
     m_registers = std::make_unique<QWidget>(&window, Qt::Tool);
     m_registers->setObjectName("registerPanel");
-    m_registers->setWindowTitle("Registers");
+    m_registers->setWindowTitle(tr("Registers"));
     m_registerLabel = new QLabel(m_registers.get());
     m_registerLabel->setObjectName("registerText");
     QFont mono("DejaVu Sans Mono");
@@ -128,7 +128,7 @@ void DebugTools::showState() {
     for (QAction* item : {m_pause, m_stepScan, m_stepTick, m_stepLine}) {
         item->setEnabled(running);
     }
-    m_pause->setText(paused ? "&Resume" : "&Pause");
+    m_pause->setText(paused ? tr("&Resume") : tr("&Pause"));
     CodeGridView& grid = m_panel.gridView();
     grid.setBrowsable(paused);
     grid.gridModel().refreshDebugMarks();

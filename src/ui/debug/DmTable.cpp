@@ -26,10 +26,10 @@ engine::WordAddress wordOfRow(int row) {
 DmTable::DmTable(engine::Controller& controller, QWidget* parent)
     : QWidget(parent, Qt::Tool), m_controller(controller) {
     setObjectName("dmTable");
-    setWindowTitle("DM Table");
+    setWindowTitle(tr("DM Table"));
     m_table = new QTableWidget(engine::kDmSlots, kColumns, this);
     m_table->setObjectName("dmTableView");
-    m_table->setHorizontalHeaderLabels({"DM", "Value"});
+    m_table->setHorizontalHeaderLabels({"DM", tr("Value")});
     m_table->verticalHeader()->hide();
     m_table->verticalHeader()->setDefaultSectionSize(20);
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
@@ -70,7 +70,7 @@ void DmTable::refresh() {
 bool DmTable::setValue(int row, const QString& typed) {
     const auto value = debug::parseTypedWord(typed.toStdString());
     if (!value || row < 0 || row >= engine::kDmSlots) {
-        m_refusal->setText(typed + ": not a word (#0000 to #FFFF, &0 to &65535)");
+        m_refusal->setText(tr("%1: not a word (#0000 to #FFFF, &0 to &65535)").arg(typed));
         m_shown[static_cast<std::size_t>(std::max(row, 0))] = -1; // shows the value again
         refresh();
         return false;

@@ -24,7 +24,7 @@ RegisterWordsView::RegisterWordsView(debug::Debugger& debugger, QWidget* parent)
     setObjectName("registerWords");
     m_table = new QTableWidget(0, kColumns, this);
     m_table->setObjectName("registerWordTable");
-    m_table->setHorizontalHeaderLabels({"Word", "Value", "Format", "Forced"});
+    m_table->setHorizontalHeaderLabels({tr("Word"), tr("Value"), tr("Format"), tr("Forced")});
     m_table->verticalHeader()->hide();
     m_table->verticalHeader()->setDefaultSectionSize(22);
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
@@ -34,8 +34,8 @@ RegisterWordsView::RegisterWordsView(debug::Debugger& debugger, QWidget* parent)
     m_value = new QLineEdit(this);
     m_value->setObjectName("registerWordValue");
     m_value->setPlaceholderText("#0000, &0");
-    m_force = new QPushButton("Force word", this);
-    m_release = new QPushButton("Release", this);
+    m_force = new QPushButton(tr("Force word"), this);
+    m_release = new QPushButton(tr("Release"), this);
     auto* forceRow = new QHBoxLayout;
     forceRow->addWidget(m_value, 1);
     forceRow->addWidget(m_force);

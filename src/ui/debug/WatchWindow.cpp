@@ -27,11 +27,12 @@ QString text(const std::string& s) {
 WatchWindow::WatchWindow(debug::Debugger& debugger, QWidget* parent)
     : QWidget(parent, Qt::Tool), m_debugger(debugger) {
     setObjectName("watchWindow");
-    setWindowTitle("Watch");
+    setWindowTitle(tr("Watch"));
 
     m_table = new QTableWidget(0, kColumns, this);
     m_table->setObjectName("watchTable");
-    m_table->setHorizontalHeaderLabels({"Item", "Value", "Set", "On/Done", "Forced"});
+    m_table->setHorizontalHeaderLabels(
+        {tr("Item"), tr("Value"), tr("Set"), tr("On/Done"), tr("Forced")});
     m_table->verticalHeader()->hide();
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -44,26 +45,26 @@ WatchWindow::WatchWindow(debug::Debugger& debugger, QWidget* parent)
     m_entry = new QLineEdit(this);
     m_entry->setObjectName("watchEntry");
     m_entry->setPlaceholderText("1000, TIM 3, CNT 2");
-    auto* add = new QPushButton("Add", this);
-    m_remove = new QPushButton("Remove", this);
-    m_forceOn = new QPushButton("Force on", this);
-    m_forceOff = new QPushButton("Force off", this);
-    m_release = new QPushButton("Release", this);
+    auto* add = new QPushButton(tr("Add"), this);
+    m_remove = new QPushButton(tr("Remove"), this);
+    m_forceOn = new QPushButton(tr("Force on"), this);
+    m_forceOff = new QPushButton(tr("Force off"), this);
+    m_release = new QPushButton(tr("Release"), this);
 
     m_format = new QComboBox(this);
     m_format->setObjectName("watchFormat");
-    m_format->setToolTip("How the selected word shows: hexadecimal, BCD or decimal");
+    m_format->setToolTip(tr("How the selected word shows: hexadecimal, BCD or decimal"));
     for (const debug::WordFormat format : debug::kWordFormats) {
         m_format->addItem(QString::fromUtf8(debug::wordFormatLabel(format).data()));
     }
     m_wordValue = new QLineEdit(this);
     m_wordValue->setObjectName("watchWordValue");
     m_wordValue->setPlaceholderText("#0000, &0");
-    m_forceWord = new QPushButton("Force word", this);
+    m_forceWord = new QPushButton(tr("Force word"), this);
     m_forceWord->setObjectName("forceWordButton");
 
     auto* entryRow = new QHBoxLayout;
-    entryRow->addWidget(new QLabel("Watch:", this));
+    entryRow->addWidget(new QLabel(tr("Watch:"), this));
     entryRow->addWidget(m_entry, 1);
     entryRow->addWidget(add);
     entryRow->addWidget(m_remove);
@@ -169,7 +170,8 @@ bool WatchWindow::forceSelectedWord(const QString& typed) {
         return true;
     }
     const auto value = debug::parseTypedWord(typed.toStdString());
-    m_refusal->setText(value ? QString() : typed + ": not a word (#0000 to #FFFF, &0 to &65535)");
+    m_refusal->setText(value ? QString()
+                             : tr("%1: not a word (#0000 to #FFFF, &0 to &65535)").arg(typed));
     const bool forced = value && m_debugger.forceWord(entry.word(), *value);
     refresh();
     return forced;
@@ -216,13 +218,13 @@ void WatchWindow::showRow(int index, const debug::WatchRow& row) {
     m_table->item(index, kName)->setText(text(debug::watchItemText(row, m_names)));
     m_table->item(index, kValue)->setText(text(row.value));
     m_table->item(index, kSetValue)->setText(text(row.setValue));
-    m_table->item(index, kOn)->setText(row.on ? "on" : "off");
+    m_table->item(index, kOn)->setText(row.on ? tr("on") : tr("off"));
     QTableWidgetItem* forced = m_table->item(index, kForced);
     const bool locked = row.forced || row.forcedWord;
     if (row.forcedWord) {
         forced->setText(text(engine::hexWordText(*row.forcedWord)));
     } else {
-        forced->setText(row.forced ? (*row.forced ? "on" : "off") : "");
+        forced->setText(row.forced ? (*row.forced ? tr("on") : tr("off")) : "");
     }
     forced->setIcon(locked ? QIcon(lockPixmap(14)) : QIcon());
 }

@@ -14,8 +14,6 @@ namespace rungbox::ui {
 
 namespace {
 
-constexpr std::string_view kScriptFilter = "Rungbox script (*.script)|*.script";
-
 QString text(const std::string& s) {
     return QString::fromStdString(s);
 }
@@ -31,11 +29,11 @@ ExploreDialog::ExploreDialog(platform::FileDialog& dialog, platform::FileSystem&
     m_properties = new QPlainTextEdit(this);
     m_properties->setObjectName("propertiesEdit");
     m_properties->setPlaceholderText("never 1000 & 1001");
-    m_properties->setPlainText("# one property a line, over relays after every scan\n"
-                               "never 1000 & 1001\n");
+    m_properties->setPlainText(tr("# one property a line, over relays after every scan") +
+                               "\nnever 1000 & 1001\n");
     m_properties->setVisible(false);
     layout->addWidget(m_properties);
-    m_proveButton = new QPushButton("&Prove", this);
+    m_proveButton = new QPushButton(tr("&Prove"), this);
     m_proveButton->setObjectName("proveButton");
     m_proveButton->setVisible(false);
     layout->addWidget(m_proveButton);
@@ -47,7 +45,7 @@ ExploreDialog::ExploreDialog(platform::FileDialog& dialog, platform::FileSystem&
     m_bar = new QProgressBar(this);
     m_bar->setRange(0, 0); // the number of states is not known before the end
     m_bar->setVisible(false);
-    m_cancelButton = new QPushButton("Cancel", this);
+    m_cancelButton = new QPushButton(tr("Cancel"), this);
     m_cancelButton->setObjectName("cancelButton");
     m_cancelButton->setEnabled(false);
     progressRow->addWidget(m_progress, 1);
@@ -62,11 +60,11 @@ ExploreDialog::ExploreDialog(platform::FileDialog& dialog, platform::FileSystem&
     layout->addWidget(m_result, 1);
 
     auto* buttons = new QHBoxLayout;
-    m_timingButton = new QPushButton("&Timing Diagram", this);
+    m_timingButton = new QPushButton(tr("&Timing Diagram"), this);
     m_timingButton->setObjectName("timingButton");
-    m_saveButton = new QPushButton("&Save Script...", this);
+    m_saveButton = new QPushButton(tr("&Save Script..."), this);
     m_saveButton->setObjectName("saveScriptButton");
-    auto* close = new QPushButton("Close", this);
+    auto* close = new QPushButton(tr("Close"), this);
     buttons->addWidget(m_timingButton);
     buttons->addWidget(m_saveButton);
     buttons->addStretch(1);
@@ -99,7 +97,7 @@ void ExploreDialog::clearResult() {
 void ExploreDialog::compare(const engine::Controller& reference, const std::string& referenceName,
                             const engine::Controller& candidate, const std::string& candidateName) {
     clearResult();
-    setWindowTitle("Compare With Program");
+    setWindowTitle(tr("Compare With Program"));
     m_properties->setVisible(false);
     m_proveButton->setVisible(false);
     m_run =
@@ -109,11 +107,11 @@ void ExploreDialog::compare(const engine::Controller& reference, const std::stri
 
 void ExploreDialog::prepareProof(StartGrid start) {
     clearResult();
-    setWindowTitle("Prove Properties");
+    setWindowTitle(tr("Prove Properties"));
     m_startGrid = std::move(start);
     m_properties->setVisible(true);
     m_proveButton->setVisible(true);
-    m_progress->setText("Type the properties, then Prove.");
+    m_progress->setText(tr("Type the properties, then Prove."));
 }
 
 void ExploreDialog::prove() {
@@ -121,12 +119,12 @@ void ExploreDialog::prove() {
     const explore::PropertyList list =
         explore::parseProperties(m_properties->toPlainText().toStdString(), &m_names);
     if (!list.error.empty() || list.properties.empty()) {
-        refuse(list.error.empty() ? "No property." : text(list.error));
+        refuse(list.error.empty() ? tr("No property.") : text(list.error));
         return;
     }
     const auto started = m_startGrid ? m_startGrid() : nullptr;
     if (!started) {
-        refuse("The program cannot start.");
+        refuse(tr("The program cannot start."));
         return;
     }
     m_run = std::make_unique<explore::ExploreRun>(started->controller(), list.properties);
@@ -134,7 +132,7 @@ void ExploreDialog::prove() {
 }
 
 void ExploreDialog::refuse(const QString& why) {
-    m_progress->setText("Refused.");
+    m_progress->setText(tr("Refused."));
     m_result->setPlainText(why);
 }
 
@@ -142,7 +140,7 @@ void ExploreDialog::begin() {
     m_bar->setVisible(true);
     m_cancelButton->setEnabled(true);
     m_proveButton->setEnabled(false);
-    m_progress->setText("Exploring...");
+    m_progress->setText(tr("Exploring..."));
     m_chunks.start();
 }
 
@@ -167,7 +165,7 @@ void ExploreDialog::finish() {
     m_bar->setVisible(false);
     m_cancelButton->setEnabled(false);
     m_proveButton->setEnabled(true);
-    m_progress->setText(m_run->cancelled() ? "Cancelled." : "Done.");
+    m_progress->setText(m_run->cancelled() ? tr("Cancelled.") : tr("Done."));
     m_result->setPlainText(text(m_run->resultText()));
     m_timingButton->setEnabled(!m_run->runs().empty());
     m_saveButton->setEnabled(!m_run->script().empty());
@@ -184,7 +182,7 @@ void ExploreDialog::showTiming() {
     if (m_timingWindow == nullptr) {
         m_timingWindow = new QWidget(this, Qt::Window);
         m_timingWindow->setObjectName("counterexampleWindow");
-        m_timingWindow->setWindowTitle("Counterexample (a scan a millisecond)");
+        m_timingWindow->setWindowTitle(tr("Counterexample (a scan a millisecond)"));
         auto* layout = new QVBoxLayout(m_timingWindow);
         for (const auto& [name, recorder] : m_run->runs()) {
             auto* label = new QLabel(text(name), m_timingWindow);
@@ -211,7 +209,8 @@ void ExploreDialog::saveScript() {
     if (!m_run || m_run->script().empty()) {
         return;
     }
-    const auto path = m_dialog.askSavePath("counterexample.script", kScriptFilter);
+    const auto path = m_dialog.askSavePath(
+        "counterexample.script", (tr("Rungbox script") + " (*.script)|*.script").toStdString());
     if (!path) {
         return;
     }

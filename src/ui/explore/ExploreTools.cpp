@@ -14,13 +14,13 @@ namespace rungbox::ui {
 ExploreTools::ExploreTools(session::Session& session, QMainWindow& window, QMenu* beforeMenu)
     : QObject(&window), m_session(session), m_window(window) {
     setObjectName("exploreTools");
-    m_menu = new QMenu("&Tools", &window);
+    m_menu = new QMenu(tr("&Tools"), &window);
     m_menu->setObjectName("toolsMenu");
     window.menuBar()->insertMenu(beforeMenu->menuAction(), m_menu);
     m_compare =
-        m_menu->addAction("&Compare With Program...", this, [this] { compareWithProgram(); });
+        m_menu->addAction(tr("&Compare With Program..."), this, [this] { compareWithProgram(); });
     m_compare->setObjectName("compareItem");
-    m_prove = m_menu->addAction("&Prove Properties...", this, [this] { proveProperties(); });
+    m_prove = m_menu->addAction(tr("&Prove Properties..."), this, [this] { proveProperties(); });
     m_prove->setObjectName("proveItem");
 }
 

@@ -3,6 +3,7 @@
 
 #include "PlantDrawing.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 namespace rungbox::ui {
@@ -29,7 +30,7 @@ void drawBin(QPainter& painter, QRectF box, const QString& name, int tall, int s
     painter.setPen(Qt::white);
     painter.drawText(box.adjusted(4, 4, -4, -4), Qt::AlignHCenter | Qt::AlignTop, name);
     painter.drawText(box.adjusted(4, 4, -4, -4), Qt::AlignHCenter | Qt::AlignBottom,
-                     QObject::tr("tall %1\nshort %2").arg(tall).arg(small));
+                     ConveyorWindow::tr("tall %1\nshort %2").arg(tall).arg(small));
 }
 
 } // namespace
@@ -38,7 +39,7 @@ ConveyorWindow::ConveyorWindow(machines::ConveyorPlant& conveyor, std::function<
                                QWidget* parent)
     : ModuleWindow(conveyor, std::move(running), parent), m_conveyor(conveyor) {
     setObjectName("conveyorWindow");
-    setWindowTitle(tr("Conveyor"));
+    setWindowTitle(QCoreApplication::translate("Machines", "Conveyor"));
     setSceneSize({940, 470});
     addButton(QRectF(40, 356, 110, 44), tr("Start"), QColor(30, 150, 60), conveyor.startButton());
     addButton(QRectF(170, 356, 110, 44), tr("Stop"), QColor(200, 40, 40), conveyor.stopButton());
@@ -195,22 +196,29 @@ void drawCounts(QPainter& painter, const ConveyorPlant& plant) {
 // The controller's view: inputs 0 to 7, outputs 1000 to 1002.
 void drawTerminals(QPainter& painter, const ConveyorPlant& plant) {
     const std::uint16_t in = plant.sensors();
-    static constexpr const char* kInputs[] = {"0 start", "1 stop",     "2 entry",     "3 at pusher",
-                                              "4 tall",  "5 extended", "6 retracted", "7 at end"};
+    static constexpr const char* kInputs[] = {QT_TRANSLATE_NOOP("ConveyorWindow", "0 start"),
+                                              QT_TRANSLATE_NOOP("ConveyorWindow", "1 stop"),
+                                              QT_TRANSLATE_NOOP("ConveyorWindow", "2 entry"),
+                                              QT_TRANSLATE_NOOP("ConveyorWindow", "3 at pusher"),
+                                              QT_TRANSLATE_NOOP("ConveyorWindow", "4 tall"),
+                                              QT_TRANSLATE_NOOP("ConveyorWindow", "5 extended"),
+                                              QT_TRANSLATE_NOOP("ConveyorWindow", "6 retracted"),
+                                              QT_TRANSLATE_NOOP("ConveyorWindow", "7 at end")};
     for (int n = 0; n < 8; ++n) {
         const qreal x = 310 + (n / 4) * 110;
         const qreal y = 350 + (n % 4) * 20;
         drawLamp(painter, QPointF(x, y + 8), 6, (in >> n) & 1U);
-        drawLabel(painter, QRectF(x + 12, y, 100, 16), QString::fromLatin1(kInputs[n]),
+        drawLabel(painter, QRectF(x + 12, y, 100, 16), ConveyorWindow::tr(kInputs[n]),
                   Qt::AlignLeft | Qt::AlignVCenter);
     }
-    const std::pair<bool, const char*> outputs[] = {{plant.beltRunning(), "1000 belt"},
-                                                    {plant.feederOn(), "1001 feeder"},
-                                                    {plant.pusherOut(), "1002 pusher"}};
+    const std::pair<bool, const char*> outputs[] = {
+        {plant.beltRunning(), QT_TRANSLATE_NOOP("ConveyorWindow", "1000 belt")},
+        {plant.feederOn(), QT_TRANSLATE_NOOP("ConveyorWindow", "1001 feeder")},
+        {plant.pusherOut(), QT_TRANSLATE_NOOP("ConveyorWindow", "1002 pusher")}};
     qreal y = 350;
     for (const auto& [on, name] : outputs) {
         drawLamp(painter, QPointF(530, y + 8), 6, on, QColor(255, 170, 0));
-        drawLabel(painter, QRectF(542, y, 100, 16), QString::fromLatin1(name),
+        drawLabel(painter, QRectF(542, y, 100, 16), ConveyorWindow::tr(name),
                   Qt::AlignLeft | Qt::AlignVCenter);
         y += 20;
     }

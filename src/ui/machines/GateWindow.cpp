@@ -3,6 +3,7 @@
 
 #include "PlantDrawing.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 namespace rungbox::ui {
@@ -28,7 +29,7 @@ const QRectF kCarWaiting(150, 205, 120, 190);
 GateWindow::GateWindow(machines::GatePlant& gate, std::function<bool()> running, QWidget* parent)
     : ModuleWindow(gate, std::move(running), parent), m_gate(gate) {
     setObjectName("gateWindow");
-    setWindowTitle(tr("House Gate"));
+    setWindowTitle(QCoreApplication::translate("Machines", "House Gate"));
     setSceneSize({940, 430});
     addButton(QRectF(kPanelX + 10, 230, 120, 44), tr("Remote"), QColor(40, 90, 190), gate.remote());
     addButton(QRectF(kPanelX + 150, 230, 120, 44), tr("Stop"), QColor(200, 40, 40),
@@ -153,14 +154,16 @@ void drawStatus(QPainter& painter, const GatePlant& plant) {
 void drawTerminals(QPainter& painter, const GatePlant& plant) {
     const std::uint16_t in = plant.sensors();
     const std::pair<std::uint16_t, const char*> sensors[] = {
-        {GatePlant::kRemote, "0 remote"},      {GatePlant::kOpenLimit, "1 open limit"},
-        {GatePlant::kClosedLimit, "2 closed"}, {GatePlant::kPhotoEye, "3 photo-eye"},
-        {GatePlant::kStop, "4 stop"},
+        {GatePlant::kRemote, QT_TRANSLATE_NOOP("GateWindow", "0 remote")},
+        {GatePlant::kOpenLimit, QT_TRANSLATE_NOOP("GateWindow", "1 open limit")},
+        {GatePlant::kClosedLimit, QT_TRANSLATE_NOOP("GateWindow", "2 closed")},
+        {GatePlant::kPhotoEye, QT_TRANSLATE_NOOP("GateWindow", "3 photo-eye")},
+        {GatePlant::kStop, QT_TRANSLATE_NOOP("GateWindow", "4 stop")},
     };
     qreal y = 92;
     for (const auto& [bit, name] : sensors) {
         drawLamp(painter, QPointF(kPanelX + 10, y + 8), 6, (in & bit) != 0, kPlantLit);
-        drawLabel(painter, QRectF(kPanelX + 22, y, 120, 16), QString::fromLatin1(name),
+        drawLabel(painter, QRectF(kPanelX + 22, y, 120, 16), GateWindow::tr(name),
                   Qt::AlignLeft | Qt::AlignVCenter);
         y += 24;
     }

@@ -18,11 +18,11 @@ MachineTools::MachineTools(session::Session& session, const SessionSignals& sess
                            QMainWindow& window, WindowPlaces& places)
     : QObject(&window), m_session(session), m_window(window), m_places(places) {
     setObjectName("machineTools");
-    m_menu = window.menuBar()->addMenu("&Module");
+    m_menu = window.menuBar()->addMenu(tr("&Module"));
     m_menu->setObjectName("moduleMenu");
     const std::array<QString, machines::kModuleKinds> modules = {
-        "&none",           "&House Gate",            "&Conveyor ", "&Motor Starter",
-        "&Tank and Pumps", "T&raffic Intersection", "Car &Park"};
+        tr("&none"),           tr("&House Gate"),           tr("&Conveyor "), tr("&Motor Starter"),
+        tr("&Tank and Pumps"), tr("T&raffic Intersection"), tr("Car &Park")};
     for (int index = 0; index < static_cast<int>(modules.size()); ++index) {
         QAction* item = m_menu->addAction(modules[static_cast<std::size_t>(index)]);
         item->setObjectName(QString("moduleItem%1").arg(index));

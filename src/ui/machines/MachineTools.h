@@ -2,8 +2,9 @@
 #pragma once
 
 // The main window's Module menu: none or a machine (House Gate, Conveyor, Motor Starter, Tank
-// and Pumps, Traffic Intersection, Car Park) put that machine on the controller's terminals and show its window (made when first chosen, kept afterwards); none
-// hides the machine windows. The machines' windows repaint on each frame.
+// and Pumps, Traffic Intersection, Car Park) put that machine on the controller's terminals and
+// show its window (made when first chosen, kept afterwards); none hides the machine windows. The
+// machines' windows repaint on each frame.
 
 #include "session/Session.h"
 
@@ -37,8 +38,8 @@ public:
     MachineTools& operator=(const MachineTools&) = delete;
 
     QMenu* menu() const { return m_menu; }
-    /// Module > none / House Gate / ...: checks item `index` (a machines::ModuleKind) and only it, puts
-    /// that machine on the terminals, and shows its window (none: hides the module window).
+    /// Module > none / House Gate / ...: checks item `index` (a machines::ModuleKind) and only it,
+    /// puts that machine on the terminals, and shows its window (none: hides the module window).
     void chooseModule(int index);
     /// Repaints the machine windows made so far (each frame does).
     void showFrame();

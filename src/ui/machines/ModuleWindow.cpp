@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ModuleWindow.h"
 
+#include "ScenePainter.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -122,9 +124,7 @@ void ModuleWindow::drawFaults(QPainter& painter) const {
         font.setBold(fault.active);
         painter.setFont(font);
         painter.setPen(color);
-        painter.drawText(
-            row, Qt::AlignLeft | Qt::AlignVCenter,
-            QString::fromUtf8(fault.text.data(), static_cast<qsizetype>(fault.text.size())));
+        painter.drawText(row, Qt::AlignLeft | Qt::AlignVCenter, machineLabel(fault.text));
         painter.drawText(row, Qt::AlignRight | Qt::AlignVCenter, QString::number(fault.count));
     }
     font.setBold(false);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ScenePainter.h"
 
+#include <QByteArray>
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
@@ -50,11 +52,15 @@ void paintText(QPainter& painter, const Shape& shape) {
     const int across = shape.align == machines::TextAlign::Left    ? Qt::AlignLeft
                        : shape.align == machines::TextAlign::Right ? Qt::AlignRight
                                                                    : Qt::AlignHCenter;
-    painter.drawText(boxOf(shape.box), across | Qt::AlignVCenter,
-                     QString::fromUtf8(shape.text.data(), static_cast<qsizetype>(shape.text.size())));
+    painter.drawText(boxOf(shape.box), across | Qt::AlignVCenter, machineLabel(shape.text));
 }
 
 } // namespace
+
+QString machineLabel(std::string_view label) {
+    const QByteArray source(label.data(), static_cast<qsizetype>(label.size()));
+    return QCoreApplication::translate("Machines", source.constData());
+}
 
 void paintScene(QPainter& painter, const machines::Scene& scene) {
     painter.save();

@@ -20,7 +20,7 @@ SceneWindow::SceneWindow(machines::Plant& plant, machines::ModuleKind kind,
                          std::function<bool()> running, QWidget* parent)
     : ModuleWindow(plant, std::move(running), parent), m_plant(plant) {
     setObjectName(fromView(machines::moduleWord(kind)) + "Window");
-    setWindowTitle(fromView(machines::moduleTitle(kind)));
+    setWindowTitle(machineLabel(machines::moduleTitle(kind)));
     const machines::SceneLayout layout = plant.sceneLayout();
     setSceneSize(QSize(static_cast<int>(layout.width), static_cast<int>(layout.height)));
 }

@@ -4,6 +4,7 @@
 #include "trace/Waveforms.h"
 #include "ui/common/Shades.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPolygonF>
@@ -119,9 +120,10 @@ void paintAxis(QPainter& painter, QSize size, const Recorder& recorder, const Ti
         painter.drawLine(QPointF(x, TimingPainter::kAxisHeight - 6),
                          QPointF(x, TimingPainter::kAxisHeight));
         const auto ms = static_cast<std::uint64_t>(t);
-        const QString time = QString("%1 ms").arg(ms);
+        const QString time = QCoreApplication::translate("TimingPainter", "%1 ms").arg(ms);
         const auto scan = recorder.scanAt(ms);
-        const QString scans = scan ? QString("scan %1").arg(*scan) : QString();
+        const QString scans =
+            scan ? QCoreApplication::translate("TimingPainter", "scan %1").arg(*scan) : QString();
         // A label that would run off the right edge is left out.
         const QFontMetrics metrics(painter.font());
         if (x + 3 + std::max(metrics.horizontalAdvance(time), metrics.horizontalAdvance(scans)) >
@@ -194,7 +196,9 @@ void TimingPainter::paint(QPainter& painter, QSize size, const Recorder& recorde
             const QRectF text = dropped.adjusted(4, 4, -4, -4);
             painter.drawText(text, Qt::AlignLeft | Qt::AlignTop,
                              QFontMetrics(painter.font())
-                                 .elidedText(QString("dropped: complete from %1 ms").arg(first),
+                                 .elidedText(QCoreApplication::translate(
+                                                 "TimingPainter", "dropped: complete from %1 ms")
+                                                 .arg(first),
                                              Qt::ElideRight, static_cast<int>(text.width())));
         }
         const double from = std::max(leftMs, first);
@@ -259,12 +263,16 @@ void TimingPainter::paint(QPainter& painter, QSize size, const Recorder& recorde
     painter.setPen(ink(kText));
     if (frame.cursorMs) {
         painter.setPen(ink(kCursor));
-        painter.drawText(QPointF(6, 15), QString("t = %1 ms").arg(*frame.cursorMs));
+        painter.drawText(
+            QPointF(6, 15),
+            QCoreApplication::translate("TimingPainter", "t = %1 ms").arg(*frame.cursorMs));
         if (const auto scan = recorder.scanAt(*frame.cursorMs)) {
-            painter.drawText(QPointF(6, 30), QString("scan %1").arg(*scan));
+            painter.drawText(QPointF(6, 30),
+                             QCoreApplication::translate("TimingPainter", "scan %1").arg(*scan));
         }
     } else if (recorder.empty()) {
-        painter.drawText(QPointF(6, 15), "nothing recorded");
+        painter.drawText(QPointF(6, 15),
+                         QCoreApplication::translate("TimingPainter", "nothing recorded"));
     }
     painter.setPen(ink(kFaint));
     painter.drawLine(kNameWidth, 0, kNameWidth, size.height());

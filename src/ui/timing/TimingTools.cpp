@@ -14,7 +14,7 @@ TimingTools::TimingTools(session::Session& session, const SessionSignals& sessio
                          QWidget& window, WindowPlaces& places, QMenu& viewMenu)
     : QObject(&window), m_session(session), m_window(window), m_places(places) {
     setObjectName("timingTools");
-    viewMenu.addAction("&Timing Diagram", this, [this] { showDiagram(); })
+    viewMenu.addAction(tr("&Timing Diagram"), this, [this] { showDiagram(); })
         ->setObjectName("timingItem");
     // A new program's recording starts empty.
     connect(&sessionSignals, &SessionSignals::fileChanged, this, [this] {

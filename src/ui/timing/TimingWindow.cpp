@@ -23,12 +23,6 @@
 
 namespace rungbox::ui {
 
-namespace {
-
-constexpr std::string_view kTitle = "Timing Diagram";
-
-} // namespace
-
 TimingWindow::TimingWindow(session::Session& session, QWidget* parent)
     : TimingWindow(session.tracing(), session.ports().fileDialog, session.ports().boxes,
                    session.ports().fileSystem, parent) {
@@ -43,7 +37,7 @@ TimingWindow::TimingWindow(trace::Tracing& tracing, platform::FileDialog& dialog
                            QWidget* parent)
     : QMainWindow(parent), m_tracing(tracing), m_dialog(dialog), m_boxes(boxes),
       m_fileSystem(fileSystem) {
-    setWindowTitle(QString::fromUtf8(kTitle.data(), static_cast<qsizetype>(kTitle.size())));
+    setWindowTitle(tr("Timing Diagram"));
     setObjectName("timingWindow");
     m_view = new TimingView(m_tracing.recorder(), this);
     m_view->setObjectName("timingView");
@@ -76,30 +70,30 @@ std::string TimingWindow::exportName(const std::string& extension) const {
 }
 
 void TimingWindow::buildMenus() {
-    QMenu* file = menuBar()->addMenu("&File");
+    QMenu* file = menuBar()->addMenu(tr("&File"));
     file->setObjectName("timingFileMenu");
-    m_exportVcdItem = file->addAction("Export Timing as &VCD...", this, [this] {
-        if (const auto path = m_dialog.askSavePath(exportName("vcd"), kVcdFilter)) {
+    m_exportVcdItem = file->addAction(tr("Export Timing as &VCD..."), this, [this] {
+        if (const auto path = m_dialog.askSavePath(exportName("vcd"), vcdFilter())) {
             exportVcd(*path);
         }
     });
-    m_exportPictureItem = file->addAction("Export Timing as &PNG/SVG...", this, [this] {
-        if (const auto path = m_dialog.askSavePath(exportName("png"), kPictureFilter)) {
+    m_exportPictureItem = file->addAction(tr("Export Timing as &PNG/SVG..."), this, [this] {
+        if (const auto path = m_dialog.askSavePath(exportName("png"), pictureFilter())) {
             exportPicture(*path);
         }
     });
     file->addSeparator();
-    file->addAction("&Close", this, &QWidget::close);
+    file->addAction(tr("&Close"), this, &QWidget::close);
 }
 
 void TimingWindow::buildToolBar() {
-    QToolBar* bar = addToolBar("Timing");
+    QToolBar* bar = addToolBar(tr("Timing"));
     bar->setMovable(false);
-    m_recordItem = bar->addAction("Record");
+    m_recordItem = bar->addAction(tr("Record"));
     m_recordItem->setObjectName("recordItem");
     m_recordItem->setCheckable(true);
     m_recordItem->setChecked(m_tracing.on());
-    m_recordItem->setToolTip("Record the signals while a run goes on");
+    m_recordItem->setToolTip(tr("Record the signals while a run goes on"));
     connect(m_recordItem, &QAction::toggled, this, [this](bool on) {
         if (m_session != nullptr) {
             m_session->setRecording(on); // the session tells the window's other listeners
@@ -109,30 +103,30 @@ void TimingWindow::buildToolBar() {
         showStatus();
     });
     bar->addSeparator();
-    bar->addAction("Zoom In", m_view, &TimingView::zoomIn)
-        ->setToolTip("Show half the time across the window");
-    bar->addAction("Zoom Out", m_view, &TimingView::zoomOut)
-        ->setToolTip("Show twice the time across the window");
-    bar->addAction("Fit", m_view, &TimingView::fitAll)
-        ->setToolTip("Show the whole recording across the window");
-    QAction* ticks = bar->addAction("Ticks");
+    bar->addAction(tr("Zoom In"), m_view, &TimingView::zoomIn)
+        ->setToolTip(tr("Show half the time across the window"));
+    bar->addAction(tr("Zoom Out"), m_view, &TimingView::zoomOut)
+        ->setToolTip(tr("Show twice the time across the window"));
+    bar->addAction(tr("Fit"), m_view, &TimingView::fitAll)
+        ->setToolTip(tr("Show the whole recording across the window"));
+    QAction* ticks = bar->addAction(tr("Ticks"));
     ticks->setObjectName("timerTicksItem");
     ticks->setCheckable(true);
-    ticks->setToolTip("Timers' values in ticks instead of seconds");
+    ticks->setToolTip(tr("Timers' values in ticks instead of seconds"));
     connect(ticks, &QAction::toggled, m_view, &TimingView::setTimerTicks);
     bar->addSeparator();
 
     m_signalEdit = new QLineEdit(bar);
     m_signalEdit->setObjectName("signalEdit");
-    m_signalEdit->setPlaceholderText("signal, e.g. 2000 or tim0");
-    m_signalEdit->setToolTip(QString("The signal to add or remove: ") +
+    m_signalEdit->setPlaceholderText(tr("signal, e.g. 2000 or tim0"));
+    m_signalEdit->setToolTip(tr("The signal to add or remove: ") +
                              QString::fromUtf8(trace::kSignalHelp.data(),
                                                static_cast<qsizetype>(trace::kSignalHelp.size())));
     m_signalEdit->setMaximumWidth(180);
     bar->addWidget(m_signalEdit);
-    auto* add = new QPushButton("Add", bar);
+    auto* add = new QPushButton(tr("Add"), bar);
     add->setObjectName("addSignal");
-    auto* remove = new QPushButton("Remove", bar);
+    auto* remove = new QPushButton(tr("Remove"), bar);
     remove->setObjectName("removeSignal");
     bar->addWidget(add);
     bar->addWidget(remove);
@@ -197,26 +191,35 @@ void TimingWindow::showEvent(QShowEvent* event) {
     refresh();
 }
 
-void TimingWindow::fail(const std::string& what, const std::string& path, const std::string& why) {
-    m_boxes.show(what + " " + path + ": " + why, platform::BoxStyle::Exclamation,
-                 platform::kAppTitle);
+std::string TimingWindow::vcdFilter() {
+    return (tr("Value change dump") + " (*.vcd)|*.vcd").toStdString();
+}
+
+std::string TimingWindow::pictureFilter() {
+    return (tr("Picture") + " (*.png *.svg)|*.png;*.svg").toStdString();
+}
+
+void TimingWindow::failWriting(const std::string& path, const std::string& why) {
+    const QString text =
+        tr("Cannot write %1: %2").arg(QString::fromStdString(path), QString::fromStdString(why));
+    m_boxes.show(text.toStdString(), platform::BoxStyle::Exclamation, platform::kAppTitle);
 }
 
 bool TimingWindow::exportVcd(const std::string& path) {
     platform::FileError error;
     if (!trace::saveVcd(m_tracing.recorder(), m_fileSystem, path, error, m_names)) {
-        fail("Cannot write", path, error.description);
+        failWriting(path, error.description);
         return false;
     }
     return true;
 }
 
 bool TimingWindow::exportPicture(const std::string& path) {
-    const Picture picture{QSizeF(m_view->renderSize()), "Rungbox timing diagram", 1.0,
+    const Picture picture{QSizeF(m_view->renderSize()), tr("Rungbox timing diagram"), 1.0,
                           [this](QPainter& painter) { m_view->renderAll(painter); }};
     platform::FileError error;
     if (!savePicture(m_fileSystem, path, picture, error)) {
-        fail("Cannot write", path, error.description);
+        failWriting(path, error.description);
         return false;
     }
     return true;

@@ -26,9 +26,9 @@ class TimingWindow : public QMainWindow {
     Q_OBJECT
 
 public:
-    /// The filters of the export dialogs.
-    static constexpr std::string_view kVcdFilter = "Value change dump (*.vcd)|*.vcd";
-    static constexpr std::string_view kPictureFilter = "Picture (*.png *.svg)|*.png;*.svg";
+    /// The filters of the export dialogs, their descriptions in the user's language.
+    static std::string vcdFilter();
+    static std::string pictureFilter();
     /// Shows the recording of `session`, which must outlive the window, and exports through
     /// its ports. The window switches nothing on by itself: the Record item does.
     explicit TimingWindow(session::Session& session, QWidget* parent = nullptr);
@@ -76,7 +76,8 @@ private:
     void buildMenus();
     void buildToolBar();
     void showStatus();
-    void fail(const std::string& what, const std::string& path, const std::string& why);
+    /// Tells in a message box that the file at `path` could not be written, and `why`.
+    void failWriting(const std::string& path, const std::string& why);
 
     /// The name an export suggests: the program file's name with "_timing", else "timing",
     /// and `extension`.
