@@ -68,7 +68,7 @@ class PanelView {
 
         this.into = this.part("panel-outputs");
         this.add("div", "frame", 240, 1320, 8775, 615);
-        this.label("OUTPUT", 360, 1440, "heading");
+        this.label(tr("page.panel", "OUTPUT"), 360, 1440, "heading");
         const outputRow = this.row();
         for (let n = 0; n < kInputCount; ++n) {
             const left = rowLeft(n, 1800, 5220);
@@ -84,7 +84,7 @@ class PanelView {
         gridHost.classList.add("placed");
         this.into.append(gridHost);
 
-        this.label("COUNTER", 6240, 2040, "heading");
+        this.label(tr("page.panel", "COUNTER"), 6240, 2040, "heading");
         const counterRow = this.row("panel-counters");
         for (let n = 0; n < kDisplayCount; ++n) {
             this.cell(counterRow);
@@ -92,7 +92,7 @@ class PanelView {
             this.counters.push(this.display(trf("page.panel", "Counter %1", n), "0", 5040 + 480 * n, 2640, 495));
         }
         this.into = middle;
-        this.label("TIMER", 6480, 3000, "heading");
+        this.label(tr("page.panel", "TIMER"), 6480, 3000, "heading");
         const timerRow = this.row("panel-timers");
         for (let n = 0; n < kDisplayCount; ++n) {
             this.cell(timerRow);
@@ -104,7 +104,7 @@ class PanelView {
 
         this.into = this.part("panel-inputs");
         this.add("div", "frame", 240, 5040, 8775, 855);
-        this.label("INPUT", 420, 5220, "heading");
+        this.label(tr("page.panel", "INPUT"), 420, 5220, "heading");
         const inputRow = this.row();
         for (let n = 0; n < kInputCount; ++n) {
             this.cell(inputRow);
