@@ -43,6 +43,9 @@ export async function openPage(url = base): Promise<Page> {
     const context = await browser.createBrowserContext();
     const page = await context.newPage();
     await page.setExtraHTTPHeaders({ "Accept-Language": "en-US,en" });
+    // Headless Chromium may answer the machine's locale whatever --lang says: the page picks its
+    // language from these, so they are pinned too.
+    await page.evaluateOnNewDocument(() => Object.defineProperty(navigator, "languages", { get: () => ["en-US", "en"] }));
     page.setDefaultTimeout(10000);
     page.on("pageerror", (error) => assert.fail("page error: " + String(error)));
     await page.goto(url);
