@@ -27,6 +27,9 @@ interface MenuItem {
 }
 
 interface Menu {
+    /** The menu's English name, by which the page's parts add items to it (menuItems). */
+    id: string;
+    /** Its caption in the user's language (menuCaption). */
     label: string;
     items: MenuItem[];
     /** The File and Module menus are locked while a run is on (the panel port says so). */
@@ -64,7 +67,8 @@ interface PageContext {
 
 /** A part of the page beyond the main window: the debugger, the timing diagram, the checks. */
 interface PageFeature {
-    /** Items for menus by their label; a menu the page has not got yet goes before Help. */
+    /** Items for menus by their English name (Menu.id); a menu the page has not got yet goes
+     * before Help. */
     menuItems?(): { menu: string; items: MenuItem[] }[];
     /** Shows what changed since the last call (after the user's hands and on each clock tick). */
     refresh?(): void;
@@ -114,6 +118,7 @@ class App {
         core: RungboxModule,
         private readonly session: WebSession,
         private readonly maxCatchUpMs: number,
+        private readonly languages: readonly Language[],
     ) {
         const changed = (): void => this.render();
         this.grid = new GridView(session, changed);
@@ -143,6 +148,7 @@ class App {
             replaceProgram: (put) => this.replaceProgram(put),
         });
         this.menus = this.withFeatureItems(this.makeMenus());
+        this.menus.find((menu) => menu.id === "View")?.items.push(...this.languageItems());
         this.buildMenuBar(document.getElementById("menubar") as HTMLElement);
         document.addEventListener("keydown", (event) => this.onShortcut(event), true);
         document.addEventListener("visibilitychange", () => this.onVisibility());
@@ -169,7 +175,7 @@ class App {
     private makeMenus(): Menu[] {
         const examples: MenuItem[] = RUNGBOX_EXAMPLES.map((example) => ({
             label: example.name,
-            group: "Examples",
+            group: tr("page.app", "Examples"),
             run: () =>
                 void this.openBytes(
                     example.name,
@@ -187,11 +193,12 @@ class App {
         });
         return [
             {
-                label: "File",
+                id: "File",
+                label: menuCaption("File"),
                 enabledBit: 5,
                 items: [
                     {
-                        label: "New",
+                        label: tr("page.app", "New"),
                         key: shortcut("Ctrl+Alt+N"),
                         run: () =>
                             void this.fileCommand(() => {
@@ -199,30 +206,32 @@ class App {
                                 return true;
                             }),
                     },
-                    { label: "Load", key: shortcut("Ctrl+O"), run: () => void this.loadCommand() },
-                    { label: "Save As", key: shortcut("Ctrl+Shift+S"), run: () => void this.fileCommand(() => this.session.saveAs()) },
+                    { label: tr("page.app", "Load"), key: shortcut("Ctrl+O"), run: () => void this.loadCommand() },
+                    { label: tr("page.app", "Save As"), key: shortcut("Ctrl+Shift+S"), run: () => void this.fileCommand(() => this.session.saveAs()) },
                     ...examples,
-                    { label: "Copy Share Link", key: shortcut("Ctrl+Shift+L"), run: () => void this.copyShareLink() },
+                    { label: tr("page.app", "Copy Share Link"), key: shortcut("Ctrl+Shift+L"), run: () => void this.copyShareLink() },
                 ],
             },
             {
-                label: "Module",
+                id: "Module",
+                label: menuCaption("Module"),
                 enabledBit: 6,
                 items: [
-                    module(0, "none"),
-                    module(1, "House Gate"),
-                    module(2, "Conveyor"),
-                    module(3, "Motor Starter"),
-                    module(4, "Tank and Pumps"),
-                    module(5, "Traffic Intersection"),
-                    module(6, "Car Park"),
+                    module(0, tr("page.app", "none")),
+                    module(1, tr("page.app", "House Gate")),
+                    module(2, tr("page.app", "Conveyor")),
+                    module(3, tr("page.app", "Motor Starter")),
+                    module(4, tr("page.app", "Tank and Pumps")),
+                    module(5, tr("page.app", "Traffic Intersection")),
+                    module(6, tr("page.app", "Car Park")),
                 ],
             },
             {
-                label: "View",
+                id: "View",
+                label: menuCaption("View"),
                 items: [
                     {
-                        label: "Ladder Diagram",
+                        label: tr("page.app", "Ladder Diagram"),
                         key: shortcut("Ctrl+L"),
                         checkbox: true,
                         checked: () => this.ladder.shown,
@@ -231,10 +240,11 @@ class App {
                 ],
             },
             {
-                label: "Options",
+                id: "Options",
+                label: menuCaption("Options"),
                 items: [
                     {
-                        label: "Extended Instruction Set",
+                        label: tr("page.app", "Extended Instruction Set"),
                         checkbox: true,
                         checked: () => this.session.extended(),
                         run: () => {
@@ -246,7 +256,31 @@ class App {
                     },
                 ],
             },
-            { label: "Help", items: [{ label: "About", run: () => void showAbout() }] },
+            { id: "Help", label: menuCaption("Help"), items: [{ label: tr("page.app", "About"), run: () => void showAbout() }] },
+        ];
+    }
+
+    /**
+     * View > Language: the system's language, then each language by its own name. A choice is
+     * kept in storage and the page loads again in it; the program is stored first, so the page
+     * puts it back as it was.
+     */
+    private languageItems(): MenuItem[] {
+        const group = tr("page.app", "Language");
+        const choose = (code: string | null) => () => {
+            storeLanguage(code);
+            this.store();
+            location.reload();
+        };
+        const system: MenuItem = { label: tr("page.app", "System language"), group, checked: () => storedLanguage() === null, run: choose(null) };
+        return [
+            system,
+            ...this.languages.map((language) => ({
+                label: language.endonym,
+                group,
+                checked: () => storedLanguage() === language.code,
+                run: choose(language.code),
+            })),
         ];
     }
 
@@ -262,10 +296,10 @@ class App {
     /** The main window's menus with the features' items added. */
     private withFeatureItems(menus: Menu[]): Menu[] {
         for (const feature of this.features) {
-            for (const { menu: label, items } of feature.menuItems?.() ?? []) {
-                let menu = menus.find((m) => m.label === label);
+            for (const { menu: id, items } of feature.menuItems?.() ?? []) {
+                let menu = menus.find((m) => m.id === id);
                 if (!menu) {
-                    menu = { label, items: [] };
+                    menu = { id, label: menuCaption(id), items: [] };
                     menus.splice(menus.length - 1, 0, menu); // before Help
                 }
                 menu.items.push(...items);
@@ -588,14 +622,14 @@ class App {
         const link = this.currentShareLink();
         try {
             await navigator.clipboard.writeText(link);
-            await showNote("Copy Share Link", "The link to this program is on the clipboard.");
+            await showNote(tr("page.app", "Copy Share Link"), tr("page.app", "The link to this program is on the clipboard."));
         } catch {
             // No clipboard (a page opened from disk, say): the link is shown to copy by hand.
             const field = document.createElement("input");
             field.readOnly = true;
             field.value = link;
-            field.setAttribute("aria-label", "Share link");
-            await showNote("Copy Share Link", "Copy this link:", field);
+            field.setAttribute("aria-label", tr("page.app", "Share link"));
+            await showNote(tr("page.app", "Copy Share Link"), tr("page.app", "Copy this link:"), field);
         }
     }
 
@@ -692,7 +726,7 @@ class App {
             return;
         }
         if (this.hiddenWhileRunning) {
-            showNotice("paused", "The run was paused while the page was hidden.");
+            showNotice("paused", tr("page.app", "The run was paused while the page was hidden."));
             setTimeout(() => showNotice("paused", ""), 5000);
         }
     }
@@ -706,7 +740,7 @@ class App {
      * stopped at a line of the extended set, how to switch (beside the message, not in it). */
     private showInstructionSet(): void {
         const extended = this.session.extended();
-        showNotice("instruction-set", extended ? "Extended instruction set" : "");
+        showNotice("instruction-set", extended ? tr("page.app", "Extended instruction set") : "");
         showNotice("extended-hint", extended ? "" : this.session.errorHint());
     }
 
@@ -773,8 +807,30 @@ class App {
     }
 }
 
+/** A menu's caption in the user's language, by its English name (Menu.id). */
+function menuCaption(id: string): string {
+    const captions: Record<string, string> = {
+        File: tr("page.app", "File"),
+        Module: tr("page.app", "Module"),
+        View: tr("page.app", "View"),
+        Options: tr("page.app", "Options"),
+        Debug: tr("page.app", "Debug"),
+        Tools: tr("page.app", "Tools"),
+        Help: tr("page.app", "Help"),
+    };
+    return captions[id] ?? id;
+}
+
+/** The page's texts that the HTML holds, put in the user's language before the page starts. */
+function translateDocument(): void {
+    document.getElementById("menubar")?.setAttribute("aria-label", tr("page.app", "Menu bar"));
+}
+
 createRungbox().then((core) => {
-    const app = new App(core, new core.WebSession(), core.WebSession.maxCatchUpMs());
+    const languages = JSON.parse(core.languagesJson()) as Language[];
+    setLanguage(languageFor(storedLanguage(), navigator.languages ?? [navigator.language], languages, (tag) => core.bestLanguage(tag)));
+    translateDocument();
+    const app = new App(core, new core.WebSession(), core.WebSession.maxCatchUpMs(), languages);
     (window as unknown as { rungboxTest: object }).rungboxTest = app.testHook();
     return app.start();
 });

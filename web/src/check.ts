@@ -74,7 +74,7 @@ class CheckPanel {
         this.checker = new ExploreHost(context.core, (reply) => this.receive(reply));
         this.host = document.createElement("section");
         this.host.className = "tool check-tool";
-        this.host.setAttribute("aria-label", "Check With Script");
+        this.host.setAttribute("aria-label", tr("page.check", "Check With Script"));
         this.host.hidden = true;
         this.title = document.createElement("h2");
         this.score = document.createElement("p");
@@ -84,9 +84,17 @@ class CheckPanel {
         this.message.hidden = true;
         const table = document.createElement("table");
         table.className = "check-tests";
-        table.setAttribute("aria-label", "Tests");
+        table.setAttribute("aria-label", tr("page.check", "Tests"));
         const head = table.createTHead().insertRow();
-        for (const name of ["Test", "Result", "Points", "Expected", "Got", "When"]) {
+        const heads = [
+            tr("page.check", "Test"),
+            tr("page.check", "Result"),
+            tr("page.check", "Points"),
+            tr("page.check", "Expected"),
+            tr("page.check", "Got"),
+            tr("page.check", "When"),
+        ];
+        for (const name of heads) {
             const cell = document.createElement("th");
             cell.scope = "col";
             cell.textContent = name;
@@ -98,8 +106,8 @@ class CheckPanel {
         this.progressRow.hidden = true;
         this.progress = document.createElement("span");
         this.progress.setAttribute("role", "status");
-        this.progress.setAttribute("aria-label", "Progress");
-        this.cancelButton = toolButton("Cancel", () => this.cancel());
+        this.progress.setAttribute("aria-label", tr("page.check", "Progress"));
+        this.cancelButton = toolButton(tr("page.dialogs", "Cancel"), () => this.cancel());
         this.bar = document.createElement("progress"); // no value: a check's length is not known
         this.progressRow.append(this.progress, this.bar, this.cancelButton);
         const scroller = document.createElement("div");
@@ -107,15 +115,15 @@ class CheckPanel {
         scroller.append(table);
         const buttons = document.createElement("div");
         buttons.className = "tool-buttons";
-        this.timingButton = toolButton("Timing Diagram", () => this.showFailure(this.chosen));
-        this.timingButton.title = "The chosen failed test's run in a timing diagram";
+        this.timingButton = toolButton(tr("page.check", "Timing Diagram"), () => this.showFailure(this.chosen));
+        this.timingButton.title = tr("page.check", "The chosen failed test's run in a timing diagram");
         this.timingButton.disabled = true;
         buttons.append(
             this.timingButton,
-            toolButton("Check Again", () => this.checkAgain()),
-            toolButton("Close", () => this.close()),
+            toolButton(tr("page.check", "Check Again"), () => this.checkAgain()),
+            toolButton(tr("page.check", "Close"), () => this.close()),
         );
-        table.title = "Double-click a failed test to see the run in the timing diagram";
+        table.title = tr("page.check", "Double-click a failed test to see the run in the timing diagram");
         this.rows.addEventListener("click", (event) => this.choose(this.rowOf(event)));
         this.rows.addEventListener("dblclick", (event) => this.showFailure(this.rowOf(event)));
         this.rows.addEventListener("keydown", (event) => {
@@ -138,12 +146,12 @@ class CheckPanel {
      * it ends, and `listed` told them. */
     check(name: string, bytes: Uint8Array, listed?: (list: CheckList) => void): void {
         this.script = { name, bytes, listed };
-        this.clear("Check With Script: " + name);
+        this.clear(trf("page.check", "Check With Script: %1", name));
         this.host.setAttribute("aria-busy", "true");
         this.progressRow.hidden = false;
         this.bar.hidden = false;
         this.cancelButton.disabled = false;
-        this.progress.textContent = "Checking...";
+        this.progress.textContent = tr("page.check", "Checking...");
         this.host.hidden = false;
         this.checker.start({
             kind: "check",
@@ -204,7 +212,7 @@ class CheckPanel {
     private cancel(): void {
         if (this.checker.halt()) {
             this.host.removeAttribute("aria-busy");
-            this.progress.textContent = "Cancelled.";
+            this.progress.textContent = tr("page.check", "Cancelled.");
             this.bar.hidden = true;
             this.cancelButton.disabled = true;
         }
@@ -246,7 +254,7 @@ class CheckPanel {
         this.runs.focus(test.signals ?? "");
         this.diagram?.close();
         this.diagram = new TimingPanel(this.context, {
-            title: `Timing Diagram: ${test.name} failed`,
+            title: trf("page.check", "Timing Diagram: %1 failed", test.name),
             runs: [{ caption: "", timing: this.context.core.WebTiming.overCheck(this.context.session, this.runs) }],
         });
         this.diagram.openAt(test.failureMs);
@@ -273,12 +281,12 @@ class CheckPanel {
                 row.tabIndex = 0;
                 row.classList.add("has-diagram");
             }
-            const cells = [test.name, test.passed ? "passed" : "failed", test.points, test.expected, test.got, test.when];
+            const cells = [test.name, test.passed ? tr("page.check", "passed") : tr("page.check", "failed"), test.points, test.expected, test.got, test.when];
             for (const text of cells) {
                 row.insertCell().textContent = text;
             }
             if (test.hidden) {
-                row.cells[0].title = "A hidden test: only its result shows";
+                row.cells[0].title = tr("page.check", "A hidden test: only its result shows");
             }
         }
         this.host.hidden = false;

@@ -30,12 +30,12 @@ class CheckFeature implements PageFeature {
 
     menuItems(): { menu: string; items: MenuItem[] }[] {
         return [
-            { menu: "File", items: [{ label: "Check With Script...", run: () => void this.check.askAndCheck() }] },
+            { menu: "File", items: [{ label: tr("page.checkfeature", "Check With Script..."), run: () => void this.check.askAndCheck() }] },
             {
                 menu: "Tools",
                 items: [
-                    { label: "Compare With Program...", run: () => void this.explore.compareWithProgram() },
-                    { label: "Prove Properties...", run: () => this.explore.proveProperties() },
+                    { label: tr("page.checkfeature", "Compare With Program..."), run: () => void this.explore.compareWithProgram() },
+                    { label: tr("page.checkfeature", "Prove Properties..."), run: () => this.explore.proveProperties() },
                 ],
             },
         ];
@@ -47,7 +47,7 @@ class CheckFeature implements PageFeature {
             return;
         }
         if (script === null) {
-            await showNote("Check With Script", "The link's script cannot be read.");
+            await showNote(tr("page.checkfeature", "Check With Script"), tr("page.checkfeature", "The link's script cannot be read."));
             return;
         }
         if (this.context.session.running()) {

@@ -83,14 +83,22 @@ interface RungboxModule {
         /** The longest stall of the page's clock the run catches up on (session::kMaxCatchUpMs). */
         maxCatchUpMs(): number;
     };
+    /** The languages the page offers, English first: a JSON array of {code, endonym}. */
+    languagesJson(): string;
+    /** The code of the language that best fits a locale tag ("de-AT" -> "de"), "" for none. */
+    bestLanguage(tag: string): string;
 }
 
 declare function createRungbox(options?: object): Promise<RungboxModule>;
 
 /** A message box the core showed (platform::MessageBoxes). */
 interface CoreMessage {
+    /** The text and title in English, and, when the core says which texts they are, the same
+     * for lookup in the catalogues. */
     text: string;
     title: string;
+    textMessage?: CoreText;
+    titleMessage?: CoreText;
     /** The buttons: "ok", "yesNo" or "yesNoCancel". */
     buttons: string;
     /** The icon: "none", "critical", "question" or "exclamation". */

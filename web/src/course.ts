@@ -214,9 +214,9 @@ class StatementView {
         scroll.className = "statement-table";
         const table = document.createElement("table");
         rows.forEach((row, index) => {
-            const tr = index === 0 ? table.createTHead().insertRow() : (table.tBodies[0] ?? table.createTBody()).insertRow();
+            const tableRow = index === 0 ? table.createTHead().insertRow() : (table.tBodies[0] ?? table.createTBody()).insertRow();
             for (const cell of row) {
-                tr.append(this.spans(index === 0 ? "th" : "td", cell));
+                tableRow.append(this.spans(index === 0 ? "th" : "td", cell));
             }
         });
         scroll.append(table);
@@ -294,31 +294,31 @@ class CourseFeature implements PageFeature {
         this.course = new context.core.WebCourse();
         this.host = document.createElement("section");
         this.host.className = "course";
-        this.host.setAttribute("aria-label", "Exercises");
+        this.host.setAttribute("aria-label", tr("page.course", "Exercises"));
         this.host.hidden = true;
         const head = document.createElement("div");
         head.className = "course-head";
         this.heading = document.createElement("h2");
-        head.append(this.heading, toolButton("Close Pack", () => void this.close()));
+        head.append(this.heading, toolButton(tr("page.course", "Close Pack"), () => void this.close()));
         this.list = document.createElement("ol");
         this.list.className = "course-list";
-        this.list.setAttribute("aria-label", "Exercise list");
+        this.list.setAttribute("aria-label", tr("page.course", "Exercise list"));
         const bar = document.createElement("div");
         bar.className = "tool-buttons course-buttons";
         this.buttons = [
-            toolButton("Check", () => this.check()),
-            toolButton("Reset Exercise", () => void this.reset()),
-            toolButton("Hand In", () => this.handIn()),
+            toolButton(tr("page.course", "Check"), () => this.check()),
+            toolButton(tr("page.course", "Reset Exercise"), () => void this.reset()),
+            toolButton(tr("page.course", "Hand In"), () => this.handIn()),
         ];
-        this.buttons[0].title = "Run this exercise's visible tests on your program";
-        this.buttons[2].title = "Download one file with your work on every exercise, to hand in";
+        this.buttons[0].title = tr("page.course", "Run this exercise's visible tests on your program");
+        this.buttons[2].title = tr("page.course", "Download one file with your work on every exercise, to hand in");
         bar.append(...this.buttons);
         this.status = document.createElement("p");
         this.status.className = "course-status";
         this.status.setAttribute("role", "status");
         this.statement = document.createElement("article");
         this.statement.className = "statement";
-        this.statement.setAttribute("aria-label", "Statement");
+        this.statement.setAttribute("aria-label", tr("page.course", "Statement"));
         this.host.append(head, this.list, bar, this.status, this.statement);
         document.getElementById("workspace")?.append(this.host);
         window.addEventListener("hashchange", () => void this.openFragment());
@@ -329,8 +329,8 @@ class CourseFeature implements PageFeature {
             {
                 menu: "File",
                 items: [
-                    { label: "Open Exercise Pack...", run: () => void this.askAndOpen() },
-                    { label: "Close Exercise Pack", run: () => void this.close(), shown: () => this.course.isOpen() },
+                    { label: tr("page.course", "Open Exercise Pack..."), run: () => void this.askAndOpen() },
+                    { label: tr("page.course", "Close Exercise Pack"), run: () => void this.close(), shown: () => this.course.isOpen() },
                 ],
             },
         ];
@@ -411,7 +411,7 @@ class CourseFeature implements PageFeature {
     private async askAndOpen(): Promise<void> {
         const file = await pickFile(".rbxpack");
         if (file && file.bytes.length > kMaxPackFileBytes) {
-            await showNote("Open Exercise Pack", "This exercise pack cannot be opened: it is too large.");
+            await showNote(tr("page.course", "Open Exercise Pack"), tr("page.course", "This exercise pack cannot be opened: it is too large."));
         } else if (file) {
             await this.openBytes(bytesToText(file.bytes), null, true);
         }
@@ -424,7 +424,10 @@ class CourseFeature implements PageFeature {
             return false;
         }
         if (address === null) {
-            await showNote("Open Exercise Pack", "The link's pack is not on this page's site: only a path such as #pack=packs/week3/ is opened.");
+            await showNote(
+                tr("page.course", "Open Exercise Pack"),
+                tr("page.course", "The link's pack is not on this page's site: only a path such as #pack=packs/week3/ is opened."),
+            );
             return true;
         }
         // The copy kept of the same pack when the site cannot be reached (offline).
@@ -442,27 +445,27 @@ class CourseFeature implements PageFeature {
         let text: string | null = null;
         let why = "";
         if (url.origin !== location.origin || url.protocol === "file:") {
-            why = "Packs are opened only from this page's own site.";
+            why = tr("page.course", "Packs are opened only from this page's own site.");
         } else {
             try {
                 const response = await fetch(url.href, { credentials: "same-origin", redirect: "error" });
                 const length = Number(response.headers.get("Content-Length") ?? "0");
                 if (!response.ok) {
-                    why = `The site answered ${response.status} for ${address}.`;
+                    why = trf("page.course", "The site answered %1 for %2.", response.status, address);
                 } else if (length > kMaxPackFileBytes) {
-                    why = "The pack is too large.";
+                    why = tr("page.course", "The pack is too large.");
                 } else {
                     const bytes = new Uint8Array(await response.arrayBuffer());
-                    why = bytes.length > kMaxPackFileBytes ? "The pack is too large." : "";
+                    why = bytes.length > kMaxPackFileBytes ? tr("page.course", "The pack is too large.") : "";
                     text = why ? null : bytesToText(bytes);
                 }
             } catch {
-                why = `The pack ${address} cannot be fetched.`;
+                why = trf("page.course", "The pack %1 cannot be fetched.", address);
             }
         }
         if (text === null) {
             if (tell) {
-                await showNote("Open Exercise Pack", why);
+                await showNote(tr("page.course", "Open Exercise Pack"), why);
             }
             return false;
         }
@@ -474,14 +477,14 @@ class CourseFeature implements PageFeature {
     private async openBytes(bytes: string, link: string | null, tell: boolean): Promise<void> {
         if (bytes.length > kMaxPackFileBytes) {
             if (tell) {
-                await showNote("Open Exercise Pack", "This exercise pack cannot be opened: it is too large.");
+                await showNote(tr("page.course", "Open Exercise Pack"), tr("page.course", "This exercise pack cannot be opened: it is too large."));
             }
             return;
         }
         const why = this.course.open(bytes);
         if (why !== "") {
             if (tell) {
-                await showNote("Open Exercise Pack", "This exercise pack cannot be opened:\n" + fromUtf8(why));
+                await showNote(tr("page.course", "Open Exercise Pack"), trf("page.course", "This exercise pack cannot be opened:\n%1", fromUtf8(why)));
             }
             return;
         }
@@ -503,7 +506,7 @@ class CourseFeature implements PageFeature {
             this.choose(current);
         }
         if (!kept) {
-            showNotice("course", "This pack is too large to open again by itself on your next visit: open it again from its file.");
+            showNotice("course", tr("page.course", "This pack is too large to open again by itself on your next visit: open it again from its file."));
         }
     }
 
@@ -629,25 +632,26 @@ class CourseFeature implements PageFeature {
             if (only !== undefined && id !== only) {
                 continue;
             }
-            const text = this.stateText(id);
-            const state = button.querySelector(".course-state") as HTMLElement;
-            if (state.textContent !== text) {
-                state.textContent = text;
+            const { state, text } = this.exerciseState(id);
+            const label = button.querySelector(".course-state") as HTMLElement;
+            if (label.textContent !== text) {
+                label.textContent = text;
             }
-            button.dataset.state = text === "all visible tests pass" ? "passed" : text === "not started" ? "new" : "edited";
+            button.dataset.state = state;
         }
     }
 
-    private stateText(id: string): string {
+    /** Exercise `id`'s state ("passed", "new" or "edited") and the text that tells it. */
+    private exerciseState(id: string): { state: string; text: string } {
         const checks = this.state.checks[id];
         if (checks && checks.tests > 0) {
-            return checks.passed === checks.tests ? "all visible tests pass" : `${checks.passed} of ${checks.tests} visible tests pass`;
+            return checks.passed === checks.tests
+                ? { state: "passed", text: tr("page.course", "all visible tests pass") }
+                : { state: "edited", text: trf("page.course", "%1 of %2 visible tests pass", checks.passed, checks.tests) };
         }
         const work = this.work(id);
-        if (!work || this.state.starters[id] === undefined) {
-            return "not started";
-        }
-        return workDigest(work.cells, work.names) === this.state.starters[id] ? "not started" : "edited";
+        const fresh = !work || this.state.starters[id] === undefined || workDigest(work.cells, work.names) === this.state.starters[id];
+        return fresh ? { state: "new", text: tr("page.course", "not started") } : { state: "edited", text: tr("page.course", "edited") };
     }
 
     /** Exercise `id`'s work: the session's for the one shown, the kept one's for another. */
@@ -687,8 +691,8 @@ class CourseFeature implements PageFeature {
         }
         this.busy = true;
         const answer = await showMessage({
-            title: "Reset Exercise",
-            text: `Go back to the starting program of "${exercise.title}"? Your work on it is lost.`,
+            title: tr("page.course", "Reset Exercise"),
+            text: trf("page.course", "Go back to the starting program of \"%1\"? Your work on it is lost.", exercise.title),
             buttons: "yesNo",
             icon: "question",
         });
@@ -701,7 +705,7 @@ class CourseFeature implements PageFeature {
         this.context.replaceProgram(() => this.putStarter(exercise));
         this.shownStamp = "";
         this.refresh();
-        this.status.textContent = "Back to the starting program.";
+        this.status.textContent = tr("page.course", "Back to the starting program.");
     }
 
     private handIn(): void {
@@ -719,7 +723,7 @@ class CourseFeature implements PageFeature {
         const text = this.course.handinText();
         const name = fromUtf8(this.course.packId()) + ".rbxsub";
         offerDownload(name, new Blob([textToBytes(text) as Uint8Array<ArrayBuffer>], { type: "application/json" }));
-        this.status.textContent = `Your work is downloaded as ${name}: hand in that file.`;
+        this.status.textContent = trf("page.course", "Your work is downloaded as %1: hand in that file.", name);
     }
 
     // --- Storage ---------------------------------------------------------------------------------
@@ -765,7 +769,10 @@ class CourseFeature implements PageFeature {
 
     private saveState(): void {
         if (!storeText(this.stateKey(), JSON.stringify(this.state))) {
-            showNotice("course", "The browser's storage keeps nothing more: your work on this pack may not be kept for the next visit. Hand it in or save it.");
+            showNotice(
+                "course",
+                tr("page.course", "The browser's storage keeps nothing more: your work on this pack may not be kept for the next visit. Hand it in or save it."),
+            );
         }
     }
 

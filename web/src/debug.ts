@@ -34,8 +34,10 @@ interface WebDebugger {
 
 /** The formats a word row offers (debug::WordFormat's labels). */
 const kWordFormats = ["Hex", "BCD", "Dec"];
-/** Why a typed word was refused, as the window says it. */
-const kNotAWord = ": not a word (#0000 to #FFFF, &0 to &65535)";
+/** Why `typed` was refused as a word, as the window says it. */
+function notAWord(typed: string): string {
+    return trf("page.debug", "%1: not a word (#0000 to #FFFF, &0 to &65535)", typed);
+}
 
 /** WebDebugger::wordsJson */
 interface RegisterWords {
@@ -133,7 +135,7 @@ function toolPanel(tools: HTMLElement, name: string): HTMLElement {
     const heading = document.createElement("h2");
     heading.textContent = name;
     const close = document.createElement("button");
-    close.textContent = "Close";
+    close.textContent = tr("page.debug", "Close");
     close.className = "tool-close";
     close.addEventListener("click", () => (section.hidden = true));
     const head = document.createElement("div");
@@ -164,16 +166,16 @@ class DebugTools implements PageFeature {
 
     constructor(private readonly context: PageContext) {
         this.core = new context.core.WebDebugger(context.session);
-        this.registers = toolPanel(context.tools, "Registers");
+        this.registers = toolPanel(context.tools, tr("page.debug", "Registers"));
         this.registerText = document.createElement("pre");
         this.registerText.className = "register-text";
-        this.registerText.setAttribute("aria-label", "Register text");
+        this.registerText.setAttribute("aria-label", tr("page.debug", "Register text"));
         this.registers.append(this.registerText);
         this.words = new RegisterWordsPanel(this.core, this.registers, () => this.changed(), () =>
             context.session.running(),
         );
-        this.dm = new DmPanel(this.core, toolPanel(context.tools, "DM Table"), () => this.changed());
-        this.watch = new WatchPanel(this.core, toolPanel(context.tools, "Watch"), () => this.changed(), () =>
+        this.dm = new DmPanel(this.core, toolPanel(context.tools, tr("page.debug", "DM Table")), () => this.changed());
+        this.watch = new WatchPanel(this.core, toolPanel(context.tools, tr("page.debug", "Watch")), () => this.changed(), () =>
             context.session.running(),
         );
         context.grid.onBreakpointMargin = (line) => this.toggleBreakpoint(line);
@@ -187,10 +189,10 @@ class DebugTools implements PageFeature {
             }
         });
         this.runItems = [
-            { label: "Pause", key: shortcut("F6"), run: () => this.whileRunning(() => this.core.togglePause()) },
-            { label: "Step Scan", key: shortcut("F10"), run: () => this.step(() => this.core.stepScan()) },
-            { label: "Step Tick", key: shortcut("Shift+F10"), run: () => this.step(() => this.core.stepTick()) },
-            { label: "Step Instruction", key: shortcut("F8"), run: () => this.step(() => this.core.stepLine(), true) },
+            { label: tr("page.debug", "Pause"), key: shortcut("F6"), run: () => this.whileRunning(() => this.core.togglePause()) },
+            { label: tr("page.debug", "Step Scan"), key: shortcut("F10"), run: () => this.step(() => this.core.stepScan()) },
+            { label: tr("page.debug", "Step Tick"), key: shortcut("Shift+F10"), run: () => this.step(() => this.core.stepTick()) },
+            { label: tr("page.debug", "Step Instruction"), key: shortcut("F8"), run: () => this.step(() => this.core.stepLine(), true) },
         ];
     }
 
@@ -200,11 +202,11 @@ class DebugTools implements PageFeature {
                 menu: "Debug",
                 items: [
                     ...this.runItems,
-                    { label: "Toggle Breakpoint", key: shortcut("F9"), run: () => this.act(() => this.core.toggleBreakpointAtCursor()) },
-                    { label: "Watch Table", key: shortcut("Ctrl+Alt+W"), run: () => this.watch.show() },
-                    { label: "Registers", run: () => this.show(this.registers) },
+                    { label: tr("page.debug", "Toggle Breakpoint"), key: shortcut("F9"), run: () => this.act(() => this.core.toggleBreakpointAtCursor()) },
+                    { label: tr("page.debug", "Watch Table"), key: shortcut("Ctrl+Alt+W"), run: () => this.watch.show() },
+                    { label: tr("page.debug", "Registers"), run: () => this.show(this.registers) },
                     // Data memory exists in extended programs only: a classic program's menu stays.
-                    { label: "DM Table", run: () => this.dm.show(), shown: () => this.context.session.extended() },
+                    { label: tr("page.debug", "DM Table"), run: () => this.dm.show(), shown: () => this.context.session.extended() },
                 ],
             },
         ];
@@ -294,7 +296,7 @@ class DebugTools implements PageFeature {
             const dot = breakpoints.has(line);
             if ((number.dataset.breakpoint === "1") !== dot) {
                 dot ? (number.dataset.breakpoint = "1") : delete number.dataset.breakpoint;
-                number.title = dot ? "Breakpoint (click the dot to clear it)" : "";
+                number.title = dot ? tr("page.debug", "Breakpoint (click the dot to clear it)") : "";
             }
         }
         if (state.currentLine !== this.shownNext) {
@@ -308,9 +310,9 @@ class DebugTools implements PageFeature {
     /** Padlocks on the lamps of forced relays; the run lamp blinks while paused. */
     private markPanel(state: DebugState): void {
         if (this.lamps.length === 0) {
-            for (const kind of ["Input", "Output"]) {
+            for (const lamp of [(n: number) => trf("page.panel", "Input %1", n), (n: number) => trf("page.panel", "Output %1", n)]) {
                 for (let n = 0; n < kInputCount; ++n) {
-                    this.lamps.push(document.querySelector<HTMLElement>(`[aria-label="${kind} ${n}"][role=img]`)!);
+                    this.lamps.push(document.querySelector<HTMLElement>(`[aria-label="${lamp(n)}"][role=img]`)!);
                 }
             }
         }
@@ -344,7 +346,7 @@ class DebugTools implements PageFeature {
 
     /** Pause reads Resume while paused; pausing and stepping only during a run, as the window's. */
     private markMenu(state: DebugState): void {
-        const list = document.querySelector('#menubar [role=menu][aria-label="Debug"]');
+        const list = document.querySelector(`#menubar [role=menu][aria-label="${menuCaption("Debug")}"]`);
         for (const entry of list?.querySelectorAll<HTMLButtonElement>("button") ?? []) {
             const item = (entry as unknown as { menuItem: MenuItem }).menuItem;
             if (!this.runItems.includes(item)) {
@@ -352,7 +354,7 @@ class DebugTools implements PageFeature {
             }
             entry.setAttribute("aria-disabled", state.running ? "false" : "true");
             if (item === this.runItems[0]) {
-                setText(entry.querySelector("span") as HTMLElement, state.paused ? "Resume" : "Pause");
+                setText(entry.querySelector("span") as HTMLElement, state.paused ? tr("page.debug", "Resume") : tr("page.debug", "Pause"));
             }
         }
     }
@@ -379,7 +381,7 @@ class DebugTools implements PageFeature {
             spot.setAttribute("r", "5");
             spot.setAttribute("class", set.has(e) ? "breakpoint-spot set" : "breakpoint-spot");
             spot.setAttribute("role", "button");
-            spot.setAttribute("aria-label", `Breakpoint on line ${line}`);
+            spot.setAttribute("aria-label", trf("page.debug", "Breakpoint on line %1", line));
             spot.setAttribute("aria-pressed", set.has(e) ? "true" : "false");
             spot.addEventListener("mousedown", (event) => event.stopPropagation());
             spot.addEventListener("click", (event) => {
@@ -419,9 +421,9 @@ class WatchPanel {
         scroller.className = "watch-scroll";
         const table = document.createElement("table");
         table.className = "watch-table";
-        table.setAttribute("aria-label", "Watch table");
+        table.setAttribute("aria-label", tr("page.debug", "Watch table"));
         const head = table.createTHead().insertRow();
-        for (const title of ["Item", "Value", "Set", "On/Done", "Forced"]) {
+        for (const title of [tr("page.debug", "Item"), tr("page.debug", "Value"), tr("page.debug", "Set"), tr("page.debug", "On/Done"), tr("page.debug", "Forced")]) {
             const th = document.createElement("th");
             th.textContent = title;
             head.append(th);
@@ -432,13 +434,13 @@ class WatchPanel {
         const entryRow = document.createElement("div");
         entryRow.className = "watch-row";
         const label = document.createElement("label");
-        label.textContent = "Watch:";
+        label.textContent = tr("page.debug", "Watch:");
         this.entry = document.createElement("input");
         this.entry.type = "text";
-        this.entry.setAttribute("aria-label", "Watch:");
+        this.entry.setAttribute("aria-label", tr("page.debug", "Watch:"));
         label.append(this.entry);
-        const add = this.button("Add", () => this.add());
-        this.removeButton = this.button("Remove", () => this.remove());
+        const add = this.button(tr("page.debug", "Add"), () => this.add());
+        this.removeButton = this.button(tr("page.debug", "Remove"), () => this.remove());
         entryRow.append(label, add, this.removeButton);
         this.entry.addEventListener("keydown", (event) => {
             if (event.key === "Enter") {
@@ -453,7 +455,12 @@ class WatchPanel {
         this.refusal.setAttribute("role", "status");
         const forceRow = document.createElement("div");
         forceRow.className = "watch-row";
-        for (const [name, value] of [["Force on", 1], ["Force off", 0], ["Release", -1]] as const) {
+        const forces = [
+            [tr("page.debug", "Force on"), 1],
+            [tr("page.debug", "Force off"), 0],
+            [tr("page.debug", "Release"), -1],
+        ] as const;
+        for (const [name, value] of forces) {
             const button = this.button(name, () => {
                 if (value < 0 && this.table.rows[this.selected]?.word === 1) {
                     this.core.forceEntryWord(this.selected, "");
@@ -468,18 +475,18 @@ class WatchPanel {
         // A word row's format and forcing: shown while the selected row is a word's.
         this.wordRow = document.createElement("div");
         this.wordRow.className = "watch-row";
-        this.format = formatChoice("Format", (format) => {
+        this.format = formatChoice(tr("page.debug", "Format"), (format) => {
             this.core.setEntryFormat(this.selected, format);
             this.changed();
         });
         this.wordValue = document.createElement("input");
         this.wordValue.type = "text";
         this.wordValue.placeholder = "#0000, &0";
-        this.wordValue.setAttribute("aria-label", "Word value");
-        this.forceWordButton = makeButton("Force word", () => {
+        this.wordValue.setAttribute("aria-label", tr("page.debug", "Word value"));
+        this.forceWordButton = makeButton(tr("page.debug", "Force word"), () => {
             const typed = toLatin1(this.wordValue.value);
             if (!this.core.forceEntryWord(this.selected, typed)) {
-                setText(this.refusal, typed + kNotAWord);
+                setText(this.refusal, notAWord(typed));
             }
             this.changed();
         });
@@ -508,12 +515,12 @@ class WatchPanel {
             this.body.deleteRow(-1);
         }
         rows.forEach((row, index) => {
-            const tr = this.body.rows[index] ?? this.newRow(index);
+            const tableRow = this.body.rows[index] ?? this.newRow(index);
             const forced = row.forcedWord ? row.forcedWord : row.forced < 0 ? "" : row.forced ? "on" : "off";
             const texts = [row.item, row.value, row.set, row.on ? "on" : "off", forced];
-            texts.forEach((text, c) => setText(tr.cells[c], text));
-            tr.cells[4].classList.toggle("forced", forced !== "");
-            tr.setAttribute("aria-selected", index === this.selected ? "true" : "false");
+            texts.forEach((text, c) => setText(tableRow.cells[c], text));
+            tableRow.cells[4].classList.toggle("forced", forced !== "");
+            tableRow.setAttribute("aria-selected", index === this.selected ? "true" : "false");
         });
         const relay = rows[this.selected]?.relay === 1;
         const word = rows[this.selected]?.word === 1;
@@ -530,23 +537,23 @@ class WatchPanel {
     }
 
     private newRow(index: number): HTMLTableRowElement {
-        const tr = this.body.insertRow();
-        tr.tabIndex = 0;
+        const tableRow = this.body.insertRow();
+        tableRow.tabIndex = 0;
         for (let c = 0; c < 5; ++c) {
-            tr.insertCell();
+            tableRow.insertCell();
         }
         const choose = (): void => {
             this.selected = index;
             this.refresh();
         };
-        tr.addEventListener("click", choose);
-        tr.addEventListener("keydown", (event) => {
+        tableRow.addEventListener("click", choose);
+        tableRow.addEventListener("keydown", (event) => {
             if (event.key === "Enter" || event.key === " ") {
                 event.preventDefault();
                 choose();
             }
         });
-        return tr;
+        return tableRow;
     }
 
     private button(name: string, run: () => void): HTMLButtonElement {
@@ -597,9 +604,9 @@ class RegisterWordsPanel {
     ) {
         this.table = document.createElement("table");
         this.table.className = "watch-table";
-        this.table.setAttribute("aria-label", "Register words");
+        this.table.setAttribute("aria-label", tr("page.debug", "Register words"));
         const head = this.table.createTHead().insertRow();
-        for (const title of ["Word", "Value", "Format", "Forced"]) {
+        for (const title of [tr("page.debug", "Word"), tr("page.debug", "Value"), tr("page.debug", "Format"), tr("page.debug", "Forced")]) {
             const th = document.createElement("th");
             th.textContent = title;
             head.append(th);
@@ -608,13 +615,13 @@ class RegisterWordsPanel {
         this.value = document.createElement("input");
         this.value.type = "text";
         this.value.placeholder = "#0000, &0";
-        this.value.setAttribute("aria-label", "Register word value");
+        this.value.setAttribute("aria-label", tr("page.debug", "Register word value"));
         this.forceRow = document.createElement("div");
         this.forceRow.className = "watch-row";
         this.forceRow.append(
             this.value,
-            makeButton("Force word", () => this.force(toLatin1(this.value.value))),
-            makeButton("Release word", () => this.force("")),
+            makeButton(tr("page.debug", "Force word"), () => this.force(toLatin1(this.value.value))),
+            makeButton(tr("page.debug", "Release word"), () => this.force("")),
         );
         this.status = document.createElement("p");
         this.status.className = "word-refusal";
@@ -641,17 +648,17 @@ class RegisterWordsPanel {
             this.body.deleteRow(-1);
         }
         rows.forEach((row, index) => {
-            const tr = this.body.rows[index] ?? this.newRow(index);
-            setText(tr.cells[0], row.name);
-            setText(tr.cells[1], row.text);
-            const select = tr.cells[2].firstElementChild as HTMLSelectElement;
-            select.setAttribute("aria-label", "Format of " + row.name);
+            const tableRow = this.body.rows[index] ?? this.newRow(index);
+            setText(tableRow.cells[0], row.name);
+            setText(tableRow.cells[1], row.text);
+            const select = tableRow.cells[2].firstElementChild as HTMLSelectElement;
+            select.setAttribute("aria-label", trf("page.debug", "Format of %1", row.name));
             if (select.value !== row.format) {
                 select.value = row.format;
             }
-            setText(tr.cells[3], row.forced);
-            tr.cells[3].classList.toggle("forced", row.forced !== "");
-            tr.setAttribute("aria-selected", index === this.selected ? "true" : "false");
+            setText(tableRow.cells[3], row.forced);
+            tableRow.cells[3].classList.toggle("forced", row.forced !== "");
+            tableRow.setAttribute("aria-selected", index === this.selected ? "true" : "false");
         });
         for (const button of this.forceRow.querySelectorAll("button")) {
             button.disabled = rows[this.selected]?.forceable !== 1 || !this.running();
@@ -659,28 +666,28 @@ class RegisterWordsPanel {
     }
 
     private newRow(index: number): HTMLTableRowElement {
-        const tr = this.body.insertRow();
-        tr.tabIndex = 0;
+        const tableRow = this.body.insertRow();
+        tableRow.tabIndex = 0;
         for (let c = 0; c < 4; ++c) {
-            tr.insertCell();
+            tableRow.insertCell();
         }
-        tr.cells[2].append(
-            formatChoice("Format", (format) => {
+        tableRow.cells[2].append(
+            formatChoice(tr("page.debug", "Format"), (format) => {
                 this.core.setWordFormat(index, format);
                 this.changed();
             }),
         );
-        tr.addEventListener("click", () => {
+        tableRow.addEventListener("click", () => {
             this.selected = index;
             this.shown = "";
             this.refresh(false);
         });
-        return tr;
+        return tableRow;
     }
 
     private force(typed: string): void {
         const done = this.core.forceWord(this.selected, typed);
-        setText(this.status, done || typed === "" ? "" : typed + kNotAWord);
+        setText(this.status, done || typed === "" ? "" : notAWord(typed));
         this.shown = "";
         this.changed();
     }
@@ -702,9 +709,9 @@ class DmPanel {
         scroller.className = "watch-scroll";
         const table = document.createElement("table");
         table.className = "watch-table dm-table";
-        table.setAttribute("aria-label", "DM table");
+        table.setAttribute("aria-label", tr("page.debug", "DM table"));
         const head = table.createTHead().insertRow();
-        for (const title of ["DM", "Value"]) {
+        for (const title of ["DM", tr("page.debug", "Value")]) {
             const th = document.createElement("th");
             th.textContent = title;
             head.append(th);
@@ -745,8 +752,8 @@ class DmPanel {
         for (let row = 0; row < rows; ++row) {
             const number = row < 1024 ? row : 6144 + (row - 1024);
             const name = "DM" + String(number).padStart(4, "0");
-            const tr = this.body.insertRow();
-            setText(tr.insertCell(), name);
+            const tableRow = this.body.insertRow();
+            setText(tableRow.insertCell(), name);
             const input = document.createElement("input");
             input.type = "text";
             input.setAttribute("aria-label", name);
@@ -756,7 +763,7 @@ class DmPanel {
                     input.blur();
                 }
             });
-            tr.insertCell().append(input);
+            tableRow.insertCell().append(input);
             this.inputs.push(input);
         }
         this.values = [];
@@ -765,7 +772,7 @@ class DmPanel {
     private write(row: number, input: HTMLInputElement): void {
         const typed = toLatin1(input.value.trim());
         const done = this.core.setDm(row, typed);
-        setText(this.status, done ? "" : typed + kNotAWord);
+        setText(this.status, done ? "" : notAWord(typed));
         delete this.values[row]; // shows the word's value again, taken or not
         this.refresh();
         this.changed();

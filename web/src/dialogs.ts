@@ -67,13 +67,13 @@ function showMessage(message: CoreMessage): Promise<number> {
     const icon = kIcons[message.icon];
     const choices: [string, number][] =
         buttons === "yesNoCancel"
-            ? [["Yes", BoxAnswer.Yes], ["No", BoxAnswer.No], ["Cancel", BoxAnswer.Cancel]]
+            ? [[tr("page.dialogs", "Yes"), BoxAnswer.Yes], [tr("page.dialogs", "No"), BoxAnswer.No], [tr("page.dialogs", "Cancel"), BoxAnswer.Cancel]]
             : buttons === "yesNo"
-              ? [["Yes", BoxAnswer.Yes], ["No", BoxAnswer.No]]
-              : [["OK", BoxAnswer.Ok]];
+              ? [[tr("page.dialogs", "Yes"), BoxAnswer.Yes], [tr("page.dialogs", "No"), BoxAnswer.No]]
+              : [[tr("page.dialogs", "OK"), BoxAnswer.Ok]];
     const dismissed = buttons === "ok" ? BoxAnswer.Ok : BoxAnswer.Dismissed;
     return showDialog<number>(
-        message.title,
+        trMessage(message.titleMessage, message.title),
         (body, close) => {
             const row = element("div", "box-message");
             if (icon) {
@@ -81,7 +81,7 @@ function showMessage(message: CoreMessage): Promise<number> {
                 mark.setAttribute("aria-hidden", "true");
                 row.append(mark);
             }
-            row.append(element("p", "box-text", message.text.replace(/\r\n/g, "\n")));
+            row.append(element("p", "box-text", trMessage(message.textMessage, message.text).replace(/\r\n/g, "\n")));
             body.append(row);
             const bar = element("div", "box-buttons");
             choices.forEach(([label, answer], index) => {
@@ -133,7 +133,7 @@ function showNote(title: string, text: string, extra?: HTMLElement): Promise<voi
             if (extra) {
                 body.append(extra);
             }
-            const ok = element("button", "default", "OK");
+            const ok = element("button", "default", tr("page.dialogs", "OK"));
             ok.addEventListener("click", () => close());
             body.append(ok);
         },

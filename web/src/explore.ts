@@ -30,38 +30,38 @@ class ExplorePanel {
         this.explorer = new ExploreHost(context.core, (reply) => void this.receive(reply));
         this.host = document.createElement("section");
         this.host.className = "tool explore-tool";
-        this.host.setAttribute("aria-label", "Explore");
+        this.host.setAttribute("aria-label", tr("page.explore", "Explore"));
         this.host.hidden = true;
         this.title = document.createElement("h2");
         this.properties = document.createElement("textarea");
-        this.properties.setAttribute("aria-label", "Properties");
+        this.properties.setAttribute("aria-label", tr("page.explore", "Properties"));
         this.properties.placeholder = "never 1000 & 1001";
         this.properties.value = "# one property a line, over relays after every scan\nnever 1000 & 1001\n";
         this.properties.rows = 4;
         this.properties.spellcheck = false;
-        this.proveButton = toolButton("Prove", () => this.prove());
+        this.proveButton = toolButton(tr("page.explore", "Prove"), () => this.prove());
         const progressRow = document.createElement("div");
         progressRow.className = "explore-progress";
         this.progress = document.createElement("span");
         this.progress.setAttribute("role", "status");
-        this.progress.setAttribute("aria-label", "Progress");
+        this.progress.setAttribute("aria-label", tr("page.explore", "Progress"));
         this.bar = document.createElement("progress"); // no value: the number of states is not known before the end
         this.bar.hidden = true;
-        this.cancelButton = toolButton("Cancel", () => this.explorer.tell({ kind: "cancel" }));
+        this.cancelButton = toolButton(tr("page.dialogs", "Cancel"), () => this.explorer.tell({ kind: "cancel" }));
         this.cancelButton.disabled = true;
         progressRow.append(this.progress, this.bar, this.cancelButton);
         this.result = document.createElement("pre");
         this.result.className = "explore-result";
-        this.result.setAttribute("aria-label", "Result");
-        this.saveButton = toolButton("Save Script...", () =>
+        this.result.setAttribute("aria-label", tr("page.explore", "Result"));
+        this.saveButton = toolButton(tr("page.explore", "Save Script..."), () =>
             offerDownload("counterexample.script", new Blob([textToBytes(this.script).buffer as ArrayBuffer], { type: "text/plain" })),
         );
         this.saveButton.disabled = true;
-        this.timingButton = toolButton("Timing Diagram", () => this.showTiming());
+        this.timingButton = toolButton(tr("page.explore", "Timing Diagram"), () => this.showTiming());
         this.timingButton.disabled = true;
         const buttons = document.createElement("div");
         buttons.className = "tool-buttons";
-        buttons.append(this.timingButton, this.saveButton, toolButton("Close", () => this.close()));
+        buttons.append(this.timingButton, this.saveButton, toolButton(tr("page.explore", "Close"), () => this.close()));
         this.host.append(this.title, this.properties, this.proveButton, progressRow, this.result, buttons);
     }
 
@@ -70,7 +70,7 @@ class ExplorePanel {
         if (!file) {
             return;
         }
-        this.open("Compare With Program", false);
+        this.open(tr("page.explore", "Compare With Program"), false);
         this.begin({
             kind: "compare",
             referenceName: file.name,
@@ -81,8 +81,8 @@ class ExplorePanel {
     }
 
     proveProperties(): void {
-        this.open("Prove Properties", true);
-        this.progress.textContent = "Type the properties, then Prove.";
+        this.open(tr("page.explore", "Prove Properties"), true);
+        this.progress.textContent = tr("page.explore", "Type the properties, then Prove.");
         this.properties.focus();
     }
 
@@ -111,7 +111,7 @@ class ExplorePanel {
     }
 
     private prove(): void {
-        this.open("Prove Properties", true);
+        this.open(tr("page.explore", "Prove Properties"), true);
         this.begin({
             kind: "prove",
             program: this.context.session.programBytes(),
@@ -125,7 +125,7 @@ class ExplorePanel {
         this.bar.hidden = false;
         this.cancelButton.disabled = false;
         this.proveButton.disabled = true;
-        this.progress.textContent = "Exploring...";
+        this.progress.textContent = tr("page.explore", "Exploring...");
         this.explored = false;
         this.explorer.start(request);
     }
@@ -151,9 +151,9 @@ class ExplorePanel {
         // Refused before exploring (no property, a program that cannot start): the progress line
         // says so, as in the window, and the result says why.
         if (this.explored) {
-            this.progress.textContent = reply.cancelled ? "Cancelled." : "Done.";
+            this.progress.textContent = reply.cancelled ? tr("page.explore", "Cancelled.") : tr("page.explore", "Done.");
         } else {
-            this.progress.textContent = this.properties.hidden ? "" : "Refused.";
+            this.progress.textContent = this.properties.hidden ? "" : tr("page.explore", "Refused.");
         }
         for (const message of messages) {
             await showMessage(message);
@@ -181,7 +181,7 @@ class ExplorePanel {
         }
         this.diagram?.close();
         this.diagram = new TimingPanel(this.context, {
-            title: "Counterexample (a scan a millisecond)",
+            title: tr("page.explore", "Counterexample (a scan a millisecond)"),
             runs,
             vcd: { name: "counterexample.vcd", text: this.runs.vcd },
         });

@@ -36,7 +36,7 @@ class GridView {
         this.table = document.createElement("table");
         this.table.className = "grid";
         this.table.setAttribute("role", "grid");
-        this.table.setAttribute("aria-label", "Ladder code");
+        this.table.setAttribute("aria-label", tr("page.grid", "Ladder code"));
         this.table.tabIndex = 0;
         this.host.append(this.table);
         this.build();
@@ -67,17 +67,17 @@ class GridView {
         const body = this.table.createTBody();
         this.cells.push([]);
         for (let line = 1; line < rows; ++line) {
-            const tr = body.insertRow();
-            tr.setAttribute("role", "row");
+            const tableRow = body.insertRow();
+            tableRow.setAttribute("role", "row");
             const number = document.createElement("th");
             number.setAttribute("role", "rowheader");
             number.textContent = this.session.cell(line, 0);
             number.dataset.row = String(line);
             number.dataset.col = "0";
-            tr.append(number);
+            tableRow.append(number);
             const row: HTMLTableCellElement[] = [];
             for (let col = kCodeCol; col <= kSetValueCol; ++col) {
-                const td = tr.insertCell();
+                const td = tableRow.insertCell();
                 td.setAttribute("role", "gridcell");
                 td.id = `cell-${line}-${col}`;
                 td.dataset.row = String(line);

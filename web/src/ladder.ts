@@ -81,7 +81,7 @@ class LadderView {
     constructor(private readonly session: WebSession) {
         this.host = document.createElement("section");
         this.host.className = "ladder";
-        this.host.setAttribute("aria-label", "Ladder Diagram");
+        this.host.setAttribute("aria-label", tr("page.ladder", "Ladder Diagram"));
     }
 
     /** True while the diagram is shown (View > Ladder Diagram); hidden, it is not drawn. */
@@ -143,7 +143,7 @@ class LadderView {
             const svg = whole.cloneNode(true) as SVGSVGElement;
             svg.setAttribute("viewBox", `0 ${top} ${width} ${height}`);
             svg.setAttribute("height", String(height));
-            svg.setAttribute("aria-label", `Rung ${r + 1}`);
+            svg.setAttribute("aria-label", trf("page.ladder", "Rung %1", r + 1));
             return svg;
         });
         Object.assign(this, saved);
@@ -214,7 +214,7 @@ class LadderView {
         svg.setAttribute("height", String(Math.ceil(height)));
         svg.setAttribute("viewBox", `0 0 ${Math.ceil(width)} ${Math.ceil(height)}`);
         svg.setAttribute("role", "img");
-        svg.setAttribute("aria-label", "Ladder diagram" + (p.running ? " with power flow" : ""));
+        svg.setAttribute("aria-label", p.running ? tr("page.ladder", "Ladder diagram with power flow") : tr("page.ladder", "Ladder diagram"));
         svg.setAttribute("font-family", "DejaVu Sans, sans-serif");
         svg.setAttribute("font-size", "12");
         p.rungs.forEach((rung, r) => this.drawRung(svg, rung, r, width));

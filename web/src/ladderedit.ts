@@ -132,7 +132,7 @@ class LadderEditing implements PageFeature {
         const bar = document.createElement("div");
         bar.className = "ladder-toolbar";
         bar.setAttribute("role", "toolbar");
-        bar.setAttribute("aria-label", "Draw");
+        bar.setAttribute("aria-label", tr("page.ladderedit", "Draw"));
         const tools = JSON.parse(toolsJson) as { text: string; tip: string; key: string; extended: number }[];
         const group = (label: string): HTMLElement => {
             const row = document.createElement("div");
@@ -142,7 +142,7 @@ class LadderEditing implements PageFeature {
             bar.append(row);
             return row;
         };
-        const elements = group("Elements");
+        const elements = group(tr("page.ladderedit", "Elements"));
         tools.forEach((tool, index) => {
             if (tool.extended === 1) {
                 // The extended set's instructions: added while the program is extended.
@@ -151,17 +151,22 @@ class LadderEditing implements PageFeature {
                 elements.append(this.button(tool.text, tool.key, tool.tip, () => this.editor.use(index)));
             }
         });
-        this.addressButton = this.button("Address...", "Enter", "Edit the selection's address (Enter)", () => this.editor.openAddress());
+        this.addressButton = this.button(tr("page.ladderedit", "Address..."), "Enter", tr("page.ladderedit", "Edit the selection's address (Enter)"), () => this.editor.openAddress());
         elements.append(this.addressButton);
-        const rungs = group("Rungs");
+        const rungs = group(tr("page.ladderedit", "Rungs"));
         rungs.append(
-            this.button("Undo", "Ctrl+Z", "Undo (Ctrl+Z)", () => this.editor.undo()),
-            this.button("Redo", "Ctrl+Y", "Redo (Ctrl+Y)", () => this.editor.redo()),
-            this.button("Move Rung Up", "", "Move the selection's rung up", () => this.editor.moveRung(-1)),
-            this.button("Move Rung Down", "", "Move the selection's rung down", () => this.editor.moveRung(1)),
-            this.button("Delete Rung", "", "Delete the selection's rung", () => this.editor.deleteRung()),
-            this.button("Copy Rung", "Ctrl+C", "Copy the selection's rung (Ctrl+C)", () => void this.copyRung()),
-            this.button("Paste Rungs", "Ctrl+V", "Paste rungs after the selection's rung (Ctrl+V)", () => void this.pasteFromClipboard()),
+            this.button(tr("page.ladderedit", "Undo"), "Ctrl+Z", tr("page.ladderedit", "Undo (Ctrl+Z)"), () => this.editor.undo()),
+            this.button(tr("page.ladderedit", "Redo"), "Ctrl+Y", tr("page.ladderedit", "Redo (Ctrl+Y)"), () => this.editor.redo()),
+            this.button(tr("page.ladderedit", "Move Rung Up"), "", tr("page.ladderedit", "Move the selection's rung up"), () => this.editor.moveRung(-1)),
+            this.button(tr("page.ladderedit", "Move Rung Down"), "", tr("page.ladderedit", "Move the selection's rung down"), () => this.editor.moveRung(1)),
+            this.button(tr("page.ladderedit", "Delete Rung"), "", tr("page.ladderedit", "Delete the selection's rung"), () => this.editor.deleteRung()),
+            this.button(tr("page.ladderedit", "Copy Rung"), "Ctrl+C", tr("page.ladderedit", "Copy the selection's rung (Ctrl+C)"), () => void this.copyRung()),
+            this.button(
+                tr("page.ladderedit", "Paste Rungs"),
+                "Ctrl+V",
+                tr("page.ladderedit", "Paste rungs after the selection's rung (Ctrl+V)"),
+                () => void this.pasteFromClipboard(),
+            ),
         );
         return bar;
     }
@@ -210,7 +215,7 @@ class LadderEditing implements PageFeature {
         const box = document.createElement("div");
         box.className = "ladder-address";
         box.setAttribute("role", "group");
-        box.setAttribute("aria-label", "Address");
+        box.setAttribute("aria-label", tr("page.ladderedit", "Address"));
         box.hidden = true;
         const field = (label: string, placeholder: string): HTMLInputElement => {
             const input = document.createElement("input");
@@ -222,21 +227,21 @@ class LadderEditing implements PageFeature {
             box.append(input);
             return input;
         };
-        const address = field("Address", "address");
-        const setValue = field("Set value", "###");
+        const address = field(tr("page.ladderedit", "Address"), tr("page.ladderedit", "address"));
+        const setValue = field(tr("page.ladderedit", "Set value"), "###");
         setValue.inputMode = "numeric";
         setValue.size = 5;
         address.size = 10;
         const ok = document.createElement("button");
         ok.type = "button";
-        ok.textContent = "OK";
+        ok.textContent = tr("page.dialogs", "OK");
         ok.addEventListener("click", (event) => {
             event.stopPropagation();
             this.confirmAddress();
         });
         const cancel = document.createElement("button");
         cancel.type = "button";
-        cancel.textContent = "Cancel";
+        cancel.textContent = tr("page.dialogs", "Cancel");
         cancel.addEventListener("click", (event) => {
             event.stopPropagation();
             this.act(() => this.editor.cancelAddress(), true);

@@ -150,7 +150,7 @@ class MachineView {
         this.buttons.replaceChildren();
         controls.forEach((control, index) => {
             const button = document.createElement("button");
-            button.textContent = control.caption;
+            button.textContent = trDynamic("Machines", control.caption);
             button.dataset.control = control.word;
             button.dataset.index = String(index);
             if (control.toggle) {
@@ -226,7 +226,7 @@ class MachineView {
                 g.textBaseline = "middle";
                 g.textAlign = shape.a === 0 ? "left" : shape.a === 2 ? "right" : "center";
                 const x = shape.a === 0 ? b[0] : shape.a === 2 ? b[0] + b[2] : b[0] + b[2] / 2;
-                g.fillText(shape.t ?? "", x, b[1] + b[3] / 2);
+                g.fillText(trDynamic("Machines", shape.t ?? ""), x, b[1] + b[3] / 2);
                 continue;
             }
             if (shape.f && shape.k !== 2) {
@@ -256,7 +256,7 @@ class MachineView {
         if (state.kind !== this.kind) {
             this.kind = state.kind;
             if (state.controls) {
-                this.makeControls(state.title ?? state.kind, state.controls);
+                this.makeControls(trDynamic("Machines", state.title ?? state.kind), state.controls);
             } else {
                 this.makeButtons(state.kind);
             }
@@ -292,7 +292,7 @@ class MachineView {
         this.drawFaults(g, state);
         if (!state.running) {
             g.fillStyle = "rgb(150,30,30)";
-            g.fillText("Stopped: start the run to work the machine.", 10, this.canvas.height - 10);
+            g.fillText(tr("page.machines", "Stopped: start the run to work the machine."), 10, this.canvas.height - 10);
         }
     }
 
@@ -311,10 +311,12 @@ class MachineView {
     }
 
     private makeButtons(kind: string): void {
-        this.title.textContent = kind === "gate" ? "House Gate" : "Conveyor";
+        this.title.textContent = kind === "gate" ? tr("page.machines", "House Gate") : tr("page.machines", "Conveyor");
         this.buttons.replaceChildren();
         const hands: [string, number][] =
-            kind === "gate" ? [["Remote", 0], ["Stop", 1]] : [["Start", 2], ["Stop", 3]];
+            kind === "gate"
+                ? [[tr("page.machines", "Remote"), 0], [tr("page.machines", "Stop"), 1]]
+                : [[tr("page.machines", "Start"), 2], [tr("page.machines", "Stop"), 3]];
         for (const [label, hand] of hands) {
             const button = document.createElement("button");
             button.textContent = label;
@@ -339,8 +341,8 @@ class MachineView {
         }
         if (kind === "gate") {
             const car = document.createElement("button");
-            car.textContent = "Car";
-            car.title = "A car arrives, or drives on";
+            car.textContent = tr("page.machines", "Car");
+            car.title = tr("page.machines", "A car arrives, or drives on");
             car.setAttribute("aria-pressed", "false");
             car.addEventListener("click", () => {
                 const present = car.getAttribute("aria-pressed") !== "true";
@@ -377,34 +379,34 @@ class MachineView {
         this.lamp(g, gateLeft - 7, gateY - 28, 7, w.get("closed") === "1", "rgb(60,220,60)");
         this.lamp(g, gateLeft + 2 * leaf + 7, gateY - 28, 7, w.get("open") === "1", "rgb(60,220,60)");
         g.fillStyle = "rgb(30,30,30)";
-        g.fillText("closed", gateLeft - 30, gateY - 44);
-        g.fillText("open", gateLeft + 2 * leaf - 10, gateY - 44);
+        g.fillText(tr("page.machines", "closed"), gateLeft - 30, gateY - 44);
+        g.fillText(tr("page.machines", "open"), gateLeft + 2 * leaf - 10, gateY - 44);
         this.lamp(g, 30, 30, 14, w.get("light") === "1", "rgb(255,170,0)");
         g.fillStyle = "rgb(30,30,30)";
-        g.fillText("warning", 8, 60);
+        g.fillText(tr("page.machines", "warning"), 8, 60);
         if (w.get("car") !== "away") {
             g.fillStyle = "rgb(40,80,170)";
             const y = w.get("car") === "waiting" ? 200 : 120;
             g.fillRect(100, y, 60, 80);
         }
         const motor: Record<string, string> = {
-            off: "Motor off",
-            open: "Motor opening",
-            close: "Motor closing",
-            both: "Motor driven BOTH ways",
+            off: tr("page.machines", "Motor off"),
+            open: tr("page.machines", "Motor opening"),
+            close: tr("page.machines", "Motor closing"),
+            both: tr("page.machines", "Motor driven BOTH ways"),
         };
         const x = 400;
         g.fillStyle = "rgb(30,30,30)";
         g.font = "14px DejaVu Sans, sans-serif";
-        g.fillText(`Gate ${percent} % open`, x, 24);
+        g.fillText(trf("page.machines", "Gate %1 % open", percent), x, 24);
         g.fillText(motor[w.get("motor") ?? "off"] ?? "", x, 46);
         g.font = "12px DejaVu Sans, sans-serif";
         const sensors: [string, string][] = [
-            ["remote", "0 remote"],
-            ["open", "1 open limit"],
-            ["closed", "2 closed"],
-            ["eye", "3 photo-eye"],
-            ["stop", "4 stop"],
+            ["remote", tr("page.machines", "0 remote")],
+            ["open", tr("page.machines", "1 open limit")],
+            ["closed", tr("page.machines", "2 closed")],
+            ["eye", tr("page.machines", "3 photo-eye")],
+            ["stop", tr("page.machines", "4 stop")],
         ];
         sensors.forEach(([key, name], k) => {
             this.lamp(g, x + 6, 72 + 20 * k, 5, w.get(key) === "1", "rgb(60,220,60)");
@@ -421,8 +423,8 @@ class MachineView {
         g.fillStyle = w.get("belt") === "1" ? "rgb(90,90,90)" : "rgb(130,130,130)";
         g.fillRect(beltX, beltTop, length * scale, 40);
         g.fillStyle = "rgb(30,30,30)";
-        g.fillText("belt", beltX - 30, beltTop + 55);
-        g.fillText("feeder", 4, beltTop + 24);
+        g.fillText(tr("page.machines", "belt"), beltX - 30, beltTop + 55);
+        g.fillText(tr("page.machines", "feeder"), 4, beltTop + 24);
         // The pusher at the side of the belt, out by its stroke.
         const pusher = Number(w.get("pusher") ?? 0);
         const face = (state.faceStart ?? 0) * scale + beltX;
@@ -441,19 +443,19 @@ class MachineView {
             g.fillStyle = tall ? "rgb(150,100,50)" : "rgb(200,160,100)";
             g.fillRect(x, beltTop + 6 + side, (state.boxLength ?? 0) * scale, 28);
             g.fillStyle = "rgb(30,30,30)";
-            g.fillText(tall ? "tall" : "short", x, beltTop + 24 + side);
+            g.fillText(tall ? tr("page.machines", "tall") : tr("page.machines", "short"), x, beltTop + 24 + side);
         }
         g.fillStyle = "rgb(30,30,30)";
-        g.fillText(`side bin: tall ${w.get("side-tall")}, short ${w.get("side-short")}`, 40, 210);
-        g.fillText(`end bin: tall ${w.get("end-tall")}, short ${w.get("end-short")}`, 40, 228);
-        g.fillText(`Boxes fed ${w.get("fed")}`, 40, 246);
+        g.fillText(trf("page.machines", "side bin: tall %1, short %2", w.get("side-tall"), w.get("side-short")), 40, 210);
+        g.fillText(trf("page.machines", "end bin: tall %1, short %2", w.get("end-tall"), w.get("end-short")), 40, 228);
+        g.fillText(trf("page.machines", "Boxes fed %1", w.get("fed")), 40, 246);
         const inputs: [string, string][] = [
-            ["start", "0 start"],
-            ["stop", "1 stop"],
-            ["entry", "2 entry"],
-            ["front", "3 at pusher"],
-            ["tall", "4 tall"],
-            ["at-end", "7 at end"],
+            ["start", tr("page.machines", "0 start")],
+            ["stop", tr("page.machines", "1 stop")],
+            ["entry", tr("page.machines", "2 entry")],
+            ["front", tr("page.machines", "3 at pusher")],
+            ["tall", tr("page.machines", "4 tall")],
+            ["at-end", tr("page.machines", "7 at end")],
         ];
         inputs.forEach(([key, name], k) => {
             this.lamp(g, 480, 20 + 18 * k, 5, w.get(key) === "1", "rgb(60,220,60)");
@@ -461,8 +463,8 @@ class MachineView {
             g.fillText(name, 490, 24 + 18 * k);
         });
         const outputs: [string, string][] = [
-            ["belt", "1000 belt"],
-            ["feeder", "1001 feeder"],
+            ["belt", tr("page.machines", "1000 belt")],
+            ["feeder", tr("page.machines", "1001 feeder")],
         ];
         outputs.forEach(([key, name], k) => {
             this.lamp(g, 480, 140 + 18 * k, 5, w.get(key) === "1");
@@ -473,10 +475,10 @@ class MachineView {
 
     private drawFaults(g: CanvasRenderingContext2D, state: MachineState): void {
         g.fillStyle = "rgb(30,30,30)";
-        g.fillText("Faults", 400, 190);
+        g.fillText(tr("page.machines", "Faults"), 400, 190);
         state.faults.forEach((fault, k) => {
             g.fillStyle = fault.active ? "rgb(200,30,30)" : "rgb(30,30,30)";
-            g.fillText(`${fault.text}: ${fault.count}`, 400, 208 + 16 * k);
+            g.fillText(`${trDynamic("Machines", fault.text)}: ${fault.count}`, 400, 208 + 16 * k);
         });
     }
 }

@@ -29,13 +29,14 @@ interface RungboxModule {
     WebNames: { new (session: WebSession): WebNames };
 }
 
-/** The panel's controls by their accessible names, in the order of WebNames.panelTips. */
-const kTipControls: [string, number][] = [
-    ['[role=img][aria-label="Input %"]', 16],
-    ['input[aria-label="Switch %"]', 16],
-    ['[role=img][aria-label="Output %"]', 16],
-    ['output[aria-label="Timer %"]', 8],
-    ['output[aria-label="Counter %"]', 8],
+/** The panel's controls by their accessible names (panel.ts), in the order of
+ * WebNames.panelTips: a selector for each control number and the number of controls. */
+const kTipControls: [(n: number) => string, number][] = [
+    [(n) => `[role=img][aria-label="${trf("page.panel", "Input %1", n)}"]`, 16],
+    [(n) => `input[aria-label="${trf("page.panel", "Switch %1", n)}"]`, 16],
+    [(n) => `[role=img][aria-label="${trf("page.panel", "Output %1", n)}"]`, 16],
+    [(n) => `output[aria-label="${trf("page.panel", "Timer %1", n)}"]`, 8],
+    [(n) => `output[aria-label="${trf("page.panel", "Counter %1", n)}"]`, 8],
 ];
 
 class NamesPanel implements PageFeature {
@@ -54,17 +55,17 @@ class NamesPanel implements PageFeature {
         this.names = new context.core.WebNames(context.session);
         this.host = document.createElement("section");
         this.host.className = "tool names-tool";
-        this.host.setAttribute("aria-label", "Names");
+        this.host.setAttribute("aria-label", tr("page.names", "Names"));
         this.host.hidden = true;
         const heading = document.createElement("h2");
-        heading.textContent = "Names";
+        heading.textContent = tr("page.names", "Names");
         const scroll = document.createElement("div");
         scroll.className = "names-scroll";
         const table = document.createElement("table");
         table.className = "names-table";
-        table.setAttribute("aria-label", "Names table");
+        table.setAttribute("aria-label", tr("page.names", "Names table"));
         const head = table.createTHead().insertRow();
-        for (const title of ["Address", "Name", "Comment"]) {
+        for (const title of [tr("page.names", "Address"), tr("page.names", "Name"), tr("page.names", "Comment")]) {
             const th = document.createElement("th");
             th.textContent = title;
             head.append(th);
@@ -77,18 +78,18 @@ class NamesPanel implements PageFeature {
         this.problem.setAttribute("aria-live", "polite");
         const bar = document.createElement("div");
         bar.className = "names-bar";
-        this.undoButton = this.button("Undo", () => this.step(() => this.names.undo()));
-        this.redoButton = this.button("Redo", () => this.step(() => this.names.redo()));
+        this.undoButton = this.button(tr("page.names", "Undo"), () => this.step(() => this.names.undo()));
+        this.redoButton = this.button(tr("page.names", "Redo"), () => this.step(() => this.names.redo()));
         this.undoButton.setAttribute("aria-keyshortcuts", "Control+Z");
         this.redoButton.setAttribute("aria-keyshortcuts", "Control+Y Control+Shift+Z");
-        bar.append(this.problem, this.undoButton, this.redoButton, this.button("Close", () => (this.host.hidden = true)));
+        bar.append(this.problem, this.undoButton, this.redoButton, this.button(tr("page.names", "Close"), () => (this.host.hidden = true)));
         this.host.append(heading, scroll, bar);
         this.host.addEventListener("keydown", (event) => this.onKey(event));
         context.tools.append(this.host);
     }
 
     menuItems(): { menu: string; items: MenuItem[] }[] {
-        return [{ menu: "View", items: [{ label: "Names", run: () => this.show() }] }];
+        return [{ menu: "View", items: [{ label: tr("page.names", "Names"), run: () => this.show() }] }];
     }
 
     refresh(): void {
@@ -153,26 +154,26 @@ class NamesPanel implements PageFeature {
     }
 
     private row(address: string, name: string, comment: string): HTMLTableRowElement {
-        const tr = document.createElement("tr");
+        const tableRow = document.createElement("tr");
         const th = document.createElement("th");
         th.scope = "row";
         th.textContent = address;
-        const nameField = this.field(`Name of ${address}`, name);
-        const commentField = this.field(`Comment of ${address}`, comment);
+        const nameField = this.field(trf("page.names", "Name of %1", address), name);
+        const commentField = this.field(trf("page.names", "Comment of %1", address), comment);
         nameField.addEventListener("input", () => this.checkName(address, nameField));
         nameField.addEventListener("change", () => this.commit(nameField, this.names.setName(address, toUtf8(nameField.value))));
         commentField.addEventListener("change", () =>
             this.commit(commentField, this.names.setComment(address, toUtf8(commentField.value))),
         );
-        tr.append(th, cell(nameField), cell(commentField));
-        return tr;
+        tableRow.append(th, cell(nameField), cell(commentField));
+        return tableRow;
     }
 
     /** The last row: its address cell takes a further address to name. */
     private addRow(): HTMLTableRowElement {
-        const tr = document.createElement("tr");
-        const field = this.field("Address to name", "");
-        field.placeholder = "address";
+        const tableRow = document.createElement("tr");
+        const field = this.field(tr("page.names", "Address to name"), "");
+        field.placeholder = tr("page.names", "address");
         field.addEventListener("change", () => {
             const problem = field.value === "" ? "" : this.names.addAddress(toUtf8(field.value));
             this.commit(field, problem);
@@ -180,8 +181,8 @@ class NamesPanel implements PageFeature {
                 this.showRows();
             }
         });
-        tr.append(cell(field), document.createElement("td"), document.createElement("td"));
-        return tr;
+        tableRow.append(cell(field), document.createElement("td"), document.createElement("td"));
+        return tableRow;
     }
 
     private field(label: string, value: string): HTMLInputElement {
@@ -258,7 +259,7 @@ class NamesPanel implements PageFeature {
         const tips = JSON.parse(this.names.panelTips()) as string[][];
         kTipControls.forEach(([selector, count], part) => {
             for (let n = 0; n < count; ++n) {
-                const control = document.querySelector<HTMLElement>(selector.replace("%", String(n)));
+                const control = document.querySelector<HTMLElement>(selector(n));
                 const tip = tips[part][n];
                 if (control && control.title !== tip) {
                     control.title = tip;

@@ -51,7 +51,7 @@ class OfflineFeature implements PageFeature {
             incoming?.addEventListener("statechange", () => {
                 // With a worker already serving this page, the new one waits for the next start.
                 if (incoming.state === "installed" && navigator.serviceWorker.controller) {
-                    showNotice("update", "A new version of Rungbox is ready: it opens the next time Rungbox starts.");
+                    showNotice("update", tr("page.offline", "A new version of Rungbox is ready: it opens the next time Rungbox starts."));
                 }
             });
         });

@@ -56,10 +56,10 @@ class PanelView {
         this.add("div", "title-band", 360, 360, 4815, 615);
         this.label("Rungbox", 300, 180, "title title-shadow").setAttribute("aria-hidden", "true");
         this.label("Rungbox", 240, 120, "title");
-        this.label("Simulation", 7440, 120, "simulation-label").setAttribute("aria-hidden", "true");
+        this.label(tr("page.panel", "Simulation"), 7440, 120, "simulation-label").setAttribute("aria-hidden", "true");
         this.runButton = this.add("button", "run-button lamp square", 7560, 480, 1035, 435);
-        this.runButton.setAttribute("aria-label", "Simulation");
-        this.runButton.title = "Start or stop the simulation";
+        this.runButton.setAttribute("aria-label", tr("page.panel", "Simulation"));
+        this.runButton.title = tr("page.panel", "Start or stop the simulation");
         this.runButton.setAttribute("aria-pressed", "false");
         this.runButton.addEventListener("click", () => {
             session.toggleRun();
@@ -68,12 +68,12 @@ class PanelView {
 
         this.into = this.part("panel-outputs");
         this.add("div", "frame", 240, 1320, 8775, 615);
-        this.label("OUTPUT", 360, 1440, "heading");
+        this.label(tr("page.panel", "OUTPUT"), 360, 1440, "heading");
         const outputRow = this.row();
         for (let n = 0; n < kInputCount; ++n) {
             const left = rowLeft(n, 1800, 5220);
             this.cell(outputRow);
-            this.outputLamps.push(this.lamp("Output " + n, left, 1440));
+            this.outputLamps.push(this.lamp(trf("page.panel", "Output %1", n), left, 1440));
             this.label(twoDigits(n), left - 45, 1680, "number").setAttribute("aria-hidden", "true");
         }
 
@@ -84,38 +84,38 @@ class PanelView {
         gridHost.classList.add("placed");
         this.into.append(gridHost);
 
-        this.label("COUNTER", 6240, 2040, "heading");
+        this.label(tr("page.panel", "COUNTER"), 6240, 2040, "heading");
         const counterRow = this.row("panel-counters");
         for (let n = 0; n < kDisplayCount; ++n) {
             this.cell(counterRow);
             this.label(twoDigits(n), 5040 + 480 * n, 2400, "number blue", 495);
-            this.counters.push(this.display("Counter " + n, "0", 5040 + 480 * n, 2640, 495));
+            this.counters.push(this.display(trf("page.panel", "Counter %1", n), "0", 5040 + 480 * n, 2640, 495));
         }
         this.into = middle;
-        this.label("TIMER", 6480, 3000, "heading");
+        this.label(tr("page.panel", "TIMER"), 6480, 3000, "heading");
         const timerRow = this.row("panel-timers");
         for (let n = 0; n < kDisplayCount; ++n) {
             this.cell(timerRow);
             const left = 5040 + 960 * (n % 4);
             const row = n < 4 ? 0 : 600;
             this.label(twoDigits(n), left, 3360 + row, "number blue", 975);
-            this.timers.push(this.display("Timer " + n, "0.0", left, 3600 + row, 975));
+            this.timers.push(this.display(trf("page.panel", "Timer %1", n), "0.0", left, 3600 + row, 975));
         }
 
         this.into = this.part("panel-inputs");
         this.add("div", "frame", 240, 5040, 8775, 855);
-        this.label("INPUT", 420, 5220, "heading");
+        this.label(tr("page.panel", "INPUT"), 420, 5220, "heading");
         const inputRow = this.row();
         for (let n = 0; n < kInputCount; ++n) {
             this.cell(inputRow);
             const lampLeft = rowLeft(n, 1800, 5280);
             this.label(twoDigits(n), lampLeft - 45, 5070, "number").setAttribute("aria-hidden", "true");
-            this.inputLamps.push(this.lamp("Input " + n, lampLeft, 5340));
+            this.inputLamps.push(this.lamp(trf("page.panel", "Input %1", n), lampLeft, 5340));
             const check = this.add("input", "switch", rowLeft(n, 1860, 5340) - 60, 5610, 285, 255);
             check.type = "checkbox";
             check.disabled = true;
-            check.title = "Input " + twoDigits(n);
-            check.setAttribute("aria-label", "Switch " + n);
+            check.title = trf("page.panel", "Input %1", twoDigits(n));
+            check.setAttribute("aria-label", trf("page.panel", "Switch %1", n));
             check.addEventListener("change", () => {
                 session.setSwitch(n, check.checked);
                 this.client.dispatchEvent(new Event("session-changed"));

@@ -12,7 +12,7 @@ class PrintFeature implements PageFeature {
         this.names = new context.core.WebNames(context.session);
         this.sheet = document.createElement("section");
         this.sheet.className = "print-sheet";
-        this.sheet.setAttribute("aria-label", "Printed program");
+        this.sheet.setAttribute("aria-label", tr("page.print", "Printed program"));
         document.body.append(this.sheet);
         // Made again whenever the page is about to be printed, whoever asked.
         window.addEventListener("beforeprint", () => this.build());
@@ -24,7 +24,7 @@ class PrintFeature implements PageFeature {
     }
 
     menuItems(): { menu: string; items: MenuItem[] }[] {
-        return [{ menu: "File", items: [{ label: "Print", run: () => this.print() }] }];
+        return [{ menu: "File", items: [{ label: tr("page.print", "Print"), run: () => this.print() }] }];
     }
 
     private print(): void {
@@ -38,7 +38,7 @@ class PrintFeature implements PageFeature {
         const header = document.createElement("header");
         header.className = "print-header";
         const title = document.createElement("h1");
-        title.textContent = fromUtf8(s.currentFileName()) || "Untitled program";
+        title.textContent = fromUtf8(s.currentFileName()) || tr("page.print", "Untitled program");
         const facts = document.createElement("p");
         facts.textContent = [this.caption(), new Date().toLocaleString()].filter((t) => t).join(" \u2014 ");
         header.append(title, facts);
@@ -55,8 +55,8 @@ class PrintFeature implements PageFeature {
             --lines;
         }
         const heads = [0, 1, 2, 3].map((col) => s.cell(0, col));
-        heads[0] ||= "Line";
-        const table = this.table("Listing", [...heads, "Name and comment"]);
+        heads[0] ||= tr("page.print", "Line");
+        const table = this.table(tr("page.print", "Listing"), [...heads, tr("page.print", "Name and comment")]);
         const body = table.createTBody();
         for (let line = 1; line <= lines; ++line) {
             const row = body.insertRow();
@@ -65,7 +65,7 @@ class PrintFeature implements PageFeature {
                 row.insertCell().textContent = text;
             }
         }
-        return this.part("Program", table);
+        return this.part(tr("page.print", "Program"), table);
     }
 
     private diagram(): HTMLElement {
@@ -75,7 +75,7 @@ class PrintFeature implements PageFeature {
             rung.append(svg);
             return rung;
         });
-        const part = this.part("Ladder diagram");
+        const part = this.part(tr("page.print", "Ladder diagram"));
         part.append(...rungs);
         return part;
     }
@@ -88,9 +88,9 @@ class PrintFeature implements PageFeature {
             // The core writes valid JSON.
         }
         if (rows.length === 0) {
-            return this.part("Names", Object.assign(document.createElement("p"), { textContent: "The program has no names." }));
+            return this.part(tr("page.print", "Names"), Object.assign(document.createElement("p"), { textContent: tr("page.print", "The program has no names.") }));
         }
-        const table = this.table("Names", ["Address", "Name", "Comment"]);
+        const table = this.table(tr("page.print", "Names"), [tr("page.print", "Address"), tr("page.print", "Name"), tr("page.print", "Comment")]);
         const body = table.createTBody();
         for (const texts of rows) {
             const row = body.insertRow();
@@ -98,7 +98,7 @@ class PrintFeature implements PageFeature {
                 row.insertCell().textContent = text;
             }
         }
-        return this.part("Names", table);
+        return this.part(tr("page.print", "Names"), table);
     }
 
     private table(label: string, heads: string[]): HTMLTableElement {

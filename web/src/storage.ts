@@ -187,8 +187,8 @@ class ProgramStore {
             const full = error instanceof DOMException && (error.name === "QuotaExceededError" || error.code === 22);
             storageNotice(
                 full
-                    ? "The browser's storage is full: this program is not kept for the next visit. Save it with File > Save As."
-                    : "The browser keeps nothing for this page: this program is not kept for the next visit. Save it with File > Save As.",
+                    ? tr("page.storage", "The browser's storage is full: this program is not kept for the next visit. Save it with File > Save As.")
+                    : tr("page.storage", "The browser keeps nothing for this page: this program is not kept for the next visit. Save it with File > Save As."),
             );
             return; // tried again at the next change or hide
         }
@@ -235,11 +235,15 @@ class ProgramStore {
             const aside = this.key === kStorageKey ? kAsideKey : this.key + ".unreadable";
             localStorage.setItem(aside, raw);
             storageNotice(
-                `The program kept from an earlier visit could not be read. It is set aside in the browser's storage as "${aside}"; this page starts with an empty program.`,
+                trf(
+                    "page.storage",
+                    "The program kept from an earlier visit could not be read. It is set aside in the browser's storage as \"%1\"; this page starts with an empty program.",
+                    aside,
+                ),
             );
         } catch {
             this.blocked = true;
-            storageNotice("The program kept from an earlier visit could not be read, and there is no room to set it aside: this tab keeps nothing over it.");
+            storageNotice(tr("page.storage", "The program kept from an earlier visit could not be read, and there is no room to set it aside: this tab keeps nothing over it."));
         }
     }
 
@@ -249,6 +253,6 @@ class ProgramStore {
             return;
         }
         // This tab's program stays as it last kept it, so that only its next change is kept.
-        storageNotice("Another Rungbox tab kept its program for the next visit. This tab's program is kept again when you change it.");
+        storageNotice(tr("page.storage", "Another Rungbox tab kept its program for the next visit. This tab's program is kept again when you change it."));
     }
 }

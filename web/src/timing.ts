@@ -180,7 +180,7 @@ class TimingPanel implements PageFeature {
         private readonly context: PageContext,
         private readonly recordings?: TimingRecordings,
     ) {
-        const title = recordings?.title ?? "Timing Diagram";
+        const title = recordings?.title ?? tr("page.timing", "Timing Diagram");
         this.host = document.createElement("section");
         this.host.className = "tool timing";
         this.host.setAttribute("aria-label", title);
@@ -191,7 +191,7 @@ class TimingPanel implements PageFeature {
         const bar = document.createElement("div");
         bar.className = "timing-bar";
         bar.setAttribute("role", "toolbar");
-        bar.setAttribute("aria-label", "Timing");
+        bar.setAttribute("aria-label", tr("page.timing", "Timing"));
         const button = (label: string, tip: string, run: () => void): HTMLButtonElement => {
             const b = document.createElement("button");
             b.type = "button";
@@ -202,31 +202,33 @@ class TimingPanel implements PageFeature {
             return b;
         };
         if (!recordings) {
-            this.recordButton = button("Record", "Record the signals while a run goes on", () => {
+            this.recordButton = button(tr("page.timing", "Record"), tr("page.timing", "Record the signals while a run goes on"), () => {
                 this.timing.setRecording(!this.timing.recording());
                 this.context.render();
             });
         }
-        button("Zoom In", "Show half the time across the window", () => this.zoom(true));
-        button("Zoom Out", "Show twice the time across the window", () => this.zoom(false));
-        button("Fit", "Show the whole recording across the window", () => {
+        button(tr("page.timing", "Zoom In"), tr("page.timing", "Show half the time across the window"), () => this.zoom(true));
+        button(tr("page.timing", "Zoom Out"), tr("page.timing", "Show twice the time across the window"), () => this.zoom(false));
+        button(tr("page.timing", "Fit"), tr("page.timing", "Show the whole recording across the window"), () => {
             for (const run of this.runs) {
                 run.timing.fit(this.waveWidth(run));
             }
             this.draw();
         });
-        this.ticksButton = button("Ticks", "Timers' values in ticks instead of seconds", () => {
+        this.ticksButton = button(tr("page.timing", "Ticks"), tr("page.timing", "Timers' values in ticks instead of seconds"), () => {
             this.ticks = !this.ticks;
             this.draw();
         });
         if (!recordings) {
             const field = document.createElement("input");
             field.type = "text";
-            field.placeholder = "signal, e.g. 2000 or tim0";
-            field.setAttribute("aria-label", "Signal");
-            field.title =
-                "The signal to add or remove: a relay address (0 to 20000) or a name: in0..in15, " +
-                "out0..out15, relay2000, tim0..tim7, tim0_done, cnt0..cnt7, cnt0_done";
+            field.placeholder = tr("page.timing", "signal, e.g. 2000 or tim0");
+            field.setAttribute("aria-label", tr("page.timing", "Signal"));
+            field.title = trf(
+                "page.timing",
+                "The signal to add or remove: a relay address (0 to 20000) or a name: %1",
+                "in0..in15, out0..out15, relay2000, tim0..tim7, tim0_done, cnt0..cnt7, cnt0_done",
+            );
             field.addEventListener("keydown", (event) => {
                 if (event.key === "Enter") {
                     event.preventDefault();
@@ -235,13 +237,13 @@ class TimingPanel implements PageFeature {
             });
             bar.append(field);
             this.signalField = field;
-            button("Add", "Show this signal", () => this.changeSignals(true));
-            button("Remove", "Stop recording this signal", () => this.changeSignals(false));
+            button(tr("page.timing", "Add"), tr("page.timing", "Show this signal"), () => this.changeSignals(true));
+            button(tr("page.timing", "Remove"), tr("page.timing", "Stop recording this signal"), () => this.changeSignals(false));
         }
-        button("Export Timing as VCD", "Download the recording as a value change dump", () => void this.exportVcd());
-        button("Export Timing as PNG", "Download the diagram as a PNG picture", () => void this.exportPicture("png"));
-        button("Export Timing as SVG", "Download the diagram as an SVG picture", () => void this.exportPicture("svg"));
-        button("Close", "Close the timing diagram", () => this.close());
+        button(tr("page.timing", "Export Timing as VCD"), tr("page.timing", "Download the recording as a value change dump"), () => void this.exportVcd());
+        button(tr("page.timing", "Export Timing as PNG"), tr("page.timing", "Download the diagram as a PNG picture"), () => void this.exportPicture("png"));
+        button(tr("page.timing", "Export Timing as SVG"), tr("page.timing", "Download the diagram as an SVG picture"), () => void this.exportPicture("svg"));
+        button(tr("page.timing", "Close"), tr("page.timing", "Close the timing diagram"), () => this.close());
         this.host.append(heading, bar);
         for (const { caption, timing } of recordings?.runs ?? [{ caption: "", timing: new context.core.WebTiming(context.session) }]) {
             this.addRun(caption, timing);
@@ -265,10 +267,10 @@ class TimingPanel implements PageFeature {
         scroller.className = "timing-scroll";
         scroller.tabIndex = 0;
         scroller.setAttribute("role", "group");
-        scroller.setAttribute("aria-label", caption === "" ? "Waveforms" : "Waveforms: " + caption);
+        scroller.setAttribute("aria-label", caption === "" ? tr("page.timing", "Waveforms") : trf("page.timing", "Waveforms: %1", caption));
         const space = document.createElement("div");
         space.className = "timing-space";
-        const svg = svgElement("svg", { role: "img", "aria-label": caption === "" ? "Timing diagram" : "Timing diagram: " + caption }) as SVGSVGElement;
+        const svg = svgElement("svg", { role: "img", "aria-label": caption === "" ? tr("page.timing", "Timing diagram") : trf("page.timing", "Timing diagram: %1", caption) }) as SVGSVGElement;
         space.append(svg);
         scroller.append(space);
         const status = document.createElement("div");
@@ -285,7 +287,7 @@ class TimingPanel implements PageFeature {
     }
 
     menuItems(): { menu: string; items: MenuItem[] }[] {
-        return [{ menu: "View", items: [{ label: "Timing Diagram", run: () => this.show() }] }];
+        return [{ menu: "View", items: [{ label: tr("page.timing", "Timing Diagram"), run: () => this.show() }] }];
     }
 
     refresh(): void {

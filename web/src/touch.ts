@@ -24,7 +24,7 @@ class GridTyping {
         box.type = "text";
         box.className = "grid-typing";
         box.tabIndex = -1; // the keyboard's Tab reaches the table, as before
-        box.setAttribute("aria-label", "Type into the cell");
+        box.setAttribute("aria-label", tr("page.touch", "Type into the cell"));
         box.setAttribute("autocapitalize", "characters");
         box.setAttribute("autocomplete", "off");
         box.setAttribute("autocorrect", "off");
@@ -145,7 +145,7 @@ class FoldingToolbar {
         }
         this.wasRunning = running;
         this.fold.disabled = running;
-        this.fold.title = running ? "Stop the run to draw" : "Show the drawing tools";
+        this.fold.title = running ? tr("page.touch", "Stop the run to draw") : tr("page.touch", "Show the drawing tools");
     }
 
     private makeFold(): HTMLElement | null {
@@ -156,7 +156,7 @@ class FoldingToolbar {
         const fold = document.createElement("button");
         fold.type = "button";
         fold.className = "ladder-fold";
-        fold.textContent = "Draw";
+        fold.textContent = tr("page.touch", "Draw");
         fold.addEventListener("click", (event) => {
             event.stopPropagation(); // not a click on the diagram
             this.setOpen(!bar.classList.contains("open"));

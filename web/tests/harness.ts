@@ -27,7 +27,9 @@ before(async () => {
     base = `http://127.0.0.1:${address.port}/`;
     browser = await puppeteer.launch({
         executablePath: process.env.CHROMIUM ?? "/usr/bin/chromium",
-        args: ["--no-sandbox", "--disable-gpu"],
+        // English whatever the machine's locale: the tests find the page's parts by their English
+        // texts (language.test.ts opens it in other languages).
+        args: ["--no-sandbox", "--disable-gpu", "--lang=en-US"],
     });
 });
 
@@ -40,6 +42,10 @@ after(async () => {
 export async function openPage(url = base): Promise<Page> {
     const context = await browser.createBrowserContext();
     const page = await context.newPage();
+    await page.setExtraHTTPHeaders({ "Accept-Language": "en-US,en" });
+    // Headless Chromium may answer the machine's locale whatever --lang says: the page picks its
+    // language from these, so they are pinned too.
+    await page.evaluateOnNewDocument(() => Object.defineProperty(navigator, "languages", { get: () => ["en-US", "en"] }));
     page.setDefaultTimeout(10000);
     page.on("pageerror", (error) => assert.fail("page error: " + String(error)));
     await page.goto(url);
