@@ -17,7 +17,9 @@
 namespace rungbox::files {
 
 /// The filter both file dialogs show, in the "description|pattern" form.
-inline constexpr std::string_view kPlcFilter = "PLC file (*.PLC)|*.PLC";
+/// Its description is marked for the catalogues; the file dialogs translate only that part.
+inline constexpr std::string_view kPlcFilter =
+    QT_TRANSLATE_NOOP("FileFilter", "PLC file") " (*.PLC)|*.PLC";
 /// The name the save dialog proposes.
 inline constexpr std::string_view kDefaultFileName = "default.PLC";
 

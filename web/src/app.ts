@@ -741,7 +741,10 @@ class App {
     private showInstructionSet(): void {
         const extended = this.session.extended();
         showNotice("instruction-set", extended ? tr("page.app", "Extended instruction set") : "");
-        showNotice("extended-hint", extended ? "" : this.session.errorHint());
+        showNotice(
+            "extended-hint",
+            extended ? "" : trMessage(JSON.parse(this.session.errorHintMessage()), this.session.errorHint()),
+        );
     }
 
     /** Shows what changed since the last call; each view looks at its own part's revision. */

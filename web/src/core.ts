@@ -51,6 +51,8 @@ interface WebSession {
     setExtended(on: boolean): boolean;
     /** How to switch the set, beside the message of the error that stopped the last run. */
     errorHint(): string;
+    /** The same hint as a core text for trMessage (JSON), "null" for none. */
+    errorHintMessage(): string;
     chooseModule(index: number): boolean;
     module(): number;
     setCar(present: boolean): void;
