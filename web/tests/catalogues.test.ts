@@ -36,6 +36,7 @@ describe("the page's texts", () => {
             '/* trf(a) */ const s = "tr(a, b)"; const t = \'trc(x)\';',
             'obj.tr(x, y); mytr(x); trx(y);',
             "function tr(context: string, source: string): string { return lookup(context, source); }",
+            "const trf = (c: string, s: string, ...a: unknown[]) => fill(tr(c, s), a); // extract-strings: skip",
         ].join("\n");
         assert.deepEqual(extractStrings(code, "x.ts"), { strings: [], errors: [] });
     });

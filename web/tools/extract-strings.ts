@@ -5,7 +5,8 @@
 // C++ file that lupdate reads beside the window's sources. scripts/translations.sh runs it:
 //   node build/web-tests/tools/extract-strings.js web/src build/l10n/web_strings.cpp
 // A call whose context, text or comment is not a double-quoted literal is an error that names
-// its file and line: the catalogues could not know such a text.
+// its file and line: the catalogues could not know such a text. The one place that passes texts
+// on (tr's own helpers calling each other) says so on its line with `// extract-strings: skip`.
 
 import * as fs from "fs";
 import * as path from "path";
@@ -136,6 +137,10 @@ function skipCode(text: string, at: number, close: string, visit?: (start: numbe
 }
 
 const lineOf = (text: string, at: number): number => text.slice(0, at).split("\n").length;
+const lineAt = (text: string, at: number): string => text.slice(text.lastIndexOf("\n", at) + 1, lineEnd(text, at));
+
+/// Calls on a line with this comment are passed over (the translation helpers' own code).
+export const kSkipMark = "// extract-strings: skip";
 
 /// Finds the page's tr/trf/trc calls in one file's text. `file` names the file in errors.
 /// Regular expression literals are not told from division; the page's code keeps quotes out
@@ -149,6 +154,7 @@ export function extractStrings(text: string, file: string): Extraction {
         const open = skipSpace(text, start + name.length);
         if (text[open] !== "(" || /\bfunction\s*$/.test(text.slice(Math.max(0, start - 20), start))) return;
         const call = readCall(text, open + 1, kind.literals + (kind.optionalComment ? 1 : 0));
+        if (lineAt(text, start).includes(kSkipMark)) return;
         const where = `${file}:${lineOf(text, start)}`;
         if (call.literals.length < kind.literals) {
             result.errors.push(`${where}: ${name}() needs ${kind.literals} double-quoted literals first`);
