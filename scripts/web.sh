@@ -101,12 +101,16 @@ fs.writeFileSync(target, "// SPDX-License-Identifier: GPL-3.0-or-later\n" +
     "const RUNGBOX_EXAMPLES = " + JSON.stringify(list) + ";\n");
 JS
 
+# The finished translations of translations/*.ts as a script, for the page's tr() (English where
+# a catalogue has none).
+node build/web-tests/tools/catalogues.js translations "$out/translations.js"
+
 # index.html links the files; rungbox.html carries them all (the WebAssembly in base64).
 node - web/index.html "$out" "$wasm/src/wasm/rungbox-web-single.js" "$single" <<'JS'
 const fs = require("fs");
 const [page, out, singleLoader, single] = process.argv.slice(2);
 const html = fs.readFileSync(page, "utf8");
-const scripts = ["examples.js", "rungbox-web.js", "rungbox.js"];
+const scripts = ["examples.js", "translations.js", "rungbox-web.js", "rungbox.js"];
 // Only the served page is an installable app with a service worker (offline.ts registers it
 // when the manifest is linked); the one-file page carries everything itself.
 const app = ['<link rel="manifest" href="manifest.webmanifest">',
@@ -118,7 +122,7 @@ fs.writeFileSync(`${out}/index.html`, html
 if (single === "1") {
     // A script's text may not hold "</script" inside an inline script element.
     const inline = (text) => "<script>\n" + text.replace(/<\/script/gi, "<\\/script") + "\n</script>";
-    const bodies = [`${out}/examples.js`, singleLoader, `${out}/rungbox.js`];
+    const bodies = [`${out}/examples.js`, `${out}/translations.js`, singleLoader, `${out}/rungbox.js`];
     const css = fs.readFileSync(`${out}/style.css`, "utf8");
     fs.writeFileSync(`${out}/rungbox.html`, html
         .replace("<!--app-->", '<link rel="icon" href="data:,">')

@@ -4,10 +4,13 @@
 
 # The packages every build needs: a compiler and build tools, Qt 6 Widgets and Svg, GoogleTest,
 # Google Benchmark and the fonts the windows use; and what the grading tests check reports with
-# (Perl's TAP::Parser and JSON::PP, and xmllint).
+# (Perl's TAP::Parser and JSON::PP, and xmllint). Qt's translation tools (lupdate, lrelease and
+# their CMake functions) turn translations/*.ts into the window's catalogues, and Qt's own
+# catalogues translate its standard dialogs and buttons.
 RUNGBOX_BUILD_PACKAGES=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-svg-dev libgl-dev
+    qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-dejavu-core fonts-dejavu-extra
     perl libxml2-utils unzip

@@ -131,7 +131,7 @@ async function readyTime(browser: Browser, base: string): Promise<void> {
 }
 
 function transferSize(): void {
-    const files = ["index.html", "style.css", "examples.js", "rungbox-web.js", "rungbox-web.wasm", "rungbox.js"];
+    const files = ["index.html", "style.css", "examples.js", "translations.js", "rungbox-web.js", "rungbox-web.wasm", "rungbox.js"];
     let raw = 0;
     let gzip = 0;
     for (const file of files) {
