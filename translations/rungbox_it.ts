@@ -85,13 +85,13 @@
         <source>Address cannot be written at line %1.<byte value="xd"/>
 Special relays (253.00 to 255.15), timers and counters are only read</source>
         <comment>prepare.extended.read_only</comment>
-        <translation>Indirizzo non scrivibile alla riga %1.</translation>
+        <translation type="unfinished">Indirizzo non scrivibile alla riga %1.</translation>
     </message>
     <message>
         <source>Address out of range at line %1.<byte value="xd"/>
 Valid: 0.00 to 255.15, W0.00 to W99.15, HR0.00 to HR19.15, AR0.00 to AR15.15, TR0 to TR7, TIM 0 to TIM 127, CNT 0 to CNT 127</source>
         <comment>prepare.extended.address</comment>
-        <translation>Indirizzo fuori intervallo alla riga %1.</translation>
+        <translation type="unfinished">Indirizzo fuori intervallo alla riga %1.</translation>
     </message>
     <message>
         <source>COUNTER Range</source>
@@ -112,19 +112,19 @@ Valid: 0.00 to 255.15, W0.00 to W99.15, HR0.00 to HR19.15, AR0.00 to AR15.15, TR
         <source>Counter out of range at line %1.<byte value="xd"/>
 Valid Range: 0 to %2</source>
         <comment>prepare.counter_number</comment>
-        <translation>Contatore fuori intervallo alla riga %1.</translation>
+        <translation type="unfinished">Contatore fuori intervallo alla riga %1.</translation>
     </message>
     <message>
         <source>Counter out of range at line %1.<byte value="xd"/>
 Valid Range: 0 to 127</source>
         <comment>prepare.extended.counter_number</comment>
-        <translation>Contatore fuori intervallo alla riga %1.</translation>
+        <translation type="unfinished">Contatore fuori intervallo alla riga %1.</translation>
     </message>
     <message>
         <source>Counter set-value is too high at line %1.<byte value="xd"/>
 Valid Range: #0 to #%2</source>
         <comment>prepare.counter_set_value</comment>
-        <translation>Valore impostato del contatore troppo alto alla riga %1.</translation>
+        <translation type="unfinished">Valore impostato del contatore troppo alto alla riga %1.</translation>
     </message>
     <message>
         <source>Error at line %1</source>
@@ -150,13 +150,13 @@ Valid Range: #0 to #%2</source>
         <source>JME without its JMP at line %1.<byte value="xd"/>
 Close every JMP N with JME N, inner jumps first</source>
         <comment>prepare.extended.jump_close</comment>
-        <translation>JME senza il suo JMP alla riga %1.</translation>
+        <translation type="unfinished">JME senza il suo JMP alla riga %1.</translation>
     </message>
     <message>
         <source>JMP without a JME after it at line %1.<byte value="xd"/>
 Close every JMP N with JME N, inner jumps first</source>
         <comment>prepare.extended.jump_open</comment>
-        <translation>JMP senza un JME dopo di esso alla riga %1.</translation>
+        <translation type="unfinished">JMP senza un JME dopo di esso alla riga %1.</translation>
     </message>
     <message>
         <source>JUMP Pairs</source>
@@ -177,7 +177,7 @@ Close every JMP N with JME N, inner jumps first</source>
         <source>Jump number out of range at line %1.<byte value="xd"/>
 Valid Range: 0 to 49</source>
         <comment>prepare.extended.jump_number</comment>
-        <translation>Numero di salto fuori intervallo alla riga %1.</translation>
+        <translation type="unfinished">Numero di salto fuori intervallo alla riga %1.</translation>
     </message>
     <message>
         <source>Line %1 has a TIMH timer: compare and prove step timers in tenths of a second, not hundredths, so they cannot explore this program exactly.</source>
@@ -228,13 +228,13 @@ Valid Range: 0 to 49</source>
         <source>Operand cannot be written at line %1.<byte value="xd"/>
 Constants, channels 253 to 255, DM6144 to DM6599 and present values are only read</source>
         <comment>prepare.extended.word_read_only</comment>
-        <translation>Operando non scrivibile alla riga %1.</translation>
+        <translation type="unfinished">Operando non scrivibile alla riga %1.</translation>
     </message>
     <message>
         <source>Operand out of range at line %1.<byte value="xd"/>
 Valid: channels 0 to 255, W0 to W99, HR0 to HR19, AR0 to AR15, DM0000 to DM1023, DM6144 to DM6599, TIM 0 to TIM 127, CNT 0 to CNT 127, #0000 to #FFFF, &amp;0 to &amp;65535</source>
         <comment>prepare.extended.word_operand</comment>
-        <translation>Operando fuori intervallo alla riga %1.</translation>
+        <translation type="unfinished">Operando fuori intervallo alla riga %1.</translation>
     </message>
     <message>
         <source>RELAY Range</source>
@@ -245,7 +245,7 @@ Valid: channels 0 to 255, W0 to W99, HR0 to HR19, AR0 to AR15, DM0000 to DM1023,
         <source>Relay out of range at line %1.<byte value="xd"/>
 Valid Range: 0 to %2</source>
         <comment>prepare.relay_address</comment>
-        <translation>Relè fuori intervallo alla riga %1.</translation>
+        <translation type="unfinished">Relè fuori intervallo alla riga %1.</translation>
     </message>
     <message>
         <source>SET-VALUE Range</source>
@@ -261,13 +261,13 @@ Valid Range: 0 to %2</source>
         <source>Set-value out of range at line %1.<byte value="xd"/>
 Valid Range: #0000 to #9999</source>
         <comment>prepare.extended.set_value</comment>
-        <translation>Valore impostato fuori intervallo alla riga %1.</translation>
+        <translation type="unfinished">Valore impostato fuori intervallo alla riga %1.</translation>
     </message>
     <message>
         <source>Shift register out of range at line %1.<byte value="xd"/>
 LOCATION and ### must name bits of one area</source>
         <comment>prepare.extended.shift_area</comment>
-        <translation>Registro a scorrimento fuori intervallo alla riga %1.</translation>
+        <translation type="unfinished">Registro a scorrimento fuori intervallo alla riga %1.</translation>
     </message>
     <message>
         <source>TIMER Range</source>
@@ -288,25 +288,25 @@ LOCATION and ### must name bits of one area</source>
         <source>The file ends at the END line: the text on the lines after END was not saved.<byte value="xd"/>
 Move it above END to keep it in the file.</source>
         <comment>file.text_after_end</comment>
-        <translation>Il file termina alla riga END: il testo delle righe dopo END non è stato salvato.</translation>
+        <translation type="unfinished">Il file termina alla riga END: il testo delle righe dopo END non è stato salvato.</translation>
     </message>
     <message>
         <source>The ladder code has changed.<byte value="xd"/>
 Do you want to save the ladder code?</source>
         <comment>file.save_question</comment>
-        <translation>Il codice ladder è stato modificato.</translation>
+        <translation type="unfinished">Il codice ladder è stato modificato.</translation>
     </message>
     <message>
         <source>The names in %1 could not be read: (%2) %3<byte value="xd"/>
 Saving the program leaves that file as it is.</source>
         <comment>file.names_unread</comment>
-        <translation>Impossibile leggere i nomi in %1: (%2) %3</translation>
+        <translation type="unfinished">Impossibile leggere i nomi in %1: (%2) %3</translation>
     </message>
     <message>
         <source>The names were not saved: %1 was not read whole when the program was loaded, and saving leaves it as it is.<byte value="xd"/>
 Save the program under another name to keep the names beside it.</source>
         <comment>file.names_not_saved</comment>
-        <translation>I nomi non sono stati salvati: %1 non è stato letto per intero al caricamento del programma, e il salvataggio lo lascia invariato.</translation>
+        <translation type="unfinished">I nomi non sono stati salvati: %1 non è stato letto per intero al caricamento del programma, e il salvataggio lo lascia invariato.</translation>
     </message>
     <message>
         <source>The program has no END line: it cannot start.</source>
@@ -322,37 +322,37 @@ Save the program under another name to keep the names beside it.</source>
         <source>These lines of %1 were skipped; saving the program leaves that file as it is:<byte value="xd"/>
 %2</source>
         <comment>file.names_skipped</comment>
-        <translation>Queste righe di %1 sono state saltate; il salvataggio del programma lascia quel file invariato:</translation>
+        <translation type="unfinished">Queste righe di %1 sono state saltate; il salvataggio del programma lascia quel file invariato:</translation>
     </message>
     <message>
         <source>Third operand missing below line %1.<byte value="xd"/>
 ADD and SUB take their result word on the next line, its code cell empty</source>
         <comment>prepare.extended.operand_line</comment>
-        <translation>Terzo operando mancante sotto la riga %1.</translation>
+        <translation type="unfinished">Terzo operando mancante sotto la riga %1.</translation>
     </message>
     <message>
         <source>Timer and counter share a number at line %1.<byte value="xd"/>
 A number is a timer or a counter, not both</source>
         <comment>prepare.extended.shared</comment>
-        <translation>Timer e contatore condividono un numero alla riga %1.</translation>
+        <translation type="unfinished">Timer e contatore condividono un numero alla riga %1.</translation>
     </message>
     <message>
         <source>Timer out of range at line %1.<byte value="xd"/>
 Valid Range: 0 to %2</source>
         <comment>prepare.timer_number</comment>
-        <translation>Timer fuori intervallo alla riga %1.</translation>
+        <translation type="unfinished">Timer fuori intervallo alla riga %1.</translation>
     </message>
     <message>
         <source>Timer out of range at line %1.<byte value="xd"/>
 Valid Range: 0 to 127</source>
         <comment>prepare.extended.timer_number</comment>
-        <translation>Timer fuori intervallo alla riga %1.</translation>
+        <translation type="unfinished">Timer fuori intervallo alla riga %1.</translation>
     </message>
     <message>
         <source>Timer set-value is too high at line %1.<byte value="xd"/>
 Valid Range: #0 to #%2</source>
         <comment>prepare.timer_set_value</comment>
-        <translation>Valore impostato del timer troppo alto alla riga %1.</translation>
+        <translation type="unfinished">Valore impostato del timer troppo alto alla riga %1.</translation>
     </message>
 </context>
 <context>
@@ -2946,7 +2946,7 @@ arriva</translation>
     <message>
         <source>Go back to the starter program of %1?<byte value="xd"/>
 Your work on this exercise will be lost.</source>
-        <translation>Tornare al programma iniziale di %1?</translation>
+        <translation type="unfinished">Tornare al programma iniziale di %1?</translation>
     </message>
     <message>
         <source>Hand In...</source>
@@ -2967,27 +2967,27 @@ Your work on this exercise will be lost.</source>
     <message>
         <source>The check could not be recorded:<byte value="xd"/>
 %1</source>
-        <translation>Impossibile registrare la verifica:</translation>
+        <translation type="unfinished">Impossibile registrare la verifica:</translation>
     </message>
     <message>
         <source>The exercise pack %1 could not be opened:<byte value="xd"/>
 %2</source>
-        <translation>Impossibile aprire il pacchetto di esercizi %1:</translation>
+        <translation type="unfinished">Impossibile aprire il pacchetto di esercizi %1:</translation>
     </message>
     <message>
         <source>The hand-in could not be saved:<byte value="xd"/>
 %1</source>
-        <translation>Impossibile salvare la consegna:</translation>
+        <translation type="unfinished">Impossibile salvare la consegna:</translation>
     </message>
     <message>
         <source>The starter of %1 could not be restored:<byte value="xd"/>
 %2</source>
-        <translation>Impossibile ripristinare il programma iniziale di %1:</translation>
+        <translation type="unfinished">Impossibile ripristinare il programma iniziale di %1:</translation>
     </message>
     <message>
         <source>The work on %1 could not be kept:<byte value="xd"/>
 %2</source>
-        <translation>Impossibile conservare il lavoro su %1:</translation>
+        <translation type="unfinished">Impossibile conservare il lavoro su %1:</translation>
     </message>
 </context>
 <context>
@@ -3015,7 +3015,7 @@ Your work on this exercise will be lost.</source>
     <message>
         <source>The PDF could not be saved:<byte value="xd"/>
 %1</source>
-        <translation>Impossibile salvare il PDF:</translation>
+        <translation type="unfinished">Impossibile salvare il PDF:</translation>
     </message>
 </context>
 <context>

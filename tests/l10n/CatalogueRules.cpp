@@ -156,8 +156,10 @@ QStringList problems(const CatalogueEntry& entry, const QString& language) {
     if (placeholders(source) != placeholders(translation)) {
         found << QStringLiteral("placeholders differ from the source's");
     }
-    if (accelerators(source) > 0 && accelerators(translation) != 1) {
-        found << QStringLiteral("needs exactly one accelerator (&), as the source has");
+    // A caption's accelerator stays one; a text that spells "&0" (a decimal constant) keeps its
+    // ampersands as they are, and a text without one gains none.
+    if (accelerators(translation) != accelerators(source)) {
+        found << QStringLiteral("marks as many accelerators (&) as the source");
     }
     if (!leadingSpace(source).isEmpty() && leadingSpace(translation) != leadingSpace(source)) {
         found << QStringLiteral("drops the source's leading white space");

@@ -60,7 +60,7 @@ class LanguageTest : public QObject {
 private slots:
     void choosesBySettingThenDesktop_data();
     void choosesBySettingThenDesktop();
-    void withoutOurCatalogueQtStaysEnglish();
+    void chosenLanguageTranslatesOursAndQts();
     void menuListsEveryLanguageAndKeepsTheChoice();
     void menuShowsTheKeptChoice();
     void captionsGoThroughTheTranslator();
@@ -95,15 +95,20 @@ void LanguageTest::choosesBySettingThenDesktop() {
     QCOMPARE(rungbox::ui::languageFor(setting, desktop), expected);
 }
 
-// The test has no catalogue of ours in its resources: the window and Qt's buttons stay English,
-// though Qt's own German catalogue is installed on the machine.
-void LanguageTest::withoutOurCatalogueQtStaysEnglish() {
+// The chosen language's catalogue comes from the window's resources and Qt's own from the
+// machine: the window's captions and Qt's standard buttons both speak it, and both go when the
+// choice goes.
+void LanguageTest::chosenLanguageTranslatesOursAndQts() {
     QTemporaryDir dir;
     QSettings settings(dir.filePath("rungbox.ini"), QSettings::IniFormat);
     settings.setValue("language", "de");
-    const rungbox::ui::LanguageChoice choice(settings);
-    QCOMPARE(choice.code(), QString("de"));
-    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QString("&Yes"));
+    {
+        const rungbox::ui::LanguageChoice choice(settings);
+        QCOMPARE(choice.code(), QString("de"));
+        QCOMPARE(QCoreApplication::translate("rungbox::ui::MainWindow", "&File"), QString("&Datei"));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QString("&Ja"));
+    }
+    QCOMPARE(QCoreApplication::translate("rungbox::ui::MainWindow", "&File"), QString("&File"));
 }
 
 void LanguageTest::menuListsEveryLanguageAndKeepsTheChoice() {
