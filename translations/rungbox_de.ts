@@ -85,13 +85,15 @@
         <source>Address cannot be written at line %1.<byte value="xd"/>
 Special relays (253.00 to 255.15), timers and counters are only read</source>
         <comment>prepare.extended.read_only</comment>
-        <translation type="unfinished">Adresse in Zeile %1 kann nicht beschrieben werden.</translation>
+        <translation>Adresse in Zeile %1 kann nicht beschrieben werden.<byte value="xd"/>
+Sonderrelais (253.00 bis 255.15), Zeitgeber und Zähler können nur gelesen werden</translation>
     </message>
     <message>
         <source>Address out of range at line %1.<byte value="xd"/>
 Valid: 0.00 to 255.15, W0.00 to W99.15, HR0.00 to HR19.15, AR0.00 to AR15.15, TR0 to TR7, TIM 0 to TIM 127, CNT 0 to CNT 127</source>
         <comment>prepare.extended.address</comment>
-        <translation type="unfinished">Adresse außerhalb des Bereichs in Zeile %1.</translation>
+        <translation>Adresse außerhalb des Bereichs in Zeile %1.<byte value="xd"/>
+Gültig: 0.00 bis 255.15, W0.00 bis W99.15, HR0.00 bis HR19.15, AR0.00 bis AR15.15, TR0 bis TR7, TIM 0 bis TIM 127, CNT 0 bis CNT 127</translation>
     </message>
     <message>
         <source>COUNTER Range</source>
@@ -112,19 +114,22 @@ Valid: 0.00 to 255.15, W0.00 to W99.15, HR0.00 to HR19.15, AR0.00 to AR15.15, TR
         <source>Counter out of range at line %1.<byte value="xd"/>
 Valid Range: 0 to %2</source>
         <comment>prepare.counter_number</comment>
-        <translation type="unfinished">Zähler außerhalb des Bereichs in Zeile %1.</translation>
+        <translation>Zähler außerhalb des Bereichs in Zeile %1.<byte value="xd"/>
+Gültiger Bereich: 0 bis %2</translation>
     </message>
     <message>
         <source>Counter out of range at line %1.<byte value="xd"/>
 Valid Range: 0 to 127</source>
         <comment>prepare.extended.counter_number</comment>
-        <translation type="unfinished">Zähler außerhalb des Bereichs in Zeile %1.</translation>
+        <translation>Zähler außerhalb des Bereichs in Zeile %1.<byte value="xd"/>
+Gültiger Bereich: 0 bis 127</translation>
     </message>
     <message>
         <source>Counter set-value is too high at line %1.<byte value="xd"/>
 Valid Range: #0 to #%2</source>
         <comment>prepare.counter_set_value</comment>
-        <translation type="unfinished">Zähler-Sollwert zu hoch in Zeile %1.</translation>
+        <translation>Zähler-Sollwert zu hoch in Zeile %1.<byte value="xd"/>
+Gültiger Bereich: #0 bis #%2</translation>
     </message>
     <message>
         <source>Error at line %1</source>
@@ -150,13 +155,15 @@ Valid Range: #0 to #%2</source>
         <source>JME without its JMP at line %1.<byte value="xd"/>
 Close every JMP N with JME N, inner jumps first</source>
         <comment>prepare.extended.jump_close</comment>
-        <translation type="unfinished">JME ohne zugehöriges JMP in Zeile %1.</translation>
+        <translation>JME ohne zugehöriges JMP in Zeile %1.<byte value="xd"/>
+Jedes JMP N mit JME N schließen, innere Sprünge zuerst</translation>
     </message>
     <message>
         <source>JMP without a JME after it at line %1.<byte value="xd"/>
 Close every JMP N with JME N, inner jumps first</source>
         <comment>prepare.extended.jump_open</comment>
-        <translation type="unfinished">JMP ohne nachfolgendes JME in Zeile %1.</translation>
+        <translation>JMP ohne nachfolgendes JME in Zeile %1.<byte value="xd"/>
+Jedes JMP N mit JME N schließen, innere Sprünge zuerst</translation>
     </message>
     <message>
         <source>JUMP Pairs</source>
@@ -177,7 +184,8 @@ Close every JMP N with JME N, inner jumps first</source>
         <source>Jump number out of range at line %1.<byte value="xd"/>
 Valid Range: 0 to 49</source>
         <comment>prepare.extended.jump_number</comment>
-        <translation type="unfinished">Sprungnummer außerhalb des Bereichs in Zeile %1.</translation>
+        <translation>Sprungnummer außerhalb des Bereichs in Zeile %1.<byte value="xd"/>
+Gültiger Bereich: 0 bis 49</translation>
     </message>
     <message>
         <source>Line %1 has a TIMH timer: compare and prove step timers in tenths of a second, not hundredths, so they cannot explore this program exactly.</source>
@@ -228,13 +236,15 @@ Valid Range: 0 to 49</source>
         <source>Operand cannot be written at line %1.<byte value="xd"/>
 Constants, channels 253 to 255, DM6144 to DM6599 and present values are only read</source>
         <comment>prepare.extended.word_read_only</comment>
-        <translation type="unfinished">Operand in Zeile %1 kann nicht beschrieben werden.</translation>
+        <translation>Operand in Zeile %1 kann nicht beschrieben werden.<byte value="xd"/>
+Konstanten, Kanäle 253 bis 255, DM6144 bis DM6599 und Istwerte können nur gelesen werden</translation>
     </message>
     <message>
         <source>Operand out of range at line %1.<byte value="xd"/>
 Valid: channels 0 to 255, W0 to W99, HR0 to HR19, AR0 to AR15, DM0000 to DM1023, DM6144 to DM6599, TIM 0 to TIM 127, CNT 0 to CNT 127, #0000 to #FFFF, &amp;0 to &amp;65535</source>
         <comment>prepare.extended.word_operand</comment>
-        <translation type="unfinished">Operand außerhalb des Bereichs in Zeile %1.</translation>
+        <translation>Operand außerhalb des Bereichs in Zeile %1.<byte value="xd"/>
+Gültig: Kanäle 0 bis 255, W0 bis W99, HR0 bis HR19, AR0 bis AR15, DM0000 bis DM1023, DM6144 bis DM6599, TIM 0 bis TIM 127, CNT 0 bis CNT 127, #0000 bis #FFFF, &amp;0 bis &amp;65535</translation>
     </message>
     <message>
         <source>RELAY Range</source>
@@ -245,7 +255,8 @@ Valid: channels 0 to 255, W0 to W99, HR0 to HR19, AR0 to AR15, DM0000 to DM1023,
         <source>Relay out of range at line %1.<byte value="xd"/>
 Valid Range: 0 to %2</source>
         <comment>prepare.relay_address</comment>
-        <translation type="unfinished">Relais außerhalb des Bereichs in Zeile %1.</translation>
+        <translation>Relais außerhalb des Bereichs in Zeile %1.<byte value="xd"/>
+Gültiger Bereich: 0 bis %2</translation>
     </message>
     <message>
         <source>SET-VALUE Range</source>
@@ -261,13 +272,15 @@ Valid Range: 0 to %2</source>
         <source>Set-value out of range at line %1.<byte value="xd"/>
 Valid Range: #0000 to #9999</source>
         <comment>prepare.extended.set_value</comment>
-        <translation type="unfinished">Sollwert außerhalb des Bereichs in Zeile %1.</translation>
+        <translation>Sollwert außerhalb des Bereichs in Zeile %1.<byte value="xd"/>
+Gültiger Bereich: #0000 bis #9999</translation>
     </message>
     <message>
         <source>Shift register out of range at line %1.<byte value="xd"/>
 LOCATION and ### must name bits of one area</source>
         <comment>prepare.extended.shift_area</comment>
-        <translation type="unfinished">Schieberegister außerhalb des Bereichs in Zeile %1.</translation>
+        <translation>Schieberegister außerhalb des Bereichs in Zeile %1.<byte value="xd"/>
+LOCATION und ### müssen Bits desselben Bereichs angeben</translation>
     </message>
     <message>
         <source>TIMER Range</source>
@@ -288,25 +301,29 @@ LOCATION and ### must name bits of one area</source>
         <source>The file ends at the END line: the text on the lines after END was not saved.<byte value="xd"/>
 Move it above END to keep it in the file.</source>
         <comment>file.text_after_end</comment>
-        <translation type="unfinished">Die Datei endet mit der END-Zeile: Der Text in den Zeilen nach END wurde nicht gespeichert.</translation>
+        <translation>Die Datei endet mit der END-Zeile: Der Text in den Zeilen nach END wurde nicht gespeichert.<byte value="xd"/>
+Verschieben Sie ihn vor END, um ihn in der Datei zu behalten.</translation>
     </message>
     <message>
         <source>The ladder code has changed.<byte value="xd"/>
 Do you want to save the ladder code?</source>
         <comment>file.save_question</comment>
-        <translation type="unfinished">Der Programmcode wurde geändert.</translation>
+        <translation>Der Programmcode wurde geändert.<byte value="xd"/>
+Möchten Sie den Programmcode speichern?</translation>
     </message>
     <message>
         <source>The names in %1 could not be read: (%2) %3<byte value="xd"/>
 Saving the program leaves that file as it is.</source>
         <comment>file.names_unread</comment>
-        <translation type="unfinished">Die Namen in %1 konnten nicht gelesen werden: (%2) %3</translation>
+        <translation>Die Namen in %1 konnten nicht gelesen werden: (%2) %3<byte value="xd"/>
+Das Speichern des Programms lässt diese Datei unverändert.</translation>
     </message>
     <message>
         <source>The names were not saved: %1 was not read whole when the program was loaded, and saving leaves it as it is.<byte value="xd"/>
 Save the program under another name to keep the names beside it.</source>
         <comment>file.names_not_saved</comment>
-        <translation type="unfinished">Die Namen wurden nicht gespeichert: %1 wurde beim Laden des Programms nicht vollständig gelesen, und das Speichern lässt die Datei unverändert.</translation>
+        <translation>Die Namen wurden nicht gespeichert: %1 wurde beim Laden des Programms nicht vollständig gelesen, und das Speichern lässt die Datei unverändert.<byte value="xd"/>
+Speichern Sie das Programm unter einem anderen Namen, um die Namen daneben zu behalten.</translation>
     </message>
     <message>
         <source>The program has no END line: it cannot start.</source>
@@ -322,37 +339,43 @@ Save the program under another name to keep the names beside it.</source>
         <source>These lines of %1 were skipped; saving the program leaves that file as it is:<byte value="xd"/>
 %2</source>
         <comment>file.names_skipped</comment>
-        <translation type="unfinished">Diese Zeilen von %1 wurden übersprungen; das Speichern des Programms lässt diese Datei unverändert:</translation>
+        <translation>Diese Zeilen von %1 wurden übersprungen; das Speichern des Programms lässt diese Datei unverändert:<byte value="xd"/>
+%2</translation>
     </message>
     <message>
         <source>Third operand missing below line %1.<byte value="xd"/>
 ADD and SUB take their result word on the next line, its code cell empty</source>
         <comment>prepare.extended.operand_line</comment>
-        <translation type="unfinished">Dritter Operand fehlt unter Zeile %1.</translation>
+        <translation>Dritter Operand fehlt unter Zeile %1.<byte value="xd"/>
+ADD und SUB erwarten ihr Ergebniswort in der nächsten Zeile, mit leerer Codezelle</translation>
     </message>
     <message>
         <source>Timer and counter share a number at line %1.<byte value="xd"/>
 A number is a timer or a counter, not both</source>
         <comment>prepare.extended.shared</comment>
-        <translation type="unfinished">Zeitgeber und Zähler teilen sich eine Nummer in Zeile %1.</translation>
+        <translation>Zeitgeber und Zähler teilen sich eine Nummer in Zeile %1.<byte value="xd"/>
+Eine Nummer gehört entweder zu einem Zeitgeber oder zu einem Zähler, nicht zu beiden</translation>
     </message>
     <message>
         <source>Timer out of range at line %1.<byte value="xd"/>
 Valid Range: 0 to %2</source>
         <comment>prepare.timer_number</comment>
-        <translation type="unfinished">Zeitgeber außerhalb des Bereichs in Zeile %1.</translation>
+        <translation>Zeitgeber außerhalb des Bereichs in Zeile %1.<byte value="xd"/>
+Gültiger Bereich: 0 bis %2</translation>
     </message>
     <message>
         <source>Timer out of range at line %1.<byte value="xd"/>
 Valid Range: 0 to 127</source>
         <comment>prepare.extended.timer_number</comment>
-        <translation type="unfinished">Zeitgeber außerhalb des Bereichs in Zeile %1.</translation>
+        <translation>Zeitgeber außerhalb des Bereichs in Zeile %1.<byte value="xd"/>
+Gültiger Bereich: 0 bis 127</translation>
     </message>
     <message>
         <source>Timer set-value is too high at line %1.<byte value="xd"/>
 Valid Range: #0 to #%2</source>
         <comment>prepare.timer_set_value</comment>
-        <translation type="unfinished">Zeitgeber-Sollwert zu hoch in Zeile %1.</translation>
+        <translation>Zeitgeber-Sollwert zu hoch in Zeile %1.<byte value="xd"/>
+Gültiger Bereich: #0 bis #%2</translation>
     </message>
 </context>
 <context>
@@ -2946,7 +2969,8 @@ kommt an</translation>
     <message>
         <source>Go back to the starter program of %1?<byte value="xd"/>
 Your work on this exercise will be lost.</source>
-        <translation type="unfinished">Zurück zum Startprogramm von %1?</translation>
+        <translation>Zurück zum Startprogramm von %1?<byte value="xd"/>
+Ihre Arbeit an dieser Übung geht verloren.</translation>
     </message>
     <message>
         <source>Hand In...</source>
@@ -2967,27 +2991,32 @@ Your work on this exercise will be lost.</source>
     <message>
         <source>The check could not be recorded:<byte value="xd"/>
 %1</source>
-        <translation type="unfinished">Die Prüfung konnte nicht gespeichert werden:</translation>
+        <translation>Die Prüfung konnte nicht gespeichert werden:<byte value="xd"/>
+%1</translation>
     </message>
     <message>
         <source>The exercise pack %1 could not be opened:<byte value="xd"/>
 %2</source>
-        <translation type="unfinished">Das Übungspaket %1 konnte nicht geöffnet werden:</translation>
+        <translation>Das Übungspaket %1 konnte nicht geöffnet werden:<byte value="xd"/>
+%2</translation>
     </message>
     <message>
         <source>The hand-in could not be saved:<byte value="xd"/>
 %1</source>
-        <translation type="unfinished">Die Abgabe konnte nicht gespeichert werden:</translation>
+        <translation>Die Abgabe konnte nicht gespeichert werden:<byte value="xd"/>
+%1</translation>
     </message>
     <message>
         <source>The starter of %1 could not be restored:<byte value="xd"/>
 %2</source>
-        <translation type="unfinished">Das Startprogramm von %1 konnte nicht wiederhergestellt werden:</translation>
+        <translation>Das Startprogramm von %1 konnte nicht wiederhergestellt werden:<byte value="xd"/>
+%2</translation>
     </message>
     <message>
         <source>The work on %1 could not be kept:<byte value="xd"/>
 %2</source>
-        <translation type="unfinished">Die Arbeit an %1 konnte nicht gespeichert werden:</translation>
+        <translation>Die Arbeit an %1 konnte nicht gespeichert werden:<byte value="xd"/>
+%2</translation>
     </message>
 </context>
 <context>
@@ -3015,7 +3044,8 @@ Your work on this exercise will be lost.</source>
     <message>
         <source>The PDF could not be saved:<byte value="xd"/>
 %1</source>
-        <translation type="unfinished">Das PDF konnte nicht gespeichert werden:</translation>
+        <translation>Das PDF konnte nicht gespeichert werden:<byte value="xd"/>
+%1</translation>
     </message>
 </context>
 <context>

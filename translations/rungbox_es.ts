@@ -85,13 +85,15 @@
         <source>Address cannot be written at line %1.<byte value="xd"/>
 Special relays (253.00 to 255.15), timers and counters are only read</source>
         <comment>prepare.extended.read_only</comment>
-        <translation type="unfinished">No se puede escribir en la dirección en la línea %1.</translation>
+        <translation>No se puede escribir en la dirección en la línea %1.<byte value="xd"/>
+Los relés especiales (253.00 a 255.15), los temporizadores y los contadores son de solo lectura</translation>
     </message>
     <message>
         <source>Address out of range at line %1.<byte value="xd"/>
 Valid: 0.00 to 255.15, W0.00 to W99.15, HR0.00 to HR19.15, AR0.00 to AR15.15, TR0 to TR7, TIM 0 to TIM 127, CNT 0 to CNT 127</source>
         <comment>prepare.extended.address</comment>
-        <translation type="unfinished">Dirección fuera de rango en la línea %1.</translation>
+        <translation>Dirección fuera de rango en la línea %1.<byte value="xd"/>
+Direcciones válidas: 0.00 a 255.15, W0.00 a W99.15, HR0.00 a HR19.15, AR0.00 a AR15.15, TR0 a TR7, TIM 0 a TIM 127, CNT 0 a CNT 127</translation>
     </message>
     <message>
         <source>COUNTER Range</source>
@@ -112,19 +114,22 @@ Valid: 0.00 to 255.15, W0.00 to W99.15, HR0.00 to HR19.15, AR0.00 to AR15.15, TR
         <source>Counter out of range at line %1.<byte value="xd"/>
 Valid Range: 0 to %2</source>
         <comment>prepare.counter_number</comment>
-        <translation type="unfinished">Contador fuera de rango en la línea %1.</translation>
+        <translation>Contador fuera de rango en la línea %1.<byte value="xd"/>
+Rango válido: 0 a %2</translation>
     </message>
     <message>
         <source>Counter out of range at line %1.<byte value="xd"/>
 Valid Range: 0 to 127</source>
         <comment>prepare.extended.counter_number</comment>
-        <translation type="unfinished">Contador fuera de rango en la línea %1.</translation>
+        <translation>Contador fuera de rango en la línea %1.<byte value="xd"/>
+Rango válido: 0 a 127</translation>
     </message>
     <message>
         <source>Counter set-value is too high at line %1.<byte value="xd"/>
 Valid Range: #0 to #%2</source>
         <comment>prepare.counter_set_value</comment>
-        <translation type="unfinished">El valor de consigna del contador es demasiado alto en la línea %1.</translation>
+        <translation>El valor de consigna del contador es demasiado alto en la línea %1.<byte value="xd"/>
+Rango válido: #0 a #%2</translation>
     </message>
     <message>
         <source>Error at line %1</source>
@@ -150,13 +155,15 @@ Valid Range: #0 to #%2</source>
         <source>JME without its JMP at line %1.<byte value="xd"/>
 Close every JMP N with JME N, inner jumps first</source>
         <comment>prepare.extended.jump_close</comment>
-        <translation type="unfinished">JME sin su JMP en la línea %1.</translation>
+        <translation>JME sin su JMP en la línea %1.<byte value="xd"/>
+Cierre cada JMP N con JME N, primero los saltos internos</translation>
     </message>
     <message>
         <source>JMP without a JME after it at line %1.<byte value="xd"/>
 Close every JMP N with JME N, inner jumps first</source>
         <comment>prepare.extended.jump_open</comment>
-        <translation type="unfinished">JMP sin un JME después en la línea %1.</translation>
+        <translation>JMP sin un JME después en la línea %1.<byte value="xd"/>
+Cierre cada JMP N con JME N, primero los saltos internos</translation>
     </message>
     <message>
         <source>JUMP Pairs</source>
@@ -177,7 +184,8 @@ Close every JMP N with JME N, inner jumps first</source>
         <source>Jump number out of range at line %1.<byte value="xd"/>
 Valid Range: 0 to 49</source>
         <comment>prepare.extended.jump_number</comment>
-        <translation type="unfinished">Número de salto fuera de rango en la línea %1.</translation>
+        <translation>Número de salto fuera de rango en la línea %1.<byte value="xd"/>
+Rango válido: 0 a 49</translation>
     </message>
     <message>
         <source>Line %1 has a TIMH timer: compare and prove step timers in tenths of a second, not hundredths, so they cannot explore this program exactly.</source>
@@ -228,13 +236,15 @@ Valid Range: 0 to 49</source>
         <source>Operand cannot be written at line %1.<byte value="xd"/>
 Constants, channels 253 to 255, DM6144 to DM6599 and present values are only read</source>
         <comment>prepare.extended.word_read_only</comment>
-        <translation type="unfinished">No se puede escribir en el operando en la línea %1.</translation>
+        <translation>No se puede escribir en el operando en la línea %1.<byte value="xd"/>
+Las constantes, los canales 253 a 255, DM6144 a DM6599 y los valores actuales son de solo lectura</translation>
     </message>
     <message>
         <source>Operand out of range at line %1.<byte value="xd"/>
 Valid: channels 0 to 255, W0 to W99, HR0 to HR19, AR0 to AR15, DM0000 to DM1023, DM6144 to DM6599, TIM 0 to TIM 127, CNT 0 to CNT 127, #0000 to #FFFF, &amp;0 to &amp;65535</source>
         <comment>prepare.extended.word_operand</comment>
-        <translation type="unfinished">Operando fuera de rango en la línea %1.</translation>
+        <translation>Operando fuera de rango en la línea %1.<byte value="xd"/>
+Operandos válidos: canales 0 a 255, W0 a W99, HR0 a HR19, AR0 a AR15, DM0000 a DM1023, DM6144 a DM6599, TIM 0 a TIM 127, CNT 0 a CNT 127, #0000 a #FFFF, &amp;0 a &amp;65535</translation>
     </message>
     <message>
         <source>RELAY Range</source>
@@ -245,7 +255,8 @@ Valid: channels 0 to 255, W0 to W99, HR0 to HR19, AR0 to AR15, DM0000 to DM1023,
         <source>Relay out of range at line %1.<byte value="xd"/>
 Valid Range: 0 to %2</source>
         <comment>prepare.relay_address</comment>
-        <translation type="unfinished">Relé fuera de rango en la línea %1.</translation>
+        <translation>Relé fuera de rango en la línea %1.<byte value="xd"/>
+Rango válido: 0 a %2</translation>
     </message>
     <message>
         <source>SET-VALUE Range</source>
@@ -261,13 +272,15 @@ Valid Range: 0 to %2</source>
         <source>Set-value out of range at line %1.<byte value="xd"/>
 Valid Range: #0000 to #9999</source>
         <comment>prepare.extended.set_value</comment>
-        <translation type="unfinished">Valor de consigna fuera de rango en la línea %1.</translation>
+        <translation>Valor de consigna fuera de rango en la línea %1.<byte value="xd"/>
+Rango válido: #0000 a #9999</translation>
     </message>
     <message>
         <source>Shift register out of range at line %1.<byte value="xd"/>
 LOCATION and ### must name bits of one area</source>
         <comment>prepare.extended.shift_area</comment>
-        <translation type="unfinished">Registro de desplazamiento fuera de rango en la línea %1.</translation>
+        <translation>Registro de desplazamiento fuera de rango en la línea %1.<byte value="xd"/>
+LOCATION y ### deben designar bits de una misma área</translation>
     </message>
     <message>
         <source>TIMER Range</source>
@@ -288,25 +301,29 @@ LOCATION and ### must name bits of one area</source>
         <source>The file ends at the END line: the text on the lines after END was not saved.<byte value="xd"/>
 Move it above END to keep it in the file.</source>
         <comment>file.text_after_end</comment>
-        <translation type="unfinished">El archivo termina en la línea END: el texto de las líneas posteriores a END no se guardó.</translation>
+        <translation>El archivo termina en la línea END: el texto de las líneas posteriores a END no se guardó.<byte value="xd"/>
+Muévalo por encima de END para conservarlo en el archivo.</translation>
     </message>
     <message>
         <source>The ladder code has changed.<byte value="xd"/>
 Do you want to save the ladder code?</source>
         <comment>file.save_question</comment>
-        <translation type="unfinished">El código ladder ha cambiado.</translation>
+        <translation>El código ladder ha cambiado.<byte value="xd"/>
+¿Desea guardar el código ladder?</translation>
     </message>
     <message>
         <source>The names in %1 could not be read: (%2) %3<byte value="xd"/>
 Saving the program leaves that file as it is.</source>
         <comment>file.names_unread</comment>
-        <translation type="unfinished">No se pudieron leer los nombres de %1: (%2) %3</translation>
+        <translation>No se pudieron leer los nombres de %1: (%2) %3<byte value="xd"/>
+Al guardar el programa, ese archivo queda tal como está.</translation>
     </message>
     <message>
         <source>The names were not saved: %1 was not read whole when the program was loaded, and saving leaves it as it is.<byte value="xd"/>
 Save the program under another name to keep the names beside it.</source>
         <comment>file.names_not_saved</comment>
-        <translation type="unfinished">Los nombres no se guardaron: %1 no se leyó completo al cargar el programa, y al guardar se deja tal como está.</translation>
+        <translation>Los nombres no se guardaron: %1 no se leyó completo al cargar el programa, y al guardar se deja tal como está.<byte value="xd"/>
+Guarde el programa con otro nombre para conservar los nombres junto a él.</translation>
     </message>
     <message>
         <source>The program has no END line: it cannot start.</source>
@@ -322,37 +339,43 @@ Save the program under another name to keep the names beside it.</source>
         <source>These lines of %1 were skipped; saving the program leaves that file as it is:<byte value="xd"/>
 %2</source>
         <comment>file.names_skipped</comment>
-        <translation type="unfinished">Se omitieron estas líneas de %1; al guardar el programa ese archivo queda tal como está:</translation>
+        <translation>Se omitieron estas líneas de %1; al guardar el programa ese archivo queda tal como está:<byte value="xd"/>
+%2</translation>
     </message>
     <message>
         <source>Third operand missing below line %1.<byte value="xd"/>
 ADD and SUB take their result word on the next line, its code cell empty</source>
         <comment>prepare.extended.operand_line</comment>
-        <translation type="unfinished">Falta el tercer operando debajo de la línea %1.</translation>
+        <translation>Falta el tercer operando debajo de la línea %1.<byte value="xd"/>
+ADD y SUB toman su palabra de resultado en la línea siguiente, con la celda de código vacía</translation>
     </message>
     <message>
         <source>Timer and counter share a number at line %1.<byte value="xd"/>
 A number is a timer or a counter, not both</source>
         <comment>prepare.extended.shared</comment>
-        <translation type="unfinished">Un temporizador y un contador comparten número en la línea %1.</translation>
+        <translation>Un temporizador y un contador comparten número en la línea %1.<byte value="xd"/>
+Un número es de un temporizador o de un contador, no de ambos</translation>
     </message>
     <message>
         <source>Timer out of range at line %1.<byte value="xd"/>
 Valid Range: 0 to %2</source>
         <comment>prepare.timer_number</comment>
-        <translation type="unfinished">Temporizador fuera de rango en la línea %1.</translation>
+        <translation>Temporizador fuera de rango en la línea %1.<byte value="xd"/>
+Rango válido: 0 a %2</translation>
     </message>
     <message>
         <source>Timer out of range at line %1.<byte value="xd"/>
 Valid Range: 0 to 127</source>
         <comment>prepare.extended.timer_number</comment>
-        <translation type="unfinished">Temporizador fuera de rango en la línea %1.</translation>
+        <translation>Temporizador fuera de rango en la línea %1.<byte value="xd"/>
+Rango válido: 0 a 127</translation>
     </message>
     <message>
         <source>Timer set-value is too high at line %1.<byte value="xd"/>
 Valid Range: #0 to #%2</source>
         <comment>prepare.timer_set_value</comment>
-        <translation type="unfinished">El valor de consigna del temporizador es demasiado alto en la línea %1.</translation>
+        <translation>El valor de consigna del temporizador es demasiado alto en la línea %1.<byte value="xd"/>
+Rango válido: #0 a #%2</translation>
     </message>
 </context>
 <context>
@@ -2946,7 +2969,8 @@ un coche</translation>
     <message>
         <source>Go back to the starter program of %1?<byte value="xd"/>
 Your work on this exercise will be lost.</source>
-        <translation type="unfinished">¿Volver al programa inicial de %1?</translation>
+        <translation>¿Volver al programa inicial de %1?<byte value="xd"/>
+Se perderá su trabajo en este ejercicio.</translation>
     </message>
     <message>
         <source>Hand In...</source>
@@ -2967,27 +2991,32 @@ Your work on this exercise will be lost.</source>
     <message>
         <source>The check could not be recorded:<byte value="xd"/>
 %1</source>
-        <translation type="unfinished">No se pudo registrar la comprobación:</translation>
+        <translation>No se pudo registrar la comprobación:<byte value="xd"/>
+%1</translation>
     </message>
     <message>
         <source>The exercise pack %1 could not be opened:<byte value="xd"/>
 %2</source>
-        <translation type="unfinished">No se pudo abrir el paquete de ejercicios %1:</translation>
+        <translation>No se pudo abrir el paquete de ejercicios %1:<byte value="xd"/>
+%2</translation>
     </message>
     <message>
         <source>The hand-in could not be saved:<byte value="xd"/>
 %1</source>
-        <translation type="unfinished">No se pudo guardar la entrega:</translation>
+        <translation>No se pudo guardar la entrega:<byte value="xd"/>
+%1</translation>
     </message>
     <message>
         <source>The starter of %1 could not be restored:<byte value="xd"/>
 %2</source>
-        <translation type="unfinished">No se pudo restaurar el programa inicial de %1:</translation>
+        <translation>No se pudo restaurar el programa inicial de %1:<byte value="xd"/>
+%2</translation>
     </message>
     <message>
         <source>The work on %1 could not be kept:<byte value="xd"/>
 %2</source>
-        <translation type="unfinished">No se pudo conservar el trabajo en %1:</translation>
+        <translation>No se pudo conservar el trabajo en %1:<byte value="xd"/>
+%2</translation>
     </message>
 </context>
 <context>
@@ -3015,7 +3044,8 @@ Your work on this exercise will be lost.</source>
     <message>
         <source>The PDF could not be saved:<byte value="xd"/>
 %1</source>
-        <translation type="unfinished">No se pudo guardar el PDF:</translation>
+        <translation>No se pudo guardar el PDF:<byte value="xd"/>
+%1</translation>
     </message>
 </context>
 <context>

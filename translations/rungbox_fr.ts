@@ -85,13 +85,15 @@
         <source>Address cannot be written at line %1.<byte value="xd"/>
 Special relays (253.00 to 255.15), timers and counters are only read</source>
         <comment>prepare.extended.read_only</comment>
-        <translation type="unfinished">Adresse non inscriptible à la ligne %1.</translation>
+        <translation>Adresse non inscriptible à la ligne %1.<byte value="xd"/>
+Les relais spéciaux (253.00 à 255.15), les temporisateurs et les compteurs sont en lecture seule</translation>
     </message>
     <message>
         <source>Address out of range at line %1.<byte value="xd"/>
 Valid: 0.00 to 255.15, W0.00 to W99.15, HR0.00 to HR19.15, AR0.00 to AR15.15, TR0 to TR7, TIM 0 to TIM 127, CNT 0 to CNT 127</source>
         <comment>prepare.extended.address</comment>
-        <translation type="unfinished">Adresse hors plage à la ligne %1.</translation>
+        <translation>Adresse hors plage à la ligne %1.<byte value="xd"/>
+Adresses valides : 0.00 à 255.15, W0.00 à W99.15, HR0.00 à HR19.15, AR0.00 à AR15.15, TR0 à TR7, TIM 0 à TIM 127, CNT 0 à CNT 127</translation>
     </message>
     <message>
         <source>COUNTER Range</source>
@@ -112,19 +114,22 @@ Valid: 0.00 to 255.15, W0.00 to W99.15, HR0.00 to HR19.15, AR0.00 to AR15.15, TR
         <source>Counter out of range at line %1.<byte value="xd"/>
 Valid Range: 0 to %2</source>
         <comment>prepare.counter_number</comment>
-        <translation type="unfinished">Compteur hors plage à la ligne %1.</translation>
+        <translation>Compteur hors plage à la ligne %1.<byte value="xd"/>
+Plage valide : 0 à %2</translation>
     </message>
     <message>
         <source>Counter out of range at line %1.<byte value="xd"/>
 Valid Range: 0 to 127</source>
         <comment>prepare.extended.counter_number</comment>
-        <translation type="unfinished">Compteur hors plage à la ligne %1.</translation>
+        <translation>Compteur hors plage à la ligne %1.<byte value="xd"/>
+Plage valide : 0 à 127</translation>
     </message>
     <message>
         <source>Counter set-value is too high at line %1.<byte value="xd"/>
 Valid Range: #0 to #%2</source>
         <comment>prepare.counter_set_value</comment>
-        <translation type="unfinished">Consigne du compteur trop élevée à la ligne %1.</translation>
+        <translation>Consigne du compteur trop élevée à la ligne %1.<byte value="xd"/>
+Plage valide : #0 à #%2</translation>
     </message>
     <message>
         <source>Error at line %1</source>
@@ -150,13 +155,15 @@ Valid Range: #0 to #%2</source>
         <source>JME without its JMP at line %1.<byte value="xd"/>
 Close every JMP N with JME N, inner jumps first</source>
         <comment>prepare.extended.jump_close</comment>
-        <translation type="unfinished">JME sans son JMP à la ligne %1.</translation>
+        <translation>JME sans son JMP à la ligne %1.<byte value="xd"/>
+Fermez chaque JMP N par un JME N, en commençant par les sauts internes</translation>
     </message>
     <message>
         <source>JMP without a JME after it at line %1.<byte value="xd"/>
 Close every JMP N with JME N, inner jumps first</source>
         <comment>prepare.extended.jump_open</comment>
-        <translation type="unfinished">JMP sans JME après lui à la ligne %1.</translation>
+        <translation>JMP sans JME après lui à la ligne %1.<byte value="xd"/>
+Fermez chaque JMP N par un JME N, en commençant par les sauts internes</translation>
     </message>
     <message>
         <source>JUMP Pairs</source>
@@ -177,7 +184,8 @@ Close every JMP N with JME N, inner jumps first</source>
         <source>Jump number out of range at line %1.<byte value="xd"/>
 Valid Range: 0 to 49</source>
         <comment>prepare.extended.jump_number</comment>
-        <translation type="unfinished">Numéro de saut hors plage à la ligne %1.</translation>
+        <translation>Numéro de saut hors plage à la ligne %1.<byte value="xd"/>
+Plage valide : 0 à 49</translation>
     </message>
     <message>
         <source>Line %1 has a TIMH timer: compare and prove step timers in tenths of a second, not hundredths, so they cannot explore this program exactly.</source>
@@ -228,13 +236,15 @@ Valid Range: 0 to 49</source>
         <source>Operand cannot be written at line %1.<byte value="xd"/>
 Constants, channels 253 to 255, DM6144 to DM6599 and present values are only read</source>
         <comment>prepare.extended.word_read_only</comment>
-        <translation type="unfinished">Opérande non inscriptible à la ligne %1.</translation>
+        <translation>Opérande non inscriptible à la ligne %1.<byte value="xd"/>
+Les constantes, les voies 253 à 255, DM6144 à DM6599 et les valeurs courantes sont en lecture seule</translation>
     </message>
     <message>
         <source>Operand out of range at line %1.<byte value="xd"/>
 Valid: channels 0 to 255, W0 to W99, HR0 to HR19, AR0 to AR15, DM0000 to DM1023, DM6144 to DM6599, TIM 0 to TIM 127, CNT 0 to CNT 127, #0000 to #FFFF, &amp;0 to &amp;65535</source>
         <comment>prepare.extended.word_operand</comment>
-        <translation type="unfinished">Opérande hors plage à la ligne %1.</translation>
+        <translation>Opérande hors plage à la ligne %1.<byte value="xd"/>
+Opérandes valides : voies 0 à 255, W0 à W99, HR0 à HR19, AR0 à AR15, DM0000 à DM1023, DM6144 à DM6599, TIM 0 à TIM 127, CNT 0 à CNT 127, #0000 à #FFFF, &amp;0 à &amp;65535</translation>
     </message>
     <message>
         <source>RELAY Range</source>
@@ -245,7 +255,8 @@ Valid: channels 0 to 255, W0 to W99, HR0 to HR19, AR0 to AR15, DM0000 to DM1023,
         <source>Relay out of range at line %1.<byte value="xd"/>
 Valid Range: 0 to %2</source>
         <comment>prepare.relay_address</comment>
-        <translation type="unfinished">Relais hors plage à la ligne %1.</translation>
+        <translation>Relais hors plage à la ligne %1.<byte value="xd"/>
+Plage valide : 0 à %2</translation>
     </message>
     <message>
         <source>SET-VALUE Range</source>
@@ -261,13 +272,15 @@ Valid Range: 0 to %2</source>
         <source>Set-value out of range at line %1.<byte value="xd"/>
 Valid Range: #0000 to #9999</source>
         <comment>prepare.extended.set_value</comment>
-        <translation type="unfinished">Consigne hors plage à la ligne %1.</translation>
+        <translation>Consigne hors plage à la ligne %1.<byte value="xd"/>
+Plage valide : #0000 à #9999</translation>
     </message>
     <message>
         <source>Shift register out of range at line %1.<byte value="xd"/>
 LOCATION and ### must name bits of one area</source>
         <comment>prepare.extended.shift_area</comment>
-        <translation type="unfinished">Registre à décalage hors plage à la ligne %1.</translation>
+        <translation>Registre à décalage hors plage à la ligne %1.<byte value="xd"/>
+LOCATION et ### doivent désigner des bits d&apos;une même zone</translation>
     </message>
     <message>
         <source>TIMER Range</source>
@@ -288,25 +301,29 @@ LOCATION and ### must name bits of one area</source>
         <source>The file ends at the END line: the text on the lines after END was not saved.<byte value="xd"/>
 Move it above END to keep it in the file.</source>
         <comment>file.text_after_end</comment>
-        <translation type="unfinished">Le fichier s&apos;arrête à la ligne END : le texte des lignes après END n&apos;a pas été enregistré.</translation>
+        <translation>Le fichier s&apos;arrête à la ligne END : le texte des lignes après END n&apos;a pas été enregistré.<byte value="xd"/>
+Déplacez-le au-dessus de END pour le conserver dans le fichier.</translation>
     </message>
     <message>
         <source>The ladder code has changed.<byte value="xd"/>
 Do you want to save the ladder code?</source>
         <comment>file.save_question</comment>
-        <translation type="unfinished">Le code ladder a été modifié.</translation>
+        <translation>Le code ladder a été modifié.<byte value="xd"/>
+Voulez-vous enregistrer le code ladder ?</translation>
     </message>
     <message>
         <source>The names in %1 could not be read: (%2) %3<byte value="xd"/>
 Saving the program leaves that file as it is.</source>
         <comment>file.names_unread</comment>
-        <translation type="unfinished">Impossible de lire les noms de %1 : (%2) %3</translation>
+        <translation>Impossible de lire les noms de %1 : (%2) %3<byte value="xd"/>
+L&apos;enregistrement du programme laisse ce fichier tel quel.</translation>
     </message>
     <message>
         <source>The names were not saved: %1 was not read whole when the program was loaded, and saving leaves it as it is.<byte value="xd"/>
 Save the program under another name to keep the names beside it.</source>
         <comment>file.names_not_saved</comment>
-        <translation type="unfinished">Les noms n&apos;ont pas été enregistrés : %1 n&apos;a pas été lu en entier au chargement du programme, et l&apos;enregistrement le laisse tel quel.</translation>
+        <translation>Les noms n&apos;ont pas été enregistrés : %1 n&apos;a pas été lu en entier au chargement du programme, et l&apos;enregistrement le laisse tel quel.<byte value="xd"/>
+Enregistrez le programme sous un autre nom pour conserver les noms à côté de lui.</translation>
     </message>
     <message>
         <source>The program has no END line: it cannot start.</source>
@@ -322,37 +339,43 @@ Save the program under another name to keep the names beside it.</source>
         <source>These lines of %1 were skipped; saving the program leaves that file as it is:<byte value="xd"/>
 %2</source>
         <comment>file.names_skipped</comment>
-        <translation type="unfinished">Ces lignes de %1 ont été ignorées ; l&apos;enregistrement du programme laisse ce fichier tel quel :</translation>
+        <translation>Ces lignes de %1 ont été ignorées ; l&apos;enregistrement du programme laisse ce fichier tel quel :<byte value="xd"/>
+%2</translation>
     </message>
     <message>
         <source>Third operand missing below line %1.<byte value="xd"/>
 ADD and SUB take their result word on the next line, its code cell empty</source>
         <comment>prepare.extended.operand_line</comment>
-        <translation type="unfinished">Troisième opérande manquant sous la ligne %1.</translation>
+        <translation>Troisième opérande manquant sous la ligne %1.<byte value="xd"/>
+ADD et SUB prennent leur mot de résultat à la ligne suivante, avec la cellule de code vide</translation>
     </message>
     <message>
         <source>Timer and counter share a number at line %1.<byte value="xd"/>
 A number is a timer or a counter, not both</source>
         <comment>prepare.extended.shared</comment>
-        <translation type="unfinished">Un temporisateur et un compteur partagent un numéro à la ligne %1.</translation>
+        <translation>Un temporisateur et un compteur partagent un numéro à la ligne %1.<byte value="xd"/>
+Un numéro désigne un temporisateur ou un compteur, pas les deux</translation>
     </message>
     <message>
         <source>Timer out of range at line %1.<byte value="xd"/>
 Valid Range: 0 to %2</source>
         <comment>prepare.timer_number</comment>
-        <translation type="unfinished">Temporisateur hors plage à la ligne %1.</translation>
+        <translation>Temporisateur hors plage à la ligne %1.<byte value="xd"/>
+Plage valide : 0 à %2</translation>
     </message>
     <message>
         <source>Timer out of range at line %1.<byte value="xd"/>
 Valid Range: 0 to 127</source>
         <comment>prepare.extended.timer_number</comment>
-        <translation type="unfinished">Temporisateur hors plage à la ligne %1.</translation>
+        <translation>Temporisateur hors plage à la ligne %1.<byte value="xd"/>
+Plage valide : 0 à 127</translation>
     </message>
     <message>
         <source>Timer set-value is too high at line %1.<byte value="xd"/>
 Valid Range: #0 to #%2</source>
         <comment>prepare.timer_set_value</comment>
-        <translation type="unfinished">Consigne du temporisateur trop élevée à la ligne %1.</translation>
+        <translation>Consigne du temporisateur trop élevée à la ligne %1.<byte value="xd"/>
+Plage valide : #0 à #%2</translation>
     </message>
 </context>
 <context>
@@ -2946,7 +2969,8 @@ arrive</translation>
     <message>
         <source>Go back to the starter program of %1?<byte value="xd"/>
 Your work on this exercise will be lost.</source>
-        <translation type="unfinished">Revenir au programme de départ de %1 ?</translation>
+        <translation>Revenir au programme de départ de %1 ?<byte value="xd"/>
+Votre travail sur cet exercice sera perdu.</translation>
     </message>
     <message>
         <source>Hand In...</source>
@@ -2967,27 +2991,32 @@ Your work on this exercise will be lost.</source>
     <message>
         <source>The check could not be recorded:<byte value="xd"/>
 %1</source>
-        <translation type="unfinished">Impossible d&apos;enregistrer la vérification :</translation>
+        <translation>Impossible d&apos;enregistrer la vérification :<byte value="xd"/>
+%1</translation>
     </message>
     <message>
         <source>The exercise pack %1 could not be opened:<byte value="xd"/>
 %2</source>
-        <translation type="unfinished">Impossible d&apos;ouvrir la série d&apos;exercices %1 :</translation>
+        <translation>Impossible d&apos;ouvrir la série d&apos;exercices %1 :<byte value="xd"/>
+%2</translation>
     </message>
     <message>
         <source>The hand-in could not be saved:<byte value="xd"/>
 %1</source>
-        <translation type="unfinished">Impossible d&apos;enregistrer le rendu :</translation>
+        <translation>Impossible d&apos;enregistrer le rendu :<byte value="xd"/>
+%1</translation>
     </message>
     <message>
         <source>The starter of %1 could not be restored:<byte value="xd"/>
 %2</source>
-        <translation type="unfinished">Impossible de restaurer le programme de départ de %1 :</translation>
+        <translation>Impossible de restaurer le programme de départ de %1 :<byte value="xd"/>
+%2</translation>
     </message>
     <message>
         <source>The work on %1 could not be kept:<byte value="xd"/>
 %2</source>
-        <translation type="unfinished">Impossible de conserver le travail sur %1 :</translation>
+        <translation>Impossible de conserver le travail sur %1 :<byte value="xd"/>
+%2</translation>
     </message>
 </context>
 <context>
@@ -3015,7 +3044,8 @@ Your work on this exercise will be lost.</source>
     <message>
         <source>The PDF could not be saved:<byte value="xd"/>
 %1</source>
-        <translation type="unfinished">Impossible d&apos;enregistrer le PDF :</translation>
+        <translation>Impossible d&apos;enregistrer le PDF :<byte value="xd"/>
+%1</translation>
     </message>
 </context>
 <context>

@@ -85,13 +85,15 @@
         <source>Address cannot be written at line %1.<byte value="xd"/>
 Special relays (253.00 to 255.15), timers and counters are only read</source>
         <comment>prepare.extended.read_only</comment>
-        <translation type="unfinished">Alamat tidak dapat ditulis pada baris %1.</translation>
+        <translation>Alamat tidak dapat ditulis pada baris %1.<byte value="xd"/>
+Relay khusus (253.00 s.d. 255.15), timer, dan counter hanya dapat dibaca</translation>
     </message>
     <message>
         <source>Address out of range at line %1.<byte value="xd"/>
 Valid: 0.00 to 255.15, W0.00 to W99.15, HR0.00 to HR19.15, AR0.00 to AR15.15, TR0 to TR7, TIM 0 to TIM 127, CNT 0 to CNT 127</source>
         <comment>prepare.extended.address</comment>
-        <translation type="unfinished">Alamat di luar rentang pada baris %1.</translation>
+        <translation>Alamat di luar rentang pada baris %1.<byte value="xd"/>
+Valid: 0.00 s.d. 255.15, W0.00 s.d. W99.15, HR0.00 s.d. HR19.15, AR0.00 s.d. AR15.15, TR0 s.d. TR7, TIM 0 s.d. TIM 127, CNT 0 s.d. CNT 127</translation>
     </message>
     <message>
         <source>COUNTER Range</source>
@@ -112,19 +114,22 @@ Valid: 0.00 to 255.15, W0.00 to W99.15, HR0.00 to HR19.15, AR0.00 to AR15.15, TR
         <source>Counter out of range at line %1.<byte value="xd"/>
 Valid Range: 0 to %2</source>
         <comment>prepare.counter_number</comment>
-        <translation type="unfinished">Counter di luar rentang pada baris %1.</translation>
+        <translation>Counter di luar rentang pada baris %1.<byte value="xd"/>
+Rentang valid: 0 s.d. %2</translation>
     </message>
     <message>
         <source>Counter out of range at line %1.<byte value="xd"/>
 Valid Range: 0 to 127</source>
         <comment>prepare.extended.counter_number</comment>
-        <translation type="unfinished">Counter di luar rentang pada baris %1.</translation>
+        <translation>Counter di luar rentang pada baris %1.<byte value="xd"/>
+Rentang valid: 0 s.d. 127</translation>
     </message>
     <message>
         <source>Counter set-value is too high at line %1.<byte value="xd"/>
 Valid Range: #0 to #%2</source>
         <comment>prepare.counter_set_value</comment>
-        <translation type="unfinished">Nilai set counter terlalu tinggi pada baris %1.</translation>
+        <translation>Nilai set counter terlalu tinggi pada baris %1.<byte value="xd"/>
+Rentang valid: #0 s.d. #%2</translation>
     </message>
     <message>
         <source>Error at line %1</source>
@@ -150,13 +155,15 @@ Valid Range: #0 to #%2</source>
         <source>JME without its JMP at line %1.<byte value="xd"/>
 Close every JMP N with JME N, inner jumps first</source>
         <comment>prepare.extended.jump_close</comment>
-        <translation type="unfinished">JME tanpa JMP-nya pada baris %1.</translation>
+        <translation>JME tanpa JMP-nya pada baris %1.<byte value="xd"/>
+Tutup setiap JMP N dengan JME N, mulai dari jump yang paling dalam</translation>
     </message>
     <message>
         <source>JMP without a JME after it at line %1.<byte value="xd"/>
 Close every JMP N with JME N, inner jumps first</source>
         <comment>prepare.extended.jump_open</comment>
-        <translation type="unfinished">JMP tanpa JME sesudahnya pada baris %1.</translation>
+        <translation>JMP tanpa JME sesudahnya pada baris %1.<byte value="xd"/>
+Tutup setiap JMP N dengan JME N, mulai dari jump yang paling dalam</translation>
     </message>
     <message>
         <source>JUMP Pairs</source>
@@ -177,7 +184,8 @@ Close every JMP N with JME N, inner jumps first</source>
         <source>Jump number out of range at line %1.<byte value="xd"/>
 Valid Range: 0 to 49</source>
         <comment>prepare.extended.jump_number</comment>
-        <translation type="unfinished">Nomor jump di luar rentang pada baris %1.</translation>
+        <translation>Nomor jump di luar rentang pada baris %1.<byte value="xd"/>
+Rentang valid: 0 s.d. 49</translation>
     </message>
     <message>
         <source>Line %1 has a TIMH timer: compare and prove step timers in tenths of a second, not hundredths, so they cannot explore this program exactly.</source>
@@ -228,13 +236,15 @@ Valid Range: 0 to 49</source>
         <source>Operand cannot be written at line %1.<byte value="xd"/>
 Constants, channels 253 to 255, DM6144 to DM6599 and present values are only read</source>
         <comment>prepare.extended.word_read_only</comment>
-        <translation type="unfinished">Operand tidak dapat ditulis pada baris %1.</translation>
+        <translation>Operand tidak dapat ditulis pada baris %1.<byte value="xd"/>
+Konstanta, channel 253 s.d. 255, DM6144 s.d. DM6599, dan nilai saat ini hanya dapat dibaca</translation>
     </message>
     <message>
         <source>Operand out of range at line %1.<byte value="xd"/>
 Valid: channels 0 to 255, W0 to W99, HR0 to HR19, AR0 to AR15, DM0000 to DM1023, DM6144 to DM6599, TIM 0 to TIM 127, CNT 0 to CNT 127, #0000 to #FFFF, &amp;0 to &amp;65535</source>
         <comment>prepare.extended.word_operand</comment>
-        <translation type="unfinished">Operand di luar rentang pada baris %1.</translation>
+        <translation>Operand di luar rentang pada baris %1.<byte value="xd"/>
+Valid: channel 0 s.d. 255, W0 s.d. W99, HR0 s.d. HR19, AR0 s.d. AR15, DM0000 s.d. DM1023, DM6144 s.d. DM6599, TIM 0 s.d. TIM 127, CNT 0 s.d. CNT 127, #0000 s.d. #FFFF, &amp;0 s.d. &amp;65535</translation>
     </message>
     <message>
         <source>RELAY Range</source>
@@ -245,7 +255,8 @@ Valid: channels 0 to 255, W0 to W99, HR0 to HR19, AR0 to AR15, DM0000 to DM1023,
         <source>Relay out of range at line %1.<byte value="xd"/>
 Valid Range: 0 to %2</source>
         <comment>prepare.relay_address</comment>
-        <translation type="unfinished">Relay di luar rentang pada baris %1.</translation>
+        <translation>Relay di luar rentang pada baris %1.<byte value="xd"/>
+Rentang valid: 0 s.d. %2</translation>
     </message>
     <message>
         <source>SET-VALUE Range</source>
@@ -261,13 +272,15 @@ Valid Range: 0 to %2</source>
         <source>Set-value out of range at line %1.<byte value="xd"/>
 Valid Range: #0000 to #9999</source>
         <comment>prepare.extended.set_value</comment>
-        <translation type="unfinished">Nilai set di luar rentang pada baris %1.</translation>
+        <translation>Nilai set di luar rentang pada baris %1.<byte value="xd"/>
+Rentang valid: #0000 s.d. #9999</translation>
     </message>
     <message>
         <source>Shift register out of range at line %1.<byte value="xd"/>
 LOCATION and ### must name bits of one area</source>
         <comment>prepare.extended.shift_area</comment>
-        <translation type="unfinished">Shift register di luar rentang pada baris %1.</translation>
+        <translation>Shift register di luar rentang pada baris %1.<byte value="xd"/>
+LOCATION dan ### harus menunjuk bit dari satu area yang sama</translation>
     </message>
     <message>
         <source>TIMER Range</source>
@@ -288,25 +301,29 @@ LOCATION and ### must name bits of one area</source>
         <source>The file ends at the END line: the text on the lines after END was not saved.<byte value="xd"/>
 Move it above END to keep it in the file.</source>
         <comment>file.text_after_end</comment>
-        <translation type="unfinished">Berkas berakhir pada baris END: teks pada baris-baris sesudah END tidak disimpan.</translation>
+        <translation>Berkas berakhir pada baris END: teks pada baris-baris sesudah END tidak disimpan.<byte value="xd"/>
+Pindahkan teks itu ke atas END agar tetap ada di dalam berkas.</translation>
     </message>
     <message>
         <source>The ladder code has changed.<byte value="xd"/>
 Do you want to save the ladder code?</source>
         <comment>file.save_question</comment>
-        <translation type="unfinished">Kode ladder telah berubah.</translation>
+        <translation>Kode ladder telah berubah.<byte value="xd"/>
+Apakah Anda ingin menyimpan kode ladder?</translation>
     </message>
     <message>
         <source>The names in %1 could not be read: (%2) %3<byte value="xd"/>
 Saving the program leaves that file as it is.</source>
         <comment>file.names_unread</comment>
-        <translation type="unfinished">Nama-nama di %1 tidak dapat dibaca: (%2) %3</translation>
+        <translation>Nama-nama di %1 tidak dapat dibaca: (%2) %3<byte value="xd"/>
+Menyimpan program membiarkan berkas itu apa adanya.</translation>
     </message>
     <message>
         <source>The names were not saved: %1 was not read whole when the program was loaded, and saving leaves it as it is.<byte value="xd"/>
 Save the program under another name to keep the names beside it.</source>
         <comment>file.names_not_saved</comment>
-        <translation type="unfinished">Nama-nama tidak disimpan: %1 tidak terbaca utuh saat program dimuat, dan penyimpanan membiarkannya apa adanya.</translation>
+        <translation>Nama-nama tidak disimpan: %1 tidak terbaca utuh saat program dimuat, dan penyimpanan membiarkannya apa adanya.<byte value="xd"/>
+Simpan program dengan nama lain agar nama-nama tetap berada di sampingnya.</translation>
     </message>
     <message>
         <source>The program has no END line: it cannot start.</source>
@@ -322,37 +339,43 @@ Save the program under another name to keep the names beside it.</source>
         <source>These lines of %1 were skipped; saving the program leaves that file as it is:<byte value="xd"/>
 %2</source>
         <comment>file.names_skipped</comment>
-        <translation type="unfinished">Baris-baris %1 ini dilewati; menyimpan program membiarkan berkas itu apa adanya:</translation>
+        <translation>Baris-baris %1 ini dilewati; menyimpan program membiarkan berkas itu apa adanya:<byte value="xd"/>
+%2</translation>
     </message>
     <message>
         <source>Third operand missing below line %1.<byte value="xd"/>
 ADD and SUB take their result word on the next line, its code cell empty</source>
         <comment>prepare.extended.operand_line</comment>
-        <translation type="unfinished">Operand ketiga hilang di bawah baris %1.</translation>
+        <translation>Operand ketiga hilang di bawah baris %1.<byte value="xd"/>
+ADD dan SUB mengambil word hasilnya pada baris berikutnya, dengan sel kodenya kosong</translation>
     </message>
     <message>
         <source>Timer and counter share a number at line %1.<byte value="xd"/>
 A number is a timer or a counter, not both</source>
         <comment>prepare.extended.shared</comment>
-        <translation type="unfinished">Timer dan counter memakai nomor yang sama pada baris %1.</translation>
+        <translation>Timer dan counter memakai nomor yang sama pada baris %1.<byte value="xd"/>
+Satu nomor hanya untuk timer atau counter, tidak keduanya</translation>
     </message>
     <message>
         <source>Timer out of range at line %1.<byte value="xd"/>
 Valid Range: 0 to %2</source>
         <comment>prepare.timer_number</comment>
-        <translation type="unfinished">Timer di luar rentang pada baris %1.</translation>
+        <translation>Timer di luar rentang pada baris %1.<byte value="xd"/>
+Rentang valid: 0 s.d. %2</translation>
     </message>
     <message>
         <source>Timer out of range at line %1.<byte value="xd"/>
 Valid Range: 0 to 127</source>
         <comment>prepare.extended.timer_number</comment>
-        <translation type="unfinished">Timer di luar rentang pada baris %1.</translation>
+        <translation>Timer di luar rentang pada baris %1.<byte value="xd"/>
+Rentang valid: 0 s.d. 127</translation>
     </message>
     <message>
         <source>Timer set-value is too high at line %1.<byte value="xd"/>
 Valid Range: #0 to #%2</source>
         <comment>prepare.timer_set_value</comment>
-        <translation type="unfinished">Nilai set timer terlalu tinggi pada baris %1.</translation>
+        <translation>Nilai set timer terlalu tinggi pada baris %1.<byte value="xd"/>
+Rentang valid: #0 s.d. #%2</translation>
     </message>
 </context>
 <context>
@@ -2946,7 +2969,8 @@ datang</translation>
     <message>
         <source>Go back to the starter program of %1?<byte value="xd"/>
 Your work on this exercise will be lost.</source>
-        <translation type="unfinished">Kembali ke program awal %1?</translation>
+        <translation>Kembali ke program awal %1?<byte value="xd"/>
+Pekerjaan Anda pada latihan ini akan hilang.</translation>
     </message>
     <message>
         <source>Hand In...</source>
@@ -2967,27 +2991,32 @@ Your work on this exercise will be lost.</source>
     <message>
         <source>The check could not be recorded:<byte value="xd"/>
 %1</source>
-        <translation type="unfinished">Pemeriksaan tidak dapat dicatat:</translation>
+        <translation>Pemeriksaan tidak dapat dicatat:<byte value="xd"/>
+%1</translation>
     </message>
     <message>
         <source>The exercise pack %1 could not be opened:<byte value="xd"/>
 %2</source>
-        <translation type="unfinished">Paket latihan %1 tidak dapat dibuka:</translation>
+        <translation>Paket latihan %1 tidak dapat dibuka:<byte value="xd"/>
+%2</translation>
     </message>
     <message>
         <source>The hand-in could not be saved:<byte value="xd"/>
 %1</source>
-        <translation type="unfinished">Berkas serahan tidak dapat disimpan:</translation>
+        <translation>Berkas serahan tidak dapat disimpan:<byte value="xd"/>
+%1</translation>
     </message>
     <message>
         <source>The starter of %1 could not be restored:<byte value="xd"/>
 %2</source>
-        <translation type="unfinished">Program awal %1 tidak dapat dipulihkan:</translation>
+        <translation>Program awal %1 tidak dapat dipulihkan:<byte value="xd"/>
+%2</translation>
     </message>
     <message>
         <source>The work on %1 could not be kept:<byte value="xd"/>
 %2</source>
-        <translation type="unfinished">Pekerjaan pada %1 tidak dapat disimpan:</translation>
+        <translation>Pekerjaan pada %1 tidak dapat disimpan:<byte value="xd"/>
+%2</translation>
     </message>
 </context>
 <context>
@@ -3015,7 +3044,8 @@ Your work on this exercise will be lost.</source>
     <message>
         <source>The PDF could not be saved:<byte value="xd"/>
 %1</source>
-        <translation type="unfinished">PDF tidak dapat disimpan:</translation>
+        <translation>PDF tidak dapat disimpan:<byte value="xd"/>
+%1</translation>
     </message>
 </context>
 <context>

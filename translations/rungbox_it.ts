@@ -85,13 +85,15 @@
         <source>Address cannot be written at line %1.<byte value="xd"/>
 Special relays (253.00 to 255.15), timers and counters are only read</source>
         <comment>prepare.extended.read_only</comment>
-        <translation type="unfinished">Indirizzo non scrivibile alla riga %1.</translation>
+        <translation>Indirizzo non scrivibile alla riga %1.<byte value="xd"/>
+I relè speciali (da 253.00 a 255.15), i timer e i contatori sono di sola lettura</translation>
     </message>
     <message>
         <source>Address out of range at line %1.<byte value="xd"/>
 Valid: 0.00 to 255.15, W0.00 to W99.15, HR0.00 to HR19.15, AR0.00 to AR15.15, TR0 to TR7, TIM 0 to TIM 127, CNT 0 to CNT 127</source>
         <comment>prepare.extended.address</comment>
-        <translation type="unfinished">Indirizzo fuori intervallo alla riga %1.</translation>
+        <translation>Indirizzo fuori intervallo alla riga %1.<byte value="xd"/>
+Indirizzi validi: da 0.00 a 255.15, da W0.00 a W99.15, da HR0.00 a HR19.15, da AR0.00 a AR15.15, da TR0 a TR7, da TIM 0 a TIM 127, da CNT 0 a CNT 127</translation>
     </message>
     <message>
         <source>COUNTER Range</source>
@@ -112,19 +114,22 @@ Valid: 0.00 to 255.15, W0.00 to W99.15, HR0.00 to HR19.15, AR0.00 to AR15.15, TR
         <source>Counter out of range at line %1.<byte value="xd"/>
 Valid Range: 0 to %2</source>
         <comment>prepare.counter_number</comment>
-        <translation type="unfinished">Contatore fuori intervallo alla riga %1.</translation>
+        <translation>Contatore fuori intervallo alla riga %1.<byte value="xd"/>
+Intervallo valido: da 0 a %2</translation>
     </message>
     <message>
         <source>Counter out of range at line %1.<byte value="xd"/>
 Valid Range: 0 to 127</source>
         <comment>prepare.extended.counter_number</comment>
-        <translation type="unfinished">Contatore fuori intervallo alla riga %1.</translation>
+        <translation>Contatore fuori intervallo alla riga %1.<byte value="xd"/>
+Intervallo valido: da 0 a 127</translation>
     </message>
     <message>
         <source>Counter set-value is too high at line %1.<byte value="xd"/>
 Valid Range: #0 to #%2</source>
         <comment>prepare.counter_set_value</comment>
-        <translation type="unfinished">Valore impostato del contatore troppo alto alla riga %1.</translation>
+        <translation>Valore impostato del contatore troppo alto alla riga %1.<byte value="xd"/>
+Intervallo valido: da #0 a #%2</translation>
     </message>
     <message>
         <source>Error at line %1</source>
@@ -150,13 +155,15 @@ Valid Range: #0 to #%2</source>
         <source>JME without its JMP at line %1.<byte value="xd"/>
 Close every JMP N with JME N, inner jumps first</source>
         <comment>prepare.extended.jump_close</comment>
-        <translation type="unfinished">JME senza il suo JMP alla riga %1.</translation>
+        <translation>JME senza il suo JMP alla riga %1.<byte value="xd"/>
+Chiudi ogni JMP N con JME N, prima i salti interni</translation>
     </message>
     <message>
         <source>JMP without a JME after it at line %1.<byte value="xd"/>
 Close every JMP N with JME N, inner jumps first</source>
         <comment>prepare.extended.jump_open</comment>
-        <translation type="unfinished">JMP senza un JME dopo di esso alla riga %1.</translation>
+        <translation>JMP senza un JME dopo di esso alla riga %1.<byte value="xd"/>
+Chiudi ogni JMP N con JME N, prima i salti interni</translation>
     </message>
     <message>
         <source>JUMP Pairs</source>
@@ -177,7 +184,8 @@ Close every JMP N with JME N, inner jumps first</source>
         <source>Jump number out of range at line %1.<byte value="xd"/>
 Valid Range: 0 to 49</source>
         <comment>prepare.extended.jump_number</comment>
-        <translation type="unfinished">Numero di salto fuori intervallo alla riga %1.</translation>
+        <translation>Numero di salto fuori intervallo alla riga %1.<byte value="xd"/>
+Intervallo valido: da 0 a 49</translation>
     </message>
     <message>
         <source>Line %1 has a TIMH timer: compare and prove step timers in tenths of a second, not hundredths, so they cannot explore this program exactly.</source>
@@ -228,13 +236,15 @@ Valid Range: 0 to 49</source>
         <source>Operand cannot be written at line %1.<byte value="xd"/>
 Constants, channels 253 to 255, DM6144 to DM6599 and present values are only read</source>
         <comment>prepare.extended.word_read_only</comment>
-        <translation type="unfinished">Operando non scrivibile alla riga %1.</translation>
+        <translation>Operando non scrivibile alla riga %1.<byte value="xd"/>
+Le costanti, i canali da 253 a 255, da DM6144 a DM6599 e i valori correnti sono di sola lettura</translation>
     </message>
     <message>
         <source>Operand out of range at line %1.<byte value="xd"/>
 Valid: channels 0 to 255, W0 to W99, HR0 to HR19, AR0 to AR15, DM0000 to DM1023, DM6144 to DM6599, TIM 0 to TIM 127, CNT 0 to CNT 127, #0000 to #FFFF, &amp;0 to &amp;65535</source>
         <comment>prepare.extended.word_operand</comment>
-        <translation type="unfinished">Operando fuori intervallo alla riga %1.</translation>
+        <translation>Operando fuori intervallo alla riga %1.<byte value="xd"/>
+Operandi validi: canali da 0 a 255, da W0 a W99, da HR0 a HR19, da AR0 a AR15, da DM0000 a DM1023, da DM6144 a DM6599, da TIM 0 a TIM 127, da CNT 0 a CNT 127, da #0000 a #FFFF, da &amp;0 a &amp;65535</translation>
     </message>
     <message>
         <source>RELAY Range</source>
@@ -245,7 +255,8 @@ Valid: channels 0 to 255, W0 to W99, HR0 to HR19, AR0 to AR15, DM0000 to DM1023,
         <source>Relay out of range at line %1.<byte value="xd"/>
 Valid Range: 0 to %2</source>
         <comment>prepare.relay_address</comment>
-        <translation type="unfinished">Relè fuori intervallo alla riga %1.</translation>
+        <translation>Relè fuori intervallo alla riga %1.<byte value="xd"/>
+Intervallo valido: da 0 a %2</translation>
     </message>
     <message>
         <source>SET-VALUE Range</source>
@@ -261,13 +272,15 @@ Valid Range: 0 to %2</source>
         <source>Set-value out of range at line %1.<byte value="xd"/>
 Valid Range: #0000 to #9999</source>
         <comment>prepare.extended.set_value</comment>
-        <translation type="unfinished">Valore impostato fuori intervallo alla riga %1.</translation>
+        <translation>Valore impostato fuori intervallo alla riga %1.<byte value="xd"/>
+Intervallo valido: da #0000 a #9999</translation>
     </message>
     <message>
         <source>Shift register out of range at line %1.<byte value="xd"/>
 LOCATION and ### must name bits of one area</source>
         <comment>prepare.extended.shift_area</comment>
-        <translation type="unfinished">Registro a scorrimento fuori intervallo alla riga %1.</translation>
+        <translation>Registro a scorrimento fuori intervallo alla riga %1.<byte value="xd"/>
+LOCATION e ### devono indicare bit di una stessa area</translation>
     </message>
     <message>
         <source>TIMER Range</source>
@@ -288,25 +301,29 @@ LOCATION and ### must name bits of one area</source>
         <source>The file ends at the END line: the text on the lines after END was not saved.<byte value="xd"/>
 Move it above END to keep it in the file.</source>
         <comment>file.text_after_end</comment>
-        <translation type="unfinished">Il file termina alla riga END: il testo delle righe dopo END non è stato salvato.</translation>
+        <translation>Il file termina alla riga END: il testo delle righe dopo END non è stato salvato.<byte value="xd"/>
+Spostalo sopra END per mantenerlo nel file.</translation>
     </message>
     <message>
         <source>The ladder code has changed.<byte value="xd"/>
 Do you want to save the ladder code?</source>
         <comment>file.save_question</comment>
-        <translation type="unfinished">Il codice ladder è stato modificato.</translation>
+        <translation>Il codice ladder è stato modificato.<byte value="xd"/>
+Vuoi salvare il codice ladder?</translation>
     </message>
     <message>
         <source>The names in %1 could not be read: (%2) %3<byte value="xd"/>
 Saving the program leaves that file as it is.</source>
         <comment>file.names_unread</comment>
-        <translation type="unfinished">Impossibile leggere i nomi in %1: (%2) %3</translation>
+        <translation>Impossibile leggere i nomi in %1: (%2) %3<byte value="xd"/>
+Il salvataggio del programma lascia quel file invariato.</translation>
     </message>
     <message>
         <source>The names were not saved: %1 was not read whole when the program was loaded, and saving leaves it as it is.<byte value="xd"/>
 Save the program under another name to keep the names beside it.</source>
         <comment>file.names_not_saved</comment>
-        <translation type="unfinished">I nomi non sono stati salvati: %1 non è stato letto per intero al caricamento del programma, e il salvataggio lo lascia invariato.</translation>
+        <translation>I nomi non sono stati salvati: %1 non è stato letto per intero al caricamento del programma, e il salvataggio lo lascia invariato.<byte value="xd"/>
+Salva il programma con un altro nome per mantenere i nomi accanto a esso.</translation>
     </message>
     <message>
         <source>The program has no END line: it cannot start.</source>
@@ -322,37 +339,43 @@ Save the program under another name to keep the names beside it.</source>
         <source>These lines of %1 were skipped; saving the program leaves that file as it is:<byte value="xd"/>
 %2</source>
         <comment>file.names_skipped</comment>
-        <translation type="unfinished">Queste righe di %1 sono state saltate; il salvataggio del programma lascia quel file invariato:</translation>
+        <translation>Queste righe di %1 sono state saltate; il salvataggio del programma lascia quel file invariato:<byte value="xd"/>
+%2</translation>
     </message>
     <message>
         <source>Third operand missing below line %1.<byte value="xd"/>
 ADD and SUB take their result word on the next line, its code cell empty</source>
         <comment>prepare.extended.operand_line</comment>
-        <translation type="unfinished">Terzo operando mancante sotto la riga %1.</translation>
+        <translation>Terzo operando mancante sotto la riga %1.<byte value="xd"/>
+ADD e SUB prendono la parola del risultato nella riga successiva, con la cella del codice vuota</translation>
     </message>
     <message>
         <source>Timer and counter share a number at line %1.<byte value="xd"/>
 A number is a timer or a counter, not both</source>
         <comment>prepare.extended.shared</comment>
-        <translation type="unfinished">Timer e contatore condividono un numero alla riga %1.</translation>
+        <translation>Timer e contatore condividono un numero alla riga %1.<byte value="xd"/>
+Un numero è di un timer o di un contatore, non di entrambi</translation>
     </message>
     <message>
         <source>Timer out of range at line %1.<byte value="xd"/>
 Valid Range: 0 to %2</source>
         <comment>prepare.timer_number</comment>
-        <translation type="unfinished">Timer fuori intervallo alla riga %1.</translation>
+        <translation>Timer fuori intervallo alla riga %1.<byte value="xd"/>
+Intervallo valido: da 0 a %2</translation>
     </message>
     <message>
         <source>Timer out of range at line %1.<byte value="xd"/>
 Valid Range: 0 to 127</source>
         <comment>prepare.extended.timer_number</comment>
-        <translation type="unfinished">Timer fuori intervallo alla riga %1.</translation>
+        <translation>Timer fuori intervallo alla riga %1.<byte value="xd"/>
+Intervallo valido: da 0 a 127</translation>
     </message>
     <message>
         <source>Timer set-value is too high at line %1.<byte value="xd"/>
 Valid Range: #0 to #%2</source>
         <comment>prepare.timer_set_value</comment>
-        <translation type="unfinished">Valore impostato del timer troppo alto alla riga %1.</translation>
+        <translation>Valore impostato del timer troppo alto alla riga %1.<byte value="xd"/>
+Intervallo valido: da #0 a #%2</translation>
     </message>
 </context>
 <context>
@@ -2946,7 +2969,8 @@ arriva</translation>
     <message>
         <source>Go back to the starter program of %1?<byte value="xd"/>
 Your work on this exercise will be lost.</source>
-        <translation type="unfinished">Tornare al programma iniziale di %1?</translation>
+        <translation>Tornare al programma iniziale di %1?<byte value="xd"/>
+Il lavoro svolto su questo esercizio andrà perso.</translation>
     </message>
     <message>
         <source>Hand In...</source>
@@ -2967,27 +2991,32 @@ Your work on this exercise will be lost.</source>
     <message>
         <source>The check could not be recorded:<byte value="xd"/>
 %1</source>
-        <translation type="unfinished">Impossibile registrare la verifica:</translation>
+        <translation>Impossibile registrare la verifica:<byte value="xd"/>
+%1</translation>
     </message>
     <message>
         <source>The exercise pack %1 could not be opened:<byte value="xd"/>
 %2</source>
-        <translation type="unfinished">Impossibile aprire il pacchetto di esercizi %1:</translation>
+        <translation>Impossibile aprire il pacchetto di esercizi %1:<byte value="xd"/>
+%2</translation>
     </message>
     <message>
         <source>The hand-in could not be saved:<byte value="xd"/>
 %1</source>
-        <translation type="unfinished">Impossibile salvare la consegna:</translation>
+        <translation>Impossibile salvare la consegna:<byte value="xd"/>
+%1</translation>
     </message>
     <message>
         <source>The starter of %1 could not be restored:<byte value="xd"/>
 %2</source>
-        <translation type="unfinished">Impossibile ripristinare il programma iniziale di %1:</translation>
+        <translation>Impossibile ripristinare il programma iniziale di %1:<byte value="xd"/>
+%2</translation>
     </message>
     <message>
         <source>The work on %1 could not be kept:<byte value="xd"/>
 %2</source>
-        <translation type="unfinished">Impossibile conservare il lavoro su %1:</translation>
+        <translation>Impossibile conservare il lavoro su %1:<byte value="xd"/>
+%2</translation>
     </message>
 </context>
 <context>
@@ -3015,7 +3044,8 @@ Your work on this exercise will be lost.</source>
     <message>
         <source>The PDF could not be saved:<byte value="xd"/>
 %1</source>
-        <translation type="unfinished">Impossibile salvare il PDF:</translation>
+        <translation>Impossibile salvare il PDF:<byte value="xd"/>
+%1</translation>
     </message>
 </context>
 <context>

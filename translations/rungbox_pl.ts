@@ -85,13 +85,15 @@
         <source>Address cannot be written at line %1.<byte value="xd"/>
 Special relays (253.00 to 255.15), timers and counters are only read</source>
         <comment>prepare.extended.read_only</comment>
-        <translation type="unfinished">Adresu w linii %1 nie można zapisać.</translation>
+        <translation>Adresu w linii %1 nie można zapisać.<byte value="xd"/>
+Przekaźniki specjalne (253.00–255.15), timery i liczniki są tylko do odczytu</translation>
     </message>
     <message>
         <source>Address out of range at line %1.<byte value="xd"/>
 Valid: 0.00 to 255.15, W0.00 to W99.15, HR0.00 to HR19.15, AR0.00 to AR15.15, TR0 to TR7, TIM 0 to TIM 127, CNT 0 to CNT 127</source>
         <comment>prepare.extended.address</comment>
-        <translation type="unfinished">Adres poza zakresem w linii %1.</translation>
+        <translation>Adres poza zakresem w linii %1.<byte value="xd"/>
+Dozwolone: 0.00–255.15, W0.00–W99.15, HR0.00–HR19.15, AR0.00–AR15.15, TR0–TR7, TIM 0–TIM 127, CNT 0–CNT 127</translation>
     </message>
     <message>
         <source>COUNTER Range</source>
@@ -112,19 +114,22 @@ Valid: 0.00 to 255.15, W0.00 to W99.15, HR0.00 to HR19.15, AR0.00 to AR15.15, TR
         <source>Counter out of range at line %1.<byte value="xd"/>
 Valid Range: 0 to %2</source>
         <comment>prepare.counter_number</comment>
-        <translation type="unfinished">Licznik poza zakresem w linii %1.</translation>
+        <translation>Licznik poza zakresem w linii %1.<byte value="xd"/>
+Dozwolony zakres: od 0 do %2</translation>
     </message>
     <message>
         <source>Counter out of range at line %1.<byte value="xd"/>
 Valid Range: 0 to 127</source>
         <comment>prepare.extended.counter_number</comment>
-        <translation type="unfinished">Licznik poza zakresem w linii %1.</translation>
+        <translation>Licznik poza zakresem w linii %1.<byte value="xd"/>
+Dozwolony zakres: od 0 do 127</translation>
     </message>
     <message>
         <source>Counter set-value is too high at line %1.<byte value="xd"/>
 Valid Range: #0 to #%2</source>
         <comment>prepare.counter_set_value</comment>
-        <translation type="unfinished">Wartość zadana licznika jest za duża w linii %1.</translation>
+        <translation>Wartość zadana licznika jest za duża w linii %1.<byte value="xd"/>
+Dozwolony zakres: od #0 do #%2</translation>
     </message>
     <message>
         <source>Error at line %1</source>
@@ -150,13 +155,15 @@ Valid Range: #0 to #%2</source>
         <source>JME without its JMP at line %1.<byte value="xd"/>
 Close every JMP N with JME N, inner jumps first</source>
         <comment>prepare.extended.jump_close</comment>
-        <translation type="unfinished">JME bez swojego JMP w linii %1.</translation>
+        <translation>JME bez swojego JMP w linii %1.<byte value="xd"/>
+Zamknij każdy JMP N instrukcją JME N, zaczynając od skoków wewnętrznych</translation>
     </message>
     <message>
         <source>JMP without a JME after it at line %1.<byte value="xd"/>
 Close every JMP N with JME N, inner jumps first</source>
         <comment>prepare.extended.jump_open</comment>
-        <translation type="unfinished">JMP bez następującego po nim JME w linii %1.</translation>
+        <translation>JMP bez następującego po nim JME w linii %1.<byte value="xd"/>
+Zamknij każdy JMP N instrukcją JME N, zaczynając od skoków wewnętrznych</translation>
     </message>
     <message>
         <source>JUMP Pairs</source>
@@ -177,7 +184,8 @@ Close every JMP N with JME N, inner jumps first</source>
         <source>Jump number out of range at line %1.<byte value="xd"/>
 Valid Range: 0 to 49</source>
         <comment>prepare.extended.jump_number</comment>
-        <translation type="unfinished">Numer skoku poza zakresem w linii %1.</translation>
+        <translation>Numer skoku poza zakresem w linii %1.<byte value="xd"/>
+Dozwolony zakres: od 0 do 49</translation>
     </message>
     <message>
         <source>Line %1 has a TIMH timer: compare and prove step timers in tenths of a second, not hundredths, so they cannot explore this program exactly.</source>
@@ -228,13 +236,15 @@ Valid Range: 0 to 49</source>
         <source>Operand cannot be written at line %1.<byte value="xd"/>
 Constants, channels 253 to 255, DM6144 to DM6599 and present values are only read</source>
         <comment>prepare.extended.word_read_only</comment>
-        <translation type="unfinished">Operandu w linii %1 nie można zapisać.</translation>
+        <translation>Operandu w linii %1 nie można zapisać.<byte value="xd"/>
+Stałe, kanały 253–255, DM6144–DM6599 oraz wartości bieżące są tylko do odczytu</translation>
     </message>
     <message>
         <source>Operand out of range at line %1.<byte value="xd"/>
 Valid: channels 0 to 255, W0 to W99, HR0 to HR19, AR0 to AR15, DM0000 to DM1023, DM6144 to DM6599, TIM 0 to TIM 127, CNT 0 to CNT 127, #0000 to #FFFF, &amp;0 to &amp;65535</source>
         <comment>prepare.extended.word_operand</comment>
-        <translation type="unfinished">Operand poza zakresem w linii %1.</translation>
+        <translation>Operand poza zakresem w linii %1.<byte value="xd"/>
+Dozwolone: kanały 0–255, W0–W99, HR0–HR19, AR0–AR15, DM0000–DM1023, DM6144–DM6599, TIM 0–TIM 127, CNT 0–CNT 127, #0000–#FFFF, &amp;0–&amp;65535</translation>
     </message>
     <message>
         <source>RELAY Range</source>
@@ -245,7 +255,8 @@ Valid: channels 0 to 255, W0 to W99, HR0 to HR19, AR0 to AR15, DM0000 to DM1023,
         <source>Relay out of range at line %1.<byte value="xd"/>
 Valid Range: 0 to %2</source>
         <comment>prepare.relay_address</comment>
-        <translation type="unfinished">Przekaźnik poza zakresem w linii %1.</translation>
+        <translation>Przekaźnik poza zakresem w linii %1.<byte value="xd"/>
+Dozwolony zakres: od 0 do %2</translation>
     </message>
     <message>
         <source>SET-VALUE Range</source>
@@ -261,13 +272,15 @@ Valid Range: 0 to %2</source>
         <source>Set-value out of range at line %1.<byte value="xd"/>
 Valid Range: #0000 to #9999</source>
         <comment>prepare.extended.set_value</comment>
-        <translation type="unfinished">Wartość zadana poza zakresem w linii %1.</translation>
+        <translation>Wartość zadana poza zakresem w linii %1.<byte value="xd"/>
+Dozwolony zakres: od #0000 do #9999</translation>
     </message>
     <message>
         <source>Shift register out of range at line %1.<byte value="xd"/>
 LOCATION and ### must name bits of one area</source>
         <comment>prepare.extended.shift_area</comment>
-        <translation type="unfinished">Rejestr przesuwny poza zakresem w linii %1.</translation>
+        <translation>Rejestr przesuwny poza zakresem w linii %1.<byte value="xd"/>
+LOCATION i ### muszą wskazywać bity jednego obszaru</translation>
     </message>
     <message>
         <source>TIMER Range</source>
@@ -288,25 +301,29 @@ LOCATION and ### must name bits of one area</source>
         <source>The file ends at the END line: the text on the lines after END was not saved.<byte value="xd"/>
 Move it above END to keep it in the file.</source>
         <comment>file.text_after_end</comment>
-        <translation type="unfinished">Plik kończy się na linii END: tekst w liniach po END nie został zapisany.</translation>
+        <translation>Plik kończy się na linii END: tekst w liniach po END nie został zapisany.<byte value="xd"/>
+Przenieś go powyżej END, aby pozostał w pliku.</translation>
     </message>
     <message>
         <source>The ladder code has changed.<byte value="xd"/>
 Do you want to save the ladder code?</source>
         <comment>file.save_question</comment>
-        <translation type="unfinished">Kod programu został zmieniony.</translation>
+        <translation>Kod programu został zmieniony.<byte value="xd"/>
+Czy zapisać kod programu?</translation>
     </message>
     <message>
         <source>The names in %1 could not be read: (%2) %3<byte value="xd"/>
 Saving the program leaves that file as it is.</source>
         <comment>file.names_unread</comment>
-        <translation type="unfinished">Nie można odczytać nazw w %1: (%2) %3</translation>
+        <translation>Nie można odczytać nazw w %1: (%2) %3<byte value="xd"/>
+Zapisanie programu pozostawia ten plik bez zmian.</translation>
     </message>
     <message>
         <source>The names were not saved: %1 was not read whole when the program was loaded, and saving leaves it as it is.<byte value="xd"/>
 Save the program under another name to keep the names beside it.</source>
         <comment>file.names_not_saved</comment>
-        <translation type="unfinished">Nazwy nie zostały zapisane: plik %1 nie został w całości odczytany przy wczytywaniu programu, a zapis pozostawia go bez zmian.</translation>
+        <translation>Nazwy nie zostały zapisane: plik %1 nie został w całości odczytany przy wczytywaniu programu, a zapis pozostawia go bez zmian.<byte value="xd"/>
+Zapisz program pod inną nazwą, aby zachować nazwy obok niego.</translation>
     </message>
     <message>
         <source>The program has no END line: it cannot start.</source>
@@ -322,37 +339,43 @@ Save the program under another name to keep the names beside it.</source>
         <source>These lines of %1 were skipped; saving the program leaves that file as it is:<byte value="xd"/>
 %2</source>
         <comment>file.names_skipped</comment>
-        <translation type="unfinished">Te linie pliku %1 zostały pominięte; zapisanie programu pozostawia ten plik bez zmian:</translation>
+        <translation>Te linie pliku %1 zostały pominięte; zapisanie programu pozostawia ten plik bez zmian:<byte value="xd"/>
+%2</translation>
     </message>
     <message>
         <source>Third operand missing below line %1.<byte value="xd"/>
 ADD and SUB take their result word on the next line, its code cell empty</source>
         <comment>prepare.extended.operand_line</comment>
-        <translation type="unfinished">Brak trzeciego operandu pod linią %1.</translation>
+        <translation>Brak trzeciego operandu pod linią %1.<byte value="xd"/>
+ADD i SUB pobierają słowo wyniku z następnej linii, z pustą komórką kodu</translation>
     </message>
     <message>
         <source>Timer and counter share a number at line %1.<byte value="xd"/>
 A number is a timer or a counter, not both</source>
         <comment>prepare.extended.shared</comment>
-        <translation type="unfinished">Timer i licznik mają ten sam numer w linii %1.</translation>
+        <translation>Timer i licznik mają ten sam numer w linii %1.<byte value="xd"/>
+Numer należy do timera albo do licznika, nie do obu</translation>
     </message>
     <message>
         <source>Timer out of range at line %1.<byte value="xd"/>
 Valid Range: 0 to %2</source>
         <comment>prepare.timer_number</comment>
-        <translation type="unfinished">Timer poza zakresem w linii %1.</translation>
+        <translation>Timer poza zakresem w linii %1.<byte value="xd"/>
+Dozwolony zakres: od 0 do %2</translation>
     </message>
     <message>
         <source>Timer out of range at line %1.<byte value="xd"/>
 Valid Range: 0 to 127</source>
         <comment>prepare.extended.timer_number</comment>
-        <translation type="unfinished">Timer poza zakresem w linii %1.</translation>
+        <translation>Timer poza zakresem w linii %1.<byte value="xd"/>
+Dozwolony zakres: od 0 do 127</translation>
     </message>
     <message>
         <source>Timer set-value is too high at line %1.<byte value="xd"/>
 Valid Range: #0 to #%2</source>
         <comment>prepare.timer_set_value</comment>
-        <translation type="unfinished">Wartość zadana timera jest za duża w linii %1.</translation>
+        <translation>Wartość zadana timera jest za duża w linii %1.<byte value="xd"/>
+Dozwolony zakres: od #0 do #%2</translation>
     </message>
 </context>
 <context>
@@ -2946,7 +2969,8 @@ przyjeżdża</translation>
     <message>
         <source>Go back to the starter program of %1?<byte value="xd"/>
 Your work on this exercise will be lost.</source>
-        <translation type="unfinished">Wrócić do programu startowego ćwiczenia %1?</translation>
+        <translation>Wrócić do programu startowego ćwiczenia %1?<byte value="xd"/>
+Twoja praca nad tym ćwiczeniem zostanie utracona.</translation>
     </message>
     <message>
         <source>Hand In...</source>
@@ -2967,27 +2991,32 @@ Your work on this exercise will be lost.</source>
     <message>
         <source>The check could not be recorded:<byte value="xd"/>
 %1</source>
-        <translation type="unfinished">Nie można zapisać wyniku sprawdzenia:</translation>
+        <translation>Nie można zapisać wyniku sprawdzenia:<byte value="xd"/>
+%1</translation>
     </message>
     <message>
         <source>The exercise pack %1 could not be opened:<byte value="xd"/>
 %2</source>
-        <translation type="unfinished">Nie można otworzyć pakietu ćwiczeń %1:</translation>
+        <translation>Nie można otworzyć pakietu ćwiczeń %1:<byte value="xd"/>
+%2</translation>
     </message>
     <message>
         <source>The hand-in could not be saved:<byte value="xd"/>
 %1</source>
-        <translation type="unfinished">Nie można zapisać pracy do oddania:</translation>
+        <translation>Nie można zapisać pracy do oddania:<byte value="xd"/>
+%1</translation>
     </message>
     <message>
         <source>The starter of %1 could not be restored:<byte value="xd"/>
 %2</source>
-        <translation type="unfinished">Nie można przywrócić programu startowego ćwiczenia %1:</translation>
+        <translation>Nie można przywrócić programu startowego ćwiczenia %1:<byte value="xd"/>
+%2</translation>
     </message>
     <message>
         <source>The work on %1 could not be kept:<byte value="xd"/>
 %2</source>
-        <translation type="unfinished">Nie można zachować pracy nad %1:</translation>
+        <translation>Nie można zachować pracy nad %1:<byte value="xd"/>
+%2</translation>
     </message>
 </context>
 <context>
@@ -3015,7 +3044,8 @@ Your work on this exercise will be lost.</source>
     <message>
         <source>The PDF could not be saved:<byte value="xd"/>
 %1</source>
-        <translation type="unfinished">Nie można zapisać pliku PDF:</translation>
+        <translation>Nie można zapisać pliku PDF:<byte value="xd"/>
+%1</translation>
     </message>
 </context>
 <context>

@@ -85,13 +85,15 @@
         <source>Address cannot be written at line %1.<byte value="xd"/>
 Special relays (253.00 to 255.15), timers and counters are only read</source>
         <comment>prepare.extended.read_only</comment>
-        <translation type="unfinished">%1. satırdaki adrese yazılamaz.</translation>
+        <translation>%1. satırdaki adrese yazılamaz.<byte value="xd"/>
+Özel röleler (253.00 - 255.15), zamanlayıcılar ve sayıcılar salt okunurdur</translation>
     </message>
     <message>
         <source>Address out of range at line %1.<byte value="xd"/>
 Valid: 0.00 to 255.15, W0.00 to W99.15, HR0.00 to HR19.15, AR0.00 to AR15.15, TR0 to TR7, TIM 0 to TIM 127, CNT 0 to CNT 127</source>
         <comment>prepare.extended.address</comment>
-        <translation type="unfinished">%1. satırda adres aralık dışında.</translation>
+        <translation>%1. satırda adres aralık dışında.<byte value="xd"/>
+Geçerli: 0.00 - 255.15, W0.00 - W99.15, HR0.00 - HR19.15, AR0.00 - AR15.15, TR0 - TR7, TIM 0 - TIM 127, CNT 0 - CNT 127</translation>
     </message>
     <message>
         <source>COUNTER Range</source>
@@ -112,19 +114,22 @@ Valid: 0.00 to 255.15, W0.00 to W99.15, HR0.00 to HR19.15, AR0.00 to AR15.15, TR
         <source>Counter out of range at line %1.<byte value="xd"/>
 Valid Range: 0 to %2</source>
         <comment>prepare.counter_number</comment>
-        <translation type="unfinished">%1. satırda sayıcı aralık dışında.</translation>
+        <translation>%1. satırda sayıcı aralık dışında.<byte value="xd"/>
+Geçerli aralık: 0 - %2</translation>
     </message>
     <message>
         <source>Counter out of range at line %1.<byte value="xd"/>
 Valid Range: 0 to 127</source>
         <comment>prepare.extended.counter_number</comment>
-        <translation type="unfinished">%1. satırda sayıcı aralık dışında.</translation>
+        <translation>%1. satırda sayıcı aralık dışında.<byte value="xd"/>
+Geçerli aralık: 0 - 127</translation>
     </message>
     <message>
         <source>Counter set-value is too high at line %1.<byte value="xd"/>
 Valid Range: #0 to #%2</source>
         <comment>prepare.counter_set_value</comment>
-        <translation type="unfinished">%1. satırda sayıcı ayar değeri çok yüksek.</translation>
+        <translation>%1. satırda sayıcı ayar değeri çok yüksek.<byte value="xd"/>
+Geçerli aralık: #0 - #%2</translation>
     </message>
     <message>
         <source>Error at line %1</source>
@@ -150,13 +155,15 @@ Valid Range: #0 to #%2</source>
         <source>JME without its JMP at line %1.<byte value="xd"/>
 Close every JMP N with JME N, inner jumps first</source>
         <comment>prepare.extended.jump_close</comment>
-        <translation type="unfinished">%1. satırda JMP&apos;si olmayan JME.</translation>
+        <translation>%1. satırda JMP&apos;si olmayan JME.<byte value="xd"/>
+Her JMP N komutunu JME N ile kapatın; önce içteki atlamaları kapatın</translation>
     </message>
     <message>
         <source>JMP without a JME after it at line %1.<byte value="xd"/>
 Close every JMP N with JME N, inner jumps first</source>
         <comment>prepare.extended.jump_open</comment>
-        <translation type="unfinished">%1. satırda ardından JME gelmeyen JMP.</translation>
+        <translation>%1. satırda ardından JME gelmeyen JMP.<byte value="xd"/>
+Her JMP N komutunu JME N ile kapatın; önce içteki atlamaları kapatın</translation>
     </message>
     <message>
         <source>JUMP Pairs</source>
@@ -177,7 +184,8 @@ Close every JMP N with JME N, inner jumps first</source>
         <source>Jump number out of range at line %1.<byte value="xd"/>
 Valid Range: 0 to 49</source>
         <comment>prepare.extended.jump_number</comment>
-        <translation type="unfinished">%1. satırda atlama numarası aralık dışında.</translation>
+        <translation>%1. satırda atlama numarası aralık dışında.<byte value="xd"/>
+Geçerli aralık: 0 - 49</translation>
     </message>
     <message>
         <source>Line %1 has a TIMH timer: compare and prove step timers in tenths of a second, not hundredths, so they cannot explore this program exactly.</source>
@@ -228,13 +236,15 @@ Valid Range: 0 to 49</source>
         <source>Operand cannot be written at line %1.<byte value="xd"/>
 Constants, channels 253 to 255, DM6144 to DM6599 and present values are only read</source>
         <comment>prepare.extended.word_read_only</comment>
-        <translation type="unfinished">%1. satırdaki operanda yazılamaz.</translation>
+        <translation>%1. satırdaki operanda yazılamaz.<byte value="xd"/>
+Sabitler, 253 - 255 kanalları, DM6144 - DM6599 ve mevcut değerler salt okunurdur</translation>
     </message>
     <message>
         <source>Operand out of range at line %1.<byte value="xd"/>
 Valid: channels 0 to 255, W0 to W99, HR0 to HR19, AR0 to AR15, DM0000 to DM1023, DM6144 to DM6599, TIM 0 to TIM 127, CNT 0 to CNT 127, #0000 to #FFFF, &amp;0 to &amp;65535</source>
         <comment>prepare.extended.word_operand</comment>
-        <translation type="unfinished">%1. satırda operand aralık dışında.</translation>
+        <translation>%1. satırda operand aralık dışında.<byte value="xd"/>
+Geçerli: 0 - 255 kanalları, W0 - W99, HR0 - HR19, AR0 - AR15, DM0000 - DM1023, DM6144 - DM6599, TIM 0 - TIM 127, CNT 0 - CNT 127, #0000 - #FFFF, &amp;0 - &amp;65535</translation>
     </message>
     <message>
         <source>RELAY Range</source>
@@ -245,7 +255,8 @@ Valid: channels 0 to 255, W0 to W99, HR0 to HR19, AR0 to AR15, DM0000 to DM1023,
         <source>Relay out of range at line %1.<byte value="xd"/>
 Valid Range: 0 to %2</source>
         <comment>prepare.relay_address</comment>
-        <translation type="unfinished">%1. satırda röle aralık dışında.</translation>
+        <translation>%1. satırda röle aralık dışında.<byte value="xd"/>
+Geçerli aralık: 0 - %2</translation>
     </message>
     <message>
         <source>SET-VALUE Range</source>
@@ -261,13 +272,15 @@ Valid Range: 0 to %2</source>
         <source>Set-value out of range at line %1.<byte value="xd"/>
 Valid Range: #0000 to #9999</source>
         <comment>prepare.extended.set_value</comment>
-        <translation type="unfinished">%1. satırda ayar değeri aralık dışında.</translation>
+        <translation>%1. satırda ayar değeri aralık dışında.<byte value="xd"/>
+Geçerli aralık: #0000 - #9999</translation>
     </message>
     <message>
         <source>Shift register out of range at line %1.<byte value="xd"/>
 LOCATION and ### must name bits of one area</source>
         <comment>prepare.extended.shift_area</comment>
-        <translation type="unfinished">%1. satırda kaydırmalı yazmaç aralık dışında.</translation>
+        <translation>%1. satırda kaydırmalı yazmaç aralık dışında.<byte value="xd"/>
+LOCATION ve ### aynı alanın bitlerini belirtmelidir</translation>
     </message>
     <message>
         <source>TIMER Range</source>
@@ -288,25 +301,29 @@ LOCATION and ### must name bits of one area</source>
         <source>The file ends at the END line: the text on the lines after END was not saved.<byte value="xd"/>
 Move it above END to keep it in the file.</source>
         <comment>file.text_after_end</comment>
-        <translation type="unfinished">Dosya END satırında biter: END&apos;den sonraki satırlardaki metin kaydedilmedi.</translation>
+        <translation>Dosya END satırında biter: END&apos;den sonraki satırlardaki metin kaydedilmedi.<byte value="xd"/>
+Dosyada kalması için onu END&apos;in üstüne taşıyın.</translation>
     </message>
     <message>
         <source>The ladder code has changed.<byte value="xd"/>
 Do you want to save the ladder code?</source>
         <comment>file.save_question</comment>
-        <translation type="unfinished">Merdiven kodu değişti.</translation>
+        <translation>Merdiven kodu değişti.<byte value="xd"/>
+Merdiven kodunu kaydetmek istiyor musunuz?</translation>
     </message>
     <message>
         <source>The names in %1 could not be read: (%2) %3<byte value="xd"/>
 Saving the program leaves that file as it is.</source>
         <comment>file.names_unread</comment>
-        <translation type="unfinished">%1 içindeki adlar okunamadı: (%2) %3</translation>
+        <translation>%1 içindeki adlar okunamadı: (%2) %3<byte value="xd"/>
+Programı kaydetmek o dosyayı olduğu gibi bırakır.</translation>
     </message>
     <message>
         <source>The names were not saved: %1 was not read whole when the program was loaded, and saving leaves it as it is.<byte value="xd"/>
 Save the program under another name to keep the names beside it.</source>
         <comment>file.names_not_saved</comment>
-        <translation type="unfinished">Adlar kaydedilmedi: program yüklenirken %1 tamamen okunamamıştı ve kaydetme onu olduğu gibi bırakır.</translation>
+        <translation>Adlar kaydedilmedi: program yüklenirken %1 tamamen okunamamıştı ve kaydetme onu olduğu gibi bırakır.<byte value="xd"/>
+Adları yanında tutmak için programı başka bir adla kaydedin.</translation>
     </message>
     <message>
         <source>The program has no END line: it cannot start.</source>
@@ -322,37 +339,43 @@ Save the program under another name to keep the names beside it.</source>
         <source>These lines of %1 were skipped; saving the program leaves that file as it is:<byte value="xd"/>
 %2</source>
         <comment>file.names_skipped</comment>
-        <translation type="unfinished">%1 dosyasının şu satırları atlandı; programı kaydetmek o dosyayı olduğu gibi bırakır:</translation>
+        <translation>%1 dosyasının şu satırları atlandı; programı kaydetmek o dosyayı olduğu gibi bırakır:<byte value="xd"/>
+%2</translation>
     </message>
     <message>
         <source>Third operand missing below line %1.<byte value="xd"/>
 ADD and SUB take their result word on the next line, its code cell empty</source>
         <comment>prepare.extended.operand_line</comment>
-        <translation type="unfinished">%1. satırın altında üçüncü operand eksik.</translation>
+        <translation>%1. satırın altında üçüncü operand eksik.<byte value="xd"/>
+ADD ve SUB sonuç word&apos;ünü, kod hücresi boş bırakılan bir sonraki satırda alır</translation>
     </message>
     <message>
         <source>Timer and counter share a number at line %1.<byte value="xd"/>
 A number is a timer or a counter, not both</source>
         <comment>prepare.extended.shared</comment>
-        <translation type="unfinished">%1. satırda zamanlayıcı ve sayıcı aynı numarayı kullanıyor.</translation>
+        <translation>%1. satırda zamanlayıcı ve sayıcı aynı numarayı kullanıyor.<byte value="xd"/>
+Bir numara ya zamanlayıcıdır ya sayıcı, ikisi birden olamaz</translation>
     </message>
     <message>
         <source>Timer out of range at line %1.<byte value="xd"/>
 Valid Range: 0 to %2</source>
         <comment>prepare.timer_number</comment>
-        <translation type="unfinished">%1. satırda zamanlayıcı aralık dışında.</translation>
+        <translation>%1. satırda zamanlayıcı aralık dışında.<byte value="xd"/>
+Geçerli aralık: 0 - %2</translation>
     </message>
     <message>
         <source>Timer out of range at line %1.<byte value="xd"/>
 Valid Range: 0 to 127</source>
         <comment>prepare.extended.timer_number</comment>
-        <translation type="unfinished">%1. satırda zamanlayıcı aralık dışında.</translation>
+        <translation>%1. satırda zamanlayıcı aralık dışında.<byte value="xd"/>
+Geçerli aralık: 0 - 127</translation>
     </message>
     <message>
         <source>Timer set-value is too high at line %1.<byte value="xd"/>
 Valid Range: #0 to #%2</source>
         <comment>prepare.timer_set_value</comment>
-        <translation type="unfinished">%1. satırda zamanlayıcı ayar değeri çok yüksek.</translation>
+        <translation>%1. satırda zamanlayıcı ayar değeri çok yüksek.<byte value="xd"/>
+Geçerli aralık: #0 - #%2</translation>
     </message>
 </context>
 <context>
@@ -2946,7 +2969,8 @@ geliyor</translation>
     <message>
         <source>Go back to the starter program of %1?<byte value="xd"/>
 Your work on this exercise will be lost.</source>
-        <translation type="unfinished">%1 alıştırmasının başlangıç programına geri dönülsün mü?</translation>
+        <translation>%1 alıştırmasının başlangıç programına geri dönülsün mü?<byte value="xd"/>
+Bu alıştırmadaki çalışmanız kaybolacak.</translation>
     </message>
     <message>
         <source>Hand In...</source>
@@ -2967,27 +2991,32 @@ Your work on this exercise will be lost.</source>
     <message>
         <source>The check could not be recorded:<byte value="xd"/>
 %1</source>
-        <translation type="unfinished">Denetim kaydedilemedi:</translation>
+        <translation>Denetim kaydedilemedi:<byte value="xd"/>
+%1</translation>
     </message>
     <message>
         <source>The exercise pack %1 could not be opened:<byte value="xd"/>
 %2</source>
-        <translation type="unfinished">%1 alıştırma paketi açılamadı:</translation>
+        <translation>%1 alıştırma paketi açılamadı:<byte value="xd"/>
+%2</translation>
     </message>
     <message>
         <source>The hand-in could not be saved:<byte value="xd"/>
 %1</source>
-        <translation type="unfinished">Teslim dosyası kaydedilemedi:</translation>
+        <translation>Teslim dosyası kaydedilemedi:<byte value="xd"/>
+%1</translation>
     </message>
     <message>
         <source>The starter of %1 could not be restored:<byte value="xd"/>
 %2</source>
-        <translation type="unfinished">%1 başlangıç programı geri yüklenemedi:</translation>
+        <translation>%1 başlangıç programı geri yüklenemedi:<byte value="xd"/>
+%2</translation>
     </message>
     <message>
         <source>The work on %1 could not be kept:<byte value="xd"/>
 %2</source>
-        <translation type="unfinished">%1 üzerindeki çalışma saklanamadı:</translation>
+        <translation>%1 üzerindeki çalışma saklanamadı:<byte value="xd"/>
+%2</translation>
     </message>
 </context>
 <context>
@@ -3015,7 +3044,8 @@ Your work on this exercise will be lost.</source>
     <message>
         <source>The PDF could not be saved:<byte value="xd"/>
 %1</source>
-        <translation type="unfinished">PDF kaydedilemedi:</translation>
+        <translation>PDF kaydedilemedi:<byte value="xd"/>
+%1</translation>
     </message>
 </context>
 <context>

@@ -85,13 +85,15 @@
         <source>Address cannot be written at line %1.<byte value="xd"/>
 Special relays (253.00 to 255.15), timers and counters are only read</source>
         <comment>prepare.extended.read_only</comment>
-        <translation type="unfinished">Không thể ghi vào địa chỉ ở dòng %1.</translation>
+        <translation>Không thể ghi vào địa chỉ ở dòng %1.<byte value="xd"/>
+Rơle đặc biệt (253.00 đến 255.15), bộ định thời và bộ đếm chỉ được đọc</translation>
     </message>
     <message>
         <source>Address out of range at line %1.<byte value="xd"/>
 Valid: 0.00 to 255.15, W0.00 to W99.15, HR0.00 to HR19.15, AR0.00 to AR15.15, TR0 to TR7, TIM 0 to TIM 127, CNT 0 to CNT 127</source>
         <comment>prepare.extended.address</comment>
-        <translation type="unfinished">Địa chỉ vượt ngoài phạm vi ở dòng %1.</translation>
+        <translation>Địa chỉ vượt ngoài phạm vi ở dòng %1.<byte value="xd"/>
+Hợp lệ: 0.00 đến 255.15, W0.00 đến W99.15, HR0.00 đến HR19.15, AR0.00 đến AR15.15, TR0 đến TR7, TIM 0 đến TIM 127, CNT 0 đến CNT 127</translation>
     </message>
     <message>
         <source>COUNTER Range</source>
@@ -112,19 +114,22 @@ Valid: 0.00 to 255.15, W0.00 to W99.15, HR0.00 to HR19.15, AR0.00 to AR15.15, TR
         <source>Counter out of range at line %1.<byte value="xd"/>
 Valid Range: 0 to %2</source>
         <comment>prepare.counter_number</comment>
-        <translation type="unfinished">Số bộ đếm vượt ngoài phạm vi ở dòng %1.</translation>
+        <translation>Số bộ đếm vượt ngoài phạm vi ở dòng %1.<byte value="xd"/>
+Phạm vi hợp lệ: 0 đến %2</translation>
     </message>
     <message>
         <source>Counter out of range at line %1.<byte value="xd"/>
 Valid Range: 0 to 127</source>
         <comment>prepare.extended.counter_number</comment>
-        <translation type="unfinished">Số bộ đếm vượt ngoài phạm vi ở dòng %1.</translation>
+        <translation>Số bộ đếm vượt ngoài phạm vi ở dòng %1.<byte value="xd"/>
+Phạm vi hợp lệ: 0 đến 127</translation>
     </message>
     <message>
         <source>Counter set-value is too high at line %1.<byte value="xd"/>
 Valid Range: #0 to #%2</source>
         <comment>prepare.counter_set_value</comment>
-        <translation type="unfinished">Giá trị đặt của bộ đếm quá lớn ở dòng %1.</translation>
+        <translation>Giá trị đặt của bộ đếm quá lớn ở dòng %1.<byte value="xd"/>
+Phạm vi hợp lệ: #0 đến #%2</translation>
     </message>
     <message>
         <source>Error at line %1</source>
@@ -150,13 +155,15 @@ Valid Range: #0 to #%2</source>
         <source>JME without its JMP at line %1.<byte value="xd"/>
 Close every JMP N with JME N, inner jumps first</source>
         <comment>prepare.extended.jump_close</comment>
-        <translation type="unfinished">JME không có JMP tương ứng ở dòng %1.</translation>
+        <translation>JME không có JMP tương ứng ở dòng %1.<byte value="xd"/>
+Hãy đóng mỗi JMP N bằng JME N, đóng lệnh nhảy bên trong trước</translation>
     </message>
     <message>
         <source>JMP without a JME after it at line %1.<byte value="xd"/>
 Close every JMP N with JME N, inner jumps first</source>
         <comment>prepare.extended.jump_open</comment>
-        <translation type="unfinished">JMP không có JME theo sau ở dòng %1.</translation>
+        <translation>JMP không có JME theo sau ở dòng %1.<byte value="xd"/>
+Hãy đóng mỗi JMP N bằng JME N, đóng lệnh nhảy bên trong trước</translation>
     </message>
     <message>
         <source>JUMP Pairs</source>
@@ -177,7 +184,8 @@ Close every JMP N with JME N, inner jumps first</source>
         <source>Jump number out of range at line %1.<byte value="xd"/>
 Valid Range: 0 to 49</source>
         <comment>prepare.extended.jump_number</comment>
-        <translation type="unfinished">Số lệnh nhảy vượt ngoài phạm vi ở dòng %1.</translation>
+        <translation>Số lệnh nhảy vượt ngoài phạm vi ở dòng %1.<byte value="xd"/>
+Phạm vi hợp lệ: 0 đến 49</translation>
     </message>
     <message>
         <source>Line %1 has a TIMH timer: compare and prove step timers in tenths of a second, not hundredths, so they cannot explore this program exactly.</source>
@@ -228,13 +236,15 @@ Valid Range: 0 to 49</source>
         <source>Operand cannot be written at line %1.<byte value="xd"/>
 Constants, channels 253 to 255, DM6144 to DM6599 and present values are only read</source>
         <comment>prepare.extended.word_read_only</comment>
-        <translation type="unfinished">Không thể ghi vào toán hạng ở dòng %1.</translation>
+        <translation>Không thể ghi vào toán hạng ở dòng %1.<byte value="xd"/>
+Hằng số, kênh 253 đến 255, DM6144 đến DM6599 và giá trị hiện tại chỉ được đọc</translation>
     </message>
     <message>
         <source>Operand out of range at line %1.<byte value="xd"/>
 Valid: channels 0 to 255, W0 to W99, HR0 to HR19, AR0 to AR15, DM0000 to DM1023, DM6144 to DM6599, TIM 0 to TIM 127, CNT 0 to CNT 127, #0000 to #FFFF, &amp;0 to &amp;65535</source>
         <comment>prepare.extended.word_operand</comment>
-        <translation type="unfinished">Toán hạng vượt ngoài phạm vi ở dòng %1.</translation>
+        <translation>Toán hạng vượt ngoài phạm vi ở dòng %1.<byte value="xd"/>
+Hợp lệ: kênh 0 đến 255, W0 đến W99, HR0 đến HR19, AR0 đến AR15, DM0000 đến DM1023, DM6144 đến DM6599, TIM 0 đến TIM 127, CNT 0 đến CNT 127, #0000 đến #FFFF, &amp;0 đến &amp;65535</translation>
     </message>
     <message>
         <source>RELAY Range</source>
@@ -245,7 +255,8 @@ Valid: channels 0 to 255, W0 to W99, HR0 to HR19, AR0 to AR15, DM0000 to DM1023,
         <source>Relay out of range at line %1.<byte value="xd"/>
 Valid Range: 0 to %2</source>
         <comment>prepare.relay_address</comment>
-        <translation type="unfinished">Rơle vượt ngoài phạm vi ở dòng %1.</translation>
+        <translation>Rơle vượt ngoài phạm vi ở dòng %1.<byte value="xd"/>
+Phạm vi hợp lệ: 0 đến %2</translation>
     </message>
     <message>
         <source>SET-VALUE Range</source>
@@ -261,13 +272,15 @@ Valid Range: 0 to %2</source>
         <source>Set-value out of range at line %1.<byte value="xd"/>
 Valid Range: #0000 to #9999</source>
         <comment>prepare.extended.set_value</comment>
-        <translation type="unfinished">Giá trị đặt vượt ngoài phạm vi ở dòng %1.</translation>
+        <translation>Giá trị đặt vượt ngoài phạm vi ở dòng %1.<byte value="xd"/>
+Phạm vi hợp lệ: #0000 đến #9999</translation>
     </message>
     <message>
         <source>Shift register out of range at line %1.<byte value="xd"/>
 LOCATION and ### must name bits of one area</source>
         <comment>prepare.extended.shift_area</comment>
-        <translation type="unfinished">Thanh ghi dịch vượt ngoài phạm vi ở dòng %1.</translation>
+        <translation>Thanh ghi dịch vượt ngoài phạm vi ở dòng %1.<byte value="xd"/>
+LOCATION và ### phải chỉ các bit thuộc cùng một vùng</translation>
     </message>
     <message>
         <source>TIMER Range</source>
@@ -288,25 +301,29 @@ LOCATION and ### must name bits of one area</source>
         <source>The file ends at the END line: the text on the lines after END was not saved.<byte value="xd"/>
 Move it above END to keep it in the file.</source>
         <comment>file.text_after_end</comment>
-        <translation type="unfinished">Tệp kết thúc ở dòng END: văn bản trên các dòng sau END không được lưu.</translation>
+        <translation>Tệp kết thúc ở dòng END: văn bản trên các dòng sau END không được lưu.<byte value="xd"/>
+Hãy chuyển văn bản đó lên trên END để giữ lại trong tệp.</translation>
     </message>
     <message>
         <source>The ladder code has changed.<byte value="xd"/>
 Do you want to save the ladder code?</source>
         <comment>file.save_question</comment>
-        <translation type="unfinished">Mã bậc thang đã thay đổi.</translation>
+        <translation>Mã bậc thang đã thay đổi.<byte value="xd"/>
+Bạn có muốn lưu mã bậc thang không?</translation>
     </message>
     <message>
         <source>The names in %1 could not be read: (%2) %3<byte value="xd"/>
 Saving the program leaves that file as it is.</source>
         <comment>file.names_unread</comment>
-        <translation type="unfinished">Không đọc được tên trong %1: (%2) %3</translation>
+        <translation>Không đọc được tên trong %1: (%2) %3<byte value="xd"/>
+Việc lưu chương trình sẽ giữ nguyên tệp đó.</translation>
     </message>
     <message>
         <source>The names were not saved: %1 was not read whole when the program was loaded, and saving leaves it as it is.<byte value="xd"/>
 Save the program under another name to keep the names beside it.</source>
         <comment>file.names_not_saved</comment>
-        <translation type="unfinished">Tên chưa được lưu: %1 chưa được đọc trọn vẹn khi nạp chương trình, và việc lưu sẽ giữ nguyên tệp đó.</translation>
+        <translation>Tên chưa được lưu: %1 chưa được đọc trọn vẹn khi nạp chương trình, và việc lưu sẽ giữ nguyên tệp đó.<byte value="xd"/>
+Hãy lưu chương trình dưới tên khác để giữ các tên bên cạnh nó.</translation>
     </message>
     <message>
         <source>The program has no END line: it cannot start.</source>
@@ -322,37 +339,43 @@ Save the program under another name to keep the names beside it.</source>
         <source>These lines of %1 were skipped; saving the program leaves that file as it is:<byte value="xd"/>
 %2</source>
         <comment>file.names_skipped</comment>
-        <translation type="unfinished">Các dòng sau của %1 đã bị bỏ qua; việc lưu chương trình sẽ giữ nguyên tệp đó:</translation>
+        <translation>Các dòng sau của %1 đã bị bỏ qua; việc lưu chương trình sẽ giữ nguyên tệp đó:<byte value="xd"/>
+%2</translation>
     </message>
     <message>
         <source>Third operand missing below line %1.<byte value="xd"/>
 ADD and SUB take their result word on the next line, its code cell empty</source>
         <comment>prepare.extended.operand_line</comment>
-        <translation type="unfinished">Thiếu toán hạng thứ ba bên dưới dòng %1.</translation>
+        <translation>Thiếu toán hạng thứ ba bên dưới dòng %1.<byte value="xd"/>
+ADD và SUB lấy từ kết quả ở dòng kế tiếp, với ô mã để trống</translation>
     </message>
     <message>
         <source>Timer and counter share a number at line %1.<byte value="xd"/>
 A number is a timer or a counter, not both</source>
         <comment>prepare.extended.shared</comment>
-        <translation type="unfinished">Bộ định thời và bộ đếm trùng số ở dòng %1.</translation>
+        <translation>Bộ định thời và bộ đếm trùng số ở dòng %1.<byte value="xd"/>
+Mỗi số chỉ dành cho bộ định thời hoặc bộ đếm, không phải cả hai</translation>
     </message>
     <message>
         <source>Timer out of range at line %1.<byte value="xd"/>
 Valid Range: 0 to %2</source>
         <comment>prepare.timer_number</comment>
-        <translation type="unfinished">Số bộ định thời vượt ngoài phạm vi ở dòng %1.</translation>
+        <translation>Số bộ định thời vượt ngoài phạm vi ở dòng %1.<byte value="xd"/>
+Phạm vi hợp lệ: 0 đến %2</translation>
     </message>
     <message>
         <source>Timer out of range at line %1.<byte value="xd"/>
 Valid Range: 0 to 127</source>
         <comment>prepare.extended.timer_number</comment>
-        <translation type="unfinished">Số bộ định thời vượt ngoài phạm vi ở dòng %1.</translation>
+        <translation>Số bộ định thời vượt ngoài phạm vi ở dòng %1.<byte value="xd"/>
+Phạm vi hợp lệ: 0 đến 127</translation>
     </message>
     <message>
         <source>Timer set-value is too high at line %1.<byte value="xd"/>
 Valid Range: #0 to #%2</source>
         <comment>prepare.timer_set_value</comment>
-        <translation type="unfinished">Giá trị đặt của bộ định thời quá lớn ở dòng %1.</translation>
+        <translation>Giá trị đặt của bộ định thời quá lớn ở dòng %1.<byte value="xd"/>
+Phạm vi hợp lệ: #0 đến #%2</translation>
     </message>
 </context>
 <context>
@@ -2946,7 +2969,8 @@ một xe
     <message>
         <source>Go back to the starter program of %1?<byte value="xd"/>
 Your work on this exercise will be lost.</source>
-        <translation type="unfinished">Quay về chương trình ban đầu của %1?</translation>
+        <translation>Quay về chương trình ban đầu của %1?<byte value="xd"/>
+Bài làm của bạn trên bài tập này sẽ mất.</translation>
     </message>
     <message>
         <source>Hand In...</source>
@@ -2967,27 +2991,32 @@ Your work on this exercise will be lost.</source>
     <message>
         <source>The check could not be recorded:<byte value="xd"/>
 %1</source>
-        <translation type="unfinished">Không ghi nhận được kết quả kiểm tra:</translation>
+        <translation>Không ghi nhận được kết quả kiểm tra:<byte value="xd"/>
+%1</translation>
     </message>
     <message>
         <source>The exercise pack %1 could not be opened:<byte value="xd"/>
 %2</source>
-        <translation type="unfinished">Không mở được bộ bài tập %1:</translation>
+        <translation>Không mở được bộ bài tập %1:<byte value="xd"/>
+%2</translation>
     </message>
     <message>
         <source>The hand-in could not be saved:<byte value="xd"/>
 %1</source>
-        <translation type="unfinished">Không lưu được bài nộp:</translation>
+        <translation>Không lưu được bài nộp:<byte value="xd"/>
+%1</translation>
     </message>
     <message>
         <source>The starter of %1 could not be restored:<byte value="xd"/>
 %2</source>
-        <translation type="unfinished">Không khôi phục được chương trình ban đầu của %1:</translation>
+        <translation>Không khôi phục được chương trình ban đầu của %1:<byte value="xd"/>
+%2</translation>
     </message>
     <message>
         <source>The work on %1 could not be kept:<byte value="xd"/>
 %2</source>
-        <translation type="unfinished">Không giữ được bài làm của %1:</translation>
+        <translation>Không giữ được bài làm của %1:<byte value="xd"/>
+%2</translation>
     </message>
 </context>
 <context>
@@ -3015,7 +3044,8 @@ Your work on this exercise will be lost.</source>
     <message>
         <source>The PDF could not be saved:<byte value="xd"/>
 %1</source>
-        <translation type="unfinished">Không lưu được tệp PDF:</translation>
+        <translation>Không lưu được tệp PDF:<byte value="xd"/>
+%1</translation>
     </message>
 </context>
 <context>

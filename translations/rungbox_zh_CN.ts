@@ -85,13 +85,15 @@
         <source>Address cannot be written at line %1.<byte value="xd"/>
 Special relays (253.00 to 255.15), timers and counters are only read</source>
         <comment>prepare.extended.read_only</comment>
-        <translation type="unfinished">第 %1 行的地址不可写入。</translation>
+        <translation>第 %1 行的地址不可写入。<byte value="xd"/>
+特殊继电器（253.00 到 255.15）、定时器和计数器只能读取</translation>
     </message>
     <message>
         <source>Address out of range at line %1.<byte value="xd"/>
 Valid: 0.00 to 255.15, W0.00 to W99.15, HR0.00 to HR19.15, AR0.00 to AR15.15, TR0 to TR7, TIM 0 to TIM 127, CNT 0 to CNT 127</source>
         <comment>prepare.extended.address</comment>
-        <translation type="unfinished">第 %1 行的地址超出范围。</translation>
+        <translation>第 %1 行的地址超出范围。<byte value="xd"/>
+有效：0.00 到 255.15、W0.00 到 W99.15、HR0.00 到 HR19.15、AR0.00 到 AR15.15、TR0 到 TR7、TIM 0 到 TIM 127、CNT 0 到 CNT 127</translation>
     </message>
     <message>
         <source>COUNTER Range</source>
@@ -112,19 +114,22 @@ Valid: 0.00 to 255.15, W0.00 to W99.15, HR0.00 to HR19.15, AR0.00 to AR15.15, TR
         <source>Counter out of range at line %1.<byte value="xd"/>
 Valid Range: 0 to %2</source>
         <comment>prepare.counter_number</comment>
-        <translation type="unfinished">第 %1 行的计数器编号超出范围。</translation>
+        <translation>第 %1 行的计数器编号超出范围。<byte value="xd"/>
+有效范围：0 到 %2</translation>
     </message>
     <message>
         <source>Counter out of range at line %1.<byte value="xd"/>
 Valid Range: 0 to 127</source>
         <comment>prepare.extended.counter_number</comment>
-        <translation type="unfinished">第 %1 行的计数器编号超出范围。</translation>
+        <translation>第 %1 行的计数器编号超出范围。<byte value="xd"/>
+有效范围：0 到 127</translation>
     </message>
     <message>
         <source>Counter set-value is too high at line %1.<byte value="xd"/>
 Valid Range: #0 to #%2</source>
         <comment>prepare.counter_set_value</comment>
-        <translation type="unfinished">第 %1 行的计数器设定值过大。</translation>
+        <translation>第 %1 行的计数器设定值过大。<byte value="xd"/>
+有效范围：#0 到 #%2</translation>
     </message>
     <message>
         <source>Error at line %1</source>
@@ -150,13 +155,15 @@ Valid Range: #0 to #%2</source>
         <source>JME without its JMP at line %1.<byte value="xd"/>
 Close every JMP N with JME N, inner jumps first</source>
         <comment>prepare.extended.jump_close</comment>
-        <translation type="unfinished">第 %1 行的 JME 没有对应的 JMP。</translation>
+        <translation>第 %1 行的 JME 没有对应的 JMP。<byte value="xd"/>
+每个 JMP N 都须用 JME N 闭合，先闭合内层跳转</translation>
     </message>
     <message>
         <source>JMP without a JME after it at line %1.<byte value="xd"/>
 Close every JMP N with JME N, inner jumps first</source>
         <comment>prepare.extended.jump_open</comment>
-        <translation type="unfinished">第 %1 行的 JMP 之后没有 JME。</translation>
+        <translation>第 %1 行的 JMP 之后没有 JME。<byte value="xd"/>
+每个 JMP N 都须用 JME N 闭合，先闭合内层跳转</translation>
     </message>
     <message>
         <source>JUMP Pairs</source>
@@ -177,7 +184,8 @@ Close every JMP N with JME N, inner jumps first</source>
         <source>Jump number out of range at line %1.<byte value="xd"/>
 Valid Range: 0 to 49</source>
         <comment>prepare.extended.jump_number</comment>
-        <translation type="unfinished">第 %1 行的跳转编号超出范围。</translation>
+        <translation>第 %1 行的跳转编号超出范围。<byte value="xd"/>
+有效范围：0 到 49</translation>
     </message>
     <message>
         <source>Line %1 has a TIMH timer: compare and prove step timers in tenths of a second, not hundredths, so they cannot explore this program exactly.</source>
@@ -228,13 +236,15 @@ Valid Range: 0 to 49</source>
         <source>Operand cannot be written at line %1.<byte value="xd"/>
 Constants, channels 253 to 255, DM6144 to DM6599 and present values are only read</source>
         <comment>prepare.extended.word_read_only</comment>
-        <translation type="unfinished">第 %1 行的操作数不可写入。</translation>
+        <translation>第 %1 行的操作数不可写入。<byte value="xd"/>
+常数、通道 253 到 255、DM6144 到 DM6599 以及当前值只能读取</translation>
     </message>
     <message>
         <source>Operand out of range at line %1.<byte value="xd"/>
 Valid: channels 0 to 255, W0 to W99, HR0 to HR19, AR0 to AR15, DM0000 to DM1023, DM6144 to DM6599, TIM 0 to TIM 127, CNT 0 to CNT 127, #0000 to #FFFF, &amp;0 to &amp;65535</source>
         <comment>prepare.extended.word_operand</comment>
-        <translation type="unfinished">第 %1 行的操作数超出范围。</translation>
+        <translation>第 %1 行的操作数超出范围。<byte value="xd"/>
+有效：通道 0 到 255、W0 到 W99、HR0 到 HR19、AR0 到 AR15、DM0000 到 DM1023、DM6144 到 DM6599、TIM 0 到 TIM 127、CNT 0 到 CNT 127、#0000 到 #FFFF、&amp;0 到 &amp;65535</translation>
     </message>
     <message>
         <source>RELAY Range</source>
@@ -245,7 +255,8 @@ Valid: channels 0 to 255, W0 to W99, HR0 to HR19, AR0 to AR15, DM0000 to DM1023,
         <source>Relay out of range at line %1.<byte value="xd"/>
 Valid Range: 0 to %2</source>
         <comment>prepare.relay_address</comment>
-        <translation type="unfinished">第 %1 行的继电器超出范围。</translation>
+        <translation>第 %1 行的继电器超出范围。<byte value="xd"/>
+有效范围：0 到 %2</translation>
     </message>
     <message>
         <source>SET-VALUE Range</source>
@@ -261,13 +272,15 @@ Valid Range: 0 to %2</source>
         <source>Set-value out of range at line %1.<byte value="xd"/>
 Valid Range: #0000 to #9999</source>
         <comment>prepare.extended.set_value</comment>
-        <translation type="unfinished">第 %1 行的设定值超出范围。</translation>
+        <translation>第 %1 行的设定值超出范围。<byte value="xd"/>
+有效范围：#0000 到 #9999</translation>
     </message>
     <message>
         <source>Shift register out of range at line %1.<byte value="xd"/>
 LOCATION and ### must name bits of one area</source>
         <comment>prepare.extended.shift_area</comment>
-        <translation type="unfinished">第 %1 行的移位寄存器超出范围。</translation>
+        <translation>第 %1 行的移位寄存器超出范围。<byte value="xd"/>
+LOCATION 和 ### 必须指定同一区域的位</translation>
     </message>
     <message>
         <source>TIMER Range</source>
@@ -288,25 +301,29 @@ LOCATION and ### must name bits of one area</source>
         <source>The file ends at the END line: the text on the lines after END was not saved.<byte value="xd"/>
 Move it above END to keep it in the file.</source>
         <comment>file.text_after_end</comment>
-        <translation type="unfinished">文件在 END 行结束：END 之后各行的文本未保存。</translation>
+        <translation>文件在 END 行结束：END 之后各行的文本未保存。<byte value="xd"/>
+请将其移到 END 之上，以保留在文件中。</translation>
     </message>
     <message>
         <source>The ladder code has changed.<byte value="xd"/>
 Do you want to save the ladder code?</source>
         <comment>file.save_question</comment>
-        <translation type="unfinished">梯形图代码已更改。</translation>
+        <translation>梯形图代码已更改。<byte value="xd"/>
+是否保存梯形图代码？</translation>
     </message>
     <message>
         <source>The names in %1 could not be read: (%2) %3<byte value="xd"/>
 Saving the program leaves that file as it is.</source>
         <comment>file.names_unread</comment>
-        <translation type="unfinished">无法读取 %1 中的名称：(%2) %3</translation>
+        <translation>无法读取 %1 中的名称：(%2) %3<byte value="xd"/>
+保存程序时该文件保持原样。</translation>
     </message>
     <message>
         <source>The names were not saved: %1 was not read whole when the program was loaded, and saving leaves it as it is.<byte value="xd"/>
 Save the program under another name to keep the names beside it.</source>
         <comment>file.names_not_saved</comment>
-        <translation type="unfinished">名称未保存：加载程序时 %1 未被完整读取，保存时将保持其原样。</translation>
+        <translation>名称未保存：加载程序时 %1 未被完整读取，保存时将保持其原样。<byte value="xd"/>
+请以其他名称保存程序，以便将名称保存在程序旁边。</translation>
     </message>
     <message>
         <source>The program has no END line: it cannot start.</source>
@@ -322,37 +339,43 @@ Save the program under another name to keep the names beside it.</source>
         <source>These lines of %1 were skipped; saving the program leaves that file as it is:<byte value="xd"/>
 %2</source>
         <comment>file.names_skipped</comment>
-        <translation type="unfinished">%1 中的以下行已被跳过；保存程序时该文件保持原样：</translation>
+        <translation>%1 中的以下行已被跳过；保存程序时该文件保持原样：<byte value="xd"/>
+%2</translation>
     </message>
     <message>
         <source>Third operand missing below line %1.<byte value="xd"/>
 ADD and SUB take their result word on the next line, its code cell empty</source>
         <comment>prepare.extended.operand_line</comment>
-        <translation type="unfinished">第 %1 行下方缺少第三个操作数。</translation>
+        <translation>第 %1 行下方缺少第三个操作数。<byte value="xd"/>
+ADD 和 SUB 的结果字写在下一行，该行代码单元格留空</translation>
     </message>
     <message>
         <source>Timer and counter share a number at line %1.<byte value="xd"/>
 A number is a timer or a counter, not both</source>
         <comment>prepare.extended.shared</comment>
-        <translation type="unfinished">第 %1 行的定时器与计数器编号重复。</translation>
+        <translation>第 %1 行的定时器与计数器编号重复。<byte value="xd"/>
+一个编号只能用作定时器或计数器，不能两者兼用</translation>
     </message>
     <message>
         <source>Timer out of range at line %1.<byte value="xd"/>
 Valid Range: 0 to %2</source>
         <comment>prepare.timer_number</comment>
-        <translation type="unfinished">第 %1 行的定时器编号超出范围。</translation>
+        <translation>第 %1 行的定时器编号超出范围。<byte value="xd"/>
+有效范围：0 到 %2</translation>
     </message>
     <message>
         <source>Timer out of range at line %1.<byte value="xd"/>
 Valid Range: 0 to 127</source>
         <comment>prepare.extended.timer_number</comment>
-        <translation type="unfinished">第 %1 行的定时器编号超出范围。</translation>
+        <translation>第 %1 行的定时器编号超出范围。<byte value="xd"/>
+有效范围：0 到 127</translation>
     </message>
     <message>
         <source>Timer set-value is too high at line %1.<byte value="xd"/>
 Valid Range: #0 to #%2</source>
         <comment>prepare.timer_set_value</comment>
-        <translation type="unfinished">第 %1 行的定时器设定值过大。</translation>
+        <translation>第 %1 行的定时器设定值过大。<byte value="xd"/>
+有效范围：#0 到 #%2</translation>
     </message>
 </context>
 <context>
@@ -2946,7 +2969,8 @@ arrives</source>
     <message>
         <source>Go back to the starter program of %1?<byte value="xd"/>
 Your work on this exercise will be lost.</source>
-        <translation type="unfinished">返回 %1 的初始程序吗？</translation>
+        <translation>返回 %1 的初始程序吗？<byte value="xd"/>
+你在此练习上的工作将丢失。</translation>
     </message>
     <message>
         <source>Hand In...</source>
@@ -2967,27 +2991,32 @@ Your work on this exercise will be lost.</source>
     <message>
         <source>The check could not be recorded:<byte value="xd"/>
 %1</source>
-        <translation type="unfinished">无法记录检查结果：</translation>
+        <translation>无法记录检查结果：<byte value="xd"/>
+%1</translation>
     </message>
     <message>
         <source>The exercise pack %1 could not be opened:<byte value="xd"/>
 %2</source>
-        <translation type="unfinished">无法打开练习包 %1：</translation>
+        <translation>无法打开练习包 %1：<byte value="xd"/>
+%2</translation>
     </message>
     <message>
         <source>The hand-in could not be saved:<byte value="xd"/>
 %1</source>
-        <translation type="unfinished">无法保存提交文件：</translation>
+        <translation>无法保存提交文件：<byte value="xd"/>
+%1</translation>
     </message>
     <message>
         <source>The starter of %1 could not be restored:<byte value="xd"/>
 %2</source>
-        <translation type="unfinished">无法恢复 %1 的初始程序：</translation>
+        <translation>无法恢复 %1 的初始程序：<byte value="xd"/>
+%2</translation>
     </message>
     <message>
         <source>The work on %1 could not be kept:<byte value="xd"/>
 %2</source>
-        <translation type="unfinished">无法保存 %1 的作业：</translation>
+        <translation>无法保存 %1 的作业：<byte value="xd"/>
+%2</translation>
     </message>
 </context>
 <context>
@@ -3015,7 +3044,8 @@ Your work on this exercise will be lost.</source>
     <message>
         <source>The PDF could not be saved:<byte value="xd"/>
 %1</source>
-        <translation type="unfinished">无法保存 PDF：</translation>
+        <translation>无法保存 PDF：<byte value="xd"/>
+%1</translation>
     </message>
 </context>
 <context>
