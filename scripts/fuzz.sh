@@ -6,7 +6,7 @@
 #                               growing a work corpus under fuzz/corpus-work/, and print the
 #                               executions done
 #   scripts/fuzz.sh --ci        replay the committed seeds and regressions, then fuzz each
-#                               target about 12 s; any crash fails the run
+#                               target about 6 s; any crash fails the run
 #
 # A crash leaves its input as crash-* in the current folder: copy it into the target's
 # regressions/ folder, fix the fault, and the replay keeps it fixed.
@@ -19,7 +19,7 @@ mode=long
 seconds=60
 if [ "${1:-}" = "--ci" ]; then
     mode=ci
-    seconds=12
+    seconds=6
 elif [ -n "${1:-}" ]; then
     seconds=$1
 fi
