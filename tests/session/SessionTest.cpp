@@ -243,7 +243,7 @@ TEST(Session, AClassicProgramErrorOnAnExtendedLineHintsAtTheSwitch) {
     // The same lines in an extended program run: no error, no hint.
     Fixture f("LD 0; LD 1; KEEP 1000; END");
     f.session.grid().setInstructionSet(engine::InstructionSet::Extended);
-    EXPECT_EQ(panel::extendedSetHint(f.session.grid(), 3), "");
+    EXPECT_EQ(l10n::english(panel::extendedSetHint(f.session.grid(), 3)), "");
 }
 
 // The switch from the window: the listeners hear of it, a refusal is shown with its own title,
