@@ -62,9 +62,19 @@
 <context>
     <name>Core</name>
     <message>
+        <source>%1 - PLC Ladder Code</source>
+        <comment>file.window_title</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>%1 belongs to the extended instruction set: turn on Extended Instruction Set in the Options menu.</source>
         <comment>run.extended_instruction</comment>
         <translation>%1 fait partie du jeu d&apos;instructions étendu : activez Jeu d&apos;instructions étendu dans le menu Options.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 points</source>
+        <comment>check.score</comment>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1: not a Rungbox program file</source>
@@ -247,6 +257,11 @@ Valid: channels 0 to 255, W0 to W99, HR0 to HR19, AR0 to AR15, DM0000 to DM1023,
 Opérandes valides : voies 0 à 255, W0 à W99, HR0 à HR19, AR0 à AR15, DM0000 à DM1023, DM6144 à DM6599, TIM 0 à TIM 127, CNT 0 à CNT 127, #0000 à #FFFF, &amp;0 à &amp;65535</translation>
     </message>
     <message>
+        <source>PLC Ladder Code</source>
+        <comment>file.window_title_empty</comment>
+        <translation type="unfinished">Code ladder de l&apos;automate</translation>
+    </message>
+    <message>
         <source>RELAY Range</source>
         <comment>prepare.relay_address.title</comment>
         <translation>Plage de RELAIS</translation>
@@ -331,6 +346,21 @@ Enregistrez le programme sous un autre nom pour conserver les noms à côté de 
         <translation>Le programme n&apos;a pas de ligne END : il ne peut pas démarrer.</translation>
     </message>
     <message>
+        <source>The script has no tests, and ran to its end.</source>
+        <comment>check.no_tests</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The script has no tests, and stopped: %1</source>
+        <comment>check.stopped</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The script was refused: %1</source>
+        <comment>check.refused</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>There is no room for the pasted lines: they would push the program past line 299.</source>
         <comment>edit.paste_no_room</comment>
         <translation>Pas de place pour les lignes collées : elles pousseraient le programme au-delà de la ligne 299.</translation>
@@ -379,6 +409,17 @@ Plage valide : #0 à #%2</translation>
     </message>
 </context>
 <context>
+    <name>Explore</name>
+    <message>
+        <source>No property.</source>
+        <translation type="unfinished">Aucune propriété.</translation>
+    </message>
+    <message>
+        <source>The program cannot start.</source>
+        <translation type="unfinished">Le programme ne peut pas démarrer.</translation>
+    </message>
+</context>
+<context>
     <name>FileFilter</name>
     <message>
         <source>Exercise pack</source>
@@ -422,6 +463,272 @@ Plage valide : #0 à #%2</translation>
     <message>
         <source>4 stop</source>
         <translation>4 arrêt</translation>
+    </message>
+</context>
+<context>
+    <name>Grid</name>
+    <message>
+        <source>LADDER CODE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LOCATION</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Ladder</name>
+    <message>
+        <source>An address is a number, TIM or CNT and a number, or a name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contact in parallel with the selection (P)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contact in series after the selection (C)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Counter box: a new rung with count and reset (K)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DIFD coil: on for one scan as its condition falls (F)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DIFU coil (D)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete the selection (Delete)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>END has no address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>END stays last</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>END stays: a program ends with it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>High-speed timer box, set value in hundredths (H)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Interlock: an IL rung and its ILC after this rung (I)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jump: a JMP rung and its JME after this rung (J)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>KEEP box: a new rung with set and reset (E)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NOT on a contact, OUT to OUT NOT and back (/)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New rung after this one: a contact and an OUT coil (R)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OUT coil, parallel to the rung&apos;s outputs (O)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Parallel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RSET coil: turns its bit off (U)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reversible counter box: a new rung with increment, decrement and reset (V)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SET coil: turns its bit on (L)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shift-register box: a new rung with data, clock and reset (S)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Timer box (T)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a KEEP box needs two inputs: set, reset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a branch that feeds no output (a bridge between branches)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a bridge between branches: a contact in parallel with an output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a coil has one input</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a contact after an output on the same branch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a contact reads a relay, a timer or a counter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a counter needs two inputs: count, reset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a counter or shift register must be the first output after its rung&apos;s condition</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a reversible counter needs three inputs: increment, decrement, reset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a rung needs a contact before its outputs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a rung without an output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a shift register needs three inputs: data, clock, reset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a special relay cannot be written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>address out of range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an output&apos;s address is a relay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>jump number out of range (0 to 49)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no room: the program would pass line 299</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no rung to swap with</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not an output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nothing selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>only a contact or an OUT coil has a NOT form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>only a timer, a counter or a shift register has a set value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>only contacts go in parallel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>only extended programs have this instruction or address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>only extended programs have this instruction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>only the last branch after the outputs may go on through contacts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>operand out of range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>register end out of range (0 to 20000)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>relay out of range (0 to 20000)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>select a contact or an output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>select a contact</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>select a run of elements in series</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>set value out of range (#0 to #600)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>set value out of range (#0 to #9999)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>set value out of range (#0000 to #9999)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the clipboard holds no code lines</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the clipboard holds no rungs the diagram can draw</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1011,6 +1318,37 @@ Plage valide : #0 à #%2</translation>
     </message>
 </context>
 <context>
+    <name>Names</name>
+    <message>
+        <source>A comment holds no tab and no line break.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A comment must be UTF-8 text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A name cannot be empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A name holds letters, digits and _ only, and starts with a letter.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Give the address a name first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No such address.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not an address: a relay 0 to 20000, TIM 0 to 7 or CNT 0 to 7.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PackWork</name>
     <message>
         <source>all tests pass</source>
@@ -1112,6 +1450,29 @@ Plage valide : #0 à #%2</translation>
     <message>
         <source>t = %1 ms</source>
         <translation>t = %1 ms</translation>
+    </message>
+</context>
+<context>
+    <name>Trace</name>
+    <message>
+        <source>Not recording: press Record, then run.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing recorded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recording: the next run is recorded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type the signal to remove first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a relay address (0 to 20000) or a name: in0..in15, out0..out15, relay2000, tim0..tim7, tim0_done, cnt0..cnt7, cnt0_done</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3145,8 +3506,8 @@ Votre travail sur cet exercice sera perdu.</translation>
         <translation>Afficher le double du temps sur la largeur de la fenêtre</translation>
     </message>
     <message>
-        <source>The signal to add or remove: </source>
-        <translation>Le signal à ajouter ou supprimer : </translation>
+        <source>The signal to add or remove: %1</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Ticks</source>

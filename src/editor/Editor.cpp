@@ -58,8 +58,9 @@ char typedCharacter(KeyPress key, int col, bool extended) {
 } // namespace
 
 void setUpGrid(CodeGrid& grid) {
-    grid.setText(0, kCodeCol, "LADDER CODE");
-    grid.setText(0, kLocationCol, "LOCATION");
+    // The headings stay English in the grid; front ends show them through the catalogues.
+    grid.setText(0, kCodeCol, QT_TRANSLATE_NOOP("Grid", "LADDER CODE"));
+    grid.setText(0, kLocationCol, QT_TRANSLATE_NOOP("Grid", "LOCATION"));
     grid.setText(0, kSetValueCol, "###");
     grid.setRowCount(kGridRows);
     for (int k = 1; k <= kLastLine; ++k) {

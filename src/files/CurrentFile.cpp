@@ -12,11 +12,11 @@ std::string fileName(std::string_view path) {
     return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
 }
 
-std::string windowTitle(std::string_view path, bool edited) {
+l10n::Text windowTitle(std::string_view path, bool edited) {
     if (path.empty()) {
-        return std::string(kWindowTitle);
+        return l10n::text(kEmptyWindowTitle);
     }
-    return fileName(path) + (edited ? "*" : "") + " - " + std::string(kWindowTitle);
+    return l10n::text(kFileWindowTitle, fileName(path) + (edited ? "*" : ""));
 }
 
 void CurrentFile::set(std::string path, const editor::CodeGrid& grid, const names::NameTable& names,
@@ -50,7 +50,7 @@ bool CurrentFile::differs(const editor::CodeGrid& grid, const names::NameTable& 
     return false;
 }
 
-std::string CurrentFile::title(const editor::CodeGrid& grid, const names::NameTable& names) const {
+l10n::Text CurrentFile::title(const editor::CodeGrid& grid, const names::NameTable& names) const {
     return windowTitle(m_path, hasPath() && differs(grid, names));
 }
 

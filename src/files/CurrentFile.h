@@ -4,6 +4,8 @@
 // The file the program in the grid belongs to, and the main window's title that names it.
 
 #include "editor/CodeGrid.h"
+#include "l10n/Mark.h"
+#include "l10n/Text.h"
 #include "names/NameTable.h"
 
 #include <string>
@@ -18,9 +20,17 @@ inline constexpr std::string_view kWindowTitle = "PLC Ladder Code";
 /// The last component of `path` (after the last '/').
 std::string fileName(std::string_view path);
 
+/// The main window's title with a file: its name (an asterisk after it while edited), " - " and
+/// kWindowTitle.
+inline constexpr l10n::Message kFileWindowTitle =
+    QT_TRANSLATE_NOOP3("Core", "%1 - PLC Ladder Code", "file.window_title");
+/// The main window's title with no file: kWindowTitle.
+inline constexpr l10n::Message kEmptyWindowTitle =
+    QT_TRANSLATE_NOOP3("Core", "PLC Ladder Code", "file.window_title_empty");
+
 /// The main window's title: kWindowTitle with no file (`path` empty); otherwise the file's name,
 /// an asterisk after it while `edited`, " - " and kWindowTitle ("motor.PLC* - PLC Ladder Code").
-std::string windowTitle(std::string_view path, bool edited);
+l10n::Text windowTitle(std::string_view path, bool edited);
 
 /// The current file: the path last loaded or saved (none after New or at the start) and the
 /// program's cells as they were then, to tell whether the program now differs from the file.
@@ -41,7 +51,7 @@ public:
     bool differs(const editor::CodeGrid& grid, const names::NameTable& names = {}) const;
 
     /// windowTitle() for this file, `grid` and `names`.
-    std::string title(const editor::CodeGrid& grid, const names::NameTable& names = {}) const;
+    l10n::Text title(const editor::CodeGrid& grid, const names::NameTable& names = {}) const;
 
 private:
     std::string m_path;

@@ -95,7 +95,9 @@ public:
 
     /// The file the program was last loaded from or saved to, and the window title naming it.
     const CurrentFile& currentFile() const { return m_currentFile; }
-    std::string windowTitle() const {
+    std::string windowTitle() const { return l10n::english(windowTitleText()); }
+    /// The window title as a text for the front ends to show in the user's language.
+    l10n::Text windowTitleText() const {
         return m_currentFile.title(m_editor.grid(), m_editor.names());
     }
 

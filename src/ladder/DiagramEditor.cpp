@@ -6,6 +6,7 @@
 #include "editor/Editor.h"
 #include "engine/AddressMap.h"
 #include "engine/ExtendedLine.h"
+#include "l10n/Mark.h"
 
 #include <algorithm>
 
@@ -110,7 +111,7 @@ int DiagramEditor::lineOf(const Place& place) const {
 Outcome DiagramEditor::edit(const Place& place, const RungEdit& change) {
     refresh();
     if (place.rung < 0 || place.rung >= static_cast<int>(m_program.rungs().size())) {
-        return {"nothing selected", 0};
+        return {QT_TRANSLATE_NOOP("Ladder", "nothing selected"), 0};
     }
     const ProgramRung& rung = m_program.rungs()[static_cast<std::size_t>(place.rung)];
     if (!rung.editable) {
@@ -185,11 +186,11 @@ Outcome DiagramEditor::addRungs(int after, std::vector<Node> rungs) {
 Outcome DiagramEditor::deleteRung(int index) {
     refresh();
     if (index < 0 || index >= static_cast<int>(m_program.rungs().size())) {
-        return {"nothing selected", 0};
+        return {QT_TRANSLATE_NOOP("Ladder", "nothing selected"), 0};
     }
     const ProgramRung& rung = m_program.rungs()[static_cast<std::size_t>(index)];
     if (rung.end) {
-        return {"END stays: a program ends with it", 0};
+        return {QT_TRANSLATE_NOOP("Ladder", "END stays: a program ends with it"), 0};
     }
     if (!rung.editable) {
         return {"this rung is edited in the grid: " + rung.reason, 0};
@@ -204,13 +205,13 @@ Outcome DiagramEditor::moveRung(int index, int delta) {
     const int other = index + delta;
     const int count = static_cast<int>(m_program.rungs().size());
     if (index < 0 || index >= count || other < 0 || other >= count || delta == 0) {
-        return {"no rung to swap with", 0};
+        return {QT_TRANSLATE_NOOP("Ladder", "no rung to swap with"), 0};
     }
     const ProgramRung& a = m_program.rungs()[static_cast<std::size_t>(std::min(index, other))];
     const ProgramRung& b = m_program.rungs()[static_cast<std::size_t>(std::max(index, other))];
     for (const ProgramRung* rung : {&a, &b}) {
         if (rung->end) {
-            return {"END stays last", 0};
+            return {QT_TRANSLATE_NOOP("Ladder", "END stays last"), 0};
         }
         if (!rung->editable) {
             return {"a rung edited in the grid stays where it is: " + rung->reason, 0};
@@ -245,7 +246,7 @@ Outcome DiagramEditor::pasteRungs(int after, std::string_view text) {
     refresh();
     const std::optional<std::vector<LineCells>> cells = editor::textToLines(text);
     if (!cells || cells->size() > static_cast<std::size_t>(editor::kLastLine)) {
-        return {"the clipboard holds no code lines", 0};
+        return {QT_TRANSLATE_NOOP("Ladder", "the clipboard holds no code lines"), 0};
     }
     std::vector<LineText> lines;
     for (const LineCells& line : *cells) {
@@ -258,7 +259,8 @@ Outcome DiagramEditor::pasteRungs(int after, std::string_view text) {
                           pasted.rungs().front().first == 1 &&
                           pasted.rungs().back().last == static_cast<int>(lines.size());
     if (!drawable) {
-        return {"the clipboard holds no rungs the diagram can draw", 0};
+        return {QT_TRANSLATE_NOOP("Ladder", "the clipboard holds no rungs the diagram can draw"),
+                0};
     }
     const int line = insertionLine(after);
     if (!fits(line, 0, static_cast<int>(cells->size()))) {

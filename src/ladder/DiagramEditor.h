@@ -8,6 +8,7 @@
 
 #include "LadderProgram.h"
 #include "editor/CodeGrid.h"
+#include "l10n/Mark.h"
 
 #include <functional>
 #include <optional>
@@ -38,7 +39,8 @@ struct Outcome {
 };
 
 /// The text of a refusal for want of room below the program.
-inline constexpr std::string_view kNoRoom = "no room: the program would pass line 299";
+inline constexpr std::string_view kNoRoom =
+    QT_TRANSLATE_NOOP("Ladder", "no room: the program would pass line 299");
 
 class DiagramEditor {
 public:

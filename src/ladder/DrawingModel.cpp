@@ -4,6 +4,7 @@
 #include "editor/Editor.h"
 #include "engine/AddressMap.h"
 #include "engine/ExtendedLine.h"
+#include "l10n/Mark.h"
 
 #include <cmath>
 #include <limits>
@@ -17,36 +18,54 @@ using engine::Operand;
 
 namespace {
 
-// The keyboard model: each tool with its key, written once for toolbars, menus and keys.
+// The keyboard model: each tool with its key, written once for toolbars, menus and keys. The
+// words of texts and tips are marked for the catalogues ("Ladder"); instruction words are not.
 constexpr ToolInfo kTools[] = {
-    {Tool::Contact, "Contact", "Contact in series after the selection (C)", "C", "contactTool",
+    {Tool::Contact, QT_TRANSLATE_NOOP("Ladder", "Contact"),
+     QT_TRANSLATE_NOOP("Ladder", "Contact in series after the selection (C)"), "C", "contactTool",
      false},
-    {Tool::Parallel, "Parallel", "Contact in parallel with the selection (P)", "P", "parallelTool",
+    {Tool::Parallel, QT_TRANSLATE_NOOP("Ladder", "Parallel"),
+     QT_TRANSLATE_NOOP("Ladder", "Contact in parallel with the selection (P)"), "P", "parallelTool",
      false},
-    {Tool::Not, "NOT", "NOT on a contact, OUT to OUT NOT and back (/)", "/", "notTool", false},
-    {Tool::Coil, "OUT", "OUT coil, parallel to the rung's outputs (O)", "O", "coilTool", false},
-    {Tool::Difu, "DIFU", "DIFU coil (D)", "D", "difuTool", false},
-    {Tool::Timer, "TIM", "Timer box (T)", "T", "timerTool", false},
-    {Tool::Counter, "CNT", "Counter box: a new rung with count and reset (K)", "K", "counterTool",
-     false},
-    {Tool::Shift, "SFT", "Shift-register box: a new rung with data, clock and reset (S)", "S",
-     "shiftTool", false},
-    {Tool::Rung, "Rung", "New rung after this one: a contact and an OUT coil (R)", "R", "rungTool",
-     false},
-    {Tool::Delete, "Delete", "Delete the selection (Delete)", "Delete", "deleteTool", false},
-    {Tool::Keep, "KEEP", "KEEP box: a new rung with set and reset (E)", "E", "keepTool", true},
-    {Tool::Set, "SET", "SET coil: turns its bit on (L)", "L", "setTool", true},
-    {Tool::Rset, "RSET", "RSET coil: turns its bit off (U)", "U", "rsetTool", true},
-    {Tool::Difd, "DIFD", "DIFD coil: on for one scan as its condition falls (F)", "F", "difdTool",
-     true},
-    {Tool::Timh, "TIMH", "High-speed timer box, set value in hundredths (H)", "H", "timhTool",
-     true},
+    {Tool::Not, "NOT", QT_TRANSLATE_NOOP("Ladder", "NOT on a contact, OUT to OUT NOT and back (/)"),
+     "/", "notTool", false},
+    {Tool::Coil, "OUT", QT_TRANSLATE_NOOP("Ladder", "OUT coil, parallel to the rung's outputs (O)"),
+     "O", "coilTool", false},
+    {Tool::Difu, "DIFU", QT_TRANSLATE_NOOP("Ladder", "DIFU coil (D)"), "D", "difuTool", false},
+    {Tool::Timer, "TIM", QT_TRANSLATE_NOOP("Ladder", "Timer box (T)"), "T", "timerTool", false},
+    {Tool::Counter, "CNT",
+     QT_TRANSLATE_NOOP("Ladder", "Counter box: a new rung with count and reset (K)"), "K",
+     "counterTool", false},
+    {Tool::Shift, "SFT",
+     QT_TRANSLATE_NOOP("Ladder", "Shift-register box: a new rung with data, clock and reset (S)"),
+     "S", "shiftTool", false},
+    {Tool::Rung, QT_TRANSLATE_NOOP("Ladder", "Rung"),
+     QT_TRANSLATE_NOOP("Ladder", "New rung after this one: a contact and an OUT coil (R)"), "R",
+     "rungTool", false},
+    {Tool::Delete, QT_TRANSLATE_NOOP("Ladder", "Delete"),
+     QT_TRANSLATE_NOOP("Ladder", "Delete the selection (Delete)"), "Delete", "deleteTool", false},
+    {Tool::Keep, "KEEP", QT_TRANSLATE_NOOP("Ladder", "KEEP box: a new rung with set and reset (E)"),
+     "E", "keepTool", true},
+    {Tool::Set, "SET", QT_TRANSLATE_NOOP("Ladder", "SET coil: turns its bit on (L)"), "L",
+     "setTool", true},
+    {Tool::Rset, "RSET", QT_TRANSLATE_NOOP("Ladder", "RSET coil: turns its bit off (U)"), "U",
+     "rsetTool", true},
+    {Tool::Difd, "DIFD",
+     QT_TRANSLATE_NOOP("Ladder", "DIFD coil: on for one scan as its condition falls (F)"), "F",
+     "difdTool", true},
+    {Tool::Timh, "TIMH",
+     QT_TRANSLATE_NOOP("Ladder", "High-speed timer box, set value in hundredths (H)"), "H",
+     "timhTool", true},
     {Tool::Cntr, "CNTR",
-     "Reversible counter box: a new rung with increment, decrement and reset (V)", "V", "cntrTool",
-     true},
-    {Tool::Interlock, "IL", "Interlock: an IL rung and its ILC after this rung (I)", "I",
+     QT_TRANSLATE_NOOP(
+         "Ladder", "Reversible counter box: a new rung with increment, decrement and reset (V)"),
+     "V", "cntrTool", true},
+    {Tool::Interlock, "IL",
+     QT_TRANSLATE_NOOP("Ladder", "Interlock: an IL rung and its ILC after this rung (I)"), "I",
      "interlockTool", true},
-    {Tool::Jump, "JMP", "Jump: a JMP rung and its JME after this rung (J)", "J", "jumpTool", true},
+    {Tool::Jump, "JMP",
+     QT_TRANSLATE_NOOP("Ladder", "Jump: a JMP rung and its JME after this rung (J)"), "J",
+     "jumpTool", true},
 };
 
 bool isBlank(char c) {

@@ -65,7 +65,8 @@ std::optional<Tool> toolOfKey(std::string_view key,
                               engine::InstructionSet set = engine::InstructionSet::Classic);
 
 /// The refusal of an extended tool in a classic program.
-inline constexpr std::string_view kExtendedOnly = "only extended programs have this instruction";
+inline constexpr std::string_view kExtendedOnly =
+    QT_TRANSLATE_NOOP("Ladder", "only extended programs have this instruction");
 
 /// An address as typed into the address box.
 struct TypedAddress {
@@ -76,7 +77,7 @@ struct TypedAddress {
 
 /// What the address box says of a text it cannot read.
 inline constexpr std::string_view kUnreadableAddress =
-    "An address is a number, TIM or CNT and a number, or a name.";
+    QT_TRANSLATE_NOOP("Ladder", "An address is a number, TIM or CNT and a number, or a name.");
 
 /// Reads `typed`: a name of `names` first (a name such as "T1" means what its owner gave it),
 /// else a number, or TIM or CNT (also T or C) and a number; case and blanks do not matter. The

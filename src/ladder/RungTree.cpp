@@ -4,6 +4,7 @@
 #include "engine/AddressMap.h"
 #include "engine/ExtendedLine.h"
 #include "engine/WordAddress.h"
+#include "l10n/Mark.h"
 
 #include <algorithm>
 #include <functional>
@@ -149,16 +150,18 @@ std::string extendedRangeProblem(const Node& node) {
         const bool readable = std::all_of(node.words.begin(), node.words.end(), [](auto& word) {
             return engine::parseWordOperand(word).has_value();
         });
-        return complete && readable ? "" : "operand out of range";
+        return complete && readable ? "" : QT_TRANSLATE_NOOP("Ladder", "operand out of range");
     }
     const bool writes = node.kind == NodeKind::Output && engine::writesOperand(node.op);
     auto bitProblem = [&](int number) -> std::string {
         const engine::BitAddress address{node.area, number};
         if (!address.valid() || address.area == engine::Area::Timer ||
             address.area == engine::Area::Counter) {
-            return "address out of range";
+            return QT_TRANSLATE_NOOP("Ladder", "address out of range");
         }
-        return writes && address.special() ? "a special relay cannot be written" : "";
+        return writes && address.special()
+                   ? QT_TRANSLATE_NOOP("Ladder", "a special relay cannot be written")
+                   : "";
     };
     const bool unit = node.kind == NodeKind::Contact
                           ? node.operand != Operand::Relay
@@ -174,7 +177,7 @@ std::string extendedRangeProblem(const Node& node) {
     if (unit) {
         return node.kind == NodeKind::Output &&
                        (node.setValue < 0 || node.setValue > engine::kMaxExtendedSetValue)
-                   ? "set value out of range (#0000 to #9999)"
+                   ? QT_TRANSLATE_NOOP("Ladder", "set value out of range (#0000 to #9999)")
                    : "";
     }
     switch (node.kind == NodeKind::Contact ? OpCode::Ld : node.op) {
@@ -185,7 +188,7 @@ std::string extendedRangeProblem(const Node& node) {
     case OpCode::Jmp:
     case OpCode::Jme:
         return node.number < 0 || node.number >= engine::kJumpNumbers
-                   ? "jump number out of range (0 to 49)"
+                   ? QT_TRANSLATE_NOOP("Ladder", "jump number out of range (0 to 49)")
                    : "";
     case OpCode::Sft:
         if (std::string problem = bitProblem(node.setValue); !problem.empty()) {
@@ -203,7 +206,8 @@ std::string rangeProblem(const Node& node, engine::InstructionSet set) {
     }
     if (node.area != engine::Area::Relay ||
         (node.kind == NodeKind::Output && node.op > OpCode::End && node.op != OpCode::Invalid)) {
-        return "only extended programs have this instruction or address";
+        return QT_TRANSLATE_NOOP("Ladder",
+                                 "only extended programs have this instruction or address");
     }
     const bool unit = node.kind == NodeKind::Contact
                           ? node.operand != Operand::Relay
@@ -213,21 +217,21 @@ std::string rangeProblem(const Node& node, engine::InstructionSet set) {
                std::string(" out of range (0 to 7)");
     }
     if (!unit && (node.number < 0 || node.number > engine::kLastRelay)) {
-        return "relay out of range (0 to 20000)";
+        return QT_TRANSLATE_NOOP("Ladder", "relay out of range (0 to 20000)");
     }
     if (node.kind != NodeKind::Output) {
         return {};
     }
     if (node.op == OpCode::Tim &&
         (node.setValue < 0 || node.setValue > engine::kMaxTimerSetValue)) {
-        return "set value out of range (#0 to #600)";
+        return QT_TRANSLATE_NOOP("Ladder", "set value out of range (#0 to #600)");
     }
     if (node.op == OpCode::Cnt &&
         (node.setValue < 0 || node.setValue > engine::kMaxCounterSetValue)) {
-        return "set value out of range (#0 to #9999)";
+        return QT_TRANSLATE_NOOP("Ladder", "set value out of range (#0 to #9999)");
     }
     if (node.op == OpCode::Sft && (node.setValue < 0 || node.setValue > engine::kLastRelay)) {
-        return "register end out of range (0 to 20000)";
+        return QT_TRANSLATE_NOOP("Ladder", "register end out of range (0 to 20000)");
     }
     return {};
 }
@@ -237,7 +241,7 @@ std::string conditionProblem(const Node& node, engine::InstructionSet set) {
         return rangeProblem(node, set);
     }
     if (node.kind == NodeKind::Output) {
-        return "a contact after an output on the same branch";
+        return QT_TRANSLATE_NOOP("Ladder", "a contact after an output on the same branch");
     }
     for (const Node& part : node.parts) {
         if (std::string problem = conditionProblem(part, set); !problem.empty()) {
@@ -251,15 +255,17 @@ std::string conditionProblem(const Node& node, engine::InstructionSet set) {
 std::string inputsProblem(OpCode op) {
     switch (op) {
     case OpCode::Cnt:
-        return "a counter needs two inputs: count, reset";
+        return QT_TRANSLATE_NOOP("Ladder", "a counter needs two inputs: count, reset");
     case OpCode::Sft:
-        return "a shift register needs three inputs: data, clock, reset";
+        return QT_TRANSLATE_NOOP("Ladder",
+                                 "a shift register needs three inputs: data, clock, reset");
     case OpCode::Keep:
-        return "a KEEP box needs two inputs: set, reset";
+        return QT_TRANSLATE_NOOP("Ladder", "a KEEP box needs two inputs: set, reset");
     case OpCode::Cntr:
-        return "a reversible counter needs three inputs: increment, decrement, reset";
+        return QT_TRANSLATE_NOOP(
+            "Ladder", "a reversible counter needs three inputs: increment, decrement, reset");
     default:
-        return "a coil has one input";
+        return QT_TRANSLATE_NOOP("Ladder", "a coil has one input");
     }
 }
 
@@ -273,7 +279,9 @@ std::string outputProblem(const Node& node, bool boxAllowed, engine::Instruction
                " stands in a rung of its own";
     }
     if (inputs > 0 && !boxAllowed) {
-        return "a counter or shift register must be the first output after its rung's condition";
+        return QT_TRANSLATE_NOOP(
+            "Ladder",
+            "a counter or shift register must be the first output after its rung's condition");
     }
     if (node.parts.size() != inputs) {
         return inputsProblem(node.op);
@@ -301,11 +309,13 @@ std::string fanProblem(const Node& fan, bool boxAllowed, engine::InstructionSet 
         const Node& part = fan.parts[i];
         std::string problem;
         if (!part.carriesOutput()) {
-            problem = "a branch that feeds no output (a bridge between branches)";
+            problem = QT_TRANSLATE_NOOP(
+                "Ladder", "a branch that feeds no output (a bridge between branches)");
         } else if (part.kind == NodeKind::Output) {
             problem = outputProblem(part, boxAllowed && i == 0, set);
         } else if (i + 1 != fan.parts.size()) {
-            problem = "only the last branch after the outputs may go on through contacts";
+            problem = QT_TRANSLATE_NOOP(
+                "Ladder", "only the last branch after the outputs may go on through contacts");
         } else {
             problem = goingOnProblem(part, false, set);
         }
@@ -321,10 +331,11 @@ std::string goingOnProblem(const Node& series, bool boxAllowed, engine::Instruct
     if (series.kind != NodeKind::Series || !series.carriesOutput()) {
         const bool fed = std::any_of(series.parts.begin(), series.parts.end(),
                                      [](const Node& part) { return part.carriesOutput(); });
-        return fed ? "a contact after an output on the same branch" : "a rung without an output";
+        return fed ? QT_TRANSLATE_NOOP("Ladder", "a contact after an output on the same branch")
+                   : QT_TRANSLATE_NOOP("Ladder", "a rung without an output");
     }
     if (series.parts.size() < 2) {
-        return "a rung needs a contact before its outputs";
+        return QT_TRANSLATE_NOOP("Ladder", "a rung needs a contact before its outputs");
     }
     for (std::size_t i = 0; i + 1 < series.parts.size(); ++i) {
         if (std::string problem = conditionProblem(series.parts[i], set); !problem.empty()) {
@@ -388,7 +399,7 @@ Node& lastElement(Node& node) {
 // Makes `edit` on a copy of `root`; keeps the copy when it is a valid rung.
 EditResult attempt(Node& root, const Path& at, const std::function<std::string(Node&)>& edit) {
     if (at.empty() || nodeAt(root, at) == nullptr) {
-        return {"nothing selected", {}};
+        return {QT_TRANSLATE_NOOP("Ladder", "nothing selected"), {}};
     }
     Node copy = root;
     clearFocus(copy);
@@ -427,7 +438,7 @@ std::size_t indexIn(const Path& path) {
 EditResult insertSeries(Node& root, const Path& at, Node contact, bool after) {
     return attempt(root, at, [&](Node& rung) -> std::string {
         if (!isElement(nodeAt(rung, at))) {
-            return "select a contact or an output";
+            return QT_TRANSLATE_NOOP("Ladder", "select a contact or an output");
         }
         Node& parent = *nodeAt(rung, parentOf(at));
         const std::size_t index = indexIn(at);
@@ -459,22 +470,23 @@ EditResult insertSeries(Node& root, const Path& at, Node contact, bool after) {
 EditResult insertParallel(Node& root, const Path& at, int last, Node branch) {
     return attempt(root, at, [&](Node& rung) -> std::string {
         if (!isElement(nodeAt(rung, at))) {
-            return "select a contact";
+            return QT_TRANSLATE_NOOP("Ladder", "select a contact");
         }
         if (branch.carriesOutput()) {
-            return "only contacts go in parallel";
+            return QT_TRANSLATE_NOOP("Ladder", "only contacts go in parallel");
         }
         Node& parent = *nodeAt(rung, parentOf(at));
         const auto first = static_cast<std::ptrdiff_t>(indexIn(at));
         const std::ptrdiff_t end = static_cast<std::ptrdiff_t>(last) + 1;
         if (end <= first || end > static_cast<std::ptrdiff_t>(parent.parts.size()) ||
             (end - first > 1 && parent.kind != NodeKind::Series)) {
-            return "select a run of elements in series";
+            return QT_TRANSLATE_NOOP("Ladder", "select a run of elements in series");
         }
         const auto from = parent.parts.begin() + first;
         if (std::any_of(from, parent.parts.begin() + end,
                         [](const Node& part) { return part.carriesOutput(); })) {
-            return "a bridge between branches: a contact in parallel with an output";
+            return QT_TRANSLATE_NOOP(
+                "Ladder", "a bridge between branches: a contact in parallel with an output");
         }
         firstElement(branch).focus = true;
         if (parent.kind == NodeKind::Parallel) {
@@ -517,7 +529,7 @@ Path pointSeries(const Node& rung, const Path& at) {
 EditResult addOutput(Node& root, const Path& at, Node output) {
     return attempt(root, at, [&](Node& rung) -> std::string {
         if (output.kind != NodeKind::Output || output.op == OpCode::End) {
-            return "not an output";
+            return QT_TRANSLATE_NOOP("Ladder", "not an output");
         }
         const Path seriesPath = pointSeries(rung, at);
         Node& series = *nodeAt(rung, seriesPath);
@@ -550,19 +562,19 @@ EditResult setAddress(Node& root, const Path& at, Operand operand, int number, e
     return attempt(root, at, [&](Node& rung) -> std::string {
         Node& node = *nodeAt(rung, at);
         if (!isElement(&node) || (node.kind == NodeKind::Output && node.op == OpCode::End)) {
-            return "END has no address";
+            return QT_TRANSLATE_NOOP("Ladder", "END has no address");
         }
         if (node.kind == NodeKind::Output && isWordInstruction(node.op)) {
             return std::string(kWordOperandsInGrid);
         }
         if (node.kind == NodeKind::Contact) {
             if (operand == Operand::None) {
-                return "a contact reads a relay, a timer or a counter";
+                return QT_TRANSLATE_NOOP("Ladder", "a contact reads a relay, a timer or a counter");
             }
             node.operand = operand;
         } else if (operand != Operand::None && operand != Operand::Relay &&
                    node.op != OpCode::Tim && node.op != OpCode::Cnt) {
-            return "an output's address is a relay";
+            return QT_TRANSLATE_NOOP("Ladder", "an output's address is a relay");
         }
         if (node.kind == NodeKind::Output && node.op == OpCode::Sft && node.area != area) {
             // The register's last bit moves into the first bit's new area.
@@ -582,7 +594,8 @@ EditResult setSetValue(Node& root, const Path& at, int value) {
         if (node.kind != NodeKind::Output ||
             (node.op != OpCode::Tim && node.op != OpCode::Cnt && node.op != OpCode::Sft &&
              node.op != OpCode::Timh && node.op != OpCode::Cntr)) {
-            return "only a timer, a counter or a shift register has a set value";
+            return QT_TRANSLATE_NOOP("Ladder",
+                                     "only a timer, a counter or a shift register has a set value");
         }
         node.setValue = value;
         node.words.clear(); // a set value typed as a number replaces a word holding it
@@ -601,7 +614,7 @@ EditResult toggleNot(Node& root, const Path& at) {
         } else if (node.kind == NodeKind::Output && node.op == OpCode::OutNot) {
             node.op = OpCode::Out;
         } else {
-            return "only a contact or an OUT coil has a NOT form";
+            return QT_TRANSLATE_NOOP("Ladder", "only a contact or an OUT coil has a NOT form");
         }
         node.focus = true;
         return {};
@@ -612,10 +625,10 @@ EditResult removeElement(Node& root, const Path& at) {
     return attempt(root, at, [&](Node& rung) -> std::string {
         const Node* node = nodeAt(rung, at);
         if (!isElement(node)) {
-            return "select a contact or an output";
+            return QT_TRANSLATE_NOOP("Ladder", "select a contact or an output");
         }
         if (node->kind == NodeKind::Output && node->op == OpCode::End) {
-            return "END stays: a program ends with it";
+            return QT_TRANSLATE_NOOP("Ladder", "END stays: a program ends with it");
         }
         Node& parent = *nodeAt(rung, parentOf(at));
         const std::size_t index = indexIn(at);

@@ -8,6 +8,7 @@
 
 #include "NameTable.h"
 
+#include "l10n/Mark.h"
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -18,9 +19,10 @@ namespace rungbox::names {
 
 /// Why a typed address is refused.
 inline constexpr std::string_view kNotAnAddress =
-    "Not an address: a relay 0 to 20000, TIM 0 to 7 or CNT 0 to 7.";
+    QT_TRANSLATE_NOOP("Names", "Not an address: a relay 0 to 20000, TIM 0 to 7 or CNT 0 to 7.");
 /// Why a comment for an address without a name is refused.
-inline constexpr std::string_view kNameFirst = "Give the address a name first.";
+inline constexpr std::string_view kNameFirst =
+    QT_TRANSLATE_NOOP("Names", "Give the address a name first.");
 
 /// One edit of one address's name and comment: its entry before and after (nothing: no name),
 /// and the line of the table where the entry goes when it is new there.

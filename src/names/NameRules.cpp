@@ -2,6 +2,7 @@
 #include "NameRules.h"
 
 #include "engine/BitAddress.h"
+#include "l10n/Mark.h"
 #include "text/Utf8.h"
 
 #include <algorithm>
@@ -96,13 +97,14 @@ bool isReservedWord(std::string_view word) {
 
 std::optional<std::string> nameProblem(std::string_view name) {
     if (name.empty()) {
-        return "A name cannot be empty.";
+        return QT_TRANSLATE_NOOP("Names", "A name cannot be empty.");
     }
     if (name.size() > kMaxNameLength) {
         return "A name has at most " + std::to_string(kMaxNameLength) + " characters.";
     }
     if (!isLetter(name.front()) || !std::all_of(name.begin(), name.end(), isNameChar)) {
-        return "A name holds letters, digits and _ only, and starts with a letter.";
+        return QT_TRANSLATE_NOOP(
+            "Names", "A name holds letters, digits and _ only, and starts with a letter.");
     }
     if (const std::string_view meaning = reservedMeaning(name); !meaning.empty()) {
         return "\"" + std::string(name) + "\" already means something: " + std::string(meaning) +
@@ -116,10 +118,10 @@ std::optional<std::string> commentProblem(std::string_view comment) {
         return "A comment has at most " + std::to_string(kMaxCommentBytes) + " bytes.";
     }
     if (comment.find_first_of("\t\r\n") != std::string_view::npos) {
-        return "A comment holds no tab and no line break.";
+        return QT_TRANSLATE_NOOP("Names", "A comment holds no tab and no line break.");
     }
     if (!text::isUtf8(comment)) {
-        return "A comment must be UTF-8 text.";
+        return QT_TRANSLATE_NOOP("Names", "A comment must be UTF-8 text.");
     }
     return std::nullopt;
 }

@@ -3,6 +3,7 @@
 
 #include "NameRules.h"
 
+#include "l10n/Mark.h"
 #include <algorithm>
 
 namespace rungbox::names {
@@ -20,7 +21,7 @@ std::optional<std::string> NameTable::nameProblemFor(std::string_view name, Addr
 
 std::optional<std::string> NameTable::set(NameEntry entry) {
     if (!entry.address.valid(m_set)) {
-        return "No such address.";
+        return QT_TRANSLATE_NOOP("Names", "No such address.");
     }
     if (auto problem = nameProblemFor(entry.name, entry.address)) {
         return problem;

@@ -22,7 +22,7 @@ void ScriptCheck::run(const Script& script, const editor::CodeGrid& grid,
     m_printed.str({});
     m_complaints.str({});
     m_rows.clear();
-    m_message.clear();
+    m_message = {};
     m_runner = std::make_unique<Runner>(m_printed, m_complaints);
     m_runner->loadProgram(grid);
     m_runner->useNames(names);
@@ -41,11 +41,11 @@ void ScriptCheck::run(const Script& script, const editor::CodeGrid& grid,
     }
     const int status = m_runner->run(script);
     if (script.tests.empty()) {
-        m_message = status == Exit::Ok ? "The script has no tests, and ran to its end."
-                                       : "The script has no tests, and stopped: " +
-                                             lastLine(m_complaints.str() + m_printed.str());
+        m_message = status == Exit::Ok ? l10n::text(kCheckNoTests)
+                                       : l10n::text(kCheckNoTestsStopped,
+                                                    lastLine(m_complaints.str() + m_printed.str()));
     } else if (m_runner->results().empty()) {
-        m_message = "The script was refused: " + lastLine(m_complaints.str());
+        m_message = l10n::text(kCheckRefused, lastLine(m_complaints.str()));
     }
     m_score = 0;
     m_maxScore = 0;
@@ -64,11 +64,11 @@ std::optional<std::uint64_t> ScriptCheck::focus(std::size_t row) {
     return m_rows[row].failureMs;
 }
 
-std::string ScriptCheck::scoreText() const {
+l10n::Text ScriptCheck::scoreText() const {
     if (m_rows.empty()) {
         return {}; // the message says why nothing is scored
     }
-    return std::to_string(m_score) + " of " + std::to_string(m_maxScore) + " points";
+    return l10n::text(kCheckScore, std::to_string(m_score), std::to_string(m_maxScore));
 }
 
 CheckRow ScriptCheck::row(const TestResult& test) const {

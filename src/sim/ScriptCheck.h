@@ -8,6 +8,8 @@
 
 #include "Runner.h"
 #include "Script.h"
+#include "l10n/Mark.h"
+#include "l10n/Text.h"
 
 #include <cstdint>
 #include <functional>
@@ -41,6 +43,19 @@ struct CheckRow {
 /// so that no `wait` freezes the window or the page.
 inline constexpr std::uint64_t kCheckWorkLimit = 3600000;
 
+/// The score of a check: %1 points given of %2.
+inline constexpr l10n::Message kCheckScore =
+    QT_TRANSLATE_NOOP3("Core", "%1 of %2 points", "check.score");
+/// A script without tests that ran to its end.
+inline constexpr l10n::Message kCheckNoTests =
+    QT_TRANSLATE_NOOP3("Core", "The script has no tests, and ran to its end.", "check.no_tests");
+/// A script without tests that stopped early: %1 the complaint that stopped it.
+inline constexpr l10n::Message kCheckNoTestsStopped =
+    QT_TRANSLATE_NOOP3("Core", "The script has no tests, and stopped: %1", "check.stopped");
+/// A script refused before any test ran: %1 the complaint.
+inline constexpr l10n::Message kCheckRefused =
+    QT_TRANSLATE_NOOP3("Core", "The script was refused: %1", "check.refused");
+
 class ScriptCheck {
 public:
     ScriptCheck();
@@ -58,11 +73,11 @@ public:
 
     /// The tests in script order (empty before run() and for a script without tests).
     const std::vector<CheckRow>& rows() const { return m_rows; }
-    /// "N of M points"; empty when no test ran (message() says why).
-    std::string scoreText() const;
+    /// "N of M points" (kCheckScore); empty when no test ran (message() says why).
+    l10n::Text scoreText() const;
     /// Why there are no tests to list ("The script has no tests, and ran to its end.", ...);
     /// empty when the tests ran.
-    const std::string& message() const { return m_message; }
+    const l10n::Text& message() const { return m_message; }
     /// The session the script ran in; null before run().
     Runner* runner() { return m_runner.get(); }
     const Runner* runner() const { return m_runner.get(); }
@@ -81,7 +96,7 @@ private:
     std::ostringstream m_complaints;
     std::unique_ptr<Runner> m_runner;
     std::vector<CheckRow> m_rows;
-    std::string m_message;
+    l10n::Text m_message;
     std::int64_t m_score = 0;
     std::int64_t m_maxScore = 0;
 };

@@ -150,7 +150,7 @@ std::string SignalRows::add(Recorder& recorder, const std::vector<Signal>& used,
 std::string SignalRows::remove(Recorder& recorder, std::string_view text,
                                const names::NameTable* names) {
     if (text.empty()) {
-        return "Type the signal to remove first.";
+        return QT_TRANSLATE_NOOP("Trace", "Type the signal to remove first.");
     }
     const auto signal = named(text, names);
     if (!signal || !recorder.remove(*signal)) {
@@ -162,16 +162,17 @@ std::string SignalRows::remove(Recorder& recorder, std::string_view text,
 
 std::string recordingStatus(const Tracing& tracing, std::optional<std::uint64_t> cursorMs) {
     const Recorder& recorder = tracing.recorder();
-    const std::string text = tracing.on() ? "Recording" : "Not recording";
     if (recorder.empty()) {
-        return text + (tracing.on() ? ": the next run is recorded." : ": press Record, then run.");
+        return tracing.on() ? QT_TRANSLATE_NOOP("Trace", "Recording: the next run is recorded.")
+                            : QT_TRANSLATE_NOOP("Trace", "Not recording: press Record, then run.");
     }
-    return text + " · " + recordedStatus(recorder, cursorMs);
+    return (tracing.on() ? "Recording · " : "Not recording · ") +
+           recordedStatus(recorder, cursorMs);
 }
 
 std::string recordedStatus(const Recorder& recorder, std::optional<std::uint64_t> cursorMs) {
     if (recorder.empty()) {
-        return "Nothing recorded.";
+        return QT_TRANSLATE_NOOP("Trace", "Nothing recorded.");
     }
     std::string text = std::to_string(recorder.signalList().size()) + " signals · " +
                        std::to_string(recorder.firstMs()) + " to " +

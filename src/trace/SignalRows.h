@@ -9,6 +9,7 @@
 #include "Signal.h"
 #include "Tracing.h"
 #include "editor/CodeGrid.h"
+#include "l10n/Mark.h"
 #include "names/NameTable.h"
 
 #include <cstdint>
@@ -20,9 +21,9 @@
 namespace rungbox::trace {
 
 /// What a signal may be given as, for the help and refusal texts.
-inline constexpr std::string_view kSignalHelp =
-    "a relay address (0 to 20000) or a name: in0..in15, out0..out15, relay2000, tim0..tim7, "
-    "tim0_done, cnt0..cnt7, cnt0_done";
+inline constexpr std::string_view kSignalHelp = QT_TRANSLATE_NOOP(
+    "Trace", "a relay address (0 to 20000) or a name: in0..in15, out0..out15, relay2000, "
+             "tim0..tim7, tim0_done, cnt0..cnt7, cnt0_done");
 
 /// The signals the program in `grid` uses, down to its END line: the relays of its contacts and
 /// coils, and the value and done bit of its timers and counters; an extended program's bits in

@@ -136,6 +136,7 @@ EMSCRIPTEN_BINDINGS(rungbox) {
         .function("restoreCells", &restoreCells)
         .function("restoreNames", &WebSession::restoreNames)
         .function("windowTitle", &WebSession::windowTitle)
+        .function("windowTitleMessage", &WebSession::windowTitleMessage)
         .function("currentFileName", &WebSession::currentFileName)
         .function("codeChanged", &WebSession::codeChanged)
         .function("extended", &WebSession::extended)

@@ -12,8 +12,7 @@
 namespace rungbox::wasm {
 
 std::string WebCheck::check(const std::vector<std::string>& cells, bool extended,
-                            const std::string& bytes,
-                            const std::string& namesBytes,
+                            const std::string& bytes, const std::string& namesBytes,
                             std::function<void(std::uint64_t)> progress) {
     std::istringstream in(bytes);
     // Read and run with the program's names, as rungbox-sim reads a script beside its names.
@@ -76,9 +75,11 @@ bool WebCheck::focus(const std::string& signalNames) {
 
 std::string checkJson(const sim::ScriptCheck& check) {
     std::string out = "{\"score\":";
-    appendJsonString(out, check.scoreText());
+    appendJsonString(out, l10n::english(check.scoreText()));
+    out += ",\"scoreMessage\":" + textMessageJson(check.scoreText());
     out += ",\"message\":";
-    appendJsonString(out, check.message());
+    appendJsonString(out, l10n::english(check.message()));
+    out += ",\"messageMessage\":" + textMessageJson(check.message());
     out += ",\"tests\":[";
     bool first = true;
     std::size_t index = 0;

@@ -3,6 +3,7 @@
 
 #include "Json.h"
 #include "explore/Property.h"
+#include "l10n/Mark.h"
 #include "names/NamesFile.h"
 #include "trace/VcdWriter.h"
 
@@ -48,12 +49,12 @@ bool WebExplore::prove(const std::string& programBytes, const std::string& prope
     const names::NameTable names = names::readNamesFile(namesBytes).table;
     explore::PropertyList list = explore::parseProperties(properties, &names);
     if (!list.error.empty() || list.properties.empty()) {
-        m_refusal = list.error.empty() ? "No property." : list.error;
+        m_refusal = list.error.empty() ? QT_TRANSLATE_NOOP("Explore", "No property.") : list.error;
         return false;
     }
     explore::StartedController program;
     if (!start(program, "the program", programBytes)) {
-        m_refusal = "The program cannot start.";
+        m_refusal = QT_TRANSLATE_NOOP("Explore", "The program cannot start.");
         return false;
     }
     m_run = std::make_unique<explore::ExploreRun>(program.controller(), std::move(list.properties));

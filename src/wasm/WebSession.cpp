@@ -273,4 +273,8 @@ std::string WebSession::errorHintMessage() const {
     return textMessageJson(m_session.errorHint());
 }
 
+std::string WebSession::windowTitleMessage() const {
+    return textMessageJson(m_session.files().windowTitleText());
+}
+
 } // namespace rungbox::wasm

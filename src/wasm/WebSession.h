@@ -127,6 +127,8 @@ public:
     /// bytes of their names file); after restore(), so that the title tells whether they differ.
     void restoreNames(const std::string& bytes);
     std::string windowTitle() const { return m_session.files().windowTitle(); }
+    /// windowTitle() as textMessageJson, for the page to show in its language.
+    std::string windowTitleMessage() const;
     std::string currentFileName();
     bool codeChanged() const { return m_session.editor().codeChanged(); }
 

@@ -7,6 +7,7 @@
 #include "ui/check/CheckDialog.h"
 #include "support/ProgramLines.h"
 #include "support/Recorders.h"
+#include "support/Translators.h"
 #include "ui/app/MainWindow.h"
 #include "ui/timing/TimingView.h"
 #include "ui/timing/TimingWindow.h"
@@ -151,6 +152,21 @@ private slots:
         QCOMPARE(dialog->testList()->topLevelItemCount(), 0);
         QVERIFY(dialog->messageLabel()->text().contains("no tests"));
         QCOMPARE(dialog->scoreLabel()->text(), QString()); // no "0 of 0 points"
+    }
+
+    // In another language the score and the message are the core's messages in the catalogue,
+    // their numbers and the script's complaint filled in.
+    void scoreAndMessageInTheUsersLanguage() {
+        rungbox::test::BracketTranslator translator;
+        const rungbox::test::TranslatorGuard guard(translator);
+        Window w;
+        CheckDialog* dialog = w.check(kScript);
+        QCOMPARE(dialog->scoreLabel()->text(), QString("[3 of 6 points]"));
+        QVERIFY(translator.asked.contains({"Core", "%1 of %2 points"}));
+        Window again;
+        dialog = again.check("press\nscan\n");
+        QCOMPARE(dialog->messageLabel()->text(),
+                 QString("[The script has no tests, and ran to its end.]"));
     }
 
     void cancelledDialogChecksNothing() {

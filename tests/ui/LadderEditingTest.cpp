@@ -6,6 +6,7 @@
 #include "ui/ladder/LadderEditing.h"
 #include "support/ProgramLines.h"
 #include "support/Recorders.h"
+#include "support/Translators.h"
 #include "ui/app/MainWindow.h"
 #include "ui/ladder/LadderWindow.h"
 
@@ -194,6 +195,24 @@ private slots:
         }
         d.ladder->editing().action(Tool::Not)->trigger();
         QCOMPARE(d.text(), std::string("LD NOT|0 OUT|1000 END"));
+    }
+
+    // In another language the tools' names and tips and the core's refusals come through the
+    // "Ladder" catalogue.
+    void toolsAndRefusalsInTheUsersLanguage() {
+        rungbox::test::BracketTranslator translator;
+        const rungbox::test::TranslatorGuard guard(translator);
+        Drawing d("LD 0; AND 1; OUT 1000; END");
+        QCOMPARE(d.ladder->editing().action(Tool::Contact)->text(), QString("[Contact]"));
+        QCOMPARE(d.ladder->editing().action(Tool::Rung)->toolTip(),
+                 QString("[New rung after this one: a contact and an OUT coil (R)]"));
+        d.press(Qt::Key_Right);
+        d.press(Qt::Key_Delete);
+        d.press(Qt::Key_Delete); // refused: the rung needs its contact
+        const QString status = d.ladder->editing().status()->text();
+        QVERIFY2(status.startsWith('[') && status.endsWith(']'), qPrintable(status));
+        QVERIFY(
+            translator.asked.contains({"Ladder", status.mid(1, status.size() - 2).toStdString()}));
     }
 
     void duringARunTheDiagramOnlyShows() {

@@ -4,6 +4,7 @@
 
 #include "support/ProgramLines.h"
 #include "support/Recorders.h"
+#include "support/Translators.h"
 #include "support/WindowParts.h"
 #include "ui/app/MainWindow.h"
 #include "ui/machines/ConveyorWindow.h"
@@ -11,7 +12,6 @@
 #include "ui/machines/SceneWindow.h"
 
 #include <QCheckBox>
-#include <QTranslator>
 #include <QtTest>
 
 #include <set>
@@ -22,37 +22,6 @@ using namespace rungbox::test; // the window's parts, found by name
 
 using rungbox::machines::ConveyorPlant;
 using rungbox::machines::GatePlant;
-
-namespace {
-
-// A language in which every text reads "[English]"; it remembers each (context, source) asked.
-class BracketTranslator : public QTranslator {
-public:
-    QString translate(const char* context, const char* source, const char* /*disambiguation*/,
-                      int /*n*/) const override {
-        asked.emplace(context, source);
-        return "[" + QString::fromUtf8(source) + "]";
-    }
-    bool isEmpty() const override { return false; }
-
-    mutable std::set<std::pair<std::string, std::string>> asked;
-};
-
-// Installs `translator` for the life of the guard.
-class TranslatorGuard {
-public:
-    explicit TranslatorGuard(QTranslator& translator) : m_translator(translator) {
-        QCoreApplication::installTranslator(&m_translator);
-    }
-    ~TranslatorGuard() { QCoreApplication::removeTranslator(&m_translator); }
-    TranslatorGuard(const TranslatorGuard&) = delete;
-    TranslatorGuard& operator=(const TranslatorGuard&) = delete;
-
-private:
-    QTranslator& m_translator;
-};
-
-} // namespace
 
 class ModuleWindowTest : public QObject {
     Q_OBJECT

@@ -5,6 +5,7 @@
 
 #include "ui/names/NamesWindow.h"
 #include "support/Recorders.h"
+#include "support/Translators.h"
 #include "support/WindowParts.h"
 #include "ui/app/MainWindow.h"
 #include "ui/debug/WatchWindow.h"
@@ -119,6 +120,27 @@ private slots:
                 .size()
                 .height();
         QVERIFY(named > rungbox::ui::LadderPainter(layout, nullptr, 0).size().height());
+    }
+
+    // In another language the core's texts about an open program come through the catalogues:
+    // the names' refusals ("Names"), the grid's headings ("Grid") and the window's title.
+    void theCoreTextsOfAnOpenProgramInTheUsersLanguage() {
+        rungbox::test::BracketTranslator translator;
+        const rungbox::test::TranslatorGuard guard(translator);
+        GateWindow w;
+        NamesWindow& names = w.editor();
+        QVERIFY(!names.addAddress("bogus"));
+        QCOMPARE(names.problemLabel()->text(),
+                 QString("[Not an address: a relay 0 to 20000, TIM 0 to 7 or CNT 0 to 7.]"));
+        QVERIFY(!names.setName(Address::relay(1002), "9lives"));
+        QCOMPARE(names.problemLabel()->text(),
+                 QString("[A name holds letters, digits and _ only, and starts with a letter.]"));
+        const QAbstractItemModel* grid = gridView(w.main)->model();
+        QCOMPARE(grid->headerData(0, Qt::Horizontal).toString(), QString("[LADDER CODE]"));
+        QCOMPARE(grid->headerData(1, Qt::Horizontal).toString(), QString("[LOCATION]"));
+        QCOMPARE(grid->headerData(2, Qt::Horizontal).toString(), QString("[###]"));
+        QCoreApplication::processEvents(); // the title follows from the event loop
+        QCOMPARE(w.main.windowTitle(), QString("[gate.PLC - PLC Ladder Code]"));
     }
 
     // A program opened shows its first lines, the cursor left after its last cell.

@@ -5,6 +5,7 @@
 
 #include "support/ProgramLines.h"
 #include "support/Recorders.h"
+#include "support/Translators.h"
 #include "support/WindowParts.h"
 #include "ui/app/MainWindow.h"
 
@@ -146,6 +147,20 @@ private slots:
         const int y = TimingPainter::kAxisHeight + 1 * TimingPainter::kRowHeight + 5;
         QTest::mouseClick(w.view()->viewport(), Qt::LeftButton, {}, QPoint(20, y));
         QCOMPARE(w.signalEdit()->text(), QString("out0"));
+    }
+
+    // In another language the status line, the refusals and the signal help come through the
+    // "Trace" catalogue.
+    void statusAndRefusalsInTheUsersLanguage() {
+        rungbox::test::BracketTranslator translator;
+        const rungbox::test::TranslatorGuard guard(translator);
+        Running r;
+        item(r.main, "timingItem")->trigger();
+        TimingWindow& w = r.timing();
+        QCOMPARE(w.statusText(), QString("[Recording: the next run is recorded.]"));
+        QVERIFY(!w.removeSignal(""));
+        QCOMPARE(w.statusText(), QString("[Type the signal to remove first.]"));
+        QVERIFY(translator.asked.contains({"Trace", std::string(rungbox::trace::kSignalHelp)}));
     }
 
     // The words an extended program writes are rows from its run's start, drawn as buses whose

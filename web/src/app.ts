@@ -768,7 +768,7 @@ class App {
             this.menuButtons[index].setAttribute("aria-disabled", locked ? "true" : "false");
         });
         this.showInstructionSet();
-        const title = fromUtf8(this.session.windowTitle());
+        const title = trMessage(JSON.parse(this.session.windowTitleMessage()), fromUtf8(this.session.windowTitle()));
         if (title !== this.title) {
             this.title = title;
             document.title = title;

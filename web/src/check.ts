@@ -22,7 +22,11 @@ interface CheckedTest {
 
 interface CheckList {
     score: string;
+    /** The score with its message id and arguments, for the catalogues (null: none). */
+    scoreMessage: CoreText | null;
     message: string;
+    /** The message with its id and arguments, for the catalogues (null: none). */
+    messageMessage: CoreText | null;
     tests: CheckedTest[];
 }
 
@@ -267,8 +271,8 @@ class CheckPanel {
     }
 
     private show(list: CheckList): void {
-        this.score.textContent = list.score;
-        this.message.textContent = list.message;
+        this.score.textContent = trMessage(list.scoreMessage, list.score);
+        this.message.textContent = trMessage(list.messageMessage, list.message);
         this.message.hidden = list.message === "";
         this.rows.replaceChildren();
         this.tests = list.tests;

@@ -43,6 +43,7 @@ interface WebSession {
     /** The names the restored program has now, as their file's bytes (after restore). */
     restoreNames(bytes: Uint8Array): void;
     windowTitle(): string;
+    windowTitleMessage(): string;
     currentFileName(): string;
     codeChanged(): boolean;
     /** The program's instruction set: true for extended. */

@@ -146,7 +146,7 @@ class ExplorePanel {
         this.saveButton.disabled = reply.script === "";
         this.runs = { vcd: reply.vcd, names: reply.runNames };
         this.timingButton.disabled = reply.vcd === "";
-        this.result.textContent = reply.result;
+        this.result.textContent = trDynamic("Explore", reply.result); // the core's refusals
         const messages = JSON.parse(reply.messages) as CoreMessage[];
         // Refused before exploring (no property, a program that cannot start): the progress line
         // says so, as in the window, and the result says why.

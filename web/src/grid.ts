@@ -60,7 +60,7 @@ class GridView {
         for (let col = 0; col <= kSetValueCol; ++col) {
             const th = document.createElement("th");
             th.setAttribute("role", "columnheader");
-            th.textContent = this.session.cell(0, col);
+            th.textContent = trDynamic("Grid", this.session.cell(0, col));
             th.style.width = this.session.columnWidth(col) / kTwips + "px";
             head.append(th);
         }

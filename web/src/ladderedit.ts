@@ -106,7 +106,7 @@ class LadderEditing implements PageFeature {
         for (const button of this.buttons) {
             button.disabled = !state.active;
         }
-        this.status.textContent = state.status;
+        this.status.textContent = trDynamic("Ladder", state.status);
         this.status.hidden = state.status === "";
         this.showAddressBox(state);
     }
@@ -146,9 +146,9 @@ class LadderEditing implements PageFeature {
         tools.forEach((tool, index) => {
             if (tool.extended === 1) {
                 // The extended set's instructions: added while the program is extended.
-                this.extendedTools.push({ text: tool.text, tip: tool.tip, key: tool.key, index });
+                this.extendedTools.push({ text: trDynamic("Ladder", tool.text), tip: trDynamic("Ladder", tool.tip), key: tool.key, index });
             } else {
-                elements.append(this.button(tool.text, tool.key, tool.tip, () => this.editor.use(index)));
+                elements.append(this.button(trDynamic("Ladder", tool.text), tool.key, trDynamic("Ladder", tool.tip), () => this.editor.use(index)));
             }
         });
         this.addressButton = this.button(tr("page.ladderedit", "Address..."), "Enter", tr("page.ladderedit", "Edit the selection's address (Enter)"), () => this.editor.openAddress());

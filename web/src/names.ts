@@ -233,8 +233,9 @@ class NamesPanel implements PageFeature {
         this.context.programChanged();
     }
 
+    /** Shows a problem of the core's (its fixed texts through the "Names" catalogue). */
     private showProblem(text: string): void {
-        this.problem.textContent = text;
+        this.problem.textContent = trDynamic("Names", text);
     }
 
     /** Ctrl+Z and Ctrl+Y (or Ctrl+Shift+Z) undo and redo the names' steps, unless a field

@@ -468,7 +468,7 @@ class TimingPanel implements PageFeature {
         if (Math.abs(scrolled - offset) >= 1) {
             scroller.scrollLeft = offset;
         }
-        setText(status, timing.status(cursorMs));
+        setText(status, trDynamic("Trace", timing.status(cursorMs)));
     }
 
     private fits(text: string, room: number): boolean {

@@ -19,6 +19,10 @@ const kGerman: Record<string, string> = {
     "page.dialogs\u0004Cancel": "Abbrechen",
     "page.dialogs\u0004OK": "OK",
     "Check\u0004Line %1 of %2 failed": "%2: Zeile %1 fehlgeschlagen",
+    "Grid\u0004LOCATION": "ADRESSE",
+    "Ladder\u0004Contact": "Kontakt",
+    "Ladder\u0004Contact in series after the selection (C)": "Kontakt in Reihe zur Auswahl (C)",
+    "Core\u0004PLC Ladder Code\u0004file.window_title_empty": "SPS-Kontaktplan",
 };
 /** Every catalogue the page may pick, each with one entry, so that a wrong pick shows. */
 const kCatalogues: Record<string, Record<string, string>> = {
@@ -113,6 +117,16 @@ describe("the page's language", () => {
             { title: "Check", text: "Line 3 of 7 untranslated" },
         ]);
         assert.equal(await dialogText(page), null);
+        await page.browserContext().close();
+    });
+
+    test("the core's fixed texts in German: the grid's headings, a drawing tool, the title", async () => {
+        const page = await openIn(["de-DE"]);
+        const headings = await page.$$eval("table.grid thead th", (cells) => cells.map((c) => c.textContent));
+        assert.deepEqual(headings.slice(1), ["LADDER CODE", "ADRESSE", "###"]);
+        const tool = await page.$eval(".ladder-toolbar button", (b) => ({ text: b.firstChild?.textContent, tip: (b as HTMLElement).title }));
+        assert.deepEqual(tool, { text: "Kontakt", tip: "Kontakt in Reihe zur Auswahl (C)" });
+        assert.equal(await page.evaluate(() => document.title), "SPS-Kontaktplan");
         await page.browserContext().close();
     });
 

@@ -6,6 +6,7 @@
 #include "SessionSignals.h"
 #include "ui/check/CheckTools.h"
 #include "ui/common/Artwork.h"
+#include "ui/common/UiText.h"
 #include "ui/course/PackTools.h"
 #include "ui/debug/DebugTools.h"
 #include "ui/debug/WatchWindow.h"
@@ -239,7 +240,7 @@ void MainWindow::followNames() {
 }
 
 void MainWindow::refreshFileDisplay() {
-    setWindowTitle(QString::fromStdString(m_session->files().windowTitle()));
+    setWindowTitle(uiText(m_session->files().windowTitleText()));
     const auto& paths = m_session->files().recentFiles().paths();
     for (std::size_t i = 0; i < m_recentItems.size(); ++i) {
         QAction* item = m_recentItems[i];

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CheckDialog.h"
 
+#include "ui/common/UiText.h"
 #include "ui/timing/TimingView.h"
 #include "ui/timing/TimingWindow.h"
 
@@ -110,13 +111,13 @@ void CheckDialog::run(const sim::Script& script, const QString& title, const edi
     QApplication::restoreOverrideCursor();
     m_checked = true;
     if (!m_check.message().empty()) {
-        m_message->setText(text(m_check.message()));
+        m_message->setText(uiText(m_check.message()));
         m_message->show();
     }
     for (const sim::CheckRow& test : m_check.rows()) {
         addTest(test);
     }
-    m_score->setText(text(m_check.scoreText()));
+    m_score->setText(uiText(m_check.scoreText()));
 }
 
 void CheckDialog::addTest(const sim::CheckRow& test) {

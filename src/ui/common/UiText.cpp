@@ -14,4 +14,9 @@ QString uiText(const l10n::Text& text) {
     return QString::fromStdString(l10n::fill(pattern.toStdString(), text.args));
 }
 
+QString uiLabel(const char* context, std::string_view label) {
+    const QByteArray source(label.data(), static_cast<qsizetype>(label.size()));
+    return QCoreApplication::translate(context, source.constData());
+}
+
 } // namespace rungbox::ui

@@ -8,6 +8,7 @@
 #include "ui/common/Artwork.h"
 #include "ui/common/CellText.h"
 #include "ui/common/Shades.h"
+#include "ui/common/UiText.h"
 
 #include <QColor>
 
@@ -100,9 +101,10 @@ QVariant CodeGridModel::headerData(int section, Qt::Orientation orientation, int
     if (role != Qt::DisplayRole) {
         return {};
     }
-    const std::string& text =
-        orientation == Qt::Horizontal ? m_grid.text(0, section + 1) : m_grid.text(section + 1, 0);
-    return shownText(text);
+    if (orientation == Qt::Horizontal) {
+        return uiLabel("Grid", m_grid.text(0, section + 1)); // the core's fixed headings
+    }
+    return shownText(m_grid.text(section + 1, 0));
 }
 
 Qt::ItemFlags CodeGridModel::flags(const QModelIndex& index) const {

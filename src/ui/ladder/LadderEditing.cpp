@@ -2,6 +2,7 @@
 #include "LadderEditing.h"
 
 #include "LadderWindow.h"
+#include "ui/common/UiText.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -80,9 +81,9 @@ LadderEditing::LadderEditing(LadderWindow& window, session::Session& session)
     m_status->setWordWrap(true);
     // Every tool of the extended set: its own show while the program is extended (refresh).
     for (const ladder::ToolInfo& info : ladder::drawingTools(engine::InstructionSet::Extended)) {
-        auto* action = new QAction(text(info.text), this);
+        auto* action = new QAction(uiLabel("Ladder", info.text), this);
         action->setObjectName(text(info.name));
-        action->setToolTip(text(info.tip));
+        action->setToolTip(uiLabel("Ladder", info.tip));
         const Tool tool = info.tool;
         connect(action, &QAction::triggered, this, [this, tool] { use(tool); });
         m_actions.push_back(action);
@@ -147,7 +148,7 @@ void LadderEditing::say(const QString& text) {
 bool LadderEditing::apply(const ladder::Outcome& outcome, bool created) {
     m_window.poll();
     if (!outcome.done()) {
-        say(QString::fromStdString(outcome.refusal));
+        say(uiLabel("Ladder", outcome.refusal));
         return false;
     }
     say({});
@@ -173,7 +174,7 @@ void LadderEditing::editAddress() {
     const ladder::AddressForm form = m_model.addressForm();
     if (!form.open) {
         if (!form.refusal.empty()) {
-            say(QString::fromStdString(form.refusal));
+            say(uiLabel("Ladder", form.refusal));
         }
         return;
     }
@@ -194,7 +195,7 @@ void LadderEditing::confirmAddress() {
         m_setValue->isVisible() ? std::optional(m_setValue->text().toInt()) : std::nullopt;
     const ladder::Outcome outcome = m_model.confirmAddress(m_address->text().toStdString(), value);
     if (!outcome.done()) {
-        say(QString::fromStdString(outcome.refusal));
+        say(uiLabel("Ladder", outcome.refusal));
         return;
     }
     m_editor->hide();
@@ -339,7 +340,7 @@ QMenu* LadderEditing::buildMenu() {
     menu->setObjectName("ladderMenu");
     // The tools with their keys, as the toolbar's tooltips name them.
     for (const ladder::ToolInfo& info : ladder::drawingTools(m_session.grid().instructionSet())) {
-        QAction* item = menu->addAction(text(info.text) + '\t' + text(info.key), this,
+        QAction* item = menu->addAction(uiLabel("Ladder", info.text) + '\t' + text(info.key), this,
                                         [this, tool = info.tool] { use(tool); });
         item->setObjectName(text(info.name) + "Item");
     }

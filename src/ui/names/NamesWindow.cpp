@@ -3,6 +3,7 @@
 
 #include "editor/UsedAddresses.h"
 #include "names/NameEdits.h"
+#include "ui/common/UiText.h"
 
 #include <QAction>
 #include <QHBoxLayout>
@@ -27,7 +28,7 @@ namespace {
 using names::Address;
 using names::NameEntry;
 
-QString uiText(const std::string& s) {
+QString qString(const std::string& s) {
     return QString::fromStdString(s);
 }
 
@@ -35,7 +36,7 @@ QString uiText(const std::string& s) {
 class NameStepCommand : public QUndoCommand {
 public:
     NameStepCommand(NamesWindow& window, names::NameStep step)
-        : QUndoCommand(NamesWindow::tr("name %1").arg(uiText(names::addressText(step.address)))),
+        : QUndoCommand(NamesWindow::tr("name %1").arg(qString(names::addressText(step.address)))),
           m_window(window), m_step(std::move(step)) {}
 
     void redo() override { m_window.put(m_step.address, m_step.after, m_step.index); }
@@ -162,7 +163,7 @@ void NamesWindow::refresh() {
 
 QString NamesWindow::problemOf(Address address, const QString& name) const {
     const auto problem = m_editor.names().nameProblemFor(name.toStdString(), address);
-    return problem ? uiText(*problem) : QString();
+    return problem ? uiLabel("Names", *problem) : QString();
 }
 
 bool NamesWindow::setName(Address address, const QString& name) {
@@ -177,7 +178,7 @@ bool NamesWindow::addAddress(const QString& typed) {
     const auto address =
         names::typedAddress(typed.toStdString(), m_editor.names().instructionSet());
     if (!address) {
-        showProblem(uiText(std::string(names::kNotAnAddress)));
+        showProblem(uiLabel("Names", names::kNotAnAddress));
         return false;
     }
     if (std::find(m_rows.begin(), m_rows.end(), *address) == m_rows.end()) {
@@ -193,7 +194,7 @@ bool NamesWindow::addAddress(const QString& typed) {
 }
 
 bool NamesWindow::take(names::NameEdit edit) {
-    showProblem(uiText(edit.problem));
+    showProblem(uiLabel("Names", edit.problem));
     if (edit.step) {
         m_undo->push(new NameStepCommand(*this, std::move(*edit.step)));
     }
@@ -235,9 +236,9 @@ void NamesWindow::rebuild() {
         const NameEntry* entry = last ? nullptr : table.find(m_rows[static_cast<std::size_t>(r)]);
         const QString cells[kColumns] = {
             last ? QString()
-                 : uiText(names::addressText(m_rows[static_cast<std::size_t>(r)],
-                                             table.instructionSet())),
-            entry ? uiText(entry->name) : QString(), entry ? uiText(entry->comment) : QString()};
+                 : qString(names::addressText(m_rows[static_cast<std::size_t>(r)],
+                                              table.instructionSet())),
+            entry ? qString(entry->name) : QString(), entry ? qString(entry->comment) : QString()};
         for (int c = 0; c < kColumns; ++c) {
             auto* item = new QTableWidgetItem(cells[c]);
             const bool editable = last ? c == kAddressColumn : c != kAddressColumn;

@@ -6,6 +6,7 @@
 #include "trace/VcdFile.h"
 #include "trace/VcdWriter.h"
 #include "ui/common/PictureExport.h"
+#include "ui/common/UiText.h"
 
 #include <QAction>
 #include <QHBoxLayout>
@@ -119,9 +120,8 @@ void TimingWindow::buildToolBar() {
     m_signalEdit = new QLineEdit(bar);
     m_signalEdit->setObjectName("signalEdit");
     m_signalEdit->setPlaceholderText(tr("signal, e.g. 2000 or tim0"));
-    m_signalEdit->setToolTip(tr("The signal to add or remove: ") +
-                             QString::fromUtf8(trace::kSignalHelp.data(),
-                                               static_cast<qsizetype>(trace::kSignalHelp.size())));
+    m_signalEdit->setToolTip(
+        tr("The signal to add or remove: %1").arg(uiLabel("Trace", trace::kSignalHelp)));
     m_signalEdit->setMaximumWidth(180);
     bar->addWidget(m_signalEdit);
     auto* add = new QPushButton(tr("Add"), bar);
@@ -152,14 +152,14 @@ bool TimingWindow::addSignal(const std::string& text) {
     const std::vector<trace::Signal> used = m_session != nullptr
                                                 ? trace::programSignals(m_session->grid())
                                                 : std::vector<trace::Signal>();
-    m_refusal = QString::fromStdString(m_rows.add(m_tracing.recorder(), used, text, m_names));
+    m_refusal = uiLabel("Trace", m_rows.add(m_tracing.recorder(), used, text, m_names));
     refresh();
     showStatus();
     return m_refusal.isEmpty();
 }
 
 bool TimingWindow::removeSignal(const std::string& text) {
-    m_refusal = QString::fromStdString(m_rows.remove(m_tracing.recorder(), text, m_names));
+    m_refusal = uiLabel("Trace", m_rows.remove(m_tracing.recorder(), text, m_names));
     refresh();
     showStatus();
     return m_refusal.isEmpty();
@@ -170,9 +170,9 @@ QString TimingWindow::statusText() const {
         return m_refusal;
     }
     const std::optional<std::uint64_t> cursor = m_view->frame().cursorMs;
-    return QString::fromStdString(m_session != nullptr
-                                      ? trace::recordingStatus(m_tracing, cursor)
-                                      : trace::recordedStatus(m_tracing.recorder(), cursor));
+    return uiLabel("Trace", m_session != nullptr
+                                ? trace::recordingStatus(m_tracing, cursor)
+                                : trace::recordedStatus(m_tracing.recorder(), cursor));
 }
 
 void TimingWindow::showStatus() {
