@@ -64,7 +64,7 @@
     <message>
         <source>%1 - PLC Ladder Code</source>
         <comment>file.window_title</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 - SPS-Programmcode</translation>
     </message>
     <message>
         <source>%1 belongs to the extended instruction set: turn on Extended Instruction Set in the Options menu.</source>
@@ -74,7 +74,7 @@
     <message>
         <source>%1 of %2 points</source>
         <comment>check.score</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 Punkten</translation>
     </message>
     <message>
         <source>%1: not a Rungbox program file</source>
@@ -259,7 +259,7 @@ Gültig: Kanäle 0 bis 255, W0 bis W99, HR0 bis HR19, AR0 bis AR15, DM0000 bis D
     <message>
         <source>PLC Ladder Code</source>
         <comment>file.window_title_empty</comment>
-        <translation type="unfinished">SPS-Programmcode</translation>
+        <translation>SPS-Programmcode</translation>
     </message>
     <message>
         <source>RELAY Range</source>
@@ -348,17 +348,17 @@ Speichern Sie das Programm unter einem anderen Namen, um die Namen daneben zu be
     <message>
         <source>The script has no tests, and ran to its end.</source>
         <comment>check.no_tests</comment>
-        <translation type="unfinished"></translation>
+        <translation>Das Skript enthält keine Tests und lief bis zu seinem Ende.</translation>
     </message>
     <message>
         <source>The script has no tests, and stopped: %1</source>
         <comment>check.stopped</comment>
-        <translation type="unfinished"></translation>
+        <translation>Das Skript enthält keine Tests und wurde angehalten: %1</translation>
     </message>
     <message>
         <source>The script was refused: %1</source>
         <comment>check.refused</comment>
-        <translation type="unfinished"></translation>
+        <translation>Das Skript wurde abgelehnt: %1</translation>
     </message>
     <message>
         <source>There is no room for the pasted lines: they would push the program past line 299.</source>
@@ -412,11 +412,11 @@ Gültiger Bereich: #0 bis #%2</translation>
     <name>Explore</name>
     <message>
         <source>No property.</source>
-        <translation type="unfinished">Keine Eigenschaft.</translation>
+        <translation>Keine Eigenschaft.</translation>
     </message>
     <message>
         <source>The program cannot start.</source>
-        <translation type="unfinished">Das Programm kann nicht starten.</translation>
+        <translation>Das Programm kann nicht starten.</translation>
     </message>
 </context>
 <context>
@@ -469,266 +469,266 @@ Gültiger Bereich: #0 bis #%2</translation>
     <name>Grid</name>
     <message>
         <source>LADDER CODE</source>
-        <translation type="unfinished"></translation>
+        <translation>PROGRAMMCODE</translation>
     </message>
     <message>
         <source>LOCATION</source>
-        <translation type="unfinished"></translation>
+        <translation>LOCATION</translation>
     </message>
 </context>
 <context>
     <name>Ladder</name>
     <message>
         <source>An address is a number, TIM or CNT and a number, or a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Adresse ist eine Zahl, TIM oder CNT mit einer Zahl, oder ein Name.</translation>
     </message>
     <message>
         <source>Contact in parallel with the selection (P)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontakt parallel zur Auswahl (P)</translation>
     </message>
     <message>
         <source>Contact in series after the selection (C)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontakt in Reihe nach der Auswahl (C)</translation>
     </message>
     <message>
         <source>Contact</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontakt</translation>
     </message>
     <message>
         <source>Counter box: a new rung with count and reset (K)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zählerbaustein: ein neuer Strompfad mit Zählen und Rücksetzen (K)</translation>
     </message>
     <message>
         <source>DIFD coil: on for one scan as its condition falls (F)</source>
-        <translation type="unfinished"></translation>
+        <translation>DIFD-Spule: einen Zyklus lang ein, wenn ihre Bedingung abfällt (F)</translation>
     </message>
     <message>
         <source>DIFU coil (D)</source>
-        <translation type="unfinished"></translation>
+        <translation>DIFU-Spule (D)</translation>
     </message>
     <message>
         <source>Delete the selection (Delete)</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswahl löschen (Delete)</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>END has no address</source>
-        <translation type="unfinished"></translation>
+        <translation>END hat keine Adresse</translation>
     </message>
     <message>
         <source>END stays last</source>
-        <translation type="unfinished"></translation>
+        <translation>END bleibt am Schluss</translation>
     </message>
     <message>
         <source>END stays: a program ends with it</source>
-        <translation type="unfinished"></translation>
+        <translation>END bleibt: ein Programm endet damit</translation>
     </message>
     <message>
         <source>High-speed timer box, set value in hundredths (H)</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnellzeitgeber-Baustein, Sollwert in Hundertsteln (H)</translation>
     </message>
     <message>
         <source>Interlock: an IL rung and its ILC after this rung (I)</source>
-        <translation type="unfinished"></translation>
+        <translation>Verriegelung: ein IL-Strompfad und sein ILC nach diesem Strompfad (I)</translation>
     </message>
     <message>
         <source>Jump: a JMP rung and its JME after this rung (J)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprung: ein JMP-Strompfad und sein JME nach diesem Strompfad (J)</translation>
     </message>
     <message>
         <source>KEEP box: a new rung with set and reset (E)</source>
-        <translation type="unfinished"></translation>
+        <translation>KEEP-Baustein: ein neuer Strompfad mit Setzen und Rücksetzen (E)</translation>
     </message>
     <message>
         <source>NOT on a contact, OUT to OUT NOT and back (/)</source>
-        <translation type="unfinished"></translation>
+        <translation>NOT an einem Kontakt, OUT zu OUT NOT und zurück (/)</translation>
     </message>
     <message>
         <source>New rung after this one: a contact and an OUT coil (R)</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Strompfad nach diesem: ein Kontakt und eine OUT-Spule (R)</translation>
     </message>
     <message>
         <source>OUT coil, parallel to the rung&apos;s outputs (O)</source>
-        <translation type="unfinished"></translation>
+        <translation>OUT-Spule, parallel zu den Ausgängen des Strompfads (O)</translation>
     </message>
     <message>
         <source>Parallel</source>
-        <translation type="unfinished"></translation>
+        <translation>Parallel</translation>
     </message>
     <message>
         <source>RSET coil: turns its bit off (U)</source>
-        <translation type="unfinished"></translation>
+        <translation>RSET-Spule: schaltet ihr Bit aus (U)</translation>
     </message>
     <message>
         <source>Reversible counter box: a new rung with increment, decrement and reset (V)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vor-/Rückwärtszählerbaustein: ein neuer Strompfad mit Aufwärts, Abwärts und Rücksetzen (V)</translation>
     </message>
     <message>
         <source>Rung</source>
-        <translation type="unfinished"></translation>
+        <translation>Strompfad</translation>
     </message>
     <message>
         <source>SET coil: turns its bit on (L)</source>
-        <translation type="unfinished"></translation>
+        <translation>SET-Spule: schaltet ihr Bit ein (L)</translation>
     </message>
     <message>
         <source>Shift-register box: a new rung with data, clock and reset (S)</source>
-        <translation type="unfinished"></translation>
+        <translation>Schieberegister-Baustein: ein neuer Strompfad mit Daten, Takt und Rücksetzen (S)</translation>
     </message>
     <message>
         <source>Timer box (T)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitgeberbaustein (T)</translation>
     </message>
     <message>
         <source>a KEEP box needs two inputs: set, reset</source>
-        <translation type="unfinished"></translation>
+        <translation>ein KEEP-Baustein braucht zwei Eingänge: Setzen, Rücksetzen</translation>
     </message>
     <message>
         <source>a branch that feeds no output (a bridge between branches)</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Zweig, der keinen Ausgang speist (eine Brücke zwischen Zweigen)</translation>
     </message>
     <message>
         <source>a bridge between branches: a contact in parallel with an output</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Brücke zwischen Zweigen: ein Kontakt parallel zu einem Ausgang</translation>
     </message>
     <message>
         <source>a coil has one input</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Spule hat einen Eingang</translation>
     </message>
     <message>
         <source>a contact after an output on the same branch</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Kontakt nach einem Ausgang im selben Zweig</translation>
     </message>
     <message>
         <source>a contact reads a relay, a timer or a counter</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Kontakt liest ein Relais, einen Zeitgeber oder einen Zähler</translation>
     </message>
     <message>
         <source>a counter needs two inputs: count, reset</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Zähler braucht zwei Eingänge: Zählen, Rücksetzen</translation>
     </message>
     <message>
         <source>a counter or shift register must be the first output after its rung&apos;s condition</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Zähler oder Schieberegister muss der erste Ausgang nach der Bedingung seines Strompfads sein</translation>
     </message>
     <message>
         <source>a reversible counter needs three inputs: increment, decrement, reset</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Vor-/Rückwärtszähler braucht drei Eingänge: Aufwärts, Abwärts, Rücksetzen</translation>
     </message>
     <message>
         <source>a rung needs a contact before its outputs</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Strompfad braucht einen Kontakt vor seinen Ausgängen</translation>
     </message>
     <message>
         <source>a rung without an output</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Strompfad ohne Ausgang</translation>
     </message>
     <message>
         <source>a shift register needs three inputs: data, clock, reset</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Schieberegister braucht drei Eingänge: Daten, Takt, Rücksetzen</translation>
     </message>
     <message>
         <source>a special relay cannot be written</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Sonderrelais kann nicht beschrieben werden</translation>
     </message>
     <message>
         <source>address out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse außerhalb des Bereichs</translation>
     </message>
     <message>
         <source>an output&apos;s address is a relay</source>
-        <translation type="unfinished"></translation>
+        <translation>die Adresse eines Ausgangs ist ein Relais</translation>
     </message>
     <message>
         <source>jump number out of range (0 to 49)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprungnummer außerhalb des Bereichs (0 bis 49)</translation>
     </message>
     <message>
         <source>no room: the program would pass line 299</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Platz: das Programm würde über Zeile 299 hinausgehen</translation>
     </message>
     <message>
         <source>no rung to swap with</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Strompfad zum Tauschen</translation>
     </message>
     <message>
         <source>not an output</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Ausgang</translation>
     </message>
     <message>
         <source>nothing selected</source>
-        <translation type="unfinished"></translation>
+        <translation>nichts ausgewählt</translation>
     </message>
     <message>
         <source>only a contact or an OUT coil has a NOT form</source>
-        <translation type="unfinished"></translation>
+        <translation>nur ein Kontakt oder eine OUT-Spule hat eine NOT-Form</translation>
     </message>
     <message>
         <source>only a timer, a counter or a shift register has a set value</source>
-        <translation type="unfinished"></translation>
+        <translation>nur ein Zeitgeber, ein Zähler oder ein Schieberegister hat einen Sollwert</translation>
     </message>
     <message>
         <source>only contacts go in parallel</source>
-        <translation type="unfinished"></translation>
+        <translation>nur Kontakte können parallel liegen</translation>
     </message>
     <message>
         <source>only extended programs have this instruction or address</source>
-        <translation type="unfinished"></translation>
+        <translation>nur erweiterte Programme haben diesen Befehl oder diese Adresse</translation>
     </message>
     <message>
         <source>only extended programs have this instruction</source>
-        <translation type="unfinished"></translation>
+        <translation>nur erweiterte Programme haben diesen Befehl</translation>
     </message>
     <message>
         <source>only the last branch after the outputs may go on through contacts</source>
-        <translation type="unfinished"></translation>
+        <translation>nur der letzte Zweig nach den Ausgängen darf über Kontakte weitergehen</translation>
     </message>
     <message>
         <source>operand out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>Operand außerhalb des Bereichs</translation>
     </message>
     <message>
         <source>register end out of range (0 to 20000)</source>
-        <translation type="unfinished"></translation>
+        <translation>Registerende außerhalb des Bereichs (0 bis 20000)</translation>
     </message>
     <message>
         <source>relay out of range (0 to 20000)</source>
-        <translation type="unfinished"></translation>
+        <translation>Relais außerhalb des Bereichs (0 bis 20000)</translation>
     </message>
     <message>
         <source>select a contact or an output</source>
-        <translation type="unfinished"></translation>
+        <translation>einen Kontakt oder einen Ausgang auswählen</translation>
     </message>
     <message>
         <source>select a contact</source>
-        <translation type="unfinished"></translation>
+        <translation>einen Kontakt auswählen</translation>
     </message>
     <message>
         <source>select a run of elements in series</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Folge von Elementen in Reihe auswählen</translation>
     </message>
     <message>
         <source>set value out of range (#0 to #600)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sollwert außerhalb des Bereichs (#0 bis #600)</translation>
     </message>
     <message>
         <source>set value out of range (#0 to #9999)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sollwert außerhalb des Bereichs (#0 bis #9999)</translation>
     </message>
     <message>
         <source>set value out of range (#0000 to #9999)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sollwert außerhalb des Bereichs (#0000 bis #9999)</translation>
     </message>
     <message>
         <source>the clipboard holds no code lines</source>
-        <translation type="unfinished"></translation>
+        <translation>die Zwischenablage enthält keine Codezeilen</translation>
     </message>
     <message>
         <source>the clipboard holds no rungs the diagram can draw</source>
-        <translation type="unfinished"></translation>
+        <translation>die Zwischenablage enthält keine Strompfade, die der Kontaktplan zeichnen kann</translation>
     </message>
 </context>
 <context>
@@ -1321,31 +1321,31 @@ Gültiger Bereich: #0 bis #%2</translation>
     <name>Names</name>
     <message>
         <source>A comment holds no tab and no line break.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Kommentar enthält keinen Tabulator und keinen Zeilenumbruch.</translation>
     </message>
     <message>
         <source>A comment must be UTF-8 text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Kommentar muss UTF-8-Text sein.</translation>
     </message>
     <message>
         <source>A name cannot be empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Name darf nicht leer sein.</translation>
     </message>
     <message>
         <source>A name holds letters, digits and _ only, and starts with a letter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Name enthält nur Buchstaben, Ziffern und _ und beginnt mit einem Buchstaben.</translation>
     </message>
     <message>
         <source>Give the address a name first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie der Adresse zuerst einen Namen.</translation>
     </message>
     <message>
         <source>No such address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine solche Adresse.</translation>
     </message>
     <message>
         <source>Not an address: a relay 0 to 20000, TIM 0 to 7 or CNT 0 to 7.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Adresse: ein Relais 0 bis 20000, TIM 0 bis 7 oder CNT 0 bis 7.</translation>
     </message>
 </context>
 <context>
@@ -1456,23 +1456,23 @@ Gültiger Bereich: #0 bis #%2</translation>
     <name>Trace</name>
     <message>
         <source>Not recording: press Record, then run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Aufzeichnung: Aufzeichnen drücken, dann starten.</translation>
     </message>
     <message>
         <source>Nothing recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts aufgezeichnet.</translation>
     </message>
     <message>
         <source>Recording: the next run is recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufzeichnung: Der nächste Lauf wird aufgezeichnet.</translation>
     </message>
     <message>
         <source>Type the signal to remove first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie zuerst das zu entfernende Signal ein.</translation>
     </message>
     <message>
         <source>a relay address (0 to 20000) or a name: in0..in15, out0..out15, relay2000, tim0..tim7, tim0_done, cnt0..cnt7, cnt0_done</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Relaisadresse (0 bis 20000) oder ein Name: in0..in15, out0..out15, relay2000, tim0..tim7, tim0_done, cnt0..cnt7, cnt0_done</translation>
     </message>
 </context>
 <context>
@@ -3507,7 +3507,7 @@ Ihre Arbeit an dieser Übung geht verloren.</translation>
     </message>
     <message>
         <source>The signal to add or remove: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Signal zum Hinzufügen oder Entfernen: %1</translation>
     </message>
     <message>
         <source>Ticks</source>

@@ -64,7 +64,7 @@
     <message>
         <source>%1 - PLC Ladder Code</source>
         <comment>file.window_title</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Código ladder del PLC</translation>
     </message>
     <message>
         <source>%1 belongs to the extended instruction set: turn on Extended Instruction Set in the Options menu.</source>
@@ -74,7 +74,7 @@
     <message>
         <source>%1 of %2 points</source>
         <comment>check.score</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2 puntos</translation>
     </message>
     <message>
         <source>%1: not a Rungbox program file</source>
@@ -259,7 +259,7 @@ Operandos válidos: canales 0 a 255, W0 a W99, HR0 a HR19, AR0 a AR15, DM0000 a 
     <message>
         <source>PLC Ladder Code</source>
         <comment>file.window_title_empty</comment>
-        <translation type="unfinished">Código ladder del PLC</translation>
+        <translation>Código ladder del PLC</translation>
     </message>
     <message>
         <source>RELAY Range</source>
@@ -348,17 +348,17 @@ Guarde el programa con otro nombre para conservar los nombres junto a él.</tran
     <message>
         <source>The script has no tests, and ran to its end.</source>
         <comment>check.no_tests</comment>
-        <translation type="unfinished"></translation>
+        <translation>El script no tiene pruebas y se ejecutó hasta el final.</translation>
     </message>
     <message>
         <source>The script has no tests, and stopped: %1</source>
         <comment>check.stopped</comment>
-        <translation type="unfinished"></translation>
+        <translation>El script no tiene pruebas y se detuvo: %1</translation>
     </message>
     <message>
         <source>The script was refused: %1</source>
         <comment>check.refused</comment>
-        <translation type="unfinished"></translation>
+        <translation>El script fue rechazado: %1</translation>
     </message>
     <message>
         <source>There is no room for the pasted lines: they would push the program past line 299.</source>
@@ -412,11 +412,11 @@ Rango válido: #0 a #%2</translation>
     <name>Explore</name>
     <message>
         <source>No property.</source>
-        <translation type="unfinished">Ninguna propiedad.</translation>
+        <translation>Ninguna propiedad.</translation>
     </message>
     <message>
         <source>The program cannot start.</source>
-        <translation type="unfinished">El programa no puede iniciarse.</translation>
+        <translation>El programa no puede iniciarse.</translation>
     </message>
 </context>
 <context>
@@ -469,266 +469,266 @@ Rango válido: #0 a #%2</translation>
     <name>Grid</name>
     <message>
         <source>LADDER CODE</source>
-        <translation type="unfinished"></translation>
+        <translation>CÓDIGO LADDER</translation>
     </message>
     <message>
         <source>LOCATION</source>
-        <translation type="unfinished"></translation>
+        <translation>LOCATION</translation>
     </message>
 </context>
 <context>
     <name>Ladder</name>
     <message>
         <source>An address is a number, TIM or CNT and a number, or a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una dirección es un número, TIM o CNT y un número, o un nombre.</translation>
     </message>
     <message>
         <source>Contact in parallel with the selection (P)</source>
-        <translation type="unfinished"></translation>
+        <translation>Contacto en paralelo con la selección (P)</translation>
     </message>
     <message>
         <source>Contact in series after the selection (C)</source>
-        <translation type="unfinished"></translation>
+        <translation>Contacto en serie tras la selección (C)</translation>
     </message>
     <message>
         <source>Contact</source>
-        <translation type="unfinished"></translation>
+        <translation>Contacto</translation>
     </message>
     <message>
         <source>Counter box: a new rung with count and reset (K)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloque contador: un renglón nuevo con conteo y reset (K)</translation>
     </message>
     <message>
         <source>DIFD coil: on for one scan as its condition falls (F)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bobina DIFD: activa un ciclo cuando su condición cae (F)</translation>
     </message>
     <message>
         <source>DIFU coil (D)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bobina DIFU (D)</translation>
     </message>
     <message>
         <source>Delete the selection (Delete)</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar la selección (Delete)</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>END has no address</source>
-        <translation type="unfinished"></translation>
+        <translation>END no tiene dirección</translation>
     </message>
     <message>
         <source>END stays last</source>
-        <translation type="unfinished"></translation>
+        <translation>END queda al final</translation>
     </message>
     <message>
         <source>END stays: a program ends with it</source>
-        <translation type="unfinished"></translation>
+        <translation>END se queda: un programa termina con él</translation>
     </message>
     <message>
         <source>High-speed timer box, set value in hundredths (H)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloque temporizador de alta velocidad, valor de consigna en centésimas (H)</translation>
     </message>
     <message>
         <source>Interlock: an IL rung and its ILC after this rung (I)</source>
-        <translation type="unfinished"></translation>
+        <translation>Enclavamiento: un renglón IL y su ILC tras este renglón (I)</translation>
     </message>
     <message>
         <source>Jump: a JMP rung and its JME after this rung (J)</source>
-        <translation type="unfinished"></translation>
+        <translation>Salto: un renglón JMP y su JME tras este renglón (J)</translation>
     </message>
     <message>
         <source>KEEP box: a new rung with set and reset (E)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloque KEEP: un renglón nuevo con set y reset (E)</translation>
     </message>
     <message>
         <source>NOT on a contact, OUT to OUT NOT and back (/)</source>
-        <translation type="unfinished"></translation>
+        <translation>NOT en un contacto, OUT a OUT NOT y viceversa (/)</translation>
     </message>
     <message>
         <source>New rung after this one: a contact and an OUT coil (R)</source>
-        <translation type="unfinished"></translation>
+        <translation>Renglón nuevo tras este: un contacto y una bobina OUT (R)</translation>
     </message>
     <message>
         <source>OUT coil, parallel to the rung&apos;s outputs (O)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bobina OUT, en paralelo con las salidas del renglón (O)</translation>
     </message>
     <message>
         <source>Parallel</source>
-        <translation type="unfinished"></translation>
+        <translation>Paralelo</translation>
     </message>
     <message>
         <source>RSET coil: turns its bit off (U)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bobina RSET: desactiva su bit (U)</translation>
     </message>
     <message>
         <source>Reversible counter box: a new rung with increment, decrement and reset (V)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloque contador reversible: un renglón nuevo con incremento, decremento y reset (V)</translation>
     </message>
     <message>
         <source>Rung</source>
-        <translation type="unfinished"></translation>
+        <translation>Renglón</translation>
     </message>
     <message>
         <source>SET coil: turns its bit on (L)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bobina SET: activa su bit (L)</translation>
     </message>
     <message>
         <source>Shift-register box: a new rung with data, clock and reset (S)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloque registro de desplazamiento: un renglón nuevo con datos, reloj y reset (S)</translation>
     </message>
     <message>
         <source>Timer box (T)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloque temporizador (T)</translation>
     </message>
     <message>
         <source>a KEEP box needs two inputs: set, reset</source>
-        <translation type="unfinished"></translation>
+        <translation>un bloque KEEP necesita dos entradas: set, reset</translation>
     </message>
     <message>
         <source>a branch that feeds no output (a bridge between branches)</source>
-        <translation type="unfinished"></translation>
+        <translation>una rama que no alimenta ninguna salida (un puente entre ramas)</translation>
     </message>
     <message>
         <source>a bridge between branches: a contact in parallel with an output</source>
-        <translation type="unfinished"></translation>
+        <translation>un puente entre ramas: un contacto en paralelo con una salida</translation>
     </message>
     <message>
         <source>a coil has one input</source>
-        <translation type="unfinished"></translation>
+        <translation>una bobina tiene una entrada</translation>
     </message>
     <message>
         <source>a contact after an output on the same branch</source>
-        <translation type="unfinished"></translation>
+        <translation>un contacto tras una salida en la misma rama</translation>
     </message>
     <message>
         <source>a contact reads a relay, a timer or a counter</source>
-        <translation type="unfinished"></translation>
+        <translation>un contacto lee un relé, un temporizador o un contador</translation>
     </message>
     <message>
         <source>a counter needs two inputs: count, reset</source>
-        <translation type="unfinished"></translation>
+        <translation>un contador necesita dos entradas: conteo, reset</translation>
     </message>
     <message>
         <source>a counter or shift register must be the first output after its rung&apos;s condition</source>
-        <translation type="unfinished"></translation>
+        <translation>un contador o registro de desplazamiento debe ser la primera salida tras la condición de su renglón</translation>
     </message>
     <message>
         <source>a reversible counter needs three inputs: increment, decrement, reset</source>
-        <translation type="unfinished"></translation>
+        <translation>un contador reversible necesita tres entradas: incremento, decremento, reset</translation>
     </message>
     <message>
         <source>a rung needs a contact before its outputs</source>
-        <translation type="unfinished"></translation>
+        <translation>un renglón necesita un contacto antes de sus salidas</translation>
     </message>
     <message>
         <source>a rung without an output</source>
-        <translation type="unfinished"></translation>
+        <translation>un renglón sin salida</translation>
     </message>
     <message>
         <source>a shift register needs three inputs: data, clock, reset</source>
-        <translation type="unfinished"></translation>
+        <translation>un registro de desplazamiento necesita tres entradas: datos, reloj, reset</translation>
     </message>
     <message>
         <source>a special relay cannot be written</source>
-        <translation type="unfinished"></translation>
+        <translation>un relé especial no se puede escribir</translation>
     </message>
     <message>
         <source>address out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>dirección fuera de rango</translation>
     </message>
     <message>
         <source>an output&apos;s address is a relay</source>
-        <translation type="unfinished"></translation>
+        <translation>la dirección de una salida es un relé</translation>
     </message>
     <message>
         <source>jump number out of range (0 to 49)</source>
-        <translation type="unfinished"></translation>
+        <translation>número de salto fuera de rango (0 a 49)</translation>
     </message>
     <message>
         <source>no room: the program would pass line 299</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay espacio: el programa pasaría de la línea 299</translation>
     </message>
     <message>
         <source>no rung to swap with</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay renglón con el que intercambiar</translation>
     </message>
     <message>
         <source>not an output</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una salida</translation>
     </message>
     <message>
         <source>nothing selected</source>
-        <translation type="unfinished"></translation>
+        <translation>nada seleccionado</translation>
     </message>
     <message>
         <source>only a contact or an OUT coil has a NOT form</source>
-        <translation type="unfinished"></translation>
+        <translation>solo un contacto o una bobina OUT tiene forma NOT</translation>
     </message>
     <message>
         <source>only a timer, a counter or a shift register has a set value</source>
-        <translation type="unfinished"></translation>
+        <translation>solo un temporizador, un contador o un registro de desplazamiento tiene valor de consigna</translation>
     </message>
     <message>
         <source>only contacts go in parallel</source>
-        <translation type="unfinished"></translation>
+        <translation>solo los contactos van en paralelo</translation>
     </message>
     <message>
         <source>only extended programs have this instruction or address</source>
-        <translation type="unfinished"></translation>
+        <translation>solo los programas ampliados tienen esta instrucción o dirección</translation>
     </message>
     <message>
         <source>only extended programs have this instruction</source>
-        <translation type="unfinished"></translation>
+        <translation>solo los programas ampliados tienen esta instrucción</translation>
     </message>
     <message>
         <source>only the last branch after the outputs may go on through contacts</source>
-        <translation type="unfinished"></translation>
+        <translation>solo la última rama tras las salidas puede seguir a través de contactos</translation>
     </message>
     <message>
         <source>operand out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>operando fuera de rango</translation>
     </message>
     <message>
         <source>register end out of range (0 to 20000)</source>
-        <translation type="unfinished"></translation>
+        <translation>fin de registro fuera de rango (0 a 20000)</translation>
     </message>
     <message>
         <source>relay out of range (0 to 20000)</source>
-        <translation type="unfinished"></translation>
+        <translation>relé fuera de rango (0 a 20000)</translation>
     </message>
     <message>
         <source>select a contact or an output</source>
-        <translation type="unfinished"></translation>
+        <translation>seleccione un contacto o una salida</translation>
     </message>
     <message>
         <source>select a contact</source>
-        <translation type="unfinished"></translation>
+        <translation>seleccione un contacto</translation>
     </message>
     <message>
         <source>select a run of elements in series</source>
-        <translation type="unfinished"></translation>
+        <translation>seleccione una secuencia de elementos en serie</translation>
     </message>
     <message>
         <source>set value out of range (#0 to #600)</source>
-        <translation type="unfinished"></translation>
+        <translation>valor de consigna fuera de rango (#0 a #600)</translation>
     </message>
     <message>
         <source>set value out of range (#0 to #9999)</source>
-        <translation type="unfinished"></translation>
+        <translation>valor de consigna fuera de rango (#0 a #9999)</translation>
     </message>
     <message>
         <source>set value out of range (#0000 to #9999)</source>
-        <translation type="unfinished"></translation>
+        <translation>valor de consigna fuera de rango (#0000 a #9999)</translation>
     </message>
     <message>
         <source>the clipboard holds no code lines</source>
-        <translation type="unfinished"></translation>
+        <translation>el portapapeles no contiene líneas de código</translation>
     </message>
     <message>
         <source>the clipboard holds no rungs the diagram can draw</source>
-        <translation type="unfinished"></translation>
+        <translation>el portapapeles no contiene renglones que el diagrama pueda dibujar</translation>
     </message>
 </context>
 <context>
@@ -1321,31 +1321,31 @@ Rango válido: #0 a #%2</translation>
     <name>Names</name>
     <message>
         <source>A comment holds no tab and no line break.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un comentario no contiene tabulaciones ni saltos de línea.</translation>
     </message>
     <message>
         <source>A comment must be UTF-8 text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un comentario debe ser texto UTF-8.</translation>
     </message>
     <message>
         <source>A name cannot be empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nombre no puede estar vacío.</translation>
     </message>
     <message>
         <source>A name holds letters, digits and _ only, and starts with a letter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nombre solo contiene letras, dígitos y _, y empieza por una letra.</translation>
     </message>
     <message>
         <source>Give the address a name first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Primero dé un nombre a la dirección.</translation>
     </message>
     <message>
         <source>No such address.</source>
-        <translation type="unfinished"></translation>
+        <translation>No existe esa dirección.</translation>
     </message>
     <message>
         <source>Not an address: a relay 0 to 20000, TIM 0 to 7 or CNT 0 to 7.</source>
-        <translation type="unfinished"></translation>
+        <translation>No es una dirección: un relé de 0 a 20000, TIM 0 a 7 o CNT 0 a 7.</translation>
     </message>
 </context>
 <context>
@@ -1456,23 +1456,23 @@ Rango válido: #0 a #%2</translation>
     <name>Trace</name>
     <message>
         <source>Not recording: press Record, then run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin registrar: pulse Registrar y luego ejecute.</translation>
     </message>
     <message>
         <source>Nothing recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nada registrado.</translation>
     </message>
     <message>
         <source>Recording: the next run is recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrando: se registra la próxima ejecución.</translation>
     </message>
     <message>
         <source>Type the signal to remove first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba primero la señal que quitar.</translation>
     </message>
     <message>
         <source>a relay address (0 to 20000) or a name: in0..in15, out0..out15, relay2000, tim0..tim7, tim0_done, cnt0..cnt7, cnt0_done</source>
-        <translation type="unfinished"></translation>
+        <translation>una dirección de relé (0 a 20000) o un nombre: in0..in15, out0..out15, relay2000, tim0..tim7, tim0_done, cnt0..cnt7, cnt0_done</translation>
     </message>
 </context>
 <context>
@@ -3507,7 +3507,7 @@ Se perderá su trabajo en este ejercicio.</translation>
     </message>
     <message>
         <source>The signal to add or remove: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La señal que añadir o quitar: %1</translation>
     </message>
     <message>
         <source>Ticks</source>

@@ -64,7 +64,7 @@
     <message>
         <source>%1 - PLC Ladder Code</source>
         <comment>file.window_title</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Code ladder de l&apos;automate</translation>
     </message>
     <message>
         <source>%1 belongs to the extended instruction set: turn on Extended Instruction Set in the Options menu.</source>
@@ -74,7 +74,7 @@
     <message>
         <source>%1 of %2 points</source>
         <comment>check.score</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 sur %2 points</translation>
     </message>
     <message>
         <source>%1: not a Rungbox program file</source>
@@ -259,7 +259,7 @@ Opérandes valides : voies 0 à 255, W0 à W99, HR0 à HR19, AR0 à AR15, DM0000
     <message>
         <source>PLC Ladder Code</source>
         <comment>file.window_title_empty</comment>
-        <translation type="unfinished">Code ladder de l&apos;automate</translation>
+        <translation>Code ladder de l&apos;automate</translation>
     </message>
     <message>
         <source>RELAY Range</source>
@@ -348,17 +348,17 @@ Enregistrez le programme sous un autre nom pour conserver les noms à côté de 
     <message>
         <source>The script has no tests, and ran to its end.</source>
         <comment>check.no_tests</comment>
-        <translation type="unfinished"></translation>
+        <translation>Le script ne contient aucun test et s&apos;est exécuté jusqu&apos;à la fin.</translation>
     </message>
     <message>
         <source>The script has no tests, and stopped: %1</source>
         <comment>check.stopped</comment>
-        <translation type="unfinished"></translation>
+        <translation>Le script ne contient aucun test et s&apos;est arrêté : %1</translation>
     </message>
     <message>
         <source>The script was refused: %1</source>
         <comment>check.refused</comment>
-        <translation type="unfinished"></translation>
+        <translation>Le script a été refusé : %1</translation>
     </message>
     <message>
         <source>There is no room for the pasted lines: they would push the program past line 299.</source>
@@ -412,11 +412,11 @@ Plage valide : #0 à #%2</translation>
     <name>Explore</name>
     <message>
         <source>No property.</source>
-        <translation type="unfinished">Aucune propriété.</translation>
+        <translation>Aucune propriété.</translation>
     </message>
     <message>
         <source>The program cannot start.</source>
-        <translation type="unfinished">Le programme ne peut pas démarrer.</translation>
+        <translation>Le programme ne peut pas démarrer.</translation>
     </message>
 </context>
 <context>
@@ -469,266 +469,266 @@ Plage valide : #0 à #%2</translation>
     <name>Grid</name>
     <message>
         <source>LADDER CODE</source>
-        <translation type="unfinished"></translation>
+        <translation>CODE LADDER</translation>
     </message>
     <message>
         <source>LOCATION</source>
-        <translation type="unfinished"></translation>
+        <translation>LOCATION</translation>
     </message>
 </context>
 <context>
     <name>Ladder</name>
     <message>
         <source>An address is a number, TIM or CNT and a number, or a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une adresse est un nombre, TIM ou CNT suivi d&apos;un nombre, ou un nom.</translation>
     </message>
     <message>
         <source>Contact in parallel with the selection (P)</source>
-        <translation type="unfinished"></translation>
+        <translation>Contact en parallèle avec la sélection (P)</translation>
     </message>
     <message>
         <source>Contact in series after the selection (C)</source>
-        <translation type="unfinished"></translation>
+        <translation>Contact en série après la sélection (C)</translation>
     </message>
     <message>
         <source>Contact</source>
-        <translation type="unfinished"></translation>
+        <translation>Contact</translation>
     </message>
     <message>
         <source>Counter box: a new rung with count and reset (K)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloc compteur : un nouvel échelon avec comptage et remise à zéro (K)</translation>
     </message>
     <message>
         <source>DIFD coil: on for one scan as its condition falls (F)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bobine DIFD : active pendant un cycle quand sa condition retombe (F)</translation>
     </message>
     <message>
         <source>DIFU coil (D)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bobine DIFU (D)</translation>
     </message>
     <message>
         <source>Delete the selection (Delete)</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer la sélection (Delete)</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>END has no address</source>
-        <translation type="unfinished"></translation>
+        <translation>END n&apos;a pas d&apos;adresse</translation>
     </message>
     <message>
         <source>END stays last</source>
-        <translation type="unfinished"></translation>
+        <translation>END reste en dernier</translation>
     </message>
     <message>
         <source>END stays: a program ends with it</source>
-        <translation type="unfinished"></translation>
+        <translation>END reste : un programme se termine par lui</translation>
     </message>
     <message>
         <source>High-speed timer box, set value in hundredths (H)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloc temporisateur rapide, consigne en centièmes (H)</translation>
     </message>
     <message>
         <source>Interlock: an IL rung and its ILC after this rung (I)</source>
-        <translation type="unfinished"></translation>
+        <translation>Verrouillage : un échelon IL et son ILC après cet échelon (I)</translation>
     </message>
     <message>
         <source>Jump: a JMP rung and its JME after this rung (J)</source>
-        <translation type="unfinished"></translation>
+        <translation>Saut : un échelon JMP et son JME après cet échelon (J)</translation>
     </message>
     <message>
         <source>KEEP box: a new rung with set and reset (E)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloc KEEP : un nouvel échelon avec mise à 1 et remise à zéro (E)</translation>
     </message>
     <message>
         <source>NOT on a contact, OUT to OUT NOT and back (/)</source>
-        <translation type="unfinished"></translation>
+        <translation>NOT sur un contact, OUT vers OUT NOT et inversement (/)</translation>
     </message>
     <message>
         <source>New rung after this one: a contact and an OUT coil (R)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvel échelon après celui-ci : un contact et une bobine OUT (R)</translation>
     </message>
     <message>
         <source>OUT coil, parallel to the rung&apos;s outputs (O)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bobine OUT, en parallèle avec les sorties de l&apos;échelon (O)</translation>
     </message>
     <message>
         <source>Parallel</source>
-        <translation type="unfinished"></translation>
+        <translation>Parallèle</translation>
     </message>
     <message>
         <source>RSET coil: turns its bit off (U)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bobine RSET : met son bit à 0 (U)</translation>
     </message>
     <message>
         <source>Reversible counter box: a new rung with increment, decrement and reset (V)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloc compteur réversible : un nouvel échelon avec incrémentation, décrémentation et remise à zéro (V)</translation>
     </message>
     <message>
         <source>Rung</source>
-        <translation type="unfinished"></translation>
+        <translation>Échelon</translation>
     </message>
     <message>
         <source>SET coil: turns its bit on (L)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bobine SET : met son bit à 1 (L)</translation>
     </message>
     <message>
         <source>Shift-register box: a new rung with data, clock and reset (S)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloc registre à décalage : un nouvel échelon avec données, horloge et remise à zéro (S)</translation>
     </message>
     <message>
         <source>Timer box (T)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloc temporisateur (T)</translation>
     </message>
     <message>
         <source>a KEEP box needs two inputs: set, reset</source>
-        <translation type="unfinished"></translation>
+        <translation>un bloc KEEP a besoin de deux entrées : mise à 1, remise à zéro</translation>
     </message>
     <message>
         <source>a branch that feeds no output (a bridge between branches)</source>
-        <translation type="unfinished"></translation>
+        <translation>une branche qui n&apos;alimente aucune sortie (un pont entre branches)</translation>
     </message>
     <message>
         <source>a bridge between branches: a contact in parallel with an output</source>
-        <translation type="unfinished"></translation>
+        <translation>un pont entre branches : un contact en parallèle avec une sortie</translation>
     </message>
     <message>
         <source>a coil has one input</source>
-        <translation type="unfinished"></translation>
+        <translation>une bobine a une seule entrée</translation>
     </message>
     <message>
         <source>a contact after an output on the same branch</source>
-        <translation type="unfinished"></translation>
+        <translation>un contact après une sortie sur la même branche</translation>
     </message>
     <message>
         <source>a contact reads a relay, a timer or a counter</source>
-        <translation type="unfinished"></translation>
+        <translation>un contact lit un relais, un temporisateur ou un compteur</translation>
     </message>
     <message>
         <source>a counter needs two inputs: count, reset</source>
-        <translation type="unfinished"></translation>
+        <translation>un compteur a besoin de deux entrées : comptage, remise à zéro</translation>
     </message>
     <message>
         <source>a counter or shift register must be the first output after its rung&apos;s condition</source>
-        <translation type="unfinished"></translation>
+        <translation>un compteur ou un registre à décalage doit être la première sortie après la condition de son échelon</translation>
     </message>
     <message>
         <source>a reversible counter needs three inputs: increment, decrement, reset</source>
-        <translation type="unfinished"></translation>
+        <translation>un compteur réversible a besoin de trois entrées : incrémentation, décrémentation, remise à zéro</translation>
     </message>
     <message>
         <source>a rung needs a contact before its outputs</source>
-        <translation type="unfinished"></translation>
+        <translation>un échelon a besoin d&apos;un contact avant ses sorties</translation>
     </message>
     <message>
         <source>a rung without an output</source>
-        <translation type="unfinished"></translation>
+        <translation>un échelon sans sortie</translation>
     </message>
     <message>
         <source>a shift register needs three inputs: data, clock, reset</source>
-        <translation type="unfinished"></translation>
+        <translation>un registre à décalage a besoin de trois entrées : données, horloge, remise à zéro</translation>
     </message>
     <message>
         <source>a special relay cannot be written</source>
-        <translation type="unfinished"></translation>
+        <translation>un relais spécial ne peut pas être écrit</translation>
     </message>
     <message>
         <source>address out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>adresse hors plage</translation>
     </message>
     <message>
         <source>an output&apos;s address is a relay</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;adresse d&apos;une sortie est un relais</translation>
     </message>
     <message>
         <source>jump number out of range (0 to 49)</source>
-        <translation type="unfinished"></translation>
+        <translation>numéro de saut hors plage (0 à 49)</translation>
     </message>
     <message>
         <source>no room: the program would pass line 299</source>
-        <translation type="unfinished"></translation>
+        <translation>pas de place : le programme dépasserait la ligne 299</translation>
     </message>
     <message>
         <source>no rung to swap with</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun échelon avec lequel permuter</translation>
     </message>
     <message>
         <source>not an output</source>
-        <translation type="unfinished"></translation>
+        <translation>pas une sortie</translation>
     </message>
     <message>
         <source>nothing selected</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune sélection</translation>
     </message>
     <message>
         <source>only a contact or an OUT coil has a NOT form</source>
-        <translation type="unfinished"></translation>
+        <translation>seuls un contact ou une bobine OUT ont une forme NOT</translation>
     </message>
     <message>
         <source>only a timer, a counter or a shift register has a set value</source>
-        <translation type="unfinished"></translation>
+        <translation>seuls un temporisateur, un compteur ou un registre à décalage ont une consigne</translation>
     </message>
     <message>
         <source>only contacts go in parallel</source>
-        <translation type="unfinished"></translation>
+        <translation>seuls les contacts se placent en parallèle</translation>
     </message>
     <message>
         <source>only extended programs have this instruction or address</source>
-        <translation type="unfinished"></translation>
+        <translation>seuls les programmes étendus ont cette instruction ou cette adresse</translation>
     </message>
     <message>
         <source>only extended programs have this instruction</source>
-        <translation type="unfinished"></translation>
+        <translation>seuls les programmes étendus ont cette instruction</translation>
     </message>
     <message>
         <source>only the last branch after the outputs may go on through contacts</source>
-        <translation type="unfinished"></translation>
+        <translation>seule la dernière branche après les sorties peut continuer par des contacts</translation>
     </message>
     <message>
         <source>operand out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>opérande hors plage</translation>
     </message>
     <message>
         <source>register end out of range (0 to 20000)</source>
-        <translation type="unfinished"></translation>
+        <translation>fin de registre hors plage (0 à 20000)</translation>
     </message>
     <message>
         <source>relay out of range (0 to 20000)</source>
-        <translation type="unfinished"></translation>
+        <translation>relais hors plage (0 à 20000)</translation>
     </message>
     <message>
         <source>select a contact or an output</source>
-        <translation type="unfinished"></translation>
+        <translation>sélectionnez un contact ou une sortie</translation>
     </message>
     <message>
         <source>select a contact</source>
-        <translation type="unfinished"></translation>
+        <translation>sélectionnez un contact</translation>
     </message>
     <message>
         <source>select a run of elements in series</source>
-        <translation type="unfinished"></translation>
+        <translation>sélectionnez une suite d&apos;éléments en série</translation>
     </message>
     <message>
         <source>set value out of range (#0 to #600)</source>
-        <translation type="unfinished"></translation>
+        <translation>consigne hors plage (#0 à #600)</translation>
     </message>
     <message>
         <source>set value out of range (#0 to #9999)</source>
-        <translation type="unfinished"></translation>
+        <translation>consigne hors plage (#0 à #9999)</translation>
     </message>
     <message>
         <source>set value out of range (#0000 to #9999)</source>
-        <translation type="unfinished"></translation>
+        <translation>consigne hors plage (#0000 à #9999)</translation>
     </message>
     <message>
         <source>the clipboard holds no code lines</source>
-        <translation type="unfinished"></translation>
+        <translation>le presse-papiers ne contient aucune ligne de code</translation>
     </message>
     <message>
         <source>the clipboard holds no rungs the diagram can draw</source>
-        <translation type="unfinished"></translation>
+        <translation>le presse-papiers ne contient aucun échelon que le schéma puisse dessiner</translation>
     </message>
 </context>
 <context>
@@ -1321,31 +1321,31 @@ Plage valide : #0 à #%2</translation>
     <name>Names</name>
     <message>
         <source>A comment holds no tab and no line break.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un commentaire ne contient ni tabulation ni saut de ligne.</translation>
     </message>
     <message>
         <source>A comment must be UTF-8 text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un commentaire doit être du texte UTF-8.</translation>
     </message>
     <message>
         <source>A name cannot be empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nom ne peut pas être vide.</translation>
     </message>
     <message>
         <source>A name holds letters, digits and _ only, and starts with a letter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nom ne contient que des lettres, des chiffres et _, et commence par une lettre.</translation>
     </message>
     <message>
         <source>Give the address a name first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Donnez d&apos;abord un nom à l&apos;adresse.</translation>
     </message>
     <message>
         <source>No such address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse inexistante.</translation>
     </message>
     <message>
         <source>Not an address: a relay 0 to 20000, TIM 0 to 7 or CNT 0 to 7.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas une adresse : un relais de 0 à 20000, TIM 0 à 7 ou CNT 0 à 7.</translation>
     </message>
 </context>
 <context>
@@ -1456,23 +1456,23 @@ Plage valide : #0 à #%2</translation>
     <name>Trace</name>
     <message>
         <source>Not recording: press Record, then run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de capture : appuyez sur Capturer, puis lancez l&apos;exécution.</translation>
     </message>
     <message>
         <source>Nothing recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien de capturé.</translation>
     </message>
     <message>
         <source>Recording: the next run is recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Capture : la prochaine exécution est capturée.</translation>
     </message>
     <message>
         <source>Type the signal to remove first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez d&apos;abord le signal à supprimer.</translation>
     </message>
     <message>
         <source>a relay address (0 to 20000) or a name: in0..in15, out0..out15, relay2000, tim0..tim7, tim0_done, cnt0..cnt7, cnt0_done</source>
-        <translation type="unfinished"></translation>
+        <translation>une adresse de relais (0 à 20000) ou un nom : in0..in15, out0..out15, relay2000, tim0..tim7, tim0_done, cnt0..cnt7, cnt0_done</translation>
     </message>
 </context>
 <context>
@@ -3507,7 +3507,7 @@ Votre travail sur cet exercice sera perdu.</translation>
     </message>
     <message>
         <source>The signal to add or remove: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le signal à ajouter ou supprimer : %1</translation>
     </message>
     <message>
         <source>Ticks</source>

@@ -64,7 +64,7 @@
     <message>
         <source>%1 - PLC Ladder Code</source>
         <comment>file.window_title</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Kode Ladder PLC</translation>
     </message>
     <message>
         <source>%1 belongs to the extended instruction set: turn on Extended Instruction Set in the Options menu.</source>
@@ -74,7 +74,7 @@
     <message>
         <source>%1 of %2 points</source>
         <comment>check.score</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 dari %2 poin</translation>
     </message>
     <message>
         <source>%1: not a Rungbox program file</source>
@@ -259,7 +259,7 @@ Valid: channel 0 s.d. 255, W0 s.d. W99, HR0 s.d. HR19, AR0 s.d. AR15, DM0000 s.d
     <message>
         <source>PLC Ladder Code</source>
         <comment>file.window_title_empty</comment>
-        <translation type="unfinished">Kode Ladder PLC</translation>
+        <translation>Kode Ladder PLC</translation>
     </message>
     <message>
         <source>RELAY Range</source>
@@ -348,17 +348,17 @@ Simpan program dengan nama lain agar nama-nama tetap berada di sampingnya.</tran
     <message>
         <source>The script has no tests, and ran to its end.</source>
         <comment>check.no_tests</comment>
-        <translation type="unfinished"></translation>
+        <translation>Skrip tidak memiliki tes, dan berjalan sampai akhir.</translation>
     </message>
     <message>
         <source>The script has no tests, and stopped: %1</source>
         <comment>check.stopped</comment>
-        <translation type="unfinished"></translation>
+        <translation>Skrip tidak memiliki tes, dan berhenti: %1</translation>
     </message>
     <message>
         <source>The script was refused: %1</source>
         <comment>check.refused</comment>
-        <translation type="unfinished"></translation>
+        <translation>Skrip ditolak: %1</translation>
     </message>
     <message>
         <source>There is no room for the pasted lines: they would push the program past line 299.</source>
@@ -412,11 +412,11 @@ Rentang valid: #0 s.d. #%2</translation>
     <name>Explore</name>
     <message>
         <source>No property.</source>
-        <translation type="unfinished">Tidak ada properti.</translation>
+        <translation>Tidak ada properti.</translation>
     </message>
     <message>
         <source>The program cannot start.</source>
-        <translation type="unfinished">Program tidak dapat dimulai.</translation>
+        <translation>Program tidak dapat dimulai.</translation>
     </message>
 </context>
 <context>
@@ -469,266 +469,266 @@ Rentang valid: #0 s.d. #%2</translation>
     <name>Grid</name>
     <message>
         <source>LADDER CODE</source>
-        <translation type="unfinished"></translation>
+        <translation>KODE LADDER</translation>
     </message>
     <message>
         <source>LOCATION</source>
-        <translation type="unfinished"></translation>
+        <translation>LOCATION</translation>
     </message>
 </context>
 <context>
     <name>Ladder</name>
     <message>
         <source>An address is a number, TIM or CNT and a number, or a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alamat berupa angka, TIM atau CNT dengan angka, atau nama.</translation>
     </message>
     <message>
         <source>Contact in parallel with the selection (P)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontak paralel dengan pilihan (P)</translation>
     </message>
     <message>
         <source>Contact in series after the selection (C)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontak seri sesudah pilihan (C)</translation>
     </message>
     <message>
         <source>Contact</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontak</translation>
     </message>
     <message>
         <source>Counter box: a new rung with count and reset (K)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kotak counter: rung baru dengan count dan reset (K)</translation>
     </message>
     <message>
         <source>DIFD coil: on for one scan as its condition falls (F)</source>
-        <translation type="unfinished"></translation>
+        <translation>Coil DIFD: ON selama satu scan saat kondisinya turun (F)</translation>
     </message>
     <message>
         <source>DIFU coil (D)</source>
-        <translation type="unfinished"></translation>
+        <translation>Coil DIFU (D)</translation>
     </message>
     <message>
         <source>Delete the selection (Delete)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hapus pilihan (Delete)</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Hapus</translation>
     </message>
     <message>
         <source>END has no address</source>
-        <translation type="unfinished"></translation>
+        <translation>END tidak memiliki alamat</translation>
     </message>
     <message>
         <source>END stays last</source>
-        <translation type="unfinished"></translation>
+        <translation>END tetap di akhir</translation>
     </message>
     <message>
         <source>END stays: a program ends with it</source>
-        <translation type="unfinished"></translation>
+        <translation>END tetap ada: program diakhiri dengan END</translation>
     </message>
     <message>
         <source>High-speed timer box, set value in hundredths (H)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kotak timer kecepatan tinggi, nilai set dalam perseratus detik (H)</translation>
     </message>
     <message>
         <source>Interlock: an IL rung and its ILC after this rung (I)</source>
-        <translation type="unfinished"></translation>
+        <translation>Interlock: rung IL dan ILC-nya sesudah rung ini (I)</translation>
     </message>
     <message>
         <source>Jump: a JMP rung and its JME after this rung (J)</source>
-        <translation type="unfinished"></translation>
+        <translation>Jump: rung JMP dan JME-nya sesudah rung ini (J)</translation>
     </message>
     <message>
         <source>KEEP box: a new rung with set and reset (E)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kotak KEEP: rung baru dengan set dan reset (E)</translation>
     </message>
     <message>
         <source>NOT on a contact, OUT to OUT NOT and back (/)</source>
-        <translation type="unfinished"></translation>
+        <translation>NOT pada kontak, OUT menjadi OUT NOT dan sebaliknya (/)</translation>
     </message>
     <message>
         <source>New rung after this one: a contact and an OUT coil (R)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rung baru sesudah rung ini: kontak dan coil OUT (R)</translation>
     </message>
     <message>
         <source>OUT coil, parallel to the rung&apos;s outputs (O)</source>
-        <translation type="unfinished"></translation>
+        <translation>Coil OUT, paralel dengan output rung (O)</translation>
     </message>
     <message>
         <source>Parallel</source>
-        <translation type="unfinished"></translation>
+        <translation>Paralel</translation>
     </message>
     <message>
         <source>RSET coil: turns its bit off (U)</source>
-        <translation type="unfinished"></translation>
+        <translation>Coil RSET: mematikan bitnya (U)</translation>
     </message>
     <message>
         <source>Reversible counter box: a new rung with increment, decrement and reset (V)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kotak counter reversibel: rung baru dengan increment, decrement, dan reset (V)</translation>
     </message>
     <message>
         <source>Rung</source>
-        <translation type="unfinished"></translation>
+        <translation>Rung</translation>
     </message>
     <message>
         <source>SET coil: turns its bit on (L)</source>
-        <translation type="unfinished"></translation>
+        <translation>Coil SET: menyalakan bitnya (L)</translation>
     </message>
     <message>
         <source>Shift-register box: a new rung with data, clock and reset (S)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kotak shift register: rung baru dengan data, clock, dan reset (S)</translation>
     </message>
     <message>
         <source>Timer box (T)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kotak timer (T)</translation>
     </message>
     <message>
         <source>a KEEP box needs two inputs: set, reset</source>
-        <translation type="unfinished"></translation>
+        <translation>kotak KEEP perlu dua input: set, reset</translation>
     </message>
     <message>
         <source>a branch that feeds no output (a bridge between branches)</source>
-        <translation type="unfinished"></translation>
+        <translation>cabang yang tidak mengalir ke output mana pun (jembatan antarcabang)</translation>
     </message>
     <message>
         <source>a bridge between branches: a contact in parallel with an output</source>
-        <translation type="unfinished"></translation>
+        <translation>jembatan antarcabang: kontak paralel dengan output</translation>
     </message>
     <message>
         <source>a coil has one input</source>
-        <translation type="unfinished"></translation>
+        <translation>coil memiliki satu input</translation>
     </message>
     <message>
         <source>a contact after an output on the same branch</source>
-        <translation type="unfinished"></translation>
+        <translation>kontak sesudah output pada cabang yang sama</translation>
     </message>
     <message>
         <source>a contact reads a relay, a timer or a counter</source>
-        <translation type="unfinished"></translation>
+        <translation>kontak membaca relay, timer, atau counter</translation>
     </message>
     <message>
         <source>a counter needs two inputs: count, reset</source>
-        <translation type="unfinished"></translation>
+        <translation>counter perlu dua input: count, reset</translation>
     </message>
     <message>
         <source>a counter or shift register must be the first output after its rung&apos;s condition</source>
-        <translation type="unfinished"></translation>
+        <translation>counter atau shift register harus menjadi output pertama sesudah kondisi rung-nya</translation>
     </message>
     <message>
         <source>a reversible counter needs three inputs: increment, decrement, reset</source>
-        <translation type="unfinished"></translation>
+        <translation>counter reversibel perlu tiga input: increment, decrement, reset</translation>
     </message>
     <message>
         <source>a rung needs a contact before its outputs</source>
-        <translation type="unfinished"></translation>
+        <translation>rung perlu kontak sebelum output-nya</translation>
     </message>
     <message>
         <source>a rung without an output</source>
-        <translation type="unfinished"></translation>
+        <translation>rung tanpa output</translation>
     </message>
     <message>
         <source>a shift register needs three inputs: data, clock, reset</source>
-        <translation type="unfinished"></translation>
+        <translation>shift register perlu tiga input: data, clock, reset</translation>
     </message>
     <message>
         <source>a special relay cannot be written</source>
-        <translation type="unfinished"></translation>
+        <translation>relay khusus tidak dapat ditulis</translation>
     </message>
     <message>
         <source>address out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>alamat di luar rentang</translation>
     </message>
     <message>
         <source>an output&apos;s address is a relay</source>
-        <translation type="unfinished"></translation>
+        <translation>alamat output adalah relay</translation>
     </message>
     <message>
         <source>jump number out of range (0 to 49)</source>
-        <translation type="unfinished"></translation>
+        <translation>nomor jump di luar rentang (0 s.d. 49)</translation>
     </message>
     <message>
         <source>no room: the program would pass line 299</source>
-        <translation type="unfinished"></translation>
+        <translation>tidak ada ruang: program akan melewati baris 299</translation>
     </message>
     <message>
         <source>no rung to swap with</source>
-        <translation type="unfinished"></translation>
+        <translation>tidak ada rung untuk ditukar</translation>
     </message>
     <message>
         <source>not an output</source>
-        <translation type="unfinished"></translation>
+        <translation>bukan output</translation>
     </message>
     <message>
         <source>nothing selected</source>
-        <translation type="unfinished"></translation>
+        <translation>tidak ada yang dipilih</translation>
     </message>
     <message>
         <source>only a contact or an OUT coil has a NOT form</source>
-        <translation type="unfinished"></translation>
+        <translation>hanya kontak atau coil OUT yang memiliki bentuk NOT</translation>
     </message>
     <message>
         <source>only a timer, a counter or a shift register has a set value</source>
-        <translation type="unfinished"></translation>
+        <translation>hanya timer, counter, atau shift register yang memiliki nilai set</translation>
     </message>
     <message>
         <source>only contacts go in parallel</source>
-        <translation type="unfinished"></translation>
+        <translation>hanya kontak yang dapat dipasang paralel</translation>
     </message>
     <message>
         <source>only extended programs have this instruction or address</source>
-        <translation type="unfinished"></translation>
+        <translation>hanya program diperluas yang memiliki instruksi atau alamat ini</translation>
     </message>
     <message>
         <source>only extended programs have this instruction</source>
-        <translation type="unfinished"></translation>
+        <translation>hanya program diperluas yang memiliki instruksi ini</translation>
     </message>
     <message>
         <source>only the last branch after the outputs may go on through contacts</source>
-        <translation type="unfinished"></translation>
+        <translation>hanya cabang terakhir sesudah output yang boleh berlanjut melalui kontak</translation>
     </message>
     <message>
         <source>operand out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>operand di luar rentang</translation>
     </message>
     <message>
         <source>register end out of range (0 to 20000)</source>
-        <translation type="unfinished"></translation>
+        <translation>akhir register di luar rentang (0 s.d. 20000)</translation>
     </message>
     <message>
         <source>relay out of range (0 to 20000)</source>
-        <translation type="unfinished"></translation>
+        <translation>relay di luar rentang (0 s.d. 20000)</translation>
     </message>
     <message>
         <source>select a contact or an output</source>
-        <translation type="unfinished"></translation>
+        <translation>pilih kontak atau output</translation>
     </message>
     <message>
         <source>select a contact</source>
-        <translation type="unfinished"></translation>
+        <translation>pilih kontak</translation>
     </message>
     <message>
         <source>select a run of elements in series</source>
-        <translation type="unfinished"></translation>
+        <translation>pilih deretan elemen yang terhubung seri</translation>
     </message>
     <message>
         <source>set value out of range (#0 to #600)</source>
-        <translation type="unfinished"></translation>
+        <translation>nilai set di luar rentang (#0 s.d. #600)</translation>
     </message>
     <message>
         <source>set value out of range (#0 to #9999)</source>
-        <translation type="unfinished"></translation>
+        <translation>nilai set di luar rentang (#0 s.d. #9999)</translation>
     </message>
     <message>
         <source>set value out of range (#0000 to #9999)</source>
-        <translation type="unfinished"></translation>
+        <translation>nilai set di luar rentang (#0000 s.d. #9999)</translation>
     </message>
     <message>
         <source>the clipboard holds no code lines</source>
-        <translation type="unfinished"></translation>
+        <translation>papan klip tidak berisi baris kode</translation>
     </message>
     <message>
         <source>the clipboard holds no rungs the diagram can draw</source>
-        <translation type="unfinished"></translation>
+        <translation>papan klip tidak berisi rung yang dapat digambar diagram</translation>
     </message>
 </context>
 <context>
@@ -1321,31 +1321,31 @@ Rentang valid: #0 s.d. #%2</translation>
     <name>Names</name>
     <message>
         <source>A comment holds no tab and no line break.</source>
-        <translation type="unfinished"></translation>
+        <translation>Komentar tidak boleh berisi tab atau baris baru.</translation>
     </message>
     <message>
         <source>A comment must be UTF-8 text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Komentar harus berupa teks UTF-8.</translation>
     </message>
     <message>
         <source>A name cannot be empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nama tidak boleh kosong.</translation>
     </message>
     <message>
         <source>A name holds letters, digits and _ only, and starts with a letter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nama hanya berisi huruf, angka, dan _, serta diawali huruf.</translation>
     </message>
     <message>
         <source>Give the address a name first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beri nama alamat ini terlebih dahulu.</translation>
     </message>
     <message>
         <source>No such address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alamat tidak ada.</translation>
     </message>
     <message>
         <source>Not an address: a relay 0 to 20000, TIM 0 to 7 or CNT 0 to 7.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bukan alamat: relay 0 s.d. 20000, TIM 0 s.d. 7, atau CNT 0 s.d. 7.</translation>
     </message>
 </context>
 <context>
@@ -1456,23 +1456,23 @@ Rentang valid: #0 s.d. #%2</translation>
     <name>Trace</name>
     <message>
         <source>Not recording: press Record, then run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tidak merekam: tekan Rekam, lalu jalankan.</translation>
     </message>
     <message>
         <source>Nothing recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tidak ada yang terekam.</translation>
     </message>
     <message>
         <source>Recording: the next run is recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Merekam: simulasi berikutnya direkam.</translation>
     </message>
     <message>
         <source>Type the signal to remove first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ketik dulu sinyal yang akan dihapus.</translation>
     </message>
     <message>
         <source>a relay address (0 to 20000) or a name: in0..in15, out0..out15, relay2000, tim0..tim7, tim0_done, cnt0..cnt7, cnt0_done</source>
-        <translation type="unfinished"></translation>
+        <translation>alamat relay (0 s.d. 20000) atau nama: in0..in15, out0..out15, relay2000, tim0..tim7, tim0_done, cnt0..cnt7, cnt0_done</translation>
     </message>
 </context>
 <context>
@@ -3507,7 +3507,7 @@ Pekerjaan Anda pada latihan ini akan hilang.</translation>
     </message>
     <message>
         <source>The signal to add or remove: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sinyal yang ditambah atau dihapus: %1</translation>
     </message>
     <message>
         <source>Ticks</source>

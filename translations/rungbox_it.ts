@@ -64,7 +64,7 @@
     <message>
         <source>%1 - PLC Ladder Code</source>
         <comment>file.window_title</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Codice ladder del PLC</translation>
     </message>
     <message>
         <source>%1 belongs to the extended instruction set: turn on Extended Instruction Set in the Options menu.</source>
@@ -74,7 +74,7 @@
     <message>
         <source>%1 of %2 points</source>
         <comment>check.score</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 di %2 punti</translation>
     </message>
     <message>
         <source>%1: not a Rungbox program file</source>
@@ -259,7 +259,7 @@ Operandi validi: canali da 0 a 255, da W0 a W99, da HR0 a HR19, da AR0 a AR15, d
     <message>
         <source>PLC Ladder Code</source>
         <comment>file.window_title_empty</comment>
-        <translation type="unfinished">Codice ladder del PLC</translation>
+        <translation>Codice ladder del PLC</translation>
     </message>
     <message>
         <source>RELAY Range</source>
@@ -348,17 +348,17 @@ Salva il programma con un altro nome per mantenere i nomi accanto a esso.</trans
     <message>
         <source>The script has no tests, and ran to its end.</source>
         <comment>check.no_tests</comment>
-        <translation type="unfinished"></translation>
+        <translation>Lo script non ha test ed è stato eseguito fino alla fine.</translation>
     </message>
     <message>
         <source>The script has no tests, and stopped: %1</source>
         <comment>check.stopped</comment>
-        <translation type="unfinished"></translation>
+        <translation>Lo script non ha test e si è fermato: %1</translation>
     </message>
     <message>
         <source>The script was refused: %1</source>
         <comment>check.refused</comment>
-        <translation type="unfinished"></translation>
+        <translation>Lo script è stato rifiutato: %1</translation>
     </message>
     <message>
         <source>There is no room for the pasted lines: they would push the program past line 299.</source>
@@ -412,11 +412,11 @@ Intervallo valido: da #0 a #%2</translation>
     <name>Explore</name>
     <message>
         <source>No property.</source>
-        <translation type="unfinished">Nessuna proprietà.</translation>
+        <translation>Nessuna proprietà.</translation>
     </message>
     <message>
         <source>The program cannot start.</source>
-        <translation type="unfinished">Il programma non può avviarsi.</translation>
+        <translation>Il programma non può avviarsi.</translation>
     </message>
 </context>
 <context>
@@ -469,266 +469,266 @@ Intervallo valido: da #0 a #%2</translation>
     <name>Grid</name>
     <message>
         <source>LADDER CODE</source>
-        <translation type="unfinished"></translation>
+        <translation>CODICE LADDER</translation>
     </message>
     <message>
         <source>LOCATION</source>
-        <translation type="unfinished"></translation>
+        <translation>LOCATION</translation>
     </message>
 </context>
 <context>
     <name>Ladder</name>
     <message>
         <source>An address is a number, TIM or CNT and a number, or a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un indirizzo è un numero, TIM o CNT seguito da un numero, oppure un nome.</translation>
     </message>
     <message>
         <source>Contact in parallel with the selection (P)</source>
-        <translation type="unfinished"></translation>
+        <translation>Contatto in parallelo alla selezione (P)</translation>
     </message>
     <message>
         <source>Contact in series after the selection (C)</source>
-        <translation type="unfinished"></translation>
+        <translation>Contatto in serie dopo la selezione (C)</translation>
     </message>
     <message>
         <source>Contact</source>
-        <translation type="unfinished"></translation>
+        <translation>Contatto</translation>
     </message>
     <message>
         <source>Counter box: a new rung with count and reset (K)</source>
-        <translation type="unfinished"></translation>
+        <translation>Blocco contatore: un nuovo ramo con conteggio e reset (K)</translation>
     </message>
     <message>
         <source>DIFD coil: on for one scan as its condition falls (F)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bobina DIFD: attiva per un ciclo quando la sua condizione si disattiva (F)</translation>
     </message>
     <message>
         <source>DIFU coil (D)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bobina DIFU (D)</translation>
     </message>
     <message>
         <source>Delete the selection (Delete)</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina la selezione (Delete)</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina</translation>
     </message>
     <message>
         <source>END has no address</source>
-        <translation type="unfinished"></translation>
+        <translation>END non ha indirizzo</translation>
     </message>
     <message>
         <source>END stays last</source>
-        <translation type="unfinished"></translation>
+        <translation>END resta in fondo</translation>
     </message>
     <message>
         <source>END stays: a program ends with it</source>
-        <translation type="unfinished"></translation>
+        <translation>END resta: un programma termina con esso</translation>
     </message>
     <message>
         <source>High-speed timer box, set value in hundredths (H)</source>
-        <translation type="unfinished"></translation>
+        <translation>Blocco timer veloce, valore impostato in centesimi (H)</translation>
     </message>
     <message>
         <source>Interlock: an IL rung and its ILC after this rung (I)</source>
-        <translation type="unfinished"></translation>
+        <translation>Interblocco: un ramo IL e il suo ILC dopo questo ramo (I)</translation>
     </message>
     <message>
         <source>Jump: a JMP rung and its JME after this rung (J)</source>
-        <translation type="unfinished"></translation>
+        <translation>Salto: un ramo JMP e il suo JME dopo questo ramo (J)</translation>
     </message>
     <message>
         <source>KEEP box: a new rung with set and reset (E)</source>
-        <translation type="unfinished"></translation>
+        <translation>Blocco KEEP: un nuovo ramo con set e reset (E)</translation>
     </message>
     <message>
         <source>NOT on a contact, OUT to OUT NOT and back (/)</source>
-        <translation type="unfinished"></translation>
+        <translation>NOT su un contatto, OUT in OUT NOT e viceversa (/)</translation>
     </message>
     <message>
         <source>New rung after this one: a contact and an OUT coil (R)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuovo ramo dopo questo: un contatto e una bobina OUT (R)</translation>
     </message>
     <message>
         <source>OUT coil, parallel to the rung&apos;s outputs (O)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bobina OUT, in parallelo alle uscite del ramo (O)</translation>
     </message>
     <message>
         <source>Parallel</source>
-        <translation type="unfinished"></translation>
+        <translation>Parallelo</translation>
     </message>
     <message>
         <source>RSET coil: turns its bit off (U)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bobina RSET: disattiva il suo bit (U)</translation>
     </message>
     <message>
         <source>Reversible counter box: a new rung with increment, decrement and reset (V)</source>
-        <translation type="unfinished"></translation>
+        <translation>Blocco contatore reversibile: un nuovo ramo con incremento, decremento e reset (V)</translation>
     </message>
     <message>
         <source>Rung</source>
-        <translation type="unfinished"></translation>
+        <translation>Ramo</translation>
     </message>
     <message>
         <source>SET coil: turns its bit on (L)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bobina SET: attiva il suo bit (L)</translation>
     </message>
     <message>
         <source>Shift-register box: a new rung with data, clock and reset (S)</source>
-        <translation type="unfinished"></translation>
+        <translation>Blocco registro a scorrimento: un nuovo ramo con dati, clock e reset (S)</translation>
     </message>
     <message>
         <source>Timer box (T)</source>
-        <translation type="unfinished"></translation>
+        <translation>Blocco timer (T)</translation>
     </message>
     <message>
         <source>a KEEP box needs two inputs: set, reset</source>
-        <translation type="unfinished"></translation>
+        <translation>un blocco KEEP richiede due ingressi: set, reset</translation>
     </message>
     <message>
         <source>a branch that feeds no output (a bridge between branches)</source>
-        <translation type="unfinished"></translation>
+        <translation>una diramazione che non alimenta alcuna uscita (un ponte tra diramazioni)</translation>
     </message>
     <message>
         <source>a bridge between branches: a contact in parallel with an output</source>
-        <translation type="unfinished"></translation>
+        <translation>un ponte tra diramazioni: un contatto in parallelo a un&apos;uscita</translation>
     </message>
     <message>
         <source>a coil has one input</source>
-        <translation type="unfinished"></translation>
+        <translation>una bobina ha un solo ingresso</translation>
     </message>
     <message>
         <source>a contact after an output on the same branch</source>
-        <translation type="unfinished"></translation>
+        <translation>un contatto dopo un&apos;uscita sulla stessa diramazione</translation>
     </message>
     <message>
         <source>a contact reads a relay, a timer or a counter</source>
-        <translation type="unfinished"></translation>
+        <translation>un contatto legge un relè, un timer o un contatore</translation>
     </message>
     <message>
         <source>a counter needs two inputs: count, reset</source>
-        <translation type="unfinished"></translation>
+        <translation>un contatore richiede due ingressi: conteggio, reset</translation>
     </message>
     <message>
         <source>a counter or shift register must be the first output after its rung&apos;s condition</source>
-        <translation type="unfinished"></translation>
+        <translation>un contatore o un registro a scorrimento deve essere la prima uscita dopo la condizione del suo ramo</translation>
     </message>
     <message>
         <source>a reversible counter needs three inputs: increment, decrement, reset</source>
-        <translation type="unfinished"></translation>
+        <translation>un contatore reversibile richiede tre ingressi: incremento, decremento, reset</translation>
     </message>
     <message>
         <source>a rung needs a contact before its outputs</source>
-        <translation type="unfinished"></translation>
+        <translation>un ramo richiede un contatto prima delle sue uscite</translation>
     </message>
     <message>
         <source>a rung without an output</source>
-        <translation type="unfinished"></translation>
+        <translation>un ramo senza uscita</translation>
     </message>
     <message>
         <source>a shift register needs three inputs: data, clock, reset</source>
-        <translation type="unfinished"></translation>
+        <translation>un registro a scorrimento richiede tre ingressi: dati, clock, reset</translation>
     </message>
     <message>
         <source>a special relay cannot be written</source>
-        <translation type="unfinished"></translation>
+        <translation>un relè speciale non può essere scritto</translation>
     </message>
     <message>
         <source>address out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>indirizzo fuori intervallo</translation>
     </message>
     <message>
         <source>an output&apos;s address is a relay</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;indirizzo di un&apos;uscita è un relè</translation>
     </message>
     <message>
         <source>jump number out of range (0 to 49)</source>
-        <translation type="unfinished"></translation>
+        <translation>numero di salto fuori intervallo (da 0 a 49)</translation>
     </message>
     <message>
         <source>no room: the program would pass line 299</source>
-        <translation type="unfinished"></translation>
+        <translation>spazio esaurito: il programma supererebbe la riga 299</translation>
     </message>
     <message>
         <source>no rung to swap with</source>
-        <translation type="unfinished"></translation>
+        <translation>nessun ramo con cui scambiare</translation>
     </message>
     <message>
         <source>not an output</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un&apos;uscita</translation>
     </message>
     <message>
         <source>nothing selected</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuna selezione</translation>
     </message>
     <message>
         <source>only a contact or an OUT coil has a NOT form</source>
-        <translation type="unfinished"></translation>
+        <translation>solo un contatto o una bobina OUT ha una forma NOT</translation>
     </message>
     <message>
         <source>only a timer, a counter or a shift register has a set value</source>
-        <translation type="unfinished"></translation>
+        <translation>solo un timer, un contatore o un registro a scorrimento ha un valore impostato</translation>
     </message>
     <message>
         <source>only contacts go in parallel</source>
-        <translation type="unfinished"></translation>
+        <translation>solo i contatti vanno in parallelo</translation>
     </message>
     <message>
         <source>only extended programs have this instruction or address</source>
-        <translation type="unfinished"></translation>
+        <translation>solo i programmi estesi hanno questa istruzione o questo indirizzo</translation>
     </message>
     <message>
         <source>only extended programs have this instruction</source>
-        <translation type="unfinished"></translation>
+        <translation>solo i programmi estesi hanno questa istruzione</translation>
     </message>
     <message>
         <source>only the last branch after the outputs may go on through contacts</source>
-        <translation type="unfinished"></translation>
+        <translation>solo l&apos;ultima diramazione dopo le uscite può proseguire con contatti</translation>
     </message>
     <message>
         <source>operand out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>operando fuori intervallo</translation>
     </message>
     <message>
         <source>register end out of range (0 to 20000)</source>
-        <translation type="unfinished"></translation>
+        <translation>fine registro fuori intervallo (da 0 a 20000)</translation>
     </message>
     <message>
         <source>relay out of range (0 to 20000)</source>
-        <translation type="unfinished"></translation>
+        <translation>relè fuori intervallo (da 0 a 20000)</translation>
     </message>
     <message>
         <source>select a contact or an output</source>
-        <translation type="unfinished"></translation>
+        <translation>seleziona un contatto o un&apos;uscita</translation>
     </message>
     <message>
         <source>select a contact</source>
-        <translation type="unfinished"></translation>
+        <translation>seleziona un contatto</translation>
     </message>
     <message>
         <source>select a run of elements in series</source>
-        <translation type="unfinished"></translation>
+        <translation>seleziona una sequenza di elementi in serie</translation>
     </message>
     <message>
         <source>set value out of range (#0 to #600)</source>
-        <translation type="unfinished"></translation>
+        <translation>valore impostato fuori intervallo (da #0 a #600)</translation>
     </message>
     <message>
         <source>set value out of range (#0 to #9999)</source>
-        <translation type="unfinished"></translation>
+        <translation>valore impostato fuori intervallo (da #0 a #9999)</translation>
     </message>
     <message>
         <source>set value out of range (#0000 to #9999)</source>
-        <translation type="unfinished"></translation>
+        <translation>valore impostato fuori intervallo (da #0000 a #9999)</translation>
     </message>
     <message>
         <source>the clipboard holds no code lines</source>
-        <translation type="unfinished"></translation>
+        <translation>gli appunti non contengono righe di codice</translation>
     </message>
     <message>
         <source>the clipboard holds no rungs the diagram can draw</source>
-        <translation type="unfinished"></translation>
+        <translation>gli appunti non contengono rami che il diagramma possa disegnare</translation>
     </message>
 </context>
 <context>
@@ -1321,31 +1321,31 @@ Intervallo valido: da #0 a #%2</translation>
     <name>Names</name>
     <message>
         <source>A comment holds no tab and no line break.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un commento non contiene tabulazioni né a capo.</translation>
     </message>
     <message>
         <source>A comment must be UTF-8 text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un commento deve essere testo UTF-8.</translation>
     </message>
     <message>
         <source>A name cannot be empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nome non può essere vuoto.</translation>
     </message>
     <message>
         <source>A name holds letters, digits and _ only, and starts with a letter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nome contiene solo lettere, cifre e _, e inizia con una lettera.</translation>
     </message>
     <message>
         <source>Give the address a name first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prima dai un nome all&apos;indirizzo.</translation>
     </message>
     <message>
         <source>No such address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indirizzo inesistente.</translation>
     </message>
     <message>
         <source>Not an address: a relay 0 to 20000, TIM 0 to 7 or CNT 0 to 7.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è un indirizzo: un relè da 0 a 20000, TIM da 0 a 7 o CNT da 0 a 7.</translation>
     </message>
 </context>
 <context>
@@ -1456,23 +1456,23 @@ Intervallo valido: da #0 a #%2</translation>
     <name>Trace</name>
     <message>
         <source>Not recording: press Record, then run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrazione non attiva: premi Registra, poi esegui.</translation>
     </message>
     <message>
         <source>Nothing recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna registrazione.</translation>
     </message>
     <message>
         <source>Recording: the next run is recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrazione: la prossima esecuzione viene registrata.</translation>
     </message>
     <message>
         <source>Type the signal to remove first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrivi prima il segnale da rimuovere.</translation>
     </message>
     <message>
         <source>a relay address (0 to 20000) or a name: in0..in15, out0..out15, relay2000, tim0..tim7, tim0_done, cnt0..cnt7, cnt0_done</source>
-        <translation type="unfinished"></translation>
+        <translation>un indirizzo di relè (da 0 a 20000) o un nome: in0..in15, out0..out15, relay2000, tim0..tim7, tim0_done, cnt0..cnt7, cnt0_done</translation>
     </message>
 </context>
 <context>
@@ -3507,7 +3507,7 @@ Il lavoro svolto su questo esercizio andrà perso.</translation>
     </message>
     <message>
         <source>The signal to add or remove: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Il segnale da aggiungere o rimuovere: %1</translation>
     </message>
     <message>
         <source>Ticks</source>
