@@ -2948,7 +2948,7 @@ datang</translation>
     </message>
     <message>
         <source>&amp;Hand In...</source>
-        <translation>&amp;Serahkan...</translation>
+        <translation>Se&amp;rahkan...</translation>
     </message>
     <message>
         <source>Check</source>
@@ -2978,7 +2978,7 @@ Pekerjaan Anda pada latihan ini akan hilang.</translation>
     </message>
     <message>
         <source>Open Exercise &amp;Pack...</source>
-        <translation>&amp;Buka Paket Latihan...</translation>
+        <translation>Buka Paket &amp;Latihan...</translation>
     </message>
     <message>
         <source>Reset Exercise</source>

@@ -3031,7 +3031,7 @@ O seu trabalho neste exercício será perdido.</translation>
     </message>
     <message>
         <source>Export P&amp;DF...</source>
-        <translation>Exportar P&amp;DF...</translation>
+        <translation>Exportar PD&amp;F...</translation>
     </message>
     <message>
         <source>Export PDF</source>

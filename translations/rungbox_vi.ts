@@ -2948,7 +2948,7 @@ một xe
     </message>
     <message>
         <source>&amp;Hand In...</source>
-        <translation>&amp;Nộp bài...</translation>
+        <translation>Nộp &amp;bài...</translation>
     </message>
     <message>
         <source>Check</source>
@@ -2978,7 +2978,7 @@ Bài làm của bạn trên bài tập này sẽ mất.</translation>
     </message>
     <message>
         <source>Open Exercise &amp;Pack...</source>
-        <translation>&amp;Mở bộ bài tập...</translation>
+        <translation>Mở bộ bài &amp;tập...</translation>
     </message>
     <message>
         <source>Reset Exercise</source>
