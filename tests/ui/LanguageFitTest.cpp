@@ -27,6 +27,7 @@
 #include <algorithm>
 #include <map>
 #include <memory>
+#include <utility>
 
 using rungbox::ui::MainWindow;
 
@@ -112,6 +113,22 @@ struct Window {
                          [](const auto& a, const auto& b) { return a.place < b.place; });
         return found;
     }
+};
+
+// A translator that knows one text of one context.
+class OneText : public QTranslator {
+public:
+    OneText(const char* context, const char* source, QString translation)
+        : m_context(context), m_source(source), m_translation(std::move(translation)) {}
+    QString translate(const char* context, const char* source, const char*, int) const override {
+        return m_context == context && m_source == source ? m_translation : QString();
+    }
+    bool isEmpty() const override { return false; }
+
+private:
+    QByteArray m_context;
+    QByteArray m_source;
+    QString m_translation;
 };
 
 // Installs one language's catalogues (ours and Qt's) for the life of the object.
@@ -263,6 +280,7 @@ private slots:
     void captionsFit_data() { addLanguageRows(); }
     void captionsFit();
     void findsFaults();
+    void longHeadingIsShortenedWithItsWholeText();
 };
 
 void LanguageFitTest::accessKeysAreUniquePerMenu() {
@@ -328,6 +346,23 @@ void LanguageFitTest::findsFaults() {
     QCOMPARE(captionFaults(top).size(), 0);
     label->setAccessibleName("A caption");
     QCOMPARE(captionFaults(top).size(), 1);
+}
+
+// A heading too long for all the room about it is cut short; its whole text stays in reach.
+void LanguageFitTest::longHeadingIsShortenedWithItsWholeText() {
+    const QString whole = "ZEITGEBER-ZEITGEBER-ZEITGEBER-ZEITGEBER";
+    OneText timer("rungbox::ui::FrontPanel", "TIMER", whole);
+    QCoreApplication::installTranslator(&timer);
+    const Window w;
+    QCoreApplication::removeTranslator(&timer);
+    const QLabel* heading = nullptr;
+    for (const QLabel* label : w.main.findChildren<QLabel*>()) {
+        heading = label->toolTip() == whole ? label : heading;
+    }
+    QVERIFY(heading != nullptr);
+    QVERIFY2(heading->text().endsWith(QChar(0x2026)), qPrintable(heading->text()));
+    QCOMPARE(heading->accessibleName(), whole);
+    QCOMPARE(withoutFixedCaptions(captionFaults(w.main)), QStringList());
 }
 
 QTEST_MAIN(LanguageFitTest)
