@@ -224,6 +224,20 @@ QStringList fitFault(const QWidget* widget, const QString& caption, int room) {
                 .arg(room)};
 }
 
+// A top-aligned label's glyphs must not rise above the label, where they would be cut off.
+QStringList riseFault(const QLabel* label) {
+    if ((label->alignment() & Qt::AlignTop) == 0 || label->text().isEmpty()) {
+        return {};
+    }
+    const QFontMetrics metrics = label->fontMetrics();
+    const int top = label->contentsRect().top() + metrics.ascent() +
+                    metrics.tightBoundingRect(drawnText(label->text())).top();
+    if (top >= 0) {
+        return {};
+    }
+    return {QString("QLabel \"%1\" rises %2 px above its top").arg(label->text()).arg(-top)};
+}
+
 // Every visible caption of `window` that neither fits nor carries its whole text elsewhere.
 QStringList captionFaults(const QWidget& window) {
     QStringList faults;
@@ -233,7 +247,8 @@ QStringList captionFaults(const QWidget& window) {
         }
         if (const auto* label = qobject_cast<const QLabel*>(widget);
             label != nullptr && !label->wordWrap() && !Qt::mightBeRichText(label->text())) {
-            faults << fitFault(label, label->text(), label->contentsRect().width());
+            faults << fitFault(label, label->text(), label->contentsRect().width())
+                   << riseFault(label);
         } else if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
             faults << fitFault(button, button->text(), textRoom(button));
         } else if (const auto* group = qobject_cast<const QGroupBox*>(widget)) {

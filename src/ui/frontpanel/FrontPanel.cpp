@@ -92,11 +92,23 @@ void fitCaption(QLabel* label, const QRect& room) {
     }
 }
 
+// Accents stacked on a capital (Vietnamese "Ầ", "Ế") rise above the font's ascent: the label
+// grows upwards over them by as much, its text staying where it is.
+void fitAccents(QLabel* label) {
+    const QFontMetrics metrics = label->fontMetrics();
+    const int rise = -(metrics.ascent() + metrics.tightBoundingRect(label->text()).top());
+    if (rise > 0) {
+        label->setGeometry(label->geometry().adjusted(0, -rise, 0, 0));
+        label->setContentsMargins(0, rise, 0, 0);
+    }
+}
+
 // A heading of the panel, fitted into the free `room` (twips) around its place.
 QLabel* makeHeading(QWidget* parent, const QString& text, const QRect& place, const QRect& room,
                     const QFont& font, const QColor& colour) {
     QLabel* label = makeLabel(parent, text, place, font, colour);
     fitCaption(label, room);
+    fitAccents(label);
     return label;
 }
 
