@@ -4,17 +4,24 @@
 //
 // rungbox_screenshot --ladder OUTPUT.png renders the Ladder Diagram window instead, with a
 // program that also joins blocks, during a run.
+//
+// A leading --language CODE ("de", "zh_CN") renders either in that language, with its
+// catalogues installed as the window's language choice installs them.
 
 #include "ToolWindow.h"
 #include "support/WindowParts.h"
+#include "ui/app/LanguageChoice.h"
 #include "ui/grid/CodeGridView.h"
 #include "ui/ladder/LadderWindow.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QPixmap>
+#include <QSettings>
+#include <QTemporaryDir>
 
 #include <cstdio>
+#include <memory>
 #include <string_view>
 #include <vector>
 
@@ -79,15 +86,38 @@ int ladderShot(const char* path) {
     return tool.messages() == 0 ? 0 : 1;
 }
 
+// The language named by a leading "--language CODE", taken off the arguments; installed for the
+// life of the object. None: English.
+class ShotLanguage {
+public:
+    ShotLanguage(int& argc, char**& argv) {
+        if (argc < 3 || std::string_view(argv[1]) != "--language") {
+            return;
+        }
+        m_settings->setValue(rungbox::ui::kLanguageKey, QString::fromLocal8Bit(argv[2]));
+        m_choice = std::make_unique<rungbox::ui::LanguageChoice>(*m_settings);
+        argv[2] = argv[0];
+        argc -= 2;
+        argv += 2;
+    }
+
+private:
+    QTemporaryDir m_dir;
+    std::unique_ptr<QSettings> m_settings =
+        std::make_unique<QSettings>(m_dir.filePath("rungbox.ini"), QSettings::IniFormat);
+    std::unique_ptr<rungbox::ui::LanguageChoice> m_choice;
+};
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    const ShotLanguage language(argc, argv);
     if (argc == 3 && std::string_view(argv[1]) == "--ladder") {
         return ladderShot(argv[2]);
     }
     if (argc < 2) {
-        std::fprintf(stderr, "usage: rungbox_screenshot OUTPUT.png\n");
+        std::fprintf(stderr, "usage: rungbox_screenshot [--language CODE] [--ladder] OUTPUT.png\n");
         return 2;
     }
     ToolWindow tool;
