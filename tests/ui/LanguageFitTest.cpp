@@ -5,6 +5,7 @@
 
 #include "l10n/Languages.h"
 #include "support/Recorders.h"
+#include "support/WindowParts.h"
 #include "ui/app/LanguageChoice.h"
 #include "ui/app/MainWindow.h"
 
@@ -13,6 +14,7 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -263,7 +265,7 @@ QStringList captionFaults(const QWidget& window) {
 }
 
 // The menu bar's titles all on one line: no overflow button shown.
-QStringList menuBarFaults(const MainWindow& window) {
+QStringList menuBarFaults(const QMainWindow& window) {
     const auto* more = window.menuBar()->findChild<QToolButton*>("qt_menubar_ext_button");
     if (more == nullptr || !more->isVisible()) {
         return {};
@@ -324,7 +326,17 @@ void LanguageFitTest::captionsFit() {
     QFETCH(QString, code);
     const Language language(code);
     Window w;
-    QStringList faults = captionFaults(w.main);
+    QStringList faults = captionFaults(w.main) << menuBarFaults(w.main);
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (top != &w.main && top->isVisible() && qobject_cast<QMenu*>(top) == nullptr) {
+            faults << captionFaults(*top);
+        }
+    }
+    for (int module = 1; module <= 6; ++module) {
+        w.main.chooseModule(module);
+        QApplication::processEvents();
+        faults << captionFaults(*rungbox::test::moduleWindow(w.main));
+    }
     w.main.resize(1366, 768);
     QApplication::processEvents();
     faults << captionFaults(w.main) << menuBarFaults(w.main);
@@ -361,6 +373,18 @@ void LanguageFitTest::findsFaults() {
     QCOMPARE(captionFaults(top).size(), 0);
     label->setAccessibleName("A caption");
     QCOMPARE(captionFaults(top).size(), 1);
+
+    QMainWindow narrow;
+    for (const char* title : {"&Datei", "&Bearbeiten", "&Ansicht", "&Optionen", "&Hilfe"}) {
+        narrow.menuBar()->addMenu(title);
+    }
+    narrow.resize(120, 100);
+    narrow.show();
+    QApplication::processEvents();
+    QCOMPARE(menuBarFaults(narrow).size(), 1);
+    narrow.resize(800, 100);
+    QApplication::processEvents();
+    QCOMPARE(menuBarFaults(narrow).size(), 0);
 }
 
 // A heading too long for all the room about it is cut short; its whole text stays in reach.
