@@ -10,18 +10,14 @@
 
 #include "ToolWindow.h"
 #include "support/WindowParts.h"
-#include "ui/app/LanguageChoice.h"
 #include "ui/grid/CodeGridView.h"
 #include "ui/ladder/LadderWindow.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QPixmap>
-#include <QSettings>
-#include <QTemporaryDir>
 
 #include <cstdio>
-#include <memory>
 #include <string_view>
 #include <vector>
 
@@ -86,33 +82,11 @@ int ladderShot(const char* path) {
     return tool.messages() == 0 ? 0 : 1;
 }
 
-// The language named by a leading "--language CODE", taken off the arguments; installed for the
-// life of the object. None: English.
-class ShotLanguage {
-public:
-    ShotLanguage(int& argc, char**& argv) {
-        if (argc < 3 || std::string_view(argv[1]) != "--language") {
-            return;
-        }
-        m_settings->setValue(rungbox::ui::kLanguageKey, QString::fromLocal8Bit(argv[2]));
-        m_choice = std::make_unique<rungbox::ui::LanguageChoice>(*m_settings);
-        argv[2] = argv[0];
-        argc -= 2;
-        argv += 2;
-    }
-
-private:
-    QTemporaryDir m_dir;
-    std::unique_ptr<QSettings> m_settings =
-        std::make_unique<QSettings>(m_dir.filePath("rungbox.ini"), QSettings::IniFormat);
-    std::unique_ptr<rungbox::ui::LanguageChoice> m_choice;
-};
-
 } // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    const ShotLanguage language(argc, argv);
+    const rungbox::tools::ShotLanguage language(argc, argv);
     if (argc == 3 && std::string_view(argv[1]) == "--ladder") {
         return ladderShot(argv[2]);
     }
