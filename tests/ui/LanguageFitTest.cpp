@@ -8,11 +8,13 @@
 #include "support/WindowParts.h"
 #include "ui/app/LanguageChoice.h"
 #include "ui/app/MainWindow.h"
+#include "ui/machines/PlantDrawing.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
@@ -298,6 +300,7 @@ private slots:
     void captionsFit();
     void findsFaults();
     void longHeadingIsShortenedWithItsWholeText();
+    void machineCaptionsStayInTheirBoxes();
 };
 
 void LanguageFitTest::accessKeysAreUniquePerMenu() {
@@ -402,6 +405,50 @@ void LanguageFitTest::longHeadingIsShortenedWithItsWholeText() {
     QVERIFY2(heading->text().endsWith(QChar(0x2026)), qPrintable(heading->text()));
     QCOMPARE(heading->accessibleName(), whole);
     QCOMPARE(withoutFixedCaptions(captionFaults(w.main)), QStringList());
+}
+
+namespace {
+
+// `text` drawn fitted into a 60 x 60 box at (10, 10) on white.
+QImage fitted(const QString& text) {
+    QImage image(200, 80, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setFont(QFont("DejaVu Sans", 9));
+    rungbox::ui::drawFittedText(painter, QRectF(10, 10, 60, 60), Qt::AlignHCenter | Qt::AlignTop,
+                                text);
+    return image;
+}
+
+// Whether any pixel on or outside the box's left and right edges has ink: drawText clips a
+// text too wide at them.
+bool inkOnTheEdges(const QImage& image) {
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if ((x <= 10 || x >= 69) && image.pixel(x, y) != qRgb(255, 255, 255)) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+// A machine's caption too long for its bin wraps and shrinks inside it; a short one is drawn as
+// drawText draws it.
+void LanguageFitTest::machineCaptionsStayInTheirBoxes() {
+    for (const char* text : {"contenedor lateral", "contenitore finale", "alimentatore"}) {
+        QVERIFY2(!inkOnTheEdges(fitted(text)), text);
+    }
+    QImage plain(200, 80, QImage::Format_RGB32);
+    plain.fill(Qt::white);
+    {
+        QPainter painter(&plain);
+        painter.setFont(QFont("DejaVu Sans", 9));
+        painter.drawText(QRectF(10, 10, 60, 60), Qt::AlignHCenter | Qt::AlignTop, "end bin");
+    }
+    QCOMPARE(fitted("end bin"), plain);
 }
 
 QTEST_MAIN(LanguageFitTest)
