@@ -416,23 +416,29 @@ void LanguageFitTest::longHeadingIsShortenedWithItsWholeText() {
 
 namespace {
 
-// `text` drawn fitted into a 60 x 60 box at (10, 10) on white.
-QImage fitted(const QString& text) {
+// `text` drawn fitted into a 60 x 60 box at (10, 10) on white, wrapped or on one line, not
+// clipped at the box.
+QImage fitted(const QString& text, bool oneLine = false) {
     QImage image(200, 80, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.setFont(QFont("DejaVu Sans", 9));
-    rungbox::ui::drawFittedText(painter, QRectF(10, 10, 60, 60), Qt::AlignHCenter | Qt::AlignTop,
-                                text);
+    const QRectF box(10, 10, 60, 60);
+    if (oneLine) {
+        rungbox::ui::drawFittedLine(painter, box,
+                                    Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip, text);
+    } else {
+        rungbox::ui::drawFittedText(painter, box,
+                                    Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip, text);
+    }
     return image;
 }
 
-// Whether any pixel on or outside the box's left and right edges has ink: drawText clips a
-// text too wide at them.
-bool inkOnTheEdges(const QImage& image) {
+// Whether any pixel left or right of the box has ink (the text is drawn unclipped).
+bool inkOutsideTheBox(const QImage& image) {
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
-            if ((x <= 10 || x >= 69) && image.pixel(x, y) != qRgb(255, 255, 255)) {
+            if ((x < 10 || x >= 70) && image.pixel(x, y) != qRgb(255, 255, 255)) {
                 return true;
             }
         }
@@ -446,14 +452,17 @@ bool inkOnTheEdges(const QImage& image) {
 // drawText draws it.
 void LanguageFitTest::machineCaptionsStayInTheirBoxes() {
     for (const char* text : {"contenedor lateral", "contenitore finale", "alimentatore"}) {
-        QVERIFY2(!inkOnTheEdges(fitted(text)), text);
+        QVERIFY2(!inkOutsideTheBox(fitted(text)), text);
     }
+    QVERIFY(!inkOutsideTheBox(fitted("Motor contra um fim de curso fechado", true)));
+    QVERIFY(!inkOutsideTheBox(fitted("Motorüberlast", true)));
     QImage plain(200, 80, QImage::Format_RGB32);
     plain.fill(Qt::white);
     {
         QPainter painter(&plain);
         painter.setFont(QFont("DejaVu Sans", 9));
-        painter.drawText(QRectF(10, 10, 60, 60), Qt::AlignHCenter | Qt::AlignTop, "end bin");
+        painter.drawText(QRectF(10, 10, 60, 60), Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip,
+                         "end bin");
     }
     QCOMPARE(fitted("end bin"), plain);
 }

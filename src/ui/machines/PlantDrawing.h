@@ -45,6 +45,25 @@ inline void drawFittedText(QPainter& painter, const QRectF& box, int flags, cons
     painter.setFont(font);
 }
 
+/// Draws `text` on one line in `box` as QPainter::drawText does with `flags`. A text wider than
+/// the box is set smaller, down to three quarters of the painter's font size, and if it still
+/// does not fit, shortened with "…"; a text that fits is drawn as it is.
+inline void drawFittedLine(QPainter& painter, const QRectF& box, int flags, const QString& text) {
+    const QFont font = painter.font();
+    QFont smaller = font;
+    const qreal largest = QFontInfo(font).pointSizeF();
+    for (qreal size = largest - 0.5;
+         size >= largest * 3 / 4 && painter.fontMetrics().horizontalAdvance(text) > box.width();
+         size -= 0.5) {
+        smaller.setPointSizeF(size);
+        painter.setFont(smaller);
+    }
+    painter.drawText(
+        box, flags,
+        painter.fontMetrics().elidedText(text, Qt::ElideRight, static_cast<int>(box.width())));
+    painter.setFont(font);
+}
+
 /// `text` in near-black in `box`, aligned by `align`.
 inline void drawLabel(QPainter& painter, QRectF box, const QString& text,
                       int align = Qt::AlignCenter) {
