@@ -12,6 +12,9 @@
 # page of its exercise's printout; and the whole screen with the tool windows where they open: docs/desktop_dark.png (a dark
 # palette), docs/desktop_1366.png (1366 x 768 with a machine) and docs/desktop_scale2.png (scale
 # factor 2).
+#
+# scripts/screenshot.sh --languages renders only docs/languages/window_CODE.png: the README's
+# main window scene in English and in each language of the catalogues.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/lib/packages.sh
@@ -40,6 +43,16 @@ frame() {
         -background white -layers merge +repage "$1"
     echo "Wrote $1"
 }
+
+if [ "${1:-}" = "--languages" ]; then
+    mkdir -p docs/languages
+    for code in en es pt_BR fr de it tr pl id vi zh_CN; do
+        xvfb-run -a -s "-screen 0 1024x768x24" env QT_QPA_PLATFORM=xcb \
+            "$shooter" --language "$code" "$raw"
+        frame "docs/languages/window_$code.png"
+    done
+    exit 0
+fi
 
 xvfb-run -a -s "-screen 0 1024x768x24" env QT_QPA_PLATFORM=xcb \
     "$shooter" "$raw"

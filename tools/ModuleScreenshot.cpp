@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Renders a machine's window for the README while it runs its solution program:
-//   rungbox_module_screenshot gate|conveyor PROGRAM.PLC OUTPUT.png
+//   rungbox_module_screenshot [--language CODE] gate|conveyor PROGRAM.PLC OUTPUT.png
 // The gate opens on the remote with a car waiting, which drives into the gateway; the conveyor
 // runs for a while, sorting boxes into its bins.
 
@@ -49,6 +49,7 @@ std::vector<ToolLine> readProgram(const char* path) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    const rungbox::tools::ShotLanguage language(argc, argv);
     const std::string module = argc == 4 ? argv[1] : "";
     if (module != "gate" && module != "conveyor") {
         std::fprintf(stderr,

@@ -4,6 +4,9 @@
 //
 // rungbox_screenshot --ladder OUTPUT.png renders the Ladder Diagram window instead, with a
 // program that also joins blocks, during a run.
+//
+// A leading --language CODE ("de", "zh_CN") renders either in that language, with its
+// catalogues installed as the window's language choice installs them.
 
 #include "ToolWindow.h"
 #include "support/WindowParts.h"
@@ -83,11 +86,12 @@ int ladderShot(const char* path) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    const rungbox::tools::ShotLanguage language(argc, argv);
     if (argc == 3 && std::string_view(argv[1]) == "--ladder") {
         return ladderShot(argv[2]);
     }
     if (argc < 2) {
-        std::fprintf(stderr, "usage: rungbox_screenshot OUTPUT.png\n");
+        std::fprintf(stderr, "usage: rungbox_screenshot [--language CODE] [--ladder] OUTPUT.png\n");
         return 2;
     }
     ToolWindow tool;

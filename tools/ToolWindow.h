@@ -8,18 +8,23 @@
 #include "platform/Platform.h"
 #include "support/NullPorts.h"
 #include "support/WindowParts.h"
+#include "ui/app/LanguageChoice.h"
 #include "ui/app/MainWindow.h"
 #include "ui/ladder/LadderWindow.h"
 
 #include <QEventLoop>
 #include <QPixmap>
+#include <QSettings>
 #include <QString>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <array>
 #include <cstdio>
+#include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 using namespace rungbox::test; // the window's parts, found by name
@@ -28,6 +33,28 @@ namespace rungbox::tools {
 
 /// One grid line: instruction, location and set value ("" leaves a cell empty).
 using ToolLine = std::array<std::string, 3>;
+
+/// The language named by a leading "--language CODE" (a catalogue code: "de", "zh_CN"), taken
+/// off the arguments; its catalogues stay installed while the object lives. None: English.
+class ShotLanguage {
+public:
+    ShotLanguage(int& argc, char**& argv) {
+        if (argc < 3 || std::string_view(argv[1]) != "--language") {
+            return;
+        }
+        m_settings->setValue(ui::kLanguageKey, QString::fromLocal8Bit(argv[2]));
+        m_choice = std::make_unique<ui::LanguageChoice>(*m_settings);
+        argv[2] = argv[0];
+        argc -= 2;
+        argv += 2;
+    }
+
+private:
+    QTemporaryDir m_dir;
+    std::unique_ptr<QSettings> m_settings =
+        std::make_unique<QSettings>(m_dir.filePath("rungbox.ini"), QSettings::IniFormat);
+    std::unique_ptr<ui::LanguageChoice> m_choice;
+};
 
 class ToolWindow {
 public:

@@ -3384,7 +3384,7 @@ Ihre Arbeit an dieser Übung geht verloren.</translation>
     <name>rungbox::ui::PrintTools</name>
     <message>
         <source>&amp;Print...</source>
-        <translation>&amp;Drucken...</translation>
+        <translation>D&amp;rucken...</translation>
     </message>
     <message>
         <source>(no file)</source>
@@ -3392,7 +3392,7 @@ Ihre Arbeit an dieser Übung geht verloren.</translation>
     </message>
     <message>
         <source>Export P&amp;DF...</source>
-        <translation>&amp;PDF exportieren...</translation>
+        <translation>PDF &amp;exportieren...</translation>
     </message>
     <message>
         <source>Export PDF</source>

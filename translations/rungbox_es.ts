@@ -2729,7 +2729,7 @@ Rango válido: #0 a #%2</translation>
     <name>rungbox::ui::CheckTools</name>
     <message>
         <source>&amp;Check With Script...</source>
-        <translation>&amp;Comprobar con script...</translation>
+        <translation>Comp&amp;robar con script...</translation>
     </message>
 </context>
 <context>
@@ -3392,7 +3392,7 @@ Se perderá su trabajo en este ejercicio.</translation>
     </message>
     <message>
         <source>Export P&amp;DF...</source>
-        <translation>Exportar P&amp;DF...</translation>
+        <translation>Exportar PD&amp;F...</translation>
     </message>
     <message>
         <source>Export PDF</source>

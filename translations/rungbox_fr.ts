@@ -3317,7 +3317,7 @@ arrive</translation>
     </message>
     <message>
         <source>Exercise &amp;Pack</source>
-        <translation>&amp;Série d&apos;exercices</translation>
+        <translation>Série d&apos;&amp;exercices</translation>
     </message>
     <message>
         <source>Exercise Pack</source>

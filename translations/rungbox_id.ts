@@ -3309,7 +3309,7 @@ datang</translation>
     </message>
     <message>
         <source>&amp;Hand In...</source>
-        <translation>&amp;Serahkan...</translation>
+        <translation>Se&amp;rahkan...</translation>
     </message>
     <message>
         <source>Check</source>
@@ -3339,7 +3339,7 @@ Pekerjaan Anda pada latihan ini akan hilang.</translation>
     </message>
     <message>
         <source>Open Exercise &amp;Pack...</source>
-        <translation>&amp;Buka Paket Latihan...</translation>
+        <translation>Buka Paket &amp;Latihan...</translation>
     </message>
     <message>
         <source>Reset Exercise</source>

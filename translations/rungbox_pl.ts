@@ -3309,7 +3309,7 @@ przyjeżdża</translation>
     </message>
     <message>
         <source>&amp;Hand In...</source>
-        <translation>O&amp;ddaj...</translation>
+        <translation>Odd&amp;aj...</translation>
     </message>
     <message>
         <source>Check</source>
@@ -3392,7 +3392,7 @@ Twoja praca nad tym ćwiczeniem zostanie utracona.</translation>
     </message>
     <message>
         <source>Export P&amp;DF...</source>
-        <translation>&amp;Eksportuj PDF...</translation>
+        <translation>Eksportuj &amp;PDF...</translation>
     </message>
     <message>
         <source>Export PDF</source>

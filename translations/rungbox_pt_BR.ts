@@ -3392,7 +3392,7 @@ O seu trabalho neste exercício será perdido.</translation>
     </message>
     <message>
         <source>Export P&amp;DF...</source>
-        <translation>Exportar P&amp;DF...</translation>
+        <translation>Exportar PD&amp;F...</translation>
     </message>
     <message>
         <source>Export PDF</source>

@@ -3392,7 +3392,7 @@ Bu alıştırmadaki çalışmanız kaybolacak.</translation>
     </message>
     <message>
         <source>Export P&amp;DF...</source>
-        <translation>P&amp;DF Olarak Dışa Aktar...</translation>
+        <translation>PDF &amp;Olarak Dışa Aktar...</translation>
     </message>
     <message>
         <source>Export PDF</source>

@@ -3309,7 +3309,7 @@ một xe
     </message>
     <message>
         <source>&amp;Hand In...</source>
-        <translation>&amp;Nộp bài...</translation>
+        <translation>Nộp &amp;bài...</translation>
     </message>
     <message>
         <source>Check</source>
@@ -3339,7 +3339,7 @@ Bài làm của bạn trên bài tập này sẽ mất.</translation>
     </message>
     <message>
         <source>Open Exercise &amp;Pack...</source>
-        <translation>&amp;Mở bộ bài tập...</translation>
+        <translation>Mở bộ bài &amp;tập...</translation>
     </message>
     <message>
         <source>Reset Exercise</source>

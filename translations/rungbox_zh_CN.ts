@@ -3144,7 +3144,7 @@ arrives</source>
     <name>rungbox::ui::LanguageMenu</name>
     <message>
         <source>&amp;Language</source>
-        <translation>语言(&amp;L)</translation>
+        <translation>语言(&amp;G)</translation>
     </message>
     <message>
         <source>System Language</source>
@@ -3339,7 +3339,7 @@ Your work on this exercise will be lost.</source>
     </message>
     <message>
         <source>Open Exercise &amp;Pack...</source>
-        <translation>打开练习包(&amp;P)...</translation>
+        <translation>打开练习包(&amp;O)...</translation>
     </message>
     <message>
         <source>Reset Exercise</source>
@@ -3392,7 +3392,7 @@ Your work on this exercise will be lost.</source>
     </message>
     <message>
         <source>Export P&amp;DF...</source>
-        <translation>导出 PDF(&amp;D)...</translation>
+        <translation>导出 PDF(&amp;F)...</translation>
     </message>
     <message>
         <source>Export PDF</source>

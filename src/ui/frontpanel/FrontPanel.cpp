@@ -14,6 +14,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLinearGradient>
+#include <algorithm>
 #include <cassert>
 
 namespace rungbox::ui {
@@ -58,6 +59,56 @@ QLabel* makeLabel(QWidget* parent, const QString& text, const QRect& place, cons
     palette.setColor(QPalette::WindowText, colour == kWhite ? colour : shade(palette, colour));
     label->setPalette(palette);
     label->setAlignment(align);
+    return label;
+}
+
+// A caption longer than its place, as a translation may be, first spreads into the free `room`
+// (pixels) about its centre, then shrinks its font by up to a quarter, and at last is shortened
+// with "…", its whole text kept in its tooltip and its screen reader name. A caption that fits
+// is left exactly as it is.
+void fitCaption(QLabel* label, const QRect& room) {
+    const QString whole = label->text();
+    const auto needed = [&] { return label->fontMetrics().horizontalAdvance(whole); };
+    if (needed() <= label->contentsRect().width()) {
+        return;
+    }
+    QRect place = label->geometry();
+    const int centre = place.center().x();
+    place.setWidth(std::min(needed(), room.width()));
+    place.moveLeft(
+        std::clamp(centre - place.width() / 2, room.left(), room.right() - place.width()));
+    label->setGeometry(place);
+    QFont font = label->font();
+    const double smallest = font.pointSizeF() * 0.75;
+    while (needed() > label->contentsRect().width() && font.pointSizeF() - 0.5 >= smallest) {
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+        label->setFont(font);
+    }
+    if (needed() > label->contentsRect().width()) {
+        label->setText(
+            label->fontMetrics().elidedText(whole, Qt::ElideRight, label->contentsRect().width()));
+        label->setToolTip(whole);
+        label->setAccessibleName(whole);
+    }
+}
+
+// Accents stacked on a capital (Vietnamese "Ầ", "Ế") rise above the font's ascent: the label
+// grows upwards over them by as much, its text staying where it is.
+void fitAccents(QLabel* label) {
+    const QFontMetrics metrics = label->fontMetrics();
+    const int rise = -(metrics.ascent() + metrics.tightBoundingRect(label->text()).top());
+    if (rise > 0) {
+        label->setGeometry(label->geometry().adjusted(0, -rise, 0, 0));
+        label->setContentsMargins(0, rise, 0, 0);
+    }
+}
+
+// A heading of the panel, fitted into the free `room` (twips) around its place.
+QLabel* makeHeading(QWidget* parent, const QString& text, const QRect& place, const QRect& room,
+                    const QFont& font, const QColor& colour) {
+    QLabel* label = makeLabel(parent, text, place, font, colour);
+    fitCaption(label, room);
+    fitAccents(label);
     return label;
 }
 
@@ -163,7 +214,8 @@ void FrontPanel::buildFrames() {
     makeLabel(this, "Rungbox", twipsRect(240, 120, 3615, 495), titleFont, kWhite)
         ->setObjectName("title");
 
-    makeLabel(this, tr("Simulation"), twipsRect(7440, 120, 1455, 255), blackFont(9.75), kRed);
+    makeHeading(this, tr("Simulation"), twipsRect(7440, 120, 1455, 255),
+                twipsRect(7260, 120, 1890, 255), blackFont(9.75), kRed);
     m_runButton = new Lamp(m_squareLamps, this);
     m_runButton->setObjectName("runButton");
     m_runButton->setGeometry(twipsRect(7560, 480, 1035, 435));
@@ -191,7 +243,8 @@ void FrontPanel::buildOutputs() {
     const QFont headingFont = blackFont(12);
     const QFont numberFont = narrowFont(9.75);
     // Outputs.
-    makeLabel(this, tr("OUTPUT"), twipsRect(360, 1440, 1335, 375), headingFont, kBlue);
+    makeHeading(this, tr("OUTPUT"), twipsRect(360, 1440, 1335, 375),
+                twipsRect(300, 1440, 1470, 375), headingFont, kBlue);
     for (int n = 0; n < engine::kOutputCount; ++n) {
         const int left = rowLeft(n, 1800, 5220);
         auto* lamp = new Lamp(m_roundLamps, this);
@@ -210,7 +263,8 @@ void FrontPanel::buildDisplays() {
     const QFont headingFont = blackFont(12);
     const QFont numberFont = narrowFont(9.75);
     // Counters.
-    makeLabel(this, tr("COUNTER"), twipsRect(6240, 2040, 1695, 375), headingFont, kBlue);
+    makeHeading(this, tr("COUNTER"), twipsRect(6240, 2040, 1695, 375),
+                twipsRect(5040, 2040, 3840, 375), headingFont, kBlue);
     for (int n = 0; n < engine::kCounterCount; ++n) {
         makeLabel(this, twoDigits(n), twipsRect(5040 + 480 * n, 2400, 495, 255), numberFont, kBlue,
                   Qt::AlignHCenter | Qt::AlignTop);
@@ -223,7 +277,8 @@ void FrontPanel::buildDisplays() {
     }
 
     // Timers.
-    makeLabel(this, tr("TIMER"), twipsRect(6480, 3000, 1215, 375), headingFont, kBlue);
+    makeHeading(this, tr("TIMER"), twipsRect(6480, 3000, 1215, 375),
+                twipsRect(5040, 3000, 3840, 375), headingFont, kBlue);
     for (int n = 0; n < engine::kTimerCount; ++n) {
         const int left = 5040 + 960 * (n % 4);
         const int row = n < 4 ? 0 : 600;
@@ -241,7 +296,8 @@ void FrontPanel::buildInputs() {
     const QFont headingFont = blackFont(12);
     const QFont numberFont = narrowFont(9.75);
     // Inputs.
-    makeLabel(this, tr("INPUT"), twipsRect(420, 5220, 1335, 375), headingFont, kBlue);
+    makeHeading(this, tr("INPUT"), twipsRect(420, 5220, 1335, 375), twipsRect(300, 5220, 1470, 375),
+                headingFont, kBlue);
     for (int n = 0; n < engine::kInputCount; ++n) {
         const int lampLeft = rowLeft(n, 1800, 5280);
         const int left = rowLeft(n, 1860, 5340);

@@ -28,7 +28,7 @@ void drawBin(QPainter& painter, QRectF box, const QString& name, int tall, int s
     painter.setBrush(QColor(110, 120, 140));
     painter.drawRect(box);
     painter.setPen(Qt::white);
-    painter.drawText(box.adjusted(4, 4, -4, -4), Qt::AlignHCenter | Qt::AlignTop, name);
+    drawFittedText(painter, box.adjusted(4, 4, -4, -4), Qt::AlignHCenter | Qt::AlignTop, name);
     painter.drawText(box.adjusted(4, 4, -4, -4), Qt::AlignHCenter | Qt::AlignBottom,
                      ConveyorWindow::tr("tall %1\nshort %2").arg(tall).arg(small));
 }
@@ -155,8 +155,9 @@ void drawFeeder(QPainter& painter, const ConveyorPlant& plant) {
     painter.setPen(QPen(QColor(20, 20, 20), 1.5));
     painter.setBrush(plant.feederOn() ? QColor(230, 140, 20) : QColor(150, 150, 160));
     painter.drawPolygon(hopper);
-    drawLabel(painter, QRectF(kBeltX - 14, kBeltTop - 80, entryRight - kBeltX + 28, 60),
-              ConveyorWindow::tr("feeder"));
+    painter.setPen(QColor(30, 30, 30));
+    drawFittedText(painter, QRectF(kBeltX - 14, kBeltTop - 80, entryRight - kBeltX + 28, 60),
+                   Qt::AlignCenter, ConveyorWindow::tr("feeder"));
 }
 
 // The sensors: the entry zone, the photo-eyes across the belt, the height sensor.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ModuleWindow.h"
 
+#include "PlantDrawing.h"
 #include "ScenePainter.h"
 
 #include <QMouseEvent>
@@ -124,8 +125,12 @@ void ModuleWindow::drawFaults(QPainter& painter) const {
         font.setBold(fault.active);
         painter.setFont(font);
         painter.setPen(color);
-        painter.drawText(row, Qt::AlignLeft | Qt::AlignVCenter, machineLabel(fault.text));
-        painter.drawText(row, Qt::AlignRight | Qt::AlignVCenter, QString::number(fault.count));
+        // The text keeps clear of its count, however long its translation.
+        const QString count = QString::number(fault.count);
+        const qreal countRoom = painter.fontMetrics().horizontalAdvance(count) + 8;
+        drawFittedLine(painter, row.adjusted(0, 0, -countRoom, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                       machineLabel(fault.text));
+        painter.drawText(row, Qt::AlignRight | Qt::AlignVCenter, count);
     }
     font.setBold(false);
     painter.setFont(font);
