@@ -469,7 +469,7 @@ Gültiger Bereich: #0 bis #%2</translation>
     <name>Grid</name>
     <message>
         <source>LADDER CODE</source>
-        <translation>PROGRAMMCODE</translation>
+        <translation>PROGRAMM</translation>
     </message>
     <message>
         <source>LOCATION</source>

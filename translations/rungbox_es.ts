@@ -469,7 +469,7 @@ Rango válido: #0 a #%2</translation>
     <name>Grid</name>
     <message>
         <source>LADDER CODE</source>
-        <translation>CÓDIGO LADDER</translation>
+        <translation>CÓDIGO</translation>
     </message>
     <message>
         <source>LOCATION</source>

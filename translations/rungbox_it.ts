@@ -469,7 +469,7 @@ Intervallo valido: da #0 a #%2</translation>
     <name>Grid</name>
     <message>
         <source>LADDER CODE</source>
-        <translation>CODICE LADDER</translation>
+        <translation>CODICE</translation>
     </message>
     <message>
         <source>LOCATION</source>

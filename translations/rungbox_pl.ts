@@ -469,7 +469,7 @@ Dozwolony zakres: od #0 do #%2</translation>
     <name>Grid</name>
     <message>
         <source>LADDER CODE</source>
-        <translation>KOD PROGRAMU</translation>
+        <translation>PROGRAM</translation>
     </message>
     <message>
         <source>LOCATION</source>

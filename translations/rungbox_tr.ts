@@ -469,7 +469,7 @@ Geçerli aralık: #0 - #%2</translation>
     <name>Grid</name>
     <message>
         <source>LADDER CODE</source>
-        <translation>MERDİVEN KODU</translation>
+        <translation>PROGRAM</translation>
     </message>
     <message>
         <source>LOCATION</source>

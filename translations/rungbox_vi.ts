@@ -469,7 +469,7 @@ Phạm vi hợp lệ: #0 đến #%2</translation>
     <name>Grid</name>
     <message>
         <source>LADDER CODE</source>
-        <translation>MÃ BẬC THANG</translation>
+        <translation>MÃ LỆNH</translation>
     </message>
     <message>
         <source>LOCATION</source>
