@@ -1,0 +1,149 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Every language's captions fit: with the built catalogues, on a phone and on a desktop, no
+// visible button, menu item, label or heading of the menus and the main panels is cut by its box
+// or spills out of the box that holds it, and no two of them overlap. A caption that a fixed
+// place cannot hold may end in an ellipsis when its title carries the whole text.
+
+import { strict as assert } from "assert";
+import { describe, test } from "node:test";
+import { Page } from "puppeteer-core";
+import { base, browser } from "./harness";
+
+const kLanguages = ["es", "pt_BR", "fr", "de", "it", "tr", "pl", "id", "vi", "zh_CN"];
+const kSizes = [
+    { name: "phone", width: 390, height: 844, isMobile: true, hasTouch: true },
+    { name: "desktop", width: 1180, height: 800 },
+];
+
+/**
+ * What does not fit on the page as it is shown now, one line each. With `menu` given, only that
+ * open menu's items (the menu lies over the page by design); else everything outside the menus.
+ */
+function misfits(page: Page, menu: string | null): Promise<string[]> {
+    return page.evaluate((menu) => {
+        const kSelector = "button, [role=tab], label, .label, h1, h2, h3, h4, .heading, .menu-group, .lamp, .display, .switch";
+        const scope = menu === null ? document : document.querySelector(`[role=menu][aria-label="${menu}"]`);
+        const shown = (el: Element) =>
+            el.getClientRects().length > 0 && getComputedStyle(el).visibility !== "hidden" && (menu !== null || !el.closest("[role=menu]"));
+        // The title's shadow is a second copy of the title, drawn under it on purpose.
+        const all = Array.from(scope?.querySelectorAll(kSelector) ?? [])
+            .filter((el) => shown(el) && !el.matches(".title-shadow")) as HTMLElement[];
+        const name = (el: HTMLElement) => `${el.tagName.toLowerCase()}.${el.className} "${(el.textContent ?? "").trim().slice(0, 40)}"`;
+        const problems: string[] = [];
+        const inside = (a: DOMRect, b: DOMRect) => a.left >= b.left - 1 && a.right <= b.right + 1 && a.top >= b.top - 1 && a.bottom <= b.bottom + 1;
+        const clips = (style: CSSStyleDeclaration) => /hidden|clip/.test(style.overflowX + style.overflowY);
+        const scrolls = (style: CSSStyleDeclaration) => /auto|scroll/.test(style.overflowX + style.overflowY);
+        const viewport = document.documentElement.clientWidth;
+        for (const el of all) {
+            const box = el.getBoundingClientRect();
+            const style = getComputedStyle(el);
+            const text = (el.textContent ?? "").trim();
+            if (box.left < -1 || box.right > viewport + 1) {
+                problems.push(`${name(el)} leaves the page`);
+            }
+            if (!text) {
+                continue;
+            }
+            const cut = el.scrollWidth > el.clientWidth + 1 || el.scrollHeight > el.clientHeight + 1;
+            const ellipsis = style.textOverflow === "ellipsis" && el.title === text;
+            if (clips(style) && cut && !ellipsis) {
+                problems.push(`${name(el)} is cut (${el.scrollWidth}x${el.scrollHeight} in ${el.clientWidth}x${el.clientHeight})`);
+            }
+            const range = document.createRange();
+            range.selectNodeContents(el);
+            if (!clips(style) && !inside(range.getBoundingClientRect(), box)) {
+                problems.push(`${name(el)} spills out of its box`);
+            }
+            let holder = el.parentElement;
+            while (holder && getComputedStyle(holder).display === "contents") {
+                holder = holder.parentElement;
+            }
+            if (holder && !scrolls(getComputedStyle(holder)) && !inside(box, holder.getBoundingClientRect())) {
+                problems.push(`${name(el)} spills out of ${holder.tagName.toLowerCase()}.${holder.className}`);
+            }
+        }
+        for (let i = 0; i < all.length; ++i) {
+            for (let j = i + 1; j < all.length; ++j) {
+                const [a, b] = [all[i], all[j]];
+                if (a.contains(b) || b.contains(a)) {
+                    continue;
+                }
+                const [p, q] = [a.getBoundingClientRect(), b.getBoundingClientRect()];
+                const width = Math.min(p.right, q.right) - Math.max(p.left, q.left);
+                const height = Math.min(p.bottom, q.bottom) - Math.max(p.top, q.top);
+                if (width > 1 && height > 1) {
+                    problems.push(`${name(a)} overlaps ${name(b)}`);
+                }
+            }
+        }
+        return problems;
+    }, menu);
+}
+
+/** The captions of the menu bar's menus, as they read in the page's language. */
+function menuCaptions(page: Page): Promise<string[]> {
+    return page.$$eval("#menubar .menu > button", (buttons) => buttons.map((b) => b.textContent ?? ""));
+}
+
+function toggleMenu(page: Page, caption: string): Promise<void> {
+    return page.evaluate((caption) => {
+        Array.from(document.querySelectorAll<HTMLElement>("#menubar .menu > button"))
+            .find((b) => b.textContent === caption)
+            ?.click();
+    }, caption);
+}
+
+/** Everything that does not fit in the page with its panels, then in each open menu. */
+async function misfitsEverywhere(page: Page): Promise<string[]> {
+    const found = (await misfits(page, null)).map((line) => "page: " + line);
+    for (const caption of await menuCaptions(page)) {
+        await toggleMenu(page, caption);
+        found.push(...(await misfits(page, caption)).map((line) => `menu ${caption}: ${line}`));
+        await toggleMenu(page, caption);
+    }
+    return found;
+}
+
+/** Chooses the first item of the menus whose caption in the page's language is `item`'s. */
+function clickItem(page: Page, item: string): Promise<void> {
+    return page.evaluate((item) => {
+        Array.from(document.querySelectorAll<HTMLElement>("[role=menu] button"))
+            .find((b) => b.querySelector("span")?.textContent === item)
+            ?.click();
+    }, item);
+}
+
+describe("captions in every language", () => {
+    for (const size of kSizes) {
+        test(`fit on a ${size.name} (${size.width} x ${size.height})`, async () => {
+            const page = await (await browser.createBrowserContext()).newPage();
+            page.setDefaultTimeout(10000);
+            page.on("pageerror", (error) => assert.fail("page error: " + String(error)));
+            await page.setViewport(size);
+            await page.goto(base);
+            const found: string[] = [];
+            for (const code of kLanguages) {
+                await page.evaluate((code) => {
+                    localStorage.clear();
+                    localStorage.setItem("rungbox.language", code);
+                }, code);
+                await page.reload();
+                await page.waitForSelector('body[data-ready="1"]');
+                assert.equal(await page.evaluate(() => document.documentElement.lang), code.replace("_", "-"));
+                // The names of a module and of the diagram, read in this language from the menus.
+                const [module, diagram] = await page.evaluate(() =>
+                    ["House Gate", "Ladder Diagram"].map((english) => (globalThis as unknown as { tr(c: string, s: string): string }).tr("page.app", english)),
+                );
+                found.push(...(await misfitsEverywhere(page)).map((line) => `${code}: ${line}`));
+                await clickItem(page, module);
+                if (await page.$eval(".ladder", (ladder) => (ladder as HTMLElement).hidden)) {
+                    await clickItem(page, diagram);
+                }
+                await page.waitForSelector(".machine:not([hidden])");
+                found.push(...(await misfits(page, null)).map((line) => `${code} with machine and diagram: ${line}`));
+            }
+            assert.deepEqual(found, []);
+            await page.browserContext().close();
+        });
+    }
+});
