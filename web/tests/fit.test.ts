@@ -22,11 +22,14 @@ const kSizes = [
 function misfits(page: Page, menu: string | null): Promise<string[]> {
     return page.evaluate((menu) => {
         const kSelector = "button, [role=tab], label, .label, h1, h2, h3, h4, .heading, .menu-group, .lamp, .display, .switch";
-        const scope = menu === null ? document : document.querySelector(`[role=menu][aria-label="${menu}"]`);
+        const scope = menu === null ? document : document.querySelector("#menubar [aria-expanded=true] + [role=menu]");
+        if (!scope) {
+            return [`menu ${menu} does not open`];
+        }
         const shown = (el: Element) =>
             el.getClientRects().length > 0 && getComputedStyle(el).visibility !== "hidden" && (menu !== null || !el.closest("[role=menu]"));
         // The title's shadow is a second copy of the title, drawn under it on purpose.
-        const all = Array.from(scope?.querySelectorAll(kSelector) ?? [])
+        const all = Array.from(scope.querySelectorAll(kSelector))
             .filter((el) => shown(el) && !el.matches(".title-shadow")) as HTMLElement[];
         const name = (el: HTMLElement) => `${el.tagName.toLowerCase()}.${el.className} "${(el.textContent ?? "").trim().slice(0, 40)}"`;
         const problems: string[] = [];
@@ -139,6 +142,8 @@ describe("captions in every language", () => {
                 if (await page.$eval(".ladder", (ladder) => (ladder as HTMLElement).hidden)) {
                     await clickItem(page, diagram);
                 }
+                // On a phone the drawing tools fold behind one button: unfolded, they are checked too.
+                await page.evaluate(() => document.querySelector<HTMLElement>(".ladder-toolbar:not(.open) .ladder-fold")?.click());
                 await page.waitForSelector(".machine:not([hidden])");
                 found.push(...(await misfits(page, null)).map((line) => `${code} with machine and diagram: ${line}`));
             }
@@ -146,4 +151,36 @@ describe("captions in every language", () => {
             await page.browserContext().close();
         });
     }
+
+    test("a caption longer than its place in the panel ends in an ellipsis, its whole text in its title", async () => {
+        const page = await (await browser.createBrowserContext()).newPage();
+        page.on("pageerror", (error) => assert.fail("page error: " + String(error)));
+        await page.setViewport({ width: 1180, height: 800 });
+        const catalogues = { de: { "page.panel\u0004OUTPUT": "AUSGANGSSIGNALE", "page.panel\u0004INPUT": "EINGÄNGE" } };
+        await page.evaluateOnNewDocument((catalogues) => {
+            Object.defineProperty(navigator, "languages", { get: () => ["de"] });
+            Object.defineProperty(globalThis, "RUNGBOX_TRANSLATIONS", { get: () => catalogues, set: () => undefined });
+        }, catalogues);
+        await page.goto(base);
+        await page.waitForSelector('body[data-ready="1"]');
+        const heading = (text: string) =>
+            page.evaluate((text) => {
+                const el = Array.from(document.querySelectorAll<HTMLElement>(".heading")).find((h) => h.textContent === text);
+                return el && { className: el.className, title: el.title, name: el.getAttribute("aria-label"), cut: el.scrollWidth > el.clientWidth };
+            }, text);
+        assert.deepEqual(await heading("AUSGANGSSIGNALE"), {
+            className: "label heading condensed clipped",
+            title: "AUSGANGSSIGNALE",
+            name: "AUSGANGSSIGNALE",
+            cut: true,
+        });
+        // Condensed, a little longer than the English still fits whole.
+        assert.deepEqual(await heading("EINGÄNGE"), { className: "label heading condensed", title: "", name: null, cut: false });
+        assert.deepEqual(await misfits(page, null), []);
+
+        // Drawn at full length the caption runs into the lamps, and the check says so.
+        await page.evaluate(() => document.querySelector(".heading.clipped")?.classList.remove("clipped", "condensed"));
+        assert.ok((await misfits(page, null)).some((line) => line.startsWith('div.label heading "AUSGANGSSIGNALE" overlaps div.lamp')));
+        await page.browserContext().close();
+    });
 });
