@@ -73,6 +73,37 @@ function stateWords(line: string): Map<string, string> {
 const kGateLeaf = 140;
 const kBeltPixels = 380;
 
+/**
+ * The width (pixels) a translated scene text may take: its box, or its English where that is
+ * wider (the scene was laid out for the English), less what a right-aligned text sharing the box
+ * takes (a fault's count beside its name). `g` has the text's font.
+ */
+function textRoom(g: CanvasRenderingContext2D, shape: SceneShape, next: SceneShape | undefined): number {
+    const box = shape.b ?? [0, 0, 0, 0];
+    const shared = next && next.k === 4 && next.a === 2 && next.b?.every((v, n) => v === box[n]);
+    const kGap = 8;
+    const reserved = shared ? g.measureText(next.t ?? "").width + kGap : 0;
+    return Math.max(box[2] - reserved, g.measureText(shape.t ?? "").width);
+}
+
+/**
+ * Draws `text` at `x`, `y` as `g` aligns it, squeezed sideways where it is wider than `room`
+ * pixels or would run past the canvas's edges (a translation longer than the English a scene
+ * was laid out for). A text that fits is drawn as it is.
+ */
+function fillTextInside(g: CanvasRenderingContext2D, text: string, x: number, y: number, room: number): void {
+    const kMargin = 2; // pixels kept clear at the canvas's edge
+    const width = g.canvas.width;
+    const align = g.textAlign;
+    const edges = (align === "right" || align === "end" ? x : align === "center" ? 2 * Math.min(x, width - x) : width - x) - kMargin;
+    const fit = Math.min(room, edges);
+    if (g.measureText(text).width > fit) {
+        g.fillText(text, x, y, Math.max(fit, 1));
+    } else {
+        g.fillText(text, x, y);
+    }
+}
+
 class MachineView {
     readonly host: HTMLElement;
     private readonly title: HTMLElement;
@@ -199,7 +230,7 @@ class MachineView {
             return;
         }
         g.lineCap = "butt";
-        for (const shape of scene.shapes) {
+        scene.shapes.forEach((shape, index) => {
             g.setLineDash(shape.dash ? [4 * (shape.lw ?? 1), 2 * (shape.lw ?? 1)] : []);
             g.lineWidth = shape.lw ?? 1;
             g.beginPath();
@@ -226,8 +257,10 @@ class MachineView {
                 g.textBaseline = "middle";
                 g.textAlign = shape.a === 0 ? "left" : shape.a === 2 ? "right" : "center";
                 const x = shape.a === 0 ? b[0] : shape.a === 2 ? b[0] + b[2] : b[0] + b[2] / 2;
-                g.fillText(trDynamic("Machines", shape.t ?? ""), x, b[1] + b[3] / 2);
-                continue;
+                const text = trDynamic("Machines", shape.t ?? "");
+                const room = text === shape.t ? Infinity : textRoom(g, shape, scene.shapes[index + 1]);
+                fillTextInside(g, text, x, b[1] + b[3] / 2, room);
+                return;
             }
             if (shape.f && shape.k !== 2) {
                 g.fillStyle = shape.f;
@@ -237,7 +270,7 @@ class MachineView {
                 g.strokeStyle = shape.s;
                 g.stroke();
             }
-        }
+        });
         g.setLineDash([]);
     }
 

@@ -9,7 +9,7 @@ import { describe, test } from "node:test";
 import { Page } from "puppeteer-core";
 import { base, browser } from "./harness";
 
-const kLanguages = ["es", "pt_BR", "fr", "de", "it", "tr", "pl", "id", "vi", "zh_CN"];
+const kLanguages = ["en", "es", "pt_BR", "fr", "de", "it", "tr", "pl", "id", "vi", "zh_CN"];
 const kSizes = [
     { name: "phone", width: 390, height: 844, isMobile: true, hasTouch: true },
     { name: "desktop", width: 1180, height: 800 },
@@ -83,6 +83,54 @@ function misfits(page: Page, menu: string | null): Promise<string[]> {
     }, menu);
 }
 
+/**
+ * Runs in the page before its scripts: keeps the box of every text a canvas draws in
+ * `rungboxCanvasTexts` (the machines draw their labels on canvases).
+ */
+function recordCanvasTexts(): void {
+    const texts: { text: string; left: number; right: number; top: number; bottom: number; width: number }[] = [];
+    Object.assign(globalThis, { rungboxCanvasTexts: texts });
+    const fillText = CanvasRenderingContext2D.prototype.fillText;
+    CanvasRenderingContext2D.prototype.fillText = function (this: CanvasRenderingContext2D, text: string, x: number, y: number, maxWidth?: number) {
+        const metrics = this.measureText(text);
+        const width = Math.min(metrics.width, maxWidth ?? Infinity);
+        const left = this.textAlign === "center" ? x - width / 2 : this.textAlign === "right" || this.textAlign === "end" ? x - width : x;
+        const [top, bottom] = [y - metrics.actualBoundingBoxAscent, y + metrics.actualBoundingBoxDescent];
+        texts.push({ text, left, right: left + width, top, bottom, width: this.canvas.width });
+        fillText.call(this, text, x, y, maxWidth);
+    };
+}
+
+/** The texts of each module's machine that leave its canvas or overlap, each module chosen in turn. */
+async function machineMisfits(page: Page): Promise<string[]> {
+    const found: string[] = [];
+    const modules = await page.$$eval("#menubar .menu:nth-child(2) [role=menu] button", (items) => items.length);
+    for (let n = 1; n < modules; ++n) {
+        const misfits = await page.evaluate(async (n) => {
+            const texts = (globalThis as unknown as { rungboxCanvasTexts: { text: string; left: number; right: number; top: number; bottom: number; width: number }[] })
+                .rungboxCanvasTexts;
+            texts.length = 0;
+            document.querySelectorAll<HTMLElement>("#menubar .menu:nth-child(2) [role=menu] button")[n].click();
+            await new Promise((done) => requestAnimationFrame(() => requestAnimationFrame(done)));
+            const drawn = [...new Map(texts.filter((t) => t.text.trim()).map((t) => [JSON.stringify(t), t])).values()];
+            const problems: string[] = [];
+            for (const [i, t] of drawn.entries()) {
+                if (t.left < -1 || t.right > t.width + 1) {
+                    problems.push(`"${t.text}" leaves its canvas (${Math.round(t.left)} to ${Math.round(t.right)} of ${t.width})`);
+                }
+                for (const u of drawn.slice(i + 1)) {
+                    if (Math.min(t.right, u.right) - Math.max(t.left, u.left) > 1 && Math.min(t.bottom, u.bottom) - Math.max(t.top, u.top) > 1) {
+                        problems.push(`"${t.text}" overlaps "${u.text}"`);
+                    }
+                }
+            }
+            return [...new Set(problems)];
+        }, n);
+        found.push(...misfits.map((line) => `machine ${n}: ${line}`));
+    }
+    return found;
+}
+
 /** The captions of the menu bar's menus, as they read in the page's language. */
 function menuCaptions(page: Page): Promise<string[]> {
     return page.$$eval("#menubar .menu > button", (buttons) => buttons.map((b) => b.textContent ?? ""));
@@ -123,6 +171,7 @@ describe("captions in every language", () => {
             page.setDefaultTimeout(10000);
             page.on("pageerror", (error) => assert.fail("page error: " + String(error)));
             await page.setViewport(size);
+            await page.evaluateOnNewDocument(recordCanvasTexts);
             await page.goto(base);
             const found: string[] = [];
             for (const code of kLanguages) {
@@ -146,6 +195,7 @@ describe("captions in every language", () => {
                 await page.evaluate(() => document.querySelector<HTMLElement>(".ladder-toolbar:not(.open) .ladder-fold")?.click());
                 await page.waitForSelector(".machine:not([hidden])");
                 found.push(...(await misfits(page, null)).map((line) => `${code} with machine and diagram: ${line}`));
+                found.push(...(await machineMisfits(page)).map((line) => `${code}: ${line}`));
             }
             assert.deepEqual(found, []);
             await page.browserContext().close();
