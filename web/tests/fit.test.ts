@@ -11,8 +11,9 @@ import { base, browser } from "./harness";
 
 const kLanguages = ["en", "es", "pt_BR", "fr", "de", "it", "tr", "pl", "id", "vi", "zh_CN"];
 const kSizes = [
-    { name: "phone", width: 390, height: 844, isMobile: true, hasTouch: true },
-    { name: "desktop", width: 1180, height: 800 },
+    { name: "phone", width: 390, height: 844, isMobile: true, hasTouch: true, machines: false },
+    // The machines' pictures are the same at any size: they are checked once, here.
+    { name: "desktop", width: 1180, height: 800, machines: true },
 ];
 
 /**
@@ -83,12 +84,22 @@ function misfits(page: Page, menu: string | null): Promise<string[]> {
     }, menu);
 }
 
+/** A text drawn on a canvas: its box in the canvas's pixels, and the canvas's width. */
+interface CanvasText {
+    text: string;
+    left: number;
+    right: number;
+    top: number;
+    bottom: number;
+    width: number;
+}
+
 /**
  * Runs in the page before its scripts: keeps the box of every text a canvas draws in
  * `rungboxCanvasTexts` (the machines draw their labels on canvases).
  */
 function recordCanvasTexts(): void {
-    const texts: { text: string; left: number; right: number; top: number; bottom: number; width: number }[] = [];
+    const texts: CanvasText[] = [];
     Object.assign(globalThis, { rungboxCanvasTexts: texts });
     const fillText = CanvasRenderingContext2D.prototype.fillText;
     CanvasRenderingContext2D.prototype.fillText = function (this: CanvasRenderingContext2D, text: string, x: number, y: number, maxWidth?: number) {
@@ -107,8 +118,7 @@ async function machineMisfits(page: Page): Promise<string[]> {
     const modules = await page.$$eval("#menubar .menu:nth-child(2) [role=menu] button", (items) => items.length);
     for (let n = 1; n < modules; ++n) {
         const misfits = await page.evaluate(async (n) => {
-            const texts = (globalThis as unknown as { rungboxCanvasTexts: { text: string; left: number; right: number; top: number; bottom: number; width: number }[] })
-                .rungboxCanvasTexts;
+            const texts = (globalThis as unknown as { rungboxCanvasTexts: CanvasText[] }).rungboxCanvasTexts;
             texts.length = 0;
             document.querySelectorAll<HTMLElement>("#menubar .menu:nth-child(2) [role=menu] button")[n].click();
             await new Promise((done) => requestAnimationFrame(() => requestAnimationFrame(done)));
@@ -170,7 +180,7 @@ describe("captions in every language", () => {
             const page = await (await browser.createBrowserContext()).newPage();
             page.setDefaultTimeout(10000);
             page.on("pageerror", (error) => assert.fail("page error: " + String(error)));
-            await page.setViewport(size);
+            await page.setViewport({ width: size.width, height: size.height, isMobile: size.isMobile, hasTouch: size.hasTouch });
             await page.evaluateOnNewDocument(recordCanvasTexts);
             await page.goto(base);
             const found: string[] = [];
@@ -195,7 +205,9 @@ describe("captions in every language", () => {
                 await page.evaluate(() => document.querySelector<HTMLElement>(".ladder-toolbar:not(.open) .ladder-fold")?.click());
                 await page.waitForSelector(".machine:not([hidden])");
                 found.push(...(await misfits(page, null)).map((line) => `${code} with machine and diagram: ${line}`));
-                found.push(...(await machineMisfits(page)).map((line) => `${code}: ${line}`));
+                if (size.machines) {
+                    found.push(...(await machineMisfits(page)).map((line) => `${code}: ${line}`));
+                }
             }
             assert.deepEqual(found, []);
             await page.browserContext().close();
