@@ -9,9 +9,13 @@
 const kTwips = 15;
 const kInputCount = 16;
 const kDisplayCount = 8;
-/** The panel's width and the right edge of its frames, in twips. */
+/** The panel's width (as style.css sizes .client) and the right edge of its frames, in twips. */
 const kClientWidth = 9210;
 const kFrameRight = 240 + 8775;
+/** The left edge of the output and input rows' first number ("00"), in twips. */
+const kFirstNumberLeft = 1800 - 45;
+/** Twips a fitted label keeps clear of its neighbour (4 px). */
+const kLabelGap = 60;
 
 function twoDigits(n: number): string {
     return n < 10 ? "0" + n : String(n);
@@ -61,7 +65,7 @@ class PanelView {
         this.label("Rungbox", 240, 120, "title");
         const simulation = this.label(tr("page.panel", "Simulation"), 7440, 120, "simulation-label");
         simulation.setAttribute("aria-hidden", "true");
-        fitLabel(simulation, kClientWidth - 7440 - 60);
+        fitLabel(simulation, kClientWidth - 7440 - kLabelGap);
         this.runButton = this.add("button", "run-button lamp square", 7560, 480, 1035, 435);
         this.runButton.setAttribute("aria-label", tr("page.panel", "Simulation"));
         this.runButton.title = tr("page.panel", "Start or stop the simulation");
@@ -73,7 +77,7 @@ class PanelView {
 
         this.into = this.part("panel-outputs");
         this.add("div", "frame", 240, 1320, 8775, 615);
-        fitLabel(this.label(tr("page.panel", "OUTPUT"), 360, 1440, "heading"), rowLeft(0, 1800, 0) - 45 - 360 - 60);
+        fitLabel(this.label(tr("page.panel", "OUTPUT"), 360, 1440, "heading"), kFirstNumberLeft - 360 - kLabelGap);
         const outputRow = this.row();
         for (let n = 0; n < kInputCount; ++n) {
             const left = rowLeft(n, 1800, 5220);
@@ -89,7 +93,7 @@ class PanelView {
         gridHost.classList.add("placed");
         this.into.append(gridHost);
 
-        fitLabel(this.label(tr("page.panel", "COUNTER"), 6240, 2040, "heading"), kFrameRight - 6240 - 60);
+        fitLabel(this.label(tr("page.panel", "COUNTER"), 6240, 2040, "heading"), kFrameRight - 6240 - kLabelGap);
         const counterRow = this.row("panel-counters");
         for (let n = 0; n < kDisplayCount; ++n) {
             this.cell(counterRow);
@@ -97,7 +101,7 @@ class PanelView {
             this.counters.push(this.display(trf("page.panel", "Counter %1", n), "0", 5040 + 480 * n, 2640, 495));
         }
         this.into = middle;
-        fitLabel(this.label(tr("page.panel", "TIMER"), 6480, 3000, "heading"), kFrameRight - 6480 - 60);
+        fitLabel(this.label(tr("page.panel", "TIMER"), 6480, 3000, "heading"), kFrameRight - 6480 - kLabelGap);
         const timerRow = this.row("panel-timers");
         for (let n = 0; n < kDisplayCount; ++n) {
             this.cell(timerRow);
@@ -109,7 +113,7 @@ class PanelView {
 
         this.into = this.part("panel-inputs");
         this.add("div", "frame", 240, 5040, 8775, 855);
-        fitLabel(this.label(tr("page.panel", "INPUT"), 420, 5220, "heading"), rowLeft(0, 1800, 0) - 45 - 420 - 60);
+        fitLabel(this.label(tr("page.panel", "INPUT"), 420, 5220, "heading"), kFirstNumberLeft - 420 - kLabelGap);
         const inputRow = this.row();
         for (let n = 0; n < kInputCount; ++n) {
             this.cell(inputRow);
