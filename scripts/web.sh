@@ -11,8 +11,9 @@
 #   scripts/web.sh --test           build, then run the page's tests in headless Chromium
 #   scripts/web.sh --bench          build, then measure the README's figures in headless Chromium
 #   scripts/web.sh --screenshot     build, then render the README's pictures of the page:
-#                                   docs/web.png, and docs/web_NAME.png from each
-#                                   web/tools/shot-NAME.ts
+#                                   docs/web.png, docs/web_NAME.png from each
+#                                   web/tools/shot-NAME.ts, and the page in each language
+#                                   in docs/languages/ (shot-languages.ts)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/lib/packages.sh
@@ -186,6 +187,12 @@ if [ "$shot" = 1 ]; then
     for shot in build/web-tests/tools/shot-*.js; do
         [ -e "$shot" ] || continue
         name=$(basename "$shot" .js)
+        if [ "$name" = shot-languages ]; then
+            # One picture a language, each in the folder it is given.
+            mkdir -p docs/languages
+            NODE_PATH=$PWD/web/node_modules node "$shot" "$out" docs/languages
+            continue
+        fi
         NODE_PATH=$PWD/web/node_modules node "$shot" "$out" "docs/web_${name#shot-}.png"
         echo "Rendered docs/web_${name#shot-}.png"
     done

@@ -2,6 +2,9 @@
 // The Module menu's machines, drawn on a canvas from the core's machine state (src/wasm/Json.h),
 // with the machines' buttons as real buttons so that the keyboard reaches them.
 
+/** The kind of a scene's text shape (the others: rectangle, ellipse, line, polygon). */
+const kTextShape = 4;
+
 /** One shape of a machine's scene (sceneJson in src/wasm/Json.h). */
 interface SceneShape {
     k: number;
@@ -72,6 +75,56 @@ function stateWords(line: string): Map<string, string> {
 /** The gate leaf's and the belt's length on the canvas, in pixels. */
 const kGateLeaf = 140;
 const kBeltPixels = 380;
+
+/**
+ * The width (pixels) a translated scene text may take: the part of its box, on the side its
+ * alignment grows to, that no other text's box covers (labels placed close together), less what
+ * a right-aligned text sharing the box takes (a fault's count beside its name); never less than
+ * its English's width (the scene was laid out for the English). `g` has the text's font; the
+ * text is `shapes[index]`.
+ */
+function textRoom(g: CanvasRenderingContext2D, shapes: readonly SceneShape[], index: number): number {
+    const shape = shapes[index];
+    const box = shape.b ?? [0, 0, 0, 0];
+    const same = (other: SceneShape) => other.b?.every((v, n) => v === box[n]) ?? false;
+    const anchor = shape.a === 0 ? box[0] : shape.a === 2 ? box[0] + box[2] : box[0] + box[2] / 2;
+    let [from, to] = [box[0], box[0] + box[2]];
+    for (const other of shapes) {
+        const b = other.b ?? [];
+        if (other !== shape && other.k === kTextShape && !same(other) && overlaps(box, b)) {
+            [from, to] = b[0] > anchor ? [from, Math.min(to, b[0])] : b[0] + b[2] < anchor ? [Math.max(from, b[0] + b[2]), to] : [anchor, anchor];
+        }
+    }
+    const next = shapes[index + 1];
+    const kGap = 8;
+    const reserved = next && next.k === kTextShape && next.a === 2 && same(next) ? g.measureText(next.t ?? "").width + kGap : 0;
+    const room = shape.a === 0 ? to - anchor - reserved : shape.a === 2 ? anchor - from : 2 * Math.min(anchor - from, to - anchor);
+    return Math.max(room, g.measureText(shape.t ?? "").width);
+}
+
+/** Whether boxes `a` and `b` (x, y, width, height) share more than a hairline. */
+function overlaps(a: readonly number[], b: readonly number[]): boolean {
+    const kHairline = 0.5;
+    return Math.min(a[0] + a[2], b[0] + b[2]) - Math.max(a[0], b[0]) > kHairline && Math.min(a[1] + a[3], b[1] + b[3]) - Math.max(a[1], b[1]) > kHairline;
+}
+
+/**
+ * Draws `text` at `x`, `y` as `g` aligns it, squeezed sideways where it is wider than `room`
+ * pixels or would run past the canvas's edges (a translation longer than the English a scene
+ * was laid out for). A text that fits is drawn as it is.
+ */
+function fillTextInside(g: CanvasRenderingContext2D, text: string, x: number, y: number, room: number): void {
+    const kMargin = 2; // pixels kept clear at the canvas's edge
+    const width = g.canvas.width;
+    const align = g.textAlign;
+    const edges = (align === "right" || align === "end" ? x : align === "center" ? 2 * Math.min(x, width - x) : width - x) - kMargin;
+    const fit = Math.min(room, edges);
+    if (g.measureText(text).width > fit) {
+        g.fillText(text, x, y, Math.max(fit, 1));
+    } else {
+        g.fillText(text, x, y);
+    }
+}
 
 class MachineView {
     readonly host: HTMLElement;
@@ -199,7 +252,7 @@ class MachineView {
             return;
         }
         g.lineCap = "butt";
-        for (const shape of scene.shapes) {
+        scene.shapes.forEach((shape, index) => {
             g.setLineDash(shape.dash ? [4 * (shape.lw ?? 1), 2 * (shape.lw ?? 1)] : []);
             g.lineWidth = shape.lw ?? 1;
             g.beginPath();
@@ -226,8 +279,13 @@ class MachineView {
                 g.textBaseline = "middle";
                 g.textAlign = shape.a === 0 ? "left" : shape.a === 2 ? "right" : "center";
                 const x = shape.a === 0 ? b[0] : shape.a === 2 ? b[0] + b[2] : b[0] + b[2] / 2;
-                g.fillText(trDynamic("Machines", shape.t ?? ""), x, b[1] + b[3] / 2);
-                continue;
+                const text = trDynamic("Machines", shape.t ?? "");
+                if (text === shape.t) {
+                    g.fillText(text, x, b[1] + b[3] / 2); // the English, as the scene was laid out
+                } else {
+                    fillTextInside(g, text, x, b[1] + b[3] / 2, textRoom(g, scene.shapes, index));
+                }
+                return;
             }
             if (shape.f && shape.k !== 2) {
                 g.fillStyle = shape.f;
@@ -237,7 +295,7 @@ class MachineView {
                 g.strokeStyle = shape.s;
                 g.stroke();
             }
-        }
+        });
         g.setLineDash([]);
     }
 

@@ -9,6 +9,13 @@
 const kTwips = 15;
 const kInputCount = 16;
 const kDisplayCount = 8;
+/** The panel's width (as style.css sizes .client) and the right edge of its frames, in twips. */
+const kClientWidth = 9210;
+const kFrameRight = 240 + 8775;
+/** The left edge of the output and input rows' first number ("00"), in twips. */
+const kFirstNumberLeft = 1800 - 45;
+/** Twips a fitted label keeps clear of its neighbour (4 px). */
+const kLabelGap = 60;
 
 function twoDigits(n: number): string {
     return n < 10 ? "0" + n : String(n);
@@ -56,7 +63,9 @@ class PanelView {
         this.add("div", "title-band", 360, 360, 4815, 615);
         this.label("Rungbox", 300, 180, "title title-shadow").setAttribute("aria-hidden", "true");
         this.label("Rungbox", 240, 120, "title");
-        this.label(tr("page.panel", "Simulation"), 7440, 120, "simulation-label").setAttribute("aria-hidden", "true");
+        const simulation = this.label(tr("page.panel", "Simulation"), 7440, 120, "simulation-label");
+        simulation.setAttribute("aria-hidden", "true");
+        fitLabel(simulation, kClientWidth - 7440 - kLabelGap);
         this.runButton = this.add("button", "run-button lamp square", 7560, 480, 1035, 435);
         this.runButton.setAttribute("aria-label", tr("page.panel", "Simulation"));
         this.runButton.title = tr("page.panel", "Start or stop the simulation");
@@ -68,7 +77,7 @@ class PanelView {
 
         this.into = this.part("panel-outputs");
         this.add("div", "frame", 240, 1320, 8775, 615);
-        this.label(tr("page.panel", "OUTPUT"), 360, 1440, "heading");
+        fitLabel(this.label(tr("page.panel", "OUTPUT"), 360, 1440, "heading"), kFirstNumberLeft - 360 - kLabelGap);
         const outputRow = this.row();
         for (let n = 0; n < kInputCount; ++n) {
             const left = rowLeft(n, 1800, 5220);
@@ -84,7 +93,7 @@ class PanelView {
         gridHost.classList.add("placed");
         this.into.append(gridHost);
 
-        this.label(tr("page.panel", "COUNTER"), 6240, 2040, "heading");
+        fitLabel(this.label(tr("page.panel", "COUNTER"), 6240, 2040, "heading"), kFrameRight - 6240 - kLabelGap);
         const counterRow = this.row("panel-counters");
         for (let n = 0; n < kDisplayCount; ++n) {
             this.cell(counterRow);
@@ -92,7 +101,7 @@ class PanelView {
             this.counters.push(this.display(trf("page.panel", "Counter %1", n), "0", 5040 + 480 * n, 2640, 495));
         }
         this.into = middle;
-        this.label(tr("page.panel", "TIMER"), 6480, 3000, "heading");
+        fitLabel(this.label(tr("page.panel", "TIMER"), 6480, 3000, "heading"), kFrameRight - 6480 - kLabelGap);
         const timerRow = this.row("panel-timers");
         for (let n = 0; n < kDisplayCount; ++n) {
             this.cell(timerRow);
@@ -104,7 +113,7 @@ class PanelView {
 
         this.into = this.part("panel-inputs");
         this.add("div", "frame", 240, 5040, 8775, 855);
-        this.label(tr("page.panel", "INPUT"), 420, 5220, "heading");
+        fitLabel(this.label(tr("page.panel", "INPUT"), 420, 5220, "heading"), kFirstNumberLeft - 420 - kLabelGap);
         const inputRow = this.row();
         for (let n = 0; n < kInputCount; ++n) {
             this.cell(inputRow);
@@ -207,6 +216,39 @@ class PanelView {
         out.textContent = text;
         return out;
     }
+}
+
+/**
+ * Fits a label of the wide layout into `room` twips right of its place (a translation may be
+ * longer than the English it stands for): condensed when its text is wider, and cut with an
+ * ellipsis, the whole text in its title and name, when it is wider still. A label that fits
+ * stays as it is. The narrow layout has room for the whole text (style.css).
+ */
+function fitLabel(label: HTMLElement, room: number): void {
+    const px = room / kTwips;
+    label.style.setProperty("--room", px + "px");
+    if (textWidth(label) <= px) {
+        return;
+    }
+    label.classList.add("condensed");
+    if (textWidth(label) > px) {
+        const text = label.textContent ?? "";
+        label.classList.add("clipped");
+        label.title = text;
+        label.setAttribute("aria-label", text);
+    }
+}
+
+/** The width (CSS pixels) of `el`'s text in its own font, whatever layout is shown. */
+function textWidth(el: HTMLElement): number {
+    const g = document.createElement("canvas").getContext("2d");
+    if (!g) {
+        return 0;
+    }
+    const style = getComputedStyle(el);
+    g.font = `${style.fontWeight} ${style.fontSize} ${style.fontFamily}`;
+    g.fontStretch = style.fontStretch === "75%" ? "condensed" : "normal";
+    return g.measureText(el.textContent ?? "").width;
 }
 
 function setLamp(lamp: HTMLElement, on: boolean): void {

@@ -55,6 +55,11 @@ async function watchPolicy(page: Page): Promise<Page> {
     return page;
 }
 
+/** The menu bar's first caption ("File" in English). */
+function firstMenu(page: Page): Promise<string | null> {
+    return page.$eval("#menubar .menu > button", (button) => button.textContent);
+}
+
 function cacheNames(page: Page): Promise<string[]> {
     return page.evaluate(() => caches.keys());
 }
@@ -90,6 +95,10 @@ describe("installed and offline", () => {
             assert.match(await showLine(view), /^in=1000000000000000 out=10/);
             assert.deepEqual(await view.evaluate(() => (window as unknown as { violations: string[] }).violations), []);
         }
+        // The catalogues are kept with the rest: chosen offline, German shows.
+        await page.evaluate(() => localStorage.setItem("rungbox.language", "de"));
+        await page.reload().then(() => openIn(page, site.url));
+        assert.equal(await firstMenu(page), "Datei");
         await context.close();
         fs.rmSync(site.dir, { recursive: true });
     });
@@ -139,6 +148,11 @@ describe("installed and offline", () => {
             const page = await openPage(url);
             await page.waitForFunction((s) => (rungboxTest as unknown as AppHook).offlineWorker() === s, {}, state);
             assert.equal(await page.$('link[rel="manifest"]').then((link) => link !== null), state !== "none", url);
+            // Both carry the catalogues.
+            await page.evaluate(() => localStorage.setItem("rungbox.language", "de"));
+            await page.reload();
+            await page.waitForSelector('body[data-ready="1"]');
+            assert.equal(await firstMenu(page), "Datei", url);
             await page.browserContext().close();
         }
     });
