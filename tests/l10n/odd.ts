@@ -1,5 +1,6 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
+<!-- SPDX-License-Identifier: GPL-3.0-or-later -->
 <!-- A catalogue with the odd parts of the format, for the reader's test. -->
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
