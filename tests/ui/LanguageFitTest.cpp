@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QImage>
 #include <QLabel>
 #include <QMainWindow>
@@ -247,6 +248,22 @@ QStringList riseFault(const QLabel* label) {
 }
 
 // Every visible caption of `window` that neither fits nor carries its whole text elsewhere.
+// A table's column headings (the grid's LADDER CODE, LOCATION, ###) within their columns, less
+// the header's margins on both sides.
+QStringList headingFaults(const QHeaderView* header) {
+    QStringList faults;
+    const int margins = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+    for (int section = 0; section < header->count(); ++section) {
+        if (header->isSectionHidden(section) || header->model() == nullptr) {
+            continue;
+        }
+        const QString heading =
+            header->model()->headerData(section, Qt::Horizontal, Qt::DisplayRole).toString();
+        faults << fitFault(header, heading, header->sectionSize(section) - margins);
+    }
+    return faults;
+}
+
 QStringList captionFaults(const QWidget& window) {
     QStringList faults;
     for (const QWidget* widget : window.findChildren<QWidget*>()) {
@@ -265,6 +282,9 @@ QStringList captionFaults(const QWidget& window) {
             for (int i = 0; i < tabs->count(); ++i) {
                 faults << fitFault(tabs, tabs->tabText(i), tabs->tabRect(i).width());
             }
+        } else if (const auto* header = qobject_cast<const QHeaderView*>(widget);
+                   header != nullptr && header->orientation() == Qt::Horizontal) {
+            faults << headingFaults(header);
         }
     }
     return faults;
