@@ -5,7 +5,11 @@
 
 import { strict as assert } from "assert";
 import { describe, test } from "node:test";
-import { messageKey, translationTable, languageOf } from "../tools/catalogues";
+import { messageKey, translationTable, languageOf, translationsScript } from "../tools/catalogues";
+import * as fs from "fs";
+import * as os from "os";
+import * as path from "path";
+import * as vm from "vm";
 import { cppLiteral, extractStrings, marksFile } from "../tools/extract-strings";
 import { decodeEntities, readCatalogue, sortMessages } from "../tools/tsfile";
 
@@ -106,6 +110,28 @@ describe("the catalogue reader", () => {
             "page.grid\u0004a<b": "a<b\tc",
         });
         assert.equal(messageKey({ context: "c", source: "s", comment: "" }), "c\u0004s");
+    });
+
+    test("translations.js gives each language its table, the window's own texts left out", () => {
+        const folder = fs.mkdtempSync(path.join(os.tmpdir(), "catalogues-"));
+        const catalogue = (code: string, grid: string, core: string | null, window: string) =>
+            `<TS language="${code}"><context><name>page.grid</name>` +
+            `<message><source>Line</source><translation>${grid}</translation></message></context>` +
+            `<context><name>Core</name><message><source>Error at line %1</source><comment>run.error</comment>` +
+            (core === null ? '<translation type="unfinished"></translation>' : `<translation>${core}</translation>`) +
+            `</message></context><context><name>rungbox::ui::MainWindow</name>` +
+            `<message><source>&amp;File</source><translation>${window}</translation></message></context></TS>`;
+        fs.writeFileSync(path.join(folder, "rungbox_de.ts"), catalogue("de", "Zeile", "Fehler in Zeile %1", "&amp;Datei"));
+        fs.writeFileSync(path.join(folder, "rungbox_pt_BR.ts"), catalogue("pt_BR", "Linha", null, "&amp;Arquivo"));
+        fs.writeFileSync(path.join(folder, "notes.txt"), "not a catalogue");
+        const sandbox: { globalThis?: unknown; RUNGBOX_TRANSLATIONS?: unknown } = {};
+        sandbox.globalThis = sandbox;
+        vm.runInNewContext(translationsScript(folder), sandbox);
+        assert.deepEqual(JSON.parse(JSON.stringify(sandbox.RUNGBOX_TRANSLATIONS)), {
+            de: { "Core\u0004Error at line %1\u0004run.error": "Fehler in Zeile %1", "page.grid\u0004Line": "Zeile" },
+            pt_BR: { "page.grid\u0004Line": "Linha" },
+        });
+        fs.rmSync(folder, { recursive: true });
     });
 
     test("broken, truncated and random input never throws", () => {

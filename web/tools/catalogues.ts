@@ -2,7 +2,10 @@
 // Turns the catalogues (translations/rungbox_CODE.ts) into the page's translations.js, which
 // sets globalThis.RUNGBOX_TRANSLATIONS = { CODE: { KEY: TRANSLATION, ... }, ... } with
 // KEY = context + "\u0004" + source (+ "\u0004" + comment when the message has one). Only
-// finished translations go in: the page shows English for the rest. scripts/web.sh runs it:
+// finished translations go in: the page shows English for the rest. The texts of the window's
+// own classes (contexts "rungbox::ui::...") are left out, and the file writes each key once with
+// one list of translations per language, so that ten languages cost the page little to fetch.
+// scripts/web.sh runs it:
 //   node build/web-tests/tools/catalogues.js translations build/web/translations.js
 
 import * as fs from "fs";
@@ -34,13 +37,39 @@ export function languageOf(fileName: string): string | undefined {
 }
 
 /// translations.js for the catalogues in `folder`, languages in code order.
+/** True for a context whose texts only the window shows. */
+export function windowOnly(key: string): boolean {
+    return key.startsWith("rungbox::ui::");
+}
+
 export function translationsScript(folder: string): string {
-    const all: Record<string, Record<string, string>> = {};
+    const tables: Record<string, Record<string, string>> = {};
     for (const name of fs.readdirSync(folder).sort()) {
         const code = languageOf(name);
-        if (code !== undefined) all[code] = translationTable(fs.readFileSync(path.join(folder, name), "utf8"));
+        if (code !== undefined) tables[code] = translationTable(fs.readFileSync(path.join(folder, name), "utf8"));
     }
-    return "// SPDX-License-Identifier: GPL-3.0-or-later\n" + "globalThis.RUNGBOX_TRANSLATIONS = " + JSON.stringify(all) + ";\n";
+    const keys = [...new Set(Object.values(tables).flatMap((table) => Object.keys(table)))]
+        .filter((key) => !windowOnly(key))
+        .sort(compare);
+    const lists: Record<string, (string | null)[]> = {};
+    for (const [code, table] of Object.entries(tables)) lists[code] = keys.map((key) => table[key] ?? null);
+    // The keys stand once; each language lists its translations in their order (null: none).
+    return (
+        "// SPDX-License-Identifier: GPL-3.0-or-later\n" +
+        "globalThis.RUNGBOX_TRANSLATIONS = (function (keys, lists) {\n" +
+        "    var all = {};\n" +
+        "    Object.keys(lists).forEach(function (code) {\n" +
+        "        var table = {};\n" +
+        "        lists[code].forEach(function (text, i) { if (text !== null) table[keys[i]] = text; });\n" +
+        "        all[code] = table;\n" +
+        "    });\n" +
+        "    return all;\n" +
+        "})(" +
+        JSON.stringify(keys) +
+        ", " +
+        JSON.stringify(lists) +
+        ");\n"
+    );
 }
 
 if (require.main === module) {
