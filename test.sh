@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs whatever is missing, builds Rungbox and runs every test: the normal build, the web
-# page in headless Chromium against the normal build's rungbox-sim, then the whole suite again
-# under AddressSanitizer and UndefinedBehaviorSanitizer.
+# page in headless Chromium against the normal build's rungbox-sim, then the suite again under
+# AddressSanitizer and UndefinedBehaviorSanitizer, all but the window (the sanitize-window preset
+# adds it: it would double the pass's time).
 #
 #   ./test.sh            all three
 #   ./test.sh --quick    the normal build and the web page only
